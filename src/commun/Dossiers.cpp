@@ -1,0 +1,54 @@
+#include "commun/Dossiers.h"
+
+#include <cstdlib>
+#include <system_error>
+
+#ifndef LIGNARA_DOSSIER_PARTAGE
+#define LIGNARA_DOSSIER_PARTAGE "/usr/local/share/lignara"
+#endif
+
+namespace lignara {
+
+namespace fs = std::filesystem;
+
+fs::path dossierConfiguration() {
+    fs::path base;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg) {
+        base = xdg;
+    } else if (const char* home = std::getenv("HOME"); home && *home) {
+        base = fs::path(home) / ".config";
+    } else {
+        base = fs::temp_directory_path();
+    }
+    fs::path dossier = base / "lignara";
+    std::error_code ec;
+    fs::create_directories(dossier, ec);
+    return dossier;
+}
+
+fs::path cheminProgramme() {
+    std::error_code ec;
+    fs::path p = fs::read_symlink("/proc/self/exe", ec);
+    return ec ? fs::path() : p;
+}
+
+fs::path dossierInstallation() {
+    if (const char* d = std::getenv("LIGNARA_DONNEES"); d && *d) return d;
+    std::error_code ec;
+    fs::path programme = cheminProgramme();
+    if (!programme.empty()) {
+        fs::path voisin = programme.parent_path() / "donnees";
+        if (fs::is_directory(voisin, ec)) return voisin;
+        fs::path partage = programme.parent_path().parent_path() / "share" / "lignara";
+        if (fs::is_directory(partage, ec)) return partage;
+    }
+    return LIGNARA_DOSSIER_PARTAGE;
+}
+
+fs::path dossierTemporaire() {
+    std::error_code ec;
+    fs::path t = fs::temp_directory_path(ec);
+    return ec ? fs::path("/tmp") : t;
+}
+
+}  // namespace lignara

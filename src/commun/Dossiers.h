@@ -1,0 +1,20 @@
+#pragma once
+// Les trois dossiers du programme :
+//  - configuration : $XDG_CONFIG_HOME/lignara (défaut ~/.config/lignara), créé au besoin ;
+//  - installation  : données livrées (cartes, chronologies, catégories, thèmes, images),
+//                    « donnees/ » à côté du programme (arbre de construction) ou
+//                    <préfixe>/share/lignara ;
+//  - temporaire    : dossier temporaire du système (base de travail, documents produits).
+// LIGNARA_DONNEES remplace le dossier d'installation (tests, installation déplacée).
+#include <filesystem>
+
+namespace lignara {
+
+std::filesystem::path dossierConfiguration();
+std::filesystem::path dossierInstallation();
+std::filesystem::path dossierTemporaire();
+
+// Chemin du programme en cours (vide s'il est introuvable).
+std::filesystem::path cheminProgramme();
+
+}  // namespace lignara

@@ -1,0 +1,12 @@
+#pragma once
+// Mode ligne de commande : chaque commande s'ajoute à l'application CLI11 et appelle les mêmes
+// points d'entrée que la fenêtre. Textes d'aide en français (UTF-8, c'est le terminal).
+#include <CLI/CLI.hpp>
+
+namespace lignara::cli {
+
+// Code de sortie de la commande exécutée (0 : réussite).
+extern int codeSortie;
+
+
+}  // namespace lignara::cli

@@ -1,0 +1,39 @@
+// Programme lignara. Avec une sous-commande, il travaille sans fenêtre ; la fenêtre Qt viendra
+// quand aucune commande n'est donnée.
+#include <cstdio>
+#include <exception>
+#include <new>
+
+#include <CLI/CLI.hpp>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "database/DonneesCorrompues.h"
+#include "shell/cli/Commandes.h"
+
+int lignara::cli::codeSortie = 0;
+
+int main(int argc, char** argv) {
+    using namespace lignara;
+    CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
+    app.set_help_flag("-h,--aide", "Affiche cette aide et quitte");
+    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION);
+    app.require_subcommand(1);
+    app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    } catch (const DonneesCorrompues&) {
+        std::fprintf(stderr, "%s\n", versUtf8("Fichiers de données corrompus"_1252).c_str());
+        return 1;
+    } catch (const OperationImpossible& e) {
+        if (e.aUnMessage()) std::fprintf(stderr, "%s\n", versUtf8(e.what()).c_str());
+        return 2;
+    } catch (const std::bad_alloc&) {
+        std::fprintf(stderr, "%s\n", versUtf8("Mémoire insuffisante"_1252).c_str());
+        return 1;
+    }
+    return cli::codeSortie;
+}
