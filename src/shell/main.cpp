@@ -1,5 +1,5 @@
-// Programme lignara. Avec une sous-commande, il travaille sans fenêtre ; la fenêtre Qt viendra
-// quand aucune commande n'est donnée.
+// Programme lignara. Avec une commande, il travaille sans fenêtre ; sans commande, il affiche
+// son aide.
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -10,21 +10,28 @@
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
 #include "shell/cli/Commandes.h"
+#include "shell/cli/Francais.h"
 
 int lignara::cli::codeSortie = 0;
 
 int main(int argc, char** argv) {
     using namespace lignara;
     CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
+    cli::franciser(app);
     app.set_help_flag("-h,--aide", "Affiche cette aide et quitte");
-    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION);
-    app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION,
+                         "Affiche la version et quitte");
+    app.require_subcommand(0, 1);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {
         app.parse(argc, argv);
+        if (app.get_subcommands().empty()) {
+            std::printf("%s", app.help().c_str());
+            return 0;
+        }
     } catch (const CLI::ParseError& e) {
-        return app.exit(e);
+        return cli::sortirEnFrancais(app, e);
     } catch (const DonneesCorrompues&) {
         std::fprintf(stderr, "%s\n", versUtf8("Fichiers de données corrompus"_1252).c_str());
         return 1;
