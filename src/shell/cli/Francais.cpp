@@ -23,19 +23,18 @@ void franciser(CLI::App& app) {
 
 namespace {
 std::string messageFrancais(const CLI::ParseError& e) {
-    const std::string nom = e.get_name();
-    if (nom == "RequiredError") return "argument ou option obligatoire absent : " + std::string(e.what());
-    if (nom == "ExtrasError") return "argument inattendu : " + std::string(e.what());
-    if (nom == "ArgumentMismatch") return "nombre d'arguments incorrect : " + std::string(e.what());
-    if (nom == "ConversionError" || nom == "ValidationError")
-        return "valeur incorrecte : " + std::string(e.what());
-    return e.what();
+    const std::string texte = e.what();
+    if (dynamic_cast<const CLI::ExtrasError*>(&e)) return "argument inattendu (" + texte + ")";
+    if (dynamic_cast<const CLI::RequiredError*>(&e)) return "argument ou option obligatoire absent (" + texte + ")";
+    if (dynamic_cast<const CLI::ArgumentMismatch*>(&e)) return "nombre d'arguments incorrect (" + texte + ")";
+    if (dynamic_cast<const CLI::ConversionError*>(&e) || dynamic_cast<const CLI::ValidationError*>(&e))
+        return "valeur incorrecte (" + texte + ")";
+    return texte;
 }
 }  // namespace
 
 int sortirEnFrancais(CLI::App& app, const CLI::ParseError& erreur) {
-    const std::string nom = erreur.get_name();
-    if (nom == "CallForHelp" || nom == "CallForAllHelp" || nom == "CallForVersion") return app.exit(erreur);
+    if (dynamic_cast<const CLI::Success*>(&erreur) || erreur.get_exit_code() == 0) return app.exit(erreur);
     std::cerr << "Erreur : " << messageFrancais(erreur) << "\n"
               << "Lancez « lignara --aide » pour l'aide.\n";
     return erreur.get_exit_code();
