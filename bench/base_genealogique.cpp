@@ -66,6 +66,18 @@ void LireIndividuAuHasard(benchmark::State& etat) {
 }
 BENCHMARK(LireIndividuAuHasard);
 
+// Même lecture par pread, sans projection : un appel système par individu.
+void LireIndividuParPread(benchmark::State& etat) {
+    static BaseGenealogique b = BaseGenealogique::ouvrir(base().chemin(), BaseGenealogique::ModeLecture::Positions);
+    const std::vector<std::uint32_t> numeros = numerosAuHasard(1 << 20);
+    std::size_t k = 0;
+    for (auto _ : etat) {
+        benchmark::DoNotOptimize(b.LireIndividu(numeros[k++ & ((1 << 20) - 1)]));
+    }
+    etat.SetItemsProcessed(etat.iterations());
+}
+BENCHMARK(LireIndividuParPread);
+
 void LireIndividuDeuxThreads(benchmark::State& etat) {
     const BaseGenealogique& b = base();
     const std::vector<std::uint32_t> numeros = numerosAuHasard(1 << 20);

@@ -36,7 +36,8 @@ constexpr std::size_t kLignePhotoMax = 251;   // saut de ligne compris
 
 }  // namespace
 
-BaseGenealogique::BaseGenealogique(FichierBinaire fichier) : fichier_(std::move(fichier)) {
+BaseGenealogique::BaseGenealogique(FichierBinaire fichier, ModeLecture mode)
+    : fichier_(std::move(fichier)) {
     tailleFichier_ = fichier_.taille();
     std::uint8_t octets[EnTeteBase::kTaille];
     if (tailleFichier_ < EnTeteBase::kTaille ||
@@ -44,12 +45,13 @@ BaseGenealogique::BaseGenealogique(FichierBinaire fichier) : fichier_(std::move(
         corrompu("En-tête de la base incomplet"_1252);
     enTete_ = EnTeteBase::lire(octets);
     enTete_.verifier(tailleFichier_);
-    projection_ = ProjectionLecture(fichier_.descripteur(), tailleFichier_);
+    if (mode == ModeLecture::Projection)
+        projection_ = ProjectionLecture(fichier_.descripteur(), tailleFichier_);
     tetesDeBranche_ = EnsemblePersonnes(enTete_.nombreIndividus());
 }
 
-BaseGenealogique BaseGenealogique::ouvrir(const std::filesystem::path& chemin) {
-    return BaseGenealogique(FichierBinaire::ouvrirLecture(chemin));
+BaseGenealogique BaseGenealogique::ouvrir(const std::filesystem::path& chemin, ModeLecture mode) {
+    return BaseGenealogique(FichierBinaire::ouvrirLecture(chemin), mode);
 }
 
 void BaseGenealogique::fermer() {

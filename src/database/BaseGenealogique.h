@@ -41,11 +41,17 @@ public:
 
     static constexpr std::size_t kCapaciteTexte = 100;
 
+    // Projection : le fichier est projeté en mémoire et lu depuis le cache de pages sans appel
+    // système (repli automatique sur Positions si la projection échoue). Positions : une lecture
+    // pread par demande.
+    enum class ModeLecture { Projection, Positions };
+
     BaseGenealogique() = default;
     // Prend le fichier et vérifie son en-tête (DonneesCorrompues sinon).
-    explicit BaseGenealogique(FichierBinaire fichier);
+    explicit BaseGenealogique(FichierBinaire fichier, ModeLecture mode = ModeLecture::Projection);
     // Fichier existant ouvert en lecture seule ; il n'est pas effacé à la fermeture.
-    static BaseGenealogique ouvrir(const std::filesystem::path& chemin);
+    static BaseGenealogique ouvrir(const std::filesystem::path& chemin,
+                                   ModeLecture mode = ModeLecture::Projection);
 
     BaseGenealogique(BaseGenealogique&&) noexcept = default;
     BaseGenealogique& operator=(BaseGenealogique&&) noexcept = default;

@@ -22,12 +22,13 @@ namespace {
 const std::filesystem::path kGolden = std::filesystem::path(LIGNARA_DOSSIER_FIXTURES) / "base-deux-familles.bin";
 
 // Base écrite sur place puis rouverte comme un fichier quelconque (jamais effacé).
-BaseGenealogique rouvrir(const DossierEssai& dossier, const std::string& octets) {
+BaseGenealogique rouvrir(const DossierEssai& dossier, const std::string& octets,
+                         BaseGenealogique::ModeLecture mode) {
     std::filesystem::path chemin = dossier.chemin() / "base.bin";
     // Effacer d'abord : réécrire un fichier tronqué forcerait un vidage disque à chaque essai.
     std::filesystem::remove(chemin);
     essai::ecrireFichier(chemin, octets);
-    return BaseGenealogique::ouvrir(chemin);
+    return BaseGenealogique::ouvrir(chemin, mode);
 }
 
 }  // namespace
@@ -182,7 +183,14 @@ TEST(BaseGenealogique, chargerTextesMetChaqueEvenementDistinctEnTexteUneFois) {
     EXPECT_EQ(appels, 3);
 }
 
-TEST(BaseGenealogique, deuxThreadsLisentEnMemeTempsLesBonsEnregistrements) {
+// Les lectures se font par projection en mémoire ou par pread : les deux sont essayées.
+class BaseGenealogiqueLue : public ::testing::TestWithParam<BaseGenealogique::ModeLecture> {};
+
+INSTANTIATE_TEST_SUITE_P(DeuxModes, BaseGenealogiqueLue,
+                         ::testing::Values(BaseGenealogique::ModeLecture::Projection,
+                                           BaseGenealogique::ModeLecture::Positions));
+
+TEST_P(BaseGenealogiqueLue, deuxThreadsLisentEnMemeTempsLesBonsEnregistrements) {
     DossierEssai dossier;
     constexpr std::uint32_t kNombre = 20000;
     EcrivainBase e({kNombre, 0, 0}, dossier.chemin());
@@ -193,7 +201,8 @@ TEST(BaseGenealogique, deuxThreadsLisentEnMemeTempsLesBonsEnregistrements) {
         i.prenoms = e.ajouterTexte(TablePrenoms, "p" + std::to_string(n % 500));
         e.ajouterIndividu(i);
     }
-    BaseGenealogique base = e.terminer();
+    BaseGenealogique ecrite = e.terminer();
+    BaseGenealogique base = BaseGenealogique::ouvrir(ecrite.chemin(), GetParam());
     auto lire = [&base](unsigned graine, int& fautes) {
         std::mt19937 alea(graine);
         for (int k = 0; k < 100000; ++k) {
@@ -250,7 +259,7 @@ void toutLire(const BaseGenealogique& base) {
 
 }  // namespace
 
-TEST(BaseGenealogique, refuseOuLitSansPlantageUnFichierTronqueNImporteOu) {
+TEST_P(BaseGenealogiqueLue, refuseOuLitSansPlantageUnFichierTronqueNImporteOu) {
     DossierEssai dossier;
     const std::string entier = essai::lireFichier(kGolden);
     BaseGenealogique reference = BaseGenealogique::ouvrir(kGolden);
@@ -258,15 +267,15 @@ TEST(BaseGenealogique, refuseOuLitSansPlantageUnFichierTronqueNImporteOu) {
     for (std::size_t taille = 0; taille < entier.size(); ++taille) {
         SCOPED_TRACE(taille);
         if (taille < debutSources) {
-            EXPECT_THROW(rouvrir(dossier, entier.substr(0, taille)), DonneesCorrompues);
+            EXPECT_THROW(rouvrir(dossier, entier.substr(0, taille), GetParam()), DonneesCorrompues);
         } else {
-            BaseGenealogique base = rouvrir(dossier, entier.substr(0, taille));
+            BaseGenealogique base = rouvrir(dossier, entier.substr(0, taille), GetParam());
             toutLire(base);
         }
     }
 }
 
-TEST(BaseGenealogique, refuseOuLitSansPlantageNiBoucleUnOctetInverse) {
+TEST_P(BaseGenealogiqueLue, refuseOuLitSansPlantageNiBoucleUnOctetInverse) {
     DossierEssai dossier;
     const std::string entier = essai::lireFichier(kGolden);
     std::mt19937 alea(501);
@@ -276,7 +285,7 @@ TEST(BaseGenealogique, refuseOuLitSansPlantageNiBoucleUnOctetInverse) {
         std::string abime = entier;
         abime[i] = static_cast<char>(abime[i] ^ static_cast<char>(alea() % 255 + 1));
         try {
-            BaseGenealogique base = rouvrir(dossier, abime);
+            BaseGenealogique base = rouvrir(dossier, abime, GetParam());
             toutLire(base);
         } catch (const DonneesCorrompues&) {
             ++refusees;
