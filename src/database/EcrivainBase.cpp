@@ -98,7 +98,7 @@ void EcrivainBase::ecrireIndividu(std::uint32_t numero, const Individu& individu
     individu.ecrire(o);
     ecrireA(decalageIndividu(numero), o, sizeof o);
     individusEcrits_[numero - 1] = true;
-    dernierIndividu_ = numero;
+    dernierIndividu_ = std::max(dernierIndividu_, numero);
 }
 
 std::uint32_t EcrivainBase::ajouterIndividu(const Individu& individu) {
@@ -117,7 +117,7 @@ void EcrivainBase::ecrireFamille(std::uint32_t numero, const Famille& famille) {
     famille.ecrire(o);
     ecrireA(decalageFamille(numero), o, sizeof o);
     famillesEcrites_[numero - 1] = true;
-    derniereFamille_ = numero;
+    derniereFamille_ = std::max(derniereFamille_, numero);
 }
 
 std::uint32_t EcrivainBase::ajouterFamille(const Famille& famille) {
@@ -136,7 +136,7 @@ void EcrivainBase::ecrireEvenement(std::uint32_t numero, const Evenement& evenem
     std::uint8_t o[Evenement::kTaille];
     evenement.ecrire(o);
     ecrireA(enTete_.evenements + std::uint64_t{numero - 1} * Evenement::kTaille, o, sizeof o);
-    dernierEvenement_ = numero;
+    dernierEvenement_ = std::max(dernierEvenement_, numero);
 }
 
 std::uint32_t EcrivainBase::ajouterEvenement(const Evenement& evenement) {

@@ -58,7 +58,8 @@ public:
     const std::filesystem::path& chemin() const { return fichier_.chemin(); }
 
     void ecrireIndividu(std::uint32_t numero, const Individu& individu);
-    // Écrit à la suite du dernier individu ajouté ; rend son numéro.
+    // Écrit après le plus grand numéro déjà écrit (une retouche ne fait pas reculer la
+    // suite) ; rend le numéro pris. De même pour les familles et les événements.
     std::uint32_t ajouterIndividu(const Individu& individu);
     // Relit un individu déjà écrit (l'import retouche le père ou la mère des enfants).
     Individu lireIndividu(std::uint32_t numero);
@@ -68,7 +69,6 @@ public:
     Famille lireFamille(std::uint32_t numero);
 
     void ecrireEvenement(std::uint32_t numero, const Evenement& evenement);
-    // Prend l'emplacement suivant ; rend son numéro.
     std::uint32_t ajouterEvenement(const Evenement& evenement);
 
     // Rend la réf. de la chaîne (0 pour la chaîne vide). Pour TablePhotos, le texte est pris

@@ -1,7 +1,7 @@
 #pragma once
 // Fichier binaire de la base, lu et écrit par position (pread/pwrite) : deux threads peuvent
 // lire en même temps sans partager de position courante.
-// Un fichier créé par creer() est à nous : mode 0600, effacé à la fermeture sauf conserver().
+// Un fichier créé par creer() est à nous : mode 0600, effacé à la fermeture.
 // Toute écriture incomplète lève OperationImpossible(« Erreur d'écriture dans le fichier »).
 #include <cstddef>
 #include <cstdint>
@@ -37,8 +37,6 @@ public:
     std::uint64_t taille() const;
     void fixerTaille(std::uint64_t taille);
 
-    // Le fichier survivra à sa fermeture (il est passé à un autre propriétaire).
-    void conserver() { effacer_ = false; }
     // Ferme et, s'il est à nous, efface.
     void fermer();
 

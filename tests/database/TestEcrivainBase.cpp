@@ -162,7 +162,7 @@ TEST(EcrivainBase, laisseAZeroLesEmplacementsReservesEtCompleteLesPersonnesOubli
 
 TEST(EcrivainBase, relitEtRetoucheUnEnregistrementDejaEcrit) {
     DossierEssai dossier;
-    EcrivainBase e({2, 1, 0}, dossier.chemin());
+    EcrivainBase e({3, 1, 0}, dossier.chemin());
     Individu enfant;
     enfant.pere = 2;
     enfant.fratrie = -1;
@@ -172,10 +172,22 @@ TEST(EcrivainBase, relitEtRetoucheUnEnregistrementDejaEcrit) {
     EXPECT_EQ(relu.pere, 2u);
     relu.pere = 0;
     e.ecrireIndividu(1, relu);
+    EXPECT_EQ(e.ajouterIndividu({}), 3u);  // la retouche ne fait pas reculer la suite
     e.ajouterFamille({0, 1, 0, -1, -1, 0});
     EXPECT_EQ(e.lireFamille(1).premierEnfant, 1u);
     BaseGenealogique base = e.terminer();
     EXPECT_EQ(base.LireIndividu(1).pere, 0u);
+}
+
+TEST(EcrivainBase, transmetLesTetesDeBrancheEtLeurCompteALaBase) {
+    DossierEssai dossier;
+    BaseGenealogique base = essai::construireBaseDeuxFamilles(dossier.chemin());
+    const EnsemblePersonnes& tetes = base.TetesDeBranche();
+    EXPECT_EQ(tetes.nombre(), 2u);
+    EXPECT_TRUE(tetes.contient(1));
+    EXPECT_TRUE(tetes.contient(2));
+    EXPECT_FALSE(tetes.contient(3));
+    EXPECT_EQ(tetes.octets().size(), 5u / 8 + 1);
 }
 
 TEST(EcrivainBase, refuseUnNumeroHorsDesEffectifsAnnonces) {
