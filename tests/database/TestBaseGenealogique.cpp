@@ -1,0 +1,295 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "BaseEssai.h"
+#include "commun/Texte.h"
+#include "database/BaseGenealogique.h"
+#include "database/DonneesCorrompues.h"
+#include "database/Parente.h"
+
+using namespace lignara;
+using essai::DossierEssai;
+
+namespace {
+
+const std::filesystem::path kGolden = std::filesystem::path(LIGNARA_DOSSIER_FIXTURES) / "base-deux-familles.bin";
+
+// Base écrite sur place puis rouverte comme un fichier quelconque (jamais effacé).
+BaseGenealogique rouvrir(const DossierEssai& dossier, const std::string& octets,
+                         BaseGenealogique::ModeLecture mode) {
+    std::filesystem::path chemin = dossier.chemin() / "base.bin";
+    // Effacer d'abord : réécrire un fichier tronqué forcerait un vidage disque à chaque essai.
+    std::filesystem::remove(chemin);
+    essai::ecrireFichier(chemin, octets);
+    return BaseGenealogique::ouvrir(chemin, mode);
+}
+
+}  // namespace
+
+// Le fichier attendu a été vérifié à la main contre les tableaux de format ; le régénérer
+// (LIGNARA_REGENERER_FIXTURES=1) demande de refaire cette vérification.
+TEST(BaseGenealogique, ecritLaPetiteBaseOctetPourOctetCommeLeFichierAttendu) {
+    DossierEssai dossier;
+    BaseGenealogique base = essai::construireBaseDeuxFamilles(dossier.chemin());
+    std::string obtenu = essai::lireFichier(base.chemin());
+    if (std::getenv("LIGNARA_REGENERER_FIXTURES")) essai::ecrireFichier(kGolden, obtenu);
+    std::string attendu = essai::lireFichier(kGolden);
+    ASSERT_EQ(obtenu.size(), attendu.size());
+    for (std::size_t i = 0; i < attendu.size(); ++i) ASSERT_EQ(obtenu[i], attendu[i]) << "octet " << i;
+}
+
+TEST(BaseGenealogique, relitLeFichierAttenduChampParChamp) {
+    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
+    EXPECT_EQ(base.nombreIndividus(), 5u);
+    EXPECT_EQ(base.nombreFamilles(), 3u);
+    EXPECT_EQ(base.nombreEvenements(), 6u);
+
+    Individu jean = base.LireIndividu(1);
+    EXPECT_EQ(base.LireTexte(TableNoms, jean.nom), "DUPONT");
+    EXPECT_EQ(base.LireTexte(TablePrenoms, jean.prenoms), "Jean");
+    EXPECT_EQ(base.LireTexte(TableSources, jean.sourceNom), "Registre de Paris");
+    EXPECT_EQ(jean.sexe, 'M');
+    EXPECT_EQ(jean.decalageGedcom, 120u);
+    EXPECT_EQ(base.LireNotes(jean.notes), (std::vector<std::string>{"Soldat en 1914.", "Revenu blessé."_1252}));
+    Evenement naissance = base.LireEvenement(jean.naissance);
+    EXPECT_EQ(naissance.date, essai::date(DateSimple, 15, 3, 1900));
+    EXPECT_EQ(base.LireTexte(TableLieux, naissance.lieu), "FR Paris");
+    EXPECT_EQ(naissance.source, jean.sourceNom);  // même source, rangée une fois
+
+    Individu claire = base.LireIndividu(4);
+    EXPECT_EQ(claire.nom, jean.nom);
+    EXPECT_EQ(claire.fichierGedcom, 1);
+    EXPECT_EQ(base.LireTexte(TableProfessions, claire.profession), "Institutrice");
+    EXPECT_EQ(base.LirePhotos(claire.photos),
+              (std::vector<std::string>{"photos/claire.jpg", "https://exemple.org/c.png"}));
+    EXPECT_EQ(base.LireTexte(TableCommentaires, base.LireIndividu(3).commentaire), "Aîné"_1252);
+    EXPECT_EQ(base.LireEvenement(6), Evenement{});  // emplacement réservé, jamais rempli
+    EXPECT_EQ(base.LireFamille(3).divorce, 0);
+}
+
+TEST(BaseGenealogique, litUnNomVideCommeUneChaineVide) {
+    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
+    EXPECT_EQ(base.LireTexte(TableNoms, 0), "");
+    EXPECT_EQ(base.LirePhotos(0), std::vector<std::string>{});
+    EXPECT_EQ(base.LireNotes(0), std::vector<std::string>{});
+}
+
+TEST(BaseGenealogique, lireTexteLitAuPlusCapaciteMoinsUnOctetsEtOteLeDernier) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    std::uint32_t de98 = e.ajouterTexte(TableSources, std::string(98, 'a'));
+    std::uint32_t de99 = e.ajouterTexte(TableSources, std::string(99, 'b'));
+    std::uint32_t de120 = e.ajouterTexte(TableSources, std::string(120, 'c'));
+    BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.LireTexte(TableSources, de98), std::string(98, 'a'));
+    EXPECT_EQ(base.LireTexte(TableSources, de99), std::string(98, 'b'));
+    EXPECT_EQ(base.LireTexte(TableSources, de120), std::string(98, 'c'));
+    EXPECT_EQ(base.LireTexte(TableSources, de120, 200), std::string(120, 'c'));
+    EXPECT_EQ(base.LireTexte(TableSources, de98, 5), "aaa");
+    EXPECT_EQ(base.LireTexte(TableSources, de98, 1), "");
+}
+
+TEST(BaseGenealogique, refuseUnNumeroOuUneRefHorsDesTables) {
+    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
+    EXPECT_THROW(base.LireIndividu(0), DonneesCorrompues);
+    EXPECT_THROW(base.LireIndividu(6), DonneesCorrompues);
+    EXPECT_THROW(base.LireFamille(4), DonneesCorrompues);
+    EXPECT_THROW(base.LireEvenement(7), DonneesCorrompues);
+    EXPECT_THROW(base.LireIndividu(0xFFFFFFFF), DonneesCorrompues);
+    std::uint32_t tailleNoms = base.enTete().tables[TablePrenoms] - base.enTete().tables[TableNoms];
+    EXPECT_THROW(base.LireTexte(TableNoms, tailleNoms + 1), DonneesCorrompues);
+    EXPECT_EQ(base.LireTexte(TableNoms, tailleNoms), "");  // le dernier saut de ligne
+    EXPECT_THROW(base.LireNotes(0xFFFFFFFF), DonneesCorrompues);
+    EXPECT_THROW(base.LirePhotos(0xFFFFFFFF), DonneesCorrompues);
+}
+
+TEST(BaseGenealogique, appliqueLesTransformationsDAffichageAuxSeulsNomsEtPrenoms) {
+    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
+    base.fixerTransformationsNoms([](std::string& s) { s = "<" + s + ">"; },
+                                  [](std::string& s) { std::transform(s.begin(), s.end(), s.begin(), ::toupper); });
+    Individu jean = base.LireIndividu(1);
+    EXPECT_EQ(base.LireTexte(TableNoms, jean.nom), "<DUPONT>");
+    EXPECT_EQ(base.LireTexte(TablePrenoms, jean.prenoms), "JEAN");
+    EXPECT_EQ(base.LireTexte(TableSources, jean.sourceNom), "Registre de Paris");
+}
+
+namespace {
+
+struct Ligne {
+    int personne = 0;
+    std::uint32_t nom = 0;
+    std::uint32_t naissance = 0;
+    TexteCharge texte;
+};
+
+std::vector<Ligne> lignesDe(const BaseGenealogique& base, const std::vector<int>& personnes) {
+    std::vector<Ligne> lignes;
+    for (int p : personnes) {
+        Individu i = base.LireIndividu(static_cast<std::uint32_t>(p));
+        lignes.push_back({p, i.nom, i.naissance, nullptr});
+    }
+    return lignes;
+}
+
+}  // namespace
+
+TEST(BaseGenealogique, chargerTextesTrieLitChaqueValeurUneFoisEtPartageLaCopie) {
+    DossierEssai dossier;
+    EcrivainBase e({5, 0, 0}, dossier.chemin());
+    std::uint32_t zola = e.ajouterTexte(TableNoms, "ZOLA");
+    std::uint32_t abel = e.ajouterTexte(TableNoms, "ABEL");
+    e.ajouterIndividu({zola});
+    e.ajouterIndividu({});
+    e.ajouterIndividu({abel});
+    e.ajouterIndividu({zola});
+    e.ajouterIndividu({abel});
+    BaseGenealogique base = e.terminer();
+    int lectures = 0;
+    base.fixerTransformationsNoms([&](std::string&) { ++lectures; }, nullptr);
+
+    std::vector<Ligne> lignes = lignesDe(base, {1, 2, 3, 4, 5});
+    base.ChargerTextes(lignes, &Ligne::nom, &Ligne::texte, TableNoms);
+    ASSERT_EQ(lignes.size(), 5u);
+    EXPECT_EQ(lignes[0].personne, 2);
+    EXPECT_EQ(*lignes[0].texte, "");
+    EXPECT_EQ((std::vector<int>{lignes[1].personne, lignes[2].personne, lignes[3].personne, lignes[4].personne}),
+              (std::vector<int>{1, 4, 3, 5}));  // ZOLA (réf. 1) avant ABEL : ordre du fichier
+    EXPECT_EQ(*lignes[1].texte, "ZOLA");
+    EXPECT_EQ(lignes[1].texte.get(), lignes[2].texte.get());
+    EXPECT_EQ(lignes[3].texte.get(), lignes[4].texte.get());
+    EXPECT_EQ(*lignes[4].texte, "ABEL");
+    EXPECT_EQ(lectures, 2);
+}
+
+TEST(BaseGenealogique, chargerTextesMetChaqueEvenementDistinctEnTexteUneFois) {
+    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
+    std::vector<Ligne> lignes = lignesDe(base, {3, 4, 1, 2, 1});
+    int appels = 0;
+    base.ChargerTextes(lignes, &Ligne::naissance, &Ligne::texte,
+                       [&](std::uint32_t numero, const Evenement& e) {
+                           ++appels;
+                           return std::to_string(numero) + ":" + std::to_string(e.date.annee);
+                       });
+    std::vector<std::string> textes;
+    for (const Ligne& l : lignes) textes.push_back(*l.texte);
+    EXPECT_EQ(textes, (std::vector<std::string>{"", "1:1900", "1:1900", "3:1905", "4:1926"}));
+    EXPECT_EQ(appels, 3);
+}
+
+// Les lectures se font par projection en mémoire ou par pread : les deux sont essayées.
+class BaseGenealogiqueLue : public ::testing::TestWithParam<BaseGenealogique::ModeLecture> {};
+
+INSTANTIATE_TEST_SUITE_P(DeuxModes, BaseGenealogiqueLue,
+                         ::testing::Values(BaseGenealogique::ModeLecture::Projection,
+                                           BaseGenealogique::ModeLecture::Positions));
+
+TEST_P(BaseGenealogiqueLue, deuxThreadsLisentEnMemeTempsLesBonsEnregistrements) {
+    DossierEssai dossier;
+    constexpr std::uint32_t kNombre = 20000;
+    EcrivainBase e({kNombre, 0, 0}, dossier.chemin());
+    for (std::uint32_t n = 1; n <= kNombre; ++n) {
+        Individu i;
+        i.decalageGedcom = n * 7919u;
+        i.fratrie = -static_cast<std::int32_t>(n);
+        i.prenoms = e.ajouterTexte(TablePrenoms, "p" + std::to_string(n % 500));
+        e.ajouterIndividu(i);
+    }
+    BaseGenealogique ecrite = e.terminer();
+    BaseGenealogique base = BaseGenealogique::ouvrir(ecrite.chemin(), GetParam());
+    auto lire = [&base](unsigned graine, int& fautes) {
+        std::mt19937 alea(graine);
+        for (int k = 0; k < 100000; ++k) {
+            auto n = static_cast<std::uint32_t>(alea() % kNombre + 1);
+            Individu i = base.LireIndividu(n);
+            if (i.decalageGedcom != n * 7919u || i.fratrie != -static_cast<std::int32_t>(n)) ++fautes;
+            if (k % 16 == 0 && base.LireTexte(TablePrenoms, i.prenoms) != "p" + std::to_string(n % 500)) ++fautes;
+        }
+    };
+    int fautes1 = 0, fautes2 = 0;
+    std::thread t1(lire, 1u, std::ref(fautes1));
+    std::thread t2(lire, 2u, std::ref(fautes2));
+    t1.join();
+    t2.join();
+    EXPECT_EQ(fautes1, 0);
+    EXPECT_EQ(fautes2, 0);
+}
+
+namespace {
+
+// Lit tout ce qu'une base peut offrir ; seule DonneesCorrompues est une réponse admise.
+void toutLire(const BaseGenealogique& base) {
+    for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n) {
+        try {
+            Individu i = base.LireIndividu(n);
+            base.LireTexte(TableNoms, i.nom);
+            base.LireTexte(TablePrenoms, i.prenoms);
+            base.LireTexte(TableProfessions, i.profession);
+            base.LireTexte(TableCommentaires, i.commentaire);
+            base.LireTexte(TableSources, i.sourceNom);
+            base.LirePhotos(i.photos);
+            base.LireNotes(i.notes);
+            Parents(base, n);
+            Conjoints(base, n);
+            Fratrie(base, n);
+        } catch (const DonneesCorrompues&) {
+        }
+    }
+    for (std::uint32_t f = 1; f <= base.nombreFamilles(); ++f) {
+        try {
+            Enfants(base, f);
+        } catch (const DonneesCorrompues&) {
+        }
+    }
+    for (std::uint32_t e = 1; e <= base.nombreEvenements(); ++e) {
+        try {
+            Evenement ev = base.LireEvenement(e);
+            base.LireTexte(TableLieux, ev.lieu);
+            base.LireTexte(TableSources, ev.source);
+        } catch (const DonneesCorrompues&) {
+        }
+    }
+}
+
+}  // namespace
+
+TEST_P(BaseGenealogiqueLue, refuseOuLitSansPlantageUnFichierTronqueNImporteOu) {
+    DossierEssai dossier;
+    const std::string entier = essai::lireFichier(kGolden);
+    BaseGenealogique reference = BaseGenealogique::ouvrir(kGolden);
+    const std::uint32_t debutSources = reference.enTete().tables[TableSources];
+    for (std::size_t taille = 0; taille < entier.size(); ++taille) {
+        SCOPED_TRACE(taille);
+        if (taille < debutSources) {
+            EXPECT_THROW(rouvrir(dossier, entier.substr(0, taille), GetParam()), DonneesCorrompues);
+        } else {
+            BaseGenealogique base = rouvrir(dossier, entier.substr(0, taille), GetParam());
+            toutLire(base);
+        }
+    }
+}
+
+TEST_P(BaseGenealogiqueLue, refuseOuLitSansPlantageNiBoucleUnOctetInverse) {
+    DossierEssai dossier;
+    const std::string entier = essai::lireFichier(kGolden);
+    std::mt19937 alea(501);
+    int refusees = 0;
+    for (std::size_t i = 0; i < entier.size(); ++i) {
+        SCOPED_TRACE(i);
+        std::string abime = entier;
+        abime[i] = static_cast<char>(abime[i] ^ static_cast<char>(alea() % 255 + 1));
+        try {
+            BaseGenealogique base = rouvrir(dossier, abime, GetParam());
+            toutLire(base);
+        } catch (const DonneesCorrompues&) {
+            ++refusees;
+        }
+    }
+    EXPECT_GT(refusees, 30);  // la plupart des octets de l'en-tête se voient dès l'ouverture
+}

@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "BaseEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "database/EcrivainBase.h"
+
+using namespace lignara;
+using essai::DossierEssai;
+
+TEST(EcrivainBase, creeUnFichierGenEnMode0600EffaceALaFermetureDeLaBase) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    std::filesystem::path chemin = e.chemin();
+    EXPECT_EQ(chemin.parent_path(), dossier.chemin());
+    EXPECT_EQ(chemin.filename().string().substr(0, 3), "gen");
+    struct stat s {};
+    ASSERT_EQ(::stat(chemin.c_str(), &s), 0);
+    EXPECT_EQ(s.st_mode & 0777, 0600u);
+    BaseGenealogique base = e.terminer();
+    EXPECT_TRUE(std::filesystem::exists(chemin));
+    base.fermer();
+    EXPECT_FALSE(std::filesystem::exists(chemin));
+    EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));  // rien ne traîne
+}
+
+TEST(EcrivainBase, effaceLeFichierQuandLImportEstAbandonne) {
+    DossierEssai dossier;
+    {
+        EcrivainBase e({3, 1, 1}, dossier.chemin());
+        e.ajouterTexte(TableNoms, "DUPONT");
+        e.ajouterIndividu({});
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
+}
+
+TEST(EcrivainBase, signaleUnDossierTemporaireInaccessible) {
+    try {
+        EcrivainBase e({1, 0, 0}, "/dossier/qui/n/existe/pas");
+        FAIL() << "création acceptée";
+    } catch (const OperationImpossible& x) {
+        EXPECT_EQ(std::string(x.what()),
+                  std::string("Accès impossible au répertoire temporaire\n"_1252) + "/dossier/qui/n/existe/pas");
+    }
+}
+
+TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisation) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    EXPECT_EQ(e.ajouterTexte(TableNoms, ""), 0u);
+    std::uint32_t dupont = e.ajouterTexte(TableNoms, "DUPONT");
+    std::uint32_t martin = e.ajouterTexte(TableNoms, "MARTIN");
+    EXPECT_EQ(dupont, 1u);
+    EXPECT_EQ(martin, 8u);
+    EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPONT"), dupont);
+    EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPON"), 15u);  // un préfixe n'est pas la même chaîne
+    EXPECT_EQ(e.ajouterTexte(TableLieux, "DUPONT"), 1u);   // chaque table a ses réf.
+    BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.enTete().tables[TablePrenoms] - base.enTete().tables[TableNoms], 20u);  // DUPONT, MARTIN, DUPON
+    EXPECT_EQ(base.LireTexte(TableNoms, martin), "MARTIN");
+    EXPECT_EQ(base.LireTexte(TableNoms, 15), "DUPON");
+}
+
+// Au-delà du tampon, les chaînes déjà rangées sont relues du fichier pour être comparées.
+TEST(EcrivainBase, dedoubloneAussiLesChainesDejaSortiesDuTampon) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    std::vector<std::uint32_t> refs;
+    for (int i = 0; i < 20000; ++i) refs.push_back(e.ajouterTexte(TableSources, "Source n° "_1252 + std::to_string(i)));
+    for (int i = 0; i < 20000; i += 7)
+        ASSERT_EQ(e.ajouterTexte(TableSources, "Source n° "_1252 + std::to_string(i)), refs[i]) << i;
+    BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.LireTexte(TableSources, refs[12345]), "Source n° 12345"_1252);
+    EXPECT_EQ(base.LireTexte(TableSources, refs[19999]), "Source n° 19999"_1252);
+}
+
+TEST(EcrivainBase, remplaceLesSautsDeLigneDUnTextePourNePasCasserLaTable) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    std::uint32_t a = e.ajouterTexte(TableCommentaires, "ligne un\nligne deux");
+    std::uint32_t b = e.ajouterTexte(TableCommentaires, std::string("nul\0ici", 7));
+    std::uint32_t c = e.ajouterTexte(TableCommentaires, "suivant");
+    BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.LireTexte(TableCommentaires, a), "ligne un ligne deux");
+    EXPECT_EQ(base.LireTexte(TableCommentaires, b), "nul ici");
+    EXPECT_EQ(base.LireTexte(TableCommentaires, c), "suivant");
+}
+
+TEST(EcrivainBase, coupeLesNotesLonguesEnLignesQuiSeRelisentEntieres) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    std::string longue;
+    for (int i = 0; i < 600; ++i) longue += static_cast<char>('a' + i % 26);
+    std::string juste(249, 'x');
+    std::uint32_t n1 = e.ajouterNotes({longue, juste, "", "fin", "", ""});
+    std::uint32_t n2 = e.ajouterNotes({"avant\naprès"_1252});
+    EXPECT_EQ(e.ajouterNotes({"", ""}), 0u);
+    EXPECT_EQ(e.ajouterNotes({}), 0u);
+    BaseGenealogique base = e.terminer();
+
+    EXPECT_EQ(n1, 1u);
+    std::vector<std::string> lignes = base.LireNotes(n1);
+    ASSERT_EQ(lignes.size(), 6u);  // 249 + 249 + 102, puis 249, la ligne vide, « fin »
+    EXPECT_EQ(lignes[0] + lignes[1] + lignes[2], longue);
+    EXPECT_EQ(lignes[0].size(), 249u);
+    EXPECT_EQ(lignes[3], juste);
+    EXPECT_EQ(lignes[4], "");
+    EXPECT_EQ(lignes[5], "fin");
+    EXPECT_EQ(base.LireNotes(n2), (std::vector<std::string>{"avant", "après"_1252}));
+    // Le bloc suivant commence juste après : compte sur 2 octets et lignes avec leur saut.
+    EXPECT_EQ(n2, 1u + 2 + 250 + 250 + 103 + 250 + 1 + 4);
+}
+
+TEST(EcrivainBase, rangeLesPhotosAvecLeurNombreEnTeteEtCoupeLesCheminsTropLongs) {
+    DossierEssai dossier;
+    EcrivainBase e({1, 0, 0}, dossier.chemin());
+    std::vector<std::string> beaucoup;
+    for (int i = 0; i < 300; ++i) beaucoup.push_back("p" + std::to_string(i) + ".jpg");
+    std::uint32_t a = e.ajouterPhotos({"a.jpg", "", "b.png"});
+    std::uint32_t b = e.ajouterPhotos(beaucoup);
+    std::uint32_t c = e.ajouterPhotos({std::string(400, 'z')});
+    EXPECT_EQ(e.ajouterPhotos({"", ""}), 0u);
+    EXPECT_EQ(e.ajouterPhotos({"a.jpg", "b.png"}), a);
+    BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.LirePhotos(a), (std::vector<std::string>{"a.jpg", "b.png"}));
+    std::vector<std::string> relues = base.LirePhotos(b);
+    ASSERT_EQ(relues.size(), 255u);
+    EXPECT_EQ(relues[254], "p254.jpg");
+    EXPECT_EQ(base.LirePhotos(c), std::vector<std::string>{std::string(250, 'z')});
+}
+
+TEST(EcrivainBase, laisseAZeroLesEmplacementsReservesEtCompleteLesPersonnesOubliees) {
+    DossierEssai dossier;
+    EcrivainBase e({3, 2, 4}, dossier.chemin());
+    Evenement naissance;
+    naissance.date.annee = 1900;
+    EXPECT_EQ(e.ajouterEvenement(naissance), 1u);
+    e.ecrireIndividu(2, {});
+    BaseGenealogique base = e.terminer();
+    ASSERT_EQ(base.nombreEvenements(), 4u);
+    for (std::uint32_t n = 2; n <= 4; ++n) {
+        Evenement vide = base.LireEvenement(n);
+        EXPECT_EQ(vide, Evenement{}) << n;
+        EXPECT_TRUE(vide.date.absente());
+    }
+    EXPECT_EQ(base.LireIndividu(1).fratrie, -1);
+    EXPECT_EQ(base.LireIndividu(3).fratrie, -3);
+    EXPECT_EQ(base.LireIndividu(3).sexe, ' ');
+    EXPECT_EQ(base.LireFamille(2).suivante, -2);
+    EXPECT_EQ(base.LireFamille(2).divorce, -1);
+    // Rien après les emplacements : la taille du fichier suffit quand même.
+    EXPECT_EQ(base.enTete().tables[TableSources], base.enTete().notes);
+}
+
+TEST(EcrivainBase, relitEtRetoucheUnEnregistrementDejaEcrit) {
+    DossierEssai dossier;
+    EcrivainBase e({3, 1, 0}, dossier.chemin());
+    Individu enfant;
+    enfant.pere = 2;
+    enfant.fratrie = -1;
+    e.ajouterIndividu(enfant);
+    e.ajouterIndividu({});
+    Individu relu = e.lireIndividu(1);
+    EXPECT_EQ(relu.pere, 2u);
+    relu.pere = 0;
+    e.ecrireIndividu(1, relu);
+    EXPECT_EQ(e.ajouterIndividu({}), 3u);  // la retouche ne fait pas reculer la suite
+    e.ajouterFamille({0, 1, 0, -1, -1, 0});
+    EXPECT_EQ(e.lireFamille(1).premierEnfant, 1u);
+    BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.LireIndividu(1).pere, 0u);
+}
+
+TEST(EcrivainBase, transmetLesTetesDeBrancheEtLeurCompteALaBase) {
+    DossierEssai dossier;
+    BaseGenealogique base = essai::construireBaseDeuxFamilles(dossier.chemin());
+    const EnsemblePersonnes& tetes = base.TetesDeBranche();
+    EXPECT_EQ(tetes.nombre(), 2u);
+    EXPECT_TRUE(tetes.contient(1));
+    EXPECT_TRUE(tetes.contient(2));
+    EXPECT_FALSE(tetes.contient(3));
+    EXPECT_EQ(tetes.octets().size(), 5u / 8 + 1);
+}
+
+TEST(EcrivainBase, refuseUnNumeroHorsDesEffectifsAnnonces) {
+    DossierEssai dossier;
+    EcrivainBase e({2, 1, 1}, dossier.chemin());
+    EXPECT_THROW(e.ecrireIndividu(0, {}), std::out_of_range);
+    EXPECT_THROW(e.ecrireIndividu(3, {}), std::out_of_range);
+    EXPECT_THROW(e.ecrireFamille(2, {}), std::out_of_range);
+    e.ajouterEvenement({});
+    EXPECT_THROW(e.ajouterEvenement({}), std::out_of_range);
+    EXPECT_THROW(e.marquerTeteDeBranche(3), std::out_of_range);
+}
+
+namespace {
+
+// Une limite de taille de fichier fait échouer les écritures comme un disque plein.
+[[noreturn]] void ecrireAuDelaDUneLimiteDeTaille(const std::filesystem::path& dossier) {
+    ::signal(SIGXFSZ, SIG_IGN);
+    rlimit limite{};
+    limite.rlim_cur = limite.rlim_max = 8192;
+    ::setrlimit(RLIMIT_FSIZE, &limite);
+    try {
+        EcrivainBase e({2000, 0, 0}, dossier);
+        for (int i = 0; i < 2000; ++i) e.ajouterIndividu({});
+        e.terminer();
+        std::exit(1);
+    } catch (const OperationImpossible& x) {
+        std::exit(std::string(x.what()) == "Erreur d'écriture dans le fichier"_1252 ? 0 : 2);
+    }
+}
+
+}  // namespace
+
+TEST(EcrivainBase, signaleUneEcritureIncompleteParErreurDEcriture) {
+    DossierEssai dossier;
+    EXPECT_EXIT(ecrireAuDelaDUneLimiteDeTaille(dossier.chemin()), ::testing::ExitedWithCode(0), "");
+}

@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <vector>
+
+#include "database/DonneesCorrompues.h"
+#include "database/EnTeteBase.h"
+#include "database/Evenement.h"
+#include "database/Famille.h"
+#include "database/Individu.h"
+
+using namespace lignara;
+
+namespace {
+
+std::uint32_t u32(const std::uint8_t* o, int d) {
+    return static_cast<std::uint32_t>(o[d] | (o[d + 1] << 8) | (o[d + 2] << 16)) |
+           (static_cast<std::uint32_t>(o[d + 3]) << 24);
+}
+
+}  // namespace
+
+// Chaque champ porte une valeur distincte : une erreur de décalage se voit à l'octet près.
+TEST(Individu, placeChaqueChampASonDecalageEnLittleEndian) {
+    Individu i{0x01020304, 2, 3, 4, 5, 6, 7, 8, 'F', 9, 0xA0B0C0D0, -7, 11, 12, 13, 14, 15, 16};
+    std::vector<std::uint8_t> o(Individu::kTaille, 0xEE);
+    i.ecrire(o.data());
+    EXPECT_EQ(o[0], 0x04);
+    EXPECT_EQ(o[3], 0x01);
+    const std::uint32_t attendus[] = {0x01020304, 2, 3, 4, 5, 6, 7, 8};
+    for (int k = 0; k < 8; ++k) EXPECT_EQ(u32(o.data(), 4 * k), attendus[k]) << "champ " << k;
+    EXPECT_EQ(o[32], 'F');
+    EXPECT_EQ(o[33], 9);
+    EXPECT_EQ(o[34], 0);  // réservé écrit à zéro
+    EXPECT_EQ(o[35], 0);
+    EXPECT_EQ(u32(o.data(), 36), 0xA0B0C0D0u);
+    EXPECT_EQ(u32(o.data(), 40), 0xFFFFFFF9u);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(u32(o.data(), 44 + 4 * k), 11u + k);
+    EXPECT_EQ(Individu::lire(o.data()), i);
+}
+
+TEST(Individu, ignoreLesOctetsReservesALaLecture) {
+    Individu i;
+    std::vector<std::uint8_t> o(Individu::kTaille);
+    i.ecrire(o.data());
+    o[34] = 0x55;
+    o[35] = 0xAA;
+    EXPECT_EQ(Individu::lire(o.data()), i);
+}
+
+TEST(Famille, placeChaqueChampASonDecalage) {
+    Famille f{7, 8, 9, -1, -12, 13};
+    std::vector<std::uint8_t> o(Famille::kTaille);
+    f.ecrire(o.data());
+    EXPECT_EQ(u32(o.data(), 0), 7u);
+    EXPECT_EQ(u32(o.data(), 4), 8u);
+    EXPECT_EQ(u32(o.data(), 8), 9u);
+    EXPECT_EQ(u32(o.data(), 12), 0xFFFFFFFFu);
+    EXPECT_EQ(u32(o.data(), 16), static_cast<std::uint32_t>(-12));
+    EXPECT_EQ(u32(o.data(), 20), 13u);
+    EXPECT_EQ(Famille::lire(o.data()), f);
+}
+
+TEST(Evenement, ecritLaDateLesReservesAZeroPuisLieuEtSources) {
+    Evenement e;
+    e.date.qualificatif = DateEntre;
+    e.date.fixerPremiereAnnee(1850);
+    e.date.annee = -44;
+    e.lieu = 0x11223344;
+    e.source = 5;
+    e.sourceLieu = 6;
+    std::vector<std::uint8_t> o(Evenement::kTaille, 0xEE);
+    e.ecrire(o.data());
+    const std::vector<std::uint8_t> attendu = {4, 0x3A, 0x07, 0, 0xD4, 0xFF, 0, 0, 0x44, 0x33,
+                                               0x22, 0x11, 5, 0, 0, 0, 6, 0, 0, 0};
+    EXPECT_EQ(o, attendu);
+    EXPECT_EQ(Evenement::lire(o.data()), e);
+}
+
+namespace {
+
+// En-tête cohérent : 2 individus, 3 fiches, 1 emplacement, notes de 10 octets, tables de 5.
+EnTeteBase enTeteValide() {
+    EnTeteBase e;
+    e.familles = 46 + 2 * 68;
+    e.evenements = e.familles + 3 * 24;
+    e.notes = e.evenements + 20;
+    std::uint32_t p = e.notes + 10;
+    for (auto& t : e.tables) t = p, p += 5;
+    return e;
+}
+
+constexpr std::uint64_t kTailleValide = 46 + 136 + 72 + 20 + 10 + 35;
+
+}  // namespace
+
+TEST(EnTeteBase, ecritSesChampsDansLOrdreEtLesRelit) {
+    EnTeteBase e = enTeteValide();
+    std::vector<std::uint8_t> o(EnTeteBase::kTaille);
+    e.ecrire(o.data());
+    EXPECT_EQ(o[0], 0xF5);  // 501
+    EXPECT_EQ(o[1], 0x01);
+    EXPECT_EQ(u32(o.data(), 2), 46u);
+    EXPECT_EQ(u32(o.data(), 6), 182u);
+    EXPECT_EQ(u32(o.data(), 14), 274u);
+    EXPECT_EQ(u32(o.data(), 42), 284u + 30u);
+    EXPECT_EQ(EnTeteBase::lire(o.data()), e);
+    EXPECT_NO_THROW(e.verifier(kTailleValide));
+    EXPECT_EQ(e.nombreIndividus(), 2u);
+    EXPECT_EQ(e.nombreFamilles(), 3u);
+    EXPECT_EQ(e.nombreEvenements(), 1u);
+}
+
+TEST(EnTeteBase, refuseUnNumeroDeFormatAutreQue501) {
+    EnTeteBase e = enTeteValide();
+    e.numeroFormat = 500;
+    EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
+}
+
+TEST(EnTeteBase, refuseDesSectionsQuiNeSontPasDesMultiplesExactsDesEnregistrements) {
+    auto refuse = [](auto modifier) {
+        EnTeteBase e = enTeteValide();
+        modifier(e);
+        EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
+    };
+    refuse([](EnTeteBase& e) { e.individus = 47; });
+    refuse([](EnTeteBase& e) { e.familles += 1; });
+    refuse([](EnTeteBase& e) { e.evenements -= 1; });
+    refuse([](EnTeteBase& e) { e.notes += 19; });
+    refuse([](EnTeteBase& e) { e.familles = 10; });           // avant les individus
+    refuse([](EnTeteBase& e) { e.evenements = e.familles - 24; });
+}
+
+TEST(EnTeteBase, refuseDesTablesEnDesordreOuAuDelaDuFichier) {
+    EnTeteBase e = enTeteValide();
+    e.tables[3] = e.tables[2] - 1;
+    EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
+    e = enTeteValide();
+    e.tables[0] = e.notes - 1;
+    EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
+    e = enTeteValide();
+    EXPECT_THROW(e.verifier(e.tables[6] - 1), DonneesCorrompues);
+    EXPECT_THROW(e.verifier(20), DonneesCorrompues);
+    EXPECT_NO_THROW(e.verifier(e.tables[6]));  // table des sources vide
+}
