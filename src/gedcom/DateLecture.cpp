@@ -108,14 +108,22 @@ void lireEchappement(Lecteur& l, Calendrier& calendrier) {
     l.sauterEspaces();
 }
 
-// « B.C. » (et BC, BCE que d'autres logiciels écrivent), avec les espaces qui suivent.
-bool lireAvantNotreEre(Lecteur& l) {
+// Ère après l'année, avec les espaces qui suivent : −1 pour « B.C. » (et BC, BCE que d'autres
+// logiciels écrivent), +1 pour « AD » ou « A.D. », 0 sans mention.
+int lireEre(Lecteur& l) {
+    int ere = 0;
     if (l.motCle("B.C.") || (l.motEntier("BCE") && l.motCle("BCE")) ||
-        (l.motEntier("BC") && l.motCle("BC"))) {
-        l.sauterEspaces();
-        return true;
-    }
-    return false;
+        (l.motEntier("BC") && l.motCle("BC")))
+        ere = -1;
+    else if (l.motCle("A.D.") || (l.motEntier("AD") && l.motCle("AD")))
+        ere = 1;
+    if (ere != 0) l.sauterEspaces();
+    return ere;
+}
+
+bool ereEnVue(const Lecteur& l) {
+    return l.commencePar("B.C.") || l.motEntier("BC") || l.motEntier("BCE") ||
+           l.commencePar("A.D.") || l.motEntier("AD");
 }
 
 constexpr std::array<std::string_view, 12> kMoisAnglais = {
@@ -246,12 +254,22 @@ void lireFinAnnee(Lecteur& l, DateLue& d) {
     if (l.car() == '-') l.avancer();
     l.sauterChiffres();
     l.sauterEspaces();
-    if (lireAvantNotreEre(l)) d.annee = -d.annee;
+    if (lireEre(l) < 0) d.annee = -d.annee;
 }
 
-bool finDAnneeSeule(const Lecteur& l) {
-    return l.fini() || l.motEntier("AND") || l.motEntier("ET") || l.commencePar("B.C.") ||
-           l.motEntier("BC") || l.motEntier("BCE") || l.car() == '(';
+// « 1733/34 » (double datation de l'ancien style) : un nombre de plus de 31 ne peut pas être un
+// jour, et il n'y a qu'une barre.
+bool doubleDatation(const Lecteur& l, long n) {
+    if (n <= 31 || l.car() != '/' || !estChiffre(l.car(1))) return false;
+    std::size_t k = 1;
+    while (estChiffre(l.car(k))) ++k;
+    return l.car(k) != '/';
+}
+
+// Un nombre suivi de cela est une année seule.
+bool finDAnneeSeule(const Lecteur& l, long n) {
+    return l.fini() || l.motEntier("AND") || l.motEntier("ET") || ereEnVue(l) || l.car() == '(' ||
+           doubleDatation(l, n);
 }
 
 bool lireDateSimple(Lecteur& l, Calendrier calendrier, DateLue& d) {
@@ -262,11 +280,11 @@ bool lireDateSimple(Lecteur& l, Calendrier calendrier, DateLue& d) {
     if (l.car() == '-') l.avancer();
     l.sauterChiffres();
     l.sauterEspaces();
-    if (n != 0 && finDAnneeSeule(l)) {
+    if (n != 0 && finDAnneeSeule(l, n)) {
         d.annee = n;
         d.anneeSeule = true;
         d.republicaine = calendrier == Calendrier::Republicain;
-        if (lireAvantNotreEre(l)) d.annee = -n;
+        if (lireEre(l) < 0) d.annee = -n;
         return true;
     }
     if (l.reste() < 2) return false;
@@ -356,6 +374,13 @@ bool lireEntre(Lecteur& l, Calendrier calendrier, std::string_view connecteur, D
     return true;
 }
 
+// Mot de qualificatif, suivi ou non d'un point (« ABT. 1850 »).
+bool qualificatif(Lecteur& l, std::string_view mot) {
+    if (!l.motCle(mot)) return false;
+    if (l.car() == '.') l.avancer();
+    return true;
+}
+
 bool lireDateComplete(Lecteur& l, bool estimeesPermises, DateGed& date) {
     Calendrier calendrier = Calendrier::Gregorien;
     for (;;) {
@@ -370,12 +395,14 @@ bool lireDateComplete(Lecteur& l, bool estimeesPermises, DateGed& date) {
         estimeesPermises = false;
     }
     if (calendrier == Calendrier::Refuse) return false;
-    if (l.motCle("BEF") || l.motCle("AVANT")) return lireQualifiee(l, calendrier, DateAvant, date);
-    if (l.motCle("AFT") || l.motCle("APRES")) return lireQualifiee(l, calendrier, DateApres, date);
-    if (l.motCle("ABT") || l.motCle("VERS") || l.motCle("CIRCA"))
+    if (qualificatif(l, "BEF") || qualificatif(l, "AVANT"))
+        return lireQualifiee(l, calendrier, DateAvant, date);
+    if (qualificatif(l, "AFT") || qualificatif(l, "APRES"))
+        return lireQualifiee(l, calendrier, DateApres, date);
+    if (qualificatif(l, "ABT") || qualificatif(l, "VERS") || qualificatif(l, "CIRCA"))
         return lireQualifiee(l, calendrier, DateVers, date);
-    if (l.motCle("BET")) return lireEntre(l, calendrier, "AND", date);
-    if (l.motCle("ENTRE")) return lireEntre(l, calendrier, "ET", date);
+    if (qualificatif(l, "BET")) return lireEntre(l, calendrier, "AND", date);
+    if (qualificatif(l, "ENTRE")) return lireEntre(l, calendrier, "ET", date);
     return lireQualifiee(l, calendrier, DateSimple, date);
 }
 

@@ -10,7 +10,9 @@
 //   BET date AND date, ENTRE date ET date (années seules : qualificatif 4)
 //   date : année seule, jour/mois/année numériques, mois anglais (JAN…), noms complets ou
 //   courts (JANVIER, AOUT, JUIL…), mois républicains (VEND… COMP, « AN » et chiffres romains),
-//   suivie au besoin de « B.C. » (ou BC, BCE).
+//   suivie au besoin de « B.C. » (ou BC, BCE ; AD et A.D. acceptés sans effet). Un qualificatif
+//   peut être suivi d'un point (« ABT. 1850 ») ; une année à double datation (« 1733/34 ») garde
+//   sa première année, comme « 11 FEB 1731/32 ».
 // L'échappement de calendrier est accepté aussi après le qualificatif, comme l'écrit la norme
 // (« AFT @#DFRENCH R@ 1 VEND 1 »). Calendriers : grégorien et julien lus tels quels,
 // républicain converti ; hébreu, romain et inconnu refusés plutôt que lus comme grégoriens.

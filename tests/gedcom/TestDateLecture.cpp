@@ -172,6 +172,19 @@ TEST(LireDate, avantNotreEre) {
     EXPECT_EQ(lue("12 JUL 100 BCE"), date(DateSimple, 12, 7, -100));
 }
 
+TEST(LireDate, anneesADoubleDatationEtQualificatifsAbregesAvecPoint) {
+    EXPECT_EQ(lue("1733/34"), date(DateSimple, 0, 0, 1733));
+    EXPECT_EQ(lue("       1707/08"), date(DateSimple, 0, 0, 1707));
+    EXPECT_EQ(lue("ABT 1733/34"), date(DateVers, 0, 0, 1733));
+    EXPECT_EQ(lue("ABT. 1850"), date(DateVers, 0, 0, 1850));
+    EXPECT_EQ(lue("bef. 3 MAR 1850"), date(DateAvant, 3, 3, 1850));
+    EXPECT_EQ(lue("1850 AD"), date(DateSimple, 0, 0, 1850));
+    EXPECT_EQ(lue("3 MAR 44 A.D."), date(DateSimple, 3, 3, 44));
+    // Jour et mois numériques restent lus comme tels.
+    EXPECT_EQ(lue("31/12/1850"), date(DateSimple, 31, 12, 1850));
+    EXPECT_TRUE(echoue("32/12/1850"));
+}
+
 TEST(LireDate, uneAnneeAbsenteDonneUneDateAbsenteSansFaute) {
     EXPECT_EQ(lue("12 JAN"), DateGed{});
     EXPECT_EQ(lue(""), DateGed{});
