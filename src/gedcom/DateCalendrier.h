@@ -17,7 +17,7 @@ inline constexpr std::int32_t kJourInconnu = 0x7fffffff;
 struct DateCivile {
     int jour = 0;
     int mois = 0;
-    int annee = 0;  // jamais 0 : −1 suit immédiatement… 1
+    int annee = 0;  // jamais 0 : l'année −1 (1 av. J.-C.) précède l'an 1
     friend bool operator==(const DateCivile&, const DateCivile&) = default;
 };
 

@@ -6,16 +6,21 @@
 // le message de l'import est alors « format de date incorrect ».
 //
 // Formes reconnues (casse indifférente) :
-//   [@#Dcalendrier@] [CAL] [EST] [BEF|AVANT|AFT|APRES|ABT|VERS|CIRCA] date
+//   [@#Dcalendrier@] [CAL|INT] [EST] [BEF|AVANT|AFT|APRES|ABT|VERS|CIRCA] date
 //   BET date AND date, ENTRE date ET date (années seules : qualificatif 4)
 //   date : année seule, jour/mois/année numériques, mois anglais (JAN…), noms complets ou
 //   courts (JANVIER, AOUT, JUIL…), mois républicains (VEND… COMP, « AN » et chiffres romains),
 //   suivie au besoin de « B.C. » (ou BC, BCE ; AD et A.D. acceptés sans effet). Un qualificatif
 //   peut être suivi d'un point (« ABT. 1850 ») ; une année à double datation (« 1733/34 ») garde
-//   sa première année, comme « 11 FEB 1731/32 ».
+//   sa première année, comme « 11 FEB 1731/32 ». Ce qui suit la date est ignoré ; une année seule
+//   doit être en fin de texte ou suivie de AND, ET, de l'ère ou d'une parenthèse (« INT 1850 (…) »).
 // L'échappement de calendrier est accepté aussi après le qualificatif, comme l'écrit la norme
 // (« AFT @#DFRENCH R@ 1 VEND 1 »). Calendriers : grégorien et julien lus tels quels,
 // républicain converti ; hébreu, romain et inconnu refusés plutôt que lus comme grégoriens.
+// Dates républicaines : jour 1–30 (jours complémentaires 1–5, 6 les années sextiles), mois 1–13,
+// an ≥ 1 ; un mois sans jour donne le mois grégorien qui en contient le milieu ; une année seule
+// (sous « @#DFRENCH R@ ») couvre deux années grégoriennes : « entre » l'une et l'autre, « avant »
+// la seconde, « après » la première, « vers » la seconde.
 #include <string_view>
 
 #include "database/DateGed.h"
