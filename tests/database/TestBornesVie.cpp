@@ -1,0 +1,76 @@
+#include <gtest/gtest.h>
+
+#include "database/BornesVie.h"
+
+using namespace lignara;
+
+namespace {
+
+DateGed date(std::uint8_t qualificatif, int jour, int mois, int annee) {
+    DateGed d;
+    d.qualificatif = qualificatif;
+    d.jour = static_cast<std::uint8_t>(jour);
+    d.mois = static_cast<std::uint8_t>(mois);
+    d.annee = static_cast<std::int16_t>(annee);
+    return d;
+}
+
+// Durées ajoutées au décès estimé d'une personne née le jour donné (naissance exacte).
+std::pair<std::int32_t, std::int32_t> dureesAjoutees(int jour, int mois, int annee) {
+    const BornesVie b = BornesVie::calculer(date(DateSimple, jour, mois, annee), 1234, DateGed{});
+    const std::int32_t n = NumeroJour(jour, mois, annee);
+    EXPECT_EQ(b.naissance, IntervalleJours(n, n));
+    return {b.deces.bas - n, b.deces.haut - n};
+}
+
+}  // namespace
+
+TEST(BornesVie, laDureeDeVieTypeChangeAuxPremiersJanvier1800_1900_1950) {
+    using P = std::pair<std::int32_t, std::int32_t>;
+    EXPECT_EQ(dureesAjoutees(31, 12, 1799), (P{16425, 23725}));
+    EXPECT_EQ(dureesAjoutees(1, 1, 1800), (P{20075, 27375}));
+    EXPECT_EQ(dureesAjoutees(31, 12, 1899), (P{20075, 27375}));
+    EXPECT_EQ(dureesAjoutees(1, 1, 1900), (P{23725, 31025}));
+    EXPECT_EQ(dureesAjoutees(31, 12, 1949), (P{23725, 31025}));
+    EXPECT_EQ(dureesAjoutees(1, 1, 1950), (P{27375, 34675}));
+    EXPECT_EQ(dureesAjoutees(1, 1, -500), (P{16425, 23725}));
+}
+
+TEST(BornesVie, naissanceEstimeeEn1850PrendLaDeuxiemeLigne) {
+    const BornesVie b = BornesVie::calculer(DateGed{}, 1850, DateGed{});
+    // « Vers le 1er juillet 1850 » : un an jusqu'à cette date.
+    EXPECT_EQ(b.naissance.haut, NumeroJour(1, 7, 1850));
+    EXPECT_EQ(b.naissance.bas, NumeroJour(1, 7, 1850) - 365);
+    EXPECT_EQ(b.deces.bas, b.naissance.bas + 20075);
+    EXPECT_EQ(b.deces.haut, b.naissance.haut + 27375);
+}
+
+TEST(BornesVie, laBorneBasseDeNaissanceChoisitLaLigne) {
+    // Vers 1800 : de juillet 1799 à juillet 1800 ; la borne basse est avant 1800.
+    const BornesVie b = BornesVie::calculer(date(DateVers, 0, 0, 1800), 9999, DateGed{});
+    EXPECT_EQ(b.deces.bas, b.naissance.bas + 16425);
+    EXPECT_EQ(b.deces.haut, b.naissance.haut + 23725);
+}
+
+TEST(BornesVie, uneNaissanceSansAnneePrendLEstimation) {
+    const BornesVie b = BornesVie::calculer(date(DateSimple, 12, 3, 0), 1850, DateGed{});
+    EXPECT_EQ(b.naissance.haut, NumeroJour(1, 7, 1850));
+}
+
+TEST(BornesVie, leDecesConnuPrimeSurLEstimation) {
+    const DateGed deces = date(DateAvant, 0, 0, 1900);
+    const BornesVie b = BornesVie::calculer(date(DateSimple, 1, 1, 1850), 1850, deces);
+    EXPECT_EQ(b.deces, IntervalleJours(deces));
+}
+
+TEST(BornesVie, sansNaissanceNiEstimationLeDecesResteInconnu) {
+    // Ajouter une durée à 0x7fffffff déborderait.
+    const BornesVie b = BornesVie::calculer(DateGed{}, kSansEstimation, DateGed{});
+    EXPECT_TRUE(b.naissance.inconnu());
+    EXPECT_TRUE(b.deces.inconnu());
+    EXPECT_EQ(b.deces.haut, kJourInconnu);
+    const DateGed deces = date(DateSimple, 0, 0, 1900);
+    const BornesVie d = BornesVie::calculer(DateGed{}, kSansEstimation, deces);
+    EXPECT_TRUE(d.naissance.inconnu());
+    EXPECT_EQ(d.deces, IntervalleJours(deces));
+}

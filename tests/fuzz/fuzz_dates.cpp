@@ -1,0 +1,55 @@
+// Toute suite d'octets donnée à la lecture des dates rend une date dans ses bornes.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "gedcom/DateCalendrier.h"
+#include "gedcom/DateFormat.h"
+#include "gedcom/DateLecture.h"
+
+using namespace lignara;
+
+namespace {
+
+void exiger(bool condition) {
+    if (!condition) std::abort();
+}
+
+void verifier(const DateGed& d, bool lue) {
+    if (!lue) {
+        exiger(d == DateGed{});
+        return;
+    }
+    exiger(d.qualificatif <= DateEntre);
+    exiger(d.annee >= -kAnneeMaximum && d.annee <= kAnneeMaximum);
+    if (d.qualificatif == DateEntre) {
+        exiger(d.premiereAnnee() <= d.annee);
+    } else {
+        exiger(d.mois <= 12);
+        exiger(d.jour <= (d.mois == 0 ? 0 : joursDansMois(d.mois, d.annee)));
+    }
+    const IntervalleJours i(d);
+    exiger(i.bas <= i.haut);
+    exiger(i.inconnu() == d.absente());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
+    const std::string_view texte(reinterpret_cast<const char*>(donnees), taille);
+    for (bool estimees : {false, true}) {
+        DateGed d;
+        const bool lue = LireDate(texte, estimees, d);
+        verifier(d, lue);
+        for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u}) {
+            const DateFormatee f = FormaterDate(d, options, 40);
+            exiger(f.texte.size() <= 24);
+        }
+    }
+    DateGed debut, fin;
+    const bool lue = LirePeriode(texte, debut, fin);
+    verifier(debut, lue);
+    verifier(fin, lue);
+    return 0;
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "gedcom/DateCalendrier.h"
+#include "gedcom/DateFormat.h"
+#include "gedcom/DateLecture.h"
+
+using namespace lignara;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool estGedcom(const fs::path& p) {
+    std::string ext = p.extension().string();
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return ext == ".ged";
+}
+
+// La valeur d'une ligne « n DATE valeur », ou rien (lecture texte simple, sans l'analyseur).
+bool valeurDate(std::string_view ligne, std::string& valeur) {
+    std::size_t i = ligne.find_first_not_of(" \t\xEF\xBB\xBF");
+    if (i == std::string_view::npos || !std::isdigit(static_cast<unsigned char>(ligne[i])))
+        return false;
+    while (i < ligne.size() && std::isdigit(static_cast<unsigned char>(ligne[i]))) ++i;
+    while (i < ligne.size() && ligne[i] == ' ') ++i;
+    if (ligne.substr(i, 4) != "DATE" || (ligne.size() > i + 4 && ligne[i + 4] != ' ')) return false;
+    valeur = std::string(ligne.substr(std::min(ligne.size(), i + 5)));
+    return true;
+}
+
+std::vector<std::string> datesDesFichiersDeTest() {
+    std::vector<std::string> dates;
+    for (const auto& e : fs::recursive_directory_iterator(LIGNARA_DOSSIER_TESTDATA)) {
+        if (!e.is_regular_file() || !estGedcom(e.path())) continue;
+        std::ifstream f(e.path(), std::ios::binary);
+        const std::string contenu{std::istreambuf_iterator<char>(f), {}};
+        std::size_t debut = 0;
+        while (debut < contenu.size()) {
+            std::size_t fin = std::min(contenu.find_first_of("\r\n", debut), contenu.size());
+            std::string valeur;
+            if (valeurDate(std::string_view(contenu).substr(debut, fin - debut), valeur))
+                dates.push_back(valeur);
+            debut = fin + 1;
+        }
+    }
+    return dates;
+}
+
+void verifierDansSesBornes(const DateGed& d, bool lue, const std::string& texte) {
+    if (!lue) {
+        EXPECT_EQ(d, DateGed{}) << texte;
+        return;
+    }
+    EXPECT_LE(d.qualificatif, DateEntre) << texte;
+    if (d.qualificatif == DateEntre) {
+        EXPECT_LE(d.premiereAnnee(), d.annee) << texte;
+    } else {
+        EXPECT_LE(d.mois, 12) << texte;
+        EXPECT_LE(d.jour, joursDansMois(d.mois, d.annee)) << texte;
+    }
+    EXPECT_LE(std::abs(d.annee), kAnneeMaximum) << texte;
+    const IntervalleJours i(d);
+    EXPECT_LE(i.bas, i.haut) << texte;
+    EXPECT_EQ(i.inconnu(), d.absente()) << texte;
+}
+
+}  // namespace
+
+TEST(DatesDesFichiersReels, chaqueValeurDATEEstLueSansSortirDeSesBornes) {
+    if (!fs::is_directory(LIGNARA_DOSSIER_TESTDATA))
+        GTEST_SKIP() << "dossier des fichiers GEDCOM réels absent : " << LIGNARA_DOSSIER_TESTDATA;
+    const std::vector<std::string> dates = datesDesFichiersDeTest();
+    ASSERT_GT(dates.size(), 1000u);
+    std::size_t echecs = 0;
+    for (const std::string& t : dates) {
+        DateGed d;
+        const bool lue = LireDate(t, false, d);
+        verifierDansSesBornes(d, lue, t);
+        echecs += lue ? 0 : 1;
+        DateGed estimee;
+        verifierDansSesBornes(estimee, LireDate(t, true, estimee), t);
+        DateGed debut, fin;
+        LirePeriode(t, debut, fin);
+        for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u})
+            EXPECT_LE(FormaterDate(d, options).texte.size(), 20u) << t;
+    }
+    std::printf("%zu valeurs DATE, %zu refusées\n", dates.size(), echecs);
+}
+
+TEST(DatesDesFichiersReels, lesDatesRepublicainesDesFichiersSontConvertiesEnDatesDeLEpoque) {
+    if (!fs::is_directory(LIGNARA_DOSSIER_TESTDATA))
+        GTEST_SKIP() << "dossier des fichiers GEDCOM réels absent : " << LIGNARA_DOSSIER_TESTDATA;
+    std::size_t republicaines = 0;
+    for (const std::string& t : datesDesFichiersDeTest()) {
+        if (t.find("@#DFRENCH R@") == std::string::npos) continue;
+        ++republicaines;
+        DateGed d;
+        ASSERT_TRUE(LireDate(t, false, d)) << t;
+        const IntervalleJours i(d);
+        // Du 22 septembre 1792 à la fin du calendrier, le 31 décembre 1805 (an XIV).
+        EXPECT_GE(i.haut, NumeroJour(22, 9, 1792)) << t;
+        EXPECT_LE(i.bas, NumeroJour(31, 12, 1805)) << t;
+        EXPECT_GE(d.annee, 1792) << t;
+    }
+    EXPECT_GE(republicaines, 10u);
+}
