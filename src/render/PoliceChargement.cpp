@@ -60,6 +60,16 @@ bool lireLargeurs(FT_Face face, MetriquePolice& police) {
     return true;
 }
 
+// Premier caractère : usFirstCharIndex ; au-dessus de 255 (police de symboles), 255. Une police
+// qui a l'espace commence au plus à 32 : certaines déclarent 33, et un lecteur PDF donnerait
+// alors une largeur nulle aux blancs.
+int premierCaractere(FT_Face face, const TT_OS2* os2) {
+    int premier = os2 ? os2->usFirstCharIndex : 32;
+    if (premier > 255) return 255;
+    if (premier > 32 && FT_Get_Char_Index(face, 0x20) != 0) premier = 32;
+    return premier;
+}
+
 bool remplirDepuisFace(FT_Face face, bool italique, MetriquePolice& police) {
     long em = face->units_per_EM;
     if (em <= 0 || !FT_IS_SCALABLE(face)) return false;
@@ -67,7 +77,7 @@ bool remplirDepuisFace(FT_Face face, bool italique, MetriquePolice& police) {
     auto* hhea = static_cast<TT_HoriHeader*>(FT_Get_Sfnt_Table(face, FT_SFNT_HHEA));
     auto* post = static_cast<TT_Postscript*>(FT_Get_Sfnt_Table(face, FT_SFNT_POST));
     bool os2Valide = os2 && os2->version != 0xFFFF;
-    int premier = os2Valide ? std::min<int>(os2->usFirstCharIndex, 255) : 32;
+    int premier = premierCaractere(face, os2Valide ? os2 : nullptr);
     if (premier > '1') return false;
     MetriquePolice m = police;
     if (!lireLargeurs(face, m)) return false;

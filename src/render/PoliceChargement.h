@@ -9,7 +9,8 @@
 //   boîte      avance maximale (hhea), en 1/1000 em ; ascendant, descendant : usWinAscent et
 //              usWinDescent (OS/2) en 1/1000 em ; hauteur de capitales = ascendant ;
 //              épaisseur = boîte ÷ 20 ; angle d'italique : post.italicAngle, en degrés.
-//   premier caractère : usFirstCharIndex (OS/2), au-dessus de 255 compté comme 255.
+//   premier caractère : usFirstCharIndex (OS/2), au-dessus de 255 compté comme 255, au plus
+//              32 quand la police a l'espace (sa largeur doit figurer dans le fichier PDF).
 //
 // fontconfig répond à tout nom par une police quelconque : une famille n'est retenue que si
 // des polices la portent, ou si fontconfig la remplace par une famille à métriques
