@@ -182,7 +182,7 @@ TEST(ContenuPage, texteInclineEtCirculaireRefermentLeurObjetTexte) {
     police.largeurs['('] = 16000;  // 160 unités : un radian sur un rayon de 160
     unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police,
                                             EtenduePage{0, -100, 1000, 1000});
-    EXPECT_EQ(roue.texteComplet().substr(0, 72),
+    EXPECT_EQ(roue.texteComplet().substr(0, 73),
               "BT /F1 10 Tf \n0.000000 -1.000000 1.000000 0.000000 10.000000 0.000000 Tm ");
     EXPECT_NE(roue.texteComplet().find("Tm (\\() Tj "), std::string::npos);
     // Le second caractère est à −1 radian : (86,4 ; −134,6), sous le bas de la page.
