@@ -179,7 +179,7 @@ TEST(ContenuPage, texteInclineEtCirculaireRefermentLeurObjetTexte) {
 
     ContenuPage roue(kTraitPreference, kTextePreference);
     MetriquePolice police;
-    police.largeurs['('] = 16000;  // 160 unités : un radian sur un rayon de 160
+    police.largeurs[int{'('}] = 16000;  // 160 unités : un radian sur un rayon de 160
     unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police,
                                             EtenduePage{0, -100, 1000, 1000});
     EXPECT_EQ(roue.texteComplet().substr(0, 73),

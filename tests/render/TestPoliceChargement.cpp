@@ -48,9 +48,9 @@ TEST(ChargementPolices, arialDonneLesLargeursDArialEnMilliemesDEm) {
     EXPECT_EQ(m.italique, 0);
     EXPECT_EQ(m.premierCaractere, 32);
     EXPECT_EQ(m.dernierCaractere, 255);
-    EXPECT_NEAR(m.largeurs[' '] / 16, 278, 1);
-    EXPECT_NEAR(m.largeurs['A'] / 16, 667, 1);
-    EXPECT_NEAR(m.largeurs['W'] / 16, 944, 1);
+    EXPECT_NEAR(m.largeurs[int{' '}] / 16, 278, 1);
+    EXPECT_NEAR(m.largeurs[int{'A'}] / 16, 667, 1);
+    EXPECT_NEAR(m.largeurs[int{'W'}] / 16, 944, 1);
     EXPECT_NEAR(m.largeurs[0xE9] / 16, 556, 1);  // é, lu comme Windows-1252
     EXPECT_NEAR(m.largeurs[0x80] / 16, 556, 1);  // € en 0x80
     EXPECT_EQ(m.drapeaux, 32);
@@ -76,7 +76,7 @@ TEST(ChargementPolices, drapeauxDistinguentEmpattementsEtChasseFixe) {
     ASSERT_TRUE(remplirMetrique(mono, "Liberation Mono", false, {}));
     EXPECT_EQ(serif.drapeaux, 34);
     EXPECT_EQ(mono.drapeaux, 1 + 34);  // chasse fixe, à empattements comme Courier
-    EXPECT_EQ(mono.largeurs['i'], mono.largeurs['W']);
+    EXPECT_EQ(mono.largeurs[int{'i'}], mono.largeurs[int{'W'}]);
 }
 
 TEST(ChargementPolices, nomDeFamilleSansTenirCompteDeLaCasse) {
