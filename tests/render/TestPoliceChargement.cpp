@@ -27,6 +27,13 @@ struct Messages {
     }
 };
 
+// fontconfig garde sa configuration jusqu'à la fin : on la rend pour le détecteur de fuites.
+class LibererFontconfig : public ::testing::Environment {
+public:
+    void TearDown() override { PoliceFamille::liberer(); }
+};
+const auto* const kLiberation = ::testing::AddGlobalTestEnvironment(new LibererFontconfig);
+
 bool familleInstallee(const char* nom) {
     return PoliceFamille(nom).familleTrouvee() == nom;
 }
