@@ -177,6 +177,38 @@ TEST(ChargementPolices, fichierDePoliceAbimeEstRefuseSansToucherLEnregistrement)
     std::filesystem::remove_all(dossier);
 }
 
+// Police de symboles : son premier caractère (0xF020) dépasse « 1 », elle n'est pas utilisable.
+TEST(ChargementPolices, policeDontLePremierCaractereDepasseUnEstRefusee) {
+    auto styles = PoliceFamille("Liberation Sans").styles(false);
+    ASSERT_FALSE(styles.empty());
+    std::ifstream source(styles[0].chemin, std::ios::binary);
+    std::string octets((std::istreambuf_iterator<char>(source)), std::istreambuf_iterator<char>());
+    auto u16 = [&](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(octets[i]) << 8 |
+                                     static_cast<unsigned char>(octets[i + 1]));
+    };
+    // Répertoire des tables : 12 octets d'en-tête puis 16 octets par table (étiquette, somme,
+    // décalage, longueur) ; usFirstCharIndex est à 64 octets du début de la table OS/2.
+    std::size_t os2 = 0;
+    for (unsigned t = 0; t < u16(4); ++t) {
+        std::size_t entree = 12 + 16 * t;
+        if (octets.compare(entree, 4, "OS/2") == 0)
+            os2 = u16(entree + 8) << 16 | u16(entree + 10);
+    }
+    ASSERT_NE(os2, 0u);
+    auto chemin = std::filesystem::temp_directory_path() / "lignara-police-symboles.ttf";
+    MetriquePolice m;
+    for (unsigned premier : {0x0031u, 0xF020u}) {
+        octets[os2 + 64] = static_cast<char>(premier >> 8);
+        octets[os2 + 65] = static_cast<char>(premier & 0xFF);
+        std::ofstream(chemin, std::ios::binary) << octets;
+        m.trouvee = 0;
+        bool lu = mesurerFichierPolice(chemin.string(), 0, false, m);
+        EXPECT_EQ(lu, premier == 0x31) << std::hex << premier;
+    }
+    std::filesystem::remove(chemin);
+}
+
 TEST(ListePolices, neGardeQueDesFamillesUtilisablesDansDeuxMilleOctets) {
     ListePolices liste = listerPolicesUtilisables();
     auto noms = liste.noms();
