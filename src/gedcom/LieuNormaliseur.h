@@ -4,8 +4,8 @@
 // reste comme lieu lisible. Tout texte est accepté (tous octets, toute longueur, vue non
 // terminée par un zéro) ; le résultat ne dépasse jamais 100 octets.
 //
-// « Lyon, Rhône, Rhône-Alpes, France » donne "FR" + 102 + "Lyon" quand la France est le pays
-// par défaut ; « Austin, Texas, USA » donne "US" + 76 + "Austin (USA)".
+// Avec la France pour pays par défaut, « Lyon, Rhône, Rhône-Alpes, France » donne "FR" + 102
+// + "Lyon" et « Austin, Texas, USA » donne "US" + 76 + "Austin (USA)".
 #include <string_view>
 
 #include "gedcom/LieuCodePays.h"

@@ -42,6 +42,12 @@ TEST(LieuNormaliseur, retireDepartementRegionEtPaysReconnus) {
     EXPECT_EQ(normaliser("Brest, Finistère"_1252, parDefaut(kPaysInconnu)), "   Brest, Finist\xE8re");
 }
 
+TEST(LieuNormaliseur, uneRegionFrancaiseNeSeReconnaitQuEnFrance) {
+    // La région donne la France même quand le pays par défaut est un autre.
+    EXPECT_EQ(normaliser("Rennes, Bretagne", parDefaut(CodePays{"BE"})), "FR Rennes");
+    EXPECT_EQ(normaliser("Rennes, Bretagne, Belgique"), "BE Rennes, Bretagne (Belgique)");
+}
+
 TEST(LieuNormaliseur, numeroPostalDonneLeDepartementEtArrondissementAbrege) {
     EXPECT_EQ(normaliser("Paris 15e  Arrondissement, 75"), code("FR", 128) + "Paris 15\xB0");
     EXPECT_EQ(normaliser("Lyon 3e  Arrondissement, 69003  "), code("FR", 102) + "Lyon 3\xB0");
@@ -151,6 +157,8 @@ TEST(LieuNormaliseur, sigleDeTroisLettresAvecLeDrapeau64) {
     EXPECT_EQ(normaliser("FRA,Rennes, Ille-et-Vilaine", avecSigles()), code("FR", 68) + "Rennes");
     EXPECT_EQ(normaliser("DEU, Berlin", avecSigles()), "DE Berlin");
     EXPECT_EQ(normaliser("ROM, Iasi, F69", avecSigles()), "RO Iasi, F69");
+    EXPECT_EQ(normaliser("FRA, F75, 15e  Arrondissement", avecSigles()), code("FR", 128) + "15\xB0");
+    EXPECT_EQ(normaliser("FRA, F97, Saint-Denis", avecSigles()), "FR Saint-Denis");
     // Sigle inconnu, minuscules, ou drapeau absent : texte ordinaire.
     EXPECT_EQ(normaliser("XYZ, Berlin", avecSigles()), "   XYZ, Berlin");
     EXPECT_EQ(normaliser("Fra, Lyon", avecSigles()), "   Fra, Lyon");
