@@ -7,6 +7,8 @@
 #include <span>
 #include <string_view>
 
+#include "gedcom/LieuTables.h"
+
 namespace lignara::lieux {
 
 constexpr std::string_view cleDe(std::string_view ligne) { return ligne; }
@@ -30,5 +32,8 @@ const Ligne* chercherParCle(std::span<const Ligne> table, std::string_view cle) 
     if (it == table.end() || cleDe(*it) != cle) return nullptr;
     return &*it;
 }
+
+// Tables de subdivisions des pays autres que la France et les États-Unis ; vide sans table.
+std::span<const LieuLigneSubdivision> subdivisionsAutresPays(CodePays pays);
 
 }  // namespace lignara::lieux

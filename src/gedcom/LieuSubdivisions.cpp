@@ -71,7 +71,7 @@ constexpr std::array<TableDuPays, 2> kTables{{
 std::span<const LieuLigneSubdivision> tableLieuSubdivisions(CodePays pays) {
     for (const auto& t : kTables)
         if (t.pays == pays) return t.lignes;
-    return {};
+    return lieux::subdivisionsAutresPays(pays);
 }
 
 std::uint16_t chercherSubdivision(CodePays pays, std::string_view cle) {
