@@ -1,6 +1,9 @@
 // Subdivisions des pays autres que la France et les États-Unis, tirées des divisions
 // administratives réelles de premier niveau. Les codes suivent l'ordre des lignes, à partir
 // de 33 ; les noms d'une même subdivision (nom local et nom français) partagent leur code.
+// Quand le nombre de lignes ne laisse pas de place à toutes les divisions actuelles, la table
+// suit un découpage historique (Viêt Nam, Cambodge, Inde, Norvège) ou laisse de côté la
+// capitale, qui reste alors un lieu lisible (Roumanie, Cambodge).
 // Norvège : Ø n'a pas de lettre de clé, « Østfold » a donc la clé STFOLD.
 #include <array>
 
@@ -12,6 +15,43 @@ namespace lignara {
 namespace {
 
 using lieux::trierParCle;
+
+// Tunisie : gouvernorats, noms français et translittérations de l'arabe.
+constexpr auto kTN = trierParCle(std::to_array<LieuLigneSubdivision>({
+    {"ARIANA", 33}, {"ARYANAH", 33}, {"BEJA", 34}, {"BAJAH", 34}, {"BENAROUS", 35}, {"BINARUS", 35},
+    {"BIZERTE", 36}, {"BANZART", 36}, {"GABES", 37}, {"QABIS", 37}, {"GAFSA", 38}, {"QAFSAH", 38},
+    {"JENDOUBA", 39}, {"JUNDUBAH", 39}, {"KAIROUAN", 40}, {"ALQAYRAWAN", 40}, {"KASSERINE", 41},
+    {"ALQASRAYN", 41}, {"KEBILI", 42}, {"QIBILI", 42}, {"LEKEF", 43}, {"ALKAF", 43}, {"MAHDIA", 44},
+    {"ALMAHDIYAH", 44}, {"LAMANOUBA", 45}, {"MANUBAH", 45}, {"MEDENINE", 46}, {"MADANIN", 46},
+    {"MONASTIR", 47}, {"ALMUNASTIR", 47}, {"NABEUL", 48}, {"NABUL", 48}, {"SFAX", 49},
+    {"SAFAQIS", 49}, {"SIDIBOUZID", 50}, {"SIDIBUZAYD", 50}, {"SILIANA", 51}, {"SILYANAH", 51},
+    {"SOUSSE", 52}, {"SUSAH", 52}, {"TATAOUINE", 53}, {"TATAWIN", 53}, {"TOZEUR", 54},
+    {"TAWZAR", 54}, {"TUNIS", 55}, {"ZAGHOUAN", 56}, {"ZAGHWAN", 56},
+}));
+
+// Cambodge : provinces de 2008 à 2013 (sans Phnom Penh).
+constexpr auto kKH = trierParCle(std::to_array<LieuLigneSubdivision>({
+    {"BANTEAYMEANCHEY", 33}, {"BATTAMBANG", 34}, {"KAMPONGCHAM", 35}, {"KAMPONGCHHNANG", 36},
+    {"KAMPONGSPEU", 37}, {"KAMPONGTHOM", 38}, {"KAMPOT", 39}, {"KANDAL", 40}, {"KEP", 41},
+    {"KOHKONG", 42}, {"KRATIE", 43}, {"MONDOLKIRI", 44}, {"ODDARMEANCHEY", 45}, {"PAILIN", 46},
+    {"PREAHSIHANOUK", 47}, {"PREAHVIHEAR", 48}, {"PREYVENG", 49}, {"PURSAT", 50},
+    {"RATANAKIRI", 51}, {"SIEMREAP", 52}, {"STUNGTRENG", 53}, {"SVAYRIENG", 54}, {"TAKEO", 55},
+}));
+
+// Viêt Nam : provinces et municipalités de 1992 à 1996.
+constexpr auto kVN = trierParCle(std::to_array<LieuLigneSubdivision>({
+    {"ANGIANG", 33}, {"BARIAVUNGTAU", 34}, {"BACTHAI", 35}, {"BENTRE", 36}, {"BINHDINH", 37},
+    {"BINHTHUAN", 38}, {"CAOBANG", 39}, {"CANTHO", 40}, {"DAKLAK", 41}, {"DONGNAI", 42},
+    {"DONGTHAP", 43}, {"GIALAI", 44}, {"HABAC", 45}, {"HAGIANG", 46}, {"HANOI", 47}, {"HATAY", 48},
+    {"HATINH", 49}, {"HAIHUNG", 50}, {"HAIPHONG", 51}, {"HOABINH", 52}, {"HOCHIMINHVILLE", 53},
+    {"KHANHHOA", 54}, {"KIENGIANG", 55}, {"KONTUM", 56}, {"LAICHAU", 57}, {"LAMDONG", 58},
+    {"LANGSON", 59}, {"LAOCAI", 60}, {"LONGAN", 61}, {"MINHHAI", 62}, {"NAMHA", 63}, {"NGHEAN", 64},
+    {"NINHBINH", 65}, {"NINHTHUAN", 66}, {"PHUYEN", 67}, {"QUANGBINH", 68}, {"QUANGNAMDANANG", 69},
+    {"QUANGNGAI", 70}, {"QUANGNINH", 71}, {"QUANGTRI", 72}, {"SOCTRANG", 73}, {"SONLA", 74},
+    {"SONGBE", 75}, {"TAYNINH", 76}, {"THAIBINH", 77}, {"THANHHOA", 78}, {"THUATHIENHUE", 79},
+    {"TIENGIANG", 80}, {"TRAVINH", 81}, {"TUYENQUANG", 82}, {"VINHLONG", 83}, {"VINHPHU", 84},
+    {"YENBAI", 85},
+}));
 
 // Allemagne : Länder.
 constexpr auto kDE = trierParCle(std::to_array<LieuLigneSubdivision>({
@@ -275,6 +315,9 @@ struct TableDuPays {
 };
 
 constexpr TableDuPays kTables[] = {
+    {CodePays{"TN"}, kTN},
+    {CodePays{"KH"}, kKH},
+    {CodePays{"VN"}, kVN},
     {CodePays{"DE"}, kDE},
     {CodePays{"AT"}, kAT},
     {CodePays{"CH"}, kCH},
@@ -302,7 +345,8 @@ constexpr TableDuPays kTables[] = {
     {CodePays{"RO"}, kRO},
     {CodePays{"IN"}, kIN},
     {CodePays{"CN"}, kCN},
-    {CodePays{"RU"}, kRU},};
+    {CodePays{"RU"}, kRU},
+};
 
 }  // namespace
 

@@ -8,9 +8,8 @@
 // les cartes retrouvent : ils partent de 33 et sont uniques dans un pays. France : départements
 // et territoires d'outre-mer, 33 à 137. États-Unis : les 50 États et le district de Columbia
 // dans l'ordre alphabétique des noms anglais, 33 (Alabama) à 83 (Wyoming) ; les noms français
-// usuels (Californie, Caroline du Nord…) reprennent le code de l'État. Vingt-huit autres pays
-// ont leur table (LieuSubdivisionsMonde.cpp) ; le Viêt Nam, la Tunisie et le Cambodge n'en ont
-// pas encore.
+// usuels (Californie, Caroline du Nord…) reprennent le code de l'État. Les 31 autres pays
+// sont dans LieuSubdivisionsMonde.cpp.
 #include <cstdint>
 #include <optional>
 #include <span>

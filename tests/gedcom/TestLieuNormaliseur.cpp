@@ -115,6 +115,17 @@ TEST(LieuNormaliseur, etatAmericainAvecLePaysEntreParentheses) {
     EXPECT_EQ(normaliser("Tbilissi, Géorgie"_1252), "GE Tbilissi (G\xE9orgie)");
 }
 
+TEST(LieuNormaliseur, subdivisionDesAutresPaysNommes) {
+    const auto toscane = chercherSubdivision(CodePays{"IT"}, "TOSCANE");
+    ASSERT_NE(toscane, 0);
+    EXPECT_EQ(normaliser("Florence, Toscane, Italie"), code("IT", toscane) + "Florence (Italie)");
+    EXPECT_EQ(normaliser("Firenze, Toscana, Italie"), code("IT", toscane) + "Firenze (Italie)");
+    // Sans le pays, la table de l'Italie n'est pas consultée.
+    EXPECT_EQ(normaliser("Florence, Toscane"), "   Florence, Toscane");
+    EXPECT_EQ(normaliser("Sousse, Susah, Tunisie"),
+              code("TN", chercherSubdivision(CodePays{"TN"}, "SOUSSE")) + "Sousse (Tunisie)");
+}
+
 TEST(LieuNormaliseur, composantesInconnuesGardeesJusquaDix) {
     EXPECT_EQ(normaliser("a, b,c ,  d"), "   a, b, c, d");
     EXPECT_EQ(normaliser("a,b,c,d,e,f,g,h,i,j,k,l"), "   a, b, c, d, e, f, g, h, i, j");
