@@ -1,0 +1,46 @@
+#pragma once
+// Tables de noms de lieux : pays, régions françaises, subdivisions par pays, codes de pays de
+// trois lettres. Chaque table est triée à la compilation sur sa clé (LieuCle pour les noms,
+// le sigle pour les codes de trois lettres) et cherchée par dichotomie ; les clés se comparent
+// octet par octet, en non signé.
+//
+// Les codes de subdivision sont ceux que la base range dans l'octet 2 du code de lieu et que
+// les cartes retrouvent : ils partent de 33 et sont uniques dans un pays. France : départements
+// et territoires d'outre-mer, 33 à 137. États-Unis : les 50 États et le district de Columbia
+// dans l'ordre alphabétique des noms anglais, 33 (Alabama) à 83 (Wyoming) ; les noms français
+// usuels (Californie, Caroline du Nord…) reprennent le code de l'État. Les 31 autres pays
+// sont dans LieuSubdivisionsMonde.cpp.
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+
+#include "gedcom/LieuCodePays.h"
+
+namespace lignara {
+
+struct LieuLignePays {
+    std::string_view cle;
+    CodePays code;
+};
+
+struct LieuLigneSubdivision {
+    std::string_view cle;
+    std::uint16_t code;  // l'octet bas est le code de subdivision
+};
+
+// Le tableau complet, trié, pour les contrôles et les cartes.
+std::span<const LieuLignePays> tableLieuPays();
+std::span<const std::string_view> tableLieuRegions();
+std::span<const LieuLignePays> tableLieuTroisLettres();
+// Vide quand le pays n'a pas de table de subdivisions.
+std::span<const LieuLigneSubdivision> tableLieuSubdivisions(CodePays pays);
+
+std::optional<CodePays> chercherPays(std::string_view cle);
+bool estRegionFrancaise(std::string_view cle);
+// Code de la subdivision du pays, 0 quand la clé est inconnue ou le pays sans table.
+std::uint16_t chercherSubdivision(CodePays pays, std::string_view cle);
+// Sigle ISO 3166-1 alpha-3 (trois majuscules) vers le code de deux caractères.
+std::optional<CodePays> chercherCodeTroisLettres(std::string_view sigle);
+
+}  // namespace lignara
