@@ -38,7 +38,7 @@ private:
     void calculerEchecs();
     std::vector<std::int32_t> ordrePrefixe() const;
 
-    const CategorieDefinition& definition_;
+    CategorieDefinition definition_;
     std::vector<Noeud> noeuds_;  // 0 : racine, 1 : début de mot
     std::vector<std::string> avertissements_;
 };
