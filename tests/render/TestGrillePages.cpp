@@ -116,6 +116,6 @@ TEST(GrillePages, lesPagesSeSuiventColonneParColonneDuHautVersLeBas) {
 TEST(GrillePages, refuseUneGrilleTropGrandePourLeTableau) {
     EXPECT_THROW(GrillePages(format(kA4Portrait), 100, 2'000'000'000, 13024), OperationImpossible);
     EXPECT_THROW(GrillePages(format(kA4Portrait), 100, 9072, 2'000'000'000), OperationImpossible);
-    GrillePages g(format(1703), 100, 1'000'000'000, 13024);  // A0 : 26 528 colonnes tiennent
-    EXPECT_EQ(g.colonnes(), 26528);
+    GrillePages g(format(1703), 100, 1'000'000'000, 13024);  // A0 : 26 529 colonnes tiennent
+    EXPECT_EQ(g.colonnes(), 26529);
 }
