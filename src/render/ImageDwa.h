@@ -13,16 +13,16 @@
 
 namespace lignara {
 
-struct EnTeteImageDwa {
-    std::uint16_t largeur = 0;
-    std::uint16_t hauteur = 0;
-    std::uint16_t longueurCouleurs = 0;
-    std::uint16_t longueurMasque = 0;
-};
-
 class ImageDwa {
 public:
     static constexpr std::size_t kTailleEnTete = 8;
+
+    struct EnTete {
+        std::uint16_t largeur = 0;
+        std::uint16_t hauteur = 0;
+        std::uint16_t longueurCouleurs = 0;
+        std::uint16_t longueurMasque = 0;
+    };
 
     // Ouvre le fichier et le contrôle entièrement (en-tête, longueurs, données décomprimables à
     // la bonne taille). Lève OperationImpossible avec « Accès impossible à des données
@@ -30,7 +30,10 @@ public:
     // une installation incomplète.
     explicit ImageDwa(const std::filesystem::path& chemin);
 
-    const EnTeteImageDwa& enTete() const { return enTete_; }
+    const EnTete& enTete() const { return enTete_; }
+
+    // Le fichier ouvert, que les objets image du PDF relisent au moment d'écrire.
+    std::istream& flux() { return fichier_; }
 
     // Recopient les données comprimées, par morceaux de 5000 octets au plus ; le fichier est
     // relu à chaque appel (l'objet PDF les écrit au moment où le fichier PDF s'écrit).
@@ -46,7 +49,7 @@ private:
     void copier(std::ostream& sortie, std::uint64_t debut, std::uint16_t longueur);
 
     std::ifstream fichier_;
-    EnTeteImageDwa enTete_;
+    EnTete enTete_;
 };
 
 }  // namespace lignara
