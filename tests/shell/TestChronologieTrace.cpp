@@ -94,3 +94,21 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 sous le haut.
     EXPECT_NE(contenu.find("27.625 56.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
 }
+
+// Même mise en place en pixels : x × 7 ÷ 100, y × 1467 ÷ 17600 depuis le haut de la page.
+TEST(ChronologieTrace, ecritUnBlocWebPositionneParBande) {
+    auto c = Chronologie::lire(
+        Chronologie::image({periode(1800, 1850, "a", 0x12), periode(1850, 1900, "b", 0xAB)}), 1800, 1900);
+    CadreWebChronologie cadre{.largeurUtile = 10000, .yHaut = 6420, .margeGauche = 352, .margeBas = 352,
+                              .hauteurPagePixels = (352 + 6420 + 352) * 1467 / 17600 + 1};
+    std::string html = blocsWebChronologie(c, cadre);
+    const int hautPremiere = cadre.hauteurPagePixels - (6420 - 50 * 64 + 352) * 1467 / 17600;
+    EXPECT_EQ(html,
+              "<div style=\"position:absolute;left:24px;top:" + std::to_string(hautPremiere) +
+                  "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
+                  "px;background-color:#120000;\"></div>\n"
+                  "<div style=\"position:absolute;left:24px;top:" +
+                  std::to_string(cadre.hauteurPagePixels - (6420 + 352) * 1467 / 17600) +
+                  "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
+                  "px;background-color:#ab0000;\"></div>\n");
+}
