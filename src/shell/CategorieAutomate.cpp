@@ -17,32 +17,29 @@ bool caractereValide(std::uint8_t c) { return c == ' ' || (c >= 'A' && c <= 'Z')
 
 }  // namespace
 
-std::optional<CategorieAutomate> CategorieAutomate::lire(std::vector<std::uint8_t> image) {
+std::optional<CategorieAutomate> CategorieAutomate::lire(const std::vector<std::uint8_t>& image) {
     if (image.size() < 6 || lire16(image, 0) != 501) return std::nullopt;
     CategorieAutomate automate;
     std::size_t debutAutomate = lire16(image, 2);
     if (debutAutomate < 6 || debutAutomate > image.size()) return std::nullopt;
-    automate.image_ = std::move(image);
-    if (!automate.lireNoms(debutAutomate)) return std::nullopt;
-    automate.automate_.assign(automate.image_.begin() + static_cast<std::ptrdiff_t>(debutAutomate),
-                              automate.image_.end());
-    automate.image_.clear();
+    if (!automate.lireNoms(image, debutAutomate)) return std::nullopt;
+    automate.automate_.assign(image.begin() + static_cast<std::ptrdiff_t>(debutAutomate), image.end());
     if (!automate.verifierNoeuds()) return std::nullopt;
     automate.commencer({});
     return automate;
 }
 
 // Les noms occupent exactement la zone entre l'en-tête et l'automate, un par ligne.
-bool CategorieAutomate::lireNoms(std::size_t debutAutomate) {
-    std::size_t nombre = image_[4];
-    longueurNomMaximale_ = image_[5];
+bool CategorieAutomate::lireNoms(const std::vector<std::uint8_t>& image, std::size_t debutAutomate) {
+    std::size_t nombre = image[4];
+    longueurNomMaximale_ = image[5];
     std::size_t pos = 6;
     for (std::size_t i = 0; i < nombre; ++i) {
         std::size_t fin = pos;
-        while (fin < debutAutomate && image_[fin] != 10) ++fin;
+        while (fin < debutAutomate && image[fin] != 10) ++fin;
         if (fin >= debutAutomate) return false;
-        noms_.emplace_back(image_.begin() + static_cast<std::ptrdiff_t>(pos),
-                           image_.begin() + static_cast<std::ptrdiff_t>(fin));
+        noms_.emplace_back(image.begin() + static_cast<std::ptrdiff_t>(pos),
+                           image.begin() + static_cast<std::ptrdiff_t>(fin));
         pos = fin + 1;
     }
     return pos == debutAutomate;

@@ -20,7 +20,7 @@ public:
     static constexpr std::uint8_t kAucune = 255;
 
     // Image complète du fichier ; rien quand elle n'est pas un fichier 501 bien formé.
-    static std::optional<CategorieAutomate> lire(std::vector<std::uint8_t> image);
+    static std::optional<CategorieAutomate> lire(const std::vector<std::uint8_t>& image);
 
     std::size_t nombre() const { return noms_.size(); }
     const std::vector<std::string>& noms() const { return noms_; }
@@ -35,7 +35,7 @@ public:
 
 private:
     CategorieAutomate() = default;
-    bool lireNoms(std::size_t debutAutomate);
+    bool lireNoms(const std::vector<std::uint8_t>& image, std::size_t debutAutomate);
     bool verifierNoeuds();
     std::uint8_t categorie(std::uint32_t noeud) const { return automate_[noeud]; }
     std::uint32_t echec(std::uint32_t noeud) const { return lire32(noeud + 4); }
@@ -43,7 +43,6 @@ private:
     std::int64_t enfant(std::uint32_t noeud, char c) const;
     std::uint32_t lire32(std::size_t pos) const;
 
-    std::vector<std::uint8_t> image_;
     std::vector<std::uint8_t> automate_;
     std::vector<std::string> noms_;
     std::size_t longueurNomMaximale_ = 0;

@@ -36,13 +36,16 @@ std::string formater(const char* patron, std::string_view valeur) {
 
 std::string nom1252(const fs::path& p) { return depuisUtf8(p.string()); }
 
-// Lit au plus limite + 1 octets : rien si le fichier ne s'ouvre pas.
+// Lit au plus limite + 1 octets (l'appelant voit ainsi le dépassement) ; rien si le fichier ne
+// s'ouvre pas.
 std::optional<std::string> lireFichier(const fs::path& fichier, std::size_t limite) {
     std::ifstream f(fichier, std::ios::binary);
     if (!f) return std::nullopt;
-    std::string texte(limite + 1, '\0');
-    f.read(texte.data(), static_cast<std::streamsize>(texte.size()));
-    texte.resize(static_cast<std::size_t>(f.gcount()));
+    std::string texte;
+    char bloc[16384];
+    while (texte.size() <= limite && f.read(bloc, sizeof bloc).gcount() > 0)
+        texte.append(bloc, static_cast<std::size_t>(f.gcount()));
+    if (texte.size() > limite + 1) texte.resize(limite + 1);
     return texte;
 }
 

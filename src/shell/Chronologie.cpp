@@ -94,9 +94,10 @@ Chronologie Chronologie::charger(const ChronologieListe::Entree& entree, int ava
 Chronologie Chronologie::chargerFichier(const std::filesystem::path& fichier, int y1, int y2) {
     std::ifstream f(fichier, std::ios::binary);
     if (!f) inaccessible();
-    std::string octets(kTailleMaximale, '\0');
-    f.read(octets.data(), static_cast<std::streamsize>(octets.size()));
-    octets.resize(static_cast<std::size_t>(f.gcount()));
+    std::string octets;
+    char bloc[16384];
+    while (octets.size() < kTailleMaximale && f.read(bloc, sizeof bloc).gcount() > 0)
+        octets.append(bloc, static_cast<std::size_t>(f.gcount()));
     return lire(octets, y1, y2);
 }
 
