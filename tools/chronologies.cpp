@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
     bool bon = true;
     const ChronologieListe liste = ChronologieListe::livree();
     for (const auto& entree : liste.entrees()) {
-        if (entree.nom == "(aucun)") continue;
+        if (entree.nom == ChronologieListe::kAucune) continue;
         std::string nom = versUtf8(entree.nom);
         fs::path source = sources / (nom + ".txt");
         if (!fs::is_regular_file(source, ec)) {

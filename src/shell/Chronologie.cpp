@@ -87,8 +87,15 @@ Chronologie Chronologie::charger(const ChronologieListe::Entree& entree, int ava
 
 Chronologie Chronologie::charger(const ChronologieListe::Entree& entree, int avantBas, int avantHaut,
                                  int anneeCourante) {
-    return chargerFichier(ChronologieListe::fichier(entree), anneeCourante - std::max(avantBas, avantHaut),
-                          anneeCourante - std::min(avantBas, avantHaut));
+    const int y1 = anneeCourante - std::max(avantBas, avantHaut);
+    const int y2 = anneeCourante - std::min(avantBas, avantHaut);
+    if (entree.nom == ChronologieListe::kAucune) {
+        Chronologie vide;
+        vide.y1_ = y1;
+        vide.y2_ = y2;
+        return vide;
+    }
+    return chargerFichier(ChronologieListe::fichier(entree), y1, y2);
 }
 
 Chronologie Chronologie::chargerFichier(const std::filesystem::path& fichier, int y1, int y2) {

@@ -44,7 +44,8 @@ public:
 
     // Y1 = année courante − le plus grand des deux écarts, Y2 = année courante − le plus petit.
     // Lève OperationImpossible (« Fichier de chronologie inaccessible ») quand le fichier manque
-    // ou ne se lit pas jusqu'à la dernière période utile.
+    // ou ne se lit pas jusqu'à la dernière période utile. L'entrée « (aucun) » donne une
+    // chronologie vide sans lire de fichier.
     static Chronologie charger(const ChronologieListe::Entree& entree, int anneesAvantBas,
                                int anneesAvantHaut);
     static Chronologie charger(const ChronologieListe::Entree& entree, int anneesAvantBas,

@@ -10,7 +10,7 @@ namespace lignara {
 
 ChronologieListe ChronologieListe::livree() {
     static const char* const kNoms[] = {
-        "(aucun)"_1252,          "Siècles"_1252,          "France"_1252,
+        kAucune,                 "Siècles"_1252,          "France"_1252,
         "France - Alsace"_1252,  "France - Bretagne"_1252, "France - Savoie"_1252,
         "Belgique - Flandre"_1252, "Belgique - Liège"_1252, "Allemagne"_1252,
         "Angleterre"_1252,       "Autriche"_1252,         "Danemark"_1252,

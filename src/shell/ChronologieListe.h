@@ -18,6 +18,7 @@ public:
     };
 
     static constexpr std::size_t kLongueurMaximaleNom = 41;
+    static constexpr const char* kAucune = "(aucun)";
 
     // La liste du démarrage : « (aucun) » puis les 21 chronologies livrées.
     static ChronologieListe livree();

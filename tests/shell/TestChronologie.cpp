@@ -145,9 +145,12 @@ TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
     EXPECT_EQ(Chronologie::lire(Chronologie::image(kBourbons), 1000, 1100).largeurLibelles(police), 90);
 }
 
-TEST(Chronologie, unFichierAbsentEstInaccessible) {
+TEST(Chronologie, unFichierAbsentEstInaccessibleMaisAucunNeLitRien) {
     DossiersEssai d;
     EXPECT_EQ(messageDe([] { Chronologie::charger({"Papes", 1}, 0, 300); }), "Fichier de chronologie inaccessible");
+    auto aucune = Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000);
+    EXPECT_TRUE(aucune.vide());
+    EXPECT_EQ(aucune.premiereAnnee(), 1700);
 }
 
 // Chaque coupe avant la fin de la dernière période utile donne le message ; aucune ne lit hors
