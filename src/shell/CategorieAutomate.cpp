@@ -1,7 +1,6 @@
 #include "shell/CategorieAutomate.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "shell/CategorieTexte.h"
 
