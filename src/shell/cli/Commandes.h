@@ -8,5 +8,7 @@ namespace lignara::cli {
 // Code de sortie de la commande exécutée (0 : réussite).
 extern int codeSortie;
 
+void ajouterCommandeCategories(CLI::App& app);
+
 
 }  // namespace lignara::cli

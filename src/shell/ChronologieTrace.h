@@ -1,0 +1,33 @@
+#pragma once
+// Dessin d'une chronologie derrière un arbre chronologique, sur la surface PDF : une bande
+// pleine de la couleur de chaque période, sur toute la largeur utile, puis les libellés.
+//   largeurUtile : largeur du dessin, marges non comprises (les bandes vont de x = 0 à elle) ;
+//   yHaut        : ordonnée sur la surface de l'année Y2, le haut de l'arbre (y vers le haut).
+// La couleur de remplissage de l'état de tracé est remise comme elle était.
+#include <cstdint>
+#include <string>
+
+#include "render/SurfacePdf.h"
+#include "shell/Chronologie.h"
+
+namespace lignara {
+
+void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
+                         std::int32_t largeurUtile, std::int32_t yHaut);
+
+// Page Web positionnée où écrire les bandes : mêmes coordonnées que ci-dessus, plus ce qu'il
+// faut pour passer aux pixels comme le reste de la page (x + marge gauche) × 7 ÷ 100, hauteur
+// de page − (y + marge basse) × 1467 ÷ 17600.
+struct CadreWebChronologie {
+    std::int32_t largeurUtile = 0;
+    std::int32_t yHaut = 0;
+    std::int32_t margeGauche = 0;
+    std::int32_t margeBas = 0;
+    std::int32_t hauteurPagePixels = 0;
+};
+
+// Un bloc positionné par bande, couleur de fond « #rrggbb » ; le texte est à écrire tel quel
+// dans la page, avant les éléments de l'arbre.
+std::string blocsWebChronologie(const Chronologie& chronologie, const CadreWebChronologie& cadre);
+
+}  // namespace lignara

@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "commun/OperationImpossible.h"
+#include "render/FormatPapier.h"
+#include "render/GrillePages.h"
+
+using namespace lignara;
+
+namespace {
+FormatPapier format(std::int16_t id) { return *formatPapier(id); }
+}  // namespace
+
+TEST(FormatPapier, A4DonneLaZoneUtileConnueEtLePaysageLaTourne) {
+    EXPECT_EQ(format(kA4Portrait).largeurUtile, 9072);
+    EXPECT_EQ(format(kA4Portrait).hauteurUtile, 13024);
+    EXPECT_EQ(format(kA4Paysage).largeurUtile, 13024);
+    EXPECT_EQ(format(kA4Paysage).hauteurUtile, 9072);
+    EXPECT_STREQ(format(1725).nom, "Tabloid paysage");
+    EXPECT_FALSE(format(kNonPagine).estPagine());
+}
+
+TEST(FormatPapier, chaqueFormatPagineTientDansSaFeuilleEtCompteDesLignesEntieres) {
+    int formats = 0;
+    for (std::int16_t id = 1700; id < 1730; ++id) {
+        auto f = formatPapier(id);
+        if (!f || !f->estPagine()) continue;
+        ++formats;
+        if (f->largeurUtile < f->hauteurUtile) {
+            EXPECT_EQ(f->hauteurUtile % 176, 0) << id;
+        }
+    }
+    EXPECT_EQ(formats, 16);
+    EXPECT_FALSE(formatPapier(1701));
+    EXPECT_FALSE(formatPapier(1713));
+    EXPECT_EQ(formatPapierOuNonPagine(1719).identifiant, kNonPagine);
+    // Un format plus grand a plus de place.
+    EXPECT_GT(format(1706).largeurUtile, format(1707).largeurUtile);
+    EXPECT_GT(format(1703).hauteurUtile, format(1704).hauteurUtile);
+    EXPECT_GT(format(1721).hauteurUtile, format(1720).hauteurUtile);
+}
+
+TEST(GrillePages, A4PortraitPasseADeuxColonnesAUneUniteDePlus) {
+    GrillePages juste(format(kA4Portrait), 100, 9072, 13024);
+    EXPECT_EQ(juste.colonnes(), 1);
+    EXPECT_EQ(juste.rangees(), 1);
+    GrillePages plus(format(kA4Portrait), 100, 9073, 13025);
+    EXPECT_EQ(plus.colonnes(), 2);
+    EXPECT_EQ(plus.rangees(), 2);
+    EXPECT_EQ(plus.largeurPage(), 9072);
+    EXPECT_EQ(plus.hauteurPage(), 13024);
+}
+
+TEST(GrillePages, lEtirementNAgitQueSurLesLargeursEtLaHauteurSeCoupeAuxLignes) {
+    GrillePages g(format(kA4Paysage), 80, 30000, 20000);
+    EXPECT_EQ(g.largeurPage(), 16280);  // 13024 ÷ 0,8
+    EXPECT_EQ(g.hauteurPage(), 8976);   // 9072 coupé à 51 lignes
+    EXPECT_EQ(g.largeurUtile(), 13024);
+    EXPECT_EQ(g.colonnes(), 2);
+    EXPECT_EQ(g.rangees(), 3);
+}
+
+TEST(GrillePages, nonPagineFaitUneSeulePageDeToutLeDessin) {
+    GrillePages g(format(kNonPagine), 80, 20000, 5000);
+    EXPECT_EQ(g.colonnes(), 1);
+    EXPECT_EQ(g.rangees(), 1);
+    EXPECT_EQ(g.largeurPage(), 20001);
+    EXPECT_EQ(g.largeurUtile(), 16001);  // 20001 × 0,8 tronqué, plus 1
+    EXPECT_EQ(g.hauteurPage(), 5001);
+    EXPECT_EQ(g.hauteurUtile(), 5001);
+    PlagePages p = g.plage(0, 0, 20000, 5000);
+    EXPECT_EQ(p.colonneFin, 0);
+    EXPECT_EQ(p.rangeeFin, 0);
+}
+
+TEST(GrillePages, unDessinDeTailleNulleNAAucunePage) {
+    for (auto [l, h] : {std::pair{0, 5000}, std::pair{5000, 0}, std::pair{-3, -3}}) {
+        for (std::int16_t id : {kNonPagine, kA4Portrait}) {
+            GrillePages g(format(id), 100, l, h);
+            EXPECT_EQ(g.nombreEntrees(), 0);
+            EXPECT_TRUE(g.plage(0, 0, 100, 100).estVide());
+        }
+    }
+}
+
+TEST(GrillePages, laPlageDUneBoiteSuitLesPagesQuElleTouche) {
+    GrillePages g(format(kA4Portrait), 100, 9072 * 3, 13024 * 2);
+    PlagePages p = g.plage(9000, 100, 9100, 13100);  // à cheval sur deux colonnes et deux rangées
+    EXPECT_EQ(p.colonneDebut, 0);
+    EXPECT_EQ(p.colonneFin, 1);
+    EXPECT_EQ(p.rangeeDebut, 0);
+    EXPECT_EQ(p.rangeeFin, 1);
+    p = g.plage(100000, 100000, 200000, 200000);  // au-delà : dernière page
+    EXPECT_EQ(p.colonneDebut, 2);
+    EXPECT_EQ(p.rangeeDebut, 1);
+    EXPECT_TRUE(g.plage(-500, 10, -1, 20).estVide());
+    p = g.plage(-500, -20, 10, 20);  // déborde à gauche et en bas : première page seulement
+    EXPECT_EQ(p.colonneDebut, 0);
+    EXPECT_EQ(p.colonneFin, 0);
+    EXPECT_EQ(p.rangeeFin, 0);
+    p = g.plage(9100, 13100, 9000, 100);  // bornes inversées
+    EXPECT_EQ(p.colonneFin, 1);
+    EXPECT_EQ(p.rangeeFin, 1);
+}
+
+TEST(GrillePages, lesPagesSeSuiventColonneParColonneDuHautVersLeBas) {
+    GrillePages g(format(kA4Portrait), 100, 9072 * 2, 13024 * 3);
+    EXPECT_EQ(g.entree(0, 2), 0);
+    EXPECT_EQ(g.entree(0, 1), 1);
+    EXPECT_EQ(g.entree(0, 0), 2);
+    EXPECT_EQ(g.entree(1, 2), 3);
+    EXPECT_EQ(g.entree(1, 0), 5);
+    EXPECT_EQ(g.translationX(1), -567);
+    EXPECT_EQ(g.translationY(2), -1628);
+}
+
+TEST(GrillePages, refuseUneGrilleTropGrandePourLeTableau) {
+    EXPECT_THROW(GrillePages(format(kA4Portrait), 100, 2'000'000'000, 13024), OperationImpossible);
+    EXPECT_THROW(GrillePages(format(kA4Portrait), 100, 9072, 2'000'000'000), OperationImpossible);
+    GrillePages g(format(1703), 100, 1'000'000'000, 13024);  // A0 : 26 529 colonnes tiennent
+    EXPECT_EQ(g.colonnes(), 26529);
+}

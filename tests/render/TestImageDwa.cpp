@@ -1,0 +1,130 @@
+#include <random>
+#include <sstream>
+
+#include <zlib.h>
+
+#include <gtest/gtest.h>
+
+#include "DossierEssai.h"
+#include "commun/OperationImpossible.h"
+#include "render/ImageDwa.h"
+
+using namespace lignara;
+using essai::DossierEssai;
+
+namespace {
+
+const char* const kMessage =
+    "Acc\xE8s impossible \xE0 des donn\xE9"
+    "es internes\nVous devriez r\xE9installer Lignara";
+
+std::vector<std::uint8_t> decomprimer(const std::string& z, std::size_t taille) {
+    std::vector<std::uint8_t> sortie(taille);
+    uLongf n = static_cast<uLongf>(taille);
+    EXPECT_EQ(uncompress(sortie.data(), &n, reinterpret_cast<const Bytef*>(z.data()),
+                         static_cast<uLong>(z.size())),
+              Z_OK);
+    sortie.resize(n);
+    return sortie;
+}
+
+struct Motif {
+    std::vector<std::uint8_t> rvb, masque;
+};
+
+Motif motif(int l, int h) {
+    Motif m;
+    for (int i = 0; i < l * h; ++i) {
+        m.rvb.push_back(static_cast<std::uint8_t>(i));
+        m.rvb.push_back(static_cast<std::uint8_t>(i * 3));
+        m.rvb.push_back(static_cast<std::uint8_t>(255 - i));
+        m.masque.push_back(static_cast<std::uint8_t>(i * 7));
+    }
+    return m;
+}
+
+void attendreMessage(const std::filesystem::path& p) {
+    try {
+        ImageDwa image(p);
+        FAIL() << "fichier accepté";
+    } catch (const OperationImpossible& e) {
+        EXPECT_STREQ(e.what(), kMessage);
+    }
+}
+
+}  // namespace
+
+TEST(ImageDwa, relitCeQuIlFabriqueEtRecopieLesDonneesComprimees) {
+    DossierEssai d;
+    Motif m = motif(5, 3);
+    const std::string octets = ImageDwa::fabriquer({5, 3}, m.rvb, m.masque);
+    ASSERT_GT(octets.size(), 8u);
+    EXPECT_EQ(octets.substr(0, 4), std::string("\x05\x00\x03\x00", 4));
+    ImageDwa image(d.ecrire("i.dwa", octets));
+    EXPECT_EQ(image.enTete().largeur, 5);
+    EXPECT_EQ(image.enTete().hauteur, 3);
+    EXPECT_EQ(8u + image.enTete().longueurCouleurs + image.enTete().longueurMasque, octets.size());
+    std::ostringstream couleurs, masque, encore;
+    image.copierMasque(masque);
+    image.copierCouleurs(couleurs);
+    image.copierCouleurs(encore);
+    EXPECT_EQ(couleurs.str(), encore.str());
+    EXPECT_EQ(couleurs.str(), octets.substr(8, image.enTete().longueurCouleurs));
+    EXPECT_EQ(decomprimer(couleurs.str(), 45), m.rvb);
+    EXPECT_EQ(decomprimer(masque.str(), 15), m.masque);
+}
+
+TEST(ImageDwa, copieParMorceauxUneGrandeImage) {
+    DossierEssai d;
+    std::mt19937 hasard(3);
+    Motif m;
+    for (int i = 0; i < 120 * 120; ++i) {
+        for (int k = 0; k < 3; ++k) m.rvb.push_back(static_cast<std::uint8_t>(hasard()));
+        m.masque.push_back(static_cast<std::uint8_t>(hasard()));
+    }
+    const std::string octets = ImageDwa::fabriquer({120, 120}, m.rvb, m.masque);
+    ImageDwa image(d.ecrire("grande.dwa", octets));
+    ASSERT_GT(image.enTete().longueurCouleurs, 10000);
+    std::ostringstream couleurs;
+    image.copierCouleurs(couleurs);
+    EXPECT_EQ(decomprimer(couleurs.str(), m.rvb.size()), m.rvb);
+}
+
+TEST(ImageDwa, refuseUnFichierAbsentOuTronque) {
+    DossierEssai d;
+    attendreMessage(d / "absent.dwa");
+    Motif m = motif(4, 4);
+    const std::string octets = ImageDwa::fabriquer({4, 4}, m.rvb, m.masque);
+    for (std::size_t n = 0; n < octets.size(); ++n)
+        attendreMessage(d.ecrire("tronque.dwa", octets.substr(0, n)));
+}
+
+TEST(ImageDwa, unOctetAlterneEstRefuseOuSansEffetSurLesPixels) {
+    DossierEssai d;
+    Motif m = motif(6, 2);
+    const std::string octets = ImageDwa::fabriquer({6, 2}, m.rvb, m.masque);
+    std::mt19937 hasard(2024);
+    for (int essai = 0; essai < 300; ++essai) {
+        std::string abime = octets;
+        const std::size_t i = hasard() % abime.size();
+        abime[i] = static_cast<char>(abime[i] ^ static_cast<char>(1 + hasard() % 255));
+        auto p = d.ecrire("abime.dwa", abime);
+        try {
+            ImageDwa image(p);
+            std::ostringstream couleurs, masque;
+            image.copierCouleurs(couleurs);
+            image.copierMasque(masque);
+            // Seuls des bits de bourrage du flux comprimé peuvent changer sans effet.
+            EXPECT_EQ(decomprimer(couleurs.str(), m.rvb.size()), m.rvb) << i;
+            EXPECT_EQ(decomprimer(masque.str(), m.masque.size()), m.masque) << i;
+        } catch (const OperationImpossible& e) {
+            EXPECT_STREQ(e.what(), kMessage);
+        }
+    }
+}
+
+TEST(ImageDwa, refuseDeFabriquerDesTaillesIncoherentes) {
+    Motif m = motif(2, 2);
+    EXPECT_THROW(ImageDwa::fabriquer({3, 2}, m.rvb, m.masque), OperationImpossible);
+    EXPECT_THROW(ImageDwa::fabriquer({0, 0}, {}, {}), OperationImpossible);
+}

@@ -1,0 +1,127 @@
+#include <random>
+#include <sstream>
+#include <streambuf>
+
+#include <QColor>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include "AvisCaptures.h"
+#include "DossierEssai.h"
+#include "render/PhotoJpeg.h"
+
+using namespace lignara;
+using essai::chemin1252;
+using essai::DossierEssai;
+
+namespace {
+
+QImage decoder(const std::string& jpeg) {
+    QImage image;
+    image.loadFromData(reinterpret_cast<const uchar*>(jpeg.data()), static_cast<int>(jpeg.size()),
+                       "JPG");
+    return image;
+}
+
+// Tolérance de la compression avec perte.
+void attendreCouleur(const QImage& image, int x, int y, int r, int v, int b) {
+    const QColor c = image.pixelColor(x, y);
+    EXPECT_NEAR(c.red(), r, 12) << x << "," << y;
+    EXPECT_NEAR(c.green(), v, 12) << x << "," << y;
+    EXPECT_NEAR(c.blue(), b, 12) << x << "," << y;
+}
+
+// Note la taille de chaque écriture reçue.
+class TampoNoteur : public std::streambuf {
+public:
+    std::vector<std::streamsize> ecritures;
+    std::string octets;
+
+protected:
+    std::streamsize xsputn(const char* s, std::streamsize n) override {
+        ecritures.push_back(n);
+        octets.append(s, static_cast<std::size_t>(n));
+        return n;
+    }
+    int_type overflow(int_type c) override {
+        if (c != traits_type::eof()) xsputn(reinterpret_cast<const char*>(&c), 1);
+        return c;
+    }
+};
+
+}  // namespace
+
+TEST(PhotoJpeg, reencodeALaTailleVoulueEnGardantLesCouleurs) {
+    DossierEssai d;
+    QImage image(200, 100, QImage::Format_RGB32);
+    image.fill(QColor(255, 0, 0));
+    for (int y = 0; y < 100; ++y)
+        for (int x = 100; x < 200; ++x) image.setPixelColor(x, y, QColor(0, 0, 255));
+    ASSERT_TRUE(image.save(QString::fromStdString((d / "photo.bmp").string()), "BMP"));
+    std::ostringstream sortie;
+    TaillePixels t = ecrirePhotoJpeg(sortie, chemin1252(d / "photo.bmp"), {50, 166});
+    EXPECT_EQ(t, (TaillePixels{50, 166}));
+    QImage jpeg = decoder(sortie.str());
+    ASSERT_EQ(jpeg.size(), QSize(50, 166));
+    attendreCouleur(jpeg, 5, 80, 255, 0, 0);
+    attendreCouleur(jpeg, 45, 80, 0, 0, 255);
+}
+
+TEST(PhotoJpeg, sansTailleVoulueGardeLaTailleDeLaPhoto) {
+    DossierEssai d;
+    QImage image(31, 17, QImage::Format_RGB32);
+    image.fill(QColor(0, 128, 0));
+    ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
+    std::ostringstream sortie;
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {0, 0}), (TaillePixels{31, 17}));
+    EXPECT_EQ(decoder(sortie.str()).size(), QSize(31, 17));
+}
+
+TEST(PhotoJpeg, poseLaTransparenceSurDuBlanc) {
+    DossierEssai d;
+    QImage image(20, 20, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 10; ++x) image.setPixelColor(x, y, QColor(0, 0, 0));
+    ASSERT_TRUE(image.save(QString::fromStdString((d / "t.png").string()), "PNG"));
+    std::ostringstream sortie;
+    ecrirePhotoJpeg(sortie, chemin1252(d / "t.png"), {40, 40});
+    QImage jpeg = decoder(sortie.str());
+    attendreCouleur(jpeg, 4, 20, 0, 0, 0);
+    attendreCouleur(jpeg, 36, 20, 255, 255, 255);
+}
+
+TEST(PhotoJpeg, unePhotoIllisibleDonneUneImageBlancheValide) {
+    DossierEssai d;
+    essai::AvisCaptures avis;
+    for (const std::string& nom : {chemin1252(d / "absente.jpg"),
+                                   chemin1252(d.ecrire("abimee.png", "\x89PNG\r\n\x1a\n????"))}) {
+        std::ostringstream sortie;
+        EXPECT_EQ(ecrirePhotoJpeg(sortie, nom, {33, 12}), (TaillePixels{33, 12}));
+        QImage jpeg = decoder(sortie.str());
+        ASSERT_EQ(jpeg.size(), QSize(33, 12)) << nom;
+        attendreCouleur(jpeg, 16, 6, 255, 255, 255);
+    }
+    std::ostringstream sortie;
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "absente.bmp"), {0, 5}), (TaillePixels{1, 1}));
+    EXPECT_EQ(decoder(sortie.str()).size(), QSize(1, 1));
+}
+
+TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
+    DossierEssai d;
+    // Du bruit se comprime mal : plusieurs blocs pleins.
+    QImage image(300, 300, QImage::Format_RGB32);
+    std::mt19937 hasard(7);
+    for (int y = 0; y < 300; ++y)
+        for (int x = 0; x < 300; ++x) image.setPixel(x, y, static_cast<QRgb>(hasard()) | 0xFF000000u);
+    ASSERT_TRUE(image.save(QString::fromStdString((d / "bruit.bmp").string()), "BMP"));
+    TampoNoteur noteur;
+    std::ostream sortie(&noteur);
+    ecrirePhotoJpeg(sortie, chemin1252(d / "bruit.bmp"), {300, 300});
+    ASSERT_GE(noteur.ecritures.size(), 3u);
+    for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i)
+        EXPECT_EQ(noteur.ecritures[i], 16384) << i;
+    EXPECT_LE(noteur.ecritures.back(), 16384);
+    EXPECT_EQ(decoder(noteur.octets).size(), QSize(300, 300));
+}
