@@ -1,0 +1,93 @@
+#include "gedcom/TableTags.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstring>
+
+namespace lignara {
+
+namespace {
+
+struct TagConnu {
+    std::string_view tag;
+    CodeTag code;
+};
+
+constexpr TagConnu kTagsConnus[] = {
+    {"ABBR", CodeTag::ABBR}, {"ADDR", CodeTag::ADDR}, {"ADOP", CodeTag::ADOP},
+    {"AUTH", CodeTag::AUTH}, {"BAPL", CodeTag::BAPL}, {"BAPM", CodeTag::BAPM},
+    {"BARM", CodeTag::BARM}, {"BASM", CodeTag::BASM}, {"BIRT", CodeTag::BIRT},
+    {"BURI", CodeTag::BURI}, {"CAUS", CodeTag::CAUS}, {"CHAR", CodeTag::CHAR},
+    {"CHIL", CodeTag::CHIL}, {"CHR", CodeTag::CHR},   {"CHRA", CodeTag::CHRA},
+    {"CONC", CodeTag::CONC}, {"CONF", CodeTag::CONF}, {"CONL", CodeTag::CONL},
+    {"CONT", CodeTag::CONT}, {"DATE", CodeTag::DATE}, {"DEAT", CodeTag::DEAT},
+    {"DIV", CodeTag::DIV},   {"EVEN", CodeTag::EVEN}, {"FAM", CodeTag::FAM},
+    {"FAMC", CodeTag::FAMC}, {"FAMS", CodeTag::FAMS}, {"FCOM", CodeTag::FCOM},
+    {"FILE", CodeTag::FILE}, {"HEAD", CodeTag::HEAD}, {"HUSB", CodeTag::HUSB},
+    {"INDI", CodeTag::INDI}, {"MARR", CodeTag::MARR}, {"NAME", CodeTag::NAME},
+    {"NICK", CodeTag::NICK}, {"NOTE", CodeTag::NOTE}, {"OBJE", CodeTag::OBJE},
+    {"OCCU", CodeTag::OCCU}, {"ORDN", CodeTag::ORDN}, {"PLAC", CodeTag::PLAC},
+    {"PUBL", CodeTag::PUBL}, {"REPO", CodeTag::REPO}, {"RESI", CodeTag::RESI},
+    {"SEX", CodeTag::SEX},   {"SOUR", CodeTag::SOUR}, {"TITL", CodeTag::TITL},
+    {"TRLR", CodeTag::TRLR}, {"TYPE", CodeTag::TYPE}, {"WIFE", CodeTag::WIFE},
+    {"LIEU", CodeTag::LIEU}, {"_IMG", CodeTag::IMG},  {"HAJJ", CodeTag::HAJJ},
+};
+
+int comparer(const char (&tag)[5], std::string_view autre) {
+    char cle[5] = {};
+    std::memcpy(cle, autre.data(), std::min<std::size_t>(autre.size(), 5));
+    return std::memcmp(tag, cle, 5);
+}
+
+}  // namespace
+
+TableTags::TableTags(std::initializer_list<std::string_view> tags) {
+    for (std::string_view t : tags) {
+        auto connu = std::find_if(std::begin(kTagsConnus), std::end(kTagsConnus),
+                                  [t](const TagConnu& c) { return c.tag == t; });
+        assert(connu != std::end(kTagsConnus) && "tag sans code fixe");
+        if (connu == std::end(kTagsConnus)) continue;
+        EntreeTag e{};
+        std::memcpy(e.tag, t.data(), t.size());
+        e.code = static_cast<std::uint8_t>(connu->code);
+        entrees_.push_back(e);
+    }
+    std::sort(entrees_.begin(), entrees_.end(), [](const EntreeTag& a, const EntreeTag& b) {
+        return std::memcmp(a.tag, b.tag, 5) < 0;
+    });
+}
+
+CodeTag TableTags::chercher(std::string_view tag) const {
+    if (tag.empty() || tag.size() > 4) return CodeTag::Inconnu;
+    std::size_t bas = 0, haut = entrees_.size();
+    while (bas < haut) {
+        std::size_t milieu = bas + (haut - bas) / 2;
+        int c = comparer(entrees_[milieu].tag, tag);
+        if (c == 0) return static_cast<CodeTag>(entrees_[milieu].code);
+        if (c < 0) bas = milieu + 1;
+        else haut = milieu;
+    }
+    return CodeTag::Inconnu;
+}
+
+const TableTags& TableTags::balayage() {
+    static const TableTags table{"ABBR", "ADOP", "AUTH", "BIRT", "CHAR", "CHIL", "CONC", "CONT",
+                                 "DATE", "DEAT", "DIV",  "FAM",  "FAMC", "FAMS", "FILE", "HEAD",
+                                 "HUSB", "INDI", "MARR", "NAME", "NOTE", "OBJE", "PLAC", "PUBL",
+                                 "REPO", "SOUR", "TITL", "TRLR", "WIFE"};
+    return table;
+}
+
+const TableTags& TableTags::individu() {
+    static const TableTags table{"BIRT", "CAUS", "CONC", "CONT", "DATE", "DEAT", "EVEN",
+                                 "FILE", "LIEU", "NAME", "NICK", "NOTE", "OBJE", "OCCU",
+                                 "PLAC", "SEX",  "SOUR", "TYPE", "_IMG"};
+    return table;
+}
+
+const TableTags& TableTags::famille() {
+    static const TableTags table{"DATE", "DIV", "LIEU", "MARR", "PLAC", "SOUR"};
+    return table;
+}
+
+}  // namespace lignara
