@@ -86,7 +86,7 @@ LecteurGedcom::Statut LecteurGedcom::lireLigneAnalysee() {
 LecteurGedcom::Statut LecteurGedcom::LireLigne() {
     FluxOctets& flux = fichier_->flux();
     for (;;) {
-        LignePhysique lue = flux.lireLigne(tampon_, kTailleTampon - 1);
+        LignePhysique lue = flux.lireLigne(tampon_.get(), kTailleTampon - 1);
         if (lue.finFichier) {
             if (!fichier_->aDonneUneLigne) {
                 char message[1024];
@@ -98,15 +98,16 @@ LecteurGedcom::Statut LecteurGedcom::LireLigne() {
             code_ = CodeTag::TRLR;
             tampon_[0] = '\0';
             tag_ = {};
-            valeur_ = tampon_;
+            valeur_ = tampon_.get();
             return Statut::FinFichier;
         }
         fichier_->aDonneUneLigne = true;
         ++numeroLigne_;
         tampon_[lue.longueur] = '\0';
-        char* debut = sauterBlancs(tampon_, tampon_ + lue.longueur);
-        if (debut == tampon_ + lue.longueur) continue;  // ligne blanche
-        Statut statut = decouper(debut, tampon_ + lue.longueur);
+        char* fin = tampon_.get() + lue.longueur;
+        char* debut = sauterBlancs(tampon_.get(), fin);
+        if (debut == fin) continue;  // ligne blanche
+        Statut statut = decouper(debut, fin);
         if (statut == Statut::Bonne && lue.coupee) statut = Statut::TropLongue;
         if (statut != Statut::ErreurSyntaxe && niveau_ == 0) decalageApresNiveau0_ = flux.position();
         return statut;

@@ -10,6 +10,7 @@
 // des données : rien ne déborde.
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -85,11 +86,12 @@ private:
     bool rapportActif_ = false;
     std::string tagCommentaire_;
 
-    char tampon_[kTailleTampon] = {};
+    // Sur le tas, à sa taille exacte : un débordement s'y verrait sous AddressSanitizer.
+    std::unique_ptr<char[]> tampon_{new char[kTailleTampon]()};
     int niveau_ = 0;
     CodeTag code_ = CodeTag::Inconnu;
     std::string_view tag_;
-    char* valeur_ = tampon_;
+    char* valeur_ = tampon_.get();
     CleEnregistrement cle_;
     std::uint64_t decalageApresNiveau0_ = 0;
 };
