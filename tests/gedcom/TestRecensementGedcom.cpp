@@ -30,13 +30,13 @@ TEST(RecensementGedcom, compteLesEnregistrementsParSorteEtGardeLeRapport) {
     EXPECT_EQ(r.objets, 1u);
     EXPECT_EQ(r.autres, 2u);  // REPO et l'individu ignoré
     EXPECT_EQ(r.lignes, 21);
-    const std::vector<std::string> attendu = {
+    const char* const attendu[] = {
         "- Ligne 17 : référence Gedcom manquante"_1252,
         "- Ligne 19 : erreur de syntaxe"_1252,
         "- Ligne 21 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252,
         "- Ligne 21 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"_1252,
     };
-    EXPECT_EQ(r.rapport, attendu);
+    EXPECT_EQ(r.rapport, std::vector<std::string>(std::begin(attendu), std::end(attendu)));
 }
 
 struct Execution {

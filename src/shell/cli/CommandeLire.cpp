@@ -46,7 +46,8 @@ void afficherCompte(const char* libelle1252, std::size_t n) {
 
 void afficherRecensement(const fs::path& chemin, const RecensementGedcom& r) {
     std::printf("%s%s\n", versUtf8("Fichier : "_1252).c_str(), chemin.string().c_str());
-    std::string jeu = std::string("Jeu de caractères : "_1252) + nomJeuCaracteres(r.jeu);
+    std::string jeu = "Jeu de caractères : "_1252;
+    jeu += nomJeuCaracteres(r.jeu);
     if (r.transcodeUtf16) jeu += " (fichier UTF-16 transcodé)"_1252;
     afficher(jeu.c_str());
     afficherCompte("Lignes lues : "_1252, static_cast<std::size_t>(r.lignes));
