@@ -4,11 +4,15 @@
 #include <cctype>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
 #include <sys/wait.h>
 
+#include "FichierEssai.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "gedcom/RecensementGedcom.h"
@@ -37,6 +41,43 @@ TEST(RecensementGedcom, compteLesEnregistrementsParSorteEtGardeLeRapport) {
         "- Ligne 21 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"_1252,
     };
     EXPECT_EQ(r.rapport, std::vector<std::string>(std::begin(attendu), std::end(attendu)));
+}
+
+std::string contenuDe(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+// Lit un contenu abîmé : seule issue permise hors rapport, le message du fichier sans ligne.
+void recenserAbime(const std::string& contenu) {
+    essai::FichierEssai e(contenu);
+    try {
+        auto r = RecensementGedcom::recenser(e.chemin());
+        EXPECT_LE(r.individus, 3u);
+    } catch (const OperationImpossible& ex) {
+        EXPECT_EQ(std::string(ex.what()).rfind("Erreur de lecture du fichier", 0), 0u) << ex.what();
+    }
+}
+
+TEST(RecensementGedcom, resisteAChaqueTroncature) {
+    for (const char* nom : {"recensement-ansel-defauts-sans-trlr.ged", "utf16-le-avec-marque.ged"}) {
+        std::string complet = contenuDe(fixture(nom));
+        ASSERT_FALSE(complet.empty());
+        for (std::size_t n = 0; n < complet.size(); ++n) recenserAbime(complet.substr(0, n));
+    }
+}
+
+TEST(RecensementGedcom, resisteAuxOctetsAlteresAGraineFixe) {
+    for (const char* nom : {"recensement-ansel-defauts-sans-trlr.ged", "utf16-be-sans-marque.ged"}) {
+        std::string complet = contenuDe(fixture(nom));
+        std::mt19937 alea(20261206);
+        for (int essai = 0; essai < 300; ++essai) {
+            std::string abime = complet;
+            for (int k = 0; k < 4; ++k)
+                abime[alea() % abime.size()] = static_cast<char>(alea() & 0xFF);
+            recenserAbime(abime);
+        }
+    }
 }
 
 struct Execution {
