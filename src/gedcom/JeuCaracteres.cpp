@@ -161,17 +161,17 @@ const char* nomJeuCaracteres(JeuCaracteres jeu) {
 }
 
 std::size_t convertirEnPlace(char* texte, std::size_t longueur, JeuCaracteres jeu) {
+    // Le cas courant est un texte ASCII : un seul passage, qui ne change que les tabulations.
     bool ascii = true;
-    for (std::size_t i = 0; i < longueur && ascii; ++i) ascii = static_cast<Octet>(texte[i]) < 0x80;
-    std::size_t n = longueur;
-    if (!ascii) {
-        if (jeu == JeuCaracteres::Ansel) n = convertirAnsel(texte, longueur);
-        else if (jeu == JeuCaracteres::Utf8) n = convertirUtf8(texte, longueur);
-        else if (jeu == JeuCaracteres::Macintosh) n = convertirMac(texte, longueur);
-    }
-    for (std::size_t i = 0; i < n; ++i)
+    for (std::size_t i = 0; i < longueur; ++i) {
         if (texte[i] == '\t') texte[i] = ' ';
-    return n;
+        ascii &= static_cast<Octet>(texte[i]) < 0x80;
+    }
+    if (ascii || jeu == JeuCaracteres::Aucun) return longueur;
+    // Aucune conversion ne fait naître de tabulation : les avoir changées avant suffit.
+    if (jeu == JeuCaracteres::Ansel) return convertirAnsel(texte, longueur);
+    if (jeu == JeuCaracteres::Utf8) return convertirUtf8(texte, longueur);
+    return convertirMac(texte, longueur);
 }
 
 }  // namespace lignara

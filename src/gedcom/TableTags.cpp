@@ -33,10 +33,11 @@ constexpr TagConnu kTagsConnus[] = {
     {"LIEU", CodeTag::LIEU}, {"_IMG", CodeTag::IMG},  {"HAJJ", CodeTag::HAJJ},
 };
 
-int comparer(const char (&tag)[5], std::string_view autre) {
-    char cle[5] = {};
-    std::memcpy(cle, autre.data(), std::min<std::size_t>(autre.size(), 5));
-    return std::memcmp(tag, cle, 5);
+// Les 5 octets d'un tag complété de zéros, en un entier qui se trie comme eux (sans signe).
+std::uint64_t enEntier(const char* tag5) {
+    std::uint64_t v = 0;
+    for (int i = 0; i < 5; ++i) v = (v << 8) | static_cast<unsigned char>(tag5[i]);
+    return v;
 }
 
 }  // namespace
@@ -59,12 +60,15 @@ TableTags::TableTags(std::initializer_list<std::string_view> tags) {
 
 CodeTag TableTags::chercher(std::string_view tag) const {
     if (tag.empty() || tag.size() > 4) return CodeTag::Inconnu;
+    char cle5[5] = {};
+    std::memcpy(cle5, tag.data(), tag.size());
+    const std::uint64_t cle = enEntier(cle5);
     std::size_t bas = 0, haut = entrees_.size();
     while (bas < haut) {
         std::size_t milieu = bas + (haut - bas) / 2;
-        int c = comparer(entrees_[milieu].tag, tag);
-        if (c == 0) return static_cast<CodeTag>(entrees_[milieu].code);
-        if (c < 0) bas = milieu + 1;
+        std::uint64_t v = enEntier(entrees_[milieu].tag);
+        if (v == cle) return static_cast<CodeTag>(entrees_[milieu].code);
+        if (v < cle) bas = milieu + 1;
         else haut = milieu;
     }
     return CodeTag::Inconnu;
