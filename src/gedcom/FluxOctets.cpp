@@ -47,8 +47,11 @@ LignePhysique FluxOctets::lireLigne(char* destination, std::size_t place) {
         if (debut_ == fin_ && !remplir()) return ligne;  // dernière ligne sans fin de ligne
         const char* p = tampon_.get() + debut_;
         std::size_t n = std::min(fin_ - debut_, place - ligne.longueur);
-        std::size_t i = 0;
-        while (i < n && p[i] != '\r' && p[i] != '\n') ++i;
+        // memchr est vectorisé : d'abord LF, puis CR dans ce qui le précède.
+        const void* lf = std::memchr(p, '\n', n);
+        std::size_t avantLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
+        const void* cr = std::memchr(p, '\r', avantLf);
+        std::size_t i = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - p) : avantLf;
         std::memcpy(destination + ligne.longueur, p, i);
         ligne.longueur += i;
         debut_ += i;

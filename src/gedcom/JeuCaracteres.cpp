@@ -162,12 +162,13 @@ const char* nomJeuCaracteres(JeuCaracteres jeu) {
 
 std::size_t convertirEnPlace(char* texte, std::size_t longueur, JeuCaracteres jeu) {
     // Le cas courant est un texte ASCII : un seul passage, qui ne change que les tabulations.
-    bool ascii = true;
+    Octet hauts = 0;
     for (std::size_t i = 0; i < longueur; ++i) {
-        if (texte[i] == '\t') texte[i] = ' ';
-        ascii &= static_cast<Octet>(texte[i]) < 0x80;
+        char c = texte[i];
+        texte[i] = c == '\t' ? ' ' : c;
+        hauts |= static_cast<Octet>(c);
     }
-    if (ascii || jeu == JeuCaracteres::Aucun) return longueur;
+    if (hauts < 0x80 || jeu == JeuCaracteres::Aucun) return longueur;
     // Aucune conversion ne fait naître de tabulation : les avoir changées avant suffit.
     if (jeu == JeuCaracteres::Ansel) return convertirAnsel(texte, longueur);
     if (jeu == JeuCaracteres::Utf8) return convertirUtf8(texte, longueur);

@@ -56,6 +56,7 @@ TableTags::TableTags(std::initializer_list<std::string_view> tags) {
     std::sort(entrees_.begin(), entrees_.end(), [](const EntreeTag& a, const EntreeTag& b) {
         return std::memcmp(a.tag, b.tag, 5) < 0;
     });
+    for (const EntreeTag& e : entrees_) cles_.push_back(enEntier(e.tag));
 }
 
 CodeTag TableTags::chercher(std::string_view tag) const {
@@ -63,15 +64,17 @@ CodeTag TableTags::chercher(std::string_view tag) const {
     char cle5[5] = {};
     std::memcpy(cle5, tag.data(), tag.size());
     const std::uint64_t cle = enEntier(cle5);
-    std::size_t bas = 0, haut = entrees_.size();
-    while (bas < haut) {
-        std::size_t milieu = bas + (haut - bas) / 2;
-        std::uint64_t v = enEntier(entrees_[milieu].tag);
-        if (v == cle) return static_cast<CodeTag>(entrees_[milieu].code);
-        if (v < cle) bas = milieu + 1;
-        else haut = milieu;
+    // Dichotomie sans branche : chaque ligne du fichier passe ici.
+    const std::uint64_t* base = cles_.data();
+    std::size_t n = cles_.size();
+    if (n == 0) return CodeTag::Inconnu;
+    while (n > 1) {
+        std::size_t moitie = n / 2;
+        base = base[moitie] <= cle ? base + moitie : base;
+        n -= moitie;
     }
-    return CodeTag::Inconnu;
+    std::size_t i = static_cast<std::size_t>(base - cles_.data());
+    return *base == cle ? static_cast<CodeTag>(entrees_[i].code) : CodeTag::Inconnu;
 }
 
 const TableTags& TableTags::balayage() {

@@ -34,6 +34,7 @@ public:
 
 private:
     std::vector<EntreeTag> entrees_;
+    std::vector<std::uint64_t> cles_;  // les tags des entrées en entiers, même ordre, pour chercher vite
 };
 
 }  // namespace lignara
