@@ -10,5 +10,7 @@ extern int codeSortie;
 
 void ajouterCommandeCategories(CLI::App& app);
 
+// lignara lire [FICHIER] : recensement d'un fichier GEDCOM (CommandeLire.cpp).
+void ajouterCommandeLire(CLI::App& app);
 
 }  // namespace lignara::cli
