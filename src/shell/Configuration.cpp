@@ -38,6 +38,7 @@
 #include "shell/Configuration.h"
 
 #include <algorithm>
+#include <system_error>
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -260,10 +261,16 @@ std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> oct
     return c;
 }
 
-Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration) {
-    auto octets = lireFichierReglages(dossierConfiguration / "Config.dwa", kTailleMaximale);
-    if (!octets) return Configuration{};
-    return lireConfiguration(*octets).value_or(Configuration{});
+Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
+                                   EtatChargement* etat) {
+    std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
+    std::error_code ec;
+    auto octets = lireFichierReglages(chemin, kTailleMaximale);
+    auto lue = octets ? lireConfiguration(*octets) : std::nullopt;
+    if (etat)
+        *etat = lue ? EtatChargement::lu
+                    : std::filesystem::exists(chemin, ec) ? EtatChargement::illisible : EtatChargement::absent;
+    return lue.value_or(Configuration{});
 }
 
 void enregistrerConfiguration(const Configuration& configuration,

@@ -122,8 +122,12 @@ std::vector<std::uint8_t> ecrireConfiguration(const Configuration& configuration
 // un texte plus long que sa limite (l'appelant garde alors les valeurs par défaut).
 std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> octets);
 
-// Valeurs par défaut, puis « Config.dwa » du dossier quand il est présent et lisible.
-Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration);
+enum class EtatChargement { absent, lu, illisible };
+
+// Valeurs par défaut, puis « Config.dwa » du dossier quand il est présent et lisible ; etat,
+// quand il est donné, dit lequel des trois cas s'est produit.
+Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
+                                   EtatChargement* etat = nullptr);
 // Réécrit « Config.dwa ». Échec : OperationImpossible(« Accès impossible au fichier de
 // configuration\n<chemin> »).
 void enregistrerConfiguration(const Configuration& configuration,

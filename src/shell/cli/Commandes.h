@@ -8,5 +8,8 @@ namespace lignara::cli {
 // Code de sortie de la commande exécutée (0 : réussite).
 extern int codeSortie;
 
+// lignara preferences [--reinitialiser] : préférences de Config.dwa (CommandePreferences.cpp).
+void ajouterCommandePreferences(CLI::App& app);
+
 
 }  // namespace lignara::cli
