@@ -48,10 +48,20 @@ void forcerDossier(const fs::path& dossier) {
     ::close(d);
 }
 
+// Un fichier de réglages peut être un lien (dossier de configuration partagé, gestionnaire de
+// fichiers de configuration) : on remplace alors le fichier visé et le lien reste en place.
+fs::path fichierVise(const fs::path& cible) {
+    std::error_code ec;
+    if (!fs::is_symlink(cible, ec)) return cible;
+    fs::path vise = fs::weakly_canonical(cible, ec);
+    return ec ? cible : vise;
+}
+
 }  // namespace
 
-bool remplacerFichierReglages(const fs::path& cible, std::string_view prefixe,
+bool remplacerFichierReglages(const fs::path& lien, std::string_view prefixe,
                               std::span<const std::uint8_t> octets) {
+    fs::path cible = fichierVise(lien);
     fs::path dossier = cible.parent_path();
     std::string modele = (dossier / (std::string(prefixe) + "XXXXXX")).string();
     int descripteur = ::mkstemp(modele.data());

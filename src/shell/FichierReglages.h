@@ -4,7 +4,8 @@
 // Un fichier de réglages n'est jamais réécrit sur place : le contenu complet va d'abord dans
 // un fichier temporaire « <préfixe>XXXXXX » du même dossier, forcé sur disque, puis renommé
 // par-dessus l'ancien. Un arrêt brutal laisse donc l'ancien fichier ou le nouveau, jamais un
-// mélange ; au pire un temporaire orphelin reste dans le dossier.
+// mélange ; au pire un temporaire orphelin reste dans le dossier. Quand le fichier est un
+// lien symbolique, c'est le fichier visé qui est remplacé (le temporaire va dans son dossier).
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>

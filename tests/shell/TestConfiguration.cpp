@@ -321,6 +321,18 @@ TEST(Configuration, enregistreEtRechargeSansLaisserDeTemporaire) {
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Config.dwa"});
 }
 
+TEST(Configuration, unFichierQuiEstUnLienResteUnLien) {
+    DossierEssai dossier;
+    std::filesystem::create_directory(dossier / "partage");
+    enregistrerConfiguration(Configuration{}, dossier / "partage");
+    std::filesystem::create_symlink(dossier / "partage" / "Config.dwa", dossier / "Config.dwa");
+    Configuration c;
+    c.police = "Liberation Sans";
+    enregistrerConfiguration(c, dossier.chemin());
+    EXPECT_TRUE(std::filesystem::is_symlink(dossier / "Config.dwa"));
+    EXPECT_EQ(chargerConfiguration(dossier / "partage").police, "Liberation Sans");
+}
+
 TEST(Configuration, signaleUnDossierOuLOnNePeutPasEcrire) {
     DossierEssai dossier;
     std::filesystem::path absent = dossier / "absent";
