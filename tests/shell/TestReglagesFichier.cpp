@@ -106,6 +106,18 @@ TEST(ReglagesFichier, unBlocIllisibleDonneLesDefauts) {
         EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
 }
 
+TEST(ReglagesFichier, leChampDuTagTient24CaracteresEtSonZero) {
+    std::vector<std::uint8_t> bloc(1 + 26 + 6, 0);
+    bloc[0] = ReglagesFichier::kTagGedcom;
+    std::fill(bloc.begin() + 1, bloc.begin() + 25, 'T');
+    bloc[27] = '\n';
+    auto lu = lireReglagesFichier(bloc);
+    ASSERT_TRUE(lu.has_value());
+    EXPECT_EQ(lu->tagCommentaire, std::string(24, 'T'));
+    bloc[25] = 'T';  // 25 caractères : le zéro n'est plus que dans le dernier octet
+    EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
+}
+
 TEST(ReglagesFichier, unFavoriAbimeTermineLaListeSansPerdreLesPrecedents) {
     auto bloc = ecrireReglagesFichier(reglagesBerthelot());
     bloc.resize(bloc.size() - 1);  // le séparateur perd un octet de sa longueur
