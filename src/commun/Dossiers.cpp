@@ -3,6 +3,9 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+
 #ifndef LIGNARA_DOSSIER_PARTAGE
 #define LIGNARA_DOSSIER_PARTAGE "/usr/local/share/lignara"
 #endif
@@ -23,6 +26,14 @@ fs::path dossierConfiguration() {
     fs::path dossier = base / "lignara";
     std::error_code ec;
     fs::create_directories(dossier, ec);
+    return dossier;
+}
+
+fs::path dossierConfigurationAccessible() {
+    fs::path dossier = dossierConfiguration();
+    std::error_code ec;
+    if (!fs::is_directory(dossier, ec))
+        throw OperationImpossible("Impossibilité d'accéder au répertoire de configuration"_1252);
     return dossier;
 }
 

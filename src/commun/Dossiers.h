@@ -11,6 +11,9 @@
 namespace lignara {
 
 std::filesystem::path dossierConfiguration();
+// Le même, mais un dossier qui n'existe pas et ne peut être créé lève
+// OperationImpossible(« Impossibilité d'accéder au répertoire de configuration »).
+std::filesystem::path dossierConfigurationAccessible();
 std::filesystem::path dossierInstallation();
 std::filesystem::path dossierTemporaire();
 

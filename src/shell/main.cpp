@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(0, 1);
     cli::ajouterCommandeCategories(app);
     cli::ajouterCommandeLire(app);
+    cli::ajouterCommandePreferences(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

@@ -12,5 +12,7 @@ void ajouterCommandeCategories(CLI::App& app);
 
 // lignara lire [FICHIER] : recensement d'un fichier GEDCOM (CommandeLire.cpp).
 void ajouterCommandeLire(CLI::App& app);
+// lignara preferences [--reinitialiser] : préférences de Config.dwa (CommandePreferences.cpp).
+void ajouterCommandePreferences(CLI::App& app);
 
 }  // namespace lignara::cli
