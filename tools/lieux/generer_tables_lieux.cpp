@@ -49,6 +49,7 @@ struct Source {
 struct Tables {
     std::vector<Ligne> pays, regions, sigles;
     std::map<std::string, std::vector<Ligne>> subdivisions;  // par code de pays, dans l'ordre
+    std::map<std::string, std::string> fichiersSubdivisions;
     std::vector<std::pair<Source, std::string>> codesDesSigles;
 };
 
@@ -131,7 +132,7 @@ void ajouterNoms(const Source& src, const std::string& noms, const std::string& 
                  Unicite& cles, std::vector<Ligne>& table) {
     for (const auto& nom : couper(noms, ';')) {
         const auto cle = cleDuNom(src, nom);
-        cles.noter(src, cle, "clé " + versUtf8(cle) + " (de « " + nom + " »)");
+        cles.noter(src, cle, versUtf8(cle) + " (de « " + nom + " »)");
         table.push_back({cle, code});
     }
 }
@@ -183,6 +184,7 @@ void lireSigles(const fs::path& chemin, Tables& t) {
 void lireSubdivisions(const fs::path& chemin, const std::string& pays, Tables& t) {
     Unicite cles("la clé"), codes("le code");
     auto& table = t.subdivisions[pays];
+    t.fichiersSubdivisions[pays] = chemin.string();
     lireLignes(chemin, [&](const Source& src, const std::string& texte) {
         const auto [code, noms] = codeEtReste(src, texte);
         const auto valeur = std::to_string(codeSubdivision(src, code));
@@ -216,7 +218,8 @@ void verifierEnsemble(const Tables& t) {
     }
     for (const auto& [pays, lignes] : t.subdivisions) {
         if (!codeDePays(t, pays))
-            throw ErreurDonnees("subdivisions-" + pays + ".txt : " + pays + " n'est pas un code de pays.txt");
+            throw ErreurDonnees(t.fichiersSubdivisions.at(pays) + ": " + pays +
+                                " n'est pas un code de pays.txt");
     }
 }
 
