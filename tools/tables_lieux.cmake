@@ -23,3 +23,14 @@ add_custom_command(
 add_custom_target(tables_lieux DEPENDS ${source_tables_lieux})
 target_sources(lignara_noyau PRIVATE ${source_tables_lieux})
 add_dependencies(lignara_noyau tables_lieux)
+
+# Les essais du générateur (tests/gedcom) le lancent : son chemin leur est donné une fois
+# toutes les cibles connues.
+function(lignara_donner_generateur_lieux_aux_tests)
+  if(TARGET tests_gedcom)
+    target_compile_definitions(tests_gedcom PRIVATE
+      LIGNARA_GENERATEUR_LIEUX="$<TARGET_FILE:outil_generer_tables_lieux>")
+    add_dependencies(tests_gedcom outil_generer_tables_lieux)
+  endif()
+endfunction()
+cmake_language(DEFER DIRECTORY ${PROJECT_SOURCE_DIR} CALL lignara_donner_generateur_lieux_aux_tests)
