@@ -1,15 +1,14 @@
 #pragma once
 // Tables de noms de lieux : pays, régions françaises, subdivisions par pays, codes de pays de
-// trois lettres. Chaque table est triée à la compilation sur sa clé (LieuCle pour les noms,
-// le sigle pour les codes de trois lettres) et cherchée par dichotomie ; les clés se comparent
-// octet par octet, en non signé.
+// trois lettres. Elles sont écrites, lisibles, dans data/Lieux/ et compilées dans le noyau à la
+// construction (tools/tables_lieux.cmake), triées sur leur clé (LieuCle pour les noms, le sigle
+// pour les codes de trois lettres) ; on les cherche par dichotomie, les clés se comparant octet
+// par octet, en non signé.
 //
 // Les codes de subdivision sont ceux que la base range dans l'octet 2 du code de lieu et que
-// les cartes retrouvent : ils partent de 33 et sont uniques dans un pays. France : départements
-// et territoires d'outre-mer, 33 à 137. États-Unis : les 50 États et le district de Columbia
-// dans l'ordre alphabétique des noms anglais, 33 (Alabama) à 83 (Wyoming) ; les noms français
-// usuels (Californie, Caroline du Nord…) reprennent le code de l'État. Les 31 autres pays
-// sont dans LieuSubdivisionsMonde.cpp.
+// les cartes retrouvent : ils vont de 33 à 255 et sont uniques dans un pays. France :
+// départements et territoires d'outre-mer, 33 à 137. États-Unis : les 50 États et le district
+// de Columbia dans l'ordre alphabétique des noms anglais, 33 (Alabama) à 83 (Wyoming).
 #include <cstdint>
 #include <optional>
 #include <span>

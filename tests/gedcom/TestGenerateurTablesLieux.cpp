@@ -1,0 +1,140 @@
+// Le générateur des tables de lieux, lancé comme à la construction sur de petits fichiers :
+// il trie et tire les clés comme la recherche, et refuse un fichier mal formé en nommant la
+// ligne fautive.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+#include <string>
+
+#ifdef LIGNARA_GENERATEUR_LIEUX
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Resultat {
+    int code = -1;
+    std::string source;   // le C++ produit
+    std::string message;  // la sortie d'erreur
+};
+
+std::string lire(const fs::path& chemin) {
+    std::ifstream flux(chemin, std::ios::binary);
+    std::stringstream s;
+    s << flux.rdbuf();
+    return s.str();
+}
+
+class GenerateurTablesLieux : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto* essai = ::testing::UnitTest::GetInstance()->current_test_info();
+        dossier_ = fs::temp_directory_path() / ("lignara-tables-lieux-" + std::string(essai->name()));
+        fs::remove_all(dossier_);
+        fs::create_directories(dossier_);
+        fichiers_ = {{"pays.txt", "FR  France\nDE  Allemagne ; RFA\nae  RDA\n"},
+                     {"regions.txt", "# régions\nAlsace\nÎle-de-France\n"},
+                     {"sigles.txt", "FRA  FR\nDEU  DE\n"},
+                     {"subdivisions-DE.txt", "33  Thuringe\n34  Bavière ; Bayern  # deux noms\n35  Sarre\n"}};
+    }
+    void TearDown() override { fs::remove_all(dossier_); }
+
+    Resultat generer() {
+        fs::remove(dossier_ / "sortie.cpp");
+        std::string commande = std::string("\"") + LIGNARA_GENERATEUR_LIEUX + "\" \"" +
+                               (dossier_ / "sortie.cpp").string() + "\"";
+        for (const auto& [nom, contenu] : fichiers_) {
+            std::ofstream(dossier_ / nom, std::ios::binary) << contenu;
+            commande += " \"" + (dossier_ / nom).string() + "\"";
+        }
+        commande += " 2> \"" + (dossier_ / "erreurs.txt").string() + "\"";
+        const int etat = std::system(commande.c_str());
+        Resultat r;
+        r.code = etat == 0 ? 0 : 1;
+        r.source = lire(dossier_ / "sortie.cpp");
+        r.message = lire(dossier_ / "erreurs.txt");
+        return r;
+    }
+
+    void attendreRefus(const std::string& fichierEtLigne, const std::string& motif) {
+        const auto r = generer();
+        EXPECT_NE(r.code, 0) << motif;
+        EXPECT_NE(r.message.find(fichierEtLigne), std::string::npos) << r.message;
+        EXPECT_NE(r.message.find(motif), std::string::npos) << r.message;
+        EXPECT_TRUE(r.source.empty()) << "rien ne doit être écrit après un refus";
+    }
+
+    fs::path dossier_;
+    std::map<std::string, std::string> fichiers_;
+};
+
+}  // namespace
+
+TEST_F(GenerateurTablesLieux, ecritDesTablesTrieesSurLaCleDeLieu) {
+    const auto r = generer();
+    ASSERT_EQ(r.code, 0) << r.message;
+    // Bavière et Bayern gardent le code de leur ligne ; l'ordre est celui des clés.
+    const auto baviere = r.source.find("{\"BAVIERE\", 34}");
+    const auto bayern = r.source.find("{\"BAYERN\", 34}");
+    const auto sarre = r.source.find("{\"SARRE\", 35}");
+    const auto thuringe = r.source.find("{\"THURINGE\", 33}");
+    ASSERT_NE(baviere, std::string::npos) << r.source;
+    ASSERT_NE(thuringe, std::string::npos) << r.source;
+    EXPECT_LT(baviere, bayern);
+    EXPECT_LT(bayern, sarre);
+    EXPECT_LT(sarre, thuringe);
+    EXPECT_NE(r.source.find("\"ILEDEFRANCE\""), std::string::npos);
+    EXPECT_NE(r.source.find("{\"RDA\", CodePays{\"ae\"}}"), std::string::npos);
+    EXPECT_NE(r.source.find("{\"RFA\", CodePays{\"DE\"}}"), std::string::npos);
+}
+
+TEST_F(GenerateurTablesLieux, refuseUnCodeDeSubdivisionHorsDe33a255OuDejaDonne) {
+    fichiers_["subdivisions-DE.txt"] = "33  Thuringe\n32  Sarre\n";
+    attendreRefus("subdivisions-DE.txt:2:", "hors de 33 à 255");
+    fichiers_["subdivisions-DE.txt"] = "255  Thuringe\n256  Sarre\n";
+    attendreRefus("subdivisions-DE.txt:2:", "hors de 33 à 255");
+    fichiers_["subdivisions-DE.txt"] = "\n# commentaire\n33  Thuringe\n34  Sarre\n33  Hesse\n";
+    attendreRefus("subdivisions-DE.txt:5:", "le code 33 est déjà ligne 3");
+    fichiers_["subdivisions-DE.txt"] = "trente-trois  Thuringe\n";
+    attendreRefus("subdivisions-DE.txt:1:", "un nombre de 33 à 255 est attendu");
+}
+
+TEST_F(GenerateurTablesLieux, refuseDeuxNomsQuiDonnentLaMemeCle) {
+    fichiers_["subdivisions-DE.txt"] = "33  Bavière\n34  BAVIERE\n";
+    attendreRefus("subdivisions-DE.txt:2:", "la clé BAVIERE (de « BAVIERE ») est déjà ligne 1");
+    fichiers_["subdivisions-DE.txt"] = "33  Sarre\n";
+    fichiers_["pays.txt"] = "FR  France\nDE  Allemagne ; All-emagne\n";
+    attendreRefus("pays.txt:2:", "la clé ALLEMAGNE");
+}
+
+TEST_F(GenerateurTablesLieux, refuseUnNomSansLettreVideOuHorsDeWindows1252) {
+    fichiers_["subdivisions-DE.txt"] = "33  Sarre\n34  1914\n";
+    attendreRefus("subdivisions-DE.txt:2:", "ne donne aucune lettre de clé");
+    fichiers_["subdivisions-DE.txt"] = "33  Sarre ;\n";
+    attendreRefus("subdivisions-DE.txt:1:", "nom vide");
+    fichiers_["subdivisions-DE.txt"] = "33\n";
+    attendreRefus("subdivisions-DE.txt:1:", "il manque le nom");
+    fichiers_["subdivisions-DE.txt"] = "33  Łódź\n";
+    attendreRefus("subdivisions-DE.txt:1:", "absent de Windows-1252");
+    fichiers_["subdivisions-DE.txt"] = "33  Sarre\n34  Hes\xFFse\n";
+    attendreRefus("subdivisions-DE.txt:2:", "UTF-8 mal formé");
+}
+
+TEST_F(GenerateurTablesLieux, refuseUnSigleOuUnPaysInconnuEtUnFichierAuNomInconnu) {
+    fichiers_["sigles.txt"] = "FRA  FR\nITA  IT\n";
+    attendreRefus("sigles.txt:2:", "le code IT n'est pas un code de pays.txt");
+    fichiers_["sigles.txt"] = "FRA  FR\nDe  DE\n";
+    attendreRefus("sigles.txt:2:", "trois majuscules attendues");
+    fichiers_["sigles.txt"] = "FRA  FR\n";
+    fichiers_["subdivisions-IT.txt"] = "33  Toscane\n";
+    attendreRefus("subdivisions-IT.txt", "IT n'est pas un code de pays.txt");
+    fichiers_.erase("subdivisions-IT.txt");
+    fichiers_["notes.txt"] = "rien\n";
+    attendreRefus("notes.txt", "nom de fichier inconnu");
+}
+
+#endif  // LIGNARA_GENERATEUR_LIEUX
