@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     app.set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION);
     app.require_subcommand(1);
+    cli::ajouterCommandeEssaiPdf(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

@@ -85,6 +85,8 @@ bool ContenuPage::rattraper(const StyleTrace& s) {
     fermerModeEnAttente();
     for (int niveau = niveaux_; niveau < profondeur; ++niveau) {
         const auto& t = s.transformations[static_cast<std::size_t>(niveau)];
+        sauvegardes_[static_cast<std::size_t>(niveau)] = {couleurTrait_, couleurNonTrait_, epaisseur_,
+                                                          pointilles_, policeItalique_, policeTaille_};
         tampon_ += "q ";
         for (int i = 0; i < 6; ++i) {
             ajouterReel(tampon_, i < 4 ? t[i] : t[i] / 16.0);
@@ -107,6 +109,13 @@ void ContenuPage::depilerEnAttente(int nouvelleProfondeur) {
     fermerModeEnAttente();
     for (int i = nouvelleProfondeur; i < niveaux_; ++i) tampon_ += "Q ";
     niveaux_ = static_cast<std::int8_t>(std::max(nouvelleProfondeur, 0));
+    const EtatSauve& e = sauvegardes_[static_cast<std::size_t>(niveaux_)];
+    couleurTrait_ = e.couleurTrait;
+    couleurNonTrait_ = e.couleurNonTrait;
+    epaisseur_ = e.epaisseur;
+    pointilles_ = e.pointilles;
+    policeItalique_ = e.policeItalique;
+    policeTaille_ = e.policeTaille;
 }
 
 void ContenuPage::depilerTransformations(int nouvelleProfondeur) {

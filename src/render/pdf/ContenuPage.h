@@ -178,6 +178,15 @@ private:
     std::uint32_t couleurNonTrait_;
     std::unique_ptr<Compresseur> compresseur_;
     std::string tampon_;  // opérateur en cours de composition, vidé dans les morceaux
+    // « Q » rend l'état graphique d'avant son « q » : ce que la page croit courant doit
+    // revenir avec lui, sinon une couleur réglée sous une transformation ne serait plus
+    // réécrite après elle.
+    struct EtatSauve {
+        std::uint32_t couleurTrait, couleurNonTrait;
+        float epaisseur;
+        std::uint8_t pointilles, policeItalique, policeTaille;
+    };
+    std::array<EtatSauve, 5> sauvegardes_{};
 };
 
 // Tableau des pages de la surface : colonnes × rangées entrées, vides tant que rien n'est

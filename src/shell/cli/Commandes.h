@@ -8,5 +8,8 @@ namespace lignara::cli {
 // Code de sortie de la commande exécutée (0 : réussite).
 extern int codeSortie;
 
+// lignara essai-pdf SORTIE.pdf : planche d'essai de la surface PDF.
+void ajouterCommandeEssaiPdf(CLI::App& app);
+
 
 }  // namespace lignara::cli
