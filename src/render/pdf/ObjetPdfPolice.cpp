@@ -1,8 +1,12 @@
 #include "render/pdf/ObjetPdfPolice.h"
 
+#include <algorithm>
 #include <cstdio>
 
+#include "render/pdf/FichierPdf.h"
 #include "render/pdf/FormatPdf.h"
+#include "render/pdf/ObjetPdfDescripteurPolice.h"
+#include "render/pdf/ObjetPdfTableauInt16.h"
 
 namespace lignara {
 
@@ -21,6 +25,15 @@ std::string nomPolicePdf(std::string_view nom1252, bool italique) {
     }
     if (italique) nom += "-Italic";
     return nom;
+}
+
+std::uint16_t creerObjetsPolice(FichierPdf& fichier, const MetriquePolice& police,
+                                const std::string& nom1252) {
+    auto& descripteur = fichier.creer<ObjetPdfDescripteurPolice>(police, nom1252);
+    int premier = std::min(police.premierCaractere, police.dernierCaractere);
+    auto nombre = static_cast<std::int16_t>(police.dernierCaractere - premier + 1);
+    auto& largeurs = fichier.creer<ObjetPdfTableauInt16>(police.largeurs + premier, nombre);
+    return fichier.creer<ObjetPdfPolice>(police, nom1252, descripteur.numero(), largeurs.numero()).numero();
 }
 
 void ObjetPdfPolice::ecrireTexte(std::ostream& sortie, const ContextePdf&) {

@@ -14,6 +14,13 @@ namespace lignara {
 // enregistrement italique.
 std::string nomPolicePdf(std::string_view nom1252, bool italique);
 
+class FichierPdf;
+
+// Crée, dans cet ordre, le descripteur, le tableau des largeurs (du premier caractère à 255)
+// et la police ; rend le numéro de la police. police reste à l'appelant jusqu'à l'écriture.
+std::uint16_t creerObjetsPolice(FichierPdf& fichier, const MetriquePolice& police,
+                                const std::string& nom1252);
+
 class ObjetPdfPolice : public ObjetPdf {
 public:
     // police : enregistrement gardé par l'appelant jusqu'à l'écriture.

@@ -1,0 +1,273 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <regex>
+#include <sstream>
+#include <string>
+
+#include "OutilsPdf.h"
+#include "render/pdf/ObjetPdfAnnotationLink.h"
+#include "render/pdf/ObjetPdfDegrade.h"
+#include "render/pdf/ObjetPdfFctDegrade.h"
+#include "render/pdf/ObjetPdfImageDwa.h"
+#include "render/pdf/ObjetPdfPage.h"
+#include "render/pdf/ObjetPdfPhotoJpeg.h"
+#include "render/pdf/ObjetPdfSsImageDwa.h"
+#include "render/pdf/ObjetPdfStreamPage.h"
+#include "render/pdf/ObjetPdfTableauInt16.h"
+
+using namespace lignara;
+using namespace essais;
+
+namespace {
+
+std::string lireGolden(const std::string& nom) {
+    std::ifstream f(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/" + nom, std::ios::binary);
+    std::ostringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Avec LIGNARA_REGENERER_GOLDEN, réécrit le fichier attendu au lieu de comparer.
+void comparerGolden(const std::string& obtenu, const std::string& nom) {
+    if (std::getenv("LIGNARA_REGENERER_GOLDEN")) {
+        std::ofstream(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/" + nom, std::ios::binary)
+            << obtenu;
+        return;
+    }
+    EXPECT_EQ(obtenu, lireGolden(nom)) << nom;
+}
+
+// Chaque entrée en service de la table des références croisées désigne « N 0 obj ».
+void verifierTable(const std::string& pdf) {
+    auto xref = pdf.rfind("xref\n0 ");
+    ASSERT_NE(xref, std::string::npos);
+    std::istringstream table(pdf.substr(xref + 7));
+    int entrees = 0;
+    table >> entrees;
+    std::string ligne;
+    std::getline(table, ligne);
+    for (int n = 0; n < entrees; ++n) {
+        ASSERT_TRUE(std::getline(table, ligne));
+        ASSERT_EQ(ligne.size(), 19u) << ligne;  // dix chiffres, blanc, cinq chiffres, blanc, f|n, blanc
+        if (ligne[17] != 'n') continue;
+        std::size_t position = std::stoul(ligne.substr(0, 10));
+        EXPECT_EQ(pdf.compare(position, std::to_string(n).size() + 6, std::to_string(n) + " 0 obj"), 0)
+            << "objet " << n;
+    }
+    auto startxref = pdf.rfind("startxref\n");
+    EXPECT_EQ(std::stoul(pdf.substr(startxref + 10)), xref);
+}
+
+// Une page de contenu donné ; rend son objet page.
+ObjetPdfPage& ajouterPage(DocumentEssai& d, std::size_t place, std::int32_t tx, std::int32_t ty) {
+    d.pages[place] = std::make_unique<ContenuPage>(0x006400, 0x000000);
+    auto& flux = d.fichier.creer<ObjetPdfStreamPage>(*d.pages[place], tx, ty);
+    auto& page = d.fichier.creer<ObjetPdfPage>(flux, 9072, 13024);
+    d.pages[place]->attacherPage(page);
+    return page;
+}
+
+}  // namespace
+
+TEST(FichierPdf, dessinVideAuxSeptObjetsFixes) {
+    DocumentEssai d;
+    std::string pdf = d.ecrire();
+    comparerGolden(pdf, "dessin-vide.pdf");
+    EXPECT_NE(pdf.find("     /Kids []\n     /Count 0\n"), std::string::npos);
+    EXPECT_NE(pdf.find("xref\n0 8\n0000000000 65535 f \n"), std::string::npos);
+    EXPECT_NE(pdf.find("7 0 obj\n"), std::string::npos);
+    EXPECT_EQ(pdf.find("8 0 obj"), std::string::npos);
+    EXPECT_EQ(pdf.substr(0, 15), "%PDF-1.7\n%\xAA\xBB\xCC\xDD\n");
+    verifierTable(pdf);
+    verifierAvecQpdf(pdf, "dessin-vide.pdf");
+}
+
+TEST(FichierPdf, dictionnaireDInformationADateFixeSansSecondes) {
+    ObjetPdfInfo info(1, "Liste (A)", "https://lignara.example", dateFixe);
+    std::ostringstream sortie;
+    info.ecrire(sortie, ContextePdf{});
+    EXPECT_EQ(sortie.str(),
+              "1 0 obj\n  << /Title (Liste \\(A\\))\n"
+              "     /Creator (Lignara 6.4 https://lignara.example)\n"
+              "     /Producer (Lignara 6.4 https://lignara.example)\n"
+              "     /CreationDate (D:202601020304)\n  >>\nendobj\n\n");
+}
+
+// Le nombre recouvre les trois premiers des dix blancs réservés.
+TEST(FichierPdf, longueurProvisoireReecriteEnPlace) {
+    std::ostringstream sortie;
+    ObjetPdfPhotoJpeg photo(9, 4, 5, "absente.jpg",
+                            [](std::ostream& s, const std::string&, std::int32_t, std::int32_t) {
+                                s << std::string(123, 'x');
+                            });
+    photo.ecrire(sortie, ContextePdf{});
+    EXPECT_NE(sortie.str().find("     /Length 123       \n     /Filter /DCTDecode\n"), std::string::npos);
+    std::string fin = "x\nendstream\nendobj\n\n";
+    EXPECT_EQ(sortie.str().substr(sortie.str().size() - fin.size()), fin);
+}
+
+TEST(FichierPdf, fluxDePageAnnonceSaLongueurCompressee) {
+    DocumentEssai d(1);
+    ajouterPage(d, 0, 0, 0);
+    StyleTrace s;
+    for (int i = 0; i < 300; ++i) d.pages[0]->texte(s, i * 16, i * 32, "Dupont Jean");
+    std::string pdf = d.ecrire();
+    std::smatch m;
+    ASSERT_TRUE(std::regex_search(pdf, m, std::regex("8 0 obj\n  << /Length (\\d+) *\n     /Filter \\[/FlateDecode\\]\n  >>\nstream\n")));
+    std::size_t longueur = std::stoul(m[1]);
+    std::size_t debut = static_cast<std::size_t>(m.position(0) + m.length(0));
+    EXPECT_EQ(pdf.compare(debut + longueur, 11, "\nendstream\n"), 0);
+    EXPECT_EQ(m[0].str().find("/Length " + std::to_string(longueur) +
+                              std::string(10 - std::to_string(longueur).size(), ' ') + "\n"),
+              13u);
+    verifierTable(pdf);
+    verifierAvecQpdf(pdf, "une-page.pdf");
+}
+
+TEST(FichierPdf, tableauDeLargeursDe224ValeursASeizeParLigne) {
+    MetriquePolice m = metriqueFixe(false);
+    ObjetPdfTableauInt16 tableau(3, m.largeurs + 32, 224);
+    std::ostringstream sortie;
+    tableau.ecrire(sortie, ContextePdf{});
+    std::string t = sortie.str();
+    std::string debut = "3 0 obj\n     [ 266 266.5 ";
+    EXPECT_EQ(t.substr(0, debut.size()), debut);  // (4000 + 8 × 32) ÷ 16
+    int lignes = 0, valeurs = 0;
+    std::istringstream flux(t.substr(8));
+    std::string ligne;
+    while (std::getline(flux, ligne)) {
+        std::istringstream mots(ligne);
+        std::string mot;
+        int ici = 0;
+        while (mots >> mot)
+            if (mot != "[" && mot != "]" && mot != "endobj") ++ici;
+        if (ici > 0) {
+            ++lignes;
+            EXPECT_EQ(ici, 16) << ligne;
+        }
+        valeurs += ici;
+    }
+    EXPECT_EQ(valeurs, 224);
+    EXPECT_EQ(lignes, 14);
+}
+
+// Deux dégradés, une image interne à l'emplacement 1, deux photos, police italique créée
+// après la page, un lien abouti et un lien sans destination.
+TEST(FichierPdf, pageAvecToutesSesRessourcesDansLOrdre) {
+    DocumentEssai d(2);
+    StyleTrace s;
+    auto& fct = d.fichier.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{200, 200, 200, 255, 255, 255});
+    auto& degrade = d.fichier.creer<ObjetPdfDegrade>(0, fct.numero());
+    auto& fct2 = d.fichier.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{0, 0, 0, 255, 0, 0});
+    auto& degrade2 = d.fichier.creer<ObjetPdfDegrade>(3, fct2.numero());
+    std::istringstream dwa(std::string("\x01\x00\x01\x00\x0B\x00\x09\x00", 8) +
+                           std::string("\x78\x9c\x63\x60\x60\x00\x00\x00\x03\x00\x01", 11) +
+                           std::string("\x78\x9c\xfb\x0f\x00\x01\x00\x01\x00", 9));
+    auto& masque = d.fichier.creer<ObjetPdfSsImageDwa>(dwa, nullptr);
+    auto& couleur = d.fichier.creer<ObjetPdfSsImageDwa>(dwa, &masque);
+    auto& forme = d.fichier.creer<ObjetPdfImageDwa>(couleur);
+    ObjetPdfPage& page = ajouterPage(d, 0, 0, 0);
+    ObjetPdfPage& autre = ajouterPage(d, 1, -567, 0);
+    ContenuPage& c = *d.pages[0];
+    c.rectangleDegrade(s, 0, 0, 160, 160, degrade2.numero());
+    c.rectangleDegrade(s, 0, 0, 160, 160, degrade.numero());
+    c.rectangleDegrade(s, 0, 0, 160, 160, degrade2.numero());
+    c.imageDwa(s, 16, 16, 1, forme.numero());
+    auto jpeg = [](std::ostream& o, const std::string&, std::int32_t l, std::int32_t h) {
+        o << jpegBlanc(l, h);
+    };
+    auto& photo1 = d.fichier.creer<ObjetPdfPhotoJpeg>(2, 2, "a.jpg", jpeg);
+    auto& photo2 = d.fichier.creer<ObjetPdfPhotoJpeg>(2, 2, "b.jpg", jpeg);
+    c.photo(s, 0, 0, 10, 10, photo1);
+    c.photo(s, 0, 0, 10, 10, photo2);
+    auto& lien = d.fichier.creer<ObjetPdfAnnotationLink>(page, 7, 160, 320, 480, 640);
+    auto& orphelin = d.fichier.creer<ObjetPdfAnnotationLink>(page, 8, 0, 0, 16, 16);
+    c.ajouterAnnotation(lien);
+    c.ajouterAnnotation(orphelin);
+    std::map<std::int32_t, CibleLien> cibles{{7, {9072 + 160, 1600, &autre}}};
+    d.contexte.cibles = &cibles;
+    d.contexte.policeItalique = creerObjetsPolice(d.fichier, d.italique, "Liberation Sans");
+    d.pages[1]->texte(s, 9072 + 16, 16, "Page cible");
+
+    std::string pdf = d.ecrire();
+    comparerGolden(pdf, "page-ressources.pdf");
+    std::string attendu =
+        "     /Resources << /Font << /F1 4 0 R /F2 25 0 R >>\n"
+        "                   /ProcSet 5 0 R\n"
+        "                   /Shading << /Deg11 11 0 R /Deg9 9 0 R >>\n"
+        "                   /Group <<\n                      /Type /Group\n"
+        "                      /S /Transparency\n                      /CS /DeviceRGB\n"
+        "                   >> \n"
+        "                   /XObject << /Im14 14 0 R /Im19 19 0 R /Im20 20 0 R >>\n"
+        "                >>\n"
+        "     /Annots [21 0 R ]\n  >>\nendobj\n\n";
+    EXPECT_NE(pdf.find("16 0 obj\n  << /Type /Page\n     /Parent 6 0 R\n     /UserUnit 1\n"
+                       "     /MediaBox [0 0 567 814]\n     /Contents 15 0 R\n" + attendu),
+              std::string::npos);
+    // La page créée avant la police italique la liste aussi.
+    EXPECT_NE(pdf.find("/F1 4 0 R /F2 25 0 R >>\n                   /ProcSet 5 0 R\n                >>"),
+              std::string::npos);
+    EXPECT_NE(pdf.find("     /Kids [ 16 0 R  18 0 R ]\n     /Count 2\n"), std::string::npos);
+    EXPECT_NE(pdf.find("21 0 obj\n  << /Type /Annot\n     /Subtype /Link\n     /Dest [18 0 R /XYZ "
+                       "10.0000 100.0000 null]\n     /Rect [10.0000 20.0000 30.0000 40.0000]\n"
+                       "     /Border [0 0 0]\n  >>\nendobj\n\n"),
+              std::string::npos);
+    EXPECT_EQ(pdf.find("22 0 obj"), std::string::npos);
+    // Entrée libre en tête de la liste : l'objet 22, dont la génération suivante serait 1.
+    EXPECT_NE(pdf.find("xref\n0 26\n0000000022 65535 f \n"), std::string::npos);
+    EXPECT_NE(pdf.find("\n0000000000 00001 f \n"), std::string::npos);
+    verifierTable(pdf);
+    verifierAvecQpdf(pdf, "page-ressources.pdf");
+}
+
+TEST(FichierPdf, uniteUtilisateurAuDelaDe14400Points) {
+    EXPECT_EQ(FichierPdf::uniteUtilisateur(9072, 13024), 1.0f);
+    EXPECT_EQ(FichierPdf::uniteUtilisateur(230400, 100), 1.0f);
+    EXPECT_FLOAT_EQ(FichierPdf::uniteUtilisateur(100, 460800), 2.5f);
+
+    DocumentEssai d(1);
+    d.pages[0] = std::make_unique<ContenuPage>(0, 0);
+    auto& flux = d.fichier.creer<ObjetPdfStreamPage>(*d.pages[0], 0, 0);
+    auto& page = d.fichier.creer<ObjetPdfPage>(flux, 460800, 160000);
+    d.pages[0]->attacherPage(page);
+    d.contexte.uniteUtilisateur = FichierPdf::uniteUtilisateur(460800, 160000);
+    std::string pdf = d.ecrire();
+    EXPECT_NE(pdf.find("     /UserUnit 2.5\n     /MediaBox [0 0 11520 4000]\n"), std::string::npos);
+    verifierAvecQpdf(pdf, "grande-page.pdf");
+}
+
+TEST(FichierPdf, degradeEtSaFonctionTexteExact) {
+    std::ostringstream sortie;
+    ObjetPdfFctDegrade fct(12, {200, 200, 200, 255, 255, 255});
+    ObjetPdfDegrade degrade(13, 2, 12);
+    fct.ecrire(sortie, ContextePdf{});
+    degrade.ecrire(sortie, ContextePdf{});
+    EXPECT_EQ(sortie.str(),
+              "12 0 obj\n  << /FunctionType 0\n     /Domain [ 0 1 ]\n     /Range [ 0 1 0 1 0 1 ]\n"
+              "     /Size [ 2 ]\n     /BitsPerSample 8\n     /Length 18\n"
+              "     /Filter /ASCIIHexDecode\n  >>\nstream\nC8 C8 C8 FF FF FF\nendstream\nendobj\n\n"
+              "13 0 obj\n  << /ShadingType 2\n     /ColorSpace /DeviceRGB\n     /Coords [ 0 0 1 0 ]\n"
+              "     /Function 12 0 R\n  >>\nendobj\n\n");
+}
+
+// Un fichier d'image interne tronqué n'annonce que les octets réellement recopiés.
+TEST(FichierPdf, imageInterneTronqueeResteCoherente) {
+    std::istringstream dwa(std::string("\x02\x00\x02\x00\xE8\x03\x10\x00", 8) + std::string(5, 'z'));
+    ObjetPdfSsImageDwa masque(5, dwa, nullptr);
+    ObjetPdfSsImageDwa couleur(6, dwa, &masque);
+    std::ostringstream sortie;
+    masque.ecrire(sortie, ContextePdf{});
+    couleur.ecrire(sortie, ContextePdf{});
+    EXPECT_NE(sortie.str().find("5 0 obj\n  << /Length 0\n"), std::string::npos);
+    EXPECT_NE(sortie.str().find("6 0 obj\n  << /Length 5\n\t  /Filter /FlateDecode\n"), std::string::npos);
+    EXPECT_NE(sortie.str().find("\t /ColorSpace /DeviceRGB\n     /Interpolate true\n     /SMask 5 0 R\n"
+                                "     /BitsPerComponent 8\n   >>\n stream\nzzzzz\nendstream\n"),
+              std::string::npos);
+    std::istringstream vide("");
+    ObjetPdfSsImageDwa illisible(7, vide, nullptr);
+    std::ostringstream s2;
+    illisible.ecrire(s2, ContextePdf{});
+    EXPECT_NE(s2.str().find("/Length 0\n"), std::string::npos);
+}
