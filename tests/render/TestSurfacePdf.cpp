@@ -335,3 +335,33 @@ TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent)
     EXPECT_NE(pdf.contenus().at(0).find("/F2 10 Tf"), std::string::npos);
     verifierAvecQpdf(pdf);
 }
+
+TEST_F(SurfaceEssai, laPlageDesFormesCourbesEtTourneesSuitLeurBoite) {
+    SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
+    // Extrémités sur la page du bas ; les tangentes se croisent au-dessus, sur la page du haut.
+    s.courbe(100, 100, 2000, 8000, 6000, 8000, 8000, 100);
+    EXPECT_EQ(s.nombrePages(), 2);
+    // Un texte tourné d'un quart de tour monte sur la page du haut, pas à droite.
+    s.texteIncline(9500, 100, 14000, 176, 15708, "vertical");
+    EXPECT_EQ(s.nombrePages(), 4);
+    // Un cercle autour du coin commun touche les quatre pages, un disque loin du bord une seule.
+    SurfacePdf& t = ouvrir(2 * 9072, 2 * 13024);
+    t.cercle(9072, 13024, 500, false);
+    EXPECT_EQ(t.nombrePages(), 4);
+    verifierAvecQpdf(fermer());
+}
+
+TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
+    SurfacePdf& s = ouvrir(3 * 9072, 13024);
+    // Cercle centré près du bord droit de la première colonne : le texte passe à droite.
+    const PlagePages depart = s.plagePages(8800, 2000, 8800, 2000);
+    s.texteCirculaire(depart.colonneDebut, depart.rangeeDebut, 8800, 1000, 1000, kPi / 2 + 0.5f,
+                      false, "Texte autour de la roue des ancetres");
+    EXPECT_EQ(s.nombrePages(), 2);  // jamais la troisième colonne, à deux pas
+    LecturePdf pdf = fermer();
+    const auto contenus = pdf.contenus();
+    ASSERT_EQ(contenus.size(), 2u);
+    EXPECT_EQ(contenus[0].substr(contenus[0].find("Tm")), contenus[1].substr(contenus[1].find("Tm")));
+    EXPECT_NE(contenus[0].find("(T) Tj "), std::string::npos);
+    verifierAvecQpdf(pdf);
+}
