@@ -336,6 +336,16 @@ TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent)
     verifierAvecQpdf(pdf);
 }
 
+TEST_F(SurfaceEssai, unItaliqueMisDirectementDansLEtatCreeAussiSaPolice) {
+    SurfacePdf& s = ouvrir(9072, 13024);
+    etatTrace().italique = 1;
+    s.texte(100, 100, 100, 176, "italique");
+    etatTrace().italique = 0;
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(10).find("-Italic"), std::string::npos) << pdf.objet(10);
+    EXPECT_NE(pdf.objet(12).find("/F2 10 0 R"), std::string::npos) << pdf.objet(12);
+}
+
 TEST_F(SurfaceEssai, laPlageDesFormesCourbesEtTourneesSuitLeurBoite) {
     SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
     // Extrémités sur la page du bas ; les tangentes se croisent au-dessus, sur la page du haut.
