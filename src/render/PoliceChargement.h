@@ -29,6 +29,9 @@ namespace lignara {
 // une boîte de message, la ligne de commande les écrit. Vide : messages ignorés.
 using RecepteurMessages = std::function<void(const std::string& message1252)>;
 
+// Récepteur de la ligne de commande : écrit chaque message en UTF-8 sur la sortie d'erreur.
+RecepteurMessages recepteurErreurStandard();
+
 // Réglages lus par les polices (valeurs par défaut des préférences, jusqu'à ce que les
 // réglages de l'application les fournissent).
 struct ReglagesPolices {

@@ -129,6 +129,10 @@ std::vector<std::string> PoliceFamille::famillesTrueType() {
     return familles;
 }
 
+void PoliceFamille::liberer() {
+    FcFini();
+}
+
 bool PoliceFamille::ajouterDossier(const std::string& dossier) {
     if (!FcInit()) return false;
     return FcConfigAppFontAddDir(nullptr, octets(dossier)) == FcTrue;

@@ -34,6 +34,10 @@ public:
     // Ajoute un dossier de polices propres au programme (essais, polices livrées).
     static bool ajouterDossier(const std::string& dossier);
 
+    // Rend la mémoire de fontconfig (fin du programme ou des essais : fontconfig garde sinon
+    // sa configuration jusqu'à la sortie, ce que les détecteurs de fuites signalent).
+    static void liberer();
+
 private:
     std::string famille_;
 };

@@ -169,6 +169,24 @@ TEST(ContenuPage, transformationsRattrapeesPuisDepilees) {
     EXPECT_EQ(page.niveauxOuverts(), 0);
 }
 
+// « Q » rend l'état d'avant son « q » : une couleur réglée sous la transformation doit être
+// réécrite après elle.
+TEST(ContenuPage, apresQLaCouleurRegleeSousLaTransformationEstReecrite) {
+    ContenuPage page(kTraitPreference, kTextePreference);
+    StyleTrace s = styleParDefaut();
+    s.epaisseurTrait = 0.0f;
+    s.profondeur = 1;
+    s.transformations[0] = {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
+    s.couleurTrait = 0x0000FF;
+    page.ligne(s, 0, 0, 16, 0);
+    page.depilerTransformations(0);
+    s.profondeur = 0;
+    page.ligne(s, 0, 0, 16, 0);
+    std::string t = page.texteComplet();
+    std::string apres = t.substr(t.find("Q "));
+    EXPECT_EQ(apres, "Q S\n1.000000 0.000000 0.000000 RG 0 0 m 1 0 l\n");
+}
+
 TEST(ContenuPage, texteInclineEtCirculaireRefermentLeurObjetTexte) {
     ContenuPage page(kTraitPreference, kTextePreference);
     StyleTrace s = styleParDefaut();
@@ -179,7 +197,7 @@ TEST(ContenuPage, texteInclineEtCirculaireRefermentLeurObjetTexte) {
 
     ContenuPage roue(kTraitPreference, kTextePreference);
     MetriquePolice police;
-    police.largeurs['('] = 16000;  // 160 unités : un radian sur un rayon de 160
+    police.largeurs[int{'('}] = 16000;  // 160 unités : un radian sur un rayon de 160
     unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police,
                                             EtenduePage{0, -100, 1000, 1000});
     EXPECT_EQ(roue.texteComplet().substr(0, 73),

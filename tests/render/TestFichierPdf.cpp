@@ -106,6 +106,15 @@ TEST(FichierPdf, longueurProvisoireReecriteEnPlace) {
     EXPECT_NE(sortie.str().find("     /Length 123       \n     /Filter /DCTDecode\n"), std::string::npos);
     std::string fin = "x\nendstream\nendobj\n\n";
     EXPECT_EQ(sortie.str().substr(sortie.str().size() - fin.size()), fin);
+
+    // Même réserve que le flux d'une page, relue après que la suite du fichier est écrite.
+    std::ostringstream flux;
+    flux << "8 0 obj\n  << /Length ";
+    std::int64_t reservee = reserverLongueur(flux);
+    flux << "  >>\nstream\n" << std::string(123, 'd') << "endstream\n";
+    ecrireLongueur(flux, reservee, 123);
+    EXPECT_EQ(flux.str().substr(0, 32), "8 0 obj\n  << /Length 123       \n");
+    EXPECT_EQ(flux.str().size(), 8u + 24u + 12u + 123u + 10u);
 }
 
 TEST(FichierPdf, fluxDePageAnnonceSaLongueurCompressee) {

@@ -27,6 +27,13 @@ struct Messages {
     }
 };
 
+// fontconfig garde sa configuration jusqu'à la fin : on la rend pour le détecteur de fuites.
+class LibererFontconfig : public ::testing::Environment {
+public:
+    void TearDown() override { PoliceFamille::liberer(); }
+};
+const auto* const kLiberation = ::testing::AddGlobalTestEnvironment(new LibererFontconfig);
+
 bool familleInstallee(const char* nom) {
     return PoliceFamille(nom).familleTrouvee() == nom;
 }
@@ -48,9 +55,9 @@ TEST(ChargementPolices, arialDonneLesLargeursDArialEnMilliemesDEm) {
     EXPECT_EQ(m.italique, 0);
     EXPECT_EQ(m.premierCaractere, 32);
     EXPECT_EQ(m.dernierCaractere, 255);
-    EXPECT_NEAR(m.largeurs[' '] / 16, 278, 1);
-    EXPECT_NEAR(m.largeurs['A'] / 16, 667, 1);
-    EXPECT_NEAR(m.largeurs['W'] / 16, 944, 1);
+    EXPECT_NEAR(m.largeurs[int{' '}] / 16, 278, 1);
+    EXPECT_NEAR(m.largeurs[int{'A'}] / 16, 667, 1);
+    EXPECT_NEAR(m.largeurs[int{'W'}] / 16, 944, 1);
     EXPECT_NEAR(m.largeurs[0xE9] / 16, 556, 1);  // é, lu comme Windows-1252
     EXPECT_NEAR(m.largeurs[0x80] / 16, 556, 1);  // € en 0x80
     EXPECT_EQ(m.drapeaux, 32);
@@ -76,7 +83,7 @@ TEST(ChargementPolices, drapeauxDistinguentEmpattementsEtChasseFixe) {
     ASSERT_TRUE(remplirMetrique(mono, "Liberation Mono", false, {}));
     EXPECT_EQ(serif.drapeaux, 34);
     EXPECT_EQ(mono.drapeaux, 1 + 34);  // chasse fixe, à empattements comme Courier
-    EXPECT_EQ(mono.largeurs['i'], mono.largeurs['W']);
+    EXPECT_EQ(mono.largeurs[int{'i'}], mono.largeurs[int{'W'}]);
 }
 
 TEST(ChargementPolices, nomDeFamilleSansTenirCompteDeLaCasse) {
@@ -168,6 +175,38 @@ TEST(ChargementPolices, fichierDePoliceAbimeEstRefuseSansToucherLEnregistrement)
     MetriquePolice absente;
     EXPECT_FALSE(mesurerFichierPolice((dossier / "absent.ttf").string(), 0, false, absente));
     std::filesystem::remove_all(dossier);
+}
+
+// Police de symboles : son premier caractère (0xF020) dépasse « 1 », elle n'est pas utilisable.
+TEST(ChargementPolices, policeDontLePremierCaractereDepasseUnEstRefusee) {
+    auto styles = PoliceFamille("Liberation Sans").styles(false);
+    ASSERT_FALSE(styles.empty());
+    std::ifstream source(styles[0].chemin, std::ios::binary);
+    std::string octets((std::istreambuf_iterator<char>(source)), std::istreambuf_iterator<char>());
+    auto u16 = [&](std::size_t i) {
+        return static_cast<unsigned>(static_cast<unsigned char>(octets[i]) << 8 |
+                                     static_cast<unsigned char>(octets[i + 1]));
+    };
+    // Répertoire des tables : 12 octets d'en-tête puis 16 octets par table (étiquette, somme,
+    // décalage, longueur) ; usFirstCharIndex est à 64 octets du début de la table OS/2.
+    std::size_t os2 = 0;
+    for (unsigned t = 0; t < u16(4); ++t) {
+        std::size_t entree = 12 + 16 * t;
+        if (octets.compare(entree, 4, "OS/2") == 0)
+            os2 = u16(entree + 8) << 16 | u16(entree + 10);
+    }
+    ASSERT_NE(os2, 0u);
+    auto chemin = std::filesystem::temp_directory_path() / "lignara-police-symboles.ttf";
+    MetriquePolice m;
+    for (unsigned premier : {0x0031u, 0xF020u}) {
+        octets[os2 + 64] = static_cast<char>(premier >> 8);
+        octets[os2 + 65] = static_cast<char>(premier & 0xFF);
+        std::ofstream(chemin, std::ios::binary) << octets;
+        m.trouvee = 0;
+        bool lu = mesurerFichierPolice(chemin.string(), 0, false, m);
+        EXPECT_EQ(lu, premier == 0x31) << std::hex << premier;
+    }
+    std::filesystem::remove(chemin);
 }
 
 TEST(ListePolices, neGardeQueDesFamillesUtilisablesDansDeuxMilleOctets) {
