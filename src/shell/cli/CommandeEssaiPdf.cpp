@@ -7,6 +7,7 @@
 #include "render/AvisRendu.h"
 #include "render/EssaiPdf.h"
 #include "render/PoliceChargement.h"
+#include "render/PoliceFamille.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {
@@ -30,7 +31,13 @@ struct OptionsEssaiPdf {
     int format = kA4Portrait;
 };
 
+// fontconfig garde ses tables jusqu'à ce qu'on les lui rende, même quand la commande échoue.
+struct LiberationPolices {
+    ~LiberationPolices() { PoliceFamille::liberer(); }
+};
+
 void executerEssaiPdf(const OptionsEssaiPdf& o) {
+    LiberationPolices liberation;
     ReglagesDessin reglages;
     reglages.formatPapier = static_cast<std::int16_t>(o.format);
     reglages.polices.ligneSignature1 = "Planche d'essai dessinée par Lignara"_1252;
