@@ -45,7 +45,11 @@ protected:
         surface_->fermer();
         return LecturePdf(chemin);
     }
-    void verifierAvecQpdf(const LecturePdf& pdf) { essais::verifierAvecQpdf(pdf.octets, "surface.pdf"); }
+    // Un nom par essai : ctest les lance en parallèle.
+    void verifierAvecQpdf(const LecturePdf& pdf) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        essais::verifierAvecQpdf(pdf.octets, std::string(info->name()) + ".pdf");
+    }
 
     ReglagesDessin reglages;
     DossierEssai dossier;
