@@ -20,13 +20,18 @@ constexpr float kPi = std::numbers::pi_v<float>;
 // retirées, pour que chaque famille tienne sur sa propre page.
 class Planche {
 public:
-    Planche(SurfacePdf& s, const ReglagesDessin& r) : surface(s), reglages(r) {}
+    Planche(SurfacePdf& s, const ReglagesDessin& r, std::int32_t l, std::int32_t h)
+        : surface(s), reglages(r), largeurCase(l), hauteurCase(h) {}
 
+    // Positions pensées pour une page A4 portrait (9072 × 13024), ramenées à la page du format
+    // choisi pour que chaque famille reste sur sa page.
     std::int32_t x(int colonne, std::int32_t dx) const {
-        return colonne * surface.grille().largeurPage() - reglages.margeGauche + dx;
+        const std::int32_t l = largeurCase;
+        return colonne * l - reglages.margeGauche + static_cast<std::int32_t>(std::int64_t{dx} * l / 9072);
     }
     std::int32_t y(int rangee, std::int32_t dy) const {
-        return rangee * surface.grille().hauteurPage() - reglages.margeBas + dy;
+        const std::int32_t h = hauteurCase;
+        return rangee * h - reglages.margeBas + static_cast<std::int32_t>(std::int64_t{dy} * h / 13024);
     }
     void titre(int c, int r, const char* texte1252) {
         EtatTrace& e = etatTrace();
@@ -43,6 +48,8 @@ public:
 
     SurfacePdf& surface;
     const ReglagesDessin& reglages;
+    std::int32_t largeurCase;  // une page du format, ou une part du dessin non paginé
+    std::int32_t hauteurCase;
 };
 
 void dessinerLignes(Planche& p) {
@@ -257,12 +264,15 @@ void dessinerSignatureEtChevauchements(Planche& p) {
 
 int ecrireEssaiPdf(const DemandeEssaiPdf& demande, const ReglagesDessin& reglages) {
     SurfacePdf surface(reglages, demande.question);
-    const FormatPapier format = formatPapierOuNonPagine(reglages.formatPapier);
-    const std::int32_t largeur = kColonnes * format.largeurUtile - reglages.margeGauche - reglages.margeDroite;
-    const std::int32_t hauteur = kRangees * (format.hauteurUtile / kLigne * kLigne) -
-                                 reglages.margeBas - reglages.margeHaut;
-    surface.ouvrir(demande.sortie, "Essai de la surface PDF", 100, largeur, hauteur);
-    Planche planche(surface, reglages);
+    FormatPapier format = formatPapierOuNonPagine(reglages.formatPapier);
+    // Sans pagination, le dessin garde la taille de huit pages A4 sur une seule page.
+    if (!format.estPagine()) format = *formatPapier(kA4Portrait);
+    const std::int32_t largeurCase = format.largeurUtile;
+    const std::int32_t hauteurCase = format.hauteurUtile / kLigne * kLigne;
+    surface.ouvrir(demande.sortie, "Essai de la surface PDF", 100,
+                   kColonnes * largeurCase - reglages.margeGauche - reglages.margeDroite,
+                   kRangees * hauteurCase - reglages.margeBas - reglages.margeHaut);
+    Planche planche(surface, reglages, largeurCase, hauteurCase);
     dessinerLignes(planche);
     surface.ajouterCible(1, planche.x(0, 400), planche.y(3, 12800));
     dessinerRectangles(planche);

@@ -1,7 +1,8 @@
 #pragma once
 // Planche d'essai de la surface PDF : chaque famille de primitives sur sa page d'un dessin de
-// deux colonnes et quatre rangées de pages A4 portrait, plus des tracés qui chevauchent les
-// bords pour que la pagination se voie. C'est ce que montre « lignara essai-pdf ».
+// deux colonnes et quatre rangées de pages du format des réglages (la taille de huit pages A4
+// sur une seule page sans pagination), plus des tracés qui chevauchent les bords pour que la
+// pagination se voie. C'est ce que montre « lignara essai-pdf ».
 #include <filesystem>
 #include <string>
 
