@@ -1,3 +1,4 @@
+#include <limits>
 #include <numbers>
 
 #include <gtest/gtest.h>
@@ -65,4 +66,13 @@ TEST(SurfaceGeometrie, lesNiveauxDeTransformationAgissentDuDernierAuPremier) {
     PointTrace p = transformer(s, 10, 0);
     EXPECT_EQ(p.x, 1000);
     EXPECT_EQ(p.y, 10);
+}
+
+TEST(SurfaceGeometrie, uneTransformationDemesureeResteDansLesEntiers) {
+    StyleTrace s;
+    s.profondeur = 1;
+    s.transformations[0] = {1e30f, 0, 0, 1, 0, 0};
+    EXPECT_GT(transformer(s, 10, 0).x, 0);
+    s.transformations[0] = {std::numeric_limits<float>::quiet_NaN(), 0, 0, 1, 0, 0};
+    EXPECT_EQ(transformer(s, 10, 0).x, 0);
 }
