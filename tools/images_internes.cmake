@@ -16,3 +16,5 @@ foreach(paire IN ITEMS "Rond-rose.txt=Rond-rose.dwa" "Rond-vert-clair.txt=Rond-v
   list(APPEND images_themes ${dossier_themes}/${image})
 endforeach()
 add_custom_target(images_internes ALL DEPENDS ${images_themes})
+# Le programme trouve ses données à côté de lui : elles sont prêtes quand il l'est.
+add_dependencies(lignara images_internes)

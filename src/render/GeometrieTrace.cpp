@@ -13,7 +13,12 @@ PointTrace transformer(const StyleTrace& style, double x, double y) {
         x = nx;
         y = ny;
     }
-    return {static_cast<std::int64_t>(x), static_cast<std::int64_t>(y)};
+    // Une transformation démesurée (ou non finie) ne doit pas sortir des entiers.
+    auto entier = [](double v) {
+        if (!std::isfinite(v)) return std::int64_t{0};
+        return static_cast<std::int64_t>(std::clamp(v, -4.0e18, 4.0e18));
+    };
+    return {entier(x), entier(y)};
 }
 
 std::optional<PointTrace> rencontreTangentes(const std::array<std::int32_t, 8>& p) {

@@ -38,14 +38,24 @@ void ajouterU16(std::string& s, std::size_t v) {
     s += static_cast<char>((v >> 8) & 0xFF);
 }
 
-// Vrai quand les données forment un flux zlib complet de exactement attendu octets.
+// Vrai quand les données forment un flux zlib complet de exactement attendu octets. On compte
+// par petits morceaux : un en-tête menteur ne fait rien allouer.
 bool decomprimeA(const std::string& comprime, std::size_t attendu) {
-    std::vector<unsigned char> sortie(attendu + 1);
-    uLongf longueur = static_cast<uLongf>(sortie.size());
-    int r = uncompress(sortie.data(), &longueur,
-                       reinterpret_cast<const Bytef*>(comprime.data()),
-                       static_cast<uLong>(comprime.size()));
-    return r == Z_OK && longueur == attendu;
+    z_stream flux{};
+    if (inflateInit(&flux) != Z_OK) return false;
+    flux.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(comprime.data()));
+    flux.avail_in = static_cast<uInt>(comprime.size());
+    unsigned char morceau[16384];
+    std::size_t total = 0;
+    int r = Z_OK;
+    while (r == Z_OK && total <= attendu) {
+        flux.next_out = morceau;
+        flux.avail_out = sizeof morceau;
+        r = inflate(&flux, Z_NO_FLUSH);
+        total += sizeof morceau - flux.avail_out;
+    }
+    inflateEnd(&flux);
+    return r == Z_STREAM_END && total == attendu;
 }
 
 std::string comprimer(const std::vector<std::uint8_t>& octets) {

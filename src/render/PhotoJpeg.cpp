@@ -15,6 +15,10 @@ namespace {
 // Le format JPEG ne dépasse pas 65500 pixels de côté.
 constexpr std::int32_t kCoteJpegMaximal = 65500;
 
+// Au-delà (une photo posée sur près d'un mètre), l'image mise à l'échelle coûterait trop de
+// mémoire : elle devient blanche, encodée ligne par ligne.
+constexpr std::int64_t kPixelsMax = std::int64_t{16} << 20;
+
 bool tailleDonnee(TaillePixels t) { return t.largeur > 0 && t.hauteur > 0; }
 
 TaillePixels bornee(TaillePixels t) {
@@ -46,7 +50,13 @@ void ecrireImageBlancheJpeg(std::ostream& sortie, TaillePixels taille) {
 
 TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252,
                              TaillePixels tailleVoulue) {
-    if (tailleDonnee(tailleVoulue)) tailleVoulue = bornee(tailleVoulue);
+    if (tailleDonnee(tailleVoulue)) {
+        tailleVoulue = bornee(tailleVoulue);
+        if (std::int64_t{tailleVoulue.largeur} * tailleVoulue.hauteur > kPixelsMax) {
+            ecrireImageBlancheJpeg(sortie, tailleVoulue);
+            return tailleVoulue;
+        }
+    }
     std::optional<PhotoRvb> photo = chargerPhotoRvb(cheminFichier(chemin1252), tailleVoulue);
     if (!photo) {
         TaillePixels blanche = tailleDonnee(tailleVoulue) ? tailleVoulue : TaillePixels{1, 1};

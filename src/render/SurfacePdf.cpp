@@ -273,6 +273,7 @@ void SurfacePdf::arc(std::int32_t cx, std::int32_t cy, std::int32_t r, float deb
 
 void SurfacePdf::texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
                        const std::string& texte1252) {
+    assurerPoliceItalique();
     if (refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
     surChaquePage(plagePages(X, Y, std::int64_t{X} + l, std::int64_t{Y} + h),
@@ -281,6 +282,7 @@ void SurfacePdf::texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int3
 
 void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
                               std::int32_t angle, const std::string& texte1252) {
+    assurerPoliceItalique();
     if (refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
     const double a = angle / 10000.0, c = std::cos(a), s = std::sin(a);
@@ -301,6 +303,7 @@ void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, st
 void SurfacePdf::texteCirculaire(std::int32_t colonne, std::int32_t rangee, std::int32_t cx,
                                  std::int32_t cy, std::int32_t r, float angle, bool inverse,
                                  const std::string& texte1252) {
+    assurerPoliceItalique();
     if (!grille_.contient(colonne, rangee)) return;
     const MetriquePolice& police = etatTrace().italique ? metriqueItalique() : metriqueReguliere();
     auto ecrire = [&](std::int32_t c, std::int32_t rg) {
@@ -435,7 +438,14 @@ void SurfacePdf::depilerTransformation() {
 
 void SurfacePdf::policeItalique(bool active) {
     etatTrace().italique = active ? 1 : 0;
-    if (active && ouverte_ && contexte_.policeItalique == 0) creerPolice(metriqueItalique(), true);
+    assurerPoliceItalique();
+}
+
+// Un document qui met l'italique de l'état de tracé sans passer par policeItalique aurait
+// sinon des textes en /F2 sans police /F2.
+void SurfacePdf::assurerPoliceItalique() {
+    if (etatTrace().italique && ouverte_ && contexte_.policeItalique == 0)
+        creerPolice(metriqueItalique(), true);
 }
 
 void SurfacePdf::fermer() {

@@ -118,6 +118,7 @@ private:
     std::int32_t enY(std::int32_t y) const;  // marge basse ajoutée
     void creerObjetsFixes(const std::string& titre1252);
     void creerPolice(const MetriquePolice& police, bool italique);
+    void assurerPoliceItalique();
     void courbeMarquee(const std::array<std::int32_t, 8>& p);
     void ecrireLigneSignature(std::int32_t x, std::int32_t y, const std::string& ligne,
                               std::int32_t largeur);

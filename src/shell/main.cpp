@@ -25,6 +25,9 @@ int main(int argc, char** argv) {
     cli::ajouterCommandeCategories(app);
     cli::ajouterCommandeLire(app);
     cli::ajouterCommandePreferences(app);
+    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION);
+    app.require_subcommand(1);
+    cli::ajouterCommandeEssaiPdf(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

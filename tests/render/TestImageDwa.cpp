@@ -128,3 +128,11 @@ TEST(ImageDwa, refuseDeFabriquerDesTaillesIncoherentes) {
     EXPECT_THROW(ImageDwa::fabriquer({3, 2}, m.rvb, m.masque), OperationImpossible);
     EXPECT_THROW(ImageDwa::fabriquer({0, 0}, {}, {}), OperationImpossible);
 }
+
+TEST(ImageDwa, unEnTeteQuiAnnonceUneImageGeanteEstRefuseSansAllouer) {
+    DossierEssai d;
+    Motif m = motif(2, 2);
+    std::string octets = ImageDwa::fabriquer({2, 2}, m.rvb, m.masque);
+    octets[0] = octets[1] = octets[2] = octets[3] = '\xFF';  // 65535 × 65535
+    attendreMessage(d.ecrire("geante.dwa", octets));
+}

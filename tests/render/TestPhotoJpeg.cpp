@@ -125,3 +125,15 @@ TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
     EXPECT_LE(noteur.ecritures.back(), 16384);
     EXPECT_EQ(decoder(noteur.octets).size(), QSize(300, 300));
 }
+
+TEST(PhotoJpeg, unePlaceDemesureeDonneUneImageBlancheSansTenirLaPhotoEnMemoire) {
+    DossierEssai d;
+    QImage image(8, 8, QImage::Format_RGB32);
+    image.fill(QColor(0, 0, 0));
+    ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
+    std::ostringstream sortie;
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {5000, 4000}),
+              (TaillePixels{5000, 4000}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {70000, 5}),
+              (TaillePixels{65500, 5}));
+}

@@ -125,3 +125,12 @@ TEST(TaillePhoto, accepteUnCheminAccentue) {
     EXPECT_NE(nom.find("\xE9t\xE9"), std::string::npos);  // bien du Windows-1252
     EXPECT_EQ(taillePhoto(nom), (TaillePixels{9, 4}));
 }
+
+TEST(TaillePhoto, litUnTiffQuandLeGreffonEstInstalle) {
+    DossierEssai d;
+    QImage image(13, 11, QImage::Format_RGB32);
+    image.fill(QColor(10, 20, 30));
+    if (!image.save(QString::fromStdString((d / "a.tif").string()), "TIFF"))
+        GTEST_SKIP() << "greffon TIFF de Qt absent (qt6-image-formats-plugins)";
+    EXPECT_EQ(taillePhoto(chemin1252(d / "a.tif")), (TaillePixels{13, 11}));
+}

@@ -14,5 +14,7 @@ void ajouterCommandeCategories(CLI::App& app);
 void ajouterCommandeLire(CLI::App& app);
 // lignara preferences [--reinitialiser] : préférences de Config.dwa (CommandePreferences.cpp).
 void ajouterCommandePreferences(CLI::App& app);
+// lignara essai-pdf SORTIE.pdf : planche d'essai de la surface PDF.
+void ajouterCommandeEssaiPdf(CLI::App& app);
 
 }  // namespace lignara::cli

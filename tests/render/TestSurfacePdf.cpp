@@ -1,0 +1,381 @@
+#include <cmath>
+#include <numbers>
+
+#include <gtest/gtest.h>
+
+#include "AvisCaptures.h"
+#include "DossierEssai.h"
+#include "LecturePdf.h"
+#include "OutilsPdf.h"
+#include "commun/OperationImpossible.h"
+#include "render/ImageDwa.h"
+#include "render/SurfacePdf.h"
+
+using namespace lignara;
+using essai::DossierEssai;
+using essai::LecturePdf;
+
+namespace {
+
+constexpr float kPi = std::numbers::pi_v<float>;
+
+// Surface A4 portrait sans marges à date fixe, métriques fixes pour ne pas dépendre des
+// polices installées.
+class SurfaceEssai : public ::testing::Test {
+protected:
+    SurfaceEssai() {
+        reglages.formatPapier = kA4Portrait;
+        reglages.margeGauche = reglages.margeDroite = reglages.margeHaut = reglages.margeBas = 0;
+        reglages.polices.nomPolice = "Liberation Sans";
+        metriqueReguliere() = essais::metriqueFixe(false);
+        metriqueItalique() = essais::metriqueFixe(true);
+    }
+    ~SurfaceEssai() override {
+        metriqueReguliere() = reguliereAvant_;
+        metriqueItalique() = italiqueAvant_;
+        LargeurSignature() = largeurSignatureAvant_;
+    }
+
+    SurfacePdf& ouvrir(std::int32_t largeur, std::int32_t hauteur, SurfacePdf::QuestionPages q = {}) {
+        surface_ = std::make_unique<SurfacePdf>(reglages, std::move(q), essais::dateFixe);
+        surface_->ouvrir(chemin, "Essai", 100, largeur, hauteur);
+        return *surface_;
+    }
+    LecturePdf fermer() {
+        surface_->fermer();
+        return LecturePdf(chemin);
+    }
+    // Un nom par essai : ctest les lance en parallèle.
+    void verifierAvecQpdf(const LecturePdf& pdf) {
+        const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+        essais::verifierAvecQpdf(pdf.octets, std::string(info->name()) + ".pdf");
+    }
+
+    ReglagesDessin reglages;
+    DossierEssai dossier;
+    std::filesystem::path chemin = dossier / "surface.pdf";
+
+private:
+    MetriquePolice reguliereAvant_ = metriqueReguliere();
+    MetriquePolice italiqueAvant_ = metriqueItalique();
+    std::int32_t largeurSignatureAvant_ = LargeurSignature();
+    std::unique_ptr<SurfacePdf> surface_;
+};
+
+}  // namespace
+
+TEST_F(SurfaceEssai, unDessinSansTraitNEcritQueLesSeptObjetsFixes) {
+    ouvrir(9072, 13024);
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(6).find("/Kids []\n     /Count 0\n"), std::string::npos) << pdf.objet(6);
+    EXPECT_NE(pdf.octets.find("xref\n0 8\n"), std::string::npos);
+    EXPECT_TRUE(pdf.objet(8).empty());
+    EXPECT_NE(pdf.objet(1).find("/Title (Essai)"), std::string::npos);
+}
+
+TEST_F(SurfaceEssai, unDessinDeTailleNulleNAAucunePageEtNeDessineRien) {
+    reglages.margeGauche = reglages.margeBas = 352;
+    for (auto [l, h] : {std::pair{0, 5000}, std::pair{5000, 0}}) {
+        SurfacePdf& s = ouvrir(l, h);
+        s.ligne(0, 0, 100, 100);
+        s.texte(0, 0, 100, 176, "rien");
+        s.cercle(500, 500, 100, true);
+        s.photo(0, 0, 500, 500, "absente.jpg");
+        s.ajouterCible(1, 10, 10);
+        s.ajouterLien(1, 0, 0, 100, 100);
+        s.texteCirculaire(0, 0, 500, 500, 300, 1.0f, false, "rien");
+        s.signature(0, 0);
+        EXPECT_EQ(s.nombrePages(), 0);
+        LecturePdf pdf = fermer();
+        EXPECT_NE(pdf.objet(6).find("/Count 0"), std::string::npos);
+        EXPECT_NE(pdf.octets.find("xref\n0 8\n"), std::string::npos);
+    }
+}
+
+TEST_F(SurfaceEssai, coupeUnArbreLargeSurPlusieursPages) {
+    SurfacePdf& s = ouvrir(2 * 9072, 13024);
+    s.ligneHorizontale(8000, 100, 10000);
+    EXPECT_EQ(s.nombrePages(), 2);
+    LecturePdf pdf = fermer();
+    const auto contenus = pdf.contenus();
+    ASSERT_EQ(contenus.size(), 2u);
+    // La ligne entière sur les deux pages ; la translation de chaque page en montre sa part.
+    for (const std::string& c : contenus) EXPECT_NE(c.find("500 6.25 m 625 6.25 l\n"), std::string::npos) << c;
+    EXPECT_NE(contenus[0].find("1 0 0 1 0 0 cm\n"), std::string::npos);
+    EXPECT_NE(contenus[1].find("1 0 0 1 -567 0 cm\n"), std::string::npos);
+    EXPECT_NE(pdf.objet(9).find("/MediaBox [0 0 567 814]"), std::string::npos) << pdf.objet(9);
+    EXPECT_NE(pdf.objet(6).find("/Kids [ 9 0 R  11 0 R ]"), std::string::npos) << pdf.objet(6);
+    verifierAvecQpdf(pdf);
+}
+
+TEST_F(SurfaceEssai, lesPagesSuiventLesColonnesDeHautEnBasQuelQueSoitLOrdreDuDessin) {
+    SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
+    s.texte(9100, 100, 10, 10, "bas droite");   // page 9
+    s.texte(100, 100, 10, 10, "bas gauche");    // page 11
+    s.texte(100, 13100, 10, 10, "haut gauche");  // page 13
+    EXPECT_EQ(s.nombrePages(), 3);
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(6).find("/Kids [ 13 0 R  11 0 R  9 0 R ]\n     /Count 3"), std::string::npos)
+        << pdf.objet(6);
+    EXPECT_NE(pdf.objet(13).find("/Contents 12 0 R"), std::string::npos);
+}
+
+TEST_F(SurfaceEssai, uneCoordonneeNegativeNeDessineRienSansTransformation) {
+    reglages.margeGauche = reglages.margeBas = 352;
+    SurfacePdf& s = ouvrir(9072, 13024);
+    s.ligne(-10, 5, 100, 5);
+    s.ligneVerticale(5, -1, 100);
+    s.ligneVerticale(5, 100, 50);  // y1 > y2
+    s.texte(5, -1, 100, 176, "non");
+    s.rectangle(-5, 5, 100, 100, 0);
+    s.cercle(100, 100, 200, false);
+    s.courbe(0, 0, 10, 10, 20, 20, -1, 30);
+    s.imageDwa(-1, 0, 0);
+    const std::int32_t loin[] = {-20000, 10, 100, 100, 50, 200};
+    s.polygone(3, loin, true);
+    EXPECT_EQ(s.nombrePages(), 0);
+    s.empilerTransformation(1, 0, 0, 1, 2000, 2000);
+    s.ligne(-10, 5, 100, 5);
+    s.depilerTransformation();
+    EXPECT_EQ(s.nombrePages(), 1);
+    LecturePdf pdf = fermer();
+    const std::string c = pdf.contenus().at(0);
+    EXPECT_NE(c.find("q 1.000000 0.000000 0.000000 1.000000 125.000000 125.000000 cm "),
+              std::string::npos) << c;
+    EXPECT_NE(c.find("21.375 22.3125 m 28.25 22.3125 l\nS\nQ "), std::string::npos) << c;
+}
+
+TEST_F(SurfaceEssai, poseLaQuestionALa501ePageUneSeuleFois) {
+    int questions = 0, pagesALaQuestion = 0;
+    SurfacePdf* s = nullptr;
+    s = &ouvrir(9072 * 600, 13024, [&] {
+        ++questions;
+        pagesALaQuestion = s->nombrePages();
+        return true;
+    });
+    for (int i = 0; i < 600; ++i) s->ligneVerticale(i * 9072 + 10, 10, 20);
+    EXPECT_EQ(questions, 1);
+    EXPECT_EQ(pagesALaQuestion, 500);
+    EXPECT_EQ(s->nombrePages(), 600);
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(6).find("/Count 600"), std::string::npos);
+}
+
+TEST_F(SurfaceEssai, refuserLa501ePageAbandonneSansMessage) {
+    SurfacePdf& s = ouvrir(9072 * 600, 13024, [] { return false; });
+    for (int i = 0; i < 500; ++i) s.ligneVerticale(i * 9072 + 10, 10, 20);
+    try {
+        s.ligneVerticale(500 * 9072 + 10, 10, 20);
+        FAIL() << "la surface a continué";
+    } catch (const OperationImpossible& e) {
+        EXPECT_FALSE(e.aUnMessage());
+    }
+    EXPECT_EQ(s.nombrePages(), 500);
+}
+
+TEST_F(SurfaceEssai, unFichierQuiNePeutEtreCreeDonneSonMessage) {
+    chemin = dossier / "dossier-absent" / "x.pdf";
+    try {
+        ouvrir(100, 100);
+        FAIL() << "ouvert";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(versUtf8(e.what()), "Ouverture impossible du fichier PDF");
+    }
+}
+
+TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {
+    std::vector<std::uint8_t> rvb(4 * 4 * 3, 200), masque(16, 255);
+    const auto dwa = dossier.ecrire("rond.dwa", ImageDwa::fabriquer({4, 4}, rvb, masque));
+    SurfacePdf& s = ouvrir(9072, 13024);
+    try {
+        s.chargerImageDwa(1, dossier / "absente.dwa");
+        FAIL() << "image absente acceptée";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(versUtf8(e.what()),
+                  "Accès impossible à des données internes\nVous devriez réinstaller Lignara");
+    }
+    s.imageDwa(100, 100, 1);  // emplacement vide : rien
+    EXPECT_EQ(s.nombrePages(), 0);
+    s.chargerImageDwa(1, dwa);  // masque 8, couleur 9, forme 10
+    s.imageDwa(100, 100, 1);
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(9).find("/SMask 8 0 R"), std::string::npos) << pdf.objet(9);
+    EXPECT_NE(pdf.objet(12).find("/S /Transparency"), std::string::npos) << pdf.objet(12);
+    EXPECT_NE(pdf.objet(12).find("/XObject << /Im10 10 0 R >>"), std::string::npos);
+    EXPECT_NE(pdf.contenus().at(0).find("q 18 0 0 18 6.25 6.25 cm /Im10 Do Q\n"), std::string::npos);
+    verifierAvecQpdf(pdf);
+}
+
+TEST_F(SurfaceEssai, unePhotoIllisibleResteUneImageValideALaTailleDeSaPlace) {
+    SurfacePdf& s = ouvrir(9072, 13024);
+    s.photo(100, 100, 500, 832, (dossier / "absente.png").string());
+    s.photo(700, 100, 3, 3, "");  // moins de 5 unités : encore un pixel
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(8).find("/Width 100\n     /Height 166\n"), std::string::npos) << pdf.objet(8);
+    EXPECT_NE(pdf.objet(11).find("/Width 1\n     /Height 1\n"), std::string::npos);
+    verifierAvecQpdf(pdf);
+}
+
+TEST_F(SurfaceEssai, unArcCourtEstUneCourbeDirecteEtUnDemiTourUnQuartTourne) {
+    SurfacePdf& s = ouvrir(9072, 13024);
+    s.arc(4000, 4000, 1600, 0.0f, 1.5f);
+    s.arc(4000, 4000, 800, 1.0f, 1.0f);  // sans balayage : rien
+    LecturePdf avant = [&] { return fermer(); }();
+    std::string c = avant.contenus().at(0);
+    EXPECT_EQ(LecturePdf::compterDans(c, " c\n"), 1u);
+    EXPECT_EQ(c.find("q "), std::string::npos);
+    // Premier point : (cx + r, cy) ; dernier : (cx + r cos 1,5, cy + r sin 1,5).
+    EXPECT_EQ(c.find("350 250 m "), c.find(" m ") - 7) << c;
+
+    SurfacePdf& t = ouvrir(9072, 13024);
+    t.arc(4000, 4000, 1600, 0.0f, kPi);
+    c = fermer().contenus().at(0);
+    EXPECT_EQ(LecturePdf::compterDans(c, " c\n"), 2u) << c;
+    EXPECT_EQ(LecturePdf::compterDans(c, "q "), 1u);
+    EXPECT_EQ(LecturePdf::compterDans(c, "Q "), 1u);
+    // Le quart tourné de (0, r) à (r, 0), poignées r × 0,5537.
+    EXPECT_NE(c.find("0 100 m 55.375 100 100 55.375 100 0 c\n"), std::string::npos) << c;
+}
+
+TEST_F(SurfaceEssai, laSignatureSouligneUneAdresseWebEtDescendSansSecondeLigne) {
+    auto dessiner = [&](const std::string& l1, const std::string& l2) {
+        reglages.polices.ligneSignature1 = l1;
+        reglages.polices.ligneSignature2 = l2;
+        LargeurSignature() = calculerLargeurSignature(metriqueReguliere(), l1, l2);
+        SurfacePdf& s = ouvrir(9072, 13024);
+        etatTrace().couleurTrait = couleurRvb(1, 2, 3);
+        s.signature(1600, 1600);
+        EXPECT_EQ(etatTrace().taillePolice, 10);
+        EXPECT_EQ(etatTrace().couleurTrait, couleurRvb(1, 2, 3));
+        EXPECT_EQ(etatTrace().couleurRemplissage, reglages.couleurRemplissage);
+        EXPECT_EQ(etatTrace().epaisseurTrait, 0.5f);
+        return fermer().contenus().at(0);
+    };
+    std::string c = dessiner("www.famille.fr", "");
+    // Fond de la bande, puis la ligne 1 à y + 219 (seule) en 8 points, soulignée.
+    EXPECT_NE(c.find("re f\n"), std::string::npos) << c;
+    EXPECT_NE(c.find(" 113.6875 Td (www.famille.fr) Tj"), std::string::npos) << c;
+    EXPECT_NE(c.find("/F1 8 Tf"), std::string::npos);
+    EXPECT_NE(c.find(" 112.125 l\n"), std::string::npos) << c;
+
+    c = dessiner("Famille Martin", "http://famille.fr");
+    EXPECT_NE(c.find(" 118.0625 Td (Famille Martin) Tj"), std::string::npos) << c;
+    EXPECT_NE(c.find(" -8.75 Td (http://famille.fr) Tj"), std::string::npos) << c;
+    EXPECT_EQ(LecturePdf::compterDans(c, " l\n"), 1u) << c;
+}
+
+TEST_F(SurfaceEssai, lesLiensMenentALaCibleEtUnLienSansCibleDisparait) {
+    SurfacePdf& s = ouvrir(9072, 2 * 13024);
+    s.ajouterCible(7, 100, 13500);   // page du haut : objets 8 et 9
+    s.ajouterCible(7, 500, 500);     // la première inscription gagne
+    s.ajouterLien(7, 100, 100, 1000, 300);  // page du bas : 10, 11 ; annotation 12
+    s.ajouterLien(8, 100, 100, 1000, 300);  // jamais inscrite : 13, entrée libre
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(12).find("/Dest [9 0 R /XYZ 6.2500 29.7500 null]"), std::string::npos)
+        << pdf.objet(12);
+    EXPECT_NE(pdf.objet(11).find("/Annots [12 0 R ]"), std::string::npos) << pdf.objet(11);
+    EXPECT_TRUE(pdf.objet(13).empty());
+    EXPECT_NE(pdf.octets.find(" 00001 f \n"), std::string::npos);
+    // La page de la cible n'a que son prologue.
+    EXPECT_EQ(pdf.contenus().at(0).find(" m "), std::string::npos);
+    verifierAvecQpdf(pdf);
+}
+
+TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
+    SurfacePdf& s = ouvrir(2 * 9072, 13024);
+    s.empilerTransformation(1, 0, 0, 1, 0, 0);
+    s.empilerTransformation(1, 0, 0, 1, 16, 0);
+    s.ligneHorizontale(9000, 100, 9200);  // deux pages
+    s.depilerTransformation();
+    s.depilerTransformation();
+    for (int i = 0; i < 7; ++i) s.empilerTransformation(1, 0, 0, 1, 0, 0);
+    EXPECT_EQ(etatTrace().profondeur, 5);
+    for (int i = 0; i < 7; ++i) s.depilerTransformation();
+    EXPECT_EQ(etatTrace().profondeur, 0);
+    LecturePdf pdf = fermer();
+    for (const std::string& c : pdf.contenus()) {
+        EXPECT_EQ(LecturePdf::compterDans(c, "q "), 2u) << c;
+        EXPECT_NE(c.find("l\nS\nQ Q "), std::string::npos) << c;
+    }
+    verifierAvecQpdf(pdf);
+}
+
+TEST_F(SurfaceEssai, uneCouleurChangeeSousUneTransformationEstReecriteApres) {
+    SurfacePdf& s = ouvrir(9072, 13024);
+    s.empilerTransformation(1, 0, 0, 1, 0, 0);
+    etatTrace().couleurTrait = couleurRvb(255, 0, 0);
+    s.ligneHorizontale(100, 100, 200);
+    s.depilerTransformation();
+    s.ligneHorizontale(100, 300, 200);  // toujours rouge : le « Q » a rendu le vert
+    const std::string c = fermer().contenus().at(0);
+    EXPECT_EQ(LecturePdf::compterDans(c, "1.000000 0.000000 0.000000 RG"), 2u) << c;
+}
+
+TEST_F(SurfaceEssai, nonPagineFaitUneSeulePageALaLargeurEtiree) {
+    reglages.formatPapier = kNonPagine;
+    auto s = std::make_unique<SurfacePdf>(reglages, SurfacePdf::QuestionPages{}, essais::dateFixe);
+    s->ouvrir(chemin, "Essai", 80, 20000, 5000);
+    s->ligne(0, 0, 20000, 5000);
+    EXPECT_EQ(s->nombrePages(), 1);
+    s->fermer();
+    LecturePdf pdf(chemin);
+    EXPECT_NE(pdf.objet(9).find("/MediaBox [0 0 1000 312]"), std::string::npos) << pdf.objet(9);
+    EXPECT_NE(pdf.contenus().at(0).find("0.800000 0 0 1.000000 0 0 cm"), std::string::npos);
+}
+
+TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent) {
+    SurfacePdf& s = ouvrir(9072, 13024);
+    s.texte(100, 100, 100, 176, "romain");  // page 8, 9 avant l'italique
+    s.policeItalique(true);
+    s.texte(100, 400, 100, 176, "italique");
+    s.policeItalique(false);
+    s.policeItalique(true);
+    s.policeItalique(false);
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(12).find("/BaseFont /Liberation#20Sans-Italic"), std::string::npos)
+        << pdf.objet(12);
+    EXPECT_TRUE(pdf.objet(13).empty());
+    EXPECT_NE(pdf.objet(9).find("/F2 12 0 R"), std::string::npos) << pdf.objet(9);
+    EXPECT_NE(pdf.contenus().at(0).find("/F2 10 Tf"), std::string::npos);
+    verifierAvecQpdf(pdf);
+}
+
+TEST_F(SurfaceEssai, unItaliqueMisDirectementDansLEtatCreeAussiSaPolice) {
+    SurfacePdf& s = ouvrir(9072, 13024);
+    etatTrace().italique = 1;
+    s.texte(100, 100, 100, 176, "italique");
+    etatTrace().italique = 0;
+    LecturePdf pdf = fermer();
+    EXPECT_NE(pdf.objet(10).find("-Italic"), std::string::npos) << pdf.objet(10);
+    EXPECT_NE(pdf.objet(12).find("/F2 10 0 R"), std::string::npos) << pdf.objet(12);
+}
+
+TEST_F(SurfaceEssai, laPlageDesFormesCourbesEtTourneesSuitLeurBoite) {
+    SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
+    // Extrémités sur la page du bas ; les tangentes se croisent au-dessus, sur la page du haut.
+    s.courbe(100, 100, 2000, 8000, 6000, 8000, 8000, 100);
+    EXPECT_EQ(s.nombrePages(), 2);
+    // Un texte tourné d'un quart de tour monte sur la page du haut, pas à droite.
+    s.texteIncline(9500, 100, 14000, 176, 15708, "vertical");
+    EXPECT_EQ(s.nombrePages(), 4);
+    // Un cercle autour du coin commun touche les quatre pages, un disque loin du bord une seule.
+    SurfacePdf& t = ouvrir(2 * 9072, 2 * 13024);
+    t.cercle(9072, 13024, 500, false);
+    EXPECT_EQ(t.nombrePages(), 4);
+    verifierAvecQpdf(fermer());
+}
+
+TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
+    SurfacePdf& s = ouvrir(3 * 9072, 13024);
+    // Cercle centré près du bord droit de la première colonne : le texte passe à droite.
+    const PlagePages depart = s.plagePages(8800, 2000, 8800, 2000);
+    s.texteCirculaire(depart.colonneDebut, depart.rangeeDebut, 8800, 1000, 1000, kPi / 2 + 0.5f,
+                      false, "Texte autour de la roue des ancetres");
+    EXPECT_EQ(s.nombrePages(), 2);  // jamais la troisième colonne, à deux pas
+    LecturePdf pdf = fermer();
+    const auto contenus = pdf.contenus();
+    ASSERT_EQ(contenus.size(), 2u);
+    EXPECT_EQ(contenus[0].substr(contenus[0].find("Tm")), contenus[1].substr(contenus[1].find("Tm")));
+    EXPECT_NE(contenus[0].find("(T) Tj "), std::string::npos);
+    verifierAvecQpdf(pdf);
+}
