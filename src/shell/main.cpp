@@ -9,13 +9,23 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
+#include "render/PoliceFamille.h"
 #include "shell/cli/Commandes.h"
 #include "shell/cli/Francais.h"
 
 int lignara::cli::codeSortie = 0;
 
+namespace {
+// fontconfig garde ses tables jusqu'à ce qu'on les rende : on les rend en sortant, quelle que soit
+// la commande, pour que la recherche de fuites reste muette.
+struct LiberationPolices {
+    ~LiberationPolices() { lignara::PoliceFamille::liberer(); }
+};
+}  // namespace
+
 int main(int argc, char** argv) {
     using namespace lignara;
+    LiberationPolices liberationPolices;
     CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
     cli::franciser(app);
     app.set_help_flag("-h,--aide", "Affiche cette aide et quitte");
@@ -25,8 +35,6 @@ int main(int argc, char** argv) {
     cli::ajouterCommandeCategories(app);
     cli::ajouterCommandeLire(app);
     cli::ajouterCommandePreferences(app);
-    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION);
-    app.require_subcommand(1);
     cli::ajouterCommandeEssaiPdf(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
