@@ -148,7 +148,8 @@ void sonsE(Ecriture& s) {
     s.resize(ecrit);
 }
 
-// Étape 9 : nasales devant consonne (ou séparateur), hors première lettre et hors fin.
+// Étape 9 : nasales devant une autre lettre, hors première lettre. Une nasale de fin de mot
+// reste, en fin de nom comme devant un séparateur : « Martin (Martinez) » garde la clé de « Martin ».
 void nasales(Ecriture& s) {
     std::size_t ecrit = 0;
     for (std::size_t lu = 0; lu < s.size();) {
@@ -156,7 +157,8 @@ void nasales(Ecriture& s) {
         char n = a(s, lu + 1);
         bool an = (c == 'a' || c == 'e') && (n == 'n' || n == 'm');
         bool in = c == 'i' && n == 'n';
-        if (lu >= 2 && (an || in) && lu + 2 < s.size() && !dans(s[lu + 2], kVoyellesEtSons)) {
+        if (lu >= 2 && (an || in) && lu + 2 < s.size() && s[lu + 2] != '-' &&
+            !dans(s[lu + 2], kVoyellesEtSons)) {
             s[ecrit++] = an ? '1' : '4';
             lu += 2;
         } else {
