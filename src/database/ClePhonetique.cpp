@@ -4,14 +4,59 @@
 // place derrière sa lecture (elle ne rallonge jamais, sauf l'étape 23 qui écrit ailleurs).
 #include "database/ClePhonetique.h"
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace lignara {
 
 namespace {
 
-using Ecriture = std::string;
+// Copie de travail : sur la pile pour les noms courants, sans allocation ; la capacité
+// couvre les insertions de l'étape 23 (un 'o' pour trois caractères au plus).
+class Ecriture {
+public:
+    static constexpr std::size_t npos = static_cast<std::size_t>(-1);
+
+    explicit Ecriture(std::size_t longueurNom) {
+        std::size_t capacite = longueurNom + longueurNom / 2 + 4;
+        if (capacite > sizeof local_) {
+            tas_.resize(capacite);
+            d_ = tas_.data();
+        }
+    }
+    Ecriture(const Ecriture&) = delete;
+    Ecriture& operator=(const Ecriture&) = delete;
+
+    std::size_t size() const { return n_; }
+    char& operator[](std::size_t i) { return d_[i]; }
+    char operator[](std::size_t i) const { return d_[i]; }
+    char* begin() { return d_; }
+    char* end() { return d_ + n_; }
+    void push_back(char c) { d_[n_++] = c; }
+    void resize(std::size_t n) { n_ = n; }  // ne fait que raccourcir
+
+    std::size_t find(char c, std::size_t depuis = 0) const {
+        for (std::size_t i = depuis; i < n_; ++i)
+            if (d_[i] == c) return i;
+        return npos;
+    }
+    std::size_t find(std::string_view motif) const {
+        for (std::size_t i = 0; i + motif.size() <= n_; ++i)
+            if (d_[i] == motif[0] && std::string_view(d_ + i, motif.size()) == motif) return i;
+        return npos;
+    }
+    bool ends_with(std::string_view fin) const {
+        return n_ >= fin.size() && std::string_view(d_ + n_ - fin.size(), fin.size()) == fin;
+    }
+
+private:
+    char local_[128];
+    std::vector<char> tas_;
+    char* d_ = local_;
+    std::size_t n_ = 0;
+};
 
 // Étape 1 : lettres minuscules sans accent (sauf ç et ï), tout le reste en '-'.
 char replier(std::uint8_t o) {
@@ -32,9 +77,7 @@ char replier(std::uint8_t o) {
     return '-';
 }
 
-Ecriture normaliser(std::string_view nom) {
-    Ecriture s;
-    s.reserve(nom.size() + 2);
+void normaliser(std::string_view nom, Ecriture& s) {
     s.push_back('-');
     for (char c : nom) {
         if (c == '(' || c == '{' || c == '/') break;
@@ -42,24 +85,28 @@ Ecriture normaliser(std::string_view nom) {
         // ç garde sa cédille (l'étape 10 en fait un 's' après la règle du 's' entre voyelles).
         s.push_back(o == 0xE7 ? c : replier(o));
     }
-    return s;
 }
 
-bool dans(char c, const char* ensemble) {
-    for (; *ensemble; ++ensemble)
-        if (*ensemble == c) return true;
-    return false;
+using Ensemble = std::array<bool, 256>;
+
+constexpr Ensemble ensemble(std::string_view membres) {
+    Ensemble e{};
+    for (char c : membres) e[static_cast<std::uint8_t>(c)] = true;
+    return e;
 }
 
-constexpr const char* kVoyelles = "aeiou";
-constexpr const char* kVoyellesEtSons = "aeiou\xEF" "1234";
+bool dans(char c, const Ensemble& e) { return e[static_cast<std::uint8_t>(c)]; }
+
+constexpr Ensemble kVoyelles = ensemble("aeiou");
+constexpr Ensemble kVoyellesEtSons = ensemble("aeiou\xEF" "1234");
+constexpr Ensemble kDurcissentG = ensemble("aoy");
 
 // Caractère à la position i, ou 0 au-delà de la fin.
 char a(const Ecriture& s, std::size_t i) { return i < s.size() ? s[i] : '\0'; }
 
-bool commencePar(const Ecriture& s, std::size_t i, const char* motif) {
-    for (; *motif; ++motif, ++i)
-        if (a(s, i) != *motif) return false;
+bool commencePar(const Ecriture& s, std::size_t i, std::string_view motif) {
+    for (char c : motif)
+        if (a(s, i++) != c) return false;
     return true;
 }
 
@@ -69,12 +116,14 @@ bool nasaleAIn(const Ecriture& s, std::size_t i) {
 }
 
 // Remplace chaque occurrence de motif (sans chevauchement, de gauche à droite) ; jamais plus long.
-void remplacer(Ecriture& s, const char* motif, const char* par) {
-    std::size_t lu = 0, ecrit = 0;
-    std::size_t longueurMotif = std::char_traits<char>::length(motif);
+void remplacer(Ecriture& s, std::string_view motif, std::string_view par) {
+    std::size_t lu = s.find(motif);
+    if (lu == Ecriture::npos) return;  // le cas courant : rien à réécrire
+    std::size_t ecrit = lu;
+    const std::size_t longueurMotif = motif.size();
     while (lu < s.size()) {
         if (commencePar(s, lu, motif)) {
-            for (const char* p = par; *p; ++p) s[ecrit++] = *p;
+            for (char c : par) s[ecrit++] = c;
             lu += longueurMotif;
         } else {
             s[ecrit++] = s[lu++];
@@ -85,6 +134,7 @@ void remplacer(Ecriture& s, const char* motif, const char* par) {
 
 // Étape 3 : le 'h' muet disparaît après la première lettre, sauf dans « ch » et « sh » ; « ph » → 'f'.
 void oterH(Ecriture& s) {
+    if (s.find('h', 2) == Ecriture::npos) return;
     std::size_t ecrit = 1;
     for (std::size_t lu = 1; lu < s.size(); ++lu) {
         char c = s[lu];
@@ -109,6 +159,7 @@ void gDur(Ecriture& s) {
 
 // Étapes 5 et 7 : « ain » et ses variantes, devant voyelle (5) ou partout (7).
 void nasalesAIn(Ecriture& s, bool devantVoyelle) {
+    if (s.find('i') == Ecriture::npos) return;
     std::size_t ecrit = 0;
     for (std::size_t lu = 0; lu < s.size();) {
         if (nasaleAIn(s, lu) && (!devantVoyelle || dans(a(s, lu + 3), kVoyelles))) {
@@ -178,6 +229,7 @@ void sEntreVoyelles(Ecriture& s) {
 
 // Étape 13 : « ss » et « sc » perdent leur seconde lettre.
 void sDouble(Ecriture& s) {
+    if (s.find('s') == Ecriture::npos) return;
     std::size_t ecrit = 1;
     for (std::size_t lu = 1; lu < s.size(); ++lu) {
         if ((s[lu] == 's' || s[lu] == 'c') && s[ecrit - 1] == 's') continue;
@@ -194,6 +246,7 @@ void lettreC(Ecriture& s) {
 
 // Étape 15 : « q » → 'k', le 'u' qui le suit disparaît.
 void lettreQ(Ecriture& s) {
+    if (s.find('q') == Ecriture::npos) return;
     std::size_t ecrit = 1;
     char precedent = s[0];
     for (std::size_t lu = 1; lu < s.size(); ++lu) {
@@ -211,7 +264,7 @@ void lettreQ(Ecriture& s) {
 void lettreG(Ecriture& s) {
     remplacer(s, "gu", "k");
     for (std::size_t i = 0; i < s.size(); ++i)
-        if (s[i] == 'g' && dans(a(s, i + 1), "aoy")) s[i] = 'k';
+        if (s[i] == 'g' && dans(a(s, i + 1), kDurcissentG)) s[i] = 'k';
 }
 
 // Étape 17 : lettres de même son.
@@ -249,6 +302,7 @@ void finalesMuettes(Ecriture& s) {
 
 // Étape 20 : « es » de fin de mot suivi d'un autre mot ; « les » et « des » deviennent « ly », « dy ».
 void esDeFinDeMot(Ecriture& s) {
+    if (s.find("es-") == Ecriture::npos) return;
     std::size_t ecrit = 0;
     for (std::size_t lu = 0; lu < s.size();) {
         if (s[lu] == 'e' && a(s, lu + 1) == 's' && a(s, lu + 2) == '-') {
@@ -279,21 +333,22 @@ void eMuet(Ecriture& s) {
 // Étape 23 : le mot « nk » (Mc) suivi d'un autre mot devient « nok » (Mac).
 void motMc(Ecriture& s) {
     if (s.find("-nk-") == Ecriture::npos) return;
-    Ecriture r;
-    r.reserve(s.size() + s.size() / 4 + 1);
+    std::string r;
     for (std::size_t i = 0; i < s.size(); ++i) {
         bool mc = s[i] == 'n' && i > 0 && s[i - 1] == '-' && commencePar(s, i + 1, "k-") &&
-                  s.find_first_not_of('-', i + 2) != Ecriture::npos;
+                  std::string_view(s.begin() + i + 2, s.end()).find_first_not_of('-') != std::string_view::npos;
         r.push_back(s[i]);
         if (mc) r.push_back('o');
     }
-    s.swap(r);
+    s.resize(0);
+    for (char c : r) s.push_back(c);
 }
 
 }  // namespace
 
 std::string ClePhonetique(std::string_view nom) {
-    Ecriture s = normaliser(nom);
+    Ecriture s(nom.size());
+    normaliser(nom, s);
     if (s.size() == 1) return {};
     for (char& c : s)
         if (c == 'y') c = 'i';
@@ -306,7 +361,7 @@ std::string ClePhonetique(std::string_view nom) {
     sonsE(s);
     nasales(s);
     sEntreVoyelles(s);
-    static constexpr const char* kDiphtongues[][2] = {
+    static constexpr std::string_view kDiphtongues[][2] = {
         {"oe", "e"}, {"eu", "e"}, {"au", "o"}, {"oi", "2"}, {"oy", "2"}, {"ou", "3"}, {"\xEF", "i"}};
     for (const auto& d : kDiphtongues) remplacer(s, d[0], d[1]);
     remplacer(s, "cc", "c");
@@ -325,7 +380,6 @@ std::string ClePhonetique(std::string_view nom) {
     eMuet(s);
     motMc(s);
     std::string cle;
-    cle.reserve(s.size());
     for (char c : s)
         if (c != '-') cle.push_back(c);
     return cle;
