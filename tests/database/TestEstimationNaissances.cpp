@@ -231,3 +231,10 @@ TEST(EstimationNaissances, uneBaseAuxLiensAbimesNeBloquePasLeCalcul) {
     // La chaîne de 3 boucle sur ses deux fiches : conjoints 1 (1990) puis 2 (1800), sexe inconnu.
     EXPECT_NE(t.AnneeNaissanceEstimee(3), EstimationNaissances::kAucuneAnnee);
 }
+
+TEST(EstimationNaissances, uneBaseVideNeDonneAucuneTable) {
+    TablesDerivees t = calculer(ArbreEssai());
+    EXPECT_EQ(t.anneesNaissance.size(), 1u);  // l'indice 0 seul, inutilisé
+    EXPECT_EQ(t.statutsVitaux.size(), 1u);
+    EXPECT_FALSE(t.arreteeAvantTerme);
+}

@@ -147,3 +147,13 @@ TEST(IndexDesNoms, chaquePersonneUneFoisEtDesClesTriees) {
     EXPECT_EQ(vus.size(), 500u);
     EXPECT_EQ(vusPhon.size(), 500u);
 }
+
+TEST(IndexDesNoms, uneBaseVideDonneDesIndexVides) {
+    DossierEssai dossier;
+    BaseGenealogique base = ArbreEssai().construire(dossier.chemin());
+    IndexDesNoms index = construireIndexDesNoms(base);
+    EXPECT_EQ(index.noms.taille(), 0u);
+    EXPECT_EQ(index.noms.ChercherNom("DUPONT"), 0u);
+    EXPECT_EQ(index.noms.ChercherPersonne(base, "DUPONT\x1FJEAN", 0, 0, 0), -1);
+    EXPECT_EQ(index.phonetique.ChercherCle("tuton"), 0u);
+}
