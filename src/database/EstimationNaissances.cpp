@@ -1,6 +1,7 @@
 #include "database/EstimationNaissances.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace lignara {
 
@@ -43,9 +44,31 @@ struct EstimationNaissances::Bornes {
 
 EstimationNaissances::EstimationNaissances(const LiensFamiliaux& liens,
                                            const std::vector<IntervalleAnnees>& evenements,
-                                           const std::vector<IntervalleAnnees>& mariages)
-    : liens_(liens), evenements_(evenements), mariages_(mariages),
-      intervalles_(std::size_t{liens.nombrePersonnes()} + 1) {}
+                                           const std::vector<IntervalleAnnees>& mariages, Parcours parcours)
+    : liens_(liens), evenements_(evenements), mariages_(mariages), parcours_(parcours),
+      intervalles_(std::size_t{liens.nombrePersonnes()} + 1),
+      aRevoir_(std::size_t{liens.nombrePersonnes()} / 64 + 1) {
+    construireLecteurs();
+}
+
+void EstimationNaissances::construireLecteurs() {
+    const std::uint32_t n = liens_.nombrePersonnes();
+    // Ce que lit la personne q, hors frères et sœurs.
+    auto pourChaqueLu = [this](std::uint32_t q, auto&& faire) {
+        if (liens_.pere[q]) faire(liens_.pere[q]);
+        if (liens_.mere[q]) faire(liens_.mere[q]);
+        for (std::uint32_t f : liens_.familles(q)) {
+            if (liens_.conjoint[f]) faire(liens_.conjoint[f]);
+            if (liens_.premierEnfant[f]) faire(liens_.premierEnfant[f]);
+        }
+    };
+    debutLecteurs_.assign(std::size_t{n} + 2, 0);
+    for (std::uint32_t q = 1; q <= n; ++q) pourChaqueLu(q, [this](std::uint32_t x) { ++debutLecteurs_[x + 1]; });
+    for (std::size_t x = 1; x < debutLecteurs_.size(); ++x) debutLecteurs_[x] += debutLecteurs_[x - 1];
+    lecteurs_.resize(debutLecteurs_.back());
+    std::vector<std::uint32_t> place(debutLecteurs_.begin(), debutLecteurs_.end() - 1);
+    for (std::uint32_t q = 1; q <= n; ++q) pourChaqueLu(q, [&](std::uint32_t x) { lecteurs_[place[x]++] = q; });
+}
 
 void EstimationNaissances::passeInitiale() {
     for (std::uint32_t p = 1; p <= liens_.nombrePersonnes(); ++p) {
@@ -96,18 +119,44 @@ void EstimationNaissances::propager(std::uint32_t personne, int numero, Bornes& 
     }
 }
 
+bool EstimationNaissances::traiter(std::uint32_t p, int numero) {
+    IntervalleAnnees avant = intervalles_[p];
+    if (avant.min == avant.max) return false;
+    Bornes b(avant);
+    propager(p, numero, b);
+    IntervalleAnnees apres = b.intervalle();
+    if (apres == avant) return false;
+    intervalles_[p] = apres;
+    for (std::uint32_t q : liens_.anneau(p))
+        if (q != p) marquer(q);
+    for (std::uint32_t k = debutLecteurs_[p]; k < debutLecteurs_[p + 1]; ++k) marquer(lecteurs_[k]);
+    return true;
+}
+
+// Les marques posées pendant la passe pour une personne plus loin sont prises dans la même
+// passe, celles pour une personne déjà passée attendent la suivante, comme en passe complète.
+bool EstimationNaissances::passeCiblee(int numero) {
+    bool change = false;
+    for (std::size_t mot = 0; mot < aRevoir_.size(); ++mot) {
+        for (int depuis = 0; depuis < 64;) {
+            std::uint64_t restants = aRevoir_[mot] & (~std::uint64_t{0} << depuis);
+            if (restants == 0) break;
+            int bit = std::countr_zero(restants);
+            auto p = static_cast<std::uint32_t>(mot * 64 + static_cast<std::size_t>(bit));
+            effacer(p);
+            if (p != 0) change = traiter(p, numero) || change;
+            depuis = bit + 1;
+        }
+    }
+    return change;
+}
+
 bool EstimationNaissances::passe(int numero) {
+    if (parcours_ == Parcours::Cible && numero != 1 && numero != kPasseDeCloture) return passeCiblee(numero);
     bool change = false;
     for (std::uint32_t p = 1; p <= liens_.nombrePersonnes(); ++p) {
-        IntervalleAnnees avant = intervalles_[p];
-        if (avant.min == avant.max) continue;
-        Bornes b(avant);
-        propager(p, numero, b);
-        IntervalleAnnees apres = b.intervalle();
-        if (apres != avant) {
-            intervalles_[p] = apres;
-            change = true;
-        }
+        effacer(p);
+        change = traiter(p, numero) || change;
     }
     return change;
 }

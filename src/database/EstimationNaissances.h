@@ -11,6 +11,12 @@
 // aussi le temps dans ce cas, on s'arrête après kPassesMax passes : les intervalles atteints
 // sont gardés, seulement moins étroits qu'au terme du calcul.
 //
+// Seules les personnes dont un proche (ou elles-mêmes) a changé depuis leur dernier passage
+// sont reprises, dans le même ordre que si toutes l'étaient : reprendre une personne dont rien
+// n'a bougé ne change rien, sauf à la dixième passe (clôture), qui reprend tout le monde.
+// Le résultat est ainsi celui des passes complètes, et une boucle qui ne touche que quelques
+// personnes ne coûte que ces personnes à chaque passe.
+//
 // Calcul pur : ne lit que les tableaux donnés ; appelable depuis n'importe quel thread.
 #include <cstdint>
 #include <vector>
@@ -27,9 +33,12 @@ public:
     // Dès cette passe, un intervalle ouvert d'un côté se ferme sur l'autre.
     static constexpr int kPasseDeCloture = 10;
 
+    // Complet : chaque passe reprend toutes les personnes (sert à vérifier le parcours ciblé).
+    enum class Parcours { Cible, Complet };
+
     // evenements et mariages : un intervalle par numéro d'événement et de fiche Famille.
     EstimationNaissances(const LiensFamiliaux& liens, const std::vector<IntervalleAnnees>& evenements,
-                         const std::vector<IntervalleAnnees>& mariages);
+                         const std::vector<IntervalleAnnees>& mariages, Parcours parcours = Parcours::Cible);
 
     // Passe initiale, puis passes de propagation jusqu'à ce qu'aucune ne change rien.
     void calculer();
@@ -48,11 +57,22 @@ private:
 
     void propager(std::uint32_t personne, int numero, Bornes& b) const;
     void parFamilles(std::uint32_t personne, Bornes& b) const;
+    // Rend vrai quand l'intervalle de la personne a changé ; marque alors ceux qui le lisent.
+    bool traiter(std::uint32_t personne, int numero);
+    void construireLecteurs();
+    void marquer(std::uint32_t personne) { aRevoir_[personne / 64] |= std::uint64_t{1} << (personne % 64); }
+    void effacer(std::uint32_t personne) { aRevoir_[personne / 64] &= ~(std::uint64_t{1} << (personne % 64)); }
+    bool passeCiblee(int numero);
 
     const LiensFamiliaux& liens_;
     const std::vector<IntervalleAnnees>& evenements_;
     const std::vector<IntervalleAnnees>& mariages_;
+    Parcours parcours_;
     std::vector<IntervalleAnnees> intervalles_;
+    // Qui lit l'intervalle de chaque personne comme parent, conjoint ou premier enfant (les
+    // frères et sœurs se trouvent par l'anneau) : listes bout à bout.
+    std::vector<std::uint32_t> debutLecteurs_, lecteurs_;
+    std::vector<std::uint64_t> aRevoir_;  // un bit par personne
     int passes_ = 0;
     bool arretee_ = false;
 };

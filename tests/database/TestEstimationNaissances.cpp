@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <limits>
+#include <numeric>
+#include <random>
 
 #include "ArbreEssai.h"
 #include "BaseEssai.h"
@@ -237,4 +240,77 @@ TEST(EstimationNaissances, uneBaseVideNeDonneAucuneTable) {
     EXPECT_EQ(t.anneesNaissance.size(), 1u);  // l'indice 0 seul, inutilisé
     EXPECT_EQ(t.statutsVitaux.size(), 1u);
     EXPECT_FALSE(t.arreteeAvantTerme);
+}
+
+TEST(EstimationNaissances, sArreteALaLimiteDePassesQuandUneBoucleResserreTropLentement) {
+    // Sa propre mère et son propre enfant, née « entre −31000 et 31000 » : les bornes se
+    // rapprochent de 21 ans par passe, il en faudrait près de 1500 pour qu'elles se rejoignent.
+    ArbreEssai a;
+    auto soi = a.personne('F', entre(-31000, 31000));
+    a.couple(0, soi, {soi});
+    TablesDerivees t = calculer(a);
+    EXPECT_TRUE(t.arreteeAvantTerme);
+    EXPECT_EQ(t.passes, EstimationNaissances::kPassesMax);
+    EXPECT_GT(t.AnneeNaissanceEstimee(soi), -31000);
+    EXPECT_LT(t.AnneeNaissanceEstimee(soi), 31000);
+}
+
+namespace {
+
+// Généalogie tirée au hasard, parents pris n'importe où : beaucoup de boucles de parenté.
+// Un parent 0 tiré au hasard laisse un couple à un seul parent.
+ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes) {
+    std::mt19937 alea(graine);
+    auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
+    ArbreEssai a;
+    for (std::uint32_t p = 0; p < personnes; ++p) {
+        DateGed naissance;
+        int tirage = entre(0, 9);
+        if (tirage < 2) naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)));
+        else if (tirage < 5) naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)), static_cast<std::uint8_t>(entre(1, 3)));
+        DateGed deces = entre(0, 4) == 0 ? annee(static_cast<std::int16_t>(entre(1550, 2020))) : DateGed{};
+        a.personne(entre(0, 1) ? 'M' : 'F', naissance, deces);
+    }
+    std::vector<std::uint32_t> enfants(personnes);
+    std::iota(enfants.begin(), enfants.end(), 1u);
+    std::shuffle(enfants.begin(), enfants.end(), alea);
+    for (std::size_t k = 0; k < enfants.size();) {
+        auto nombre = std::min(static_cast<std::size_t>(entre(0, 8)), enfants.size() - k);
+        std::vector<std::uint32_t> fratrie(enfants.begin() + static_cast<std::ptrdiff_t>(k),
+                                           enfants.begin() + static_cast<std::ptrdiff_t>(k + nombre));
+        k += nombre + 1;
+        DateGed mariage = entre(0, 2) == 0 ? annee(static_cast<std::int16_t>(entre(1520, 2000))) : DateGed{};
+        auto quelquun = [&] { return static_cast<std::uint32_t>(entre(0, static_cast<int>(personnes))); };
+        a.couple(quelquun(), quelquun(), fratrie, mariage);
+    }
+    // Et une lignée numérotée à rebours, pour dépasser la dixième passe.
+    std::vector<std::uint32_t> lignee;
+    for (int g = 0; g < 15; ++g) lignee.push_back(a.personne('M'));
+    lignee.push_back(a.personne('M', annee(1400)));
+    for (std::size_t k = 0; k + 1 < lignee.size(); ++k) a.couple(lignee[k + 1], 0, {lignee[k]});
+    return a;
+}
+
+}  // namespace
+
+TEST(EstimationNaissances, leParcoursCibleDonneLeResultatDesPassesCompletes) {
+    for (unsigned graine : {1u, 2u, 3u, 4u}) {
+        DossierEssai dossier;
+        BaseGenealogique base = arbreAuHasard(graine, 3000).construire(dossier.chemin());
+        LiensFamiliaux liens = LiensFamiliaux::lire(base);
+        std::vector<IntervalleAnnees> evenements = IntervallesEvenements(base);
+        std::vector<IntervalleAnnees> mariages = IntervallesMariages(base, evenements);
+        EstimationNaissances cible(liens, evenements, mariages);
+        EstimationNaissances complet(liens, evenements, mariages, EstimationNaissances::Parcours::Complet);
+        cible.passeInitiale();
+        complet.passeInitiale();
+        int passes = 0;
+        for (bool change = true; change && passes < EstimationNaissances::kPassesMax;) {
+            ++passes;
+            change = complet.passe(passes);
+            ASSERT_EQ(cible.passe(passes), change) << graine << " passe " << passes;
+            ASSERT_EQ(cible.intervalles(), complet.intervalles()) << graine << " passe " << passes;
+        }
+        EXPECT_GT(passes, EstimationNaissances::kPasseDeCloture) << graine;  // la clôture a servi
+    }
 }
