@@ -33,6 +33,22 @@ public:
 
     const std::vector<std::string>& noms() const { return noms_; }
 
+    // Ajoute une femme née « entre −31000 et 31000 » qui est sa propre mère : un GEDCOM fautif
+    // dont les bornes ne se rejoignent qu'après bien plus de passes que la limite.
+    void ajouterBoucleLente() {
+        Gens g;
+        g.sexe = 'F';
+        g.naissance = {DateEntre, 0, 0, 31000};
+        g.naissance.fixerPremiereAnnee(-31000);
+        gens_.push_back(g);
+        auto soi = static_cast<std::uint32_t>(gens_.size() - 1);
+        Couple c;
+        c.mari = kAucun;
+        c.femme = soi;
+        c.enfants = {soi};
+        couples_.push_back(c);
+    }
+
     BaseGenealogique construire() {
         const auto n = static_cast<std::uint32_t>(gens_.size());
         std::vector<std::uint32_t> numero(n);
@@ -50,7 +66,7 @@ public:
             i.fratrie = -static_cast<std::int32_t>(numero[g]);
         }
         for (const Couple& c : couples_) {
-            std::uint32_t mari = numero[c.mari], femme = numero[c.femme];
+            std::uint32_t mari = c.mari == kAucun ? 0 : numero[c.mari], femme = numero[c.femme];
             std::uint32_t premier = c.enfants.empty() ? 0 : numero[c.enfants[0]];
             for (std::size_t k = 0; k < c.enfants.size(); ++k) {
                 Individu& e = individus[numero[c.enfants[k]]];
@@ -61,6 +77,11 @@ public:
             }
             std::uint32_t mariage = evenement(evenements, c.mariage);
             auto f = static_cast<std::uint32_t>(fiches.size());
+            if (mari == 0) {
+                fiches.push_back({0, premier, mariage, -1, 0, 0});
+                chaines[femme].push_back(f + 1);
+                continue;
+            }
             fiches.push_back({femme, premier, mariage, -1, 0, f + 2});
             fiches.push_back({mari, premier, mariage, -1, 0, f + 1});
             chaines[mari].push_back(f + 1);
@@ -90,6 +111,8 @@ public:
     }
 
 private:
+    static constexpr std::uint32_t kAucun = 0xFFFFFFFF;
+
     struct Gens {
         char sexe = ' ';
         std::int16_t annee = 0;  // vraie année, connue ou non du fichier
