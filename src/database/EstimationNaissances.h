@@ -17,7 +17,8 @@
 // Le résultat est ainsi celui des passes complètes, et une boucle qui ne touche que quelques
 // personnes ne coûte que ces personnes à chaque passe.
 //
-// Calcul pur : ne lit que les tableaux donnés ; appelable depuis n'importe quel thread.
+// Calcul pur : ne lit que les tableaux donnés, qui doivent vivre autant que l'objet ;
+// appelable depuis n'importe quel thread.
 #include <cstdint>
 #include <vector>
 

@@ -29,6 +29,7 @@ TEST(FormaterNom, metLeNomEnCapitalesEtRemetLesParticulesEnMinuscules) {
     EXPECT_EQ(nom("des Essarts du Bois dit Martin"), "des ESSARTS du BOIS dit MARTIN");
     EXPECT_EQ(nom("d Herbes"), "d HERBES");
     EXPECT_EQ(nom("Déléage à Noël"_1252), "DÉLÉAGE À NOËL"_1252);
+    EXPECT_EQ(nom("Lœuillet Šlík ÿ ÷"_1252), "LŒUILLET ŠLÍK Ÿ ÷"_1252);  // ÷ n'est pas une lettre
 }
 
 TEST(FormaterNom, neTouchePasAuxMotsQuiCommencentCommeUneParticule) {
