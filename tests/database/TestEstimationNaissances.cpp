@@ -1,0 +1,316 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <limits>
+#include <numeric>
+#include <random>
+
+#include "ArbreEssai.h"
+#include "BaseEssai.h"
+#include "database/EstimationNaissances.h"
+#include "database/IntervallesAnnees.h"
+#include "database/TablesDerivees.h"
+
+using namespace lignara;
+using essai::annee;
+using essai::ArbreEssai;
+using essai::DossierEssai;
+
+namespace {
+
+constexpr int kAnneeCourante = 2026;
+constexpr std::int16_t kOuvert = IntervalleAnnees::kSansBorne;
+
+TablesDerivees calculer(const ArbreEssai& arbre) {
+    DossierEssai dossier;
+    BaseGenealogique base = arbre.construire(dossier.chemin());
+    return calculerTablesDerivees(base, kAnneeCourante);
+}
+
+DateGed entre(std::int16_t a1, std::int16_t a2) {
+    DateGed d = annee(a2, DateEntre);
+    d.fixerPremiereAnnee(a1);
+    return d;
+}
+
+}  // namespace
+
+TEST(IntervalleDeDate, suitLeQualificatifDeLaDate) {
+    EXPECT_EQ(IntervalleDeDate(annee(1850)), (IntervalleAnnees{1850, 1850}));
+    EXPECT_EQ(IntervalleDeDate(annee(1850, DateAvant)), (IntervalleAnnees{-kOuvert, 1850}));
+    EXPECT_EQ(IntervalleDeDate(annee(1850, DateApres)), (IntervalleAnnees{1850, kOuvert}));
+    EXPECT_EQ(IntervalleDeDate(annee(1850, DateVers)), (IntervalleAnnees{1848, 1852}));
+    EXPECT_EQ(IntervalleDeDate(entre(1840, 1845)), (IntervalleAnnees{1840, 1845}));
+    EXPECT_EQ(IntervalleDeDate(annee(-52)), (IntervalleAnnees{-52, -52}));
+    EXPECT_EQ(IntervalleDeDate(DateGed{}), IntervalleAnnees::inconnu());
+    DateGed sansAnnee = essai::date(DateSimple, 12, 3, 0);
+    EXPECT_EQ(IntervalleDeDate(sansAnnee), IntervalleAnnees::inconnu());
+}
+
+TEST(IntervalleDeDate, remetALEndroitUnEntreInverseEtBorneLesAnneesExtremes) {
+    EXPECT_EQ(IntervalleDeDate(entre(1845, 1840)), (IntervalleAnnees{1840, 1845}));
+    EXPECT_EQ(IntervalleDeDate(annee(32767, DateVers)), (IntervalleAnnees{kOuvert, kOuvert}));
+    EXPECT_EQ(IntervalleDeDate(annee(-32768)), (IntervalleAnnees{-kOuvert, -kOuvert}));
+}
+
+TEST(EstimationNaissances, uneAnneeDeNaissanceDonneeNeChangeJamais) {
+    ArbreEssai a;
+    auto pere = a.personne('M', annee(1900));  // incohérent : né après son fils
+    auto fils = a.personne('M', annee(1850));
+    a.couple(pere, 0, {fils});
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(fils), 1850);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(pere), 1900);
+}
+
+TEST(EstimationNaissances, unEnfantSansDateDUnPereNeEn1800EstEstimeEn1828) {
+    ArbreEssai a;
+    auto pere = a.personne('M', annee(1800));
+    auto enfant = a.personne('F');
+    a.couple(pere, 0, {enfant});
+    DossierEssai dossier;
+    BaseGenealogique base = a.construire(dossier.chemin());
+    LiensFamiliaux liens = LiensFamiliaux::lire(base);
+    std::vector<IntervalleAnnees> evenements = IntervallesEvenements(base);
+    std::vector<IntervalleAnnees> mariages = IntervallesMariages(base, evenements);
+    EstimationNaissances e(liens, evenements, mariages);
+    e.calculer();
+    EXPECT_EQ(e.intervalles()[enfant], (IntervalleAnnees{1821, 1835}));
+    EXPECT_EQ(e.annees()[enfant], 1828);
+}
+
+TEST(EstimationNaissances, unCadetSansDateDUnAineDe1850EstEstimeEn1851) {
+    ArbreEssai a;
+    auto mere = a.personne('F');
+    auto aine = a.personne('M', annee(1850));
+    auto cadet = a.personne('M');
+    a.couple(0, mere, {aine, cadet});
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(cadet), 1851);  // [1851, 1852] resserré
+}
+
+TEST(EstimationNaissances, unAineSansDateEstPlaceAvantSonCadet) {
+    ArbreEssai a;
+    auto pere = a.personne('M');
+    auto aine = a.personne('M');
+    auto cadet = a.personne('F', annee(1900));
+    a.couple(pere, 0, {aine, cadet});
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(aine), 1898);  // [1898, 1899] resserré
+    EXPECT_EQ(t.AnneeNaissanceEstimee(pere), 1870);  // par le premier enfant : [1863, 1877]
+}
+
+TEST(EstimationNaissances, leMariEstPlusAgeQueSaFemme) {
+    ArbreEssai a;
+    auto mari = a.personne('M');
+    auto femme = a.personne('F', annee(1900));
+    a.couple(mari, femme, {});
+    ArbreEssai b;
+    auto mari2 = b.personne('M', annee(1900));
+    auto femme2 = b.personne('F');
+    b.couple(mari2, femme2, {});
+    EXPECT_EQ(calculer(a).AnneeNaissanceEstimee(mari), 1896);   // [1894, 1899]
+    EXPECT_EQ(calculer(b).AnneeNaissanceEstimee(femme2), 1903); // [1901, 1906]
+}
+
+TEST(EstimationNaissances, laPassseInitialeTientCompteDuPremierMariageEtDuDeces) {
+    ArbreEssai a;
+    auto marie = a.personne('M');
+    auto decede = a.personne('F', {}, annee(1950));
+    auto lesDeux = a.personne('M', {}, annee(1950));
+    a.couple(marie, 0, {}, annee(1900));
+    a.couple(lesDeux, 0, {}, annee(1900));
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(marie), 1873);   // [1866, 1880]
+    EXPECT_EQ(t.AnneeNaissanceEstimee(decede), 1900);  // [1860, 1940]
+    EXPECT_EQ(t.AnneeNaissanceEstimee(lesDeux), 1873);
+}
+
+TEST(EstimationNaissances, uneBorneSeuleDonneLEstimation) {
+    ArbreEssai a;
+    auto avant = a.personne('M', annee(1900, DateAvant));
+    auto apres = a.personne('M', annee(1900, DateApres));
+    auto rien = a.personne('M');
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(avant), 1900);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(apres), 1900);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(rien), EstimationNaissances::kAucuneAnnee);
+    EXPECT_EQ(t.StatutVital(rien), 'v');
+}
+
+namespace {
+
+// Un parent « né après 1700 » et son enfant sans date ; avec une longue lignée numérotée à
+// rebours, l'information ne remonte que d'une génération par passe et la dixième est atteinte.
+ArbreEssai parentOuvertEtLignee(int generations) {
+    ArbreEssai a;
+    std::vector<std::uint32_t> lignee;
+    for (int g = 0; g < generations; ++g) lignee.push_back(a.personne('M'));
+    if (generations > 0) lignee.push_back(a.personne('M', annee(1500)));
+    for (std::size_t k = 0; k + 1 < lignee.size(); ++k) a.couple(lignee[k + 1], 0, {lignee[k]});
+    auto parent = a.personne('F', annee(1700, DateApres));
+    auto enfant = a.personne('M');
+    a.couple(0, parent, {enfant});
+    return a;
+}
+
+}  // namespace
+
+TEST(EstimationNaissances, fermeLesIntervallesOuvertsDUnCoteDesLaDixiemePasse) {
+    TablesDerivees courte = calculer(parentOuvertEtLignee(0));
+    EXPECT_LT(courte.passes, EstimationNaissances::kPasseDeCloture);
+    EXPECT_EQ(courte.AnneeNaissanceEstimee(2), 1721);  // [1721, ouvert]
+
+    TablesDerivees longue = calculer(parentOuvertEtLignee(12));
+    EXPECT_GE(longue.passes, EstimationNaissances::kPasseDeCloture);
+    EXPECT_EQ(longue.AnneeNaissanceEstimee(14), 1700);  // fermé en [1700, 1700]
+    EXPECT_EQ(longue.AnneeNaissanceEstimee(15), 1728);  // puis [1721, 1735]
+    EXPECT_EQ(longue.AnneeNaissanceEstimee(1), 1500 + 12 * 28);
+}
+
+TEST(StatutVital, unSeulVivantRendToutSonAnneauVivant) {
+    ArbreEssai a;
+    auto pere = a.personne('M', annee(1820));
+    auto e1 = a.personne('M', annee(1850));
+    auto e2 = a.personne('F', annee(1940));
+    auto e3 = a.personne('F', annee(1855));
+    auto seul = a.personne('M', annee(1850));
+    auto recent = a.personne('M', annee(1927));
+    a.couple(pere, 0, {e1, e2, e3});
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.StatutVital(e1), 'v');
+    EXPECT_EQ(t.StatutVital(e2), 'v');
+    EXPECT_EQ(t.StatutVital(e3), 'v');
+    EXPECT_EQ(t.StatutVital(pere), 'm');
+    EXPECT_EQ(t.StatutVital(seul), 'm');
+    EXPECT_EQ(t.StatutVital(recent), 'v');  // 2026 − 1927 = 99
+}
+
+TEST(EstimationNaissances, desParentsEnBoucleNeBloquentPasLeCalcul) {
+    ArbreEssai a;
+    auto x = a.personne('M', annee(1800, DateApres));
+    auto y = a.personne('M');
+    auto soi = a.personne('F', entre(1700, 1900));
+    a.couple(y, 0, {x});
+    a.couple(x, 0, {y});      // x et y parents l'un de l'autre
+    a.couple(0, soi, {soi});  // sa propre mère
+    TablesDerivees t = calculer(a);
+    EXPECT_FALSE(t.arreteeAvantTerme);
+    for (std::uint32_t p : {x, y, soi}) {
+        EXPECT_NE(t.AnneeNaissanceEstimee(p), EstimationNaissances::kAucuneAnnee) << p;
+        EXPECT_GE(t.AnneeNaissanceEstimee(p), 1700) << p;
+    }
+    // Sa propre mère et son propre enfant : les deux bornes se rapprochent de 21 ans par passe.
+    EXPECT_LE(t.AnneeNaissanceEstimee(soi), 1900);
+}
+
+TEST(EstimationNaissances, uneBaseAuxLiensAbimesNeBloquePasLeCalcul) {
+    DossierEssai dossier;
+    EcrivainBase e({6, 2, 2}, dossier.chemin());
+    Individu un, deux, trois, quatre, cinq, six;
+    un.naissance = e.ajouterEvenement({annee(1990), 0, 0, 0});
+    un.fratrie = 2;
+    deux.naissance = e.ajouterEvenement({annee(1800), 0, 0, 0});
+    deux.fratrie = 1;  // 1 → 2 → 1 : jamais de valeur négative
+    trois.fratrie = std::numeric_limits<std::int32_t>::min();
+    trois.pere = 4000;  // hors de la table
+    trois.premiereFamille = 1;
+    quatre.fratrie = 2;  // rejoint un anneau abîmé
+    cinq.fratrie = 0;
+    six.fratrie = -6;
+    six.premiereFamille = 9;  // hors de la table
+    for (const Individu* i : {&un, &deux, &trois, &quatre, &cinq, &six}) e.ajouterIndividu(*i);
+    e.ajouterFamille({1, 77, 0, -1, 2, 0});
+    e.ajouterFamille({2, 1, 0, -1, 1, 0});  // chaîne 1 → 2 → 1 sans fin
+    BaseGenealogique base = e.terminer();
+
+    TablesDerivees t = calculerTablesDerivees(base, kAnneeCourante);
+    EXPECT_FALSE(t.arreteeAvantTerme);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(1), 1990);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(2), 1800);
+    // L'anneau abîmé ne réunit personne : chacun garde son propre statut.
+    EXPECT_EQ(t.StatutVital(1), 'v');
+    EXPECT_EQ(t.StatutVital(2), 'm');
+    // La chaîne de 3 boucle sur ses deux fiches : conjoints 1 (1990) puis 2 (1800), sexe inconnu.
+    EXPECT_NE(t.AnneeNaissanceEstimee(3), EstimationNaissances::kAucuneAnnee);
+}
+
+TEST(EstimationNaissances, uneBaseVideNeDonneAucuneTable) {
+    TablesDerivees t = calculer(ArbreEssai());
+    EXPECT_EQ(t.anneesNaissance.size(), 1u);  // l'indice 0 seul, inutilisé
+    EXPECT_EQ(t.statutsVitaux.size(), 1u);
+    EXPECT_FALSE(t.arreteeAvantTerme);
+}
+
+TEST(EstimationNaissances, sArreteALaLimiteDePassesQuandUneBoucleResserreTropLentement) {
+    // Sa propre mère et son propre enfant, née « entre −31000 et 31000 » : les bornes se
+    // rapprochent de 21 ans par passe, il en faudrait près de 1500 pour qu'elles se rejoignent.
+    ArbreEssai a;
+    auto soi = a.personne('F', entre(-31000, 31000));
+    a.couple(0, soi, {soi});
+    TablesDerivees t = calculer(a);
+    EXPECT_TRUE(t.arreteeAvantTerme);
+    EXPECT_EQ(t.passes, EstimationNaissances::kPassesMax);
+    EXPECT_GT(t.AnneeNaissanceEstimee(soi), -31000);
+    EXPECT_LT(t.AnneeNaissanceEstimee(soi), 31000);
+}
+
+namespace {
+
+// Généalogie tirée au hasard, parents pris n'importe où : beaucoup de boucles de parenté.
+// Un parent 0 tiré au hasard laisse un couple à un seul parent.
+ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes) {
+    std::mt19937 alea(graine);
+    auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
+    ArbreEssai a;
+    for (std::uint32_t p = 0; p < personnes; ++p) {
+        DateGed naissance;
+        int tirage = entre(0, 9);
+        if (tirage < 2) naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)));
+        else if (tirage < 5) naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)), static_cast<std::uint8_t>(entre(1, 3)));
+        DateGed deces = entre(0, 4) == 0 ? annee(static_cast<std::int16_t>(entre(1550, 2020))) : DateGed{};
+        a.personne(entre(0, 1) ? 'M' : 'F', naissance, deces);
+    }
+    std::vector<std::uint32_t> enfants(personnes);
+    std::iota(enfants.begin(), enfants.end(), 1u);
+    std::shuffle(enfants.begin(), enfants.end(), alea);
+    for (std::size_t k = 0; k < enfants.size();) {
+        auto nombre = std::min(static_cast<std::size_t>(entre(0, 8)), enfants.size() - k);
+        std::vector<std::uint32_t> fratrie(enfants.begin() + static_cast<std::ptrdiff_t>(k),
+                                           enfants.begin() + static_cast<std::ptrdiff_t>(k + nombre));
+        k += nombre + 1;
+        DateGed mariage = entre(0, 2) == 0 ? annee(static_cast<std::int16_t>(entre(1520, 2000))) : DateGed{};
+        auto quelquun = [&] { return static_cast<std::uint32_t>(entre(0, static_cast<int>(personnes))); };
+        a.couple(quelquun(), quelquun(), fratrie, mariage);
+    }
+    // Et une lignée numérotée à rebours, pour dépasser la dixième passe.
+    std::vector<std::uint32_t> lignee;
+    for (int g = 0; g < 15; ++g) lignee.push_back(a.personne('M'));
+    lignee.push_back(a.personne('M', annee(1400)));
+    for (std::size_t k = 0; k + 1 < lignee.size(); ++k) a.couple(lignee[k + 1], 0, {lignee[k]});
+    return a;
+}
+
+}  // namespace
+
+TEST(EstimationNaissances, leParcoursCibleDonneLeResultatDesPassesCompletes) {
+    for (unsigned graine : {1u, 2u, 3u, 4u}) {
+        DossierEssai dossier;
+        BaseGenealogique base = arbreAuHasard(graine, 3000).construire(dossier.chemin());
+        LiensFamiliaux liens = LiensFamiliaux::lire(base);
+        std::vector<IntervalleAnnees> evenements = IntervallesEvenements(base);
+        std::vector<IntervalleAnnees> mariages = IntervallesMariages(base, evenements);
+        EstimationNaissances cible(liens, evenements, mariages);
+        EstimationNaissances complet(liens, evenements, mariages, EstimationNaissances::Parcours::Complet);
+        cible.passeInitiale();
+        complet.passeInitiale();
+        int passes = 0;
+        for (bool change = true; change && passes < EstimationNaissances::kPassesMax;) {
+            ++passes;
+            change = complet.passe(passes);
+            ASSERT_EQ(cible.passe(passes), change) << graine << " passe " << passes;
+            ASSERT_EQ(cible.intervalles(), complet.intervalles()) << graine << " passe " << passes;
+        }
+        EXPECT_GT(passes, EstimationNaissances::kPasseDeCloture) << graine;  // la clôture a servi
+    }
+}
