@@ -22,6 +22,7 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION,
                          "Affiche la version et quitte");
     app.require_subcommand(0, 1);
+    cli::ajouterCommandeLire(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

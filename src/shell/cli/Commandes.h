@@ -8,5 +8,7 @@ namespace lignara::cli {
 // Code de sortie de la commande exécutée (0 : réussite).
 extern int codeSortie;
 
+// lignara lire [FICHIER] : recensement d'un fichier GEDCOM (CommandeLire.cpp).
+void ajouterCommandeLire(CLI::App& app);
 
 }  // namespace lignara::cli

@@ -1,0 +1,141 @@
+#include "gedcom/FichierGedcomOuvert.h"
+
+#include <cstdio>
+#include <string>
+#include <system_error>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#include <sys/stat.h>
+#else
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+#include "commun/Dossiers.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "gedcom/TranscodageUtf16.h"
+
+namespace lignara {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string formater(const char* patron1252, const std::string& argument) {
+    int n = std::snprintf(nullptr, 0, patron1252, argument.c_str());
+    std::string s(static_cast<std::size_t>(n > 0 ? n : 0), '\0');
+    std::snprintf(s.data(), s.size() + 1, patron1252, argument.c_str());
+    return s;
+}
+
+std::string en1252(const fs::path& p) {
+    std::u8string u = p.u8string();
+    return depuisUtf8(std::string_view(reinterpret_cast<const char*>(u.data()), u.size()));
+}
+
+std::FILE* ouvrirEnLecture(const fs::path& p) {
+#ifdef _WIN32
+    return _wfopen(p.c_str(), L"rb");
+#else
+    return std::fopen(p.c_str(), "rb");
+#endif
+}
+
+// Crée un fichier temporaire au nom sûr, lisible et inscriptible par nous seuls.
+std::FILE* creerTemporaire(fs::path& chemin) {
+#ifdef _WIN32
+    for (int essai = 0; essai < 100; ++essai) {
+        wchar_t nom[] = L"lignaraXXXXXX";
+        if (_wmktemp_s(nom, sizeof nom / sizeof nom[0]) != 0) return nullptr;
+        chemin = dossierTemporaire() / nom;
+        int fd = _wopen(chemin.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
+        if (fd >= 0) return _fdopen(fd, "w+b");
+    }
+    return nullptr;
+#else
+    std::string modele = (dossierTemporaire() / "lignara-utf8-XXXXXX").string();
+    int fd = ::mkstemp(modele.data());
+    if (fd < 0) return nullptr;
+    ::fchmod(fd, S_IRUSR | S_IWUSR);
+    chemin = modele;
+    std::FILE* f = ::fdopen(fd, "w+b");
+    if (!f) ::close(fd);
+    return f;
+#endif
+}
+
+}  // namespace
+
+struct FichierGedcomOuvert::CopieTemporaire {
+    fs::path chemin;
+    ~CopieTemporaire() {
+        std::error_code ec;
+        fs::remove(chemin, ec);
+    }
+};
+
+FichierGedcomOuvert::FichierGedcomOuvert(fs::path chemin) : chemin_(std::move(chemin)) {
+    std::error_code ec;
+    if (!fs::exists(chemin_, ec))
+        throw OperationImpossible(formater("Fichier %s inexistant"_1252, chemin1252()));
+    std::FILE* f = fs::is_directory(chemin_, ec) ? nullptr : ouvrirEnLecture(chemin_);
+    if (!f)
+        throw OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252()));
+
+    char debut[512];
+    std::size_t n = std::fread(debut, 1, sizeof debut, f);
+    DetectionUtf16 utf16 = detecterUtf16(std::string_view(debut, n));
+    if (utf16.ordre == OrdreUtf16::Aucun) {
+        std::rewind(f);
+        flux_ = std::make_unique<FluxOctets>(f);
+        return;
+    }
+    auto copie = std::make_unique<CopieTemporaire>();
+    std::FILE* sortie = creerTemporaire(copie->chemin);
+    bool reussi = sortie && std::fseek(f, utf16.avecMarque ? 2 : 0, SEEK_SET) == 0 &&
+                  transcoderUtf16(f, utf16.ordre, sortie);
+    std::fclose(f);
+    if (!reussi) {
+        if (sortie) std::fclose(sortie);
+        throw OperationImpossible(formater("Accès impossible au répertoire temporaire\n%s"_1252,
+                                           en1252(dossierTemporaire())));
+    }
+    std::rewind(sortie);
+    copie_ = std::move(copie);
+    flux_ = std::make_unique<FluxOctets>(sortie);
+    jeu_ = JeuCaracteres::Utf8;
+}
+
+FichierGedcomOuvert::~FichierGedcomOuvert() {
+    flux_.reset();  // fermer avant d'effacer la copie
+}
+
+FichierGedcomOuvert::FichierGedcomOuvert(FichierGedcomOuvert&&) noexcept = default;
+FichierGedcomOuvert& FichierGedcomOuvert::operator=(FichierGedcomOuvert&& autre) noexcept {
+    flux_.reset();
+    copie_ = std::move(autre.copie_);
+    flux_ = std::move(autre.flux_);
+    chemin_ = std::move(autre.chemin_);
+    jeu_ = autre.jeu_;
+    drapeauxLogiciel = autre.drapeauxLogiciel;
+    aDonneUneLigne = autre.aDonneUneLigne;
+    return *this;
+}
+
+std::string FichierGedcomOuvert::chemin1252() const { return en1252(chemin_); }
+
+fs::path FichierGedcomOuvert::cheminLu() const { return copie_ ? copie_->chemin : chemin_; }
+
+void FichierGedcomOuvert::choisirJeuCaracteres(std::string_view valeurChar) {
+    if (!copie_) jeu_ = jeuDeValeurChar(valeurChar);
+}
+
+void FichierGedcomOuvert::reinitialiser() {
+    jeu_ = copie_ ? JeuCaracteres::Utf8 : JeuCaracteres::Aucun;
+    drapeauxLogiciel = 0;
+}
+
+}  // namespace lignara

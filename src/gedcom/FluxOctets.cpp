@@ -1,0 +1,75 @@
+#include "gedcom/FluxOctets.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace lignara {
+
+FluxOctets::FluxOctets(std::FILE* fichier) : fichier_(fichier), tampon_(new char[kTaille]) {}
+
+FluxOctets::~FluxOctets() {
+    if (fichier_) std::fclose(fichier_);
+}
+
+bool FluxOctets::remplir() {
+    positionTampon_ += fin_;
+    debut_ = fin_ = 0;
+    if (!fichier_) return false;
+    fin_ = std::fread(tampon_.get(), 1, kTaille, fichier_);
+    return fin_ > 0;
+}
+
+bool FluxOctets::positionner(std::uint64_t decalage) {
+    debut_ = fin_ = 0;
+    positionTampon_ = decalage;
+    if (!fichier_) return false;
+    std::clearerr(fichier_);
+#ifdef _WIN32
+    return _fseeki64(fichier_, static_cast<long long>(decalage), SEEK_SET) == 0;
+#else
+    return std::fseek(fichier_, static_cast<long>(decalage), SEEK_SET) == 0;
+#endif
+}
+
+void FluxOctets::consommerFinDeLigne() {
+    int c = lire();
+    int apres = regarder();
+    if ((c == '\r' && apres == '\n') || (c == '\n' && apres == '\r')) lire();
+}
+
+LignePhysique FluxOctets::lireLigne(char* destination, std::size_t place) {
+    LignePhysique ligne;
+    if (regarder() == kFin) {
+        ligne.finFichier = true;
+        return ligne;
+    }
+    while (ligne.longueur < place) {
+        if (debut_ == fin_ && !remplir()) return ligne;  // dernière ligne sans fin de ligne
+        const char* p = tampon_.get() + debut_;
+        std::size_t n = std::min(fin_ - debut_, place - ligne.longueur);
+        // memchr est vectorisé : d'abord LF, puis CR dans ce qui le précède.
+        const void* lf = std::memchr(p, '\n', n);
+        std::size_t avantLf = lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - p) : n;
+        const void* cr = std::memchr(p, '\r', avantLf);
+        std::size_t i = cr ? static_cast<std::size_t>(static_cast<const char*>(cr) - p) : avantLf;
+        std::memcpy(destination + ligne.longueur, p, i);
+        ligne.longueur += i;
+        debut_ += i;
+        if (i < n) {
+            consommerFinDeLigne();
+            return ligne;
+        }
+    }
+    // Place pleine : la ligne n'est trop longue que s'il reste autre chose qu'une fin de ligne.
+    int c = regarder();
+    if (c == kFin) return ligne;
+    if (c != '\r' && c != '\n') {
+        ligne.coupee = true;
+        while ((c = regarder()) != kFin && c != '\r' && c != '\n') lire();
+        if (c == kFin) return ligne;
+    }
+    consommerFinDeLigne();
+    return ligne;
+}
+
+}  // namespace lignara

@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "FichierEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "gedcom/LecteurGedcom.h"
+#include "gedcom/RapportEnMemoire.h"
+
+namespace lignara {
+namespace {
+
+using essai::FichierEssai;
+
+struct LigneVue {
+    int niveau;
+    CodeTag code;
+    std::string tag;
+    std::string valeur;
+    std::string cle;
+    long numero;
+};
+
+// Client qui note chaque ligne ; CHAR choisit le jeu comme le fera l'import.
+class Enregistreur {
+public:
+    explicit Enregistreur(LecteurGedcom& l) : lecteur(l) {}
+    void noter(char* v) {
+        vues.push_back({lecteur.niveau(), lecteur.code(), std::string(lecteur.tag()), v,
+                        std::string(lecteur.cleCourante().octets()), lecteur.numeroLigne()});
+        if (lecteur.niveau() == 0 && lecteur.code() == CodeTag::INDI)
+            decalages.push_back({lecteur.decalageApresNiveau0(), lecteur.numeroLigne()});
+    }
+    void jeu(char* v) {
+        lecteur.fichier().choisirJeuCaracteres(v);
+        noter(v);
+    }
+    LecteurGedcom& lecteur;
+    std::vector<LigneVue> vues;
+    std::vector<std::pair<std::uint64_t, long>> decalages;
+};
+
+using L = LigneEtat<Enregistreur>;
+constexpr auto kTout = CodeTag::Quelconque;
+constexpr std::uint8_t kQ = kNiveauQuelconque;
+
+// État 0 : tout le fichier. État 1 : un enregistrement relu depuis son décalage.
+constexpr L kFichier[] = {
+    {1, CodeTag::CHAR, &Enregistreur::jeu, 0, ActionLecture::LigneSuivante},
+    {0, CodeTag::TRLR, &Enregistreur::noter, 0, ActionLecture::Fin},
+    {kQ, kTout, &Enregistreur::noter, 0, ActionLecture::LigneSuivante},
+};
+constexpr L kEnregistrement[] = {
+    {0, kTout, nullptr, 1, ActionLecture::Fin},
+    {kQ, kTout, &Enregistreur::noter, 1, ActionLecture::LigneSuivante},
+};
+const std::array<EtatLecture<Enregistreur>, 2> kEtats = {EtatLecture<Enregistreur>(kFichier),
+                                                         EtatLecture<Enregistreur>(kEnregistrement)};
+
+struct Lecture {
+    std::vector<LigneVue> vues;
+    std::vector<std::string> rapport;
+    std::vector<std::pair<std::uint64_t, long>> decalages;
+};
+
+Lecture lire(std::string_view contenu, bool rapport = true, std::string tagCommentaire = {}) {
+    FichierEssai essai(contenu);
+    FichierGedcomOuvert fichier(essai.chemin());
+    RapportEnMemoire r;
+    LecteurGedcom lecteur(r);
+    lecteur.definirTagCommentaire(std::move(tagCommentaire));
+    lecteur.commencerFichier(fichier, 0);
+    Enregistreur e(lecteur);
+    lecteur.Analyser<Enregistreur>(TableTags::balayage(), kEtats, 0, 0, rapport, e);
+    return {e.vues, r.lignes, e.decalages};
+}
+
+TEST(LecteurGedcom, decoupeNiveauReferenceTagEtValeur) {
+    Lecture l = lire("0 HEAD\r\n0 @I1@ INDI\r\n1 NAME Jean /Dupont/\r\n2 GIVN Jean\r\n0 TRLR\r\n");
+    ASSERT_EQ(l.vues.size(), 5u);
+    EXPECT_EQ(l.vues[1].niveau, 0);
+    EXPECT_EQ(l.vues[1].code, CodeTag::INDI);
+    EXPECT_EQ(l.vues[1].cle, std::string("\x01" "I1@"));
+    EXPECT_EQ(l.vues[2].valeur, "Jean /Dupont/");
+    EXPECT_EQ(l.vues[2].cle, std::string("\x01" "I1@"));  // la clé reste celle de l'enregistrement
+    EXPECT_EQ(l.vues[3].code, CodeTag::Inconnu);
+    EXPECT_EQ(l.vues[3].tag, "GIVN");
+    EXPECT_EQ(l.vues[4].code, CodeTag::TRLR);
+    EXPECT_EQ(l.vues[4].cle, "");  // niveau 0 sans référence : clé vide
+    EXPECT_TRUE(l.rapport.empty());
+}
+
+TEST(LecteurGedcom, numeroteLesLignesPhysiquesQuelleQueSoitLaFinDeLigne) {
+    for (std::string fin : {"\n", "\r", "\r\n", "\n\r"}) {
+        Lecture l = lire("0 HEAD" + fin + fin + "1 SOUR x" + fin + "0 TRLR" + fin);
+        ASSERT_EQ(l.vues.size(), 3u) << "fin de ligne de " << fin.size() << " octets";
+        EXPECT_EQ(l.vues[1].numero, 3);  // la ligne blanche compte
+        EXPECT_EQ(l.vues[1].valeur, "x");
+        EXPECT_EQ(l.vues[2].numero, 4);
+        EXPECT_TRUE(l.rapport.empty());
+    }
+}
+
+TEST(LecteurGedcom, niveauADeuxChiffresEtLignesFautivesDeSuiteDonnentUnSeulMessage) {
+    Lecture l = lire("0 HEAD\n10 NOTE x\nXX\n1\n1 SOUR ok\n0 TRLR\n");
+    ASSERT_EQ(l.rapport.size(), 1u);
+    EXPECT_EQ(l.rapport[0], "- Ligne 2 : erreur de syntaxe");
+    ASSERT_EQ(l.vues.size(), 3u);
+    EXPECT_EQ(l.vues[1].valeur, "ok");
+    EXPECT_EQ(l.vues[1].numero, 5);
+}
+
+TEST(LecteurGedcom, rapportEteintNeSignaleNiSyntaxeNiLongueurNiFinManquante) {
+    std::string contenu = "0 HEAD\nfaute\n1 NOTE " + std::string(400, 'a') + "\n";
+    EXPECT_EQ(lire(contenu, true).rapport.size(), 3u);
+    EXPECT_TRUE(lire(contenu, false).rapport.empty());
+}
+
+TEST(LecteurGedcom, ligneTropLongueEstCoupeeEtSignaleeUneFois) {
+    std::string longue = "1 NOTE " + std::string(300, 'a') + "FIN";
+    Lecture l = lire("0 HEAD\n" + longue + "\n1 SOUR suite\n0 TRLR\n");
+    ASSERT_EQ(l.rapport.size(), 1u);
+    EXPECT_EQ(l.rapport[0],
+              "- Ligne 2 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252);
+    ASSERT_EQ(l.vues.size(), 4u);
+    EXPECT_EQ(l.vues[1].valeur, std::string(299 - 7, 'a'));
+    EXPECT_EQ(l.vues[2].valeur, "suite");
+    EXPECT_EQ(l.vues[2].numero, 3);
+}
+
+TEST(LecteurGedcom, ligneDe299OctetsEtDerniereLigneSansFinNeSontPasTropLongues) {
+    std::string juste = "1 NOTE " + std::string(299 - 7, 'b');
+    Lecture l = lire("0 HEAD\r\n" + juste + "\r\n0 TRLR");
+    EXPECT_TRUE(l.rapport.empty());
+    ASSERT_EQ(l.vues.size(), 3u);
+    EXPECT_EQ(l.vues[1].valeur.size(), 292u);
+    EXPECT_EQ(l.vues[2].code, CodeTag::TRLR);
+    EXPECT_EQ(l.vues[2].numero, 3);
+}
+
+TEST(LecteurGedcom, finSansTrlrEstSignaleeEtTermineLaLecture) {
+    Lecture l = lire("0 HEAD\n0 @I1@ INDI\n1 NAME A");
+    ASSERT_EQ(l.rapport.size(), 1u);
+    EXPECT_EQ(l.rapport[0],
+              "- Ligne 3 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")");
+    EXPECT_EQ(l.vues.back().code, CodeTag::TRLR);
+    EXPECT_EQ(l.vues.back().valeur, "");
+}
+
+TEST(LecteurGedcom, noteGardeSesEspacesDeTeteEtLesAutresTagsLesPerdent) {
+    Lecture l = lire("0 HEAD\n1 NOTE   mot\n2 CONT  suite\n1 SOUR   mot\n0 TRLR\n");
+    EXPECT_EQ(l.vues[1].valeur, "  mot");
+    EXPECT_EQ(l.vues[2].valeur, " suite");
+    EXPECT_EQ(l.vues[3].valeur, "mot");
+}
+
+TEST(LecteurGedcom, referenceDe25CaracteresEstCoupeeA24) {
+    std::string ref = "@" + std::string(23, 'X') + "@";  // 25 caractères
+    Lecture l = lire("0 HEAD\n0 " + ref + " INDI\n0 TRLR\n", false);
+    ASSERT_EQ(l.rapport.size(), 1u);
+    EXPECT_EQ(l.rapport[0], "- Ligne 2 : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252);
+    EXPECT_EQ(l.vues[1].cle, "\x01" + std::string(23, 'X'));
+    EXPECT_TRUE(lire("0 HEAD\n0 @" + std::string(22, 'X') + "@ INDI\n0 TRLR\n").rapport.empty());
+}
+
+TEST(LecteurGedcom, enregistrementSansReferenceEstSignaleMemeRapportEteintEtIgnore) {
+    Lecture l = lire("0 HEAD\n0 INDI\n1 NAME A\n0 REPO\n0 TRLR\n", false);
+    ASSERT_EQ(l.rapport.size(), 1u);
+    EXPECT_EQ(l.rapport[0], "- Ligne 2 : référence Gedcom manquante"_1252);
+    EXPECT_EQ(l.vues[1].code, CodeTag::Inconnu);
+}
+
+TEST(LecteurGedcom, referenceSansTagEstUneErreurDeSyntaxe) {
+    Lecture l = lire("0 HEAD\n0 @I1@\n0 @I2@   \n0 TRLR\n");
+    ASSERT_EQ(l.rapport.size(), 1u);
+    EXPECT_EQ(l.rapport[0], "- Ligne 2 : erreur de syntaxe");
+}
+
+TEST(LecteurGedcom, tagsSensiblesALaCasseSaufLeTagDeCommentaire) {
+    Lecture sans = lire("0 HEAD\n1 name A\n1 _COMM texte\n0 TRLR\n");
+    EXPECT_EQ(sans.vues[1].code, CodeTag::Inconnu);
+    EXPECT_EQ(sans.vues[2].code, CodeTag::Inconnu);
+    Lecture avec = lire("0 HEAD\n1 _comm texte\n0 TRLR\n", true, "_COMM");
+    EXPECT_EQ(avec.vues[1].code, CodeTag::Commentaire);
+    EXPECT_EQ(avec.vues[1].valeur, "texte");
+}
+
+TEST(LecteurGedcom, sauteCeQuiPrecedeLePremierZeroEtChangeLesTabulations) {
+    Lecture l = lire("\xEF\xBB\xBF" "0 HEAD\n1\tSOUR\ta\tb\n0 TRLR\n");
+    ASSERT_EQ(l.vues.size(), 3u);
+    EXPECT_EQ(l.vues[0].code, CodeTag::HEAD);
+    EXPECT_EQ(l.vues[1].code, CodeTag::SOUR);
+    EXPECT_EQ(l.vues[1].valeur, "a b");
+}
+
+TEST(LecteurGedcom, convertitValeursEtReferencesSelonLaLigneChar) {
+    Lecture utf8 = lire("0 HEAD\n1 CHAR UTF-8\n0 @I\xC3\xA9@ INDI\n1 NAME Ren\xC3\xA9\n0 TRLR\n");
+    EXPECT_EQ(utf8.vues[2].cle, "\x01I\xE9@");
+    EXPECT_EQ(utf8.vues[3].valeur, "René"_1252);
+    Lecture ansel = lire("0 HEAD\n1 CHAR ansel\n1 NAME Ren\xE2" "e\n0 TRLR\n");
+    EXPECT_EQ(ansel.vues[2].valeur, "René"_1252);
+    Lecture ansi = lire("0 HEAD\n1 CHAR ANSI\n1 NAME Ren\xE9\n0 TRLR\n");
+    EXPECT_EQ(ansi.vues[2].valeur, "Ren\xE9");
+}
+
+TEST(LecteurGedcom, fichierSansAucuneLigneEstUneErreurDeLecture) {
+    for (std::string_view contenu : {"", "pas de niveau ici", "\xEF\xBB\xBF"}) {
+        try {
+            lire(contenu);
+            ADD_FAILURE() << "aucune exception pour « " << contenu << " »";
+        } catch (const OperationImpossible& e) {
+            EXPECT_EQ(std::string(e.what()).rfind("Erreur de lecture du fichier ", 0), 0u) << e.what();
+        }
+    }
+}
+
+TEST(LecteurGedcom, fichierAbsentDonneSonMessage) {
+    try {
+        FichierGedcomOuvert f("/nexiste/pas.ged");
+        ADD_FAILURE();
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Fichier /nexiste/pas.ged inexistant");
+    }
+}
+
+// La construction relit un enregistrement depuis le décalage noté au balayage.
+TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalage) {
+    for (std::string fin : {"\n", "\r\n", "\r", "\n\r"}) {
+        std::string contenu = "0 HEAD" + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin +
+                              "0 @I2@ INDI" + fin + "1 NAME Deux" + fin + "1 SEX M" + fin + "0 TRLR" + fin;
+        FichierEssai essai(contenu);
+        FichierGedcomOuvert fichier(essai.chemin());
+        RapportEnMemoire r;
+        LecteurGedcom lecteur(r);
+        lecteur.commencerFichier(fichier, 0);
+        Enregistreur balayage(lecteur);
+        lecteur.Analyser<Enregistreur>(TableTags::balayage(), kEtats, 0, 0, true, balayage);
+        ASSERT_EQ(balayage.decalages.size(), 2u);
+
+        auto [decalage, ligne] = balayage.decalages[1];
+        lecteur.commencerFichier(fichier, 0, ligne);
+        Enregistreur construction(lecteur);
+        lecteur.Analyser<Enregistreur>(TableTags::individu(), kEtats, 1, decalage, false, construction);
+        ASSERT_EQ(construction.vues.size(), 2u) << "fin de ligne de " << fin.size() << " octets";
+        EXPECT_EQ(construction.vues[0].valeur, "Deux");
+        EXPECT_EQ(construction.vues[0].code, CodeTag::NAME);
+        EXPECT_EQ(construction.vues[0].numero, 5);
+        EXPECT_EQ(construction.vues[1].code, CodeTag::SEX);
+        EXPECT_EQ(construction.vues[1].numero, 6);
+        EXPECT_TRUE(r.lignes.empty());
+    }
+}
+
+// Passe 'p' : la ligne de niveau 0 qui termine un enregistrement est rejouée dans l'état suivant.
+class Comptage {
+public:
+    void individu(char*) { ++individus; }
+    void nom(char* v) { noms += v; }
+    int individus = 0;
+    std::string noms;
+};
+using LC = LigneEtat<Comptage>;
+constexpr LC kRacine[] = {
+    {0, CodeTag::INDI, &Comptage::individu, 1, ActionLecture::LigneSuivante},
+    {0, CodeTag::TRLR, nullptr, 0, ActionLecture::Fin},
+    {kQ, kTout, nullptr, 0, ActionLecture::LigneSuivante},
+};
+constexpr LC kIndividu[] = {
+    {1, CodeTag::NAME, &Comptage::nom, 1, ActionLecture::LigneSuivante},
+    {0, kTout, nullptr, 0, ActionLecture::MemeLigne},
+    {kQ, kTout, nullptr, 1, ActionLecture::LigneSuivante},
+};
+const std::array<EtatLecture<Comptage>, 2> kEtatsComptage = {EtatLecture<Comptage>(kRacine),
+                                                             EtatLecture<Comptage>(kIndividu)};
+
+TEST(LecteurGedcom, passeLaMemeLigneALEtatSuivant) {
+    FichierEssai essai("0 HEAD\n0 @A@ INDI\n1 NAME a\n0 @B@ INDI\n1 NAME b\n1 NOTE x\n0 TRLR\n1 NAME apres\n");
+    FichierGedcomOuvert fichier(essai.chemin());
+    RapportEnMemoire r;
+    LecteurGedcom lecteur(r);
+    lecteur.commencerFichier(fichier, 0);
+    Comptage c;
+    lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsComptage, 0, 0, true, c);
+    EXPECT_EQ(c.individus, 2);
+    EXPECT_EQ(c.noms, "ab");
+}
+
+}  // namespace
+}  // namespace lignara
