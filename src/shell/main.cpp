@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
                          "Affiche la version et quitte");
     app.require_subcommand(0, 1);
     cli::ajouterCommandeLire(app);
+    cli::ajouterCommandeImporter(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

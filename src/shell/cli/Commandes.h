@@ -11,4 +11,7 @@ extern int codeSortie;
 // lignara lire [FICHIER] : recensement d'un fichier GEDCOM (CommandeLire.cpp).
 void ajouterCommandeLire(CLI::App& app);
 
+// lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] (CommandeImporter.cpp).
+void ajouterCommandeImporter(CLI::App& app);
+
 }  // namespace lignara::cli
