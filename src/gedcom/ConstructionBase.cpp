@@ -13,7 +13,8 @@ bool contient(const std::vector<std::uint32_t>& v, std::uint32_t x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
 
-std::string identifiant(const CleEnregistrement& cle) { return std::string(cle.identifiant()); }
+// Les messages écrivent « @%s » avec la référence privée de son premier '@' : « @I12@ ».
+std::string identifiant(const CleEnregistrement& cle) { return std::string(cle.octets().substr(1)); }
 
 }  // namespace
 

@@ -337,7 +337,7 @@ void PasseBalayage::enfant(char* v) {
         ajouterEnfant(famille_, c);
         return;
     }
-    std::string id(cle.identifiant());
+    std::string id(cle.octets().substr(1));  // « @%s » : la référence sans son premier '@'
     erreurs_.SignalerErreur(indiceFichier(), "- Ligne %ld : enfant incompatible avec le champ FAMC de l'individu @%s"_1252,
                             lecteur_.numeroLigne(), id.c_str());
 }

@@ -272,8 +272,8 @@ SourceLue PasseConstruction::lireSource(const char* v) {
         return s;
     }
     if (muet_) return s;
-    std::string_view id(v + 1);
-    id = id.substr(0, id.find('@'));
+    std::string_view id(v + 1);  // « @%s » : la référence sans son premier '@'
+    if (std::size_t fin = id.find('@'); fin != std::string_view::npos) id = id.substr(0, fin + 1);
     erreurs_.SignalerErreur(fichier_, "- Ligne %ld : la source @%s n'est pas définie"_1252,
                             lecteur_->numeroLigne(), std::string(id).c_str());
     return s;
