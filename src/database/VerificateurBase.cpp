@@ -40,6 +40,7 @@ private:
     void verifierChaine(std::uint32_t n);
     void verifierCouple(std::uint32_t f, std::uint32_t conjoint);
     void relever(std::uint32_t f);
+    void verifierAscendance();
 
     std::vector<std::uint8_t> o_;
     std::size_t maximum_;
@@ -78,6 +79,7 @@ std::vector<std::string> Verification::executer() {
     for (std::uint32_t n = 1; n <= ni_; ++n) verifierIndividu(n);
     for (std::uint32_t n = 1; n <= ni_; ++n) verifierChaine(n);
     for (std::uint32_t f = 1; f <= nf_; ++f) relever(f);
+    verifierAscendance();
     for (std::uint32_t e = 1; e <= ne_; ++e)
         if (evenementsUtilises_[e] > 1) defaut(nom("événement", e) + " utilisé plusieurs fois");
     return defauts_;
@@ -186,6 +188,34 @@ void Verification::relever(std::uint32_t f) {
     Famille r = famille(f);
     if (r.conjoint || r.premierEnfant || r.mariage || r.divorce || r.suivante || r.ficheDuConjoint)
         defaut(nom("fiche", f) + " : inatteignable mais non nulle");
+}
+
+// Aucune personne n'est son propre ancêtre : une remontée des parents finit toujours.
+void Verification::verifierAscendance() {
+    std::vector<std::uint8_t> couleur(ni_ + 1, 0);  // 0 jamais vu, 1 en cours, 2 fini
+    std::vector<std::pair<std::uint32_t, int>> pile;
+    for (std::uint32_t depart = 1; depart <= ni_; ++depart) {
+        if (couleur[depart]) continue;
+        couleur[depart] = 1;
+        pile.push_back({depart, 0});
+        while (!pile.empty()) {
+            auto& [n, suivant] = pile.back();
+            if (suivant == 2) {
+                couleur[n] = 2;
+                pile.pop_back();
+                continue;
+            }
+            Individu i = individu(n);
+            std::uint32_t q = suivant++ == 0 ? i.pere : i.mere;
+            if (q == 0 || q > ni_ || couleur[q] == 2) continue;
+            if (couleur[q] == 1) {
+                defaut(nom("individu", n) + " : boucle d'ascendance");
+                continue;
+            }
+            couleur[q] = 1;
+            pile.push_back({q, 0});
+        }
+    }
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 // couple qui se désignent l'une l'autre avec les mêmes enfants et événements ; premier enfant
 // dont le père ou la mère est le conjoint de la fiche ; numéros d'événements dans la table et
 // utilisés une fois ; réf. de chaînes au début d'une chaîne de leur table ; blocs de notes au
-// début d'un bloc.
+// début d'un bloc ; aucune boucle d'ascendance.
 #include <filesystem>
 #include <string>
 #include <vector>

@@ -84,6 +84,53 @@ bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t co
     return contient(reg_.personnes[conjoint].famillesConjoint, famille);
 }
 
+// Parents d'une personne tels que la base les écrira (kAucun : aucun).
+void ConstructionBase::parentsDe(std::uint32_t personne, std::uint32_t parents[2]) const {
+    parents[0] = parents[1] = kAucun;
+    const PersonneBalayee& p = reg_.personnes[personne];
+    if (p.familleParents == kAucun || p.lienParentsCoupe) return;
+    const FamilleBalayee& f = reg_.familles[p.familleParents];
+    if (!f.gardee || f.mari == personne || f.femme == personne || !contient(f.enfants, personne)) return;
+    if (conjointRestant(f, f.mari, p.familleParents)) parents[0] = f.mari;
+    if (conjointRestant(f, f.femme, p.familleParents)) parents[1] = f.femme;
+}
+
+// Parcours en profondeur des liens enfant → parent : un lien qui revient sur une personne en
+// cours de parcours fermerait une boucle d'ascendance, où toute remontée tournerait sans fin.
+void ConstructionBase::couperBouclesDeParente() {
+    enum : std::uint8_t { kBlanc, kEnCours, kFini };
+    std::vector<std::uint8_t> couleur(reg_.personnes.size(), kBlanc);
+    struct Cadre {
+        std::uint32_t personne;
+        int suivant;
+    };
+    std::vector<Cadre> pile;
+    for (std::uint32_t depart = 0; depart < reg_.personnes.size(); ++depart) {
+        if (couleur[depart] != kBlanc || reg_.personnes[depart].numero == 0) continue;
+        couleur[depart] = kEnCours;
+        pile.push_back({depart, 0});
+        while (!pile.empty()) {
+            Cadre& c = pile.back();
+            std::uint32_t parents[2];
+            parentsDe(c.personne, parents);
+            if (c.suivant == 2) {
+                couleur[c.personne] = kFini;
+                pile.pop_back();
+                continue;
+            }
+            std::uint32_t q = parents[c.suivant++];
+            if (q == kAucun || couleur[q] == kFini) continue;
+            if (couleur[q] == kEnCours) {
+                reg_.personnes[c.personne].lienParentsCoupe = true;
+                c.suivant = 2;
+                continue;
+            }
+            couleur[q] = kEnCours;
+            pile.push_back({q, 0});
+        }
+    }
+}
+
 // Anneaux de fratrie de toutes les familles gardées : un enfant n'est dans l'anneau que de la
 // famille qui est la sienne à la fin du balayage, et jamais d'une famille dont il est conjoint.
 void ConstructionBase::calculerAnneaux() {
@@ -95,7 +142,8 @@ void ConstructionBase::calculerAnneaux() {
         std::vector<std::uint32_t> anneau;
         for (std::uint32_t c : fam.enfants) {
             const PersonneBalayee& p = reg_.personnes[c];
-            if (p.numero == 0 || p.familleParents != f || c == fam.mari || c == fam.femme) continue;
+            if (p.numero == 0 || p.familleParents != f || p.lienParentsCoupe || c == fam.mari || c == fam.femme)
+                continue;
             anneau.push_back(p.numero);
         }
         if (anneau.empty()) continue;
@@ -134,6 +182,7 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
     avancer(w / 10);
     EcrivainBase ecrivain(dimensions_, dossierTemporaire);
     ecrivain_ = &ecrivain;
+    couperBouclesDeParente();
     calculerAnneaux();
     suivanteFiche_.assign(std::size_t{dimensions_.familles} + 1, 0);
     for (std::uint32_t n = 1; n < personnesParNumero_.size(); ++n) ecrirePersonne(personnesParNumero_[n]);

@@ -10,7 +10,8 @@
 //    de ce parent à zéro ; un couple qui perd ses deux conjoints n'écrit pas ses événements ;
 //  - une personne référencée mais jamais définie est écrite sans textes mais avec ses liens
 //    (elle est tenue pour conjointe des familles qui la nomment) ;
-//  - une personne n'est jamais enfant d'une famille dont elle est conjointe.
+//  - une personne n'est jamais enfant d'une famille dont elle est conjointe, ni son propre
+//    ancêtre : le lien de parenté qui fermerait la boucle est coupé et signalé.
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -38,6 +39,8 @@ public:
 
 private:
     void completerNonDefinis();
+    void couperBouclesDeParente();
+    void parentsDe(std::uint32_t personne, std::uint32_t parents[2]) const;
     void calculerAnneaux();
     bool conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint, std::uint32_t famille) const;
     bool aDesParents(std::uint32_t personne) const;

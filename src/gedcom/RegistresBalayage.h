@@ -31,6 +31,7 @@ struct PersonneBalayee {
     bool gardee = true;               // une fusion peut écarter une personne d'un fichier secondaire
     bool parAdoption = false;
     bool famcExplicite = false;       // parents nommés par un FAMC (et non par un CHIL)
+    bool lienParentsCoupe = false;    // ferait de la personne son propre ancêtre
 };
 
 struct FamilleBalayee {

@@ -143,6 +143,19 @@ TEST(ImportGedcom, unePersonneSonPropreParentNeFaitPasDeBoucle) {
     EXPECT_TRUE(defautsBase(r).empty());
 }
 
+TEST(ImportGedcom, uneBoucleDAscendanceEstCoupeeEtSignalee) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F2@\n1 FAMS @F1@\n"
+                                     "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F1@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 CHIL @I2@\n"
+                                     "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    // Parcours depuis la personne 1 : le lien qui revient sur elle (Paul → Jean) est coupé.
+    EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 14 : lien de parenté incohérent entre Paul Roy et ses parents"_1252});
+    EXPECT_EQ(r.base.LireIndividu(1).pere, 2u);
+    EXPECT_EQ(r.base.LireIndividu(2).pere, 0u);
+    EXPECT_EQ(r.base.LireIndividu(2).fratrie, -2);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
 TEST(ImportGedcom, lesTetesDeBrancheSontLesParentsSansParentsDeFamillesAvecEnfants) {
     auto r = importerTexte(kEnTete +
                            "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"      // couple racine
