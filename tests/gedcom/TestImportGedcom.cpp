@@ -214,6 +214,15 @@ TEST(ImportGedcom, unFichierAbsentOuIlisibleDonneSonMessage) {
     }
     FichierEssai vide("");
     EXPECT_THROW(ImporterGedcom(vide.chemin()), OperationImpossible);
+    FichierEssai bon(kEnTete + "0 TRLR\n");
+    OptionsImport o;
+    o.dossierTemporaire = "/nulle/part";
+    try {
+        ImporterGedcom(bon.chemin(), o);
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        EXPECT_STREQ(e.what(), "Accès impossible au répertoire temporaire\n/nulle/part"_1252);
+    }
 }
 
 TEST(ImportGedcom, lImportDePlusieursFichiersTitreLesErreursParFichier) {
