@@ -43,6 +43,7 @@ struct CouleursWeb {
 
 class PageWeb {
 public:
+    // Les réglages sont lus par référence pendant toute la vie de la page.
     explicit PageWeb(const ReglagesDessin& reglages);
 
     // style : texte CSS du document, ou vide.

@@ -38,6 +38,7 @@ class DocumentRtf {
 public:
     static constexpr std::int32_t kCoteNonPagine = 160000000;  // unités de dessin
 
+    // Les réglages sont lus par référence pendant toute la vie du document.
     explicit DocumentRtf(const ReglagesDessin& reglages);
 
     void ouvrir(const std::filesystem::path& chemin, std::uint8_t rouge, std::uint8_t vert, std::uint8_t bleu);
