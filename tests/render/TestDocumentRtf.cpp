@@ -48,9 +48,9 @@ std::string defautDeStructure(const std::string& rtf) {
     }
     if (profondeur != 0) return "groupes non équilibrés";
     for (std::size_t p = rtf.find("\\jpegblip "); p != std::string::npos; p = rtf.find("\\jpegblip ", p + 1)) {
-        std::size_t debut = rtf.find(' ', rtf.find("\\pichgoal", p) == std::string::npos ? p : p + 10);
-        if (rtf.compare(p + 10, 9, "\\picwgoal") == 0) debut = rtf.find(' ', p + 10);
-        const std::size_t fin = rtf.find('}', debut);
+        // Les données suivent le dernier blanc du groupe \pict.
+        const std::size_t fin = rtf.find('}', p);
+        const std::size_t debut = rtf.rfind(' ', fin);
         const std::string hexa = rtf.substr(debut + 1, fin - debut - 1);
         if (hexa.empty() || hexa.size() % 2 != 0 ||
             hexa.find_first_not_of("0123456789abcdef") != std::string::npos)
