@@ -9,6 +9,7 @@ paquets=(
   zlib1g-dev libjpeg-dev libfontconfig-dev libfreetype-dev fonts-liberation
   qt6-base-dev qt6-image-formats-plugins
   qpdf poppler-utils
+  opensp w3c-sgml-lib
 )
 
 manquants=()

@@ -23,6 +23,8 @@ void remplirReglagesPolices(const Configuration& configuration, Polices& polices
 template <class Dessin>
 void remplirReglagesDessin(const Configuration& configuration, Dessin& dessin) {
     dessin.couleurTexte = configuration.couleurTexte.enBgr();
+    dessin.couleurHommes = configuration.couleurHommes.enBgr();
+    dessin.couleurFemmes = configuration.couleurFemmes.enBgr();
     dessin.couleurTrait = configuration.couleurTrait.enBgr();
     dessin.couleurRemplissage = configuration.couleurRemplissage.enBgr();
     dessin.margeGauche = configuration.margeGauche;

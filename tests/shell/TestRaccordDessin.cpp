@@ -15,6 +15,8 @@ struct PolicesEssai {
 };
 struct DessinEssai {
     std::uint32_t couleurTexte = 0;
+    std::uint32_t couleurHommes = 0;
+    std::uint32_t couleurFemmes = 0;
     std::uint32_t couleurTrait = 0;
     std::uint32_t couleurRemplissage = 0;
     std::int32_t margeGauche = 0;
@@ -30,6 +32,7 @@ struct DessinEssai {
 TEST(RaccordDessin, donneAuDessinLesCouleursEnBgrEtLesMarges) {
     Configuration c;
     c.couleurTrait = {0x12, 0x34, 0x56};
+    c.couleurFemmes = {0xAB, 0xCD, 0xEF};
     c.margeGauche = margeDeMillimetres(8);
     c.margeBas = margeDeLignes(3);
     c.formatPapier = 1707;
@@ -39,6 +42,8 @@ TEST(RaccordDessin, donneAuDessinLesCouleursEnBgrEtLesMarges) {
     DessinEssai d;
     remplirReglagesDessin(c, d);
     EXPECT_EQ(d.couleurTrait, 0x563412u);
+    EXPECT_EQ(d.couleurHommes, 0xAA0000u);  // défaut 0, 0, 170
+    EXPECT_EQ(d.couleurFemmes, 0xEFCDABu);
     EXPECT_EQ(d.couleurRemplissage, 0x808000u);  // défaut 0, 128, 128
     EXPECT_EQ(d.couleurFondSignature, 0xD2E6D2u);
     EXPECT_EQ(d.margeGauche, 362);

@@ -1,0 +1,215 @@
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "AvisCaptures.h"
+#include "DossierEssai.h"
+#include "commun/OperationImpossible.h"
+#include "render/rtf/DocumentRtf.h"
+
+using namespace lignara;
+using essai::AvisCaptures;
+using essai::chemin1252;
+using essai::DossierEssai;
+using essai::lireFichier;
+
+namespace {
+
+const std::string kJpeg("\xFF\xD8\xFF\xD9", 4);
+
+std::string golden(const std::string& nom) {
+    return lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/" + nom);
+}
+
+// Contrôle de structure d'un RTF : groupes équilibrés (le premier ne se ferme qu'à la fin),
+// échappements complets, données des images en hexadécimal de longueur paire. Rend le premier
+// défaut trouvé, vide si aucun.
+std::string defautDeStructure(const std::string& rtf) {
+    if (rtf.rfind("{\\rtf1\\ansi\\ansicpg1252", 0) != 0) return "en-tête";
+    int profondeur = 0;
+    for (std::size_t i = 0; i < rtf.size(); ++i) {
+        const auto c = static_cast<unsigned char>(rtf[i]);
+        if (c >= 0x80) return "octet non échappé à " + std::to_string(i);
+        if (c == '{') ++profondeur;
+        if (c == '}' && --profondeur == 0 && i + 1 != rtf.size()) return "groupe fermé tôt à " + std::to_string(i);
+        if (c != '\\') continue;
+        if (i + 1 == rtf.size()) return "\\ final";
+        const char s = rtf[i + 1];
+        if (s == '\'') {
+            if (i + 3 >= rtf.size() || !std::isxdigit(static_cast<unsigned char>(rtf[i + 2])) ||
+                !std::isxdigit(static_cast<unsigned char>(rtf[i + 3])))
+                return "\\' incomplet à " + std::to_string(i);
+            i += 3;
+        } else if (s == '\\' || s == '{' || s == '}' || s == '*') {
+            ++i;
+        } else if (!std::isalpha(static_cast<unsigned char>(s))) {
+            return "symbole inconnu à " + std::to_string(i);
+        }
+    }
+    if (profondeur != 0) return "groupes non équilibrés";
+    for (std::size_t p = rtf.find("\\jpegblip "); p != std::string::npos; p = rtf.find("\\jpegblip ", p + 1)) {
+        // Les données suivent le dernier blanc du groupe \pict.
+        const std::size_t fin = rtf.find('}', p);
+        const std::size_t debut = rtf.rfind(' ', fin);
+        const std::string hexa = rtf.substr(debut + 1, fin - debut - 1);
+        if (hexa.empty() || hexa.size() % 2 != 0 ||
+            hexa.find_first_not_of("0123456789abcdef") != std::string::npos)
+            return "données d'image : " + hexa;
+    }
+    return {};
+}
+
+}  // namespace
+
+TEST(DocumentRtf, documentALOctetPres) {
+    DossierEssai d;
+    ReglagesDessin r;
+    r.formatPapier = kA4Portrait;
+    DocumentRtf rtf(r);
+    rtf.ouvrir(d / "a.rtf", 1, 2, 3);
+    rtf.ecrireControles("{\\b ");
+    rtf.ecrireTexte("Dupont {Jean} \\ \xE9");
+    rtf.ecrireControles("}\\par\n");
+    rtf.definirBordCellule(0);
+    rtf.cellule({.largeur = 800});
+    rtf.cellule({.largeur = 1200, .hauteurRangee = 352, .bordure = 1, .controles = "\\clvertalc"});
+    rtf.ecrireControles("\\b");
+    rtf.ecrireTexte("1er");
+    rtf.ecrireControles("\\b0");
+    rtf.bordures(3, 1, 0, 1, 0);
+    rtf.image(1000, 832, chemin1252(d.ecrire("p.jpg", kJpeg)));
+    rtf.ecrireControles("\\par\n");
+    rtf.fermer();
+    const std::string contenu = lireFichier(d / "a.rtf");
+    EXPECT_EQ(contenu, golden("document-rtf.rtf"));
+    EXPECT_EQ(defautDeStructure(contenu), "");
+}
+
+TEST(DocumentRtf, deuxCellulesSansBordFinissentA1000Et2500Twips) {
+    DossierEssai d;
+    ReglagesDessin r;
+    DocumentRtf rtf(r);
+    rtf.ouvrir(d / "a.rtf", 0, 0, 0);
+    rtf.cellule({.largeur = 800});
+    EXPECT_EQ(rtf.bordCellule(), 1000);
+    rtf.cellule({.largeur = 1200});
+    EXPECT_EQ(rtf.bordCellule(), 2500);
+    rtf.definirBordCellule(-100);
+    rtf.cellule({.largeur = 3, .bordure = 2});  // 3 × 5 ÷ 4 = 3, plus 2 × 2
+    EXPECT_EQ(rtf.bordCellule(), -93);
+    rtf.fermer();
+    EXPECT_NE(lireFichier(d / "a.rtf").find("\\cellx1000\\cellx2500\\clbrdrb\\brdrw4"), std::string::npos);
+}
+
+TEST(DocumentRtf, tailleDuPapierSelonLeFormat) {
+    struct Cas {
+        std::int16_t format;
+        const char* attendu;
+    };
+    for (const Cas& c : {Cas{kA4Paysage, "\\paperw16280\\paperh11340\\"},
+                         Cas{kNonPagine, "\\paperw200000000\\paperh200000000\\"},
+                         Cas{1720, "\\paperw11680\\paperh15180\\"}, Cas{999, "\\paperw200000000\\"}}) {
+        DossierEssai d;
+        ReglagesDessin r;
+        r.formatPapier = c.format;
+        DocumentRtf rtf(r);
+        rtf.ouvrir(d / "a.rtf", 0, 0, 0);
+        rtf.fermer();
+        EXPECT_NE(lireFichier(d / "a.rtf").find(c.attendu), std::string::npos) << c.format;
+    }
+}
+
+TEST(DocumentRtf, margesEtCouleursDesPreferences) {
+    DossierEssai d;
+    ReglagesDessin r;
+    r.margeHaut = 176;
+    r.margeBas = 0;
+    r.margeGauche = 1132;
+    r.margeDroite = 3;
+    r.couleurTrait = couleurRvb(255, 128, 1);
+    DocumentRtf rtf(r);
+    rtf.ouvrir(d / "a.rtf", 9, 8, 7);
+    rtf.fermer();
+    const std::string contenu = lireFichier(d / "a.rtf");
+    EXPECT_NE(contenu.find("\\margt220\\margb0\\margl1415\\margr3\\"), std::string::npos) << contenu;
+    EXPECT_NE(contenu.find(";\\red255\\green128\\blue1;\\red9\\green8\\blue7;}"), std::string::npos) << contenu;
+}
+
+TEST(DocumentRtf, imagesNonJpegCompteesEtSignaleesALaFermeture) {
+    DossierEssai d;
+    ReglagesDessin r;
+    AvisCaptures avis;
+    DocumentRtf rtf(r);
+    rtf.ouvrir(d / "a.rtf", 0, 0, 0);
+    rtf.image(100, 100, chemin1252(d.ecrire("a.gif", "GIF89a")));
+    rtf.image(100, 100, chemin1252(d.ecrire("b.png", "x")));
+    rtf.image(100, 100, chemin1252(d / "absente.jpg"));  // sautée sans bruit
+    rtf.image(100, 100, chemin1252(d.ecrire("c.bmp", "BM")));
+    EXPECT_EQ(rtf.imagesIgnorees(), 3);
+    rtf.fermer();
+    ASSERT_EQ(avis.messages.size(), 1u);
+    EXPECT_NE(avis.messages[0].find("\n3 images ont \xE9t\xE9 ignor\xE9" "es"), std::string::npos);
+    EXPECT_EQ(lireFichier(d / "a.rtf").find("pict"), std::string::npos);
+    // Le compte repart de zéro au document suivant.
+    rtf.ouvrir(d / "b.rtf", 0, 0, 0);
+    rtf.image(100, 100, chemin1252(d / "a.gif"));
+    rtf.fermer();
+    ASSERT_EQ(avis.messages.size(), 2u);
+    EXPECT_NE(avis.messages[1].find("\nUne image a \xE9t\xE9 ignor\xE9" "e"), std::string::npos);
+}
+
+TEST(DocumentRtf, texteSepareDUnMotDeControleResteOuvert) {
+    DossierEssai d;
+    ReglagesDessin r;
+    DocumentRtf rtf(r);
+    rtf.ouvrir(d / "a.rtf", 0, 0, 0);
+    rtf.ecrireControles("\\fs24");
+    rtf.ecrireTexte("12");
+    rtf.ecrireControles("\\par ");
+    rtf.ecrireTexte("a");
+    rtf.ecrireControles("\\'e9");
+    rtf.ecrireTexte("b");
+    rtf.cellule({.largeur = 8});
+    rtf.ecrireTexte("3");
+    rtf.fermer();
+    EXPECT_NE(lireFichier(d / "a.rtf").find("\\fs24 12\\par a\\'e9b\\cellx10 3}"), std::string::npos);
+}
+
+TEST(DocumentRtf, textesPiegesGardentUneStructureValide) {
+    DossierEssai d;
+    ReglagesDessin r;
+    DocumentRtf rtf(r);
+    rtf.ouvrir(d / "a.rtf", 0, 0, 0);
+    std::string piege = "}}}{\\rtf1 \\par \\'zz \\";
+    for (int o = 0; o < 256; ++o) piege += static_cast<char>(o);
+    rtf.ecrireControles("{\\i ");
+    rtf.ecrireTexte(piege);
+    rtf.ecrireControles("}\\par\n");
+    rtf.image(0, 0, chemin1252(d.ecrire("p.JPEG", kJpeg)));
+    rtf.fermer();
+    EXPECT_EQ(defautDeStructure(lireFichier(d / "a.rtf")), "");
+}
+
+TEST(DocumentRtf, ouvertureImpossibleDonneLeMessageAvecLeChemin) {
+    DossierEssai d;
+    ReglagesDessin r;
+    DocumentRtf rtf(r);
+    try {
+        rtf.ouvrir(d / "absent" / "x.rtf", 0, 0, 0);
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Ouverture impossible du fichier " + chemin1252(d / "absent" / "x.rtf"));
+    }
+}
+
+TEST(DocumentRtf, ouvertAuCheminDuDocument) {
+    DossierEssai d;
+    ReglagesDessin r;
+    Graphique g;
+    g.format = FormatSortie::Rtf;
+    g.chemin = chemin1252(d / "LD_\xC3\x89MILE.rtf");
+    DocumentRtf rtf(r);
+    rtf.ouvrir(g, 0, 0, 0);
+    rtf.fermer();
+    EXPECT_EQ(lireFichier(d / "LD_\xC3\x89MILE.rtf").back(), '}');
+}

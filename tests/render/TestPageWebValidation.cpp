@@ -1,0 +1,91 @@
+// Les pages écrites valident contre la DTD HTML 4.01 (onsgmls, paquets opensp et
+// w3c-sgml-lib) ; sans le validateur, les essais se disent sautés.
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "DossierEssai.h"
+#include "render/html/PageWeb.h"
+
+using namespace lignara;
+using essai::chemin1252;
+using essai::DossierEssai;
+using essai::lireFichier;
+
+namespace {
+
+constexpr const char* kCatalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
+
+bool validateurPresent() {
+    return std::system("command -v onsgmls >/dev/null 2>&1") == 0 && std::filesystem::exists(kCatalogue);
+}
+
+// Messages du validateur ; vide quand la page est valide.
+std::string erreursDeValidation(const DossierEssai& d, const std::filesystem::path& page) {
+    const auto rapport = d / "onsgmls.txt";
+    const std::string commande = std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") +
+                                 kCatalogue + " '" + page.string() + "' >'" + rapport.string() + "' 2>&1";
+    const int code = std::system(commande.c_str());
+    std::string messages = lireFichier(rapport);
+    if (code != 0 && messages.empty()) messages = "onsgmls a échoué sans message";
+    return messages;
+}
+
+// Textes piégés : balises, entités, guillemets, blancs, tous les octets de contrôle et de
+// 0x80 à 0x9F, latin-1.
+std::string textePiege() {
+    std::string t = "<script>alert(\"x\")</script> & &amp; 'a'  b   c\n";
+    for (int o = 0; o < 32; ++o) t += static_cast<char>(o);
+    for (int o = 0x7F; o < 0xA0; ++o) t += static_cast<char>(o);
+    return t + "\xE9t\xE9 20\xB0 \xA0\xFF]]> -- <!-- </div>";
+}
+
+}  // namespace
+
+TEST(PageWebValidation, pagePositionneePiegeeValide) {
+    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    DossierEssai d;
+    ReglagesDessin r;
+    PageWeb page(r);
+    const auto chemin = d / "p.htm";
+    page.ouvrirPositionnee(chemin, textePiege(), 4000, 3000, ".n {color:#0000aa;}");
+    page.texte(0, 0, textePiege());
+    page.texte(-500, 5000, "");
+    page.boite(10, 10, 400, 100);
+    page.boite(10, 10, 4000, 3000, {.bas = false, .droite = true, .haut = false, .gauche = true});
+    page.image(100, 100, 1000, 832, chemin1252(d / "photo \"x\" & <y>.jpg"));
+    page.fermer();
+    EXPECT_EQ(erreursDeValidation(d, chemin), "");
+    EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
+}
+
+TEST(PageWebValidation, pageContinuePiegeeValide) {
+    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    DossierEssai d;
+    ReglagesDessin r;
+    PageWeb page(r);
+    const auto chemin = d / "c.htm";
+    page.ouvrirContinue(chemin, textePiege());
+    page.ecrireTexte(textePiege());
+    page.ecrireBalises("<p>");
+    page.ecrireTexte(textePiege());
+    page.ecrireBalises("</p>\n");
+    page.fermer();
+    EXPECT_EQ(erreursDeValidation(d, chemin), "");
+    EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
+}
+
+// Le validateur refuse bien un octet 0x85 brut : l'essai ci-dessus peut échouer.
+TEST(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
+    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    DossierEssai d;
+    ReglagesDessin r;
+    PageWeb page(r);
+    const auto chemin = d / "b.htm";
+    page.ouvrirContinue(chemin, "t");
+    page.ecrireBalises("a \x85 b");
+    page.fermer();
+    EXPECT_NE(erreursDeValidation(d, chemin).find("non SGML character number 133"), std::string::npos);
+}
