@@ -4,4 +4,4 @@ set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 "$racine/scripts/construire.sh" "$racine/build" -DLIGNARA_TESTS=OFF -DLIGNARA_BENCH=OFF
 fichier=${1:-"$racine/data/exemples/famille-exemple.ged"}
-exec "$racine/build/lignara" lire "$fichier"
+exec "$racine/build/lignara" importer "$fichier"

@@ -86,6 +86,7 @@ LecteurGedcom::Statut LecteurGedcom::lireLigneAnalysee() {
 LecteurGedcom::Statut LecteurGedcom::LireLigne() {
     FluxOctets& flux = fichier_->flux();
     for (;;) {
+        std::uint64_t debutLigne = flux.position();
         LignePhysique lue = flux.lireLigne(tampon_.get(), kTailleTampon - 1);
         if (lue.finFichier) {
             if (!fichier_->aDonneUneLigne) {
@@ -107,6 +108,7 @@ LecteurGedcom::Statut LecteurGedcom::LireLigne() {
         char* fin = tampon_.get() + lue.longueur;
         char* debut = sauterBlancs(tampon_.get(), fin);
         if (debut == fin) continue;  // ligne blanche
+        decalageLigne_ = debutLigne;
         Statut statut = decouper(debut, fin);
         if (statut == Statut::Bonne && lue.coupee) statut = Statut::TropLongue;
         if (statut != Statut::ErreurSyntaxe && niveau_ == 0) decalageApresNiveau0_ = flux.position();

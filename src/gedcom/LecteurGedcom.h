@@ -65,6 +65,9 @@ public:
     // construction et la consultation reprennent la lecture d'un enregistrement.
     std::uint64_t decalageApresNiveau0() const { return decalageApresNiveau0_; }
     bool rapportActif() const { return rapportActif_; }
+    // Décalage du début de la dernière ligne lue : une note se relit depuis sa ligne de
+    // niveau 0, qui porte sa première ligne de texte.
+    std::uint64_t decalageLigne() const { return decalageLigne_; }
 
     // Signale une ligne au récepteur ; patron1252 contient un %ld remplacé par le numéro de ligne.
     void signalerLigne(const char* patron1252);
@@ -94,6 +97,7 @@ private:
     char* valeur_ = tampon_.get();
     CleEnregistrement cle_;
     std::uint64_t decalageApresNiveau0_ = 0;
+    std::uint64_t decalageLigne_ = 0;
 };
 
 template <class Client>

@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandeLire(app);
     cli::ajouterCommandePreferences(app);
     cli::ajouterCommandeEssaiPdf(app);
+    cli::ajouterCommandeImporter(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

@@ -17,4 +17,7 @@ void ajouterCommandePreferences(CLI::App& app);
 // lignara essai-pdf SORTIE.pdf : planche d'essai de la surface PDF.
 void ajouterCommandeEssaiPdf(CLI::App& app);
 
+// lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] (CommandeImporter.cpp).
+void ajouterCommandeImporter(CLI::App& app);
+
 }  // namespace lignara::cli

@@ -1,0 +1,364 @@
+#include "gedcom/ConstructionBase.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "commun/Texte.h"
+
+namespace lignara {
+
+namespace {
+
+bool contient(const std::vector<std::uint32_t>& v, std::uint32_t x) {
+    return std::find(v.begin(), v.end(), x) != v.end();
+}
+
+// Les messages écrivent « @%s » avec la référence privée de son premier '@' : « @I12@ ».
+std::string identifiant(const CleEnregistrement& cle) { return std::string(cle.octets().substr(1)); }
+
+}  // namespace
+
+ConstructionBase::ConstructionBase(RegistresBalayage& registres, PasseConstruction& passe,
+                                   ListeErreursGedcom& erreurs, RappelProgression progression)
+    : reg_(registres), passe_(passe), erreurs_(erreurs), progression_(std::move(progression)) {}
+
+// Une famille jamais définie prend pour conjoints ceux qui la nomment par FAMS (dans l'ordre
+// des clés) et pour enfants ceux qui la nomment par FAMC ; une personne jamais définie est
+// conjointe des familles qui la nomment. Ainsi aucun lien ne se perd en route.
+void ConstructionBase::completerNonDefinis() {
+    for (const auto& [cle, i] : reg_.indexPersonnes) {
+        const PersonneBalayee& p = reg_.personnes[i];
+        for (std::uint32_t f : p.famillesConjoint) {
+            FamilleBalayee& fam = reg_.familles[f];
+            if (fam.definie || fam.mari == i || fam.femme == i) continue;
+            if (fam.mari == kAucun) fam.mari = i;
+            else if (fam.femme == kAucun) fam.femme = i;
+        }
+        if (p.familleParents != kAucun && !reg_.familles[p.familleParents].definie &&
+            !contient(reg_.familles[p.familleParents].enfants, i))
+            reg_.familles[p.familleParents].enfants.push_back(i);
+    }
+    for (const auto& [cle, f] : reg_.indexFamilles) {
+        const FamilleBalayee& fam = reg_.familles[f];
+        for (std::uint32_t c : {fam.mari, fam.femme}) {
+            if (c == kAucun || reg_.personnes[c].definie) continue;
+            std::vector<std::uint32_t>& liste = reg_.personnes[c].famillesConjoint;
+            if (!contient(liste, f)) liste.push_back(f);
+        }
+    }
+}
+
+DimensionsBase ConstructionBase::numeroter() {
+    completerNonDefinis();
+    std::uint64_t evenements = 0;
+    personnesParNumero_.assign(1, kAucun);
+    for (const auto& [cle, i] : reg_.indexPersonnes) {
+        PersonneBalayee& p = reg_.personnes[i];
+        if (!p.gardee) continue;
+        p.numero = static_cast<std::uint32_t>(personnesParNumero_.size());
+        personnesParNumero_.push_back(i);
+        evenements += p.evenements;
+    }
+    std::uint32_t fiches = 0;
+    auto gardee = [&](std::uint32_t p) { return p != kAucun && reg_.personnes[p].numero != 0; };
+    for (const auto& [cle, f] : reg_.indexFamilles) {
+        FamilleBalayee& fam = reg_.familles[f];
+        bool enfant = std::any_of(fam.enfants.begin(), fam.enfants.end(), gardee);
+        fam.gardee = int{gardee(fam.mari)} + int{gardee(fam.femme)} + int{enfant} >= 2;
+        if (!fam.gardee) continue;
+        if (gardee(fam.mari)) fam.ficheMari = ++fiches;
+        if (gardee(fam.femme)) fam.ficheFemme = ++fiches;
+        evenements += fam.evenements;
+    }
+    dimensions_.individus = static_cast<std::uint32_t>(personnesParNumero_.size() - 1);
+    dimensions_.familles = fiches;
+    dimensions_.evenements = static_cast<std::uint32_t>(
+        std::min<std::uint64_t>(evenements, std::numeric_limits<std::uint32_t>::max()));
+    return dimensions_;
+}
+
+// Le conjoint reste dans la famille s'il est gardé et la nomme parmi ses FAMS.
+bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint,
+                                       std::uint32_t famille) const {
+    if (!f.gardee || conjoint == kAucun || reg_.personnes[conjoint].numero == 0) return false;
+    return contient(reg_.personnes[conjoint].famillesConjoint, famille);
+}
+
+// Parents d'une personne tels que la base les écrira (kAucun : aucun).
+void ConstructionBase::parentsDe(std::uint32_t personne, std::uint32_t parents[2]) const {
+    parents[0] = parents[1] = kAucun;
+    const PersonneBalayee& p = reg_.personnes[personne];
+    if (p.familleParents == kAucun || p.lienParentsCoupe) return;
+    const FamilleBalayee& f = reg_.familles[p.familleParents];
+    if (!f.gardee || f.mari == personne || f.femme == personne || !contient(f.enfants, personne)) return;
+    if (conjointRestant(f, f.mari, p.familleParents)) parents[0] = f.mari;
+    if (conjointRestant(f, f.femme, p.familleParents)) parents[1] = f.femme;
+}
+
+// Parcours en profondeur des liens enfant → parent : un lien qui revient sur une personne en
+// cours de parcours fermerait une boucle d'ascendance, où toute remontée tournerait sans fin.
+void ConstructionBase::couperBouclesDeParente() {
+    enum : std::uint8_t { kBlanc, kEnCours, kFini };
+    std::vector<std::uint8_t> couleur(reg_.personnes.size(), kBlanc);
+    struct Cadre {
+        std::uint32_t personne;
+        int suivant;
+    };
+    std::vector<Cadre> pile;
+    for (std::uint32_t depart = 0; depart < reg_.personnes.size(); ++depart) {
+        if (couleur[depart] != kBlanc || reg_.personnes[depart].numero == 0) continue;
+        couleur[depart] = kEnCours;
+        pile.push_back({depart, 0});
+        while (!pile.empty()) {
+            Cadre& c = pile.back();
+            std::uint32_t parents[2];
+            parentsDe(c.personne, parents);
+            if (c.suivant == 2) {
+                couleur[c.personne] = kFini;
+                pile.pop_back();
+                continue;
+            }
+            std::uint32_t q = parents[c.suivant++];
+            if (q == kAucun || couleur[q] == kFini) continue;
+            if (couleur[q] == kEnCours) {
+                reg_.personnes[c.personne].lienParentsCoupe = true;
+                c.suivant = 2;
+                continue;
+            }
+            couleur[q] = kEnCours;
+            pile.push_back({q, 0});
+        }
+    }
+}
+
+// Anneaux de fratrie de toutes les familles gardées : un enfant n'est dans l'anneau que de la
+// famille qui est la sienne à la fin du balayage, et jamais d'une famille dont il est conjoint.
+void ConstructionBase::calculerAnneaux() {
+    fratrie_.assign(personnesParNumero_.size(), 0);
+    premierEnfant_.assign(reg_.familles.size(), 0);
+    for (std::uint32_t f = 0; f < reg_.familles.size(); ++f) {
+        const FamilleBalayee& fam = reg_.familles[f];
+        if (!fam.gardee) continue;
+        std::vector<std::uint32_t> anneau;
+        for (std::uint32_t c : fam.enfants) {
+            const PersonneBalayee& p = reg_.personnes[c];
+            if (p.numero == 0 || p.familleParents != f || p.lienParentsCoupe || c == fam.mari || c == fam.femme)
+                continue;
+            anneau.push_back(p.numero);
+        }
+        if (anneau.empty()) continue;
+        premierEnfant_[f] = anneau.front();
+        for (std::size_t k = 0; k + 1 < anneau.size(); ++k)
+            fratrie_[anneau[k]] = static_cast<std::int32_t>(anneau[k + 1]);
+        fratrie_[anneau.back()] = -static_cast<std::int32_t>(anneau.front());
+    }
+}
+
+bool ConstructionBase::aDesParents(std::uint32_t personne) const {
+    return fratrie_[reg_.personnes[personne].numero] != 0;
+}
+
+bool ConstructionBase::estTeteDeBranche(std::uint32_t personne) const {
+    if (aDesParents(personne)) return false;
+    for (std::uint32_t f : reg_.personnes[personne].famillesConjoint) {
+        const FamilleBalayee& fam = reg_.familles[f];
+        if (!conjointRestant(fam, personne, f) || premierEnfant_[f] == 0) continue;
+        if (fam.mari != personne && fam.femme != personne) continue;
+        std::uint32_t autre = fam.mari == personne ? fam.femme : fam.mari;
+        if (!conjointRestant(fam, autre, f) || !aDesParents(autre)) return true;
+    }
+    return false;
+}
+
+void ConstructionBase::avancer(std::uint64_t unites) {
+    fait_ += unites;
+    if (progression_) progression_(std::min(fait_, total_), total_);
+}
+
+BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossierTemporaire) {
+    std::uint64_t w = std::uint64_t{dimensions_.individus} * 4 + dimensions_.familles;
+    total_ = w + w / 10;
+    fait_ = 0;
+    avancer(w / 10);
+    EcrivainBase ecrivain(dimensions_, dossierTemporaire);
+    ecrivain_ = &ecrivain;
+    couperBouclesDeParente();
+    calculerAnneaux();
+    suivanteFiche_.assign(std::size_t{dimensions_.familles} + 1, 0);
+    for (std::uint32_t n = 1; n < personnesParNumero_.size(); ++n) ecrirePersonne(personnesParNumero_[n]);
+    reg_.notes.clear();
+    for (const auto& [cle, f] : reg_.indexFamilles)
+        if (reg_.familles[f].gardee) ecrireFamille(f);
+    refsSources_.clear();
+    ecrivain_ = nullptr;
+    return ecrivain.terminer();
+}
+
+std::uint32_t ConstructionBase::refSource(const SourceLue& s) {
+    if (s.renvoi.estVide()) return ecrivain_->ajouterTexte(TableSources, s.texte);
+    auto it = refsSources_.find(s.renvoi);
+    if (it != refsSources_.end()) return it->second;
+    std::uint32_t ref = ecrivain_->ajouterTexte(TableSources, passe_.lireTexteSource(s.renvoi));
+    refsSources_.emplace(s.renvoi, ref);
+    return ref;
+}
+
+// Ordre des chaînes : source, lieu, source du lieu. Rend 0 sans date ni lieu, ou quand les
+// emplacements réservés au balayage sont épuisés (ils ne peuvent pas déborder sur les notes).
+std::uint32_t ConstructionBase::ecrireEvenement(const EvenementLu& e) {
+    if (!e.aDonnees() || prochainEvenement_ > dimensions_.evenements) return 0;
+    Evenement ev;
+    ev.date = e.date;
+    ev.source = refSource(e.source);
+    ev.lieu = ecrivain_->ajouterTexte(TableLieux, e.lieu);
+    ev.sourceLieu = refSource(e.sourceLieu);
+    ecrivain_->ecrireEvenement(prochainEvenement_, ev);
+    return prochainEvenement_++;
+}
+
+void ConstructionBase::ecrirePersonne(std::uint32_t personne) {
+    const PersonneBalayee& p = reg_.personnes[personne];
+    TamponIndividu& t = tampon_;
+    t = TamponIndividu{};
+    if (!p.definie) {
+        erreurs_.SignalerErreur(p.cle.indiceFichier(), "- L'individu @%s est référencé mais jamais défini"_1252,
+                                identifiant(p.cle).c_str());
+    } else {
+        if (estTeteDeBranche(personne)) ecrivain_->marquerTeteDeBranche(p.numero);
+        passe_.lireIndividu(p, t);
+    }
+    std::vector<std::string> notes;
+    if (!t.noteRenvoyee.estVide()) {
+        NoteRelue n = passe_.lireNote(t.noteRenvoyee);
+        if (t.commentaire.empty()) t.commentaire = n.commentaire;
+        notes = std::move(n.lignes);
+    }
+    notes.insert(notes.end(), t.notes.begin(), t.notes.end());
+
+    Individu ind;
+    ind.nom = ecrivain_->ajouterTexte(TableNoms, t.nom);
+    ind.prenoms = ecrivain_->ajouterTexte(TablePrenoms, t.prenoms);
+    ind.sourceNom = refSource(t.sourceNom);
+    ind.naissance = ecrireEvenement(t.naissance);
+    ind.deces = ecrireEvenement(t.deces);
+    ind.profession = ecrivain_->ajouterTexte(TableProfessions, t.profession);
+    ind.sourceProfession = refSource(t.sourceProfession);
+    ind.commentaire = ecrivain_->ajouterTexte(TableCommentaires, t.commentaire);
+    ind.sourceCommentaire = refSource(t.sourceCommentaire);
+    ind.photos = ecrivain_->ajouterPhotos(t.photos);
+    ind.notes = ecrivain_->ajouterNotes(notes);
+    ind.sexe = t.sexe;
+    ind.fichierGedcom = p.fichier;
+    ind.decalageGedcom = static_cast<std::uint32_t>(std::min<std::uint64_t>(p.decalage, 0xFFFFFFFFu));
+    lierParents(personne, t, ind);
+    chainerFamilles(personne, t, ind);
+    ecrivain_->ecrireIndividu(p.numero, ind);
+    avancer(4);
+}
+
+void ConstructionBase::lierParents(std::uint32_t personne, const TamponIndividu& t, Individu& ind) {
+    const PersonneBalayee& p = reg_.personnes[personne];
+    ind.fratrie = -static_cast<std::int32_t>(p.numero);
+    if (p.familleParents == kAucun) return;
+    const FamilleBalayee& f = reg_.familles[p.familleParents];
+    if (!f.gardee) return;
+    if (aDesParents(personne)) {
+        ind.fratrie = fratrie_[p.numero];
+        if (conjointRestant(f, f.mari, p.familleParents)) ind.pere = reg_.personnes[f.mari].numero;
+        if (conjointRestant(f, f.femme, p.familleParents)) ind.mere = reg_.personnes[f.femme].numero;
+        return;
+    }
+    if (!f.definie) return;
+    if (t.prenoms.empty() && t.nom.empty())
+        erreurs_.SignalerErreur(p.fichier, "- Ligne %ld : lien de parenté incohérent entre l'individu @%s et ses parents"_1252,
+                                f.ligne, identifiant(p.cle).c_str());
+    else
+        erreurs_.SignalerErreur(p.fichier, "- Ligne %ld : lien de parenté incohérent entre %s %s et ses parents"_1252,
+                                f.ligne, t.prenoms.c_str(), t.nom.c_str());
+}
+
+void ConstructionBase::chainerFamilles(std::uint32_t personne, const TamponIndividu& t, Individu& ind) {
+    const PersonneBalayee& p = reg_.personnes[personne];
+    std::vector<std::uint32_t> chaine;
+    for (std::uint32_t f : p.famillesConjoint) {
+        const FamilleBalayee& fam = reg_.familles[f];
+        if (!fam.gardee) continue;
+        if (fam.mari != personne && fam.femme != personne) {
+            if (t.prenoms.empty() && t.nom.empty())
+                erreurs_.SignalerErreur(p.fichier, "- L'individu @%s fait référence à un mariage sans être l'un des conjoints"_1252,
+                                        identifiant(p.cle).c_str());
+            else
+                erreurs_.SignalerErreur(p.fichier, "- %s %s fait référence à un mariage sans être l'un des conjoints"_1252,
+                                        t.prenoms.c_str(), t.nom.c_str());
+            continue;
+        }
+        chaine.push_back(fam.mari == personne ? fam.ficheMari : fam.ficheFemme);
+    }
+    if (chaine.empty()) return;
+    ind.premiereFamille = chaine.front();
+    for (std::size_t k = 0; k + 1 < chaine.size(); ++k)
+        suivanteFiche_[chaine[k]] = static_cast<std::int32_t>(chaine[k + 1]);
+    suivanteFiche_[chaine.back()] = -static_cast<std::int32_t>(chaine.front());
+}
+
+void ConstructionBase::controlerConjoint(std::uint32_t famille, bool mari) {
+    const FamilleBalayee& f = reg_.familles[famille];
+    std::uint32_t c = mari ? f.mari : f.femme;
+    if (c == kAucun || reg_.personnes[c].numero == 0 || conjointRestant(f, c, famille)) return;
+    std::uint32_t autre = mari ? f.femme : f.mari;
+    bool autreListe = autre != kAucun && contient(reg_.personnes[autre].famillesConjoint, famille);
+    if (premierEnfant_[famille] == 0 && !autreListe) return;  // couple sans enfant oublié des deux
+    const PersonneBalayee& p = reg_.personnes[c];
+    TamponIndividu noms;
+    if (p.definie) passe_.lireNoms(p, noms);
+    std::string id = identifiant(f.cle);
+    if (noms.prenoms.empty() && noms.nom.empty())
+        erreurs_.SignalerErreur(f.fichier, mari ? "- L'époux du mariage @%s ne fait pas référence à ce mariage"_1252
+                                                : "- L'épouse du mariage @%s ne fait pas référence à ce mariage"_1252,
+                                id.c_str());
+    else
+        erreurs_.SignalerErreur(f.fichier, mari ? "- %s %s ne fait pas référence au mariage @%s dont il est l'époux"_1252
+                                                : "- %s %s ne fait pas référence au mariage @%s dont elle est l'épouse"_1252,
+                                noms.prenoms.c_str(), noms.nom.c_str(), id.c_str());
+}
+
+void ConstructionBase::ecrireFamille(std::uint32_t famille) {
+    const FamilleBalayee& f = reg_.familles[famille];
+    TamponFamille& t = tamponFamille_;
+    t = TamponFamille{};
+    if (!f.definie)
+        erreurs_.SignalerErreur(f.fichier, "- La famille @%s est utilisée mais jamais définie"_1252,
+                                identifiant(f.cle).c_str());
+    else
+        passe_.lireFamille(f, t);
+    controlerConjoint(famille, true);
+    controlerConjoint(famille, false);
+    bool mariReste = conjointRestant(f, f.mari, famille);
+    bool femmeReste = conjointRestant(f, f.femme, famille);
+    Famille commune;
+    commune.premierEnfant = premierEnfant_[famille];
+    if (mariReste || femmeReste) {
+        commune.mariage = ecrireEvenement(t.mariage);
+        if (t.divorces) {
+            std::uint32_t e = ecrireEvenement(t.divorce);
+            commune.divorce = static_cast<std::int32_t>(e);
+        }
+    }
+    // Fiche d'un conjoint écarté : tout à zéro, hors de toute chaîne.
+    Famille zero;
+    zero.divorce = 0;
+    auto ecrireCote = [&](std::uint32_t fiche, bool reste, std::uint32_t autre, bool autreReste,
+                          std::uint32_t ficheAutre) {
+        if (fiche == 0) return;
+        Famille r = commune;
+        r.conjoint = autreReste ? reg_.personnes[autre].numero : 0;
+        r.ficheDuConjoint = autreReste ? ficheAutre : 0;
+        r.suivante = suivanteFiche_[fiche];
+        ecrivain_->ecrireFamille(fiche, reste ? r : zero);
+        avancer(1);
+    };
+    ecrireCote(f.ficheMari, mariReste, f.femme, femmeReste, f.ficheFemme);
+    ecrireCote(f.ficheFemme, femmeReste, f.mari, mariReste, f.ficheMari);
+}
+
+}  // namespace lignara

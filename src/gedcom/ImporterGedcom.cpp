@@ -1,0 +1,75 @@
+#include "gedcom/ImporterGedcom.h"
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "gedcom/FichierGedcomOuvert.h"
+#include "gedcom/LecteurGedcom.h"
+#include "gedcom/ListeErreursGedcom.h"
+#include "gedcom/PasseBalayage.h"
+#include "gedcom/PasseConstruction.h"
+
+namespace lignara {
+
+namespace {
+
+constexpr std::uint64_t kUnitesParFichier = 10;
+
+std::vector<FichierGedcomOuvert> ouvrir(const std::vector<std::filesystem::path>& chemins) {
+    std::vector<FichierGedcomOuvert> fichiers;
+    fichiers.reserve(chemins.size());
+    for (const auto& c : chemins) fichiers.emplace_back(c);
+    return fichiers;
+}
+
+std::vector<std::string> nomsSansDossier(const std::vector<std::filesystem::path>& chemins) {
+    std::vector<std::string> noms;
+    for (const auto& c : chemins) noms.push_back(depuisUtf8(c.filename().string()));
+    return noms;
+}
+
+void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& registres,
+             ListeErreursGedcom& erreurs, const OptionsImport& options) {
+    LecteurGedcom lecteur(erreurs);
+    const std::uint64_t total = kUnitesParFichier * fichiers.size();
+    for (std::size_t i = 0; i < fichiers.size(); ++i) {
+        fichiers[i].reinitialiser();
+        lecteur.commencerFichier(fichiers[i], i);
+        PasseBalayage passe(lecteur, registres, erreurs, options.modeCommentaire);
+        passe.balayer();
+        if (options.progression) options.progression(i + 1, total);
+    }
+}
+
+}  // namespace
+
+ResultatImport ImporterGedcom(const std::filesystem::path& chemin, const OptionsImport& options) {
+    std::string extension = chemin.extension().string();
+    if (extension.size() > 1 && (extension[1] == 'f' || extension[1] == 'F'))
+        throw OperationImpossible("Les descriptions de fusion Gedcom ne sont pas encore prises en charge"_1252);
+    return ImporterGedcom(std::vector<std::filesystem::path>{chemin}, options);
+}
+
+ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
+                              const OptionsImport& options) {
+    if (chemins.empty() || chemins.size() > 255)
+        throw OperationImpossible("Nombre de fichiers Gedcom incorrect"_1252);
+    std::vector<FichierGedcomOuvert> fichiers = ouvrir(chemins);
+    ListeErreursGedcom erreurs(nomsSansDossier(chemins), options.dossierTemporaire);
+    RegistresBalayage registres;
+    balayer(fichiers, registres, erreurs, options);
+    if (options.apresBalayage) options.apresBalayage(registres);
+
+    PasseConstruction passe(fichiers, registres, erreurs, options.modeCommentaire, options.tagCommentaire);
+    ConstructionBase construction(registres, passe, erreurs, options.progression);
+    construction.numeroter();
+    ResultatImport r;
+    r.base = construction.construire(options.dossierTemporaire);
+    r.rapport = erreurs.texte();
+    r.nombreErreurs = erreurs.nombre();
+    for (const FichierGedcomOuvert& f : fichiers)
+        r.fichiers.push_back({f.chemin(), f.jeuCaracteres(), f.drapeauxLogiciel});
+    if (r.nombreErreurs > 0 && options.montrerErreurs) options.montrerErreurs(r.rapport);
+    return r;
+}
+
+}  // namespace lignara

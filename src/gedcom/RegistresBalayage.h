@@ -1,0 +1,86 @@
+#pragma once
+// Registres de la passe de balayage, pour tous les fichiers d'un import : clés, décalages,
+// lignes, liens et petites clés de tri. Aucun texte de note, de source ou de lieu n'y est
+// gardé : la construction relit chaque enregistrement depuis son décalage. Seuls les noms des
+// fichiers images (OBJE, sources de photos) y sont, déjà filtrés.
+//
+// Les personnes et les familles sont repérées par leur indice dans leur tableau (ordre de
+// première rencontre) ; kAucun veut dire « aucune ».
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "gedcom/CleEnregistrement.h"
+
+namespace lignara {
+
+inline constexpr std::uint32_t kAucun = 0xFFFFFFFFu;
+
+struct PersonneBalayee {
+    CleEnregistrement cle;
+    std::uint64_t decalage = 0;       // ligne qui suit « 0 @I…@ INDI »
+    long ligne = 0;                   // numéro de la ligne de niveau 0
+    std::uint32_t familleParents = kAucun;
+    std::vector<std::uint32_t> famillesConjoint;  // ordre des FAMS (ou des mariages)
+    std::int32_t cleTriNaissance = 0;
+    std::uint32_t numero = 0;         // 0 : pas gardée
+    std::uint16_t evenements = 0;     // naissances et décès datés ou situés
+    std::uint8_t fichier = 0;         // indice du fichier GEDCOM (celui de la clé)
+    bool definie = false;
+    bool gardee = true;               // une fusion peut écarter une personne d'un fichier secondaire
+    bool parAdoption = false;
+    bool famcExplicite = false;       // parents nommés par un FAMC (et non par un CHIL)
+    bool lienParentsCoupe = false;    // ferait de la personne son propre ancêtre
+};
+
+struct FamilleBalayee {
+    CleEnregistrement cle;
+    std::uint64_t decalage = 0;
+    long ligne = 0;
+    std::uint32_t mari = kAucun;
+    std::uint32_t femme = kAucun;
+    std::vector<std::uint32_t> enfants;           // ordre des CHIL (ou des naissances)
+    std::vector<std::uint32_t> adoptesEnAttente;  // ADOP lus avant la famille
+    std::int32_t cleTriMariage = 0;
+    std::uint32_t ficheMari = 0;      // numéros des fiches Famille, 0 : pas de fiche
+    std::uint32_t ficheFemme = 0;
+    std::uint16_t evenements = 0;     // mariages et divorces datés ou situés
+    std::uint8_t fichier = 0;
+    bool definie = false;
+    bool gardee = false;
+};
+
+// Source : le texte se relit depuis l'enregistrement ; sans texte, elle reste définie (vide).
+struct SourceBalayee {
+    std::uint64_t decalage = 0;
+    long ligne = 0;
+    std::uint8_t fichier = 0;
+    std::string photo;                // fichier d'une source « Photo de l'arbre » (drapeau 32)
+};
+
+// Note : relue depuis sa ligne de niveau 0 (qui porte la première ligne) ; remise une fois.
+struct NoteBalayee {
+    std::uint64_t decalageLigne0 = 0;
+    long ligne = 0;
+    std::uint32_t lignes = 0;         // lignes gardées comme notes
+    std::uint8_t fichier = 0;
+    bool donneCommentaire = false;
+    bool remise = false;
+};
+
+struct RegistresBalayage {
+    std::map<CleEnregistrement, std::uint32_t> indexPersonnes;
+    std::map<CleEnregistrement, std::uint32_t> indexFamilles;
+    std::vector<PersonneBalayee> personnes;
+    std::vector<FamilleBalayee> familles;
+    std::map<CleEnregistrement, SourceBalayee> sources;
+    std::map<CleEnregistrement, NoteBalayee> notes;
+    std::map<CleEnregistrement, std::string> medias;  // OBJE : fichier image accepté
+
+    // Rendent l'indice de l'entrée, créée (référencée, non définie) au premier appel.
+    std::uint32_t personne(const CleEnregistrement& cle);
+    std::uint32_t famille(const CleEnregistrement& cle);
+};
+
+}  // namespace lignara

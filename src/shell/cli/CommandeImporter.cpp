@@ -1,0 +1,97 @@
+// lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] : importe un fichier GEDCOM dans
+// une base de travail, affiche le rapport d'erreurs tel que le dialogue le montrerait, puis un
+// résumé. Sur un terminal, une barre de progression accompagne les longs imports.
+#include <cstdio>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "gedcom/ImporterGedcom.h"
+#include "shell/cli/Commandes.h"
+
+namespace lignara::cli {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ParametresImporter {
+    std::string fichier;
+    std::string base;
+    std::string rapport;
+};
+
+// Barre de 40 cases, redessinée seulement quand le pourcentage change.
+class BarreProgression {
+public:
+    void operator()(std::uint64_t fait, std::uint64_t total) {
+        int pourcent = total == 0 ? 100 : static_cast<int>(fait * 100 / total);
+        if (pourcent == dernier_) return;
+        dernier_ = pourcent;
+        int pleines = pourcent * 40 / 100;
+        std::fprintf(stdout, "\rImport Gedcom [%s%s] %3d %%", std::string(static_cast<std::size_t>(pleines), '#').c_str(),
+                     std::string(static_cast<std::size_t>(40 - pleines), '.').c_str(), pourcent);
+        std::fflush(stdout);
+    }
+    void effacer() const {
+        if (dernier_ >= 0) std::fprintf(stdout, "\r%60s\r", "");
+    }
+
+private:
+    int dernier_ = -1;
+};
+
+void ecrireFichier(const fs::path& chemin, const std::string& octets) {
+    std::FILE* f = std::fopen(chemin.c_str(), "wb");
+    bool ok = f && std::fwrite(octets.data(), 1, octets.size(), f) == octets.size();
+    if (f && std::fclose(f) != 0) ok = false;
+    if (!ok) throw OperationImpossible(depuisUtf8("Écriture impossible du fichier " + chemin.string()));
+}
+
+void afficherResume(const ResultatImport& r) {
+    const BaseGenealogique& b = r.base;
+    std::printf("%s%u\n", versUtf8("Personnes : "_1252).c_str(), b.nombreIndividus());
+    std::printf("%s%u\n", versUtf8("Fiches de famille : "_1252).c_str(), b.nombreFamilles());
+    std::printf("%s%u\n", versUtf8("Emplacements d'événements : "_1252).c_str(), b.nombreEvenements());
+    std::printf("%s%u\n", versUtf8("Têtes de branche : "_1252).c_str(), b.TetesDeBranche().nombre());
+    std::printf("%s%zu\n", versUtf8("Erreurs : "_1252).c_str(), r.nombreErreurs);
+}
+
+void importer(const ParametresImporter& p) {
+    OptionsImport options;
+    auto barre = std::make_shared<BarreProgression>();
+    if (::isatty(STDOUT_FILENO)) options.progression = [barre](std::uint64_t f, std::uint64_t t) { (*barre)(f, t); };
+    ResultatImport r = ImporterGedcom(fs::path(p.fichier), options);
+    barre->effacer();
+    if (!r.rapport.empty()) std::printf("%s", versUtf8(r.rapport).c_str());
+    afficherResume(r);
+    if (!p.rapport.empty()) ecrireFichier(p.rapport, r.rapport);
+    if (!p.base.empty()) {
+        std::error_code ec;
+        fs::copy_file(r.base.chemin(), p.base, fs::copy_options::overwrite_existing, ec);
+        if (ec) throw OperationImpossible(depuisUtf8("Écriture impossible du fichier " + p.base));
+    }
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+void ajouterCommandeImporter(CLI::App& app) {
+    auto* cmd = app.add_subcommand("importer", "Importe un fichier GEDCOM dans une base de travail, "
+                                               "affiche le rapport d'erreurs et un résumé");
+    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
+    auto p = std::make_shared<ParametresImporter>();
+    cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer")->required();
+    cmd->add_option("--base", p->base, "Garde une copie de la base de travail à ce chemin");
+    cmd->add_option("--rapport", p->rapport, "Écrit le rapport d'erreurs (Windows-1252, CR LF) à ce chemin");
+    cmd->callback([p] {
+        importer(*p);
+        codeSortie = 0;
+    });
+}
+
+}  // namespace lignara::cli

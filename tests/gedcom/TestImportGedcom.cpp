@@ -1,0 +1,254 @@
+// Import complet : numérotation, contrôles des liens et leurs messages, tenue de la base.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "ImportEssai.h"
+#include "commun/OperationImpossible.h"
+#include "gedcom/ListeErreursGedcom.h"
+
+namespace lignara {
+namespace {
+
+using namespace essai;
+using Lignes = std::vector<std::string>;
+
+const std::string kEnTete = "0 HEAD\n1 SOUR Essai\n1 CHAR UTF-8\n";
+
+std::vector<std::uint32_t> enfants(const BaseGenealogique& b, std::uint32_t fiche) {
+    std::vector<std::uint32_t> v;
+    for (std::int32_t c = static_cast<std::int32_t>(b.LireFamille(fiche).premierEnfant); c > 0 && v.size() < 100;
+         c = b.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
+        v.push_back(static_cast<std::uint32_t>(c));
+    return v;
+}
+
+TEST(ImportGedcom, unFichierSansTrlrDonneUneLigneEtUneBaseComplete) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n");
+    EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 13 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"});
+    EXPECT_EQ(r.base.nombreIndividus(), 2u);
+    EXPECT_EQ(r.base.nombreFamilles(), 2u);
+    EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(1).mariage).date.annee, 1900);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, unePersonneReferenceeJamaisDefinieExisteVideAvecSesLiens) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMC @F1@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r), Lignes{"- L'individu @I2@ est référencé mais jamais défini"_1252});
+    ASSERT_EQ(r.base.nombreIndividus(), 3u);
+    const Individu i2 = r.base.LireIndividu(2);
+    EXPECT_EQ(i2.nom, 0u);
+    EXPECT_EQ(i2.prenoms, 0u);
+    EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);  // la mère jamais définie reste la mère
+    EXPECT_EQ(r.base.LireFamille(i2.premiereFamille).conjoint, 1u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    EXPECT_EQ(r.base.nombreFamilles(), 0u);
+    EXPECT_EQ(r.base.LireIndividu(1).premiereFamille, 0u);
+    EXPECT_EQ(r.base.nombreEvenements(), 0u);  // ses événements ne sont pas réservés
+    EXPECT_TRUE(r.rapport.empty());
+}
+
+TEST(ImportGedcom, unEnfantSansFamcRecoitSesParentsParChil) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n1 CHIL @I3@\n0 TRLR\n");
+    EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
+    EXPECT_EQ(r.base.LireIndividu(4).mere, 2u);
+    EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), (std::vector<std::uint32_t>{3, 4}));
+    EXPECT_EQ(r.base.LireIndividu(4).fratrie, -3);
+    EXPECT_EQ(r.base.LireIndividu(1).fratrie, -1);  // sans parents : anneau d'une personne
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, unMariSansFamsEstRetireDeLaFamilleEtDuChampPereDesEnfants) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                                     "0 @I3@ INDI\n1 FAMC @F1@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r), Lignes{"- Jean Roy ne fait pas référence au mariage @F1@ dont il est l'époux"_1252});
+    EXPECT_EQ(r.base.LireIndividu(3).pere, 0u);
+    EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
+    EXPECT_EQ(r.base.LireIndividu(1).premiereFamille, 0u);
+    // La fiche du mari, numérotée avant le contrôle, reste à zéro et hors de toute chaîne.
+    ASSERT_EQ(r.base.nombreFamilles(), 2u);
+    EXPECT_EQ(r.base.LireFamille(1), (Famille{0, 0, 0, 0, 0, 0}));
+    const Famille cote = r.base.LireFamille(2);
+    EXPECT_EQ(cote.conjoint, 0u);
+    EXPECT_EQ(cote.ficheDuConjoint, 0u);
+    EXPECT_EQ(enfants(r.base, 2), std::vector<std::uint32_t>{3});
+    EXPECT_NE(cote.mariage, 0u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, unCoupleSansEnfantOublieDesDeuxPerdSesConjointsSansMessage) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n0 @I2@ INDI\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    EXPECT_TRUE(r.rapport.empty());
+    EXPECT_EQ(r.base.nombreFamilles(), 2u);
+    EXPECT_EQ(r.base.LireFamille(1), (Famille{0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(r.base.LireEvenement(1), Evenement{});  // l'emplacement réservé reste à zéro
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
+    auto r = importerTexte(kEnTete +
+                           "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n1 CHIL @I3@\n"  // 4
+                           "0 @I3@ INDI\n1 FAMC @F1@\n1 FAMC @F9@\n1 BIRT\n2 DATE 45 FOO 1900\n"  // 10 : FAMC, 12 : date
+                           "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMS @F1@\n1 FAMS @F1@\n"  // 16 : FAMS répété
+                           "0 @I1@ INDI\n1 NAME Anne /Roy/\n1 FAMS @F2@\n"
+                           "0 @F2@ FAM\n1 HUSB @I4@\n1 WIFE @I5@\n0 @I4@ INDI\n1 FAMS @F2@\n0 @I5@ INDI\n1 FAMS @F2@\n"
+                           "0 @I6@ INDI\n1 FAMC @F1@\ngarbage\n0 TRLR\n");
+    Lignes attendu = {
+        "- Ligne 10 : champ FAMC incompatible avec la famille ligne 4",
+        "- Ligne 16 : référence Gedcom déjà utilisée",
+        "- Ligne 29 : erreur de syntaxe",
+        "- Anne Roy fait référence à un mariage sans être l'un des conjoints",
+        "- Ligne 12 : format de date incorrect",
+        "- Ligne 4 : lien de parenté incohérent entre l'individu @I6@ et ses parents",
+        "- Anne Roy ne fait pas référence au mariage @F1@ dont elle est l'épouse",
+    };
+    for (std::string& l : attendu) l = depuisUtf8(l);
+    EXPECT_EQ(lignesRapport(r), attendu);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, redefinitionDeFamcEtFamilleJamaisDefinie) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMC @F8@\n1 FAMC @F9@\n1 FAMS @F7@\n"
+                                     "0 @I2@ INDI\n1 FAMS @F7@\n0 @I3@ INDI\n1 FAMC @F7@\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 6 : redéfinition du champ FAMC"_1252,
+                                        "- La famille @F7@ est utilisée mais jamais définie"_1252}));
+    EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
+    EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, enfantIncompatibleEtReferenceManquante) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMC @F2@\n0 @I2@ INDI\n1 FAMS\n"
+                                     "0 @F1@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n1 WIFE\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 7 : référence Gedcom manquante"_1252,
+                                        "- Ligne 10 : enfant incompatible avec le champ FAMC de l'individu @I1@"_1252,
+                                        "- Ligne 11 : référence Gedcom manquante"_1252}));
+}
+
+TEST(ImportGedcom, unePersonneSonPropreParentNeFaitPasDeBoucle) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F1@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 10 : lien de parenté incohérent entre Jean Roy et ses parents"_1252});
+    EXPECT_EQ(r.base.LireIndividu(1).pere, 0u);
+    EXPECT_EQ(r.base.LireIndividu(1).fratrie, -1);
+    EXPECT_EQ(r.base.LireFamille(1).premierEnfant, 0u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, uneBoucleDAscendanceEstCoupeeEtSignalee) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F2@\n1 FAMS @F1@\n"
+                                     "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F1@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 CHIL @I2@\n"
+                                     "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    // Parcours depuis la personne 1 : le lien qui revient sur elle (Paul → Jean) est coupé.
+    EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 14 : lien de parenté incohérent entre Paul Roy et ses parents"_1252});
+    EXPECT_EQ(r.base.LireIndividu(1).pere, 2u);
+    EXPECT_EQ(r.base.LireIndividu(2).pere, 0u);
+    EXPECT_EQ(r.base.LireIndividu(2).fratrie, -2);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, lesTetesDeBrancheSontLesParentsSansParentsDeFamillesAvecEnfants) {
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"      // couple racine
+                           "0 @I3@ INDI\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I4@ INDI\n1 FAMS @F2@\n"  // 4 : sans parents, conjoint de 3
+                           "0 @I5@ INDI\n1 FAMC @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n0 @I7@ INDI\n1 FAMS @F3@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"
+                           "0 @F2@ FAM\n1 HUSB @I3@\n1 WIFE @I4@\n1 CHIL @I5@\n"
+                           "0 @F3@ FAM\n1 HUSB @I6@\n1 WIFE @I7@\n0 TRLR\n");
+    const EnsemblePersonnes& t = r.base.TetesDeBranche();
+    EXPECT_TRUE(t.contient(1));
+    EXPECT_TRUE(t.contient(2));
+    EXPECT_FALSE(t.contient(3));
+    EXPECT_FALSE(t.contient(4));  // son conjoint a des parents
+    EXPECT_FALSE(t.contient(6));  // famille sans enfant
+    EXPECT_EQ(t.nombre(), 2u);
+}
+
+TEST(ImportGedcom, lesLignesDeNotesLonguesSeRelisentEntieres) {
+    std::string longue(280, 'n');
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NOTE " + longue + "\n2 CONT suite\n2 CONT \n2 CONT \n0 TRLR\n");
+    auto notes = r.base.LireNotes(r.base.LireIndividu(1).notes);
+    ASSERT_EQ(notes.size(), 2u);  // lignes vides finales non rangées
+    EXPECT_EQ(notes[0].size(), 249u);
+    EXPECT_EQ(notes[1], "suite");
+}
+
+TEST(ImportGedcom, sansErreurLeRapportNEstPasMontre) {
+    bool montre = false;
+    OptionsImport o;
+    o.montrerErreurs = [&](const std::string&) { montre = true; };
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n0 TRLR\n", o);
+    EXPECT_FALSE(montre);
+    importerTexte(kEnTete + "0 @I1@ INDI\n", o);
+    EXPECT_TRUE(montre);
+}
+
+TEST(ImportGedcom, laProgressionCompteLesUnitesDeLaConstruction) {
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> etapes;
+    OptionsImport o;
+    o.progression = [&](std::uint64_t f, std::uint64_t t) { etapes.emplace_back(f, t); };
+    importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 TRLR\n", o);
+    // Balayage : 1 unité sur 10 ; puis W = 2 × 4 + 2 fiches = 10, total 11, 1 déjà fait.
+    ASSERT_EQ(etapes.size(), 6u);
+    EXPECT_EQ(etapes[0], (std::pair<std::uint64_t, std::uint64_t>{1, 10}));
+    EXPECT_EQ(etapes[1], (std::pair<std::uint64_t, std::uint64_t>{1, 11}));
+    EXPECT_EQ(etapes[2], (std::pair<std::uint64_t, std::uint64_t>{5, 11}));
+    EXPECT_EQ(etapes.back(), (std::pair<std::uint64_t, std::uint64_t>{11, 11}));
+}
+
+TEST(ImportGedcom, unFichierAbsentOuIlisibleDonneSonMessage) {
+    try {
+        ImporterGedcom(std::filesystem::path("/nulle/part/absent.ged"));
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        EXPECT_STREQ(e.what(), "Fichier /nulle/part/absent.ged inexistant");
+    }
+    FichierEssai vide("");
+    EXPECT_THROW(ImporterGedcom(vide.chemin()), OperationImpossible);
+}
+
+TEST(ImportGedcom, lImportDePlusieursFichiersTitreLesErreursParFichier) {
+    FichierEssai a(kEnTete + "0 @I1@ INDI\n0 TRLR\n");
+    FichierEssai b(kEnTete + "0 @I1@ INDI\n1 FAMC\n");
+    ResultatImport r = ImporterGedcom(std::vector<std::filesystem::path>{a.chemin(), b.chemin(), a.chemin()});
+    std::string nomB = b.chemin().filename().string();
+    EXPECT_EQ(lignesRapport(r), (Lignes{"Fichier \"" + nomB + "\"", "- Ligne 5 : référence Gedcom manquante"_1252,
+                                        "- Ligne 5 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"}));
+    EXPECT_EQ(r.base.nombreIndividus(), 3u);  // une clé par fichier
+    EXPECT_EQ(r.base.LireIndividu(2).fichierGedcom, 1u);
+    EXPECT_EQ(r.nombreErreurs, 2u);
+}
+
+TEST(ListeErreursGedcom, ecritDesLignesCrLfEtRepeteLeTitreAChaqueChangementDeFichier) {
+    ListeErreursGedcom l({"a.ged", "b.ged"}, std::filesystem::temp_directory_path());
+    EXPECT_TRUE(l.texte().empty());
+    l.SignalerErreur(1, "- Ligne %ld : x", 3L);
+    l.SignalerErreur(1, "- y");
+    l.SignalerErreur(0, "- z");
+    l.SignalerErreur(1, "- %s %s", "Jean", "Roy");
+    EXPECT_EQ(l.texte(), "Fichier \"b.ged\"\r\n- Ligne 3 : x\r\n- y\r\nFichier \"a.ged\"\r\n- z\r\n"
+                         "Fichier \"b.ged\"\r\n- Jean Roy\r\n");
+    EXPECT_EQ(l.nombre(), 4u);
+    ListeErreursGedcom seul({"a.ged"}, std::filesystem::temp_directory_path());
+    seul.SignalerErreur(0, "- z");
+    EXPECT_EQ(seul.texte(), "- z\r\n");
+}
+
+TEST(ImportGedcom, lExempleLivreDonne80Personnes) {
+    auto r = ImporterGedcom(std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
+    EXPECT_EQ(r.base.nombreIndividus(), 80u);
+    EXPECT_TRUE(r.rapport.empty());
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+}  // namespace
+}  // namespace lignara

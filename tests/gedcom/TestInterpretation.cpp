@@ -1,0 +1,249 @@
+// Interprétation des enregistrements : ce que chaque ligne GEDCOM donne dans la base.
+#include <gtest/gtest.h>
+
+#include "ImportEssai.h"
+#include "gedcom/DrapeauxLogiciel.h"
+#include "gedcom/PasseBalayage.h"
+
+namespace lignara {
+namespace {
+
+using namespace essai;
+
+std::string enTete(std::string_view logiciel = "Essai") {
+    return "0 HEAD\n1 SOUR " + std::string(logiciel) + "\n1 CHAR UTF-8\n";
+}
+
+TEST(InterpretationNoms, separePrenomsEtNomSelonLaPlaceDesBarres) {
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 NAME Jean Pierre  /Dupont/ Jr\n"
+                           "0 @I2@ INDI\n1 NAME /Martin /  Marie\n"
+                           "0 @I3@ INDI\n1 NAME Paul\n1 NAME Autre /Nom/\n"
+                           "0 TRLR\n");
+    EXPECT_EQ(prenoms(r.base, 1), "Jean Pierre");
+    EXPECT_EQ(nom(r.base, 1), "Dupont");
+    EXPECT_EQ(prenoms(r.base, 2), "Marie");
+    EXPECT_EQ(nom(r.base, 2), "Martin");
+    EXPECT_EQ(prenoms(r.base, 3), "Paul");  // seul le premier NAME compte
+    EXPECT_EQ(nom(r.base, 3), "");
+}
+
+TEST(InterpretationNoms, geneWebRangeVidesLesNomsInconnus) {
+    const std::string corps = "0 @I1@ INDI\n1 NAME ? /?/\n0 @I2@ INDI\n1 NAME X /X/\n0 TRLR\n";
+    auto gw = importerTexte(enTete("GeneWeb 5.0") + corps);
+    EXPECT_EQ(prenoms(gw.base, 1), "");
+    EXPECT_EQ(nom(gw.base, 1), "");
+    EXPECT_EQ(nom(gw.base, 2), "");
+    auto heredis = importerTexte(enTete("HEREDIS 14") + corps);  // drapeau 4 sans 8
+    EXPECT_EQ(prenoms(heredis.base, 1), "?");
+    EXPECT_EQ(nom(heredis.base, 1), "");
+    auto autre = importerTexte(enTete() + corps);
+    EXPECT_EQ(prenoms(autre.base, 1), "?");
+    EXPECT_EQ(nom(autre.base, 1), "?");
+}
+
+TEST(InterpretationSurnoms, ditDevientDiteQuandLeSexeFSuitLeSurnom) {
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 NAME Jeanne /Roy/\n2 NICK la Grande\n1 SEX F\n"
+                           "0 @I2@ INDI\n1 SEX F\n1 NAME Anne /Roy/\n2 NICK Nanon\n"
+                           "0 @I3@ INDI\n1 NAME Louis /Roy/\n2 NICK le Gros\n1 SEX M\n0 TRLR\n");
+    EXPECT_EQ(prenoms(r.base, 1), "Jeanne dite la Grande");
+    EXPECT_EQ(r.base.LireIndividu(1).sexe, 'F');
+    EXPECT_EQ(prenoms(r.base, 2), "Anne dite Nanon");
+    EXPECT_EQ(prenoms(r.base, 3), "Louis dit le Gros");
+}
+
+TEST(InterpretationSurnoms, unSurnomQuiAtteindrait70OctetsEstAbandonne) {
+    std::string prenom60(60, 'a');
+    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcd\n" +  // 69 : gardé
+                           "0 @I2@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcde\n0 TRLR\n");      // 70 : abandonné
+    EXPECT_EQ(prenoms(r.base, 1), prenom60 + " dit abcd");
+    EXPECT_EQ(prenoms(r.base, 2), prenom60);
+}
+
+TEST(InterpretationNaissance, uneDateEstimeeSeuleNeDonneAucunEvenement) {
+    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 BIRT\n2 DATE EST 1850\n"
+                                      "0 @I2@ INDI\n1 BIRT\n2 DATE ABT 1850\n0 TRLR\n");
+    EXPECT_EQ(r.base.LireIndividu(1).naissance, 0u);
+    ASSERT_NE(r.base.LireIndividu(2).naissance, 0u);
+    EXPECT_EQ(r.base.nombreEvenements(), 1u);  // EST n'a pas réservé d'emplacement
+    EXPECT_EQ(r.base.LireEvenement(r.base.LireIndividu(2).naissance).date.qualificatif, DateVers);
+}
+
+TEST(InterpretationNaissance, laSourceDUneNaissanceSansDateDevientLaSourceDuNom) {
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 NAME A /B/\n2 SOUR du nom\n1 BIRT\n2 PLAC Lyon\n2 SOUR registre\n"
+                           "0 @I2@ INDI\n1 BIRT\n2 DATE 1900\n2 SOUR acte\n"
+                           "0 @I3@ INDI\n1 BIRT\n2 SOUR acte3\n2 PLAC Paris\n3 SOUR lieu3\n0 TRLR\n");
+    const Individu i1 = r.base.LireIndividu(1);
+    EXPECT_EQ(source(r.base, i1.sourceNom), "registre");
+    EXPECT_EQ(source(r.base, r.base.LireEvenement(i1.naissance).source), "");
+    const Individu i2 = r.base.LireIndividu(2);
+    EXPECT_EQ(source(r.base, r.base.LireEvenement(i2.naissance).source), "acte");
+    const Individu i3 = r.base.LireIndividu(3);  // une source de lieu garde la source à la naissance
+    EXPECT_EQ(source(r.base, r.base.LireEvenement(i3.naissance).source), "acte3");
+    EXPECT_EQ(source(r.base, r.base.LireEvenement(i3.naissance).sourceLieu), "lieu3");
+    EXPECT_EQ(i3.sourceNom, 0u);
+}
+
+TEST(InterpretationLieux, lieuAjouteSaValeurSansPasser100Octets) {
+    std::string long95(95, 'x');
+    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 DEAT\n2 PLAC Ailleurs\n2 LIEU la Croix\n"
+                                      "0 @I2@ INDI\n1 DEAT\n2 PLAC Ailleurs\n2 LIEU " + long95 + "\n0 TRLR\n");
+    EXPECT_EQ(lieu(r.base, r.base.LireIndividu(1).deces), "Ailleurs, la Croix");
+    EXPECT_EQ(lieu(r.base, r.base.LireIndividu(2).deces), "Ailleurs");
+}
+
+TEST(InterpretationSources, unPointeurVersUneSourceAbsenteEstSignaleEtLaisseVide) {
+    auto r = importerTexte(enTete() +
+                           "0 @S1@ SOUR\n1 TITL   \n1 AUTH Archives de Lyon\n"
+                           "0 @I1@ INDI\n1 NAME A /B/\n2 SOUR @S1@\n1 OCCU notaire\n2 SOUR @S9@\n0 TRLR\n");
+    const Individu i = r.base.LireIndividu(1);
+    EXPECT_EQ(source(r.base, i.sourceNom), "Archives de Lyon");
+    EXPECT_EQ(i.sourceProfession, 0u);
+    EXPECT_EQ(lignesRapport(r), std::vector<std::string>{"- Ligne 11 : la source @S9@ n'est pas définie"_1252});
+}
+
+TEST(InterpretationDivorce, sansValeurDivorcesAvecNNon) {
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F2@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 DIV\n"
+                           "0 @F2@ FAM\n1 HUSB @I3@\n1 WIFE @I2@\n1 DIV n\n2 DATE 1900\n0 TRLR\n");
+    EXPECT_EQ(r.base.LireFamille(r.base.LireIndividu(1).premiereFamille).divorce, 0);
+    EXPECT_EQ(r.base.LireFamille(r.base.LireIndividu(3).premiereFamille).divorce, -1);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(InterpretationProfessions, occuGagneSurEvenEtCausSertAvecLeDrapeau128) {
+    const std::string corps =
+        "0 @I1@ INDI\n1 EVEN\n2 TYPE Occupation\n2 NOTE tisserand\n"
+        "0 @I2@ INDI\n1 OCCU boulanger\n1 EVEN\n2 TYPE Occupation\n2 NOTE tisserand\n"
+        "0 @I3@ INDI\n1 OCCU\n2 CAUS meunier\n"
+        "0 @I4@ INDI\n1 EVEN\n2 TYPE Residence\n2 NOTE Lyon\n0 TRLR\n";
+    auto r = importerTexte(enTete("SmartGenealogy") + corps);
+    auto prof = [&](const ResultatImport& x, std::uint32_t n) {
+        return x.base.LireTexte(TableProfessions, x.base.LireIndividu(n).profession);
+    };
+    EXPECT_EQ(prof(r, 1), "tisserand");
+    EXPECT_EQ(prof(r, 2), "boulanger");
+    EXPECT_EQ(prof(r, 3), "meunier");
+    EXPECT_EQ(prof(r, 4), "");
+    auto sansDrapeau = importerTexte(enTete() + corps);
+    EXPECT_EQ(prof(sansDrapeau, 3), "");
+}
+
+TEST(InterpretationPhotos, gardeLesImagesEtAdressesAccepteesDansLOrdre) {
+    auto r = importerTexte(enTete() +
+                           "0 @O1@ OBJE\n1 FILE portrait.JPG\n0 @O2@ OBJE\n1 FILE acte.pdf\n"
+                           "0 @I1@ INDI\n1 OBJE @O1@\n1 OBJE @O2@\n1 OBJE\n2 FORM jpg\n2 FILE c:\\a\\b.png\n"
+                           "1 _IMG\n2 OBJE @O1@\n1 OBJE\n3 FILE https://x.org/y.gif?taille=2\n"
+                           "1 OBJE\n2 FILE http://x.org/page.html\n0 TRLR\n");
+    std::vector<std::string> attendu = {"portrait.JPG", "c:\\a\\b.png", "portrait.JPG", "https://x.org/y.gif?taille=2"};
+    EXPECT_EQ(r.base.LirePhotos(r.base.LireIndividu(1).photos), attendu);
+}
+
+TEST(InterpretationPhotos, lesSourcesPhotosDeVisuGeneDonnentDesPhotosEtPasDeTexte) {
+    auto r = importerTexte(enTete("VisuGene") +
+                           "0 @S1@ SOUR\n1 TITL Photo de l'arbre\n2 FILE grand-pere.jpg\n"
+                           "0 @S2@ SOUR\n1 TITL Registre\n"
+                           "0 @I1@ INDI\n1 SOUR @S1@\n1 NAME A /B/\n2 SOUR @S2@\n0 TRLR\n");
+    const Individu i = r.base.LireIndividu(1);
+    EXPECT_EQ(r.base.LirePhotos(i.photos), std::vector<std::string>{"grand-pere.jpg"});
+    EXPECT_EQ(i.sourceNom, 0u);
+    EXPECT_TRUE(r.rapport.empty());
+}
+
+TEST(InterpretationNotes, uneNotePointeeNEstRemiseQuAuPremier) {
+    auto r = importerTexte(enTete() +
+                           "0 @N1@ NOTE Premier texte\n1 CONT suite\n1 CONC fin\n"
+                           "0 @I1@ INDI\n1 NOTE @N1@\n"
+                           "0 @I2@ INDI\n1 NOTE @N1@\n0 TRLR\n");
+    const Individu i1 = r.base.LireIndividu(1), i2 = r.base.LireIndividu(2);
+    EXPECT_EQ(r.base.LireNotes(i1.notes), (std::vector<std::string>{"Premier texte", "suite", "fin"}));
+    EXPECT_EQ(r.base.LireTexte(TableCommentaires, i1.commentaire), "Premier texte");
+    EXPECT_EQ(i2.notes, 0u);
+    EXPECT_EQ(i2.commentaire, 0u);
+}
+
+TEST(InterpretationNotes, modeDieseGardeLaLigneCommeCommentaireSeulement) {
+    OptionsImport options;
+    options.modeCommentaire = ModeCommentaire::LigneDiese;
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 NOTE #   maire du village\n2 SOUR délibérations\n2 CONT autre ligne\n"
+                           "0 @I2@ INDI\n1 NOTE sans dièse\n2 SOUR x\n0 TRLR\n",
+                           options);
+    const Individu i1 = r.base.LireIndividu(1), i2 = r.base.LireIndividu(2);
+    EXPECT_EQ(r.base.LireTexte(TableCommentaires, i1.commentaire), "maire du village");
+    EXPECT_EQ(source(r.base, i1.sourceCommentaire), "délibérations"_1252);
+    EXPECT_EQ(r.base.LireNotes(i1.notes), std::vector<std::string>{"autre ligne"});
+    EXPECT_EQ(i2.commentaire, 0u);
+    EXPECT_EQ(i2.sourceCommentaire, 0u);  // pas de commentaire, pas de source de commentaire
+    EXPECT_EQ(r.base.LireNotes(i2.notes), std::vector<std::string>{"sans dièse"_1252});
+}
+
+TEST(InterpretationNotes, modeTagPrendLeTagChoisiATousNiveauxEtLaisseLesNotes) {
+    OptionsImport options;
+    options.modeCommentaire = ModeCommentaire::TagGedcom;
+    options.tagCommentaire = "_COMM";
+    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 NOTE note\n1 BIRT\n2 _comm né coiffé\n0 TRLR\n", options);
+    const Individu i = r.base.LireIndividu(1);
+    EXPECT_EQ(r.base.LireTexte(TableCommentaires, i.commentaire), "né coiffé"_1252);
+    EXPECT_EQ(r.base.LireNotes(i.notes), std::vector<std::string>{"note"});
+}
+
+TEST(InterpretationNotes, uneValeurRtfDonneUnCommentaireVide) {
+    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 NOTE {\\rtf1\\ansi texte}\n0 TRLR\n");
+    EXPECT_EQ(r.base.LireIndividu(1).commentaire, 0u);
+    EXPECT_EQ(r.base.LireNotes(r.base.LireIndividu(1).notes).size(), 1u);
+}
+
+TEST(InterpretationTris, heredisTrieEnfantsParNaissanceEtMariagesParDate) {
+    auto r = importerTexte(enTete("Heredis") +
+                           "0 @I1@ INDI\n1 FAMS @F2@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMS @F2@\n"
+                           "0 @I4@ INDI\n1 BIRT\n2 DATE 1890\n0 @I5@ INDI\n1 BIRT\n2 DATE AFT 1880\n"
+                           "0 @I6@ INDI\n1 BIRT\n2 DATE 12 DEC 1880\n0 @I7@ INDI\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1870\n"
+                           "1 CHIL @I4@\n1 CHIL @I5@\n1 CHIL @I6@\n1 CHIL @I7@\n"
+                           "0 @F2@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 MARR\n2 DATE 1895\n0 TRLR\n");
+    // Enfants : sans date (clé 0) d'abord, puis 12 DEC 1880 avant AFT 1880 (compté 31 déc.).
+    std::vector<std::uint32_t> enfants;
+    Famille f = r.base.LireFamille(r.base.LireIndividu(1).premiereFamille);
+    EXPECT_EQ(f.conjoint, 2u);  // F1 (1870) avant F2 (1895) malgré l'ordre des FAMS
+    for (std::int32_t c = static_cast<std::int32_t>(f.premierEnfant); c > 0; c = r.base.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
+        enfants.push_back(static_cast<std::uint32_t>(c));
+    EXPECT_EQ(enfants, (std::vector<std::uint32_t>{7, 6, 5, 4}));
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(InterpretationTris, sansDrapeauLOrdreDuGedcomReste) {
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 FAMS @F2@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMS @F2@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1870\n"
+                           "0 @F2@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 MARR\n2 DATE 1895\n0 TRLR\n");
+    EXPECT_EQ(r.base.LireFamille(r.base.LireIndividu(1).premiereFamille).conjoint, 3u);
+}
+
+TEST(CleTriDate, apresCompteLeMoisEtLeJourInconnusEnFinEtEntreFaitLaMoyenne) {
+    EXPECT_EQ(cleTriDate("3 FEB 1900"), 1900 * 372 + 2 * 31 + 3);
+    EXPECT_EQ(cleTriDate("AFT 1900"), 1900 * 372 + 12 * 31 + 31);
+    EXPECT_EQ(cleTriDate("AFT FEB 1900"), 1900 * 372 + 2 * 31 + 31);
+    EXPECT_EQ(cleTriDate("BEF 1900"), 1900 * 372);
+    EXPECT_EQ(cleTriDate("BET 1900 AND 1911"), ((1900 + 1911) * 372 + 371) / 2);
+    EXPECT_EQ(cleTriDate("n'importe quoi"), 0);
+}
+
+TEST(DrapeauxLogiciel, reconnaitLeDebutDuNomSansCasse) {
+    EXPECT_EQ(DrapeauxLogiciel("HEREDIS 2021"), 23);
+    EXPECT_EQ(DrapeauxLogiciel("geneweb"), 12);
+    EXPECT_EQ(DrapeauxLogiciel("VisuGene"), 97);
+    EXPECT_EQ(DrapeauxLogiciel("GENJ"), 3);
+    EXPECT_EQ(DrapeauxLogiciel("Elie"), 3);
+    EXPECT_EQ(DrapeauxLogiciel("ScionPC"), 3);
+    EXPECT_EQ(DrapeauxLogiciel("SmartGenealogy"), 131);
+    EXPECT_EQ(DrapeauxLogiciel("PAF"), 2);
+    EXPECT_EQ(DrapeauxLogiciel("PA"), 0);
+    EXPECT_EQ(DrapeauxLogiciel("Gramps"), 0);
+}
+
+}  // namespace
+}  // namespace lignara
