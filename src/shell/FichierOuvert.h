@@ -99,6 +99,9 @@ public:
     // Levé par la surveillance, baissé à chaque ouverture et fermeture.
     bool gedcomModifie() const { return modifie_->load(std::memory_order_acquire); }
 
+    // Année de l'horloge locale, celle de la marque de vie.
+    static int anneeHorloge();
+
     // Nombre de personnes du dernier fichier ouvert, gardé après sa fermeture.
     std::uint32_t personnesDernierFichier() const { return personnesDernierFichier_; }
 
