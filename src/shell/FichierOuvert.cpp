@@ -58,7 +58,9 @@ FichierOuvert::FichierOuvert(fs::path dossierConfiguration, fs::path dossierTemp
 
 FichierOuvert::~FichierOuvert() { fermer(); }
 
-void FichierOuvert::ouvrir(const fs::path& chemin, const OptionsOuverture& options) {
+void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture& options) {
+    // Copie d'abord : rouvrir(chemin()) passe notre propre chemin, que fermer() efface.
+    const fs::path chemin = cheminDemande;
     fermer();
     verifierChemin(chemin);
     std::error_code ec;

@@ -76,6 +76,10 @@ TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
 
     fichier.ouvrir(sources / "famille.ged");
     fs::path premiere = fichier.base().chemin();
+    fichier.ouvrir(fichier.chemin());  // rouvrir le même fichier par son propre chemin
+    EXPECT_TRUE(fichier.ouvert());
+    EXPECT_FALSE(fs::exists(premiere));
+    premiere = fichier.base().chemin();
     ecrire(sources / "boucle.GED", kBoucle);
     fichier.ouvrir(sources / "boucle.GED");  // ferme le précédent, extension en capitales comprise
     EXPECT_FALSE(fs::exists(premiere));

@@ -28,6 +28,10 @@ void lister(const ParametresPersonnes& p) {
     OptionsOuverture options;
     options.surveiller = false;
     fichier.ouvrir(p.fichier, options);
+    // La liste reste seule sur la sortie standard ; le rapport se voit avec « importer ».
+    if (fichier.nombreErreursImport() > 0)
+        std::fprintf(stderr, "%zu %s\n", fichier.nombreErreursImport(),
+                     versUtf8("erreur(s) dans le fichier Gedcom : « lignara importer » les détaille"_1252).c_str());
     CriteresPersonnes criteres{depuisUtf8(p.nom), depuisUtf8(p.prenoms), p.phonetique};
     for (const PersonneTrouvee& personne : chercherPersonnes(fichier, criteres))
         std::printf("%s\n", versUtf8(ligneDePersonne(personne)).c_str());
