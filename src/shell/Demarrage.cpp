@@ -1,6 +1,7 @@
 #include "shell/Demarrage.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 #include "commun/Dossiers.h"
@@ -23,6 +24,13 @@ Demarrage Demarrage::demarrer(fs::path dossierConfiguration, fs::path dossierSor
     d.configuration = chargerConfiguration(d.dossierConfiguration, &d.etatConfiguration);
     d.compteurs = chargerCompteursUsage(d.dossierConfiguration);
     return d;
+}
+
+fs::path Demarrage::fichierDuDemarrage(std::string_view argument) const {
+    if (argument.size() >= 2 && argument.front() == '"' && argument.back() == '"')
+        argument = argument.substr(1, argument.size() - 2);
+    if (!argument.empty()) return fs::path(std::string(argument));
+    return fs::path(configuration.fichierParDefaut);
 }
 
 bool Demarrage::quitter(FichierOuvert& fichier) noexcept {

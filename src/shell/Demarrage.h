@@ -8,6 +8,7 @@
 //   …
 //   programme.quitter(fichier);
 #include <filesystem>
+#include <string_view>
 
 #include "shell/CompteursUsage.h"
 #include "shell/Configuration.h"
@@ -28,6 +29,11 @@ struct Demarrage {
     static Demarrage demarrer();
     // Le même avec des dossiers donnés (essais, installation déplacée).
     static Demarrage demarrer(std::filesystem::path dossierConfiguration, std::filesystem::path dossierSortie);
+
+    // Fichier à ouvrir d'abord : l'argument de la ligne de commande (sans les guillemets qui
+    // l'entourent), sinon le fichier par défaut des préférences (octets du chemin) ; vide :
+    // la fenêtre demande.
+    std::filesystem::path fichierDuDemarrage(std::string_view argument) const;
 
     // Compteurs d'usage enregistrés (avec le nombre de personnes du dernier fichier ouvert),
     // documents produits effacés, fichier fermé. Rend faux quand les compteurs n'ont pu être

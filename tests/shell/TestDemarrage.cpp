@@ -57,5 +57,16 @@ TEST(Demarrage, desCompteursImpossiblesAEcrireNEmpechentPasLeResteDeLaSortie) {
     EXPECT_TRUE(sortie.noms().empty());
 }
 
+TEST(Demarrage, leFichierDuDemarrageEstLArgumentSinonCeluiDesPreferences) {
+    DossierEssai configuration, sortie;
+    Demarrage programme = Demarrage::demarrer(configuration.chemin(), sortie.chemin());
+    EXPECT_EQ(programme.fichierDuDemarrage(""), fs::path());
+    programme.configuration.fichierParDefaut = "/home/moi/famille.ged";
+    EXPECT_EQ(programme.fichierDuDemarrage(""), fs::path("/home/moi/famille.ged"));
+    EXPECT_EQ(programme.fichierDuDemarrage("\"/tmp/Mes essais/a.ged\""), fs::path("/tmp/Mes essais/a.ged"));
+    EXPECT_EQ(programme.fichierDuDemarrage("b.ged"), fs::path("b.ged"));
+    EXPECT_EQ(programme.fichierDuDemarrage("\""), fs::path("\""));
+}
+
 }  // namespace
 }  // namespace lignara
