@@ -16,7 +16,7 @@
 // vers son propre thread) après avoir levé le drapeau gedcomModifie().
 //
 // Erreurs. ouvrir() lève OperationImpossible (extension refusée, fichier inconnu, import
-// impossible) ou DonneesCorrompues, et laisse alors aucun fichier ouvert. Une lecture impossible
+// impossible) ou DonneesCorrompues, et ne laisse alors aucun fichier ouvert. Une lecture impossible
 // ou un manque de mémoire dans le thread de dérivation sont relancés par
 // attendreTablesDerivees(), dans le thread qui attend.
 #include <atomic>
