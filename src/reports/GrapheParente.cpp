@@ -20,14 +20,16 @@ constexpr std::size_t kNomsDansLeMessageDeBoucle = 20;
 
 [[noreturn]] void corrompue() { throw DonneesCorrompues("Anneau de fratrie rompu"_1252); }
 
-// Nombre de descendants distincts de chaque personne : chacun compté une fois, même atteint
-// par plusieurs lignées. Parcours marqué depuis chaque personne qui a des enfants.
-std::vector<std::uint32_t> compterDescendants(const GrapheParente& g) {
+// Nombre de descendants distincts : chacun compté une fois, même atteint par plusieurs
+// lignées (une somme sur les enfants compterait deux fois les enfants de cousins mariés).
+// Parcours marqué depuis chaque personne demandée ; le compter pour toutes coûterait la somme
+// des nombres d'ascendants de toute la base, trop pour un gros fichier très mêlé.
+std::vector<std::uint32_t> compterDescendants(const GrapheParente& g, const EnsemblePersonnes& demandees) {
     std::vector<std::uint32_t> resultat(std::size_t{g.nombrePersonnes()} + 1, 0);
     std::vector<std::uint32_t> vu(std::size_t{g.nombreNoeuds()} + 1, 0);
     std::vector<std::uint32_t> pile;
     for (std::uint32_t p = 1; p <= g.nombrePersonnes(); ++p) {
-        if (g.successeurs(p).empty()) continue;
+        if (!demandees.contient(p) || g.successeurs(p).empty()) continue;
         std::uint32_t compte = 0;
         pile.assign(1, p);
         vu[p] = p;
@@ -219,7 +221,8 @@ ResultatGrapheParente construireGrapheParente(const BaseGenealogique& base, cons
                 throw OperationImpossible("Le fichier ne contient aucun lien de parenté consanguin"_1252);
         }
     }
-    if (p.options & GrapheDescendants) r.descendants = compterDescendants(*g);
+    if (p.options & GrapheDescendants)
+        r.descendants = compterDescendants(*g, p.descendantsDe.nombre() > 0 ? p.descendantsDe : base.TetesDeBranche());
     if (p.options & GrapheApparitions) r.apparitions = compterApparitions(*g, p.racine);
     if (p.options & GrapheConserver) r.graphe = std::move(g);
     return r;

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "database/BaseGenealogique.h"
+#include "database/EnsemblePersonnes.h"
 #include "reports/Consanguinite.h"
 
 namespace lignara {
@@ -23,7 +24,7 @@ namespace lignara {
 enum OptionGrapheParente : unsigned {
     GrapheProfondeurs = 1,      // générations de descendants, un octet par personne
     GrapheConsanguinites = 2,   // cas de consanguinité
-    GrapheDescendants = 4,      // nombre de descendants distincts de chaque personne
+    GrapheDescendants = 4,      // nombre de descendants distincts des têtes de branche
     GrapheConserver = 8,        // garder le graphe après la construction
     GrapheApparitions = 16,     // unions sans enfant, et apparitions parmi les ascendants de la racine
 };
@@ -31,6 +32,8 @@ enum OptionGrapheParente : unsigned {
 struct ParametresGrapheParente {
     unsigned options = 0;
     std::uint32_t racine = 0;  // option 16
+    // Option 4 : personnes dont on compte les descendants ; vide : les têtes de branche de la base.
+    EnsemblePersonnes descendantsDe;
     // Années de naissance estimées par personne (9999 : aucune), pour l'ordre des lignées des
     // cas de consanguinité ; vide : les lignées restent dans l'ordre de la recherche.
     std::vector<std::int16_t> anneesNaissance;
@@ -47,7 +50,9 @@ class GrapheParente;
 struct ResultatGrapheParente {
     std::vector<std::uint8_t> profondeurs;      // option 1 : par personne (indice 0 inutilisé), 255 au plus
     std::vector<Consanguinite> consanguinites;  // option 2
-    std::vector<std::uint32_t> descendants;     // option 4 : par personne (indice 0 inutilisé)
+    // Option 4 : par personne (indice 0 inutilisé), pour les personnes demandées, 0 pour les
+    // autres ; chaque descendant compté une fois, quel que soit le nombre de lignées qui y mènent.
+    std::vector<std::uint32_t> descendants;
     std::vector<ApparitionAscendant> apparitions;  // option 16 : par numéro croissant, racine exclue
     std::unique_ptr<GrapheParente> graphe;      // option 8
 };

@@ -5,6 +5,7 @@
 
 #include "FamilleEssai.h"
 #include "commun/OperationImpossible.h"
+#include "gedcom/ImporterGedcom.h"
 #include "reports/GrapheParente.h"
 
 using namespace lignara;
@@ -44,10 +45,13 @@ std::vector<std::int16_t> annees(const BaseGenealogique& base) {
     return v;
 }
 
+// Descendants comptés pour toutes les personnes : les bases d'essai n'ont pas de têtes de branche.
 ResultatGrapheParente construire(const BaseGenealogique& base, unsigned options, std::uint32_t racine = 0) {
     ParametresGrapheParente p;
     p.options = options;
     p.racine = racine;
+    p.descendantsDe = EnsemblePersonnes(base.nombreIndividus());
+    for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n) p.descendantsDe.ajouter(n);
     p.anneesNaissance = annees(base);
     return construireGrapheParente(base, p);
 }
@@ -237,6 +241,15 @@ TEST(GrapheParente, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois) {
     EXPECT_EQ(f.descendants[Gaston], 6u);
     EXPECT_EQ(f.descendants[Pierre], 3u);
     EXPECT_EQ(f.descendants[Sophie], 1u);
+
+    // Sans liste : les têtes de branche marquées par l'import seules (ici Jean @I10@ et Marie @I2@,
+    // numéros 1 et 2 dans l'ordre des clés).
+    ResultatImport import =
+        ImporterGedcom(std::filesystem::path(LIGNARA_DOSSIER_FIXTURES) / "parente-homonymes-et-cles-non-triees.ged");
+    ParametresGrapheParente p;
+    p.options = GrapheDescendants;
+    ResultatGrapheParente t = construireGrapheParente(import.base, p);
+    EXPECT_EQ(t.descendants, (Numeros{0, 3, 3, 0, 0, 0, 0}));
 }
 
 TEST(GrapheParente, apparitionsDesAscendantsDeLaRacine) {
