@@ -213,13 +213,11 @@ ResultatGrapheParente construireGrapheParente(const BaseGenealogique& base, cons
         for (std::uint32_t n = 1; n <= g->nombrePersonnes(); ++n)
             r.profondeurs[n] = static_cast<std::uint8_t>(std::min(255, g->niveau(n) / 2));
     }
-    if (p.options & (GrapheConsanguinites | GrapheDescendants)) {
-        std::vector<BoucleParente> boucles = chercherBoucles(*g);
-        if (p.options & GrapheConsanguinites) {
-            r.consanguinites = casDeConsanguinite(*g, boucles, p.anneesNaissance);
-            if (r.consanguinites.empty())
-                throw OperationImpossible("Le fichier ne contient aucun lien de parenté consanguin"_1252);
-        }
+    // Les descendants se comptent par parcours marqués, sans passer par les boucles.
+    if (p.options & GrapheConsanguinites) {
+        r.consanguinites = casDeConsanguinite(*g, chercherBoucles(*g), p.anneesNaissance);
+        if (r.consanguinites.empty())
+            throw OperationImpossible("Le fichier ne contient aucun lien de parenté consanguin"_1252);
     }
     if (p.options & GrapheDescendants)
         r.descendants = compterDescendants(*g, p.descendantsDe.nombre() > 0 ? p.descendantsDe : base.TetesDeBranche());

@@ -17,6 +17,8 @@ public:
         std::int32_t haut = 0;
         for (std::uint32_t n = 1; n <= g.nombreNoeuds(); ++n) haut = std::max(haut, g.niveau(n));
         seaux_.resize(static_cast<std::size_t>(haut) + 1);
+        // Deux descentes d'un même sommet ne passent qu'une fois par niveau chacune.
+        longueurMax_ = 2 * static_cast<std::size_t>(haut) + 2;
     }
 
     std::vector<BoucleParente> chercher() {
@@ -80,6 +82,7 @@ private:
         std::uint32_t bouts[2] = {x, y};
         std::uint32_t commun = 0;
         while (commun == 0) {
+            if (moities[0].size() + moities[1].size() > longueurMax_) return;
             bool avance = false;
             for (int c = 0; c < 2 && commun == 0; ++c) {
                 if (!monter(bouts[c])) continue;
@@ -110,6 +113,7 @@ private:
     std::vector<std::uint32_t> marque_;  // côté de la remontée qui l'a vu, pour la boucle en cours
     std::vector<std::vector<Arete>> seaux_;
     std::size_t plusBas_ = 0;
+    std::size_t longueurMax_ = 0;
     std::uint32_t numero_ = 0;
     std::vector<BoucleParente> boucles_;
 };

@@ -5,6 +5,11 @@
 // nœud retient celui d'où il a été atteint ; une arête vers un nœud déjà atteint, hors de ces
 // liens, ferme une boucle, dont les deux moitiés se retrouvent en remontant les liens retenus
 // des deux bouts, un pas de chaque côté à tour de rôle, jusqu'au premier nœud commun.
+//
+// Seules sont gardées les boucles assez courtes pour être faites de deux descentes depuis un
+// même sommet (au plus deux fois le plus haut niveau) : dans un gros fichier très mêlé, les
+// autres font des milliers de nœuds et ne servent à aucun cas de consanguinité ; les remonter
+// jusqu'au bout coûterait des dizaines de secondes.
 #include <cstdint>
 #include <vector>
 
