@@ -97,12 +97,14 @@ private:
                     racine = static_cast<std::uint32_t>(l.case_(l.maximum(), c).personne);
                 }
             } catch (const OperationImpossible&) {
-                if (sansLien[0] == 0) sansLien[0] = a, sansLien[1] = b;
+                if (sansLien[0] == 0 && aDesParents(a) && aDesParents(b)) sansLien[0] = a, sansLien[1] = b;
             }
         }
         std::printf("Lien mesuré : personnes %u et %u, %zu générations jusqu'à l'ancêtre commun\n", premiere, seconde,
                     generations);
     }
+
+    bool aDesParents(std::uint32_t p) const { return base_.LireIndividu(p).pere != 0; }
 
     BaseGenealogique base_;
     std::string erreur_;

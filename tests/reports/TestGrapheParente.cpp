@@ -278,3 +278,22 @@ TEST(GrapheParente, lesUnionsSansEnfantPrennentLeMariPuisLaFemme) {
     EXPECT_EQ(r.profondeurs[Max], 0);
     EXPECT_EQ(r.apparitions.size(), 4u);  // Pierre, Marie, Gaston, Berthe
 }
+
+TEST(GrapheParente, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {
+    DossierEssai dossier;
+    ArbreEssai a;
+    for (int k = 0; k < 8; ++k) a.personne(k % 2 ? 'F' : 'M', annee(static_cast<std::int16_t>(1800 + 10 * k)));
+    a.couple(1, 2, {3, 4});  // 3 et 4 frère et sœur
+    a.couple(3, 6, {7});
+    a.couple(5, 4, {8});
+    a.couple(7, 8, {});      // 7 (homme) et 8 (femme), cousins germains, sans enfant
+    BaseGenealogique base = a.construire(dossier.chemin());
+    EXPECT_EQ(messageDe(base, GrapheConsanguinites), "Le fichier ne contient aucun lien de parenté consanguin"_1252);
+    ResultatGrapheParente r = construire(base, GrapheConsanguinites | GrapheApparitions);
+    ASSERT_EQ(r.consanguinites.size(), 1u);
+    const Consanguinite& c = r.consanguinites[0];
+    EXPECT_EQ(c.sommet, 1u);
+    EXPECT_EQ(c.base, 0u);
+    EXPECT_EQ(c.nombreBase, 0);
+    EXPECT_EQ(c.degre(), 4u);
+}
