@@ -25,7 +25,8 @@ std::uint32_t IdentifiantsPersonnes::numero(const BaseGenealogique& base, std::s
     while (!identifiant.empty() && identifiant.back() == '@') identifiant.remove_suffix(1);
     if (identifiant.empty()) return 0;
     std::string reference = "@" + std::string(identifiant) + "@";
-    std::string_view octets = CleEnregistrement::deReference(0, reference).octets();
+    const CleEnregistrement cle = CleEnregistrement::deReference(0, reference);
+    const std::string_view octets = cle.octets();
     auto it = std::lower_bound(cles_.begin(), cles_.end(), octets, [](const Cle& c, std::string_view o) {
         return std::string_view(c.octets) < o;
     });
