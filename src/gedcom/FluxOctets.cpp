@@ -20,6 +20,12 @@ bool FluxOctets::remplir() {
 }
 
 bool FluxOctets::positionner(std::uint64_t decalage) {
+    // La construction relit les enregistrements presque dans l'ordre du fichier : un décalage
+    // encore dans le tampon ne coûte pas de nouvelle lecture.
+    if (decalage >= positionTampon_ && decalage < positionTampon_ + fin_) {
+        debut_ = static_cast<std::size_t>(decalage - positionTampon_);
+        return true;
+    }
     debut_ = fin_ = 0;
     positionTampon_ = decalage;
     if (!fichier_) return false;

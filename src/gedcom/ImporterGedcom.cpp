@@ -2,6 +2,7 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "database/FichierBinaire.h"
 #include "gedcom/FichierGedcomOuvert.h"
 #include "gedcom/LecteurGedcom.h"
 #include "gedcom/ListeErreursGedcom.h"
@@ -54,6 +55,8 @@ ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
     if (chemins.empty() || chemins.size() > 255)
         throw OperationImpossible("Nombre de fichiers Gedcom incorrect"_1252);
     std::vector<FichierGedcomOuvert> fichiers = ouvrir(chemins);
+    // Le dossier temporaire est essayé avant le long balayage : son échec arrête tout de suite.
+    FichierBinaire::creerAnonyme(options.dossierTemporaire, "gen").fermer();
     ListeErreursGedcom erreurs(nomsSansDossier(chemins), options.dossierTemporaire);
     RegistresBalayage registres;
     balayer(fichiers, registres, erreurs, options);

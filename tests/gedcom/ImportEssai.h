@@ -34,8 +34,8 @@ inline std::string prenoms(const BaseGenealogique& b, std::uint32_t n) {
 inline std::string nom(const BaseGenealogique& b, std::uint32_t n) {
     return b.LireTexte(TableNoms, b.LireIndividu(n).nom);
 }
-inline std::string source(const BaseGenealogique& b, std::uint32_t ref) {
-    return b.LireTexte(TableSources, ref);
+inline std::string source(const BaseGenealogique& b, std::uint32_t ref, std::size_t capacite = 100) {
+    return b.LireTexte(TableSources, ref, capacite);
 }
 // Lieu lisible d'un événement (sans le code de 3 octets).
 inline std::string lieu(const BaseGenealogique& b, std::uint32_t evenement) {

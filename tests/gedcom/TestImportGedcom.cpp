@@ -156,6 +156,30 @@ TEST(ImportGedcom, uneBoucleDAscendanceEstCoupeeEtSignalee) {
     EXPECT_TRUE(defautsBase(r).empty());
 }
 
+TEST(ImportGedcom, unAdopteRejointLesEnfantsSansChilAvantOuApresSaFamille) {
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                           "0 @I3@ INDI\n1 ADOP\n2 FAMC @F1@\n"              // avant la famille
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I5@\n"
+                           "0 @I4@ INDI\n1 ADOP\n2 FAMC @F1@\n"              // après la famille
+                           "0 @I5@ INDI\n1 FAMC @F1@\n"
+                           "0 @I6@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n"  // a déjà des parents
+                           "0 @F2@ FAM\n1 HUSB @I7@\n1 CHIL @I6@\n0 @I7@ INDI\n1 FAMS @F2@\n0 TRLR\n");
+    EXPECT_TRUE(r.rapport.empty());
+    EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), (std::vector<std::uint32_t>{5, 3, 4}));
+    EXPECT_EQ(r.base.LireIndividu(4).mere, 2u);
+    EXPECT_EQ(r.base.LireIndividu(6).pere, 7u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, uneSourceSansTexteEstDefinieEtVide) {
+    auto r = importerTexte(kEnTete + "0 @S1@ SOUR\n1 NOTE rien\n0 @S2@ SOUR\n1 TITL " + std::string(120, 't') +
+                           "\n0 @I1@ INDI\n1 NAME A /B/\n2 SOUR @S1@\n1 OCCU x\n2 SOUR @S2@\n0 TRLR\n");
+    EXPECT_TRUE(r.rapport.empty());
+    EXPECT_EQ(r.base.LireIndividu(1).sourceNom, 0u);
+    EXPECT_EQ(source(r.base, r.base.LireIndividu(1).sourceProfession, 200), std::string(100, 't'));
+}
+
 TEST(ImportGedcom, lesTetesDeBrancheSontLesParentsSansParentsDeFamillesAvecEnfants) {
     auto r = importerTexte(kEnTete +
                            "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"      // couple racine
@@ -214,6 +238,15 @@ TEST(ImportGedcom, unFichierAbsentOuIlisibleDonneSonMessage) {
     }
     FichierEssai vide("");
     EXPECT_THROW(ImporterGedcom(vide.chemin()), OperationImpossible);
+    FichierEssai bon(kEnTete + "0 TRLR\n");
+    OptionsImport o;
+    o.dossierTemporaire = "/nulle/part";
+    try {
+        ImporterGedcom(bon.chemin(), o);
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        EXPECT_STREQ(e.what(), "Accès impossible au répertoire temporaire\n/nulle/part"_1252);
+    }
 }
 
 TEST(ImportGedcom, lImportDePlusieursFichiersTitreLesErreursParFichier) {

@@ -4,10 +4,17 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#define LIGNARA_ISATTY(f) _isatty(_fileno(f))
+#else
 #include <unistd.h>
+#define LIGNARA_ISATTY(f) ::isatty(fileno(f))
+#endif
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -50,10 +57,10 @@ private:
 };
 
 void ecrireFichier(const fs::path& chemin, const std::string& octets) {
-    std::FILE* f = std::fopen(chemin.c_str(), "wb");
-    bool ok = f && std::fwrite(octets.data(), 1, octets.size(), f) == octets.size();
-    if (f && std::fclose(f) != 0) ok = false;
-    if (!ok) throw OperationImpossible(depuisUtf8("Écriture impossible du fichier " + chemin.string()));
+    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
+    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
+    f.close();
+    if (!f) throw OperationImpossible(depuisUtf8("Écriture impossible du fichier " + chemin.string()));
 }
 
 void afficherResume(const ResultatImport& r) {
@@ -68,7 +75,7 @@ void afficherResume(const ResultatImport& r) {
 void importer(const ParametresImporter& p) {
     OptionsImport options;
     auto barre = std::make_shared<BarreProgression>();
-    if (::isatty(STDOUT_FILENO)) options.progression = [barre](std::uint64_t f, std::uint64_t t) { (*barre)(f, t); };
+    if (LIGNARA_ISATTY(stdout)) options.progression = [barre](std::uint64_t f, std::uint64_t t) { (*barre)(f, t); };
     ResultatImport r = ImporterGedcom(fs::path(p.fichier), options);
     barre->effacer();
     if (!r.rapport.empty()) std::printf("%s", versUtf8(r.rapport).c_str());
