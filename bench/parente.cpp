@@ -40,7 +40,6 @@ public:
     std::uint32_t premiere = 0, seconde = 0;
     std::size_t generations = 0;
     std::uint32_t racine = 0;
-    std::uint32_t sansLien[2] = {0, 0};  // tous les ascendants des deux côtés parcourus
 
 private:
     GrandeBase() {
@@ -97,14 +96,11 @@ private:
                     racine = static_cast<std::uint32_t>(l.case_(l.maximum(), c).personne);
                 }
             } catch (const OperationImpossible&) {
-                if (sansLien[0] == 0 && aDesParents(a) && aDesParents(b)) sansLien[0] = a, sansLien[1] = b;
             }
         }
         std::printf("Lien mesuré : personnes %u et %u, %zu générations jusqu'à l'ancêtre commun\n", premiere, seconde,
                     generations);
     }
-
-    bool aDesParents(std::uint32_t p) const { return base_.LireIndividu(p).pere != 0; }
 
     BaseGenealogique base_;
     std::string erreur_;
@@ -122,21 +118,6 @@ void LienEntreDeuxPersonnesEloignees(benchmark::State& etat) {
         benchmark::DoNotOptimize(l.ancetreCommun());
     }
     etat.counters["generations"] = static_cast<double>(g.generations);
-}
-
-void RechercheSansLienDeParente(benchmark::State& etat) {
-    GrandeBase& g = GrandeBase::instance();
-    if (!g.prete() || g.sansLien[0] == 0) {
-        etat.SkipWithError(g.prete() ? "toutes les paires essayées sont parentes" : g.erreur());
-        return;
-    }
-    for (auto _ : etat) {
-        LienParente l(g.sansLien[0], g.sansLien[1]);
-        try {
-            l.chercher(g.base());
-        } catch (const OperationImpossible&) {
-        }
-    }
 }
 
 void graphe(benchmark::State& etat, unsigned options, std::uint32_t racine = 0) {
@@ -172,7 +153,6 @@ void GrapheApparitionsDUneRacine(benchmark::State& etat) {
 }
 
 BENCHMARK(LienEntreDeuxPersonnesEloignees)->Unit(benchmark::kMillisecond)->Iterations(5);
-BENCHMARK(RechercheSansLienDeParente)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(GrapheBouclesEtConsanguinites)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(GrapheApparitionsDUneRacine)->Unit(benchmark::kMillisecond)->Iterations(2);
 BENCHMARK(GrapheListeDesBranches)->Unit(benchmark::kMillisecond)->Iterations(1);
