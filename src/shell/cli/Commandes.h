@@ -22,5 +22,7 @@ void ajouterCommandeImporter(CLI::App& app);
 
 // lignara personnes FICHIER [--nom NOM] [--prenoms P] [--phonetique] (CommandePersonnes.cpp).
 void ajouterCommandePersonnes(CLI::App& app);
+// lignara parente FICHIER PERSONNE1 PERSONNE2 : lien de parenté en texte (CommandeParente.cpp).
+void ajouterCommandeParente(CLI::App& app);
 
 }  // namespace lignara::cli
