@@ -1,6 +1,7 @@
 // lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] : importe un fichier GEDCOM dans
 // une base de travail, affiche le rapport d'erreurs tel que le dialogue le montrerait, puis un
 // résumé. Sur un terminal, une barre de progression accompagne les longs imports.
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -25,10 +26,12 @@ struct ParametresImporter {
     std::string rapport;
 };
 
-// Barre de 40 cases, redessinée seulement quand le pourcentage change.
+// Barre de 40 cases, redessinée seulement quand le pourcentage change ; un import bref (moins
+// d'une demi-seconde) n'en montre pas.
 class BarreProgression {
 public:
     void operator()(std::uint64_t fait, std::uint64_t total) {
+        if (std::chrono::steady_clock::now() - debut_ < std::chrono::milliseconds(500)) return;
         int pourcent = total == 0 ? 100 : static_cast<int>(fait * 100 / total);
         if (pourcent == dernier_) return;
         dernier_ = pourcent;
@@ -42,6 +45,7 @@ public:
     }
 
 private:
+    std::chrono::steady_clock::time_point debut_ = std::chrono::steady_clock::now();
     int dernier_ = -1;
 };
 

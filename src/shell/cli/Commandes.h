@@ -20,4 +20,7 @@ void ajouterCommandeEssaiPdf(CLI::App& app);
 // lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] (CommandeImporter.cpp).
 void ajouterCommandeImporter(CLI::App& app);
 
+// lignara parente FICHIER PERSONNE1 PERSONNE2 : lien de parenté en texte (CommandeParente.cpp).
+void ajouterCommandeParente(CLI::App& app);
+
 }  // namespace lignara::cli

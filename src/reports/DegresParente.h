@@ -1,0 +1,26 @@
+#pragma once
+// Degrés de parenté autour d'une personne : parcours en largeur par les liens de père, de mère,
+// de conjoint et d'enfant ; le degré d'un parent est le nombre de ces liens sur le plus court
+// chemin (un cousin germain au 4e degré, un conjoint au 1er).
+#include <cstdint>
+#include <vector>
+
+#include "database/BaseGenealogique.h"
+#include "database/EnsemblePersonnes.h"
+
+namespace lignara {
+
+struct DegreParente {
+    std::uint32_t personne = 0;
+    std::uint16_t degre = 0;
+    bool ligneDirecte = false;  // ascendant direct de la racine
+    bool alliance = false;      // atteint comme conjoint
+};
+
+// Rend, dans l'ordre du parcours, toutes les personnes atteintes sauf la racine elle-même
+// (qui n'est jamais listée). degreMax 0 : sans limite ; une personne au-delà n'est ni listée
+// ni développée. visites reçoit la racine et les personnes listées ; il doit couvrir la base.
+std::vector<DegreParente> parcourirDegresParente(const BaseGenealogique& base, std::uint32_t racine,
+                                                 std::uint16_t degreMax, EnsemblePersonnes& visites);
+
+}  // namespace lignara

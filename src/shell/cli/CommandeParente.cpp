@@ -1,0 +1,52 @@
+// lignara parente FICHIER.ged PERSONNE1 PERSONNE2 : cherche le lien de parenté entre deux
+// personnes et l'écrit en texte (ancêtre commun, sommet, les deux lignées).
+#include <cstdio>
+#include <memory>
+#include <string>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "documents/GenealogieLigneCommande.h"
+#include "reports/LienParente.h"
+#include "reports/TexteLienParente.h"
+#include "shell/cli/Commandes.h"
+
+namespace lignara::cli {
+
+namespace {
+
+struct ParametresParente {
+    std::string fichier;
+    std::string premiere;
+    std::string seconde;
+};
+
+void chercherParente(const ParametresParente& p) {
+    GenealogieLigneCommande g = GenealogieLigneCommande::ouvrir(std::filesystem::path(p.fichier));
+    std::uint32_t premiere = g.personne(depuisUtf8(p.premiere));
+    std::uint32_t seconde = g.personne(depuisUtf8(p.seconde));
+    LienParente lien(premiere, seconde);
+    lien.chercher(g.import.base);
+    std::printf("%s", versUtf8(texteLienParente(g.import.base, lien)).c_str());
+    std::fflush(stdout);
+}
+
+}  // namespace
+
+void ajouterCommandeParente(CLI::App& app) {
+    auto* cmd = app.add_subcommand("parente", "Cherche le lien de parenté entre deux personnes d'un fichier "
+                                              "GEDCOM et l'affiche en texte");
+    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
+    auto p = std::make_shared<ParametresParente>();
+    const char* aidePersonne = "Identifiant GEDCOM (@I52@) ou noms comme le fichier les écrit "
+                               "(\"Victoria /Hanover/\"), suivis au besoin de la date de naissance (24/05/1819)";
+    cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM")->required();
+    cmd->add_option("PERSONNE1", p->premiere, aidePersonne)->required();
+    cmd->add_option("PERSONNE2", p->seconde, aidePersonne)->required();
+    cmd->callback([p] {
+        chercherParente(*p);
+        codeSortie = 0;
+    });
+}
+
+}  // namespace lignara::cli
