@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandeEssaiPdf(app);
     cli::ajouterCommandeImporter(app);
     cli::ajouterCommandeParente(app);
+    cli::ajouterCommandeDocument(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {
