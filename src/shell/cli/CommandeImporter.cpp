@@ -11,7 +11,10 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
+#include "shell/FichierOuvert.h"
+#include "shell/PersonnesTrouvees.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {
@@ -24,6 +27,7 @@ struct ParametresImporter {
     std::string fichier;
     std::string base;
     std::string rapport;
+    bool estimations = false;
 };
 
 // Barre de 40 cases, redessinée seulement quand le pourcentage change ; un import bref (moins
@@ -65,6 +69,13 @@ void afficherResume(const ResultatImport& r) {
     std::printf("%s%zu\n", versUtf8("Erreurs : "_1252).c_str(), r.nombreErreurs);
 }
 
+// Une ligne par personne, par numéro : année de naissance estimée et marque de vie.
+void afficherEstimations(const BaseGenealogique& base) {
+    TablesDerivees tables = calculerTablesDerivees(base, FichierOuvert::anneeHorloge());
+    for (const PersonneTrouvee& personne : toutesLesPersonnes(base, tables))
+        std::printf("%s\n", versUtf8(ligneDePersonne(personne)).c_str());
+}
+
 void importer(const ParametresImporter& p) {
     OptionsImport options;
     auto barre = std::make_shared<BarreProgression>();
@@ -73,6 +84,7 @@ void importer(const ParametresImporter& p) {
     barre->effacer();
     if (!r.rapport.empty()) std::printf("%s", versUtf8(r.rapport).c_str());
     afficherResume(r);
+    if (p.estimations) afficherEstimations(r.base);
     if (!p.rapport.empty()) ecrireFichier(p.rapport, r.rapport);
     if (!p.base.empty()) {
         std::error_code ec;
@@ -92,6 +104,9 @@ void ajouterCommandeImporter(CLI::App& app) {
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer")->required();
     cmd->add_option("--base", p->base, "Garde une copie de la base de travail à ce chemin");
     cmd->add_option("--rapport", p->rapport, "Écrit le rapport d'erreurs (Windows-1252, CR LF) à ce chemin");
+    cmd->add_flag("--estimations", p->estimations,
+                  "Affiche ensuite chaque personne : numéro, nom, prénoms, année de naissance estimée, "
+                  "marque de vie");
     cmd->callback([p] {
         importer(*p);
         codeSortie = 0;

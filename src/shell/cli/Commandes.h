@@ -24,5 +24,7 @@ void ajouterCommandeImporter(CLI::App& app);
 void ajouterCommandeParente(CLI::App& app);
 // lignara document TYPE FICHIER.ged [...] | --liste (CommandeDocument.cpp).
 void ajouterCommandeDocument(CLI::App& app);
+// lignara personnes FICHIER [--nom NOM] [--prenoms P] [--phonetique] (CommandePersonnes.cpp).
+void ajouterCommandePersonnes(CLI::App& app);
 
 }  // namespace lignara::cli
