@@ -26,7 +26,7 @@ std::string formatsEnMots(const Afficheur& a) {
 // Largeur à l'écran d'un texte UTF-8 : les octets de suite ne comptent pas.
 std::size_t colonnes(const std::string& s) {
     std::size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
+    for (char c : s) n += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
     return n;
 }
 
