@@ -184,5 +184,42 @@ TEST(ExecutionDocument, conjointUniqueChoisiSeulEtSecondePersonneExigee) {
     EXPECT_EQ(refus(e, d, *afficheurDeCode(11)), "Ce document demande une seconde personne : --seconde PERSONNE");
 }
 
+// Dialogues d'essai : changent la racine, ou sont annulés.
+class DialoguesEssai : public SourceParametres {
+public:
+    std::int32_t nouvelleRacine = 0;  // 0 : annulés
+    std::int32_t racineRecue = -1;
+    bool parametrer(Document& d, const ContexteDocument&) override {
+        racineRecue = std::get<std::int32_t>(d.parametres[0]);
+        if (nouvelleRacine == 0) return false;
+        d.parametres[0] = nouvelleRacine;
+        return true;
+    }
+};
+
+TEST(ExecutionDocument, modificationDUnFavoriRedemandeLaPersonnePerdueEtRecode) {
+    Execution e;
+    FavoriBrut f;
+    EnsemblePersonnes coupes(e.b.base().nombreIndividus());
+    encoderParametres(f, SignatureParametres("Psb1L1"),
+                      {std::int32_t{5}, std::string("DUPONT"), std::uint8_t{1}, std::uint8_t{0}, coupes, std::uint8_t{4}},
+                      e.b.base());
+    f.parametres[5] = 'X';  // « DUPONT·LOUISE » n'est plus dans la base
+    const auto abime = f.parametres;
+    DialoguesEssai dialogues;
+    DocumentEssai annule(listeAscendante());
+    EXPECT_FALSE(modifierParametresFavori(f, annule, dialogues, e.b.contexte));
+    EXPECT_EQ(dialogues.racineRecue, 0);  // le dialogue redemande la personne
+    EXPECT_EQ(f.parametres, abime);       // annulé : rien ne change
+    dialogues.nouvelleRacine = 3;
+    DocumentEssai doc(listeAscendante());
+    ASSERT_TRUE(modifierParametresFavori(f, doc, dialogues, e.b.contexte));
+    DocumentEssai relu(listeAscendante());
+    relu.initialiserParametres(e.b.contexte);
+    ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(relu, e.b.contexte));
+    EXPECT_EQ(relu.racine(), 3);
+    EXPECT_EQ(std::get<std::uint8_t>(relu.parametres[5]), 4);  // les autres paramètres sont gardés
+}
+
 }  // namespace
 }  // namespace lignara
