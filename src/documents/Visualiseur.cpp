@@ -41,9 +41,15 @@ std::vector<std::string> mots(std::string_view commande) {
     return resultat;
 }
 
+// Seuls les afficheurs lancés ici sont recueillis : un autre enfant du programme reste à qui
+// l'attend.
+std::vector<pid_t>& afficheursLances() {
+    static std::vector<pid_t> lances;
+    return lances;
+}
+
 void recueillirAfficheursFinis() {
-    while (::waitpid(-1, nullptr, WNOHANG) > 0) {
-    }
+    std::erase_if(afficheursLances(), [](pid_t pid) { return ::waitpid(pid, nullptr, WNOHANG) != 0; });
 }
 
 }  // namespace
@@ -63,7 +69,9 @@ bool visualiser(const Graphique& document, const CommandesAfficheurs& commandes)
     for (std::string& a : arguments) argv.push_back(a.data());
     argv.push_back(nullptr);
     pid_t pid = 0;
-    return ::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) == 0;
+    if (::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0) return false;
+    afficheursLances().push_back(pid);
+    return true;
 }
 
 }  // namespace lignara
