@@ -2,12 +2,19 @@
 
 #include <gtest/gtest.h>
 
+#include "render/PoliceFamille.h"
 #include "render/PoliceListe.h"
 
 namespace lignara {
 namespace {
 
-TEST(PoliceAuHasard, tireUnePoliceInstalleeEtRendCelleDesPreferences) {
+// fontconfig garde ses tables jusqu'à ce qu'on les rende.
+class PoliceAuHasardInstallees : public ::testing::Test {
+protected:
+    void TearDown() override { PoliceFamille::liberer(); }
+};
+
+TEST_F(PoliceAuHasardInstallees, tireUnePoliceInstalleeEtRendCelleDesPreferences) {
     ListePolices installees = listerPolicesUtilisables();
     if (installees.nombre == 0) GTEST_SKIP() << "aucune police installée";
     const std::string preferee(installees.noms().back());
@@ -19,7 +26,7 @@ TEST(PoliceAuHasard, tireUnePoliceInstalleeEtRendCelleDesPreferences) {
         PoliceAuHasard police(document, &reglages, true, alea);
         EXPECT_EQ(document.nomPoliceGarde, preferee);
         bool installee = false;
-        for (auto nom : listerPolicesUtilisables().noms()) installee |= nom == reglages.nomPolice;
+        for (auto nom : installees.noms()) installee |= nom == reglages.nomPolice;
         EXPECT_TRUE(installee) << reglages.nomPolice;
     }
     EXPECT_EQ(reglages.nomPolice, preferee);
