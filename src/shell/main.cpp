@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandeImporter(app);
     cli::ajouterCommandePersonnes(app);
     cli::ajouterCommandeParente(app);
+    cli::ajouterCommandeDocument(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

@@ -24,5 +24,7 @@ void ajouterCommandeImporter(CLI::App& app);
 void ajouterCommandePersonnes(CLI::App& app);
 // lignara parente FICHIER PERSONNE1 PERSONNE2 : lien de parenté en texte (CommandeParente.cpp).
 void ajouterCommandeParente(CLI::App& app);
+// lignara document TYPE FICHIER.ged [...] | --liste (CommandeDocument.cpp).
+void ajouterCommandeDocument(CLI::App& app);
 
 }  // namespace lignara::cli

@@ -1,0 +1,27 @@
+#include "documents/ChoixConjoint.h"
+
+namespace lignara {
+
+std::vector<ConjointPossible> conjointsPossibles(const BaseGenealogique& base, std::uint32_t personne) {
+    std::vector<ConjointPossible> liste;
+    if (personne < 1 || personne > base.nombreIndividus()) return liste;
+    std::uint32_t f = base.LireIndividu(personne).premiereFamille;
+    for (std::uint32_t pas = 0; f >= 1 && f <= base.nombreFamilles() && pas < base.nombreFamilles(); ++pas) {
+        Famille fam = base.LireFamille(f);
+        if (fam.conjoint >= 1 && fam.conjoint <= base.nombreIndividus()) {
+            liste.push_back({fam.conjoint, f});
+            if (liste.size() == kConjointsMax) break;
+        }
+        if (fam.suivante <= 0) break;
+        f = static_cast<std::uint32_t>(fam.suivante);
+    }
+    return liste;
+}
+
+std::size_t rangDuConjoint(const std::vector<ConjointPossible>& conjoints, std::uint32_t conjointCourant) {
+    for (std::size_t i = 0; i < conjoints.size(); ++i)
+        if (conjoints[i].conjoint == conjointCourant) return i;
+    return 0;
+}
+
+}  // namespace lignara

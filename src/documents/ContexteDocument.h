@@ -1,0 +1,25 @@
+#pragma once
+// Ce que les documents et la sélection des personnes lisent du fichier ouvert : la base, ses
+// deux index de noms, la préférence de casse automatique et l'endroit où vont les messages
+// (boîte de message de la fenêtre, sortie d'erreur de la ligne de commande). Les pointeurs
+// restent à l'appelant et doivent vivre plus longtemps que le document.
+#include "database/BaseGenealogique.h"
+#include "database/IndexNoms.h"
+#include "database/IndexPhonetique.h"
+#include "render/PoliceChargement.h"
+
+namespace lignara {
+
+struct ContexteDocument {
+    const BaseGenealogique* base = nullptr;
+    const IndexNoms* noms = nullptr;
+    const IndexPhonetique* phonetique = nullptr;
+    bool casseAutomatique = true;
+    RecepteurMessages messages;
+
+    void signaler(const std::string& message1252) const {
+        if (messages) messages(message1252);
+    }
+};
+
+}  // namespace lignara

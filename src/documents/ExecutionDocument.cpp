@@ -1,0 +1,52 @@
+#include "documents/ExecutionDocument.h"
+
+#include <system_error>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "documents/NommageFichier.h"
+#include "documents/PoliceAuHasard.h"
+
+namespace lignara {
+
+namespace {
+
+std::mt19937& aleaPolices() {
+    static std::mt19937 alea{std::random_device{}()};
+    return alea;
+}
+
+void nommer(Document& document, const ReglagesExecution& reglages) {
+    const auto& imposee = reglages.sortieImposee;
+    std::error_code ec;
+    if (!imposee.empty() && !std::filesystem::is_directory(imposee, ec)) {
+        imposerFichier(document, imposee);
+        return;
+    }
+    nommerFichier(document, imposee.empty() ? reglages.dossierSortie : imposee, document.type().prefixe,
+                  document.nomRacine());
+}
+
+}  // namespace
+
+std::optional<std::string> executerDocument(std::unique_ptr<Document> document, SourceParametres& source,
+                                            const ContexteDocument& contexte, const ReglagesExecution& reglages) {
+    PoliceAuHasard police(*document, reglages.polices, reglages.policeAuHasard, aleaPolices());
+    document->initialiserParametres(contexte);
+    if (!source.parametrer(*document, contexte)) return std::nullopt;
+    if (!document->verifierParametres(contexte)) return std::nullopt;
+    document->preparer(contexte);
+    nommer(*document, reglages);
+    document->ecrire();
+    if (reglages.visualiser) visualiser(*document, reglages.afficheurs);
+    if (reglages.compteurs) reglages.compteurs->compter(document->type().compteur + document->varianteCompteur());
+    return document->chemin;
+}
+
+std::optional<std::string> executer(const Afficheur& type, SourceParametres& source,
+                                    const ContexteDocument& contexte, const ReglagesExecution& reglages) {
+    if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
+    return executerDocument(type.fabrique(type), source, contexte, reglages);
+}
+
+}  // namespace lignara

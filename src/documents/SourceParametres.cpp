@@ -1,0 +1,21 @@
+#include "documents/SourceParametres.h"
+
+namespace lignara {
+
+bool ParametresFavori::parametrer(Document& document, const ContexteDocument& contexte) {
+    decoderParametres(favori_, mode_, document.signature(), document.parametres, contexte);
+    document.suivreFormatDesParametres();
+    if (mode_ == ModeFavori::Modification) return true;
+    return !document.type().demandeRacine() || document.racine() > 0;
+}
+
+bool modifierParametresFavori(FavoriBrut& favori, Document& document, SourceParametres& dialogues,
+                              const ContexteDocument& contexte) {
+    document.initialiserParametres(contexte);
+    ParametresFavori(favori, ModeFavori::Modification).parametrer(document, contexte);
+    if (!dialogues.parametrer(document, contexte)) return false;
+    encoderParametres(favori, document.signature(), document.parametres, *contexte.base);
+    return true;
+}
+
+}  // namespace lignara

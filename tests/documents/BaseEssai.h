@@ -1,0 +1,52 @@
+#pragma once
+// Base de travail importée d'un GEDCOM écrit dans le test, avec ses index et un contexte de
+// documents qui garde les messages.
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "database/IndexDesNoms.h"
+#include "documents/ContexteDocument.h"
+#include "gedcom/ImportEssai.h"
+
+namespace lignara::essai {
+
+struct BaseEssai {
+    explicit BaseEssai(std::string_view gedcom)
+        : import(importerTexte(gedcom)), index(construireIndexDesNoms(import.base)) {
+        contexte.base = &import.base;
+        contexte.noms = &index.noms;
+        contexte.phonetique = &index.phonetique;
+        contexte.messages = [this](const std::string& m) { messages.push_back(m); };
+    }
+    BaseEssai(const BaseEssai&) = delete;
+    BaseEssai& operator=(const BaseEssai&) = delete;
+
+    const BaseGenealogique& base() const { return import.base; }
+    // Numéro de la personne de ces prénoms (la première), 0 sinon.
+    std::int32_t personne(std::string_view prenomsCherches) const {
+        for (std::uint32_t n = 1; n <= import.base.nombreIndividus(); ++n)
+            if (prenoms(import.base, n) == prenomsCherches) return static_cast<std::int32_t>(n);
+        return 0;
+    }
+
+    ResultatImport import;
+    IndexDesNoms index;
+    ContexteDocument contexte;
+    std::vector<std::string> messages;
+};
+
+// Famille d'essai : deux Jean DUPONT nés à des dates différentes, un sans naissance, une
+// épouse, deux enfants.
+inline constexpr std::string_view kFamilleEssai =
+    "0 HEAD\n1 CHAR ANSI\n"
+    "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n1 BIRT\n2 DATE 3 MAR 1850\n1 FAMS @F1@\n"
+    "0 @I2@ INDI\n1 NAME Marie /MARTIN/\n1 SEX F\n1 BIRT\n2 DATE 1852\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n1 BIRT\n2 DATE 12 JUN 1875\n1 FAMC @F1@\n"
+    "0 @I4@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n"
+    "0 @I5@ INDI\n1 NAME Louise /DUPONT/\n1 SEX F\n1 BIRT\n2 DATE 1877\n1 FAMC @F1@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I5@\n1 MARR\n2 DATE 1874\n"
+    "0 TRLR\n";
+
+}  // namespace lignara::essai

@@ -1,0 +1,61 @@
+#include "documents/Afficheur.h"
+
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+
+namespace lignara {
+namespace {
+
+TEST(Afficheur, tableDeCinquanteQuatreTypesAuxCodesUniquesSans33) {
+    auto table = afficheurs();
+    ASSERT_EQ(table.size(), 54u);
+    std::set<int> codes, noms;
+    std::set<std::string> lisibles;
+    for (const Afficheur& a : table) {
+        EXPECT_TRUE(codes.insert(a.code).second) << int(a.code);
+        EXPECT_TRUE(lisibles.insert(a.nomLisible).second) << a.nomLisible;
+        EXPECT_LE(a.titre1252().size(), Afficheur::kLongueurTitreMax) << a.titre;
+        EXPECT_EQ(std::string(a.prefixe).size(), 3u);
+        EXPECT_TRUE(a.offre(FormatSortie::Pdf)) << a.titre;
+        EXPECT_LT(a.compteur, 44u);
+    }
+    EXPECT_EQ(codes.count(33), 0u);
+    EXPECT_EQ(*codes.rbegin(), 55);
+    EXPECT_EQ(table.front().code, 1);
+    EXPECT_EQ(table.back().code, 30);
+    EXPECT_EQ(prefixesDocuments().size(), 30u);
+}
+
+TEST(Afficheur, premiereSignatureEtFormatsDesListes) {
+    const Afficheur* la = afficheurDeCode(12);
+    ASSERT_NE(la, nullptr);
+    EXPECT_STREQ(la->signature, "Psb1L1");
+    EXPECT_TRUE(la->offre(FormatSortie::Texte) && la->offre(FormatSortie::Rtf) && la->offre(FormatSortie::Web));
+    const Afficheur* ld = afficheurDeCode(15);
+    EXPECT_FALSE(ld->offre(FormatSortie::Rtf));
+    EXPECT_EQ(afficheurDeCode(16)->titre1252(), "Liste \xE9" "clair");
+    EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
+    EXPECT_EQ(afficheurDeCode(33), nullptr);
+}
+
+TEST(Afficheur, designeUnTypeParCodeNomLisibleOuPrefixe) {
+    auto parCode = chercherAfficheurs("38");
+    ASSERT_EQ(parCode.size(), 1u);
+    EXPECT_STREQ(parCode[0]->titre, "Arbre ascendant familial");
+    auto parNom = chercherAfficheurs("liste-descendante");
+    ASSERT_EQ(parNom.size(), 1u);
+    EXPECT_EQ(parNom[0]->code, 15);
+    EXPECT_EQ(chercherAfficheurs("LD").size(), 1u);
+    EXPECT_EQ(chercherAfficheurs("ld_").size(), 1u);
+    EXPECT_EQ(chercherAfficheurs("AA_").size(), 2u);  // individuel et familial
+    EXPECT_EQ(chercherAfficheurs("TR").size(), 3u);
+    EXPECT_TRUE(chercherAfficheurs("33").empty());
+    EXPECT_TRUE(chercherAfficheurs("999").empty());
+    EXPECT_TRUE(chercherAfficheurs("arbre").empty());
+    EXPECT_TRUE(chercherAfficheurs("").empty());
+}
+
+}  // namespace
+}  // namespace lignara

@@ -1,0 +1,106 @@
+#include "documents/NommageFichier.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "commun/OperationImpossible.h"
+#include "documents/NettoyageDocuments.h"
+#include "shell/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string nomSeul(const Graphique& g) { return fs::path(g.chemin).filename().string(); }
+
+TEST(NommageFichier, nomAvecParticuleEtSecondFichierNumerote) {
+    essai::DossierEssai d;
+    Graphique g;
+    nommerFichier(g, d.chemin(), "AA_", "D'ARC (de)");
+    EXPECT_EQ(nomSeul(g), "AA_D-ARC--de-.pdf");
+    EXPECT_EQ(fs::path(g.chemin).parent_path(), d.chemin());
+    EXPECT_TRUE(fs::exists(g.chemin));  // le nom est réservé tout de suite
+    Graphique second;
+    nommerFichier(second, d.chemin(), "AA_", "D'ARC (de)");
+    EXPECT_EQ(nomSeul(second), "AA_D-ARC--de-1.pdf");
+    Graphique troisieme;
+    nommerFichier(troisieme, d.chemin(), "AA_", "D'ARC (de)");
+    EXPECT_EQ(nomSeul(troisieme), "AA_D-ARC--de-2.pdf");
+}
+
+TEST(NommageFichier, extensionDuFormatEtNomVideSansPersonne) {
+    essai::DossierEssai d;
+    Graphique g;
+    g.format = FormatSortie::Web;
+    nommerFichier(g, d.chemin(), "LE_", "");
+    EXPECT_EQ(nomSeul(g), "LE_.htm");
+    g.format = FormatSortie::Texte;
+    nommerFichier(g, d.chemin(), "LE_", "");
+    EXPECT_EQ(nomSeul(g), "LE_.txt");
+    g.format = FormatSortie::Rtf;
+    nommerFichier(g, d.chemin(), "TA_", "\xC9LO\xCF");  // ÉLOÏ en Windows-1252
+    EXPECT_EQ(nomSeul(g), "TA_\u00C9LO\u00CF.rtf");
+}
+
+TEST(NommageFichier, metacaracteresDuShellDeviennentDesTirets) {
+    EXPECT_EQ(nettoyerNomFichier("$(rm -rf ~);a|b`c`&\"d\"<e>/f\\g*h?i[j]k,l"),
+              "--rm--rf----a-b-c---d--e--f-g-h-i-j-k-l");
+    EXPECT_EQ(nettoyerNomFichier(std::string("a\nb\tc\x7f", 6)), "a-b-c-");
+    EXPECT_EQ(nettoyerNomFichier("DUPONT-MARTIN \xC9"), "DUPONT-MARTIN-\xC9");
+}
+
+TEST(NommageFichier, unLienPoseDAvanceNEstPasSuivi) {
+    essai::DossierEssai d;
+    fs::path cible = d / "cible.txt";
+    { std::ofstream(cible) << "à garder"; }
+    fs::create_symlink(cible, d / "AA_DUPONT.pdf");
+    Graphique g;
+    nommerFichier(g, d.chemin(), "AA_", "DUPONT");
+    EXPECT_EQ(nomSeul(g), "AA_DUPONT1.pdf");
+    g.chemin = (d / "AA_DUPONT.pdf").string();  // même un chemin imposé sur le lien
+    EXPECT_THROW(std::fclose(ouvrirFichierDocument(g)), OperationImpossible);
+    std::ifstream relu(cible);
+    std::string contenu;
+    std::getline(relu, contenu);
+    EXPECT_EQ(contenu, "à garder");
+}
+
+TEST(NommageFichier, dossierAbsentDonneLeMessageDeCreation) {
+    Graphique g;
+    try {
+        nommerFichier(g, "/dossier/qui/n/existe/pas", "AA_", "X");
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Cr\xE9" "ation impossible d'un fichier dans /dossier/qui/n/existe/pas");
+    }
+}
+
+TEST(NommageFichier, cheminTropLongRaccourcitLeNom) {
+    essai::DossierEssai d;
+    Graphique g;
+    nommerFichier(g, d.chemin(), "LA_", std::string(400, 'X'));
+    EXPECT_LE(g.chemin.size(), Graphique::kLongueurCheminMax);
+    EXPECT_TRUE(nomSeul(g).starts_with("LA_XXX"));
+}
+
+TEST(NettoyageDocuments, effaceLesDocumentsEtGardeLeReste) {
+    essai::DossierEssai d;
+    for (const char* nom : {"AA_DUPONT.pdf", "LD_.txt", "TA_X1.rtf", "LE_.htm", "AA_DUPONT.doc", "XX_A.pdf",
+                            "base.bin", "AADUPONT.pdf"})
+        std::ofstream(d / nom) << "x";
+    fs::create_directory(d / "SA_dossier.pdf");
+    fs::path dehors = d / "dehors.txt";
+    std::ofstream(dehors) << "x";
+    fs::create_symlink(dehors, d / "CL_lien.txt");
+    EXPECT_EQ(nettoyerDocuments(d.chemin()), 5u);
+    EXPECT_TRUE(fs::exists(dehors));
+    for (const char* reste : {"AA_DUPONT.doc", "XX_A.pdf", "base.bin", "AADUPONT.pdf", "SA_dossier.pdf"})
+        EXPECT_TRUE(fs::exists(d / reste)) << reste;
+    EXPECT_EQ(nettoyerDocuments("/dossier/absent"), 0u);
+}
+
+}  // namespace
+}  // namespace lignara

@@ -1,0 +1,195 @@
+#include "documents/SelectionPersonne.h"
+
+#include <gtest/gtest.h>
+
+#include "BaseEssai.h"
+#include "documents/AjustementNom.h"
+#include "documents/ChoixConjoint.h"
+#include "documents/ListeCoupes.h"
+#include "documents/ListeHomonymes.h"
+#include "documents/PersonneMoi.h"
+#include "documents/PersonnesRecentes.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+
+std::string gedcomAvec(const std::string& individus) { return "0 HEAD\n1 CHAR ANSI\n" + individus + "0 TRLR\n"; }
+
+std::string individu(int n, const std::string& nom) {
+    return "0 @I" + std::to_string(n) + "@ INDI\n1 NAME " + nom + "\n";
+}
+
+TEST(SelectionPersonne, nomAbsentLaisseOKGriseEtPrenomsCherchesParMotsEntiers) {
+    BaseEssai b(gedcomAvec(individu(1, "Jean /DUPONT/") + individu(2, "Jean Pierre /DUPONT/") +
+                           individu(3, "Jeanne /DUPONT/") + individu(4, "Paul /DUPONTEL/")));
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    e.nom = "Durand";
+    EXPECT_FALSE(s.chercher(e));
+    e.nom = "dupont";
+    e.prenoms = "jean";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e), (std::vector<std::uint32_t>{1, 2}));
+    EXPECT_EQ(s.valider(e), -1);  // deux homonymes : il faut choisir
+    e.prenoms = "Jean-Pierre";    // la ponctuation compte comme une espace
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.valider(e), 2);
+    e.prenoms = "";
+    s.chercher(e);
+    EXPECT_EQ(s.candidats(e).size(), 3u);  // DUPONTEL n'en est pas
+    EXPECT_EQ(s.prenomsDuNom("Dupont", false), (std::vector<std::string>{"Jean", "Jean Pierre", "Jeanne"}));
+    EXPECT_EQ(s.nomsDeFamille(false), (std::vector<std::string>{"DUPONT", "DUPONTEL"}));
+}
+
+TEST(SelectionPersonne, soixanteHomonymesNeDonnentQueCinquanteCandidats) {
+    std::string individus;
+    for (int i = 1; i <= 60; ++i) individus += individu(i, "Marie /ROUX/");
+    BaseEssai b(gedcomAvec(individus));
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    e.nom = "ROUX";
+    e.prenoms = "Marie";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 50u);
+    EXPECT_EQ(titreHomonymes(e), "Il y a plusieurs Marie ROUX :");
+    e.phonetique = true;
+    EXPECT_EQ(titreHomonymes(e), "Plusieurs personnes peuvent correspondre :");
+}
+
+TEST(SelectionPersonne, recherchePhonetiqueTrouveUneAutreOrthographe) {
+    BaseEssai b(gedcomAvec(individu(1, "Jean /DUPONT/") + individu(2, "Jean /MARTIN/")));
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    e.nom = "Dupond";
+    e.prenoms = "Jean";
+    EXPECT_FALSE(s.chercher(e));
+    e.phonetique = true;
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.valider(e), 1);
+}
+
+TEST(SelectionPersonne, sommetDeBrancheFiltreLesCandidats) {
+    BaseEssai b(gedcomAvec(individu(1, "Luc /BRUN/") + individu(2, "Luc /BRUN/") + individu(3, "Luc /BRUN/")));
+    EnsemblePersonnes tetes(3);
+    tetes.ajouter(2);
+    b.import.base.fixerTetesDeBranche(tetes);
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    e.nom = "BRUN";
+    e.sommetBranche = true;
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.valider(e), 2);
+    b.import.base.fixerTetesDeBranche(EnsemblePersonnes(3));
+    EXPECT_FALSE(s.chercher(e));
+    EXPECT_TRUE(s.nomsDeFamille(true).empty());
+}
+
+TEST(SelectionPersonne, personneChoisieDirectementEstLeResultat) {
+    BaseEssai b(essai::kFamilleEssai);
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    s.choisir(e, 3);
+    EXPECT_EQ(e.nom, "DUPONT");
+    EXPECT_EQ(e.prenoms, "Jean");
+    EXPECT_EQ(s.valider(e), 3);  // malgré trois Jean DUPONT
+    e.prenoms = "Jean ";
+    s.chercher(e);  // un champ modifié oublie le choix direct
+    EXPECT_EQ(s.valider(e), -1);
+}
+
+TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
+    BaseEssai b(essai::kFamilleEssai);
+    const std::int32_t large = 1000000;
+    std::string pere = ligneHomonyme(b.contexte, 1, false, large);
+    EXPECT_TRUE(pere.starts_with("(")) << pere;
+    EXPECT_NE(pere.find("1850-)"), std::string::npos) << pere;
+    EXPECT_TRUE(pere.ends_with(" Epoux de MARTIN Marie et sans parents")) << pere;
+    std::string fils = ligneHomonyme(b.contexte, 3, false, large);
+    EXPECT_TRUE(fils.ends_with(" Non mari\xE9 et enfant de DUPONT Jean")) << fils;
+    std::string fille = ligneHomonyme(b.contexte, 5, true, large);
+    EXPECT_TRUE(fille.starts_with("DUPONT Louise : (")) << fille;
+    EXPECT_TRUE(fille.ends_with(" Non mari\xE9" "e et enfant de DUPONT Jean")) << fille;
+    EXPECT_EQ(ligneHomonyme(b.contexte, 2, false, large).find(" Epouse de DUPONT Jean et sans parents"),
+              ligneHomonyme(b.contexte, 2, false, large).size() - 38);
+}
+
+TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
+    BaseEssai b(gedcomAvec(individu(1, "Paul /VERT/") + "1 FAMS @F1@\n1 FAMS @F2@\n1 FAMS @F3@\n" +
+                           individu(2, "Anne /ROSE/") + "1 FAMS @F1@\n" + individu(3, "Eve /LILAS/") +
+                           "1 FAMS @F3@\n" + individu(4, "Seul /GRIS/") +
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 @F2@ FAM\n1 HUSB @I1@\n"
+                           "0 @F3@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n"));
+    auto conjoints = conjointsPossibles(b.base(), 1);
+    ASSERT_EQ(conjoints.size(), 2u);  // la famille sans épouse ne compte pas
+    EXPECT_EQ(conjoints[0].conjoint, 2u);
+    EXPECT_EQ(conjoints[1].conjoint, 3u);
+    EXPECT_EQ(rangDuConjoint(conjoints, 3), 1u);
+    EXPECT_EQ(conjointsPossibles(b.base(), 2).size(), 1u);
+    EXPECT_TRUE(conjointsPossibles(b.base(), 4).empty());
+    EXPECT_TRUE(conjointsPossibles(b.base(), 99).empty());
+}
+
+TEST(PersonnesRecentes, dixAuPlusLaPlusRecenteEnTeteSansDoublon) {
+    PersonnesRecentes r;
+    EXPECT_TRUE(r.vide());
+    for (int i = 1; i <= 11; ++i) r.retenir({"NOM", "P" + std::to_string(i), i});
+    ASSERT_EQ(r.liste().size(), 10u);
+    EXPECT_EQ(r.liste().front().personne, 11);
+    EXPECT_EQ(r.liste().back().personne, 2);  // la première est sortie
+    r.retenir({"NOM", "P5", 5});
+    EXPECT_EQ(r.liste().size(), 10u);
+    EXPECT_EQ(r.liste()[0].personne, 5);
+    EXPECT_EQ(r.liste()[1].personne, 11);
+}
+
+TEST(PersonneMoi, retrouveeParSonIdentiteEtIndefinieSinon) {
+    BaseEssai b(essai::kFamilleEssai);
+    ReferenceMoi moi = referenceMoi(b.base(), 3);
+    EXPECT_EQ(personneMoi(moi, b.contexte), 3);
+    EXPECT_EQ(personneMoi(ReferenceMoi{}, b.contexte), -1);
+    moi.annee = 1900;
+    EXPECT_EQ(personneMoi(moi, b.contexte), -1);
+    EXPECT_TRUE(b.messages.empty());
+}
+
+TEST(ListeCoupes, cinquantePersonnesGrisentAjouterEtLEnsembleFaitLAllerRetour) {
+    ListeCoupes l;
+    for (int p = 60; p >= 11; --p) EXPECT_TRUE(l.ajouter(p));
+    EXPECT_FALSE(l.peutAjouter());
+    EXPECT_FALSE(l.ajouter(5));
+    EXPECT_TRUE(l.supprimer(0));
+    EXPECT_EQ(l.personnes().front(), 59u);
+    EXPECT_TRUE(l.peutAjouter());
+    EXPECT_FALSE(l.ajouter(59));  // déjà coupée
+    EXPECT_FALSE(l.supprimer(49));
+    EnsemblePersonnes e = l.ensemble(100);
+    EXPECT_EQ(e.nombre(), 49u);
+    ListeCoupes relue(e);
+    EXPECT_EQ(relue.personnes().front(), 11u);  // par numéro croissant
+    EXPECT_EQ(relue.personnes().back(), 59u);
+    EXPECT_EQ(ListeCoupes().ensemble(100).nombre(), 0u);
+    EnsemblePersonnes plein(200);
+    for (std::uint32_t p = 1; p <= 200; ++p) plein.ajouter(p);
+    EXPECT_EQ(ListeCoupes(plein).personnes().size(), 50u);
+}
+
+// Police d'essai : chaque caractère large de 10 unités.
+MetriquePolice policeFixe() {
+    MetriquePolice m;
+    for (auto& l : m.largeurs) l = 1000;
+    return m;
+}
+
+TEST(AjustementNom, nomEntierPuisTroisFormesRaccourcies) {
+    MetriquePolice m = policeFixe();
+    EXPECT_EQ(ajusterNom(200, "DUPONT", "Jean", m), "DUPONT Jean");                      // 11 caractères
+    EXPECT_EQ(ajusterNom(100, "DUPONT", "Jean Pierre", m), "DUPONT J..");              // prénoms coupés
+    EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Luc", m), "MON..Luc");                     // nom coupé
+    EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Jean-Baptiste", m), "MO..Je..");           // les deux coupés
+    EXPECT_EQ(ajusterNom(10, "MONTMORENCY", "Jean-Baptiste", m), "M..J..");             // rien ne tient
+}
+
+}  // namespace
+}  // namespace lignara
