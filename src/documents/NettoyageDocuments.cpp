@@ -19,15 +19,17 @@ bool estUnDocument(const std::string& nom) {
 
 }  // namespace
 
-std::size_t nettoyerDocuments(const std::filesystem::path& dossierSortie) {
+std::size_t nettoyerDocuments(const std::filesystem::path& dossierSortie) noexcept {
     std::size_t effaces = 0;
     std::error_code ec;
-    for (const auto& entree : std::filesystem::directory_iterator(dossierSortie, ec)) {
-        std::error_code ecType;
-        if (entree.is_directory(ecType) && !entree.is_symlink(ecType)) continue;
-        if (!estUnDocument(entree.path().filename().string())) continue;
+    std::filesystem::directory_iterator it(dossierSortie, ec), fin;
+    for (; !ec && it != fin; it.increment(ec)) {
+        // Nos documents sont créés sans suivre de lien : un lien ou un dossier n'est pas à nous.
+        std::error_code ecEntree;
+        if (it->is_symlink(ecEntree) || !it->is_regular_file(ecEntree)) continue;
+        if (!estUnDocument(it->path().filename().string())) continue;
         std::error_code ecEffacement;
-        if (std::filesystem::remove(entree.path(), ecEffacement)) ++effaces;
+        if (std::filesystem::remove(it->path(), ecEffacement)) ++effaces;
     }
     return effaces;
 }

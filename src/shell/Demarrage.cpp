@@ -6,6 +6,7 @@
 
 #include "commun/Dossiers.h"
 #include "commun/OperationImpossible.h"
+#include "documents/NettoyageDocuments.h"
 #include "shell/DemarrageDossierSortie.h"
 
 namespace lignara {
@@ -43,7 +44,7 @@ bool Demarrage::quitter(FichierOuvert& fichier) noexcept {
     } catch (const std::exception&) {
         enregistres = false;
     }
-    effacerDocumentsProduits(dossierSortie);
+    nettoyerDocuments(dossierSortie);
     fichier.fermer();
     return enregistres;
 }

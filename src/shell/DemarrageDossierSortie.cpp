@@ -35,12 +35,6 @@ fs::path creerDossierUnique(const fs::path& dossierTemporaire, const std::string
     return modele;  // mkdtemp crée en 0700
 }
 
-bool estDocumentProduit(std::string_view nom) {
-    auto capitale = [](char c) { return c >= 'A' && c <= 'Z'; };
-    if (nom.size() < 7 || !capitale(nom[0]) || !capitale(nom[1]) || nom[2] != '_') return false;
-    std::string_view fin = nom.substr(nom.size() - 4);
-    return fin == ".pdf" || fin == ".rtf" || fin == ".htm" || fin == ".txt";
-}
 
 }  // namespace
 
@@ -61,19 +55,5 @@ const fs::path& dossierSortieDuProgramme() {
     return dossier;
 }
 
-std::size_t effacerDocumentsProduits(const fs::path& dossierSortie) noexcept {
-    std::size_t effaces = 0;
-    std::error_code ec;
-    fs::directory_iterator it(dossierSortie, ec), fin;
-    for (; !ec && it != fin; it.increment(ec)) {
-        // Un lien n'est jamais suivi : seul un vrai fichier de ce dossier est effacé.
-        std::error_code ecEntree;
-        if (it->is_symlink(ecEntree) || !it->is_regular_file(ecEntree)) continue;
-        if (!estDocumentProduit(it->path().filename().native())) continue;
-        std::error_code ecEffacement;
-        if (fs::remove(it->path(), ecEffacement)) ++effaces;
-    }
-    return effaces;
-}
 
 }  // namespace lignara

@@ -16,9 +16,5 @@ std::filesystem::path preparerDossierSortie(const std::filesystem::path& dossier
 // Le dossier de sortie du programme, préparé une fois sous le dossier temporaire du système.
 const std::filesystem::path& dossierSortieDuProgramme();
 
-// Efface du dossier les documents produits : fichiers dont le nom commence par un préfixe de
-// document (deux capitales et « _ ») et finit par « .pdf », « .rtf », « .htm » ou « .txt ».
-// Les autres fichiers restent. Rend le nombre de fichiers effacés.
-std::size_t effacerDocumentsProduits(const std::filesystem::path& dossierSortie) noexcept;
 
 }  // namespace lignara

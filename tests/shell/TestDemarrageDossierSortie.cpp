@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "commun/OperationImpossible.h"
+#include "documents/NettoyageDocuments.h"
 #include "shell/DemarrageDossierSortie.h"
 #include "shell/DossierEssai.h"
 
@@ -97,13 +98,13 @@ TEST(DossierSortie, effaceLesDocumentsProduitsEtRienDAutre) {
     toucher(ailleurs / "garde.pdf");
     fs::create_symlink(ailleurs / "garde.pdf", dossier / "AA_lien.pdf");
 
-    EXPECT_EQ(effacerDocumentsProduits(dossier.chemin()), 4u);
+    EXPECT_EQ(nettoyerDocuments(dossier.chemin()), 4u);
     auto noms = dossier.noms();
     std::sort(noms.begin(), noms.end());
     EXPECT_EQ(noms, (std::vector<std::string>{"AAA_x.pdf", "AA_Dupont.doc", "AA_dossier.pdf", "AA_lien.pdf",
                                               "AA_x.PDF", "A_x.pdf", "Aa_x.pdf", "gen1234", "notes.pdf"}));
     EXPECT_TRUE(fs::exists(ailleurs / "garde.pdf"));
-    EXPECT_EQ(effacerDocumentsProduits(dossier / "absent"), 0u);
+    EXPECT_EQ(nettoyerDocuments(dossier / "absent"), 0u);
 }
 
 }  // namespace
