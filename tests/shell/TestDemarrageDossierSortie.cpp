@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include "commun/OperationImpossible.h"
-#include "documents/NettoyageDocuments.h"
 #include "shell/DemarrageDossierSortie.h"
 #include "shell/DossierEssai.h"
 
@@ -86,25 +85,6 @@ TEST(DossierSortie, unDossierTemporaireInutilisableDonneLeMessage) {
     } catch (const OperationImpossible& e) {
         EXPECT_EQ(std::string(e.what()).rfind("Acc\xE8s impossible au r\xE9pertoire temporaire\n", 0), 0u);
     }
-}
-
-TEST(DossierSortie, effaceLesDocumentsProduitsEtRienDAutre) {
-    DossierEssai dossier;
-    DossierEssai ailleurs;
-    for (const char* nom : {"AA_Dupont.pdf", "LD_.txt", "RA_Martin-Jean3.htm", "FI_x.rtf"}) toucher(dossier / nom);
-    for (const char* nom : {"notes.pdf", "AA_Dupont.doc", "gen1234", "Aa_x.pdf", "AAA_x.pdf", "A_x.pdf", "AA_x.PDF"})
-        toucher(dossier / nom);
-    fs::create_directory(dossier / "AA_dossier.pdf");
-    toucher(ailleurs / "garde.pdf");
-    fs::create_symlink(ailleurs / "garde.pdf", dossier / "AA_lien.pdf");
-
-    EXPECT_EQ(nettoyerDocuments(dossier.chemin()), 4u);
-    auto noms = dossier.noms();
-    std::sort(noms.begin(), noms.end());
-    EXPECT_EQ(noms, (std::vector<std::string>{"AAA_x.pdf", "AA_Dupont.doc", "AA_dossier.pdf", "AA_lien.pdf",
-                                              "AA_x.PDF", "A_x.pdf", "Aa_x.pdf", "gen1234", "notes.pdf"}));
-    EXPECT_TRUE(fs::exists(ailleurs / "garde.pdf"));
-    EXPECT_EQ(nettoyerDocuments(dossier / "absent"), 0u);
 }
 
 }  // namespace
