@@ -1,0 +1,54 @@
+#include "shell/gui/BoiteMessage.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "commun/Texte.h"
+
+namespace lignara::gui {
+namespace {
+bool simule = false;
+}
+
+void BoiteMessage::simuler(bool actif) { simule = actif; }
+
+QStringList& BoiteMessage::montres() {
+    static QStringList textes;
+    return textes;
+}
+
+std::deque<bool>& BoiteMessage::reponses() {
+    static std::deque<bool> file;
+    return file;
+}
+
+void BoiteMessage::informer(QWidget* parent, const QString& texte, const QString& titre) {
+    if (simule) {
+        montres().append(texte);
+        return;
+    }
+    QMessageBox boite(QMessageBox::NoIcon, titre, texte, QMessageBox::Ok, parent);
+    boite.setObjectName("boiteMessage");
+    boite.exec();
+}
+
+bool BoiteMessage::confirmer(QWidget* parent, const QString& texte) {
+    if (simule) {
+        montres().append(texte);
+        if (reponses().empty()) return false;
+        bool reponse = reponses().front();
+        reponses().pop_front();
+        return reponse;
+    }
+    QMessageBox boite(QMessageBox::NoIcon, QString(), texte, QMessageBox::Ok | QMessageBox::Cancel,
+                      parent);
+    boite.setObjectName("boiteQuestion");
+    boite.button(QMessageBox::Cancel)->setText("Annuler");
+    return boite.exec() == QMessageBox::Ok;
+}
+
+void BoiteMessage::informer1252(QWidget* parent, const char* texte1252) {
+    informer(parent, QString::fromStdString(versUtf8(texte1252)));
+}
+
+}  // namespace lignara::gui
