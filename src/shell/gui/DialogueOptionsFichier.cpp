@@ -33,11 +33,7 @@ DialogueOptionsFichier::DialogueOptionsFichier(const ReglagesFichier& reglages,
     QRadioButton* modes[] = {ui_->radioPremiereLigne, ui_->radioDiese, ui_->radioTag};
     modes[std::min<int>(reglages_.modeCommentaire, 2)]->setChecked(true);
     ui_->editTag->setText(QString::fromStdString(versUtf8(reglages_.tagCommentaire)));
-    connect(ui_->editTag, &QLineEdit::textEdited, this, [this](const QString& t) {
-        QString tag = t.section(' ', 0, 0);
-        if (tag != t) ui_->editTag->setText(tag);
-        mettreAJourOk();
-    });
+    connect(ui_->editTag, &QLineEdit::textChanged, this, [this] { mettreAJourOk(); });
     for (QRadioButton* r : modes) connect(r, &QRadioButton::toggled, this, [this] { mettreAJourOk(); });
     mettreAJourOk();
 }
@@ -47,7 +43,12 @@ DialogueOptionsFichier::~DialogueOptionsFichier() = default;
 void DialogueOptionsFichier::mettreAJourOk() {
     bool tag = ui_->radioTag->isChecked();
     ui_->editTag->setEnabled(tag);
-    ui_->boutons->button(QDialogButtonBox::Ok)->setEnabled(!tag || !ui_->editTag->text().isEmpty());
+    ui_->boutons->button(QDialogButtonBox::Ok)->setEnabled(!tag || !tagSaisi().empty());
+}
+
+// Le tag est ce qui précède le premier espace.
+std::string DialogueOptionsFichier::tagSaisi() const {
+    return tagCommentaireSaisi(depuisUtf8(ui_->editTag->text().toStdString()));
 }
 
 void DialogueOptionsFichier::accept() {
@@ -56,7 +57,7 @@ void DialogueOptionsFichier::accept() {
                                                        : ReglagesFichier::kPremiereLigneNotes;
     std::string tag;
     if (mode == ReglagesFichier::kTagGedcom) {
-        tag = tagCommentaireSaisi(depuisUtf8(ui_->editTag->text().toStdString()));
+        tag = tagSaisi();
         std::string refus = refusTagCommentaire(tag);
         if (!refus.empty()) {
             BoiteMessage::informer1252(this, refus.c_str());

@@ -27,6 +27,7 @@ public:
 
 private:
     void mettreAJourOk();
+    std::string tagSaisi() const;
 
     std::unique_ptr<Ui::DialogueOptionsFichier> ui_;
     ReglagesFichier reglages_;
