@@ -43,6 +43,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandePreferences(app);
     cli::ajouterCommandeEssaiPdf(app);
     cli::ajouterCommandeImporter(app);
+    cli::ajouterCommandePersonnes(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

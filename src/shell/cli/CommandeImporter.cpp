@@ -1,6 +1,7 @@
 // lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] : importe un fichier GEDCOM dans
 // une base de travail, affiche le rapport d'erreurs tel que le dialogue le montrerait, puis un
 // résumé. Sur un terminal, une barre de progression accompagne les longs imports.
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <memory>
@@ -10,7 +11,10 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
+#include "shell/FichierOuvert.h"
+#include "shell/PersonnesTrouvees.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {
@@ -23,12 +27,15 @@ struct ParametresImporter {
     std::string fichier;
     std::string base;
     std::string rapport;
+    bool estimations = false;
 };
 
-// Barre de 40 cases, redessinée seulement quand le pourcentage change.
+// Barre de 40 cases, redessinée seulement quand le pourcentage change ; un import bref (moins
+// d'une demi-seconde) n'en montre pas.
 class BarreProgression {
 public:
     void operator()(std::uint64_t fait, std::uint64_t total) {
+        if (std::chrono::steady_clock::now() - debut_ < std::chrono::milliseconds(500)) return;
         int pourcent = total == 0 ? 100 : static_cast<int>(fait * 100 / total);
         if (pourcent == dernier_) return;
         dernier_ = pourcent;
@@ -42,6 +49,7 @@ public:
     }
 
 private:
+    std::chrono::steady_clock::time_point debut_ = std::chrono::steady_clock::now();
     int dernier_ = -1;
 };
 
@@ -61,6 +69,13 @@ void afficherResume(const ResultatImport& r) {
     std::printf("%s%zu\n", versUtf8("Erreurs : "_1252).c_str(), r.nombreErreurs);
 }
 
+// Une ligne par personne, par numéro : année de naissance estimée et marque de vie.
+void afficherEstimations(const BaseGenealogique& base) {
+    TablesDerivees tables = calculerTablesDerivees(base, FichierOuvert::anneeHorloge());
+    for (const PersonneTrouvee& personne : toutesLesPersonnes(base, tables))
+        std::printf("%s\n", versUtf8(ligneDePersonne(personne)).c_str());
+}
+
 void importer(const ParametresImporter& p) {
     OptionsImport options;
     auto barre = std::make_shared<BarreProgression>();
@@ -69,6 +84,7 @@ void importer(const ParametresImporter& p) {
     barre->effacer();
     if (!r.rapport.empty()) std::printf("%s", versUtf8(r.rapport).c_str());
     afficherResume(r);
+    if (p.estimations) afficherEstimations(r.base);
     if (!p.rapport.empty()) ecrireFichier(p.rapport, r.rapport);
     if (!p.base.empty()) {
         std::error_code ec;
@@ -88,6 +104,9 @@ void ajouterCommandeImporter(CLI::App& app) {
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer")->required();
     cmd->add_option("--base", p->base, "Garde une copie de la base de travail à ce chemin");
     cmd->add_option("--rapport", p->rapport, "Écrit le rapport d'erreurs (Windows-1252, CR LF) à ce chemin");
+    cmd->add_flag("--estimations", p->estimations,
+                  "Affiche ensuite chaque personne : numéro, nom, prénoms, année de naissance estimée, "
+                  "marque de vie");
     cmd->callback([p] {
         importer(*p);
         codeSortie = 0;

@@ -20,4 +20,7 @@ void ajouterCommandeEssaiPdf(CLI::App& app);
 // lignara importer FICHIER [--base CHEMIN] [--rapport CHEMIN] (CommandeImporter.cpp).
 void ajouterCommandeImporter(CLI::App& app);
 
+// lignara personnes FICHIER [--nom NOM] [--prenoms P] [--phonetique] (CommandePersonnes.cpp).
+void ajouterCommandePersonnes(CLI::App& app);
+
 }  // namespace lignara::cli
