@@ -304,8 +304,7 @@ void FenetrePrincipale::optionsFichier() {
     DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this);
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     fichier_.reglages() = dialogue.reglages();
-    enregistrerReglagesFichier(dossierConfigurationAccessible(), fichier_.chemin().string(),
-                               fichier_.reglages());
+    fichier_.enregistrerReglages();
 }
 
 void FenetrePrincipale::commandeDocument(int commande) {
@@ -359,19 +358,15 @@ void FenetrePrincipale::ouvrirFichier() {
 }
 
 void FenetrePrincipale::importer(const std::string& chemin) {
-    ReglagesFichier reglages = chargerReglagesFichier(dossierConfigurationAccessible(), chemin);
-    OptionsImport options;
-    options.modeCommentaire = static_cast<ModeCommentaire>(reglages.modeCommentaire);
-    options.tagCommentaire = reglages.tagCommentaire;
+    OptionsOuverture options;
     std::string rapport;
     options.montrerErreurs = [&rapport](const std::string& r) { rapport = r; };
-    ResultatImport resultat = [&] {
+    {
         BarreProgressionImport barre(centralWidget());
         options.progression = barre.rappel();
         CurseurAttente curseur;
-        return ImporterGedcom(std::filesystem::path(chemin), options);
-    }();
-    fichier_.ouvrir(chemin, std::move(reglages), std::move(resultat));
+        fichier_.ouvrir(chemin, options);
+    }
     if (!rapport.empty()) {
         DialogueErreurGedcom dialogue(rapport, this);
         ExecutionDialogue::executer(dialogue);

@@ -1,17 +1,14 @@
 #pragma once
-// État du fichier généalogique ouvert dans la fenêtre : sa base de travail, ses réglages
-// propres, le calcul des tables dérivées (dans un thread, lancé à l'ouverture) et la
-// surveillance de ses fichiers GEDCOM. fermer() attend la fin du calcul avant de tout rendre.
+// Le fichier ouvert vu de la fenêtre : l'objet FichierOuvert du programme, dont le thread de
+// surveillance est ramené sur le fil de l'interface (signal gedcomReecrit) et dont les attentes
+// montrent le curseur d'attente.
 #include <filesystem>
-#include <future>
-#include <optional>
+#include <memory>
+#include <string>
 
 #include <QObject>
 
-#include "database/TablesDerivees.h"
-#include "gedcom/ImporterGedcom.h"
-#include "shell/ReglagesFichier.h"
-#include "shell/gui/SurveillanceGedcom.h"
+#include "shell/FichierOuvert.h"
 
 namespace lignara::gui {
 
@@ -21,33 +18,25 @@ public:
     explicit FichierOuvertFenetre(QObject* parent = nullptr);
     ~FichierOuvertFenetre() override;
 
-    bool estOuvert() const { return import_.has_value(); }
-    const std::filesystem::path& chemin() const { return chemin_; }
-    ReglagesFichier& reglages() { return reglages_; }
-    const BaseGenealogique& base() const { return import_->base; }
-    bool gedcomModifie() const { return gedcomModifie_; }
-    const SurveillanceGedcom& surveillance() const { return surveillance_; }
+    bool estOuvert() const { return fichier_->ouvert(); }
+    const std::filesystem::path& chemin() const { return fichier_->chemin(); }
+    ReglagesFichier& reglages() { return fichier_->reglages(); }
+    const BaseGenealogique& base() const { return fichier_->base(); }
+    bool gedcomModifie() const { return fichier_->gedcomModifie(); }
+    FichierOuvert& noyau() { return *fichier_; }
 
-    // Prend la base importée, lance le calcul des tables dérivées et la surveillance.
-    void ouvrir(const std::filesystem::path& chemin, ReglagesFichier reglages, ResultatImport import);
-    void fermer();
-    // Attend, sous le curseur d'attente, la fin du calcul des tables dérivées.
-    const TablesDerivees& tablesDerivees();
+    // Importe le fichier (progression et rapport par les options) ; OperationImpossible sinon.
+    void ouvrir(const std::filesystem::path& chemin, OptionsOuverture options);
+    void fermer() { fichier_->fermer(); }
+    const TablesDerivees& tablesDerivees() { return fichier_->attendreTablesDerivees(); }
+    void enregistrerReglages() const { fichier_->enregistrerReglages(); }
 
 signals:
     // Un fichier GEDCOM a été réécrit par un autre programme.
     void gedcomReecrit();
 
 private:
-    void attendreDerivation();
-
-    std::filesystem::path chemin_;
-    ReglagesFichier reglages_;
-    std::optional<ResultatImport> import_;
-    std::future<TablesDerivees> derivation_;
-    std::optional<TablesDerivees> tables_;
-    bool gedcomModifie_ = false;
-    SurveillanceGedcom surveillance_;
+    std::unique_ptr<FichierOuvert> fichier_;
 };
 
 }  // namespace lignara::gui
