@@ -27,9 +27,16 @@ void BoiteMessage::informer(QWidget* parent, const QString& texte, const QString
         montres().append(texte);
         return;
     }
-    QMessageBox boite(QMessageBox::NoIcon, titre, texte, QMessageBox::Ok, parent);
-    boite.setObjectName("boiteMessage");
-    boite.exec();
+    construire(parent, texte, titre, false)->exec();
+}
+
+std::unique_ptr<QMessageBox> BoiteMessage::construire(QWidget* parent, const QString& texte,
+                                                      const QString& titre, bool question) {
+    auto boutons = question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
+    auto boite = std::make_unique<QMessageBox>(QMessageBox::NoIcon, titre, texte, boutons, parent);
+    boite->setObjectName(question ? "boiteQuestion" : "boiteMessage");
+    if (question) boite->button(QMessageBox::Cancel)->setText("Annuler");
+    return boite;
 }
 
 bool BoiteMessage::confirmer(QWidget* parent, const QString& texte) {
@@ -40,11 +47,7 @@ bool BoiteMessage::confirmer(QWidget* parent, const QString& texte) {
         reponses().pop_front();
         return reponse;
     }
-    QMessageBox boite(QMessageBox::NoIcon, QString(), texte, QMessageBox::Ok | QMessageBox::Cancel,
-                      parent);
-    boite.setObjectName("boiteQuestion");
-    boite.button(QMessageBox::Cancel)->setText("Annuler");
-    return boite.exec() == QMessageBox::Ok;
+    return construire(parent, texte, QString(), true)->exec() == QMessageBox::Ok;
 }
 
 void BoiteMessage::informer1252(QWidget* parent, const char* texte1252) {

@@ -59,6 +59,9 @@ DialoguePreferences::DialoguePreferences(const Configuration& configuration, QWi
     setObjectName("DialoguePreferences");
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
     connect(ui_->boutons, &QDialogButtonBox::accepted, this, &DialoguePreferences::accept);
+    // Les six onglets restent lisibles en entier : la feuille s'élargit plutôt que de défiler.
+    ui_->onglets->setUsesScrollButtons(false);
+    ui_->editPays->setMaximumWidth(ui_->editPays->fontMetrics().horizontalAdvance("WWW") + 12);
     remplirGeneral();
     remplirMiseEnPage();
     remplirStyles();

@@ -8,6 +8,7 @@ namespace lignara::gui {
 EditeurCategories::EditeurCategories(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
+    setTabStopDistance(fontMetrics().horizontalAdvance(' ') * 4);
 }
 
 int EditeurCategories::tailleDe(const QString& texte) {
