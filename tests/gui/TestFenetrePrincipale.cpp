@@ -13,6 +13,7 @@
 #include "commun/Dossiers.h"
 #include "shell/CheminGenealogique.h"
 #include "shell/ReglagesFichier.h"
+#include "shell/gui/Aide.h"
 #include "shell/gui/FenetrePrincipale.h"
 
 using lignara::Configuration;
@@ -177,4 +178,20 @@ TEST_F(Fenetre, laBoiteAProposDonneLaVersionEtLeDossierDeConfiguration) {
     EXPECT_TRUE(BoiteMessage::montres()[0].startsWith("Lignara v"));
     EXPECT_TRUE(BoiteMessage::montres()[0].endsWith(
         "Répertoire de configuration : " + QString::fromStdString(lignara::dossierConfiguration().string())));
+}
+
+TEST_F(Fenetre, lAideOuvreLesPagesLivreesEtIgnoreUnePageAbsente) {
+    QList<QUrl> ouvertes;
+    lignara::gui::Aide::ouvreur() = [&](const QUrl& u) { ouvertes.append(u); };
+    FenetrePrincipale f(Configuration{}, "");
+    f.executer(1091);
+    ASSERT_EQ(ouvertes.size(), 1);
+    EXPECT_TRUE(ouvertes[0].isLocalFile());
+    EXPECT_TRUE(ouvertes[0].toLocalFile().endsWith("/Aide/index.html"));
+    EXPECT_FALSE(lignara::gui::Aide::ouvrirPage("absente.html"));
+    EXPECT_EQ(ouvertes.size(), 1);
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty());
+    f.executer(1093);
+    EXPECT_EQ(ouvertes.last().scheme(), "https");
+    lignara::gui::Aide::ouvreur() = nullptr;
 }
