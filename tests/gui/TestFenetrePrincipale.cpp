@@ -195,3 +195,18 @@ TEST_F(Fenetre, lAideOuvreLesPagesLivreesEtIgnoreUnePageAbsente) {
     EXPECT_EQ(ouvertes.last().scheme(), "https");
     lignara::gui::Aide::ouvreur() = nullptr;
 }
+
+TEST_F(Fenetre, leManqueDeMemoireAbandonneLaCommandeEtLaisseLaFenetreUtilisable) {
+    lignara::gui::Aide::ouvreur() = [](const QUrl&) { throw std::bad_alloc(); };
+    FenetrePrincipale f(Configuration{}, essai::exempleLivre());
+    f.executer(1002);
+    f.executer(1091);
+    ASSERT_FALSE(BoiteMessage::montres().isEmpty());
+    EXPECT_EQ(BoiteMessage::montres().back(), "Mémoire insuffisante pour effectuer cette opération.\n"
+                                              "Arrêter les autres logiciels en cours.");
+    lignara::gui::Aide::ouvreur() = nullptr;
+    EXPECT_TRUE(f.fichier().estOuvert());
+    EXPECT_TRUE(actif(f, 1003));
+    f.executer(1003);
+    EXPECT_FALSE(f.fichier().estOuvert());
+}

@@ -37,7 +37,6 @@ namespace {
 
 constexpr int kPremierFavori = 6802;
 constexpr int kNombreFavorisAuMenu = 30;
-constexpr int kCommandeSansAction = 0;
 
 QString dossierMenu() {
     return QString::fromStdString((dossierInstallation() / "Menu").string());
@@ -180,7 +179,6 @@ void FenetrePrincipale::construireBarreOutils() {
     barreOutils_->setMovable(false);
     barreOutils_->setIconSize(QSize(60, 38));
     barreOutils_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    auto menus = menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly);
     for (const MenuDocuments& menu : menusDocuments()) {
         auto* bouton = new QToolButton(barreOutils_);
         bouton->setObjectName(QString("bouton%1").arg(menu.bouton));
