@@ -210,3 +210,29 @@ TEST_F(Fenetre, leManqueDeMemoireAbandonneLaCommandeEtLaisseLaFenetreUtilisable)
     f.executer(1003);
     EXPECT_FALSE(f.fichier().estOuvert());
 }
+
+TEST_F(Fenetre, leBoutonMontreSonImageEnfonceePendantQueSonMenuEstOuvert) {
+    FenetrePrincipale f(Configuration{}, "");
+    auto* bouton = f.barreOutils()->findChild<QToolButton*>("bouton5000");
+    ASSERT_NE(bouton, nullptr);
+    ASSERT_FALSE(bouton->icon().isNull());
+    qint64 normale = bouton->icon().cacheKey();
+    emit bouton->menu()->aboutToShow();
+    EXPECT_NE(bouton->icon().cacheKey(), normale);
+    emit bouton->menu()->aboutToHide();
+    EXPECT_EQ(bouton->icon().cacheKey(), normale);
+}
+
+TEST_F(Fenetre, uneImageDeBoutonAbsenteLaisseLeBoutonSansImageMaisUtilisable) {
+    essai::DossierTemporaire vide("sans-images");
+    QByteArray avant = qgetenv("LIGNARA_DONNEES");
+    qputenv("LIGNARA_DONNEES", QByteArray::fromStdString(vide.chemin.string()));
+    FenetrePrincipale f(Configuration{}, "");
+    qputenv("LIGNARA_DONNEES", avant);
+    auto* bouton = f.barreOutils()->findChild<QToolButton*>("bouton5003");
+    ASSERT_NE(bouton, nullptr);
+    EXPECT_TRUE(bouton->icon().isNull());
+    EXPECT_EQ(bouton->text(), "Roues");
+    ASSERT_NE(bouton->menu(), nullptr);
+    EXPECT_EQ(bouton->menu()->actions().size(), 3);
+}
