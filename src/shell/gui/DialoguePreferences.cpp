@@ -100,7 +100,8 @@ void DialoguePreferences::remplirStyles() {
     ui_->comboTheme->addItems(themes());
     ui_->comboTheme->setCurrentIndex(std::min<int>(configuration_.theme, ui_->comboTheme->count() - 1));
     ui_->checkThemeHasard->setChecked(configuration_.themeAuHasard);
-    for (std::string_view nom : listerPolicesUtilisables().noms()) ui_->comboPolice->addItem(u(std::string(nom)));
+    const ListePolices polices = listerPolicesUtilisables();  // noms() pointe dans son tampon
+    for (std::string_view nom : polices.noms()) ui_->comboPolice->addItem(u(std::string(nom)));
     QString police = u(configuration_.police);
     // Une police configurée qui n'est plus installée reste visible et choisie.
     if (ui_->comboPolice->findText(police) < 0) ui_->comboPolice->insertItem(0, police);
