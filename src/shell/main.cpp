@@ -1,5 +1,5 @@
-// Programme lignara. Avec une commande, il travaille sans fenêtre ; sans commande, il affiche
-// son aide.
+// Programme lignara. Avec une commande, il travaille sans fenêtre ; sans commande, il ouvre la
+// fenêtre (sur le fichier éventuellement donné) ; « --aide » affiche l'aide.
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -12,6 +12,10 @@
 #include "render/PoliceFamille.h"
 #include "shell/cli/Commandes.h"
 #include "shell/cli/Francais.h"
+#ifdef LIGNARA_AVEC_FENETRE
+#include "shell/CheminGenealogique.h"
+#include "shell/gui/LancementFenetre.h"
+#endif
 
 int lignara::cli::codeSortie = 0;
 
@@ -32,6 +36,8 @@ int main(int argc, char** argv) {
     app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION,
                          "Affiche la version et quitte");
     app.require_subcommand(0, 1);
+    std::string fichierAOuvrir;
+    app.add_option("fichier", fichierAOuvrir, "Fichier .ged ou .fged à ouvrir dans la fenêtre");
     cli::ajouterCommandeCategories(app);
     cli::ajouterCommandeLire(app);
     cli::ajouterCommandePreferences(app);
@@ -45,8 +51,12 @@ int main(int argc, char** argv) {
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
+#ifdef LIGNARA_AVEC_FENETRE
+            return gui::lancerFenetre(argc, argv, cheminDeLaLigneDeCommande(fichierAOuvrir));
+#else
             std::printf("%s", app.help().c_str());
             return 0;
+#endif
         }
     } catch (const CLI::ParseError& e) {
         return cli::sortirEnFrancais(app, e);

@@ -1,0 +1,81 @@
+#include "shell/gui/DialogueCategorie.h"
+
+#include <fstream>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "shell/Categories.h"
+#include "shell/gui/Aide.h"
+#include "shell/gui/BoiteMessage.h"
+#include "ui_DialogueCategorie.h"
+
+namespace lignara::gui {
+namespace {
+
+QString versEditeur(const std::string& texte1252) {
+    QString t = QString::fromStdString(versUtf8(texte1252));
+    t.remove('\r');
+    return t;
+}
+
+std::string versFichier(const QString& texte) {
+    QString t = texte;
+    t.replace('\n', "\r\n");
+    return depuisUtf8(t.toStdString());
+}
+
+}  // namespace
+
+DialogueCategorie::DialogueCategorie(int genre, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::DialogueCategorie>()), genre_(genre) {
+    ui_->setupUi(this);
+    const Categories::Genre& g = Categories::genre(genre);
+    ui_->intitule->setText("Définition des catégories " + QString::fromStdString(versUtf8(g.mot)));
+    ui_->editeur->setPlainText(versEditeur(Categories::lireDefinition(genre)));
+    connect(ui_->boutonOk, &QPushButton::clicked, this, &DialogueCategorie::accept);
+    connect(ui_->boutonReinitialiser, &QPushButton::clicked, this, &DialogueCategorie::reinitialiser);
+    connect(ui_->boutonAide, &QPushButton::clicked, this,
+            [aide = QString(g.aide)] { Aide::ouvrirPage(aide); });
+}
+
+DialogueCategorie::~DialogueCategorie() = default;
+
+void DialogueCategorie::reinitialiser() {
+    if (!BoiteMessage::confirmer(this, "La liste va être réinitialisée avec la configuration par "
+                                       "défaut de Lignara.\nVoulez-vous continuer ?"))
+        return;
+    auto reference = Categories::definitionReference(genre_);
+    std::ifstream fichier(reference, std::ios::binary);
+    if (!fichier) {
+        BoiteMessage::informer(this, QString("Fichier %1 inaccessible\nRéinstaller Lignara")
+                                         .arg(QString::fromStdString(reference.string())));
+        return;
+    }
+    std::string texte((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
+    ui_->editeur->setPlainText(versEditeur(texte));
+}
+
+// Le texte est enregistré avant la compilation : une définition fautive n'est jamais perdue.
+void DialogueCategorie::accept() {
+    std::string texte = versFichier(ui_->editeur->toPlainText());
+    auto chemin = Categories::definitionUtilisateur(genre_);
+    {
+        std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
+        fichier.write(texte.data(), static_cast<std::streamsize>(texte.size()));
+        if (!fichier) {
+            BoiteMessage::informer(this, QString("Ecriture impossible dans le fichier\n%1")
+                                             .arg(QString::fromStdString(chemin.string())));
+            return;
+        }
+    }
+    try {
+        for (const std::string& avertissement : Categories::compiler(genre_, texte))
+            BoiteMessage::informer1252(this, avertissement.c_str());
+    } catch (const OperationImpossible& e) {
+        if (e.aUnMessage()) BoiteMessage::informer1252(this, e.what());
+        return;
+    }
+    QDialog::accept();
+}
+
+}  // namespace lignara::gui

@@ -1,0 +1,39 @@
+#pragma once
+// « Options du fichier ouvert » : personne « Moi » et contenu du champ « Commentaire ». Le
+// dialogue travaille sur une copie ; reglages() n'a les nouvelles valeurs qu'après OK.
+#include <memory>
+#include <string>
+
+#include <QDialog>
+
+#include "shell/ReglagesFichier.h"
+
+namespace Ui {
+class DialogueOptionsFichier;
+}
+
+namespace lignara::gui {
+
+class DialogueOptionsFichier : public QDialog {
+    Q_OBJECT
+public:
+    DialogueOptionsFichier(const ReglagesFichier& reglages, const QString& nomFichier,
+                           QWidget* parent = nullptr);
+    ~DialogueOptionsFichier() override;
+
+    const ReglagesFichier& reglages() const { return reglages_; }
+
+    void accept() override;
+
+private:
+    void mettreAJourOk();
+    std::string tagSaisi() const;
+
+    std::unique_ptr<Ui::DialogueOptionsFichier> ui_;
+    ReglagesFichier reglages_;
+};
+
+// Nom lisible d'une personne « Moi » rangée par clé : « NOM Prénoms (j/m/aaaa) ».
+QString nomDeReferenceMoi(const ReferenceMoi& moi);
+
+}  // namespace lignara::gui

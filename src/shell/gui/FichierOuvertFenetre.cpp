@@ -1,0 +1,32 @@
+#include "shell/gui/FichierOuvertFenetre.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QPointer>
+
+#include "commun/Dossiers.h"
+#include "shell/DemarrageDossierSortie.h"
+
+namespace lignara::gui {
+
+FichierOuvertFenetre::FichierOuvertFenetre(QObject* parent)
+    : QObject(parent),
+      fichier_(std::make_unique<FichierOuvert>(dossierConfigurationAccessible(), dossierSortieDuProgramme())) {}
+
+FichierOuvertFenetre::~FichierOuvertFenetre() { fichier_->fermer(); }
+
+void FichierOuvertFenetre::ouvrir(const std::filesystem::path& chemin, OptionsOuverture options) {
+    QPointer<FichierOuvertFenetre> moi(this);
+    // Appelé depuis le thread de surveillance : le message passe par la file de la fenêtre.
+    options.fichierModifie = [moi] {
+        QMetaObject::invokeMethod(
+            qApp, [moi] { if (moi) emit moi->gedcomReecrit(); }, Qt::QueuedConnection);
+    };
+    options.curseurAttente = [](bool enAttente) {
+        if (enAttente) QApplication::setOverrideCursor(Qt::WaitCursor);
+        else QApplication::restoreOverrideCursor();
+    };
+    fichier_->ouvrir(chemin, options);
+}
+
+}  // namespace lignara::gui

@@ -1,0 +1,42 @@
+#pragma once
+// Le fichier ouvert vu de la fenêtre : l'objet FichierOuvert du programme, dont le thread de
+// surveillance est ramené sur le fil de l'interface (signal gedcomReecrit) et dont les attentes
+// montrent le curseur d'attente.
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include <QObject>
+
+#include "shell/FichierOuvert.h"
+
+namespace lignara::gui {
+
+class FichierOuvertFenetre : public QObject {
+    Q_OBJECT
+public:
+    explicit FichierOuvertFenetre(QObject* parent = nullptr);
+    ~FichierOuvertFenetre() override;
+
+    bool estOuvert() const { return fichier_->ouvert(); }
+    const std::filesystem::path& chemin() const { return fichier_->chemin(); }
+    ReglagesFichier& reglages() { return fichier_->reglages(); }
+    const BaseGenealogique& base() const { return fichier_->base(); }
+    bool gedcomModifie() const { return fichier_->gedcomModifie(); }
+    FichierOuvert& noyau() { return *fichier_; }
+
+    // Importe le fichier (progression et rapport par les options) ; OperationImpossible sinon.
+    void ouvrir(const std::filesystem::path& chemin, OptionsOuverture options);
+    void fermer() { fichier_->fermer(); }
+    const TablesDerivees& tablesDerivees() { return fichier_->attendreTablesDerivees(); }
+    void enregistrerReglages() const { fichier_->enregistrerReglages(); }
+
+signals:
+    // Un fichier GEDCOM a été réécrit par un autre programme.
+    void gedcomReecrit();
+
+private:
+    std::unique_ptr<FichierOuvert> fichier_;
+};
+
+}  // namespace lignara::gui
