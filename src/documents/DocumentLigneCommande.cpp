@@ -63,13 +63,12 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
 
     Configuration configuration = chargerConfiguration(dossierConfiguration());
-    GenealogieLigneCommande g = GenealogieLigneCommande::ouvrir(demande.fichier);
-    appliquerAffichageNoms(g.import.base, configuration.casseAutomatique);
+    GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
 
     ContexteDocument contexte;
-    contexte.base = &g.import.base;
-    contexte.noms = &g.index.noms;
-    contexte.phonetique = &g.index.phonetique;
+    contexte.base = &g.base();
+    contexte.noms = &g.noms();
+    contexte.phonetique = &g.phonetique();
     contexte.casseAutomatique = configuration.casseAutomatique;
     contexte.messages = recepteurErreurStandard();
 

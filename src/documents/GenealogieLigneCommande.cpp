@@ -1,20 +1,26 @@
 #include "documents/GenealogieLigneCommande.h"
 
+#include "commun/Dossiers.h"
+#include "database/FormatNom.h"
 #include "documents/ReferenceLigneCommande.h"
+#include "shell/DemarrageDossierSortie.h"
 
 namespace lignara {
 
-GenealogieLigneCommande GenealogieLigneCommande::ouvrir(const std::filesystem::path& fichier) {
-    GenealogieLigneCommande g;
-    OptionsImport options;
-    options.apresBalayage = [&g](RegistresBalayage& r) { g.identifiants.retenir(r); };
-    g.import = ImporterGedcom(fichier, options);
-    g.index = construireIndexDesNoms(g.import.base);
-    return g;
+GenealogieLigneCommande::GenealogieLigneCommande(const std::filesystem::path& fichier, bool majuscules)
+    : fichier_(dossierConfiguration(), dossierSortieDuProgramme()) {
+    OptionsOuverture options;
+    options.surveiller = false;
+    options.apresBalayage = [this](RegistresBalayage& r) { identifiants_.retenir(r); };
+    if (majuscules) {
+        options.transformationNoms = FormaterNom;
+        options.transformationPrenoms = FormaterPrenoms;
+    }
+    fichier_.ouvrir(fichier, options);
 }
 
 std::uint32_t GenealogieLigneCommande::personne(std::string_view texte) const {
-    return resoudrePersonne(texte, import.base, index.noms, &identifiants);
+    return resoudrePersonne(texte, fichier_.base(), fichier_.indexNoms(), &identifiants_);
 }
 
 }  // namespace lignara

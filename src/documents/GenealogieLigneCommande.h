@@ -1,24 +1,34 @@
 #pragma once
-// Fichier GEDCOM ouvert pour une commande sans fenêtre : import, index des noms et identifiants
-// GEDCOM des personnes (un seul fichier), de quoi désigner des personnes sur la ligne de commande.
+// Fichier GEDCOM ouvert pour une commande sans fenêtre : le même FichierOuvert que la fenêtre
+// (réglages du fichier, import, index des noms, tables dérivées), sans surveillance, plus les
+// identifiants GEDCOM des personnes (un seul fichier) pour les désigner sur la ligne de commande.
+#include <cstdint>
 #include <filesystem>
 #include <string_view>
 
-#include "database/IndexDesNoms.h"
 #include "documents/IdentifiantsPersonnes.h"
-#include "gedcom/ImporterGedcom.h"
+#include "shell/FichierOuvert.h"
 
 namespace lignara {
 
-struct GenealogieLigneCommande {
-    ResultatImport import;
-    IndexDesNoms index;
-    IdentifiantsPersonnes identifiants;
+class GenealogieLigneCommande {
+public:
+    // Lève OperationImpossible comme l'ouverture de la fenêtre quand le fichier ne peut pas être
+    // lu. majuscules : affichage des noms de la préférence « casse automatique ».
+    explicit GenealogieLigneCommande(const std::filesystem::path& fichier, bool majuscules = false);
 
-    // Lève OperationImpossible comme l'import quand le fichier ne peut pas être lu.
-    static GenealogieLigneCommande ouvrir(const std::filesystem::path& fichier);
+    const BaseGenealogique& base() const { return fichier_.base(); }
+    const IndexNoms& noms() const { return fichier_.indexNoms(); }
+    const IndexPhonetique& phonetique() const { return fichier_.indexPhonetique(); }
+    FichierOuvert& fichier() { return fichier_; }
+    const IdentifiantsPersonnes& identifiants() const { return identifiants_; }
+
     // Voir resoudrePersonne (ReferenceLigneCommande.h) ; texte en Windows-1252.
     std::uint32_t personne(std::string_view texte) const;
+
+private:
+    FichierOuvert fichier_;
+    IdentifiantsPersonnes identifiants_;
 };
 
 }  // namespace lignara

@@ -89,6 +89,7 @@ void FichierOuvert::importer(const OptionsOuverture& options) {
     import.tagCommentaire = reglages_.tagCommentaire;
     import.progression = options.progression;
     import.montrerErreurs = options.montrerErreurs;
+    import.apresBalayage = options.apresBalayage;
     import.dossierTemporaire = dossierTemporaire_;
     ResultatImport r = ImporterGedcom(chemin_, import);
     base_ = std::move(r.base);

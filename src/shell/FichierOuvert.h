@@ -55,6 +55,9 @@ struct OptionsOuverture {
     std::function<void(bool enAttente)> curseurAttente;
     // Année courante pour le statut vital ; 0 : celle de l'horloge locale.
     int anneeCourante = 0;
+    // Transmis à l'import : relevé des clés après le balayage (identifiants de la ligne de
+    // commande).
+    std::function<void(RegistresBalayage&)> apresBalayage;
 };
 
 class FichierOuvert {

@@ -19,7 +19,7 @@ const std::filesystem::path kFichier =
 
 class ReferenceEssai : public ::testing::Test {
 protected:
-    std::string nomDe(std::string_view texte) { return nomAffiche(g_.import.base, g_.personne(texte)); }
+    std::string nomDe(std::string_view texte) { return nomAffiche(g_.base(), g_.personne(texte)); }
     std::string echec(std::string_view texte) {
         try {
             g_.personne(texte);
@@ -28,7 +28,7 @@ protected:
         }
         return "(aucune erreur)";
     }
-    GenealogieLigneCommande g_ = GenealogieLigneCommande::ouvrir(kFichier);
+    GenealogieLigneCommande g_{kFichier};
 };
 
 }  // namespace
@@ -38,8 +38,8 @@ TEST_F(ReferenceEssai, lIdentifiantGedcomDonneLaPersonneQuelQueSoitLOrdreDesCles
     EXPECT_EQ(nomDe("@I2@"), "Marie Martin");
     EXPECT_EQ(nomDe("@I3"), "Paul Dupont");  // sans « I3 » seul : ce serait un prénom
     EXPECT_EQ(nomDe("@I6@"), "Émile Léger"_1252);
-    for (std::uint32_t n = 1; n <= g_.import.base.nombreIndividus(); ++n)
-        EXPECT_EQ(g_.personne(g_.identifiants.identifiant(n)), n);
+    for (std::uint32_t n = 1; n <= g_.base().nombreIndividus(); ++n)
+        EXPECT_EQ(g_.personne(g_.identifiants().identifiant(n)), n);
     EXPECT_EQ(echec("@I99@"), "Identifiant inconnu dans le fichier : @I99@");
 }
 

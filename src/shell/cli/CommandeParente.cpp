@@ -22,12 +22,12 @@ struct ParametresParente {
 };
 
 void chercherParente(const ParametresParente& p) {
-    GenealogieLigneCommande g = GenealogieLigneCommande::ouvrir(std::filesystem::path(p.fichier));
+    GenealogieLigneCommande g{std::filesystem::path(p.fichier)};
     std::uint32_t premiere = g.personne(depuisUtf8(p.premiere));
     std::uint32_t seconde = g.personne(depuisUtf8(p.seconde));
     LienParente lien(premiere, seconde);
-    lien.chercher(g.import.base);
-    std::printf("%s", versUtf8(texteLienParente(g.import.base, lien)).c_str());
+    lien.chercher(g.base());
+    std::printf("%s", versUtf8(texteLienParente(g.base(), lien)).c_str());
     std::fflush(stdout);
 }
 
