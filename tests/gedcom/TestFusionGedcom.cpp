@@ -2,6 +2,7 @@
 // personnes communes, liens réunis, base cohérente.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -207,6 +208,19 @@ TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
                                   (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
     EXPECT_EQ(messageDe(desc), "Description de fusion incorrecte (g.fged), ligne 3 :\n"
                                "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
+}
+
+TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {
+    std::string commande = std::string("\"") + LIGNARA_PROGRAMME + "\" importer \"" +
+                           (kFixtures / "fusion-branche-jean.fged").string() + "\" 2>&1";
+    std::FILE* p = ::popen(commande.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string sortie;
+    char tampon[4096];
+    for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, p)) > 0;) sortie.append(tampon, n);
+    EXPECT_EQ(::pclose(p), 0);
+    EXPECT_NE(sortie.find("Personnes : 10\n"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos);
 }
 
 }  // namespace
