@@ -1,7 +1,7 @@
 // N'importe quelle suite d'octets donnée comme fichier GEDCOM à l'import complet (balayage,
 // numérotation, relecture, écriture de la base dans un dossier temporaire) : l'import doit finir
 // par une base cohérente ou par OperationImpossible, sans plantage ni accès hors limites.
-// Le premier octet choisit le mode de commentaire (valeur modulo 3) ; avec son bit 7, le reste
+// Le premier octet choisit le mode de commentaire (bits 0-4 modulo 3) ; avec son bit 7, le reste
 // est coupé en deux fichiers fusionnés par une description (« principal a.ged / secondaire
 // b.ged »), sinon c'est le fichier importé seul.
 //
@@ -52,10 +52,12 @@ fs::path preparer(const std::uint8_t* data, std::size_t size) {
     std::size_t taille = size - 1;
     if (!(data[0] & 0x80)) return ecrire(dossierEssai() / "essai.ged", texte, taille) ? dossierEssai() / "essai.ged" : fs::path();
     std::size_t moitie = taille / 2;
-    const char description[] = "principal a.ged\nsecondaire b.ged\n";
+    // Bit 6 : seulement la branche de @P1@ (ou de @I1@), ascendants et descendants.
+    std::string description = "principal a.ged\nsecondaire b.ged\n";
+    if (data[0] & 0x40) description += data[0] & 0x20 ? "branche @I1@ ascendants descendants\n" : "branche @P1@ ascendants descendants\n";
     bool bon = ecrire(dossierEssai() / "a.ged", texte, moitie) &&
                ecrire(dossierEssai() / "b.ged", texte + moitie, taille - moitie) &&
-               ecrire(dossierEssai() / "essai.fged", description, sizeof description - 1);
+               ecrire(dossierEssai() / "essai.fged", description.data(), description.size());
     return bon ? dossierEssai() / "essai.fged" : fs::path();
 }
 
@@ -67,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (chemin.empty()) return 0;
     OptionsImport options;
     options.dossierTemporaire = dossierEssai();
-    switch ((data[0] & 0x7F) % 3) {
+    switch ((data[0] & 0x1F) % 3) {
         case 0: options.modeCommentaire = ModeCommentaire::PremiereLigne; break;
         case 1: options.modeCommentaire = ModeCommentaire::LigneDiese; break;
         default:
