@@ -15,7 +15,8 @@ bool FluxOctets::remplir() {
     positionTampon_ += fin_;
     debut_ = fin_ = 0;
     if (!fichier_) return false;
-    fin_ = std::fread(tampon_.get(), 1, kTaille, fichier_);
+    fin_ = std::fread(tampon_.get(), 1, prochaineLecture_, fichier_);
+    prochaineLecture_ = kTaille;
     return fin_ > 0;
 }
 
@@ -28,6 +29,7 @@ bool FluxOctets::positionner(std::uint64_t decalage) {
     }
     debut_ = fin_ = 0;
     positionTampon_ = decalage;
+    prochaineLecture_ = kTailleApresSaut;
     if (!fichier_) return false;
     std::clearerr(fichier_);
 #ifdef _WIN32

@@ -48,7 +48,11 @@ private:
     void consommerFinDeLigne();
 
     static constexpr std::size_t kTaille = 1 << 18;
+    // Après un saut hors du tampon, une relecture ne lit d'abord qu'un enregistrement ou deux :
+    // remplir 256 Ko à chacune des millions de relectures coûtait plus que la lecture entière.
+    static constexpr std::size_t kTailleApresSaut = 1 << 14;
     std::FILE* fichier_;
+    std::size_t prochaineLecture_ = kTaille;
     std::unique_ptr<char[]> tampon_;
     std::size_t debut_ = 0;
     std::size_t fin_ = 0;

@@ -3,7 +3,9 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/FichierBinaire.h"
+#include "gedcom/DescriptionFusion.h"
 #include "gedcom/FichierGedcomOuvert.h"
+#include "gedcom/FusionGedcom.h"
 #include "gedcom/LecteurGedcom.h"
 #include "gedcom/ListeErreursGedcom.h"
 #include "gedcom/PasseBalayage.h"
@@ -44,10 +46,17 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
 }  // namespace
 
 ResultatImport ImporterGedcom(const std::filesystem::path& chemin, const OptionsImport& options) {
-    std::string extension = chemin.extension().string();
-    if (extension.size() > 1 && (extension[1] == 'f' || extension[1] == 'F'))
-        throw OperationImpossible("Les descriptions de fusion Gedcom ne sont pas encore prises en charge"_1252);
-    return ImporterGedcom(std::vector<std::filesystem::path>{chemin}, options);
+    if (!estDescriptionFusion(chemin)) return ImporterGedcom(std::vector<std::filesystem::path>{chemin}, options);
+    FusionGedcom fusion(DescriptionFusion::lire(chemin));
+    OptionsImport o = options;
+    o.rapprocher = [&fusion, &options](RegistresBalayage& r, PasseConstruction& p) {
+        if (options.rapprocher) options.rapprocher(r, p);
+        fusion.appliquer(r, p);
+    };
+    ResultatImport r = ImporterGedcom(fusion.description().chemins(), o);
+    r.personnesRapprochees = fusion.personnesRapprochees();
+    r.personnesAjoutees = fusion.personnesAjoutees();
+    return r;
 }
 
 ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
@@ -60,9 +69,9 @@ ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
     ListeErreursGedcom erreurs(nomsSansDossier(chemins), options.dossierTemporaire);
     RegistresBalayage registres;
     balayer(fichiers, registres, erreurs, options);
-    if (options.apresBalayage) options.apresBalayage(registres);
-
     PasseConstruction passe(fichiers, registres, erreurs, options.modeCommentaire, options.tagCommentaire);
+    if (options.apresBalayage) options.apresBalayage(registres);
+    if (options.rapprocher) options.rapprocher(registres, passe);
     ConstructionBase construction(registres, passe, erreurs, options.progression);
     construction.numeroter();
     ResultatImport r;

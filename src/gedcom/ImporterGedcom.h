@@ -36,6 +36,8 @@ struct OptionsImport {
     // Windows-1252) quand l'import réussit avec au moins une erreur.
     std::function<void(const std::string& rapport)> montrerErreurs;
     std::function<void(RegistresBalayage&)> apresBalayage;
+    // Après apresBalayage, avec de quoi relire noms et dates : rapproche les personnes d'une fusion.
+    std::function<void(RegistresBalayage&, PasseConstruction&)> rapprocher;
     std::filesystem::path dossierTemporaire = lignara::dossierTemporaire();
 };
 
@@ -50,9 +52,12 @@ struct ResultatImport {
     std::string rapport;                   // la liste d'erreurs telle que le dialogue la montre
     std::size_t nombreErreurs = 0;
     std::vector<FichierImporte> fichiers;
+    std::uint32_t personnesRapprochees = 0;  // fusion : personnes secondaires fondues dans le principal
+    std::uint32_t personnesAjoutees = 0;     // fusion : personnes secondaires ajoutées
 };
 
-// Un chemin dont l'extension commence par 'f' est une description de fusion.
+// Un chemin dont l'extension commence par 'f' est une description de fusion (DescriptionFusion,
+// FusionGedcom) ; une description incorrecte lève OperationImpossible avec la ligne fautive.
 ResultatImport ImporterGedcom(const std::filesystem::path& chemin, const OptionsImport& options = {});
 ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
                               const OptionsImport& options = {});

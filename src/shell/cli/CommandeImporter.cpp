@@ -74,6 +74,9 @@ void afficherResume(const ResultatImport& r) {
     std::printf("%s%u\n", versUtf8("Emplacements d'événements : "_1252).c_str(), b.nombreEvenements());
     std::printf("%s%u\n", versUtf8("Têtes de branche : "_1252).c_str(), b.TetesDeBranche().nombre());
     std::printf("%s%zu\n", versUtf8("Erreurs : "_1252).c_str(), r.nombreErreurs);
+    if (r.fichiers.size() < 2) return;
+    std::printf("%s%u\n", versUtf8("Fusion, personnes rapprochées : "_1252).c_str(), r.personnesRapprochees);
+    std::printf("%s%u\n", versUtf8("Fusion, personnes ajoutées : "_1252).c_str(), r.personnesAjoutees);
 }
 
 // Une ligne par personne, par numéro : année de naissance estimée et marque de vie.
@@ -108,7 +111,7 @@ void ajouterCommandeImporter(CLI::App& app) {
                                                "affiche le rapport d'erreurs et un résumé");
     cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     auto p = std::make_shared<ParametresImporter>();
-    cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer")->required();
+    cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer, ou description de fusion (.fged)")->required();
     cmd->add_option("--base", p->base, "Garde une copie de la base de travail à ce chemin");
     cmd->add_option("--rapport", p->rapport, "Écrit le rapport d'erreurs (Windows-1252, CR LF) à ce chemin");
     cmd->add_flag("--estimations", p->estimations,

@@ -1,0 +1,153 @@
+// Import complet (balayage, numérotation, relecture, écriture de la base) sur le plus gros
+// fichier réel des tests et sur un fichier d'un million de personnes. Objectifs :
+//  - temps d'import au plus 3 fois celui d'une lecture du fichier par le lecteur de lignes ;
+//  - au moins 200 000 personnes par seconde ;
+//  - mémoire de pointe (RSS) sous 600 Mo par million de personnes.
+// Compteurs : lecture_s, import_s, rapport, personnes_par_s, RSS_pointe_Mo, Mo_par_million.
+// La mémoire se mesure dans un processus fils qui ne fait qu'un import (getrusage du fils).
+//
+// Le fichier d'un million : LIGNARA_GEDCOM_GRAND s'il est donné, sinon outil_generer_gedcom
+// (à construire avant : cmake --build build --target outil_generer_gedcom).
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "commun/Dossiers.h"
+#include "gedcom/ImporterGedcom.h"
+#include "gedcom/RecensementGedcom.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Horloge = std::chrono::steady_clock;
+constexpr long kPersonnes = 1000000;
+
+fs::path plusGrosFichierReel() {
+    fs::path meilleur;
+    std::uintmax_t taille = 0;
+    std::error_code ec;
+    if (!fs::is_directory(LIGNARA_DOSSIER_TESTDATA, ec)) return meilleur;
+    for (const auto& e : fs::recursive_directory_iterator(LIGNARA_DOSSIER_TESTDATA, ec)) {
+        std::string ext = e.path().extension().string();
+        if (!e.is_regular_file() || (ext != ".ged" && ext != ".GED")) continue;
+        if (e.file_size() > taille) {
+            taille = e.file_size();
+            meilleur = e.path();
+        }
+    }
+    return meilleur;
+}
+
+// Fichier d'un million de personnes, effacé à la fin quand il a été généré ici.
+class FichierMillion {
+public:
+    FichierMillion() {
+        if (const char* donne = std::getenv("LIGNARA_GEDCOM_GRAND"); donne && *donne) {
+            chemin_ = donne;
+            return;
+        }
+        fs::path outil = lignara::cheminProgramme().parent_path().parent_path() / "tools" / "outil_generer_gedcom";
+        fs::path sortie = lignara::dossierTemporaire() / "lignara-bench-import-1M.ged";
+        std::string commande = "'" + outil.string() + "' '" + sortie.string() + "' " + std::to_string(kPersonnes) +
+                               " > /dev/null";
+        std::error_code ec;
+        if (fs::exists(outil, ec) && std::system(commande.c_str()) == 0) {
+            chemin_ = sortie;
+            efface_ = true;
+        }
+    }
+    ~FichierMillion() {
+        std::error_code ec;
+        if (efface_) fs::remove(chemin_, ec);
+    }
+    const fs::path& chemin() const { return chemin_; }
+
+private:
+    fs::path chemin_;
+    bool efface_ = false;
+};
+
+double secondes(Horloge::duration d) { return std::chrono::duration<double>(d).count(); }
+
+// RSS de pointe, en Mo, d'un processus fils qui importe le fichier une fois ; -1 en cas d'échec.
+double rssPointeImportMo(const fs::path& chemin) {
+    std::fflush(nullptr);
+    pid_t fils = ::fork();
+    if (fils < 0) return -1;
+    if (fils == 0) {
+        int code = 0;
+        try {
+            lignara::ImporterGedcom(chemin);
+        } catch (...) {
+            code = 1;
+        }
+        ::_exit(code);
+    }
+    int statut = 0;
+    struct rusage usage {};
+    if (::wait4(fils, &statut, 0, &usage) != fils || !WIFEXITED(statut) || WEXITSTATUS(statut) != 0) return -1;
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;  // ru_maxrss est en kilo-octets sous Linux
+}
+
+void mesurerImport(benchmark::State& etat, const fs::path& chemin) {
+    std::error_code ec;
+    if (chemin.empty() || !fs::exists(chemin, ec)) {
+        etat.SkipWithError("fichier absent");
+        return;
+    }
+    double lecture = 0, import = 0;
+    std::uint32_t personnes = 0;
+    int tours = 0;
+    for (auto _ : etat) {
+        auto t0 = Horloge::now();
+        auto recensement = lignara::RecensementGedcom::recenser(chemin);
+        benchmark::DoNotOptimize(recensement);
+        auto t1 = Horloge::now();
+        lignara::ResultatImport r = lignara::ImporterGedcom(chemin);
+        auto t2 = Horloge::now();
+        personnes = r.base.nombreIndividus();
+        lecture += secondes(t1 - t0);
+        import += secondes(t2 - t1);
+        ++tours;
+        etat.SetIterationTime(secondes(t2 - t1));
+    }
+    lecture /= tours;
+    import /= tours;
+    double rss = rssPointeImportMo(chemin);
+    double parSeconde = personnes / import;
+    double parMillion = personnes ? rss * 1e6 / personnes : 0;
+    etat.counters["lecture_s"] = lecture;
+    etat.counters["import_s"] = import;
+    etat.counters["rapport"] = import / lecture;
+    etat.counters["personnes"] = personnes;
+    etat.counters["personnes_par_s"] = parSeconde;
+    etat.counters["RSS_pointe_Mo"] = rss;
+    etat.counters["Mo_par_million"] = parMillion;
+    std::string tenus = std::string(import <= 3 * lecture ? "rapport<=3 oui" : "rapport<=3 NON") +
+                        (parSeconde >= 200000 ? ", >=200000/s oui" : ", >=200000/s NON") +
+                        (rss >= 0 && parMillion < 600 ? ", <600Mo/M oui" : ", <600Mo/M NON");
+    etat.SetLabel(chemin.filename().string() + " : " + tenus);
+}
+
+void ImportPlusGrosFichierReel(benchmark::State& etat) { mesurerImport(etat, plusGrosFichierReel()); }
+
+void ImportMillionPersonnes(benchmark::State& etat) {
+    static FichierMillion fichier;
+    mesurerImport(etat, fichier.chemin());
+}
+
+BENCHMARK(ImportPlusGrosFichierReel)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(5);
+BENCHMARK(ImportMillionPersonnes)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(2);
+
+}  // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,227 @@
+// Fusion de fichiers GEDCOM : lecture de la description, choix des branches, rapprochement des
+// personnes communes, liens réunis, base cohérente.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+
+#include "ImportEssai.h"
+#include "commun/OperationImpossible.h"
+#include "gedcom/DescriptionFusion.h"
+
+namespace lignara {
+namespace {
+
+using namespace essai;
+namespace fs = std::filesystem;
+using Lignes = std::vector<std::string>;
+
+const fs::path kFixtures = LIGNARA_DOSSIER_FIXTURES;
+const std::string kEnTete = "0 HEAD\n1 SOUR Essai\n1 CHAR UTF-8\n";
+
+std::vector<std::uint32_t> enfants(const BaseGenealogique& b, std::uint32_t fiche) {
+    std::vector<std::uint32_t> v;
+    for (std::int32_t c = static_cast<std::int32_t>(b.LireFamille(fiche).premierEnfant); c > 0 && v.size() < 100;
+         c = b.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
+        v.push_back(static_cast<std::uint32_t>(c));
+    return v;
+}
+
+// Dossier temporaire de fichiers d'essai, effacé à la fin du test.
+class DossierEssai {
+public:
+    DossierEssai() {
+        std::string modele = (fs::temp_directory_path() / "essai-fusion-XXXXXX").string();
+        if (::mkdtemp(modele.data())) chemin_ = modele;
+    }
+    ~DossierEssai() {
+        std::error_code ec;
+        fs::remove_all(chemin_, ec);
+    }
+    fs::path ecrire(const std::string& nom, const std::string& contenu) const {
+        fs::path p = chemin_ / nom;
+        fs::create_directories(p.parent_path());
+        std::ofstream(p, std::ios::binary) << contenu;
+        return p;
+    }
+    const fs::path& chemin() const { return chemin_; }
+
+private:
+    fs::path chemin_;
+};
+
+std::string messageDe(const fs::path& description) {
+    try {
+        ImporterGedcom(description);
+    } catch (const OperationImpossible& e) {
+        return e.what();
+    }
+    return "(aucune erreur)";
+}
+
+TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtLeursLiensSeRejoignent) {
+    ResultatImport r = ImporterGedcom(kFixtures / "fusion-branche-jean.fged");
+    const BaseGenealogique& b = r.base;
+    // 4 du principal + Louis, Paul, Renée, Luc, l'anonyme et Anne ; « Hors Branche » écarté.
+    ASSERT_EQ(b.nombreIndividus(), 10u);
+    EXPECT_EQ(r.personnesRapprochees, 3u);
+    EXPECT_EQ(r.personnesAjoutees, 6u);
+    EXPECT_EQ(nom(b, 5), "Martin");
+    EXPECT_EQ(prenoms(b, 6), "Paul");
+    // Jean reçoit ses parents du fichier secondaire, garde ses textes du principal.
+    const Individu jean = b.LireIndividu(1);
+    EXPECT_EQ(jean.pere, 5u);
+    EXPECT_EQ(jean.mere, 10u);
+    EXPECT_EQ(b.LireTexte(TableProfessions, jean.profession), "meunier");
+    EXPECT_EQ(jean.fichierGedcom, 0u);
+    // La famille secondaire de Jean et Marie s'est fondue dans celle du principal.
+    EXPECT_EQ(enfants(b, jean.premiereFamille), (std::vector<std::uint32_t>{3, 6}));
+    EXPECT_EQ(b.LireIndividu(6).pere, 1u);
+    EXPECT_EQ(b.LireEvenement(b.LireFamille(jean.premiereFamille).mariage).date.annee, 1924);
+    // Pierre (du principal) a pris le mariage et les enfants que seul le secondaire connaît.
+    const Famille pierre = b.LireFamille(b.LireIndividu(3).premiereFamille);
+    EXPECT_EQ(pierre.conjoint, 7u);
+    EXPECT_EQ(enfants(b, b.LireIndividu(3).premiereFamille), (std::vector<std::uint32_t>{8, 9}));
+    EXPECT_EQ(b.nombreFamilles(), 6u);
+    EXPECT_TRUE(defautsBase(r).empty()) << defautsBase(r).front();
+}
+
+TEST(FusionGedcom, chaqueFichierGardeSonJeuSesDrapeauxEtSonTitreDErreurs) {
+    ResultatImport r = ImporterGedcom(kFixtures / "fusion-branche-jean.fged");
+    ASSERT_EQ(r.fichiers.size(), 2u);
+    EXPECT_EQ(r.fichiers[0].jeu, JeuCaracteres::Utf8);
+    EXPECT_EQ(r.fichiers[1].jeu, JeuCaracteres::Ansel);
+    EXPECT_EQ(r.fichiers[1].drapeauxLogiciel, 12u);
+    EXPECT_EQ(prenoms(r.base, 7), "Renée"_1252);
+    EXPECT_EQ(nom(r.base, 7), "Lefèvre"_1252);
+    EXPECT_EQ(r.base.LireIndividu(7).fichierGedcom, 1u);
+    EXPECT_EQ(nom(r.base, 9), "");  // « ? /?/ » vide, par les drapeaux du seul fichier GeneWeb
+    // Une seule ligne de date fautive : relue sans bruit pendant le rapprochement.
+    EXPECT_EQ(lignesRapport(r), (Lignes{"Fichier \"fusion-secondaire-ansel.ged\"",
+                                        "- Ligne 49 : format de date incorrect"}));
+}
+
+TEST(FusionGedcom, sansBrancheToutLeFichierSecondaireEstFusionne) {
+    DossierEssai d;
+    fs::path desc = d.ecrire("tout.FGED", "principal " + (kFixtures / "fusion-principal.ged").string() +
+                                              "\nsecondaire " + (kFixtures / "fusion-secondaire-ansel.ged").string() + "\n");
+    ResultatImport r = ImporterGedcom(desc);
+    // 11 personnes secondaires : Jean, Marie, Pierre rapprochés ; Jacques né en 1931 ne l'est pas
+    // (le principal le fait naître en 1930).
+    EXPECT_EQ(r.personnesRapprochees, 3u);
+    EXPECT_EQ(r.personnesAjoutees, 8u);
+    EXPECT_EQ(r.base.nombreIndividus(), 12u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(FusionGedcom, unRapprochementDemandeUneDateEgaleEtUnCandidatUnique) {
+    DossierEssai d;
+    d.ecrire("p.ged", kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 BIRT\n2 DATE 1900\n"
+                          "0 @I2@ INDI\n1 NAME Jean /Roy/\n1 BIRT\n2 DATE 1900\n"
+                          "0 @I3@ INDI\n1 NAME Luc /Roy/\n"
+                          "0 @I4@ INDI\n1 NAME Léa /Roy/\n1 BIRT\n2 DATE 1800\n1 DEAT\n2 DATE 1850\n0 TRLR\n");
+    d.ecrire("s.ged", kEnTete +
+                          "0 @S1@ INDI\n1 NAME Jean /Roy/\n1 BIRT\n2 DATE 1900\n"  // deux candidats
+                          "0 @S2@ INDI\n1 NAME Luc /Roy/\n"                         // aucune date
+                          "0 @S3@ INDI\n1 NAME LEA /ROY/\n1 DEAT\n2 DATE 1850\n"   // décès égal
+                          "0 @S4@ INDI\n1 NAME Lea /Roy/\n1 BIRT\n2 DATE 1800\n"   // Léa déjà prise
+                          "0 TRLR\n");
+    fs::path desc = d.ecrire("f.fged", "principal p.ged\nsecondaire s.ged\n");
+    ResultatImport r = ImporterGedcom(desc);
+    EXPECT_EQ(r.personnesRapprochees, 1u);
+    EXPECT_EQ(r.base.nombreIndividus(), 7u);
+}
+
+TEST(FusionGedcom, lesBranchesNeGardentQueLaPersonneEtLesLignesDemandees) {
+    DossierEssai d;
+    d.ecrire("p.ged", kEnTete + "0 @I1@ INDI\n1 NAME Seul /Roy/\n0 TRLR\n");
+    d.ecrire("sous/s.ged", kEnTete +
+                               "0 @A@ INDI\n1 NAME Aieul /Roy/\n1 FAMS @F1@\n"
+                               "0 @B@ INDI\n1 NAME Pere /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n"
+                               "0 @C@ INDI\n1 NAME Mere /Roy/\n1 FAMS @F2@\n"
+                               "0 @D@ INDI\n1 NAME Fils /Roy/\n1 FAMC @F2@\n"
+                               "0 @F1@ FAM\n1 HUSB @A@\n1 CHIL @B@\n"
+                               "0 @F2@ FAM\n1 HUSB @B@\n1 WIFE @C@\n1 CHIL @D@\n0 TRLR\n");
+    auto compter = [&](const std::string& branche) {
+        fs::path desc = d.ecrire("f.fged", "principal p.ged\nsecondaire sous/s.ged\n" + branche);
+        return ImporterGedcom(desc).base.nombreIndividus() - 1;
+    };
+    EXPECT_EQ(compter("branche @B@\n"), 1u);
+    EXPECT_EQ(compter("branche @B@ ascendants\n"), 2u);
+    EXPECT_EQ(compter("branche @B@ descendants\n"), 3u);  // avec son épouse
+    EXPECT_EQ(compter("branche @B@ ASCENDANTS descendants\n"), 4u);
+    EXPECT_EQ(compter("branche @D@ ascendants\nbranche @A@\n"), 4u);
+}
+
+TEST(DescriptionFusion, lesCheminsRelatifsLeSontAuDossierDeLaDescription) {
+    DescriptionFusion d = DescriptionFusion::analyser(
+        "\xEF\xBB\xBF# essai\r\n\r\nprincipal  a b.ged  \r\nsecondaire /abs/c.ged\r\nbranche @I1@ descendants\r\n",
+        "/dossier", "f.fged");
+    EXPECT_EQ(d.principal, fs::path("/dossier/a b.ged"));
+    ASSERT_EQ(d.secondaires.size(), 1u);
+    EXPECT_EQ(d.secondaires[0].chemin, fs::path("/abs/c.ged"));
+    ASSERT_EQ(d.secondaires[0].branches.size(), 1u);
+    EXPECT_TRUE(d.secondaires[0].branches[0].descendants);
+    EXPECT_FALSE(d.secondaires[0].branches[0].ascendants);
+    EXPECT_EQ(DescriptionFusion::analyser(d.texte(), "/ailleurs", "g.fged").texte(), d.texte());
+    EXPECT_TRUE(estDescriptionFusion("x.fged"));
+    EXPECT_TRUE(estDescriptionFusion("x.F"));
+    EXPECT_FALSE(estDescriptionFusion("x.ged"));
+    EXPECT_FALSE(estDescriptionFusion("fged"));
+}
+
+TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
+    auto faute = [](const std::string& texte) {
+        try {
+            DescriptionFusion::analyser(texte, "/d", "f.fged");
+        } catch (const OperationImpossible& e) {
+            return std::string(e.what());
+        }
+        return std::string("(aucune erreur)");
+    };
+    EXPECT_EQ(faute("principal a.ged\nsecondaire b.ged\nfusionner c.ged\n"),
+              "Description de fusion incorrecte (f.fged), ligne 3 :\n"
+              "instruction inconnue (principal, secondaire ou branche attendu)"_1252);
+    EXPECT_NE(faute("principal a.ged\nbranche @I1@\n").find("ligne 2 :\nune branche doit suivre"_1252), std::string::npos);
+    EXPECT_NE(faute("secondaire b.ged\n").find("ligne 1 :\nle fichier principal doit pr"), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nprincipal b.ged\n").find("ligne 2 :\nun seul fichier principal"), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche I1\n").find("ligne 3 :\nréférence"_1252), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n").find("ligne 3 :\nseuls"), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nsecondaire\n").find("ligne 2 :\nchemin de fichier manquant"), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\n").find("aucun fichier secondaire"), std::string::npos);
+    EXPECT_NE(faute("").find("ligne 1 :\naucun fichier principal"), std::string::npos);
+    EXPECT_NE(faute(std::string("principal a.ged\n\0\x01\xFF", 19)).find("ligne 2 :"), std::string::npos);
+    std::string trop = "principal a.ged\n";
+    for (int i = 0; i < 255; ++i) trop += "secondaire b.ged\n";
+    EXPECT_NE(faute(trop).find("ligne 256 :\ntrop de fichiers secondaires"), std::string::npos);
+}
+
+TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
+    DossierEssai d;
+    EXPECT_EQ(messageDe(d.chemin() / "absente.fged"), "Fichier " + (d.chemin() / "absente.fged").string() + " inexistant");
+    fs::path desc = d.ecrire("f.fged", "principal " + (kFixtures / "fusion-principal.ged").string() +
+                                           "\nsecondaire manque.ged\n");
+    EXPECT_EQ(messageDe(desc), "Fichier " + (d.chemin() / "manque.ged").string() + " inexistant");
+    desc = d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
+                                  (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
+    EXPECT_EQ(messageDe(desc), "Description de fusion incorrecte (g.fged), ligne 3 :\n"
+                               "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
+}
+
+TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {
+    std::string commande = std::string("\"") + LIGNARA_PROGRAMME + "\" importer \"" +
+                           (kFixtures / "fusion-branche-jean.fged").string() + "\" 2>&1";
+    std::FILE* p = ::popen(commande.c_str(), "r");
+    ASSERT_NE(p, nullptr);
+    std::string sortie;
+    char tampon[4096];
+    for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, p)) > 0;) sortie.append(tampon, n);
+    EXPECT_EQ(::pclose(p), 0);
+    EXPECT_NE(sortie.find("Personnes : 10\n"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lignara
