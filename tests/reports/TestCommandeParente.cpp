@@ -1,6 +1,8 @@
 // La commande « lignara parente » sur un petit fichier du projet et sur de vrais fichiers.
 #include <gtest/gtest.h>
 
+#include "LancementProgramme.h"
+
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -11,23 +13,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Sortie {
-    std::string texte;
-    int code = -1;
-};
+using Sortie = lignara::essai::SortieProgramme;
 
-Sortie lancer(const std::string& arguments) {
-    Sortie s;
-    std::string commande = std::string("\"") + LIGNARA_PROGRAMME + "\" parente " + arguments + " 2>&1";
-    std::FILE* p = ::popen(commande.c_str(), "r");
-    if (!p) return s;
-    char tampon[4096];
-    std::size_t n;
-    while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0) s.texte.append(tampon, n);
-    int statut = ::pclose(p);
-    s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
-    return s;
-}
+Sortie lancer(const std::string& arguments) { return lignara::essai::lancerProgramme("parente " + arguments); }
 
 std::string fixture() {
     return std::string("\"") + LIGNARA_DOSSIER_FIXTURES + "/parente-homonymes-et-cles-non-triees.ged\" ";
