@@ -25,27 +25,15 @@
 #include "gedcom/ImporterGedcom.h"
 #include "gedcom/RecensementGedcom.h"
 
+#include "FichiersDeMesure.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using Horloge = std::chrono::steady_clock;
 constexpr long kPersonnes = 1000000;
 
-fs::path plusGrosFichierReel() {
-    fs::path meilleur;
-    std::uintmax_t taille = 0;
-    std::error_code ec;
-    if (!fs::is_directory(LIGNARA_DOSSIER_TESTDATA, ec)) return meilleur;
-    for (const auto& e : fs::recursive_directory_iterator(LIGNARA_DOSSIER_TESTDATA, ec)) {
-        std::string ext = e.path().extension().string();
-        if (!e.is_regular_file() || (ext != ".ged" && ext != ".GED")) continue;
-        if (e.file_size() > taille) {
-            taille = e.file_size();
-            meilleur = e.path();
-        }
-    }
-    return meilleur;
-}
+using lignara::mesure::plusGrosFichierReel;
 
 // Fichier d'un million de personnes, effacé à la fin quand il a été généré ici.
 class FichierMillion {
