@@ -55,7 +55,7 @@ EcrivainBase::EcrivainBase(const DimensionsBase& dimensions, const std::filesyst
     enTete_.evenements = static_cast<std::uint32_t>(evenements);
     enTete_.notes = static_cast<std::uint32_t>(notes);
     for (auto& t : tables_) t = std::make_unique<TableChainesEnConstruction>(dossier);
-    tampon_.reserve(kTailleTampon);
+    for (auto& t : tampons_) t.octets.reserve(kTailleTampon);
 }
 
 EcrivainBase::~EcrivainBase() = default;
@@ -64,21 +64,44 @@ void EcrivainBase::verifierEnCours() const {
     if (termine_) throw std::logic_error("écrivain de base déjà terminé");
 }
 
+// Une écriture qui chevauche un tampon sans le prolonger le vide d'abord : le fichier garde
+// ainsi l'ordre des écritures, la dernière l'emportant.
 void EcrivainBase::ecrireA(std::uint64_t decalage, const std::uint8_t* octets, std::size_t taille) {
     verifierEnCours();
-    bool aLaSuite = decalage == debutTampon_ + tampon_.size();
-    if (!aLaSuite || tampon_.size() + taille > kTailleTampon) viderTampon();
-    if (tampon_.empty()) debutTampon_ = decalage;
-    tampon_.insert(tampon_.end(), octets, octets + taille);
+    TamponEcriture* choisi = nullptr;
+    for (auto& t : tampons_) {
+        if (!t.octets.empty() && decalage == t.fin()) choisi = &t;
+        else if (!t.octets.empty() && decalage < t.fin() && decalage + taille > t.debut) vider(t);
+    }
+    if (!choisi) {
+        for (auto& t : tampons_)
+            if (t.octets.empty()) { choisi = &t; break; }
+    }
+    if (!choisi) {
+        choisi = &tampons_[prochainTamponRecycle_];
+        prochainTamponRecycle_ = (prochainTamponRecycle_ + 1) % kNombreTampons;
+        vider(*choisi);
+    }
+    if (choisi->octets.size() + taille > kTailleTampon) vider(*choisi);
+    if (choisi->octets.empty()) choisi->debut = decalage;
+    choisi->octets.insert(choisi->octets.end(), octets, octets + taille);
 }
 
-void EcrivainBase::viderTampon() {
-    if (!tampon_.empty()) fichier_.ecrire(debutTampon_, tampon_.data(), tampon_.size());
-    tampon_.clear();
+void EcrivainBase::vider(TamponEcriture& tampon) {
+    if (!tampon.octets.empty()) fichier_.ecrire(tampon.debut, tampon.octets.data(), tampon.octets.size());
+    tampon.octets.clear();
+}
+
+void EcrivainBase::viderTampons() {
+    for (auto& t : tampons_) vider(t);
 }
 
 void EcrivainBase::lireA(std::uint64_t decalage, std::uint8_t* octets, std::size_t taille) {
-    viderTampon();
+    for (auto& t : tampons_)
+        if (!t.octets.empty() && decalage < t.fin() && decalage + taille > t.debut) vider(t);
+    if (fichier_.lire(decalage, octets, taille) == taille) return;
+    // Au-delà de la fin actuelle : les tampons suivants allongent le fichier (trous à zéro).
+    viderTampons();
     if (fichier_.lire(decalage, octets, taille) != taille)
         throw std::out_of_range("enregistrement pas encore écrit");
 }
@@ -251,7 +274,7 @@ void EcrivainBase::ecrireTablesEtEnTete() {
 BaseGenealogique EcrivainBase::terminer() {
     verifierEnCours();
     completerEnregistrementsManquants();
-    viderTampon();
+    viderTampons();
     ecrireTablesEtEnTete();
     termine_ = true;
     for (auto& t : tables_) t.reset();

@@ -94,7 +94,7 @@ private:
     std::uint64_t decalageFamille(std::uint32_t numero) const;
     void ecrireA(std::uint64_t decalage, const std::uint8_t* octets, std::size_t taille);
     void lireA(std::uint64_t decalage, std::uint8_t* octets, std::size_t taille);
-    void viderTampon();
+    void viderTampons();
     void completerEnregistrementsManquants();
     void ecrireTablesEtEnTete();
     void verifierEnCours() const;
@@ -111,9 +111,18 @@ private:
     std::uint64_t tailleNotes_ = 0;
     std::uint64_t lignesAbandonnees_ = 0;
     EnsemblePersonnes tetesDeBranche_;
-    // Les écritures à la suite l'une de l'autre sont regroupées avant d'aller au fichier.
-    std::vector<std::uint8_t> tampon_;
-    std::uint64_t debutTampon_ = 0;
+    // Les écritures à la suite l'une de l'autre sont regroupées avant d'aller au fichier. L'import
+    // alterne individus, événements, familles et notes : un tampon par suite, sinon chaque
+    // enregistrement coûtait une écriture système.
+    struct TamponEcriture {
+        std::vector<std::uint8_t> octets;
+        std::uint64_t debut = 0;
+        std::uint64_t fin() const { return debut + octets.size(); }
+    };
+    static constexpr std::size_t kNombreTampons = 4;
+    void vider(TamponEcriture& tampon);
+    std::array<TamponEcriture, kNombreTampons> tampons_;
+    std::size_t prochainTamponRecycle_ = 0;
     bool termine_ = false;
 };
 

@@ -11,10 +11,10 @@ namespace lignara {
 void IdentifiantsPersonnes::retenir(const RegistresBalayage& registres) {
     cles_.clear();
     cles_.reserve(registres.personnes.size());
-    for (const auto& [cle, i] : registres.indexPersonnes) {
+    for (std::uint32_t i : registres.personnesParCle()) {
         const PersonneBalayee& p = registres.personnes[i];
         if (!p.gardee) continue;
-        cles_.push_back({std::string(cle.octets()), p.decalage});
+        cles_.push_back({std::string(p.cle.octets()), p.decalage});
     }
 }
 

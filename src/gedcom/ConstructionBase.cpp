@@ -26,7 +26,7 @@ ConstructionBase::ConstructionBase(RegistresBalayage& registres, PasseConstructi
 // des clés) et pour enfants ceux qui la nomment par FAMC ; une personne jamais définie est
 // conjointe des familles qui la nomment. Ainsi aucun lien ne se perd en route.
 void ConstructionBase::completerNonDefinis() {
-    for (const auto& [cle, i] : reg_.indexPersonnes) {
+    for (std::uint32_t i : personnesParCle_) {
         const PersonneBalayee& p = reg_.personnes[i];
         for (std::uint32_t f : p.famillesConjoint) {
             FamilleBalayee& fam = reg_.familles[f];
@@ -38,7 +38,7 @@ void ConstructionBase::completerNonDefinis() {
             !contient(reg_.familles[p.familleParents].enfants, i))
             reg_.familles[p.familleParents].enfants.push_back(i);
     }
-    for (const auto& [cle, f] : reg_.indexFamilles) {
+    for (std::uint32_t f : famillesParCle_) {
         const FamilleBalayee& fam = reg_.familles[f];
         for (std::uint32_t c : {fam.mari, fam.femme}) {
             if (c == kAucun || reg_.personnes[c].definie) continue;
@@ -49,10 +49,12 @@ void ConstructionBase::completerNonDefinis() {
 }
 
 DimensionsBase ConstructionBase::numeroter() {
+    personnesParCle_ = reg_.personnesParCle();
+    famillesParCle_ = reg_.famillesParCle();
     completerNonDefinis();
     std::uint64_t evenements = 0;
     personnesParNumero_.assign(1, kAucun);
-    for (const auto& [cle, i] : reg_.indexPersonnes) {
+    for (std::uint32_t i : personnesParCle_) {
         PersonneBalayee& p = reg_.personnes[i];
         if (!p.gardee) continue;
         p.numero = static_cast<std::uint32_t>(personnesParNumero_.size());
@@ -61,7 +63,7 @@ DimensionsBase ConstructionBase::numeroter() {
     }
     std::uint32_t fiches = 0;
     auto gardee = [&](std::uint32_t p) { return p != kAucun && reg_.personnes[p].numero != 0; };
-    for (const auto& [cle, f] : reg_.indexFamilles) {
+    for (std::uint32_t f : famillesParCle_) {
         FamilleBalayee& fam = reg_.familles[f];
         bool enfant = std::any_of(fam.enfants.begin(), fam.enfants.end(), gardee);
         fam.gardee = int{gardee(fam.mari)} + int{gardee(fam.femme)} + int{enfant} >= 2;
@@ -187,7 +189,7 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
     suivanteFiche_.assign(std::size_t{dimensions_.familles} + 1, 0);
     for (std::uint32_t n = 1; n < personnesParNumero_.size(); ++n) ecrirePersonne(personnesParNumero_[n]);
     reg_.notes.clear();
-    for (const auto& [cle, f] : reg_.indexFamilles)
+    for (std::uint32_t f : famillesParCle_)
         if (reg_.familles[f].gardee) ecrireFamille(f);
     refsSources_.clear();
     ecrivain_ = nullptr;

@@ -14,7 +14,6 @@
 //    ancêtre : le lien de parenté qui fermerait la boucle est coupé et signalé.
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <vector>
 
 #include "database/BaseGenealogique.h"
@@ -61,10 +60,12 @@ private:
     EcrivainBase* ecrivain_ = nullptr;
     DimensionsBase dimensions_;
     std::vector<std::uint32_t> personnesParNumero_;  // indice de la personne n (n ≥ 1)
+    std::vector<std::uint32_t> personnesParCle_;     // indices dans l'ordre des clés
+    std::vector<std::uint32_t> famillesParCle_;
     std::vector<std::int32_t> fratrie_;              // lien de fratrie par numéro (0 : hors anneau)
     std::vector<std::uint32_t> premierEnfant_;       // par indice de famille
     std::vector<std::int32_t> suivanteFiche_;        // lien de chaîne par numéro de fiche
-    std::map<CleEnregistrement, std::uint32_t> refsSources_;
+    TableCles<std::uint32_t> refsSources_;
     std::uint32_t prochainEvenement_ = 1;
     std::uint64_t fait_ = 0, total_ = 0;
     TamponIndividu tampon_;

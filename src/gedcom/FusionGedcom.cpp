@@ -75,19 +75,19 @@ void FusionGedcom::selectionnerBranches(std::uint8_t fichier) {
     for (PersonneBalayee& p : reg_->personnes)
         if (p.fichier == fichier) p.gardee = false;
     for (const BrancheFusion& b : s.branches) {
-        auto it = reg_->indexPersonnes.find(CleEnregistrement::dePointeur(fichier, b.reference));
-        if (it == reg_->indexPersonnes.end() || !reg_->personnes[it->second].definie) {
+        const std::uint32_t trouvee = reg_->chercherPersonne(CleEnregistrement::dePointeur(fichier, b.reference));
+        if (trouvee == kAucun || !reg_->personnes[trouvee].definie) {
             char ligne[32];
             std::snprintf(ligne, sizeof ligne, "), ligne %ld :\n", b.ligne);
             throw OperationImpossible("Description de fusion incorrecte ("_1252 + depuisUtf8(description_.nom) +
                                       ligne + "la personne "_1252 + b.reference + " n'est pas définie dans "_1252 +
                                       depuisUtf8(s.chemin.filename().string()));
         }
-        reg_->personnes[it->second].gardee = true;
+        reg_->personnes[trouvee].gardee = true;
         for (bool ascendants : {true, false}) {
             if (ascendants ? !b.ascendants : !b.descendants) continue;
             std::vector<std::uint8_t> vu(reg_->personnes.size(), 0);
-            std::vector<std::uint32_t> pile{it->second};
+            std::vector<std::uint32_t> pile{trouvee};
             while (!pile.empty()) {
                 std::uint32_t p = pile.back();
                 pile.pop_back();

@@ -7,11 +7,14 @@
 // Les personnes et les familles sont repérées par leur indice dans leur tableau (ordre de
 // première rencontre) ; kAucun veut dire « aucune ».
 #include <cstdint>
-#include <map>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "gedcom/CleEnregistrement.h"
+#include "gedcom/IndexCles.h"
 
 namespace lignara {
 
@@ -69,18 +72,35 @@ struct NoteBalayee {
     bool remise = false;
 };
 
+struct HachageCle {
+    std::size_t operator()(const CleEnregistrement& cle) const noexcept {
+        return std::hash<std::string_view>{}(cle.octets());
+    }
+};
+
+// Sources, notes et médias : tables de hachage. L'ordre des clés, dont la numérotation a
+// besoin, se retrouve une seule fois par un tri des indices.
+template <typename T>
+using TableCles = std::unordered_map<CleEnregistrement, T, HachageCle>;
+
 struct RegistresBalayage {
-    std::map<CleEnregistrement, std::uint32_t> indexPersonnes;
-    std::map<CleEnregistrement, std::uint32_t> indexFamilles;
+    IndexCles indexPersonnes;  // clé → indice dans personnes
+    IndexCles indexFamilles;
     std::vector<PersonneBalayee> personnes;
     std::vector<FamilleBalayee> familles;
-    std::map<CleEnregistrement, SourceBalayee> sources;
-    std::map<CleEnregistrement, NoteBalayee> notes;
-    std::map<CleEnregistrement, std::string> medias;  // OBJE : fichier image accepté
+    TableCles<SourceBalayee> sources;
+    TableCles<NoteBalayee> notes;
+    TableCles<std::string> medias;  // OBJE : fichier image accepté
 
     // Rendent l'indice de l'entrée, créée (référencée, non définie) au premier appel.
     std::uint32_t personne(const CleEnregistrement& cle);
     std::uint32_t famille(const CleEnregistrement& cle);
+    // Indice de la personne de cette clé, kAucun quand aucune ligne ne l'a nommée.
+    std::uint32_t chercherPersonne(const CleEnregistrement& cle) const;
+
+    // Indices des personnes (des familles) dans l'ordre croissant de leurs clés.
+    std::vector<std::uint32_t> personnesParCle() const;
+    std::vector<std::uint32_t> famillesParCle() const;
 };
 
 }  // namespace lignara
