@@ -1,7 +1,12 @@
 #include "gedcom/FluxOctets.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace lignara {
 
@@ -15,7 +20,16 @@ bool FluxOctets::remplir() {
     positionTampon_ += fin_;
     debut_ = fin_ = 0;
     if (!fichier_) return false;
+#ifdef _WIN32
     fin_ = std::fread(tampon_.get(), 1, prochaineLecture_, fichier_);
+#else
+    // Lecture par position : un saut ne coûte alors aucun appel système de plus.
+    ssize_t n;
+    do {
+        n = ::pread(fileno(fichier_), tampon_.get(), prochaineLecture_, static_cast<off_t>(positionTampon_));
+    } while (n < 0 && errno == EINTR);
+    fin_ = n > 0 ? static_cast<std::size_t>(n) : 0;
+#endif
     prochaineLecture_ = kTaille;
     return fin_ > 0;
 }
@@ -31,11 +45,11 @@ bool FluxOctets::positionner(std::uint64_t decalage) {
     positionTampon_ = decalage;
     prochaineLecture_ = kTailleApresSaut;
     if (!fichier_) return false;
-    std::clearerr(fichier_);
 #ifdef _WIN32
+    std::clearerr(fichier_);
     return _fseeki64(fichier_, static_cast<long long>(decalage), SEEK_SET) == 0;
 #else
-    return std::fseek(fichier_, static_cast<long>(decalage), SEEK_SET) == 0;
+    return true;
 #endif
 }
 

@@ -11,6 +11,10 @@
 #include "gedcom/PasseBalayage.h"
 #include "gedcom/PasseConstruction.h"
 
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
 namespace lignara {
 
 namespace {
@@ -34,6 +38,18 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
              ListeErreursGedcom& erreurs, const OptionsImport& options) {
     LecteurGedcom lecteur(erreurs);
     const std::uint64_t total = kUnitesParFichier * fichiers.size();
+    // Réserve d'après la taille des fichiers (une personne prend rarement moins de 100 octets) :
+    // agrandir les registres recopiait des millions d'entrées. Rien n'est touché d'avance.
+    std::uint64_t octets = 0;
+    for (const FichierGedcomOuvert& f : fichiers) {
+        std::error_code ec;
+        const std::uintmax_t taille = std::filesystem::file_size(f.chemin(), ec);
+        if (!ec) octets += taille;
+    }
+    // Plafond : une réserve de quelques centaines de Mo au plus, même pour un fichier énorme.
+    const std::uint64_t estimation = std::min<std::uint64_t>(octets / 100, 4'000'000);
+    registres.personnes.reserve(estimation);
+    registres.familles.reserve(estimation / 2);
     for (std::size_t i = 0; i < fichiers.size(); ++i) {
         fichiers[i].reinitialiser();
         lecteur.commencerFichier(fichiers[i], i);

@@ -1,7 +1,6 @@
 #include "gedcom/RegistresBalayage.h"
 
 #include <algorithm>
-#include <numeric>
 
 namespace lignara {
 
@@ -32,12 +31,30 @@ std::uint32_t RegistresBalayage::chercherPersonne(const CleEnregistrement& cle) 
 
 namespace {
 
+// Le tri compare d'abord les 8 premiers octets, rangés dans un entier (ordre des octets non
+// signés) : les entrées des registres, grosses et dispersées, ne sont relues qu'en cas d'égalité.
+std::uint64_t prefixe(const CleEnregistrement& cle) {
+    const std::string_view o = cle.octets();
+    std::uint64_t p = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        p = (p << 8) | (i < o.size() ? static_cast<unsigned char>(o[i]) : 0u);
+    return p;
+}
+
 template <typename Entree>
 std::vector<std::uint32_t> indicesParCle(const std::vector<Entree>& entrees) {
-    std::vector<std::uint32_t> ordre(entrees.size());
-    std::iota(ordre.begin(), ordre.end(), 0u);
-    std::sort(ordre.begin(), ordre.end(),
-              [&](std::uint32_t a, std::uint32_t b) { return entrees[a].cle < entrees[b].cle; });
+    struct Rang {
+        std::uint64_t prefixe;
+        std::uint32_t indice;
+    };
+    std::vector<Rang> rangs(entrees.size());
+    for (std::uint32_t i = 0; i < rangs.size(); ++i) rangs[i] = {prefixe(entrees[i].cle), i};
+    std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
+        if (a.prefixe != b.prefixe) return a.prefixe < b.prefixe;
+        return entrees[a.indice].cle < entrees[b.indice].cle;
+    });
+    std::vector<std::uint32_t> ordre(rangs.size());
+    for (std::size_t i = 0; i < rangs.size(); ++i) ordre[i] = rangs[i].indice;
     return ordre;
 }
 

@@ -33,11 +33,16 @@ constexpr TagConnu kTagsConnus[] = {
     {"LIEU", CodeTag::LIEU}, {"_IMG", CodeTag::IMG},  {"HAJJ", CodeTag::HAJJ},
 };
 
-// Les 5 octets d'un tag complété de zéros, en un entier qui se trie comme eux (sans signe).
-std::uint64_t enEntier(const char* tag5) {
-    std::uint64_t v = 0;
-    for (int i = 0; i < 5; ++i) v = (v << 8) | static_cast<unsigned char>(tag5[i]);
+// Un tag de 1 à 4 octets et sa longueur en un entier : deux tags différents, même avec des
+// octets nuls, donnent deux entiers différents.
+std::uint64_t enEntier(std::string_view tag) {
+    std::uint64_t v = tag.size();
+    for (char c : tag) v = (v << 8) | static_cast<unsigned char>(c);
     return v;
+}
+
+std::size_t caseDe(std::uint64_t cle) {
+    return static_cast<std::size_t>((cle * 0x9E3779B97F4A7C15ull) >> 58);  // 6 bits : 64 cases
 }
 
 }  // namespace
@@ -56,25 +61,23 @@ TableTags::TableTags(std::initializer_list<std::string_view> tags) {
     std::sort(entrees_.begin(), entrees_.end(), [](const EntreeTag& a, const EntreeTag& b) {
         return std::memcmp(a.tag, b.tag, 5) < 0;
     });
-    for (const EntreeTag& e : entrees_) cles_.push_back(enEntier(e.tag));
+    assert(entrees_.size() < kCases);
+    for (const EntreeTag& e : entrees_) {
+        const std::uint64_t cle = enEntier(std::string_view(e.tag, std::strlen(e.tag)));
+        std::size_t i = caseDe(cle);
+        while (cases_[i].cle != 0) i = (i + 1) % kCases;
+        cases_[i] = {cle, e.code};
+    }
 }
 
+// Chaque ligne du fichier passe ici : une multiplication et, presque toujours, une comparaison.
 CodeTag TableTags::chercher(std::string_view tag) const {
     if (tag.empty() || tag.size() > 4) return CodeTag::Inconnu;
-    char cle5[5] = {};
-    std::memcpy(cle5, tag.data(), tag.size());
-    const std::uint64_t cle = enEntier(cle5);
-    // Dichotomie sans branche : chaque ligne du fichier passe ici.
-    const std::uint64_t* base = cles_.data();
-    std::size_t n = cles_.size();
-    if (n == 0) return CodeTag::Inconnu;
-    while (n > 1) {
-        std::size_t moitie = n / 2;
-        base = base[moitie] <= cle ? base + moitie : base;
-        n -= moitie;
+    const std::uint64_t cle = enEntier(tag);
+    for (std::size_t i = caseDe(cle);; i = (i + 1) % kCases) {
+        if (cases_[i].cle == cle) return static_cast<CodeTag>(cases_[i].code);
+        if (cases_[i].cle == 0) return CodeTag::Inconnu;
     }
-    std::size_t i = static_cast<std::size_t>(base - cles_.data());
-    return *base == cle ? static_cast<CodeTag>(entrees_[i].code) : CodeTag::Inconnu;
 }
 
 const TableTags& TableTags::balayage() {

@@ -1,7 +1,7 @@
 #pragma once
 // Table de tags : entrées de 6 octets triées (tag complété de zéros sur 5 octets, puis son
-// code), cherchées par dichotomie en comparant les octets exactement : les tags sont sensibles
-// à la casse. Chaque passe de lecture a sa table ; un tag absent donne CodeTag::Inconnu.
+// code) ; les octets se comparent exactement : les tags sont sensibles à la casse. Chaque passe de lecture a sa table ; un tag absent donne CodeTag::Inconnu.
+#include <array>
 #include <cstdint>
 #include <initializer_list>
 #include <string_view>
@@ -34,7 +34,14 @@ public:
 
 private:
     std::vector<EntreeTag> entrees_;
-    std::vector<std::uint64_t> cles_;  // les tags des entrées en entiers, même ordre, pour chercher vite
+    // Recherche : table de hachage à adressage ouvert sur les tags en entiers (0 : case vide) ;
+    // au plus 64 tags par table, il reste toujours une case vide.
+    struct CaseTag {
+        std::uint64_t cle = 0;
+        std::uint8_t code = 0;
+    };
+    static constexpr std::size_t kCases = 64;
+    std::array<CaseTag, kCases> cases_{};
 };
 
 }  // namespace lignara

@@ -179,6 +179,46 @@ TEST(EcrivainBase, relitEtRetoucheUnEnregistrementDejaEcrit) {
     EXPECT_EQ(base.LireIndividu(1).pere, 0u);
 }
 
+// Individus, événements et familles s'écrivent entremêlés, chacun par son propre tampon :
+// une retouche d'un enregistrement encore en tampon, une relecture et un grand nombre
+// d'enregistrements (tampons pleins, recyclés) doivent laisser la dernière valeur partout.
+TEST(EcrivainBase, lesEcrituresEntremeleesLaissentLaDerniereValeur) {
+    DossierEssai dossier;
+    constexpr std::uint32_t n = 3000;
+    EcrivainBase e({n, n, 2 * n}, dossier.chemin());
+    for (std::uint32_t i = 1; i <= n; ++i) {
+        Evenement ev;
+        ev.date.annee = static_cast<std::int16_t>(1000 + i % 900);
+        e.ecrireEvenement(2 * i - 1, ev);
+        Individu ind;
+        ind.naissance = 2 * i - 1;
+        ind.fratrie = -static_cast<std::int32_t>(i);
+        e.ecrireIndividu(i, ind);
+        e.ecrireFamille(i, {i, 0, 0, -static_cast<std::int32_t>(i), -1, 0});
+        if (i % 97 == 0) {  // retouche d'un individu encore en tampon, puis d'un déjà écrit
+            Individu relu = e.lireIndividu(i);
+            EXPECT_EQ(relu.naissance, 2 * i - 1);
+            relu.pere = i - 1;
+            e.ecrireIndividu(i, relu);
+            Individu ancien = e.lireIndividu(i / 2);
+            ancien.mere = 7;
+            e.ecrireIndividu(i / 2, ancien);
+        }
+    }
+    std::vector<bool> retouches(n + 1, false);
+    for (std::uint32_t k = 97; k <= n; k += 97) retouches[k / 2] = true;
+    BaseGenealogique base = e.terminer();
+    for (std::uint32_t i = 1; i <= n; ++i) {
+        const Individu ind = base.LireIndividu(i);
+        ASSERT_EQ(ind.naissance, 2 * i - 1) << i;
+        EXPECT_EQ(ind.pere, i % 97 == 0 ? i - 1 : 0u) << i;
+        EXPECT_EQ(ind.mere, retouches[i] ? 7u : 0u) << i;
+        EXPECT_EQ(base.LireEvenement(2 * i - 1).date.annee, 1000 + i % 900) << i;
+        EXPECT_EQ(base.LireEvenement(2 * i).date.annee, 0) << i;
+        EXPECT_EQ(base.LireFamille(i).conjoint, i) << i;
+    }
+}
+
 TEST(EcrivainBase, transmetLesTetesDeBrancheEtLeurCompteALaBase) {
     DossierEssai dossier;
     BaseGenealogique base = essai::construireBaseDeuxFamilles(dossier.chemin());

@@ -40,6 +40,10 @@ TEST(TableTags, chercheLesCodesFixesEtDistingueLaCasse) {
     EXPECT_EQ(t.chercher("INDIV"), CodeTag::Inconnu);
     EXPECT_EQ(t.chercher("IND"), CodeTag::Inconnu);
     EXPECT_EQ(t.chercher(""), CodeTag::Inconnu);
+    // Un octet nul en tête ne doit pas faire prendre « \0FAM » pour « FAM ».
+    EXPECT_EQ(t.chercher(std::string_view("\0FAM", 4)), CodeTag::Inconnu);
+    EXPECT_EQ(t.chercher(std::string_view("FAM\0", 4)), CodeTag::Inconnu);
+    EXPECT_EQ(t.chercher("FAM"), CodeTag::FAM);
     EXPECT_EQ(static_cast<int>(TableTags::individu().chercher("_IMG")), 201);
     EXPECT_EQ(static_cast<int>(TableTags::famille().chercher("LIEU")), 200);
 }
