@@ -36,7 +36,7 @@ constexpr CouleurRvb rvb(std::uint32_t h) {
 std::string gedcomDesLieux(const std::vector<std::string>& lieux) {
     std::string g = "0 HEAD\n1 CHAR UTF-8\n";
     for (std::size_t i = 0; i < lieux.size(); ++i) {
-        char cle[16];
+        char cle[32];
         std::snprintf(cle, sizeof cle, "@I%03zu@", i + 1);
         g += "0 " + std::string(cle) + " INDI\n1 NAME P" + std::to_string(i + 1) + " /ESSAI/\n";
         if (!lieux[i].empty()) g += "1 BIRT\n2 PLAC " + lieux[i] + "\n";

@@ -49,7 +49,9 @@ void verifierLegende(const Coloration& c, const std::string& fichier) {
         EXPECT_NE(l.couleur, kSansCouleur) << fichier;
         cles.push_back(normaliserMotCle(l.libelle));
     }
-    if (c.critere() != ColorationApparitions) EXPECT_TRUE(std::is_sorted(cles.begin(), cles.end())) << fichier;
+    if (c.critere() != ColorationApparitions) {
+        EXPECT_TRUE(std::is_sorted(cles.begin(), cles.end())) << fichier;
+    }
     EXPECT_EQ(c.hauteurLegende(), lignes.empty() ? 0 : static_cast<std::int32_t>(lignes.size() + 2) * 176);
 }
 
@@ -64,8 +66,12 @@ TEST(ColorationFichiersReels, exempleLivreAvecLesCategoriesDeReference) {
         const auto i = base.LireIndividu(n);
         const auto metier = versUtf8(base.LireTexte(TableProfessions, i.profession));
         const auto couleur = professions.colorer(n);
-        if (metier == "laboureur" || metier == "meunier") EXPECT_NE(couleur, kSansCouleur) << metier;
-        if (i.profession == 0) EXPECT_EQ(couleur, kSansCouleur);
+        if (metier == "laboureur" || metier == "meunier") {
+            EXPECT_NE(couleur, kSansCouleur) << metier;
+        }
+        if (i.profession == 0) {
+            EXPECT_EQ(couleur, kSansCouleur);
+        }
         pays.colorer(n);
     }
     std::vector<std::string> libelles;
