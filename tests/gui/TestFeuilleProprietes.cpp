@@ -124,7 +124,7 @@ TEST_F(Feuille, laPageDesCoupesAjouteJusquACinquanteEtSupprimeLaLigneChoisie) {
 TEST_F(Feuille, lesDialoguesDemandentTeteConjointPuisFeuille) {
     auto env = environnement();
     SourceDialogues source(env, listes, f.get());
-    std::int32_t francois = personne("BERTHELOT", "François");
+    std::int32_t francois = personne("BERTHELOT", "François"_1252);
     std::int32_t augustine = personne("LEROY", "Augustine");
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Arbre ascendant familial");
@@ -136,7 +136,7 @@ TEST_F(Feuille, lesDialoguesDemandentTeteConjointPuisFeuille) {
         return essai::valider(d);
     };
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
-    ASSERT_TRUE(source.parametrer(familial, contexte));
+    EXPECT_TRUE(source.parametrer(familial, contexte));
     EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMPERS", "DIALOG_DEMCONJOINT", "feuilleProprietes"}));
     EXPECT_EQ(std::get<std::int32_t>(familial.parametres[0]), francois);
     EXPECT_EQ(std::get<std::string>(familial.parametres[1]), "BERTHELOT");

@@ -23,6 +23,7 @@ DialogueSelectionPersonne::DialogueSelectionPersonne(EnvironnementSelection& env
     setWindowTitle(demande.titre);
     ui_->caseSommetBranche->setVisible(demande.descendante);
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
+    connect(ui_->boutons, &QDialogButtonBox::accepted, this, &DialogueSelectionPersonne::accept);
     const int longueur = static_cast<int>(EtatSelection::kLongueurNomMax);
     ui_->comboNom->lineEdit()->setMaxLength(longueur);
     ui_->comboPrenoms->lineEdit()->setMaxLength(longueur);

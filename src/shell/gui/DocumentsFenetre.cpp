@@ -15,7 +15,8 @@ namespace {
 
 ListesPage listesDuProgramme() {
     ListesPage listes;
-    const auto& entrees = ChronologieListe::livree().entrees();
+    const ChronologieListe chronologies = ChronologieListe::livree();
+    const auto& entrees = chronologies.entrees();
     for (std::size_t i = 1; i < entrees.size(); ++i) listes.chronologies.push_back(entrees[i].nom);
     return listes;
 }

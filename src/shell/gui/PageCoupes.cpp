@@ -13,6 +13,7 @@ PageCoupes::PageCoupes(EmplacementsOptions& emplacements, EnvironnementSelection
     ui_->setupUi(this);
     ui_->invitation->setText(invitation);
     ui_->spinGenerations->setRange(0, ListeCoupes::kGenerationsMax);
+    ui_->spinGenerations->setSpecialValueText(" ");  // 0 : pas de limite, champ vide
     ui_->spinGenerations->setValue(emplacements_.generations);
     remplirListe();
     connect(ui_->boutonAjouter, &QPushButton::clicked, this, [this] { ajouter(); });

@@ -160,7 +160,7 @@ void PagePremiere::ajouterCritere(QBoxLayout* disposition, const ControleOption&
 
 // Les listes d'un arbre chronologique ou chromatique ne servent que la case cochée.
 void PagePremiere::lierActivations() {
-    auto lier = [this](int caseId, std::initializer_list<int> dependants) {
+    auto lier = [this](int caseId, std::vector<int> dependants) {
         auto* caseACocher = controle<QCheckBox>(caseId);
         if (!caseACocher) return;
         auto appliquer = [this, caseACocher, dependants] {
