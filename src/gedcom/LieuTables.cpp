@@ -23,6 +23,18 @@ std::optional<CodePays> chercherCodeTroisLettres(std::string_view sigle) {
     return ligne->code;
 }
 
+std::string_view nomPays(CodePays pays) {
+    for (const auto& l : tableNomsPays())
+        if (l.code == pays) return l.nom;
+    return {};
+}
+
+std::string_view nomSubdivision(CodePays pays, std::uint8_t code) {
+    for (const auto& l : tableNomsSubdivisions(pays))
+        if (l.code == code) return l.nom;
+    return {};
+}
+
 std::uint16_t chercherSubdivision(CodePays pays, std::string_view cle) {
     const auto* ligne = lieux::chercherParCle(tableLieuSubdivisions(pays), cle);
     return ligne ? ligne->code : 0;

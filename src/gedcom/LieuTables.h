@@ -28,6 +28,18 @@ struct LieuLigneSubdivision {
     std::uint16_t code;  // l'octet bas est le code de subdivision
 };
 
+// Nom d'affichage : le premier nom de la ligne du pays ou de la subdivision dans data/Lieux/,
+// Windows-1252 (« Suisse », « Bâle-Ville »). Les tables de noms suivent l'ordre des fichiers.
+struct LieuNomPays {
+    CodePays code;
+    std::string_view nom;
+};
+
+struct LieuNomSubdivision {
+    std::uint8_t code;
+    std::string_view nom;
+};
+
 // Le tableau complet, trié, pour les contrôles et les cartes.
 std::span<const LieuLignePays> tableLieuPays();
 std::span<const std::string_view> tableLieuRegions();
@@ -35,11 +47,17 @@ std::span<const LieuLignePays> tableLieuTroisLettres();
 // Vide quand le pays n'a pas de table de subdivisions.
 std::span<const LieuLigneSubdivision> tableLieuSubdivisions(CodePays pays);
 
+std::span<const LieuNomPays> tableNomsPays();
+std::span<const LieuNomSubdivision> tableNomsSubdivisions(CodePays pays);
+
 std::optional<CodePays> chercherPays(std::string_view cle);
 bool estRegionFrancaise(std::string_view cle);
 // Code de la subdivision du pays, 0 quand la clé est inconnue ou le pays sans table.
 std::uint16_t chercherSubdivision(CodePays pays, std::string_view cle);
 // Sigle ISO 3166-1 alpha-3 (trois majuscules) vers le code de deux caractères.
 std::optional<CodePays> chercherCodeTroisLettres(std::string_view sigle);
+// Noms d'affichage ; vides quand le code est inconnu.
+std::string_view nomPays(CodePays pays);
+std::string_view nomSubdivision(CodePays pays, std::uint8_t code);
 
 }  // namespace lignara

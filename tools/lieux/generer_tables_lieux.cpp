@@ -49,6 +49,9 @@ struct Source {
 
 struct Tables {
     std::vector<Ligne> pays, regions, sigles;
+    // Premier nom de chaque ligne (Windows-1252), pour les légendes : code, nom.
+    std::vector<Ligne> nomsPays;
+    std::map<std::string, std::vector<Ligne>> nomsSubdivisions;
     std::map<std::string, std::vector<Ligne>> subdivisions;  // par code de pays, dans l'ordre
     std::map<std::string, std::string> fichiersSubdivisions;
     std::vector<std::pair<Source, std::string>> codesDesSigles;
@@ -160,6 +163,7 @@ void lirePays(const fs::path& chemin, Tables& t) {
         if (!lettres(code, 2, true)) src.refuser("code de pays « " + code + " » : deux lettres attendues");
         codes.noter(src, code, code);
         ajouterNoms(src, noms, code, cles, t.pays);
+        t.nomsPays.push_back({en1252(src, couper(noms, ';').front()), code});
     });
 }
 
@@ -191,6 +195,7 @@ void lireSubdivisions(const fs::path& chemin, const std::string& pays, Tables& t
         const auto valeur = std::to_string(codeSubdivision(src, code));
         codes.noter(src, valeur, valeur);
         ajouterNoms(src, noms, valeur, cles, table);
+        t.nomsSubdivisions[pays].push_back({en1252(src, couper(noms, ';').front()), valeur});
     });
 }
 
@@ -262,6 +267,18 @@ void ecrireRegions(std::ostream& o, const std::vector<Ligne>& regions) {
     o << "}};\n\n";
 }
 
+// Noms d'affichage, dans l'ordre des fichiers : cle porte le nom, code le code.
+void ecrireNoms(std::ostream& o, const char* type, const std::string& nom,
+                const std::vector<Ligne>& noms, bool codeTexte) {
+    o << "constexpr std::array<" << type << ", " << noms.size() << "> " << nom << "{{\n";
+    for (const auto& l : noms) {
+        if (codeTexte) o << "    {CodePays{\"" << l.code << "\"}, ";
+        else o << "    {" << l.code << ", ";
+        o << litteral(l.cle) << "},\n";
+    }
+    o << "}};\n\n";
+}
+
 void ecrireSource(std::ostream& o, const Tables& t) {
     o << "// Produit par outil_generer_tables_lieux depuis data/Lieux/ : corriger ces fichiers-là,\n"
          "// la construction refait celui-ci.\n"
@@ -272,10 +289,14 @@ void ecrireSource(std::ostream& o, const Tables& t) {
     ecrireTable(o, "LieuLignePays", "kTroisLettres", t.sigles, true);
     for (const auto& [pays, lignes] : t.subdivisions)
         ecrireTable(o, "LieuLigneSubdivision", "kSubdivisions_" + pays, lignes, false);
-    o << "struct TableDuPays {\n    CodePays pays;\n    std::span<const LieuLigneSubdivision> lignes;\n};\n\n"
+    ecrireNoms(o, "LieuNomPays", "kNomsPays", t.nomsPays, true);
+    for (const auto& [pays, noms] : t.nomsSubdivisions)
+        ecrireNoms(o, "LieuNomSubdivision", "kNomsSubdivisions_" + pays, noms, false);
+    o << "struct TableDuPays {\n    CodePays pays;\n    std::span<const LieuLigneSubdivision> lignes;\n"
+         "    std::span<const LieuNomSubdivision> noms;\n};\n\n"
       << "constexpr std::array<TableDuPays, " << t.subdivisions.size() << "> kSubdivisions{{\n";
     for (const auto& [pays, lignes] : t.subdivisions)
-        o << "    {CodePays{\"" << pays << "\"}, kSubdivisions_" << pays << "},\n";
+        o << "    {CodePays{\"" << pays << "\"}, kSubdivisions_" << pays << ", kNomsSubdivisions_" << pays << "},\n";
     o << "}};\n\n}  // namespace\n\n"
          "std::span<const LieuLignePays> tableLieuPays() { return kPays; }\n"
          "std::span<const std::string_view> tableLieuRegions() { return kRegions; }\n"
@@ -283,6 +304,11 @@ void ecrireSource(std::ostream& o, const Tables& t) {
          "std::span<const LieuLigneSubdivision> tableLieuSubdivisions(CodePays pays) {\n"
          "    for (const auto& t : kSubdivisions)\n"
          "        if (t.pays == pays) return t.lignes;\n"
+         "    return {};\n}\n\n"
+         "std::span<const LieuNomPays> tableNomsPays() { return kNomsPays; }\n\n"
+         "std::span<const LieuNomSubdivision> tableNomsSubdivisions(CodePays pays) {\n"
+         "    for (const auto& t : kSubdivisions)\n"
+         "        if (t.pays == pays) return t.noms;\n"
          "    return {};\n}\n\n}  // namespace lignara\n";
 }
 
