@@ -4,6 +4,7 @@
 
 #include "BaseEssai.h"
 #include "commun/Texte.h"
+#include "documents/arbres/Coloration.h"
 
 namespace lignara {
 namespace {
@@ -27,7 +28,7 @@ struct Feuille : ::testing::Test {
         for (ArbreEssai* a : {&individuel, &familial}) {
             a->initialiserParametres(b.contexte);
             std::size_t o = debutOptions(a->type());
-            a->parametres[o + 3] = std::uint8_t{kSansCritere};
+            a->parametres[o + 3] = std::uint8_t{ColorationAucune};
             a->parametres[o + 4] = std::uint8_t{1};
         }
     }
@@ -70,7 +71,7 @@ TEST_F(Feuille, lesCasesDecocheesEffacentFondDePageEtCritere) {
     e.valeurs[controle::kCritere] = 10;
     depuisEmplacements(e, individuel, b.base().nombreIndividus());
     EXPECT_EQ(std::get<std::string>(individuel.parametres[2]), "");
-    EXPECT_EQ(std::get<std::uint8_t>(individuel.parametres[5]), kSansCritere);
+    EXPECT_EQ(std::get<std::uint8_t>(individuel.parametres[5]), ColorationAucune);
 
     e.valeurs[controle::kChronologique] = 1;
     e.valeurs[controle::kChromatique] = 1;
@@ -112,7 +113,7 @@ TEST(PagesOptions, laListeDesCriteresDiffereEntreIndividuelEtFamilial) {
     ASSERT_EQ(familiaux.size(), 13u);
     EXPECT_EQ(individuels[9], 10);  // « Branche (génération 2) »
     EXPECT_EQ(familiaux[9], 9);     // « Branche (génération 1) »
-    EXPECT_STREQ(libelleCritere(individuels[9]), "Branche (génération 2)");
+    EXPECT_EQ(libelleCritereColoration(individuels[9]), "Branche (génération 2)"_1252);
     EXPECT_TRUE(criteresProposes(*afficheurDeCode(12)).empty());
 }
 
@@ -125,6 +126,25 @@ TEST(PagesOptions, unTypeSansPageDeclareeNeMontreQueSesFormats) {
     EXPECT_TRUE(pageDuType(*afficheurDeCode(18)).controles.empty());  // roue : PDF seulement
     EXPECT_TRUE(aPageCoupes(*afficheurDeCode(12)));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
+}
+
+}  // namespace
+}  // namespace lignara
+
+namespace lignara {
+namespace {
+
+TEST(PagesOptions, lesDatesSaisiesOmettentJourEtMoisNuls) {
+    EXPECT_EQ(texteDateSaisie({3, 3, 1850}), "03/03/1850");
+    EXPECT_EQ(texteDateSaisie({0, 3, 1850}), "03/1850");
+    EXPECT_EQ(texteDateSaisie({0, 0, 1850}), "1850");
+    EXPECT_EQ(texteDateSaisie({}), "");
+    EXPECT_EQ(lireDateSaisie("03/03/1850"), (DateParametre{3, 3, 1850}));
+    EXPECT_EQ(lireDateSaisie(" 3/1850 "), (DateParametre{0, 3, 1850}));
+    EXPECT_EQ(lireDateSaisie("1850"), (DateParametre{0, 0, 1850}));
+    EXPECT_EQ(lireDateSaisie(""), DateParametre{});
+    for (const char* mauvaise : {"13/1850", "32/01/1850", "1/2/3/4", "1850/", "/1850", "18a0", "0/1850", "12345"})
+        EXPECT_FALSE(lireDateSaisie(mauvaise)) << mauvaise;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -11,7 +12,9 @@
 
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
+#include "documents/arbres/Coloration.h"
 #include "gui/SelectionEssai.h"
+#include "shell/gui/PagePremiere.h"
 #include "shell/gui/CommandesMenus.h"
 #include "shell/gui/FeuilleProprietes.h"
 #include "shell/gui/SourceDialogues.h"
@@ -32,7 +35,7 @@ struct Feuille : essai::FenetreOuverte {
         essai::FenetreOuverte::SetUp();
         for (auto* a : {&individuel, &familial}) {
             a->initialiserParametres(contexte);
-            a->parametres[debutOptions(a->type()) + 3] = std::uint8_t{kSansCritere};
+            a->parametres[debutOptions(a->type()) + 3] = std::uint8_t{ColorationAucune};
         }
     }
     bool modifier(Document& d) {
@@ -187,6 +190,44 @@ TEST_F(Feuille, unDocumentSansMiseEnPageLeDitSansOuvrirDeDialogue) {
             EXPECT_EQ(BoiteMessage::montres(), QStringList{"Ce document n'est pas encore disponible"}) << e.identifiant;
         }
     EXPECT_TRUE(aiguillage.ouverts.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// Une page déclarée avec chaque sorte de contrôle : la même procédure les lie tous par leur
+// identifiant, sans code propre à la page.
+TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
+    PageOptions page{"DIALOG_ESSAI", "Essai", {
+        {2011, 0, "Avec les dates", {}, 0, 0},
+        {2020, 0, "Tri", {"par nom", "par date"}, 0, 0},
+        {2041, 0, "Ordre", {"croissant", "décroissant", "aucun"}, 0, 0},
+        {2060, 0, "Générations", {}, 1, 20},
+        {2004, 0, "Lieu", {}, 0, 0},
+        {2003, 0, "Né après le", {}, 0, 0},
+    }};
+    EmplacementsOptions e;
+    e.valeurs[2060] = 50;  // borné par le champ
+    e.textes[2003] = "1850";
+    PagePremiere p(page, *afficheurDeCode(17), e, listes);
+    element<QCheckBox>(p, "c2011")->setChecked(true);
+    element<QComboBox>(p, "c2020")->setCurrentIndex(1);
+    element<QRadioButton>(p, "c2043")->setChecked(true);
+    EXPECT_EQ(element<QSpinBox>(p, "c2060")->value(), 20);
+    element<QLineEdit>(p, "c2004")->setText("Lyon");
+    element<QLineEdit>(p, "c2003")->setText("32/01/1850");
+    EXPECT_FALSE(p.datesCorrectes());
+    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Date incorrecte"});
+    element<QLineEdit>(p, "c2003")->setText("01/1850");
+    EXPECT_TRUE(p.datesCorrectes());
+    p.valider();
+    EXPECT_EQ(e.valeurs[2011], 1);
+    EXPECT_EQ(e.valeurs[2020], 1);
+    EXPECT_EQ(e.valeurs[2041], 2);
+    EXPECT_EQ(e.valeurs[2060], 20);
+    EXPECT_EQ(e.textes[2004], "Lyon");
+    EXPECT_EQ(e.textes[2003], "01/1850");
 }
 
 }  // namespace
