@@ -1,5 +1,6 @@
 // Feuilles de propriétés (première page déclarée, page « Coupes »), source des paramètres par
 // les dialogues et correspondance des menus avec les types de documents.
+#include <filesystem>
 #include <set>
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include "documents/Afficheur.h"
 #include "documents/arbres/Coloration.h"
 #include "gui/SelectionEssai.h"
+#include "shell/DemarrageDossierSortie.h"
 #include "shell/gui/PagePremiere.h"
 #include "shell/gui/CommandesMenus.h"
 #include "shell/gui/FeuilleProprietes.h"
@@ -228,6 +230,48 @@ TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
     EXPECT_EQ(e.valeurs[2060], 20);
     EXPECT_EQ(e.textes[2004], "Lyon");
     EXPECT_EQ(e.textes[2003], "01/1850");
+}
+
+}  // namespace
+
+namespace {
+
+// Le premier document des menus qui a sa mise en page est produit de bout en bout : personne,
+// conjoint s'il le faut, feuille, fichier écrit dans le dossier de sortie puis montré (ici par
+// « true », l'afficheur des préférences). Sauté tant qu'aucun type n'a sa mise en page.
+TEST_F(Feuille, unDocumentDisponibleSeProduitDepuisSonMenu) {
+    const ElementMenuDocument* element = nullptr;
+    for (const MenuDocuments& menu : menusDocuments())
+        for (const ElementMenuDocument& e : menu.elements)
+            if (const Afficheur* t = afficheurDeCode(e.typeDocument); !element && t && t->disponible() && t->demandeRacine())
+                element = &e;
+    if (!element) GTEST_SKIP() << "aucun document n'a encore sa mise en page";
+    const Afficheur& type = *afficheurDeCode(element->typeDocument);
+    f->configuration().afficheurs = {"true", "true", "true", "true"};
+    auto avant = [] {
+        std::set<std::filesystem::path> fichiers;
+        for (const auto& e : std::filesystem::directory_iterator(dossierSortieDuProgramme())) fichiers.insert(e.path());
+        return fichiers;
+    };
+    auto existants = avant();
+    auto personneDialogue = [](QDialog& d) {
+        taper(d, "Berthelot", "François");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["DIALOG_DEMPERS"] = personneDialogue;
+    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = personneDialogue;
+    aiguillage.parNom["DIALOG_DEMCONJOINT"] = [](QDialog& d) { return essai::valider(d); };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
+    f->executer(element->identifiant);
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+    std::vector<std::filesystem::path> nouveaux;
+    for (const auto& p : avant())
+        if (!existants.count(p)) nouveaux.push_back(p);
+    ASSERT_EQ(nouveaux.size(), 1u) << type.titre;
+    EXPECT_EQ(nouveaux[0].filename().string().rfind(std::string(type.prefixe) + "BERTHELOT", 0), 0u)
+        << nouveaux[0].string();
+    EXPECT_EQ(f->fichier().recentes().liste().size(), 1u);
+    std::filesystem::remove(nouveaux[0]);
 }
 
 }  // namespace
