@@ -1,8 +1,12 @@
 #include "documents/PagesOptions.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
 
 #include "commun/Texte.h"
+#include "documents/arbres/Coloration.h"
 
 namespace lignara {
 
@@ -13,18 +17,10 @@ const std::vector<PageOptions> kPages = {
     {"DIALOG_AA_GENE", "Arbre ascendant", {
         {controle::kFondDePage, 0, "Arbre chronologique", {}, 0, 0},
         {controle::kFormat, 1, "Format de sortie", {}, 0, 0},
-        {controle::kGroupe1, 2, "Style de l'arbre", {"classique", "par couple d'ascendants"}, 0, 0},
+        {controle::kGroupe1, 2, "Style", {"classique", "par couple d'ascendants"}, 0, 0},
         {controle::kCritere, 3, "Arbre chromatique", {}, 0, 0},
         {controle::kSuppressionNonColorees, 4, "Suppression des branches non colorées", {}, 0, 0},
     }},
-};
-
-// Libellés de la liste « Critère de coloration : », par code.
-constexpr const char* kCriteres[] = {
-    "Pays", "France (depuis 2016)", "France (1970 à 2015)", "Belgique", "Canada", "Suisse",
-    "Profession", "Source", "Nb d'apparitions",
-    "Branche (génération 1)", "Branche (génération 2)", "Branche (génération 3)",
-    "Branche (génération 4)", "Branche (génération 5)", "Branche descendante", "Branche cousine",
 };
 // clang-format on
 
@@ -94,9 +90,11 @@ void copierControle(const ControleOption& c, const ValeurParametre& v, Emplaceme
     } else if (c.identifiant == controle::kCritere) {
         std::int64_t code = entier(v);
         e.valeurs[controle::kCritere] = code;
-        e.valeurs[controle::kChromatique] = code != kSansCritere;
+        e.valeurs[controle::kChromatique] = code != ColorationAucune;
     } else if (const auto* texte = std::get_if<std::string>(&v)) {
         e.textes[c.identifiant] = *texte;
+    } else if (const auto* date = std::get_if<DateParametre>(&v)) {
+        e.textes[c.identifiant] = texteDateSaisie(*date);
     } else if (estNumerique(v)) {
         e.valeurs[c.identifiant] = entier(v);
     }
@@ -117,9 +115,12 @@ void recopierControle(const ControleOption& c, const EmplacementsOptions& e, Val
     if (c.identifiant == controle::kFondDePage) {
         v = valeurDe(e, controle::kChronologique) ? texteDe(e, controle::kFondDePage) : std::string();
     } else if (c.identifiant == controle::kCritere) {
-        v = entierComme(v, valeurDe(e, controle::kChromatique) ? valeurDe(e, controle::kCritere) : kSansCritere);
+        v = entierComme(v, valeurDe(e, controle::kChromatique) ? valeurDe(e, controle::kCritere) : ColorationAucune);
     } else if (std::holds_alternative<std::string>(v)) {
         v = texteDe(e, c.identifiant);
+    } else if (std::holds_alternative<DateParametre>(v)) {
+        // Une date refusée par la page ne remplace pas l'ancienne.
+        if (auto date = lireDateSaisie(texteDe(e, c.identifiant))) v = *date;
     } else if (estNumerique(v)) {
         v = entierComme(v, valeurDe(e, c.identifiant));
     }
@@ -166,21 +167,65 @@ std::size_t debutOptions(const Afficheur& type) {
     return s.size() > 2 && s[2] == 'P' ? 3 : 2;
 }
 
-std::vector<std::uint8_t> criteresProposes(const Afficheur& type) {
-    std::vector<std::uint8_t> codes;
+std::optional<SorteArbreChromatique> sorteChromatique(const Afficheur& type) {
     switch (type.code) {
-        case 1: codes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10, 11, 12, 13}; break;
-        case 38: codes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}; break;
-        case 2: codes = {0, 1, 2, 3, 4, 5, 6, 7, 8, 14}; break;
-        case 3: case 39: codes = {0, 1, 2, 3, 4, 5, 6, 7, 8}; break;
-        case 40: case 41: codes = {0, 1, 2, 3, 4, 5, 6, 7, 15}; break;
-        default: break;
+        case 1: return SorteArbreChromatique::AscendantIndividuel;
+        case 38: return SorteArbreChromatique::AscendantFamilial;
+        case 2: return SorteArbreChromatique::Descendant;
+        case 3: case 39: return SorteArbreChromatique::Mixte;
+        case 40: case 41: return SorteArbreChromatique::Cousins;
+        default: return std::nullopt;
     }
-    return codes;
 }
 
-const char* libelleCritere(std::uint8_t code) {
-    return code < std::size(kCriteres) ? kCriteres[code] : "";
+std::vector<std::uint8_t> criteresProposes(const Afficheur& type) {
+    auto sorte = sorteChromatique(type);
+    if (!sorte) return {};
+    auto codes = lignara::criteresProposes(*sorte);
+    return {codes.begin(), codes.end()};
+}
+
+std::string texteDateSaisie(const DateParametre& date) {
+    char tampon[16];
+    std::string texte;
+    if (date.jour) {
+        std::snprintf(tampon, sizeof tampon, "%02d/", date.jour);
+        texte += tampon;
+    }
+    if (date.mois) {
+        std::snprintf(tampon, sizeof tampon, "%02d/", date.mois);
+        texte += tampon;
+    }
+    if (date.annee || !texte.empty()) {
+        std::snprintf(tampon, sizeof tampon, "%04d", date.annee);
+        texte += tampon;
+    }
+    return texte;
+}
+
+std::optional<DateParametre> lireDateSaisie(std::string_view texte) {
+    while (!texte.empty() && texte.front() == ' ') texte.remove_prefix(1);
+    while (!texte.empty() && texte.back() == ' ') texte.remove_suffix(1);
+    if (texte.empty()) return DateParametre{};
+    std::vector<int> nombres;
+    for (std::size_t debut = 0; debut <= texte.size();) {
+        std::size_t fin = std::min(texte.find('/', debut), texte.size());
+        std::string_view morceau = texte.substr(debut, fin - debut);
+        if (morceau.empty() || morceau.size() > 4 ||
+            !std::all_of(morceau.begin(), morceau.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return std::nullopt;
+        nombres.push_back(std::atoi(std::string(morceau).c_str()));
+        debut = fin + 1;
+    }
+    const std::size_t n = nombres.size();
+    if (n > 3) return std::nullopt;
+    const int annee = nombres[n - 1], mois = n >= 2 ? nombres[n - 2] : 0, jour = n == 3 ? nombres[0] : 0;
+    if (annee > 9999 || (n >= 2 && (mois < 1 || mois > 12)) || (n == 3 && (jour < 1 || jour > 31))) return std::nullopt;
+    DateParametre d;
+    d.jour = static_cast<std::uint8_t>(jour);
+    d.mois = static_cast<std::uint8_t>(mois);
+    d.annee = static_cast<std::uint16_t>(annee);
+    return d;
 }
 
 EmplacementsOptions versEmplacements(const Document& document) {

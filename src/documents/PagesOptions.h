@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -28,6 +29,7 @@ namespace lignara {
 
 namespace controle {
 inline constexpr int kNom = 2001;
+inline constexpr int kDate1 = 2003, kDate2 = 2005;
 inline constexpr int kPremiereCase = 2011, kDerniereCase = 2016;
 inline constexpr int kChoix = 2020;
 inline constexpr int kGroupe1 = 2031, kGroupe2 = 2041;
@@ -84,10 +86,14 @@ std::string invitationCoupes(const Afficheur& type);
 std::size_t debutOptions(const Afficheur& type);
 
 // Critères de coloration offerts par le type, dans l'ordre de la liste « Critère de
-// coloration : », et libellé d'un code. Vide : le type n'est pas chromatique.
+// coloration : » (Coloration.h). Vide : le type n'est pas chromatique.
 std::vector<std::uint8_t> criteresProposes(const Afficheur& type);
-const char* libelleCritere(std::uint8_t code);
-inline constexpr std::uint8_t kSansCritere = 255;
+
+// Champs de date (2003, 2005) : jour, mois et année séparés par des barres, le jour et le mois
+// sur deux chiffres et omis quand ils valent 0, l'année sur quatre (« 03/1850 », « 1850 ») ;
+// vide pour la date nulle. Rien quand le texte n'est pas une date (« Date incorrecte »).
+std::string texteDateSaisie(const DateParametre& date);
+std::optional<DateParametre> lireDateSaisie(std::string_view texte);
 
 // Copie des paramètres du document dans des emplacements neufs (ouverture de la feuille).
 EmplacementsOptions versEmplacements(const Document& document);

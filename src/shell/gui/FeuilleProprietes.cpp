@@ -37,6 +37,7 @@ FeuilleProprietes::FeuilleProprietes(const Afficheur& type, EmplacementsOptions&
 }
 
 void FeuilleProprietes::accept() {
+    if (premiere_ && !premiere_->datesCorrectes()) return;
     if (premiere_) premiere_->valider();
     if (coupes_) coupes_->valider();
     QDialog::accept();

@@ -10,6 +10,8 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "documents/arbres/Coloration.h"
+#include "shell/gui/BoiteMessage.h"
 #include "shell/gui/TexteQt.h"
 
 namespace lignara::gui {
@@ -25,6 +27,7 @@ bool estCase(int id) {
 }
 bool estNombre(int id) { return id == controle::kNombre1 || id == controle::kNombre2 || id == controle::kNombre3; }
 bool estTexte(int id) { return id == 2002 || id == 2004 || id == 2007 || id == 2008; }
+bool estDate(int id) { return id == controle::kDate1 || id == controle::kDate2; }
 
 QStringList enQt(const std::vector<const char*>& choix) {
     QStringList l;
@@ -85,11 +88,12 @@ void PagePremiere::ajouterControle(QBoxLayout* disposition, const ControleOption
         spin->setValue(static_cast<int>(emplacements_.valeurs[id]));
         ligne->addRow(libelle + " :", spin);
         disposition->addLayout(ligne);
-    } else if (estTexte(id)) {
+    } else if (estTexte(id) || estDate(id)) {
         auto* ligne = new QFormLayout;
         auto* edit = new QLineEdit(versQt(emplacements_.textes[id]), this);
         edit->setObjectName(nomControle(id));
-        edit->setMaxLength(id == 2002 ? 70 : 100);
+        edit->setMaxLength(estDate(id) ? 10 : id == 2002 ? 70 : 100);
+        if (estDate(id)) connect(edit, &QLineEdit::editingFinished, this, [this, id] { dateCorrecte(id); });
         ligne->addRow(libelle + " :", edit);
         disposition->addLayout(ligne);
     }
@@ -152,7 +156,7 @@ void PagePremiere::ajouterCritere(QBoxLayout* disposition, const ControleOption&
     caseACocher->setChecked(emplacements_.valeurs[controle::kChromatique] != 0);
     disposition->addWidget(caseACocher);
     QStringList libelles;
-    for (std::uint8_t code : criteres_) libelles << QString::fromUtf8(libelleCritere(code));
+    for (std::uint8_t code : criteres_) libelles << versQt(libelleCritereColoration(code));
     ajouterListe(disposition, controle::kCritere, "Critère de coloration", libelles);
     auto rang = std::find(criteres_.begin(), criteres_.end(), emplacements_.valeurs[controle::kCritere]);
     controle<QComboBox>(controle::kCritere)->setCurrentIndex(rang == criteres_.end() ? 0 : static_cast<int>(rang - criteres_.begin()));
@@ -172,6 +176,20 @@ void PagePremiere::lierActivations() {
     };
     lier(controle::kChronologique, {controle::kFondDePage});
     lier(controle::kChromatique, {controle::kCritere, controle::kSuppressionNonColorees});
+}
+
+bool PagePremiere::dateCorrecte(int id) {
+    auto* edit = controle<QLineEdit>(id);
+    if (!edit || lireDateSaisie(depuisQt(edit->text()))) return true;
+    BoiteMessage::informer(this, "Date incorrecte");
+    edit->setFocus();
+    return false;
+}
+
+bool PagePremiere::datesCorrectes() {
+    for (const ControleOption& c : page_.controles)
+        if (estDate(c.identifiant) && !dateCorrecte(c.identifiant)) return false;
+    return true;
 }
 
 void PagePremiere::valider() {
@@ -205,7 +223,7 @@ void PagePremiere::validerControle(const ControleOption& c) {
         v[id] = controle<QCheckBox>(id)->isChecked();
     } else if (estNombre(id)) {
         v[id] = controle<QSpinBox>(id)->value();
-    } else if (estTexte(id)) {
+    } else if (estTexte(id) || estDate(id)) {
         emplacements_.textes[id] = depuisQt(controle<QLineEdit>(id)->text());
     }
 }

@@ -25,6 +25,8 @@ public:
     PagePremiere(const PageOptions& page, const Afficheur& type, EmplacementsOptions& emplacements,
                  const ListesPage& listes, QWidget* parent = nullptr);
 
+    // Faux après « Date incorrecte » quand un champ de date n'en est pas une.
+    bool datesCorrectes();
     // Valeurs des contrôles vers les emplacements (confirmation de la feuille).
     void valider();
 
@@ -36,6 +38,7 @@ private:
     void ajouterChronologie(QBoxLayout* disposition, const ControleOption& c);
     void ajouterCritere(QBoxLayout* disposition, const ControleOption& c);
     void lierActivations();
+    bool dateCorrecte(int id);
     void validerControle(const ControleOption& c);
     template <class T>
     T* controle(int id) const;
