@@ -115,7 +115,7 @@ void recopierControle(const ControleOption& c, const EmplacementsOptions& e, Val
     if (c.identifiant == controle::kFondDePage) {
         v = valeurDe(e, controle::kChronologique) ? texteDe(e, controle::kFondDePage) : std::string();
     } else if (c.identifiant == controle::kCritere) {
-        v = entierComme(v, valeurDe(e, controle::kChromatique) ? valeurDe(e, controle::kCritere) : ColorationAucune);
+        v = entierComme(v, valeurDe(e, controle::kChromatique) ? valeurDe(e, controle::kCritere) : std::int64_t{ColorationAucune});
     } else if (std::holds_alternative<std::string>(v)) {
         v = texteDe(e, c.identifiant);
     } else if (std::holds_alternative<DateParametre>(v)) {
