@@ -155,7 +155,7 @@ TEST_F(Selection, moiSeDefinitDansLesOptionsDuFichierPuisSertALaSelection) {
     std::int32_t louise = personne("MOREL", "Louise");
     aiguillage.parNom["DIALOG_OPTIONS_FICHIER"] = [](QDialog& d) {
         element<QPushButton>(d, "boutonModifierMoi")->click();
-        EXPECT_TRUE(element<QLineEdit>(d, "nomMoi")->text().startsWith("MOREL LOUISE"));
+        EXPECT_TRUE(element<QLineEdit>(d, "nomMoi")->text().startsWith("MOREL Louise"));
         return essai::valider(d);
     };
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {

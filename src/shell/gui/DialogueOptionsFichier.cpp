@@ -21,16 +21,18 @@ QString nomDeReferenceMoi(const ReferenceMoi& moi) {
 }
 
 DialogueOptionsFichier::DialogueOptionsFichier(const ReglagesFichier& reglages,
-                                               const QString& nomFichier, QWidget* parent, ChoixMoi choisirMoi)
+                                               const QString& nomFichier, QWidget* parent, ChoixMoi choisirMoi,
+                                               NomMoi nommerMoi)
     : QDialog(parent), ui_(std::make_unique<Ui::DialogueOptionsFichier>()), reglages_(reglages) {
     ui_->setupUi(this);
     ui_->titreFichier->setText("Fichier " + nomFichier);
-    ui_->nomMoi->setText(nomDeReferenceMoi(reglages_.moi));
+    if (!nommerMoi) nommerMoi = nomDeReferenceMoi;
+    ui_->nomMoi->setText(nommerMoi(reglages_.moi));
     ui_->boutonModifierMoi->setEnabled(static_cast<bool>(choisirMoi));
-    connect(ui_->boutonModifierMoi, &QPushButton::clicked, this, [this, choisirMoi] {
+    connect(ui_->boutonModifierMoi, &QPushButton::clicked, this, [this, choisirMoi, nommerMoi] {
         if (auto moi = choisirMoi()) {
             reglages_.moi = *moi;
-            ui_->nomMoi->setText(nomDeReferenceMoi(reglages_.moi));
+            ui_->nomMoi->setText(nommerMoi(reglages_.moi));
         }
     });
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");

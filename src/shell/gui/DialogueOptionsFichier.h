@@ -21,9 +21,12 @@ class DialogueOptionsFichier : public QDialog {
 public:
     // choisirMoi : sélection de la personne « Moi » (rien : annulée) ; vide, « Modifier... »
     // reste grisé.
+    // nommerMoi : nom lisible de la personne « Moi » tirée de la base ; vide, celui des clés
+    // rangées (nomDeReferenceMoi).
     using ChoixMoi = std::function<std::optional<ReferenceMoi>()>;
+    using NomMoi = std::function<QString(const ReferenceMoi&)>;
     DialogueOptionsFichier(const ReglagesFichier& reglages, const QString& nomFichier,
-                           QWidget* parent = nullptr, ChoixMoi choisirMoi = {});
+                           QWidget* parent = nullptr, ChoixMoi choisirMoi = {}, NomMoi nommerMoi = {});
     ~DialogueOptionsFichier() override;
 
     const ReglagesFichier& reglages() const { return reglages_; }

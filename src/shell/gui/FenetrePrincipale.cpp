@@ -313,7 +313,15 @@ void FenetrePrincipale::optionsFichier() {
         if (choisie.personne <= 0) return std::nullopt;
         return referenceMoi(fichier_.base(), choisie.personne);
     };
-    DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this, choisirMoi);
+    auto nommerMoi = [&](const ReferenceMoi& moi) {
+        std::int32_t p = personneMoi(moi, contexte);
+        if (p <= 0) return nomDeReferenceMoi(moi);
+        SelectionPersonne noms(contexte);
+        QString texte = texte1252(noms.nomDe(static_cast<std::uint32_t>(p)) + " " + noms.prenomsDe(static_cast<std::uint32_t>(p)));
+        if (moi.annee) texte += QString(" (%1/%2/%3)").arg(moi.jour).arg(moi.mois).arg(moi.annee);
+        return texte;
+    };
+    DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this, choisirMoi, nommerMoi);
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     fichier_.reglages() = dialogue.reglages();
     fichier_.enregistrerReglages();
