@@ -9,8 +9,14 @@
 #include <QTabWidget>
 #include <QTest>
 
+#include "documents/ChoixConjoint.h"
 #include "gui/EssaiFenetre.h"
+#include "gui/SelectionEssai.h"
+#include "shell/ChronologieListe.h"
+#include "shell/gui/DialogueConjoint.h"
+#include "shell/gui/DialogueNom.h"
 #include "shell/gui/FenetrePrincipale.h"
+#include "shell/gui/FeuilleProprietes.h"
 
 using lignara::Configuration;
 using lignara::gui::BoiteMessage;
@@ -82,4 +88,72 @@ TEST(Captures, fenetreEtDialogues) {
     auto question = BoiteMessage::construire(&f, "Ce graphique nécessite plus de 500 pages.\nVoulez-vous continuer ?", "", true);
     question->show();
     EXPECT_TRUE(capturer(*question, "boite-question"));
+}
+
+// Sélection des personnes, homonymes, récents, nom, conjoint et feuille de l'arbre ascendant.
+TEST(Captures, selectionEtFeuilles) {
+    using namespace lignara;
+    using namespace lignara::gui;
+    essai::remettreAZero();
+    FenetrePrincipale f(Configuration{}, essai::exempleLivre());
+    f.show();
+    f.executer(1002);
+    ASSERT_TRUE(f.fichier().estOuvert());
+    ContexteDocument contexte = f.fichier().contexte(true);
+    EnvironnementSelection env{contexte, f.fichier().recentes(), [] { return -1; }, [] { return -1; }};
+
+    essai::Aiguillage aiguillage;
+    aiguillage.installer();
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        essai::taper(d, "Berthelot", "Jean");
+        EXPECT_TRUE(capturer(d, "selection-personne"));
+        return essai::valider(d);
+    };
+    aiguillage.parNom["DIALOG_DEMHOMO"] = [](QDialog& d) {
+        EXPECT_TRUE(capturer(d, "choix-homonymes"));
+        return essai::valider(d);
+    };
+    DialogueSelectionPersonne::selectionner(env, {"Arbre ascendant individuel", -1, false}, &f);
+
+    aiguillage.parNom["DIALOG_LESDERNIERS"] = capture("dernieres-personnes");
+    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = [](QDialog& d) {
+        essai::element<QPushButton>(d, "boutonDerniers")->click();
+        EXPECT_TRUE(capturer(d, "selection-personne-descendant"));
+        return int(QDialog::Rejected);
+    };
+    DialogueSelectionPersonne::selectionner(env, {"Arbre descendant", -1, true}, &f);
+
+    aiguillage.parNom["DIALOG_DEMNOM"] = [](QDialog& d) {
+        essai::taper(d, "Dumas");
+        EXPECT_TRUE(capturer(d, "choix-nom"));
+        return int(QDialog::Rejected);
+    };
+    DialogueNom::choisir(contexte, "Carte de patronyme", &f);
+
+    SelectionPersonne noms(contexte);
+    std::uint32_t francois = 0;
+    for (std::uint32_t p = 1; p <= contexte.base->nombreIndividus() && !francois; ++p)
+        if (conjointsPossibles(*contexte.base, p).size() > 1) francois = p;
+    aiguillage.parNom["DIALOG_DEMCONJOINT"] = capture("choix-conjoint");
+    DialogueConjoint::choisir(contexte, francois, 0, &f);
+
+    essai::ArbreEssai arbre{*afficheurDeCode(38)};
+    arbre.initialiserParametres(contexte);
+    arbre.parametres[2 + 4] = std::uint8_t{10};
+    arbre.parametres[3] = std::string("France");
+    EnsemblePersonnes coupees(contexte.base->nombreIndividus());
+    for (std::uint32_t p : {3u, 7u, 19u}) coupees.ajouter(p);
+    arbre.parametres[8] = coupees;
+    arbre.parametres[9] = std::uint8_t{6};
+    ListesPage listes;
+    const ChronologieListe chronologies = ChronologieListe::livree();
+    for (std::size_t i = 1; i < chronologies.entrees().size(); ++i) listes.chronologies.push_back(chronologies.entrees()[i].nom);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        auto* onglets = essai::element<QTabWidget>(d, "onglets");
+        EXPECT_TRUE(capturer(d, "feuille-arbre-ascendant"));
+        onglets->setCurrentIndex(1);
+        EXPECT_TRUE(capturer(d, "feuille-coupes"));
+        return int(QDialog::Rejected);
+    };
+    FeuilleProprietes::modifier(arbre, env, listes, &f);
 }

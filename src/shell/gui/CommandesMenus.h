@@ -1,14 +1,16 @@
 #pragma once
 // Table des menus de documents de la fenêtre principale : un élément par commande, avec son
 // identifiant (celui que le reste du programme connaît, p. ex. 6101 pour l'arbre ascendant
-// individuel), son menu, son sous-menu éventuel et son texte. Les textes sont en UTF-8 :
-// c'est la langue de Qt.
+// individuel), le code du type de document qu'il produit, son menu, son sous-menu éventuel et
+// son texte. Les textes sont en UTF-8 : c'est la langue de Qt.
+#include <cstdint>
 #include <span>
 
 namespace lignara::gui {
 
 struct ElementMenuDocument {
     int identifiant;
+    std::uint8_t typeDocument;  // code de l'Afficheur produit ; 0 : pas un document
     const char* sousMenu;  // nullptr : directement dans le menu
     const char* texte;
 };
@@ -23,6 +25,8 @@ struct MenuDocuments {
 // Les huit menus dans l'ordre de la barre d'outils ; le dernier, « Favoris », n'a que son
 // élément de gestion : la liste des favoris le complète.
 std::span<const MenuDocuments> menusDocuments();
+// Code du type de document de cette commande ; 0 quand elle n'en produit pas.
+std::uint8_t typeDeCommande(int identifiant);
 
 inline constexpr int kCommandeConsulter = 1001;
 inline constexpr int kCommandeOuvrir = 1002;

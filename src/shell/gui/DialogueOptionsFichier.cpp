@@ -21,13 +21,20 @@ QString nomDeReferenceMoi(const ReferenceMoi& moi) {
 }
 
 DialogueOptionsFichier::DialogueOptionsFichier(const ReglagesFichier& reglages,
-                                               const QString& nomFichier, QWidget* parent)
+                                               const QString& nomFichier, QWidget* parent, ChoixMoi choisirMoi,
+                                               NomMoi nommerMoi)
     : QDialog(parent), ui_(std::make_unique<Ui::DialogueOptionsFichier>()), reglages_(reglages) {
     ui_->setupUi(this);
     ui_->titreFichier->setText("Fichier " + nomFichier);
-    ui_->nomMoi->setText(nomDeReferenceMoi(reglages_.moi));
-    // La sélection des personnes viendra avec le cadre des documents.
-    ui_->boutonModifierMoi->setEnabled(false);
+    if (!nommerMoi) nommerMoi = nomDeReferenceMoi;
+    ui_->nomMoi->setText(nommerMoi(reglages_.moi));
+    ui_->boutonModifierMoi->setEnabled(static_cast<bool>(choisirMoi));
+    connect(ui_->boutonModifierMoi, &QPushButton::clicked, this, [this, choisirMoi, nommerMoi] {
+        if (auto moi = choisirMoi()) {
+            reglages_.moi = *moi;
+            ui_->nomMoi->setText(nommerMoi(reglages_.moi));
+        }
+    });
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
     connect(ui_->boutons, &QDialogButtonBox::accepted, this, &DialogueOptionsFichier::accept);
     QRadioButton* modes[] = {ui_->radioPremiereLigne, ui_->radioDiese, ui_->radioTag};

@@ -1,7 +1,9 @@
 #pragma once
 // « Options du fichier ouvert » : personne « Moi » et contenu du champ « Commentaire ». Le
 // dialogue travaille sur une copie ; reglages() n'a les nouvelles valeurs qu'après OK.
+#include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include <QDialog>
@@ -17,8 +19,14 @@ namespace lignara::gui {
 class DialogueOptionsFichier : public QDialog {
     Q_OBJECT
 public:
+    // choisirMoi : sélection de la personne « Moi » (rien : annulée) ; vide, « Modifier... »
+    // reste grisé.
+    // nommerMoi : nom lisible de la personne « Moi » tirée de la base ; vide, celui des clés
+    // rangées (nomDeReferenceMoi).
+    using ChoixMoi = std::function<std::optional<ReferenceMoi>()>;
+    using NomMoi = std::function<QString(const ReferenceMoi&)>;
     DialogueOptionsFichier(const ReglagesFichier& reglages, const QString& nomFichier,
-                           QWidget* parent = nullptr);
+                           QWidget* parent = nullptr, ChoixMoi choisirMoi = {}, NomMoi nommerMoi = {});
     ~DialogueOptionsFichier() override;
 
     const ReglagesFichier& reglages() const { return reglages_; }

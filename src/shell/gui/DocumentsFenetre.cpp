@@ -1,8 +1,46 @@
 #include "shell/gui/DocumentsFenetre.h"
 
+#include "documents/ExecutionDocument.h"
+#include "documents/PersonneMoi.h"
+#include "shell/ChronologieListe.h"
+#include "shell/DemarrageDossierSortie.h"
+#include "shell/gui/BoiteMessage.h"
+#include "shell/gui/CommandesMenus.h"
+#include "shell/gui/FenetrePrincipale.h"
+#include "shell/gui/SourceDialogues.h"
+
 namespace lignara::gui {
 
-// Aucun type de document n'a encore sa mise en page : le cadre des documents s'y branchera.
-bool lancerDocument(int, FichierOuvertFenetre&, QWidget*) { return false; }
+namespace {
+
+ListesPage listesDuProgramme() {
+    ListesPage listes;
+    const ChronologieListe chronologies = ChronologieListe::livree();
+    const auto& entrees = chronologies.entrees();
+    for (std::size_t i = 1; i < entrees.size(); ++i) listes.chronologies.push_back(entrees[i].nom);
+    return listes;
+}
+
+}  // namespace
+
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
+    const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
+    if (!type || !type->disponible()) return false;
+    FichierOuvertFenetre& fichier = fenetre.fichier();
+    const Configuration& configuration = fenetre.configuration();
+
+    ContexteDocument contexte = fichier.contexte(configuration.casseAutomatique);
+    contexte.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
+    EnvironnementSelection environnement{contexte, fichier.recentes(),
+                                         [&] { return personneMoi(fichier.reglages().moi, contexte); },
+                                         [&fenetre] { return fenetre.definirMoi(); }};
+    SourceDialogues source(environnement, listesDuProgramme(), &fenetre);
+
+    ReglagesExecution reglages;
+    reglages.dossierSortie = dossierSortieDuProgramme();
+    reglages.afficheurs = configuration.afficheurs;
+    executer(*type, source, contexte, reglages);
+    return true;
+}
 
 }  // namespace lignara::gui

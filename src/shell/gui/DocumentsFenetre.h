@@ -1,13 +1,15 @@
 #pragma once
 // Point d'entrée des documents depuis la fenêtre : identifiant de commande (6101…) → le type
-// de document qui le produit. Rend faux quand ce document n'a pas encore de mise en page ;
-// la fenêtre le dit alors à l'utilisateur.
-class QWidget;
+// de document qui le produit (table des menus), puis executer() — le même que « lignara
+// document » — avec les dialogues pour source des paramètres. Le fichier écrit est visualisé.
+// Rend faux quand ce document n'a pas encore de mise en page ; la fenêtre le dit alors à
+// l'utilisateur.
+#include <cstdint>
 
 namespace lignara::gui {
 
-class FichierOuvertFenetre;
+class FenetrePrincipale;
 
-bool lancerDocument(int identifiant, FichierOuvertFenetre& fichier, QWidget* fenetre);
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre);
 
 }  // namespace lignara::gui

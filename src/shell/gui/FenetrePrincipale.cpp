@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <new>
+#include <optional>
 
 #include <QActionGroup>
 #include <QApplication>
@@ -17,6 +18,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
+#include "documents/PersonneMoi.h"
 #include "render/FormatPapier.h"
 #include "shell/CheminGenealogique.h"
 #include "shell/gui/Aide.h"
@@ -27,6 +29,7 @@
 #include "shell/gui/DialogueCategorie.h"
 #include "shell/gui/DialogueErreurGedcom.h"
 #include "shell/gui/DialogueOptionsFichier.h"
+#include "shell/gui/DialogueSelectionPersonne.h"
 #include "shell/gui/DialoguePreferences.h"
 #include "shell/gui/DocumentsFenetre.h"
 #include "shell/gui/ExecutionDialogue.h"
@@ -296,18 +299,42 @@ void FenetrePrincipale::categories(int genre) {
     ExecutionDialogue::executer(dialogue);
 }
 
+// « Moi » se choisit par la sélection des personnes, sans son propre bouton « Moi » quand il
+// n'est pas encore défini.
 void FenetrePrincipale::optionsFichier() {
     if (!fichier_.estOuvert()) return;
     QString nom = QFileInfo(QString::fromStdString(fichier_.chemin().string())).fileName();
-    DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this);
+    ContexteDocument contexte = fichier_.contexte(configuration_.casseAutomatique);
+    EnvironnementSelection environnement{contexte, fichier_.recentes(),
+                                         [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
+    auto choisirMoi = [&]() -> std::optional<ReferenceMoi> {
+        DemandeSelection demande{"Individu associé au bouton 'Moi'", personneMoi(fichier_.reglages().moi, contexte), false};
+        PersonneSelectionnee choisie = DialogueSelectionPersonne::selectionner(environnement, demande, this);
+        if (choisie.personne <= 0) return std::nullopt;
+        return referenceMoi(fichier_.base(), choisie.personne);
+    };
+    auto nommerMoi = [&](const ReferenceMoi& moi) {
+        std::int32_t p = personneMoi(moi, contexte);
+        if (p <= 0) return nomDeReferenceMoi(moi);
+        SelectionPersonne noms(contexte);
+        QString texte = texte1252(noms.nomDe(static_cast<std::uint32_t>(p)) + " " + noms.prenomsDe(static_cast<std::uint32_t>(p)));
+        if (moi.annee) texte += QString(" (%1/%2/%3)").arg(moi.jour).arg(moi.mois).arg(moi.annee);
+        return texte;
+    };
+    DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this, choisirMoi, nommerMoi);
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     fichier_.reglages() = dialogue.reglages();
     fichier_.enregistrerReglages();
 }
 
+std::int32_t FenetrePrincipale::definirMoi() {
+    optionsFichier();
+    if (!fichier_.estOuvert()) return -1;
+    return personneMoi(fichier_.reglages().moi, fichier_.contexte(configuration_.casseAutomatique));
+}
+
 void FenetrePrincipale::commandeDocument(int commande) {
-    if (!lancerDocument(commande, fichier_, this))
-        BoiteMessage::informer(this, "Ce document n'est pas encore disponible");
+    if (!lancerDocument(commande, *this)) BoiteMessage::informer(this, "Ce document n'est pas encore disponible");
 }
 
 void FenetrePrincipale::montrerAPropos() {

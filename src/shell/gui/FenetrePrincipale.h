@@ -38,6 +38,9 @@ public:
     FichierOuvertFenetre& fichier() { return fichier_; }
     Configuration& configuration() { return configuration_; }
     QMenu* menuFavoris() const { return menuFavoris_; }
+    // Options du fichier ouvertes pour définir « Moi » ; rend la personne « Moi » ensuite (−1 :
+    // toujours aucune).
+    std::int32_t definirMoi();
 
 private:
     void construireMenus();

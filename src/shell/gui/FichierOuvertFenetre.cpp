@@ -15,7 +15,17 @@ FichierOuvertFenetre::FichierOuvertFenetre(QObject* parent)
 
 FichierOuvertFenetre::~FichierOuvertFenetre() { fichier_->fermer(); }
 
+ContexteDocument FichierOuvertFenetre::contexte(bool casseAutomatique) const {
+    ContexteDocument c;
+    c.base = &fichier_->base();
+    c.noms = &fichier_->indexNoms();
+    c.phonetique = &fichier_->indexPhonetique();
+    c.casseAutomatique = casseAutomatique;
+    return c;
+}
+
 void FichierOuvertFenetre::ouvrir(const std::filesystem::path& chemin, OptionsOuverture options) {
+    recentes_.oublier();
     QPointer<FichierOuvertFenetre> moi(this);
     // Appelé depuis le thread de surveillance : le message passe par la file de la fenêtre.
     options.fichierModifie = [moi] {

@@ -8,6 +8,8 @@
 
 #include <QObject>
 
+#include "documents/ContexteDocument.h"
+#include "documents/PersonnesRecentes.h"
 #include "shell/FichierOuvert.h"
 
 namespace lignara::gui {
@@ -27,7 +29,14 @@ public:
 
     // Importe le fichier (progression et rapport par les options) ; OperationImpossible sinon.
     void ouvrir(const std::filesystem::path& chemin, OptionsOuverture options);
-    void fermer() { fichier_->fermer(); }
+    void fermer() {
+        fichier_->fermer();
+        recentes_.oublier();
+    }
+    // Base et index du fichier ouvert pour les documents et la sélection des personnes.
+    ContexteDocument contexte(bool casseAutomatique) const;
+    // « Dernières personnes saisies » : vivent avec le fichier ouvert.
+    PersonnesRecentes& recentes() { return recentes_; }
     const TablesDerivees& tablesDerivees() { return fichier_->attendreTablesDerivees(); }
     void enregistrerReglages() const { fichier_->enregistrerReglages(); }
 
@@ -37,6 +46,7 @@ signals:
 
 private:
     std::unique_ptr<FichierOuvert> fichier_;
+    PersonnesRecentes recentes_;
 };
 
 }  // namespace lignara::gui

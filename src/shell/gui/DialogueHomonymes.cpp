@@ -1,0 +1,48 @@
+#include "shell/gui/DialogueHomonymes.h"
+
+#include <QPushButton>
+
+#include "documents/ListeHomonymes.h"
+#include "shell/gui/ExecutionDialogue.h"
+#include "shell/gui/TexteQt.h"
+#include "ui_DialogueHomonymes.h"
+
+namespace lignara::gui {
+
+namespace {
+
+// Largeur d'une ligne en unités de dessin à 10 points : environ 11 unités par pixel de la liste
+// (une police d'écran de 9 points à 96 points par pouce), moins la marge de la liste.
+std::int32_t largeurLigne(int pixels) { return (pixels - 24) * 11; }
+
+}  // namespace
+
+DialogueHomonymes::DialogueHomonymes(const ContexteDocument& contexte, const EtatSelection& etat,
+                                     std::vector<std::uint32_t> candidats, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::DialogueHomonymes>()), candidats_(std::move(candidats)) {
+    ui_->setupUi(this);
+    ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
+    ui_->titreListe->setText(versQt(titreHomonymes(etat)));
+    std::int32_t largeur = largeurLigne(ui_->listeHomonymes->minimumWidth());
+    for (std::uint32_t p : candidats_)
+        ui_->listeHomonymes->addItem(versQt(ligneHomonyme(contexte, p, etat.phonetique, largeur)));
+    ui_->listeHomonymes->setCurrentRow(0);
+    connect(ui_->listeHomonymes, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
+}
+
+DialogueHomonymes::~DialogueHomonymes() = default;
+
+std::int32_t DialogueHomonymes::choisie() const {
+    int ligne = ui_->listeHomonymes->currentRow();
+    if (ligne < 0 || static_cast<std::size_t>(ligne) >= candidats_.size()) return -1;
+    return static_cast<std::int32_t>(candidats_[static_cast<std::size_t>(ligne)]);
+}
+
+std::int32_t DialogueHomonymes::choisir(const ContexteDocument& contexte, const EtatSelection& etat,
+                                        std::vector<std::uint32_t> candidats, QWidget* parent) {
+    DialogueHomonymes dialogue(contexte, etat, std::move(candidats), parent);
+    if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return -1;
+    return dialogue.choisie();
+}
+
+}  // namespace lignara::gui

@@ -1,0 +1,56 @@
+#include "shell/gui/FeuilleProprietes.h"
+
+#include <QDialogButtonBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "shell/gui/ExecutionDialogue.h"
+#include "shell/gui/PageCoupes.h"
+
+namespace lignara::gui {
+
+FeuilleProprietes::FeuilleProprietes(const Afficheur& type, EmplacementsOptions& emplacements,
+                                     EnvironnementSelection& environnement, const ListesPage& listes, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName("feuilleProprietes");
+    setWindowTitle(QString::fromUtf8(titreFeuille(type)));
+    auto* disposition = new QVBoxLayout(this);
+    onglets_ = new QTabWidget(this);
+    onglets_->setObjectName("onglets");
+    disposition->addWidget(onglets_);
+    PageOptions page = pageDuType(type);
+    if (!page.controles.empty()) {
+        premiere_ = new PagePremiere(page, type, emplacements, listes, onglets_);
+        onglets_->addTab(premiere_, "Général");
+    }
+    if (emplacements.avecCoupes) {
+        coupes_ = new PageCoupes(emplacements, environnement, QString::fromUtf8(invitationCoupes(type)), onglets_);
+        onglets_->addTab(coupes_, "Coupes");
+    }
+    auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    boutons->setObjectName("boutons");
+    boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
+    connect(boutons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(boutons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    disposition->addWidget(boutons);
+}
+
+void FeuilleProprietes::accept() {
+    if (premiere_ && !premiere_->datesCorrectes()) return;
+    if (premiere_) premiere_->valider();
+    if (coupes_) coupes_->valider();
+    QDialog::accept();
+}
+
+bool FeuilleProprietes::modifier(Document& document, EnvironnementSelection& environnement, const ListesPage& listes,
+                                 QWidget* parent) {
+    EmplacementsOptions emplacements = versEmplacements(document);
+    if (pageDuType(document.type()).controles.empty() && !emplacements.avecCoupes) return true;
+    FeuilleProprietes feuille(document.type(), emplacements, environnement, listes, parent);
+    if (ExecutionDialogue::executer(feuille) != QDialog::Accepted) return false;
+    depuisEmplacements(emplacements, document, environnement.contexte.base->nombreIndividus());
+    return true;
+}
+
+}  // namespace lignara::gui

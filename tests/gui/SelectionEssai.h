@@ -1,0 +1,97 @@
+#pragma once
+// Outils des essais de la sélection des personnes et des feuilles : la vraie fenêtre ouverte
+// sur l'exemple livré, un document d'arbre ascendant sans mise en page, et des simulations de
+// dialogues aiguillées par le nom du dialogue.
+#include <functional>
+#include <map>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPushButton>
+
+#include "documents/Document.h"
+#include "documents/PagesOptions.h"
+#include "gui/EssaiFenetre.h"
+#include "shell/gui/DialogueSelectionPersonne.h"
+#include "shell/gui/FenetrePrincipale.h"
+
+namespace essai {
+
+// Paramètres de l'arbre ascendant (individuel ou familial), format Web possible.
+class ArbreEssai : public lignara::Document {
+public:
+    using Document::Document;
+    int parametreFormat() const override { return static_cast<int>(lignara::debutOptions(type())) + 1; }
+    void preparer(const lignara::ContexteDocument&) override {}
+    void ecrire() override {}
+};
+
+// Chaque dialogue ouvert est confié à la fonction de son nom ; un dialogue sans fonction est
+// une faute du test, refermée par Annuler.
+struct Aiguillage {
+    std::map<QString, std::function<int(QDialog&)>> parNom;
+    QStringList ouverts;
+    void installer() {
+        lignara::gui::ExecutionDialogue::simulation() = [this](QDialog& d) {
+            ouverts << d.objectName();
+            auto it = parNom.find(d.objectName());
+            if (it == parNom.end()) {
+                ADD_FAILURE() << "dialogue inattendu : " << d.objectName().toStdString();
+                return int(QDialog::Rejected);
+            }
+            return it->second(d);
+        };
+    }
+};
+
+template <class T>
+T* element(QWidget& d, const char* nom) {
+    T* w = d.findChild<T*>(nom);
+    EXPECT_NE(w, nullptr) << nom;
+    return w;
+}
+
+inline QPushButton* boutonOk(QWidget& d) {
+    return element<QDialogButtonBox>(d, "boutons")->button(QDialogButtonBox::Ok);
+}
+
+inline int valider(QDialog& d) {
+    boutonOk(d)->click();
+    return d.result();
+}
+
+// Tape les noms comme l'utilisateur, champ après champ.
+inline void taper(QDialog& d, const QString& nom, const QString& prenoms = {}) {
+    element<QComboBox>(d, "comboNom")->setEditText(nom);
+    if (auto* p = d.findChild<QComboBox*>("comboPrenoms")) p->setEditText(prenoms);
+}
+
+struct FenetreOuverte : ::testing::Test {
+    std::unique_ptr<lignara::gui::FenetrePrincipale> f;
+    lignara::ContexteDocument contexte;
+    Aiguillage aiguillage;
+
+    void SetUp() override {
+        remettreAZero();
+        f = std::make_unique<lignara::gui::FenetrePrincipale>(lignara::Configuration{}, exempleLivre());
+        f->executer(1002);
+        ASSERT_TRUE(f->fichier().estOuvert());
+        contexte = f->fichier().contexte(true);
+        aiguillage.installer();
+    }
+    lignara::gui::EnvironnementSelection environnement() {
+        return {contexte, f->fichier().recentes(), [] { return -1; }, {}};
+    }
+    // Numéro de la n-ième personne de ces prénoms et nom (1252 : « BERTHELOT »).
+    std::int32_t personne(const std::string& nom, const std::string& prenoms, int rang = 0) const {
+        lignara::SelectionPersonne s(contexte);
+        for (std::uint32_t p = 1; p <= contexte.base->nombreIndividus(); ++p)
+            if (s.nomDe(p) == nom && s.prenomsDe(p) == prenoms && rang-- == 0) return static_cast<std::int32_t>(p);
+        return -1;
+    }
+};
+
+}  // namespace essai

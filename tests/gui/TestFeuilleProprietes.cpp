@@ -1,0 +1,277 @@
+// Feuilles de propriétés (première page déclarée, page « Coupes »), source des paramètres par
+// les dialogues et correspondance des menus avec les types de documents.
+#include <filesystem>
+#include <set>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+
+#include "commun/Texte.h"
+#include "documents/Afficheur.h"
+#include "documents/arbres/Coloration.h"
+#include "gui/SelectionEssai.h"
+#include "shell/DemarrageDossierSortie.h"
+#include "shell/gui/PagePremiere.h"
+#include "shell/gui/CommandesMenus.h"
+#include "shell/gui/FeuilleProprietes.h"
+#include "shell/gui/SourceDialogues.h"
+
+using namespace lignara;
+using namespace lignara::gui;
+using essai::element;
+using essai::taper;
+
+namespace {
+
+struct Feuille : essai::FenetreOuverte {
+    essai::ArbreEssai individuel{*afficheurDeCode(1)};
+    essai::ArbreEssai familial{*afficheurDeCode(38)};
+    ListesPage listes{{"Siècles"_1252, "France"}, {}};
+
+    void SetUp() override {
+        essai::FenetreOuverte::SetUp();
+        for (auto* a : {&individuel, &familial}) {
+            a->initialiserParametres(contexte);
+            a->parametres[debutOptions(a->type()) + 3] = std::uint8_t{ColorationAucune};
+        }
+    }
+    bool modifier(Document& d) {
+        auto env = environnement();
+        return FeuilleProprietes::modifier(d, env, listes, f.get());
+    }
+};
+
+TEST_F(Feuille, lesOptionsNeReviennentAuDocumentQueSurOk) {
+    auto changer = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Arbre ascendant");
+        auto* onglets = element<QTabWidget>(d, "onglets");
+        EXPECT_EQ(onglets->count(), 2);
+        EXPECT_EQ(onglets->tabText(1), "Coupes");
+        EXPECT_EQ(d.findChild<QRadioButton*>("c2092"), nullptr);  // RTF : pas offert par l'arbre
+        EXPECT_FALSE(element<QComboBox>(d, "c2051")->isEnabled());
+        element<QCheckBox>(d, "c2050")->setChecked(true);
+        EXPECT_TRUE(element<QComboBox>(d, "c2051")->isEnabled());
+        element<QComboBox>(d, "c2051")->setCurrentIndex(1);
+        element<QRadioButton>(d, "c2094")->setChecked(true);
+        element<QRadioButton>(d, "c2032")->setChecked(true);
+        EXPECT_FALSE(element<QCheckBox>(d, "c2055")->isEnabled());
+        element<QCheckBox>(d, "c2053")->setChecked(true);
+        EXPECT_TRUE(element<QCheckBox>(d, "c2055")->isEnabled());
+        element<QComboBox>(d, "c2054")->setCurrentIndex(9);
+        element<QSpinBox>(d, "spinGenerations")->setValue(4);
+    };
+    ParametresDocument avant = individuel.parametres;
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        changer(d);
+        return int(QDialog::Rejected);
+    };
+    EXPECT_FALSE(modifier(individuel));
+    EXPECT_EQ(individuel.parametres, avant);
+    EXPECT_EQ(individuel.format, FormatSortie::Pdf);
+
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        changer(d);
+        return essai::valider(d);
+    };
+    EXPECT_TRUE(modifier(individuel));
+    const auto& p = individuel.parametres;
+    EXPECT_EQ(std::get<std::string>(p[2]), "France");
+    EXPECT_EQ(std::get<std::uint8_t>(p[3]), 3);
+    EXPECT_EQ(individuel.format, FormatSortie::Web);
+    EXPECT_EQ(std::get<std::uint8_t>(p[4]), 1);
+    EXPECT_EQ(std::get<std::uint8_t>(p[5]), 10);  // rang 9 de l'arbre individuel : génération 2
+    EXPECT_EQ(std::get<std::uint8_t>(p[8]), 4);
+}
+
+TEST_F(Feuille, laPageDesCoupesAjouteJusquACinquanteEtSupprimeLaLigneChoisie) {
+    std::int32_t claude = personne("BERTHELOT", "Claude");
+    EnsemblePersonnes coupees(contexte.base->nombreIndividus());
+    for (std::uint32_t p = 1; coupees.nombre() < 49; ++p)
+        if (p != static_cast<std::uint32_t>(claude)) coupees.ajouter(p);
+    familial.parametres[8] = coupees;
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Ajout d'une branche");
+        taper(d, "Berthelot", "Claude");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        EXPECT_EQ(element<QLabel>(d, "invitation")->text(), "Entrez les branches à couper dans l'arbre");
+        auto* liste = element<QListWidget>(d, "listeCoupes");
+        auto* ajouter = element<QPushButton>(d, "boutonAjouter");
+        auto* supprimer = element<QPushButton>(d, "boutonSupprimer");
+        EXPECT_EQ(element<QSpinBox>(d, "spinGenerations")->text(), " ");  // 0 : champ vide
+        EXPECT_FALSE(supprimer->isEnabled());
+        while (liste->count() < 50 && ajouter->isEnabled()) {
+            int avant = liste->count();
+            ajouter->click();
+            if (liste->count() == avant) break;
+        }
+        EXPECT_EQ(liste->count(), 50);
+        EXPECT_FALSE(ajouter->isEnabled());
+        liste->setCurrentRow(0);
+        EXPECT_TRUE(supprimer->isEnabled());
+        supprimer->click();
+        EXPECT_EQ(liste->count(), 49);
+        EXPECT_TRUE(ajouter->isEnabled());
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(familial));
+    const auto& apres = std::get<EnsemblePersonnes>(familial.parametres[8]);
+    EXPECT_EQ(apres.nombre(), 49u);
+    EXPECT_TRUE(apres.contient(static_cast<std::uint32_t>(claude)));
+}
+
+TEST_F(Feuille, lesDialoguesDemandentTeteConjointPuisFeuille) {
+    auto env = environnement();
+    SourceDialogues source(env, listes, f.get());
+    std::int32_t francois = personne("BERTHELOT", "François"_1252);
+    std::int32_t augustine = personne("LEROY", "Augustine");
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Arbre ascendant familial");
+        taper(d, "Berthelot", "François");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["DIALOG_DEMCONJOINT"] = [](QDialog& d) {
+        element<QComboBox>(d, "comboConjoint")->setCurrentText("LEROY Augustine");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
+    EXPECT_TRUE(source.parametrer(familial, contexte));
+    EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMPERS", "DIALOG_DEMCONJOINT", "feuilleProprietes"}));
+    EXPECT_EQ(std::get<std::int32_t>(familial.parametres[0]), francois);
+    EXPECT_EQ(std::get<std::string>(familial.parametres[1]), "BERTHELOT");
+    EXPECT_EQ(std::get<std::int32_t>(familial.parametres[2]), augustine);
+
+    // Annuler le conjoint arrête tout, sans feuille.
+    aiguillage.ouverts.clear();
+    aiguillage.parNom["DIALOG_DEMCONJOINT"] = [](QDialog&) { return int(QDialog::Rejected); };
+    EXPECT_FALSE(source.parametrer(familial, contexte));
+    EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMPERS", "DIALOG_DEMCONJOINT"}));
+
+    // Un document descendant demande sa tête avec « Sommet de branche ».
+    essai::ArbreEssai descendant{*afficheurDeCode(2)};
+    descendant.initialiserParametres(contexte);
+    aiguillage.ouverts.clear();
+    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = [](QDialog&) { return int(QDialog::Rejected); };
+    EXPECT_FALSE(source.parametrer(descendant, contexte));
+    EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMPERS_DESC"}));
+}
+
+TEST(Menus, chaqueCommandeDeDocumentDesigneUnTypeDistinct) {
+    std::set<int> codes;
+    for (const MenuDocuments& menu : menusDocuments())
+        for (const ElementMenuDocument& e : menu.elements) {
+            if (e.identifiant == kCommandeGererFavoris) continue;
+            const Afficheur* type = afficheurDeCode(typeDeCommande(e.identifiant));
+            ASSERT_NE(type, nullptr) << e.identifiant;
+            codes.insert(type->code);
+        }
+    EXPECT_EQ(codes.size(), Afficheur::kNombreTypes);
+    EXPECT_EQ(typeDeCommande(6101), 1);
+    EXPECT_EQ(typeDeCommande(6102), 38);
+    EXPECT_EQ(typeDeCommande(6506), 11);
+    EXPECT_EQ(typeDeCommande(6603), 7);
+    EXPECT_EQ(typeDeCommande(6733), 24);
+    EXPECT_EQ(typeDeCommande(6722), 22);
+    EXPECT_EQ(typeDeCommande(kCommandeGererFavoris), 0);
+    EXPECT_EQ(typeDeCommande(1002), 0);
+}
+
+TEST_F(Feuille, unDocumentSansMiseEnPageLeDitSansOuvrirDeDialogue) {
+    for (const MenuDocuments& menu : menusDocuments())
+        for (const ElementMenuDocument& e : menu.elements) {
+            const Afficheur* type = afficheurDeCode(e.typeDocument);
+            if (!type || type->disponible()) continue;
+            BoiteMessage::montres().clear();
+            f->executer(e.identifiant);
+            EXPECT_EQ(BoiteMessage::montres(), QStringList{"Ce document n'est pas encore disponible"}) << e.identifiant;
+        }
+    EXPECT_TRUE(aiguillage.ouverts.isEmpty());
+}
+
+}  // namespace
+
+namespace {
+
+// Une page déclarée avec chaque sorte de contrôle : la même procédure les lie tous par leur
+// identifiant, sans code propre à la page.
+TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
+    PageOptions page{"DIALOG_ESSAI", "Essai", {
+        {2011, 0, "Avec les dates", {}, 0, 0},
+        {2020, 0, "Tri", {"par nom", "par date"}, 0, 0},
+        {2041, 0, "Ordre", {"croissant", "décroissant", "aucun"}, 0, 0},
+        {2060, 0, "Générations", {}, 1, 20},
+        {2004, 0, "Lieu", {}, 0, 0},
+        {2003, 0, "Né après le", {}, 0, 0},
+    }};
+    EmplacementsOptions e;
+    e.valeurs[2060] = 50;  // borné par le champ
+    e.textes[2003] = "1850";
+    PagePremiere p(page, *afficheurDeCode(17), e, listes);
+    element<QCheckBox>(p, "c2011")->setChecked(true);
+    element<QComboBox>(p, "c2020")->setCurrentIndex(1);
+    element<QRadioButton>(p, "c2043")->setChecked(true);
+    EXPECT_EQ(element<QSpinBox>(p, "c2060")->value(), 20);
+    element<QLineEdit>(p, "c2004")->setText("Lyon");
+    element<QLineEdit>(p, "c2003")->setText("32/01/1850");
+    EXPECT_FALSE(p.datesCorrectes());
+    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Date incorrecte"});
+    element<QLineEdit>(p, "c2003")->setText("01/1850");
+    EXPECT_TRUE(p.datesCorrectes());
+    p.valider();
+    EXPECT_EQ(e.valeurs[2011], 1);
+    EXPECT_EQ(e.valeurs[2020], 1);
+    EXPECT_EQ(e.valeurs[2041], 2);
+    EXPECT_EQ(e.valeurs[2060], 20);
+    EXPECT_EQ(e.textes[2004], "Lyon");
+    EXPECT_EQ(e.textes[2003], "01/1850");
+}
+
+}  // namespace
+
+namespace {
+
+// Le premier document des menus qui a sa mise en page est produit de bout en bout : personne,
+// conjoint s'il le faut, feuille, fichier écrit dans le dossier de sortie puis montré (ici par
+// « true », l'afficheur des préférences). Sauté tant qu'aucun type n'a sa mise en page.
+TEST_F(Feuille, unDocumentDisponibleSeProduitDepuisSonMenu) {
+    const ElementMenuDocument* element = nullptr;
+    for (const MenuDocuments& menu : menusDocuments())
+        for (const ElementMenuDocument& e : menu.elements)
+            if (const Afficheur* t = afficheurDeCode(e.typeDocument); !element && t && t->disponible() && t->demandeRacine())
+                element = &e;
+    if (!element) GTEST_SKIP() << "aucun document n'a encore sa mise en page";
+    const Afficheur& type = *afficheurDeCode(element->typeDocument);
+    f->configuration().afficheurs = {"true", "true", "true", "true"};
+    auto avant = [] {
+        std::set<std::filesystem::path> fichiers;
+        for (const auto& e : std::filesystem::directory_iterator(dossierSortieDuProgramme())) fichiers.insert(e.path());
+        return fichiers;
+    };
+    auto existants = avant();
+    auto personneDialogue = [](QDialog& d) {
+        taper(d, "Berthelot", "François");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["DIALOG_DEMPERS"] = personneDialogue;
+    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = personneDialogue;
+    aiguillage.parNom["DIALOG_DEMCONJOINT"] = [](QDialog& d) { return essai::valider(d); };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
+    f->executer(element->identifiant);
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+    std::vector<std::filesystem::path> nouveaux;
+    for (const auto& p : avant())
+        if (!existants.count(p)) nouveaux.push_back(p);
+    ASSERT_EQ(nouveaux.size(), 1u) << type.titre;
+    EXPECT_EQ(nouveaux[0].filename().string().rfind(std::string(type.prefixe) + "BERTHELOT", 0), 0u)
+        << nouveaux[0].string();
+    EXPECT_EQ(f->fichier().recentes().liste().size(), 1u);
+    std::filesystem::remove(nouveaux[0]);
+}
+
+}  // namespace
