@@ -1,0 +1,191 @@
+#include "documents/arbres/ArbreAscendant.h"
+
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+
+#include "BaseEssai.h"
+#include "commun/Texte.h"
+#include "GenealogieArbre.h"
+#include "documents/ExecutionDocument.h"
+#include "documents/ParametresLigneCommande.h"
+#include "documents/arbres/TraceBoites.h"
+#include "render/LecturePdf.h"
+#include "render/PoliceFamille.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::LecturePdf;
+
+class ArbreAscendantEssai : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReglagesPolices polices;
+        chargerPolices(polices, {});
+    }
+    void TearDown() override { PoliceFamille::liberer(); }
+
+    // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
+    std::unique_ptr<ArbreAscendant> arbre(BaseEssai& b, int racine, int conjoint = 0) {
+        const Afficheur& type = *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
+        auto d = std::make_unique<ArbreAscendant>(type);
+        d->initialiserParametres(b.contexte);
+        d->parametres[0] = b.personne("P" + std::to_string(racine));
+        d->parametres[1] = std::string("N") + std::to_string(racine);
+        if (conjoint) d->parametres[2] = b.personne("P" + std::to_string(conjoint));
+        return d;
+    }
+    std::string ecrire(ArbreAscendant& d, const std::string& nom) {
+        d.preparer(*contexte_);
+        d.chemin = (dossier / nom).string();
+        d.ecrire();
+        return d.chemin;
+    }
+    DossierEssai dossier;
+    const ContexteDocument* contexte_ = nullptr;
+};
+
+TEST_F(ArbreAscendantEssai, parametresParDefautDesDeuxSignatures) {
+    BaseEssai b(essai::gedcomSosa(2));
+    for (std::uint8_t code : {ArbreAscendant::kCodeIndividuel, ArbreAscendant::kCodeFamilial}) {
+        ArbreAscendant d(*afficheurDeCode(code));
+        d.initialiserParametres(b.contexte);
+        ASSERT_TRUE(d.signature().accepte(d.parametres));
+        EXPECT_EQ(std::get<std::string>(d.parametres[d.indiceChronologie()]), "");
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.parametreFormat()]), 0);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceStyle()]), 0);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceCritere()]), 255);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceElagage()]), 1);
+        EXPECT_EQ(std::get<EnsemblePersonnes>(d.parametres[d.indiceCoupes()]).nombre(), 0u);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceLimite()]), 0);
+    }
+}
+
+TEST_F(ArbreAscendantEssai, controlesDuFamilialEtLeursMessages) {
+    // 1 × 2 mariés ; 3 sans famille ; 4 marié sans conjoint connu.
+    BaseEssai b(essai::gedcomDeLiens(5, {{5, 1, 2}}));
+    auto seul = arbre(b, 3, 1);
+    EXPECT_FALSE(seul->verifierParametres(b.contexte));
+    ArbreAscendant familial(*afficheurDeCode(38));
+    familial.initialiserParametres(b.contexte);
+    familial.parametres[0] = b.personne("P1");
+    familial.parametres[2] = std::int32_t{0};
+    EXPECT_FALSE(familial.verifierParametres(b.contexte));
+    familial.parametres[2] = b.personne("P5");
+    EXPECT_FALSE(familial.verifierParametres(b.contexte));
+    familial.parametres[2] = b.personne("P2");
+    EXPECT_TRUE(familial.verifierParametres(b.contexte));
+    ASSERT_EQ(b.messages.size(), 3u);
+    EXPECT_EQ(b.messages[0], "La racine de l'arbre n'a aucun conjoint connu");
+    EXPECT_EQ(b.messages[1], "N1 P1 n'a aucun conjoint connu");
+    EXPECT_EQ(b.messages[2], "La famille n'existe plus dans le fichier Gedcom");
+}
+
+TEST_F(ArbreAscendantEssai, sansDateLArbreChronologiqueRedevientOrdinaire) {
+    BaseEssai b(essai::gedcomSosa(3));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->indiceChronologie()] = std::string("Siècles"_1252);
+    d->preparer(b.contexte);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
+    EXPECT_FALSE(d->chronologique());
+    EXPECT_EQ(d->varianteCompteur(), 0u);
+    EXPECT_EQ(d->arbre().premier(2)->y, 2 * 1408 + 945);
+}
+
+TEST_F(ArbreAscendantEssai, arbreChronologiqueEtChromatiqueCompteDansLaQuatriemeVariante) {
+    std::map<int, essai::DetailsPersonne> dates{{1, {"1900", ""}}, {2, {"1870", ""}}, {3, {"1875", ""}}};
+    BaseEssai b(essai::gedcomSosa(2, dates));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->indiceChronologie()] = std::string("(aucun)");
+    d->preparer(b.contexte);
+    EXPECT_FALSE(d->chronologique());
+    auto c = arbre(b, 1);
+    c->parametres[c->indiceChronologie()] = std::string("Une chronologie absente");
+    c->parametres[c->indiceCritere()] = std::uint8_t{10};
+    c->preparer(b.contexte);
+    EXPECT_TRUE(c->chronologique());
+    EXPECT_TRUE(c->chromatique());
+    EXPECT_EQ(c->varianteCompteur(), 3u);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "La chronologie \"Une chronologie absente\" n'existe pas");
+    EXPECT_EQ(c->arbre().racine->y, 15 * 64);
+}
+
+// Segments « x y m x y l » d'un contenu de page.
+std::vector<std::array<std::string, 4>> segments(const std::string& contenu) {
+    std::vector<std::array<std::string, 4>> v;
+    std::regex motif("(-?[0-9.]+) (-?[0-9.]+) m (-?[0-9.]+) (-?[0-9.]+) l");
+    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), motif); it != std::sregex_iterator(); ++it)
+        v.push_back({(*it)[1].str(), (*it)[2].str(), (*it)[3].str(), (*it)[4].str()});
+    return v;
+}
+
+TEST_F(ArbreAscendantEssai, unRaccordDeMariageSansTexteSeRejointAuMilieu) {
+    ReglagesDessin r;
+    r.signature = false;
+    SurfacePdf surface(r);
+    const auto chemin = dossier / "m.pdf";
+    surface.ouvrir(chemin, "m", 100, 4000, 3000);
+    NoeudAscendant sansTexte;
+    raccordMariage(surface, sansTexte, 1000, 2000, 2600, 2400, kMariagePlein);
+    surface.fermer();
+    LecturePdf pdf(chemin);
+    ASSERT_EQ(pdf.contenus().size(), 1u);
+    auto s = segments(pdf.contenus()[0]);
+    ASSERT_EQ(s.size(), 2u) << pdf.contenus()[0];
+    EXPECT_EQ(s[0][2], s[1][0]);
+    EXPECT_EQ(s[0][3], s[1][1]);
+    // Milieu : x = (1000 + 2600) ÷ 2 + 352, y = (2000 + 2400) ÷ 2 − 117 + 352, en points.
+    EXPECT_EQ(std::stod(s[0][2]), (1800 + 352) / 16.0);
+    EXPECT_EQ(std::stod(s[0][3]), (2200 - 117 + 352) / 16.0);
+}
+
+TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
+    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(*d, "implexe.pdf"));
+    EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u) << pdf.octets.substr(0, 3000);
+    EXPECT_NE(pdf.octets.find("%PDF-1.7"), std::string::npos);
+    if (essai::outilPresent("qpdf")) {
+        int statut = 0;
+        std::string sortie = essai::executer("qpdf --check '" + d->chemin + "'", statut);
+        EXPECT_EQ(statut, 0) << sortie;
+    }
+}
+
+TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
+    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->parametreFormat()] = std::uint8_t{3};
+    d->format = FormatSortie::Web;
+    const std::string html = essai::lireFichier(ecrire(*d, "implexe.htm"));
+    const std::string huit = std::to_string(b.personne("P8"));
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\">&nbsp;</a>"), 1u) << html;
+    EXPECT_NE(html.find("href=\"#p" + huit + "\">&and;<br>&and;</a>"), std::string::npos) << html;
+    EXPECT_NE(html.find("line-height:50%"), std::string::npos);
+    EXPECT_NE(html.find("border-style:dashed;border-top-style:none;border-right-style:none;border-bottom-style:none;"),
+              std::string::npos);
+    // Une ancre par personne.
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name="), 11u);
+    const char* catalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
+    if (essai::outilPresent("onsgmls") && std::filesystem::exists(catalogue)) {
+        int statut = 0;
+        std::string sortie = essai::executer(std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") +
+                                                 catalogue + " '" + d->chemin + "'",
+                                             statut);
+        EXPECT_EQ(sortie, "");
+        EXPECT_EQ(statut, 0);
+    }
+}
+
+}  // namespace
+}  // namespace lignara
