@@ -40,6 +40,7 @@ public:
         } else {
             placerClassique(*racine);
         }
+        if (r_.chronologique) reparer();
         arbre_.largeur = 0;
         arbre_.hauteur = 0;
         for (NoeudAscendant* n : arbre_.boites()) {
@@ -93,6 +94,22 @@ private:
         if (b.mere) voisinesCouples(*b.mere);
     }
 
+    // Arbre chronologique : une voisine peut avoir été placée après la boîte (un époux se place
+    // après les parents de l'autre, un enfant après les ascendants de ses deux côtés) puis
+    // déplacée. Un passage de gauche à droite, dans l'ordre où les voisines ont été choisies,
+    // pousse à droite le sous-arbre de chaque boîte trop proche d'une voisine.
+    void reparer() {
+        for (const Etendue& e : parcourues_) {
+            NoeudAscendant& b = *e.boite;
+            std::int32_t manque = 0;
+            for (std::uint8_t i = 0; i < b.nombreVoisins; ++i) {
+                const NoeudAscendant* v = b.voisins[i];
+                manque = std::max(manque, v->x + v->largeur + 45 * r_.espace - b.x);
+            }
+            if (manque > 0) decalerSousArbre(b, manque);
+        }
+    }
+
     // --- Placement commun ----------------------------------------------------------------------
     // Plus petit écart libre à gauche des boîtes rencontrées en montant depuis n (père, sinon
     // mère, sinon boîte suivante de la rangée), aux niveaux qui ne dépassent pas limite.
@@ -107,6 +124,28 @@ private:
             ecart = std::min(ecart, e);
         }
         return ecart;
+    }
+
+    // Arbre chronologique : les niveaux ne s'alignent plus et le chemin de plusPetitEcart peut
+    // passer à côté d'une boîte qui descend jusqu'au sous-arbre à rapprocher. On mesure donc
+    // l'écart de toutes les boîtes du sous-arbre dont le bas ne dépasse pas la limite.
+    static std::int64_t plusPetitEcartSousArbre(const NoeudAscendant* n, std::int32_t limite) {
+        if (!n) return kSansEcart;
+        std::int64_t ecart = kSansEcart;
+        if (n->bas() - 265 <= limite) {
+            ecart = n->x;
+            for (std::uint8_t i = 0; i < n->nombreVoisins; ++i) {
+                const NoeudAscendant* v = n->voisins[i];
+                ecart = std::min<std::int64_t>(ecart, std::int64_t{n->x} - v->largeur - v->x);
+            }
+        }
+        return std::min({ecart, plusPetitEcartSousArbre(n->pere, limite), plusPetitEcartSousArbre(n->mere, limite)});
+    }
+
+    // Écart libre à gauche du côté droit (mere), face au côté gauche qui monte jusqu'à limite.
+    std::int64_t ecartDuCoteDroit(const NoeudAscendant& gauche, const NoeudAscendant& droit, std::int32_t limite) const {
+        if (r_.chronologique) return plusPetitEcartSousArbre(&droit, limite);
+        return plusPetitEcart(gauche.suivant, limite);
     }
 
     void respecterVoisines(NoeudAscendant& b) const {
@@ -133,7 +172,7 @@ private:
         if (b.pere) placerClassique(*b.pere);
         if (b.mere) placerClassique(*b.mere);
         if (b.pere && b.mere && b.pere->etendue < b.mere->etendue) {
-            std::int64_t ecart = plusPetitEcart(b.pere->suivant, b.pere->etendue);
+            std::int64_t ecart = ecartDuCoteDroit(*b.pere, *b.mere, b.pere->etendue);
             std::int64_t voulu = 135 * std::int64_t{r_.espace};
             if (ecart != kSansEcart && ecart > voulu) decalerSousArbre(*b.pere, static_cast<std::int32_t>(ecart - voulu));
         }
@@ -172,8 +211,12 @@ private:
     // Rapproche les parents du mari de ceux de l'épouse quand un trop grand vide les sépare.
     void rapprocher(NoeudAscendant& h, NoeudAscendant& f) {
         const NoeudAscendant* droitDuMari = h.mere ? h.mere : h.pere;
+        const NoeudAscendant* gaucheDeLEpouse = f.pere ? f.pere : f.mere;
         std::int32_t limite = std::max(h.etendue, f.etendue);
-        std::int64_t ecart = plusPetitEcart(droitDuMari->suivant, limite);
+        std::int64_t ecart = r_.chronologique ? std::min(plusPetitEcartSousArbre(f.pere, limite),
+                                                         plusPetitEcartSousArbre(f.mere, limite))
+                                              : plusPetitEcart(droitDuMari->suivant, limite);
+        (void)gaucheDeLEpouse;
         std::int64_t voulu = 45 * std::int64_t{r_.espace};
         if (ecart != kSansEcart && ecart > voulu) decalerParents(h, static_cast<std::int32_t>(ecart - voulu));
     }
