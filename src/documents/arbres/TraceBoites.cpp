@@ -199,7 +199,9 @@ void dessinerRaccordCouple(SurfacePdf& surface, const NoeudAscendant& b, const S
         const std::int32_t ancre = f.x - f.largeurMariage / 2 - 240;
         // Le trait descend du milieu du raccord de mariage, sous le texte quand il y en a un.
         const std::int32_t haut = f.largeurMariage > 0 ? m - kLigne * lignes - 60 : m - 117;
-        const std::int32_t milieu = b.y + (haut - b.y) / 2;
+        // Le palier horizontal passe sous les deux parents.
+        const std::int32_t basParents = std::min(basDeBoite(*b.pere, style), basDeBoite(f, style));
+        const std::int32_t milieu = b.y + (std::min(basParents, haut) - b.y) / 2;
         surface.ligne(c, b.y, c, milieu);
         surface.ligneHorizontale(std::min(c, ancre), milieu, std::max(c, ancre));
         surface.ligne(ancre, milieu, ancre, haut);
