@@ -25,8 +25,9 @@ namespace {
 namespace fs = std::filesystem;
 using namespace lignara;
 
-// Personne qui a le plus de générations d'ascendants (et leur nombre).
-std::uint32_t plusProfonde(const BaseGenealogique& base, int& generations) {
+// Personne qui a le plus de générations d'ascendants (et leur nombre) ; avec une limite, celle
+// dont l'ascendance dans la limite est la plus fournie.
+std::uint32_t plusProfonde(const BaseGenealogique& base, int& generations, int limite = 0) {
     const std::uint32_t n = base.nombreIndividus();
     std::vector<std::uint32_t> pere(n + 1), mere(n + 1);
     for (std::uint32_t p = 1; p <= n; ++p) {
@@ -43,6 +44,29 @@ std::uint32_t plusProfonde(const BaseGenealogique& base, int& generations) {
     std::uint32_t meilleure = 1;
     for (std::uint32_t p = 1; p <= n; ++p)
         if (calculer(p, 0) > calculer(meilleure, 0)) meilleure = p;
+    generations = calculer(meilleure, 0);
+    if (limite <= 0) return meilleure;
+    // Parmi les personnes qui ont assez de générations, celle qui a le plus d'ascendants dans
+    // la limite (quelques milliers d'essais) : l'arbre le plus fourni.
+    std::size_t plus = 0, essais = 0;
+    for (std::uint32_t p = n; p >= 1 && essais < 5000; --p) {
+        if (calculer(p, 0) < limite) continue;
+        ++essais;
+        std::vector<std::uint32_t> rangee{p};
+        std::size_t total = 1;
+        for (int g = 1; g < limite && !rangee.empty(); ++g) {
+            std::vector<std::uint32_t> suivante;
+            for (std::uint32_t q : rangee)
+                for (std::uint32_t parent : {pere[q], mere[q]})
+                    if (parent) suivante.push_back(parent);
+            total += suivante.size();
+            rangee.swap(suivante);
+        }
+        if (total > plus) {
+            plus = total;
+            meilleure = p;
+        }
+    }
     generations = calculer(meilleure, 0);
     return meilleure;
 }
@@ -89,7 +113,7 @@ void DouzeGenerationsSurUnMillionDePersonnes(benchmark::State& etat) {
     if (!base) {
         auto debut = std::chrono::steady_clock::now();
         base = mesure::GenealogieDeMesure(1000000).construire();
-        racine = plusProfonde(*base, generations);
+        racine = plusProfonde(*base, generations, 12);
         std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
         std::printf("Généalogie de mesure : %u personnes en %.1f s ; racine %u, %d générations connues\n",
                     base->nombreIndividus(), duree.count(), racine, generations);
