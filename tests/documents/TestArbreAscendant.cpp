@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <regex>
 #include <string>
 
@@ -13,6 +14,9 @@
 #include "documents/arbres/TraceBoites.h"
 #include "render/LecturePdf.h"
 #include "render/PoliceFamille.h"
+#include "LancementProgramme.h"
+#include "documents/arbres/ThemesArbre.h"
+#include "shell/Configuration.h"
 
 namespace lignara {
 namespace {
@@ -185,6 +189,75 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
         EXPECT_EQ(sortie, "");
         EXPECT_EQ(statut, 0);
     }
+}
+
+TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
+    BaseEssai b(essai::gedcomSosa(3));
+    contexte_ = &b.contexte;
+    Configuration preferences;
+    b.contexte.preferences = &preferences;
+    std::vector<std::string> contenus;
+    for (std::uint8_t theme = 0; theme < kNombreThemesArbre; ++theme) {
+        preferences.theme = theme;
+        auto d = arbre(b, 1);
+        LecturePdf pdf(ecrire(*d, "theme" + std::to_string(theme) + ".pdf"));
+        EXPECT_EQ(d->theme(), theme);
+        EXPECT_EQ(pdf.compter("/ShadingType"), theme == kThemeDegrade ? 1u : 0u) << int(theme);
+        ASSERT_FALSE(pdf.contenus().empty());
+        contenus.push_back(pdf.contenus()[0]);
+        if (essai::outilPresent("qpdf")) {
+            int statut = 0;
+            std::string sortie = essai::executer("qpdf --check '" + d->chemin + "'", statut);
+            EXPECT_EQ(statut, 0) << sortie;
+        }
+    }
+    for (std::size_t i = 0; i < contenus.size(); ++i)
+        for (std::size_t j = i + 1; j < contenus.size(); ++j) EXPECT_NE(contenus[i], contenus[j]) << i << " " << j;
+    // Un numéro venu d'une autre version prend le dégradé.
+    EXPECT_EQ(themeValide(14), kThemeDegrade);
+}
+
+TEST(TraceBoites, leBasDuThemeCadresSimplesRemonteDesLignesFinalesAbsentes) {
+    NoeudAscendant n;
+    n.y = 5000;
+    n.lignes = {"naissance", "", "", ""};
+    StyleBoites simples;
+    simples.theme = kThemeCadresSimples;
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944 + 3 * 176);
+    n.lignes = {"", "", "", ""};
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944 + 704);
+    n.lignes = {"", "", "", "commentaire"};
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944);
+    StyleBoites degrade;
+    n.lignes = {};
+    EXPECT_EQ(basDeBoite(n, degrade), 5000 - 944);
+    simples.chromatique = true;
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944);
+}
+
+TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
+    DossierEssai d;
+    const auto ged = d / "sosa.ged";
+    {
+        std::ofstream f(ged);
+        f << essai::gedcomSosa(4);
+    }
+    const std::string base = "document arbre-ascendant '" + ged.string() + "' --racine @I1@ ";
+    auto s = essai::lancerProgramme(base + "--option \"Style=par couple d'ascendants\" "
+                                           "--option \"Critère de coloration=Branche (génération 2)\" "
+                                           "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
+                                    (d / "a.pdf").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
+    s = essai::lancerProgramme(base + "--format web --sortie '" + (d / "a.htm").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(d / "a.htm").find("<title>Arbre ascendant</title>"), std::string::npos);
+    s = essai::lancerProgramme(base + "--option \"Critère de coloration=Branche (génération 1)\"");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Branche (génération 2)"), std::string::npos) << s.texte;
+    s = essai::lancerProgramme(base + "--format texte");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("pdf, web"), std::string::npos) << s.texte;
 }
 
 }  // namespace
