@@ -191,6 +191,28 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     }
 }
 
+TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
+    BaseEssai b(essai::gedcomSosa(3));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->indiceCritere()] = std::uint8_t{10};  // Branche (génération 2)
+    d->parametres[d->indiceElagage()] = std::uint8_t{0};
+    d->preparer(b.contexte);
+    ASSERT_TRUE(d->chromatique());
+    const ArbreDeBoites& a = d->arbre();
+    EXPECT_TRUE(a.racine->remplissage.blanche());
+    EXPECT_EQ(a.racine->pere->remplissage, (CouleurBoite{0xb9, 0xb9, 0xff}));
+    EXPECT_EQ(a.racine->pere->mere->remplissage, (CouleurBoite{0xb9, 0xb9, 0xff}));
+    EXPECT_EQ(a.racine->mere->remplissage, (CouleurBoite{0xff, 0x9d, 0x9d}));
+    EXPECT_EQ(a.racine->mere->pere->remplissage, (CouleurBoite{0xff, 0x9d, 0x9d}));
+    // « Branche (génération 1) » n'est offert qu'au familial : sur l'individuel, l'arbre reste
+    // ordinaire.
+    auto etranger = arbre(b, 1);
+    etranger->parametres[etranger->indiceCritere()] = std::uint8_t{9};
+    etranger->preparer(b.contexte);
+    EXPECT_FALSE(etranger->chromatique());
+}
+
 TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
     BaseEssai b(essai::gedcomSosa(3));
     contexte_ = &b.contexte;

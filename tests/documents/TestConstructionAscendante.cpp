@@ -7,6 +7,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
+#include "commun/OperationImpossible.h"
 
 namespace lignara {
 namespace {
@@ -126,6 +127,17 @@ TEST(ConstructionAscendante, unAncetreAtteintParDeuxLignesEstTronqueLaSecondeFoi
     EXPECT_EQ(doubles.boitesDe(10).size(), 2u);
     for (const NoeudAscendant* n : doubles.boitesDe(8)) EXPECT_FALSE(n->tronque);
     EXPECT_EQ(doubles.arbre.repetees.nombre(), 0u);
+}
+
+TEST(ConstructionAscendante, unArbreDemesureEstRefuseAvecUnMessage) {
+    Arbre a(essai::gedcomSosa(5));
+    a.regles.boitesMax = 10;
+    try {
+        a.construire(1);
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        EXPECT_NE(std::string(e.what()).find("trop grand"), std::string::npos);
+    }
 }
 
 TEST(ConstructionAscendante, auPlusDeuxCentsRangees) {

@@ -137,8 +137,10 @@ void ArbreAscendant::preparer(const ContexteDocument& contexte) {
     parCouple_ = octet(indiceStyle()) == 1;
     suivreFormatDesParametres();
     preparerChronologie(contexte);
+    // Un critère que la liste de ce type n'offre pas (favori retouché) ne colore rien.
     const std::uint8_t critere = octet(indiceCritere());
-    if (critere != ColorationAucune && critereColorationValide(critere))
+    const auto sorte = familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
+    if (critere != ColorationAucune && rangCritere(sorte, critere) >= 0)
         coloration_.emplace(Coloration::fabriquer(critere, *contexte.base, static_cast<std::uint32_t>(racine())));
     style_.chromatique = coloration_.has_value();
     construire(contexte);

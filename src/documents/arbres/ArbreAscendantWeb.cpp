@@ -63,8 +63,11 @@ public:
 
     void boite(const NoeudAscendant& n, const StyleBoites& style, bool ancre) {
         const std::int64_t gauche = x(n.x), haut = y(n.y);
-        const std::int64_t largeur = std::int64_t{n.largeur} * 7 / 100, hauteur = y(n.bas()) - haut;
         std::string fond;
+        // Avec une photo, le texte se centre à droite d'elle, comme en PDF.
+        const std::int64_t photo = n.largeurPhoto > 0 ? std::int64_t{n.largeurPhoto + 45} * 7 / 100 : 0;
+        const std::int64_t largeur = std::int64_t{n.largeur} * 7 / 100 - photo, hauteur = y(n.bas()) - haut;
+        if (photo > 0) fond += "padding-left:" + px(photo);
         if (style.chromatique) {
             char c[32];
             std::snprintf(c, sizeof c, "#%02x%02x%02x", n.remplissage.rouge, n.remplissage.vert, n.remplissage.bleu);

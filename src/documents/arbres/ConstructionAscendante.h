@@ -35,8 +35,9 @@ struct ReglesConstruction {
     // Couleur de remplissage d'une boîte ; reçoit la couleur de branche courante (0 à 4).
     // Vide : toutes les boîtes restent blanches.
     std::function<CouleurBoite(const NoeudAscendant&, std::uint8_t branche)> colorer;
-    // Garde-fou contre un arbre démesuré (branches doubles sur un fichier très bouclé).
-    std::size_t boitesMax = 1000000;
+    // Garde-fou contre un arbre démesuré (branches doubles sur un fichier très bouclé) : au-delà,
+    // la largeur du dessin ne tiendrait plus sur 32 bits.
+    std::size_t boitesMax = 200000;
 };
 
 class ConstructionAscendante {
