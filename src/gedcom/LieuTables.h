@@ -40,6 +40,21 @@ struct LieuNomSubdivision {
     std::string_view nom;
 };
 
+// Tables de régions des arbres chromatiques (data/Lieux/coloration-XX-NOM.txt) : chaque
+// subdivision du pays a la case de sa région, rang de la ligne de la région dans le fichier, si
+// bien qu'une région garde sa couleur d'un arbre à l'autre. Cases triées sur la subdivision.
+struct LieuCaseColoration {
+    std::uint8_t subdivision;
+    std::uint8_t c;
+};
+
+struct LieuTableColoration {
+    CodePays pays;
+    std::string_view nom;  // NOM du fichier : « 2016 », « 1970 »
+    std::span<const std::string_view> regions;  // noms, Windows-1252
+    std::span<const LieuCaseColoration> cases;
+};
+
 // Le tableau complet, trié, pour les contrôles et les cartes.
 std::span<const LieuLignePays> tableLieuPays();
 std::span<const std::string_view> tableLieuRegions();
@@ -49,6 +64,7 @@ std::span<const LieuLigneSubdivision> tableLieuSubdivisions(CodePays pays);
 
 std::span<const LieuNomPays> tableNomsPays();
 std::span<const LieuNomSubdivision> tableNomsSubdivisions(CodePays pays);
+std::span<const LieuTableColoration> tablesLieuColoration();
 
 std::optional<CodePays> chercherPays(std::string_view cle);
 bool estRegionFrancaise(std::string_view cle);

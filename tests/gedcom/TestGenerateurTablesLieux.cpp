@@ -137,4 +137,32 @@ TEST_F(GenerateurTablesLieux, refuseUnSigleOuUnPaysInconnuEtUnFichierAuNomInconn
     attendreRefus("notes.txt", "nom de fichier inconnu");
 }
 
+TEST_F(GenerateurTablesLieux, tableDeColorationDesRegionsSurLesNomsDesSubdivisions) {
+    // Lue avant les subdivisions (ordre des noms de fichiers) : elle est résolue après.
+    fichiers_["coloration-DE-essai.txt"] = "# essai\nSud : Bayern ; Sarre\nEst : Thuringe\n";
+    const auto r = generer();
+    ASSERT_EQ(r.code, 0) << r.message;
+    EXPECT_NE(r.source.find("kColorationRegions_DE_essai{{\n    \"Sud\",\n    \"Est\",\n}};"), std::string::npos)
+        << r.source;
+    // Cases triées sur le code de subdivision ; la case est le rang de la région.
+    EXPECT_NE(r.source.find("kColorationCases_DE_essai{{\n    {33, 1},\n    {34, 0},\n    {35, 0},\n}};"),
+              std::string::npos);
+    EXPECT_NE(r.source.find("{CodePays{\"DE\"}, \"essai\", kColorationRegions_DE_essai, kColorationCases_DE_essai}"),
+              std::string::npos);
+}
+
+TEST_F(GenerateurTablesLieux, refuseUneTableDeColorationQuiOublieOuRepeteUneSubdivision) {
+    fichiers_["coloration-DE-essai.txt"] = "Sud : Bavière ; Sarre\nEst : Thuringe ; Hesse\n";
+    attendreRefus("coloration-DE-essai.txt:2:", "« Hesse » n'est pas une subdivision de subdivisions-DE.txt");
+    fichiers_["coloration-DE-essai.txt"] = "Sud : Bavière ; Sarre\nEst : Thuringe ; Bayern\n";
+    attendreRefus("coloration-DE-essai.txt:2:", "« Bayern » est déjà dans la région « Sud »");
+    fichiers_["coloration-DE-essai.txt"] = "Sud : Bavière ; Sarre\n";
+    attendreRefus("coloration-DE-essai.txt", "la subdivision 33 (THURINGE) n'est dans aucune région");
+    fichiers_["coloration-DE-essai.txt"] = "Sud  Bavière ; Sarre ; Thuringe\n";
+    attendreRefus("coloration-DE-essai.txt:1:", "il manque « : »");
+    fichiers_["coloration-DE-essai.txt"] = "Sud : Sarre\nEst : Thuringe\nNord : Bavière\n";
+    fichiers_["coloration-IT-essai.txt"] = "Nord : Toscane\n";
+    attendreRefus("coloration-IT-essai.txt", "pas de fichier subdivisions-IT.txt");
+}
+
 #endif  // LIGNARA_GENERATEUR_LIEUX

@@ -142,3 +142,22 @@ TEST(LieuTables, chaqueSigleDeTroisLettresDonneUnPaysDeLaTable) {
     EXPECT_FALSE(chercherCodeTroisLettres("ROU"));
     EXPECT_FALSE(chercherCodeTroisLettres("fra"));
 }
+
+TEST(LieuTables, nomsDAffichageDesPaysEtSubdivisionsPremierNomDeLaLigne) {
+    EXPECT_EQ(nomPays(CodePays("CH")), "Suisse");
+    EXPECT_EQ(nomPays(CodePays("DZ")), "Alg\xE9rie");
+    EXPECT_EQ(nomPays(CodePays("ZZ")), "");
+    EXPECT_EQ(nomSubdivision(CodePays("FR"), 128), "Paris");  // pas « Ville de Paris »
+    EXPECT_EQ(nomSubdivision(CodePays("CH"), 40), "Gen\xE8ve");
+    EXPECT_EQ(nomSubdivision(CodePays("CH"), 200), "");
+    EXPECT_EQ(nomSubdivision(CodePays("DZ"), 33), "");
+    // Un nom par code : autant de noms que de codes distincts dans chaque table.
+    std::set<std::string> codesPays;
+    for (const auto& l : tableLieuPays()) codesPays.insert(std::string(l.code.vue()));
+    EXPECT_EQ(tableNomsPays().size(), codesPays.size());
+    for (CodePays pays : {CodePays("FR"), CodePays("US"), CodePays("CH")}) {
+        std::set<std::uint16_t> codes;
+        for (const auto& l : tableLieuSubdivisions(pays)) codes.insert(l.code);
+        EXPECT_EQ(tableNomsSubdivisions(pays).size(), codes.size()) << pays.vue();
+    }
+}

@@ -4,6 +4,8 @@
 //   regions.txt            un nom de région française par ligne
 //   sigles.txt             sigle de trois majuscules, code de deux lettres (un code de pays.txt)
 //   subdivisions-XX.txt    code 33 à 255 ; noms…   (XX : le code du pays)
+//   coloration-XX-NOM.txt  région : noms de subdivisions de subdivisions-XX.txt…  (arbres
+//                          chromatiques ; chaque subdivision du pays dans une seule région)
 // Usage : outil_generer_tables_lieux SORTIE.cpp FICHIER.txt…
 //
 // Les clés sont tirées par LieuCle, la fonction même de la recherche : une table ne peut pas
@@ -55,6 +57,14 @@ struct Tables {
     std::map<std::string, std::vector<Ligne>> subdivisions;  // par code de pays, dans l'ordre
     std::map<std::string, std::string> fichiersSubdivisions;
     std::vector<std::pair<Source, std::string>> codesDesSigles;
+    // Tables de régions des arbres chromatiques, résolues quand toutes les subdivisions sont lues.
+    struct Coloration {
+        std::string pays, nom, fichier;
+        std::vector<std::pair<Source, std::string>> lignes;
+        std::vector<std::string> regions;                  // Windows-1252, dans l'ordre des cases
+        std::vector<std::pair<int, std::size_t>> cases;    // code de subdivision, case
+    };
+    std::vector<Coloration> colorations;
 };
 
 std::string rogner(std::string_view s) {
@@ -199,6 +209,44 @@ void lireSubdivisions(const fs::path& chemin, const std::string& pays, Tables& t
     });
 }
 
+void lireColoration(const fs::path& chemin, const std::string& pays, const std::string& nom, Tables& t) {
+    Tables::Coloration c{pays, nom, chemin.string(), {}, {}, {}};
+    lireLignes(chemin, [&](const Source& src, const std::string& texte) { c.lignes.emplace_back(src, texte); });
+    t.colorations.push_back(std::move(c));
+}
+
+// Chaque ligne « région : subdivision ; subdivision… » ; la case est le rang de la ligne.
+void resoudreColoration(Tables::Coloration& c, const Tables& t) {
+    const auto table = t.subdivisions.find(c.pays);
+    if (table == t.subdivisions.end())
+        throw ErreurDonnees(c.fichier + ": pas de fichier subdivisions-" + c.pays + ".txt");
+    std::map<int, std::string> regionDuCode;
+    for (const auto& [src, texte] : c.lignes) {
+        const auto deuxPoints = texte.find(':');
+        if (deuxPoints == std::string::npos) src.refuser("il manque « : » après le nom de la région");
+        const auto region = rogner(std::string_view(texte).substr(0, deuxPoints));
+        if (region.empty()) src.refuser("nom de région vide");
+        if (c.regions.size() == 23) src.refuser("plus de 23 régions : il n'y a que 23 couleurs");
+        for (const auto& nom : couper(texte.substr(deuxPoints + 1), ';')) {
+            const auto cle = cleDuNom(src, nom);
+            const auto ligne = std::find_if(table->second.begin(), table->second.end(),
+                                            [&](const Ligne& l) { return l.cle == cle; });
+            if (ligne == table->second.end())
+                src.refuser("« " + nom + " » n'est pas une subdivision de subdivisions-" + c.pays + ".txt");
+            const int code = std::stoi(ligne->code);
+            const auto [deja, nouveau] = regionDuCode.emplace(code, region);
+            if (!nouveau) src.refuser("« " + nom + " » est déjà dans la région « " + deja->second + " »");
+            c.cases.emplace_back(code, c.regions.size());
+        }
+        c.regions.push_back(en1252(src, region));
+    }
+    for (const auto& l : table->second)
+        if (!regionDuCode.count(std::stoi(l.code)))
+            throw ErreurDonnees(c.fichier + ": la subdivision " + l.code + " (" + versUtf8(l.cle) +
+                                ") n'est dans aucune région");
+    std::sort(c.cases.begin(), c.cases.end());
+}
+
 void lireFichier(const fs::path& chemin, Tables& t) {
     const auto nom = chemin.filename().string();
     if (nom == "pays.txt") return lirePays(chemin, t);
@@ -208,8 +256,18 @@ void lireFichier(const fs::path& chemin, Tables& t) {
     const auto pays = nom.size() == prefixe.size() + 6 ? nom.substr(prefixe.size(), 2) : "";
     if (nom.starts_with(prefixe) && nom.ends_with(".txt") && lettres(pays, 2, true))
         return lireSubdivisions(chemin, pays, t);
+    const std::string prefixeColoration = "coloration-";
+    if (nom.starts_with(prefixeColoration) && nom.ends_with(".txt") && nom.size() > prefixeColoration.size() + 7 &&
+        nom[prefixeColoration.size() + 2] == '-') {
+        const auto paysColore = nom.substr(prefixeColoration.size(), 2);
+        const auto table = nom.substr(prefixeColoration.size() + 3, nom.size() - prefixeColoration.size() - 7);
+        const bool simple = std::all_of(table.begin(), table.end(), [](char c) {
+            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
+        });
+        if (lettres(paysColore, 2, false) && simple) return lireColoration(chemin, paysColore, table, t);
+    }
     throw ErreurDonnees(chemin.string() + ": nom de fichier inconnu (pays.txt, regions.txt, "
-                        "sigles.txt ou subdivisions-XX.txt attendu)");
+                        "sigles.txt, subdivisions-XX.txt ou coloration-XX-nom.txt attendu)");
 }
 
 bool codeDePays(const Tables& t, const std::string& code) {
@@ -279,6 +337,24 @@ void ecrireNoms(std::ostream& o, const char* type, const std::string& nom,
     o << "}};\n\n";
 }
 
+void ecrireColorations(std::ostream& o, const Tables& t) {
+    for (const auto& c : t.colorations) {
+        const auto suffixe = c.pays + "_" + c.nom;
+        o << "constexpr std::array<std::string_view, " << c.regions.size() << "> kColorationRegions_" << suffixe
+          << "{{\n";
+        for (const auto& r : c.regions) o << "    " << litteral(r) << ",\n";
+        o << "}};\n\nconstexpr std::array<LieuCaseColoration, " << c.cases.size() << "> kColorationCases_"
+          << suffixe << "{{\n";
+        for (const auto& [code, rang] : c.cases) o << "    {" << code << ", " << rang << "},\n";
+        o << "}};\n\n";
+    }
+    o << "constexpr std::array<LieuTableColoration, " << t.colorations.size() << "> kColorations{{\n";
+    for (const auto& c : t.colorations)
+        o << "    {CodePays{\"" << c.pays << "\"}, \"" << c.nom << "\", kColorationRegions_" << c.pays << "_" << c.nom
+          << ", kColorationCases_" << c.pays << "_" << c.nom << "},\n";
+    o << "}};\n\n";
+}
+
 void ecrireSource(std::ostream& o, const Tables& t) {
     o << "// Produit par outil_generer_tables_lieux depuis data/Lieux/ : corriger ces fichiers-là,\n"
          "// la construction refait celui-ci.\n"
@@ -292,6 +368,7 @@ void ecrireSource(std::ostream& o, const Tables& t) {
     ecrireNoms(o, "LieuNomPays", "kNomsPays", t.nomsPays, true);
     for (const auto& [pays, noms] : t.nomsSubdivisions)
         ecrireNoms(o, "LieuNomSubdivision", "kNomsSubdivisions_" + pays, noms, false);
+    ecrireColorations(o, t);
     o << "struct TableDuPays {\n    CodePays pays;\n    std::span<const LieuLigneSubdivision> lignes;\n"
          "    std::span<const LieuNomSubdivision> noms;\n};\n\n"
       << "constexpr std::array<TableDuPays, " << t.subdivisions.size() << "> kSubdivisions{{\n";
@@ -305,7 +382,8 @@ void ecrireSource(std::ostream& o, const Tables& t) {
          "    for (const auto& t : kSubdivisions)\n"
          "        if (t.pays == pays) return t.lignes;\n"
          "    return {};\n}\n\n"
-         "std::span<const LieuNomPays> tableNomsPays() { return kNomsPays; }\n\n"
+         "std::span<const LieuNomPays> tableNomsPays() { return kNomsPays; }\n"
+         "std::span<const LieuTableColoration> tablesLieuColoration() { return kColorations; }\n\n"
          "std::span<const LieuNomSubdivision> tableNomsSubdivisions(CodePays pays) {\n"
          "    for (const auto& t : kSubdivisions)\n"
          "        if (t.pays == pays) return t.noms;\n"
@@ -335,6 +413,7 @@ int main(int argc, char** argv) {
         Tables t;
         for (int i = 2; i < argc; ++i) lireFichier(argv[i], t);
         verifierEnsemble(t);
+        for (auto& c : t.colorations) resoudreColoration(c, t);
         std::ostringstream source;
         ecrireSource(source, t);
         ecrireSiChange(argv[1], source.str());

@@ -102,7 +102,8 @@ public:
     static Coloration fabriquer(std::uint8_t critere, const BaseGenealogique& base,
                                 std::uint32_t racine);
 
-    // Briques de fabriquer(), pour qui a déjà ce qu'il faut.
+    // Briques de fabriquer(), pour qui a déjà ce qu'il faut ; un critère que la brique ne sait
+    // pas colorer lève std::invalid_argument.
     // Critères 0 à 5 et 9 à 15.
     Coloration(std::uint8_t critere, const BaseGenealogique& base);
     // Critères 6 et 7 : automate de la sorte de catégories du critère (professions, sources).

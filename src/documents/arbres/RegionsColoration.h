@@ -6,7 +6,8 @@
 //   2 France de 1970 à 2015 : 22 régions métropolitaines puis l'outre-mer, cases 0 à 22 ;
 //   3 Belgique              : 10 provinces et Bruxelles-Capitale, cases 0 à 10 ;
 //   4 Canada                : 10 provinces et 3 territoires, cases 0 à 12.
-// Noms en Windows-1252.
+// La France suit data/Lieux/coloration-FR-*.txt ; la Belgique et le Canada, l'ordre des codes de
+// leurs subdivisions. Noms en Windows-1252.
 #include <cstdint>
 #include <string>
 

@@ -1,0 +1,415 @@
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+#include "commun/Texte.h"
+#include "documents/arbres/Coloration.h"
+#include "documents/arbres/RegionsColoration.h"
+#include "gedcom/ImportEssai.h"
+#include "gedcom/LieuTables.h"
+#include "render/DossierEssai.h"
+#include "render/LecturePdf.h"
+#include "render/OutilsPdf.h"
+#include "render/EtatTrace.h"
+#include "render/SurfacePdf.h"
+#include "render/html/PageWeb.h"
+#include "shell/CategorieCompilateur.h"
+
+using namespace lignara;
+using essai::importerTexte;
+using essai::prenoms;
+
+namespace {
+
+constexpr CouleurRvb rvb(std::uint32_t h) {
+    return {static_cast<std::uint8_t>(h >> 16), static_cast<std::uint8_t>(h >> 8), static_cast<std::uint8_t>(h)};
+}
+
+// Une personne par lieu de naissance, numérotées 1, 2… dans l'ordre donné : l'import range les
+// personnes dans l'ordre de leurs clés, d'où les clés de même longueur.
+std::string gedcomDesLieux(const std::vector<std::string>& lieux) {
+    std::string g = "0 HEAD\n1 CHAR UTF-8\n";
+    for (std::size_t i = 0; i < lieux.size(); ++i) {
+        char cle[32];
+        std::snprintf(cle, sizeof cle, "@I%03zu@", i + 1);
+        g += "0 " + std::string(cle) + " INDI\n1 NAME P" + std::to_string(i + 1) + " /ESSAI/\n";
+        if (!lieux[i].empty()) g += "1 BIRT\n2 PLAC " + lieux[i] + "\n";
+    }
+    return g + "0 TRLR\n";
+}
+
+std::vector<std::string> libelles(const Coloration& c) {
+    std::vector<std::string> l;
+    for (const auto& ligne : c.legende()) l.push_back(versUtf8(ligne.libelle));
+    return l;
+}
+
+ResultatImport importerExemple() {
+    return ImporterGedcom(std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
+}
+
+std::uint32_t personneDePrenoms(const BaseGenealogique& base, std::string_view p) {
+    for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n)
+        if (prenoms(base, n) == p) return n;
+    return 0;
+}
+
+CategorieAutomate automate(const std::string& definition, bool professions) {
+    CategorieCompilateur compilateur(CategorieDefinition::lire(definition), professions);
+    return *CategorieAutomate::lire(compilateur.image());
+}
+
+}  // namespace
+
+// --- Pays ---------------------------------------------------------------------------------------
+
+TEST(Coloration, paysReservesEtAutresPaysDansLOrdreDeRencontre) {
+    const auto r = importerTexte(gedcomDesLieux({"Genève, Suisse", "Lyon, France", "Berlin, Allemagne",
+                                                 "Liège, Belgique", "Ici, Luxembourg", "Rome, Italie", "",
+                                                 "Nulle part"}));
+    Coloration c(ColorationPays, r.base);
+    EXPECT_EQ(c.caseDe(1), 10);
+    EXPECT_EQ(c.caseDe(2), 15);
+    EXPECT_EQ(c.caseDe(3), 0);  // premier pays sans case réservée
+    EXPECT_EQ(c.caseDe(4), 17);
+    EXPECT_EQ(c.caseDe(5), 9);
+    EXPECT_EQ(c.caseDe(6), 1);
+    EXPECT_EQ(c.caseDe(3), 0);  // la case tient sa valeur
+    EXPECT_EQ(c.caseDe(7), -1);  // sans lieu
+    EXPECT_EQ(c.caseDe(8), -1);  // lieu sans pays (pays par défaut non appliqué sans subdivision)
+
+    EXPECT_EQ(c.colorer(2), rvb(0x009bff));
+    EXPECT_EQ(c.colorer(1), rvb(0xff0000));
+    EXPECT_EQ(c.colorer(7), kSansCouleur);
+    // caseDe ne marque rien : l'Allemagne n'est pas dans la légende.
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"France", "Suisse"}));
+    c.colorer(3);
+    c.colorer(4);
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"Allemagne", "Belgique", "France", "Suisse"}));
+}
+
+TEST(Coloration, laDerniereCaseRamasseLesPaysEnTropEtSeNommeAutres) {
+    // 18 cases libres hors la dernière (23 moins 4 réservées moins la dernière), puis deux de plus.
+    const std::vector<std::string> pays{"Allemagne", "Italie", "Espagne", "Portugal", "Autriche",
+                                        "Pologne", "Hongrie", "Roumanie", "Bulgarie", "Grèce",
+                                        "Suède", "Norvège", "Danemark", "Finlande", "Irlande",
+                                        "Russie", "Turquie", "Maroc", "Algérie", "Tunisie"};
+    std::vector<std::string> lieux;
+    for (const auto& p : pays) lieux.push_back("Ville, " + p);
+    const auto r = importerTexte(gedcomDesLieux(lieux));
+    Coloration c(ColorationPays, r.base);
+    std::vector<int> cases;
+    for (std::uint32_t n = 1; n <= lieux.size(); ++n) {
+        c.colorer(n);
+        cases.push_back(c.caseDe(n));
+    }
+    EXPECT_EQ(cases, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 16, 18, 19, 20, 21, 22, 22}));
+    EXPECT_EQ(c.couleurCase(22), rvb(0x828282));
+    const auto l = libelles(c);
+    EXPECT_EQ(l.size(), 19u);
+    EXPECT_NE(std::find(l.begin(), l.end(), "Autres"), l.end());
+    EXPECT_EQ(std::find(l.begin(), l.end(), "Algérie"), l.end());
+    EXPECT_TRUE(std::is_sorted(l.begin(), l.end()));
+}
+
+TEST(Coloration, laDerniereCaseAvecUnSeulPaysGardeSonNom) {
+    std::vector<std::string> lieux;
+    for (const char* p : {"Allemagne", "Italie", "Espagne", "Portugal", "Autriche", "Pologne", "Hongrie",
+                          "Roumanie", "Bulgarie", "Grèce", "Suède", "Norvège", "Danemark", "Finlande",
+                          "Irlande", "Russie", "Turquie", "Maroc", "Algérie"})
+        lieux.push_back(std::string("Ville, ") + p);
+    lieux.push_back("Autre ville, Algérie");
+    const auto r = importerTexte(gedcomDesLieux(lieux));
+    Coloration c(ColorationPays, r.base);
+    for (std::uint32_t n = 1; n <= lieux.size(); ++n) c.colorer(n);
+    EXPECT_EQ(c.caseDe(20), 22);
+    const auto l = libelles(c);
+    EXPECT_NE(std::find(l.begin(), l.end(), "Algérie"), l.end());
+    EXPECT_EQ(std::find(l.begin(), l.end(), "Autres"), l.end());
+}
+
+// --- Régions ------------------------------------------------------------------------------------
+
+TEST(Coloration, chaqueDepartementDesLieuxADeuxRegionsEtLOutreMerLaSienne) {
+    const auto departements = tableLieuSubdivisions(CodePays("FR"));
+    ASSERT_FALSE(departements.empty());
+    for (const auto& d : departements) {
+        const auto code = static_cast<std::uint8_t>(d.code);
+        EXPECT_GE(caseRegionColoration(ColorationFrance2016, code), 0) << d.cle;
+        EXPECT_GE(caseRegionColoration(ColorationFrance1970, code), 0) << d.cle;
+        EXPECT_EQ(caseRegionColoration(ColorationFrance2016, code) == 13, d.code >= 129) << d.cle;
+    }
+    EXPECT_EQ(caseRegionColoration(ColorationFrance2016, 200), -1);
+    EXPECT_EQ(nombreRegionsColoration(ColorationFrance2016), 14);
+    EXPECT_EQ(nombreRegionsColoration(ColorationFrance1970), 23);
+    EXPECT_EQ(nombreRegionsColoration(ColorationBelgique), 11);
+    EXPECT_EQ(nombreRegionsColoration(ColorationCanada), 13);
+    // Belgique et Canada : chaque province des lieux a sa case et son nom.
+    for (std::uint8_t critere : {ColorationBelgique, ColorationCanada}) {
+        for (const auto& s : tableLieuSubdivisions(paysRegionsColoration(critere))) {
+            const int c = caseRegionColoration(critere, static_cast<std::uint8_t>(s.code));
+            ASSERT_GE(c, 0) << s.cle;
+            EXPECT_FALSE(nomRegionColoration(critere, c).empty());
+        }
+    }
+    EXPECT_EQ(versUtf8(nomRegionColoration(ColorationCanada, caseRegionColoration(ColorationCanada, 41))), "Québec");
+}
+
+TEST(Coloration, uneRegionGardeSaCaseQuelQueSoitLOrdreDesPersonnes) {
+    const auto r = importerExemple();
+    const auto& base = r.base;
+    ASSERT_GT(base.nombreIndividus(), 10u);
+    for (std::uint8_t critere : {ColorationFrance2016, ColorationFrance1970, ColorationCanada}) {
+        Coloration endroit(critere, base), envers(critere, base);
+        std::map<std::uint32_t, int> cases;
+        for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n) cases[n] = endroit.caseDe(n);
+        for (std::uint32_t n = base.nombreIndividus(); n >= 1; --n) EXPECT_EQ(envers.caseDe(n), cases[n]) << n;
+    }
+    // Thizy (Rhône) : Auvergne-Rhône-Alpes en 2016, Rhône-Alpes avant.
+    const auto claude = personneDePrenoms(base, "Claude");
+    ASSERT_NE(claude, 0u);
+    Coloration c2016(ColorationFrance2016, base), c1970(ColorationFrance1970, base), canada(ColorationCanada, base);
+    EXPECT_EQ(c2016.colorer(claude), c2016.couleurCase(0));
+    EXPECT_EQ(c1970.colorer(claude), c1970.couleurCase(21));
+    EXPECT_EQ(canada.colorer(claude), kSansCouleur);
+    EXPECT_EQ(libelles(c2016), std::vector<std::string>{"Auvergne-Rhône-Alpes"});
+    EXPECT_EQ(libelles(c1970), std::vector<std::string>{"Rhône-Alpes"});
+}
+
+TEST(Coloration, legendeDesRegionsTrieeSansTenirCompteDesAccents) {
+    const auto r = importerTexte(gedcomDesLieux({"Rouen, Seine-Maritime", "Paris", "Lille, Nord",
+                                                 "Fort-de-France, Martinique", "Lyon, Rhône", "Quelque part, Belgique"}));
+    Coloration c(ColorationFrance2016, r.base);
+    for (std::uint32_t n = 1; n <= 6; ++n) c.colorer(n);
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"Auvergne-Rhône-Alpes", "Hauts-de-France",
+                                                     "Île-de-France", "Normandie", "Outre-mer"}));
+    EXPECT_EQ(c.caseDe(2), 7);
+    EXPECT_EQ(c.caseDe(6), -1);
+}
+
+TEST(Coloration, cantonsSuissesDansLOrdreDeRencontreSur23Cases) {
+    std::vector<std::string> lieux;
+    const auto cantons = tableNomsSubdivisions(CodePays("CH"));
+    ASSERT_EQ(cantons.size(), 26u);
+    // De Zurich à Argovie : l'ordre de rencontre n'est pas celui des codes.
+    for (auto it = cantons.rbegin(); it != cantons.rend(); ++it)
+        lieux.push_back("Ville, " + versUtf8(it->nom) + ", Suisse");
+    lieux.push_back("Lyon, France");
+    const auto r = importerTexte(gedcomDesLieux(lieux));
+    Coloration c(ColorationSuisse, r.base);
+    for (std::uint32_t n = 1; n <= 26; ++n) EXPECT_EQ(c.colorer(n), c.couleurCase(std::min<int>(n - 1, 22))) << n;
+    EXPECT_EQ(c.colorer(27), kSansCouleur);
+    const auto l = libelles(c);
+    ASSERT_EQ(l.size(), 23u);
+    EXPECT_NE(std::find(l.begin(), l.end(), "Zurich"), l.end());
+    EXPECT_NE(std::find(l.begin(), l.end(), "Autres"), l.end());
+    EXPECT_EQ(std::find(l.begin(), l.end(), "Argovie"), l.end());
+}
+
+// --- Apparitions --------------------------------------------------------------------------------
+
+TEST(Coloration, apparitionsCasesDonneesDavanceAuxNombresCroissants) {
+    const auto r = importerTexte(gedcomDesLieux(std::vector<std::string>(6)));
+    const std::vector<ApparitionAscendant> a{{1, 5}, {2, 2}, {3, 3}, {4, 2}, {5, 1}};
+    Coloration c(r.base, a);
+    EXPECT_EQ(c.colorer(1), rvb(0x4646ff));  // 5 : troisième nombre
+    EXPECT_EQ(c.colorer(2), rvb(0xb9b9ff));
+    EXPECT_EQ(c.colorer(3), rvb(0x7878ff));
+    EXPECT_EQ(c.colorer(5), kSansCouleur);
+    EXPECT_EQ(c.colorer(6), kSansCouleur);  // absent : paraît une fois
+    // Dans l'ordre des nombres, pas des libellés.
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"2 fois", "3 fois", "5 fois"}));
+}
+
+TEST(Coloration, apparitionsAuDelaDe23NombresDansLaDerniereCase) {
+    const auto r = importerTexte(gedcomDesLieux(std::vector<std::string>(30)));
+    std::vector<ApparitionAscendant> a;
+    for (std::uint32_t n = 1; n <= 30; ++n) a.push_back({n, n + 1});  // 2 à 31
+    Coloration c(r.base, a);
+    EXPECT_EQ(c.caseDe(1), 0);
+    EXPECT_EQ(c.caseDe(22), 21);
+    EXPECT_EQ(c.caseDe(23), 22);  // 24 : la dernière valeur placée
+    EXPECT_EQ(c.caseDe(30), 22);
+    c.colorer(30);
+    c.colorer(2);
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"3 fois", "24 fois ou plus"}));
+}
+
+TEST(Coloration, apparitionsComptéesDansLArbreDeLaRacine) {
+    // Jean et Marie sont cousins germains : Pierre et Anne paraissent deux fois dans l'arbre de Luc.
+    const auto r = importerTexte(
+        "0 HEAD\n1 CHAR UTF-8\n"
+        "0 @P@ INDI\n1 NAME Pierre /A/\n1 SEX M\n1 FAMS @F0@\n"
+        "0 @A@ INDI\n1 NAME Anne /B/\n1 SEX F\n1 FAMS @F0@\n"
+        "0 @X@ INDI\n1 NAME Paul /A/\n1 SEX M\n1 FAMC @F0@\n1 FAMS @F1@\n"
+        "0 @Y@ INDI\n1 NAME Julie /A/\n1 SEX F\n1 FAMC @F0@\n1 FAMS @F2@\n"
+        "0 @X2@ INDI\n1 NAME Rose /C/\n1 SEX F\n1 FAMS @F1@\n"
+        "0 @Y2@ INDI\n1 NAME Marc /D/\n1 SEX M\n1 FAMS @F2@\n"
+        "0 @J@ INDI\n1 NAME Jean /A/\n1 SEX M\n1 FAMC @F1@\n1 FAMS @F3@\n"
+        "0 @M@ INDI\n1 NAME Marie /D/\n1 SEX F\n1 FAMC @F2@\n1 FAMS @F3@\n"
+        "0 @L@ INDI\n1 NAME Luc /A/\n1 SEX M\n1 FAMC @F3@\n"
+        "0 @F0@ FAM\n1 HUSB @P@\n1 WIFE @A@\n1 CHIL @X@\n1 CHIL @Y@\n"
+        "0 @F1@ FAM\n1 HUSB @X@\n1 WIFE @X2@\n1 CHIL @J@\n"
+        "0 @F2@ FAM\n1 HUSB @Y2@\n1 WIFE @Y@\n1 CHIL @M@\n"
+        "0 @F3@ FAM\n1 HUSB @J@\n1 WIFE @M@\n1 CHIL @L@\n0 TRLR\n");
+    const auto& b = r.base;
+    auto c = Coloration::fabriquer(ColorationApparitions, b, personneDePrenoms(b, "Luc"));
+    EXPECT_EQ(c.colorer(personneDePrenoms(b, "Pierre")), rvb(0xb9b9ff));
+    EXPECT_EQ(c.colorer(personneDePrenoms(b, "Anne")), rvb(0xb9b9ff));
+    for (const char* p : {"Paul", "Julie", "Jean", "Marie", "Luc", "Rose"})
+        EXPECT_EQ(c.colorer(personneDePrenoms(b, p)), kSansCouleur) << p;
+    EXPECT_EQ(libelles(c), std::vector<std::string>{"2 fois"});
+}
+
+// --- Catégories ---------------------------------------------------------------------------------
+
+TEST(Coloration, categoriesDeProfessionDansLOrdreDeRencontreEtAuDelaDe23SansCouleur) {
+    // Artisans : 0 ; 25 catégories sans mot-clé ; Meuniers : 26 ; Tonneliers : 27.
+    std::string definition = "Artisans\r\n boulanger\r\n";
+    for (int k = 0; k < 25; ++k) definition += "Cat" + std::string(1, static_cast<char>('A' + k)) + "\r\n";
+    definition += "Meuniers\r\n meunier\r\nTonneliers\r\n tonnelier\r\n";
+    const auto r = importerTexte(
+        "0 HEAD\n1 CHAR UTF-8\n"
+        "0 @I1@ INDI\n1 NAME A /A/\n1 OCCU meunier\n"
+        "0 @I2@ INDI\n1 NAME B /B/\n1 OCCU Boulangère\n"
+        "0 @I3@ INDI\n1 NAME C /C/\n1 OCCU tonnelier\n"
+        "0 @I4@ INDI\n1 NAME D /D/\n"
+        "0 @I5@ INDI\n1 NAME E /E/\n1 OCCU tonnelier, boulanger\n0 TRLR\n");
+    Coloration c(ColorationProfession, r.base, automate(definition, true));
+    EXPECT_EQ(c.colorer(1), kSansCouleur);  // meunier : catégorie 26
+    EXPECT_EQ(c.colorer(2), c.couleurCase(0));
+    EXPECT_EQ(c.colorer(3), kSansCouleur);
+    EXPECT_EQ(c.colorer(4), kSansCouleur);
+    EXPECT_EQ(c.colorer(5), c.couleurCase(0));  // la catégorie retenue est la première coloriable
+    EXPECT_EQ(libelles(c), std::vector<std::string>{"Artisans"});
+}
+
+TEST(Coloration, categorieDeLaPremiereSourceFicheNaissancePuisAutresEvenements) {
+    const std::string definition = "Paroisse\r\n BMS\r\nEtat civil\r\n naissance\r\n deces\r\nNotaire\r\n notaire\r\n";
+    const auto r = importerTexte(
+        "0 HEAD\n1 CHAR UTF-8\n"
+        "0 @S1@ SOUR\n1 TITL Registre BMS\n"
+        "0 @S2@ SOUR\n1 TITL Acte de naissance\n"
+        "0 @S3@ SOUR\n1 TITL Acte de deces\n"
+        "0 @S4@ SOUR\n1 TITL Minute du notaire\n"
+        "0 @I1@ INDI\n1 NAME A /A/\n2 SOUR @S4@\n1 BIRT\n2 DATE 1800\n2 SOUR @S2@\n"
+        "0 @I2@ INDI\n1 NAME B /B/\n1 BIRT\n2 DATE 1800\n2 SOUR @S2@\n1 DEAT\n2 DATE 1850\n2 SOUR @S3@\n"
+        "0 @I3@ INDI\n1 NAME C /C/\n1 DEAT\n2 DATE 1850\n2 SOUR @S1@\n"
+        "0 @I4@ INDI\n1 NAME D /D/\n0 TRLR\n");
+    Coloration c(ColorationSource, r.base, automate(definition, false));
+    const int notaire = c.caseDe(1), etatCivil = c.caseDe(2), paroisse = c.caseDe(3);
+    EXPECT_EQ(notaire, 0);
+    EXPECT_EQ(etatCivil, 1);
+    EXPECT_EQ(paroisse, 2);
+    EXPECT_EQ(c.caseDe(4), -1);
+    for (std::uint32_t n = 1; n <= 4; ++n) c.colorer(n);
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"Etat civil", "Notaire", "Paroisse"}));
+}
+
+// --- Branches -----------------------------------------------------------------------------------
+
+TEST(Coloration, branchesParGenerationLaCaseEstLaCouleurCourante) {
+    const auto r = importerTexte(gedcomDesLieux({"Lyon"}));
+    Coloration c(ColorationBranche2, r.base);
+    EXPECT_EQ(c.nombreCases(), 5);
+    EXPECT_EQ(c.colorer(1, 0), kSansCouleur);  // blanc de la case 0
+    EXPECT_TRUE(c.caseEmployee(0));
+    EXPECT_EQ(c.colorer(1, 1), rvb(0xb9b9ff));
+    EXPECT_EQ(c.colorer(1, 4), rvb(0xe61919));
+    EXPECT_EQ(c.colorer(1, 5), kSansCouleur);
+    EXPECT_FALSE(c.caseEmployee(2));
+    EXPECT_TRUE(c.legende().empty());
+    EXPECT_EQ(c.hauteurLegende(), 0);
+}
+
+TEST(Coloration, branchesDescendantesParValeurEtCousinesParCouleur) {
+    const auto r = importerTexte(gedcomDesLieux({"Lyon"}));
+    Coloration d(ColorationBrancheDescendante, r.base);
+    EXPECT_EQ(d.colorer(1, 100), rvb(0xf09600));
+    EXPECT_EQ(d.colorer(1, 200), rvb(0x9b9bfa));
+    EXPECT_EQ(d.colorer(1, 100), rvb(0xf09600));
+    EXPECT_EQ(d.colorer(1, -1), kSansCouleur);
+    Coloration k(ColorationBrancheCousine, r.base);
+    EXPECT_EQ(k.colorer(1, 17), rvb(0xc89b64));
+    EXPECT_EQ(k.colorer(1, 0), rvb(0xf09600));
+    EXPECT_EQ(k.colorer(1, -1), kSansCouleur);
+    EXPECT_EQ(k.colorer(1, 18), kSansCouleur);
+}
+
+// --- Liste des critères -------------------------------------------------------------------------
+
+TEST(Coloration, rangDansLaListeEtCodeSelonLArbre) {
+    using S = SorteArbreChromatique;
+    EXPECT_EQ(critereDuRang(S::AscendantIndividuel, 8), 8);
+    EXPECT_EQ(critereDuRang(S::AscendantIndividuel, 9), 10);
+    EXPECT_EQ(critereDuRang(S::AscendantIndividuel, 12), 13);
+    EXPECT_EQ(rangCritere(S::AscendantIndividuel, 9), -1);
+    EXPECT_EQ(critereDuRang(S::AscendantFamilial, 9), 9);
+    EXPECT_EQ(rangCritere(S::AscendantFamilial, 13), -1);
+    EXPECT_EQ(rangCritere(S::AscendantFamilial, 12), 12);
+    EXPECT_EQ(critereDuRang(S::Descendant, 9), 14);
+    EXPECT_EQ(rangCritere(S::Descendant, 14), 9);
+    EXPECT_EQ(criteresProposes(S::Mixte).size(), 9u);
+    EXPECT_EQ(rangCritere(S::Mixte, 14), -1);
+    EXPECT_EQ(critereDuRang(S::Cousins, 8), 15);
+    EXPECT_EQ(rangCritere(S::Cousins, 8), -1);
+    EXPECT_EQ(critereDuRang(S::Cousins, 9), ColorationAucune);
+    EXPECT_EQ(critereDuRang(S::Cousins, -1), ColorationAucune);
+    for (S s : {S::AscendantIndividuel, S::AscendantFamilial, S::Descendant, S::Mixte, S::Cousins})
+        for (int rang = 0; rang < static_cast<int>(criteresProposes(s).size()); ++rang)
+            EXPECT_EQ(rangCritere(s, critereDuRang(s, rang)), rang);
+    EXPECT_EQ(versUtf8(libelleCritereColoration(2)), "France (1970 à 2015)");
+    EXPECT_EQ(versUtf8(libelleCritereColoration(10)), "Branche (génération 2)");
+    EXPECT_EQ(libelleCritereColoration(8), "Nb d'apparitions");
+    EXPECT_EQ(libelleCritereColoration(16), "");
+    EXPECT_EQ(nombreCasesColoration(14), 18);
+    EXPECT_EQ(nombreCasesColoration(255), 0);
+    EXPECT_THROW(Coloration(ColorationAucune, BaseGenealogique()), std::invalid_argument);
+}
+
+// --- Dessin de la légende -----------------------------------------------------------------------
+
+TEST(Coloration, dimensionsEtDessinDeLaLegendeEnPdfEtEnWeb) {
+    const auto r = importerTexte(gedcomDesLieux({"Lyon, France", "Genève, Suisse"}));
+    Coloration c(ColorationPays, r.base);
+    c.colorer(1);
+    c.colorer(2);
+    const MetriquePolice police = essais::metriqueFixe(false);
+    EXPECT_EQ(c.hauteurLegende(), 4 * 176);
+    EXPECT_EQ(c.largeurLegende(police), std::max(largeurTexte(police, "France"), largeurTexte(police, "Suisse")) + 540);
+
+    essai::DossierEssai dossier;
+    ReglagesDessin reglages;
+    reglages.margeGauche = reglages.margeDroite = reglages.margeHaut = reglages.margeBas = 0;
+    reglages.polices.nomPolice = "Liberation Sans";
+    const MetriquePolice avant = metriqueReguliere();
+    metriqueReguliere() = police;
+    {
+        SurfacePdf surface(reglages, {}, essais::dateFixe);
+        surface.ouvrir(dossier / "l.pdf", "Essai", 100, 4000, 2000);
+        etatTrace().couleurRemplissage = 0x123456;
+        c.dessinerLegende(surface, 0, 704);
+        EXPECT_EQ(etatTrace().couleurRemplissage, 0x123456u);
+        surface.fermer();
+    }
+    metriqueReguliere() = avant;
+    std::string flux;
+    for (const auto& f : essai::LecturePdf(dossier / "l.pdf").contenus()) flux += f;
+    EXPECT_NE(flux.find("(France)"), std::string::npos);
+    EXPECT_NE(flux.find("(Suisse)"), std::string::npos);
+    EXPECT_NE(flux.find("0.000000 0.607843 1.000000 rg"), std::string::npos) << flux;  // 009bff
+    EXPECT_NE(flux.find("1.000000 0.000000 0.000000 rg"), std::string::npos);
+
+    PageWeb page(reglages);
+    page.ouvrirPositionnee(dossier / "l.htm", "Essai", 4000, 2000);
+    c.ecrireLegende(page, 0, 704);
+    page.fermer();
+    const std::string html = essai::lireFichier(dossier / "l.htm");
+    EXPECT_EQ(html, essai::lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/legende-coloration.htm"));
+}
