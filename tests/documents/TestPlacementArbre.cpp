@@ -82,16 +82,25 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
     if (!fs::exists(fichier)) GTEST_SKIP() << "fichier absent : " << fichier;
     BaseEssai b(lire(fichier));
     const std::uint32_t racine = plusProfonde(b.base());
+    // Familial : les parents de la personne la plus profonde.
+    const Individu ind = b.base().LireIndividu(racine);
+    for (bool familial : {false, true})
     for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}})
         for (bool chronologique : {false, true}) {
-            ArbreAscendant d(*afficheurDeCode(1));
+            if (familial && (ind.pere == 0 || ind.mere == 0)) continue;
+            ArbreAscendant d(*afficheurDeCode(familial ? 38 : 1));
             d.initialiserParametres(b.contexte);
-            d.parametres[0] = static_cast<std::int32_t>(racine);
+            d.parametres[0] = static_cast<std::int32_t>(familial ? ind.pere : racine);
+            if (familial) {
+                d.parametres[d.indiceConjoint()] = static_cast<std::int32_t>(ind.mere);
+                ASSERT_TRUE(d.verifierParametres(b.contexte));
+            }
             d.parametres[d.indiceStyle()] = style;
             // Une chronologie absente : placement chronologique sans fond de page.
             if (chronologique) d.parametres[d.indiceChronologie()] = std::string("Absente");
             d.preparer(b.contexte);
-            verifierSansChevauchement(d, std::string(GetParam()) + (style ? " couple" : " classique") +
+            verifierSansChevauchement(d, std::string(GetParam()) + (familial ? " familial" : "") +
+                                             (style ? " couple" : " classique") +
                                              (chronologique ? " chronologique" : ""));
         }
 }
