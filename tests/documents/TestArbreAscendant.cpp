@@ -151,6 +151,43 @@ TEST_F(ArbreAscendantEssai, unRaccordDeMariageSansTexteSeRejointAuMilieu) {
     EXPECT_EQ(std::stod(s[0][3]), (2200 - 117 + 352) / 16.0);
 }
 
+// Courbes « x0 y0 m x1 y1 x2 y2 x3 y3 c » d'un contenu de page, en points.
+std::vector<std::array<double, 8>> courbes(const std::string& contenu) {
+    std::vector<std::array<double, 8>> v;
+    std::string n = "(-?[0-9.]+) ";
+    std::regex motif(n + n + "m " + n + n + n + n + n + n + "c");
+    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), motif); it != std::sregex_iterator(); ++it) {
+        std::array<double, 8> c{};
+        for (std::size_t i = 0; i < 8; ++i) c[i] = std::stod((*it)[static_cast<int>(i) + 1].str());
+        v.push_back(c);
+    }
+    return v;
+}
+
+TEST_F(ArbreAscendantEssai, lesBranchesClassiquesSAmincissentVersLesParents) {
+    BaseEssai b(essai::gedcomSosa(2));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(*d, "branches.pdf"));
+    const NoeudAscendant& r = *d->arbre().racine;
+    const NoeudAscendant& f = *r.pere;
+    const NoeudAscendant& m = *r.mere;
+    auto pt = [](std::int32_t u) { return (u + 352) / 16.0; };
+    auto c = courbes(pdf.contenus().at(0));
+    ASSERT_EQ(c.size(), 4u) << pdf.contenus()[0];
+    // Racine de profondeur 2 : 90 de large ; parents de profondeur 1 : 45 ; fourche à y + 48 + 45 ÷ 6.
+    const std::int32_t centre = r.centre(), fourche = r.y + 48 + 7;
+    const std::array<double, 8> exterieurPere = {pt(centre - 45), pt(r.y), pt(centre - 80), pt(r.y + 350),
+                                                 pt(f.centre() - 22 + 35), pt(f.bas() - 350), pt(f.centre() - 22), pt(f.bas())};
+    const std::array<double, 8> interieurPere = {pt(centre), pt(fourche), pt(centre - 30), pt(fourche + 300),
+                                                 pt(f.centre() + 22 + 30), pt(f.bas() - 300), pt(f.centre() + 22), pt(f.bas())};
+    const std::array<double, 8> exterieurMere = {pt(centre + 45), pt(r.y), pt(centre + 80), pt(r.y + 350),
+                                                 pt(m.centre() + 22 - 35), pt(m.bas() - 350), pt(m.centre() + 22), pt(m.bas())};
+    EXPECT_EQ(c[0], exterieurPere);
+    EXPECT_EQ(c[1], interieurPere);
+    EXPECT_EQ(c[2], exterieurMere);
+}
+
 TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
     BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
     contexte_ = &b.contexte;
