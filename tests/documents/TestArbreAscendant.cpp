@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <regex>
 #include <string>
@@ -186,6 +187,33 @@ TEST_F(ArbreAscendantEssai, lesBranchesClassiquesSAmincissentVersLesParents) {
     EXPECT_EQ(c[0], exterieurPere);
     EXPECT_EQ(c[1], interieurPere);
     EXPECT_EQ(c[2], exterieurMere);
+}
+
+TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePlace) {
+    BaseEssai b(essai::gedcomSosa(5));
+    contexte_ = &b.contexte;
+    Configuration preferences;
+    preferences.signature = true;
+    b.contexte.preferences = &preferences;
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(*d, "signature.pdf"));
+    // Rangée 4 : sa première boîte est au bord gauche ; rangée 3 : la boîte de 8, centrée sur
+    // ses parents, laisse la place.
+    ASSERT_EQ(d->arbre().premier(4)->x, 0);
+    const NoeudAscendant& quatre = *d->arbre().premier(3);
+    ASSERT_GE(quatre.x, LargeurSignature() + 90);
+    auto pt = [](std::int32_t u) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
+        return std::string(t);
+    };
+    const std::string fond = pt(45) + " " + pt(quatre.y - 528 + 32) + " ";
+    EXPECT_NE(pdf.contenus().at(0).find(fond), std::string::npos) << fond << "\n" << pdf.contenus()[0];
+
+    preferences.signature = false;
+    auto sans = arbre(b, 1);
+    LecturePdf sansBande(ecrire(*sans, "sans-signature.pdf"));
+    EXPECT_EQ(sansBande.contenus().at(0).find(fond), std::string::npos);
 }
 
 TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
