@@ -198,10 +198,11 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
 
     ReglesTextes t;
     t.donnees = r.donnees;
-    t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / std::max<int>(10, preferences_.compressionArbres);
+    t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
     t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
     preparerTextes(arbre_, base, t);
-    placerArbre(arbre_, {parCouple_, chronologique_, static_cast<std::int32_t>(preferences_.espaceMinimal)});
+    // Des réglages abîmés ne doivent pas écraser les boîtes : l'espace reste dans ses bornes.
+    placerArbre(arbre_, {parCouple_, chronologique_, std::clamp<std::int32_t>(preferences_.espaceMinimal, 2, 99)});
     installerChronologie(contexte);
     hauteurArbre_ = arbre_.hauteur;
     largeur = arbre_.largeur;
@@ -230,6 +231,10 @@ void ArbreAscendant::installerChronologie(const ContexteDocument& contexte) {
     arbre_.largeur += decalageChronologie_ + 90;
 }
 
+std::int16_t ArbreAscendant::etirement() const {
+    return static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionArbres, 10, 200));
+}
+
 void ArbreAscendant::ecrire() {
     if (format == FormatSortie::Web) ecrireWeb();
     else ecrirePdf();
@@ -237,8 +242,7 @@ void ArbreAscendant::ecrire() {
 
 void ArbreAscendant::ecrirePdf() {
     SurfacePdf surface(dessin_);
-    surface.ouvrir(std::filesystem::path(chemin), "Arbre ascendant", static_cast<std::int16_t>(preferences_.compressionArbres),
-                   largeur, hauteur + 1);
+    surface.ouvrir(std::filesystem::path(chemin), "Arbre ascendant", etirement(), largeur, hauteur + 1);
     if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
     if (chronologie_) dessinerChronologie(*chronologie_, surface, largeur, decalageVertical_);

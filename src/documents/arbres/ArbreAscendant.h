@@ -68,6 +68,7 @@ private:
     void preparerChronologie(const ContexteDocument& contexte);
     void construire(const ContexteDocument& contexte);
     void installerChronologie(const ContexteDocument& contexte);
+    std::int16_t etirement() const;  // pour cent, 10 à 200
     void ecrirePdf();
     void dessinerRangee(SurfacePdf& surface, int rangee) const;
     void dessinerSignature(SurfacePdf& surface) const;
