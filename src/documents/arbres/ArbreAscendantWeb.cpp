@@ -10,6 +10,7 @@
 #include "commun/Texte.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "render/html/EchappementHtml.h"
+#include "render/MetriquePolice.h"
 #include "render/html/PageWeb.h"
 #include "shell/ChronologieTrace.h"
 
@@ -128,10 +129,14 @@ void ArbreAscendant::ecrireWeb() {
         sortie.horizontale(couple->pere->droite(), couple->mere->x, couple->mere->y - 117);
     }
     for (const NoeudAscendant* n : boites) {
-        if (n->mere && n->pere && n->mere->largeurMariage > 0)
-            for (std::size_t k = 0; k < n->mere->texteMariage.size(); ++k)
-                sortie.texte(n->pere->droite() + 240, (n->pere->y + n->mere->y) / 2 - kLigne * static_cast<std::int32_t>(k + 1),
-                             n->mere->texteMariage[k]);
+        if (!n->mere || !n->pere || n->mere->largeurMariage <= 0) continue;
+        // Centré dans l'écart du couple, comme le raccord de mariage du PDF.
+        const std::int32_t centre = (n->pere->droite() + n->mere->x) / 2;
+        for (std::size_t k = 0; k < n->mere->texteMariage.size(); ++k) {
+            const std::string& ligne = n->mere->texteMariage[k];
+            sortie.texte(centre - largeurTexte(metriqueReguliere(), ligne) / 2,
+                         (n->pere->y + n->mere->y) / 2 - kLigne * static_cast<std::int32_t>(k + 1), ligne);
+        }
     }
     for (const NoeudAscendant* n : boites) {
         const bool repetee = n->tronque && arbre_.repetees.contient(n->personne);

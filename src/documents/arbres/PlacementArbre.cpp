@@ -211,12 +211,10 @@ private:
     // Rapproche les parents du mari de ceux de l'épouse quand un trop grand vide les sépare.
     void rapprocher(NoeudAscendant& h, NoeudAscendant& f) {
         const NoeudAscendant* droitDuMari = h.mere ? h.mere : h.pere;
-        const NoeudAscendant* gaucheDeLEpouse = f.pere ? f.pere : f.mere;
         std::int32_t limite = std::max(h.etendue, f.etendue);
         std::int64_t ecart = r_.chronologique ? std::min(plusPetitEcartSousArbre(f.pere, limite),
                                                          plusPetitEcartSousArbre(f.mere, limite))
                                               : plusPetitEcart(droitDuMari->suivant, limite);
-        (void)gaucheDeLEpouse;
         std::int64_t voulu = 45 * std::int64_t{r_.espace};
         if (ecart != kSansEcart && ecart > voulu) decalerParents(h, static_cast<std::int32_t>(ecart - voulu));
     }
