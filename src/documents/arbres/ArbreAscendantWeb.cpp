@@ -128,9 +128,12 @@ void ArbreAscendant::ecrireWeb() {
     if (couple && couple->invisible && couple->pere && couple->mere) {
         sortie.horizontale(couple->pere->droite(), couple->mere->x, couple->mere->y - 117);
     }
-    for (const NoeudAscendant* n : boites) {
+    // Texte de mariage de chaque couple de parents (et du couple d'un arbre familial), centré
+    // dans l'écart du couple comme le raccord de mariage du PDF.
+    std::vector<const NoeudAscendant*> enfants(boites.begin(), boites.end());
+    if (couple && couple->invisible) enfants.push_back(couple);
+    for (const NoeudAscendant* n : enfants) {
         if (!n->mere || !n->pere || n->mere->largeurMariage <= 0) continue;
-        // Centré dans l'écart du couple, comme le raccord de mariage du PDF.
         const std::int32_t centre = (n->pere->droite() + n->mere->x) / 2;
         for (std::size_t k = 0; k < n->mere->texteMariage.size(); ++k) {
             const std::string& ligne = n->mere->texteMariage[k];
