@@ -20,8 +20,8 @@ constexpr std::uint8_t P = OffrePdf, T = OffreTexte, R = OffreRtf, W = OffreWeb;
 
 // clang-format off
 const Afficheur kTable[Afficheur::kNombreTypes] = {
- {1,  "Arbre ascendant individuel", "AA_", "arbre-ascendant", "Pss111bL1", "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, nullptr},
- {38, "Arbre ascendant familial", "AA_", "arbre-ascendant-familial", "PsPs111bL1", "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, nullptr},
+ {1,  "Arbre ascendant individuel", "AA_", "arbre-ascendant", "Pss111bL1", "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabriquerArbreAscendant},
+ {38, "Arbre ascendant familial", "AA_", "arbre-ascendant-familial", "PsPs111bL1", "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabriquerArbreAscendant},
  {2,  "Arbre descendant", "AD_", "arbre-descendant", "Psbbs11bL1", "DIALOG_AD_GENE,DIALOG_COUPE", P|W, 0, 4, nullptr},
  {3,  "Arbre mixte individuel", "AM_", "arbre-mixte", "Psbs11bL1", "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
  {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", "PsPbs11bL1", "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},

@@ -1,8 +1,11 @@
 #pragma once
 // Ce que les documents et la sélection des personnes lisent du fichier ouvert : la base, ses
 // deux index de noms, la préférence de casse automatique et l'endroit où vont les messages
-// (boîte de message de la fenêtre, sortie d'erreur de la ligne de commande). Les pointeurs
-// restent à l'appelant et doivent vivre plus longtemps que le document.
+// (boîte de message de la fenêtre, sortie d'erreur de la ligne de commande), les préférences
+// et l'accès aux tables dérivées. Les pointeurs restent à l'appelant et doivent vivre plus
+// longtemps que le document.
+#include <functional>
+
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
@@ -10,12 +13,20 @@
 
 namespace lignara {
 
+struct Configuration;
+struct TablesDerivees;
+
 struct ContexteDocument {
     const BaseGenealogique* base = nullptr;
     const IndexNoms* noms = nullptr;
     const IndexPhonetique* phonetique = nullptr;
     bool casseAutomatique = true;
     RecepteurMessages messages;
+    // Préférences de l'application ; nul : leurs valeurs par défaut.
+    const Configuration* preferences = nullptr;
+    // Attend le thread de dérivation (curseur d'attente) et rend ses tables ; vide : le document
+    // qui en a besoin les calcule lui-même.
+    std::function<const TablesDerivees&()> tablesDerivees;
 
     void signaler(const std::string& message1252) const {
         if (messages) messages(message1252);

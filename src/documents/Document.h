@@ -32,6 +32,7 @@ struct OptionDocument {
     std::int64_t minimum = 0;
     std::int64_t maximum = 0;
     std::size_t longueurMax = 100;
+    std::vector<std::int64_t> valeurs;  // Choix entier : valeur de chaque libellé ; vide : son rang
 };
 
 class Document : public Graphique {

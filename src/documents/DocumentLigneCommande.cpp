@@ -9,7 +9,9 @@
 #include "documents/ExecutionDocument.h"
 #include "documents/GenealogieLigneCommande.h"
 #include "render/PoliceChargement.h"
+#include "render/PoliceFamille.h"
 #include "shell/Configuration.h"
+#include "shell/RaccordDessin.h"
 
 namespace lignara {
 
@@ -64,6 +66,14 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
 
     Configuration configuration = chargerConfiguration(dossierConfiguration());
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
+    // Les largeurs des textes mettent les documents en page : la police des préférences est
+    // chargée comme au démarrage de la fenêtre ; fontconfig rend ses tables à la fin.
+    struct LiberationPolices {
+        ~LiberationPolices() { PoliceFamille::liberer(); }
+    } liberation;
+    ReglagesPolices polices;
+    remplirReglagesPolices(configuration, polices);
+    chargerPolices(polices, recepteurErreurStandard());
 
     ContexteDocument contexte;
     contexte.base = &g.base();
@@ -71,12 +81,16 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     contexte.phonetique = &g.phonetique();
     contexte.casseAutomatique = configuration.casseAutomatique;
     contexte.messages = recepteurErreurStandard();
+    contexte.preferences = &configuration;
+    contexte.tablesDerivees = [&g]() -> const TablesDerivees& { return g.fichier().attendreTablesDerivees(); };
 
     ReglagesExecution reglages;
     reglages.dossierSortie = std::filesystem::current_path();
     reglages.sortieImposee = demande.sortie;
     reglages.afficheurs = configuration.afficheurs;
     reglages.visualiser = demande.afficher;
+    reglages.polices = &polices;
+    reglages.policeAuHasard = configuration.policeAuHasard;
     ParametresLigneCommande source(demande.parametres, [&g](const std::string& designation) {
         return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));
     });

@@ -3,9 +3,14 @@
 // document et nommée dans la colonne fabrique de sa ligne d'Afficheur.cpp :
 //
 //   std::unique_ptr<Document> fabriquerArbreAscendant(const Afficheur& type);
-//
-// Aucun type n'a encore la sienne.
 #include <memory>
 
 #include "documents/Afficheur.h"
 #include "documents/Document.h"
+
+namespace lignara {
+
+// Arbres ascendants individuel (1) et familial (38) : documents/arbres/ArbreAscendant.cpp.
+std::unique_ptr<Document> fabriquerArbreAscendant(const Afficheur& type);
+
+}  // namespace lignara

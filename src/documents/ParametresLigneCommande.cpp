@@ -74,8 +74,9 @@ ValeurParametre valeurOption(const OptionDocument& o, const ValeurParametre& mod
         case G::Choix:
             for (std::size_t i = 0; i < o.choix.size(); ++i)
                 if (o.choix[i] == valeur)
-                    return std::holds_alternative<std::string>(modele) ? ValeurParametre(depuisUtf8(valeur))
-                                                                        : valeurEntiere(modele, static_cast<std::int64_t>(i));
+                    return std::holds_alternative<std::string>(modele)
+                               ? ValeurParametre(depuisUtf8(valeur))
+                               : valeurEntiere(modele, i < o.valeurs.size() ? o.valeurs[i] : static_cast<std::int64_t>(i));
             refuser("Valeur inconnue pour « " + o.libelle + " » : « " + valeur + " ».\nValeurs possibles : " +
                     joindre(o.choix));
         case G::Texte:

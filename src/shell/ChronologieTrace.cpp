@@ -17,24 +17,24 @@ std::int64_t pixelsY(std::int64_t unites) { return unites * 1467 / 17600; }
 }  // namespace
 
 void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
-                         std::int32_t largeurUtile, std::int32_t yHaut) {
+                         std::int32_t largeurUtile, std::int32_t yBas) {
     EtatTrace& etat = etatTrace();
     const std::uint32_t remplissage = etat.couleurRemplissage;
     for (const BandeChronologie& b : chronologie.bandes()) {
         etat.couleurRemplissage = b.couleur;
-        surface.rectangle(0, yHaut - b.bas, largeurUtile, yHaut - b.haut, 1);
+        surface.rectangle(0, yBas + b.haut, largeurUtile, yBas + b.bas, 1);
     }
     etat.couleurRemplissage = remplissage;
     for (const LibelleChronologie& l : chronologie.libelles()) {
         const MetriquePolice& police = etat.italique ? metriqueItalique() : metriqueReguliere();
-        surface.texte(l.x, yHaut - l.y, largeurTexte(police, l.texte), kHauteurLigne, l.texte);
+        surface.texte(l.x, yBas + l.y, largeurTexte(police, l.texte), kHauteurLigne, l.texte);
     }
 }
 
 std::string blocsWebChronologie(const Chronologie& chronologie, const CadreWebChronologie& cadre) {
     std::string html;
     for (const BandeChronologie& b : chronologie.bandes()) {
-        const std::int64_t haut = std::int64_t{cadre.yHaut} - b.haut;  // y de la surface
+        const std::int64_t haut = std::int64_t{cadre.yBas} + b.bas;  // y de la surface
         char bloc[256];
         std::snprintf(bloc, sizeof bloc,
                       "<div style=\"position:absolute;left:%lldpx;top:%lldpx;width:%lldpx;height:%lldpx;"

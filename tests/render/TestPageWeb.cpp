@@ -168,22 +168,22 @@ TEST(PageWeb, recoitLesBandesDUneChronologieAuxMemesPixels) {
     ReglagesDessin r;
     PageWeb page(r);
     page.ouvrirPositionnee(d / "a.htm", "t", 10000, 6420);
-    const CadreWebChronologie cadre{.largeurUtile = 10000, .yHaut = 6420, .margeGauche = r.margeGauche,
+    const CadreWebChronologie cadre{.largeurUtile = 10000, .yBas = 0, .margeGauche = r.margeGauche,
                                     .margeBas = r.margeBas,
                                     .hauteurPagePixels = static_cast<std::int32_t>(page.hauteurPage())};
     page.ecrireBalises(blocsWebChronologie(c, cadre));
     const BandeChronologie b = c.bandes().at(0);
-    page.boite(0, 6420 - b.bas, 10000, 6420 - b.haut);
+    page.boite(0, b.haut, 10000, b.bas);
     // Les libellés, eux, sont du texte : ils passent par l'élément texte, qui les échappe.
-    for (const LibelleChronologie& l : c.libelles()) page.texte(l.x, 6420 - l.y, l.texte);
+    for (const LibelleChronologie& l : c.libelles()) page.texte(l.x, l.y, l.texte);
     page.fermer();
     const std::string html = lireFichier(d / "a.htm");
     const std::string bande = ligneQuiCommencePar(html, "<div style=\"position:absolute;left:");
     const std::string boite = ligneQuiCommencePar(html, "<div style=\"position:absolute;top:" +
-                                                            std::to_string(page.pixelY(6420 - b.haut)) + "px;left:24px;height:");
+                                                            std::to_string(page.pixelY(b.bas)) + "px;left:24px;height:");
     ASSERT_FALSE(bande.empty()) << html;
     ASSERT_FALSE(boite.empty()) << html;
-    EXPECT_NE(bande.find("left:24px;top:" + std::to_string(page.pixelY(6420 - b.haut)) + "px;"), std::string::npos)
+    EXPECT_NE(bande.find("left:24px;top:" + std::to_string(page.pixelY(b.bas)) + "px;"), std::string::npos)
         << bande << "\n" << boite;
     EXPECT_NE(bande.find("background-color:#123456;"), std::string::npos) << bande;
     EXPECT_NE(html.find(">R\xE9gence &lt;1&gt;</div>"), std::string::npos) << html;

@@ -71,44 +71,45 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     std::filesystem::path fichier = d.installation() / "chrono.pdf";
     surface.ouvrir(fichier, "Essai", 100, largeur, hauteur);
     const std::uint32_t remplissage = etatTrace().couleurRemplissage;
-    dessinerChronologie(c, surface, largeur, hauteur);
+    dessinerChronologie(c, surface, largeur, 0);
     EXPECT_EQ(etatTrace().couleurRemplissage, remplissage);
     surface.fermer();
 
     std::string contenu = contenus(DossiersEssai::lire(fichier));
     auto r = rectanglesPleins(contenu);
     ASSERT_EQ(r.size(), 3u) << contenu;
-    // x = marge 352 → 22 pt ; y = marge + haut − bas ; hauteur = bas − haut ; en points (÷ 16).
+    // x = marge 352 → 22 pt ; y = marge + haut (les années anciennes en haut) ; hauteur = bas −
+    // haut ; en points (÷ 16).
     auto attendu = [&](std::int32_t haut, std::int32_t bas) {
         auto pt = [](std::int32_t u) {
             char t[32];
             std::snprintf(t, sizeof t, "%g", u / 16.0);
             return std::string(t);
         };
-        return pt(352) + " " + pt(352 + hauteur - bas) + " " + pt(largeur) + " " + pt(bas - haut);
+        return pt(352) + " " + pt(352 + haut) + " " + pt(largeur) + " " + pt(bas - haut);
     };
     EXPECT_EQ(r[0], attendu((1900 - 1715) * 64, (1900 - 1700) * 64 + 20));
     EXPECT_EQ(r[1], attendu((1900 - 1774) * 64, (1900 - 1715) * 64 + 20));
     EXPECT_EQ(r[2], attendu((1900 - 1720) * 64 - 20, (1900 - 1715) * 64));
     EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
-    // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 sous le haut.
-    EXPECT_NE(contenu.find("27.625 56.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
+    // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
+    EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
 }
 
 // Même mise en place en pixels : x × 7 ÷ 100, y × 1467 ÷ 17600 depuis le haut de la page.
 TEST(ChronologieTrace, ecritUnBlocWebPositionneParBande) {
     auto c = Chronologie::lire(
         Chronologie::image({periode(1800, 1850, "a", 0x12), periode(1850, 1900, "b", 0xAB)}), 1800, 1900);
-    CadreWebChronologie cadre{.largeurUtile = 10000, .yHaut = 6420, .margeGauche = 352, .margeBas = 352,
+    CadreWebChronologie cadre{.largeurUtile = 10000, .yBas = 0, .margeGauche = 352, .margeBas = 352,
                               .hauteurPagePixels = (352 + 6420 + 352) * 1467 / 17600 + 1};
     std::string html = blocsWebChronologie(c, cadre);
-    const int hautPremiere = cadre.hauteurPagePixels - (6420 - 50 * 64 + 352) * 1467 / 17600;
+    const int hautPremiere = cadre.hauteurPagePixels - (100 * 64 + 20 + 352) * 1467 / 17600;
     EXPECT_EQ(html,
               "<div style=\"position:absolute;left:24px;top:" + std::to_string(hautPremiere) +
                   "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
                   "px;background-color:#120000;\"></div>\n"
                   "<div style=\"position:absolute;left:24px;top:" +
-                  std::to_string(cadre.hauteurPagePixels - (6420 + 352) * 1467 / 17600) +
+                  std::to_string(cadre.hauteurPagePixels - (50 * 64 + 20 + 352) * 1467 / 17600) +
                   "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
                   "px;background-color:#ab0000;\"></div>\n");
 }

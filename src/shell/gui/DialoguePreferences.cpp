@@ -7,6 +7,7 @@
 #include <QPushButton>
 
 #include "commun/Texte.h"
+#include "documents/arbres/ThemesArbre.h"
 #include "render/PoliceListe.h"
 #include "shell/gui/SelecteurFichier.h"
 #include "ui_DialoguePreferences.h"
@@ -50,7 +51,9 @@ QColor nuanceDe(QLabel* nuance) { return nuance->property("couleur").value<QColo
 }  // namespace
 
 QStringList DialoguePreferences::themes() {
-    return {"Cadres simples", "Dégradé", "Ronds roses", "Ronds vert clair"};
+    QStringList noms;
+    for (const char* nom : kNomsThemesArbre) noms << QString::fromUtf8(nom);
+    return noms;
 }
 
 DialoguePreferences::DialoguePreferences(const Configuration& configuration, QWidget* parent)

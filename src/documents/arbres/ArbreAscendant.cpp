@@ -1,0 +1,284 @@
+#include "documents/arbres/ArbreAscendant.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <random>
+
+#include "commun/Texte.h"
+#include "database/EstimationNaissances.h"
+#include "database/TablesDerivees.h"
+#include "documents/ChoixConjoint.h"
+#include "documents/SelectionPersonne.h"
+#include "documents/arbres/ConstructionAscendante.h"
+#include "documents/arbres/PlacementArbre.h"
+#include "documents/arbres/TextesBoites.h"
+#include "documents/arbres/ThemesArbre.h"
+#include "render/MetriquePolice.h"
+#include "render/PoliceChargement.h"
+#include "render/SurfacePdf.h"
+#include "render/TaillePhoto.h"
+#include "shell/ChronologieListe.h"
+#include "shell/ChronologieTrace.h"
+#include "shell/FichierOuvert.h"
+#include "shell/RaccordDessin.h"
+
+namespace lignara {
+
+namespace {
+
+constexpr std::int32_t kMargeSignature = 90;
+constexpr std::int32_t kHauteurSignature = 528;
+
+std::uint8_t themeDuDocument(const Configuration& c) {
+    if (!c.themeAuHasard) return themeValide(c.theme);
+    static std::mt19937 alea{std::random_device{}()};
+    return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, kNombreThemesArbre - 1)(alea));
+}
+
+}  // namespace
+
+ArbreAscendant::ArbreAscendant(const Afficheur& type) : Document(type) {}
+ArbreAscendant::~ArbreAscendant() = default;
+
+std::unique_ptr<Document> fabriquerArbreAscendant(const Afficheur& type) {
+    return std::make_unique<ArbreAscendant>(type);
+}
+
+std::uint8_t ArbreAscendant::octet(std::size_t i) const {
+    const auto* v = std::get_if<std::uint8_t>(&parametres.at(i));
+    return v ? *v : 0;
+}
+
+std::string ArbreAscendant::texte(std::size_t i) const {
+    const auto* v = std::get_if<std::string>(&parametres.at(i));
+    return v ? *v : std::string();
+}
+
+void ArbreAscendant::initialiserParametres(const ContexteDocument& contexte) {
+    Document::initialiserParametres(contexte);
+    parametres[indiceCritere()] = std::uint8_t{ColorationAucune};
+    parametres[indiceElagage()] = std::uint8_t{1};
+}
+
+std::vector<OptionDocument> ArbreAscendant::options() const {
+    using G = OptionDocument::Genre;
+    auto option = [](const char* libelle, std::size_t parametre, G genre) {
+        OptionDocument o;
+        o.libelle = libelle;
+        o.parametre = parametre;
+        o.genre = genre;
+        return o;
+    };
+    OptionDocument fond = option("Fond de page", indiceChronologie(), G::Choix);
+    fond.longueurMax = ChronologieListe::kLongueurMaximaleNom;
+    const ChronologieListe chronologies = ChronologieListe::livree();
+    for (const auto& e : chronologies.entrees()) fond.choix.push_back(versUtf8(e.nom));
+    OptionDocument style = option("Style", indiceStyle(), G::Choix);
+    style.choix = {"classique", "par couple d'ascendants"};
+    OptionDocument critere = option("Critère de coloration", indiceCritere(), G::Choix);
+    critere.choix.push_back("(aucun)");
+    critere.valeurs.push_back(ColorationAucune);
+    auto sorte = familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
+    for (std::uint8_t code : criteresProposes(sorte)) {
+        critere.choix.push_back(versUtf8(libelleCritereColoration(code)));
+        critere.valeurs.push_back(code);
+    }
+    OptionDocument elagage = option("Suppression des branches non colorées", indiceElagage(), G::OuiNon);
+    OptionDocument limite = option("Couper toutes les branches au-delà de", indiceLimite(), G::Nombre);
+    limite.maximum = 99;
+    return {fond, style, critere, elagage, limite};
+}
+
+bool ArbreAscendant::verifierParametres(const ContexteDocument& contexte) {
+    if (racine() == 0) return false;
+    return !familial() || verifierCouple(contexte);
+}
+
+// Le conjoint désigne la famille : la première de la racine avec ce conjoint.
+bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
+    const BaseGenealogique& base = *contexte.base;
+    const auto r = static_cast<std::uint32_t>(racine());
+    const Individu ind = base.LireIndividu(r);
+    if (ind.premiereFamille == 0) {
+        contexte.signaler("La racine de l'arbre n'a aucun conjoint connu");
+        return false;
+    }
+    const auto* conjoint = std::get_if<std::int32_t>(&parametres[indiceConjoint()]);
+    if (!conjoint || *conjoint <= 0) {
+        SelectionPersonne noms(contexte);
+        contexte.signaler(noms.nomDe(r) + " " + noms.prenomsDe(r) + " n'a aucun conjoint connu");
+        return false;
+    }
+    std::uint32_t famille = 0;
+    for (const ConjointPossible& c : conjointsPossibles(base, r))
+        if (c.conjoint == static_cast<std::uint32_t>(*conjoint)) {
+            famille = c.famille;
+            break;
+        }
+    if (famille == 0) {
+        contexte.signaler("La famille n'existe plus dans le fichier Gedcom");
+        return false;
+    }
+    const auto c = static_cast<std::uint32_t>(*conjoint);
+    const bool racineEstLeMari = ind.sexe == 'M' || base.LireIndividu(c).sexe != 'M';
+    mari_ = racineEstLeMari ? r : c;
+    femme_ = racineEstLeMari ? c : r;
+    mariageCouple_ = base.LireFamille(famille).mariage;
+    return true;
+}
+
+void ArbreAscendant::preparer(const ContexteDocument& contexte) {
+    preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
+    remplirReglagesDessin(preferences_, dessin_);
+    style_.theme = themeDuDocument(preferences_);
+    style_.couleurParSexe = preferences_.couleurParSexe;
+    style_.couleurHommes = dessin_.couleurHommes;
+    style_.couleurFemmes = dessin_.couleurFemmes;
+    parCouple_ = octet(indiceStyle()) == 1;
+    suivreFormatDesParametres();
+    preparerChronologie(contexte);
+    // Un critère que la liste de ce type n'offre pas (favori retouché) ne colore rien.
+    const std::uint8_t critere = octet(indiceCritere());
+    const auto sorte = familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
+    if (critere != ColorationAucune && rangCritere(sorte, critere) >= 0)
+        coloration_.emplace(Coloration::fabriquer(critere, *contexte.base, static_cast<std::uint32_t>(racine())));
+    style_.chromatique = coloration_.has_value();
+    construire(contexte);
+}
+
+void ArbreAscendant::preparerChronologie(const ContexteDocument& contexte) {
+    nomChronologie_ = texte(indiceChronologie());
+    if (nomChronologie_ == ChronologieListe::kAucune) nomChronologie_.clear();
+    if (nomChronologie_.empty()) return;
+    TablesDerivees locales;
+    const TablesDerivees* tables = nullptr;
+    if (contexte.tablesDerivees) {
+        tables = &contexte.tablesDerivees();
+    } else {
+        locales = calculerTablesDerivees(*contexte.base, FichierOuvert::anneeHorloge());
+        tables = &locales;
+    }
+    anneesEstimees_ = tables->anneesNaissance;
+    auto connue = [&](std::uint32_t p) {
+        return p != 0 && p < anneesEstimees_.size() && anneesEstimees_[p] != EstimationNaissances::kAucuneAnnee;
+    };
+    const bool datee = familial() ? connue(mari_) || connue(femme_) : connue(static_cast<std::uint32_t>(racine()));
+    if (!datee) {
+        contexte.signaler("L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
+        nomChronologie_.clear();
+        anneesEstimees_.clear();
+        return;
+    }
+    chronologique_ = true;
+}
+
+void ArbreAscendant::construire(const ContexteDocument& contexte) {
+    const BaseGenealogique& base = *contexte.base;
+    ReglesConstruction r;
+    r.base = &base;
+    r.donnees = preferences_.donneesArbreAscendant;
+    r.parCouple = parCouple_;
+    r.critere = coloration_ ? octet(indiceCritere()) : std::uint8_t{ColorationAucune};
+    r.coupes = std::get_if<EnsemblePersonnes>(&parametres[indiceCoupes()]);
+    r.limiteGenerations = octet(indiceLimite());
+    r.doublesBranches = preferences_.doublesBranchesAscendantes;
+    r.anneesEstimees = chronologique_ ? &anneesEstimees_ : nullptr;
+    if (coloration_)
+        r.colorer = [this](const NoeudAscendant& n, std::uint8_t branche) {
+            CouleurRvb c = coloration_->colorer(n.personne, branche);
+            return CouleurBoite{c.rouge, c.vert, c.bleu};
+        };
+    ConstructionAscendante construction(r, arbre_);
+    if (familial()) construction.familial(mari_, femme_, mariageCouple_);
+    else construction.individuel(static_cast<std::uint32_t>(racine()));
+    if (coloration_ && octet(indiceElagage())) construction.elaguer();
+    anneeReference_ = construction.anneeReference();
+    decalageVertical_ = familial() && !parCouple_ ? 580 : 0;
+    arbre_.dessinees = EnsemblePersonnes();  // ne sert plus après la construction
+
+    ReglesTextes t;
+    t.donnees = r.donnees;
+    t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
+    t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
+    preparerTextes(arbre_, base, t);
+    // Des réglages abîmés ne doivent pas écraser les boîtes : l'espace reste dans ses bornes.
+    placerArbre(arbre_, {parCouple_, chronologique_, std::clamp<std::int32_t>(preferences_.espaceMinimal, 2, 99)});
+    installerChronologie(contexte);
+    hauteurArbre_ = arbre_.hauteur;
+    largeur = arbre_.largeur;
+    hauteur = arbre_.hauteur;
+    if (coloration_) {
+        largeur = std::max(largeur, coloration_->largeurLegende(metriqueReguliere()));
+        hauteur += coloration_->hauteurLegende();
+    }
+}
+
+void ArbreAscendant::installerChronologie(const ContexteDocument& contexte) {
+    if (!chronologique_) return;
+    const ChronologieListe liste = ChronologieListe::livree();
+    std::string message;
+    const std::size_t i = liste.trouver(nomChronologie_, message);
+    if (i == 0) {
+        if (!message.empty()) contexte.signaler(message);
+        return;
+    }
+    const int anneeCourante = FichierOuvert::anneeHorloge();
+    const int avantBas = anneeCourante - anneeReference_;
+    const int avantHaut = avantBas + (arbre_.hauteur - decalageVertical_ + 4) / Chronologie::kUnitesParAnnee;
+    chronologie_ = Chronologie::charger(liste.entrees()[i], avantBas, avantHaut, anneeCourante);
+    decalageChronologie_ = chronologie_->largeurLibelles(metriqueReguliere()) + 135;
+    if (arbre_.racine) decalerSousArbre(*arbre_.racine, decalageChronologie_);
+    arbre_.largeur += decalageChronologie_ + 90;
+}
+
+std::int16_t ArbreAscendant::etirement() const {
+    return static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionArbres, 10, 200));
+}
+
+void ArbreAscendant::ecrire() {
+    if (format == FormatSortie::Web) ecrireWeb();
+    else ecrirePdf();
+}
+
+void ArbreAscendant::ecrirePdf() {
+    SurfacePdf surface(dessin_);
+    surface.ouvrir(std::filesystem::path(chemin), "Arbre ascendant", etirement(), largeur, hauteur + 1);
+    if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
+    if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
+    if (chronologie_) dessinerChronologie(*chronologie_, surface, largeur, decalageVertical_);
+    if (dessin_.signature) dessinerSignature(surface);
+    for (int g = arbre_.nombreRangees() - 1; g >= 0; --g) dessinerRangee(surface, g);
+    surface.fermer();
+}
+
+void ArbreAscendant::dessinerRangee(SurfacePdf& surface, int rangee) const {
+    for (NoeudAscendant* n = arbre_.premier(rangee); n; n = n->suivant) {
+        if (n->tronque && arbre_.repetees.contient(n->personne)) dessinerChevrons(surface, *n);
+        else if (n->tronque) dessinerPointe(surface, *n);
+        else if (parCouple_) dessinerRaccordCouple(surface, *n, style_);
+        else dessinerBranches(surface, *n, style_);
+    }
+    const NoeudAscendant* couple = arbre_.racine;
+    if (rangee == 0 && couple && couple->invisible && couple->pere && couple->mere)
+        raccordMariage(surface, *couple->mere, couple->pere->droite(), couple->pere->y, couple->mere->x,
+                       couple->mere->y, kMariagePlein);
+    for (NoeudAscendant* n = arbre_.premier(rangee); n; n = n->suivant) {
+        dessinerBoite(surface, *n, style_);
+        if (!n->tronque && arbre_.repetees.contient(n->personne))
+            surface.ajouterCible(static_cast<std::int32_t>(n->personne), n->x, n->y);
+    }
+}
+
+// Dans la plus haute rangée qui laisse la place à gauche de sa première boîte.
+void ArbreAscendant::dessinerSignature(SurfacePdf& surface) const {
+    const std::int32_t c = decalageChronologie_;
+    for (int g = arbre_.nombreRangees() - 1; g >= 0; --g) {
+        const NoeudAscendant* premier = arbre_.premier(g);
+        if (premier && premier->x >= LargeurSignature() + kMargeSignature + c) {
+            surface.signature(c + 45, premier->y - kHauteurSignature);
+            return;
+        }
+    }
+}
+
+}  // namespace lignara

@@ -1,0 +1,79 @@
+#pragma once
+// GEDCOM d'essai des arbres, écrit à partir de liens « enfant, père, mère » : une personne par
+// numéro (I<n>, prénoms « P<n> », nom « N<n> »), une famille par couple. Les hommes sont les
+// pères, les femmes les mères ; les autres personnes sont des hommes.
+#include <map>
+#include <set>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+namespace lignara::essai {
+
+struct LienParents {
+    int enfant = 0, pere = 0, mere = 0;
+};
+
+struct DetailsPersonne {
+    std::string naissance;   // date GEDCOM, vide : aucune
+    std::string profession;  // vide : aucune
+};
+
+inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& liens,
+                                 const std::map<int, DetailsPersonne>& details = {}) {
+    std::map<std::pair<int, int>, std::vector<int>> couples;
+    std::set<int> femmes;
+    for (const LienParents& l : liens) {
+        couples[{l.pere, l.mere}].push_back(l.enfant);
+        if (l.mere) femmes.insert(l.mere);
+    }
+    std::map<int, std::vector<int>> familles;  // personne → numéros de familles
+    std::map<std::pair<int, int>, int> numeros;
+    int f = 0;
+    for (const auto& [couple, enfants] : couples) {
+        numeros[couple] = ++f;
+        if (couple.first) familles[couple.first].push_back(f);
+        if (couple.second) familles[couple.second].push_back(f);
+    }
+    std::map<int, int> familleEnfant;
+    for (const auto& [couple, enfants] : couples)
+        for (int e : enfants) familleEnfant[e] = numeros[couple];
+    std::string g = "0 HEAD\n1 CHAR ANSI\n";
+    for (int p = 1; p <= personnes; ++p) {
+        const std::string n = std::to_string(p);
+        g += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /N" + n + "/\n1 SEX " + (femmes.count(p) ? "F" : "M") + "\n";
+        auto d = details.find(p);
+        if (d != details.end() && !d->second.naissance.empty()) g += "1 BIRT\n2 DATE " + d->second.naissance + "\n";
+        if (d != details.end() && !d->second.profession.empty()) g += "1 OCCU " + d->second.profession + "\n";
+        for (int fam : familles[p]) g += "1 FAMS @F" + std::to_string(fam) + "@\n";
+        if (familleEnfant.count(p)) g += "1 FAMC @F" + std::to_string(familleEnfant[p]) + "@\n";
+    }
+    for (const auto& [couple, enfants] : couples) {
+        g += "0 @F" + std::to_string(numeros[couple]) + "@ FAM\n";
+        if (couple.first) g += "1 HUSB @I" + std::to_string(couple.first) + "@\n";
+        if (couple.second) g += "1 WIFE @I" + std::to_string(couple.second) + "@\n";
+        for (int e : enfants) g += "1 CHIL @I" + std::to_string(e) + "@\n";
+    }
+    return g + "0 TRLR\n";
+}
+
+// Ascendance complète sur n générations, numérotée comme un arbre de Sosa : le père de k est
+// 2k, sa mère 2k + 1.
+inline std::string gedcomSosa(int generations, const std::map<int, DetailsPersonne>& details = {}) {
+    const int personnes = (1 << generations) - 1;
+    std::vector<LienParents> liens;
+    for (int k = 1; 2 * k + 1 <= personnes; ++k) liens.push_back({k, 2 * k, 2 * k + 1});
+    return gedcomDeLiens(personnes, liens, details);
+}
+
+// Implexe : les grands-pères paternel (4) et maternel (6) sont frères, fils du couple 8 × 9.
+//          8 ─ 9
+//        4   5   6   7
+//          2       3
+//              1
+inline std::string gedcomImplexe() {
+    return gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}});
+}
+
+}  // namespace lignara::essai

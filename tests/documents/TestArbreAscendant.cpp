@@ -1,0 +1,351 @@
+#include "documents/arbres/ArbreAscendant.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <regex>
+#include <string>
+
+#include "BaseEssai.h"
+#include "commun/Texte.h"
+#include "GenealogieArbre.h"
+#include "documents/ExecutionDocument.h"
+#include "documents/ParametresLigneCommande.h"
+#include "documents/arbres/TraceBoites.h"
+#include "render/LecturePdf.h"
+#include "render/PoliceFamille.h"
+#include "LancementProgramme.h"
+#include "documents/arbres/ThemesArbre.h"
+#include "shell/Configuration.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::LecturePdf;
+
+class ArbreAscendantEssai : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ReglagesPolices polices;
+        chargerPolices(polices, {});
+    }
+    void TearDown() override { PoliceFamille::liberer(); }
+
+    // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
+    std::unique_ptr<ArbreAscendant> arbre(BaseEssai& b, int racine, int conjoint = 0) {
+        const Afficheur& type = *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
+        auto d = std::make_unique<ArbreAscendant>(type);
+        d->initialiserParametres(b.contexte);
+        d->parametres[0] = b.personne("P" + std::to_string(racine));
+        d->parametres[1] = std::string("N") + std::to_string(racine);
+        if (conjoint) d->parametres[2] = b.personne("P" + std::to_string(conjoint));
+        return d;
+    }
+    std::string ecrire(ArbreAscendant& d, const std::string& nom) {
+        d.preparer(*contexte_);
+        d.chemin = (dossier / nom).string();
+        d.ecrire();
+        return d.chemin;
+    }
+    DossierEssai dossier;
+    const ContexteDocument* contexte_ = nullptr;
+};
+
+TEST_F(ArbreAscendantEssai, parametresParDefautDesDeuxSignatures) {
+    BaseEssai b(essai::gedcomSosa(2));
+    for (std::uint8_t code : {ArbreAscendant::kCodeIndividuel, ArbreAscendant::kCodeFamilial}) {
+        ArbreAscendant d(*afficheurDeCode(code));
+        d.initialiserParametres(b.contexte);
+        ASSERT_TRUE(d.signature().accepte(d.parametres));
+        EXPECT_EQ(std::get<std::string>(d.parametres[d.indiceChronologie()]), "");
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.parametreFormat()]), 0);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceStyle()]), 0);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceCritere()]), 255);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceElagage()]), 1);
+        EXPECT_EQ(std::get<EnsemblePersonnes>(d.parametres[d.indiceCoupes()]).nombre(), 0u);
+        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceLimite()]), 0);
+    }
+}
+
+TEST_F(ArbreAscendantEssai, controlesDuFamilialEtLeursMessages) {
+    // 1 × 2 mariés ; 3 sans famille ; 4 marié sans conjoint connu.
+    BaseEssai b(essai::gedcomDeLiens(5, {{5, 1, 2}}));
+    auto seul = arbre(b, 3, 1);
+    EXPECT_FALSE(seul->verifierParametres(b.contexte));
+    ArbreAscendant familial(*afficheurDeCode(38));
+    familial.initialiserParametres(b.contexte);
+    familial.parametres[0] = b.personne("P1");
+    familial.parametres[2] = std::int32_t{0};
+    EXPECT_FALSE(familial.verifierParametres(b.contexte));
+    familial.parametres[2] = b.personne("P5");
+    EXPECT_FALSE(familial.verifierParametres(b.contexte));
+    familial.parametres[2] = b.personne("P2");
+    EXPECT_TRUE(familial.verifierParametres(b.contexte));
+    ASSERT_EQ(b.messages.size(), 3u);
+    EXPECT_EQ(b.messages[0], "La racine de l'arbre n'a aucun conjoint connu");
+    EXPECT_EQ(b.messages[1], "N1 P1 n'a aucun conjoint connu");
+    EXPECT_EQ(b.messages[2], "La famille n'existe plus dans le fichier Gedcom");
+}
+
+TEST_F(ArbreAscendantEssai, sansDateLArbreChronologiqueRedevientOrdinaire) {
+    BaseEssai b(essai::gedcomSosa(3));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->indiceChronologie()] = std::string("Siècles"_1252);
+    d->preparer(b.contexte);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
+    EXPECT_FALSE(d->chronologique());
+    EXPECT_EQ(d->varianteCompteur(), 0u);
+    EXPECT_EQ(d->arbre().premier(2)->y, 2 * 1408 + 945);
+}
+
+TEST_F(ArbreAscendantEssai, arbreChronologiqueEtChromatiqueCompteDansLaQuatriemeVariante) {
+    std::map<int, essai::DetailsPersonne> dates{{1, {"1900", ""}}, {2, {"1870", ""}}, {3, {"1875", ""}}};
+    BaseEssai b(essai::gedcomSosa(2, dates));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->indiceChronologie()] = std::string("(aucun)");
+    d->preparer(b.contexte);
+    EXPECT_FALSE(d->chronologique());
+    auto c = arbre(b, 1);
+    c->parametres[c->indiceChronologie()] = std::string("Une chronologie absente");
+    c->parametres[c->indiceCritere()] = std::uint8_t{10};
+    c->preparer(b.contexte);
+    EXPECT_TRUE(c->chronologique());
+    EXPECT_TRUE(c->chromatique());
+    EXPECT_EQ(c->varianteCompteur(), 3u);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "La chronologie \"Une chronologie absente\" n'existe pas");
+    EXPECT_EQ(c->arbre().racine->y, 15 * 64);
+}
+
+// Segments « x y m x y l » d'un contenu de page.
+std::vector<std::array<std::string, 4>> segments(const std::string& contenu) {
+    std::vector<std::array<std::string, 4>> v;
+    std::regex motif("(-?[0-9.]+) (-?[0-9.]+) m (-?[0-9.]+) (-?[0-9.]+) l");
+    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), motif); it != std::sregex_iterator(); ++it)
+        v.push_back({(*it)[1].str(), (*it)[2].str(), (*it)[3].str(), (*it)[4].str()});
+    return v;
+}
+
+TEST_F(ArbreAscendantEssai, unRaccordDeMariageSansTexteSeRejointAuMilieu) {
+    ReglagesDessin r;
+    r.signature = false;
+    SurfacePdf surface(r);
+    const auto chemin = dossier / "m.pdf";
+    surface.ouvrir(chemin, "m", 100, 4000, 3000);
+    NoeudAscendant sansTexte;
+    raccordMariage(surface, sansTexte, 1000, 2000, 2600, 2400, kMariagePlein);
+    surface.fermer();
+    LecturePdf pdf(chemin);
+    ASSERT_EQ(pdf.contenus().size(), 1u);
+    auto s = segments(pdf.contenus()[0]);
+    ASSERT_EQ(s.size(), 2u) << pdf.contenus()[0];
+    EXPECT_EQ(s[0][2], s[1][0]);
+    EXPECT_EQ(s[0][3], s[1][1]);
+    // Milieu : x = (1000 + 2600) ÷ 2 + 352, y = (2000 + 2400) ÷ 2 − 117 + 352, en points.
+    EXPECT_EQ(std::stod(s[0][2]), (1800 + 352) / 16.0);
+    EXPECT_EQ(std::stod(s[0][3]), (2200 - 117 + 352) / 16.0);
+}
+
+// Courbes « x0 y0 m x1 y1 x2 y2 x3 y3 c » d'un contenu de page, en points.
+std::vector<std::array<double, 8>> courbes(const std::string& contenu) {
+    std::vector<std::array<double, 8>> v;
+    std::string n = "(-?[0-9.]+) ";
+    std::regex motif(n + n + "m " + n + n + n + n + n + n + "c");
+    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), motif); it != std::sregex_iterator(); ++it) {
+        std::array<double, 8> c{};
+        for (std::size_t i = 0; i < 8; ++i) c[i] = std::stod((*it)[static_cast<int>(i) + 1].str());
+        v.push_back(c);
+    }
+    return v;
+}
+
+TEST_F(ArbreAscendantEssai, lesBranchesClassiquesSAmincissentVersLesParents) {
+    BaseEssai b(essai::gedcomSosa(2));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(*d, "branches.pdf"));
+    const NoeudAscendant& r = *d->arbre().racine;
+    const NoeudAscendant& f = *r.pere;
+    const NoeudAscendant& m = *r.mere;
+    auto pt = [](std::int32_t u) { return (u + 352) / 16.0; };
+    auto c = courbes(pdf.contenus().at(0));
+    ASSERT_EQ(c.size(), 4u) << pdf.contenus()[0];
+    // Racine de profondeur 2 : 90 de large ; parents de profondeur 1 : 45 ; fourche à y + 48 + 45 ÷ 6.
+    const std::int32_t centre = r.centre(), fourche = r.y + 48 + 7;
+    const std::array<double, 8> exterieurPere = {pt(centre - 45), pt(r.y), pt(centre - 80), pt(r.y + 350),
+                                                 pt(f.centre() - 22 + 35), pt(f.bas() - 350), pt(f.centre() - 22), pt(f.bas())};
+    const std::array<double, 8> interieurPere = {pt(centre), pt(fourche), pt(centre - 30), pt(fourche + 300),
+                                                 pt(f.centre() + 22 + 30), pt(f.bas() - 300), pt(f.centre() + 22), pt(f.bas())};
+    const std::array<double, 8> exterieurMere = {pt(centre + 45), pt(r.y), pt(centre + 80), pt(r.y + 350),
+                                                 pt(m.centre() + 22 - 35), pt(m.bas() - 350), pt(m.centre() + 22), pt(m.bas())};
+    EXPECT_EQ(c[0], exterieurPere);
+    EXPECT_EQ(c[1], interieurPere);
+    EXPECT_EQ(c[2], exterieurMere);
+}
+
+TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePlace) {
+    BaseEssai b(essai::gedcomSosa(5));
+    contexte_ = &b.contexte;
+    Configuration preferences;
+    preferences.signature = true;
+    b.contexte.preferences = &preferences;
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(*d, "signature.pdf"));
+    // Rangée 4 : sa première boîte est au bord gauche ; rangée 3 : la boîte de 8, centrée sur
+    // ses parents, laisse la place.
+    ASSERT_EQ(d->arbre().premier(4)->x, 0);
+    const NoeudAscendant& quatre = *d->arbre().premier(3);
+    ASSERT_GE(quatre.x, LargeurSignature() + 90);
+    auto pt = [](std::int32_t u) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
+        return std::string(t);
+    };
+    const std::string fond = pt(45) + " " + pt(quatre.y - 528 + 32) + " ";
+    EXPECT_NE(pdf.contenus().at(0).find(fond), std::string::npos) << fond << "\n" << pdf.contenus()[0];
+
+    preferences.signature = false;
+    auto sans = arbre(b, 1);
+    LecturePdf sansBande(ecrire(*sans, "sans-signature.pdf"));
+    EXPECT_EQ(sansBande.contenus().at(0).find(fond), std::string::npos);
+}
+
+TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
+    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(*d, "implexe.pdf"));
+    EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u) << pdf.octets.substr(0, 3000);
+    EXPECT_NE(pdf.octets.find("%PDF-1.7"), std::string::npos);
+    if (essai::outilPresent("qpdf")) {
+        int statut = 0;
+        std::string sortie = essai::executer("qpdf --check '" + d->chemin + "'", statut);
+        EXPECT_EQ(statut, 0) << sortie;
+    }
+}
+
+TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
+    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->parametreFormat()] = std::uint8_t{3};
+    d->format = FormatSortie::Web;
+    const std::string html = essai::lireFichier(ecrire(*d, "implexe.htm"));
+    const std::string huit = std::to_string(b.personne("P8"));
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\">&nbsp;</a>"), 1u) << html;
+    EXPECT_NE(html.find("href=\"#p" + huit + "\">&and;<br>&and;</a>"), std::string::npos) << html;
+    EXPECT_NE(html.find("line-height:50%"), std::string::npos);
+    EXPECT_NE(html.find("border-style:dashed;border-top-style:none;border-right-style:none;border-bottom-style:none;"),
+              std::string::npos);
+    // Une ancre par personne.
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name="), 11u);
+    const char* catalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
+    if (essai::outilPresent("onsgmls") && std::filesystem::exists(catalogue)) {
+        int statut = 0;
+        std::string sortie = essai::executer(std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") +
+                                                 catalogue + " '" + d->chemin + "'",
+                                             statut);
+        EXPECT_EQ(sortie, "");
+        EXPECT_EQ(statut, 0);
+    }
+}
+
+TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
+    BaseEssai b(essai::gedcomSosa(3));
+    contexte_ = &b.contexte;
+    auto d = arbre(b, 1);
+    d->parametres[d->indiceCritere()] = std::uint8_t{10};  // Branche (génération 2)
+    d->parametres[d->indiceElagage()] = std::uint8_t{0};
+    d->preparer(b.contexte);
+    ASSERT_TRUE(d->chromatique());
+    const ArbreDeBoites& a = d->arbre();
+    EXPECT_TRUE(a.racine->remplissage.blanche());
+    EXPECT_EQ(a.racine->pere->remplissage, (CouleurBoite{0xb9, 0xb9, 0xff}));
+    EXPECT_EQ(a.racine->pere->mere->remplissage, (CouleurBoite{0xb9, 0xb9, 0xff}));
+    EXPECT_EQ(a.racine->mere->remplissage, (CouleurBoite{0xff, 0x9d, 0x9d}));
+    EXPECT_EQ(a.racine->mere->pere->remplissage, (CouleurBoite{0xff, 0x9d, 0x9d}));
+    // « Branche (génération 1) » n'est offert qu'au familial : sur l'individuel, l'arbre reste
+    // ordinaire.
+    auto etranger = arbre(b, 1);
+    etranger->parametres[etranger->indiceCritere()] = std::uint8_t{9};
+    etranger->preparer(b.contexte);
+    EXPECT_FALSE(etranger->chromatique());
+}
+
+TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
+    BaseEssai b(essai::gedcomSosa(3));
+    contexte_ = &b.contexte;
+    Configuration preferences;
+    b.contexte.preferences = &preferences;
+    std::vector<std::string> contenus;
+    for (std::uint8_t theme = 0; theme < kNombreThemesArbre; ++theme) {
+        preferences.theme = theme;
+        auto d = arbre(b, 1);
+        LecturePdf pdf(ecrire(*d, "theme" + std::to_string(theme) + ".pdf"));
+        EXPECT_EQ(d->theme(), theme);
+        EXPECT_EQ(pdf.compter("/ShadingType"), theme == kThemeDegrade ? 1u : 0u) << int(theme);
+        ASSERT_FALSE(pdf.contenus().empty());
+        contenus.push_back(pdf.contenus()[0]);
+        if (essai::outilPresent("qpdf")) {
+            int statut = 0;
+            std::string sortie = essai::executer("qpdf --check '" + d->chemin + "'", statut);
+            EXPECT_EQ(statut, 0) << sortie;
+        }
+    }
+    for (std::size_t i = 0; i < contenus.size(); ++i)
+        for (std::size_t j = i + 1; j < contenus.size(); ++j) EXPECT_NE(contenus[i], contenus[j]) << i << " " << j;
+    // Un numéro venu d'une autre version prend le dégradé.
+    EXPECT_EQ(themeValide(14), kThemeDegrade);
+}
+
+TEST(TraceBoites, leBasDuThemeCadresSimplesRemonteDesLignesFinalesAbsentes) {
+    NoeudAscendant n;
+    n.y = 5000;
+    n.lignes = {"naissance", "", "", ""};
+    StyleBoites simples;
+    simples.theme = kThemeCadresSimples;
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944 + 3 * 176);
+    n.lignes = {"", "", "", ""};
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944 + 704);
+    n.lignes = {"", "", "", "commentaire"};
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944);
+    StyleBoites degrade;
+    n.lignes = {};
+    EXPECT_EQ(basDeBoite(n, degrade), 5000 - 944);
+    simples.chromatique = true;
+    EXPECT_EQ(basDeBoite(n, simples), 5000 - 944);
+}
+
+TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
+    DossierEssai d;
+    const auto ged = d / "sosa.ged";
+    {
+        std::ofstream f(ged);
+        f << essai::gedcomSosa(4);
+    }
+    const std::string base = "document arbre-ascendant '" + ged.string() + "' --racine @I1@ ";
+    auto s = essai::lancerProgramme(base + "--option \"Style=par couple d'ascendants\" "
+                                           "--option \"Critère de coloration=Branche (génération 2)\" "
+                                           "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
+                                    (d / "a.pdf").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
+    s = essai::lancerProgramme(base + "--format web --sortie '" + (d / "a.htm").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(d / "a.htm").find("<title>Arbre ascendant</title>"), std::string::npos);
+    s = essai::lancerProgramme(base + "--option \"Critère de coloration=Branche (génération 1)\"");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Branche (génération 2)"), std::string::npos) << s.texte;
+    s = essai::lancerProgramme(base + "--format texte");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("pdf, web"), std::string::npos) << s.texte;
+}
+
+}  // namespace
+}  // namespace lignara

@@ -1,0 +1,112 @@
+// Placement des boîtes sur de vrais fichiers : aucune boîte n'en chevauche une autre, dans les
+// deux styles, ordinaire ou chronologique, et chaque boîte contient ses textes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "BaseEssai.h"
+#include "documents/arbres/ArbreAscendant.h"
+#include "documents/arbres/PlacementArbre.h"
+#include "render/MetriquePolice.h"
+#include "render/PoliceChargement.h"
+#include "render/PoliceFamille.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+
+std::string lire(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// Personne qui a le plus de générations d'ascendants (boucles de parenté ignorées).
+std::uint32_t plusProfonde(const BaseGenealogique& base) {
+    const std::uint32_t n = base.nombreIndividus();
+    std::vector<int> profondeur(n + 1, -1);
+    std::vector<Individu> ind(n + 1);
+    for (std::uint32_t p = 1; p <= n; ++p) ind[p] = base.LireIndividu(p);
+    std::function<int(std::uint32_t, int)> calculer = [&](std::uint32_t p, int garde) -> int {
+        if (p == 0 || garde > 400) return 0;
+        if (profondeur[p] >= 0) return profondeur[p];
+        int d = 1 + std::max(calculer(ind[p].pere, garde + 1), calculer(ind[p].mere, garde + 1));
+        return profondeur[p] = d;
+    };
+    std::uint32_t meilleure = 1;
+    for (std::uint32_t p = 1; p <= n; ++p)
+        if (calculer(p, 0) > calculer(meilleure, 0)) meilleure = p;
+    return meilleure;
+}
+
+void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) {
+    std::vector<NoeudAscendant*> boites = d.arbre().boites();
+    ASSERT_FALSE(boites.empty()) << cas;
+    std::size_t chevauchements = 0;
+    for (std::size_t i = 0; i < boites.size(); ++i) {
+        const NoeudAscendant& a = *boites[i];
+        ASSERT_GE(a.x, 0) << cas;
+        EXPECT_LE(a.droite(), d.largeur) << cas;
+        EXPECT_LE(a.y, d.hauteur) << cas;
+        EXPECT_GE(a.largeur, largeurTexte(metriqueReguliere(), a.ligneNom) + 90) << cas;
+        for (std::size_t j = i + 1; j < boites.size(); ++j) {
+            const NoeudAscendant& b = *boites[j];
+            const bool memesHauteurs = a.bas() < b.y && b.bas() < a.y;
+            const bool memesLargeurs = a.x < b.droite() && b.x < a.droite();
+            chevauchements += memesHauteurs && memesLargeurs;
+            if (memesHauteurs && memesLargeurs)
+                ADD_FAILURE() << cas << " : " << a.personne << " (" << a.x << "," << a.y << " l " << a.largeur << " g" << int(a.generation) << ") et " << b.personne << " (" << b.x << "," << b.y << " l " << b.largeur << " g" << int(b.generation) << ")";
+        }
+    }
+    EXPECT_EQ(chevauchements, 0u) << cas << " : " << boites.size() << " boîtes";
+}
+
+class PlacementReel : public ::testing::TestWithParam<const char*> {
+protected:
+    void SetUp() override {
+        ReglagesPolices polices;
+        chargerPolices(polices, {});
+    }
+    void TearDown() override { PoliceFamille::liberer(); }
+};
+
+TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
+    const std::string nom = GetParam();
+    const fs::path fichier = nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom
+                                                         : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
+    if (!fs::exists(fichier)) GTEST_SKIP() << "fichier absent : " << fichier;
+    BaseEssai b(lire(fichier));
+    const std::uint32_t racine = plusProfonde(b.base());
+    // Familial : les parents de la personne la plus profonde.
+    const Individu ind = b.base().LireIndividu(racine);
+    for (bool familial : {false, true})
+    for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}})
+        for (bool chronologique : {false, true}) {
+            if (familial && (ind.pere == 0 || ind.mere == 0)) continue;
+            ArbreAscendant d(*afficheurDeCode(familial ? 38 : 1));
+            d.initialiserParametres(b.contexte);
+            d.parametres[0] = static_cast<std::int32_t>(familial ? ind.pere : racine);
+            if (familial) {
+                d.parametres[d.indiceConjoint()] = static_cast<std::int32_t>(ind.mere);
+                ASSERT_TRUE(d.verifierParametres(b.contexte));
+            }
+            d.parametres[d.indiceStyle()] = style;
+            // Une chronologie absente : placement chronologique sans fond de page.
+            if (chronologique) d.parametres[d.indiceChronologie()] = std::string("Absente");
+            d.preparer(b.contexte);
+            verifierSansChevauchement(d, std::string(GetParam()) + (familial ? " familial" : "") +
+                                             (style ? " couple" : " classique") +
+                                             (chronologique ? " chronologique" : ""));
+        }
+}
+
+INSTANTIATE_TEST_SUITE_P(FichiersReels, PlacementReel,
+                         ::testing::Values("porges-mdf/royal92.ged", "data/exemples/famille-exemple.ged"));
+
+}  // namespace
+}  // namespace lignara
