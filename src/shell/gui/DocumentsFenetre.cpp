@@ -1,6 +1,11 @@
 #include "shell/gui/DocumentsFenetre.h"
 
+#include <QApplication>
+#include <QCursor>
+
 #include "documents/ExecutionDocument.h"
+#include "render/PoliceChargement.h"
+#include "shell/RaccordDessin.h"
 #include "documents/PersonneMoi.h"
 #include "shell/ChronologieListe.h"
 #include "shell/DemarrageDossierSortie.h"
@@ -31,6 +36,20 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
 
     ContexteDocument contexte = fichier.contexte(configuration.casseAutomatique);
     contexte.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
+    contexte.preferences = &configuration;
+    contexte.tablesDerivees = [&fichier]() -> const TablesDerivees& {
+        if (fichier.tablesDeriveesPretes()) return fichier.tablesDerivees();
+        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        struct RetourCurseur {
+            ~RetourCurseur() { QApplication::restoreOverrideCursor(); }
+        } retour;
+        return fichier.tablesDerivees();
+    };
+    // Les largeurs des textes mettent les documents en page : la police des préférences est
+    // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
+    ReglagesPolices polices;
+    remplirReglagesPolices(configuration, polices);
+    chargerPolices(polices, contexte.messages);
     EnvironnementSelection environnement{contexte, fichier.recentes(),
                                          [&] { return personneMoi(fichier.reglages().moi, contexte); },
                                          [&fenetre] { return fenetre.definirMoi(); }};
@@ -39,6 +58,9 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     ReglagesExecution reglages;
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.afficheurs = configuration.afficheurs;
+    reglages.polices = &polices;
+    reglages.policeAuHasard = configuration.policeAuHasard;
+    reglages.compteurs = &fenetre.compteurs();
     executer(*type, source, contexte, reglages);
     return true;
 }

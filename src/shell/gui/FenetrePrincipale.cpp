@@ -62,6 +62,10 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     setWindowTitle("Lignara");
     resize(650, 510);
     if (cheminDemarrage_.empty()) cheminDemarrage_ = configuration_.fichierParDefaut;
+    try {
+        compteurs_ = chargerCompteursUsage(dossierConfigurationAccessible());
+    } catch (const std::exception&) {
+    }
 
     auto* image = new QLabel(this);
     image->setObjectName("imageDemarrage");
@@ -78,7 +82,13 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     });
 }
 
-FenetrePrincipale::~FenetrePrincipale() = default;
+// Un échec d'écriture des compteurs ne doit pas empêcher de quitter : ils ne sont qu'indicatifs.
+FenetrePrincipale::~FenetrePrincipale() {
+    try {
+        enregistrerCompteursUsage(compteurs_, dossierConfigurationAccessible());
+    } catch (const std::exception&) {
+    }
+}
 
 void FenetrePrincipale::demarrer() {
     QTimer::singleShot(0, this, [this] { executer(kCommandeOuvrir); });

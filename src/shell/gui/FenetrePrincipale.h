@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 
+#include "shell/CompteursUsage.h"
 #include "shell/Configuration.h"
 #include "shell/gui/FichierOuvertFenetre.h"
 
@@ -37,6 +38,8 @@ public:
     QToolBar* barreOutils() const { return barreOutils_; }
     FichierOuvertFenetre& fichier() { return fichier_; }
     Configuration& configuration() { return configuration_; }
+    // Compteurs d'usage des documents : lus à l'ouverture de la fenêtre, écrits à sa fermeture.
+    CompteursUsage& compteurs() { return compteurs_; }
     QMenu* menuFavoris() const { return menuFavoris_; }
     // Options du fichier ouvertes pour définir « Moi » ; rend la personne « Moi » ensuite (−1 :
     // toujours aucune).
@@ -67,6 +70,7 @@ private:
     void commandeDocument(int commande);
 
     Configuration configuration_;
+    CompteursUsage compteurs_;
     std::string cheminDemarrage_;
     bool premiereOuverture_ = true;
     QString dernierDossier_;

@@ -38,6 +38,7 @@ public:
     // « Dernières personnes saisies » : vivent avec le fichier ouvert.
     PersonnesRecentes& recentes() { return recentes_; }
     const TablesDerivees& tablesDerivees() { return fichier_->attendreTablesDerivees(); }
+    bool tablesDeriveesPretes() const { return fichier_ && fichier_->tablesDeriveesPretes(); }
     void enregistrerReglages() const { fichier_->enregistrerReglages(); }
 
 signals:
