@@ -4,7 +4,9 @@
 // (boîte de message de la fenêtre, sortie d'erreur de la ligne de commande), les préférences
 // et l'accès aux tables dérivées. Les pointeurs restent à l'appelant et doivent vivre plus
 // longtemps que le document.
+#include <filesystem>
 #include <functional>
+#include <vector>
 
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
@@ -27,6 +29,9 @@ struct ContexteDocument {
     // Attend le thread de dérivation (curseur d'attente) et rend ses tables ; vide : le document
     // qui en a besoin les calcule lui-même.
     std::function<const TablesDerivees&()> tablesDerivees;
+    // Dossier de chaque fichier GEDCOM importé (indice du fichier) : les chemins relatifs des
+    // photos s'y rapportent. Vide : ils se lisent depuis le dossier courant.
+    std::vector<std::filesystem::path> dossiersGedcom;
 
     void signaler(const std::string& message1252) const {
         if (messages) messages(message1252);

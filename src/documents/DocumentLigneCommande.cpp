@@ -82,6 +82,7 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     contexte.casseAutomatique = configuration.casseAutomatique;
     contexte.messages = recepteurErreurStandard();
     contexte.preferences = &configuration;
+    for (const FichierImporte& f : g.fichier().fichiersSources()) contexte.dossiersGedcom.push_back(f.chemin.parent_path());
     contexte.tablesDerivees = [&g]() -> const TablesDerivees& { return g.fichier().attendreTablesDerivees(); };
 
     ReglagesExecution reglages;

@@ -18,7 +18,7 @@ public:
     std::int32_t largeur = 0;  // unités de dessin
     std::int32_t hauteur = 0;
     FormatSortie format = FormatSortie::Pdf;
-    std::string chemin;          // Windows-1252, au plus 259 octets
+    std::string chemin;          // chemin natif du système (octets tels que les rend std::filesystem)
     std::string nomPoliceGarde;  // police des préférences gardée pendant une police tirée au sort
 
     // Extension du fichier produit : « pdf », « txt », « rtf » ou « htm ».

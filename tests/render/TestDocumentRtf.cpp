@@ -207,7 +207,7 @@ TEST(DocumentRtf, ouvertAuCheminDuDocument) {
     ReglagesDessin r;
     Graphique g;
     g.format = FormatSortie::Rtf;
-    g.chemin = chemin1252(d / "LD_\xC3\x89MILE.rtf");
+    g.chemin = (d / "LD_\xC3\x89MILE.rtf").string();  // chemin natif, comme nommerFichier le donne
     DocumentRtf rtf(r);
     rtf.ouvrir(g, 0, 0, 0);
     rtf.fermer();

@@ -152,7 +152,7 @@ TEST(PageWeb, ouvertAuCheminEtALaTailleDuDocument) {
     g.largeur = 2000;
     g.hauteur = 1760;
     g.format = FormatSortie::Web;
-    g.chemin = chemin1252(d / "AA_\xC3\x89MILE.htm");
+    g.chemin = (d / "AA_\xC3\x89MILE.htm").string();  // chemin natif, comme nommerFichier le donne
     PageWeb page(r);
     page.ouvrirPositionnee(g, "t");
     page.fermer();

@@ -200,6 +200,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     t.donnees = r.donnees;
     t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
     t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
+    t.dossiersGedcom = contexte.dossiersGedcom;
     preparerTextes(arbre_, base, t);
     // Des réglages abîmés ne doivent pas écraser les boîtes : l'espace reste dans ses bornes.
     placerArbre(arbre_, {parCouple_, chronologique_, std::clamp<std::int32_t>(preferences_.espaceMinimal, 2, 99)});

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "commun/Texte.h"
+#include "documents/CheminPhoto.h"
 #include "gedcom/DateFormat.h"
 
 namespace lignara {
@@ -85,7 +86,10 @@ void mesurer(NoeudAscendant& n, const TextesLus& t, const BaseGenealogique& base
     if (n.photos && r.taillePhoto) {
         std::vector<std::string> chemins = base.LirePhotos(n.photos);
         std::optional<TaillePixels> taille;
-        if (!chemins.empty()) taille = r.taillePhoto(chemins[0]);
+        if (!chemins.empty()) {
+            chemins[0] = resoudreCheminPhoto(chemins[0], base.LireIndividu(n.personne).fichierGedcom, r.dossiersGedcom);
+            taille = r.taillePhoto(chemins[0]);
+        }
         if (taille && taille->largeur > 0 && taille->hauteur > 0) {
             n.photo = chemins[0];
             n.largeurPhoto = static_cast<std::int32_t>(std::int64_t{kHauteurPhoto} * taille->largeur * r.facteurPhoto /

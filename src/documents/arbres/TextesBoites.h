@@ -9,9 +9,11 @@
 //     (h : 10000 ÷ étirement en PDF, 119 en Web), à gauche du texte et 45 plus loin.
 // Le texte de mariage (boîte de l'épouse) tient en deux lignes : date, lieu.
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "database/BaseGenealogique.h"
 #include "documents/arbres/ArbreDeBoites.h"
@@ -26,6 +28,8 @@ struct ReglesTextes {
     const MetriquePolice* police = &metriqueReguliere();
     // Taille d'une photo ; vide : illisible, la photo est laissée de côté.
     std::function<std::optional<TaillePixels>(const std::string& chemin1252)> taillePhoto;
+    // Dossiers des fichiers GEDCOM, pour les chemins relatifs des photos (voir CheminPhoto.h).
+    std::vector<std::filesystem::path> dossiersGedcom;
 };
 
 inline constexpr std::int32_t kHauteurPhoto = 832;

@@ -91,7 +91,7 @@ void PageWeb::ouvrirPositionnee(const std::filesystem::path& chemin, std::string
 }
 
 void PageWeb::ouvrirPositionnee(const Graphique& document, std::string_view titre1252, std::string_view style) {
-    ouvrirPositionnee(cheminFichier(document.chemin), titre1252, document.largeur, document.hauteur, style);
+    ouvrirPositionnee(std::filesystem::path(document.chemin), titre1252, document.largeur, document.hauteur, style);
 }
 
 void PageWeb::ecrireTexte(std::string_view texte1252) { fichier_.flux() << echapperHtml(texte1252); }

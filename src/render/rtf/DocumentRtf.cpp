@@ -54,7 +54,7 @@ void DocumentRtf::ouvrir(const std::filesystem::path& chemin, std::uint8_t rouge
 }
 
 void DocumentRtf::ouvrir(const Graphique& document, std::uint8_t rouge, std::uint8_t vert, std::uint8_t bleu) {
-    ouvrir(cheminFichier(document.chemin), rouge, vert, bleu);
+    ouvrir(std::filesystem::path(document.chemin), rouge, vert, bleu);
 }
 
 void DocumentRtf::ecrireEnTete(std::uint8_t rouge, std::uint8_t vert, std::uint8_t bleu) {
