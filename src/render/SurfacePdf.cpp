@@ -391,7 +391,10 @@ void SurfacePdf::ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int
     }
 }
 
+// Sans aucune ligne, la bande ne serait qu'un rectangle vide sur chaque document : rien n'est
+// dessiné (c'est le cas des préférences d'origine).
 void SurfacePdf::signature(std::int32_t x, std::int32_t y) {
+    if (reglages_.polices.ligneSignature1.empty() && reglages_.polices.ligneSignature2.empty()) return;
     EtatTrace& etat = etatTrace();
     const EtatTrace garde = etat;
     etat.epaisseurTrait = 0.5f;

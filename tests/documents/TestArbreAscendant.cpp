@@ -194,6 +194,7 @@ TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePl
     contexte_ = &b.contexte;
     Configuration preferences;
     preferences.signature = true;
+    preferences.ligneSignature1 = "Famille Roy";  // sans ligne, la bande n'est pas dessinée
     b.contexte.preferences = &preferences;
     auto d = arbre(b, 1);
     LecturePdf pdf(ecrire(*d, "signature.pdf"));
@@ -214,6 +215,12 @@ TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePl
     auto sans = arbre(b, 1);
     LecturePdf sansBande(ecrire(*sans, "sans-signature.pdf"));
     EXPECT_EQ(sansBande.contenus().at(0).find(fond), std::string::npos);
+
+    preferences.signature = true;
+    preferences.ligneSignature1.clear();
+    auto vide = arbre(b, 1);
+    LecturePdf bandeVide(ecrire(*vide, "signature-vide.pdf"));
+    EXPECT_EQ(bandeVide.contenus().at(0).find(fond), std::string::npos);
 }
 
 TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
