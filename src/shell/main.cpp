@@ -38,6 +38,9 @@ int main(int argc, char** argv) {
     app.require_subcommand(0, 1);
     std::string fichierAOuvrir;
     app.add_option("fichier", fichierAOuvrir, "Fichier .ged ou .fged à ouvrir dans la fenêtre");
+    std::string capture;
+    app.add_option("--capture", capture,
+                   "Ouvre la fenêtre et le fichier, enregistre une image PNG de la fenêtre à ce chemin, puis quitte");
     cli::ajouterCommandeCategories(app);
     cli::ajouterCommandeLire(app);
     cli::ajouterCommandePreferences(app);
@@ -52,7 +55,7 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
 #ifdef LIGNARA_AVEC_FENETRE
-            return gui::lancerFenetre(argc, argv, cheminDeLaLigneDeCommande(fichierAOuvrir));
+            return gui::lancerFenetre(argc, argv, cheminDeLaLigneDeCommande(fichierAOuvrir), capture);
 #else
             std::printf("%s", app.help().c_str());
             return 0;

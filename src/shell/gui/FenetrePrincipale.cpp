@@ -91,7 +91,10 @@ FenetrePrincipale::~FenetrePrincipale() {
 }
 
 void FenetrePrincipale::demarrer() {
-    QTimer::singleShot(0, this, [this] { executer(kCommandeOuvrir); });
+    QTimer::singleShot(0, this, [this] {
+        executer(kCommandeOuvrir);
+        demarree_ = true;
+    });
 }
 
 QAction* FenetrePrincipale::action(int commande) const {

@@ -36,6 +36,8 @@ public:
     void executer(int commande);
     QAction* action(int commande) const;
     QToolBar* barreOutils() const { return barreOutils_; }
+    // Vrai quand l'ouverture du démarrage est finie (réussie ou non).
+    bool demarree() const { return demarree_; }
     FichierOuvertFenetre& fichier() { return fichier_; }
     Configuration& configuration() { return configuration_; }
     // Compteurs d'usage des documents : lus à l'ouverture de la fenêtre, écrits à sa fermeture.
@@ -79,6 +81,7 @@ private:
     QActionGroup* formats_ = nullptr;
     QMenu* menuFavoris_ = nullptr;
     QToolBar* barreOutils_ = nullptr;
+    bool demarree_ = false;
 };
 
 }  // namespace lignara::gui

@@ -4,6 +4,9 @@
 #include <cstdlib>
 
 #include <QApplication>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
 
 #include "commun/Dossiers.h"
 #include "commun/OperationImpossible.h"
@@ -26,9 +29,30 @@ bool affichageDisponible() {
 #endif
 }
 
+// Après l'ouverture du fichier : l'import laisse passer les événements (barre de progression),
+// on attend donc la fin du démarrage plutôt que son tour dans la file.
+void capturerPuisQuitter(FenetrePrincipale& fenetre, const std::string& capture) {
+    if (!fenetre.demarree()) {
+        QTimer::singleShot(50, &fenetre, [&fenetre, capture] { capturerPuisQuitter(fenetre, capture); });
+        return;
+    }
+    QTimer::singleShot(0, &fenetre, [&fenetre, capture] {
+        const bool ouvert = fenetre.fichier().estOuvert();
+        int actifs = 0;
+        for (QToolButton* b : fenetre.barreOutils()->findChildren<QToolButton*>())
+            if (b->objectName().startsWith("bouton") && b->isVisible() && b->isEnabled()) ++actifs;
+        const bool ecrite = fenetre.grab().save(QString::fromStdString(capture), "PNG");
+        std::printf("Fichier ouvert : %s\n", ouvert ? fenetre.fichier().chemin().filename().string().c_str() : "aucun");
+        std::printf("Barre d'outils : %d boutons actifs\n", actifs);
+        std::printf("Image : %s\n", ecrite ? capture.c_str() : "non écrite");
+        std::fflush(stdout);
+        QApplication::exit(ouvert && ecrite ? 0 : 1);
+    });
+}
+
 }  // namespace
 
-int lancerFenetre(int& argc, char** argv, const std::string& chemin) {
+int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::string& capture) {
     if (!affichageDisponible()) {
         std::fprintf(stderr, "Pas d'affichage : la fenêtre ne peut pas s'ouvrir.\n"
                              "« lignara --aide » donne les commandes qui travaillent sans fenêtre.\n");
@@ -46,6 +70,7 @@ int lancerFenetre(int& argc, char** argv, const std::string& chemin) {
     FenetrePrincipale fenetre(std::move(configuration), chemin);
     fenetre.show();
     fenetre.demarrer();
+    if (!capture.empty()) capturerPuisQuitter(fenetre, capture);
     return application.exec();
 }
 
