@@ -15,7 +15,11 @@ constexpr std::size_t kLongueurDateMax = 9;
 
 std::string dateCourte(const BaseGenealogique& base, std::uint32_t evenement) {
     if (evenement == 0) return {};
-    std::string t = FormaterDate(base.LireEvenement(evenement).date, FormatJourMois | FormatSymboles).texte;
+    const DateGed date = base.LireEvenement(evenement).date;
+    std::string t = FormaterDate(date, FormatJourMois | FormatSymboles).texte;
+    // Couper « 1780 à 1785 » donnerait « 1780 à 17 », une date fausse : au-delà de la place,
+    // la forme compacte sans jour ni mois (« 1780à1785 », « ~1850 ») tient presque toujours.
+    if (t.size() > kLongueurDateMax) t = FormaterDate(date, FormatCompact | FormatSymboles).texte;
     return t.substr(0, kLongueurDateMax);
 }
 

@@ -115,6 +115,13 @@ TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
               ligneHomonyme(b.contexte, 2, false, large).size() - 38);
 }
 
+// Une date trop longue pour ses 9 caractères n'est pas coupée au milieu d'une année.
+TEST(ListeHomonymes, uneDateTropLonguePrendSaFormeCompacte) {
+    BaseEssai b(gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
+    const std::string ligne = ligneHomonyme(b.contexte, 1, false, 1000000);
+    EXPECT_TRUE(ligne.starts_with("(1780\xE0" "1785-1850)")) << ligne;
+}
+
 TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
     BaseEssai b(gedcomAvec(individu(1, "Paul /VERT/") + "1 FAMS @F1@\n1 FAMS @F2@\n1 FAMS @F3@\n" +
                            individu(2, "Anne /ROSE/") + "1 FAMS @F1@\n" + individu(3, "Eve /LILAS/") +
