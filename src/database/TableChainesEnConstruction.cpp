@@ -48,9 +48,18 @@ bool TableChainesEnConstruction::egale(std::uint32_t ref, std::string_view chain
         return i + n <= tampon_.size() && tampon_.compare(i, chaine.size(), chaine) == 0 &&
                tampon_[i + chaine.size()] == '\n';
     }
+    // Les mêmes noms et lieux reviennent sans cesse : les dernières chaînes vérifiées sont
+    // gardées, ce qui évite de relire le fichier à chaque fois (quelques centaines de Ko au plus).
+    RelueRecente& recente = recentes_[ref % kRecentes];
+    if (recente.ref == ref) return recente.texte == chaine;
     relue_.resize(n);
     if (fichier_.lire(debut, relue_.data(), n) != n) return false;
-    return relue_.compare(0, chaine.size(), chaine) == 0 && relue_.back() == '\n';
+    const bool egales = relue_.compare(0, chaine.size(), chaine) == 0 && relue_.back() == '\n';
+    if (egales && chaine.size() <= kLongueurRecenteMax) {
+        recente.ref = ref;
+        recente.texte.assign(chaine);
+    }
+    return egales;
 }
 
 void TableChainesEnConstruction::viderTampon() {

@@ -5,6 +5,7 @@
 // Le texte va dans un fichier anonyme du dossier temporaire ; la mémoire ne garde que
 // l'empreinte et la réf. de chaque chaîne distincte. Deux chaînes de même empreinte sont
 // comparées octet par octet avant d'être confondues.
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -39,6 +40,13 @@ private:
     std::uint64_t ecrits_ = 0;    // octets déjà dans le fichier
     std::uint64_t taille_ = 0;
     std::string relue_;
+    struct RelueRecente {
+        std::uint32_t ref = 0;  // 0 : case vide
+        std::string texte;
+    };
+    static constexpr std::size_t kRecentes = 1024;
+    static constexpr std::size_t kLongueurRecenteMax = 256;
+    std::array<RelueRecente, kRecentes> recentes_;
 };
 
 }  // namespace lignara

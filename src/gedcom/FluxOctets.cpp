@@ -30,7 +30,7 @@ bool FluxOctets::remplir() {
     } while (n < 0 && errno == EINTR);
     fin_ = n > 0 ? static_cast<std::size_t>(n) : 0;
 #endif
-    prochaineLecture_ = kTaille;
+    prochaineLecture_ = std::min(prochaineLecture_ * 4, kTaille);
     return fin_ > 0;
 }
 

@@ -50,7 +50,8 @@ private:
     static constexpr std::size_t kTaille = 1 << 18;
     // Après un saut hors du tampon, une relecture ne lit d'abord qu'un enregistrement ou deux :
     // remplir 256 Ko à chacune des millions de relectures coûtait plus que la lecture entière.
-    static constexpr std::size_t kTailleApresSaut = 1 << 14;
+    // Les lectures suivantes grandissent par quatre jusqu'à la taille du tampon.
+    static constexpr std::size_t kTailleApresSaut = 1 << 12;
     std::FILE* fichier_;
     std::size_t prochaineLecture_ = kTaille;
     std::unique_ptr<char[]> tampon_;

@@ -350,9 +350,19 @@ void PasseConstruction::sourceEvenement(char* v) {
     if (evenement_ && evenement_->source.vide()) evenement_->source = std::move(s);
 }
 
+// Les mêmes lieux reviennent sans cesse : la normalisation, sans état, est gardée pour les
+// derniers lieux vus (quelques milliers au plus : jamais tous les lieux du fichier).
 void PasseConstruction::lieuEvenement(char* v) {
-    if (evenement_ && evenement_->lieu.empty())
-        evenement_->lieu = std::string(lieux_.normaliser(v).texte());
+    if (!evenement_ || !evenement_->lieu.empty()) return;
+    auto& cache = lieuxNormalises_[(drapeaux() & drapeaux::kSigleLieu) != 0];
+    auto it = cache.find(std::string_view(v));
+    if (it != cache.end()) {
+        evenement_->lieu = it->second;
+        return;
+    }
+    if (cache.size() >= kLieuxGardes) cache.clear();
+    evenement_->lieu = std::string(lieux_.normaliser(v).texte());
+    cache.emplace(v, evenement_->lieu);
 }
 
 void PasseConstruction::suiteLieu(char* v) {

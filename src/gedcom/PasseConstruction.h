@@ -5,7 +5,10 @@
 // sont signalées ici. Relit aussi, à la demande, le texte d'une source et les lignes d'une
 // note : la mémoire ne garde aucun de ces textes pour tout le fichier.
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "database/DateGed.h"
@@ -117,6 +120,13 @@ private:
     ModeCommentaire mode_;
     std::unique_ptr<LecteurGedcom> lecteur_;
     LieuNormaliseur lieux_;
+    struct HachageTexte {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view t) const noexcept { return std::hash<std::string_view>{}(t); }
+    };
+    static constexpr std::size_t kLieuxGardes = 4096;
+    // Lieux déjà normalisés, sans et avec les sigles de trois lettres.
+    std::unordered_map<std::string, std::string, HachageTexte, std::equal_to<>> lieuxNormalises_[2];
     std::uint8_t fichier_ = 0;
     bool muet_ = false;
 
