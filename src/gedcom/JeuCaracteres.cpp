@@ -1,5 +1,6 @@
 #include "gedcom/JeuCaracteres.h"
 
+#include <cstdint>
 #include <cstring>
 
 #include "commun/Texte.h"
@@ -104,6 +105,11 @@ std::size_t convertirUtf8(char* t, std::size_t n) {
     for (std::size_t i = 0; i < n;) {
         auto o = static_cast<Octet>(t[i]);
         std::size_t reste = n - i;
+        if (k == i && o <= 0x80) {  // rien n'a encore raccourci le texte : pas de recopie
+            while (i < n && static_cast<Octet>(t[i]) <= 0x80) ++i;
+            k = i;
+            continue;
+        }
         if (o <= 0x80) {
             t[k++] = t[i++];
             continue;
@@ -162,8 +168,23 @@ const char* nomJeuCaracteres(JeuCaracteres jeu) {
 
 std::size_t convertirEnPlace(char* texte, std::size_t longueur, JeuCaracteres jeu) {
     // Le cas courant est un texte ASCII : un seul passage, qui ne change que les tabulations.
-    Octet hauts = 0;
-    for (std::size_t i = 0; i < longueur; ++i) {
+    // Chaque ligne des deux passes de l'import passe ici : huit octets à la fois, et une
+    // tabulation n'est remplacée que dans les blocs qui en ont une.
+    constexpr std::uint64_t kUns = 0x0101010101010101ull;
+    constexpr std::uint64_t kHauts = 0x8080808080808080ull;
+    std::uint64_t hautsBlocs = 0;
+    std::size_t i = 0;
+    for (; i + 8 <= longueur; i += 8) {
+        std::uint64_t bloc;
+        std::memcpy(&bloc, texte + i, 8);
+        hautsBlocs |= bloc;
+        const std::uint64_t x = bloc ^ (kUns * '\t');  // octet nul là où il y a une tabulation
+        if (((x - kUns) & ~x & kHauts) == 0) continue;
+        for (std::size_t j = i; j < i + 8; ++j)
+            if (texte[j] == '\t') texte[j] = ' ';
+    }
+    Octet hauts = (hautsBlocs & kHauts) ? 0x80 : 0;
+    for (; i < longueur; ++i) {
         char c = texte[i];
         texte[i] = c == '\t' ? ' ' : c;
         hauts |= static_cast<Octet>(c);

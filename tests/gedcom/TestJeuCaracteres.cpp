@@ -85,6 +85,14 @@ TEST(JeuCaracteres, tabulationDevientEspaceDansTousLesJeux) {
                               JeuCaracteres::Aucun})
         EXPECT_EQ(convertir("a\tb\t", jeu), "a b ");
     EXPECT_EQ(convertir("\xE9\t\x8E", JeuCaracteres::Aucun), "\xE9 \x8E");
+    // Textes longs : lus huit octets à la fois, tabulations au début, au milieu et à la fin
+    // des blocs et dans la queue, accent seulement dans un bloc ou seulement dans la queue.
+    EXPECT_EQ(convertir("\tabcdefghijklm\tnop\t\tqrstuvw\txyz\t", JeuCaracteres::Utf8),
+              " abcdefghijklm nop  qrstuvw xyz ");
+    EXPECT_EQ(convertir("Saint-\xC3\x89tienne\t(Loire)\tFrance", JeuCaracteres::Utf8),
+              "Saint-\xC9tienne (Loire) France");
+    EXPECT_EQ(convertir("Villefranche-sur-Sa\xC3\xB4ne", JeuCaracteres::Utf8), "Villefranche-sur-Sa\xF4ne");
+    EXPECT_EQ(convertir("1234567812345678\xC3", JeuCaracteres::Utf8), "1234567812345678");  // séquence tronquée
 }
 
 }  // namespace
