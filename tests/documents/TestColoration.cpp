@@ -265,6 +265,15 @@ TEST(Coloration, apparitionsComptéesDansLArbreDeLaRacine) {
     for (const char* p : {"Paul", "Julie", "Jean", "Marie", "Luc", "Rose"})
         EXPECT_EQ(c.colorer(personneDePrenoms(b, p)), kSansCouleur) << p;
     EXPECT_EQ(libelles(c), std::vector<std::string>{"2 fois"});
+
+    // Arbre familial de Jean et Marie : Pierre et Anne sont dans les deux ascendances.
+    auto seul = Coloration::fabriquer(ColorationApparitions, b, personneDePrenoms(b, "Jean"));
+    EXPECT_EQ(seul.colorer(personneDePrenoms(b, "Pierre")), kSansCouleur);
+    const std::uint32_t couple[] = {personneDePrenoms(b, "Jean"), personneDePrenoms(b, "Marie")};
+    auto familial = Coloration::fabriquer(ColorationApparitions, b, couple);
+    EXPECT_EQ(familial.colorer(personneDePrenoms(b, "Pierre")), rvb(0xb9b9ff));
+    EXPECT_EQ(familial.colorer(personneDePrenoms(b, "Rose")), kSansCouleur);
+    EXPECT_EQ(libelles(familial), std::vector<std::string>{"2 fois"});
 }
 
 // --- Catégories ---------------------------------------------------------------------------------

@@ -141,7 +141,11 @@ void ArbreAscendant::preparer(const ContexteDocument& contexte) {
     const std::uint8_t critere = octet(indiceCritere());
     const auto sorte = familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
     if (critere != ColorationAucune && rangCritere(sorte, critere) >= 0)
-        coloration_.emplace(Coloration::fabriquer(critere, *contexte.base, static_cast<std::uint32_t>(racine())));
+    {
+        std::vector<std::uint32_t> racines{static_cast<std::uint32_t>(racine())};
+        if (familial()) racines = {mari_, femme_};
+        coloration_.emplace(Coloration::fabriquer(critere, *contexte.base, racines));
+    }
     style_.chromatique = coloration_.has_value();
     construire(contexte);
 }

@@ -213,15 +213,32 @@ std::uint8_t critereDuRang(SorteArbreChromatique sorte, int rang) {
 // --- Fabrication ------------------------------------------------------------------------------
 
 Coloration Coloration::fabriquer(std::uint8_t critere, const BaseGenealogique& base, std::uint32_t racine) {
+    const std::uint32_t racines[] = {racine};
+    return fabriquer(critere, base, racines);
+}
+
+// Une personne présente dans les deux ascendances d'un couple (cousins mariés) y paraît autant
+// de fois en tout : les comptes de chaque racine s'additionnent.
+Coloration Coloration::fabriquer(std::uint8_t critere, const BaseGenealogique& base,
+                                 std::span<const std::uint32_t> racines) {
     if (critere == ColorationProfession)
         return Coloration(critere, base, Categories::charger(Categories::kProfessions));
     if (critere == ColorationSource) return Coloration(critere, base, Categories::charger(Categories::kSources));
     if (critere == ColorationApparitions) {
-        ParametresGrapheParente p;
-        p.options = GrapheApparitions;
-        p.racine = racine;
-        const auto resultat = construireGrapheParente(base, p);
-        return Coloration(base, resultat.apparitions);
+        std::unordered_map<std::uint32_t, std::uint64_t> total;
+        for (std::uint32_t racine : racines) {
+            ParametresGrapheParente p;
+            p.options = GrapheApparitions;
+            p.racine = racine;
+            for (const ApparitionAscendant& a : construireGrapheParente(base, p).apparitions) total[a.personne] += a.nombre;
+        }
+        std::vector<ApparitionAscendant> apparitions;
+        apparitions.reserve(total.size());
+        for (const auto& [personne, nombre] : total)
+            apparitions.push_back({personne, static_cast<std::uint32_t>(std::min<std::uint64_t>(nombre, 0xFFFFFFFFu))});
+        std::sort(apparitions.begin(), apparitions.end(),
+                  [](const ApparitionAscendant& a, const ApparitionAscendant& b) { return a.personne < b.personne; });
+        return Coloration(base, apparitions);
     }
     return Coloration(critere, base);
 }

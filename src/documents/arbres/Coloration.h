@@ -101,6 +101,10 @@ public:
     // de l'appelant, qui décode le favori et n'appelle pas la coloration pour 255.
     static Coloration fabriquer(std::uint8_t critere, const BaseGenealogique& base,
                                 std::uint32_t racine);
+    // Le même pour plusieurs racines (arbres familiaux : les deux membres du couple) ; les
+    // apparitions se comptent dans les ascendances de toutes les racines.
+    static Coloration fabriquer(std::uint8_t critere, const BaseGenealogique& base,
+                                std::span<const std::uint32_t> racines);
 
     // Briques de fabriquer(), pour qui a déjà ce qu'il faut ; un critère que la brique ne sait
     // pas colorer lève std::invalid_argument.
