@@ -72,8 +72,7 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
         ~LiberationPolices() { PoliceFamille::liberer(); }
     } liberation;
     ReglagesPolices polices;
-    remplirReglagesPolices(configuration, polices);
-    chargerPolices(polices, recepteurErreurStandard());
+    chargerPolicesDesPreferences(configuration, polices, recepteurErreurStandard());
 
     ContexteDocument contexte;
     contexte.base = &g.base();
@@ -82,7 +81,7 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     contexte.casseAutomatique = configuration.casseAutomatique;
     contexte.messages = recepteurErreurStandard();
     contexte.preferences = &configuration;
-    for (const FichierImporte& f : g.fichier().fichiersSources()) contexte.dossiersGedcom.push_back(f.chemin.parent_path());
+    contexte.dossiersGedcom = g.fichier().dossiersGedcom();
     contexte.tablesDerivees = [&g]() -> const TablesDerivees& { return g.fichier().attendreTablesDerivees(); };
 
     ReglagesExecution reglages;

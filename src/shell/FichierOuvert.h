@@ -88,6 +88,12 @@ public:
     const std::string& rapportImport() const { return rapport_; }
     std::size_t nombreErreursImport() const { return nombreErreurs_; }
     const std::vector<FichierImporte>& fichiersSources() const { return sources_; }
+    // Dossier de chaque fichier source, par indice : les chemins relatifs des photos s'y lisent.
+    std::vector<std::filesystem::path> dossiersGedcom() const {
+        std::vector<std::filesystem::path> dossiers;
+        for (const FichierImporte& f : sources_) dossiers.push_back(f.chemin.parent_path());
+        return dossiers;
+    }
 
     // Personne « Moi » retrouvée par son nom et sa date de naissance (−1 : aucune) et sa
     // première famille comme conjoint (0 : aucune).

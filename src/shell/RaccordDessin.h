@@ -9,6 +9,7 @@
 // besoin que des noms des champs.
 #include <cstdint>
 
+#include "render/PoliceChargement.h"
 #include "shell/Configuration.h"
 
 namespace lignara {
@@ -35,6 +36,14 @@ void remplirReglagesDessin(const Configuration& configuration, Dessin& dessin) {
     dessin.signature = configuration.signature;
     dessin.couleurFondSignature = configuration.couleurFondSignature.enBgr();
     remplirReglagesPolices(configuration, dessin.polices);
+}
+
+// Police des préférences chargée avant un document : les largeurs des textes le mettent en
+// page. Même chemin pour la fenêtre et pour la ligne de commande.
+inline void chargerPolicesDesPreferences(const Configuration& configuration, ReglagesPolices& polices,
+                                         const RecepteurMessages& recepteur) {
+    remplirReglagesPolices(configuration, polices);
+    chargerPolices(polices, recepteur);
 }
 
 }  // namespace lignara

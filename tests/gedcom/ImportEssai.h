@@ -43,6 +43,18 @@ inline std::string lieu(const BaseGenealogique& b, std::uint32_t evenement) {
     return t.size() >= 3 ? t.substr(3) : t;
 }
 
+// En-tête GEDCOM des textes d'essai.
+inline const std::string kEnTete = "0 HEAD\n1 SOUR Essai\n1 CHAR UTF-8\n";
+
+// Enfants de la fiche Famille, dans l'ordre de leur anneau de fratrie (100 au plus).
+inline std::vector<std::uint32_t> enfants(const BaseGenealogique& b, std::uint32_t fiche) {
+    std::vector<std::uint32_t> v;
+    for (std::int32_t c = static_cast<std::int32_t>(b.LireFamille(fiche).premierEnfant); c > 0 && v.size() < 100;
+         c = b.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
+        v.push_back(static_cast<std::uint32_t>(c));
+    return v;
+}
+
 inline std::vector<std::string> defautsBase(const ResultatImport& r) {
     return VerificateurBase::verifier(r.base.chemin());
 }

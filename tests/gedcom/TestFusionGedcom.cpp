@@ -18,16 +18,6 @@ namespace fs = std::filesystem;
 using Lignes = std::vector<std::string>;
 
 const fs::path kFixtures = LIGNARA_DOSSIER_FIXTURES;
-const std::string kEnTete = "0 HEAD\n1 SOUR Essai\n1 CHAR UTF-8\n";
-
-std::vector<std::uint32_t> enfants(const BaseGenealogique& b, std::uint32_t fiche) {
-    std::vector<std::uint32_t> v;
-    for (std::int32_t c = static_cast<std::int32_t>(b.LireFamille(fiche).premierEnfant); c > 0 && v.size() < 100;
-         c = b.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
-        v.push_back(static_cast<std::uint32_t>(c));
-    return v;
-}
-
 // Dossier temporaire de fichiers d'essai, effacé à la fin du test.
 class DossierEssai {
 public:

@@ -13,16 +13,6 @@ namespace {
 using namespace essai;
 using Lignes = std::vector<std::string>;
 
-const std::string kEnTete = "0 HEAD\n1 SOUR Essai\n1 CHAR UTF-8\n";
-
-std::vector<std::uint32_t> enfants(const BaseGenealogique& b, std::uint32_t fiche) {
-    std::vector<std::uint32_t> v;
-    for (std::int32_t c = static_cast<std::int32_t>(b.LireFamille(fiche).premierEnfant); c > 0 && v.size() < 100;
-         c = b.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
-        v.push_back(static_cast<std::uint32_t>(c));
-    return v;
-}
-
 TEST(ImportGedcom, unFichierSansTrlrDonneUneLigneEtUneBaseComplete) {
     auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
                                      "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n");

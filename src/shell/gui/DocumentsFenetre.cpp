@@ -4,7 +4,6 @@
 #include <QCursor>
 
 #include "documents/ExecutionDocument.h"
-#include "render/PoliceChargement.h"
 #include "shell/RaccordDessin.h"
 #include "documents/PersonneMoi.h"
 #include "shell/ChronologieListe.h"
@@ -48,8 +47,7 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     // Les largeurs des textes mettent les documents en page : la police des préférences est
     // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
     ReglagesPolices polices;
-    remplirReglagesPolices(configuration, polices);
-    chargerPolices(polices, contexte.messages);
+    chargerPolicesDesPreferences(configuration, polices, contexte.messages);
     EnvironnementSelection environnement{contexte, fichier.recentes(),
                                          [&] { return personneMoi(fichier.reglages().moi, contexte); },
                                          [&fenetre] { return fenetre.definirMoi(); }};

@@ -21,7 +21,7 @@ ContexteDocument FichierOuvertFenetre::contexte(bool casseAutomatique) const {
     c.noms = &fichier_->indexNoms();
     c.phonetique = &fichier_->indexPhonetique();
     c.casseAutomatique = casseAutomatique;
-    for (const FichierImporte& f : fichier_->fichiersSources()) c.dossiersGedcom.push_back(f.chemin.parent_path());
+    c.dossiersGedcom = fichier_->dossiersGedcom();
     return c;
 }
 
