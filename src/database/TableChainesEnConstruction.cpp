@@ -22,10 +22,12 @@ TableChainesEnConstruction::TableChainesEnConstruction(const std::filesystem::pa
 
 std::uint32_t TableChainesEnConstruction::ajouter(std::string_view chaine) {
     if (chaine.empty()) return 0;
-    std::uint64_t empreinte = std::hash<std::string_view>{}(chaine);
-    auto [debut, fin] = refs_.equal_range(empreinte);
-    for (auto it = debut; it != fin; ++it)
-        if (egale(it->second, chaine)) return it->second;
+    const std::uint64_t h = std::hash<std::string_view>{}(chaine);
+    const auto empreinte = static_cast<std::uint32_t>(h ^ (h >> 32));
+    if ((nombre_ + 1) * 4 > cases_.size() * 3) agrandir();
+    std::size_t i = empreinte & masque_;
+    for (; cases_[i].ref != 0; i = (i + 1) & masque_)
+        if (cases_[i].empreinte == empreinte && egale(cases_[i].ref, chaine)) return cases_[i].ref;
 
     if (taille_ + chaine.size() + 1 > kTailleMaximale)
         throw OperationImpossible("Erreur d'écriture dans le fichier"_1252);
@@ -33,9 +35,23 @@ std::uint32_t TableChainesEnConstruction::ajouter(std::string_view chaine) {
     tampon_.append(chaine);
     tampon_.push_back('\n');
     taille_ += chaine.size() + 1;
-    refs_.emplace(empreinte, ref);
+    cases_[i] = Case{ref, empreinte};
+    ++nombre_;
     if (tampon_.size() >= kTailleTampon) viderTampon();
     return ref;
+}
+
+void TableChainesEnConstruction::agrandir() {
+    std::vector<Case> anciennes = std::move(cases_);
+    const std::size_t nombre = anciennes.empty() ? 1024 : anciennes.size() * 2;
+    cases_.assign(nombre, Case{});
+    masque_ = nombre - 1;
+    for (const Case& c : anciennes) {
+        if (c.ref == 0) continue;
+        std::size_t i = c.empreinte & masque_;
+        while (cases_[i].ref != 0) i = (i + 1) & masque_;
+        cases_[i] = c;
+    }
 }
 
 // Une chaîne est soit entière dans le fichier, soit entière dans le tampon : le tampon n'est

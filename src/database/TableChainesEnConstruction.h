@@ -3,14 +3,15 @@
 // rangée qu'une fois, dans l'ordre de première utilisation, suivie d'un saut de ligne ; sa
 // réf. est son décalage dans la table plus 1 ; la chaîne vide a la réf. 0 et n'est pas rangée.
 // Le texte va dans un fichier anonyme du dossier temporaire ; la mémoire ne garde que
-// l'empreinte et la réf. de chaque chaîne distincte. Deux chaînes de même empreinte sont
+// l'empreinte et la réf. de chaque chaîne distincte (8 octets, adressage ouvert : une table à
+// nœuds allouait et dispersait une entrée par chaîne). Deux chaînes de même empreinte sont
 // comparées octet par octet avant d'être confondues.
 #include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <vector>
 
 #include "database/FichierBinaire.h"
 
@@ -25,7 +26,7 @@ public:
     std::uint32_t ajouter(std::string_view chaine);
 
     std::uint64_t taille() const { return taille_; }
-    std::uint32_t nombreChaines() const { return static_cast<std::uint32_t>(refs_.size()); }
+    std::uint32_t nombreChaines() const { return static_cast<std::uint32_t>(nombre_); }
 
     // Recopie la table entière dans destination à partir de decalage.
     void recopier(FichierBinaire& destination, std::uint64_t decalage);
@@ -33,9 +34,17 @@ public:
 private:
     bool egale(std::uint32_t ref, std::string_view chaine);
     void viderTampon();
+    void agrandir();
+
+    struct Case {
+        std::uint32_t ref = 0;  // 0 : case vide
+        std::uint32_t empreinte = 0;
+    };
 
     FichierBinaire fichier_;
-    std::unordered_multimap<std::uint64_t, std::uint32_t> refs_;
+    std::vector<Case> cases_;
+    std::size_t masque_ = 0;
+    std::size_t nombre_ = 0;
     std::string tampon_;          // fin de la table, pas encore écrite
     std::uint64_t ecrits_ = 0;    // octets déjà dans le fichier
     std::uint64_t taille_ = 0;

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <memory>
+#include <thread>
 
+#include "commun/Precharger.h"
 #include "commun/Texte.h"
 
 namespace lignara {
@@ -82,8 +85,24 @@ DimensionsBase ConstructionBase::numeroter() {
 // Le conjoint reste dans la famille s'il est gardé et la nomme parmi ses FAMS.
 bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint,
                                        std::uint32_t famille) const {
+    if (!restes_.empty() && conjoint != kAucun) {
+        if (conjoint == f.mari) return restes_[famille] & 1;
+        if (conjoint == f.femme) return restes_[famille] & 2;
+    }
     if (!f.gardee || conjoint == kAucun || reg_.personnes[conjoint].numero == 0) return false;
     return contient(reg_.personnes[conjoint].famillesConjoint, famille);
+}
+
+// Les conjoints restants de chaque famille, une fois pour toutes : la question revient à chaque
+// lien écrit, et y répondre relisait deux personnes dispersées dans les registres.
+void ConstructionBase::calculerRestes() {
+    std::vector<std::uint8_t> restes(reg_.familles.size(), 0);
+    for (std::uint32_t f = 0; f < reg_.familles.size(); ++f) {
+        const FamilleBalayee& fam = reg_.familles[f];
+        restes[f] = static_cast<std::uint8_t>((conjointRestant(fam, fam.mari, f) ? 1 : 0) |
+                                              (conjointRestant(fam, fam.femme, f) ? 2 : 0));
+    }
+    restes_ = std::move(restes);
 }
 
 // Parents d'une personne tels que la base les écrira (kAucun : aucun).
@@ -172,6 +191,10 @@ bool ConstructionBase::estTeteDeBranche(std::uint32_t personne) const {
     return false;
 }
 
+void ConstructionBase::rejouer(const LignesDifferees& lignes) {
+    for (const auto& [fichier, ligne] : lignes) erreurs_.signaler(fichier, ligne);
+}
+
 void ConstructionBase::avancer(std::uint64_t unites) {
     fait_ += unites;
     if (progression_) progression_(std::min(fait_, total_), total_);
@@ -182,18 +205,74 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
     total_ = w + w / 10;
     fait_ = 0;
     avancer(w / 10);
+    std::vector<std::uint32_t> familles;
+    for (std::uint32_t f : famillesParCle_)
+        if (reg_.familles[f].gardee) familles.push_back(f);
+    // Les relectures commencent tout de suite, pendant les calculs qui précèdent l'écriture (ils
+    // ne touchent pas ce que les relectures lisent). Deux fils de relecture au moins :
+    // l'écriture attend les relectures plus souvent que l'inverse, même sur deux cœurs.
+    const std::size_t fils = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 2, 4);
+    auto relecture = std::make_unique<RelectureAnticipee>(
+        passe_, passe_.fichiers(), reg_, std::vector<std::uint32_t>(personnesParNumero_.begin() + 1, personnesParNumero_.end()),
+        familles, fils);
+    relecture_ = relecture.get();
     EcrivainBase ecrivain(dimensions_, dossierTemporaire);
     ecrivain_ = &ecrivain;
+    calculerRestes();
     couperBouclesDeParente();
     calculerAnneaux();
     suivanteFiche_.assign(std::size_t{dimensions_.familles} + 1, 0);
-    for (std::uint32_t n = 1; n < personnesParNumero_.size(); ++n) ecrirePersonne(personnesParNumero_[n]);
+    for (std::uint32_t n = 1; n < personnesParNumero_.size(); ++n) {
+        prechargerPersonne(n);
+        ecrirePersonne(personnesParNumero_[n]);
+    }
+    for (std::size_t k = 0; k < familles.size(); ++k) {
+        prechargerFamille(familles, k);
+        ecrireFamille(familles[k]);
+    }
+    relecture_ = nullptr;
+    relecture.reset();
     reg_.notes.clear();
-    for (std::uint32_t f : famillesParCle_)
-        if (reg_.familles[f].gardee) ecrireFamille(f);
     refsSources_.clear();
     ecrivain_ = nullptr;
     return ecrivain.terminer();
+}
+
+// Ce que l'écriture d'une personne lira dans les registres, demandé quelques personnes à
+// l'avance, en trois temps : la fiche, puis ses listes et sa famille d'origine, puis les
+// familles qu'elle a fondées et ses parents.
+void ConstructionBase::prechargerPersonne(std::uint32_t n) {
+    constexpr std::uint32_t kLoin = 16, kMoyen = 8, kPres = 4;
+    const std::size_t taille = personnesParNumero_.size();
+    if (n + kLoin < taille) {
+        const PersonneBalayee* p = &reg_.personnes[personnesParNumero_[n + kLoin]];
+        precharger(p);
+        precharger(reinterpret_cast<const char*>(p) + 64);
+    }
+    if (n + kMoyen < taille) {
+        const PersonneBalayee& p = reg_.personnes[personnesParNumero_[n + kMoyen]];
+        if (!p.famillesConjoint.empty()) precharger(p.famillesConjoint.data());
+        if (p.familleParents != kAucun) precharger(&reg_.familles[p.familleParents]);
+    }
+    if (n + kPres < taille) {
+        const PersonneBalayee& p = reg_.personnes[personnesParNumero_[n + kPres]];
+        for (std::uint32_t f : p.famillesConjoint) precharger(&reg_.familles[f]);
+        if (p.familleParents != kAucun) {
+            const FamilleBalayee& f = reg_.familles[p.familleParents];
+            if (f.mari != kAucun) precharger(&reg_.personnes[f.mari].numero);
+            if (f.femme != kAucun) precharger(&reg_.personnes[f.femme].numero);
+        }
+    }
+}
+
+void ConstructionBase::prechargerFamille(const std::vector<std::uint32_t>& familles, std::size_t k) {
+    constexpr std::size_t kLoin = 8, kPres = 4;
+    if (k + kLoin < familles.size()) precharger(&reg_.familles[familles[k + kLoin]]);
+    if (k + kPres < familles.size()) {
+        const FamilleBalayee& f = reg_.familles[familles[k + kPres]];
+        if (f.mari != kAucun) precharger(&reg_.personnes[f.mari].numero);
+        if (f.femme != kAucun) precharger(&reg_.personnes[f.femme].numero);
+    }
 }
 
 std::uint32_t ConstructionBase::refSource(const SourceLue& s) {
@@ -220,22 +299,23 @@ std::uint32_t ConstructionBase::ecrireEvenement(const EvenementLu& e) {
 
 void ConstructionBase::ecrirePersonne(std::uint32_t personne) {
     const PersonneBalayee& p = reg_.personnes[personne];
-    TamponIndividu& t = tampon_;
-    t = TamponIndividu{};
+    IndividuRelu& relu = relecture_->individuSuivant();
+    TamponIndividu& t = relu.tampon;
     if (!p.definie) {
         erreurs_.SignalerErreur(p.cle.indiceFichier(), "- L'individu @%s est référencé mais jamais défini"_1252,
                                 identifiant(p.cle).c_str());
+    } else if (estTeteDeBranche(personne)) {
+        ecrivain_->marquerTeteDeBranche(p.numero);
+    }
+    // La note n'est remise qu'une fois, à la première personne dans l'ordre des numéros ; si
+    // une personne d'avant l'a eue, la relecture se refait ici, avec les notes déjà remises.
+    auto note = t.noteRenvoyee.estVide() ? reg_.notes.end() : reg_.notes.find(t.noteRenvoyee);
+    if (note != reg_.notes.end() && note->second.remise) {
+        passe_.lireIndividuEtNote(p, t);
     } else {
-        if (estTeteDeBranche(personne)) ecrivain_->marquerTeteDeBranche(p.numero);
-        passe_.lireIndividu(p, t);
+        if (note != reg_.notes.end()) note->second.remise = true;
+        rejouer(relu.messages);
     }
-    std::vector<std::string> notes;
-    if (!t.noteRenvoyee.estVide()) {
-        NoteRelue n = passe_.lireNote(t.noteRenvoyee);
-        if (t.commentaire.empty()) t.commentaire = n.commentaire;
-        notes = std::move(n.lignes);
-    }
-    notes.insert(notes.end(), t.notes.begin(), t.notes.end());
 
     Individu ind;
     ind.nom = ecrivain_->ajouterTexte(TableNoms, t.nom);
@@ -248,7 +328,7 @@ void ConstructionBase::ecrirePersonne(std::uint32_t personne) {
     ind.commentaire = ecrivain_->ajouterTexte(TableCommentaires, t.commentaire);
     ind.sourceCommentaire = refSource(t.sourceCommentaire);
     ind.photos = ecrivain_->ajouterPhotos(t.photos);
-    ind.notes = ecrivain_->ajouterNotes(notes);
+    ind.notes = ecrivain_->ajouterNotes(t.notes);
     ind.sexe = t.sexe;
     ind.fichierGedcom = p.fichier;
     ind.decalageGedcom = static_cast<std::uint32_t>(std::min<std::uint64_t>(p.decalage, 0xFFFFFFFFu));
@@ -326,13 +406,12 @@ void ConstructionBase::controlerConjoint(std::uint32_t famille, bool mari) {
 
 void ConstructionBase::ecrireFamille(std::uint32_t famille) {
     const FamilleBalayee& f = reg_.familles[famille];
-    TamponFamille& t = tamponFamille_;
-    t = TamponFamille{};
+    FamilleRelue& relue = relecture_->familleSuivante();
+    const TamponFamille& t = relue.tampon;
     if (!f.definie)
         erreurs_.SignalerErreur(f.fichier, "- La famille @%s est utilisée mais jamais définie"_1252,
                                 identifiant(f.cle).c_str());
-    else
-        passe_.lireFamille(f, t);
+    rejouer(relue.messages);
     controlerConjoint(famille, true);
     controlerConjoint(famille, false);
     bool mariReste = conjointRestant(f, f.mari, famille);

@@ -20,6 +20,7 @@
 #include "database/EcrivainBase.h"
 #include "gedcom/PasseConstruction.h"
 #include "gedcom/RegistresBalayage.h"
+#include "gedcom/RelectureAnticipee.h"
 
 namespace lignara {
 
@@ -41,9 +42,12 @@ private:
     void couperBouclesDeParente();
     void parentsDe(std::uint32_t personne, std::uint32_t parents[2]) const;
     void calculerAnneaux();
+    void calculerRestes();
     bool conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint, std::uint32_t famille) const;
     bool aDesParents(std::uint32_t personne) const;
     bool estTeteDeBranche(std::uint32_t personne) const;
+    void prechargerPersonne(std::uint32_t n);
+    void prechargerFamille(const std::vector<std::uint32_t>& familles, std::size_t k);
     void ecrirePersonne(std::uint32_t personne);
     void lierParents(std::uint32_t personne, const TamponIndividu& t, Individu& ind);
     void chainerFamilles(std::uint32_t personne, const TamponIndividu& t, Individu& ind);
@@ -51,6 +55,7 @@ private:
     void controlerConjoint(std::uint32_t famille, bool mari);
     std::uint32_t ecrireEvenement(const EvenementLu& e);
     std::uint32_t refSource(const SourceLue& s);
+    void rejouer(const LignesDifferees& lignes);
     void avancer(std::uint64_t unites);
 
     RegistresBalayage& reg_;
@@ -64,12 +69,12 @@ private:
     std::vector<std::uint32_t> famillesParCle_;
     std::vector<std::int32_t> fratrie_;              // lien de fratrie par numéro (0 : hors anneau)
     std::vector<std::uint32_t> premierEnfant_;       // par indice de famille
-    std::vector<std::int32_t> suivanteFiche_;        // lien de chaîne par numéro de fiche
+    std::vector<std::int32_t> suivanteFiche_;
+    std::vector<std::uint8_t> restes_;               // par famille : 1 le mari reste, 2 la femme        // lien de chaîne par numéro de fiche
     TableCles<std::uint32_t> refsSources_;
     std::uint32_t prochainEvenement_ = 1;
     std::uint64_t fait_ = 0, total_ = 0;
-    TamponIndividu tampon_;
-    TamponFamille tamponFamille_;
+    RelectureAnticipee* relecture_ = nullptr;
 };
 
 }  // namespace lignara

@@ -125,6 +125,18 @@ FichierGedcomOuvert& FichierGedcomOuvert::operator=(FichierGedcomOuvert&& autre)
     return *this;
 }
 
+FichierGedcomOuvert FichierGedcomOuvert::jumeau() const {
+    FichierGedcomOuvert j;
+    j.chemin_ = chemin_;
+    std::FILE* f = ouvrirEnLecture(cheminLu());
+    if (!f) throw OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252()));
+    j.flux_ = std::make_unique<FluxOctets>(f);
+    j.jeu_ = jeu_;
+    j.drapeauxLogiciel = drapeauxLogiciel;
+    j.aDonneUneLigne = aDonneUneLigne;
+    return j;
+}
+
 std::string FichierGedcomOuvert::chemin1252() const { return en1252(chemin_); }
 
 fs::path FichierGedcomOuvert::cheminLu() const { return copie_ ? copie_->chemin : chemin_; }

@@ -26,6 +26,11 @@ public:
     FichierGedcomOuvert(FichierGedcomOuvert&&) noexcept;
     FichierGedcomOuvert& operator=(FichierGedcomOuvert&&) noexcept;
 
+    // Second accès au même fichier, pour une relecture dans un autre fil : son propre flux, le
+    // même jeu de caractères et les mêmes drapeaux. L'original doit vivre plus longtemps (il
+    // garde la copie UTF-8). Lève OperationImpossible si le fichier ne s'ouvre plus.
+    FichierGedcomOuvert jumeau() const;
+
     const std::filesystem::path& chemin() const { return chemin_; }
     std::string chemin1252() const;
     FluxOctets& flux() { return *flux_; }
@@ -45,6 +50,7 @@ public:
     bool aDonneUneLigne = false;
 
 private:
+    FichierGedcomOuvert() = default;
     struct CopieTemporaire;
     std::filesystem::path chemin_;
     std::unique_ptr<CopieTemporaire> copie_;  // détruite après le flux qui la lit

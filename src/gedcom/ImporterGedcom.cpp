@@ -6,7 +6,6 @@
 #include "gedcom/DescriptionFusion.h"
 #include "gedcom/FichierGedcomOuvert.h"
 #include "gedcom/FusionGedcom.h"
-#include "gedcom/LecteurGedcom.h"
 #include "gedcom/ListeErreursGedcom.h"
 #include "gedcom/PasseBalayage.h"
 #include "gedcom/PasseConstruction.h"
@@ -36,7 +35,6 @@ std::vector<std::string> nomsSansDossier(const std::vector<std::filesystem::path
 
 void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& registres,
              ListeErreursGedcom& erreurs, const OptionsImport& options) {
-    LecteurGedcom lecteur(erreurs);
     const std::uint64_t total = kUnitesParFichier * fichiers.size();
     // Réserve d'après la taille des fichiers (une personne prend rarement moins de 100 octets) :
     // agrandir les registres recopiait des millions d'entrées. Rien n'est touché d'avance.
@@ -52,8 +50,7 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
     registres.familles.reserve(estimation / 2);
     for (std::size_t i = 0; i < fichiers.size(); ++i) {
         fichiers[i].reinitialiser();
-        lecteur.commencerFichier(fichiers[i], i);
-        PasseBalayage passe(lecteur, registres, erreurs, options.modeCommentaire);
+        PasseBalayage passe(fichiers[i], i, registres, erreurs, options.modeCommentaire);
         passe.balayer();
         if (options.progression) options.progression(i + 1, total);
     }

@@ -1,18 +1,23 @@
 #pragma once
 // Index des clés d'enregistrement vers les indices d'un tableau dont chaque entrée porte sa clé
-// (membre `cle`). Adressage ouvert, sondage linéaire : une case fait 8 octets (empreinte de la
-// clé et indice + 1, 0 pour « vide »), sans nœud alloué par clé. Un arbre trié, puis une table
-// à nœuds, coûtaient à eux seuls le sixième de l'import d'un gros fichier.
+// (membre `cle`). Adressage ouvert, sondage linéaire, sans nœud alloué par clé. Une case fait
+// 16 octets : l'indice + 1 (0 pour « vide »), la longueur de la clé et ses 11 premiers octets.
+// Une clé de 11 octets au plus (« @I12345678@ ») se décide dans la case seule ; seule une clé
+// plus longue fait relire l'entrée du tableau. Chaque recherche dans un gros fichier coûtait un
+// défaut de cache de plus pour relire la clé de l'entrée, au milieu de millions d'entrées.
 //
-// Les clés ne sont jamais retirées. L'index ne garde pas les clés : il relit celle de l'entrée,
-// d'où le tableau passé à chaque appel (toujours le même).
+// Les clés ne sont jamais retirées. L'index relit les clés longues dans le tableau, d'où le
+// tableau passé à chaque appel (toujours le même).
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string_view>
 #include <utility>
 #include <vector>
 
+#include "commun/Precharger.h"
 #include "gedcom/CleEnregistrement.h"
 
 namespace lignara {
@@ -23,14 +28,22 @@ public:
 
     std::size_t taille() const { return taille_; }
 
+    static std::size_t hacher(const CleEnregistrement& cle) { return hacher(cle.octets()); }
+
+    // Demande au processeur la case d'une clé (de valeur de hachage h) avant d'en avoir besoin :
+    // dans un gros fichier, chaque recherche attend surtout la mémoire.
+    void prechercher(std::size_t h) const {
+        if (!cases_.empty()) precharger(&cases_[h & masque_]);
+    }
+
     template <typename Entree>
     std::uint32_t chercher(const CleEnregistrement& cle, const std::vector<Entree>& entrees) const {
         if (cases_.empty()) return kAbsente;
-        const std::uint32_t h = hacher(cle);
-        for (std::size_t i = h & masque_;; i = (i + 1) & masque_) {
+        const std::string_view o = cle.octets();
+        for (std::size_t i = hacher(o) & masque_;; i = (i + 1) & masque_) {
             const Case& c = cases_[i];
             if (c.indice == 0) return kAbsente;
-            if (c.empreinte == h && entrees[c.indice - 1].cle == cle) return c.indice - 1;
+            if (c.meme(o) && (o.size() <= kEnLigne || entrees[c.indice - 1].cle == cle)) return c.indice - 1;
         }
     }
 
@@ -39,39 +52,61 @@ public:
     template <typename Entree>
     std::pair<std::uint32_t, bool> inserer(const CleEnregistrement& cle, const std::vector<Entree>& entrees,
                                            std::uint32_t nouvelIndice) {
-        if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir();
-        const std::uint32_t h = hacher(cle);
+        return inserer(cle, hacher(cle), entrees, nouvelIndice);
+    }
+    // Même chose avec la valeur de hachage de la clé déjà calculée (hacher(cle)).
+    template <typename Entree>
+    std::pair<std::uint32_t, bool> inserer(const CleEnregistrement& cle, std::size_t h,
+                                           const std::vector<Entree>& entrees, std::uint32_t nouvelIndice) {
+        if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir(entrees);
+        const std::string_view o = cle.octets();
         std::size_t i = h & masque_;
         for (;; i = (i + 1) & masque_) {
             const Case& c = cases_[i];
             if (c.indice == 0) break;
-            if (c.empreinte == h && entrees[c.indice - 1].cle == cle) return {c.indice - 1, false};
+            if (c.meme(o) && (o.size() <= kEnLigne || entrees[c.indice - 1].cle == cle)) return {c.indice - 1, false};
         }
-        cases_[i] = Case{h, nouvelIndice + 1};
+        cases_[i] = Case::de(o, nouvelIndice);
         ++taille_;
         return {nouvelIndice, true};
     }
 
 private:
+    static constexpr std::size_t kEnLigne = 11;
+
     struct Case {
-        std::uint32_t empreinte = 0;
         std::uint32_t indice = 0;  // indice + 1 ; 0 : case vide
+        std::uint8_t longueur = 0;
+        std::uint8_t octets[kEnLigne] = {};
+
+        static Case de(std::string_view o, std::uint32_t indice) {
+            Case c;
+            c.indice = indice + 1;
+            c.longueur = static_cast<std::uint8_t>(o.size());
+            std::memcpy(c.octets, o.data(), std::min(o.size(), kEnLigne));
+            return c;
+        }
+        // Même longueur et mêmes premiers octets (toute la clé quand elle tient dans la case).
+        bool meme(std::string_view o) const {
+            return longueur == o.size() && std::memcmp(octets, o.data(), std::min(o.size(), kEnLigne)) == 0;
+        }
     };
+    static_assert(sizeof(Case) == 16);
 
-    static std::uint32_t hacher(const CleEnregistrement& cle) {
-        const std::size_t h = std::hash<std::string_view>{}(cle.octets());
-        return static_cast<std::uint32_t>(h ^ (h >> 32));
-    }
+    static std::size_t hacher(std::string_view o) { return std::hash<std::string_view>{}(o); }
 
-    // L'empreinte est la valeur de hachage entière : on replace sans relire les clés.
-    void agrandir() {
+    template <typename Entree>
+    void agrandir(const std::vector<Entree>& entrees) {
         std::vector<Case> anciennes = std::move(cases_);
         const std::size_t nombre = anciennes.empty() ? 1024 : anciennes.size() * 2;
         cases_.assign(nombre, Case{});
         masque_ = nombre - 1;
         for (const Case& c : anciennes) {
             if (c.indice == 0) continue;
-            std::size_t i = c.empreinte & masque_;
+            const std::string_view o =
+                c.longueur <= kEnLigne ? std::string_view(reinterpret_cast<const char*>(c.octets), c.longueur)
+                                       : entrees[c.indice - 1].cle.octets();
+            std::size_t i = hacher(o) & masque_;
             while (cases_[i].indice != 0) i = (i + 1) & masque_;
             cases_[i] = c;
         }

@@ -1,8 +1,5 @@
 #include "gedcom/ListeErreursGedcom.h"
 
-#include <cstdarg>
-#include <cstdio>
-
 namespace lignara {
 
 ListeErreursGedcom::ListeErreursGedcom(std::vector<std::string> nomsFichiers,
@@ -24,15 +21,6 @@ void ListeErreursGedcom::signaler(std::size_t indiceFichier, const std::string& 
     dernierFichier_ = indiceFichier;
     ecrire(ligne);
     ++nombre_;
-}
-
-void ListeErreursGedcom::SignalerErreur(std::size_t indiceFichier, const char* patron, ...) {
-    char ligne[512];
-    std::va_list args;
-    va_start(args, patron);
-    std::vsnprintf(ligne, sizeof ligne, patron, args);
-    va_end(args);
-    signaler(indiceFichier, ligne);
 }
 
 std::string ListeErreursGedcom::texte() const {

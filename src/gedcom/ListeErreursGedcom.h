@@ -22,10 +22,6 @@ public:
 
     void signaler(std::size_t indiceFichier, const std::string& ligne) override;
 
-    // Met en forme à la printf (patron 1252) et ajoute la ligne.
-    [[gnu::format(printf, 3, 4)]]
-    void SignalerErreur(std::size_t indiceFichier, const char* patron, ...);
-
     std::size_t nombre() const { return nombre_; }
     bool vide() const { return nombre_ == 0; }
     // Tout le fichier, tel que le dialogue le montre (lignes CR LF).

@@ -2,17 +2,105 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstring>
+#include <thread>
 
+#include "commun/FileLots.h"
 #include "commun/Texte.h"
 #include "gedcom/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
+#include "gedcom/LecteurGedcom.h"
 
 namespace lignara {
 
 namespace {
 
 using P = PasseBalayage;
-using Ligne = LigneEtat<P>;
+using Appel = PasseBalayage::Appel;
+
+// Appels enregistrés d'un lot, et leurs textes (chacun terminé par '\0' ; le premier est vide).
+struct LotAppels {
+    std::vector<Appel> appels;
+    std::string textes;
+};
+constexpr std::size_t kAppelsParLot = 1024;
+constexpr std::size_t kLotsEnAttente = 8;
+constexpr std::size_t kAvance = 16;  // appels d'avance pour demander les cases des clés
+
+// Le consommateur a renoncé : le fil de lecture s'arrête.
+struct LectureArretee {};
+
+// Client de la machine d'états dans le fil de lecture.
+class Enregistreur : public RecepteurRapport {
+public:
+    Enregistreur(FichierGedcomOuvert& fichier, FileLots<LotAppels>& file) : fichier_(fichier), file_(file) {
+        nouveauLot();
+    }
+    void lecteur(const LecteurGedcom* l) { lecteur_ = l; }
+
+    template <void (P::*G)(char*)>
+    void avecTexte(char* v) { ajouter(G, v); }
+    template <void (P::*G)(char*)>
+    void sansTexte(char*) { ajouter(G, nullptr); }
+    // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée.
+    template <void (P::*G)(char*), std::uint8_t T>
+    void debut(char*) {
+        Appel& a = ajouter(G, nullptr);
+        a.hachage = IndexCles::hacher(a.cle);
+        a.table = T;
+    }
+    // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché.
+    template <void (P::*G)(char*), std::uint8_t T>
+    void lien(char* v) {
+        Appel& a = ajouter(G, v);
+        a.hachage = IndexCles::hacher(CleEnregistrement::dePointeur(lecteur_->indiceFichier(), v));
+        a.table = T;
+    }
+
+    void logiciel(char* v) { fichier_.drapeauxLogiciel = DrapeauxLogiciel(v); }
+    void jeuCaracteres(char* v) { fichier_.choisirJeuCaracteres(v); }
+    void signaler(std::size_t, const std::string& ligne) override { ajouter(nullptr, ligne.c_str()); }
+
+    void finir() {
+        if (!lot_.appels.empty() && !file_.deposer(std::move(lot_))) throw LectureArretee{};
+    }
+
+private:
+    void nouveauLot() {
+        lot_ = file_.lotVide();
+        lot_.appels.clear();
+        lot_.appels.reserve(kAppelsParLot);
+        lot_.textes.assign(1, '\0');
+    }
+
+    Appel& ajouter(void (P::*g)(char*), const char* texte) {
+        if (lot_.appels.size() == kAppelsParLot) {
+            if (!file_.deposer(std::move(lot_))) throw LectureArretee{};
+            nouveauLot();
+        }
+        Appel& a = lot_.appels.emplace_back();
+        a.gestionnaire = g;
+        if (texte && *texte) {
+            a.texte = static_cast<std::uint32_t>(lot_.textes.size());
+            lot_.textes.append(texte, std::strlen(texte) + 1);
+        }
+        a.code = lecteur_->code();
+        a.ligne = lecteur_->numeroLigne();
+        a.apresNiveau0 = lecteur_->decalageApresNiveau0();
+        a.debutLigne = lecteur_->decalageLigne();
+        a.cle = lecteur_->cleCourante();
+        return a;
+    }
+
+    FichierGedcomOuvert& fichier_;
+    FileLots<LotAppels>& file_;
+    const LecteurGedcom* lecteur_ = nullptr;
+    LotAppels lot_;
+};
+
+using E = Enregistreur;
+using Ligne = LigneEtat<E>;
 constexpr auto kTout = CodeTag::Quelconque;
 constexpr auto kN = ActionLecture::LigneSuivante;
 constexpr auto kP = ActionLecture::MemeLigne;
@@ -28,85 +116,85 @@ constexpr Ligne kDebutL[] = {
     {kQuel, kTout, nullptr, kEnregistrements, kP},
 };
 constexpr Ligne kEnTeteL[] = {
-    {1, CodeTag::SOUR, &P::logiciel, kEnTete, kN},
-    {1, CodeTag::CHAR, &P::jeuCaracteres, kEnTete, kN},
+    {1, CodeTag::SOUR, &E::logiciel, kEnTete, kN},
+    {1, CodeTag::CHAR, &E::jeuCaracteres, kEnTete, kN},
     {0, kTout, nullptr, kEnregistrements, kP},
     {kQuel, kTout, nullptr, kEnTete, kN},
 };
 constexpr Ligne kEnregistrementsL[] = {
-    {0, CodeTag::SOUR, &P::debutSource, kSource, kN},
-    {0, CodeTag::NOTE, &P::debutNote, kNote, kN},
-    {0, CodeTag::OBJE, &P::debutMedia, kMedia, kN},
-    {0, CodeTag::INDI, &P::debutIndividu, kIndividu, kN},
-    {0, CodeTag::FAM, &P::debutFamille, kFamille, kN},
-    {0, CodeTag::TRLR, &P::finFichier, kEnregistrements, kF},
+    {0, CodeTag::SOUR, &E::sansTexte<&P::debutSource>, kSource, kN},
+    {0, CodeTag::NOTE, &E::avecTexte<&P::debutNote>, kNote, kN},
+    {0, CodeTag::OBJE, &E::sansTexte<&P::debutMedia>, kMedia, kN},
+    {0, CodeTag::INDI, &E::debut<&P::debutIndividu, 1>, kIndividu, kN},
+    {0, CodeTag::FAM, &E::debut<&P::debutFamille, 2>, kFamille, kN},
+    {0, CodeTag::TRLR, &E::sansTexte<&P::finFichier>, kEnregistrements, kF},
     {kQuel, kTout, nullptr, kEnregistrements, kN},
 };
 constexpr Ligne kSourceL[] = {
-    {1, CodeTag::TITL, &P::texteSource, kSource, kN},
-    {1, CodeTag::ABBR, &P::texteSource, kSource, kN},
-    {1, CodeTag::AUTH, &P::texteSource, kSource, kN},
-    {1, CodeTag::PUBL, &P::texteSource, kSource, kN},
-    {1, CodeTag::REPO, &P::texteSource, kSource, kN},
-    {2, CodeTag::FILE, &P::fichierSource, kSource, kN},
+    {1, CodeTag::TITL, &E::avecTexte<&P::texteSource>, kSource, kN},
+    {1, CodeTag::ABBR, &E::avecTexte<&P::texteSource>, kSource, kN},
+    {1, CodeTag::AUTH, &E::avecTexte<&P::texteSource>, kSource, kN},
+    {1, CodeTag::PUBL, &E::avecTexte<&P::texteSource>, kSource, kN},
+    {1, CodeTag::REPO, &E::avecTexte<&P::texteSource>, kSource, kN},
+    {2, CodeTag::FILE, &E::avecTexte<&P::fichierSource>, kSource, kN},
     {0, kTout, nullptr, kEnregistrements, kP},
     {kQuel, kTout, nullptr, kSource, kN},
 };
 constexpr Ligne kNoteL[] = {
-    {1, CodeTag::CONT, &P::ligneNote, kNote, kN},
-    {1, CodeTag::CONC, &P::ligneNote, kNote, kN},
+    {1, CodeTag::CONT, &E::sansTexte<&P::ligneNote>, kNote, kN},
+    {1, CodeTag::CONC, &E::sansTexte<&P::ligneNote>, kNote, kN},
     {0, kTout, nullptr, kEnregistrements, kP},
     {kQuel, kTout, nullptr, kNote, kN},
 };
 constexpr Ligne kMediaL[] = {
-    {1, CodeTag::FILE, &P::fichierMedia, kMedia, kN},
+    {1, CodeTag::FILE, &E::avecTexte<&P::fichierMedia>, kMedia, kN},
     {0, kTout, nullptr, kEnregistrements, kP},
     {kQuel, kTout, nullptr, kMedia, kN},
 };
 constexpr Ligne kIndividuL[] = {
-    {1, CodeTag::BIRT, &P::debutEvenement, kEvtIndividu, kN},
-    {1, CodeTag::DEAT, &P::debutEvenement, kEvtIndividu, kN},
-    {1, CodeTag::FAMC, &P::famc, kIndividu, kN},
+    {1, CodeTag::BIRT, &E::sansTexte<&P::debutEvenement>, kEvtIndividu, kN},
+    {1, CodeTag::DEAT, &E::sansTexte<&P::debutEvenement>, kEvtIndividu, kN},
+    {1, CodeTag::FAMC, &E::lien<&P::famc, 2>, kIndividu, kN},
     {1, CodeTag::ADOP, nullptr, kAdoption, kN},
-    {1, CodeTag::FAMS, &P::fams, kIndividu, kN},
-    {0, kTout, &P::finIndividu, kEnregistrements, kP},
+    {1, CodeTag::FAMS, &E::lien<&P::fams, 2>, kIndividu, kN},
+    {0, kTout, &E::sansTexte<&P::finIndividu>, kEnregistrements, kP},
     {kQuel, kTout, nullptr, kIndividu, kN},
 };
 constexpr Ligne kEvtIndividuL[] = {
-    {2, CodeTag::DATE, &P::dateEvenement, kEvtIndividu, kN},
-    {2, CodeTag::PLAC, &P::lieuEvenement, kEvtIndividu, kN},
-    {1, kTout, &P::finEvenementIndividu, kIndividu, kP},
-    {0, kTout, &P::finEvenementIndividu, kIndividu, kP},
+    {2, CodeTag::DATE, &E::avecTexte<&P::dateEvenement>, kEvtIndividu, kN},
+    {2, CodeTag::PLAC, &E::avecTexte<&P::lieuEvenement>, kEvtIndividu, kN},
+    {1, kTout, &E::sansTexte<&P::finEvenementIndividu>, kIndividu, kP},
+    {0, kTout, &E::sansTexte<&P::finEvenementIndividu>, kIndividu, kP},
     {kQuel, kTout, nullptr, kEvtIndividu, kN},
 };
 constexpr Ligne kAdoptionL[] = {
-    {2, CodeTag::FAMC, &P::famcAdoption, kAdoption, kN},
+    {2, CodeTag::FAMC, &E::lien<&P::famcAdoption, 2>, kAdoption, kN},
     {1, kTout, nullptr, kIndividu, kP},
     {0, kTout, nullptr, kIndividu, kP},
     {kQuel, kTout, nullptr, kAdoption, kN},
 };
 constexpr Ligne kFamilleL[] = {
-    {1, CodeTag::HUSB, &P::mari, kFamille, kN},
-    {1, CodeTag::WIFE, &P::femme, kFamille, kN},
-    {1, CodeTag::CHIL, &P::enfant, kFamille, kN},
-    {1, CodeTag::MARR, &P::debutMariage, kEvtFamille, kN},
-    {1, CodeTag::DIV, &P::debutMariage, kEvtFamille, kN},
-    {0, kTout, &P::finFamille, kEnregistrements, kP},
+    {1, CodeTag::HUSB, &E::lien<&P::mari, 1>, kFamille, kN},
+    {1, CodeTag::WIFE, &E::lien<&P::femme, 1>, kFamille, kN},
+    {1, CodeTag::CHIL, &E::lien<&P::enfant, 1>, kFamille, kN},
+    {1, CodeTag::MARR, &E::sansTexte<&P::debutMariage>, kEvtFamille, kN},
+    {1, CodeTag::DIV, &E::sansTexte<&P::debutMariage>, kEvtFamille, kN},
+    {0, kTout, &E::sansTexte<&P::finFamille>, kEnregistrements, kP},
     {kQuel, kTout, nullptr, kFamille, kN},
 };
 constexpr Ligne kEvtFamilleL[] = {
-    {2, CodeTag::DATE, &P::dateEvenement, kEvtFamille, kN},
-    {2, CodeTag::PLAC, &P::lieuEvenement, kEvtFamille, kN},
-    {1, kTout, &P::finEvenementFamille, kFamille, kP},
-    {0, kTout, &P::finEvenementFamille, kFamille, kP},
+    {2, CodeTag::DATE, &E::avecTexte<&P::dateEvenement>, kEvtFamille, kN},
+    {2, CodeTag::PLAC, &E::avecTexte<&P::lieuEvenement>, kEvtFamille, kN},
+    {1, kTout, &E::sansTexte<&P::finEvenementFamille>, kFamille, kP},
+    {0, kTout, &E::sansTexte<&P::finEvenementFamille>, kFamille, kP},
     {kQuel, kTout, nullptr, kEvtFamille, kN},
 };
 
-const std::array<EtatLecture<P>, kNombreEtats> kEtats = {
-    EtatLecture<P>(kDebutL),      EtatLecture<P>(kEnTeteL),   EtatLecture<P>(kEnregistrementsL),
-    EtatLecture<P>(kSourceL),     EtatLecture<P>(kNoteL),     EtatLecture<P>(kMediaL),
-    EtatLecture<P>(kIndividuL),   EtatLecture<P>(kEvtIndividuL), EtatLecture<P>(kAdoptionL),
-    EtatLecture<P>(kFamilleL),    EtatLecture<P>(kEvtFamilleL)};
+const std::array<EtatLecture<E>, kNombreEtats> kEtats = {
+    EtatLecture<E>(kDebutL),      EtatLecture<E>(kEnTeteL),   EtatLecture<E>(kEnregistrementsL),
+    EtatLecture<E>(kSourceL),     EtatLecture<E>(kNoteL),     EtatLecture<E>(kMediaL),
+    EtatLecture<E>(kIndividuL),   EtatLecture<E>(kEvtIndividuL), EtatLecture<E>(kAdoptionL),
+    EtatLecture<E>(kFamilleL),    EtatLecture<E>(kEvtFamilleL)};
 
 bool estBlanche(const char* v) {
     for (; *v; ++v)
@@ -132,37 +220,85 @@ std::int32_t cleTriDate(std::string_view texteDate) {
     return d.annee * 372 + mois * 31 + jour;
 }
 
-PasseBalayage::PasseBalayage(LecteurGedcom& lecteur, RegistresBalayage& registres,
-                             ListeErreursGedcom& erreurs, ModeCommentaire mode)
-    : lecteur_(lecteur), reg_(registres), erreurs_(erreurs), mode_(mode) {}
+PasseBalayage::PasseBalayage(FichierGedcomOuvert& fichier, std::size_t indiceFichier,
+                             RegistresBalayage& registres, ListeErreursGedcom& erreurs, ModeCommentaire mode)
+    : fichier_(fichier), indiceFichier_(indiceFichier), reg_(registres), erreurs_(erreurs), mode_(mode) {}
 
 void PasseBalayage::balayer() {
-    lecteur_.Analyser<P>(TableTags::balayage(), kEtats, kDebut, 0, true, *this);
+    FileLots<LotAppels> file(kLotsEnAttente);
+    std::thread lecture([this, &file] {
+        try {
+            Enregistreur enregistreur(fichier_, file);
+            LecteurGedcom lecteur(enregistreur);
+            enregistreur.lecteur(&lecteur);
+            lecteur.commencerFichier(fichier_, indiceFichier_);
+            lecteur.Analyser<E>(TableTags::balayage(), kEtats, kDebut, 0, true, enregistreur);
+            enregistreur.finir();
+            file.terminer();
+        } catch (const LectureArretee&) {
+            file.terminer();
+        } catch (...) {
+            file.terminer(std::current_exception());
+        }
+    });
+    try {
+        while (std::optional<LotAppels> lot = file.prendre()) {
+            const std::vector<Appel>& appels = lot->appels;
+            for (std::size_t k = 0; k < appels.size(); ++k) {
+                if (k + kAvance < appels.size()) prechercher(appels[k + kAvance]);
+                const Appel& a = appels[k];
+                appel_ = &a;
+                char* v = lot->textes.data() + a.texte;
+                if (a.gestionnaire)
+                    (this->*a.gestionnaire)(v);
+                else
+                    erreurs_.signaler(indiceFichier_, v);
+            }
+            appel_ = nullptr;
+            file.rendre(std::move(*lot));
+        }
+    } catch (...) {
+        appel_ = nullptr;
+        file.arreter();
+        lecture.join();
+        throw;
+    }
+    lecture.join();
 }
 
 CleEnregistrement PasseBalayage::pointeur(const char* v) const {
-    return CleEnregistrement::dePointeur(lecteur_.indiceFichier(), v);
+    return CleEnregistrement::dePointeur(indiceFichier_, v);
+}
+
+// Les cases des clés cherchées quelques appels plus loin sont demandées d'avance : sans cela,
+// la recherche des clés attendait la mémoire à chaque lien d'un gros fichier.
+void PasseBalayage::prechercher(const Appel& a) const {
+    if (a.table == 1) reg_.indexPersonnes.prechercher(a.hachage);
+    else if (a.table == 2) reg_.indexFamilles.prechercher(a.hachage);
+}
+
+// Comme le lecteur : le patron contient un %ld remplacé par le numéro de la ligne rejouée.
+void PasseBalayage::signalerLigne(const char* patron1252) {
+    char ligne[256];
+    std::snprintf(ligne, sizeof ligne, patron1252, appel_->ligne);
+    erreurs_.signaler(indiceFichier_, ligne);
 }
 
 bool PasseBalayage::referenceManquante(const char* v) {
     if (!pointeur(v).estVide()) return false;
-    lecteur_.signalerLigne("- Ligne %ld : référence Gedcom manquante"_1252);
+    signalerLigne("- Ligne %ld : référence Gedcom manquante"_1252);
     return true;
 }
 
-void PasseBalayage::logiciel(char* v) { lecteur_.fichier().drapeauxLogiciel = DrapeauxLogiciel(v); }
-
-void PasseBalayage::jeuCaracteres(char* v) { lecteur_.fichier().choisirJeuCaracteres(v); }
-
 void PasseBalayage::debutSource(char*) {
-    SourceBalayee& s = reg_.sources[lecteur_.cleCourante()];
-    s = SourceBalayee{lecteur_.decalageApresNiveau0(), lecteur_.numeroLigne(), indiceFichier(), {}};
+    SourceBalayee& s = reg_.sources[appel_->cle];
+    s = SourceBalayee{appel_->apresNiveau0, appel_->ligne, indiceFichier(), {}};
     source_ = &s;
     sourcePhoto_ = false;
 }
 
 void PasseBalayage::texteSource(char* v) {
-    if ((drapeaux() & drapeaux::kSourcesPhotos) && lecteur_.code() == CodeTag::TITL &&
+    if ((drapeaux() & drapeaux::kSourcesPhotos) && appel_->code == CodeTag::TITL &&
         std::string_view(v) == "Photo de l'arbre")
         sourcePhoto_ = true;
 }
@@ -174,8 +310,8 @@ void PasseBalayage::fichierSource(char* v) {
 }
 
 void PasseBalayage::debutNote(char* v) {
-    NoteBalayee& n = reg_.notes[lecteur_.cleCourante()];
-    n = NoteBalayee{lecteur_.decalageLigne(), lecteur_.numeroLigne(), 1, indiceFichier(), false, false};
+    NoteBalayee& n = reg_.notes[appel_->cle];
+    n = NoteBalayee{appel_->debutLigne, appel_->ligne, 1, indiceFichier(), false, false};
     if (mode_ != ModeCommentaire::TagGedcom) {
         CommentaireDeNote c = lireCommentaireDeNote(mode_, v);
         n.donneCommentaire = c.donneCommentaire;
@@ -188,19 +324,19 @@ void PasseBalayage::ligneNote(char*) {
     if (note_) ++note_->lignes;
 }
 
-void PasseBalayage::debutMedia(char*) { media_ = lecteur_.cleCourante(); }
+void PasseBalayage::debutMedia(char*) { media_ = appel_->cle; }
 
 void PasseBalayage::fichierMedia(char* v) {
     if (!media_.estVide() && estPhotoAcceptee(v)) reg_.medias.try_emplace(media_, v);
 }
 
 void PasseBalayage::debutIndividu(char*) {
-    personne_ = reg_.personne(lecteur_.cleCourante());
+    personne_ = reg_.personne(appel_->cle, appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
-    if (p.definie) lecteur_.signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    if (p.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
     p.definie = true;
-    p.decalage = lecteur_.decalageApresNiveau0();
-    p.ligne = lecteur_.numeroLigne();
+    p.decalage = appel_->apresNiveau0;
+    p.ligne = appel_->ligne;
     p.fichier = indiceFichier();
     familleAdoption_ = kAucun;
 }
@@ -221,8 +357,8 @@ void PasseBalayage::finIndividu(char*) {
 
 void PasseBalayage::debutEvenement(char*) {
     evenementDate_ = evenementLieu_ = false;
-    evenementNaissance_ = lecteur_.code() == CodeTag::BIRT;
-    evenementMariage_ = lecteur_.code() == CodeTag::MARR;
+    evenementNaissance_ = appel_->code == CodeTag::BIRT;
+    evenementMariage_ = appel_->code == CodeTag::MARR;
     cleTri_ = 0;
 }
 
@@ -248,15 +384,15 @@ void PasseBalayage::finEvenementIndividu(char*) {
 
 void PasseBalayage::famc(char* v) {
     if (personne_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t f = reg_.famille(pointeur(v));
+    std::uint32_t f = reg_.famille(pointeur(v), appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
     if (p.familleParents != kAucun && p.familleParents != f) {
         const FamilleBalayee& ancienne = reg_.familles[p.familleParents];
         if (ancienne.definie)
             erreurs_.SignalerErreur(indiceFichier(), "- Ligne %ld : champ FAMC incompatible avec la famille ligne %ld"_1252,
-                                    lecteur_.numeroLigne(), ancienne.ligne);
+                                    appel_->ligne, ancienne.ligne);
         else
-            lecteur_.signalerLigne("- Ligne %ld : redéfinition du champ FAMC"_1252);
+            signalerLigne("- Ligne %ld : redéfinition du champ FAMC"_1252);
     }
     p.familleParents = f;
     p.parAdoption = false;
@@ -265,7 +401,7 @@ void PasseBalayage::famc(char* v) {
 
 void PasseBalayage::famcAdoption(char* v) {
     if (personne_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t f = reg_.famille(pointeur(v));
+    std::uint32_t f = reg_.famille(pointeur(v), appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
     if (p.familleParents == kAucun) {
         p.familleParents = f;
@@ -276,23 +412,23 @@ void PasseBalayage::famcAdoption(char* v) {
 
 void PasseBalayage::fams(char* v) {
     if (personne_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t f = reg_.famille(pointeur(v));
+    std::uint32_t f = reg_.famille(pointeur(v), appel_->hachage);
     std::vector<std::uint32_t>& liste = reg_.personnes[personne_].famillesConjoint;
     // Une famille nommée deux fois ferait boucler la chaîne des mariages.
     if (std::find(liste.begin(), liste.end(), f) != liste.end()) {
-        lecteur_.signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
         return;
     }
     liste.push_back(f);
 }
 
 void PasseBalayage::debutFamille(char*) {
-    famille_ = reg_.famille(lecteur_.cleCourante());
+    famille_ = reg_.famille(appel_->cle, appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
-    if (f.definie) lecteur_.signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    if (f.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
     f.definie = true;
-    f.decalage = lecteur_.decalageApresNiveau0();
-    f.ligne = lecteur_.numeroLigne();
+    f.decalage = appel_->apresNiveau0;
+    f.ligne = appel_->ligne;
     f.fichier = indiceFichier();
 }
 
@@ -307,10 +443,10 @@ void PasseBalayage::finFamille(char*) {
 
 void PasseBalayage::mari(char* v) {
     if (famille_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t p = reg_.personne(pointeur(v));
+    std::uint32_t p = reg_.personne(pointeur(v), appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (p == f.femme) {  // un seul conjoint pour les deux places : la chaîne bouclerait
-        lecteur_.signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
         return;
     }
     f.mari = p;
@@ -318,10 +454,10 @@ void PasseBalayage::mari(char* v) {
 
 void PasseBalayage::femme(char* v) {
     if (famille_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t p = reg_.personne(pointeur(v));
+    std::uint32_t p = reg_.personne(pointeur(v), appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (p == f.mari) {
-        lecteur_.signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
         return;
     }
     f.femme = p;
@@ -330,7 +466,7 @@ void PasseBalayage::femme(char* v) {
 void PasseBalayage::enfant(char* v) {
     if (famille_ == kAucun || referenceManquante(v)) return;
     CleEnregistrement cle = pointeur(v);
-    std::uint32_t c = reg_.personne(cle);
+    std::uint32_t c = reg_.personne(cle, appel_->hachage);
     PersonneBalayee& p = reg_.personnes[c];
     if (p.familleParents == kAucun) p.familleParents = famille_;
     if (p.familleParents == famille_) {
@@ -339,7 +475,7 @@ void PasseBalayage::enfant(char* v) {
     }
     std::string id(cle.octets().substr(1));  // « @%s » : la référence sans son premier '@'
     erreurs_.SignalerErreur(indiceFichier(), "- Ligne %ld : enfant incompatible avec le champ FAMC de l'individu @%s"_1252,
-                            lecteur_.numeroLigne(), id.c_str());
+                            appel_->ligne, id.c_str());
 }
 
 void PasseBalayage::ajouterEnfant(std::uint32_t famille, std::uint32_t personne) {

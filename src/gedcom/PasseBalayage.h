@@ -3,10 +3,20 @@
 // registres (clés, décalages, liens, clés de tri, nombre d'événements), choisit le jeu de
 // caractères et les drapeaux du logiciel, signale les fautes de liens, et trie enfants et
 // mariages au « 0 TRLR » quand les drapeaux le demandent.
+//
+// Deux fils : l'un lit, découpe, convertit les lignes et déroule la machine d'états ; chaque
+// appel de gestionnaire (avec l'état de sa ligne) et chaque ligne de rapport du lecteur y
+// devient un appel enregistré. L'autre, le fil appelant, rejoue ces appels dans l'ordre sur les
+// registres : les registres et la liste d'erreurs ne sont touchés que par lui, et les lignes
+// du rapport sortent dans l'ordre d'une lecture en un seul fil. Seuls les gestionnaires de
+// l'en-tête (logiciel, jeu de caractères) agissent dans le fil de lecture : la lecture des
+// lignes suivantes en dépend.
 #include <cstdint>
+#include <string>
 
+#include "gedcom/CleEnregistrement.h"
+#include "gedcom/CodeTag.h"
 #include "gedcom/FichierGedcomOuvert.h"
-#include "gedcom/LecteurGedcom.h"
 #include "gedcom/ListeErreursGedcom.h"
 #include "gedcom/ModeCommentaire.h"
 #include "gedcom/RegistresBalayage.h"
@@ -15,15 +25,28 @@ namespace lignara {
 
 class PasseBalayage {
 public:
-    PasseBalayage(LecteurGedcom& lecteur, RegistresBalayage& registres, ListeErreursGedcom& erreurs,
-                  ModeCommentaire mode);
+    PasseBalayage(FichierGedcomOuvert& fichier, std::size_t indiceFichier, RegistresBalayage& registres,
+                  ListeErreursGedcom& erreurs, ModeCommentaire mode);
 
-    // Balaie le fichier déjà choisi dans le lecteur (commencerFichier), depuis son début.
+    // Balaie le fichier depuis son début.
     void balayer();
 
+    // Appel enregistré par le fil de lecture, avec l'état de la ligne qui l'a causé.
+    struct Appel {
+        void (PasseBalayage::*gestionnaire)(char*) = nullptr;  // nullptr : ligne de rapport
+        std::uint32_t texte = 0;  // valeur (ou ligne de rapport) dans les textes du lot
+        CodeTag code = CodeTag::Inconnu;
+        long ligne = 0;
+        std::uint64_t apresNiveau0 = 0;
+        std::uint64_t debutLigne = 0;
+        CleEnregistrement cle;    // clé de la dernière ligne de niveau 0
+        // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
+        // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
+        std::size_t hachage = 0;
+        std::uint8_t table = 0;
+    };
+
     // Gestionnaires de la machine d'états (une valeur convertie chacun).
-    void logiciel(char* v);
-    void jeuCaracteres(char* v);
     void debutSource(char* v);
     void texteSource(char* v);
     void fichierSource(char* v);
@@ -50,14 +73,18 @@ public:
     void finFichier(char* v);
 
 private:
-    std::uint8_t indiceFichier() const { return static_cast<std::uint8_t>(lecteur_.indiceFichier()); }
+    std::uint8_t indiceFichier() const { return static_cast<std::uint8_t>(indiceFichier_); }
+    void signalerLigne(const char* patron1252);
+    void prechercher(const Appel& a) const;
     CleEnregistrement pointeur(const char* v) const;
     bool referenceManquante(const char* v);
     void ajouterEnfant(std::uint32_t famille, std::uint32_t personne);
     void trierFichier();
-    std::uint16_t drapeaux() const { return lecteur_.fichier().drapeauxLogiciel; }
+    std::uint16_t drapeaux() const { return fichier_.drapeauxLogiciel; }
 
-    LecteurGedcom& lecteur_;
+    FichierGedcomOuvert& fichier_;
+    std::size_t indiceFichier_;
+    const Appel* appel_ = nullptr;  // appel rejoué
     RegistresBalayage& reg_;
     ListeErreursGedcom& erreurs_;
     ModeCommentaire mode_;

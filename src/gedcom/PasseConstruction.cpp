@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <iterator>
 
 #include "commun/Texte.h"
 #include "gedcom/DateLecture.h"
@@ -173,12 +174,16 @@ bool estInconnu(const std::string& s) { return s == "X" || s == "?"; }
 }  // namespace
 
 PasseConstruction::PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers,
-                                     RegistresBalayage& registres, ListeErreursGedcom& erreurs,
+                                     RegistresBalayage& registres, RecepteurRapport& erreurs,
                                      ModeCommentaire mode, std::string tagCommentaire)
     : fichiers_(fichiers), reg_(registres), erreurs_(erreurs), mode_(mode),
-      lecteur_(std::make_unique<LecteurGedcom>(gRapportMuet)) {
-    if (mode == ModeCommentaire::TagGedcom) lecteur_->definirTagCommentaire(std::move(tagCommentaire));
+      tagCommentaire_(std::move(tagCommentaire)), lecteur_(std::make_unique<LecteurGedcom>(gRapportMuet)) {
+    if (mode == ModeCommentaire::TagGedcom) lecteur_->definirTagCommentaire(tagCommentaire_);
 }
+
+PasseConstruction::PasseConstruction(const PasseConstruction& modele, std::vector<FichierGedcomOuvert>& fichiers,
+                                     RecepteurRapport& messages)
+    : PasseConstruction(fichiers, modele.reg_, messages, modele.mode_, modele.tagCommentaire_) {}
 
 std::uint16_t PasseConstruction::drapeaux() const { return fichiers_[fichier_].drapeauxLogiciel; }
 
@@ -200,6 +205,15 @@ void PasseConstruction::lireIndividu(const PersonneBalayee& p, TamponIndividu& t
     commencer(p.fichier, p.ligne);
     lecteur_->Analyser<P>(TableTags::individu(), kEtatsInd, kIndiv, p.decalage, false, *this);
     individu_ = nullptr;
+}
+
+void PasseConstruction::lireIndividuEtNote(const PersonneBalayee& p, TamponIndividu& t) {
+    lireIndividu(p, t);
+    if (t.noteRenvoyee.estVide()) return;
+    NoteRelue n = lireNote(t.noteRenvoyee);
+    if (t.commentaire.empty()) t.commentaire = std::move(n.commentaire);
+    n.lignes.insert(n.lignes.end(), std::make_move_iterator(t.notes.begin()), std::make_move_iterator(t.notes.end()));
+    t.notes = std::move(n.lignes);
 }
 
 void PasseConstruction::lireNoms(const PersonneBalayee& p, TamponIndividu& tampon) {
@@ -442,8 +456,11 @@ void PasseConstruction::note(char* v) {
         if (muet_) return;
         // La note est remise, pas copiée : une seconde personne qui la pointe n'a rien.
         auto it = reg_.notes.find(CleEnregistrement::dePointeur(fichier_, v));
-        if (it == reg_.notes.end() || it->second.remise || !t.noteRenvoyee.estVide()) return;
-        it->second.remise = true;
+        if (it == reg_.notes.end() || !t.noteRenvoyee.estVide()) return;
+        if (!remiseProvisoire_) {
+            if (it->second.remise) return;
+            it->second.remise = true;
+        }
         t.noteRenvoyee = it->first;
         lignesNoteRenvoyee_ = it->second.lignes;
         if (it->second.donneCommentaire) t.aCommentaire = true;

@@ -66,9 +66,21 @@ public:
     static constexpr std::size_t kLigneNoteMax = 249;  // relue entière avec son saut de ligne
 
     PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& registres,
-                      ListeErreursGedcom& erreurs, ModeCommentaire mode, std::string tagCommentaire);
+                      RecepteurRapport& erreurs, ModeCommentaire mode, std::string tagCommentaire);
+    // Même passe sur d'autres accès aux fichiers (ceux d'un autre fil), ses lignes de rapport
+    // envoyées à messages.
+    PasseConstruction(const PasseConstruction& modele, std::vector<FichierGedcomOuvert>& fichiers,
+                      RecepteurRapport& messages);
+
+    const std::vector<FichierGedcomOuvert>& fichiers() const { return fichiers_; }
 
     void lireIndividu(const PersonneBalayee& p, TamponIndividu& tampon);
+    // L'individu et la note qui lui est remise : les lignes de la note passent en tête de ses
+    // notes, et son commentaire sert si l'individu n'en a pas.
+    void lireIndividuEtNote(const PersonneBalayee& p, TamponIndividu& tampon);
+    // Relecture en avance, dans le désordre : une note pointée est remise sans regarder si une
+    // autre personne l'a déjà eue ; l'écriture, qui suit l'ordre des personnes, en décide.
+    void remiseProvisoire() { remiseProvisoire_ = true; }
     void lireFamille(const FamilleBalayee& f, TamponFamille& tampon);
     // Relit seulement pour les noms d'un message : sans rien signaler ni remettre de note.
     void lireNoms(const PersonneBalayee& p, TamponIndividu& tampon);
@@ -116,8 +128,9 @@ private:
 
     std::vector<FichierGedcomOuvert>& fichiers_;
     RegistresBalayage& reg_;
-    ListeErreursGedcom& erreurs_;
+    RecepteurRapport& erreurs_;
     ModeCommentaire mode_;
+    std::string tagCommentaire_;
     std::unique_ptr<LecteurGedcom> lecteur_;
     LieuNormaliseur lieux_;
     struct HachageTexte {
@@ -129,6 +142,7 @@ private:
     std::unordered_map<std::string, std::string, HachageTexte, std::equal_to<>> lieuxNormalises_[2];
     std::uint8_t fichier_ = 0;
     bool muet_ = false;
+    bool remiseProvisoire_ = false;
 
     TamponIndividu* individu_ = nullptr;
     TamponFamille* famille_ = nullptr;

@@ -4,8 +4,11 @@
 
 namespace lignara {
 
-std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle) {
-    auto [indice, nouvelle] = indexPersonnes.inserer(cle, personnes, static_cast<std::uint32_t>(personnes.size()));
+std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle) { return personne(cle, IndexCles::hacher(cle)); }
+std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle) { return famille(cle, IndexCles::hacher(cle)); }
+
+std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle, std::size_t h) {
+    auto [indice, nouvelle] = indexPersonnes.inserer(cle, h, personnes, static_cast<std::uint32_t>(personnes.size()));
     if (nouvelle) {
         personnes.emplace_back();
         personnes.back().cle = cle;
@@ -14,8 +17,8 @@ std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle) {
     return indice;
 }
 
-std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle) {
-    auto [indice, nouvelle] = indexFamilles.inserer(cle, familles, static_cast<std::uint32_t>(familles.size()));
+std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle, std::size_t h) {
+    auto [indice, nouvelle] = indexFamilles.inserer(cle, h, familles, static_cast<std::uint32_t>(familles.size()));
     if (nouvelle) {
         familles.emplace_back();
         familles.back().cle = cle;

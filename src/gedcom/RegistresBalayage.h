@@ -93,8 +93,11 @@ struct RegistresBalayage {
     TableCles<std::string> medias;  // OBJE : fichier image accepté
 
     // Rendent l'indice de l'entrée, créée (référencée, non définie) au premier appel.
+    // h : IndexCles::hacher(cle), quand il est déjà calculé.
     std::uint32_t personne(const CleEnregistrement& cle);
+    std::uint32_t personne(const CleEnregistrement& cle, std::size_t h);
     std::uint32_t famille(const CleEnregistrement& cle);
+    std::uint32_t famille(const CleEnregistrement& cle, std::size_t h);
     // Indice de la personne de cette clé, kAucun quand aucune ligne ne l'a nommée.
     std::uint32_t chercherPersonne(const CleEnregistrement& cle) const;
 

@@ -18,13 +18,17 @@ CleEnregistrement cle(std::size_t fichier, const std::string& reference) {
 }
 
 // Beaucoup de clés (plusieurs agrandissements), de longueurs et de fichiers différents, dont
-// certaines préfixes l'une de l'autre : chacune garde son indice, les absentes restent absentes.
+// certaines préfixes l'une de l'autre, et des clés longues qui ne diffèrent qu'après leurs 11
+// premiers octets : chacune garde son indice, les absentes restent absentes.
 TEST(IndexCles, retrouveChaqueCleApresLesAgrandissements) {
     std::vector<Entree> entrees;
     IndexCles index;
+    auto reference = [](int i) {
+        return i % 2 ? "@I" + std::to_string(i) + "@" : "@INDIVIDU-" + std::to_string(i) + "@";
+    };
     for (std::size_t f = 0; f < 2; ++f) {
         for (int i = 0; i < 30000; ++i) {
-            const CleEnregistrement c = cle(f, "@I" + std::to_string(i) + "@");
+            const CleEnregistrement c = cle(f, reference(i));
             auto [indice, nouvelle] = index.inserer(c, entrees, static_cast<std::uint32_t>(entrees.size()));
             ASSERT_TRUE(nouvelle);
             ASSERT_EQ(indice, entrees.size());
@@ -34,8 +38,10 @@ TEST(IndexCles, retrouveChaqueCleApresLesAgrandissements) {
     EXPECT_EQ(index.taille(), 60000u);
     for (std::size_t f = 0; f < 2; ++f)
         for (int i = 0; i < 30000; i += 7)
-            EXPECT_EQ(index.chercher(cle(f, "@I" + std::to_string(i) + "@"), entrees), f * 30000 + i);
+            EXPECT_EQ(index.chercher(cle(f, reference(i)), entrees), f * 30000 + i);
     EXPECT_EQ(index.chercher(cle(0, "@I30000@"), entrees), IndexCles::kAbsente);
+    EXPECT_EQ(index.chercher(cle(0, "@INDIVIDU-30000@"), entrees), IndexCles::kAbsente);
+    EXPECT_EQ(index.chercher(cle(0, "@INDIVIDU-3@"), entrees), IndexCles::kAbsente);
     EXPECT_EQ(index.chercher(cle(2, "@I1@"), entrees), IndexCles::kAbsente);
     EXPECT_EQ(index.chercher(cle(0, "@F1@"), entrees), IndexCles::kAbsente);
 }
