@@ -18,10 +18,13 @@ namespace {
 
 using P = PasseBalayage;
 using Appel = PasseBalayage::Appel;
+using Niveau0 = PasseBalayage::Niveau0;
 
-// Appels enregistrés d'un lot, et leurs textes (chacun terminé par '\0' ; le premier est vide).
+// Appels enregistrés d'un lot, l'état de leurs lignes de niveau 0 et leurs textes (chacun
+// terminé par '\0' ; le premier est vide).
 struct LotAppels {
     std::vector<Appel> appels;
+    std::vector<Niveau0> niveaux0;
     std::string textes;
 };
 constexpr std::size_t kAppelsParLot = 1024;
@@ -47,7 +50,7 @@ public:
     template <void (P::*G)(char*), std::uint8_t T>
     void debut(char*) {
         Appel& a = ajouter(G, nullptr);
-        a.hachage = IndexCles::hacher(a.cle);
+        a.hachage = IndexCles::hacher(lecteur_->cleCourante());
         a.table = T;
     }
     // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché.
@@ -71,6 +74,7 @@ private:
         lot_ = file_.lotVide();
         lot_.appels.clear();
         lot_.appels.reserve(kAppelsParLot);
+        lot_.niveaux0.clear();
         lot_.textes.assign(1, '\0');
     }
 
@@ -87,9 +91,10 @@ private:
         }
         a.code = lecteur_->code();
         a.ligne = lecteur_->numeroLigne();
-        a.apresNiveau0 = lecteur_->decalageApresNiveau0();
-        a.debutLigne = lecteur_->decalageLigne();
-        a.cle = lecteur_->cleCourante();
+        if (lecteur_->niveau() == 0) {
+            lot_.niveaux0.push_back({lecteur_->cleCourante(), lecteur_->decalageApresNiveau0(), lecteur_->decalageLigne()});
+            a.niveau0 = static_cast<std::uint32_t>(lot_.niveaux0.size());
+        }
         return a;
     }
 
@@ -248,6 +253,7 @@ void PasseBalayage::balayer() {
                 if (k + kAvance < appels.size()) prechercher(appels[k + kAvance]);
                 const Appel& a = appels[k];
                 appel_ = &a;
+                niveau0_ = a.niveau0 ? &lot->niveaux0[a.niveau0 - 1] : nullptr;
                 char* v = lot->textes.data() + a.texte;
                 if (a.gestionnaire)
                     (this->*a.gestionnaire)(v);
@@ -255,10 +261,12 @@ void PasseBalayage::balayer() {
                     erreurs_.signaler(indiceFichier_, v);
             }
             appel_ = nullptr;
+            niveau0_ = nullptr;
             file.rendre(std::move(*lot));
         }
     } catch (...) {
         appel_ = nullptr;
+        niveau0_ = nullptr;
         file.arreter();
         lecture.join();
         throw;
@@ -291,8 +299,8 @@ bool PasseBalayage::referenceManquante(const char* v) {
 }
 
 void PasseBalayage::debutSource(char*) {
-    SourceBalayee& s = reg_.sources[appel_->cle];
-    s = SourceBalayee{appel_->apresNiveau0, appel_->ligne, indiceFichier(), {}};
+    SourceBalayee& s = reg_.sources[niveau0().cle];
+    s = SourceBalayee{niveau0().apresNiveau0, appel_->ligne, indiceFichier(), {}};
     source_ = &s;
     sourcePhoto_ = false;
 }
@@ -310,8 +318,8 @@ void PasseBalayage::fichierSource(char* v) {
 }
 
 void PasseBalayage::debutNote(char* v) {
-    NoteBalayee& n = reg_.notes[appel_->cle];
-    n = NoteBalayee{appel_->debutLigne, appel_->ligne, 1, indiceFichier(), false, false};
+    NoteBalayee& n = reg_.notes[niveau0().cle];
+    n = NoteBalayee{niveau0().debutLigne, appel_->ligne, 1, indiceFichier(), false, false};
     if (mode_ != ModeCommentaire::TagGedcom) {
         CommentaireDeNote c = lireCommentaireDeNote(mode_, v);
         n.donneCommentaire = c.donneCommentaire;
@@ -324,18 +332,18 @@ void PasseBalayage::ligneNote(char*) {
     if (note_) ++note_->lignes;
 }
 
-void PasseBalayage::debutMedia(char*) { media_ = appel_->cle; }
+void PasseBalayage::debutMedia(char*) { media_ = niveau0().cle; }
 
 void PasseBalayage::fichierMedia(char* v) {
     if (!media_.estVide() && estPhotoAcceptee(v)) reg_.medias.try_emplace(media_, v);
 }
 
 void PasseBalayage::debutIndividu(char*) {
-    personne_ = reg_.personne(appel_->cle, appel_->hachage);
+    personne_ = reg_.personne(niveau0().cle, appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
     if (p.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
     p.definie = true;
-    p.decalage = appel_->apresNiveau0;
+    p.decalage = niveau0().apresNiveau0;
     p.ligne = appel_->ligne;
     p.fichier = indiceFichier();
     familleAdoption_ = kAucun;
@@ -423,11 +431,11 @@ void PasseBalayage::fams(char* v) {
 }
 
 void PasseBalayage::debutFamille(char*) {
-    famille_ = reg_.famille(appel_->cle, appel_->hachage);
+    famille_ = reg_.famille(niveau0().cle, appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (f.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
     f.definie = true;
-    f.decalage = appel_->apresNiveau0;
+    f.decalage = niveau0().apresNiveau0;
     f.ligne = appel_->ligne;
     f.fichier = indiceFichier();
 }

@@ -34,16 +34,20 @@ public:
     // Appel enregistré par le fil de lecture, avec l'état de la ligne qui l'a causé.
     struct Appel {
         void (PasseBalayage::*gestionnaire)(char*) = nullptr;  // nullptr : ligne de rapport
-        std::uint32_t texte = 0;  // valeur (ou ligne de rapport) dans les textes du lot
+        std::uint32_t texte = 0;   // valeur (ou ligne de rapport) dans les textes du lot
+        std::uint32_t niveau0 = 0; // ligne de niveau 0 : son état dans le lot (rang + 1), 0 sinon
         CodeTag code = CodeTag::Inconnu;
-        long ligne = 0;
-        std::uint64_t apresNiveau0 = 0;
-        std::uint64_t debutLigne = 0;
-        CleEnregistrement cle;    // clé de la dernière ligne de niveau 0
         // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
         // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
-        std::size_t hachage = 0;
         std::uint8_t table = 0;
+        long ligne = 0;
+        std::size_t hachage = 0;
+    };
+    // État d'une ligne de niveau 0, que seuls les débuts d'enregistrements lisent.
+    struct Niveau0 {
+        CleEnregistrement cle;
+        std::uint64_t apresNiveau0 = 0;
+        std::uint64_t debutLigne = 0;
     };
 
     // Gestionnaires de la machine d'états (une valeur convertie chacun).
@@ -84,7 +88,9 @@ private:
 
     FichierGedcomOuvert& fichier_;
     std::size_t indiceFichier_;
-    const Appel* appel_ = nullptr;  // appel rejoué
+    const Appel* appel_ = nullptr;       // appel rejoué
+    const Niveau0* niveau0_ = nullptr;   // état de sa ligne quand elle est de niveau 0
+    const Niveau0& niveau0() const { return *niveau0_; }
     RegistresBalayage& reg_;
     ListeErreursGedcom& erreurs_;
     ModeCommentaire mode_;
