@@ -83,12 +83,8 @@ DimensionsBase ConstructionBase::numeroter() {
 }
 
 // Le conjoint reste dans la famille s'il est gardé et la nomme parmi ses FAMS.
-bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint,
-                                       std::uint32_t famille) const {
-    if (!restes_.empty() && conjoint != kAucun) {
-        if (conjoint == f.mari) return restes_[famille] & 1;
-        if (conjoint == f.femme) return restes_[famille] & 2;
-    }
+bool ConstructionBase::resteDansLaFamille(const FamilleBalayee& f, std::uint32_t conjoint,
+                                          std::uint32_t famille) const {
     if (!f.gardee || conjoint == kAucun || reg_.personnes[conjoint].numero == 0) return false;
     return contient(reg_.personnes[conjoint].famillesConjoint, famille);
 }
@@ -96,13 +92,20 @@ bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t co
 // Les conjoints restants de chaque famille, une fois pour toutes : la question revient à chaque
 // lien écrit, et y répondre relisait deux personnes dispersées dans les registres.
 void ConstructionBase::calculerRestes() {
-    std::vector<std::uint8_t> restes(reg_.familles.size(), 0);
+    restes_.assign(reg_.familles.size(), 0);
     for (std::uint32_t f = 0; f < reg_.familles.size(); ++f) {
         const FamilleBalayee& fam = reg_.familles[f];
-        restes[f] = static_cast<std::uint8_t>((conjointRestant(fam, fam.mari, f) ? 1 : 0) |
-                                              (conjointRestant(fam, fam.femme, f) ? 2 : 0));
+        restes_[f] = static_cast<std::uint8_t>((resteDansLaFamille(fam, fam.mari, f) ? 1 : 0) |
+                                               (resteDansLaFamille(fam, fam.femme, f) ? 2 : 0));
     }
-    restes_ = std::move(restes);
+}
+
+// Après calculerRestes.
+bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint,
+                                       std::uint32_t famille) const {
+    if (conjoint != kAucun && conjoint == f.mari) return restes_[famille] & 1;
+    if (conjoint != kAucun && conjoint == f.femme) return restes_[famille] & 2;
+    return resteDansLaFamille(f, conjoint, famille);
 }
 
 // Parents d'une personne tels que la base les écrira (kAucun : aucun).

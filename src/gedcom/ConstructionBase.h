@@ -43,6 +43,7 @@ private:
     void parentsDe(std::uint32_t personne, std::uint32_t parents[2]) const;
     void calculerAnneaux();
     void calculerRestes();
+    bool resteDansLaFamille(const FamilleBalayee& f, std::uint32_t conjoint, std::uint32_t famille) const;
     bool conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint, std::uint32_t famille) const;
     bool aDesParents(std::uint32_t personne) const;
     bool estTeteDeBranche(std::uint32_t personne) const;

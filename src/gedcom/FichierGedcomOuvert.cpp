@@ -36,6 +36,10 @@ std::string en1252(const fs::path& p) {
     return depuisUtf8(std::string_view(reinterpret_cast<const char*>(u.data()), u.size()));
 }
 
+OperationImpossible lectureImpossible(const std::string& chemin1252) {
+    return OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252));
+}
+
 std::FILE* ouvrirEnLecture(const fs::path& p) {
 #ifdef _WIN32
     return _wfopen(p.c_str(), L"rb");
@@ -83,7 +87,7 @@ FichierGedcomOuvert::FichierGedcomOuvert(fs::path chemin) : chemin_(std::move(ch
         throw OperationImpossible(formater("Fichier %s inexistant"_1252, chemin1252()));
     std::FILE* f = fs::is_directory(chemin_, ec) ? nullptr : ouvrirEnLecture(chemin_);
     if (!f)
-        throw OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252()));
+        throw lectureImpossible(chemin1252());
 
     char debut[512];
     std::size_t n = std::fread(debut, 1, sizeof debut, f);
@@ -129,7 +133,7 @@ FichierGedcomOuvert FichierGedcomOuvert::jumeau() const {
     FichierGedcomOuvert j;
     j.chemin_ = chemin_;
     std::FILE* f = ouvrirEnLecture(cheminLu());
-    if (!f) throw OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252()));
+    if (!f) throw lectureImpossible(chemin1252());
     j.flux_ = std::make_unique<FluxOctets>(f);
     j.jeu_ = jeu_;
     j.drapeauxLogiciel = drapeauxLogiciel;

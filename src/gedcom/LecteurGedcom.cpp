@@ -47,9 +47,7 @@ void LecteurGedcom::commencerFichier(FichierGedcomOuvert& fichier, std::size_t i
 }
 
 void LecteurGedcom::signalerLigne(const char* patron1252) {
-    char ligne[256];
-    std::snprintf(ligne, sizeof ligne, patron1252, numeroLigne_);
-    rapport_.signaler(indiceFichier_, ligne);
+    rapport_.SignalerErreur(indiceFichier_, patron1252, numeroLigne_);
 }
 
 void LecteurGedcom::commencerAnalyse(const TableTags& table, std::uint64_t decalage, bool rapport) {

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <cstring>
 #include <thread>
 
@@ -20,11 +19,12 @@ using P = PasseBalayage;
 using Appel = PasseBalayage::Appel;
 using Niveau0 = PasseBalayage::Niveau0;
 
-// Appels enregistrés d'un lot, l'état de leurs lignes de niveau 0 et leurs textes (chacun
-// terminé par '\0' ; le premier est vide).
+// Appels enregistrés d'un lot, l'état de leurs lignes de niveau 0, les clés de leurs liens et
+// leurs textes (chacun terminé par '\0' ; le premier est vide).
 struct LotAppels {
     std::vector<Appel> appels;
     std::vector<Niveau0> niveaux0;
+    std::vector<CleEnregistrement> liens;
     std::string textes;
 };
 constexpr std::size_t kAppelsParLot = 1024;
@@ -56,8 +56,10 @@ public:
     // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché.
     template <void (P::*G)(char*), std::uint8_t T>
     void lien(char* v) {
-        Appel& a = ajouter(G, v);
-        a.hachage = IndexCles::hacher(CleEnregistrement::dePointeur(lecteur_->indiceFichier(), v));
+        Appel& a = ajouter(G, nullptr);
+        lot_.liens.push_back(CleEnregistrement::dePointeur(lecteur_->indiceFichier(), v));
+        a.lien = static_cast<std::uint32_t>(lot_.liens.size());
+        a.hachage = IndexCles::hacher(lot_.liens.back());
         a.table = T;
     }
 
@@ -75,6 +77,7 @@ private:
         lot_.appels.clear();
         lot_.appels.reserve(kAppelsParLot);
         lot_.niveaux0.clear();
+        lot_.liens.clear();
         lot_.textes.assign(1, '\0');
     }
 
@@ -254,6 +257,7 @@ void PasseBalayage::balayer() {
                 const Appel& a = appels[k];
                 appel_ = &a;
                 niveau0_ = a.niveau0 ? &lot->niveaux0[a.niveau0 - 1] : nullptr;
+                lien_ = a.lien ? &lot->liens[a.lien - 1] : nullptr;
                 char* v = lot->textes.data() + a.texte;
                 if (a.gestionnaire)
                     (this->*a.gestionnaire)(v);
@@ -262,20 +266,18 @@ void PasseBalayage::balayer() {
             }
             appel_ = nullptr;
             niveau0_ = nullptr;
+            lien_ = nullptr;
             file.rendre(std::move(*lot));
         }
     } catch (...) {
         appel_ = nullptr;
         niveau0_ = nullptr;
+        lien_ = nullptr;
         file.arreter();
         lecture.join();
         throw;
     }
     lecture.join();
-}
-
-CleEnregistrement PasseBalayage::pointeur(const char* v) const {
-    return CleEnregistrement::dePointeur(indiceFichier_, v);
 }
 
 // Les cases des clés cherchées quelques appels plus loin sont demandées d'avance : sans cela,
@@ -287,13 +289,11 @@ void PasseBalayage::prechercher(const Appel& a) const {
 
 // Comme le lecteur : le patron contient un %ld remplacé par le numéro de la ligne rejouée.
 void PasseBalayage::signalerLigne(const char* patron1252) {
-    char ligne[256];
-    std::snprintf(ligne, sizeof ligne, patron1252, appel_->ligne);
-    erreurs_.signaler(indiceFichier_, ligne);
+    erreurs_.SignalerErreur(indiceFichier_, patron1252, appel_->ligne);
 }
 
-bool PasseBalayage::referenceManquante(const char* v) {
-    if (!pointeur(v).estVide()) return false;
+bool PasseBalayage::referenceManquante() {
+    if (!lien().estVide()) return false;
     signalerLigne("- Ligne %ld : référence Gedcom manquante"_1252);
     return true;
 }
@@ -390,9 +390,9 @@ void PasseBalayage::finEvenementIndividu(char*) {
     evenementNaissance_ = false;
 }
 
-void PasseBalayage::famc(char* v) {
-    if (personne_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t f = reg_.famille(pointeur(v), appel_->hachage);
+void PasseBalayage::famc(char*) {
+    if (personne_ == kAucun || referenceManquante()) return;
+    std::uint32_t f = reg_.famille(lien(), appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
     if (p.familleParents != kAucun && p.familleParents != f) {
         const FamilleBalayee& ancienne = reg_.familles[p.familleParents];
@@ -407,9 +407,9 @@ void PasseBalayage::famc(char* v) {
     p.famcExplicite = true;
 }
 
-void PasseBalayage::famcAdoption(char* v) {
-    if (personne_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t f = reg_.famille(pointeur(v), appel_->hachage);
+void PasseBalayage::famcAdoption(char*) {
+    if (personne_ == kAucun || referenceManquante()) return;
+    std::uint32_t f = reg_.famille(lien(), appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
     if (p.familleParents == kAucun) {
         p.familleParents = f;
@@ -418,9 +418,9 @@ void PasseBalayage::famcAdoption(char* v) {
     familleAdoption_ = f;
 }
 
-void PasseBalayage::fams(char* v) {
-    if (personne_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t f = reg_.famille(pointeur(v), appel_->hachage);
+void PasseBalayage::fams(char*) {
+    if (personne_ == kAucun || referenceManquante()) return;
+    std::uint32_t f = reg_.famille(lien(), appel_->hachage);
     std::vector<std::uint32_t>& liste = reg_.personnes[personne_].famillesConjoint;
     // Une famille nommée deux fois ferait boucler la chaîne des mariages.
     if (std::find(liste.begin(), liste.end(), f) != liste.end()) {
@@ -449,9 +449,9 @@ void PasseBalayage::finFamille(char*) {
     famille_ = kAucun;
 }
 
-void PasseBalayage::mari(char* v) {
-    if (famille_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t p = reg_.personne(pointeur(v), appel_->hachage);
+void PasseBalayage::mari(char*) {
+    if (famille_ == kAucun || referenceManquante()) return;
+    std::uint32_t p = reg_.personne(lien(), appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (p == f.femme) {  // un seul conjoint pour les deux places : la chaîne bouclerait
         signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
@@ -460,9 +460,9 @@ void PasseBalayage::mari(char* v) {
     f.mari = p;
 }
 
-void PasseBalayage::femme(char* v) {
-    if (famille_ == kAucun || referenceManquante(v)) return;
-    std::uint32_t p = reg_.personne(pointeur(v), appel_->hachage);
+void PasseBalayage::femme(char*) {
+    if (famille_ == kAucun || referenceManquante()) return;
+    std::uint32_t p = reg_.personne(lien(), appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (p == f.mari) {
         signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
@@ -471,9 +471,9 @@ void PasseBalayage::femme(char* v) {
     f.femme = p;
 }
 
-void PasseBalayage::enfant(char* v) {
-    if (famille_ == kAucun || referenceManquante(v)) return;
-    CleEnregistrement cle = pointeur(v);
+void PasseBalayage::enfant(char*) {
+    if (famille_ == kAucun || referenceManquante()) return;
+    const CleEnregistrement& cle = lien();
     std::uint32_t c = reg_.personne(cle, appel_->hachage);
     PersonneBalayee& p = reg_.personnes[c];
     if (p.familleParents == kAucun) p.familleParents = famille_;

@@ -36,6 +36,7 @@ public:
         void (PasseBalayage::*gestionnaire)(char*) = nullptr;  // nullptr : ligne de rapport
         std::uint32_t texte = 0;   // valeur (ou ligne de rapport) dans les textes du lot
         std::uint32_t niveau0 = 0; // ligne de niveau 0 : son état dans le lot (rang + 1), 0 sinon
+        std::uint32_t lien = 0;    // lien : la clé pointée, dans le lot (rang + 1), 0 sinon
         CodeTag code = CodeTag::Inconnu;
         // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
         // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
@@ -80,8 +81,9 @@ private:
     std::uint8_t indiceFichier() const { return static_cast<std::uint8_t>(indiceFichier_); }
     void signalerLigne(const char* patron1252);
     void prechercher(const Appel& a) const;
-    CleEnregistrement pointeur(const char* v) const;
-    bool referenceManquante(const char* v);
+    // Clé pointée par la valeur d'un lien, lue une seule fois, dans le fil de lecture.
+    const CleEnregistrement& lien() const { return *lien_; }
+    bool referenceManquante();
     void ajouterEnfant(std::uint32_t famille, std::uint32_t personne);
     void trierFichier();
     std::uint16_t drapeaux() const { return fichier_.drapeauxLogiciel; }
@@ -91,6 +93,7 @@ private:
     const Appel* appel_ = nullptr;       // appel rejoué
     const Niveau0* niveau0_ = nullptr;   // état de sa ligne quand elle est de niveau 0
     const Niveau0& niveau0() const { return *niveau0_; }
+    const CleEnregistrement* lien_ = nullptr;
     RegistresBalayage& reg_;
     ListeErreursGedcom& erreurs_;
     ModeCommentaire mode_;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <stdexcept>
 
 namespace lignara {
 
@@ -92,14 +93,8 @@ void RelectureAnticipee::prendre() {
     }
     std::optional<Lot> lot = fils_[prochainLot_ % fils_.size()]->file.prendre();
     ++prochainLot_;
-    if (lot) {
-        courant_ = std::move(*lot);
-    } else {
-        // L'écriture demande plus que ce qui lui a été annoncé : une relecture vide.
-        courant_ = Lot{};
-        courant_.individus.resize(1);
-        courant_.familles.resize(1);
-    }
+    if (!lot) throw std::logic_error("relecture demandée au-delà des enregistrements annoncés");
+    courant_ = std::move(*lot);
     suivantIndividu_ = suivanteFamille_ = 0;
 }
 
