@@ -30,6 +30,9 @@ public:
     std::string_view octets() const {
         return {reinterpret_cast<const char*>(octets_.data()), longueur_};
     }
+    // Les 24 octets de la clé, nuls au-delà de sa longueur : une comparaison de taille fixe
+    // (l'index des clés) n'a pas à tenir compte de la longueur.
+    const std::uint8_t* octetsComplets() const { return octets_.data(); }
 
     std::strong_ordering operator<=>(const CleEnregistrement& autre) const;
     bool operator==(const CleEnregistrement& autre) const;

@@ -356,6 +356,15 @@ bool lireQualifiee(Lecteur& l, Calendrier calendrier, std::uint8_t qualificatif,
     return true;
 }
 
+DateGed dateEntre(int premiere, int derniere) {
+    if (premiere > derniere) std::swap(premiere, derniere);
+    DateGed date;
+    date.qualificatif = DateEntre;
+    date.fixerPremiereAnnee(static_cast<std::int16_t>(premiere));
+    date.annee = static_cast<std::int16_t>(derniere);
+    return date;
+}
+
 // BET … AND … / ENTRE … ET … : deux années non nulles, gardées dans l'ordre croissant.
 bool lireEntre(Lecteur& l, Calendrier calendrier, std::string_view connecteur, DateGed& date) {
     DateLue d1, d2;
@@ -364,13 +373,7 @@ bool lireEntre(Lecteur& l, Calendrier calendrier, std::string_view connecteur, D
     l.sauterEspaces();
     if (!l.motCle(connecteur)) return false;
     if (!lireDateSimple(l, calendrier, d2) || !convertir(d2, c2) || c2.derniere == 0) return false;
-    int premiere = c1.premiere;
-    int derniere = c2.derniere;
-    if (premiere > derniere) std::swap(premiere, derniere);
-    date = DateGed{};
-    date.qualificatif = DateEntre;
-    date.fixerPremiereAnnee(static_cast<std::int16_t>(premiere));
-    date.annee = static_cast<std::int16_t>(derniere);
+    date = dateEntre(c1.premiere, c2.derniere);
     return true;
 }
 
@@ -413,16 +416,127 @@ std::size_t chercherTo(std::string_view texte) {
     return std::string_view::npos;
 }
 
-}  // namespace
+// Nombre de 1 à max chiffres depuis i ; faux sans chiffre ou avec plus de max chiffres.
+bool nombreCourt(std::string_view t, std::size_t& i, std::size_t max, long& n) {
+    const std::size_t debut = i;
+    n = 0;
+    for (; i < t.size() && estChiffre(static_cast<unsigned char>(t[i])); ++i) {
+        if (i - debut == max) return false;
+        n = n * 10 + (t[i] - '0');
+    }
+    return i > debut;
+}
 
-bool LireDate(std::string_view texte, bool estimeesPermises, DateGed& date) {
+// Mois anglais en trois majuscules depuis i, suivi d'un espace : son numéro, 0 sinon.
+int moisAnglaisExact(std::string_view t, std::size_t i) {
+    if (i + 3 >= t.size() || t[i + 3] != ' ') return 0;
+    const std::string_view mot = t.substr(i, 3);
+    for (std::size_t k = 0; k < kMoisAnglais.size(); ++k)
+        if (mot == kMoisAnglais[k]) return static_cast<int>(k) + 1;
+    return 0;
+}
+
+enum class Raccourci : std::uint8_t { NonReconnu, Lue, Refusee };
+
+struct QualificatifCourant {
+    std::string_view mot;  // suivi d'un espace
+    std::uint8_t qualificatif;
+};
+constexpr std::array<QualificatifCourant, 8> kQualificatifsCourants = {{
+    {"ABT", DateVers}, {"VERS", DateVers}, {"BEF", DateAvant}, {"AVANT", DateAvant},
+    {"AFT", DateApres}, {"APRES", DateApres}, {"BET", DateEntre}, {"ENTRE", DateEntre},
+}};
+
+// « BET a AND b » ou « ENTRE a ET b », deux années seules non nulles.
+Raccourci lireEntreCourant(std::string_view t, std::string_view connecteur, DateGed& date) {
+    std::size_t i = 0;
+    long a = 0, b = 0;
+    if (!nombreCourt(t, i, 4, a) || a == 0 || i >= t.size() || t[i] != ' ') return Raccourci::NonReconnu;
+    ++i;
+    if (t.substr(i, connecteur.size()) != connecteur || i + connecteur.size() >= t.size() ||
+        t[i + connecteur.size()] != ' ')
+        return Raccourci::NonReconnu;
+    i += connecteur.size() + 1;
+    if (!nombreCourt(t, i, 4, b) || b == 0 || i != t.size()) return Raccourci::NonReconnu;
+    date = dateEntre(static_cast<int>(a), static_cast<int>(b));
+    return Raccourci::Lue;
+}
+
+// Les formes de loin les plus courantes, lues sans le chemin général (qui essaie chaque
+// mot-clé lettre à lettre) : un qualificatif (ABT, VERS, BEF, AVANT, AFT, APRES) puis AAAA,
+// MMM AAAA, J MMM AAAA ou JJ/MM/AAAA, ou bien BET AAAA AND AAAA, ENTRE AAAA ET AAAA, jusqu'à la
+// fin du texte, en majuscules, un seul espace, jour et mois d'un ou deux chiffres, année d'un à
+// quatre. Le chemin général donnerait la même DateLue : les mêmes contrôles (convertir)
+// décident. Toute autre forme revient au chemin général.
+Raccourci lireDateCourante(std::string_view t, DateGed& date) {
+    std::uint8_t qualificatif = DateSimple;
+    for (const QualificatifCourant& q : kQualificatifsCourants) {
+        if (t.size() > q.mot.size() + 1 && t[q.mot.size()] == ' ' && t.substr(0, q.mot.size()) == q.mot) {
+            qualificatif = q.qualificatif;
+            t.remove_prefix(q.mot.size() + 1);
+            if (qualificatif == DateEntre) return lireEntreCourant(t, q.mot == "BET" ? "AND" : "ET", date);
+            break;
+        }
+    }
+    if (t.empty()) return Raccourci::NonReconnu;
+    DateLue d;
+    std::size_t i = 0;
+    auto anneeFinale = [&](std::size_t debut) {
+        i = debut;
+        return nombreCourt(t, i, 4, d.annee) && i == t.size();
+    };
+    if (estChiffre(static_cast<unsigned char>(t[0]))) {
+        long n = 0;
+        if (!nombreCourt(t, i, 4, n)) return Raccourci::NonReconnu;
+        if (i == t.size()) {
+            if (n == 0) return Raccourci::NonReconnu;
+            d.annee = n;
+            d.anneeSeule = true;
+        } else if (i <= 2 && t[i] == ' ') {
+            d.jour = n;
+            d.mois = moisAnglaisExact(t, i + 1);
+            if (d.mois == 0 || !anneeFinale(i + 5)) return Raccourci::NonReconnu;
+        } else if (i <= 2 && t[i] == '/') {
+            d.jour = n;
+            ++i;
+            if (!nombreCourt(t, i, 2, d.mois) || i >= t.size() || t[i] != '/' || !anneeFinale(i + 1))
+                return Raccourci::NonReconnu;
+        } else {
+            return Raccourci::NonReconnu;
+        }
+    } else {
+        d.mois = moisAnglaisExact(t, 0);
+        if (d.mois == 0 || !anneeFinale(4)) return Raccourci::NonReconnu;
+    }
+    DateConvertie c;
+    if (!convertir(d, c)) return Raccourci::Refusee;
+    date = dateQualifiee(qualificatif, c);
+    return Raccourci::Lue;
+}
+
+bool lireDate(std::string_view texte, bool estimeesPermises, DateGed& date, bool raccourci) {
     Lecteur l(texte);
     date = DateGed{};
     l.sauterEspaces();
     if (l.fini()) return true;  // une valeur vide n'est pas une faute
+    if (raccourci) {
+        const Raccourci r = lireDateCourante(l.suite(), date);
+        if (r == Raccourci::Lue) return true;
+        if (r == Raccourci::Refusee) return false;
+    }
     if (lireDateComplete(l, estimeesPermises, date)) return true;
     date = DateGed{};
     return false;
+}
+
+}  // namespace
+
+bool LireDate(std::string_view texte, bool estimeesPermises, DateGed& date) {
+    return lireDate(texte, estimeesPermises, date, true);
+}
+
+bool LireDateGenerale(std::string_view texte, bool estimeesPermises, DateGed& date) {
+    return lireDate(texte, estimeesPermises, date, false);
 }
 
 bool LirePeriode(std::string_view texte, DateGed& debut, DateGed& fin) {

@@ -44,6 +44,9 @@ bool FluxOctets::positionner(std::uint64_t decalage) {
     debut_ = fin_ = 0;
     positionTampon_ = decalage;
     prochaineLecture_ = kTailleApresSaut;
+    if (decalage >= annonceDebut_ && decalage < annonceFin_)
+        prochaineLecture_ = static_cast<std::size_t>(
+            std::clamp<std::uint64_t>(annonceFin_ - decalage, kTailleApresSaut, kTaille));
     if (!fichier_) return false;
 #ifdef _WIN32
     std::clearerr(fichier_);

@@ -38,6 +38,12 @@ public:
     // Décalage en octets du prochain octet à lire.
     std::uint64_t position() const { return positionTampon_ + debut_; }
     bool positionner(std::uint64_t decalage);
+    // Les prochaines lectures couvriront à peu près [debut, fin) : un saut dans cet intervalle
+    // lit jusqu'à fin d'un coup (dans la limite du tampon) au lieu de commencer petit.
+    void annoncer(std::uint64_t debut, std::uint64_t fin) {
+        annonceDebut_ = debut;
+        annonceFin_ = fin;
+    }
 
     // Copie dans destination les octets jusqu'à CR ou LF (au plus place octets), puis consomme la
     // fin de ligne : CR, LF, CR LF ou LF CR comptent chacun pour une seule fin.
@@ -58,6 +64,7 @@ private:
     std::size_t debut_ = 0;
     std::size_t fin_ = 0;
     std::uint64_t positionTampon_ = 0;
+    std::uint64_t annonceDebut_ = 0, annonceFin_ = 0;
 };
 
 }  // namespace lignara

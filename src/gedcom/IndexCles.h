@@ -39,11 +39,11 @@ public:
     template <typename Entree>
     std::uint32_t chercher(const CleEnregistrement& cle, const std::vector<Entree>& entrees) const {
         if (cases_.empty()) return kAbsente;
-        const std::string_view o = cle.octets();
-        for (std::size_t i = hacher(o) & masque_;; i = (i + 1) & masque_) {
+        const Case cible = Case::de(cle, 0);
+        for (std::size_t i = hacher(cle) & masque_;; i = (i + 1) & masque_) {
             const Case& c = cases_[i];
             if (c.indice == 0) return kAbsente;
-            if (c.meme(o) && (o.size() <= kEnLigne || entrees[c.indice - 1].cle == cle)) return c.indice - 1;
+            if (c.meme(cible) && (cible.longueur <= kEnLigne || entrees[c.indice - 1].cle == cle)) return c.indice - 1;
         }
     }
 
@@ -59,14 +59,15 @@ public:
     std::pair<std::uint32_t, bool> inserer(const CleEnregistrement& cle, std::size_t h,
                                            const std::vector<Entree>& entrees, std::uint32_t nouvelIndice) {
         if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir(entrees);
-        const std::string_view o = cle.octets();
+        Case cible = Case::de(cle, nouvelIndice);
         std::size_t i = h & masque_;
         for (;; i = (i + 1) & masque_) {
             const Case& c = cases_[i];
             if (c.indice == 0) break;
-            if (c.meme(o) && (o.size() <= kEnLigne || entrees[c.indice - 1].cle == cle)) return {c.indice - 1, false};
+            if (c.meme(cible) && (cible.longueur <= kEnLigne || entrees[c.indice - 1].cle == cle))
+                return {c.indice - 1, false};
         }
-        cases_[i] = Case::de(o, nouvelIndice);
+        cases_[i] = cible;
         ++taille_;
         return {nouvelIndice, true};
     }
@@ -79,17 +80,17 @@ private:
         std::uint8_t longueur = 0;
         std::uint8_t octets[kEnLigne] = {};
 
-        static Case de(std::string_view o, std::uint32_t indice) {
+        // Les octets de la case au-delà de la clé restent nuls, comme dans la clé.
+        static Case de(const CleEnregistrement& cle, std::uint32_t indice) {
             Case c;
             c.indice = indice + 1;
-            c.longueur = static_cast<std::uint8_t>(o.size());
-            std::memcpy(c.octets, o.data(), std::min(o.size(), kEnLigne));
+            c.longueur = static_cast<std::uint8_t>(cle.octets().size());
+            std::memcpy(c.octets, cle.octetsComplets(), kEnLigne);
             return c;
         }
-        // Même longueur et mêmes premiers octets (toute la clé quand elle tient dans la case).
-        bool meme(std::string_view o) const {
-            return longueur == o.size() && std::memcmp(octets, o.data(), std::min(o.size(), kEnLigne)) == 0;
-        }
+        // Même longueur et mêmes premiers octets (toute la clé quand elle tient dans la case) :
+        // une comparaison de taille fixe, sans appel.
+        bool meme(const Case& cible) const { return std::memcmp(&longueur, &cible.longueur, 1 + kEnLigne) == 0; }
     };
     static_assert(sizeof(Case) == 16);
 

@@ -161,10 +161,11 @@ void LecteurGedcom::lireTag(char* debut, char* fin) {
         code_ = CodeTag::Commentaire;
     if (code_ != CodeTag::NOTE && code_ != CodeTag::CONT && code_ != CodeTag::CONC)
         valeur = sauterBlancs(valeur, fin);
+    valeur_ = valeur;
+    if (valeursBrutes_) return;  // terminée par decouper
     std::size_t longueur = convertirEnPlace(valeur, static_cast<std::size_t>(fin - valeur),
                                             fichier_->jeuCaracteres());
     valeur[longueur] = '\0';
-    valeur_ = valeur;
 }
 
 }  // namespace lignara

@@ -39,6 +39,12 @@ public:
     // Vide : pas de tag de commentaire.
     void definirTagCommentaire(std::string tag) { tagCommentaire_ = std::move(tag); }
 
+    // Les valeurs passées aux gestionnaires restent dans le jeu du fichier (blancs de tête
+    // ôtés, tabulations comprises) : le client convertit lui-même celles dont il se sert, par
+    // convertirEnPlace avec le jeu du fichier au moment de la ligne. La clé des lignes de
+    // niveau 0 est toujours convertie.
+    void laisserValeursBrutes() { valeursBrutes_ = true; }
+
     // Déroule la machine depuis decalage jusqu'à une action 'f' (ou la fin du fichier).
     // Décalage 0 : tout ce qui précède le premier '0' est sauté (marque d'ordre d'octets…).
     // Décalage > 0 : un LF qui s'y trouverait est sauté (fin CR LF d'une ligne de niveau 0).
@@ -87,6 +93,7 @@ private:
     long numeroLigne_ = 0;
     const TableTags* table_ = nullptr;
     bool rapportActif_ = false;
+    bool valeursBrutes_ = false;
     std::string tagCommentaire_;
 
     // Sur le tas, à sa taille exacte : un débordement s'y verrait sous AddressSanitizer.

@@ -27,7 +27,7 @@ struct LotAppels {
     std::vector<CleEnregistrement> liens;
     std::string textes;
 };
-constexpr std::size_t kAppelsParLot = 1024;
+constexpr std::size_t kAppelsParLot = 4096;
 constexpr std::size_t kLotsEnAttente = 8;
 constexpr std::size_t kAvance = 16;  // appels d'avance pour demander les cases des clés
 
@@ -42,8 +42,13 @@ public:
     }
     void lecteur(const LecteurGedcom* l) { lecteur_ = l; }
 
+    // La valeur n'est convertie que par le fil qui rejoue : le fil de lecture ne convertit que
+    // ce dont il se sert lui-même (pointeurs des liens, en-tête).
     template <void (P::*G)(char*)>
-    void avecTexte(char* v) { ajouter(G, v); }
+    void avecTexte(char* v) {
+        Appel& a = ajouter(G, v);
+        if (a.texte) a.jeuValeur = fichier_.jeuCaracteres();
+    }
     template <void (P::*G)(char*)>
     void sansTexte(char*) { ajouter(G, nullptr); }
     // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée.
@@ -56,6 +61,7 @@ public:
     // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché.
     template <void (P::*G)(char*), std::uint8_t T>
     void lien(char* v) {
+        convertir(v);
         Appel& a = ajouter(G, nullptr);
         lot_.liens.push_back(CleEnregistrement::dePointeur(lecteur_->indiceFichier(), v));
         a.lien = static_cast<std::uint32_t>(lot_.liens.size());
@@ -63,8 +69,8 @@ public:
         a.table = T;
     }
 
-    void logiciel(char* v) { fichier_.drapeauxLogiciel = DrapeauxLogiciel(v); }
-    void jeuCaracteres(char* v) { fichier_.choisirJeuCaracteres(v); }
+    void logiciel(char* v) { fichier_.drapeauxLogiciel = DrapeauxLogiciel(convertir(v)); }
+    void jeuCaracteres(char* v) { fichier_.choisirJeuCaracteres(convertir(v)); }
     void signaler(std::size_t, const std::string& ligne) override { ajouter(nullptr, ligne.c_str()); }
 
     void finir() {
@@ -72,6 +78,11 @@ public:
     }
 
 private:
+    char* convertir(char* v) const {
+        v[convertirEnPlace(v, std::strlen(v), fichier_.jeuCaracteres())] = '\0';
+        return v;
+    }
+
     void nouveauLot() {
         lot_ = file_.lotVide();
         lot_.appels.clear();
@@ -238,6 +249,7 @@ void PasseBalayage::balayer() {
         try {
             Enregistreur enregistreur(fichier_, file);
             LecteurGedcom lecteur(enregistreur);
+            lecteur.laisserValeursBrutes();
             enregistreur.lecteur(&lecteur);
             lecteur.commencerFichier(fichier_, indiceFichier_);
             lecteur.Analyser<E>(TableTags::balayage(), kEtats, kDebut, 0, true, enregistreur);
@@ -259,6 +271,7 @@ void PasseBalayage::balayer() {
                 niveau0_ = a.niveau0 ? &lot->niveaux0[a.niveau0 - 1] : nullptr;
                 lien_ = a.lien ? &lot->liens[a.lien - 1] : nullptr;
                 char* v = lot->textes.data() + a.texte;
+                if (a.jeuValeur != JeuCaracteres::Aucun) v[convertirEnPlace(v, std::strlen(v), a.jeuValeur)] = '\0';
                 if (a.gestionnaire)
                     (this->*a.gestionnaire)(v);
                 else

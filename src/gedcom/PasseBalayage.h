@@ -41,6 +41,9 @@ public:
         // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
         // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
         std::uint8_t table = 0;
+        // Valeur laissée dans le jeu du fichier par le fil de lecture : convertie (dans ce jeu)
+        // par le fil qui rejoue, juste avant le gestionnaire. Aucun : rien à convertir.
+        JeuCaracteres jeuValeur = JeuCaracteres::Aucun;
         long ligne = 0;
         std::size_t hachage = 0;
     };

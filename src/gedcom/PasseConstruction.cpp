@@ -195,8 +195,25 @@ void PasseConstruction::commencer(std::uint8_t fichier, long ligne) {
     lieux_ = LieuNormaliseur(reglages);
 }
 
+void TamponIndividu::vider() {
+    nom.clear();
+    prenoms.clear();
+    sexe = ' ';
+    naissance.vider();
+    deces.vider();
+    profession.clear();
+    commentaire.clear();
+    aCommentaire = false;
+    sourceNom.vider();
+    sourceProfession.vider();
+    sourceCommentaire.vider();
+    photos.clear();
+    notes.clear();
+    noteRenvoyee = {};
+}
+
 void PasseConstruction::lireIndividu(const PersonneBalayee& p, TamponIndividu& tampon) {
-    tampon = TamponIndividu{};
+    tampon.vider();
     individu_ = &tampon;
     famille_ = nullptr;
     evenement_ = nullptr;
@@ -223,7 +240,7 @@ void PasseConstruction::lireNoms(const PersonneBalayee& p, TamponIndividu& tampo
 }
 
 void PasseConstruction::lireFamille(const FamilleBalayee& f, TamponFamille& tampon) {
-    tampon = TamponFamille{};
+    tampon.vider();
     famille_ = &tampon;
     individu_ = nullptr;
     evenement_ = nullptr;

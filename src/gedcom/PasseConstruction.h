@@ -26,6 +26,11 @@ struct SourceLue {
     std::string texte;
     CleEnregistrement renvoi;
     bool vide() const { return texte.empty() && renvoi.estVide(); }
+    void vider() {
+        texte.clear();
+        renvoi = {};
+    }
+    bool operator==(const SourceLue&) const = default;
 };
 
 struct EvenementLu {
@@ -34,6 +39,13 @@ struct EvenementLu {
     SourceLue source;
     SourceLue sourceLieu;
     bool aDonnees() const { return date.jour || date.mois || date.annee || !lieu.empty(); }
+    void vider() {
+        date = {};
+        lieu.clear();
+        source.vider();
+        sourceLieu.vider();
+    }
+    bool operator==(const EvenementLu&) const = default;
 };
 
 struct TamponIndividu {
@@ -46,11 +58,23 @@ struct TamponIndividu {
     std::vector<std::string> photos;
     std::vector<std::string> notes;          // lignes propres, après celles de la note pointée
     CleEnregistrement noteRenvoyee;          // note remise à cette personne
+
+    // L'état d'un tampon neuf, en gardant la place des textes : les fils de relecture
+    // reprennent leurs tampons d'un lot à l'autre sans rien libérer ni réserver.
+    void vider();
+    bool operator==(const TamponIndividu&) const = default;
 };
 
 struct TamponFamille {
     EvenementLu mariage, divorce;
     bool divorces = false;
+
+    void vider() {
+        mariage.vider();
+        divorce.vider();
+        divorces = false;
+    }
+    bool operator==(const TamponFamille&) const = default;
 };
 
 // Lignes d'une note relue, et le commentaire qu'elle donne.

@@ -2,8 +2,10 @@
 // Relecture anticipée des enregistrements pour la construction de la base : des fils relisent
 // et interprètent les individus (dans l'ordre des numéros) puis les familles gardées (dans
 // l'ordre des clés) pendant que le fil appelant écrit la base. Relire et interpréter coûte plus
-// que l'écriture ; les lots de relectures se partagent entre les fils (le lot k au fil k mod n)
-// et l'écriture les reprend dans l'ordre.
+// que l'écriture. Les relectures vont par lots : chaque fil prend le premier lot que personne
+// n'a encore pris, dans une fenêtre de lots en avance sur l'écriture (elle borne la mémoire),
+// et l'écriture les reprend dans l'ordre. Un fil que le système fait attendre ne retient donc
+// pas les autres : ils prennent les lots suivants.
 //
 // Ce qui se voit reste ce qu'une relecture faite au fil de l'écriture donnait : chaque
 // relecture garde ses lignes de rapport, que l'écriture rejoue à leur place. Une note pointée
@@ -11,15 +13,16 @@
 // remet pour de bon à la première personne dans l'ordre des numéros, et relit elle-même une
 // personne dont la note était déjà remise. Chaque fil lit par ses propres accès aux fichiers
 // (FichierGedcomOuvert::jumeau) ; les registres ne sont que lus par les fils.
+#include <condition_variable>
 #include <cstddef>
 #include <cstdint>
-#include <memory>
+#include <exception>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <utility>
 #include <vector>
 
-#include "commun/FileLots.h"
 #include "gedcom/PasseConstruction.h"
 #include "gedcom/RecepteurRapport.h"
 
@@ -51,7 +54,7 @@ public:
     RelectureAnticipee& operator=(const RelectureAnticipee&) = delete;
 
     // Relecture suivante, valable jusqu'à l'appel suivant. Une erreur d'un fil (fichier devenu
-    // illisible) est relevée ici, dans le fil de l'écriture.
+    // illisible) est relevée ici, dans le fil de l'écriture, au lot où elle est arrivée.
     IndividuRelu& individuSuivant();
     FamilleRelue& familleSuivante();
 
@@ -59,25 +62,36 @@ private:
     struct Lot {
         std::vector<IndividuRelu> individus;
         std::vector<FamilleRelue> familles;
+        std::exception_ptr erreur;
+        bool pret = false;
     };
     static constexpr std::size_t kParLot = 256;
-    static constexpr std::size_t kLotsEnAttente = 4;  // par fil : borne la mémoire si l'écriture traîne
+    // Lots relus d'avance au plus : quelques Mo, de quoi occuper les fils pendant les calculs
+    // qui précèdent l'écriture et lisser les à-coups.
+    static constexpr std::size_t kFenetre = 8;
 
-    struct Fil {
-        explicit Fil(std::vector<FichierGedcomOuvert> f) : fichiers(std::move(f)) {}
-        std::vector<FichierGedcomOuvert> fichiers;
-        FileLots<Lot> file{kLotsEnAttente};
-        std::thread fil;
-    };
-
-    void relire(Fil& fil, std::size_t rang, PasseConstruction& passe, LignesDifferees& messages);
+    void travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe, std::exception_ptr echec,
+                    LignesDifferees& messages);
+    void relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers,
+                   PasseConstruction& passe, LignesDifferees& messages);
     void prendre();
+    void arreter();
 
     const RegistresBalayage& reg_;
     std::vector<std::uint32_t> individus_, familles_;
-    std::vector<std::unique_ptr<Fil>> fils_;
-    std::size_t prochainLot_ = 0;
-    Lot courant_;
+    std::size_t nombreLots_;
+    std::vector<std::vector<FichierGedcomOuvert>> fichiers_;  // par fil
+    std::vector<std::thread> fils_;
+
+    std::mutex verrou_;
+    std::condition_variable travail_;    // une place s'est libérée dans la fenêtre, ou arrêt
+    std::condition_variable livraison_;  // un lot est prêt
+    std::vector<Lot> fenetre_;           // le lot k dans la case k mod kFenetre
+    std::size_t aPrendre_ = 0;           // premier lot que personne n'a pris
+    std::size_t aLivrer_ = 0;            // prochain lot pour l'écriture
+    bool arret_ = false;
+
+    Lot courant_;  // lot en cours d'écriture (rendu à sa case à la prise du suivant)
     std::size_t suivantIndividu_ = 0, suivanteFamille_ = 0;
 };
 

@@ -113,3 +113,45 @@ TEST(DatesDesFichiersReels, lesDatesRepublicainesDesFichiersSontConvertiesEnDate
     }
     EXPECT_GE(republicaines, 10u);
 }
+
+// Le raccourci des formes courantes doit lire exactement comme le chemin général : même
+// réussite, même date, pour chaque valeur des fichiers réels et pour une grille de formes
+// voisines des courantes (casse, espaces, jours et mois hors bornes, années longues…).
+TEST(DatesRaccourci, litCommeLeCheminGeneralSurLesFormesCourantesEtLeursVoisines) {
+    std::vector<std::string> textes;
+    for (const char* q : {"", "ABT ", "BEF ", "AFT ", "VERS ", "AVANT ", "APRES ", "abt ", "ABT  ", "ABT. ", "Vers ",
+                          "EST ", "BET ", "CAL "})
+        for (const char* j : {"", "0 ", "00 ", "1 ", "05 ", "29 ", "30 ", "31 ", "32 ", "123 ", "5/", "05/", "00/",
+                              "31/", "32/", "45/", "5-"})
+            for (const char* m : {"", "JAN ", "FEB ", "SEP ", "DEC ", "Sep ", "SEPT ", "JANV ", "XYZ ", "01/", "1/",
+                                  "00/", "12/", "13/", "2/", "010/", "09"})
+                for (const char* a : {"", "0", "1", "999", "1754", "1900", "2000", "0000", "9999", "10000", "1754/55",
+                                      "1754 B.C.", "1754 ", "17x4"})
+                    textes.push_back(std::string(q) + j + m + a);
+    for (const char* q : {"BET ", "ENTRE ", "BET  ", "Entre ", "ENTRE. "})
+        for (const char* a : {"1850", "0", "1", "9999", "10000", "SEP 1850"})
+            for (const char* c : {" AND ", " ET ", " and ", "  AND ", " AND", " ETX "})
+                for (const char* b : {"1860", "1840", "0", "1850", "10000", "1860 B.C.", "1860 ", ""})
+                    textes.push_back(std::string(q) + a + c + b);
+    if (fs::is_directory(LIGNARA_DOSSIER_TESTDATA)) {
+        const std::vector<std::string> reelles = datesDesFichiersDeTest();
+        textes.insert(textes.end(), reelles.begin(), reelles.end());
+    }
+    for (const std::string& t : textes) {
+        for (bool estimees : {false, true}) {
+            DateGed rapide, generale;
+            const bool lueRapide = LireDate(t, estimees, rapide);
+            const bool lueGenerale = LireDateGenerale(t, estimees, generale);
+            ASSERT_EQ(lueRapide, lueGenerale) << '"' << t << '"';
+            ASSERT_EQ(rapide, generale) << '"' << t << '"';
+        }
+    }
+    // Le raccourci sert bien : les formes courantes ne sont pas refusées.
+    DateGed d;
+    ASSERT_TRUE(LireDate("29 FEB 1900", false, d) == false && d == DateGed{});
+    ASSERT_TRUE(LireDate("ABT 05/09/1671", false, d));
+    EXPECT_EQ(d.qualificatif, DateVers);
+    EXPECT_EQ(d.jour, 5);
+    EXPECT_EQ(d.mois, 9);
+    EXPECT_EQ(d.annee, 1671);
+}

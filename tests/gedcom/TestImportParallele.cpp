@@ -102,5 +102,56 @@ TEST(ImportParallele, uneNoteNEstRemiseQuAuPremierQuelQueSoitLeFilDeRelecture) {
     EXPECT_TRUE(r.rapport.empty());
 }
 
+// Les fils reprennent leurs tampons de relecture d'un lot à l'autre : une personne sans rien
+// qui suit une personne complète ne doit rien garder de celle-ci, sur assez de personnes pour
+// que chaque tampon ait déjà servi plusieurs fois.
+TEST(ImportParallele, uneRelectureNeGardeRienDeLaPersonneQuiAOccupeSonTampon) {
+    std::string g = kEnTete + "0 @N1@ NOTE Note pointee\n";
+    const int total = 6000;
+    for (int i = 1; i <= total; ++i) {
+        g += "0 " + cle('I', i) + " INDI\n";
+        if (i % 2 == 0) continue;
+        const std::string k = std::to_string(i);
+        g += "1 NAME Jean dit Jeannot /Nom" + k + "/\n2 SOUR Source du nom " + k + "\n1 SEX M\n" +
+             "1 BIRT\n2 DATE 3 MAR 1900\n2 PLAC Ville" + k + ", Departement\n3 SOUR Lieu " + k + "\n" +
+             "2 SOUR Acte " + k + "\n1 DEAT\n2 DATE ABT 1970\n2 PLAC Autre" + k + "\n" +
+             "1 OCCU Metier" + k + "\n2 SOUR Registre " + k + "\n1 OBJE\n2 FILE photo" + k + ".jpg\n" +
+             (i == 1 ? "1 NOTE @N1@\n" : "") + "1 NOTE Note " + k + "\n2 CONT suite\n";
+    }
+    g += "0 TRLR\n";
+    const ResultatImport r = importerTexte(g);
+    ASSERT_EQ(r.base.nombreIndividus(), static_cast<std::uint32_t>(total));
+    for (std::uint32_t n = 1; n <= static_cast<std::uint32_t>(total); ++n) {
+        const Individu ind = r.base.LireIndividu(n);
+        if (n % 2 == 0) {
+            ASSERT_EQ(ind.nom, 0u) << n;
+            ASSERT_EQ(ind.prenoms, 0u) << n;
+            ASSERT_EQ(ind.sexe, ' ') << n;
+            ASSERT_EQ(ind.naissance, 0u) << n;
+            ASSERT_EQ(ind.deces, 0u) << n;
+            ASSERT_EQ(ind.profession, 0u) << n;
+            ASSERT_EQ(ind.sourceNom, 0u) << n;
+            ASSERT_EQ(ind.sourceProfession, 0u) << n;
+            ASSERT_EQ(ind.commentaire, 0u) << n;
+            ASSERT_EQ(ind.photos, 0u) << n;
+            ASSERT_EQ(ind.notes, 0u) << n;
+            continue;
+        }
+        const std::string k = std::to_string(n);
+        ASSERT_EQ(essai::nom(r.base, n), "Nom" + k);
+        ASSERT_EQ(essai::source(r.base, ind.sourceNom), "Source du nom " + k);
+        ASSERT_EQ(essai::lieu(r.base, ind.naissance).substr(0, 5 + k.size()), "Ville" + k);
+        ASSERT_EQ(essai::source(r.base, r.base.LireEvenement(ind.naissance).source), "Acte " + k);
+        ASSERT_EQ(essai::source(r.base, r.base.LireEvenement(ind.naissance).sourceLieu), "Lieu " + k);
+        ASSERT_EQ(essai::lieu(r.base, ind.deces).substr(0, 5 + k.size()), "Autre" + k);
+        ASSERT_EQ(r.base.LireTexte(TableProfessions, ind.profession), "Metier" + k);
+        ASSERT_EQ(r.base.LirePhotos(ind.photos), std::vector<std::string>{"photo" + k + ".jpg"});
+        std::vector<std::string> notes{"Note " + k, "suite"};
+        if (n == 1) notes.insert(notes.begin(), "Note pointee");
+        ASSERT_EQ(r.base.LireNotes(ind.notes), notes) << n;
+    }
+    EXPECT_TRUE(r.rapport.empty()) << r.rapport;
+}
+
 }  // namespace
 }  // namespace lignara
