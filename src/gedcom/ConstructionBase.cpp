@@ -1,6 +1,7 @@
 #include "gedcom/ConstructionBase.h"
 
 #include <algorithm>
+#include <future>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -52,8 +53,12 @@ void ConstructionBase::completerNonDefinis() {
 }
 
 DimensionsBase ConstructionBase::numeroter() {
-    personnesParCle_ = reg_.personnesParCle();
-    famillesParCle_ = reg_.famillesParCle();
+    {
+        // Les deux tris sont indépendants : celui des familles dans un autre fil.
+        auto familles = std::async(std::launch::async, [this] { return reg_.famillesParCle(); });
+        personnesParCle_ = reg_.personnesParCle();
+        famillesParCle_ = familles.get();
+    }
     completerNonDefinis();
     std::uint64_t evenements = 0;
     personnesParNumero_.assign(1, kAucun);
@@ -212,9 +217,10 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
     for (std::uint32_t f : famillesParCle_)
         if (reg_.familles[f].gardee) familles.push_back(f);
     // Les relectures commencent tout de suite, pendant les calculs qui précèdent l'écriture (ils
-    // ne touchent pas ce que les relectures lisent). Deux fils de relecture au moins :
-    // l'écriture attend les relectures plus souvent que l'inverse, même sur deux cœurs.
-    const std::size_t fils = std::clamp<std::size_t>(std::thread::hardware_concurrency(), 2, 4);
+    // ne touchent pas ce que les relectures lisent). Un fil de relecture par cœur libre :
+    // l'écriture relit elle-même ce que personne n'a encore pris.
+    const std::size_t coeurs = std::thread::hardware_concurrency();
+    const std::size_t fils = std::clamp<std::size_t>(coeurs > 1 ? coeurs - 1 : 1, 1, 3);
     auto relecture = std::make_unique<RelectureAnticipee>(
         passe_, passe_.fichiers(), reg_, std::vector<std::uint32_t>(personnesParNumero_.begin() + 1, personnesParNumero_.end()),
         familles, fils);

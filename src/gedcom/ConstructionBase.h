@@ -70,8 +70,8 @@ private:
     std::vector<std::uint32_t> famillesParCle_;
     std::vector<std::int32_t> fratrie_;              // lien de fratrie par numéro (0 : hors anneau)
     std::vector<std::uint32_t> premierEnfant_;       // par indice de famille
-    std::vector<std::int32_t> suivanteFiche_;
-    std::vector<std::uint8_t> restes_;               // par famille : 1 le mari reste, 2 la femme        // lien de chaîne par numéro de fiche
+    std::vector<std::int32_t> suivanteFiche_;        // lien de chaîne par numéro de fiche
+    std::vector<std::uint8_t> restes_;               // par famille : 1 le mari reste, 2 la femme
     TableCles<std::uint32_t> refsSources_;
     std::uint32_t prochainEvenement_ = 1;
     std::uint64_t fait_ = 0, total_ = 0;

@@ -98,6 +98,7 @@ LecteurGedcom::Statut LecteurGedcom::LireLigne() {
             tampon_[0] = '\0';
             tag_ = {};
             valeur_ = tampon_.get();
+            longueurValeur_ = 0;
             return Statut::FinFichier;
         }
         fichier_->aDonneUneLigne = true;
@@ -162,10 +163,10 @@ void LecteurGedcom::lireTag(char* debut, char* fin) {
     if (code_ != CodeTag::NOTE && code_ != CodeTag::CONT && code_ != CodeTag::CONC)
         valeur = sauterBlancs(valeur, fin);
     valeur_ = valeur;
+    longueurValeur_ = static_cast<std::size_t>(fin - valeur);
     if (valeursBrutes_) return;  // terminée par decouper
-    std::size_t longueur = convertirEnPlace(valeur, static_cast<std::size_t>(fin - valeur),
-                                            fichier_->jeuCaracteres());
-    valeur[longueur] = '\0';
+    longueurValeur_ = convertirEnPlace(valeur, longueurValeur_, fichier_->jeuCaracteres());
+    valeur[longueurValeur_] = '\0';
 }
 
 }  // namespace lignara

@@ -67,6 +67,8 @@ public:
     CodeTag code() const { return code_; }
     std::string_view tag() const { return tag_; }
     char* valeur() { return valeur_; }
+    // Longueur de valeur() (sans son '\0').
+    std::size_t longueurValeur() const { return longueurValeur_; }
     // Décalage de la ligne qui suit la dernière ligne de niveau 0 lue : c'est là que la
     // construction et la consultation reprennent la lecture d'un enregistrement.
     std::uint64_t decalageApresNiveau0() const { return decalageApresNiveau0_; }
@@ -102,6 +104,7 @@ private:
     CodeTag code_ = CodeTag::Inconnu;
     std::string_view tag_;
     char* valeur_ = tampon_.get();
+    std::size_t longueurValeur_ = 0;
     CleEnregistrement cle_;
     std::uint64_t decalageApresNiveau0_ = 0;
     std::uint64_t decalageLigne_ = 0;

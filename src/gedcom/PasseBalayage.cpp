@@ -13,20 +13,21 @@
 
 namespace lignara {
 
-namespace {
-
-using P = PasseBalayage;
-using Appel = PasseBalayage::Appel;
-using Niveau0 = PasseBalayage::Niveau0;
-
-// Appels enregistrés d'un lot, l'état de leurs lignes de niveau 0, les clés de leurs liens et
-// leurs textes (chacun terminé par '\0' ; le premier est vide).
-struct LotAppels {
+// Appels enregistrés d'un lot, l'état de leurs lignes de niveau 0, les clés de leurs liens
+// (faites par le fil qui rejoue) et leurs textes (chacun terminé par '\0' ; le premier est vide).
+struct PasseBalayage::LotAppels {
     std::vector<Appel> appels;
     std::vector<Niveau0> niveaux0;
     std::vector<CleEnregistrement> liens;
     std::string textes;
 };
+
+namespace {
+
+using P = PasseBalayage;
+using Appel = PasseBalayage::Appel;
+using Niveau0 = PasseBalayage::Niveau0;
+using LotAppels = PasseBalayage::LotAppels;
 constexpr std::size_t kAppelsParLot = 4096;
 constexpr std::size_t kLotsEnAttente = 8;
 constexpr std::size_t kAvance = 16;  // appels d'avance pour demander les cases des clés
@@ -42,45 +43,41 @@ public:
     }
     void lecteur(const LecteurGedcom* l) { lecteur_ = l; }
 
-    // La valeur n'est convertie que par le fil qui rejoue : le fil de lecture ne convertit que
-    // ce dont il se sert lui-même (pointeurs des liens, en-tête).
+    // Seules les valeurs dont un gestionnaire se sert sont converties (le lecteur les laisse
+    // brutes) : la plupart des lignes n'en ont pas besoin au balayage.
     template <void (P::*G)(char*)>
-    void avecTexte(char* v) {
-        Appel& a = ajouter(G, v);
-        if (a.texte) a.jeuValeur = fichier_.jeuCaracteres();
-    }
+    void avecTexte(char* v) { ajouter(G, v, convertir(v)); }
     template <void (P::*G)(char*)>
-    void sansTexte(char*) { ajouter(G, nullptr); }
-    // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée.
+    void sansTexte(char*) { ajouter(G, nullptr, 0); }
+    // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée
+    // (le fil qui rejoue calcule sa valeur de hachage).
     template <void (P::*G)(char*), std::uint8_t T>
-    void debut(char*) {
-        Appel& a = ajouter(G, nullptr);
-        a.hachage = IndexCles::hacher(lecteur_->cleCourante());
-        a.table = T;
-    }
-    // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché.
+    void debut(char*) { ajouter(G, nullptr, 0).table = T; }
+    // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché (le fil qui
+    // rejoue en fait la clé).
     template <void (P::*G)(char*), std::uint8_t T>
-    void lien(char* v) {
-        convertir(v);
-        Appel& a = ajouter(G, nullptr);
-        lot_.liens.push_back(CleEnregistrement::dePointeur(lecteur_->indiceFichier(), v));
-        a.lien = static_cast<std::uint32_t>(lot_.liens.size());
-        a.hachage = IndexCles::hacher(lot_.liens.back());
-        a.table = T;
-    }
+    void lien(char* v) { ajouter(G, v, convertir(v)).table = T; }
 
-    void logiciel(char* v) { fichier_.drapeauxLogiciel = DrapeauxLogiciel(convertir(v)); }
-    void jeuCaracteres(char* v) { fichier_.choisirJeuCaracteres(convertir(v)); }
-    void signaler(std::size_t, const std::string& ligne) override { ajouter(nullptr, ligne.c_str()); }
+    void logiciel(char* v) {
+        convertir(v);
+        fichier_.drapeauxLogiciel = DrapeauxLogiciel(v);
+    }
+    void jeuCaracteres(char* v) {
+        convertir(v);
+        fichier_.choisirJeuCaracteres(v);
+    }
+    void signaler(std::size_t, const std::string& ligne) override { ajouter(nullptr, ligne.c_str(), ligne.size()); }
 
     void finir() {
         if (!lot_.appels.empty() && !file_.deposer(std::move(lot_))) throw LectureArretee{};
     }
 
 private:
-    char* convertir(char* v) const {
-        v[convertirEnPlace(v, std::strlen(v), fichier_.jeuCaracteres())] = '\0';
-        return v;
+    // La valeur de la ligne en cours (v), convertie en place : sa nouvelle longueur.
+    std::size_t convertir(char* v) const {
+        const std::size_t n = convertirEnPlace(v, lecteur_->longueurValeur(), fichier_.jeuCaracteres());
+        v[n] = '\0';
+        return n;
     }
 
     void nouveauLot() {
@@ -92,16 +89,16 @@ private:
         lot_.textes.assign(1, '\0');
     }
 
-    Appel& ajouter(void (P::*g)(char*), const char* texte) {
+    Appel& ajouter(void (P::*g)(char*), const char* texte, std::size_t longueur) {
         if (lot_.appels.size() == kAppelsParLot) {
             if (!file_.deposer(std::move(lot_))) throw LectureArretee{};
             nouveauLot();
         }
         Appel& a = lot_.appels.emplace_back();
         a.gestionnaire = g;
-        if (texte && *texte) {
+        if (longueur > 0) {
             a.texte = static_cast<std::uint32_t>(lot_.textes.size());
-            lot_.textes.append(texte, std::strlen(texte) + 1);
+            lot_.textes.append(texte, longueur + 1);  // avec son '\0'
         }
         a.code = lecteur_->code();
         a.ligne = lecteur_->numeroLigne();
@@ -263,15 +260,15 @@ void PasseBalayage::balayer() {
     });
     try {
         while (std::optional<LotAppels> lot = file.prendre()) {
-            const std::vector<Appel>& appels = lot->appels;
+            std::vector<Appel>& appels = lot->appels;
+            for (std::size_t k = 0; k < std::min(kAvance, appels.size()); ++k) preparer(*lot, appels[k]);
             for (std::size_t k = 0; k < appels.size(); ++k) {
-                if (k + kAvance < appels.size()) prechercher(appels[k + kAvance]);
+                if (k + kAvance < appels.size()) preparer(*lot, appels[k + kAvance]);
                 const Appel& a = appels[k];
                 appel_ = &a;
                 niveau0_ = a.niveau0 ? &lot->niveaux0[a.niveau0 - 1] : nullptr;
                 lien_ = a.lien ? &lot->liens[a.lien - 1] : nullptr;
                 char* v = lot->textes.data() + a.texte;
-                if (a.jeuValeur != JeuCaracteres::Aucun) v[convertirEnPlace(v, std::strlen(v), a.jeuValeur)] = '\0';
                 if (a.gestionnaire)
                     (this->*a.gestionnaire)(v);
                 else
@@ -293,11 +290,23 @@ void PasseBalayage::balayer() {
     lecture.join();
 }
 
-// Les cases des clés cherchées quelques appels plus loin sont demandées d'avance : sans cela,
-// la recherche des clés attendait la mémoire à chaque lien d'un gros fichier.
-void PasseBalayage::prechercher(const Appel& a) const {
+// Quelques appels avant le sien : la clé cherchée par un appel (celle de la ligne de niveau 0,
+// ou celle que pointe la valeur d'un lien), sa valeur de hachage, et sa case de l'index demandée
+// d'avance au processeur. Sans cela, la recherche des clés attendait la mémoire à chaque lien
+// d'un gros fichier.
+void PasseBalayage::preparer(LotAppels& lot, Appel& a) const {
+    if (a.table == 0) return;
+    const CleEnregistrement* cle = nullptr;
+    if (a.niveau0) {
+        cle = &lot.niveaux0[a.niveau0 - 1].cle;
+    } else {
+        lot.liens.push_back(CleEnregistrement::dePointeur(indiceFichier_, lot.textes.data() + a.texte));
+        a.lien = static_cast<std::uint32_t>(lot.liens.size());
+        cle = &lot.liens.back();
+    }
+    a.hachage = IndexCles::hacher(*cle);
     if (a.table == 1) reg_.indexPersonnes.prechercher(a.hachage);
-    else if (a.table == 2) reg_.indexFamilles.prechercher(a.hachage);
+    else reg_.indexFamilles.prechercher(a.hachage);
 }
 
 // Comme le lecteur : le patron contient un %ld remplacé par le numéro de la ligne rejouée.

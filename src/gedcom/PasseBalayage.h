@@ -41,9 +41,6 @@ public:
         // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
         // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
         std::uint8_t table = 0;
-        // Valeur laissée dans le jeu du fichier par le fil de lecture : convertie (dans ce jeu)
-        // par le fil qui rejoue, juste avant le gestionnaire. Aucun : rien à convertir.
-        JeuCaracteres jeuValeur = JeuCaracteres::Aucun;
         long ligne = 0;
         std::size_t hachage = 0;
     };
@@ -53,6 +50,8 @@ public:
         std::uint64_t apresNiveau0 = 0;
         std::uint64_t debutLigne = 0;
     };
+    // Appels du fil de lecture, par lots.
+    struct LotAppels;
 
     // Gestionnaires de la machine d'états (une valeur convertie chacun).
     void debutSource(char* v);
@@ -83,7 +82,7 @@ public:
 private:
     std::uint8_t indiceFichier() const { return static_cast<std::uint8_t>(indiceFichier_); }
     void signalerLigne(const char* patron1252);
-    void prechercher(const Appel& a) const;
+    void preparer(LotAppels& lot, Appel& a) const;
     // Clé pointée par la valeur d'un lien, lue une seule fois, dans le fil de lecture.
     const CleEnregistrement& lien() const { return *lien_; }
     bool referenceManquante();

@@ -1,6 +1,7 @@
 #include "gedcom/RegistresBalayage.h"
 
 #include <algorithm>
+#include <compare>
 
 namespace lignara {
 
@@ -34,20 +35,27 @@ std::uint32_t RegistresBalayage::chercherPersonne(const CleEnregistrement& cle) 
 
 namespace {
 
-// Le tri compare d'abord les 8 premiers octets, rangés dans un entier (ordre des octets non
-// signés) : les entrées des registres, grosses et dispersées, ne sont relues qu'en cas d'égalité.
-std::uint64_t prefixe(const CleEnregistrement& cle) {
-    const std::string_view o = cle.octets();
-    std::uint64_t p = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        p = (p << 8) | (i < o.size() ? static_cast<unsigned char>(o[i]) : 0u);
+// Le tri compare d'abord les 16 premiers octets, rangés dans deux entiers (ordre des octets non
+// signés) : les entrées des registres, grosses et dispersées, ne sont relues qu'en cas
+// d'égalité, c'est-à-dire presque jamais (avec 8 octets, « @I1234567@ » et « @I123456@ »
+// s'égalaient et chaque comparaison de ce genre attendait la mémoire).
+struct Prefixe {
+    std::uint64_t haut = 0, bas = 0;
+    auto operator<=>(const Prefixe&) const = default;
+};
+
+Prefixe prefixe(const CleEnregistrement& cle) {
+    const std::uint8_t* o = cle.octetsComplets();  // nuls au-delà de la clé
+    Prefixe p;
+    for (std::size_t i = 0; i < 8; ++i) p.haut = (p.haut << 8) | o[i];
+    for (std::size_t i = 8; i < 16; ++i) p.bas = (p.bas << 8) | o[i];
     return p;
 }
 
 template <typename Entree>
 std::vector<std::uint32_t> indicesParCle(const std::vector<Entree>& entrees) {
     struct Rang {
-        std::uint64_t prefixe;
+        Prefixe prefixe;
         std::uint32_t indice;
     };
     std::vector<Rang> rangs(entrees.size());

@@ -23,6 +23,16 @@ std::vector<FichierGedcomOuvert> jumeaux(const std::vector<FichierGedcomOuvert>&
 
 }  // namespace
 
+struct RelectureAnticipee::Aide {
+    Aide(const PasseConstruction& modele, const std::vector<FichierGedcomOuvert>& originaux)
+        : fichiers(jumeaux(originaux)), passe(modele, fichiers, rapport) {
+        passe.remiseProvisoire();
+    }
+    std::vector<FichierGedcomOuvert> fichiers;
+    RapportDiffere rapport;
+    PasseConstruction passe;
+};
+
 RelectureAnticipee::RelectureAnticipee(const PasseConstruction& modele,
                                        const std::vector<FichierGedcomOuvert>& fichiers,
                                        const RegistresBalayage& registres, std::vector<std::uint32_t> individus,
@@ -31,7 +41,8 @@ RelectureAnticipee::RelectureAnticipee(const PasseConstruction& modele,
       individus_(std::move(individus)),
       familles_(std::move(familles)),
       nombreLots_((individus_.size() + familles_.size() + kParLot - 1) / kParLot),
-      fenetre_(kFenetre) {
+      fenetre_(kFenetre),
+      aide_(std::make_unique<Aide>(modele, fichiers)) {
     fils = std::max<std::size_t>(fils, 1);
     for (std::size_t rang = 0; rang < fils; ++rang) fichiers_.push_back(jumeaux(fichiers));
     try {
@@ -166,6 +177,23 @@ void RelectureAnticipee::prendre() {
     {
         std::unique_lock<std::mutex> garde(verrou_);
         Lot& caseLot = fenetre_[aLivrer_ % kFenetre];
+        // Plutôt que d'attendre le lot dont elle a besoin, l'écriture relit elle-même le premier
+        // lot que personne n'a pris (celui-là, ou un suivant de la fenêtre).
+        while (!caseLot.pret && aPrendre_ < nombreLots_ && aPrendre_ < aLivrer_ + kFenetre) {
+            const std::size_t numero = aPrendre_++;
+            Lot& caseAide = fenetre_[numero % kFenetre];
+            Lot lot = std::move(caseAide);
+            garde.unlock();
+            try {
+                relireLot(numero, lot, aide_->fichiers, aide_->passe, aide_->rapport.lignes);
+            } catch (...) {
+                lot.erreur = std::current_exception();
+                aide_->rapport.lignes.clear();
+            }
+            lot.pret = true;
+            garde.lock();
+            caseAide = std::move(lot);
+        }
         livraison_.wait(garde, [&caseLot] { return caseLot.pret; });
         // Le lot fini retourne à la case : ses vecteurs resserviront au lot kFenetre plus loin.
         std::swap(courant_, caseLot);

@@ -3,9 +3,11 @@
 // et interprètent les individus (dans l'ordre des numéros) puis les familles gardées (dans
 // l'ordre des clés) pendant que le fil appelant écrit la base. Relire et interpréter coûte plus
 // que l'écriture. Les relectures vont par lots : chaque fil prend le premier lot que personne
-// n'a encore pris, dans une fenêtre de lots en avance sur l'écriture (elle borne la mémoire),
-// et l'écriture les reprend dans l'ordre. Un fil que le système fait attendre ne retient donc
-// pas les autres : ils prennent les lots suivants.
+// n'a encore pris, dans une fenêtre de lots en avance sur l'écriture (elle borne la mémoire et
+// garde les relectures en cache), et l'écriture les reprend dans l'ordre. Un fil que le
+// système fait attendre ne retient donc pas les autres : ils prennent les lots suivants. Quand
+// le lot dont l'écriture a besoin n'est pris par personne, elle le relit elle-même plutôt que
+// d'attendre : sur deux cœurs, un seul fil de relecture suffit alors, sans fil de trop.
 //
 // Ce qui se voit reste ce qu'une relecture faite au fil de l'écriture donnait : chaque
 // relecture garde ses lignes de rapport, que l'écriture rejoue à leur place. Une note pointée
@@ -17,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -44,7 +47,7 @@ struct FamilleRelue {
 class RelectureAnticipee {
 public:
     // individus, familles : indices dans les registres, dans l'ordre où l'écriture les demandera.
-    // fils : nombre de fils de relecture (au moins 1).
+    // fils : nombre de fils de relecture en plus du fil appelant (au moins 1).
     RelectureAnticipee(const PasseConstruction& modele, const std::vector<FichierGedcomOuvert>& fichiers,
                        const RegistresBalayage& registres, std::vector<std::uint32_t> individus,
                        std::vector<std::uint32_t> familles, std::size_t fils);
@@ -66,8 +69,9 @@ private:
         bool pret = false;
     };
     static constexpr std::size_t kParLot = 256;
-    // Lots relus d'avance au plus : quelques Mo, de quoi occuper les fils pendant les calculs
-    // qui précèdent l'écriture et lisser les à-coups.
+    // Lots relus d'avance au plus, de quoi lisser les à-coups. Pas davantage : l'écriture lit
+    // chaque relecture peu après qu'elle a été faite, encore dans le cache (une fenêtre de
+    // 16 000 relectures, 14 Mo, faisait attendre la mémoire à chaque texte écrit).
     static constexpr std::size_t kFenetre = 8;
 
     void travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe, std::exception_ptr echec,
@@ -76,6 +80,10 @@ private:
                    PasseConstruction& passe, LignesDifferees& messages);
     void prendre();
     void arreter();
+
+    // Ce qu'il faut à l'écriture pour relire elle-même un lot : ses accès aux fichiers, sa passe.
+    struct Aide;
+    std::unique_ptr<Aide> aide_;
 
     const RegistresBalayage& reg_;
     std::vector<std::uint32_t> individus_, familles_;

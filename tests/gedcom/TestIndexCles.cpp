@@ -62,15 +62,16 @@ TEST(IndexCles, uneCleDejaVueRendSonIndiceSansNouvelleEntree) {
 TEST(RegistresBalayage, personnesParCleSuiventLOrdreDesOctets) {
     RegistresBalayage r;
     const std::vector<std::string> refs = {"@I2@", "@I10@", "@I1@", "@I\xE9@", "@I100000002@", "@I100000001@",
-                                           "@I1000000010@", "@A@"};
+                                           "@I1000000010@", "@A@", "@I12345678901234567B@",
+                                           "@I12345678901234567A@"};  // égales sur 16 octets
     for (const auto& ref : refs) r.personne(cle(0, ref));
     r.personne(cle(1, "@A@"));  // second fichier : après tout le premier
     std::vector<std::string> obtenu;
     for (std::uint32_t i : r.personnesParCle()) obtenu.emplace_back(r.personnes[i].cle.octets());
     std::vector<std::string> attendu;
     // '@' (0x40) passe après les chiffres : « I10@ » avant « I1@ ».
-    for (const auto& ref : {"@A@", "@I1000000010@", "@I100000001@", "@I100000002@", "@I10@", "@I1@", "@I2@",
-                            "@I\xE9@"})
+    for (const auto& ref : {"@A@", "@I1000000010@", "@I100000001@", "@I100000002@", "@I10@",
+                            "@I12345678901234567A@", "@I12345678901234567B@", "@I1@", "@I2@", "@I\xE9@"})
         attendu.emplace_back(cle(0, ref).octets());
     attendu.emplace_back(cle(1, "@A@").octets());
     EXPECT_EQ(obtenu, attendu);
