@@ -17,6 +17,16 @@ bool contient(const std::vector<std::uint32_t>& v, std::uint32_t x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
 
+// travail(debut, fin) sur [0, n) en deux moitiés, la seconde dans un autre fil : pour les
+// calculs par famille dont chaque tour n'écrit que ses propres cases.
+template <typename Travail>
+void enDeuxMoities(std::uint32_t n, Travail travail) {
+    const std::uint32_t milieu = n / 2;
+    auto seconde = std::async(std::launch::async, [&] { travail(milieu, n); });
+    travail(0u, milieu);
+    seconde.get();
+}
+
 // Les messages écrivent « @%s » avec la référence privée de son premier '@' : « @I12@ ».
 std::string identifiant(const CleEnregistrement& cle) { return std::string(cle.octets().substr(1)); }
 
@@ -98,11 +108,13 @@ bool ConstructionBase::resteDansLaFamille(const FamilleBalayee& f, std::uint32_t
 // lien écrit, et y répondre relisait deux personnes dispersées dans les registres.
 void ConstructionBase::calculerRestes() {
     restes_.assign(reg_.familles.size(), 0);
-    for (std::uint32_t f = 0; f < reg_.familles.size(); ++f) {
-        const FamilleBalayee& fam = reg_.familles[f];
-        restes_[f] = static_cast<std::uint8_t>((resteDansLaFamille(fam, fam.mari, f) ? 1 : 0) |
-                                               (resteDansLaFamille(fam, fam.femme, f) ? 2 : 0));
-    }
+    enDeuxMoities(static_cast<std::uint32_t>(reg_.familles.size()), [this](std::uint32_t debut, std::uint32_t fin) {
+        for (std::uint32_t f = debut; f < fin; ++f) {
+            const FamilleBalayee& fam = reg_.familles[f];
+            restes_[f] = static_cast<std::uint8_t>((resteDansLaFamille(fam, fam.mari, f) ? 1 : 0) |
+                                                   (resteDansLaFamille(fam, fam.femme, f) ? 2 : 0));
+        }
+    });
 }
 
 // Après calculerRestes.
@@ -162,25 +174,29 @@ void ConstructionBase::couperBouclesDeParente() {
 
 // Anneaux de fratrie de toutes les familles gardées : un enfant n'est dans l'anneau que de la
 // famille qui est la sienne à la fin du balayage, et jamais d'une famille dont il est conjoint.
+// Deux familles n'écrivent donc jamais les mêmes cases : les deux moitiés vont en parallèle.
 void ConstructionBase::calculerAnneaux() {
     fratrie_.assign(personnesParNumero_.size(), 0);
     premierEnfant_.assign(reg_.familles.size(), 0);
-    for (std::uint32_t f = 0; f < reg_.familles.size(); ++f) {
-        const FamilleBalayee& fam = reg_.familles[f];
-        if (!fam.gardee) continue;
+    enDeuxMoities(static_cast<std::uint32_t>(reg_.familles.size()), [this](std::uint32_t debut, std::uint32_t fin) {
         std::vector<std::uint32_t> anneau;
-        for (std::uint32_t c : fam.enfants) {
-            const PersonneBalayee& p = reg_.personnes[c];
-            if (p.numero == 0 || p.familleParents != f || p.lienParentsCoupe || c == fam.mari || c == fam.femme)
-                continue;
-            anneau.push_back(p.numero);
+        for (std::uint32_t f = debut; f < fin; ++f) {
+            const FamilleBalayee& fam = reg_.familles[f];
+            if (!fam.gardee) continue;
+            anneau.clear();
+            for (std::uint32_t c : fam.enfants) {
+                const PersonneBalayee& p = reg_.personnes[c];
+                if (p.numero == 0 || p.familleParents != f || p.lienParentsCoupe || c == fam.mari || c == fam.femme)
+                    continue;
+                anneau.push_back(p.numero);
+            }
+            if (anneau.empty()) continue;
+            premierEnfant_[f] = anneau.front();
+            for (std::size_t k = 0; k + 1 < anneau.size(); ++k)
+                fratrie_[anneau[k]] = static_cast<std::int32_t>(anneau[k + 1]);
+            fratrie_[anneau.back()] = -static_cast<std::int32_t>(anneau.front());
         }
-        if (anneau.empty()) continue;
-        premierEnfant_[f] = anneau.front();
-        for (std::size_t k = 0; k + 1 < anneau.size(); ++k)
-            fratrie_[anneau[k]] = static_cast<std::int32_t>(anneau[k + 1]);
-        fratrie_[anneau.back()] = -static_cast<std::int32_t>(anneau.front());
-    }
+    });
 }
 
 bool ConstructionBase::aDesParents(std::uint32_t personne) const {

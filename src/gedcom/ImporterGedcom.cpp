@@ -1,5 +1,6 @@
 #include "gedcom/ImporterGedcom.h"
 
+#include "commun/GrandesPages.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/FichierBinaire.h"
@@ -48,6 +49,8 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
     const std::uint64_t estimation = std::min<std::uint64_t>(octets / 100, 4'000'000);
     registres.personnes.reserve(estimation);
     registres.familles.reserve(estimation / 2);
+    conseillerGrandesPages(registres.personnes.data(), registres.personnes.capacity() * sizeof(PersonneBalayee));
+    conseillerGrandesPages(registres.familles.data(), registres.familles.capacity() * sizeof(FamilleBalayee));
     for (std::size_t i = 0; i < fichiers.size(); ++i) {
         fichiers[i].reinitialiser();
         PasseBalayage passe(fichiers[i], i, registres, erreurs, options.modeCommentaire);

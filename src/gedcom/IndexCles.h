@@ -17,6 +17,7 @@
 #include <utility>
 #include <vector>
 
+#include "commun/GrandesPages.h"
 #include "commun/Precharger.h"
 #include "gedcom/CleEnregistrement.h"
 
@@ -100,6 +101,9 @@ private:
     void agrandir(const std::vector<Entree>& entrees) {
         std::vector<Case> anciennes = std::move(cases_);
         const std::size_t nombre = anciennes.empty() ? 1024 : anciennes.size() * 2;
+        cases_ = {};
+        cases_.reserve(nombre);
+        conseillerGrandesPages(cases_.data(), nombre * sizeof(Case));
         cases_.assign(nombre, Case{});
         masque_ = nombre - 1;
         for (const Case& c : anciennes) {

@@ -99,6 +99,7 @@ LecteurGedcom::Statut LecteurGedcom::LireLigne() {
             tag_ = {};
             valeur_ = tampon_.get();
             longueurValeur_ = 0;
+            valeurAConvertir_ = false;
             return Statut::FinFichier;
         }
         fichier_->aDonneUneLigne = true;
@@ -163,10 +164,15 @@ void LecteurGedcom::lireTag(char* debut, char* fin) {
     if (code_ != CodeTag::NOTE && code_ != CodeTag::CONT && code_ != CodeTag::CONC)
         valeur = sauterBlancs(valeur, fin);
     valeur_ = valeur;
-    longueurValeur_ = static_cast<std::size_t>(fin - valeur);
-    if (valeursBrutes_) return;  // terminée par decouper
-    longueurValeur_ = convertirEnPlace(valeur, longueurValeur_, fichier_->jeuCaracteres());
-    valeur[longueurValeur_] = '\0';
+    longueurValeur_ = static_cast<std::size_t>(fin - valeur);  // terminée par decouper
+    valeurAConvertir_ = conversion_ == ConversionValeurs::ALaDemande;
+    if (conversion_ == ConversionValeurs::Toujours) convertirValeur();
+}
+
+void LecteurGedcom::convertirValeur() {
+    longueurValeur_ = convertirEnPlace(valeur_, longueurValeur_, fichier_->jeuCaracteres());
+    valeur_[longueurValeur_] = '\0';
+    valeurAConvertir_ = false;
 }
 
 }  // namespace lignara

@@ -39,11 +39,15 @@ public:
     // Vide : pas de tag de commentaire.
     void definirTagCommentaire(std::string tag) { tagCommentaire_ = std::move(tag); }
 
-    // Les valeurs passées aux gestionnaires restent dans le jeu du fichier (blancs de tête
-    // ôtés, tabulations comprises) : le client convertit lui-même celles dont il se sert, par
-    // convertirEnPlace avec le jeu du fichier au moment de la ligne. La clé des lignes de
-    // niveau 0 est toujours convertie.
-    void laisserValeursBrutes() { valeursBrutes_ = true; }
+    // Conversion des valeurs (la clé des lignes de niveau 0 est toujours convertie) :
+    //  - Toujours : chaque valeur, dès la lecture de sa ligne ;
+    //  - Brutes : jamais ; les valeurs passées aux gestionnaires restent dans le jeu du fichier
+    //    (blancs de tête ôtés, tabulations comprises), le client convertit lui-même celles dont
+    //    il se sert, par convertirEnPlace avec le jeu du fichier au moment de la ligne ;
+    //  - ALaDemande : seulement juste avant d'appeler un gestionnaire (une fois par ligne) ; les
+    //    lignes sans gestionnaire ne coûtent pas de conversion.
+    enum class ConversionValeurs : std::uint8_t { Toujours, Brutes, ALaDemande };
+    void choisirConversion(ConversionValeurs c) { conversion_ = c; }
 
     // Déroule la machine depuis decalage jusqu'à une action 'f' (ou la fin du fichier).
     // Décalage 0 : tout ce qui précède le premier '0' est sauté (marque d'ordre d'octets…).
@@ -95,7 +99,9 @@ private:
     long numeroLigne_ = 0;
     const TableTags* table_ = nullptr;
     bool rapportActif_ = false;
-    bool valeursBrutes_ = false;
+    ConversionValeurs conversion_ = ConversionValeurs::Toujours;
+    bool valeurAConvertir_ = false;
+    void convertirValeur();
     std::string tagCommentaire_;
 
     // Sur le tas, à sa taille exacte : un débordement s'y verrait sous AddressSanitizer.
@@ -131,7 +137,10 @@ void LecteurGedcom::Analyser(const TableTags& table, std::span<const EtatLecture
     while (etat < etats.size()) {
         const LigneEtat<Client>* ligne = choisirLigne(etats[etat]);
         if (ligne) {
-            if (ligne->gestionnaire) (client.*(ligne->gestionnaire))(valeur_);
+            if (ligne->gestionnaire) {
+                if (valeurAConvertir_) convertirValeur();
+                (client.*(ligne->gestionnaire))(valeur_);
+            }
             etat = ligne->etatSuivant;
             if (ligne->action == ActionLecture::Fin) return;
             if (ligne->action == ActionLecture::MemeLigne && ++passages <= etats.size()) continue;

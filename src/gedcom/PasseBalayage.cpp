@@ -246,7 +246,7 @@ void PasseBalayage::balayer() {
         try {
             Enregistreur enregistreur(fichier_, file);
             LecteurGedcom lecteur(enregistreur);
-            lecteur.laisserValeursBrutes();
+            lecteur.choisirConversion(LecteurGedcom::ConversionValeurs::Brutes);
             enregistreur.lecteur(&lecteur);
             lecteur.commencerFichier(fichier_, indiceFichier_);
             lecteur.Analyser<E>(TableTags::balayage(), kEtats, kDebut, 0, true, enregistreur);

@@ -179,6 +179,8 @@ PasseConstruction::PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers,
     : fichiers_(fichiers), reg_(registres), erreurs_(erreurs), mode_(mode),
       tagCommentaire_(std::move(tagCommentaire)), lecteur_(std::make_unique<LecteurGedcom>(gRapportMuet)) {
     if (mode == ModeCommentaire::TagGedcom) lecteur_->definirTagCommentaire(tagCommentaire_);
+    // Bien des lignes relues n'ont pas de gestionnaire ici (liens, pages…) : pas de conversion.
+    lecteur_->choisirConversion(LecteurGedcom::ConversionValeurs::ALaDemande);
 }
 
 PasseConstruction::PasseConstruction(const PasseConstruction& modele, std::vector<FichierGedcomOuvert>& fichiers,
