@@ -13,7 +13,8 @@ namespace lignara {
 
 namespace {
 
-bool contient(const std::vector<std::uint32_t>& v, std::uint32_t x) {
+template <typename Liste>
+bool contient(const Liste& v, std::uint32_t x) {
     return std::find(v.begin(), v.end(), x) != v.end();
 }
 
@@ -56,7 +57,7 @@ void ConstructionBase::completerNonDefinis() {
         const FamilleBalayee& fam = reg_.familles[f];
         for (std::uint32_t c : {fam.mari, fam.femme}) {
             if (c == kAucun || reg_.personnes[c].definie) continue;
-            std::vector<std::uint32_t>& liste = reg_.personnes[c].famillesConjoint;
+            auto& liste = reg_.personnes[c].famillesConjoint;
             if (!contient(liste, f)) liste.push_back(f);
         }
     }

@@ -28,7 +28,8 @@ std::string cleRapprochement(const std::string& texte) {
 bool compatibles(const DateGed& a, const DateGed& b) { return a.absente() || b.absente() || a == b; }
 bool confirmee(const DateGed& a, const DateGed& b) { return !a.absente() && a == b; }
 
-void ajouterSansDouble(std::vector<std::uint32_t>& v, std::uint32_t x) {
+template <typename Liste>
+void ajouterSansDouble(Liste& v, std::uint32_t x) {
     if (std::find(v.begin(), v.end(), x) == v.end()) v.push_back(x);
 }
 
@@ -59,7 +60,8 @@ void FusionGedcom::ajouterAscendants(std::uint32_t personne, std::vector<std::ui
 
 // Descendants : les enfants poursuivent la descente, les conjoints sont pris sans leur famille.
 void FusionGedcom::ajouterDescendants(std::uint32_t personne, std::vector<std::uint32_t>& pile) {
-    std::vector<std::uint32_t> familles = reg_->personnes[personne].famillesConjoint;
+    const auto& propres = reg_->personnes[personne].famillesConjoint;
+    std::vector<std::uint32_t> familles(propres.begin(), propres.end());
     for (std::uint32_t f : famillesDeConjoint_[personne]) ajouterSansDouble(familles, f);
     for (std::uint32_t f : familles) {
         const FamilleBalayee& fam = reg_->familles[f];
@@ -174,7 +176,7 @@ void FusionGedcom::redirigerPersonnes() {
         if (f.fichier == 0) continue;
         if (f.mari != kAucun) f.mari = cible_[f.mari];
         if (f.femme != kAucun) f.femme = cible_[f.femme];
-        std::vector<std::uint32_t> enfants;
+        ListeIndices<4> enfants;
         for (std::uint32_t c : f.enfants) ajouterSansDouble(enfants, cible_[c]);
         f.enfants = std::move(enfants);
         if (f.mari != kAucun && f.mari == f.femme) f.femme = kAucun;  // deux rapprochés en un seul
@@ -214,13 +216,15 @@ void FusionGedcom::remapperListes() {
     for (PersonneBalayee& p : personnes) {
         if (p.familleParents != kAucun) p.familleParents = familleCible_[p.familleParents];
         if (p.famillesConjoint.empty()) continue;
-        std::vector<std::uint32_t> liste;
+        ListeIndices<2> liste;
         for (std::uint32_t f : p.famillesConjoint) ajouterSansDouble(liste, familleCible_[f]);
         p.famillesConjoint = std::move(liste);
     }
     for (std::uint32_t f = 0; f < reg_->familles.size(); ++f) {
-        std::vector<std::uint32_t>& enfants = reg_->familles[f].enfants;
-        std::erase_if(enfants, [&](std::uint32_t c) { return rapprochee[c] && personnes[c].familleParents != f; });
+        auto& enfants = reg_->familles[f].enfants;
+        enfants.erase(std::remove_if(enfants.begin(), enfants.end(),
+                                     [&](std::uint32_t c) { return rapprochee[c] && personnes[c].familleParents != f; }),
+                      enfants.end());
     }
 }
 

@@ -443,7 +443,7 @@ void PasseBalayage::famcAdoption(char*) {
 void PasseBalayage::fams(char*) {
     if (personne_ == kAucun || referenceManquante()) return;
     std::uint32_t f = reg_.famille(lien(), appel_->hachage);
-    std::vector<std::uint32_t>& liste = reg_.personnes[personne_].famillesConjoint;
+    auto& liste = reg_.personnes[personne_].famillesConjoint;
     // Une famille nommée deux fois ferait boucler la chaîne des mariages.
     if (std::find(liste.begin(), liste.end(), f) != liste.end()) {
         signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
@@ -464,7 +464,7 @@ void PasseBalayage::debutFamille(char*) {
 
 void PasseBalayage::finFamille(char*) {
     if (famille_ == kAucun) return;
-    std::vector<std::uint32_t> adoptes = std::move(reg_.familles[famille_].adoptesEnAttente);
+    ListeIndices<2> adoptes = std::move(reg_.familles[famille_].adoptesEnAttente);
     reg_.familles[famille_].adoptesEnAttente.clear();
     for (std::uint32_t a : adoptes)
         if (reg_.personnes[a].familleParents == famille_) ajouterEnfant(famille_, a);
@@ -509,7 +509,7 @@ void PasseBalayage::enfant(char*) {
 }
 
 void PasseBalayage::ajouterEnfant(std::uint32_t famille, std::uint32_t personne) {
-    std::vector<std::uint32_t>& enfants = reg_.familles[famille].enfants;
+    auto& enfants = reg_.familles[famille].enfants;
     if (std::find(enfants.begin(), enfants.end(), personne) == enfants.end())
         enfants.push_back(personne);
 }

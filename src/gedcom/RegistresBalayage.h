@@ -15,6 +15,7 @@
 
 #include "gedcom/CleEnregistrement.h"
 #include "gedcom/IndexCles.h"
+#include "gedcom/ListeIndices.h"
 
 namespace lignara {
 
@@ -25,7 +26,7 @@ struct PersonneBalayee {
     std::uint64_t decalage = 0;       // ligne qui suit « 0 @I…@ INDI »
     long ligne = 0;                   // numéro de la ligne de niveau 0
     std::uint32_t familleParents = kAucun;
-    std::vector<std::uint32_t> famillesConjoint;  // ordre des FAMS (ou des mariages)
+    ListeIndices<2> famillesConjoint;  // ordre des FAMS (ou des mariages)
     std::int32_t cleTriNaissance = 0;
     std::uint32_t numero = 0;         // 0 : pas gardée
     std::uint16_t evenements = 0;     // naissances et décès datés ou situés
@@ -43,8 +44,8 @@ struct FamilleBalayee {
     long ligne = 0;
     std::uint32_t mari = kAucun;
     std::uint32_t femme = kAucun;
-    std::vector<std::uint32_t> enfants;           // ordre des CHIL (ou des naissances)
-    std::vector<std::uint32_t> adoptesEnAttente;  // ADOP lus avant la famille
+    ListeIndices<4> enfants;           // ordre des CHIL (ou des naissances)
+    ListeIndices<2> adoptesEnAttente;  // ADOP lus avant la famille
     std::int32_t cleTriMariage = 0;
     std::uint32_t ficheMari = 0;      // numéros des fiches Famille, 0 : pas de fiche
     std::uint32_t ficheFemme = 0;
