@@ -427,13 +427,19 @@ bool nombreCourt(std::string_view t, std::size_t& i, std::size_t max, long& n) {
     return i > debut;
 }
 
-// Mois anglais en trois majuscules depuis i, suivi d'un espace : son numéro, 0 sinon.
-int moisAnglaisExact(std::string_view t, std::size_t i) {
-    if (i + 3 >= t.size() || t[i + 3] != ' ') return 0;
-    const std::string_view mot = t.substr(i, 3);
-    for (std::size_t k = 0; k < kMoisAnglais.size(); ++k)
-        if (mot == kMoisAnglais[k]) return static_cast<int>(k) + 1;
-    return 0;
+// Mois en majuscules sans accent depuis i, suivi d'un espace (anglais de trois lettres, ou nom
+// français complet ou court de la table) : son numéro et la longueur du mot, 0 sinon.
+std::pair<int, std::size_t> moisExact(std::string_view t, std::size_t i) {
+    std::size_t n = 0;
+    while (i + n < t.size() && t[i + n] >= 'A' && t[i + n] <= 'Z') ++n;
+    if (n < 3 || i + n >= t.size() || t[i + n] != ' ') return {0, 0};
+    const std::string_view mot = t.substr(i, n);
+    // Même ordre que le chemin général : les mois anglais d'abord.
+    if (n == 3)
+        for (std::size_t k = 0; k < kMoisAnglais.size(); ++k)
+            if (mot == kMoisAnglais[k]) return {static_cast<int>(k) + 1, n};
+    const int mois = chercherNomDeMois(mot);
+    return {mois, mois ? n : 0};
 }
 
 enum class Raccourci : std::uint8_t { NonReconnu, Lue, Refusee };
@@ -464,9 +470,9 @@ Raccourci lireEntreCourant(std::string_view t, std::string_view connecteur, Date
 
 // Les formes de loin les plus courantes, lues sans le chemin général (qui essaie chaque
 // mot-clé lettre à lettre) : un qualificatif (ABT, VERS, BEF, AVANT, AFT, APRES) puis AAAA,
-// MMM AAAA, J MMM AAAA ou JJ/MM/AAAA, ou bien BET AAAA AND AAAA, ENTRE AAAA ET AAAA, jusqu'à la
-// fin du texte, en majuscules, un seul espace, jour et mois d'un ou deux chiffres, année d'un à
-// quatre. Le chemin général donnerait la même DateLue : les mêmes contrôles (convertir)
+// MOIS AAAA, J MOIS AAAA ou JJ/MM/AAAA, ou bien BET AAAA AND AAAA, ENTRE AAAA ET AAAA, jusqu'à la
+// fin du texte, en majuscules sans accent, un seul espace, jour et mois d'un ou deux chiffres,
+// année d'un à quatre, MOIS anglais ou français de la table des noms. Le chemin général donnerait la même DateLue : les mêmes contrôles (convertir)
 // décident. Toute autre forme revient au chemin général.
 Raccourci lireDateCourante(std::string_view t, DateGed& date) {
     std::uint8_t qualificatif = DateSimple;
@@ -494,8 +500,9 @@ Raccourci lireDateCourante(std::string_view t, DateGed& date) {
             d.anneeSeule = true;
         } else if (i <= 2 && t[i] == ' ') {
             d.jour = n;
-            d.mois = moisAnglaisExact(t, i + 1);
-            if (d.mois == 0 || !anneeFinale(i + 5)) return Raccourci::NonReconnu;
+            const auto [mois, longueur] = moisExact(t, i + 1);
+            d.mois = mois;
+            if (d.mois == 0 || !anneeFinale(i + 2 + longueur)) return Raccourci::NonReconnu;
         } else if (i <= 2 && t[i] == '/') {
             d.jour = n;
             ++i;
@@ -505,8 +512,9 @@ Raccourci lireDateCourante(std::string_view t, DateGed& date) {
             return Raccourci::NonReconnu;
         }
     } else {
-        d.mois = moisAnglaisExact(t, 0);
-        if (d.mois == 0 || !anneeFinale(4)) return Raccourci::NonReconnu;
+        const auto [mois, longueur] = moisExact(t, 0);
+        d.mois = mois;
+        if (d.mois == 0 || !anneeFinale(longueur + 1)) return Raccourci::NonReconnu;
     }
     DateConvertie c;
     if (!convertir(d, c)) return Raccourci::Refusee;

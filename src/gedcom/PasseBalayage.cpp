@@ -44,9 +44,9 @@ public:
     void lecteur(const LecteurGedcom* l) { lecteur_ = l; }
 
     // Seules les valeurs dont un gestionnaire se sert sont converties (le lecteur les laisse
-    // brutes) : la plupart des lignes n'en ont pas besoin au balayage.
+    // brutes), et par le fil qui rejoue : le fil de lecture est le plus chargé des deux.
     template <void (P::*G)(char*)>
-    void avecTexte(char* v) { ajouter(G, v, convertir(v)); }
+    void avecTexte(char* v) { valeurBrute(G, v); }
     template <void (P::*G)(char*)>
     void sansTexte(char*) { ajouter(G, nullptr, 0); }
     // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée
@@ -56,7 +56,7 @@ public:
     // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché (le fil qui
     // rejoue en fait la clé).
     template <void (P::*G)(char*), std::uint8_t T>
-    void lien(char* v) { ajouter(G, v, convertir(v)).table = T; }
+    void lien(char* v) { valeurBrute(G, v).table = T; }
 
     void logiciel(char* v) {
         convertir(v);
@@ -73,6 +73,13 @@ public:
     }
 
 private:
+    // La valeur de la ligne en cours, gardée telle quelle avec le jeu qui la convertira.
+    Appel& valeurBrute(void (P::*g)(char*), const char* v) {
+        Appel& a = ajouter(g, v, lecteur_->longueurValeur());
+        if (a.texte) a.jeuValeur = fichier_.jeuCaracteres();
+        return a;
+    }
+
     // La valeur de la ligne en cours (v), convertie en place : sa nouvelle longueur.
     std::size_t convertir(char* v) const {
         const std::size_t n = convertirEnPlace(v, lecteur_->longueurValeur(), fichier_.jeuCaracteres());
@@ -98,6 +105,7 @@ private:
         a.gestionnaire = g;
         if (longueur > 0) {
             a.texte = static_cast<std::uint32_t>(lot_.textes.size());
+            a.longueur = static_cast<std::uint32_t>(longueur);
             lot_.textes.append(texte, longueur + 1);  // avec son '\0'
         }
         a.code = lecteur_->code();
@@ -268,7 +276,7 @@ void PasseBalayage::balayer() {
                 appel_ = &a;
                 niveau0_ = a.niveau0 ? &lot->niveaux0[a.niveau0 - 1] : nullptr;
                 lien_ = a.lien ? &lot->liens[a.lien - 1] : nullptr;
-                char* v = lot->textes.data() + a.texte;
+                char* v = valeur(*lot, appels[k]);
                 if (a.gestionnaire)
                     (this->*a.gestionnaire)(v);
                 else
@@ -300,13 +308,23 @@ void PasseBalayage::preparer(LotAppels& lot, Appel& a) const {
     if (a.niveau0) {
         cle = &lot.niveaux0[a.niveau0 - 1].cle;
     } else {
-        lot.liens.push_back(CleEnregistrement::dePointeur(indiceFichier_, lot.textes.data() + a.texte));
+        lot.liens.push_back(CleEnregistrement::dePointeur(indiceFichier_, valeur(lot, a)));
         a.lien = static_cast<std::uint32_t>(lot.liens.size());
         cle = &lot.liens.back();
     }
     a.hachage = IndexCles::hacher(*cle);
     if (a.table == 1) reg_.indexPersonnes.prechercher(a.hachage);
     else reg_.indexFamilles.prechercher(a.hachage);
+}
+
+// Le texte d'un appel, converti à la première demande s'il est encore brut.
+char* PasseBalayage::valeur(LotAppels& lot, Appel& a) {
+    char* v = lot.textes.data() + a.texte;
+    if (a.jeuValeur != JeuCaracteres::Aucun) {
+        v[convertirEnPlace(v, a.longueur, a.jeuValeur)] = '\0';
+        a.jeuValeur = JeuCaracteres::Aucun;
+    }
+    return v;
 }
 
 // Comme le lecteur : le patron contient un %ld remplacé par le numéro de la ligne rejouée.

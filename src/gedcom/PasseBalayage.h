@@ -35,12 +35,16 @@ public:
     struct Appel {
         void (PasseBalayage::*gestionnaire)(char*) = nullptr;  // nullptr : ligne de rapport
         std::uint32_t texte = 0;   // valeur (ou ligne de rapport) dans les textes du lot
+        std::uint32_t longueur = 0;  // du texte, sans son '\0' (qu'il peut contenir avant)
         std::uint32_t niveau0 = 0; // ligne de niveau 0 : son état dans le lot (rang + 1), 0 sinon
         std::uint32_t lien = 0;    // lien : la clé pointée, dans le lot (rang + 1), 0 sinon
         CodeTag code = CodeTag::Inconnu;
         // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
         // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
         std::uint8_t table = 0;
+        // Valeur encore dans le jeu du fichier : le jeu qui la convertira (Aucun : plus rien à
+        // convertir), par le fil qui rejoue.
+        JeuCaracteres jeuValeur = JeuCaracteres::Aucun;
         long ligne = 0;
         std::size_t hachage = 0;
     };
@@ -83,6 +87,7 @@ private:
     std::uint8_t indiceFichier() const { return static_cast<std::uint8_t>(indiceFichier_); }
     void signalerLigne(const char* patron1252);
     void preparer(LotAppels& lot, Appel& a) const;
+    static char* valeur(LotAppels& lot, Appel& a);
     // Clé pointée par la valeur d'un lien, lue une seule fois, dans le fil de lecture.
     const CleEnregistrement& lien() const { return *lien_; }
     bool referenceManquante();

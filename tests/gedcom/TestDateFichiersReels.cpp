@@ -124,7 +124,9 @@ TEST(DatesRaccourci, litCommeLeCheminGeneralSurLesFormesCourantesEtLeursVoisines
         for (const char* j : {"", "0 ", "00 ", "1 ", "05 ", "29 ", "30 ", "31 ", "32 ", "123 ", "5/", "05/", "00/",
                               "31/", "32/", "45/", "5-"})
             for (const char* m : {"", "JAN ", "FEB ", "SEP ", "DEC ", "Sep ", "SEPT ", "JANV ", "XYZ ", "01/", "1/",
-                                  "00/", "12/", "13/", "2/", "010/", "09"})
+                                  "00/", "12/", "13/", "2/", "010/", "09", "JANVIER ", "FEVRIER ", "F\xC9VRIER ",
+                                  "MARS ", "MAI ", "AOUT ", "AOU ", "JUIL ", "JUIL. ", "DECEMBRE ", "Juin ", "VEND ",
+                                  "THERMIDOR ", "JANVIERX ", "AN "})
                 for (const char* a : {"", "0", "1", "999", "1754", "1900", "2000", "0000", "9999", "10000", "1754/55",
                                       "1754 B.C.", "1754 ", "17x4"})
                     textes.push_back(std::string(q) + j + m + a);
