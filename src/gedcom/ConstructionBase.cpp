@@ -41,6 +41,9 @@ ConstructionBase::ConstructionBase(RegistresBalayage& registres, PasseConstructi
 // des clés) et pour enfants ceux qui la nomment par FAMC ; une personne jamais définie est
 // conjointe des familles qui la nomment. Ainsi aucun lien ne se perd en route.
 void ConstructionBase::completerNonDefinis() {
+    // Le cas courant, où tout ce qui est nommé est défini, n'a rien à compléter : pas la peine
+    // de parcourir des millions de liens au hasard de la mémoire.
+    if (reg_.famillesDefinies == reg_.familles.size() && reg_.personnesDefinies == reg_.personnes.size()) return;
     for (std::uint32_t i : personnesParCle_) {
         const PersonneBalayee& p = reg_.personnes[i];
         for (std::uint32_t f : p.famillesConjoint) {

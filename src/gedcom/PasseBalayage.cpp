@@ -382,6 +382,7 @@ void PasseBalayage::debutIndividu(char*) {
     personne_ = reg_.personne(niveau0().cle, appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
     if (p.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    else ++reg_.personnesDefinies;
     p.definie = true;
     p.decalage = niveau0().apresNiveau0;
     p.ligne = appel_->ligne;
@@ -474,6 +475,7 @@ void PasseBalayage::debutFamille(char*) {
     famille_ = reg_.famille(niveau0().cle, appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (f.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    else ++reg_.famillesDefinies;
     f.definie = true;
     f.decalage = niveau0().apresNiveau0;
     f.ligne = appel_->ligne;

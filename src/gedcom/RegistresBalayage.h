@@ -92,6 +92,9 @@ struct RegistresBalayage {
     TableCles<SourceBalayee> sources;
     TableCles<NoteBalayee> notes;
     TableCles<std::string> medias;  // OBJE : fichier image accepté
+    // Entrées définies par leur enregistrement : les autres ne sont que nommées par des liens.
+    std::size_t personnesDefinies = 0;
+    std::size_t famillesDefinies = 0;
 
     // Rendent l'indice de l'entrée, créée (référencée, non définie) au premier appel.
     // h : IndexCles::hacher(cle), quand il est déjà calculé.
