@@ -41,8 +41,8 @@ RelectureAnticipee::RelectureAnticipee(const PasseConstruction& modele,
       individus_(std::move(individus)),
       familles_(std::move(familles)),
       nombreLots_((individus_.size() + familles_.size() + kParLot - 1) / kParLot),
-      fenetre_(kFenetre),
-      aide_(std::make_unique<Aide>(modele, fichiers)) {
+      aide_(std::make_unique<Aide>(modele, fichiers)),
+      fenetre_(kFenetre) {
     fils = std::max<std::size_t>(fils, 1);
     for (std::size_t rang = 0; rang < fils; ++rang) fichiers_.push_back(jumeaux(fichiers));
     try {

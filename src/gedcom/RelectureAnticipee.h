@@ -81,15 +81,14 @@ private:
     void prendre();
     void arreter();
 
-    // Ce qu'il faut à l'écriture pour relire elle-même un lot : ses accès aux fichiers, sa passe.
-    struct Aide;
-    std::unique_ptr<Aide> aide_;
-
     const RegistresBalayage& reg_;
     std::vector<std::uint32_t> individus_, familles_;
     std::size_t nombreLots_;
     std::vector<std::vector<FichierGedcomOuvert>> fichiers_;  // par fil
     std::vector<std::thread> fils_;
+    // Ce qu'il faut à l'écriture pour relire elle-même un lot : ses accès aux fichiers, sa passe.
+    struct Aide;
+    std::unique_ptr<Aide> aide_;
 
     std::mutex verrou_;
     std::condition_variable travail_;    // une place s'est libérée dans la fenêtre, ou arrêt

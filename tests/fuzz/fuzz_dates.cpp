@@ -1,4 +1,5 @@
-// Toute suite d'octets donnée à la lecture des dates rend une date dans ses bornes.
+// Toute suite d'octets donnée à la lecture des dates rend une date dans ses bornes, et le
+// raccourci des formes courantes lit exactement comme le chemin général.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -42,6 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         DateGed d;
         const bool lue = LireDate(texte, estimees, d);
         verifier(d, lue);
+        DateGed generale;
+        exiger(LireDateGenerale(texte, estimees, generale) == lue && generale == d);
         for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u}) {
             const DateFormatee f = FormaterDate(d, options, 40);
             exiger(f.texte.size() <= 24);
