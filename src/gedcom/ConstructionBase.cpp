@@ -19,9 +19,14 @@ bool contient(const Liste& v, std::uint32_t x) {
 }
 
 // travail(debut, fin) sur [0, n) en deux moitiés, la seconde dans un autre fil : pour les
-// calculs par famille dont chaque tour n'écrit que ses propres cases.
+// calculs par famille dont chaque tour n'écrit que ses propres cases. Un petit fichier n'en
+// vaut pas un fil.
 template <typename Travail>
 void enDeuxMoities(std::uint32_t n, Travail travail) {
+    if (n < 65536) {
+        travail(0u, n);
+        return;
+    }
     const std::uint32_t milieu = n / 2;
     auto seconde = std::async(std::launch::async, [&] { travail(milieu, n); });
     travail(0u, milieu);

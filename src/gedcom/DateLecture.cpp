@@ -472,8 +472,9 @@ Raccourci lireEntreCourant(std::string_view t, std::string_view connecteur, Date
 // mot-clé lettre à lettre) : un qualificatif (ABT, VERS, BEF, AVANT, AFT, APRES) puis AAAA,
 // MOIS AAAA, J MOIS AAAA ou JJ/MM/AAAA, ou bien BET AAAA AND AAAA, ENTRE AAAA ET AAAA, jusqu'à la
 // fin du texte, en majuscules sans accent, un seul espace, jour et mois d'un ou deux chiffres,
-// année d'un à quatre, MOIS anglais ou français de la table des noms. Le chemin général donnerait la même DateLue : les mêmes contrôles (convertir)
-// décident. Toute autre forme revient au chemin général.
+// année d'un à quatre, MOIS anglais ou français de la table des noms. Le chemin général
+// donnerait la même DateLue : les mêmes contrôles (convertir) décident. Toute autre forme
+// revient au chemin général.
 Raccourci lireDateCourante(std::string_view t, DateGed& date) {
     std::uint8_t qualificatif = DateSimple;
     for (const QualificatifCourant& q : kQualificatifsCourants) {

@@ -23,5 +23,12 @@ const char* nomJeuCaracteres(JeuCaracteres jeu);
 // Convertit texte[0, longueur) sur place et rend la nouvelle longueur (≤ longueur). N'écrit
 // pas de zéro final.
 std::size_t convertirEnPlace(char* texte, std::size_t longueur, JeuCaracteres jeu);
+// La même chose pour une valeur qui a de la place pour son zéro final (texte[longueur]) : le
+// zéro suit le texte converti.
+inline std::size_t convertirEtTerminer(char* texte, std::size_t longueur, JeuCaracteres jeu) {
+    const std::size_t n = convertirEnPlace(texte, longueur, jeu);
+    texte[n] = '\0';
+    return n;
+}
 
 }  // namespace lignara

@@ -170,8 +170,7 @@ void LecteurGedcom::lireTag(char* debut, char* fin) {
 }
 
 void LecteurGedcom::convertirValeur() {
-    longueurValeur_ = convertirEnPlace(valeur_, longueurValeur_, fichier_->jeuCaracteres());
-    valeur_[longueurValeur_] = '\0';
+    longueurValeur_ = convertirEtTerminer(valeur_, longueurValeur_, fichier_->jeuCaracteres());
     valeurAConvertir_ = false;
 }
 

@@ -58,12 +58,13 @@ public:
     template <void (P::*G)(char*), std::uint8_t T>
     void lien(char* v) { valeurBrute(G, v).table = T; }
 
+    // L'en-tête agit dans ce fil : ses valeurs sont converties ici.
     void logiciel(char* v) {
-        convertir(v);
+        convertirEtTerminer(v, lecteur_->longueurValeur(), fichier_.jeuCaracteres());
         fichier_.drapeauxLogiciel = DrapeauxLogiciel(v);
     }
     void jeuCaracteres(char* v) {
-        convertir(v);
+        convertirEtTerminer(v, lecteur_->longueurValeur(), fichier_.jeuCaracteres());
         fichier_.choisirJeuCaracteres(v);
     }
     void signaler(std::size_t, const std::string& ligne) override { ajouter(nullptr, ligne.c_str(), ligne.size()); }
@@ -78,13 +79,6 @@ private:
         Appel& a = ajouter(g, v, lecteur_->longueurValeur());
         if (a.texte) a.jeuValeur = fichier_.jeuCaracteres();
         return a;
-    }
-
-    // La valeur de la ligne en cours (v), convertie en place : sa nouvelle longueur.
-    std::size_t convertir(char* v) const {
-        const std::size_t n = convertirEnPlace(v, lecteur_->longueurValeur(), fichier_.jeuCaracteres());
-        v[n] = '\0';
-        return n;
     }
 
     void nouveauLot() {
@@ -272,11 +266,11 @@ void PasseBalayage::balayer() {
             for (std::size_t k = 0; k < std::min(kAvance, appels.size()); ++k) preparer(*lot, appels[k]);
             for (std::size_t k = 0; k < appels.size(); ++k) {
                 if (k + kAvance < appels.size()) preparer(*lot, appels[k + kAvance]);
-                const Appel& a = appels[k];
+                Appel& a = appels[k];
                 appel_ = &a;
                 niveau0_ = a.niveau0 ? &lot->niveaux0[a.niveau0 - 1] : nullptr;
                 lien_ = a.lien ? &lot->liens[a.lien - 1] : nullptr;
-                char* v = valeur(*lot, appels[k]);
+                char* v = valeur(*lot, a);
                 if (a.gestionnaire)
                     (this->*a.gestionnaire)(v);
                 else
@@ -321,7 +315,7 @@ void PasseBalayage::preparer(LotAppels& lot, Appel& a) const {
 char* PasseBalayage::valeur(LotAppels& lot, Appel& a) {
     char* v = lot.textes.data() + a.texte;
     if (a.jeuValeur != JeuCaracteres::Aucun) {
-        v[convertirEnPlace(v, a.longueur, a.jeuValeur)] = '\0';
+        convertirEtTerminer(v, a.longueur, a.jeuValeur);
         a.jeuValeur = JeuCaracteres::Aucun;
     }
     return v;

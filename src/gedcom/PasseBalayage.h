@@ -4,13 +4,14 @@
 // caractères et les drapeaux du logiciel, signale les fautes de liens, et trie enfants et
 // mariages au « 0 TRLR » quand les drapeaux le demandent.
 //
-// Deux fils : l'un lit, découpe, convertit les lignes et déroule la machine d'états ; chaque
-// appel de gestionnaire (avec l'état de sa ligne) et chaque ligne de rapport du lecteur y
-// devient un appel enregistré. L'autre, le fil appelant, rejoue ces appels dans l'ordre sur les
-// registres : les registres et la liste d'erreurs ne sont touchés que par lui, et les lignes
-// du rapport sortent dans l'ordre d'une lecture en un seul fil. Seuls les gestionnaires de
-// l'en-tête (logiciel, jeu de caractères) agissent dans le fil de lecture : la lecture des
-// lignes suivantes en dépend.
+// Deux fils : l'un lit, découpe les lignes et déroule la machine d'états ; chaque appel de
+// gestionnaire (avec l'état de sa ligne et sa valeur encore brute) et chaque ligne de rapport
+// du lecteur y devient un appel enregistré. L'autre, le fil appelant, rejoue ces appels dans
+// l'ordre sur les registres (il convertit les valeurs et fait les clés des liens) : les
+// registres et la liste d'erreurs ne sont touchés que par lui, et les lignes du rapport sortent
+// dans l'ordre d'une lecture en un seul fil. Seuls les gestionnaires de l'en-tête (logiciel,
+// jeu de caractères) agissent dans le fil de lecture : la lecture des lignes suivantes en
+// dépend.
 #include <cstdint>
 #include <string>
 
@@ -88,7 +89,7 @@ private:
     void signalerLigne(const char* patron1252);
     void preparer(LotAppels& lot, Appel& a) const;
     static char* valeur(LotAppels& lot, Appel& a);
-    // Clé pointée par la valeur d'un lien, lue une seule fois, dans le fil de lecture.
+    // Clé pointée par la valeur d'un lien, faite une seule fois (preparer).
     const CleEnregistrement& lien() const { return *lien_; }
     bool referenceManquante();
     void ajouterEnfant(std::uint32_t famille, std::uint32_t personne);

@@ -30,7 +30,6 @@ struct SourceLue {
         texte.clear();
         renvoi = {};
     }
-    bool operator==(const SourceLue&) const = default;
 };
 
 struct EvenementLu {
@@ -45,7 +44,6 @@ struct EvenementLu {
         source.vider();
         sourceLieu.vider();
     }
-    bool operator==(const EvenementLu&) const = default;
 };
 
 struct TamponIndividu {
@@ -62,7 +60,6 @@ struct TamponIndividu {
     // L'état d'un tampon neuf, en gardant la place des textes : les fils de relecture
     // reprennent leurs tampons d'un lot à l'autre sans rien libérer ni réserver.
     void vider();
-    bool operator==(const TamponIndividu&) const = default;
 };
 
 struct TamponFamille {
@@ -74,7 +71,6 @@ struct TamponFamille {
         divorce.vider();
         divorces = false;
     }
-    bool operator==(const TamponFamille&) const = default;
 };
 
 // Lignes d'une note relue, et le commentaire qu'elle donne.

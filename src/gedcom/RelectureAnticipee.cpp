@@ -81,30 +81,35 @@ void RelectureAnticipee::arreter() {
 // Dans un fil : le premier lot libre de la fenêtre, tant qu'il en reste.
 void RelectureAnticipee::travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe,
                                     std::exception_ptr echec, LignesDifferees& messages) {
+    std::unique_lock<std::mutex> garde(verrou_);
     for (;;) {
-        std::size_t numero;
-        Lot lot;
-        {
-            std::unique_lock<std::mutex> garde(verrou_);
-            travail_.wait(garde, [this] { return arret_ || aPrendre_ >= nombreLots_ || aPrendre_ < aLivrer_ + kFenetre; });
-            if (arret_ || aPrendre_ >= nombreLots_) return;
-            numero = aPrendre_++;
-            lot = std::move(fenetre_[numero % kFenetre]);  // ses vecteurs resservent
-        }
-        try {
-            if (echec) std::rethrow_exception(echec);
-            relireLot(numero, lot, fichiers, *passe, messages);
-        } catch (...) {
-            lot.erreur = std::current_exception();
-            messages.clear();
-        }
-        lot.pret = true;
-        {
-            std::lock_guard<std::mutex> garde(verrou_);
-            fenetre_[numero % kFenetre] = std::move(lot);
-        }
+        travail_.wait(garde, [this] { return arret_ || aPrendre_ >= nombreLots_ || peutPrendre(); });
+        if (arret_ || aPrendre_ >= nombreLots_) return;
+        relirePremierLibre(garde, fichiers, passe, echec, messages);
         livraison_.notify_one();
     }
+}
+
+bool RelectureAnticipee::peutPrendre() const { return aPrendre_ < nombreLots_ && aPrendre_ < aLivrer_ + kFenetre; }
+
+// Appelé sous le verrou (garde), avec peutPrendre() : prend le premier lot libre, le relit sans
+// le verrou et le range prêt. Une erreur (echec, ou pendant la relecture) part avec le lot.
+void RelectureAnticipee::relirePremierLibre(std::unique_lock<std::mutex>& garde,
+                                            std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe,
+                                            std::exception_ptr echec, LignesDifferees& messages) {
+    const std::size_t numero = aPrendre_++;
+    Lot lot = std::move(fenetre_[numero % kFenetre]);  // ses vecteurs resservent
+    garde.unlock();
+    try {
+        if (echec) std::rethrow_exception(echec);
+        relireLot(numero, lot, fichiers, *passe, messages);
+    } catch (...) {
+        lot.erreur = std::current_exception();
+        messages.clear();
+    }
+    lot.pret = true;
+    garde.lock();
+    fenetre_[numero % kFenetre] = std::move(lot);
 }
 
 // Les enregistrements du lot se relisent dans l'ordre du fichier et non dans celui des numéros
@@ -179,21 +184,8 @@ void RelectureAnticipee::prendre() {
         Lot& caseLot = fenetre_[aLivrer_ % kFenetre];
         // Plutôt que d'attendre le lot dont elle a besoin, l'écriture relit elle-même le premier
         // lot que personne n'a pris (celui-là, ou un suivant de la fenêtre).
-        while (!caseLot.pret && aPrendre_ < nombreLots_ && aPrendre_ < aLivrer_ + kFenetre) {
-            const std::size_t numero = aPrendre_++;
-            Lot& caseAide = fenetre_[numero % kFenetre];
-            Lot lot = std::move(caseAide);
-            garde.unlock();
-            try {
-                relireLot(numero, lot, aide_->fichiers, aide_->passe, aide_->rapport.lignes);
-            } catch (...) {
-                lot.erreur = std::current_exception();
-                aide_->rapport.lignes.clear();
-            }
-            lot.pret = true;
-            garde.lock();
-            caseAide = std::move(lot);
-        }
+        while (!caseLot.pret && peutPrendre())
+            relirePremierLibre(garde, aide_->fichiers, &aide_->passe, nullptr, aide_->rapport.lignes);
         livraison_.wait(garde, [&caseLot] { return caseLot.pret; });
         // Le lot fini retourne à la case : ses vecteurs resserviront au lot kFenetre plus loin.
         std::swap(courant_, caseLot);

@@ -76,6 +76,9 @@ private:
 
     void travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe, std::exception_ptr echec,
                     LignesDifferees& messages);
+    bool peutPrendre() const;
+    void relirePremierLibre(std::unique_lock<std::mutex>& garde, std::vector<FichierGedcomOuvert>& fichiers,
+                            PasseConstruction* passe, std::exception_ptr echec, LignesDifferees& messages);
     void relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers,
                    PasseConstruction& passe, LignesDifferees& messages);
     void prendre();

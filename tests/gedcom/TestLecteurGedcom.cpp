@@ -259,8 +259,10 @@ class Comptage {
 public:
     void individu(char*) { ++individus; }
     void nom(char* v) { noms += v; }
+    void nomVu(char* v) { vus.emplace_back(v); }
     int individus = 0;
     std::string noms;
+    std::vector<std::string> vus;
 };
 using LC = LigneEtat<Comptage>;
 constexpr LC kRacine[] = {
@@ -290,30 +292,19 @@ TEST(LecteurGedcom, passeLaMemeLigneALEtatSuivant) {
 
 // Conversion à la demande : la valeur n'est convertie qu'avant un gestionnaire, et une seule
 // fois même quand la ligne passe à deux gestionnaires (la convertir deux fois abîmerait un
-// texte UTF-8 déjà devenu Windows-1252).
-class DeuxPassages {
-public:
-    void avant(char* v) { vus.emplace_back(v); }
-    void apres(char* v) { vus.emplace_back(v); }
-    std::vector<std::string> vus;
-};
-using LD = LigneEtat<DeuxPassages>;
-constexpr LD kRacineD[] = {
-    {0, CodeTag::INDI, nullptr, 1, ActionLecture::LigneSuivante},
-    {0, CodeTag::TRLR, nullptr, 0, ActionLecture::Fin},
-    {kQ, kTout, nullptr, 0, ActionLecture::LigneSuivante},
-};
-constexpr LD kIndividuD[] = {
-    {1, CodeTag::NAME, &DeuxPassages::avant, 2, ActionLecture::MemeLigne},
+// texte UTF-8 déjà devenu Windows-1252). Même racine que le comptage ; le NAME passe deux fois.
+constexpr LC kIndividuDeux[] = {
+    {1, CodeTag::NAME, &Comptage::nomVu, 2, ActionLecture::MemeLigne},
     {0, kTout, nullptr, 0, ActionLecture::MemeLigne},
     {kQ, kTout, nullptr, 1, ActionLecture::LigneSuivante},
 };
-constexpr LD kSecondD[] = {
-    {1, CodeTag::NAME, &DeuxPassages::apres, 1, ActionLecture::LigneSuivante},
+constexpr LC kSecondPassage[] = {
+    {1, CodeTag::NAME, &Comptage::nomVu, 1, ActionLecture::LigneSuivante},
     {kQ, kTout, nullptr, 1, ActionLecture::MemeLigne},
 };
-const std::array<EtatLecture<DeuxPassages>, 3> kEtatsDeux = {
-    EtatLecture<DeuxPassages>(kRacineD), EtatLecture<DeuxPassages>(kIndividuD), EtatLecture<DeuxPassages>(kSecondD)};
+const std::array<EtatLecture<Comptage>, 3> kEtatsDeux = {EtatLecture<Comptage>(kRacine),
+                                                         EtatLecture<Comptage>(kIndividuDeux),
+                                                         EtatLecture<Comptage>(kSecondPassage)};
 
 TEST(LecteurGedcom, laConversionALaDemandeDonneLaMemeValeurAChaqueGestionnaireDeLaLigne) {
     FichierEssai essai("0 HEAD\n0 @A@ INDI\n1 NAME J\xC3\xA9r\xC3\xB4me\t/N/\n1 SOUR \xC3\xA9\n0 TRLR\n");
@@ -324,8 +315,8 @@ TEST(LecteurGedcom, laConversionALaDemandeDonneLaMemeValeurAChaqueGestionnaireDe
         LecteurGedcom lecteur(r);
         lecteur.choisirConversion(mode);
         lecteur.commencerFichier(fichier, 0);
-        DeuxPassages d;
-        lecteur.Analyser<DeuxPassages>(TableTags::balayage(), kEtatsDeux, 0, 0, true, d);
+        Comptage d;
+        lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsDeux, 0, 0, true, d);
         const std::string attendu = "J\xE9r\xF4me /N/";
         EXPECT_EQ(d.vus, (std::vector<std::string>{attendu, attendu}));
     }
