@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "gedcom/DateFormat.h"
-#include "gedcom/DateLecture.h"
+#include "dates/DateFormat.h"
+#include "dates/DateLecture.h"
 
 using namespace lignara;
 

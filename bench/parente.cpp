@@ -17,8 +17,8 @@
 #include "commun/Dossiers.h"
 #include "commun/OperationImpossible.h"
 #include "gedcom/ImporterGedcom.h"
-#include "reports/GrapheParente.h"
-#include "reports/LienParente.h"
+#include "parente/GrapheParente.h"
+#include "parente/LienParente.h"
 
 namespace {
 

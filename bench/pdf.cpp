@@ -8,7 +8,7 @@
 #include <fstream>
 #include <memory>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/pdf/ContenuPage.h"
 #include "render/pdf/FichierPdf.h"
 #include "render/pdf/ObjetPdfDocument.h"

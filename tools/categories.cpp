@@ -12,8 +12,8 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "shell/CategorieDefinition.h"
-#include "shell/Categories.h"
+#include "reference/CategorieDefinition.h"
+#include "reference/Categories.h"
 
 using namespace lignara;
 

@@ -9,9 +9,9 @@
 #include <string>
 
 #include "commun/Texte.h"
-#include "shell/Chronologie.h"
-#include "shell/ChronologieListe.h"
-#include "shell/ChronologieSource.h"
+#include "reference/Chronologie.h"
+#include "reference/ChronologieListe.h"
+#include "reference/ChronologieSource.h"
 
 using namespace lignara;
 namespace fs = std::filesystem;

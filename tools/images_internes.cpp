@@ -19,9 +19,9 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "render/ImageDwa.h"
-#include "render/PhotoJpeg.h"
-#include "render/BibliothequeJpeg.h"
+#include "images/ImageDwa.h"
+#include "images/PhotoJpeg.h"
+#include "images/BibliothequeJpeg.h"
 
 using namespace lignara;
 

@@ -13,3 +13,7 @@ foreach(_image IN LISTS _images_menu)
 endforeach()
 add_custom_target(images_menu ALL DEPENDS ${_sorties_menu})
 add_dependencies(lignara images_menu)
+
+# L'outil qui dessine ces images passe par Qt, que le noyau ne donne pas à ses clients.
+find_package(Qt6 REQUIRED COMPONENTS Gui)
+target_link_libraries(outil_images_menu PRIVATE Qt6::Gui)

@@ -21,8 +21,8 @@ add_custom_command(
   VERBATIM)
 # La commande vit dans ce dossier, le noyau dans src/ : la cible relie les deux.
 add_custom_target(tables_lieux DEPENDS ${source_tables_lieux})
-target_sources(lignara_noyau PRIVATE ${source_tables_lieux})
-add_dependencies(lignara_noyau tables_lieux)
+target_sources(lignara_gedcom PRIVATE ${source_tables_lieux})
+add_dependencies(lignara_gedcom tables_lieux)
 
 # Les essais du générateur (tests/gedcom) le lancent : son chemin leur est donné une fois
 # toutes les cibles connues.

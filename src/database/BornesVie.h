@@ -14,8 +14,8 @@
 // (années de 365 jours). Naissance inconnue et décès absent : décès inconnu aussi.
 #include <cstdint>
 
-#include "database/DateGed.h"
-#include "gedcom/DateCalendrier.h"
+#include "dates/DateGed.h"
+#include "dates/DateCalendrier.h"
 
 namespace lignara {
 

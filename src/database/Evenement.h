@@ -9,7 +9,7 @@
 // Un emplacement réservé et jamais rempli est tout à zéro : date absente, ni lieu ni source.
 #include <cstdint>
 
-#include "database/DateGed.h"
+#include "dates/DateGed.h"
 #include "database/Octets.h"
 
 namespace lignara {

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "database/BaseGenealogique.h"
-#include "database/DateGed.h"
+#include "dates/DateGed.h"
 #include "database/IntervalleAnnees.h"
 
 namespace lignara {

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 
 namespace lignara {
 

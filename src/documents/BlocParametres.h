@@ -16,7 +16,7 @@
 
 #include "documents/ContexteDocument.h"
 #include "documents/SignatureParametres.h"
-#include "shell/ReglagesFichier.h"
+#include "reglages/ReglagesFichier.h"
 
 namespace lignara {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "commun/Texte.h"
-#include "render/CheminImage.h"
+#include "images/CheminImage.h"
 
 namespace lignara {
 

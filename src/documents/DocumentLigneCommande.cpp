@@ -10,8 +10,8 @@
 #include "documents/GenealogieLigneCommande.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
-#include "shell/Configuration.h"
-#include "shell/RaccordDessin.h"
+#include "reglages/Configuration.h"
+#include "reglages/RaccordDessin.h"
 
 namespace lignara {
 

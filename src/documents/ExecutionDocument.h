@@ -19,7 +19,7 @@
 #include "documents/SourceParametres.h"
 #include "documents/Visualiseur.h"
 #include "render/PoliceChargement.h"
-#include "shell/CompteursUsage.h"
+#include "reglages/CompteursUsage.h"
 
 namespace lignara {
 

@@ -3,7 +3,7 @@
 #include "commun/Dossiers.h"
 #include "database/FormatNom.h"
 #include "documents/ReferenceLigneCommande.h"
-#include "shell/DemarrageDossierSortie.h"
+#include "session/DemarrageDossierSortie.h"
 
 namespace lignara {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "documents/IdentifiantsPersonnes.h"
-#include "shell/FichierOuvert.h"
+#include "session/FichierOuvert.h"
 
 namespace lignara {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "documents/ContexteDocument.h"
-#include "shell/ReglagesFichier.h"
+#include "reglages/ReglagesFichier.h"
 
 namespace lignara {
 

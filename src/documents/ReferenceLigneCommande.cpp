@@ -5,8 +5,8 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "gedcom/DateFormat.h"
-#include "reports/NomAffiche.h"
+#include "dates/DateFormat.h"
+#include "parente/NomAffiche.h"
 
 namespace lignara {
 

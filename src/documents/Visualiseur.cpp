@@ -4,7 +4,7 @@
 #include <sys/wait.h>
 
 #include "commun/Texte.h"
-#include "shell/Configuration.h"
+#include "reglages/Configuration.h"
 
 extern char** environ;
 

@@ -7,7 +7,7 @@
 
 #include "commun/FileLots.h"
 #include "commun/Texte.h"
-#include "gedcom/DateLecture.h"
+#include "dates/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
 #include "gedcom/LecteurGedcom.h"
 

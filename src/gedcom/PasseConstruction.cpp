@@ -5,7 +5,7 @@
 #include <iterator>
 
 #include "commun/Texte.h"
-#include "gedcom/DateLecture.h"
+#include "dates/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
 
 namespace lignara {

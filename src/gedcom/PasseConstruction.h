@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "database/DateGed.h"
+#include "dates/DateGed.h"
 #include "gedcom/FichierGedcomOuvert.h"
 #include "gedcom/LecteurGedcom.h"
 #include "gedcom/LieuNormaliseur.h"

@@ -5,7 +5,7 @@
 
 #include "commun/Texte.h"
 #include "render/EtatTrace.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 
 namespace lignara {
 

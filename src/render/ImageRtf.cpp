@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "render/CheminImage.h"
+#include "images/CheminImage.h"
 
 namespace lignara {
 

@@ -21,7 +21,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 
 namespace lignara {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 
 #include "commun/Texte.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 

@@ -8,7 +8,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "render/GeometrieTrace.h"
-#include "render/PhotoJpeg.h"
+#include "images/PhotoJpeg.h"
 #include "render/pdf/ObjetPdfAnnotationLink.h"
 #include "render/pdf/ObjetPdfDegrade.h"
 #include "render/pdf/ObjetPdfDescripteurPolice.h"

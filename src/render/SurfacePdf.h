@@ -29,7 +29,7 @@
 
 #include "render/EtatTrace.h"
 #include "render/GrillePages.h"
-#include "render/ImageDwa.h"
+#include "images/ImageDwa.h"
 #include "render/ReglagesDessin.h"
 #include "render/pdf/FichierPdf.h"
 #include "render/pdf/ObjetPdfInfo.h"

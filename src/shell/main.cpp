@@ -13,7 +13,7 @@
 #include "shell/cli/Commandes.h"
 #include "shell/cli/Francais.h"
 #ifdef LIGNARA_AVEC_FENETRE
-#include "shell/CheminGenealogique.h"
+#include "session/CheminGenealogique.h"
 #include "shell/gui/LancementFenetre.h"
 #endif
 

@@ -17,7 +17,7 @@
 #include "render/PoliceFamille.h"
 #include "LancementProgramme.h"
 #include "documents/arbres/ThemesArbre.h"
-#include "shell/Configuration.h"
+#include "reglages/Configuration.h"
 
 namespace lignara {
 namespace {

@@ -19,7 +19,7 @@
 #include "render/EtatTrace.h"
 #include "render/SurfacePdf.h"
 #include "render/html/PageWeb.h"
-#include "shell/CategorieCompilateur.h"
+#include "reference/CategorieCompilateur.h"
 
 using namespace lignara;
 using essai::importerTexte;

@@ -12,8 +12,8 @@
 #include "documents/arbres/Coloration.h"
 #include "gedcom/ImportEssai.h"
 #include "render/DossierEssai.h"
-#include "shell/CategorieCompilateur.h"
-#include "shell/CategorieTexte.h"
+#include "reference/CategorieCompilateur.h"
+#include "reference/CategorieTexte.h"
 
 using namespace lignara;
 namespace fs = std::filesystem;

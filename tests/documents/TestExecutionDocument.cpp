@@ -9,7 +9,7 @@
 #include "commun/OperationImpossible.h"
 #include "documents/NommageFichier.h"
 #include "documents/ParametresLigneCommande.h"
-#include "shell/DossierEssai.h"
+#include "reglages/DossierEssai.h"
 
 namespace lignara {
 namespace {

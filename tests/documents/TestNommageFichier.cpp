@@ -6,8 +6,9 @@
 #include <gtest/gtest.h>
 
 #include "commun/OperationImpossible.h"
-#include "documents/NettoyageDocuments.h"
-#include "shell/DossierEssai.h"
+#include "documents/Afficheur.h"
+#include "session/NettoyageDocuments.h"
+#include "reglages/DossierEssai.h"
 
 namespace lignara {
 namespace {
@@ -95,12 +96,12 @@ TEST(NettoyageDocuments, effaceLesDocumentsEtGardeLeReste) {
     fs::path dehors = d / "dehors.txt";
     std::ofstream(dehors) << "x";
     fs::create_symlink(dehors, d / "CL_lien.txt");
-    EXPECT_EQ(nettoyerDocuments(d.chemin()), 4u);
+    EXPECT_EQ(nettoyerDocuments(d.chemin(), prefixesDocuments()), 4u);
     EXPECT_TRUE(fs::exists(dehors));
     EXPECT_TRUE(fs::is_symlink(d / "CL_lien.txt"));  // un lien n'est pas à nous : il reste
     for (const char* reste : {"AA_DUPONT.doc", "XX_A.pdf", "base.bin", "AADUPONT.pdf", "SA_dossier.pdf"})
         EXPECT_TRUE(fs::exists(d / reste)) << reste;
-    EXPECT_EQ(nettoyerDocuments("/dossier/absent"), 0u);
+    EXPECT_EQ(nettoyerDocuments("/dossier/absent", prefixesDocuments()), 0u);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@
 #include "BaseEssai.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/arbres/PlacementArbre.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 

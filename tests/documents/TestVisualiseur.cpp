@@ -8,7 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "documents/NommageFichier.h"
-#include "shell/DossierEssai.h"
+#include "reglages/DossierEssai.h"
 
 namespace lignara {
 namespace {

@@ -5,9 +5,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "gedcom/DateCalendrier.h"
-#include "gedcom/DateFormat.h"
-#include "gedcom/DateLecture.h"
+#include "dates/DateCalendrier.h"
+#include "dates/DateFormat.h"
+#include "dates/DateLecture.h"
 
 using namespace lignara;
 

@@ -10,10 +10,10 @@
 #include <unistd.h>
 
 #include "commun/OperationImpossible.h"
-#include "render/AvisRendu.h"
-#include "render/ImageDwa.h"
-#include "render/PhotoJpeg.h"
-#include "render/TaillePhoto.h"
+#include "commun/AvisRendu.h"
+#include "images/ImageDwa.h"
+#include "images/PhotoJpeg.h"
+#include "images/TaillePhoto.h"
 
 using namespace lignara;
 

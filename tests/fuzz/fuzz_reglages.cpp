@@ -4,10 +4,10 @@
 #include <cstdlib>
 #include <span>
 
-#include "shell/CompteursUsage.h"
-#include "shell/Configuration.h"
-#include "shell/FichierPerso.h"
-#include "shell/ReglagesFichier.h"
+#include "reglages/CompteursUsage.h"
+#include "reglages/Configuration.h"
+#include "reglages/FichierPerso.h"
+#include "reglages/ReglagesFichier.h"
 
 using namespace lignara;
 

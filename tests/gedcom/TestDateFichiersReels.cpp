@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "gedcom/DateCalendrier.h"
-#include "gedcom/DateFormat.h"
-#include "gedcom/DateLecture.h"
+#include "dates/DateCalendrier.h"
+#include "dates/DateFormat.h"
+#include "dates/DateLecture.h"
 
 using namespace lignara;
 

@@ -12,7 +12,7 @@
 #include "documents/ChoixConjoint.h"
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
-#include "shell/ChronologieListe.h"
+#include "reference/ChronologieListe.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FenetrePrincipale.h"

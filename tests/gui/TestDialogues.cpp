@@ -15,7 +15,7 @@
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
 #include "gui/EssaiFenetre.h"
-#include "shell/Categories.h"
+#include "reference/Categories.h"
 #include "shell/gui/EditeurCategories.h"
 #include "shell/gui/FenetrePrincipale.h"
 #include "shell/gui/QuestionPages.h"

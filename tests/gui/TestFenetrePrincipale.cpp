@@ -11,8 +11,8 @@
 
 #include "gui/EssaiFenetre.h"
 #include "commun/Dossiers.h"
-#include "shell/CheminGenealogique.h"
-#include "shell/ReglagesFichier.h"
+#include "session/CheminGenealogique.h"
+#include "reglages/ReglagesFichier.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/FenetrePrincipale.h"
 

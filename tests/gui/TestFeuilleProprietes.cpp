@@ -15,7 +15,7 @@
 #include "documents/Afficheur.h"
 #include "documents/arbres/Coloration.h"
 #include "gui/SelectionEssai.h"
-#include "shell/DemarrageDossierSortie.h"
+#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/PagePremiere.h"
 #include "shell/gui/CommandesMenus.h"
 #include "shell/gui/FeuilleProprietes.h"

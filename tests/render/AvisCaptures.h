@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "render/AvisRendu.h"
+#include "commun/AvisRendu.h"
 
 namespace lignara::essai {
 

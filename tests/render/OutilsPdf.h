@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/pdf/ContenuPage.h"
 #include "render/pdf/FichierPdf.h"
 #include "render/pdf/ObjetPdfDocument.h"

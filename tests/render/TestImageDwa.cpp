@@ -7,7 +7,7 @@
 
 #include "DossierEssai.h"
 #include "commun/OperationImpossible.h"
-#include "render/ImageDwa.h"
+#include "images/ImageDwa.h"
 
 using namespace lignara;
 using essai::DossierEssai;

@@ -5,8 +5,8 @@
 #include "DossierEssai.h"
 #include "commun/OperationImpossible.h"
 #include "render/html/PageWeb.h"
-#include "shell/Chronologie.h"
-#include "shell/ChronologieTrace.h"
+#include "reference/Chronologie.h"
+#include "reference/ChronologieTrace.h"
 
 using namespace lignara;
 using essai::chemin1252;

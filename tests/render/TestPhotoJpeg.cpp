@@ -9,7 +9,7 @@
 
 #include "AvisCaptures.h"
 #include "DossierEssai.h"
-#include "render/PhotoJpeg.h"
+#include "images/PhotoJpeg.h"
 
 using namespace lignara;
 using essai::chemin1252;

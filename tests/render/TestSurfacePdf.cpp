@@ -8,7 +8,7 @@
 #include "LecturePdf.h"
 #include "OutilsPdf.h"
 #include "commun/OperationImpossible.h"
-#include "render/ImageDwa.h"
+#include "images/ImageDwa.h"
 #include "render/SurfacePdf.h"
 
 using namespace lignara;

@@ -6,8 +6,8 @@
 #include "AvisCaptures.h"
 #include "DossierEssai.h"
 #include "commun/Texte.h"
-#include "render/AvisRendu.h"
-#include "render/TaillePhoto.h"
+#include "commun/AvisRendu.h"
+#include "images/TaillePhoto.h"
 
 using namespace lignara;
 using essai::AvisCaptures;

@@ -13,14 +13,14 @@
 #include "documents/arbres/PlacementArbre.h"
 #include "documents/arbres/TextesBoites.h"
 #include "documents/arbres/ThemesArbre.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/PoliceChargement.h"
 #include "render/SurfacePdf.h"
-#include "render/TaillePhoto.h"
-#include "shell/ChronologieListe.h"
-#include "shell/ChronologieTrace.h"
-#include "shell/FichierOuvert.h"
-#include "shell/RaccordDessin.h"
+#include "images/TaillePhoto.h"
+#include "reference/ChronologieListe.h"
+#include "reference/ChronologieTrace.h"
+#include "session/FichierOuvert.h"
+#include "reglages/RaccordDessin.h"
 
 namespace lignara {
 

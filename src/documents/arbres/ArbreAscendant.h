@@ -19,8 +19,8 @@
 #include "documents/arbres/Coloration.h"
 #include "documents/arbres/TraceBoites.h"
 #include "render/ReglagesDessin.h"
-#include "shell/Chronologie.h"
-#include "shell/Configuration.h"
+#include "reference/Chronologie.h"
+#include "reglages/Configuration.h"
 
 namespace lignara {
 

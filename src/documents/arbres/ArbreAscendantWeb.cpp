@@ -10,9 +10,9 @@
 #include "commun/Texte.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "render/html/EchappementHtml.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/html/PageWeb.h"
-#include "shell/ChronologieTrace.h"
+#include "reference/ChronologieTrace.h"
 
 namespace lignara {
 

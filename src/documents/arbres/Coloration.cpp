@@ -10,11 +10,11 @@
 #include "documents/arbres/RegionsColoration.h"
 #include "gedcom/LieuTables.h"
 #include "render/EtatTrace.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/SurfacePdf.h"
 #include "render/html/PageWeb.h"
-#include "shell/Categories.h"
-#include "shell/CategorieTexte.h"
+#include "reference/Categories.h"
+#include "reference/CategorieTexte.h"
 
 namespace lignara {
 

@@ -28,9 +28,9 @@
 #include <vector>
 
 #include "database/BaseGenealogique.h"
-#include "reports/GrapheParente.h"
-#include "shell/CategorieAutomate.h"
-#include "shell/Configuration.h"
+#include "parente/GrapheParente.h"
+#include "reference/CategorieAutomate.h"
+#include "reglages/Configuration.h"
 
 namespace lignara {
 

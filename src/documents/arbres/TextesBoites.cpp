@@ -5,7 +5,7 @@
 
 #include "commun/Texte.h"
 #include "documents/CheminPhoto.h"
-#include "gedcom/DateFormat.h"
+#include "dates/DateFormat.h"
 
 namespace lignara {
 

@@ -17,8 +17,8 @@
 
 #include "database/BaseGenealogique.h"
 #include "documents/arbres/ArbreDeBoites.h"
-#include "render/MetriquePolice.h"
-#include "render/TaillePixels.h"
+#include "commun/MetriquePolice.h"
+#include "images/TaillePixels.h"
 
 namespace lignara {
 

@@ -6,7 +6,7 @@
 
 #include "documents/arbres/ThemesArbre.h"
 #include "render/EtatTrace.h"
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 
 namespace lignara {
 

@@ -4,7 +4,7 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "render/CheminImage.h"
+#include "images/CheminImage.h"
 #include "render/VersionProgramme.h"
 #include "render/html/EchappementHtml.h"
 #include "render/html/UrlFichier.h"

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "render/CheminImage.h"
+#include "images/CheminImage.h"
 
 namespace lignara {
 

@@ -19,7 +19,7 @@
 #include <string_view>
 #include <vector>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 
 namespace lignara {
 

@@ -3,7 +3,7 @@
 // de capitales et épaisseur du trait, en 1/1000 em, tirés de l'enregistrement de métriques.
 #include <string>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/pdf/ObjetPdf.h"
 
 namespace lignara {

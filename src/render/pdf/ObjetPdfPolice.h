@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "render/MetriquePolice.h"
+#include "commun/MetriquePolice.h"
 #include "render/pdf/ObjetPdf.h"
 
 namespace lignara {

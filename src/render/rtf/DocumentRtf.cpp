@@ -2,8 +2,8 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "render/AvisRendu.h"
-#include "render/CheminImage.h"
+#include "commun/AvisRendu.h"
+#include "images/CheminImage.h"
 #include "render/FormatPapier.h"
 #include "render/ImageRtf.h"
 #include "render/VersionProgramme.h"

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "commun/Texte.h"
-#include "shell/Categories.h"
+#include "reference/Categories.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {

@@ -4,7 +4,7 @@
 
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
-#include "render/AvisRendu.h"
+#include "commun/AvisRendu.h"
 #include "render/EssaiPdf.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"

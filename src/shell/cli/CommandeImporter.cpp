@@ -20,8 +20,8 @@
 #include "commun/Texte.h"
 #include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
-#include "shell/FichierOuvert.h"
-#include "shell/PersonnesTrouvees.h"
+#include "session/FichierOuvert.h"
+#include "session/PersonnesTrouvees.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {

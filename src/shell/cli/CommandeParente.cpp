@@ -7,8 +7,8 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/GenealogieLigneCommande.h"
-#include "reports/LienParente.h"
-#include "reports/TexteLienParente.h"
+#include "parente/LienParente.h"
+#include "parente/TexteLienParente.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {

@@ -7,9 +7,9 @@
 
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
-#include "shell/DemarrageDossierSortie.h"
-#include "shell/FichierOuvert.h"
-#include "shell/PersonnesTrouvees.h"
+#include "session/DemarrageDossierSortie.h"
+#include "session/FichierOuvert.h"
+#include "session/PersonnesTrouvees.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {

@@ -5,8 +5,8 @@
 
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
-#include "shell/Configuration.h"
-#include "shell/DescriptionConfiguration.h"
+#include "reglages/Configuration.h"
+#include "reglages/DescriptionConfiguration.h"
 #include "shell/cli/Commandes.h"
 
 namespace lignara::cli {

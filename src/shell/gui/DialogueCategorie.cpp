@@ -4,7 +4,7 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "shell/Categories.h"
+#include "reference/Categories.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/BoiteMessage.h"
 #include "ui_DialogueCategorie.h"

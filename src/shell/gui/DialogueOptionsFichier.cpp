@@ -3,7 +3,7 @@
 #include <QPushButton>
 
 #include "commun/Texte.h"
-#include "shell/TagCommentaire.h"
+#include "reglages/TagCommentaire.h"
 #include "shell/gui/BoiteMessage.h"
 #include "ui_DialogueOptionsFichier.h"
 

@@ -8,7 +8,7 @@
 
 #include <QDialog>
 
-#include "shell/ReglagesFichier.h"
+#include "reglages/ReglagesFichier.h"
 
 namespace Ui {
 class DialogueOptionsFichier;

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "shell/Configuration.h"
+#include "reglages/Configuration.h"
 
 class QCheckBox;
 class QLabel;

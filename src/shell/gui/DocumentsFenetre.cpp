@@ -4,10 +4,10 @@
 #include <QCursor>
 
 #include "documents/ExecutionDocument.h"
-#include "shell/RaccordDessin.h"
+#include "reglages/RaccordDessin.h"
 #include "documents/PersonneMoi.h"
-#include "shell/ChronologieListe.h"
-#include "shell/DemarrageDossierSortie.h"
+#include "reference/ChronologieListe.h"
+#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/CommandesMenus.h"
 #include "shell/gui/FenetrePrincipale.h"

@@ -10,8 +10,8 @@
 
 #include <QMainWindow>
 
-#include "shell/CompteursUsage.h"
-#include "shell/Configuration.h"
+#include "reglages/CompteursUsage.h"
+#include "reglages/Configuration.h"
 #include "shell/gui/FichierOuvertFenetre.h"
 
 class QActionGroup;

@@ -5,7 +5,7 @@
 #include <QPointer>
 
 #include "commun/Dossiers.h"
-#include "shell/DemarrageDossierSortie.h"
+#include "session/DemarrageDossierSortie.h"
 
 namespace lignara::gui {
 

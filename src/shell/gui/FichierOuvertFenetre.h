@@ -10,7 +10,7 @@
 
 #include "documents/ContexteDocument.h"
 #include "documents/PersonnesRecentes.h"
-#include "shell/FichierOuvert.h"
+#include "session/FichierOuvert.h"
 
 namespace lignara::gui {
 

@@ -10,7 +10,7 @@
 
 #include "commun/Dossiers.h"
 #include "commun/OperationImpossible.h"
-#include "shell/Configuration.h"
+#include "reglages/Configuration.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/FenetrePrincipale.h"
 

@@ -1,0 +1,130 @@
+// Fichier d'image interne (.dwa) : 8 octets d'en-tête, entiers little-endian, sans bourrage.
+//   DÉC.    TAILLE  CONTENU
+//     0       2     largeur en pixels (> 0)
+//     2       2     hauteur en pixels (> 0)
+//     4       2     longueur L1 des couleurs comprimées (> 0)
+//     6       2     longueur L2 du masque comprimé (> 0)
+//     8      L1     couleurs : rouge, vert, bleu sur 8 bits, lignes de haut en bas, format zlib
+//   8 + L1   L2     masque d'opacité : un gris de 8 bits par pixel, même ordre, format zlib
+// Le fichier peut être plus long (octets ignorés), jamais plus court. Les données restent
+// comprimées jusque dans le PDF ; on les décomprime seulement pour les contrôler à l'ouverture,
+// car une image abîmée rendrait le PDF illisible.
+#include "images/ImageDwa.h"
+
+#include <algorithm>
+
+#include <zlib.h>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+
+namespace lignara {
+
+namespace {
+
+constexpr std::size_t kMorceau = 5000;
+
+[[noreturn]] void donneesInternesAbsentes() {
+    throw OperationImpossible(
+        "Accès impossible à des données internes\nVous devriez réinstaller Lignara"_1252);
+}
+
+std::uint16_t lireU16(const unsigned char* p) {
+    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
+}
+
+void ajouterU16(std::string& s, std::size_t v) {
+    s += static_cast<char>(v & 0xFF);
+    s += static_cast<char>((v >> 8) & 0xFF);
+}
+
+// Vrai quand les données forment un flux zlib complet de exactement attendu octets. On compte
+// par petits morceaux : un en-tête menteur ne fait rien allouer.
+bool decomprimeA(const std::string& comprime, std::size_t attendu) {
+    z_stream flux{};
+    if (inflateInit(&flux) != Z_OK) return false;
+    flux.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(comprime.data()));
+    flux.avail_in = static_cast<uInt>(comprime.size());
+    unsigned char morceau[16384];
+    std::size_t total = 0;
+    int r = Z_OK;
+    while (r == Z_OK && total <= attendu) {
+        flux.next_out = morceau;
+        flux.avail_out = sizeof morceau;
+        r = inflate(&flux, Z_NO_FLUSH);
+        total += sizeof morceau - flux.avail_out;
+    }
+    inflateEnd(&flux);
+    return r == Z_STREAM_END && total == attendu;
+}
+
+std::string comprimer(const std::vector<std::uint8_t>& octets) {
+    uLongf longueur = compressBound(static_cast<uLong>(octets.size()));
+    std::string sortie(longueur, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(sortie.data()), &longueur, octets.data(),
+                  static_cast<uLong>(octets.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+        throw OperationImpossible("Compression impossible d'une image interne"_1252);
+    sortie.resize(longueur);
+    return sortie;
+}
+
+}  // namespace
+
+ImageDwa::ImageDwa(const std::filesystem::path& chemin) : fichier_(chemin, std::ios::binary) {
+    unsigned char octets[kTailleEnTete];
+    if (!fichier_.read(reinterpret_cast<char*>(octets), sizeof octets)) donneesInternesAbsentes();
+    enTete_ = {lireU16(octets), lireU16(octets + 2), lireU16(octets + 4), lireU16(octets + 6)};
+    if (enTete_.largeur == 0 || enTete_.hauteur == 0 || enTete_.longueurCouleurs == 0 ||
+        enTete_.longueurMasque == 0)
+        donneesInternesAbsentes();
+    std::string couleurs(enTete_.longueurCouleurs, '\0');
+    std::string masque(enTete_.longueurMasque, '\0');
+    if (!fichier_.read(couleurs.data(), static_cast<std::streamsize>(couleurs.size())) ||
+        !fichier_.read(masque.data(), static_cast<std::streamsize>(masque.size())))
+        donneesInternesAbsentes();
+    const std::size_t pixels = std::size_t{enTete_.largeur} * enTete_.hauteur;
+    if (!decomprimeA(couleurs, pixels * 3) || !decomprimeA(masque, pixels))
+        donneesInternesAbsentes();
+}
+
+void ImageDwa::copier(std::ostream& sortie, std::uint64_t debut, std::uint16_t longueur) {
+    fichier_.clear();
+    fichier_.seekg(static_cast<std::streamoff>(debut));
+    char morceau[kMorceau];
+    std::size_t reste = longueur;
+    while (reste > 0) {
+        const std::size_t n = std::min(reste, kMorceau);
+        if (!fichier_.read(morceau, static_cast<std::streamsize>(n))) return;
+        sortie.write(morceau, static_cast<std::streamsize>(n));
+        reste -= n;
+    }
+}
+
+void ImageDwa::copierCouleurs(std::ostream& sortie) {
+    copier(sortie, kTailleEnTete, enTete_.longueurCouleurs);
+}
+
+void ImageDwa::copierMasque(std::ostream& sortie) {
+    copier(sortie, kTailleEnTete + enTete_.longueurCouleurs, enTete_.longueurMasque);
+}
+
+std::string ImageDwa::fabriquer(TaillePixels taille, const std::vector<std::uint8_t>& rvb,
+                                const std::vector<std::uint8_t>& masque) {
+    const auto pixels = static_cast<std::size_t>(taille.largeur) *
+                        static_cast<std::size_t>(taille.hauteur);
+    if (taille.largeur <= 0 || taille.largeur > 0xFFFF || taille.hauteur <= 0 ||
+        taille.hauteur > 0xFFFF || rvb.size() != pixels * 3 || masque.size() != pixels)
+        throw OperationImpossible("Image interne de taille incorrecte"_1252);
+    const std::string couleurs = comprimer(rvb);
+    const std::string opacite = comprimer(masque);
+    if (couleurs.size() > 0xFFFF || opacite.size() > 0xFFFF)
+        throw OperationImpossible("Image interne trop grande"_1252);
+    std::string fichier;
+    ajouterU16(fichier, static_cast<std::size_t>(taille.largeur));
+    ajouterU16(fichier, static_cast<std::size_t>(taille.hauteur));
+    ajouterU16(fichier, couleurs.size());
+    ajouterU16(fichier, opacite.size());
+    return fichier + couleurs + opacite;
+}
+
+}  // namespace lignara

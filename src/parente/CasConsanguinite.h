@@ -1,0 +1,20 @@
+#pragma once
+// Tri des boucles du graphe de parenté : seules donnent un cas de consanguinité celles qui
+// descendent d'un seul sommet (une personne ou un couple) par deux moitiés séparées jusqu'au
+// couple où elles se rejoignent. Les autres (deux frères épousant deux sœurs…) n'ont pas
+// d'ancêtre commun au sommet et sont écartées. Une boucle qui se ferme sur une union sans
+// enfant donne un cas sans base (base 0, aucun enfant).
+#include <cstdint>
+#include <vector>
+
+#include "parente/Consanguinite.h"
+#include "parente/GrapheParente.h"
+#include "parente/RechercheBoucles.h"
+
+namespace lignara {
+
+// Lignées mises dans leur ordre fixe (ordonnerLignes) quand annees n'est pas vide.
+std::vector<Consanguinite> casDeConsanguinite(const GrapheParente& graphe, const std::vector<BoucleParente>& boucles,
+                                              const std::vector<std::int16_t>& annees);
+
+}  // namespace lignara

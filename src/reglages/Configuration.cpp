@@ -1,0 +1,284 @@
+// « Config.dwa » : suite de champs sans bourrage, entiers little-endian, textes écrits comme un
+// octet de longueur suivi d'autant d'octets, sans terminateur. Version 603 écrite :
+//   N°     TAILLE   CONTENU
+//    1     u16      version, 603
+//    2     u8       octet général (réservé, 1)
+//    3     texte    serveur de mise à jour, 60 octets au plus
+//    4     texte    avis des nouvelles versions, 4 au plus (vide : pas d'avis)
+//    5     u8       casse automatique des noms et prénoms
+//    6     texte    fichier généalogique par défaut, 255 au plus (voir plus bas)
+//    7     texte    dossier de téléchargement des photos, 255 au plus
+//    8     u16      format de papier (1702 à 1725), ignoré à la lecture
+//    9-11  u16 ×3   compressions des arbres, des listes, des tableaux (10 à 200 %)
+//   12     u8       thème des arbres
+//   13     u8       thème au hasard
+//   14     texte    police, 31 au plus
+//   15     u8       police au hasard
+//   16     u16      espace minimal entre deux personnes (2 à 99)
+//   17-20  u16 ×4   marges haut, bas (lignes × 176), gauche, droite (mm × 1132 ÷ 25)
+//   21-22  u8 ×2    doubles branches ascendantes, descendantes
+//   23     u16      pays par défaut, première lettre dans l'octet haut (« FR » = 18002)
+//   24-31  u8 ×8    masques des données : arbre ascendant, arbre descendant, liste ascendante,
+//                   liste descendante, autres listes, tableau ascendant, proches, galerie
+//   32     u8       couleur selon le sexe
+//   33-47  u8 ×15   couleurs R, V, B : texte, hommes, femmes, traits, remplissage
+//   48     u8       signature des documents PDF
+//   49-50  texte ×2 lignes de signature, 50 au plus chacune
+//   51-53  u8 ×3    fond de la signature R, V, B
+//   54-57  texte ×4 afficheurs PDF, TXT, RTF, Web, 255 au plus chacun
+//
+// Versions antérieures lues (401 à 602), les champs absents gardant leur valeur par défaut :
+// le champ 2 existe depuis 502, le 3 depuis 405 ; le 4 n'est qu'un octet avant 601 ; le 7 et
+// les 54-57 existent depuis 600 ; le 11 depuis 501 (avant, les tableaux prennent la valeur des
+// listes) ; les 48-53 depuis 503. Toute autre version laisse tout par défaut.
+// Les chemins pourraient avoir 259 octets, mais l'octet de longueur s'arrête à 255 : un chemin
+// plus long est écrit vide plutôt que coupé, car coupé il désignerait un autre fichier.
+// Un texte plus long que sa limite rend le fichier invalide : on garde alors tous les défauts,
+// plutôt qu'un mélange de valeurs lues et de valeurs par défaut.
+#include "reglages/Configuration.h"
+
+#include <algorithm>
+#include <system_error>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "reglages/EcritureReglages.h"
+#include "reglages/FichierReglages.h"
+#include "reglages/LectureReglages.h"
+
+namespace lignara {
+
+namespace {
+
+constexpr std::uint16_t kVersionEcrite = 603;
+constexpr std::uint16_t kPremiereVersionLue = 401;
+constexpr std::size_t kTailleMaximale = 64 * 1024;
+constexpr int kMaximumLignes = 99;
+constexpr int kMaximumMillimetres = 99;
+
+bool estMajuscule(char c) { return c >= 'A' && c <= 'Z'; }
+
+// ---- Lecture --------------------------------------------------------------------------------
+
+void lireCouleur(LectureReglages& l, CouleurRvb& c) {
+    c.rouge = l.u8();
+    c.vert = l.u8();
+    c.bleu = l.u8();
+}
+
+void lireGeneral(LectureReglages& l, int version, Configuration& c) {
+    if (version >= 502) c.octetGeneral = l.u8();
+    if (version >= 405) c.serveurMiseAJour = l.texte(kLimiteServeur);
+    if (version >= 601) {
+        c.avisNouvellesVersions = l.texte(kLimiteAvis);
+    } else if (l.u8() != 0) {
+        // L'ancienne case à cocher : le choix de l'utilisateur est gardé.
+        c.avisNouvellesVersions = kTexteVersionAvis;
+    }
+    c.casseAutomatique = l.u8() != 0;
+    c.fichierParDefaut = l.texte(kLimiteChemin);
+    if (version >= 600) c.dossierPhotos = l.texte(kLimiteChemin);
+}
+
+void lirePage(LectureReglages& l, int version, Configuration& c) {
+    l.u16();  // le format de papier repart toujours de « Non paginé »
+    c.compressionArbres = l.u16();
+    c.compressionListes = l.u16();
+    c.compressionTableaux = version >= 501 ? l.u16() : c.compressionListes;
+    c.theme = l.u8();
+    c.themeAuHasard = l.u8() != 0;
+    c.police = l.texte(kLimitePolice);
+    c.policeAuHasard = l.u8() != 0;
+    c.espaceMinimal = l.u16();
+    c.margeHaut = l.u16();
+    c.margeBas = l.u16();
+    c.margeGauche = l.u16();
+    c.margeDroite = l.u16();
+    c.doublesBranchesAscendantes = l.u8() != 0;
+    c.doublesBranchesDescendantes = l.u8() != 0;
+    c.codePays = l.u16();
+}
+
+void lireDonneesEtCouleurs(LectureReglages& l, Configuration& c) {
+    for (std::uint8_t* masque :
+         {&c.donneesArbreAscendant, &c.donneesArbreDescendant, &c.donneesListeAscendante,
+          &c.donneesListeDescendante, &c.donneesAutresListes, &c.donneesTableauAscendant,
+          &c.donneesProches, &c.donneesGalerie})
+        *masque = l.u8();
+    c.couleurParSexe = l.u8() != 0;
+    for (CouleurRvb* couleur :
+         {&c.couleurTexte, &c.couleurHommes, &c.couleurFemmes, &c.couleurTrait, &c.couleurRemplissage})
+        lireCouleur(l, *couleur);
+}
+
+void lireSignatureEtAfficheurs(LectureReglages& l, int version, Configuration& c) {
+    if (version >= 503) {
+        c.signature = l.u8() != 0;
+        c.ligneSignature1 = l.texte(kLimiteSignature);
+        c.ligneSignature2 = l.texte(kLimiteSignature);
+        lireCouleur(l, c.couleurFondSignature);
+    }
+    if (version >= 600)
+        for (std::string& afficheur : c.afficheurs) afficheur = l.texte(kLimiteChemin);
+}
+
+// Un fichier abîmé ou écrit à la main ne doit pas donner de valeur hors des bornes de la feuille.
+void bornerValeursLues(Configuration& c) {
+    c.formatPapier = kFormatNonPagine;
+    c.compressionArbres = bornerCompression(c.compressionArbres);
+    c.compressionListes = bornerCompression(c.compressionListes);
+    c.compressionTableaux = bornerCompression(c.compressionTableaux);
+    c.espaceMinimal = bornerEspaceMinimal(c.espaceMinimal);
+    c.margeHaut = std::min<std::uint16_t>(c.margeHaut, kMaximumLignes * kHauteurLigne);
+    c.margeBas = std::min<std::uint16_t>(c.margeBas, kMaximumLignes * kHauteurLigne);
+    c.margeGauche = std::min(c.margeGauche, margeDeMillimetres(kMaximumMillimetres));
+    c.margeDroite = std::min(c.margeDroite, margeDeMillimetres(kMaximumMillimetres));
+    c.donneesArbreAscendant &= 63;
+    c.donneesArbreDescendant &= 63;
+    c.donneesListeAscendante &= 31;
+    c.donneesListeDescendante &= 31;
+    c.donneesAutresListes &= 15;
+    c.donneesTableauAscendant &= 3;
+    c.donneesProches &= 15;
+    c.donneesGalerie &= 15;
+    std::string pays = c.pays();
+    if (!estMajuscule(pays[0]) || !estMajuscule(pays[1])) c.codePays = Configuration{}.codePays;
+}
+
+// ---- Écriture -------------------------------------------------------------------------------
+
+void ecrireCouleur(EcritureReglages& e, const CouleurRvb& c) {
+    e.u8(c.rouge);
+    e.u8(c.vert);
+    e.u8(c.bleu);
+}
+
+void ecrireChemin(EcritureReglages& e, const std::string& chemin) {
+    e.texte(chemin.size() <= kLimiteChemin ? std::string_view(chemin) : std::string_view(), kLimiteChemin);
+}
+
+void ecrireGeneral(EcritureReglages& e, const Configuration& c) {
+    e.u16(kVersionEcrite);
+    e.u8(c.octetGeneral);
+    e.texte(c.serveurMiseAJour, kLimiteServeur);
+    e.texte(c.avisNouvellesVersions, kLimiteAvis);
+    e.u8(c.casseAutomatique);
+    ecrireChemin(e, c.fichierParDefaut);
+    ecrireChemin(e, c.dossierPhotos);
+}
+
+void ecrirePage(EcritureReglages& e, const Configuration& c) {
+    e.u16(c.formatPapier);
+    e.u16(c.compressionArbres);
+    e.u16(c.compressionListes);
+    e.u16(c.compressionTableaux);
+    e.u8(c.theme);
+    e.u8(c.themeAuHasard);
+    e.texte(c.police, kLimitePolice);
+    e.u8(c.policeAuHasard);
+    e.u16(c.espaceMinimal);
+    e.u16(c.margeHaut);
+    e.u16(c.margeBas);
+    e.u16(c.margeGauche);
+    e.u16(c.margeDroite);
+    e.u8(c.doublesBranchesAscendantes);
+    e.u8(c.doublesBranchesDescendantes);
+    e.u16(c.codePays);
+}
+
+void ecrireDonneesEtCouleurs(EcritureReglages& e, const Configuration& c) {
+    for (std::uint8_t masque :
+         {c.donneesArbreAscendant, c.donneesArbreDescendant, c.donneesListeAscendante,
+          c.donneesListeDescendante, c.donneesAutresListes, c.donneesTableauAscendant,
+          c.donneesProches, c.donneesGalerie})
+        e.u8(masque);
+    e.u8(c.couleurParSexe);
+    for (const CouleurRvb& couleur :
+         {c.couleurTexte, c.couleurHommes, c.couleurFemmes, c.couleurTrait, c.couleurRemplissage})
+        ecrireCouleur(e, couleur);
+}
+
+void ecrireSignatureEtAfficheurs(EcritureReglages& e, const Configuration& c) {
+    e.u8(c.signature);
+    e.texte(c.ligneSignature1, kLimiteSignature);
+    e.texte(c.ligneSignature2, kLimiteSignature);
+    ecrireCouleur(e, c.couleurFondSignature);
+    for (const std::string& afficheur : c.afficheurs) ecrireChemin(e, afficheur);
+}
+
+}  // namespace
+
+std::string Configuration::pays() const {
+    return {static_cast<char>(codePays >> 8), static_cast<char>(codePays & 0xFF)};
+}
+
+void Configuration::fixerPays(std::string_view code) {
+    if (code.size() != 2 || !estMajuscule(code[0]) || !estMajuscule(code[1])) return;
+    codePays = static_cast<std::uint16_t>((static_cast<unsigned>(code[0]) << 8) |
+                                          static_cast<unsigned>(code[1]));
+}
+
+std::uint16_t bornerCompression(int pourCent) {
+    return static_cast<std::uint16_t>(std::clamp(pourCent, 10, 200));
+}
+
+std::uint16_t bornerEspaceMinimal(int espace) {
+    return static_cast<std::uint16_t>(std::clamp(espace, 2, 99));
+}
+
+std::uint16_t margeDeLignes(int lignes) {
+    return static_cast<std::uint16_t>(std::clamp(lignes, 0, kMaximumLignes) * kHauteurLigne);
+}
+
+int lignesDeMarge(std::uint16_t marge) { return marge / kHauteurLigne; }
+
+std::uint16_t margeDeMillimetres(int millimetres) {
+    return static_cast<std::uint16_t>(std::clamp(millimetres, 0, kMaximumMillimetres) * 1132 / 25);
+}
+
+int millimetresDeMarge(std::uint16_t marge) { return (marge + 10) * 25 / 1132; }
+
+std::vector<std::uint8_t> ecrireConfiguration(const Configuration& configuration) {
+    EcritureReglages e;
+    ecrireGeneral(e, configuration);
+    ecrirePage(e, configuration);
+    ecrireDonneesEtCouleurs(e, configuration);
+    ecrireSignatureEtAfficheurs(e, configuration);
+    return e.prendre();
+}
+
+std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> octets) {
+    LectureReglages l(octets);
+    int version = l.u16();
+    if (!l.valide() || version < kPremiereVersionLue || version > kVersionEcrite) return std::nullopt;
+    Configuration c;
+    lireGeneral(l, version, c);
+    lirePage(l, version, c);
+    lireDonneesEtCouleurs(l, c);
+    lireSignatureEtAfficheurs(l, version, c);
+    if (!l.valide()) return std::nullopt;
+    bornerValeursLues(c);
+    return c;
+}
+
+Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
+                                   EtatChargement* etat) {
+    std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
+    std::error_code ec;
+    auto octets = lireFichierReglages(chemin, kTailleMaximale);
+    auto lue = octets ? lireConfiguration(*octets) : std::nullopt;
+    if (etat)
+        *etat = lue ? EtatChargement::lu
+                    : std::filesystem::exists(chemin, ec) ? EtatChargement::illisible : EtatChargement::absent;
+    return lue.value_or(Configuration{});
+}
+
+void enregistrerConfiguration(const Configuration& configuration,
+                              const std::filesystem::path& dossierConfiguration) {
+    std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
+    if (!remplacerFichierReglages(chemin, "cfg", ecrireConfiguration(configuration)))
+        throw OperationImpossible("Accès impossible au fichier de configuration\n"_1252 +
+                                  depuisUtf8(chemin.string()));
+}
+
+}  // namespace lignara

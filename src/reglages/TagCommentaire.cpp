@@ -1,0 +1,46 @@
+#include "reglages/TagCommentaire.h"
+
+#include <algorithm>
+#include <array>
+
+#include "commun/Texte.h"
+#include "reglages/ReglagesFichier.h"
+
+namespace lignara {
+
+namespace {
+
+// Union des tags du recensement (29) et de la lecture des individus (19).
+constexpr std::array<std::string_view, 37> kTagsLus = {
+    "ABBR", "ADOP", "AUTH", "BIRT", "CAUS", "CHAR", "CHIL", "CONC", "CONT", "DATE",
+    "DEAT", "DIV",  "EVEN", "FAM",  "FAMC", "FAMS", "FILE", "HEAD", "HUSB", "INDI",
+    "LIEU", "MARR", "NAME", "NICK", "NOTE", "OBJE", "OCCU", "PLAC", "PUBL", "REPO",
+    "SEX",  "SOUR", "TITL", "TRLR", "TYPE", "WIFE", "_IMG"};
+
+char majuscule(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+
+bool egauxSansCasse(std::string_view a, std::string_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return majuscule(x) == majuscule(y); });
+}
+
+}  // namespace
+
+std::string tagCommentaireSaisi(std::string_view saisie) {
+    saisie = saisie.substr(0, saisie.find(' '));
+    return std::string(saisie.substr(0, ReglagesFichier::kLimiteTag));
+}
+
+bool tagDejaLuPourLesPersonnes(std::string_view tag) {
+    return std::any_of(kTagsLus.begin(), kTagsLus.end(),
+                       [&](std::string_view lu) { return egauxSansCasse(lu, tag); });
+}
+
+std::string refusTagCommentaire(std::string_view tag) {
+    if (!tagDejaLuPourLesPersonnes(tag)) return {};
+    return "Le tag \""_1252 + std::string(tag) +
+           "\" ne peut pas être utilisé pour les commentaires\ncar il est déjà pris en compte "
+           "dans la description d'un individu."_1252;
+}
+
+}  // namespace lignara

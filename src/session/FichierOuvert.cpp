@@ -1,0 +1,186 @@
+#include "session/FichierOuvert.h"
+
+#include <algorithm>
+#include <cctype>
+#include <chrono>
+#include <ctime>
+#include <string_view>
+#include <system_error>
+#include <utility>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "gedcom/ModeCommentaire.h"
+#include "session/SurveillanceGedcom.h"
+
+namespace lignara {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool finitPar(std::string_view nom, std::string_view fin) {
+    if (nom.size() < fin.size()) return false;
+    return std::equal(fin.begin(), fin.end(), nom.end() - static_cast<std::ptrdiff_t>(fin.size()),
+                      [](char a, char b) { return std::tolower(static_cast<unsigned char>(b)) == a; });
+}
+
+void verifierChemin(const fs::path& chemin) {
+    std::error_code ec;
+    if (!fs::is_regular_file(chemin, ec))
+        throw OperationImpossible(
+            "Fichier inconnu.\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged)."_1252);
+    std::string nom = chemin.filename().string();
+    if (!finitPar(nom, ".ged") && !finitPar(nom, ".fged"))
+        throw OperationImpossible(
+            "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom (.fged) peuvent être ouverts avec Lignara"_1252);
+}
+
+ModeCommentaire modeDe(std::uint8_t mode) {
+    switch (mode) {
+        case ReglagesFichier::kPremiereLigneDiese: return ModeCommentaire::LigneDiese;
+        case ReglagesFichier::kTagGedcom: return ModeCommentaire::TagGedcom;
+        default: return ModeCommentaire::PremiereLigne;
+    }
+}
+
+}  // namespace
+
+int FichierOuvert::anneeHorloge() {
+    std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&maintenant, &local);
+    return local.tm_year + 1900;
+}
+
+FichierOuvert::FichierOuvert(fs::path dossierConfiguration, fs::path dossierTemporaire)
+    : dossierConfiguration_(std::move(dossierConfiguration)), dossierTemporaire_(std::move(dossierTemporaire)) {}
+
+FichierOuvert::~FichierOuvert() { fermer(); }
+
+void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture& options) {
+    // Copie d'abord : rouvrir(chemin()) passe notre propre chemin, que fermer() efface.
+    const fs::path chemin = cheminDemande;
+    fermer();
+    verifierChemin(chemin);
+    std::error_code ec;
+    chemin_ = fs::absolute(chemin, ec).lexically_normal();
+    if (ec) chemin_ = chemin;
+    curseurAttente_ = options.curseurAttente;
+    try {
+        reglages_ = chargerReglagesFichier(dossierConfiguration_, chemin_.string());
+        importer(options);
+        if (options.transformationNoms || options.transformationPrenoms)
+            base_.fixerTransformationsNoms(options.transformationNoms, options.transformationPrenoms);
+        index_ = construireIndexDesNoms(base_);
+        retrouverMoi();
+        personnesDernierFichier_ = base_.nombreIndividus();
+        lancerDerivation(options.anneeCourante != 0 ? options.anneeCourante : anneeHorloge());
+        if (options.surveiller) surveiller(options);
+    } catch (...) {
+        fermer();
+        throw;
+    }
+}
+
+void FichierOuvert::importer(const OptionsOuverture& options) {
+    OptionsImport import;
+    import.modeCommentaire = modeDe(reglages_.modeCommentaire);
+    import.tagCommentaire = reglages_.tagCommentaire;
+    import.progression = options.progression;
+    import.montrerErreurs = options.montrerErreurs;
+    import.apresBalayage = options.apresBalayage;
+    import.dossierTemporaire = dossierTemporaire_;
+    ResultatImport r = ImporterGedcom(chemin_, import);
+    base_ = std::move(r.base);
+    rapport_ = std::move(r.rapport);
+    nombreErreurs_ = r.nombreErreurs;
+    sources_ = std::move(r.fichiers);
+}
+
+void FichierOuvert::retrouverMoi() {
+    moi_ = -1;
+    familleMoi_ = 0;
+    const ReferenceMoi& moi = reglages_.moi;
+    if (!moi.definie()) return;
+    std::ptrdiff_t position = index_.noms.ChercherPersonne(base_, moi.cle, moi.jour, moi.mois,
+                                                           static_cast<std::int16_t>(moi.annee));
+    if (position < 0) return;
+    std::uint32_t personne = index_.noms.personne(static_cast<std::size_t>(position));
+    moi_ = static_cast<std::int32_t>(personne);
+    familleMoi_ = static_cast<std::int32_t>(base_.LireIndividu(personne).premiereFamille);
+}
+
+void FichierOuvert::lancerDerivation(int anneeCourante) {
+    pretes_.store(false, std::memory_order_release);
+    erreurDerivation_ = nullptr;
+    auto calculer = [this, anneeCourante] {
+        try {
+            tables_ = calculerTablesDerivees(base_, anneeCourante);
+        } catch (...) {
+            erreurDerivation_ = std::current_exception();
+        }
+        pretes_.store(true, std::memory_order_release);
+    };
+    try {
+        derivation_ = std::thread(calculer);
+    } catch (const std::system_error&) {
+        // Pas de thread : le calcul se fait ici, sous le curseur d'attente.
+        if (curseurAttente_) curseurAttente_(true);
+        calculer();
+        if (curseurAttente_) curseurAttente_(false);
+    }
+}
+
+void FichierOuvert::attendreDerivation() noexcept {
+    if (!derivation_.joinable()) return;
+    bool attente = !pretes_.load(std::memory_order_acquire) && curseurAttente_;
+    if (attente) curseurAttente_(true);
+    derivation_.join();
+    if (attente) curseurAttente_(false);
+}
+
+const TablesDerivees& FichierOuvert::attendreTablesDerivees() {
+    if (!ouvert()) throw OperationImpossible();
+    attendreDerivation();
+    if (erreurDerivation_) std::rethrow_exception(erreurDerivation_);
+    return tables_;
+}
+
+void FichierOuvert::surveiller(const OptionsOuverture& options) {
+    std::vector<fs::path> chemins;
+    for (const FichierImporte& f : sources_) chemins.push_back(f.chemin);
+    std::shared_ptr<std::atomic<bool>> modifie = modifie_;
+    std::function<void()> prevenir = options.fichierModifie;
+    surveillance_ = std::make_unique<SurveillanceGedcom>(std::move(chemins), [modifie, prevenir] {
+        modifie->store(true, std::memory_order_release);
+        if (prevenir) prevenir();
+    });
+}
+
+void FichierOuvert::enregistrerReglages() const {
+    if (!ouvert()) throw OperationImpossible();
+    enregistrerReglagesFichier(dossierConfiguration_, chemin_.string(), reglages_);
+}
+
+void FichierOuvert::fermer() noexcept {
+    surveillance_.reset();
+    // La dérivation lit la base : on l'attend avant de fermer et d'effacer le fichier.
+    attendreDerivation();
+    base_.fermer();
+    base_ = BaseGenealogique();
+    index_ = IndexDesNoms();
+    tables_ = TablesDerivees();
+    erreurDerivation_ = nullptr;
+    pretes_.store(false, std::memory_order_release);
+    reglages_ = ReglagesFichier();
+    rapport_.clear();
+    nombreErreurs_ = 0;
+    sources_.clear();
+    chemin_.clear();
+    moi_ = -1;
+    familleMoi_ = 0;
+    modifie_->store(false, std::memory_order_release);
+}
+
+}  // namespace lignara

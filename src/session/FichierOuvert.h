@@ -1,0 +1,148 @@
+#pragma once
+// Le fichier généalogique ouvert et tout ce qui vit avec lui : base de travail, index des
+// noms, réglages du fichier (personne « Moi », favoris rangés), tables dérivées, thread de
+// dérivation et surveillance des fichiers GEDCOM sources. Un seul objet pour tout le
+// programme ; la ligne de commande et la fenêtre s'en servent de la même façon.
+//
+//   FichierOuvert fichier(dossierConfiguration, dossierSortie);
+//   fichier.ouvrir("famille.ged", options);   // ferme d'abord le fichier précédent
+//   const TablesDerivees& t = fichier.attendreTablesDerivees();
+//   fichier.fermer();                          // aussi fait par le destructeur
+//
+// Threads. Tout appel se fait depuis un seul thread (celui de l'interface). Après ouvrir(),
+// le thread de dérivation calcule les tables dérivées puis lève le drapeau « prêt » ; on ne
+// lit les tables que par attendreTablesDerivees(). Le thread de surveillance ne fait
+// qu'appeler options.fichierModifie (depuis son thread à lui : la fenêtre doit le renvoyer
+// vers son propre thread) après avoir levé le drapeau gedcomModifie().
+//
+// Erreurs. ouvrir() lève OperationImpossible (extension refusée, fichier inconnu, import
+// impossible) ou DonneesCorrompues, et ne laisse alors aucun fichier ouvert. Une lecture impossible
+// ou un manque de mémoire dans le thread de dérivation sont relancés par
+// attendreTablesDerivees(), dans le thread qui attend.
+#include <atomic>
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "database/BaseGenealogique.h"
+#include "database/IndexDesNoms.h"
+#include "database/TablesDerivees.h"
+#include "gedcom/ImporterGedcom.h"
+#include "reglages/ReglagesFichier.h"
+
+namespace lignara {
+
+class SurveillanceGedcom;
+
+struct OptionsOuverture {
+    // Transmis à l'import (barre de progression, dialogue des erreurs).
+    RappelProgression progression;
+    std::function<void(const std::string& rapport)> montrerErreurs;
+    // Transformations d'affichage des noms et prénoms (préférences), posées sur la base avant
+    // la construction des index.
+    BaseGenealogique::TransformationNom transformationNoms;
+    BaseGenealogique::TransformationNom transformationPrenoms;
+    // Appelé depuis le thread de surveillance quand un fichier source a été réécrit.
+    std::function<void()> fichierModifie;
+    bool surveiller = true;
+    // Appelé avec vrai avant une attente du thread de dérivation, faux après (curseur
+    // d'attente de la fenêtre).
+    std::function<void(bool enAttente)> curseurAttente;
+    // Année courante pour le statut vital ; 0 : celle de l'horloge locale.
+    int anneeCourante = 0;
+    // Transmis à l'import : relevé des clés après le balayage (identifiants de la ligne de
+    // commande).
+    std::function<void(RegistresBalayage&)> apresBalayage;
+};
+
+class FichierOuvert {
+public:
+    // Les réglages du fichier se lisent dans dossierConfiguration ; la base de travail et les
+    // rapports d'import sont écrits dans dossierTemporaire.
+    FichierOuvert(std::filesystem::path dossierConfiguration, std::filesystem::path dossierTemporaire);
+    ~FichierOuvert();
+    FichierOuvert(const FichierOuvert&) = delete;
+    FichierOuvert& operator=(const FichierOuvert&) = delete;
+
+    // Nom finissant par « .ged » ou « .fged » (casse ignorée) d'un fichier existant ; le
+    // chemin est rendu absolu.
+    void ouvrir(const std::filesystem::path& chemin, const OptionsOuverture& options = {});
+    // Arrête la surveillance, attend la dérivation, libère tout. Sans effet sans fichier.
+    void fermer() noexcept;
+    bool ouvert() const { return base_.ouverte(); }
+
+    // Valables seulement quand ouvert().
+    const std::filesystem::path& chemin() const { return chemin_; }
+    const BaseGenealogique& base() const { return base_; }
+    const IndexNoms& indexNoms() const { return index_.noms; }
+    const IndexPhonetique& indexPhonetique() const { return index_.phonetique; }
+    const ReglagesFichier& reglages() const { return reglages_; }
+    // Réglages modifiables (options du fichier, favoris) ; enregistrerReglages() les range.
+    ReglagesFichier& reglages() { return reglages_; }
+    void enregistrerReglages() const;
+    const std::string& rapportImport() const { return rapport_; }
+    std::size_t nombreErreursImport() const { return nombreErreurs_; }
+    const std::vector<FichierImporte>& fichiersSources() const { return sources_; }
+    // Dossier de chaque fichier source, par indice : les chemins relatifs des photos s'y lisent.
+    std::vector<std::filesystem::path> dossiersGedcom() const {
+        std::vector<std::filesystem::path> dossiers;
+        for (const FichierImporte& f : sources_) dossiers.push_back(f.chemin.parent_path());
+        return dossiers;
+    }
+
+    // Personne « Moi » retrouvée par son nom et sa date de naissance (−1 : aucune) et sa
+    // première famille comme conjoint (0 : aucune).
+    std::int32_t personneMoi() const { return moi_; }
+    std::int32_t familleMoi() const { return familleMoi_; }
+
+    // Vrai quand le thread de dérivation a fini (sans attendre).
+    bool tablesDeriveesPretes() const { return pretes_.load(std::memory_order_acquire); }
+    // Attend la fin du thread de dérivation si besoin. Sans fichier ouvert : OperationImpossible.
+    const TablesDerivees& attendreTablesDerivees();
+
+    // Levé par la surveillance, baissé à chaque ouverture et fermeture.
+    bool gedcomModifie() const { return modifie_->load(std::memory_order_acquire); }
+
+    // Année de l'horloge locale, celle de la marque de vie.
+    static int anneeHorloge();
+
+    // Nombre de personnes du dernier fichier ouvert, gardé après sa fermeture.
+    std::uint32_t personnesDernierFichier() const { return personnesDernierFichier_; }
+
+private:
+    void importer(const OptionsOuverture& options);
+    void retrouverMoi();
+    void lancerDerivation(int anneeCourante);
+    void attendreDerivation() noexcept;
+    void surveiller(const OptionsOuverture& options);
+
+    std::filesystem::path dossierConfiguration_;
+    std::filesystem::path dossierTemporaire_;
+    std::filesystem::path chemin_;
+    BaseGenealogique base_;
+    IndexDesNoms index_;
+    ReglagesFichier reglages_;
+    std::string rapport_;
+    std::size_t nombreErreurs_ = 0;
+    std::vector<FichierImporte> sources_;
+    std::int32_t moi_ = -1;
+    std::int32_t familleMoi_ = 0;
+    std::uint32_t personnesDernierFichier_ = 0;
+
+    TablesDerivees tables_;
+    std::exception_ptr erreurDerivation_;
+    std::atomic<bool> pretes_{false};
+    std::thread derivation_;
+    std::function<void(bool)> curseurAttente_;
+
+    // Partagé avec le thread de surveillance, qui peut encore le lever pendant son arrêt.
+    std::shared_ptr<std::atomic<bool>> modifie_ = std::make_shared<std::atomic<bool>>(false);
+    std::unique_ptr<SurveillanceGedcom> surveillance_;
+};
+
+}  // namespace lignara

@@ -1,0 +1,96 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "commun/Texte.h"
+#include "dates/DateFormat.h"
+
+using namespace lignara;
+
+namespace {
+
+DateGed date(std::uint8_t qualificatif, int jour, int mois, int annee) {
+    DateGed d;
+    d.qualificatif = qualificatif;
+    d.jour = static_cast<std::uint8_t>(jour);
+    d.mois = static_cast<std::uint8_t>(mois);
+    d.annee = static_cast<std::int16_t>(annee);
+    return d;
+}
+
+DateGed entre(int premiere, int seconde) {
+    DateGed d;
+    d.qualificatif = DateEntre;
+    d.fixerPremiereAnnee(static_cast<std::int16_t>(premiere));
+    d.annee = static_cast<std::int16_t>(seconde);
+    return d;
+}
+
+// Police d'essai : chiffres 5 unités, '.' 2,5 unités, espace 2,5, lettres 5, 'à' 6.
+MetriquePolice policeDEssai() {
+    MetriquePolice p;
+    p.trouvee = 1;
+    for (int c = 0; c < 256; ++c) p.largeurs[c] = 500;
+    p.largeurs[static_cast<unsigned char>('.')] = 250;
+    p.largeurs[static_cast<unsigned char>(' ')] = 250;
+    p.largeurs[0xE0] = 600;
+    return p;
+}
+
+std::string texte(const DateGed& d, unsigned options) {
+    return FormaterDate(d, options, 1'000'000, policeDEssai()).texte;
+}
+
+}  // namespace
+
+TEST(FormaterDate, prefixesEnMotsOuEnSymboles) {
+    EXPECT_EQ(texte(date(DateVers, 3, 7, 1850), FormatJourMois), "ca 3.7.1850");
+    EXPECT_EQ(texte(date(DateVers, 3, 7, 1850), FormatSymboles), "~1850");
+    EXPECT_EQ(texte(date(DateAvant, 0, 0, 1850), 0), "av 1850");
+    EXPECT_EQ(texte(date(DateApres, 0, 0, 1850), 0), "ap 1850");
+    EXPECT_EQ(texte(date(DateAvant, 0, 0, 1850), FormatSymboles), "<1850");
+    EXPECT_EQ(texte(date(DateApres, 0, 0, 1850), FormatSymboles | FormatCompact), ">1850");
+    EXPECT_EQ(texte(date(DateSimple, 12, 1, 1850), FormatJourMois | FormatSymboles), "12.1.1850");
+    EXPECT_EQ(texte(date(DateSimple, 0, 0, -500), 0), "-500");
+}
+
+TEST(FormaterDate, jourEtMoisSeulementQuandIlsSontConnusEtDemandes) {
+    EXPECT_EQ(texte(date(DateSimple, 0, 8, 1850), FormatJourMois), "8.1850");
+    EXPECT_EQ(texte(date(DateSimple, 12, 1, 1850), 0), "1850");
+    // Sans année (hors de la forme compacte), pas de point final.
+    EXPECT_EQ(texte(date(DateSimple, 12, 1, 0), FormatJourMois), "12.1");
+}
+
+TEST(FormaterDate, entreDeuxAnnees) {
+    EXPECT_EQ(texte(entre(1850, 1860), 0), "1850 à 1860"_1252);
+    EXPECT_EQ(texte(entre(1850, 1860), FormatCompact), "1850à1860"_1252);
+    EXPECT_EQ(texte(entre(1850, 1860), FormatSymboles | FormatJourMois), "1850 à 1860"_1252);
+}
+
+TEST(FormaterDate, datesVides) {
+    EXPECT_EQ(texte(DateGed{}, FormatJourMois), "");
+    EXPECT_EQ(texte(date(DateVers, 12, 1, 0), FormatCompact | FormatJourMois), "");
+    EXPECT_EQ(texte(entre(1850, 0), 0), "");
+}
+
+TEST(FormaterDate, largeurMesureeEtDeuxPointsAuDelaDeLaLimite) {
+    const MetriquePolice p = policeDEssai();
+    // « ca 3.7.1850 » : c, a, 3, 7, 1, 8, 5, 0 à 5 ; espace et deux points à 2,5 → 47,5 → 47.
+    const DateGed d = date(DateVers, 3, 7, 1850);
+    const DateFormatee large = FormaterDate(d, FormatJourMois, 47, p);
+    EXPECT_EQ(large.texte, "ca 3.7.1850");
+    EXPECT_EQ(large.largeur, 47);
+    const DateFormatee coupee = FormaterDate(d, FormatJourMois, 46, p);
+    EXPECT_EQ(coupee.texte, "..");
+    EXPECT_EQ(coupee.largeur, 5);
+    EXPECT_EQ(FormaterDate(entre(1850, 1860), 0, 1000, p).largeur, 51);
+}
+
+TEST(FormaterDate, laPoliceParDefautEstLaPoliceReguliereDuProcessus) {
+    MetriquePolice& reguliere = metriqueReguliere();
+    const MetriquePolice sauvegarde = reguliere;
+    reguliere = policeDEssai();
+    EXPECT_EQ(FormaterDate(date(DateSimple, 0, 0, 1850), 0).largeur, 20);
+    EXPECT_EQ(FormaterDate(date(DateSimple, 0, 0, 1850), 0, 19).texte, "..");
+    reguliere = sauvegarde;
+}

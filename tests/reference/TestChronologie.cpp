@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "TestCategorieDossiers.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "commun/MetriquePolice.h"
+#include "reference/Chronologie.h"
+#include "reference/ChronologieListe.h"
+#include "reference/ChronologieSource.h"
+
+using namespace lignara;
+using lignara::essai::DossiersEssai;
+
+namespace {
+
+PeriodeChronologie periode(int debut, int fin, const std::string& libelle) {
+    PeriodeChronologie p;
+    p.debut = static_cast<std::int16_t>(debut);
+    p.fin = static_cast<std::int16_t>(fin);
+    p.libelle = libelle;
+    p.rouge = 0x11;
+    p.vert = 0x22;
+    p.bleu = 0x33;
+    return p;
+}
+
+const std::vector<PeriodeChronologie> kBourbons = {
+    periode(1589, 1610, "Henri IV"), periode(1610, 1643, "Louis XIII"), periode(1643, 1715, "Louis XIV"),
+    periode(1715, 1774, "Louis XV"), periode(1774, 1792, "Louis XVI"), periode(1792, 1795, "Convention"),
+    periode(1792, 1792, "Valmy"),     periode(1795, 1799, "Directoire")};
+
+std::vector<int> annees(const Chronologie& c) {
+    std::vector<int> a;
+    for (const auto& p : c.periodes()) {
+        a.push_back(p.debut);
+        a.push_back(p.fin);
+    }
+    return a;
+}
+
+std::string messageDe(auto&& action) {
+    try {
+        action();
+    } catch (const OperationImpossible& e) {
+        return e.what();
+    }
+    return "(aucune exception)";
+}
+
+}  // namespace
+
+TEST(ChronologieListe, aLes22EntreesDansLOrdre) {
+    auto liste = ChronologieListe::livree();
+    ASSERT_EQ(liste.entrees().size(), 22u);
+    EXPECT_EQ(liste.entrees()[0].nom, "(aucun)");
+    EXPECT_EQ(liste.entrees()[7].nom, "Belgique - Liège"_1252);
+    EXPECT_EQ(liste.entrees()[21].nom, "Peinture");
+    for (const auto& e : liste.entrees()) {
+        EXPECT_LE(e.nom.size(), ChronologieListe::kLongueurMaximaleNom);
+        EXPECT_EQ(e.emplacement, 1);
+    }
+}
+
+TEST(ChronologieListe, trouveParNomExactSinonRendAucunAvecLeMessage) {
+    auto liste = ChronologieListe::livree();
+    std::string message;
+    EXPECT_EQ(liste.trouver("Littérature française"_1252, message), 20u);
+    EXPECT_TRUE(message.empty());
+    EXPECT_EQ(liste.trouver("france", message), 0u);
+    EXPECT_EQ(message, "La chronologie \"france\" n'existe pas");
+}
+
+TEST(ChronologieListe, placeLesFichiersLivresSousChrono) {
+    DossiersEssai d;
+    EXPECT_EQ(ChronologieListe::fichier({"Siècles"_1252, 1}), d.installation() / "Chrono" / "Chrono-Siècles.dwa");
+    EXPECT_EQ(ChronologieListe::fichier({"Perso", 0}), d.configuration() / "Chrono-Perso.dwa");
+}
+
+TEST(Chronologie, borneLaPeriodeQuiDepasseLesAnneesDeLArbre) {
+    auto c = Chronologie::lire(Chronologie::image(kBourbons), 1700, 1900);
+    EXPECT_EQ(annees(c), (std::vector<int>{1700, 1715, 1715, 1774, 1774, 1792, 1792, 1795, 1792, 1792, 1795, 1799}));
+    auto haut = Chronologie::lire(Chronologie::image(kBourbons), 1600, 1650);
+    EXPECT_EQ(annees(haut), (std::vector<int>{1600, 1610, 1610, 1643, 1643, 1650}));
+}
+
+TEST(Chronologie, sansPeriodeDansLesAnneesDeLArbreEstVide) {
+    EXPECT_TRUE(Chronologie::lire(Chronologie::image(kBourbons), 1800, 1900).vide());
+    EXPECT_TRUE(Chronologie::lire(Chronologie::image(kBourbons), 1400, 1588).vide());
+}
+
+TEST(Chronologie, lesAnneesViennentDeLAnneeCourante) {
+    DossiersEssai d;
+    DossiersEssai::ecrire(d.installation() / "Chrono" / "Chrono-France.dwa", Chronologie::image(kBourbons));
+    auto c = Chronologie::charger({"France", 1}, 100, 300, 2000);
+    EXPECT_EQ(c.premiereAnnee(), 1700);
+    EXPECT_EQ(c.derniereAnnee(), 1900);
+    auto inverse = Chronologie::charger({"France", 1}, 300, 100, 2000);
+    EXPECT_EQ(inverse.premiereAnnee(), 1700);
+    EXPECT_EQ(inverse.derniereAnnee(), 1900);
+}
+
+// 64 unités par an depuis le haut (Y2) ; les périodes de même début sont décalées de 20.
+TEST(Chronologie, placeLesBandesEtDecaleCellesDeMemeDebut) {
+    auto c = Chronologie::lire(Chronologie::image(kBourbons), 1700, 1900);
+    auto b = c.bandes();
+    ASSERT_EQ(b.size(), 6u);
+    EXPECT_EQ(b[0].haut, (1900 - 1715) * 64);
+    EXPECT_EQ(b[0].bas, (1900 - 1700) * 64 + 20);
+    EXPECT_EQ(b[0].couleur, 0x332211u);
+    EXPECT_EQ(b[3].haut, (1900 - 1795) * 64);        // Convention : premier du 1792
+    EXPECT_EQ(b[3].bas, (1900 - 1792) * 64 + 20);
+    EXPECT_EQ(b[4].haut, (1900 - 1792) * 64 - 20);   // Valmy : second du 1792
+    EXPECT_EQ(b[4].bas, (1900 - 1792) * 64);
+    EXPECT_EQ(b[5].haut, (1900 - 1799) * 64);        // Directoire : la série est finie
+}
+
+TEST(Chronologie, lesBornesDesBandesNeDescendentPasSousZero) {
+    auto c = Chronologie::lire(Chronologie::image({periode(1900, 1900, "a"), periode(1900, 1900, "b")}), 1850, 1900);
+    auto b = c.bandes();
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[1].haut, 0);
+    EXPECT_EQ(b[1].bas, 0);
+}
+
+TEST(Chronologie, placeLesLibellesAuMilieuDeLeurPeriode) {
+    auto c = Chronologie::lire(
+        Chronologie::image({periode(1700, 1800, "Siècle"), periode(1850, 1900, ""), periode(1900, 1900, "Fin")}),
+        1700, 1900);
+    auto l = c.libelles();
+    ASSERT_EQ(l.size(), 1u);  // sans libellé : rien ; « Fin » tombe au-dessus de l'arbre
+    EXPECT_EQ(l[0].x, 90);
+    EXPECT_EQ(l[0].y, ((2 * 1900 - 1700 - 1800) * 64 - 176) / 2 + 42);
+    EXPECT_EQ(l[0].texte, "Siècle");
+}
+
+TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
+    MetriquePolice police;
+    for (auto& l : police.largeurs) l = 500;  // 5 unités par caractère
+    auto c = Chronologie::lire(Chronologie::image(kBourbons), 1700, 1900);
+    EXPECT_EQ(c.largeurLibelles(police), 10 * 5 + 90);  // « Directoire »
+    EXPECT_EQ(Chronologie::lire(Chronologie::image(kBourbons), 1000, 1100).largeurLibelles(police), 90);
+}
+
+TEST(Chronologie, unFichierAbsentEstInaccessibleMaisAucunNeLitRien) {
+    DossiersEssai d;
+    EXPECT_EQ(messageDe([] { Chronologie::charger({"Papes", 1}, 0, 300); }), "Fichier de chronologie inaccessible");
+    auto aucune = Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000);
+    EXPECT_TRUE(aucune.vide());
+    EXPECT_EQ(aucune.premiereAnnee(), 1700);
+}
+
+// Chaque coupe avant la fin de la dernière période utile donne le message ; aucune ne lit hors
+// de l'image. Une coupe après la période qui dépasse Y2 ne gêne pas : on n'y lit plus.
+TEST(Chronologie, unFichierTronqueEstInaccessible) {
+    std::string image = Chronologie::image(kBourbons);
+    for (std::size_t n = 0; n < image.size(); ++n)
+        EXPECT_THROW(Chronologie::lire(image.substr(0, n), 1500, 2000), OperationImpossible) << n;
+    EXPECT_NO_THROW(Chronologie::lire(image, 1500, 2000));
+}
+
+TEST(Chronologie, unNombreDePeriodesTropGrandEstInaccessible) {
+    std::string image = Chronologie::image(kBourbons);
+    image[1] = static_cast<char>(0xFF);
+    image[2] = static_cast<char>(0xFF);
+    EXPECT_THROW(Chronologie::lire(image, 1500, 2000), OperationImpossible);
+    EXPECT_EQ(Chronologie::lire(image, 1500, 1700).periodes().size(), 3u);  // arrêt avant la fin
+}
+
+TEST(Chronologie, unLibelleDePlusDe100OctetsEstInaccessible) {
+    std::string image = Chronologie::image({periode(1700, 1800, std::string(100, 'x'))});
+    EXPECT_NO_THROW(Chronologie::lire(image, 1700, 1800));
+    image[7] = 101;
+    image += '\0';
+    EXPECT_THROW(Chronologie::lire(image, 1700, 1800), OperationImpossible);
+}
+
+TEST(Chronologie, resisteAuxOctetsInverses) {
+    const std::string image = Chronologie::image(kBourbons);
+    std::mt19937 alea(1789);
+    for (int essai = 0; essai < 2000; ++essai) {
+        std::string abime = image;
+        abime[alea() % abime.size()] ^= static_cast<char>(1 << (alea() % 8));
+        try {
+            auto c = Chronologie::lire(abime, 1500, 2000);
+            for (const auto& p : c.periodes()) {
+                EXPECT_LE(p.libelle.size(), 100u);
+                EXPECT_GE(p.debut, 1500);
+                EXPECT_LE(p.fin, 2000);
+            }
+            c.bandes();
+            c.libelles();
+        } catch (const OperationImpossible&) {
+        }
+    }
+}
+
+TEST(ChronologieSource, litUneLigneParPeriodeEtNommeLaLigneFautive) {
+    auto s = ChronologieSource::lire("# commentaire\n 1643 1715 C0FFEE Louis XIV\r\n\n2017 ... 0000ff Emmanuel Macron\n");
+    ASSERT_TRUE(s.faute().empty()) << s.faute();
+    ASSERT_EQ(s.periodes().size(), 2u);
+    EXPECT_EQ(s.periodes()[0].libelle, "Louis XIV");
+    EXPECT_EQ(s.periodes()[0].vert, 0xFF);
+    EXPECT_EQ(s.periodes()[1].fin, ChronologieSource::kEnCours);
+    EXPECT_EQ(ChronologieSource::lire("1700 1600 FFFFFF a\n").faute(), "ligne 1 : fin avant le début");
+    EXPECT_EQ(ChronologieSource::lire("1700 1800 FFFFFF a\n1600 1650 FFFFFF b\n").faute(),
+              "ligne 2 : début avant celui de la ligne précédente");
+    EXPECT_EQ(ChronologieSource::lire("1700 1800 FFF a\n").faute(), "ligne 1 : couleur RRGGBB attendue");
+    EXPECT_EQ(ChronologieSource::lire("1700 1800 FFFFFF \xE4\xB8\xAD\n").faute(),
+              "ligne 1 : caractère absent de Windows-1252 dans le libellé");
+}
+
+// Les sources de data/ : chacune se lit, a assez de périodes, et son image se relit à l'identique.
+TEST(ChronologiesLivrees, chaqueSourceSeLitEtSeRelitAuComplet) {
+    auto liste = ChronologieListe::livree();
+    for (std::size_t i = 1; i < liste.entrees().size(); ++i) {
+        std::string nom = versUtf8(liste.entrees()[i].nom);
+        auto source = ChronologieSource::lire(
+            DossiersEssai::lire(std::string(LIGNARA_DOSSIER_SOURCES) + "/data/Chronologies/" + nom + ".txt"));
+        EXPECT_TRUE(source.faute().empty()) << nom << " : " << source.faute();
+        EXPECT_GE(source.periodes().size(), 20u) << nom;
+        auto relue = Chronologie::lire(Chronologie::image(source.periodes()), -32768, 32767);
+        EXPECT_EQ(relue.periodes().size(), source.periodes().size()) << nom;
+    }
+}

@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "TestCategorieDossiers.h"
+#include "render/EtatTrace.h"
+#include "render/ReglagesDessin.h"
+#include "render/SurfacePdf.h"
+#include "reference/Chronologie.h"
+#include "reference/ChronologieTrace.h"
+
+using namespace lignara;
+using lignara::essai::DossiersEssai;
+
+namespace {
+
+PeriodeChronologie periode(int debut, int fin, const std::string& libelle, std::uint8_t rouge) {
+    PeriodeChronologie p;
+    p.debut = static_cast<std::int16_t>(debut);
+    p.fin = static_cast<std::int16_t>(fin);
+    p.libelle = libelle;
+    p.rouge = rouge;
+    return p;
+}
+
+// Tous les flux du fichier, décompressés quand ils le sont.
+std::string contenus(const std::string& pdf) {
+    std::string tout;
+    for (std::size_t pos = pdf.find("stream\n"); pos != std::string::npos; pos = pdf.find("stream\n", pos + 1)) {
+        if (pos >= 3 && pdf.compare(pos - 3, 3, "end") == 0) continue;
+        std::size_t debut = pos + 7;
+        std::vector<unsigned char> sortie(1 << 20);
+        z_stream z{};
+        inflateInit(&z);
+        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(pdf.data() + debut));
+        z.avail_in = static_cast<uInt>(pdf.size() - debut);
+        z.next_out = sortie.data();
+        z.avail_out = static_cast<uInt>(sortie.size());
+        int r = inflate(&z, Z_FINISH);
+        if (r == Z_STREAM_END) tout.append(reinterpret_cast<char*>(sortie.data()), z.total_out);
+        inflateEnd(&z);
+    }
+    return tout;
+}
+
+std::vector<std::string> rectanglesPleins(const std::string& contenu) {
+    std::vector<std::string> r;
+    std::regex motif("(-?[0-9.]+ -?[0-9.]+ -?[0-9.]+ -?[0-9.]+) re f");
+    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), motif); it != std::sregex_iterator(); ++it)
+        r.push_back((*it)[1].str());
+    return r;
+}
+
+}  // namespace
+
+// 1700–1900, marges de 352 : une bande par période, la seconde du même début 20 unités plus
+// haut, sur toute la largeur utile, puis le libellé de la première.
+TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
+    DossiersEssai d;
+    ReglagesDessin reglages;
+    reglages.signature = false;
+    SurfacePdf surface(reglages, {}, [] { return DateCreationPdf{}; });
+    auto c = Chronologie::lire(Chronologie::image({periode(1643, 1715, "Louis XIV", 200),
+                                                   periode(1715, 1774, "", 100),
+                                                   periode(1715, 1720, "", 50)}),
+                               1700, 1900);
+    const std::int32_t hauteur = 200 * 64 + 20, largeur = 1600;
+    std::filesystem::path fichier = d.installation() / "chrono.pdf";
+    surface.ouvrir(fichier, "Essai", 100, largeur, hauteur);
+    const std::uint32_t remplissage = etatTrace().couleurRemplissage;
+    dessinerChronologie(c, surface, largeur, 0);
+    EXPECT_EQ(etatTrace().couleurRemplissage, remplissage);
+    surface.fermer();
+
+    std::string contenu = contenus(DossiersEssai::lire(fichier));
+    auto r = rectanglesPleins(contenu);
+    ASSERT_EQ(r.size(), 3u) << contenu;
+    // x = marge 352 → 22 pt ; y = marge + haut (les années anciennes en haut) ; hauteur = bas −
+    // haut ; en points (÷ 16).
+    auto attendu = [&](std::int32_t haut, std::int32_t bas) {
+        auto pt = [](std::int32_t u) {
+            char t[32];
+            std::snprintf(t, sizeof t, "%g", u / 16.0);
+            return std::string(t);
+        };
+        return pt(352) + " " + pt(352 + haut) + " " + pt(largeur) + " " + pt(bas - haut);
+    };
+    EXPECT_EQ(r[0], attendu((1900 - 1715) * 64, (1900 - 1700) * 64 + 20));
+    EXPECT_EQ(r[1], attendu((1900 - 1774) * 64, (1900 - 1715) * 64 + 20));
+    EXPECT_EQ(r[2], attendu((1900 - 1720) * 64 - 20, (1900 - 1715) * 64));
+    EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
+    // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
+    EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
+}
+
+// Même mise en place en pixels : x × 7 ÷ 100, y × 1467 ÷ 17600 depuis le haut de la page.
+TEST(ChronologieTrace, ecritUnBlocWebPositionneParBande) {
+    auto c = Chronologie::lire(
+        Chronologie::image({periode(1800, 1850, "a", 0x12), periode(1850, 1900, "b", 0xAB)}), 1800, 1900);
+    CadreWebChronologie cadre{.largeurUtile = 10000, .yBas = 0, .margeGauche = 352, .margeBas = 352,
+                              .hauteurPagePixels = (352 + 6420 + 352) * 1467 / 17600 + 1};
+    std::string html = blocsWebChronologie(c, cadre);
+    const int hautPremiere = cadre.hauteurPagePixels - (100 * 64 + 20 + 352) * 1467 / 17600;
+    EXPECT_EQ(html,
+              "<div style=\"position:absolute;left:24px;top:" + std::to_string(hautPremiere) +
+                  "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
+                  "px;background-color:#120000;\"></div>\n"
+                  "<div style=\"position:absolute;left:24px;top:" +
+                  std::to_string(cadre.hauteurPagePixels - (50 * 64 + 20 + 352) * 1467 / 17600) +
+                  "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
+                  "px;background-color:#ab0000;\"></div>\n");
+}

@@ -1,0 +1,55 @@
+// La commande « lignara preferences », lancée avec un dossier de configuration jetable.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "reglages/Configuration.h"
+#include "reglages/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+using essai::DossierEssai;
+
+std::string lancer(const DossierEssai& dossier, const std::string& arguments) {
+    std::string commande = "XDG_CONFIG_HOME='" + dossier.chemin().string() + "' '" LIGNARA_PROGRAMME "' " + arguments;
+    std::string sortie;
+    FILE* tube = ::popen(commande.c_str(), "r");
+    if (!tube) return sortie;
+    std::array<char, 4096> tampon;
+    while (std::size_t n = std::fread(tampon.data(), 1, tampon.size(), tube)) sortie.append(tampon.data(), n);
+    ::pclose(tube);
+    return sortie;
+}
+
+TEST(CommandePreferences, montreLesValeursLuesDansLeDossierDeXdg) {
+    DossierEssai dossier;
+    std::string sortie = lancer(dossier, "preferences");
+    EXPECT_NE(sortie.find("Config.dwa : absent, valeurs par défaut"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Marge gauche : 7 mm"), std::string::npos) << sortie;
+
+    Configuration c;
+    c.police = "DejaVu Serif";
+    c.margeGauche = margeDeMillimetres(12);
+    c.couleurTrait = {0x12, 0xAB, 0x00};
+    enregistrerConfiguration(c, dossier / "lignara");
+    sortie = lancer(dossier, "preferences");
+    EXPECT_NE(sortie.find("Config.dwa : lu"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Police : \"DejaVu Serif\""), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Marge gauche : 12 mm"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Couleur des traits : #12AB00"), std::string::npos) << sortie;
+}
+
+TEST(CommandePreferences, reinitialiserRemetLesDefautsDUnFichierIllisible) {
+    DossierEssai dossier;
+    std::filesystem::create_directories(dossier / "lignara");
+    essai::ecrireOctets(dossier / "lignara" / "Config.dwa", {0x5B, 0x02, 0x01});
+    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);
+    lancer(dossier, "preferences --reinitialiser");
+    EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa"), ecrireConfiguration(Configuration{}));
+}
+
+}  // namespace
+}  // namespace lignara

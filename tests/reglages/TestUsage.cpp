@@ -1,0 +1,101 @@
+#include "reglages/CompteursUsage.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "commun/OperationImpossible.h"
+#include "reglages/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+using essai::DossierEssai;
+
+std::vector<std::uint8_t> fichierUsage(int version, int nombreCompteurs) {
+    std::vector<std::uint8_t> o = {static_cast<std::uint8_t>(version & 0xFF),
+                                   static_cast<std::uint8_t>(version >> 8), 1, 0x39, 0x30};  // 12345
+    for (int i = 0; i < nombreCompteurs; ++i) {
+        o.push_back(static_cast<std::uint8_t>(i + 1));
+        o.push_back(1);
+    }
+    return o;
+}
+
+TEST(CompteursUsage, ecritLaVersion504Avec44Compteurs) {
+    CompteursUsage c;
+    c.avis = 1;
+    c.personnesDernierFichier = 0x1234;
+    c.compteurs[0] = 7;
+    c.compteurs[43] = 0xABCD;
+    auto octets = ecrireCompteursUsage(c);
+    ASSERT_EQ(octets.size(), 5u + 2 * 44);
+    EXPECT_EQ(octets[0], 0xF8);  // 504
+    EXPECT_EQ(octets[1], 0x01);
+    EXPECT_EQ(octets[2], 1);
+    EXPECT_EQ(octets[3], 0x34);
+    EXPECT_EQ(octets[5], 7);
+    EXPECT_EQ(octets[91], 0xCD);
+    EXPECT_EQ(octets[92], 0xAB);
+    EXPECT_EQ(lireCompteursUsage(octets), c);
+}
+
+TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteurs) {
+    for (auto [version, nombre] : {std::pair{503, 33}, {502, 31}, {501, 27}, {500, 26}, {400, 26}}) {
+        auto c = lireCompteursUsage(fichierUsage(version, nombre));
+        ASSERT_TRUE(c.has_value()) << version;
+        EXPECT_EQ(c->personnesDernierFichier, 12345);
+        EXPECT_EQ(c->compteurs[static_cast<std::size_t>(nombre - 1)], 256 + nombre) << version;
+        for (std::size_t i = static_cast<std::size_t>(nombre); i < 44; ++i) EXPECT_EQ(c->compteurs[i], 0);
+        EXPECT_FALSE(lireCompteursUsage(fichierUsage(version, nombre - 1)).has_value()) << version;
+    }
+}
+
+TEST(CompteursUsage, refuseUneVersionInconnue) {
+    EXPECT_FALSE(lireCompteursUsage(fichierUsage(505, 44)).has_value());
+    EXPECT_FALSE(lireCompteursUsage(fichierUsage(399, 44)).has_value());
+    EXPECT_FALSE(lireCompteursUsage(fichierUsage(0, 44)).has_value());
+}
+
+TEST(CompteursUsage, compterSArreteA65535EtIgnoreUnPointInconnu) {
+    CompteursUsage c;
+    c.compteurs[5] = 65534;
+    c.compter(5);
+    c.compter(5);
+    EXPECT_EQ(c.compteurs[5], 65535);
+    c.compter(44);
+    c.compter(0);
+    EXPECT_EQ(c.compteurs[0], 1);
+}
+
+TEST(CompteursUsage, unFichierTronqueOuAltereNePlantePas) {
+    CompteursUsage c;
+    for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(i * 3);
+    auto complet = ecrireCompteursUsage(c);
+    for (std::size_t n = 0; n < complet.size(); ++n)
+        EXPECT_FALSE(lireCompteursUsage({complet.data(), n}).has_value()) << n;
+    std::mt19937 alea(504);
+    for (int essai = 0; essai < 1000; ++essai) {
+        auto octets = complet;
+        octets[alea() % octets.size()] ^= static_cast<std::uint8_t>(1 + alea() % 255);
+        auto lu = lireCompteursUsage(octets);
+        if (lu && octets[0] == complet[0] && octets[1] == complet[1]) {
+            EXPECT_NE(*lu, c);
+        }
+    }
+}
+
+TEST(CompteursUsage, enregistreEtRechargeDansLeDossierDeConfiguration) {
+    DossierEssai dossier;
+    EXPECT_EQ(chargerCompteursUsage(dossier.chemin()), CompteursUsage{});
+    CompteursUsage c;
+    c.personnesDernierFichier = 80;
+    c.compter(12);
+    enregistrerCompteursUsage(c, dossier.chemin());
+    EXPECT_EQ(chargerCompteursUsage(dossier.chemin()), c);
+    EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Usage.dwa"});
+    EXPECT_THROW(enregistrerCompteursUsage(c, dossier / "absent"), OperationImpossible);
+}
+
+}  // namespace
+}  // namespace lignara

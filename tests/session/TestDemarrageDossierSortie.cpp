@@ -1,0 +1,91 @@
+// Dossier de sortie privé et effacement des documents produits, sous un dossier temporaire
+// jetable qui tient lieu de celui du système.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "commun/OperationImpossible.h"
+#include "session/DemarrageDossierSortie.h"
+#include "reglages/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+using essai::DossierEssai;
+namespace fs = std::filesystem;
+
+std::string nomAttendu() { return "lignara-" + std::to_string(::geteuid()); }
+
+void verifierPrive(const fs::path& dossier) {
+    struct stat s {};
+    ASSERT_EQ(::lstat(dossier.c_str(), &s), 0) << dossier;
+    EXPECT_TRUE(S_ISDIR(s.st_mode));
+    EXPECT_EQ(s.st_mode & 07777, 0700u);
+    EXPECT_EQ(s.st_uid, ::geteuid());
+}
+
+mode_t modeDe(const fs::path& chemin) {
+    struct stat s {};
+    ::lstat(chemin.c_str(), &s);
+    return s.st_mode & 07777;
+}
+
+void toucher(const fs::path& chemin) { std::ofstream(chemin) << "x"; }
+
+TEST(DossierSortie, creeUnDossierPriveEtLeRetrouveAuDemarrageSuivant) {
+    DossierEssai temporaire;
+    mode_t ancien = ::umask(0);  // un masque laxiste ne doit pas ouvrir le dossier
+    fs::path dossier = preparerDossierSortie(temporaire.chemin());
+    ::umask(ancien);
+    EXPECT_EQ(dossier, temporaire / nomAttendu());
+    verifierPrive(dossier);
+    EXPECT_EQ(preparerDossierSortie(temporaire.chemin()), dossier);
+}
+
+TEST(DossierSortie, laisseUnDossierOuvertAuxAutresEtEnCreeUnAutre) {
+    DossierEssai temporaire;
+    fs::path piege = temporaire / nomAttendu();
+    ASSERT_EQ(::mkdir(piege.c_str(), 0777), 0);
+    ::chmod(piege.c_str(), 0777);
+    fs::path dossier = preparerDossierSortie(temporaire.chemin());
+    EXPECT_NE(dossier, piege);
+    EXPECT_EQ(dossier.parent_path(), temporaire.chemin());
+    verifierPrive(dossier);
+    EXPECT_EQ(modeDe(piege), 0777u) << "le dossier d'un autre ne doit pas être retouché";
+}
+
+TEST(DossierSortie, neSuitPasUnLienPiegeNiNePrendUnFichier) {
+    DossierEssai temporaire;
+    fs::create_directory(temporaire / "cible");
+    ::chmod((temporaire / "cible").c_str(), 0700);  // même privée, la cible d'un lien est refusée
+    fs::create_directory_symlink(temporaire / "cible", temporaire / nomAttendu());
+    fs::path dossier = preparerDossierSortie(temporaire.chemin());
+    EXPECT_NE(dossier, temporaire / nomAttendu());
+    EXPECT_NE(fs::canonical(dossier), fs::canonical(temporaire / "cible"));
+    verifierPrive(dossier);
+    EXPECT_TRUE(fs::is_symlink(temporaire / nomAttendu()));
+
+    DossierEssai autre;
+    toucher(autre / nomAttendu());
+    fs::path dossier2 = preparerDossierSortie(autre.chemin());
+    verifierPrive(dossier2);
+    EXPECT_TRUE(fs::is_regular_file(autre / nomAttendu()));
+}
+
+TEST(DossierSortie, unDossierTemporaireInutilisableDonneLeMessage) {
+    DossierEssai temporaire;
+    try {
+        preparerDossierSortie(temporaire / "absent" / "plus-loin");
+        FAIL() << "dossier rendu sous un dossier inexistant";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Acc\xE8s impossible au r\xE9pertoire temporaire\n", 0), 0u);
+    }
+}
+
+}  // namespace
+}  // namespace lignara

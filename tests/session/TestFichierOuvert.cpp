@@ -1,0 +1,211 @@
+// Cycle de vie du fichier ouvert : ouverture, fermeture, réouverture, tables dérivées, « Moi »,
+// surveillance. Dossiers de configuration et temporaire jetables.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "database/IndexNoms.h"
+#include "reglages/DossierEssai.h"
+#include "session/FichierOuvert.h"
+#include "session/PersonnesTrouvees.h"
+
+namespace lignara {
+namespace {
+
+using essai::DossierEssai;
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+// Jean, né en 1800, a un fils Pierre sans aucune date ; la mère est inconnue.
+const std::string kFamille =
+    "0 HEAD\n1 CHAR UTF-8\n"
+    "0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 SEX M\n1 BIRT\n2 DATE 1800\n1 FAMS @F1@\n"
+    "0 @I2@ INDI\n1 NAME Pierre /Dupont/\n1 SEX M\n1 FAMC @F1@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n"
+    "0 TRLR\n";
+
+// Chacun est l'enfant de l'autre ; le seul daté l'est vaguement.
+const std::string kBoucle =
+    "0 HEAD\n1 CHAR UTF-8\n"
+    "0 @I1@ INDI\n1 NAME Paul /Boucle/\n1 SEX M\n1 BIRT\n2 DATE ABT 1900\n1 FAMS @F1@\n1 FAMC @F2@\n"
+    "0 @I2@ INDI\n1 NAME Luc /Boucle/\n1 SEX M\n1 FAMS @F2@\n1 FAMC @F1@\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n"
+    "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n"
+    "0 TRLR\n";
+
+void ecrire(const fs::path& chemin, const std::string& texte) { std::ofstream(chemin, std::ios::binary) << texte; }
+
+class FichierOuvertEssai : public ::testing::Test {
+protected:
+    FichierOuvertEssai() : fichier(configuration.chemin(), temporaire.chemin()) {
+        ecrire(sources / "famille.ged", kFamille);
+    }
+    PersonneTrouvee trouver(const std::string& nom, const std::string& prenoms) {
+        auto trouvees = chercherPersonnes(fichier, {nom, prenoms, false});
+        EXPECT_EQ(trouvees.size(), 1u) << nom << " " << prenoms;
+        return trouvees.empty() ? PersonneTrouvee{} : trouvees.front();
+    }
+
+    DossierEssai configuration, temporaire, sources;
+    FichierOuvert fichier;
+};
+
+TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
+    fichier.ouvrir(sources / "famille.ged");
+    ASSERT_TRUE(fichier.ouvert());
+    EXPECT_EQ(fichier.base().nombreIndividus(), 2u);
+    EXPECT_EQ(fichier.indexNoms().taille(), 2u);
+    EXPECT_EQ(fichier.indexPhonetique().taille(), 2u);
+    ASSERT_EQ(fichier.fichiersSources().size(), 1u);
+    fs::path base = fichier.base().chemin();
+    EXPECT_EQ(base.parent_path(), temporaire.chemin());
+
+    fichier.fermer();
+    EXPECT_FALSE(fichier.ouvert());
+    EXPECT_FALSE(fs::exists(base));
+    EXPECT_TRUE(temporaire.noms().empty());
+    EXPECT_EQ(fichier.personnesDernierFichier(), 2u);
+    EXPECT_THROW(fichier.attendreTablesDerivees(), OperationImpossible);
+    fichier.fermer();  // deux fois : sans effet
+
+    fichier.ouvrir(sources / "famille.ged");
+    fs::path premiere = fichier.base().chemin();
+    fichier.ouvrir(fichier.chemin());  // rouvrir le même fichier par son propre chemin
+    EXPECT_TRUE(fichier.ouvert());
+    EXPECT_FALSE(fs::exists(premiere));
+    premiere = fichier.base().chemin();
+    ecrire(sources / "boucle.GED", kBoucle);
+    fichier.ouvrir(sources / "boucle.GED");  // ferme le précédent, extension en capitales comprise
+    EXPECT_FALSE(fs::exists(premiere));
+    EXPECT_EQ(fichier.base().nombreIndividus(), 2u);
+    EXPECT_EQ(fichier.indexNoms().partieNom(0), "BOUCLE");
+    EXPECT_EQ(temporaire.noms().size(), 1u);
+}
+
+TEST_F(FichierOuvertEssai, refuseUnFichierInconnuOuDUneAutreExtensionEtNeLaisseRienDOuvert) {
+    fichier.ouvrir(sources / "famille.ged");
+    ecrire(sources / "famille.txt", kFamille);
+    try {
+        fichier.ouvrir(sources / "famille.txt");
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        const char* attendu =
+            "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom (.fged) peuvent être ouverts avec Lignara"_1252;
+        EXPECT_STREQ(e.what(), attendu);
+    }
+    EXPECT_FALSE(fichier.ouvert());
+    EXPECT_TRUE(temporaire.noms().empty());
+    try {
+        fichier.ouvrir(sources / "absent.ged");
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        const char* attendu =
+            "Fichier inconnu.\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged)."_1252;
+        EXPECT_STREQ(e.what(), attendu);
+    }
+    fs::create_directory(sources / "dossier.ged");
+    EXPECT_THROW(fichier.ouvrir(sources / "dossier.ged"), OperationImpossible);
+    EXPECT_FALSE(fichier.ouvert());
+}
+
+TEST_F(FichierOuvertEssai, lAttenteRendLesTablesDeriveesSousLeCurseurDAttente) {
+    int debuts = 0, fins = 0;
+    OptionsOuverture options;
+    options.anneeCourante = 1900;
+    options.curseurAttente = [&](bool enAttente) { ++(enAttente ? debuts : fins); };
+    fichier.ouvrir(sources / "famille.ged", options);
+    const TablesDerivees& tables = fichier.attendreTablesDerivees();
+    EXPECT_TRUE(fichier.tablesDeriveesPretes());
+    EXPECT_EQ(debuts, fins);
+    EXPECT_LE(debuts, 1);
+    ASSERT_EQ(tables.anneesNaissance.size(), 3u);
+
+    PersonneTrouvee pierre = trouver("dupont", "pierre");
+    EXPECT_EQ(pierre.anneeEstimee, 1828);
+    EXPECT_EQ(pierre.statut, 'v');  // 1900 − 1828 < 100
+    PersonneTrouvee jean = trouver("Dupont", "Jean");
+    EXPECT_EQ(jean.anneeEstimee, 1800);
+    EXPECT_EQ(&fichier.attendreTablesDerivees(), &tables);  // une seconde attente ne recalcule rien
+}
+
+TEST_F(FichierOuvertEssai, uneBoucleDeParenteNeBloquePasLEstimation) {
+    ecrire(sources / "boucle.ged", kBoucle);
+    fichier.ouvrir(sources / "boucle.ged");
+    const TablesDerivees& tables = fichier.attendreTablesDerivees();
+    ASSERT_EQ(tables.anneesNaissance.size(), 3u);
+    PersonneTrouvee paul = trouver("Boucle", "Paul");
+    EXPECT_GE(paul.anneeEstimee, 1898);
+    EXPECT_LE(paul.anneeEstimee, 1902);
+}
+
+TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
+    // Assez de personnes pour que la dérivation dure un peu ; l'ordre ne se mesure pas, mais
+    // les sanitiseurs relèvent toute lecture de tables libérées.
+    std::string gros = "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 1; i <= 20000; ++i) {
+        gros += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Chaine/\n1 SEX M\n";
+        if (i > 1) gros += "1 FAMC @F" + std::to_string(i - 1) + "@\n";
+        if (i < 20000) gros += "1 FAMS @F" + std::to_string(i) + "@\n";
+    }
+    for (int i = 1; i < 20000; ++i)
+        gros += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @I" + std::to_string(i) + "@\n1 CHIL @I" +
+                std::to_string(i + 1) + "@\n";
+    gros += "0 TRLR\n";
+    ecrire(sources / "chaine.ged", gros);
+    for (int tour = 0; tour < 3; ++tour) {
+        fichier.ouvrir(sources / "chaine.ged");
+        fichier.fermer();
+        EXPECT_FALSE(fichier.tablesDeriveesPretes());
+    }
+    fichier.ouvrir(sources / "chaine.ged");
+    EXPECT_EQ(fichier.attendreTablesDerivees().anneesNaissance.size(), 20001u);
+}
+
+TEST_F(FichierOuvertEssai, retrouveMoiParSonNomEtSaDateDeNaissance) {
+    fichier.ouvrir(sources / "famille.ged");
+    std::string chemin = fichier.chemin().string();
+    PersonneTrouvee jean = trouver("Dupont", "Jean");
+    std::uint32_t famille = fichier.base().LireIndividu(jean.numero).premiereFamille;
+    ASSERT_NE(famille, 0u);
+    EXPECT_EQ(fichier.personneMoi(), -1);
+
+    fichier.reglages().moi = ReferenceMoi{IndexNoms::cleDe(jean.nom, jean.prenoms), 0, 0, 1800};
+    fichier.enregistrerReglages();
+    fichier.ouvrir(chemin);
+    EXPECT_EQ(fichier.personneMoi(), static_cast<std::int32_t>(jean.numero));
+    EXPECT_EQ(fichier.familleMoi(), static_cast<std::int32_t>(famille));
+
+    // Une autre date de naissance : ce n'est plus la même personne.
+    fichier.reglages().moi.annee = 1801;
+    fichier.enregistrerReglages();
+    fichier.ouvrir(chemin);
+    EXPECT_EQ(fichier.personneMoi(), -1);
+    EXPECT_EQ(fichier.familleMoi(), 0);
+}
+
+TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
+    std::atomic<int> rappels{0};
+    OptionsOuverture options;
+    options.fichierModifie = [&] { ++rappels; };
+    fichier.ouvrir(sources / "famille.ged", options);
+    EXPECT_FALSE(fichier.gedcomModifie());
+
+    ecrire(sources / "famille.ged", kFamille + "\n");
+    for (int i = 0; i < 200 && !fichier.gedcomModifie(); ++i) std::this_thread::sleep_for(100ms);
+    EXPECT_TRUE(fichier.gedcomModifie());
+    EXPECT_GE(rappels.load(), 1);
+
+    fichier.ouvrir(sources / "famille.ged", options);
+    EXPECT_FALSE(fichier.gedcomModifie());
+    fichier.fermer();
+    EXPECT_FALSE(fichier.gedcomModifie());
+}
+
+}  // namespace
+}  // namespace lignara

@@ -1,0 +1,149 @@
+// Surveillance des fichiers GEDCOM sources : un fichier réécrit par un autre logiciel est
+// signalé une fois stable et complet. Les attentes sont bornées et généreuses (jamais de
+// mesure de durée) : un rappel attendu a 20 s pour venir ; un rappel qui ne doit pas venir a
+// laissé passer plusieurs fois le délai de stabilisation.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <thread>
+
+#include "reglages/DossierEssai.h"
+#include "session/SurveillanceGedcom.h"
+
+namespace lignara {
+namespace {
+
+using essai::DossierEssai;
+using namespace std::chrono_literals;
+
+constexpr auto kAttenteMax = 20s;
+// Quatre fois le délai de stabilisation : assez pour qu'un rappel à tort se soit produit.
+constexpr auto kSilence = 4 * SurveillanceGedcom::kAttenteStable;
+
+const std::string kGedcomComplet = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n0 TRLR\n";
+
+void ecrire(const std::filesystem::path& chemin, const std::string& texte, bool ajouter = false) {
+    std::ofstream f(chemin, std::ios::binary | (ajouter ? std::ios::app : std::ios::trunc));
+    f << texte;
+}
+
+// Compte les rappels et réveille qui les attend.
+class Rappels {
+public:
+    std::function<void()> rappel() {
+        return [this] {
+            std::lock_guard<std::mutex> verrou(m_);
+            ++nombre_;
+            cv_.notify_all();
+        };
+    }
+    bool attendre(int nombre, std::chrono::milliseconds duree) {
+        std::unique_lock<std::mutex> verrou(m_);
+        return cv_.wait_for(verrou, duree, [&] { return nombre_ >= nombre; });
+    }
+    int nombre() {
+        std::lock_guard<std::mutex> verrou(m_);
+        return nombre_;
+    }
+
+private:
+    std::mutex m_;
+    std::condition_variable cv_;
+    int nombre_ = 0;
+};
+
+TEST(SurveillanceGedcom, signaleUnFichierReecritUneFoisStable) {
+    DossierEssai dossier;
+    auto chemin = dossier / "famille.ged";
+    ecrire(chemin, kGedcomComplet);
+    Rappels rappels;
+    SurveillanceGedcom surveillance({chemin}, rappels.rappel());
+    ASSERT_TRUE(surveillance.active());
+
+    ecrire(chemin, "0 HEAD\n0 @I2@ INDI\n1 NAME Paul /Martin/\n0 TRLR\n");
+    EXPECT_TRUE(rappels.attendre(1, kAttenteMax));
+}
+
+TEST(SurveillanceGedcom, attendLeTrlrFinalAvantDeSignaler) {
+    DossierEssai dossier;
+    auto chemin = dossier / "famille.ged";
+    ecrire(chemin, kGedcomComplet);
+    Rappels rappels;
+    SurveillanceGedcom surveillance({chemin}, rappels.rappel());
+
+    ecrire(chemin, "0 HEAD\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n");
+    std::this_thread::sleep_for(kSilence);
+    EXPECT_EQ(rappels.nombre(), 0) << "fichier incomplet signalé";
+
+    ecrire(chemin, "0 TRLR\n", true);
+    EXPECT_TRUE(rappels.attendre(1, kAttenteMax));
+}
+
+TEST(SurveillanceGedcom, neSignaleNiUnAutreFichierDuDossierNiUnFichierDisparu) {
+    DossierEssai dossier;
+    auto chemin = dossier / "famille.ged";
+    ecrire(chemin, kGedcomComplet);
+    Rappels rappels;
+    SurveillanceGedcom surveillance({chemin}, rappels.rappel());
+
+    ecrire(dossier / "autre.ged", kGedcomComplet);
+    std::filesystem::remove(chemin);
+    std::this_thread::sleep_for(kSilence);
+    EXPECT_EQ(rappels.nombre(), 0);
+
+    // Revenu par renommage, comme l'écrivent bien des logiciels.
+    ecrire(dossier / "nouveau.tmp", kGedcomComplet);
+    std::filesystem::rename(dossier / "nouveau.tmp", chemin);
+    EXPECT_TRUE(rappels.attendre(1, kAttenteMax));
+}
+
+TEST(SurveillanceGedcom, uneSurveillanceParDossierDistinct) {
+    DossierEssai dossier;
+    std::filesystem::create_directory(dossier / "branche");
+    for (const char* nom : {"a.ged", "b.ged", "branche/c.ged"}) ecrire(dossier / nom, kGedcomComplet);
+
+    SurveillanceGedcom memeDossier({dossier / "a.ged", dossier / "b.ged"}, [] {});
+    EXPECT_EQ(memeDossier.nombreDossiers(), 1u);
+    SurveillanceGedcom deuxDossiers({dossier / "a.ged", dossier / "b.ged", dossier / "branche/c.ged"}, [] {});
+    EXPECT_EQ(deuxDossiers.nombreDossiers(), 2u);
+    SurveillanceGedcom aucun({dossier / "absent/x.ged"}, [] {});
+    EXPECT_FALSE(aucun.active());
+}
+
+TEST(SurveillanceGedcom, sArreteMemePendantLAttenteDUnFichierIncomplet) {
+    DossierEssai dossier;
+    auto chemin = dossier / "famille.ged";
+    ecrire(chemin, kGedcomComplet);
+    Rappels rappels;
+    {
+        SurveillanceGedcom surveillance({chemin}, rappels.rappel());
+        ecrire(chemin, "0 HEAD\n");
+        std::this_thread::sleep_for(2 * SurveillanceGedcom::kAttenteStable);
+    }  // le destructeur doit rendre la main : sinon le test reste bloqué
+    EXPECT_EQ(rappels.nombre(), 0);
+}
+
+TEST(SurveillanceGedcom, chercheLeTrlrDansLesCinquanteDerniersOctets) {
+    DossierEssai dossier;
+    auto chemin = dossier / "f.ged";
+    bool ouvert = false;
+    ecrire(chemin, "0 TRLR");
+    EXPECT_TRUE(SurveillanceGedcom::finitParTrlr(chemin, ouvert));
+    EXPECT_TRUE(ouvert);
+    ecrire(chemin, "0 TRLR\n" + std::string(43, 'x'));  // commence 50 octets avant la fin
+    EXPECT_TRUE(SurveillanceGedcom::finitParTrlr(chemin, ouvert));
+    ecrire(chemin, "0 TRLR\n" + std::string(44, 'x'));  // son « 0 » sort de la fenêtre
+    EXPECT_FALSE(SurveillanceGedcom::finitParTrlr(chemin, ouvert));
+    ecrire(chemin, "");
+    EXPECT_FALSE(SurveillanceGedcom::finitParTrlr(chemin, ouvert));
+    EXPECT_FALSE(SurveillanceGedcom::finitParTrlr(dossier / "absent.ged", ouvert));
+    EXPECT_FALSE(ouvert);
+}
+
+}  // namespace
+}  // namespace lignara
