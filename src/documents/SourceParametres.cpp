@@ -6,6 +6,7 @@ bool ParametresFavori::parametrer(Document& document, const ContexteDocument& co
     decoderParametres(favori_, mode_, document.signature(), document.parametres, contexte);
     document.suivreFormatDesParametres();
     if (mode_ == ModeFavori::Modification) return true;
+    if (document.type().tete == DemandeTete::Patronyme) return !document.nomRacine().empty();
     return !document.type().demandeRacine() || document.racine() > 0;
 }
 
