@@ -126,6 +126,16 @@ TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     FavoriBrut recode;
     encoderParametres(recode, d.signature(), d.parametres, b.base());
     EXPECT_EQ(recode.parametres, f.parametres);
+
+    // Coupé après le style, relu pour modification dans un document neuf : ce qui manque garde
+    // sa valeur de départ déclarée.
+    FavoriBrut tronque = f;
+    tronque.parametres.resize(33);
+    ArbreAscendant m(*afficheurDeCode(1));
+    ASSERT_TRUE(ParametresFavori(tronque, ModeFavori::Modification).parametrer(m, b.contexte));
+    EXPECT_EQ(m.octet(kStyleAscendant), 1);
+    EXPECT_EQ(m.octet(m.critere()), ColorationAucune);
+    EXPECT_EQ(m.octet(kSuppressionNonColorees), 1);
 }
 
 TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {

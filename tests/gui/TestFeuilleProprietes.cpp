@@ -231,6 +231,33 @@ TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
     EXPECT_EQ(e.textes[2003], "01/1850");
 }
 
+// Un type dont les options tiennent sur deux pages : un onglet par page, titré comme la ligne
+// le dit, et la page « Coupes » en dernier.
+constexpr ParametreDeclare kLieuDates{.lettre = 's', .controle = 2004, .libelle = "Lieu", .page = 1};
+constexpr const ParametreDeclare* kParametresDeuxPages[] = {&kRacine, &kNomRacine, &kCase,
+                                                            &kLieuDates, &kCoupesArbre, &kLimiteGenerations};
+const Afficheur kTypeDeuxPages{200, "Essai", "ES_", "essai", kParametresDeuxPages, DemandeTete::Personne,
+                               "DIALOG_ES_GENE,DIALOG_ES_LIEUX:Lieux,DIALOG_COUPE", OffrePdf, 0, 0, nullptr};
+
+TEST_F(Feuille, chaquePageDeclareeASonOnglet) {
+    essai::ArbreEssai document{kTypeDeuxPages};
+    document.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Essai");
+        auto* onglets = element<QTabWidget>(d, "onglets");
+        EXPECT_EQ(onglets->count(), 3);
+        EXPECT_EQ(onglets->tabText(0), "Général");
+        EXPECT_EQ(onglets->tabText(1), "Lieux");
+        EXPECT_EQ(onglets->tabText(2), "Coupes");
+        element<QCheckBox>(*onglets->widget(0), "c2011")->setChecked(true);
+        element<QLineEdit>(*onglets->widget(1), "c2004")->setText("Lyon");
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(document));
+    EXPECT_EQ(document.octet(kCase), 1);
+    EXPECT_EQ(document.texte(kLieuDates), "Lyon");
+}
+
 }  // namespace
 
 namespace {
