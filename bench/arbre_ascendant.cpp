@@ -91,8 +91,8 @@ void dessiner(benchmark::State& etat, const BaseGenealogique& base, std::uint32_
         auto debut = std::chrono::steady_clock::now();
         ArbreAscendant d(*afficheurDeCode(ArbreAscendant::kCodeIndividuel));
         d.initialiserParametres(contexte);
-        d.parametres[0] = static_cast<std::int32_t>(racine);
-        d.parametres[d.indiceLimite()] = static_cast<std::uint8_t>(limite);
+        d.valeur(kRacine) = static_cast<std::int32_t>(racine);
+        d.valeur(kLimiteGenerations) = static_cast<std::uint8_t>(limite);
         d.preparer(contexte);
         d.chemin = chemin.string();
         d.ecrire();

@@ -1,5 +1,7 @@
-// Table des types de documents. Une ligne par type ; la colonne fabrique nomme la mise en page
-// du type quand elle existe (MisesEnPage.h).
+// Table des types de documents : la déclaration de chaque type, une ligne par type (Afficheur.h).
+// Un type dont le document existe nomme ses paramètres déclarés (dans l'en-tête de son
+// document) et sa fabrique ; les autres ont les paramètres anonymes des lettres de leur
+// signature, en attendant leur document.
 //
 // Compteurs d'usage (44, un par point d'entrée) : les arbres ascendants, descendants et mixtes
 // en occupent quatre chacun (simple, chronologique, chromatique, les deux) ; les deux variantes
@@ -10,70 +12,80 @@
 #include <cstdlib>
 
 #include "commun/Texte.h"
-#include "documents/MisesEnPage.h"
+#include "documents/Document.h"
+#include "documents/arbres/ArbreAscendant.h"
 
 namespace lignara {
 
 namespace {
 
 constexpr std::uint8_t P = OffrePdf, T = OffreTexte, R = OffreRtf, W = OffreWeb;
+constexpr DemandeTete Pers = DemandeTete::Personne, Desc = DemandeTete::Descendance,
+                      Patr = DemandeTete::Patronyme, Aucune = DemandeTete::Aucune;
 
+template <detail::Lettres L>
+constexpr std::span<const ParametreDeclare* const> lettres() {
+    return parametresDeLettres<L>();
+}
+
+// Colonnes : code, titre, préfixe, nom lisible, paramètres, personne de tête, pages, formats,
+// variante, premier compteur, fabrique [, titre de la feuille].
 // clang-format off
 const Afficheur kTable[Afficheur::kNombreTypes] = {
- {1,  "Arbre ascendant individuel", "AA_", "arbre-ascendant", "Pss111bL1", "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabriquerArbreAscendant},
- {38, "Arbre ascendant familial", "AA_", "arbre-ascendant-familial", "PsPs111bL1", "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabriquerArbreAscendant},
- {2,  "Arbre descendant", "AD_", "arbre-descendant", "Psbbs11bL1", "DIALOG_AD_GENE,DIALOG_COUPE", P|W, 0, 4, nullptr},
- {3,  "Arbre mixte individuel", "AM_", "arbre-mixte", "Psbs11bL1", "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
- {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", "PsPbs11bL1", "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
- {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", "Psb2s1L1", "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
- {40, "Arbre de cousins familial", "AC_", "arbre-cousins-familial", "PsPb2s1L1", "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
- {12, "Liste ascendante", "LA_", "liste-ascendante", "Psb1L1", "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, nullptr},
- {15, "Liste descendante", "LD_", "liste-descendante", "Psbbb1L1L2", "DIALOG_LD_GENE,DIALOG_COUPE", P|T|W, 0, 14, nullptr},
- {14, "Liste de cousins", "LC_", "liste-cousins", "Psbb211", "DIALOG_LC_GENE", P|T|R|W, 0, 15, nullptr},
- {16, "Liste éclair", "LE_", "liste-eclair", "1bb", "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
- {13, "Liste des branches", "LB_", "liste-branches", "11", "DIALOG_LB_GENE", P|T|R|W, 0, 17, nullptr},
- {17, "Liste par critère", "LI_", "liste-criteres", "1bsbsbsbsbsb1DD1", "DIALOG_LI_GENE,DIALOG_LI_DATES,DIALOG_LI_LIEUX", P|T|R|W, 0, 18, nullptr},
- {42, "Frise individuelle", "FI_", "frise-individuelle", "Psbbbbb", "DIALOG_FI_GENE", P, 0, 19, nullptr},
- {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", "PsbbbbbL1", "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
- {44, "Frises individuelles des descendants", "FI_", "frises-descendants", "PsbbbbbL1", "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
- {51, "Frise ascendante individuelle", "FA_", "frise-ascendante", "Ps1", "DIALOG_FAD_GENE", P, 0, 20, nullptr},
- {52, "Frise ascendante familiale", "FA_", "frise-ascendante-familiale", "PsP1", "DIALOG_FAD_GENE", P, 0, 20, nullptr},
- {53, "Frise descendante", "FD_", "frise-descendante", "Ps1", "DIALOG_FAD_GENE", P, 0, 21, nullptr},
- {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", "Ps", "", P, 0, 22, nullptr},
- {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", "PsP", "", P, 0, 22, nullptr},
- {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", "Psb", "DIALOG_FGD_GENE", P, 0, 22, nullptr},
- {18, "Roue ascendante", "RA_", "roue-ascendante", "Ps1", "DIALOG_RA_GENE", P, 0, 23, nullptr},
- {19, "Roue descendante", "RD_", "roue-descendante", "Psb1b", "DIALOG_RD_GENE", P, 0, 24, nullptr},
- {55, "Roue mixte", "RM_", "roue-mixte", "Psb11", "DIALOG_RM_GENE", P, 0, 25, nullptr},
- {32, "Tableau ascendant", "TA_", "tableau-ascendant", "Psb21", "DIALOG_TA_GENE", P|R|W, 0, 26, nullptr},
- {54, "Tableau des proches parents", "PP_", "proches-parents", "Ps1111", "DIALOG_PP_GENE", P|W, 0, 27, nullptr},
- {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", "Ps1b21", "DIALOG_TR_GENE", P|R|W, 2, 28, nullptr},
- {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", "Ps1b21", "DIALOG_TR_GENE", P|R|W, 3, 28, nullptr},
- {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", "Ps1b21", "DIALOG_TR_GENE", P|R|W, 1, 28, nullptr},
- {11, "Lien de parenté", "TP_", "lien-parente", "PsPs1", "DIALOG_TP_GENE", P|W, 0, 29, nullptr},
- {34, "Tableau des consanguinités", "TC_", "consanguinites", "11", "DIALOG_TC_GENE", P|T|W, 0, 30, nullptr},
- {10, "Fiche individuelle", "TI_", "fiche-individuelle", "Psbbbb1", "DIALOG_TI_GENE", P|R|W, 0, 31, nullptr},
- {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", "PsbbbbL11", "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
- {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", "PsbbbbL11", "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
- {4,  "Carte de localisation ascendante", "CL_", "carte-localisation-ascendante", "Psb12bb111", "DIALOG_CL_GENE", P, 2, 32, nullptr},
- {6,  "Carte de localisation descendante", "CL_", "carte-localisation-descendante", "Psb12bb111", "DIALOG_CL_GENE", P, 3, 33, nullptr},
- {7,  "Carte de localisation patronyme", "CL_", "carte-patronyme", "Psb12bb111", "DIALOG_CL_GENE", P, 4, 34, nullptr},
- {5,  "Carte de localisation complète", "CL_", "carte-localisation-complete", "Psb12bb111", "DIALOG_CL_GENE", P, 1, 35, nullptr},
- {8,  "Carte de migration ascendante", "CM_", "carte-migration-ascendante", "Ps2b2", "DIALOG_CM_GENE", P, 2, 36, nullptr},
- {9,  "Carte de migration descendante", "CM_", "carte-migration-descendante", "Ps2b2", "DIALOG_CM_GENE", P, 3, 37, nullptr},
- {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", "Ps", "", P, 0, 38, nullptr},
- {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", "Ps1bb", "DIALOG_SA_GENE", P, 2, 39, nullptr},
- {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", "Ps1bb", "DIALOG_SA_D_GENE", P, 3, 39, nullptr},
- {21, "Stat complètes sur les âges", "SA_", "stat-ages-completes", "Ps1bb", "DIALOG_SA_GENE", P, 1, 39, nullptr},
- {23, "Stat ascendantes des naissances", "SN_", "stat-naissances-ascendantes", "Ps2b", "DIALOG_SN_GENE", P, 2, 40, nullptr},
- {25, "Stat descendantes des naissances", "SN_", "stat-naissances-descendantes", "Ps2b", "DIALOG_SN_D_GENE", P, 3, 40, nullptr},
- {24, "Stat complètes des naissances", "SN_", "stat-naissances-completes", "Ps2b", "DIALOG_SN_GENE", P, 1, 40, nullptr},
- {26, "Stat ascendantes des professions", "SP_", "stat-professions-ascendantes", "Psbbb", "DIALOG_SC_GENE", P, 2, 41, nullptr},
- {28, "Stat descendantes des professions", "SP_", "stat-professions-descendantes", "Psbbb", "DIALOG_SC_D_GENE", P, 3, 41, nullptr},
- {27, "Stat complètes des professions", "SP_", "stat-professions-completes", "Psbbb", "DIALOG_SC_GENE", P, 1, 41, nullptr},
- {29, "Stat ascendantes des sources", "SS_", "stat-sources-ascendantes", "Psbbb", "DIALOG_SC_GENE", P, 2, 42, nullptr},
- {31, "Stat descendantes des sources", "SS_", "stat-sources-descendantes", "Psbbb", "DIALOG_SC_D_GENE", P, 3, 42, nullptr},
- {30, "Stat complètes des sources", "SS_", "stat-sources-completes", "Psbbb", "DIALOG_SC_GENE", P, 1, 42, nullptr},
+ {1,  "Arbre ascendant individuel", "AA_", "arbre-ascendant", ArbreAscendant::kParametresIndividuel, Pers, "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabrique<ArbreAscendant>, "Arbre ascendant"},
+ {38, "Arbre ascendant familial", "AA_", "arbre-ascendant-familial", ArbreAscendant::kParametresFamilial, Pers, "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabrique<ArbreAscendant>, "Arbre ascendant"},
+ {2,  "Arbre descendant", "AD_", "arbre-descendant", lettres<"Psbbs11bL1">(), Desc, "DIALOG_AD_GENE,DIALOG_COUPE", P|W, 0, 4, nullptr},
+ {3,  "Arbre mixte individuel", "AM_", "arbre-mixte", lettres<"Psbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
+ {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", lettres<"PsPbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
+ {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", lettres<"Psb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
+ {40, "Arbre de cousins familial", "AC_", "arbre-cousins-familial", lettres<"PsPb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
+ {12, "Liste ascendante", "LA_", "liste-ascendante", lettres<"Psb1L1">(), Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, nullptr},
+ {15, "Liste descendante", "LD_", "liste-descendante", lettres<"Psbbb1L1L2">(), Desc, "DIALOG_LD_GENE,DIALOG_COUPE", P|T|W, 0, 14, nullptr},
+ {14, "Liste de cousins", "LC_", "liste-cousins", lettres<"Psbb211">(), Pers, "DIALOG_LC_GENE", P|T|R|W, 0, 15, nullptr},
+ {16, "Liste éclair", "LE_", "liste-eclair", lettres<"1bb">(), Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
+ {13, "Liste des branches", "LB_", "liste-branches", lettres<"11">(), Aucune, "DIALOG_LB_GENE", P|T|R|W, 0, 17, nullptr},
+ {17, "Liste par critère", "LI_", "liste-criteres", lettres<"1bsbsbsbsbsb1DD1">(), Aucune, "DIALOG_LI_GENE,DIALOG_LI_DATES,DIALOG_LI_LIEUX", P|T|R|W, 0, 18, nullptr},
+ {42, "Frise individuelle", "FI_", "frise-individuelle", lettres<"Psbbbbb">(), Pers, "DIALOG_FI_GENE", P, 0, 19, nullptr},
+ {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", lettres<"PsbbbbbL1">(), Pers, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
+ {44, "Frises individuelles des descendants", "FI_", "frises-descendants", lettres<"PsbbbbbL1">(), Desc, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
+ {51, "Frise ascendante individuelle", "FA_", "frise-ascendante", lettres<"Ps1">(), Pers, "DIALOG_FAD_GENE", P, 0, 20, nullptr},
+ {52, "Frise ascendante familiale", "FA_", "frise-ascendante-familiale", lettres<"PsP1">(), Pers, "DIALOG_FAD_GENE", P, 0, 20, nullptr},
+ {53, "Frise descendante", "FD_", "frise-descendante", lettres<"Ps1">(), Desc, "DIALOG_FAD_GENE", P, 0, 21, nullptr},
+ {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", lettres<"Ps">(), Pers, "", P, 0, 22, nullptr},
+ {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", lettres<"PsP">(), Pers, "", P, 0, 22, nullptr},
+ {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", lettres<"Psb">(), Desc, "DIALOG_FGD_GENE", P, 0, 22, nullptr},
+ {18, "Roue ascendante", "RA_", "roue-ascendante", lettres<"Ps1">(), Pers, "DIALOG_RA_GENE", P, 0, 23, nullptr},
+ {19, "Roue descendante", "RD_", "roue-descendante", lettres<"Psb1b">(), Desc, "DIALOG_RD_GENE", P, 0, 24, nullptr},
+ {55, "Roue mixte", "RM_", "roue-mixte", lettres<"Psb11">(), Pers, "DIALOG_RM_GENE", P, 0, 25, nullptr},
+ {32, "Tableau ascendant", "TA_", "tableau-ascendant", lettres<"Psb21">(), Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, nullptr},
+ {54, "Tableau des proches parents", "PP_", "proches-parents", lettres<"Ps1111">(), Pers, "DIALOG_PP_GENE", P|W, 0, 27, nullptr},
+ {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, nullptr},
+ {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", lettres<"Ps1b21">(), Desc, "DIALOG_TR_GENE", P|R|W, 3, 28, nullptr},
+ {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 1, 28, nullptr},
+ {11, "Lien de parenté", "TP_", "lien-parente", lettres<"PsPs1">(), Pers, "DIALOG_TP_GENE", P|W, 0, 29, nullptr},
+ {34, "Tableau des consanguinités", "TC_", "consanguinites", lettres<"11">(), Aucune, "DIALOG_TC_GENE", P|T|W, 0, 30, nullptr},
+ {10, "Fiche individuelle", "TI_", "fiche-individuelle", lettres<"Psbbbb1">(), Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, nullptr},
+ {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", lettres<"PsbbbbL11">(), Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
+ {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", lettres<"PsbbbbL11">(), Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
+ {4,  "Carte de localisation ascendante", "CL_", "carte-localisation-ascendante", lettres<"Psb12bb111">(), Pers, "DIALOG_CL_GENE", P, 2, 32, nullptr},
+ {6,  "Carte de localisation descendante", "CL_", "carte-localisation-descendante", lettres<"Psb12bb111">(), Desc, "DIALOG_CL_GENE", P, 3, 33, nullptr},
+ {7,  "Carte de localisation patronyme", "CL_", "carte-patronyme", lettres<"Psb12bb111">(), Patr, "DIALOG_CL_GENE", P, 4, 34, nullptr},
+ {5,  "Carte de localisation complète", "CL_", "carte-localisation-complete", lettres<"Psb12bb111">(), Aucune, "DIALOG_CL_GENE", P, 1, 35, nullptr},
+ {8,  "Carte de migration ascendante", "CM_", "carte-migration-ascendante", lettres<"Ps2b2">(), Pers, "DIALOG_CM_GENE", P, 2, 36, nullptr},
+ {9,  "Carte de migration descendante", "CM_", "carte-migration-descendante", lettres<"Ps2b2">(), Desc, "DIALOG_CM_GENE", P, 3, 37, nullptr},
+ {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", lettres<"Ps">(), Pers, "", P, 0, 38, nullptr},
+ {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", lettres<"Ps1bb">(), Pers, "DIALOG_SA_GENE", P, 2, 39, nullptr},
+ {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", lettres<"Ps1bb">(), Desc, "DIALOG_SA_D_GENE", P, 3, 39, nullptr},
+ {21, "Stat complètes sur les âges", "SA_", "stat-ages-completes", lettres<"Ps1bb">(), Aucune, "DIALOG_SA_GENE", P, 1, 39, nullptr},
+ {23, "Stat ascendantes des naissances", "SN_", "stat-naissances-ascendantes", lettres<"Ps2b">(), Pers, "DIALOG_SN_GENE", P, 2, 40, nullptr},
+ {25, "Stat descendantes des naissances", "SN_", "stat-naissances-descendantes", lettres<"Ps2b">(), Desc, "DIALOG_SN_D_GENE", P, 3, 40, nullptr},
+ {24, "Stat complètes des naissances", "SN_", "stat-naissances-completes", lettres<"Ps2b">(), Aucune, "DIALOG_SN_GENE", P, 1, 40, nullptr},
+ {26, "Stat ascendantes des professions", "SP_", "stat-professions-ascendantes", lettres<"Psbbb">(), Pers, "DIALOG_SC_GENE", P, 2, 41, nullptr},
+ {28, "Stat descendantes des professions", "SP_", "stat-professions-descendantes", lettres<"Psbbb">(), Desc, "DIALOG_SC_D_GENE", P, 3, 41, nullptr},
+ {27, "Stat complètes des professions", "SP_", "stat-professions-completes", lettres<"Psbbb">(), Aucune, "DIALOG_SC_GENE", P, 1, 41, nullptr},
+ {29, "Stat ascendantes des sources", "SS_", "stat-sources-ascendantes", lettres<"Psbbb">(), Pers, "DIALOG_SC_GENE", P, 2, 42, nullptr},
+ {31, "Stat descendantes des sources", "SS_", "stat-sources-descendantes", lettres<"Psbbb">(), Desc, "DIALOG_SC_D_GENE", P, 3, 42, nullptr},
+ {30, "Stat complètes des sources", "SS_", "stat-sources-completes", lettres<"Psbbb">(), Aucune, "DIALOG_SC_GENE", P, 1, 42, nullptr},
 };
 // clang-format on
 
@@ -92,6 +104,51 @@ bool estUnNombre(std::string_view s) {
 }  // namespace
 
 std::string Afficheur::titre1252() const { return depuisUtf8(titre); }
+
+std::string Afficheur::signature() const {
+    std::string lettres;
+    for (const ParametreDeclare* p : parametres) lettres.push_back(p->lettre);
+    return lettres;
+}
+
+bool Afficheur::demandeRacine() const {
+    return tete != DemandeTete::Aucune && indice(RoleParametre::Racine) == 0;
+}
+
+int Afficheur::indice(const ParametreDeclare& parametre) const {
+    for (std::size_t i = 0; i < parametres.size(); ++i)
+        if (parametres[i] == &parametre) return static_cast<int>(i);
+    return -1;
+}
+
+int Afficheur::indice(RoleParametre role) const {
+    for (std::size_t i = 0; i < parametres.size(); ++i)
+        if (parametres[i]->role == role) return static_cast<int>(i);
+    return -1;
+}
+
+std::vector<Afficheur::PageFeuille> Afficheur::pagesFeuille() const {
+    std::vector<PageFeuille> liste;
+    std::string_view reste(pages);
+    while (!reste.empty()) {
+        std::string_view page = reste.substr(0, reste.find(','));
+        reste.remove_prefix(std::min(reste.size(), page.size() + 1));
+        const std::size_t deuxPoints = page.find(':');
+        PageFeuille p{std::string(page.substr(0, deuxPoints)), ""};
+        if (deuxPoints != std::string_view::npos) p.onglet = page.substr(deuxPoints + 1);
+        else if (p.modele == kPageCoupes) p.onglet = "Coupes";
+        else if (liste.empty()) p.onglet = "Général";
+        else p.onglet = p.modele;
+        liste.push_back(std::move(p));
+    }
+    return liste;
+}
+
+bool Afficheur::aPageCoupes() const {
+    for (const PageFeuille& p : pagesFeuille())
+        if (p.modele == kPageCoupes) return true;
+    return false;
+}
 
 std::span<const Afficheur> afficheurs() { return kTable; }
 

@@ -1,11 +1,11 @@
 #pragma once
 // Base des documents : un Graphique qui connaît son type, tient ses paramètres dans l'ordre de
-// sa signature et sait se préparer puis s'écrire. Chaque mise en page en dérive (MisesEnPage.h).
+// sa signature et sait se préparer puis s'écrire. Chaque mise en page en dérive et se nomme
+// dans la colonne fabrique de sa ligne de la table (Afficheur.h).
 // Le document possède ses paramètres et ses tables et les libère à sa destruction, y compris
 // quand une exception l'abandonne.
 #include <cstddef>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <vector>
 
@@ -16,24 +16,9 @@
 
 namespace lignara {
 
-// Option nommée d'un document : le libellé de son dialogue sans ses deux-points, le paramètre
-// qu'elle remplit (indice dans la signature, lettres reconnues seules) et ses valeurs.
-struct OptionDocument {
-    enum class Genre : std::uint8_t {
-        OuiNon,   // paramètre « b » : oui / non
-        Nombre,   // paramètre « 1 », « 2 » ou « 4 » entre minimum et maximum
-        Choix,    // paramètre entier : rang du libellé ; paramètre « s » : le libellé lui-même
-        Texte,    // paramètre « s » libre, longueurMax octets au plus
-    };
-    std::string libelle;               // UTF-8, tel que le dialogue le montre
-    std::size_t parametre = 0;
-    Genre genre = Genre::OuiNon;
-    std::vector<std::string> choix;    // UTF-8
-    std::int64_t minimum = 0;
-    std::int64_t maximum = 0;
-    std::size_t longueurMax = 100;
-    std::vector<std::int64_t> valeurs;  // Choix entier : valeur de chaque libellé ; vide : son rang
-};
+// Valeur de départ d'un paramètre déclaré : sa valeur par défaut (lettres numériques), texte
+// vide, personne 0, date nulle, liste vide sur nombrePersonnes.
+ValeurParametre valeurDeDepart(const ParametreDeclare& parametre, std::uint32_t nombrePersonnes);
 
 class Document : public Graphique {
 public:
@@ -43,17 +28,12 @@ public:
     Document& operator=(const Document&) = delete;
 
     const Afficheur& type() const { return type_; }
-    SignatureParametres signature() const { return SignatureParametres(type_.signature); }
+    SignatureParametres signature() const { return SignatureParametres(type_.signature()); }
 
     ParametresDocument parametres;
 
-    // Valeurs par défaut du type, avant que toute source de paramètres ne les remplace.
+    // Valeurs de départ déclarées, avant que toute source de paramètres ne les remplace.
     virtual void initialiserParametres(const ContexteDocument& contexte);
-    // Options que la ligne de commande peut nommer.
-    virtual std::vector<OptionDocument> options() const { return {}; }
-    // Indice du paramètre qui porte le code du format de sortie ; −1 : le format n'est pas un
-    // paramètre (seul le PDF est offert).
-    virtual int parametreFormat() const { return -1; }
     // Préconditions du type (conjoint connu, parent connu…) : faux après le message.
     virtual bool verifierParametres(const ContexteDocument&) { return true; }
     // Préparation et mise en page sur la base ; rien n'est lu de la base ensuite.
@@ -62,6 +42,18 @@ public:
     virtual void ecrire() = 0;
     // Rang du compteur d'usage à partir du premier compteur du type (variantes des arbres).
     virtual std::size_t varianteCompteur() const { return 0; }
+
+    // Paramètres par leur déclaration. Un paramètre que le type ne déclare pas est une faute du
+    // programme (std::logic_error) ; une valeur d'un autre genre que sa lettre se lit 0 ou vide.
+    ValeurParametre& valeur(const ParametreDeclare& parametre);
+    const ValeurParametre& valeur(const ParametreDeclare& parametre) const;
+    std::uint8_t octet(const ParametreDeclare& parametre) const;
+    std::string texte(const ParametreDeclare& parametre) const;
+    std::int32_t personne(const ParametreDeclare& parametre) const;
+    const EnsemblePersonnes* ensemble(const ParametreDeclare& parametre) const;
+    // Premier paramètre de ce rôle ; nullptr quand le type n'en a pas.
+    ValeurParametre* valeur(RoleParametre role);
+    const ValeurParametre* valeur(RoleParametre role) const;
 
     // Personne de tête (0 : aucune) et son nom tel que la sélection l'a rempli.
     std::int32_t racine() const;

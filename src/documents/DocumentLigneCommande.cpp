@@ -5,13 +5,11 @@
 #include "commun/Dossiers.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "database/FormatNom.h"
-#include "documents/ExecutionDocument.h"
 #include "documents/GenealogieLigneCommande.h"
+#include "documents/MiseEnRoute.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
-#include "reglages/RaccordDessin.h"
 
 namespace lignara {
 
@@ -66,35 +64,21 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
 
     Configuration configuration = chargerConfiguration(dossierConfiguration());
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
-    // Les largeurs des textes mettent les documents en page : la police des préférences est
-    // chargée comme au démarrage de la fenêtre ; fontconfig rend ses tables à la fin.
+    // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {
         ~LiberationPolices() { PoliceFamille::liberer(); }
     } liberation;
-    ReglagesPolices polices;
-    chargerPolicesDesPreferences(configuration, polices, recepteurErreurStandard());
 
-    ContexteDocument contexte;
-    contexte.base = &g.base();
-    contexte.noms = &g.noms();
-    contexte.phonetique = &g.phonetique();
-    contexte.casseAutomatique = configuration.casseAutomatique;
-    contexte.messages = recepteurErreurStandard();
-    contexte.preferences = &configuration;
-    contexte.dossiersGedcom = g.fichier().dossiersGedcom();
-    contexte.tablesDerivees = [&g]() -> const TablesDerivees& { return g.fichier().attendreTablesDerivees(); };
-
-    ReglagesExecution reglages;
+    ReglagesMiseEnRoute reglages;
+    reglages.messages = recepteurErreurStandard();
     reglages.dossierSortie = std::filesystem::current_path();
     reglages.sortieImposee = demande.sortie;
-    reglages.afficheurs = configuration.afficheurs;
     reglages.visualiser = demande.afficher;
-    reglages.polices = &polices;
-    reglages.policeAuHasard = configuration.policeAuHasard;
-    ParametresLigneCommande source(demande.parametres, [&g](const std::string& designation) {
-        return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));
+    return mettreEnRoute(type, g.fichier(), configuration, reglages, [&](const ContexteDocument&) {
+        return std::make_unique<ParametresLigneCommande>(demande.parametres, [&g](const std::string& designation) {
+            return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));
+        });
     });
-    return executer(type, source, contexte, reglages);
 }
 
 }  // namespace lignara

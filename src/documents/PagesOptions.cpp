@@ -5,24 +5,17 @@
 #include <cstdlib>
 #include <optional>
 
-#include "commun/Texte.h"
-#include "documents/arbres/Coloration.h"
-
 namespace lignara {
 
 namespace {
 
-// clang-format off
-const std::vector<PageOptions> kPages = {
-    {"DIALOG_AA_GENE", "Arbre ascendant", {
-        {controle::kFondDePage, 0, "Arbre chronologique", {}, 0, 0},
-        {controle::kFormat, 1, "Format de sortie", {}, 0, 0},
-        {controle::kGroupe1, 2, "Style", {"classique", "par couple d'ascendants"}, 0, 0},
-        {controle::kCritere, 3, "Arbre chromatique", {}, 0, 0},
-        {controle::kSuppressionNonColorees, 4, "Suppression des branches non colorées", {}, 0, 0},
-    }},
-};
-// clang-format on
+// Page d'un type qui ne déclare encore aucun contrôle : le format de sortie seul.
+constexpr ParametreDeclare kFormatSeul{
+    .lettre = '1', .role = RoleParametre::Format, .controle = controle::kFormat, .libelle = "Format de sortie"};
+
+bool surPageCoupes(const ParametreDeclare& p) {
+    return p.role == RoleParametre::Coupes || p.role == RoleParametre::LimiteGenerations;
+}
 
 bool estNumerique(const ValeurParametre& v) {
     return std::holds_alternative<std::uint8_t>(v) || std::holds_alternative<std::uint16_t>(v) ||
@@ -47,56 +40,23 @@ ValeurParametre entierComme(const ValeurParametre& modele, std::int64_t v) {
     return static_cast<std::uint8_t>(v);
 }
 
-// Rang absolu du paramètre « L » des coupes et du nombre de générations qui le suit (−1 : aucun).
-struct RangsCoupes {
-    int liste = -1;
-    int generations = -1;
-};
-
-RangsCoupes rangsCoupes(const Document& document) {
-    std::string p = document.signature().parametres();
-    RangsCoupes r;
-    std::size_t l = p.find('L');
-    if (l == std::string::npos) return r;
-    r.liste = static_cast<int>(l);
-    if (l + 1 < p.size() && p[l + 1] == '1') r.generations = static_cast<int>(l + 1);
-    return r;
-}
-
-// Le format est un paramètre (parametreFormat) ou seulement le format du document.
-ValeurParametre* parametreFormat(Document& document) {
-    int f = document.parametreFormat();
-    if (f < 0 || static_cast<std::size_t>(f) >= document.parametres.size()) return nullptr;
-    return &document.parametres[static_cast<std::size_t>(f)];
-}
-
-const ValeurParametre* parametreFormat(const Document& document) { return parametreFormat(const_cast<Document&>(document)); }
-
-ValeurParametre* parametreDe(Document& document, const ControleOption& c) {
-    std::size_t i = debutOptions(document.type()) + c.parametre;
-    return i < document.parametres.size() ? &document.parametres[i] : nullptr;
-}
-
-const ValeurParametre* parametreDe(const Document& document, const ControleOption& c) {
-    return parametreDe(const_cast<Document&>(document), c);
-}
-
-void copierControle(const ControleOption& c, const ValeurParametre& v, EmplacementsOptions& e) {
-    if (c.identifiant == controle::kFormat) return;  // suit parametreFormat(), voir plus bas
-    if (c.identifiant == controle::kFondDePage) {
+// Le critère de coloration hors de sa case (255) et le fond de page vide sont la case décochée.
+void copierControle(const ParametreDeclare& p, const ValeurParametre& v, EmplacementsOptions& e) {
+    const int id = p.controle;
+    if (id == controle::kFondDePage) {
         const auto* nom = std::get_if<std::string>(&v);
-        e.textes[controle::kFondDePage] = nom ? *nom : std::string();
+        e.textes[id] = nom ? *nom : std::string();
         e.valeurs[controle::kChronologique] = nom && !nom->empty();
-    } else if (c.identifiant == controle::kCritere) {
+    } else if (id == controle::kCritere) {
         std::int64_t code = entier(v);
-        e.valeurs[controle::kCritere] = code;
-        e.valeurs[controle::kChromatique] = code != ColorationAucune;
+        e.valeurs[id] = code;
+        e.valeurs[controle::kChromatique] = code != p.defaut;
     } else if (const auto* texte = std::get_if<std::string>(&v)) {
-        e.textes[c.identifiant] = *texte;
+        e.textes[id] = *texte;
     } else if (const auto* date = std::get_if<DateParametre>(&v)) {
-        e.textes[c.identifiant] = texteDateSaisie(*date);
+        e.textes[id] = texteDateSaisie(*date);
     } else if (estNumerique(v)) {
-        e.valeurs[c.identifiant] = entier(v);
+        e.valeurs[id] = entier(v);
     }
 }
 
@@ -110,79 +70,59 @@ std::string texteDe(const EmplacementsOptions& e, int id) {
     return it == e.textes.end() ? std::string() : it->second;
 }
 
-void recopierControle(const ControleOption& c, const EmplacementsOptions& e, ValeurParametre& v) {
-    if (c.identifiant == controle::kFormat) return;
-    if (c.identifiant == controle::kFondDePage) {
-        v = valeurDe(e, controle::kChronologique) ? texteDe(e, controle::kFondDePage) : std::string();
-    } else if (c.identifiant == controle::kCritere) {
-        v = entierComme(v, valeurDe(e, controle::kChromatique) ? valeurDe(e, controle::kCritere) : std::int64_t{ColorationAucune});
+void recopierControle(const ParametreDeclare& p, const EmplacementsOptions& e, ValeurParametre& v) {
+    const int id = p.controle;
+    if (id == controle::kFondDePage) {
+        v = valeurDe(e, controle::kChronologique) ? texteDe(e, id) : std::string();
+    } else if (id == controle::kCritere) {
+        v = entierComme(v, valeurDe(e, controle::kChromatique) ? valeurDe(e, id) : p.defaut);
     } else if (std::holds_alternative<std::string>(v)) {
-        v = texteDe(e, c.identifiant);
+        v = texteDe(e, id);
     } else if (std::holds_alternative<DateParametre>(v)) {
         // Une date refusée par la page ne remplace pas l'ancienne.
-        if (auto date = lireDateSaisie(texteDe(e, c.identifiant))) v = *date;
+        if (auto date = lireDateSaisie(texteDe(e, id))) v = *date;
     } else if (estNumerique(v)) {
-        v = entierComme(v, valeurDe(e, c.identifiant));
+        v = entierComme(v, valeurDe(e, id));
     }
+}
+
+// Contrôles d'options liés à un paramètre : ni le format, qui suit son rôle, ni la page « Coupes ».
+bool controleDOption(const ParametreDeclare& p) {
+    return p.controle != 0 && p.role != RoleParametre::Format && !surPageCoupes(p);
 }
 
 }  // namespace
 
-const PageOptions* pageOptions(std::string_view nom) {
-    for (const PageOptions& p : kPages)
-        if (nom == p.nom) return &p;
-    return nullptr;
+std::vector<PageOptions> pagesOptions(const Afficheur& type) {
+    std::vector<PageOptions> pages;
+    bool declares = false;
+    const auto modeles = type.pagesFeuille();
+    for (std::size_t rang = 0; rang < modeles.size(); ++rang) {
+        if (modeles[rang].modele == Afficheur::kPageCoupes) continue;
+        PageOptions page{modeles[rang].modele, modeles[rang].onglet, {}};
+        for (const ParametreDeclare* p : type.parametres)
+            if (p->controle != 0 && !surPageCoupes(*p) && p->page == rang) page.controles.push_back(p);
+        declares = declares || !page.controles.empty();
+        if (!page.controles.empty()) pages.push_back(std::move(page));
+    }
+    if (!declares && type.formats != OffrePdf) pages.push_back({"", "Général", {&kFormatSeul}});
+    return pages;
 }
 
-const PageOptions* premierePage(const Afficheur& type) {
-    std::string_view pages(type.pages);
-    return pages.empty() ? nullptr : pageOptions(pages.substr(0, pages.find(',')));
-}
+bool aPageCoupes(const Afficheur& type) { return type.aPageCoupes() && type.indice(RoleParametre::Coupes) >= 0; }
 
-PageOptions pageDuType(const Afficheur& type) {
-    if (const PageOptions* p = premierePage(type)) return *p;
-    PageOptions page{"", type.titre, {}};
-    if (type.formats != OffrePdf) page.controles.push_back({controle::kFormat, 0, "Format de sortie", {}, 0, 0});
-    return page;
-}
-
-bool aPageCoupes(const Afficheur& type) { return std::string_view(type.pages).find(kPageCoupes) != std::string_view::npos; }
-
-std::string titreFeuille(const Afficheur& type) {
-    const PageOptions* p = premierePage(type);
-    return p ? p->titreFeuille : type.titre;
-}
+std::string titreFeuille(const Afficheur& type) { return type.titreFeuille ? type.titreFeuille : type.titre; }
 
 std::string invitationCoupes(const Afficheur& type) {
-    switch (type.prefixe[0]) {
-        case 'A': return "Entrez les branches à couper dans l'arbre";
-        case 'L': return "Entrez les branches à couper dans la liste";
-        default: return "Entrez les branches à couper";
-    }
+    const int i = type.indice(RoleParametre::Coupes);
+    const char* libelle = i >= 0 ? type.parametres[static_cast<std::size_t>(i)]->libelle : nullptr;
+    return libelle ? libelle : "Entrez les branches à couper";
 }
 
-std::size_t debutOptions(const Afficheur& type) {
-    std::string_view s(type.signature);
-    if (!s.starts_with("Ps")) return 0;
-    return s.size() > 2 && s[2] == 'P' ? 3 : 2;
-}
-
-std::optional<SorteArbreChromatique> sorteChromatique(const Afficheur& type) {
-    switch (type.code) {
-        case 1: return SorteArbreChromatique::AscendantIndividuel;
-        case 38: return SorteArbreChromatique::AscendantFamilial;
-        case 2: return SorteArbreChromatique::Descendant;
-        case 3: case 39: return SorteArbreChromatique::Mixte;
-        case 40: case 41: return SorteArbreChromatique::Cousins;
-        default: return std::nullopt;
-    }
-}
-
-std::vector<std::uint8_t> criteresProposes(const Afficheur& type) {
-    auto sorte = sorteChromatique(type);
-    if (!sorte) return {};
-    auto codes = lignara::criteresProposes(*sorte);
-    return {codes.begin(), codes.end()};
+const char* libelleCaseDeListe(int identifiant) {
+    if (identifiant == controle::kFondDePage) return "Arbre chronologique";
+    if (identifiant == controle::kCritere) return "Arbre chromatique";
+    return nullptr;
 }
 
 std::string texteDateSaisie(const DateParametre& date) {
@@ -230,36 +170,35 @@ std::optional<DateParametre> lireDateSaisie(std::string_view texte) {
 
 EmplacementsOptions versEmplacements(const Document& document) {
     EmplacementsOptions e;
-    if (const PageOptions* page = premierePage(document.type()))
-        for (const ControleOption& c : page->controles)
-            if (const ValeurParametre* v = parametreDe(document, c)) copierControle(c, *v, e);
-    const ValeurParametre* format = parametreFormat(document);
+    const Afficheur& type = document.type();
+    for (std::size_t i = 0; i < type.parametres.size() && i < document.parametres.size(); ++i)
+        if (controleDOption(*type.parametres[i])) copierControle(*type.parametres[i], document.parametres[i], e);
+    const ValeurParametre* format = document.valeur(RoleParametre::Format);
     e.valeurs[controle::kFormat] = format ? entier(*format) : static_cast<std::int64_t>(document.format);
-    RangsCoupes r = rangsCoupes(document);
-    e.avecCoupes = aPageCoupes(document.type()) && r.liste >= 0;
+    const ValeurParametre* coupes = document.valeur(RoleParametre::Coupes);
+    e.avecCoupes = aPageCoupes(type) && coupes;
     if (!e.avecCoupes) return e;
-    if (const auto* ens = std::get_if<EnsemblePersonnes>(&document.parametres[static_cast<std::size_t>(r.liste)]))
-        e.coupes = ListeCoupes(*ens);
-    if (r.generations >= 0) e.generations = static_cast<int>(entier(document.parametres[static_cast<std::size_t>(r.generations)]));
+    if (const auto* ensemble = std::get_if<EnsemblePersonnes>(coupes)) e.coupes = ListeCoupes(*ensemble);
+    if (const ValeurParametre* limite = document.valeur(RoleParametre::LimiteGenerations))
+        e.generations = static_cast<int>(entier(*limite));
     return e;
 }
 
 void depuisEmplacements(const EmplacementsOptions& e, Document& document, std::uint32_t nombrePersonnes) {
-    if (const PageOptions* page = premierePage(document.type()))
-        for (const ControleOption& c : page->controles)
-            if (ValeurParametre* v = parametreDe(document, c)) recopierControle(c, e, *v);
+    const Afficheur& type = document.type();
+    for (std::size_t i = 0; i < type.parametres.size() && i < document.parametres.size(); ++i)
+        if (controleDOption(*type.parametres[i])) recopierControle(*type.parametres[i], e, document.parametres[i]);
     auto code = static_cast<FormatSortie>(std::clamp<std::int64_t>(valeurDe(e, controle::kFormat), 0, 3));
-    if (!document.type().offre(code)) code = FormatSortie::Pdf;
-    if (ValeurParametre* format = parametreFormat(document)) *format = entierComme(*format, static_cast<std::int64_t>(code));
+    if (!type.offre(code)) code = FormatSortie::Pdf;
+    if (ValeurParametre* format = document.valeur(RoleParametre::Format))
+        *format = entierComme(*format, static_cast<std::int64_t>(code));
     document.format = code;
     if (!e.avecCoupes) return;
-    RangsCoupes r = rangsCoupes(document);
-    if (r.liste < 0) return;
-    document.parametres[static_cast<std::size_t>(r.liste)] = e.coupes.ensemble(nombrePersonnes);
-    if (r.generations >= 0)
-        document.parametres[static_cast<std::size_t>(r.generations)] =
-            entierComme(document.parametres[static_cast<std::size_t>(r.generations)],
-                        std::clamp(e.generations, 0, ListeCoupes::kGenerationsMax));
+    ValeurParametre* coupes = document.valeur(RoleParametre::Coupes);
+    if (!coupes) return;
+    *coupes = e.coupes.ensemble(nombrePersonnes);
+    if (ValeurParametre* limite = document.valeur(RoleParametre::LimiteGenerations))
+        *limite = entierComme(*limite, std::clamp(e.generations, 0, ListeCoupes::kGenerationsMax));
 }
 
 }  // namespace lignara

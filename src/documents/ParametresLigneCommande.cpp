@@ -6,6 +6,7 @@
 #include "commun/Texte.h"
 #include "documents/ChoixConjoint.h"
 #include "documents/ListeCoupes.h"
+#include "documents/PagesOptions.h"
 #include "documents/SelectionPersonne.h"
 
 namespace lignara {
@@ -20,14 +21,6 @@ std::string joindre(const std::vector<std::string>& mots) {
     std::string s;
     for (const auto& m : mots) s += (s.empty() ? "" : ", ") + m;
     return s;
-}
-
-// Indice (parmi les paramètres) de la n-ième lettre donnée de la signature, ou −1.
-int indiceLettre(const Document& d, char lettre, int rang) {
-    std::string p = d.signature().parametres();
-    for (std::size_t i = 0; i < p.size(); ++i)
-        if (p[i] == lettre && rang-- == 0) return static_cast<int>(i);
-    return -1;
 }
 
 std::string formatsOfferts(const Afficheur& type) {
@@ -59,6 +52,20 @@ std::optional<std::int64_t> nombre(const std::string& texte) {
     return v;
 }
 
+ValeurParametre choixOption(const OptionDocument& o, const ValeurParametre& modele, const std::string& valeur) {
+    const std::string valeur1252 = depuisUtf8(valeur);
+    std::vector<std::string> libelles;
+    for (std::size_t i = 0; i < o.choix.size(); ++i) {
+        const ChoixParametre& c = o.choix[i];
+        if (c.libelle == valeur1252) {
+            if (!std::holds_alternative<std::string>(modele)) return valeurEntiere(modele, c.valeur);
+            return i == o.rangAucun ? std::string() : c.libelle;
+        }
+        libelles.push_back(versUtf8(c.libelle));
+    }
+    refuser("Valeur inconnue pour « " + o.libelle + " » : « " + valeur + " ».\nValeurs possibles : " + joindre(libelles));
+}
+
 ValeurParametre valeurOption(const OptionDocument& o, const ValeurParametre& modele, const std::string& valeur) {
     using G = OptionDocument::Genre;
     switch (o.genre) {
@@ -71,23 +78,50 @@ ValeurParametre valeurOption(const OptionDocument& o, const ValeurParametre& mod
             refuser("Valeur incorrecte pour « " + o.libelle + " » : « " + valeur + " ».\nNombre de " +
                     std::to_string(o.minimum) + " à " + std::to_string(o.maximum));
         }
-        case G::Choix:
-            for (std::size_t i = 0; i < o.choix.size(); ++i)
-                if (o.choix[i] == valeur)
-                    return std::holds_alternative<std::string>(modele)
-                               ? ValeurParametre(depuisUtf8(valeur))
-                               : valeurEntiere(modele, i < o.valeurs.size() ? o.valeurs[i] : static_cast<std::int64_t>(i));
-            refuser("Valeur inconnue pour « " + o.libelle + " » : « " + valeur + " ».\nValeurs possibles : " +
-                    joindre(o.choix));
+        case G::Choix: return choixOption(o, modele, valeur);
         case G::Texte:
             if (depuisUtf8(valeur).size() <= o.longueurMax) return depuisUtf8(valeur);
             refuser("Texte trop long pour « " + o.libelle + " » (" + std::to_string(o.longueurMax) +
                     " caractères au plus)");
+        case G::Date:
+            if (auto date = lireDateSaisie(valeur)) return *date;
+            refuser("Date incorrecte pour « " + o.libelle + " » : « " + valeur + " » (JJ/MM/AAAA, MM/AAAA ou AAAA)");
     }
     refuser("Option incorrecte");
 }
 
+OptionDocument optionDe(const ParametreDeclare& p, std::size_t rang) {
+    using G = OptionDocument::Genre;
+    OptionDocument o;
+    o.libelle = p.libelle;
+    o.parametre = rang;
+    o.choix = p.listeChoix();
+    if (p.libelleAucun) {
+        o.choix.insert(o.choix.begin(), ChoixParametre{depuisUtf8(p.libelleAucun), p.defaut});
+        o.rangAucun = 0;
+    }
+    o.minimum = p.minimum;
+    o.maximum = p.maximum;
+    o.longueurMax = p.longueurMax;
+    if (!o.choix.empty()) o.genre = G::Choix;
+    else if (p.lettre == 'b') o.genre = G::OuiNon;
+    else if (p.lettre == 's') o.genre = G::Texte;
+    else if (p.lettre == 'D') o.genre = G::Date;
+    else o.genre = G::Nombre;
+    return o;
+}
+
 }  // namespace
+
+std::vector<OptionDocument> optionsDuType(const Afficheur& type) {
+    std::vector<OptionDocument> options;
+    for (std::size_t i = 0; i < type.parametres.size(); ++i) {
+        const ParametreDeclare& p = *type.parametres[i];
+        const bool nommee = p.role == RoleParametre::Option || p.role == RoleParametre::LimiteGenerations;
+        if (nommee && p.libelle && p.lettre != 'P' && p.lettre != 'L') options.push_back(optionDe(p, i));
+    }
+    return options;
+}
 
 std::optional<FormatSortie> formatDeMot(const std::string& mot) {
     for (int f = 0; f < 4; ++f)
@@ -101,8 +135,7 @@ bool ParametresLigneCommande::parametrer(Document& document, const ContexteDocum
     fixerCoupes(document, contexte);
     for (const std::string& option : demande_.options) fixerOption(document, option);
     document.suivreFormatDesParametres();
-    if (!demande_.format) return true;
-    if (document.parametreFormat() < 0) document.format = *demande_.format;
+    if (demande_.format && !document.valeur(RoleParametre::Format)) document.format = *demande_.format;
     return true;
 }
 
@@ -114,42 +147,44 @@ void ParametresLigneCommande::fixerPersonnes(Document& document, const ContexteD
         return;
     }
     if (demande_.racine.empty()) refuser("Ce document demande une personne : --racine PERSONNE");
+    SelectionPersonne noms(contexte);
     std::int32_t racine = resoudre_(demande_.racine);
-    document.parametres[0] = racine;
-    if (document.parametres.size() > 1 && std::holds_alternative<std::string>(document.parametres[1]))
-        document.parametres[1] = SelectionPersonne(contexte).nomDe(static_cast<std::uint32_t>(racine));
+    *document.valeur(RoleParametre::Racine) = racine;
+    if (ValeurParametre* nom = document.valeur(RoleParametre::NomRacine))
+        *nom = noms.nomDe(static_cast<std::uint32_t>(racine));
 
-    int second = indiceLettre(document, 'P', 1);
-    const bool lienDeParente = type.code == 11;
+    const bool lienDeParente = type.indice(RoleParametre::Seconde) >= 0;
+    ValeurParametre* second = document.valeur(lienDeParente ? RoleParametre::Seconde : RoleParametre::Conjoint);
     const std::string& demandee = lienDeParente ? demande_.seconde : demande_.conjoint;
     const std::string& deTrop = lienDeParente ? demande_.conjoint : demande_.seconde;
-    if (!deTrop.empty() || (second < 0 && !demandee.empty()))
+    if (!deTrop.empty() || (!second && !demandee.empty()))
         refuser(lienDeParente ? "Ce document prend une seconde personne : --seconde PERSONNE"
                               : "Seuls les documents familiaux prennent --conjoint, et le lien de parenté --seconde");
-    if (second < 0) return;
+    if (!second) return;
     if (lienDeParente && demandee.empty()) refuser("Ce document demande une seconde personne : --seconde PERSONNE");
-    document.parametres[static_cast<std::size_t>(second)] =
-        demandee.empty() ? conjointUnique(contexte, racine) : resoudre_(demandee);
+    const std::int32_t personne = demandee.empty() ? conjointUnique(contexte, racine) : resoudre_(demandee);
+    *second = personne;
+    if (ValeurParametre* nom = document.valeur(RoleParametre::NomSeconde); nom && personne > 0)
+        *nom = noms.nomDe(static_cast<std::uint32_t>(personne));
 }
 
 void ParametresLigneCommande::fixerFormat(Document& document) const {
     if (!demande_.format) return;
     if (!document.type().offre(*demande_.format))
         refuser("Format non offert par ce document. Formats possibles : " + formatsOfferts(document.type()));
-    int i = document.parametreFormat();
-    if (i >= 0) document.parametres[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(*demande_.format);
+    if (ValeurParametre* format = document.valeur(RoleParametre::Format))
+        *format = static_cast<std::uint8_t>(*demande_.format);
 }
 
 void ParametresLigneCommande::fixerCoupes(Document& document, const ContexteDocument& contexte) const {
     if (demande_.coupes.empty()) return;
-    int i = indiceLettre(document, 'L', 0);
-    if (i < 0 || std::string_view(document.type().pages).find("DIALOG_COUPE") == std::string_view::npos)
-        refuser("Ce document n'a pas de coupes de branches");
+    ValeurParametre* liste = document.valeur(RoleParametre::Coupes);
+    if (!liste || !aPageCoupes(document.type())) refuser("Ce document n'a pas de coupes de branches");
     ListeCoupes coupes;
     for (const std::string& c : demande_.coupes)
         if (!coupes.ajouter(resoudre_(c)) && !coupes.peutAjouter())
             refuser("Au plus " + std::to_string(ListeCoupes::kNombreMax) + " branches coupées");
-    document.parametres[static_cast<std::size_t>(i)] = coupes.ensemble(contexte.base->nombreIndividus());
+    *liste = coupes.ensemble(contexte.base->nombreIndividus());
 }
 
 void ParametresLigneCommande::fixerOption(Document& document, const std::string& option) const {
@@ -157,7 +192,7 @@ void ParametresLigneCommande::fixerOption(Document& document, const std::string&
     std::string libelle = option.substr(0, egal);
     std::string valeur = egal == std::string::npos ? std::string() : option.substr(egal + 1);
     while (!libelle.empty() && (libelle.back() == ' ' || libelle.back() == ':')) libelle.pop_back();
-    std::vector<OptionDocument> options = document.options();
+    std::vector<OptionDocument> options = optionsDuType(document.type());
     for (const OptionDocument& o : options) {
         if (o.libelle != libelle) continue;
         if (egal == std::string::npos) refuser("Option sans valeur : « " + option + " » (LIBELLÉ=VALEUR)");

@@ -1,6 +1,7 @@
 #pragma once
 // Signature des paramètres d'un document : une lettre par paramètre, dans l'ordre où le
-// document les passe. Toute autre lettre est ignorée et ne prend aucun paramètre.
+// document les passe ; celle d'un type est tirée de ses paramètres déclarés (Afficheur.h).
+// Toute autre lettre est ignorée et ne prend aucun paramètre.
 //   P personne (numéro ; 0 ou −1 : aucune)   s texte   1 octet   b oui/non (0 ou 1)
 //   2 valeur de 16 bits   4 valeur de 32 bits   D date (jour, mois, année)
 //   L liste de personnes (ensemble de bits ; vide : aucune)
@@ -30,7 +31,7 @@ using ParametresDocument = std::vector<ValeurParametre>;
 
 class SignatureParametres {
 public:
-    constexpr explicit SignatureParametres(std::string_view lettres) : lettres_(lettres) {}
+    explicit SignatureParametres(std::string lettres) : lettres_(std::move(lettres)) {}
 
     static bool reconnue(char lettre);
     std::string_view lettres() const { return lettres_; }
@@ -44,7 +45,7 @@ public:
     bool accepte(const ParametresDocument& valeurs) const;
 
 private:
-    std::string_view lettres_;
+    std::string lettres_;
 };
 
 }  // namespace lignara

@@ -3,9 +3,12 @@
 namespace lignara {
 
 bool ParametresFavori::parametrer(Document& document, const ContexteDocument& contexte) {
+    // Ce que le bloc ne dit pas garde la valeur de départ déclarée, pas un zéro.
+    if (!document.signature().accepte(document.parametres)) document.initialiserParametres(contexte);
     decoderParametres(favori_, mode_, document.signature(), document.parametres, contexte);
     document.suivreFormatDesParametres();
     if (mode_ == ModeFavori::Modification) return true;
+    if (document.type().tete == DemandeTete::Patronyme) return !document.nomRacine().empty();
     return !document.type().demandeRacine() || document.racine() > 0;
 }
 

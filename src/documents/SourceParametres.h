@@ -15,7 +15,7 @@ public:
 };
 
 // Paramètres d'un favori. En exécution, la réussite veut dire que la personne de tête est
-// connue (un type sans personne de tête réussit toujours).
+// connue (le nom pour la carte de patronyme ; un type sans personne de tête réussit toujours).
 class ParametresFavori : public SourceParametres {
 public:
     ParametresFavori(const FavoriBrut& favori, ModeFavori mode) : favori_(favori), mode_(mode) {}

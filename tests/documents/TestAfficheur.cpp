@@ -31,7 +31,7 @@ TEST(Afficheur, tableDeCinquanteQuatreTypesAuxCodesUniquesSans33) {
 TEST(Afficheur, premiereSignatureEtFormatsDesListes) {
     const Afficheur* la = afficheurDeCode(12);
     ASSERT_NE(la, nullptr);
-    EXPECT_STREQ(la->signature, "Psb1L1");
+    EXPECT_EQ(la->signature(), "Psb1L1");
     EXPECT_TRUE(la->offre(FormatSortie::Texte) && la->offre(FormatSortie::Rtf) && la->offre(FormatSortie::Web));
     const Afficheur* ld = afficheurDeCode(15);
     EXPECT_FALSE(ld->offre(FormatSortie::Rtf));

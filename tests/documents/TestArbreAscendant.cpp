@@ -39,9 +39,9 @@ protected:
         const Afficheur& type = *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
         auto d = std::make_unique<ArbreAscendant>(type);
         d->initialiserParametres(b.contexte);
-        d->parametres[0] = b.personne("P" + std::to_string(racine));
-        d->parametres[1] = std::string("N") + std::to_string(racine);
-        if (conjoint) d->parametres[2] = b.personne("P" + std::to_string(conjoint));
+        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
+        d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
+        if (conjoint) d->valeur(kConjoint) = b.personne("P" + std::to_string(conjoint));
         return d;
     }
     std::string ecrire(ArbreAscendant& d, const std::string& nom) {
@@ -60,13 +60,13 @@ TEST_F(ArbreAscendantEssai, parametresParDefautDesDeuxSignatures) {
         ArbreAscendant d(*afficheurDeCode(code));
         d.initialiserParametres(b.contexte);
         ASSERT_TRUE(d.signature().accepte(d.parametres));
-        EXPECT_EQ(std::get<std::string>(d.parametres[d.indiceChronologie()]), "");
-        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.parametreFormat()]), 0);
-        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceStyle()]), 0);
-        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceCritere()]), 255);
-        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceElagage()]), 1);
-        EXPECT_EQ(std::get<EnsemblePersonnes>(d.parametres[d.indiceCoupes()]).nombre(), 0u);
-        EXPECT_EQ(std::get<std::uint8_t>(d.parametres[d.indiceLimite()]), 0);
+        EXPECT_EQ(std::get<std::string>(d.valeur(kFondDePage)), "");
+        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kFormat)), 0);
+        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kStyleAscendant)), 0);
+        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(d.critere())), 255);
+        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kSuppressionNonColorees)), 1);
+        EXPECT_EQ(std::get<EnsemblePersonnes>(d.valeur(kCoupesArbre)).nombre(), 0u);
+        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kLimiteGenerations)), 0);
     }
 }
 
@@ -77,12 +77,12 @@ TEST_F(ArbreAscendantEssai, controlesDuFamilialEtLeursMessages) {
     EXPECT_FALSE(seul->verifierParametres(b.contexte));
     ArbreAscendant familial(*afficheurDeCode(38));
     familial.initialiserParametres(b.contexte);
-    familial.parametres[0] = b.personne("P1");
-    familial.parametres[2] = std::int32_t{0};
+    familial.valeur(kRacine) = b.personne("P1");
+    familial.valeur(kConjoint) = std::int32_t{0};
     EXPECT_FALSE(familial.verifierParametres(b.contexte));
-    familial.parametres[2] = b.personne("P5");
+    familial.valeur(kConjoint) = b.personne("P5");
     EXPECT_FALSE(familial.verifierParametres(b.contexte));
-    familial.parametres[2] = b.personne("P2");
+    familial.valeur(kConjoint) = b.personne("P2");
     EXPECT_TRUE(familial.verifierParametres(b.contexte));
     ASSERT_EQ(b.messages.size(), 3u);
     EXPECT_EQ(b.messages[0], "La racine de l'arbre n'a aucun conjoint connu");
@@ -94,7 +94,7 @@ TEST_F(ArbreAscendantEssai, sansDateLArbreChronologiqueRedevientOrdinaire) {
     BaseEssai b(essai::gedcomSosa(3));
     contexte_ = &b.contexte;
     auto d = arbre(b, 1);
-    d->parametres[d->indiceChronologie()] = std::string("Siècles"_1252);
+    d->valeur(kFondDePage) = std::string("Siècles"_1252);
     d->preparer(b.contexte);
     ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
@@ -108,12 +108,12 @@ TEST_F(ArbreAscendantEssai, arbreChronologiqueEtChromatiqueCompteDansLaQuatrieme
     BaseEssai b(essai::gedcomSosa(2, dates));
     contexte_ = &b.contexte;
     auto d = arbre(b, 1);
-    d->parametres[d->indiceChronologie()] = std::string("(aucun)");
+    d->valeur(kFondDePage) = std::string("(aucun)");
     d->preparer(b.contexte);
     EXPECT_FALSE(d->chronologique());
     auto c = arbre(b, 1);
-    c->parametres[c->indiceChronologie()] = std::string("Une chronologie absente");
-    c->parametres[c->indiceCritere()] = std::uint8_t{10};
+    c->valeur(kFondDePage) = std::string("Une chronologie absente");
+    c->valeur(c->critere()) = std::uint8_t{10};
     c->preparer(b.contexte);
     EXPECT_TRUE(c->chronologique());
     EXPECT_TRUE(c->chromatique());
@@ -241,7 +241,7 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
     contexte_ = &b.contexte;
     auto d = arbre(b, 1);
-    d->parametres[d->parametreFormat()] = std::uint8_t{3};
+    d->valeur(kFormat) = std::uint8_t{3};
     d->format = FormatSortie::Web;
     const std::string html = essai::lireFichier(ecrire(*d, "implexe.htm"));
     const std::string huit = std::to_string(b.personne("P8"));
@@ -267,8 +267,8 @@ TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
     BaseEssai b(essai::gedcomSosa(3));
     contexte_ = &b.contexte;
     auto d = arbre(b, 1);
-    d->parametres[d->indiceCritere()] = std::uint8_t{10};  // Branche (génération 2)
-    d->parametres[d->indiceElagage()] = std::uint8_t{0};
+    d->valeur(d->critere()) = std::uint8_t{10};  // Branche (génération 2)
+    d->valeur(kSuppressionNonColorees) = std::uint8_t{0};
     d->preparer(b.contexte);
     ASSERT_TRUE(d->chromatique());
     const ArbreDeBoites& a = d->arbre();
@@ -280,7 +280,7 @@ TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
     // « Branche (génération 1) » n'est offert qu'au familial : sur l'individuel, l'arbre reste
     // ordinaire.
     auto etranger = arbre(b, 1);
-    etranger->parametres[etranger->indiceCritere()] = std::uint8_t{9};
+    etranger->valeur(etranger->critere()) = std::uint8_t{9};
     etranger->preparer(b.contexte);
     EXPECT_FALSE(etranger->chromatique());
 }

@@ -45,7 +45,7 @@ ParametresDocument valeursEssai(SignatureParametres signature, const BaseEssai& 
 TEST(BlocParametres, allerRetourDesCinquanteQuatreSignatures) {
     BaseEssai b(essai::kFamilleEssai);
     for (const Afficheur& a : afficheurs()) {
-        SignatureParametres s(a.signature);
+        SignatureParametres s(a.signature());
         ParametresDocument valeurs = valeursEssai(s, b);
         FavoriBrut favori;
         encoderParametres(favori, s, valeurs, b.base());
@@ -156,7 +156,7 @@ TEST(BlocParametres, personneSansNaissanceRetrouveeParmiLesSansDate) {
 TEST(BlocParametres, blocTronqueAChaqueLongueurEchoueProprement) {
     BaseEssai b(essai::kFamilleEssai);
     const Afficheur* la = afficheurDeCode(17);  // liste par critère : textes et dates
-    SignatureParametres s(la->signature);
+    SignatureParametres s(la->signature());
     FavoriBrut complet;
     encoderParametres(complet, s, valeursEssai(s, b), b.base());
     for (std::size_t n = 0; n < complet.parametres.size(); ++n) {
@@ -183,10 +183,10 @@ TEST(BlocParametres, octetsAuHasardNeLisentJamaisHorsDuBloc) {
         const Afficheur& a = afficheurs()[alea() % afficheurs().size()];
         ParametresDocument v;
         try {
-            decoderParametres(f, ModeFavori::Execution, SignatureParametres(a.signature), v, b.contexte);
+            decoderParametres(f, ModeFavori::Execution, SignatureParametres(a.signature()), v, b.contexte);
         } catch (const OperationImpossible&) {
         }
-        EXPECT_TRUE(SignatureParametres(a.signature).accepte(v));
+        EXPECT_TRUE(SignatureParametres(a.signature()).accepte(v));
     }
 }
 

@@ -8,6 +8,7 @@
 #include "BaseEssai.h"
 #include "commun/OperationImpossible.h"
 #include "documents/NommageFichier.h"
+#include "documents/ParametresCommuns.h"
 #include "documents/ParametresLigneCommande.h"
 #include "reglages/DossierEssai.h"
 
@@ -17,31 +18,37 @@ namespace {
 namespace fs = std::filesystem;
 using essai::BaseEssai;
 
-// Document d'essai sur la ligne de la liste ascendante (« Psb1L1 ») : écrit ses paramètres.
-// Le paramètre 3 porte le format ; deux options nommées.
+// Type d'essai déclaré comme la liste ascendante (« Psb1L1 ») : deux options nommées, le
+// format, les coupes ; son document écrit ses paramètres.
+constexpr ParametreDeclare kAvecDates{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
+constexpr ParametreDeclare kCoupesListe{.lettre = 'L', .role = RoleParametre::Coupes, .libelle = "Entrez les branches"};
+constexpr ParametreDeclare kGenerations{
+    .lettre = '1', .controle = 2060, .libelle = "Nombre de générations", .defaut = 5, .minimum = 1, .maximum = 99};
+constexpr const ParametreDeclare* kParametresListe[] = {&kRacine,      &kNomRacine,   &kAvecDates,
+                                                        &kFormat,      &kCoupesListe, &kGenerations};
+const Afficheur kListeEssai{12,  "Liste ascendante", "LA_", "liste-ascendante", kParametresListe, DemandeTete::Personne,
+                            "DIALOG_LA_GENE,DIALOG_COUPE", OffrePdf | OffreTexte | OffreRtf | OffreWeb, 0, 13, nullptr};
+// Lien de parenté : une seconde personne et son nom.
+constexpr const ParametreDeclare* kParametresLien[] = {&kRacine, &kNomRacine, &kSeconde, &kNomSeconde, &kGenerations};
+const Afficheur kLienEssai{11, "Lien de parenté", "TP_", "lien-parente", kParametresLien, DemandeTete::Personne, "",
+                           OffrePdf, 0, 29, nullptr};
+
 class DocumentEssai : public Document {
 public:
     using Document::Document;
     int* preparations = nullptr;
-    std::vector<OptionDocument> options() const override {
-        OptionDocument avecDates{"Avec les dates", 2, OptionDocument::Genre::OuiNon, {}, 0, 1, 0, {}};
-        OptionDocument generations{"Nombre de générations", 5, OptionDocument::Genre::Nombre, {}, 1, 99, 0, {}};
-        return {avecDates, generations};
-    }
-    int parametreFormat() const override { return 3; }
     void preparer(const ContexteDocument&) override {
         if (preparations) ++*preparations;
     }
     void ecrire() override {
         std::FILE* f = ouvrirFichierDocument(*this);
-        std::fprintf(f, "racine %d dates %d generations %d", racine(), std::get<std::uint8_t>(parametres[2]),
-                     std::get<std::uint8_t>(parametres[5]));
+        std::fprintf(f, "racine %d dates %d generations %d", racine(), octet(kAvecDates), octet(kGenerations));
         std::fclose(f);
     }
     std::size_t varianteCompteur() const override { return 1; }
 };
 
-const Afficheur& listeAscendante() { return *afficheurDeCode(12); }
+const Afficheur& listeAscendante() { return kListeEssai; }
 
 std::string contenu(const std::string& chemin) {
     std::ifstream in(chemin);
@@ -129,9 +136,9 @@ TEST(ExecutionDocument, ligneDeCommandeRemplitRacineNomFormatOptionsEtCoupes) {
     EXPECT_EQ(doc.racine(), e.b.personne("Louise"));
     EXPECT_EQ(doc.nomRacine(), "DUPONT");
     EXPECT_EQ(doc.format, FormatSortie::Web);
-    EXPECT_EQ(std::get<std::uint8_t>(doc.parametres[2]), 1);
-    EXPECT_EQ(std::get<std::uint8_t>(doc.parametres[5]), 12);
-    EXPECT_TRUE(std::get<EnsemblePersonnes>(doc.parametres[4]).contient(std::uint32_t(e.b.personne("Marie"))));
+    EXPECT_EQ(doc.octet(kAvecDates), 1);
+    EXPECT_EQ(doc.octet(kGenerations), 12);
+    EXPECT_TRUE(doc.ensemble(kCoupesListe)->contient(std::uint32_t(e.b.personne("Marie"))));
 }
 
 std::string refus(Execution& e, DemandeDocument d, const Afficheur& type = listeAscendante()) {
@@ -180,8 +187,15 @@ TEST(ExecutionDocument, conjointUniqueChoisiSeulEtSecondePersonneExigee) {
     DocumentEssai familial(*afficheurDeCode(38));  // « PsPs111bL1 »
     familial.initialiserParametres(e.b.contexte);
     ASSERT_TRUE(source.parametrer(familial, e.b.contexte));
-    EXPECT_EQ(std::get<std::int32_t>(familial.parametres[2]), 1);  // son seul mari
-    EXPECT_EQ(refus(e, d, *afficheurDeCode(11)), "Ce document demande une seconde personne : --seconde PERSONNE");
+    EXPECT_EQ(familial.personne(kConjoint), 1);  // son seul mari
+    EXPECT_EQ(refus(e, d, kLienEssai), "Ce document demande une seconde personne : --seconde PERSONNE");
+    d.seconde = "Marie";
+    ParametresLigneCommande lien(d, e.resolveur());
+    DocumentEssai tableau(kLienEssai);
+    tableau.initialiserParametres(e.b.contexte);
+    ASSERT_TRUE(lien.parametrer(tableau, e.b.contexte));
+    EXPECT_EQ(tableau.personne(kSeconde), e.b.personne("Marie"));
+    EXPECT_EQ(tableau.texte(kNomSeconde), "MARTIN");
 }
 
 // Dialogues d'essai : changent la racine, ou sont annulés.
@@ -190,9 +204,9 @@ public:
     std::int32_t nouvelleRacine = 0;  // 0 : annulés
     std::int32_t racineRecue = -1;
     bool parametrer(Document& d, const ContexteDocument&) override {
-        racineRecue = std::get<std::int32_t>(d.parametres[0]);
+        racineRecue = d.personne(kRacine);
         if (nouvelleRacine == 0) return false;
-        d.parametres[0] = nouvelleRacine;
+        d.valeur(kRacine) = nouvelleRacine;
         return true;
     }
 };
@@ -218,7 +232,7 @@ TEST(ExecutionDocument, modificationDUnFavoriRedemandeLaPersonnePerdueEtRecode) 
     relu.initialiserParametres(e.b.contexte);
     ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(relu, e.b.contexte));
     EXPECT_EQ(relu.racine(), 3);
-    EXPECT_EQ(std::get<std::uint8_t>(relu.parametres[5]), 4);  // les autres paramètres sont gardés
+    EXPECT_EQ(relu.octet(kGenerations), 4);  // les autres paramètres sont gardés
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "BaseEssai.h"
 #include "commun/Texte.h"
-#include "documents/arbres/Coloration.h"
+#include "documents/arbres/ArbreAscendant.h"
 
 namespace lignara {
 namespace {
@@ -15,37 +15,32 @@ using essai::BaseEssai;
 class ArbreEssai : public Document {
 public:
     using Document::Document;
-    int parametreFormat() const override { return static_cast<int>(debutOptions(type())) + 1; }
     void preparer(const ContexteDocument&) override {}
     void ecrire() override {}
 };
+
+const ParametreDeclare& critereDe(const Document& d) {
+    return d.type().code == 38 ? kCritereColoration<SorteArbreChromatique::AscendantFamilial>
+                               : kCritereColoration<SorteArbreChromatique::AscendantIndividuel>;
+}
 
 struct Feuille : ::testing::Test {
     BaseEssai b{essai::kFamilleEssai};
     ArbreEssai individuel{*afficheurDeCode(1)};
     ArbreEssai familial{*afficheurDeCode(38)};
     void SetUp() override {
-        for (ArbreEssai* a : {&individuel, &familial}) {
-            a->initialiserParametres(b.contexte);
-            std::size_t o = debutOptions(a->type());
-            a->parametres[o + 3] = std::uint8_t{ColorationAucune};
-            a->parametres[o + 4] = std::uint8_t{1};
-        }
+        for (ArbreEssai* a : {&individuel, &familial}) a->initialiserParametres(b.contexte);
     }
 };
 
-TEST_F(Feuille, lesOptionsSuiventLaTeteDesPersonnesDesDeuxVariantes) {
-    EXPECT_EQ(debutOptions(*afficheurDeCode(1)), 2u);
-    EXPECT_EQ(debutOptions(*afficheurDeCode(38)), 3u);
-    EXPECT_EQ(debutOptions(*afficheurDeCode(16)), 0u);
+TEST_F(Feuille, lesOptionsDesDeuxVariantesPassentParLesMemesEmplacements) {
     EXPECT_EQ(titreFeuille(*afficheurDeCode(38)), "Arbre ascendant");
     for (ArbreEssai* a : {&individuel, &familial}) {
-        std::size_t o = debutOptions(a->type());
-        a->parametres[o] = std::string("Siècles"_1252);
-        a->parametres[o + 1] = std::uint8_t{3};
-        a->parametres[o + 2] = std::uint8_t{1};
-        a->parametres[o + 3] = std::uint8_t{11};
-        a->parametres[o + 6] = std::uint8_t{7};
+        a->valeur(kFondDePage) = std::string("Siècles"_1252);
+        a->valeur(kFormat) = std::uint8_t{3};
+        a->valeur(kStyleAscendant) = std::uint8_t{1};
+        a->valeur(critereDe(*a)) = std::uint8_t{11};
+        a->valeur(kLimiteGenerations) = std::uint8_t{7};
         ParametresDocument avant = a->parametres;
         EmplacementsOptions e = versEmplacements(*a);
         EXPECT_EQ(e.valeurs[controle::kChronologique], 1);
@@ -70,21 +65,21 @@ TEST_F(Feuille, lesCasesDecocheesEffacentFondDePageEtCritere) {
     e.textes[controle::kFondDePage] = "France";
     e.valeurs[controle::kCritere] = 10;
     depuisEmplacements(e, individuel, b.base().nombreIndividus());
-    EXPECT_EQ(std::get<std::string>(individuel.parametres[2]), "");
-    EXPECT_EQ(std::get<std::uint8_t>(individuel.parametres[5]), ColorationAucune);
+    EXPECT_EQ(individuel.texte(kFondDePage), "");
+    EXPECT_EQ(individuel.octet(critereDe(individuel)), ColorationAucune);
 
     e.valeurs[controle::kChronologique] = 1;
     e.valeurs[controle::kChromatique] = 1;
     depuisEmplacements(e, individuel, b.base().nombreIndividus());
-    EXPECT_EQ(std::get<std::string>(individuel.parametres[2]), "France");
-    EXPECT_EQ(std::get<std::uint8_t>(individuel.parametres[5]), 10);
+    EXPECT_EQ(individuel.texte(kFondDePage), "France");
+    EXPECT_EQ(individuel.octet(critereDe(individuel)), 10);
 }
 
 TEST_F(Feuille, unFormatNonOffertRetombeSurLePdf) {
     EmplacementsOptions e = versEmplacements(individuel);
     e.valeurs[controle::kFormat] = 1;  // Texte : l'arbre ne l'offre pas
     depuisEmplacements(e, individuel, b.base().nombreIndividus());
-    EXPECT_EQ(std::get<std::uint8_t>(individuel.parametres[3]), 0);
+    EXPECT_EQ(individuel.octet(kFormat), 0);
     EXPECT_EQ(individuel.format, FormatSortie::Pdf);
 }
 
@@ -92,40 +87,93 @@ TEST_F(Feuille, lesCoupesPassentDeLEnsembleALaListeEtRetour) {
     EnsemblePersonnes coupees(b.base().nombreIndividus());
     coupees.ajouter(5);
     coupees.ajouter(2);
-    individuel.parametres[7] = coupees;
-    EmplacementsOptions e = versEmplacements(individuel);
+    familial.valeur(kCoupesArbre) = coupees;
+    EmplacementsOptions e = versEmplacements(familial);
     ASSERT_EQ(e.coupes.personnes(), (std::vector<std::uint32_t>{2, 5}));
     e.coupes.supprimer(0);
     e.coupes.ajouter(3);
     e.generations = 150;
-    depuisEmplacements(e, individuel, b.base().nombreIndividus());
-    const auto& apres = std::get<EnsemblePersonnes>(individuel.parametres[7]);
-    EXPECT_FALSE(apres.contient(2));
-    EXPECT_TRUE(apres.contient(3));
-    EXPECT_TRUE(apres.contient(5));
-    EXPECT_EQ(std::get<std::uint8_t>(individuel.parametres[8]), ListeCoupes::kGenerationsMax);
+    depuisEmplacements(e, familial, b.base().nombreIndividus());
+    const EnsemblePersonnes* apres = familial.ensemble(kCoupesArbre);
+    ASSERT_NE(apres, nullptr);
+    EXPECT_FALSE(apres->contient(2));
+    EXPECT_TRUE(apres->contient(3));
+    EXPECT_TRUE(apres->contient(5));
+    EXPECT_EQ(familial.octet(kLimiteGenerations), ListeCoupes::kGenerationsMax);
 }
 
 TEST(PagesOptions, laListeDesCriteresDiffereEntreIndividuelEtFamilial) {
-    auto individuels = criteresProposes(*afficheurDeCode(1));
-    auto familiaux = criteresProposes(*afficheurDeCode(38));
+    auto individuels = kCritereColoration<SorteArbreChromatique::AscendantIndividuel>.listeChoix();
+    auto familiaux = kCritereColoration<SorteArbreChromatique::AscendantFamilial>.listeChoix();
     ASSERT_EQ(individuels.size(), 13u);
     ASSERT_EQ(familiaux.size(), 13u);
-    EXPECT_EQ(individuels[9], 10);  // « Branche (génération 2) »
-    EXPECT_EQ(familiaux[9], 9);     // « Branche (génération 1) »
-    EXPECT_EQ(libelleCritereColoration(individuels[9]), "Branche (génération 2)"_1252);
-    EXPECT_TRUE(criteresProposes(*afficheurDeCode(12)).empty());
+    EXPECT_EQ(individuels[9].valeur, 10);  // « Branche (génération 2) »
+    EXPECT_EQ(familiaux[9].valeur, 9);     // « Branche (génération 1) »
+    EXPECT_EQ(individuels[9].libelle, "Branche (génération 2)"_1252);
 }
 
-TEST(PagesOptions, unTypeSansPageDeclareeNeMontreQueSesFormats) {
-    EXPECT_NE(premierePage(*afficheurDeCode(1)), nullptr);
-    EXPECT_EQ(premierePage(*afficheurDeCode(12)), nullptr);
-    PageOptions liste = pageDuType(*afficheurDeCode(12));
-    ASSERT_EQ(liste.controles.size(), 1u);
-    EXPECT_EQ(liste.controles[0].identifiant, controle::kFormat);
-    EXPECT_TRUE(pageDuType(*afficheurDeCode(18)).controles.empty());  // roue : PDF seulement
-    EXPECT_TRUE(aPageCoupes(*afficheurDeCode(12)));
+TEST(PagesOptions, laPageDeLArbreSuitLaSignatureSansFormatNiCoupes) {
+    auto pages = pagesOptions(*afficheurDeCode(1));
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_EQ(pages[0].modele, "DIALOG_AA_GENE");
+    EXPECT_EQ(pages[0].onglet, "Général");
+    std::vector<int> controles;
+    for (const ParametreDeclare* p : pages[0].controles) controles.push_back(p->controle);
+    EXPECT_EQ(controles, (std::vector<int>{2051, 2091, 2031, 2054, 2055}));
+    EXPECT_TRUE(aPageCoupes(*afficheurDeCode(1)));
+    EXPECT_EQ(invitationCoupes(*afficheurDeCode(38)), "Entrez les branches à couper dans l'arbre");
+}
+
+TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
+    auto liste = pagesOptions(*afficheurDeCode(12));
+    ASSERT_EQ(liste.size(), 1u);
+    ASSERT_EQ(liste[0].controles.size(), 1u);
+    EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);
+    EXPECT_TRUE(pagesOptions(*afficheurDeCode(18)).empty());  // roue : PDF seulement
+    // Sa page « Coupes » attend que le type déclare ses branches coupées.
+    EXPECT_FALSE(aPageCoupes(*afficheurDeCode(12)));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
+    EXPECT_EQ(titreFeuille(*afficheurDeCode(12)), "Liste ascendante");
+}
+
+// Un type à trois pages : chaque contrôle va sur la page de son rang, les onglets prennent le
+// titre que la ligne leur donne, la page « Coupes » reste à part.
+constexpr ParametreDeclare kCaseEssai{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
+constexpr ParametreDeclare kDateEssai{.lettre = 'D', .controle = 2003, .libelle = "Né après le", .page = 2};
+constexpr ParametreDeclare kLieuEssai{.lettre = 's', .controle = 2004, .libelle = "Lieu", .page = 2};
+constexpr const ParametreDeclare* kParametresEssai[] = {&kRacine, &kNomRacine, &kCaseEssai, &kDateEssai,
+                                                              &kLieuEssai, &kCoupesArbre, &kLimiteGenerations};
+const Afficheur kTypeEssai{200, "Essai", "ES_", "essai", kParametresEssai, DemandeTete::Personne,
+                           "DIALOG_ES_GENE,DIALOG_COUPE,DIALOG_ES_DATES:Dates", OffrePdf, 0, 0, nullptr};
+
+TEST(PagesOptions, chaqueControleVaSurLaPageDeSonRang) {
+    EXPECT_EQ(kTypeEssai.signature(), "PsbDsL1");
+    auto pages = pagesOptions(kTypeEssai);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].onglet, "Général");
+    ASSERT_EQ(pages[0].controles.size(), 1u);
+    EXPECT_EQ(pages[0].controles[0], &kCaseEssai);
+    EXPECT_EQ(pages[1].modele, "DIALOG_ES_DATES");
+    EXPECT_EQ(pages[1].onglet, "Dates");
+    EXPECT_EQ(pages[1].controles, (std::vector<const ParametreDeclare*>{&kDateEssai, &kLieuEssai}));
+    EXPECT_TRUE(aPageCoupes(kTypeEssai));
+
+    BaseEssai b{essai::kFamilleEssai};
+    ArbreEssai d{kTypeEssai};
+    d.initialiserParametres(b.contexte);
+    d.valeur(kDateEssai) = DateParametre{0, 3, 1850};
+    EmplacementsOptions e = versEmplacements(d);
+    EXPECT_EQ(e.textes[2003], "03/1850");
+    e.textes[2003] = "12/1851";
+    e.textes[2004] = "Lyon";
+    e.valeurs[2011] = 1;
+    depuisEmplacements(e, d, b.base().nombreIndividus());
+    EXPECT_EQ(std::get<DateParametre>(d.valeur(kDateEssai)), (DateParametre{0, 12, 1851}));
+    EXPECT_EQ(d.texte(kLieuEssai), "Lyon");
+    EXPECT_EQ(d.octet(kCaseEssai), 1);
+    e.textes[2003] = "32/13/1851";  // refusée par la page : l'ancienne date reste
+    depuisEmplacements(e, d, b.base().nombreIndividus());
+    EXPECT_EQ(std::get<DateParametre>(d.valeur(kDateEssai)), (DateParametre{0, 12, 1851}));
 }
 
 }  // namespace

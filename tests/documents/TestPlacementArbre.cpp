@@ -90,14 +90,14 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
             if (familial && (ind.pere == 0 || ind.mere == 0)) continue;
             ArbreAscendant d(*afficheurDeCode(familial ? 38 : 1));
             d.initialiserParametres(b.contexte);
-            d.parametres[0] = static_cast<std::int32_t>(familial ? ind.pere : racine);
+            d.valeur(kRacine) = static_cast<std::int32_t>(familial ? ind.pere : racine);
             if (familial) {
-                d.parametres[d.indiceConjoint()] = static_cast<std::int32_t>(ind.mere);
+                d.valeur(kConjoint) = static_cast<std::int32_t>(ind.mere);
                 ASSERT_TRUE(d.verifierParametres(b.contexte));
             }
-            d.parametres[d.indiceStyle()] = style;
+            d.valeur(kStyleAscendant) = style;
             // Une chronologie absente : placement chronologique sans fond de page.
-            if (chronologique) d.parametres[d.indiceChronologie()] = std::string("Absente");
+            if (chronologique) d.valeur(kFondDePage) = std::string("Absente");
             d.preparer(b.contexte);
             verifierSansChevauchement(d, std::string(GetParam()) + (familial ? " familial" : "") +
                                              (style ? " couple" : " classique") +

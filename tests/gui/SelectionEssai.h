@@ -20,11 +20,10 @@
 
 namespace essai {
 
-// Paramètres de l'arbre ascendant (individuel ou familial), format Web possible.
+// Paramètres de l'arbre ascendant (individuel ou familial), sans mise en page.
 class ArbreEssai : public lignara::Document {
 public:
     using Document::Document;
-    int parametreFormat() const override { return static_cast<int>(lignara::debutOptions(type())) + 1; }
     void preparer(const lignara::ContexteDocument&) override {}
     void ecrire() override {}
 };

@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "documents/ChoixConjoint.h"
+#include "documents/arbres/ArbreAscendant.h"
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
 #include "reference/ChronologieListe.h"
@@ -139,12 +140,12 @@ TEST(Captures, selectionEtFeuilles) {
 
     essai::ArbreEssai arbre{*afficheurDeCode(38)};
     arbre.initialiserParametres(contexte);
-    arbre.parametres[2 + 4] = std::uint8_t{10};
-    arbre.parametres[3] = std::string("France");
+    arbre.valeur(kCritereColoration<SorteArbreChromatique::AscendantFamilial>) = std::uint8_t{10};
+    arbre.valeur(kFondDePage) = std::string("France");
     EnsemblePersonnes coupees(contexte.base->nombreIndividus());
     for (std::uint32_t p : {3u, 7u, 19u}) coupees.ajouter(p);
-    arbre.parametres[8] = coupees;
-    arbre.parametres[9] = std::uint8_t{6};
+    arbre.valeur(kCoupesArbre) = coupees;
+    arbre.valeur(kLimiteGenerations) = std::uint8_t{6};
     ListesPage listes;
     const ChronologieListe chronologies = ChronologieListe::livree();
     for (std::size_t i = 1; i < chronologies.entrees().size(); ++i) listes.chronologies.push_back(chronologies.entrees()[i].nom);

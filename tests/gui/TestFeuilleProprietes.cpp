@@ -13,7 +13,7 @@
 
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
-#include "documents/arbres/Coloration.h"
+#include "documents/arbres/ArbreAscendant.h"
 #include "gui/SelectionEssai.h"
 #include "session/DemarrageDossierSortie.h"
 #include "shell/gui/PagePremiere.h"
@@ -35,10 +35,7 @@ struct Feuille : essai::FenetreOuverte {
 
     void SetUp() override {
         essai::FenetreOuverte::SetUp();
-        for (auto* a : {&individuel, &familial}) {
-            a->initialiserParametres(contexte);
-            a->parametres[debutOptions(a->type()) + 3] = std::uint8_t{ColorationAucune};
-        }
+        for (auto* a : {&individuel, &familial}) a->initialiserParametres(contexte);
     }
     bool modifier(Document& d) {
         auto env = environnement();
@@ -79,13 +76,13 @@ TEST_F(Feuille, lesOptionsNeReviennentAuDocumentQueSurOk) {
         return essai::valider(d);
     };
     EXPECT_TRUE(modifier(individuel));
-    const auto& p = individuel.parametres;
-    EXPECT_EQ(std::get<std::string>(p[2]), "France");
-    EXPECT_EQ(std::get<std::uint8_t>(p[3]), 3);
+    EXPECT_EQ(individuel.texte(kFondDePage), "France");
+    EXPECT_EQ(individuel.octet(kFormat), 3);
     EXPECT_EQ(individuel.format, FormatSortie::Web);
-    EXPECT_EQ(std::get<std::uint8_t>(p[4]), 1);
-    EXPECT_EQ(std::get<std::uint8_t>(p[5]), 10);  // rang 9 de l'arbre individuel : génération 2
-    EXPECT_EQ(std::get<std::uint8_t>(p[8]), 4);
+    EXPECT_EQ(individuel.octet(kStyleAscendant), 1);
+    // Rang 9 de la liste de l'arbre individuel : génération 2.
+    EXPECT_EQ(individuel.octet(kCritereColoration<SorteArbreChromatique::AscendantIndividuel>), 10);
+    EXPECT_EQ(individuel.octet(kLimiteGenerations), 4);
 }
 
 TEST_F(Feuille, laPageDesCoupesAjouteJusquACinquanteEtSupprimeLaLigneChoisie) {
@@ -93,7 +90,7 @@ TEST_F(Feuille, laPageDesCoupesAjouteJusquACinquanteEtSupprimeLaLigneChoisie) {
     EnsemblePersonnes coupees(contexte.base->nombreIndividus());
     for (std::uint32_t p = 1; coupees.nombre() < 49; ++p)
         if (p != static_cast<std::uint32_t>(claude)) coupees.ajouter(p);
-    familial.parametres[8] = coupees;
+    familial.valeur(kCoupesArbre) = coupees;
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Ajout d'une branche");
         taper(d, "Berthelot", "Claude");
@@ -121,14 +118,13 @@ TEST_F(Feuille, laPageDesCoupesAjouteJusquACinquanteEtSupprimeLaLigneChoisie) {
         return essai::valider(d);
     };
     ASSERT_TRUE(modifier(familial));
-    const auto& apres = std::get<EnsemblePersonnes>(familial.parametres[8]);
+    const auto& apres = std::get<EnsemblePersonnes>(familial.valeur(kCoupesArbre));
     EXPECT_EQ(apres.nombre(), 49u);
     EXPECT_TRUE(apres.contient(static_cast<std::uint32_t>(claude)));
 }
 
 TEST_F(Feuille, lesDialoguesDemandentTeteConjointPuisFeuille) {
-    auto env = environnement();
-    SourceDialogues source(env, listes, f.get());
+    SourceDialogues source(environnement(), listes, f.get());
     std::int32_t francois = personne("BERTHELOT", "François"_1252);
     std::int32_t augustine = personne("LEROY", "Augustine");
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
@@ -143,9 +139,9 @@ TEST_F(Feuille, lesDialoguesDemandentTeteConjointPuisFeuille) {
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
     EXPECT_TRUE(source.parametrer(familial, contexte));
     EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMPERS", "DIALOG_DEMCONJOINT", "feuilleProprietes"}));
-    EXPECT_EQ(std::get<std::int32_t>(familial.parametres[0]), francois);
-    EXPECT_EQ(std::get<std::string>(familial.parametres[1]), "BERTHELOT");
-    EXPECT_EQ(std::get<std::int32_t>(familial.parametres[2]), augustine);
+    EXPECT_EQ(familial.personne(kRacine), francois);
+    EXPECT_EQ(familial.texte(kNomRacine), "BERTHELOT");
+    EXPECT_EQ(familial.personne(kConjoint), augustine);
 
     // Annuler le conjoint arrête tout, sans feuille.
     aiguillage.ouverts.clear();
@@ -200,19 +196,22 @@ namespace {
 
 // Une page déclarée avec chaque sorte de contrôle : la même procédure les lie tous par leur
 // identifiant, sans code propre à la page.
+constexpr const char* kTris[] = {"par nom", "par date"};
+constexpr const char* kOrdres[] = {"croissant", "décroissant", "aucun"};
+constexpr ParametreDeclare kCase{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
+constexpr ParametreDeclare kTri{.lettre = '1', .controle = 2020, .libelle = "Tri", .choix = kTris};
+constexpr ParametreDeclare kOrdre{.lettre = '1', .controle = 2041, .libelle = "Ordre", .choix = kOrdres};
+constexpr ParametreDeclare kNombre{.lettre = '1', .controle = 2060, .libelle = "Générations", .minimum = 1, .maximum = 20};
+constexpr ParametreDeclare kLieu{.lettre = 's', .controle = 2004, .libelle = "Lieu"};
+constexpr ParametreDeclare kDate{.lettre = 'D', .controle = 2003, .libelle = "Né après le"};
+
 TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
-    PageOptions page{"DIALOG_ESSAI", "Essai", {
-        {2011, 0, "Avec les dates", {}, 0, 0},
-        {2020, 0, "Tri", {"par nom", "par date"}, 0, 0},
-        {2041, 0, "Ordre", {"croissant", "décroissant", "aucun"}, 0, 0},
-        {2060, 0, "Générations", {}, 1, 20},
-        {2004, 0, "Lieu", {}, 0, 0},
-        {2003, 0, "Né après le", {}, 0, 0},
-    }};
+    PageOptions page{"DIALOG_ESSAI", "Général", {&kCase, &kTri, &kOrdre, &kNombre, &kLieu, &kDate}};
     EmplacementsOptions e;
     e.valeurs[2060] = 50;  // borné par le champ
     e.textes[2003] = "1850";
     PagePremiere p(page, *afficheurDeCode(17), e, listes);
+    EXPECT_EQ(element<QComboBox>(p, "c2020")->itemText(1), "par date");
     element<QCheckBox>(p, "c2011")->setChecked(true);
     element<QComboBox>(p, "c2020")->setCurrentIndex(1);
     element<QRadioButton>(p, "c2043")->setChecked(true);
@@ -230,6 +229,33 @@ TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
     EXPECT_EQ(e.valeurs[2060], 20);
     EXPECT_EQ(e.textes[2004], "Lyon");
     EXPECT_EQ(e.textes[2003], "01/1850");
+}
+
+// Un type dont les options tiennent sur deux pages : un onglet par page, titré comme la ligne
+// le dit, et la page « Coupes » en dernier.
+constexpr ParametreDeclare kLieuDates{.lettre = 's', .controle = 2004, .libelle = "Lieu", .page = 1};
+constexpr const ParametreDeclare* kParametresDeuxPages[] = {&kRacine, &kNomRacine, &kCase,
+                                                            &kLieuDates, &kCoupesArbre, &kLimiteGenerations};
+const Afficheur kTypeDeuxPages{200, "Essai", "ES_", "essai", kParametresDeuxPages, DemandeTete::Personne,
+                               "DIALOG_ES_GENE,DIALOG_ES_LIEUX:Lieux,DIALOG_COUPE", OffrePdf, 0, 0, nullptr};
+
+TEST_F(Feuille, chaquePageDeclareeASonOnglet) {
+    essai::ArbreEssai document{kTypeDeuxPages};
+    document.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Essai");
+        auto* onglets = element<QTabWidget>(d, "onglets");
+        EXPECT_EQ(onglets->count(), 3);
+        EXPECT_EQ(onglets->tabText(0), "Général");
+        EXPECT_EQ(onglets->tabText(1), "Lieux");
+        EXPECT_EQ(onglets->tabText(2), "Coupes");
+        element<QCheckBox>(*onglets->widget(0), "c2011")->setChecked(true);
+        element<QLineEdit>(*onglets->widget(1), "c2004")->setText("Lyon");
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(document));
+    EXPECT_EQ(document.octet(kCase), 1);
+    EXPECT_EQ(document.texte(kLieuDates), "Lyon");
 }
 
 }  // namespace

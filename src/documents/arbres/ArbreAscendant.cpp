@@ -40,53 +40,13 @@ std::uint8_t themeDuDocument(const Configuration& c) {
 ArbreAscendant::ArbreAscendant(const Afficheur& type) : Document(type) {}
 ArbreAscendant::~ArbreAscendant() = default;
 
-std::unique_ptr<Document> fabriquerArbreAscendant(const Afficheur& type) {
-    return std::make_unique<ArbreAscendant>(type);
+SorteArbreChromatique ArbreAscendant::sorte() const {
+    return familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
 }
 
-std::uint8_t ArbreAscendant::octet(std::size_t i) const {
-    const auto* v = std::get_if<std::uint8_t>(&parametres.at(i));
-    return v ? *v : 0;
-}
-
-std::string ArbreAscendant::texte(std::size_t i) const {
-    const auto* v = std::get_if<std::string>(&parametres.at(i));
-    return v ? *v : std::string();
-}
-
-void ArbreAscendant::initialiserParametres(const ContexteDocument& contexte) {
-    Document::initialiserParametres(contexte);
-    parametres[indiceCritere()] = std::uint8_t{ColorationAucune};
-    parametres[indiceElagage()] = std::uint8_t{1};
-}
-
-std::vector<OptionDocument> ArbreAscendant::options() const {
-    using G = OptionDocument::Genre;
-    auto option = [](const char* libelle, std::size_t parametre, G genre) {
-        OptionDocument o;
-        o.libelle = libelle;
-        o.parametre = parametre;
-        o.genre = genre;
-        return o;
-    };
-    OptionDocument fond = option("Fond de page", indiceChronologie(), G::Choix);
-    fond.longueurMax = ChronologieListe::kLongueurMaximaleNom;
-    const ChronologieListe chronologies = ChronologieListe::livree();
-    for (const auto& e : chronologies.entrees()) fond.choix.push_back(versUtf8(e.nom));
-    OptionDocument style = option("Style", indiceStyle(), G::Choix);
-    style.choix = {"classique", "par couple d'ascendants"};
-    OptionDocument critere = option("Critère de coloration", indiceCritere(), G::Choix);
-    critere.choix.push_back("(aucun)");
-    critere.valeurs.push_back(ColorationAucune);
-    auto sorte = familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
-    for (std::uint8_t code : criteresProposes(sorte)) {
-        critere.choix.push_back(versUtf8(libelleCritereColoration(code)));
-        critere.valeurs.push_back(code);
-    }
-    OptionDocument elagage = option("Suppression des branches non colorées", indiceElagage(), G::OuiNon);
-    OptionDocument limite = option("Couper toutes les branches au-delà de", indiceLimite(), G::Nombre);
-    limite.maximum = 99;
-    return {fond, style, critere, elagage, limite};
+const ParametreDeclare& ArbreAscendant::critere() const {
+    if (familial()) return kCritereColoration<SorteArbreChromatique::AscendantFamilial>;
+    return kCritereColoration<SorteArbreChromatique::AscendantIndividuel>;
 }
 
 bool ArbreAscendant::verifierParametres(const ContexteDocument& contexte) {
@@ -103,15 +63,15 @@ bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
         contexte.signaler("La racine de l'arbre n'a aucun conjoint connu");
         return false;
     }
-    const auto* conjoint = std::get_if<std::int32_t>(&parametres[indiceConjoint()]);
-    if (!conjoint || *conjoint <= 0) {
+    const std::int32_t conjoint = personne(kConjoint);
+    if (conjoint <= 0) {
         SelectionPersonne noms(contexte);
         contexte.signaler(noms.nomDe(r) + " " + noms.prenomsDe(r) + " n'a aucun conjoint connu");
         return false;
     }
     std::uint32_t famille = 0;
     for (const ConjointPossible& c : conjointsPossibles(base, r))
-        if (c.conjoint == static_cast<std::uint32_t>(*conjoint)) {
+        if (c.conjoint == static_cast<std::uint32_t>(conjoint)) {
             famille = c.famille;
             break;
         }
@@ -119,7 +79,7 @@ bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
         contexte.signaler("La famille n'existe plus dans le fichier Gedcom");
         return false;
     }
-    const auto c = static_cast<std::uint32_t>(*conjoint);
+    const auto c = static_cast<std::uint32_t>(conjoint);
     const bool racineEstLeMari = ind.sexe == 'M' || base.LireIndividu(c).sexe != 'M';
     mari_ = racineEstLeMari ? r : c;
     femme_ = racineEstLeMari ? c : r;
@@ -134,24 +94,22 @@ void ArbreAscendant::preparer(const ContexteDocument& contexte) {
     style_.couleurParSexe = preferences_.couleurParSexe;
     style_.couleurHommes = dessin_.couleurHommes;
     style_.couleurFemmes = dessin_.couleurFemmes;
-    parCouple_ = octet(indiceStyle()) == 1;
+    parCouple_ = octet(kStyleAscendant) == 1;
     suivreFormatDesParametres();
     preparerChronologie(contexte);
     // Un critère que la liste de ce type n'offre pas (favori retouché) ne colore rien.
-    const std::uint8_t critere = octet(indiceCritere());
-    const auto sorte = familial() ? SorteArbreChromatique::AscendantFamilial : SorteArbreChromatique::AscendantIndividuel;
-    if (critere != ColorationAucune && rangCritere(sorte, critere) >= 0)
-    {
+    const std::uint8_t code = octet(critere());
+    if (code != ColorationAucune && rangCritere(sorte(), code) >= 0) {
         std::vector<std::uint32_t> racines{static_cast<std::uint32_t>(racine())};
         if (familial()) racines = {mari_, femme_};
-        coloration_.emplace(Coloration::fabriquer(critere, *contexte.base, racines));
+        coloration_.emplace(Coloration::fabriquer(code, *contexte.base, racines));
     }
     style_.chromatique = coloration_.has_value();
     construire(contexte);
 }
 
 void ArbreAscendant::preparerChronologie(const ContexteDocument& contexte) {
-    nomChronologie_ = texte(indiceChronologie());
+    nomChronologie_ = texte(kFondDePage);
     if (nomChronologie_ == ChronologieListe::kAucune) nomChronologie_.clear();
     if (nomChronologie_.empty()) return;
     TablesDerivees locales;
@@ -182,9 +140,9 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     r.base = &base;
     r.donnees = preferences_.donneesArbreAscendant;
     r.parCouple = parCouple_;
-    r.critere = coloration_ ? octet(indiceCritere()) : std::uint8_t{ColorationAucune};
-    r.coupes = std::get_if<EnsemblePersonnes>(&parametres[indiceCoupes()]);
-    r.limiteGenerations = octet(indiceLimite());
+    r.critere = coloration_ ? octet(critere()) : std::uint8_t{ColorationAucune};
+    r.coupes = ensemble(kCoupesArbre);
+    r.limiteGenerations = octet(kLimiteGenerations);
     r.doublesBranches = preferences_.doublesBranchesAscendantes;
     r.anneesEstimees = chronologique_ ? &anneesEstimees_ : nullptr;
     if (coloration_)
@@ -195,7 +153,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     ConstructionAscendante construction(r, arbre_);
     if (familial()) construction.familial(mari_, femme_, mariageCouple_);
     else construction.individuel(static_cast<std::uint32_t>(racine()));
-    if (coloration_ && octet(indiceElagage())) construction.elaguer();
+    if (coloration_ && octet(kSuppressionNonColorees)) construction.elaguer();
     anneeReference_ = construction.anneeReference();
     decalageVertical_ = familial() && !parCouple_ ? 580 : 0;
     arbre_.dessinees = EnsemblePersonnes();  // ne sert plus après la construction

@@ -1,12 +1,10 @@
 #pragma once
-// Arbre ascendant individuel (type 1, « Pss111bL1 ») et familial (type 38, « PsPs111bL1 ») :
-// les ascendants d'une personne, ou des deux membres d'un couple, en boîtes reliées, une rangée
-// par génération, la racine en bas. Paramètres, dans l'ordre de la signature (d = 1 pour le
-// familial, qui a le conjoint en 2) :
-//   0 racine ; 1 son nom ; [2 conjoint] ; 2+d chronologie de fond (vide : pas chronologique) ;
-//   3+d format (0 PDF, 3 Web) ; 4+d style (0 « classique », 1 « par couple d'ascendants ») ;
-//   5+d critère de coloration (255 : aucun) ; 6+d « Suppression des branches non colorées » (1) ;
-//   7+d coupes ; 8+d « Couper toutes les branches au-delà de » N générations (0 : aucune limite).
+// Arbre ascendant individuel (type 1) et familial (type 38) : les ascendants d'une personne, ou
+// des deux membres d'un couple, en boîtes reliées, une rangée par génération, la racine en bas.
+// Paramètres, déclarés ci-dessous dans l'ordre de la signature : racine et son nom, [conjoint
+// du familial], chronologie de fond (vide : pas chronologique), format (PDF ou Web), style,
+// critère de coloration (255 : aucun), « Suppression des branches non colorées », coupes et
+// « Couper toutes les branches au-delà de » N générations (0 : aucune limite).
 //
 // Déroulement : préparation (chronologie, coloration), construction, élagage, textes,
 // placement, puis écriture PDF ou Web. Rien n'est lu de la base pendant l'écriture.
@@ -15,6 +13,7 @@
 #include <optional>
 
 #include "documents/Document.h"
+#include "documents/ParametresCommuns.h"
 #include "documents/arbres/ArbreDeBoites.h"
 #include "documents/arbres/Coloration.h"
 #include "documents/arbres/TraceBoites.h"
@@ -27,31 +26,37 @@ namespace lignara {
 class PageWeb;
 class SurfacePdf;
 
+inline constexpr const char* kChoixStyleAscendant[] = {"classique", "par couple d'ascendants"};
+inline constexpr ParametreDeclare kStyleAscendant{
+    .lettre = '1', .controle = controle::kGroupe1, .libelle = "Style", .choix = kChoixStyleAscendant};
+
 class ArbreAscendant : public Document {
 public:
     static constexpr std::uint8_t kCodeIndividuel = 1;
     static constexpr std::uint8_t kCodeFamilial = 38;
 
+    static constexpr const ParametreDeclare* kParametresIndividuel[] = {
+        &kRacine, &kNomRacine, &kFondDePage, &kFormat, &kStyleAscendant,
+        &kCritereColoration<SorteArbreChromatique::AscendantIndividuel>, &kSuppressionNonColorees,
+        &kCoupesArbre, &kLimiteGenerations};
+    static constexpr const ParametreDeclare* kParametresFamilial[] = {
+        &kRacine, &kNomRacine, &kConjoint, &kFondDePage, &kFormat, &kStyleAscendant,
+        &kCritereColoration<SorteArbreChromatique::AscendantFamilial>, &kSuppressionNonColorees,
+        &kCoupesArbre, &kLimiteGenerations};
+
     explicit ArbreAscendant(const Afficheur& type);
     ~ArbreAscendant() override;
 
-    void initialiserParametres(const ContexteDocument& contexte) override;
-    std::vector<OptionDocument> options() const override;
-    int parametreFormat() const override { return 3 + static_cast<int>(decalage()); }
     bool verifierParametres(const ContexteDocument& contexte) override;
     void preparer(const ContexteDocument& contexte) override;
     void ecrire() override;
     std::size_t varianteCompteur() const override { return (chronologique_ ? 1u : 0u) + (coloration_ ? 2u : 0u); }
 
-    bool familial() const { return type().code == kCodeFamilial; }
-    // Indices des paramètres.
-    std::size_t indiceConjoint() const { return 2; }
-    std::size_t indiceChronologie() const { return 2 + decalage(); }
-    std::size_t indiceStyle() const { return 4 + decalage(); }
-    std::size_t indiceCritere() const { return 5 + decalage(); }
-    std::size_t indiceElagage() const { return 6 + decalage(); }
-    std::size_t indiceCoupes() const { return 7 + decalage(); }
-    std::size_t indiceLimite() const { return 8 + decalage(); }
+    // Le conjoint désigne la famille du familial.
+    bool familial() const { return type().declare(kConjoint); }
+    SorteArbreChromatique sorte() const;
+    // Critère de coloration de la variante.
+    const ParametreDeclare& critere() const;
 
     // Après preparer() : l'arbre placé et ce que la préparation a décidé.
     const ArbreDeBoites& arbre() const { return arbre_; }
@@ -61,9 +66,6 @@ public:
     std::int32_t decalageChronologie() const { return decalageChronologie_; }
 
 private:
-    std::size_t decalage() const { return familial() ? 1 : 0; }
-    std::uint8_t octet(std::size_t i) const;
-    std::string texte(std::size_t i) const;
     bool verifierCouple(const ContexteDocument& contexte);
     void preparerChronologie(const ContexteDocument& contexte);
     void construire(const ContexteDocument& contexte);
@@ -90,7 +92,5 @@ private:
     std::int32_t hauteurArbre_ = 0;         // sans la légende
     std::uint32_t mari_ = 0, femme_ = 0, mariageCouple_ = 0;  // arbre familial
 };
-
-std::unique_ptr<Document> fabriquerArbreAscendant(const Afficheur& type);
 
 }  // namespace lignara

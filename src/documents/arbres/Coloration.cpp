@@ -210,6 +210,12 @@ std::uint8_t critereDuRang(SorteArbreChromatique sorte, int rang) {
     return liste[static_cast<std::size_t>(rang)];
 }
 
+std::vector<ChoixParametre> choixCriteres(SorteArbreChromatique sorte) {
+    std::vector<ChoixParametre> choix;
+    for (std::uint8_t code : criteresProposes(sorte)) choix.push_back({libelleCritereColoration(code), code});
+    return choix;
+}
+
 // --- Fabrication ------------------------------------------------------------------------------
 
 Coloration Coloration::fabriquer(std::uint8_t critere, const BaseGenealogique& base, std::uint32_t racine) {

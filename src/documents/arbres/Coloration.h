@@ -28,6 +28,8 @@
 #include <vector>
 
 #include "database/BaseGenealogique.h"
+#include "documents/Controles.h"
+#include "documents/ParametreDeclare.h"
 #include "parente/GrapheParente.h"
 #include "reference/CategorieAutomate.h"
 #include "reglages/Configuration.h"
@@ -85,6 +87,27 @@ std::span<const std::uint8_t> criteresProposes(SorteArbreChromatique sorte);
 int rangCritere(SorteArbreChromatique sorte, std::uint8_t code);
 // Code du rang, ColorationAucune hors de la liste.
 std::uint8_t critereDuRang(SorteArbreChromatique sorte, int rang);
+// La liste en choix du paramètre « critère de coloration » (libellé, code), pour sa déclaration.
+std::vector<ChoixParametre> choixCriteres(SorteArbreChromatique sorte);
+template <SorteArbreChromatique S>
+std::vector<ChoixParametre> choixCriteres() {
+    return choixCriteres(S);
+}
+
+// Paramètres des arbres chromatiques : le critère (2054, sous la case « Arbre chromatique »,
+// 255 quand elle n'est pas cochée), dont la liste dépend de la sorte d'arbre, et « Suppression
+// des branches non colorées » (2055).
+template <SorteArbreChromatique S>
+inline constexpr ParametreDeclare kCritereColoration{.lettre = '1',
+                                                     .controle = controle::kCritere,
+                                                     .libelle = "Critère de coloration",
+                                                     .defaut = ColorationAucune,
+                                                     .choixCalcules = choixCriteres<S>,
+                                                     .libelleAucun = "(aucun)"};
+inline constexpr ParametreDeclare kSuppressionNonColorees{.lettre = 'b',
+                                                          .controle = controle::kSuppressionNonColorees,
+                                                          .libelle = "Suppression des branches non colorées",
+                                                          .defaut = 1};
 
 // Une ligne de légende : pastille de la couleur, puis le libellé.
 struct LigneLegende {

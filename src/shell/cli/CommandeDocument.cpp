@@ -59,7 +59,7 @@ void ajouterCommandeDocument(CLI::App& app) {
     cmd->add_option("--format", p->format, "Format de sortie : pdf, texte, rtf ou web");
     cmd->add_option("--option", p->demande.parametres.options,
                     "Option du dialogue : \"LIBELLÉ=VALEUR\" (libellé sans ses deux-points ; valeur : libellé "
-                    "montré, nombre, oui ou non)");
+                    "montré, nombre, oui ou non, date JJ/MM/AAAA)");
     cmd->add_option("--coupe", p->demande.parametres.coupes, "Personne dont la branche est coupée (50 au plus)");
     cmd->add_option("--sortie", p->sortie, "Fichier ou dossier du document (défaut : dossier courant)");
     cmd->add_flag("--afficher", p->demande.afficher, "Lance l'afficheur du document");

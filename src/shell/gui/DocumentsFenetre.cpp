@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
-#include "documents/ExecutionDocument.h"
-#include "reglages/RaccordDessin.h"
+#include "documents/MiseEnRoute.h"
 #include "documents/PersonneMoi.h"
 #include "reference/ChronologieListe.h"
 #include "session/DemarrageDossierSortie.h"
@@ -31,35 +30,21 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
     if (!type || !type->disponible()) return false;
     FichierOuvertFenetre& fichier = fenetre.fichier();
-    const Configuration& configuration = fenetre.configuration();
 
-    ContexteDocument contexte = fichier.contexte(configuration.casseAutomatique);
-    contexte.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
-    contexte.preferences = &configuration;
-    contexte.tablesDerivees = [&fichier]() -> const TablesDerivees& {
-        if (fichier.tablesDeriveesPretes()) return fichier.tablesDerivees();
-        QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        struct RetourCurseur {
-            ~RetourCurseur() { QApplication::restoreOverrideCursor(); }
-        } retour;
-        return fichier.tablesDerivees();
+    ReglagesMiseEnRoute reglages;
+    reglages.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
+    reglages.curseurAttente = [](bool enAttente) {
+        if (enAttente) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        else QApplication::restoreOverrideCursor();
     };
-    // Les largeurs des textes mettent les documents en page : la police des préférences est
-    // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
-    ReglagesPolices polices;
-    chargerPolicesDesPreferences(configuration, polices, contexte.messages);
-    EnvironnementSelection environnement{contexte, fichier.recentes(),
-                                         [&] { return personneMoi(fichier.reglages().moi, contexte); },
-                                         [&fenetre] { return fenetre.definirMoi(); }};
-    SourceDialogues source(environnement, listesDuProgramme(), &fenetre);
-
-    ReglagesExecution reglages;
     reglages.dossierSortie = dossierSortieDuProgramme();
-    reglages.afficheurs = configuration.afficheurs;
-    reglages.polices = &polices;
-    reglages.policeAuHasard = configuration.policeAuHasard;
     reglages.compteurs = &fenetre.compteurs();
-    executer(*type, source, contexte, reglages);
+    mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
+        EnvironnementSelection environnement{contexte, fichier.recentes(),
+                                             [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
+                                             [&fenetre] { return fenetre.definirMoi(); }};
+        return std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+    });
     return true;
 }
 

@@ -19,10 +19,9 @@ FeuilleProprietes::FeuilleProprietes(const Afficheur& type, EmplacementsOptions&
     onglets_ = new QTabWidget(this);
     onglets_->setObjectName("onglets");
     disposition->addWidget(onglets_);
-    PageOptions page = pageDuType(type);
-    if (!page.controles.empty()) {
-        premiere_ = new PagePremiere(page, type, emplacements, listes, onglets_);
-        onglets_->addTab(premiere_, "Général");
+    for (const PageOptions& page : pagesOptions(type)) {
+        pages_.push_back(new PagePremiere(page, type, emplacements, listes, onglets_));
+        onglets_->addTab(pages_.back(), QString::fromUtf8(page.onglet));
     }
     if (emplacements.avecCoupes) {
         coupes_ = new PageCoupes(emplacements, environnement, QString::fromUtf8(invitationCoupes(type)), onglets_);
@@ -37,8 +36,9 @@ FeuilleProprietes::FeuilleProprietes(const Afficheur& type, EmplacementsOptions&
 }
 
 void FeuilleProprietes::accept() {
-    if (premiere_ && !premiere_->datesCorrectes()) return;
-    if (premiere_) premiere_->valider();
+    for (PagePremiere* page : pages_)
+        if (!page->datesCorrectes()) return;
+    for (PagePremiere* page : pages_) page->valider();
     if (coupes_) coupes_->valider();
     QDialog::accept();
 }
@@ -46,7 +46,7 @@ void FeuilleProprietes::accept() {
 bool FeuilleProprietes::modifier(Document& document, EnvironnementSelection& environnement, const ListesPage& listes,
                                  QWidget* parent) {
     EmplacementsOptions emplacements = versEmplacements(document);
-    if (pageDuType(document.type()).controles.empty() && !emplacements.avecCoupes) return true;
+    if (pagesOptions(document.type()).empty() && !emplacements.avecCoupes) return true;
     FeuilleProprietes feuille(document.type(), emplacements, environnement, listes, parent);
     if (ExecutionDialogue::executer(feuille) != QDialog::Accepted) return false;
     depuisEmplacements(emplacements, document, environnement.contexte.base->nombreIndividus());

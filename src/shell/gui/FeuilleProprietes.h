@@ -1,7 +1,7 @@
 #pragma once
 // Feuille de propriétés d'un document : modale, sans bouton Appliquer, titrée du nom de la
-// famille de documents (« Arbre ascendant »), avec la première page déclarée du type et la page
-// « Coupes » quand le type l'a. Les paramètres sont copiés dans des emplacements d'options à
+// famille de documents (« Arbre ascendant »), avec les pages d'options tirées des paramètres
+// déclarés du type et la page « Coupes » quand le type l'a. Les paramètres sont copiés dans des emplacements d'options à
 // l'ouverture et n'en reviennent qu'à OK : Annuler laisse le document tel qu'il était.
 #include <vector>
 
@@ -33,7 +33,7 @@ public:
 
 private:
     QTabWidget* onglets_ = nullptr;
-    PagePremiere* premiere_ = nullptr;
+    std::vector<PagePremiere*> pages_;
     PageCoupes* coupes_ = nullptr;
 };
 

@@ -10,7 +10,6 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "documents/arbres/Coloration.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/TexteQt.h"
 
@@ -26,12 +25,14 @@ bool estCase(int id) {
     return (id >= controle::kPremiereCase && id <= controle::kDerniereCase) || id == controle::kSuppressionNonColorees;
 }
 bool estNombre(int id) { return id == controle::kNombre1 || id == controle::kNombre2 || id == controle::kNombre3; }
-bool estTexte(int id) { return id == 2002 || id == 2004 || id == 2007 || id == 2008; }
+bool estTexte(int id) {
+    return id == controle::kPrenom || id == controle::kLieu || id == controle::kProfession || id == controle::kCommentaire;
+}
 bool estDate(int id) { return id == controle::kDate1 || id == controle::kDate2; }
 
-QStringList enQt(const std::vector<const char*>& choix) {
+QStringList enQt(const std::vector<ChoixParametre>& choix) {
     QStringList l;
-    for (const char* c : choix) l << QString::fromUtf8(c);
+    for (const ChoixParametre& c : choix) l << versQt(c.libelle);
     return l;
 }
 
@@ -45,11 +46,10 @@ QStringList enQt(const std::vector<std::string>& choix1252) {
 
 PagePremiere::PagePremiere(const PageOptions& page, const Afficheur& type, EmplacementsOptions& emplacements,
                            const ListesPage& listes, QWidget* parent)
-    : QWidget(parent), page_(page), type_(type), emplacements_(emplacements), listes_(listes),
-      criteres_(criteresProposes(type)) {
-    setObjectName(page_.nom[0] ? page_.nom : "pageFormat");
+    : QWidget(parent), page_(page), type_(type), emplacements_(emplacements), listes_(listes) {
+    setObjectName(page_.modele.empty() ? QString("pageFormat") : QString::fromStdString(page_.modele));
     auto* disposition = new QVBoxLayout(this);
-    for (const ControleOption& c : page_.controles) ajouterControle(disposition, c);
+    for (const ParametreDeclare* c : page_.controles) ajouterControle(disposition, *c);
     disposition->addStretch(1);
     lierActivations();
 }
@@ -59,15 +59,15 @@ T* PagePremiere::controle(int id) const {
     return findChild<T*>(nomControle(id));
 }
 
-void PagePremiere::ajouterControle(QBoxLayout* disposition, const ControleOption& c) {
-    const QString libelle = QString::fromUtf8(c.libelle);
-    const int id = c.identifiant;
+void PagePremiere::ajouterControle(QBoxLayout* disposition, const ParametreDeclare& c) {
+    const QString libelle = QString::fromUtf8(c.libelle ? c.libelle : "");
+    const int id = c.controle;
     if (id == controle::kFormat) return ajouterFormats(disposition, c);
     if (id == controle::kGroupe1 || id == controle::kGroupe2) return ajouterGroupe(disposition, c);
     if (id == controle::kFondDePage) return ajouterChronologie(disposition, c);
     if (id == controle::kCritere) return ajouterCritere(disposition, c);
     if (id == controle::kChoix || id == controle::kPays) {
-        ajouterListe(disposition, id, libelle, enQt(c.choix));
+        ajouterListe(disposition, id, libelle, enQt(c.listeChoix()));
         controle<QComboBox>(id)->setCurrentIndex(static_cast<int>(emplacements_.valeurs[id]));
     } else if (id == controle::kNom) {
         ajouterListe(disposition, id, libelle, enQt(listes_.noms));
@@ -92,7 +92,7 @@ void PagePremiere::ajouterControle(QBoxLayout* disposition, const ControleOption
         auto* ligne = new QFormLayout;
         auto* edit = new QLineEdit(versQt(emplacements_.textes[id]), this);
         edit->setObjectName(nomControle(id));
-        edit->setMaxLength(estDate(id) ? 10 : id == 2002 ? 70 : 100);
+        edit->setMaxLength(estDate(id) ? 10 : id == controle::kPrenom ? 70 : 100);
         if (estDate(id)) connect(edit, &QLineEdit::editingFinished, this, [this, id] { dateCorrecte(id); });
         ligne->addRow(libelle + " :", edit);
         disposition->addLayout(ligne);
@@ -108,13 +108,13 @@ void PagePremiere::ajouterListe(QBoxLayout* disposition, int id, const QString& 
     disposition->addLayout(ligne);
 }
 
-void PagePremiere::ajouterGroupe(QBoxLayout* disposition, const ControleOption& c) {
+void PagePremiere::ajouterGroupe(QBoxLayout* disposition, const ParametreDeclare& c) {
     auto* groupe = new QGroupBox(QString::fromUtf8(c.libelle) + " :", this);
     auto* boutons = new QVBoxLayout(groupe);
-    const auto rang = emplacements_.valeurs[c.identifiant];
+    const auto rang = emplacements_.valeurs[c.controle];
     for (std::size_t i = 0; i < c.choix.size() && i < 5; ++i) {
         auto* r = new QRadioButton(QString::fromUtf8(c.choix[i]), groupe);
-        r->setObjectName(nomControle(c.identifiant + static_cast<int>(i)));
+        r->setObjectName(nomControle(c.controle + static_cast<int>(i)));
         r->setChecked(static_cast<std::int64_t>(i) == rang);
         boutons->addWidget(r);
     }
@@ -122,7 +122,7 @@ void PagePremiere::ajouterGroupe(QBoxLayout* disposition, const ControleOption& 
 }
 
 // Seuls les formats offerts par le type ont leur bouton.
-void PagePremiere::ajouterFormats(QBoxLayout* disposition, const ControleOption& c) {
+void PagePremiere::ajouterFormats(QBoxLayout* disposition, const ParametreDeclare& c) {
     auto* groupe = new QGroupBox(QString::fromUtf8(c.libelle) + " :", this);
     groupe->setObjectName("groupeFormat");
     auto* boutons = new QHBoxLayout(groupe);
@@ -137,12 +137,12 @@ void PagePremiere::ajouterFormats(QBoxLayout* disposition, const ControleOption&
     disposition->addWidget(groupe);
 }
 
-void PagePremiere::ajouterChronologie(QBoxLayout* disposition, const ControleOption& c) {
-    auto* caseACocher = new QCheckBox(QString::fromUtf8(c.libelle), this);
+void PagePremiere::ajouterChronologie(QBoxLayout* disposition, const ParametreDeclare& c) {
+    auto* caseACocher = new QCheckBox(QString::fromUtf8(libelleCaseDeListe(c.controle)), this);
     caseACocher->setObjectName(nomControle(controle::kChronologique));
     caseACocher->setChecked(emplacements_.valeurs[controle::kChronologique] != 0);
     disposition->addWidget(caseACocher);
-    ajouterListe(disposition, controle::kFondDePage, "Fond de page", enQt(listes_.chronologies));
+    ajouterListe(disposition, controle::kFondDePage, QString::fromUtf8(c.libelle), enQt(listes_.chronologies));
     auto* combo = controle<QComboBox>(controle::kFondDePage);
     const QString nom = versQt(emplacements_.textes[controle::kFondDePage]);
     // Un fond de page qui n'est plus dans la liste reste proposé : le document le signalera.
@@ -150,15 +150,15 @@ void PagePremiere::ajouterChronologie(QBoxLayout* disposition, const ControleOpt
     combo->setCurrentIndex(nom.isEmpty() ? 0 : combo->findText(nom));
 }
 
-void PagePremiere::ajouterCritere(QBoxLayout* disposition, const ControleOption& c) {
-    auto* caseACocher = new QCheckBox(QString::fromUtf8(c.libelle), this);
+void PagePremiere::ajouterCritere(QBoxLayout* disposition, const ParametreDeclare& c) {
+    auto* caseACocher = new QCheckBox(QString::fromUtf8(libelleCaseDeListe(c.controle)), this);
     caseACocher->setObjectName(nomControle(controle::kChromatique));
     caseACocher->setChecked(emplacements_.valeurs[controle::kChromatique] != 0);
     disposition->addWidget(caseACocher);
-    QStringList libelles;
-    for (std::uint8_t code : criteres_) libelles << versQt(libelleCritereColoration(code));
-    ajouterListe(disposition, controle::kCritere, "Critère de coloration", libelles);
-    auto rang = std::find(criteres_.begin(), criteres_.end(), emplacements_.valeurs[controle::kCritere]);
+    criteres_ = c.listeChoix();
+    ajouterListe(disposition, controle::kCritere, QString::fromUtf8(c.libelle), enQt(criteres_));
+    const std::int64_t code = emplacements_.valeurs[controle::kCritere];
+    auto rang = std::find_if(criteres_.begin(), criteres_.end(), [code](const ChoixParametre& x) { return x.valeur == code; });
     controle<QComboBox>(controle::kCritere)->setCurrentIndex(rang == criteres_.end() ? 0 : static_cast<int>(rang - criteres_.begin()));
 }
 
@@ -187,18 +187,18 @@ bool PagePremiere::dateCorrecte(int id) {
 }
 
 bool PagePremiere::datesCorrectes() {
-    for (const ControleOption& c : page_.controles)
-        if (estDate(c.identifiant) && !dateCorrecte(c.identifiant)) return false;
+    for (const ParametreDeclare* c : page_.controles)
+        if (estDate(c->controle) && !dateCorrecte(c->controle)) return false;
     return true;
 }
 
 void PagePremiere::valider() {
-    for (const ControleOption& c : page_.controles) validerControle(c);
+    for (const ParametreDeclare* c : page_.controles) validerControle(*c);
 }
 
-void PagePremiere::validerControle(const ControleOption& c) {
+void PagePremiere::validerControle(const ParametreDeclare& c) {
     auto& v = emplacements_.valeurs;
-    const int id = c.identifiant;
+    const int id = c.controle;
     auto rangCoche = [this](int premier, int nombre) -> std::int64_t {
         for (int i = 0; i < nombre; ++i)
             if (auto* r = controle<QRadioButton>(premier + i); r && r->isChecked()) return i;
@@ -214,7 +214,7 @@ void PagePremiere::validerControle(const ControleOption& c) {
     } else if (id == controle::kCritere) {
         v[controle::kChromatique] = controle<QCheckBox>(controle::kChromatique)->isChecked();
         int rang = controle<QComboBox>(id)->currentIndex();
-        if (rang >= 0 && static_cast<std::size_t>(rang) < criteres_.size()) v[id] = criteres_[static_cast<std::size_t>(rang)];
+        if (rang >= 0 && static_cast<std::size_t>(rang) < criteres_.size()) v[id] = criteres_[static_cast<std::size_t>(rang)].valeur;
     } else if (id == controle::kChoix || id == controle::kPays) {
         v[id] = controle<QComboBox>(id)->currentIndex();
     } else if (id == controle::kNom) {

@@ -1,7 +1,8 @@
 #pragma once
-// La première page de toutes les feuilles de propriétés : construite depuis la déclaration de
-// la page (PagesOptions), chaque contrôle nommé « c » suivi de son identifiant (« c2050 ») et
-// lié à l'emplacement d'option de même identifiant. Aucune page n'a de code à elle.
+// Les pages d'options de toutes les feuilles de propriétés : construites depuis les paramètres
+// déclarés du type (PagesOptions), chaque contrôle nommé « c » suivi de son identifiant
+// (« c2050 ») et lié à l'emplacement d'option de même identifiant. Aucune page n'a de code à
+// elle.
 #include <string>
 #include <vector>
 
@@ -31,15 +32,15 @@ public:
     void valider();
 
 private:
-    void ajouterControle(QBoxLayout* disposition, const ControleOption& c);
-    void ajouterGroupe(QBoxLayout* disposition, const ControleOption& c);
-    void ajouterFormats(QBoxLayout* disposition, const ControleOption& c);
+    void ajouterControle(QBoxLayout* disposition, const ParametreDeclare& c);
+    void ajouterGroupe(QBoxLayout* disposition, const ParametreDeclare& c);
+    void ajouterFormats(QBoxLayout* disposition, const ParametreDeclare& c);
     void ajouterListe(QBoxLayout* disposition, int id, const QString& libelle, const QStringList& choix);
-    void ajouterChronologie(QBoxLayout* disposition, const ControleOption& c);
-    void ajouterCritere(QBoxLayout* disposition, const ControleOption& c);
+    void ajouterChronologie(QBoxLayout* disposition, const ParametreDeclare& c);
+    void ajouterCritere(QBoxLayout* disposition, const ParametreDeclare& c);
     void lierActivations();
     bool dateCorrecte(int id);
-    void validerControle(const ControleOption& c);
+    void validerControle(const ParametreDeclare& c);
     template <class T>
     T* controle(int id) const;
 
@@ -47,7 +48,7 @@ private:
     const Afficheur& type_;
     EmplacementsOptions& emplacements_;
     const ListesPage& listes_;
-    std::vector<std::uint8_t> criteres_;
+    std::vector<ChoixParametre> criteres_;  // liste du critère de coloration (2054)
 };
 
 }  // namespace lignara::gui

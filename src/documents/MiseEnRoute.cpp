@@ -1,0 +1,57 @@
+#include "documents/MiseEnRoute.h"
+
+#include "database/TablesDerivees.h"
+#include "documents/ExecutionDocument.h"
+#include "reglages/RaccordDessin.h"
+
+namespace lignara {
+
+namespace {
+
+ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& configuration,
+                                   const ReglagesMiseEnRoute& reglages) {
+    ContexteDocument contexte;
+    contexte.base = &fichier.base();
+    contexte.noms = &fichier.indexNoms();
+    contexte.phonetique = &fichier.indexPhonetique();
+    contexte.casseAutomatique = configuration.casseAutomatique;
+    contexte.messages = reglages.messages;
+    contexte.preferences = &configuration;
+    contexte.dossiersGedcom = fichier.dossiersGedcom();
+    auto curseur = reglages.curseurAttente;
+    contexte.tablesDerivees = [&fichier, curseur]() -> const TablesDerivees& {
+        if (fichier.tablesDeriveesPretes() || !curseur) return fichier.attendreTablesDerivees();
+        curseur(true);
+        struct RetourCurseur {
+            const std::function<void(bool)>& curseur;
+            ~RetourCurseur() { curseur(false); }
+        } retour{curseur};
+        return fichier.attendreTablesDerivees();
+    };
+    return contexte;
+}
+
+}  // namespace
+
+std::optional<std::string> mettreEnRoute(const Afficheur& type, FichierOuvert& fichier,
+                                         const Configuration& configuration, const ReglagesMiseEnRoute& reglages,
+                                         const SourcePourContexte& source) {
+    const ContexteDocument contexte = contexteDuFichier(fichier, configuration, reglages);
+    // Les largeurs des textes mettent les documents en page : la police des préférences est
+    // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
+    ReglagesPolices polices;
+    chargerPolicesDesPreferences(configuration, polices, reglages.messages);
+
+    ReglagesExecution execution;
+    execution.dossierSortie = reglages.dossierSortie;
+    execution.sortieImposee = reglages.sortieImposee;
+    execution.afficheurs = configuration.afficheurs;
+    execution.visualiser = reglages.visualiser;
+    execution.compteurs = reglages.compteurs;
+    execution.polices = &polices;
+    execution.policeAuHasard = configuration.policeAuHasard;
+    std::unique_ptr<SourceParametres> parametres = source(contexte);
+    return executer(type, *parametres, contexte, execution);
+}
+
+}  // namespace lignara

@@ -1,0 +1,210 @@
+// Déclarations des types de documents : signatures tirées des paramètres déclarés, rôles de la
+// tête, valeurs de départ, accès par déclaration et options de ligne de commande qui en sont
+// tirées.
+#include <stdexcept>
+#include <string>
+#include <utility>
+
+#include <gtest/gtest.h>
+
+#include "BaseEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "documents/Afficheur.h"
+#include "documents/ParametresLigneCommande.h"
+#include "documents/SourceParametres.h"
+#include "documents/arbres/ArbreAscendant.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+
+// Les signatures des favoris et des Perso.dwa déjà rangés : une lettre de plus, de moins ou
+// déplacée les rendrait illisibles. Liste écrite ici, pas tirée de la table.
+constexpr std::pair<int, const char*> kSignaturesRangees[] = {
+    {1, "Pss111bL1"}, {38, "PsPs111bL1"}, {2, "Psbbs11bL1"}, {3, "Psbs11bL1"}, {39, "PsPbs11bL1"},
+    {41, "Psb2s1L1"}, {40, "PsPb2s1L1"}, {12, "Psb1L1"}, {15, "Psbbb1L1L2"}, {14, "Psbb211"}, {16, "1bb"},
+    {13, "11"}, {17, "1bsbsbsbsbsb1DD1"}, {42, "Psbbbbb"}, {43, "PsbbbbbL1"}, {44, "PsbbbbbL1"}, {51, "Ps1"},
+    {52, "PsP1"}, {53, "Ps1"}, {47, "Ps"}, {48, "PsP"}, {49, "Psb"}, {18, "Ps1"}, {19, "Psb1b"},
+    {55, "Psb11"}, {32, "Psb21"}, {54, "Ps1111"}, {35, "Ps1b21"}, {37, "Ps1b21"}, {36, "Ps1b21"},
+    {11, "PsPs1"}, {34, "11"}, {10, "Psbbbb1"}, {45, "PsbbbbL11"}, {46, "PsbbbbL11"}, {4, "Psb12bb111"},
+    {6, "Psb12bb111"}, {7, "Psb12bb111"}, {5, "Psb12bb111"}, {8, "Ps2b2"}, {9, "Ps2b2"}, {50, "Ps"},
+    {20, "Ps1bb"}, {22, "Ps1bb"}, {21, "Ps1bb"}, {23, "Ps2b"}, {25, "Ps2b"}, {24, "Ps2b"}, {26, "Psbbb"},
+    {28, "Psbbb"}, {27, "Psbbb"}, {29, "Psbbb"}, {31, "Psbbb"}, {30, "Psbbb"}};
+
+TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges) {
+    auto table = afficheurs();
+    ASSERT_EQ(std::size(kSignaturesRangees), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        EXPECT_EQ(table[i].code, kSignaturesRangees[i].first) << i;
+        EXPECT_EQ(table[i].signature(), kSignaturesRangees[i].second) << table[i].titre;
+        EXPECT_EQ(table[i].parametres.size(), SignatureParametres(table[i].signature()).nombre()) << table[i].titre;
+    }
+}
+
+TEST(Declarations, seuleLaTeteDesSignaturesEnLettresAUnRole) {
+    const Afficheur& mixte = *afficheurDeCode(39);  // « PsPbs11bL1 »
+    EXPECT_EQ(mixte.indice(RoleParametre::Racine), 0);
+    EXPECT_EQ(mixte.indice(RoleParametre::NomRacine), 1);
+    EXPECT_EQ(mixte.indice(RoleParametre::Conjoint), -1);  // viendra avec son document
+    EXPECT_EQ(mixte.indice(RoleParametre::Coupes), -1);
+    EXPECT_EQ(afficheurDeCode(16)->indice(RoleParametre::Racine), -1);  // « 1bb »
+    EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
+    // Statistiques complètes et carte de tout le fichier : « Ps » en tête, mais rien à demander.
+    for (int code : {21, 24, 27, 30, 5}) {
+        EXPECT_EQ(afficheurDeCode(static_cast<std::uint8_t>(code))->tete, DemandeTete::Aucune) << code;
+        EXPECT_FALSE(afficheurDeCode(static_cast<std::uint8_t>(code))->demandeRacine()) << code;
+    }
+    EXPECT_EQ(afficheurDeCode(7)->tete, DemandeTete::Patronyme);
+    EXPECT_EQ(afficheurDeCode(19)->tete, DemandeTete::Descendance);
+    EXPECT_TRUE(afficheurDeCode(19)->demandeRacine());
+
+    const Afficheur& familial = *afficheurDeCode(38);
+    EXPECT_EQ(familial.indice(kConjoint), 2);
+    EXPECT_EQ(familial.indice(kFondDePage), 3);
+    EXPECT_EQ(afficheurDeCode(1)->indice(kFondDePage), 2);
+    EXPECT_FALSE(afficheurDeCode(1)->declare(kConjoint));
+}
+
+TEST(Declarations, lesPagesSeLisentAvecLeTitreDeLeurOnglet) {
+    Afficheur type = *afficheurDeCode(1);
+    type.pages = "DIALOG_X_GENE,DIALOG_COUPE,DIALOG_X_DATES:Dates,DIALOG_X_LIEUX";
+    auto pages = type.pagesFeuille();
+    ASSERT_EQ(pages.size(), 4u);
+    EXPECT_EQ(pages[0].onglet, "Général");
+    EXPECT_EQ(pages[1].onglet, "Coupes");
+    EXPECT_EQ(pages[2].modele, "DIALOG_X_DATES");
+    EXPECT_EQ(pages[2].onglet, "Dates");
+    EXPECT_EQ(pages[3].onglet, "DIALOG_X_LIEUX");
+    EXPECT_TRUE(type.aPageCoupes());
+    type.pages = "";
+    EXPECT_TRUE(type.pagesFeuille().empty());
+    EXPECT_FALSE(afficheurDeCode(14)->aPageCoupes());
+}
+
+TEST(Declarations, leDocumentPartDesValeursDeclareesEtLitParDeclaration) {
+    BaseEssai b(essai::kFamilleEssai);
+    ArbreAscendant d(*afficheurDeCode(38));
+    d.initialiserParametres(b.contexte);
+    EXPECT_EQ(d.octet(d.critere()), ColorationAucune);
+    EXPECT_EQ(d.octet(kSuppressionNonColorees), 1);
+    EXPECT_EQ(d.ensemble(kCoupesArbre)->nombrePersonnes(), b.base().nombreIndividus());
+    d.valeur(kStyleAscendant) = std::uint8_t{1};
+    EXPECT_EQ(std::get<std::uint8_t>(d.parametres[6]), ColorationAucune);  // le critère, juste après
+    EXPECT_EQ(std::get<std::uint8_t>(d.parametres[5]), 1);
+    // Un paramètre que le type ne déclare pas est une faute du programme, pas une valeur nulle.
+    ArbreAscendant individuel(*afficheurDeCode(1));
+    individuel.initialiserParametres(b.contexte);
+    EXPECT_THROW(individuel.valeur(kConjoint), std::logic_error);
+    EXPECT_THROW(individuel.octet(kCritereColoration<SorteArbreChromatique::AscendantFamilial>), std::logic_error);
+}
+
+// Un favori rangé avant les déclarations : ses octets, écrits ici à la main, se lisent sur les
+// paramètres déclarés de l'arbre ascendant individuel.
+TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
+    BaseEssai b(essai::kFamilleEssai);
+    FavoriBrut f;
+    const std::string octets = std::string("DUPONT\x1FJEAN", 11) + '\0' + "\x03\x03\x3A\x07" +  // racine
+                               "DUPONT" + '\0' + "Si\xE8" "cles" + '\0' +                      // nom, fond de page
+                               "\x03\x01\x0A" + '\0' +                                          // Web, couple, critère 10, élagage
+                               "\xFF\x06";                                                      // coupes vides, 6 générations
+    f.parametres.assign(octets.begin(), octets.end());
+    ArbreAscendant d(*afficheurDeCode(1));
+    d.initialiserParametres(b.contexte);
+    ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(d, b.contexte));
+    EXPECT_EQ(d.racine(), 1);
+    EXPECT_EQ(d.nomRacine(), "DUPONT");
+    EXPECT_EQ(d.texte(kFondDePage), "Si\xE8" "cles");
+    EXPECT_EQ(d.format, FormatSortie::Web);
+    EXPECT_EQ(d.octet(kStyleAscendant), 1);
+    EXPECT_EQ(d.octet(d.critere()), 10);
+    EXPECT_EQ(d.octet(kSuppressionNonColorees), 0);
+    EXPECT_EQ(d.ensemble(kCoupesArbre)->nombre(), 0u);
+    EXPECT_EQ(d.octet(kLimiteGenerations), 6);
+    // Et le recodage rend les mêmes octets.
+    FavoriBrut recode;
+    encoderParametres(recode, d.signature(), d.parametres, b.base());
+    EXPECT_EQ(recode.parametres, f.parametres);
+
+    // Coupé après le style, relu pour modification dans un document neuf : ce qui manque garde
+    // sa valeur de départ déclarée.
+    FavoriBrut tronque = f;
+    tronque.parametres.resize(33);
+    ArbreAscendant m(*afficheurDeCode(1));
+    ASSERT_TRUE(ParametresFavori(tronque, ModeFavori::Modification).parametrer(m, b.contexte));
+    EXPECT_EQ(m.octet(kStyleAscendant), 1);
+    EXPECT_EQ(m.octet(m.critere()), ColorationAucune);
+    EXPECT_EQ(m.octet(kSuppressionNonColorees), 1);
+}
+
+TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
+    std::vector<std::string> libelles;
+    for (const OptionDocument& o : optionsDuType(*afficheurDeCode(38))) libelles.push_back(o.libelle);
+    EXPECT_EQ(libelles, (std::vector<std::string>{"Fond de page", "Style", "Critère de coloration",
+                                                  "Suppression des branches non colorées",
+                                                  "Couper toutes les branches au-delà de"}));
+    EXPECT_TRUE(optionsDuType(*afficheurDeCode(2)).empty());  // pas encore déclaré
+
+    BaseEssai b(essai::kFamilleEssai);
+    DemandeDocument demande;
+    demande.racine = "Louise";
+    demande.options = {"Critère de coloration=Pays", "Critère de coloration=(aucun)", "Fond de page=(aucun)",
+                       "Style=classique", "Couper toutes les branches au-delà de=0"};
+    ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
+    ArbreAscendant d(*afficheurDeCode(1));
+    d.initialiserParametres(b.contexte);
+    d.valeur(kStyleAscendant) = std::uint8_t{1};
+    d.valeur(kLimiteGenerations) = std::uint8_t{3};
+    ASSERT_TRUE(source.parametrer(d, b.contexte));
+    EXPECT_EQ(d.octet(d.critere()), ColorationAucune);  // la dernière option l'emporte
+    EXPECT_EQ(d.texte(kFondDePage), "(aucun)");         // le nom de l'entrée 0 des chronologies
+    EXPECT_EQ(d.octet(kStyleAscendant), 0);
+    EXPECT_EQ(d.octet(kLimiteGenerations), 0);
+
+    demande.options = {"Critère de coloration=Branche (génération 1)"};  // du familial seulement
+    ParametresLigneCommande refusee(demande, [&b](const std::string& t) { return b.personne(t); });
+    try {
+        refusee.parametrer(d, b.contexte);
+        FAIL();
+    } catch (const OperationImpossible& e) {
+        const std::string message = versUtf8(e.what());
+        EXPECT_EQ(message.rfind("Valeur inconnue pour « Critère de coloration » : « Branche (génération 1) ».\n"
+                                "Valeurs possibles : (aucun), Pays, ",
+                                0),
+                  0u)
+            << message;
+    }
+}
+
+// Une option de date, que l'arbre n'a pas : le type d'essai la déclare.
+constexpr ParametreDeclare kNeApres{.lettre = 'D', .controle = 2003, .libelle = "Né après le"};
+constexpr const ParametreDeclare* kParametresDate[] = {&kNeApres};
+const Afficheur kTypeDate{201, "Essai", "ES_", "essai", kParametresDate, DemandeTete::Aucune, "DIALOG_ES", OffrePdf,
+                          0, 0, nullptr};
+
+class DocumentDate : public Document {
+public:
+    using Document::Document;
+    void preparer(const ContexteDocument&) override {}
+    void ecrire() override {}
+};
+
+TEST(Declarations, uneOptionDeDateSeSaisitCommeDansLaFeuille) {
+    BaseEssai b(essai::kFamilleEssai);
+    auto parametrer = [&b](const std::string& option) {
+        DemandeDocument demande;
+        demande.options = {option};
+        ParametresLigneCommande source(demande, [](const std::string&) { return 0; });
+        DocumentDate d(kTypeDate);
+        d.initialiserParametres(b.contexte);
+        source.parametrer(d, b.contexte);
+        return std::get<DateParametre>(d.valeur(kNeApres));
+    };
+    EXPECT_EQ(parametrer("Né après le=03/1850"), (DateParametre{0, 3, 1850}));
+    EXPECT_EQ(parametrer("Né après le=12/03/1850"), (DateParametre{12, 3, 1850}));
+    EXPECT_THROW(parametrer("Né après le=31/13/1850"), OperationImpossible);
+}
+
+}  // namespace
+}  // namespace lignara

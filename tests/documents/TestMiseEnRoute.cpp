@@ -1,0 +1,95 @@
+// La mise en route commune à la fenêtre et à la ligne de commande : le contexte qu'elle bâtit
+// sur le fichier ouvert (messages, préférences, tables dérivées attendues derrière le curseur
+// d'attente), la destination et le compte d'usage qu'on lui donne.
+#include "documents/MiseEnRoute.h"
+
+#include <cstdlib>
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+#include "GenealogieArbre.h"
+#include "commun/Texte.h"
+#include "documents/ParametresLigneCommande.h"
+#include "reglages/DossierEssai.h"
+#include "render/PoliceFamille.h"
+
+namespace lignara {
+namespace {
+
+using essai::DossierEssai;
+
+struct MiseEnRouteEssai : ::testing::Test {
+    DossierEssai dossier;
+    FichierOuvert fichier{dossier / "configuration", dossier / "temporaire"};
+    Configuration preferences;
+    CompteursUsage compteurs;
+    std::vector<std::string> messages;
+    std::vector<bool> attentes;
+    ReglagesMiseEnRoute reglages;
+
+    void SetUp() override {
+        setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);  // chronologies livrées
+        std::filesystem::create_directories(dossier / "configuration");
+        std::filesystem::create_directories(dossier / "temporaire");
+        std::filesystem::create_directories(dossier / "sortie");
+        // 1 né en 1900, fils de 2 et 3 ; 4 seul et sans date.
+        std::ofstream(dossier / "sosa.ged") << essai::gedcomDeLiens(4, {{1, 2, 3}}, {{1, {"1900", ""}}});
+        OptionsOuverture options;
+        options.surveiller = false;
+        fichier.ouvrir(dossier / "sosa.ged", options);
+        preferences.afficheurs = {"true", "true", "true", "true"};
+        reglages.messages = [this](const std::string& m) { messages.push_back(m); };
+        reglages.curseurAttente = [this](bool enAttente) { attentes.push_back(enAttente); };
+        reglages.dossierSortie = dossier / "sortie";
+        reglages.visualiser = false;
+        reglages.compteurs = &compteurs;
+    }
+    void TearDown() override {
+        PoliceFamille::liberer();
+        unsetenv("LIGNARA_DONNEES");
+    }
+
+    std::optional<std::string> lancer(const DemandeDocument& demande) {
+        return mettreEnRoute(*afficheurDeCode(1), fichier, preferences, reglages, [&](const ContexteDocument& c) {
+            EXPECT_EQ(c.base, &fichier.base());
+            EXPECT_EQ(c.preferences, &preferences);
+            return std::make_unique<ParametresLigneCommande>(demande, [](const std::string& designation) {
+                return static_cast<std::int32_t>(designation[1] - '0');
+            });
+        });
+    }
+};
+
+TEST_F(MiseEnRouteEssai, ecritDansLaDestinationDonneeEtCompteLaVariante) {
+    DemandeDocument demande;
+    demande.racine = "P1";
+    demande.options = {"Fond de page=Siècles"};
+    auto chemin = lancer(demande);
+    ASSERT_TRUE(chemin);
+    EXPECT_EQ(std::filesystem::path(*chemin), dossier / "sortie" / "AA_N1.pdf");
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur + 1], 1);  // chronologique
+    // L'attente des tables dérivées, quand elle a lieu, rend le curseur qu'elle a pris.
+    ASSERT_EQ(attentes.size() % 2, 0u);
+    for (std::size_t i = 0; i < attentes.size(); ++i) EXPECT_EQ(attentes[i], i % 2 == 0);
+
+    reglages.sortieImposee = dossier / "imposee.pdf";
+    reglages.compteurs = nullptr;
+    ASSERT_TRUE(lancer(demande));
+    EXPECT_TRUE(std::filesystem::exists(dossier / "imposee.pdf"));
+    EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur + 1], 1);
+}
+
+TEST_F(MiseEnRouteEssai, lesMessagesDuDocumentPassentParLeCanalDonne) {
+    DemandeDocument demande;
+    demande.racine = "P4";  // sans date : l'arbre ne peut pas être chronologique
+    demande.options = {"Fond de page=Siècles"};
+    ASSERT_TRUE(lancer(demande));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
+    EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 1);
+}
+
+}  // namespace
+}  // namespace lignara

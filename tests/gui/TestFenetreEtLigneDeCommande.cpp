@@ -1,0 +1,140 @@
+// La fenêtre et la ligne de commande mettent un document en route par le même chemin : sur le
+// même fichier, avec les mêmes préférences et les mêmes options, elles écrivent les mêmes
+// octets. La fenêtre est pilotée hors écran (réponses des dialogues données d'avance), la ligne
+// de commande est le vrai programme, lancé avec le même dossier de configuration.
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <set>
+#include <string>
+
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "LancementProgramme.h"
+#include "commun/Dossiers.h"
+#include "gui/SelectionEssai.h"
+#include "reglages/Configuration.h"
+#include "session/DemarrageDossierSortie.h"
+
+using namespace lignara;
+using namespace lignara::gui;
+using ::essai::element;
+using ::essai::taper;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string lire(const fs::path& chemin) {
+    std::ifstream f(chemin, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), {}};
+}
+
+// La date de création du PDF ne suit pas encore SOURCE_DATE_EPOCH : seule elle est masquée.
+std::string sansDateDeCreation(const std::string& octets) {
+    return std::regex_replace(octets, std::regex("/CreationDate \\(D:[0-9]+\\)"), "/CreationDate (D:X)");
+}
+
+struct FenetreEtLigneDeCommande : ::testing::Test {
+    ::essai::DossierTemporaire sorties{"fenetre-et-ligne-de-commande"};
+    Configuration preferences;
+    std::unique_ptr<FenetrePrincipale> fenetre;
+    ::essai::Aiguillage aiguillage;
+
+    void SetUp() override {
+        ::essai::remettreAZero();
+        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+        // Casse des noms laissée telle que le fichier l'écrit : la fenêtre et la ligne de
+        // commande ne l'appliquent pas encore au même endroit.
+        preferences.casseAutomatique = false;
+        preferences.afficheurs = {"true", "true", "true", "true"};
+        enregistrerConfiguration(preferences, dossierConfigurationAccessible());
+        fenetre = std::make_unique<FenetrePrincipale>(preferences, ::essai::exempleLivre());
+        fenetre->executer(1002);
+        ASSERT_TRUE(fenetre->fichier().estOuvert());
+        aiguillage.installer();
+    }
+    void TearDown() override {
+        fenetre.reset();
+        fs::remove(dossierConfigurationAccessible() / "Config.dwa");
+        unsetenv("SOURCE_DATE_EPOCH");
+    }
+
+    // Document produit par la commande de menu : le seul fichier nouveau du dossier de sortie.
+    fs::path depuisLaFenetre(int commande) {
+        std::set<fs::path> avant;
+        for (const auto& e : fs::directory_iterator(dossierSortieDuProgramme())) avant.insert(e.path());
+        fenetre->executer(commande);
+        EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+        for (const auto& e : fs::directory_iterator(dossierSortieDuProgramme()))
+            if (!avant.count(e.path())) return e.path();
+        ADD_FAILURE() << "aucun document écrit par la fenêtre";
+        return {};
+    }
+    fs::path depuisLaLigneDeCommande(const std::string& type, const std::string& options, const std::string& nom) {
+        const fs::path chemin = sorties.chemin / nom;
+        auto s = lignara::essai::lancerProgramme("document " + type + " '" + ::essai::exempleLivre() + "' --sortie '" +
+                                                 chemin.string() + "' " + options);
+        EXPECT_EQ(s.code, 0) << s.texte;
+        return chemin;
+    }
+};
+
+TEST_F(FenetreEtLigneDeCommande, lArbreFamilialPdfALesMemesOctets) {
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        taper(d, "Berthelot", "François");
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["DIALOG_DEMCONJOINT"] = [](QDialog& d) {
+        element<QComboBox>(d, "comboConjoint")->setCurrentText("Leroy Augustine");
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        element<QRadioButton>(d, "c2032")->setChecked(true);
+        element<QCheckBox>(d, "c2053")->setChecked(true);
+        element<QComboBox>(d, "c2054")->setCurrentText("Pays");
+        element<QCheckBox>(d, "c2055")->setChecked(false);
+        return ::essai::valider(d);
+    };
+    const fs::path fenetrePdf = depuisLaFenetre(6102);
+    ASSERT_EQ(fenetrePdf.filename(), "AA_Berthelot.pdf");
+    const fs::path lignePdf = depuisLaLigneDeCommande(
+        "arbre-ascendant-familial", "--racine 'François /Berthelot/' --conjoint 'Augustine /Leroy/' "
+        "--option \"Style=par couple d'ascendants\" --option 'Critère de coloration=Pays' "
+        "--option 'Suppression des branches non colorées=non'",
+        "familial.pdf");
+    const std::string attendu = lire(fenetrePdf);
+    ASSERT_EQ(attendu.substr(0, 8), "%PDF-1.7");
+    EXPECT_TRUE(sansDateDeCreation(lire(lignePdf)) == sansDateDeCreation(attendu));
+    fs::remove(fenetrePdf);
+}
+
+TEST_F(FenetreEtLigneDeCommande, lArbreChronologiqueWebAvecCoupesALesMemesOctets) {
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        taper(d, "Berthelot", "François");
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        element<QCheckBox>(d, "c2050")->setChecked(true);
+        element<QComboBox>(d, "c2051")->setCurrentText("Siècles");
+        element<QRadioButton>(d, "c2094")->setChecked(true);
+        element<QSpinBox>(d, "spinGenerations")->setValue(3);
+        return ::essai::valider(d);
+    };
+    const fs::path fenetreWeb = depuisLaFenetre(6101);
+    ASSERT_EQ(fenetreWeb.filename(), "AA_Berthelot.htm");
+    const fs::path ligneWeb = depuisLaLigneDeCommande(
+        "arbre-ascendant", "--racine 'François /Berthelot/' --format web --option 'Fond de page=Siècles' "
+        "--option 'Couper toutes les branches au-delà de=3'",
+        "individuel.htm");
+    const std::string attendu = lire(fenetreWeb);
+    ASSERT_NE(attendu.find("<title>Arbre ascendant</title>"), std::string::npos);
+    EXPECT_TRUE(lire(ligneWeb) == attendu);
+    fs::remove(fenetreWeb);
+}
+
+}  // namespace
