@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "commun/Texte.h"
+#include "database/Casse1252.h"
 #include "dates/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
 
@@ -178,11 +179,8 @@ std::string coupe(std::string_view s, std::size_t n) { return std::string(s.subs
 bool estInconnu(const std::string& s) { return s == "X" || s == "?"; }
 
 bool egauxSansCasse(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return casse1252::majuscule(x) == casse1252::majuscule(y); });
 }
 
 // « John Smith » ou « Smith John » avec le nom Smith : « John » ; sinon le NAME entier.

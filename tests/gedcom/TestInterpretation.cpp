@@ -38,12 +38,14 @@ TEST(InterpretationNoms, unNameSansBarresPrendLeNomDeFamilleDeSurnEtLesPrenomsDe
                            "0 @I6@ INDI\n1 NAME Jean /Roy/\n2 SURN Autre\n2 GIVN Autre\n"  // les barres décident
                            "0 @I7@ INDI\n1 NAME Louis Roy\n2 NICK le Gros\n2 GIVN Louis\n2 SURN Roy\n"
                            "0 @I8@ INDI\n1 NAME Luc\n1 NAME Luc Roy\n2 SURN Roy\n"       // second NAME
+                           "0 @I9@ INDI\n1 NAME Lefèvre Jean\n2 SURN LEFÈVRE\n"          // casse des accents
                            "0 TRLR\n");
-    const std::pair<const char*, const char*> attendus[] = {
+    const std::pair<std::string, std::string> attendus[] = {
         {"John", "Smith"}, {"Mary Ann", "Jones"}, {"Marie", "Curie"}, {"Anne", ""},
         {"Paul", ""},      {"Jean", "Roy"},       {"Louis dit le Gros", "Roy"}, {"Luc", ""},
+        {"Jean", "LEFÈVRE"_1252},
     };
-    for (std::uint32_t n = 1; n <= 8; ++n) {
+    for (std::uint32_t n = 1; n <= 9; ++n) {
         EXPECT_EQ(prenoms(r.base, n), attendus[n - 1].first) << n;
         EXPECT_EQ(nom(r.base, n), attendus[n - 1].second) << n;
     }
