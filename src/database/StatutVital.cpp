@@ -6,8 +6,11 @@ std::vector<char> calculerStatutVital(const LiensFamiliaux& liens,
                                       const std::vector<std::int16_t>& anneesNaissance,
                                       int anneeCourante) {
     std::vector<char> statut(anneesNaissance.size(), 'm');
+    // Un décès enregistré l'emporte sur l'âge estimé : un enfant mort jeune il y a
+    // cinquante ans n'est pas « peut-être vivant ».
+    auto decede = [&](std::size_t p) { return p < liens.deces.size() && liens.deces[p] != 0; };
     for (std::size_t p = 1; p < statut.size(); ++p)
-        if (anneeCourante - anneesNaissance[p] < 100) statut[p] = 'v';
+        if (!decede(p) && anneeCourante - anneesNaissance[p] < 100) statut[p] = 'v';
     // Chaque anneau n'est vu qu'une fois : depuis son premier enfant.
     for (std::uint32_t p = 1; p < statut.size(); ++p) {
         if (liens.fratrie[p].rang != 0) continue;
@@ -15,7 +18,8 @@ std::vector<char> calculerStatutVital(const LiensFamiliaux& liens,
         bool vivant = false;
         for (std::uint32_t q : anneau) vivant = vivant || statut[q] == 'v';
         if (vivant)
-            for (std::uint32_t q : anneau) statut[q] = 'v';
+            for (std::uint32_t q : anneau)
+                if (!decede(q)) statut[q] = 'v';
     }
     return statut;
 }

@@ -19,20 +19,20 @@ bool debutDeMots(std::string_view entree, std::string_view tapes) {
     return entree.size() == tapes.size() || entree[tapes.size()] == ' ';
 }
 
-struct ClesTapees {
+}  // namespace
+
+struct SelectionPersonne::ClesTapees {
     std::string nom;
     std::string prenoms;
 };
 
-ClesTapees clesTapees(const EtatSelection& etat) {
+SelectionPersonne::ClesTapees SelectionPersonne::clesTapees(const EtatSelection& etat) {
     std::string cle = etat.phonetique ? IndexPhonetique::cleDe(etat.nom, etat.prenoms)
                                       : IndexNoms::cleDe(etat.nom, etat.prenoms);
     std::size_t sep = cle.find(cle_index::kSeparateur);
     std::string_view v(cle);
     return {std::string(sansEspacesDeFin(v.substr(0, sep))), std::string(sansEspacesDeFin(v.substr(sep + 1)))};
 }
-
-}  // namespace
 
 std::size_t SelectionPersonne::tailleIndex(bool phonetique) const {
     return phonetique ? contexte_.phonetique->taille() : contexte_.noms->taille();
@@ -44,7 +44,6 @@ std::uint32_t SelectionPersonne::personneA(bool phonetique, std::size_t position
 
 bool SelectionPersonne::correspond(const EtatSelection& etat, std::size_t position) const {
     ClesTapees t = clesTapees(etat);
-    if (t.nom.empty()) return false;
     if (etat.phonetique)
         return contexte_.phonetique->partieNom(position) == t.nom &&
                debutDeMots(contexte_.phonetique->partiePrenoms(position), t.prenoms);
@@ -67,7 +66,14 @@ void SelectionPersonne::choisir(EtatSelection& etat, std::int32_t personne) cons
 bool SelectionPersonne::chercher(EtatSelection& etat) const {
     etat.personne = -1;
     etat.trouve = false;
+    // Des prénoms sans nom de famille désignent les personnes qui n'en ont pas ; rien de tapé
+    // ne désigne personne.
     ClesTapees t = clesTapees(etat);
+    if (t.nom.empty() && t.prenoms.empty()) return false;
+    return trouverPremiere(etat, t);
+}
+
+bool SelectionPersonne::trouverPremiere(EtatSelection& etat, const ClesTapees& t) const {
     std::string cle = cle_index::composer(t.nom, t.prenoms);
     std::size_t p = etat.phonetique ? contexte_.phonetique->ChercherCle(cle) : contexte_.noms->ChercherNom(cle);
     for (; p < tailleIndex(etat.phonetique) && correspond(etat, p); ++p) {
@@ -114,7 +120,8 @@ std::vector<std::string> SelectionPersonne::prenomsDuNom(const std::string& nom,
     etat.nom = nom;
     etat.sommetBranche = sommetBranche;
     std::vector<std::string> prenoms;
-    if (!chercher(etat)) return prenoms;
+    // Nom de famille vide : les prénoms des personnes qui n'en ont pas.
+    if (!trouverPremiere(etat, clesTapees(etat))) return prenoms;
     const IndexNoms& index = *contexte_.noms;
     std::uint32_t dernier = UINT32_MAX;
     for (std::size_t p = etat.position; p < index.taille() && correspond(etat, p); ++p) {

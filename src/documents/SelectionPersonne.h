@@ -55,6 +55,9 @@ public:
     std::string prenomsDe(std::uint32_t personne) const;
 
 private:
+    struct ClesTapees;
+    static ClesTapees clesTapees(const EtatSelection& etat);
+    bool trouverPremiere(EtatSelection& etat, const ClesTapees& t) const;
     bool correspond(const EtatSelection& etat, std::size_t position) const;
     bool retenue(const EtatSelection& etat, std::size_t position) const;
     std::size_t tailleIndex(bool phonetique) const;

@@ -93,7 +93,10 @@ DimensionsBase ConstructionBase::numeroter() {
     for (std::uint32_t f : famillesParCle_) {
         FamilleBalayee& fam = reg_.familles[f];
         bool enfant = std::any_of(fam.enfants.begin(), fam.enfants.end(), gardee);
-        fam.gardee = int{gardee(fam.mari)} + int{gardee(fam.femme)} + int{enfant} >= 2;
+        int membres = int{gardee(fam.mari)} + int{gardee(fam.femme)} + int{enfant};
+        // La personne nommée comme mari et comme femme compte pour les deux.
+        if (fam.conjointDouble && gardee(fam.mari == kAucun ? fam.femme : fam.mari)) ++membres;
+        fam.gardee = membres >= 2;
         if (!fam.gardee) continue;
         if (gardee(fam.mari)) fam.ficheMari = ++fiches;
         if (gardee(fam.femme)) fam.ficheFemme = ++fiches;
@@ -260,9 +263,16 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
         prechargerPersonne(n);
         ecrirePersonne(personnesParNumero_[n]);
     }
-    for (std::size_t k = 0; k < familles.size(); ++k) {
+    // Dans l'ordre des clés, les familles jamais définies et abandonnées ont leur ligne parmi
+    // celles des familles écrites.
+    for (std::size_t f = 0, k = 0; f < famillesParCle_.size(); ++f) {
+        const FamilleBalayee& fam = reg_.familles[famillesParCle_[f]];
+        if (!fam.gardee) {
+            if (!fam.definie) signalerFamilleAbandonnee(fam);
+            continue;
+        }
         prechargerFamille(familles, k);
-        ecrireFamille(familles[k]);
+        ecrireFamille(familles[k++]);
     }
     relecture_ = nullptr;
     relecture.reset();
@@ -415,6 +425,16 @@ void ConstructionBase::chainerFamilles(std::uint32_t personne, const TamponIndiv
     for (std::size_t k = 0; k + 1 < chaine.size(); ++k)
         suivanteFiche_[chaine[k]] = static_cast<std::int32_t>(chaine[k + 1]);
     suivanteFiche_[chaine.back()] = -static_cast<std::int32_t>(chaine.front());
+}
+
+// Une famille jamais définie que seule une personne nomme n'a pas de fiche : le lien de
+// cette personne est abandonné, et le rapport le dit. Une famille que ne nomment que des
+// personnes écartées par une fusion ne regarde personne.
+void ConstructionBase::signalerFamilleAbandonnee(const FamilleBalayee& f) {
+    auto gardee = [&](std::uint32_t p) { return p != kAucun && reg_.personnes[p].numero != 0; };
+    if (!gardee(f.mari) && !gardee(f.femme) && std::none_of(f.enfants.begin(), f.enfants.end(), gardee)) return;
+    erreurs_.SignalerErreur(f.fichier, "- La famille @%s est utilisée mais jamais définie : référence ignorée"_1252,
+                            identifiant(f.cle).c_str());
 }
 
 void ConstructionBase::controlerConjoint(std::uint32_t famille, bool mari) {

@@ -54,6 +54,7 @@ private:
     void chainerFamilles(std::uint32_t personne, const TamponIndividu& t, Individu& ind);
     void ecrireFamille(std::uint32_t famille);
     void controlerConjoint(std::uint32_t famille, bool mari);
+    void signalerFamilleAbandonnee(const FamilleBalayee& f);
     std::uint32_t ecrireEvenement(const EvenementLu& e);
     std::uint32_t refSource(const SourceLue& s);
     void rejouer(const LignesDifferees& lignes);

@@ -56,8 +56,16 @@ void LecteurGedcom::commencerAnalyse(const TableTags& table, std::uint64_t decal
     FluxOctets& flux = fichier_->flux();
     flux.positionner(decalage);
     if (decalage == 0) {
+        // Ce qui précède le premier '0' est sauté, mais ses lignes comptent : le rapport donne
+        // les numéros de ligne du fichier.
         int c;
-        while ((c = flux.regarder()) != FluxOctets::kFin && c != '0') flux.lire();
+        while ((c = flux.regarder()) != FluxOctets::kFin && c != '0') {
+            flux.lire();
+            if (c != '\r' && c != '\n') continue;
+            ++numeroLigne_;
+            int apres = flux.regarder();
+            if ((c == '\r' && apres == '\n') || (c == '\n' && apres == '\r')) flux.lire();
+        }
     } else if (flux.regarder() == '\n') {
         flux.lire();
     }

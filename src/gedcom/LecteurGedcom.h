@@ -50,7 +50,8 @@ public:
     void choisirConversion(ConversionValeurs c) { conversion_ = c; }
 
     // Déroule la machine depuis decalage jusqu'à une action 'f' (ou la fin du fichier).
-    // Décalage 0 : tout ce qui précède le premier '0' est sauté (marque d'ordre d'octets…).
+    // Décalage 0 : tout ce qui précède le premier '0' est sauté (marque d'ordre d'octets, lignes
+    // vides…), ses fins de ligne comptées dans numeroLigne.
     // Décalage > 0 : un LF qui s'y trouverait est sauté (fin CR LF d'une ligne de niveau 0).
     // Rapport : les lignes fautives, trop longues et la fin sans « 0 TRLR » ne sont signalées
     // que s'il est vrai. Lève OperationImpossible si le fichier ne donne aucune ligne.

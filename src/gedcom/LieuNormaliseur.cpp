@@ -13,6 +13,7 @@ namespace {
 
 constexpr CodePays kFrance{"FR"};
 constexpr CodePays kEtatsUnis{"US"};
+constexpr CodePays kRoyaumeUni{"GB"};
 constexpr std::size_t kGardeesMax = 10;
 constexpr std::string_view kArrondissement = "e  Arrondissement";
 constexpr std::string_view kDegre = "\xB0";
@@ -99,6 +100,8 @@ bool Analyse::reconnaitreNom(std::string_view composante) {
         if (auto pays = chercherPays(cle.vue())) {
             pays_ = *pays;
             composantePays_ = composante;
+            // Une nation du Royaume-Uni (« England ») nomme à la fois le pays et sa subdivision.
+            if (pays_ == kRoyaumeUni) subdivision_ = chercherSubdivision(pays_, cle.vue());
             return true;
         }
     }

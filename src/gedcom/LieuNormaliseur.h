@@ -5,7 +5,9 @@
 // terminée par un zéro) ; le résultat ne dépasse jamais 100 octets.
 //
 // Avec la France pour pays par défaut, « Lyon, Rhône, Rhône-Alpes, France » donne "FR" + 102
-// + "Lyon" et « Austin, Texas, USA » donne "US" + 76 + "Austin (USA)".
+// + "Lyon", « Austin, Texas, USA » donne "US" + 76 + "Austin (USA)" et « Sandringham, Norfolk,
+// England » donne "GB" + 33 + "Sandringham, Norfolk (England)" : le pays est le dernier nom de
+// pays du lieu, et un nom de pays qui le précède (Norfolk) reste un lieu lisible.
 #include <string_view>
 
 #include "gedcom/LieuCodePays.h"

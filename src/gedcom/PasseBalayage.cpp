@@ -429,7 +429,8 @@ void PasseBalayage::famc(char*) {
     if (personne_ == kAucun || referenceManquante()) return;
     std::uint32_t f = reg_.famille(lien(), appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
-    if (p.familleParents != kAucun && p.familleParents != f) {
+    // Des parents venus d'une adoption ne se contredisent pas avec ceux de naissance.
+    if (p.familleParents != kAucun && p.familleParents != f && !p.parAdoption) {
         const FamilleBalayee& ancienne = reg_.familles[p.familleParents];
         if (ancienne.definie)
             erreurs_.SignalerErreur(indiceFichier(), "- Ligne %ld : champ FAMC incompatible avec la famille ligne %ld"_1252,
@@ -489,8 +490,8 @@ void PasseBalayage::mari(char*) {
     if (famille_ == kAucun || referenceManquante()) return;
     std::uint32_t p = reg_.personne(lien(), appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
-    if (p == f.femme) {  // un seul conjoint pour les deux places : la chaîne bouclerait
-        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    if (p == f.femme) {
+        conjointDouble(f);
         return;
     }
     f.mari = p;
@@ -501,10 +502,17 @@ void PasseBalayage::femme(char*) {
     std::uint32_t p = reg_.personne(lien(), appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
     if (p == f.mari) {
-        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+        conjointDouble(f);
         return;
     }
     f.femme = p;
+}
+
+// Un seul conjoint pour les deux places (la chaîne de ses mariages bouclerait) : il garde la
+// première, et la famille reste avec lui pour seul conjoint, même sans enfant.
+void PasseBalayage::conjointDouble(FamilleBalayee& f) {
+    signalerLigne("- Ligne %ld : même personne comme mari et femme"_1252);
+    f.conjointDouble = true;
 }
 
 void PasseBalayage::enfant(char*) {

@@ -93,6 +93,7 @@ private:
     const CleEnregistrement& lien() const { return *lien_; }
     bool referenceManquante();
     void ajouterEnfant(std::uint32_t famille, std::uint32_t personne);
+    void conjointDouble(FamilleBalayee& f);
     void trierFichier();
     std::uint16_t drapeaux() const { return fichier_.drapeauxLogiciel; }
 

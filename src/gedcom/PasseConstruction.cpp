@@ -1,10 +1,13 @@
 #include "gedcom/PasseConstruction.h"
 
+#include <algorithm>
 #include <array>
+#include <cctype>
 #include <cstring>
 #include <iterator>
 
 #include "commun/Texte.h"
+#include "database/Casse1252.h"
 #include "dates/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
 
@@ -53,7 +56,11 @@ constexpr Ligne kNomL[] = {
     {kQuel, kC, &P::commentaireTag, kNom, kN},
     {2, CodeTag::NICK, &P::surnom, kNom, kN},
     {2, CodeTag::SOUR, &P::sourceNom, kNom, kN},
-    RETOUR(kNom),
+    {2, CodeTag::GIVN, &P::partieNom, kNom, kN},
+    {2, CodeTag::SURN, &P::partieNom, kNom, kN},
+    {1, kTout, &P::finNom, kIndiv, kP},
+    {0, kTout, &P::finNom, kIndiv, kP},
+    {kQuel, kTout, nullptr, kNom, kN},
 };
 constexpr Ligne kEvtL[] = {
     {kQuel, kC, &P::commentaireTag, kEvt, kN},
@@ -171,6 +178,24 @@ std::string coupe(std::string_view s, std::size_t n) { return std::string(s.subs
 
 bool estInconnu(const std::string& s) { return s == "X" || s == "?"; }
 
+bool egauxSansCasse(std::string_view a, std::string_view b) {
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return casse1252::majuscule(x) == casse1252::majuscule(y); });
+}
+
+// « John Smith » ou « Smith John » avec le nom Smith : « John » ; sinon le NAME entier.
+std::string_view prenomsSansNom(std::string_view valeur, std::string_view nom) {
+    valeur = sansEspaces(valeur);
+    if (egauxSansCasse(valeur, nom)) return {};
+    if (valeur.size() > nom.size()) {
+        std::string_view debut = valeur.substr(0, nom.size()), fin = valeur.substr(valeur.size() - nom.size());
+        if (egauxSansCasse(fin, nom) && valeur[valeur.size() - nom.size() - 1] == ' ')
+            return sansEspaces(valeur.substr(0, valeur.size() - nom.size()));
+        if (egauxSansCasse(debut, nom) && valeur[nom.size()] == ' ') return sansEspaces(valeur.substr(nom.size()));
+    }
+    return valeur;
+}
+
 }  // namespace
 
 PasseConstruction::PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers,
@@ -219,7 +244,7 @@ void PasseConstruction::lireIndividu(const PersonneBalayee& p, TamponIndividu& t
     individu_ = &tampon;
     famille_ = nullptr;
     evenement_ = nullptr;
-    nomVu_ = nomActif_ = occuVue_ = evenOccupation_ = false;
+    nomVu_ = nomActif_ = nomSansBarre_ = occuVue_ = evenOccupation_ = false;
     lignesNoteRenvoyee_ = 0;
     commencer(p.fichier, p.ligne);
     lecteur_->Analyser<P>(TableTags::individu(), kEtatsInd, kIndiv, p.decalage, false, *this);
@@ -330,11 +355,41 @@ void PasseConstruction::nom(char* v) {
     }
     individu_->nom = coupe(sansEspaces(nom), kNomMax);
     individu_->prenoms = coupe(prenoms, kNomMax);
-    if (drapeaux() & drapeaux::kNomInconnuVide) {
-        if (estInconnu(individu_->nom)) individu_->nom.clear();
-        if ((drapeaux() & drapeaux::kPrenomInconnuVide) && estInconnu(individu_->prenoms))
-            individu_->prenoms.clear();
+    nomsInconnusVides();
+    nomSansBarre_ = s.find('/') == std::string_view::npos;
+    if (nomSansBarre_) {
+        valeurNom_ = s;
+        givn_.clear();
+        surn_.clear();
+        longueurPrenomsNom_ = individu_->prenoms.size();
     }
+}
+
+void PasseConstruction::nomsInconnusVides() {
+    if (!(drapeaux() & drapeaux::kNomInconnuVide)) return;
+    if (estInconnu(individu_->nom)) individu_->nom.clear();
+    if ((drapeaux() & drapeaux::kPrenomInconnuVide) && estInconnu(individu_->prenoms)) individu_->prenoms.clear();
+}
+
+void PasseConstruction::partieNom(char* v) {
+    if (!nomActif_ || !nomSansBarre_) return;
+    std::string& partie = lecteur_->code() == CodeTag::SURN ? surn_ : givn_;
+    if (partie.empty()) partie = sansEspaces(v);
+}
+
+// Un NAME sans barres ne sépare pas le nom de famille : bien des logiciels le laissent aux
+// lignes SURN et GIVN. Sans GIVN, les prénoms sont le NAME privé du nom de famille qu'il
+// commence ou finit. Les surnoms déjà ajoutés suivent les nouveaux prénoms.
+void PasseConstruction::finNom(char*) {
+    if (!nomActif_ || !nomSansBarre_) return;
+    nomSansBarre_ = false;
+    const bool valeurVide = sansEspaces(valeurNom_).empty();
+    if (surn_.empty() && !(valeurVide && !givn_.empty())) return;
+    std::string surnoms = individu_->prenoms.substr(std::min(longueurPrenomsNom_, individu_->prenoms.size()));
+    individu_->nom = coupe(surn_, kNomMax);
+    individu_->prenoms = coupe(givn_.empty() ? prenomsSansNom(valeurNom_, surn_) : std::string_view(givn_), kNomMax);
+    nomsInconnusVides();
+    if (individu_->prenoms.size() + surnoms.size() < kNomMax) individu_->prenoms += surnoms;
 }
 
 void PasseConstruction::surnom(char* v) {

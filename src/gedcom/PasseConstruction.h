@@ -111,6 +111,8 @@ public:
     // Gestionnaires de la machine d'états.
     void nom(char* v);
     void surnom(char* v);
+    void partieNom(char* v);
+    void finNom(char* v);
     void sexe(char* v);
     void sourceNom(char* v);
     void debutNaissance(char* v);
@@ -145,6 +147,7 @@ private:
     SourceLue lireSource(const char* v);
     bool aDesLignesDeNotes() const;
     std::uint16_t drapeaux() const;
+    void nomsInconnusVides();
 
     std::vector<FichierGedcomOuvert>& fichiers_;
     RegistresBalayage& reg_;
@@ -168,6 +171,11 @@ private:
     TamponFamille* famille_ = nullptr;
     EvenementLu* evenement_ = nullptr;
     bool nomVu_ = false, nomActif_ = false;
+    // Premier NAME sans barres : sa valeur, ses lignes GIVN et SURN, et la longueur de ses
+    // prénoms avant les surnoms (voir finNom).
+    bool nomSansBarre_ = false;
+    std::string valeurNom_, givn_, surn_;
+    std::size_t longueurPrenomsNom_ = 0;
     bool occuVue_ = false, evenOccupation_ = false;
     std::uint32_t lignesNoteRenvoyee_ = 0;
     std::string texteRelu_;

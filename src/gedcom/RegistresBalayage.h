@@ -53,6 +53,7 @@ struct FamilleBalayee {
     std::uint8_t fichier = 0;
     bool definie = false;
     bool gardee = false;
+    bool conjointDouble = false;      // mari et femme nommaient la même personne
 };
 
 // Source : le texte se relit depuis l'enregistrement ; sans texte, elle reste définie (vide).

@@ -23,14 +23,15 @@ constexpr TagConnu kTagsConnus[] = {
     {"CONT", CodeTag::CONT}, {"DATE", CodeTag::DATE}, {"DEAT", CodeTag::DEAT},
     {"DIV", CodeTag::DIV},   {"EVEN", CodeTag::EVEN}, {"FAM", CodeTag::FAM},
     {"FAMC", CodeTag::FAMC}, {"FAMS", CodeTag::FAMS}, {"FCOM", CodeTag::FCOM},
-    {"FILE", CodeTag::FILE}, {"HEAD", CodeTag::HEAD}, {"HUSB", CodeTag::HUSB},
-    {"INDI", CodeTag::INDI}, {"MARR", CodeTag::MARR}, {"NAME", CodeTag::NAME},
-    {"NICK", CodeTag::NICK}, {"NOTE", CodeTag::NOTE}, {"OBJE", CodeTag::OBJE},
-    {"OCCU", CodeTag::OCCU}, {"ORDN", CodeTag::ORDN}, {"PLAC", CodeTag::PLAC},
-    {"PUBL", CodeTag::PUBL}, {"REPO", CodeTag::REPO}, {"RESI", CodeTag::RESI},
-    {"SEX", CodeTag::SEX},   {"SOUR", CodeTag::SOUR}, {"TITL", CodeTag::TITL},
-    {"TRLR", CodeTag::TRLR}, {"TYPE", CodeTag::TYPE}, {"WIFE", CodeTag::WIFE},
-    {"LIEU", CodeTag::LIEU}, {"_IMG", CodeTag::IMG},  {"HAJJ", CodeTag::HAJJ},
+    {"FILE", CodeTag::FILE}, {"GIVN", CodeTag::GIVN}, {"HEAD", CodeTag::HEAD},
+    {"HUSB", CodeTag::HUSB}, {"INDI", CodeTag::INDI}, {"MARR", CodeTag::MARR},
+    {"NAME", CodeTag::NAME}, {"NICK", CodeTag::NICK}, {"NOTE", CodeTag::NOTE},
+    {"OBJE", CodeTag::OBJE}, {"OCCU", CodeTag::OCCU}, {"ORDN", CodeTag::ORDN},
+    {"PLAC", CodeTag::PLAC}, {"PUBL", CodeTag::PUBL}, {"REPO", CodeTag::REPO},
+    {"RESI", CodeTag::RESI}, {"SEX", CodeTag::SEX},   {"SOUR", CodeTag::SOUR},
+    {"SURN", CodeTag::SURN}, {"TITL", CodeTag::TITL}, {"TRLR", CodeTag::TRLR},
+    {"TYPE", CodeTag::TYPE}, {"WIFE", CodeTag::WIFE}, {"LIEU", CodeTag::LIEU},
+    {"_IMG", CodeTag::IMG},  {"HAJJ", CodeTag::HAJJ},
 };
 
 // Un tag de 1 à 4 octets et sa longueur en un entier : deux tags différents, même avec des
@@ -90,8 +91,8 @@ const TableTags& TableTags::balayage() {
 
 const TableTags& TableTags::individu() {
     static const TableTags table{"BIRT", "CAUS", "CONC", "CONT", "DATE", "DEAT", "EVEN",
-                                 "FILE", "LIEU", "NAME", "NICK", "NOTE", "OBJE", "OCCU",
-                                 "PLAC", "SEX",  "SOUR", "TYPE", "_IMG"};
+                                 "FILE", "GIVN", "LIEU", "NAME", "NICK", "NOTE", "OBJE",
+                                 "OCCU", "PLAC", "SEX",  "SOUR", "SURN", "TYPE", "_IMG"};
     return table;
 }
 

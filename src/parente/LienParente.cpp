@@ -1,5 +1,6 @@
 #include "parente/LienParente.h"
 
+#include <optional>
 #include <utility>
 
 #include "commun/OperationImpossible.h"
@@ -24,6 +25,7 @@ struct LienParente::Recherche {
     std::vector<std::uint8_t> marques;  // bit 1 : côté 0, bit 2 : côté 1
     std::vector<std::uint32_t> predecesseur;
     std::vector<std::uint32_t> fronts[2];
+    std::uint32_t personnesDepart[2] = {0, 0};
 
     explicit Recherche(const BaseGenealogique& b)
         : base(b), marques(std::size_t{b.nombreIndividus()} + 1, 0),
@@ -65,8 +67,12 @@ struct LienParente::Recherche {
         ParentsPersonne pm = Parents(base, seconde);
         verifier(pm.pere);
         verifier(pm.mere);
-        if (pm.pere != 0 && marquee(pm.pere, 0)) return Fin{pm.pere, 1, seconde};
-        if (pm.mere != 0 && marquee(pm.mere, 0)) return Fin{pm.mere, 1, seconde};
+        // Père et mère tous deux atteints : le plus proche de la première personne, comme
+        // dans une avancée.
+        Candidat trouve;
+        for (std::uint32_t parent : {pm.pere, pm.mere})
+            if (parent != 0 && marquee(parent, 0)) retenir(trouve, Fin{parent, 1, seconde}, 0);
+        if (trouve.fin) return trouve.fin;
         ajouterParent(pm.pere, seconde, 1);
         ajouterParent(pm.mere, seconde, 1);
         for (const FamilleConjoint& f : Conjoints(base, seconde)) {
@@ -80,18 +86,45 @@ struct LienParente::Recherche {
         return std::nullopt;
     }
 
+    // Ancêtre commun rencontré par le côté qui avance, et sa lignée de l'autre côté : sa
+    // longueur, et si elle monte par un conjoint de la personne de départ.
+    struct Candidat {
+        std::optional<Fin> fin;
+        std::size_t longueur = 0;
+        bool parAlliance = false;
+    };
+
+    // Garde le plus proche de l'autre personne ; à égalité, celui qui en descend par le sang
+    // (une personne ancêtre de l'autre, plutôt que son conjoint), puis le premier rencontré.
+    void retenir(Candidat& meilleur, Fin fin, int autre) const {
+        Candidat c{fin, 0, false};
+        std::uint32_t bas = fin.ancetre;
+        for (std::uint32_t p = predecesseur[fin.ancetre]; p != 0; p = predecesseur[p]) {
+            ++c.longueur;
+            bas = p;
+        }
+        c.parAlliance = bas != personnesDepart[autre];
+        if (!meilleur.fin || c.longueur < meilleur.longueur ||
+            (c.longueur == meilleur.longueur && meilleur.parAlliance && !c.parAlliance))
+            meilleur = c;
+    }
+
     // Une génération de plus sur un côté : chaque personne du front laisse sa place à ceux de
-    // ses parents que ce côté n'a pas encore atteints, le père avant la mère.
+    // ses parents que ce côté n'a pas encore atteints, le père avant la mère. Un parent déjà
+    // atteint par l'autre côté est un ancêtre commun ; tous ceux que l'avancée rencontre sont
+    // comparés (voir retenir) : le premier rencontré peut venir de plus loin de l'autre côté.
     std::optional<Fin> avancer(int cote) {
         const int autre = 1 - cote;
         std::vector<std::uint32_t> suivant;
         suivant.reserve(fronts[cote].size() * 2);
+        Candidat trouve;
         for (std::uint32_t p : fronts[cote]) {
             ParentsPersonne pm = Parents(base, p);
             verifier(pm.pere);
             verifier(pm.mere);
-            if (pm.pere != 0 && marquee(pm.pere, autre)) return Fin{pm.pere, cote, p};
-            if (pm.mere != 0 && marquee(pm.mere, autre)) return Fin{pm.mere, cote, p};
+            for (std::uint32_t parent : {pm.pere, pm.mere})
+                if (parent != 0 && marquee(parent, autre)) retenir(trouve, Fin{parent, cote, p}, autre);
+            if (trouve.fin) continue;  // la recherche s'arrête avec cette avancée
             for (std::uint32_t parent : {pm.pere, pm.mere}) {
                 if (parent == 0 || marquee(parent, cote)) continue;
                 marquer(parent, cote);
@@ -99,11 +132,14 @@ struct LienParente::Recherche {
                 suivant.push_back(parent);
             }
         }
+        if (trouve.fin) return trouve.fin;
         fronts[cote] = std::move(suivant);
         return std::nullopt;
     }
 
     Fin chercher(std::uint32_t premiere, std::uint32_t seconde) {
+        personnesDepart[0] = premiere;
+        personnesDepart[1] = seconde;
         developperPremiere(premiere);
         if (auto fin = developperSeconde(seconde)) return *fin;
         while (!fronts[0].empty() || !fronts[1].empty()) {

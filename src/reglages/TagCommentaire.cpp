@@ -10,12 +10,12 @@ namespace lignara {
 
 namespace {
 
-// Union des tags du recensement (29) et de la lecture des individus (19).
-constexpr std::array<std::string_view, 37> kTagsLus = {
+// Union des tags du recensement (29) et de la lecture des individus (21).
+constexpr std::array<std::string_view, 39> kTagsLus = {
     "ABBR", "ADOP", "AUTH", "BIRT", "CAUS", "CHAR", "CHIL", "CONC", "CONT", "DATE",
-    "DEAT", "DIV",  "EVEN", "FAM",  "FAMC", "FAMS", "FILE", "HEAD", "HUSB", "INDI",
-    "LIEU", "MARR", "NAME", "NICK", "NOTE", "OBJE", "OCCU", "PLAC", "PUBL", "REPO",
-    "SEX",  "SOUR", "TITL", "TRLR", "TYPE", "WIFE", "_IMG"};
+    "DEAT", "DIV",  "EVEN", "FAM",  "FAMC", "FAMS", "FILE", "GIVN", "HEAD", "HUSB",
+    "INDI", "LIEU", "MARR", "NAME", "NICK", "NOTE", "OBJE", "OCCU", "PLAC", "PUBL",
+    "REPO", "SEX",  "SOUR", "SURN", "TITL", "TRLR", "TYPE", "WIFE", "_IMG"};
 
 char majuscule(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 

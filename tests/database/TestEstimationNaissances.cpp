@@ -186,6 +186,41 @@ TEST(StatutVital, unSeulVivantRendToutSonAnneauVivant) {
     EXPECT_EQ(t.StatutVital(recent), 'v');  // 2026 − 1927 = 99
 }
 
+TEST(StatutVital, unDecesConnuRendMortMemeDansUnAnneauVivant) {
+    ArbreEssai a;
+    auto pere = a.personne('M', annee(1895));
+    auto morteEnfant = a.personne('F', annee(1930), annee(1942));  // née il y a moins de 100 ans
+    auto aine = a.personne('M', annee(1921), annee(2003));
+    auto cadet = a.personne('M', annee(1960));
+    auto sansDate = a.personne('F', annee(1919));
+    a.couple(pere, 0, {aine, sansDate, morteEnfant, cadet});
+    TablesDerivees t = calculer(a);
+    EXPECT_EQ(t.StatutVital(morteEnfant), 'm');
+    EXPECT_EQ(t.StatutVital(aine), 'm');       // le cadet vivant ne le rend pas vivant
+    EXPECT_EQ(t.StatutVital(cadet), 'v');
+    EXPECT_EQ(t.StatutVital(sansDate), 'v');   // sans décès connu, l'anneau décide encore
+    EXPECT_EQ(t.StatutVital(pere), 'm');
+}
+
+TEST(StatutVital, unDecesSansDateSuffit) {
+    DossierEssai dossier;
+    EcrivainBase e({2, 0, 3}, dossier.chemin());
+    Individu jeune, mort;
+    jeune.naissance = e.ajouterEvenement({annee(1990), 0, 0, 0});
+    mort.naissance = e.ajouterEvenement({annee(1990), 0, 0, 0});
+    Evenement deces;  // un lieu, pas de date
+    deces.lieu = e.ajouterTexte(TableLieux, "FR Brest");
+    mort.deces = e.ajouterEvenement(deces);
+    jeune.fratrie = -1;
+    mort.fratrie = -2;
+    e.ajouterIndividu(jeune);
+    e.ajouterIndividu(mort);
+    BaseGenealogique base = e.terminer();
+    TablesDerivees t = calculerTablesDerivees(base, kAnneeCourante);
+    EXPECT_EQ(t.StatutVital(1), 'v');
+    EXPECT_EQ(t.StatutVital(2), 'm');
+}
+
 TEST(EstimationNaissances, desParentsEnBoucleNeBloquentPasLeCalcul) {
     ArbreEssai a;
     auto x = a.personne('M', annee(1800, DateApres));

@@ -43,6 +43,26 @@ TEST(SelectionPersonne, nomAbsentLaisseOKGriseEtPrenomsCherchesParMotsEntiers) {
     EXPECT_EQ(s.nomsDeFamille(false), (std::vector<std::string>{"DUPONT", "DUPONTEL"}));
 }
 
+TEST(SelectionPersonne, unePersonneSansNomDeFamilleSeChoisitParSesPrenoms) {
+    BaseEssai b(gedcomAvec(individu(1, "Blichilde Countess Of Maine //") + individu(2, "Charlemagne") +
+                           individu(3, "Jean /DUPONT/")));
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    EXPECT_FALSE(s.chercher(e));  // rien de tapé : OK reste grisé
+    e.prenoms = "Blichilde";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.valider(e), 1);
+    e.prenoms = "charlemagne";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.valider(e), 2);
+    e.prenoms = "Jean";  // Jean a un nom de famille : il ne répond pas à un nom vide
+    EXPECT_FALSE(s.chercher(e));
+    EXPECT_EQ(s.prenomsDuNom("", false), (std::vector<std::string>{"Blichilde Countess Of Maine", "Charlemagne"}));
+    e = {};
+    s.choisir(e, 2);
+    EXPECT_TRUE(s.chercher(e));
+}
+
 TEST(SelectionPersonne, soixanteHomonymesNeDonnentQueCinquanteCandidats) {
     std::string individus;
     for (int i = 1; i <= 60; ++i) individus += individu(i, "Marie /ROUX/");

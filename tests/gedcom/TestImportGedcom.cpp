@@ -99,6 +99,7 @@ TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
         "- Ligne 12 : format de date incorrect",
         "- Ligne 4 : lien de parenté incohérent entre l'individu @I6@ et ses parents",
         "- Anne Roy ne fait pas référence au mariage @F1@ dont elle est l'épouse",
+        "- La famille @F9@ est utilisée mais jamais définie : référence ignorée",
     };
     for (std::string& l : attendu) l = depuisUtf8(l);
     EXPECT_EQ(lignesRapport(r), attendu);
@@ -108,10 +109,67 @@ TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
 TEST(ImportGedcom, redefinitionDeFamcEtFamilleJamaisDefinie) {
     auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMC @F8@\n1 FAMC @F9@\n1 FAMS @F7@\n"
                                      "0 @I2@ INDI\n1 FAMS @F7@\n0 @I3@ INDI\n1 FAMC @F7@\n0 TRLR\n");
+    // F9, que seul I1 nomme, n'est pas reconstruite : la référence est ignorée, et le rapport le dit.
     EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 6 : redéfinition du champ FAMC"_1252,
-                                        "- La famille @F7@ est utilisée mais jamais définie"_1252}));
+                                        "- La famille @F7@ est utilisée mais jamais définie"_1252,
+                                        "- La famille @F9@ est utilisée mais jamais définie : référence ignorée"_1252}));
+    EXPECT_EQ(r.base.LireIndividu(1).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
     EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, uneFamilleJamaisDefinieQueSeuleUnePersonneNommeEstSignalee) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F5@\n0 @I2@ INDI\n1 FAMC @F6@\n"
+                                     "0 @I3@ INDI\n1 ADOP\n2 FAMC @F7@\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r), (Lignes{"- La famille @F5@ est utilisée mais jamais définie : référence ignorée"_1252,
+                                        "- La famille @F6@ est utilisée mais jamais définie : référence ignorée"_1252,
+                                        "- La famille @F7@ est utilisée mais jamais définie : référence ignorée"_1252}));
+    EXPECT_EQ(r.base.nombreFamilles(), 0u);
+    EXPECT_EQ(r.base.LireIndividu(1).premiereFamille, 0u);
+    EXPECT_EQ(r.base.LireIndividu(2).fratrie, -2);
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, unFamcApresUneAdoptionNEstPasUneRedefinition) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F2@\n"
+                                     "0 @I2@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F3@\n"  // 12
+                                     "0 @I4@ INDI\n1 FAMS @F1@\n0 @I5@ INDI\n1 FAMS @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I4@\n0 @F2@ FAM\n1 HUSB @I5@\n1 CHIL @I1@\n"
+                                     "0 @F3@ FAM\n1 HUSB @I6@\n1 CHIL @I2@\n0 TRLR\n");
+    // Seul un FAMC simple avant un autre le contredit ; celui de l'adoption cède la place.
+    EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 12 : redéfinition du champ FAMC"_1252});
+    EXPECT_EQ(r.base.LireIndividu(1).pere, 4u);  // I5, mari de F2
+    EXPECT_EQ(r.base.LireIndividu(2).pere, 5u);  // I6, mari de F3
+    EXPECT_TRUE(defautsBase(r).empty());
+}
+
+TEST(ImportGedcom, lesNumerosDeLigneComptentLesLignesAvantLEnTete) {
+    const std::string corps = kEnTete + "0 @I1@ INDI\n1 BIRT\n2 DATE 45 FOO 1900\ngarbage\n0 TRLR\n";
+    EXPECT_EQ(lignesRapport(importerTexte(corps)),
+              (Lignes{"- Ligne 7 : erreur de syntaxe", "- Ligne 6 : format de date incorrect"}));
+    // Une ligne vide, une ligne de blancs et une fin CR LF avant « 0 HEAD » : trois lignes de plus.
+    EXPECT_EQ(lignesRapport(importerTexte("\n  \r\n\r\n" + corps)),
+              (Lignes{"- Ligne 10 : erreur de syntaxe", "- Ligne 9 : format de date incorrect"}));
+}
+
+TEST(ImportGedcom, unMariQuiEstAussiLaFemmeGardeSaFamilleEtSesEnfants) {
+    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMC @F1@\n"
+                                     "0 @I3@ INDI\n1 FAMS @F2@\n"
+                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I1@\n1 CHIL @I2@\n1 MARR\n2 DATE 1900\n"  // 13
+                                     "0 @F2@ FAM\n1 WIFE @I3@\n1 HUSB @I3@\n1 MARR\n2 DATE 1910\n0 TRLR\n");  // 19
+    EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 13 : même personne comme mari et femme"_1252,
+                                        "- Ligne 19 : même personne comme mari et femme"_1252}));
+    ASSERT_EQ(r.base.nombreFamilles(), 2u);
+    EXPECT_EQ(r.base.LireIndividu(2).pere, 1u);
+    EXPECT_EQ(r.base.LireIndividu(2).mere, 0u);
+    const Famille f1 = r.base.LireFamille(r.base.LireIndividu(1).premiereFamille);
+    EXPECT_EQ(f1.conjoint, 0u);
+    EXPECT_EQ(r.base.LireEvenement(f1.mariage).date.annee, 1900);
+    EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), std::vector<std::uint32_t>{2});
+    // Sans enfant, la famille reste aussi, avec son mariage.
+    ASSERT_NE(r.base.LireIndividu(3).premiereFamille, 0u);
+    EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(r.base.LireIndividu(3).premiereFamille).mariage).date.annee, 1910);
     EXPECT_TRUE(defautsBase(r).empty());
 }
 
@@ -120,7 +178,8 @@ TEST(ImportGedcom, enfantIncompatibleEtReferenceManquante) {
                                      "0 @F1@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n1 WIFE\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 7 : référence Gedcom manquante"_1252,
                                         "- Ligne 10 : enfant incompatible avec le champ FAMC de l'individu @I1@"_1252,
-                                        "- Ligne 11 : référence Gedcom manquante"_1252}));
+                                        "- Ligne 11 : référence Gedcom manquante"_1252,
+                                        "- La famille @F2@ est utilisée mais jamais définie : référence ignorée"_1252}));
 }
 
 TEST(ImportGedcom, unePersonneSonPropreParentNeFaitPasDeBoucle) {

@@ -28,6 +28,32 @@ TEST(InterpretationNoms, separePrenomsEtNomSelonLaPlaceDesBarres) {
     EXPECT_EQ(nom(r.base, 3), "");
 }
 
+TEST(InterpretationNoms, unNameSansBarresPrendLeNomDeFamilleDeSurnEtLesPrenomsDeGivn) {
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 NAME John Smith\n2 GIVN John\n2 SURN Smith\n"
+                           "0 @I2@ INDI\n1 NAME Mary Ann Jones\n2 SURN Jones\n"      // sans GIVN
+                           "0 @I3@ INDI\n1 NAME Marie\n2 SURN Curie\n"
+                           "0 @I4@ INDI\n1 NAME\n2 GIVN Anne\n"                         // NAME vide
+                           "0 @I5@ INDI\n1 NAME Paul\n2 GIVN Paul\n"                    // sans SURN : rien à prendre
+                           "0 @I6@ INDI\n1 NAME Jean /Roy/\n2 SURN Autre\n2 GIVN Autre\n"  // les barres décident
+                           "0 @I7@ INDI\n1 NAME Louis Roy\n2 NICK le Gros\n2 GIVN Louis\n2 SURN Roy\n"
+                           "0 @I8@ INDI\n1 NAME Luc\n1 NAME Luc Roy\n2 SURN Roy\n"       // second NAME
+                           "0 @I9@ INDI\n1 NAME Lefèvre Jean\n2 SURN LEFÈVRE\n"          // casse des accents
+                           "0 TRLR\n");
+    const std::pair<std::string, std::string> attendus[] = {
+        {"John", "Smith"}, {"Mary Ann", "Jones"}, {"Marie", "Curie"}, {"Anne", ""},
+        {"Paul", ""},      {"Jean", "Roy"},       {"Louis dit le Gros", "Roy"}, {"Luc", ""},
+        {"Jean", "LEFÈVRE"_1252},
+    };
+    for (std::uint32_t n = 1; n <= 9; ++n) {
+        EXPECT_EQ(prenoms(r.base, n), attendus[n - 1].first) << n;
+        EXPECT_EQ(nom(r.base, n), attendus[n - 1].second) << n;
+    }
+    auto gw = importerTexte(enTete("GeneWeb 5.0") + "0 @I1@ INDI\n1 NAME X\n2 GIVN ?\n2 SURN ?\n0 TRLR\n");
+    EXPECT_EQ(prenoms(gw.base, 1), "");
+    EXPECT_EQ(nom(gw.base, 1), "");
+}
+
 TEST(InterpretationNoms, geneWebRangeVidesLesNomsInconnus) {
     const std::string corps = "0 @I1@ INDI\n1 NAME ? /?/\n0 @I2@ INDI\n1 NAME X /X/\n0 TRLR\n";
     auto gw = importerTexte(enTete("GeneWeb 5.0") + corps);

@@ -202,3 +202,25 @@ TEST(LieuNormaliseur, toutOctetEtToutesLongueursRestentDans100Octets) {
         }
     }
 }
+
+TEST(LieuNormaliseur, lesNomsAnglaisDesPaysEtLesNationsDuRoyaumeUniSontReconnus) {
+    // England donne le pays et sa nation ; Norfolk, avant lui, n'est plus l'île Norfolk.
+    EXPECT_EQ(normaliser("Sandringham, Norfolk, England"), code("GB", 33) + "Sandringham, Norfolk (England)");
+    EXPECT_EQ(normaliser("Edinburgh, Scotland"), code("GB", 34) + "Edinburgh (Scotland)");
+    EXPECT_EQ(normaliser("Belfast, Northern Ireland"), code("GB", 36) + "Belfast (Northern Ireland)");
+    EXPECT_EQ(normaliser("Wales"), code("GB", 35) + "Wales");
+    EXPECT_EQ(normaliser("Londres, Angleterre"), code("GB", 33) + "Londres (Angleterre)");
+    // Le pays nommé en dernier décide ; la nation qui le précède reste sa subdivision.
+    EXPECT_EQ(normaliser("London, England, United Kingdom"), code("GB", 33) + "London (United Kingdom)");
+    EXPECT_EQ(normaliser("Cardiff, UK"), "GB Cardiff (UK)");
+    EXPECT_EQ(normaliser("London, England", parDefaut(CodePays{"GB"})), code("GB", 33) + "London");
+    EXPECT_EQ(normaliser("Heidelberg, Germany"), "DE Heidelberg (Germany)");
+    EXPECT_EQ(normaliser("Kinsale, Ireland"), "IE Kinsale (Ireland)");
+    EXPECT_EQ(normaliser("Boston, Massachusetts, United States"),
+              std::string("US") + static_cast<char>(chercherSubdivision(CodePays{"US"}, "MASSACHUSETTS")) +
+                  "Boston (ETATS-UNIS)");
+    // Un nom de pays qui précède le pays reconnu reste un lieu lisible.
+    EXPECT_EQ(normaliser("Norfolk, Virginia, USA").substr(0, 2), "US");
+    // Sans pays après lui, Norfolk reste l'île de la table.
+    EXPECT_EQ(normaliser("Sandringham, Norfolk"), "NF Sandringham (Norfolk)");
+}

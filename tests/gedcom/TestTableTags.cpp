@@ -15,7 +15,7 @@ bool estTriee(const TableTags& t) {
 
 TEST(TableTags, tablesDeLImportTrieesAvecLeursEffectifs) {
     EXPECT_EQ(TableTags::balayage().taille(), 29u);
-    EXPECT_EQ(TableTags::individu().taille(), 19u);
+    EXPECT_EQ(TableTags::individu().taille(), 21u);
     EXPECT_EQ(TableTags::famille().taille(), 6u);
     EXPECT_TRUE(estTriee(TableTags::balayage()));
     EXPECT_TRUE(estTriee(TableTags::individu()));

@@ -56,10 +56,11 @@ TEST(CommandeParente, refuseLaMemePersonneLesHomonymesEtLesPersonnesSansLien) {
 TEST(CommandeParente, fichiersReelsRoyal92EtPres2020) {
     fs::path royal = reel("porges-mdf/royal92.ged"), pres = reel("dj-gedcom-samples/pres2020.ged");
     if (!fs::exists(royal) || !fs::exists(pres)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
-    // Victoria est au sommet, à côté d'Albert, le père qu'on rencontre d'abord en remontant.
+    // Victoria, ancêtre de Charles, est l'ancêtre commun, même si Albert, son mari, est
+    // rencontré le premier en remontant (le père avant la mère).
     Sortie s = lancer("\"" + royal.string() + "\" \"Victoria  /Hanover/\" \"Charles Philip Arthur/Windsor/\"");
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(s.texte.find("Ancêtre commun : Albert Augustus Charles\n"), std::string::npos) << s.texte;
+    EXPECT_NE(s.texte.find("Ancêtre commun : Victoria Hanover\n"), std::string::npos) << s.texte;
     EXPECT_NE(s.texte.find("0 génération pour la première personne, 5 générations pour la seconde"), std::string::npos);
     EXPECT_NE(s.texte.find("Philip Mountbatten"), std::string::npos);
     // Franklin Delano Roosevelt est parent de Theodore par sa femme Eleanor, nièce de Theodore.
@@ -71,4 +72,33 @@ TEST(CommandeParente, fichiersReelsRoyal92EtPres2020) {
     Sortie h = lancer("\"" + pres.string() + "\" \"Abraham /Lincoln/\" \"George /Washington/\"");
     EXPECT_NE(h.code, 0);
     EXPECT_NE(h.texte.find("@I317@"), std::string::npos);
+}
+
+// Plusieurs ancêtres communs rencontrés dans une même génération : le plus proche de l'autre
+// personne ; une personne ancêtre de l'autre l'est à lignée vide.
+TEST(CommandeParente, fichiersReelsGardentLAncetreCommunLePlusProche) {
+    fs::path royal = reel("porges-mdf/royal92.ged"), pres = reel("dj-gedcom-samples/pres2020.ged");
+    if (!fs::exists(royal) || !fs::exists(pres)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    struct Cas {
+        fs::path fichier;
+        const char *premiere, *seconde, *ancetre;
+        int lignees[2];
+    };
+    const Cas cas[] = {
+        {pres, "@I397@", "@I672@", "Lucy De Ros", {15, 0}},
+        {royal, "@I895@", "@I63@", "Albert Augustus Charles", {3, 6}},
+        {royal, "@I2786@", "@I1942@", "Idwal Foel (the_Bald)", {35, 1}},
+        {royal, "@I1947@", "@I2109@", "Idwal Foel (the_Bald)", {3, 22}},
+        // Parents par alliance : Ernest II est le frère d'Albert, mari de Victoria.
+        {royal, "@I1@", "@I1737@", "Ernest_I of_Saxe-Coburg- Saalfeld", {1, 1}},
+    };
+    auto generations = [](int n) { return std::to_string(n) + (n > 1 ? " générations" : " génération"); };
+    for (const Cas& c : cas) {
+        Sortie s = lancer("\"" + c.fichier.string() + "\" " + c.premiere + " " + c.seconde);
+        EXPECT_EQ(s.code, 0) << s.texte;
+        EXPECT_NE(s.texte.find(std::string("Ancêtre commun : ") + c.ancetre + "\n"), std::string::npos) << s.texte;
+        std::string lignees = "Lignées : " + generations(c.lignees[0]) + " pour la première personne, " +
+                              generations(c.lignees[1]) + " pour la seconde\n";
+        EXPECT_NE(s.texte.find(lignees), std::string::npos) << c.premiere << " " << c.seconde << "\n" << s.texte;
+    }
 }

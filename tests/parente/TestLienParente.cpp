@@ -118,3 +118,48 @@ TEST_F(LienParenteEssai, personneIsoleeOuMemePersonneSontRefusees) {
         EXPECT_STREQ(e.what(), "Erreur : les deux personnes doivent être différentes"_1252);
     }
 }
+
+namespace {
+
+// Un mariage entre oncle et nièce : Ugo épouse Mia, fille de sa sœur Ida et de Noé ; Léo est
+// leur fils. En remontant d'une génération depuis ses parents, Léo rencontre d'abord Gus, père
+// d'Ugo et d'Ida (à une génération d'Ida), puis Noé, conjoint d'Ida, et Ida elle-même.
+enum : std::uint32_t { Leo = 1, Ugo, Mia, Gus, Ida, Noe, Rose };
+
+BaseGenealogique construireMariageOncleNiece(const std::filesystem::path& dossier) {
+    ArbreEssai a;
+    a.personne('M', annee(1950), {}, "UGO", "Léo"_1252);
+    a.personne('M', annee(1920), {}, "UGO", "Ugo");
+    a.personne('F', annee(1925), {}, "NOE", "Mia");
+    a.personne('M', annee(1880), {}, "UGO", "Gus");
+    a.personne('F', annee(1900), {}, "UGO", "Ida");
+    a.personne('M', annee(1898), {}, "NOE", "Noé"_1252);
+    a.personne('F', annee(1882), {}, "ROSE", "Rose");
+    a.couple(Gus, Rose, {Ugo, Ida});
+    a.couple(Noe, Ida, {Mia});
+    a.couple(Ugo, Mia, {Leo});
+    return a.construire(dossier);
+}
+
+}  // namespace
+
+TEST(LienParente, gardeLAncetreLePlusProcheDeLAutreParmiCeuxDUneMemeGeneration) {
+    DossierEssai dossier;
+    BaseGenealogique base = construireMariageOncleNiece(dossier.chemin());
+    // Noé et Ida sont plus proches d'Ida que Gus ; à égalité, Ida, ancêtre de Léo, l'emporte
+    // sur son conjoint, et sa lignée est vide.
+    LienParente l(Leo, Ida);
+    l.chercher(base);
+    EXPECT_EQ(l.ancetreCommun(), Ida);
+    EXPECT_EQ(l.longueurPremiere(), 2u);
+    EXPECT_EQ(l.longueurSeconde(), 0u);
+    EXPECT_EQ(rangee(l, 0), (R{Noe, Ida, -1, -1}));
+    EXPECT_EQ(rangee(l, 1), (R{Mia, Ugo, -1, -1}));
+    EXPECT_EQ(rangee(l, 2), (R{Leo, -1, -1, -1}));
+    // Dans l'autre sens, c'est le côté de la seconde personne qui rencontre les deux.
+    LienParente inverse(Ida, Leo);
+    inverse.chercher(base);
+    EXPECT_EQ(inverse.ancetreCommun(), Ida);
+    EXPECT_EQ(inverse.longueurPremiere(), 0u);
+    EXPECT_EQ(inverse.longueurSeconde(), 2u);
+}
