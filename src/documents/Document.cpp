@@ -4,6 +4,8 @@ namespace lignara {
 
 void Document::initialiserParametres(const ContexteDocument& contexte) {
     parametres = signature().valeursParDefaut(contexte.base ? contexte.base->nombreIndividus() : 0);
+    polices = contexte.polices;
+    horloge = contexte.horloge;
 }
 
 std::int32_t Document::racine() const {

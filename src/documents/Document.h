@@ -11,8 +11,10 @@
 
 #include "documents/Afficheur.h"
 #include "documents/ContexteDocument.h"
+#include "commun/Horloge.h"
 #include "documents/SignatureParametres.h"
 #include "render/Graphique.h"
+#include "render/PolicesDocument.h"
 
 namespace lignara {
 
@@ -46,8 +48,14 @@ public:
     SignatureParametres signature() const { return SignatureParametres(type_.signature); }
 
     ParametresDocument parametres;
+    // Police et horloge du document, prises au contexte par initialiserParametres ; l'exécution
+    // remplace la police par une police tirée au sort quand la préférence le demande. Le
+    // document mesure, date, compte les années et tire au sort avec elles seules.
+    PolicesDocument polices;
+    Horloge horloge;
 
-    // Valeurs par défaut du type, avant que toute source de paramètres ne les remplace.
+    // Valeurs par défaut du type, avant que toute source de paramètres ne les remplace ; prend
+    // aussi au contexte la police et l'horloge.
     virtual void initialiserParametres(const ContexteDocument& contexte);
     // Options que la ligne de commande peut nommer.
     virtual std::vector<OptionDocument> options() const { return {}; }

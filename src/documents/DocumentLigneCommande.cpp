@@ -71,10 +71,8 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     struct LiberationPolices {
         ~LiberationPolices() { PoliceFamille::liberer(); }
     } liberation;
-    ReglagesPolices polices;
-    chargerPolicesDesPreferences(configuration, polices, recepteurErreurStandard());
-
     ContexteDocument contexte;
+    contexte.polices = chargerPolicesDesPreferences(configuration, recepteurErreurStandard());
     contexte.base = &g.base();
     contexte.noms = &g.noms();
     contexte.phonetique = &g.phonetique();
@@ -89,7 +87,6 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     reglages.sortieImposee = demande.sortie;
     reglages.afficheurs = configuration.afficheurs;
     reglages.visualiser = demande.afficher;
-    reglages.polices = &polices;
     reglages.policeAuHasard = configuration.policeAuHasard;
     ParametresLigneCommande source(demande.parametres, [&g](const std::string& designation) {
         return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));

@@ -18,7 +18,7 @@ std::int64_t pixelsY(std::int64_t unites) { return unites * 1467 / 17600; }
 
 void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
                          std::int32_t largeurUtile, std::int32_t yBas) {
-    EtatTrace& etat = etatTrace();
+    EtatTrace& etat = surface.etat();
     const std::uint32_t remplissage = etat.couleurRemplissage;
     for (const BandeChronologie& b : chronologie.bandes()) {
         etat.couleurRemplissage = b.couleur;
@@ -26,7 +26,7 @@ void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
     }
     etat.couleurRemplissage = remplissage;
     for (const LibelleChronologie& l : chronologie.libelles()) {
-        const MetriquePolice& police = etat.italique ? metriqueItalique() : metriqueReguliere();
+        const MetriquePolice& police = etat.italique ? surface.polices().italique : surface.polices().reguliere;
         surface.texte(l.x, yBas + l.y, largeurTexte(police, l.texte), kHauteurLigne, l.texte);
     }
 }

@@ -2,12 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
-#include <ctime>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "commun/Horloge.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "gedcom/ModeCommentaire.h"
@@ -46,12 +45,7 @@ ModeCommentaire modeDe(std::uint8_t mode) {
 
 }  // namespace
 
-int FichierOuvert::anneeHorloge() {
-    std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&maintenant, &local);
-    return local.tm_year + 1900;
-}
+int FichierOuvert::anneeHorloge() { return Horloge::duSysteme().annee(); }
 
 FichierOuvert::FichierOuvert(fs::path dossierConfiguration, fs::path dossierTemporaire)
     : dossierConfiguration_(std::move(dossierConfiguration)), dossierTemporaire_(std::move(dossierTemporaire)) {}

@@ -108,7 +108,8 @@ public:
     // Levé par la surveillance, baissé à chaque ouverture et fermeture.
     bool gedcomModifie() const { return modifie_->load(std::memory_order_acquire); }
 
-    // Année de l'horloge locale, celle de la marque de vie.
+    // Année courante de la marque de vie : celle de l'horloge locale, ou de SOURCE_DATE_EPOCH
+    // quand elle la fixe (Horloge::duSysteme).
     static int anneeHorloge();
 
     // Nombre de personnes du dernier fichier ouvert, gardé après sa fermeture.

@@ -62,7 +62,7 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     DossiersEssai d;
     ReglagesDessin reglages;
     reglages.signature = false;
-    SurfacePdf surface(reglages, {}, [] { return DateCreationPdf{}; });
+    SurfacePdf surface(reglages, PolicesDocument{}, Horloge::fixee(0));
     auto c = Chronologie::lire(Chronologie::image({periode(1643, 1715, "Louis XIV", 200),
                                                    periode(1715, 1774, "", 100),
                                                    periode(1715, 1720, "", 50)}),
@@ -70,9 +70,9 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     const std::int32_t hauteur = 200 * 64 + 20, largeur = 1600;
     std::filesystem::path fichier = d.installation() / "chrono.pdf";
     surface.ouvrir(fichier, "Essai", 100, largeur, hauteur);
-    const std::uint32_t remplissage = etatTrace().couleurRemplissage;
+    const std::uint32_t remplissage = surface.etat().couleurRemplissage;
     dessinerChronologie(c, surface, largeur, 0);
-    EXPECT_EQ(etatTrace().couleurRemplissage, remplissage);
+    EXPECT_EQ(surface.etat().couleurRemplissage, remplissage);
     surface.fermer();
 
     std::string contenu = contenus(DossiersEssai::lire(fichier));

@@ -137,7 +137,7 @@ void ArbreAscendant::ecrireWeb() {
         const std::int32_t centre = (n->pere->droite() + n->mere->x) / 2;
         for (std::size_t k = 0; k < n->mere->texteMariage.size(); ++k) {
             const std::string& ligne = n->mere->texteMariage[k];
-            sortie.texte(centre - largeurTexte(metriqueReguliere(), ligne) / 2,
+            sortie.texte(centre - largeurTexte(polices.reguliere, ligne) / 2,
                          (n->pere->y + n->mere->y) / 2 - kLigne * static_cast<std::int32_t>(k + 1), ligne);
         }
     }

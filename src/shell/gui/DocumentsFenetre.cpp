@@ -46,8 +46,7 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     };
     // Les largeurs des textes mettent les documents en page : la police des préférences est
     // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
-    ReglagesPolices polices;
-    chargerPolicesDesPreferences(configuration, polices, contexte.messages);
+    contexte.polices = chargerPolicesDesPreferences(configuration, contexte.messages);
     EnvironnementSelection environnement{contexte, fichier.recentes(),
                                          [&] { return personneMoi(fichier.reglages().moi, contexte); },
                                          [&fenetre] { return fenetre.definirMoi(); }};
@@ -56,7 +55,6 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     ReglagesExecution reglages;
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.afficheurs = configuration.afficheurs;
-    reglages.polices = &polices;
     reglages.policeAuHasard = configuration.policeAuHasard;
     reglages.compteurs = &fenetre.compteurs();
     executer(*type, source, contexte, reglages);

@@ -20,6 +20,7 @@
 #include "database/DonneesCorrompues.h"
 #include "documents/PersonneMoi.h"
 #include "render/FormatPapier.h"
+#include "reglages/RaccordDessin.h"
 #include "session/CheminGenealogique.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/BarreProgressionImport.h"
@@ -318,6 +319,8 @@ void FenetrePrincipale::optionsFichier() {
     if (!fichier_.estOuvert()) return;
     QString nom = QFileInfo(QString::fromStdString(fichier_.chemin().string())).fileName();
     ContexteDocument contexte = fichier_.contexte(configuration_.casseAutomatique);
+    // Les homonymes s'y ajustent à la largeur de leur liste, mesurée dans la police des documents.
+    contexte.polices = chargerPolicesDesPreferences(configuration_, {});
     EnvironnementSelection environnement{contexte, fichier_.recentes(),
                                          [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
     auto choisirMoi = [&]() -> std::optional<ReferenceMoi> {
