@@ -9,6 +9,7 @@
 #include "commun/Horloge.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "database/FormatNom.h"
 #include "gedcom/ModeCommentaire.h"
 #include "session/SurveillanceGedcom.h"
 
@@ -64,8 +65,7 @@ void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture
     try {
         reglages_ = chargerReglagesFichier(dossierConfiguration_, chemin_.string());
         importer(options);
-        if (options.transformationNoms || options.transformationPrenoms)
-            base_.fixerTransformationsNoms(options.transformationNoms, options.transformationPrenoms);
+        appliquerAffichageNoms(base_, options.casseAutomatique);
         index_ = construireIndexDesNoms(base_);
         retrouverMoi();
         personnesDernierFichier_ = base_.nombreIndividus();
@@ -150,6 +150,10 @@ void FichierOuvert::surveiller(const OptionsOuverture& options) {
         modifie->store(true, std::memory_order_release);
         if (prevenir) prevenir();
     });
+}
+
+void FichierOuvert::afficherNoms(bool casseAutomatique) {
+    if (ouvert()) appliquerAffichageNoms(base_, casseAutomatique);
 }
 
 void FichierOuvert::enregistrerReglages() const {

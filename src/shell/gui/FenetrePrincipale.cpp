@@ -306,6 +306,7 @@ void FenetrePrincipale::preferences(int page) {
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     configuration_ = dialogue.configuration();
     enregistrerConfiguration(configuration_, dossierConfigurationAccessible());
+    if (fichier_.estOuvert()) fichier_.noyau().afficherNoms(configuration_.casseAutomatique);
 }
 
 void FenetrePrincipale::categories(int genre) {
@@ -400,6 +401,7 @@ void FenetrePrincipale::ouvrirFichier() {
 
 void FenetrePrincipale::importer(const std::string& chemin) {
     OptionsOuverture options;
+    options.casseAutomatique = configuration_.casseAutomatique;
     std::string rapport;
     options.montrerErreurs = [&rapport](const std::string& r) { rapport = r; };
     {
