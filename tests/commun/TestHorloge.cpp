@@ -63,7 +63,7 @@ TEST(Horloge, laMemeGraineRefaitLesMemesTiragesEtChaqueUsageLeSien) {
     auto suite = [](const Horloge& h, const char* usage) {
         std::mt19937 alea = h.tirage(usage);
         std::vector<std::uint32_t> v;
-        for (int i = 0; i < 8; ++i) v.push_back(alea());
+        for (int i = 0; i < 8; ++i) v.push_back(static_cast<std::uint32_t>(alea()));
         return v;
     };
     const Horloge a = Horloge::fixee(1700000000), b = Horloge::fixee(1700000000);

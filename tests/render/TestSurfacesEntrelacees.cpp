@@ -56,30 +56,64 @@ constexpr int kEtapes = 10;
 constexpr std::int32_t kLargeur = 30000, kHauteur = 30000;
 
 // Étape i du dessin : chacune règle une part de l'état de tracé puis dessine, et mesure ses
-// textes dans la police de sa surface. v distingue les deux documents.
-void etape(SurfacePdf& s, int i, int v) {
+// textes dans la police de sa surface. b distingue le second document.
+void etape(SurfacePdf& s, int i, bool b) {
     EtatTrace& e = s.etat();
-    const std::int32_t x = 1000 + 2500 * i + 300 * v, y = 2000 + 2200 * i;
-    const std::string texte = "Texte " + std::to_string(i) + (v ? " de B" : " de A");
+    const std::int32_t x = 1000 + 2500 * i + (b ? 300 : 0), y = 2000 + 2200 * i;
+    const std::string texte = "Texte " + std::to_string(i) + (b ? " de B" : " de A");
     const std::int32_t l = largeurTexte(e.italique ? s.polices().italique : s.polices().reguliere, texte);
     switch (i) {
-        case 0: e.couleurTrait = couleurRvb(0, 40 * v, 90); s.ligne(x, y, x + 3000, y + 800); break;
-        case 1: e.epaisseurTrait = 1.5f + v; e.pointilles = static_cast<std::uint8_t>(1 + v); s.rectangle(x, y, x + 2000, y + 900, 0); break;
-        case 2: s.policeItalique(v == 0); s.texte(x, y, l, 176, texte); break;
-        case 3: e.taillePolice = static_cast<std::uint8_t>(14 + 4 * v); s.texte(x, y, l * e.taillePolice / 10, 300, texte); break;
-        case 4: s.empilerTransformation(0.8f, 0.6f, -0.6f, 0.8f, static_cast<float>(x), static_cast<float>(y)); s.cercle(0, 0, 600 + 200 * v, false); break;
-        case 5: s.arc(300, 300, 900, 0.3f, 2.5f + v); s.depilerTransformation(); break;
-        case 6: e.couleurRemplissage = couleurRvb(255, 200 - 100 * v, 0); s.rectangle(x, y, x + 1500, y + 700, 1); break;
-        case 7: s.texteIncline(x, y, l, 176, 3000 + 4000 * v, texte); s.courbe(x, y, x + 400, y + 900, x + 900, y - 400, x + 1600, y); break;
-        case 8: s.signature(x, y); s.ajouterCible(1 + v, x, y); break;
-        default: e.pointilles = 0; s.ajouterLien(2 - v, x, y, x + 800, y + 300); s.polygone(3, std::array<std::int32_t, 6>{x, y, x + 900, y, x + 450, y + 700}.data(), v == 1); break;
+        case 0:
+            e.couleurTrait = b ? couleurRvb(0, 40, 90) : couleurRvb(0, 0, 90);
+            s.ligne(x, y, x + 3000, y + 800);
+            break;
+        case 1:
+            e.epaisseurTrait = b ? 2.5f : 1.5f;
+            e.pointilles = b ? 2 : 1;
+            s.rectangle(x, y, x + 2000, y + 900, 0);
+            break;
+        case 2:
+            s.policeItalique(!b);
+            s.texte(x, y, l, 176, texte);
+            break;
+        case 3:
+            e.taillePolice = b ? 18 : 14;
+            s.texte(x, y, l * e.taillePolice / 10, 300, texte);
+            break;
+        case 4:
+            s.empilerTransformation(0.8f, 0.6f, -0.6f, 0.8f, static_cast<float>(x), static_cast<float>(y));
+            s.cercle(0, 0, b ? 800 : 600, false);
+            break;
+        case 5:
+            s.arc(300, 300, 900, 0.3f, b ? 3.5f : 2.5f);
+            s.depilerTransformation();
+            break;
+        case 6:
+            e.couleurRemplissage = b ? couleurRvb(255, 100, 0) : couleurRvb(255, 200, 0);
+            s.rectangle(x, y, x + 1500, y + 700, 1);
+            break;
+        case 7:
+            s.texteIncline(x, y, l, 176, b ? 7000 : 3000, texte);
+            s.courbe(x, y, x + 400, y + 900, x + 900, y - 400, x + 1600, y);
+            break;
+        case 8:
+            s.signature(x, y);
+            s.ajouterCible(b ? 2 : 1, x, y);
+            break;
+        default: {
+            e.pointilles = 0;
+            s.ajouterLien(b ? 1 : 2, x, y, x + 800, y + 300);
+            const std::array<std::int32_t, 6> triangle{x, y, x + 900, y, x + 450, y + 700};
+            s.polygone(3, triangle.data(), b);
+            break;
+        }
     }
 }
 
-void dessinerSeul(const Dessin& d, const std::filesystem::path& chemin, int v) {
+void dessinerSeul(const Dessin& d, const std::filesystem::path& chemin, bool b) {
     SurfacePdf s(d.reglages, d.polices, d.horloge);
     s.ouvrir(chemin, "Essai", 100, kLargeur, kHauteur);
-    for (int i = 0; i < kEtapes; ++i) etape(s, i, v);
+    for (int i = 0; i < kEtapes; ++i) etape(s, i, b);
     s.fermer();
 }
 
@@ -88,15 +122,15 @@ void dessinerSeul(const Dessin& d, const std::filesystem::path& chemin, int v) {
 TEST(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichierDeSeule) {
     DossierEssai dossier;
     const Dessin a = documentA(), b = documentB();
-    dessinerSeul(a, dossier / "a-seule.pdf", 0);
-    dessinerSeul(b, dossier / "b-seule.pdf", 1);
+    dessinerSeul(a, dossier / "a-seule.pdf", false);
+    dessinerSeul(b, dossier / "b-seule.pdf", true);
     {
         SurfacePdf sa(a.reglages, a.polices, a.horloge), sb(b.reglages, b.polices, b.horloge);
         sb.ouvrir(dossier / "b.pdf", "Essai", 100, kLargeur, kHauteur);
         sa.ouvrir(dossier / "a.pdf", "Essai", 100, kLargeur, kHauteur);
         for (int i = 0; i < kEtapes; ++i) {
-            etape(sa, i, 0);
-            etape(sb, i, 1);
+            etape(sa, i, false);
+            etape(sb, i, true);
         }
         sa.fermer();
         sb.fermer();
@@ -117,13 +151,13 @@ TEST(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichi
 TEST(SurfacesEntrelacees, deuxFilsDessinentChacunLeurSurfaceSansSeGener) {
     DossierEssai dossier;
     const Dessin a = documentA(), b = documentB();
-    dessinerSeul(a, dossier / "a-seule.pdf", 0);
-    dessinerSeul(b, dossier / "b-seule.pdf", 1);
+    dessinerSeul(a, dossier / "a-seule.pdf", false);
+    dessinerSeul(b, dossier / "b-seule.pdf", true);
     for (int tour = 0; tour < 4; ++tour) {
         const auto cheminA = dossier / ("a" + std::to_string(tour) + ".pdf");
         const auto cheminB = dossier / ("b" + std::to_string(tour) + ".pdf");
-        std::thread filA([&] { dessinerSeul(a, cheminA, 0); });
-        std::thread filB([&] { dessinerSeul(b, cheminB, 1); });
+        std::thread filA([&] { dessinerSeul(a, cheminA, false); });
+        std::thread filB([&] { dessinerSeul(b, cheminB, true); });
         filA.join();
         filB.join();
         EXPECT_TRUE(essai::lireFichier(cheminA) == essai::lireFichier(dossier / "a-seule.pdf")) << tour;
