@@ -9,9 +9,9 @@
 #include <functional>
 #include <vector>
 
+#include "commun/Horloge.h"
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
-#include "commun/Horloge.h"
 #include "database/IndexPhonetique.h"
 #include "render/PoliceChargement.h"
 #include "render/PolicesDocument.h"

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "commun/Horloge.h"
 #include "documents/Afficheur.h"
 #include "documents/ContexteDocument.h"
-#include "commun/Horloge.h"
 #include "documents/SignatureParametres.h"
 #include "render/Graphique.h"
 #include "render/PolicesDocument.h"

@@ -165,7 +165,8 @@ std::int32_t calculerLargeurSignature(const MetriquePolice& reguliere, std::stri
 PolicesDocument chargerPolices(const ReglagesPolices& reglages, const RecepteurMessages& recepteur) {
     PolicesDocument polices;
     polices.nom = reglages.nomPolice;
-    if (!remplirMetrique(polices.reguliere, reglages.nomPolice, false, recepteur)) {
+    bool utilisable = remplirMetrique(polices.reguliere, reglages.nomPolice, false, recepteur);
+    if (!utilisable) {
         char message[400];
         bool arial = remplirMetrique(polices.reguliere, "Arial", false, recepteur);
         std::snprintf(message, sizeof message,
@@ -176,8 +177,9 @@ PolicesDocument chargerPolices(const ReglagesPolices& reglages, const RecepteurM
                       reglages.nomPolice.c_str());
         if (recepteur) recepteur(message);
         if (arial) polices.nom = "Arial";
+        utilisable = arial;
     }
-    if (!remplirMetrique(polices.italique, polices.nom, true, recepteur)) {
+    if (!utilisable || !remplirMetrique(polices.italique, polices.nom, true, recepteur)) {
         // Sans italique, le texte italique prend la police régulière sous son propre nom.
         polices.italique = polices.reguliere;
     }
