@@ -71,20 +71,17 @@ std::uint32_t plusProfonde(const BaseGenealogique& base, int& generations, int l
     return meilleure;
 }
 
-void chargerPolicesUneFois() {
-    static bool faites = false;
-    if (faites) return;
-    ReglagesPolices polices;
-    chargerPolices(polices, {});
-    faites = true;
+const PolicesDocument& policesChargees() {
+    static const PolicesDocument polices = chargerPolices(ReglagesPolices{}, {});
+    return polices;
 }
 
 // Un arbre complet : préparation, mise en page et fichier PDF.
 void dessiner(benchmark::State& etat, const BaseGenealogique& base, std::uint32_t racine, int limite,
               const char* nom) {
-    chargerPolicesUneFois();
     ContexteDocument contexte;
     contexte.base = &base;
+    contexte.polices = policesChargees();
     const fs::path chemin = dossierTemporaire() / nom;
     std::size_t boites = 0;
     for (auto _ : etat) {

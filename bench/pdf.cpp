@@ -65,7 +65,7 @@ void BM_DocumentComplet(benchmark::State& etat) {
         TableauPages tableau(static_cast<std::size_t>(pages));
         FichierPdf fichier;
         ContextePdf c;
-        c.info = fichier.creer<ObjetPdfInfo>("Essai", "https://lignara.example").numero();
+        c.info = fichier.creer<ObjetPdfInfo>("Essai", "https://lignara.example", Horloge::fixee(0)).numero();
         c.policeReguliere = creerObjetsPolice(fichier, police, "Arial");
         c.format = fichier.creer<ObjetPdfFormat>().numero();
         c.listePages = fichier.creer<ObjetPdfListePages>(tableau).numero();

@@ -5,7 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include "render/EtatTrace.h"
 #include "render/SurfacePdf.h"
 
 using namespace lignara;
@@ -32,7 +31,7 @@ void BM_SurfacePdf(benchmark::State& etat) {
     const auto chemin = std::filesystem::temp_directory_path() / "lignara-bench-surface.pdf";
     std::uintmax_t octets = 0;
     for (auto _ : etat) {
-        SurfacePdf s(reglages);
+        SurfacePdf s(reglages, PolicesDocument{}, Horloge::fixee(0));
         s.ouvrir(chemin, "Mesure", 100, kColonnes * 9072, kRangees * 13024);
         for (int c = 0; c < kColonnes; ++c)
             for (int r = 0; r < kRangees; ++r) dessinerPage(s, c * 9072, r * 13024);

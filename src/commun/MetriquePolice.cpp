@@ -2,16 +2,6 @@
 
 namespace lignara {
 
-MetriquePolice& metriqueReguliere() {
-    static MetriquePolice police;
-    return police;
-}
-
-MetriquePolice& metriqueItalique() {
-    static MetriquePolice police{.italique = 1};
-    return police;
-}
-
 std::int32_t largeurTexte(const MetriquePolice& police, std::string_view texte1252) {
     std::int64_t somme = 0;
     for (char c : texte1252) somme += police.largeurs[static_cast<unsigned char>(c)];

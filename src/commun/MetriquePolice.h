@@ -1,7 +1,8 @@
 #pragma once
-// Métriques de la police des documents. Deux enregistrements pour tout le processus (régulier et
-// italique), remplis par le chargement des polices ; tant qu'il n'a pas eu lieu, ils sont à zéro
-// (« trouvee » vaut 0) et toutes les largeurs sont nulles.
+// Métriques d'un style (régulier ou italique) de la police d'un document, remplies par le
+// chargement des polices ; tant qu'il n'a pas eu lieu, elles sont à zéro (« trouvee » vaut 0)
+// et toutes les largeurs sont nulles. Chaque document tient les siennes (PolicesDocument) et
+// les passe à ceux qui mesurent.
 //
 // largeurs : centièmes d'unité de dessin à 10 points (avance × 16000 ÷ unités par em).
 // Valeurs du descripteur PDF en 1/1000 em (champs multipliés par 72 dans le système d'origine
@@ -26,9 +27,6 @@ struct MetriquePolice {
     std::uint16_t hauteurCapitales = 0;
     std::uint16_t epaisseurTrait = 0;
 };
-
-MetriquePolice& metriqueReguliere();
-MetriquePolice& metriqueItalique();
 
 // Largeur d'un texte Windows-1252 en unités de dessin à 10 points : somme des largeurs ÷ 100.
 std::int32_t largeurTexte(const MetriquePolice& police, std::string_view texte1252);

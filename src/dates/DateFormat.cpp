@@ -15,6 +15,8 @@ void ajouterPrefixe(std::string& t, std::uint8_t qualificatif, bool symboles) {
     }
 }
 
+}  // namespace
+
 std::string texteDate(const DateGed& d, unsigned options) {
     const bool compact = options & FormatCompact;
     std::string t;
@@ -39,8 +41,6 @@ std::string texteDate(const DateGed& d, unsigned options) {
     if (d.annee != 0) t += std::to_string(d.annee);
     return t;
 }
-
-}  // namespace
 
 DateFormatee FormaterDate(const DateGed& date, unsigned options, std::int32_t largeurLimite,
                           const MetriquePolice& police) {

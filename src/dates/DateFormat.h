@@ -1,8 +1,8 @@
 #pragma once
 // Texte court d'une date dans les documents : « ca 3.7.1850 », « ~1850 », « 1850 à 1860 ».
-// Le texte est en Windows-1252 ; sa largeur se mesure avec la police du document.
+// Le texte est en Windows-1252 ; sa largeur se mesure avec la police du document, que
+// l'appelant donne.
 #include <cstdint>
-#include <limits>
 #include <string>
 
 #include "dates/DateGed.h"
@@ -22,8 +22,11 @@ struct DateFormatee {
     std::int32_t largeur;  // unités de dessin à 10 points
 };
 
-DateFormatee FormaterDate(const DateGed& date, unsigned options,
-                          std::int32_t largeurLimite = std::numeric_limits<std::int32_t>::max(),
-                          const MetriquePolice& police = metriqueReguliere());
+// Texte seul, sans limite de largeur.
+std::string texteDate(const DateGed& date, unsigned options);
+
+// Texte et largeur dans la police donnée ; « .. » quand le texte dépasse largeurLimite.
+DateFormatee FormaterDate(const DateGed& date, unsigned options, std::int32_t largeurLimite,
+                          const MetriquePolice& police);
 
 }  // namespace lignara

@@ -1,6 +1,6 @@
 #pragma once
 // Nom qui tient dans une largeur : « NOM Prénoms » quand il y tient (largeurTexte de la police
-// régulière, unités de dessin à 10 points) ; sinon raccourci avec deux points, en essayant dans
+// donnée, unités de dessin à 10 points) ; sinon raccourci avec deux points, en essayant dans
 // l'ordre les formes qui gardent le plus du nom de famille :
 //   « %s %.*s.. »     nom entier, prénoms coupés (au moins un caractère)
 //   « %.*s..%s »      nom coupé, prénoms entiers
@@ -16,6 +16,6 @@
 namespace lignara {
 
 std::string ajusterNom(std::int32_t largeur, std::string_view nom, std::string_view prenoms,
-                       const MetriquePolice& police = metriqueReguliere());
+                       const MetriquePolice& police);
 
 }  // namespace lignara

@@ -2,16 +2,19 @@
 // Ce que les documents et la sélection des personnes lisent du fichier ouvert : la base, ses
 // deux index de noms, la préférence de casse automatique et l'endroit où vont les messages
 // (boîte de message de la fenêtre, sortie d'erreur de la ligne de commande), les préférences
-// et l'accès aux tables dérivées. Les pointeurs restent à l'appelant et doivent vivre plus
-// longtemps que le document.
+// et l'accès aux tables dérivées, la police chargée des préférences, l'horloge et la graine
+// des tirages au hasard. Les pointeurs restent à l'appelant et doivent vivre plus longtemps que
+// le document.
 #include <filesystem>
 #include <functional>
 #include <vector>
 
+#include "commun/Horloge.h"
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
 #include "render/PoliceChargement.h"
+#include "render/PolicesDocument.h"
 
 namespace lignara {
 
@@ -32,6 +35,11 @@ struct ContexteDocument {
     // Dossier de chaque fichier GEDCOM importé (indice du fichier) : les chemins relatifs des
     // photos s'y rapportent. Vide : ils se lisent depuis le dossier courant.
     std::vector<std::filesystem::path> dossiersGedcom;
+    // Police des préférences, chargée par l'appelant : les dialogues de sélection y ajustent les
+    // noms, et chaque document la prend (ou une police tirée au sort) pour se mettre en page.
+    PolicesDocument polices;
+    // Temps, année courante et tirages au hasard des documents : SOURCE_DATE_EPOCH les fixe.
+    Horloge horloge = Horloge::duSysteme();
 
     void signaler(const std::string& message1252) const {
         if (messages) messages(message1252);

@@ -20,6 +20,8 @@ void Document::initialiserParametres(const ContexteDocument& contexte) {
     const std::uint32_t n = contexte.base ? contexte.base->nombreIndividus() : 0;
     parametres.clear();
     for (const ParametreDeclare* p : type_.parametres) parametres.push_back(valeurDeDepart(*p, n));
+    polices = contexte.polices;
+    horloge = contexte.horloge;
 }
 
 ValeurParametre& Document::valeur(const ParametreDeclare& parametre) {

@@ -9,10 +9,12 @@
 #include <string>
 #include <vector>
 
+#include "commun/Horloge.h"
 #include "documents/Afficheur.h"
 #include "documents/ContexteDocument.h"
 #include "documents/SignatureParametres.h"
 #include "render/Graphique.h"
+#include "render/PolicesDocument.h"
 
 namespace lignara {
 
@@ -31,8 +33,14 @@ public:
     SignatureParametres signature() const { return SignatureParametres(type_.signature()); }
 
     ParametresDocument parametres;
+    // Police et horloge du document, prises au contexte par initialiserParametres ; l'exécution
+    // remplace la police par une police tirée au sort quand la préférence le demande. Le
+    // document mesure, date, compte les années et tire au sort avec elles seules.
+    PolicesDocument polices;
+    Horloge horloge;
 
-    // Valeurs de départ déclarées, avant que toute source de paramètres ne les remplace.
+    // Valeurs de départ déclarées, avant que toute source de paramètres ne les remplace ; prend
+    // aussi au contexte la police et l'horloge.
     virtual void initialiserParametres(const ContexteDocument& contexte);
     // Préconditions du type (conjoint connu, parent connu…) : faux après le message.
     virtual bool verifierParametres(const ContexteDocument&) { return true; }

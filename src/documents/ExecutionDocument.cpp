@@ -6,15 +6,11 @@
 #include "commun/Texte.h"
 #include "documents/NommageFichier.h"
 #include "documents/PoliceAuHasard.h"
+#include "reglages/RaccordDessin.h"
 
 namespace lignara {
 
 namespace {
-
-std::mt19937& aleaPolices() {
-    static std::mt19937 alea{std::random_device{}()};
-    return alea;
-}
 
 void nommer(Document& document, const ReglagesExecution& reglages) {
     const auto& imposee = reglages.sortieImposee;
@@ -31,8 +27,12 @@ void nommer(Document& document, const ReglagesExecution& reglages) {
 
 std::optional<std::string> executerDocument(std::unique_ptr<Document> document, SourceParametres& source,
                                             const ContexteDocument& contexte, const ReglagesExecution& reglages) {
-    PoliceAuHasard police(*document, reglages.polices, reglages.policeAuHasard, aleaPolices());
     document->initialiserParametres(contexte);
+    if (reglages.policeAuHasard) {
+        ReglagesPolices signature;
+        if (contexte.preferences) remplirReglagesPolices(*contexte.preferences, signature);
+        if (auto tiree = policeAuHasard(document->horloge, signature)) document->polices = std::move(*tiree);
+    }
     if (!source.parametrer(*document, contexte)) return std::nullopt;
     if (!document->verifierParametres(contexte)) return std::nullopt;
     document->preparer(contexte);

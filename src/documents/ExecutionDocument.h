@@ -1,6 +1,7 @@
 #pragma once
 // Production d'un document, la même depuis un menu, un favori ou la ligne de commande :
-//  1. fabriquer le document (police au hasard selon la préférence) ;
+//  1. fabriquer le document, qui prend au contexte sa police et son horloge (police tirée au
+//     sort selon la préférence) ;
 //  2. parametrer par la source (dialogues, favori, ligne de commande) ; échec : arrêt muet ;
 //  3. préparer et mettre en page (le document attend lui-même les tables dérivées) ;
 //  4. nommerFichier avec le préfixe du type et le nom de la personne de tête ;
@@ -11,14 +12,12 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
-#include <random>
 #include <string>
 
 #include "documents/Afficheur.h"
 #include "documents/Document.h"
 #include "documents/SourceParametres.h"
 #include "documents/Visualiseur.h"
-#include "render/PoliceChargement.h"
 #include "reglages/CompteursUsage.h"
 
 namespace lignara {
@@ -29,8 +28,7 @@ struct ReglagesExecution {
     CommandesAfficheurs afficheurs;
     bool visualiser = true;
     CompteursUsage* compteurs = nullptr;   // nul : pas de compte
-    ReglagesPolices* polices = nullptr;    // nul : la police ne change pas
-    bool policeAuHasard = false;
+    bool policeAuHasard = false;           // une police tirée au sort pour ce document
 };
 
 // Chemin du fichier écrit, ou rien quand la source a arrêté le document. Un type sans mise en

@@ -1,7 +1,6 @@
 #include "documents/GenealogieLigneCommande.h"
 
 #include "commun/Dossiers.h"
-#include "database/FormatNom.h"
 #include "documents/ReferenceLigneCommande.h"
 #include "session/DemarrageDossierSortie.h"
 
@@ -12,10 +11,7 @@ GenealogieLigneCommande::GenealogieLigneCommande(const std::filesystem::path& fi
     OptionsOuverture options;
     options.surveiller = false;
     options.apresBalayage = [this](RegistresBalayage& r) { identifiants_.retenir(r); };
-    if (majuscules) {
-        options.transformationNoms = FormaterNom;
-        options.transformationPrenoms = FormaterPrenoms;
-    }
+    options.casseAutomatique = majuscules;
     fichier_.ouvrir(fichier, options);
 }
 

@@ -16,10 +16,10 @@ constexpr std::size_t kLongueurDateMax = 9;
 std::string dateCourte(const BaseGenealogique& base, std::uint32_t evenement) {
     if (evenement == 0) return {};
     const DateGed date = base.LireEvenement(evenement).date;
-    std::string t = FormaterDate(date, FormatJourMois | FormatSymboles).texte;
+    std::string t = texteDate(date, FormatJourMois | FormatSymboles);
     // Couper « 1780 à 1785 » donnerait « 1780 à 17 », une date fausse : au-delà de la place,
     // la forme compacte sans jour ni mois (« 1780à1785 », « ~1850 ») tient presque toujours.
-    if (t.size() > kLongueurDateMax) t = FormaterDate(date, FormatCompact | FormatSymboles).texte;
+    if (t.size() > kLongueurDateMax) t = texteDate(date, FormatCompact | FormatSymboles);
     return t.substr(0, kLongueurDateMax);
 }
 
@@ -50,12 +50,13 @@ std::string ligneHomonyme(const ContexteDocument& contexte, std::uint32_t person
     std::string filiation = parent ? " et enfant de " : " et sans parents";
 
     int nombreNoms = (conjoint ? 1 : 0) + (parent ? 1 : 0);
-    std::int32_t fixe = largeurTexte(metriqueReguliere(), debut + union_ + filiation);
+    const MetriquePolice& police = contexte.polices.reguliere;
+    std::int32_t fixe = largeurTexte(police, debut + union_ + filiation);
     std::int32_t parNom = nombreNoms ? std::max<std::int32_t>(0, (largeur - fixe) / nombreNoms) : 0;
     std::string ligne = debut + union_;
-    if (conjoint) ligne += ajusterNom(parNom, noms.nomDe(conjoint), noms.prenomsDe(conjoint));
+    if (conjoint) ligne += ajusterNom(parNom, noms.nomDe(conjoint), noms.prenomsDe(conjoint), police);
     ligne += filiation;
-    if (parent) ligne += ajusterNom(parNom, noms.nomDe(parent), noms.prenomsDe(parent));
+    if (parent) ligne += ajusterNom(parNom, noms.nomDe(parent), noms.prenomsDe(parent), police);
     return ligne;
 }
 

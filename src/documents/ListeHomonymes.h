@@ -2,7 +2,8 @@
 // Textes du dialogue « Choix entre des homonymes » : son titre et une ligne par candidat.
 //   [en phonétique : « NOM Prénoms : »] « (naissance-décès) » « Epoux de NOM Prénoms » ou
 //   « Non marié(e) », puis « et sans parents » ou « et enfant de » le père (la mère sans père).
-// Les noms sont ajustés à la largeur qui reste sur la ligne (unités de dessin à 10 points).
+// Les noms sont ajustés à la largeur qui reste sur la ligne (unités de dessin à 10 points, police
+// régulière du contexte).
 #include <cstdint>
 #include <string>
 

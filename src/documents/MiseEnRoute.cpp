@@ -36,11 +36,10 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
 std::optional<std::string> mettreEnRoute(const Afficheur& type, FichierOuvert& fichier,
                                          const Configuration& configuration, const ReglagesMiseEnRoute& reglages,
                                          const SourcePourContexte& source) {
-    const ContexteDocument contexte = contexteDuFichier(fichier, configuration, reglages);
+    ContexteDocument contexte = contexteDuFichier(fichier, configuration, reglages);
     // Les largeurs des textes mettent les documents en page : la police des préférences est
     // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
-    ReglagesPolices polices;
-    chargerPolicesDesPreferences(configuration, polices, reglages.messages);
+    contexte.polices = chargerPolicesDesPreferences(configuration, reglages.messages);
 
     ReglagesExecution execution;
     execution.dossierSortie = reglages.dossierSortie;
@@ -48,7 +47,6 @@ std::optional<std::string> mettreEnRoute(const Afficheur& type, FichierOuvert& f
     execution.afficheurs = configuration.afficheurs;
     execution.visualiser = reglages.visualiser;
     execution.compteurs = reglages.compteurs;
-    execution.polices = &polices;
     execution.policeAuHasard = configuration.policeAuHasard;
     std::unique_ptr<SourceParametres> parametres = source(contexte);
     return executer(type, *parametres, contexte, execution);

@@ -4,27 +4,15 @@
 
 namespace lignara {
 
-PoliceAuHasard::PoliceAuHasard(Graphique& document, ReglagesPolices* reglages, bool active, std::mt19937& alea)
-    : document_(document) {
-    if (!reglages || !active) return;
-    ListePolices liste = listerPolicesUtilisables();
-    auto noms = liste.noms();
-    if (noms.empty()) return;
+std::optional<PolicesDocument> policeAuHasard(const Horloge& horloge, const ReglagesPolices& reglages) {
+    const ListePolices liste = listerPolicesUtilisables();
+    const auto noms = liste.noms();
+    if (noms.empty()) return std::nullopt;
+    std::mt19937 alea = horloge.tirage("police");
     std::uniform_int_distribution<std::size_t> tirage(0, noms.size() - 1);
-    reglages_ = reglages;
-    document_.nomPoliceGarde = reglages->nomPolice;
-    reglages->nomPolice = std::string(noms[tirage(alea)]);
-    chargerPolices(*reglages, {});
-}
-
-PoliceAuHasard::~PoliceAuHasard() {
-    if (!reglages_) return;
-    reglages_->nomPolice = document_.nomPoliceGarde;
-    try {
-        chargerPolices(*reglages_, {});
-    } catch (...) {
-        // Un destructeur ne lance rien : les métriques restent celles de la police tirée.
-    }
+    ReglagesPolices tiree = reglages;
+    tiree.nomPolice = std::string(noms[tirage(alea)]);
+    return chargerPolices(tiree, {});
 }
 
 }  // namespace lignara

@@ -1,26 +1,18 @@
 #pragma once
-// Préférence « Police au hasard à chaque nouveau graphique » : pendant la vie d'un document, la
-// police des préférences est gardée dans le document et remplacée par une police installée
-// tirée au sort (uniformément) ; les métriques sont rechargées. La police gardée revient quand
-// l'objet est détruit, aussi quand une exception abandonne le document.
-#include <random>
+// Préférence « Police au hasard à chaque nouveau graphique » : le document est dessiné dans une
+// police installée tirée au sort (uniformément) pour lui seul. Le tirage est celui de l'usage
+// « police » de l'horloge du document : la même graine (SOURCE_DATE_EPOCH) tire la même police.
+// Rien d'autre ne change : la police des préférences reste celle des documents suivants.
+#include <optional>
 
-#include "render/Graphique.h"
+#include "commun/Horloge.h"
 #include "render/PoliceChargement.h"
+#include "render/PolicesDocument.h"
 
 namespace lignara {
 
-class PoliceAuHasard {
-public:
-    // Sans effet quand reglages est nul ou que la préférence est éteinte.
-    PoliceAuHasard(Graphique& document, ReglagesPolices* reglages, bool active, std::mt19937& alea);
-    ~PoliceAuHasard();
-    PoliceAuHasard(const PoliceAuHasard&) = delete;
-    PoliceAuHasard& operator=(const PoliceAuHasard&) = delete;
-
-private:
-    Graphique& document_;
-    ReglagesPolices* reglages_ = nullptr;
-};
+// Police tirée, chargée sans message avec les lignes de signature de reglages (son nom de police
+// est ignoré) ; rien quand aucune police n'est utilisable.
+std::optional<PolicesDocument> policeAuHasard(const Horloge& horloge, const ReglagesPolices& reglages);
 
 }  // namespace lignara

@@ -55,7 +55,7 @@ std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne)
     if (e == 0) return "sans date de naissance";
     DateGed d = base.LireEvenement(e).date;
     if (d.absente()) return "sans date de naissance";
-    return "né(e) "_1252 + FormaterDate(d, FormatJourMois).texte;
+    return "né(e) "_1252 + texteDate(d, FormatJourMois);
 }
 
 std::string designation(const ReferenceLigneCommande& r) {

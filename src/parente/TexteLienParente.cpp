@@ -15,7 +15,7 @@ namespace {
 std::string dateDe(const BaseGenealogique& base, std::uint32_t evenement) {
     if (evenement == 0) return {};
     DateGed d = base.LireEvenement(evenement).date;
-    return d.absente() ? std::string() : FormaterDate(d, FormatJourMois).texte;
+    return d.absente() ? std::string() : texteDate(d, FormatJourMois);
 }
 
 std::string texteCase(const BaseGenealogique& base, const CaseParente& c) {

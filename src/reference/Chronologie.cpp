@@ -11,8 +11,6 @@
 #include "reference/Chronologie.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 #include <fstream>
 
 #include "commun/OperationImpossible.h"
@@ -68,22 +66,7 @@ void ajouterMot(std::string& o, std::int32_t v) {
     o += static_cast<char>((v >> 8) & 0xFF);
 }
 
-int anneeLocale() {
-    std::time_t maintenant = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &maintenant);
-#else
-    localtime_r(&maintenant, &local);
-#endif
-    return local.tm_year + 1900;
-}
-
 }  // namespace
-
-Chronologie Chronologie::charger(const ChronologieListe::Entree& entree, int avantBas, int avantHaut) {
-    return charger(entree, avantBas, avantHaut, anneeLocale());
-}
 
 Chronologie Chronologie::charger(const ChronologieListe::Entree& entree, int avantBas, int avantHaut,
                                  int anneeCourante) {

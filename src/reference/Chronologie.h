@@ -42,12 +42,11 @@ public:
     static constexpr std::int32_t kPositionLibelles = 90;
     static constexpr std::size_t kLongueurMaximaleLibelle = 100;
 
-    // Y1 = année courante − le plus grand des deux écarts, Y2 = année courante − le plus petit.
+    // Y1 = année courante − le plus grand des deux écarts, Y2 = année courante − le plus petit ;
+    // l'année courante est celle de l'horloge du document.
     // Lève OperationImpossible (« Fichier de chronologie inaccessible ») quand le fichier manque
     // ou ne se lit pas jusqu'à la dernière période utile. L'entrée « (aucun) » donne une
     // chronologie vide sans lire de fichier.
-    static Chronologie charger(const ChronologieListe::Entree& entree, int anneesAvantBas,
-                               int anneesAvantHaut);
     static Chronologie charger(const ChronologieListe::Entree& entree, int anneesAvantBas,
                                int anneesAvantHaut, int anneeCourante);
     static Chronologie chargerFichier(const std::filesystem::path& fichier, int premiereAnnee,

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "render/SurfacePdf.h"
+#include "render/html/RedacteurBlocsWeb.h"
 #include "reference/Chronologie.h"
 
 namespace lignara {
@@ -17,19 +18,9 @@ namespace lignara {
 void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
                          std::int32_t largeurUtile, std::int32_t yBas);
 
-// Page Web positionnée où écrire les bandes : mêmes coordonnées que ci-dessus, plus ce qu'il
-// faut pour passer aux pixels comme le reste de la page (x + marge gauche) × 7 ÷ 100, hauteur
-// de page − (y + marge basse) × 1467 ÷ 17600.
-struct CadreWebChronologie {
-    std::int32_t largeurUtile = 0;
-    std::int32_t yBas = 0;
-    std::int32_t margeGauche = 0;
-    std::int32_t margeBas = 0;
-    std::int32_t hauteurPagePixels = 0;
-};
-
-// Un bloc positionné par bande, couleur de fond « #rrggbb » ; le texte est à écrire tel quel
-// dans la page, avant les éléments de l'arbre.
-std::string blocsWebChronologie(const Chronologie& chronologie, const CadreWebChronologie& cadre);
+// La même chronologie dans une page Web, par le rédacteur des blocs du graphique : un aplat
+// de la couleur de chaque période sur toute la largeur utile, puis les libellés (échappés).
+void ecrireChronologieWeb(const Chronologie& chronologie, RedacteurBlocsWeb& blocs, std::int32_t largeurUtile,
+                          std::int32_t yBas);
 
 }  // namespace lignara

@@ -40,10 +40,11 @@ void remplirReglagesDessin(const Configuration& configuration, Dessin& dessin) {
 
 // Police des préférences chargée avant un document : les largeurs des textes le mettent en
 // page. Même chemin pour la fenêtre et pour la ligne de commande.
-inline void chargerPolicesDesPreferences(const Configuration& configuration, ReglagesPolices& polices,
-                                         const RecepteurMessages& recepteur) {
+inline PolicesDocument chargerPolicesDesPreferences(const Configuration& configuration,
+                                                    const RecepteurMessages& recepteur) {
+    ReglagesPolices polices;
     remplirReglagesPolices(configuration, polices);
-    chargerPolices(polices, recepteur);
+    return chargerPolices(polices, recepteur);
 }
 
 }  // namespace lignara

@@ -34,13 +34,13 @@ public:
         return rangee * h - reglages.margeBas + static_cast<std::int32_t>(std::int64_t{dy} * h / 13024);
     }
     void titre(int c, int r, const char* texte1252) {
-        EtatTrace& e = etatTrace();
+        EtatTrace& e = surface.etat();
         e.taillePolice = 16;
         surface.texte(x(c, 400), y(r, 12400), largeur(texte1252, 16), 2 * kLigne, texte1252);
         e.taillePolice = 10;
     }
     std::int32_t largeur(const std::string& texte1252, int taille = 10) const {
-        return largeurTexte(metriqueReguliere(), texte1252) * taille / 10;
+        return largeurTexte(surface.polices().reguliere, texte1252) * taille / 10;
     }
     void etiquette(int c, int r, std::int32_t dx, std::int32_t dy, const std::string& texte1252) {
         surface.texte(x(c, dx), y(r, dy), largeur(texte1252), kLigne, texte1252);
@@ -53,7 +53,7 @@ public:
 };
 
 void dessinerLignes(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     p.titre(0, 3, "Lignes : trois styles de tirets, quatre épaisseurs"_1252);
     const char* styles[] = {"plein", "tirets", "points"};
     const float epaisseurs[] = {0.5f, 1.0f, 2.0f, 4.0f};
@@ -84,7 +84,7 @@ void dessinerLignes(Planche& p) {
 }
 
 void dessinerRectangles(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     p.titre(0, 2, "Rectangles : contours, pleins et dégradés"_1252);
     p.surface.rectangle(p.x(0, 400), p.y(2, 9600), p.x(0, 3400), p.y(2, 11600), 0);
     p.surface.rectangle(p.x(0, 4000), p.y(2, 9600), p.x(0, 7000), p.y(2, 11600), 1);
@@ -105,7 +105,7 @@ void dessinerRectangles(Planche& p) {
 }
 
 void dessinerPolygonesEtCourbes(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     p.titre(0, 1, "Polygones et courbes"_1252);
     std::int32_t etoile[20];
     for (int i = 0; i < 10; ++i) {
@@ -135,7 +135,7 @@ void dessinerPolygonesEtCourbes(Planche& p) {
 }
 
 void dessinerCerclesEtArcs(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     p.titre(0, 0, "Cercles, disques et arcs dans les quatre quadrants"_1252);
     p.surface.cercle(p.x(0, 1600), p.y(0, 10000), 1200, false);
     p.surface.cercle(p.x(0, 4300), p.y(0, 10000), 1200, true);
@@ -162,7 +162,7 @@ void dessinerCerclesEtArcs(Planche& p) {
 }
 
 void dessinerTextes(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     SurfacePdf& s = p.surface;
     p.titre(1, 3, "Textes droits, inclinés et circulaires"_1252);
     const std::string accents = "Généalogie : àâäçéèêëîïôöùûüÿ ÀÂÇÉÈÊÎÔÙ Œœ € « » (parenthèses) \\"_1252;
@@ -214,7 +214,7 @@ void dessinerImages(Planche& p, const DemandeEssaiPdf& d) {
 }
 
 void dessinerLiensEtTransformations(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     SurfacePdf& s = p.surface;
     p.titre(1, 1, "Liens et transformations"_1252);
     const std::string aller = "Lien : aller à la page des lignes (première page)"_1252;
@@ -243,7 +243,7 @@ void dessinerLiensEtTransformations(Planche& p) {
 }
 
 void dessinerSignatureEtChevauchements(Planche& p) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = p.surface.etat();
     SurfacePdf& s = p.surface;
     p.titre(1, 0, "Signature et tracés à cheval sur les pages"_1252);
     s.signature(p.x(1, 400), p.y(0, 11000));
@@ -263,7 +263,7 @@ void dessinerSignatureEtChevauchements(Planche& p) {
 }  // namespace
 
 int ecrireEssaiPdf(const DemandeEssaiPdf& demande, const ReglagesDessin& reglages) {
-    SurfacePdf surface(reglages, demande.question);
+    SurfacePdf surface(reglages, demande.polices, demande.horloge, demande.question);
     FormatPapier format = formatPapierOuNonPagine(reglages.formatPapier);
     // Sans pagination, le dessin garde la taille de huit pages A4 sur une seule page.
     if (!format.estPagine()) format = *formatPapier(kA4Portrait);

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <string>
 
+#include "commun/Horloge.h"
+#include "render/PolicesDocument.h"
 #include "render/ReglagesDessin.h"
 #include "render/SurfacePdf.h"
 
@@ -16,9 +18,11 @@ struct DemandeEssaiPdf {
     std::string photo1252;                  // vide : « Themes/Degrade.jpg » de l'installation
     std::filesystem::path dossierDonnees;   // images internes « Themes/… »
     SurfacePdf::QuestionPages question;
+    PolicesDocument polices;                // chargées pour reglages.polices
+    Horloge horloge;                        // date de création du fichier
 };
 
-// Les polices doivent avoir été chargées pour reglages.polices. Rend le nombre de pages.
+// Rend le nombre de pages.
 int ecrireEssaiPdf(const DemandeEssaiPdf& demande, const ReglagesDessin& reglages);
 
 }  // namespace lignara

@@ -14,9 +14,4 @@ void EtatTrace::reinitialiser(const ReglagesDessin& reglages) {
     profondeur = 0;
 }
 
-EtatTrace& etatTrace() {
-    static EtatTrace etat;
-    return etat;
-}
-
 }  // namespace lignara

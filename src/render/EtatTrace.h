@@ -1,8 +1,9 @@
 #pragma once
-// État de tracé courant, unique pour tout le processus : les documents en règlent les champs
-// avant d'appeler une primitive de la surface, et chaque primitive les lit en écrivant. Un
+// État de tracé courant d'une surface (SurfacePdf::etat()) : le document en règle les champs
+// avant d'appeler une primitive de sa surface, et chaque primitive les lit en écrivant. Un
 // document qui change une couleur, l'épaisseur, les pointillés, la taille ou l'italique le
-// remet en place ; les transformations empilées sont dépilées avant la fermeture.
+// remet en place ; les transformations empilées sont dépilées avant la fermeture. Chaque
+// surface a le sien : deux documents se dessinent ensemble sans se gêner.
 //
 // Valeurs à l'ouverture d'une surface : couleurs des préférences, épaisseur 0,5 point, trait
 // plein, 10 points, romain, aucune transformation.
@@ -14,7 +15,5 @@ namespace lignara {
 struct EtatTrace : StyleTrace {
     void reinitialiser(const ReglagesDessin& reglages);
 };
-
-EtatTrace& etatTrace();
 
 }  // namespace lignara

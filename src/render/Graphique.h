@@ -13,13 +13,11 @@ enum class FormatSortie : std::uint8_t { Pdf = 0, Texte = 1, Rtf = 2, Web = 3 };
 class Graphique {
 public:
     static constexpr std::size_t kLongueurCheminMax = 259;
-    static constexpr std::size_t kLongueurNomPoliceMax = 31;
 
     std::int32_t largeur = 0;  // unités de dessin
     std::int32_t hauteur = 0;
     FormatSortie format = FormatSortie::Pdf;
-    std::string chemin;          // chemin natif du système (octets tels que les rend std::filesystem)
-    std::string nomPoliceGarde;  // police des préférences gardée pendant une police tirée au sort
+    std::string chemin;  // chemin natif du système (octets tels que les rend std::filesystem)
 
     // Extension du fichier produit : « pdf », « txt », « rtf » ou « htm ».
     static const char* extension(FormatSortie format);

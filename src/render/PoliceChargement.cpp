@@ -162,16 +162,13 @@ std::int32_t calculerLargeurSignature(const MetriquePolice& reguliere, std::stri
     return 384 + w * 8 / 10;
 }
 
-std::int32_t& LargeurSignature() {
-    static std::int32_t largeur = 384;
-    return largeur;
-}
-
-void chargerPolices(ReglagesPolices& reglages, const RecepteurMessages& recepteur,
-                    MetriquePolice& reguliere, MetriquePolice& italique) {
-    if (!remplirMetrique(reguliere, reglages.nomPolice, false, recepteur)) {
+PolicesDocument chargerPolices(const ReglagesPolices& reglages, const RecepteurMessages& recepteur) {
+    PolicesDocument polices;
+    polices.nom = reglages.nomPolice;
+    bool utilisable = remplirMetrique(polices.reguliere, reglages.nomPolice, false, recepteur);
+    if (!utilisable) {
         char message[400];
-        bool arial = remplirMetrique(reguliere, "Arial", false, recepteur);
+        bool arial = remplirMetrique(polices.reguliere, "Arial", false, recepteur);
         std::snprintf(message, sizeof message,
                       arial ? "La police de caractères \"%s\" n'existe pas ou n'est pas utilisable "
                               "pour les graphiques.\nLignara utilisera la police \"Arial\"."_1252
@@ -179,15 +176,16 @@ void chargerPolices(ReglagesPolices& reglages, const RecepteurMessages& recepteu
                               "pour les graphiques.\nChoisissez-en une autre."_1252,
                       reglages.nomPolice.c_str());
         if (recepteur) recepteur(message);
-        if (!arial) return;
-        reglages.nomPolice = "Arial";
+        if (arial) polices.nom = "Arial";
+        utilisable = arial;
     }
-    if (!remplirMetrique(italique, reglages.nomPolice, true, recepteur)) {
+    if (!utilisable || !remplirMetrique(polices.italique, polices.nom, true, recepteur)) {
         // Sans italique, le texte italique prend la police régulière sous son propre nom.
-        italique = reguliere;
+        polices.italique = polices.reguliere;
     }
-    LargeurSignature() =
-        calculerLargeurSignature(reguliere, reglages.ligneSignature1, reglages.ligneSignature2);
+    polices.largeurSignature =
+        calculerLargeurSignature(polices.reguliere, reglages.ligneSignature1, reglages.ligneSignature2);
+    return polices;
 }
 
 }  // namespace lignara

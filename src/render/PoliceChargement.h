@@ -22,6 +22,7 @@
 #include <string_view>
 
 #include "commun/MetriquePolice.h"
+#include "render/PolicesDocument.h"
 
 namespace lignara {
 
@@ -56,18 +57,15 @@ bool mesurerFichierPolice(const std::string& chemin, int indice, bool italique, 
 // fichier ne peut être lu.
 bool dernierCaractereFichier(const std::string& chemin, int indice, int& dernier);
 
-// Remplit les deux enregistrements pour reglages.nomPolice ; remplace le nom par « Arial »
-// quand la famille n'est pas utilisable (avec message), garde l'enregistrement régulier pour
-// l'italique quand la famille n'a pas d'italique, puis recalcule LargeurSignature.
-void chargerPolices(ReglagesPolices& reglages, const RecepteurMessages& recepteur,
-                    MetriquePolice& reguliere = metriqueReguliere(),
-                    MetriquePolice& italique = metriqueItalique());
+// Police d'un document pour reglages.nomPolice : les deux enregistrements remplis, « Arial »
+// pour nom quand la famille n'est pas utilisable (avec message), l'enregistrement régulier
+// gardé pour l'italique quand la famille n'a pas d'italique, et la largeur de signature des
+// deux lignes. Sans Arial non plus : message, et le nom des préférences sur ce qui a été lu.
+PolicesDocument chargerPolices(const ReglagesPolices& reglages, const RecepteurMessages& recepteur);
 
 // Largeur de la bande de signature, unités de dessin : 384 + max(l1, l2) × 8 ÷ 10, li la
 // largeur de la ligne i à 10 points dans la police régulière.
 std::int32_t calculerLargeurSignature(const MetriquePolice& reguliere, std::string_view ligne1,
                                       std::string_view ligne2);
-// Valeur pour tout le processus, recalculée par chargerPolices.
-std::int32_t& LargeurSignature();
 
 }  // namespace lignara

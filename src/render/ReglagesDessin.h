@@ -29,8 +29,8 @@ struct ReglagesDessin {
     std::int16_t formatPapier = kNonPagine;
     bool signature = true;
     std::uint32_t couleurFondSignature = couleurRvb(210, 230, 210);
-    // Nom de la police et lignes de la signature : les mêmes que celles dont le chargement des
-    // polices tire LargeurSignature.
+    // Police des préférences et lignes de la signature : la surface écrit ces lignes, la police
+    // chargée pour elles (PolicesDocument) donne leurs largeurs et celle de la bande.
     ReglagesPolices polices;
     // Adresse web du produit, écrite dans /Creator et /Producer.
     std::string adresseWeb = "https://lignara.org";

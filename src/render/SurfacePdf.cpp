@@ -58,8 +58,9 @@ void encoderPhoto(std::ostream& sortie, const std::string& chemin1252, std::int3
 
 }  // namespace
 
-SurfacePdf::SurfacePdf(const ReglagesDessin& reglages, QuestionPages question, HorlogePdf horloge)
-    : reglages_(reglages), question_(std::move(question)), horloge_(std::move(horloge)) {}
+SurfacePdf::SurfacePdf(const ReglagesDessin& reglages, const PolicesDocument& polices, const Horloge& horloge,
+                       QuestionPages question)
+    : reglages_(reglages), polices_(polices), horloge_(horloge), question_(std::move(question)) {}
 
 SurfacePdf::~SurfacePdf() { liberer(); }
 
@@ -67,7 +68,7 @@ void SurfacePdf::ouvrir(const std::filesystem::path& chemin, const std::string& 
                         std::int16_t pourcentageHorizontal, std::int32_t largeur,
                         std::int32_t hauteur) {
     liberer();
-    etatTrace().reinitialiser(reglages_);
+    etat_.reinitialiser(reglages_);
     // Un dessin vide n'a pas de surface, marges ou non.
     const std::int64_t totalL = largeur > 0 ? std::int64_t{reglages_.margeGauche} + largeur +
                                                   reglages_.margeDroite
@@ -97,14 +98,14 @@ void SurfacePdf::ouvrir(const std::filesystem::path& chemin, const std::string& 
 
 void SurfacePdf::creerObjetsFixes(const std::string& titre1252) {
     contexte_.info = fichier_.creer<ObjetPdfInfo>(titre1252, reglages_.adresseWeb, horloge_).numero();
-    creerPolice(metriqueReguliere(), false);
+    creerPolice(polices_.reguliere, false);
     contexte_.format = fichier_.creer<ObjetPdfFormat>().numero();
     contexte_.listePages = fichier_.creer<ObjetPdfListePages>(pages_).numero();
     contexte_.catalogue = fichier_.creer<ObjetPdfDocument>().numero();
 }
 
 void SurfacePdf::creerPolice(const MetriquePolice& police, bool italique) {
-    const std::string& nom = reglages_.polices.nomPolice;
+    const std::string& nom = polices_.nom;
     const auto& descripteur = fichier_.creer<ObjetPdfDescripteurPolice>(police, nom);
     const int premier = std::min<int>(police.premierCaractere, police.dernierCaractere);
     const auto nombre = static_cast<std::int16_t>(police.dernierCaractere - premier + 1);
@@ -133,7 +134,7 @@ ContenuPage& SurfacePdf::pageDe(std::int32_t colonne, std::int32_t rangee) {
 
 ContenuPage& SurfacePdf::pagePrete(std::int32_t colonne, std::int32_t rangee) {
     ContenuPage& page = pageDe(colonne, rangee);
-    if (page.rattraperTransformations(etatTrace())) pagesTransformees_.push_back(&page);
+    if (page.rattraperTransformations(etat_)) pagesTransformees_.push_back(&page);
     return page;
 }
 
@@ -144,12 +145,12 @@ void SurfacePdf::surChaquePage(const PlagePages& plage, Dessin&& dessin) {
 }
 
 bool SurfacePdf::refuseReference(std::int64_t x, std::int64_t y) const {
-    return etatTrace().profondeur == 0 && (x < 0 || y < 0);
+    return etat_.profondeur == 0 && (x < 0 || y < 0);
 }
 
 PlagePages SurfacePdf::plagePages(std::int64_t x1, std::int64_t y1, std::int64_t x2,
                                   std::int64_t y2) const {
-    const EtatTrace& etat = etatTrace();
+    const EtatTrace& etat = etat_;
     if (etat.profondeur == 0) return grille_.plage(x1, y1, x2, y2);
     std::int64_t xMin = INT64_MAX, yMin = INT64_MAX, xMax = INT64_MIN, yMax = INT64_MIN;
     for (auto [x, y] : {std::pair{x1, y1}, std::pair{x2, y1}, std::pair{x1, y2}, std::pair{x2, y2}}) {
@@ -174,14 +175,14 @@ void SurfacePdf::ligneHorizontale(std::int32_t x1, std::int32_t y, std::int32_t 
     if (refuseReference(x1, y)) return;
     const std::int32_t X1 = enX(x1), X2 = enX(x2), Y = enY(y);
     surChaquePage(plagePages(X1, Y, X2, Y),
-                  [&](ContenuPage& p) { p.ligne(etatTrace(), X1, Y, X2, Y); });
+                  [&](ContenuPage& p) { p.ligne(etat_, X1, Y, X2, Y); });
 }
 
 void SurfacePdf::ligneVerticale(std::int32_t x, std::int32_t y1, std::int32_t y2) {
     if (y1 > y2 || refuseReference(x, y1)) return;
     const std::int32_t X = enX(x), Y1 = enY(y1), Y2 = enY(y2);
     surChaquePage(plagePages(X, Y1, X, Y2),
-                  [&](ContenuPage& p) { p.ligne(etatTrace(), X, Y1, X, Y2); });
+                  [&](ContenuPage& p) { p.ligne(etat_, X, Y1, X, Y2); });
 }
 
 void SurfacePdf::ligne(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
@@ -193,7 +194,7 @@ void SurfacePdf::ligne(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     if (refuseReference(x1, std::min(y1, y2))) return;
     const std::int32_t X1 = enX(x1), Y1 = enY(y1), X2 = enX(x2), Y2 = enY(y2);
     surChaquePage(plagePages(X1, Y1, X2, Y2),
-                  [&](ContenuPage& p) { p.ligne(etatTrace(), X1, Y1, X2, Y2); });
+                  [&](ContenuPage& p) { p.ligne(etat_, X1, Y1, X2, Y2); });
 }
 
 void SurfacePdf::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
@@ -202,9 +203,9 @@ void SurfacePdf::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, st
     const std::int32_t X1 = enX(x1), Y1 = enY(y1), X2 = enX(x2), Y2 = enY(y2);
     const std::int32_t l = borne32(std::int64_t{X2} - X1), h = borne32(std::int64_t{Y2} - Y1);
     surChaquePage(plagePages(X1, Y1, X2, Y2), [&](ContenuPage& p) {
-        if (mode == 0) p.rectangle(etatTrace(), X1, Y1, l, h);
-        else if (mode == 1) p.rectanglePlein(etatTrace(), X1, Y1, l, h);
-        else p.rectangleDegrade(etatTrace(), X1, Y1, l, h, static_cast<std::uint16_t>(mode));
+        if (mode == 0) p.rectangle(etat_, X1, Y1, l, h);
+        else if (mode == 1) p.rectanglePlein(etat_, X1, Y1, l, h);
+        else p.rectangleDegrade(etat_, X1, Y1, l, h, static_cast<std::uint16_t>(mode));
     });
 }
 
@@ -221,11 +222,11 @@ void SurfacePdf::polygone(std::int16_t n, const std::int32_t* points, bool plein
         yMax = std::max<std::int64_t>(yMax, decales[i + 1]);
     }
     // La première colonne ou rangée, en division vers zéro, ne doit pas être négative.
-    if (etatTrace().profondeur == 0 && grille_.largeurPage() > 0 &&
+    if (etat_.profondeur == 0 && grille_.largeurPage() > 0 &&
         (xMin / grille_.largeurPage() < 0 || yMin / grille_.hauteurPage() < 0))
         return;
     surChaquePage(plagePages(xMin, yMin, xMax, yMax),
-                  [&](ContenuPage& p) { p.polygone(etatTrace(), decales, plein); });
+                  [&](ContenuPage& p) { p.polygone(etat_, decales, plein); });
 }
 
 void SurfacePdf::courbe(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
@@ -245,7 +246,7 @@ void SurfacePdf::courbeMarquee(const std::array<std::int32_t, 8>& p) {
         yMax = std::max(yMax, rencontre->y);
     }
     surChaquePage(plagePages(xMin, yMin, xMax, yMax),
-                  [&](ContenuPage& page) { page.courbe(etatTrace(), p); });
+                  [&](ContenuPage& page) { page.courbe(etat_, p); });
 }
 
 void SurfacePdf::cercle(std::int32_t cx, std::int32_t cy, std::int32_t r, bool plein) {
@@ -253,7 +254,7 @@ void SurfacePdf::cercle(std::int32_t cx, std::int32_t cy, std::int32_t r, bool p
     const std::int32_t X = enX(cx), Y = enY(cy);
     surChaquePage(plagePages(std::int64_t{X} - r, std::int64_t{Y} - r, std::int64_t{X} + r,
                              std::int64_t{Y} + r),
-                  [&](ContenuPage& p) { p.cercle(etatTrace(), X, Y, r, plein); });
+                  [&](ContenuPage& p) { p.cercle(etat_, X, Y, r, plein); });
 }
 
 void SurfacePdf::arc(std::int32_t cx, std::int32_t cy, std::int32_t r, float debut, float fin) {
@@ -261,7 +262,7 @@ void SurfacePdf::arc(std::int32_t cx, std::int32_t cy, std::int32_t r, float deb
     const std::int32_t k = poigneeQuart(r);
     // Chaque quart plein est le quart de (0, r) à (r, 0) tourné de son angle autour du centre.
     for (float alpha : decoupe.quarts) {
-        if (etatTrace().profondeur >= 5) break;  // plus de niveau libre pour la rotation
+        if (etat_.profondeur >= 5) break;  // plus de niveau libre pour la rotation
         empilerTransformation(std::cos(alpha), std::sin(alpha), -std::sin(alpha), std::cos(alpha),
                               static_cast<float>(enX(cx)), static_cast<float>(enY(cy)));
         courbeMarquee({0, r, k, r, r, k, r, 0});
@@ -277,7 +278,7 @@ void SurfacePdf::texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int3
     if (refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
     surChaquePage(plagePages(X, Y, std::int64_t{X} + l, std::int64_t{Y} + h),
-                  [&](ContenuPage& p) { p.texte(etatTrace(), X, Y, texte1252); });
+                  [&](ContenuPage& p) { p.texte(etat_, X, Y, texte1252); });
 }
 
 void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
@@ -297,7 +298,7 @@ void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, st
     }
     surChaquePage(plagePages(X + static_cast<std::int64_t>(xMin), Y + static_cast<std::int64_t>(yMin),
                              X + static_cast<std::int64_t>(xMax), Y + static_cast<std::int64_t>(yMax)),
-                  [&](ContenuPage& p) { p.texteIncline(etatTrace(), X, Y, a, texte1252); });
+                  [&](ContenuPage& p) { p.texteIncline(etat_, X, Y, a, texte1252); });
 }
 
 void SurfacePdf::texteCirculaire(std::int32_t colonne, std::int32_t rangee, std::int32_t cx,
@@ -305,11 +306,11 @@ void SurfacePdf::texteCirculaire(std::int32_t colonne, std::int32_t rangee, std:
                                  const std::string& texte1252) {
     assurerPoliceItalique();
     if (!grille_.contient(colonne, rangee)) return;
-    const MetriquePolice& police = etatTrace().italique ? metriqueItalique() : metriqueReguliere();
+    const MetriquePolice& police = etat_.italique ? polices_.italique : polices_.reguliere;
     auto ecrire = [&](std::int32_t c, std::int32_t rg) {
         const EtenduePage etendue{c * grille_.largeurPage(), rg * grille_.hauteurPage(),
                                   (c + 1) * grille_.largeurPage(), (rg + 1) * grille_.hauteurPage()};
-        return pagePrete(c, rg).texteCirculaire(etatTrace(), cx, cy, r, angle, inverse, texte1252,
+        return pagePrete(c, rg).texteCirculaire(etat_, cx, cy, r, angle, inverse, texte1252,
                                                 police, etendue);
     };
     const unsigned depasse = ecrire(colonne, rangee);
@@ -335,7 +336,7 @@ void SurfacePdf::photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int3
     // 230,4 pixels par pouce ; au moins un pixel pour que l'image reste valide.
     auto pixels = [](std::int32_t unites) { return std::clamp(unites / 5, 1, 65500); };
     auto& image = fichier_.creer<ObjetPdfPhotoJpeg>(pixels(l), pixels(h), chemin1252, encoderPhoto);
-    surChaquePage(plage, [&](ContenuPage& p) { p.photo(etatTrace(), X, Y, l, h, image); });
+    surChaquePage(plage, [&](ContenuPage& p) { p.photo(etat_, X, Y, l, h, image); });
 }
 
 void SurfacePdf::chargerImageDwa(int emplacement, const std::filesystem::path& chemin) {
@@ -355,7 +356,7 @@ void SurfacePdf::imageDwa(std::int32_t x, std::int32_t y, int emplacement) {
     if (forme == 0 || refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
     surChaquePage(plagePages(X, Y, std::int64_t{X} + kCoteImageDwa, std::int64_t{Y} + kCoteImageDwa),
-                  [&](ContenuPage& p) { p.imageDwa(etatTrace(), X, Y, emplacement, forme); });
+                  [&](ContenuPage& p) { p.imageDwa(etat_, X, Y, emplacement, forme); });
 }
 
 std::uint16_t SurfacePdf::creerDegrade(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
@@ -368,7 +369,7 @@ std::uint16_t SurfacePdf::creerDegrade(std::uint8_t r1, std::uint8_t v1, std::ui
 
 void SurfacePdf::ajouterCible(std::int32_t identifiant, std::int32_t x, std::int32_t y) {
     if (cibles_.count(identifiant)) return;
-    const PointTrace p = transformer(etatTrace(), enX(x), enY(y));
+    const PointTrace p = transformer(etat_, enX(x), enY(y));
     CibleLien cible{borne32(p.x), borne32(p.y), nullptr};
     const PlagePages plage = grille_.plage(p.x, p.y, p.x, p.y);
     if (!plage.estVide()) cible.page = pageDe(plage.colonneDebut, plage.rangeeDebut).page();
@@ -377,8 +378,8 @@ void SurfacePdf::ajouterCible(std::int32_t identifiant, std::int32_t x, std::int
 
 void SurfacePdf::ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1,
                              std::int32_t x2, std::int32_t y2) {
-    const PointTrace a = transformer(etatTrace(), enX(x1), enY(y1));
-    const PointTrace b = transformer(etatTrace(), enX(x2), enY(y2));
+    const PointTrace a = transformer(etat_, enX(x1), enY(y1));
+    const PointTrace b = transformer(etat_, enX(x2), enY(y2));
     const std::int32_t X1 = borne32(std::min(a.x, b.x)), X2 = borne32(std::max(a.x, b.x));
     const std::int32_t Y1 = borne32(std::min(a.y, b.y)), Y2 = borne32(std::max(a.y, b.y));
     const PlagePages plage = grille_.plage(X1, Y1, X2, Y2);
@@ -395,18 +396,18 @@ void SurfacePdf::ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int
 // dessiné (c'est le cas des préférences d'origine).
 void SurfacePdf::signature(std::int32_t x, std::int32_t y) {
     if (reglages_.polices.ligneSignature1.empty() && reglages_.polices.ligneSignature2.empty()) return;
-    EtatTrace& etat = etatTrace();
+    EtatTrace& etat = etat_;
     const EtatTrace garde = etat;
     etat.epaisseurTrait = 0.5f;
     etat.couleurTrait = couleurRvb(0, 0, 0);
     etat.couleurRemplissage = reglages_.couleurFondSignature;
     etat.taillePolice = 8;
-    const std::int32_t l = LargeurSignature();
+    const std::int32_t l = polices_.largeurSignature;
     rectangle(x, y + 32, x + l, y + 496, 1);
     const std::string& ligne1 = reglages_.polices.ligneSignature1;
     const std::string& ligne2 = reglages_.polices.ligneSignature2;
-    const std::int32_t u1 = largeurTexte(metriqueReguliere(), ligne1) * 8 / 10;
-    const std::int32_t u2 = largeurTexte(metriqueReguliere(), ligne2) * 8 / 10;
+    const std::int32_t u1 = largeurTexte(polices_.reguliere, ligne1) * 8 / 10;
+    const std::int32_t u2 = largeurTexte(polices_.reguliere, ligne2) * 8 / 10;
     const std::int32_t x1 = x + (l - u1) / 2;
     const std::int32_t y1 = y + (ligne2.empty() ? 219 : 289);
     ecrireLigneSignature(x1, y1, ligne1, u1);
@@ -425,14 +426,14 @@ void SurfacePdf::ecrireLigneSignature(std::int32_t x, std::int32_t y, const std:
 }
 
 void SurfacePdf::empilerTransformation(float a, float b, float c, float d, float e, float f) {
-    EtatTrace& etat = etatTrace();
+    EtatTrace& etat = etat_;
     if (etat.profondeur >= static_cast<std::int8_t>(etat.transformations.size())) return;
     etat.transformations[static_cast<std::size_t>(etat.profondeur)] = {a, b, c, d, e, f};
     ++etat.profondeur;
 }
 
 void SurfacePdf::depilerTransformation() {
-    EtatTrace& etat = etatTrace();
+    EtatTrace& etat = etat_;
     if (etat.profondeur == 0) return;
     --etat.profondeur;
     for (ContenuPage* page : pagesTransformees_) page->depilerTransformations(etat.profondeur);
@@ -440,15 +441,15 @@ void SurfacePdf::depilerTransformation() {
 }
 
 void SurfacePdf::policeItalique(bool active) {
-    etatTrace().italique = active ? 1 : 0;
+    etat_.italique = active ? 1 : 0;
     assurerPoliceItalique();
 }
 
 // Un document qui met l'italique de l'état de tracé sans passer par policeItalique aurait
 // sinon des textes en /F2 sans police /F2.
 void SurfacePdf::assurerPoliceItalique() {
-    if (etatTrace().italique && ouverte_ && contexte_.policeItalique == 0)
-        creerPolice(metriqueItalique(), true);
+    if (etat_.italique && ouverte_ && contexte_.policeItalique == 0)
+        creerPolice(polices_.italique, true);
 }
 
 void SurfacePdf::fermer() {

@@ -7,8 +7,10 @@
 // fichier d'un seul tenant.
 //
 // Usage : ouvrir, primitives dans n'importe quel ordre, fermer. L'état de tracé (couleurs,
-// épaisseur, pointillés, taille, italique, transformations) est etatTrace(), commun au
-// processus : une seule surface à la fois.
+// épaisseur, pointillés, taille, italique, transformations) est etat(), la police (nom écrit,
+// métriques, largeur de signature) polices(), et la date de création vient de l'horloge
+// donnée : tout appartient à la surface, et deux surfaces se dessinent ensemble, l'une après
+// l'autre ou dans deux fils, sans se gêner.
 //
 // Sans transformation ouverte, une primitive dont les coordonnées de référence sont négatives
 // ne dessine rien. Un dessin de largeur ou de hauteur totale nulle n'a pas de page et ne
@@ -27,9 +29,11 @@
 #include <string>
 #include <vector>
 
+#include "commun/Horloge.h"
 #include "render/EtatTrace.h"
 #include "render/GrillePages.h"
 #include "images/ImageDwa.h"
+#include "render/PolicesDocument.h"
 #include "render/ReglagesDessin.h"
 #include "render/pdf/FichierPdf.h"
 #include "render/pdf/ObjetPdfInfo.h"
@@ -45,8 +49,9 @@ public:
     // continuer (la question n'est plus posée pour ce document). Sans question, on continue.
     using QuestionPages = std::function<bool()>;
 
-    explicit SurfacePdf(const ReglagesDessin& reglages, QuestionPages question = {},
-                        HorlogePdf horloge = heureLocale);
+    // Les réglages sont lus par référence jusqu'à fermer() ; la police et l'horloge sont copiées.
+    SurfacePdf(const ReglagesDessin& reglages, const PolicesDocument& polices, const Horloge& horloge,
+               QuestionPages question = {});
     ~SurfacePdf();
     SurfacePdf(const SurfacePdf&) = delete;
     SurfacePdf& operator=(const SurfacePdf&) = delete;
@@ -88,7 +93,7 @@ public:
     void ajouterCible(std::int32_t identifiant, std::int32_t x, std::int32_t y);
     void ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1,
                      std::int32_t x2, std::int32_t y2);
-    // Bande de signature : LargeurSignature() de large, 528 unités au-dessus de y.
+    // Bande de signature : polices().largeurSignature de large, 528 unités au-dessus de y.
     void signature(std::int32_t x, std::int32_t y);
     void empilerTransformation(float a, float b, float c, float d, float e, float f);
     void depilerTransformation();
@@ -98,6 +103,9 @@ public:
     // Plage des pages d'une boîte marges comprises, transformations appliquées.
     PlagePages plagePages(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const;
 
+    EtatTrace& etat() { return etat_; }
+    const EtatTrace& etat() const { return etat_; }
+    const PolicesDocument& polices() const { return polices_; }
     const GrillePages& grille() const { return grille_; }
     int nombrePages() const { return nombrePages_; }
 
@@ -125,8 +133,10 @@ private:
     void liberer();
 
     const ReglagesDessin& reglages_;
+    const PolicesDocument polices_;
+    const Horloge horloge_;
     QuestionPages question_;
-    HorlogePdf horloge_;
+    EtatTrace etat_;
     std::ofstream sortie_;
     FichierPdf fichier_;
     ContextePdf contexte_;

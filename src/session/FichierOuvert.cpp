@@ -2,14 +2,14 @@
 
 #include <algorithm>
 #include <cctype>
-#include <chrono>
-#include <ctime>
 #include <string_view>
 #include <system_error>
 #include <utility>
 
+#include "commun/Horloge.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "database/FormatNom.h"
 #include "gedcom/ModeCommentaire.h"
 #include "session/SurveillanceGedcom.h"
 
@@ -46,12 +46,7 @@ ModeCommentaire modeDe(std::uint8_t mode) {
 
 }  // namespace
 
-int FichierOuvert::anneeHorloge() {
-    std::time_t maintenant = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&maintenant, &local);
-    return local.tm_year + 1900;
-}
+int FichierOuvert::anneeHorloge() { return Horloge::duSysteme().annee(); }
 
 FichierOuvert::FichierOuvert(fs::path dossierConfiguration, fs::path dossierTemporaire)
     : dossierConfiguration_(std::move(dossierConfiguration)), dossierTemporaire_(std::move(dossierTemporaire)) {}
@@ -70,8 +65,7 @@ void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture
     try {
         reglages_ = chargerReglagesFichier(dossierConfiguration_, chemin_.string());
         importer(options);
-        if (options.transformationNoms || options.transformationPrenoms)
-            base_.fixerTransformationsNoms(options.transformationNoms, options.transformationPrenoms);
+        appliquerAffichageNoms(base_, options.casseAutomatique);
         index_ = construireIndexDesNoms(base_);
         retrouverMoi();
         personnesDernierFichier_ = base_.nombreIndividus();
@@ -156,6 +150,10 @@ void FichierOuvert::surveiller(const OptionsOuverture& options) {
         modifie->store(true, std::memory_order_release);
         if (prevenir) prevenir();
     });
+}
+
+void FichierOuvert::afficherNoms(bool casseAutomatique) {
+    if (ouvert()) appliquerAffichageNoms(base_, casseAutomatique);
 }
 
 void FichierOuvert::enregistrerReglages() const {

@@ -43,10 +43,10 @@ struct OptionsOuverture {
     // Transmis à l'import (barre de progression, dialogue des erreurs).
     RappelProgression progression;
     std::function<void(const std::string& rapport)> montrerErreurs;
-    // Transformations d'affichage des noms et prénoms (préférences), posées sur la base avant
-    // la construction des index.
-    BaseGenealogique::TransformationNom transformationNoms;
-    BaseGenealogique::TransformationNom transformationPrenoms;
+    // Préférence « Gestion automatique des minuscules/majuscules » : chaque nom et prénoms lus
+    // de la base passent par FormaterNom et FormaterPrenoms (documents, sélection, fenêtre et
+    // ligne de commande de la même façon).
+    bool casseAutomatique = false;
     // Appelé depuis le thread de surveillance quand un fichier source a été réécrit.
     std::function<void()> fichierModifie;
     bool surveiller = true;
@@ -82,6 +82,9 @@ public:
     const IndexNoms& indexNoms() const { return index_.noms; }
     const IndexPhonetique& indexPhonetique() const { return index_.phonetique; }
     const ReglagesFichier& reglages() const { return reglages_; }
+    // Suit un changement de la préférence de casse automatique (voir OptionsOuverture) ; les
+    // index n'en dépendent pas. Sans effet sans fichier.
+    void afficherNoms(bool casseAutomatique);
     // Réglages modifiables (options du fichier, favoris) ; enregistrerReglages() les range.
     ReglagesFichier& reglages() { return reglages_; }
     void enregistrerReglages() const;
@@ -108,7 +111,8 @@ public:
     // Levé par la surveillance, baissé à chaque ouverture et fermeture.
     bool gedcomModifie() const { return modifie_->load(std::memory_order_acquire); }
 
-    // Année de l'horloge locale, celle de la marque de vie.
+    // Année courante de la marque de vie : celle de l'horloge locale, ou de SOURCE_DATE_EPOCH
+    // quand elle la fixe (Horloge::duSysteme).
     static int anneeHorloge();
 
     // Nombre de personnes du dernier fichier ouvert, gardé après sa fermeture.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "commun/Texte.h"
@@ -86,11 +87,15 @@ TEST(FormaterDate, largeurMesureeEtDeuxPointsAuDelaDeLaLimite) {
     EXPECT_EQ(FormaterDate(entre(1850, 1860), 0, 1000, p).largeur, 51);
 }
 
-TEST(FormaterDate, laPoliceParDefautEstLaPoliceReguliereDuProcessus) {
-    MetriquePolice& reguliere = metriqueReguliere();
-    const MetriquePolice sauvegarde = reguliere;
-    reguliere = policeDEssai();
-    EXPECT_EQ(FormaterDate(date(DateSimple, 0, 0, 1850), 0).largeur, 20);
-    EXPECT_EQ(FormaterDate(date(DateSimple, 0, 0, 1850), 0, 19).texte, "..");
-    reguliere = sauvegarde;
+TEST(FormaterDate, mesureDansLaPoliceDonneeSansLimiterLeTexteSeul) {
+    MetriquePolice large = policeDEssai();
+    for (char c = '0'; c <= '9'; ++c) large.largeurs[static_cast<unsigned char>(c)] = 1000;
+    const DateGed d = date(DateSimple, 0, 0, 1850);
+    EXPECT_EQ(FormaterDate(d, 0, INT32_MAX, policeDEssai()).largeur, 20);
+    EXPECT_EQ(FormaterDate(d, 0, INT32_MAX, large).largeur, 40);
+    EXPECT_EQ(FormaterDate(d, 0, 39, large).texte, "..");
+    EXPECT_EQ(FormaterDate(d, 0, 39, policeDEssai()).texte, "1850");
+    for (const DateGed& e : {d, date(DateVers, 3, 7, 1850), entre(1850, 1860), date(DateApres, 0, 0, 0)})
+        for (unsigned options : {0u, 1u, 2u, 8u, 11u})
+            EXPECT_EQ(texteDate(e, options), FormaterDate(e, options, INT32_MAX, large).texte) << options;
 }

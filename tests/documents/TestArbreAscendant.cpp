@@ -5,12 +5,14 @@
 #include <cstdio>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <string>
 
 #include "BaseEssai.h"
 #include "commun/Texte.h"
 #include "GenealogieArbre.h"
 #include "documents/ExecutionDocument.h"
+#include "documents/PoliceAuHasard.h"
 #include "documents/ParametresLigneCommande.h"
 #include "documents/arbres/TraceBoites.h"
 #include "render/LecturePdf.h"
@@ -18,6 +20,7 @@
 #include "LancementProgramme.h"
 #include "documents/arbres/ThemesArbre.h"
 #include "reglages/Configuration.h"
+#include "reglages/RaccordDessin.h"
 
 namespace lignara {
 namespace {
@@ -28,16 +31,14 @@ using essai::LecturePdf;
 
 class ArbreAscendantEssai : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ReglagesPolices polices;
-        chargerPolices(polices, {});
-    }
+    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
     void TearDown() override { PoliceFamille::liberer(); }
 
     // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
     std::unique_ptr<ArbreAscendant> arbre(BaseEssai& b, int racine, int conjoint = 0) {
         const Afficheur& type = *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
         auto d = std::make_unique<ArbreAscendant>(type);
+        b.contexte.polices = polices_;
         d->initialiserParametres(b.contexte);
         d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
         d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
@@ -52,6 +53,7 @@ protected:
     }
     DossierEssai dossier;
     const ContexteDocument* contexte_ = nullptr;
+    PolicesDocument polices_;
 };
 
 TEST_F(ArbreAscendantEssai, parametresParDefautDesDeuxSignatures) {
@@ -135,7 +137,7 @@ std::vector<std::array<std::string, 4>> segments(const std::string& contenu) {
 TEST_F(ArbreAscendantEssai, unRaccordDeMariageSansTexteSeRejointAuMilieu) {
     ReglagesDessin r;
     r.signature = false;
-    SurfacePdf surface(r);
+    SurfacePdf surface(r, polices_, Horloge::fixee(0));
     const auto chemin = dossier / "m.pdf";
     surface.ouvrir(chemin, "m", 100, 4000, 3000);
     NoeudAscendant sansTexte;
@@ -196,19 +198,25 @@ TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePl
     preferences.signature = true;
     preferences.ligneSignature1 = "Famille Roy";  // sans ligne, la bande n'est pas dessinée
     b.contexte.preferences = &preferences;
+    polices_ = chargerPolicesDesPreferences(preferences, {});
     auto d = arbre(b, 1);
     LecturePdf pdf(ecrire(*d, "signature.pdf"));
-    // Rangée 4 : sa première boîte est au bord gauche ; rangée 3 : la boîte de 8, centrée sur
-    // ses parents, laisse la place.
+    // Rangée 4 : sa première boîte est au bord gauche ; plus bas, les premières boîtes, centrées
+    // sur leurs parents, s'écartent du bord jusqu'à laisser la place de la bande, aussi large
+    // que sa ligne le demande.
     ASSERT_EQ(d->arbre().premier(4)->x, 0);
-    const NoeudAscendant& quatre = *d->arbre().premier(3);
-    ASSERT_GE(quatre.x, LargeurSignature() + 90);
+    ASSERT_GT(d->polices.largeurSignature, 384);
+    int hote = 4;
+    while (hote > 0 && d->arbre().premier(hote)->x < d->polices.largeurSignature + 90) --hote;
+    ASSERT_GT(hote, 0);
+    ASSERT_LT(hote, 3);
+    const NoeudAscendant& premiere = *d->arbre().premier(hote);
     auto pt = [](std::int32_t u) {
         char t[32];
         std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
         return std::string(t);
     };
-    const std::string fond = pt(45) + " " + pt(quatre.y - 528 + 32) + " ";
+    const std::string fond = pt(45) + " " + pt(premiere.y - 528 + 32) + " ";
     EXPECT_NE(pdf.contenus().at(0).find(fond), std::string::npos) << fond << "\n" << pdf.contenus()[0];
 
     preferences.signature = false;
@@ -309,6 +317,54 @@ TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
         for (std::size_t j = i + 1; j < contenus.size(); ++j) EXPECT_NE(contenus[i], contenus[j]) << i << " " << j;
     // Un numéro venu d'une autre version prend le dégradé.
     EXPECT_EQ(themeValide(14), kThemeDegrade);
+}
+
+TEST_F(ArbreAscendantEssai, leThemeAuHasardEstLeTirageDeLHorlogeDuContexte) {
+    BaseEssai b(essai::gedcomSosa(2));
+    Configuration preferences;
+    preferences.themeAuHasard = true;
+    b.contexte.preferences = &preferences;
+    std::set<int> themes;
+    for (std::int64_t secondes = 1700000000; secondes < 1700000000 + 30 * 86400; secondes += 86400) {
+        b.contexte.horloge = Horloge::fixee(secondes);
+        auto d = arbre(b, 1), encore = arbre(b, 1);
+        d->preparer(b.contexte);
+        encore->preparer(b.contexte);
+        EXPECT_EQ(d->theme(), encore->theme());
+        themes.insert(d->theme());
+    }
+    EXPECT_GT(themes.size(), 2u);
+}
+
+// Thème et police au hasard, par le chemin de la ligne de commande et de la fenêtre : la même
+// horloge fixée refait les mêmes octets ; le fichier porte la police tirée et l'instant en UTC.
+TEST_F(ArbreAscendantEssai, uneHorlogeFixeeRefaitLesMemesOctetsAvecThemeEtPoliceAuHasard) {
+    const auto tiree = policeAuHasard(Horloge::fixee(1700000000), {});
+    if (!tiree) GTEST_SKIP() << "aucune police installée";
+    BaseEssai b(essai::gedcomSosa(4));
+    Configuration preferences;
+    preferences.themeAuHasard = true;
+    b.contexte.preferences = &preferences;
+    b.contexte.polices = polices_;
+    ReglagesExecution reglages;
+    reglages.visualiser = false;
+    reglages.policeAuHasard = true;
+    auto produire = [&](std::int64_t secondes, const std::string& nom) {
+        b.contexte.horloge = Horloge::fixee(secondes);
+        reglages.sortieImposee = dossier / nom;
+        DemandeDocument demande;
+        demande.racine = "P1";
+        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
+        EXPECT_TRUE(executer(*afficheurDeCode(ArbreAscendant::kCodeIndividuel), source, b.contexte, reglages));
+        return essai::lireFichier(dossier / nom);
+    };
+    const std::string premier = produire(1700000000, "a.pdf");
+    EXPECT_EQ(produire(1700000000, "b.pdf"), premier);
+    EXPECT_NE(premier.find("/CreationDate (D:202311142213)"), std::string::npos);
+    std::string nomPdf;
+    for (char c : tiree->nom) nomPdf += c == ' ' ? std::string("#20") : std::string(1, c);
+    EXPECT_NE(premier.find("/BaseFont /" + nomPdf + "\n"), std::string::npos) << nomPdf;
+    EXPECT_NE(produire(1767323040, "c.pdf"), premier);
 }
 
 TEST(TraceBoites, leBasDuThemeCadresSimplesRemonteDesLignesFinalesAbsentes) {

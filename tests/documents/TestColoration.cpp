@@ -396,18 +396,14 @@ TEST(Coloration, dimensionsEtDessinDeLaLegendeEnPdfEtEnWeb) {
     essai::DossierEssai dossier;
     ReglagesDessin reglages;
     reglages.margeGauche = reglages.margeDroite = reglages.margeHaut = reglages.margeBas = 0;
-    reglages.polices.nomPolice = "Liberation Sans";
-    const MetriquePolice avant = metriqueReguliere();
-    metriqueReguliere() = police;
     {
-        SurfacePdf surface(reglages, {}, essais::dateFixe);
+        SurfacePdf surface(reglages, essais::policesFixes(), essais::horlogeFixe());
         surface.ouvrir(dossier / "l.pdf", "Essai", 100, 4000, 2000);
-        etatTrace().couleurRemplissage = 0x123456;
+        surface.etat().couleurRemplissage = 0x123456;
         c.dessinerLegende(surface, 0, 704);
-        EXPECT_EQ(etatTrace().couleurRemplissage, 0x123456u);
+        EXPECT_EQ(surface.etat().couleurRemplissage, 0x123456u);
         surface.fermer();
     }
-    metriqueReguliere() = avant;
     std::string flux;
     for (const auto& f : essai::LecturePdf(dossier / "l.pdf").contenus()) flux += f;
     EXPECT_NE(flux.find("(France)"), std::string::npos);

@@ -53,7 +53,7 @@ void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) 
         ASSERT_GE(a.x, 0) << cas;
         EXPECT_LE(a.droite(), d.largeur) << cas;
         EXPECT_LE(a.y, d.hauteur) << cas;
-        EXPECT_GE(a.largeur, largeurTexte(metriqueReguliere(), a.ligneNom) + 90) << cas;
+        EXPECT_GE(a.largeur, largeurTexte(d.polices.reguliere, a.ligneNom) + 90) << cas;
         for (std::size_t j = i + 1; j < boites.size(); ++j) {
             const NoeudAscendant& b = *boites[j];
             const bool memesHauteurs = a.bas() < b.y && b.bas() < a.y;
@@ -68,11 +68,9 @@ void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) 
 
 class PlacementReel : public ::testing::TestWithParam<const char*> {
 protected:
-    void SetUp() override {
-        ReglagesPolices polices;
-        chargerPolices(polices, {});
-    }
+    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
     void TearDown() override { PoliceFamille::liberer(); }
+    PolicesDocument polices_;
 };
 
 TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
@@ -81,6 +79,7 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
                                                          : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
     if (!fs::exists(fichier)) GTEST_SKIP() << "fichier absent : " << fichier;
     BaseEssai b(lire(fichier));
+    b.contexte.polices = polices_;
     const std::uint32_t racine = plusProfonde(b.base());
     // Familial : les parents de la personne la plus profonde.
     const Individu ind = b.base().LireIndividu(racine);

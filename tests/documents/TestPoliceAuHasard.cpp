@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "render/PoliceFamille.h"
 #include "render/PoliceListe.h"
 
@@ -11,38 +13,42 @@ namespace {
 // fontconfig garde ses tables jusqu'à ce qu'on les rende.
 class PoliceAuHasardInstallees : public ::testing::Test {
 protected:
+    void SetUp() override {
+        installees_ = listerPolicesUtilisables();
+        if (installees_.nombre == 0) GTEST_SKIP() << "aucune police installée";
+    }
     void TearDown() override { PoliceFamille::liberer(); }
+    bool installee(const std::string& nom) const {
+        for (auto n : installees_.noms())
+            if (n == nom) return true;
+        return false;
+    }
+    ListePolices installees_;
 };
 
-TEST_F(PoliceAuHasardInstallees, tireUnePoliceInstalleeEtRendCelleDesPreferences) {
-    ListePolices installees = listerPolicesUtilisables();
-    if (installees.nombre == 0) GTEST_SKIP() << "aucune police installée";
-    const std::string preferee(installees.noms().back());
+TEST_F(PoliceAuHasardInstallees, laMemeGraineTireLaMemePoliceChargeeAvecLaSignature) {
     ReglagesPolices reglages;
-    reglages.nomPolice = preferee;
-    std::mt19937 alea(7);
-    Graphique document;
-    {
-        PoliceAuHasard police(document, &reglages, true, alea);
-        EXPECT_EQ(document.nomPoliceGarde, preferee);
-        bool installee = false;
-        for (auto nom : installees.noms()) installee |= nom == reglages.nomPolice;
-        EXPECT_TRUE(installee) << reglages.nomPolice;
-    }
-    EXPECT_EQ(reglages.nomPolice, preferee);
+    reglages.nomPolice = "Police des préférences";
+    reglages.ligneSignature1 = "Famille Roy";
+    const Horloge horloge = Horloge::fixee(1700000000);
+    const auto premiere = policeAuHasard(horloge, reglages);
+    const auto seconde = policeAuHasard(Horloge::fixee(1700000000), reglages);
+    ASSERT_TRUE(premiere && seconde);
+    EXPECT_TRUE(installee(premiere->nom)) << premiere->nom;
+    EXPECT_EQ(premiere->nom, seconde->nom);
+    EXPECT_EQ(premiere->reguliere.trouvee, 1);
+    EXPECT_EQ(premiere->largeurSignature,
+              calculerLargeurSignature(premiere->reguliere, reglages.ligneSignature1, reglages.ligneSignature2));
+    EXPECT_GT(premiere->largeurSignature, 384);
+    EXPECT_EQ(reglages.nomPolice, "Police des préférences");
 }
 
-TEST(PoliceAuHasard, preferenceEteinteNeChangeRien) {
-    ReglagesPolices reglages;
-    std::mt19937 alea(7);
-    Graphique document;
-    {
-        PoliceAuHasard police(document, &reglages, false, alea);
-        EXPECT_EQ(reglages.nomPolice, "Arial");
-        PoliceAuHasard sansReglages(document, nullptr, true, alea);
-    }
-    EXPECT_EQ(reglages.nomPolice, "Arial");
-    EXPECT_TRUE(document.nomPoliceGarde.empty());
+TEST_F(PoliceAuHasardInstallees, desGrainesDifferentesTirentDesPolicesDifferentes) {
+    if (installees_.nombre < 2) GTEST_SKIP() << "une seule police installée";
+    std::set<std::string> tirees;
+    for (std::int64_t s = 0; s < 40 && tirees.size() < 2; ++s)
+        tirees.insert(policeAuHasard(Horloge::fixee(s * 86400), {})->nom);
+    EXPECT_EQ(tirees.size(), 2u);
 }
 
 }  // namespace

@@ -91,7 +91,7 @@ TEST(DatesDesFichiersReels, chaqueValeurDATEEstLueSansSortirDeSesBornes) {
         DateGed debut, fin;
         LirePeriode(t, debut, fin);
         for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u})
-            EXPECT_LE(FormaterDate(d, options).texte.size(), 20u) << t;
+            EXPECT_LE(texteDate(d, options).size(), 20u) << t;
     }
     std::printf("%zu valeurs DATE, %zu refusées\n", dates.size(), echecs);
 }

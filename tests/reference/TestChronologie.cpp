@@ -147,7 +147,7 @@ TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
 
 TEST(Chronologie, unFichierAbsentEstInaccessibleMaisAucunNeLitRien) {
     DossiersEssai d;
-    EXPECT_EQ(messageDe([] { Chronologie::charger({"Papes", 1}, 0, 300); }), "Fichier de chronologie inaccessible");
+    EXPECT_EQ(messageDe([] { Chronologie::charger({"Papes", 1}, 0, 300, 2000); }), "Fichier de chronologie inaccessible");
     auto aucune = Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000);
     EXPECT_TRUE(aucune.vide());
     EXPECT_EQ(aucune.premiereAnnee(), 1700);

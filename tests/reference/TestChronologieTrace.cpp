@@ -9,6 +9,7 @@
 #include "render/EtatTrace.h"
 #include "render/ReglagesDessin.h"
 #include "render/SurfacePdf.h"
+#include "render/html/PageWeb.h"
 #include "reference/Chronologie.h"
 #include "reference/ChronologieTrace.h"
 
@@ -62,7 +63,7 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     DossiersEssai d;
     ReglagesDessin reglages;
     reglages.signature = false;
-    SurfacePdf surface(reglages, {}, [] { return DateCreationPdf{}; });
+    SurfacePdf surface(reglages, PolicesDocument{}, Horloge::fixee(0));
     auto c = Chronologie::lire(Chronologie::image({periode(1643, 1715, "Louis XIV", 200),
                                                    periode(1715, 1774, "", 100),
                                                    periode(1715, 1720, "", 50)}),
@@ -70,9 +71,9 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     const std::int32_t hauteur = 200 * 64 + 20, largeur = 1600;
     std::filesystem::path fichier = d.installation() / "chrono.pdf";
     surface.ouvrir(fichier, "Essai", 100, largeur, hauteur);
-    const std::uint32_t remplissage = etatTrace().couleurRemplissage;
+    const std::uint32_t remplissage = surface.etat().couleurRemplissage;
     dessinerChronologie(c, surface, largeur, 0);
-    EXPECT_EQ(etatTrace().couleurRemplissage, remplissage);
+    EXPECT_EQ(surface.etat().couleurRemplissage, remplissage);
     surface.fermer();
 
     std::string contenu = contenus(DossiersEssai::lire(fichier));
@@ -96,20 +97,33 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
 }
 
-// Même mise en place en pixels : x × 7 ÷ 100, y × 1467 ÷ 17600 depuis le haut de la page.
-TEST(ChronologieTrace, ecritUnBlocWebPositionneParBande) {
+// Même mise en place en pixels, par le rédacteur des blocs du graphique : x × 7 ÷ 100,
+// y × 1467 ÷ 17600 depuis le haut de la page ; puis les libellés, échappés.
+TEST(ChronologieTrace, ecritUnAplatWebParBandePuisLesLibelles) {
+    DossiersEssai d;
     auto c = Chronologie::lire(
-        Chronologie::image({periode(1800, 1850, "a", 0x12), periode(1850, 1900, "b", 0xAB)}), 1800, 1900);
-    CadreWebChronologie cadre{.largeurUtile = 10000, .yBas = 0, .margeGauche = 352, .margeBas = 352,
-                              .hauteurPagePixels = (352 + 6420 + 352) * 1467 / 17600 + 1};
-    std::string html = blocsWebChronologie(c, cadre);
-    const int hautPremiere = cadre.hauteurPagePixels - (100 * 64 + 20 + 352) * 1467 / 17600;
-    EXPECT_EQ(html,
-              "<div style=\"position:absolute;left:24px;top:" + std::to_string(hautPremiere) +
-                  "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
-                  "px;background-color:#120000;\"></div>\n"
-                  "<div style=\"position:absolute;left:24px;top:" +
-                  std::to_string(cadre.hauteurPagePixels - (50 * 64 + 20 + 352) * 1467 / 17600) +
-                  "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
-                  "px;background-color:#ab0000;\"></div>\n");
+        Chronologie::image({periode(1800, 1850, "a & b", 0x12), periode(1850, 1900, "c", 0xAB)}), 1800, 1900);
+    ReglagesDessin reglages;
+    PageWeb page(reglages);
+    const std::filesystem::path fichier = d.installation() / "chrono.htm";
+    page.ouvrirPositionnee(fichier, "Essai", 10000, 6420);
+    RedacteurBlocsWeb blocs(page, 352, 352);
+    ecrireChronologieWeb(c, blocs, 10000, 0);
+    page.fermer();
+    const std::string html = DossiersEssai::lire(fichier);
+    const std::int64_t hauteurPage = (352 + 6420 + 352) * 1467 / 17600 + 1;
+    ASSERT_EQ(page.hauteurPage(), hauteurPage);
+    const std::string premiere = "<div style=\"position:absolute;left:24px;top:" +
+                                 std::to_string(hauteurPage - (100 * 64 + 20 + 352) * 1467 / 17600) +
+                                 "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
+                                 "px;background-color:#120000;\"></div>\n";
+    const std::string seconde = "<div style=\"position:absolute;left:24px;top:" +
+                                std::to_string(hauteurPage - (50 * 64 + 20 + 352) * 1467 / 17600) +
+                                "px;width:700px;height:" + std::to_string((50 * 64 + 20) * 1467 / 17600) +
+                                "px;background-color:#ab0000;\"></div>\n";
+    const std::size_t p = html.find(premiere + seconde);
+    ASSERT_NE(p, std::string::npos) << html;
+    const std::size_t libelle = html.find(">a &amp; b</div>");
+    EXPECT_GT(libelle, p);
+    EXPECT_NE(libelle, std::string::npos) << html;
 }

@@ -11,7 +11,9 @@
 #include <sstream>
 #include <string>
 
+#include "commun/Horloge.h"
 #include "commun/MetriquePolice.h"
+#include "render/PolicesDocument.h"
 #include "render/pdf/ContenuPage.h"
 #include "render/pdf/FichierPdf.h"
 #include "render/pdf/ObjetPdfDocument.h"
@@ -41,8 +43,16 @@ inline MetriquePolice metriqueFixe(bool italique) {
     return m;
 }
 
-inline DateCreationPdf dateFixe() {
-    return {2026, 1, 2, 3, 4};
+// 2 janvier 2026, 3 h 04 UTC : « D:202601020304 ».
+inline Horloge horlogeFixe() { return Horloge::fixee(1767323040); }
+
+// La police fixe sous son nom, pour une surface.
+inline PolicesDocument policesFixes(std::string nom = "Liberation Sans") {
+    PolicesDocument p;
+    p.nom = std::move(nom);
+    p.reguliere = metriqueFixe(false);
+    p.italique = metriqueFixe(true);
+    return p;
 }
 
 // Document ouvert comme le fait la surface : objets 1 à 7.
@@ -55,7 +65,7 @@ struct DocumentEssai {
 
     explicit DocumentEssai(std::size_t nombrePages = 0) : pages(nombrePages) {
         contexte.info =
-            fichier.creer<ObjetPdfInfo>("Arbre ascendant", "https://lignara.example", dateFixe).numero();
+            fichier.creer<ObjetPdfInfo>("Arbre ascendant", "https://lignara.example", horlogeFixe()).numero();
         contexte.policeReguliere = creerObjetsPolice(fichier, reguliere, "Liberation Sans");
         contexte.format = fichier.creer<ObjetPdfFormat>().numero();
         contexte.listePages = fichier.creer<ObjetPdfListePages>(pages).numero();

@@ -85,7 +85,7 @@ TEST(FichierPdf, dessinVideAuxSeptObjetsFixes) {
 }
 
 TEST(FichierPdf, dictionnaireDInformationADateFixeSansSecondes) {
-    ObjetPdfInfo info(1, "Liste (A)", "https://lignara.example", dateFixe);
+    ObjetPdfInfo info(1, "Liste (A)", "https://lignara.example", horlogeFixe());
     std::ostringstream sortie;
     info.ecrire(sortie, ContextePdf{});
     EXPECT_EQ(sortie.str(),

@@ -159,8 +159,8 @@ TEST(PageWeb, ouvertAuCheminEtALaTailleDuDocument) {
     EXPECT_NE(lireFichier(d / "AA_\xC3\x89MILE.htm").find("top:206px;left:189px;font-size:1px;"), std::string::npos);
 }
 
-// Les bandes d'une chronologie sont du balisage sans texte des données : elles passent telles
-// quelles, placées comme les éléments de la page.
+// Avec les marges de la page pour décalages, le rédacteur des blocs place les bandes d'une
+// chronologie aux pixels des éléments de la page elle-même.
 TEST(PageWeb, recoitLesBandesDUneChronologieAuxMemesPixels) {
     const auto c = Chronologie::lire(
         Chronologie::image({PeriodeChronologie{1800, 1850, "R\xE9gence <1>", 0x12, 0x34, 0x56}}), 1800, 1900);
@@ -168,14 +168,10 @@ TEST(PageWeb, recoitLesBandesDUneChronologieAuxMemesPixels) {
     ReglagesDessin r;
     PageWeb page(r);
     page.ouvrirPositionnee(d / "a.htm", "t", 10000, 6420);
-    const CadreWebChronologie cadre{.largeurUtile = 10000, .yBas = 0, .margeGauche = r.margeGauche,
-                                    .margeBas = r.margeBas,
-                                    .hauteurPagePixels = static_cast<std::int32_t>(page.hauteurPage())};
-    page.ecrireBalises(blocsWebChronologie(c, cadre));
+    RedacteurBlocsWeb blocs(page, r.margeGauche, r.margeBas);
+    ecrireChronologieWeb(c, blocs, 10000, 0);
     const BandeChronologie b = c.bandes().at(0);
     page.boite(0, b.haut, 10000, b.bas);
-    // Les libellés, eux, sont du texte : ils passent par l'élément texte, qui les échappe.
-    for (const LibelleChronologie& l : c.libelles()) page.texte(l.x, l.y, l.texte);
     page.fermer();
     const std::string html = lireFichier(d / "a.htm");
     const std::string bande = ligneQuiCommencePar(html, "<div style=\"position:absolute;left:");

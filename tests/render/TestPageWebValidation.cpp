@@ -8,6 +8,7 @@
 
 #include "DossierEssai.h"
 #include "render/html/PageWeb.h"
+#include "render/html/RedacteurBlocsWeb.h"
 
 using namespace lignara;
 using essai::chemin1252;
@@ -56,6 +57,34 @@ TEST(PageWebValidation, pagePositionneePiegeeValide) {
     page.boite(10, 10, 400, 100);
     page.boite(10, 10, 4000, 3000, {.bas = false, .droite = true, .haut = false, .gauche = true});
     page.image(100, 100, 1000, 832, chemin1252(d / "photo \"x\" & <y>.jpg"));
+    page.fermer();
+    EXPECT_EQ(erreursDeValidation(d, chemin), "");
+    EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
+}
+
+// Chaque bloc du rédacteur des graphiques, textes piégés compris, tient dans la DTD stricte.
+TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
+    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    DossierEssai d;
+    ReglagesDessin r;
+    PageWeb page(r);
+    const auto chemin = d / "b.htm";
+    page.ouvrirPositionnee(chemin, "Arbre", 8000, 4000);
+    RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(page);
+    blocs.aplat(0, 4000, 8000, 1000, 0x123456);
+    blocs.equerre(1000, 1000, 3000, 3000);
+    blocs.texte(200, 200, textePiege());
+    const std::string lignes[] = {textePiege(), "", "+ 1900"};
+    BoiteWeb b{.x = 500, .haut = 3800, .bas = 2856, .largeur = 3000, .largeurPhoto = 700,
+               .photo = chemin1252(d / "photo \"x\" & <y>.jpg"), .ancre = "p12", .fond = 0xABCDEF,
+               .couleurPremiere = 0x0000AA, .premiere = textePiege(), .lignes = lignes};
+    blocs.boite(b);
+    b.photo.clear();
+    b.largeurPhoto = 0;
+    b.ancre.clear();
+    b.x = 4000;
+    blocs.boite(b);
+    blocs.renvoi(5000, 3900, "p12", "&and;<br>&and;");
     page.fermer();
     EXPECT_EQ(erreursDeValidation(d, chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);

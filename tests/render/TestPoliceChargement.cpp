@@ -98,17 +98,17 @@ TEST(ChargementPolices, nomDeFamilleSansTenirCompteDeLaCasse) {
 TEST(ChargementPolices, familleInconnueRetombeSurArialAvecMessage) {
     ReglagesPolices reglages;
     reglages.nomPolice = "Police Inexistante";
-    MetriquePolice reguliere, italique;
     Messages messages;
-    chargerPolices(reglages, messages.recepteur(), reguliere, italique);
-    EXPECT_EQ(reglages.nomPolice, "Arial");
+    const PolicesDocument p = chargerPolices(reglages, messages.recepteur());
+    EXPECT_EQ(p.nom, "Arial");
+    EXPECT_EQ(reglages.nomPolice, "Police Inexistante");
     ASSERT_EQ(messages.recus.size(), 1u);
     EXPECT_EQ(messages.recus[0],
               "La police de caractères \"Police Inexistante\" n'existe pas ou n'est pas utilisable "
               "pour les graphiques.\nLignara utilisera la police \"Arial\"."_1252);
-    EXPECT_EQ(reguliere.trouvee, 1);
-    EXPECT_EQ(italique.italique, 1);
-    EXPECT_EQ(italique.trouvee, 1);
+    EXPECT_EQ(p.reguliere.trouvee, 1);
+    EXPECT_EQ(p.italique.italique, 1);
+    EXPECT_EQ(p.italique.trouvee, 1);
 }
 
 TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
@@ -116,11 +116,12 @@ TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
         GTEST_SKIP() << "police DejaVu Math TeX Gyre absente";
     ReglagesPolices reglages;
     reglages.nomPolice = "DejaVu Math TeX Gyre";
-    MetriquePolice reguliere, italique;
     Messages messages;
-    chargerPolices(reglages, messages.recepteur(), reguliere, italique);
+    const PolicesDocument p = chargerPolices(reglages, messages.recepteur());
+    const MetriquePolice& reguliere = p.reguliere;
+    const MetriquePolice& italique = p.italique;
     EXPECT_TRUE(messages.recus.empty());
-    EXPECT_EQ(reglages.nomPolice, "DejaVu Math TeX Gyre");
+    EXPECT_EQ(p.nom, "DejaVu Math TeX Gyre");
     EXPECT_EQ(italique.italique, 0);
     EXPECT_EQ(italique.drapeaux, reguliere.drapeaux);
 
@@ -135,15 +136,13 @@ TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
 
 TEST(ChargementPolices, largeurSignatureSuitLaPlusLongueDesDeuxLignes) {
     ReglagesPolices reglages;
-    MetriquePolice reguliere, italique;
-    chargerPolices(reglages, {}, reguliere, italique);
-    EXPECT_EQ(LargeurSignature(), 384);  // lignes vides par défaut
+    EXPECT_EQ(chargerPolices(reglages, {}).largeurSignature, 384);  // lignes vides par défaut
     reglages.ligneSignature1 = "Court";
     reglages.ligneSignature2 = "Une ligne bien plus longue";
-    chargerPolices(reglages, {}, reguliere, italique);
-    std::int32_t w = largeurTexte(reguliere, reglages.ligneSignature2);
-    EXPECT_GT(w, largeurTexte(reguliere, reglages.ligneSignature1));
-    EXPECT_EQ(LargeurSignature(), 384 + w * 8 / 10);
+    const PolicesDocument p = chargerPolices(reglages, {});
+    std::int32_t w = largeurTexte(p.reguliere, reglages.ligneSignature2);
+    EXPECT_GT(w, largeurTexte(p.reguliere, reglages.ligneSignature1));
+    EXPECT_EQ(p.largeurSignature, 384 + w * 8 / 10);
 }
 
 // Une police abîmée ne doit ni planter ni modifier l'enregistrement.

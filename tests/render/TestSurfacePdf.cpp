@@ -26,18 +26,10 @@ protected:
     SurfaceEssai() {
         reglages.formatPapier = kA4Portrait;
         reglages.margeGauche = reglages.margeDroite = reglages.margeHaut = reglages.margeBas = 0;
-        reglages.polices.nomPolice = "Liberation Sans";
-        metriqueReguliere() = essais::metriqueFixe(false);
-        metriqueItalique() = essais::metriqueFixe(true);
-    }
-    ~SurfaceEssai() override {
-        metriqueReguliere() = reguliereAvant_;
-        metriqueItalique() = italiqueAvant_;
-        LargeurSignature() = largeurSignatureAvant_;
     }
 
     SurfacePdf& ouvrir(std::int32_t largeur, std::int32_t hauteur, SurfacePdf::QuestionPages q = {}) {
-        surface_ = std::make_unique<SurfacePdf>(reglages, std::move(q), essais::dateFixe);
+        surface_ = std::make_unique<SurfacePdf>(reglages, polices, essais::horlogeFixe(), std::move(q));
         surface_->ouvrir(chemin, "Essai", 100, largeur, hauteur);
         return *surface_;
     }
@@ -52,13 +44,11 @@ protected:
     }
 
     ReglagesDessin reglages;
+    PolicesDocument polices = essais::policesFixes();
     DossierEssai dossier;
     std::filesystem::path chemin = dossier / "surface.pdf";
 
 private:
-    MetriquePolice reguliereAvant_ = metriqueReguliere();
-    MetriquePolice italiqueAvant_ = metriqueItalique();
-    std::int32_t largeurSignatureAvant_ = LargeurSignature();
     std::unique_ptr<SurfacePdf> surface_;
 };
 
@@ -241,14 +231,14 @@ TEST_F(SurfaceEssai, laSignatureSouligneUneAdresseWebEtDescendSansSecondeLigne) 
     auto dessiner = [&](const std::string& l1, const std::string& l2) {
         reglages.polices.ligneSignature1 = l1;
         reglages.polices.ligneSignature2 = l2;
-        LargeurSignature() = calculerLargeurSignature(metriqueReguliere(), l1, l2);
+        polices.largeurSignature = calculerLargeurSignature(polices.reguliere, l1, l2);
         SurfacePdf& s = ouvrir(9072, 13024);
-        etatTrace().couleurTrait = couleurRvb(1, 2, 3);
+        s.etat().couleurTrait = couleurRvb(1, 2, 3);
         s.signature(1600, 1600);
-        EXPECT_EQ(etatTrace().taillePolice, 10);
-        EXPECT_EQ(etatTrace().couleurTrait, couleurRvb(1, 2, 3));
-        EXPECT_EQ(etatTrace().couleurRemplissage, reglages.couleurRemplissage);
-        EXPECT_EQ(etatTrace().epaisseurTrait, 0.5f);
+        EXPECT_EQ(s.etat().taillePolice, 10);
+        EXPECT_EQ(s.etat().couleurTrait, couleurRvb(1, 2, 3));
+        EXPECT_EQ(s.etat().couleurRemplissage, reglages.couleurRemplissage);
+        EXPECT_EQ(s.etat().epaisseurTrait, 0.5f);
         return fermer().contenus().at(0);
     };
     std::string c = dessiner("www.famille.fr", "");
@@ -289,9 +279,9 @@ TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
     s.depilerTransformation();
     s.depilerTransformation();
     for (int i = 0; i < 7; ++i) s.empilerTransformation(1, 0, 0, 1, 0, 0);
-    EXPECT_EQ(etatTrace().profondeur, 5);
+    EXPECT_EQ(s.etat().profondeur, 5);
     for (int i = 0; i < 7; ++i) s.depilerTransformation();
-    EXPECT_EQ(etatTrace().profondeur, 0);
+    EXPECT_EQ(s.etat().profondeur, 0);
     LecturePdf pdf = fermer();
     for (const std::string& c : pdf.contenus()) {
         EXPECT_EQ(LecturePdf::compterDans(c, "q "), 2u) << c;
@@ -303,7 +293,7 @@ TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
 TEST_F(SurfaceEssai, uneCouleurChangeeSousUneTransformationEstReecriteApres) {
     SurfacePdf& s = ouvrir(9072, 13024);
     s.empilerTransformation(1, 0, 0, 1, 0, 0);
-    etatTrace().couleurTrait = couleurRvb(255, 0, 0);
+    s.etat().couleurTrait = couleurRvb(255, 0, 0);
     s.ligneHorizontale(100, 100, 200);
     s.depilerTransformation();
     s.ligneHorizontale(100, 300, 200);  // toujours rouge : le « Q » a rendu le vert
@@ -313,7 +303,7 @@ TEST_F(SurfaceEssai, uneCouleurChangeeSousUneTransformationEstReecriteApres) {
 
 TEST_F(SurfaceEssai, nonPagineFaitUneSeulePageALaLargeurEtiree) {
     reglages.formatPapier = kNonPagine;
-    auto s = std::make_unique<SurfacePdf>(reglages, SurfacePdf::QuestionPages{}, essais::dateFixe);
+    auto s = std::make_unique<SurfacePdf>(reglages, polices, essais::horlogeFixe());
     s->ouvrir(chemin, "Essai", 80, 20000, 5000);
     s->ligne(0, 0, 20000, 5000);
     EXPECT_EQ(s->nombrePages(), 1);
@@ -342,9 +332,9 @@ TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent)
 
 TEST_F(SurfaceEssai, unItaliqueMisDirectementDansLEtatCreeAussiSaPolice) {
     SurfacePdf& s = ouvrir(9072, 13024);
-    etatTrace().italique = 1;
+    s.etat().italique = 1;
     s.texte(100, 100, 100, 176, "italique");
-    etatTrace().italique = 0;
+    s.etat().italique = 0;
     LecturePdf pdf = fermer();
     EXPECT_NE(pdf.objet(10).find("-Italic"), std::string::npos) << pdf.objet(10);
     EXPECT_NE(pdf.objet(12).find("/F2 10 0 R"), std::string::npos) << pdf.objet(12);

@@ -88,6 +88,43 @@ TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
     EXPECT_EQ(temporaire.noms().size(), 1u);
 }
 
+// La casse automatique des préférences s'applique à toute lecture de nom, suit son changement
+// sur le fichier ouvert, et les index n'en dépendent pas.
+TEST_F(FichierOuvertEssai, laCasseAutomatiqueSAppliqueAuxLecturesEtPasAuxIndex) {
+    ecrire(sources / "noms.ged",
+           "0 HEAD\n1 CHAR UTF-8\n"
+           "0 @I1@ INDI\n1 NAME jean-PIERRE dit le grand /de la Fontaine/\n"
+           "0 @I2@ INDI\n1 NAME éloïse /d'Ébrard/\n"
+           "0 @I3@ INDI\n1 NAME Œdipe /Dupont du Lac/\n"
+           "0 TRLR\n");
+    auto noms = [&](std::uint32_t p) {
+        const Individu i = fichier.base().LireIndividu(p);
+        return fichier.base().LireTexte(TableNoms, i.nom) + "|" + fichier.base().LireTexte(TablePrenoms, i.prenoms);
+    };
+    auto cles = [&] {
+        std::vector<std::string> v;
+        for (std::size_t k = 0; k < fichier.indexNoms().taille(); ++k)
+            v.push_back(std::to_string(fichier.indexNoms().personne(k)) + fichier.indexNoms().cle(k));
+        for (std::size_t k = 0; k < fichier.indexPhonetique().taille(); ++k)
+            v.push_back(std::to_string(fichier.indexPhonetique().personne(k)) + fichier.indexPhonetique().cle(k));
+        return v;
+    };
+    fichier.ouvrir(sources / "noms.ged");
+    EXPECT_EQ(noms(1), "de la Fontaine|jean-PIERRE dit le grand");
+    const auto sansCasse = cles();
+    OptionsOuverture options;
+    options.casseAutomatique = true;
+    fichier.ouvrir(sources / "noms.ged", options);
+    EXPECT_EQ(noms(1), "de LA FONTAINE|Jean-Pierre dit Le Grand");
+    EXPECT_EQ(noms(2), "d'ÉBRARD|Éloïse"_1252);
+    EXPECT_EQ(noms(3), "DUPONT du LAC|Œdipe"_1252);
+    EXPECT_EQ(cles(), sansCasse);
+    fichier.afficherNoms(false);
+    EXPECT_EQ(noms(1), "de la Fontaine|jean-PIERRE dit le grand");
+    fichier.afficherNoms(true);
+    EXPECT_EQ(noms(3), "DUPONT du LAC|Œdipe"_1252);
+}
+
 TEST_F(FichierOuvertEssai, refuseUnFichierInconnuOuDUneAutreExtensionEtNeLaisseRienDOuvert) {
     fichier.ouvrir(sources / "famille.ged");
     ecrire(sources / "famille.txt", kFamille);

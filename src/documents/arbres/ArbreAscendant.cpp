@@ -14,12 +14,10 @@
 #include "documents/arbres/TextesBoites.h"
 #include "documents/arbres/ThemesArbre.h"
 #include "commun/MetriquePolice.h"
-#include "render/PoliceChargement.h"
 #include "render/SurfacePdf.h"
 #include "images/TaillePhoto.h"
 #include "reference/ChronologieListe.h"
 #include "reference/ChronologieTrace.h"
-#include "session/FichierOuvert.h"
 #include "reglages/RaccordDessin.h"
 
 namespace lignara {
@@ -29,9 +27,11 @@ namespace {
 constexpr std::int32_t kMargeSignature = 90;
 constexpr std::int32_t kHauteurSignature = 528;
 
-std::uint8_t themeDuDocument(const Configuration& c) {
+// Le thème au hasard est le tirage « theme » de l'horloge du document : la même graine donne
+// le même thème.
+std::uint8_t themeDuDocument(const Configuration& c, const Horloge& horloge) {
     if (!c.themeAuHasard) return themeValide(c.theme);
-    static std::mt19937 alea{std::random_device{}()};
+    std::mt19937 alea = horloge.tirage("theme");
     return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, kNombreThemesArbre - 1)(alea));
 }
 
@@ -90,7 +90,7 @@ bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
 void ArbreAscendant::preparer(const ContexteDocument& contexte) {
     preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
     remplirReglagesDessin(preferences_, dessin_);
-    style_.theme = themeDuDocument(preferences_);
+    style_.theme = themeDuDocument(preferences_, horloge);
     style_.couleurParSexe = preferences_.couleurParSexe;
     style_.couleurHommes = dessin_.couleurHommes;
     style_.couleurFemmes = dessin_.couleurFemmes;
@@ -117,7 +117,7 @@ void ArbreAscendant::preparerChronologie(const ContexteDocument& contexte) {
     if (contexte.tablesDerivees) {
         tables = &contexte.tablesDerivees();
     } else {
-        locales = calculerTablesDerivees(*contexte.base, FichierOuvert::anneeHorloge());
+        locales = calculerTablesDerivees(*contexte.base, horloge.annee());
         tables = &locales;
     }
     anneesEstimees_ = tables->anneesNaissance;
@@ -161,6 +161,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     ReglesTextes t;
     t.donnees = r.donnees;
     t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
+    t.police = &polices.reguliere;
     t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
     t.dossiersGedcom = contexte.dossiersGedcom;
     preparerTextes(arbre_, base, t);
@@ -171,7 +172,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     largeur = arbre_.largeur;
     hauteur = arbre_.hauteur;
     if (coloration_) {
-        largeur = std::max(largeur, coloration_->largeurLegende(metriqueReguliere()));
+        largeur = std::max(largeur, coloration_->largeurLegende(polices.reguliere));
         hauteur += coloration_->hauteurLegende();
     }
 }
@@ -185,11 +186,11 @@ void ArbreAscendant::installerChronologie(const ContexteDocument& contexte) {
         if (!message.empty()) contexte.signaler(message);
         return;
     }
-    const int anneeCourante = FichierOuvert::anneeHorloge();
+    const int anneeCourante = horloge.annee();
     const int avantBas = anneeCourante - anneeReference_;
     const int avantHaut = avantBas + (arbre_.hauteur - decalageVertical_ + 4) / Chronologie::kUnitesParAnnee;
     chronologie_ = Chronologie::charger(liste.entrees()[i], avantBas, avantHaut, anneeCourante);
-    decalageChronologie_ = chronologie_->largeurLibelles(metriqueReguliere()) + 135;
+    decalageChronologie_ = chronologie_->largeurLibelles(polices.reguliere) + 135;
     if (arbre_.racine) decalerSousArbre(*arbre_.racine, decalageChronologie_);
     arbre_.largeur += decalageChronologie_ + 90;
 }
@@ -204,7 +205,7 @@ void ArbreAscendant::ecrire() {
 }
 
 void ArbreAscendant::ecrirePdf() {
-    SurfacePdf surface(dessin_);
+    SurfacePdf surface(dessin_, polices, horloge);
     surface.ouvrir(std::filesystem::path(chemin), "Arbre ascendant", etirement(), largeur, hauteur + 1);
     if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
@@ -237,7 +238,7 @@ void ArbreAscendant::dessinerSignature(SurfacePdf& surface) const {
     const std::int32_t c = decalageChronologie_;
     for (int g = arbre_.nombreRangees() - 1; g >= 0; --g) {
         const NoeudAscendant* premier = arbre_.premier(g);
-        if (premier && premier->x >= LargeurSignature() + kMargeSignature + c) {
+        if (premier && premier->x >= polices.largeurSignature + kMargeSignature + c) {
             surface.signature(c + 45, premier->y - kHauteurSignature);
             return;
         }

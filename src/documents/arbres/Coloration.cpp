@@ -436,8 +436,8 @@ std::int32_t Coloration::hauteurLegende() const {
 
 void Coloration::dessinerLegende(SurfacePdf& surface, std::int32_t x, std::int32_t y) const {
     const auto lignes = legende();
-    const auto& police = metriqueReguliere();
-    EtatTrace& etat = etatTrace();
+    const auto& police = surface.polices().reguliere;
+    EtatTrace& etat = surface.etat();
     const std::uint32_t remplissage = etat.couleurRemplissage;
     for (std::size_t k = 0; k < lignes.size(); ++k) {
         const std::int32_t bas = y - kLigne * static_cast<std::int32_t>(k + 2);

@@ -1,6 +1,7 @@
 #include "documents/arbres/TextesBoites.h"
 
 #include <algorithm>
+#include <cassert>
 #include <vector>
 
 #include "commun/Texte.h"
@@ -34,8 +35,7 @@ struct DemandeEvenement {
     TexteEvenement* cible = nullptr;
 };
 
-void lireEvenements(const BaseGenealogique& base, std::vector<DemandeEvenement>& demandes, std::uint8_t donnees,
-                    const MetriquePolice& police) {
+void lireEvenements(const BaseGenealogique& base, std::vector<DemandeEvenement>& demandes, std::uint8_t donnees) {
     std::stable_sort(demandes.begin(), demandes.end(),
                      [](const DemandeEvenement& a, const DemandeEvenement& b) { return a.numero < b.numero; });
     std::vector<Demande> lieux;
@@ -44,7 +44,7 @@ void lireEvenements(const BaseGenealogique& base, std::vector<DemandeEvenement>&
     for (DemandeEvenement& d : demandes) {
         if (d.numero == 0) continue;
         if (d.numero != courant) ev = base.LireEvenement(courant = d.numero);
-        if ((donnees & 1) && !ev.date.absente()) d.cible->date = FormaterDate(ev.date, FormatJourMois, INT32_MAX, police).texte;
+        if ((donnees & 1) && !ev.date.absente()) d.cible->date = texteDate(ev.date, FormatJourMois);
         if ((donnees & 2) && ev.lieu) lieux.push_back({ev.lieu, &d.cible->lieu, {}});
     }
     lireTable(base, lieux, TableLieux);
@@ -104,6 +104,7 @@ void mesurer(NoeudAscendant& n, const TextesLus& t, const BaseGenealogique& base
 std::string lieuLisible(const std::string& lieu) { return lieu.size() > 3 ? lieu.substr(3) : std::string(); }
 
 void preparerTextes(ArbreDeBoites& arbre, const BaseGenealogique& base, const ReglesTextes& regles) {
+    assert(regles.police != nullptr);
     std::vector<NoeudAscendant*> boites = arbre.boites();
     std::vector<TextesLus> lus(boites.size());
     std::vector<Demande> noms, prenoms, professions, commentaires;
@@ -123,7 +124,7 @@ void preparerTextes(ArbreDeBoites& arbre, const BaseGenealogique& base, const Re
     lireTable(base, prenoms, TablePrenoms);
     lireTable(base, professions, TableProfessions);
     lireTable(base, commentaires, TableCommentaires);
-    lireEvenements(base, evenements, regles.donnees, *regles.police);
+    lireEvenements(base, evenements, regles.donnees);
     // Les listes de photos, par référence croissante elles aussi.
     std::vector<std::size_t> ordre(boites.size());
     for (std::size_t i = 0; i < ordre.size(); ++i) ordre[i] = i;

@@ -16,14 +16,16 @@ constexpr std::int32_t kLigne = 176;
 constexpr std::int32_t kRayonCoin = 90;
 constexpr std::array<std::int32_t, 4> kPositionsLignes = {344, 520, 696, 872};
 
-std::int32_t largeur(const std::string& t) { return largeurTexte(metriqueReguliere(), t); }
+std::int32_t largeur(const SurfacePdf& surface, const std::string& t) {
+    return largeurTexte(surface.polices().reguliere, t);
+}
 
-// Garde l'état de tracé et le remet en place à la fin de la portée.
+// Garde l'état de tracé de la surface et le remet en place à la fin de la portée.
 class EtatGarde {
 public:
-    EtatGarde() : garde_(etatTrace()) {}
+    explicit EtatGarde(SurfacePdf& surface) : surface_(surface), garde_(surface.etat()) {}
     ~EtatGarde() {
-        EtatTrace& e = etatTrace();
+        EtatTrace& e = surface_.etat();
         e.couleurTrait = garde_.couleurTrait;
         e.couleurRemplissage = garde_.couleurRemplissage;
         e.couleurTexte = garde_.couleurTexte;
@@ -34,6 +36,7 @@ public:
     EtatGarde& operator=(const EtatGarde&) = delete;
 
 private:
+    SurfacePdf& surface_;
     EtatTrace garde_;
 };
 
@@ -57,7 +60,7 @@ void cadreArrondi(SurfacePdf& surface, std::int32_t x1, std::int32_t y1, std::in
 }
 
 void fondEtCadre(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoites& s) {
-    EtatTrace& e = etatTrace();
+    EtatTrace& e = surface.etat();
     const std::int32_t x1 = n.x, x2 = n.droite(), y2 = n.y, y1 = basDeBoite(n, s);
     if (s.chromatique) {
         const CouleurBoite& c = n.remplissage;
@@ -94,7 +97,7 @@ void fondEtCadre(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoites
 
 void ecrireCentre(SurfacePdf& surface, std::int32_t centre, std::int32_t y, const std::string& t) {
     if (t.empty()) return;
-    std::int32_t l = largeur(t);
+    std::int32_t l = largeur(surface, t);
     surface.texte(centre - l / 2, y, l, kLigne, t);
 }
 
@@ -108,8 +111,8 @@ std::int32_t basDeBoite(const NoeudAscendant& n, const StyleBoites& style) {
 }
 
 void dessinerBoite(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoites& s) {
-    EtatGarde garde;
-    EtatTrace& e = etatTrace();
+    EtatGarde garde(surface);
+    EtatTrace& e = surface.etat();
     const std::uint32_t texte = e.couleurTexte;
     fondEtCadre(surface, n, s);
     const std::int32_t ct = n.largeurPhoto > 0 ? n.x + (n.largeurPhoto + 45 + n.largeur) / 2 : n.centre();
@@ -122,8 +125,8 @@ void dessinerBoite(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoit
 
 void raccordMariage(SurfacePdf& surface, const NoeudAscendant& porteur, std::int32_t xg, std::int32_t yg,
                     std::int32_t xd, std::int32_t yd, std::uint8_t mode) {
-    EtatGarde garde;
-    EtatTrace& e = etatTrace();
+    EtatGarde garde(surface);
+    EtatTrace& e = surface.etat();
     const std::int32_t m = (yg + yd) / 2;
     const std::int32_t t = porteur.largeurMariage;
     std::int32_t centre = 0;
@@ -149,7 +152,7 @@ void raccordMariage(SurfacePdf& surface, const NoeudAscendant& porteur, std::int
     for (std::size_t k = 0; k < porteur.texteMariage.size(); ++k) {
         const std::string& ligne = porteur.texteMariage[k];
         if (ligne.empty()) continue;
-        std::int32_t l = largeur(ligne);
+        std::int32_t l = largeur(surface, ligne);
         surface.texte(centre - l / 2, m - kLigne * static_cast<std::int32_t>(k + 1), l, kLigne, ligne);
     }
 }

@@ -21,13 +21,6 @@ constexpr std::string_view kDoctypeTransition =
     "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\" "
     "\"http://www.w3.org/TR/html4/loose.dtd\">\n";
 
-std::string couleurWeb(std::uint32_t bgr) {
-    char texte[8];
-    std::snprintf(texte, sizeof texte, "#%02x%02x%02x", static_cast<unsigned>(bgr & 0xFF),
-                  static_cast<unsigned>((bgr >> 8) & 0xFF), static_cast<unsigned>((bgr >> 16) & 0xFF));
-    return texte;
-}
-
 std::string enTexte(std::int64_t n) { return std::to_string(n); }
 
 std::string texte1252DuChemin(const std::filesystem::path& chemin) {
@@ -37,15 +30,22 @@ std::string texte1252DuChemin(const std::filesystem::path& chemin) {
 
 }  // namespace
 
+std::string couleurHtml(std::uint32_t bgr) {
+    char texte[8];
+    std::snprintf(texte, sizeof texte, "#%02x%02x%02x", static_cast<unsigned>(bgr & 0xFF),
+                  static_cast<unsigned>((bgr >> 8) & 0xFF), static_cast<unsigned>((bgr >> 16) & 0xFF));
+    return texte;
+}
+
 PageWeb::PageWeb(const ReglagesDessin& reglages) : reglages_(reglages) {}
 
 void PageWeb::creer(const std::filesystem::path& chemin) {
     if (!fichier_.ouvrir(chemin))
         throw OperationImpossible("Ouverture impossible du fichier "_1252 + texte1252DuChemin(chemin));
     chemin_ = chemin;
-    couleurs_ = {couleurWeb(reglages_.couleurTexte), couleurWeb(reglages_.couleurHommes),
-                 couleurWeb(reglages_.couleurFemmes), couleurWeb(reglages_.couleurTrait),
-                 couleurWeb(reglages_.couleurRemplissage)};
+    couleurs_ = {couleurHtml(reglages_.couleurTexte), couleurHtml(reglages_.couleurHommes),
+                 couleurHtml(reglages_.couleurFemmes), couleurHtml(reglages_.couleurTrait),
+                 couleurHtml(reglages_.couleurRemplissage)};
 }
 
 void PageWeb::ecrireEnTete(std::string_view doctype, std::string_view titre1252) {

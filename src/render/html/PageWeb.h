@@ -36,6 +36,9 @@ struct BordsBoite {
     bool gauche = true;
 };
 
+// Couleur 0x00BBGGRR sous la forme « #rrggbb » d'une feuille de style.
+std::string couleurHtml(std::uint32_t bgr);
+
 // Couleurs des préférences sous la forme « #rrggbb », pour le style des documents.
 struct CouleursWeb {
     std::string texte, hommes, femmes, trait, remplissage;

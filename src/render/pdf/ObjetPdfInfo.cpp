@@ -1,30 +1,18 @@
 #include "render/pdf/ObjetPdfInfo.h"
 
 #include <cstdio>
-#include <ctime>
 
 #include "render/pdf/FormatPdf.h"
 
 namespace lignara {
 
-DateCreationPdf heureLocale() {
-    std::time_t t = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &t);
-#else
-    localtime_r(&t, &local);
-#endif
-    return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min};
-}
-
 ObjetPdfInfo::ObjetPdfInfo(std::uint16_t numero, std::string titre1252, std::string adresseWeb,
-                           HorlogePdf horloge)
+                           Horloge horloge)
     : ObjetPdf(numero), titre_(std::move(titre1252)), adresseWeb_(std::move(adresseWeb)),
       horloge_(std::move(horloge)) {}
 
 void ObjetPdfInfo::ecrireTexte(std::ostream& sortie, const ContextePdf&) {
-    DateCreationPdf d = horloge_ ? horloge_() : heureLocale();
+    const DateHeure d = horloge_.maintenant();
     char date[64];
     std::snprintf(date, sizeof date, "%04d%02d%02d%02d%02d", d.annee, d.mois, d.jour, d.heure,
                   d.minute);

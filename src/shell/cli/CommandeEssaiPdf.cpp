@@ -42,8 +42,9 @@ void executerEssaiPdf(const OptionsEssaiPdf& o) {
     reglages.formatPapier = static_cast<std::int16_t>(o.format);
     reglages.polices.ligneSignature1 = "Planche d'essai dessinée par Lignara"_1252;
     reglages.polices.ligneSignature2 = "www.lignara.org";
-    chargerPolices(reglages.polices, afficherAvis);
     DemandeEssaiPdf demande;
+    demande.polices = chargerPolices(reglages.polices, afficherAvis);
+    demande.horloge = Horloge::duSysteme();
     demande.sortie = cheminArgument(o.sortie);
     demande.photo1252 = depuisUtf8(o.photo);
     demande.dossierDonnees = dossierInstallation();

@@ -20,6 +20,7 @@
 #include "database/DonneesCorrompues.h"
 #include "documents/PersonneMoi.h"
 #include "render/FormatPapier.h"
+#include "reglages/RaccordDessin.h"
 #include "session/CheminGenealogique.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/BarreProgressionImport.h"
@@ -305,6 +306,7 @@ void FenetrePrincipale::preferences(int page) {
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     configuration_ = dialogue.configuration();
     enregistrerConfiguration(configuration_, dossierConfigurationAccessible());
+    if (fichier_.estOuvert()) fichier_.noyau().afficherNoms(configuration_.casseAutomatique);
 }
 
 void FenetrePrincipale::categories(int genre) {
@@ -318,6 +320,8 @@ void FenetrePrincipale::optionsFichier() {
     if (!fichier_.estOuvert()) return;
     QString nom = QFileInfo(QString::fromStdString(fichier_.chemin().string())).fileName();
     ContexteDocument contexte = fichier_.contexte(configuration_.casseAutomatique);
+    // Les homonymes s'y ajustent à la largeur de leur liste, mesurée dans la police des documents.
+    contexte.polices = chargerPolicesDesPreferences(configuration_, {});
     EnvironnementSelection environnement{contexte, fichier_.recentes(),
                                          [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
     auto choisirMoi = [&]() -> std::optional<ReferenceMoi> {
@@ -397,6 +401,7 @@ void FenetrePrincipale::ouvrirFichier() {
 
 void FenetrePrincipale::importer(const std::string& chemin) {
     OptionsOuverture options;
+    options.casseAutomatique = configuration_.casseAutomatique;
     std::string rapport;
     options.montrerErreurs = [&rapport](const std::string& r) { rapport = r; };
     {

@@ -29,7 +29,7 @@ void PageCoupes::remplirListe() {
     SelectionPersonne noms(environnement_.contexte);
     const std::int32_t largeur = (ui_->listeCoupes->minimumWidth() - 24) * 11;
     for (std::uint32_t p : emplacements_.coupes.personnes())
-        ui_->listeCoupes->addItem(versQt(ajusterNom(largeur, noms.nomDe(p), noms.prenomsDe(p))));
+        ui_->listeCoupes->addItem(versQt(ajusterNom(largeur, noms.nomDe(p), noms.prenomsDe(p), environnement_.contexte.polices.reguliere)));
     mettreAJourBoutons();
 }
 

@@ -1,0 +1,78 @@
+#include "commun/Horloge.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <ctime>
+#include <vector>
+
+namespace lignara {
+namespace {
+
+// Chaque essai tourne dans son propre processus (ctest) : l'environnement n'atteint que lui.
+class SourceDateEpoch : public ::testing::Test {
+protected:
+    void TearDown() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
+};
+
+TEST(Horloge, lEpoqueNAdmetQueDesChiffresJusquALAn9999) {
+    EXPECT_EQ(Horloge::lireEpoque("1700000000"), 1700000000);
+    EXPECT_EQ(Horloge::lireEpoque("0"), 0);
+    EXPECT_EQ(Horloge::lireEpoque("253402300799"), Horloge::kEpoqueMax);
+    for (const char* invalide : {"", " 1700000000", "1700000000 ", "-1", "+5", "17e8", "0x10", "1,5", "abc",
+                                 "253402300800", "99999999999999999999999"})
+        EXPECT_FALSE(Horloge::lireEpoque(invalide)) << invalide;
+}
+
+TEST(Horloge, uneEpoqueFixeeSeLitEnUtcJusquAuxBornes) {
+    const DateHeure d = Horloge::fixee(1700000000).maintenant();
+    EXPECT_EQ(d.annee, 2023);
+    EXPECT_EQ(d.mois, 11);
+    EXPECT_EQ(d.jour, 14);
+    EXPECT_EQ(d.heure, 22);
+    EXPECT_EQ(d.minute, 13);
+    EXPECT_EQ(d.seconde, 20);
+    EXPECT_EQ(Horloge::fixee(0).annee(), 1970);
+    const DateHeure fin = Horloge::fixee(Horloge::kEpoqueMax).maintenant();
+    EXPECT_EQ(fin.annee, 9999);
+    EXPECT_EQ(fin.mois, 12);
+    EXPECT_EQ(fin.minute, 59);
+}
+
+TEST_F(SourceDateEpoch, fixeLHorlogeDuSystemeEtUneValeurInvalideEstIgnoree) {
+    ::setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const Horloge fixee = Horloge::duSysteme();
+    EXPECT_TRUE(fixee.estFixee());
+    EXPECT_EQ(fixee.annee(), 2023);
+    EXPECT_EQ(fixee.graine(), Horloge::fixee(1700000000).graine());
+
+    const std::time_t maintenant = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&maintenant, &local);
+    for (const char* invalide : {"demain", "", "-86400", "1e9"}) {
+        ::setenv("SOURCE_DATE_EPOCH", invalide, 1);
+        const Horloge murale = Horloge::duSysteme();
+        EXPECT_FALSE(murale.estFixee()) << invalide;
+        EXPECT_GE(murale.annee(), local.tm_year + 1900) << invalide;
+    }
+    ::unsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_FALSE(Horloge::duSysteme().estFixee());
+}
+
+TEST(Horloge, laMemeGraineRefaitLesMemesTiragesEtChaqueUsageLeSien) {
+    auto suite = [](const Horloge& h, const char* usage) {
+        std::mt19937 alea = h.tirage(usage);
+        std::vector<std::uint32_t> v;
+        for (int i = 0; i < 8; ++i) v.push_back(static_cast<std::uint32_t>(alea()));
+        return v;
+    };
+    const Horloge a = Horloge::fixee(1700000000), b = Horloge::fixee(1700000000);
+    EXPECT_EQ(suite(a, "police"), suite(b, "police"));
+    EXPECT_NE(suite(a, "police"), suite(a, "theme"));
+    // Une seconde plus tard, une autre graine.
+    EXPECT_NE(suite(a, "police"), suite(Horloge::fixee(1700000001), "police"));
+    EXPECT_NE(Horloge::fixee(1700000000).graine(), Horloge::fixee(1700000001).graine());
+}
+
+}  // namespace
+}  // namespace lignara

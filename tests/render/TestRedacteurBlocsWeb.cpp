@@ -1,0 +1,82 @@
+// Rédacteur des blocs positionnés des graphiques : chaque bloc au pixel près (fichier de
+// référence), le passage aux pixels selon ses décalages, et ce qu'il n'écrit pas.
+#include "render/html/RedacteurBlocsWeb.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "DossierEssai.h"
+
+using namespace lignara;
+using essai::DossierEssai;
+using essai::lireFichier;
+
+namespace {
+
+// Page d'un arbre de 6000 × 3000 aux marges par défaut (352) : hauteur de page
+// (352 + 352 + 3000) × 1467 ÷ 17600 + 1 = 309 pixels.
+struct PageArbre {
+    DossierEssai dossier;
+    ReglagesDessin reglages;
+    PageWeb page{reglages};
+    std::filesystem::path chemin = dossier / "arbre.htm";
+    PageArbre() { page.ouvrirPositionnee(chemin, "Arbre ascendant", 6000, 3000); }
+    std::string fermer() {
+        page.fermer();
+        return lireFichier(chemin);
+    }
+};
+
+}  // namespace
+
+TEST(RedacteurBlocsWeb, passeAuxPixelsAvecSesDecalages) {
+    PageArbre a;
+    ASSERT_EQ(a.page.hauteurPage(), 309);
+    const RedacteurBlocsWeb arbre = RedacteurBlocsWeb::pourArbre(a.page);
+    // x : (x + 352 − 45) × 7 ÷ 100 ; y : 309 − (y + 352 + 176) × 1467 ÷ 17600.
+    EXPECT_EQ(arbre.x(0), 21);
+    EXPECT_EQ(arbre.x(1000), 91);
+    EXPECT_EQ(arbre.y(0), 309 - 44);
+    EXPECT_EQ(arbre.y(3000), 309 - 294);
+    // Avec les marges pour décalages, les pixels des éléments de la page elle-même.
+    const RedacteurBlocsWeb commePage(a.page, a.reglages.margeGauche, a.reglages.margeBas);
+    for (std::int32_t u : {-500, 0, 123, 2999, 100000}) {
+        EXPECT_EQ(commePage.x(u), a.page.pixelX(u)) << u;
+        EXPECT_EQ(commePage.y(u), a.page.pixelY(u)) << u;
+    }
+}
+
+TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
+    PageArbre a;
+    RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(a.page);
+    blocs.aplat(0, 3000, 6000, 640, couleurRvb(0xF0, 0xE6, 0x8C));
+    blocs.equerre(1500, 1000, 3000, 1800);
+    blocs.traitHorizontal(4000, 4400, 1883);
+    blocs.texte(4000, 2000, "18.6.1890 Lyon & <Rh\xF4ne>");
+    const std::string lignes[] = {"\xB0 12.1.1852 Lyon", "", "horloger", ""};
+    BoiteWeb pere{.x = 500, .haut = 2900, .bas = 1956, .largeur = 2400, .largeurPhoto = 832,
+                  .photo = "/photos/fran\xE7ois.jpg", .ancre = "p27", .fond = couleurRvb(0, 0x9B, 0xFF),
+                  .couleurPremiere = {}, .premiere = "BERTHELOT Fran\xE7ois", .lignes = lignes};
+    blocs.boite(pere);
+    BoiteWeb mere{.x = 3300, .haut = 2900, .bas = 1956, .largeur = 1800, .largeurPhoto = 0, .photo = {},
+                  .ancre = {}, .fond = {}, .couleurPremiere = a.reglages.couleurFemmes,
+                  .premiere = "MOREL Louise", .lignes = {}};
+    blocs.boite(mere);
+    blocs.renvoi(4200, 2900 + 240, "p27", "&and;<br>&and;");
+    const std::string html = a.fermer();
+    EXPECT_EQ(html, lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/blocs-arbre.htm"));
+}
+
+TEST(RedacteurBlocsWeb, nEcritNiTraitDeMoinsDUnPixelNiTexteVide) {
+    PageArbre a;
+    RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(a.page);
+    blocs.traitVertical(1000, 500, 500);
+    blocs.traitVertical(1000, 500, 502);       // 85,7 et 85,9 pixels : le même
+    blocs.traitHorizontal(1000, 1005, 500);    // 91,5 et 91,8 pixels : le même
+    blocs.texte(1000, 500, "");
+    blocs.equerre(1000, 500, 1000, 500);
+    const std::string html = a.fermer();
+    EXPECT_EQ(html.find("dashed"), std::string::npos) << html;
+    EXPECT_EQ(html.find("white-space:nowrap"), std::string::npos) << html;
+}

@@ -1,0 +1,166 @@
+// Deux documents dessinés ensemble : chaque surface a son propre état de tracé, sa police et son
+// horloge, si bien que dessiner l'un entre deux primitives de l'autre, ou dans un autre fil,
+// ne change pas un octet de son fichier.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <thread>
+
+#include "DossierEssai.h"
+#include "LecturePdf.h"
+#include "OutilsPdf.h"
+#include "render/SurfacePdf.h"
+
+using namespace lignara;
+using essai::DossierEssai;
+
+namespace {
+
+struct Dessin {
+    ReglagesDessin reglages;
+    PolicesDocument polices;
+    Horloge horloge = Horloge::fixee(0);
+};
+
+// Deux documents que tout sépare : police (nom et largeurs), couleurs, marges, papier,
+// signature et date.
+Dessin documentA() {
+    Dessin d;
+    d.reglages.formatPapier = kA4Portrait;
+    d.reglages.polices.ligneSignature1 = "Famille Roy";
+    d.polices = essais::policesFixes("Police A");
+    d.polices.largeurSignature = calculerLargeurSignature(d.polices.reguliere, "Famille Roy", "");
+    d.horloge = Horloge::fixee(1700000000);
+    return d;
+}
+
+Dessin documentB() {
+    Dessin d;
+    d.reglages.formatPapier = kA4Paysage;
+    d.reglages.margeGauche = 700;
+    d.reglages.couleurTrait = couleurRvb(200, 0, 0);
+    d.reglages.couleurTexte = couleurRvb(0, 0, 200);
+    d.reglages.polices.ligneSignature1 = "Famille Martin-Dupont";
+    d.reglages.polices.ligneSignature2 = "www.martin.fr";
+    d.polices = essais::policesFixes("Police B");
+    for (auto* m : {&d.polices.reguliere, &d.polices.italique})
+        for (auto& l : m->largeurs) l = static_cast<std::int16_t>(l / 2 + 3000);
+    d.polices.largeurSignature =
+        calculerLargeurSignature(d.polices.reguliere, "Famille Martin-Dupont", "www.martin.fr");
+    d.horloge = Horloge::fixee(1767323040);
+    return d;
+}
+
+constexpr int kEtapes = 10;
+constexpr std::int32_t kLargeur = 30000, kHauteur = 30000;
+
+// Étape i du dessin : chacune règle une part de l'état de tracé puis dessine, et mesure ses
+// textes dans la police de sa surface. b distingue le second document.
+void etape(SurfacePdf& s, int i, bool b) {
+    EtatTrace& e = s.etat();
+    const std::int32_t x = 1000 + 2500 * i + (b ? 300 : 0), y = 2000 + 2200 * i;
+    const std::string texte = "Texte " + std::to_string(i) + (b ? " de B" : " de A");
+    const std::int32_t l = largeurTexte(e.italique ? s.polices().italique : s.polices().reguliere, texte);
+    switch (i) {
+        case 0:
+            e.couleurTrait = b ? couleurRvb(0, 40, 90) : couleurRvb(0, 0, 90);
+            s.ligne(x, y, x + 3000, y + 800);
+            break;
+        case 1:
+            e.epaisseurTrait = b ? 2.5f : 1.5f;
+            e.pointilles = b ? 2 : 1;
+            s.rectangle(x, y, x + 2000, y + 900, 0);
+            break;
+        case 2:
+            s.policeItalique(!b);
+            s.texte(x, y, l, 176, texte);
+            break;
+        case 3:
+            e.taillePolice = b ? 18 : 14;
+            s.texte(x, y, l * e.taillePolice / 10, 300, texte);
+            break;
+        case 4:
+            s.empilerTransformation(0.8f, 0.6f, -0.6f, 0.8f, static_cast<float>(x), static_cast<float>(y));
+            s.cercle(0, 0, b ? 800 : 600, false);
+            break;
+        case 5:
+            s.arc(300, 300, 900, 0.3f, b ? 3.5f : 2.5f);
+            s.depilerTransformation();
+            break;
+        case 6:
+            e.couleurRemplissage = b ? couleurRvb(255, 100, 0) : couleurRvb(255, 200, 0);
+            s.rectangle(x, y, x + 1500, y + 700, 1);
+            break;
+        case 7:
+            s.texteIncline(x, y, l, 176, b ? 7000 : 3000, texte);
+            s.courbe(x, y, x + 400, y + 900, x + 900, y - 400, x + 1600, y);
+            break;
+        case 8:
+            s.signature(x, y);
+            s.ajouterCible(b ? 2 : 1, x, y);
+            break;
+        default: {
+            e.pointilles = 0;
+            s.ajouterLien(b ? 1 : 2, x, y, x + 800, y + 300);
+            const std::array<std::int32_t, 6> triangle{x, y, x + 900, y, x + 450, y + 700};
+            s.polygone(3, triangle.data(), b);
+            break;
+        }
+    }
+}
+
+void dessinerSeul(const Dessin& d, const std::filesystem::path& chemin, bool b) {
+    SurfacePdf s(d.reglages, d.polices, d.horloge);
+    s.ouvrir(chemin, "Essai", 100, kLargeur, kHauteur);
+    for (int i = 0; i < kEtapes; ++i) etape(s, i, b);
+    s.fermer();
+}
+
+}  // namespace
+
+TEST(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichierDeSeule) {
+    DossierEssai dossier;
+    const Dessin a = documentA(), b = documentB();
+    dessinerSeul(a, dossier / "a-seule.pdf", false);
+    dessinerSeul(b, dossier / "b-seule.pdf", true);
+    {
+        SurfacePdf sa(a.reglages, a.polices, a.horloge), sb(b.reglages, b.polices, b.horloge);
+        sb.ouvrir(dossier / "b.pdf", "Essai", 100, kLargeur, kHauteur);
+        sa.ouvrir(dossier / "a.pdf", "Essai", 100, kLargeur, kHauteur);
+        for (int i = 0; i < kEtapes; ++i) {
+            etape(sa, i, false);
+            etape(sb, i, true);
+        }
+        sa.fermer();
+        sb.fermer();
+    }
+    const std::string seuleA = essai::lireFichier(dossier / "a-seule.pdf");
+    const std::string seuleB = essai::lireFichier(dossier / "b-seule.pdf");
+    EXPECT_TRUE(essai::lireFichier(dossier / "a.pdf") == seuleA);
+    EXPECT_TRUE(essai::lireFichier(dossier / "b.pdf") == seuleB);
+    // Chaque fichier porte sa police et sa date.
+    EXPECT_NE(seuleA.find("/BaseFont /Police#20A\n"), std::string::npos);
+    EXPECT_NE(seuleB.find("/BaseFont /Police#20B\n"), std::string::npos);
+    EXPECT_NE(seuleA.find("/CreationDate (D:202311142213)"), std::string::npos);
+    EXPECT_NE(seuleB.find("/CreationDate (D:202601020304)"), std::string::npos);
+    essais::verifierAvecQpdf(seuleA, "entrelacee-a.pdf");
+    essais::verifierAvecQpdf(seuleB, "entrelacee-b.pdf");
+}
+
+TEST(SurfacesEntrelacees, deuxFilsDessinentChacunLeurSurfaceSansSeGener) {
+    DossierEssai dossier;
+    const Dessin a = documentA(), b = documentB();
+    dessinerSeul(a, dossier / "a-seule.pdf", false);
+    dessinerSeul(b, dossier / "b-seule.pdf", true);
+    for (int tour = 0; tour < 4; ++tour) {
+        const auto cheminA = dossier / ("a" + std::to_string(tour) + ".pdf");
+        const auto cheminB = dossier / ("b" + std::to_string(tour) + ".pdf");
+        std::thread filA([&] { dessinerSeul(a, cheminA, false); });
+        std::thread filB([&] { dessinerSeul(b, cheminB, true); });
+        filA.join();
+        filB.join();
+        EXPECT_TRUE(essai::lireFichier(cheminA) == essai::lireFichier(dossier / "a-seule.pdf")) << tour;
+        EXPECT_TRUE(essai::lireFichier(cheminB) == essai::lireFichier(dossier / "b-seule.pdf")) << tour;
+    }
+}
