@@ -28,7 +28,8 @@ TEST(Population, lesTroisEtenduesEtLesConjointsDesDescendants) {
     BaseEssai b(familleRecomposee());
     const auto racine = static_cast<std::uint32_t>(b.personne("P1"));
     EXPECT_EQ(choisirPopulation(b.base(), EtenduePopulation::Complete, 0, false).nombre(), 9u);
-    EXPECT_EQ(prenomsDe(b, choisirPopulation(b.base(), EtenduePopulation::Ascendants, static_cast<std::uint32_t>(b.personne("P8")), false)),
+    const auto p8 = static_cast<std::uint32_t>(b.personne("P8"));
+    EXPECT_EQ(prenomsDe(b, choisirPopulation(b.base(), EtenduePopulation::Ascendants, p8, false)),
               (std::set<std::string>{"P8", "P3", "P5", "P1", "P2"}));
     EXPECT_EQ(prenomsDe(b, choisirPopulation(b.base(), EtenduePopulation::Descendants, racine, false)),
               (std::set<std::string>{"P1", "P3", "P4", "P8"}));

@@ -85,7 +85,8 @@ TEST_F(StatistiqueAgesEssai, unSiecleSansDecesGardeSaPlaceSansBarre) {
     const std::string pdf = ecrire(b, *d, "siecles.pdf");
     EXPECT_EQ(ages(d).premierSiecle(), 17);
     const std::string c = contenu(pdf);
-    for (const char* s : {"(XVIII\260)", "(XIX\260)", "(XX\260)", "(XXI\260)", "(XXII\260)"}) EXPECT_NE(c.find(s), std::string::npos) << s;
+    for (const char* s : {"(XVIII\260)", "(XIX\260)", "(XX\260)", "(XXI\260)", "(XXII\260)"})
+        EXPECT_NE(c.find(s), std::string::npos) << s;
     EXPECT_EQ(c.find("(XVII\260)"), std::string::npos);
     // Deux barres de siècles (60 et 30 ans), et leurs valeurs ; rien pour le XIX°.
     EXPECT_NE(c.find("(60)"), std::string::npos);

@@ -42,10 +42,10 @@ void StatistiqueAges::calculer(const ContexteDocument& contexte) {
     compteurs_ = compterAges(*contexte.base, population(contexte), etudie());
     if (compteurs_.total() == 0) throw OperationImpossible("Graphique vide");
     ecrireLignes();
+    const auto& h = compteurs_.histogramme;
     for (int a = 0; a <= CompteursAges::kAgeMaximal; ++a) {
-        const auto& h = compteurs_.histogramme;
-        if (h[CompteursAges::Hommes][static_cast<std::size_t>(a)] + h[CompteursAges::Femmes][static_cast<std::size_t>(a)] == 0)
-            continue;
+        const auto i = static_cast<std::size_t>(a);
+        if (h[CompteursAges::Hommes][i] + h[CompteursAges::Femmes][i] == 0) continue;
         if (ageMin_ < 0) ageMin_ = a;
         ageMax_ = a;
     }

@@ -114,7 +114,8 @@ void StatistiqueAscendance::dessinerRangee(SurfacePdf& surface, std::size_t g, s
     const GenerationAscendance& gen = ascendance_.generations[g];
     texteCentre(surface, c.finGeneration / 2, y + kBase, std::to_string(g + 1) + (gen.implexe ? " *" : ""));
     const auto longueur = [&](std::uint32_t n) {
-        return n == 0 ? 0 : std::max<std::int32_t>(1, static_cast<std::int32_t>(std::int64_t{c.longueurMax} * n / c.plusGrande));
+        if (n == 0) return 0;
+        return std::max<std::int32_t>(1, static_cast<std::int32_t>(std::int64_t{c.longueurMax} * n / c.plusGrande));
     };
     const std::int32_t femmes = longueur(gen.femmes), hommes = longueur(gen.hommes);
     std::int32_t debut = c.finNombres - femmes - hommes;

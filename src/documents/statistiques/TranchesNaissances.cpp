@@ -29,10 +29,13 @@ TranchesNaissances compterNaissances(const std::vector<std::int16_t>& annees, co
     const int n = t.intervalle;
     // Un compte par tranche possible d'une année sur 16 bits, indexé depuis la plus basse.
     const std::int64_t rangBas = divisionVersLeBas(std::numeric_limits<std::int16_t>::min(), n);
-    std::vector<std::uint32_t> parRang(static_cast<std::size_t>(divisionVersLeBas(TranchesNaissances::kTrancheMaximale, n) - rangBas + 1), 0);
-    std::int64_t rangMin = std::numeric_limits<std::int64_t>::max(), rangMax = std::numeric_limits<std::int64_t>::min();
+    const std::int64_t rangHaut = divisionVersLeBas(TranchesNaissances::kTrancheMaximale, n);
+    std::vector<std::uint32_t> parRang(static_cast<std::size_t>(rangHaut - rangBas + 1), 0);
+    std::int64_t rangMin = std::numeric_limits<std::int64_t>::max();
+    std::int64_t rangMax = std::numeric_limits<std::int64_t>::min();
     for (std::size_t p = 1; p < annees.size(); ++p) {
-        if (annees[p] == EstimationNaissances::kAucuneAnnee || !population.contient(static_cast<std::uint32_t>(p))) continue;
+        if (annees[p] == EstimationNaissances::kAucuneAnnee) continue;
+        if (!population.contient(static_cast<std::uint32_t>(p))) continue;
         if (trancheDe(annees[p], n) > TranchesNaissances::kTrancheMaximale) continue;
         const std::int64_t rang = divisionVersLeBas(annees[p], n) - rangBas;
         ++parRang[static_cast<std::size_t>(rang)];
