@@ -9,6 +9,8 @@
 #include "documents/statistiques/StatistiqueNaissances.h"
 #include "reference/Categories.h"
 #include "reference/TestCategorieDossiers.h"
+#include "render/FormatPapier.h"
+#include "reglages/Configuration.h"
 
 namespace lignara {
 namespace {
@@ -135,6 +137,23 @@ TEST_F(StatistiquesDocuments, ascendanceOncleNieceAvecMarqueEtNote) {
     EXPECT_NE(c.find("(3 *)"), std::string::npos);
     EXPECT_EQ(c.find("(4 *)"), std::string::npos);
     EXPECT_NE(c.find("(* : \300 cause de liens de consanguinit\351"), std::string::npos);
+}
+
+TEST_F(StatistiquesDocuments, ascendanceSurPlusieursPagesAvecSonEnTeteSurChacune) {
+    std::vector<essai::LienParents> liens;
+    for (int k = 1; k < 150; ++k) liens.push_back({k, k + 1, 0});  // 150 générations de pères
+    BaseEssai b(essai::gedcomDeLiens(150, liens));
+    Configuration a4;
+    a4.formatPapier = kA4Portrait;
+    b.contexte.preferences = &a4;
+    auto d = statistique(b, 50, "P1");
+    const std::string pdf = ecrire(b, *d, "pages.pdf");
+    const essai::LecturePdf lecture(pdf);
+    const auto pages = lecture.contenus();
+    ASSERT_EQ(pages.size(), 3u);
+    for (const std::string& page : pages) EXPECT_EQ(essai::LecturePdf::compterDans(page, "(G\351n\351ration)"), 1u);
+    EXPECT_EQ((d->hauteur + 704) % 13024, 0);  // des pages entières, marges comprises
+    essais::verifierAvecQpdf(essai::lireFichier(pdf), "pages.pdf");
 }
 
 TEST_F(StatistiquesDocuments, ascendanceDUnNomQuiCommenceParUneVoyelle) {

@@ -28,7 +28,21 @@ PageStatistique PageStatistique::duPapier(const ReglagesDessin& reglages) {
     const bool signature = reglages.signature &&
                            !(reglages.polices.ligneSignature1.empty() && reglages.polices.ligneSignature2.empty());
     page.reserveSignature = signature ? kHauteurSignature + kLigne : 0;
+    page.margeHaut = reglages.margeHaut;
     return page;
+}
+
+// Le haut du dessin est à margeHaut sous le haut de la première page (hauteurDessin arrondit à
+// des pages entières) : les pages suivantes commencent tous les hauteurPage plus bas.
+int PageStatistique::pageDe(std::int32_t decalage) const {
+    if (!paginee || hauteurPage <= 0) return 0;
+    const std::int64_t depuisLaPage = std::int64_t{decalage} + margeHaut + kDebutContenu;
+    return depuisLaPage < 0 ? 0 : static_cast<int>(depuisLaPage / hauteurPage);
+}
+
+std::int32_t PageStatistique::hautDePage(int page) const {
+    if (page <= 0 || !paginee) return 0;
+    return static_cast<std::int32_t>(std::int64_t{page} * hauteurPage - margeHaut - kDebutContenu);
 }
 
 std::int32_t PageStatistique::hauteurDessin(std::int32_t hauteurContenu, const ReglagesDessin& reglages) const {
@@ -58,8 +72,10 @@ void texteGauche(SurfacePdf& surface, std::int32_t x, std::int32_t y, const std:
     EtatTrace& etat = surface.etat();
     const std::uint8_t avant = etat.taillePolice;
     etat.taillePolice = static_cast<std::uint8_t>(taille);
+    // La boîte ne monte qu'à la hauteur des capitales : un texte en haut d'une rangée n'est pas
+    // envoyé à la page du dessus.
     const std::int32_t l = largeurA(surface.polices().reguliere, texte1252, taille);
-    surface.texte(x, y, l, taille * 16, texte1252);
+    surface.texte(x, y, l, taille * 13, texte1252);
     etat.taillePolice = avant;
 }
 

@@ -38,12 +38,19 @@ struct PageStatistique {
     bool paginee = false;
     // Hauteur réservée en bas pour la bande de signature (0 : pas de bande).
     std::int32_t reserveSignature = 0;
+    std::int32_t margeHaut = 0;
 
     static PageStatistique duPapier(const ReglagesDessin& reglages);
 
     // Hauteur du dessin pour un contenu de cette hauteur (cadre et signature compris) : au
     // moins une page, arrondie à des pages entières quand le papier est paginé.
     std::int32_t hauteurDessin(std::int32_t hauteurContenu, const ReglagesDessin& reglages) const;
+
+    // Pages d'un contenu paginé, les décalages comptés vers le bas depuis le haut du contenu :
+    // rang de la page d'un décalage (0 : la première ; toujours 0 sans pagination) et décalage
+    // du haut d'une page. Un tableau y répète son en-tête en haut de chaque page.
+    int pageDe(std::int32_t decalage) const;
+    std::int32_t hautDePage(int page) const;
 };
 
 // Largeur d'un texte à la taille donnée (points).

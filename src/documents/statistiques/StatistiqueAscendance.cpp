@@ -17,7 +17,8 @@ constexpr std::int32_t kBasBarre = 24, kHautBarre = 152;
 constexpr std::int32_t kAvantBarre = 90;
 constexpr std::int32_t kCadreMin = 2400;
 // Titre, nom de la racine, ligne vide, puis trois lignes d'en-tête du tableau.
-constexpr std::int32_t kRangeesAvantTableau = 6;
+constexpr std::int32_t kEnTete = 3 * kLigne;
+constexpr std::int32_t kDebutTableau = 3 * kLigne;
 
 constexpr std::uint32_t kBleu = couleurRvb(0x00, 0x00, 0xAA);
 constexpr std::uint32_t kRouge = couleurRvb(0xAA, 0x00, 0x00);
@@ -46,6 +47,29 @@ void StatistiqueAscendance::calculer(const ContexteDocument& contexte) {
     nom_ = (commenceParVoyelle(nom) ? "d'" : "de ") + nom;
     if (!prenoms.empty()) nom_ += (nom.empty() ? "" : " ") + prenoms;
     ascendance_ = compterAscendance(base, r);
+    placerTableau();
+}
+
+// Une rangée qui passerait sur la page suivante y commence, sous un nouvel en-tête.
+void StatistiqueAscendance::placerTableau() {
+    entetes_ = {kDebutTableau};
+    rangees_.clear();
+    std::int32_t decalage = kDebutTableau + kEnTete;
+    int page = page_.pageDe(kDebutTableau);
+    for (std::size_t g = 0; g < ascendance_.generations.size(); ++g) {
+        if (const int p = page_.pageDe(decalage + kLigne - 1); p != page) {
+            page = p;
+            decalage = std::max(decalage, page_.hautDePage(p));
+            entetes_.push_back(decalage);
+            decalage += kEnTete;
+        }
+        rangees_.push_back(decalage);
+        decalage += kLigne;
+    }
+    note_ = decalage + kLigne;
+    if (page_.pageDe(note_) != page_.pageDe(note_ + kLigne - 1))
+        note_ = page_.hautDePage(page_.pageDe(note_ + kLigne - 1));
+    fin_ = ascendance_.implexes ? note_ + kLigne : decalage;
 }
 
 std::string StatistiqueAscendance::texteNombre(std::size_t g) const {
@@ -60,10 +84,7 @@ std::string StatistiqueAscendance::texteCompletude(std::size_t g) const {
     return p == 0 ? "< 1 %" : std::to_string(p) + " %";
 }
 
-std::int32_t StatistiqueAscendance::hauteurContenu() const {
-    std::int32_t h = (kRangeesAvantTableau + static_cast<std::int32_t>(ascendance_.generations.size())) * kLigne;
-    return ascendance_.implexes ? h + 2 * kLigne : h;
-}
+std::int32_t StatistiqueAscendance::hauteurContenu() const { return fin_; }
 
 StatistiqueAscendance::Colonnes StatistiqueAscendance::colonnes(const MetriquePolice& police) const {
     Colonnes c;
@@ -87,14 +108,9 @@ void StatistiqueAscendance::dessiner(SurfacePdf& surface, std::int32_t haut) con
     texteCentre(surface, largeur / 2, haut - kLigne + kBase, "Statistiques sur l'ascendance", 12);
     texteCentre(surface, largeur / 2, haut - 2 * kLigne + kBase, nom_);
     const Colonnes c = colonnes(surface.polices().reguliere);
-    dessinerEntete(surface, haut - 3 * kLigne, c);
-    const std::int32_t premier = haut - (kRangeesAvantTableau + 1) * kLigne;
-    for (std::size_t g = 0; g < ascendance_.generations.size(); ++g)
-        dessinerRangee(surface, g, premier - static_cast<std::int32_t>(g) * kLigne, c);
-    if (ascendance_.implexes) {
-        const auto rangees = static_cast<std::int32_t>(ascendance_.generations.size());
-        texteGauche(surface, 0, premier - rangees * kLigne - kLigne + kBase, kNote, 8);
-    }
+    for (std::int32_t e : entetes_) dessinerEntete(surface, haut - e, c);
+    for (std::size_t g = 0; g < rangees_.size(); ++g) dessinerRangee(surface, g, haut - rangees_[g] - kLigne, c);
+    if (ascendance_.implexes) texteGauche(surface, 0, haut - note_ - kLigne + kBase, kNote, 8);
 }
 
 void StatistiqueAscendance::dessinerEntete(SurfacePdf& surface, std::int32_t haut, const Colonnes& c) const {

@@ -16,7 +16,9 @@
 //     l'échelle) : une barre sarcelle (00 80 80) dans son cadre, et « N % » ou « < 1 % ».
 // Sous le tableau, quand une génération porte la marque, la note « * : À cause de liens de
 // consanguinité, des mêmes individus sont comptabilisés dans plusieurs générations. ».
+// Sur un papier paginé, l'en-tête du tableau est répété en haut de chaque page qu'il occupe.
 #include <cstdint>
+#include <vector>
 
 #include "documents/statistiques/GenerationsAscendance.h"
 #include "documents/statistiques/Statistique.h"
@@ -53,11 +55,15 @@ private:
         std::uint32_t plusGrande = 1;    // ses personnes
     };
     Colonnes colonnes(const MetriquePolice& police) const;
+    void placerTableau();
     void dessinerEntete(SurfacePdf& surface, std::int32_t haut, const Colonnes& c) const;
     void dessinerRangee(SurfacePdf& surface, std::size_t g, std::int32_t y, const Colonnes& c) const;
 
     Ascendance ascendance_;
     std::string nom_;
+    // Décalages sous le haut du contenu : en-têtes du tableau, rangées, note.
+    std::vector<std::int32_t> entetes_, rangees_;
+    std::int32_t note_ = 0, fin_ = 0;
 };
 
 }  // namespace lignara
