@@ -68,6 +68,7 @@ TEST_F(StatistiquesFenetre, laVarianteDescendanteDemandeLaTeteEtMontreLesConjoin
         EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());  // conjoints, page DIALOG_SN_D_GENE
         EXPECT_EQ(element<QSpinBox>(d, "c2060")->minimum(), 1);
         EXPECT_EQ(element<QSpinBox>(d, "c2060")->maximum(), 100);
+        EXPECT_EQ(element<QSpinBox>(d, "c2060")->suffix(), " année(s)");
         element<QSpinBox>(d, "c2060")->setValue(10);
         return essai::valider(d);
     };

@@ -27,7 +27,8 @@ inline constexpr ParametreDeclare kIntervalleNaissances{.lettre = '2',
                                                         .libelle = "Regroupement par intervalles de",
                                                         .defaut = 1,
                                                         .minimum = 1,
-                                                        .maximum = 100};
+                                                        .maximum = 100,
+                                                        .unite = "année(s)"};
 
 class StatistiqueNaissances : public Statistique {
 public:
