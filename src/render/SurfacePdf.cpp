@@ -344,8 +344,8 @@ void SurfacePdf::chargerImageDwa(int emplacement, const std::filesystem::path& c
         return;
     images_.push_back(std::make_unique<ImageDwa>(chemin));
     ImageDwa& image = *images_.back();
-    const auto& masque = fichier_.creer<ObjetPdfSsImageDwa>(image.flux(), nullptr);
-    const auto& couleur = fichier_.creer<ObjetPdfSsImageDwa>(image.flux(), &masque);
+    const auto& masque = fichier_.creer<ObjetPdfSsImageDwa>(image, nullptr);
+    const auto& couleur = fichier_.creer<ObjetPdfSsImageDwa>(image, &masque);
     const auto& forme = fichier_.creer<ObjetPdfImageDwa>(couleur);
     emplacements_[static_cast<std::size_t>(emplacement)] = {&image, forme.numero()};
 }
