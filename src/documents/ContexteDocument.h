@@ -10,11 +10,10 @@
 #include <vector>
 
 #include "commun/Horloge.h"
+#include "commun/RecepteurMessages.h"
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
-#include "commun/RecepteurMessages.h"
-#include "render/PoliceChargement.h"
 #include "render/PolicesDocument.h"
 
 namespace lignara {
