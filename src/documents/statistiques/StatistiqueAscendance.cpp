@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
+#include "commun/PliageAccents.h"
 #include "commun/Texte.h"
-#include "reference/CategorieTexte.h"
 #include "render/SurfacePdf.h"
 
 namespace lignara {
@@ -30,7 +30,7 @@ const char* const kNote =
 
 bool commenceParVoyelle(const std::string& nom) {
     if (nom.empty()) return false;
-    const char c = normaliserCaractereCategorie(nom[0]);
+    const char c = lettreDeBase(nom[0]);
     return c == 'A' || c == 'E' || c == 'I' || c == 'O' || c == 'U' || c == 'Y';
 }
 
