@@ -37,4 +37,26 @@ std::string ajusterNom(std::int32_t largeur, std::string_view nom, std::string_v
     return lesDeux(n == 0 ? 1 : n);
 }
 
+std::string ajusterTexte(std::int32_t largeur, std::string_view texte, const MetriquePolice& police) {
+    if (largeurTexte(police, texte) <= largeur) return std::string(texte);
+    Forme coupe = [&](std::size_t n) { return tete(texte, n) + ".."; };
+    std::size_t n = plusLongQuiTient(coupe, texte.size(), largeur, police);
+    return n == 0 ? std::string() : coupe(n);
+}
+
+std::string ajusterPrenomsNom(std::int32_t largeur, std::string_view prenoms, std::string_view nom,
+                              const MetriquePolice& police) {
+    if (prenoms.empty()) return ajusterTexte(largeur, nom, police);
+    if (nom.empty()) return ajusterTexte(largeur, prenoms, police);
+    std::string entier = std::string(prenoms) + " " + std::string(nom);
+    if (largeurTexte(police, entier) <= largeur) return entier;
+
+    Forme prenomsCoupes = [&](std::size_t n) { return tete(prenoms, n) + ".. " + std::string(nom); };
+    if (std::size_t n = plusLongQuiTient(prenomsCoupes, prenoms.size(), largeur, police)) return prenomsCoupes(n);
+
+    Forme lesDeux = [&](std::size_t n) { return tete(prenoms, n) + ".." + tete(nom, n) + ".."; };
+    std::size_t n = plusLongQuiTient(lesDeux, std::max(prenoms.size(), nom.size()), largeur, police);
+    return n == 0 ? std::string() : lesDeux(n);
+}
+
 }  // namespace lignara
