@@ -151,7 +151,15 @@ void AllocationDescendante::placer(int anneaux, bool cercleComplet) {
     largeurEventail_ = cercleComplet ? budget_ : utilise;
     debutEventail_ = kBas - largeurEventail_ / 2;
     if (anneauxPlaces_ == 0) return;
-    partager(anneaux_[0], 0, static_cast<std::uint32_t>(anneaux_[0].size()), debutEventail_, largeurEventail_);
+    // Le cercle complet donne l'angle libre du budget à proportion de ce que chacun demande :
+    // une grande descendance garde la place de se déployer.
+    const double facteur = utilise > 0 ? largeurEventail_ / utilise : 1;
+    double debut = debutEventail_;
+    for (EntreeRoue& e : anneaux_[0]) {
+        e.debut = debut;
+        e.largeur = e.requis * facteur;
+        debut += e.largeur;
+    }
     for (int k = 1; k < anneauxPlaces_; ++k) {
         std::vector<EntreeRoue>& suivant = anneaux_[static_cast<std::size_t>(k)];
         for (const EntreeRoue& e : anneaux_[static_cast<std::size_t>(k - 1)])

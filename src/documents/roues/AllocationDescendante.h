@@ -14,8 +14,8 @@
 // à un tant que l'éventail du premier anneau tient dans le budget (2π, ou 174° pour la roue
 // mixte) ; le premier qui ne tient plus arrête le compte. Au placement, l'éventail du premier
 // anneau est centré sur 3π/2 (vers le bas) ; l'angle qu'un parent a de trop pour ses enfants
-// leur est partagé à parts égales, comme l'angle libre du budget aux personnes du premier
-// anneau quand on veut le cercle complet.
+// leur est partagé à parts égales. Pour le cercle complet, l'angle libre du budget va aux
+// personnes du premier anneau à proportion de ce qu'elles demandent.
 //
 // La lecture s'arrête à l'anneau qui ne peut plus tenir : au plus quelques milliers de
 // personnes, quelle que soit la taille de la descendance.

@@ -68,6 +68,25 @@ void Roue::placerSignature(std::initializer_list<std::int32_t> rayons) {
     for (std::int32_t r : rayons) signature_ = signature_ && dessin_.signatureHorsDuDisque(polices.largeurSignature, r);
 }
 
+void Roue::mettreEnPage(const roue::BoiteRoue& boite) {
+    dessin_.cx = 1 - boite.xMin;
+    dessin_.cy = 1 - boite.yMin;
+    dessin_.largeur = boite.xMax - boite.xMin + 2;
+    dessin_.hauteur = boite.yMax - boite.yMin + 2;
+    largeur = dessin_.largeur;
+    hauteur = dessin_.hauteur;
+}
+
+roue::BoiteRoue Roue::boiteEventail() const {
+    roue::BoiteRoue boite;
+    const int anneaux = allocation_ ? allocation_->anneauxPlaces() : 0;
+    for (int k = 1; k <= anneaux; ++k)
+        for (const EntreeRoue& e : allocation_->anneau(k))
+            boite.ajouter(roue::boiteCouronne(roue::cercleDescendant(k), roue::cercleDescendant(k + 1), e.debut,
+                                              e.debut + e.largeur));
+    return boite;
+}
+
 void Roue::ecrire() {
     SurfacePdf surface(reglagesDessin_, polices, horloge);
     // Pas d'étirement : les cercles resteraient des ellipses.

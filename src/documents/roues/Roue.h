@@ -13,6 +13,7 @@
 #include "documents/Document.h"
 #include "documents/roues/AllocationDescendante.h"
 #include "documents/roues/DessinRoue.h"
+#include "documents/roues/GeometrieRoue.h"
 #include "reglages/Configuration.h"
 
 namespace lignara {
@@ -52,6 +53,10 @@ protected:
     // La bande de signature, quand les préférences la demandent et qu'elle tient hors des
     // disques donnés (rayons autour du centre).
     void placerSignature(std::initializer_list<std::int32_t> rayons);
+    // Page de la boîte englobante donnée (autour du centre), une unité de marge de chaque côté.
+    void mettreEnPage(const roue::BoiteRoue& boite);
+    // Boîte des secteurs de l'éventail descendant placé ; le centre seul sans anneau.
+    roue::BoiteRoue boiteEventail() const;
 
     Configuration preferences_;
     ReglagesDessin reglagesDessin_;

@@ -27,12 +27,13 @@ void RoueDescendante::preparer(const ContexteDocument& contexte) {
     placerCentre(dessin_, roue::cercleDescendant(1), noms(static_cast<std::uint32_t>(racine())),
                  conjointsRacine(contexte, contemporains), polices.reguliere, polices.italique);
 
-    const std::int32_t r = roue::cercleDescendant(allocation_->anneauxPlaces() + 1);
-    dessin_.cx = dessin_.cy = r + 1;
-    dessin_.largeur = dessin_.hauteur = 2 * (r + 1);
-    largeur = dessin_.largeur;
-    hauteur = dessin_.hauteur;
-    placerSignature({r});
+    // La page est la boîte de ce qui est dessiné : le disque central et l'éventail, qui fait
+    // le tour entier avec le cercle complet.
+    const std::int32_t centre = roue::cercleDescendant(1);
+    roue::BoiteRoue boite{-centre, -centre, centre, centre};
+    boite.ajouter(boiteEventail());
+    mettreEnPage(boite);
+    placerSignature({roue::cercleDescendant(allocation_->anneauxPlaces() + 1)});
 }
 
 }  // namespace lignara

@@ -6,7 +6,8 @@
 // personnes contemporaines » (1), nombre de générations (15 au plus et au plus les anneaux qui
 // tiennent, comptés avant la feuille), « Cercle complet » (0 : l'éventail n'a que l'angle
 // qu'il lui faut, centré vers le bas ; 1 : il fait le tour entier).
-// Page carrée de côté 2 × (R + 1), R le rayon du cercle extérieur du dernier anneau.
+// La page est la boîte englobante du disque central et de l'éventail : un carré avec le cercle
+// complet, la seule partie basse pour un éventail étroit.
 #include <cstdint>
 
 #include "documents/roues/Roue.h"

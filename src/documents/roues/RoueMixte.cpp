@@ -33,25 +33,18 @@ void RoueMixte::preparer(const ContexteDocument& contexte) {
     regles.reguliere = &polices.reguliere;
     regles.italique = &polices.italique;
     dessinerAnneauxDescendants(dessin_, *allocation_, regles, lectureNoms(contexte));
-    mettreEnPage();
+    cadrer();
 }
 
 // Boîte englobante du disque central, de la demi-roue et de l'éventail descendant.
-void RoueMixte::mettreEnPage() {
+void RoueMixte::cadrer() {
     const std::int32_t centre = roue::rayonCercle(1), ra = roue::rayonCercle(generationsAscendantes());
     roue::BoiteRoue boite{-centre, -centre, centre, centre};
     boite.ajouter({-ra, 0, ra, ra});
+    boite.ajouter(boiteEventail());
+    mettreEnPage(boite);
     const int anneaux = allocation_->anneauxPlaces();
     const std::int32_t rd = anneaux > 0 ? roue::cercleDescendant(anneaux + 1) : 0;
-    if (anneaux > 0)
-        boite.ajouter(roue::boiteCouronne(roue::cercleDescendant(1), rd, allocation_->debutEventail(),
-                                          allocation_->debutEventail() + allocation_->largeurEventail()));
-    dessin_.cx = 1 - boite.xMin;
-    dessin_.cy = 1 - boite.yMin;
-    dessin_.largeur = boite.xMax - boite.xMin + 2;
-    dessin_.hauteur = boite.yMax - boite.yMin + 2;
-    largeur = dessin_.largeur;
-    hauteur = dessin_.hauteur;
     // La bande, en bas à gauche, ne craint la demi-roue que si elle monte jusqu'au centre.
     if (dessin_.cy > DessinRoue::kHauteurSignature + 45) placerSignature({centre, rd});
     else placerSignature({centre, rd, ra});

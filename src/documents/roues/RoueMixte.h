@@ -39,7 +39,7 @@ public:
     int generationsAscendantes() const;
 
 private:
-    void mettreEnPage();
+    void cadrer();
 };
 
 }  // namespace lignara

@@ -101,8 +101,9 @@ void modeUneLigne(DessinRoue& d, const AncetreRoue& a, const Secteur& s, const M
 // entière, trop peu pour deux lignes. Une seule ligne « Prénoms NOM », ses lettres centrées
 // sur la ligne médiane du secteur, qui commence où le secteur devient assez large pour elles.
 void modeUneLigneDemiRoue(DessinRoue& d, const AncetreRoue& a, const Secteur& s, const MetriquePolice& police) {
-    const double demiOuverture = std::tan(s.ouverture / 2);
-    const auto assezLarge = static_cast<std::int32_t>(std::ceil((kHautLettres + kBasLettres) / 2.0 / demiOuverture)) + 2;
+    // θ, ses cosinus et le point de départ sont arrondis : trois unités de marge de chaque côté.
+    const double demiLargeur = (kHautLettres + kBasLettres) / 2.0 + 3;
+    const auto assezLarge = static_cast<std::int32_t>(std::ceil(demiLargeur / std::tan(s.ouverture / 2)));
     const std::int32_t depart = std::max(s.ri + 45, assezLarge);
     const std::int32_t boite = s.ro - 45 - depart;
     std::string brut = ajusterPrenomsNom(boite, a.prenoms, a.nom, police);
