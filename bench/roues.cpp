@@ -9,6 +9,7 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <optional>
@@ -41,7 +42,8 @@ const PolicesDocument& policesChargees() {
     return polices;
 }
 
-// Personnes sur « generations » générations, en suivant les enfants ou les parents.
+// Personnes sur « generations » générations, en suivant les enfants ou les parents (une
+// personne atteinte deux fois compte deux fois, comme dans une roue).
 std::size_t compter(const BaseGenealogique& base, const std::vector<std::vector<std::uint32_t>>& enfants,
                     std::uint32_t racine, int generations, bool versLeHaut) {
     std::vector<std::uint32_t> rangee{racine};
@@ -63,7 +65,7 @@ std::size_t compter(const BaseGenealogique& base, const std::vector<std::vector<
     return total;
 }
 
-// Parmi quelques milliers de candidats, les racines les plus fournies.
+// Parmi quelques milliers de candidats pris dans toute la base, les racines les plus fournies.
 void choisirRacines(Genealogie& g) {
     const BaseGenealogique& base = *g.base;
     const std::uint32_t n = base.nombreIndividus();
@@ -72,16 +74,21 @@ void choisirRacines(Genealogie& g) {
     for (std::uint32_t p = 1; p <= n; ++p) {
         const Individu i = base.LireIndividu(p);
         if (i.pere) enfants[i.pere].push_back(p);
-        else if (i.mere) enfants[i.mere].push_back(p);
-        if (!i.pere && !i.mere && fondateurs.size() < 3000) fondateurs.push_back(p);
+        if (i.mere) enfants[i.mere].push_back(p);
     }
+    for (std::uint32_t p = 1; p <= n; ++p) {
+        const Individu i = base.LireIndividu(p);
+        if (!i.pere && !i.mere && !enfants[p].empty()) fondateurs.push_back(p);
+    }
+    const std::size_t pasF = std::max<std::size_t>(1, fondateurs.size() / 4000);
+    const std::uint32_t pasA = std::max<std::uint32_t>(1, n / 4000);
     std::size_t plusDescendants = 0, plusAncetres = 0;
-    for (std::uint32_t p : fondateurs)
-        if (std::size_t c = compter(base, enfants, p, 15, false); c > plusDescendants) {
+    for (std::size_t f = 0; f < fondateurs.size(); f += pasF)
+        if (std::size_t c = compter(base, enfants, fondateurs[f], 15, false); c > plusDescendants) {
             plusDescendants = c;
-            g.descendance = p;
+            g.descendance = fondateurs[f];
         }
-    for (std::uint32_t p = n; p >= 1 && p + 3000 > n; --p)
+    for (std::uint32_t p = 1; p <= n; p += pasA)
         if (std::size_t c = compter(base, enfants, p, 9, true); c > plusAncetres) {
             plusAncetres = c;
             g.ascendance = p;
