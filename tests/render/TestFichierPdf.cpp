@@ -261,6 +261,19 @@ TEST(FichierPdf, degradeEtSaFonctionTexteExact) {
               "     /Function 12 0 R\n  >>\nendobj\n\n");
 }
 
+TEST(FichierPdf, degradeRadialDesMarquesTexteExact) {
+    std::ostringstream sortie;
+    ObjetPdfDegrade degrade(14, ObjetPdfDegrade::Radial{100}, 12);
+    ObjetPdfDegrade borne(15, ObjetPdfDegrade::Radial{7000}, 12);
+    degrade.ecrire(sortie, ContextePdf{});
+    borne.ecrire(sortie, ContextePdf{});
+    EXPECT_EQ(sortie.str(),
+              "14 0 obj\n  << /ShadingType 3\n     /ColorSpace /DeviceRGB\n"
+              "     /Coords [ 0.5 0.5 0.100 0.5 0.5 0.5 ]\n     /Function 12 0 R\n  >>\nendobj\n\n"
+              "15 0 obj\n  << /ShadingType 3\n     /ColorSpace /DeviceRGB\n"
+              "     /Coords [ 0.5 0.5 0.499 0.5 0.5 0.5 ]\n     /Function 12 0 R\n  >>\nendobj\n\n");
+}
+
 // Un fichier d'image interne tronqué n'annonce que les octets réellement recopiés.
 TEST(FichierPdf, imageInterneTronqueeResteCoherente) {
     std::istringstream dwa(std::string("\x02\x00\x02\x00\xE8\x03\x10\x00", 8) + std::string(5, 'z'));
