@@ -1,0 +1,98 @@
+#include "documents/frises/LibelleFrise.h"
+
+#include "documents/AjustementNom.h"
+
+namespace lignara {
+
+namespace {
+
+// Voyelles de Windows-1252, capitales et minuscules, accentuées comprises.
+bool estVoyelle(unsigned char c) {
+    switch (c) {
+        case 'A': case 'E': case 'I': case 'O': case 'U': case 'Y':
+        case 'a': case 'e': case 'i': case 'o': case 'u': case 'y':
+        case 0x9F: case 0xFF: case 0xFD: case 0xDD:  // Ÿ ÿ ý Ý
+            return true;
+        default:
+            // À–Æ, È–Ï, Ò–Ö, Ø–Ü et leurs minuscules ; Ç, Ñ, Ð, × ne sont pas des voyelles.
+            if (c >= 0xC0 && c <= 0xFE) {
+                unsigned char m = c >= 0xE0 ? static_cast<unsigned char>(c - 0x20) : c;
+                return (m >= 0xC0 && m <= 0xC6) || (m >= 0xC8 && m <= 0xCF) || (m >= 0xD2 && m <= 0xD6) ||
+                       (m >= 0xD8 && m <= 0xDC);
+            }
+            return false;
+    }
+}
+
+std::string coupe(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
+
+bool finitPar(std::string_view s, std::string_view fin) {
+    return s.size() >= fin.size() && s.substr(s.size() - fin.size()) == fin;
+}
+
+}  // namespace
+
+bool elisionDevant(std::string_view mot, bool avecH) {
+    if (mot.empty()) return false;
+    const auto c = static_cast<unsigned char>(mot.front());
+    return estVoyelle(c) || (avecH && (c == 'H' || c == 'h'));
+}
+
+void nommerEvenement(EvenementFrise& e, std::string_view formeLongue, std::string_view formeCourte,
+                     std::string_view prenoms, std::string_view nom) {
+    e.prenoms = coupe(prenoms, EvenementFrise::kNomMax);
+    e.nom = coupe(nom, EvenementFrise::kNomMax);
+    e.finLibelle.clear();
+    if (e.prenoms.empty() && e.nom.empty()) {
+        e.libelle = coupe(formeCourte, EvenementFrise::kLibelleMax);
+        return;
+    }
+    std::string libelle(formeLongue);
+    const std::string_view premier = e.prenoms.empty() ? std::string_view(e.nom) : std::string_view(e.prenoms);
+    if (finitPar(libelle, " de ") && elisionDevant(premier, true)) {
+        libelle.resize(libelle.size() - 2);
+        libelle += '\'';
+    }
+    if (finitPar(libelle, "(")) e.finLibelle = ")";
+    e.libelle = coupe(libelle, EvenementFrise::kLibelleMax);
+}
+
+std::string titreDe(std::string_view nom, std::string_view prenoms, std::string_view prefixe) {
+    if (nom.empty() && prenoms.empty()) return {};
+    std::string t(prefixe);
+    if (!t.empty()) t += ' ';
+    const std::string_view premier = nom.empty() ? prenoms : nom;
+    t += elisionDevant(premier, false) ? "d'" : "de ";
+    t += nom;
+    if (!nom.empty() && !prenoms.empty()) t += ' ';
+    t += prenoms;
+    return t;
+}
+
+std::int32_t largeurA(const MetriquePolice& police, std::string_view texte, int taille) {
+    return static_cast<std::int32_t>(std::int64_t{largeurTexte(police, texte)} * taille / 10);
+}
+
+std::string texteAjuste(const EvenementFrise& e, std::int32_t largeur, const MetriquePolice& police, int taille) {
+    const std::string entier = e.texte();
+    if (largeurA(police, entier, taille) <= largeur) return entier;
+    // Largeur à 10 points de la place laissée aux noms.
+    const std::int64_t place10 = std::int64_t{largeur} * 10 / (taille > 0 ? taille : 10);
+    if (!e.prenoms.empty() || !e.nom.empty()) {
+        const std::int64_t reste = place10 - largeurTexte(police, e.libelle) - largeurTexte(police, e.finLibelle);
+        if (reste > 0) {
+            // Le formateur garde d'abord entier son premier argument : les prénoms, écrits en tête.
+            std::string noms = e.prenoms.empty() ? e.nom
+                               : e.nom.empty()   ? e.prenoms
+                                                 : ajusterNom(static_cast<std::int32_t>(reste), e.prenoms, e.nom, police);
+            std::string t = e.libelle + noms + e.finLibelle;
+            if (largeurA(police, t, taille) <= largeur) return t;
+        }
+    }
+    // Rien ne tient : le libellé seul, coupé.
+    std::string t = e.libelle;
+    while (!t.empty() && largeurA(police, t + "..", taille) > largeur) t.pop_back();
+    return t.empty() ? std::string() : t + "..";
+}
+
+}  // namespace lignara
