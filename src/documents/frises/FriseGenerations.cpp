@@ -125,6 +125,7 @@ void FriseGenerations::ecrire() {
     trace.mentionSansDate(ViesFrise::kDatesInconnues);
     dessinerTitreFrise(trace, largeur, hauteur, titre(), sousTitre_);
     const std::int32_t hautRangees = hauteur - ViesFrise::kHauteurTitre;
+    dessinerAxeFrise(trace, echelle_, 0, hautRangees);
     std::int32_t y = hautRangees;
     std::size_t derniere = static_cast<std::size_t>(-1);
     for (const Barre& b : barres_) {
@@ -138,7 +139,6 @@ void FriseGenerations::ecrire() {
         trace.evenement(b.vie, echelle_, yc, ViesFrise::kHauteurBarre);
         y -= ViesFrise::kRangee;
     }
-    dessinerAxeFrise(trace, echelle_, y, hautRangees);
     if (dessin_.signature) signerFrise(trace, largeur, hauteur, titre(), sousTitre_);
     surface.fermer();
 }

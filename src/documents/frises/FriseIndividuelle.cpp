@@ -137,10 +137,10 @@ void FriseIndividuelle::dessinerFrise(TraceFrise& trace, const FriseIndividu& f,
     const std::int32_t droite = largeur - EchelleTemps::kMargeDroite - TraceFrise::kLongueurFleche;
     const EchelleTemps echelle(f.plage, kGaucheAxe, droite - kGaucheAxe, options().echelleFixe);
     const std::int32_t hautBandes = yHaut - 4 * kLigne;
+    dessinerAxeFrise(trace, echelle, yHaut - hauteurFrise(f), hautBandes);
     std::int32_t y = dessinerBande(trace, f, kPersonnels, echelle, hautBandes);
     for (BandeFrise b : {kFamiliaux, kProfessions, kDomiciles})
         if (f.nombreEvenements(b) > 0) y = dessinerBande(trace, f, b, echelle, y - kLigne);
-    dessinerAxeFrise(trace, echelle, y, hautBandes);
 }
 
 // Rend le bas de la bande.

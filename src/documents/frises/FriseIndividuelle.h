@@ -41,7 +41,7 @@ public:
 
     static constexpr std::int32_t kLigne = 176;
     static constexpr std::int32_t kLargeurBandes = 1440;
-    static constexpr std::int32_t kGaucheAxe = kLargeurBandes + 135;
+    static constexpr std::int32_t kGaucheAxe = kLargeurBandes + 180;  // filet à 45, marques entières
     static constexpr std::int32_t kHauteurBarre = 144;
 
     static constexpr const ParametreDeclare* kParametresIndividuelle[] = {

@@ -75,9 +75,9 @@ void FriseLignees::ecrire() {
     trace.mentionSansDate(ViesFrise::kDatesInconnues);
     dessinerTitreFrise(trace, largeur, hauteur, titre(), sousTitre_);
     const std::int32_t hautRangees = hauteur - ViesFrise::kHauteurTitre;
+    dessinerAxeFrise(trace, echelle_, 0, hautRangees);
     std::int32_t y = hautRangees;
     for (std::size_t g = 0; g < generations_.size(); ++g) y = dessinerGeneration(trace, g, y);
-    dessinerAxeFrise(trace, echelle_, y, hautRangees);
     if (dessin_.signature) signerFrise(trace, largeur, hauteur, titre(), sousTitre_);
     surface.fermer();
 }

@@ -155,10 +155,13 @@ void TraceFrise::evenement(const EvenementFrise& e, const EchelleTemps& echelle,
         return;
     }
     // Début sûr à partir de b, fin sûre jusqu'à c ; des bornes qui se croisent n'ont pas de partie sûre.
+    // Un fondu de moins de deux points ne se verrait pas : la partie est pleine.
     const std::int32_t a = xb;
     const std::int32_t d = std::max(echelle.x(e.fin.haut), a + 4);
-    const std::int32_t b = std::clamp(xh, a, d);
-    const std::int32_t c = std::clamp(echelle.x(e.fin.bas), b, d);
+    std::int32_t b = std::clamp(xh, a, d);
+    std::int32_t c = std::clamp(echelle.x(e.fin.bas), b, d);
+    if (b - a < kFonduMinimal) b = a;
+    if (d - c < kFonduMinimal) c = d;
     const std::int32_t yBas = yc - hauteurBarre / 2, yHaut = yc + hauteurBarre / 2;
     if (b > a) surface_.rectangle(a, yBas, b, yHaut, teinte(e.categorie, kDebut));
     if (c > b) rectanglePlein(b, yBas, c, yHaut, couleurSurface(e.categorie));

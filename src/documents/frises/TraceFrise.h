@@ -39,6 +39,7 @@ public:
     static constexpr std::int32_t kLongueurFleche = 200;  // pointe de l'axe, à droite de l'échelle
     static constexpr std::int32_t kHauteurAxe = 96;
     static constexpr std::int32_t kSansAnneePres = 450;   // pas d'année si près de la droite
+    static constexpr std::int32_t kFonduMinimal = 32;     // partie incertaine plus courte : pleine
 
     TraceFrise(SurfacePdf& surface, const PolicesDocument& polices);
 

@@ -68,7 +68,7 @@ void dessinerTitreFrise(TraceFrise& trace, std::int32_t largeur, std::int32_t yH
 }
 
 void dessinerAxeFrise(TraceFrise& trace, const EchelleTemps& echelle, std::int32_t yBas, std::int32_t yHaut) {
-    if (!echelle.vide()) trace.axe(echelle, yBas - ViesFrise::kLigne - ViesFrise::kLigne / 2, yHaut);
+    if (!echelle.vide()) trace.axe(echelle, yBas + 2 * ViesFrise::kLigne + ViesFrise::kLigne / 2, yHaut);
 }
 
 void signerFrise(TraceFrise& trace, std::int32_t largeur, std::int32_t hauteur, const std::string& titre,

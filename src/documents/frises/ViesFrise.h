@@ -49,7 +49,8 @@ private:
 // Titre sur deux lignes centrées en haut d'une frise (yHaut : haut du bloc de trois lignes).
 void dessinerTitreFrise(TraceFrise& trace, std::int32_t largeur, std::int32_t yHaut, const std::string& titre1252,
                         const std::string& sousTitre1252);
-// Axe sous les rangées : yBas est le bas de la dernière rangée, yHaut le haut des pointillés.
+// Axe dans les quatre lignes du bas d'une frise (yBas : bas de la frise), pointillés jusqu'à
+// yHaut ; dessiné avant les rangées, qui couvrent ses pointillés.
 void dessinerAxeFrise(TraceFrise& trace, const EchelleTemps& echelle, std::int32_t yBas, std::int32_t yHaut);
 // Signature en haut à gauche quand le titre en laisse la place.
 void signerFrise(TraceFrise& trace, std::int32_t largeur, std::int32_t hauteur, const std::string& titre1252,
