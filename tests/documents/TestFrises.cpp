@@ -6,6 +6,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
+#include "LancementProgramme.h"
 #include "commun/Texte.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
@@ -224,6 +225,33 @@ TEST_F(FrisesEssai, friseDesGenerationsLibellesEtCouleurs) {
     EXPECT_EQ(desc->titre(), "Frise des générations descendantes (conjoints compris)"_1252);
     ASSERT_EQ(desc->barres().size(), 2u);
     EXPECT_EQ(desc->barres()[0].vie.libelle, "2 descendants");  // 1 et son conjoint 11
+}
+
+TEST(CommandeFrises, lesNeufTypesEnLigneDeCommandeAvecLeursOptions) {
+    DossierEssai d;
+    const auto ged = d / "frises.ged";
+    std::ofstream(ged) << essai::gedcomDeLiens(11, kLiens, kDates);
+    const std::string fichier = " '" + ged.string() + "' --racine @I1@ ";
+    const std::vector<std::string> commandes = {
+        "frise-individuelle" + fichier + "--option \"Echelle de temps fixe (110 ans sur la largeur de la page)=non\"",
+        "frises-ascendants" + fichier + "--coupe @I3@ --option \"Couper toutes les branches au-delà de=1\"",
+        "frises-descendants" + fichier,
+        "frise-ascendante" + fichier + "--option \"Limite la frise à=2\"",
+        "frise-ascendante-familiale" + fichier + "--conjoint @I11@",
+        "frise-descendante" + fichier,
+        "frise-generations-ascendantes" + fichier,
+        "frise-generations-ascendantes-familiale" + fichier + "--conjoint @I11@",
+        "frise-generations-descendantes" + fichier + "--option \"Intègre les conjoints des descendants=oui\""};
+    for (std::size_t i = 0; i < commandes.size(); ++i) {
+        const auto sortie = d / ("f" + std::to_string(i) + ".pdf");
+        const auto s = essai::lancerProgramme("document " + commandes[i] + " --sortie '" + sortie.string() + "'");
+        EXPECT_EQ(s.code, 0) << commandes[i] << "\n" << s.texte;
+        EXPECT_EQ(essai::lireFichier(sortie).substr(0, 8), "%PDF-1.7") << commandes[i];
+    }
+    // Le familial sans conjoint, sur une personne sans famille : le message, et un échec.
+    const auto s = essai::lancerProgramme("document frise-ascendante-familiale '" + ged.string() + "' --racine @I8@");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("La racine de l'arbre n'a aucun conjoint connu"), std::string::npos) << s.texte;
 }
 
 }  // namespace
