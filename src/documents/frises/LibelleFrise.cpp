@@ -1,26 +1,18 @@
 #include "documents/frises/LibelleFrise.h"
 
+#include "commun/PliageAccents.h"
 #include "documents/AjustementNom.h"
 
 namespace lignara {
 
 namespace {
 
-// Voyelles de Windows-1252, capitales et minuscules, accentuées comprises.
+// Voyelles par leur lettre de base ; le pliage laisse sans lettre Æ, Œ, Ø (et leurs minuscules)
+// et Ÿ, qui élident aussi.
 bool estVoyelle(unsigned char c) {
-    switch (c) {
-        case 'A': case 'E': case 'I': case 'O': case 'U': case 'Y':
-        case 'a': case 'e': case 'i': case 'o': case 'u': case 'y':
-        case 0x9F: case 0xFF: case 0xFD: case 0xDD:  // Ÿ ÿ ý Ý
-            return true;
-        default:
-            // À–Æ, È–Ï, Ò–Ö, Ø–Ü et leurs minuscules ; Ç, Ñ, Ð, × ne sont pas des voyelles.
-            if (c >= 0xC0 && c <= 0xFE) {
-                unsigned char m = c >= 0xE0 ? static_cast<unsigned char>(c - 0x20) : c;
-                return (m >= 0xC0 && m <= 0xC6) || (m >= 0xC8 && m <= 0xCF) || (m >= 0xD2 && m <= 0xD6) ||
-                       (m >= 0xD8 && m <= 0xDC);
-            }
-            return false;
+    switch (lettreDeBase(static_cast<char>(c))) {
+        case 'A': case 'E': case 'I': case 'O': case 'U': case 'Y': return true;
+        default: return c == 0x8C || c == 0x9C || c == 0xC6 || c == 0xE6 || c == 0xD8 || c == 0xF8 || c == 0x9F;
     }
 }
 
