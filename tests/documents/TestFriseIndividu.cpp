@@ -36,6 +36,9 @@ const std::string kFamille = essai::kEnTete +
     "0 @I10@ INDI\n1 NAME Louis /BLANC/\n1 SEX M\n1 BIRT\n2 DATE 1 JAN 1900\n1 FAMS @F10@\n"
     "0 @I11@ INDI\n1 NAME Agnès /BLANC/\n1 BIRT\n2 DATE 1999\n1 FAMC @F10@\n"
     "0 @I12@ INDI\n1 NAME Yves /BLANC/\n1 BIRT\n2 DATE 2001\n1 FAMC @F10@\n"
+    "0 @I30@ INDI\n1 NAME Léon /GRIS/\n1 SEX M\n1 DEAT\n2 DATE 1850\n1 FAMS @F30@\n"
+    "0 @I31@ INDI\n1 NAME Lucie /GRIS/\n1 BIRT\n2 DATE 1820\n1 FAMC @F30@\n"
+    "0 @I32@ INDI\n1 NAME Marc /GRIS/\n1 BIRT\n2 DATE 1740\n1 FAMC @F30@\n"
     "0 @I20@ INDI\n1 NAME Rémi /NOIR/\n1 SEX M\n1 OCCU berger\n1 FAMS @F20@\n"
     "0 @I21@ INDI\n1 NAME Rose /VERT/\n1 SEX F\n1 FAMS @F20@\n"
     "0 @F0@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n"
@@ -45,6 +48,7 @@ const std::string kFamille = essai::kEnTete +
     "0 @F3@ FAM\n1 HUSB @I1@\n1 WIFE @I8@\n"
     "0 @F10@ FAM\n1 HUSB @I10@\n1 CHIL @I11@\n1 CHIL @I12@\n"
     "0 @F20@ FAM\n1 HUSB @I20@\n1 WIFE @I21@\n"
+    "0 @F30@ FAM\n1 HUSB @I30@\n1 CHIL @I31@\n1 CHIL @I32@\n"
     "0 TRLR\n";
 
 std::vector<std::string> textes(const std::vector<EvenementFrise>& evenements) {
@@ -128,6 +132,17 @@ TEST(FriseIndividu, personneVivanteFenetreDeCentAns) {
     const FriseIndividu f = essai.frise("Louis");
     EXPECT_EQ(f.fenetre.fin, NumeroJour(1, 1, 1900) + 36525);
     EXPECT_EQ(textes(f.bandes[kFamiliaux]), (std::vector<std::string>{"Naissance d'Agnès BLANC"}));
+}
+
+TEST(FriseIndividu, sansNaissanceLaFenetreRemonteDeCentAnsAvantLeDeces) {
+    FriseEssai essai;
+    const FriseIndividu f = essai.frise("Léon");
+    EXPECT_EQ(f.fenetre.debut, NumeroJour(31, 12, 1850) - 36525);
+    EXPECT_EQ(textes(f.bandes[kFamiliaux]), (std::vector<std::string>{"Naissance de Lucie GRIS"}));
+    // Une naissance ponctuelle élargit la plage jusqu'à sa borne haute, pas jusqu'à une fin inconnue.
+    EXPECT_EQ(f.plage.fin, NumeroJour(31, 12, 1850));
+    const FriseIndividu louis = essai.frise("Louis");
+    EXPECT_EQ(louis.plage.fin, NumeroJour(31, 12, 1999));
 }
 
 TEST(FriseIndividu, personneSansAucuneDateNeGardeQueMariageEtProfessionSansPlage) {

@@ -153,12 +153,15 @@ void Construction::mariages() {
     }
 }
 
+// Sans naissance datée, le plus tôt des événements personnels peut être le décès lui-même : la
+// fenêtre remonte alors de cent ans avant la fin, sans quoi elle ne garderait rien de la vie.
 void Construction::fixerFenetre() {
     if (frise_.plage.vide()) return;
     PlageJours& f = frise_.fenetre;
     f.debut = frise_.plage.debut;
     const IntervalleJours deces = jours(individu_.deces);
     f.fin = deces.inconnu() ? f.debut + FriseIndividu::kJours100Ans : std::max(deces.haut, f.debut);
+    if (jours(individu_.naissance).inconnu()) f.debut = std::min(f.debut, f.fin - FriseIndividu::kJours100Ans);
     fenetreFixee_ = true;
 }
 

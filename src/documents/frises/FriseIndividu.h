@@ -20,6 +20,7 @@
 // Un événement est gardé quand son début est connu ; mariages, divorces, professions et
 // domiciles le sont aussi sans date. Après les événements personnels, la fenêtre de vie va du
 // plus tôt d'entre eux au décès (sa borne haute), ou à ce plus tôt + 36525 jours sans décès ;
+// sans naissance datée, elle commence au plus tard 36525 jours avant sa fin ;
 // tout événement daté ajouté ensuite doit la toucher (il ne finit pas avant, ne commence pas
 // après) et ses bornes y sont ramenées. Rien de personnel n'est daté : pas de fenêtre, et les
 // événements datés des proches sont gardés tels quels.

@@ -66,25 +66,29 @@ std::int32_t largeurA(const MetriquePolice& police, std::string_view texte, int 
 }
 
 std::string texteAjuste(const EvenementFrise& e, std::int32_t largeur, const MetriquePolice& police, int taille) {
-    const std::string entier = e.texte();
-    if (largeurA(police, entier, taille) <= largeur) return entier;
+    std::string t = e.texte();
+    if (largeurA(police, t, taille) <= largeur) return t;
     // Largeur à 10 points de la place laissée aux noms.
     const std::int64_t place10 = std::int64_t{largeur} * 10 / (taille > 0 ? taille : 10);
     if (!e.prenoms.empty() || !e.nom.empty()) {
         const std::int64_t reste = place10 - largeurTexte(police, e.libelle) - largeurTexte(police, e.finLibelle);
         if (reste > 0) {
             // Le formateur garde d'abord entier son premier argument : les prénoms, écrits en tête.
-            std::string noms = e.prenoms.empty() ? e.nom
-                               : e.nom.empty()   ? e.prenoms
-                                                 : ajusterNom(static_cast<std::int32_t>(reste), e.prenoms, e.nom, police);
-            std::string t = e.libelle + noms + e.finLibelle;
+            t = e.libelle;
+            if (e.prenoms.empty() || e.nom.empty()) t.append(e.prenoms.empty() ? e.nom : e.prenoms);
+            else t.append(ajusterNom(static_cast<std::int32_t>(reste), e.prenoms, e.nom, police));
+            t.append(e.finLibelle);
             if (largeurA(police, t, taille) <= largeur) return t;
         }
     }
-    // Rien ne tient : le libellé seul, coupé.
-    std::string t = e.libelle;
-    while (!t.empty() && largeurA(police, t + "..", taille) > largeur) t.pop_back();
-    return t.empty() ? std::string() : t + "..";
+    // Rien ne tient : le libellé seul, coupé, suivi de deux points.
+    const std::int32_t points = largeurA(police, "..", taille);
+    std::string_view libelle = e.libelle;
+    while (!libelle.empty() && largeurA(police, libelle, taille) + points > largeur) libelle.remove_suffix(1);
+    if (libelle.empty()) return {};
+    t.assign(libelle);
+    t.append("..");
+    return t;
 }
 
 }  // namespace lignara
