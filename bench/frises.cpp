@@ -110,7 +110,8 @@ struct Million {
     std::uint32_t fondateur = 0;
 };
 
-// Le fondateur qui a le plus d'enfants : sa descendance est parmi les plus fournies.
+// L'ancêtre le plus haut de la plus longue lignée paternelle parmi mille personnes : sa
+// descendance compte au moins autant de générations.
 Million& million() {
     static std::optional<Million> m;
     if (m) return *m;
@@ -121,21 +122,21 @@ Million& million() {
     m->contexte.base = &m->base;
     m->contexte.tablesDerivees = [t = &m->tables]() -> const TablesDerivees& { return *t; };
     m->contexte.polices = policesChargees();
-    std::size_t plus = 0;
-    for (std::uint32_t p = 1; p <= m->base.nombreIndividus() && p < 200000; ++p) {
-        const Individu i = m->base.LireIndividu(p);
-        if (i.pere != 0 || i.mere != 0 || i.premiereFamille == 0) continue;
-        const Famille f = m->base.LireFamille(i.premiereFamille);
-        std::size_t enfants = 0;
-        for (std::int32_t c = static_cast<std::int32_t>(f.premierEnfant); c > 0 && enfants < 100; ++enfants)
-            c = m->base.LireIndividu(static_cast<std::uint32_t>(c)).fratrie;
-        if (enfants > plus) {
-            plus = enfants;
-            m->fondateur = p;
+    int plus = 0;
+    for (std::uint32_t p = 1; p <= m->base.nombreIndividus() && p <= 1000; ++p) {
+        std::uint32_t haut = p;
+        int generations = 1;
+        for (std::uint32_t pere = m->base.LireIndividu(p).pere; pere != 0 && generations < 1000; ++generations) {
+            haut = pere;
+            pere = m->base.LireIndividu(pere).pere;
+        }
+        if (generations > plus) {
+            plus = generations;
+            m->fondateur = haut;
         }
     }
     std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
-    std::printf("Généalogie de mesure : %u personnes en %.1f s ; fondateur %u, %zu enfants\n",
+    std::printf("Généalogie de mesure : %u personnes en %.1f s ; fondateur %u, %d générations au moins\n",
                 m->base.nombreIndividus(), duree.count(), m->fondateur, plus);
     return *m;
 }
