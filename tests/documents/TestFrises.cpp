@@ -248,6 +248,12 @@ TEST(CommandeFrises, lesNeufTypesEnLigneDeCommandeAvecLeursOptions) {
         EXPECT_EQ(s.code, 0) << commandes[i] << "\n" << s.texte;
         EXPECT_EQ(essai::lireFichier(sortie).substr(0, 8), "%PDF-1.7") << commandes[i];
     }
+    // Sur papier A4, une page par frise : 1, 2, 4 et 5, la branche de 3 coupée.
+    const auto pages = d / "pages.pdf";
+    auto p = essai::lancerProgramme("document frises-ascendants" + fichier + "--coupe @I3@ --papier 'A4 paysage' --sortie '" +
+                                    pages.string() + "'");
+    EXPECT_EQ(p.code, 0) << p.texte;
+    EXPECT_EQ(LecturePdf(pages).compter("/Type /Page\n"), 4u);
     // Le familial sans conjoint, sur une personne sans famille : le message, et un échec.
     const auto s = essai::lancerProgramme("document frise-ascendante-familiale '" + ged.string() + "' --racine @I8@");
     EXPECT_NE(s.code, 0);
