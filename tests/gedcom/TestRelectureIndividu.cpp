@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <string>
+
+#include <unistd.h>
 
 #include "FichierEssai.h"
 #include "ImportEssai.h"
@@ -68,6 +72,29 @@ TEST(RelectureIndividu, convertitAvecLeJeuDeCaracteresReleveALImport) {
     const auto e = relu.relire(1);
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].valeur, depuisUtf8("médecin"));
+}
+
+// Une fusion : chaque personne se relit dans son propre fichier, avec le jeu de ce fichier.
+TEST(RelectureIndividu, uneFusionRelitChaquePersonneDansSonFichier) {
+    const auto dossier = std::filesystem::temp_directory_path() / ("essai-relecture-fusion-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier);
+    std::ofstream(dossier / "principal.ged") << essai::kEnTete
+        << "0 @I1@ INDI\n1 NAME Jean /MARTIN/\n1 BIRT\n2 DATE 1900\n1 OCCU meunier\n0 TRLR\n";
+    std::ofstream(dossier / "secondaire.ged") << "0 HEAD\n1 CHAR ANSEL\n0 @P1@ INDI\n1 NAME Paul /ROY/\n"
+                                                 "1 BIRT\n2 DATE 1930\n1 OCCU m\xE2" "edecin\n2 DATE FROM 1960\n0 TRLR\n";
+    std::ofstream(dossier / "fusion.fged") << "principal principal.ged\nsecondaire secondaire.ged\n";
+    ResultatImport import = ImporterGedcom(dossier / "fusion.fged");
+    ASSERT_EQ(import.fichiers.size(), 2u);
+    RelectureIndividu r(import.fichiers);
+    std::vector<std::string> professions;
+    for (std::uint32_t n = 1; n <= import.base.nombreIndividus(); ++n) {
+        const Individu i = import.base.LireIndividu(n);
+        for (const EvenementRelu& e : r.relire(i.fichierGedcom, i.decalageGedcom))
+            if (e.tag == CodeTag::OCCU) professions.push_back(versUtf8(e.valeur));
+    }
+    std::sort(professions.begin(), professions.end());
+    EXPECT_EQ(professions, (std::vector<std::string>{"meunier", "médecin"}));
+    std::filesystem::remove_all(dossier);
 }
 
 TEST(RelectureIndividu, bornesEtCasSansEnregistrement) {
