@@ -148,6 +148,14 @@ TEST_F(FrisesEssai, frisesDesAscendantsUneParPersonneEmpileesOuUneParPage) {
     EXPECT_EQ((p->hauteur + marges) % page, 0);
     for (std::int32_t haut : p->hauts()) EXPECT_EQ((haut + marges) % page, 0) << haut;
     EXPECT_EQ(LecturePdf(p->chemin).compter("/Type /Page\n"), 7u);  // sans coupe, 7 frises d'une page
+    // Une seule frise aussi commence en haut de sa page.
+    auto seule = document<FriseIndividuelle>(b, FriseIndividuelle::kCodeIndividuelle, 1);
+    ecrire(*seule, b, "FI_page.pdf");
+    EXPECT_EQ((seule->hauteur + marges) % page, 0);
+    EXPECT_GT(seule->hauteur, FriseIndividuelle::hauteurFrise(seule->frises()[0]));
+    auto lignees = document<FriseLignees>(b, FriseLignees::kCodeAscendante, 1);
+    ecrire(*lignees, b, "FA_page.pdf");
+    EXPECT_EQ((lignees->hauteur + marges) % page, 0);
 }
 
 TEST_F(FrisesEssai, friseIndividuelleDessineBandesMarquesEtAxe) {

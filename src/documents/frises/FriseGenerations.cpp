@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/ChoixConjoint.h"
 #include "documents/frises/GenerationsFrise.h"
@@ -114,8 +113,8 @@ void FriseGenerations::preparer(const ContexteDocument& contexte) {
     echelle_ = EchelleTemps(plage, kLargeurLibelles, droite - kLargeurLibelles, false);
     const std::int64_t h = ViesFrise::kHauteurTitre + ViesFrise::kHauteurAxe +
                            std::int64_t{ViesFrise::kRangee} * static_cast<std::int64_t>(barres_.size());
-    if (h > 0x7FFFFFFF - 0x10000) throw OperationImpossible("Mémoire insuffisante"_1252);
-    hauteur = static_cast<std::int32_t>(h);
+    hauteur = hauteurSurPages(h, dessin_);
+    contenu_ = static_cast<std::int32_t>(h);
 }
 
 void FriseGenerations::ecrire() {
@@ -125,7 +124,7 @@ void FriseGenerations::ecrire() {
     trace.mentionSansDate(ViesFrise::kDatesInconnues);
     dessinerTitreFrise(trace, largeur, hauteur, titre(), sousTitre_);
     const std::int32_t hautRangees = hauteur - ViesFrise::kHauteurTitre;
-    dessinerAxeFrise(trace, echelle_, 0, hautRangees);
+    dessinerAxeFrise(trace, echelle_, hauteur - contenu_, hautRangees);
     std::int32_t y = hautRangees;
     std::size_t derniere = static_cast<std::size_t>(-1);
     for (const Barre& b : barres_) {

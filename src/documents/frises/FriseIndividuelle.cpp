@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/frises/EchelleTemps.h"
 #include "documents/frises/GenerationsFrise.h"
@@ -96,20 +95,17 @@ std::int32_t FriseIndividuelle::hauteurFrise(const FriseIndividu& f) {
 // haute de sa première page.
 void FriseIndividuelle::placer() {
     largeur = largeurFrise(dessin_);
-    const std::int32_t page = hauteurPageFrise(dessin_);
-    const std::int32_t marges = dessin_.margeHaut + dessin_.margeBas;
     std::vector<std::int64_t> tranches;
     std::int64_t total = 0;
+    const std::int64_t marges = std::int64_t{dessin_.margeHaut} + dessin_.margeBas;
     for (const FriseIndividu& f : frises_) {
-        std::int64_t h = hauteurFrise(f);
-        if (page > 0 && frises_.size() > 1) h = (h + marges + page - 1) / page * page;
+        // Une tranche de pages entières par frise : sa hauteur sur pages, marges comprises.
+        const std::int64_t h = hauteurSurPages(hauteurFrise(f), dessin_) + (hauteurPageFrise(dessin_) > 0 ? marges : 0);
         tranches.push_back(h);
         total += h;
     }
-    if (page > 0 && frises_.size() > 1) total -= marges;
-    // Au-delà, les coordonnées ne tiendraient plus sur 32 bits.
-    if (total > 0x7FFFFFFF - 0x10000) throw OperationImpossible("Mémoire insuffisante"_1252);
-    hauteur = static_cast<std::int32_t>(total);
+    if (hauteurPageFrise(dessin_) > 0 && total > 0) total -= marges;
+    hauteur = hauteurSurPages(total, dessin_);
     hauts_.clear();
     std::int64_t haut = hauteur;
     for (std::int64_t h : tranches) {

@@ -20,7 +20,7 @@
 // années et une ligne blanche. À gauche, les boîtes grises des bandes (kLargeurBandes) et leur
 // filet vert ; l'axe va de kGaucheAxe à la largeur moins la pointe et 90.
 // Plusieurs frises : sur papier « Non paginé », l'une sous l'autre, un filet foncé entre deux ;
-// sur un format paginé, chacune commence une page.
+// sur un format paginé, chacune commence une page, en haut de celle-ci (hauteurSurPages).
 #include <cstdint>
 #include <vector>
 

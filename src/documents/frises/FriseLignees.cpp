@@ -2,7 +2,6 @@
 
 #include <cstdio>
 
-#include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/ChoixConjoint.h"
 #include "documents/frises/GenerationsFrise.h"
@@ -64,8 +63,8 @@ void FriseLignees::preparer(const ContexteDocument& contexte) {
     echelle_ = EchelleTemps(plage, kGauche, droite - kGauche, false);
     std::int64_t h = ViesFrise::kHauteurTitre + ViesFrise::kHauteurAxe;
     for (const auto& g : generations_) h += kEnTeteGeneration + std::int64_t{ViesFrise::kRangee} * std::int64_t(g.size());
-    if (h > 0x7FFFFFFF - 0x10000) throw OperationImpossible("Mémoire insuffisante"_1252);
-    hauteur = static_cast<std::int32_t>(h);
+    hauteur = hauteurSurPages(h, dessin_);
+    contenu_ = static_cast<std::int32_t>(h);
 }
 
 void FriseLignees::ecrire() {
@@ -75,7 +74,7 @@ void FriseLignees::ecrire() {
     trace.mentionSansDate(ViesFrise::kDatesInconnues);
     dessinerTitreFrise(trace, largeur, hauteur, titre(), sousTitre_);
     const std::int32_t hautRangees = hauteur - ViesFrise::kHauteurTitre;
-    dessinerAxeFrise(trace, echelle_, 0, hautRangees);
+    dessinerAxeFrise(trace, echelle_, hauteur - contenu_, hautRangees);
     std::int32_t y = hautRangees;
     for (std::size_t g = 0; g < generations_.size(); ++g) y = dessinerGeneration(trace, g, y);
     if (dessin_.signature) signerFrise(trace, largeur, hauteur, titre(), sousTitre_);

@@ -72,6 +72,7 @@ private:
     std::vector<std::vector<Rangee>> generations_;
     EchelleTemps echelle_;
     std::string sousTitre_;
+    std::int32_t contenu_ = 0;  // hauteur dessinée, depuis le haut
 };
 
 }  // namespace lignara

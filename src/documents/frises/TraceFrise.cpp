@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
 #include "documents/frises/LibelleFrise.h"
 #include "render/ReglagesDessin.h"
 #include "render/SurfacePdf.h"
@@ -234,6 +236,15 @@ std::int32_t largeurFrise(const ReglagesDessin& r) {
 std::int32_t hauteurPageFrise(const ReglagesDessin& r) {
     const FormatPapier papier = formatPapierOuNonPagine(r.formatPapier);
     return papier.estPagine() ? papier.hauteurUtile / TraceFrise::kLigne * TraceFrise::kLigne : 0;
+}
+
+std::int32_t hauteurSurPages(std::int64_t contenu, const ReglagesDessin& r) {
+    const std::int64_t page = hauteurPageFrise(r);
+    const std::int64_t marges = std::int64_t{r.margeHaut} + r.margeBas;
+    std::int64_t h = contenu;
+    if (page > 0) h = (contenu + marges + page - 1) / page * page - marges;
+    if (h > 0x7FFFFFFF - 0x10000) throw OperationImpossible("Mémoire insuffisante"_1252);
+    return static_cast<std::int32_t>(std::max<std::int64_t>(h, contenu));
 }
 
 }  // namespace lignara

@@ -102,5 +102,11 @@ namespace lignara {
 std::int32_t largeurFrise(const ReglagesDessin& reglages);
 // Hauteur d'une page du papier (lignes entières de 176) ; 0 pour « Non paginé ».
 std::int32_t hauteurPageFrise(const ReglagesDessin& reglages);
+// Hauteur du dessin pour un contenu donné : le contenu lui-même sur papier « Non paginé » ; sur
+// un format paginé, de quoi remplir des pages entières, marges comprises (la grille des pages
+// part du bas du dessin : sans cela, le haut de la première page resterait blanc). Le contenu
+// se dessine alors depuis le haut. OperationImpossible (« Mémoire insuffisante ») au-delà de
+// ce que 32 bits tiennent.
+std::int32_t hauteurSurPages(std::int64_t contenu, const ReglagesDessin& reglages);
 
 }  // namespace lignara
