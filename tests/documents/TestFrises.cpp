@@ -80,7 +80,7 @@ TEST_F(FrisesEssai, parametresDeclaresEtLeursValeursDeDepart) {
     EXPECT_EQ(fa->signature().lettres(), "PsbbbbbL1");
     EXPECT_EQ(std::get<EnsemblePersonnes>(fa->valeur(kCoupesFrises)).nombre(), 0u);
     EXPECT_EQ(document<FriseLignees>(b, 52, 1, 11)->signature().lettres(), "PsP1");
-    EXPECT_EQ(document<FriseGenerations>(b, 49, 1)->octet(kConjointsDescendants), 0);
+    EXPECT_EQ(document<FriseGenerations>(b, 49, 1)->octet(kConjointsGenerations), 1);  // comme les statistiques
 }
 
 TEST_F(FrisesEssai, gedcomReecritDepuisLImportAucuneFriseIndividuelle) {
@@ -228,7 +228,7 @@ TEST_F(FrisesEssai, friseDesGenerationsLibellesEtCouleurs) {
     EXPECT_EQ(couple->barres()[0].vie.categorie, CategorieFrise::Homme);
     EXPECT_EQ(couple->barres()[1].vie.categorie, CategorieFrise::Femme);
     auto desc = document<FriseGenerations>(b, FriseGenerations::kCodeDescendante, 1);
-    desc->valeur(kConjointsDescendants) = std::uint8_t{1};
+    desc->valeur(kConjointsGenerations) = std::uint8_t{1};
     ecrire(*desc, b, "FG_desc.pdf");
     EXPECT_EQ(desc->titre(), "Frise des générations descendantes (conjoints compris)"_1252);
     ASSERT_EQ(desc->barres().size(), 2u);
@@ -249,7 +249,7 @@ TEST(CommandeFrises, lesNeufTypesEnLigneDeCommandeAvecLeursOptions) {
         "frise-descendante" + fichier,
         "frise-generations-ascendantes" + fichier,
         "frise-generations-ascendantes-familiale" + fichier + "--conjoint @I11@",
-        "frise-generations-descendantes" + fichier + "--option \"Intègre les conjoints des descendants=oui\""};
+        "frise-generations-descendantes" + fichier + "--option \"Intègre les conjoints des descendants=non\""};
     for (std::size_t i = 0; i < commandes.size(); ++i) {
         const auto sortie = d / ("f" + std::to_string(i) + ".pdf");
         const auto s = essai::lancerProgramme("document " + commandes[i] + " --sortie '" + sortie.string() + "'");

@@ -192,11 +192,12 @@ TEST_F(Feuille, lesFeuillesDesFrisesMontrentLeursOptions) {
     generations.initialiserParametres(contexte);
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
         EXPECT_EQ(element<QCheckBox>(d, "c2011")->text(), "Intègre les conjoints des descendants");
-        element<QCheckBox>(d, "c2011")->setChecked(true);
+        EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());
+        element<QCheckBox>(d, "c2011")->setChecked(false);
         return essai::valider(d);
     };
     ASSERT_TRUE(modifier(generations));
-    EXPECT_TRUE(generations.avecConjoints());
+    EXPECT_FALSE(generations.avecConjoints());
 }
 
 TEST(Menus, chaqueCommandeDeDocumentDesigneUnTypeDistinct) {

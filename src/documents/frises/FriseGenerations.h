@@ -38,7 +38,7 @@ public:
     static constexpr const ParametreDeclare* kParametresAscendante[] = {&kRacine, &kNomRacine};
     static constexpr const ParametreDeclare* kParametresFamiliale[] = {&kRacine, &kNomRacine, &kConjoint};
     static constexpr const ParametreDeclare* kParametresDescendante[] = {&kRacine, &kNomRacine,
-                                                                         &kConjointsDescendants};
+                                                                         &kConjointsGenerations};
 
     // Une barre : les membres d'une génération d'un côté.
     struct Barre {
@@ -57,7 +57,7 @@ public:
 
     bool descendante() const { return type().code == kCodeDescendante; }
     bool familiale() const { return type().declare(kConjoint); }
-    bool avecConjoints() const { return descendante() && octet(kConjointsDescendants) != 0; }
+    bool avecConjoints() const { return descendante() && octet(kConjointsGenerations) != 0; }
     // Après preparer() : les barres de haut en bas.
     const std::vector<Barre>& barres() const { return barres_; }
     const EchelleTemps& echelle() const { return echelle_; }

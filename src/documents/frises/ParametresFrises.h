@@ -3,7 +3,7 @@
 // individuelle (pages « DIALOG_FI_GENE »), la page « Coupes » des frises individuelles des
 // ascendants et des descendants, la limite des frises ascendante et descendante
 // (« DIALOG_FAD_GENE ») et les conjoints de la frise des générations descendantes
-// (« DIALOG_FGD_GENE »).
+// (« DIALOG_FGD_GENE », case partagée avec les statistiques).
 #include "documents/ParametresCommuns.h"
 
 namespace lignara {
@@ -31,7 +31,7 @@ inline constexpr ParametreDeclare kCoupesFrises{.lettre = 'L',
 inline constexpr ParametreDeclare kLimiteFrise{
     .lettre = '1', .controle = controle::kNombre1, .libelle = "Limite la frise à", .maximum = 99};
 
-inline constexpr ParametreDeclare kConjointsDescendants{
-    .lettre = 'b', .controle = controle::kPremiereCase, .libelle = "Intègre les conjoints des descendants"};
+// « Intègre les conjoints des descendants » de la frise des générations descendantes.
+inline constexpr const ParametreDeclare& kConjointsGenerations = kConjointsDescendants<controle::kPremiereCase>;
 
 }  // namespace lignara
