@@ -144,7 +144,7 @@ Million& million() {
 void GenerationsDescendantesSurUnMillion(benchmark::State& etat) {
     Million& m = million();
     dessiner<FriseGenerations>(etat, m.contexte, FriseGenerations::kCodeDescendante, m.fondateur,
-                               [](FriseGenerations& d) { d.valeur(kConjointsDescendants) = std::uint8_t{1}; },
+                               [](FriseGenerations& d) { d.valeur(kConjointsGenerations) = std::uint8_t{1}; },
                                "lignara-bench-FG-million.pdf");
 }
 
