@@ -2,6 +2,7 @@
 // graphiques (passage aux pixels des arbres) ; chaque boîte un bloc, les raccords en équerres
 // pointillées, la première boîte complète de chaque personne porte l'ancre « p<numéro> » vers
 // laquelle renvoient ses boîtes tronquées répétées.
+#include <algorithm>
 #include <string>
 
 #include "commun/MetriquePolice.h"
@@ -44,13 +45,34 @@ void ArbreAscendant::ecrireWeb() {
     if (chronologie_) ecrireChronologieWeb(*chronologie_, blocs, largeur, decalageVertical_);
     if (coloration_) coloration_->ecrireLegende(page, 0, hauteur);
     std::vector<NoeudAscendant*> boites = arbre_.boites();
+    // Trait de mariage entre les deux parents, interrompu par son texte, comme dans le PDF.
+    auto traitMariage = [&](const NoeudAscendant& pere, const NoeudAscendant& mere) {
+        const std::int32_t y = (pere.y + mere.y) / 2 - 117, t = std::max(0, mere.largeurMariage);
+        blocs.traitHorizontal(pere.droite(), (pere.droite() + mere.x - t) / 2, y);
+        blocs.traitHorizontal((pere.droite() + mere.x + t) / 2, mere.x, y);
+    };
     for (const NoeudAscendant* n : boites) {
+        if (parCouple_ && n->pere && n->mere) {
+            // Par couple : l'enfant rejoint le trait de mariage de ses parents, à gauche de son
+            // texte, par le même chemin que dans le PDF.
+            const NoeudAscendant& f = *n->mere;
+            int lignes = 0;
+            for (const std::string& l : f.texteMariage) lignes += !l.empty();
+            const std::int32_t m = (n->pere->y + f.y) / 2;
+            const std::int32_t ancre = f.x - f.largeurMariage / 2 - 240;
+            const std::int32_t haut = f.largeurMariage > 0 ? m - kLigne * lignes - 60 : m - 117;
+            const std::int32_t milieu = n->y + (std::min({n->pere->bas(), f.bas(), haut}) - n->y) / 2;
+            blocs.traitVertical(n->centre(), n->y, milieu);
+            blocs.traitHorizontal(std::min(n->centre(), ancre), std::max(n->centre(), ancre), milieu);
+            blocs.traitVertical(ancre, milieu, haut);
+            traitMariage(*n->pere, f);
+            continue;
+        }
         for (const NoeudAscendant* p : {n->pere, n->mere})
             if (p) blocs.equerre(n->centre(), n->y, p->centre(), p->bas());
     }
     const NoeudAscendant* couple = arbre_.racine;
-    if (couple && couple->invisible && couple->pere && couple->mere)
-        blocs.traitHorizontal(couple->pere->droite(), couple->mere->x, couple->mere->y - 117);
+    if (couple && couple->invisible && couple->pere && couple->mere) traitMariage(*couple->pere, *couple->mere);
     // Texte de mariage de chaque couple de parents (et du couple d'un arbre familial), centré
     // dans l'écart du couple comme le raccord de mariage du PDF.
     std::vector<const NoeudAscendant*> enfants(boites.begin(), boites.end());
