@@ -10,7 +10,6 @@
 // Pendant la mise en page, position est le haut de la boîte compté vers le bas depuis le haut
 // de l'arbre (rangée r : r × 1408 + 1) et barre la hauteur, comptée de même, du palier de ses
 // enfants. Le y de BoiteArbre (vers le haut) n'est fixé qu'à l'écriture.
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -26,8 +25,6 @@ struct NoeudDescendant : BoiteArbre {
     // Boîte de famille : boîtes du premier et du dernier enfant de ses familles dessinées.
     NoeudDescendant* premierEnfant = nullptr;
     NoeudDescendant* dernierEnfant = nullptr;
-    std::array<NoeudDescendant*, kVoisinsMax> voisins{};
-    std::uint8_t nombreVoisins = 0;
 
     // Boîte de famille : familles dont les enfants sont dessinés, chacune par sa fiche et son
     // premier enfant (qui l'identifie) ; premier enfant de la première famille laissée sans
