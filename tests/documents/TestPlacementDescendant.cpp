@@ -16,6 +16,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
+#include "commun/Texte.h"
 #include "database/Parente.h"
 #include "documents/arbres/ArbreDescIndividuel.h"
 #include "documents/arbres/DocumentArbreDescendant.h"
@@ -171,11 +172,12 @@ TEST(PlacementDescendant, unSousArbreEtroitSEcarteDesRangeesProfondesDeSonVoisin
 // Arbre chronologique où une épouse de 1 (1800), née en 1850, est aussi jeune que les petits-
 // enfants de 1 par sa femme 9 (1805) : 3 × 5 (1825) ont six enfants nés de 1850 à 1852.
 struct JeuneEpouse : Essai {
-    explicit JeuneEpouse(bool premiere)
-        : Essai(essai::gedcomDeFamilles(12, premiere ? std::vector<FamilleEssai>{{1, 2, {}, ""}, {1, 9, {3, 4}, ""},
-                                                                                 {3, 5, {6, 7, 8, 10, 11, 12}, ""}}
-                                                     : std::vector<FamilleEssai>{{1, 9, {3, 4}, ""}, {1, 2, {}, ""},
-                                                                                 {3, 5, {6, 7, 8, 10, 11, 12}, ""}})) {
+    static std::string gedcom(bool premiere) {
+        std::vector<FamilleEssai> familles{{1, 9, {3, 4}, ""}, {1, 2, {}, ""}, {3, 5, {6, 7, 8, 10, 11, 12}, ""}};
+        if (premiere) std::swap(familles[0], familles[1]);
+        return essai::gedcomDeFamilles(12, familles);
+    }
+    explicit JeuneEpouse(bool premiere) : Essai(gedcom(premiere)) {
         const std::map<int, std::int16_t> nes{{1, 1800}, {2, 1850}, {9, 1805}, {3, 1825}, {4, 1826}, {5, 1826},
                                               {6, 1850}, {7, 1850}, {8, 1851}, {10, 1851}, {11, 1852}, {12, 1852}};
         for (const auto& [p, a] : nes) annees[n(p)] = a;
@@ -304,6 +306,7 @@ TEST_P(PlacementDescendantReel, laPlusGrandeDescendanceSePlaceSansRecouvrement) 
     const fs::path fichier = nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom
                                                          : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
     if (!fs::exists(fichier)) GTEST_SKIP() << "fichier réel absent (dossier de données d'essai) : " << fichier;
+    setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);  // chronologies livrées
     ResultatImport import = ImporterGedcom(fichier);
     ContexteDocument contexte;
     contexte.base = &import.base;
@@ -314,7 +317,7 @@ TEST_P(PlacementDescendantReel, laPlusGrandeDescendanceSePlaceSansRecouvrement) 
         DocumentArbreDescendant d(*afficheurDeCode(DocumentArbreDescendant::kCode));
         d.initialiserParametres(contexte);
         d.valeur(kRacine) = static_cast<std::int32_t>(racine);
-        if (chronologique) d.valeur(kFondDePage) = std::string("Siècles");
+        if (chronologique) d.valeur(kFondDePage) = std::string("Siècles"_1252);
         d.preparer(contexte);
         const std::string cas = nom + (d.chronologique() ? " chronologique" : "");
         verifierSansChevauchement(d.arbre(), d.chronologique(), cas);
@@ -328,6 +331,7 @@ TEST_P(PlacementDescendantReel, laPlusGrandeDescendanceSePlaceSansRecouvrement) 
             EXPECT_LE(b->y, d.hauteur) << cas;
         }
     }
+    unsetenv("LIGNARA_DONNEES");
 }
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, PlacementDescendantReel,

@@ -74,6 +74,7 @@ void RedacteurBlocsWeb::boite(const BoiteWeb& b) {
     if (b.fond) html += "background-color:" + couleurHtml(*b.fond) + ";";
     html += "\">";
     if (!b.ancre.empty()) html += "<a name=\"" + b.ancre + "\">&nbsp;</a>";
+    for (const std::string& a : b.autresAncres) html += "<a name=\"" + a + "\"></a>";
     html += b.couleurPremiere ? "<span style=\"color:" + couleurHtml(*b.couleurPremiere) + ";\">" : "<span>";
     ajouterHtmlEchappe(html, b.premiere);
     html += "</span>";
