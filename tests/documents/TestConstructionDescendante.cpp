@@ -111,7 +111,7 @@ TEST(ConstructionDescendante, unArbreAgnatiqueNeSuitPasLesEnfantsDesFemmes) {
 
 TEST(ConstructionDescendante, sansLesContemporainsUneFamilleAuPremierEnfantVivantResteSansEnfants) {
     Descendance d(essai::gedcomDeFamilles(6, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {4, 0, {6}, ""}},
-                                          {{1, {"1850"}}, {3, {"1880"}}, {4, {"1885"}}, {5, {"1910"}}, {6, {"1990"}}}));
+                                          {{1, {"1850", ""}}, {3, {"1880", ""}}, {4, {"1885", ""}}, {5, {"1910", ""}}, {6, {"1990", ""}}}));
     const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
     d.regles.contemporains = false;
     d.regles.statutsVitaux = &tables.statutsVitaux;
@@ -224,7 +224,7 @@ TEST(ConstructionDescendante, laBrancheDescendanteSuitLEnfantDeLaRacineEtSesConj
 TEST(ConstructionDescendante, lesAnneesChronologiquesRestentDansLArbreEtSousLesParents) {
     // 1 (1800) × 2 (sans date) : 3 (1820), 4 (noté né en 1790, avant son père), 5 (sans date).
     Descendance d(essai::gedcomDeFamilles(6, {{1, 2, {3, 4, 5}, ""}, {6, 0, {}, ""}},
-                                          {{1, {"1800"}}, {3, {"1820"}}, {4, {"1790"}}}));
+                                          {{1, {"1800", ""}}, {3, {"1820", ""}}, {4, {"1790", ""}}}));
     const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
     std::vector<std::int16_t> annees = tables.anneesNaissance;
     annees[d.n(2)] = 9999;
