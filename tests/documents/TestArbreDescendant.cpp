@@ -19,6 +19,7 @@
 #include "render/LecturePdf.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
+#include "reglages/CompteursUsage.h"
 #include "reglages/Configuration.h"
 #include "reglages/RaccordDessin.h"
 
@@ -262,6 +263,27 @@ TEST_F(ArbreDescendantEssai, lesMemesParametresRefontLesMemesOctets) {
     const std::string a = essai::lireFichier(ecrire(b, *d, "a.pdf"));
     auto e = arbre(b, 1);
     EXPECT_EQ(essai::lireFichier(ecrire(b, *e, "b.pdf")), a);
+}
+
+TEST_F(ArbreDescendantEssai, chaqueVarianteAJouteAuCompteurDeLArbreDescendant) {
+    BaseEssai b(gedcomCousinsMaries());
+    b.contexte.polices = polices_;
+    CompteursUsage compteurs;
+    ReglagesExecution reglages;
+    reglages.visualiser = false;
+    reglages.compteurs = &compteurs;
+    reglages.sortieImposee = dossier / "c.pdf";
+    const Afficheur& type = *afficheurDeCode(DocumentArbreDescendant::kCode);
+    for (const char* critere : {"(aucun)", "Branche descendante"}) {
+        DemandeDocument demande;
+        demande.racine = "P1";
+        demande.options = {std::string("Critère de coloration=") + critere};
+        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
+        EXPECT_TRUE(executer(type, source, b.contexte, reglages));
+    }
+    EXPECT_EQ(compteurs.compteurs[type.compteur], 1);
+    EXPECT_EQ(compteurs.compteurs[type.compteur + 2], 1);
+    EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 0);
 }
 
 // Chaque sortie de l'exemple livré et des plus grands fichiers d'essai passe les vérificateurs.
