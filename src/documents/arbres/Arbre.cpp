@@ -30,6 +30,7 @@ Arbre::~Arbre() = default;
 void Arbre::preparerStyle(const ContexteDocument& contexte) {
     preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
     remplirReglagesDessin(preferences_, dessin_);
+    dessin_.messages = contexte.messages;
     style_.theme = themeDuDocument(preferences_, horloge);
     style_.couleurParSexe = preferences_.couleurParSexe;
     style_.couleurHommes = dessin_.couleurHommes;

@@ -112,7 +112,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     t.donnees = r.donnees;
     t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
     t.police = &polices.reguliere;
-    t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
+    t.taillePhoto = [&contexte](const std::string& photo) { return taillePhoto(photo, contexte.messages); };
     t.dossiersGedcom = contexte.dossiersGedcom;
     preparerTextes(arbre_, base, t);
     // Des réglages abîmés ne doivent pas écraser les boîtes : l'espace reste dans ses bornes.

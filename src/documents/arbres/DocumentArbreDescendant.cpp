@@ -65,7 +65,7 @@ void DocumentArbreDescendant::construire(const ContexteDocument& contexte) {
     t.donnees = r.donnees;
     t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
     t.police = &polices.reguliere;
-    t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
+    t.taillePhoto = [&contexte](const std::string& photo) { return taillePhoto(photo, contexte.messages); };
     t.dossiersGedcom = contexte.dossiersGedcom;
     preparerTextes(arbre_->boites(), base, t);
     bilan_ = placerDescendance(arbre_->rangees(), {chronologique_, espaceMinimal()});

@@ -22,14 +22,12 @@
 
 namespace lignara {
 
+// Sa case suit celle des contemporains (kContemporains, ParametresCommuns.h) dans le numéro,
+// et la précède sur la page, qui suit l'ordre de la signature.
 inline constexpr ParametreDeclare kAgnatique{.lettre = 'b',
-                                             .controle = controle::kPremiereCase,
+                                             .controle = controle::kPremiereCase + 1,
                                              .libelle = "Arbre agnatique (limité aux branches masculines)",
                                              .defaut = 0};
-inline constexpr ParametreDeclare kContemporains{.lettre = 'b',
-                                                 .controle = controle::kPremiereCase + 1,
-                                                 .libelle = "Affiche les personnes contemporaines",
-                                                 .defaut = 1};
 
 class DocumentArbreDescendant : public Arbre {
 public:
