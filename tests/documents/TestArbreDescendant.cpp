@@ -103,6 +103,12 @@ TEST_F(ArbreDescendantEssai, lesParametresSuiventLaSignatureEtLeursValeursDeDepa
     EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>)), 255);
     EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kSuppressionNonColorees)), 1);
     EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kLimiteGenerations)), 0);
+    std::vector<std::string> libelles;
+    for (const OptionDocument& o : optionsDuType(d->type())) libelles.push_back(o.libelle);
+    EXPECT_EQ(libelles, (std::vector<std::string>{"Arbre agnatique (limité aux branches masculines)",
+                                                  "Affiche les personnes contemporaines", "Fond de page",
+                                                  "Critère de coloration", "Suppression des branches non colorées",
+                                                  "Couper toutes les branches au-delà de"}));
     EXPECT_TRUE(d->verifierParametres(b.contexte));
     d->valeur(kRacine) = std::int32_t{0};
     EXPECT_FALSE(d->verifierParametres(b.contexte));
