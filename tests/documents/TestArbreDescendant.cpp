@@ -215,12 +215,24 @@ TEST_F(ArbreDescendantEssai, laBrancheDescendanteColoreChaqueEnfantDeLaRacineEtS
     EXPECT_EQ(d->arbre().rangees().premier(2)->suivant->remplissage, quatre.remplissage);
 }
 
-TEST_F(ArbreDescendantEssai, lesApparitionsNeColorentAucunDescendantEtNEnlevetRien) {
-    BaseEssai b(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
-    auto d = arbre(b, 1);
+TEST_F(ArbreDescendantEssai, lesApparitionsSeComptentDansLArbreEtSansElleRienNEstEnleve) {
+    // Les cousins 5 et 6 paraissent deux fois chacun : seuls colorés, ils gardent leurs groupes.
+    BaseEssai c(gedcomCousinsMaries());
+    auto d = arbre(c, 1);
     d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationApparitions};
-    LecturePdf pdf(ecrire(b, *d, "apparitions.pdf"));
-    EXPECT_TRUE(d->chromatique());
+    LecturePdf cousins(ecrire(c, *d, "apparitions.pdf"));
+    ASSERT_TRUE(d->chromatique());
+    EXPECT_EQ(d->arbre().rangees().nombreRangees(), 3);
+    const NoeudDescendant& cinq = *d->arbre().rangees().premier(2);
+    EXPECT_EQ(cinq.personne, static_cast<std::uint32_t>(c.personne("P5")));
+    EXPECT_EQ(cinq.remplissage, (CouleurBoite{0xb9, 0xb9, 0xff}));
+    EXPECT_TRUE(d->arbre().racine()->remplissage.blanche());
+    EXPECT_NE(cousins.contenus().at(0).find("(2 fois)"), std::string::npos);
+    // Personne n'y paraît deux fois : rien n'est coloré, et rien n'est enlevé.
+    BaseEssai b(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
+    d = arbre(b, 1);
+    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationApparitions};
+    d->preparer(b.contexte);
     EXPECT_EQ(d->arbre().rangees().nombreRangees(), 3);
     EXPECT_EQ(d->arbre().rangees().nombreBoites(), 8u);
     // Un critère que la liste descendante n'offre pas (branche par génération) ne colore rien.

@@ -111,7 +111,8 @@ TEST(ConstructionDescendante, unArbreAgnatiqueNeSuitPasLesEnfantsDesFemmes) {
 
 TEST(ConstructionDescendante, sansLesContemporainsUneFamilleAuPremierEnfantVivantResteSansEnfants) {
     Descendance d(essai::gedcomDeFamilles(6, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {4, 0, {6}, ""}},
-                                          {{1, {"1850", ""}}, {3, {"1880", ""}}, {4, {"1885", ""}}, {5, {"1910", ""}}, {6, {"1990", ""}}}));
+                                          {{1, {"1850", ""}}, {3, {"1880", ""}}, {4, {"1885", ""}}, {5, {"1910", ""}},
+                                           {6, {"1990", ""}}}));
     const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
     d.regles.contemporains = false;
     d.regles.statutsVitaux = &tables.statutsVitaux;

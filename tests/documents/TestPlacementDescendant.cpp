@@ -75,7 +75,8 @@ void verifierPendaison(const ArbreDescendant& a, const std::string& cas) {
             const std::int32_t bloc = (f->premierEnfant->centre() + f->dernierEnfant->centre()) / 2;
             const std::int32_t excedent = bloc - ancreFamille(*f);
             plusPetit = std::min(plusPetit, excedent);
-            if (excedent < -15 && ++fautes < 5) ADD_FAILURE() << cas << " : enfants de " << f->personne << " à gauche de " << -excedent;
+            if (excedent < -15 && ++fautes < 5)
+                ADD_FAILURE() << cas << " : enfants de " << f->personne << " à gauche de " << -excedent;
         }
         if (plusPetit != std::numeric_limits<std::int32_t>::max() && plusPetit > 2 && ++fautes < 5)
             ADD_FAILURE() << cas << " : enfants de " << t->personne << " à droite de " << plusPetit;
@@ -221,8 +222,8 @@ TEST(PlacementDescendant, laPasseFinaleSepareCeQueLaRelaxationNeVoitPas) {
 }
 
 TEST(PlacementDescendant, uneGenealogieAuHasardSePlaceSansRecouvrementEnRelaxationComplete) {
-    // Trois cents couples sur huit générations, des seconds mariages, des cousins mariés entre
-    // eux et des familles sans conjoint connu.
+    // Quelques centaines de couples sur huit générations, des seconds mariages, des mariages entre
+    // descendants d'une même génération et des familles sans conjoint connu.
     std::mt19937 alea(18);
     std::vector<FamilleEssai> familles;
     std::vector<int> generation{1};
@@ -236,7 +237,8 @@ TEST(PlacementDescendant, uneGenealogieAuHasardSePlaceSansRecouvrementEnRelaxati
                 int conjoint = 0;
                 const int tirage = std::uniform_int_distribution<int>(0, 9)(alea);
                 if (tirage == 0 && suivante.size() > 2) conjoint = 0;
-                else if (tirage == 1 && generation.size() > 3) conjoint = generation[std::uniform_int_distribution<std::size_t>(0, generation.size() - 1)(alea)];
+                else if (tirage == 1 && generation.size() > 3)
+                    conjoint = generation[std::uniform_int_distribution<std::size_t>(0, generation.size() - 1)(alea)];
                 else conjoint = ++personnes;
                 if (conjoint == p) conjoint = ++personnes;
                 std::vector<int> enfants(std::uniform_int_distribution<int>(0, 4)(alea));

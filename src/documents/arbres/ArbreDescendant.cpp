@@ -179,7 +179,8 @@ void ArbreDescendant::placerVerticalement(NoeudDescendant& n, const NoeudDescend
     if (n.conjoint && n.partenaire) n.plancher = n.partenaire->plancher;
     else if (parent) n.plancher = std::max(parent->position, famille ? famille->position : 0) + kEcartParentMinimal;
     const std::int64_t p = (std::int64_t{a} - anneeHaut_) * kUnitesParAnnee;
-    n.position = static_cast<std::int32_t>(std::clamp<std::int64_t>(p, n.plancher, std::numeric_limits<std::int32_t>::max() / 4));
+    constexpr std::int64_t kPlusBas = std::numeric_limits<std::int32_t>::max() / 4;
+    n.position = static_cast<std::int32_t>(std::clamp<std::int64_t>(p, n.plancher, kPlusBas));
 }
 
 void ArbreDescendant::fixerAnneeHaut() {

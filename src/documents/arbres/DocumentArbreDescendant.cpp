@@ -1,6 +1,8 @@
 #include "documents/arbres/DocumentArbreDescendant.h"
 
 #include <algorithm>
+#include <span>
+#include <unordered_map>
 
 #include "documents/arbres/ArbreDescIndividuel.h"
 #include "documents/arbres/TextesBoites.h"
@@ -33,7 +35,14 @@ void DocumentArbreDescendant::preparer(const ContexteDocument& contexte) {
     suivreFormatDesParametres();
     const std::uint32_t racines[] = {static_cast<std::uint32_t>(racine())};
     preparerChronologie(contexte, racines);
-    preparerColoration(contexte, kCritereColoration<kSorte>, kSorte, racines);
+    // Les apparitions se comptent dans l'arbre lui-même, une fois construit : parmi les
+    // ascendants de la racine, aucun descendant ne serait coloré.
+    if (octet(kCritereColoration<kSorte>) == ColorationApparitions) {
+        coloration_.emplace(*contexte.base, std::span<const ApparitionAscendant>{});
+        style_.chromatique = true;
+    } else {
+        preparerColoration(contexte, kCritereColoration<kSorte>, kSorte, racines);
+    }
     if (!octet(kContemporains)) statutsVitaux_ = tablesDerivees(contexte).statutsVitaux;
     construire(contexte);
 }
@@ -52,13 +61,15 @@ void DocumentArbreDescendant::construire(const ContexteDocument& contexte) {
     r.limiteGenerations = octet(kLimiteGenerations);
     r.doublesBranches = preferences_.doublesBranchesDescendantes;
     r.brancheDescendante = coloration_ && coloration_->critere() == ColorationBrancheDescendante;
-    if (coloration_)
+    const bool apparitions = coloration_ && coloration_->critere() == ColorationApparitions;
+    if (coloration_ && !apparitions)
         r.colorer = [this](const NoeudDescendant& n) {
             CouleurRvb c = coloration_->colorer(n.personne, n.branche);
             return CouleurBoite{c.rouge, c.vert, c.bleu};
         };
     arbre_ = std::make_unique<ArbreDescIndividuel>(regles_, static_cast<std::uint32_t>(racine()));
     arbre_->construire();
+    if (apparitions) colorerParApparitions(base);
     if (coloration_ && octet(kSuppressionNonColorees)) arbre_->elaguer();
 
     ReglesTextes t;
@@ -72,6 +83,23 @@ void DocumentArbreDescendant::construire(const ContexteDocument& contexte) {
     arbre_->mesurer();
     installerChronologie(contexte);
     fixerDimensions();
+}
+
+// Nombre de boîtes de chaque personne dans l'arbre (une personne mariée à deux descendants, un
+// descendant par deux lignées avec les branches doubles).
+void DocumentArbreDescendant::colorerParApparitions(const BaseGenealogique& base) {
+    std::unordered_map<std::uint32_t, std::uint32_t> nombres;
+    const std::vector<NoeudDescendant*> boites = arbre_->rangees().boites();
+    for (const NoeudDescendant* n : boites) ++nombres[n->personne];
+    std::vector<ApparitionAscendant> apparitions;
+    for (const auto& [personne, nombre] : nombres) apparitions.push_back({personne, nombre});
+    std::sort(apparitions.begin(), apparitions.end(),
+              [](const ApparitionAscendant& a, const ApparitionAscendant& b) { return a.personne < b.personne; });
+    coloration_.emplace(base, apparitions);
+    for (NoeudDescendant* n : boites) {
+        const CouleurRvb c = coloration_->colorer(n->personne);
+        n->remplissage = CouleurBoite{c.rouge, c.vert, c.bleu};
+    }
 }
 
 // Les années vont de celle du haut de l'arbre à celle de son bas, à l'année entière près pour

@@ -4,7 +4,8 @@
 // ArbreDescIndividuel et PlacementDescendant. Paramètres, déclarés ci-dessous dans l'ordre de
 // la signature : racine et son nom, « Arbre agnatique (limité aux branches masculines) »,
 // « Affiche les personnes contemporaines », chronologie de fond (vide : pas chronologique),
-// format (PDF ou Web), critère de coloration (255 : aucun ; 0 à 8 et « Branche descendante »),
+// format (PDF ou Web), critère de coloration (255 : aucun ; 0 à 8 et « Branche descendante » ;
+// « Nb d'apparitions » compte les boîtes de chaque personne dans l'arbre même),
 // « Suppression des branches non colorées », coupes et limite de générations.
 //
 // Déroulement : préparation (chronologie, statuts vitaux, coloration), construction, élagage,
@@ -54,6 +55,7 @@ public:
 
 private:
     void construire(const ContexteDocument& contexte);
+    void colorerParApparitions(const BaseGenealogique& base);
     void installerChronologie(const ContexteDocument& contexte);
     void fixerDimensions();
     TraceDescendant trace() const;

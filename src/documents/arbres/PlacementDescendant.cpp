@@ -30,7 +30,7 @@ struct FamilleCouple {
 
 // Une boîte du couple et une boîte qui doit rester à sa gauche.
 struct Contrainte {
-    NoeudDescendant* boite;
+    const NoeudDescendant* boite;
     const NoeudDescendant* voisine;
 };
 
@@ -165,7 +165,7 @@ private:
             while (!ouverts.empty() && couples_[ouverts.back()].tete->sortie < c.tete->entree) {
                 const Couple& fini = couples_[ouverts.back()];
                 ouverts.pop_back();
-                for (const NoeudDescendant* b = fini.tete->suivant; b && b->conjoint && b->partenaire == fini.tete; b = b->suivant)
+                for (const NoeudDescendant* b = fini.tete->suivant; b && b->partenaire == fini.tete; b = b->suivant)
                     voir(*b);
             }
             for (const NoeudDescendant* b = c.tete;; b = b->suivant) {
@@ -190,7 +190,7 @@ private:
                 if (dansDescendance(*v, b)) continue;  // un ancêtre
                 bool deja = false;
                 for (std::size_t k = avant; k < c.voisines.size() && !deja; ++k) deja = c.voisines[k].voisine == v;
-                if (!deja) c.voisines.push_back({const_cast<NoeudDescendant*>(&b), v});
+                if (!deja) c.voisines.push_back({&b, v});
                 break;
             }
     }
@@ -245,7 +245,7 @@ private:
             const std::int32_t d = manque(c, *c.tete);
             if (d > 0) decalerCouple(c, d);
             if (d > 1) bouge = true;
-            if (r_.chronologique && c.familles.size() > 0 && degagerConjoints(c)) bouge = true;
+            if (r_.chronologique && degagerConjoints(c)) bouge = true;
             if (!c.familles.empty() && recentrer(c)) bouge = true;
         }
         return bouge;
