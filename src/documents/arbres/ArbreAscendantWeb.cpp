@@ -7,6 +7,7 @@
 
 #include "commun/MetriquePolice.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/arbres/BoitesWeb.h"
 #include "render/html/PageWeb.h"
 #include "render/html/RedacteurBlocsWeb.h"
 #include "reference/ChronologieTrace.h"
@@ -15,26 +16,7 @@ namespace lignara {
 
 namespace {
 
-constexpr std::int32_t kLigne = 176;
-
 std::string ancre(const NoeudAscendant& n) { return "p" + std::to_string(n.personne); }
-
-BoiteWeb boiteDe(const NoeudAscendant& n, const StyleBoites& style, bool avecAncre) {
-    BoiteWeb b;
-    b.x = n.x;
-    b.haut = n.y;
-    b.bas = n.bas();
-    b.largeur = n.largeur;
-    b.largeurPhoto = n.largeurPhoto;
-    b.photo = n.photo;
-    if (avecAncre) b.ancre = ancre(n);
-    if (style.chromatique) b.fond = couleurRvb(n.remplissage.rouge, n.remplissage.vert, n.remplissage.bleu);
-    if (style.couleurParSexe && !style.chromatique && (n.sexe == 'M' || n.sexe == 'F'))
-        b.couleurPremiere = n.sexe == 'F' ? style.couleurFemmes : style.couleurHommes;
-    b.premiere = n.ligneNom;
-    b.lignes = n.lignes;
-    return b;
-}
 
 }  // namespace
 
@@ -78,20 +60,16 @@ void ArbreAscendant::ecrireWeb() {
     std::vector<const NoeudAscendant*> enfants(boites.begin(), boites.end());
     if (couple && couple->invisible) enfants.push_back(couple);
     for (const NoeudAscendant* n : enfants) {
-        if (!n->mere || !n->pere || n->mere->largeurMariage <= 0) continue;
-        const std::int32_t centre = (n->pere->droite() + n->mere->x) / 2;
-        for (std::size_t k = 0; k < n->mere->texteMariage.size(); ++k) {
-            const std::string& ligne = n->mere->texteMariage[k];
-            blocs.texte(centre - largeurTexte(polices.reguliere, ligne) / 2,
-                        (n->pere->y + n->mere->y) / 2 - kLigne * static_cast<std::int32_t>(k + 1), ligne);
-        }
+        if (!n->mere || !n->pere) continue;
+        ecrireTexteMariageWeb(blocs, polices.reguliere, *n->mere, (n->pere->droite() + n->mere->x) / 2,
+                              (n->pere->y + n->mere->y) / 2);
     }
     EnsemblePersonnes ancrees(arbre_.repetees.nombrePersonnes());
     for (const NoeudAscendant* n : boites) {
         const bool repetee = n->tronque && arbre_.repetees.contient(n->personne);
         const bool avecAncre = !repetee && !ancrees.contient(n->personne);
         if (avecAncre) ancrees.ajouter(n->personne);
-        blocs.boite(boiteDe(*n, style_, avecAncre));
+        blocs.boite(boiteWeb(*n, style_, avecAncre ? ancre(*n) : std::string()));
         if (repetee) blocs.renvoi(n->centre(), n->y + 240, ancre(*n), "&and;<br>&and;");
     }
     page.fermer();
