@@ -142,7 +142,10 @@ std::vector<BandeChronologie> Chronologie::bandes() const {
         k = (i > 0 && periodes_[i - 1].debut == p.debut) ? k + 1 : 0;
         BandeChronologie b;
         b.haut = std::max(0, (y2_ - p.fin) * kUnitesParAnnee - kDecalageMemeAnnee * k);
-        b.bas = std::max(0, (y2_ - p.debut) * kUnitesParAnnee - kDecalageMemeAnnee * k + kDecalageMemeAnnee);
+        // Les années d'avant la première période prolongent sa bande : les ancêtres les plus
+        // anciens restent sur le fond au lieu de flotter sur du blanc en haut de l'arbre.
+        const int debut = i == 0 ? y1_ : p.debut;
+        b.bas = std::max(0, (y2_ - debut) * kUnitesParAnnee - kDecalageMemeAnnee * k + kDecalageMemeAnnee);
         b.couleur = static_cast<std::uint32_t>(p.rouge) | (static_cast<std::uint32_t>(p.vert) << 8) |
                     (static_cast<std::uint32_t>(p.bleu) << 16);
         bandes.push_back(b);
