@@ -10,6 +10,7 @@
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
+#include "reglages/FichierReglages.h"
 
 namespace lignara {
 
@@ -62,7 +63,10 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     const Afficheur& type = typeDesigne(demande.type);
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
 
-    Configuration configuration = chargerConfiguration(dossierConfiguration());
+    EtatChargement etat = EtatChargement::absent;
+    Configuration configuration = chargerConfiguration(dossierConfiguration(), &etat);
+    if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
+        transmettre(recepteurErreurStandard(), messageReglagesAbimes(dossierConfiguration() / "Config.dwa"));
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {
