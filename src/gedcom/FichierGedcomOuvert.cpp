@@ -111,6 +111,7 @@ FichierGedcomOuvert& FichierGedcomOuvert::operator=(FichierGedcomOuvert&& autre)
     jeu_ = autre.jeu_;
     drapeauxLogiciel = autre.drapeauxLogiciel;
     aDonneUneLigne = autre.aDonneUneLigne;
+    aUneEnTete = autre.aUneEnTete;
     return *this;
 }
 
@@ -123,6 +124,7 @@ FichierGedcomOuvert FichierGedcomOuvert::jumeau() const {
     j.jeu_ = jeu_;
     j.drapeauxLogiciel = drapeauxLogiciel;
     j.aDonneUneLigne = aDonneUneLigne;
+    j.aUneEnTete = aUneEnTete;
     return j;
 }
 
@@ -137,6 +139,7 @@ void FichierGedcomOuvert::choisirJeuCaracteres(std::string_view valeurChar) {
 void FichierGedcomOuvert::reinitialiser() {
     jeu_ = copie_ ? JeuCaracteres::Utf8 : JeuCaracteres::Aucun;
     drapeauxLogiciel = 0;
+    aUneEnTete = false;
 }
 
 }  // namespace lignara
