@@ -38,7 +38,10 @@ std::optional<std::string> executerDocument(std::unique_ptr<Document> document, 
     document->preparer(contexte);
     nommer(*document, reglages);
     document->ecrire();
-    if (reglages.visualiser) visualiser(*document, reglages.afficheurs);
+    // Le document est écrit : sans afficheur, on dit au moins où le trouver.
+    if (reglages.visualiser && !visualiser(*document, reglages.afficheurs))
+        transmettre(contexte.messages, "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 +
+                                           depuisUtf8(document->chemin));
     if (reglages.compteurs) reglages.compteurs->compter(document->type().compteur + document->varianteCompteur());
     return document->chemin;
 }

@@ -95,6 +95,18 @@ TEST_F(MiseEnRouteEssai, lesMessagesDuDocumentPassentParLeCanalDonne) {
     EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 1);
 }
 
+TEST_F(MiseEnRouteEssai, sansAfficheurLeMessageDitOuEstLeDocument) {
+    preferences.afficheurs = {"/chemin/absent/afficheur", "", "", ""};
+    reglages.visualiser = true;
+    DemandeDocument demande;
+    demande.racine = "P1";
+    auto chemin = lancer(demande);
+    ASSERT_TRUE(chemin);
+    EXPECT_TRUE(std::filesystem::exists(*chemin));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 + *chemin);
+}
+
 // Police au hasard : l'objet police du PDF porte le nom de la police tirée, dont il a les
 // largeurs, et non celui de la police des préférences.
 TEST_F(MiseEnRouteEssai, laPoliceTireeAuHasardNommeLObjetDontElleALesLargeurs) {
