@@ -1,5 +1,5 @@
 // Programme lignara. Avec une commande, il travaille sans fenêtre ; sans commande, il ouvre la
-// fenêtre (sur le fichier éventuellement donné) ; « --aide » affiche l'aide.
+// fenêtre (sur le fichier éventuellement donné) ; « --aide » (ou « --help ») affiche l'aide.
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -32,7 +32,6 @@ int main(int argc, char** argv) {
     LiberationPolices liberationPolices;
     CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
     cli::franciser(app);
-    app.set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION,
                          "Affiche la version et quitte");
     app.require_subcommand(0, 1);
@@ -49,6 +48,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandePersonnes(app);
     cli::ajouterCommandeParente(app);
     cli::ajouterCommandeDocument(app);
+    cli::rangerCommandes(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {

@@ -41,7 +41,6 @@ void afficherPreferences(bool reinitialiser) {
 void ajouterCommandePreferences(CLI::App& app) {
     auto* cmd = app.add_subcommand("preferences", "Affiche les préférences (fichier Config.dwa du "
                                                   "dossier de configuration)");
-    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     auto reinitialiser = std::make_shared<bool>(false);
     cmd->add_flag("--reinitialiser", *reinitialiser, "Remet toutes les préférences à leur valeur par défaut");
     cmd->callback([reinitialiser] {
