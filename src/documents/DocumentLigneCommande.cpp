@@ -7,6 +7,7 @@
 #include "commun/Texte.h"
 #include "documents/GenealogieLigneCommande.h"
 #include "documents/MiseEnRoute.h"
+#include "render/FormatPapier.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
@@ -58,11 +59,19 @@ std::string listeDesTypes() {
     return texte;
 }
 
+std::uint16_t papierNomme(const std::string& nomUtf8) {
+    if (auto format = formatPapierDeNom(depuisUtf8(nomUtf8))) return static_cast<std::uint16_t>(format->identifiant);
+    std::string noms;
+    for (const FormatPapier& f : formatsPapier()) noms += (noms.empty() ? "" : ", ") + versUtf8(f.nom);
+    throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats : " + noms));
+}
+
 std::optional<std::string> produireDocument(const CommandeDocumentDemandee& demande) {
     const Afficheur& type = typeDesigne(demande.type);
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
 
     Configuration configuration = chargerConfiguration(dossierConfiguration());
+    configuration.formatPapier = demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {

@@ -2,6 +2,9 @@
 // Point d'entrée de « lignara document » : le type désigné par un code, un préfixe ou un nom
 // lisible, le fichier GEDCOM importé, les paramètres de la ligne de commande, puis la même
 // production qu'un menu de la fenêtre. Le document va dans le dossier courant (ou --sortie).
+// Le format de papier est celui de --papier, sinon celui que les préférences rangent pour la
+// ligne de commande (« lignara preferences --papier »), « Non paginé » au départ.
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,7 +20,12 @@ struct CommandeDocumentDemandee {
     DemandeDocument parametres;
     std::filesystem::path sortie;   // vide : dossier courant ; un dossier ou un fichier
     bool afficher = false;
+    std::string papier;             // UTF-8 ; vide : le format rangé pour la ligne de commande
 };
+
+// Identifiant du format de papier nommé (« A4 portrait », casse et accents ignorés) ;
+// OperationImpossible avec la liste des noms quand aucun ne l'est.
+std::uint16_t papierNomme(const std::string& nomUtf8);
 
 // Le type désigné ; OperationImpossible quand aucun ne l'est, ou plusieurs (les candidats sont
 // listés).

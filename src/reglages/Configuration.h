@@ -66,6 +66,9 @@ struct Configuration {
     std::string dossierPhotos;
     std::uint16_t codePays = 0x4652;  // « FR » : première lettre dans l'octet haut
     std::uint16_t formatPapier = kFormatNonPagine;  // 1702 à 1725, remis à 1702 à chaque chargement
+    // Celui que « lignara document » prend sans --papier ; c'est lui que Config.dwa range (la
+    // fenêtre ne le change pas). Un identifiant inconnu est relu « Non paginé ».
+    std::uint16_t papierLigneCommande = kFormatNonPagine;
     std::uint16_t compressionArbres = 80;  // pour cent, 10 à 200
     std::uint16_t compressionListes = 100;
     std::uint16_t compressionTableaux = 80;
