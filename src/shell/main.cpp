@@ -10,6 +10,7 @@
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
 #include "render/PoliceFamille.h"
+#include "render/VersionProgramme.h"
 #include "shell/cli/Commandes.h"
 #include "shell/cli/Francais.h"
 #ifdef LIGNARA_AVEC_FENETRE
@@ -32,7 +33,7 @@ int main(int argc, char** argv) {
     LiberationPolices liberationPolices;
     CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
     cli::franciser(app);
-    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION,
+    app.set_version_flag("--version", std::string("lignara ") + kVersionProgramme + kSuffixeConstruction,
                          "Affiche la version et quitte");
     app.require_subcommand(0, 1);
     std::string fichierAOuvrir;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "LancementProgramme.h"
+#include "render/VersionProgramme.h"
 
 namespace lignara {
 namespace {
@@ -54,6 +55,13 @@ TEST(LigneDeCommande, lesErreursDAnalyseSontEnFrancaisEtRenvoientALAideDeLaComma
     const auto hors = lancerProgramme("essai-pdf /tmp/x.pdf --format 1800");
     EXPECT_NE(hors.texte.find("n'est pas entre 1702 et 1725"), std::string::npos) << hors.texte;
     for (const auto* s : {&inattendu, &deux, &sansValeur, &genre, &obligatoire, &hors}) sansAnglais(s->texte);
+}
+
+TEST(LigneDeCommande, laVersionEstCelleDesDocuments) {
+    const auto version = lancerProgramme("--version");
+    EXPECT_EQ(version.code, 0);
+    EXPECT_EQ(version.texte, std::string("lignara ") + kVersionProgramme + kSuffixeConstruction + "\n");
+    EXPECT_EQ(version.texte, "lignara 6.4.3\n");
 }
 
 }  // namespace

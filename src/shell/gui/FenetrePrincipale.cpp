@@ -20,6 +20,7 @@
 #include "database/DonneesCorrompues.h"
 #include "documents/PersonneMoi.h"
 #include "render/FormatPapier.h"
+#include "render/VersionProgramme.h"
 #include "reglages/RaccordDessin.h"
 #include "session/CheminGenealogique.h"
 #include "shell/gui/Aide.h"
@@ -355,10 +356,11 @@ void FenetrePrincipale::commandeDocument(int commande) {
 }
 
 void FenetrePrincipale::montrerAPropos() {
-    QString texte = QString("Lignara v%1\n"
+    QString texte = QString("Lignara v%1%2\n"
                             "Documents généalogiques à partir de fichiers Gedcom.\n\n"
-                            "Répertoire de configuration : %2")
-                        .arg(LIGNARA_VERSION, QString::fromStdString(dossierConfiguration().string()));
+                            "Répertoire de configuration : %3")
+                        .arg(QString::fromUtf8(kVersionProgramme), QString::fromUtf8(kSuffixeConstruction),
+                             QString::fromStdString(dossierConfiguration().string()));
     BoiteMessage::informer(this, texte, "A propos de Lignara");
 }
 
