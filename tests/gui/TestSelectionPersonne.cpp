@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 
 #include "commun/Texte.h"
 #include "documents/PersonneMoi.h"
@@ -69,7 +70,9 @@ TEST_F(Selection, lesHomonymesSeDepartagentEtLeChoixEntreEnTeteDesRecents) {
         titre = element<QLabel>(d, "titreListe")->text();
         auto* liste = element<QListWidget>(d, "listeHomonymes");
         lignes = liste->count();
-        EXPECT_TRUE(liste->item(0)->text().startsWith("("));
+        // Les prénoms ouvrent chaque ligne : « Jean » ne dit pas lequel des trois.
+        EXPECT_TRUE(liste->item(0)->text().startsWith("Jean : (")) << liste->item(0)->text().toStdString();
+        EXPECT_TRUE(liste->item(2)->text().startsWith("Jean-Marie : (")) << liste->item(2)->text().toStdString();
         EXPECT_TRUE(liste->item(2)->text().contains("et enfant de"));
         liste->setCurrentRow(1);
         return essai::valider(d);
@@ -116,7 +119,10 @@ TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
     std::int32_t claude = personne("BERTHELOT", "Claude");
     env.recentes.retenir({"BERTHELOT", "Jean", jean});
     aiguillage.parNom["DIALOG_LESDERNIERS"] = [](QDialog& d) {
-        EXPECT_EQ(element<QListWidget>(d, "listeDerniers")->item(0)->text(), "BERTHELOT Jean");
+        // Les dates départagent deux homonymes rappelés.
+        const QString ligne = element<QListWidget>(d, "listeDerniers")->item(0)->text();
+        EXPECT_TRUE(QRegularExpression("^BERTHELOT Jean \\([^)]*[0-9]{4}[^)]*\\)$").match(ligne).hasMatch())
+            << ligne.toStdString();
         return essai::valider(d);
     };
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {

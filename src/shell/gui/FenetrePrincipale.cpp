@@ -335,9 +335,8 @@ void FenetrePrincipale::optionsFichier() {
         std::int32_t p = personneMoi(moi, contexte);
         if (p <= 0) return nomDeReferenceMoi(moi);
         SelectionPersonne noms(contexte);
-        QString texte = texte1252(noms.nomDe(static_cast<std::uint32_t>(p)) + " " + noms.prenomsDe(static_cast<std::uint32_t>(p)));
-        if (moi.annee) texte += QString(" (%1/%2/%3)").arg(moi.jour).arg(moi.mois).arg(moi.annee);
-        return texte;
+        const auto personne = static_cast<std::uint32_t>(p);
+        return texte1252(noms.nomDe(personne) + " " + noms.prenomsDe(personne)) + dateDeReferenceMoi(moi);
     };
     DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this, choisirMoi, nommerMoi);
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
