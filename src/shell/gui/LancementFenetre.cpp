@@ -13,6 +13,7 @@
 #include "reglages/Configuration.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/FenetrePrincipale.h"
+#include "shell/gui/Traductions.h"
 
 namespace lignara::gui {
 
@@ -60,6 +61,7 @@ int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Lignara");
+    installerTraductionsQt(application);
     Configuration configuration;
     try {
         configuration = chargerConfiguration(dossierConfigurationAccessible());
