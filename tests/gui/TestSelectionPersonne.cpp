@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QRegularExpression>
 
@@ -128,6 +129,9 @@ TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
         auto* derniers = element<QPushButton>(d, "boutonDerniers");
         EXPECT_TRUE(derniers->isEnabled());
+        // Atteints au clavier : Alt+D et Alt+M.
+        EXPECT_EQ(QKeySequence::mnemonic(derniers->text()), QKeySequence(Qt::ALT | Qt::Key_D));
+        EXPECT_EQ(QKeySequence::mnemonic(element<QPushButton>(d, "boutonMoi")->text()), QKeySequence(Qt::ALT | Qt::Key_M));
         derniers->click();
         EXPECT_EQ(element<QComboBox>(d, "comboPrenoms")->currentText(), "Jean");
         return essai::valider(d);
