@@ -63,7 +63,7 @@ std::uint16_t papierNomme(const std::string& nomUtf8) {
     if (auto format = formatPapierDeNom(depuisUtf8(nomUtf8))) return static_cast<std::uint16_t>(format->identifiant);
     std::string noms;
     for (const FormatPapier& f : formatsPapier()) noms += (noms.empty() ? "" : ", ") + versUtf8(f.nom);
-    throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats : " + noms));
+    throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats possibles : " + noms));
 }
 
 std::optional<std::string> produireDocument(const CommandeDocumentDemandee& demande) {

@@ -154,6 +154,36 @@ TEST_F(ArbreAscendantEssai, unRaccordDeMariageSansTexteSeRejointAuMilieu) {
     EXPECT_EQ(std::stod(s[0][3]), (2200 - 117 + 352) / 16.0);
 }
 
+// Sur un aplat chromatique soutenu, le nom et les lignes sont en blanc ; sur un aplat clair, en noir.
+TEST_F(ArbreAscendantEssai, leTexteDUneBoiteChromatiqueSeLitSurSonFond) {
+    ReglagesDessin r;
+    r.signature = false;
+    StyleBoites style;
+    style.chromatique = true;
+    for (auto [fond, attendu] : {std::pair{CouleurBoite{0x46, 0x46, 0xff}, "1.000000 1.000000 1.000000 rg"},
+                                 std::pair{CouleurBoite{0xff, 0xff, 0xb9}, "0.000000 0.000000 0.000000 rg"}}) {
+        SurfacePdf surface(r, polices_, Horloge::fixee(0));
+        const auto chemin = dossier / "c.pdf";
+        surface.ouvrir(chemin, "c", 100, 4000, 3000);
+        NoeudAscendant n;
+        n.x = 500;
+        n.y = 2500;
+        n.largeur = 2400;
+        n.remplissage = fond;
+        n.ligneNom = "BERTHELOT Antoine";
+        n.lignes = {"naissance", "", "", ""};
+        dessinerBoite(surface, n, style);
+        surface.fermer();
+        const std::string contenu = LecturePdf(chemin).contenus().at(0);
+        const std::size_t texte = contenu.find("(BERTHELOT Antoine)");
+        ASSERT_NE(texte, std::string::npos) << contenu;
+        // La dernière couleur de texte posée avant le nom est celle attendue.
+        const std::size_t couleur = contenu.rfind(attendu, texte);
+        ASSERT_NE(couleur, std::string::npos) << contenu;
+        EXPECT_GT(contenu.find(" rg", couleur + std::string(attendu).size()), texte) << contenu;
+    }
+}
+
 // Courbes « x0 y0 m x1 y1 x2 y2 x3 y3 c » d'un contenu de page, en points.
 std::vector<std::array<double, 8>> courbes(const std::string& contenu) {
     std::vector<std::array<double, 8>> v;
@@ -253,7 +283,7 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     d->format = FormatSortie::Web;
     const std::string html = essai::lireFichier(ecrire(*d, "implexe.htm"));
     const std::string huit = std::to_string(b.personne("P8"));
-    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\">&nbsp;</a>"), 1u) << html;
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\"></a>"), 1u) << html;
     EXPECT_NE(html.find("href=\"#p" + huit + "\">&and;<br>&and;</a>"), std::string::npos) << html;
     EXPECT_NE(html.find("line-height:50%"), std::string::npos);
     EXPECT_NE(html.find("border-style:dashed;border-top-style:none;border-right-style:none;border-bottom-style:none;"),

@@ -83,6 +83,10 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(1087);
     ExecutionDialogue::simulation() = capture("categories-professions");
     f.executer(1082);
+    ExecutionDialogue::simulation() = capture("feuille-statistiques-ages");
+    f.executer(6723);
+    ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");
+    f.executer(6733);
 
     auto aPropos = BoiteMessage::construire(
         &f, QString("Lignara v%1%2\n…").arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),

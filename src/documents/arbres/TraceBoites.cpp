@@ -5,6 +5,7 @@
 #include <string>
 
 #include "documents/arbres/ThemesArbre.h"
+#include "render/Contraste.h"
 #include "render/EtatTrace.h"
 #include "commun/MetriquePolice.h"
 
@@ -117,9 +118,12 @@ void dessinerBoite(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoit
     fondEtCadre(surface, n, s);
     const std::int32_t ct = n.largeurPhoto > 0 ? n.x + (n.largeurPhoto + 45 + n.largeur) / 2 : n.centre();
     if (n.largeurPhoto > 0) surface.photo(n.x + 45, n.y - 888, n.largeurPhoto, 832, n.photo);
-    if (s.couleurParSexe && !s.chromatique) e.couleurTexte = couleurDuSexe(n, s, texte);
+    // Sur les aplats chromatiques, noir ou blanc selon le fond : du noir sur un bleu soutenu ne se lit pas.
+    const std::uint32_t texteBoite =
+        s.chromatique ? texteLisibleSur(couleurRvb(n.remplissage.rouge, n.remplissage.vert, n.remplissage.bleu)) : texte;
+    e.couleurTexte = s.couleurParSexe && !s.chromatique ? couleurDuSexe(n, s, texte) : texteBoite;
     ecrireCentre(surface, ct, n.y - 168, n.ligneNom);
-    e.couleurTexte = texte;
+    e.couleurTexte = texteBoite;
     for (std::size_t i = 0; i < n.lignes.size(); ++i) ecrireCentre(surface, ct, n.y - kPositionsLignes[i], n.lignes[i]);
 }
 
