@@ -53,8 +53,11 @@ TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusSansDou
     FichiersRecents r;
     for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) r.retenir(c);
     const std::string complet = r.ecrire();
-    for (std::size_t n = 0; n <= complet.size(); ++n)
-        for (const fs::path& p : FichiersRecents::lire(complet.substr(0, n)).liste()) EXPECT_TRUE(p.is_absolute());
+    for (std::size_t n = 0; n <= complet.size(); ++n) {
+        // La liste lue est gardée : parcourir celle d'un temporaire la lirait après sa destruction.
+        const FichiersRecents lus = FichiersRecents::lire(complet.substr(0, n));
+        for (const fs::path& p : lus.liste()) EXPECT_TRUE(p.is_absolute());
+    }
     std::mt19937 alea(8);
     for (int essai = 0; essai < 500; ++essai) {
         std::string altere = complet;
