@@ -39,12 +39,13 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     };
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.compteurs = &fenetre.compteurs();
-    mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
+    auto chemin = mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
         EnvironnementSelection environnement{contexte, fichier.recentes(),
                                              [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
                                              [&fenetre] { return fenetre.definirMoi(); }};
         return std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
     });
+    if (chemin) fenetre.documentProduit(*chemin);
     return true;
 }
 
