@@ -147,7 +147,8 @@ AutresEvenements relireAutresEvenements(const BaseGenealogique& base, const Sour
     try {
         RelectureIndividu relecture = sources.relecture();
         for (const EvenementRelu& e : relecture.relire(i.fichierGedcom, i.decalageGedcom))
-            r.evenements.push_back({libelle(e), texteRelu(e)});
+            // Naissance et décès sont déjà dans la fiche, lus de la base.
+            if (e.tag != CodeTag::BIRT && e.tag != CodeTag::DEAT) r.evenements.push_back({libelle(e), texteRelu(e)});
     } catch (const OperationImpossible& e) {
         r.avis = e.what();
     }

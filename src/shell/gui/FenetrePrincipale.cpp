@@ -26,6 +26,10 @@
 #include "shell/gui/BarreProgressionImport.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/CommandesMenus.h"
+#include "shell/gui/Consultation.h"
+#include "shell/gui/FenetreListeConsultation.h"
+#include "shell/gui/ListeAncree.h"
+#include "shell/gui/ModeleListePersonnes.h"
 #include "reference/Categories.h"
 #include "shell/gui/DialogueCategorie.h"
 #include "shell/gui/DialogueErreurGedcom.h"
@@ -75,6 +79,18 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     if (!accueil.isNull()) image->setPixmap(accueil);
     setCentralWidget(image);
 
+    consultation_ = new Consultation(fichier_, this);
+    listeAncree_ = new ListeAncree(this);
+    addDockWidget(Qt::LeftDockWidgetArea, listeAncree_);
+    connect(listeAncree_, &ListeAncree::personneChoisie, this,
+            [this](std::uint32_t p) { proteger([this, p] { consultation_->ouvrirPersonne(p); }); });
+    connect(listeAncree_, &ListeAncree::documentDemande, this, [this](int commande, std::uint32_t p) {
+        proteger([this, commande, p] {
+            if (fichier_.estOuvert() && !lancerDocument(commande, *this, static_cast<std::int32_t>(p)))
+                BoiteMessage::informer(this, "Ce document n'est pas encore disponible");
+        });
+    });
+
     construireMenus();
     construireBarreOutils();
     mettreAJourMenus();
@@ -85,6 +101,8 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
 
 // Un échec d'écriture des compteurs ne doit pas empêcher de quitter : ils ne sont qu'indicatifs.
 FenetrePrincipale::~FenetrePrincipale() {
+    consultation_->toutFermer();
+    listeAncree_->detacher();
     try {
         enregistrerCompteursUsage(compteurs_, dossierConfigurationAccessible());
     } catch (const std::exception&) {
@@ -244,14 +262,19 @@ void FenetrePrincipale::mettreAJourMenus() {
     for (const MenuDocuments& menu : menusDocuments())
         menuBar()->findChild<QMenu*>(QString("menu") + menu.titre)->menuAction()->setEnabled(ouvert);
     barreOutils_->setVisible(ouvert);
+    listeAncree_->setVisible(ouvert);
     setWindowTitle(ouvert ? QString("Lignara - %1").arg(QFileInfo(QString::fromStdString(
                                                               fichier_.chemin().string())).fileName())
                           : QString("Lignara"));
 }
 
 void FenetrePrincipale::executer(int commande) {
+    proteger([this, commande] { traiterCommande(commande); });
+}
+
+void FenetrePrincipale::proteger(const std::function<void()>& action) {
     try {
-        traiterCommande(commande);
+        action();
     } catch (const std::bad_alloc&) {
         BoiteMessage::informer(this, "Mémoire insuffisante pour effectuer cette opération.\n"
                                      "Arrêter les autres logiciels en cours.");
@@ -293,7 +316,7 @@ void FenetrePrincipale::traiterCommande(int commande) {
 void FenetrePrincipale::traiterCommandeOutils(int commande) {
     switch (commande) {
     case kCommandeConsulter:
-        if (fichier_.estOuvert()) BoiteMessage::informer(this, "La consultation n'est pas encore disponible");
+        consultation_->montrerListe();
         return;
     case kCommandePreferences: preferences(DialoguePreferences::kGeneral); return;
     case kCommandeProfessions: categories(Categories::kProfessions); return;
@@ -309,7 +332,10 @@ void FenetrePrincipale::preferences(int page) {
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     configuration_ = dialogue.configuration();
     enregistrerConfiguration(configuration_, dossierConfigurationAccessible());
-    if (fichier_.estOuvert()) fichier_.noyau().afficherNoms(configuration_.casseAutomatique);
+    if (!fichier_.estOuvert()) return;
+    fichier_.noyau().afficherNoms(configuration_.casseAutomatique);
+    listeAncree_->relire();
+    if (consultation_->liste()) consultation_->liste()->modele()->relire();
 }
 
 void FenetrePrincipale::categories(int genre) {
@@ -413,13 +439,18 @@ void FenetrePrincipale::importer(const std::string& chemin) {
         CurseurAttente curseur;
         fichier_.ouvrir(chemin, options);
     }
+    listeAncree_->attacher(fichier_.base(), fichier_.noyau().indexNoms());
+    resizeDocks({listeAncree_}, {440}, Qt::Horizontal);
     if (!rapport.empty()) {
         DialogueErreurGedcom dialogue(rapport, this);
         ExecutionDialogue::executer(dialogue);
     }
 }
 
+// Les fenêtres qui lisent la base partent avant elle.
 void FenetrePrincipale::fermerFichier() {
+    consultation_->toutFermer();
+    listeAncree_->detacher();
     fichier_.fermer();
     reconstruireFavoris();
 }

@@ -5,6 +5,7 @@
 //
 // Les éléments qui dépendent du fichier (Consulter, Fermer, Options du fichier) et la barre
 // d'outils ne sont actifs que lorsqu'un fichier est ouvert.
+#include <functional>
 #include <map>
 #include <string>
 
@@ -15,6 +16,10 @@
 #include "shell/gui/FichierOuvertFenetre.h"
 
 class QActionGroup;
+namespace lignara::gui {
+class Consultation;
+class ListeAncree;
+}
 class QMenu;
 class QProgressBar;
 class QToolBar;
@@ -46,6 +51,9 @@ public:
     // Options du fichier ouvertes pour définir « Moi » ; rend la personne « Moi » ensuite (−1 :
     // toujours aucune).
     std::int32_t definirMoi();
+    // Fenêtres de consultation et liste des personnes ancrée (vides sans fichier).
+    Consultation& consultation() { return *consultation_; }
+    ListeAncree* listeAncree() const { return listeAncree_; }
 
 private:
     void construireMenus();
@@ -59,6 +67,7 @@ private:
     void reconstruireFavoris();
     void mettreAJourMenus();
 
+    void proteger(const std::function<void()>& action);
     void traiterCommande(int commande);
     void traiterCommandeOutils(int commande);
     void ouvrirFichier();
@@ -82,6 +91,8 @@ private:
     QMenu* menuFavoris_ = nullptr;
     QToolBar* barreOutils_ = nullptr;
     bool demarree_ = false;
+    Consultation* consultation_ = nullptr;
+    ListeAncree* listeAncree_ = nullptr;
 };
 
 }  // namespace lignara::gui
