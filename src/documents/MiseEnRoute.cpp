@@ -14,6 +14,7 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
     contexte.base = &fichier.base();
     contexte.noms = &fichier.indexNoms();
     contexte.phonetique = &fichier.indexPhonetique();
+    contexte.nomsLarges = [&fichier]() -> const IndexNomsLarges& { return fichier.indexNomsLarges(); };
     contexte.casseAutomatique = configuration.casseAutomatique;
     contexte.messages = reglages.messages;
     contexte.preferences = &configuration;

@@ -60,8 +60,8 @@ std::string lieuSansCode(std::string lieu) { return lieu.size() > 3 ? lieu.subst
 
 }  // namespace
 
-ListePersonnes::ListePersonnes(const BaseGenealogique& base, const IndexNoms& index)
-    : base_(&base), index_(&index) {}
+ListePersonnes::ListePersonnes(const BaseGenealogique& base, const IndexNoms& index, ClesLarges larges)
+    : base_(&base), index_(&index), fournisseur_(std::move(larges)) {}
 
 std::ptrdiff_t ListePersonnes::rangDe(std::uint32_t personne) const {
     for (std::size_t r = 0; r < taille(); ++r)
@@ -98,23 +98,10 @@ std::vector<std::uint8_t> ListePersonnes::motsRetenus(const IndexNoms::Cles& cle
     return r;
 }
 
-// Chaque nom distinct de la base (même réf.) n'est mis en clé qu'une fois.
-void ListePersonnes::calculerClesLarges() {
-    if (!rangLarge_.empty() || index_->taille() == 0) return;
-    std::unordered_map<std::uint32_t, std::uint32_t> parRef;
-    std::unordered_map<std::string, std::uint32_t> parCle;
-    rangLarge_.resize(index_->taille());
-    for (std::size_t pos = 0; pos < index_->taille(); ++pos) {
-        const std::uint32_t ref = base_->LireIndividu(index_->personne(pos)).nom;
-        auto it = parRef.find(ref);
-        if (it == parRef.end()) {
-            std::string cle = ClePhonetiqueLarge(base_->LireTexte(TableNoms, ref));
-            auto [c, neuve] = parCle.emplace(cle, static_cast<std::uint32_t>(clesLarges_.size()));
-            if (neuve) clesLarges_.push_back(std::move(cle));
-            it = parRef.emplace(ref, c->second).first;
-        }
-        rangLarge_[pos] = it->second;
-    }
+const IndexNomsLarges& ListePersonnes::larges() {
+    if (fournisseur_) return fournisseur_();
+    if (!larges_) larges_.emplace(*base_, *index_);
+    return *larges_;
 }
 
 bool ListePersonnes::filtrer(std::string_view texte, bool phonetique) {
@@ -138,11 +125,12 @@ bool ListePersonnes::filtrer(std::string_view texte, bool phonetique) {
     }
     // Phonétique : le texte entier est un nom, ou son premier mot l'est et les autres des prénoms.
     std::vector<std::uint8_t> largeEntier, largePremier;
-    if (phonetique) {
-        calculerClesLarges();
+    const IndexNomsLarges* cles = phonetique ? &larges() : nullptr;
+    if (cles) {
         const std::string entier = ClePhonetiqueLarge(texte);
         const std::string premier = ClePhonetiqueLarge(mots(std::string(texte)).front());
-        for (const std::string& c : clesLarges_) {
+        for (std::uint32_t r = 0; r < cles->nombreCles(); ++r) {
+            const std::string& c = cles->cle(r);
             largeEntier.push_back(!entier.empty() && c.compare(0, entier.size(), entier) == 0);
             largePremier.push_back(!premier.empty() && c.compare(0, premier.size(), premier) == 0);
         }
@@ -151,9 +139,10 @@ bool ListePersonnes::filtrer(std::string_view texte, bool phonetique) {
     for (std::size_t pos = 0; pos < index_->taille(); ++pos) {
         const IndexNoms::Entree& e = index_->entree(pos);
         bool retenue;
-        if (phonetique) {
-            retenue = largeEntier[rangLarge_[pos]] != 0;
-            if (!retenue && largePremier[rangLarge_[pos]]) {
+        if (cles) {
+            const std::uint32_t r = cles->rang(pos);
+            retenue = largeEntier[r] != 0;
+            if (!retenue && largePremier[r]) {
                 retenue = true;
                 for (std::size_t m = 1; m < lesMots.size() && retenue; ++m) retenue = dansPrenoms[m][e.prenoms] != 0;
             }

@@ -15,6 +15,8 @@
 // La base et l'index doivent vivre plus longtemps que la liste. Un seul thread.
 #include <cstddef>
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -22,6 +24,7 @@
 
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
+#include "database/IndexNomsLarges.h"
 #include "database/TablesDerivees.h"
 
 namespace lignara {
@@ -39,7 +42,10 @@ struct LignePersonne {
 
 class ListePersonnes {
 public:
-    ListePersonnes(const BaseGenealogique& base, const IndexNoms& index);
+    // Fournisseur des clés larges, appelé au premier filtre phonétique ; vide : la liste les
+    // calcule elle-même.
+    using ClesLarges = std::function<const IndexNomsLarges&()>;
+    ListePersonnes(const BaseGenealogique& base, const IndexNoms& index, ClesLarges larges = {});
 
     // Lignes retenues par le filtre (toutes sans filtre).
     std::size_t taille() const { return tous_ ? index_->taille() : retenues_.size(); }
@@ -64,7 +70,7 @@ public:
 
 private:
     std::size_t position(std::size_t rang) const { return tous_ ? rang : retenues_[rang]; }
-    void calculerClesLarges();
+    const IndexNomsLarges& larges();
     std::vector<std::uint8_t> motsRetenus(const IndexNoms::Cles& cles, std::string_view mot) const;
 
     const BaseGenealogique* base_;
@@ -73,9 +79,8 @@ private:
     std::vector<std::uint32_t> retenues_;  // positions dans l'index
     std::string filtre_;
     bool phonetique_ = false;
-    // Clé large du nom de chaque position de l'index, calculée au premier filtre phonétique.
-    std::vector<std::uint32_t> rangLarge_;
-    std::vector<std::string> clesLarges_;
+    ClesLarges fournisseur_;
+    std::optional<IndexNomsLarges> larges_;
     std::unordered_map<std::uint32_t, LignePersonne> lignes_;
 };
 

@@ -439,7 +439,8 @@ void FenetrePrincipale::importer(const std::string& chemin) {
         CurseurAttente curseur;
         fichier_.ouvrir(chemin, options);
     }
-    listeAncree_->attacher(fichier_.base(), fichier_.noyau().indexNoms());
+    listeAncree_->attacher(fichier_.base(), fichier_.noyau().indexNoms(),
+                           [this]() -> const IndexNomsLarges& { return fichier_.noyau().indexNomsLarges(); });
     resizeDocks({listeAncree_}, {440}, Qt::Horizontal);
     if (!rapport.empty()) {
         DialogueErreurGedcom dialogue(rapport, this);

@@ -60,9 +60,11 @@ ListeAncree::ListeAncree(QWidget* parent) : QDockWidget("Personnes", parent) {
     });
 }
 
-void ListeAncree::attacher(const BaseGenealogique& base, const IndexNoms& index) {
+void ListeAncree::attacher(const BaseGenealogique& base, const IndexNoms& index,
+                           std::function<const IndexNomsLarges&()> larges) {
     detacher();
-    modele_ = new ModeleListePersonnes(base, index, ModeleListePersonnes::Forme::Colonnes, nullptr, this);
+    modele_ = new ModeleListePersonnes(base, index, ModeleListePersonnes::Forme::Colonnes, nullptr, this,
+                                       std::move(larges));
     vue_->setModel(modele_);
     vue_->setColumnWidth(0, 130);
     vue_->setColumnWidth(1, 130);

@@ -10,6 +10,7 @@
 #include <QDockWidget>
 
 #include "database/IndexNoms.h"
+#include "database/IndexNomsLarges.h"
 
 class QCheckBox;
 class QLineEdit;
@@ -26,7 +27,8 @@ public:
     explicit ListeAncree(QWidget* parent = nullptr);
 
     // Le fichier ouvert ; détacher() avant que sa base ne ferme.
-    void attacher(const BaseGenealogique& base, const IndexNoms& index);
+    // larges : les clés larges partagées du fichier ouvert (mode phonétique).
+    void attacher(const BaseGenealogique& base, const IndexNoms& index, std::function<const IndexNomsLarges&()> larges);
     void detacher();
     void relire();
 

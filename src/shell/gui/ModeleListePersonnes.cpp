@@ -11,8 +11,10 @@ const char* const kEntetes[] = {"Nom", "Prénoms", "Naissance", "Décès", "Lieu
 }  // namespace
 
 ModeleListePersonnes::ModeleListePersonnes(const BaseGenealogique& base, const IndexNoms& index, Forme forme,
-                                           const TablesDerivees* tables, QObject* parent)
-    : QAbstractTableModel(parent), liste_(std::make_unique<ListePersonnes>(base, index)), forme_(forme),
+                                           const TablesDerivees* tables, QObject* parent,
+                                           ListePersonnes::ClesLarges larges)
+    : QAbstractTableModel(parent), liste_(std::make_unique<ListePersonnes>(base, index, std::move(larges))),
+      forme_(forme),
       tables_(tables) {}
 
 int ModeleListePersonnes::rowCount(const QModelIndex& parent) const {

@@ -21,7 +21,8 @@ public:
 
     // tables : les tables dérivées (années estimées des entrées) ; nul ou rendant nul : sans année.
     ModeleListePersonnes(const BaseGenealogique& base, const IndexNoms& index, Forme forme,
-                         const TablesDerivees* tables = nullptr, QObject* parent = nullptr);
+                         const TablesDerivees* tables = nullptr, QObject* parent = nullptr,
+                         ListePersonnes::ClesLarges larges = {});
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
