@@ -104,6 +104,7 @@ std::string republicaine(std::string_view texte) {
         }
     if (i < m.size() && m[i] == "AN") ++i;
     if (i >= m.size()) return {};
+    if (m[i].size() > 8) return {};
     const int an = nombre(m[i]) ? std::atoi(m[i].c_str()) : romainVersEntier(m[i]);
     if (an < 1 || an > 50 || (jour && !mois)) return {};
     std::string t = qualificatif;

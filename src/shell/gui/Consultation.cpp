@@ -11,8 +11,13 @@
 
 namespace lignara::gui {
 
-Consultation::Consultation(FichierOuvertFenetre& fichier, QWidget* fenetre)
-    : QObject(fenetre), fichier_(fichier), fenetre_(fenetre) {}
+Consultation::Consultation(FichierOuvertFenetre& fichier, QWidget* fenetre, Garde garde)
+    : QObject(fenetre), fichier_(fichier), fenetre_(fenetre), garde_(std::move(garde)) {}
+
+void Consultation::garder(const std::function<void()>& action) {
+    if (garde_) garde_(action);
+    else action();
+}
 
 void Consultation::montrerListe() {
     if (!fichier_.estOuvert()) return;
@@ -39,27 +44,39 @@ QDialog* Consultation::suivre(QDialog* fenetre) {
 
 QDialog* Consultation::ouvrirPersonne(std::uint32_t personne) {
     if (!fichier_.estOuvert() || personne == 0 || personne > fichier_.base().nombreIndividus()) return nullptr;
-    const FichePersonne fiche = lireFichePersonne(fichier_.base(), personne);
-    const AutresEvenements autres = relireAutresEvenements(fichier_.base(), fichier_.noyau().sourcesGedcom(), personne);
-    return suivre(new FenetrePersonne(fiche, autres, *this, fenetre_));
+    QDialog* fenetre = nullptr;
+    garder([&] {
+        const FichePersonne fiche = lireFichePersonne(fichier_.base(), personne);
+        const AutresEvenements autres = relireAutresEvenements(fichier_.base(), fichier_.noyau().sourcesGedcom(), personne);
+        fenetre = suivre(new FenetrePersonne(fiche, autres, *this, fenetre_));
+    });
+    return fenetre;
 }
 
 QDialog* Consultation::ouvrirFamille(std::uint32_t personne) {
     if (!fichier_.estOuvert() || personne == 0 || personne > fichier_.base().nombreIndividus()) return nullptr;
-    const FichePersonne fiche = lireFichePersonne(fichier_.base(), personne);
-    return suivre(new FenetreFamille(fiche.titre, lireFamilles(fichier_.base(), personne), *this, fenetre_));
+    QDialog* fenetre = nullptr;
+    garder([&] {
+        const FichePersonne fiche = lireFichePersonne(fichier_.base(), personne);
+        fenetre = suivre(new FenetreFamille(fiche.titre, lireFamilles(fichier_.base(), personne), *this, fenetre_));
+    });
+    return fenetre;
 }
 
 void Consultation::montrerBlocNote(std::uint32_t personne) {
     if (!fichier_.estOuvert()) return;
-    DialogueBlocNote dialogue(lireBlocNote(fichier_.base(), personne), fenetre_);
-    ExecutionDialogue::executer(dialogue);
+    garder([&] {
+        DialogueBlocNote dialogue(lireBlocNote(fichier_.base(), personne), fenetre_);
+        ExecutionDialogue::executer(dialogue);
+    });
 }
 
 void Consultation::montrerSources(std::uint32_t personne) {
     if (!fichier_.estOuvert()) return;
-    DialogueSourcesPersonne dialogue(lireFichePersonne(fichier_.base(), personne), fenetre_);
-    ExecutionDialogue::executer(dialogue);
+    garder([&] {
+        DialogueSourcesPersonne dialogue(lireFichePersonne(fichier_.base(), personne), fenetre_);
+        ExecutionDialogue::executer(dialogue);
+    });
 }
 
 std::vector<QDialog*> Consultation::fenetres() const {

@@ -8,6 +8,7 @@
 // fermeture de la liste les ferment toutes, et la fermeture du fichier ferme tout avant que la
 // base ne disparaisse (une fenêtre oubliée lirait une base fermée).
 #include <cstdint>
+#include <functional>
 #include <vector>
 
 #include <QObject>
@@ -24,7 +25,10 @@ class FichierOuvertFenetre;
 class Consultation : public QObject {
     Q_OBJECT
 public:
-    Consultation(FichierOuvertFenetre& fichier, QWidget* fenetre);
+    // Garde de chaque demande venue d'un bouton (données corrompues, mémoire) : celle de la
+    // fenêtre principale, qui montre le message ; sans elle, l'action est faite telle quelle.
+    using Garde = std::function<void(const std::function<void()>&)>;
+    Consultation(FichierOuvertFenetre& fichier, QWidget* fenetre, Garde garde = {});
 
     // Ouvre la liste, ou la ramène devant si elle l'est déjà. Sans fichier : rien.
     void montrerListe();
@@ -44,9 +48,11 @@ public:
 
 private:
     QDialog* suivre(QDialog* fenetre);
+    void garder(const std::function<void()>& action);
 
     FichierOuvertFenetre& fichier_;
     QWidget* fenetre_;
+    Garde garde_;
     QPointer<FenetreListeConsultation> liste_;
     std::vector<QPointer<QDialog>> fenetres_;
 };

@@ -79,7 +79,7 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     if (!accueil.isNull()) image->setPixmap(accueil);
     setCentralWidget(image);
 
-    consultation_ = new Consultation(fichier_, this);
+    consultation_ = new Consultation(fichier_, this, [this](const std::function<void()>& action) { proteger(action); });
     listeAncree_ = new ListeAncree(this);
     addDockWidget(Qt::LeftDockWidgetArea, listeAncree_);
     connect(listeAncree_, &ListeAncree::personneChoisie, this,
