@@ -26,7 +26,7 @@ ListesPage listesDuProgramme() {
 
 }  // namespace
 
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine) {
     const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
     if (!type || !type->disponible()) return false;
     FichierOuvertFenetre& fichier = fenetre.fichier();
@@ -43,7 +43,9 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
         EnvironnementSelection environnement{contexte, fichier.recentes(),
                                              [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
                                              [&fenetre] { return fenetre.definirMoi(); }};
-        return std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+        auto source = std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+        source->imposerRacine(racine);
+        return source;
     });
     if (chemin) fenetre.documentProduit(*chemin);
     return true;

@@ -12,6 +12,7 @@ namespace lignara::gui {
 
 class FenetrePrincipale;
 
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre);
+// racine : tête imposée (menu contextuel de la liste des personnes) ; 0 : demandée.
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine = 0);
 
 }  // namespace lignara::gui
