@@ -12,7 +12,7 @@ bool ParametresFavori::parametrer(Document& document, const ContexteDocument& co
     return !document.type().demandeRacine() || document.racine() > 0;
 }
 
-bool modifierParametresFavori(FavoriBrut& favori, Document& document, SourceParametres& dialogues,
+bool modifierParametresFavori(Favori& favori, Document& document, SourceParametres& dialogues,
                               const ContexteDocument& contexte) {
     document.initialiserParametres(contexte);
     ParametresFavori(favori, ModeFavori::Modification).parametrer(document, contexte);
