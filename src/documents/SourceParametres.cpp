@@ -17,7 +17,10 @@ bool modifierParametresFavori(Favori& favori, Document& document, SourceParametr
     document.initialiserParametres(contexte);
     ParametresFavori(favori, ModeFavori::Modification).parametrer(document, contexte);
     if (!dialogues.parametrer(document, contexte)) return false;
-    encoderParametres(favori, document.signature(), document.parametres, *contexte.base);
+    // Codé à part : un débordement laisse au favori ses paramètres d'avant.
+    Favori nouveau;
+    encoderParametres(nouveau, document.signature(), document.parametres, *contexte.base);
+    favori.parametres = std::move(nouveau.parametres);
     return true;
 }
 

@@ -28,7 +28,8 @@ private:
 
 // Édition des paramètres d'un favori : document du type du favori, paramètres décodés en mode
 // modification, remplis par la source (les dialogues), puis recodés dans le favori. Faux quand
-// la source a échoué ; le favori garde alors ses anciens paramètres.
+// la source a échoué ; le favori garde alors ses anciens paramètres, comme quand le codage
+// lève OperationImpossible (trop de paramètres).
 bool modifierParametresFavori(Favori& favori, Document& document, SourceParametres& dialogues,
                               const ContexteDocument& contexte);
 

@@ -49,6 +49,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandePersonnes(app);
     cli::ajouterCommandeParente(app);
     cli::ajouterCommandeDocument(app);
+    cli::ajouterCommandeFavori(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     try {
