@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
+#include "documents/ExecutionFavori.h"
 #include "documents/MiseEnRoute.h"
 #include "documents/PersonneMoi.h"
 #include "reference/ChronologieListe.h"
@@ -24,13 +25,7 @@ ListesPage listesDuProgramme() {
     return listes;
 }
 
-}  // namespace
-
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
-    const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
-    if (!type || !type->disponible()) return false;
-    FichierOuvertFenetre& fichier = fenetre.fichier();
-
+ReglagesMiseEnRoute reglagesFenetre(FenetrePrincipale& fenetre) {
     ReglagesMiseEnRoute reglages;
     reglages.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
     reglages.curseurAttente = [](bool enAttente) {
@@ -39,13 +34,37 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     };
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.compteurs = &fenetre.compteurs();
-    mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
+    return reglages;
+}
+
+SourcePourContexte dialogues(FenetrePrincipale& fenetre) {
+    return [&fenetre](const ContexteDocument& contexte) {
+        FichierOuvertFenetre& fichier = fenetre.fichier();
         EnvironnementSelection environnement{contexte, fichier.recentes(),
                                              [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
                                              [&fenetre] { return fenetre.definirMoi(); }};
         return std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
-    });
+    };
+}
+
+}  // namespace
+
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
+    const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
+    if (!type || !type->disponible()) return false;
+    mettreEnRoute(*type, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                  dialogues(fenetre));
     return true;
+}
+
+void lancerFavoriFenetre(const Favori& favori, FenetrePrincipale& fenetre) {
+    lancerFavori(favori, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                 dialogues(fenetre));
+}
+
+void parametrerFavoriFenetre(Favori& favori, const Favori& avant, FenetrePrincipale& fenetre) {
+    parametrerFavori(favori, avant, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                     dialogues(fenetre));
 }
 
 }  // namespace lignara::gui

@@ -7,10 +7,19 @@
 // l'utilisateur.
 #include <cstdint>
 
+#include "reglages/Favori.h"
+
 namespace lignara::gui {
 
 class FenetrePrincipale;
 
 bool lancerDocument(int identifiant, FenetrePrincipale& fenetre);
+
+// Le favori lancé depuis le menu « Favoris », sans dialogue ; un favori sans paramètres se
+// demande par les dialogues de son type, comme un nouveau document.
+void lancerFavoriFenetre(const Favori& favori, FenetrePrincipale& fenetre);
+// Paramètres du favori demandés par les dialogues de son type après le dialogue « Favori »
+// (parametrerFavori) ; les messages vont dans des boîtes de la fenêtre.
+void parametrerFavoriFenetre(Favori& favori, const Favori& avant, FenetrePrincipale& fenetre);
 
 }  // namespace lignara::gui

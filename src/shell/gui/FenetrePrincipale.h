@@ -7,11 +7,13 @@
 // d'outils ne sont actifs que lorsqu'un fichier est ouvert.
 #include <map>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
 #include "reglages/CompteursUsage.h"
 #include "reglages/Configuration.h"
+#include "reglages/Favori.h"
 #include "shell/gui/FichierOuvertFenetre.h"
 
 class QActionGroup;
@@ -70,6 +72,9 @@ private:
     void categories(int genre);
     void optionsFichier();
     void commandeDocument(int commande);
+    void gererFavoris();
+    void executerFavori(std::size_t indice);
+    bool modifierFavori(Favori& favori, const std::vector<Favori>& autres);
 
     Configuration configuration_;
     CompteursUsage compteurs_;
