@@ -5,6 +5,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "reglages/EcritureReglages.h"
+#include "reglages/FichierReglages.h"
 #include "reglages/LectureReglages.h"
 
 namespace lignara {
@@ -23,6 +24,8 @@ bool lireFavoris(LectureReglages& l, std::uint16_t version, std::vector<Favori>&
     for (std::uint8_t i = 0; i < nombre && l.valide(); ++i) {
         Favori favori;
         favori.nom = l.ligne(Favori::kLimiteNom + 1);
+        // Un octet nul ou de contrôle dans un nom ne vient que d'un fichier abîmé.
+        if (!texteReglageAcceptable(favori.nom)) l.invalider();
         favori.type = l.u8();
         const std::size_t longueur = l.u16();
         // Un bloc de paramètres ne dépasse jamais 2000 octets : au-delà, la longueur est fausse.

@@ -12,10 +12,13 @@
 #include <sys/file.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <system_error>
 #include <thread>
 
+#include "commun/CauseErreur.h"
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "reglages/EcritureReglages.h"
@@ -33,26 +36,33 @@ constexpr std::size_t kChampTag = 26;
 constexpr std::size_t kLigneMoi = 143;
 constexpr std::size_t kTailleMaximalePerso = 64 * 1024 * 1024;
 
-[[noreturn]] void creationImpossible(const fs::path& dossier) {
-    throw OperationImpossible("Création impossible d'un fichier dans "_1252 + depuisUtf8(dossier.string()));
+// Un tag GEDCOM : lettres, chiffres et soulignés seulement.
+bool tagAcceptable(const std::string& tag) {
+    return std::all_of(tag.begin(), tag.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    });
 }
 
-// Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, une copie est
-// mise de côté avant qu'on l'écrase : les blocs perdus restent récupérables.
-// blocAbime : le bloc de ce chemin a une liste de favoris illisible, qui serait perdue aussi.
-FichierPerso perso(const fs::path& dossier, std::string_view cheminFichier = {}) {
+// Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, ou si la liste
+// des favoris du bloc que l'on va remplacer est illisible, une copie est mise de côté avant
+// qu'on l'écrase : ce qui est perdu reste récupérable.
+// Un fichier présent mais illisible (droits, taille démesurée, tube) n'est pas remplacé par
+// un fichier qui n'aurait que le bloc du fichier ouvert : les réglages des autres seraient perdus.
+FichierPerso perso(const fs::path& dossier, std::string_view cheminFichier) {
     fs::path chemin = dossier / "Perso.dwa";
-    std::error_code ec;
-    if (!fs::exists(chemin, ec)) return FichierPerso{};
-    auto octets = lireFichierReglages(chemin, kTailleMaximalePerso);
-    FichierPerso fichier = octets ? FichierPerso::lire(*octets) : FichierPerso{};
+    int erreur = 0;
+    auto lus = lireFichierEntier(chemin, kTailleMaximalePerso, &erreur);
+    if (!lus && erreur == ENOENT) return FichierPerso{};
+    if (!lus)
+        throw OperationImpossible("Lecture impossible du fichier\n"_1252 + depuisUtf8(chemin.string()) + "\n" +
+                                  causeErreurMajuscule(erreur));
+    std::vector<std::uint8_t> octets(lus->begin(), lus->end());
+    if (octets.empty()) return FichierPerso{};
+    FichierPerso fichier = FichierPerso::lire(octets);
     bool blocAbime = false;
-    if (const BlocPerso* bloc = fichier.trouver(cheminFichier); bloc && !cheminFichier.empty())
+    if (const BlocPerso* bloc = fichier.trouver(cheminFichier))
         lireReglagesFichier(bloc->donnees, fichier.version(), &blocAbime);
-    if (!octets || !fichier.intact() || blocAbime) {
-        fs::copy_file(chemin, dossier / "Perso.dwa.abime", fs::copy_options::overwrite_existing, ec);
-        if (ec) creationImpossible(dossier);
-    }
+    if (!fichier.intact() || blocAbime) mettreDeCoteFichierAbime(chemin, octets);
     // Le fichier sera réécrit en version 600 : chaque bloc d'une version plus ancienne passe
     // dans la disposition actuelle. Un bloc illisible reste tel quel.
     if (fichier.version() < 600) {
@@ -87,7 +97,8 @@ private:
 };
 
 void ecrirePerso(const fs::path& dossier, const FichierPerso& fichier) {
-    if (!remplacerFichierReglages(dossier / "Perso.dwa", "per", fichier.ecrire())) creationImpossible(dossier);
+    remplacerFichierReglages(dossier / "Perso.dwa", fichier.ecrire(),
+                             "Création impossible d'un fichier dans "_1252 + depuisUtf8(dossier.string()));
 }
 
 }  // namespace
@@ -121,7 +132,7 @@ std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t>
     r.moi.jour = l.u8();
     r.moi.mois = l.u8();
     r.moi.annee = l.u16();
-    if (!l.valide()) return std::nullopt;
+    if (!l.valide() || !tagAcceptable(r.tagCommentaire)) return std::nullopt;
     if (!lireFavoris(l, version, r.favoris) && favorisAbimes) *favorisAbimes = true;
     return r;
 }

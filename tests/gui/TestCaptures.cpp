@@ -18,6 +18,7 @@
 #include "commun/Dossiers.h"
 #include "reference/ChronologieListe.h"
 #include "reglages/ReglagesFichier.h"
+#include "render/VersionProgramme.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FenetrePrincipale.h"
@@ -110,7 +111,9 @@ TEST(Captures, fenetreEtDialogues) {
     ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");
     f.executer(6733);
 
-    auto aPropos = BoiteMessage::construire(&f, "Lignara v" LIGNARA_VERSION "\n…", "A propos de Lignara", false);
+    auto aPropos = BoiteMessage::construire(
+        &f, QString("Lignara v%1%2\n…").arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),
+        "A propos de Lignara", false);
     aPropos->show();
     EXPECT_TRUE(capturer(*aPropos, "boite-message"));
     auto question = BoiteMessage::construire(&f, "Ce graphique nécessite plus de 500 pages.\nVoulez-vous continuer ?", "", true);
@@ -184,4 +187,9 @@ TEST(Captures, selectionEtFeuilles) {
         return int(QDialog::Rejected);
     };
     FeuilleProprietes::modifier(arbre, env, listes, &f);
+
+    essai::ArbreEssai descendant{*afficheurDeCode(2)};
+    descendant.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = capture("feuille-arbre-descendant");
+    FeuilleProprietes::modifier(descendant, env, listes, &f);
 }

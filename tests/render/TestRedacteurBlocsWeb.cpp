@@ -57,11 +57,12 @@ TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
     blocs.texte(4000, 2000, "18.6.1890 Lyon & <Rh\xF4ne>");
     const std::string lignes[] = {"\xB0 12.1.1852 Lyon", "", "horloger", ""};
     BoiteWeb pere{.x = 500, .haut = 2900, .bas = 1956, .largeur = 2400, .largeurPhoto = 832,
-                  .photo = "/photos/fran\xE7ois.jpg", .ancre = "p27", .fond = couleurRvb(0x46, 0x46, 0xFF),
-                  .couleurPremiere = {}, .premiere = "BERTHELOT Fran\xE7ois", .lignes = lignes};
+                  .photo = "/photos/fran\xE7ois.jpg", .ancre = "p27", .autresAncres = {},
+                  .fond = couleurRvb(0x46, 0x46, 0xFF), .couleurPremiere = {}, .premiere = "BERTHELOT Fran\xE7ois",
+                  .lignes = lignes};
     blocs.boite(pere);
     BoiteWeb mere{.x = 3300, .haut = 2900, .bas = 1956, .largeur = 1800, .largeurPhoto = 0, .photo = {},
-                  .ancre = {}, .fond = {}, .couleurPremiere = a.reglages.couleurFemmes,
+                  .ancre = {}, .autresAncres = {}, .fond = {}, .couleurPremiere = a.reglages.couleurFemmes,
                   .premiere = "MOREL Louise", .lignes = {}};
     blocs.boite(mere);
     blocs.renvoi(4200, 2900 + 240, "p27", "&and;<br>&and;");

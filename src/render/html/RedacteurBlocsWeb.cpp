@@ -75,8 +75,9 @@ void RedacteurBlocsWeb::boite(const BoiteWeb& b) {
     // Sur un aplat, le texte est noir ou blanc selon ce qui se lit le mieux.
     if (b.fond) html += "background-color:" + couleurHtml(*b.fond) + ";color:" + couleurHtml(texteLisibleSur(*b.fond)) + ";";
     html += "\">";
-    // Ancre vide : une espace y décalerait le nom vers la droite.
+    // Ancres vides : une espace y décalerait le nom vers la droite.
     if (!b.ancre.empty()) html += "<a name=\"" + b.ancre + "\"></a>";
+    for (const std::string& a : b.autresAncres) html += "<a name=\"" + a + "\"></a>";
     html += b.couleurPremiere ? "<span style=\"color:" + couleurHtml(*b.couleurPremiere) + ";\">" : "<span>";
     ajouterHtmlEchappe(html, b.premiere);
     html += "</span>";

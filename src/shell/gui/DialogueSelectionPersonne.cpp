@@ -102,7 +102,7 @@ void DialogueSelectionPersonne::mettreAJourBoutons() {
 }
 
 void DialogueSelectionPersonne::derniers() {
-    std::int32_t p = DialogueDerniers::choisir(environnement_.recentes, this);
+    std::int32_t p = DialogueDerniers::choisir(environnement_.contexte, environnement_.recentes, this);
     if (p > 0) montrerChoisie(p);
 }
 

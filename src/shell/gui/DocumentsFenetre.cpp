@@ -52,14 +52,16 @@ SourcePourContexte dialogues(FenetrePrincipale& fenetre) {
 bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
     if (!type || !type->disponible()) return false;
-    mettreEnRoute(*type, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
-                  dialogues(fenetre));
+    auto chemin = mettreEnRoute(*type, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                                dialogues(fenetre));
+    if (chemin) fenetre.documentProduit(*chemin);
     return true;
 }
 
 void lancerFavoriFenetre(const Favori& favori, FenetrePrincipale& fenetre) {
-    lancerFavori(favori, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
-                 dialogues(fenetre));
+    auto chemin = lancerFavori(favori, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                               dialogues(fenetre));
+    if (chemin) fenetre.documentProduit(*chemin);
 }
 
 void parametrerFavoriFenetre(Favori& favori, const Favori& avant, FenetrePrincipale& fenetre) {
