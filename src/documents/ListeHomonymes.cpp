@@ -26,7 +26,7 @@ std::string dateCourte(const BaseGenealogique& base, std::uint32_t evenement) {
 }  // namespace
 
 std::string titreHomonymes(const EtatSelection& etat) {
-    if (etat.phonetique) return "Plusieurs personnes peuvent correspondre :";
+    if (etat.phonetique || etat.phonetiqueLarge) return "Plusieurs personnes peuvent correspondre :";
     if (etat.prenoms.empty()) return "Il y a plusieurs " + etat.nom + " :";
     return "Il y a plusieurs " + etat.prenoms + " " + etat.nom + " :";
 }

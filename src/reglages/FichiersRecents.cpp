@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
 #include "reglages/FichierReglages.h"
 
 namespace lignara {
@@ -59,8 +61,15 @@ FichiersRecents FichiersRecents::charger(const std::filesystem::path& dossierCon
 
 bool FichiersRecents::enregistrer(const std::filesystem::path& dossierConfiguration) const {
     const std::string contenu = ecrire();
-    return remplacerFichierReglages(dossierConfiguration / kNomFichier, "rec",
-                                    {reinterpret_cast<const std::uint8_t*>(contenu.data()), contenu.size()});
+    // La liste des fichiers récents n'est qu'une commodité : un échec ne doit pas gêner la sortie.
+    try {
+        remplacerFichierReglages(dossierConfiguration / kNomFichier,
+                                 {reinterpret_cast<const std::uint8_t*>(contenu.data()), contenu.size()},
+                                 "Ecriture impossible de la liste des fichiers récents"_1252);
+        return true;
+    } catch (const OperationImpossible&) {
+        return false;
+    }
 }
 
 }  // namespace lignara

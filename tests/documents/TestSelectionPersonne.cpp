@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "BaseEssai.h"
 #include "documents/AjustementNom.h"
 #include "documents/ChoixConjoint.h"
@@ -90,6 +92,35 @@ TEST(SelectionPersonne, recherchePhonetiqueTrouveUneAutreOrthographe) {
     e.phonetique = true;
     ASSERT_TRUE(s.chercher(e));
     EXPECT_EQ(s.valider(e), 1);
+}
+
+TEST(SelectionPersonne, phonetiqueLargeReunitLesGraphiesDispersees) {
+    // Meunier et Meusnier ne se suivent pas dans l'index : Mercier les sépare.
+    BaseEssai b(gedcomAvec(individu(1, "Jean /MEUNIER/") + individu(2, "Paul /MERCIER/") +
+                           individu(3, "Jeanne /MEUSNIER/") + individu(4, "Jean /MEUSNIER/") +
+                           individu(5, "Jean /MOUNIER/")));
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    e.nom = "Meunier";
+    e.phonetique = true;
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 1u) << "la clé des dialogues sépare Meusnier";
+    e.phonetiqueLarge = true;
+    ASSERT_TRUE(s.chercher(e));
+    std::multiset<std::string> noms;
+    for (std::uint32_t p : s.candidats(e)) noms.insert(s.nomDe(p));
+    EXPECT_EQ(noms, (std::multiset<std::string>{"MEUNIER", "MEUSNIER", "MEUSNIER"}));
+    EXPECT_EQ(s.candidats(e).size(), 3u) << "Meunier, Meusnier et Meusnier ; pas Mounier ni Mercier";
+    e.prenoms = "Jean";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 2u) << "prénoms par mots entiers : pas Jeanne";
+    EXPECT_EQ(s.valider(e), -1);
+    e.nom = "Mounier";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 1u);
+    EXPECT_EQ(titreHomonymes(e), "Plusieurs personnes peuvent correspondre :");
+    e.nom = "Martin";
+    EXPECT_FALSE(s.chercher(e));
 }
 
 TEST(SelectionPersonne, sommetDeBrancheFiltreLesCandidats) {

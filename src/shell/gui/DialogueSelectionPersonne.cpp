@@ -41,6 +41,10 @@ DialogueSelectionPersonne::DialogueSelectionPersonne(EnvironnementSelection& env
         etat_.phonetique = coche;
         chercher();
     });
+    connect(ui_->casePhonetiqueLarge, &QCheckBox::toggled, this, [this](bool coche) {
+        etat_.phonetiqueLarge = coche;
+        chercher();
+    });
     connect(ui_->caseSommetBranche, &QCheckBox::toggled, this, [this](bool coche) {
         etat_.sommetBranche = coche;
         remplirNoms();

@@ -37,23 +37,26 @@ ReglagesMiseEnRoute reglagesFenetre(FenetrePrincipale& fenetre) {
     return reglages;
 }
 
-SourcePourContexte dialogues(FenetrePrincipale& fenetre) {
-    return [&fenetre](const ContexteDocument& contexte) {
+// racine : tête imposée (0 : demandée).
+SourcePourContexte dialogues(FenetrePrincipale& fenetre, std::int32_t racine = 0) {
+    return [&fenetre, racine](const ContexteDocument& contexte) {
         FichierOuvertFenetre& fichier = fenetre.fichier();
         EnvironnementSelection environnement{contexte, fichier.recentes(),
                                              [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
                                              [&fenetre] { return fenetre.definirMoi(); }};
-        return std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+        auto source = std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+        source->imposerRacine(racine);
+        return source;
     };
 }
 
 }  // namespace
 
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine) {
     const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
     if (!type || !type->disponible()) return false;
     auto chemin = mettreEnRoute(*type, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
-                                dialogues(fenetre));
+                                dialogues(fenetre, racine));
     if (chemin) fenetre.documentProduit(*chemin);
     return true;
 }

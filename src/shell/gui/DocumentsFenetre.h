@@ -14,7 +14,8 @@ namespace lignara::gui {
 
 class FenetrePrincipale;
 
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre);
+// racine : tête imposée (menu contextuel de la liste des personnes) ; 0 : demandée.
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine = 0);
 
 // Le favori lancé depuis le menu « Favoris », sans dialogue ; un favori sans paramètres se
 // demande par les dialogues de son type, comme un nouveau document.

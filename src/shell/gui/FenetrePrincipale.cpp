@@ -39,6 +39,10 @@
 #include "shell/gui/BarreProgressionImport.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/CommandesMenus.h"
+#include "shell/gui/Consultation.h"
+#include "shell/gui/FenetreListeConsultation.h"
+#include "shell/gui/ListeAncree.h"
+#include "shell/gui/ModeleListePersonnes.h"
 #include "reference/Categories.h"
 #include "shell/gui/DialogueCategorie.h"
 #include "shell/gui/DialogueErreurGedcom.h"
@@ -113,6 +117,18 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     if (!accueil.isNull()) image->setPixmap(accueil);
     setCentralWidget(image);
 
+    consultation_ = new Consultation(fichier_, this, [this](const std::function<void()>& action) { proteger(action); });
+    listeAncree_ = new ListeAncree(this);
+    addDockWidget(Qt::LeftDockWidgetArea, listeAncree_);
+    connect(listeAncree_, &ListeAncree::personneChoisie, this,
+            [this](std::uint32_t p) { proteger([this, p] { consultation_->ouvrirPersonne(p); }); });
+    connect(listeAncree_, &ListeAncree::documentDemande, this, [this](int commande, std::uint32_t p) {
+        proteger([this, commande, p] {
+            if (fichier_.estOuvert() && !lancerDocument(commande, *this, static_cast<std::int32_t>(p)))
+                BoiteMessage::informer(this, "Ce document n'est pas encore disponible");
+        });
+    });
+
     construireMenus();
     construireBarreOutils();
     construireBarreEtat();
@@ -128,6 +144,9 @@ FenetrePrincipale::~FenetrePrincipale() { quitter(); }
 void FenetrePrincipale::quitter() {
     if (quitte_) return;
     quitte_ = true;
+    // Les fenêtres de consultation lisent la base : elles partent avant qu'elle ne ferme.
+    consultation_->toutFermer();
+    listeAncree_->detacher();
     const auto prefixes = prefixesDocuments();
     programme_.quitter(fichier_.noyau(), prefixes);
     fichier_.fermer();
@@ -370,6 +389,7 @@ void FenetrePrincipale::mettreAJourMenus() {
         menuBar()->findChild<QMenu*>(QString("menu") + menu.titre)->menuAction()->setEnabled(ouvert);
     barreOutils_->setVisible(ouvert);
     action(kCommandeEnregistrerSous)->setEnabled(!dernierDocument_.empty());
+    listeAncree_->setVisible(ouvert);
     setWindowTitle(ouvert ? QString("Lignara - %1").arg(QFileInfo(cheminQt(fichier_.chemin())).fileName())
                           : QString("Lignara"));
 }
@@ -440,7 +460,7 @@ void FenetrePrincipale::traiterCommande(int commande) {
 void FenetrePrincipale::traiterCommandeOutils(int commande) {
     switch (commande) {
     case kCommandeConsulter:
-        if (fichier_.estOuvert()) BoiteMessage::informer(this, "La consultation n'est pas encore disponible");
+        consultation_->montrerListe();
         return;
     case kCommandePreferences: preferences(DialoguePreferences::kGeneral); return;
     case kCommandeProfessions: categories(Categories::kProfessions); return;
@@ -456,7 +476,10 @@ void FenetrePrincipale::preferences(int page) {
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     programme_.configuration = dialogue.configuration();
     enregistrerConfiguration(programme_.configuration, programme_.dossierConfiguration);
-    if (fichier_.estOuvert()) fichier_.noyau().afficherNoms(programme_.configuration.casseAutomatique);
+    if (!fichier_.estOuvert()) return;
+    fichier_.noyau().afficherNoms(programme_.configuration.casseAutomatique);
+    listeAncree_->relire();
+    if (consultation_->liste()) consultation_->liste()->modele()->relire();
 }
 
 void FenetrePrincipale::categories(int genre) {
@@ -648,13 +671,19 @@ void FenetrePrincipale::importer(const std::string& chemin) {
     recents_.enregistrer(programme_.dossierConfiguration);
     reconstruireRecents();
     reconstruireFavoris();
+    listeAncree_->attacher(fichier_.base(), fichier_.noyau().indexNoms(),
+                           [this]() -> const IndexNomsLarges& { return fichier_.noyau().indexNomsLarges(); });
+    resizeDocks({listeAncree_}, {440}, Qt::Horizontal);
     if (!rapport.empty()) {
         DialogueErreurGedcom dialogue(rapport, this);
         ExecutionDialogue::executer(dialogue);
     }
 }
 
+// Les fenêtres qui lisent la base partent avant elle.
 void FenetrePrincipale::fermerFichier() {
+    consultation_->toutFermer();
+    listeAncree_->detacher();
     fichier_.fermer();
     reconstruireFavoris();
 }

@@ -27,6 +27,10 @@
 
 class QActionGroup;
 class QLabel;
+namespace lignara::gui {
+class Consultation;
+class ListeAncree;
+}
 class QMenu;
 class QPushButton;
 class QToolBar;
@@ -62,6 +66,9 @@ public:
     // Options du fichier ouvertes pour définir « Moi » ; rend la personne « Moi » ensuite (−1 :
     // toujours aucune).
     std::int32_t definirMoi();
+    // Fenêtres de consultation et liste des personnes ancrée (vides sans fichier).
+    Consultation& consultation() { return *consultation_; }
+    ListeAncree* listeAncree() const { return listeAncree_; }
 
     // Un document vient d'être écrit : la barre d'état le dit, avec un bouton qui ouvre son
     // dossier, et « Enregistrer sous... » le copiera.
@@ -130,6 +137,8 @@ private:
     std::filesystem::path dernierDocument_;
     bool demarree_ = false;
     bool quitte_ = false;
+    Consultation* consultation_ = nullptr;
+    ListeAncree* listeAncree_ = nullptr;
 };
 
 }  // namespace lignara::gui

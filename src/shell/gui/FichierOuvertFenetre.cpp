@@ -21,6 +21,7 @@ ContexteDocument FichierOuvertFenetre::contexte(bool casseAutomatique) const {
     c.base = &fichier_->base();
     c.noms = &fichier_->indexNoms();
     c.phonetique = &fichier_->indexPhonetique();
+    c.nomsLarges = [f = fichier_.get()]() -> const IndexNomsLarges& { return f->indexNomsLarges(); };
     c.casseAutomatique = casseAutomatique;
     c.dossiersGedcom = fichier_->dossiersGedcom();
     return c;
