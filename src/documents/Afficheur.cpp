@@ -16,9 +16,16 @@
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/cartes/CarteLocalisation.h"
 #include "documents/cartes/CarteMigration.h"
+#include "documents/frises/FriseGenerations.h"
+#include "documents/frises/FriseIndividuelle.h"
+#include "documents/frises/FriseLignees.h"
 #include "documents/roues/RoueAscendante.h"
 #include "documents/roues/RoueDescendante.h"
 #include "documents/roues/RoueMixte.h"
+#include "documents/statistiques/StatistiqueAges.h"
+#include "documents/statistiques/StatistiqueAscendance.h"
+#include "documents/statistiques/StatistiqueCategories.h"
+#include "documents/statistiques/StatistiqueNaissances.h"
 
 namespace lignara {
 
@@ -50,15 +57,15 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {16, "Liste éclair", "LE_", "liste-eclair", lettres<"1bb">(), Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
  {13, "Liste des branches", "LB_", "liste-branches", lettres<"11">(), Aucune, "DIALOG_LB_GENE", P|T|R|W, 0, 17, nullptr},
  {17, "Liste par critère", "LI_", "liste-criteres", lettres<"1bsbsbsbsbsb1DD1">(), Aucune, "DIALOG_LI_GENE,DIALOG_LI_DATES,DIALOG_LI_LIEUX", P|T|R|W, 0, 18, nullptr},
- {42, "Frise individuelle", "FI_", "frise-individuelle", lettres<"Psbbbbb">(), Pers, "DIALOG_FI_GENE", P, 0, 19, nullptr},
- {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", lettres<"PsbbbbbL1">(), Pers, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
- {44, "Frises individuelles des descendants", "FI_", "frises-descendants", lettres<"PsbbbbbL1">(), Desc, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
- {51, "Frise ascendante individuelle", "FA_", "frise-ascendante", lettres<"Ps1">(), Pers, "DIALOG_FAD_GENE", P, 0, 20, nullptr},
- {52, "Frise ascendante familiale", "FA_", "frise-ascendante-familiale", lettres<"PsP1">(), Pers, "DIALOG_FAD_GENE", P, 0, 20, nullptr},
- {53, "Frise descendante", "FD_", "frise-descendante", lettres<"Ps1">(), Desc, "DIALOG_FAD_GENE", P, 0, 21, nullptr},
- {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", lettres<"Ps">(), Pers, "", P, 0, 22, nullptr},
- {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", lettres<"PsP">(), Pers, "", P, 0, 22, nullptr},
- {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", lettres<"Psb">(), Desc, "DIALOG_FGD_GENE", P, 0, 22, nullptr},
+ {42, "Frise individuelle", "FI_", "frise-individuelle", FriseIndividuelle::kParametresIndividuelle, Pers, "DIALOG_FI_GENE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
+ {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", FriseIndividuelle::kParametresLignee, Pers, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
+ {44, "Frises individuelles des descendants", "FI_", "frises-descendants", FriseIndividuelle::kParametresLignee, Desc, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
+ {51, "Frise ascendante individuelle", "FA_", "frise-ascendante", FriseLignees::kParametresIndividuelle, Pers, "DIALOG_FAD_GENE", P, 0, 20, fabrique<FriseLignees>, "Frise ascendante"},
+ {52, "Frise ascendante familiale", "FA_", "frise-ascendante-familiale", FriseLignees::kParametresFamiliale, Pers, "DIALOG_FAD_GENE", P, 0, 20, fabrique<FriseLignees>, "Frise ascendante"},
+ {53, "Frise descendante", "FD_", "frise-descendante", FriseLignees::kParametresIndividuelle, Desc, "DIALOG_FAD_GENE", P, 0, 21, fabrique<FriseLignees>},
+ {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", FriseGenerations::kParametresAscendante, Pers, "", P, 0, 22, fabrique<FriseGenerations>},
+ {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", FriseGenerations::kParametresFamiliale, Pers, "", P, 0, 22, fabrique<FriseGenerations>},
+ {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", FriseGenerations::kParametresDescendante, Desc, "DIALOG_FGD_GENE", P, 0, 22, fabrique<FriseGenerations>, "Frise des générations"},
  {18, "Roue ascendante", "RA_", "roue-ascendante", RoueAscendante::kParametres, Pers, "DIALOG_RA_GENE", P, 0, 23, fabrique<RoueAscendante>},
  {19, "Roue descendante", "RD_", "roue-descendante", RoueDescendante::kParametres, Desc, "DIALOG_RD_GENE", P, 0, 24, fabrique<RoueDescendante>},
  {55, "Roue mixte", "RM_", "roue-mixte", RoueMixte::kParametres, Pers, "DIALOG_RM_GENE", P, 0, 25, fabrique<RoueMixte>},
@@ -78,19 +85,19 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {5,  "Carte de localisation complète", "CL_", "carte-localisation-complete", CarteLocalisation::kParametres, Aucune, "DIALOG_CL_GENE", P, 1, 35, fabrique<CarteLocalisation>, "Carte de localisation"},
  {8,  "Carte de migration ascendante", "CM_", "carte-migration-ascendante", CarteMigration::kParametres, Pers, "DIALOG_CM_GENE", P, 2, 36, fabrique<CarteMigration>, "Carte de migration"},
  {9,  "Carte de migration descendante", "CM_", "carte-migration-descendante", CarteMigration::kParametres, Desc, "DIALOG_CM_GENE", P, 3, 37, fabrique<CarteMigration>, "Carte de migration"},
- {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", lettres<"Ps">(), Pers, "", P, 0, 38, nullptr},
- {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", lettres<"Ps1bb">(), Pers, "DIALOG_SA_GENE", P, 2, 39, nullptr},
- {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", lettres<"Ps1bb">(), Desc, "DIALOG_SA_D_GENE", P, 3, 39, nullptr},
- {21, "Stat complètes sur les âges", "SA_", "stat-ages-completes", lettres<"Ps1bb">(), Aucune, "DIALOG_SA_GENE", P, 1, 39, nullptr},
- {23, "Stat ascendantes des naissances", "SN_", "stat-naissances-ascendantes", lettres<"Ps2b">(), Pers, "DIALOG_SN_GENE", P, 2, 40, nullptr},
- {25, "Stat descendantes des naissances", "SN_", "stat-naissances-descendantes", lettres<"Ps2b">(), Desc, "DIALOG_SN_D_GENE", P, 3, 40, nullptr},
- {24, "Stat complètes des naissances", "SN_", "stat-naissances-completes", lettres<"Ps2b">(), Aucune, "DIALOG_SN_GENE", P, 1, 40, nullptr},
- {26, "Stat ascendantes des professions", "SP_", "stat-professions-ascendantes", lettres<"Psbbb">(), Pers, "DIALOG_SC_GENE", P, 2, 41, nullptr},
- {28, "Stat descendantes des professions", "SP_", "stat-professions-descendantes", lettres<"Psbbb">(), Desc, "DIALOG_SC_D_GENE", P, 3, 41, nullptr},
- {27, "Stat complètes des professions", "SP_", "stat-professions-completes", lettres<"Psbbb">(), Aucune, "DIALOG_SC_GENE", P, 1, 41, nullptr},
- {29, "Stat ascendantes des sources", "SS_", "stat-sources-ascendantes", lettres<"Psbbb">(), Pers, "DIALOG_SC_GENE", P, 2, 42, nullptr},
- {31, "Stat descendantes des sources", "SS_", "stat-sources-descendantes", lettres<"Psbbb">(), Desc, "DIALOG_SC_D_GENE", P, 3, 42, nullptr},
- {30, "Stat complètes des sources", "SS_", "stat-sources-completes", lettres<"Psbbb">(), Aucune, "DIALOG_SC_GENE", P, 1, 42, nullptr},
+ {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", StatistiqueAscendance::kParametres, Pers, "", P, 0, 38, fabrique<StatistiqueAscendance>},
+ {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", StatistiqueAges::kParametres, Pers, "DIALOG_SA_GENE", P, 2, 39, fabrique<StatistiqueAges>, "Statistiques"},
+ {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", StatistiqueAges::kParametresDescendants, Desc, "DIALOG_SA_D_GENE", P, 3, 39, fabrique<StatistiqueAges>, "Statistiques"},
+ {21, "Stat complètes sur les âges", "SA_", "stat-ages-completes", StatistiqueAges::kParametres, Aucune, "DIALOG_SA_GENE", P, 1, 39, fabrique<StatistiqueAges>, "Statistiques"},
+ {23, "Stat ascendantes des naissances", "SN_", "stat-naissances-ascendantes", StatistiqueNaissances::kParametres, Pers, "DIALOG_SN_GENE", P, 2, 40, fabrique<StatistiqueNaissances>, "Statistiques"},
+ {25, "Stat descendantes des naissances", "SN_", "stat-naissances-descendantes", StatistiqueNaissances::kParametresDescendants, Desc, "DIALOG_SN_D_GENE", P, 3, 40, fabrique<StatistiqueNaissances>, "Statistiques"},
+ {24, "Stat complètes des naissances", "SN_", "stat-naissances-completes", StatistiqueNaissances::kParametres, Aucune, "DIALOG_SN_GENE", P, 1, 40, fabrique<StatistiqueNaissances>, "Statistiques"},
+ {26, "Stat ascendantes des professions", "SP_", "stat-professions-ascendantes", StatistiqueCategories::kParametres, Pers, "DIALOG_SC_GENE", P, 2, 41, fabrique<StatistiqueCategories>, "Statistiques"},
+ {28, "Stat descendantes des professions", "SP_", "stat-professions-descendantes", StatistiqueCategories::kParametresDescendants, Desc, "DIALOG_SC_D_GENE", P, 3, 41, fabrique<StatistiqueCategories>, "Statistiques"},
+ {27, "Stat complètes des professions", "SP_", "stat-professions-completes", StatistiqueCategories::kParametres, Aucune, "DIALOG_SC_GENE", P, 1, 41, fabrique<StatistiqueCategories>, "Statistiques"},
+ {29, "Stat ascendantes des sources", "SS_", "stat-sources-ascendantes", StatistiqueCategories::kParametres, Pers, "DIALOG_SC_GENE", P, 2, 42, fabrique<StatistiqueCategories>, "Statistiques"},
+ {31, "Stat descendantes des sources", "SS_", "stat-sources-descendantes", StatistiqueCategories::kParametresDescendants, Desc, "DIALOG_SC_D_GENE", P, 3, 42, fabrique<StatistiqueCategories>, "Statistiques"},
+ {30, "Stat complètes des sources", "SS_", "stat-sources-completes", StatistiqueCategories::kParametres, Aucune, "DIALOG_SC_GENE", P, 1, 42, fabrique<StatistiqueCategories>, "Statistiques"},
 };
 // clang-format on
 
