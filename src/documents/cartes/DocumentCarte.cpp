@@ -78,11 +78,13 @@ std::int32_t DocumentCarte::basDeCarte(std::int32_t basMinimum) const {
     const FormatPapier papier = formatPapierOuNonPagine(reglagesDessin_.formatPapier);
     if (!papier.estPagine()) return basMinimum;
     const std::int32_t page = std::max(kLigne, papier.hauteurUtile / kLigne * kLigne);
-    const std::int32_t haut = basMinimum + echelle_.hauteur + reglagesDessin_.margeBas + reglagesDessin_.margeHaut;
-    if (haut <= page) return basMinimum;
-    // Les pages se comptent depuis le bas du dessin, marge basse comprise.
-    const std::int32_t pages = (basMinimum + reglagesDessin_.margeBas + page - 1) / page;
-    return pages * page - reglagesDessin_.margeBas;
+    const std::int32_t marges = reglagesDessin_.margeBas + reglagesDessin_.margeHaut;
+    const std::int32_t haut = basMinimum + echelle_.hauteur + marges;
+    // Les pages se comptent depuis le bas du dessin, marge basse comprise : la carte va en haut
+    // de sa page (la première, ou celle au-dessus de ce qu'on dessine sous elle), le blanc
+    // entre elle et le reste plutôt qu'au-dessus d'elle.
+    const std::int32_t pages = haut <= page ? 0 : (basMinimum + reglagesDessin_.margeBas + page - 1) / page;
+    return std::max(basMinimum, (pages + 1) * page - marges - echelle_.hauteur);
 }
 
 std::vector<std::int32_t> DocumentCarte::pointsDessin(const PolygoneCarte& polygone) const {

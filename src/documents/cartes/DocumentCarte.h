@@ -75,8 +75,9 @@ protected:
     // Échelle de la carte posée à partir de y0 : W ÷ largeur de la carte, réduite à hauteurMax.
     void mettreAEchelle(std::int32_t hauteurMax);
     void poserCarte(std::int32_t y0) { echelle_.y0 = y0; }
-    // y où poser la carte au-dessus de ce qui occupe déjà [0, basMinimum) : basMinimum sur une
-    // page seule, sinon le bas de la première page entière au-dessus.
+    // y où poser la carte au-dessus de ce qui occupe déjà [0, basMinimum) : basMinimum sans
+    // pagination ; sur papier, le haut de la carte au haut de sa page (la première quand tout
+    // y tient, sinon celle qui suit ce qu'on dessine sous elle).
     std::int32_t basDeCarte(std::int32_t basMinimum) const;
     // Contours de toutes les régions, puis codes des régions quand ils sont demandés. Un code
     // qui couvrirait un code déjà posé est laissé : les codes se posent dans l'ordre de

@@ -217,7 +217,7 @@ Carte lireCarte(const fs::path& dossierInstallation, const std::string& codePays
     std::error_code ec;
     std::ifstream f;
     if (fs::is_regular_file(chemin, ec)) f.open(chemin, std::ios::binary);
-    if (!f) throw OperationImpossible("Fichier de cartographie introuvable.\nRé-installez Lignara."_1252);
+    if (!f.is_open()) throw OperationImpossible("Fichier de cartographie introuvable.\nRé-installez Lignara."_1252);
     std::vector<std::uint8_t> octets;
     char bloc[16384];
     while (octets.size() <= Carte::kTailleFichierMax && f.read(bloc, sizeof bloc).gcount() > 0)
