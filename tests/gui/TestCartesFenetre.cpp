@@ -29,10 +29,6 @@ struct CartesFenetre : essai::FenetreOuverte {
         essai::FenetreOuverte::SetUp();
         f->configuration().afficheurs = {"true", "true", "true", "true"};
     }
-    void TearDown() override {
-        SelecteurFichier::simuler(false);
-        essai::FenetreOuverte::TearDown();
-    }
     // Le document produit par la commande, effacé ; vide sans document.
     std::filesystem::path produire(int commande) {
         const auto avant = documentsProduits();
@@ -59,8 +55,7 @@ TEST_F(CartesFenetre, carteDePatronymeAvecSonPaysEtSaCouleur) {
         EXPECT_EQ(pays->count(), 34);
         EXPECT_EQ(pays->currentText(), "France");
         auto* couleur = element<QPushButton>(d, "c2070");
-        SelecteurFichier::simuler(true);
-        SelecteurFichier::reponses().push_back("#c00000");
+        SelecteurFichier::reponses().push_back("#c00000");  // sélecteurs simulés pour tous les essais
         couleur->click();
         couleurMontree = couleur->property("couleur").toString();
         return essai::valider(d);
