@@ -64,6 +64,13 @@ void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) 
         }
     }
     EXPECT_EQ(chevauchements, 0u) << cas << " : " << boites.size() << " boîtes";
+    // Par couple, l'écart entre les époux est toujours celui du texte de mariage, répétés compris.
+    if (cas.find("couple") == std::string::npos) return;
+    std::size_t ecartsFaux = 0;
+    for (const NoeudAscendant* n : boites)
+        if (n->pere && n->mere && !n->tronque)
+            ecartsFaux += n->mere->x - n->pere->droite() != n->mere->largeurMariage + kEcartMariage;
+    EXPECT_EQ(ecartsFaux, 0u) << cas;
 }
 
 class PlacementReel : public ::testing::TestWithParam<const char*> {

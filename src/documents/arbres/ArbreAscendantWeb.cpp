@@ -42,7 +42,7 @@ void ArbreAscendant::ecrireWeb() {
             for (const std::string& l : f.texteMariage) lignes += !l.empty();
             const std::int32_t m = (n->pere->y + f.y) / 2;
             const std::int32_t ancre = f.x - f.largeurMariage / 2 - 240;
-            const std::int32_t haut = f.largeurMariage > 0 ? m - kLigne * lignes - 60 : m - 117;
+            const std::int32_t haut = f.largeurMariage > 0 ? m - 176 * lignes - 60 : m - 117;  // lignes de 176
             const std::int32_t milieu = n->y + (std::min({n->pere->bas(), f.bas(), haut}) - n->y) / 2;
             blocs.traitVertical(n->centre(), n->y, milieu);
             blocs.traitHorizontal(std::min(n->centre(), ancre), std::max(n->centre(), ancre), milieu);

@@ -106,7 +106,12 @@ private:
                 const NoeudAscendant* v = b.voisins[i];
                 manque = std::max(manque, v->x + v->largeur + 45 * r_.espace - b.x);
             }
-            if (manque > 0) decalerSousArbre(b, manque);
+            if (manque <= 0) continue;
+            decalerSousArbre(b, manque);
+            // Par couple, les époux vont ensemble : pousser l'un seul réduirait l'écart qui porte
+            // le texte de mariage (un couple répété se retrouvait à 22 points au lieu de 77).
+            if (r_.parCouple && b.enfant && b.enfant->pere && b.enfant->mere)
+                decalerSousArbre(b.enfant->pere == &b ? *b.enfant->mere : *b.enfant->pere, manque);
         }
     }
 
