@@ -4,10 +4,13 @@
 //   ResultatImport r = ImporterGedcom("famille.ged", options);
 //
 // Lève OperationImpossible, avec son message français, quand un fichier ne peut pas être lu
-// (« Fichier %s inexistant », « Lecture impossible du fichier Gedcom\n%s », « Erreur de lecture
-// du fichier %s ») ou que le dossier temporaire est inutilisable (« Accès impossible au
-// répertoire temporaire\n%s ») ; aucune base n'est alors laissée. Les fautes du GEDCOM ne
-// l'arrêtent jamais : elles sont des lignes du rapport.
+// (« Fichier %s inexistant », « Lecture impossible du fichier Gedcom\n%s\n<Cause> » — un tube
+// ou un périphérique est refusé sans attendre —, « Erreur de lecture du fichier %s\n<Raison> »
+// pour un fichier vide ou sans ligne de niveau 0), quand il n'a ni en-tête « 0 HEAD » ni aucune
+// fiche (« Le fichier %s n'est pas un fichier Gedcom… ») ou que le dossier temporaire est
+// inutilisable (« Accès impossible au répertoire temporaire\n%s ») ; aucune base n'est alors
+// laissée. Les fautes du GEDCOM ne l'arrêtent jamais : elles sont des lignes du rapport (un
+// en-tête absent devant des fiches aussi).
 //
 // Plusieurs fichiers : chacun a son indice (0, 1, …), qui est l'octet de tête de ses clés et
 // l'octet 33 de ses individus ; son jeu de caractères et ses drapeaux de logiciel sont les
@@ -19,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "commun/Dossiers.h"
+#include "commun/DossierPrive.h"
 #include "database/BaseGenealogique.h"
 #include "gedcom/ConstructionBase.h"
 #include "gedcom/JeuCaracteres.h"
@@ -38,7 +41,7 @@ struct OptionsImport {
     std::function<void(RegistresBalayage&)> apresBalayage;
     // Après apresBalayage, avec de quoi relire noms et dates : rapproche les personnes d'une fusion.
     std::function<void(RegistresBalayage&, PasseConstruction&)> rapprocher;
-    std::filesystem::path dossierTemporaire = lignara::dossierTemporaire();
+    std::filesystem::path dossierTemporaire = dossierPrive();
 };
 
 struct FichierImporte {

@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "render/VersionProgramme.h"
+
 namespace lignara {
 
 struct CouleurRvb {
@@ -54,8 +56,8 @@ inline constexpr std::size_t kLimiteSignature = 50;
 inline constexpr std::uint16_t kFormatNonPagine = 1702;
 inline constexpr std::uint16_t kDernierFormatPapier = 1725;
 inline constexpr std::uint16_t kHauteurLigne = 176;
-// Texte rangé dans l'avis des nouvelles versions quand la case est cochée.
-inline constexpr std::string_view kTexteVersionAvis = "0.1";
+// Texte rangé dans l'avis des nouvelles versions quand la case est cochée : la version.
+inline constexpr std::string_view kTexteVersionAvis = kVersionProgramme;
 
 struct Configuration {
     std::uint8_t octetGeneral = 1;  // réservé : aucune page ne le montre, gardé tel quel
@@ -66,6 +68,9 @@ struct Configuration {
     std::string dossierPhotos;
     std::uint16_t codePays = 0x4652;  // « FR » : première lettre dans l'octet haut
     std::uint16_t formatPapier = kFormatNonPagine;  // 1702 à 1725, remis à 1702 à chaque chargement
+    // Celui que « lignara document » prend sans --papier ; c'est lui que Config.dwa range (la
+    // fenêtre ne le change pas). Un identifiant inconnu est relu « Non paginé ».
+    std::uint16_t papierLigneCommande = kFormatNonPagine;
     std::uint16_t compressionArbres = 80;  // pour cent, 10 à 200
     std::uint16_t compressionListes = 100;
     std::uint16_t compressionTableaux = 80;
@@ -118,18 +123,31 @@ int millimetresDeMarge(std::uint16_t marge);
 
 // Contenu de « Config.dwa », version 603.
 std::vector<std::uint8_t> ecrireConfiguration(const Configuration& configuration);
-// Relit un contenu de version 401 à 603 ; vide pour une autre version, un fichier tronqué ou
-// un texte plus long que sa limite (l'appelant garde alors les valeurs par défaut).
+
+// absent : pas de fichier ; lu : tout compris ; abime : en partie, les champs lisibles gardés ;
+// illisible : version inconnue, autre chose qu'un fichier ordinaire, ou lecture impossible.
+enum class EtatChargement { absent, lu, illisible, abime };
+
+struct ConfigurationLue {
+    Configuration configuration;  // champs lus, les autres à leur valeur par défaut
+    EtatChargement etat = EtatChargement::lu;
+};
+
+// Relit un contenu de version 401 à 603. Un fichier tronqué, un texte plus long que sa limite
+// ou fait de caractères de contrôle (un nom de police à octet nul casserait le PDF) : chaque
+// champ qui se relit valide est gardé, les autres prennent leur défaut, et l'état est abime.
+// Une autre version : tout par défaut, illisible.
+ConfigurationLue lireConfigurationSauvee(std::span<const std::uint8_t> octets);
+// Le même, mais vide dès que le contenu n'est pas compris en entier.
 std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> octets);
 
-enum class EtatChargement { absent, lu, illisible };
-
-// Valeurs par défaut, puis « Config.dwa » du dossier quand il est présent et lisible ; etat,
-// quand il est donné, dit lequel des trois cas s'est produit.
+// Valeurs par défaut, puis ce qui se relit de « Config.dwa » du dossier ; etat, quand il est
+// donné, dit lequel des cas s'est produit.
 Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
                                    EtatChargement* etat = nullptr);
-// Réécrit « Config.dwa ». Échec : OperationImpossible(« Accès impossible au fichier de
-// configuration\n<chemin> »).
+// Réécrit « Config.dwa », après l'avoir copié en « Config.dwa.abime » s'il ne se relisait pas
+// en entier. Échec : OperationImpossible(« Accès impossible au fichier de configuration\n
+// <chemin>\n<Cause> »), par exemple quand c'est un lien vers le fichier d'un autre.
 void enregistrerConfiguration(const Configuration& configuration,
                               const std::filesystem::path& dossierConfiguration);
 

@@ -86,8 +86,9 @@ void SurfacePdf::ouvrir(const std::filesystem::path& chemin, const std::string& 
     contexte_.couleurTexte = reglages_.couleurTexte;
     contexte_.couleurTrait = reglages_.couleurTrait;
     creerObjetsFixes(titre1252);
-    sortie_.open(chemin, std::ios::binary | std::ios::trunc);
-    if (!sortie_) throw OperationImpossible("Ouverture impossible du fichier PDF"_1252);
+    if (!sortie_.ouvrir(chemin))
+        throw OperationImpossible("Ouverture impossible du fichier PDF"_1252 +
+                                  sortie_.message().substr(sortie_.message().find('\n')));
     ouverte_ = true;
 }
 
@@ -464,9 +465,10 @@ void SurfacePdf::fermer() {
     if (!ouverte_) return;
     contexte_.uniteUtilisateur =
         FichierPdf::uniteUtilisateur(grille_.largeurUtile(), grille_.hauteurUtile());
-    fichier_.ecrire(sortie_, contexte_);
-    sortie_.close();
+    fichier_.ecrire(sortie_.flux(), contexte_);
+    const bool ecrit = sortie_.fermer();
     liberer();
+    if (!ecrit) throw OperationImpossible(sortie_.message());
 }
 
 void SurfacePdf::liberer() {
@@ -480,7 +482,7 @@ void SurfacePdf::liberer() {
     nombrePages_ = 0;
     questionPosee_ = false;
     ouverte_ = false;
-    if (sortie_.is_open()) sortie_.close();
+    sortie_.abandonner();
 }
 
 }  // namespace lignara

@@ -16,13 +16,16 @@
 // ne dessine rien. Un dessin de largeur ou de hauteur totale nulle n'a pas de page et ne
 // dessine rien.
 //
-// Échecs : OperationImpossible avec « Ouverture impossible du fichier PDF », « Mémoire
-// insuffisante », « Accès impossible à des données internes\nVous devriez réinstaller
+// Le fichier s'écrit par FichierSortie : rien ne porte son nom avant que fermer() l'ait écrit
+// en entier ; un lien symbolique à sa place est refusé.
+//
+// Échecs : OperationImpossible avec « Ouverture impossible du fichier PDF\n<chemin>\n<Cause> »,
+// « Ecriture impossible dans le fichier\n<chemin>\n<Cause> » (disque plein…) à fermer(),
+// « Mémoire insuffisante », « Accès impossible à des données internes\nVous devriez réinstaller
 // Lignara », ou sans message quand l'utilisateur refuse de dépasser 500 pages.
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -31,6 +34,7 @@
 
 #include "commun/Horloge.h"
 #include "render/EtatTrace.h"
+#include "render/FichierSortie.h"
 #include "render/GrillePages.h"
 #include "images/ImageDwa.h"
 #include "render/PolicesDocument.h"
@@ -141,7 +145,7 @@ private:
     const Horloge horloge_;
     QuestionPages question_;
     EtatTrace etat_;
-    std::ofstream sortie_;
+    FichierSortie sortie_;
     FichierPdf fichier_;
     ContextePdf contexte_;
     GrillePages grille_;

@@ -31,6 +31,7 @@
 
 #include "database/BaseGenealogique.h"
 #include "database/IndexDesNoms.h"
+#include "database/IndexNomsLarges.h"
 #include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
 #include "reglages/ReglagesFichier.h"
@@ -73,7 +74,8 @@ public:
     // Nom finissant par « .ged » ou « .fged » (casse ignorée) d'un fichier existant ; le
     // chemin est rendu absolu.
     void ouvrir(const std::filesystem::path& chemin, const OptionsOuverture& options = {});
-    // Arrête la surveillance, attend la dérivation, libère tout. Sans effet sans fichier.
+    // Arrête la surveillance, interrompt la dérivation (qu'on ne lira plus) et l'attend, libère
+    // tout. Sans effet sans fichier.
     void fermer() noexcept;
     bool ouvert() const { return base_.ouverte(); }
 
@@ -82,6 +84,9 @@ public:
     const BaseGenealogique& base() const { return base_; }
     const IndexNoms& indexNoms() const { return index_.noms; }
     const IndexPhonetique& indexPhonetique() const { return index_.phonetique; }
+    // Clés phonétiques larges des noms, calculées à la première demande (liste des personnes en
+    // mode phonétique, option « Phonétique large » de la sélection).
+    const IndexNomsLarges& indexNomsLarges() const;
     const ReglagesFichier& reglages() const { return reglages_; }
     // Suit un changement de la préférence de casse automatique (voir OptionsOuverture) ; les
     // index n'en dépendent pas. Sans effet sans fichier.
@@ -134,6 +139,7 @@ private:
     std::filesystem::path chemin_;
     BaseGenealogique base_;
     IndexDesNoms index_;
+    mutable std::unique_ptr<IndexNomsLarges> nomsLarges_;
     ReglagesFichier reglages_;
     std::string rapport_;
     std::size_t nombreErreurs_ = 0;
@@ -146,6 +152,8 @@ private:
     TablesDerivees tables_;
     std::exception_ptr erreurDerivation_;
     std::atomic<bool> pretes_{false};
+    // Levé à la fermeture : l'estimation que personne ne lira s'arrête au lieu d'être attendue.
+    std::atomic<bool> arreterDerivation_{false};
     std::thread derivation_;
     std::function<void(bool)> curseurAttente_;
 

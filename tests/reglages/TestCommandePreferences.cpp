@@ -46,9 +46,34 @@ TEST(CommandePreferences, reinitialiserRemetLesDefautsDUnFichierIllisible) {
     DossierEssai dossier;
     std::filesystem::create_directories(dossier / "lignara");
     essai::ecrireOctets(dossier / "lignara" / "Config.dwa", {0x5B, 0x02, 0x01});
-    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);
+    // Version comprise, puis coupé : abîmé, et mis de côté avant d'être réécrit.
+    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : abîmé"), std::string::npos);
     lancer(dossier, "preferences --reinitialiser");
     EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa"), ecrireConfiguration(Configuration{}));
+    EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa.abime"), (std::vector<std::uint8_t>{0x5B, 0x02, 0x01}));
+    // Une version inconnue reste illisible.
+    essai::ecrireOctets(dossier / "lignara" / "Config.dwa", {0x01, 0x00});
+    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);
+}
+
+TEST(CommandePreferences, papierRangeLeFormatDeLaLigneDeCommandeSansToucherAuReste) {
+    DossierEssai dossier;
+    std::filesystem::create_directories(dossier / "lignara");
+    Configuration c;
+    c.police = "DejaVu Serif";
+    enregistrerConfiguration(c, dossier / "lignara");
+    std::string sortie = lancer(dossier, "preferences --papier 'a4 Portrait'");
+    EXPECT_NE(sortie.find("Format de papier de la ligne de commande : A4 portrait"), std::string::npos) << sortie;
+    Configuration relue = chargerConfiguration(dossier / "lignara");
+    EXPECT_EQ(relue.papierLigneCommande, 1707);
+    EXPECT_EQ(relue.formatPapier, kFormatNonPagine);  // la fenêtre repart toujours de « Non paginé »
+    relue.papierLigneCommande = c.papierLigneCommande;
+    EXPECT_EQ(relue, c);
+
+    sortie = lancer(dossier, "preferences --papier A5 2>&1");
+    EXPECT_NE(sortie.find("Format de papier inconnu : « A5 »"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Tabloid paysage"), std::string::npos) << sortie;
+    EXPECT_EQ(chargerConfiguration(dossier / "lignara").papierLigneCommande, 1707);
 }
 
 }  // namespace
