@@ -1,6 +1,7 @@
 #pragma once
 // Paramètres d'un document donnés sur la ligne de commande (lignara document …) :
-//   --racine, --conjoint (familles), --seconde (lien de parenté), --format, --coupe, et les
+//   --racine, --conjoint (familles), --seconde (lien de parenté), --patronyme (carte de
+//   patronyme), --format, --coupe, et les
 //   options nommées par le libellé de leur dialogue : « LIBELLÉ=VALEUR », la valeur étant un
 //   libellé montré par le dialogue, un nombre, oui/non ou une date JJ/MM/AAAA. Les options sont
 //   tirées des paramètres déclarés du type (ParametreDeclare.h).
@@ -49,6 +50,7 @@ struct DemandeDocument {
     std::string racine;    // UTF-8, tels que tapés
     std::string conjoint;
     std::string seconde;
+    std::string patronyme;  // carte de patronyme : le nom de famille
     std::optional<FormatSortie> format;
     std::vector<std::string> options;  // « LIBELLÉ=VALEUR »
     std::vector<std::string> coupes;
