@@ -76,10 +76,10 @@ std::string listeDesFavoris(const std::filesystem::path& fichierDemande) {
 
 std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& demande) {
     verifierFichier(demande.fichier);
-    const std::int16_t papier =
-        demande.papier.empty() ? std::int16_t{kNonPagine} : formatPapierDeNom(demande.papier);
+    const std::uint16_t papier =
+        demande.papier.empty() ? static_cast<std::uint16_t>(kNonPagine) : papierNomme(demande.papier);
     Configuration configuration = chargerConfiguration(dossierConfiguration());
-    configuration.formatPapier = static_cast<std::uint16_t>(papier);
+    configuration.formatPapier = papier;
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     LiberationPolices liberation;
     const std::string nom = depuisUtf8(demande.nom);
