@@ -15,10 +15,13 @@
 #include "LancementProgramme.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "documents/ExecutionDocument.h"
 #include "documents/ParametresLigneCommande.h"
 #include "render/LecturePdf.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
+#include "reglages/CompteursUsage.h"
+#include "reglages/Configuration.h"
 
 namespace lignara {
 namespace {
@@ -43,6 +46,21 @@ std::string gedcomCousinsMaries() {
                                         {9, 0, {11}, ""}, {10, 11, {12}, ""}, {2, 13, {14}, ""}},
                                    {{9, {"", "", 'F'}}, {11, {"", "", 'F'}}});
 }
+
+// Seule la mère 2 de la racine 1 est connue ; ses parents 3 × 4 ont aussi 5 (père du cousin 6) ;
+// le grand-père 3, remarié à 7, a 8 (père du demi-cousin 9).
+std::string gedcomMereSeuleEtDemiCousins() {
+    return essai::gedcomDeFamilles(
+        9, {{0, 2, {1}, ""}, {3, 4, {2, 5}, ""}, {5, 0, {6}, ""}, {3, 7, {8}, ""}, {8, 0, {9}, ""}},
+        {{1, {"1860", "", 'M'}}, {2, {"1830", "", 'F'}}, {3, {"1800", "", 'M'}}, {4, {"1805", "", 'F'}},
+         {5, {"1832", "", 'M'}}, {6, {"1862", "", 'M'}}, {7, {"1815", "", 'F'}}, {8, {"1840", "", 'M'}},
+         {9, {"1870", "", 'M'}}});
+}
+
+struct DonneesLivrees {
+    DonneesLivrees() { setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1); }
+    ~DonneesLivrees() { unsetenv("LIGNARA_DONNEES"); }
+};
 
 class ArbreCousinsEssai : public ::testing::Test {
 protected:
@@ -185,6 +203,119 @@ TEST_F(ArbreCousinsEssai, uneFamilleDeCousinsMariesNestDessineeQuUneFoisEtLeRenv
     EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u);
     EXPECT_EQ(pdf.compter("/Dest ["), 1u);
     verifierPdf(chemin);
+}
+
+// Avec la préférence des branches doubles, le couple commun est fait deux fois mais aucune des
+// deux copies ne dessine l'autre lignée ; une lignée coupée ne la fait pas non plus reparaître.
+TEST_F(ArbreCousinsEssai, desParentsCousinsAvecBranchesDoublesOuLigneeCoupee) {
+    BaseEssai b(gedcomParentsCousins());
+    const auto p = [&b](int n) { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(n))); };
+    Configuration doubles;
+    doubles.doublesBranchesAscendantes = true;
+    b.contexte.preferences = &doubles;
+    auto d = arbre(b, 9);
+    ecrire(b, *d, "doubles.pdf");
+    ASSERT_EQ(d->couples().size(), 5u);
+    auto m = apparitions(*d);
+    for (const auto& [personne, nombre] : m) EXPECT_EQ(nombre, personne == p(1) || personne == p(2) ? 2 : 1) << personne;
+    verifierSansRecouvrement(*d);
+
+    b.contexte.preferences = nullptr;
+    auto c = arbre(b, 9);
+    EnsemblePersonnes coupes(b.base().nombreIndividus());
+    coupes.ajouter(p(8));
+    c->valeur(kCoupesArbre) = coupes;
+    ecrire(b, *c, "coupe-mere.pdf");
+    ASSERT_EQ(c->couples().size(), 3u);
+    EXPECT_TRUE(c->couples()[0].nonSuiviFemme);
+    m = apparitions(*c);
+    for (const auto& [personne, nombre] : m) EXPECT_EQ(nombre, 1) << personne;
+    EXPECT_EQ(m.count(p(4)), 0u);
+    EXPECT_EQ(m.count(p(6)), 0u);
+}
+
+// La limite d'ascendance (1, 0 et 25 lus 10) et la limite de générations se combinent : la plus
+// courte arrête la montée. La racine a quatre générations d'ascendants complètes (1 à 31).
+TEST_F(ArbreCousinsEssai, lesLimitesDAscendanceEtDeGenerationsSeCombinent) {
+    BaseEssai b(essai::gedcomSosa(5));
+    struct Cas {
+        int limite, generations;
+        std::size_t couples;
+    };
+    for (const Cas& k : std::vector<Cas>{{1, 2, 1}, {0, 2, 7}, {25, 2, 7}, {0, 0, 15}, {3, 0, 7}, {2, 1, 3}}) {
+        auto d = arbre(b, 1);
+        d->valeur(kLimiteAscendance) = static_cast<std::uint16_t>(k.limite);
+        d->valeur(kLimiteGenerations) = static_cast<std::uint8_t>(k.generations);
+        ecrire(b, *d, "limites.pdf");
+        EXPECT_EQ(d->couples().size(), k.couples) << k.limite << " " << k.generations;
+        // Sans cousins, chaque ascendant dessiné l'est une fois et sans marque « non suivi ».
+        for (const auto& [personne, nombre] : apparitions(*d)) EXPECT_EQ(nombre, 1) << personne;
+        for (const CoupleAscendant& c : d->couples()) EXPECT_FALSE(c.nonSuiviMari || c.nonSuiviFemme);
+        verifierSansRecouvrement(*d);
+    }
+}
+
+// Mère seule connue, en chronologique : les boîtes suivent les années de naissance, le côté de
+// la mère est le côté 2 ; le grand-père remarié amène son fils et son petit-fils (demi-cousin).
+TEST_F(ArbreCousinsEssai, uneMereSeuleEnChronologiqueEtLesDemiCousins) {
+    DonneesLivrees donnees;
+    BaseEssai b(gedcomMereSeuleEtDemiCousins());
+    const auto p = [&b](int n) { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(n))); };
+    auto d = arbre(b, 1);
+    d->valeur(kFondDePage) = std::string("Siècles"_1252);
+    const std::string chemin = ecrire(b, *d, "mere-seule.pdf");
+    ASSERT_TRUE(d->chronologique());
+    EXPECT_TRUE(b.messages.empty());
+    ASSERT_EQ(d->couples().size(), 2u);
+    EXPECT_EQ(d->couples()[0].mari, 0u);
+    EXPECT_EQ(d->couples()[0].femme, p(2));
+    EXPECT_EQ(d->couples()[1].cote, 2);
+    std::map<std::uint32_t, const NoeudDescendant*> boite;
+    for (const CoupleAscendant& c : d->couples())
+        for (const NoeudDescendant* n : c.branche->rangees().boites()) {
+            EXPECT_EQ(boite.count(n->personne), 0u) << n->personne;
+            boite[n->personne] = n;
+        }
+    for (int n : {1, 2, 3, 4, 5, 6, 7, 8, 9}) ASSERT_EQ(boite.count(p(n)), 1u) << n;
+    EXPECT_EQ(boite[p(2)]->y - boite[p(1)]->y, 30 * 64);
+    EXPECT_EQ(boite[p(3)]->y - boite[p(2)]->y, 30 * 64);
+    EXPECT_EQ(boite[p(8)]->y - boite[p(9)]->y, 30 * 64);
+    for (int n : {8, 9}) {
+        bool dansLaBrancheDesGrandsParents = false;
+        for (const NoeudDescendant* x : d->couples()[1].branche->rangees().boites())
+            dansLaBrancheDesGrandsParents |= x->personne == p(n);
+        EXPECT_TRUE(dansLaBrancheDesGrandsParents) << n;
+    }
+    verifierSansRecouvrement(*d);
+    verifierPdf(chemin);
+}
+
+// Les deux variantes, colorées ou non, comptent sur le seul compteur des arbres de cousins.
+TEST_F(ArbreCousinsEssai, unSeulCompteurDUsagePourLesDeuxVariantes) {
+    BaseEssai b(gedcomCousinsMaries());
+    b.contexte.polices = polices_;
+    CompteursUsage compteurs;
+    ReglagesExecution reglages;
+    reglages.visualiser = false;
+    reglages.compteurs = &compteurs;
+    reglages.sortieImposee = dossier / "c.pdf";
+    const Afficheur& individuel = *afficheurDeCode(ArbreCousins::kCodeIndividuel);
+    for (const char* critere : {"(aucun)", "Branche cousine"}) {
+        DemandeDocument demande;
+        demande.racine = "P1";
+        demande.options = {std::string("Critère de coloration=") + critere};
+        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
+        EXPECT_TRUE(executer(individuel, source, b.contexte, reglages));
+    }
+    DemandeDocument familial;
+    familial.racine = "P2";
+    familial.conjoint = "P3";
+    ParametresLigneCommande source(familial, [&b](const std::string& t) { return b.personne(t); });
+    EXPECT_TRUE(executer(*afficheurDeCode(ArbreCousins::kCodeFamilial), source, b.contexte, reglages));
+    int total = 0;
+    for (int k : compteurs.compteurs) total += k;
+    EXPECT_EQ(compteurs.compteurs[individuel.compteur], 3);
+    EXPECT_EQ(total, 3);
 }
 
 TEST_F(ArbreCousinsEssai, leFamilialPartDuCoupleChoisi) {

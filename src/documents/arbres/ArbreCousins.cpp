@@ -128,13 +128,10 @@ void ArbreCousins::construireCouples(const ContexteDocument& contexte) {
                 continue;
             }
             CoupleAscendant*& parents = coteMari ? c.parentsMari : c.parentsFemme;
-            if (auto deja = parCouple.find({p.pere, p.mere}); deja != parCouple.end()) {
-                // Deux lignées mènent au même couple : il exclut aussi cet enfant.
-                if (!preferences_.doublesBranchesAscendantes) {
-                    deja->second->enfantsLignee.push_back(membre);
-                    nonSuivi = true;
-                    continue;
-                }
+            // Deux lignées mènent au même couple : fait une seule fois, sans les branches doubles.
+            if (!preferences_.doublesBranchesAscendantes && parCouple.count({p.pere, p.mere})) {
+                nonSuivi = true;
+                continue;
             }
             if (!preferences_.doublesBranchesAscendantes &&
                 ((p.pere && rencontres.contient(p.pere)) || (p.mere && rencontres.contient(p.mere)))) {
@@ -155,8 +152,42 @@ void ArbreCousins::construireCouples(const ContexteDocument& contexte) {
                 if (m) rencontres.ajouter(m);
         }
     }
+    exclureLignees(base);
     generations_ = 0;
     for (const CoupleAscendant& c : couples_) generations_ = std::max(generations_, c.generation + 1);
+}
+
+// Chaque couple exclut de sa branche tous ses enfants qui sont des ascendants de la racine, pas
+// seulement celui par lequel on l'a atteint : des parents cousins entre eux, même avec les
+// branches doubles ou une lignée coupée, ne font jamais de la seconde lignée des cousins.
+void ArbreCousins::exclureLignees(const BaseGenealogique& base) {
+    EnsemblePersonnes lignees(base.nombreIndividus());
+    std::vector<std::uint32_t> aVoir;
+    for (std::uint32_t m : {mari_, femme_})
+        if (m && !lignees.contient(m)) {
+            lignees.ajouter(m);
+            aVoir.push_back(m);
+        }
+    while (!aVoir.empty()) {
+        const ParentsPersonne p = Parents(base, aVoir.back());
+        aVoir.pop_back();
+        for (std::uint32_t a : {p.pere, p.mere})
+            if (a && !lignees.contient(a)) {
+                lignees.ajouter(a);
+                aVoir.push_back(a);
+            }
+    }
+    for (std::size_t i = 1; i < couples_.size(); ++i) {
+        CoupleAscendant& c = couples_[i];
+        for (std::uint32_t m : {c.mari, c.femme}) {
+            if (!m) continue;
+            for (const FamilleConjoint& f : Conjoints(base, m))
+                for (std::uint32_t e : Enfants(base, f.fiche))
+                    if (lignees.contient(e) &&
+                        std::find(c.enfantsLignee.begin(), c.enfantsLignee.end(), e) == c.enfantsLignee.end())
+                        c.enfantsLignee.push_back(e);
+        }
+    }
 }
 
 void ArbreCousins::construireBranches(const ContexteDocument& contexte) {

@@ -12,8 +12,9 @@
 // (2), les parents de chaque membre qui en a, sauf à la limite d'ascendance (limite 1 : les
 // parents seuls), à la limite de générations, pour un membre coupé ou déjà rencontré (sans la
 // préférence des branches doubles) : le couple porte alors la marque « non suivi ». Un couple
-// atteint par deux lignées (parents de la racine cousins entre eux) n'est fait qu'une fois et
-// exclut de sa branche tous ses enfants des lignées de la racine.
+// atteint par deux lignées (parents de la racine cousins entre eux) n'est fait qu'une fois (deux
+// avec la préférence des branches doubles) ; tout couple exclut de sa branche tous ses enfants
+// qui sont des ascendants de la racine.
 //
 // Branches, dans cet ordre fixe : l'ensemble des familles dessinées est partagé, une famille
 // n'est dessinée que dans la première branche qui l'atteint ; une branche suit les autres
@@ -44,7 +45,8 @@ inline constexpr ParametreDeclare kLimiteAscendance{.lettre = '2',
                                                     .libelle = "Limite l'ascendance à",
                                                     .defaut = 0,
                                                     .minimum = 0,
-                                                    .maximum = 10};
+                                                    .maximum = 10,
+                                                    .unite = "générations"};
 inline constexpr ParametreDeclare kCritereCousins{.lettre = '1',
                                                   .controle = controle::kCritere,
                                                   .libelle = "Critère de coloration",
@@ -61,7 +63,7 @@ struct CoupleAscendant {
     CoupleAscendant* parentsMari = nullptr;
     CoupleAscendant* parentsFemme = nullptr;
     CoupleAscendant* dessous = nullptr;
-    std::vector<std::uint32_t> enfantsLignee;  // ses enfants des lignées de la racine
+    std::vector<std::uint32_t> enfantsLignee;  // ses enfants ascendants de la racine, celui qui y mène d'abord
     bool nonSuiviMari = false, nonSuiviFemme = false;
     ReglesDescendance regles;
     std::unique_ptr<ArbreDescCousins> branche;
@@ -86,6 +88,9 @@ public:
     bool verifierParametres(const ContexteDocument& contexte) override;
     void preparer(const ContexteDocument& contexte) override;
     void ecrire() override;
+    // Un seul compteur d'usage pour les deux variantes, coloré ou non : les suivants sont à
+    // d'autres documents.
+    std::size_t varianteCompteur() const override { return 0; }
 
     bool familial() const { return type().declare(kConjoint); }
     // Limite d'ascendance lue : 0 et plus de 10 valent 10.
@@ -96,6 +101,7 @@ public:
 
 private:
     void construireCouples(const ContexteDocument& contexte);
+    void exclureLignees(const BaseGenealogique& base);
     void construireBranches(const ContexteDocument& contexte);
     void placerBranches();
     void fixerDimensions(const ContexteDocument& contexte);
