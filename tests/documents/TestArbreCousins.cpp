@@ -327,6 +327,13 @@ TEST_F(ArbreCousinsEssai, leFamilialPartDuCoupleChoisi) {
     EXPECT_EQ(d->couples()[0].femme, static_cast<std::uint32_t>(b.personne("P3")));
     EXPECT_EQ(d->couples().size(), 3u);
     verifierSansRecouvrement(*d);
+    // Une racine sans conjoint le dit, sans dessin.
+    auto f = std::make_unique<ArbreCousins>(*afficheurDeCode(ArbreCousins::kCodeFamilial));
+    f->initialiserParametres(b.contexte);
+    f->valeur(kRacine) = b.personne("P12");
+    EXPECT_FALSE(f->verifierParametres(b.contexte));
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "La racine de l'arbre n'a aucun conjoint connu");
 }
 
 TEST_F(ArbreCousinsEssai, uneCoupeMarqueLeCoupleNonSuivi) {

@@ -131,6 +131,9 @@ void ArbreMixte::construireDescendants(const ContexteDocument& contexte) {
     r.coupes = ensemble(kCoupesArbre);
     r.limiteGenerations = octet(kLimiteGenerations);
     r.doublesBranches = preferences_.doublesBranchesDescendantes;
+    // Le plafond des boîtes vaut pour le dessin entier, la moitié haute comprise.
+    const std::size_t hautes = ascendants_.nombreBoites();
+    r.boitesMax = r.boitesMax > hautes ? r.boitesMax - hautes : 0;
     if (chronologique_) {
         // L'année de la racine (du plus âgé du couple) en haut : un conjoint plus âgé ne monte
         // pas dans la moitié haute.
