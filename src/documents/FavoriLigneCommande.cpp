@@ -14,6 +14,7 @@
 #include "render/FormatPapier.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
+#include "reglages/FichierReglages.h"
 
 namespace lignara {
 
@@ -76,10 +77,12 @@ std::string listeDesFavoris(const std::filesystem::path& fichierDemande) {
 
 std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& demande) {
     verifierFichier(demande.fichier);
-    const std::uint16_t papier =
-        demande.papier.empty() ? static_cast<std::uint16_t>(kNonPagine) : papierNomme(demande.papier);
-    Configuration configuration = chargerConfiguration(dossierConfiguration());
-    configuration.formatPapier = papier;
+    // Le même papier que « lignara document » : celui demandé, sinon celui des préférences.
+    EtatChargement etat = EtatChargement::absent;
+    Configuration configuration = chargerConfiguration(dossierConfiguration(), &etat);
+    if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
+        transmettre(recepteurErreurStandard(), messageReglagesAbimes(dossierConfiguration() / "Config.dwa"));
+    configuration.formatPapier = demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     LiberationPolices liberation;
     const std::string nom = depuisUtf8(demande.nom);
