@@ -76,10 +76,10 @@ std::string listeDesFavoris(const std::filesystem::path& fichierDemande) {
 
 std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& demande) {
     verifierFichier(demande.fichier);
-    const std::int16_t papier =
-        demande.papier.empty() ? std::int16_t{kNonPagine} : formatPapierDeNom(demande.papier);
     Configuration configuration = chargerConfiguration(dossierConfiguration());
-    configuration.formatPapier = static_cast<std::uint16_t>(papier);
+    // Comme « lignara document » : --papier, sinon le format rangé pour la ligne de commande.
+    configuration.formatPapier =
+        demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     LiberationPolices liberation;
     const std::string nom = depuisUtf8(demande.nom);

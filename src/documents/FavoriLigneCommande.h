@@ -19,7 +19,7 @@ struct LancementFavoriDemande {
     std::filesystem::path fichier;
     std::string nom;                // UTF-8, comparé exactement (casse comprise)
     std::filesystem::path sortie;   // vide : dossier courant ; un dossier ou un fichier
-    std::string papier;             // UTF-8 ; vide : non paginé
+    std::string papier;             // UTF-8 ; vide : le format rangé pour la ligne de commande
     bool afficher = false;
 };
 
