@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -356,6 +357,36 @@ TEST_F(CarteEssai, uneRegionAbsenteDuFichierGardeSonNomDansLeTableau) {
     EXPECT_EQ(d->valeurs()[0].nom, "Finist\xE8re");
     EXPECT_EQ(d->valeurs()[0].compte, 2u);
     EXPECT_EQ(d->dessin().remplissages.size(), 2u);
+}
+
+// La plus grande carte que le format permet (2^24 unités de large) : la mise à l'échelle se
+// fait en 64 bits, la carte remplit exactement la largeur du dessin.
+TEST_F(CarteEssai, laPlusGrandeCarteDuFormatSeMetAEchelleSansDebordement) {
+    BaseEssai b(kAscendance);
+    preparerContexte(b);
+    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R"));
+    constexpr std::uint32_t cote = Carte::kCoteMax;
+    Carte c;
+    c.largeur = cote;
+    c.hauteur = cote / 2;
+    c.regions.push_back({lyon, "Mu", "69", {cote / 2, cote / 4},
+                         {PolygoneCarte{false, {{0, 0}, {cote, 0}, {cote, cote / 2}, {0, cote / 2}}}}});
+    ecrireCarte(c, dossier_ / "Carto/FR.dat");
+    auto d = document<CarteLocalisation>(b, 5, nullptr);
+    d->preparer(b.contexte);
+    ASSERT_EQ(d->dessin().remplissages.size(), 1u);
+    const std::vector<std::int32_t>& points = d->dessin().remplissages[0].points;
+    std::int32_t xMin = INT32_MAX, xMax = INT32_MIN, yMin = INT32_MAX, yMax = INT32_MIN;
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
+        xMin = std::min(xMin, points[i]);
+        xMax = std::max(xMax, points[i]);
+        yMin = std::min(yMin, points[i + 1]);
+        yMax = std::max(yMax, points[i + 1]);
+    }
+    EXPECT_EQ(xMax - xMin, d->dessin().largeur);
+    EXPECT_EQ(yMax - yMin, d->dessin().largeur / 2);
+    EXPECT_GE(xMin, 0);
+    EXPECT_LE(yMax, d->dessin().hauteur);
 }
 
 // R (Lyon) ← P et M (Brest) ← X (Nantes) : du parent vers l'enfant, une migration par paire et
