@@ -169,7 +169,8 @@ TEST_F(Commandes, unArretBrutalPendantImporterLaisseLaCopiePrecedenteEntiere) {
         ::waitpid(pid, nullptr, 0);
         // L'ancienne copie entière, ou la nouvelle entière : jamais une base tronquée.
         if (lire(base) != "ancienne copie") {
-            EXPECT_TRUE(VerificateurBase::verifier(base).empty()) << delaiMs;
+            const std::vector<std::string> fautes = VerificateurBase::verifier(base);
+            EXPECT_TRUE(fautes.empty()) << delaiMs << " ms : " << (fautes.empty() ? "" : fautes.front());
             std::ofstream(base) << "ancienne copie";
         }
     }

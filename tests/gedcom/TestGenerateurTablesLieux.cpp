@@ -1,6 +1,7 @@
 // Le générateur des tables de lieux, lancé comme à la construction sur de petits fichiers :
 // il trie et tire les clés comme la recherche, et refuse un fichier mal formé en nommant la
 // ligne fautive.
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -33,7 +34,8 @@ class GenerateurTablesLieux : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* essai = ::testing::UnitTest::GetInstance()->current_test_info();
-        dossier_ = fs::temp_directory_path() / ("lignara-tables-lieux-" + std::string(essai->name()));
+        dossier_ = fs::temp_directory_path() / ("lignara-tables-lieux-" + std::string(essai->name()) + "-" +
+                                               std::to_string(::getpid()));
         fs::remove_all(dossier_);
         fs::create_directories(dossier_);
         fichiers_ = {{"pays.txt", "FR  France\nDE  Allemagne ; RFA\nae  RDA\n"},

@@ -1,5 +1,6 @@
 #pragma once
 // Outils communs des tests de la fenêtre : remise à zéro des coutures, fichiers d'essai.
+#include <unistd.h>
 #include <filesystem>
 #include <string>
 
@@ -29,7 +30,7 @@ inline void remettreAZero() {
 struct DossierTemporaire {
     std::filesystem::path chemin;
     explicit DossierTemporaire(const std::string& nom)
-        : chemin(std::filesystem::temp_directory_path() / ("lignara-gui-" + nom)) {
+        : chemin(std::filesystem::temp_directory_path() / ("lignara-gui-" + nom + "-" + std::to_string(::getpid()))) {
         std::filesystem::remove_all(chemin);
         std::filesystem::create_directories(chemin);
     }

@@ -1,5 +1,7 @@
 #pragma once
-// Dossier temporaire propre à un test, effacé à la fin.
+// Dossier temporaire propre à un test, effacé à la fin ; le numéro de processus le garde des
+// autres constructions qui passent les mêmes essais en même temps.
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -15,7 +17,8 @@ public:
     DossierEssai() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         chemin_ = std::filesystem::temp_directory_path() /
-                  (std::string("lignara-") + info->test_suite_name() + "-" + info->name());
+                  (std::string("lignara-") + info->test_suite_name() + "-" + info->name() + "-" +
+                   std::to_string(::getpid()));
         std::filesystem::remove_all(chemin_);
         std::filesystem::create_directories(chemin_);
     }

@@ -1,5 +1,6 @@
 #pragma once
 // Outils communs aux essais du fichier PDF : document minimal à date fixe, contrôle par qpdf.
+#include <unistd.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
@@ -108,7 +109,7 @@ inline std::string jpegBlanc(int largeur, int hauteur) {
 }
 
 inline std::filesystem::path fichierTemporaire(const std::string& nom) {
-    return std::filesystem::temp_directory_path() / ("lignara-essai-" + nom);
+    return std::filesystem::temp_directory_path() / ("lignara-essai-" + std::to_string(::getpid()) + "-" + nom);
 }
 
 // qpdf --check doit accepter le fichier sans avertissement ; sauté sans qpdf.

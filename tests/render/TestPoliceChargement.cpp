@@ -1,3 +1,4 @@
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -153,7 +154,7 @@ TEST(ChargementPolices, fichierDePoliceAbimeEstRefuseSansToucherLEnregistrement)
     std::string octets((std::istreambuf_iterator<char>(source)), std::istreambuf_iterator<char>());
     ASSERT_GT(octets.size(), 2000u);
 
-    auto dossier = std::filesystem::temp_directory_path() / "lignara-police-abimee";
+    auto dossier = std::filesystem::temp_directory_path() / ("lignara-police-abimee-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dossier);
     std::mt19937 alea(1252);
     std::string tronque = octets.substr(0, 1500);
@@ -195,7 +196,7 @@ TEST(ChargementPolices, policeDontLePremierCaractereDepasseUnEstRefusee) {
             os2 = u16(entree + 8) << 16 | u16(entree + 10);
     }
     ASSERT_NE(os2, 0u);
-    auto chemin = std::filesystem::temp_directory_path() / "lignara-police-symboles.ttf";
+    auto chemin = std::filesystem::temp_directory_path() / ("lignara-police-symboles-" + std::to_string(::getpid()) + ".ttf");
     MetriquePolice m;
     for (unsigned premier : {0x0031u, 0xF020u}) {
         octets[os2 + 64] = static_cast<char>(premier >> 8);
