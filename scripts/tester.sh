@@ -9,7 +9,8 @@ if [ "${1:-}" = "--sanitiseurs" ]; then
     -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
   export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
   export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  export LSAN_OPTIONS="suppressions=$racine/tests/fuites-bibliotheques-systeme.supp"
+  # Sans le relevé des suppressions, que les essais liraient dans la sortie des commandes.
+  export LSAN_OPTIONS="suppressions=$racine/tests/fuites-bibliotheques-systeme.supp:print_suppressions=0"
 else
   dossier="$racine/build-tests"
   "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
