@@ -67,15 +67,20 @@ std::uint16_t papierNomme(const std::string& nomUtf8) {
     throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats possibles : " + noms));
 }
 
-std::optional<std::string> produireDocument(const CommandeDocumentDemandee& demande) {
-    const Afficheur& type = typeDesigne(demande.type);
-    if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
-
+Configuration configurationLigneCommande(const std::string& papierUtf8) {
     EtatChargement etat = EtatChargement::absent;
     Configuration configuration = chargerConfiguration(dossierConfiguration(), &etat);
     if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
         transmettre(recepteurErreurStandard(), messageReglagesAbimes(dossierConfiguration() / "Config.dwa"));
-    configuration.formatPapier = demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
+    configuration.formatPapier = papierUtf8.empty() ? configuration.papierLigneCommande : papierNomme(papierUtf8);
+    return configuration;
+}
+
+std::optional<std::string> produireDocument(const CommandeDocumentDemandee& demande) {
+    const Afficheur& type = typeDesigne(demande.type);
+    if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
+
+    Configuration configuration = configurationLigneCommande(demande.papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {

@@ -11,6 +11,7 @@
 
 #include "documents/Afficheur.h"
 #include "documents/ParametresLigneCommande.h"
+#include "reglages/Configuration.h"
 
 namespace lignara {
 
@@ -26,6 +27,10 @@ struct CommandeDocumentDemandee {
 // Identifiant du format de papier nommé (« A4 portrait », casse et accents ignorés) ;
 // OperationImpossible avec la liste des noms quand aucun ne l'est.
 std::uint16_t papierNomme(const std::string& nomUtf8);
+
+// Préférences d'une commande : Config.dwa (abîmé : prévenu sur la sortie d'erreur) et le papier
+// demandé (UTF-8), sinon celui rangé pour la ligne de commande.
+Configuration configurationLigneCommande(const std::string& papierUtf8);
 
 // Le type désigné ; OperationImpossible quand aucun ne l'est, ou plusieurs (les candidats sont
 // listés).
