@@ -14,6 +14,8 @@
 #include "commun/Texte.h"
 #include "documents/Document.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/listes/ListeAscendante.h"
+#include "documents/listes/ListeDescendante.h"
 
 namespace lignara {
 
@@ -39,8 +41,8 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", lettres<"PsPbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
  {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", lettres<"Psb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
  {40, "Arbre de cousins familial", "AC_", "arbre-cousins-familial", lettres<"PsPb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
- {12, "Liste ascendante", "LA_", "liste-ascendante", lettres<"Psb1L1">(), Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, nullptr},
- {15, "Liste descendante", "LD_", "liste-descendante", lettres<"Psbbb1L1L2">(), Desc, "DIALOG_LD_GENE,DIALOG_COUPE", P|T|W, 0, 14, nullptr},
+ {12, "Liste ascendante", "LA_", "liste-ascendante", ListeAscendante::kParametres, Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, fabrique<ListeAscendante>},
+ {15, "Liste descendante", "LD_", "liste-descendante", ListeDescendante::kParametres, Desc, "DIALOG_LD_GENE,DIALOG_COUPE,DIALOG_REPORT", P|T|W, 0, 14, fabrique<ListeDescendante>},
  {14, "Liste de cousins", "LC_", "liste-cousins", lettres<"Psbb211">(), Pers, "DIALOG_LC_GENE", P|T|R|W, 0, 15, nullptr},
  {16, "Liste éclair", "LE_", "liste-eclair", lettres<"1bb">(), Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
  {13, "Liste des branches", "LB_", "liste-branches", lettres<"11">(), Aucune, "DIALOG_LB_GENE", P|T|R|W, 0, 17, nullptr},
@@ -137,6 +139,7 @@ std::vector<Afficheur::PageFeuille> Afficheur::pagesFeuille() const {
         PageFeuille p{std::string(page.substr(0, deuxPoints)), ""};
         if (deuxPoints != std::string_view::npos) p.onglet = page.substr(deuxPoints + 1);
         else if (p.modele == kPageCoupes) p.onglet = "Coupes";
+        else if (p.modele == kPageReports) p.onglet = "Reports";
         else if (liste.empty()) p.onglet = "Général";
         else p.onglet = p.modele;
         liste.push_back(std::move(p));
@@ -147,6 +150,12 @@ std::vector<Afficheur::PageFeuille> Afficheur::pagesFeuille() const {
 bool Afficheur::aPageCoupes() const {
     for (const PageFeuille& p : pagesFeuille())
         if (p.modele == kPageCoupes) return true;
+    return false;
+}
+
+bool Afficheur::aPageReports() const {
+    for (const PageFeuille& p : pagesFeuille())
+        if (p.modele == kPageReports) return true;
     return false;
 }
 

@@ -7,6 +7,7 @@
 //   2053/2054/2055 « Arbre chromatique », critère, suppression des branches non colorées
 //   2060, 2062, 2064 nombres bornés                             2091–2094 format de sortie
 //   4002 liste des branches coupées, 4003 limite de générations (page « Coupes »)
+//   4012 liste des branches reportées (page « Reports »)
 namespace lignara::controle {
 
 inline constexpr int kNom = 2001;
@@ -21,5 +22,6 @@ inline constexpr int kChromatique = 2053, kCritere = 2054, kSuppressionNonColore
 inline constexpr int kNombre1 = 2060, kNombre2 = 2062, kNombre3 = 2064;
 inline constexpr int kFormat = 2091;  // 2091 à 2094 pour les codes 0 à 3
 inline constexpr int kListeCoupes = 4002, kGenerationsCoupes = 4003;
+inline constexpr int kListeReports = 4012;
 
 }  // namespace lignara::controle

@@ -41,7 +41,7 @@ TEST(CommandeDocument, listeLesCinquanteQuatreTypes) {
 }
 
 TEST(CommandeDocument, typeSansMiseEnPageEchoueAvantDeLireLeFichier) {
-    Sortie s = lancer("document liste-ascendante /fichier/absent.ged --racine @I1@");
+    Sortie s = lancer("document liste-cousins /fichier/absent.ged --racine @I1@");
     EXPECT_NE(s.code, 0);
     EXPECT_EQ(s.texte, "Ce document n'est pas encore disponible\n");
 }

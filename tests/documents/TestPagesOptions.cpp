@@ -125,15 +125,15 @@ TEST(PagesOptions, laPageDeLArbreSuitLaSignatureSansFormatNiCoupes) {
 }
 
 TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
-    auto liste = pagesOptions(*afficheurDeCode(12));
+    auto liste = pagesOptions(*afficheurDeCode(16));
     ASSERT_EQ(liste.size(), 1u);
     ASSERT_EQ(liste[0].controles.size(), 1u);
     EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);
     EXPECT_TRUE(pagesOptions(*afficheurDeCode(18)).empty());  // roue : PDF seulement
     // Sa page « Coupes » attend que le type déclare ses branches coupées.
-    EXPECT_FALSE(aPageCoupes(*afficheurDeCode(12)));
+    EXPECT_FALSE(aPageCoupes(*afficheurDeCode(43)));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
-    EXPECT_EQ(titreFeuille(*afficheurDeCode(12)), "Liste ascendante");
+    EXPECT_EQ(titreFeuille(*afficheurDeCode(16)), "Liste éclair");
 }
 
 // Un type à trois pages : chaque contrôle va sur la page de son rang, les onglets prennent le

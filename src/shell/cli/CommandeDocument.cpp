@@ -1,5 +1,5 @@
 // lignara document TYPE FICHIER.ged [--racine P] [--conjoint P] [--seconde P] [--format F]
-//   [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--sortie CHEMIN] [--afficher] ;
+//   [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--report P]… [--sortie CHEMIN] [--afficher] ;
 // lignara document --liste.
 #include <cstdio>
 #include <memory>
@@ -61,6 +61,8 @@ void ajouterCommandeDocument(CLI::App& app) {
                     "Option du dialogue : \"LIBELLÉ=VALEUR\" (libellé sans ses deux-points ; valeur : libellé "
                     "montré, nombre, oui ou non, date JJ/MM/AAAA)");
     cmd->add_option("--coupe", p->demande.parametres.coupes, "Personne dont la branche est coupée (50 au plus)");
+    cmd->add_option("--report", p->demande.parametres.reports,
+                    "Personne dont la descendance est reportée dans une section à part (liste descendante, 50 au plus)");
     cmd->add_option("--sortie", p->sortie, "Fichier ou dossier du document (défaut : dossier courant)");
     cmd->add_flag("--afficher", p->demande.afficher, "Lance l'afficheur du document");
     cmd->callback([p] {
