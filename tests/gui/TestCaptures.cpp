@@ -11,6 +11,8 @@
 
 #include "documents/ChoixConjoint.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/listes/ListeDescendante.h"
+#include "documents/PagesOptions.h"
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
 #include "reference/ChronologieListe.h"
@@ -157,4 +159,18 @@ TEST(Captures, selectionEtFeuilles) {
         return int(QDialog::Rejected);
     };
     FeuilleProprietes::modifier(arbre, env, listes, &f);
+
+    ListeDescendante liste(*afficheurDeCode(ListeDescendante::kCode));
+    liste.initialiserParametres(contexte);
+    EnsemblePersonnes reportes(contexte.base->nombreIndividus());
+    for (std::uint32_t p : {5u, 21u}) reportes.ajouter(p);
+    fixerReports(liste, reportes);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        auto* onglets = essai::element<QTabWidget>(d, "onglets");
+        EXPECT_TRUE(capturer(d, "feuille-liste-descendante"));
+        onglets->setCurrentIndex(2);
+        EXPECT_TRUE(capturer(d, "feuille-reports"));
+        return int(QDialog::Rejected);
+    };
+    FeuilleProprietes::modifier(liste, env, listes, &f);
 }
