@@ -9,6 +9,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "commun/PliageAccents.h"
+
 namespace lignara {
 
 namespace {
@@ -58,23 +60,22 @@ private:
     std::size_t n_ = 0;
 };
 
-// Étape 1 : lettres minuscules sans accent (sauf ç et ï), tout le reste en '-'.
+// Étape 1 : lettres minuscules sans accent, tout le reste en '-'. Écarts au pliage commun,
+// pour le son : e accentué et Æ deviennent 'é', Ï garde son tréma (« Moïse » n'a pas de
+// « oi »), y accentué se dit 'i', Ç et ß se disent 's' ; × n'est pas une lettre.
 char replier(std::uint8_t o) {
-    if (o >= 'a' && o <= 'z') return static_cast<char>(o);
-    if (o >= 'A' && o <= 'Z') return static_cast<char>(o + 32);
-    if (o == 0xFF || o == 0x9F) return 'i';                // ÿ, Ÿ comme ý
-    if (o >= 0xE0) o = static_cast<std::uint8_t>(o - 32);  // mêmes plis pour les minuscules
-    if (o >= 0xC0 && o <= 0xC5) return 'a';
-    if (o == 0xC6 || (o >= 0xC8 && o <= 0xCB)) return '\xE9';  // é
-    if (o == 0xC7 || o == 0xDF) return 's';
-    if (o >= 0xCC && o <= 0xCE) return 'i';
-    if (o == 0xDD) return 'i';
-    if (o == 0xCF) return '\xEF';  // ï
-    if (o == 0xD0) return 'd';
-    if (o == 0xD1) return 'n';
-    if (o >= 0xD2 && o <= 0xD6) return 'o';
-    if (o >= 0xD9 && o <= 0xDC) return 'u';
-    return '-';
+    switch (o) {
+        case 0xC6: case 0xE6: return '\xE9';  // Æ æ → é
+        case 0xCF: case 0xEF: return '\xEF';  // Ï ï → ï
+        case 0xDD: case 0xFD: case 0xFF: case 0x9F: return 'i';  // Ý ý ÿ Ÿ
+        case 0xC7: case 0xE7: case 0xDF: return 's';              // Ç ç ß
+        case 0xD7: return '-';                                    // ×
+        default: break;
+    }
+    const char lettre = lettreDeBase(static_cast<char>(o));
+    if (lettre == 0) return '-';
+    if (lettre == 'E' && o >= 0x80) return '\xE9';  // È É Ê Ë et leurs minuscules
+    return static_cast<char>(lettre + 32);
 }
 
 void normaliser(std::string_view nom, Ecriture& s) {

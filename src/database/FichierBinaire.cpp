@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <string>
 #include <utility>
-#include <vector>
 
+#include "commun/FichierTemporaire.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 
@@ -38,29 +37,34 @@ void FichierBinaire::fermer() {
     effacer_ = false;
 }
 
-FichierBinaire FichierBinaire::creer(const std::filesystem::path& dossier, std::string_view prefixe) {
-    std::string modele = (dossier / (std::string(prefixe) + "XXXXXX")).string();
-    std::vector<char> nom(modele.begin(), modele.end());
-    nom.push_back('\0');
-    // mkstemp crée en O_EXCL avec le mode 0600 : personne d'autre ne lit la base.
-    int fd = ::mkstemp(nom.data());
-    if (fd < 0)
+namespace {
+
+// Mode 0600 : personne d'autre ne lit la base.
+FichierTemporaire creerTemporaire(const std::filesystem::path& dossier, std::string_view prefixe) {
+    FichierTemporaire temporaire;
+    if (!temporaire.creer(dossier, prefixe))
         throw OperationImpossible("Accès impossible au répertoire temporaire\n"_1252 +
                                   depuisUtf8(dossier.string()));
-    ::fcntl(fd, F_SETFD, FD_CLOEXEC);
+    return temporaire;
+}
+
+}  // namespace
+
+FichierBinaire FichierBinaire::creer(const std::filesystem::path& dossier, std::string_view prefixe) {
+    FichierTemporaire temporaire = creerTemporaire(dossier, prefixe);
     FichierBinaire f;
-    f.descripteur_ = fd;
-    f.chemin_ = nom.data();
+    f.chemin_ = temporaire.chemin();
+    f.descripteur_ = temporaire.liberer();
     f.effacer_ = true;
     return f;
 }
 
 FichierBinaire FichierBinaire::creerAnonyme(const std::filesystem::path& dossier,
                                             std::string_view prefixe) {
-    FichierBinaire f = creer(dossier, prefixe);
-    ::unlink(f.chemin_.c_str());
-    f.chemin_.clear();
-    f.effacer_ = false;
+    FichierTemporaire temporaire = creerTemporaire(dossier, prefixe);
+    temporaire.effacerNom();
+    FichierBinaire f;
+    f.descripteur_ = temporaire.liberer();
     return f;
 }
 

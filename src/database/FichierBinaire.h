@@ -19,7 +19,8 @@ public:
     FichierBinaire& operator=(const FichierBinaire&) = delete;
     ~FichierBinaire();
 
-    // Nouveau fichier vide « <prefixe>XXXXXX » dans dossier, créé sans course possible (mkstemp).
+    // Nouveau fichier vide « <prefixe>XXXXXX » dans dossier (FichierTemporaire : sans course
+    // possible, mode 0600, fermé à l'exécution d'un autre programme).
     // Échec : OperationImpossible(« Accès impossible au répertoire temporaire\n<dossier> »).
     static FichierBinaire creer(const std::filesystem::path& dossier, std::string_view prefixe);
     // Comme creer(), mais le nom est effacé tout de suite : le fichier disparaît avec nous.

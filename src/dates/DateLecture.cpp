@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "commun/PliageAccents.h"
 #include "dates/DateCalendrier.h"
 #include "dates/DateRepublicaine.h"
 
@@ -17,16 +18,21 @@ constexpr long kNombrePlafond = 1'000'000;
 
 enum class Calendrier : std::uint8_t { Gregorien, Republicain, Refuse };
 
-// Majuscule de comparaison ; les accents des noms de mois français comptent pour la lettre nue.
-unsigned char plier(unsigned char c) {
-    if (c >= 'a' && c <= 'z') return static_cast<unsigned char>(c - 'a' + 'A');
-    switch (c) {
-        case 0xE8: case 0xE9: case 0xC8: case 0xC9: return 'E';  // è é È É
-        case 0xFB: case 0xDB: return 'U';                        // û Û
-        case 0xF4: case 0xD4: return 'O';                        // ô Ô
-        default: return c;
-    }
+// Majuscule de comparaison. Des lettres accentuées, seules celles des noms de mois français
+// (é, è, û, ô, capitales comprises) comptent pour la lettre nue : une autre lettre accentuée
+// reste distincte (« ÀBT » n'est pas « ABT »).
+constexpr std::array<unsigned char, 256> construirePliage() {
+    std::array<unsigned char, 256> t{};
+    for (std::size_t c = 0; c < t.size(); ++c) t[c] = static_cast<unsigned char>(c);
+    for (char c = 'a'; c <= 'z'; ++c) t[static_cast<unsigned char>(c)] = static_cast<unsigned char>(lettreDeBase(c));
+    for (char c : std::string_view("\xE9\xE8\xC9\xC8\xFB\xDB\xF4\xD4"))
+        t[static_cast<unsigned char>(c)] = static_cast<unsigned char>(lettreDeBase(c));
+    return t;
 }
+
+constexpr std::array<unsigned char, 256> kPliage = construirePliage();
+
+unsigned char plier(unsigned char c) { return kPliage[c]; }
 
 bool estLettre(unsigned char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "commun/Horloge.h"
+#include "commun/RecepteurMessages.h"
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
-#include "render/PoliceChargement.h"
 #include "render/PolicesDocument.h"
 
 namespace lignara {
@@ -41,9 +41,7 @@ struct ContexteDocument {
     // Temps, année courante et tirages au hasard des documents : SOURCE_DATE_EPOCH les fixe.
     Horloge horloge = Horloge::duSysteme();
 
-    void signaler(const std::string& message1252) const {
-        if (messages) messages(message1252);
-    }
+    void signaler(const std::string& message1252) const { transmettre(messages, message1252); }
 };
 
 }  // namespace lignara

@@ -4,16 +4,8 @@
 #include <string>
 #include <system_error>
 
-#ifdef _WIN32
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
-#else
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
-
 #include "commun/Dossiers.h"
+#include "commun/FichierTemporaire.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "gedcom/TranscodageUtf16.h"
@@ -48,27 +40,20 @@ std::FILE* ouvrirEnLecture(const fs::path& p) {
 #endif
 }
 
-// Crée un fichier temporaire au nom sûr, lisible et inscriptible par nous seuls.
+// Copie en UTF-8 d'un fichier UTF-16, lisible et inscriptible par nous seuls ; l'appelant
+// efface chemin quand il a fini.
 std::FILE* creerTemporaire(fs::path& chemin) {
+    FichierTemporaire temporaire;
+    if (!temporaire.creer(dossierTemporaire(), "lignara-utf8-")) return nullptr;
 #ifdef _WIN32
-    for (int essai = 0; essai < 100; ++essai) {
-        wchar_t nom[] = L"lignaraXXXXXX";
-        if (_wmktemp_s(nom, sizeof nom / sizeof nom[0]) != 0) return nullptr;
-        chemin = dossierTemporaire() / nom;
-        int fd = _wopen(chemin.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY, _S_IREAD | _S_IWRITE);
-        if (fd >= 0) return _fdopen(fd, "w+b");
-    }
-    return nullptr;
+    std::FILE* f = _fdopen(temporaire.descripteur(), "w+b");
 #else
-    std::string modele = (dossierTemporaire() / "lignara-utf8-XXXXXX").string();
-    int fd = ::mkstemp(modele.data());
-    if (fd < 0) return nullptr;
-    ::fchmod(fd, S_IRUSR | S_IWUSR);
-    chemin = modele;
-    std::FILE* f = ::fdopen(fd, "w+b");
-    if (!f) ::close(fd);
-    return f;
+    std::FILE* f = ::fdopen(temporaire.descripteur(), "w+b");
 #endif
+    if (!f) return nullptr;
+    chemin = temporaire.chemin();
+    temporaire.liberer();
+    return f;
 }
 
 }  // namespace

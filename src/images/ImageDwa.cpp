@@ -6,12 +6,15 @@
 //     6       2     longueur L2 du masque comprimé (> 0)
 //     8      L1     couleurs : rouge, vert, bleu sur 8 bits, lignes de haut en bas, format zlib
 //   8 + L1   L2     masque d'opacité : un gris de 8 bits par pixel, même ordre, format zlib
-// Le fichier peut être plus long (octets ignorés), jamais plus court. Les données restent
-// comprimées jusque dans le PDF ; on les décomprime seulement pour les contrôler à l'ouverture,
-// car une image abîmée rendrait le PDF illisible.
+// Le fichier peut être plus long (octets ignorés), jamais plus court. Chaque champ est contrôlé
+// à la lecture, et les deux flux sont décomprimés jusqu'au bout pour vérifier qu'ils donnent
+// exactement largeur × hauteur × 3 et largeur × hauteur octets : une image abîmée rendrait le
+// PDF illisible. Les données restent ensuite comprimées jusque dans le PDF.
 #include "images/ImageDwa.h"
 
-#include <algorithm>
+#include <fstream>
+#include <istream>
+#include <ostream>
 
 #include <zlib.h>
 
@@ -21,8 +24,6 @@
 namespace lignara {
 
 namespace {
-
-constexpr std::size_t kMorceau = 5000;
 
 [[noreturn]] void donneesInternesAbsentes() {
     throw OperationImpossible(
@@ -70,42 +71,36 @@ std::string comprimer(const std::vector<std::uint8_t>& octets) {
 
 }  // namespace
 
-ImageDwa::ImageDwa(const std::filesystem::path& chemin) : fichier_(chemin, std::ios::binary) {
+ImageDwa::ImageDwa(const std::filesystem::path& chemin) {
+    std::ifstream fichier(chemin, std::ios::binary);
+    if (!fichier) donneesInternesAbsentes();
+    lire(fichier);
+}
+
+ImageDwa::ImageDwa(std::istream& flux) { lire(flux); }
+
+void ImageDwa::lire(std::istream& flux) {
     unsigned char octets[kTailleEnTete];
-    if (!fichier_.read(reinterpret_cast<char*>(octets), sizeof octets)) donneesInternesAbsentes();
+    if (!flux.read(reinterpret_cast<char*>(octets), sizeof octets)) donneesInternesAbsentes();
     enTete_ = {lireU16(octets), lireU16(octets + 2), lireU16(octets + 4), lireU16(octets + 6)};
     if (enTete_.largeur == 0 || enTete_.hauteur == 0 || enTete_.longueurCouleurs == 0 ||
         enTete_.longueurMasque == 0)
         donneesInternesAbsentes();
-    std::string couleurs(enTete_.longueurCouleurs, '\0');
-    std::string masque(enTete_.longueurMasque, '\0');
-    if (!fichier_.read(couleurs.data(), static_cast<std::streamsize>(couleurs.size())) ||
-        !fichier_.read(masque.data(), static_cast<std::streamsize>(masque.size())))
+    couleurs_.assign(enTete_.longueurCouleurs, '\0');
+    masque_.assign(enTete_.longueurMasque, '\0');
+    if (!flux.read(couleurs_.data(), static_cast<std::streamsize>(couleurs_.size())) ||
+        !flux.read(masque_.data(), static_cast<std::streamsize>(masque_.size())))
         donneesInternesAbsentes();
     const std::size_t pixels = std::size_t{enTete_.largeur} * enTete_.hauteur;
-    if (!decomprimeA(couleurs, pixels * 3) || !decomprimeA(masque, pixels))
-        donneesInternesAbsentes();
+    if (!decomprimeA(couleurs_, pixels * 3) || !decomprimeA(masque_, pixels)) donneesInternesAbsentes();
 }
 
-void ImageDwa::copier(std::ostream& sortie, std::uint64_t debut, std::uint16_t longueur) {
-    fichier_.clear();
-    fichier_.seekg(static_cast<std::streamoff>(debut));
-    char morceau[kMorceau];
-    std::size_t reste = longueur;
-    while (reste > 0) {
-        const std::size_t n = std::min(reste, kMorceau);
-        if (!fichier_.read(morceau, static_cast<std::streamsize>(n))) return;
-        sortie.write(morceau, static_cast<std::streamsize>(n));
-        reste -= n;
-    }
+void ImageDwa::copierCouleurs(std::ostream& sortie) const {
+    sortie.write(couleurs_.data(), static_cast<std::streamsize>(couleurs_.size()));
 }
 
-void ImageDwa::copierCouleurs(std::ostream& sortie) {
-    copier(sortie, kTailleEnTete, enTete_.longueurCouleurs);
-}
-
-void ImageDwa::copierMasque(std::ostream& sortie) {
-    copier(sortie, kTailleEnTete + enTete_.longueurCouleurs, enTete_.longueurMasque);
+void ImageDwa::copierMasque(std::ostream& sortie) const {
+    sortie.write(masque_.data(), static_cast<std::streamsize>(masque_.size()));
 }
 
 std::string ImageDwa::fabriquer(TaillePixels taille, const std::vector<std::uint8_t>& rvb,

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "commun/AvisRendu.h"
 #include "images/BibliothequeJpeg.h"
 #include "images/CheminImage.h"
 #include "images/LecteurPhoto.h"
@@ -26,14 +25,14 @@ TaillePixels bornee(TaillePixels t) {
 }
 
 bool encoderPhoto(std::ostream& sortie, const std::string& chemin1252, const PhotoRvb& photo,
-                  std::uint64_t& octetsEcrits) {
+                  std::uint64_t& octetsEcrits, const RecepteurMessages& messages) {
     const auto pas = static_cast<std::size_t>(photo.taille.largeur) * 3;
     std::string message;
     bool reussi = encoderJpeg(
         sortie, photo.taille.largeur, photo.taille.hauteur,
         [&](std::int32_t y) { return photo.pixels.data() + pas * static_cast<std::size_t>(y); },
         message, octetsEcrits);
-    if (!reussi) afficherAvis(messageErreurJpeg(chemin1252, message));
+    if (!reussi) transmettre(messages, messageErreurJpeg(chemin1252, message));
     return reussi;
 }
 
@@ -49,7 +48,7 @@ void ecrireImageBlancheJpeg(std::ostream& sortie, TaillePixels taille) {
 }
 
 TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252,
-                             TaillePixels tailleVoulue) {
+                             TaillePixels tailleVoulue, const RecepteurMessages& messages) {
     if (tailleDonnee(tailleVoulue)) {
         tailleVoulue = bornee(tailleVoulue);
         if (std::int64_t{tailleVoulue.largeur} * tailleVoulue.hauteur > kPixelsMax) {
@@ -68,7 +67,7 @@ TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252
         return bornee(photo->taille);
     }
     std::uint64_t octetsEcrits = 0;
-    if (!encoderPhoto(sortie, chemin1252, *photo, octetsEcrits) && octetsEcrits == 0)
+    if (!encoderPhoto(sortie, chemin1252, *photo, octetsEcrits, messages) && octetsEcrits == 0)
         ecrireImageBlancheJpeg(sortie, photo->taille);
     return photo->taille;
 }

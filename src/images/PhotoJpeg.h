@@ -2,11 +2,12 @@
 // Photo ré-encodée en JPEG pour un objet image du PDF. La taille voulue est celle écrite dans
 // l'objet (taille posée en unités de dessin ÷ 5) ; le fichier doit rester valide quoi qu'il
 // arrive : une photo illisible donne une image blanche de cette taille, et une erreur de la
-// bibliothèque JPEG montre « Erreur dans le fichier %s\n%s » avant de donner, elle aussi, du
-// blanc quand rien n'était encore parti dans la sortie.
+// bibliothèque JPEG envoie « Erreur dans le fichier %s\n%s » au récepteur avant de donner,
+// elle aussi, du blanc quand rien n'était encore parti dans la sortie.
 #include <ostream>
 #include <string>
 
+#include "commun/RecepteurMessages.h"
 #include "images/TaillePixels.h"
 
 namespace lignara {
@@ -14,7 +15,7 @@ namespace lignara {
 // Écrit les données JPEG et rend la taille réellement encodée : la taille voulue quand elle est
 // donnée (> 0 dans les deux sens), sinon celle de la photo (1 × 1 pour une photo illisible).
 TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252,
-                             TaillePixels tailleVoulue);
+                             TaillePixels tailleVoulue, const RecepteurMessages& messages);
 
 // Image blanche valide de la taille donnée (au moins 1 × 1), encodée ligne par ligne sans
 // garder l'image entière : une taille démesurée ne coûte pas de mémoire.

@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <fstream>
 
-#include "commun/AvisRendu.h"
 #include "images/BibliothequeJpeg.h"
 #include "images/CheminImage.h"
 #include "images/LecteurPhoto.h"
@@ -34,22 +33,23 @@ std::optional<TaillePixels> tailleParEnTetePng(const std::filesystem::path& chem
     return TaillePixels{static_cast<std::int32_t>(largeur), static_cast<std::int32_t>(hauteur)};
 }
 
-std::optional<TaillePixels> tailleParEnTeteJpeg(const std::string& chemin1252) {
+std::optional<TaillePixels> tailleParEnTeteJpeg(const std::string& chemin1252,
+                                                const RecepteurMessages& messages) {
     TaillePixels taille;
     std::string message;
     if (lireTailleJpeg(cheminFichier(chemin1252), taille.largeur, taille.hauteur, message))
         return taille;
-    if (!message.empty()) afficherAvis(messageErreurJpeg(chemin1252, message));
+    if (!message.empty()) transmettre(messages, messageErreurJpeg(chemin1252, message));
     return std::nullopt;
 }
 
 }  // namespace
 
-std::optional<TaillePixels> taillePhoto(const std::string& chemin1252) {
+std::optional<TaillePixels> taillePhoto(const std::string& chemin1252, const RecepteurMessages& messages) {
     if (chemin1252.size() >= 4) {
         if (finitPar(chemin1252, ".png")) return tailleParEnTetePng(cheminFichier(chemin1252));
         if (finitPar(chemin1252, ".jpg") || finitPar(chemin1252, ".jpeg"))
-            return tailleParEnTeteJpeg(chemin1252);
+            return tailleParEnTeteJpeg(chemin1252, messages);
     }
     return taillePhotoParLecteur(cheminFichier(chemin1252));
 }

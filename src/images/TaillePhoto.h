@@ -2,15 +2,16 @@
 // Taille en pixels d'une photo nommée dans les données. Le lecteur dépend de la fin du chemin,
 // sans égard à la casse : « .png » lit les 24 premiers octets, « .jpg » et « .jpeg » l'en-tête
 // JPEG, tout autre chemin passe par le lecteur d'images. Une erreur de la bibliothèque JPEG
-// montre « Erreur dans le fichier %s\n%s » ; un fichier absent ne montre rien. Sans taille,
-// les documents laissent la photo de côté.
+// envoie « Erreur dans le fichier %s\n%s » au récepteur ; un fichier absent n'envoie rien.
+// Sans taille, les documents laissent la photo de côté.
 #include <optional>
 #include <string>
 
+#include "commun/RecepteurMessages.h"
 #include "images/TaillePixels.h"
 
 namespace lignara {
 
-std::optional<TaillePixels> taillePhoto(const std::string& chemin1252);
+std::optional<TaillePixels> taillePhoto(const std::string& chemin1252, const RecepteurMessages& messages);
 
 }  // namespace lignara

@@ -1,17 +1,10 @@
 #include "reference/CategorieTexte.h"
 
-#include <array>
+#include "commun/PliageAccents.h"
 
 namespace lignara {
 
 namespace {
-
-// Lettres de base des octets 192 à 255 ; '\0' : inchangé (Æ, æ), ' ' : devient une espace.
-constexpr char kPlis[64] = {
-    'A', 'A', 'A', 'A', 'A', 'A', '\0', 'C', 'E', 'E', 'E', 'E', 'I', 'I', 'I', 'I',  // À–Ï
-    'D', 'N', 'O', 'O', 'O', 'O', 'O', 'X', ' ', 'U', 'U', 'U', 'U', 'Y', ' ', 'B',   // Ð–ß
-    'A', 'A', 'A', 'A', 'A', 'A', '\0', 'C', 'E', 'E', 'E', 'E', 'I', 'I', 'I', 'I',  // à–ï
-    'D', 'N', 'O', 'O', 'O', 'O', 'O', ' ', ' ', 'U', 'U', 'U', 'U', 'Y', ' ', 'Y'};  // ð–ÿ
 
 bool termineePar(std::string_view mot, std::string_view fin) {
     return mot.size() >= fin.size() && mot.substr(mot.size() - fin.size()) == fin;
@@ -20,13 +13,8 @@ bool termineePar(std::string_view mot, std::string_view fin) {
 }  // namespace
 
 char normaliserCaractereCategorie(char c) {
-    auto o = static_cast<unsigned char>(c);
-    if (o < 192) {
-        if (o >= 'a' && o <= 'z') o = static_cast<unsigned char>(o - 'a' + 'A');
-    } else if (kPlis[o - 192] != '\0') {
-        o = static_cast<unsigned char>(kPlis[o - 192]);
-    }
-    return (o >= 'A' && o <= 'Z') ? static_cast<char>(o) : ' ';
+    const char lettre = lettreDeBase(c);
+    return lettre != 0 ? lettre : ' ';
 }
 
 bool estLettreCategorie(char normalise) { return normalise != ' '; }

@@ -8,6 +8,8 @@
 #include <string>
 #include <system_error>
 
+#include "commun/FichierTemporaire.h"
+
 namespace lignara {
 
 namespace fs = std::filesystem;
@@ -63,17 +65,12 @@ bool remplacerFichierReglages(const fs::path& lien, std::string_view prefixe,
                               std::span<const std::uint8_t> octets) {
     fs::path cible = fichierVise(lien);
     fs::path dossier = cible.parent_path();
-    std::string modele = (dossier / (std::string(prefixe) + "XXXXXX")).string();
-    int descripteur = ::mkstemp(modele.data());
-    if (descripteur < 0) return false;
-    bool reussi = ecrireTout(descripteur, octets) && ::fsync(descripteur) == 0;
-    reussi = (::close(descripteur) == 0) && reussi;
-    std::error_code ec;
-    if (reussi) fs::rename(modele, cible, ec);
-    if (!reussi || ec) {
-        fs::remove(modele, ec);
-        return false;
-    }
+    FichierTemporaire temporaire;
+    if (!temporaire.creer(dossier, prefixe)) return false;
+    bool reussi = ecrireTout(temporaire.descripteur(), octets) && ::fsync(temporaire.descripteur()) == 0;
+    reussi = temporaire.fermer() && reussi;
+    // En cas d'échec, le temporaire est effacé avec l'objet.
+    if (!reussi || !temporaire.renommer(cible)) return false;
     forcerDossier(dossier);
     return true;
 }

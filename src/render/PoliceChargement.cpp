@@ -149,13 +149,6 @@ bool remplirMetrique(MetriquePolice& police, std::string_view nom1252, bool ital
     return police.trouvee != 0;
 }
 
-RecepteurMessages recepteurErreurStandard() {
-    return [](const std::string& message1252) {
-        std::string texte = versUtf8(message1252) + "\n";
-        std::fwrite(texte.data(), 1, texte.size(), stderr);
-    };
-}
-
 std::int32_t calculerLargeurSignature(const MetriquePolice& reguliere, std::string_view ligne1,
                                       std::string_view ligne2) {
     std::int32_t w = std::max(largeurTexte(reguliere, ligne1), largeurTexte(reguliere, ligne2));

@@ -17,21 +17,14 @@
 // identiques (liaison « same » ou forte, p. ex. Arial → Liberation Sans), jamais par le repli
 // générique (liaison faible).
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 
 #include "commun/MetriquePolice.h"
+#include "commun/RecepteurMessages.h"
 #include "render/PolicesDocument.h"
 
 namespace lignara {
-
-// Reçoit les messages destinés à l'utilisateur (Windows-1252) ; la fenêtre les montre dans
-// une boîte de message, la ligne de commande les écrit. Vide : messages ignorés.
-using RecepteurMessages = std::function<void(const std::string& message1252)>;
-
-// Récepteur de la ligne de commande : écrit chaque message en UTF-8 sur la sortie d'erreur.
-RecepteurMessages recepteurErreurStandard();
 
 // Réglages lus par les polices (valeurs par défaut des préférences, jusqu'à ce que les
 // réglages de l'application les fournissent).

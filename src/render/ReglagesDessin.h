@@ -1,7 +1,8 @@
 #pragma once
 // Réglages que lit la surface de dessin : couleurs, marges, format de papier, signature et
-// police. Les valeurs par défaut sont celles des préférences ; les préférences de
-// l'application remplissent cette structure quand elles sont chargées.
+// police, et l'endroit où vont ses messages. Les valeurs par défaut sont celles des
+// préférences ; les préférences de l'application remplissent cette structure quand elles sont
+// chargées, le document y met ses messages.
 //
 // Couleurs : 0x00BBGGRR (rouge dans l'octet bas). Marges : unités de dessin.
 #include <cstdint>
@@ -34,6 +35,8 @@ struct ReglagesDessin {
     ReglagesPolices polices;
     // Adresse web du produit, écrite dans /Creator et /Producer.
     std::string adresseWeb = "https://lignara.org";
+    // Photo illisible à l'écriture du PDF, images ignorées du RTF… Vide : messages ignorés.
+    RecepteurMessages messages;
 };
 
 }  // namespace lignara

@@ -51,11 +51,6 @@ bool ressembleAAdresseWeb(const std::string& ligne) {
     return commencePar("http://") || commencePar("https://") || commencePar("www.");
 }
 
-void encoderPhoto(std::ostream& sortie, const std::string& chemin1252, std::int32_t largeur,
-                  std::int32_t hauteur) {
-    ecrirePhotoJpeg(sortie, chemin1252, {largeur, hauteur});
-}
-
 }  // namespace
 
 SurfacePdf::SurfacePdf(const ReglagesDessin& reglages, const PolicesDocument& polices, const Horloge& horloge,
@@ -335,7 +330,12 @@ void SurfacePdf::photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int3
     if (plage.estVide()) return;
     // 230,4 pixels par pouce ; au moins un pixel pour que l'image reste valide.
     auto pixels = [](std::int32_t unites) { return std::clamp(unites / 5, 1, 65500); };
-    auto& image = fichier_.creer<ObjetPdfPhotoJpeg>(pixels(l), pixels(h), chemin1252, encoderPhoto);
+    // La photo n'est lue et encodée qu'à l'écriture du fichier : ses erreurs vont alors aux messages.
+    auto encoder = [messages = reglages_.messages](std::ostream& sortie, const std::string& chemin,
+                                                   std::int32_t largeur, std::int32_t hauteur) {
+        ecrirePhotoJpeg(sortie, chemin, {largeur, hauteur}, messages);
+    };
+    auto& image = fichier_.creer<ObjetPdfPhotoJpeg>(pixels(l), pixels(h), chemin1252, encoder);
     surChaquePage(plage, [&](ContenuPage& p) { p.photo(etat_, X, Y, l, h, image); });
 }
 
@@ -344,8 +344,8 @@ void SurfacePdf::chargerImageDwa(int emplacement, const std::filesystem::path& c
         return;
     images_.push_back(std::make_unique<ImageDwa>(chemin));
     ImageDwa& image = *images_.back();
-    const auto& masque = fichier_.creer<ObjetPdfSsImageDwa>(image.flux(), nullptr);
-    const auto& couleur = fichier_.creer<ObjetPdfSsImageDwa>(image.flux(), &masque);
+    const auto& masque = fichier_.creer<ObjetPdfSsImageDwa>(image, nullptr);
+    const auto& couleur = fichier_.creer<ObjetPdfSsImageDwa>(image, &masque);
     const auto& forme = fichier_.creer<ObjetPdfImageDwa>(couleur);
     emplacements_[static_cast<std::size_t>(emplacement)] = {&image, forme.numero()};
 }

@@ -29,3 +29,10 @@ TEST(CleNom, marqueLaTroisiemeEspaceDeSuite) {
     EXPECT_EQ(CleNom("A    B"), "A  - B");
     EXPECT_EQ(CleNom(std::string("A\x01\x02\x1F" "B")), "A  -B");  // jamais d'octet de commande
 }
+
+// Les lettres que les clés de noms traitent autrement que d'autres clés : Æ gardé, Œ, Ø, Þ, Š,
+// Ž, Ÿ et ÷ en espaces, ß en B, × en X, Ð et ÿ pliés.
+TEST(CleNom, lettresSansLettreDeBaseEnEspacesSaufAE) {
+    EXPECT_EQ(CleNom("aŒbØcÞdŠeŽfŸg÷h"_1252), "A B C D E F G H");
+    EXPECT_EQ(CleNom("ßÐðÿ×Ææ"_1252), "BDDYX\xC6\xE6");
+}

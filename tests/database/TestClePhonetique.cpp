@@ -69,3 +69,16 @@ TEST(ClePhonetique, supporteLesTextesLongsEtLesOctetsQuelconques) {
     EXPECT_EQ(ClePhonetique(std::string(300, 'n') + "k"), "nk");
     EXPECT_EQ(ClePhonetique("nk nk nk nk"), "noknoknoknk");
 }
+
+// Le son plutôt que la lettre de base : Æ et les e accentués en 'é', y accentué en 'i',
+// Ç et ß en 's' ; Ï garde son tréma, Ø, Œ et × ne sont pas des lettres.
+TEST(ClePhonetique, plieLesLettresAccenteesSelonLeSon) {
+    EXPECT_EQ(ClePhonetique("Cæsar"_1252), ClePhonetique("C\xE9sar"));
+    EXPECT_EQ(ClePhonetique("Mÿrtil"_1252), ClePhonetique("Mirtil"));
+    EXPECT_EQ(ClePhonetique("MŸRTIL"_1252), ClePhonetique("Mirtil"));
+    EXPECT_EQ(ClePhonetique("Strauß"_1252), ClePhonetique("Strauss"));
+    EXPECT_EQ(ClePhonetique("ÇA"_1252), ClePhonetique("Sa"));
+    EXPECT_NE(ClePhonetique("Moïse"_1252), ClePhonetique("Moise"));
+    EXPECT_EQ(ClePhonetique("ØÐÑ"_1252), ClePhonetique("-DN"));
+    EXPECT_EQ(ClePhonetique("ŒÞ×"_1252), "");
+}

@@ -107,6 +107,13 @@ TEST(LireDate, lesAccentsDesMoisFrancaisComptentPourLaLettreNue) {
     EXPECT_EQ(lue("1 DÉCEMBRE 1850"_1252), date(0, 1, 12, 1850));
     EXPECT_EQ(lue("AOÛT 1850"_1252), date(0, 0, 8, 1850));
     EXPECT_EQ(lue("août 1850"_1252), date(0, 0, 8, 1850));
+    EXPECT_EQ(lue("1 DÈCEMBRE 1850"_1252), date(0, 1, 12, 1850));
+}
+
+TEST(LireDate, lesAutresLettresAccenteesNeSontPasPliees) {
+    EXPECT_TRUE(echoue("1 FÊVRIER 1850"_1252));
+    EXPECT_TRUE(echoue("1 JÄN 1850"_1252));
+    EXPECT_TRUE(echoue("ÀBT 1850"_1252));
 }
 
 TEST(LireDate, unMoisSansJourGardeLeJourInconnu) {

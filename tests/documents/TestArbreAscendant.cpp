@@ -410,5 +410,27 @@ TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
     EXPECT_NE(s.texte.find("pdf, web"), std::string::npos) << s.texte;
 }
 
+// Les messages de la lecture des photos (ici une erreur de la bibliothèque JPEG) vont là où
+// le contexte envoie ceux du document : boîte de la fenêtre, sortie d'erreur de la commande.
+TEST_F(ArbreAscendantEssai, uneErreurDeLectureDePhotoVaAuxMessagesDuContexte) {
+    const std::string photo = dossier.ecrire("abimee.jpg", "GIF89a pas un JPEG").string();
+    const std::string gedcom = "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME P1 /N1/\n1 OBJE\n2 FILE " + photo + "\n0 TRLR\n";
+    BaseEssai b(gedcom);
+    contexte_ = &b.contexte;
+    Configuration preferences;
+    preferences.donneesArbreAscendant = 63;  // photos comprises
+    b.contexte.preferences = &preferences;
+    auto d = arbre(b, 1);
+    ecrire(*d, "photo.pdf");
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].rfind("Erreur dans le fichier " + photo + "\n", 0), 0u) << b.messages[0];
+
+    const std::string ged = dossier.ecrire("photo.ged", gedcom).string();
+    auto s = essai::lancerProgramme("document arbre-ascendant '" + ged + "' --racine @I1@ --sortie '" +
+                                    (dossier / "commande.pdf").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(s.texte.find("Erreur dans le fichier " + photo + "\n"), std::string::npos) << s.texte;
+}
+
 }  // namespace
 }  // namespace lignara

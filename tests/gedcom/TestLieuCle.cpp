@@ -23,6 +23,8 @@ TEST(LieuCle, replieLesAccentsMajusculesEtMinuscules) {
     EXPECT_EQ(cle("ÇçÈÉÊËèéêëÌÍÎÏìíîïÐðÑñ"_1252), "CCEEEEEEEEIIIIIIIIDDNN");
     EXPECT_EQ(cle("ÒÓÔÕÖòóôõöÙÚÛÜùúûü"_1252), "OOOOOOOOOOUUUUUUUU");
     EXPECT_EQ(cle("ÝýÿßÆæ×"_1252), "YYYB\xC6\xC6X");
+    // Seule clé où æ devient Æ : les tables de lieux livrées sont triées ainsi.
+    EXPECT_EQ(cle("Færøerne"_1252), "F\xC6RERNE");
 }
 
 TEST(LieuCle, supprimeLesSignesQuiNeSontPasDesLettresRepliees) {

@@ -19,6 +19,7 @@ TEST(NormalisationCategorie, changeEnEspaceCeQuiNEstPasUneLettre) {
     EXPECT_EQ(normaliserMotCle("cÆsar"_1252), "C SAR");
     EXPECT_EQ(normaliserMotCle("sœur"_1252), "S UR");
     EXPECT_EQ(normaliserMotCle("aØbÞc÷d"_1252), "A B C D");
+    EXPECT_EQ(normaliserMotCle("aŠbŽcŸd"_1252), "A B C D");
     EXPECT_EQ(normaliserMotCle("garde-champêtre 2e"_1252), "GARDE CHAMPETRE  E");
 }
 

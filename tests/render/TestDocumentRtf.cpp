@@ -2,14 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include "AvisCaptures.h"
+#include "MessagesCaptures.h"
 #include "DossierEssai.h"
 #include "StructureRtf.h"
 #include "commun/OperationImpossible.h"
 #include "render/rtf/DocumentRtf.h"
 
 using namespace lignara;
-using essai::AvisCaptures;
+using essai::MessagesCaptures;
 using essai::chemin1252;
 using essai::DossierEssai;
 using essai::lireFichier;
@@ -102,7 +102,8 @@ TEST(DocumentRtf, margesEtCouleursDesPreferences) {
 TEST(DocumentRtf, imagesNonJpegCompteesEtSignaleesALaFermeture) {
     DossierEssai d;
     ReglagesDessin r;
-    AvisCaptures avis;
+    MessagesCaptures avis;
+    r.messages = avis.recepteur();
     DocumentRtf rtf(r);
     rtf.ouvrir(d / "a.rtf", 0, 0, 0);
     rtf.image(100, 100, chemin1252(d.ecrire("a.gif", "GIF89a")));

@@ -6,7 +6,9 @@
 #include <sstream>
 #include <string>
 
+#include "DossierEssai.h"
 #include "OutilsPdf.h"
+#include "images/ImageDwa.h"
 #include "render/pdf/ObjetPdfAnnotationLink.h"
 #include "render/pdf/ObjetPdfDegrade.h"
 #include "render/pdf/ObjetPdfFctDegrade.h"
@@ -174,8 +176,9 @@ TEST(FichierPdf, pageAvecToutesSesRessourcesDansLOrdre) {
     std::istringstream dwa(std::string("\x01\x00\x01\x00\x0B\x00\x09\x00", 8) +
                            std::string("\x78\x9c\x63\x60\x60\x00\x00\x00\x03\x00\x01", 11) +
                            std::string("\x78\x9c\xfb\x0f\x00\x01\x00\x01\x00", 9));
-    auto& masque = d.fichier.creer<ObjetPdfSsImageDwa>(dwa, nullptr);
-    auto& couleur = d.fichier.creer<ObjetPdfSsImageDwa>(dwa, &masque);
+    const ImageDwa image(dwa);
+    auto& masque = d.fichier.creer<ObjetPdfSsImageDwa>(image, nullptr);
+    auto& couleur = d.fichier.creer<ObjetPdfSsImageDwa>(image, &masque);
     auto& forme = d.fichier.creer<ObjetPdfImageDwa>(couleur);
     ObjetPdfPage& page = ajouterPage(d, 0, 0, 0);
     ObjetPdfPage& autre = ajouterPage(d, 1, -567, 0);
@@ -261,22 +264,30 @@ TEST(FichierPdf, degradeEtSaFonctionTexteExact) {
               "     /Function 12 0 R\n  >>\nendobj\n\n");
 }
 
-// Un fichier d'image interne tronqué n'annonce que les octets réellement recopiés.
-TEST(FichierPdf, imageInterneTronqueeResteCoherente) {
-    std::istringstream dwa(std::string("\x02\x00\x02\x00\xE8\x03\x10\x00", 8) + std::string(5, 'z'));
-    ObjetPdfSsImageDwa masque(5, dwa, nullptr);
-    ObjetPdfSsImageDwa couleur(6, dwa, &masque);
+// L'image recopiée est celle qui a été contrôlée à l'ouverture, même si le fichier change
+// avant l'écriture du PDF : la longueur annoncée est toujours celle des octets recopiés.
+TEST(FichierPdf, imageInterneRecopieLesDonneesControleesALOuverture) {
+    std::vector<std::uint8_t> rvb(2 * 2 * 3, 0x40), opacite(2 * 2, 0xFF);
+    const std::string octets = ImageDwa::fabriquer({2, 2}, rvb, opacite);
+    essai::DossierEssai dossier;
+    const std::filesystem::path chemin = dossier.ecrire("rond.dwa", octets);
+    const ImageDwa image(chemin);
+    std::ofstream(chemin, std::ios::binary | std::ios::trunc) << "abc";
+    ObjetPdfSsImageDwa masque(5, image, nullptr);
+    ObjetPdfSsImageDwa couleur(6, image, &masque);
     std::ostringstream sortie;
     masque.ecrire(sortie, ContextePdf{});
     couleur.ecrire(sortie, ContextePdf{});
-    EXPECT_NE(sortie.str().find("5 0 obj\n  << /Length 0\n"), std::string::npos);
-    EXPECT_NE(sortie.str().find("6 0 obj\n  << /Length 5\n\t  /Filter /FlateDecode\n"), std::string::npos);
-    EXPECT_NE(sortie.str().find("\t /ColorSpace /DeviceRGB\n     /Interpolate true\n     /SMask 5 0 R\n"
-                                "     /BitsPerComponent 8\n   >>\n stream\nzzzzz\nendstream\n"),
-              std::string::npos);
-    std::istringstream vide("");
-    ObjetPdfSsImageDwa illisible(7, vide, nullptr);
-    std::ostringstream s2;
-    illisible.ecrire(s2, ContextePdf{});
-    EXPECT_NE(s2.str().find("/Length 0\n"), std::string::npos);
+    const std::string pdf = sortie.str();
+    const auto l1 = image.enTete().longueurCouleurs, l2 = image.enTete().longueurMasque;
+    EXPECT_EQ(pdf, "5 0 obj\n  << /Length " + std::to_string(l2) +
+                       "\n\t  /Filter /FlateDecode\n     /Type /XObject\n     /Subtype /Image\n"
+                       "     /Width 2\n     /Height 2\n     /ColorSpace /DeviceGray\n"
+                       "     /BitsPerComponent 8\n   >>\n stream\n" + octets.substr(8 + l1, l2) +
+                       "\nendstream\nendobj\n\n"
+                       "6 0 obj\n  << /Length " + std::to_string(l1) +
+                       "\n\t  /Filter /FlateDecode\n     /Type /XObject\n     /Subtype /Image\n"
+                       "     /Width 2\n     /Height 2\n\t /ColorSpace /DeviceRGB\n     /Interpolate true\n"
+                       "     /SMask 5 0 R\n     /BitsPerComponent 8\n   >>\n stream\n" +
+                       octets.substr(8, l1) + "\nendstream\nendobj\n\n");
 }

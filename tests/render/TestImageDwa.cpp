@@ -74,7 +74,7 @@ TEST(ImageDwa, relitCeQuIlFabriqueEtRecopieLesDonneesComprimees) {
     EXPECT_EQ(decomprimer(masque.str(), 15), m.masque);
 }
 
-TEST(ImageDwa, copieParMorceauxUneGrandeImage) {
+TEST(ImageDwa, recopieEntiereUneGrandeImage) {
     DossierEssai d;
     std::mt19937 hasard(3);
     Motif m;

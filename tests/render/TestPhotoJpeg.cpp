@@ -7,8 +7,8 @@
 
 #include <gtest/gtest.h>
 
-#include "AvisCaptures.h"
 #include "DossierEssai.h"
+#include "MessagesCaptures.h"
 #include "images/PhotoJpeg.h"
 
 using namespace lignara;
@@ -60,7 +60,7 @@ TEST(PhotoJpeg, reencodeALaTailleVoulueEnGardantLesCouleurs) {
         for (int x = 100; x < 200; ++x) image.setPixelColor(x, y, QColor(0, 0, 255));
     ASSERT_TRUE(image.save(QString::fromStdString((d / "photo.bmp").string()), "BMP"));
     std::ostringstream sortie;
-    TaillePixels t = ecrirePhotoJpeg(sortie, chemin1252(d / "photo.bmp"), {50, 166});
+    TaillePixels t = ecrirePhotoJpeg(sortie, chemin1252(d / "photo.bmp"), {50, 166}, {});
     EXPECT_EQ(t, (TaillePixels{50, 166}));
     QImage jpeg = decoder(sortie.str());
     ASSERT_EQ(jpeg.size(), QSize(50, 166));
@@ -74,7 +74,7 @@ TEST(PhotoJpeg, sansTailleVoulueGardeLaTailleDeLaPhoto) {
     image.fill(QColor(0, 128, 0));
     ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
     std::ostringstream sortie;
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {0, 0}), (TaillePixels{31, 17}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {0, 0}, {}), (TaillePixels{31, 17}));
     EXPECT_EQ(decoder(sortie.str()).size(), QSize(31, 17));
 }
 
@@ -86,7 +86,7 @@ TEST(PhotoJpeg, poseLaTransparenceSurDuBlanc) {
         for (int x = 0; x < 10; ++x) image.setPixelColor(x, y, QColor(0, 0, 0));
     ASSERT_TRUE(image.save(QString::fromStdString((d / "t.png").string()), "PNG"));
     std::ostringstream sortie;
-    ecrirePhotoJpeg(sortie, chemin1252(d / "t.png"), {40, 40});
+    ecrirePhotoJpeg(sortie, chemin1252(d / "t.png"), {40, 40}, {});
     QImage jpeg = decoder(sortie.str());
     attendreCouleur(jpeg, 4, 20, 0, 0, 0);
     attendreCouleur(jpeg, 36, 20, 255, 255, 255);
@@ -94,17 +94,17 @@ TEST(PhotoJpeg, poseLaTransparenceSurDuBlanc) {
 
 TEST(PhotoJpeg, unePhotoIllisibleDonneUneImageBlancheValide) {
     DossierEssai d;
-    essai::AvisCaptures avis;
+    essai::MessagesCaptures avis;
     for (const std::string& nom : {chemin1252(d / "absente.jpg"),
                                    chemin1252(d.ecrire("abimee.png", "\x89PNG\r\n\x1a\n????"))}) {
         std::ostringstream sortie;
-        EXPECT_EQ(ecrirePhotoJpeg(sortie, nom, {33, 12}), (TaillePixels{33, 12}));
+        EXPECT_EQ(ecrirePhotoJpeg(sortie, nom, {33, 12}, avis.recepteur()), (TaillePixels{33, 12}));
         QImage jpeg = decoder(sortie.str());
         ASSERT_EQ(jpeg.size(), QSize(33, 12)) << nom;
         attendreCouleur(jpeg, 16, 6, 255, 255, 255);
     }
     std::ostringstream sortie;
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "absente.bmp"), {0, 5}), (TaillePixels{1, 1}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "absente.bmp"), {0, 5}, avis.recepteur()), (TaillePixels{1, 1}));
     EXPECT_EQ(decoder(sortie.str()).size(), QSize(1, 1));
 }
 
@@ -118,7 +118,7 @@ TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
     ASSERT_TRUE(image.save(QString::fromStdString((d / "bruit.bmp").string()), "BMP"));
     TampoNoteur noteur;
     std::ostream sortie(&noteur);
-    ecrirePhotoJpeg(sortie, chemin1252(d / "bruit.bmp"), {300, 300});
+    ecrirePhotoJpeg(sortie, chemin1252(d / "bruit.bmp"), {300, 300}, {});
     ASSERT_GE(noteur.ecritures.size(), 3u);
     for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i)
         EXPECT_EQ(noteur.ecritures[i], 16384) << i;
@@ -132,8 +132,8 @@ TEST(PhotoJpeg, unePlaceDemesureeDonneUneImageBlancheSansTenirLaPhotoEnMemoire) 
     image.fill(QColor(0, 0, 0));
     ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
     std::ostringstream sortie;
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {5000, 4000}),
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {5000, 4000}, {}),
               (TaillePixels{5000, 4000}));
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {70000, 5}),
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {70000, 5}, {}),
               (TaillePixels{65500, 5}));
 }

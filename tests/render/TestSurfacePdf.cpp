@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include "AvisCaptures.h"
 #include "DossierEssai.h"
 #include "LecturePdf.h"
 #include "OutilsPdf.h"

@@ -3,14 +3,13 @@
 
 #include <gtest/gtest.h>
 
-#include "AvisCaptures.h"
 #include "DossierEssai.h"
+#include "MessagesCaptures.h"
 #include "commun/Texte.h"
-#include "commun/AvisRendu.h"
 #include "images/TaillePhoto.h"
 
 using namespace lignara;
-using essai::AvisCaptures;
+using essai::MessagesCaptures;
 using essai::DossierEssai;
 using essai::chemin1252;
 
@@ -60,12 +59,20 @@ std::string gifUnicolore(std::uint16_t l, std::uint16_t h) {
     return g + std::string("\x00;", 2);
 }
 
+// Taille d'une photo qui ne doit faire envoyer aucun message.
+std::optional<TaillePixels> tailleSansMessage(const std::string& chemin1252) {
+    MessagesCaptures messages;
+    std::optional<TaillePixels> taille = taillePhoto(chemin1252, messages.recepteur());
+    EXPECT_TRUE(messages.messages.empty()) << chemin1252;
+    return taille;
+}
+
 }  // namespace
 
 TEST(TaillePhoto, litLaTailleDansLEnTetePngSansEgardALaCasse) {
     DossierEssai d;
-    EXPECT_EQ(taillePhoto(enregistrer(d, "a.png", 37, 21, "PNG")), (TaillePixels{37, 21}));
-    EXPECT_EQ(taillePhoto(enregistrer(d, "B.PNG", 5, 300, "PNG")), (TaillePixels{5, 300}));
+    EXPECT_EQ(tailleSansMessage(enregistrer(d, "a.png", 37, 21, "PNG")), (TaillePixels{37, 21}));
+    EXPECT_EQ(tailleSansMessage(enregistrer(d, "B.PNG", 5, 300, "PNG")), (TaillePixels{5, 300}));
 }
 
 TEST(TaillePhoto, refuseUnPngSansSignatureOuTronque) {
@@ -73,57 +80,57 @@ TEST(TaillePhoto, refuseUnPngSansSignatureOuTronque) {
     std::string octets(24, '\0');
     octets[19] = 10;  // largeur et hauteur plausibles, mais pas de signature
     octets[23] = 10;
-    EXPECT_FALSE(taillePhoto(chemin1252(d.ecrire("faux.png", octets))));
+    EXPECT_FALSE(tailleSansMessage(chemin1252(d.ecrire("faux.png", octets))));
     const std::string debutPng = std::string("\x89PNG\r\n\x1a\n", 8) + std::string("\0\0\0\rIHDR", 8);
-    EXPECT_FALSE(taillePhoto(chemin1252(d.ecrire("tronque.png", debutPng))));
-    EXPECT_FALSE(taillePhoto(chemin1252(d / "absent.png")));
+    EXPECT_FALSE(tailleSansMessage(chemin1252(d.ecrire("tronque.png", debutPng))));
+    EXPECT_FALSE(tailleSansMessage(chemin1252(d / "absent.png")));
 }
 
 TEST(TaillePhoto, litLEnTeteJpegParLaBibliotheque) {
     DossierEssai d;
-    EXPECT_EQ(taillePhoto(enregistrer(d, "a.jpg", 40, 30, "JPG")), (TaillePixels{40, 30}));
-    EXPECT_EQ(taillePhoto(enregistrer(d, "b.JPEG", 3, 700, "JPG")), (TaillePixels{3, 700}));
+    EXPECT_EQ(tailleSansMessage(enregistrer(d, "a.jpg", 40, 30, "JPG")), (TaillePixels{40, 30}));
+    EXPECT_EQ(tailleSansMessage(enregistrer(d, "b.JPEG", 3, 700, "JPG")), (TaillePixels{3, 700}));
 }
 
 TEST(TaillePhoto, unJpegAbimeDonneLeMessageDeLaBibliothequeEtPasDeTaille) {
     DossierEssai d;
-    AvisCaptures avis;
+    MessagesCaptures avis;
     std::string nom = chemin1252(d.ecrire("abîmé.jpg", "GIF89a n'importe quoi"));
-    EXPECT_FALSE(taillePhoto(nom));
+    EXPECT_FALSE(taillePhoto(nom, avis.recepteur()));
     ASSERT_EQ(avis.messages.size(), 1u);
     const std::string debut = "Erreur dans le fichier " + nom + "\n";
     EXPECT_EQ(avis.messages[0].substr(0, debut.size()), debut);
     EXPECT_GT(avis.messages[0].size(), debut.size());
 
     std::string jpeg = essai::lireFichier(enregistrer(d, "vrai.jpg", 40, 30, "JPG"));
-    EXPECT_FALSE(taillePhoto(chemin1252(d.ecrire("coupe.jpg", jpeg.substr(0, 30)))));
+    EXPECT_FALSE(taillePhoto(chemin1252(d.ecrire("coupe.jpg", jpeg.substr(0, 30))), avis.recepteur()));
     EXPECT_EQ(avis.messages.size(), 2u);
 }
 
 TEST(TaillePhoto, unJpegAbsentEchoueSansMessage) {
     DossierEssai d;
-    AvisCaptures avis;
-    EXPECT_FALSE(taillePhoto(chemin1252(d / "absent.jpg")));
+    MessagesCaptures avis;
+    EXPECT_FALSE(taillePhoto(chemin1252(d / "absent.jpg"), avis.recepteur()));
     EXPECT_TRUE(avis.messages.empty());
 }
 
 TEST(TaillePhoto, lesAutresFormatsPassentParLeLecteurDImages) {
     DossierEssai d;
-    EXPECT_EQ(taillePhoto(chemin1252(d.ecrire("a.gif", gifUnicolore(12, 9)))),
+    EXPECT_EQ(tailleSansMessage(chemin1252(d.ecrire("a.gif", gifUnicolore(12, 9)))),
               (TaillePixels{12, 9}));
-    EXPECT_EQ(taillePhoto(enregistrer(d, "a.bmp", 7, 8, "BMP")), (TaillePixels{7, 8}));
+    EXPECT_EQ(tailleSansMessage(enregistrer(d, "a.bmp", 7, 8, "BMP")), (TaillePixels{7, 8}));
     // Un PNG mal nommé se lit quand même par son contenu.
-    EXPECT_EQ(taillePhoto(enregistrer(d, "png.image", 4, 6, "PNG")), (TaillePixels{4, 6}));
-    EXPECT_FALSE(taillePhoto(chemin1252(d.ecrire("texte.gif", "pas une image"))));
-    EXPECT_FALSE(taillePhoto("a.b"));
-    EXPECT_FALSE(taillePhoto(""));
+    EXPECT_EQ(tailleSansMessage(enregistrer(d, "png.image", 4, 6, "PNG")), (TaillePixels{4, 6}));
+    EXPECT_FALSE(tailleSansMessage(chemin1252(d.ecrire("texte.gif", "pas une image"))));
+    EXPECT_FALSE(tailleSansMessage("a.b"));
+    EXPECT_FALSE(tailleSansMessage(""));
 }
 
 TEST(TaillePhoto, accepteUnCheminAccentue) {
     DossierEssai d;
     std::string nom = enregistrer(d, "été à Noël.png", 9, 4, "PNG");
     EXPECT_NE(nom.find("\xE9t\xE9"), std::string::npos);  // bien du Windows-1252
-    EXPECT_EQ(taillePhoto(nom), (TaillePixels{9, 4}));
+    EXPECT_EQ(tailleSansMessage(nom), (TaillePixels{9, 4}));
 }
 
 TEST(TaillePhoto, litUnTiffQuandLeGreffonEstInstalle) {
@@ -132,5 +139,5 @@ TEST(TaillePhoto, litUnTiffQuandLeGreffonEstInstalle) {
     image.fill(QColor(10, 20, 30));
     if (!image.save(QString::fromStdString((d / "a.tif").string()), "TIFF"))
         GTEST_SKIP() << "greffon TIFF de Qt absent (qt6-image-formats-plugins)";
-    EXPECT_EQ(taillePhoto(chemin1252(d / "a.tif")), (TaillePixels{13, 11}));
+    EXPECT_EQ(tailleSansMessage(chemin1252(d / "a.tif")), (TaillePixels{13, 11}));
 }

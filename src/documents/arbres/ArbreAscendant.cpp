@@ -90,6 +90,7 @@ bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
 void ArbreAscendant::preparer(const ContexteDocument& contexte) {
     preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
     remplirReglagesDessin(preferences_, dessin_);
+    dessin_.messages = contexte.messages;
     style_.theme = themeDuDocument(preferences_, horloge);
     style_.couleurParSexe = preferences_.couleurParSexe;
     style_.couleurHommes = dessin_.couleurHommes;
@@ -162,7 +163,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     t.donnees = r.donnees;
     t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / etirement();
     t.police = &polices.reguliere;
-    t.taillePhoto = [](const std::string& photo) { return taillePhoto(photo); };
+    t.taillePhoto = [&contexte](const std::string& photo) { return taillePhoto(photo, contexte.messages); };
     t.dossiersGedcom = contexte.dossiersGedcom;
     preparerTextes(arbre_, base, t);
     // Des réglages abîmés ne doivent pas écraser les boîtes : l'espace reste dans ses bornes.

@@ -2,7 +2,6 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "commun/AvisRendu.h"
 #include "images/CheminImage.h"
 #include "render/FormatPapier.h"
 #include "render/ImageRtf.h"
@@ -123,7 +122,7 @@ void DocumentRtf::fermer() {
     if (!fichier_.estOuvert()) return;
     fichier_.flux() << '}';
     const bool ecrit = fichier_.fermer();
-    if (imagesIgnorees_ > 0) afficherAvis(messageImagesIgnoreesRtf(imagesIgnorees_));
+    if (imagesIgnorees_ > 0) transmettre(reglages_.messages, messageImagesIgnoreesRtf(imagesIgnorees_));
     if (!ecrit) throw OperationImpossible("Écriture impossible du fichier "_1252 + texte1252DuChemin(chemin_));
 }
 

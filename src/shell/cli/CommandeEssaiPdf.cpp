@@ -4,7 +4,6 @@
 
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
-#include "commun/AvisRendu.h"
 #include "render/EssaiPdf.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
@@ -42,8 +41,9 @@ void executerEssaiPdf(const OptionsEssaiPdf& o) {
     reglages.formatPapier = static_cast<std::int16_t>(o.format);
     reglages.polices.ligneSignature1 = "Planche d'essai dessinée par Lignara"_1252;
     reglages.polices.ligneSignature2 = "www.lignara.org";
+    reglages.messages = recepteurErreurStandard();
     DemandeEssaiPdf demande;
-    demande.polices = chargerPolices(reglages.polices, afficherAvis);
+    demande.polices = chargerPolices(reglages.polices, reglages.messages);
     demande.horloge = Horloge::duSysteme();
     demande.sortie = cheminArgument(o.sortie);
     demande.photo1252 = depuisUtf8(o.photo);
