@@ -1,9 +1,8 @@
 #include "render/FichierSortie.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <locale>
-#include <fcntl.h>
-#include <sys/stat.h>
 
 #ifdef _WIN32
 #include <io.h>
@@ -15,49 +14,29 @@ namespace lignara {
 
 namespace {
 
-#ifdef _WIN32
-
-int creerSansLien(const std::filesystem::path& chemin) {
-    int fd = _wopen(chemin.c_str(), _O_CREAT | _O_EXCL | _O_WRONLY | _O_BINARY, _S_IREAD | _S_IWRITE);
-    if (fd >= 0 || errno != EEXIST) return fd;
+// Un nom déjà pris n'est remplacé que s'il désigne un fichier ordinaire à un seul nom : ni
+// lien symbolique, ni tube, ni dossier, ni second nom d'un fichier d'autrui.
+bool nomRemplacable(const std::filesystem::path& chemin) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(std::filesystem::symlink_status(chemin, ec))) return -1;
-    return _wopen(chemin.c_str(), _O_WRONLY | _O_TRUNC | _O_BINARY);
+    const auto etat = std::filesystem::symlink_status(chemin, ec);
+    if (etat.type() == std::filesystem::file_type::not_found) return true;
+    if (ec || etat.type() != std::filesystem::file_type::regular) return false;
+    return std::filesystem::hard_link_count(chemin, ec) == 1 && !ec;
 }
+
+#ifdef _WIN32
 
 int ecrireDescripteur(int fd, const char* octets, std::size_t n) {
     return _write(fd, octets, static_cast<unsigned>(n));
 }
 
-int fermerDescripteur(int fd) { return _close(fd); }
+std::int64_t deplacerDescripteur(int fd, std::int64_t position) { return _lseeki64(fd, position, SEEK_SET); }
 
 #else
 
-// Un nom déjà pris n'est repris que s'il désigne un fichier ordinaire à un seul lien : ni lien
-// symbolique (O_NOFOLLOW), ni tube qui bloquerait (O_NONBLOCK), ni second nom d'un fichier
-// d'autrui.
-int reprendreFichierOrdinaire(const std::filesystem::path& chemin) {
-    int fd = ::open(chemin.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return -1;
-    struct stat etat {};
-    if (::fstat(fd, &etat) != 0 || !S_ISREG(etat.st_mode) || etat.st_nlink != 1 ||
-        ::ftruncate(fd, 0) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    ::fcntl(fd, F_SETFL, 0);
-    return fd;
-}
-
-int creerSansLien(const std::filesystem::path& chemin) {
-    int fd = ::open(chemin.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-    if (fd >= 0 || errno != EEXIST) return fd;
-    return reprendreFichierOrdinaire(chemin);
-}
-
 long ecrireDescripteur(int fd, const char* octets, std::size_t n) { return ::write(fd, octets, n); }
 
-int fermerDescripteur(int fd) { return ::close(fd); }
+std::int64_t deplacerDescripteur(int fd, std::int64_t position) { return ::lseek(fd, position, SEEK_SET); }
 
 #endif
 
@@ -66,15 +45,22 @@ int fermerDescripteur(int fd) { return ::close(fd); }
 // Les nombres écrits dans les fichiers ignorent la langue de l'utilisateur.
 FichierSortie::FichierSortie() : flux_(this) { flux_.imbue(std::locale::classic()); }
 
-FichierSortie::~FichierSortie() { fermer(); }
+// Sans fermer(), rien n'a pris le nom du document : le temporaire part avec l'objet.
+FichierSortie::~FichierSortie() = default;
 
 bool FichierSortie::ouvrir(const std::filesystem::path& chemin) {
-    fermer();
-    descripteur_ = creerSansLien(chemin);
+    temporaire_ = FichierTemporaire();
+    descripteur_ = -1;
+    ecrits_ = 0;
     echec_ = false;
     flux_.clear();
     setp(tampon_.data(), tampon_.data() + tampon_.size());
-    return descripteur_ >= 0;
+    if (!nomRemplacable(chemin)) return false;
+    const std::string nom = chemin.filename().string();
+    if (nom.empty() || !temporaire_.creer(chemin.parent_path(), "." + nom + ".")) return false;
+    cible_ = chemin;
+    descripteur_ = temporaire_.descripteur();
+    return true;
 }
 
 bool FichierSortie::vider() {
@@ -88,6 +74,7 @@ bool FichierSortie::vider() {
             break;
         }
         debut += ecrits;
+        ecrits_ += ecrits;
         reste -= static_cast<std::size_t>(ecrits);
     }
     setp(tampon_.data(), tampon_.data() + tampon_.size());
@@ -100,15 +87,38 @@ FichierSortie::int_type FichierSortie::overflow(int_type c) {
     return traits_type::not_eof(c);
 }
 
+FichierSortie::pos_type FichierSortie::seekoff(off_type decalage, std::ios_base::seekdir sens,
+                                              std::ios_base::openmode mode) {
+    const pos_type refus(off_type(-1));
+    if (!(mode & std::ios_base::out) || descripteur_ < 0) return refus;
+    const off_type courante = ecrits_ + (pptr() - pbase());
+    if (sens == std::ios_base::cur && decalage == 0) return pos_type(courante);
+    if (sens == std::ios_base::end || !vider()) return refus;
+    const off_type cible = sens == std::ios_base::beg ? decalage : courante + decalage;
+    if (cible < 0 || deplacerDescripteur(descripteur_, cible) != cible) return refus;
+    ecrits_ = cible;
+    return pos_type(cible);
+}
+
+FichierSortie::pos_type FichierSortie::seekpos(pos_type position, std::ios_base::openmode mode) {
+    return seekoff(off_type(position), std::ios_base::beg, mode);
+}
+
 int FichierSortie::sync() { return descripteur_ >= 0 && vider() ? 0 : -1; }
 
 bool FichierSortie::fermer() {
     if (descripteur_ < 0) return false;
     vider();
-    if (fermerDescripteur(descripteur_) != 0) echec_ = true;
     descripteur_ = -1;
     setp(nullptr, nullptr);
-    return !echec_ && !flux_.bad();
+    if (!temporaire_.fermer()) echec_ = true;
+    // Le nom a pu changer de nature depuis l'ouverture : renommer remplace un lien sans le
+    // suivre, mais un second nom d'autrui ne doit pas être détaché sans qu'on le sache.
+    if (echec_ || flux_.bad() || !nomRemplacable(cible_) || !temporaire_.renommer(cible_)) {
+        temporaire_ = FichierTemporaire();
+        return false;
+    }
+    return true;
 }
 
 }  // namespace lignara

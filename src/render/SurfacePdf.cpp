@@ -86,8 +86,7 @@ void SurfacePdf::ouvrir(const std::filesystem::path& chemin, const std::string& 
     contexte_.couleurTexte = reglages_.couleurTexte;
     contexte_.couleurTrait = reglages_.couleurTrait;
     creerObjetsFixes(titre1252);
-    sortie_.open(chemin, std::ios::binary | std::ios::trunc);
-    if (!sortie_) throw OperationImpossible("Ouverture impossible du fichier PDF"_1252);
+    if (!sortie_.ouvrir(chemin)) throw OperationImpossible("Ouverture impossible du fichier PDF"_1252);
     ouverte_ = true;
 }
 
@@ -456,9 +455,10 @@ void SurfacePdf::fermer() {
     if (!ouverte_) return;
     contexte_.uniteUtilisateur =
         FichierPdf::uniteUtilisateur(grille_.largeurUtile(), grille_.hauteurUtile());
-    fichier_.ecrire(sortie_, contexte_);
-    sortie_.close();
+    fichier_.ecrire(sortie_.flux(), contexte_);
+    const bool ecrit = sortie_.fermer();
     liberer();
+    if (!ecrit) throw OperationImpossible("Écriture impossible du fichier PDF"_1252);
 }
 
 void SurfacePdf::liberer() {
@@ -472,7 +472,6 @@ void SurfacePdf::liberer() {
     nombrePages_ = 0;
     questionPosee_ = false;
     ouverte_ = false;
-    if (sortie_.is_open()) sortie_.close();
 }
 
 }  // namespace lignara

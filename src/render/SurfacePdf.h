@@ -16,13 +16,16 @@
 // ne dessine rien. Un dessin de largeur ou de hauteur totale nulle n'a pas de page et ne
 // dessine rien.
 //
-// Échecs : OperationImpossible avec « Ouverture impossible du fichier PDF », « Mémoire
+// Le fichier s'écrit par FichierSortie : il ne prend son nom qu'une fois écrit en entier, et
+// aucun lien n'est suivi.
+//
+// Échecs : OperationImpossible avec « Ouverture impossible du fichier PDF », « Écriture
+// impossible du fichier PDF » (à fermer(), l'ancien fichier restant en place), « Mémoire
 // insuffisante », « Accès impossible à des données internes\nVous devriez réinstaller
 // Lignara », ou sans message quand l'utilisateur refuse de dépasser 500 pages.
 #include <array>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
@@ -31,6 +34,7 @@
 
 #include "commun/Horloge.h"
 #include "render/EtatTrace.h"
+#include "render/FichierSortie.h"
 #include "render/GrillePages.h"
 #include "images/ImageDwa.h"
 #include "render/PolicesDocument.h"
@@ -137,7 +141,7 @@ private:
     const Horloge horloge_;
     QuestionPages question_;
     EtatTrace etat_;
-    std::ofstream sortie_;
+    FichierSortie sortie_;
     FichierPdf fichier_;
     ContextePdf contexte_;
     GrillePages grille_;

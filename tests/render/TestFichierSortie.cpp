@@ -69,3 +69,28 @@ TEST(FichierSortie, refuseCeQuiNEstPasUnFichierOrdinaire) {
     EXPECT_FALSE(f.ouvrir(d / "dossier.htm"));
 }
 #endif
+
+// Le document ne prend son nom qu'une fois écrit en entier : un échec laisse l'ancien fichier,
+// un objet détruit sans fermer() ne laisse rien, et aucun temporaire ne traîne.
+TEST(FichierSortie, neRemplaceLAncienFichierQuUneFoisEcritEnEntier) {
+    DossierEssai d;
+    const auto chemin = d.ecrire("LA_X.txt", "ancien");
+    {
+        FichierSortie f;
+        ASSERT_TRUE(f.ouvrir(chemin));
+        f.flux() << "à moitié";
+        EXPECT_EQ(lireFichier(chemin), "ancien");
+    }
+    EXPECT_EQ(lireFichier(chemin), "ancien");
+    {
+        FichierSortie f;
+        ASSERT_TRUE(f.ouvrir(d / "neuf.txt"));
+        f.flux() << "x";
+        EXPECT_FALSE(std::filesystem::exists(d / "neuf.txt"));
+        EXPECT_TRUE(f.fermer());
+    }
+    EXPECT_EQ(lireFichier(d / "neuf.txt"), "x");
+    std::size_t fichiers = 0;
+    for (const auto& e : std::filesystem::directory_iterator(d.chemin())) fichiers += e.is_regular_file();
+    EXPECT_EQ(fichiers, 2u);
+}

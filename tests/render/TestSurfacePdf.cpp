@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 #include "DossierEssai.h"
 #include "LecturePdf.h"
 #include "OutilsPdf.h"
@@ -170,6 +173,29 @@ TEST_F(SurfaceEssai, unFichierQuiNePeutEtreCreeDonneSonMessage) {
     } catch (const OperationImpossible& e) {
         EXPECT_EQ(versUtf8(e.what()), "Ouverture impossible du fichier PDF");
     }
+}
+
+// Une limite de taille de fichier fait échouer l'écriture comme un disque plein : le message
+// est donné et l'ancien document reste entier.
+TEST_F(SurfaceEssai, uneEcritureQuiEchoueDonneSonMessageEtGardeLAncienFichier) {
+    dossier.ecrire("surface.pdf", "ancien");
+    EXPECT_EXIT(
+        {
+            ::signal(SIGXFSZ, SIG_IGN);
+            rlimit limite{};
+            limite.rlim_cur = limite.rlim_max = 2048;
+            ::setrlimit(RLIMIT_FSIZE, &limite);
+            SurfacePdf& s = ouvrir(9072, 13024);
+            for (int i = 0; i < 400; ++i) s.texte(100, 100 + 30 * i, 10, 10, "une ligne de texte qui remplit");
+            try {
+                fermer();
+                std::exit(1);
+            } catch (const OperationImpossible& e) {
+                const bool message = versUtf8(e.what()) == "Écriture impossible du fichier PDF";
+                std::exit(message && essai::lireFichier(chemin) == "ancien" ? 0 : 2);
+            }
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {
