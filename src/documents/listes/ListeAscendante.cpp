@@ -51,6 +51,7 @@ bool ListeAscendante::verifierParametres(const ContexteDocument&) { return racin
 void ListeAscendante::preparer(const ContexteDocument& contexte) {
     preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
     remplirReglagesDessin(preferences_, dessin_);
+    dessin_.messages = contexte.messages;
     suivreFormatDesParametres();
     const BaseGenealogique& base = *contexte.base;
     const std::uint8_t donnees = preferences_.donneesListeAscendante;

@@ -42,6 +42,7 @@ bool ListeDescendante::verifierParametres(const ContexteDocument&) { return raci
 void ListeDescendante::preparer(const ContexteDocument& contexte) {
     preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
     remplirReglagesDessin(preferences_, dessin_);
+    dessin_.messages = contexte.messages;
     suivreFormatDesParametres();
     const BaseGenealogique& base = *contexte.base;
     const std::uint8_t donnees = preferences_.donneesListeDescendante;
