@@ -144,6 +144,25 @@ TEST(ListeAscendante, lignesDeMariageSelonLeCoupleEtLesDonneesAffichees) {
     EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d).find(" x "), std::string::npos);
 }
 
+// Le couple 8 × 9, marié, revient par le second grand-père : avec les renvois, sa seconde
+// occurrence n'a pas de ligne de mariage (les deux conjoints sont déjà listés) ; sans renvois,
+// elle l'a.
+TEST(ListeAscendante, unCoupleDejaListeNARepeteSonMariageQueSansRenvois) {
+    DossierEssai d;
+    std::string g = essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}});
+    const std::string famille = "0 @F4@ FAM\n";  // le couple (8, 9), quatrième dans l'ordre des couples
+    ASSERT_NE(g.find(famille + "1 HUSB @I8@\n1 WIFE @I9@\n"), std::string::npos);
+    g.replace(g.find(famille), famille.size(), famille + "1 MARR\n2 DATE 1900\n");
+    BaseEssai b(g);
+    Configuration c;
+    c.donneesListeAscendante = kAfficherDates | kAfficherMariage;
+    const std::string avec = texteDe(b, 1, c, d);
+    EXPECT_NE(avec.find("8    N8 P8 (..-..)\n     x 1900\n9    N9 P9 (..-..)\n12    voir n\xB0 8 (N8 P8)\n13    voir"),
+              std::string::npos) << avec;
+    const std::string sans = texteDe(b, 1, c, d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
+    EXPECT_NE(sans.find("12    N8 P8 (..-..)\n      x 1900\n13    N9 P9 (..-..)\n"), std::string::npos) << sans;
+}
+
 // Lignée maternelle de 66 générations : M(k+1) est la mère de M(k), et le père F de M64 est
 // un fils de M65, si bien que M65 revient à la génération 66.
 std::string gedcomLigneeMaternelle() {
@@ -269,6 +288,12 @@ TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
     EXPECT_EQ(plan.hauteur, l->hauteur);
     essai::LecturePdf lu(l->chemin);
     EXPECT_EQ(lu.compter("/Subtype /Link"), 2u);
+    // Noms colorés par sexe : les couleurs des hommes et des femmes s'ajoutent à celle du texte.
+    std::set<std::string> couleurs;
+    const std::string contenu = lu.contenus().at(0);
+    for (std::size_t p = contenu.find(" rg "); p != std::string::npos; p = contenu.find(" rg ", p + 1))
+        couleurs.insert(contenu.substr(contenu.rfind('\n', p) + 1, p - contenu.rfind('\n', p)));
+    EXPECT_GE(couleurs.size(), 3u) << contenu;
     EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
 }
 

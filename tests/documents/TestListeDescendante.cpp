@@ -10,6 +10,7 @@
 #include "commun/Texte.h"
 #include "database/ArbreEssai.h"
 #include "documents/PagesOptions.h"
+#include "documents/listes/ListeAscendante.h"
 #include "render/LecturePdf.h"
 #include "render/ValidationHtml.h"
 #include "render/texte/RedacteurPdf.h"
@@ -229,6 +230,20 @@ TEST(ListeDescendante, uneBoucleDeParentsNeTournePasSansFin) {
     limite.racine = x;
     limite.lignesMax = 1;
     EXPECT_TRUE(construireListeDescendante(limite).limitee);
+}
+
+// Deux personnes parentes l'une de l'autre dans le GEDCOM : l'import rompt la boucle, et les
+// deux listes s'écrivent, finies.
+TEST(ListeDescendante, unFichierOuDeuxPersonnesSontParentesLUneDeLAutre) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(2, {{1, 2, 0}, {2, 1, 0}}));
+    for (int racine : {1, 2}) {
+        const std::string desc = texteDe(b, racine, nomsSeuls(), d);
+        EXPECT_LE(compter(desc, "\n"), 3u) << desc;
+        auto a = listeEssai<ListeAscendante>(b, b.personne("P" + std::to_string(racine)));
+        const std::string asc = ecrireListe(*a, b, Configuration{}, FormatSortie::Texte, d);
+        EXPECT_LE(compter(asc, "GENERATION"), 3u) << asc;
+    }
 }
 
 TEST(ListeDescendante, webValideAncresUniquesRenvoisEtReports) {

@@ -113,7 +113,7 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
     // Ancres des lignes visées par un « >> » : « I » et le numéro de la personne, suivis du
     // numéro de ligne quand la même personne en a déjà une (une ancre n'est posée qu'une fois).
     std::unordered_map<std::uint32_t, std::uint32_t> premieres;
-    std::vector<std::string> ancres(lignes.size());
+    std::unordered_map<std::size_t, std::string> ancres;
     for (std::size_t i = 0; i < lignes.size(); ++i) {
         if (!lignes[i].cible) continue;
         auto [it, nouvelle] = premieres.emplace(lignes[i].personne, static_cast<std::uint32_t>(i));
@@ -167,7 +167,7 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
                 segments.push_back({.texte = t.nom, .couleur = couleurDe(t.sexe, parSexe)});
                 if (l.sorte == SorteLigneListe::Personne) {
                     segments.push_back({.texte = t.details});
-                    if (l.cible) ancreLigne = ancres[i];
+                    if (l.cible) ancreLigne = ancres.at(i);
                 } else {
                     numero = std::to_string(l.valeur);
                     details = " qui suit en " + numero;
@@ -192,7 +192,7 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
             case SorteLigneListe::DejaListee:
                 ligne.contenu = {kRenvoi, decalage};
                 traces[nombreTraces++] = {.x1 = kRaccord, .x2 = kPas};
-                segments.push_back({.texte = ">>", .lien = ancres[l.valeur]});
+                segments.push_back({.texte = ">>", .lien = ancres.at(l.valeur)});
                 break;
             default:  // coupée
                 ligne.contenu = {kRenvoi, decalage};
