@@ -16,6 +16,9 @@
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/listes/ListeAscendante.h"
 #include "documents/listes/ListeDescendante.h"
+#include "documents/roues/RoueAscendante.h"
+#include "documents/roues/RoueDescendante.h"
+#include "documents/roues/RoueMixte.h"
 
 namespace lignara {
 
@@ -56,9 +59,9 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", lettres<"Ps">(), Pers, "", P, 0, 22, nullptr},
  {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", lettres<"PsP">(), Pers, "", P, 0, 22, nullptr},
  {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", lettres<"Psb">(), Desc, "DIALOG_FGD_GENE", P, 0, 22, nullptr},
- {18, "Roue ascendante", "RA_", "roue-ascendante", lettres<"Ps1">(), Pers, "DIALOG_RA_GENE", P, 0, 23, nullptr},
- {19, "Roue descendante", "RD_", "roue-descendante", lettres<"Psb1b">(), Desc, "DIALOG_RD_GENE", P, 0, 24, nullptr},
- {55, "Roue mixte", "RM_", "roue-mixte", lettres<"Psb11">(), Pers, "DIALOG_RM_GENE", P, 0, 25, nullptr},
+ {18, "Roue ascendante", "RA_", "roue-ascendante", RoueAscendante::kParametres, Pers, "DIALOG_RA_GENE", P, 0, 23, fabrique<RoueAscendante>},
+ {19, "Roue descendante", "RD_", "roue-descendante", RoueDescendante::kParametres, Desc, "DIALOG_RD_GENE", P, 0, 24, fabrique<RoueDescendante>},
+ {55, "Roue mixte", "RM_", "roue-mixte", RoueMixte::kParametres, Pers, "DIALOG_RM_GENE", P, 0, 25, fabrique<RoueMixte>},
  {32, "Tableau ascendant", "TA_", "tableau-ascendant", lettres<"Psb21">(), Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, nullptr},
  {54, "Tableau des proches parents", "PP_", "proches-parents", lettres<"Ps1111">(), Pers, "DIALOG_PP_GENE", P|W, 0, 27, nullptr},
  {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, nullptr},

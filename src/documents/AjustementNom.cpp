@@ -18,6 +18,13 @@ std::size_t plusLongQuiTient(const Forme& forme, std::size_t maximum, std::int32
 
 std::string tete(std::string_view s, std::size_t n) { return std::string(s.substr(0, n)); }
 
+// Début coupé d'un texte, sans les blancs qui précéderaient les deux points.
+std::string coupe(std::string_view s, std::size_t n) {
+    std::string_view t = s.substr(0, n);
+    while (!t.empty() && t.back() == ' ') t.remove_suffix(1);
+    return std::string(t) + "..";
+}
+
 }  // namespace
 
 std::string ajusterNom(std::int32_t largeur, std::string_view nom, std::string_view prenoms,
@@ -35,6 +42,28 @@ std::string ajusterNom(std::int32_t largeur, std::string_view nom, std::string_v
     std::size_t maximum = std::max(nom.size(), prenoms.size());
     std::size_t n = plusLongQuiTient(lesDeux, maximum, largeur, police);
     return lesDeux(n == 0 ? 1 : n);
+}
+
+std::string ajusterTexte(std::int32_t largeur, std::string_view texte, const MetriquePolice& police) {
+    if (largeurTexte(police, texte) <= largeur) return std::string(texte);
+    Forme coupee = [&](std::size_t n) { return coupe(texte, n); };
+    std::size_t n = plusLongQuiTient(coupee, texte.size(), largeur, police);
+    return n == 0 ? std::string() : coupee(n);
+}
+
+std::string ajusterPrenomsNom(std::int32_t largeur, std::string_view prenoms, std::string_view nom,
+                              const MetriquePolice& police) {
+    if (prenoms.empty()) return ajusterTexte(largeur, nom, police);
+    if (nom.empty()) return ajusterTexte(largeur, prenoms, police);
+    std::string entier = std::string(prenoms) + " " + std::string(nom);
+    if (largeurTexte(police, entier) <= largeur) return entier;
+
+    Forme prenomsCoupes = [&](std::size_t n) { return coupe(prenoms, n) + " " + std::string(nom); };
+    if (std::size_t n = plusLongQuiTient(prenomsCoupes, prenoms.size(), largeur, police)) return prenomsCoupes(n);
+
+    Forme lesDeux = [&](std::size_t n) { return coupe(prenoms, n) + coupe(nom, n); };
+    std::size_t n = plusLongQuiTient(lesDeux, std::max(prenoms.size(), nom.size()), largeur, police);
+    return n == 0 ? std::string() : lesDeux(n);
 }
 
 }  // namespace lignara

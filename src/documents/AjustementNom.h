@@ -18,4 +18,14 @@ namespace lignara {
 std::string ajusterNom(std::int32_t largeur, std::string_view nom, std::string_view prenoms,
                        const MetriquePolice& police);
 
+// Un seul texte (nom ou prénoms ajustés à part) : entier quand il tient, sinon « %.*s.. » avec
+// autant de caractères qu'il en tient ; vide quand même un caractère et ses deux points ne
+// tiennent pas.
+std::string ajusterTexte(std::int32_t largeur, std::string_view texte, const MetriquePolice& police);
+
+// « Prénoms NOM » quand il tient ; sinon les prénoms sont coupés d'abord, le nom gardé entier
+// (« %.*s.. %s »), puis les deux (« %.*s..%.*s.. ») ; vide quand rien ne tient.
+std::string ajusterPrenomsNom(std::int32_t largeur, std::string_view prenoms, std::string_view nom,
+                              const MetriquePolice& police);
+
 }  // namespace lignara

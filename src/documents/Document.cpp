@@ -63,6 +63,11 @@ const ValeurParametre* Document::valeur(RoleParametre role) const {
     return const_cast<Document&>(*this).valeur(role);
 }
 
+std::int64_t Document::maximum(const ParametreDeclare& parametre) const {
+    auto it = maxima_.find(&parametre);
+    return it == maxima_.end() ? parametre.maximum : it->second;
+}
+
 std::int32_t Document::racine() const {
     if (!type_.demandeRacine()) return 0;
     const ValeurParametre* v = valeur(RoleParametre::Racine);

@@ -6,6 +6,7 @@
 // quand une exception l'abandonne.
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,11 @@ public:
     // Valeurs de départ déclarées, avant que toute source de paramètres ne les remplace ; prend
     // aussi au contexte la police et l'horloge.
     virtual void initialiserParametres(const ContexteDocument& contexte);
+    // Calculs qui doivent précéder la feuille de propriétés, une fois la personne de tête
+    // choisie (nombre d'anneaux d'une roue qui tiennent…) : ils peuvent fixer des maxima
+    // calculés. Faux, ou OperationImpossible, arrête le document. Seuls les dialogues
+    // l'appellent : le document refait ces calculs lui-même pour un favori ou la ligne de commande.
+    virtual bool avantFeuille(const ContexteDocument&) { return true; }
     // Préconditions du type (conjoint connu, parent connu…) : faux après le message.
     virtual bool verifierParametres(const ContexteDocument&) { return true; }
     // Préparation et mise en page sur la base ; rien n'est lu de la base ensuite.
@@ -63,6 +69,11 @@ public:
     ValeurParametre* valeur(RoleParametre role);
     const ValeurParametre* valeur(RoleParametre role) const;
 
+    // Maximum d'un paramètre numérique offert par la feuille : celui que avantFeuille a calculé,
+    // sinon le maximum déclaré.
+    std::int64_t maximum(const ParametreDeclare& parametre) const;
+    void fixerMaximum(const ParametreDeclare& parametre, std::int64_t maximum) { maxima_[&parametre] = maximum; }
+
     // Personne de tête (0 : aucune) et son nom tel que la sélection l'a rempli.
     std::int32_t racine() const;
     std::string nomRacine() const;
@@ -71,6 +82,7 @@ public:
 
 private:
     const Afficheur& type_;
+    std::map<const ParametreDeclare*, std::int64_t> maxima_;
 };
 
 }  // namespace lignara

@@ -7,6 +7,7 @@
 #include "commun/Texte.h"
 #include "documents/GenealogieLigneCommande.h"
 #include "documents/MiseEnRoute.h"
+#include "render/FormatPapier.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
@@ -58,11 +59,25 @@ std::string listeDesTypes() {
     return texte;
 }
 
+std::int16_t formatPapierDeNom(const std::string& nomUtf8) {
+    const std::string nom = depuisUtf8(nomUtf8);
+    std::string noms;
+    for (int id = kFormatNonPagine; id <= kDernierFormatPapier; ++id) {
+        auto format = formatPapier(static_cast<std::int16_t>(id));
+        if (!format) continue;
+        if (nom == format->nom) return format->identifiant;
+        noms += (noms.empty() ? "" : ", ") + versUtf8(format->nom);
+    }
+    throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats possibles : " + noms));
+}
+
 std::optional<std::string> produireDocument(const CommandeDocumentDemandee& demande) {
     const Afficheur& type = typeDesigne(demande.type);
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
+    const std::int16_t papier = demande.papier.empty() ? std::int16_t{kNonPagine} : formatPapierDeNom(demande.papier);
 
     Configuration configuration = chargerConfiguration(dossierConfiguration());
+    configuration.formatPapier = static_cast<std::uint16_t>(papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {

@@ -2,6 +2,7 @@
 // Point d'entrée de « lignara document » : le type désigné par un code, un préfixe ou un nom
 // lisible, le fichier GEDCOM importé, les paramètres de la ligne de commande, puis la même
 // production qu'un menu de la fenêtre. Le document va dans le dossier courant (ou --sortie).
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,8 +17,13 @@ struct CommandeDocumentDemandee {
     std::filesystem::path fichier;
     DemandeDocument parametres;
     std::filesystem::path sortie;   // vide : dossier courant ; un dossier ou un fichier
+    std::string papier;             // UTF-8, nom d'un format (« A4 portrait ») ; vide : non paginé
     bool afficher = false;
 };
+
+// Identifiant du format de papier de ce nom (« A4 portrait », « Non paginé »…) ;
+// OperationImpossible, avec la liste des noms, pour un autre.
+std::int16_t formatPapierDeNom(const std::string& nomUtf8);
 
 // Le type désigné ; OperationImpossible quand aucun ne l'est, ou plusieurs (les candidats sont
 // listés).

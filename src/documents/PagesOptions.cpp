@@ -189,7 +189,12 @@ EmplacementsOptions versEmplacements(const Document& document) {
     EmplacementsOptions e;
     const Afficheur& type = document.type();
     for (std::size_t i = 0; i < type.parametres.size() && i < document.parametres.size(); ++i)
-        if (controleDOption(*type.parametres[i])) copierControle(*type.parametres[i], document.parametres[i], e);
+        if (controleDOption(*type.parametres[i])) {
+            copierControle(*type.parametres[i], document.parametres[i], e);
+            const int id = type.parametres[i]->controle;
+            if (id == controle::kNombre1 || id == controle::kNombre2 || id == controle::kNombre3)
+                e.maxima[id] = document.maximum(*type.parametres[i]);
+        }
     const ValeurParametre* format = document.valeur(RoleParametre::Format);
     e.valeurs[controle::kFormat] = format ? entier(*format) : static_cast<std::int64_t>(document.format);
     const ValeurParametre* reports = document.valeur(RoleParametre::Reports);

@@ -33,6 +33,8 @@ struct PageOptions {
 struct EmplacementsOptions {
     std::map<int, std::int64_t> valeurs;
     std::map<int, std::string> textes;
+    // Bornes des nombres (2060, 2062, 2064) : le maximum déclaré ou calculé par le document.
+    std::map<int, std::int64_t> maxima;
     bool avecCoupes = false;   // page « Coupes »
     ListeCoupes coupes;
     int generations = 0;       // « Couper toutes les branches au-delà de » (0 : aucune limite)

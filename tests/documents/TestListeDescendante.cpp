@@ -57,7 +57,7 @@ TEST(ListeDescendante, parametresParDefautEtPageReports) {
     EXPECT_TRUE(l->signature().accepte(l->parametres));
     EXPECT_EQ(l->octet(kAgnatique), 0);
     EXPECT_EQ(l->octet(kNumerote), 1);
-    EXPECT_EQ(l->octet(kContemporains), 1);
+    EXPECT_EQ(l->octet(kContemporainsListe), 1);
     EXPECT_FALSE(l->type().offre(FormatSortie::Rtf));
     EXPECT_TRUE(aPageReports(l->type()));
     EXPECT_EQ(invitationReports(l->type()), "Entrez les branches à reporter");
@@ -203,7 +203,7 @@ TEST(ListeDescendante, unMariageSansDateNiLieuNAPasDeLigne) {
 TEST(ListeDescendante, sansContemporainsLesEnfantsVivantsSontCoupes) {
     DossierEssai d;
     BaseEssai b(essai::gedcomDeLiens(6, {{3, 1, 2}, {5, 3, 4}}, {{1, {"1870", ""}}, {3, {"1900", ""}}, {5, {"2000", ""}}}));
-    auto cache = [](ListeDescendante& l) { l.valeur(kContemporains) = std::uint8_t{0}; };
+    auto cache = [](ListeDescendante& l) { l.valeur(kContemporainsListe) = std::uint8_t{0}; };
     EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, cache),
               L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N4 P4") + L(11, "..."));
     EXPECT_NE(texteDe(b, 1, nomsSeuls(), d).find("3a N5 P5"), std::string::npos);

@@ -129,7 +129,10 @@ TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
     ASSERT_EQ(liste.size(), 1u);
     ASSERT_EQ(liste[0].controles.size(), 1u);
     EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);
-    EXPECT_TRUE(pagesOptions(*afficheurDeCode(18)).empty());  // roue : PDF seulement
+    // Un type qui n'écrit que du PDF et ne déclare aucun contrôle n'a pas de page.
+    const Afficheur pdfSeul{201, "Essai", "EP_", "essai-pdf", parametresDeLettres<"Ps1">(), DemandeTete::Personne,
+                            "DIALOG_EP_GENE", OffrePdf, 0, 0, nullptr};
+    EXPECT_TRUE(pagesOptions(pdfSeul).empty());
     // Sa page « Coupes » attend que le type déclare ses branches coupées.
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(43)));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));

@@ -218,5 +218,18 @@ TEST(AjustementNom, nomEntierPuisTroisFormesRaccourcies) {
     EXPECT_EQ(ajusterNom(10, "MONTMORENCY", "Jean-Baptiste", m), "M..J..");             // rien ne tient
 }
 
+TEST(AjustementNom, texteSeulEtPrenomsPuisNomGardentLeNomLePlusLongtemps) {
+    MetriquePolice m = policeFixe();
+    EXPECT_EQ(ajusterTexte(60, "DUPONT", m), "DUPONT");
+    EXPECT_EQ(ajusterTexte(50, "Jean Pierre", m), "Jea..");
+    EXPECT_EQ(ajusterTexte(70, "Jean Pierre", m), "Jean..");  // pas de blanc avant les points
+    EXPECT_EQ(ajusterTexte(20, "DUPONT", m), "");             // même « D.. » ne tient pas
+    EXPECT_EQ(ajusterPrenomsNom(110, "Jean", "DUPONT", m), "Jean DUPONT");
+    EXPECT_EQ(ajusterPrenomsNom(100, "Jean Pierre", "DUPONT", m), "J.. DUPONT");
+    EXPECT_EQ(ajusterPrenomsNom(80, "Jean-Baptiste", "MONTMORENCY", m), "Je..MO..");
+    EXPECT_EQ(ajusterPrenomsNom(40, "", "DUPONT", m), "DU..");
+    EXPECT_EQ(ajusterPrenomsNom(30, "Jean", "DUPONT", m), "");
+}
+
 }  // namespace
 }  // namespace lignara

@@ -16,6 +16,7 @@
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/listes/ListeAscendante.h"
 #include "documents/listes/ListeDescendante.h"
+#include "documents/roues/RoueDescendante.h"
 #include "gui/SelectionEssai.h"
 #include "session/DemarrageDossierSortie.h"
 #include "shell/gui/PagePremiere.h"
@@ -352,3 +353,31 @@ TEST_F(Feuille, unDocumentDisponibleSeProduitDepuisSonMenu) {
 }
 
 }  // namespace
+
+// La roue descendante compte ses anneaux entre la personne de tête et la feuille : le champ des
+// générations ne propose pas plus d'anneaux qu'il n'en tient.
+TEST_F(Feuille, laRoueDescendanteBorneSesGenerationsAvantLaFeuille) {
+    SourceDialogues source(environnement(), listes, f.get());
+    const Afficheur& type = *afficheurDeCode(RoueDescendante::kCode);
+    RoueDescendante roue(type);
+    roue.initialiserParametres(contexte);
+    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = [](QDialog& d) {
+        taper(d, "Berthelot", "Claude");
+        return essai::valider(d);
+    };
+    int maximum = -1;
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Roue descendante");
+        maximum = element<QSpinBox>(d, "c2060")->maximum();
+        EXPECT_EQ(element<QSpinBox>(d, "c2060")->value(), maximum);
+        EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());
+        EXPECT_FALSE(element<QCheckBox>(d, "c2012")->isChecked());
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(source.parametrer(roue, contexte));
+    ASSERT_NE(roue.allocation(), nullptr);
+    EXPECT_GT(roue.allocation()->anneauxQuiTiennent(), 1);
+    EXPECT_LT(roue.allocation()->anneauxQuiTiennent(), 15);
+    EXPECT_EQ(maximum, roue.allocation()->anneauxQuiTiennent());
+    EXPECT_EQ(roue.octet(kGenerationsRoueDescendante), maximum);
+}

@@ -50,7 +50,7 @@ void ListeDescendante::preparer(const ContexteDocument& contexte) {
     // Cacher les contemporains demande les statuts vitaux : on attend le fil qui les calcule.
     TablesDerivees locales;
     const TablesDerivees* tables = nullptr;
-    if (!octet(kContemporains)) {
+    if (!octet(kContemporainsListe)) {
         if (contexte.tablesDerivees) {
             tables = &contexte.tablesDerivees();
         } else {

@@ -42,16 +42,16 @@ inline constexpr ParametreDeclare kAgnatique{.lettre = 'b',
                                              .libelle = "Liste agnatique (limitée aux branches masculines)"};
 inline constexpr ParametreDeclare kNumerote{
     .lettre = 'b', .controle = controle::kPremiereCase + 1, .libelle = "Numérote les personnes", .defaut = 1};
-inline constexpr ParametreDeclare kContemporains{.lettre = 'b',
-                                                 .controle = controle::kPremiereCase + 2,
-                                                 .libelle = "Affiche les personnes contemporaines",
-                                                 .defaut = 1};
+inline constexpr ParametreDeclare kContemporainsListe{.lettre = 'b',
+                                                      .controle = controle::kPremiereCase + 2,
+                                                      .libelle = "Affiche les personnes contemporaines",
+                                                      .defaut = 1};
 
 class ListeDescendante : public Document {
 public:
     static constexpr std::uint8_t kCode = 15;
     static constexpr const ParametreDeclare* kParametres[] = {
-        &kRacine, &kNomRacine,   &kAgnatique,         &kNumerote, &kContemporains,
+        &kRacine, &kNomRacine,   &kAgnatique,         &kNumerote, &kContemporainsListe,
         &kFormat, &kCoupesListe, &kLimiteGenerations, &kReports,  &kNombreReports};
 
     explicit ListeDescendante(const Afficheur& type) : Document(type) {}

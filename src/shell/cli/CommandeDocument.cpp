@@ -1,5 +1,6 @@
 // lignara document TYPE FICHIER.ged [--racine P] [--conjoint P] [--seconde P] [--format F]
-//   [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--report P]… [--sortie CHEMIN] [--afficher] ;
+//   [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--report P]… [--papier FORMAT] [--sortie CHEMIN]
+//   [--afficher] ;
 // lignara document --liste.
 #include <cstdio>
 #include <memory>
@@ -63,6 +64,9 @@ void ajouterCommandeDocument(CLI::App& app) {
     cmd->add_option("--coupe", p->demande.parametres.coupes, "Personne dont la branche est coupée (50 au plus)");
     cmd->add_option("--report", p->demande.parametres.reports,
                     "Personne dont la descendance est reportée dans une section à part (liste descendante, 50 au plus)");
+    cmd->add_option("--papier", p->demande.papier,
+                    "Format de papier du PDF, comme le menu « Format feuille » : \"Non paginé\" (défaut), "
+                    "\"A4 portrait\", \"A3 paysage\", \"Letter portrait\"…");
     cmd->add_option("--sortie", p->sortie, "Fichier ou dossier du document (défaut : dossier courant)");
     cmd->add_flag("--afficher", p->demande.afficher, "Lance l'afficheur du document");
     cmd->callback([p] {

@@ -84,7 +84,9 @@ void PagePremiere::ajouterControle(QBoxLayout* disposition, const ParametreDecla
         auto* ligne = new QFormLayout;
         auto* spin = new QSpinBox(this);
         spin->setObjectName(nomControle(id));
-        spin->setRange(static_cast<int>(c.minimum), static_cast<int>(c.maximum));
+        auto maximum = emplacements_.maxima.find(id);
+        spin->setRange(static_cast<int>(c.minimum),
+                       static_cast<int>(maximum == emplacements_.maxima.end() ? c.maximum : maximum->second));
         spin->setValue(static_cast<int>(emplacements_.valeurs[id]));
         ligne->addRow(libelle + " :", spin);
         disposition->addLayout(ligne);

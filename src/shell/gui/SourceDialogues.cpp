@@ -23,11 +23,12 @@ void fixer(Document& d, RoleParametre role, ValeurParametre valeur) {
 
 }  // namespace
 
-bool SourceDialogues::parametrer(Document& document, const ContexteDocument&) {
+bool SourceDialogues::parametrer(Document& document, const ContexteDocument& contexte) {
     if (document.type().demandeRacine()) {
         if (!demanderRacine(document)) return false;
         if (!demanderSeconde(document)) return false;
     }
+    if (!document.avantFeuille(contexte)) return false;
     return FeuilleProprietes::modifier(document, environnement_, listes_, parent_);
 }
 

@@ -1,0 +1,262 @@
+#include "documents/roues/RoueDescendante.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+
+#include "BaseEssai.h"
+#include "DescendanceEssai.h"
+#include "LancementProgramme.h"
+#include "LettresRoue.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "documents/BlocParametres.h"
+#include "documents/PagesOptions.h"
+#include "documents/SourceParametres.h"
+#include "documents/roues/GeometrieRoue.h"
+#include "documents/roues/RoueMixte.h"
+#include "render/LecturePdf.h"
+#include "render/PoliceFamille.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::LecturePdf;
+
+class RoueDescendanteEssai : public ::testing::Test {
+protected:
+    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
+    void TearDown() override { PoliceFamille::liberer(); }
+
+    // Tables dérivées données au contexte : toutes les personnes mortes sauf « vivantes ».
+    void installerTables(BaseEssai& b, std::vector<std::string> vivantes = {}) {
+        tables_.statutsVitaux.assign(b.base().nombreIndividus() + 1, 'm');
+        for (const std::string& p : vivantes) tables_.statutsVitaux[static_cast<std::size_t>(b.personne(p))] = 'v';
+        attentes_ = 0;
+        b.contexte.tablesDerivees = [this]() -> const TablesDerivees& {
+            ++attentes_;
+            return tables_;
+        };
+        b.contexte.polices = polices_;
+        b.contexte.preferences = &preferences_;
+    }
+    template <class R>
+    std::unique_ptr<R> roue(BaseEssai& b) {
+        auto d = std::make_unique<R>(*afficheurDeCode(R::kCode));
+        d->initialiserParametres(b.contexte);
+        d->valeur(kRacine) = b.personne("P1");
+        d->valeur(kNomRacine) = std::string("N1");
+        return d;
+    }
+    std::string ecrire(Roue& d, BaseEssai& b, const std::string& nom) {
+        d.preparer(b.contexte);
+        d.chemin = (dossier_ / nom).string();
+        d.ecrire();
+        return d.chemin;
+    }
+    static void pdfValide(const std::string& chemin) {
+        if (!essai::outilPresent("qpdf")) return;
+        int statut = 0;
+        const std::string sortie = essai::executer("qpdf --check '" + chemin + "'", statut);
+        EXPECT_EQ(statut, 0) << sortie;
+    }
+
+    Configuration preferences_;
+    PolicesDocument polices_;
+    TablesDerivees tables_;
+    int attentes_ = 0;
+    DossierEssai dossier_;
+};
+
+// Chaque personne a une ligne, puis une en italique par conjoint, toutes dans son secteur ;
+// les textes sont rangés anneau par anneau, personne par personne, avant ceux du centre.
+TEST_F(RoueDescendanteEssai, chaqueLigneEstDansLeSecteurDeSaPersonne) {
+    BaseEssai b(essai::gedcomDescendance({4, 3, 2}, true));
+    installerTables(b);
+    for (bool complet : {false, true}) {
+        auto d = roue<RoueDescendante>(b);
+        d->valeur(kCercleComplet) = static_cast<std::uint8_t>(complet);
+        const std::string chemin = ecrire(*d, b, complet ? "complet.pdf" : "eventail.pdf");
+        pdfValide(chemin);
+        const AllocationDescendante& a = *d->allocation();
+        ASSERT_EQ(a.anneauxPlaces(), 3);
+        if (complet) {
+            EXPECT_NEAR(a.largeurEventail(), AllocationDescendante::kBudgetRoue, 1e-12);
+        } else {
+            EXPECT_LT(a.largeurEventail(), AllocationDescendante::kBudgetRoue);
+        }
+        std::size_t t = 0;
+        const auto& textes = d->dessin().textes;
+        for (int k = 1; k <= 3; ++k) {
+            for (const EntreeRoue& e : a.anneau(k)) {
+                const essai::SecteurEssai s{double(roue::cercleDescendant(k)), double(roue::cercleDescendant(k + 1)),
+                                            e.debut, e.debut + e.largeur};
+                for (std::size_t l = 0; l <= e.conjoints.size(); ++l, ++t) {
+                    ASSERT_LT(t, textes.size());
+                    EXPECT_EQ(textes[t].italique, l > 0);
+                    const MetriquePolice& police = l > 0 ? polices_.italique : polices_.reguliere;
+                    EXPECT_EQ(essai::horsDuSecteur(essai::coinsLettres(textes[t], police), s), "")
+                        << k << " « " << textes[t].texte << " »";
+                }
+            }
+        }
+        // Le centre : la racine et sa conjointe.
+        ASSERT_EQ(textes.size(), t + 3);
+        EXPECT_TRUE(textes[t + 2].italique);
+        // La page est la boîte de ce qui est dessiné : tout le cercle, ou l'éventail sous le
+        // disque central.
+        const std::int32_t r = roue::cercleDescendant(4), centre = roue::cercleDescendant(1);
+        if (complet) {
+            EXPECT_EQ(d->dessin().largeur, 2 * (r + 1));
+        } else {
+            EXPECT_EQ(d->dessin().hauteur, r + centre + 2);
+            EXPECT_LT(d->dessin().largeur, 2 * (r + 1));
+        }
+        for (const TexteRoue& texte : textes)
+            for (const essai::Point& c : essai::coinsLettres(texte, polices_.reguliere)) {
+                EXPECT_GE(c.x + d->dessin().cx, 0);
+                EXPECT_LE(c.x + d->dessin().cx, d->dessin().largeur);
+                EXPECT_GE(c.y + d->dessin().cy, 0);
+            }
+    }
+}
+
+TEST_F(RoueDescendanteEssai, lesPersonnesVivantesNeSontEcritesQuAvecLesContemporains) {
+    BaseEssai b(essai::gedcomDescendance({2, 2}, true));
+    installerTables(b, {"P3", "P2"});
+    auto avec = roue<RoueDescendante>(b);
+    avec->preparer(b.contexte);
+    EXPECT_GE(attentes_, 1);
+    auto sans = roue<RoueDescendante>(b);
+    sans->valeur(kContemporains) = std::uint8_t{0};
+    sans->preparer(b.contexte);
+    auto contient = [](const Roue& r, const std::string& texte) {
+        for (const TexteRoue& t : r.dessin().textes)
+            if (t.texte == texte) return true;
+        return false;
+    };
+    for (const char* p : {"P3 N3", "P2 N2"}) {
+        EXPECT_TRUE(contient(*avec, p)) << p;
+        EXPECT_FALSE(contient(*sans, p)) << p;
+    }
+    EXPECT_TRUE(contient(*sans, "P4 N4"));
+    EXPECT_EQ(avec->dessin().traits.size(), sans->dessin().traits.size());
+}
+
+TEST_F(RoueDescendanteEssai, laFeuilleOffreLesAnneauxQuiTiennentApresLAttenteDesTables) {
+    BaseEssai b(essai::gedcomDescendance({5, 5, 5, 5, 5}, false));
+    installerTables(b);
+    auto d = roue<RoueDescendante>(b);
+    EXPECT_EQ(d->maximum(kGenerationsRoueDescendante), 15);
+    ASSERT_TRUE(d->avantFeuille(b.contexte));
+    EXPECT_EQ(attentes_, 1);
+    EXPECT_EQ(d->maximum(kGenerationsRoueDescendante), 3);
+    EXPECT_EQ(versEmplacements(*d).maxima.at(controle::kNombre1), 3);
+
+    BaseEssai trop(essai::gedcomDescendance({40}, false));
+    installerTables(trop);
+    auto t = roue<RoueDescendante>(trop);
+    EXPECT_THROW(t->avantFeuille(trop.contexte), OperationImpossible);
+}
+
+// Un favori qui range 20 générations les lit 15, ou moins quand moins d'anneaux tiennent.
+TEST_F(RoueDescendanteEssai, vingtGenerationsRangeesSeLisentQuinzeOuMoins) {
+    for (auto [enfants, attendu] : std::vector<std::pair<std::vector<int>, int>>{
+             {std::vector<int>(20, 1), 15}, {{5, 5, 5, 5, 5}, 3}}) {
+        BaseEssai b(essai::gedcomDescendance(enfants, false));
+        installerTables(b);
+        auto modele = roue<RoueDescendante>(b);
+        modele->valeur(kGenerationsRoueDescendante) = std::uint8_t{20};
+        FavoriBrut favori;
+        encoderParametres(favori, modele->signature(), modele->parametres, b.base());
+        auto d = std::make_unique<RoueDescendante>(*afficheurDeCode(RoueDescendante::kCode));
+        d->initialiserParametres(b.contexte);
+        ASSERT_TRUE(ParametresFavori(favori, ModeFavori::Execution).parametrer(*d, b.contexte));
+        EXPECT_EQ(d->octet(kGenerationsRoueDescendante), 20);
+        d->preparer(b.contexte);
+        EXPECT_EQ(d->allocation()->anneauxPlaces(), attendu);
+    }
+}
+
+// Les ancêtres en demi-roue au-dessus du centre, les descendants au-dessous, dans une page
+// qui est la boîte des deux.
+TEST_F(RoueDescendanteEssai, laRoueMixteMetLesAncetresEnHautEtLesDescendantsEnBas) {
+    std::vector<essai::LienParents> liens;
+    // Sosa : 1 a pour parents 2 et 3, etc., sur 8 générations ; 1 a trois enfants.
+    for (int k = 1; 2 * k + 1 < 256; ++k) liens.push_back({k, 2 * k, 2 * k + 1});
+    for (int e = 256; e < 259; ++e) liens.push_back({e, 1, 259});
+    BaseEssai b(essai::gedcomDeLiens(259, liens));
+    installerTables(b);
+    auto d = roue<RoueMixte>(b);
+    const std::string chemin = ecrire(*d, b, "mixte.pdf");
+    pdfValide(chemin);
+    const DessinRoue& dessin = d->dessin();
+    EXPECT_EQ(d->allocation()->anneauxPlaces(), 1);
+    std::size_t anneau7 = 0;
+    for (const TraitRoue& t : dessin.traits)
+        anneau7 += t.forme == TraitRoue::Forme::Segment && std::abs(std::hypot(t.x1, t.y1) - 6240) < 2;
+    EXPECT_EQ(anneau7, 129u);  // 128 secteurs, bords compris
+    std::size_t enHaut = 0, enBas = 0;
+    for (const TexteRoue& t : dessin.textes) {
+        const auto& police = t.italique ? polices_.italique : polices_.reguliere;
+        const auto coins = essai::coinsLettres(t, police);
+        const double r = t.forme == TexteRoue::Forme::Circulaire ? t.rayon : std::hypot(t.x, t.y);
+        for (const essai::Point& c : coins) {
+            EXPECT_GE(c.x + dessin.cx, 0);
+            EXPECT_LE(c.x + dessin.cx, dessin.largeur);
+            EXPECT_GE(c.y + dessin.cy, 0);
+            EXPECT_LE(c.y + dessin.cy, dessin.hauteur);
+        }
+        if (r < roue::rayonCercle(1)) continue;  // le centre
+        bool haut = true, bas = true;
+        for (const essai::Point& c : coins) {
+            haut = haut && c.y > 0;
+            bas = bas && c.y < 0;
+        }
+        enHaut += haut;
+        enBas += bas;
+        EXPECT_TRUE(haut || bas) << t.texte;
+    }
+    EXPECT_EQ(enBas, 3u);
+    EXPECT_EQ(enHaut, 2u * 2 + 4 * 2 + 8 * 2 + 16 * 2 + 32 + 64 + 128);
+    EXPECT_EQ(dessin.hauteur, roue::rayonCercle(8) + roue::cercleDescendant(2) + 2);
+}
+
+TEST(CommandeRoues, produitLesTroisRouesEtRefuseUnPremierAnneauTropCharge) {
+    DossierEssai d;
+    const auto ged = d / "famille.ged";
+    std::ofstream(ged) << essai::gedcomDescendance({3, 2}, true);
+    const std::string base = "'" + ged.string() + "' --racine @I1@ --sortie '";
+    auto s = essai::lancerProgramme("document roue-ascendante " + base + (d / "ra.pdf").string() +
+                                    "' --papier 'A4 portrait'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(LecturePdf(d / "ra.pdf").compter("/Type /Page\n"), 1u);
+    s = essai::lancerProgramme("document roue-descendante " + base + (d / "rd.pdf").string() +
+                               "' --option 'Cercle complet=oui' --option 'Affiche les personnes contemporaines=non'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "rd.pdf").substr(0, 8), "%PDF-1.7");
+    s = essai::lancerProgramme("document roue-mixte " + base + (d / "rm.pdf").string() +
+                               "' --option ascendantes=3 --option descendantes=2");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    s = essai::lancerProgramme("document roue-descendante " + base + (d / "x.pdf").string() +
+                               "' --option 'Nombre de générations=20'");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Nombre de 1 à 15"), std::string::npos) << s.texte;
+    s = essai::lancerProgramme("document roue-ascendante " + base + (d / "x.pdf").string() + "' --papier A5");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("A4 portrait"), std::string::npos) << s.texte;
+
+    const auto nombreux = d / "nombreux.ged";
+    std::ofstream(nombreux) << essai::gedcomDescendance({40}, false);
+    s = essai::lancerProgramme("document roue-descendante '" + nombreux.string() + "' --racine @I1@ --sortie '" +
+                               (d / "trop.pdf").string() + "'");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Nombre d'enfants trop important à la première génération"), std::string::npos) << s.texte;
+    EXPECT_FALSE(std::filesystem::exists(d / "trop.pdf"));
+}
+
+}  // namespace
+}  // namespace lignara
