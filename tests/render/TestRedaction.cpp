@@ -183,8 +183,11 @@ TEST(RedactionRtf, tableauxAFusionsVerticalesEtHorizontales) {
 TEST(RedactionWeb, pageValideAncresFermeesEtJamaisDansUnLien) {
     DossierEssai d;
     const std::string html = rediger(FormatSortie::Web, d, tout);
-    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(d, d / "doc.htm"), "");
-    else std::cout << "onsgmls absent : validation sautée\n";
+    if (essai::validateurHtmlPresent()) {
+        EXPECT_EQ(essai::erreursDeValidationHtml(d, d / "doc.htm"), "");
+    } else {
+        std::cout << "onsgmls absent : validation sautée\n";
+    }
     EXPECT_NE(html.find("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""), std::string::npos);
     EXPECT_NE(html.find("<a name=\"I5\"></a><span style=\"margin-left:0px;margin-right:"), std::string::npos) << html;
     EXPECT_NE(html.find("<span style='color:#0000aa;font-weight:bold;'> &nbsp; &nbsp;DUPONT Jean</span> (1900-1980)<br>"),

@@ -25,7 +25,7 @@ class Parcours {
 public:
     Parcours(const ReglesDescendantes& r, ListeDescendanteConstruite& liste)
         : r_(r), base_(*r.base), liste_(liste), n_(base_.nombreIndividus()), enCours_(n_),
-          listees_(std::size_t{base_.nombreFamilles()} + 1, kAucuneLigne), ancresReport_() {
+          listees_(std::size_t{base_.nombreFamilles()} + 1, kAucuneLigne) {
         lignesMax_ = r.lignesMax ? r.lignesMax : std::max<std::uint64_t>(1'000'000, 8ull * n_);
     }
 

@@ -70,13 +70,6 @@ std::string texteLu(const TexteEvenementLu* e, std::string_view separateur) {
 
 }  // namespace
 
-std::string texteEvenement(const BaseGenealogique& base, std::uint32_t evenement, std::uint8_t donnees,
-                           std::string_view separateur) {
-    if (evenement == 0) return {};
-    const auto lus = lireEvenements(base, {evenement}, donnees);
-    return lus.empty() ? std::string() : texteLu(&lus.front(), separateur);
-}
-
 TextesListe::Place TextesListe::ranger(std::string_view texte) {
     if (reserve_.size() + texte.size() > std::numeric_limits<std::uint32_t>::max())
         throw OperationImpossible("Mémoire insuffisante"_1252);

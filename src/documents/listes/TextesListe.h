@@ -65,8 +65,4 @@ private:
     std::vector<std::pair<std::uint32_t, Place>> mariages_;  // par événement croissant
 };
 
-// Texte court d'un événement : date et lieu selon les bits 1 et 2, séparés par separateur.
-std::string texteEvenement(const BaseGenealogique& base, std::uint32_t evenement, std::uint8_t donnees,
-                           std::string_view separateur);
-
 }  // namespace lignara
