@@ -19,6 +19,10 @@
 #include "documents/roues/RoueAscendante.h"
 #include "documents/roues/RoueDescendante.h"
 #include "documents/roues/RoueMixte.h"
+#include "documents/statistiques/StatistiqueAges.h"
+#include "documents/statistiques/StatistiqueAscendance.h"
+#include "documents/statistiques/StatistiqueCategories.h"
+#include "documents/statistiques/StatistiqueNaissances.h"
 
 namespace lignara {
 
@@ -78,19 +82,19 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {5,  "Carte de localisation complète", "CL_", "carte-localisation-complete", lettres<"Psb12bb111">(), Aucune, "DIALOG_CL_GENE", P, 1, 35, nullptr},
  {8,  "Carte de migration ascendante", "CM_", "carte-migration-ascendante", lettres<"Ps2b2">(), Pers, "DIALOG_CM_GENE", P, 2, 36, nullptr},
  {9,  "Carte de migration descendante", "CM_", "carte-migration-descendante", lettres<"Ps2b2">(), Desc, "DIALOG_CM_GENE", P, 3, 37, nullptr},
- {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", lettres<"Ps">(), Pers, "", P, 0, 38, nullptr},
- {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", lettres<"Ps1bb">(), Pers, "DIALOG_SA_GENE", P, 2, 39, nullptr},
- {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", lettres<"Ps1bb">(), Desc, "DIALOG_SA_D_GENE", P, 3, 39, nullptr},
- {21, "Stat complètes sur les âges", "SA_", "stat-ages-completes", lettres<"Ps1bb">(), Aucune, "DIALOG_SA_GENE", P, 1, 39, nullptr},
- {23, "Stat ascendantes des naissances", "SN_", "stat-naissances-ascendantes", lettres<"Ps2b">(), Pers, "DIALOG_SN_GENE", P, 2, 40, nullptr},
- {25, "Stat descendantes des naissances", "SN_", "stat-naissances-descendantes", lettres<"Ps2b">(), Desc, "DIALOG_SN_D_GENE", P, 3, 40, nullptr},
- {24, "Stat complètes des naissances", "SN_", "stat-naissances-completes", lettres<"Ps2b">(), Aucune, "DIALOG_SN_GENE", P, 1, 40, nullptr},
- {26, "Stat ascendantes des professions", "SP_", "stat-professions-ascendantes", lettres<"Psbbb">(), Pers, "DIALOG_SC_GENE", P, 2, 41, nullptr},
- {28, "Stat descendantes des professions", "SP_", "stat-professions-descendantes", lettres<"Psbbb">(), Desc, "DIALOG_SC_D_GENE", P, 3, 41, nullptr},
- {27, "Stat complètes des professions", "SP_", "stat-professions-completes", lettres<"Psbbb">(), Aucune, "DIALOG_SC_GENE", P, 1, 41, nullptr},
- {29, "Stat ascendantes des sources", "SS_", "stat-sources-ascendantes", lettres<"Psbbb">(), Pers, "DIALOG_SC_GENE", P, 2, 42, nullptr},
- {31, "Stat descendantes des sources", "SS_", "stat-sources-descendantes", lettres<"Psbbb">(), Desc, "DIALOG_SC_D_GENE", P, 3, 42, nullptr},
- {30, "Stat complètes des sources", "SS_", "stat-sources-completes", lettres<"Psbbb">(), Aucune, "DIALOG_SC_GENE", P, 1, 42, nullptr},
+ {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", StatistiqueAscendance::kParametres, Pers, "", P, 0, 38, fabrique<StatistiqueAscendance>},
+ {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", StatistiqueAges::kParametres, Pers, "DIALOG_SA_GENE", P, 2, 39, fabrique<StatistiqueAges>, "Statistiques"},
+ {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", StatistiqueAges::kParametresDescendants, Desc, "DIALOG_SA_D_GENE", P, 3, 39, fabrique<StatistiqueAges>, "Statistiques"},
+ {21, "Stat complètes sur les âges", "SA_", "stat-ages-completes", StatistiqueAges::kParametres, Aucune, "DIALOG_SA_GENE", P, 1, 39, fabrique<StatistiqueAges>, "Statistiques"},
+ {23, "Stat ascendantes des naissances", "SN_", "stat-naissances-ascendantes", StatistiqueNaissances::kParametres, Pers, "DIALOG_SN_GENE", P, 2, 40, fabrique<StatistiqueNaissances>, "Statistiques"},
+ {25, "Stat descendantes des naissances", "SN_", "stat-naissances-descendantes", StatistiqueNaissances::kParametresDescendants, Desc, "DIALOG_SN_D_GENE", P, 3, 40, fabrique<StatistiqueNaissances>, "Statistiques"},
+ {24, "Stat complètes des naissances", "SN_", "stat-naissances-completes", StatistiqueNaissances::kParametres, Aucune, "DIALOG_SN_GENE", P, 1, 40, fabrique<StatistiqueNaissances>, "Statistiques"},
+ {26, "Stat ascendantes des professions", "SP_", "stat-professions-ascendantes", StatistiqueCategories::kParametres, Pers, "DIALOG_SC_GENE", P, 2, 41, fabrique<StatistiqueCategories>, "Statistiques"},
+ {28, "Stat descendantes des professions", "SP_", "stat-professions-descendantes", StatistiqueCategories::kParametresDescendants, Desc, "DIALOG_SC_D_GENE", P, 3, 41, fabrique<StatistiqueCategories>, "Statistiques"},
+ {27, "Stat complètes des professions", "SP_", "stat-professions-completes", StatistiqueCategories::kParametres, Aucune, "DIALOG_SC_GENE", P, 1, 41, fabrique<StatistiqueCategories>, "Statistiques"},
+ {29, "Stat ascendantes des sources", "SS_", "stat-sources-ascendantes", StatistiqueCategories::kParametres, Pers, "DIALOG_SC_GENE", P, 2, 42, fabrique<StatistiqueCategories>, "Statistiques"},
+ {31, "Stat descendantes des sources", "SS_", "stat-sources-descendantes", StatistiqueCategories::kParametresDescendants, Desc, "DIALOG_SC_D_GENE", P, 3, 42, fabrique<StatistiqueCategories>, "Statistiques"},
+ {30, "Stat complètes des sources", "SS_", "stat-sources-completes", StatistiqueCategories::kParametres, Aucune, "DIALOG_SC_GENE", P, 1, 42, fabrique<StatistiqueCategories>, "Statistiques"},
 };
 // clang-format on
 

@@ -56,6 +56,7 @@ struct ParametreDeclare {
     std::int64_t maximum = 0;
     std::size_t longueurMax = 100;                 // textes libres, en octets
     std::uint8_t page = 0;                         // rang de sa page dans la feuille du type
+    const char* unite = nullptr;                   // nombres : unité montrée après le champ (UTF-8)
 
     // Choix offerts, fixes ou calculés (libellés en Windows-1252) ; vide : pas une liste.
     std::vector<ChoixParametre> listeChoix() const;

@@ -8,6 +8,7 @@
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
 #include "database/Parente.h"
+#include "parente/BoucleAscendance.h"
 #include "parente/CasConsanguinite.h"
 #include "parente/NomAffiche.h"
 #include "parente/RechercheBoucles.h"
@@ -192,16 +193,10 @@ void GrapheParente::ordonner(const BaseGenealogique& base) {
 }
 
 void GrapheParente::signalerBoucle(const BaseGenealogique& base, const std::vector<std::uint32_t>& restants) const {
-    std::string message =
-        "Opération impossible car les personnes suivantes forment une boucle infinie de liens de parenté :\n"_1252;
-    std::size_t lignes = 0;
-    for (std::uint32_t p = 1; p <= personnes_ && lignes < kNomsDansLeMessageDeBoucle; ++p) {
-        if (restants[p] == 0) continue;
-        message += "- " + nomAffiche(base, p) + "\n";
-        ++lignes;
-    }
-    message += "(corriger le fichier, puis recommencez)";
-    throw OperationImpossible(message);
+    std::vector<std::uint32_t> personnes;
+    for (std::uint32_t p = 1; p <= personnes_ && personnes.size() < kNomsDansLeMessageDeBoucle; ++p)
+        if (restants[p] != 0) personnes.push_back(p);
+    throw OperationImpossible(messageBoucleParente(base, personnes));
 }
 
 ResultatGrapheParente construireGrapheParente(const BaseGenealogique& base, const ParametresGrapheParente& p) {

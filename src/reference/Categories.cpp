@@ -127,7 +127,7 @@ CategorieAutomate Categories::chargerFichier(const fs::path& fichier, int g) {
     if (!octets) throw OperationImpossible(formater("Ouverture impossible du fichier %s"_1252, nom1252(fichier)));
     const std::string incorrect = formater("Fichier des catégories %s incorrect\nVous devez le reconstruire"_1252,
                                            genre(g).mot);
-    if (octets->size() < 2 || octets->size() > kTailleMaximaleCompile) throw OperationImpossible(incorrect);
+    if (octets->size() < 2 || octets->size() > kTailleMaximaleCompile) throw CategoriesIncorrectes(incorrect, g);
     int version = static_cast<unsigned char>((*octets)[0]) | (static_cast<unsigned char>((*octets)[1]) << 8);
     if (version == 403) {
         // L'ancienne disposition se reconstruit depuis la définition, dans le fichier de
@@ -142,7 +142,7 @@ CategorieAutomate Categories::chargerFichier(const fs::path& fichier, int g) {
     }
     std::optional<CategorieAutomate> automate =
         CategorieAutomate::lire(std::vector<std::uint8_t>(octets->begin(), octets->end()));
-    if (!automate) throw OperationImpossible(incorrect);
+    if (!automate) throw CategoriesIncorrectes(incorrect, g);
     return std::move(*automate);
 }
 

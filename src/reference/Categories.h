@@ -11,9 +11,22 @@
 #include <string>
 #include <vector>
 
+#include "commun/OperationImpossible.h"
 #include "reference/CategorieAutomate.h"
 
 namespace lignara {
+
+// Fichier compilé d'une version inconnue : après le message, la fenêtre ouvre la définition
+// des catégories de ce genre pour que l'utilisateur la reconstruise ; la ligne de commande
+// n'affiche que le message.
+class CategoriesIncorrectes : public OperationImpossible {
+public:
+    CategoriesIncorrectes(const std::string& message1252, int genre) : OperationImpossible(message1252), genre_(genre) {}
+    int genre() const { return genre_; }
+
+private:
+    int genre_;
+};
 
 class Categories {
 public:
@@ -45,7 +58,8 @@ public:
                                                  const std::string& texte1252);
 
     // Automate de l'utilisateur, sinon celui de référence ; un fichier d'ancienne version (403)
-    // est reconstruit depuis la définition. Lève OperationImpossible avec le message à montrer.
+    // est reconstruit depuis la définition. Lève OperationImpossible avec le message à montrer,
+    // CategoriesIncorrectes pour un fichier d'une autre version ou abîmé.
     static CategorieAutomate charger(int genre);
     static CategorieAutomate chargerFichier(const std::filesystem::path& fichier, int genre);
 };

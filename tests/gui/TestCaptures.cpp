@@ -84,6 +84,10 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(1087);
     ExecutionDialogue::simulation() = capture("categories-professions");
     f.executer(1082);
+    ExecutionDialogue::simulation() = capture("feuille-statistiques-ages");
+    f.executer(6723);
+    ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");
+    f.executer(6733);
 
     auto aPropos = BoiteMessage::construire(&f, "Lignara v" LIGNARA_VERSION "\n…", "A propos de Lignara", false);
     aPropos->show();

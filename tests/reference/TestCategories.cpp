@@ -65,6 +65,13 @@ TEST(Categories, unFichierDUneAutreVersionOuTronqueEstIncorrect) {
     EXPECT_EQ(messageDe([] { Categories::charger(1); }), attendu1);
     DossiersEssai::ecrire(d.configuration() / "Sources.dwa", "");
     EXPECT_EQ(messageDe([] { Categories::charger(1); }), attendu1);
+    // La fenêtre ouvre alors la définition du genre en cause.
+    try {
+        Categories::charger(1);
+        ADD_FAILURE() << "fichier incorrect accepté";
+    } catch (const CategoriesIncorrectes& e) {
+        EXPECT_EQ(e.genre(), Categories::kSources);
+    }
 }
 
 TEST(Categories, unFichierDeVersion403EstReconstruitDepuisLaDefinition) {

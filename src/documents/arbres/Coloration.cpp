@@ -159,6 +159,11 @@ struct Coloration::Donnees {
 
 bool critereColorationValide(std::uint8_t code) { return code <= ColorationBrancheCousine; }
 
+CouleurRvb couleurCategorie(int categorie) {
+    if (categorie < 0 || categorie >= kCategoriesColorees) return kSansCouleur;
+    return kPaletteGenerale[static_cast<std::size_t>(categorie)];
+}
+
 std::string libelleCritereColoration(std::uint8_t code) {
     static const std::array<const char*, 16> kLibelles{
         "Pays",

@@ -109,6 +109,10 @@ inline constexpr ParametreDeclare kSuppressionNonColorees{.lettre = 'b',
                                                           .libelle = "Suppression des branches non colorées",
                                                           .defaut = 1};
 
+// Couleur de la catégorie de professions ou de sources c (0 à 22) dans la palette générale, telle
+// que les statistiques la montrent ; blanc hors de 0 à 22.
+CouleurRvb couleurCategorie(int categorie);
+
 // Une ligne de légende : pastille de la couleur, puis le libellé.
 struct LigneLegende {
     CouleurRvb couleur;

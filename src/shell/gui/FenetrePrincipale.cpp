@@ -258,6 +258,9 @@ void FenetrePrincipale::executer(int commande) {
     } catch (const DonneesCorrompues&) {
         BoiteMessage::informer(this, "Fichiers de données corrompus");
         QApplication::exit(1);
+    } catch (const CategoriesIncorrectes& e) {
+        BoiteMessage::informer1252(this, e.what());
+        categories(e.genre());
     } catch (const OperationImpossible& e) {
         if (e.aUnMessage()) BoiteMessage::informer1252(this, e.what());
     }

@@ -88,6 +88,7 @@ void PagePremiere::ajouterControle(QBoxLayout* disposition, const ParametreDecla
         spin->setRange(static_cast<int>(c.minimum),
                        static_cast<int>(maximum == emplacements_.maxima.end() ? c.maximum : maximum->second));
         spin->setValue(static_cast<int>(emplacements_.valeurs[id]));
+        if (c.unite) spin->setSuffix(" " + QString::fromUtf8(c.unite));
         ligne->addRow(libelle + " :", spin);
         disposition->addLayout(ligne);
     } else if (estTexte(id) || estDate(id)) {

@@ -1,0 +1,109 @@
+#include "documents/statistiques/GenerationsAscendance.h"
+
+#include <gtest/gtest.h>
+
+#include "database/BaseEssai.h"
+#include "BaseEssai.h"
+#include "GenealogieArbre.h"
+#include "commun/OperationImpossible.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+
+Ascendance ascendanceDe(const BaseEssai& b, const char* prenoms) {
+    return compterAscendance(b.base(), static_cast<std::uint32_t>(b.personne(prenoms)));
+}
+
+TEST(GenerationsAscendance, enfantDeCousinsGermains) {
+    // 4 et 6, grands-pères paternel et maternel, sont frères : fils de 8 × 9.
+    BaseEssai b(essai::gedcomDeLiens(13, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {5, 10, 11}, {6, 8, 9}, {7, 12, 13}}));
+    const Ascendance a = ascendanceDe(b, "P1");
+    ASSERT_EQ(a.generations.size(), 4u);
+    const GenerationAscendance& g4 = a.generations[3];
+    EXPECT_EQ(g4.personnes(), 6u);
+    EXPECT_EQ(g4.hommes, 3u);
+    EXPECT_EQ(g4.femmes, 3u);
+    EXPECT_EQ(g4.chemins, 8u);
+    EXPECT_EQ(g4.completude, 100);
+    EXPECT_FALSE(a.implexes);
+    for (const GenerationAscendance& g : a.generations) EXPECT_FALSE(g.implexe);
+    EXPECT_EQ(a.total, 2u + 4u + 6u);
+    // La racine n'entre ni comme père ni comme mère.
+    EXPECT_EQ(a.generations[0].personnes(), 0u);
+    EXPECT_EQ(a.generations[0].completude, 100);
+}
+
+TEST(GenerationsAscendance, oncleEtNieceMarquentLaGenerationLaPlusProche) {
+    // 2 épouse sa nièce 3, fille de son frère 4 ; 2 et 4 sont fils de 5 × 6.
+    BaseEssai b(essai::gedcomDeLiens(7, {{1, 2, 3}, {3, 4, 7}, {2, 5, 6}, {4, 5, 6}}));
+    const Ascendance a = ascendanceDe(b, "P1");
+    ASSERT_EQ(a.generations.size(), 4u);
+    EXPECT_TRUE(a.generations[2].implexe);
+    EXPECT_FALSE(a.generations[3].implexe);
+    EXPECT_TRUE(a.implexes);
+    EXPECT_EQ(a.generations[2].personnes(), 4u);  // 4, 5, 6, 7 : 5 et 6 reviennent en génération 4
+    EXPECT_EQ(a.generations[3].personnes(), 2u);
+    EXPECT_EQ(a.generations[3].completude, 25);
+    EXPECT_EQ(a.total, 6u);
+}
+
+// Frère et sœur mariés à chaque génération : toutes les générations sont complètes, et les
+// chemins dépassent 64 bits après la 65e.
+std::string doublementSurGenerations(int couples) {
+    std::vector<essai::LienParents> liens{{1, 2, 3}};
+    for (int k = 1; k < couples; ++k) {
+        liens.push_back({2 * k, 2 * k + 2, 2 * k + 3});
+        liens.push_back({2 * k + 1, 2 * k + 2, 2 * k + 3});
+    }
+    return essai::gedcomDeLiens(2 * couples + 1, liens);
+}
+
+TEST(GenerationsAscendance, cheminsEtPuissanceSansDebordementSurCentVingtGenerations) {
+    BaseEssai b(doublementSurGenerations(120));
+    const Ascendance a = ascendanceDe(b, "P1");
+    ASSERT_EQ(a.generations.size(), 121u);
+    for (std::size_t g = 0; g < a.generations.size(); ++g) EXPECT_EQ(a.generations[g].completude, 100) << g + 1;
+    EXPECT_EQ(a.generations[63].chemins, std::uint64_t{1} << 63);
+    EXPECT_EQ(a.generations[64].chemins, UINT64_MAX);
+    EXPECT_EQ(a.generations[120].chemins, UINT64_MAX);
+    EXPECT_FALSE(a.implexes);
+    EXPECT_EQ(completude(1, 172), 0);
+    EXPECT_EQ(completude(3, 2), 100);  // borné
+    EXPECT_EQ(completude(2, 3), 50);
+    EXPECT_EQ(completude(1, 8), 0);
+    EXPECT_EQ(completude(4, 5), 25);
+}
+
+TEST(GenerationsAscendance, uneBoucleArreteAvantLesComptesAvecSonMessage) {
+    essai::DossierEssai dossier;
+    EcrivainBase e({4, 0, 0}, dossier.chemin());
+    const char* const prenoms[] = {"Racine", "Pierre", "Paul", "Jacques"};
+    // 1 a pour père 2 ; 2 et 3 sont le père l'un de l'autre ; 4 est la mère de 3.
+    const std::uint32_t peres[] = {2, 3, 2, 0};
+    const std::uint32_t meres[] = {0, 0, 4, 0};
+    for (std::uint32_t n = 1; n <= 4; ++n) {
+        Individu i;
+        i.nom = e.ajouterTexte(TableNoms, "BOUCLE");
+        i.prenoms = e.ajouterTexte(TablePrenoms, prenoms[n - 1]);
+        i.sexe = n == 4 ? 'F' : 'M';
+        i.fratrie = -static_cast<std::int32_t>(n);
+        i.pere = peres[n - 1];
+        i.mere = meres[n - 1];
+        e.ajouterIndividu(i);
+    }
+    const BaseGenealogique base = e.terminer();
+    try {
+        compterAscendance(base, 1);
+        FAIL() << "boucle non vue";
+    } catch (const OperationImpossible& ex) {
+        const std::string m = ex.what();
+        EXPECT_EQ(m.rfind("Opération impossible car les personnes suivantes forment une boucle infinie"_1252, 0), 0u);
+        EXPECT_NE(m.find("- Pierre BOUCLE\n- Paul BOUCLE\n- Jacques BOUCLE\n(corriger"), std::string::npos) << m;
+        EXPECT_EQ(m.find("Racine"), std::string::npos);
+    }
+}
+
+}  // namespace
+}  // namespace lignara

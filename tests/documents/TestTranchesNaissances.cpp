@@ -1,0 +1,68 @@
+#include "documents/statistiques/TranchesNaissances.h"
+
+#include <gtest/gtest.h>
+
+#include "database/EstimationNaissances.h"
+
+namespace lignara {
+namespace {
+
+constexpr std::int16_t kAucune = EstimationNaissances::kAucuneAnnee;
+
+EnsemblePersonnes toutes(std::size_t n) {
+    EnsemblePersonnes e(static_cast<std::uint32_t>(n));
+    for (std::uint32_t p = 1; p <= n; ++p) e.ajouter(p);
+    return e;
+}
+
+TEST(TranchesNaissances, trancheAuMilieuDeSonIntervalleEtAnneesAvantNotreEre) {
+    EXPECT_EQ(trancheDe(1853, 10), 1855);
+    EXPECT_EQ(trancheDe(1850, 10), 1855);
+    EXPECT_EQ(trancheDe(1849, 10), 1845);
+    EXPECT_EQ(trancheDe(1853, 1), 1853);
+    EXPECT_EQ(trancheDe(-3, 10), -5);  // pas 5
+    EXPECT_EQ(trancheDe(-10, 10), -5);
+    EXPECT_EQ(trancheDe(-11, 10), -15);
+    // Un intervalle nul (favori) ou démesuré est borné à 1–100.
+    EXPECT_EQ(trancheDe(1853, 0), 1853);
+    EXPECT_EQ(trancheDe(1853, 1000), 1850);
+    EXPECT_EQ(bornerIntervalle(0), 1);
+    EXPECT_EQ(bornerIntervalle(65535), 100);
+}
+
+TEST(TranchesNaissances, comptesDeLaPlusBasseALaPlusHauteTrancheHorsDeLaPopulation) {
+    const std::vector<std::int16_t> annees{kAucune, 1853, 1871, kAucune, 1857, 2105, -3, 1900};
+    EnsemblePersonnes population = toutes(annees.size() - 1);
+    population.retirer(7);  // 1900 n'est pas de la population
+    const TranchesNaissances t = compterNaissances(annees, population, 10);
+    EXPECT_EQ(t.premiere, -5);
+    EXPECT_EQ(t.derniere, 1875);
+    ASSERT_EQ(t.comptes.size(), 189u);
+    EXPECT_EQ(t.comptes.front(), 1u);
+    EXPECT_EQ(t.comptes[(1855 + 5) / 10], 2u);
+    EXPECT_EQ(t.comptes.back(), 1u);
+    EXPECT_EQ(t.plusGrand, 2u);
+    // 2105 tombe dans la tranche 2105, au-delà de 2100 : laissée.
+    const TranchesNaissances seule = compterNaissances({kAucune, 2100, 2105}, toutes(2), 1);
+    EXPECT_EQ(seule.premiere, 2100);
+    EXPECT_EQ(seule.derniere, 2100);
+    EXPECT_TRUE(compterNaissances({kAucune, kAucune}, toutes(1), 10).vide());
+}
+
+TEST(TranchesNaissances, graduationAuPlusGrandPasQuiDonneDixPas) {
+    EXPECT_EQ(pasGraduation(9), 1);
+    EXPECT_EQ(pasGraduation(10), 1);
+    EXPECT_EQ(pasGraduation(20), 2);
+    EXPECT_EQ(pasGraduation(99), 5);
+    EXPECT_EQ(pasGraduation(100), 10);
+    EXPECT_EQ(pasGraduation(400), 20);
+    EXPECT_EQ(pasGraduation(50000), 5000);
+    EXPECT_EQ(pasGraduation(1000000), 100000);  // la suite continue au-delà de 5000
+    EXPECT_EQ(marquesGraduation(1853, 1877), (std::vector<std::int64_t>{1854, 1856, 1858, 1860, 1862, 1864, 1866,
+                                                                         1868, 1870, 1872, 1874, 1876}));
+    EXPECT_EQ(marquesGraduation(-25, 5).front(), -24);
+    EXPECT_EQ(marquesGraduation(0, 3), (std::vector<std::int64_t>{0, 1, 2, 3}));
+}
+
+}  // namespace
+}  // namespace lignara
