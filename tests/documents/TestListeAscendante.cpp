@@ -229,6 +229,20 @@ TEST(ListeAscendante, lesBranchesDoublesSArretentAvantLaGenerationQuiDepasseLaLi
     EXPECT_EQ(simple.entrees.size(), 1u + 2 + 4 * 11);  // chaque couple ne remonte qu'une fois
 }
 
+// Le document dit où la borne l'a arrêté : 18 générations pleines (262 143 lignes), la 19e
+// l'aurait porté au-delà de 500 000.
+TEST(ListeAscendante, laBorneDesBranchesDoublesEstDiteALUtilisateur) {
+    DossierEssai d;
+    BaseEssai b(gedcomEchelle(20));
+    Configuration c = nomsSeuls();
+    c.doublesBranchesAscendantes = true;
+    const std::string t = texteDe(b, 1, c, d);
+    EXPECT_NE(t.find(titre(18)), std::string::npos);
+    EXPECT_EQ(t.find(titre(19)), std::string::npos);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "La liste est limitée à 262143 lignes : elle s'arrête avant la 19° génération."_1252);
+}
+
 TEST(ListeAscendante, uneBoucleDeParentsNeTournePasSansFin) {
     DossierEssai d;
     essai::ArbreEssai a;
@@ -351,6 +365,41 @@ TEST(ListeAscendante, royal92SurVingtGenerationsEgaleLAhnentafel) {
             if (!attendu.count(p)) attendu[p] = n;
         EXPECT_EQ(plusPetit, attendu);
     }
+}
+
+// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : Queen.ged, dont @I3062@ a 172
+// générations d'ascendants par sa plus longue lignée. Sans branches doubles, une personne ne
+// remonte qu'à sa première rencontre : 5305 entrées jusqu'à la 158e génération (comptes faits
+// à part, en largeur d'abord) ; avec elles, l'ascendance très mêlée croîtrait sans fin utile :
+// la liste s'arrête avant la génération qui dépasserait la borne.
+TEST(ListeAscendante, queenSurCentSoixanteDouzeGenerationsBorneeAvecLesBranchesDoubles) {
+    const fs::path queen = fs::path(LIGNARA_DOSSIER_TESTDATA) / "findmypast-samples/Queen.ged";
+    if (!fs::exists(queen)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    IdentifiantsPersonnes ids;
+    OptionsImport options;
+    options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
+    const ResultatImport import = ImporterGedcom(queen, options);
+    ReglesAscendantes r;
+    r.base = &import.base;
+    r.racine = ids.numero(import.base, "@I3062@");
+    ASSERT_NE(r.racine, 0u);
+    const ListeAscendanteConstruite simple = construireListeAscendante(r);
+    EXPECT_FALSE(simple.limitee);
+    EXPECT_TRUE(simple.audelaDe64);
+    ASSERT_FALSE(simple.entrees.empty());
+    EXPECT_EQ(simple.entrees.size(), 5305u);
+    EXPECT_EQ(simple.entrees.back().generation, 158u);
+    r.doublesBranches = true;
+    const ListeAscendanteConstruite doubles = construireListeAscendante(r);
+    EXPECT_TRUE(doubles.limitee);
+    EXPECT_LE(doubles.entrees.size(), r.entreesMax);
+    EXPECT_GT(doubles.entrees.size(), r.entreesMax / 4);  // la génération suivante aurait dépassé
+    EXPECT_EQ(doubles.premiereGenerationNonListee, doubles.entrees.back().generation + 1);
+    // Jusqu'à la limite, chaque chemin a son numéro : 2690 entrées sur 20 générations.
+    r.limiteGenerations = 20;
+    const ListeAscendanteConstruite vingt = construireListeAscendante(r);
+    EXPECT_FALSE(vingt.limitee);
+    EXPECT_EQ(vingt.entrees.size(), 2690u);
 }
 
 }  // namespace
