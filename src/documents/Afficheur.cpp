@@ -14,6 +14,9 @@
 #include "commun/Texte.h"
 #include "documents/Document.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/frises/FriseGenerations.h"
+#include "documents/frises/FriseIndividuelle.h"
+#include "documents/frises/FriseLignees.h"
 #include "documents/listes/ListeAscendante.h"
 #include "documents/listes/ListeDescendante.h"
 #include "documents/roues/RoueAscendante.h"
@@ -54,15 +57,15 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {16, "Liste éclair", "LE_", "liste-eclair", lettres<"1bb">(), Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
  {13, "Liste des branches", "LB_", "liste-branches", lettres<"11">(), Aucune, "DIALOG_LB_GENE", P|T|R|W, 0, 17, nullptr},
  {17, "Liste par critère", "LI_", "liste-criteres", lettres<"1bsbsbsbsbsb1DD1">(), Aucune, "DIALOG_LI_GENE,DIALOG_LI_DATES,DIALOG_LI_LIEUX", P|T|R|W, 0, 18, nullptr},
- {42, "Frise individuelle", "FI_", "frise-individuelle", lettres<"Psbbbbb">(), Pers, "DIALOG_FI_GENE", P, 0, 19, nullptr},
- {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", lettres<"PsbbbbbL1">(), Pers, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
- {44, "Frises individuelles des descendants", "FI_", "frises-descendants", lettres<"PsbbbbbL1">(), Desc, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, nullptr},
- {51, "Frise ascendante individuelle", "FA_", "frise-ascendante", lettres<"Ps1">(), Pers, "DIALOG_FAD_GENE", P, 0, 20, nullptr},
- {52, "Frise ascendante familiale", "FA_", "frise-ascendante-familiale", lettres<"PsP1">(), Pers, "DIALOG_FAD_GENE", P, 0, 20, nullptr},
- {53, "Frise descendante", "FD_", "frise-descendante", lettres<"Ps1">(), Desc, "DIALOG_FAD_GENE", P, 0, 21, nullptr},
- {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", lettres<"Ps">(), Pers, "", P, 0, 22, nullptr},
- {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", lettres<"PsP">(), Pers, "", P, 0, 22, nullptr},
- {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", lettres<"Psb">(), Desc, "DIALOG_FGD_GENE", P, 0, 22, nullptr},
+ {42, "Frise individuelle", "FI_", "frise-individuelle", FriseIndividuelle::kParametresIndividuelle, Pers, "DIALOG_FI_GENE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
+ {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", FriseIndividuelle::kParametresLignee, Pers, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
+ {44, "Frises individuelles des descendants", "FI_", "frises-descendants", FriseIndividuelle::kParametresLignee, Desc, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
+ {51, "Frise ascendante individuelle", "FA_", "frise-ascendante", FriseLignees::kParametresIndividuelle, Pers, "DIALOG_FAD_GENE", P, 0, 20, fabrique<FriseLignees>, "Frise ascendante"},
+ {52, "Frise ascendante familiale", "FA_", "frise-ascendante-familiale", FriseLignees::kParametresFamiliale, Pers, "DIALOG_FAD_GENE", P, 0, 20, fabrique<FriseLignees>, "Frise ascendante"},
+ {53, "Frise descendante", "FD_", "frise-descendante", FriseLignees::kParametresIndividuelle, Desc, "DIALOG_FAD_GENE", P, 0, 21, fabrique<FriseLignees>},
+ {47, "Frise des géné. ascendantes, individuelle", "FG_", "frise-generations-ascendantes", FriseGenerations::kParametresAscendante, Pers, "", P, 0, 22, fabrique<FriseGenerations>},
+ {48, "Frise des géné. ascendantes, familiale", "FG_", "frise-generations-ascendantes-familiale", FriseGenerations::kParametresFamiliale, Pers, "", P, 0, 22, fabrique<FriseGenerations>},
+ {49, "Frise des générations descendantes", "FG_", "frise-generations-descendantes", FriseGenerations::kParametresDescendante, Desc, "DIALOG_FGD_GENE", P, 0, 22, fabrique<FriseGenerations>, "Frise des générations"},
  {18, "Roue ascendante", "RA_", "roue-ascendante", RoueAscendante::kParametres, Pers, "DIALOG_RA_GENE", P, 0, 23, fabrique<RoueAscendante>},
  {19, "Roue descendante", "RD_", "roue-descendante", RoueDescendante::kParametres, Desc, "DIALOG_RD_GENE", P, 0, 24, fabrique<RoueDescendante>},
  {55, "Roue mixte", "RM_", "roue-mixte", RoueMixte::kParametres, Pers, "DIALOG_RM_GENE", P, 0, 25, fabrique<RoueMixte>},

@@ -1,5 +1,9 @@
 #include "documents/ChoixConjoint.h"
 
+#include "commun/Texte.h"
+#include "documents/ContexteDocument.h"
+#include "documents/SelectionPersonne.h"
+
 namespace lignara {
 
 std::vector<ConjointPossible> conjointsPossibles(const BaseGenealogique& base, std::uint32_t personne) {
@@ -22,6 +26,23 @@ std::size_t rangDuConjoint(const std::vector<ConjointPossible>& conjoints, std::
     for (std::size_t i = 0; i < conjoints.size(); ++i)
         if (conjoints[i].conjoint == conjointCourant) return i;
     return 0;
+}
+
+std::optional<ConjointPossible> familleDuCoupleChoisi(const ContexteDocument& contexte, std::uint32_t racine,
+                                                      std::int32_t conjoint) {
+    if (contexte.base->LireIndividu(racine).premiereFamille == 0) {
+        contexte.signaler("La racine de l'arbre n'a aucun conjoint connu");
+        return std::nullopt;
+    }
+    if (conjoint <= 0) {
+        SelectionPersonne noms(contexte);
+        contexte.signaler(noms.nomDe(racine) + " " + noms.prenomsDe(racine) + " n'a aucun conjoint connu");
+        return std::nullopt;
+    }
+    for (const ConjointPossible& c : conjointsPossibles(*contexte.base, racine))
+        if (c.conjoint == static_cast<std::uint32_t>(conjoint)) return c;
+    contexte.signaler("La famille n'existe plus dans le fichier Gedcom");
+    return std::nullopt;
 }
 
 }  // namespace lignara

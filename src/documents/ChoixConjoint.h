@@ -3,11 +3,14 @@
 // chaîne, celles dont le conjoint est connu, 49 au plus. Aucune : 0 ; une seule : elle, sans
 // dialogue ; plusieurs : le dialogue les propose, le conjoint courant présélectionné.
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "database/BaseGenealogique.h"
 
 namespace lignara {
+
+struct ContexteDocument;
 
 struct ConjointPossible {
     std::uint32_t conjoint = 0;
@@ -22,5 +25,13 @@ std::vector<ConjointPossible> conjointsPossibles(const BaseGenealogique& base, s
 
 // Rang à présélectionner dans la liste : celui du conjoint courant, 0 sinon.
 std::size_t rangDuConjoint(const std::vector<ConjointPossible>& conjoints, std::uint32_t conjointCourant);
+
+// Précondition des documents d'un couple : la famille que le conjoint choisi forme avec la
+// racine (la première de sa chaîne). Rien, après le message, quand la racine n'est conjoint
+// d'aucune famille (« La racine de l'arbre n'a aucun conjoint connu »), qu'aucun conjoint n'est
+// donné (« NOM Prénoms n'a aucun conjoint connu ») ou que le couple n'est plus dans la base
+// (« La famille n'existe plus dans le fichier Gedcom »).
+std::optional<ConjointPossible> familleDuCoupleChoisi(const ContexteDocument& contexte, std::uint32_t racine,
+                                                      std::int32_t conjoint);
 
 }  // namespace lignara

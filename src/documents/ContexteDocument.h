@@ -15,6 +15,7 @@
 #include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
 #include "render/PolicesDocument.h"
+#include "session/SourcesGedcom.h"
 
 namespace lignara {
 
@@ -35,6 +36,9 @@ struct ContexteDocument {
     // Dossier de chaque fichier GEDCOM importé (indice du fichier) : les chemins relatifs des
     // photos s'y rapportent. Vide : ils se lisent depuis le dossier courant.
     std::vector<std::filesystem::path> dossiersGedcom;
+    // Fichiers GEDCOM importés, pour les documents qui relisent l'enregistrement d'une personne
+    // (frises, fiches) ; nul : aucune relecture possible.
+    const SourcesGedcom* sourcesGedcom = nullptr;
     // Police des préférences, chargée par l'appelant : les dialogues de sélection y ajustent les
     // noms, et chaque document la prend (ou une police tirée au sort) pour se mettre en page.
     PolicesDocument polices;

@@ -18,6 +18,7 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
     contexte.messages = reglages.messages;
     contexte.preferences = &configuration;
     contexte.dossiersGedcom = fichier.dossiersGedcom();
+    contexte.sourcesGedcom = &fichier.sourcesGedcom();
     auto curseur = reglages.curseurAttente;
     contexte.tablesDerivees = [&fichier, curseur]() -> const TablesDerivees& {
         if (fichier.tablesDeriveesPretes() || !curseur) return fichier.attendreTablesDerivees();

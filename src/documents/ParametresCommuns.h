@@ -43,4 +43,11 @@ inline constexpr ParametreDeclare kLimiteGenerations{.lettre = '1',
                                                      .libelle = "Couper toutes les branches au-delà de",
                                                      .maximum = ListeCoupes::kGenerationsMax};
 
+// « Intègre les conjoints des descendants » (statistiques, frise des générations descendantes) :
+// une case cochée au départ, dont l'identifiant dépend de la page qui la montre.
+inline constexpr const char* kLibelleConjointsDescendants = "Intègre les conjoints des descendants";
+template <int Controle>
+inline constexpr ParametreDeclare kConjointsDescendants{
+    .lettre = 'b', .controle = Controle, .libelle = kLibelleConjointsDescendants, .defaut = 1};
+
 }  // namespace lignara

@@ -134,6 +134,10 @@ void FichierGedcomOuvert::choisirJeuCaracteres(std::string_view valeurChar) {
     if (!copie_) jeu_ = jeuDeValeurChar(valeurChar);
 }
 
+void FichierGedcomOuvert::retablirJeuCaracteres(JeuCaracteres jeu) {
+    if (!copie_) jeu_ = jeu;
+}
+
 void FichierGedcomOuvert::reinitialiser() {
     jeu_ = copie_ ? JeuCaracteres::Utf8 : JeuCaracteres::Aucun;
     drapeauxLogiciel = 0;

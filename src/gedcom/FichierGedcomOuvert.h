@@ -42,6 +42,9 @@ public:
     JeuCaracteres jeuCaracteres() const { return jeu_; }
     // Valeur de la ligne CHAR de l'en-tête.
     void choisirJeuCaracteres(std::string_view valeurChar);
+    // Relecture après l'import : le jeu relevé par le balayage (sans effet sur une copie
+    // transcodée, toujours UTF-8).
+    void retablirJeuCaracteres(JeuCaracteres jeu);
     // Avant chaque balayage : aucun jeu (UTF-8 pour une copie transcodée), drapeaux à 0.
     void reinitialiser();
 

@@ -101,4 +101,12 @@ const TableTags& TableTags::famille() {
     return table;
 }
 
+const TableTags& TableTags::consultation() {
+    static const TableTags table{"ADDR", "BAPL", "BAPM", "BARM", "BASM", "BIRT", "BURI", "CHR",
+                                 "CHRA", "CONC", "CONF", "CONL", "CONT", "DATE", "DEAT", "EVEN",
+                                 "FCOM", "HAJJ", "LIEU", "NOTE", "OCCU", "ORDN", "PLAC", "RESI",
+                                 "TYPE"};
+    return table;
+}
+
 }  // namespace lignara

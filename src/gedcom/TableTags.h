@@ -31,6 +31,9 @@ public:
     // Passe de construction : enregistrement d'individu (19 tags) et de famille (6 tags).
     static const TableTags& individu();
     static const TableTags& famille();
+    // Relecture d'un individu par les documents et la consultation (RelectureIndividu) :
+    // événements que la base ne garde pas et leurs lignes de niveau 2 et 3.
+    static const TableTags& consultation();
 
 private:
     std::vector<EntreeTag> entrees_;

@@ -366,6 +366,14 @@ std::uint16_t SurfacePdf::creerDegrade(std::uint8_t r1, std::uint8_t v1, std::ui
     return fichier_.creer<ObjetPdfDegrade>(std::clamp(direction, 0, 3), fonction.numero()).numero();
 }
 
+std::uint16_t SurfacePdf::creerDegradeRadial(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
+                                             std::uint8_t r2, std::uint8_t v2, std::uint8_t b2,
+                                             int milliemes) {
+    const auto& fonction =
+        fichier_.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{r1, v1, b1, r2, v2, b2});
+    return fichier_.creer<ObjetPdfDegrade>(ObjetPdfDegrade::Radial{milliemes}, fonction.numero()).numero();
+}
+
 void SurfacePdf::ajouterCible(std::int32_t identifiant, std::int32_t x, std::int32_t y) {
     if (cibles_.count(identifiant)) return;
     const PointTrace p = transformer(etat_, enX(x), enY(y));

@@ -94,6 +94,10 @@ public:
     // direction 0 : première couleur en haut, 1 en bas, 2 à gauche, 3 à droite.
     std::uint16_t creerDegrade(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
                                std::uint8_t r2, std::uint8_t v2, std::uint8_t b2, int direction);
+    // Dégradé radial (ObjetPdfDegrade::Radial) : première couleur au centre, seconde au bord ;
+    // peint dans rectangle(), il y fait un disque inscrit.
+    std::uint16_t creerDegradeRadial(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
+                                     std::uint8_t r2, std::uint8_t v2, std::uint8_t b2, int milliemes);
     void ajouterCible(std::int32_t identifiant, std::int32_t x, std::int32_t y);
     void ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1,
                      std::int32_t x2, std::int32_t y2);

@@ -90,6 +90,7 @@ void FichierOuvert::importer(const OptionsOuverture& options) {
     rapport_ = std::move(r.rapport);
     nombreErreurs_ = r.nombreErreurs;
     sources_ = std::move(r.fichiers);
+    sourcesGedcom_ = SourcesGedcom(sources_, modifie_);
 }
 
 void FichierOuvert::retrouverMoi() {
@@ -175,6 +176,7 @@ void FichierOuvert::fermer() noexcept {
     rapport_.clear();
     nombreErreurs_ = 0;
     sources_.clear();
+    sourcesGedcom_ = SourcesGedcom();
     chemin_.clear();
     moi_ = -1;
     familleMoi_ = 0;

@@ -34,6 +34,7 @@
 #include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
 #include "reglages/ReglagesFichier.h"
+#include "session/SourcesGedcom.h"
 
 namespace lignara {
 
@@ -91,6 +92,9 @@ public:
     const std::string& rapportImport() const { return rapport_; }
     std::size_t nombreErreursImport() const { return nombreErreurs_; }
     const std::vector<FichierImporte>& fichiersSources() const { return sources_; }
+    // Les fichiers sources tels qu'à l'import : relecture d'un enregistrement, et témoin d'une
+    // réécriture depuis (surveillance ou empreinte changée).
+    const SourcesGedcom& sourcesGedcom() const { return sourcesGedcom_; }
     // Dossier de chaque fichier source, par indice : les chemins relatifs des photos s'y lisent.
     std::vector<std::filesystem::path> dossiersGedcom() const {
         std::vector<std::filesystem::path> dossiers;
@@ -134,6 +138,7 @@ private:
     std::string rapport_;
     std::size_t nombreErreurs_ = 0;
     std::vector<FichierImporte> sources_;
+    SourcesGedcom sourcesGedcom_;
     std::int32_t moi_ = -1;
     std::int32_t familleMoi_ = 0;
     std::uint32_t personnesDernierFichier_ = 0;

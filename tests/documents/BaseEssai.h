@@ -2,6 +2,7 @@
 // Base de travail importée d'un GEDCOM écrit dans le test, avec ses index et un contexte de
 // documents qui garde les messages.
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,12 +10,27 @@
 #include "database/IndexDesNoms.h"
 #include "documents/ContexteDocument.h"
 #include "gedcom/ImportEssai.h"
+#include "session/SourcesGedcom.h"
 
 namespace lignara::essai {
 
 struct BaseEssai {
     explicit BaseEssai(std::string_view gedcom)
         : import(importerTexte(gedcom)), index(construireIndexDesNoms(import.base)) {
+        preparerContexte();
+    }
+    // Le GEDCOM reste sur le disque le temps du test : les documents peuvent le relire
+    // (contexte.sourcesGedcom).
+    struct GarderGedcom {};
+    BaseEssai(std::string_view gedcom, GarderGedcom)
+        : fichier(std::make_unique<FichierEssai>(gedcom)),
+          import(ImporterGedcom(fichier->chemin())),
+          index(construireIndexDesNoms(import.base)),
+          sources(std::make_unique<SourcesGedcom>(import.fichiers, nullptr)) {
+        preparerContexte();
+        contexte.sourcesGedcom = sources.get();
+    }
+    void preparerContexte() {
         contexte.base = &import.base;
         contexte.noms = &index.noms;
         contexte.phonetique = &index.phonetique;
@@ -31,8 +47,10 @@ struct BaseEssai {
         return 0;
     }
 
+    std::unique_ptr<FichierEssai> fichier;
     ResultatImport import;
     IndexDesNoms index;
+    std::unique_ptr<SourcesGedcom> sources;
     ContexteDocument contexte;
     std::vector<std::string> messages;
 };

@@ -134,7 +134,9 @@ TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
                             "DIALOG_EP_GENE", OffrePdf, 0, 0, nullptr};
     EXPECT_TRUE(pagesOptions(pdfSeul).empty());
     // Sa page « Coupes » attend que le type déclare ses branches coupées.
-    EXPECT_FALSE(aPageCoupes(*afficheurDeCode(43)));
+    const Afficheur coupesNonDeclarees{202, "Essai", "EC_", "essai-coupes", parametresDeLettres<"Psb1L1">(),
+                                       DemandeTete::Personne, "DIALOG_EC_GENE,DIALOG_COUPE", OffrePdf, 0, 0, nullptr};
+    EXPECT_FALSE(aPageCoupes(coupesNonDeclarees));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
     EXPECT_EQ(titreFeuille(*afficheurDeCode(16)), "Liste éclair");
 }

@@ -71,6 +71,15 @@ TEST_F(RoueAscendanteEssai, leFormatDePapierDonneLesGenerationsDeDepartEtCinqTie
     LecturePdf pdf(ecrire(*d, b, "a4.pdf"));
     EXPECT_EQ(pdf.compter("/Type /Page\n"), 1u);
     EXPECT_NE(pdf.octets.find("/MediaBox [0 0 567 814]"), std::string::npos) << pdf.octets.substr(0, 2000);
+    // La roue est au milieu de la page, pas posée dans le coin bas gauche : les prénoms de la
+    // racine, juste au-dessus du centre, sont à mi-hauteur et commencent un peu avant le milieu.
+    std::smatch m;
+    const std::string contenu = pdf.contenus().at(0);
+    ASSERT_TRUE(std::regex_search(contenu, m, std::regex(R"(BT ([0-9.]+) ([0-9.]+) Td \()"))) << contenu.substr(0, 3000);
+    const double x = std::stod(m[1]), y = std::stod(m[2]);
+    EXPECT_NEAR(y, 814 / 2.0, 15);
+    EXPECT_LT(x, 567 / 2.0);
+    EXPECT_GT(x, 567 / 2.0 - 60);
 }
 
 TEST_F(RoueAscendanteEssai, neufGenerationsOnt256SecteursEtLesAncetresInconnusLaissentLeurSecteurVide) {

@@ -26,7 +26,8 @@ fs::path fauxAfficheur(const essai::DossierEssai& d) {
 
 std::vector<std::string> argumentsRecus(const essai::DossierEssai& d) {
     fs::path f = d / "arguments.txt";
-    for (int i = 0; i < 500 && !fs::exists(f); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    // Large délai : sous les sanitiseurs, sur une machine chargée, le lancement peut traîner.
+    for (int i = 0; i < 3000 && !fs::exists(f); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     std::vector<std::string> lignes;
     std::ifstream in(f);
     for (std::string l; std::getline(in, l);) lignes.push_back(l);

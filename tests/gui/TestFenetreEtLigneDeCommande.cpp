@@ -137,4 +137,29 @@ TEST_F(FenetreEtLigneDeCommande, lArbreChronologiqueWebAvecCoupesALesMemesOctets
     fs::remove(fenetreWeb);
 }
 
+// La frise individuelle relit le GEDCOM du fichier ouvert depuis la fenêtre comme depuis la
+// ligne de commande.
+TEST_F(FenetreEtLigneDeCommande, laFriseIndividuelleALesMemesOctets) {
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        taper(d, "Berthelot", "Antoine");
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Frise chronologique");
+        element<QCheckBox>(d, "c2015")->setChecked(false);  // échelle fixe
+        element<QCheckBox>(d, "c2014")->setChecked(false);  // domiciles
+        return ::essai::valider(d);
+    };
+    const fs::path fenetrePdf = depuisLaFenetre(6301);
+    ASSERT_EQ(fenetrePdf.filename(), "FI_Berthelot.pdf");
+    const fs::path lignePdf = depuisLaLigneDeCommande(
+        "frise-individuelle", "--racine 'Antoine /Berthelot/' --option 'Domiciles=non' "
+        "--option 'Echelle de temps fixe (110 ans sur la largeur de la page)=non'",
+        "frise.pdf");
+    const std::string attendu = lire(fenetrePdf);
+    ASSERT_EQ(attendu.substr(0, 8), "%PDF-1.7");
+    EXPECT_TRUE(lire(lignePdf) == attendu);
+    fs::remove(fenetrePdf);
+}
+
 }  // namespace

@@ -169,8 +169,10 @@ TEST_F(Fenetre, laReecritureDuGedcomAvecSaLigneDeFinEstSignalee) {
     QTest::qWait(1500);
     EXPECT_FALSE(f.fichier().gedcomModifie());  // pas encore de « 0 TRLR » à la fin
     { std::ofstream(copie, std::ios::app) << "0 TRLR\n"; }
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.fichier().gedcomModifie(); }, 5000));
-    EXPECT_TRUE(BoiteMessage::montres().contains("Le fichier Gedcom a été modifié."));
+    // La boîte vient un moment après la marque : on attend la boîte elle-même, largement.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return BoiteMessage::montres().contains("Le fichier Gedcom a été modifié."); },
+                                30000));
+    EXPECT_TRUE(f.fichier().gedcomModifie());
 }
 
 TEST_F(Fenetre, laBoiteAProposDonneLaVersionEtLeDossierDeConfiguration) {

@@ -14,6 +14,9 @@
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/frises/FriseGenerations.h"
+#include "documents/frises/FriseIndividuelle.h"
+#include "documents/frises/FriseLignees.h"
 #include "documents/listes/ListeAscendante.h"
 #include "documents/listes/ListeDescendante.h"
 #include "documents/roues/RoueDescendante.h"
@@ -159,6 +162,44 @@ TEST_F(Feuille, lesDialoguesDemandentTeteConjointPuisFeuille) {
     aiguillage.parNom["DIALOG_DEMPERS_DESC"] = [](QDialog&) { return int(QDialog::Rejected); };
     EXPECT_FALSE(source.parametrer(descendant, contexte));
     EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMPERS_DESC"}));
+}
+
+TEST_F(Feuille, lesFeuillesDesFrisesMontrentLeursOptions) {
+    FriseIndividuelle ascendants(*afficheurDeCode(FriseIndividuelle::kCodeAscendants));
+    ascendants.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Frise chronologique");
+        for (const char* id : {"c2011", "c2012", "c2013", "c2014", "c2015"}) EXPECT_TRUE(element<QCheckBox>(d, id)->isChecked());
+        EXPECT_EQ(element<QCheckBox>(d, "c2015")->text(), "Echelle de temps fixe (110 ans sur la largeur de la page)");
+        EXPECT_EQ(element<QLabel>(d, "invitation")->text(), "Entrez les branches à supprimer des frises");
+        element<QCheckBox>(d, "c2011")->setChecked(false);
+        element<QSpinBox>(d, "spinGenerations")->setValue(3);
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(ascendants));
+    EXPECT_EQ(ascendants.octet(kEvenementsReligieux), 0);
+    EXPECT_EQ(ascendants.octet(kLimiteGenerations), 3);
+
+    FriseLignees descendante(*afficheurDeCode(FriseLignees::kCodeDescendante));
+    descendante.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Frise descendante");
+        element<QSpinBox>(d, "c2060")->setValue(4);
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(descendante));
+    EXPECT_EQ(descendante.octet(kLimiteFrise), 4);
+
+    FriseGenerations generations(*afficheurDeCode(FriseGenerations::kCodeDescendante));
+    generations.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(element<QCheckBox>(d, "c2011")->text(), "Intègre les conjoints des descendants");
+        EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());
+        element<QCheckBox>(d, "c2011")->setChecked(false);
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(generations));
+    EXPECT_FALSE(generations.avecConjoints());
 }
 
 TEST(Menus, chaqueCommandeDeDocumentDesigneUnTypeDistinct) {

@@ -264,6 +264,19 @@ TEST(FichierPdf, degradeEtSaFonctionTexteExact) {
               "     /Function 12 0 R\n  >>\nendobj\n\n");
 }
 
+TEST(FichierPdf, degradeRadialDesMarquesTexteExact) {
+    std::ostringstream sortie;
+    ObjetPdfDegrade degrade(14, ObjetPdfDegrade::Radial{100}, 12);
+    ObjetPdfDegrade borne(15, ObjetPdfDegrade::Radial{7000}, 12);
+    degrade.ecrire(sortie, ContextePdf{});
+    borne.ecrire(sortie, ContextePdf{});
+    EXPECT_EQ(sortie.str(),
+              "14 0 obj\n  << /ShadingType 3\n     /ColorSpace /DeviceRGB\n"
+              "     /Coords [ 0.5 0.5 0.100 0.5 0.5 0.5 ]\n     /Function 12 0 R\n  >>\nendobj\n\n"
+              "15 0 obj\n  << /ShadingType 3\n     /ColorSpace /DeviceRGB\n"
+              "     /Coords [ 0.5 0.5 0.499 0.5 0.5 0.5 ]\n     /Function 12 0 R\n  >>\nendobj\n\n");
+}
+
 // L'image recopiée est celle qui a été contrôlée à l'ouverture, même si le fichier change
 // avant l'écriture du PDF : la longueur annoncée est toujours celle des octets recopiés.
 TEST(FichierPdf, imageInterneRecopieLesDonneesControleesALOuverture) {

@@ -234,7 +234,7 @@ TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
     EXPECT_FALSE(fichier.gedcomModifie());
 
     ecrire(sources / "famille.ged", kFamille + "\n");
-    for (int i = 0; i < 200 && !fichier.gedcomModifie(); ++i) std::this_thread::sleep_for(100ms);
+    for (int i = 0; i < 300 && !(fichier.gedcomModifie() && rappels.load() >= 1); ++i) std::this_thread::sleep_for(100ms);
     EXPECT_TRUE(fichier.gedcomModifie());
     EXPECT_GE(rappels.load(), 1);
 

@@ -8,7 +8,6 @@
 #include "database/EstimationNaissances.h"
 #include "database/TablesDerivees.h"
 #include "documents/ChoixConjoint.h"
-#include "documents/SelectionPersonne.h"
 #include "documents/arbres/ConstructionAscendante.h"
 #include "documents/arbres/PlacementArbre.h"
 #include "documents/arbres/TextesBoites.h"
@@ -58,32 +57,13 @@ bool ArbreAscendant::verifierParametres(const ContexteDocument& contexte) {
 bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
     const BaseGenealogique& base = *contexte.base;
     const auto r = static_cast<std::uint32_t>(racine());
-    const Individu ind = base.LireIndividu(r);
-    if (ind.premiereFamille == 0) {
-        contexte.signaler("La racine de l'arbre n'a aucun conjoint connu");
-        return false;
-    }
-    const std::int32_t conjoint = personne(kConjoint);
-    if (conjoint <= 0) {
-        SelectionPersonne noms(contexte);
-        contexte.signaler(noms.nomDe(r) + " " + noms.prenomsDe(r) + " n'a aucun conjoint connu");
-        return false;
-    }
-    std::uint32_t famille = 0;
-    for (const ConjointPossible& c : conjointsPossibles(base, r))
-        if (c.conjoint == static_cast<std::uint32_t>(conjoint)) {
-            famille = c.famille;
-            break;
-        }
-    if (famille == 0) {
-        contexte.signaler("La famille n'existe plus dans le fichier Gedcom");
-        return false;
-    }
-    const auto c = static_cast<std::uint32_t>(conjoint);
-    const bool racineEstLeMari = ind.sexe == 'M' || base.LireIndividu(c).sexe != 'M';
+    const std::optional<ConjointPossible> couple = familleDuCoupleChoisi(contexte, r, personne(kConjoint));
+    if (!couple) return false;
+    const std::uint32_t c = couple->conjoint;
+    const bool racineEstLeMari = base.LireIndividu(r).sexe == 'M' || base.LireIndividu(c).sexe != 'M';
     mari_ = racineEstLeMari ? r : c;
     femme_ = racineEstLeMari ? c : r;
-    mariageCouple_ = base.LireFamille(famille).mariage;
+    mariageCouple_ = base.LireFamille(couple->famille).mariage;
     return true;
 }
 

@@ -7,6 +7,8 @@
 #include "documents/SelectionPersonne.h"
 #include "documents/roues/GeometrieRoue.h"
 #include "reglages/RaccordDessin.h"
+#include "render/FormatPapier.h"
+#include "render/GrillePages.h"
 #include "render/SurfacePdf.h"
 
 namespace lignara {
@@ -73,6 +75,20 @@ void Roue::mettreEnPage(const roue::BoiteRoue& boite) {
     dessin_.cy = 1 - boite.yMin;
     dessin_.largeur = boite.xMax - boite.xMin + 2;
     dessin_.hauteur = boite.yMax - boite.yMin + 2;
+    // Sur papier, une roue qui tient dans une page y est centrée plutôt que posée en bas à
+    // gauche ; la signature reste dans le coin de la page.
+    const FormatPapier papier = formatPapierOuNonPagine(reglagesDessin_.formatPapier);
+    if (papier.estPagine()) {
+        const GrillePages page(papier, 100, 1, 1);
+        const std::int32_t dispoL = page.largeurPage() - reglagesDessin_.margeGauche - reglagesDessin_.margeDroite;
+        const std::int32_t dispoH = page.hauteurPage() - reglagesDessin_.margeHaut - reglagesDessin_.margeBas;
+        if (dessin_.largeur <= dispoL && dessin_.hauteur <= dispoH) {
+            dessin_.cx += (dispoL - dessin_.largeur) / 2;
+            dessin_.cy += (dispoH - dessin_.hauteur) / 2;
+            dessin_.largeur = dispoL;
+            dessin_.hauteur = dispoH;
+        }
+    }
     largeur = dessin_.largeur;
     hauteur = dessin_.hauteur;
 }

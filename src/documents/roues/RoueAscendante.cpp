@@ -23,10 +23,7 @@ void RoueAscendante::preparer(const ContexteDocument& contexte) {
     dessinerRoueAscendante(dessin_, ancetres, {n, false, &polices.reguliere});
     placerCentre(dessin_, roue::rayonCercle(1), ancetres.front(), {}, polices.reguliere, polices.italique);
     const std::int32_t r = roue::rayonCercle(n);
-    dessin_.cx = dessin_.cy = r + 1;
-    dessin_.largeur = dessin_.hauteur = 2 * (r + 1);
-    largeur = dessin_.largeur;
-    hauteur = dessin_.hauteur;
+    mettreEnPage({-r, -r, r, r});
     if (n >= kGenerationsSignature) placerSignature({r});
 }
 

@@ -26,13 +26,9 @@ namespace lignara {
 
 class SurfacePdf;
 
-// « Intègre les conjoints des descendants » : la case des pages « _D_ » (son identifiant dépend
-// de la page), ou la valeur cachée des autres variantes.
-inline constexpr const char* kLibelleConjointsDescendants = "Intègre les conjoints des descendants";
+// « Intègre les conjoints des descendants » (ParametresCommuns.h) : la case des pages « _D_ », ou
+// la valeur cachée des autres variantes.
 inline constexpr ParametreDeclare kConjointsCaches{.lettre = 'b', .defaut = 1};
-template <int Controle>
-inline constexpr ParametreDeclare kConjointsDescendants{
-    .lettre = 'b', .controle = Controle, .libelle = kLibelleConjointsDescendants, .defaut = 1};
 
 class Statistique : public Document {
 public:

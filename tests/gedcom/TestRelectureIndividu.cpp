@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <unistd.h>
+
+#include "FichierEssai.h"
+#include "ImportEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "gedcom/RelectureIndividu.h"
+#include "gedcom/TableTags.h"
+
+namespace lignara {
+namespace {
+
+using essai::FichierEssai;
+
+// La personne relue, un événement de chaque sorte ; I2 suit pour vérifier que la lecture s'arrête.
+const std::string kPersonne =
+    "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 BIRT\n2 DATE 1850\n"
+    "1 CHR\n2 DATE 5 MAR 1850\n2 PLAC Thizy\n2 LIEU église Saint-Georges\n"
+    "1 NAME Jean dit Jeannot\n2 DATE 1900\n"  // pas un événement : sa DATE ne s'accroche à rien
+    "1 OCCU tisserand\n2 DATE FROM 1870 TO 1880\n2 CONC  à domicile\n"
+    "1 RESI\n2 ADDR 3 rue Mercière\n3 CONT Lyon\n2 NOTE   @N1@\n2 NOTE  chez son oncle\n"
+    "1 EVEN\n2 TYPE Occupation\n2 NOTE garde champêtre\n"
+    "1 BURI\n2 DATE ABT 1920\n2 DATE 1921\n"
+    "0 @I2@ INDI\n1 NAME Paul /DUPONT/\n1 OCCU meunier\n0 TRLR\n";
+
+struct Relu {
+    explicit Relu(const std::string& gedcom) : fichier(gedcom), import(ImporterGedcom(fichier.chemin())) {}
+    std::vector<EvenementRelu> relire(std::uint32_t personne) {
+        RelectureIndividu r(import.fichiers);
+        const Individu i = import.base.LireIndividu(personne);
+        return r.relire(i.fichierGedcom, i.decalageGedcom);
+    }
+    FichierEssai fichier;
+    ResultatImport import;
+};
+
+TEST(RelectureIndividu, rendLesEvenementsDeNiveau1AvecLeursLignesDeNiveau2) {
+    Relu relu(essai::kEnTete + kPersonne);
+    const auto e = relu.relire(1);
+    ASSERT_EQ(e.size(), 6u);
+    EXPECT_EQ(e[0].tag, CodeTag::BIRT);
+    EXPECT_EQ(e[1].tag, CodeTag::CHR);
+    EXPECT_EQ(e[1].date, "5 MAR 1850");
+    EXPECT_EQ(e[1].lieu, depuisUtf8("Thizy, église Saint-Georges"));
+    EXPECT_EQ(e[2].tag, CodeTag::OCCU);
+    EXPECT_EQ(e[2].valeur, depuisUtf8("tisserand à domicile"));  // CONC colle, blancs de tête ôtés
+    EXPECT_EQ(e[2].date, "FROM 1870 TO 1880");
+    EXPECT_EQ(e[3].tag, CodeTag::RESI);
+    EXPECT_EQ(e[3].adresse, depuisUtf8("3 rue Mercière Lyon"));
+    EXPECT_EQ(e[3].note, "chez son oncle");  // le renvoi vers une note n'est pas un texte
+    EXPECT_EQ(e[4].tag, CodeTag::EVEN);
+    EXPECT_EQ(e[4].type, "Occupation");
+    EXPECT_EQ(e[4].note, depuisUtf8("garde champêtre"));
+    EXPECT_EQ(e[5].tag, CodeTag::BURI);
+    EXPECT_EQ(e[5].date, "ABT 1920");  // la première DATE compte
+    const auto suivant = relu.relire(2);
+    ASSERT_EQ(suivant.size(), 1u);
+    EXPECT_EQ(suivant[0].valeur, "meunier");
+}
+
+TEST(RelectureIndividu, convertitAvecLeJeuDeCaracteresReleveALImport) {
+    // ANSEL : l'accent aigu (0xE2) précède sa lettre.
+    Relu relu("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU m\xE2"
+              "edecin\n0 TRLR\n");
+    const auto e = relu.relire(1);
+    ASSERT_EQ(e.size(), 1u);
+    EXPECT_EQ(e[0].valeur, depuisUtf8("médecin"));
+}
+
+// Une fusion : chaque personne se relit dans son propre fichier, avec le jeu de ce fichier.
+TEST(RelectureIndividu, uneFusionRelitChaquePersonneDansSonFichier) {
+    const auto dossier = std::filesystem::temp_directory_path() / ("essai-relecture-fusion-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(dossier);
+    std::ofstream(dossier / "principal.ged") << essai::kEnTete
+        << "0 @I1@ INDI\n1 NAME Jean /MARTIN/\n1 BIRT\n2 DATE 1900\n1 OCCU meunier\n0 TRLR\n";
+    std::ofstream(dossier / "secondaire.ged") << "0 HEAD\n1 CHAR ANSEL\n0 @P1@ INDI\n1 NAME Paul /ROY/\n"
+                                                 "1 BIRT\n2 DATE 1930\n1 OCCU m\xE2" "edecin\n2 DATE FROM 1960\n0 TRLR\n";
+    std::ofstream(dossier / "fusion.fged") << "principal principal.ged\nsecondaire secondaire.ged\n";
+    ResultatImport import = ImporterGedcom(dossier / "fusion.fged");
+    ASSERT_EQ(import.fichiers.size(), 2u);
+    RelectureIndividu r(import.fichiers);
+    std::vector<std::string> professions;
+    for (std::uint32_t n = 1; n <= import.base.nombreIndividus(); ++n) {
+        const Individu i = import.base.LireIndividu(n);
+        for (const EvenementRelu& e : r.relire(i.fichierGedcom, i.decalageGedcom))
+            if (e.tag == CodeTag::OCCU) professions.push_back(versUtf8(e.valeur));
+    }
+    std::sort(professions.begin(), professions.end());
+    EXPECT_EQ(professions, (std::vector<std::string>{"meunier", "médecin"}));
+    std::filesystem::remove_all(dossier);
+}
+
+TEST(RelectureIndividu, bornesEtCasSansEnregistrement) {
+    std::string gedcom = essai::kEnTete + "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n";
+    for (int i = 0; i < 2100; ++i) gedcom += "1 RESI\n2 PLAC Lyon\n";
+    gedcom += "1 OCCU " + std::string(280, 'x') + "\n0 TRLR\n";
+    Relu relu(gedcom);
+    const auto e = relu.relire(1);
+    EXPECT_EQ(e.size(), RelectureIndividu::kEvenementsMax);
+    RelectureIndividu r(relu.import.fichiers);
+    EXPECT_TRUE(r.relire(0, 0).empty());   // personne jamais définie
+    EXPECT_TRUE(r.relire(7, 12).empty());  // indice sans fichier
+    // Une valeur de ligne est coupée à la taille du tampon de lecture, puis à kTexteMax.
+    std::string occu = essai::kEnTete + "0 @I1@ INDI\n1 OCCU " + std::string(280, 'x') + "\n0 TRLR\n";
+    Relu long_(occu);
+    EXPECT_EQ(long_.relire(1).at(0).valeur.size(), RelectureIndividu::kTexteMax);
+}
+
+TEST(RelectureIndividu, unFichierQuiNeSOuvrePlusLeDit) {
+    Relu relu(essai::kEnTete + kPersonne);
+    const Individu i = relu.import.base.LireIndividu(1);
+    RelectureIndividu r(relu.import.fichiers);
+    std::filesystem::remove(relu.fichier.chemin());
+    try {
+        r.relire(i.fichierGedcom, i.decalageGedcom);
+        FAIL() << "pas d'exception";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), std::string("Lecture impossible du fichier Gedcom\n"_1252) + relu.fichier.chemin().string());
+    }
+}
+
+TEST(TableTags, tableDeConsultationTrieeAvecLesTagsDesEvenementsRelus) {
+    const TableTags& t = TableTags::consultation();
+    EXPECT_EQ(t.taille(), 25u);
+    for (const char* tag : {"ADDR", "BAPL", "BAPM", "BARM", "BASM", "BURI", "CHR", "CHRA", "CONF", "CONL", "FCOM",
+                            "ORDN", "RESI", "HAJJ"})
+        EXPECT_NE(t.chercher(tag), CodeTag::Inconnu) << tag;
+    EXPECT_EQ(static_cast<int>(t.chercher("HAJJ")), 202);
+    EXPECT_EQ(t.chercher("NAME"), CodeTag::Inconnu);
+}
+
+}  // namespace
+}  // namespace lignara

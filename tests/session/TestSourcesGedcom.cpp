@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "commun/OperationImpossible.h"
+#include "session/SourcesGedcom.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kGedcom =
+    "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU meunier\n0 TRLR\n";
+
+struct Dossier {
+    Dossier() : chemin(fs::temp_directory_path() / ("essai-sources-" + std::to_string(::getpid()))) {
+        fs::create_directories(chemin);
+    }
+    ~Dossier() {
+        std::error_code ec;
+        fs::remove_all(chemin, ec);
+    }
+    fs::path ecrire(const std::string& nom, const std::string& contenu) const {
+        std::ofstream(chemin / nom, std::ios::binary) << contenu;
+        return chemin / nom;
+    }
+    fs::path chemin;
+};
+
+TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
+    Dossier d;
+    const fs::path ged = d.ecrire("a.ged", kGedcom);
+    auto temoin = std::make_shared<std::atomic<bool>>(false);
+    SourcesGedcom sources({FichierImporte{ged}}, temoin);
+    EXPECT_FALSE(sources.modifieesDepuisImport());
+
+    temoin->store(true);
+    EXPECT_TRUE(sources.modifieesDepuisImport());
+    temoin->store(false);
+
+    // Un autre logiciel réécrit le fichier par renommage : autre inode, autre taille.
+    const fs::path nouveau = d.ecrire("a.ged.tmp", kGedcom + "\n");
+    fs::rename(nouveau, ged);
+    EXPECT_TRUE(sources.modifieesDepuisImport());
+}
+
+TEST(SourcesGedcom, fichierDisparuNEstPasModifieMaisNeSeRelitPlus) {
+    Dossier d;
+    const fs::path ged = d.ecrire("b.ged", kGedcom);
+    SourcesGedcom sources({FichierImporte{ged}}, nullptr);
+    fs::remove(ged);
+    EXPECT_FALSE(sources.modifieesDepuisImport());
+    RelectureIndividu relecture = sources.relecture();
+    EXPECT_THROW(relecture.relire(0, 20), OperationImpossible);
+}
+
+}  // namespace
+}  // namespace lignara
