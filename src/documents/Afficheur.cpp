@@ -14,6 +14,7 @@
 #include "commun/Texte.h"
 #include "documents/Document.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/arbres/DocumentArbreDescendant.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
@@ -46,7 +47,7 @@ constexpr std::span<const ParametreDeclare* const> lettres() {
 const Afficheur kTable[Afficheur::kNombreTypes] = {
  {1,  "Arbre ascendant individuel", "AA_", "arbre-ascendant", ArbreAscendant::kParametresIndividuel, Pers, "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabrique<ArbreAscendant>, "Arbre ascendant"},
  {38, "Arbre ascendant familial", "AA_", "arbre-ascendant-familial", ArbreAscendant::kParametresFamilial, Pers, "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabrique<ArbreAscendant>, "Arbre ascendant"},
- {2,  "Arbre descendant", "AD_", "arbre-descendant", lettres<"Psbbs11bL1">(), Desc, "DIALOG_AD_GENE,DIALOG_COUPE", P|W, 0, 4, nullptr},
+ {2,  "Arbre descendant", "AD_", "arbre-descendant", DocumentArbreDescendant::kParametres, Desc, "DIALOG_AD_GENE,DIALOG_COUPE", P|W, 0, 4, fabrique<DocumentArbreDescendant>},
  {3,  "Arbre mixte individuel", "AM_", "arbre-mixte", lettres<"Psbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
  {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", lettres<"PsPbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
  {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", lettres<"Psb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},

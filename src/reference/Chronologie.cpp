@@ -151,11 +151,27 @@ std::vector<BandeChronologie> Chronologie::bandes() const {
 }
 
 std::vector<LibelleChronologie> Chronologie::libelles() const {
+    constexpr std::int32_t kLigne = 176;
     std::vector<LibelleChronologie> libelles;
+    auto recouvert = [&](std::int32_t y) -> const LibelleChronologie* {
+        for (const LibelleChronologie& l : libelles)
+            if (y < l.y + kLigne && l.y < y + kLigne) return &l;
+        return nullptr;
+    };
     for (const auto& p : periodes_) {
         if (p.libelle.empty()) continue;
-        std::int32_t y = ((2 * y2_ - p.debut - p.fin) * kUnitesParAnnee - 176) / 2 + 42;
-        if (y > 0) libelles.push_back({kPositionLibelles, y, p.libelle});
+        const std::int32_t y = ((2 * y2_ - p.debut - p.fin) * kUnitesParAnnee - kLigne) / 2 + 42;
+        if (y <= 0) continue;
+        // Deux périodes proches se chevaucheraient (« Cent-Jours » sur « Louis XVIII ») : la
+        // suivante, plus haut dans l'arbre, prend la première ligne libre au-dessus, ou en
+        // dessous s'il n'y en a plus.
+        std::int32_t place = y;
+        for (const LibelleChronologie* l = recouvert(place); l && place > 0; l = recouvert(place)) place = l->y - kLigne;
+        if (place <= 0) {
+            place = y;
+            for (const LibelleChronologie* l = recouvert(place); l; l = recouvert(place)) place = l->y + kLigne;
+        }
+        libelles.push_back({kPositionLibelles, place, p.libelle});
     }
     return libelles;
 }

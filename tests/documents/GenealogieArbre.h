@@ -18,6 +18,7 @@ struct LienParents {
 struct DetailsPersonne {
     std::string naissance;   // date GEDCOM, vide : aucune
     std::string profession;  // vide : aucune
+    char sexe = 0;           // 'M', 'F' ; 0 : celui que la fonction déduit
 };
 
 inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& liens,
@@ -42,8 +43,9 @@ inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& 
     std::string g = "0 HEAD\n1 CHAR ANSI\n";
     for (int p = 1; p <= personnes; ++p) {
         const std::string n = std::to_string(p);
-        g += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /N" + n + "/\n1 SEX " + (femmes.count(p) ? "F" : "M") + "\n";
         auto d = details.find(p);
+        const char sexe = d != details.end() && d->second.sexe ? d->second.sexe : femmes.count(p) ? 'F' : 'M';
+        g += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /N" + n + "/\n1 SEX " + sexe + "\n";
         if (d != details.end() && !d->second.naissance.empty()) g += "1 BIRT\n2 DATE " + d->second.naissance + "\n";
         if (d != details.end() && !d->second.profession.empty()) g += "1 OCCU " + d->second.profession + "\n";
         for (int fam : familles[p]) g += "1 FAMS @F" + std::to_string(fam) + "@\n";
@@ -54,6 +56,52 @@ inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& 
         if (couple.first) g += "1 HUSB @I" + std::to_string(couple.first) + "@\n";
         if (couple.second) g += "1 WIFE @I" + std::to_string(couple.second) + "@\n";
         for (int e : enfants) g += "1 CHIL @I" + std::to_string(e) + "@\n";
+    }
+    return g + "0 TRLR\n";
+}
+
+// Familles données dans l'ordre (chaque conjoint les cite dans cet ordre) : mari, femme (0 :
+// inconnu), enfants dans l'ordre, date de mariage GEDCOM (vide : aucune). Les femmes des
+// familles sont des femmes, les autres personnes des hommes, sauf sexe donné dans details.
+struct FamilleEssai {
+    int mari = 0, femme = 0;
+    std::vector<int> enfants;
+    std::string mariage;
+};
+
+inline std::string gedcomDeFamilles(int personnes, const std::vector<FamilleEssai>& familles,
+                                    const std::map<int, DetailsPersonne>& details = {}) {
+    std::map<int, std::vector<int>> fams;
+    std::map<int, int> famc;
+    std::set<int> femmes;
+    for (std::size_t f = 0; f < familles.size(); ++f) {
+        const FamilleEssai& fe = familles[f];
+        const int n = static_cast<int>(f) + 1;
+        if (fe.mari) fams[fe.mari].push_back(n);
+        if (fe.femme) {
+            fams[fe.femme].push_back(n);
+            femmes.insert(fe.femme);
+        }
+        for (int e : fe.enfants) famc[e] = n;
+    }
+    std::string g = "0 HEAD\n1 CHAR ANSI\n";
+    for (int p = 1; p <= personnes; ++p) {
+        const std::string n = std::to_string(p);
+        auto d = details.find(p);
+        const char sexe = d != details.end() && d->second.sexe ? d->second.sexe : femmes.count(p) ? 'F' : 'M';
+        g += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /N" + n + "/\n1 SEX " + sexe + "\n";
+        if (d != details.end() && !d->second.naissance.empty()) g += "1 BIRT\n2 DATE " + d->second.naissance + "\n";
+        if (d != details.end() && !d->second.profession.empty()) g += "1 OCCU " + d->second.profession + "\n";
+        for (int fam : fams[p]) g += "1 FAMS @F" + std::to_string(fam) + "@\n";
+        if (famc.count(p)) g += "1 FAMC @F" + std::to_string(famc[p]) + "@\n";
+    }
+    for (std::size_t f = 0; f < familles.size(); ++f) {
+        const FamilleEssai& fe = familles[f];
+        g += "0 @F" + std::to_string(f + 1) + "@ FAM\n";
+        if (fe.mari) g += "1 HUSB @I" + std::to_string(fe.mari) + "@\n";
+        if (fe.femme) g += "1 WIFE @I" + std::to_string(fe.femme) + "@\n";
+        if (!fe.mariage.empty()) g += "1 MARR\n2 DATE " + fe.mariage + "\n";
+        for (int e : fe.enfants) g += "1 CHIL @I" + std::to_string(e) + "@\n";
     }
     return g + "0 TRLR\n";
 }

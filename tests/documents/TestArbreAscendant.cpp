@@ -16,6 +16,7 @@
 #include "documents/ParametresLigneCommande.h"
 #include "documents/arbres/TraceBoites.h"
 #include "render/LecturePdf.h"
+#include "render/html/PageWeb.h"
 #include "render/PoliceFamille.h"
 #include "LancementProgramme.h"
 #include "documents/arbres/ThemesArbre.h"
@@ -154,6 +155,36 @@ TEST_F(ArbreAscendantEssai, unRaccordDeMariageSansTexteSeRejointAuMilieu) {
     EXPECT_EQ(std::stod(s[0][3]), (2200 - 117 + 352) / 16.0);
 }
 
+// Sur un aplat chromatique soutenu, le nom et les lignes sont en blanc ; sur un aplat clair, en noir.
+TEST_F(ArbreAscendantEssai, leTexteDUneBoiteChromatiqueSeLitSurSonFond) {
+    ReglagesDessin r;
+    r.signature = false;
+    StyleBoites style;
+    style.chromatique = true;
+    for (auto [fond, attendu] : {std::pair{CouleurBoite{0x46, 0x46, 0xff}, "1.000000 1.000000 1.000000 rg"},
+                                 std::pair{CouleurBoite{0xff, 0xff, 0xb9}, "0.000000 0.000000 0.000000 rg"}}) {
+        SurfacePdf surface(r, polices_, Horloge::fixee(0));
+        const auto chemin = dossier / "c.pdf";
+        surface.ouvrir(chemin, "c", 100, 4000, 3000);
+        NoeudAscendant n;
+        n.x = 500;
+        n.y = 2500;
+        n.largeur = 2400;
+        n.remplissage = fond;
+        n.ligneNom = "BERTHELOT Antoine";
+        n.lignes = {"naissance", "", "", ""};
+        dessinerBoite(surface, n, style);
+        surface.fermer();
+        const std::string contenu = LecturePdf(chemin).contenus().at(0);
+        const std::size_t texte = contenu.find("(BERTHELOT Antoine)");
+        ASSERT_NE(texte, std::string::npos) << contenu;
+        // La dernière couleur de texte posée avant le nom est celle attendue.
+        const std::size_t couleur = contenu.rfind(attendu, texte);
+        ASSERT_NE(couleur, std::string::npos) << contenu;
+        EXPECT_GT(contenu.find(" rg", couleur + std::string(attendu).size()), texte) << contenu;
+    }
+}
+
 // Courbes « x0 y0 m x1 y1 x2 y2 x3 y3 c » d'un contenu de page, en points.
 std::vector<std::array<double, 8>> courbes(const std::string& contenu) {
     std::vector<std::array<double, 8>> v;
@@ -245,6 +276,55 @@ TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
     }
 }
 
+// Boîtes d'une page Web d'arbre (bord plein d'un pixel) : aucune n'en recouvre une autre, et
+// chaque renvoi « #p… » mène à une ancre de la page.
+void verifierBoitesEtRenvois(const std::string& html) {
+    struct Rect { long x, y, l, h; };
+    std::vector<Rect> boites;
+    const std::regex boite(R"(left:(\d+)px;top:(\d+)px;width:(\d+)px;height:(\d+)px;border:1px solid)");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), boite); it != std::sregex_iterator(); ++it)
+        boites.push_back({std::stol((*it)[1]), std::stol((*it)[2]), std::stol((*it)[3]), std::stol((*it)[4])});
+    ASSERT_GE(boites.size(), 2u) << html;
+    for (std::size_t i = 0; i < boites.size(); ++i)
+        for (std::size_t j = i + 1; j < boites.size(); ++j) {
+            const Rect& a = boites[i];
+            const Rect& b = boites[j];
+            EXPECT_TRUE(a.x + a.l <= b.x || b.x + b.l <= a.x || a.y + a.h <= b.y || b.y + b.h <= a.y)
+                << "boîtes " << i << " et " << j << " l'une sur l'autre";
+        }
+    const std::regex renvoi("href=\"#(p[0-9]+)\"");
+    for (auto it = std::sregex_iterator(html.begin(), html.end(), renvoi); it != std::sregex_iterator(); ++it)
+        EXPECT_NE(html.find("<a name=\"" + (*it)[1].str() + "\">"), std::string::npos) << (*it)[1];
+}
+
+// Par couple, la page Web montre ce que montre le PDF : un trait de mariage qui part du bord droit
+// du père, et l'enfant qui rejoint ce trait par un seul chemin (pas d'équerre vers chaque parent).
+TEST_F(ArbreAscendantEssai, parCoupleLaPageWebTraceLeTraitDeMariage) {
+    BaseEssai b(essai::gedcomSosa(2));
+    contexte_ = &b.contexte;
+    auto horizontauxDepuis = [](const std::string& html, std::int64_t gauche) {
+        return LecturePdf::compterDans(html, "font-size:1px;left:" + std::to_string(gauche) + "px;");
+    };
+    for (std::uint8_t style : {0, 1}) {
+        auto d = arbre(b, 1);
+        d->valeur(kStyleAscendant) = style;
+        d->valeur(kFormat) = std::uint8_t{3};
+        d->format = FormatSortie::Web;
+        const std::string html = essai::lireFichier(ecrire(*d, "couple" + std::to_string(style) + ".htm"));
+        const NoeudAscendant& pere = *d->arbre().racine->pere;
+        const std::int64_t bordPere = PageWeb::largeurPixels(pere.droite() + 352 - 45);
+        const std::size_t verticaux = LecturePdf::compterDans(html, "border-top-style:none;border-right-style:none");
+        verifierBoitesEtRenvois(html);
+        if (style == 1) {
+            EXPECT_GE(horizontauxDepuis(html, bordPere), 1u) << html;
+            EXPECT_EQ(verticaux, 2u) << html;  // de l'enfant au palier, du palier au trait de mariage
+        } else {
+            EXPECT_EQ(horizontauxDepuis(html, bordPere), 0u) << html;
+            EXPECT_EQ(verticaux, 4u) << html;  // deux équerres
+        }
+    }
+}
+
 TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
     contexte_ = &b.contexte;
@@ -253,13 +333,14 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     d->format = FormatSortie::Web;
     const std::string html = essai::lireFichier(ecrire(*d, "implexe.htm"));
     const std::string huit = std::to_string(b.personne("P8"));
-    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\">&nbsp;</a>"), 1u) << html;
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\"></a>"), 1u) << html;
     EXPECT_NE(html.find("href=\"#p" + huit + "\">&and;<br>&and;</a>"), std::string::npos) << html;
     EXPECT_NE(html.find("line-height:50%"), std::string::npos);
     EXPECT_NE(html.find("border-style:dashed;border-top-style:none;border-right-style:none;border-bottom-style:none;"),
               std::string::npos);
     // Une ancre par personne.
     EXPECT_EQ(LecturePdf::compterDans(html, "<a name="), 11u);
+    verifierBoitesEtRenvois(html);
     const char* catalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
     if (essai::outilPresent("onsgmls") && std::filesystem::exists(catalogue)) {
         int statut = 0;

@@ -144,7 +144,7 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
     EXPECT_EQ(libelles, (std::vector<std::string>{"Fond de page", "Style", "Critère de coloration",
                                                   "Suppression des branches non colorées",
                                                   "Couper toutes les branches au-delà de"}));
-    EXPECT_TRUE(optionsDuType(*afficheurDeCode(2)).empty());  // pas encore déclaré
+    EXPECT_TRUE(optionsDuType(*afficheurDeCode(3)).empty());  // pas encore déclaré
 
     BaseEssai b(essai::kFamilleEssai);
     DemandeDocument demande;

@@ -55,7 +55,7 @@ TEST(ListeDescendante, parametresParDefautEtPageReports) {
     auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
     EXPECT_EQ(l->type().signature(), "Psbbb1L1L2");
     EXPECT_TRUE(l->signature().accepte(l->parametres));
-    EXPECT_EQ(l->octet(kAgnatique), 0);
+    EXPECT_EQ(l->octet(kAgnatiqueListe), 0);
     EXPECT_EQ(l->octet(kNumerote), 1);
     EXPECT_EQ(l->octet(kContemporainsListe), 1);
     EXPECT_FALSE(l->type().offre(FormatSortie::Rtf));
@@ -115,7 +115,7 @@ TEST(ListeDescendante, limiteDeGenerationsEtListeAgnatiqueCoupentParDesPoints) {
     EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{2}; }),
               L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(11, "...") +
                   L(8, "2b N4 P4") + L(11, "N7 P7") + L(11, "..."));
-    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kAgnatique) = std::uint8_t{1}; }),
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kAgnatiqueListe) = std::uint8_t{1}; }),
               L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(15, "3a N6 P6") +
                   L(8, "2b N4 P4") + L(11, "N7 P7") + L(11, "..."));
     auto coupe = [&](ListeDescendante& l) { l.valeur(kCoupesListe) = ensembleDe(b, {5}); };
@@ -149,7 +149,7 @@ TEST(ListeDescendante, desEnfantsCoupesSousUnConjointSontListesSousLAutre) {
     for (int variante = 0; variante < 2; ++variante) {
         const std::string t = texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) {
             if (variante == 0) l.valeur(kLimiteGenerations) = std::uint8_t{4};
-            else l.valeur(kAgnatique) = std::uint8_t{1};
+            else l.valeur(kAgnatiqueListe) = std::uint8_t{1};
         });
         EXPECT_EQ(compter(t, "N8 P8"), 1u) << t;
         EXPECT_NE(t.find(L(22, "4a N6 P6") + L(25, "N7 P7") + L(25, "...")), std::string::npos) << t;

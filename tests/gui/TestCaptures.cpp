@@ -177,4 +177,9 @@ TEST(Captures, selectionEtFeuilles) {
         return int(QDialog::Rejected);
     };
     FeuilleProprietes::modifier(liste, env, listes, &f);
+
+    essai::ArbreEssai descendant{*afficheurDeCode(2)};
+    descendant.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = capture("feuille-arbre-descendant");
+    FeuilleProprietes::modifier(descendant, env, listes, &f);
 }

@@ -127,7 +127,7 @@ TEST_F(Fenetre, uneCommandeDeDocumentSansMiseEnPageLeDit) {
     FenetrePrincipale f(Configuration{}, essai::exempleLivre());
     f.executer(1002);
     BoiteMessage::montres().clear();
-    f.action(6103)->trigger();  // l'arbre descendant n'a pas encore sa mise en page
+    f.action(6104)->trigger();  // l'arbre mixte n'a pas encore sa mise en page
     ASSERT_FALSE(BoiteMessage::montres().empty());
     EXPECT_EQ(BoiteMessage::montres().back(), "Ce document n'est pas encore disponible");
     EXPECT_EQ(f.action(6101)->text(), "&Individuel...");

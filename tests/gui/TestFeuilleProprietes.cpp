@@ -14,6 +14,7 @@
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/arbres/DocumentArbreDescendant.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
@@ -89,6 +90,32 @@ TEST_F(Feuille, lesOptionsNeReviennentAuDocumentQueSurOk) {
     // Rang 9 de la liste de l'arbre individuel : génération 2.
     EXPECT_EQ(individuel.octet(kCritereColoration<SorteArbreChromatique::AscendantIndividuel>), 10);
     EXPECT_EQ(individuel.octet(kLimiteGenerations), 4);
+}
+
+TEST_F(Feuille, laFeuilleDeLArbreDescendantPorteSesCasesEtLaBrancheDescendante) {
+    essai::ArbreEssai descendant{*afficheurDeCode(DocumentArbreDescendant::kCode)};
+    descendant.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Arbre descendant");
+        EXPECT_EQ(element<QTabWidget>(d, "onglets")->tabText(1), "Coupes");
+        auto* agnatique = element<QCheckBox>(d, "c2012");
+        auto* contemporains = element<QCheckBox>(d, "c2011");
+        EXPECT_EQ(agnatique->text(), "Arbre agnatique (limité aux branches masculines)");
+        EXPECT_FALSE(agnatique->isChecked());
+        EXPECT_TRUE(contemporains->isChecked());
+        agnatique->setChecked(true);
+        contemporains->setChecked(false);
+        element<QCheckBox>(d, "c2053")->setChecked(true);
+        auto* criteres = element<QComboBox>(d, "c2054");
+        EXPECT_EQ(criteres->count(), 10);
+        EXPECT_EQ(criteres->itemText(9), "Branche descendante");
+        criteres->setCurrentIndex(9);
+        return essai::valider(d);
+    };
+    EXPECT_TRUE(modifier(descendant));
+    EXPECT_EQ(descendant.octet(kAgnatique), 1);
+    EXPECT_EQ(descendant.octet(kContemporains), 0);
+    EXPECT_EQ(descendant.octet(kCritereColoration<SorteArbreChromatique::Descendant>), 14);
 }
 
 TEST_F(Feuille, laPageDesCoupesAjouteJusquACinquanteEtSupprimeLaLigneChoisie) {
@@ -250,7 +277,7 @@ TEST_F(Feuille, laListeDescendanteAUnePageReportsSansLimiteDeGenerations) {
         return essai::valider(d);
     };
     ASSERT_TRUE(modifier(liste));
-    EXPECT_EQ(liste.octet(kAgnatique), 1);
+    EXPECT_EQ(liste.octet(kAgnatiqueListe), 1);
     ASSERT_EQ(liste.ensemble(kReports)->nombre(), 1u);
     EXPECT_TRUE(liste.ensemble(kReports)->contient(static_cast<std::uint32_t>(personne("BERTHELOT", "Claude"))));
     EXPECT_EQ(std::get<std::uint16_t>(liste.valeur(kNombreReports)), 1u);

@@ -137,6 +137,25 @@ TEST(Chronologie, placeLesLibellesAuMilieuDeLeurPeriode) {
     EXPECT_EQ(l[0].texte, "Siècle");
 }
 
+// « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
+// l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
+TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPas) {
+    auto c = Chronologie::lire(Chronologie::image({periode(1814, 1815, "Louis XVIII"), periode(1815, 1815, "Cent-Jours"),
+                                                   periode(1815, 1824, "Louis XVIII"), periode(1897, 1898, "a"),
+                                                   periode(1898, 1899, "b")}),
+                               1700, 1900);
+    auto l = c.libelles();
+    ASSERT_EQ(l.size(), 5u);
+    const std::int32_t premier = ((2 * 1900 - 1814 - 1815) * 64 - 176) / 2 + 42;
+    EXPECT_EQ(l[0].y, premier);               // le premier garde sa place
+    EXPECT_EQ(l[1].y, premier - 176);         // juste au-dessus, sans chevauchement
+    EXPECT_EQ(l[2].y, l[1].y - 176);         // poussé à son tour
+    EXPECT_GT(l[4].y, l[3].y);                // plus de place au-dessus : en dessous
+    for (std::size_t i = 0; i < l.size(); ++i)
+        for (std::size_t j = i + 1; j < l.size(); ++j)
+            EXPECT_TRUE(l[i].y + 176 <= l[j].y || l[j].y + 176 <= l[i].y) << l[i].texte << " / " << l[j].texte;
+}
+
 TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
     MetriquePolice police;
     for (auto& l : police.largeurs) l = 500;  // 5 unités par caractère

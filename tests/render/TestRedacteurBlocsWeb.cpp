@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DossierEssai.h"
+#include "render/Contraste.h"
 
 using namespace lignara;
 using essai::DossierEssai;
@@ -56,11 +57,12 @@ TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
     blocs.texte(4000, 2000, "18.6.1890 Lyon & <Rh\xF4ne>");
     const std::string lignes[] = {"\xB0 12.1.1852 Lyon", "", "horloger", ""};
     BoiteWeb pere{.x = 500, .haut = 2900, .bas = 1956, .largeur = 2400, .largeurPhoto = 832,
-                  .photo = "/photos/fran\xE7ois.jpg", .ancre = "p27", .fond = couleurRvb(0, 0x9B, 0xFF),
-                  .couleurPremiere = {}, .premiere = "BERTHELOT Fran\xE7ois", .lignes = lignes};
+                  .photo = "/photos/fran\xE7ois.jpg", .ancre = "p27", .autresAncres = {},
+                  .fond = couleurRvb(0x46, 0x46, 0xFF), .couleurPremiere = {}, .premiere = "BERTHELOT Fran\xE7ois",
+                  .lignes = lignes};
     blocs.boite(pere);
     BoiteWeb mere{.x = 3300, .haut = 2900, .bas = 1956, .largeur = 1800, .largeurPhoto = 0, .photo = {},
-                  .ancre = {}, .fond = {}, .couleurPremiere = a.reglages.couleurFemmes,
+                  .ancre = {}, .autresAncres = {}, .fond = {}, .couleurPremiere = a.reglages.couleurFemmes,
                   .premiere = "MOREL Louise", .lignes = {}};
     blocs.boite(mere);
     blocs.renvoi(4200, 2900 + 240, "p27", "&and;<br>&and;");
@@ -79,4 +81,21 @@ TEST(RedacteurBlocsWeb, nEcritNiTraitDeMoinsDUnPixelNiTexteVide) {
     const std::string html = a.fermer();
     EXPECT_EQ(html.find("dashed"), std::string::npos) << html;
     EXPECT_EQ(html.find("white-space:nowrap"), std::string::npos) << html;
+}
+
+// Sur un aplat, le texte noir ou blanc qui se lit : l'un des deux atteint toujours 4,5:1, et
+// c'est celui-là qui est choisi, y compris sur le bleu soutenu où le noir ne donnait que 3,6:1.
+TEST(Contraste, texteNoirOuBlancLisibleSurToutAplat) {
+    EXPECT_EQ(texteLisibleSur(couleurRvb(0x46, 0x46, 0xFF)), couleurRvb(255, 255, 255));
+    EXPECT_NEAR(rapportContraste(couleurRvb(0x46, 0x46, 0xFF), couleurRvb(0, 0, 0)), 3.6, 0.1);
+    EXPECT_EQ(texteLisibleSur(couleurRvb(255, 255, 255)), couleurRvb(0, 0, 0));
+    EXPECT_EQ(texteLisibleSur(couleurRvb(0xF0, 0xE6, 0x8C)), couleurRvb(0, 0, 0));
+    EXPECT_EQ(texteLisibleSur(couleurRvb(0x80, 0, 0)), couleurRvb(255, 255, 255));
+    EXPECT_NEAR(rapportContraste(couleurRvb(0, 0, 0), couleurRvb(255, 255, 255)), 21.0, 1e-9);
+    for (int r = 0; r < 256; r += 17)
+        for (int v = 0; v < 256; v += 17)
+            for (int b = 0; b < 256; b += 17) {
+                const std::uint32_t fond = couleurRvb(std::uint8_t(r), std::uint8_t(v), std::uint8_t(b));
+                EXPECT_GE(rapportContraste(fond, texteLisibleSur(fond)), 4.5) << r << ' ' << v << ' ' << b;
+            }
 }

@@ -1,12 +1,8 @@
 #include "documents/arbres/ArbreAscendant.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <random>
 
 #include "commun/Texte.h"
-#include "database/EstimationNaissances.h"
-#include "database/TablesDerivees.h"
 #include "documents/ChoixConjoint.h"
 #include "documents/arbres/ConstructionAscendante.h"
 #include "documents/arbres/PlacementArbre.h"
@@ -15,9 +11,7 @@
 #include "commun/MetriquePolice.h"
 #include "render/SurfacePdf.h"
 #include "images/TaillePhoto.h"
-#include "reference/ChronologieListe.h"
 #include "reference/ChronologieTrace.h"
-#include "reglages/RaccordDessin.h"
 
 namespace lignara {
 
@@ -26,17 +20,9 @@ namespace {
 constexpr std::int32_t kMargeSignature = 90;
 constexpr std::int32_t kHauteurSignature = 528;
 
-// Le thème au hasard est le tirage « theme » de l'horloge du document : la même graine donne
-// le même thème.
-std::uint8_t themeDuDocument(const Configuration& c, const Horloge& horloge) {
-    if (!c.themeAuHasard) return themeValide(c.theme);
-    std::mt19937 alea = horloge.tirage("theme");
-    return static_cast<std::uint8_t>(std::uniform_int_distribution<int>(0, kNombreThemesArbre - 1)(alea));
-}
-
 }  // namespace
 
-ArbreAscendant::ArbreAscendant(const Afficheur& type) : Document(type) {}
+ArbreAscendant::ArbreAscendant(const Afficheur& type) : Arbre(type) {}
 ArbreAscendant::~ArbreAscendant() = default;
 
 SorteArbreChromatique ArbreAscendant::sorte() const {
@@ -68,51 +54,14 @@ bool ArbreAscendant::verifierCouple(const ContexteDocument& contexte) {
 }
 
 void ArbreAscendant::preparer(const ContexteDocument& contexte) {
-    preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
-    remplirReglagesDessin(preferences_, dessin_);
-    dessin_.messages = contexte.messages;
-    style_.theme = themeDuDocument(preferences_, horloge);
-    style_.couleurParSexe = preferences_.couleurParSexe;
-    style_.couleurHommes = dessin_.couleurHommes;
-    style_.couleurFemmes = dessin_.couleurFemmes;
+    preparerStyle(contexte);
     parCouple_ = octet(kStyleAscendant) == 1;
     suivreFormatDesParametres();
-    preparerChronologie(contexte);
-    // Un critère que la liste de ce type n'offre pas (favori retouché) ne colore rien.
-    const std::uint8_t code = octet(critere());
-    if (code != ColorationAucune && rangCritere(sorte(), code) >= 0) {
-        std::vector<std::uint32_t> racines{static_cast<std::uint32_t>(racine())};
-        if (familial()) racines = {mari_, femme_};
-        coloration_.emplace(Coloration::fabriquer(code, *contexte.base, racines));
-    }
-    style_.chromatique = coloration_.has_value();
+    std::vector<std::uint32_t> racines{static_cast<std::uint32_t>(racine())};
+    if (familial()) racines = {mari_, femme_};
+    preparerChronologie(contexte, racines);
+    preparerColoration(contexte, critere(), sorte(), racines);
     construire(contexte);
-}
-
-void ArbreAscendant::preparerChronologie(const ContexteDocument& contexte) {
-    nomChronologie_ = texte(kFondDePage);
-    if (nomChronologie_ == ChronologieListe::kAucune) nomChronologie_.clear();
-    if (nomChronologie_.empty()) return;
-    TablesDerivees locales;
-    const TablesDerivees* tables = nullptr;
-    if (contexte.tablesDerivees) {
-        tables = &contexte.tablesDerivees();
-    } else {
-        locales = calculerTablesDerivees(*contexte.base, horloge.annee());
-        tables = &locales;
-    }
-    anneesEstimees_ = tables->anneesNaissance;
-    auto connue = [&](std::uint32_t p) {
-        return p != 0 && p < anneesEstimees_.size() && anneesEstimees_[p] != EstimationNaissances::kAucuneAnnee;
-    };
-    const bool datee = familial() ? connue(mari_) || connue(femme_) : connue(static_cast<std::uint32_t>(racine()));
-    if (!datee) {
-        contexte.signaler("L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
-        nomChronologie_.clear();
-        anneesEstimees_.clear();
-        return;
-    }
-    chronologique_ = true;
 }
 
 void ArbreAscendant::construire(const ContexteDocument& contexte) {
@@ -147,7 +96,7 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
     t.dossiersGedcom = contexte.dossiersGedcom;
     preparerTextes(arbre_, base, t);
     // Des réglages abîmés ne doivent pas écraser les boîtes : l'espace reste dans ses bornes.
-    placerArbre(arbre_, {parCouple_, chronologique_, std::clamp<std::int32_t>(preferences_.espaceMinimal, 2, 99)});
+    placerArbre(arbre_, {parCouple_, chronologique_, espaceMinimal()});
     installerChronologie(contexte);
     hauteurArbre_ = arbre_.hauteur;
     largeur = arbre_.largeur;
@@ -160,24 +109,11 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
 
 void ArbreAscendant::installerChronologie(const ContexteDocument& contexte) {
     if (!chronologique_) return;
-    const ChronologieListe liste = ChronologieListe::livree();
-    std::string message;
-    const std::size_t i = liste.trouver(nomChronologie_, message);
-    if (i == 0) {
-        if (!message.empty()) contexte.signaler(message);
-        return;
-    }
-    const int anneeCourante = horloge.annee();
-    const int avantBas = anneeCourante - anneeReference_;
+    const int avantBas = horloge.annee() - anneeReference_;
     const int avantHaut = avantBas + (arbre_.hauteur - decalageVertical_ + 4) / Chronologie::kUnitesParAnnee;
-    chronologie_ = Chronologie::charger(liste.entrees()[i], avantBas, avantHaut, anneeCourante);
-    decalageChronologie_ = chronologie_->largeurLibelles(polices.reguliere) + 135;
+    if (!chargerChronologie(contexte, avantBas, avantHaut)) return;
     if (arbre_.racine) decalerSousArbre(*arbre_.racine, decalageChronologie_);
     arbre_.largeur += decalageChronologie_ + 90;
-}
-
-std::int16_t ArbreAscendant::etirement() const {
-    return static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionArbres, 10, 200));
 }
 
 void ArbreAscendant::ecrire() {

@@ -65,7 +65,7 @@ struct TextesLus {
     std::string photos;
 };
 
-void mesurer(NoeudAscendant& n, const TextesLus& t, const BaseGenealogique& base, const ReglesTextes& r) {
+void mesurer(BoiteArbre& n, const TextesLus& t, const BaseGenealogique& base, const ReglesTextes& r) {
     const MetriquePolice& police = *r.police;
     n.ligneNom = t.nom;
     if (!t.nom.empty() && !t.prenoms.empty()) n.ligneNom += ' ';
@@ -104,13 +104,17 @@ void mesurer(NoeudAscendant& n, const TextesLus& t, const BaseGenealogique& base
 std::string lieuLisible(const std::string& lieu) { return lieu.size() > 3 ? lieu.substr(3) : std::string(); }
 
 void preparerTextes(ArbreDeBoites& arbre, const BaseGenealogique& base, const ReglesTextes& regles) {
+    std::vector<NoeudAscendant*> noeuds = arbre.boites();
+    preparerTextes(std::vector<BoiteArbre*>(noeuds.begin(), noeuds.end()), base, regles);
+}
+
+void preparerTextes(const std::vector<BoiteArbre*>& boites, const BaseGenealogique& base, const ReglesTextes& regles) {
     assert(regles.police != nullptr);
-    std::vector<NoeudAscendant*> boites = arbre.boites();
     std::vector<TextesLus> lus(boites.size());
     std::vector<Demande> noms, prenoms, professions, commentaires;
     std::vector<DemandeEvenement> evenements;
     for (std::size_t i = 0; i < boites.size(); ++i) {
-        NoeudAscendant& n = *boites[i];
+        BoiteArbre& n = *boites[i];
         TextesLus& t = lus[i];
         noms.push_back({n.nom, &t.nom, {}});
         prenoms.push_back({n.prenoms, &t.prenoms, {}});

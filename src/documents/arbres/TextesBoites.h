@@ -17,6 +17,7 @@
 
 #include "database/BaseGenealogique.h"
 #include "documents/arbres/ArbreDeBoites.h"
+#include "documents/arbres/BoiteArbre.h"
 #include "commun/MetriquePolice.h"
 #include "images/TaillePixels.h"
 
@@ -35,6 +36,8 @@ struct ReglesTextes {
 inline constexpr std::int32_t kHauteurPhoto = 832;
 inline constexpr std::int32_t kMargeBoite = 45;
 
+// Boîtes de n'importe quel arbre, dans l'ordre de leurs rangées.
+void preparerTextes(const std::vector<BoiteArbre*>& boites, const BaseGenealogique& base, const ReglesTextes& regles);
 void preparerTextes(ArbreDeBoites& arbre, const BaseGenealogique& base, const ReglesTextes& regles);
 
 // Lieu lisible d'un texte de la table des lieux (sans ses trois octets de code).

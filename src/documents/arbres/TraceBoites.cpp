@@ -5,6 +5,7 @@
 #include <string>
 
 #include "documents/arbres/ThemesArbre.h"
+#include "render/Contraste.h"
 #include "render/EtatTrace.h"
 #include "commun/MetriquePolice.h"
 
@@ -40,7 +41,7 @@ private:
     EtatTrace garde_;
 };
 
-std::uint32_t couleurDuSexe(const NoeudAscendant& n, const StyleBoites& s, std::uint32_t sinon) {
+std::uint32_t couleurDuSexe(const BoiteArbre& n, const StyleBoites& s, std::uint32_t sinon) {
     if (n.sexe == 'F') return s.couleurFemmes;
     if (n.sexe == 'M') return s.couleurHommes;
     return sinon;
@@ -59,7 +60,7 @@ void cadreArrondi(SurfacePdf& surface, std::int32_t x1, std::int32_t y1, std::in
     surface.arc(x2 - r, y1 + r, r, 3 * kQuart, 4 * kQuart);
 }
 
-void fondEtCadre(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoites& s) {
+void fondEtCadre(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& s) {
     EtatTrace& e = surface.etat();
     const std::int32_t x1 = n.x, x2 = n.droite(), y2 = n.y, y1 = basDeBoite(n, s);
     if (s.chromatique) {
@@ -103,27 +104,30 @@ void ecrireCentre(SurfacePdf& surface, std::int32_t centre, std::int32_t y, cons
 
 }  // namespace
 
-std::int32_t basDeBoite(const NoeudAscendant& n, const StyleBoites& style) {
+std::int32_t basDeBoite(const BoiteArbre& n, const StyleBoites& style) {
     std::int32_t bas = n.bas();
     if (style.theme != kThemeCadresSimples || style.chromatique) return bas;
     for (int i = 3; i >= 0 && n.lignes[static_cast<std::size_t>(i)].empty(); --i) bas += kLigne;
     return bas;
 }
 
-void dessinerBoite(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoites& s) {
+void dessinerBoite(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& s) {
     EtatGarde garde(surface);
     EtatTrace& e = surface.etat();
     const std::uint32_t texte = e.couleurTexte;
     fondEtCadre(surface, n, s);
     const std::int32_t ct = n.largeurPhoto > 0 ? n.x + (n.largeurPhoto + 45 + n.largeur) / 2 : n.centre();
     if (n.largeurPhoto > 0) surface.photo(n.x + 45, n.y - 888, n.largeurPhoto, 832, n.photo);
-    if (s.couleurParSexe && !s.chromatique) e.couleurTexte = couleurDuSexe(n, s, texte);
+    // Sur les aplats chromatiques, noir ou blanc selon le fond : du noir sur un bleu soutenu ne se lit pas.
+    const std::uint32_t texteBoite =
+        s.chromatique ? texteLisibleSur(couleurRvb(n.remplissage.rouge, n.remplissage.vert, n.remplissage.bleu)) : texte;
+    e.couleurTexte = s.couleurParSexe && !s.chromatique ? couleurDuSexe(n, s, texte) : texteBoite;
     ecrireCentre(surface, ct, n.y - 168, n.ligneNom);
-    e.couleurTexte = texte;
+    e.couleurTexte = texteBoite;
     for (std::size_t i = 0; i < n.lignes.size(); ++i) ecrireCentre(surface, ct, n.y - kPositionsLignes[i], n.lignes[i]);
 }
 
-void raccordMariage(SurfacePdf& surface, const NoeudAscendant& porteur, std::int32_t xg, std::int32_t yg,
+void raccordMariage(SurfacePdf& surface, const BoiteArbre& porteur, std::int32_t xg, std::int32_t yg,
                     std::int32_t xd, std::int32_t yd, std::uint8_t mode) {
     EtatGarde garde(surface);
     EtatTrace& e = surface.etat();

@@ -24,13 +24,13 @@ struct StyleBoites {
 enum ModeMariage : std::uint8_t { kMariagePlein = 0, kMariagePleinTirets = 1, kMariageTiretsPlein = 255 };
 
 // Bas de la boîte tel que le thème le dessine (thème 0 : remonte des lignes finales absentes).
-std::int32_t basDeBoite(const NoeudAscendant& n, const StyleBoites& style);
+std::int32_t basDeBoite(const BoiteArbre& n, const StyleBoites& style);
 
-void dessinerBoite(SurfacePdf& surface, const NoeudAscendant& n, const StyleBoites& style);
+void dessinerBoite(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& style);
 
 // Raccord de mariage entre le bord droit (xg, yg) de la boîte de gauche et le bord gauche
 // (xd, yd) de celle de droite (y : haut des boîtes), avec le texte de mariage de porteur.
-void raccordMariage(SurfacePdf& surface, const NoeudAscendant& porteur, std::int32_t xg, std::int32_t yg,
+void raccordMariage(SurfacePdf& surface, const BoiteArbre& porteur, std::int32_t xg, std::int32_t yg,
                     std::int32_t xd, std::int32_t yd, std::uint8_t mode);
 
 // Branches qui s'amincissent vers les parents (style « classique »), ou deux traits droits

@@ -61,7 +61,7 @@ void ListeDescendante::preparer(const ContexteDocument& contexte) {
     ReglesDescendantes r;
     r.base = &base;
     r.racine = static_cast<std::uint32_t>(racine());
-    r.agnatique = octet(kAgnatique) != 0;
+    r.agnatique = octet(kAgnatiqueListe) != 0;
     r.mariages = (donnees & kAfficherMariage) != 0;
     r.doublesBranches = preferences_.doublesBranchesDescendantes;
     r.coupes = ensemble(kCoupesListe);

@@ -37,9 +37,9 @@
 
 namespace lignara {
 
-inline constexpr ParametreDeclare kAgnatique{.lettre = 'b',
-                                             .controle = controle::kPremiereCase,
-                                             .libelle = "Liste agnatique (limitée aux branches masculines)"};
+inline constexpr ParametreDeclare kAgnatiqueListe{.lettre = 'b',
+                                                  .controle = controle::kPremiereCase,
+                                                  .libelle = "Liste agnatique (limitée aux branches masculines)"};
 inline constexpr ParametreDeclare kNumerote{
     .lettre = 'b', .controle = controle::kPremiereCase + 1, .libelle = "Numérote les personnes", .defaut = 1};
 inline constexpr ParametreDeclare kContemporainsListe{.lettre = 'b',
@@ -51,7 +51,7 @@ class ListeDescendante : public Document {
 public:
     static constexpr std::uint8_t kCode = 15;
     static constexpr const ParametreDeclare* kParametres[] = {
-        &kRacine, &kNomRacine,   &kAgnatique,         &kNumerote, &kContemporainsListe,
+        &kRacine, &kNomRacine,   &kAgnatiqueListe,    &kNumerote, &kContemporainsListe,
         &kFormat, &kCoupesListe, &kLimiteGenerations, &kReports,  &kNombreReports};
 
     explicit ListeDescendante(const Afficheur& type) : Document(type) {}

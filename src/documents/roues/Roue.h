@@ -3,25 +3,21 @@
 // la préparation, partage des angles de la partie descendante, dessin en PDF sur une page sans
 // étirement horizontal (100), titrée du titre du type. Une roue ne s'écrit qu'en PDF.
 //
-// Paramètres communs, déclarés ici : « Affiche les personnes contemporaines » (case 2011, 1 par
-// défaut) des roues descendante et mixte.
+// Les roues descendante et mixte ont « Affiche les personnes contemporaines » (kContemporains,
+// ParametresCommuns.h).
 #include <cstdint>
 #include <optional>
 #include <vector>
 
 #include "documents/Controles.h"
 #include "documents/Document.h"
+#include "documents/ParametresCommuns.h"
 #include "documents/roues/AllocationDescendante.h"
 #include "documents/roues/DessinRoue.h"
 #include "documents/roues/GeometrieRoue.h"
 #include "reglages/Configuration.h"
 
 namespace lignara {
-
-inline constexpr ParametreDeclare kContemporains{.lettre = 'b',
-                                                 .controle = controle::kPremiereCase,
-                                                 .libelle = "Affiche les personnes contemporaines",
-                                                 .defaut = 1};
 
 class Roue : public Document {
 public:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "render/Contraste.h"
 #include "render/html/EchappementHtml.h"
 
 namespace lignara {
@@ -71,9 +72,12 @@ void RedacteurBlocsWeb::boite(const BoiteWeb& b) {
                        px(gauche) + "top:" + px(haut) + "width:" + px(largeur) + "height:" + px(hauteur) +
                        "border:1px solid " + page_.couleurs().trait + ";";
     if (photo > 0) html += "padding-left:" + px(photo);
-    if (b.fond) html += "background-color:" + couleurHtml(*b.fond) + ";";
+    // Sur un aplat, le texte est noir ou blanc selon ce qui se lit le mieux.
+    if (b.fond) html += "background-color:" + couleurHtml(*b.fond) + ";color:" + couleurHtml(texteLisibleSur(*b.fond)) + ";";
     html += "\">";
-    if (!b.ancre.empty()) html += "<a name=\"" + b.ancre + "\">&nbsp;</a>";
+    // Ancres vides : une espace y décalerait le nom vers la droite.
+    if (!b.ancre.empty()) html += "<a name=\"" + b.ancre + "\"></a>";
+    for (const std::string& a : b.autresAncres) html += "<a name=\"" + a + "\"></a>";
     html += b.couleurPremiere ? "<span style=\"color:" + couleurHtml(*b.couleurPremiere) + ";\">" : "<span>";
     ajouterHtmlEchappe(html, b.premiere);
     html += "</span>";

@@ -18,6 +18,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "render/html/PageWeb.h"
 
@@ -34,6 +35,7 @@ struct BoiteWeb {
     std::int32_t largeurPhoto = 0;
     std::string photo;              // chemin, Windows-1252
     std::string ancre;              // ancre posée en tête de la boîte, vide : aucune
+    std::vector<std::string> autresAncres;  // ancres vides posées après elle
     std::optional<std::uint32_t> fond;              // couleur 0x00BBGGRR
     std::optional<std::uint32_t> couleurPremiere;   // couleur de la première ligne
     std::string premiere;           // première ligne (le nom)

@@ -1,0 +1,365 @@
+// Le document « Arbre descendant » : paramètres, préparation (chronologie, coloration,
+// élagage), fichiers PDF et Web (raccords, chevrons et renvois, signature, validité), ligne de
+// commande.
+#include "documents/arbres/DocumentArbreDescendant.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+
+#include "BaseEssai.h"
+#include "GenealogieArbre.h"
+#include "LancementProgramme.h"
+#include "commun/Texte.h"
+#include "documents/ExecutionDocument.h"
+#include "documents/ParametresLigneCommande.h"
+#include "render/LecturePdf.h"
+#include "render/PoliceChargement.h"
+#include "render/PoliceFamille.h"
+#include "reglages/CompteursUsage.h"
+#include "reglages/Configuration.h"
+#include "reglages/RaccordDessin.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::FamilleEssai;
+using essai::LecturePdf;
+
+constexpr const char* kTirets = "[3] 0 d";
+
+// Les chronologies livrées, le temps d'un essai.
+struct DonneesLivrees {
+    DonneesLivrees() { setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1); }
+    ~DonneesLivrees() { unsetenv("LIGNARA_DONNEES"); }
+};
+
+class ArbreDescendantEssai : public ::testing::Test {
+protected:
+    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
+    void TearDown() override { PoliceFamille::liberer(); }
+
+    std::unique_ptr<DocumentArbreDescendant> arbre(BaseEssai& b, int racine) {
+        auto d = std::make_unique<DocumentArbreDescendant>(*afficheurDeCode(DocumentArbreDescendant::kCode));
+        b.contexte.polices = polices_;
+        b.contexte.horloge = Horloge::fixee(1700000000);
+        d->initialiserParametres(b.contexte);
+        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
+        d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
+        return d;
+    }
+    std::string ecrire(BaseEssai& b, DocumentArbreDescendant& d, const std::string& nom) {
+        d.preparer(b.contexte);
+        d.chemin = (dossier / nom).string();
+        d.ecrire();
+        return d.chemin;
+    }
+    void verifierPdf(const std::string& chemin) {
+        if (!essai::outilPresent("qpdf")) return;
+        int statut = 0;
+        std::string sortie = essai::executer("qpdf --check '" + chemin + "'", statut);
+        EXPECT_EQ(statut, 0) << sortie;
+    }
+    void verifierHtml(const std::string& chemin) {
+        const char* catalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
+        if (!essai::outilPresent("onsgmls") || !fs::exists(catalogue)) {
+            std::printf("onsgmls ou w3c-sgml-lib absent : page Web non validée\n");
+            return;
+        }
+        int statut = 0;
+        std::string sortie = essai::executer(
+            std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") + catalogue + " '" + chemin + "'",
+            statut);
+        EXPECT_EQ(sortie, "") << chemin;
+        EXPECT_EQ(statut, 0);
+    }
+
+    DossierEssai dossier;
+    PolicesDocument polices_;
+};
+
+// Cousins germains 5 et 6 mariés entre eux (voir l'essai de la construction).
+std::string gedcomCousinsMaries() {
+    return essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, "1850"}, {3, 0, {5}, ""}, {7, 4, {6}, ""}, {5, 6, {8, 9}, "1901"},
+                                        {9, 0, {10}, ""}},
+                                   {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
+}
+
+TEST_F(ArbreDescendantEssai, lesParametresSuiventLaSignatureEtLeursValeursDeDepart) {
+    BaseEssai b(essai::gedcomDeFamilles(3, {{1, 2, {3}, ""}}));
+    auto d = arbre(b, 1);
+    EXPECT_EQ(d->type().signature(), "Psbbs11bL1");
+    ASSERT_TRUE(d->signature().accepte(d->parametres));
+    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kAgnatique)), 0);
+    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kContemporains)), 1);
+    EXPECT_EQ(std::get<std::string>(d->valeur(kFondDePage)), "");
+    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kFormat)), 0);
+    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>)), 255);
+    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kSuppressionNonColorees)), 1);
+    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kLimiteGenerations)), 0);
+    std::vector<std::string> libelles;
+    for (const OptionDocument& o : optionsDuType(d->type())) libelles.push_back(o.libelle);
+    EXPECT_EQ(libelles, (std::vector<std::string>{"Arbre agnatique (limité aux branches masculines)",
+                                                  "Affiche les personnes contemporaines", "Fond de page",
+                                                  "Critère de coloration", "Suppression des branches non colorées",
+                                                  "Couper toutes les branches au-delà de"}));
+    EXPECT_TRUE(d->verifierParametres(b.contexte));
+    d->valeur(kRacine) = std::int32_t{0};
+    EXPECT_FALSE(d->verifierParametres(b.contexte));
+}
+
+TEST_F(ArbreDescendantEssai, unSecondMariageEstEnTiretsJusquASonTexte) {
+    BaseEssai b(essai::gedcomDeFamilles(5, {{1, 2, {4}, "1900"}, {1, 3, {5}, "1910"}}));
+    auto un = arbre(b, 4);
+    LecturePdf seul(ecrire(b, *un, "seul.pdf"));
+    EXPECT_EQ(LecturePdf::compterDans(seul.contenus().at(0), kTirets), 0u);
+    auto d = arbre(b, 1);
+    const std::string chemin = ecrire(b, *d, "deux.pdf");
+    LecturePdf pdf(chemin);
+    ASSERT_EQ(pdf.contenus().size(), 1u);
+    EXPECT_EQ(LecturePdf::compterDans(pdf.contenus()[0], kTirets), 1u);
+    EXPECT_NE(pdf.octets.find("/Title (Arbre descendant)"), std::string::npos);
+    // Les enfants pendent sous le milieu de l'écart de mariage de leurs parents.
+    const NoeudDescendant* r = d->arbre().racine();
+    EXPECT_EQ(r->suivant->premierEnfant->centre(), r->suivant->x - r->suivant->largeurMariage / 2 - 240);
+    verifierPdf(chemin);
+}
+
+TEST_F(ArbreDescendantEssai, uneFamilleDessineeAilleursPorteDesChevronsLiesAuDessin) {
+    BaseEssai b(gedcomCousinsMaries());
+    auto d = arbre(b, 1);
+    const std::string chemin = ecrire(b, *d, "cousins.pdf");
+    LecturePdf pdf(chemin);
+    EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u);
+    EXPECT_EQ(pdf.compter("/Dest ["), 1u);
+    EXPECT_EQ(LecturePdf::compterDans(pdf.contenus().at(0), kTirets), 0u);
+    verifierPdf(chemin);
+    // Sans les chevrons, une famille coupée montre un court trait en tirets.
+    EnsemblePersonnes coupes(b.base().nombreIndividus());
+    coupes.ajouter(static_cast<std::uint32_t>(b.personne("P9")));
+    auto c = arbre(b, 1);
+    c->valeur(kCoupesArbre) = coupes;
+    LecturePdf coupe(ecrire(b, *c, "coupe.pdf"));
+    EXPECT_EQ(LecturePdf::compterDans(coupe.contenus().at(0), kTirets), 1u);
+    EXPECT_EQ(coupe.compter("/Subtype /Link"), 1u);
+}
+
+TEST_F(ArbreDescendantEssai, enWebUneFamilleDessineeAilleursRenvoieALAncreDeSonCouple) {
+    BaseEssai b(gedcomCousinsMaries());
+    auto d = arbre(b, 1);
+    d->valeur(kFormat) = std::uint8_t{3};
+    const std::string chemin = ecrire(b, *d, "cousins.htm");
+    const std::string html = essai::lireFichier(chemin);
+    const std::string huit = std::to_string(b.personne("P8"));
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"f" + huit + "\"></a>"), 1u) << html;
+    EXPECT_EQ(LecturePdf::compterDans(html, "href=\"#f" + huit + "\">&or;<br>&or;</a>"), 1u);
+    // Une ancre « p » par personne dessinée (5 et 6 le sont deux fois).
+    EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p"), 10u);
+    EXPECT_NE(html.find("<title>Arbre descendant</title>"), std::string::npos);
+    EXPECT_EQ(html.substr(html.size() - 16), "</body>\n</html>\n");
+    verifierHtml(chemin);
+}
+
+TEST_F(ArbreDescendantEssai, laBandeDeSignatureVaAGaucheDeLaRacineQuandElleLaissePlace) {
+    // Douze enfants : la racine, centrée au-dessus, laisse la place de la bande.
+    std::vector<int> enfants;
+    for (int k = 3; k <= 14; ++k) enfants.push_back(k);
+    BaseEssai b(essai::gedcomDeFamilles(14, {{1, 2, enfants, ""}}));
+    Configuration preferences;
+    preferences.signature = true;
+    preferences.ligneSignature1 = "Famille Roy";
+    b.contexte.preferences = &preferences;
+    polices_ = chargerPolicesDesPreferences(preferences, {});
+    auto d = arbre(b, 1);
+    LecturePdf pdf(ecrire(b, *d, "signature.pdf"));
+    const NoeudDescendant& r = *d->arbre().racine();
+    const std::int32_t l = d->polices.largeurSignature;
+    ASSERT_GE(r.x, l + 45);
+    auto pt = [](std::int32_t u) {
+        char t[32];
+        std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
+        return std::string(t);
+    };
+    const std::string fond = pt(std::max(0, r.x - 3 * l)) + " " + pt(r.y - 528 + 32) + " ";
+    EXPECT_NE(pdf.contenus().at(0).find(fond), std::string::npos) << fond;
+    // Une racine sans enfants est au bord : pas de bande.
+    auto seule = arbre(b, 3);
+    LecturePdf sans(ecrire(b, *seule, "sans-signature.pdf"));
+    EXPECT_EQ(seule->arbre().racine()->x, 0);
+    EXPECT_EQ(LecturePdf::compterDans(sans.contenus().at(0), "Famille Roy"), 0u);
+    EXPECT_EQ(LecturePdf::compterDans(pdf.contenus()[0], "Famille Roy"), 1u);
+}
+
+TEST_F(ArbreDescendantEssai, laBrancheDescendanteColoreChaqueEnfantDeLaRacineEtSesDescendants) {
+    BaseEssai b(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
+    auto d = arbre(b, 1);
+    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationBrancheDescendante};
+    d->preparer(b.contexte);
+    ASSERT_TRUE(d->chromatique());
+    EXPECT_EQ(d->varianteCompteur(), 2u);
+    const NoeudDescendant& racine = *d->arbre().racine();
+    EXPECT_TRUE(racine.remplissage.blanche());
+    const NoeudDescendant& trois = *d->arbre().rangees().premier(1);
+    const NoeudDescendant& cinq = *trois.suivant;
+    const NoeudDescendant& quatre = *cinq.suivant;
+    EXPECT_EQ(trois.remplissage, (CouleurBoite{0xf0, 0x96, 0x00}));
+    EXPECT_EQ(cinq.remplissage, trois.remplissage);
+    EXPECT_EQ(quatre.remplissage, (CouleurBoite{0x9b, 0x9b, 0xfa}));
+    EXPECT_EQ(d->arbre().rangees().premier(2)->remplissage, trois.remplissage);
+    EXPECT_EQ(d->arbre().rangees().premier(2)->suivant->remplissage, quatre.remplissage);
+}
+
+TEST_F(ArbreDescendantEssai, lesApparitionsSeComptentDansLArbreEtSansElleRienNEstEnleve) {
+    // Les cousins 5 et 6 paraissent deux fois chacun : seuls colorés, ils gardent leurs groupes.
+    BaseEssai c(gedcomCousinsMaries());
+    auto d = arbre(c, 1);
+    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationApparitions};
+    LecturePdf cousins(ecrire(c, *d, "apparitions.pdf"));
+    ASSERT_TRUE(d->chromatique());
+    EXPECT_EQ(d->arbre().rangees().nombreRangees(), 3);
+    const NoeudDescendant& cinq = *d->arbre().rangees().premier(2);
+    EXPECT_EQ(cinq.personne, static_cast<std::uint32_t>(c.personne("P5")));
+    EXPECT_EQ(cinq.remplissage, (CouleurBoite{0xb9, 0xb9, 0xff}));
+    EXPECT_TRUE(d->arbre().racine()->remplissage.blanche());
+    EXPECT_NE(cousins.contenus().at(0).find("(2 fois)"), std::string::npos);
+    // Personne n'y paraît deux fois : rien n'est coloré, et rien n'est enlevé.
+    BaseEssai b(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
+    d = arbre(b, 1);
+    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationApparitions};
+    d->preparer(b.contexte);
+    EXPECT_EQ(d->arbre().rangees().nombreRangees(), 3);
+    EXPECT_EQ(d->arbre().rangees().nombreBoites(), 8u);
+    // Un critère que la liste descendante n'offre pas (branche par génération) ne colore rien.
+    auto e = arbre(b, 1);
+    e->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationBranche2};
+    e->preparer(b.contexte);
+    EXPECT_FALSE(e->chromatique());
+}
+
+TEST_F(ArbreDescendantEssai, unArbreChronologiqueSansDateRedevientOrdinaireAvecLeMessage) {
+    BaseEssai b(essai::gedcomDeFamilles(3, {{1, 2, {3}, ""}}));
+    auto d = arbre(b, 1);
+    d->valeur(kFondDePage) = std::string("Siècles"_1252);
+    d->preparer(b.contexte);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
+    EXPECT_FALSE(d->chronologique());
+    EXPECT_EQ(d->varianteCompteur(), 0u);
+}
+
+TEST_F(ArbreDescendantEssai, unArbreChronologiqueGardeSonFondEtSesAnneesSousLaRacine) {
+    DonneesLivrees donnees;
+    BaseEssai b(essai::gedcomDeFamilles(5, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}},
+                                        {{1, {"1800", ""}}, {2, {"1805", ""}}, {3, {"1830", ""}}, {4, {"1835", ""}},
+                                         {5, {"1860", ""}}}));
+    auto d = arbre(b, 1);
+    d->valeur(kFondDePage) = std::string("Siècles"_1252);
+    const std::string chemin = ecrire(b, *d, "chrono.pdf");
+    EXPECT_TRUE(b.messages.empty());
+    ASSERT_TRUE(d->chronologique());
+    EXPECT_EQ(d->varianteCompteur(), 1u);
+    EXPECT_GT(d->decalageChronologie(), 135);
+    const NoeudDescendant& r = *d->arbre().racine();
+    EXPECT_GE(r.x, d->decalageChronologie());
+    EXPECT_EQ(r.y, d->hauteur);
+    EXPECT_EQ(d->arbre().rangees().premier(1)->position, 30 * 64);
+    EXPECT_EQ(d->arbre().rangees().premier(2)->position, 60 * 64);
+    verifierPdf(chemin);
+    d->valeur(kFormat) = std::uint8_t{3};
+    verifierHtml(ecrire(b, *d, "chrono.htm"));
+}
+
+TEST_F(ArbreDescendantEssai, lesMemesParametresRefontLesMemesOctets) {
+    BaseEssai b(gedcomCousinsMaries());
+    auto d = arbre(b, 1);
+    const std::string a = essai::lireFichier(ecrire(b, *d, "a.pdf"));
+    auto e = arbre(b, 1);
+    EXPECT_EQ(essai::lireFichier(ecrire(b, *e, "b.pdf")), a);
+}
+
+TEST_F(ArbreDescendantEssai, chaqueVarianteAJouteAuCompteurDeLArbreDescendant) {
+    BaseEssai b(gedcomCousinsMaries());
+    b.contexte.polices = polices_;
+    CompteursUsage compteurs;
+    ReglagesExecution reglages;
+    reglages.visualiser = false;
+    reglages.compteurs = &compteurs;
+    reglages.sortieImposee = dossier / "c.pdf";
+    const Afficheur& type = *afficheurDeCode(DocumentArbreDescendant::kCode);
+    for (const char* critere : {"(aucun)", "Branche descendante"}) {
+        DemandeDocument demande;
+        demande.racine = "P1";
+        demande.options = {std::string("Critère de coloration=") + critere};
+        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
+        EXPECT_TRUE(executer(type, source, b.contexte, reglages));
+    }
+    EXPECT_EQ(compteurs.compteurs[type.compteur], 1);
+    EXPECT_EQ(compteurs.compteurs[type.compteur + 2], 1);
+    EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 0);
+}
+
+// Chaque sortie de l'exemple livré et des plus grands fichiers d'essai passe les vérificateurs.
+TEST_F(ArbreDescendantEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) {
+    const std::vector<std::pair<fs::path, std::string>> cas = {
+        {fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", "Claude"},
+        {fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged", "Victoria"}};
+    for (const auto& [fichier, prenom] : cas) {
+        if (!fs::exists(fichier)) {
+            std::printf("fichier réel absent (dossier de données d'essai) : %s\n", fichier.c_str());
+            continue;
+        }
+        BaseEssai b(essai::lireFichier(fichier));
+        std::int32_t racine = 0;
+        for (std::uint32_t p = 1; p <= b.base().nombreIndividus() && !racine; ++p)
+            if (essai::prenoms(b.base(), p).rfind(prenom, 0) == 0 && b.base().LireIndividu(p).premiereFamille)
+                racine = static_cast<std::int32_t>(p);
+        ASSERT_NE(racine, 0) << fichier;
+        for (std::uint8_t format : {std::uint8_t{0}, std::uint8_t{3}}) {
+            auto d = std::make_unique<DocumentArbreDescendant>(*afficheurDeCode(DocumentArbreDescendant::kCode));
+            b.contexte.polices = polices_;
+            d->initialiserParametres(b.contexte);
+            d->valeur(kRacine) = racine;
+            d->valeur(kFormat) = format;
+            d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationPays};
+            const std::string chemin = ecrire(b, *d, fichier.stem().string() + (format ? ".htm" : ".pdf"));
+            EXPECT_GT(d->arbre().rangees().nombreRangees(), 2) << fichier;
+            if (format) verifierHtml(chemin);
+            else verifierPdf(chemin);
+        }
+    }
+}
+
+TEST(CommandeArbreDescendant, produitLArbreAvecSesOptions) {
+    DossierEssai d;
+    const auto ged = d / "cousins.ged";
+    {
+        std::ofstream f(ged);
+        f << gedcomCousinsMaries();
+    }
+    const std::string base = "document arbre-descendant '" + ged.string() + "' --racine @I1@ ";
+    auto s = essai::lancerProgramme(base +
+                                    "--option \"Arbre agnatique (limité aux branches masculines)=oui\" "
+                                    "--option \"Critère de coloration=Branche descendante\" "
+                                    "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
+                                    (d / "a.pdf").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
+    s = essai::lancerProgramme(base + "--option \"Affiche les personnes contemporaines=non\" --format web --sortie '" +
+                               (d / "a.htm").string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(d / "a.htm").find("&or;<br>&or;"), std::string::npos);
+    s = essai::lancerProgramme(base + "--option \"Critère de coloration=Branche (génération 2)\"");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Branche descendante"), std::string::npos) << s.texte;
+    s = essai::lancerProgramme(base + "--format texte");
+    EXPECT_NE(s.code, 0);
+}
+
+}  // namespace
+}  // namespace lignara

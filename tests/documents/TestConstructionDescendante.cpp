@@ -1,0 +1,326 @@
+#include "documents/arbres/ArbreDescendant.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "BaseEssai.h"
+#include "GenealogieArbre.h"
+#include "commun/OperationImpossible.h"
+#include "database/TablesDerivees.h"
+#include "documents/arbres/ArbreDescCousins.h"
+#include "documents/arbres/ArbreDescFamilial.h"
+#include "documents/arbres/ArbreDescIndividuel.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+using essai::FamilleEssai;
+
+// Un arbre de descendants construit sur une base d'essai ; les personnes sont désignées par
+// leur numéro d'essai (prénoms « P<n> »).
+struct Descendance {
+    explicit Descendance(const std::string& gedcom) : b(gedcom) { regles.base = &b.base(); }
+
+    std::uint32_t n(int p) const { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(p))); }
+    ArbreDescendant& individuel(int racine) {
+        arbre = std::make_unique<ArbreDescIndividuel>(regles, n(racine));
+        arbre->construire();
+        return *arbre;
+    }
+    // La rangée en texte : « P1 P2* » (* : boîte de conjoint, ! : descendants non dessinés).
+    std::string rangee(int r) const {
+        std::string s;
+        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant) {
+            if (!s.empty()) s += ' ';
+            s += essai::prenoms(b.base(), x->personne);
+            if (x->conjoint) s += '*';
+            if (x->familleNonDessinee) s += '!';
+        }
+        return s;
+    }
+    const NoeudDescendant* boite(int r, int p) const {
+        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant)
+            if (x->personne == n(p)) return x;
+        return nullptr;
+    }
+
+    BaseEssai b;
+    ReglesDescendance regles;
+    std::unique_ptr<ArbreDescendant> arbre;
+};
+
+TEST(ConstructionDescendante, uneRacineSansFamilleDonneUneBoite) {
+    Descendance d(essai::gedcomDeFamilles(2, {{2, 0, {}, ""}}));
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(a.rangees().nombreRangees(), 1);
+    EXPECT_EQ(a.rangees().nombreBoites(), 1u);
+    EXPECT_EQ(a.racine()->position, 1);
+}
+
+TEST(ConstructionDescendante, lesConjointsSuiventLaPersonneEtLesEnfantsDuPremierMariageViennentDAbord) {
+    // 1 épouse 2 puis 3 ; 4 et 5 du premier mariage, 6 du second ; 4 épouse 7 (sans enfant).
+    Descendance d(essai::gedcomDeFamilles(7, {{1, 2, {4, 5}, "1900"}, {1, 3, {6}, ""}, {4, 7, {}, ""}}));
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(d.rangee(0), "P1 P2* P3*");
+    EXPECT_EQ(d.rangee(1), "P4 P7* P5 P6");
+    EXPECT_EQ(a.rangees().nombreRangees(), 2);
+    const NoeudDescendant& racine = *a.racine();
+    EXPECT_EQ(racine.famillesDessinees, 2);
+    EXPECT_EQ(d.boite(1, 4)->parent, &racine);
+    EXPECT_EQ(d.boite(1, 7)->parent, nullptr);
+    EXPECT_EQ(d.boite(1, 7)->partenaire, d.boite(1, 4));
+    // La boîte de famille est celle du conjoint ; elle tient le premier et le dernier enfant.
+    const NoeudDescendant& premiere = *d.boite(0, 2);
+    EXPECT_EQ(premiere.famille(), d.n(4));
+    EXPECT_EQ(premiere.premierEnfant, d.boite(1, 4));
+    EXPECT_EQ(premiere.dernierEnfant, d.boite(1, 5));
+    EXPECT_EQ(d.boite(1, 4)->position, 1408 + 1);
+    // Sans le bit 16, pas de mariage sur la boîte du conjoint ; avec, l'événement du couple.
+    EXPECT_NE(premiere.mariage, 0u);
+    d.regles.donnees = 15;
+    d.individuel(1);
+    EXPECT_EQ(d.boite(0, 2)->mariage, 0u);
+}
+
+TEST(ConstructionDescendante, uneMereADeuxFamillesSansMariGardeTousSesEnfants) {
+    Descendance d(essai::gedcomDeFamilles(5, {{0, 1, {2, 3}, ""}, {0, 1, {4, 5}, ""}}));
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(d.rangee(0), "P1");
+    EXPECT_EQ(d.rangee(1), "P2 P3 P4 P5");
+    EXPECT_EQ(a.racine()->familles.size(), 2u);
+    EXPECT_EQ(a.racine()->premierEnfant, d.boite(1, 2));
+    EXPECT_EQ(a.racine()->dernierEnfant, d.boite(1, 5));
+}
+
+TEST(ConstructionDescendante, unArbreAgnatiqueNeSuitPasLesEnfantsDesFemmes) {
+    // 1 × 2 : 3 (fils) et 4 (fille) ; 3 × 5 : 6 ; 7 × 4 : 8.
+    Descendance d(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {7, 4, {8}, ""}},
+                                          {{4, {"", "", 'F'}}}));
+    d.regles.agnatique = true;
+    d.individuel(1);
+    EXPECT_EQ(d.rangee(1), "P3 P5* P4 P7*!");
+    EXPECT_EQ(d.rangee(2), "P6");
+    d.regles.agnatique = false;
+    d.individuel(1);
+    EXPECT_EQ(d.rangee(2), "P6 P8");
+}
+
+TEST(ConstructionDescendante, sansLesContemporainsUneFamilleAuPremierEnfantVivantResteSansEnfants) {
+    Descendance d(essai::gedcomDeFamilles(6, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {4, 0, {6}, ""}},
+                                          {{1, {"1850", ""}}, {3, {"1880", ""}}, {4, {"1885", ""}}, {5, {"1910", ""}},
+                                           {6, {"1990", ""}}}));
+    const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
+    d.regles.contemporains = false;
+    d.regles.statutsVitaux = &tables.statutsVitaux;
+    d.individuel(1);
+    EXPECT_EQ(d.rangee(1), "P3 P4!");
+    EXPECT_EQ(d.rangee(2), "P5");
+}
+
+// Cousins germains 5 et 6 mariés : leurs enfants ne sont dessinés qu'une fois, sous le premier
+// couple atteint ; le second est marqué et ses deux membres sont des personnes répétées.
+std::string gedcomCousinsMaries() {
+    return essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {7, 4, {6}, ""}, {5, 6, {8, 9}, ""},
+                                        {9, 0, {10}, ""}},
+                                   {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
+}
+
+TEST(ConstructionDescendante, lesEnfantsDeCousinsMariesEntreEuxNeSontDessinesQuUneFois) {
+    Descendance d(gedcomCousinsMaries());
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(d.rangee(2), "P5 P6* P6 P5*!");
+    EXPECT_EQ(d.rangee(3), "P8 P9");
+    EXPECT_EQ(d.boite(2, 5)->familleNonDessinee, 0u);
+    EXPECT_EQ(a.rangees().premier(2)->suivant->suivant->suivant->familleNonDessinee, d.n(8));
+    EXPECT_TRUE(a.repetees().contient(d.n(5)));
+    EXPECT_TRUE(a.repetees().contient(d.n(6)));
+    EXPECT_FALSE(a.repetees().contient(d.n(3)));
+    EXPECT_TRUE(a.famillesDessinees().contient(d.n(8)));
+    // Avec les branches doubles, la famille est dessinée sous les deux couples.
+    d.regles.doublesBranches = true;
+    d.individuel(1);
+    EXPECT_EQ(d.rangee(3), "P8 P9 P8 P9");
+    EXPECT_EQ(d.rangee(4), "P10 P10");
+}
+
+TEST(ConstructionDescendante, uneFamilleCoupeeChezLaFemmeEstDessineeChezLeMari) {
+    // Arbre agnatique, cousins mariés dans la lignée masculine, l'épouse atteinte la première :
+    // 1 × 2 : 3, 4 ; 3 × 5 : 6 (fille, rangée 2, avant son mari) ; 4 × 7 : 8 ; 8 (fils) × 6 : 9.
+    Descendance d(essai::gedcomDeFamilles(9, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}, {8, 6, {9}, ""}},
+                                          {{6, {"", "", 'F'}}}));
+    d.regles.agnatique = true;
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(d.rangee(2), "P6 P8*! P8 P6*");
+    EXPECT_EQ(d.rangee(3), "P9");
+    // La marque chez l'épouse renvoie à ce dessin : la famille est bien parmi les dessinées.
+    EXPECT_TRUE(a.famillesDessinees().contient(d.n(9)));
+    EXPECT_FALSE(a.repetees().contient(d.n(6)));
+    // Coupée par la liste, la famille ne l'est pas moins chez le mari.
+    EnsemblePersonnes coupes(d.b.base().nombreIndividus());
+    coupes.ajouter(d.n(6));
+    d.regles.agnatique = false;
+    d.regles.coupes = &coupes;
+    ArbreDescendant& c = d.individuel(1);
+    EXPECT_EQ(d.rangee(2), "P6 P8*! P8 P6*!");
+    EXPECT_FALSE(c.famillesDessinees().contient(d.n(9)));
+}
+
+TEST(ConstructionDescendante, laLimiteDeGenerationsMarqueLaDerniereRangee) {
+    Descendance d(essai::gedcomDeFamilles(4, {{1, 0, {2}, ""}, {2, 0, {3}, ""}, {3, 0, {4}, ""}}));
+    d.regles.limiteGenerations = 2;
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(a.rangees().nombreRangees(), 3);
+    EXPECT_EQ(d.rangee(2), "P3!");
+}
+
+TEST(ConstructionDescendante, uneLigneeDePlusDeDeuxCentsGenerationsSArreteALaDerniereRangee) {
+    std::vector<FamilleEssai> familles;
+    for (int p = 1; p < 210; ++p) familles.push_back({p, 0, {p + 1}, ""});
+    Descendance d(essai::gedcomDeFamilles(210, familles));
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(a.rangees().nombreRangees(), 200);
+    EXPECT_EQ(d.rangee(199), "P200!");
+}
+
+TEST(ConstructionDescendante, desBranchesDoublesQuiSeMultiplientButentSurLePlafondDesBoites) {
+    // Frères et sœurs mariés entre eux à chaque génération : sans la préférence, chaque famille
+    // une fois ; avec, chaque génération double l'arbre, jusqu'au plafond.
+    std::vector<FamilleEssai> familles{{1, 2, {3, 4}, ""}};
+    std::map<int, essai::DetailsPersonne> details;
+    for (int g = 0; g < 40; ++g) {
+        const int frere = 3 + 2 * g, soeur = 4 + 2 * g;
+        details[soeur] = {"", "", 'F'};
+        familles.push_back({frere, soeur, {frere + 2, soeur + 2}, ""});
+    }
+    Descendance d(essai::gedcomDeFamilles(84, familles, details));
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(a.rangees().nombreRangees(), 42);
+    EXPECT_EQ(a.rangees().nombreBoites(), 2 + 40 * 4 + 2u);
+    d.regles.doublesBranches = true;
+    d.regles.boitesMax = 5000;
+    try {
+        d.individuel(1);
+        FAIL() << "l'arbre aurait dû être refusé";
+    } catch (const OperationImpossible& e) {
+        EXPECT_NE(std::string(e.what()).find("trop grand"), std::string::npos);
+    }
+}
+
+TEST(ConstructionDescendante, laBrancheDescendanteSuitLEnfantDeLaRacineEtSesConjoints) {
+    Descendance d(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
+    d.regles.brancheDescendante = true;
+    d.individuel(1);
+    EXPECT_EQ(d.boite(0, 1)->branche, -1);
+    EXPECT_EQ(d.boite(0, 2)->branche, -1);
+    for (int p : {3, 5}) EXPECT_EQ(d.boite(1, p)->branche, static_cast<std::int32_t>(d.n(3))) << p;
+    EXPECT_EQ(d.boite(2, 6)->branche, static_cast<std::int32_t>(d.n(3)));
+    for (int p : {4, 7}) EXPECT_EQ(d.boite(1, p)->branche, static_cast<std::int32_t>(d.n(4))) << p;
+    EXPECT_EQ(d.boite(2, 8)->branche, static_cast<std::int32_t>(d.n(4)));
+}
+
+TEST(ConstructionDescendante, lesAnneesChronologiquesRestentDansLArbreEtSousLesParents) {
+    // 1 (1800) × 2 (sans date) : 3 (1820), 4 (noté né en 1790, avant son père), 5 (sans date).
+    Descendance d(essai::gedcomDeFamilles(6, {{1, 2, {3, 4, 5}, ""}, {6, 0, {}, ""}},
+                                          {{1, {"1800", ""}}, {3, {"1820", ""}}, {4, {"1790", ""}}}));
+    const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
+    std::vector<std::int16_t> annees = tables.anneesNaissance;
+    annees[d.n(2)] = 9999;
+    annees[d.n(5)] = 9999;
+    d.regles.anneesEstimees = &annees;
+    d.regles.anneeCourante = 2023;
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(a.anneeHaut(), 1800);
+    EXPECT_EQ(d.boite(0, 1)->position, 0);
+    EXPECT_EQ(d.boite(0, 2)->annee, 1800);
+    EXPECT_EQ(d.boite(0, 2)->position, 0);
+    EXPECT_EQ(d.boite(1, 3)->position, 20 * 64);
+    EXPECT_EQ(d.boite(1, 4)->position, ArbreDescendant::kEcartParentMinimal);
+    EXPECT_EQ(d.boite(1, 5)->annee, 1825);
+    EXPECT_EQ(d.boite(1, 5)->position, 25 * 64);
+}
+
+TEST(ConstructionDescendante, lElagageRetireLesGroupesSansCouleurDeBasEnHaut) {
+    // 1 × 2 : 3, 4 ; 3 × 5 : 6 ; 4 × 7 : 8 ; 8 × 9 : 10. Seul 6 est coloré.
+    Descendance d(essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}, {8, 9, {10}, ""}}));
+    const std::uint32_t colore = d.n(6);
+    d.regles.colorer = [colore](const NoeudDescendant& n) {
+        return n.personne == colore ? CouleurBoite{1, 2, 3} : CouleurBoite{};
+    };
+    ArbreDescendant& a = d.individuel(1);
+    a.elaguer();
+    EXPECT_EQ(a.rangees().nombreRangees(), 3);
+    EXPECT_EQ(d.rangee(1), "P3 P5* P4 P7*!");
+    EXPECT_EQ(d.rangee(2), "P6");
+    EXPECT_FALSE(a.famillesDessinees().contient(d.n(8)));
+    // Rien de coloré : rien n'est retiré.
+    d.regles.colorer = [](const NoeudDescendant&) { return CouleurBoite{}; };
+    ArbreDescendant& b = d.individuel(1);
+    b.elaguer();
+    EXPECT_EQ(b.rangees().nombreRangees(), 4);
+}
+
+TEST(ConstructionDescendante, unDescendantMarieADeuxDescendantsDeRangeesDifferentes) {
+    // 1 × 2 : 3, 4, 5 ; 4 × 6 : 7 ; 3 épouse 5 (rangée 1) puis 7 (rangée 2), chacun avec un enfant.
+    Descendance d(essai::gedcomDeFamilles(10, {{1, 2, {3, 4, 5}, ""}, {4, 6, {7}, ""}, {3, 5, {8}, ""},
+                                               {3, 7, {9}, ""}},
+                                          {{5, {"", "", 'F'}}, {7, {"", "", 'F'}}}));
+    ArbreDescendant& a = d.individuel(1);
+    EXPECT_EQ(d.rangee(1), "P3 P5* P7* P4 P6* P5 P3*!");
+    EXPECT_EQ(d.rangee(2), "P8 P9 P7 P3*!");
+    EXPECT_TRUE(a.famillesDessinees().contient(d.n(9)));
+    // Élagage : 9 seul coloré ; le groupe de 8 part, et la marque de 5 ne renvoie plus à rien.
+    const std::uint32_t colore = d.n(9);
+    d.regles.colorer = [colore](const NoeudDescendant& n) {
+        return n.personne == colore ? CouleurBoite{1, 2, 3} : CouleurBoite{};
+    };
+    ArbreDescendant& e = d.individuel(1);
+    e.elaguer();
+    EXPECT_EQ(d.rangee(2), "P9");
+    EXPECT_FALSE(e.famillesDessinees().contient(d.n(8)));
+    EXPECT_TRUE(e.famillesDessinees().contient(d.n(9)));
+}
+
+TEST(ConstructionDescendante, lArbreFamilialPartDuCoupleChoisiSansSesAutresFamilles) {
+    // 1 × 2 : 3 ; 1 × 4 : 5.
+    Descendance d(essai::gedcomDeFamilles(5, {{1, 2, {3}, "1900"}, {1, 4, {5}, ""}}));
+    const std::uint32_t fiche = d.b.base().LireIndividu(d.n(1)).premiereFamille;
+    d.arbre = std::make_unique<ArbreDescFamilial>(d.regles, d.n(1), d.n(2), fiche);
+    d.arbre->construire();
+    EXPECT_EQ(d.rangee(0), "P1 P2*");
+    EXPECT_EQ(d.rangee(1), "P3");
+    EXPECT_NE(d.boite(0, 2)->mariage, 0u);
+}
+
+TEST(ConstructionDescendante, lesBranchesDeCousinsPartagentLesFamillesEtSautentLEnfantExclu) {
+    // Couple 1 × 2 : 3 (lignée de la racine), 4 ; couple 5 × 6 : 7 ; 4 et 7 mariés : 8.
+    Descendance d(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {5, 6, {7}, ""}, {4, 7, {8}, ""}},
+                                          {{7, {"", "", 'F'}}}));
+    const BaseGenealogique& base = d.b.base();
+    EnsemblePersonnes familles(base.nombreIndividus());
+    d.regles.brancheImposee = 5;
+    ArbreDescCousins premiere(d.regles, d.n(1), d.n(2), base.LireIndividu(d.n(1)).premiereFamille, d.n(3), familles);
+    premiere.construire();
+    ArbreDescCousins seconde(d.regles, d.n(5), d.n(6), base.LireIndividu(d.n(5)).premiereFamille, 0, familles);
+    seconde.construire();
+    EXPECT_EQ(premiere.rangees().nombreRangees(), 3);
+    EXPECT_EQ(premiere.rangees().premier(1)->personne, d.n(4));
+    EXPECT_EQ(premiere.rangees().premier(2)->personne, d.n(8));
+    EXPECT_EQ(premiere.rangees().premier(1)->branche, 5);
+    // La seconde branche atteint la même famille : marquée, sans enfants dessinés.
+    EXPECT_EQ(seconde.rangees().nombreRangees(), 2);
+    EXPECT_EQ(seconde.rangees().premier(1)->suivant->familleNonDessinee, d.n(8));
+    // Un couple dont le seul enfant est exclu n'a rien sous lui.
+    EnsemblePersonnes autres(base.nombreIndividus());
+    ArbreDescCousins seul(d.regles, d.n(5), d.n(6), base.LireIndividu(d.n(5)).premiereFamille, d.n(7), autres);
+    seul.construire();
+    EXPECT_EQ(seul.rangees().nombreRangees(), 1);
+    EXPECT_FALSE(seul.rangees().premier(0)->suivant->aEnfants());
+    EXPECT_TRUE(seul.rangees().premier(0)->suivant->familles.empty());
+}
+
+}  // namespace
+}  // namespace lignara
