@@ -1,9 +1,12 @@
 #include "commun/Dossiers.h"
 
 #include <cstdlib>
+#include <mutex>
+#include <set>
 #include <system_error>
 
 #include "commun/OperationImpossible.h"
+#include "commun/RestesTemporaires.h"
 #include "commun/Texte.h"
 
 #ifndef LIGNARA_DOSSIER_PARTAGE
@@ -26,6 +29,12 @@ fs::path dossierConfiguration() {
     fs::path dossier = base / "lignara";
     std::error_code ec;
     fs::create_directories(dossier, ec);
+    // Les réglages s'y écrivent par des temporaires : ceux qu'un arrêt brutal a laissés sont
+    // effacés la première fois que le processus rencontre ce dossier.
+    static std::mutex verrou;
+    static std::set<fs::path> nettoyes;
+    std::lock_guard garde(verrou);
+    if (nettoyes.insert(dossier).second) effacerRestesTemporaires(dossier);
     return dossier;
 }
 

@@ -113,7 +113,10 @@ bool FichierTemporaire::renommer(const fs::path& cible) {
     if (chemin_.empty()) return false;
     std::error_code ec;
     fs::rename(chemin_, cible, ec);
-    if (ec) return false;
+    if (ec) {
+        errno = ec.value();  // la cause reste lisible par l'appelant
+        return false;
+    }
     chemin_.clear();
     return true;
 }

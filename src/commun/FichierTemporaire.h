@@ -38,7 +38,7 @@ public:
     // Ferme le descripteur ; faux quand la fermeture signale une écriture perdue. Le nom reste.
     bool fermer();
     // Donne au fichier le nom cible (rename) : un fichier ou un lien déjà là est remplacé, jamais
-    // suivi. Faux en cas d'échec ; l'objet garde alors son nom, effacé à la destruction.
+    // suivi. Faux en cas d'échec, errno gardé ; l'objet garde alors son nom, effacé à la destruction.
     bool renommer(const std::filesystem::path& cible);
     // Efface le nom tout de suite ; le fichier vit tant que le descripteur reste ouvert.
     void effacerNom();

@@ -14,6 +14,11 @@ using RecepteurMessages = std::function<void(const std::string& message1252)>;
 // Écrit chaque message en UTF-8 sur la sortie d'erreur, suivi d'un saut de ligne.
 RecepteurMessages recepteurErreurStandard();
 
+// Le même récepteur, qui ne transmet qu'une fois chaque message : une photo illisible que dix
+// personnes d'un document nomment, mesurée puis dessinée, ne donne qu'un message. Un récepteur
+// vide reste vide. Appelable depuis plusieurs fils.
+RecepteurMessages sansRepetition(RecepteurMessages recepteur);
+
 // Transmet le message quand il y a un récepteur.
 inline void transmettre(const RecepteurMessages& recepteur, const std::string& message1252) {
     if (recepteur) recepteur(message1252);

@@ -18,7 +18,6 @@ namespace {
 
 constexpr std::size_t kTailleTampon = 1 << 16;
 constexpr std::size_t kLigneNotesMax = 249;   // sans le saut de ligne
-constexpr std::size_t kCheminPhotoMax = 250;  // sans le saut de ligne
 constexpr std::size_t kPhotosMax = 255;
 constexpr std::size_t kLignesNotesMax = 0xFFFF;
 constexpr std::uint64_t kDecalageMax = std::numeric_limits<std::uint32_t>::max();
@@ -181,9 +180,9 @@ std::uint32_t EcrivainBase::ajouterPhotos(const std::vector<std::string>& chemin
     std::string liste(1, '\0');
     std::size_t nombre = 0;
     for (const std::string& c : chemins) {
-        if (c.empty() || nombre == kPhotosMax) continue;
+        if (c.empty() || c.size() > kCheminPhotoMax || nombre == kPhotosMax) continue;
         if (nombre > 0) liste.push_back('\n');
-        liste += assaini(std::string_view(c).substr(0, kCheminPhotoMax));
+        liste += assaini(c);
         ++nombre;
     }
     if (nombre == 0) return 0;

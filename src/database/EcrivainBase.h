@@ -26,7 +26,7 @@
 #include <string_view>
 #include <vector>
 
-#include "commun/Dossiers.h"
+#include "commun/DossierPrive.h"
 #include "database/BaseGenealogique.h"
 #include "database/EnTeteBase.h"
 #include "database/EnsemblePersonnes.h"
@@ -39,6 +39,9 @@
 
 namespace lignara {
 
+// Plus long chemin de photo rangé dans la base, sans le saut de ligne qui le suit.
+inline constexpr std::size_t kCheminPhotoMax = 250;
+
 struct DimensionsBase {
     std::uint32_t individus = 0;
     std::uint32_t familles = 0;     // fiches Famille : une par conjoint présent
@@ -49,7 +52,7 @@ class EcrivainBase {
 public:
     // Échec de création : OperationImpossible(« Accès impossible au répertoire temporaire\n… »).
     explicit EcrivainBase(const DimensionsBase& dimensions,
-                          const std::filesystem::path& dossier = dossierTemporaire());
+                          const std::filesystem::path& dossier = dossierPrive());
     EcrivainBase(const EcrivainBase&) = delete;
     EcrivainBase& operator=(const EcrivainBase&) = delete;
     ~EcrivainBase();
@@ -74,7 +77,8 @@ public:
     // Rend la réf. de la chaîne (0 pour la chaîne vide). Pour TablePhotos, le texte est pris
     // comme une liste d'un seul chemin (voir ajouterPhotos).
     std::uint32_t ajouterTexte(TableTexte table, std::string_view texte);
-    // Liste de photos : au plus 255 chemins non vides, chacun coupé à 250 octets ; 0 sans chemin.
+    // Liste de photos : au plus 255 chemins non vides d'au plus kCheminPhotoMax octets ; un
+    // chemin plus long est laissé de côté (coupé, il nommerait un autre fichier) ; 0 sans chemin.
     std::uint32_t ajouterPhotos(const std::vector<std::string>& chemins);
     // Bloc de notes : rend son décalage dans ZoneNotes compté depuis 1, ou 0 quand il ne reste
     // aucune ligne une fois ôtées les lignes vides finales. Une ligne de plus de 249 octets est

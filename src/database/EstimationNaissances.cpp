@@ -78,6 +78,56 @@ void EstimationNaissances::passeInitiale() {
         if (!b.annee() && liens_.deces[p] != 0) b.selon(evenements_[liens_.deces[p]], -90, -10);
         intervalles_[p] = b.intervalle();
     }
+    construireSegments();
+}
+
+void EstimationNaissances::construireSegments() {
+    segments_.clear();
+    debutSegment_.clear();
+    tailleSegment_.clear();
+    changeesCourantes_.clear();
+    segmentDeFratrie_.assign(liens_.membresFratries.size() + 1, -1);
+    for (std::uint32_t p = 1; p <= liens_.nombrePersonnes(); ++p) {
+        const LiensFamiliaux::PlaceFratrie& place = liens_.fratrie[p];
+        if (place.taille <= kGrandeFratrie || place.rang != 0) continue;
+        segmentDeFratrie_[place.debut] = static_cast<std::int32_t>(segments_.size());
+        debutSegment_.push_back(place.debut);
+        tailleSegment_.push_back(place.taille);
+        SegmentsFratrie& arbre = segments_.emplace_back(place.taille);
+        auto anneau = liens_.anneau(p);
+        for (std::size_t j = 0; j < anneau.size(); ++j) arbre.fixer(j, intervalles_[anneau[j]]);
+    }
+    fratrieChangee_.assign(segments_.size(), 0);
+}
+
+// Un petit anneau marque chaque frère et sœur ; un grand est noté changé : ses enfants plus loin
+// dans l'ordre des numéros sont marqués pour cette passe (une fois par passe), tous les autres
+// le seront au début de la suivante.
+void EstimationNaissances::marquerFratrie(std::uint32_t p) {
+    const LiensFamiliaux::PlaceFratrie& place = liens_.fratrie[p];
+    if (place.taille <= kGrandeFratrie) {
+        for (std::uint32_t q : liens_.anneau(p))
+            if (q != p) marquer(q);
+        return;
+    }
+    const std::int32_t indice = segmentDeFratrie_[place.debut];
+    segments_[static_cast<std::size_t>(indice)].fixer(place.rang, intervalles_[p]);
+    if (fratrieChangee_[static_cast<std::size_t>(indice)]) return;
+    fratrieChangee_[static_cast<std::size_t>(indice)] = 1;
+    changeesCourantes_.push_back(indice);
+    for (std::uint32_t q : liens_.anneau(p))
+        if (q > p) marquer(q);
+}
+
+// Au début d'une passe : les grands anneaux changés pendant la précédente font reprendre tous
+// leurs enfants, comme les marques des petits anneaux posées trop tard pour elle.
+void EstimationNaissances::reprendreFratriesChangees() {
+    for (std::int32_t indice : changeesCourantes_) {
+        const auto i = static_cast<std::size_t>(indice);
+        fratrieChangee_[i] = 0;
+        for (std::uint32_t k = 0; k < tailleSegment_[i]; ++k) marquer(liens_.membresFratries[debutSegment_[i] + k]);
+    }
+    changeesCourantes_.clear();
 }
 
 void EstimationNaissances::parFamilles(std::uint32_t personne, Bornes& b) const {
@@ -97,13 +147,18 @@ void EstimationNaissances::propager(std::uint32_t personne, int numero, Bornes& 
     if (std::uint32_t pere = liens_.pere[personne]) b.selon(intervalles_[pere], 21, 35);
     if (std::uint32_t mere = liens_.mere[personne]) b.selon(intervalles_[mere], 21, 35);
 
-    auto anneau = liens_.anneau(personne);
-    const int rang = static_cast<int>(liens_.fratrie[personne].rang);
-    for (int k = 1; rang + k < static_cast<int>(anneau.size()); ++k)
-        b.selon(intervalles_[anneau[static_cast<std::size_t>(rang + k)]], -2 * k, -k);
-    for (int j = 0; j < rang; ++j) {
-        const int d = rang - j;
-        b.selon(intervalles_[anneau[static_cast<std::size_t>(j)]], d, 2 * d);
+    const LiensFamiliaux::PlaceFratrie& place = liens_.fratrie[personne];
+    if (place.taille > kGrandeFratrie) {
+        segments_[static_cast<std::size_t>(segmentDeFratrie_[place.debut])].appliquer(place.rang, b.bas, b.haut);
+    } else {
+        auto anneau = liens_.anneau(personne);
+        const int rang = static_cast<int>(place.rang);
+        for (int k = 1; rang + k < static_cast<int>(anneau.size()); ++k)
+            b.selon(intervalles_[anneau[static_cast<std::size_t>(rang + k)]], -2 * k, -k);
+        for (int j = 0; j < rang; ++j) {
+            const int d = rang - j;
+            b.selon(intervalles_[anneau[static_cast<std::size_t>(j)]], d, 2 * d);
+        }
     }
 
     if (b.largeur() > 5) {
@@ -127,8 +182,7 @@ bool EstimationNaissances::traiter(std::uint32_t p, int numero) {
     IntervalleAnnees apres = b.intervalle();
     if (apres == avant) return false;
     intervalles_[p] = apres;
-    for (std::uint32_t q : liens_.anneau(p))
-        if (q != p) marquer(q);
+    marquerFratrie(p);
     for (std::uint32_t k = debutLecteurs_[p]; k < debutLecteurs_[p + 1]; ++k) marquer(lecteurs_[k]);
     return true;
 }
@@ -152,6 +206,7 @@ bool EstimationNaissances::passeCiblee(int numero) {
 }
 
 bool EstimationNaissances::passe(int numero) {
+    reprendreFratriesChangees();
     if (parcours_ == Parcours::Cible && numero != 1 && numero != kPasseDeCloture) return passeCiblee(numero);
     bool change = false;
     for (std::uint32_t p = 1; p <= liens_.nombrePersonnes(); ++p) {
@@ -161,12 +216,12 @@ bool EstimationNaissances::passe(int numero) {
     return change;
 }
 
-void EstimationNaissances::calculer() {
+void EstimationNaissances::calculer(const std::atomic<bool>* arret) {
     passeInitiale();
     passes_ = 0;
     arretee_ = false;
     while (passe(passes_ + 1)) {
-        if (++passes_ == kPassesMax) {
+        if (++passes_ == kPassesMax || (arret && arret->load(std::memory_order_relaxed))) {
             arretee_ = true;
             return;
         }

@@ -17,12 +17,22 @@
 // Le résultat est ainsi celui des passes complètes, et une boucle qui ne touche que quelques
 // personnes ne coûte que ces personnes à chaque passe.
 //
+// Grandes fratries : pour qu'une famille de cent mille enfants reste linéaire (n log n), les
+// frères et sœurs d'un anneau de plus de kGrandeFratrie enfants sont lus dans un arbre de
+// segments (SegmentsFratrie) au lieu d'un parcours de l'anneau par personne, et un changement
+// n'y marque pas chaque enfant : l'anneau est noté changé, ses enfants qui suivent sont repris
+// dans la passe, tous dans la suivante (reprendre une personne de trop ne change rien).
+//
 // Calcul pur : ne lit que les tableaux donnés, qui doivent vivre autant que l'objet ;
-// appelable depuis n'importe quel thread.
+// appelable depuis n'importe quel thread. arreter(), depuis un autre thread, fait s'arrêter le
+// calcul à la prochaine passe (l'appelant qui n'attend plus le résultat ne l'attend pas).
+#include <atomic>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "database/IntervalleAnnees.h"
+#include "database/SegmentsFratrie.h"
 #include "database/LiensFamiliaux.h"
 
 namespace lignara {
@@ -33,6 +43,7 @@ public:
     static constexpr std::int16_t kAucuneAnnee = 9999;
     // Dès cette passe, un intervalle ouvert d'un côté se ferme sur l'autre.
     static constexpr int kPasseDeCloture = 10;
+    static constexpr std::size_t kGrandeFratrie = 64;
 
     // Complet : chaque passe reprend toutes les personnes (sert à vérifier le parcours ciblé).
     enum class Parcours { Cible, Complet };
@@ -41,8 +52,9 @@ public:
     EstimationNaissances(const LiensFamiliaux& liens, const std::vector<IntervalleAnnees>& evenements,
                          const std::vector<IntervalleAnnees>& mariages, Parcours parcours = Parcours::Cible);
 
-    // Passe initiale, puis passes de propagation jusqu'à ce qu'aucune ne change rien.
-    void calculer();
+    // Passe initiale, puis passes de propagation jusqu'à ce qu'aucune ne change rien, ou
+    // jusqu'à ce que *arret soit levé (arreteeAvantTerme() est alors vrai).
+    void calculer(const std::atomic<bool>* arret = nullptr);
     void passeInitiale();
     // Passe de propagation numéro numero (depuis 1) ; vrai quand une borne a changé.
     bool passe(int numero);
@@ -64,6 +76,9 @@ private:
     void marquer(std::uint32_t personne) { aRevoir_[personne / 64] |= std::uint64_t{1} << (personne % 64); }
     void effacer(std::uint32_t personne) { aRevoir_[personne / 64] &= ~(std::uint64_t{1} << (personne % 64)); }
     bool passeCiblee(int numero);
+    void construireSegments();
+    void marquerFratrie(std::uint32_t personne);
+    void reprendreFratriesChangees();
 
     const LiensFamiliaux& liens_;
     const std::vector<IntervalleAnnees>& evenements_;
@@ -74,6 +89,13 @@ private:
     // frères et sœurs se trouvent par l'anneau) : listes bout à bout.
     std::vector<std::uint32_t> debutLecteurs_, lecteurs_;
     std::vector<std::uint64_t> aRevoir_;  // un bit par personne
+    // Grandes fratries : arbre de chaque anneau (indice par début de l'anneau, −1 : petit anneau),
+    // place de l'anneau de chaque arbre, anneaux changés pendant la passe en cours.
+    std::vector<std::int32_t> segmentDeFratrie_;
+    std::vector<SegmentsFratrie> segments_;
+    std::vector<std::uint32_t> debutSegment_, tailleSegment_;
+    std::vector<std::uint8_t> fratrieChangee_;
+    std::vector<std::int32_t> changeesCourantes_;
     int passes_ = 0;
     bool arretee_ = false;
 };

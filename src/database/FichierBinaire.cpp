@@ -7,8 +7,10 @@
 #include <cerrno>
 #include <utility>
 
+#include "commun/CauseErreur.h"
 #include "commun/FichierTemporaire.h"
 #include "commun/OperationImpossible.h"
+#include "commun/RestesTemporaires.h"
 #include "commun/Texte.h"
 
 namespace lignara {
@@ -39,10 +41,14 @@ void FichierBinaire::fermer() {
 
 namespace {
 
+[[noreturn]] void ecritureImpossible(int erreur) {
+    throw OperationImpossible("Erreur d'écriture dans le fichier\n"_1252 + causeErreurMajuscule(erreur));
+}
+
 // Mode 0600 : personne d'autre ne lit la base.
 FichierTemporaire creerTemporaire(const std::filesystem::path& dossier, std::string_view prefixe) {
     FichierTemporaire temporaire;
-    if (!temporaire.creer(dossier, prefixe))
+    if (!temporaire.creer(dossier, prefixeTemporaire(prefixe)))
         throw OperationImpossible("Accès impossible au répertoire temporaire\n"_1252 +
                                   depuisUtf8(dossier.string()));
     return temporaire;
@@ -69,7 +75,13 @@ FichierBinaire FichierBinaire::creerAnonyme(const std::filesystem::path& dossier
 }
 
 FichierBinaire FichierBinaire::ouvrirLecture(const std::filesystem::path& chemin) {
-    int fd = ::open(chemin.c_str(), O_RDONLY | O_CLOEXEC);
+    // Sans attendre un tube, et seulement un fichier ordinaire (vérifié sur le descripteur).
+    int fd = ::open(chemin.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    struct stat s {};
+    if (fd >= 0 && (::fstat(fd, &s) != 0 || !S_ISREG(s.st_mode))) {
+        ::close(fd);
+        fd = -1;
+    }
     if (fd < 0)
         throw OperationImpossible("Lecture impossible du fichier\n"_1252 + depuisUtf8(chemin.string()));
     FichierBinaire f;
@@ -83,7 +95,7 @@ void FichierBinaire::ecrire(std::uint64_t decalage, const void* octets, std::siz
     while (taille > 0) {
         ssize_t n = ::pwrite(descripteur_, p, taille, static_cast<off_t>(decalage));
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) throw OperationImpossible("Erreur d'écriture dans le fichier"_1252);
+        if (n <= 0) ecritureImpossible(n < 0 ? errno : ENOSPC);
         p += n;
         taille -= static_cast<std::size_t>(n);
         decalage += static_cast<std::uint64_t>(n);
@@ -109,8 +121,7 @@ std::uint64_t FichierBinaire::taille() const {
 }
 
 void FichierBinaire::fixerTaille(std::uint64_t taille) {
-    if (::ftruncate(descripteur_, static_cast<off_t>(taille)) != 0)
-        throw OperationImpossible("Erreur d'écriture dans le fichier"_1252);
+    if (::ftruncate(descripteur_, static_cast<off_t>(taille)) != 0) ecritureImpossible(errno);
 }
 
 }  // namespace lignara

@@ -2,7 +2,7 @@
 // Fichier binaire de la base, lu et écrit par position (pread/pwrite) : deux threads peuvent
 // lire en même temps sans partager de position courante.
 // Un fichier créé par creer() est à nous : mode 0600, effacé à la fermeture.
-// Toute écriture incomplète lève OperationImpossible(« Erreur d'écriture dans le fichier »).
+// Toute écriture incomplète lève OperationImpossible(« Erreur d'écriture dans le fichier\n<Cause> »).
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -19,8 +19,9 @@ public:
     FichierBinaire& operator=(const FichierBinaire&) = delete;
     ~FichierBinaire();
 
-    // Nouveau fichier vide « <prefixe>XXXXXX » dans dossier (FichierTemporaire : sans course
-    // possible, mode 0600, fermé à l'exécution d'un autre programme).
+    // Nouveau fichier vide « .lignara-<pid>-<prefixe>-XXXXXX » dans dossier (FichierTemporaire :
+    // sans course possible, mode 0600, fermé à l'exécution d'un autre programme ; nommé pour que
+    // le ménage du démarrage reconnaisse les restes d'un processus disparu).
     // Échec : OperationImpossible(« Accès impossible au répertoire temporaire\n<dossier> »).
     static FichierBinaire creer(const std::filesystem::path& dossier, std::string_view prefixe);
     // Comme creer(), mais le nom est effacé tout de suite : le fichier disparaît avec nous.

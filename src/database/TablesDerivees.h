@@ -6,6 +6,7 @@
 // tableaux qu'elle rend : elle peut tourner dans un thread pendant que l'interface lit la même
 // base. Une lecture impossible lève DonneesCorrompues ; le manque de mémoire, std::bad_alloc.
 // Des liens de parenté en boucle ne la bloquent pas (voir EstimationNaissances).
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -26,7 +27,10 @@ struct TablesDerivees {
     char StatutVital(std::uint32_t personne) const { return statutsVitaux[personne]; }
 };
 
-// anneeCourante : l'année de l'horloge locale, prise par l'appelant.
-TablesDerivees calculerTablesDerivees(const BaseGenealogique& base, int anneeCourante);
+// anneeCourante : l'année de l'horloge locale, prise par l'appelant. arret, levé depuis un autre
+// thread, fait abandonner l'estimation à sa prochaine passe : les tables rendues sont alors
+// incomplètes, pour un appelant qui ne les lira pas (fichier refermé).
+TablesDerivees calculerTablesDerivees(const BaseGenealogique& base, int anneeCourante,
+                                      const std::atomic<bool>* arret = nullptr);
 
 }  // namespace lignara

@@ -49,6 +49,7 @@ private:
     std::set<std::uint32_t> debutsNotes_;
     std::vector<int> fichesAtteintes_;
     std::vector<int> evenementsUtilises_;
+    std::vector<std::uint8_t> anneauVerifie_;  // par individu : son anneau s'est refermé
     std::vector<std::string> defauts_;
 };
 
@@ -76,6 +77,7 @@ std::vector<std::string> Verification::executer() {
     }
     fichesAtteintes_.assign(nf_ + 1, 0);
     evenementsUtilises_.assign(ne_ + 1, 0);
+    anneauVerifie_.assign(ni_ + 1, 0);
     for (std::uint32_t n = 1; n <= ni_; ++n) verifierIndividu(n);
     for (std::uint32_t n = 1; n <= ni_; ++n) verifierChaine(n);
     for (std::uint32_t f = 1; f <= nf_; ++f) relever(f);
@@ -123,7 +125,9 @@ void Verification::verifierIndividu(std::uint32_t n) {
     if (i.pere > ni_ || i.mere > ni_) defaut(ou + " : parent hors de la table");
     if (i.pere == n || i.mere == n) defaut(ou + " : est son propre parent");
     if (i.premiereFamille > nf_) defaut(ou + " : première famille hors de la table");
-    // Anneau de fratrie : revient à n en au plus ni_ pas, mêmes parents partout.
+    // Anneau de fratrie : revient à n en au plus ni_ pas, mêmes parents partout. Un anneau
+    // fermé n'est parcouru qu'une fois, pas une fois par enfant (cent mille enfants).
+    if (anneauVerifie_[n]) return;
     std::uint32_t p = n;
     for (std::uint32_t pas = 0; pas <= ni_; ++pas) {
         Individu x = individu(p);
@@ -132,7 +136,14 @@ void Verification::verifierIndividu(std::uint32_t n) {
         std::int64_t s = x.fratrie < 0 ? -std::int64_t{x.fratrie} : x.fratrie;
         if (s > ni_) return defaut(ou + " : lien de fratrie hors de la table");
         p = static_cast<std::uint32_t>(s);
-        if (p == n) return;
+        if (p == n) {
+            do {
+                anneauVerifie_[p] = 1;
+                const std::int32_t f = individu(p).fratrie;
+                p = static_cast<std::uint32_t>(f < 0 ? -std::int64_t{f} : f);
+            } while (p != n);
+            return;
+        }
     }
     defaut(ou + " : anneau de fratrie ouvert");
 }

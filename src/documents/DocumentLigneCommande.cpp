@@ -11,6 +11,7 @@
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
+#include "reglages/FichierReglages.h"
 
 namespace lignara {
 
@@ -76,7 +77,10 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
     const std::int16_t papier = demande.papier.empty() ? std::int16_t{kNonPagine} : formatPapierDeNom(demande.papier);
 
-    Configuration configuration = chargerConfiguration(dossierConfiguration());
+    EtatChargement etat = EtatChargement::absent;
+    Configuration configuration = chargerConfiguration(dossierConfiguration(), &etat);
+    if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
+        transmettre(recepteurErreurStandard(), messageReglagesAbimes(dossierConfiguration() / "Config.dwa"));
     configuration.formatPapier = static_cast<std::uint16_t>(papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     // fontconfig rend ses tables à la fin de la commande.

@@ -12,15 +12,28 @@ namespace lignara {
 
 namespace {
 
-void nommer(Document& document, const ReglagesExecution& reglages) {
+// Vrai quand le nom a été réservé par un fichier vide, à effacer si le document échoue.
+bool nommer(Document& document, const ReglagesExecution& reglages) {
     const auto& imposee = reglages.sortieImposee;
     std::error_code ec;
     if (!imposee.empty() && !std::filesystem::is_directory(imposee, ec)) {
         imposerFichier(document, imposee);
-        return;
+        return false;
     }
     nommerFichier(document, imposee.empty() ? reglages.dossierSortie : imposee, document.type().prefixe,
                   document.nomRacine());
+    return true;
+}
+
+// Un document qui échoue ne laisse rien sous le nom de l'utilisateur : ses rédacteurs n'ont
+// pas remplacé le fichier, et la réservation vide est effacée.
+void ecrire(Document& document, bool reserve) {
+    try {
+        document.ecrire();
+    } catch (...) {
+        if (reserve) effacerReservation(document.chemin);
+        throw;
+    }
 }
 
 }  // namespace
@@ -36,8 +49,7 @@ std::optional<std::string> executerDocument(std::unique_ptr<Document> document, 
     if (!source.parametrer(*document, contexte)) return std::nullopt;
     if (!document->verifierParametres(contexte)) return std::nullopt;
     document->preparer(contexte);
-    nommer(*document, reglages);
-    document->ecrire();
+    ecrire(*document, nommer(*document, reglages));
     if (reglages.visualiser) visualiser(*document, reglages.afficheurs);
     if (reglages.compteurs) reglages.compteurs->compter(document->type().compteur + document->varianteCompteur());
     return document->chemin;

@@ -15,7 +15,8 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
     contexte.noms = &fichier.indexNoms();
     contexte.phonetique = &fichier.indexPhonetique();
     contexte.casseAutomatique = configuration.casseAutomatique;
-    contexte.messages = reglages.messages;
+    // Un message par cause : une photo illisible nommée dix fois n'en donne qu'un.
+    contexte.messages = sansRepetition(reglages.messages);
     contexte.preferences = &configuration;
     contexte.dossiersGedcom = fichier.dossiersGedcom();
     contexte.sourcesGedcom = &fichier.sourcesGedcom();

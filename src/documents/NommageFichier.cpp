@@ -4,8 +4,11 @@
 #include <string_view>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "commun/CauseErreur.h"
+#include "commun/EcritureFichier.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 
@@ -66,20 +69,23 @@ void nommerFichier(Graphique& document, const std::filesystem::path& dossier, st
 }
 
 void imposerFichier(Graphique& document, const std::filesystem::path& chemin) {
-    int fd = ouvrirSansLien(chemin.string(), O_CREAT | O_TRUNC);
-    if (fd < 0) throw OperationImpossible("Ecriture impossible dans le fichier\n"_1252 + depuisUtf8(chemin.string()));
-    ::close(fd);
+    struct stat s {};
+    int erreur = 0;
+    if (::lstat(chemin.c_str(), &s) == 0) {
+        if (S_ISLNK(s.st_mode)) erreur = ELOOP;
+        else if (S_ISDIR(s.st_mode)) erreur = EISDIR;
+        else if (!S_ISREG(s.st_mode)) erreur = kErreurPasFichierOrdinaire;
+    } else if (errno != ENOENT) {
+        erreur = errno;
+    }
+    if (erreur != 0) throw OperationImpossible(messageEcritureImpossible(chemin, erreur));
     document.chemin = chemin.string();
 }
 
-std::FILE* ouvrirFichierDocument(const Graphique& document) {
-    int fd = ouvrirSansLien(document.chemin, O_CREAT | O_TRUNC);
-    std::FILE* f = fd < 0 ? nullptr : ::fdopen(fd, "wb");
-    if (!f) {
-        if (fd >= 0) ::close(fd);
-        throw OperationImpossible("Ecriture impossible dans le fichier\n"_1252 + depuisUtf8(document.chemin));
-    }
-    return f;
+void effacerReservation(const std::filesystem::path& chemin) noexcept {
+    struct stat s {};
+    if (::lstat(chemin.c_str(), &s) == 0 && S_ISREG(s.st_mode) && s.st_size == 0 && s.st_uid == ::geteuid())
+        ::unlink(chemin.c_str());
 }
 
 }  // namespace lignara

@@ -5,10 +5,10 @@
 // astérisque et point d'interrogation deviennent « - », comme les caractères qu'un shell ou
 // un système de fichiers interpréterait ($ ` | & < > : ! ~ # % { } =, caractères de contrôle).
 //
-// Le fichier est créé vide par nommerFichier, de façon exclusive (O_EXCL) et sans suivre de
-// lien : un lien posé d'avance sous ce nom ne détourne pas l'écriture. Le chemin rangé dans le
-// document est en UTF-8, la forme des chemins du système.
-#include <cstdio>
+// Le fichier est réservé vide par nommerFichier, de façon exclusive (O_EXCL) et sans suivre de
+// lien : un lien posé d'avance sous ce nom ne détourne pas l'écriture. Le document l'écrit
+// ensuite par ses rédacteurs (FichierSortie), qui remplacent la réservation d'un coup quand
+// tout est écrit. Le chemin rangé dans le document est en UTF-8, la forme des chemins du système.
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -25,12 +25,14 @@ std::string nettoyerNomFichier(std::string_view nom1252);
 void nommerFichier(Graphique& document, const std::filesystem::path& dossier, std::string_view prefixe,
                    std::string_view nom1252);
 
-// Fixe document.chemin à un chemin imposé (option --sortie) et le crée ou le vide, sans suivre
-// de lien.
+// Fixe document.chemin à un chemin imposé (option --sortie) sans y toucher : le fichier qui
+// s'y trouve ne sera remplacé qu'une fois le document écrit en entier. Un lien symbolique ou
+// autre chose qu'un fichier ordinaire y est refusé tout de suite : OperationImpossible
+// (« Ecriture impossible dans le fichier\n<chemin>\n<Cause> »).
 void imposerFichier(Graphique& document, const std::filesystem::path& chemin);
 
-// Ouvre en écriture (vidé) le fichier nommé du document, sans suivre de lien. Échec :
-// OperationImpossible(« Ecriture impossible dans le fichier\n<chemin> »).
-std::FILE* ouvrirFichierDocument(const Graphique& document);
+// Efface la réservation de nommerFichier d'un document qui a échoué : seulement un fichier
+// ordinaire vide, jamais un lien ni un fichier déjà écrit.
+void effacerReservation(const std::filesystem::path& chemin) noexcept;
 
 }  // namespace lignara

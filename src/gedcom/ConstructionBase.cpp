@@ -49,6 +49,13 @@ void ConstructionBase::completerNonDefinis() {
     // Le cas courant, où tout ce qui est nommé est défini, n'a rien à compléter : pas la peine
     // de parcourir des millions de liens au hasard de la mémoire.
     if (reg_.famillesDefinies == reg_.familles.size() && reg_.personnesDefinies == reg_.personnes.size()) return;
+    // Déjà parmi les enfants de sa famille non définie : vu d'un coup plutôt que cherché dans
+    // la liste pour chaque enfant (quadratique pour une grande fratrie).
+    std::vector<bool> dejaEnfant(reg_.personnes.size());
+    for (std::uint32_t f = 0; f < reg_.familles.size(); ++f)
+        if (!reg_.familles[f].definie)
+            for (std::uint32_t c : reg_.familles[f].enfants)
+                if (reg_.personnes[c].familleParents == f) dejaEnfant[c] = true;
     for (std::uint32_t i : personnesParCle_) {
         const PersonneBalayee& p = reg_.personnes[i];
         for (std::uint32_t f : p.famillesConjoint) {
@@ -57,9 +64,10 @@ void ConstructionBase::completerNonDefinis() {
             if (fam.mari == kAucun) fam.mari = i;
             else if (fam.femme == kAucun) fam.femme = i;
         }
-        if (p.familleParents != kAucun && !reg_.familles[p.familleParents].definie &&
-            !contient(reg_.familles[p.familleParents].enfants, i))
+        if (p.familleParents != kAucun && !reg_.familles[p.familleParents].definie && !dejaEnfant[i]) {
             reg_.familles[p.familleParents].enfants.push_back(i);
+            dejaEnfant[i] = true;
+        }
     }
     for (std::uint32_t f : famillesParCle_) {
         const FamilleBalayee& fam = reg_.familles[f];
@@ -116,9 +124,14 @@ bool ConstructionBase::resteDansLaFamille(const FamilleBalayee& f, std::uint32_t
     return contient(reg_.personnes[conjoint].famillesConjoint, famille);
 }
 
-// Les conjoints restants de chaque famille, une fois pour toutes : la question revient à chaque
+// Les conjoints restants de chaque famille, une fois pour toutes, et qui est cité parmi les
+// enfants de sa famille (parentsDe le demande pour chaque personne) : la question revient à chaque
 // lien écrit, et y répondre relisait deux personnes dispersées dans les registres.
 void ConstructionBase::calculerRestes() {
+    dansSaFratrie_.assign(reg_.personnes.size(), 0);
+    for (std::uint32_t f = 0; f < reg_.familles.size(); ++f)
+        for (std::uint32_t c : reg_.familles[f].enfants)
+            if (reg_.personnes[c].familleParents == f) dansSaFratrie_[c] = 1;
     restes_.assign(reg_.familles.size(), 0);
     enDeuxMoities(static_cast<std::uint32_t>(reg_.familles.size()), [this](std::uint32_t debut, std::uint32_t fin) {
         for (std::uint32_t f = debut; f < fin; ++f) {
@@ -143,14 +156,40 @@ void ConstructionBase::parentsDe(std::uint32_t personne, std::uint32_t parents[2
     const PersonneBalayee& p = reg_.personnes[personne];
     if (p.familleParents == kAucun || p.lienParentsCoupe) return;
     const FamilleBalayee& f = reg_.familles[p.familleParents];
-    if (!f.gardee || f.mari == personne || f.femme == personne || !contient(f.enfants, personne)) return;
+    if (!f.gardee || f.mari == personne || f.femme == personne || !dansSaFratrie_[personne]) return;
     if (conjointRestant(f, f.mari, p.familleParents)) parents[0] = f.mari;
     if (conjointRestant(f, f.femme, p.familleParents)) parents[1] = f.femme;
 }
 
+// Lien d'une personne à ses parents venu du fichier principal (toujours vrai hors fusion).
+bool ConstructionBase::lienDuPrincipal(std::uint32_t personne) const {
+    const PersonneBalayee& p = reg_.personnes[personne];
+    return p.fichier == 0 && !p.parentsSecondaires;
+}
+
 // Parcours en profondeur des liens enfant → parent : un lien qui revient sur une personne en
 // cours de parcours fermerait une boucle d'ascendance, où toute remontée tournerait sans fin.
+// Le fichier principal l'emporte toujours sur un fichier secondaire : ses propres boucles sont
+// d'abord coupées à part, puis chaque lien secondaire qui en contredirait un du principal est
+// écarté et signalé ; les boucles propres aux fichiers secondaires sont coupées en dernier.
 void ConstructionBase::couperBouclesDeParente() {
+    for (const RegistresBalayage::LienContraire& l : reg_.liensContraires)
+        erreurs_.SignalerErreur(l.fichier, "- Ligne %ld : lien de parenté contraire au fichier principal, ignoré"_1252,
+                                l.ligne);
+    bool fusion = false;
+    for (std::uint32_t i = 0; i < reg_.personnes.size() && !fusion; ++i)
+        fusion = reg_.personnes[i].numero != 0 && !lienDuPrincipal(i);
+    if (!fusion) {
+        couperBoucles([](std::uint32_t) { return true; });
+        return;
+    }
+    couperBoucles([this](std::uint32_t personne) { return lienDuPrincipal(personne); });
+    ecarterLiensContraires();
+    couperBoucles([](std::uint32_t) { return true; });
+}
+
+template <typename Pris>
+void ConstructionBase::couperBoucles(Pris pris) {
     enum : std::uint8_t { kBlanc, kEnCours, kFini };
     std::vector<std::uint8_t> couleur(reg_.personnes.size(), kBlanc);
     struct Cadre {
@@ -164,8 +203,8 @@ void ConstructionBase::couperBouclesDeParente() {
         pile.push_back({depart, 0});
         while (!pile.empty()) {
             Cadre& c = pile.back();
-            std::uint32_t parents[2];
-            parentsDe(c.personne, parents);
+            std::uint32_t parents[2] = {kAucun, kAucun};
+            if (pris(c.personne)) parentsDe(c.personne, parents);
             if (c.suivant == 2) {
                 couleur[c.personne] = kFini;
                 pile.pop_back();
@@ -181,6 +220,80 @@ void ConstructionBase::couperBouclesDeParente() {
             couleur[q] = kEnCours;
             pile.push_back({q, 0});
         }
+    }
+}
+
+// Composantes fortement connexes des liens enfant → parent (Tarjan, sans récursion). Dans une
+// composante qui tient un lien du principal, chaque lien secondaire ferme une boucle avec
+// lui : il est écarté. Les liens du principal, sans boucle entre eux, restent tous.
+void ConstructionBase::ecarterLiensContraires() {
+    const auto n = static_cast<std::uint32_t>(reg_.personnes.size());
+    constexpr std::uint32_t kNonVu = std::numeric_limits<std::uint32_t>::max();
+    std::vector<std::uint32_t> ordre(n, kNonVu), bas(n, 0), composante(n, kNonVu);
+    std::vector<std::uint8_t> surPile(n, 0);
+    std::vector<std::uint32_t> pileTarjan;
+    struct Cadre {
+        std::uint32_t personne;
+        int suivant;
+    };
+    std::vector<Cadre> pile;
+    std::uint32_t compteur = 0, composantes = 0;
+    for (std::uint32_t depart = 0; depart < n; ++depart) {
+        if (ordre[depart] != kNonVu || reg_.personnes[depart].numero == 0) continue;
+        pile.push_back({depart, 0});
+        ordre[depart] = bas[depart] = compteur++;
+        pileTarjan.push_back(depart);
+        surPile[depart] = 1;
+        while (!pile.empty()) {
+            Cadre& c = pile.back();
+            const std::uint32_t u = c.personne;
+            std::uint32_t parents[2];
+            parentsDe(u, parents);
+            if (c.suivant < 2) {
+                const std::uint32_t q = parents[c.suivant++];
+                if (q == kAucun) continue;
+                if (ordre[q] == kNonVu) {
+                    ordre[q] = bas[q] = compteur++;
+                    pileTarjan.push_back(q);
+                    surPile[q] = 1;
+                    pile.push_back({q, 0});
+                } else if (surPile[q]) {
+                    bas[u] = std::min(bas[u], ordre[q]);
+                }
+                continue;
+            }
+            pile.pop_back();
+            if (!pile.empty()) bas[pile.back().personne] = std::min(bas[pile.back().personne], bas[u]);
+            if (bas[u] != ordre[u]) continue;
+            std::uint32_t w;
+            do {
+                w = pileTarjan.back();
+                pileTarjan.pop_back();
+                surPile[w] = 0;
+                composante[w] = composantes;
+            } while (w != u);
+            ++composantes;
+        }
+    }
+    // Une composante « tient un lien du principal » quand l'un de ses liens internes en vient.
+    std::vector<std::uint8_t> avecPrincipal(composantes, 0);
+    auto lienInterne = [&](std::uint32_t u) {
+        std::uint32_t parents[2];
+        parentsDe(u, parents);
+        for (std::uint32_t q : parents)
+            if (q != kAucun && composante[q] == composante[u]) return true;
+        return false;
+    };
+    for (std::uint32_t u = 0; u < n; ++u)
+        if (composante[u] != kNonVu && lienDuPrincipal(u) && lienInterne(u)) avecPrincipal[composante[u]] = 1;
+    for (std::uint32_t u = 0; u < n; ++u) {
+        if (composante[u] == kNonVu || lienDuPrincipal(u) || !avecPrincipal[composante[u]] || !lienInterne(u))
+            continue;
+        PersonneBalayee& p = reg_.personnes[u];
+        p.lienParentsCoupe = true;
+        const FamilleBalayee& f = reg_.familles[p.familleParents];
+        erreurs_.SignalerErreur(f.fichier, "- Ligne %ld : lien de parenté contraire au fichier principal, ignoré"_1252,
+                                f.ligne);
     }
 }
 

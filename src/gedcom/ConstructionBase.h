@@ -40,6 +40,11 @@ public:
 private:
     void completerNonDefinis();
     void couperBouclesDeParente();
+    bool lienDuPrincipal(std::uint32_t personne) const;
+    // Coupe les boucles parmi les liens des personnes que pris(personne) retient.
+    template <typename Pris>
+    void couperBoucles(Pris pris);
+    void ecarterLiensContraires();
     void parentsDe(std::uint32_t personne, std::uint32_t parents[2]) const;
     void calculerAnneaux();
     void calculerRestes();
@@ -73,6 +78,7 @@ private:
     std::vector<std::uint32_t> premierEnfant_;       // par indice de famille
     std::vector<std::int32_t> suivanteFiche_;        // lien de chaîne par numéro de fiche
     std::vector<std::uint8_t> restes_;               // par famille : 1 le mari reste, 2 la femme
+    std::vector<std::uint8_t> dansSaFratrie_;        // par personne : citée parmi les enfants de sa famille
     TableCles<std::uint32_t> refsSources_;
     std::uint32_t prochainEvenement_ = 1;
     std::uint64_t fait_ = 0, total_ = 0;

@@ -24,10 +24,11 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
-#include <sstream>
-#include <system_error>
+#include <cerrno>
+#include <optional>
 
+#include "commun/CauseErreur.h"
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 
@@ -159,17 +160,16 @@ DescriptionFusion DescriptionFusion::analyser(const std::string& texte, const fs
 }
 
 DescriptionFusion DescriptionFusion::lire(const fs::path& chemin) {
-    std::error_code ec;
     std::string nom = chemin.string();
-    if (!fs::exists(chemin, ec)) {
+    int erreur = 0;
+    // Sans attendre : un tube ou un périphérique nommé .fged est refusé, pas lu sans fin.
+    std::optional<std::string> contenu = lireFichierEntier(chemin, kTailleMax, &erreur);
+    if (!contenu && erreur == ENOENT)
         throw OperationImpossible("Fichier "_1252 + depuisUtf8(nom) + " inexistant"_1252);
-    }
-    std::ifstream f(chemin, std::ios::binary);
-    std::ostringstream contenu;
-    if (f) contenu << f.rdbuf();
-    if (!f || f.bad() || contenu.str().size() > kTailleMax)
-        throw OperationImpossible("Lecture impossible du fichier de fusion\n"_1252 + depuisUtf8(nom));
-    return analyser(contenu.str(), chemin.parent_path(), chemin.filename().string());
+    if (!contenu)
+        throw OperationImpossible("Lecture impossible du fichier de fusion\n"_1252 + depuisUtf8(nom) + "\n" +
+                                  causeErreurMajuscule(erreur));
+    return analyser(*contenu, chemin.parent_path(), chemin.filename().string());
 }
 
 std::string DescriptionFusion::texte() const {

@@ -1,12 +1,17 @@
 #include "gedcom/FichierGedcomOuvert.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <string>
 #include <system_error>
 
-#include "commun/Dossiers.h"
+#include "commun/CauseErreur.h"
+#include "commun/DossierPrive.h"
+#include "commun/FichierEntree.h"
 #include "commun/FichierTemporaire.h"
 #include "commun/OperationImpossible.h"
+#include "commun/RestesTemporaires.h"
 #include "commun/Texte.h"
 #include "gedcom/TranscodageUtf16.h"
 
@@ -28,23 +33,24 @@ std::string en1252(const fs::path& p) {
     return depuisUtf8(std::string_view(reinterpret_cast<const char*>(u.data()), u.size()));
 }
 
-OperationImpossible lectureImpossible(const std::string& chemin1252) {
-    return OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252));
+OperationImpossible lectureImpossible(const std::string& chemin1252, int erreur) {
+    return OperationImpossible(formater("Lecture impossible du fichier Gedcom\n%s"_1252, chemin1252) + "\n" +
+                               causeErreurMajuscule(erreur));
 }
 
-std::FILE* ouvrirEnLecture(const fs::path& p) {
-#ifdef _WIN32
-    return _wfopen(p.c_str(), L"rb");
-#else
-    return std::fopen(p.c_str(), "rb");
-#endif
+// Ouvert sans attendre (tube, périphérique refusés) ; « Fichier %s inexistant » quand il manque.
+FichierEntree ouvrirEntree(const fs::path& chemin, const std::string& chemin1252) {
+    FichierEntree entree;
+    if (entree.ouvrir(chemin)) return entree;
+    if (entree.erreur() == ENOENT) throw OperationImpossible(formater("Fichier %s inexistant"_1252, chemin1252));
+    throw lectureImpossible(chemin1252, entree.erreur());
 }
 
 // Copie en UTF-8 d'un fichier UTF-16, lisible et inscriptible par nous seuls ; l'appelant
 // efface chemin quand il a fini.
 std::FILE* creerTemporaire(fs::path& chemin) {
     FichierTemporaire temporaire;
-    if (!temporaire.creer(dossierTemporaire(), "lignara-utf8-")) return nullptr;
+    if (!temporaire.creer(dossierPrive(), prefixeTemporaire("utf8"))) return nullptr;
 #ifdef _WIN32
     std::FILE* f = _fdopen(temporaire.descripteur(), "w+b");
 #else
@@ -67,30 +73,28 @@ struct FichierGedcomOuvert::CopieTemporaire {
 };
 
 FichierGedcomOuvert::FichierGedcomOuvert(fs::path chemin) : chemin_(std::move(chemin)) {
-    std::error_code ec;
-    if (!fs::exists(chemin_, ec))
-        throw OperationImpossible(formater("Fichier %s inexistant"_1252, chemin1252()));
-    std::FILE* f = fs::is_directory(chemin_, ec) ? nullptr : ouvrirEnLecture(chemin_);
-    if (!f)
-        throw lectureImpossible(chemin1252());
-
+    FichierEntree entree = ouvrirEntree(chemin_, chemin1252());
+    const std::uint64_t taille = entree.taille();
     char debut[512];
-    std::size_t n = std::fread(debut, 1, sizeof debut, f);
-    DetectionUtf16 utf16 = detecterUtf16(std::string_view(debut, n));
+    const long long n = entree.lire(debut, sizeof debut, 0);
+    if (n < 0) throw lectureImpossible(chemin1252(), entree.erreur());
+    DetectionUtf16 utf16 = detecterUtf16(std::string_view(debut, static_cast<std::size_t>(n)));
+    std::FILE* f = entree.enFlux();
+    if (!f) throw lectureImpossible(chemin1252(), errno);
     if (utf16.ordre == OrdreUtf16::Aucun) {
-        std::rewind(f);
-        flux_ = std::make_unique<FluxOctets>(f);
+        flux_ = std::make_unique<FluxOctets>(f, taille);
         return;
     }
     auto copie = std::make_unique<CopieTemporaire>();
     std::FILE* sortie = creerTemporaire(copie->chemin);
-    bool reussi = sortie && std::fseek(f, utf16.avecMarque ? 2 : 0, SEEK_SET) == 0 &&
-                  transcoderUtf16(f, utf16.ordre, sortie);
+    const std::uint64_t marque = utf16.avecMarque ? 2 : 0;
+    bool reussi = sortie && std::fseek(f, static_cast<long>(marque), SEEK_SET) == 0 &&
+                  transcoderUtf16(f, utf16.ordre, sortie, taille - std::min(taille, marque));
     std::fclose(f);
     if (!reussi) {
         if (sortie) std::fclose(sortie);
         throw OperationImpossible(formater("Accès impossible au répertoire temporaire\n%s"_1252,
-                                           en1252(dossierTemporaire())));
+                                           en1252(dossierPrive())));
     }
     std::rewind(sortie);
     copie_ = std::move(copie);
@@ -117,9 +121,11 @@ FichierGedcomOuvert& FichierGedcomOuvert::operator=(FichierGedcomOuvert&& autre)
 FichierGedcomOuvert FichierGedcomOuvert::jumeau() const {
     FichierGedcomOuvert j;
     j.chemin_ = chemin_;
-    std::FILE* f = ouvrirEnLecture(cheminLu());
-    if (!f) throw lectureImpossible(chemin1252());
-    j.flux_ = std::make_unique<FluxOctets>(f);
+    FichierEntree entree = ouvrirEntree(cheminLu(), chemin1252());
+    const std::uint64_t taille = entree.taille();
+    std::FILE* f = entree.enFlux();
+    if (!f) throw lectureImpossible(chemin1252(), errno);
+    j.flux_ = std::make_unique<FluxOctets>(f, taille);
     j.jeu_ = jeu_;
     j.drapeauxLogiciel = drapeauxLogiciel;
     j.aDonneUneLigne = aDonneUneLigne;

@@ -2,7 +2,7 @@
 // Un fichier GEDCOM du fichier ouvert (un .ged simple en donne un ; une fusion plusieurs) :
 // son chemin, son flux binaire, son jeu de caractères et les drapeaux de son logiciel d'origine.
 //
-// Un fichier en UTF-16 est transcodé à l'ouverture en une copie UTF-8 du dossier temporaire
+// Un fichier en UTF-16 est transcodé à l'ouverture en une copie UTF-8 du dossier privé
 // (nom sûr, mode 0600), effacée à la fermeture ; les décalages se réfèrent alors à la copie,
 // et le jeu de caractères reste UTF-8 quoi qu'en dise l'en-tête.
 #include <cstdint>
@@ -18,9 +18,11 @@ namespace lignara {
 
 class FichierGedcomOuvert {
 public:
-    // Ouvre le fichier en lecture binaire. Lève OperationImpossible : « Fichier %s inexistant »,
-    // « Lecture impossible du fichier Gedcom\n%s », ou « Accès impossible au répertoire
-    // temporaire\n%s » quand la copie UTF-8 ne peut pas être écrite.
+    // Ouvre le fichier en lecture binaire, sans attendre (FichierEntree : un tube, un
+    // périphérique ou un dossier sont refusés, la lecture s'arrête à la taille d'ouverture).
+    // Lève OperationImpossible : « Fichier %s inexistant », « Lecture impossible du fichier
+    // Gedcom\n%s\n<Cause> », ou « Accès impossible au répertoire temporaire\n%s » quand la
+    // copie UTF-8 ne peut pas être écrite.
     explicit FichierGedcomOuvert(std::filesystem::path chemin);
     ~FichierGedcomOuvert();
     FichierGedcomOuvert(FichierGedcomOuvert&&) noexcept;

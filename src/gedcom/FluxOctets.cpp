@@ -10,7 +10,8 @@
 
 namespace lignara {
 
-FluxOctets::FluxOctets(std::FILE* fichier) : fichier_(fichier), tampon_(new char[kTaille]) {}
+FluxOctets::FluxOctets(std::FILE* fichier, std::uint64_t limite)
+    : fichier_(fichier), limite_(limite), tampon_(new char[kTaille]) {}
 
 FluxOctets::~FluxOctets() {
     if (fichier_) std::fclose(fichier_);
@@ -19,14 +20,15 @@ FluxOctets::~FluxOctets() {
 bool FluxOctets::remplir() {
     positionTampon_ += fin_;
     debut_ = fin_ = 0;
-    if (!fichier_) return false;
+    if (!fichier_ || positionTampon_ >= limite_) return false;
+    const auto voulu = static_cast<std::size_t>(std::min<std::uint64_t>(prochaineLecture_, limite_ - positionTampon_));
 #ifdef _WIN32
-    fin_ = std::fread(tampon_.get(), 1, prochaineLecture_, fichier_);
+    fin_ = std::fread(tampon_.get(), 1, voulu, fichier_);
 #else
     // Lecture par position : un saut ne coûte alors aucun appel système de plus.
     ssize_t n;
     do {
-        n = ::pread(fileno(fichier_), tampon_.get(), prochaineLecture_, static_cast<off_t>(positionTampon_));
+        n = ::pread(fileno(fichier_), tampon_.get(), voulu, static_cast<off_t>(positionTampon_));
     } while (n < 0 && errno == EINTR);
     fin_ = n > 0 ? static_cast<std::size_t>(n) : 0;
 #endif

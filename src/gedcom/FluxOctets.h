@@ -1,7 +1,8 @@
 #pragma once
 // Lecture tamponnée d'un fichier ouvert en binaire, octet par octet ou par ligne physique, avec
 // un tampon à nous : le lecteur de lignes passe sur chaque octet et doit tenir plus de 150 Mo/s.
-// Une erreur de lecture se comporte comme la fin du fichier.
+// Une erreur de lecture se comporte comme la fin du fichier, comme la limite donnée (la taille
+// du fichier à son ouverture) : un fichier qui grandit pendant la lecture n'est pas lu sans fin.
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -20,8 +21,8 @@ class FluxOctets {
 public:
     static constexpr int kFin = -1;
 
-    // Prend possession du fichier (le ferme à la destruction).
-    explicit FluxOctets(std::FILE* fichier);
+    // Prend possession du fichier (le ferme à la destruction) ; rien n'est lu au-delà de limite.
+    explicit FluxOctets(std::FILE* fichier, std::uint64_t limite = UINT64_MAX);
     ~FluxOctets();
     FluxOctets(const FluxOctets&) = delete;
     FluxOctets& operator=(const FluxOctets&) = delete;
@@ -59,6 +60,7 @@ private:
     // Les lectures suivantes grandissent par quatre jusqu'à la taille du tampon.
     static constexpr std::size_t kTailleApresSaut = 1 << 12;
     std::FILE* fichier_;
+    std::uint64_t limite_;
     std::size_t prochaineLecture_ = kTaille;
     std::unique_ptr<char[]> tampon_;
     std::size_t debut_ = 0;

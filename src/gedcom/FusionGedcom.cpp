@@ -161,15 +161,18 @@ void FusionGedcom::rapprocher(PasseConstruction& passe) {
 // fichiers secondaires comme dans ses propres listes.
 void FusionGedcom::redirigerPersonnes() {
     std::vector<PersonneBalayee>& personnes = reg_->personnes;
+    parentsSecondaires_.assign(personnes.size(), kAucun);
     for (std::uint32_t s = 0; s < personnes.size(); ++s) {
         if (personnes[s].fichier != 0 && personnes[s].gardee) ++ajoutees_;
         if (cible_[s] == s) continue;
+        parentsSecondaires_[s] = personnes[s].familleParents;
         PersonneBalayee& m = personnes[cible_[s]];
         const PersonneBalayee& p = personnes[s];
         for (std::uint32_t f : p.famillesConjoint) m.famillesConjoint.push_back(f);
         if (m.familleParents == kAucun && p.familleParents != kAucun) {
             m.familleParents = p.familleParents;
             m.parAdoption = p.parAdoption;
+            m.parentsSecondaires = true;
         }
     }
     for (FamilleBalayee& f : reg_->familles) {
@@ -208,8 +211,18 @@ void FusionGedcom::fondreFamilles() {
 
 // Une personne rapprochée n'est enfant que de la famille qui est la sienne à la fin : elle
 // quitte les autres, qui sans cela pourraient être gardées pour un enfant qui n'y est pas.
+// Quand le principal lui donne d'autres parents que ceux d'un fichier secondaire, ce sont les
+// siens qui restent, et la famille secondaire est notée pour le rapport.
 void FusionGedcom::remapperListes() {
     std::vector<PersonneBalayee>& personnes = reg_->personnes;
+    for (std::uint32_t s = 0; s < cible_.size(); ++s) {
+        const std::uint32_t secondaire = parentsSecondaires_[s];
+        if (secondaire == kAucun) continue;
+        const std::uint32_t retenue = personnes[cible_[s]].familleParents;
+        if (retenue != kAucun && familleCible_[retenue] != familleCible_[secondaire])
+            reg_->liensContraires.push_back({reg_->familles[secondaire].fichier, reg_->familles[secondaire].ligne});
+    }
+    parentsSecondaires_.clear();
     std::vector<std::uint8_t> rapprochee(personnes.size(), 0);
     for (std::uint32_t s = 0; s < cible_.size(); ++s)
         if (cible_[s] != s) rapprochee[cible_[s]] = 1;

@@ -56,6 +56,7 @@ private:
     std::vector<std::uint32_t> cible_;         // par personne : elle-même ou celle du principal
     std::vector<std::uint32_t> familleCible_;  // par famille : elle-même ou celle du principal
     std::vector<std::vector<std::uint32_t>> famillesDeConjoint_;  // par personne, d'après HUSB/WIFE
+    std::vector<std::uint32_t> parentsSecondaires_;  // par personne rapprochée : sa famille secondaire
     std::uint32_t rapprochees_ = 0;
     std::uint32_t ajoutees_ = 0;
 };

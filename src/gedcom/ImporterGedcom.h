@@ -4,9 +4,10 @@
 //   ResultatImport r = ImporterGedcom("famille.ged", options);
 //
 // Lève OperationImpossible, avec son message français, quand un fichier ne peut pas être lu
-// (« Fichier %s inexistant », « Lecture impossible du fichier Gedcom\n%s », « Erreur de lecture
-// du fichier %s ») ou que le dossier temporaire est inutilisable (« Accès impossible au
-// répertoire temporaire\n%s ») ; aucune base n'est alors laissée. Les fautes du GEDCOM ne
+// (« Fichier %s inexistant », « Lecture impossible du fichier Gedcom\n%s\n<Cause> » — un tube
+// ou un périphérique est refusé sans attendre —, « Erreur de lecture du fichier %s\n<Raison> »
+// pour un fichier vide ou sans ligne de niveau 0) ou que le dossier temporaire est inutilisable
+// (« Accès impossible au répertoire temporaire\n%s ») ; aucune base n'est alors laissée. Les fautes du GEDCOM ne
 // l'arrêtent jamais : elles sont des lignes du rapport.
 //
 // Plusieurs fichiers : chacun a son indice (0, 1, …), qui est l'octet de tête de ses clés et
@@ -19,7 +20,7 @@
 #include <string>
 #include <vector>
 
-#include "commun/Dossiers.h"
+#include "commun/DossierPrive.h"
 #include "database/BaseGenealogique.h"
 #include "gedcom/ConstructionBase.h"
 #include "gedcom/JeuCaracteres.h"
@@ -38,7 +39,7 @@ struct OptionsImport {
     std::function<void(RegistresBalayage&)> apresBalayage;
     // Après apresBalayage, avec de quoi relire noms et dates : rapproche les personnes d'une fusion.
     std::function<void(RegistresBalayage&, PasseConstruction&)> rapprocher;
-    std::filesystem::path dossierTemporaire = lignara::dossierTemporaire();
+    std::filesystem::path dossierTemporaire = dossierPrive();
 };
 
 struct FichierImporte {

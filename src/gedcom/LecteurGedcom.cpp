@@ -96,9 +96,14 @@ LecteurGedcom::Statut LecteurGedcom::LireLigne() {
         LignePhysique lue = flux.lireLigne(tampon_.get(), kTailleTampon - 1);
         if (lue.finFichier) {
             if (!fichier_->aDonneUneLigne) {
+                // Tout ce qui précède le premier « 0 » a été sauté : un fichier qui n'en a pas
+                // n'a donné aucune ligne sans pour autant être vide.
+                const char* raison = flux.position() == 0
+                                         ? "Le fichier est vide."
+                                         : "Le fichier n'a aucune ligne de niveau 0 : ce n'est pas un fichier Gedcom.";
                 char message[1024];
-                std::snprintf(message, sizeof message, "Erreur de lecture du fichier %s"_1252,
-                              fichier_->chemin1252().c_str());
+                std::snprintf(message, sizeof message, "Erreur de lecture du fichier %s\n%s"_1252,
+                              fichier_->chemin1252().c_str(), raison);
                 throw OperationImpossible(message);
             }
             niveau_ = 0;

@@ -7,6 +7,7 @@
 
 #include "commun/FileLots.h"
 #include "commun/Texte.h"
+#include "database/EcrivainBase.h"
 #include "dates/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
 #include "gedcom/LecteurGedcom.h"
@@ -345,9 +346,17 @@ void PasseBalayage::texteSource(char* v) {
         sourcePhoto_ = true;
 }
 
+// Un chemin trop long pour la base est signalé et laissé de côté : coupé, il nommerait un
+// autre fichier.
+bool PasseBalayage::cheminPhotoRangeable(const char* v) {
+    if (std::strlen(v) <= kCheminPhotoMax) return true;
+    signalerLigne("- Ligne %ld : chemin de photo trop long"_1252);
+    return false;
+}
+
 void PasseBalayage::fichierSource(char* v) {
     if (source_ && sourcePhoto_ && (drapeaux() & drapeaux::kSourcesPhotos) &&
-        source_->photo.empty() && estPhotoAcceptee(v))
+        source_->photo.empty() && estPhotoAcceptee(v) && cheminPhotoRangeable(v))
         source_->photo = v;
 }
 
@@ -369,7 +378,7 @@ void PasseBalayage::ligneNote(char*) {
 void PasseBalayage::debutMedia(char*) { media_ = niveau0().cle; }
 
 void PasseBalayage::fichierMedia(char* v) {
-    if (!media_.estVide() && estPhotoAcceptee(v)) reg_.medias.try_emplace(media_, v);
+    if (!media_.estVide() && estPhotoAcceptee(v) && cheminPhotoRangeable(v)) reg_.medias.try_emplace(media_, v);
 }
 
 void PasseBalayage::debutIndividu(char*) {
@@ -531,9 +540,15 @@ void PasseBalayage::enfant(char*) {
 }
 
 void PasseBalayage::ajouterEnfant(std::uint32_t famille, std::uint32_t personne) {
+    constexpr std::size_t kGrandeFratrie = 64;
     auto& enfants = reg_.familles[famille].enfants;
-    if (std::find(enfants.begin(), enfants.end(), personne) == enfants.end())
-        enfants.push_back(personne);
+    if (enfants.size() < kGrandeFratrie) {
+        if (std::find(enfants.begin(), enfants.end(), personne) == enfants.end()) enfants.push_back(personne);
+        return;
+    }
+    auto [place, nouvelle] = grandesFratries_.try_emplace(famille);
+    if (nouvelle) place->second.insert(enfants.begin(), enfants.end());
+    if (place->second.insert(personne).second) enfants.push_back(personne);
 }
 
 void PasseBalayage::debutMariage(char* v) { debutEvenement(v); }

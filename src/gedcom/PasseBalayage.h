@@ -14,6 +14,8 @@
 // dépend.
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "gedcom/CleEnregistrement.h"
 #include "gedcom/CodeTag.h"
@@ -93,6 +95,7 @@ private:
     const CleEnregistrement& lien() const { return *lien_; }
     bool referenceManquante();
     void ajouterEnfant(std::uint32_t famille, std::uint32_t personne);
+    bool cheminPhotoRangeable(const char* v);
     void conjointDouble(FamilleBalayee& f);
     void trierFichier();
     std::uint16_t drapeaux() const { return fichier_.drapeauxLogiciel; }
@@ -110,6 +113,9 @@ private:
     std::uint32_t personne_ = kAucun;
     std::uint32_t famille_ = kAucun;
     std::uint32_t familleAdoption_ = kAucun;
+    // Enfants déjà rangés des grandes familles : chercher parmi cent mille enfants à chaque CHIL
+    // rendait le balayage quadratique. Rempli d'un coup quand la liste passe kGrandeFratrie.
+    std::unordered_map<std::uint32_t, std::unordered_set<std::uint32_t>> grandesFratries_;
     SourceBalayee* source_ = nullptr;
     NoteBalayee* note_ = nullptr;
     CleEnregistrement media_;

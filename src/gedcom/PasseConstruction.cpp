@@ -8,6 +8,7 @@
 
 #include "commun/Texte.h"
 #include "database/Casse1252.h"
+#include "database/EcrivainBase.h"
 #include "dates/DateLecture.h"
 #include "gedcom/DrapeauxLogiciel.h"
 
@@ -513,7 +514,13 @@ void PasseConstruction::objet(char* v) {
 
 void PasseConstruction::fichierPhoto(char* v) {
     std::string_view f = sansEspaces(v);
-    if (estPhotoAcceptee(f)) individu_->photos.emplace_back(f);
+    if (!estPhotoAcceptee(f)) return;
+    // Coupé à la taille de la base, le chemin nommerait un autre fichier : signalé et laissé.
+    if (f.size() > kCheminPhotoMax) {
+        erreurs_.SignalerErreur(fichier_, "- Ligne %ld : chemin de photo trop long"_1252, lecteur_->numeroLigne());
+        return;
+    }
+    individu_->photos.emplace_back(f);
 }
 
 bool PasseConstruction::aDesLignesDeNotes() const {

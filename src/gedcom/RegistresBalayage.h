@@ -36,6 +36,7 @@ struct PersonneBalayee {
     bool parAdoption = false;
     bool famcExplicite = false;       // parents nommés par un FAMC (et non par un CHIL)
     bool lienParentsCoupe = false;    // ferait de la personne son propre ancêtre
+    bool parentsSecondaires = false;  // fusion : parents reçus d'un fichier secondaire
 };
 
 struct FamilleBalayee {
@@ -96,6 +97,13 @@ struct RegistresBalayage {
     // Entrées définies par leur enregistrement : les autres ne sont que nommées par des liens.
     std::size_t personnesDefinies = 0;
     std::size_t famillesDefinies = 0;
+    // Fusion : familles des fichiers secondaires dont le lien à un enfant rapproché contredit
+    // les parents que le fichier principal lui donne ; ignorées pour lui, signalées à l'import.
+    struct LienContraire {
+        std::uint8_t fichier = 0;
+        long ligne = 0;
+    };
+    std::vector<LienContraire> liensContraires;
 
     // Rendent l'indice de l'entrée, créée (référencée, non définie) au premier appel.
     // h : IndexCles::hacher(cle), quand il est déjà calculé.

@@ -1,5 +1,7 @@
 #include "gedcom/TranscodageUtf16.h"
 
+#include <algorithm>
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -53,14 +55,16 @@ DetectionUtf16 detecterUtf16(std::string_view d) {
     return {};
 }
 
-bool transcoderUtf16(std::FILE* source, OrdreUtf16 ordre, std::FILE* destination) {
+bool transcoderUtf16(std::FILE* source, OrdreUtf16 ordre, std::FILE* destination, std::uint64_t limite) {
     std::vector<unsigned char> entree(1 << 16);
     std::string sortie;
     char32_t enAttente = 0;  // demi-codet haut qui attend son demi-codet bas
     int octetSeul = -1;      // premier octet d'un codet coupé entre deux lectures
     for (;;) {
-        std::size_t n = std::fread(entree.data(), 1, entree.size(), source);
+        const auto voulu = static_cast<std::size_t>(std::min<std::uint64_t>(entree.size(), limite));
+        std::size_t n = voulu == 0 ? 0 : std::fread(entree.data(), 1, voulu, source);
         if (n == 0) break;
+        limite -= n;
         sortie.clear();
         for (std::size_t i = 0; i < n; ++i) {
             if (octetSeul < 0) {

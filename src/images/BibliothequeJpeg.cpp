@@ -2,8 +2,12 @@
 
 #include <csetjmp>
 #include <cstdio>
+#include <string>
 
 #include <jpeglib.h>
+#include <jerror.h>
+
+#include "commun/Texte.h"
 
 namespace lignara {
 
@@ -14,16 +18,28 @@ constexpr std::size_t kTailleTamponJpeg = 16384;
 // Le gestionnaire d'erreur de la bibliothèque : garde le message et revient au point d'appel.
 // Entre setjmp et longjmp, seules des fonctions C et les rappels ci-dessous sont actifs : aucun
 // destructeur C++ n'est sauté.
+// Seul le code de l'erreur est gardé : le texte anglais de la bibliothèque citerait parfois les
+// premiers octets du fichier (« starts with 0x72 0x6f »).
 struct GestionnaireErreur {
     jpeg_error_mgr base;
     std::jmp_buf retour;
-    char message[JMSG_LENGTH_MAX];
+    int code;
 };
 
 void revenirALAppel(j_common_ptr info) {
     auto* g = reinterpret_cast<GestionnaireErreur*>(info->err);
-    (*info->err->format_message)(info, g->message);
+    g->code = info->err->msg_code;
     std::longjmp(g->retour, 1);
+}
+
+std::string raisonLecture(int code) {
+    switch (code) {
+        case JERR_NO_SOI: return "ce n'est pas une image JPEG";
+        case JERR_INPUT_EMPTY:
+        case JERR_INPUT_EOF: return "image JPEG tronquée"_1252;
+        case JERR_OUT_OF_MEMORY: return "mémoire insuffisante"_1252;
+        default: return "image JPEG abîmée ou d'un type non pris en charge"_1252;
+    }
 }
 
 // Les avertissements (données tronquées…) ne s'écrivent pas sur la console.
@@ -33,7 +49,64 @@ void installerGestionnaire(GestionnaireErreur& g) {
     jpeg_std_error(&g.base);
     g.base.error_exit = revenirALAppel;
     g.base.output_message = taireAvertissement;
-    g.message[0] = '\0';
+    g.code = 0;
+}
+
+// Source lue par morceaux dans un fichier déjà ouvert, jamais au-delà de sa taille d'ouverture ;
+// la fin du fichier donne un marqueur de fin d'image, comme la source standard.
+struct SourceFichier {
+    jpeg_source_mgr base;
+    FichierEntree* entree;
+    std::uint64_t position;
+    bool finAtteinte;
+    JOCTET tampon[kTailleTamponJpeg];
+};
+
+void initialiserSource(j_decompress_ptr) {}
+
+boolean remplirSource(j_decompress_ptr info) {
+    auto* s = reinterpret_cast<SourceFichier*>(info->src);
+    const long long lus = s->entree->lire(s->tampon, sizeof s->tampon, s->position);
+    if (lus <= 0) {
+        if (s->position == 0) ERREXIT(info, JERR_INPUT_EMPTY);
+        s->finAtteinte = true;
+        WARNMS(info, JWRN_JPEG_EOF);
+        s->tampon[0] = 0xFF;
+        s->tampon[1] = JPEG_EOI;
+        s->base.next_input_byte = s->tampon;
+        s->base.bytes_in_buffer = 2;
+        return TRUE;
+    }
+    s->position += static_cast<std::uint64_t>(lus);
+    s->base.next_input_byte = s->tampon;
+    s->base.bytes_in_buffer = static_cast<std::size_t>(lus);
+    return TRUE;
+}
+
+void sauterSource(j_decompress_ptr info, long nombre) {
+    auto* s = reinterpret_cast<SourceFichier*>(info->src);
+    if (nombre <= 0) return;
+    const auto n = static_cast<std::size_t>(nombre);
+    if (n <= s->base.bytes_in_buffer) {
+        s->base.next_input_byte += n;
+        s->base.bytes_in_buffer -= n;
+        return;
+    }
+    s->position += n - s->base.bytes_in_buffer;
+    s->base.bytes_in_buffer = 0;
+}
+
+void terminerSource(j_decompress_ptr) {}
+
+void brancherSource(j_decompress_ptr info, SourceFichier& s) {
+    s.base.init_source = initialiserSource;
+    s.base.fill_input_buffer = remplirSource;
+    s.base.skip_input_data = sauterSource;
+    s.base.resync_to_restart = jpeg_resync_to_restart;
+    s.base.term_source = terminerSource;
+    s.base.bytes_in_buffer = 0;
+    s.base.next_input_byte = nullptr;
+    info->src = &s.base;
 }
 
 struct DestinationFlux {
@@ -76,7 +149,7 @@ void brancherDestination(j_compress_ptr info, DestinationFlux& d) {
 }
 
 // Pas d'objet C++ ici : un longjmp peut revenir au setjmp.
-bool lireEnTete(std::FILE* fichier, std::int32_t& largeur, std::int32_t& hauteur,
+bool lireEnTete(SourceFichier& source, std::int32_t& largeur, std::int32_t& hauteur,
                 GestionnaireErreur& g) {
     // À zéro : une erreur dans jpeg_create_* laisse alors mem nul, que jpeg_destroy_* sait ignorer.
     jpeg_decompress_struct info{};
@@ -86,7 +159,7 @@ bool lireEnTete(std::FILE* fichier, std::int32_t& largeur, std::int32_t& hauteur
         return false;
     }
     jpeg_create_decompress(&info);
-    jpeg_stdio_src(&info, fichier);
+    brancherSource(&info, source);
     jpeg_read_header(&info, TRUE);
     largeur = static_cast<std::int32_t>(info.image_width);
     hauteur = static_cast<std::int32_t>(info.image_height);
@@ -122,17 +195,19 @@ bool comprimer(jpeg_compress_struct& info, GestionnaireErreur& g, DestinationFlu
 
 }  // namespace
 
-bool lireTailleJpeg(const std::filesystem::path& chemin, std::int32_t& largeur,
-                    std::int32_t& hauteur, std::string& messageErreur) {
-    messageErreur.clear();
-    std::FILE* fichier = std::fopen(chemin.string().c_str(), "rb");
-    if (!fichier) return false;
+bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t& hauteur,
+                    std::string& raison1252) {
+    raison1252.clear();
     GestionnaireErreur g;
     installerGestionnaire(g);
-    bool lu = lireEnTete(fichier, largeur, hauteur, g);
-    std::fclose(fichier);
-    if (!lu) messageErreur = g.message;
-    return lu && largeur > 0 && hauteur > 0;
+    SourceFichier source{};
+    source.entree = &fichier;
+    source.position = 0;
+    source.finAtteinte = false;
+    const bool lu = lireEnTete(source, largeur, hauteur, g);
+    if (!lu) raison1252 = source.finAtteinte ? "image JPEG tronquée"_1252 : raisonLecture(g.code);
+    else if (largeur <= 0 || hauteur <= 0) raison1252 = "image JPEG sans taille";
+    return raison1252.empty();
 }
 
 bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteur,
@@ -146,12 +221,10 @@ bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteu
     d.octetsEcrits = &octetsEcrits;
     jpeg_compress_struct info{};
     bool reussi = comprimer(info, g, d, largeur, hauteur, ligne);
-    if (!reussi) messageErreur = g.message;
+    if (!reussi)
+        messageErreur = g.code == JERR_OUT_OF_MEMORY ? "mémoire insuffisante"_1252
+                                                     : "encodage JPEG impossible (erreur "_1252 + std::to_string(g.code) + ")";
     return reussi;
-}
-
-std::string messageErreurJpeg(const std::string& chemin1252, const std::string& message) {
-    return "Erreur dans le fichier " + chemin1252 + "\n" + message;
 }
 
 }  // namespace lignara

@@ -2,19 +2,22 @@
 // Pont vers la bibliothèque JPEG (IJG, API de la version 8) : lecture de la taille d'un fichier
 // et compression de lignes RVB. Les erreurs de la bibliothèque ne terminent jamais le programme :
 // son gestionnaire revient à l'appel (longjmp confiné dans BibliothequeJpeg.cpp) et l'appel rend
-// false avec le message de la bibliothèque.
+// false avec une raison en français tirée du code de l'erreur (jamais le texte anglais de la
+// bibliothèque, qui citerait les premiers octets du fichier).
 #include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
 
+#include "commun/FichierEntree.h"
+
 namespace lignara {
 
-// Rend false sans message quand le fichier ne s'ouvre pas, avec le message de la bibliothèque
-// quand l'en-tête est mauvais.
-bool lireTailleJpeg(const std::filesystem::path& chemin, std::int32_t& largeur,
-                    std::int32_t& hauteur, std::string& messageErreur);
+// Taille lue dans l'en-tête d'un fichier déjà ouvert, jamais au-delà de sa taille d'ouverture.
+// Faux, avec la raison (« ce n'est pas une image JPEG », « image JPEG tronquée »…), sinon.
+bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t& hauteur,
+                    std::string& raison1252);
 
 // Fournit la ligne y (0 = ligne du haut) : largeur × 3 octets rouge, vert, bleu.
 using LigneRvb = std::function<const std::uint8_t*(std::int32_t y)>;
@@ -25,8 +28,5 @@ using LigneRvb = std::function<const std::uint8_t*(std::int32_t y)>;
 // octetsEcrits compte ce qui est déjà parti dans la sortie, même en cas d'erreur.
 bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteur,
                  const LigneRvb& ligne, std::string& messageErreur, std::uint64_t& octetsEcrits);
-
-// « Erreur dans le fichier %s\n%s » : nom du fichier et message de la bibliothèque.
-std::string messageErreurJpeg(const std::string& chemin1252, const std::string& message);
 
 }  // namespace lignara

@@ -12,12 +12,14 @@
 // PDF illisible. Les données restent ensuite comprimées jusque dans le PDF.
 #include "images/ImageDwa.h"
 
-#include <fstream>
+#include <optional>
+#include <sstream>
 #include <istream>
 #include <ostream>
 
 #include <zlib.h>
 
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 
@@ -72,9 +74,11 @@ std::string comprimer(const std::vector<std::uint8_t>& octets) {
 }  // namespace
 
 ImageDwa::ImageDwa(const std::filesystem::path& chemin) {
-    std::ifstream fichier(chemin, std::ios::binary);
-    if (!fichier) donneesInternesAbsentes();
-    lire(fichier);
+    // Lu sans attendre et borné à ce qu'un en-tête peut annoncer (FichierEntree).
+    std::optional<std::string> octets = lireFichierEntier(chemin, kTailleEnTete + 2 * std::size_t{65535});
+    if (!octets) donneesInternesAbsentes();
+    std::istringstream flux(*octets);
+    lire(flux);
 }
 
 ImageDwa::ImageDwa(std::istream& flux) { lire(flux); }

@@ -1,18 +1,38 @@
 #include "images/LecteurPhoto.h"
 
 #include <cstring>
+#include <mutex>
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QImageReader>
-#include <QString>
+#include <QLoggingCategory>
 
 namespace lignara {
 
 namespace {
 
-QString nomQt(const std::filesystem::path& chemin) {
-    return QString::fromStdString(chemin.string());
+// Les greffons d'images de Qt écrivent leurs avertissements (« libpng warning… ») sur la
+// console : la raison d'un échec est dite une fois, en français, par le document.
+void taireAvertissementsImages() {
+    static std::once_flag fait;
+    std::call_once(fait, [] { QLoggingCategory::setFilterRules("qt.gui.imageio*=false\nqt.gui.imageio.*=false"); });
 }
+
+// Lecteur sur les octets déjà lus ; le tampon doit vivre autant que lui.
+struct LecteurEnMemoire {
+    explicit LecteurEnMemoire(const std::string& octets)
+        : donnees(QByteArray::fromRawData(octets.data(), static_cast<qsizetype>(octets.size()))), tampon(&donnees) {
+        taireAvertissementsImages();
+        tampon.open(QIODevice::ReadOnly);
+        lecteur.setDevice(&tampon);
+        lecteur.setAutoTransform(false);
+    }
+    QByteArray donnees;
+    QBuffer tampon;
+    QImageReader lecteur;
+};
 
 // Pose l'image (prémultipliée) sur du blanc : blanc × (1 − alpha) + couleur prémultipliée.
 PhotoRvb surFondBlanc(const QImage& image) {
@@ -36,12 +56,11 @@ PhotoRvb surFondBlanc(const QImage& image) {
 
 }  // namespace
 
-std::optional<TaillePixels> taillePhotoParLecteur(const std::filesystem::path& chemin) {
-    QImageReader lecteur(nomQt(chemin));
-    lecteur.setAutoTransform(false);
-    QSize taille = lecteur.size();
+std::optional<TaillePixels> taillePhotoParLecteur(const std::string& octets) {
+    LecteurEnMemoire m(octets);
+    QSize taille = m.lecteur.size();
     if (!taille.isValid()) {
-        QImage image = lecteur.read();
+        QImage image = m.lecteur.read();
         if (image.isNull()) return std::nullopt;
         taille = image.size();
     }
@@ -49,11 +68,9 @@ std::optional<TaillePixels> taillePhotoParLecteur(const std::filesystem::path& c
     return TaillePixels{taille.width(), taille.height()};
 }
 
-std::optional<PhotoRvb> chargerPhotoRvb(const std::filesystem::path& chemin,
-                                       TaillePixels tailleVoulue) {
-    QImageReader lecteur(nomQt(chemin));
-    lecteur.setAutoTransform(false);
-    QImage image = lecteur.read();
+std::optional<PhotoRvb> chargerPhotoRvb(const std::string& octets, TaillePixels tailleVoulue) {
+    LecteurEnMemoire m(octets);
+    QImage image = m.lecteur.read();
     if (image.isNull()) return std::nullopt;
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
     if (tailleVoulue.largeur > 0 && tailleVoulue.hauteur > 0 &&

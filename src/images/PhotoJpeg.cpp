@@ -1,10 +1,11 @@
 #include "images/PhotoJpeg.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "images/BibliothequeJpeg.h"
-#include "images/CheminImage.h"
+#include "images/FichierPhoto.h"
 #include "images/LecteurPhoto.h"
 
 namespace lignara {
@@ -32,8 +33,21 @@ bool encoderPhoto(std::ostream& sortie, const std::string& chemin1252, const Pho
         sortie, photo.taille.largeur, photo.taille.hauteur,
         [&](std::int32_t y) { return photo.pixels.data() + pas * static_cast<std::size_t>(y); },
         message, octetsEcrits);
-    if (!reussi) transmettre(messages, messageErreurJpeg(chemin1252, message));
+    if (!reussi) transmettre(messages, messagePhoto(chemin1252, message));
     return reussi;
+}
+
+// Photo lue puis décodée ; vide sinon. Un fichier qui ne se lit pas (hors absent) envoie sa raison.
+std::optional<PhotoRvb> chargerPhoto(const std::string& chemin1252, TaillePixels tailleVoulue,
+                                     const RecepteurMessages& messages) {
+    FichierPhoto fichier;
+    std::optional<PhotoRvb> photo;
+    if (fichier.ouvrir(chemin1252)) {
+        if (std::optional<std::string> octets = fichier.lireTout()) photo = chargerPhotoRvb(*octets, tailleVoulue);
+    }
+    const std::string message = messagePhoto(chemin1252, fichier.raison());
+    if (!message.empty()) transmettre(messages, message);
+    return photo;
 }
 
 }  // namespace
@@ -56,7 +70,7 @@ TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252
             return tailleVoulue;
         }
     }
-    std::optional<PhotoRvb> photo = chargerPhotoRvb(cheminFichier(chemin1252), tailleVoulue);
+    std::optional<PhotoRvb> photo = chargerPhoto(chemin1252, tailleVoulue, messages);
     if (!photo) {
         TaillePixels blanche = tailleDonnee(tailleVoulue) ? tailleVoulue : TaillePixels{1, 1};
         ecrireImageBlancheJpeg(sortie, blanche);

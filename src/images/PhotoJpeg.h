@@ -1,9 +1,11 @@
 #pragma once
 // Photo ré-encodée en JPEG pour un objet image du PDF. La taille voulue est celle écrite dans
 // l'objet (taille posée en unités de dessin ÷ 5) ; le fichier doit rester valide quoi qu'il
-// arrive : une photo illisible donne une image blanche de cette taille, et une erreur de la
-// bibliothèque JPEG envoie « Erreur dans le fichier %s\n%s » au récepteur avant de donner,
-// elle aussi, du blanc quand rien n'était encore parti dans la sortie.
+// arrive : une photo illisible donne une image blanche de cette taille. Le fichier est lu sans
+// attendre (FichierPhoto) ; un fichier qui ne se lit pas (tube, périphérique, droits, taille
+// démesurée) ou une erreur de l'encodeur JPEG envoient « Erreur dans le fichier %s\n<Raison> »
+// au récepteur (rien pour un fichier absent), puis donnent du blanc quand rien n'était encore
+// parti dans la sortie.
 #include <ostream>
 #include <string>
 

@@ -1,12 +1,14 @@
 #include "reference/Categories.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdio>
-#include <fstream>
 #include <iterator>
 #include <system_error>
 
 #include "commun/Dossiers.h"
+#include "commun/EcritureFichier.h"
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "reference/CategorieCompilateur.h"
@@ -39,13 +41,17 @@ std::string nom1252(const fs::path& p) { return depuisUtf8(p.string()); }
 // Lit au plus limite + 1 octets (l'appelant voit ainsi le dépassement) ; rien si le fichier ne
 // s'ouvre pas.
 std::optional<std::string> lireFichier(const fs::path& fichier, std::size_t limite) {
-    std::ifstream f(fichier, std::ios::binary);
-    if (!f) return std::nullopt;
-    std::string texte;
-    char bloc[16384];
-    while (texte.size() <= limite && f.read(bloc, sizeof bloc).gcount() > 0)
-        texte.append(bloc, static_cast<std::size_t>(f.gcount()));
-    if (texte.size() > limite + 1) texte.resize(limite + 1);
+    FichierEntree f;
+    if (!f.ouvrir(fichier)) return std::nullopt;
+    const std::size_t lus = static_cast<std::size_t>(std::min<std::uint64_t>(f.taille(), limite + 1));
+    std::string texte(lus, '\0');
+    std::size_t fait = 0;
+    while (fait < lus) {
+        const long long n = f.lire(texte.data() + fait, lus - fait, fait);
+        if (n <= 0) break;
+        fait += static_cast<std::size_t>(n);
+    }
+    texte.resize(fait);
     return texte;
 }
 
@@ -93,25 +99,8 @@ std::vector<std::string> Categories::compilerVers(const fs::path& destination, i
                                                   const std::string& texte1252) {
     CategorieCompilateur compilateur(CategorieDefinition::lire(texte1252), g == kProfessions);
     std::vector<std::uint8_t> image = compilateur.image();
-    // Écrit à côté puis renommé : l'ancien fichier reste entier si l'écriture échoue.
-    fs::path provisoire = destination;
-    provisoire += ".provisoire";
-    {
-        std::ofstream f(provisoire, std::ios::binary | std::ios::trunc);
-        f.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-        f.close();
-        if (!f) {
-            std::error_code ec;
-            fs::remove(provisoire, ec);
-            throw OperationImpossible(formater("Ecriture impossible dans le fichier\n%s"_1252, nom1252(destination)));
-        }
-    }
-    std::error_code ec;
-    fs::rename(provisoire, destination, ec);
-    if (ec) {
-        fs::remove(provisoire, ec);
-        throw OperationImpossible(formater("Ecriture impossible dans le fichier\n%s"_1252, nom1252(destination)));
-    }
+    // Par le rédacteur unique : l'ancien fichier reste entier si l'écriture échoue.
+    ecrireFichier(destination, std::string_view(reinterpret_cast<const char*>(image.data()), image.size()));
     return compilateur.avertissements();
 }
 

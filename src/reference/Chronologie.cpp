@@ -11,8 +11,9 @@
 #include "reference/Chronologie.h"
 
 #include <algorithm>
-#include <fstream>
+#include <cstdint>
 
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 
@@ -82,12 +83,17 @@ Chronologie Chronologie::charger(const ChronologieListe::Entree& entree, int ava
 }
 
 Chronologie Chronologie::chargerFichier(const std::filesystem::path& fichier, int y1, int y2) {
-    std::ifstream f(fichier, std::ios::binary);
-    if (!f) inaccessible();
-    std::string octets;
-    char bloc[16384];
-    while (octets.size() < kTailleMaximale && f.read(bloc, sizeof bloc).gcount() > 0)
-        octets.append(bloc, static_cast<std::size_t>(f.gcount()));
+    FichierEntree f;
+    if (!f.ouvrir(fichier)) inaccessible();
+    // Seul le début d'un fichier démesuré est lu, comme avant la limite.
+    std::string octets(static_cast<std::size_t>(std::min<std::uint64_t>(f.taille(), kTailleMaximale)), '\0');
+    std::size_t lus = 0;
+    while (lus < octets.size()) {
+        const long long n = f.lire(octets.data() + lus, octets.size() - lus, lus);
+        if (n <= 0) break;
+        lus += static_cast<std::size_t>(n);
+    }
+    octets.resize(lus);
     return lire(octets, y1, y2);
 }
 
@@ -142,7 +148,10 @@ std::vector<BandeChronologie> Chronologie::bandes() const {
         k = (i > 0 && periodes_[i - 1].debut == p.debut) ? k + 1 : 0;
         BandeChronologie b;
         b.haut = std::max(0, (y2_ - p.fin) * kUnitesParAnnee - kDecalageMemeAnnee * k);
-        b.bas = std::max(0, (y2_ - p.debut) * kUnitesParAnnee - kDecalageMemeAnnee * k + kDecalageMemeAnnee);
+        // Les années d'avant la première période prolongent sa bande : les ancêtres les plus
+        // anciens restent sur le fond au lieu de flotter sur du blanc en haut de l'arbre.
+        const int debut = i == 0 ? y1_ : p.debut;
+        b.bas = std::max(0, (y2_ - debut) * kUnitesParAnnee - kDecalageMemeAnnee * k + kDecalageMemeAnnee);
         b.couleur = static_cast<std::uint32_t>(p.rouge) | (static_cast<std::uint32_t>(p.vert) << 8) |
                     (static_cast<std::uint32_t>(p.bleu) << 16);
         bandes.push_back(b);

@@ -33,9 +33,12 @@ std::vector<std::uint8_t> ecrireCompteursUsage(const CompteursUsage& compteurs);
 // vide pour une autre version ou un fichier tronqué.
 std::optional<CompteursUsage> lireCompteursUsage(std::span<const std::uint8_t> octets);
 
-// Tous les compteurs à 0 quand « Usage.dwa » est absent ou illisible.
-CompteursUsage chargerCompteursUsage(const std::filesystem::path& dossierConfiguration);
-// Échec : OperationImpossible(« Création impossible d'un fichier dans <dossier> »).
+// Compteurs lus dans « Usage.dwa » ; ceux qui ne se relisent pas (fichier absent, tronqué,
+// d'une version inconnue) partent de 0. abime, quand il est donné, dit que le fichier existe
+// sans se relire en entier.
+CompteursUsage chargerCompteursUsage(const std::filesystem::path& dossierConfiguration, bool* abime = nullptr);
+// Copie d'abord un fichier abîmé en « Usage.dwa.abime ». Échec : OperationImpossible
+// (« Création impossible d'un fichier dans <dossier>\n<chemin>\n<Cause> »).
 void enregistrerCompteursUsage(const CompteursUsage& compteurs,
                                const std::filesystem::path& dossierConfiguration);
 

@@ -33,8 +33,9 @@
 // listes) ; les 48-53 depuis 503. Toute autre version laisse tout par défaut.
 // Les chemins pourraient avoir 259 octets, mais l'octet de longueur s'arrête à 255 : un chemin
 // plus long est écrit vide plutôt que coupé, car coupé il désignerait un autre fichier.
-// Un texte plus long que sa limite rend le fichier invalide : on garde alors tous les défauts,
-// plutôt qu'un mélange de valeurs lues et de valeurs par défaut.
+// Un fichier abîmé (tronqué, texte trop long ou fait de caractères de contrôle) garde chaque
+// champ qui se relit valide ; les autres prennent leur valeur par défaut. Avant d'être réécrit,
+// il est copié en « Config.dwa.abime ».
 #include "reglages/Configuration.h"
 
 #include <algorithm>
@@ -60,66 +61,100 @@ bool estMajuscule(char c) { return c >= 'A' && c <= 'Z'; }
 
 // ---- Lecture --------------------------------------------------------------------------------
 
-void lireCouleur(LectureReglages& l, CouleurRvb& c) {
-    c.rouge = l.u8();
-    c.vert = l.u8();
-    c.bleu = l.u8();
-}
+// Lecture champ par champ : un champ n'est pris que s'il se lit en entier et qu'il est valide ;
+// sinon il garde sa valeur par défaut et le fichier est noté abîmé. Un texte refusé (trop long,
+// caractères de contrôle) n'arrête pas la lecture, son octet de longueur dit où reprendre ;
+// un fichier trop court garde tout ce qui précède la coupure.
+struct LectureChamps {
+    explicit LectureChamps(std::span<const std::uint8_t> octets) : l(octets) {}
 
-void lireGeneral(LectureReglages& l, int version, Configuration& c) {
-    if (version >= 502) c.octetGeneral = l.u8();
-    if (version >= 405) c.serveurMiseAJour = l.texte(kLimiteServeur);
-    if (version >= 601) {
-        c.avisNouvellesVersions = l.texte(kLimiteAvis);
-    } else if (l.u8() != 0) {
-        // L'ancienne case à cocher : le choix de l'utilisateur est gardé.
-        c.avisNouvellesVersions = kTexteVersionAvis;
+    void u8(std::uint8_t& champ) {
+        const std::uint8_t v = l.u8();
+        if (l.valide()) champ = v;
     }
-    c.casseAutomatique = l.u8() != 0;
-    c.fichierParDefaut = l.texte(kLimiteChemin);
-    if (version >= 600) c.dossierPhotos = l.texte(kLimiteChemin);
+    void oui(bool& champ) {
+        const std::uint8_t v = l.u8();
+        if (l.valide()) champ = v != 0;
+    }
+    void u16(std::uint16_t& champ) {
+        const std::uint16_t v = l.u16();
+        if (l.valide()) champ = v;
+    }
+    void texte(std::string& champ, std::size_t limite) {
+        std::optional<std::string> v = l.texteSiBorne(limite);
+        if (!l.valide()) return;
+        if (v && texteReglageAcceptable(*v)) champ = std::move(*v);
+        else refuse = true;
+    }
+    void couleur(CouleurRvb& c) {
+        u8(c.rouge);
+        u8(c.vert);
+        u8(c.bleu);
+    }
+    bool complete() const { return l.valide() && !refuse; }
+
+    LectureReglages l;
+    bool refuse = false;
+};
+
+void lireGeneral(LectureChamps& l, int version, Configuration& c) {
+    if (version >= 502) l.u8(c.octetGeneral);
+    if (version >= 405) l.texte(c.serveurMiseAJour, kLimiteServeur);
+    if (version >= 601) {
+        l.texte(c.avisNouvellesVersions, kLimiteAvis);
+    } else {
+        // L'ancienne case à cocher : le choix de l'utilisateur est gardé.
+        bool avis = false;
+        l.oui(avis);
+        if (avis) c.avisNouvellesVersions = kTexteVersionAvis;
+    }
+    l.oui(c.casseAutomatique);
+    l.texte(c.fichierParDefaut, kLimiteChemin);
+    if (version >= 600) l.texte(c.dossierPhotos, kLimiteChemin);
 }
 
-void lirePage(LectureReglages& l, int version, Configuration& c) {
-    l.u16();  // le format de papier repart toujours de « Non paginé »
-    c.compressionArbres = l.u16();
-    c.compressionListes = l.u16();
-    c.compressionTableaux = version >= 501 ? l.u16() : c.compressionListes;
-    c.theme = l.u8();
-    c.themeAuHasard = l.u8() != 0;
-    c.police = l.texte(kLimitePolice);
-    c.policeAuHasard = l.u8() != 0;
-    c.espaceMinimal = l.u16();
-    c.margeHaut = l.u16();
-    c.margeBas = l.u16();
-    c.margeGauche = l.u16();
-    c.margeDroite = l.u16();
-    c.doublesBranchesAscendantes = l.u8() != 0;
-    c.doublesBranchesDescendantes = l.u8() != 0;
-    c.codePays = l.u16();
+void lirePage(LectureChamps& l, int version, Configuration& c) {
+    std::uint16_t format = 0;
+    l.u16(format);  // le format de papier repart toujours de « Non paginé »
+    l.u16(c.compressionArbres);
+    l.u16(c.compressionListes);
+    if (version >= 501) l.u16(c.compressionTableaux);
+    else c.compressionTableaux = c.compressionListes;
+    l.u8(c.theme);
+    l.oui(c.themeAuHasard);
+    l.texte(c.police, kLimitePolice);
+    l.oui(c.policeAuHasard);
+    l.u16(c.espaceMinimal);
+    l.u16(c.margeHaut);
+    l.u16(c.margeBas);
+    l.u16(c.margeGauche);
+    l.u16(c.margeDroite);
+    l.oui(c.doublesBranchesAscendantes);
+    l.oui(c.doublesBranchesDescendantes);
+    l.u16(c.codePays);
 }
 
-void lireDonneesEtCouleurs(LectureReglages& l, Configuration& c) {
+void lireDonneesEtCouleurs(LectureChamps& l, Configuration& c) {
     for (std::uint8_t* masque :
          {&c.donneesArbreAscendant, &c.donneesArbreDescendant, &c.donneesListeAscendante,
           &c.donneesListeDescendante, &c.donneesAutresListes, &c.donneesTableauAscendant,
           &c.donneesProches, &c.donneesGalerie})
-        *masque = l.u8();
-    c.couleurParSexe = l.u8() != 0;
+        l.u8(*masque);
+    l.oui(c.couleurParSexe);
     for (CouleurRvb* couleur :
          {&c.couleurTexte, &c.couleurHommes, &c.couleurFemmes, &c.couleurTrait, &c.couleurRemplissage})
-        lireCouleur(l, *couleur);
+        l.couleur(*couleur);
 }
 
-void lireSignatureEtAfficheurs(LectureReglages& l, int version, Configuration& c) {
+void lireSignatureEtAfficheurs(LectureChamps& l, int version, Configuration& c) {
     if (version >= 503) {
-        c.signature = l.u8() != 0;
-        c.ligneSignature1 = l.texte(kLimiteSignature);
-        c.ligneSignature2 = l.texte(kLimiteSignature);
-        lireCouleur(l, c.couleurFondSignature);
+        l.oui(c.signature);
+        l.texte(c.ligneSignature1, kLimiteSignature);
+        l.texte(c.ligneSignature2, kLimiteSignature);
+        l.couleur(c.couleurFondSignature);
     }
     if (version >= 600)
-        for (std::string& afficheur : c.afficheurs) afficheur = l.texte(kLimiteChemin);
+        for (std::string& afficheur : c.afficheurs) l.texte(afficheur, kLimiteChemin);
 }
 
 // Un fichier abîmé ou écrit à la main ne doit pas donner de valeur hors des bornes de la feuille.
@@ -247,18 +282,29 @@ std::vector<std::uint8_t> ecrireConfiguration(const Configuration& configuration
     return e.prendre();
 }
 
-std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> octets) {
-    LectureReglages l(octets);
-    int version = l.u16();
-    if (!l.valide() || version < kPremiereVersionLue || version > kVersionEcrite) return std::nullopt;
-    Configuration c;
+ConfigurationLue lireConfigurationSauvee(std::span<const std::uint8_t> octets) {
+    ConfigurationLue lue;
+    LectureChamps l(octets);
+    std::uint16_t version = 0;
+    l.u16(version);
+    if (!l.l.valide() || version < kPremiereVersionLue || version > kVersionEcrite) {
+        lue.etat = EtatChargement::illisible;
+        return lue;
+    }
+    Configuration& c = lue.configuration;
     lireGeneral(l, version, c);
     lirePage(l, version, c);
     lireDonneesEtCouleurs(l, c);
     lireSignatureEtAfficheurs(l, version, c);
-    if (!l.valide()) return std::nullopt;
     bornerValeursLues(c);
-    return c;
+    lue.etat = l.complete() ? EtatChargement::lu : EtatChargement::abime;
+    return lue;
+}
+
+std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> octets) {
+    ConfigurationLue lue = lireConfigurationSauvee(octets);
+    if (lue.etat != EtatChargement::lu) return std::nullopt;
+    return lue.configuration;
 }
 
 Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
@@ -266,19 +312,22 @@ Configuration chargerConfiguration(const std::filesystem::path& dossierConfigura
     std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
     std::error_code ec;
     auto octets = lireFichierReglages(chemin, kTailleMaximale);
-    auto lue = octets ? lireConfiguration(*octets) : std::nullopt;
-    if (etat)
-        *etat = lue ? EtatChargement::lu
-                    : std::filesystem::exists(chemin, ec) ? EtatChargement::illisible : EtatChargement::absent;
-    return lue.value_or(Configuration{});
+    ConfigurationLue lue;
+    if (octets) lue = lireConfigurationSauvee(*octets);
+    else lue.etat = std::filesystem::exists(chemin, ec) ? EtatChargement::illisible : EtatChargement::absent;
+    if (etat) *etat = lue.etat;
+    return lue.configuration;
 }
 
 void enregistrerConfiguration(const Configuration& configuration,
                               const std::filesystem::path& dossierConfiguration) {
     std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
-    if (!remplacerFichierReglages(chemin, "cfg", ecrireConfiguration(configuration)))
-        throw OperationImpossible("Accès impossible au fichier de configuration\n"_1252 +
-                                  depuisUtf8(chemin.string()));
+    // Ce qu'on allait écraser sans l'avoir compris en entier est d'abord mis de côté.
+    if (auto ancien = lireFichierReglages(chemin, kTailleMaximale);
+        ancien && lireConfigurationSauvee(*ancien).etat != EtatChargement::lu)
+        mettreDeCoteFichierAbime(chemin, *ancien);
+    remplacerFichierReglages(chemin, ecrireConfiguration(configuration),
+                             "Accès impossible au fichier de configuration"_1252);
 }
 
 }  // namespace lignara

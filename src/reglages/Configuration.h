@@ -118,18 +118,31 @@ int millimetresDeMarge(std::uint16_t marge);
 
 // Contenu de « Config.dwa », version 603.
 std::vector<std::uint8_t> ecrireConfiguration(const Configuration& configuration);
-// Relit un contenu de version 401 à 603 ; vide pour une autre version, un fichier tronqué ou
-// un texte plus long que sa limite (l'appelant garde alors les valeurs par défaut).
+
+// absent : pas de fichier ; lu : tout compris ; abime : en partie, les champs lisibles gardés ;
+// illisible : version inconnue, autre chose qu'un fichier ordinaire, ou lecture impossible.
+enum class EtatChargement { absent, lu, illisible, abime };
+
+struct ConfigurationLue {
+    Configuration configuration;  // champs lus, les autres à leur valeur par défaut
+    EtatChargement etat = EtatChargement::lu;
+};
+
+// Relit un contenu de version 401 à 603. Un fichier tronqué, un texte plus long que sa limite
+// ou fait de caractères de contrôle (un nom de police à octet nul casserait le PDF) : chaque
+// champ qui se relit valide est gardé, les autres prennent leur défaut, et l'état est abime.
+// Une autre version : tout par défaut, illisible.
+ConfigurationLue lireConfigurationSauvee(std::span<const std::uint8_t> octets);
+// Le même, mais vide dès que le contenu n'est pas compris en entier.
 std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> octets);
 
-enum class EtatChargement { absent, lu, illisible };
-
-// Valeurs par défaut, puis « Config.dwa » du dossier quand il est présent et lisible ; etat,
-// quand il est donné, dit lequel des trois cas s'est produit.
+// Valeurs par défaut, puis ce qui se relit de « Config.dwa » du dossier ; etat, quand il est
+// donné, dit lequel des cas s'est produit.
 Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
                                    EtatChargement* etat = nullptr);
-// Réécrit « Config.dwa ». Échec : OperationImpossible(« Accès impossible au fichier de
-// configuration\n<chemin> »).
+// Réécrit « Config.dwa », après l'avoir copié en « Config.dwa.abime » s'il ne se relisait pas
+// en entier. Échec : OperationImpossible(« Accès impossible au fichier de configuration\n
+// <chemin>\n<Cause> »), par exemple quand c'est un lien vers le fichier d'un autre.
 void enregistrerConfiguration(const Configuration& configuration,
                               const std::filesystem::path& dossierConfiguration);
 

@@ -1,78 +1,60 @@
 #include "reglages/FichierReglages.h"
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <algorithm>
 
-#include <cerrno>
-#include <fstream>
-#include <string>
-#include <system_error>
-
-#include "commun/FichierTemporaire.h"
+#include "commun/EcritureFichier.h"
+#include "commun/FichierEntree.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
 
 namespace lignara {
 
 namespace fs = std::filesystem;
 
-std::optional<std::vector<std::uint8_t>> lireFichierReglages(const fs::path& chemin,
-                                                              std::size_t tailleMaximale) {
-    std::error_code ec;
-    if (!fs::is_regular_file(chemin, ec)) return std::nullopt;
-    std::ifstream flux(chemin, std::ios::binary);
-    if (!flux) return std::nullopt;
-    std::vector<std::uint8_t> octets;
-    char tampon[4096];
-    while (flux.read(tampon, sizeof tampon) || flux.gcount() > 0) {
-        octets.insert(octets.end(), tampon, tampon + flux.gcount());
-        if (octets.size() > tailleMaximale) return std::nullopt;
-    }
-    if (flux.bad()) return std::nullopt;
-    return octets;
-}
-
 namespace {
 
-bool ecrireTout(int descripteur, std::span<const std::uint8_t> octets) {
-    while (!octets.empty()) {
-        ssize_t ecrit = ::write(descripteur, octets.data(), octets.size());
-        if (ecrit < 0 && errno == EINTR) continue;
-        if (ecrit <= 0) return false;
-        octets = octets.subspan(static_cast<std::size_t>(ecrit));
-    }
-    return true;
-}
-
-// Le renommage n'est durable qu'une fois le dossier lui-même forcé sur disque.
-void forcerDossier(const fs::path& dossier) {
-    int d = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY);
-    if (d < 0) return;
-    ::fsync(d);
-    ::close(d);
-}
-
-// Un fichier de réglages peut être un lien (dossier de configuration partagé, gestionnaire de
-// fichiers de configuration) : on remplace alors le fichier visé et le lien reste en place.
-fs::path fichierVise(const fs::path& cible) {
-    std::error_code ec;
-    if (!fs::is_symlink(cible, ec)) return cible;
-    fs::path vise = fs::weakly_canonical(cible, ec);
-    return ec ? cible : vise;
+std::string_view enTexte(std::span<const std::uint8_t> octets) {
+    return {reinterpret_cast<const char*>(octets.data()), octets.size()};
 }
 
 }  // namespace
 
-bool remplacerFichierReglages(const fs::path& lien, std::string_view prefixe,
-                              std::span<const std::uint8_t> octets) {
-    fs::path cible = fichierVise(lien);
-    fs::path dossier = cible.parent_path();
-    FichierTemporaire temporaire;
-    if (!temporaire.creer(dossier, prefixe)) return false;
-    bool reussi = ecrireTout(temporaire.descripteur(), octets) && ::fsync(temporaire.descripteur()) == 0;
-    reussi = temporaire.fermer() && reussi;
-    // En cas d'échec, le temporaire est effacé avec l'objet.
-    if (!reussi || !temporaire.renommer(cible)) return false;
-    forcerDossier(dossier);
-    return true;
+std::optional<std::vector<std::uint8_t>> lireFichierReglages(const fs::path& chemin, std::size_t tailleMaximale) {
+    auto octets = lireFichierEntier(chemin, tailleMaximale);
+    if (!octets) return std::nullopt;
+    return std::vector<std::uint8_t>(octets->begin(), octets->end());
+}
+
+void remplacerFichierReglages(const fs::path& cible, std::span<const std::uint8_t> octets,
+                              const std::string& premiereLigne1252) {
+    EcritureFichier f;
+    if (f.ouvrir(cible, EcritureFichier::Liens::versFichierAMoi, EcritureFichier::Droits::prives) &&
+        f.ecrire(enTexte(octets)) && f.terminer())
+        return;
+    std::string message = f.message();
+    // « Ecriture impossible dans le fichier » cède la place à la première ligne de l'appelant.
+    message = premiereLigne1252 + message.substr(message.find('\n'));
+    throw OperationImpossible(message);
+}
+
+void mettreDeCoteFichierAbime(const fs::path& chemin, std::span<const std::uint8_t> octets) {
+    fs::path copie = chemin;
+    copie += ".abime";
+    ecrireFichier(copie, enTexte(octets), EcritureFichier::Liens::refuses, EcritureFichier::Droits::prives);
+}
+
+std::string messageReglagesAbimes(const fs::path& chemin) {
+    const std::string nom = depuisUtf8(chemin.string());
+    return "Le fichier de réglages "_1252 + nom +
+           " est abîmé.\nCe qui a pu en être relu est gardé, le reste reprend sa valeur par défaut ; "
+           "une copie en sera gardée sous "_1252 + nom + ".abime avant qu'il soit réécrit."_1252;
+}
+
+bool texteReglageAcceptable(std::string_view texte) {
+    return std::none_of(texte.begin(), texte.end(), [](char c) {
+        const auto o = static_cast<unsigned char>(c);
+        return o < 0x20 || o == 0x7F;
+    });
 }
 
 }  // namespace lignara

@@ -38,6 +38,13 @@ std::string LectureReglages::texte(std::size_t limite) {
     return std::string(p.begin(), p.end());
 }
 
+std::optional<std::string> LectureReglages::texteSiBorne(std::size_t limite) {
+    std::size_t longueur = u8();
+    auto p = octets(longueur);
+    if (!valide_ || longueur > limite) return std::nullopt;
+    return std::string(p.begin(), p.end());
+}
+
 std::string LectureReglages::ligne(std::size_t limite) {
     if (!valide_) return {};
     auto reste = octets_.subspan(position_, std::min(limite, octets_.size() - position_));

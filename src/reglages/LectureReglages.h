@@ -5,6 +5,7 @@
 // valide() à la fin. Un fichier abîmé ne peut donc ni planter ni lire hors du tampon.
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -24,6 +25,9 @@ public:
     std::uint32_t u32();
     // Octet de longueur puis autant d'octets ; une longueur au-delà de limite invalide.
     std::string texte(std::size_t limite);
+    // Le même, mais un texte plus long que limite est sauté sans invalider la lecture (l'octet
+    // de longueur dit où reprend le champ suivant) : rien n'est rendu pour lui.
+    std::optional<std::string> texteSiBorne(std::size_t limite);
     // Octets jusqu'au saut de ligne inclus, rendus sans lui ; au plus limite octets saut compris.
     std::string ligne(std::size_t limite);
     // Champ de taille fixe tenant un texte terminé par 0 d'au plus limite octets.

@@ -11,8 +11,11 @@
 //     u16        longueur n des paramètres, puis n octets
 #include "reglages/ReglagesFichier.h"
 
-#include <system_error>
+#include <algorithm>
+#include <cerrno>
 
+#include "commun/CauseErreur.h"
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "reglages/EcritureReglages.h"
@@ -34,8 +37,11 @@ constexpr std::size_t kTailleMaximalePerso = 64 * 1024 * 1024;
     throw OperationImpossible("Réglages des fichiers trop volumineux pour être enregistrés"_1252);
 }
 
-[[noreturn]] void creationImpossible(const fs::path& dossier) {
-    throw OperationImpossible("Création impossible d'un fichier dans "_1252 + depuisUtf8(dossier.string()));
+// Un tag GEDCOM : lettres, chiffres et soulignés seulement.
+bool tagAcceptable(const std::string& tag) {
+    return std::all_of(tag.begin(), tag.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    });
 }
 
 void lireFavoris(LectureReglages& l, std::vector<FavoriBrut>& favoris) {
@@ -45,7 +51,7 @@ void lireFavoris(LectureReglages& l, std::vector<FavoriBrut>& favoris) {
         favori.nom = l.ligne(ReglagesFichier::kLimiteNomFavori + 1);
         favori.type = l.u8();
         auto parametres = l.octets(l.u16());
-        if (!l.valide()) break;
+        if (!l.valide() || !texteReglageAcceptable(favori.nom)) break;
         favori.parametres.assign(parametres.begin(), parametres.end());
         favoris.push_back(std::move(favori));
     }
@@ -65,16 +71,20 @@ void ecrireFavoris(EcritureReglages& e, const std::vector<FavoriBrut>& favoris) 
 
 // Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, une copie est
 // mise de côté avant qu'on l'écrase : les blocs perdus restent récupérables.
+// Un fichier présent mais illisible (droits, taille démesurée, tube) n'est pas remplacé par
+// un fichier qui n'aurait que le bloc du fichier ouvert : les réglages des autres seraient perdus.
 FichierPerso perso(const fs::path& dossier) {
     fs::path chemin = dossier / "Perso.dwa";
-    std::error_code ec;
-    if (!fs::exists(chemin, ec)) return FichierPerso{};
-    auto octets = lireFichierReglages(chemin, kTailleMaximalePerso);
-    FichierPerso fichier = octets ? FichierPerso::lire(*octets) : FichierPerso{};
-    if (!octets || !fichier.intact()) {
-        fs::copy_file(chemin, dossier / "Perso.dwa.abime", fs::copy_options::overwrite_existing, ec);
-        if (ec) creationImpossible(dossier);
-    }
+    int erreur = 0;
+    auto lus = lireFichierEntier(chemin, kTailleMaximalePerso, &erreur);
+    if (!lus && erreur == ENOENT) return FichierPerso{};
+    if (!lus)
+        throw OperationImpossible("Lecture impossible du fichier\n"_1252 + depuisUtf8(chemin.string()) + "\n" +
+                                  causeErreurMajuscule(erreur));
+    std::vector<std::uint8_t> octets(lus->begin(), lus->end());
+    if (octets.empty()) return FichierPerso{};
+    FichierPerso fichier = FichierPerso::lire(octets);
+    if (!fichier.intact()) mettreDeCoteFichierAbime(chemin, octets);
     return fichier;
 }
 
@@ -107,7 +117,7 @@ std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t>
     r.moi.jour = l.u8();
     r.moi.mois = l.u8();
     r.moi.annee = l.u16();
-    if (!l.valide()) return std::nullopt;
+    if (!l.valide() || !tagAcceptable(r.tagCommentaire)) return std::nullopt;
     lireFavoris(l, r.favoris);
     return r;
 }
@@ -126,8 +136,9 @@ void enregistrerReglagesFichier(const fs::path& dossierConfiguration, std::strin
                                 const ReglagesFichier& reglages) {
     FichierPerso fichier = perso(dossierConfiguration);
     fichier.remplacer(cheminFichier, ecrireReglagesFichier(reglages));
-    if (!remplacerFichierReglages(dossierConfiguration / "Perso.dwa", "per", fichier.ecrire()))
-        creationImpossible(dossierConfiguration);
+    remplacerFichierReglages(dossierConfiguration / "Perso.dwa", fichier.ecrire(),
+                             "Création impossible d'un fichier dans "_1252 +
+                                 depuisUtf8(dossierConfiguration.string()));
 }
 
 }  // namespace lignara

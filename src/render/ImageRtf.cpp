@@ -1,9 +1,11 @@
 #include "render/ImageRtf.h"
 
-#include <cstdio>
-#include <fstream>
+#include <algorithm>
+#include <optional>
+#include <string_view>
 
 #include "images/CheminImage.h"
+#include "images/FichierPhoto.h"
 
 namespace lignara {
 
@@ -17,18 +19,18 @@ bool estJpeg(const std::string& chemin1252) {
            (extension.size() == 4 && finitPar(extension, "jpeg"));
 }
 
-void ecrireOctetsHexadecimaux(std::ostream& rtf, std::ifstream& fichier) {
+void ecrireOctetsHexadecimaux(std::ostream& rtf, std::string_view octets) {
     static constexpr char kChiffres[] = "0123456789abcdef";
-    char lu[4096];
-    char hexa[2 * sizeof lu];
-    while (fichier.read(lu, sizeof lu) || fichier.gcount() > 0) {
-        const auto n = static_cast<std::size_t>(fichier.gcount());
+    char hexa[8192];
+    while (!octets.empty()) {
+        const std::size_t n = std::min(octets.size(), sizeof hexa / 2);
         for (std::size_t i = 0; i < n; ++i) {
-            const auto o = static_cast<unsigned char>(lu[i]);
+            const auto o = static_cast<unsigned char>(octets[i]);
             hexa[2 * i] = kChiffres[o >> 4];
             hexa[2 * i + 1] = kChiffres[o & 15];
         }
         rtf.write(hexa, static_cast<std::streamsize>(2 * n));
+        octets.remove_prefix(n);
     }
 }
 
@@ -37,14 +39,18 @@ void ecrireOctetsHexadecimaux(std::ostream& rtf, std::ifstream& fichier) {
 ResultatImageRtf ecrireImageRtf(std::ostream& rtf, const std::string& chemin1252,
                                 std::int32_t largeur, std::int32_t hauteur) {
     if (!estJpeg(chemin1252)) return ResultatImageRtf::IgnoreeNonJpeg;
-    std::ifstream fichier(cheminFichier(chemin1252), std::ios::binary);
-    if (!fichier) return ResultatImageRtf::IgnoreeIllisible;
+    // Lu d'abord en entier, sans attendre (FichierPhoto) : rien n'est écrit d'une photo qui ne
+    // se lit pas jusqu'au bout.
+    FichierPhoto fichier;
+    std::optional<std::string> octets;
+    if (fichier.ouvrir(chemin1252)) octets = fichier.lireTout();
+    if (!octets) return ResultatImageRtf::IgnoreeIllisible;
     rtf << "{\\*\\shppict{\\pict\\picw1\\pich1\\jpegblip ";
     // Unités de dessin (1/16 point) en twips (1/20 point).
     if (largeur > 0)
         rtf << "\\picwgoal" << std::int64_t{largeur} * 5 / 4 << "\\pichgoal"
             << std::int64_t{hauteur} * 5 / 4 << ' ';
-    ecrireOctetsHexadecimaux(rtf, fichier);
+    ecrireOctetsHexadecimaux(rtf, *octets);
     rtf << "}}";
     return ResultatImageRtf::Integree;
 }

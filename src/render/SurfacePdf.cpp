@@ -86,7 +86,9 @@ void SurfacePdf::ouvrir(const std::filesystem::path& chemin, const std::string& 
     contexte_.couleurTexte = reglages_.couleurTexte;
     contexte_.couleurTrait = reglages_.couleurTrait;
     creerObjetsFixes(titre1252);
-    if (!sortie_.ouvrir(chemin)) throw OperationImpossible("Ouverture impossible du fichier PDF"_1252);
+    if (!sortie_.ouvrir(chemin))
+        throw OperationImpossible("Ouverture impossible du fichier PDF"_1252 +
+                                  sortie_.message().substr(sortie_.message().find('\n')));
     ouverte_ = true;
 }
 
@@ -466,7 +468,7 @@ void SurfacePdf::fermer() {
     fichier_.ecrire(sortie_.flux(), contexte_);
     const bool ecrit = sortie_.fermer();
     liberer();
-    if (!ecrit) throw OperationImpossible("Écriture impossible du fichier PDF"_1252);
+    if (!ecrit) throw OperationImpossible(sortie_.message());
 }
 
 void SurfacePdf::liberer() {
@@ -480,6 +482,7 @@ void SurfacePdf::liberer() {
     nombrePages_ = 0;
     questionPosee_ = false;
     ouverte_ = false;
+    sortie_.abandonner();
 }
 
 }  // namespace lignara

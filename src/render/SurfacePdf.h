@@ -16,12 +16,12 @@
 // ne dessine rien. Un dessin de largeur ou de hauteur totale nulle n'a pas de page et ne
 // dessine rien.
 //
-// Le fichier s'écrit par FichierSortie : il ne prend son nom qu'une fois écrit en entier, et
-// aucun lien n'est suivi.
+// Le fichier s'écrit par FichierSortie : rien ne porte son nom avant que fermer() l'ait écrit
+// en entier ; un lien symbolique à sa place est refusé.
 //
-// Échecs : OperationImpossible avec « Ouverture impossible du fichier PDF », « Écriture
-// impossible du fichier PDF » (à fermer(), l'ancien fichier restant en place), « Mémoire
-// insuffisante », « Accès impossible à des données internes\nVous devriez réinstaller
+// Échecs : OperationImpossible avec « Ouverture impossible du fichier PDF\n<chemin>\n<Cause> »,
+// « Ecriture impossible dans le fichier\n<chemin>\n<Cause> » (disque plein…) à fermer(),
+// « Mémoire insuffisante », « Accès impossible à des données internes\nVous devriez réinstaller
 // Lignara », ou sans message quand l'utilisateur refuse de dépasser 500 pages.
 #include <array>
 #include <cstdint>

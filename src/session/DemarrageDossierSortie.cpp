@@ -1,59 +1,13 @@
 #include "session/DemarrageDossierSortie.h"
 
-#include <cerrno>
-#include <string>
-#include <string_view>
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include "commun/Dossiers.h"
-#include "commun/OperationImpossible.h"
-#include "commun/Texte.h"
+#include "commun/DossierPrive.h"
 
 namespace lignara {
 
-namespace fs = std::filesystem;
-
-namespace {
-
-// Un vrai dossier (pas un lien), à nous, que personne d'autre ne peut lire ni écrire.
-bool estPrive(const fs::path& dossier) {
-    struct stat s {};
-    return ::lstat(dossier.c_str(), &s) == 0 && S_ISDIR(s.st_mode) && s.st_uid == ::geteuid() &&
-           (s.st_mode & 07777) == 0700;
+std::filesystem::path preparerDossierSortie(const std::filesystem::path& dossierTemporaire) {
+    return preparerDossierPrive(dossierTemporaire);
 }
 
-[[noreturn]] void refuser(const fs::path& dossierTemporaire) {
-    throw OperationImpossible(std::string("Accès impossible au répertoire temporaire\n"_1252) +
-                              depuisUtf8(dossierTemporaire.string()));
-}
-
-fs::path creerDossierUnique(const fs::path& dossierTemporaire, const std::string& nom) {
-    std::string modele = (dossierTemporaire / (nom + "-XXXXXX")).string();
-    if (::mkdtemp(modele.data()) == nullptr) refuser(dossierTemporaire);
-    return modele;  // mkdtemp crée en 0700
-}
-
-
-}  // namespace
-
-fs::path preparerDossierSortie(const fs::path& dossierTemporaire) {
-    std::string nom = "lignara-" + std::to_string(::geteuid());
-    fs::path dossier = dossierTemporaire / nom;
-    if (::mkdir(dossier.c_str(), 0700) == 0) {
-        // Le masque de création ne peut qu'ôter des droits ; on s'assure quand même du mode.
-        if (::chmod(dossier.c_str(), 0700) == 0 && estPrive(dossier)) return dossier;
-    } else if (errno == EEXIST && estPrive(dossier)) {
-        return dossier;
-    }
-    return creerDossierUnique(dossierTemporaire, nom);
-}
-
-const fs::path& dossierSortieDuProgramme() {
-    static const fs::path dossier = preparerDossierSortie(dossierTemporaire());
-    return dossier;
-}
-
+const std::filesystem::path& dossierSortieDuProgramme() { return dossierPrive(); }
 
 }  // namespace lignara

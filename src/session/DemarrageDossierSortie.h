@@ -1,10 +1,6 @@
 #pragma once
 // Dossier de sortie : là où chaque document produit est écrit, avec la base de travail et les
-// rapports d'import. Le dossier temporaire du système est partagé par tous ; on y écrit donc
-// dans un sous-dossier privé, « lignara-<uid> », qui appartient à l'utilisateur et que lui
-// seul peut lire (mode 0700). S'il existe déjà sans l'être (autre propriétaire, autre mode,
-// lien symbolique, fichier), il n'est pas touché : on en crée un autre, de nom imprévisible.
-#include <cstddef>
+// rapports d'import. C'est le dossier privé du programme (commun/DossierPrive.h).
 #include <filesystem>
 
 namespace lignara {
@@ -15,6 +11,5 @@ std::filesystem::path preparerDossierSortie(const std::filesystem::path& dossier
 
 // Le dossier de sortie du programme, préparé une fois sous le dossier temporaire du système.
 const std::filesystem::path& dossierSortieDuProgramme();
-
 
 }  // namespace lignara

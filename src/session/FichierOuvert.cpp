@@ -108,10 +108,11 @@ void FichierOuvert::retrouverMoi() {
 
 void FichierOuvert::lancerDerivation(int anneeCourante) {
     pretes_.store(false, std::memory_order_release);
+    arreterDerivation_.store(false, std::memory_order_relaxed);
     erreurDerivation_ = nullptr;
     auto calculer = [this, anneeCourante] {
         try {
-            tables_ = calculerTablesDerivees(base_, anneeCourante);
+            tables_ = calculerTablesDerivees(base_, anneeCourante, &arreterDerivation_);
         } catch (...) {
             erreurDerivation_ = std::current_exception();
         }
@@ -164,7 +165,9 @@ void FichierOuvert::enregistrerReglages() const {
 
 void FichierOuvert::fermer() noexcept {
     surveillance_.reset();
-    // La dérivation lit la base : on l'attend avant de fermer et d'effacer le fichier.
+    // La dérivation lit la base : on l'arrête et on l'attend avant de fermer et d'effacer le
+    // fichier. Une commande qui n'a pas lu les tables n'attend ainsi pas leur calcul entier.
+    arreterDerivation_.store(true, std::memory_order_relaxed);
     attendreDerivation();
     base_.fermer();
     base_ = BaseGenealogique();

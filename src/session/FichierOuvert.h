@@ -73,7 +73,8 @@ public:
     // Nom finissant par « .ged » ou « .fged » (casse ignorée) d'un fichier existant ; le
     // chemin est rendu absolu.
     void ouvrir(const std::filesystem::path& chemin, const OptionsOuverture& options = {});
-    // Arrête la surveillance, attend la dérivation, libère tout. Sans effet sans fichier.
+    // Arrête la surveillance, interrompt la dérivation (qu'on ne lira plus) et l'attend, libère
+    // tout. Sans effet sans fichier.
     void fermer() noexcept;
     bool ouvert() const { return base_.ouverte(); }
 
@@ -146,6 +147,8 @@ private:
     TablesDerivees tables_;
     std::exception_ptr erreurDerivation_;
     std::atomic<bool> pretes_{false};
+    // Levé à la fermeture : l'estimation que personne ne lira s'arrête au lieu d'être attendue.
+    std::atomic<bool> arreterDerivation_{false};
     std::thread derivation_;
     std::function<void(bool)> curseurAttente_;
 

@@ -83,7 +83,7 @@ SurveillanceGedcom::Empreinte SurveillanceGedcom::examiner(const fs::path& fichi
 }
 
 bool SurveillanceGedcom::finitParTrlr(const fs::path& fichier, bool& ouvert) {
-    int fd = ::open(fichier.c_str(), O_RDONLY | O_CLOEXEC);
+    int fd = ::open(fichier.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);  // un tube ne fait pas attendre
     ouvert = fd >= 0;
     if (!ouvert) return false;
     std::array<char, kOctetsDeFin> fin{};

@@ -1,11 +1,15 @@
 // Programme lignara. Avec une commande, il travaille sans fenêtre ; sans commande, il ouvre la
 // fenêtre (sur le fichier éventuellement donné) ; « --aide » affiche l'aide.
+#include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <string>
 #include <exception>
 #include <new>
 
 #include <CLI/CLI.hpp>
 
+#include "commun/CauseErreur.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
@@ -25,10 +29,30 @@ namespace {
 struct LiberationPolices {
     ~LiberationPolices() { lignara::PoliceFamille::liberer(); }
 };
+
+// La sortie standard peut être un fichier sur un disque plein, ou un tube refermé : une
+// commande qui n'a pas pu écrire tout ce qu'elle affiche échoue, avec la cause.
+int verifierSortieStandard(int code) {
+    errno = 0;
+    const bool videe = std::fflush(stdout) == 0;
+    int erreur = videe ? 0 : errno;
+    const bool enErreur = std::ferror(stdout) != 0;
+    if (std::fclose(stdout) != 0 && erreur == 0) erreur = errno;
+    if (videe && !enErreur && erreur == 0) return code;
+    std::string message = "Ecriture impossible sur la sortie standard";
+    if (erreur != 0) message += "\n" + lignara::causeErreurMajuscule(erreur);
+    std::fprintf(stderr, "%s\n", lignara::versUtf8(message).c_str());
+    return code == 0 ? 1 : code;
+}
 }  // namespace
 
 int main(int argc, char** argv) {
     using namespace lignara;
+#ifdef SIGXFSZ
+    // Au-delà de la taille de fichier permise (ulimit -f), l'écriture doit échouer avec sa cause
+    // et laisser la cible intacte, pas tuer le programme au milieu d'un temporaire.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     LiberationPolices liberationPolices;
     CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
     cli::franciser(app);
@@ -51,6 +75,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandeDocument(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
+    int code = 0;
     try {
         app.parse(argc, argv);
         if (app.get_subcommands().empty()) {
@@ -58,20 +83,21 @@ int main(int argc, char** argv) {
             return gui::lancerFenetre(argc, argv, cheminDeLaLigneDeCommande(fichierAOuvrir), capture);
 #else
             std::printf("%s", app.help().c_str());
-            return 0;
+            return verifierSortieStandard(0);
 #endif
         }
+        code = cli::codeSortie;
     } catch (const CLI::ParseError& e) {
-        return cli::sortirEnFrancais(app, e);
+        code = cli::sortirEnFrancais(app, e);
     } catch (const DonneesCorrompues&) {
         std::fprintf(stderr, "%s\n", versUtf8("Fichiers de données corrompus"_1252).c_str());
-        return 1;
+        code = 1;
     } catch (const OperationImpossible& e) {
         if (e.aUnMessage()) std::fprintf(stderr, "%s\n", versUtf8(e.what()).c_str());
-        return 2;
+        code = 2;
     } catch (const std::bad_alloc&) {
         std::fprintf(stderr, "%s\n", versUtf8("Mémoire insuffisante"_1252).c_str());
-        return 1;
+        code = 1;
     }
-    return cli::codeSortie;
+    return verifierSortieStandard(code);
 }

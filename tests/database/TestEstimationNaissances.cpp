@@ -293,8 +293,9 @@ TEST(EstimationNaissances, sArreteALaLimiteDePassesQuandUneBoucleResserreTropLen
 namespace {
 
 // Généalogie tirée au hasard, parents pris n'importe où : beaucoup de boucles de parenté.
-// Un parent 0 tiré au hasard laisse un couple à un seul parent.
-ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes) {
+// Un parent 0 tiré au hasard laisse un couple à un seul parent. Des fratries jusqu'à
+// enfantsMax : au-delà de EstimationNaissances::kGrandeFratrie, l'anneau passe par les segments.
+ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes, int enfantsMax = 8) {
     std::mt19937 alea(graine);
     auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
     ArbreEssai a;
@@ -310,7 +311,7 @@ ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes) {
     std::iota(enfants.begin(), enfants.end(), 1u);
     std::shuffle(enfants.begin(), enfants.end(), alea);
     for (std::size_t k = 0; k < enfants.size();) {
-        auto nombre = std::min(static_cast<std::size_t>(entre(0, 8)), enfants.size() - k);
+        auto nombre = std::min(static_cast<std::size_t>(entre(0, enfantsMax)), enfants.size() - k);
         std::vector<std::uint32_t> fratrie(enfants.begin() + static_cast<std::ptrdiff_t>(k),
                                            enfants.begin() + static_cast<std::ptrdiff_t>(k + nombre));
         k += nombre + 1;
@@ -329,9 +330,9 @@ ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes) {
 }  // namespace
 
 TEST(EstimationNaissances, leParcoursCibleDonneLeResultatDesPassesCompletes) {
-    for (unsigned graine : {1u, 2u, 3u, 4u}) {
+    for (auto [graine, enfantsMax] : {std::pair{1u, 8}, {2u, 8}, {3u, 8}, {4u, 8}, {5u, 400}, {6u, 150}}) {
         DossierEssai dossier;
-        BaseGenealogique base = arbreAuHasard(graine, 3000).construire(dossier.chemin());
+        BaseGenealogique base = arbreAuHasard(graine, 3000, enfantsMax).construire(dossier.chemin());
         LiensFamiliaux liens = LiensFamiliaux::lire(base);
         std::vector<IntervalleAnnees> evenements = IntervallesEvenements(base);
         std::vector<IntervalleAnnees> mariages = IntervallesMariages(base, evenements);
@@ -348,4 +349,29 @@ TEST(EstimationNaissances, leParcoursCibleDonneLeResultatDesPassesCompletes) {
         }
         EXPECT_GT(passes, EstimationNaissances::kPasseDeCloture) << graine;  // la clôture a servi
     }
+}
+
+TEST(EstimationNaissances, uneFratrieDePlusDe65535EnfantsSEstimeEtSesDecesRestentMorts) {
+    ArbreEssai a;
+    auto pere = a.personne('M', annee(1800));
+    std::vector<std::uint32_t> enfants;
+    for (int i = 0; i < 70000; ++i)
+        enfants.push_back(i == 40000 ? a.personne('F', {}, annee(1890)) : a.personne('M', i == 0 ? annee(1825) : DateGed{}));
+    a.couple(pere, 0, enfants);
+    TablesDerivees t = calculer(a);
+    EXPECT_FALSE(t.arreteeAvantTerme);
+    EXPECT_EQ(t.AnneeNaissanceEstimee(enfants[0]), 1825);
+    // Un cadet sans date : après l'aîné de 1825, pas plus tard que les 35 ans du père.
+    EXPECT_GE(t.AnneeNaissanceEstimee(enfants[1]), 1826);
+    EXPECT_LE(t.AnneeNaissanceEstimee(enfants[1]), 1835);
+    EXPECT_EQ(t.StatutVital(enfants[40000]), 'm');
+}
+
+TEST(EstimationNaissances, sArreteALaPasseSuivanteQuandOnLeDemande) {
+    DossierEssai dossier;
+    BaseGenealogique base = arbreAuHasard(7, 2000).construire(dossier.chemin());
+    const std::atomic<bool> arret{true};
+    TablesDerivees t = calculerTablesDerivees(base, kAnneeCourante, &arret);
+    EXPECT_TRUE(t.arreteeAvantTerme);
+    EXPECT_EQ(t.passes, 1);
 }

@@ -10,6 +10,7 @@
 #include "documents/NommageFichier.h"
 #include "documents/ParametresCommuns.h"
 #include "documents/ParametresLigneCommande.h"
+#include "render/FichierSortie.h"
 #include "reglages/DossierEssai.h"
 
 namespace lignara {
@@ -37,13 +38,17 @@ class DocumentEssai : public Document {
 public:
     using Document::Document;
     int* preparations = nullptr;
+    bool echoueEnCours = false;  // lève au milieu de l'écriture, comme un disque plein
     void preparer(const ContexteDocument&) override {
         if (preparations) ++*preparations;
     }
     void ecrire() override {
-        std::FILE* f = ouvrirFichierDocument(*this);
-        std::fprintf(f, "racine %d dates %d generations %d", racine(), octet(kAvecDates), octet(kGenerations));
-        std::fclose(f);
+        FichierSortie f;
+        if (!f.ouvrir(chemin)) throw OperationImpossible(f.message());
+        f.flux() << "racine " << racine() << " dates " << int{octet(kAvecDates)} << " generations "
+                 << int{octet(kGenerations)};
+        if (echoueEnCours) throw OperationImpossible("Ecriture impossible dans le fichier\n" + chemin + "\nDisque plein");
+        if (!f.fermer()) throw OperationImpossible(f.message());
     }
     std::size_t varianteCompteur() const override { return 1; }
 };
@@ -106,6 +111,33 @@ TEST(ExecutionDocument, favoriEcritLeFichierNommeParLaRacineEtCompteLaVariante) 
     EXPECT_EQ(contenu(*chemin), "racine 3 dates 1 generations 7");
     EXPECT_EQ(preparations, 1);
     EXPECT_EQ(e.compteurs.compteurs[listeAscendante().compteur + 1], 1);
+}
+
+TEST(ExecutionDocument, unDocumentQuiEchoueNeLaisseRienSousLeNomDeLUtilisateur) {
+    for (bool imposee : {false, true}) {
+        SCOPED_TRACE(imposee);
+        Execution e;
+        if (imposee) {
+            e.reglages.sortieImposee = e.dossier / "ma-liste.txt";
+            std::ofstream(e.reglages.sortieImposee) << "version précédente";
+        }
+        FavoriBrut f;
+        EnsemblePersonnes coupes(e.b.base().nombreIndividus());
+        encoderParametres(f, SignatureParametres("Psb1L1"),
+                          {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
+                          e.b.base());
+        auto doc = std::make_unique<DocumentEssai>(listeAscendante());
+        doc->echoueEnCours = true;
+        ParametresFavori source(f, ModeFavori::Execution);
+        EXPECT_THROW(executerDocument(std::move(doc), source, e.b.contexte, e.reglages), OperationImpossible);
+        if (imposee) {
+            EXPECT_EQ(e.dossier.noms(), std::vector<std::string>{"ma-liste.txt"});
+            EXPECT_EQ(contenu(e.reglages.sortieImposee.string()), "version précédente");
+        } else {
+            EXPECT_TRUE(e.dossier.noms().empty());
+        }
+        EXPECT_EQ(e.compteurs, CompteursUsage{});
+    }
 }
 
 TEST(ExecutionDocument, racineRangeeCommeAucuneNeProduitRien) {

@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include "commun/OperationImpossible.h"
@@ -61,12 +63,44 @@ TEST(NommageFichier, unLienPoseDAvanceNEstPasSuivi) {
     Graphique g;
     nommerFichier(g, d.chemin(), "AA_", "DUPONT");
     EXPECT_EQ(nomSeul(g), "AA_DUPONT1.pdf");
-    g.chemin = (d / "AA_DUPONT.pdf").string();  // même un chemin imposé sur le lien
-    EXPECT_THROW(std::fclose(ouvrirFichierDocument(g)), OperationImpossible);
+    // Même un chemin imposé sur le lien, refusé dès qu'il est donné.
+    try {
+        imposerFichier(g, d / "AA_DUPONT.pdf");
+        FAIL() << "lien accepté";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Ecriture impossible dans le fichier\n" + (d / "AA_DUPONT.pdf").string() +
+                                             "\nLien symbolique refus\xE9");
+    }
     std::ifstream relu(cible);
     std::string contenu;
     std::getline(relu, contenu);
     EXPECT_EQ(contenu, "à garder");
+}
+
+TEST(NommageFichier, unCheminImposeNEstPasTouchePlusTot) {
+    essai::DossierEssai d;
+    { std::ofstream(d / "arbre.pdf") << "version précédente"; }
+    Graphique g;
+    imposerFichier(g, d / "arbre.pdf");
+    EXPECT_EQ(g.chemin, (d / "arbre.pdf").string());
+    std::ifstream relu(d / "arbre.pdf");
+    std::string contenu;
+    std::getline(relu, contenu);
+    EXPECT_EQ(contenu, "version précédente");  // remplacé seulement quand le document est écrit
+    ASSERT_EQ(::mkfifo((d / "tube.pdf").c_str(), 0600), 0);
+    EXPECT_THROW(imposerFichier(g, d / "tube.pdf"), OperationImpossible);
+    EXPECT_THROW(imposerFichier(g, "/dev/full"), OperationImpossible);
+}
+
+TEST(NommageFichier, laReservationDUnDocumentEchoueSEffaceSeuleEtJamaisUnFichierEcrit) {
+    essai::DossierEssai d;
+    Graphique g;
+    nommerFichier(g, d.chemin(), "AA_", "DUPONT");
+    effacerReservation(g.chemin);
+    EXPECT_FALSE(fs::exists(g.chemin));
+    { std::ofstream(d / "AA_ECRIT.pdf") << "%PDF"; }
+    effacerReservation(d / "AA_ECRIT.pdf");
+    EXPECT_TRUE(fs::exists(d / "AA_ECRIT.pdf"));
 }
 
 TEST(NommageFichier, dossierAbsentDonneLeMessageDeCreation) {

@@ -64,6 +64,13 @@ void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) 
         }
     }
     EXPECT_EQ(chevauchements, 0u) << cas << " : " << boites.size() << " boîtes";
+    // Par couple, l'écart entre les époux est toujours celui du texte de mariage, répétés compris.
+    if (cas.find("couple") == std::string::npos) return;
+    std::size_t ecartsFaux = 0;
+    for (const NoeudAscendant* n : boites)
+        if (n->pere && n->mere && !n->tronque)
+            ecartsFaux += n->mere->x - n->pere->droite() != n->mere->largeurMariage + kEcartMariage;
+    EXPECT_EQ(ecartsFaux, 0u) << cas;
 }
 
 class PlacementReel : public ::testing::TestWithParam<const char*> {
@@ -83,6 +90,7 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
     const std::uint32_t racine = plusProfonde(b.base());
     // Familial : les parents de la personne la plus profonde.
     const Individu ind = b.base().LireIndividu(racine);
+    std::int32_t largeurOrdinaire = 0;
     for (bool familial : {false, true})
     for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}})
         for (bool chronologique : {false, true}) {
@@ -98,14 +106,18 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
             // Une chronologie absente : placement chronologique sans fond de page.
             if (chronologique) d.valeur(kFondDePage) = std::string("Absente");
             d.preparer(b.contexte);
-            verifierSansChevauchement(d, std::string(GetParam()) + (familial ? " familial" : "") +
-                                             (style ? " couple" : " classique") +
-                                             (chronologique ? " chronologique" : ""));
+            const std::string cas = std::string(GetParam()) + (familial ? " familial" : "") +
+                                    (style ? " couple" : " classique") + (chronologique ? " chronologique" : "");
+            verifierSansChevauchement(d, cas);
+            // L'arbre chronologique garde la largeur de l'ordinaire, à deux fois près.
+            if (!chronologique) largeurOrdinaire = d.largeur;
+            else EXPECT_LE(d.largeur, 2 * largeurOrdinaire) << cas;
         }
 }
 
 INSTANTIATE_TEST_SUITE_P(FichiersReels, PlacementReel,
-                         ::testing::Values("porges-mdf/royal92.ged", "data/exemples/famille-exemple.ged"));
+                         ::testing::Values("porges-mdf/royal92.ged", "findmypast-samples/Queen.ged",
+                                           "data/exemples/famille-exemple.ged"));
 
 }  // namespace
 }  // namespace lignara

@@ -2,6 +2,7 @@
 // personnes communes, liens réunis, base cohérente.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -198,6 +199,50 @@ TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
                                   (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
     EXPECT_EQ(messageDe(desc), "Description de fusion incorrecte (g.fged), ligne 3 :\n"
                                "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
+}
+
+// Numéro de la personne de ces prénoms (0 : absente).
+std::uint32_t numeroDe(const BaseGenealogique& b, const std::string& prenomsCherches) {
+    for (std::uint32_t n = 1; n <= b.nombreIndividus(); ++n)
+        if (prenoms(b, n) == prenomsCherches) return n;
+    return 0;
+}
+
+std::string individu(const std::string& id, const std::string& nomComplet, int naissance, const std::string& liens) {
+    return "0 @" + id + "@ INDI\n1 NAME " + nomComplet + "\n1 SEX M\n1 BIRT\n2 DATE " + std::to_string(naissance) +
+           "\n" + liens;
+}
+
+TEST(FusionGedcom, leFichierPrincipalLEmporteSurUnLienDeParenteContraireQuiEstSignale) {
+    DossierEssai d;
+    // Principal : Adam (1870) père de Jean (1900). Secondaire : les mêmes, mais Jean père d'Adam,
+    // ce qui fermerait une boucle ; et Zacharie (1930) donné pour père de Jean.
+    d.ecrire("principal.ged", kEnTete + individu("I1", "Adam /Durand/", 1870, "1 FAMS @F1@\n") +
+                                  individu("I2", "Jean /Durand/", 1900, "1 FAMC @F1@\n") +
+                                  "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n0 TRLR\n");
+    d.ecrire("inverse.ged", kEnTete + individu("I1", "Jean /Durand/", 1900, "1 FAMS @F1@\n") +
+                                individu("I2", "Adam /Durand/", 1870, "1 FAMC @F1@\n") +
+                                "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n0 TRLR\n");
+    d.ecrire("autre-pere.ged", kEnTete + individu("I7", "Zacharie /Durand/", 1930, "1 FAMS @F9@\n") +
+                                   individu("I8", "Jean /Durand/", 1900, "1 FAMC @F9@\n") +
+                                   "0 @F9@ FAM\n1 HUSB @I7@\n1 CHIL @I8@\n0 TRLR\n");
+    for (const char* secondaire : {"inverse.ged", "autre-pere.ged"}) {
+        SCOPED_TRACE(secondaire);
+        fs::path desc = d.ecrire("f.fged", std::string("principal principal.ged\nsecondaire ") + secondaire + "\n");
+        ResultatImport r = ImporterGedcom(desc);
+        const BaseGenealogique& b = r.base;
+        const std::uint32_t adam = numeroDe(b, "Adam"), jean = numeroDe(b, "Jean");
+        ASSERT_NE(adam, 0u);
+        ASSERT_NE(jean, 0u);
+        EXPECT_EQ(b.LireIndividu(jean).pere, adam);
+        EXPECT_EQ(b.LireIndividu(adam).pere, 0u);
+        const Lignes lignes = lignesRapport(r);
+        EXPECT_NE(std::find(lignes.begin(), lignes.end(),
+                            "- Ligne 16 : lien de parenté contraire au fichier principal, ignoré"_1252),
+                  lignes.end())
+            << r.rapport;
+        EXPECT_EQ(defautsBase(r), std::vector<std::string>{});
+    }
 }
 
 TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {

@@ -206,13 +206,19 @@ TEST(LecteurGedcom, convertitValeursEtReferencesSelonLaLigneChar) {
     EXPECT_EQ(ansi.vues[2].valeur, "Ren\xE9");
 }
 
-TEST(LecteurGedcom, fichierSansAucuneLigneEstUneErreurDeLecture) {
-    for (std::string_view contenu : {"", "pas de niveau ici", "\xEF\xBB\xBF"}) {
+TEST(LecteurGedcom, fichierSansAucuneLigneEstUneErreurDeLectureQuiDitPourquoi) {
+    const std::pair<std::string_view, std::string_view> cas[] = {
+        {"", "\nLe fichier est vide."},
+        {"pas de niveau ici", "\nLe fichier n'a aucune ligne de niveau 0 : ce n'est pas un fichier Gedcom."},
+        {"\xEF\xBB\xBF", "\nLe fichier n'a aucune ligne de niveau 0 : ce n'est pas un fichier Gedcom."}};
+    for (const auto& [contenu, raison] : cas) {
         try {
             lire(contenu);
             ADD_FAILURE() << "aucune exception pour « " << contenu << " »";
         } catch (const OperationImpossible& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Erreur de lecture du fichier ", 0), 0u) << e.what();
+            const std::string message = e.what();
+            EXPECT_EQ(message.rfind("Erreur de lecture du fichier ", 0), 0u) << message;
+            EXPECT_TRUE(message.ends_with(raison)) << message;
         }
     }
 }

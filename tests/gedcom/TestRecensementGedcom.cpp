@@ -123,9 +123,16 @@ TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstIllisible) {
     Execution dossier = executer("lire '" + std::string(LIGNARA_DOSSIER_FIXTURES) + "'");
     EXPECT_NE(dossier.code, 0);
     EXPECT_NE(dossier.sortie.find("Lecture impossible du fichier Gedcom"), std::string::npos) << dossier.sortie;
-    Execution vide = executer("lire /dev/null");
+    Execution peripherique = executer("lire /dev/null");
+    EXPECT_NE(peripherique.code, 0);
+    EXPECT_NE(peripherique.sortie.find("/dev/null\nCe n'est pas un fichier ordinaire"), std::string::npos)
+        << peripherique.sortie;
+    essai::FichierEssai fichierVide("");
+    Execution vide = executer("lire '" + fichierVide.chemin().string() + "'");
     EXPECT_NE(vide.code, 0);
-    EXPECT_NE(vide.sortie.find("Erreur de lecture du fichier /dev/null"), std::string::npos) << vide.sortie;
+    EXPECT_NE(vide.sortie.find("Erreur de lecture du fichier " + fichierVide.chemin().string() + "\nLe fichier est vide."),
+              std::string::npos)
+        << vide.sortie;
 }
 
 bool estGedcom(const fs::path& p) {

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 
 #include "FichierEssai.h"
-#include "commun/Dossiers.h"
+#include "commun/DossierPrive.h"
 #include "commun/Texte.h"
 #include "gedcom/LecteurGedcom.h"
 #include "gedcom/RapportEnMemoire.h"
@@ -115,7 +115,7 @@ TEST(TranscodageUtf16, copieTemporairePriveeEtEffaceeALaFermeture) {
         FichierGedcomOuvert fichier(fs::path(LIGNARA_DOSSIER_FIXTURES) / "utf16-le-avec-marque.ged");
         copie = fichier.cheminLu();
         ASSERT_TRUE(fs::exists(copie));
-        EXPECT_EQ(copie.parent_path(), dossierTemporaire());
+        EXPECT_EQ(copie.parent_path(), dossierPrive());
         struct stat s {};
         ASSERT_EQ(::stat(copie.c_str(), &s), 0);
         EXPECT_EQ(s.st_mode & 0777, 0600u);

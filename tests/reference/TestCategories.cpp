@@ -105,10 +105,14 @@ TEST(Categories, uneCompilationImpossibleLaisseLAncienFichierEntier) {
     DossiersEssai d;
     Categories::compiler(0, "Ancien\r\n\tmeunier\r\n");
     std::string avant = DossiersEssai::lire(d.configuration() / "Metiers.dwa");
-    std::filesystem::create_directories(d.configuration() / "Metiers.dwa.provisoire" / "occupe");
+    // Un lien symbolique à la place du fichier compilé : refusé, sa cible et le lien intacts.
+    std::filesystem::rename(d.configuration() / "Metiers.dwa", d.configuration() / "leurre");
+    std::filesystem::create_symlink(d.configuration() / "leurre", d.configuration() / "Metiers.dwa");
     std::string message = messageDe([] { Categories::compiler(0, "Nouveau\r\n"); });
-    EXPECT_EQ(message, "Ecriture impossible dans le fichier\n" + (d.configuration() / "Metiers.dwa").string());
-    EXPECT_EQ(DossiersEssai::lire(d.configuration() / "Metiers.dwa"), avant);
+    EXPECT_EQ(message, "Ecriture impossible dans le fichier\n" + (d.configuration() / "Metiers.dwa").string() +
+                           "\nLien symbolique refus\xE9");
+    EXPECT_TRUE(std::filesystem::is_symlink(d.configuration() / "Metiers.dwa"));
+    EXPECT_EQ(DossiersEssai::lire(d.configuration() / "leurre"), avant);
 }
 
 TEST(CategoriesLivrees, lesProfessionsSeCompilentSansRemarqueEtClassentLesMetiersAnciens) {

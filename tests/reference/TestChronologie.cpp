@@ -118,6 +118,18 @@ TEST(Chronologie, placeLesBandesEtDecaleCellesDeMemeDebut) {
     EXPECT_EQ(b[5].haut, (1900 - 1799) * 64);        // Directoire : la série est finie
 }
 
+// Un arbre qui remonte avant la première période : sa bande monte jusqu'en haut de l'arbre, son
+// libellé reste au milieu de la période.
+TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriode) {
+    auto c = Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
+    auto b = c.bandes();
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[0].haut, (1700 - 1600) * 64);
+    EXPECT_EQ(b[0].bas, (1700 - 1200) * 64 + 20);
+    EXPECT_EQ(b[1].bas, (1700 - 1600) * 64 + 20);
+    EXPECT_EQ(c.libelles().at(0).y, ((2 * 1700 - 1500 - 1600) * 64 - 176) / 2 + 42);
+}
+
 TEST(Chronologie, lesBornesDesBandesNeDescendentPasSousZero) {
     auto c = Chronologie::lire(Chronologie::image({periode(1900, 1900, "a"), periode(1900, 1900, "b")}), 1850, 1900);
     auto b = c.bandes();

@@ -46,9 +46,14 @@ TEST(CommandePreferences, reinitialiserRemetLesDefautsDUnFichierIllisible) {
     DossierEssai dossier;
     std::filesystem::create_directories(dossier / "lignara");
     essai::ecrireOctets(dossier / "lignara" / "Config.dwa", {0x5B, 0x02, 0x01});
-    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);
+    // Version comprise, puis coupé : abîmé, et mis de côté avant d'être réécrit.
+    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : abîmé"), std::string::npos);
     lancer(dossier, "preferences --reinitialiser");
     EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa"), ecrireConfiguration(Configuration{}));
+    EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa.abime"), (std::vector<std::uint8_t>{0x5B, 0x02, 0x01}));
+    // Une version inconnue reste illisible.
+    essai::ecrireOctets(dossier / "lignara" / "Config.dwa", {0x01, 0x00});
+    EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);
 }
 
 }  // namespace

@@ -341,7 +341,8 @@ TEST(Configuration, signaleUnDossierOuLOnNePeutPasEcrire) {
         FAIL() << "pas d'exception";
     } catch (const OperationImpossible& e) {
         EXPECT_EQ(std::string(e.what()),
-                  "Accès impossible au fichier de configuration\n"_1252 + (absent / "Config.dwa").string());
+                  "Accès impossible au fichier de configuration\n"_1252 + (absent / "Config.dwa").string() +
+                      "\nDossier inexistant");
     }
 }
 

@@ -203,8 +203,8 @@ TEST(ReglagesFichier, signaleUnDossierDeConfigurationInaccessible) {
         enregistrerReglagesFichier(dossier / "absent", kBerthelot, reglagesAutre());
         FAIL() << "pas d'exception";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string());
+        EXPECT_EQ(std::string(e.what()), "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string() +
+                                             "\n" + (dossier / "absent" / "Perso.dwa").string() + "\nDossier inexistant");
     }
 }
 

@@ -163,7 +163,8 @@ TEST(DocumentRtf, ouvertureImpossibleDonneLeMessageAvecLeChemin) {
         rtf.ouvrir(d / "absent" / "x.rtf", 0, 0, 0);
         FAIL();
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Ouverture impossible du fichier " + chemin1252(d / "absent" / "x.rtf"));
+        EXPECT_EQ(std::string(e.what()),
+                  "Ouverture impossible du fichier " + chemin1252(d / "absent" / "x.rtf") + "\nDossier inexistant");
     }
 }
 

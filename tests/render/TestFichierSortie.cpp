@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "DossierEssai.h"
+#include "ProcessusEssai.h"
 #include "render/FichierSortie.h"
 
 #ifndef _WIN32
@@ -50,13 +51,63 @@ TEST(FichierSortie, refuseDEcrireAuTraversDUnLienSymbolique) {
     EXPECT_EQ(lireFichier(cible), "secret");
 }
 
-TEST(FichierSortie, refuseUnSecondNomDUnAutreFichier) {
+// Le document remplace son nom par un renommage : l'autre nom d'un fichier à deux noms garde
+// son contenu.
+TEST(FichierSortie, neTouchePasLAutreNomDUnFichierADeuxNoms) {
     DossierEssai d;
     const auto cible = d.ecrire("cible", "secret");
     std::filesystem::create_hard_link(cible, d / "LD_X.rtf");
     FichierSortie f;
-    EXPECT_FALSE(f.ouvrir(d / "LD_X.rtf"));
+    ASSERT_TRUE(f.ouvrir(d / "LD_X.rtf"));
+    f.flux() << "document";
+    EXPECT_TRUE(f.fermer());
     EXPECT_EQ(lireFichier(cible), "secret");
+    EXPECT_EQ(lireFichier(d / "LD_X.rtf"), "document");
+}
+
+TEST(FichierSortie, rienNePorteLeNomAvantLaFermetureEtUnAbandonNeLaisseRien) {
+    DossierEssai d;
+    const auto chemin = d.ecrire("a.htm", "ancien");
+    {
+        FichierSortie f;
+        ASSERT_TRUE(f.ouvrir(chemin));
+        f.flux() << std::string(100000, 'x') << std::flush;
+        EXPECT_EQ(lireFichier(chemin), "ancien");
+    }  // détruit sans fermer : le document a échoué
+    EXPECT_EQ(lireFichier(chemin), "ancien");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.chemin()), {}), 1);
+}
+
+TEST(FichierSortie, revientEnArrierePourCompleterUnEnTete) {
+    DossierEssai d;
+    FichierSortie f;
+    ASSERT_TRUE(f.ouvrir(d / "a.pdf"));
+    f.flux() << "Longueur ????\n";
+    const auto apres = f.flux().tellp();
+    f.flux() << std::string(40000, 'z');
+    const auto fin = f.flux().tellp();
+    f.flux().seekp(9);
+    f.flux() << "4000";
+    f.flux().seekp(fin);
+    f.flux() << "\nfin";
+    ASSERT_TRUE(f.fermer());
+    EXPECT_EQ(apres, 14);
+    EXPECT_EQ(lireFichier(d / "a.pdf"), "Longueur 4000\n" + std::string(40000, 'z') + "\nfin");
+}
+
+TEST(FichierSortie, unEchecDEcritureEstRenduAvecSaCauseALaFermeture) {
+    DossierEssai d;
+    const auto chemin = d.ecrire("a.rtf", "ancien");
+    const int code = essai::dansUnEnfant([&] {
+        essai::bornerTailleFichiers(1000);
+        FichierSortie f;
+        if (!f.ouvrir(chemin)) return 1;
+        f.flux() << std::string(50000, 'x');
+        return !f.fermer() && f.cause() == "fichier trop volumineux pour le syst\xE8me" ? 0 : 2;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(lireFichier(chemin), "ancien");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(d.chemin()), {}), 1);
 }
 
 // Un tube déjà là ne bloque pas l'ouverture ; ni lui ni un dossier ne sont repris.
@@ -69,28 +120,3 @@ TEST(FichierSortie, refuseCeQuiNEstPasUnFichierOrdinaire) {
     EXPECT_FALSE(f.ouvrir(d / "dossier.htm"));
 }
 #endif
-
-// Le document ne prend son nom qu'une fois écrit en entier : un échec laisse l'ancien fichier,
-// un objet détruit sans fermer() ne laisse rien, et aucun temporaire ne traîne.
-TEST(FichierSortie, neRemplaceLAncienFichierQuUneFoisEcritEnEntier) {
-    DossierEssai d;
-    const auto chemin = d.ecrire("LA_X.txt", "ancien");
-    {
-        FichierSortie f;
-        ASSERT_TRUE(f.ouvrir(chemin));
-        f.flux() << "à moitié";
-        EXPECT_EQ(lireFichier(chemin), "ancien");
-    }
-    EXPECT_EQ(lireFichier(chemin), "ancien");
-    {
-        FichierSortie f;
-        ASSERT_TRUE(f.ouvrir(d / "neuf.txt"));
-        f.flux() << "x";
-        EXPECT_FALSE(std::filesystem::exists(d / "neuf.txt"));
-        EXPECT_TRUE(f.fermer());
-    }
-    EXPECT_EQ(lireFichier(d / "neuf.txt"), "x");
-    std::size_t fichiers = 0;
-    for (const auto& e : std::filesystem::directory_iterator(d.chemin())) fichiers += e.is_regular_file();
-    EXPECT_EQ(fichiers, 2u);
-}

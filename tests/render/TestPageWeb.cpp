@@ -141,7 +141,8 @@ TEST(PageWeb, ouvertureImpossibleDonneLeMessageAvecLeChemin) {
         page.ouvrirContinue(d / "absent" / "x.htm", "t");
         FAIL();
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Ouverture impossible du fichier " + chemin1252(d / "absent" / "x.htm"));
+        EXPECT_EQ(std::string(e.what()),
+                  "Ouverture impossible du fichier " + chemin1252(d / "absent" / "x.htm") + "\nDossier inexistant");
     }
 }
 

@@ -3,8 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
+#include "ProcessusEssai.h"
 
 #include "DossierEssai.h"
 #include "LecturePdf.h"
@@ -171,31 +170,28 @@ TEST_F(SurfaceEssai, unFichierQuiNePeutEtreCreeDonneSonMessage) {
         ouvrir(100, 100);
         FAIL() << "ouvert";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(versUtf8(e.what()), "Ouverture impossible du fichier PDF");
+        EXPECT_EQ(versUtf8(e.what()), "Ouverture impossible du fichier PDF\n" + chemin.string() + "\nDossier inexistant");
     }
 }
 
-// Une limite de taille de fichier fait échouer l'écriture comme un disque plein : le message
-// est donné et l'ancien document reste entier.
-TEST_F(SurfaceEssai, uneEcritureQuiEchoueDonneSonMessageEtGardeLAncienFichier) {
-    dossier.ecrire("surface.pdf", "ancien");
-    EXPECT_EXIT(
-        {
-            ::signal(SIGXFSZ, SIG_IGN);
-            rlimit limite{};
-            limite.rlim_cur = limite.rlim_max = 2048;
-            ::setrlimit(RLIMIT_FSIZE, &limite);
-            SurfacePdf& s = ouvrir(9072, 13024);
-            for (int i = 0; i < 400; ++i) s.texte(100, 100 + 30 * i, 10, 10, "une ligne de texte qui remplit");
-            try {
-                fermer();
-                std::exit(1);
-            } catch (const OperationImpossible& e) {
-                const bool message = versUtf8(e.what()) == "Écriture impossible du fichier PDF";
-                std::exit(message && essai::lireFichier(chemin) == "ancien" ? 0 : 2);
-            }
-        },
-        ::testing::ExitedWithCode(0), "");
+TEST_F(SurfaceEssai, unDocumentQuiNePeutEtreEcritEnEntierNeLaisseRienSousSonNom) {
+    // Une taille de fichier bornée, dans un processus à part : l'écriture du PDF échoue à la
+    // fermeture, avec sa cause, et l'ancien fichier reste entier.
+    chemin = dossier.ecrire("arbre.pdf", "ancien");
+    const int code = essai::dansUnEnfant([&] {
+        essai::bornerTailleFichiers(2048);
+        try {
+            SurfacePdf& s = ouvrir(4000, 4000);
+            for (int i = 0; i < 200; ++i) s.texte(100, 100 + i * 10, 1000, 200, std::string(200, 'x'));
+            s.fermer();
+        } catch (const OperationImpossible& e) {
+            return std::string(e.what()).ends_with("\nFichier trop volumineux pour le syst\xE8me") ? 0 : 1;
+        }
+        return 2;
+    });
+    EXPECT_EQ(code, 0);
+    EXPECT_EQ(essai::lireFichier(chemin), "ancien");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dossier.chemin()), {}), 1);
 }
 
 TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {

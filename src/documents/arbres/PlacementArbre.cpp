@@ -97,7 +97,9 @@ private:
     // Arbre chronologique : une voisine peut avoir été placée après la boîte (un époux se place
     // après les parents de l'autre, un enfant après les ascendants de ses deux côtés) puis
     // déplacée. Un passage de gauche à droite, dans l'ordre où les voisines ont été choisies,
-    // pousse à droite le sous-arbre de chaque boîte trop proche d'une voisine.
+    // pousse à droite chaque boîte trop proche d'une voisine. La boîte part seule : pousser avec
+    // elle tous ses ascendants, déjà vus par le passage, repoussait en chaîne leurs voisines et
+    // l'arbre de Victoria s'étendait sur des dizaines de mètres.
     void reparer() {
         for (const Etendue& e : parcourues_) {
             NoeudAscendant& b = *e.boite;
@@ -106,7 +108,24 @@ private:
                 const NoeudAscendant* v = b.voisins[i];
                 manque = std::max(manque, v->x + v->largeur + 45 * r_.espace - b.x);
             }
-            if (manque > 0) decalerSousArbre(b, manque);
+            if (manque <= 0) continue;
+            pousser(b, manque);
+            // Par couple, les époux vont ensemble : pousser l'un seul réduirait l'écart qui porte
+            // le texte de mariage (un couple répété se retrouvait à 22 points au lieu de 77).
+            if (r_.parCouple && b.enfant && b.enfant->pere && b.enfant->mere)
+                pousser(b.enfant->pere == &b ? *b.enfant->mere : *b.enfant->pere, manque);
+        }
+    }
+
+    // Pousse la boîte seule ; un parent qu'elle viendrait couvrir (dates estimées proches) est
+    // écarté avec ses ascendants.
+    void pousser(NoeudAscendant& b, std::int32_t dx) const {
+        b.x += dx;
+        for (NoeudAscendant* p : {b.pere, b.mere}) {
+            if (!p) continue;
+            const bool memesHauteurs = p->bas() < b.y && b.bas() < p->y;
+            const std::int32_t recouvre = b.droite() + 45 * r_.espace - p->x;
+            if (memesHauteurs && b.x < p->droite() && recouvre > 0) decalerSousArbre(*p, recouvre);
         }
     }
 

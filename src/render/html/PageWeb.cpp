@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "commun/CauseErreur.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "images/CheminImage.h"
@@ -41,7 +42,8 @@ PageWeb::PageWeb(const ReglagesDessin& reglages) : reglages_(reglages) {}
 
 void PageWeb::creer(const std::filesystem::path& chemin) {
     if (!fichier_.ouvrir(chemin))
-        throw OperationImpossible("Ouverture impossible du fichier "_1252 + texte1252DuChemin(chemin));
+        throw OperationImpossible("Ouverture impossible du fichier "_1252 + texte1252DuChemin(chemin) + "\n" +
+                                  causeErreurMajuscule(fichier_.erreur()));
     chemin_ = chemin;
     couleurs_ = {couleurHtml(reglages_.couleurTexte), couleurHtml(reglages_.couleurHommes),
                  couleurHtml(reglages_.couleurFemmes), couleurHtml(reglages_.couleurTrait),
@@ -143,8 +145,7 @@ void PageWeb::boite(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int3
 void PageWeb::fermer() {
     if (!fichier_.estOuvert()) return;
     fichier_.flux() << (positionnee_ ? "</div>\n</body>\n</html>\n" : "</body>\n</html>\n");
-    if (!fichier_.fermer())
-        throw OperationImpossible("Écriture impossible du fichier "_1252 + texte1252DuChemin(chemin_));
+    if (!fichier_.fermer()) throw OperationImpossible(fichier_.message());
 }
 
 }  // namespace lignara

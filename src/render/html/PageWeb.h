@@ -15,8 +15,10 @@
 // ecrireTexte ou texte(), qui l'échappent ; ecrireBalises ne reçoit que le balisage du document
 // lui-même (jamais un nom, un lieu, une note).
 //
-// Échecs : OperationImpossible « Ouverture impossible du fichier <chemin> » à l'ouverture,
-// « Écriture impossible du fichier <chemin> » à la fermeture quand une écriture a échoué.
+// Échecs : OperationImpossible « Ouverture impossible du fichier <chemin>\n<Cause> » à
+// l'ouverture (lien symbolique, dossier absent…), « Ecriture impossible dans le fichier\n
+// <chemin>\n<Cause> » à la fermeture quand une écriture a échoué (disque plein…) ; le fichier
+// n'est alors pas remplacé (FichierSortie).
 #include <cstdint>
 #include <filesystem>
 #include <string>

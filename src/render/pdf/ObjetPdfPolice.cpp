@@ -15,6 +15,7 @@ std::string nomPolicePdf(std::string_view nom1252, bool italique) {
     std::string nom;
     for (char c : nom1252) {
         auto o = static_cast<unsigned char>(c);
+        if (o == 0) continue;  // « #00 » est interdit dans un nom PDF
         if (o <= 32 || o >= 127 || kDelimiteurs.find(c) != std::string_view::npos) {
             char code[4];
             std::snprintf(code, sizeof code, "#%02X", o);

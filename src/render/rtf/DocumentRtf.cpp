@@ -1,5 +1,6 @@
 #include "render/rtf/DocumentRtf.h"
 
+#include "commun/CauseErreur.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "images/CheminImage.h"
@@ -44,7 +45,8 @@ DocumentRtf::DocumentRtf(const ReglagesDessin& reglages) : reglages_(reglages) {
 void DocumentRtf::ouvrir(const std::filesystem::path& chemin, std::uint8_t rouge, std::uint8_t vert,
                          std::uint8_t bleu) {
     if (!fichier_.ouvrir(chemin))
-        throw OperationImpossible("Ouverture impossible du fichier "_1252 + texte1252DuChemin(chemin));
+        throw OperationImpossible("Ouverture impossible du fichier "_1252 + texte1252DuChemin(chemin) + "\n" +
+                                  causeErreurMajuscule(fichier_.erreur()));
     chemin_ = chemin;
     imagesIgnorees_ = 0;
     bordCellule_ = 0;
@@ -123,7 +125,7 @@ void DocumentRtf::fermer() {
     fichier_.flux() << '}';
     const bool ecrit = fichier_.fermer();
     if (imagesIgnorees_ > 0) transmettre(reglages_.messages, messageImagesIgnoreesRtf(imagesIgnorees_));
-    if (!ecrit) throw OperationImpossible("Écriture impossible du fichier "_1252 + texte1252DuChemin(chemin_));
+    if (!ecrit) throw OperationImpossible(fichier_.message());
 }
 
 }  // namespace lignara

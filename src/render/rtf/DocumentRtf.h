@@ -13,9 +13,10 @@
 // reçoit que les mots de contrôle et groupes du document. Un texte qui suit un mot de contrôle
 // resté ouvert (« \b », « \cellx1000 ») en est séparé par un blanc, pour ne pas le prolonger.
 //
-// Échecs : OperationImpossible « Ouverture impossible du fichier <chemin> » à l'ouverture,
-// « Écriture impossible du fichier <chemin> » à la fermeture quand une écriture a échoué
-// (après l'avis des images ignorées).
+// Échecs : OperationImpossible « Ouverture impossible du fichier <chemin>\n<Cause> » à
+// l'ouverture (lien symbolique, dossier absent…), « Ecriture impossible dans le fichier\n
+// <chemin>\n<Cause> » à la fermeture quand une écriture a échoué (disque plein…) ; le fichier
+// n'est alors pas remplacé (FichierSortie), et l'avis des images ignorées part quand même.
 #include <cstdint>
 #include <filesystem>
 #include <string>

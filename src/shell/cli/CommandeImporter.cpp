@@ -4,7 +4,6 @@
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <string>
 
@@ -16,6 +15,7 @@
 #define LIGNARA_ISATTY(f) ::isatty(fileno(f))
 #endif
 
+#include "commun/EcritureFichier.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/TablesDerivees.h"
@@ -60,12 +60,7 @@ private:
     int dernier_ = -1;
 };
 
-void ecrireFichier(const fs::path& chemin, const std::string& octets) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-    f.close();
-    if (!f) throw OperationImpossible(depuisUtf8("Écriture impossible du fichier " + chemin.string()));
-}
+fs::path cheminArgument(const std::string& utf8) { return fs::path(std::u8string(utf8.begin(), utf8.end())); }
 
 void afficherResume(const ResultatImport& r) {
     const BaseGenealogique& b = r.base;
@@ -95,13 +90,10 @@ void importer(const ParametresImporter& p) {
     if (!r.rapport.empty()) std::printf("%s", versUtf8(r.rapport).c_str());
     afficherResume(r);
     if (p.estimations) afficherEstimations(r.base);
-    if (!p.rapport.empty()) ecrireFichier(p.rapport, r.rapport);
-    if (!p.base.empty()) {
-        std::error_code ec;
-        fs::copy_file(r.base.chemin(), p.base, fs::copy_options::overwrite_existing, ec);
-        if (ec) throw OperationImpossible(depuisUtf8("Écriture impossible du fichier " + p.base));
-    }
-    std::fflush(stdout);
+    // Par le rédacteur unique : jamais à travers un lien, et la copie précédente reste entière
+    // jusqu'à ce que la nouvelle soit écrite.
+    if (!p.rapport.empty()) ecrireFichier(cheminArgument(p.rapport), r.rapport);
+    if (!p.base.empty()) copierVersFichier(r.base.chemin(), cheminArgument(p.base));
 }
 
 }  // namespace

@@ -18,6 +18,9 @@ const char* libelleEtat(EtatChargement etat) {
         case EtatChargement::lu: return "lu";
         case EtatChargement::absent: return "absent, valeurs par défaut"_1252;
         case EtatChargement::illisible: return "illisible, valeurs par défaut"_1252;
+        case EtatChargement::abime:
+            return "abîmé, les valeurs lisibles gardées, les autres par défaut ; copié en Config.dwa.abime "
+                   "avant la prochaine écriture"_1252;
     }
     return "";
 }

@@ -1,9 +1,13 @@
 #include "shell/gui/DialogueCategorie.h"
 
-#include <fstream>
+#include <optional>
+#include <string>
 
+#include "commun/EcritureFichier.h"
+#include "commun/FichierEntree.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "reference/CategorieDefinition.h"
 #include "reference/Categories.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/BoiteMessage.h"
@@ -45,28 +49,24 @@ void DialogueCategorie::reinitialiser() {
                                        "défaut de Lignara.\nVoulez-vous continuer ?"))
         return;
     auto reference = Categories::definitionReference(genre_);
-    std::ifstream fichier(reference, std::ios::binary);
-    if (!fichier) {
+    std::optional<std::string> texte = lireFichierEntier(reference, CategorieDefinition::kTailleMaximale);
+    if (!texte) {
         BoiteMessage::informer(this, QString("Fichier %1 inaccessible\nRéinstaller Lignara")
                                          .arg(QString::fromStdString(reference.string())));
         return;
     }
-    std::string texte((std::istreambuf_iterator<char>(fichier)), std::istreambuf_iterator<char>());
-    ui_->editeur->setPlainText(versEditeur(texte));
+    ui_->editeur->setPlainText(versEditeur(*texte));
 }
 
 // Le texte est enregistré avant la compilation : une définition fautive n'est jamais perdue.
 void DialogueCategorie::accept() {
     std::string texte = versFichier(ui_->editeur->toPlainText());
     auto chemin = Categories::definitionUtilisateur(genre_);
-    {
-        std::ofstream fichier(chemin, std::ios::binary | std::ios::trunc);
-        fichier.write(texte.data(), static_cast<std::streamsize>(texte.size()));
-        if (!fichier) {
-            BoiteMessage::informer(this, QString("Ecriture impossible dans le fichier\n%1")
-                                             .arg(QString::fromStdString(chemin.string())));
-            return;
-        }
+    try {
+        ecrireFichier(chemin, texte);
+    } catch (const OperationImpossible& e) {
+        BoiteMessage::informer1252(this, e.what());
+        return;
     }
     try {
         for (const std::string& avertissement : Categories::compiler(genre_, texte))

@@ -20,6 +20,7 @@
 #include "database/DonneesCorrompues.h"
 #include "documents/PersonneMoi.h"
 #include "render/FormatPapier.h"
+#include "reglages/FichierReglages.h"
 #include "reglages/RaccordDessin.h"
 #include "session/CheminGenealogique.h"
 #include "shell/gui/Aide.h"
@@ -64,7 +65,9 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     resize(650, 510);
     if (cheminDemarrage_.empty()) cheminDemarrage_ = configuration_.fichierParDefaut;
     try {
-        compteurs_ = chargerCompteursUsage(dossierConfigurationAccessible());
+        bool abime = false;
+        compteurs_ = chargerCompteursUsage(dossierConfigurationAccessible(), &abime);
+        if (abime) avisUsage_ = messageReglagesAbimes(dossierConfigurationAccessible() / "Usage.dwa");
     } catch (const std::exception&) {
     }
 
@@ -93,6 +96,7 @@ FenetrePrincipale::~FenetrePrincipale() {
 
 void FenetrePrincipale::demarrer() {
     QTimer::singleShot(0, this, [this] {
+        if (!avisUsage_.empty()) BoiteMessage::informer1252(this, avisUsage_.c_str());
         executer(kCommandeOuvrir);
         demarree_ = true;
     });

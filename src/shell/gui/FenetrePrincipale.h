@@ -73,6 +73,7 @@ private:
 
     Configuration configuration_;
     CompteursUsage compteurs_;
+    std::string avisUsage_;  // « Usage.dwa » abîmé : dit une fois au démarrage
     std::string cheminDemarrage_;
     bool premiereOuverture_ = true;
     QString dernierDossier_;

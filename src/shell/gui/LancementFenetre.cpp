@@ -2,15 +2,22 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <string_view>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QByteArray>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
 #include "commun/Dossiers.h"
+#include "commun/EcritureFichier.h"
 #include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
 #include "reglages/Configuration.h"
+#include "reglages/FichierReglages.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/FenetrePrincipale.h"
 
@@ -41,7 +48,19 @@ void capturerPuisQuitter(FenetrePrincipale& fenetre, const std::string& capture)
         int actifs = 0;
         for (QToolButton* b : fenetre.barreOutils()->findChildren<QToolButton*>())
             if (b->objectName().startsWith("bouton") && b->isVisible() && b->isEnabled()) ++actifs;
-        const bool ecrite = fenetre.grab().save(QString::fromStdString(capture), "PNG");
+        // L'image passe, comme tout fichier écrit, par le rédacteur unique (jamais par un lien).
+        QByteArray png;
+        QBuffer tampon(&png);
+        tampon.open(QIODevice::WriteOnly);
+        bool ecrite = fenetre.grab().save(&tampon, "PNG");
+        if (ecrite) {
+            try {
+                ecrireFichier(std::filesystem::path(capture), std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+            } catch (const OperationImpossible& e) {
+                std::fprintf(stderr, "%s\n", versUtf8(e.what()).c_str());
+                ecrite = false;
+            }
+        }
         std::printf("Fichier ouvert : %s\n", ouvert ? fenetre.fichier().chemin().filename().string().c_str() : "aucun");
         std::printf("Barre d'outils : %d boutons actifs\n", actifs);
         std::printf("Image : %s\n", ecrite ? capture.c_str() : "non écrite");
@@ -62,7 +81,11 @@ int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::
     QApplication::setApplicationName("Lignara");
     Configuration configuration;
     try {
-        configuration = chargerConfiguration(dossierConfigurationAccessible());
+        EtatChargement etat = EtatChargement::absent;
+        const std::filesystem::path dossier = dossierConfigurationAccessible();
+        configuration = chargerConfiguration(dossier, &etat);
+        if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
+            BoiteMessage::informer1252(nullptr, messageReglagesAbimes(dossier / "Config.dwa").c_str());
     } catch (const OperationImpossible& e) {
         BoiteMessage::informer1252(nullptr, e.what());
         return 1;

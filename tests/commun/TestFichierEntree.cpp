@@ -1,0 +1,60 @@
+// Entrées ouvertes sans attendre : tube, périphériques, dossier refusés ; lecture bornée à la
+// taille d'ouverture.
+#include "commun/FichierEntree.h"
+
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fstream>
+
+#include "commun/CauseErreur.h"
+#include "reglages/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(FichierEntree, unTubeUnPeripheriqueOuUnDossierSontRefusesSansAttendre) {
+    essai::DossierEssai d;
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    // Sans écrivain, ouvrir le tube en lecture bloquerait pour toujours.
+    for (const fs::path& p : {d / "tube", fs::path("/dev/zero"), fs::path("/dev/urandom")}) {
+        FichierEntree f;
+        EXPECT_FALSE(f.ouvrir(p)) << p;
+        EXPECT_EQ(f.erreur(), kErreurPasFichierOrdinaire) << p;
+        EXPECT_EQ(f.cause(), "ce n'est pas un fichier ordinaire");
+    }
+    FichierEntree f;
+    EXPECT_FALSE(f.ouvrir(d.chemin()));
+    EXPECT_EQ(f.erreur(), EISDIR);
+    EXPECT_FALSE(f.ouvrir(d / "absent"));
+    EXPECT_EQ(f.erreur(), ENOENT);
+}
+
+TEST(FichierEntree, neLitRienAuDelaDeLaTailleDOuverture) {
+    essai::DossierEssai d;
+    std::ofstream(d / "journal") << "12345";
+    FichierEntree f;
+    ASSERT_TRUE(f.ouvrir(d / "journal"));
+    std::ofstream(d / "journal", std::ios::app) << "678";  // le fichier grandit après l'ouverture
+    EXPECT_EQ(f.taille(), 5u);
+    EXPECT_EQ(f.lireTout(100), "12345");
+    char octet = 0;
+    EXPECT_EQ(f.lire(&octet, 1, 5), 0);
+}
+
+TEST(FichierEntree, unFichierTropGrosPourSaLimiteNEstPasLu) {
+    essai::DossierEssai d;
+    std::ofstream(d / "gros") << std::string(1000, 'x');
+    int erreur = 0;
+    EXPECT_FALSE(lireFichierEntier(d / "gros", 999, &erreur).has_value());
+    EXPECT_EQ(erreur, kErreurTropVolumineux);
+    EXPECT_EQ(lireFichierEntier(d / "gros", 1000, &erreur)->size(), 1000u);
+    EXPECT_EQ(erreur, 0);
+}
+
+}  // namespace
+}  // namespace lignara

@@ -1,0 +1,179 @@
+// Les commandes face à un disque plein, une taille de fichier bornée, des liens symboliques,
+// des tubes et périphériques, et un arrêt brutal : jamais de réussite annoncée à tort, jamais
+// d'écriture à travers un lien, jamais de fichier à moitié écrit sous le nom de l'utilisateur.
+#include <sys/stat.h>
+#include <sys/wait.h>
+
+#include <fcntl.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "LancementProgramme.h"
+#include "database/VerificateurBase.h"
+#include "reglages/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::DossierEssai;
+using essai::SortieProgramme;
+
+const std::string kExemple = std::string(LIGNARA_DOSSIER_SOURCES) + "/data/exemples/famille-exemple.ged";
+
+std::string cite(const fs::path& p) { return "'" + p.string() + "'"; }
+
+std::string lire(const fs::path& p) {
+    std::ifstream f(p, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// Le programme lancé par le shell avec un dossier de configuration jetable ; avant, une commande
+// du shell (ulimit…) ; sortie standard et d'erreur ensemble, sauf redirection donnée.
+class Commandes : public ::testing::Test {
+protected:
+    SortieProgramme lancer(const std::string& arguments, const std::string& avant = "",
+                           const std::string& redirection = "2>&1") {
+        SortieProgramme s;
+        const std::string commande = avant + (avant.empty() ? "" : "; ") + "XDG_CONFIG_HOME=" + cite(dossier / "config") +
+                                     " timeout 120 \"" + LIGNARA_PROGRAMME + "\" " + arguments + " " + redirection;
+        std::FILE* p = ::popen(("(" + commande + ") 2>&1").c_str(), "r");
+        if (!p) return s;
+        char tampon[4096];
+        for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, p)) > 0;) s.texte.append(tampon, n);
+        const int statut = ::pclose(p);
+        s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
+        return s;
+    }
+    SortieProgramme document(const fs::path& sortie, const std::string& avant = "") {
+        return lancer("document arbre-ascendant " + cite(kExemple) + " --racine @I1@ --sortie " + cite(sortie), avant);
+    }
+
+    DossierEssai dossier;
+};
+
+TEST_F(Commandes, unLienSymboliqueALaPlaceDUneSortieEstRefuseEtSaCibleIntacte) {
+    std::ofstream(dossier / "leurre") << "à garder";
+    for (const char* nom : {"arbre.pdf", "essai.pdf", "base.dwa", "rapport.txt"})
+        fs::create_symlink(dossier / "leurre", dossier / nom);
+    const SortieProgramme sorties[] = {
+        document(dossier / "arbre.pdf"), lancer("essai-pdf " + cite(dossier / "essai.pdf")),
+        lancer("importer " + cite(kExemple) + " --base " + cite(dossier / "base.dwa")),
+        lancer("importer " + cite(kExemple) + " --rapport " + cite(dossier / "rapport.txt"))};
+    for (const SortieProgramme& s : sorties) {
+        EXPECT_NE(s.code, 0) << s.texte;
+        EXPECT_NE(s.texte.find("Lien symbolique refusé"), std::string::npos) << s.texte;
+    }
+    EXPECT_EQ(lire(dossier / "leurre"), "à garder");
+    EXPECT_TRUE(fs::is_symlink(dossier / "base.dwa"));
+}
+
+TEST_F(Commandes, unPeripheriqueCommeSortieEstRefuseEtLaSortieStandardPleineFaitEchouer) {
+    for (const SortieProgramme& s : {document("/dev/full"), lancer("essai-pdf /dev/full")}) {
+        EXPECT_NE(s.code, 0) << s.texte;
+        EXPECT_NE(s.texte.find("/dev/full\nCe n'est pas un fichier ordinaire"), std::string::npos) << s.texte;
+    }
+    SortieProgramme s = lancer("importer " + cite(kExemple), "", "2>&1 > /dev/full");
+    EXPECT_NE(s.code, 0);
+    EXPECT_EQ(s.texte, "Ecriture impossible sur la sortie standard\nDisque plein\n");
+}
+
+TEST_F(Commandes, unDocumentQuiNeTientPasDansLaTailleBorneeEchoueSansRienLaisser) {
+    std::ofstream(dossier / "ancien.pdf") << "version précédente";
+    const SortieProgramme sorties[] = {document(dossier / "arbre.pdf", "ulimit -f 4"),
+                                       document(dossier / "ancien.pdf", "ulimit -f 4"),
+                                       lancer("essai-pdf " + cite(dossier / "essai.pdf"), "ulimit -f 4")};
+    for (const SortieProgramme& s : sorties) {
+        EXPECT_NE(s.code, 0) << s.texte;
+        EXPECT_NE(s.texte.find("Fichier trop volumineux pour le système"), std::string::npos) << s.texte;
+    }
+    EXPECT_EQ(lire(dossier / "ancien.pdf"), "version précédente");
+    // Ni arbre.pdf, ni essai.pdf, ni temporaire : l'ancien fichier et la configuration jetable.
+    std::vector<std::string> noms = dossier.noms();
+    std::sort(noms.begin(), noms.end());
+    EXPECT_EQ(noms, (std::vector<std::string>{"ancien.pdf", "config"}));
+}
+
+TEST_F(Commandes, unDisquePleinFaitEchouerLeDocumentAvecSaCause) {
+    fs::create_directory(dossier / "petit");
+    // Un petit tmpfs visible de la seule commande, rempli d'avance (le document tiendrait
+    // dans un tmpfs vide) : il faut pouvoir monter (root dans un conteneur).
+    SortieProgramme s =
+        lancer("", "unshare -m sh -c 'mount -t tmpfs -o size=16k lignara-essai " + (dossier / "petit").string() +
+                       " || exit 77; yes | head -c 14336 > " + (dossier / "petit" / "remplissage").string() +
+                       "; exec env XDG_CONFIG_HOME=" + (dossier / "config").string() + " \"" +
+                       LIGNARA_PROGRAMME + "\" document arbre-ascendant \"" + kExemple +
+                       "\" --racine @I1@ --sortie " + (dossier / "petit" / "arbre.pdf").string() + "'; exit $?",
+               ">/dev/null");
+    if (s.code == 77 || s.texte.find("unshare") != std::string::npos)
+        GTEST_SKIP() << "montage d'un tmpfs impossible sans privilèges : " << s.texte;
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("arbre.pdf\nDisque plein"), std::string::npos) << s.texte;
+}
+
+TEST_F(Commandes, unTubeOuUnTexteNommesCommePhotoDonnentUnMessageChacunEtLeDocumentSeFait) {
+    ASSERT_EQ(::mkfifo((dossier / "tube.jpg").c_str(), 0600), 0);
+    std::ofstream(dossier / "texte.jpg") << "rose est une fleur";
+    std::ofstream(dossier / "photos.ged")
+        << "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 OBJE\n2 FILE tube.jpg\n1 FAMC @F1@\n"
+           "0 @I2@ INDI\n1 NAME Paul /Dupont/\n1 OBJE\n2 FILE texte.jpg\n1 FAMS @F1@\n"
+           "0 @I3@ INDI\n1 NAME Anne /Martin/\n1 OBJE\n2 FILE texte.jpg\n1 FAMS @F1@\n"
+           "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n0 TRLR\n";
+    SortieProgramme s = lancer("document arbre-ascendant " + cite(dossier / "photos.ged") + " --racine @I1@ --sortie " +
+                               cite(dossier / "arbre.pdf"));
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(s.texte, "Erreur dans le fichier " + (dossier / "tube.jpg").string() + "\nCe n'est pas un fichier ordinaire\n" +
+                           "Erreur dans le fichier " + (dossier / "texte.jpg").string() + "\nCe n'est pas une image JPEG\n" +
+                           (dossier / "arbre.pdf").string() + "\n");
+    EXPECT_EQ(lire(dossier / "arbre.pdf").substr(0, 5), "%PDF-");
+}
+
+// Un gros fichier à importer, pour avoir le temps d'arrêter la commande en cours de route.
+void ecrireGrosGedcom(const fs::path& chemin) {
+    std::ofstream f(chemin);
+    f << "0 HEAD\n1 CHAR UTF-8\n";
+    for (int i = 0; i < 60000; ++i)
+        f << "0 @I" << i << "@ INDI\n1 NAME Jean" << i << " /Durand/\n1 BIRT\n2 DATE " << 1800 + i % 200
+          << "\n2 PLAC Nantes\n1 NOTE une note assez longue pour grossir le fichier " << i << "\n";
+    f << "0 TRLR\n";
+}
+
+TEST_F(Commandes, unArretBrutalPendantImporterLaisseLaCopiePrecedenteEntiere) {
+    ecrireGrosGedcom(dossier / "gros.ged");
+    const fs::path base = dossier / "base.dwa";
+    std::ofstream(base) << "ancienne copie";
+    for (int delaiMs : {50, 200, 400, 700, 1000, 1500}) {
+        const pid_t pid = ::fork();
+        if (pid == 0) {
+            ::setenv("XDG_CONFIG_HOME", (dossier / "config").c_str(), 1);
+            const int nul = ::open("/dev/null", O_WRONLY);
+            ::dup2(nul, 1);
+            ::dup2(nul, 2);
+            ::execl(LIGNARA_PROGRAMME, "lignara", "importer", (dossier / "gros.ged").c_str(), "--base", base.c_str(),
+                    static_cast<char*>(nullptr));
+            ::_exit(127);
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(delaiMs));
+        ::kill(pid, SIGKILL);
+        ::waitpid(pid, nullptr, 0);
+        // L'ancienne copie entière, ou la nouvelle entière : jamais une base tronquée.
+        if (lire(base) != "ancienne copie") {
+            EXPECT_TRUE(VerificateurBase::verifier(base).empty()) << delaiMs;
+            std::ofstream(base) << "ancienne copie";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lignara

@@ -1,0 +1,126 @@
+// Fichiers de réglages abîmés (chaque champ lisible gardé, copie « .abime » avant réécriture,
+// textes hostiles refusés) et fichiers de réglages qui sont des liens symboliques.
+#include <sys/stat.h>
+
+#include <gtest/gtest.h>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "reglages/CompteursUsage.h"
+#include "reglages/Configuration.h"
+#include "reglages/DossierEssai.h"
+#include "reglages/FichierReglages.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::DossierEssai;
+
+// Fin, dans config-603-complet.dwa, du serveur, du fichier par défaut et de la police.
+constexpr std::size_t kFinServeur = 19, kFinFichierParDefaut = 61, kFinPolice = 103;
+
+TEST(ReglagesAbimes, uneConfigurationTronqueeGardeChaqueChampLuAvantLaCoupure) {
+    const auto complet = essai::fixture("config-603-complet.dwa");
+    const Configuration attendue = *lireConfiguration(complet);
+    for (std::size_t n = 2; n < complet.size(); ++n) {
+        const ConfigurationLue lue = lireConfigurationSauvee({complet.data(), n});
+        ASSERT_EQ(lue.etat, EtatChargement::abime) << n;
+        const Configuration& c = lue.configuration;
+        const Configuration defaut;
+        EXPECT_EQ(c.serveurMiseAJour, n >= kFinServeur ? attendue.serveurMiseAJour : defaut.serveurMiseAJour) << n;
+        EXPECT_EQ(c.fichierParDefaut, n >= kFinFichierParDefaut ? attendue.fichierParDefaut : defaut.fichierParDefaut) << n;
+        EXPECT_EQ(c.police, n >= kFinPolice ? attendue.police : defaut.police) << n;
+        EXPECT_EQ(c.afficheurs[kAfficheurWeb], defaut.afficheurs[kAfficheurWeb]) << n;  // le dernier champ
+    }
+}
+
+TEST(ReglagesAbimes, unNomDePoliceAOctetNulEstRefuseSansPerdreLesAutresChamps) {
+    auto octets = essai::fixture("config-603-complet.dwa");
+    const Configuration attendue = *lireConfiguration(octets);
+    octets[kFinPolice - 3] = 0;  // « DejaVu Se\0if »
+    const ConfigurationLue lue = lireConfigurationSauvee(octets);
+    EXPECT_EQ(lue.etat, EtatChargement::abime);
+    EXPECT_EQ(lue.configuration.police, Configuration{}.police);
+    Configuration sansPolice = attendue;
+    sansPolice.police = Configuration{}.police;
+    EXPECT_EQ(lue.configuration, sansPolice);
+    EXPECT_FALSE(lireConfiguration(octets).has_value());
+    // Les lignes de signature finissent dans le PDF : pas de caractère de contrôle non plus.
+    EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));
+    EXPECT_TRUE(texteReglageAcceptable("Marie Berthelot \x97 g\xE9n\xE9" "alogiste"));
+}
+
+TEST(ReglagesAbimes, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {
+    DossierEssai dossier;
+    auto abime = essai::fixture("config-603-complet.dwa");
+    abime.resize(150);
+    essai::ecrireOctets(dossier / "Config.dwa", abime);
+    EtatChargement etat = EtatChargement::lu;
+    Configuration c = chargerConfiguration(dossier.chemin(), &etat);
+    EXPECT_EQ(etat, EtatChargement::abime);
+    EXPECT_EQ(c.police, "DejaVu Serif");
+    EXPECT_NE(messageReglagesAbimes(dossier / "Config.dwa").find("Config.dwa.abime"), std::string::npos);
+    enregistrerConfiguration(c, dossier.chemin());
+    EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
+    chargerConfiguration(dossier.chemin(), &etat);
+    EXPECT_EQ(etat, EtatChargement::lu);
+    // Un fichier sain n'est pas copié : la copie précédente reste celle du fichier abîmé.
+    enregistrerConfiguration(Configuration{}, dossier.chemin());
+    EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
+}
+
+TEST(ReglagesAbimes, desCompteursTronquesGardentLeurDebutEtSontMisDeCote) {
+    DossierEssai dossier;
+    CompteursUsage c;
+    for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(100 + i);
+    auto octets = ecrireCompteursUsage(c);
+    octets.resize(5 + 2 * 10 + 1);  // dix compteurs entiers et un octet du onzième
+    essai::ecrireOctets(dossier / "Usage.dwa", octets);
+    bool abime = false;
+    CompteursUsage lus = chargerCompteursUsage(dossier.chemin(), &abime);
+    EXPECT_TRUE(abime);
+    EXPECT_EQ(lus.compteurs[9], 109);
+    EXPECT_EQ(lus.compteurs[10], 0);
+    enregistrerCompteursUsage(lus, dossier.chemin());
+    EXPECT_EQ(essai::lireOctets(dossier / "Usage.dwa.abime"), octets);
+    chargerCompteursUsage(dossier.chemin(), &abime);
+    EXPECT_FALSE(abime);
+}
+
+unsigned mode(const fs::path& p) {
+    struct stat s {};
+    ::lstat(p.c_str(), &s);
+    return s.st_mode & 07777;
+}
+
+TEST(ReglagesAbimes, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateur) {
+    DossierEssai dossier;
+    fs::create_directory(dossier / "depot");
+    essai::ecrireOctets(dossier / "depot" / "Config.dwa", ecrireConfiguration(Configuration{}));
+    ::chmod((dossier / "depot" / "Config.dwa").c_str(), 0640);
+    fs::create_symlink(dossier / "depot" / "Config.dwa", dossier / "Config.dwa");
+    Configuration c;
+    c.police = "Verdana";
+    enregistrerConfiguration(c, dossier.chemin());
+    EXPECT_TRUE(fs::is_symlink(dossier / "Config.dwa"));
+    EXPECT_EQ(chargerConfiguration(dossier.chemin()).police, "Verdana");
+    EXPECT_EQ(mode(dossier / "depot" / "Config.dwa"), 0640u);
+
+    // Un lien vers un tube (ou tout autre chose) : refusé avec un message qui nomme le chemin.
+    ASSERT_EQ(::mkfifo((dossier / "tube").c_str(), 0600), 0);
+    fs::create_symlink(dossier / "tube", dossier / "Usage.dwa");
+    try {
+        enregistrerCompteursUsage(CompteursUsage{}, dossier.chemin());
+        FAIL() << "pas d'exception";
+    } catch (const OperationImpossible& e) {
+        EXPECT_NE(std::string(e.what()).find((dossier / "Usage.dwa").string() + "\nCe n'est pas un fichier ordinaire"),
+                  std::string::npos)
+            << e.what();
+    }
+    EXPECT_TRUE(fs::is_fifo(dossier / "tube"));
+    EXPECT_TRUE(fs::is_symlink(dossier / "Usage.dwa"));
+}
+
+}  // namespace
+}  // namespace lignara
