@@ -7,7 +7,7 @@ paquets=(
   cmake ninja-build g++ pkg-config ccache
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libjpeg-dev libfontconfig-dev libfreetype-dev fonts-liberation
-  qt6-base-dev qt6-image-formats-plugins qt6-qpa-plugins
+  qt6-base-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n
   xvfb xauth
   qpdf poppler-utils
   opensp w3c-sgml-lib

@@ -1,7 +1,7 @@
 // Dessine les images de la barre d'outils (60 × 38 : « MenuArbre.png »… « MenuFavori.png » et
-// leurs variantes enfoncées « -m ») et l'image de démarrage « Accueil.png », dans le dossier
-// donné. Rien que des formes géométriques, sans police : le résultat ne dépend pas des polices
-// installées et se refait à l'identique.
+// leurs variantes enfoncées « -m »), l'image de démarrage « Accueil.png » et l'icône de la
+// fenêtre « Icone.png » (64 × 64), dans le dossier donné. Rien que des formes géométriques, sans
+// police : le résultat ne dépend pas des polices installées et se refait à l'identique.
 //
 //   outil_images_menu data/Menu
 #include <cmath>
@@ -179,6 +179,21 @@ QImage accueil() {
     return image;
 }
 
+// Icône de la fenêtre : l'arbre des boutons sur une tuile carrée.
+QImage icone() {
+    QImage image(64, 64, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(110, 128, 150), 2));
+    p.setBrush(QColor(248, 246, 238));
+    p.drawRoundedRect(QRectF(1, 1, 62, 62), 10, 10);
+    p.translate(-3.5, 8);
+    p.scale(1.2, 1.2);
+    arbre(p);
+    return image;
+}
+
 bool enregistrer(const QImage& image, const std::string& chemin) {
     if (image.save(QString::fromStdString(chemin), "PNG")) return true;
     std::fprintf(stderr, "Écriture impossible : %s\n", chemin.c_str());
@@ -204,5 +219,6 @@ int main(int argc, char** argv) {
         ok = enregistrer(bouton(motif, true), dossier + "/" + nom + "-m.png") && ok;
     }
     ok = enregistrer(accueil(), dossier + "/Accueil.png") && ok;
+    ok = enregistrer(icone(), dossier + "/Icone.png") && ok;
     return ok ? 0 : 1;
 }

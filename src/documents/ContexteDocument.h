@@ -13,6 +13,7 @@
 #include "commun/RecepteurMessages.h"
 #include "database/BaseGenealogique.h"
 #include "database/IndexNoms.h"
+#include "database/IndexNomsLarges.h"
 #include "database/IndexPhonetique.h"
 #include "render/PolicesDocument.h"
 #include "session/SourcesGedcom.h"
@@ -26,6 +27,9 @@ struct ContexteDocument {
     const BaseGenealogique* base = nullptr;
     const IndexNoms* noms = nullptr;
     const IndexPhonetique* phonetique = nullptr;
+    // Clés phonétiques larges des noms (option « Phonétique large » de la sélection), calculées
+    // à la première demande ; vide : option sans effet.
+    std::function<const IndexNomsLarges&()> nomsLarges;
     bool casseAutomatique = true;
     RecepteurMessages messages;
     // Préférences de l'application ; nul : leurs valeurs par défaut.

@@ -60,28 +60,22 @@ std::string listeDesTypes() {
     return texte;
 }
 
-std::int16_t formatPapierDeNom(const std::string& nomUtf8) {
-    const std::string nom = depuisUtf8(nomUtf8);
+std::uint16_t papierNomme(const std::string& nomUtf8) {
+    if (auto format = formatPapierDeNom(depuisUtf8(nomUtf8))) return static_cast<std::uint16_t>(format->identifiant);
     std::string noms;
-    for (int id = kFormatNonPagine; id <= kDernierFormatPapier; ++id) {
-        auto format = formatPapier(static_cast<std::int16_t>(id));
-        if (!format) continue;
-        if (nom == format->nom) return format->identifiant;
-        noms += (noms.empty() ? "" : ", ") + versUtf8(format->nom);
-    }
+    for (const FormatPapier& f : formatsPapier()) noms += (noms.empty() ? "" : ", ") + versUtf8(f.nom);
     throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats possibles : " + noms));
 }
 
 std::optional<std::string> produireDocument(const CommandeDocumentDemandee& demande) {
     const Afficheur& type = typeDesigne(demande.type);
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
-    const std::int16_t papier = demande.papier.empty() ? std::int16_t{kNonPagine} : formatPapierDeNom(demande.papier);
 
     EtatChargement etat = EtatChargement::absent;
     Configuration configuration = chargerConfiguration(dossierConfiguration(), &etat);
     if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
         transmettre(recepteurErreurStandard(), messageReglagesAbimes(dossierConfiguration() / "Config.dwa"));
-    configuration.formatPapier = static_cast<std::uint16_t>(papier);
+    configuration.formatPapier = demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {

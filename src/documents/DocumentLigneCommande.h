@@ -2,6 +2,8 @@
 // Point d'entrée de « lignara document » : le type désigné par un code, un préfixe ou un nom
 // lisible, le fichier GEDCOM importé, les paramètres de la ligne de commande, puis la même
 // production qu'un menu de la fenêtre. Le document va dans le dossier courant (ou --sortie).
+// Le format de papier est celui de --papier, sinon celui que les préférences rangent pour la
+// ligne de commande (« lignara preferences --papier »), « Non paginé » au départ.
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -17,13 +19,13 @@ struct CommandeDocumentDemandee {
     std::filesystem::path fichier;
     DemandeDocument parametres;
     std::filesystem::path sortie;   // vide : dossier courant ; un dossier ou un fichier
-    std::string papier;             // UTF-8, nom d'un format (« A4 portrait ») ; vide : non paginé
     bool afficher = false;
+    std::string papier;             // UTF-8 ; vide : le format rangé pour la ligne de commande
 };
 
-// Identifiant du format de papier de ce nom (« A4 portrait », « Non paginé »…) ;
-// OperationImpossible, avec la liste des noms, pour un autre.
-std::int16_t formatPapierDeNom(const std::string& nomUtf8);
+// Identifiant du format de papier nommé (« A4 portrait », casse et accents ignorés) ;
+// OperationImpossible avec la liste des noms quand aucun ne l'est.
+std::uint16_t papierNomme(const std::string& nomUtf8);
 
 // Le type désigné ; OperationImpossible quand aucun ne l'est, ou plusieurs (les candidats sont
 // listés).

@@ -50,7 +50,10 @@ std::optional<std::string> executerDocument(std::unique_ptr<Document> document, 
     if (!document->verifierParametres(contexte)) return std::nullopt;
     document->preparer(contexte);
     ecrire(*document, nommer(*document, reglages));
-    if (reglages.visualiser) visualiser(*document, reglages.afficheurs);
+    // Le document est écrit : sans afficheur, on dit au moins où le trouver.
+    if (reglages.visualiser && !visualiser(*document, reglages.afficheurs))
+        transmettre(contexte.messages, "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 +
+                                           depuisUtf8(document->chemin));
     if (reglages.compteurs) reglages.compteurs->compter(document->type().compteur + document->varianteCompteur());
     return document->chemin;
 }

@@ -7,6 +7,7 @@
 //  4. nommerFichier avec le préfixe du type et le nom de la personne de tête ;
 //  5. écrire dans le format choisi ;
 //  6. visualiser, sauf quand on ne le demande pas (ligne de commande sans --afficher, essais) ;
+//     quand l'afficheur ne peut être lancé, un message dit où est le fichier ;
 //  7. compter le document dans les compteurs d'usage (type et variante) ;
 //  8. détruire le document (le fichier reste jusqu'à la sortie du programme).
 #include <filesystem>

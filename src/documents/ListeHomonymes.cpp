@@ -26,7 +26,8 @@ std::string dateCourte(const BaseGenealogique& base, std::uint32_t evenement) {
 }  // namespace
 
 std::string titreHomonymes(const EtatSelection& etat) {
-    if (etat.phonetique) return "Plusieurs personnes peuvent correspondre :";
+    if (etat.phonetique || etat.phonetiqueLarge) return "Plusieurs personnes peuvent correspondre :";
+    if (etat.prenoms.empty()) return "Il y a plusieurs " + etat.nom + " :";
     return "Il y a plusieurs " + etat.prenoms + " " + etat.nom + " :";
 }
 
@@ -44,7 +45,7 @@ std::string ligneHomonyme(const ContexteDocument& contexte, std::uint32_t person
     std::uint32_t conjoint = premierConjoint(b, personne);
     std::uint32_t parent = ind.pere != 0 ? ind.pere : ind.mere;
 
-    std::string debut = phonetique ? noms.nomDe(personne) + " " + noms.prenomsDe(personne) + " : " : "";
+    std::string debut = (phonetique ? noms.nomDe(personne) + " " : "") + noms.prenomsDe(personne) + " : ";
     debut += "(" + dateCourte(b, ind.naissance) + "-" + dateCourte(b, ind.deces) + ")";
     std::string union_ = conjoint ? (femme ? " Epouse de " : " Epoux de ") : (femme ? " Non mariée"_1252 : " Non marié"_1252);
     std::string filiation = parent ? " et enfant de " : " et sans parents";
@@ -58,6 +59,15 @@ std::string ligneHomonyme(const ContexteDocument& contexte, std::uint32_t person
     ligne += filiation;
     if (parent) ligne += ajusterNom(parNom, noms.nomDe(parent), noms.prenomsDe(parent), police);
     return ligne;
+}
+
+std::string ligneDerniere(const ContexteDocument& contexte, const PersonneRecente& recente) {
+    std::string ligne = recente.nom + " " + recente.prenoms;
+    const BaseGenealogique& b = *contexte.base;
+    if (recente.personne <= 0 || static_cast<std::uint32_t>(recente.personne) > b.nombreIndividus()) return ligne;
+    const Individu ind = b.LireIndividu(static_cast<std::uint32_t>(recente.personne));
+    if (ind.naissance == 0 && ind.deces == 0) return ligne;
+    return ligne + " (" + dateCourte(b, ind.naissance) + "-" + dateCourte(b, ind.deces) + ")";
 }
 
 }  // namespace lignara

@@ -14,6 +14,7 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
     contexte.base = &fichier.base();
     contexte.noms = &fichier.indexNoms();
     contexte.phonetique = &fichier.indexPhonetique();
+    contexte.nomsLarges = [&fichier]() -> const IndexNomsLarges& { return fichier.indexNomsLarges(); };
     contexte.casseAutomatique = configuration.casseAutomatique;
     // Un message par cause : une photo illisible nommée dix fois n'en donne qu'un.
     contexte.messages = sansRepetition(reglages.messages);

@@ -1,6 +1,7 @@
 #include "documents/SelectionPersonne.h"
 
 #include "database/CleIndex.h"
+#include "database/ClePhonetiqueLarge.h"
 #include "database/FormatNom.h"
 
 namespace lignara {
@@ -34,6 +35,16 @@ SelectionPersonne::ClesTapees SelectionPersonne::clesTapees(const EtatSelection&
     return {std::string(sansEspacesDeFin(v.substr(0, sep))), std::string(sansEspacesDeFin(v.substr(sep + 1)))};
 }
 
+// En phonétique large, le nom tapé se compare par sa clé large, les prénoms comme d'habitude.
+SelectionPersonne::ClesTapees SelectionPersonne::clesDe(const EtatSelection& etat) const {
+    if (!etat.phonetiqueLarge) return clesTapees(etat);
+    EtatSelection normal = etat;
+    normal.phonetiqueLarge = normal.phonetique = false;
+    ClesTapees t = clesTapees(normal);
+    t.nom = ClePhonetiqueLarge(etat.nom);
+    return t;
+}
+
 std::size_t SelectionPersonne::tailleIndex(bool phonetique) const {
     return phonetique ? contexte_.phonetique->taille() : contexte_.noms->taille();
 }
@@ -43,7 +54,8 @@ std::uint32_t SelectionPersonne::personneA(bool phonetique, std::size_t position
 }
 
 bool SelectionPersonne::correspond(const EtatSelection& etat, std::size_t position) const {
-    ClesTapees t = clesTapees(etat);
+    ClesTapees t = clesDe(etat);
+    if (etat.phonetiqueLarge) return correspondLarge(t, position);
     if (etat.phonetique)
         return contexte_.phonetique->partieNom(position) == t.nom &&
                debutDeMots(contexte_.phonetique->partiePrenoms(position), t.prenoms);
@@ -51,8 +63,13 @@ bool SelectionPersonne::correspond(const EtatSelection& etat, std::size_t positi
            debutDeMots(contexte_.noms->partiePrenoms(position), t.prenoms);
 }
 
+bool SelectionPersonne::correspondLarge(const ClesTapees& t, std::size_t position) const {
+    return contexte_.nomsLarges && contexte_.nomsLarges().cleA(position) == t.nom &&
+           debutDeMots(contexte_.noms->partiePrenoms(position), t.prenoms);
+}
+
 bool SelectionPersonne::retenue(const EtatSelection& etat, std::size_t position) const {
-    return !etat.sommetBranche || contexte_.base->TetesDeBranche().contient(personneA(etat.phonetique, position));
+    return !etat.sommetBranche || contexte_.base->TetesDeBranche().contient(personneA(parPhonetique(etat), position));
 }
 
 void SelectionPersonne::choisir(EtatSelection& etat, std::int32_t personne) const {
@@ -68,12 +85,21 @@ bool SelectionPersonne::chercher(EtatSelection& etat) const {
     etat.trouve = false;
     // Des prénoms sans nom de famille désignent les personnes qui n'en ont pas ; rien de tapé
     // ne désigne personne.
-    ClesTapees t = clesTapees(etat);
+    ClesTapees t = clesDe(etat);
     if (t.nom.empty() && t.prenoms.empty()) return false;
     return trouverPremiere(etat, t);
 }
 
 bool SelectionPersonne::trouverPremiere(EtatSelection& etat, const ClesTapees& t) const {
+    if (etat.phonetiqueLarge) {
+        for (std::size_t p = 0; p < tailleIndex(false); ++p) {
+            if (!correspondLarge(t, p) || !retenue(etat, p)) continue;
+            etat.position = p;
+            etat.trouve = true;
+            break;
+        }
+        return etat.trouve;
+    }
     std::string cle = cle_index::composer(t.nom, t.prenoms);
     std::size_t p = etat.phonetique ? contexte_.phonetique->ChercherCle(cle) : contexte_.noms->ChercherNom(cle);
     for (; p < tailleIndex(etat.phonetique) && correspond(etat, p); ++p) {
@@ -88,9 +114,15 @@ bool SelectionPersonne::trouverPremiere(EtatSelection& etat, const ClesTapees& t
 std::vector<std::uint32_t> SelectionPersonne::candidats(const EtatSelection& etat) const {
     std::vector<std::uint32_t> liste;
     if (!etat.trouve) return liste;
-    for (std::size_t p = etat.position; p < tailleIndex(etat.phonetique) && correspond(etat, p); ++p) {
+    const bool phonetique = parPhonetique(etat);
+    const ClesTapees t = clesDe(etat);
+    for (std::size_t p = etat.position; p < tailleIndex(phonetique); ++p) {
+        if (etat.phonetiqueLarge ? !correspondLarge(t, p) : !correspond(etat, p)) {
+            if (etat.phonetiqueLarge) continue;
+            break;
+        }
         if (!retenue(etat, p)) continue;
-        liste.push_back(personneA(etat.phonetique, p));
+        liste.push_back(personneA(phonetique, p));
         if (liste.size() == EtatSelection::kHomonymesMax) break;
     }
     return liste;

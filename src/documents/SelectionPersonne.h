@@ -7,6 +7,8 @@
 // « JEAN PIERRE », pas « JEANNE ») ; sans prénoms tapés, tous les porteurs du nom
 // correspondent. Les clés sont celles de l'index des noms, ou de l'index phonétique en
 // recherche phonétique. Les entrées qui correspondent se suivent dans l'index.
+// « Phonétique large » compare le nom par la clé large (ClePhonetiqueLarge) : ses entrées ne se
+// suivent pas dans l'index des noms, on les parcourt toutes (quelques millisecondes par million).
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -26,6 +28,7 @@ struct EtatSelection {
     std::size_t position = 0;     // première entrée qui correspond
     bool trouve = false;          // OK permis
     bool phonetique = false;      // « Recherche phonétique »
+    bool phonetiqueLarge = false; // « Phonétique large » : l'emporte sur la précédente
     bool sommetBranche = false;   // « Sommet de branche »
 };
 
@@ -59,7 +62,10 @@ private:
     static ClesTapees clesTapees(const EtatSelection& etat);
     bool trouverPremiere(EtatSelection& etat, const ClesTapees& t) const;
     bool correspond(const EtatSelection& etat, std::size_t position) const;
+    bool correspondLarge(const ClesTapees& t, std::size_t position) const;
     bool retenue(const EtatSelection& etat, std::size_t position) const;
+    static bool parPhonetique(const EtatSelection& etat) { return etat.phonetique && !etat.phonetiqueLarge; }
+    ClesTapees clesDe(const EtatSelection& etat) const;
     std::size_t tailleIndex(bool phonetique) const;
     std::uint32_t personneA(bool phonetique, std::size_t position) const;
 

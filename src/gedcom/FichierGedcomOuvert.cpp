@@ -115,6 +115,7 @@ FichierGedcomOuvert& FichierGedcomOuvert::operator=(FichierGedcomOuvert&& autre)
     jeu_ = autre.jeu_;
     drapeauxLogiciel = autre.drapeauxLogiciel;
     aDonneUneLigne = autre.aDonneUneLigne;
+    aUneEnTete = autre.aUneEnTete;
     return *this;
 }
 
@@ -129,6 +130,7 @@ FichierGedcomOuvert FichierGedcomOuvert::jumeau() const {
     j.jeu_ = jeu_;
     j.drapeauxLogiciel = drapeauxLogiciel;
     j.aDonneUneLigne = aDonneUneLigne;
+    j.aUneEnTete = aUneEnTete;
     return j;
 }
 
@@ -147,6 +149,7 @@ void FichierGedcomOuvert::retablirJeuCaracteres(JeuCaracteres jeu) {
 void FichierGedcomOuvert::reinitialiser() {
     jeu_ = copie_ ? JeuCaracteres::Utf8 : JeuCaracteres::Aucun;
     drapeauxLogiciel = 0;
+    aUneEnTete = false;
 }
 
 }  // namespace lignara

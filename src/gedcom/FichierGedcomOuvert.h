@@ -53,6 +53,9 @@ public:
     std::uint16_t drapeauxLogiciel = 0;
     // Vrai dès qu'une ligne a été lue dans ce fichier (« Erreur de lecture » sinon).
     bool aDonneUneLigne = false;
+    // Vrai quand le balayage a trouvé « 0 HEAD » en première ligne de niveau 0 (ImporterGedcom.h
+    // dit ce qu'il advient d'un fichier sans).
+    bool aUneEnTete = false;
 
 private:
     FichierGedcomOuvert() = default;

@@ -53,8 +53,17 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
     conseillerGrandesPages(registres.familles.data(), registres.familles.capacity() * sizeof(FamilleBalayee));
     for (std::size_t i = 0; i < fichiers.size(); ++i) {
         fichiers[i].reinitialiser();
+        const std::size_t enregistres = registres.personnes.size() + registres.familles.size();
         PasseBalayage passe(fichiers[i], i, registres, erreurs, options.modeCommentaire);
         passe.balayer();
+        // Sans en-tête ni fiche, ce n'est pas un GEDCOM (un texte renommé) : l'importer donnerait
+        // une base vide annoncée comme réussie. Sans en-tête mais avec des fiches, on les garde.
+        if (!fichiers[i].aUneEnTete) {
+            if (registres.personnes.size() + registres.familles.size() == enregistres)
+                throw OperationImpossible("Le fichier "_1252 + fichiers[i].chemin1252() +
+                                          " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne « 0 HEAD »."_1252);
+            erreurs.signaler(i, "- Le fichier ne commence pas par l'en-tête Gedcom (0 HEAD)"_1252);
+        }
         if (options.progression) options.progression(i + 1, total);
     }
 }

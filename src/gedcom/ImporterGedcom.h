@@ -6,9 +6,11 @@
 // Lève OperationImpossible, avec son message français, quand un fichier ne peut pas être lu
 // (« Fichier %s inexistant », « Lecture impossible du fichier Gedcom\n%s\n<Cause> » — un tube
 // ou un périphérique est refusé sans attendre —, « Erreur de lecture du fichier %s\n<Raison> »
-// pour un fichier vide ou sans ligne de niveau 0) ou que le dossier temporaire est inutilisable
-// (« Accès impossible au répertoire temporaire\n%s ») ; aucune base n'est alors laissée. Les fautes du GEDCOM ne
-// l'arrêtent jamais : elles sont des lignes du rapport.
+// pour un fichier vide ou sans ligne de niveau 0), quand il n'a ni en-tête « 0 HEAD » ni aucune
+// fiche (« Le fichier %s n'est pas un fichier Gedcom… ») ou que le dossier temporaire est
+// inutilisable (« Accès impossible au répertoire temporaire\n%s ») ; aucune base n'est alors
+// laissée. Les fautes du GEDCOM ne l'arrêtent jamais : elles sont des lignes du rapport (un
+// en-tête absent devant des fiches aussi).
 //
 // Plusieurs fichiers : chacun a son indice (0, 1, …), qui est l'octet de tête de ses clés et
 // l'octet 33 de ses individus ; son jeu de caractères et ses drapeaux de logiciel sont les

@@ -60,6 +60,7 @@ public:
     void lien(char* v) { valeurBrute(G, v).table = T; }
 
     // L'en-tête agit dans ce fil : ses valeurs sont converties ici.
+    void enTete(char*) { fichier_.aUneEnTete = true; }
     void logiciel(char* v) {
         convertirEtTerminer(v, lecteur_->longueurValeur(), fichier_.jeuCaracteres());
         fichier_.drapeauxLogiciel = DrapeauxLogiciel(v);
@@ -131,7 +132,7 @@ enum : std::uint8_t {
 };
 
 constexpr Ligne kDebutL[] = {
-    {0, CodeTag::HEAD, nullptr, kEnTete, kN},
+    {0, CodeTag::HEAD, &E::enTete, kEnTete, kN},
     {kQuel, kTout, nullptr, kEnregistrements, kP},
 };
 constexpr Ligne kEnTeteL[] = {

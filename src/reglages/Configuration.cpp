@@ -8,7 +8,8 @@
 //    5     u8       casse automatique des noms et prénoms
 //    6     texte    fichier généalogique par défaut, 255 au plus (voir plus bas)
 //    7     texte    dossier de téléchargement des photos, 255 au plus
-//    8     u16      format de papier (1702 à 1725), ignoré à la lecture
+//    8     u16      format de papier des documents de la ligne de commande (1702 à 1725) ; la
+//                   fenêtre repart toujours de « Non paginé » et réécrit la valeur lue
 //    9-11  u16 ×3   compressions des arbres, des listes, des tableaux (10 à 200 %)
 //   12     u8       thème des arbres
 //   13     u8       thème au hasard
@@ -43,6 +44,7 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "render/FormatPapier.h"
 #include "reglages/EcritureReglages.h"
 #include "reglages/FichierReglages.h"
 #include "reglages/LectureReglages.h"
@@ -114,8 +116,9 @@ void lireGeneral(LectureChamps& l, int version, Configuration& c) {
 }
 
 void lirePage(LectureChamps& l, int version, Configuration& c) {
-    std::uint16_t format = 0;
-    l.u16(format);  // le format de papier repart toujours de « Non paginé »
+    // Le format de papier de la fenêtre repart toujours de « Non paginé » ; le champ garde
+    // celui de la ligne de commande.
+    l.u16(c.papierLigneCommande);
     l.u16(c.compressionArbres);
     l.u16(c.compressionListes);
     if (version >= 501) l.u16(c.compressionTableaux);
@@ -160,6 +163,7 @@ void lireSignatureEtAfficheurs(LectureChamps& l, int version, Configuration& c) 
 // Un fichier abîmé ou écrit à la main ne doit pas donner de valeur hors des bornes de la feuille.
 void bornerValeursLues(Configuration& c) {
     c.formatPapier = kFormatNonPagine;
+    if (!formatPapier(static_cast<std::int16_t>(c.papierLigneCommande))) c.papierLigneCommande = kFormatNonPagine;
     c.compressionArbres = bornerCompression(c.compressionArbres);
     c.compressionListes = bornerCompression(c.compressionListes);
     c.compressionTableaux = bornerCompression(c.compressionTableaux);
@@ -203,7 +207,7 @@ void ecrireGeneral(EcritureReglages& e, const Configuration& c) {
 }
 
 void ecrirePage(EcritureReglages& e, const Configuration& c) {
-    e.u16(c.formatPapier);
+    e.u16(c.papierLigneCommande);
     e.u16(c.compressionArbres);
     e.u16(c.compressionListes);
     e.u16(c.compressionTableaux);

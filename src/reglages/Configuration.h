@@ -16,6 +16,8 @@
 #include <string_view>
 #include <vector>
 
+#include "render/VersionProgramme.h"
+
 namespace lignara {
 
 struct CouleurRvb {
@@ -54,8 +56,8 @@ inline constexpr std::size_t kLimiteSignature = 50;
 inline constexpr std::uint16_t kFormatNonPagine = 1702;
 inline constexpr std::uint16_t kDernierFormatPapier = 1725;
 inline constexpr std::uint16_t kHauteurLigne = 176;
-// Texte rangé dans l'avis des nouvelles versions quand la case est cochée.
-inline constexpr std::string_view kTexteVersionAvis = "0.1";
+// Texte rangé dans l'avis des nouvelles versions quand la case est cochée : la version.
+inline constexpr std::string_view kTexteVersionAvis = kVersionProgramme;
 
 struct Configuration {
     std::uint8_t octetGeneral = 1;  // réservé : aucune page ne le montre, gardé tel quel
@@ -66,6 +68,9 @@ struct Configuration {
     std::string dossierPhotos;
     std::uint16_t codePays = 0x4652;  // « FR » : première lettre dans l'octet haut
     std::uint16_t formatPapier = kFormatNonPagine;  // 1702 à 1725, remis à 1702 à chaque chargement
+    // Celui que « lignara document » prend sans --papier ; c'est lui que Config.dwa range (la
+    // fenêtre ne le change pas). Un identifiant inconnu est relu « Non paginé ».
+    std::uint16_t papierLigneCommande = kFormatNonPagine;
     std::uint16_t compressionArbres = 80;  // pour cent, 10 à 200
     std::uint16_t compressionListes = 100;
     std::uint16_t compressionTableaux = 80;

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "commun/Texte.h"
+#include "render/FormatPapier.h"
 
 namespace lignara {
 
@@ -40,6 +41,8 @@ void decrireGeneral(Description& d, const Configuration& c) {
 }
 
 void decrireMiseEnPage(Description& d, const Configuration& c) {
+    d.ligne("Format de papier de la ligne de commande"_1252,
+            formatPapierOuNonPagine(static_cast<std::int16_t>(c.papierLigneCommande)).nom);
     d.nombre("Compression des arbres"_1252, c.compressionArbres, " %");
     d.nombre("Compression des listes"_1252, c.compressionListes, " %");
     d.nombre("Compression des tableaux"_1252, c.compressionTableaux, " %");

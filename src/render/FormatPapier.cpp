@@ -1,7 +1,9 @@
 #include "render/FormatPapier.h"
 
 #include <array>
+#include <string>
 
+#include "commun/PliageAccents.h"
 #include "commun/Texte.h"
 
 namespace lignara {
@@ -29,6 +31,22 @@ constexpr std::array<Portrait, 8> kPortraits{{
     {1722, 1725, "Tabloid portrait", "Tabloid paysage", 12224, 19184},          // 11 × 17 pouces
 }};
 
+// Lettres sans casse ni accent, chiffres, une espace entre deux mots.
+std::string pliageNom(std::string_view nom) {
+    std::string plie;
+    for (char c : nom) {
+        if (c == ' ' || c == '\t') {
+            if (!plie.empty() && plie.back() != ' ') plie += ' ';
+        } else if (c >= '0' && c <= '9') {
+            plie += c;
+        } else {
+            plie += lettreDeBase(c) ? lettreDeBase(c) : c;
+        }
+    }
+    if (!plie.empty() && plie.back() == ' ') plie.pop_back();
+    return plie;
+}
+
 }  // namespace
 
 std::optional<FormatPapier> formatPapier(std::int16_t identifiant) {
@@ -43,6 +61,20 @@ std::optional<FormatPapier> formatPapier(std::int16_t identifiant) {
 
 FormatPapier formatPapierOuNonPagine(std::int16_t identifiant) {
     return formatPapier(identifiant).value_or(*formatPapier(kNonPagine));
+}
+
+std::vector<FormatPapier> formatsPapier() {
+    std::vector<FormatPapier> formats;
+    for (std::int16_t id = kNonPagine; id <= 1725; ++id)
+        if (auto f = formatPapier(id)) formats.push_back(*f);
+    return formats;
+}
+
+std::optional<FormatPapier> formatPapierDeNom(std::string_view nom1252) {
+    const std::string cherche = pliageNom(nom1252);
+    for (const FormatPapier& f : formatsPapier())
+        if (pliageNom(f.nom) == cherche) return f;
+    return std::nullopt;
 }
 
 }  // namespace lignara

@@ -5,6 +5,8 @@
 // 567 × 814 points, 74 lignes). Un format paysage est son portrait tourné d'un quart de tour.
 #include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 namespace lignara {
 
@@ -26,5 +28,12 @@ std::optional<FormatPapier> formatPapier(std::int16_t identifiant);
 
 // Le format d'un identifiant, « Non paginé » pour un identifiant inconnu (réglage abîmé).
 FormatPapier formatPapierOuNonPagine(std::int16_t identifiant);
+
+// Les 17 formats, dans l'ordre des identifiants (celui du menu).
+std::vector<FormatPapier> formatsPapier();
+
+// Format désigné par son nom (« A4 portrait ») ; casse, accents et blancs en trop ignorés
+// (« a4  Portrait », « non pagine »). Rien pour un autre texte.
+std::optional<FormatPapier> formatPapierDeNom(std::string_view nom1252);
 
 }  // namespace lignara

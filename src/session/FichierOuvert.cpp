@@ -163,6 +163,11 @@ void FichierOuvert::enregistrerReglages() const {
     enregistrerReglagesFichier(dossierConfiguration_, chemin_.string(), reglages_);
 }
 
+const IndexNomsLarges& FichierOuvert::indexNomsLarges() const {
+    if (!nomsLarges_) nomsLarges_ = std::make_unique<IndexNomsLarges>(base_, index_.noms);
+    return *nomsLarges_;
+}
+
 void FichierOuvert::fermer() noexcept {
     surveillance_.reset();
     // La dérivation lit la base : on l'arrête et on l'attend avant de fermer et d'effacer le
@@ -172,6 +177,7 @@ void FichierOuvert::fermer() noexcept {
     base_.fermer();
     base_ = BaseGenealogique();
     index_ = IndexDesNoms();
+    nomsLarges_.reset();
     tables_ = TablesDerivees();
     erreurDerivation_ = nullptr;
     pretes_.store(false, std::memory_order_release);

@@ -31,6 +31,7 @@
 
 #include "database/BaseGenealogique.h"
 #include "database/IndexDesNoms.h"
+#include "database/IndexNomsLarges.h"
 #include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
 #include "reglages/ReglagesFichier.h"
@@ -83,6 +84,9 @@ public:
     const BaseGenealogique& base() const { return base_; }
     const IndexNoms& indexNoms() const { return index_.noms; }
     const IndexPhonetique& indexPhonetique() const { return index_.phonetique; }
+    // Clés phonétiques larges des noms, calculées à la première demande (liste des personnes en
+    // mode phonétique, option « Phonétique large » de la sélection).
+    const IndexNomsLarges& indexNomsLarges() const;
     const ReglagesFichier& reglages() const { return reglages_; }
     // Suit un changement de la préférence de casse automatique (voir OptionsOuverture) ; les
     // index n'en dépendent pas. Sans effet sans fichier.
@@ -135,6 +139,7 @@ private:
     std::filesystem::path chemin_;
     BaseGenealogique base_;
     IndexDesNoms index_;
+    mutable std::unique_ptr<IndexNomsLarges> nomsLarges_;
     ReglagesFichier reglages_;
     std::string rapport_;
     std::size_t nombreErreurs_ = 0;

@@ -1,5 +1,5 @@
 // Programme lignara. Avec une commande, il travaille sans fenêtre ; sans commande, il ouvre la
-// fenêtre (sur le fichier éventuellement donné) ; « --aide » affiche l'aide.
+// fenêtre (sur le fichier éventuellement donné) ; « --aide » (ou « --help ») affiche l'aide.
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -14,6 +14,7 @@
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
 #include "render/PoliceFamille.h"
+#include "render/VersionProgramme.h"
 #include "shell/cli/Commandes.h"
 #include "shell/cli/Francais.h"
 #ifdef LIGNARA_AVEC_FENETRE
@@ -56,8 +57,7 @@ int main(int argc, char** argv) {
     LiberationPolices liberationPolices;
     CLI::App app{"Lignara : documents généalogiques à partir d'un fichier GEDCOM.", "lignara"};
     cli::franciser(app);
-    app.set_help_flag("-h,--aide", "Affiche cette aide et quitte");
-    app.set_version_flag("--version", std::string("lignara ") + LIGNARA_VERSION,
+    app.set_version_flag("--version", std::string("lignara ") + kVersionProgramme + kSuffixeConstruction,
                          "Affiche la version et quitte");
     app.require_subcommand(0, 1);
     std::string fichierAOuvrir;
@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandePersonnes(app);
     cli::ajouterCommandeParente(app);
     cli::ajouterCommandeDocument(app);
+    cli::rangerCommandes(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 
     int code = 0;

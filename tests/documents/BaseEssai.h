@@ -3,6 +3,7 @@
 // documents qui garde les messages.
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,6 +35,10 @@ struct BaseEssai {
         contexte.base = &import.base;
         contexte.noms = &index.noms;
         contexte.phonetique = &index.phonetique;
+        contexte.nomsLarges = [this]() -> const IndexNomsLarges& {
+            if (!larges) larges.emplace(import.base, index.noms);
+            return *larges;
+        };
         contexte.messages = [this](const std::string& m) { messages.push_back(m); };
     }
     BaseEssai(const BaseEssai&) = delete;
@@ -50,6 +55,7 @@ struct BaseEssai {
     std::unique_ptr<FichierEssai> fichier;
     ResultatImport import;
     IndexDesNoms index;
+    std::optional<IndexNomsLarges> larges;
     std::unique_ptr<SourcesGedcom> sources;
     ContexteDocument contexte;
     std::vector<std::string> messages;

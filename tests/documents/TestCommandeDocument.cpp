@@ -1,13 +1,17 @@
 // La commande « lignara document » lancée comme un utilisateur la lance.
 #include <cstdio>
+#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include <sys/wait.h>
 
 #include <gtest/gtest.h>
 
+#include "GenealogieArbre.h"
 #include "documents/DocumentLigneCommande.h"
 #include "commun/OperationImpossible.h"
+#include "render/LecturePdf.h"
 
 namespace lignara {
 namespace {
@@ -52,6 +56,46 @@ TEST(CommandeDocument, typeInconnuOuAmbiguEstRefuseAvecLesCandidats) {
     EXPECT_NE(s.texte.find("Type de document inconnu : « arbre ascendant »"), std::string::npos) << s.texte;
     EXPECT_THROW(typeDesigne("TR_"), OperationImpossible);  // trois trombinoscopes
     EXPECT_EQ(typeDesigne("tableau-ascendant").code, 32);
+}
+
+// Le papier : --papier par son nom, sinon celui que les préférences rangent pour la ligne de
+// commande, « Non paginé » au départ (une seule feuille à la taille du dessin). La boîte de
+// chaque page est la zone utile de sa feuille : 567 × 814 points en A4 portrait.
+TEST(CommandeDocument, lePapierVientDePapierSinonDesPreferences) {
+    essai::DossierEssai d;
+    const auto ged = d / "sosa.ged";
+    {
+        std::ofstream f(ged);
+        f << essai::gedcomSosa(7);
+    }
+    const char* ancien = std::getenv("XDG_CONFIG_HOME");
+    const std::string configurationAvant = ancien ? ancien : "";
+    setenv("XDG_CONFIG_HOME", (d / "configuration").c_str(), 1);
+    auto produire = [&](const std::string& nom, const std::string& papier) {
+        Sortie s = lancer("document arbre-ascendant '" + ged.string() + "' --racine @I1@ " + papier + " --sortie '" +
+                          (d / nom).string() + "'");
+        EXPECT_EQ(s.code, 0) << s.texte;
+        return essai::LecturePdf(d / nom);
+    };
+    const auto nonPagine = produire("defaut.pdf", "");
+    const auto a4 = produire("a4.pdf", "--papier 'a4 portrait'");
+    Sortie rangement = lancer("preferences --papier 'A4 paysage'");
+    EXPECT_EQ(rangement.code, 0) << rangement.texte;
+    const auto range = produire("range.pdf", "");
+    const auto remplace = produire("remplace.pdf", "--papier 'Non paginé'");
+    Sortie inconnu = lancer("document arbre-ascendant '" + ged.string() + "' --racine @I1@ --papier A5");
+    if (ancien) setenv("XDG_CONFIG_HOME", configurationAvant.c_str(), 1);
+    else unsetenv("XDG_CONFIG_HOME");
+
+    EXPECT_EQ(nonPagine.compter("/Type /Page\n"), 1u);
+    EXPECT_EQ(nonPagine.compter("/MediaBox [0 0 567 "), 0u);
+    EXPECT_GT(a4.compter("/Type /Page\n"), 1u);
+    EXPECT_EQ(a4.compter("/MediaBox [0 0 567 814]"), a4.compter("/Type /Page\n"));
+    EXPECT_GT(range.compter("/Type /Page\n"), 1u);
+    EXPECT_EQ(range.compter("/MediaBox [0 0 814 561]"), range.compter("/Type /Page\n"));
+    EXPECT_EQ(remplace.compter("/Type /Page\n"), 1u);
+    EXPECT_NE(inconnu.code, 0);
+    EXPECT_NE(inconnu.texte.find("Format de papier inconnu : « A5 »"), std::string::npos) << inconnu.texte;
 }
 
 }  // namespace

@@ -5,12 +5,16 @@
 
 #include <cstdlib>
 #include <fstream>
+#include <sstream>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "GenealogieArbre.h"
 #include "commun/Texte.h"
 #include "documents/ParametresLigneCommande.h"
+#include "documents/PoliceAuHasard.h"
+#include "render/pdf/ObjetPdfPolice.h"
 #include "reglages/DossierEssai.h"
 #include "render/PoliceFamille.h"
 
@@ -89,6 +93,54 @@ TEST_F(MiseEnRouteEssai, lesMessagesDuDocumentPassentParLeCanalDonne) {
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
     EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 1);
+}
+
+TEST_F(MiseEnRouteEssai, sansAfficheurLeMessageDitOuEstLeDocument) {
+    preferences.afficheurs = {"/chemin/absent/afficheur", "", "", ""};
+    reglages.visualiser = true;
+    DemandeDocument demande;
+    demande.racine = "P1";
+    auto chemin = lancer(demande);
+    ASSERT_TRUE(chemin);
+    EXPECT_TRUE(std::filesystem::exists(*chemin));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0], "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 + *chemin);
+}
+
+// Police au hasard : l'objet police du PDF porte le nom de la police tirée, dont il a les
+// largeurs, et non celui de la police des préférences.
+TEST_F(MiseEnRouteEssai, laPoliceTireeAuHasardNommeLObjetDontElleALesLargeurs) {
+    setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+    const auto tiree = policeAuHasard(Horloge::fixee(1700000000), {});
+    if (!tiree) {
+        unsetenv("SOURCE_DATE_EPOCH");
+        GTEST_SKIP() << "aucune police installée";
+    }
+    preferences.police = "Police des pr\xE9" "f\xE9rences";
+    preferences.policeAuHasard = true;
+    DemandeDocument demande;
+    demande.racine = "P1";
+    auto chemin = lancer(demande);
+    unsetenv("SOURCE_DATE_EPOCH");
+    ASSERT_TRUE(chemin);
+    std::ifstream flux(*chemin, std::ios::binary);
+    const std::string octets{std::istreambuf_iterator<char>(flux), {}};
+    auto objet = [&octets](int n) {
+        const std::size_t debut = octets.find("\n" + std::to_string(n) + " 0 obj\n");
+        return debut == std::string::npos ? std::string() : octets.substr(debut, octets.find("endobj", debut) - debut);
+    };
+    const std::string nom = nomPolicePdf(tiree->nom, false);
+    EXPECT_NE(objet(2).find("/FontName /" + nom + "\n"), std::string::npos) << objet(2);
+    EXPECT_NE(objet(4).find("/BaseFont /" + nom + "\n"), std::string::npos) << objet(4);
+    // Les largeurs écrites (points, au seizième) sont celles de la police tirée.
+    const MetriquePolice& m = tiree->reguliere;
+    const std::string tableau = objet(3);
+    std::istringstream nombres(tableau.substr(tableau.find('[') + 1));
+    std::vector<double> ecrites;
+    for (double v; nombres >> v;) ecrites.push_back(v);
+    std::vector<double> attendues;
+    for (int c = m.premierCaractere; c <= m.dernierCaractere; ++c) attendues.push_back(m.largeurs[c] / 16.0);
+    EXPECT_EQ(ecrites, attendues) << tableau;
 }
 
 }  // namespace

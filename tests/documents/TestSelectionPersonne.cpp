@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "BaseEssai.h"
 #include "documents/AjustementNom.h"
 #include "documents/ChoixConjoint.h"
@@ -74,6 +76,8 @@ TEST(SelectionPersonne, soixanteHomonymesNeDonnentQueCinquanteCandidats) {
     ASSERT_TRUE(s.chercher(e));
     EXPECT_EQ(s.candidats(e).size(), 50u);
     EXPECT_EQ(titreHomonymes(e), "Il y a plusieurs Marie ROUX :");
+    e.prenoms.clear();
+    EXPECT_EQ(titreHomonymes(e), "Il y a plusieurs ROUX :");  // une espace, pas deux
     e.phonetique = true;
     EXPECT_EQ(titreHomonymes(e), "Plusieurs personnes peuvent correspondre :");
 }
@@ -88,6 +92,35 @@ TEST(SelectionPersonne, recherchePhonetiqueTrouveUneAutreOrthographe) {
     e.phonetique = true;
     ASSERT_TRUE(s.chercher(e));
     EXPECT_EQ(s.valider(e), 1);
+}
+
+TEST(SelectionPersonne, phonetiqueLargeReunitLesGraphiesDispersees) {
+    // Meunier et Meusnier ne se suivent pas dans l'index : Mercier les sépare.
+    BaseEssai b(gedcomAvec(individu(1, "Jean /MEUNIER/") + individu(2, "Paul /MERCIER/") +
+                           individu(3, "Jeanne /MEUSNIER/") + individu(4, "Jean /MEUSNIER/") +
+                           individu(5, "Jean /MOUNIER/")));
+    SelectionPersonne s(b.contexte);
+    EtatSelection e;
+    e.nom = "Meunier";
+    e.phonetique = true;
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 1u) << "la clé des dialogues sépare Meusnier";
+    e.phonetiqueLarge = true;
+    ASSERT_TRUE(s.chercher(e));
+    std::multiset<std::string> noms;
+    for (std::uint32_t p : s.candidats(e)) noms.insert(s.nomDe(p));
+    EXPECT_EQ(noms, (std::multiset<std::string>{"MEUNIER", "MEUSNIER", "MEUSNIER"}));
+    EXPECT_EQ(s.candidats(e).size(), 3u) << "Meunier, Meusnier et Meusnier ; pas Mounier ni Mercier";
+    e.prenoms = "Jean";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 2u) << "prénoms par mots entiers : pas Jeanne";
+    EXPECT_EQ(s.valider(e), -1);
+    e.nom = "Mounier";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.candidats(e).size(), 1u);
+    EXPECT_EQ(titreHomonymes(e), "Plusieurs personnes peuvent correspondre :");
+    e.nom = "Martin";
+    EXPECT_FALSE(s.chercher(e));
 }
 
 TEST(SelectionPersonne, sommetDeBrancheFiltreLesCandidats) {
@@ -123,7 +156,7 @@ TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
     BaseEssai b(essai::kFamilleEssai);
     const std::int32_t large = 1000000;
     std::string pere = ligneHomonyme(b.contexte, 1, false, large);
-    EXPECT_TRUE(pere.starts_with("(")) << pere;
+    EXPECT_TRUE(pere.starts_with("Jean : (")) << pere;
     EXPECT_NE(pere.find("1850-)"), std::string::npos) << pere;
     EXPECT_TRUE(pere.ends_with(" Epoux de MARTIN Marie et sans parents")) << pere;
     std::string fils = ligneHomonyme(b.contexte, 3, false, large);
@@ -135,11 +168,26 @@ TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
               ligneHomonyme(b.contexte, 2, false, large).size() - 38);
 }
 
+// Sans prénoms tapés, les candidats ne se distinguent que par les leurs : chaque ligne les porte.
+TEST(ListeHomonymes, chaqueLigneCommenceParLesPrenomsDuCandidat) {
+    BaseEssai b(gedcomAvec(individu(1, "Jean /DUMAS/") + individu(2, "Louise /DUMAS/") + "1 BIRT\n2 DATE 1901\n"));
+    EXPECT_TRUE(ligneHomonyme(b.contexte, 1, false, 1000000).starts_with("Jean : (-)"));
+    EXPECT_TRUE(ligneHomonyme(b.contexte, 2, false, 1000000).starts_with("Louise : (1901-)"));
+}
+
+TEST(ListeHomonymes, lesDernieresPersonnesPortentLeursDates) {
+    BaseEssai b(gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE 1850\n1 DEAT\n2 DATE 3 MAR 1920\n" +
+                           individu(2, "Anne /ROY/")));
+    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Jean", 1}), "ROY Jean (1850-3.3.1920)");
+    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Anne", 2}), "ROY Anne");  // sans date, pas de parenthèses
+    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Paul", 7}), "ROY Paul");   // plus dans la base
+}
+
 // Une date trop longue pour ses 9 caractères n'est pas coupée au milieu d'une année.
 TEST(ListeHomonymes, uneDateTropLonguePrendSaFormeCompacte) {
     BaseEssai b(gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
     const std::string ligne = ligneHomonyme(b.contexte, 1, false, 1000000);
-    EXPECT_TRUE(ligne.starts_with("(1780\xE0" "1785-1850)")) << ligne;
+    EXPECT_TRUE(ligne.starts_with("Jean : (1780\xE0" "1785-1850)")) << ligne;
 }
 
 TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {

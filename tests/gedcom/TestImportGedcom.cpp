@@ -278,6 +278,24 @@ TEST(ImportGedcom, laProgressionCompteLesUnitesDeLaConstruction) {
     EXPECT_EQ(etapes.back(), (std::pair<std::uint64_t, std::uint64_t>{11, 11}));
 }
 
+TEST(ImportGedcom, unTexteSansEnTeteNiFicheEstRefuseEtDesFichesSansEnTeteSontGardees) {
+    FichierEssai texte("Liste des courses\n0 oeufs\n1 pain\n");
+    try {
+        ImporterGedcom(texte.chemin());
+        FAIL() << "un texte sans en-tête importé";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Le fichier " + texte.chemin().string() +
+                                             " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne "
+                                             "\xAB 0 HEAD \xBB.");
+    }
+    EXPECT_THROW(importerTexte("0 TRLR\n"), OperationImpossible);
+    // L'en-tête peut suivre des lignes blanches ; sans lui, les fiches restent, avec une ligne.
+    EXPECT_EQ(importerTexte("\n\n" + kEnTete + "0 @I1@ INDI\n0 TRLR\n").base.nombreIndividus(), 1u);
+    ResultatImport r = importerTexte("0 @I1@ INDI\n1 NAME Jean /Roy/\n0 TRLR\n");
+    EXPECT_EQ(r.base.nombreIndividus(), 1u);
+    EXPECT_EQ(lignesRapport(r), std::vector<std::string>{"- Le fichier ne commence pas par l'en-t\xEAte Gedcom (0 HEAD)"});
+}
+
 TEST(ImportGedcom, unFichierAbsentOuIlisibleDonneSonMessage) {
     try {
         ImporterGedcom(std::filesystem::path("/nulle/part/absent.ged"));

@@ -16,6 +16,7 @@
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
 #include "reference/ChronologieListe.h"
+#include "render/VersionProgramme.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FenetrePrincipale.h"
@@ -89,7 +90,9 @@ TEST(Captures, fenetreEtDialogues) {
     ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");
     f.executer(6733);
 
-    auto aPropos = BoiteMessage::construire(&f, "Lignara v" LIGNARA_VERSION "\n…", "A propos de Lignara", false);
+    auto aPropos = BoiteMessage::construire(
+        &f, QString("Lignara v%1%2\n…").arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),
+        "A propos de Lignara", false);
     aPropos->show();
     EXPECT_TRUE(capturer(*aPropos, "boite-message"));
     auto question = BoiteMessage::construire(&f, "Ce graphique nécessite plus de 500 pages.\nVoulez-vous continuer ?", "", true);

@@ -74,9 +74,9 @@ TEST_F(Fenetre, leFichierParDefautDesPreferencesSertAuPremierPassageSeulement) {
     FenetrePrincipale f(c, "");
     f.executer(1002);
     EXPECT_TRUE(f.fichier().estOuvert());
-    f.executer(1002);  // deuxième ouverture : le sélecteur, abandonné
+    f.executer(1002);  // deuxième ouverture : le sélecteur, abandonné ; le fichier reste ouvert
     EXPECT_EQ(SelecteurFichier::titres(), QStringList{"Sélection"});
-    EXPECT_FALSE(f.fichier().estOuvert());
+    EXPECT_TRUE(f.fichier().estOuvert());
 }
 
 TEST_F(Fenetre, unFichierInconnuRameneAuSelecteurEtUneAutreExtensionEstRefusee) {
@@ -88,8 +88,8 @@ TEST_F(Fenetre, unFichierInconnuRameneAuSelecteurEtUneAutreExtensionEstRefusee) 
     f.executer(1002);
     EXPECT_EQ(SelecteurFichier::titres().size(), 2);
     ASSERT_EQ(BoiteMessage::montres().size(), 2);
-    EXPECT_EQ(BoiteMessage::montres()[0], "Fichier inconnu.\nVous devez sélectionner un fichier "
-                                          "Gedcom (.ged) ou une fusion Gedcom (.fged).");
+    EXPECT_EQ(BoiteMessage::montres()[0], "Fichier inconnu : " + QString::fromStdString((d.chemin / "absent.ged").string()) +
+                                              "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
     EXPECT_EQ(BoiteMessage::montres()[1], "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
                                           "(.fged) peuvent être ouverts avec Lignara");
     EXPECT_FALSE(f.fichier().estOuvert());
@@ -121,17 +121,6 @@ TEST_F(Fenetre, leFormatFeuilleChoisiDevientLeFormatCourantEtSeulCoche) {
     EXPECT_TRUE(f.action(1712)->isChecked());
     EXPECT_FALSE(f.action(1702)->isChecked());
     EXPECT_EQ(f.action(1713), nullptr);  // pas de format entre A4 paysage et Letter
-}
-
-TEST_F(Fenetre, uneCommandeDeDocumentSansMiseEnPageLeDit) {
-    FenetrePrincipale f(Configuration{}, essai::exempleLivre());
-    f.executer(1002);
-    BoiteMessage::montres().clear();
-    f.action(6104)->trigger();  // l'arbre mixte n'a pas encore sa mise en page
-    ASSERT_FALSE(BoiteMessage::montres().empty());
-    EXPECT_EQ(BoiteMessage::montres().back(), "Ce document n'est pas encore disponible");
-    EXPECT_EQ(f.action(6101)->text(), "&Individuel...");
-    EXPECT_EQ(f.action(6753)->text(), "&Complètes...");
 }
 
 TEST_F(Fenetre, auDelaDuTrentiemeLesFavorisNOntPasDeCommande) {

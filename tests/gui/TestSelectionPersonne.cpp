@@ -3,7 +3,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QListWidget>
+#include <QRegularExpression>
 
 #include "commun/Texte.h"
 #include "documents/PersonneMoi.h"
@@ -69,7 +71,9 @@ TEST_F(Selection, lesHomonymesSeDepartagentEtLeChoixEntreEnTeteDesRecents) {
         titre = element<QLabel>(d, "titreListe")->text();
         auto* liste = element<QListWidget>(d, "listeHomonymes");
         lignes = liste->count();
-        EXPECT_TRUE(liste->item(0)->text().startsWith("("));
+        // Les prénoms ouvrent chaque ligne : « Jean » ne dit pas lequel des trois.
+        EXPECT_TRUE(liste->item(0)->text().startsWith("Jean : (")) << liste->item(0)->text().toStdString();
+        EXPECT_TRUE(liste->item(2)->text().startsWith("Jean-Marie : (")) << liste->item(2)->text().toStdString();
         EXPECT_TRUE(liste->item(2)->text().contains("et enfant de"));
         liste->setCurrentRow(1);
         return essai::valider(d);
@@ -116,12 +120,18 @@ TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
     std::int32_t claude = personne("BERTHELOT", "Claude");
     env.recentes.retenir({"BERTHELOT", "Jean", jean});
     aiguillage.parNom["DIALOG_LESDERNIERS"] = [](QDialog& d) {
-        EXPECT_EQ(element<QListWidget>(d, "listeDerniers")->item(0)->text(), "BERTHELOT Jean");
+        // Les dates départagent deux homonymes rappelés.
+        const QString ligne = element<QListWidget>(d, "listeDerniers")->item(0)->text();
+        EXPECT_TRUE(QRegularExpression("^BERTHELOT Jean \\([^)]*[0-9]{4}[^)]*\\)$").match(ligne).hasMatch())
+            << ligne.toStdString();
         return essai::valider(d);
     };
     aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
         auto* derniers = element<QPushButton>(d, "boutonDerniers");
         EXPECT_TRUE(derniers->isEnabled());
+        // Atteints au clavier : Alt+D et Alt+M.
+        EXPECT_EQ(QKeySequence::mnemonic(derniers->text()), QKeySequence(Qt::ALT | Qt::Key_D));
+        EXPECT_EQ(QKeySequence::mnemonic(element<QPushButton>(d, "boutonMoi")->text()), QKeySequence(Qt::ALT | Qt::Key_M));
         derniers->click();
         EXPECT_EQ(element<QComboBox>(d, "comboPrenoms")->currentText(), "Jean");
         return essai::valider(d);

@@ -56,5 +56,25 @@ TEST(CommandePreferences, reinitialiserRemetLesDefautsDUnFichierIllisible) {
     EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);
 }
 
+TEST(CommandePreferences, papierRangeLeFormatDeLaLigneDeCommandeSansToucherAuReste) {
+    DossierEssai dossier;
+    std::filesystem::create_directories(dossier / "lignara");
+    Configuration c;
+    c.police = "DejaVu Serif";
+    enregistrerConfiguration(c, dossier / "lignara");
+    std::string sortie = lancer(dossier, "preferences --papier 'a4 Portrait'");
+    EXPECT_NE(sortie.find("Format de papier de la ligne de commande : A4 portrait"), std::string::npos) << sortie;
+    Configuration relue = chargerConfiguration(dossier / "lignara");
+    EXPECT_EQ(relue.papierLigneCommande, 1707);
+    EXPECT_EQ(relue.formatPapier, kFormatNonPagine);  // la fenêtre repart toujours de « Non paginé »
+    relue.papierLigneCommande = c.papierLigneCommande;
+    EXPECT_EQ(relue, c);
+
+    sortie = lancer(dossier, "preferences --papier A5 2>&1");
+    EXPECT_NE(sortie.find("Format de papier inconnu : « A5 »"), std::string::npos) << sortie;
+    EXPECT_NE(sortie.find("Tabloid paysage"), std::string::npos) << sortie;
+    EXPECT_EQ(chargerConfiguration(dossier / "lignara").papierLigneCommande, 1707);
+}
+
 }  // namespace
 }  // namespace lignara

@@ -43,6 +43,7 @@ Configuration configurationComplete() {
     c.fichierParDefaut = "/home/marie/genealogie/Berthelot.ged";
     c.dossierPhotos = "/home/marie/photos";
     c.formatPapier = 1712;
+    c.papierLigneCommande = 1712;
     c.compressionArbres = 75;
     c.compressionListes = 120;
     c.compressionTableaux = 90;
@@ -92,6 +93,7 @@ Octets champsDuMilieu(bool avecTableaux) {
 
 void verifierChampsDuMilieu(const Configuration& c) {
     EXPECT_EQ(c.formatPapier, kFormatNonPagine);
+    EXPECT_EQ(c.papierLigneCommande, 1707);
     EXPECT_EQ(c.compressionArbres, 60);
     EXPECT_EQ(c.compressionListes, 150);
     EXPECT_EQ(c.theme, 2);
@@ -122,6 +124,23 @@ TEST(Configuration, relitChaqueChampEtRepartDeNonPagine) {
     attendue.formatPapier = kFormatNonPagine;
     EXPECT_EQ(*lue, attendue);
     EXPECT_EQ(lue->pays(), "BE");
+}
+
+// Le format rangé est celui de la ligne de commande ; la fenêtre repart de « Non paginé » et
+// réécrit le rangé sans le changer, quel que soit le format de son menu.
+TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChangePas) {
+    Configuration c;
+    c.papierLigneCommande = 1707;
+    auto lue = lireConfiguration(ecrireConfiguration(c));
+    ASSERT_TRUE(lue.has_value());
+    EXPECT_EQ(lue->papierLigneCommande, 1707);
+    EXPECT_EQ(lue->formatPapier, kFormatNonPagine);
+    lue->formatPapier = 1712;  // choisi au menu de la fenêtre
+    auto relue = lireConfiguration(ecrireConfiguration(*lue));
+    ASSERT_TRUE(relue.has_value());
+    EXPECT_EQ(relue->papierLigneCommande, 1707);
+    c.papierLigneCommande = 1713;  // entre A4 paysage et Letter : pas un format
+    EXPECT_EQ(lireConfiguration(ecrireConfiguration(c))->papierLigneCommande, kFormatNonPagine);
 }
 
 TEST(Configuration, laVersion500DonneAuxTableauxLaCompressionDesListes) {
@@ -251,6 +270,7 @@ TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
     auto c = lireConfiguration(o.v);
     ASSERT_TRUE(c.has_value());
     EXPECT_EQ(c->formatPapier, kFormatNonPagine);
+    EXPECT_EQ(c->papierLigneCommande, kFormatNonPagine);  // 9999 n'est pas un format
     EXPECT_EQ(c->compressionArbres, 10);
     EXPECT_EQ(c->compressionListes, 200);
     EXPECT_EQ(c->compressionTableaux, 10);

@@ -39,6 +39,20 @@ TEST(FormatPapier, chaqueFormatPagineTientDansSaFeuilleEtCompteDesLignesEntieres
     EXPECT_GT(format(1721).hauteurUtile, format(1720).hauteurUtile);
 }
 
+TEST(FormatPapier, seTrouveParSonNomSansEgardALaCasseAuxAccentsNiAuxBlancs) {
+    EXPECT_EQ(formatPapierDeNom("A4 portrait")->identifiant, kA4Portrait);
+    EXPECT_EQ(formatPapierDeNom("  a4   PAYSAGE ")->identifiant, kA4Paysage);
+    EXPECT_EQ(formatPapierDeNom("non pagine")->identifiant, kNonPagine);
+    EXPECT_EQ(formatPapierDeNom("Non pagin\xE9")->identifiant, kNonPagine);
+    EXPECT_EQ(formatPapierDeNom("tabloid paysage")->identifiant, 1725);
+    for (const char* autre : {"", "A4", "A5 portrait", "A4portrait", "1707", "Letter"})
+        EXPECT_FALSE(formatPapierDeNom(autre)) << autre;
+    // Chaque format se retrouve par le nom que le menu montre.
+    const auto formats = formatsPapier();
+    ASSERT_EQ(formats.size(), 17u);
+    for (const FormatPapier& f : formats) EXPECT_EQ(formatPapierDeNom(f.nom)->identifiant, f.identifiant);
+}
+
 TEST(GrillePages, A4PortraitPasseADeuxColonnesAUneUniteDePlus) {
     GrillePages juste(format(kA4Portrait), 100, 9072, 13024);
     EXPECT_EQ(juste.colonnes(), 1);

@@ -115,7 +115,7 @@ TEST_F(FichierOuvertEssai, laCasseAutomatiqueSAppliqueAuxLecturesEtPasAuxIndex) 
     OptionsOuverture options;
     options.casseAutomatique = true;
     fichier.ouvrir(sources / "noms.ged", options);
-    EXPECT_EQ(noms(1), "de LA FONTAINE|Jean-Pierre dit Le Grand");
+    EXPECT_EQ(noms(1), "de la FONTAINE|Jean-Pierre dit le Grand");
     EXPECT_EQ(noms(2), "d'ÉBRARD|Éloïse"_1252);
     EXPECT_EQ(noms(3), "DUPONT du LAC|Œdipe"_1252);
     EXPECT_EQ(cles(), sansCasse);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "render/VersionProgramme.h"
 #include "render/pdf/FormatPdf.h"
 
 namespace lignara {
@@ -16,7 +17,7 @@ void ObjetPdfInfo::ecrireTexte(std::ostream& sortie, const ContextePdf&) {
     char date[64];
     std::snprintf(date, sizeof date, "%04d%02d%02d%02d%02d", d.annee, d.mois, d.jour, d.heure,
                   d.minute);
-    std::string produit = std::string("Lignara ") + kVersion + " " + adresseWeb_;
+    std::string produit = std::string("Lignara ") + kVersionProgramme + " " + adresseWeb_;
     std::string s = entete();
     s += "  << /Title (";
     ajouterEchappe(s, titre_);

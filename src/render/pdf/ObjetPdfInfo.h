@@ -12,8 +12,6 @@ namespace lignara {
 
 class ObjetPdfInfo : public ObjetPdf {
 public:
-    static constexpr const char* kVersion = "6.4";
-
     ObjetPdfInfo(std::uint16_t numero, std::string titre1252, std::string adresseWeb, Horloge horloge);
 
 protected:

@@ -65,8 +65,8 @@ void ajouterCommandeDocument(CLI::App& app) {
     cmd->add_option("--report", p->demande.parametres.reports,
                     "Personne dont la descendance est reportée dans une section à part (liste descendante, 50 au plus)");
     cmd->add_option("--papier", p->demande.papier,
-                    "Format de papier du PDF, comme le menu « Format feuille » : \"Non paginé\" (défaut), "
-                    "\"A4 portrait\", \"A3 paysage\", \"Letter portrait\"…");
+                    "Format de papier des PDF : \"Non paginé\", \"A0 portrait\" … \"A4 paysage\", \"Letter "
+                    "portrait\" … \"Tabloid paysage\" (défaut : celui de « lignara preferences --papier »)");
     cmd->add_option("--sortie", p->sortie, "Fichier ou dossier du document (défaut : dossier courant)");
     cmd->add_flag("--afficher", p->demande.afficher, "Lance l'afficheur du document");
     cmd->callback([p] {

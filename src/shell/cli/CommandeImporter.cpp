@@ -101,7 +101,6 @@ void importer(const ParametresImporter& p) {
 void ajouterCommandeImporter(CLI::App& app) {
     auto* cmd = app.add_subcommand("importer", "Importe un fichier GEDCOM dans une base de travail, "
                                                "affiche le rapport d'erreurs et un résumé");
-    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     auto p = std::make_shared<ParametresImporter>();
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer, ou description de fusion (.fged)")->required();
     cmd->add_option("--base", p->base, "Garde une copie de la base de travail à ce chemin");

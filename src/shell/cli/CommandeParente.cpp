@@ -36,7 +36,6 @@ void chercherParente(const ParametresParente& p) {
 void ajouterCommandeParente(CLI::App& app) {
     auto* cmd = app.add_subcommand("parente", "Cherche le lien de parenté entre deux personnes d'un fichier "
                                               "GEDCOM et l'affiche en texte");
-    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     auto p = std::make_shared<ParametresParente>();
     const char* aidePersonne = "Identifiant GEDCOM (@I52@) ou noms comme le fichier les écrit "
                                "(\"Victoria /Hanover/\"), suivis au besoin de la date de naissance (24/05/1819)";

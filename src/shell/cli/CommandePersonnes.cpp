@@ -44,7 +44,6 @@ void ajouterCommandePersonnes(CLI::App& app) {
     auto* cmd = app.add_subcommand("personnes", "Liste les personnes d'un fichier GEDCOM dans l'ordre de l'index "
                                                 "des noms : numéro, nom, prénoms, année de naissance estimée "
                                                 "(« ? » sans estimation), marque de vie (v ou m)");
-    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
     auto p = std::make_shared<ParametresPersonnes>();
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM (.ged) ou fusion (.fged)")->required();
     cmd->add_option("--nom", p->nom, "Seulement les noms qui commencent ainsi (capitales et accents ignorés)");

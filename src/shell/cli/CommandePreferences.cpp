@@ -1,10 +1,12 @@
-// lignara preferences [--reinitialiser] : montre les préférences lues dans « Config.dwa » du
-// dossier de configuration, ou y remet les valeurs par défaut.
+// lignara preferences [--reinitialiser] [--papier FORMAT] : montre les préférences lues dans
+// « Config.dwa » du dossier de configuration, y remet les valeurs par défaut, ou y range le
+// format de papier des documents de la ligne de commande.
 #include <cstdio>
 #include <memory>
 
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
+#include "documents/DocumentLigneCommande.h"
 #include "reglages/Configuration.h"
 #include "reglages/DescriptionConfiguration.h"
 #include "shell/cli/Commandes.h"
@@ -25,12 +27,25 @@ const char* libelleEtat(EtatChargement etat) {
     return "";
 }
 
-void afficherPreferences(bool reinitialiser) {
+struct OptionsPreferences {
+    bool reinitialiser = false;
+    std::string papier;  // UTF-8
+};
+
+void afficherPreferences(const OptionsPreferences& o) {
+    // Un nom inconnu est refusé avant que rien ne soit écrit.
+    const std::uint16_t papier = o.papier.empty() ? 0 : papierNomme(o.papier);
     std::filesystem::path dossier = dossierConfigurationAccessible();
     std::printf("%s%s\n", versUtf8("Dossier de configuration : "_1252).c_str(), dossier.string().c_str());
-    if (reinitialiser) {
+    if (o.reinitialiser) {
         enregistrerConfiguration(Configuration{}, dossier);
         std::printf("%s\n", versUtf8("Config.dwa : valeurs par défaut enregistrées"_1252).c_str());
+    }
+    if (papier) {
+        Configuration rangee = chargerConfiguration(dossier);
+        rangee.papierLigneCommande = papier;
+        enregistrerConfiguration(rangee, dossier);
+        std::printf("%s\n", versUtf8("Config.dwa : format de papier de la ligne de commande enregistré"_1252).c_str());
     }
     EtatChargement etat = EtatChargement::absent;
     Configuration configuration = chargerConfiguration(dossier, &etat);
@@ -44,11 +59,13 @@ void afficherPreferences(bool reinitialiser) {
 void ajouterCommandePreferences(CLI::App& app) {
     auto* cmd = app.add_subcommand("preferences", "Affiche les préférences (fichier Config.dwa du "
                                                   "dossier de configuration)");
-    cmd->set_help_flag("-h,--aide", "Affiche cette aide et quitte");
-    auto reinitialiser = std::make_shared<bool>(false);
-    cmd->add_flag("--reinitialiser", *reinitialiser, "Remet toutes les préférences à leur valeur par défaut");
-    cmd->callback([reinitialiser] {
-        afficherPreferences(*reinitialiser);
+    auto options = std::make_shared<OptionsPreferences>();
+    cmd->add_flag("--reinitialiser", options->reinitialiser, "Remet toutes les préférences à leur valeur par défaut");
+    cmd->add_option("--papier", options->papier,
+                    "Range le format de papier que « lignara document » prend sans --papier "
+                    "(\"A4 portrait\", \"Non paginé\"…)");
+    cmd->callback([options] {
+        afficherPreferences(*options);
         std::fflush(stdout);
         codeSortie = 0;
     });

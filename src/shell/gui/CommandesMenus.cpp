@@ -31,9 +31,9 @@ constexpr std::array<ElementMenuDocument, 9> kFrises{{
     {6304, 51, "&Ascendante", "&Individuelle..."},
     {6305, 52, "&Ascendante", "&Familiale..."},
     {6306, 53, nullptr, "&Descendante..."},
-    {6307, 47, "Générations ascendantes", "&Individuelle..."},
-    {6308, 48, "Générations ascendantes", "&Familiale..."},
-    {6309, 49, nullptr, "Générations descendantes..."},
+    {6307, 47, "&Générations ascendantes", "&Individuelle..."},
+    {6308, 48, "&Générations ascendantes", "&Familiale..."},
+    {6309, 49, nullptr, "Génération&s descendantes..."},
 }};
 
 constexpr std::array<ElementMenuDocument, 3> kRoues{{
@@ -81,18 +81,18 @@ constexpr std::array<ElementMenuDocument, 13> kStatistiques{{
 }};
 
 constexpr std::array<ElementMenuDocument, 1> kFavoris{{
-    {kCommandeGererFavoris, 0, nullptr, "Gérer les favoris ..."},
+    {kCommandeGererFavoris, 0, nullptr, "&Gérer les favoris ..."},
 }};
 
 const std::array<MenuDocuments, 8> kMenus{{
-    {"Arbres", "MenuArbre", 5000, kArbres},
-    {"Listes", "MenuListe", 5001, kListes},
-    {"Frises", "MenuFrise", 5002, kFrises},
-    {"Roues", "MenuRoue", 5003, kRoues},
-    {"Tableaux", "MenuTableau", 5004, kTableaux},
-    {"Cartes", "MenuCarte", 5005, kCartes},
-    {"Statistiques", "MenuStat", 5006, kStatistiques},
-    {"Favoris", "MenuFavori", 5009, kFavoris},
+    {"Arbres", "&Arbres", "MenuArbre", 5000, kArbres},
+    {"Listes", "&Listes", "MenuListe", 5001, kListes},
+    {"Frises", "Fr&ises", "MenuFrise", 5002, kFrises},
+    {"Roues", "&Roues", "MenuRoue", 5003, kRoues},
+    {"Tableaux", "&Tableaux", "MenuTableau", 5004, kTableaux},
+    {"Cartes", "&Cartes", "MenuCarte", 5005, kCartes},
+    {"Statistiques", "&Statistiques", "MenuStat", 5006, kStatistiques},
+    {"Favoris", "Fa&voris", "MenuFavori", 5009, kFavoris},
 }};
 
 }  // namespace

@@ -16,7 +16,8 @@ struct ElementMenuDocument {
 };
 
 struct MenuDocuments {
-    const char* titre;   // titre du menu et du bouton de la barre d'outils
+    const char* titre;   // titre du bouton de la barre d'outils
+    const char* titreMenu;  // titre dans la barre de menus, avec sa lettre Alt (unique)
     const char* image;   // image du bouton, sans extension, dans « Menu/ » de l'installation
     int bouton;          // identifiant du bouton (5000 à 5006, 5009)
     std::span<const ElementMenuDocument> elements;

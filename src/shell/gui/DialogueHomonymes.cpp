@@ -1,5 +1,6 @@
 #include "shell/gui/DialogueHomonymes.h"
 
+#include <QFontMetrics>
 #include <QPushButton>
 
 #include "documents/ListeHomonymes.h"
@@ -11,9 +12,17 @@ namespace lignara::gui {
 
 namespace {
 
-// Largeur d'une ligne en unités de dessin à 10 points : environ 11 unités par pixel de la liste
-// (une police d'écran de 9 points à 96 points par pouce), moins la marge de la liste.
-std::int32_t largeurLigne(int pixels) { return (pixels - 24) * 11; }
+// Largeur d'une ligne en unités de dessin à 10 points (celles dont le noyau ajuste les noms) :
+// la largeur de la liste, moins sa marge, à l'échelle d'un même texte mesuré dans les deux
+// polices ; sans mesure possible, environ 11 unités par pixel (9 points à 96 points par pouce).
+std::int32_t largeurLigne(const QListWidget& liste, const MetriquePolice& police) {
+    const int pixels = liste.minimumWidth() - 24;
+    const char* echantillon = "BERTHELOT Jean-Marie : (5.6.1825-12.1.1890) Epoux de DUMAS";
+    const int pixelsEchantillon = liste.fontMetrics().horizontalAdvance(QString::fromLatin1(echantillon));
+    const std::int32_t unites = largeurTexte(police, echantillon);
+    if (pixelsEchantillon <= 0 || unites <= 0) return pixels * 11;
+    return static_cast<std::int32_t>(static_cast<std::int64_t>(pixels) * unites / pixelsEchantillon);
+}
 
 }  // namespace
 
@@ -23,7 +32,7 @@ DialogueHomonymes::DialogueHomonymes(const ContexteDocument& contexte, const Eta
     ui_->setupUi(this);
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
     ui_->titreListe->setText(versQt(titreHomonymes(etat)));
-    std::int32_t largeur = largeurLigne(ui_->listeHomonymes->minimumWidth());
+    std::int32_t largeur = largeurLigne(*ui_->listeHomonymes, contexte.polices.reguliere);
     for (std::uint32_t p : candidats_)
         ui_->listeHomonymes->addItem(versQt(ligneHomonyme(contexte, p, etat.phonetique, largeur)));
     ui_->listeHomonymes->setCurrentRow(0);

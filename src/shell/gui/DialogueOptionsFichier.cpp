@@ -9,6 +9,14 @@
 
 namespace lignara::gui {
 
+QString dateDeReferenceMoi(const ReferenceMoi& moi) {
+    if (!moi.annee) return {};
+    if (!moi.mois) return QString(" (%1)").arg(moi.annee);
+    const QString mois = QString("%1").arg(moi.mois, 2, 10, QChar('0'));
+    if (!moi.jour) return QString(" (%1/%2)").arg(mois).arg(moi.annee);
+    return QString(" (%1/%2/%3)").arg(moi.jour, 2, 10, QChar('0')).arg(mois).arg(moi.annee);
+}
+
 QString nomDeReferenceMoi(const ReferenceMoi& moi) {
     if (!moi.definie()) return {};
     std::string cle = moi.cle;
@@ -16,8 +24,7 @@ QString nomDeReferenceMoi(const ReferenceMoi& moi) {
     QString nom = QString::fromStdString(versUtf8(cle.substr(0, separation)));
     if (separation != std::string::npos)
         nom += " " + QString::fromStdString(versUtf8(cle.substr(separation + 1)));
-    if (moi.annee) nom += QString(" (%1/%2/%3)").arg(moi.jour).arg(moi.mois).arg(moi.annee);
-    return nom;
+    return nom + dateDeReferenceMoi(moi);
 }
 
 DialogueOptionsFichier::DialogueOptionsFichier(const ReglagesFichier& reglages,

@@ -41,7 +41,10 @@ private:
     ReglagesFichier reglages_;
 };
 
-// Nom lisible d'une personne « Moi » rangée par clé : « NOM Prénoms (j/m/aaaa) ».
+// Nom lisible d'une personne « Moi » rangée par clé : « NOM Prénoms (jj/mm/aaaa) », la date
+// réduite à ce qu'on en sait (« (1947) », « (03/1947) »), sans parenthèses sans date.
 QString nomDeReferenceMoi(const ReferenceMoi& moi);
+// La date seule, avec son espace et ses parenthèses : « (1947) » ; vide sans année.
+QString dateDeReferenceMoi(const ReferenceMoi& moi);
 
 }  // namespace lignara::gui

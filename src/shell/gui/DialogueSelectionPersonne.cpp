@@ -41,6 +41,10 @@ DialogueSelectionPersonne::DialogueSelectionPersonne(EnvironnementSelection& env
         etat_.phonetique = coche;
         chercher();
     });
+    connect(ui_->casePhonetiqueLarge, &QCheckBox::toggled, this, [this](bool coche) {
+        etat_.phonetiqueLarge = coche;
+        chercher();
+    });
     connect(ui_->caseSommetBranche, &QCheckBox::toggled, this, [this](bool coche) {
         etat_.sommetBranche = coche;
         remplirNoms();
@@ -102,7 +106,7 @@ void DialogueSelectionPersonne::mettreAJourBoutons() {
 }
 
 void DialogueSelectionPersonne::derniers() {
-    std::int32_t p = DialogueDerniers::choisir(environnement_.recentes, this);
+    std::int32_t p = DialogueDerniers::choisir(environnement_.contexte, environnement_.recentes, this);
     if (p > 0) montrerChoisie(p);
 }
 

@@ -26,7 +26,7 @@ ListesPage listesDuProgramme() {
 
 }  // namespace
 
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine) {
     const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
     if (!type || !type->disponible()) return false;
     FichierOuvertFenetre& fichier = fenetre.fichier();
@@ -39,12 +39,15 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre) {
     };
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.compteurs = &fenetre.compteurs();
-    mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
+    auto chemin = mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
         EnvironnementSelection environnement{contexte, fichier.recentes(),
                                              [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
                                              [&fenetre] { return fenetre.definirMoi(); }};
-        return std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+        auto source = std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
+        source->imposerRacine(racine);
+        return source;
     });
+    if (chemin) fenetre.documentProduit(*chemin);
     return true;
 }
 

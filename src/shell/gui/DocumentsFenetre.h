@@ -2,7 +2,8 @@
 // Point d'entrée des documents depuis la fenêtre : identifiant de commande (6101…) → le type
 // de document qui le produit (table des menus), puis mettreEnRoute() — la même que « lignara
 // document » — avec les dialogues pour source des paramètres, le curseur d'attente, le dossier
-// de sortie privé et le compte d'usage. Le fichier écrit est visualisé.
+// de sortie privé et le compte d'usage. Le fichier écrit est visualisé et la barre d'état de la
+// fenêtre le nomme (FenetrePrincipale::documentProduit).
 // Rend faux quand ce document n'a pas encore de mise en page ; la fenêtre le dit alors à
 // l'utilisateur.
 #include <cstdint>
@@ -11,6 +12,7 @@ namespace lignara::gui {
 
 class FenetrePrincipale;
 
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre);
+// racine : tête imposée (menu contextuel de la liste des personnes) ; 0 : demandée.
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine = 0);
 
 }  // namespace lignara::gui

@@ -1,32 +1,48 @@
 #include "shell/gui/FenetrePrincipale.h"
 
 #include <filesystem>
+#include <functional>
 #include <new>
 #include <optional>
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
+#include <QWindow>
 
 #include "commun/Dossiers.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/DonneesCorrompues.h"
+#include "documents/Afficheur.h"
 #include "documents/PersonneMoi.h"
 #include "render/FormatPapier.h"
 #include "reglages/FichierReglages.h"
+#include "render/VersionProgramme.h"
 #include "reglages/RaccordDessin.h"
 #include "session/CheminGenealogique.h"
+#include "session/CopieDocument.h"
+#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/BarreProgressionImport.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/CommandesMenus.h"
+#include "shell/gui/Consultation.h"
+#include "shell/gui/FenetreListeConsultation.h"
+#include "shell/gui/ListeAncree.h"
+#include "shell/gui/ModeleListePersonnes.h"
 #include "reference/Categories.h"
 #include "shell/gui/DialogueCategorie.h"
 #include "shell/gui/DialogueErreurGedcom.h"
@@ -42,34 +58,56 @@ namespace {
 
 constexpr int kPremierFavori = 6802;
 constexpr int kNombreFavorisAuMenu = 30;
+constexpr const char* kBientotDisponible = "Bientôt disponible";
 
 QString dossierMenu() {
     return QString::fromStdString((dossierInstallation() / "Menu").string());
 }
 
 QString texte1252(const std::string& t) { return QString::fromStdString(versUtf8(t)); }
+QString cheminQt(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
+
+// Un texte de menu venu des données (nom de favori, de fichier) : « & » n'y est pas une touche.
+QString sansRaccourci(QString texte) { return texte.replace('&', "&&"); }
 
 struct CurseurAttente {
     CurseurAttente() { QApplication::setOverrideCursor(Qt::WaitCursor); }
     ~CurseurAttente() { QApplication::restoreOverrideCursor(); }
 };
 
+// Premier fichier .ged ou .fged local d'un glisser-déposer ; vide sinon.
+std::string cheminGlisse(const QMimeData* donnees) {
+    if (!donnees || !donnees->hasUrls()) return {};
+    for (const QUrl& url : donnees->urls()) {
+        if (!url.isLocalFile()) continue;
+        std::string chemin = url.toLocalFile().toStdString();
+        if (estCheminGenealogique(chemin)) return chemin;
+    }
+    return {};
+}
+
 }  // namespace
 
 FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string cheminDemarrage,
                                      QWidget* parent)
-    : QMainWindow(parent), configuration_(std::move(configuration)),
-      cheminDemarrage_(std::move(cheminDemarrage)) {
+    : QMainWindow(parent), cheminDemarrage_(std::move(cheminDemarrage)) {
     setObjectName("fenetrePrincipale");
     setWindowTitle("Lignara");
+    setWindowIcon(QIcon(dossierMenu() + "/Icone.png"));
+    setAcceptDrops(true);
     resize(650, 510);
-    if (cheminDemarrage_.empty()) cheminDemarrage_ = configuration_.fichierParDefaut;
+    programme_.dossierInstallation = dossierInstallation();
+    programme_.dossierSortie = dossierSortieDuProgramme();
+    programme_.dossierConfiguration = dossierConfigurationAccessible();
+    programme_.configuration = std::move(configuration);
+    if (cheminDemarrage_.empty()) cheminDemarrage_ = programme_.configuration.fichierParDefaut;
     try {
         bool abime = false;
-        compteurs_ = chargerCompteursUsage(dossierConfigurationAccessible(), &abime);
-        if (abime) avisUsage_ = messageReglagesAbimes(dossierConfigurationAccessible() / "Usage.dwa");
+        programme_.compteurs = chargerCompteursUsage(programme_.dossierConfiguration, &abime);
+        if (abime) avisUsage_ = messageReglagesAbimes(programme_.dossierConfiguration / "Usage.dwa");
     } catch (const std::exception&) {
     }
+    recents_ = FichiersRecents::charger(programme_.dossierConfiguration);
 
     auto* image = new QLabel(this);
     image->setObjectName("imageDemarrage");
@@ -78,28 +116,72 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     if (!accueil.isNull()) image->setPixmap(accueil);
     setCentralWidget(image);
 
+    consultation_ = new Consultation(fichier_, this, [this](const std::function<void()>& action) { proteger(action); });
+    listeAncree_ = new ListeAncree(this);
+    addDockWidget(Qt::LeftDockWidgetArea, listeAncree_);
+    connect(listeAncree_, &ListeAncree::personneChoisie, this,
+            [this](std::uint32_t p) { proteger([this, p] { consultation_->ouvrirPersonne(p); }); });
+    connect(listeAncree_, &ListeAncree::documentDemande, this, [this](int commande, std::uint32_t p) {
+        proteger([this, commande, p] {
+            if (fichier_.estOuvert() && !lancerDocument(commande, *this, static_cast<std::int32_t>(p)))
+                BoiteMessage::informer(this, "Ce document n'est pas encore disponible");
+        });
+    });
+
     construireMenus();
     construireBarreOutils();
+    construireBarreEtat();
     mettreAJourMenus();
     connect(&fichier_, &FichierOuvertFenetre::gedcomReecrit, this, [this] {
         BoiteMessage::informer(this, "Le fichier Gedcom a été modifié.");
     });
 }
 
+FenetrePrincipale::~FenetrePrincipale() { quitter(); }
+
 // Un échec d'écriture des compteurs ne doit pas empêcher de quitter : ils ne sont qu'indicatifs.
-FenetrePrincipale::~FenetrePrincipale() {
-    try {
-        enregistrerCompteursUsage(compteurs_, dossierConfigurationAccessible());
-    } catch (const std::exception&) {
-    }
+void FenetrePrincipale::quitter() {
+    if (quitte_) return;
+    quitte_ = true;
+    // Les fenêtres de consultation lisent la base : elles partent avant qu'elle ne ferme.
+    consultation_->toutFermer();
+    listeAncree_->detacher();
+    const auto prefixes = prefixesDocuments();
+    programme_.quitter(fichier_.noyau(), prefixes);
+    fichier_.fermer();
+}
+
+void FenetrePrincipale::closeEvent(QCloseEvent* evenement) {
+    quitter();
+    evenement->accept();
+}
+
+void FenetrePrincipale::dragEnterEvent(QDragEnterEvent* evenement) {
+    if (!cheminGlisse(evenement->mimeData()).empty()) evenement->acceptProposedAction();
+}
+
+void FenetrePrincipale::dropEvent(QDropEvent* evenement) {
+    const std::string chemin = cheminGlisse(evenement->mimeData());
+    if (chemin.empty()) return;
+    evenement->acceptProposedAction();
+    // Après le retour du glisser-déposer : l'import montre sa progression et ses dialogues.
+    QTimer::singleShot(0, this, [this, chemin] { ouvrirChemin(chemin); });
 }
 
 void FenetrePrincipale::demarrer() {
-    QTimer::singleShot(0, this, [this] {
-        if (!avisUsage_.empty()) BoiteMessage::informer1252(this, avisUsage_.c_str());
-        executer(kCommandeOuvrir);
-        demarree_ = true;
-    });
+    QTimer::singleShot(0, this, [this] { ouvrirAuDemarrage(0); });
+}
+
+// Une boîte de message montrée avant que le gestionnaire de fenêtres n'ait placé la fenêtre
+// se centrerait sur le coin de l'écran : on attend qu'elle soit à l'écran (au plus 2 s).
+void FenetrePrincipale::ouvrirAuDemarrage(int tentative) {
+    if (windowHandle() && !windowHandle()->isExposed() && tentative < 100) {
+        QTimer::singleShot(20, this, [this, tentative] { ouvrirAuDemarrage(tentative + 1); });
+        return;
+    }
+    if (!avisUsage_.empty()) BoiteMessage::informer1252(this, avisUsage_.c_str());
+    executer(kCommandeOuvrir);
+    demarree_ = true;
 }
 
 QAction* FenetrePrincipale::action(int commande) const {
@@ -127,15 +209,20 @@ void FenetrePrincipale::construireMenuFichier() {
     QMenu* m = menuBar()->addMenu("&Fichier");
     m->setObjectName("menuFichier");
     ajouterCommande(m, kCommandeConsulter, "&Consulter");
-    ajouterCommande(m, kCommandeOuvrir, "&Ouvrir...");
+    ajouterCommande(m, kCommandeOuvrir, "&Ouvrir...")->setShortcut(QKeySequence("Ctrl+O"));
+    menuRecents_ = m->addMenu("Fichiers &récents");
+    menuRecents_->setObjectName("menuRecents");
     ajouterCommande(m, kCommandeFermer, "&Fermer");
     m->addSeparator();
-    QMenu* fusion = m->addMenu("&Fusion Gedcom");
+    ajouterCommande(m, kCommandeEnregistrerSous, "&Enregistrer sous...")->setShortcut(QKeySequence("Ctrl+S"));
+    m->addSeparator();
+    QMenu* fusion = m->addMenu("F&usion Gedcom");
     // La description des fusions n'existe pas encore : ses deux éléments restent grisés.
     ajouterCommande(fusion, 1004, "&Créer...")->setEnabled(false);
     ajouterCommande(fusion, 1005, "&Modifier...")->setEnabled(false);
     m->addSeparator();
-    ajouterCommande(m, kCommandeQuitter, "&Quitter");
+    ajouterCommande(m, kCommandeQuitter, "&Quitter")->setShortcut(QKeySequence("Ctrl+Q"));
+    reconstruireRecents();
 }
 
 void FenetrePrincipale::construireMenuOutils() {
@@ -161,24 +248,34 @@ void FenetrePrincipale::construireMenuFormats(QMenu* outils) {
         if (id == 1703 || id == 1708 || id == 1720) m->addSeparator();
         QAction* a = ajouterCommande(m, id, QString::fromStdString(versUtf8(format->nom)));
         a->setCheckable(true);
-        a->setChecked(id == configuration_.formatPapier);
+        a->setChecked(id == programme_.configuration.formatPapier);
         formats_->addAction(a);
     }
 }
 
+// Un document dont la mise en page n'existe pas encore reste au menu, grisé, avec sa bulle.
 void FenetrePrincipale::construireMenusDocuments() {
     for (const MenuDocuments& menu : menusDocuments()) {
-        QMenu* m = menuBar()->addMenu(QString("&") + menu.titre);
+        QMenu* m = menuBar()->addMenu(menu.titreMenu);
         m->setObjectName(QString("menu") + menu.titre);
+        m->setToolTipsVisible(true);
         std::map<QString, QMenu*> sousMenus;
         for (const ElementMenuDocument& e : menu.elements) {
             QMenu* cible = m;
             if (e.sousMenu) {
                 QMenu*& s = sousMenus[e.sousMenu];
-                if (!s) s = m->addMenu(e.sousMenu);
+                if (!s) {
+                    s = m->addMenu(e.sousMenu);
+                    s->setToolTipsVisible(true);
+                }
                 cible = s;
             }
-            ajouterCommande(cible, e.identifiant, e.texte);
+            QAction* a = ajouterCommande(cible, e.identifiant, e.texte);
+            const Afficheur* type = afficheurDeCode(e.typeDocument);
+            if (e.typeDocument != 0 && (!type || !type->disponible())) {
+                a->setEnabled(false);
+                a->setToolTip(kBientotDisponible);
+            }
         }
         if (menu.bouton == 5009) menuFavoris_ = m;
     }
@@ -187,7 +284,7 @@ void FenetrePrincipale::construireMenusDocuments() {
 void FenetrePrincipale::construireMenuAide() {
     QMenu* m = menuBar()->addMenu("&?");
     m->setObjectName("menuAide");
-    ajouterCommande(m, kCommandeAide, "&Aide sur Lignara");
+    ajouterCommande(m, kCommandeAide, "&Aide sur Lignara")->setShortcut(QKeySequence(Qt::Key_F1));
     ajouterCommande(m, kCommandeAPropos, "A &propos de Lignara...");
     ajouterCommande(m, kCommandeSiteWeb, "&Site web de Lignara");
 }
@@ -219,6 +316,26 @@ void FenetrePrincipale::construireBarreOutils() {
     }
 }
 
+void FenetrePrincipale::construireBarreEtat() {
+    etatDocument_ = new QLabel(this);
+    etatDocument_->setObjectName("etatDocument");
+    etatDocument_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    boutonDossier_ = new QPushButton("Ouvrir le &dossier", this);
+    boutonDossier_->setObjectName("boutonDossierDocument");
+    boutonDossier_->setVisible(false);
+    statusBar()->addWidget(etatDocument_, 1);
+    statusBar()->addPermanentWidget(boutonDossier_);
+    connect(boutonDossier_, &QPushButton::clicked, this, [this] {
+        if (!dernierDocument_.empty()) Aide::ouvrirAdresse(QUrl::fromLocalFile(cheminQt(dernierDocument_.parent_path())));
+    });
+}
+
+void FenetrePrincipale::documentProduit(const std::filesystem::path& chemin) {
+    dernierDocument_ = chemin;
+    etatDocument_->setText("Document enregistré : " + cheminQt(chemin));
+    boutonDossier_->setVisible(true);
+}
+
 void FenetrePrincipale::reconstruireFavoris() {
     for (QAction* a : menuFavoris_->actions()) {
         int id = a->data().toInt();
@@ -237,8 +354,30 @@ void FenetrePrincipale::reconstruireFavoris() {
             menuFavoris_->addSeparator();
             continue;
         }
-        ajouterCommande(menuFavoris_, kPremierFavori + static_cast<int>(i), texte1252(favoris[i].nom));
+        QAction* a = ajouterCommande(menuFavoris_, kPremierFavori + static_cast<int>(i), sansRaccourci(texte1252(favoris[i].nom)));
+        const Afficheur* type = afficheurDeCode(favoris[i].type);
+        if (!type || !type->disponible()) {
+            a->setEnabled(false);
+            a->setToolTip(kBientotDisponible);
+        }
     }
+}
+
+// « &1 famille.ged — /home/moi/genealogie » : le nom d'abord, le dossier pour distinguer deux
+// fichiers de même nom.
+void FenetrePrincipale::reconstruireRecents() {
+    for (QAction* a : menuRecents_->actions()) {
+        actions_.erase(a->data().toInt());
+        menuRecents_->removeAction(a);
+        a->deleteLater();
+    }
+    const auto& liste = recents_.liste();
+    for (std::size_t i = 0; i < liste.size(); ++i) {
+        const QFileInfo info(cheminQt(liste[i]));
+        ajouterCommande(menuRecents_, kPremierFichierRecent + static_cast<int>(i),
+                        QString("&%1 %2 — %3").arg(i + 1).arg(sansRaccourci(info.fileName()), sansRaccourci(info.absolutePath())));
+    }
+    menuRecents_->setEnabled(!liste.empty());
 }
 
 void FenetrePrincipale::mettreAJourMenus() {
@@ -248,14 +387,23 @@ void FenetrePrincipale::mettreAJourMenus() {
     for (const MenuDocuments& menu : menusDocuments())
         menuBar()->findChild<QMenu*>(QString("menu") + menu.titre)->menuAction()->setEnabled(ouvert);
     barreOutils_->setVisible(ouvert);
-    setWindowTitle(ouvert ? QString("Lignara - %1").arg(QFileInfo(QString::fromStdString(
-                                                              fichier_.chemin().string())).fileName())
+    action(kCommandeEnregistrerSous)->setEnabled(!dernierDocument_.empty());
+    listeAncree_->setVisible(ouvert);
+    setWindowTitle(ouvert ? QString("Lignara - %1").arg(QFileInfo(cheminQt(fichier_.chemin())).fileName())
                           : QString("Lignara"));
 }
 
 void FenetrePrincipale::executer(int commande) {
+    proteger([this, commande] { traiterCommande(commande); });
+}
+
+void FenetrePrincipale::ouvrirChemin(const std::string& chemin) {
+    proteger([this, &chemin] { ouvrirCheminDonne(chemin); });
+}
+
+void FenetrePrincipale::proteger(const std::function<void()>& commande) {
     try {
-        traiterCommande(commande);
+        commande();
     } catch (const std::bad_alloc&) {
         BoiteMessage::informer(this, "Mémoire insuffisante pour effectuer cette opération.\n"
                                      "Arrêter les autres logiciels en cours.");
@@ -276,15 +424,21 @@ void FenetrePrincipale::traiterCommande(int commande) {
     case kCommandeOuvrir: ouvrirFichier(); return;
     case kCommandeFermer: fermerFichier(); return;
     case kCommandeQuitter: close(); return;
+    case kCommandeEnregistrerSous: enregistrerSous(); return;
     case kCommandeAide: Aide::ouvrirPage("index.html"); return;
     case kCommandeAPropos: montrerAPropos(); return;
     case kCommandeSiteWeb:
-        Aide::ouvrirAdresse(QUrl("https://" + QString::fromStdString(configuration_.serveurMiseAJour)));
+        Aide::ouvrirAdresse(QUrl("https://" + QString::fromStdString(programme_.configuration.serveurMiseAJour)));
         return;
     default: break;
     }
     if (commande >= kFormatNonPagine && commande <= kDernierFormatPapier) {
-        configuration_.formatPapier = static_cast<std::uint16_t>(commande);
+        programme_.configuration.formatPapier = static_cast<std::uint16_t>(commande);
+        return;
+    }
+    const std::size_t recent = static_cast<std::size_t>(commande - kPremierFichierRecent);
+    if (commande >= kPremierFichierRecent && recent < recents_.liste().size()) {
+        ouvrirCheminDonne(recents_.liste()[recent].string());
         return;
     }
     if (commande >= 6101 && commande <= 6831) {
@@ -297,7 +451,7 @@ void FenetrePrincipale::traiterCommande(int commande) {
 void FenetrePrincipale::traiterCommandeOutils(int commande) {
     switch (commande) {
     case kCommandeConsulter:
-        if (fichier_.estOuvert()) BoiteMessage::informer(this, "La consultation n'est pas encore disponible");
+        consultation_->montrerListe();
         return;
     case kCommandePreferences: preferences(DialoguePreferences::kGeneral); return;
     case kCommandeProfessions: categories(Categories::kProfessions); return;
@@ -308,12 +462,15 @@ void FenetrePrincipale::traiterCommandeOutils(int commande) {
 }
 
 void FenetrePrincipale::preferences(int page) {
-    DialoguePreferences dialogue(configuration_, this);
+    DialoguePreferences dialogue(programme_.configuration, this);
     dialogue.montrerPage(static_cast<DialoguePreferences::Page>(page));
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
-    configuration_ = dialogue.configuration();
-    enregistrerConfiguration(configuration_, dossierConfigurationAccessible());
-    if (fichier_.estOuvert()) fichier_.noyau().afficherNoms(configuration_.casseAutomatique);
+    programme_.configuration = dialogue.configuration();
+    enregistrerConfiguration(programme_.configuration, programme_.dossierConfiguration);
+    if (!fichier_.estOuvert()) return;
+    fichier_.noyau().afficherNoms(programme_.configuration.casseAutomatique);
+    listeAncree_->relire();
+    if (consultation_->liste()) consultation_->liste()->modele()->relire();
 }
 
 void FenetrePrincipale::categories(int genre) {
@@ -325,10 +482,11 @@ void FenetrePrincipale::categories(int genre) {
 // n'est pas encore défini.
 void FenetrePrincipale::optionsFichier() {
     if (!fichier_.estOuvert()) return;
-    QString nom = QFileInfo(QString::fromStdString(fichier_.chemin().string())).fileName();
-    ContexteDocument contexte = fichier_.contexte(configuration_.casseAutomatique);
+    QString nom = QFileInfo(cheminQt(fichier_.chemin())).fileName();
+    const Configuration& configuration = programme_.configuration;
+    ContexteDocument contexte = fichier_.contexte(configuration.casseAutomatique);
     // Les homonymes s'y ajustent à la largeur de leur liste, mesurée dans la police des documents.
-    contexte.polices = chargerPolicesDesPreferences(configuration_, {});
+    contexte.polices = chargerPolicesDesPreferences(configuration, {});
     EnvironnementSelection environnement{contexte, fichier_.recentes(),
                                          [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
     auto choisirMoi = [&]() -> std::optional<ReferenceMoi> {
@@ -341,9 +499,8 @@ void FenetrePrincipale::optionsFichier() {
         std::int32_t p = personneMoi(moi, contexte);
         if (p <= 0) return nomDeReferenceMoi(moi);
         SelectionPersonne noms(contexte);
-        QString texte = texte1252(noms.nomDe(static_cast<std::uint32_t>(p)) + " " + noms.prenomsDe(static_cast<std::uint32_t>(p)));
-        if (moi.annee) texte += QString(" (%1/%2/%3)").arg(moi.jour).arg(moi.mois).arg(moi.annee);
-        return texte;
+        const auto personne = static_cast<std::uint32_t>(p);
+        return texte1252(noms.nomDe(personne) + " " + noms.prenomsDe(personne)) + dateDeReferenceMoi(moi);
     };
     DialogueOptionsFichier dialogue(fichier_.reglages(), nom, this, choisirMoi, nommerMoi);
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
@@ -354,19 +511,52 @@ void FenetrePrincipale::optionsFichier() {
 std::int32_t FenetrePrincipale::definirMoi() {
     optionsFichier();
     if (!fichier_.estOuvert()) return -1;
-    return personneMoi(fichier_.reglages().moi, fichier_.contexte(configuration_.casseAutomatique));
+    return personneMoi(fichier_.reglages().moi, fichier_.contexte(programme_.configuration.casseAutomatique));
 }
 
 void FenetrePrincipale::commandeDocument(int commande) {
     if (!lancerDocument(commande, *this)) BoiteMessage::informer(this, "Ce document n'est pas encore disponible");
 }
 
+// Une copie du dernier document, où l'utilisateur le veut ; sans extension, celle du document.
+void FenetrePrincipale::enregistrerSous() {
+    if (dernierDocument_.empty()) return;
+    const QString extension = cheminQt(dernierDocument_.extension());
+    const QString depart = (dernierDossier_.isEmpty() ? QDir::homePath() : dernierDossier_) + "/" +
+                           cheminQt(dernierDocument_.filename());
+    QString choisi = SelecteurFichier::enregistrer(this, "Enregistrer le document sous", depart,
+                                                   {"Document (*" + extension + ")", "Tous les fichiers (*)"});
+    if (choisi.isEmpty()) return;
+    if (QFileInfo(choisi).suffix().isEmpty()) choisi += extension;
+    copierDocument(dernierDocument_, std::filesystem::path(choisi.toStdString()));
+    etatDocument_->setText("Document enregistré : " + QFileInfo(choisi).absoluteFilePath());
+}
+
 void FenetrePrincipale::montrerAPropos() {
-    QString texte = QString("Lignara v%1\n"
+    QString texte = QString("Lignara v%1%2\n"
                             "Documents généalogiques à partir de fichiers Gedcom.\n\n"
-                            "Répertoire de configuration : %2")
-                        .arg(LIGNARA_VERSION, QString::fromStdString(dossierConfiguration().string()));
+                            "Répertoire de configuration : %3")
+                        .arg(QString::fromUtf8(kVersionProgramme), QString::fromUtf8(kSuffixeConstruction),
+                             cheminQt(programme_.dossierConfiguration));
     BoiteMessage::informer(this, texte, "A propos de Lignara");
+}
+
+// Un chemin choisi ou donné : inconnu, il est nommé et rien n'est ouvert (vide) ; d'une autre
+// extension, il est refusé ; sinon rendu absolu.
+std::string FenetrePrincipale::verifierChemin(const std::string& chemin) {
+    const QFileInfo info(QString::fromStdString(chemin));
+    if (!info.isFile()) {
+        BoiteMessage::informer(this, "Fichier inconnu : " + info.absoluteFilePath() +
+                                         "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
+        return {};
+    }
+    dernierDossier_ = info.absolutePath();
+    if (!estCheminGenealogique(chemin)) {
+        BoiteMessage::informer(this, "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
+                                     "(.fged) peuvent être ouverts avec Lignara");
+        return {};
+    }
+    return info.absoluteFilePath().toStdString();
 }
 
 // Premier passage : le fichier de la ligne de commande ou des préférences ; ensuite, ou
@@ -384,31 +574,36 @@ std::string FenetrePrincipale::choisirFichier() {
             if (choisi.isEmpty()) return {};
             chemin = QFileInfo(choisi).absoluteFilePath().toStdString();
         }
-        if (QFileInfo(QString::fromStdString(chemin)).isFile()) break;
-        BoiteMessage::informer(this, "Fichier inconnu.\nVous devez sélectionner un fichier Gedcom "
-                                     "(.ged) ou une fusion Gedcom (.fged).");
+        const bool existe = QFileInfo(QString::fromStdString(chemin)).isFile();
+        std::string verifie = verifierChemin(chemin);
+        if (existe) return verifie;
         chemin.clear();
     }
-    dernierDossier_ = QFileInfo(QString::fromStdString(chemin)).absolutePath();
-    if (!estCheminGenealogique(chemin)) {
-        BoiteMessage::informer(this, "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
-                                     "(.fged) peuvent être ouverts avec Lignara");
-        return {};
-    }
-    return QFileInfo(QString::fromStdString(chemin)).absoluteFilePath().toStdString();
 }
 
+// Le fichier ouvert le reste tant qu'un autre n'a pas été ouvert : annuler le sélecteur,
+// choisir un fichier refusé ou que l'import refuse ne le ferme pas.
 void FenetrePrincipale::ouvrirFichier() {
-    fermerFichier();
     std::string chemin = choisirFichier();
-    if (chemin.empty()) return;
-    importer(chemin);
-    reconstruireFavoris();
+    if (!chemin.empty()) importer(chemin);
+}
+
+void FenetrePrincipale::ouvrirCheminDonne(const std::string& chemin) {
+    premiereOuverture_ = false;
+    const std::string verifie = verifierChemin(chemin);
+    if (!verifie.empty()) {
+        importer(verifie);
+    } else if (!QFileInfo(QString::fromStdString(chemin)).isFile()) {
+        // Un fichier récent disparu quitte la liste.
+        recents_.oublier(chemin);
+        recents_.enregistrer(programme_.dossierConfiguration);
+        reconstruireRecents();
+    }
 }
 
 void FenetrePrincipale::importer(const std::string& chemin) {
     OptionsOuverture options;
-    options.casseAutomatique = configuration_.casseAutomatique;
+    options.casseAutomatique = programme_.configuration.casseAutomatique;
     std::string rapport;
     options.montrerErreurs = [&rapport](const std::string& r) { rapport = r; };
     {
@@ -417,13 +612,23 @@ void FenetrePrincipale::importer(const std::string& chemin) {
         CurseurAttente curseur;
         fichier_.ouvrir(chemin, options);
     }
+    recents_.retenir(fichier_.chemin());
+    recents_.enregistrer(programme_.dossierConfiguration);
+    reconstruireRecents();
+    reconstruireFavoris();
+    listeAncree_->attacher(fichier_.base(), fichier_.noyau().indexNoms(),
+                           [this]() -> const IndexNomsLarges& { return fichier_.noyau().indexNomsLarges(); });
+    resizeDocks({listeAncree_}, {440}, Qt::Horizontal);
     if (!rapport.empty()) {
         DialogueErreurGedcom dialogue(rapport, this);
         ExecutionDialogue::executer(dialogue);
     }
 }
 
+// Les fenêtres qui lisent la base partent avant elle.
 void FenetrePrincipale::fermerFichier() {
+    consultation_->toutFermer();
+    listeAncree_->detacher();
     fichier_.fermer();
     reconstruireFavoris();
 }

@@ -10,8 +10,9 @@
 namespace lignara::gui {
 
 FichierOuvertFenetre::FichierOuvertFenetre(QObject* parent)
-    : QObject(parent),
-      fichier_(std::make_unique<FichierOuvert>(dossierConfigurationAccessible(), dossierSortieDuProgramme())) {}
+    : QObject(parent), dossierConfiguration_(dossierConfigurationAccessible()),
+      dossierSortie_(dossierSortieDuProgramme()),
+      fichier_(std::make_unique<FichierOuvert>(dossierConfiguration_, dossierSortie_)) {}
 
 FichierOuvertFenetre::~FichierOuvertFenetre() { fichier_->fermer(); }
 
@@ -20,13 +21,15 @@ ContexteDocument FichierOuvertFenetre::contexte(bool casseAutomatique) const {
     c.base = &fichier_->base();
     c.noms = &fichier_->indexNoms();
     c.phonetique = &fichier_->indexPhonetique();
+    c.nomsLarges = [f = fichier_.get()]() -> const IndexNomsLarges& { return f->indexNomsLarges(); };
     c.casseAutomatique = casseAutomatique;
     c.dossiersGedcom = fichier_->dossiersGedcom();
     return c;
 }
 
+// Le nouveau fichier s'ouvre à côté de l'ancien, qui n'est fermé qu'une fois le nouveau
+// importé : un fichier refusé (pas un GEDCOM, illisible) laisse l'ancien ouvert.
 void FichierOuvertFenetre::ouvrir(const std::filesystem::path& chemin, OptionsOuverture options) {
-    recentes_.oublier();
     QPointer<FichierOuvertFenetre> moi(this);
     // Appelé depuis le thread de surveillance : le message passe par la file de la fenêtre.
     options.fichierModifie = [moi] {
@@ -37,7 +40,11 @@ void FichierOuvertFenetre::ouvrir(const std::filesystem::path& chemin, OptionsOu
         if (enAttente) QApplication::setOverrideCursor(Qt::WaitCursor);
         else QApplication::restoreOverrideCursor();
     };
-    fichier_->ouvrir(chemin, options);
+    auto nouveau = std::make_unique<FichierOuvert>(dossierConfiguration_, dossierSortie_);
+    nouveau->ouvrir(chemin, options);
+    fichier_->fermer();
+    fichier_ = std::move(nouveau);
+    recentes_.oublier();
 }
 
 }  // namespace lignara::gui

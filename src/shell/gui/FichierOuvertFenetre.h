@@ -27,7 +27,8 @@ public:
     bool gedcomModifie() const { return fichier_->gedcomModifie(); }
     FichierOuvert& noyau() { return *fichier_; }
 
-    // Importe le fichier (progression et rapport par les options) ; OperationImpossible sinon.
+    // Importe le fichier (progression et rapport par les options), puis ferme le précédent ;
+    // OperationImpossible sinon, et le précédent reste ouvert.
     void ouvrir(const std::filesystem::path& chemin, OptionsOuverture options);
     void fermer() {
         fichier_->fermer();
@@ -46,6 +47,8 @@ signals:
     void gedcomReecrit();
 
 private:
+    std::filesystem::path dossierConfiguration_;
+    std::filesystem::path dossierSortie_;
     std::unique_ptr<FichierOuvert> fichier_;
     PersonnesRecentes recentes_;
 };

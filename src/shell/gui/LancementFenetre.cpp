@@ -1,5 +1,9 @@
 #include "shell/gui/LancementFenetre.h"
 
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -8,6 +12,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QByteArray>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
@@ -20,6 +25,7 @@
 #include "reglages/FichierReglages.h"
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/FenetrePrincipale.h"
+#include "shell/gui/Traductions.h"
 
 namespace lignara::gui {
 
@@ -69,6 +75,38 @@ void capturerPuisQuitter(FenetrePrincipale& fenetre, const std::string& capture)
     });
 }
 
+// SIGTERM, SIGINT et SIGHUP (arrêt de la session, Ctrl+C dans le terminal) ferment la fenêtre
+// comme « Quitter », pour que la sortie efface les documents et range les compteurs. Le
+// gestionnaire ne fait qu'écrire un octet ; la fenêtre le lit dans sa boucle. Un dialogue
+// modal ouvert attend l'utilisateur dans sa propre boucle : la sortie se fait alors tout de
+// suite, puis le programme s'arrête.
+int tubeSignaux[2] = {-1, -1};
+
+void signalRecu(int) {
+    const char octet = 1;
+    [[maybe_unused]] ssize_t n = ::write(tubeSignaux[1], &octet, 1);
+}
+
+void arreterSurSignal(FenetrePrincipale& fenetre) {
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, tubeSignaux) != 0) return;
+    auto* lecteur = new QSocketNotifier(tubeSignaux[0], QSocketNotifier::Read, &fenetre);
+    QObject::connect(lecteur, &QSocketNotifier::activated, &fenetre, [&fenetre] {
+        char octet;
+        [[maybe_unused]] ssize_t n = ::read(tubeSignaux[0], &octet, 1);
+        if (!QApplication::activeModalWidget()) {
+            fenetre.close();
+            return;
+        }
+        fenetre.quitter();
+        std::_Exit(1);
+    });
+    struct sigaction action {};
+    action.sa_handler = signalRecu;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) ::sigaction(signal, &action, nullptr);
+}
+
 }  // namespace
 
 int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::string& capture) {
@@ -79,6 +117,7 @@ int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName("Lignara");
+    installerTraductionsQt(application);
     Configuration configuration;
     try {
         EtatChargement etat = EtatChargement::absent;
@@ -91,6 +130,8 @@ int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::
         return 1;
     }
     FenetrePrincipale fenetre(std::move(configuration), chemin);
+    QApplication::setWindowIcon(fenetre.windowIcon());
+    arreterSurSignal(fenetre);
     fenetre.show();
     fenetre.demarrer();
     if (!capture.empty()) capturerPuisQuitter(fenetre, capture);

@@ -36,6 +36,12 @@ QString SelecteurFichier::ouvrir(QWidget* parent, const QString& titre, const QS
     return QFileDialog::getOpenFileName(parent, titre, depart, filtres.join(";;"));
 }
 
+QString SelecteurFichier::enregistrer(QWidget* parent, const QString& titre, const QString& depart,
+                                     const QStringList& filtres) {
+    if (simule) return reponseSuivante(titre);
+    return QFileDialog::getSaveFileName(parent, titre, depart, filtres.join(";;"));
+}
+
 QString SelecteurFichier::dossier(QWidget* parent, const QString& titre, const QString& depart) {
     if (simule) return reponseSuivante(titre);
     return QFileDialog::getExistingDirectory(parent, titre, depart);

@@ -17,6 +17,9 @@ public:
     // Rend le chemin choisi, vide si l'utilisateur abandonne.
     static QString ouvrir(QWidget* parent, const QString& titre, const QString& depart,
                           const QStringList& filtres);
+    // Nom d'un fichier à écrire (le sélecteur demande avant de remplacer un fichier existant).
+    static QString enregistrer(QWidget* parent, const QString& titre, const QString& depart,
+                               const QStringList& filtres);
     static QString dossier(QWidget* parent, const QString& titre, const QString& depart);
     // Couleur invalide si l'utilisateur abandonne.
     static QColor couleur(QWidget* parent, const QColor& depart);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "documents/SelectionPersonne.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FeuilleProprietes.h"
@@ -38,6 +39,14 @@ bool SourceDialogues::demanderRacine(Document& document) {
         auto nom = DialogueNom::choisir(environnement_.contexte, "Carte de patronyme", parent_);
         if (!nom) return false;
         fixer(document, RoleParametre::NomRacine, *nom);
+        return true;
+    }
+    if (racineImposee_ > 0) {
+        SelectionPersonne noms(environnement_.contexte);
+        const auto p = static_cast<std::uint32_t>(racineImposee_);
+        fixer(document, RoleParametre::Racine, racineImposee_);
+        fixer(document, RoleParametre::NomRacine, noms.nomDe(p));
+        environnement_.recentes.retenir({noms.nomDe(p), noms.prenomsDe(p), racineImposee_});
         return true;
     }
     DemandeSelection demande{QString::fromUtf8(type.titre), personneA(document, RoleParametre::Racine),

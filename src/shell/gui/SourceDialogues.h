@@ -17,6 +17,9 @@ public:
     SourceDialogues(EnvironnementSelection environnement, ListesPage listes, QWidget* parent)
         : environnement_(std::move(environnement)), listes_(std::move(listes)), parent_(parent) {}
     bool parametrer(Document& document, const ContexteDocument& contexte) override;
+    // Tête déjà choisie (menu contextuel de la liste des personnes) : elle n'est pas demandée ;
+    // le conjoint, la seconde personne ou le nom d'une carte le sont toujours.
+    void imposerRacine(std::int32_t personne) { racineImposee_ = personne; }
 
 private:
     bool demanderRacine(Document& document);
@@ -25,6 +28,7 @@ private:
     EnvironnementSelection environnement_;
     ListesPage listes_;
     QWidget* parent_;
+    std::int32_t racineImposee_ = 0;
 };
 
 }  // namespace lignara::gui
