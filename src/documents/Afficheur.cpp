@@ -15,6 +15,8 @@
 #include "documents/Document.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/arbres/DocumentArbreDescendant.h"
+#include "documents/cartes/CarteLocalisation.h"
+#include "documents/cartes/CarteMigration.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
@@ -80,12 +82,12 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {10, "Fiche individuelle", "TI_", "fiche-individuelle", lettres<"Psbbbb1">(), Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, nullptr},
  {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", lettres<"PsbbbbL11">(), Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
  {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", lettres<"PsbbbbL11">(), Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
- {4,  "Carte de localisation ascendante", "CL_", "carte-localisation-ascendante", lettres<"Psb12bb111">(), Pers, "DIALOG_CL_GENE", P, 2, 32, nullptr},
- {6,  "Carte de localisation descendante", "CL_", "carte-localisation-descendante", lettres<"Psb12bb111">(), Desc, "DIALOG_CL_GENE", P, 3, 33, nullptr},
- {7,  "Carte de localisation patronyme", "CL_", "carte-patronyme", lettres<"Psb12bb111">(), Patr, "DIALOG_CL_GENE", P, 4, 34, nullptr},
- {5,  "Carte de localisation complète", "CL_", "carte-localisation-complete", lettres<"Psb12bb111">(), Aucune, "DIALOG_CL_GENE", P, 1, 35, nullptr},
- {8,  "Carte de migration ascendante", "CM_", "carte-migration-ascendante", lettres<"Ps2b2">(), Pers, "DIALOG_CM_GENE", P, 2, 36, nullptr},
- {9,  "Carte de migration descendante", "CM_", "carte-migration-descendante", lettres<"Ps2b2">(), Desc, "DIALOG_CM_GENE", P, 3, 37, nullptr},
+ {4,  "Carte de localisation ascendante", "CL_", "carte-localisation-ascendante", CarteLocalisation::kParametres, Pers, "DIALOG_CL_GENE", P, 2, 32, fabrique<CarteLocalisation>, "Carte de localisation"},
+ {6,  "Carte de localisation descendante", "CL_", "carte-localisation-descendante", CarteLocalisation::kParametres, Desc, "DIALOG_CL_GENE", P, 3, 33, fabrique<CarteLocalisation>, "Carte de localisation"},
+ {7,  "Carte de localisation patronyme", "CL_", "carte-patronyme", CarteLocalisation::kParametres, Patr, "DIALOG_CL_GENE", P, 4, 34, fabrique<CarteLocalisation>, "Carte de localisation"},
+ {5,  "Carte de localisation complète", "CL_", "carte-localisation-complete", CarteLocalisation::kParametres, Aucune, "DIALOG_CL_GENE", P, 1, 35, fabrique<CarteLocalisation>, "Carte de localisation"},
+ {8,  "Carte de migration ascendante", "CM_", "carte-migration-ascendante", CarteMigration::kParametres, Pers, "DIALOG_CM_GENE", P, 2, 36, fabrique<CarteMigration>, "Carte de migration"},
+ {9,  "Carte de migration descendante", "CM_", "carte-migration-descendante", CarteMigration::kParametres, Desc, "DIALOG_CM_GENE", P, 3, 37, fabrique<CarteMigration>, "Carte de migration"},
  {50, "Stat sur les générations ascendantes", "SG_", "stat-generations", StatistiqueAscendance::kParametres, Pers, "", P, 0, 38, fabrique<StatistiqueAscendance>},
  {20, "Stat ascendantes sur les âges", "SA_", "stat-ages-ascendantes", StatistiqueAges::kParametres, Pers, "DIALOG_SA_GENE", P, 2, 39, fabrique<StatistiqueAges>, "Statistiques"},
  {22, "Stat descendantes sur les âges", "SA_", "stat-ages-descendantes", StatistiqueAges::kParametresDescendants, Desc, "DIALOG_SA_D_GENE", P, 3, 39, fabrique<StatistiqueAges>, "Statistiques"},

@@ -152,7 +152,7 @@ ValeurParametre lireValeur(LectureBloc& l, char lettre, ModeFavori mode, const C
 
 }  // namespace
 
-void encoderParametres(FavoriBrut& favori, SignatureParametres signature,
+void encoderParametres(Favori& favori, SignatureParametres signature,
                        const ParametresDocument& valeurs, const BaseGenealogique& base) {
     favori.parametres.clear();
     if (!signature.accepte(valeurs))
@@ -163,7 +163,7 @@ void encoderParametres(FavoriBrut& favori, SignatureParametres signature,
     favori.parametres = e.bloc();
 }
 
-void decoderParametres(const FavoriBrut& favori, ModeFavori mode, SignatureParametres signature,
+void decoderParametres(const Favori& favori, ModeFavori mode, SignatureParametres signature,
                        ParametresDocument& destinations, const ContexteDocument& contexte) {
     if (!signature.accepte(destinations))
         destinations = signature.valeursParDefaut(contexte.base->nombreIndividus());

@@ -28,7 +28,7 @@ enum class ModeFavori : std::uint8_t { Execution = 0, Modification = 1 };
 
 // Remplace le bloc du favori par celui des valeurs (une par lettre reconnue, du genre de sa
 // lettre). Trop de paramètres : OperationImpossible, et le favori reste sans paramètres.
-void encoderParametres(FavoriBrut& favori, SignatureParametres signature,
+void encoderParametres(Favori& favori, SignatureParametres signature,
                        const ParametresDocument& valeurs, const BaseGenealogique& base);
 
 // Lit le bloc du favori dans destinations (valeurs par défaut de la signature à l'entrée ;
@@ -38,7 +38,7 @@ void encoderParametres(FavoriBrut& favori, SignatureParametres signature,
 // membres introuvables d'une liste sont sautés. Un bloc vide, tronqué ou trop long : en
 // exécution, OperationImpossible avec son message ; en modification, les paramètres qui n'ont
 // pu être lus gardent leur valeur par défaut.
-void decoderParametres(const FavoriBrut& favori, ModeFavori mode, SignatureParametres signature,
+void decoderParametres(const Favori& favori, ModeFavori mode, SignatureParametres signature,
                        ParametresDocument& destinations, const ContexteDocument& contexte);
 
 }  // namespace lignara

@@ -40,6 +40,11 @@ std::uint8_t Document::octet(const ParametreDeclare& parametre) const {
     return v ? *v : 0;
 }
 
+std::uint16_t Document::mot(const ParametreDeclare& parametre) const {
+    const auto* v = std::get_if<std::uint16_t>(&valeur(parametre));
+    return v ? *v : 0;
+}
+
 std::string Document::texte(const ParametreDeclare& parametre) const {
     const auto* v = std::get_if<std::string>(&valeur(parametre));
     return v ? *v : std::string();

@@ -62,6 +62,7 @@ public:
     ValeurParametre& valeur(const ParametreDeclare& parametre);
     const ValeurParametre& valeur(const ParametreDeclare& parametre) const;
     std::uint8_t octet(const ParametreDeclare& parametre) const;
+    std::uint16_t mot(const ParametreDeclare& parametre) const;  // lettre « 2 »
     std::string texte(const ParametreDeclare& parametre) const;
     std::int32_t personne(const ParametreDeclare& parametre) const;
     const EnsemblePersonnes* ensemble(const ParametreDeclare& parametre) const;

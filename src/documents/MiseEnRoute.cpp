@@ -36,13 +36,19 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
 
 }  // namespace
 
-std::optional<std::string> mettreEnRoute(const Afficheur& type, FichierOuvert& fichier,
-                                         const Configuration& configuration, const ReglagesMiseEnRoute& reglages,
-                                         const SourcePourContexte& source) {
+ContexteDocument contexteDeMiseEnRoute(FichierOuvert& fichier, const Configuration& configuration,
+                                       const ReglagesMiseEnRoute& reglages) {
     ContexteDocument contexte = contexteDuFichier(fichier, configuration, reglages);
     // Les largeurs des textes mettent les documents en page : la police des préférences est
     // chargée à chaque document, puisque les préférences ont pu changer depuis le précédent.
     contexte.polices = chargerPolicesDesPreferences(configuration, reglages.messages);
+    return contexte;
+}
+
+std::optional<std::string> mettreEnRoute(const Afficheur& type, FichierOuvert& fichier,
+                                         const Configuration& configuration, const ReglagesMiseEnRoute& reglages,
+                                         const SourcePourContexte& source) {
+    ContexteDocument contexte = contexteDeMiseEnRoute(fichier, configuration, reglages);
 
     ReglagesExecution execution;
     execution.dossierSortie = reglages.dossierSortie;

@@ -33,6 +33,11 @@ struct ReglagesMiseEnRoute {
 // fenêtre le lit).
 using SourcePourContexte = std::function<std::unique_ptr<SourceParametres>(const ContexteDocument&)>;
 
+// Contexte d'un document sur le fichier ouvert, polices des préférences comprises (l'édition
+// des paramètres d'un favori en a besoin sans produire de document).
+ContexteDocument contexteDeMiseEnRoute(FichierOuvert& fichier, const Configuration& configuration,
+                                       const ReglagesMiseEnRoute& reglages);
+
 // Chemin du document écrit ; rien quand la source l'a arrêté. Le fichier doit rester ouvert et
 // la configuration vivre jusqu'au retour. Un type sans mise en page : OperationImpossible
 // (« Ce document n'est pas encore disponible »).

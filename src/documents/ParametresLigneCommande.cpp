@@ -142,6 +142,14 @@ bool ParametresLigneCommande::parametrer(Document& document, const ContexteDocum
 
 void ParametresLigneCommande::fixerPersonnes(Document& document, const ContexteDocument& contexte) const {
     const Afficheur& type = document.type();
+    if (type.tete == DemandeTete::Patronyme) {
+        if (!demande_.racine.empty() || !demande_.conjoint.empty() || !demande_.seconde.empty())
+            refuser("Ce document demande un nom de famille, pas une personne : --patronyme NOM");
+        if (demande_.patronyme.empty()) refuser("Ce document demande un nom de famille : --patronyme NOM");
+        if (ValeurParametre* nom = document.valeur(RoleParametre::NomRacine)) *nom = depuisUtf8(demande_.patronyme);
+        return;
+    }
+    if (!demande_.patronyme.empty()) refuser("Seule la carte de patronyme prend --patronyme");
     if (!type.demandeRacine()) {
         if (!demande_.racine.empty() || !demande_.conjoint.empty() || !demande_.seconde.empty())
             refuser("Ce document ne demande aucune personne");

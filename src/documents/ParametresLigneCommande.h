@@ -1,10 +1,10 @@
 #pragma once
 // Paramètres d'un document donnés sur la ligne de commande (lignara document …) :
-//   --racine, --conjoint (familles), --seconde (lien de parenté), --format, --coupe, --report
-//   (branches reportées de la liste descendante), et les options nommées par le libellé de leur
-//   dialogue : « LIBELLÉ=VALEUR », la valeur étant un libellé montré par le dialogue, un nombre,
-//   oui/non ou une date JJ/MM/AAAA. Les options sont tirées des paramètres déclarés du type
-//   (ParametreDeclare.h).
+//   --racine, --conjoint (familles), --seconde (lien de parenté), --patronyme (carte de
+//   patronyme), --format, --coupe, --report (branches reportées de la liste descendante), et les
+//   options nommées par le libellé de leur dialogue : « LIBELLÉ=VALEUR », la valeur étant un
+//   libellé montré par le dialogue, un nombre, oui/non ou une date JJ/MM/AAAA. Les options sont
+//   tirées des paramètres déclarés du type (ParametreDeclare.h).
 // Un libellé ou une valeur inconnus, un format que le type n'offre pas, une personne demandée
 // à un type qui n'en prend pas : OperationImpossible avec un message qui dit ce qui est valide.
 #include <cstddef>
@@ -50,6 +50,7 @@ struct DemandeDocument {
     std::string racine;    // UTF-8, tels que tapés
     std::string conjoint;
     std::string seconde;
+    std::string patronyme;  // carte de patronyme : le nom de famille
     std::optional<FormatSortie> format;
     std::vector<std::string> options;  // « LIBELLÉ=VALEUR »
     std::vector<std::string> coupes;

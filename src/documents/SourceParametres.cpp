@@ -12,12 +12,15 @@ bool ParametresFavori::parametrer(Document& document, const ContexteDocument& co
     return !document.type().demandeRacine() || document.racine() > 0;
 }
 
-bool modifierParametresFavori(FavoriBrut& favori, Document& document, SourceParametres& dialogues,
+bool modifierParametresFavori(Favori& favori, Document& document, SourceParametres& dialogues,
                               const ContexteDocument& contexte) {
     document.initialiserParametres(contexte);
     ParametresFavori(favori, ModeFavori::Modification).parametrer(document, contexte);
     if (!dialogues.parametrer(document, contexte)) return false;
-    encoderParametres(favori, document.signature(), document.parametres, *contexte.base);
+    // Codé à part : un débordement laisse au favori ses paramètres d'avant.
+    Favori nouveau;
+    encoderParametres(nouveau, document.signature(), document.parametres, *contexte.base);
+    favori.parametres = std::move(nouveau.parametres);
     return true;
 }
 

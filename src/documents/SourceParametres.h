@@ -18,18 +18,19 @@ public:
 // connue (le nom pour la carte de patronyme ; un type sans personne de tête réussit toujours).
 class ParametresFavori : public SourceParametres {
 public:
-    ParametresFavori(const FavoriBrut& favori, ModeFavori mode) : favori_(favori), mode_(mode) {}
+    ParametresFavori(const Favori& favori, ModeFavori mode) : favori_(favori), mode_(mode) {}
     bool parametrer(Document& document, const ContexteDocument& contexte) override;
 
 private:
-    const FavoriBrut& favori_;
+    const Favori& favori_;
     ModeFavori mode_;
 };
 
 // Édition des paramètres d'un favori : document du type du favori, paramètres décodés en mode
 // modification, remplis par la source (les dialogues), puis recodés dans le favori. Faux quand
-// la source a échoué ; le favori garde alors ses anciens paramètres.
-bool modifierParametresFavori(FavoriBrut& favori, Document& document, SourceParametres& dialogues,
+// la source a échoué ; le favori garde alors ses anciens paramètres, comme quand le codage
+// lève OperationImpossible (trop de paramètres).
+bool modifierParametresFavori(Favori& favori, Document& document, SourceParametres& dialogues,
                               const ContexteDocument& contexte);
 
 }  // namespace lignara

@@ -7,8 +7,8 @@
 //              plus), puis u16 longueur des données de son bloc
 //   données des blocs, l'une après l'autre dans l'ordre de l'index
 // Les données d'un bloc sont au décalage du premier plus la somme des longueurs qui le précèdent.
-// Les versions 400 à 599 avaient une autre disposition, que l'on ne sait plus relire : un tel
-// fichier est traité comme abîmé (les réglages par défaut s'appliquent).
+// Les versions 400 à 599 ont le même index ; seules les données des blocs diffèrent (voir
+// Favori.h), et c'est à leur lecture que la version sert. Toute autre version est ignorée.
 #include "reglages/FichierPerso.h"
 
 #include <algorithm>
@@ -23,6 +23,7 @@ namespace lignara {
 namespace {
 
 constexpr std::uint16_t kVersion = 600;
+constexpr std::uint16_t kPremiereVersion = 400;
 constexpr std::size_t kMaximumU16 = 65535;
 
 [[noreturn]] void tropVolumineux() {
@@ -37,10 +38,11 @@ FichierPerso FichierPerso::lire(std::span<const std::uint8_t> octets) {
     std::uint16_t version = index.u16();
     std::uint16_t nombre = index.u16();
     std::size_t decalage = index.u32();
-    if (!index.valide() || version != kVersion) {
+    if (!index.valide() || version < kPremiereVersion || version > kVersion) {
         fichier.intact_ = false;
         return fichier;
     }
+    fichier.version_ = version;
     for (std::uint16_t i = 0; i < nombre; ++i) {
         BlocPerso bloc;
         bloc.chemin = index.ligne(kLimiteChemin + 1);

@@ -23,11 +23,14 @@ public:
     FichierPerso() = default;
 
     // Garde les blocs lisibles, dans l'ordre de l'index, jusqu'au premier défaut. intact() dit
-    // si tout le fichier a été compris (faux pour une version autre que 600).
+    // si tout le fichier a été compris (faux pour une version hors de 400–600).
     static FichierPerso lire(std::span<const std::uint8_t> octets);
 
     const std::vector<BlocPerso>& blocs() const { return blocs_; }
+    std::vector<BlocPerso>& blocs() { return blocs_; }
     bool intact() const { return intact_; }
+    // Version lue ; les données des blocs sont dans la disposition de cette version.
+    std::uint16_t version() const { return version_; }
 
     // Le premier bloc de ce chemin, ou nul.
     const BlocPerso* trouver(std::string_view chemin) const;
@@ -41,6 +44,7 @@ public:
 private:
     std::vector<BlocPerso> blocs_;
     bool intact_ = true;
+    std::uint16_t version_ = 600;
 };
 
 }  // namespace lignara

@@ -5,14 +5,17 @@
 //   ligne      personne « Moi » : clé du nom, octet 31, clé des prénoms, saut de ligne
 //              (143 octets au plus) ; une ligne vide quand il n'y a pas de personne « Moi »
 //   u8 u8 u16  jour, mois, année de naissance de cette personne (0 sans naissance)
-//   u8         nombre de favoris, puis pour chacun :
-//     ligne      nom (80 octets au plus) suivi d'un saut de ligne
-//     u8         code du type de document (255 : séparateur)
-//     u16        longueur n des paramètres, puis n octets
+//   favoris    voir Favori.h
 #include "reglages/ReglagesFichier.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
+#include <thread>
 
 #include "commun/CauseErreur.h"
 #include "commun/FichierEntree.h"
@@ -33,10 +36,6 @@ constexpr std::size_t kChampTag = 26;
 constexpr std::size_t kLigneMoi = 143;
 constexpr std::size_t kTailleMaximalePerso = 64 * 1024 * 1024;
 
-[[noreturn]] void tropVolumineux() {
-    throw OperationImpossible("Réglages des fichiers trop volumineux pour être enregistrés"_1252);
-}
-
 // Un tag GEDCOM : lettres, chiffres et soulignés seulement.
 bool tagAcceptable(const std::string& tag) {
     return std::all_of(tag.begin(), tag.end(), [](char c) {
@@ -44,36 +43,12 @@ bool tagAcceptable(const std::string& tag) {
     });
 }
 
-void lireFavoris(LectureReglages& l, std::vector<FavoriBrut>& favoris) {
-    std::uint8_t nombre = l.u8();
-    for (std::uint8_t i = 0; i < nombre && l.valide(); ++i) {
-        FavoriBrut favori;
-        favori.nom = l.ligne(ReglagesFichier::kLimiteNomFavori + 1);
-        favori.type = l.u8();
-        auto parametres = l.octets(l.u16());
-        if (!l.valide() || !texteReglageAcceptable(favori.nom)) break;
-        favori.parametres.assign(parametres.begin(), parametres.end());
-        favoris.push_back(std::move(favori));
-    }
-}
-
-void ecrireFavoris(EcritureReglages& e, const std::vector<FavoriBrut>& favoris) {
-    if (favoris.size() > 255) tropVolumineux();
-    e.u8(static_cast<std::uint8_t>(favoris.size()));
-    for (const FavoriBrut& favori : favoris) {
-        if (favori.parametres.size() > 65535) tropVolumineux();
-        e.ligne(favori.nom, ReglagesFichier::kLimiteNomFavori + 1);
-        e.u8(favori.type);
-        e.u16(static_cast<std::uint16_t>(favori.parametres.size()));
-        e.octets(favori.parametres);
-    }
-}
-
-// Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, une copie est
-// mise de côté avant qu'on l'écrase : les blocs perdus restent récupérables.
+// Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, ou si la liste
+// des favoris du bloc que l'on va remplacer est illisible, une copie est mise de côté avant
+// qu'on l'écrase : ce qui est perdu reste récupérable.
 // Un fichier présent mais illisible (droits, taille démesurée, tube) n'est pas remplacé par
 // un fichier qui n'aurait que le bloc du fichier ouvert : les réglages des autres seraient perdus.
-FichierPerso perso(const fs::path& dossier) {
+FichierPerso perso(const fs::path& dossier, std::string_view cheminFichier) {
     fs::path chemin = dossier / "Perso.dwa";
     int erreur = 0;
     auto lus = lireFichierEntier(chemin, kTailleMaximalePerso, &erreur);
@@ -84,8 +59,46 @@ FichierPerso perso(const fs::path& dossier) {
     std::vector<std::uint8_t> octets(lus->begin(), lus->end());
     if (octets.empty()) return FichierPerso{};
     FichierPerso fichier = FichierPerso::lire(octets);
-    if (!fichier.intact()) mettreDeCoteFichierAbime(chemin, octets);
+    bool blocAbime = false;
+    if (const BlocPerso* bloc = fichier.trouver(cheminFichier))
+        lireReglagesFichier(bloc->donnees, fichier.version(), &blocAbime);
+    if (!fichier.intact() || blocAbime) mettreDeCoteFichierAbime(chemin, octets);
+    // Le fichier sera réécrit en version 600 : chaque bloc d'une version plus ancienne passe
+    // dans la disposition actuelle. Un bloc illisible reste tel quel.
+    if (fichier.version() < 600) {
+        for (BlocPerso& bloc : fichier.blocs())
+            if (auto r = lireReglagesFichier(bloc.donnees, fichier.version())) bloc.donnees = ecrireReglagesFichier(*r);
+    }
     return fichier;
+}
+
+// Verrou de « Perso.dwa » entre programmes (la fenêtre et la ligne de commande), pris sur le
+// dossier de configuration le temps d'une relecture et d'une réécriture : pas de fichier de
+// plus. S'il ne peut être pris en quelques secondes, l'écriture se fait quand même (la
+// relecture protège l'essentiel).
+class VerrouPerso {
+public:
+    explicit VerrouPerso(const fs::path& dossier) {
+        descripteur_ = ::open(dossier.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (descripteur_ < 0) return;
+        for (int essai = 0; essai < 100; ++essai) {
+            if (::flock(descripteur_, LOCK_EX | LOCK_NB) == 0) return;
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    ~VerrouPerso() {
+        if (descripteur_ >= 0) ::close(descripteur_);
+    }
+    VerrouPerso(const VerrouPerso&) = delete;
+    VerrouPerso& operator=(const VerrouPerso&) = delete;
+
+private:
+    int descripteur_ = -1;
+};
+
+void ecrirePerso(const fs::path& dossier, const FichierPerso& fichier) {
+    remplacerFichierReglages(dossier / "Perso.dwa", fichier.ecrire(),
+                             "Création impossible d'un fichier dans "_1252 + depuisUtf8(dossier.string()));
 }
 
 }  // namespace
@@ -106,7 +119,9 @@ std::vector<std::uint8_t> ecrireReglagesFichier(const ReglagesFichier& reglages)
     return e.prendre();
 }
 
-std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t> donnees) {
+std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t> donnees, std::uint16_t version,
+                                                   bool* favorisAbimes) {
+    if (favorisAbimes) *favorisAbimes = false;
     LectureReglages l(donnees);
     ReglagesFichier r;
     r.modeCommentaire = l.u8();
@@ -118,7 +133,7 @@ std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t>
     r.moi.mois = l.u8();
     r.moi.annee = l.u16();
     if (!l.valide() || !tagAcceptable(r.tagCommentaire)) return std::nullopt;
-    lireFavoris(l, r.favoris);
+    if (!lireFavoris(l, version, r.favoris) && favorisAbimes) *favorisAbimes = true;
     return r;
 }
 
@@ -129,16 +144,30 @@ ReglagesFichier chargerReglagesFichier(const fs::path& dossierConfiguration,
     FichierPerso fichier = FichierPerso::lire(*octets);
     const BlocPerso* bloc = fichier.trouver(cheminFichier);
     if (!bloc) return ReglagesFichier{};
-    return lireReglagesFichier(bloc->donnees).value_or(ReglagesFichier{});
+    return lireReglagesFichier(bloc->donnees, fichier.version()).value_or(ReglagesFichier{});
 }
 
 void enregistrerReglagesFichier(const fs::path& dossierConfiguration, std::string_view cheminFichier,
                                 const ReglagesFichier& reglages) {
-    FichierPerso fichier = perso(dossierConfiguration);
+    VerrouPerso verrou(dossierConfiguration);
+    FichierPerso fichier = perso(dossierConfiguration, cheminFichier);
     fichier.remplacer(cheminFichier, ecrireReglagesFichier(reglages));
-    remplacerFichierReglages(dossierConfiguration / "Perso.dwa", fichier.ecrire(),
-                             "Création impossible d'un fichier dans "_1252 +
-                                 depuisUtf8(dossierConfiguration.string()));
+    ecrirePerso(dossierConfiguration, fichier);
+}
+
+ReglagesFichier modifierReglagesFichier(const fs::path& dossierConfiguration, std::string_view cheminFichier,
+                                        const std::function<void(ReglagesFichier&)>& modification) {
+    VerrouPerso verrou(dossierConfiguration);
+    FichierPerso fichier = perso(dossierConfiguration, cheminFichier);
+    ReglagesFichier reglages;
+    if (const BlocPerso* bloc = fichier.trouver(cheminFichier))
+        reglages = lireReglagesFichier(bloc->donnees).value_or(ReglagesFichier{});
+    modification(reglages);
+    fichier.remplacer(cheminFichier, ecrireReglagesFichier(reglages));
+    ecrirePerso(dossierConfiguration, fichier);
+    // Ce qui est écrit : les favoris au-delà de 30 n'y sont pas.
+    if (reglages.favoris.size() > Favori::kMaximum) reglages.favoris.resize(Favori::kMaximum);
+    return reglages;
 }
 
 }  // namespace lignara

@@ -5,11 +5,14 @@
 // options du fichier ou les favoris sont validés.
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "reglages/Favori.h"
 
 namespace lignara {
 
@@ -25,37 +28,30 @@ struct ReferenceMoi {
     friend bool operator==(const ReferenceMoi&, const ReferenceMoi&) = default;
 };
 
-// Favori tel qu'il est rangé ; la liste des favoris l'interprète.
-struct FavoriBrut {
-    std::string nom;  // au plus 80 octets, vide pour un séparateur
-    std::uint8_t type = 0;  // 255 : séparateur
-    std::vector<std::uint8_t> parametres;
-
-    friend bool operator==(const FavoriBrut&, const FavoriBrut&) = default;
-};
-
 struct ReglagesFichier {
     // Contenu du champ « Commentaire » de chaque individu.
     static constexpr std::uint8_t kPremiereLigneNotes = 0;
     static constexpr std::uint8_t kPremiereLigneDiese = 1;
     static constexpr std::uint8_t kTagGedcom = 2;
     static constexpr std::size_t kLimiteTag = 24;
-    static constexpr std::size_t kLimiteNomFavori = 80;
 
     std::uint8_t modeCommentaire = kPremiereLigneNotes;
     std::string tagCommentaire;  // seulement en mode kTagGedcom
     ReferenceMoi moi;
-    std::vector<FavoriBrut> favoris;
+    std::vector<Favori> favoris;
 
     friend bool operator==(const ReglagesFichier&, const ReglagesFichier&) = default;
 };
 
-// Données d'un bloc de « Perso.dwa ». Plus de 255 favoris, ou des paramètres de plus de
-// 65535 octets : OperationImpossible.
+// Données d'un bloc de « Perso.dwa » (les 30 premiers favoris). Des paramètres de plus de
+// 2000 octets : OperationImpossible.
 std::vector<std::uint8_t> ecrireReglagesFichier(const ReglagesFichier& reglages);
-// Vide quand le mode, le tag ou la personne « Moi » sont illisibles. Un favori abîmé termine
-// la liste : ceux qui le précèdent sont gardés.
-std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t> donnees);
+// Vide quand le mode, le tag ou la personne « Moi » sont illisibles. Une liste de favoris
+// abîmée est vidée, le reste du bloc gardé ; favorisAbimes le dit. version : celle du
+// fichier (les favoris d'avant 600 sont convertis).
+std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t> donnees,
+                                                   std::uint16_t version = 600,
+                                                   bool* favorisAbimes = nullptr);
 
 // Réglages du fichier cheminFichier (octets du chemin complet) ; les valeurs par défaut sans
 // « Perso.dwa », sans bloc pour ce chemin, ou avec un bloc illisible.
@@ -66,5 +62,13 @@ ReglagesFichier chargerReglagesFichier(const std::filesystem::path& dossierConfi
 // Échec : OperationImpossible(« Création impossible d'un fichier dans <dossier> »).
 void enregistrerReglagesFichier(const std::filesystem::path& dossierConfiguration,
                                 std::string_view cheminFichier, const ReglagesFichier& reglages);
+
+// Relit le bloc de cheminFichier tel qu'il est maintenant sur disque (un autre programme a pu
+// l'écrire depuis l'ouverture), le confie à modification, puis l'écrit comme
+// enregistrerReglagesFichier ; rend ce qui a été écrit. Une exception de modification
+// n'écrit rien. Deux programmes qui écrivent en même temps passent l'un après l'autre.
+ReglagesFichier modifierReglagesFichier(const std::filesystem::path& dossierConfiguration,
+                                        std::string_view cheminFichier,
+                                        const std::function<void(ReglagesFichier&)>& modification);
 
 }  // namespace lignara

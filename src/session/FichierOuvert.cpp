@@ -58,12 +58,11 @@ void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture
     const fs::path chemin = cheminDemande;
     fermer();
     verifierChemin(chemin);
-    std::error_code ec;
-    chemin_ = fs::absolute(chemin, ec).lexically_normal();
-    if (ec) chemin_ = chemin;
+    chemin_ = cheminDesReglages(chemin);
     curseurAttente_ = options.curseurAttente;
     try {
         reglages_ = chargerReglagesFichier(dossierConfiguration_, chemin_.string());
+        favorisLus_ = reglages_.favoris;
         importer(options);
         appliquerAffichageNoms(base_, options.casseAutomatique);
         index_ = construireIndexDesNoms(base_);
@@ -158,9 +157,28 @@ void FichierOuvert::afficherNoms(bool casseAutomatique) {
     if (ouvert()) appliquerAffichageNoms(base_, casseAutomatique);
 }
 
-void FichierOuvert::enregistrerReglages() const {
+std::string FichierOuvert::cheminDesReglages(const fs::path& chemin) {
+    std::error_code ec;
+    fs::path absolu = fs::absolute(chemin, ec);
+    return (ec ? chemin : absolu.lexically_normal()).string();
+}
+
+void FichierOuvert::enregistrerReglages() {
     if (!ouvert()) throw OperationImpossible();
-    enregistrerReglagesFichier(dossierConfiguration_, chemin_.string(), reglages_);
+    const ReglagesFichier ici = reglages_;
+    reglages_ = modifierReglagesFichier(dossierConfiguration_, chemin_.string(), [&](ReglagesFichier& r) {
+        r.modeCommentaire = ici.modeCommentaire;
+        r.tagCommentaire = ici.tagCommentaire;
+        r.moi = ici.moi;
+        r.favoris = fusionnerFavoris(favorisLus_, ici.favoris, r.favoris);
+    });
+    favorisLus_ = reglages_.favoris;
+}
+
+void FichierOuvert::relireFavoris() {
+    if (!ouvert()) return;
+    reglages_.favoris = chargerReglagesFichier(dossierConfiguration_, chemin_.string()).favoris;
+    favorisLus_ = reglages_.favoris;
 }
 
 const IndexNomsLarges& FichierOuvert::indexNomsLarges() const {
@@ -182,6 +200,7 @@ void FichierOuvert::fermer() noexcept {
     erreurDerivation_ = nullptr;
     pretes_.store(false, std::memory_order_release);
     reglages_ = ReglagesFichier();
+    favorisLus_.clear();
     rapport_.clear();
     nombreErreurs_ = 0;
     sources_.clear();

@@ -93,7 +93,16 @@ public:
     void afficherNoms(bool casseAutomatique);
     // Réglages modifiables (options du fichier, favoris) ; enregistrerReglages() les range.
     ReglagesFichier& reglages() { return reglages_; }
-    void enregistrerReglages() const;
+    // Relit le bloc du fichier dans « Perso.dwa » et y range les options d'ici (mode, tag,
+    // « Moi ») et les favoris fusionnés avec ceux qu'un autre programme a pu y écrire depuis la
+    // dernière lecture (fusionnerFavoris) ; reglages() devient ce qui est écrit.
+    void enregistrerReglages();
+    // Reprend les favoris de « Perso.dwa », pour gérer une liste à jour (la ligne de commande a
+    // pu en ajouter depuis l'ouverture).
+    void relireFavoris();
+    // Chemin sous lequel les réglages d'un fichier sont rangés : absolu et sans « . » ni « .. »,
+    // le même pour la fenêtre et la ligne de commande.
+    static std::string cheminDesReglages(const std::filesystem::path& chemin);
     const std::string& rapportImport() const { return rapport_; }
     std::size_t nombreErreursImport() const { return nombreErreurs_; }
     const std::vector<FichierImporte>& fichiersSources() const { return sources_; }
@@ -141,6 +150,7 @@ private:
     IndexDesNoms index_;
     mutable std::unique_ptr<IndexNomsLarges> nomsLarges_;
     ReglagesFichier reglages_;
+    std::vector<Favori> favorisLus_;  // tels que lus ou écrits la dernière fois
     std::string rapport_;
     std::size_t nombreErreurs_ = 0;
     std::vector<FichierImporte> sources_;

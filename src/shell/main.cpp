@@ -73,6 +73,7 @@ int main(int argc, char** argv) {
     cli::ajouterCommandePersonnes(app);
     cli::ajouterCommandeParente(app);
     cli::ajouterCommandeDocument(app);
+    cli::ajouterCommandeFavori(app);
     cli::rangerCommandes(app);
     app.footer("Lancez « lignara COMMANDE --aide » pour l'aide d'une commande.");
 

@@ -47,7 +47,7 @@ TEST(BlocParametres, allerRetourDesCinquanteQuatreSignatures) {
     for (const Afficheur& a : afficheurs()) {
         SignatureParametres s(a.signature());
         ParametresDocument valeurs = valeursEssai(s, b);
-        FavoriBrut favori;
+        Favori favori;
         encoderParametres(favori, s, valeurs, b.base());
         ParametresDocument relues = s.valeursParDefaut(b.base().nombreIndividus());
         decoderParametres(favori, ModeFavori::Execution, s, relues, b.contexte);
@@ -62,7 +62,7 @@ TEST(BlocParametres, codeChaqueLettreSurSesOctets) {
     EnsemblePersonnes vide(b.base().nombreIndividus());
     ParametresDocument v = {std::int32_t{-1}, std::uint16_t{0x1234}, DateParametre{31, 12, 0x0765},
                             std::uint32_t{0x01020304}, vide, std::uint8_t{1}};
-    FavoriBrut f;
+    Favori f;
     encoderParametres(f, s, v, b.base());
     std::vector<std::uint8_t> attendu = {255, 0x34, 0x12, 31, 12, 0x65, 0x07, 4, 3, 2, 1, 255, 1};
     EXPECT_EQ(f.parametres, attendu);  // « x » ne prend rien ; liste vide = 255 seul
@@ -89,7 +89,7 @@ TEST(BlocParametres, referenceDeNomCle31PrenomsZeroPuisDateDeNaissance) {
 
 TEST(BlocParametres, refuseUnTexteDe1990OctetsEnPosition10EtVideLeFavori) {
     BaseEssai b(essai::kFamilleEssai);
-    FavoriBrut f;
+    Favori f;
     f.parametres = {1, 2, 3};
     SignatureParametres s10("44bbs");  // le texte commence en position 10
     ParametresDocument v = {std::uint32_t{0}, std::uint32_t{0}, std::uint8_t{0}, std::uint8_t{0}, std::string(1990, 'a')};
@@ -107,7 +107,7 @@ TEST(BlocParametres, refuseUnTexteDe1990OctetsEnPosition10EtVideLeFavori) {
 
 TEST(BlocParametres, bornesDePlaceDesEntiersEtDesListes) {
     BaseEssai b(essai::kFamilleEssai);
-    FavoriBrut f;
+    Favori f;
     // 1998 octets de texte (1997 + 0) puis un mot de 16 bits : tient exactement.
     ParametresDocument v = {std::string(1997, 'a'), std::uint16_t{7}};
     encoderParametres(f, SignatureParametres("s2"), v, b.base());
@@ -124,7 +124,7 @@ TEST(BlocParametres, bornesDePlaceDesEntiersEtDesListes) {
 TEST(BlocParametres, personneIntrouvableArreteLExecutionEtSeRedemandeEnModification) {
     BaseEssai b(essai::kFamilleEssai);
     SignatureParametres s("Ps1");
-    FavoriBrut f;
+    Favori f;
     encoderParametres(f, s, {std::int32_t{3}, std::string("DUPONT"), std::uint8_t{9}}, b.base());
     f.parametres[12] = 13;  // le jour de naissance ne correspond plus
     ParametresDocument v;
@@ -157,17 +157,17 @@ TEST(BlocParametres, blocTronqueAChaqueLongueurEchoueProprement) {
     BaseEssai b(essai::kFamilleEssai);
     const Afficheur* la = afficheurDeCode(17);  // liste par critère : textes et dates
     SignatureParametres s(la->signature());
-    FavoriBrut complet;
+    Favori complet;
     encoderParametres(complet, s, valeursEssai(s, b), b.base());
     for (std::size_t n = 0; n < complet.parametres.size(); ++n) {
-        FavoriBrut f = complet;
+        Favori f = complet;
         f.parametres.resize(n);
         ParametresDocument v;
         EXPECT_THROW(decoderParametres(f, ModeFavori::Execution, s, v, b.contexte), OperationImpossible) << n;
         EXPECT_NO_THROW(decoderParametres(f, ModeFavori::Modification, s, v, b.contexte)) << n;
         EXPECT_TRUE(s.accepte(v));
     }
-    FavoriBrut trop = complet;
+    Favori trop = complet;
     trop.parametres.resize(2001, 1);
     ParametresDocument v;
     EXPECT_THROW(decoderParametres(trop, ModeFavori::Execution, s, v, b.contexte), OperationImpossible);
@@ -177,7 +177,7 @@ TEST(BlocParametres, octetsAuHasardNeLisentJamaisHorsDuBloc) {
     BaseEssai b(essai::kFamilleEssai);
     std::mt19937 alea(20261206);
     for (int essai = 0; essai < 2000; ++essai) {
-        FavoriBrut f;
+        Favori f;
         f.parametres.resize(alea() % 60);
         for (auto& o : f.parametres) o = static_cast<std::uint8_t>(alea() % 4 == 0 ? 255 : alea());
         const Afficheur& a = afficheurs()[alea() % afficheurs().size()];

@@ -104,7 +104,7 @@ TEST(Declarations, leDocumentPartDesValeursDeclareesEtLitParDeclaration) {
 // paramètres déclarés de l'arbre ascendant individuel.
 TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     BaseEssai b(essai::kFamilleEssai);
-    FavoriBrut f;
+    Favori f;
     const std::string octets = std::string("DUPONT\x1FJEAN", 11) + '\0' + "\x03\x03\x3A\x07" +  // racine
                                "DUPONT" + '\0' + "Si\xE8" "cles" + '\0' +                      // nom, fond de page
                                "\x03\x01\x0A" + '\0' +                                          // Web, couple, critère 10, élagage
@@ -123,13 +123,13 @@ TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     EXPECT_EQ(d.ensemble(kCoupesArbre)->nombre(), 0u);
     EXPECT_EQ(d.octet(kLimiteGenerations), 6);
     // Et le recodage rend les mêmes octets.
-    FavoriBrut recode;
+    Favori recode;
     encoderParametres(recode, d.signature(), d.parametres, b.base());
     EXPECT_EQ(recode.parametres, f.parametres);
 
     // Coupé après le style, relu pour modification dans un document neuf : ce qui manque garde
     // sa valeur de départ déclarée.
-    FavoriBrut tronque = f;
+    Favori tronque = f;
     tronque.parametres.resize(33);
     ArbreAscendant m(*afficheurDeCode(1));
     ASSERT_TRUE(ParametresFavori(tronque, ModeFavori::Modification).parametrer(m, b.contexte));

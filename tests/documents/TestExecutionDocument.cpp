@@ -81,7 +81,7 @@ struct Execution {
 
 TEST(ExecutionDocument, unTypeSansMiseEnPageNEstPasDisponible) {
     Execution e;
-    FavoriBrut f;
+    Favori f;
     ParametresFavori source(f, ModeFavori::Execution);
     for (const Afficheur& a : afficheurs()) {
         if (a.disponible()) continue;
@@ -96,7 +96,7 @@ TEST(ExecutionDocument, unTypeSansMiseEnPageNEstPasDisponible) {
 
 TEST(ExecutionDocument, favoriEcritLeFichierNommeParLaRacineEtCompteLaVariante) {
     Execution e;
-    FavoriBrut f;
+    Favori f;
     EnsemblePersonnes coupes(e.b.base().nombreIndividus());
     encoderParametres(f, SignatureParametres("Psb1L1"),
                       {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
@@ -121,7 +121,7 @@ TEST(ExecutionDocument, unDocumentQuiEchoueNeLaisseRienSousLeNomDeLUtilisateur) 
             e.reglages.sortieImposee = e.dossier / "ma-liste.txt";
             std::ofstream(e.reglages.sortieImposee) << "version précédente";
         }
-        FavoriBrut f;
+        Favori f;
         EnsemblePersonnes coupes(e.b.base().nombreIndividus());
         encoderParametres(f, SignatureParametres("Psb1L1"),
                           {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
@@ -142,7 +142,7 @@ TEST(ExecutionDocument, unDocumentQuiEchoueNeLaisseRienSousLeNomDeLUtilisateur) 
 
 TEST(ExecutionDocument, racineRangeeCommeAucuneNeProduitRien) {
     Execution e;
-    FavoriBrut f;
+    Favori f;
     f.parametres = {255, 'X', 0, 0, 0, 255, 0};
     int preparations = 0;
     auto doc = std::make_unique<DocumentEssai>(listeAscendante());
@@ -245,7 +245,7 @@ public:
 
 TEST(ExecutionDocument, modificationDUnFavoriRedemandeLaPersonnePerdueEtRecode) {
     Execution e;
-    FavoriBrut f;
+    Favori f;
     EnsemblePersonnes coupes(e.b.base().nombreIndividus());
     encoderParametres(f, SignatureParametres("Psb1L1"),
                       {std::int32_t{5}, std::string("DUPONT"), std::uint8_t{1}, std::uint8_t{0}, coupes, std::uint8_t{4}},

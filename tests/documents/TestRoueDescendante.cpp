@@ -170,7 +170,7 @@ TEST_F(RoueDescendanteEssai, vingtGenerationsRangeesSeLisentQuinzeOuMoins) {
         installerTables(b);
         auto modele = roue<RoueDescendante>(b);
         modele->valeur(kGenerationsRoueDescendante) = std::uint8_t{20};
-        FavoriBrut favori;
+        Favori favori;
         encoderParametres(favori, modele->signature(), modele->parametres, b.base());
         auto d = std::make_unique<RoueDescendante>(*afficheurDeCode(RoueDescendante::kCode));
         d->initialiserParametres(b.contexte);

@@ -3,6 +3,8 @@
 // fenêtre sans cliquer. Le test échoue si une image ne peut pas être écrite.
 #include <gtest/gtest.h>
 #include <QDir>
+#include <QListWidget>
+#include <QPushButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -15,7 +17,9 @@
 #include "documents/PagesOptions.h"
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
+#include "commun/Dossiers.h"
 #include "reference/ChronologieListe.h"
+#include "reglages/ReglagesFichier.h"
 #include "render/VersionProgramme.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
@@ -85,6 +89,25 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(1087);
     ExecutionDialogue::simulation() = capture("categories-professions");
     f.executer(1082);
+
+    lignara::ReglagesFichier favoris;
+    favoris.favoris = {{"Arbre de Fran\xE7ois", 1, {}}, {"", lignara::Favori::kSeparateur, {}}, {"Roue de Jeanne", 18, {}}};
+    lignara::enregistrerReglagesFichier(lignara::dossierConfiguration(), f.fichier().chemin().string(), favoris);
+    ExecutionDialogue::simulation() = [](QDialog& d) {
+        if (d.objectName() == "DIALOG_MODIF_FAVORI") {
+            EXPECT_TRUE(capturer(d, "favori"));
+            return int(QDialog::Rejected);
+        }
+        d.findChild<QListWidget*>("listeFavoris")->setCurrentRow(0);
+        EXPECT_TRUE(capturer(d, "favoris"));
+        d.findChild<QPushButton*>("boutonModifier")->click();
+        return int(QDialog::Rejected);
+    };
+    f.executer(6801);
+    QMenu* menuFavoris = f.menuFavoris();
+    menuFavoris->popup(f.mapToGlobal(QPoint(10, 40)));
+    EXPECT_TRUE(capturer(*menuFavoris, "menuFavoris"));
+    menuFavoris->hide();
     ExecutionDialogue::simulation() = capture("feuille-statistiques-ages");
     f.executer(6723);
     ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");

@@ -118,14 +118,16 @@ TEST(ReglagesFichier, leChampDuTagTient24CaracteresEtSonZero) {
     EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
 }
 
-TEST(ReglagesFichier, unFavoriAbimeTermineLaListeSansPerdreLesPrecedents) {
+TEST(ReglagesFichier, uneListeDeFavorisAbimeeEstVideeSansPerdreLeResteDuBloc) {
     auto bloc = ecrireReglagesFichier(reglagesBerthelot());
     bloc.resize(bloc.size() - 1);  // le séparateur perd un octet de sa longueur
-    auto lu = lireReglagesFichier(bloc);
+    bool abimes = false;
+    auto lu = lireReglagesFichier(bloc, 600, &abimes);
     ASSERT_TRUE(lu.has_value());
+    EXPECT_TRUE(abimes);
     EXPECT_EQ(lu->tagCommentaire, "_COMM");
-    ASSERT_EQ(lu->favoris.size(), 1u);
-    EXPECT_EQ(lu->favoris[0], reglagesBerthelot().favoris[0]);
+    EXPECT_EQ(lu->moi, reglagesBerthelot().moi);
+    EXPECT_TRUE(lu->favoris.empty());
 }
 
 TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedent) {
@@ -157,7 +159,7 @@ TEST(FichierPerso, desOctetsAlteresNePlantentPas) {
             if (auto r = lireReglagesFichier(bloc.donnees)) {
                 EXPECT_LE(r->modeCommentaire, ReglagesFichier::kTagGedcom);
                 EXPECT_LE(r->tagCommentaire.size(), ReglagesFichier::kLimiteTag);
-                for (const FavoriBrut& f : r->favoris) EXPECT_LE(f.nom.size(), ReglagesFichier::kLimiteNomFavori);
+                for (const Favori& f : r->favoris) EXPECT_LE(f.nom.size(), Favori::kLimiteNom);
             }
         }
     }
@@ -165,7 +167,7 @@ TEST(FichierPerso, desOctetsAlteresNePlantentPas) {
 
 TEST(FichierPerso, refuseLesAutresVersions) {
     auto octets = fixture("perso-deux-fichiers.dwa");
-    for (int version : {400, 599, 601}) {
+    for (int version : {0, 399, 601, 65535}) {
         octets[0] = static_cast<std::uint8_t>(version & 0xFF);
         octets[1] = static_cast<std::uint8_t>(version >> 8);
         auto fichier = FichierPerso::lire(octets);
@@ -177,7 +179,7 @@ TEST(FichierPerso, refuseLesAutresVersions) {
 TEST(ReglagesFichier, metDeCoteUnFichierIllisibleAvantDeLEcraser) {
     DossierEssai dossier;
     auto ancien = fixture("perso-deux-fichiers.dwa");
-    ancien[0] = 0x57;  // version 599
+    ancien[0] = 0x59;  // version 601
     essai::ecrireOctets(dossier / "Perso.dwa", ancien);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), ReglagesFichier{});
     enregistrerReglagesFichier(dossier.chemin(), kAutre, reglagesAutre());

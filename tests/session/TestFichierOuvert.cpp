@@ -226,6 +226,43 @@ TEST_F(FichierOuvertEssai, retrouveMoiParSonNomEtSaDateDeNaissance) {
     EXPECT_EQ(fichier.familleMoi(), 0);
 }
 
+// La fenêtre garde le fichier ouvert pendant que la ligne de commande ajoute un favori au même
+// bloc de « Perso.dwa » : aucune des deux ne perd ce que l'autre a écrit.
+TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangements) {
+    fichier.ouvrir(sources / "famille.ged");
+    const std::string chemin = FichierOuvert::cheminDesReglages(sources / "." / "famille.ged");
+    EXPECT_EQ(chemin, fichier.chemin().string());
+    fichier.reglages().favoris = {{"Fen\xEAtre", 1, {1}}, {"", Favori::kSeparateur, {}}, {"Vieux", 12, {2}}};
+    fichier.enregistrerReglages();
+
+    auto ajouterParLaLigne = [&](const std::string& nom) {
+        modifierReglagesFichier(configuration.chemin(), chemin,
+                                [&](ReglagesFichier& r) { r.favoris.push_back({nom, 16, {3}}); });
+    };
+    // Options du fichier validées dans la fenêtre : les favoris de la ligne restent.
+    ajouterParLaLigne("Ligne 1");
+    fichier.reglages().modeCommentaire = ReglagesFichier::kPremiereLigneDiese;
+    fichier.enregistrerReglages();
+    ASSERT_EQ(fichier.reglages().favoris.size(), 4u);
+    EXPECT_EQ(fichier.reglages().favoris[3].nom, "Ligne 1");
+
+    // Favoris gérés dans la fenêtre (« Vieux » supprimé) : l'ajout de la ligne s'y joint.
+    ajouterParLaLigne("Ligne 2");
+    fichier.reglages().favoris.erase(fichier.reglages().favoris.begin() + 2);
+    fichier.enregistrerReglages();
+    auto relu = chargerReglagesFichier(configuration.chemin(), chemin);
+    EXPECT_EQ(relu, fichier.reglages());
+    EXPECT_EQ(relu.modeCommentaire, ReglagesFichier::kPremiereLigneDiese);
+    std::vector<std::string> noms;
+    for (const Favori& f : relu.favoris) noms.push_back(f.nom);
+    EXPECT_EQ(noms, (std::vector<std::string>{"Fen\xEAtre", "", "Ligne 1", "Ligne 2"}));
+
+    // La gestion des favoris repart de la liste à jour.
+    ajouterParLaLigne("Ligne 3");
+    fichier.relireFavoris();
+    EXPECT_EQ(fichier.reglages().favoris.back().nom, "Ligne 3");
+}
+
 TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
     std::atomic<int> rappels{0};
     OptionsOuverture options;

@@ -1,6 +1,6 @@
-// lignara document TYPE FICHIER.ged [--racine P] [--conjoint P] [--seconde P] [--format F]
-//   [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--report P]… [--papier FORMAT] [--sortie CHEMIN]
-//   [--afficher] ;
+// lignara document TYPE FICHIER.ged [--racine P] [--conjoint P] [--seconde P] [--patronyme NOM]
+//   [--format F] [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--report P]… [--papier FORMAT]
+//   [--sortie CHEMIN] [--afficher] ;
 // lignara document --liste.
 #include <cstdio>
 #include <memory>
@@ -57,6 +57,7 @@ void ajouterCommandeDocument(CLI::App& app) {
     cmd->add_option("--racine", p->demande.parametres.racine, std::string("Personne de tête : ") + aidePersonne);
     cmd->add_option("--conjoint", p->demande.parametres.conjoint, "Conjoint qui désigne la famille (documents familiaux)");
     cmd->add_option("--seconde", p->demande.parametres.seconde, "Seconde personne (lien de parenté)");
+    cmd->add_option("--patronyme", p->demande.parametres.patronyme, "Nom de famille (carte de patronyme)");
     cmd->add_option("--format", p->format, "Format de sortie : pdf, texte, rtf ou web");
     cmd->add_option("--option", p->demande.parametres.options,
                     "Option du dialogue : \"LIBELLÉ=VALEUR\" (libellé sans ses deux-points ; valeur : libellé "

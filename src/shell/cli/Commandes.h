@@ -26,5 +26,7 @@ void ajouterCommandePersonnes(CLI::App& app);
 void ajouterCommandeParente(CLI::App& app);
 // lignara document TYPE FICHIER.ged [...] | --liste (CommandeDocument.cpp).
 void ajouterCommandeDocument(CLI::App& app);
+// lignara favori liste|executer|ajouter FICHIER.ged … (CommandeFavori.cpp).
+void ajouterCommandeFavori(CLI::App& app);
 
 }  // namespace lignara::cli

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCursor>
 
+#include "documents/ExecutionFavori.h"
 #include "documents/MiseEnRoute.h"
 #include "documents/PersonneMoi.h"
 #include "reference/ChronologieListe.h"
@@ -24,13 +25,7 @@ ListesPage listesDuProgramme() {
     return listes;
 }
 
-}  // namespace
-
-bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine) {
-    const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
-    if (!type || !type->disponible()) return false;
-    FichierOuvertFenetre& fichier = fenetre.fichier();
-
+ReglagesMiseEnRoute reglagesFenetre(FenetrePrincipale& fenetre) {
     ReglagesMiseEnRoute reglages;
     reglages.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
     reglages.curseurAttente = [](bool enAttente) {
@@ -39,16 +34,42 @@ bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t ra
     };
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.compteurs = &fenetre.compteurs();
-    auto chemin = mettreEnRoute(*type, fichier.noyau(), fenetre.configuration(), reglages, [&](const ContexteDocument& contexte) {
+    return reglages;
+}
+
+// racine : tête imposée (0 : demandée).
+SourcePourContexte dialogues(FenetrePrincipale& fenetre, std::int32_t racine = 0) {
+    return [&fenetre, racine](const ContexteDocument& contexte) {
+        FichierOuvertFenetre& fichier = fenetre.fichier();
         EnvironnementSelection environnement{contexte, fichier.recentes(),
                                              [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
                                              [&fenetre] { return fenetre.definirMoi(); }};
         auto source = std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
         source->imposerRacine(racine);
         return source;
-    });
+    };
+}
+
+}  // namespace
+
+bool lancerDocument(int identifiant, FenetrePrincipale& fenetre, std::int32_t racine) {
+    const Afficheur* type = afficheurDeCode(typeDeCommande(identifiant));
+    if (!type || !type->disponible()) return false;
+    auto chemin = mettreEnRoute(*type, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                                dialogues(fenetre, racine));
     if (chemin) fenetre.documentProduit(*chemin);
     return true;
+}
+
+void lancerFavoriFenetre(const Favori& favori, FenetrePrincipale& fenetre) {
+    auto chemin = lancerFavori(favori, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                               dialogues(fenetre));
+    if (chemin) fenetre.documentProduit(*chemin);
+}
+
+void parametrerFavoriFenetre(Favori& favori, const Favori& avant, FenetrePrincipale& fenetre) {
+    parametrerFavori(favori, avant, fenetre.fichier().noyau(), fenetre.configuration(), reglagesFenetre(fenetre),
+                     dialogues(fenetre));
 }
 
 }  // namespace lignara::gui

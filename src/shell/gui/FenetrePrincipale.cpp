@@ -47,6 +47,7 @@
 #include "shell/gui/DialogueCategorie.h"
 #include "shell/gui/DialogueErreurGedcom.h"
 #include "shell/gui/DialogueOptionsFichier.h"
+#include "shell/gui/DialoguesFavoris.h"
 #include "shell/gui/DialogueSelectionPersonne.h"
 #include "shell/gui/DialoguePreferences.h"
 #include "shell/gui/DocumentsFenetre.h"
@@ -441,6 +442,14 @@ void FenetrePrincipale::traiterCommande(int commande) {
         ouvrirCheminDonne(recents_.liste()[recent].string());
         return;
     }
+    if (commande == kCommandeGererFavoris) {
+        gererFavoris();
+        return;
+    }
+    if (commande >= kPremierFavori && commande < kPremierFavori + kNombreFavorisAuMenu) {
+        executerFavori(static_cast<std::size_t>(commande - kPremierFavori));
+        return;
+    }
     if (commande >= 6101 && commande <= 6831) {
         if (fichier_.estOuvert()) commandeDocument(commande);
         return;
@@ -530,6 +539,52 @@ void FenetrePrincipale::enregistrerSous() {
     if (QFileInfo(choisi).suffix().isEmpty()) choisi += extension;
     copierDocument(dernierDocument_, std::filesystem::path(choisi.toStdString()));
     etatDocument_->setText("Document enregistré : " + QFileInfo(choisi).absoluteFilePath());
+}
+
+// La liste est relue d'abord : la ligne de commande a pu ajouter des favoris depuis l'ouverture.
+// Le dialogue travaille sur une copie, rangée et mise au menu seulement sur OK.
+void FenetrePrincipale::gererFavoris() {
+    if (!fichier_.estOuvert()) return;
+    fichier_.noyau().relireFavoris();
+    reconstruireFavoris();
+    DialogueGestionFavoris dialogue(
+        fichier_.reglages().favoris,
+        [this](Favori& favori, const std::vector<Favori>& autres) { return modifierFavori(favori, autres); }, this);
+    if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
+    fichier_.reglages().favoris = dialogue.favoris();
+    fichier_.enregistrerReglages();
+    reconstruireFavoris();
+}
+
+bool FenetrePrincipale::modifierFavori(Favori& favori, const std::vector<Favori>& autres) {
+    DialogueModifFavori dialogue(favori, autres, this);
+    if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return false;
+    const Favori avant = favori;
+    favori = dialogue.favori();
+    // Appelé depuis un bouton du dialogue des favoris : rien ne doit traverser la boucle d'événements.
+    try {
+        parametrerFavoriFenetre(favori, avant, *this);
+    } catch (const OperationImpossible& e) {
+        if (e.aUnMessage()) BoiteMessage::informer1252(this, e.what());
+        favori.type = avant.type;
+        favori.parametres = avant.parametres;
+    } catch (const std::bad_alloc&) {
+        BoiteMessage::informer(this, "Mémoire insuffisante pour effectuer cette opération.\n"
+                                     "Arrêter les autres logiciels en cours.");
+        favori.type = avant.type;
+        favori.parametres = avant.parametres;
+    }
+    return true;
+}
+
+// Copie du favori : le document peut ouvrir des dialogues pendant lesquels rien ne doit
+// changer sous lui.
+void FenetrePrincipale::executerFavori(std::size_t indice) {
+    if (!fichier_.estOuvert()) return;
+    const auto& favoris = fichier_.reglages().favoris;
+    if (indice >= favoris.size()) return;
+    const Favori favori = favoris[indice];
+    lancerFavoriFenetre(favori, *this);
 }
 
 void FenetrePrincipale::montrerAPropos() {

@@ -16,9 +16,11 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <vector>
 
 #include <QMainWindow>
 
+#include "reglages/Favori.h"
 #include "reglages/FichiersRecents.h"
 #include "session/Demarrage.h"
 #include "shell/gui/FichierOuvertFenetre.h"
@@ -114,6 +116,9 @@ private:
     void optionsFichier();
     void commandeDocument(int commande);
     void enregistrerSous();
+    void gererFavoris();
+    void executerFavori(std::size_t indice);
+    bool modifierFavori(Favori& favori, const std::vector<Favori>& autres);
 
     Demarrage programme_;
     FichiersRecents recents_;

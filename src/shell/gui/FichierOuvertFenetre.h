@@ -40,7 +40,7 @@ public:
     PersonnesRecentes& recentes() { return recentes_; }
     const TablesDerivees& tablesDerivees() { return fichier_->attendreTablesDerivees(); }
     bool tablesDeriveesPretes() const { return fichier_ && fichier_->tablesDeriveesPretes(); }
-    void enregistrerReglages() const { fichier_->enregistrerReglages(); }
+    void enregistrerReglages() { fichier_->enregistrerReglages(); }
 
 signals:
     // Un fichier GEDCOM a été réécrit par un autre programme.

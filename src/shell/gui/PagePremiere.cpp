@@ -1,16 +1,22 @@
 #include "shell/gui/PagePremiere.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QIcon>
 #include <QLineEdit>
+#include <QPixmap>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "shell/gui/BoiteMessage.h"
+#include "shell/gui/SelecteurFichier.h"
 #include "shell/gui/TexteQt.h"
 
 namespace lignara::gui {
@@ -66,9 +72,15 @@ void PagePremiere::ajouterControle(QBoxLayout* disposition, const ParametreDecla
     if (id == controle::kGroupe1 || id == controle::kGroupe2) return ajouterGroupe(disposition, c);
     if (id == controle::kFondDePage) return ajouterChronologie(disposition, c);
     if (id == controle::kCritere) return ajouterCritere(disposition, c);
+    if (id == controle::kCouleurRouge) return ajouterCouleur(disposition, c);
+    if (id == controle::kCouleurVert || id == controle::kCouleurBleu) return;  // même bouton que le rouge
     if (id == controle::kChoix || id == controle::kPays) {
-        ajouterListe(disposition, id, libelle, enQt(c.listeChoix()));
-        controle<QComboBox>(id)->setCurrentIndex(static_cast<int>(emplacements_.valeurs[id]));
+        // Le rang montré est celui de la valeur rangée (le code du pays pour 2052).
+        const std::vector<ChoixParametre>& choix = choix_[id] = c.listeChoix();
+        ajouterListe(disposition, id, libelle, enQt(choix));
+        const std::int64_t v = emplacements_.valeurs[id];
+        auto rang = std::find_if(choix.begin(), choix.end(), [v](const ChoixParametre& x) { return x.valeur == v; });
+        controle<QComboBox>(id)->setCurrentIndex(rang == choix.end() ? 0 : static_cast<int>(rang - choix.begin()));
     } else if (id == controle::kNom) {
         ajouterListe(disposition, id, libelle, enQt(listes_.noms));
         auto* combo = controle<QComboBox>(id);
@@ -165,6 +177,36 @@ void PagePremiere::ajouterCritere(QBoxLayout* disposition, const ParametreDeclar
     controle<QComboBox>(controle::kCritere)->setCurrentIndex(rang == criteres_.end() ? 0 : static_cast<int>(rang - criteres_.begin()));
 }
 
+// Couleur (2070 à 2072) : un bouton peint de la couleur, qui ouvre le choix des couleurs ; les
+// trois emplacements changent ensemble.
+void PagePremiere::ajouterCouleur(QBoxLayout* disposition, const ParametreDeclare&) {
+    auto* ligne = new QFormLayout;
+    auto* bouton = new QPushButton(this);
+    bouton->setObjectName(nomControle(controle::kCouleurRouge));
+    bouton->setText("Choisir...");
+    auto peindre = [this, bouton] {
+        const QColor c(static_cast<int>(emplacements_.valeurs[controle::kCouleurRouge]),
+                       static_cast<int>(emplacements_.valeurs[controle::kCouleurVert]),
+                       static_cast<int>(emplacements_.valeurs[controle::kCouleurBleu]));
+        QPixmap echantillon(32, 16);
+        echantillon.fill(c);
+        bouton->setIcon(QIcon(echantillon));
+        bouton->setProperty("couleur", c.name());
+    };
+    peindre();
+    connect(bouton, &QPushButton::clicked, this, [this, bouton, peindre] {
+        const QColor depart(bouton->property("couleur").toString());
+        const QColor c = SelecteurFichier::couleur(this, depart);
+        if (!c.isValid()) return;
+        emplacements_.valeurs[controle::kCouleurRouge] = c.red();
+        emplacements_.valeurs[controle::kCouleurVert] = c.green();
+        emplacements_.valeurs[controle::kCouleurBleu] = c.blue();
+        peindre();
+    });
+    ligne->addRow("Couleur :", bouton);
+    disposition->addLayout(ligne);
+}
+
 // Les listes d'un arbre chronologique ou chromatique ne servent que la case cochée.
 void PagePremiere::lierActivations() {
     auto lier = [this](int caseId, std::vector<int> dependants) {
@@ -219,7 +261,9 @@ void PagePremiere::validerControle(const ParametreDeclare& c) {
         int rang = controle<QComboBox>(id)->currentIndex();
         if (rang >= 0 && static_cast<std::size_t>(rang) < criteres_.size()) v[id] = criteres_[static_cast<std::size_t>(rang)].valeur;
     } else if (id == controle::kChoix || id == controle::kPays) {
-        v[id] = controle<QComboBox>(id)->currentIndex();
+        const int rang = controle<QComboBox>(id)->currentIndex();
+        const std::vector<ChoixParametre>& choix = choix_[id];
+        if (rang >= 0 && static_cast<std::size_t>(rang) < choix.size()) v[id] = choix[static_cast<std::size_t>(rang)].valeur;
     } else if (id == controle::kNom) {
         emplacements_.textes[id] = depuisQt(controle<QComboBox>(id)->currentText());
     } else if (estCase(id)) {

@@ -3,6 +3,7 @@
 // déclarés du type (PagesOptions), chaque contrôle nommé « c » suivi de son identifiant
 // (« c2050 ») et lié à l'emplacement d'option de même identifiant. Aucune page n'a de code à
 // elle.
+#include <map>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,7 @@ private:
     void ajouterListe(QBoxLayout* disposition, int id, const QString& libelle, const QStringList& choix);
     void ajouterChronologie(QBoxLayout* disposition, const ParametreDeclare& c);
     void ajouterCritere(QBoxLayout* disposition, const ParametreDeclare& c);
+    void ajouterCouleur(QBoxLayout* disposition, const ParametreDeclare& c);
     void lierActivations();
     bool dateCorrecte(int id);
     void validerControle(const ParametreDeclare& c);
@@ -49,6 +51,7 @@ private:
     EmplacementsOptions& emplacements_;
     const ListesPage& listes_;
     std::vector<ChoixParametre> criteres_;  // liste du critère de coloration (2054)
+    std::map<int, std::vector<ChoixParametre>> choix_;  // listes 2020 et 2052 : valeur de chaque rang
 };
 
 }  // namespace lignara::gui

@@ -1,0 +1,204 @@
+// Fichier de cartographie : octets d'une petite carte faits à la main, relecture de ce qu'écrit
+// l'écrivain, contrôle de chaque compte à la lecture, limites de l'écrivain, cartes livrées.
+#include "documents/cartes/FichierCarte.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "documents/cartes/ZonesCarte.h"
+#include "gedcom/LieuTables.h"
+#include "render/DossierEssai.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::DossierEssai;
+
+PolygoneCarte carre(std::uint32_t x, std::uint32_t y, std::uint32_t cote, bool enclave = false) {
+    return {enclave, {{x, y}, {x + cote, y}, {x + cote, y + cote}, {x, y + cote}}};
+}
+
+Carte petiteCarte() {
+    Carte c;
+    c.largeur = 1000;
+    c.hauteur = 800;
+    c.regions.push_back({40, "Rh\xF4ne", "69", {300, 700}, {carre(0, 0, 600), carre(200, 200, 100, true)}});
+    c.regions.push_back({33, "Ain", "01", {250, 250}, {carre(200, 200, 100), carre(700, 100, 50)}});
+    return c;
+}
+
+std::string message(const std::function<void()>& f) {
+    try {
+        f();
+    } catch (const OperationImpossible& e) {
+        return e.what();
+    }
+    return {};
+}
+
+const std::string kAbime = "Fichier de cartographie FR.dat ab\xEEm\xE9.\nR\xE9-installez Lignara.";
+
+// Octets attendus d'une carte d'une région triangulaire, faits à la main d'après le format :
+// points codés par XOR du point précédent, étiquette y + 4x, compte signé sur 16 bits.
+TEST(FichierCarte, octetsDUneCarteFaiteALaMain) {
+    Carte c;
+    c.largeur = 0x100;
+    c.hauteur = 0x80;
+    c.regions.push_back({33, "A", "a", {2, 3}, {{true, {{1, 2}, {5, 6}, {0x100, 0x80}}}}});
+    std::vector<std::uint8_t> attendu = {33, 0, 3, 0, 1, 0, 0, 0x80, 0, 0, 0, 33, 0, 'A'};
+    attendu.resize(attendu.size() + 99, 0);
+    attendu.push_back('a');
+    attendu.resize(attendu.size() + 99, 0);
+    for (std::uint8_t o : {2, 0, 0, 0, 3 + 8, 0, 0, 0, 1}) attendu.push_back(o);  // x, y + 4x, 1 polygone
+    for (std::uint8_t o : {0xFD, 0xFF}) attendu.push_back(o);                     // −3 : enclave
+    for (std::uint8_t o : {1, 0, 0, 0, 2, 0, 0, 0}) attendu.push_back(o);
+    for (std::uint8_t o : {5 ^ 2, 0, 0, 0, 6 ^ 1, 0, 0, 0}) attendu.push_back(o);
+    for (std::uint8_t o : {0x00 ^ 6, 0x01, 0, 0, 0x80 ^ 5, 0, 0, 0}) attendu.push_back(o);
+    EXPECT_EQ(encoderCarte(c), attendu);
+    Carte relue = decoderCarte(attendu, "XX.dat");
+    EXPECT_EQ(relue.regionMax, 33);
+    EXPECT_EQ(relue.pointsMax, 3);
+    c.regionMax = 33;
+    c.pointsMax = 3;
+    EXPECT_EQ(relue.regions, c.regions);
+}
+
+TEST(FichierCarte, lEcritureSeRelitEtRemplaceUnLienSansLeSuivre) {
+    DossierEssai d;
+    fs::create_directories(d / "Carto");
+    const fs::path leurre = d / "leurre.txt";
+    d.ecrire("leurre.txt", "intact");
+    fs::create_symlink(leurre, d / "Carto/FR.dat");
+    ecrireCarte(petiteCarte(), d / "Carto/FR.dat");
+    EXPECT_EQ(essai::lireFichier(leurre), "intact");
+    EXPECT_FALSE(fs::is_symlink(d / "Carto/FR.dat"));
+    const Carte relue = lireCarte(d.chemin(), "FR");
+    EXPECT_EQ(relue.regionMax, 40);
+    EXPECT_EQ(relue.pointsMax, 4);
+    ASSERT_EQ(relue.regions.size(), 2u);
+    EXPECT_EQ(relue.regions, petiteCarte().regions);
+    ASSERT_NE(relue.region(33), nullptr);
+    EXPECT_EQ(relue.region(33)->nom, "Ain");
+    EXPECT_EQ(relue.region(34), nullptr);
+}
+
+TEST(FichierCarte, fichierAbsentOuDossierALaPlaceDonneLeMessageDeReinstallation) {
+    DossierEssai d;
+    const std::string introuvable = "Fichier de cartographie introuvable.\nR\xE9-installez Lignara.";
+    EXPECT_EQ(message([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
+    fs::create_directories(d / "Carto/FR.dat");
+    EXPECT_EQ(message([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
+}
+
+// Chaque fichier coupé avant sa fin, et chaque compte, numéro, texte ou point faussé, donne le
+// message « abîmé » et jamais une lecture hors du fichier.
+TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
+    const std::vector<std::uint8_t> bon = encoderCarte(petiteCarte());
+    constexpr std::size_t finPremiereFiche = 11 + 211 + 2 * (2 + 4 * 8);  // un fichier complet
+    for (std::size_t n = 0; n < bon.size(); ++n) {
+        if (n == finPremiereFiche) continue;
+        std::vector<std::uint8_t> coupe(bon.begin(), bon.begin() + static_cast<std::ptrdiff_t>(n));
+        EXPECT_EQ(message([&] { decoderCarte(coupe, "FR.dat"); }), kAbime) << "coupé à " << n;
+    }
+    auto fausse = [&](std::size_t position, std::vector<std::uint8_t> octets) {
+        std::vector<std::uint8_t> f = bon;
+        for (std::size_t i = 0; i < octets.size(); ++i) f[position + i] = octets[i];
+        return message([&] { decoderCarte(f, "FR.dat"); });
+    };
+    constexpr std::size_t fiche = 11, polygone = fiche + 211;
+    EXPECT_EQ(fausse(0, {32, 0}), kAbime);                  // plus grand numéro sous 33
+    EXPECT_EQ(fausse(0, {0, 1}), kAbime);                   // au-delà de 255
+    EXPECT_EQ(fausse(2, {2}), kAbime);                      // tampon de moins de 3 points
+    EXPECT_EQ(fausse(3, {0, 0, 0, 0}), kAbime);             // largeur nulle
+    EXPECT_EQ(fausse(7, {0, 0, 0, 2}), kAbime);             // hauteur au-delà de 2^24
+    EXPECT_EQ(fausse(fiche, {41, 0}), kAbime);              // région au-dessus du plus grand numéro
+    EXPECT_EQ(fausse(fiche, {32, 0}), kAbime);              // région sous 33
+    EXPECT_EQ(fausse(fiche + 2, std::vector<std::uint8_t>(100, 'x')), kAbime);  // nom sans zéro final
+    EXPECT_EQ(fausse(fiche + 202, {0xE9, 3, 0, 0}), kAbime);  // étiquette hors de la carte
+    EXPECT_EQ(fausse(fiche + 206, {0, 0, 0, 0}), kAbime);   // y + 4x plus petit que 4x
+    EXPECT_EQ(fausse(fiche + 210, {3}), kAbime);            // un polygone de plus qu'écrit
+    EXPECT_EQ(fausse(polygone, {5, 0}), kAbime);            // plus de points que l'en-tête
+    EXPECT_EQ(fausse(polygone, {2, 0}), kAbime);            // moins de 3 points
+    EXPECT_EQ(fausse(polygone, {0x00, 0x80}), kAbime);      // −32768
+    EXPECT_EQ(fausse(polygone + 2, {0xE9, 3, 0, 0}), kAbime);  // premier point hors de la carte
+    EXPECT_EQ(fausse(polygone + 10, {0, 0, 1, 0}), kAbime);    // point suivant hors de la carte
+    // La même région deux fois.
+    Carte deux = petiteCarte();
+    std::vector<std::uint8_t> f = encoderCarte(deux);
+    const std::vector<std::uint8_t> fiche2(f.begin() + fiche, f.end());
+    f.insert(f.end(), fiche2.begin(), fiche2.end());
+    EXPECT_EQ(message([&] { decoderCarte(f, "FR.dat"); }), kAbime);
+    // Des octets en trop après la dernière fiche.
+    f = bon;
+    f.push_back(0);
+    EXPECT_EQ(message([&] { decoderCarte(f, "FR.dat"); }), kAbime);
+}
+
+TEST(FichierCarte, lEcrivainResteDansLesLimitesDuFormat) {
+    Carte c = petiteCarte();
+    // 300 îlots : les 255 plus grands sont gardés, dans leur ordre ; les polygones de moins de
+    // 3 points sont écartés.
+    RegionCarte& ain = c.regions[1];
+    ain.polygones.clear();
+    for (std::uint32_t i = 0; i < 300; ++i) ain.polygones.push_back(carre(i, 0, 1 + i % 7));
+    ain.polygones.push_back({false, {{1, 1}, {2, 2}}});
+    const Carte relue = decoderCarte(encoderCarte(c), "FR.dat");
+    const auto& gardes = relue.region(33)->polygones;
+    ASSERT_EQ(gardes.size(), 255u);
+    for (const PolygoneCarte& p : gardes) EXPECT_GE(p.points[1].x - p.points[0].x, 2u);
+    EXPECT_LT(gardes.front().points[0].x, gardes.back().points[0].x);
+
+    Carte longue = petiteCarte();
+    longue.regions[0].polygones[0].points.resize(256, PointCarte{1, 1});
+    EXPECT_THROW(encoderCarte(longue), std::invalid_argument);
+    Carte dehors = petiteCarte();
+    dehors.regions[0].polygones[0].points[2] = {1001, 0};
+    EXPECT_THROW(encoderCarte(dehors), std::invalid_argument);
+    Carte doublon = petiteCarte();
+    doublon.regions[1].numero = 40;
+    EXPECT_THROW(encoderCarte(doublon), std::invalid_argument);
+    Carte numero = petiteCarte();
+    numero.regions[1].numero = 256;
+    EXPECT_THROW(encoderCarte(numero), std::invalid_argument);
+    Carte texte = petiteCarte();
+    texte.regions[0].nom.assign(100, 'a');
+    EXPECT_THROW(encoderCarte(texte), std::invalid_argument);
+    Carte grande = petiteCarte();
+    grande.largeur = Carte::kCoteMax + 1;
+    EXPECT_THROW(encoderCarte(grande), std::invalid_argument);
+    EXPECT_THROW(encoderCarte(Carte{}), std::invalid_argument);
+}
+
+// Les cartes livrées se lisent toutes ; leurs régions sont celles de nos tables de lieux
+// (numéro et nom), et chaque pays à table a sa carte.
+TEST(FichierCarte, lesCartesLivreesSontCellesDeNosTablesDeLieux) {
+    const fs::path donnees = LIGNARA_DOSSIER_DONNEES;
+    int cartes = 0;
+    for (const ZoneCarte& z : zonesCarte()) {
+        const CodePays pays(z.code);
+        const auto table = tableLieuSubdivisions(pays);
+        if (table.empty()) {
+            EXPECT_FALSE(fs::exists(cheminCarte(donnees, z.code))) << z.code;
+            continue;
+        }
+        const Carte c = lireCarte(donnees, z.code);
+        ++cartes;
+        EXPECT_GE(c.regions.size(), 2u) << z.code;
+        std::size_t points = 0;
+        for (const RegionCarte& r : c.regions) {
+            EXPECT_EQ(r.nom, std::string(nomSubdivision(pays, static_cast<std::uint8_t>(r.numero)))) << z.code;
+            EXPECT_FALSE(r.polygones.empty()) << z.code << " " << r.numero;
+            for (const PolygoneCarte& p : r.polygones) points += p.points.size();
+        }
+        EXPECT_LT(points, 12000u) << z.code;
+    }
+    EXPECT_EQ(cartes, 33);
+}
+
+}  // namespace
+}  // namespace lignara

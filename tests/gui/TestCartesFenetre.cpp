@@ -1,0 +1,98 @@
+// Les cartes depuis la fenêtre : nom de famille demandé, liste des pays, bouton de couleur,
+// nombre de générations des migrations.
+#include <filesystem>
+#include <set>
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "gui/SelectionEssai.h"
+#include "session/DemarrageDossierSortie.h"
+#include "shell/gui/BoiteMessage.h"
+#include "shell/gui/SelecteurFichier.h"
+
+using namespace lignara;
+using namespace lignara::gui;
+using essai::element;
+
+namespace {
+
+std::set<std::filesystem::path> documentsProduits() {
+    std::set<std::filesystem::path> fichiers;
+    for (const auto& e : std::filesystem::directory_iterator(dossierSortieDuProgramme())) fichiers.insert(e.path());
+    return fichiers;
+}
+
+struct CartesFenetre : essai::FenetreOuverte {
+    void SetUp() override {
+        essai::FenetreOuverte::SetUp();
+        f->configuration().afficheurs = {"true", "true", "true", "true"};
+    }
+    // Le document produit par la commande, effacé ; vide sans document.
+    std::filesystem::path produire(int commande) {
+        const auto avant = documentsProduits();
+        f->executer(commande);
+        std::filesystem::path nouveau;
+        for (const auto& p : documentsProduits())
+            if (!avant.count(p)) nouveau = p;
+        if (!nouveau.empty()) std::filesystem::remove(nouveau);
+        return nouveau;
+    }
+};
+
+// « Localisation › Patronyme... » : le nom, puis la feuille, où le pays part de celui des
+// préférences et la couleur se choisit par son bouton.
+TEST_F(CartesFenetre, carteDePatronymeAvecSonPaysEtSaCouleur) {
+    aiguillage.parNom["DIALOG_DEMNOM"] = [](QDialog& d) {
+        essai::taper(d, "dumas");
+        return essai::valider(d);
+    };
+    QString couleurMontree;
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Carte de localisation");
+        auto* pays = element<QComboBox>(d, "c2052");
+        EXPECT_EQ(pays->count(), 34);
+        EXPECT_EQ(pays->currentText(), "France");
+        auto* couleur = element<QPushButton>(d, "c2070");
+        SelecteurFichier::reponses().push_back("#c00000");  // sélecteurs simulés pour tous les essais
+        couleur->click();
+        couleurMontree = couleur->property("couleur").toString();
+        return essai::valider(d);
+    };
+    const auto document = produire(6603);
+    EXPECT_EQ(aiguillage.ouverts, (QStringList{"DIALOG_DEMNOM", "feuilleProprietes"}));
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+    EXPECT_EQ(document.filename().string().rfind("CL_DUMAS", 0), 0u) << document;
+    EXPECT_EQ(couleurMontree, "#c00000");
+}
+
+// Le pays choisi dans la liste est celui que la carte compte : l'exemple n'a aucun lieu aux
+// États-Unis.
+TEST_F(CartesFenetre, lePaysChoisiArriveAuDocument) {
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        element<QComboBox>(d, "c2052")->setCurrentText("Etats-Unis");
+        return essai::valider(d);
+    };
+    EXPECT_TRUE(produire(6604).empty());
+    ASSERT_EQ(BoiteMessage::montres().size(), 1);
+    EXPECT_TRUE(BoiteMessage::montres()[0].contains("(Etats-Unis)")) << BoiteMessage::montres()[0].toStdString();
+}
+
+TEST_F(CartesFenetre, carteDeMigrationDescendante) {
+    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = [](QDialog& d) {
+        essai::taper(d, "Berthelot", "Claude");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Carte de migration");
+        EXPECT_EQ(element<QSpinBox>(d, "c2060")->maximum(), 30);
+        EXPECT_EQ(d.findChild<QPushButton*>("c2070"), nullptr);
+        return essai::valider(d);
+    };
+    const auto document = produire(6612);
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+    EXPECT_EQ(document.filename().string().rfind("CM_BERTHELOT", 0), 0u) << document;
+}
+
+}  // namespace

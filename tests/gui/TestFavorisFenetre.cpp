@@ -1,0 +1,246 @@
+// Le menu « Favoris » et ses deux dialogues, pilotés hors écran sur l'exemple livré ; un favori
+// fait dans la fenêtre donne, lancé par « lignara favori executer », le même document que son
+// menu.
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QRadioButton>
+
+#include "LancementProgramme.h"
+#include "commun/Dossiers.h"
+#include "gui/SelectionEssai.h"
+#include "reglages/ReglagesFichier.h"
+#include "session/DemarrageDossierSortie.h"
+
+using namespace lignara;
+using namespace lignara::gui;
+using ::essai::element;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct FavorisFenetre : ::testing::Test {
+    std::unique_ptr<FenetrePrincipale> f;
+    ::essai::Aiguillage aiguillage;
+    std::string chemin;
+
+    void SetUp() override {
+        ::essai::remettreAZero();
+        setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
+        Configuration preferences;
+        preferences.casseAutomatique = false;
+        preferences.afficheurs = {"true", "true", "true", "true"};
+        enregistrerConfiguration(preferences, dossierConfigurationAccessible());
+        f = std::make_unique<FenetrePrincipale>(preferences, ::essai::exempleLivre());
+        f->executer(1002);
+        ASSERT_TRUE(f->fichier().estOuvert());
+        chemin = f->fichier().chemin().string();
+        aiguillage.installer();
+    }
+    void TearDown() override {
+        f.reset();
+        unsetenv("SOURCE_DATE_EPOCH");
+    }
+    void ranger(const std::vector<Favori>& favoris) {
+        ReglagesFichier r;
+        r.favoris = favoris;
+        enregistrerReglagesFichier(dossierConfiguration(), chemin, r);
+    }
+    std::vector<Favori> surDisque() const { return chargerReglagesFichier(dossierConfiguration(), chemin).favoris; }
+    static QListWidget* liste(QDialog& d) { return element<QListWidget>(d, "listeFavoris"); }
+    static bool actif(QDialog& d, const char* bouton) { return element<QPushButton>(d, bouton)->isEnabled(); }
+    static void cliquer(QDialog& d, const char* bouton) { element<QPushButton>(d, bouton)->click(); }
+};
+
+TEST_F(FavorisFenetre, fermerSansOkNeChangeNiLaListeNiLeMenu) {
+    // Le troisième est une liste éclair, sans mise en page : son message prouve que c'est lui
+    // que lance la troisième ligne du menu.
+    const std::vector<Favori> trois = {{"Un", 1, {}}, {"", Favori::kSeparateur, {}}, {"Trois", 16, {}}};
+    ranger(trois);
+    aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Favoris");
+        EXPECT_EQ(liste(d)->count(), 3);
+        EXPECT_EQ(liste(d)->item(1)->text(), QString(77, '-'));
+        liste(d)->setCurrentRow(0);
+        cliquer(d, "boutonSupprimer");  // question : OK
+        EXPECT_EQ(liste(d)->count(), 2);
+        liste(d)->setCurrentRow(0);
+        cliquer(d, "boutonSupprimer");  // un séparateur part sans question
+        EXPECT_EQ(liste(d)->count(), 1);
+        return int(QDialog::Rejected);
+    };
+    BoiteMessage::reponses() = {true};
+    f->executer(6801);
+    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Voulez-vous vraiment supprimer ce favori ?"});
+    EXPECT_EQ(f->fichier().reglages().favoris, trois);
+    EXPECT_EQ(surDisque(), trois);
+    ASSERT_NE(f->action(6804), nullptr);
+    EXPECT_EQ(f->action(6804)->text(), "Trois");
+    BoiteMessage::montres().clear();
+    f->executer(6804);
+    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Ce document n'est pas encore disponible"});
+    // Une commande au-delà de la liste ne fait rien.
+    BoiteMessage::montres().clear();
+    f->executer(6831);
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty());
+    EXPECT_TRUE(aiguillage.ouverts.count("DIALOG_DEMPERS") == 0);
+}
+
+TEST_F(FavorisFenetre, etatsDesBoutonsDeplacementsEtMenuReconstruitSurOk) {
+    std::vector<Favori> trente;
+    for (int i = 0; i < 30; ++i)
+        trente.push_back(i == 5 ? Favori{"", Favori::kSeparateur, {}} : Favori{"F" + std::to_string(i), 1, {}});
+    ranger(trente);
+    aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [](QDialog& d) {
+        EXPECT_FALSE(actif(d, "boutonAjouter"));  // 30, séparateurs compris
+        EXPECT_FALSE(actif(d, "boutonModifier"));
+        EXPECT_FALSE(actif(d, "boutonSupprimer"));
+        liste(d)->setCurrentRow(0);
+        EXPECT_FALSE(actif(d, "boutonMonter"));
+        EXPECT_TRUE(actif(d, "boutonDescendre"));
+        EXPECT_TRUE(actif(d, "boutonModifier"));
+        cliquer(d, "boutonDescendre");
+        EXPECT_EQ(liste(d)->currentRow(), 1);
+        EXPECT_EQ(liste(d)->item(1)->text(), "F0");
+        liste(d)->setCurrentRow(29);
+        EXPECT_TRUE(actif(d, "boutonMonter"));
+        EXPECT_FALSE(actif(d, "boutonDescendre"));
+        cliquer(d, "boutonMonter");
+        EXPECT_EQ(liste(d)->currentRow(), 28);
+        cliquer(d, "boutonSupprimer");  // question : OK
+        EXPECT_TRUE(actif(d, "boutonAjouter"));
+        return ::essai::valider(d);
+    };
+    BoiteMessage::reponses() = {true};
+    f->executer(6801);
+    std::vector<std::string> noms;
+    for (const Favori& x : surDisque()) noms.push_back(x.nom);
+    ASSERT_EQ(noms.size(), 29u);
+    EXPECT_EQ(noms[0], "F1");
+    EXPECT_EQ(noms[1], "F0");
+    EXPECT_EQ(noms[5], "");
+    EXPECT_EQ(noms[28], "F28");
+    EXPECT_EQ(f->fichier().reglages().favoris, surDisque());
+    // Menu : « Gérer les favoris », une séparation, puis les 29 (le sixième en séparation).
+    QList<QAction*> actions = f->menuFavoris()->actions();
+    ASSERT_EQ(actions.size(), 31);
+    EXPECT_TRUE(actions[1]->isSeparator());
+    EXPECT_EQ(actions[2]->text(), "F1");
+    EXPECT_TRUE(actions[7]->isSeparator());
+    EXPECT_EQ(f->action(6802 + 28)->text(), "F28");
+    EXPECT_EQ(f->action(6802 + 5), nullptr);
+}
+
+TEST_F(FavorisFenetre, modifierUnFavoriNomDoubleTypeChangeEtSeparateur) {
+    ranger({{"Un", 1, {1, 2, 3}}, {"Deux", 1, {}}});
+    aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [this](QDialog& d) {
+        // Renommer « Deux » en « Un » est refusé ; « un » et un autre type sont acceptés, puis
+        // les dialogues de paramètres sont annulés : nouveau type, pas de paramètres.
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
+            EXPECT_EQ(m.windowTitle(), "Favori");
+            auto* nom = element<QLineEdit>(m, "editNom");
+            EXPECT_EQ(nom->text(), "Deux");
+            EXPECT_EQ(nom->maxLength(), 80);
+            auto* types = element<QComboBox>(m, "comboTypes");
+            EXPECT_EQ(types->count(), 54);
+            EXPECT_EQ(types->currentText(), "Arbre ascendant individuel");
+            nom->setText("Un");
+            ::essai::valider(m);
+            EXPECT_EQ(BoiteMessage::montres().value(0), "Le nom est déjà utilisé par un autre favori");
+            nom->setText("un");
+            types->setCurrentIndex(types->findText("Frise individuelle"));
+            return ::essai::valider(m);
+        };
+        aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog&) { return int(QDialog::Rejected); };
+        liste(d)->setCurrentRow(1);
+        cliquer(d, "boutonModifier");
+        EXPECT_EQ(liste(d)->item(1)->text(), "un");
+        EXPECT_EQ(liste(d)->currentRow(), 1);
+        // Le premier devient un séparateur : nom et type grisés, OK permis.
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
+            element<QRadioButton>(m, "radioSeparateur")->setChecked(true);
+            EXPECT_FALSE(element<QLineEdit>(m, "editNom")->isEnabled());
+            EXPECT_FALSE(element<QComboBox>(m, "comboTypes")->isEnabled());
+            return ::essai::valider(m);
+        };
+        liste(d)->setCurrentRow(0);
+        cliquer(d, "boutonModifier");
+        EXPECT_EQ(liste(d)->item(0)->text(), QString(77, '-'));
+        return ::essai::valider(d);
+    };
+    f->executer(6801);
+    const std::vector<Favori> attendu = {{"", Favori::kSeparateur, {}}, {"un", 42, {}}};
+    EXPECT_EQ(surDisque(), attendu);
+    EXPECT_EQ(f->fichier().reglages().favoris, attendu);
+}
+
+std::string lire(const fs::path& p) {
+    std::ifstream flux(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(flux), {}};
+}
+
+std::string sansDateDeCreation(const std::string& octets) {
+    return std::regex_replace(octets, std::regex("/CreationDate \\(D:[0-9]+\\)"), "/CreationDate (D:X)");
+}
+
+TEST_F(FavorisFenetre, unFavoriFaitDansLaFenetreDonneLeMemeDocumentEnLigneDeCommande) {
+    ranger({{"Premier", 16, {}}});
+    aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [this](QDialog& d) {
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
+            EXPECT_TRUE(element<QRadioButton>(m, "radioFavori")->isChecked());
+            EXPECT_FALSE(::essai::boutonOk(m)->isEnabled());  // ni nom ni type
+            element<QLineEdit>(m, "editNom")->setText("Arbre de François");
+            EXPECT_FALSE(::essai::boutonOk(m)->isEnabled());
+            auto* types = element<QComboBox>(m, "comboTypes");
+            types->setCurrentIndex(types->findText("Arbre ascendant individuel"));
+            return ::essai::valider(m);
+        };
+        aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& p) {
+            ::essai::taper(p, "Berthelot", "François");
+            return ::essai::valider(p);
+        };
+        aiguillage.parNom["feuilleProprietes"] = [](QDialog& p) { return ::essai::valider(p); };
+        liste(d)->setCurrentRow(0);
+        cliquer(d, "boutonAjouter");  // après la ligne choisie
+        EXPECT_EQ(liste(d)->count(), 2);
+        EXPECT_EQ(liste(d)->currentRow(), 1);
+        return ::essai::valider(d);
+    };
+    f->executer(6801);
+    auto favoris = surDisque();
+    ASSERT_EQ(favoris.size(), 2u);
+    EXPECT_EQ(favoris[1].nom, "Arbre de Fran\xE7ois");  // Windows-1252
+    EXPECT_FALSE(favoris[1].parametres.empty());
+    EXPECT_EQ(f->action(6803)->text(), "Arbre de François");
+
+    // Lancé du menu : aucun dialogue.
+    aiguillage.ouverts.clear();
+    std::set<fs::path> avant;
+    for (const auto& e : fs::directory_iterator(dossierSortieDuProgramme())) avant.insert(e.path());
+    f->executer(6803);
+    EXPECT_TRUE(aiguillage.ouverts.isEmpty()) << aiguillage.ouverts.join(",").toStdString();
+    EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+    fs::path fenetre;
+    for (const auto& e : fs::directory_iterator(dossierSortieDuProgramme()))
+        if (!avant.count(e.path())) fenetre = e.path();
+    ASSERT_FALSE(fenetre.empty());
+    EXPECT_EQ(fenetre.filename(), "AA_Berthelot.pdf");
+
+    ::essai::DossierTemporaire sorties("favori-ligne");
+    const fs::path ligne = sorties.chemin / "ligne.pdf";
+    auto s = lignara::essai::lancerProgramme("favori executer '" + ::essai::exempleLivre() +
+                                             "' 'Arbre de François' --sortie '" + ligne.string() + "'");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    const std::string attendu = lire(fenetre);
+    ASSERT_EQ(attendu.substr(0, 5), "%PDF-");
+    EXPECT_TRUE(sansDateDeCreation(lire(ligne)) == sansDateDeCreation(attendu));
+    fs::remove(fenetre);
+}
+
+}  // namespace
