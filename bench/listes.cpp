@@ -96,7 +96,35 @@ void TrenteGenerationsAscendantes(benchmark::State& etat, FormatSortie format, c
     });
 }
 
+// Contrôle, hors mesure : les lignes de personnes de la descendance sont celles de la recherche
+// faite à part par grandFondateur, et chaque « >> » mène à la personne ou au conjoint de son union.
+void verifierDescendance() {
+    static bool fait = false;
+    if (fait) return;
+    fait = true;
+    Million& m = million();
+    ReglesDescendantes r;
+    r.base = &m.base;
+    r.racine = m.fondateur;
+    const ListeDescendanteConstruite l = construireListeDescendante(r);
+    std::size_t personnes = 0, renvois = 0, resolus = 0;
+    for (std::size_t i = 0; i < l.lignes.size(); ++i) {
+        const LigneListe& ligne = l.lignes[i];
+        if (ligne.sorte == SorteLigneListe::Personne) ++personnes;
+        if (ligne.sorte != SorteLigneListe::DejaListee) continue;
+        ++renvois;
+        const std::uint32_t conjoint =
+            i > 0 && l.lignes[i - 1].sorte == SorteLigneListe::Conjoint ? l.lignes[i - 1].personne : 0;
+        const std::uint32_t cible = ligne.valeur < i ? l.lignes[ligne.valeur].personne : 0;
+        if (cible && (cible == ligne.personne || cible == conjoint)) ++resolus;
+    }
+    std::printf("Contrôle de la descendance : %zu lignes de personnes pour %zu descendants (%s), %zu « >> » dont %zu "
+                "résolus\n",
+                personnes, m.descendants, personnes == m.descendants ? "égaux" : "DIFFÉRENTS", renvois, resolus);
+}
+
 void DescendanceComplete(benchmark::State& etat, FormatSortie format, const char* nom) {
+    verifierDescendance();
     mesurer<ListeDescendante>(etat, million().fondateur, format, nom, [](ListeDescendante&) {});
 }
 

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
+#include <set>
 #include <string>
+#include <vector>
 
 #include "GenealogieArbre.h"
 #include "LancementProgramme.h"
@@ -11,6 +15,7 @@
 #include "database/ArbreEssai.h"
 #include "documents/PagesOptions.h"
 #include "documents/listes/ListeAscendante.h"
+#include "gedcom/ImporterGedcom.h"
 #include "render/LecturePdf.h"
 #include "render/ValidationHtml.h"
 #include "render/texte/RedacteurPdf.h"
@@ -243,6 +248,115 @@ TEST(ListeDescendante, unFichierOuDeuxPersonnesSontParentesLUneDeLAutre) {
         auto a = listeEssai<ListeAscendante>(b, b.personne("P" + std::to_string(racine)));
         const std::string asc = ecrireListe(*a, b, Configuration{}, FormatSortie::Texte, d);
         EXPECT_LE(compter(asc, "GENERATION"), 3u) << asc;
+    }
+}
+
+// Descendants de chaque personne, tirés des liens père et mère des fiches (et non des chaînes
+// de familles que la liste parcourt).
+std::vector<std::vector<std::uint32_t>> enfantsParParent(const BaseGenealogique& base) {
+    std::vector<std::vector<std::uint32_t>> enfants(std::size_t{base.nombreIndividus()} + 1);
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        const Individu i = base.LireIndividu(p);
+        if (i.pere) enfants[i.pere].push_back(p);
+        if (i.mere) enfants[i.mere].push_back(p);
+    }
+    return enfants;
+}
+
+std::set<std::uint32_t> descendantsDe(const std::vector<std::vector<std::uint32_t>>& enfants, std::uint32_t racine) {
+    std::set<std::uint32_t> vus{racine};
+    std::vector<std::uint32_t> file{racine};
+    while (!file.empty()) {
+        const std::uint32_t p = file.back();
+        file.pop_back();
+        for (std::uint32_t e : enfants[p])
+            if (vus.insert(e).second) file.push_back(e);
+    }
+    return vus;
+}
+
+// Chaque « >> » mène à la ligne de la personne ou de son conjoint de cette union, et les enfants
+// de ce couple sont listés sous elle. Rend le nombre de « >> ».
+std::size_t verifierRenvois(const BaseGenealogique& base, const ListeDescendanteConstruite& l) {
+    std::size_t renvois = 0;
+    for (std::size_t i = 0; i < l.lignes.size(); ++i) {
+        const LigneListe& r = l.lignes[i];
+        if (r.sorte != SorteLigneListe::DejaListee) continue;
+        ++renvois;
+        EXPECT_GT(i, 0u);
+        const std::uint32_t conjoint =
+            l.lignes[i - 1].sorte == SorteLigneListe::Conjoint ? l.lignes[i - 1].personne : 0;
+        EXPECT_LT(r.valeur, i);
+        if (r.valeur >= i) continue;
+        const LigneListe& cible = l.lignes[r.valeur];
+        EXPECT_EQ(cible.sorte, SorteLigneListe::Personne);
+        EXPECT_TRUE(cible.cible);
+        EXPECT_TRUE(cible.personne == r.personne || cible.personne == conjoint)
+            << "ligne " << i << " : " << cible.personne << " ni " << r.personne << " ni " << conjoint;
+        bool enfantListe = false;
+        for (std::size_t k = r.valeur + 1; k < l.lignes.size() && !enfantListe; ++k) {
+            const LigneListe& e = l.lignes[k];
+            if (e.sorte != SorteLigneListe::Personne || e.generation != cible.generation + 1) continue;
+            const Individu ind = base.LireIndividu(e.personne);
+            enfantListe = (ind.pere == r.personne && ind.mere == conjoint) || (ind.mere == r.personne && ind.pere == conjoint);
+        }
+        EXPECT_TRUE(enfantListe) << "ligne " << i;
+    }
+    return renvois;
+}
+
+// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : royal92, où les cousins se
+// marient souvent. Depuis l'ancêtre à la plus grande descendance, les lignes de personnes sont
+// exactement ses descendants (recherche indépendante), chacun une fois ; chaque « >> » se
+// résout ; limitée en générations ou agnatique, la liste ne répète toujours aucun enfant.
+TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
+    namespace fs = std::filesystem;
+    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    const ResultatImport import = ImporterGedcom(royal);
+    const BaseGenealogique& base = import.base;
+    const auto enfants = enfantsParParent(base);
+    std::uint32_t racine = 0;
+    std::set<std::uint32_t> attendus;
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        const Individu i = base.LireIndividu(p);
+        if (i.pere || i.mere) continue;
+        std::set<std::uint32_t> d = descendantsDe(enfants, p);
+        if (d.size() > attendus.size()) {
+            attendus = std::move(d);
+            racine = p;
+        }
+    }
+    ASSERT_GT(attendus.size(), 500u);
+    ReglesDescendantes r;
+    r.base = &base;
+    r.racine = racine;
+    const ListeDescendanteConstruite l = construireListeDescendante(r);
+    EXPECT_FALSE(l.boucle);
+    EXPECT_FALSE(l.limitee);
+    std::map<std::uint32_t, int> vus;
+    for (const LigneListe& ligne : l.lignes)
+        if (ligne.sorte == SorteLigneListe::Personne) ++vus[ligne.personne];
+    EXPECT_EQ(vus.size(), attendus.size());
+    for (const auto& [p, fois] : vus) {
+        EXPECT_EQ(fois, 1) << "personne " << p;
+        EXPECT_TRUE(attendus.count(p)) << "personne " << p;
+    }
+    EXPECT_GT(verifierRenvois(base, l), 10u);  // des cousins mariés, sinon l'essai ne prouve rien
+    for (int variante = 0; variante < 2; ++variante) {
+        ReglesDescendantes v = r;
+        if (variante == 0) v.limiteGenerations = 6;
+        else v.agnatique = true;
+        const ListeDescendanteConstruite lv = construireListeDescendante(v);
+        std::map<std::uint32_t, int> fois;
+        std::size_t coupees = 0;
+        for (const LigneListe& ligne : lv.lignes) {
+            if (ligne.sorte == SorteLigneListe::Personne) EXPECT_EQ(++fois[ligne.personne], 1) << ligne.personne;
+            if (ligne.sorte == SorteLigneListe::Coupee) ++coupees;
+        }
+        EXPECT_LT(fois.size(), attendus.size());
+        EXPECT_GT(coupees, 0u);
+        verifierRenvois(base, lv);
     }
 }
 
