@@ -163,6 +163,16 @@ TEST(RedactionRtf, titresGrasFiletBlocSuspenduCouleursLiensEtEchappements) {
               "}");
 }
 
+// Le texte coulant se replie sous son retrait suspendu : sans pagination, la page est A4
+// portrait (et non large de cent mille pages) ; un format choisi est gardé.
+TEST(RedactionRtf, pageA4SansPaginationSinonLeFormatChoisi) {
+    DossierEssai d;
+    EXPECT_NE(rediger(FormatSortie::Rtf, d, entrees).find("\\paperw11340\\paperh16280\\"), std::string::npos);
+    ReglagesDessin paysage;
+    paysage.formatPapier = kA4Paysage;
+    EXPECT_NE(rediger(FormatSortie::Rtf, d, entrees, paysage).find("\\paperw16280\\paperh11340\\"), std::string::npos);
+}
+
 TEST(RedactionRtf, tableauxAFusionsVerticalesEtHorizontales) {
     DossierEssai d;
     const std::string rtf = rediger(FormatSortie::Rtf, d, divers);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "render/FormatPapier.h"
 
 namespace lignara {
 
@@ -20,6 +21,11 @@ std::string_view sansBlancsDeTete(std::string_view t) {
 constexpr std::string_view kFilet = "{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n";
 
 }  // namespace
+
+ReglagesDessin RedacteurRtf::pageDeTexteCoulant(ReglagesDessin reglages) {
+    if (!formatPapierOuNonPagine(reglages.formatPapier).estPagine()) reglages.formatPapier = kA4Portrait;
+    return reglages;
+}
 
 void RedacteurRtf::rediger(const MiseEnPage& mise, const ContenuRedaction& contenu) {
     lignes_ = 0;

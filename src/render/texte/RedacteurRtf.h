@@ -12,6 +12,7 @@
 //   - paragraphe : « {\li<suite>\fi<premiere − suite> … \par} » ; saut de page :
 //     « \pagebb\sl-1\par\pard » ; tableau : rangées « \trowd » … « \row », cellules fusionnées
 //     par « \clvmgf » / « \clvmrg » et par des bords de cellule élargis.
+// La page est celle du format de papier, A4 portrait quand il est « Non paginé ».
 #include "render/rtf/DocumentRtf.h"
 #include "render/texte/Redaction.h"
 
@@ -19,7 +20,9 @@ namespace lignara {
 
 class RedacteurRtf : public Redacteur, private FluxRedaction {
 public:
-    explicit RedacteurRtf(const ReglagesDessin& reglages) : rtf_(reglages) {}
+    // Sans pagination, la page RTF serait large de cent mille pages : le texte coulant ne se
+    // replierait jamais sous son retrait suspendu. On prend alors la page A4 portrait.
+    explicit RedacteurRtf(const ReglagesDessin& reglages) : reglages_(pageDeTexteCoulant(reglages)), rtf_(reglages_) {}
     void rediger(const MiseEnPage& mise, const ContenuRedaction& contenu) override;
 
 private:
@@ -37,6 +40,9 @@ private:
     void segment(const Segment& segment, std::string_view texte);
     void signet(std::string_view ancre);
 
+    static ReglagesDessin pageDeTexteCoulant(ReglagesDessin reglages);
+
+    ReglagesDessin reglages_;  // avant rtf_, qui le lit
     DocumentRtf rtf_;
     std::int64_t lignes_ = 0;
     int blocs_ = 0;
