@@ -317,3 +317,42 @@ TEST(Repli, coupeAuxBlancsGardeLesMotsTropLargesEtLesBlancsDeTete) {
     EXPECT_EQ(texte(lignes[2]), "ghijklmnop");  // plus large que la ligne, seul et entier
     EXPECT_EQ(texte(lignes[3]), "q");
 }
+
+namespace {
+
+// Grille de photos sur A4 : 72 rangées sur la première page, 74 sur les suivantes. Une rangée
+// de cellules prend 41 rangées (photo 6900 + 90 : 40, légende : 1) ; commencée à la rangée 40
+// ou 113, elle passerait la page : elle part en tête de la suivante (72, puis 146).
+TEST(RedactionPdf, uneRangeeDePhotosNEstJamaisCoupeeParUnePage) {
+    ReglagesDessin r;
+    r.formatPapier = kA4Portrait;
+    RedacteurPdf pdf(r, essais::policesFixes(), essais::horlogeFixe());
+    const Segment nom[] = {{.texte = "Nom"}};
+    const CellulePhoto cellules[] = {{.largeur = 100, .hauteur = 100, .legende = nom},
+                                     {.largeur = 100, .hauteur = 100, .legende = nom},
+                                     {.largeur = 100, .hauteur = 100, .legende = nom}};
+    const PlanPdf plan = pdf.planifier({}, [&](FluxRedaction& f) {
+        f.lignesVides(40);
+        f.photos({.cellules = cellules, .largeurCellule = 3000, .hauteurPhotos = 6900, .parRangee = 2});
+    });
+    EXPECT_EQ(plan.rangees, 146 + 41);
+    // Une cellule plus haute qu'une page est bornée à la page.
+    const PlanPdf haute = pdf.planifier({}, [&](FluxRedaction& f) {
+        f.photos({.cellules = std::span(cellules, 1), .largeurCellule = 3000, .hauteurPhotos = 90000});
+    });
+    EXPECT_EQ(haute.rangees, 74);
+}
+
+TEST(RedactionTexte, photosEcriventLeursLegendesSeules) {
+    DossierEssai d;
+    auto texte = creerRedacteur(FormatSortie::Texte, {}, essais::policesFixes(), essais::horlogeFixe());
+    const Segment a[] = {{.texte = "Anne"}}, b[] = {{.texte = "Paul"}};
+    const CellulePhoto cellules[] = {{.chemin1252 = "x.jpg", .legende = a}, {.chemin1252 = "y.jpg"},
+                                     {.chemin1252 = "z.jpg", .legende = b}};
+    MiseEnPage mise;
+    mise.chemin = d / "p.txt";
+    texte->rediger(mise, [&](FluxRedaction& f) { f.photos({.cellules = cellules, .cadres = true}); });
+    EXPECT_EQ(lireFichier(d / "p.txt"), "Anne\nPaul\n");
+}
+
+}  // namespace

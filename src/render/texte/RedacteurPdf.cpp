@@ -24,6 +24,7 @@ constexpr std::int32_t kMargeCellule = 45;
 constexpr std::int32_t kMargeSignature = 90;
 constexpr std::int32_t kRetraitSignature = 45;
 constexpr std::int32_t kHauteurSignature = 528;
+constexpr std::int32_t kMargePhoto = 90;  // au-dessus et au-dessous d'une photo de grille
 
 // Une rangée vue par le placement de la signature.
 struct RangeeSignature {
@@ -63,6 +64,7 @@ public:
     void tableau(const Tableau& tableau) override;
     void debutBloc(const Bloc&) override {}
     void finBloc() override {}
+    void photos(const GrillePhotos& grille) override;
 
     // Fin de la mesure : hauteur, largeur et place de la signature.
     void conclure(bool signature, std::int32_t largeurSignature);
@@ -308,6 +310,41 @@ void LignesPdf::tableau(const Tableau& tableau) {
         for (; c < n; ++c)
             if (couvertes[c] > 0) --couvertes[c];
         avancer({.fin = bords[n], .pleine = true});
+    }
+}
+
+void LignesPdf::photos(const GrillePhotos& grille) {
+    const std::size_t parRangee = static_cast<std::size_t>(std::max(grille.parRangee, 1));
+    bool legendes = false;
+    for (const CellulePhoto& c : grille.cellules) legendes = legendes || !c.legende.empty();
+    // Place des photos et de la légende, en rangées entières ; bornée à une page quand il y en a.
+    std::int64_t rangees = (std::int64_t{std::max(grille.hauteurPhotos, 0)} + kMargePhoto + kRangee - 1) / kRangee;
+    rangees = std::max<std::int64_t>(rangees + (legendes ? 1 : 0), 1);
+    if (pages_.pagine) rangees = std::min(rangees, pages_.suivantes);
+    const std::int32_t largeurCellule = std::max(grille.largeurCellule, 1);
+    for (std::size_t debut = 0; debut < grille.cellules.size(); debut += parRangee) {
+        const std::size_t fin = std::min(debut + parRangee, grille.cellules.size());
+        if (pages_.pagine && !debut_ && pages_.page(rangee_) != pages_.page(rangee_ + rangees - 1))
+            while (!pages_.debutDePage(rangee_)) avancer();
+        const std::int64_t r0 = rangee_;
+        if (surface_) {
+            const std::int32_t haut = baseline(r0) + kMontee;
+            const std::int32_t bas = baseline(r0 + rangees - 1) - kDescente;
+            for (std::size_t i = debut; i < fin; ++i) {
+                const CellulePhoto& c = grille.cellules[i];
+                const auto gauche = static_cast<std::int32_t>((i - debut) * static_cast<std::size_t>(largeurCellule));
+                if (grille.cadres) surface_->rectangle(gauche, bas, gauche + largeurCellule, haut, 0);
+                if (!c.chemin1252.empty() && c.largeur > 0 && c.hauteur > 0)
+                    surface_->photo(gauche + (largeurCellule - c.largeur) / 2, haut - kMargePhoto / 2 - c.hauteur,
+                                    c.largeur, c.hauteur, std::string(c.chemin1252));
+                std::int32_t l = 0;
+                for (const Segment& s : c.legende) l += largeurDeSegment(s);
+                std::int32_t x = gauche + std::max((largeurCellule - l) / 2, 0);
+                for (const Segment& s : c.legende) x = dessinerSegment(x, baseline(r0 + rangees - 1), s, s.texte);
+            }
+        }
+        const auto fin1 = static_cast<std::int32_t>((fin - debut) * static_cast<std::size_t>(largeurCellule));
+        for (std::int64_t k = 0; k < rangees; ++k) avancer({.fin = fin1});
     }
 }
 

@@ -197,3 +197,37 @@ void RedacteurRtf::tableau(const Tableau& tableau) {
 }
 
 }  // namespace lignara
+
+namespace lignara {
+
+void RedacteurRtf::photos(const GrillePhotos& grille) {
+    if (grille.cellules.empty()) return;
+    if (!grille.cadres) {
+        rtf_.ecrireControles("{\\qc ");
+        for (const CellulePhoto& c : grille.cellules) {
+            rtf_.image(c.largeur, c.hauteur, std::string(c.chemin1252));
+            rtf_.ecrireControles(" ");
+        }
+        rtf_.ecrireControles("\\par}\n");
+        return;
+    }
+    const std::size_t parRangee = static_cast<std::size_t>(std::max(grille.parRangee, 1));
+    for (std::size_t debut = 0; debut < grille.cellules.size(); debut += parRangee) {
+        const std::size_t fin = std::min(debut + parRangee, grille.cellules.size());
+        rtf_.ecrireControles("\\trowd \n");
+        rtf_.definirBordCellule(0);
+        for (std::size_t i = debut; i < fin; ++i) rtf_.cellule({.largeur = grille.largeurCellule, .bordure = 1});
+        for (std::size_t i = debut; i < fin; ++i) {
+            const CellulePhoto& c = grille.cellules[i];
+            rtf_.ecrireControles("\n\\pard\\intbl \\qc ");
+            rtf_.image(c.largeur, c.hauteur, std::string(c.chemin1252));
+            rtf_.ecrireControles("\\keepn\\par ");
+            segments(c.legende, false);
+            rtf_.ecrireControles("\\cell");
+        }
+        rtf_.ecrireControles("\n\\row\n");
+    }
+    rtf_.ecrireControles("\\pard\n");
+}
+
+}  // namespace lignara

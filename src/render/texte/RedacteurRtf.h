@@ -11,7 +11,11 @@
 //     un champ HYPERLINK vers le signet de l'ancre, une ancre un signet ;
 //   - paragraphe : « {\li<suite>\fi<premiere − suite> … \par} » ; saut de page :
 //     « \pagebb\sl-1\par\pard » ; tableau : rangées « \trowd » … « \row », cellules fusionnées
-//     par « \clvmgf » / « \clvmrg » et par des bords de cellule élargis.
+//     par « \clvmgf » / « \clvmrg » et par des bords de cellule élargis ;
+//   - photos : avec cadres, une rangée « \trowd » … « \row » par rangée de cellules, chaque
+//     cellule « \pard\intbl \qc », la photo, « \keepn\par », la légende ; sinon un
+//     paragraphe centré des photos séparées d'un blanc. Seules les photos JPEG sont intégrées,
+//     les autres comptées et signalées à la fin (DocumentRtf).
 // La page est celle du format de papier, A4 portrait quand il est « Non paginé ».
 #include "render/rtf/DocumentRtf.h"
 #include "render/texte/Redaction.h"
@@ -35,6 +39,7 @@ private:
     void tableau(const Tableau& tableau) override;
     void debutBloc(const Bloc& bloc) override;
     void finBloc() override;
+    void photos(const GrillePhotos& grille) override;
 
     void segments(std::span<const Segment> segments, bool sansBlancsDeTete);
     void segment(const Segment& segment, std::string_view texte);

@@ -139,3 +139,16 @@ void RedacteurTexteBrut::tableau(const Tableau& tableau) {
 }
 
 }  // namespace lignara
+
+namespace lignara {
+
+void RedacteurTexteBrut::photos(const GrillePhotos& grille) {
+    for (const CellulePhoto& c : grille.cellules) {
+        if (c.legende.empty()) continue;
+        std::string t;
+        ajouterSegments(t, c.legende);
+        ecrire(t + '\n');
+    }
+}
+
+}  // namespace lignara

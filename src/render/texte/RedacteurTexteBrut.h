@@ -6,7 +6,8 @@
 //   - paragraphe : replié aux blancs à colonnesTexte caractères ;
 //   - filet : une ligne de colonnesTexte tirets ; saut de page : saut de page (0C) en tête de
 //     ligne ; tableau : colonnes complétées de blancs, séparées de deux blancs, les cellules
-//     d'en-tête soulignées de tirets ; les liens, ancres, couleurs et tracés n'y paraissent pas.
+//     d'en-tête soulignées de tirets ; photos : leurs légendes, une par ligne ; les liens,
+//     ancres, couleurs et tracés n'y paraissent pas.
 // Échecs : « Ouverture impossible du fichier TXT », « Erreur d'écriture dans le fichier de
 // sortie ».
 #include "render/FichierSortie.h"
@@ -28,6 +29,7 @@ private:
     void tableau(const Tableau& tableau) override;
     void debutBloc(const Bloc&) override {}
     void finBloc() override {}
+    void photos(const GrillePhotos& grille) override;
 
     void ecrire(const std::string& texte);
 

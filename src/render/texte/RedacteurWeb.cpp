@@ -5,6 +5,7 @@
 
 #include "commun/MetriquePolice.h"
 #include "render/html/EchappementHtml.h"
+#include "render/html/UrlFichier.h"
 
 namespace lignara {
 
@@ -20,6 +21,17 @@ void ajouterAncre(std::string& html, std::string_view ancre) {
     ajouterHtmlEchappe(html, ancre);
     html += "\"></a>";
 }
+
+// Adresse d'une photo, prête pour un attribut ; vide quand elle n'en a pas.
+std::string adressePhoto(std::string_view chemin1252) {
+    const std::string chemin(chemin1252);
+    const std::string debut = chemin.substr(0, 8);
+    for (const char* web : {"http://", "https://", "HTTP://", "HTTPS://"})
+        if (debut.rfind(web, 0) == 0) return echapperHtml(chemin);
+    return urlFichier(chemin);
+}
+
+std::string pixelsPhoto(std::int32_t unites) { return enTexte(PageWeb::hauteurPixels(std::max(unites, 1))); }
 
 }  // namespace
 
@@ -172,6 +184,35 @@ void RedacteurWeb::tableau(const Tableau& tableau) {
         html += "</tr>\n";
     }
     html += "</table>\n";
+    ecrire(html);
+}
+
+}  // namespace lignara
+
+namespace lignara {
+
+void RedacteurWeb::photos(const GrillePhotos& grille) {
+    std::string html;
+    for (const CellulePhoto& c : grille.cellules) {
+        const std::string adresse = adressePhoto(c.chemin1252);
+        if (grille.cadres) html += "<div>";
+        if (!adresse.empty()) {
+            html += "<a href=\"" + adresse + "\"><img style='border-width:0;' src=\"" + adresse + "\" alt=\"";
+            ajouterHtmlEchappe(html, c.texteAlternatif);
+            html += "\"";
+            if (!grille.cadres) html += " width=" + pixelsPhoto(c.largeur) + " height=" + pixelsPhoto(c.hauteur);
+            html += "></a>";
+        }
+        if (grille.cadres) {
+            html += "<br>";
+            ajouterSegments(html, c.legende);
+            html += "</div>\n";
+        } else {
+            html += "\n";
+        }
+    }
+    if (grille.cadres) html += "<br style=\"clear:both;\">\n";
+    else if (!grille.cellules.empty()) html += "<br>\n";
     ecrire(html);
 }
 

@@ -10,7 +10,12 @@
 //   - titre : lignes vides avant (sauf en tête), ancre, avantTexteWeb, le titre (lien au besoin),
 //     en gras selon le style ; paragraphe : « <p> » à retrait suspendu ; filet : « <hr> » ;
 //     saut de page : bloc « page-break-before » ; tableau : « <table> » avec rowspan, colspan,
-//     « <th> » pour les en-têtes ; les tracés du PDF n'y paraissent pas.
+//     « <th> » pour les en-têtes ; les tracés du PDF n'y paraissent pas ;
+//   - photos : chacune liée à son fichier (« file:// » et chemin encodé, ou l'adresse Web
+//     telle quelle, échappée), avec alt, largeur et hauteur en pixels (× 1467 ÷ 17600 dans
+//     les deux sens, pour garder ses proportions) ; avec cadres, un « <div> » par cellule,
+//     photo puis « <br> » et légende, la grille close par « <br style="clear:both;"> » (la feuille de style du document
+//     vise tous les blocs).
 #include "render/PolicesDocument.h"
 #include "render/html/PageWeb.h"
 #include "render/texte/Redaction.h"
@@ -30,6 +35,7 @@ private:
     void filet() override;
     void sautDePage() override;
     void tableau(const Tableau& tableau) override;
+    void photos(const GrillePhotos& grille) override;
     void debutBloc(const Bloc&) override {}
     void finBloc() override {}
 

@@ -161,6 +161,34 @@ struct Bloc {
     std::int32_t retraitSuite = 0;
 };
 
+// Photo d'une grille : son fichier (chemin résolu, Windows-1252) et sa taille posée, sa légende
+// (une ligne centrée sous la photo, ou rien) et son texte de remplacement (Web : alt).
+struct CellulePhoto {
+    std::string_view chemin1252{};
+    std::int32_t largeur = 0;  // unités de dessin
+    std::int32_t hauteur = 0;
+    std::span<const Segment> legende{};
+    std::string_view texteAlternatif{};
+};
+
+// Photos rangées de gauche à droite puis de haut en bas, parRangee par rangée, dans des
+// cellules de largeurCellule sur hauteurPhotos (la place des photos, légende non comprise).
+//   - PDF : une rangée de cellules occupe des rangées de 176 entières, jamais coupées par une
+//     page ; photo centrée en haut de sa cellule, légende centrée sur la dernière rangée ;
+//     avec cadres, chaque cellule est encadrée de la couleur des traits ;
+//   - RTF : avec cadres, un tableau (une rangée par rangée de cellules, photo centrée et
+//     légende dessous) ; sinon les photos à la suite dans un paragraphe ; JPEG seulement ;
+//   - Web : avec cadres, un bloc flottant par cellule (le document en donne le style) ; sinon
+//     les photos liées à la suite ; chaque photo est liée à son fichier ;
+//   - texte : les légendes, une par ligne.
+struct GrillePhotos {
+    std::span<const CellulePhoto> cellules{};
+    std::int32_t largeurCellule = 0;
+    std::int32_t hauteurPhotos = 0;
+    int parRangee = 1;
+    bool cadres = false;
+};
+
 // Ce que le contenu d'un document écrit, dans l'ordre.
 class FluxRedaction {
 public:
@@ -176,6 +204,7 @@ public:
     virtual void tableau(const Tableau& tableau) = 0;
     virtual void debutBloc(const Bloc& bloc) = 0;
     virtual void finBloc() = 0;
+    virtual void photos(const GrillePhotos& grille) = 0;
 };
 
 using ContenuRedaction = std::function<void(FluxRedaction&)>;
