@@ -19,6 +19,8 @@
 #include "documents/arbres/DocumentArbreDescendant.h"
 #include "documents/cartes/CarteLocalisation.h"
 #include "documents/cartes/CarteMigration.h"
+#include "documents/fiches/FicheIndividuelle.h"
+#include "documents/fiches/Trombinoscope.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
@@ -76,14 +78,14 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {55, "Roue mixte", "RM_", "roue-mixte", RoueMixte::kParametres, Pers, "DIALOG_RM_GENE", P, 0, 25, fabrique<RoueMixte>},
  {32, "Tableau ascendant", "TA_", "tableau-ascendant", lettres<"Psb21">(), Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, nullptr},
  {54, "Tableau des proches parents", "PP_", "proches-parents", lettres<"Ps1111">(), Pers, "DIALOG_PP_GENE", P|W, 0, 27, nullptr},
- {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, nullptr},
- {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", lettres<"Ps1b21">(), Desc, "DIALOG_TR_GENE", P|R|W, 3, 28, nullptr},
- {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 1, 28, nullptr},
+ {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", Trombinoscope::kParametres, Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, fabrique<Trombinoscope>},
+ {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", Trombinoscope::kParametres, Desc, "DIALOG_TR_GENE", P|R|W, 3, 28, fabrique<Trombinoscope>},
+ {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", Trombinoscope::kParametres, Aucune, "DIALOG_TR_GENE", P|R|W, 1, 28, fabrique<Trombinoscope>},
  {11, "Lien de parenté", "TP_", "lien-parente", lettres<"PsPs1">(), Pers, "DIALOG_TP_GENE", P|W, 0, 29, nullptr},
  {34, "Tableau des consanguinités", "TC_", "consanguinites", lettres<"11">(), Aucune, "DIALOG_TC_GENE", P|T|W, 0, 30, nullptr},
- {10, "Fiche individuelle", "TI_", "fiche-individuelle", lettres<"Psbbbb1">(), Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, nullptr},
- {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", lettres<"PsbbbbL11">(), Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
- {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", lettres<"PsbbbbL11">(), Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
+ {10, "Fiche individuelle", "TI_", "fiche-individuelle", FicheIndividuelle::kParametres, Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
+ {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", FicheIndividuelle::kParametresLignees, Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
+ {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", FicheIndividuelle::kParametresLignees, Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
  {4,  "Carte de localisation ascendante", "CL_", "carte-localisation-ascendante", CarteLocalisation::kParametres, Pers, "DIALOG_CL_GENE", P, 2, 32, fabrique<CarteLocalisation>, "Carte de localisation"},
  {6,  "Carte de localisation descendante", "CL_", "carte-localisation-descendante", CarteLocalisation::kParametres, Desc, "DIALOG_CL_GENE", P, 3, 33, fabrique<CarteLocalisation>, "Carte de localisation"},
  {7,  "Carte de localisation patronyme", "CL_", "carte-patronyme", CarteLocalisation::kParametres, Patr, "DIALOG_CL_GENE", P, 4, 34, fabrique<CarteLocalisation>, "Carte de localisation"},
