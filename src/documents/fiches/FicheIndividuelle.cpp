@@ -89,7 +89,7 @@ void FicheIndividuelle::preparer(const ContexteDocument& contexte) {
 }
 
 void FicheIndividuelle::redigerFiche(FluxRedaction& flux, const ContenuFiche& f) const {
-    const Segment nom[] = {{.texte = f.nom, .gras = true, .couleur = couleurDe(f.sexe, preferences_.couleurParSexe), .taille = 12}};
+    const Segment nom[] = {{.texte = f.nom, .gras = true, .couleur = couleurDe(f.sexe, preferences_.couleurParSexe)}};
     ligneSimple(flux, nom);
     if (!f.filiation.empty()) {
         const Segment s[] = {{.texte = f.filiation}};

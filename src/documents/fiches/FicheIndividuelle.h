@@ -8,7 +8,7 @@
 // photos « Taille normale » ou « Vignettes » (vignettes), [coupes, limite de générations],
 // format.
 //
-// Écriture : le nom en gras 12 points, coloré par sexe selon la préférence, la filiation, une
+// Écriture : le nom en gras, coloré par sexe selon la préférence, la filiation, une
 // ligne vide ; les événements (libellé en gras) ; chaque rubrique (religieux, professions,
 // domiciles) sous son titre souligné, ses lignes en retrait de 360 (quatre caractères) ; les
 // photos à la suite, 1280 unités de haut en vignettes (80 points), 3840 en taille normale

@@ -77,7 +77,14 @@ void Trombinoscope::preparer(const ContexteDocument& contexte) {
     trier(contexte);
     placer();
     titre_ = type().titre1252();
-    if (etendue != EtenduePopulation::Complete && !nomRacine().empty()) titre_ += " de " + nomRacine();
+    if (etendue != EtenduePopulation::Complete) {
+        const Individu t = base.LireIndividu(tete);
+        std::string nom = base.LireTexte(TablePrenoms, t.prenoms);
+        const std::string famille = base.LireTexte(TableNoms, t.nom);
+        if (!nom.empty() && !famille.empty()) nom += ' ';
+        nom += famille;
+        if (!nom.empty()) titre_ += " de " + nom;
+    }
 }
 
 void Trombinoscope::trier(const ContexteDocument& contexte) {
@@ -112,6 +119,10 @@ void Trombinoscope::trier(const ContexteDocument& contexte) {
     cellules_ = std::move(triees);
 }
 
+std::int32_t Trombinoscope::largeurNom(const std::string& nom) const {
+    return static_cast<std::int32_t>(std::int64_t{largeurTexte(polices.reguliere, nom)} * kTailleNom / 10);
+}
+
 void Trombinoscope::placer() {
     const std::int32_t utile = largeurUtile(dessin_);
     const std::int32_t largeurMax = std::min(hauteurPhotos_ * 3 / 2, std::max(utile - kMargeCellule, 1));
@@ -120,11 +131,17 @@ void Trombinoscope::placer() {
         const TaillePixels t = taillePosee(c.photo.taille, hauteurPhotos_, largeurMax);
         c.largeur = t.largeur;
         c.hauteur = t.hauteur;
-        const std::int32_t nom = std::min(largeurTexte(polices.reguliere, c.nom), 2 * hauteurPhotos_);
-        plusLarge = std::max({plusLarge, t.largeur, nom});
+        plusLarge = std::max({plusLarge, t.largeur, std::min(largeurNom(c.nom), largeurMax)});
     }
     largeurCellule_ = std::min(plusLarge + kMargeCellule, utile);
     parRangee_ = std::max(utile / largeurCellule_, 1);
+    // Un nom plus large que sa cellule déborderait sur la voisine : il est coupé.
+    const std::int32_t place = std::max(largeurCellule_ - kMargeCellule / 2, 1);
+    for (CelluleTrombinoscope& c : cellules_) {
+        if (largeurNom(c.nom) <= place) continue;
+        while (!c.nom.empty() && largeurNom(c.nom + "...") > place) c.nom.pop_back();
+        c.nom += "...";
+    }
 }
 
 std::string Trombinoscope::styleWeb() const {
@@ -148,7 +165,8 @@ void Trombinoscope::rediger(FluxRedaction& flux) const {
     legendes.reserve(cellules_.size());
     std::vector<CellulePhoto> photos;
     for (const CelluleTrombinoscope& c : cellules_) {
-        legendes.push_back({.texte = c.nom, .couleur = couleurDe(c.sexe, preferences_.couleurParSexe)});
+        legendes.push_back(
+            {.texte = c.nom, .couleur = couleurDe(c.sexe, preferences_.couleurParSexe), .taille = kTailleNom});
         photos.push_back({.chemin1252 = c.photo.chemin1252,
                           .largeur = c.largeur,
                           .hauteur = c.hauteur,

@@ -9,10 +9,11 @@
 // naissance » (l'année estimée ; les personnes sans année à la fin, par nom).
 //
 // Grille : une cellule par photo (la première seulement avec « Une seule photo »), photo mise à
-// la hauteur choisie (largeur au plus 3/2 de la hauteur), nom dessous, coloré par sexe selon la
-// préférence ; cellules toutes de la largeur de la plus large (photo, ou nom jusqu'à deux fois
-// la hauteur) plus 180 de marge, bornée à la largeur utile ; autant par rangée que la largeur
-// utile en tient (LargeurUtile.h). Web : feuille de style des blocs, bord de la couleur des
+// la hauteur choisie (largeur au plus 3/2 de la hauteur), nom dessous en 8 points, coloré par
+// sexe selon la préférence ; cellules toutes de la largeur de la plus large (photo, ou nom
+// jusqu'à 3/2 de la hauteur) plus 180 de marge, bornée à la largeur utile ; autant par rangée
+// que la largeur utile en tient (LargeurUtile.h) ; un nom plus large que sa cellule moins 90
+// est coupé et finit par « ... ». Web : feuille de style des blocs, bord de la couleur des
 // traits. Personne n'a de photo lisible : « Aucune personne sélectionnée n'a de photo ».
 #include <cstdint>
 #include <string>
@@ -53,6 +54,7 @@ public:
     static constexpr const ParametreDeclare* kParametres[] = {&kRacine,          &kNomRacine, &kFormat, &kUnePhoto,
                                                               &kHauteurPhotosMm, &kTriTrombinoscope};
     static constexpr std::int32_t kMargeCellule = 180;
+    static constexpr std::uint8_t kTailleNom = 8;  // points
 
     explicit Trombinoscope(const Afficheur& type) : Document(type) {}
 
@@ -72,6 +74,7 @@ public:
 private:
     void trier(const ContexteDocument& contexte);
     void placer();
+    std::int32_t largeurNom(const std::string& nom) const;
 
     Configuration preferences_;
     ReglagesDessin dessin_;
