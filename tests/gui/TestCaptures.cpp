@@ -112,6 +112,8 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(6723);
     ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");
     f.executer(6733);
+    ExecutionDialogue::simulation() = capture("feuille-trombinoscope");
+    f.executer(6505);
 
     auto aPropos = BoiteMessage::construire(
         &f, QString("Lignara v%1%2\n…").arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),
