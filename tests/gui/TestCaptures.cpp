@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,6 +23,7 @@
 #include "reglages/ReglagesFichier.h"
 #include "render/VersionProgramme.h"
 #include "shell/gui/DialogueConjoint.h"
+#include "shell/gui/ListeAncree.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FenetrePrincipale.h"
 #include "shell/gui/FeuilleProprietes.h"
@@ -210,4 +212,32 @@ TEST(Captures, selectionEtFeuilles) {
     descendant.initialiserParametres(contexte);
     aiguillage.parNom["feuilleProprietes"] = capture("feuille-arbre-descendant");
     FeuilleProprietes::modifier(descendant, env, listes, &f);
+}
+
+// Feuille des fiches des ascendants, lancée depuis la liste : options, taille des photos en
+// vignettes au départ, puis la page « Coupes ».
+TEST(Captures, feuilleDesFichesIndividuelles) {
+    using namespace lignara;
+    using namespace lignara::gui;
+    essai::remettreAZero();
+    FenetrePrincipale f(Configuration{}, essai::exempleLivre());
+    f.show();
+    f.executer(1002);
+    ASSERT_TRUE(f.fichier().estOuvert());
+    bool vignettes = false;
+    int onglets = 0;
+    ExecutionDialogue::simulation() = [&](QDialog& d) {
+        EXPECT_TRUE(capturer(d, "feuille-fiches-individuelles"));
+        for (QRadioButton* b : d.findChildren<QRadioButton*>())
+            if (b->text() == "Vignettes") vignettes = b->isChecked();
+        if (auto* t = d.findChild<QTabWidget*>()) onglets = t->count();
+        return int(QDialog::Rejected);
+    };
+    QMenu* menu = f.listeAncree()->menuPour(5);
+    ASSERT_TRUE(menu);
+    QAction* fiches = menu->findChild<QAction*>("document6509");
+    ASSERT_TRUE(fiches);
+    fiches->trigger();
+    EXPECT_TRUE(vignettes);
+    EXPECT_EQ(onglets, 2);
 }
