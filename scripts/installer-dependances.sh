@@ -11,6 +11,7 @@ paquets=(
   xvfb xauth
   qpdf poppler-utils
   opensp w3c-sgml-lib
+  locales
 )
 
 manquants=()
@@ -20,13 +21,29 @@ for p in "${paquets[@]}"; do
   fi
 done
 
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+# La langue française, pour vérifier que les documents ne dépendent pas de la langue de l'utilisateur.
+langue_francaise() {
+  if locale -a 2>/dev/null | grep -qi '^fr_FR\.utf-\?8$'; then return 0; fi
+  [ -f /etc/locale.gen ] || return 0
+  echo "Création de la langue fr_FR.UTF-8"
+  if grep -q '^# *fr_FR.UTF-8 UTF-8' /etc/locale.gen; then
+    "${sudo_cmd[@]}" sed -i 's/^# *fr_FR.UTF-8 UTF-8/fr_FR.UTF-8 UTF-8/' /etc/locale.gen
+  elif ! grep -q '^fr_FR.UTF-8 UTF-8' /etc/locale.gen; then
+    echo 'fr_FR.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  fi
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+}
+
 if [ ${#manquants[@]} -eq 0 ]; then
+  langue_francaise
   exit 0
 fi
 
 echo "Installation des paquets manquants : ${manquants[*]}"
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+langue_francaise

@@ -14,6 +14,8 @@
 #include "commun/Texte.h"
 #include "documents/Document.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/arbres/ArbreCousins.h"
+#include "documents/arbres/ArbreMixte.h"
 #include "documents/arbres/DocumentArbreDescendant.h"
 #include "documents/cartes/CarteLocalisation.h"
 #include "documents/cartes/CarteMigration.h"
@@ -50,10 +52,10 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {1,  "Arbre ascendant individuel", "AA_", "arbre-ascendant", ArbreAscendant::kParametresIndividuel, Pers, "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabrique<ArbreAscendant>, "Arbre ascendant"},
  {38, "Arbre ascendant familial", "AA_", "arbre-ascendant-familial", ArbreAscendant::kParametresFamilial, Pers, "DIALOG_AA_GENE,DIALOG_COUPE", P|W, 0, 0, fabrique<ArbreAscendant>, "Arbre ascendant"},
  {2,  "Arbre descendant", "AD_", "arbre-descendant", DocumentArbreDescendant::kParametres, Desc, "DIALOG_AD_GENE,DIALOG_COUPE", P|W, 0, 4, fabrique<DocumentArbreDescendant>},
- {3,  "Arbre mixte individuel", "AM_", "arbre-mixte", lettres<"Psbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
- {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", lettres<"PsPbs11bL1">(), Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, nullptr},
- {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", lettres<"Psb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
- {40, "Arbre de cousins familial", "AC_", "arbre-cousins-familial", lettres<"PsPb2s1L1">(), Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, nullptr},
+ {3,  "Arbre mixte individuel", "AM_", "arbre-mixte", ArbreMixte::kParametresIndividuel, Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, fabrique<ArbreMixte>, "Arbre mixte"},
+ {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", ArbreMixte::kParametresFamilial, Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, fabrique<ArbreMixte>, "Arbre mixte"},
+ {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", ArbreCousins::kParametresIndividuel, Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, fabrique<ArbreCousins>, "Arbre des cousins"},
+ {40, "Arbre de cousins familial", "AC_", "arbre-cousins-familial", ArbreCousins::kParametresFamilial, Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, fabrique<ArbreCousins>, "Arbre des cousins"},
  {12, "Liste ascendante", "LA_", "liste-ascendante", ListeAscendante::kParametres, Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, fabrique<ListeAscendante>},
  {15, "Liste descendante", "LD_", "liste-descendante", ListeDescendante::kParametres, Desc, "DIALOG_LD_GENE,DIALOG_COUPE,DIALOG_REPORT", P|T|W, 0, 14, fabrique<ListeDescendante>},
  {14, "Liste de cousins", "LC_", "liste-cousins", lettres<"Psbb211">(), Pers, "DIALOG_LC_GENE", P|T|R|W, 0, 15, nullptr},

@@ -14,6 +14,7 @@
 #include "render/FormatPapier.h"
 #include "render/PoliceFamille.h"
 #include "reglages/Configuration.h"
+#include "reglages/FichierReglages.h"
 
 namespace lignara {
 
@@ -76,9 +77,12 @@ std::string listeDesFavoris(const std::filesystem::path& fichierDemande) {
 
 std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& demande) {
     verifierFichier(demande.fichier);
-    Configuration configuration = chargerConfiguration(dossierConfiguration());
-    configuration.formatPapier =
-        demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
+    // Le même papier que « lignara document » : celui demandé, sinon celui des préférences.
+    EtatChargement etat = EtatChargement::absent;
+    Configuration configuration = chargerConfiguration(dossierConfiguration(), &etat);
+    if (etat == EtatChargement::abime || etat == EtatChargement::illisible)
+        transmettre(recepteurErreurStandard(), messageReglagesAbimes(dossierConfiguration() / "Config.dwa"));
+    configuration.formatPapier = demande.papier.empty() ? configuration.papierLigneCommande : papierNomme(demande.papier);
     GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
     LiberationPolices liberation;
     const std::string nom = depuisUtf8(demande.nom);

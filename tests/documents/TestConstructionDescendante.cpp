@@ -302,9 +302,10 @@ TEST(ConstructionDescendante, lesBranchesDeCousinsPartagentLesFamillesEtSautentL
     const BaseGenealogique& base = d.b.base();
     EnsemblePersonnes familles(base.nombreIndividus());
     d.regles.brancheImposee = 5;
-    ArbreDescCousins premiere(d.regles, d.n(1), d.n(2), base.LireIndividu(d.n(1)).premiereFamille, d.n(3), familles);
+    ArbreDescCousins premiere(d.regles, d.n(1), d.n(2), base.LireIndividu(d.n(1)).premiereFamille,
+                              std::vector<std::uint32_t>{d.n(3)}, familles);
     premiere.construire();
-    ArbreDescCousins seconde(d.regles, d.n(5), d.n(6), base.LireIndividu(d.n(5)).premiereFamille, 0, familles);
+    ArbreDescCousins seconde(d.regles, d.n(5), d.n(6), base.LireIndividu(d.n(5)).premiereFamille, {}, familles);
     seconde.construire();
     EXPECT_EQ(premiere.rangees().nombreRangees(), 3);
     EXPECT_EQ(premiere.rangees().premier(1)->personne, d.n(4));
@@ -315,7 +316,8 @@ TEST(ConstructionDescendante, lesBranchesDeCousinsPartagentLesFamillesEtSautentL
     EXPECT_EQ(seconde.rangees().premier(1)->suivant->familleNonDessinee, d.n(8));
     // Un couple dont le seul enfant est exclu n'a rien sous lui.
     EnsemblePersonnes autres(base.nombreIndividus());
-    ArbreDescCousins seul(d.regles, d.n(5), d.n(6), base.LireIndividu(d.n(5)).premiereFamille, d.n(7), autres);
+    ArbreDescCousins seul(d.regles, d.n(5), d.n(6), base.LireIndividu(d.n(5)).premiereFamille,
+                          std::vector<std::uint32_t>{d.n(7)}, autres);
     seul.construire();
     EXPECT_EQ(seul.rangees().nombreRangees(), 1);
     EXPECT_FALSE(seul.rangees().premier(0)->suivant->aEnfants());

@@ -44,11 +44,10 @@ TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges)
 }
 
 TEST(Declarations, seuleLaTeteDesSignaturesEnLettresAUnRole) {
-    const Afficheur& mixte = *afficheurDeCode(39);  // « PsPbs11bL1 »
-    EXPECT_EQ(mixte.indice(RoleParametre::Racine), 0);
-    EXPECT_EQ(mixte.indice(RoleParametre::NomRacine), 1);
-    EXPECT_EQ(mixte.indice(RoleParametre::Conjoint), -1);  // viendra avec son document
-    EXPECT_EQ(mixte.indice(RoleParametre::Coupes), -1);
+    const Afficheur& fiches = *afficheurDeCode(45);  // « PsbbbbL11 »
+    EXPECT_EQ(fiches.indice(RoleParametre::Racine), 0);
+    EXPECT_EQ(fiches.indice(RoleParametre::NomRacine), 1);
+    EXPECT_EQ(fiches.indice(RoleParametre::Coupes), -1);  // viendra avec son document
     EXPECT_EQ(afficheurDeCode(16)->indice(RoleParametre::Racine), -1);  // « 1bb »
     EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
     // Statistiques complètes et carte de tout le fichier : « Ps » en tête, mais rien à demander.
@@ -144,7 +143,7 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
     EXPECT_EQ(libelles, (std::vector<std::string>{"Fond de page", "Style", "Critère de coloration",
                                                   "Suppression des branches non colorées",
                                                   "Couper toutes les branches au-delà de"}));
-    EXPECT_TRUE(optionsDuType(*afficheurDeCode(3)).empty());  // pas encore déclaré
+    EXPECT_TRUE(optionsDuType(*afficheurDeCode(45)).empty());  // pas encore déclaré
 
     BaseEssai b(essai::kFamilleEssai);
     DemandeDocument demande;

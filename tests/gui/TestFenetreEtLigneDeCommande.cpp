@@ -162,4 +162,53 @@ TEST_F(FenetreEtLigneDeCommande, laFriseIndividuelleALesMemesOctets) {
     fs::remove(fenetrePdf);
 }
 
+TEST_F(FenetreEtLigneDeCommande, lArbreMixteWebAvecLimiteALesMemesOctets) {
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        taper(d, "Berthelot", "François");
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Arbre mixte");
+        EXPECT_NE(d.findChild<QWidget*>("DIALOG_AM_GENE"), nullptr);
+        element<QCheckBox>(d, "c2011")->setChecked(false);  // descendants contemporains
+        element<QRadioButton>(d, "c2094")->setChecked(true);
+        element<QSpinBox>(d, "spinGenerations")->setValue(2);
+        return ::essai::valider(d);
+    };
+    const fs::path fenetreWeb = depuisLaFenetre(6104);
+    ASSERT_EQ(fenetreWeb.filename(), "AM_Berthelot.htm");
+    const fs::path ligneWeb = depuisLaLigneDeCommande(
+        "arbre-mixte", "--racine 'François /Berthelot/' --format web "
+        "--option 'Affiche les descendants contemporaines=non' --option 'Couper toutes les branches au-delà de=2'",
+        "mixte.htm");
+    const std::string attendu = lire(fenetreWeb);
+    ASSERT_NE(attendu.find("<title>Arbre mixte</title>"), std::string::npos);
+    EXPECT_TRUE(lire(ligneWeb) == attendu);
+    fs::remove(fenetreWeb);
+}
+
+TEST_F(FenetreEtLigneDeCommande, lArbreDeCousinsALesMemesOctets) {
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        taper(d, "Berthelot", "François");
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Arbre des cousins");
+        EXPECT_NE(d.findChild<QWidget*>("DIALOG_AC_GENE"), nullptr);
+        EXPECT_EQ(d.findChild<QRadioButton*>("c2094"), nullptr);  // PDF seulement
+        auto* limite = element<QSpinBox>(d, "c2060");
+        EXPECT_EQ(limite->maximum(), 10);
+        limite->setValue(2);
+        return ::essai::valider(d);
+    };
+    const fs::path fenetrePdf = depuisLaFenetre(6106);
+    ASSERT_EQ(fenetrePdf.filename(), "AC_Berthelot.pdf");
+    const fs::path lignePdf = depuisLaLigneDeCommande(
+        "arbre-cousins", "--racine 'François /Berthelot/' --option \"Limite l'ascendance à=2\"", "cousins.pdf");
+    const std::string attendu = lire(fenetrePdf);
+    ASSERT_EQ(attendu.substr(0, 8), "%PDF-1.7");
+    EXPECT_TRUE(lire(lignePdf) == attendu);
+    fs::remove(fenetrePdf);
+}
+
 }  // namespace

@@ -7,6 +7,7 @@
 #include "documents/arbres/ConstructionAscendante.h"
 #include "documents/arbres/PlacementArbre.h"
 #include "documents/arbres/TextesBoites.h"
+#include "documents/arbres/TraceAscendant.h"
 #include "documents/arbres/ThemesArbre.h"
 #include "commun/MetriquePolice.h"
 #include "render/SurfacePdf.h"
@@ -128,26 +129,9 @@ void ArbreAscendant::ecrirePdf() {
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
     if (chronologie_) dessinerChronologie(*chronologie_, surface, largeur, decalageVertical_);
     if (dessin_.signature) dessinerSignature(surface);
-    for (int g = arbre_.nombreRangees() - 1; g >= 0; --g) dessinerRangee(surface, g);
+    const TraceAscendant trace{&style_, parCouple_};
+    for (int g = arbre_.nombreRangees() - 1; g >= 0; --g) dessinerRangeeAscendante(surface, arbre_, g, trace);
     surface.fermer();
-}
-
-void ArbreAscendant::dessinerRangee(SurfacePdf& surface, int rangee) const {
-    for (NoeudAscendant* n = arbre_.premier(rangee); n; n = n->suivant) {
-        if (n->tronque && arbre_.repetees.contient(n->personne)) dessinerChevrons(surface, *n);
-        else if (n->tronque) dessinerPointe(surface, *n);
-        else if (parCouple_) dessinerRaccordCouple(surface, *n, style_);
-        else dessinerBranches(surface, *n, style_);
-    }
-    const NoeudAscendant* couple = arbre_.racine;
-    if (rangee == 0 && couple && couple->invisible && couple->pere && couple->mere)
-        raccordMariage(surface, *couple->mere, couple->pere->droite(), couple->pere->y, couple->mere->x,
-                       couple->mere->y, kMariagePlein);
-    for (NoeudAscendant* n = arbre_.premier(rangee); n; n = n->suivant) {
-        dessinerBoite(surface, *n, style_);
-        if (!n->tronque && arbre_.repetees.contient(n->personne))
-            surface.ajouterCible(static_cast<std::int32_t>(n->personne), n->x, n->y);
-    }
 }
 
 // Dans la plus haute rangée qui laisse la place à gauche de sa première boîte.

@@ -61,7 +61,6 @@ private:
     void construire(const ContexteDocument& contexte);
     void installerChronologie(const ContexteDocument& contexte);
     void ecrirePdf();
-    void dessinerRangee(SurfacePdf& surface, int rangee) const;
     void dessinerSignature(SurfacePdf& surface) const;
     void ecrireWeb();
 

@@ -8,6 +8,7 @@
 #include "commun/MetriquePolice.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/arbres/BoitesWeb.h"
+#include "documents/arbres/TraceAscendant.h"
 #include "render/html/PageWeb.h"
 #include "render/html/RedacteurBlocsWeb.h"
 #include "reference/ChronologieTrace.h"
@@ -20,13 +21,9 @@ std::string ancre(const NoeudAscendant& n) { return "p" + std::to_string(n.perso
 
 }  // namespace
 
-void ArbreAscendant::ecrireWeb() {
-    PageWeb page(dessin_);
-    page.ouvrirPositionnee(std::filesystem::path(chemin), "Arbre ascendant", largeur, hauteur);
-    RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(page);
-    if (chronologie_) ecrireChronologieWeb(*chronologie_, blocs, largeur, decalageVertical_);
-    if (coloration_) coloration_->ecrireLegende(page, 0, hauteur);
-    std::vector<NoeudAscendant*> boites = arbre_.boites();
+void ecrireAscendantsWeb(RedacteurBlocsWeb& blocs, const ArbreDeBoites& arbre, const TraceAscendant& trace,
+                         const MetriquePolice& police, EnsemblePersonnes& ancrees) {
+    std::vector<NoeudAscendant*> boites = arbre.boites();
     // Trait de mariage entre les deux parents, interrompu par son texte, comme dans le PDF.
     auto traitMariage = [&](const NoeudAscendant& pere, const NoeudAscendant& mere) {
         const std::int32_t y = (pere.y + mere.y) / 2 - 117, t = std::max(0, mere.largeurMariage);
@@ -34,7 +31,7 @@ void ArbreAscendant::ecrireWeb() {
         blocs.traitHorizontal((pere.droite() + mere.x + t) / 2, mere.x, y);
     };
     for (const NoeudAscendant* n : boites) {
-        if (parCouple_ && n->pere && n->mere) {
+        if (trace.parCouple && n->pere && n->mere) {
             // Par couple : l'enfant rejoint le trait de mariage de ses parents, à gauche de son
             // texte, par le même chemin que dans le PDF.
             const NoeudAscendant& f = *n->mere;
@@ -53,25 +50,35 @@ void ArbreAscendant::ecrireWeb() {
         for (const NoeudAscendant* p : {n->pere, n->mere})
             if (p) blocs.equerre(n->centre(), n->y, p->centre(), p->bas());
     }
-    const NoeudAscendant* couple = arbre_.racine;
-    if (couple && couple->invisible && couple->pere && couple->mere) traitMariage(*couple->pere, *couple->mere);
+    const NoeudAscendant* couple = arbre.racine;
+    if (trace.mariageDuCouple && couple && couple->invisible && couple->pere && couple->mere)
+        traitMariage(*couple->pere, *couple->mere);
     // Texte de mariage de chaque couple de parents (et du couple d'un arbre familial), centré
     // dans l'écart du couple comme le raccord de mariage du PDF.
     std::vector<const NoeudAscendant*> enfants(boites.begin(), boites.end());
-    if (couple && couple->invisible) enfants.push_back(couple);
+    if (trace.mariageDuCouple && couple && couple->invisible) enfants.push_back(couple);
     for (const NoeudAscendant* n : enfants) {
         if (!n->mere || !n->pere) continue;
-        ecrireTexteMariageWeb(blocs, polices.reguliere, *n->mere, (n->pere->droite() + n->mere->x) / 2,
+        ecrireTexteMariageWeb(blocs, police, *n->mere, (n->pere->droite() + n->mere->x) / 2,
                               (n->pere->y + n->mere->y) / 2);
     }
-    EnsemblePersonnes ancrees(arbre_.repetees.nombrePersonnes());
     for (const NoeudAscendant* n : boites) {
-        const bool repetee = n->tronque && arbre_.repetees.contient(n->personne);
+        const bool repetee = n->tronque && arbre.repetees.contient(n->personne);
         const bool avecAncre = !repetee && !ancrees.contient(n->personne);
         if (avecAncre) ancrees.ajouter(n->personne);
-        blocs.boite(boiteWeb(*n, style_, avecAncre ? ancre(*n) : std::string()));
+        blocs.boite(boiteWeb(*n, *trace.style, avecAncre ? ancre(*n) : std::string()));
         if (repetee) blocs.renvoi(n->centre(), n->y + 240, ancre(*n), "&and;<br>&and;");
     }
+}
+
+void ArbreAscendant::ecrireWeb() {
+    PageWeb page(dessin_);
+    page.ouvrirPositionnee(std::filesystem::path(chemin), "Arbre ascendant", largeur, hauteur);
+    RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(page);
+    if (chronologie_) ecrireChronologieWeb(*chronologie_, blocs, largeur, decalageVertical_);
+    if (coloration_) coloration_->ecrireLegende(page, 0, hauteur);
+    EnsemblePersonnes ancrees(arbre_.repetees.nombrePersonnes());
+    ecrireAscendantsWeb(blocs, arbre_, {&style_, parCouple_}, polices.reguliere, ancrees);
     page.fermer();
 }
 

@@ -5,6 +5,7 @@
 // entre eux ne paraisse que dans la première branche qui l'atteint ; toutes ses boîtes portent
 // la couleur de la branche (critère « Branche cousine »), donnée dans les règles.
 #include <cstdint>
+#include <span>
 
 #include "documents/arbres/ArbreDescendant.h"
 
@@ -13,11 +14,12 @@ namespace lignara {
 class ArbreDescCousins : public ArbreDescendant {
 public:
     // mari ou femme peut manquer (0) ; fiche : la famille du couple (chaîne du mari, ou du seul
-    // membre connu) ; enfantExclu : l'enfant de la lignée de la racine, 0 pour le couple racine.
+    // membre connu) ; enfantsExclus : les enfants des lignées de la racine, aucun pour le couple
+    // racine.
     ArbreDescCousins(const ReglesDescendance& regles, std::uint32_t mari, std::uint32_t femme, std::uint32_t fiche,
-                     std::uint32_t enfantExclu, EnsemblePersonnes& famillesDessinees)
+                     std::span<const std::uint32_t> enfantsExclus, EnsemblePersonnes& famillesDessinees)
         : ArbreDescendant(regles), mari_(mari), femme_(femme), fiche_(fiche) {
-        exclureEnfant(enfantExclu);
+        for (std::uint32_t e : enfantsExclus) exclureEnfant(e);
         partagerFamillesDessinees(famillesDessinees);
     }
 

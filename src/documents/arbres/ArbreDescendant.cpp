@@ -49,7 +49,8 @@ void ArbreDescendant::etendre(NoeudDescendant& famille, int rangee) {
     NoeudDescendant& parent = famille.tete();
     for (const NoeudDescendant::FamilleDessinee& f : famille.familles)
         for (std::uint32_t enfant : Enfants(*regles_.base, f.fiche)) {
-            if (enfant == enfantExclu_ && rangee == 0) continue;
+            if (rangee == 0 && std::find(enfantsExclus_.begin(), enfantsExclus_.end(), enfant) != enfantsExclus_.end())
+                continue;
             NoeudDescendant& e = ajouterPersonne(enfant, rangee + 1, &parent, &famille);
             if (!famille.premierEnfant) famille.premierEnfant = &e;
             famille.dernierEnfant = &e;

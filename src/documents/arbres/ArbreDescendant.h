@@ -81,8 +81,11 @@ public:
     // Branches de cousins : l'ensemble des familles dessinées partagé avec les autres branches
     // (une famille n'est dessinée que dans une) ; à donner avant construire().
     void partagerFamillesDessinees(EnsemblePersonnes& familles) { partagees_ = &familles; }
-    // Enfant de la première rangée à ne pas suivre (branche de cousins : la lignée de la racine).
-    void exclureEnfant(std::uint32_t enfant) { enfantExclu_ = enfant; }
+    // Enfant de la première rangée à ne pas suivre (branche de cousins : la lignée de la racine ;
+    // plusieurs quand les parents de la racine sont cousins entre eux).
+    void exclureEnfant(std::uint32_t enfant) {
+        if (enfant) enfantsExclus_.push_back(enfant);
+    }
 
     void construire();
     // Retire, de la dernière rangée à la deuxième, les groupes d'enfants sans couleur ni
@@ -145,7 +148,7 @@ private:
     EnsemblePersonnes dessinees_;
     EnsemblePersonnes* partagees_ = nullptr;
     EnsemblePersonnes repetees_;
-    std::uint32_t enfantExclu_ = 0;
+    std::vector<std::uint32_t> enfantsExclus_;
     int anneeHaut_ = 0;
     std::int32_t largeur_ = 0, hauteur_ = 0;
 };

@@ -77,7 +77,7 @@ EnsemblePersonnes famillesRenvoyees(const ArbreDescendant& arbre) {
 void dessinerRangeeDescendante(SurfacePdf& surface, const NoeudDescendant* premier, const TraceDescendant& t) {
     for (const NoeudDescendant* n = premier; n; n = n->suivant) raccords(surface, *n, t);
     for (const NoeudDescendant* n = premier; n; n = n->suivant) {
-        dessinerBoite(surface, *n, *t.style);
+        if (!t.dejaDessinee(n)) dessinerBoite(surface, *n, *t.style);
         for (const NoeudDescendant::FamilleDessinee& f : n->familles)
             if (n->aEnfants() && t.renvoyees->contient(f.premierEnfant))
                 surface.ajouterCible(static_cast<std::int32_t>(f.premierEnfant), n->tete().x, n->tete().y);

@@ -11,7 +11,9 @@
 //   - la personne d'une famille vers laquelle une marque renvoie reçoit la cible du lien, à son
 //     coin haut gauche. Liens et cibles ont pour identifiant le premier enfant de la famille.
 // Les boîtes ont déjà leur y ; une position (vers le bas) p est à y = haut − p.
+#include <algorithm>
 #include <cstdint>
+#include <span>
 
 #include "database/EnsemblePersonnes.h"
 #include "documents/arbres/ArbreDescendant.h"
@@ -25,6 +27,15 @@ struct TraceDescendant {
     const EnsemblePersonnes* dessinees = nullptr;  // familles dont les enfants sont dessinés
     const EnsemblePersonnes* renvoyees = nullptr;  // familles vers lesquelles une marque renvoie
     std::int32_t haut = 0;
+    // Boîtes déjà dessinées par ailleurs (la racine d'un arbre mixte, dessinée avec ses
+    // ascendants) : leurs raccords sont tracés, pas elles.
+    std::span<const NoeudDescendant* const> dejaDessinees;
+    // Page Web : personnes dont l'ancre « p<numéro> » est déjà posée (complété) ; nul : aucune.
+    EnsemblePersonnes* ancrees = nullptr;
+
+    bool dejaDessinee(const NoeudDescendant* n) const {
+        return std::find(dejaDessinees.begin(), dejaDessinees.end(), n) != dejaDessinees.end();
+    }
 
     std::int32_t y(std::int32_t position) const { return haut - position; }
     bool theme0() const { return style->theme == 0 && !style->chromatique; }

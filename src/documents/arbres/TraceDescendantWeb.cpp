@@ -63,9 +63,11 @@ void ecrireDescendantsWeb(RedacteurBlocsWeb& blocs, const ArbreDescendant& arbre
     const ArbreDescendant::Rangees& rangees = arbre.rangees();
     for (int r = premiereRangee; r < rangees.nombreRangees(); ++r)
         for (const NoeudDescendant* n = rangees.premier(r); n; n = n->suivant) raccords(blocs, police, *n, t);
-    EnsemblePersonnes ancrees(arbre.repetees().nombrePersonnes());
+    EnsemblePersonnes locales(t.ancrees ? 0 : arbre.repetees().nombrePersonnes());
+    EnsemblePersonnes& ancrees = t.ancrees ? *t.ancrees : locales;
     for (int r = premiereRangee; r < rangees.nombreRangees(); ++r)
         for (const NoeudDescendant* n = rangees.premier(r); n; n = n->suivant) {
+            if (t.dejaDessinee(n)) continue;
             const bool premiere = !ancrees.contient(n->personne);
             if (premiere) ancrees.ajouter(n->personne);
             BoiteWeb b = boiteWeb(*n, *t.style, premiere ? "p" + std::to_string(n->personne) : std::string());
