@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -252,6 +253,15 @@ TEST_F(CarteEssai, localisationAscendanteRemplissagesTableauEtEnclave) {
     std::set<std::string> textes;
     for (const auto& t : dessin.textes) textes.insert(t.texte);
     for (const char* code : {"29", "69", "44", "Zeta", "Alpha", "Mu", "2", "1"}) EXPECT_TRUE(textes.count(code)) << code;
+    // Hauteur avec le tableau : la carte arrondie à la ligne de 176, le cadre, une ligne par
+    // région comptée, et la bande de signature ou la seule marge.
+    for (bool signature : {true, false}) {
+        preferences_.signature = signature;
+        d->preparer(b.contexte);
+        const std::int32_t h = d->echelle().hauteur;
+        EXPECT_EQ(d->dessin().hauteur, h - h % 176 + 144 + 176 * 3 + (signature ? 1056 : 704)) << signature;
+    }
+    preferences_.signature = true;
 
     // Sur A4 portrait, la carte réduite à la page va en haut de sa page, le tableau dessous.
     preferences_.formatPapier = 1707;
@@ -319,6 +329,64 @@ TEST_F(CarteEssai, messagesCarteAbsenteOuAbimeePaysSansTableEtPersonnesSansLieu)
     auto desc = document<CarteMigration>(b, 9, "R");  // marié, sans enfant
     EXPECT_FALSE(desc->verifierParametres(b.contexte));
     EXPECT_EQ(b.messages.back(), "Cette personne n'a aucune descendance");
+}
+
+// Une région comptée que le fichier de carte n'a pas : rien n'est peint pour elle, mais le
+// tableau la nomme d'après nos tables de lieux.
+TEST_F(CarteEssai, uneRegionAbsenteDuFichierGardeSonNomDansLeTableau) {
+    BaseEssai b(kAscendance);
+    preparerContexte(b);
+    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R")),
+                       brest = regionNaissance(b.base(), b.personne("P")),
+                       nantes = regionNaissance(b.base(), b.personne("X"));
+    Carte c;
+    c.largeur = 2000;
+    c.hauteur = 1000;
+    auto carre = [](std::uint32_t x) { return PolygoneCarte{false, {{x, 0}, {x + 900, 0}, {x + 900, 900}, {x, 900}}}; };
+    c.regions.push_back({lyon, "Mu", "69", {400, 400}, {carre(0)}});
+    c.regions.push_back({nantes, "Alpha", "44", {1400, 400}, {carre(1000)}});
+    // Le plus grand numéro de la carte couvre celui de Brest, absent du fichier.
+    c.regions.push_back({255, "Bout", "B", {1950, 950}, {PolygoneCarte{false, {{1950, 950}, {1990, 950}, {1990, 990}}}}});
+    ASSERT_LT(brest, 255);
+    ecrireCarte(c, dossier_ / "Carto/FR.dat");
+    auto d = document<CarteLocalisation>(b, 4, "R");
+    ASSERT_TRUE(d->verifierParametres(b.contexte));
+    d->preparer(b.contexte);
+    ASSERT_EQ(d->valeurs().size(), 3u);
+    EXPECT_EQ(d->valeurs()[0].region, brest);
+    EXPECT_EQ(d->valeurs()[0].nom, "Finist\xE8re");
+    EXPECT_EQ(d->valeurs()[0].compte, 2u);
+    EXPECT_EQ(d->dessin().remplissages.size(), 2u);
+}
+
+// La plus grande carte que le format permet (2^24 unités de large) : la mise à l'échelle se
+// fait en 64 bits, la carte remplit exactement la largeur du dessin.
+TEST_F(CarteEssai, laPlusGrandeCarteDuFormatSeMetAEchelleSansDebordement) {
+    BaseEssai b(kAscendance);
+    preparerContexte(b);
+    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R"));
+    constexpr std::uint32_t cote = Carte::kCoteMax;
+    Carte c;
+    c.largeur = cote;
+    c.hauteur = cote / 2;
+    c.regions.push_back({lyon, "Mu", "69", {cote / 2, cote / 4},
+                         {PolygoneCarte{false, {{0, 0}, {cote, 0}, {cote, cote / 2}, {0, cote / 2}}}}});
+    ecrireCarte(c, dossier_ / "Carto/FR.dat");
+    auto d = document<CarteLocalisation>(b, 5, nullptr);
+    d->preparer(b.contexte);
+    ASSERT_EQ(d->dessin().remplissages.size(), 1u);
+    const std::vector<std::int32_t>& points = d->dessin().remplissages[0].points;
+    std::int32_t xMin = INT32_MAX, xMax = INT32_MIN, yMin = INT32_MAX, yMax = INT32_MIN;
+    for (std::size_t i = 0; i + 1 < points.size(); i += 2) {
+        xMin = std::min(xMin, points[i]);
+        xMax = std::max(xMax, points[i]);
+        yMin = std::min(yMin, points[i + 1]);
+        yMax = std::max(yMax, points[i + 1]);
+    }
+    EXPECT_EQ(xMax - xMin, d->dessin().largeur);
+    EXPECT_EQ(yMax - yMin, d->dessin().largeur / 2);
+    EXPECT_GE(xMin, 0);
+    EXPECT_LE(yMax, d->dessin().hauteur);
 }
 
 // R (Lyon) ← P et M (Brest) ← X (Nantes) : du parent vers l'enfant, une migration par paire et

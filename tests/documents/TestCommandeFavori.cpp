@@ -122,5 +122,33 @@ TEST_F(CommandeFavori, lesLimitesDuDialogueSAppliquent) {
     EXPECT_FALSE(favoris.back().parametres.empty());
 }
 
+
+// Les cartes de patronyme et du fichier entier n'ont pas de personne de tête (rangée comme
+// « aucune ») : leurs favoris se lancent quand même, et donnent la carte de « lignara document ».
+TEST_F(CommandeFavori, lesCartesSansPersonneDeTeteSeRangentEtSeLancent) {
+    const std::string exemple = "'" + (fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged").string() + "'";
+    setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);
+    auto s = lancer("favori ajouter " + exemple + " Patronyme carte-patronyme --patronyme berthelot");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    s = lancer("favori ajouter " + exemple + " Tout carte-localisation-complete");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    s = lancer("favori ajouter " + exemple + " Personne carte-patronyme --racine @I1@");
+    EXPECT_NE(s.code, 0);
+    for (const char* nom : {"Patronyme", "Tout"}) {
+        const fs::path favori = dossier / (std::string(nom) + "-favori.pdf");
+        const fs::path direct = dossier / (std::string(nom) + "-direct.pdf");
+        s = lancer(std::string("favori executer ") + exemple + " " + nom + " --sortie '" + favori.string() + "'");
+        ASSERT_EQ(s.code, 0) << nom << " : " << s.texte;
+        const std::string commande = std::string(nom) == "Tout" ? "carte-localisation-complete "
+                                                               : "carte-patronyme --patronyme berthelot ";
+        s = lancer("document " + commande + exemple + " --sortie '" + direct.string() + "'");
+        ASSERT_EQ(s.code, 0) << s.texte;
+        const std::string attendu = lire(direct);
+        ASSERT_EQ(attendu.substr(0, 5), "%PDF-");
+        EXPECT_TRUE(sansDateDeCreation(lire(favori)) == sansDateDeCreation(attendu)) << nom;
+    }
+    unsetenv("LIGNARA_DONNEES");
+}
+
 }  // namespace
 }  // namespace lignara

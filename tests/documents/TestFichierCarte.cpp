@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <stdexcept>
 
 #include "commun/OperationImpossible.h"
@@ -137,6 +139,44 @@ TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
     f = bon;
     f.push_back(0);
     EXPECT_EQ(message([&] { decoderCarte(f, "FR.dat"); }), kAbime);
+}
+
+// Octets altérés au hasard (graine fixe) dans une carte livrée : le message « abîmé », ou une
+// carte dont chaque numéro, polygone et point reste dans ce que son en-tête annonce.
+TEST(FichierCarte, desOctetsAlteresDonnentLeMessageOuUneCarteCoherente) {
+    std::ifstream flux(fs::path(LIGNARA_DOSSIER_DONNEES) / "Carto/LU.dat", std::ios::binary);
+    const std::vector<std::uint8_t> livre{std::istreambuf_iterator<char>(flux), {}};
+    ASSERT_GT(livre.size(), 100u);
+    const std::string abime = "Fichier de cartographie LU.dat ab\xEEm\xE9.\nR\xE9-installez Lignara.";
+    std::mt19937 alea(24);
+    int lues = 0;
+    for (int essai = 0; essai < 2000; ++essai) {
+        std::vector<std::uint8_t> octets = livre;
+        for (int k = 0; k < 1 + essai % 3; ++k)
+            octets[alea() % octets.size()] ^= static_cast<std::uint8_t>(1 + alea() % 255);
+        try {
+            const Carte c = decoderCarte(octets, "LU.dat");
+            ++lues;
+            for (const RegionCarte& r : c.regions) {
+                EXPECT_GE(r.numero, Carte::kPremiereRegion);
+                EXPECT_LE(r.numero, c.regionMax);
+                EXPECT_LE(r.etiquette.x, c.largeur);
+                EXPECT_LE(r.etiquette.y, c.hauteur);
+                for (const PolygoneCarte& p : r.polygones) {
+                    EXPECT_GE(p.points.size(), 3u);
+                    EXPECT_LE(p.points.size(), c.pointsMax);
+                    for (const PointCarte& pt : p.points) {
+                        EXPECT_LE(pt.x, c.largeur);
+                        EXPECT_LE(pt.y, c.hauteur);
+                    }
+                }
+            }
+        } catch (const OperationImpossible& e) {
+            EXPECT_EQ(e.what(), abime);
+        }
+    }
+    // Un nom ou un code altéré reste une carte lisible : toutes ne sont pas refusées.
+    EXPECT_GT(lues, 0);
 }
 
 TEST(FichierCarte, lEcrivainResteDansLesLimitesDuFormat) {

@@ -75,6 +75,8 @@ TEST_F(CartesFenetre, lePaysChoisiArriveAuDocument) {
         return essai::valider(d);
     };
     EXPECT_TRUE(produire(6604).empty());
+    // La carte du fichier entier ne demande personne.
+    EXPECT_EQ(aiguillage.ouverts, QStringList{"feuilleProprietes"});
     ASSERT_EQ(BoiteMessage::montres().size(), 1);
     EXPECT_TRUE(BoiteMessage::montres()[0].contains("(Etats-Unis)")) << BoiteMessage::montres()[0].toStdString();
 }

@@ -244,3 +244,63 @@ TEST_F(FavorisFenetre, unFavoriFaitDansLaFenetreDonneLeMemeDocumentEnLigneDeComm
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FavorisFenetre, ajouterSupprimerEtGarderSonNomSelonLesReponses) {
+    ranger({{"Un", 16, {}}, {"", Favori::kSeparateur, {}}});
+    aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [this](QDialog& d) {
+        // Garder son propre nom n'est pas un doublon ; un séparateur s'ouvre en séparateur.
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
+            EXPECT_TRUE(element<QRadioButton>(m, "radioFavori")->isChecked());
+            EXPECT_EQ(element<QLineEdit>(m, "editNom")->text(), "Un");
+            return ::essai::valider(m);
+        };
+        liste(d)->setCurrentRow(0);
+        cliquer(d, "boutonModifier");
+        EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
+            EXPECT_TRUE(element<QRadioButton>(m, "radioSeparateur")->isChecked());
+            EXPECT_FALSE(element<QLineEdit>(m, "editNom")->isEnabled());
+            return int(QDialog::Rejected);
+        };
+        liste(d)->setCurrentRow(1);
+        cliquer(d, "boutonModifier");
+        EXPECT_EQ(liste(d)->item(1)->text(), QString(77, '-'));
+        // Supprimer, réponse Annuler : il reste.
+        liste(d)->setCurrentRow(0);
+        cliquer(d, "boutonSupprimer");
+        EXPECT_EQ(liste(d)->count(), 2);
+        // Ajouter abandonné : rien ; sans ligne choisie, le nouveau va en tête.
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog&) { return int(QDialog::Rejected); };
+        cliquer(d, "boutonAjouter");
+        EXPECT_EQ(liste(d)->count(), 2);
+        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
+            element<QRadioButton>(m, "radioSeparateur")->setChecked(true);
+            return ::essai::valider(m);
+        };
+        liste(d)->setCurrentRow(-1);
+        cliquer(d, "boutonAjouter");
+        EXPECT_EQ(liste(d)->count(), 3);
+        EXPECT_EQ(liste(d)->currentRow(), 0);
+        return ::essai::valider(d);
+    };
+    BoiteMessage::reponses() = {false};
+    f->executer(6801);
+    const std::vector<Favori> attendu = {
+        {"", Favori::kSeparateur, {}}, {"Un", 16, {}}, {"", Favori::kSeparateur, {}}};
+    EXPECT_EQ(surDisque(), attendu);
+}
+
+TEST_F(FavorisFenetre, lesOptionsDuFichierRemettentAuMenuLesFavorisAjoutesAilleurs) {
+    // Un favori rangé par la ligne de commande après l'ouverture : l'écriture des options le
+    // reprend, et le menu doit le nommer pour que 6802 lance bien celui qu'il montre.
+    ranger({{"Ligne", 16, {}}});
+    aiguillage.parNom["DIALOG_OPTIONS_FICHIER"] = [](QDialog& d) { return ::essai::valider(d); };
+    f->executer(1087);
+    ASSERT_EQ(f->fichier().reglages().favoris.size(), 1u);
+    ASSERT_NE(f->action(6802), nullptr);
+    EXPECT_EQ(f->action(6802)->text(), "Ligne");
+}
+
+}  // namespace

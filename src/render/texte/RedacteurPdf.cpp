@@ -17,7 +17,7 @@ constexpr std::int32_t kRangee = 176;
 constexpr std::int32_t kMontee = 144;     // de la ligne de base au haut de la rangée
 constexpr std::int32_t kDescente = 32;    // de la ligne de base au bas de la rangée
 constexpr std::int32_t kMilieu = 55;      // mi-hauteur des traits, au-dessus de la ligne de base
-constexpr std::int32_t kCroix = 70;
+constexpr std::int32_t kCroix = 56;      // laisse un blanc de 30 avant le texte qui suit
 constexpr std::int32_t kAvanceCroix = 90;
 constexpr std::int32_t kSoulignement = 25;
 constexpr std::int32_t kMargeCellule = 45;
@@ -139,8 +139,8 @@ void LignesPdf::trait(std::int32_t x1, std::int32_t y, std::int32_t x2) {
 void LignesPdf::croix(std::int32_t x, std::int32_t y) {
     if (!surface_) return;
     const std::int32_t bas = y + kMilieu - kCroix / 2, haut = bas + kCroix;
-    surface_->ligne(x + 10, bas, x + 10 + kCroix, haut);
-    surface_->ligne(x + 10, haut, x + 10 + kCroix, bas);
+    surface_->ligne(x + 4, bas, x + 4 + kCroix, haut);
+    surface_->ligne(x + 4, haut, x + 4 + kCroix, bas);
 }
 
 void LignesPdf::dessinerTexte(std::int32_t x, std::int32_t y, const Segment& s, std::string_view t) {

@@ -13,7 +13,8 @@
 //     marges avec un papier ; les filets des titres vont jusqu'à elle ;
 //   - ligne : étiquette alignée à droite sur retrait + largeur d'étiquette, suite derrière ;
 //     segments à partir de retrait + contenu ; une croix est tracée de deux traits dans un carré
-//     de 70 et avance de 90 ; un lien souligné l'est 25 sous la ligne de base ;
+//     de 56 commencé 4 après son x, et avance de 90 ; un lien souligné l'est 25 sous la ligne
+//     de base ;
 //   - titre : lignesAvantPdf (sauf en tête), sa rangée, lignesApresPdf ; texte en xPdf ;
 //   - tableau : une rangée par rangée du tableau, cellules encadrées, texte 45 après le bord ;
 //   - signature (quand elle a une ligne) : à droite de la première suite de trois rangées d'une

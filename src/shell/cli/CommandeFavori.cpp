@@ -1,7 +1,7 @@
 // lignara favori liste FICHIER.ged ;
 // lignara favori executer FICHIER.ged NOM [--sortie CHEMIN] [--papier FORMAT] [--afficher] ;
 // lignara favori ajouter FICHIER.ged NOM TYPE [--racine P] [--conjoint P] [--seconde P]
-//   [--format F] [--option "LIBELLÉ=VALEUR"]… [--coupe P]…
+//   [--patronyme NOM] [--format F] [--option "LIBELLÉ=VALEUR"]… [--coupe P]…
 #include <cstdio>
 #include <memory>
 
@@ -66,6 +66,7 @@ void ajouterAjout(CLI::App& favori) {
     cmd->add_option("--racine", p->demande.parametres.racine, std::string("Personne de tête : ") + aidePersonne);
     cmd->add_option("--conjoint", p->demande.parametres.conjoint, "Conjoint qui désigne la famille (documents familiaux)");
     cmd->add_option("--seconde", p->demande.parametres.seconde, "Seconde personne (lien de parenté)");
+    cmd->add_option("--patronyme", p->demande.parametres.patronyme, "Nom de famille (carte de patronyme)");
     cmd->add_option("--format", p->format, "Format de sortie : pdf, texte, rtf ou web");
     cmd->add_option("--option", p->demande.parametres.options, "Option du dialogue : \"LIBELLÉ=VALEUR\"");
     cmd->add_option("--coupe", p->demande.parametres.coupes, "Personne dont la branche est coupée (50 au plus)");

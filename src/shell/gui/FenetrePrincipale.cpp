@@ -515,6 +515,9 @@ void FenetrePrincipale::optionsFichier() {
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted) return;
     fichier_.reglages() = dialogue.reglages();
     fichier_.enregistrerReglages();
+    // L'écriture reprend les favoris que la ligne de commande a pu ajouter : le menu doit
+    // lancer ceux qu'il nomme.
+    reconstruireFavoris();
 }
 
 std::int32_t FenetrePrincipale::definirMoi() {
