@@ -33,6 +33,10 @@
 #include "documents/statistiques/StatistiqueAscendance.h"
 #include "documents/statistiques/StatistiqueCategories.h"
 #include "documents/statistiques/StatistiqueNaissances.h"
+#include "documents/tableaux/LienDeParente.h"
+#include "documents/tableaux/ProchesParents.h"
+#include "documents/tableaux/TableauAscendant.h"
+#include "documents/tableaux/TableauConsanguinites.h"
 
 namespace lignara {
 
@@ -76,13 +80,13 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {18, "Roue ascendante", "RA_", "roue-ascendante", RoueAscendante::kParametres, Pers, "DIALOG_RA_GENE", P, 0, 23, fabrique<RoueAscendante>},
  {19, "Roue descendante", "RD_", "roue-descendante", RoueDescendante::kParametres, Desc, "DIALOG_RD_GENE", P, 0, 24, fabrique<RoueDescendante>},
  {55, "Roue mixte", "RM_", "roue-mixte", RoueMixte::kParametres, Pers, "DIALOG_RM_GENE", P, 0, 25, fabrique<RoueMixte>},
- {32, "Tableau ascendant", "TA_", "tableau-ascendant", lettres<"Psb21">(), Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, nullptr},
- {54, "Tableau des proches parents", "PP_", "proches-parents", lettres<"Ps1111">(), Pers, "DIALOG_PP_GENE", P|W, 0, 27, nullptr},
+ {32, "Tableau ascendant", "TA_", "tableau-ascendant", TableauAscendant::kParametres, Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, fabrique<TableauAscendant>},
+ {54, "Tableau des proches parents", "PP_", "proches-parents", ProchesParents::kParametres, Pers, "DIALOG_PP_GENE", P|W, 0, 27, fabrique<ProchesParents>, "Parents proches"},
  {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", Trombinoscope::kParametres, Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, fabrique<Trombinoscope>},
  {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", Trombinoscope::kParametres, Desc, "DIALOG_TR_GENE", P|R|W, 3, 28, fabrique<Trombinoscope>},
  {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", Trombinoscope::kParametres, Aucune, "DIALOG_TR_GENE", P|R|W, 1, 28, fabrique<Trombinoscope>},
- {11, "Lien de parenté", "TP_", "lien-parente", lettres<"PsPs1">(), Pers, "DIALOG_TP_GENE", P|W, 0, 29, nullptr},
- {34, "Tableau des consanguinités", "TC_", "consanguinites", lettres<"11">(), Aucune, "DIALOG_TC_GENE", P|T|W, 0, 30, nullptr},
+ {11, "Lien de parenté", "TP_", "lien-parente", LienDeParente::kParametres, Pers, "DIALOG_TP_GENE", P|W, 0, 29, fabrique<LienDeParente>},
+ {34, "Tableau des consanguinités", "TC_", "consanguinites", TableauConsanguinites::kParametres, Aucune, "DIALOG_TC_GENE", P|T|W, 0, 30, fabrique<TableauConsanguinites>, "Consanguinités"},
  {10, "Fiche individuelle", "TI_", "fiche-individuelle", FicheIndividuelle::kParametres, Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
  {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", FicheIndividuelle::kParametresLignees, Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
  {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", FicheIndividuelle::kParametresLignees, Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},

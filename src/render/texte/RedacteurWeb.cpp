@@ -169,9 +169,13 @@ void RedacteurWeb::tableau(const Tableau& tableau) {
             html += std::string("<") + balise;
             if (cellule.rangees > 1) html += " rowspan=" + enTexte(cellule.rangees);
             if (etendue > 1) html += " colspan=" + enTexte(static_cast<std::int64_t>(etendue));
-            html += " style=\"" + bord + "width:" + pixels(largeur) + "px;";
-            if (cellule.fond || cellule.entete) html += fond;
-            html += cellule.centree || cellule.entete ? "text-align:center;\">" : "text-align:left;\">";
+            if (!cellule.classeWeb.empty()) {
+                html += " class=\"" + std::string(cellule.classeWeb) + "\">";
+            } else {
+                html += " style=\"" + bord + "width:" + pixels(largeur) + "px;";
+                if (cellule.fond || cellule.entete) html += fond;
+                html += cellule.centree || cellule.entete ? "text-align:center;\">" : "text-align:left;\">";
+            }
             ajouterAncre(html, cellule.ancre);
             ajouterSegments(html, cellule.segments);
             html += std::string("</") + balise + ">";

@@ -143,6 +143,9 @@ struct CelluleTableau {
     bool centree = false;
     bool fond = false;           // fond de la couleur MiseEnPage::couleurFond
     std::string_view ancre{};
+    // Web : classe de la feuille de style (MiseEnPage::styleWeb), qui remplace alors le style
+    // de la cellule ; vide : bord, largeur et fond écrits dans la cellule.
+    std::string_view classeWeb{};
 };
 
 struct RangeeTableau {
