@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "ChoixRacines.h"
 #include "FichiersDeMesure.h"
 #include "GenealogieDeMesure.h"
 #include "commun/Dossiers.h"
@@ -24,52 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace lignara;
-
-// Personne qui a le plus de générations d'ascendants (et leur nombre) ; avec une limite, celle
-// dont l'ascendance dans la limite est la plus fournie.
-std::uint32_t plusProfonde(const BaseGenealogique& base, int& generations, int limite = 0) {
-    const std::uint32_t n = base.nombreIndividus();
-    std::vector<std::uint32_t> pere(n + 1), mere(n + 1);
-    for (std::uint32_t p = 1; p <= n; ++p) {
-        Individu i = base.LireIndividu(p);
-        pere[p] = i.pere;
-        mere[p] = i.mere;
-    }
-    std::vector<int> profondeur(n + 1, -1);
-    std::function<int(std::uint32_t, int)> calculer = [&](std::uint32_t p, int garde) -> int {
-        if (p == 0 || garde > 400) return 0;
-        if (profondeur[p] >= 0) return profondeur[p];
-        return profondeur[p] = 1 + std::max(calculer(pere[p], garde + 1), calculer(mere[p], garde + 1));
-    };
-    std::uint32_t meilleure = 1;
-    for (std::uint32_t p = 1; p <= n; ++p)
-        if (calculer(p, 0) > calculer(meilleure, 0)) meilleure = p;
-    generations = calculer(meilleure, 0);
-    if (limite <= 0) return meilleure;
-    // Parmi les personnes qui ont assez de générations, celle qui a le plus d'ascendants dans
-    // la limite (quelques milliers d'essais) : l'arbre le plus fourni.
-    std::size_t plus = 0, essais = 0;
-    for (std::uint32_t p = n; p >= 1 && essais < 5000; --p) {
-        if (calculer(p, 0) < limite) continue;
-        ++essais;
-        std::vector<std::uint32_t> rangee{p};
-        std::size_t total = 1;
-        for (int g = 1; g < limite && !rangee.empty(); ++g) {
-            std::vector<std::uint32_t> suivante;
-            for (std::uint32_t q : rangee)
-                for (std::uint32_t parent : {pere[q], mere[q]})
-                    if (parent) suivante.push_back(parent);
-            total += suivante.size();
-            rangee.swap(suivante);
-        }
-        if (total > plus) {
-            plus = total;
-            meilleure = p;
-        }
-    }
-    generations = calculer(meilleure, 0);
-    return meilleure;
-}
 
 const PolicesDocument& policesChargees() {
     static const PolicesDocument polices = chargerPolices(ReglagesPolices{}, {});
@@ -110,7 +65,7 @@ void DouzeGenerationsSurUnMillionDePersonnes(benchmark::State& etat) {
     if (!base) {
         auto debut = std::chrono::steady_clock::now();
         base = mesure::GenealogieDeMesure(1000000).construire();
-        racine = plusProfonde(*base, generations, 12);
+        racine = mesure::plusProfonde(*base, generations, 12);
         std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
         std::printf("Généalogie de mesure : %u personnes en %.1f s ; racine %u, %d générations connues\n",
                     base->nombreIndividus(), duree.count(), racine, generations);
@@ -129,7 +84,7 @@ void TrenteGenerationsDeRoyal92(benchmark::State& etat) {
     static int generations = 0;
     if (!import) {
         import = ImporterGedcom(fichier);
-        racine = plusProfonde(import->base, generations);
+        racine = mesure::plusProfonde(import->base, generations);
         std::printf("royal92.ged : racine %u, %d générations connues\n", racine, generations);
     }
     dessiner(etat, import->base, racine, 30, "lignara-bench-AA-royal92.pdf");

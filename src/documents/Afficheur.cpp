@@ -19,9 +19,13 @@
 #include "documents/arbres/DocumentArbreDescendant.h"
 #include "documents/cartes/CarteLocalisation.h"
 #include "documents/cartes/CarteMigration.h"
+#include "documents/fiches/FicheIndividuelle.h"
+#include "documents/fiches/Trombinoscope.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
+#include "documents/listes/ListeAscendante.h"
+#include "documents/listes/ListeDescendante.h"
 #include "documents/roues/RoueAscendante.h"
 #include "documents/roues/RoueDescendante.h"
 #include "documents/roues/RoueMixte.h"
@@ -29,6 +33,10 @@
 #include "documents/statistiques/StatistiqueAscendance.h"
 #include "documents/statistiques/StatistiqueCategories.h"
 #include "documents/statistiques/StatistiqueNaissances.h"
+#include "documents/tableaux/LienDeParente.h"
+#include "documents/tableaux/ProchesParents.h"
+#include "documents/tableaux/TableauAscendant.h"
+#include "documents/tableaux/TableauConsanguinites.h"
 
 namespace lignara {
 
@@ -54,8 +62,8 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {39, "Arbre mixte familial", "AM_", "arbre-mixte-familial", ArbreMixte::kParametresFamilial, Pers, "DIALOG_AM_GENE,DIALOG_COUPE", P|W, 0, 8, fabrique<ArbreMixte>, "Arbre mixte"},
  {41, "Arbre de cousins individuel", "AC_", "arbre-cousins", ArbreCousins::kParametresIndividuel, Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, fabrique<ArbreCousins>, "Arbre des cousins"},
  {40, "Arbre de cousins familial", "AC_", "arbre-cousins-familial", ArbreCousins::kParametresFamilial, Pers, "DIALOG_AC_GENE,DIALOG_COUPE", P, 0, 12, fabrique<ArbreCousins>, "Arbre des cousins"},
- {12, "Liste ascendante", "LA_", "liste-ascendante", lettres<"Psb1L1">(), Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, nullptr},
- {15, "Liste descendante", "LD_", "liste-descendante", lettres<"Psbbb1L1L2">(), Desc, "DIALOG_LD_GENE,DIALOG_COUPE", P|T|W, 0, 14, nullptr},
+ {12, "Liste ascendante", "LA_", "liste-ascendante", ListeAscendante::kParametres, Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, fabrique<ListeAscendante>},
+ {15, "Liste descendante", "LD_", "liste-descendante", ListeDescendante::kParametres, Desc, "DIALOG_LD_GENE,DIALOG_COUPE,DIALOG_REPORT", P|T|W, 0, 14, fabrique<ListeDescendante>},
  {14, "Liste de cousins", "LC_", "liste-cousins", lettres<"Psbb211">(), Pers, "DIALOG_LC_GENE", P|T|R|W, 0, 15, nullptr},
  {16, "Liste éclair", "LE_", "liste-eclair", lettres<"1bb">(), Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
  {13, "Liste des branches", "LB_", "liste-branches", lettres<"11">(), Aucune, "DIALOG_LB_GENE", P|T|R|W, 0, 17, nullptr},
@@ -72,16 +80,16 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {18, "Roue ascendante", "RA_", "roue-ascendante", RoueAscendante::kParametres, Pers, "DIALOG_RA_GENE", P, 0, 23, fabrique<RoueAscendante>},
  {19, "Roue descendante", "RD_", "roue-descendante", RoueDescendante::kParametres, Desc, "DIALOG_RD_GENE", P, 0, 24, fabrique<RoueDescendante>},
  {55, "Roue mixte", "RM_", "roue-mixte", RoueMixte::kParametres, Pers, "DIALOG_RM_GENE", P, 0, 25, fabrique<RoueMixte>},
- {32, "Tableau ascendant", "TA_", "tableau-ascendant", lettres<"Psb21">(), Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, nullptr},
- {54, "Tableau des proches parents", "PP_", "proches-parents", lettres<"Ps1111">(), Pers, "DIALOG_PP_GENE", P|W, 0, 27, nullptr},
- {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, nullptr},
- {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", lettres<"Ps1b21">(), Desc, "DIALOG_TR_GENE", P|R|W, 3, 28, nullptr},
- {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", lettres<"Ps1b21">(), Pers, "DIALOG_TR_GENE", P|R|W, 1, 28, nullptr},
- {11, "Lien de parenté", "TP_", "lien-parente", lettres<"PsPs1">(), Pers, "DIALOG_TP_GENE", P|W, 0, 29, nullptr},
- {34, "Tableau des consanguinités", "TC_", "consanguinites", lettres<"11">(), Aucune, "DIALOG_TC_GENE", P|T|W, 0, 30, nullptr},
- {10, "Fiche individuelle", "TI_", "fiche-individuelle", lettres<"Psbbbb1">(), Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, nullptr},
- {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", lettres<"PsbbbbL11">(), Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
- {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", lettres<"PsbbbbL11">(), Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, nullptr},
+ {32, "Tableau ascendant", "TA_", "tableau-ascendant", TableauAscendant::kParametres, Pers, "DIALOG_TA_GENE", P|R|W, 0, 26, fabrique<TableauAscendant>},
+ {54, "Tableau des proches parents", "PP_", "proches-parents", ProchesParents::kParametres, Pers, "DIALOG_PP_GENE", P|W, 0, 27, fabrique<ProchesParents>, "Parents proches"},
+ {35, "Trombinoscope ascendant", "TR_", "trombinoscope-ascendant", Trombinoscope::kParametres, Pers, "DIALOG_TR_GENE", P|R|W, 2, 28, fabrique<Trombinoscope>},
+ {37, "Trombinoscope descendant", "TR_", "trombinoscope-descendant", Trombinoscope::kParametres, Desc, "DIALOG_TR_GENE", P|R|W, 3, 28, fabrique<Trombinoscope>},
+ {36, "Trombinoscope complet", "TR_", "trombinoscope-complet", Trombinoscope::kParametres, Aucune, "DIALOG_TR_GENE", P|R|W, 1, 28, fabrique<Trombinoscope>},
+ {11, "Lien de parenté", "TP_", "lien-parente", LienDeParente::kParametres, Pers, "DIALOG_TP_GENE", P|W, 0, 29, fabrique<LienDeParente>},
+ {34, "Tableau des consanguinités", "TC_", "consanguinites", TableauConsanguinites::kParametres, Aucune, "DIALOG_TC_GENE", P|T|W, 0, 30, fabrique<TableauConsanguinites>, "Consanguinités"},
+ {10, "Fiche individuelle", "TI_", "fiche-individuelle", FicheIndividuelle::kParametres, Pers, "DIALOG_TI_GENE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
+ {45, "Fiches individuelles des ascendants", "TI_", "fiches-ascendants", FicheIndividuelle::kParametresLignees, Pers, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
+ {46, "Fiches individuelles des descendants", "TI_", "fiches-descendants", FicheIndividuelle::kParametresLignees, Desc, "DIALOG_TI_GENE,DIALOG_COUPE", P|R|W, 0, 31, fabrique<FicheIndividuelle>},
  {4,  "Carte de localisation ascendante", "CL_", "carte-localisation-ascendante", CarteLocalisation::kParametres, Pers, "DIALOG_CL_GENE", P, 2, 32, fabrique<CarteLocalisation>, "Carte de localisation"},
  {6,  "Carte de localisation descendante", "CL_", "carte-localisation-descendante", CarteLocalisation::kParametres, Desc, "DIALOG_CL_GENE", P, 3, 33, fabrique<CarteLocalisation>, "Carte de localisation"},
  {7,  "Carte de localisation patronyme", "CL_", "carte-patronyme", CarteLocalisation::kParametres, Patr, "DIALOG_CL_GENE", P, 4, 34, fabrique<CarteLocalisation>, "Carte de localisation"},
@@ -152,6 +160,7 @@ std::vector<Afficheur::PageFeuille> Afficheur::pagesFeuille() const {
         PageFeuille p{std::string(page.substr(0, deuxPoints)), ""};
         if (deuxPoints != std::string_view::npos) p.onglet = page.substr(deuxPoints + 1);
         else if (p.modele == kPageCoupes) p.onglet = "Coupes";
+        else if (p.modele == kPageReports) p.onglet = "Reports";
         else if (liste.empty()) p.onglet = "Général";
         else p.onglet = p.modele;
         liste.push_back(std::move(p));
@@ -162,6 +171,12 @@ std::vector<Afficheur::PageFeuille> Afficheur::pagesFeuille() const {
 bool Afficheur::aPageCoupes() const {
     for (const PageFeuille& p : pagesFeuille())
         if (p.modele == kPageCoupes) return true;
+    return false;
+}
+
+bool Afficheur::aPageReports() const {
+    for (const PageFeuille& p : pagesFeuille())
+        if (p.modele == kPageReports) return true;
     return false;
 }
 

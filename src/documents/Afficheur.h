@@ -54,6 +54,7 @@ struct Afficheur {
     static constexpr std::size_t kLongueurTitreMax = 43;
     static constexpr std::uint8_t kFinDeListe = 255;
     static constexpr const char* kPageCoupes = "DIALOG_COUPE";
+    static constexpr const char* kPageReports = "DIALOG_REPORT";
 
     std::uint8_t code;
     const char* titre;        // UTF-8 dans la table ; titre1252() pour les documents
@@ -91,6 +92,7 @@ struct Afficheur {
     };
     std::vector<PageFeuille> pagesFeuille() const;
     bool aPageCoupes() const;
+    bool aPageReports() const;
 };
 
 // Les 54 types, dans l'ordre de la table.

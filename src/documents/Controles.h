@@ -8,6 +8,7 @@
 //   2060, 2062, 2064 nombres bornés                             2091–2094 format de sortie
 //   2070/2071/2072 couleur (rouge, vert, bleu) d'un seul bouton qui ouvre le choix des couleurs
 //   4002 liste des branches coupées, 4003 limite de générations (page « Coupes »)
+//   4012 liste des branches reportées (page « Reports »)
 namespace lignara::controle {
 
 inline constexpr int kNom = 2001;
@@ -23,5 +24,6 @@ inline constexpr int kNombre1 = 2060, kNombre2 = 2062, kNombre3 = 2064;
 inline constexpr int kCouleurRouge = 2070, kCouleurVert = 2071, kCouleurBleu = 2072;
 inline constexpr int kFormat = 2091;  // 2091 à 2094 pour les codes 0 à 3
 inline constexpr int kListeCoupes = 4002, kGenerationsCoupes = 4003;
+inline constexpr int kListeReports = 4012;
 
 }  // namespace lignara::controle

@@ -14,7 +14,8 @@ constexpr ParametreDeclare kFormatSeul{
     .lettre = '1', .role = RoleParametre::Format, .controle = controle::kFormat, .libelle = "Format de sortie"};
 
 bool surPageCoupes(const ParametreDeclare& p) {
-    return p.role == RoleParametre::Coupes || p.role == RoleParametre::LimiteGenerations;
+    return p.role == RoleParametre::Coupes || p.role == RoleParametre::LimiteGenerations ||
+           p.role == RoleParametre::Reports || p.role == RoleParametre::NombreReports;
 }
 
 bool estNumerique(const ValeurParametre& v) {
@@ -93,12 +94,20 @@ bool controleDOption(const ParametreDeclare& p) {
 
 }  // namespace
 
+void fixerReports(Document& document, EnsemblePersonnes reports) {
+    ValeurParametre* liste = document.valeur(RoleParametre::Reports);
+    if (!liste) return;
+    const std::uint32_t nombre = reports.nombre();
+    *liste = std::move(reports);
+    if (ValeurParametre* n = document.valeur(RoleParametre::NombreReports)) *n = entierComme(*n, nombre);
+}
+
 std::vector<PageOptions> pagesOptions(const Afficheur& type) {
     std::vector<PageOptions> pages;
     bool declares = false;
     const auto modeles = type.pagesFeuille();
     for (std::size_t rang = 0; rang < modeles.size(); ++rang) {
-        if (modeles[rang].modele == Afficheur::kPageCoupes) continue;
+        if (modeles[rang].modele == Afficheur::kPageCoupes || modeles[rang].modele == Afficheur::kPageReports) continue;
         PageOptions page{modeles[rang].modele, modeles[rang].onglet, {}};
         for (const ParametreDeclare* p : type.parametres)
             if (p->controle != 0 && !surPageCoupes(*p) && p->page == rang) page.controles.push_back(p);
@@ -111,12 +120,20 @@ std::vector<PageOptions> pagesOptions(const Afficheur& type) {
 
 bool aPageCoupes(const Afficheur& type) { return type.aPageCoupes() && type.indice(RoleParametre::Coupes) >= 0; }
 
+bool aPageReports(const Afficheur& type) { return type.aPageReports() && type.indice(RoleParametre::Reports) >= 0; }
+
 std::string titreFeuille(const Afficheur& type) { return type.titreFeuille ? type.titreFeuille : type.titre; }
 
 std::string invitationCoupes(const Afficheur& type) {
     const int i = type.indice(RoleParametre::Coupes);
     const char* libelle = i >= 0 ? type.parametres[static_cast<std::size_t>(i)]->libelle : nullptr;
     return libelle ? libelle : "Entrez les branches à couper";
+}
+
+std::string invitationReports(const Afficheur& type) {
+    const int i = type.indice(RoleParametre::Reports);
+    const char* libelle = i >= 0 ? type.parametres[static_cast<std::size_t>(i)]->libelle : nullptr;
+    return libelle ? libelle : "Entrez les branches à reporter";
 }
 
 const char* libelleCaseDeListe(int identifiant) {
@@ -180,6 +197,10 @@ EmplacementsOptions versEmplacements(const Document& document) {
         }
     const ValeurParametre* format = document.valeur(RoleParametre::Format);
     e.valeurs[controle::kFormat] = format ? entier(*format) : static_cast<std::int64_t>(document.format);
+    const ValeurParametre* reports = document.valeur(RoleParametre::Reports);
+    e.avecReports = aPageReports(type) && reports;
+    if (e.avecReports)
+        if (const auto* ensemble = std::get_if<EnsemblePersonnes>(reports)) e.reports = ListeCoupes(*ensemble);
     const ValeurParametre* coupes = document.valeur(RoleParametre::Coupes);
     e.avecCoupes = aPageCoupes(type) && coupes;
     if (!e.avecCoupes) return e;
@@ -198,6 +219,7 @@ void depuisEmplacements(const EmplacementsOptions& e, Document& document, std::u
     if (ValeurParametre* format = document.valeur(RoleParametre::Format))
         *format = entierComme(*format, static_cast<std::int64_t>(code));
     document.format = code;
+    if (e.avecReports) fixerReports(document, e.reports.ensemble(nombrePersonnes));
     if (!e.avecCoupes) return;
     ValeurParametre* coupes = document.valeur(RoleParametre::Coupes);
     if (!coupes) return;

@@ -2,7 +2,8 @@
 // Pages des feuilles de propriétés, tirées des paramètres déclarés du type : une page est la
 // liste des paramètres qui y ont un contrôle (Controles.h), dans l'ordre de la signature. Le
 // sens d'un identifiant est le même sur toutes les pages ; le format de sortie (2091) suit le
-// paramètre de rôle Format, les coupes et la limite de générations vont sur la page « Coupes ».
+// paramètre de rôle Format, les coupes et la limite de générations vont sur la page « Coupes »,
+// les branches reportées sur la page « Reports ».
 //
 // La feuille travaille sur des emplacements d'options (EmplacementsOptions) : les paramètres y
 // sont copiés à l'ouverture et n'en reviennent qu'à la confirmation par OK.
@@ -37,6 +38,8 @@ struct EmplacementsOptions {
     bool avecCoupes = false;   // page « Coupes »
     ListeCoupes coupes;
     int generations = 0;       // « Couper toutes les branches au-delà de » (0 : aucune limite)
+    bool avecReports = false;  // page « Reports »
+    ListeCoupes reports;
 };
 
 // Pages d'options du type, sans la page « Coupes », dans l'ordre de ses modèles ; une page sans
@@ -49,6 +52,12 @@ bool aPageCoupes(const Afficheur& type);
 std::string titreFeuille(const Afficheur& type);
 // Texte en tête de la page « Coupes » : le libellé des branches coupées (UTF-8).
 std::string invitationCoupes(const Afficheur& type);
+// La page « Reports » : le type la nomme et déclare ses branches reportées.
+bool aPageReports(const Afficheur& type);
+// Texte en tête de la page « Reports » (UTF-8).
+std::string invitationReports(const Afficheur& type);
+// Branches reportées du document, et leur nombre quand le type le déclare.
+void fixerReports(Document& document, EnsemblePersonnes reports);
 
 // Libellés fixés par l'identifiant des cases qui accompagnent une liste (2050, 2053) (UTF-8).
 const char* libelleCaseDeListe(int identifiant);

@@ -30,6 +30,8 @@ enum class RoleParametre : std::uint8_t {
     Format,             // code du format de sortie (0 PDF, 1 texte, 2 RTF, 3 Web)
     Coupes,             // branches coupées, page « Coupes »
     LimiteGenerations,  // « Couper toutes les branches au-delà de », page « Coupes »
+    Reports,            // branches reportées en sections à part, page « Reports »
+    NombreReports,      // leur nombre, tenu par le cadre avec la liste
 };
 
 // Un choix d'une liste : libellé montré (Windows-1252) et valeur rangée ; pour un paramètre

@@ -133,6 +133,7 @@ bool ParametresLigneCommande::parametrer(Document& document, const ContexteDocum
     fixerPersonnes(document, contexte);
     fixerFormat(document);
     fixerCoupes(document, contexte);
+    fixerReports(document, contexte);
     for (const std::string& option : demande_.options) fixerOption(document, option);
     document.suivreFormatDesParametres();
     if (demande_.format && !document.valeur(RoleParametre::Format)) document.format = *demande_.format;
@@ -193,6 +194,16 @@ void ParametresLigneCommande::fixerCoupes(Document& document, const ContexteDocu
         if (!coupes.ajouter(resoudre_(c)) && !coupes.peutAjouter())
             refuser("Au plus " + std::to_string(ListeCoupes::kNombreMax) + " branches coupées");
     *liste = coupes.ensemble(contexte.base->nombreIndividus());
+}
+
+void ParametresLigneCommande::fixerReports(Document& document, const ContexteDocument& contexte) const {
+    if (demande_.reports.empty()) return;
+    if (!aPageReports(document.type())) refuser("Ce document n'a pas de reports de branches");
+    ListeCoupes reports;
+    for (const std::string& r : demande_.reports)
+        if (!reports.ajouter(resoudre_(r)) && !reports.peutAjouter())
+            refuser("Au plus " + std::to_string(ListeCoupes::kNombreMax) + " branches reportées");
+    lignara::fixerReports(document, reports.ensemble(contexte.base->nombreIndividus()));
 }
 
 void ParametresLigneCommande::fixerOption(Document& document, const std::string& option) const {

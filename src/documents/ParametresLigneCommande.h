@@ -1,7 +1,7 @@
 #pragma once
 // Paramètres d'un document donnés sur la ligne de commande (lignara document …) :
 //   --racine, --conjoint (familles), --seconde (lien de parenté), --patronyme (carte de
-//   patronyme), --format, --coupe, et les
+//   patronyme), --format, --coupe, --report (branches reportées de la liste descendante), et les
 //   options nommées par le libellé de leur dialogue : « LIBELLÉ=VALEUR », la valeur étant un
 //   libellé montré par le dialogue, un nombre, oui/non ou une date JJ/MM/AAAA. Les options sont
 //   tirées des paramètres déclarés du type (ParametreDeclare.h).
@@ -54,6 +54,7 @@ struct DemandeDocument {
     std::optional<FormatSortie> format;
     std::vector<std::string> options;  // « LIBELLÉ=VALEUR »
     std::vector<std::string> coupes;
+    std::vector<std::string> reports;
 };
 
 class ParametresLigneCommande : public SourceParametres {
@@ -66,6 +67,7 @@ private:
     void fixerPersonnes(Document& document, const ContexteDocument& contexte) const;
     void fixerFormat(Document& document) const;
     void fixerCoupes(Document& document, const ContexteDocument& contexte) const;
+    void fixerReports(Document& document, const ContexteDocument& contexte) const;
     void fixerOption(Document& document, const std::string& option) const;
 
     DemandeDocument demande_;

@@ -31,6 +31,17 @@ struct BaseEssai {
         preparerContexte();
         contexte.sourcesGedcom = sources.get();
     }
+    // GEDCOM déjà écrit par le test, avec ses photos à côté : importé de ce chemin, relu au
+    // besoin, et les chemins relatifs des photos se comprennent depuis son dossier.
+    struct DepuisChemin {};
+    BaseEssai(DepuisChemin, const std::filesystem::path& gedcom)
+        : import(ImporterGedcom(gedcom)),
+          index(construireIndexDesNoms(import.base)),
+          sources(std::make_unique<SourcesGedcom>(import.fichiers, nullptr)) {
+        preparerContexte();
+        contexte.sourcesGedcom = sources.get();
+        contexte.dossiersGedcom = {gedcom.parent_path()};
+    }
     void preparerContexte() {
         contexte.base = &import.base;
         contexte.noms = &index.noms;

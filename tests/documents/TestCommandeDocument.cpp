@@ -12,6 +12,7 @@
 #include "documents/DocumentLigneCommande.h"
 #include "commun/OperationImpossible.h"
 #include "render/LecturePdf.h"
+#include "render/OutilsPdf.h"
 
 namespace lignara {
 namespace {
@@ -45,7 +46,7 @@ TEST(CommandeDocument, listeLesCinquanteQuatreTypes) {
 }
 
 TEST(CommandeDocument, typeSansMiseEnPageEchoueAvantDeLireLeFichier) {
-    Sortie s = lancer("document liste-ascendante /fichier/absent.ged --racine @I1@");
+    Sortie s = lancer("document liste-cousins /fichier/absent.ged --racine @I1@");
     EXPECT_NE(s.code, 0);
     EXPECT_EQ(s.texte, "Ce document n'est pas encore disponible\n");
 }
@@ -96,6 +97,47 @@ TEST(CommandeDocument, lePapierVientDePapierSinonDesPreferences) {
     EXPECT_EQ(remplace.compter("/Type /Page\n"), 1u);
     EXPECT_NE(inconnu.code, 0);
     EXPECT_NE(inconnu.texte.find("Format de papier inconnu : « A5 »"), std::string::npos) << inconnu.texte;
+}
+
+}  // namespace
+}  // namespace lignara
+
+namespace lignara {
+namespace {
+
+// Fiches et trombinoscope en ligne de commande : options tirées des déclarations, bornes de
+// la hauteur des photos, aucune personne pour le trombinoscope complet.
+TEST(CommandeDocument, fichesEtTrombinoscopeAvecLeursOptions) {
+    essai::DossierEssai d;
+    const auto ged = d / "photos.ged";
+    {
+        std::ofstream f(ged);
+        f << "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME Anne /ROY/\n1 SEX F\n1 BAPM\n2 DATE 1900\n"
+             "1 OBJE\n2 FILE anne.jpg\n0 TRLR\n";
+        std::ofstream(d / "anne.jpg", std::ios::binary) << essais::jpegBlanc(8, 8);
+    }
+    const char* ancien = std::getenv("XDG_CONFIG_HOME");
+    const std::string configurationAvant = ancien ? ancien : "";
+    setenv("XDG_CONFIG_HOME", (d / "configuration").c_str(), 1);
+    const std::string fichier = " '" + ged.string() + "' --sortie '" + d.chemin().string() + "'";
+
+    Sortie s = lancer("document trombinoscope-complet" + fichier + " --option 'Hauteur des photos=0'");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Nombre de 10 à 150"), std::string::npos) << s.texte;
+    s = lancer("document trombinoscope-complet" + fichier + " --racine @I1@");
+    EXPECT_NE(s.code, 0);
+    s = lancer("document trombinoscope-complet" + fichier +
+               " --format web --option 'Tri=Année de naissance' --option 'Une seule photo par individu=oui'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(d / "TR_.htm").find("anne.jpg\"><img"), std::string::npos);
+    s = lancer("document fiche-individuelle" + fichier +
+               " --racine @I1@ --format rtf --option 'Taille des photos=Taille normale' --option 'Evénements religieux=oui'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    const std::string rtf = essai::lireFichier(d / "TI_ROY.rtf");
+    EXPECT_NE(rtf.find("\\jpegblip"), std::string::npos);
+    EXPECT_NE(rtf.find("Ev\\'e9n\\'e9ment religieux"), std::string::npos);
+    if (ancien) setenv("XDG_CONFIG_HOME", configurationAvant.c_str(), 1);
+    else unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

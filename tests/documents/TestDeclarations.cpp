@@ -44,10 +44,13 @@ TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges)
 }
 
 TEST(Declarations, seuleLaTeteDesSignaturesEnLettresAUnRole) {
-    const Afficheur& fiches = *afficheurDeCode(45);  // « PsbbbbL11 »
-    EXPECT_EQ(fiches.indice(RoleParametre::Racine), 0);
-    EXPECT_EQ(fiches.indice(RoleParametre::NomRacine), 1);
-    EXPECT_EQ(fiches.indice(RoleParametre::Coupes), -1);  // viendra avec son document
+    const Afficheur& cousins = *afficheurDeCode(14);  // « Psbb211 », sans document encore
+    EXPECT_EQ(cousins.indice(RoleParametre::Racine), 0);
+    EXPECT_EQ(cousins.indice(RoleParametre::NomRacine), 1);
+    EXPECT_EQ(cousins.indice(RoleParametre::Format), -1);  // viendra avec son document
+    const Afficheur& fiches = *afficheurDeCode(45);  // « PsbbbbL11 », déclaré
+    EXPECT_EQ(fiches.indice(RoleParametre::Coupes), 6);
+    EXPECT_EQ(fiches.indice(RoleParametre::LimiteGenerations), 7);
     EXPECT_EQ(afficheurDeCode(16)->indice(RoleParametre::Racine), -1);  // « 1bb »
     EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
     // Statistiques complètes et carte de tout le fichier : « Ps » en tête, mais rien à demander.
@@ -143,7 +146,7 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
     EXPECT_EQ(libelles, (std::vector<std::string>{"Fond de page", "Style", "Critère de coloration",
                                                   "Suppression des branches non colorées",
                                                   "Couper toutes les branches au-delà de"}));
-    EXPECT_TRUE(optionsDuType(*afficheurDeCode(45)).empty());  // pas encore déclaré
+    EXPECT_TRUE(optionsDuType(*afficheurDeCode(14)).empty());  // pas encore déclaré
 
     BaseEssai b(essai::kFamilleEssai);
     DemandeDocument demande;

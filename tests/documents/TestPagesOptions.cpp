@@ -125,7 +125,7 @@ TEST(PagesOptions, laPageDeLArbreSuitLaSignatureSansFormatNiCoupes) {
 }
 
 TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
-    auto liste = pagesOptions(*afficheurDeCode(12));
+    auto liste = pagesOptions(*afficheurDeCode(16));
     ASSERT_EQ(liste.size(), 1u);
     ASSERT_EQ(liste[0].controles.size(), 1u);
     EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);
@@ -134,9 +134,11 @@ TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
                             "DIALOG_EP_GENE", OffrePdf, 0, 0, nullptr};
     EXPECT_TRUE(pagesOptions(pdfSeul).empty());
     // Sa page « Coupes » attend que le type déclare ses branches coupées.
-    EXPECT_FALSE(aPageCoupes(*afficheurDeCode(12)));
+    const Afficheur coupesNonDeclarees{202, "Essai", "EC_", "essai-coupes", parametresDeLettres<"Psb1L1">(),
+                                       DemandeTete::Personne, "DIALOG_EC_GENE,DIALOG_COUPE", OffrePdf, 0, 0, nullptr};
+    EXPECT_FALSE(aPageCoupes(coupesNonDeclarees));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
-    EXPECT_EQ(titreFeuille(*afficheurDeCode(12)), "Liste ascendante");
+    EXPECT_EQ(titreFeuille(*afficheurDeCode(16)), "Liste éclair");
 }
 
 // Un type à trois pages : chaque contrôle va sur la page de son rang, les onglets prennent le

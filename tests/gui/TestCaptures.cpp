@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -13,6 +14,8 @@
 
 #include "documents/ChoixConjoint.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/listes/ListeDescendante.h"
+#include "documents/PagesOptions.h"
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
 #include "commun/Dossiers.h"
@@ -20,6 +23,7 @@
 #include "reglages/ReglagesFichier.h"
 #include "render/VersionProgramme.h"
 #include "shell/gui/DialogueConjoint.h"
+#include "shell/gui/ListeAncree.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FenetrePrincipale.h"
 #include "shell/gui/FeuilleProprietes.h"
@@ -110,6 +114,8 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(6723);
     ExecutionDialogue::simulation() = capture("feuille-statistiques-naissances");
     f.executer(6733);
+    ExecutionDialogue::simulation() = capture("feuille-trombinoscope");
+    f.executer(6505);
 
     auto aPropos = BoiteMessage::construire(
         &f, QString("Lignara v%1%2\n…").arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),
@@ -188,8 +194,50 @@ TEST(Captures, selectionEtFeuilles) {
     };
     FeuilleProprietes::modifier(arbre, env, listes, &f);
 
+    ListeDescendante liste(*afficheurDeCode(ListeDescendante::kCode));
+    liste.initialiserParametres(contexte);
+    EnsemblePersonnes reportes(contexte.base->nombreIndividus());
+    for (std::uint32_t p : {5u, 21u}) reportes.ajouter(p);
+    fixerReports(liste, reportes);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        auto* onglets = essai::element<QTabWidget>(d, "onglets");
+        EXPECT_TRUE(capturer(d, "feuille-liste-descendante"));
+        onglets->setCurrentIndex(2);
+        EXPECT_TRUE(capturer(d, "feuille-reports"));
+        return int(QDialog::Rejected);
+    };
+    FeuilleProprietes::modifier(liste, env, listes, &f);
+
     essai::ArbreEssai descendant{*afficheurDeCode(2)};
     descendant.initialiserParametres(contexte);
     aiguillage.parNom["feuilleProprietes"] = capture("feuille-arbre-descendant");
     FeuilleProprietes::modifier(descendant, env, listes, &f);
+}
+
+// Feuille des fiches des ascendants, lancée depuis la liste : options, taille des photos en
+// vignettes au départ, puis la page « Coupes ».
+TEST(Captures, feuilleDesFichesIndividuelles) {
+    using namespace lignara;
+    using namespace lignara::gui;
+    essai::remettreAZero();
+    FenetrePrincipale f(Configuration{}, essai::exempleLivre());
+    f.show();
+    f.executer(1002);
+    ASSERT_TRUE(f.fichier().estOuvert());
+    bool vignettes = false;
+    int onglets = 0;
+    ExecutionDialogue::simulation() = [&](QDialog& d) {
+        EXPECT_TRUE(capturer(d, "feuille-fiches-individuelles"));
+        for (QRadioButton* b : d.findChildren<QRadioButton*>())
+            if (b->text() == "Vignettes") vignettes = b->isChecked();
+        if (auto* t = d.findChild<QTabWidget*>()) onglets = t->count();
+        return int(QDialog::Rejected);
+    };
+    QMenu* menu = f.listeAncree()->menuPour(5);
+    ASSERT_TRUE(menu);
+    QAction* fiches = menu->findChild<QAction*>("document6509");
+    ASSERT_TRUE(fiches);
+    fiches->trigger();
+    EXPECT_TRUE(vignettes);
+    EXPECT_EQ(onglets, 2);
 }

@@ -18,6 +18,8 @@
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
+#include "documents/listes/ListeAscendante.h"
+#include "documents/listes/ListeDescendante.h"
 #include "documents/roues/RoueDescendante.h"
 #include "gui/SelectionEssai.h"
 #include "session/DemarrageDossierSortie.h"
@@ -245,6 +247,55 @@ TEST(Menus, chaqueCommandeDeDocumentDesigneUnTypeDistinct) {
     EXPECT_EQ(typeDeCommande(6722), 22);
     EXPECT_EQ(typeDeCommande(kCommandeGererFavoris), 0);
     EXPECT_EQ(typeDeCommande(1002), 0);
+}
+
+// Liste descendante : trois cases, puis « Coupes » et « Reports », cette dernière sans limite
+// de générations ; la liste reportée et son nombre reviennent au document.
+TEST_F(Feuille, laListeDescendanteAUnePageReportsSansLimiteDeGenerations) {
+    ListeDescendante liste(*afficheurDeCode(ListeDescendante::kCode));
+    liste.initialiserParametres(contexte);
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
+        taper(d, "Berthelot", "Claude");
+        return essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), "Liste descendante");
+        auto* onglets = element<QTabWidget>(d, "onglets");
+        EXPECT_EQ(onglets->count(), 3);
+        EXPECT_EQ(onglets->tabText(1), "Coupes");
+        EXPECT_EQ(onglets->tabText(2), "Reports");
+        EXPECT_EQ(element<QCheckBox>(d, "c2011")->text(), "Liste agnatique (limitée aux branches masculines)");
+        EXPECT_TRUE(element<QCheckBox>(d, "c2012")->isChecked());
+        EXPECT_EQ(d.findChild<QRadioButton*>("c2093"), nullptr);  // pas de RTF
+        element<QCheckBox>(d, "c2011")->setChecked(true);
+        QWidget* reports = onglets->widget(2);
+        EXPECT_EQ(reports->objectName(), "DIALOG_REPORT");
+        EXPECT_EQ(reports->findChild<QLabel*>("invitation")->text(), "Entrez les branches à reporter");
+        EXPECT_FALSE(reports->findChild<QSpinBox*>("spinGenerations")->isVisibleTo(reports));
+        reports->findChild<QPushButton*>("boutonAjouter")->click();
+        EXPECT_EQ(reports->findChild<QListWidget*>("listeCoupes")->count(), 1);
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(liste));
+    EXPECT_EQ(liste.octet(kAgnatiqueListe), 1);
+    ASSERT_EQ(liste.ensemble(kReports)->nombre(), 1u);
+    EXPECT_TRUE(liste.ensemble(kReports)->contient(static_cast<std::uint32_t>(personne("BERTHELOT", "Claude"))));
+    EXPECT_EQ(std::get<std::uint16_t>(liste.valeur(kNombreReports)), 1u);
+    EXPECT_EQ(liste.ensemble(kCoupesListe)->nombre(), 0u);
+
+    ListeAscendante ascendante(*afficheurDeCode(ListeAscendante::kCode));
+    ascendante.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
+        auto* onglets = element<QTabWidget>(d, "onglets");
+        EXPECT_EQ(onglets->count(), 2);
+        EXPECT_EQ(element<QCheckBox>(d, "c2011")->text(), "Fait un renvoi pour les personnes \"doublon\"");
+        EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());
+        EXPECT_EQ(element<QLabel>(d, "invitation")->text(), "Entrez les branches à couper dans la liste");
+        element<QRadioButton>(d, "c2093")->setChecked(true);
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(ascendante));
+    EXPECT_EQ(ascendante.format, FormatSortie::Rtf);
 }
 
 TEST_F(Feuille, unDocumentSansMiseEnPageLeDitSansOuvrirDeDialogue) {

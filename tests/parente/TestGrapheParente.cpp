@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 #include <string>
 
 #include "FamilleEssai.h"
@@ -168,6 +169,52 @@ TEST(GrapheParente, demiFrereEtDemiSoeurMariesOntUnSommetPersonneEtDeuxConjoints
     EXPECT_EQ(c.conjointsSommet[0], 2u);
     EXPECT_EQ(c.conjointsSommet[1], 3u);
     EXPECT_EQ(c.base, 6u);
+}
+
+// Cousins germains doubles (deux frères ont épousé deux sœurs, leurs enfants s'épousent) : deux
+// boucles qui partagent leur base. Le parcours n'en garde qu'une par arête hors de son arbre ; les
+// deux cas doivent pourtant y être, chacun au sommet d'un couple de grands-parents.
+TEST(GrapheParente, cousinsGermainsDoublesDonnentDeuxCas) {
+    DossierEssai dossier;
+    ArbreEssai a;
+    for (int k = 0; k < 11; ++k) a.personne(k % 2 ? 'F' : 'M', annee(static_cast<std::int16_t>(1800 + 5 * k)));
+    a.couple(1, 2, {5, 7});  // deux frères
+    a.couple(3, 4, {6, 8});  // deux sœurs
+    a.couple(5, 6, {9});
+    a.couple(7, 8, {10});
+    a.couple(9, 10, {11});
+    BaseGenealogique base = a.construire(dossier.chemin());
+    ResultatGrapheParente r = construire(base, GrapheConsanguinites);
+    ASSERT_EQ(r.consanguinites.size(), 2u);
+    std::set<std::pair<std::uint32_t, std::set<Numeros>>> cas;
+    for (const Consanguinite& c : r.consanguinites) {
+        EXPECT_EQ(c.base, 11u);
+        EXPECT_EQ(c.conjointsSommet[0], c.conjointsSommet[1]);
+        cas.insert({c.sommet, {c.lignes[0], c.lignes[1]}});
+    }
+    EXPECT_EQ(cas, (std::set<std::pair<std::uint32_t, std::set<Numeros>>>{{1, {{5, 9}, {7, 10}}}, {3, {{6, 9}, {8, 10}}}}));
+}
+
+// Deux générations de mariages entre cousins (comme Haakon VII et Maude, puis leur fils Olav et
+// Märtha) : trois boucles entremêlées, trois cas.
+TEST(GrapheParente, mariagesEntreCousinsSurDeuxGenerationsDonnentTroisCas) {
+    DossierEssai dossier;
+    ArbreEssai a;
+    const char sexes[] = "MFMFFMFMMMMFM";
+    for (int k = 0; k < 13; ++k) a.personne(sexes[k], annee(static_cast<std::int16_t>(1800 + 5 * k)));
+    a.couple(1, 2, {3, 4});
+    a.couple(3, 5, {6, 7});
+    a.couple(8, 4, {9});
+    a.couple(6, 9, {10});
+    a.couple(11, 7, {12});
+    a.couple(10, 12, {13});
+    BaseGenealogique base = a.construire(dossier.chemin());
+    ResultatGrapheParente r = construire(base, GrapheConsanguinites);
+    std::set<std::pair<std::uint32_t, std::set<Numeros>>> cas;
+    for (const Consanguinite& c : r.consanguinites) cas.insert({c.sommet, {c.lignes[0], c.lignes[1]}});
+    EXPECT_EQ(cas, (std::set<std::pair<std::uint32_t, std::set<Numeros>>>{
+                       {1, {{3, 6}, {4, 9}}}, {3, {{6, 10}, {7, 12}}}, {1, {{3, 7, 12}, {4, 9, 10}}}}));
+    EXPECT_EQ(r.consanguinites.size(), 3u);
 }
 
 TEST(GrapheParente, deuxFreresEpousantDeuxSoeursNeSontPasConsanguins) {

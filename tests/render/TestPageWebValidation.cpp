@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "DossierEssai.h"
+#include "ValidationHtml.h"
 #include "render/html/PageWeb.h"
 #include "render/html/RedacteurBlocsWeb.h"
 
@@ -16,23 +17,6 @@ using essai::DossierEssai;
 using essai::lireFichier;
 
 namespace {
-
-constexpr const char* kCatalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
-
-bool validateurPresent() {
-    return std::system("command -v onsgmls >/dev/null 2>&1") == 0 && std::filesystem::exists(kCatalogue);
-}
-
-// Messages du validateur ; vide quand la page est valide.
-std::string erreursDeValidation(const DossierEssai& d, const std::filesystem::path& page) {
-    const auto rapport = d / "onsgmls.txt";
-    const std::string commande = std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") +
-                                 kCatalogue + " '" + page.string() + "' >'" + rapport.string() + "' 2>&1";
-    const int code = std::system(commande.c_str());
-    std::string messages = lireFichier(rapport);
-    if (code != 0 && messages.empty()) messages = "onsgmls a échoué sans message";
-    return messages;
-}
 
 // Textes piégés : balises, entités, guillemets, blancs, tous les octets de contrôle et de
 // 0x80 à 0x9F, latin-1.
@@ -46,7 +30,7 @@ std::string textePiege() {
 }  // namespace
 
 TEST(PageWebValidation, pagePositionneePiegeeValide) {
-    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -58,13 +42,13 @@ TEST(PageWebValidation, pagePositionneePiegeeValide) {
     page.boite(10, 10, 4000, 3000, {.bas = false, .droite = true, .haut = false, .gauche = true});
     page.image(100, 100, 1000, 832, chemin1252(d / "photo \"x\" & <y>.jpg"));
     page.fermer();
-    EXPECT_EQ(erreursDeValidation(d, chemin), "");
+    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
 }
 
 // Chaque bloc du rédacteur des graphiques, textes piégés compris, tient dans la DTD stricte.
 TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
-    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -86,12 +70,12 @@ TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
     blocs.boite(b);
     blocs.renvoi(5000, 3900, "p12", "&and;<br>&and;");
     page.fermer();
-    EXPECT_EQ(erreursDeValidation(d, chemin), "");
+    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
 }
 
 TEST(PageWebValidation, pageContinuePiegeeValide) {
-    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -102,13 +86,13 @@ TEST(PageWebValidation, pageContinuePiegeeValide) {
     page.ecrireTexte(textePiege());
     page.ecrireBalises("</p>\n");
     page.fermer();
-    EXPECT_EQ(erreursDeValidation(d, chemin), "");
+    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
 }
 
 // Le validateur refuse bien un octet 0x85 brut : l'essai ci-dessus peut échouer.
 TEST(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
-    if (!validateurPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -116,5 +100,5 @@ TEST(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
     page.ouvrirContinue(chemin, "t");
     page.ecrireBalises("a \x85 b");
     page.fermer();
-    EXPECT_NE(erreursDeValidation(d, chemin).find("non SGML character number 133"), std::string::npos);
+    EXPECT_NE(essai::erreursDeValidationHtml(d, chemin).find("non SGML character number 133"), std::string::npos);
 }

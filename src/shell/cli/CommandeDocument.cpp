@@ -1,5 +1,6 @@
-// lignara document TYPE FICHIER.ged [--racine P] [--conjoint P] [--seconde P] [--patronyme NOM] [--format F]
-//   [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--papier FORMAT] [--sortie CHEMIN] [--afficher] ;
+// lignara document TYPE FICHIER.ged [--racine P] [--conjoint P] [--seconde P] [--patronyme NOM]
+//   [--format F] [--option "LIBELLÉ=VALEUR"]… [--coupe P]… [--report P]… [--papier FORMAT]
+//   [--sortie CHEMIN] [--afficher] ;
 // lignara document --liste.
 #include <cstdio>
 #include <memory>
@@ -62,6 +63,8 @@ void ajouterCommandeDocument(CLI::App& app) {
                     "Option du dialogue : \"LIBELLÉ=VALEUR\" (libellé sans ses deux-points ; valeur : libellé "
                     "montré, nombre, oui ou non, date JJ/MM/AAAA)");
     cmd->add_option("--coupe", p->demande.parametres.coupes, "Personne dont la branche est coupée (50 au plus)");
+    cmd->add_option("--report", p->demande.parametres.reports,
+                    "Personne dont la descendance est reportée dans une section à part (liste descendante, 50 au plus)");
     cmd->add_option("--papier", p->demande.papier,
                     "Format de papier des PDF : \"Non paginé\", \"A0 portrait\" … \"A4 paysage\", \"Letter "
                     "portrait\" … \"Tabloid paysage\" (défaut : celui de « lignara preferences --papier »)");

@@ -27,6 +27,10 @@ FeuilleProprietes::FeuilleProprietes(const Afficheur& type, EmplacementsOptions&
         coupes_ = new PageCoupes(emplacements, environnement, QString::fromUtf8(invitationCoupes(type)), onglets_);
         onglets_->addTab(coupes_, "Coupes");
     }
+    if (emplacements.avecReports) {
+        reports_ = PageCoupes::pageReports(emplacements, environnement, QString::fromUtf8(invitationReports(type)), onglets_);
+        onglets_->addTab(reports_, "Reports");
+    }
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     boutons->setObjectName("boutons");
     boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
@@ -40,13 +44,14 @@ void FeuilleProprietes::accept() {
         if (!page->datesCorrectes()) return;
     for (PagePremiere* page : pages_) page->valider();
     if (coupes_) coupes_->valider();
+    if (reports_) reports_->valider();
     QDialog::accept();
 }
 
 bool FeuilleProprietes::modifier(Document& document, EnvironnementSelection& environnement, const ListesPage& listes,
                                  QWidget* parent) {
     EmplacementsOptions emplacements = versEmplacements(document);
-    if (pagesOptions(document.type()).empty() && !emplacements.avecCoupes) return true;
+    if (pagesOptions(document.type()).empty() && !emplacements.avecCoupes && !emplacements.avecReports) return true;
     FeuilleProprietes feuille(document.type(), emplacements, environnement, listes, parent);
     if (ExecutionDialogue::executer(feuille) != QDialog::Accepted) return false;
     depuisEmplacements(emplacements, document, environnement.contexte.base->nombreIndividus());

@@ -1,8 +1,9 @@
 #pragma once
 // Feuille de propriétés d'un document : modale, sans bouton Appliquer, titrée du nom de la
 // famille de documents (« Arbre ascendant »), avec les pages d'options tirées des paramètres
-// déclarés du type et la page « Coupes » quand le type l'a. Les paramètres sont copiés dans des emplacements d'options à
-// l'ouverture et n'en reviennent qu'à OK : Annuler laisse le document tel qu'il était.
+// déclarés du type, la page « Coupes » et la page « Reports » quand le type les a. Les
+// paramètres sont copiés dans des emplacements d'options à l'ouverture et n'en reviennent qu'à
+// OK : Annuler laisse le document tel qu'il était.
 #include <vector>
 
 #include <QDialog>
@@ -35,6 +36,7 @@ private:
     QTabWidget* onglets_ = nullptr;
     std::vector<PagePremiere*> pages_;
     PageCoupes* coupes_ = nullptr;
+    PageCoupes* reports_ = nullptr;
 };
 
 }  // namespace lignara::gui

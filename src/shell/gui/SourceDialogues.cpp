@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "documents/SelectionPersonne.h"
+#include "shell/gui/BoiteMessage.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
 #include "shell/gui/FeuilleProprietes.h"
@@ -49,8 +50,10 @@ bool SourceDialogues::demanderRacine(Document& document) {
         environnement_.recentes.retenir({noms.nomDe(p), noms.prenomsDe(p), racineImposee_});
         return true;
     }
-    DemandeSelection demande{QString::fromUtf8(type.titre), personneA(document, RoleParametre::Racine),
-                             type.tete == DemandeTete::Descendance};
+    // Le lien de parenté demande ses deux personnes sous leurs propres titres.
+    const bool deuxPersonnes = document.valeur(RoleParametre::Seconde) != nullptr;
+    DemandeSelection demande{deuxPersonnes ? QStringLiteral("Première personne") : QString::fromUtf8(type.titre),
+                             personneA(document, RoleParametre::Racine), type.tete == DemandeTete::Descendance};
     PersonneSelectionnee choisie = DialogueSelectionPersonne::selectionner(environnement_, demande, parent_);
     if (choisie.personne <= 0) return false;
     fixer(document, RoleParametre::Racine, choisie.personne);
@@ -61,10 +64,14 @@ bool SourceDialogues::demanderRacine(Document& document) {
 // La seconde personne suit la tête : le conjoint qui désigne la famille, ou pour le lien de
 // parenté une autre personne choisie comme la première (et son nom).
 bool SourceDialogues::demanderSeconde(Document& document) {
-    const Afficheur& type = document.type();
     if (document.valeur(RoleParametre::Seconde)) {
-        DemandeSelection demande{QString::fromUtf8(type.titre), personneA(document, RoleParametre::Seconde), false};
+        DemandeSelection demande{QStringLiteral("Seconde personne"), personneA(document, RoleParametre::Seconde), false};
         PersonneSelectionnee choisie = DialogueSelectionPersonne::selectionner(environnement_, demande, parent_);
+        // La même personne deux fois : le message, et la seconde est redemandée.
+        while (choisie.personne > 0 && choisie.personne == personneA(document, RoleParametre::Racine)) {
+            BoiteMessage::informer(parent_, QStringLiteral("Erreur : les deux personnes doivent être différentes"));
+            choisie = DialogueSelectionPersonne::selectionner(environnement_, demande, parent_);
+        }
         if (choisie.personne <= 0) return false;
         fixer(document, RoleParametre::Seconde, choisie.personne);
         fixer(document, RoleParametre::NomSeconde, choisie.nom);

@@ -1,0 +1,220 @@
+#include "documents/fiches/FicheIndividuelle.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+
+#include "BaseEssai.h"
+#include "ListesEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "render/DossierEssai.h"
+#include "render/OutilsPdf.h"
+#include "render/ValidationHtml.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+using essai::DossierEssai;
+
+std::size_t compter(const std::string& texte, const std::string& motif) {
+    std::size_t n = 0;
+    for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + motif.size())) ++n;
+    return n;
+}
+
+TEST(LigneFiliation, motDuSexeApostropheDevantVoyelleOuHEtParentInconnuOmis) {
+    EXPECT_EQ(ligneFiliation('F', "Henri de BOURBON", "Marie de MEDICIS"),
+              "Fille d'Henri de BOURBON et de Marie de MEDICIS");
+    EXPECT_EQ(ligneFiliation('M', "Jean DUPONT", "Anne MARTIN"), "Fils de Jean DUPONT et d'Anne MARTIN");
+    EXPECT_EQ(ligneFiliation(' ', "Yves LE GALL", "emma ROY"), "Enfant d'Yves LE GALL et d'emma ROY");
+    // Un parent inconnu n'est pas écrit : ni « de  et de », ni « et de » en fin de ligne.
+    EXPECT_EQ(ligneFiliation('F', "", "Marie MARTIN"), "Fille de Marie MARTIN");
+    EXPECT_EQ(ligneFiliation('M', "Henri IV", ""), "Fils d'Henri IV");
+    EXPECT_EQ(ligneFiliation('M', "", ""), "");
+    // « Y » et « h » minuscule comptent, pas « Z » ni une lettre accentuée.
+    EXPECT_EQ(ligneFiliation('M', "Zoe", ""), "Fils de Zoe");
+    EXPECT_EQ(ligneFiliation('M', "\xC9mile", ""), "Fils de \xC9mile");
+}
+
+TEST(TitresFiche, singulierPourUneLigneEtTextesReligieuxTelsQuIlsSontRanges) {
+    EXPECT_EQ(titreProfessions(1), "Activit\xE9 professionnelle");
+    EXPECT_EQ(titreProfessions(2), "Activit\xE9s professionnelles");
+    EXPECT_EQ(titreDomiciles(1), "Domicile");
+    EXPECT_EQ(titreDomiciles(3), "Domiciles");
+    EXPECT_EQ(titreReligieux(1), "Ev\xE9n\xE9ment religieux");
+    EXPECT_EQ(titreReligieux(2), "Ev\xE9n\xE9ments religieux");
+}
+
+// Une famille écrite dans le dossier de l'essai, photos à côté du GEDCOM.
+class FicheEssai : public ::testing::Test {
+protected:
+    DossierEssai dossier;
+
+    fs::path ecrireGedcom(const std::string& individus) {
+        return dossier.ecrire("famille.ged", "0 HEAD\n1 CHAR ANSI\n" + individus + "0 TRLR\n");
+    }
+
+    std::unique_ptr<FicheIndividuelle> fiche(BaseEssai& b, std::uint8_t code, const std::string& prenoms) {
+        auto d = std::make_unique<FicheIndividuelle>(*afficheurDeCode(code));
+        b.contexte.polices = essais::policesFixes();
+        b.contexte.horloge = essais::horlogeFixe();
+        d->initialiserParametres(b.contexte);
+        d->valeur(kRacine) = b.personne(prenoms);
+        return d;
+    }
+
+    std::string ecrire(Document& d, BaseEssai& b, FormatSortie format, const std::string& nom = "fiche") {
+        static const Configuration preferences;
+        return essai::ecrireListe(d, b, preferences, format, dossier, nom);
+    }
+};
+
+const std::string kHenri =
+    "0 @I1@ INDI\n1 NAME Henri /BOURBON/\n1 SEX M\n1 BIRT\n2 DATE 13 DEC 1553\n2 PLAC Pau\n"
+    "1 DEAT\n2 DATE 14 MAY 1610\n1 FAMS @F1@\n"
+    "0 @I2@ INDI\n1 NAME Marie /MEDICIS/\n1 SEX F\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME Christine /BOURBON/\n1 SEX F\n1 BIRT\n2 DATE 1606\n1 FAMC @F1@\n"
+    "1 BAPM\n2 DATE 14 SEP 1606\n2 PLAC Fontainebleau\n1 CONF\n2 DATE 1620\n1 BURI\n2 DATE 1663\n2 PLAC Turin\n"
+    "1 OCCU Duchesse\n2 DATE 1619\n"
+    "1 RESI\n2 PLAC Turin\n1 EVEN\n2 TYPE Residence\n2 PLAC Chamb\xE9ry\n"
+    "1 OBJE\n2 FILE photos/christine.jpg\n1 OBJE\n2 FILE photos/absente.jpg\n"
+    "1 OBJE\n2 FILE photos/blason.png\n"
+    "0 @I4@ INDI\n1 NAME Louis /BOURBON/\n1 SEX M\n1 FAMC @F1@\n1 OCCU Roi\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n";
+
+// Un PNG valide de 1 × 1 pixel vert.
+const std::string kPng1x1(
+    "\x89\x50\x4E\x47\x0D\x0A\x1A\x0A\x00\x00\x00\x0D\x49\x48\x44\x52\x00\x00\x00\x01\x00\x00\x00\x01"
+    "\x08\x02\x00\x00\x00\x90\x77\x53\xDE\x00\x00\x00\x0C\x49\x44\x41\x54\x78\x9C\x63\xF8\xCF\xC0\x00"
+    "\x00\x03\x01\x01\x00\xC9\xFE\x92\xEF\x00\x00\x00\x00\x49\x45\x4E\x44\xAE\x42\x60\x82",
+    69);
+
+TEST_F(FicheEssai, contenuRelu_religieuxEnterrementProfessionsDomicilesEtPhotosLisiblesSeules) {
+    fs::create_directories(dossier / "photos");
+    dossier.ecrire("photos/christine.jpg", essais::jpegBlanc(30, 40));
+    dossier.ecrire("photos/blason.png", kPng1x1);
+    BaseEssai b(BaseEssai::DepuisChemin{}, ecrireGedcom(kHenri));
+    auto d = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Christine");
+    d->preparer(b.contexte);
+    ASSERT_EQ(d->fiches().size(), 1u);
+    const ContenuFiche& f = d->fiches()[0];
+    EXPECT_EQ(f.nom, "Christine BOURBON");
+    EXPECT_EQ(f.filiation, "Fille d'Henri BOURBON et de Marie MEDICIS");
+    ASSERT_EQ(f.evenements.size(), 2u);
+    EXPECT_EQ(f.evenements[0].libelle + f.evenements[0].texte, "Naissance : 1606");
+    EXPECT_EQ(f.evenements[1].libelle + f.evenements[1].texte, "Enterrement : 1663, Turin");
+    ASSERT_EQ(f.religieux.size(), 2u);
+    EXPECT_EQ(f.religieux[0].libelle + f.religieux[0].texte, "    Bapt\xEAme : 14 septembre 1606, Fontainebleau");
+    EXPECT_EQ(f.religieux[1].libelle + f.religieux[1].texte, "    Confirmation : 1620");
+    ASSERT_EQ(f.professions.size(), 1u);
+    EXPECT_EQ(f.professions[0].texte, "Duchesse, 1619");
+    ASSERT_EQ(f.domiciles.size(), 2u);
+    EXPECT_EQ(f.domiciles[1].texte, "Chamb\xE9ry");
+    // La photo absente est laissée de côté ; les chemins relatifs partent du dossier du GEDCOM.
+    ASSERT_EQ(f.photos.size(), 2u);
+    EXPECT_EQ(f.photos[0].chemin1252, essai::chemin1252(dossier / "photos/christine.jpg"));
+    EXPECT_EQ(f.photos[0].taille, (TaillePixels{30, 40}));
+
+    // Sans les options : ni religieux, ni domiciles, ni photos ; la profession reste.
+    d->valeur(kReligieuxFiche) = std::uint8_t{0};
+    d->valeur(kDomicilesFiche) = std::uint8_t{0};
+    d->valeur(kPhotosFiche) = std::uint8_t{0};
+    d->preparer(b.contexte);
+    EXPECT_TRUE(d->fiches()[0].religieux.empty());
+    EXPECT_TRUE(d->fiches()[0].domiciles.empty());
+    EXPECT_TRUE(d->fiches()[0].photos.empty());
+    EXPECT_EQ(d->fiches()[0].professions.size(), 1u);
+
+    // Sans profession relue, celle de la base ; le père sans parents n'a pas de filiation.
+    auto louis = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Louis");
+    louis->preparer(b.contexte);
+    EXPECT_EQ(louis->fiches()[0].professions.at(0).texte, "Roi");
+    auto henri = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Henri");
+    henri->preparer(b.contexte);
+    EXPECT_EQ(henri->fiches()[0].filiation, "");
+}
+
+// Le GEDCOM réécrit depuis l'import : ses décalages désigneraient d'autres enregistrements.
+TEST_F(FicheEssai, gedcomReecritArreteAvantRelectureEtGedcomDisparuDitLectureImpossible) {
+    const fs::path ged = ecrireGedcom(kHenri);
+    BaseEssai b(BaseEssai::DepuisChemin{}, ged);
+    auto d = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Christine");
+    EXPECT_TRUE(d->verifierParametres(b.contexte));
+    dossier.ecrire("famille.ged", "0 HEAD\n1 CHAR ANSI\n0 @I9@ INDI\n1 NAME Autre /PERSONNE/\n1 BAPM\n2 DATE 1900\n" +
+                                      kHenri + "0 TRLR\n");
+    EXPECT_FALSE(d->verifierParametres(b.contexte));
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0].rfind("Le fichier Gedcom a \xE9t\xE9 modifi\xE9.\n", 0), 0u);
+
+    fs::remove(ged);
+    try {
+        d->preparer(b.contexte);
+        FAIL() << "le GEDCOM disparu devait arrêter la fiche";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Lecture impossible du fichier Gedcom\n", 0), 0u) << e.what();
+    }
+}
+
+TEST_F(FicheEssai, fichesDesDescendantsSeparentChaqueFicheParUnSautDePageRtfEtGardentLeJpegSeul) {
+    fs::create_directories(dossier / "photos");
+    dossier.ecrire("photos/christine.jpg", essais::jpegBlanc(30, 40));
+    dossier.ecrire("photos/blason.png", kPng1x1);
+    BaseEssai b(BaseEssai::DepuisChemin{}, ecrireGedcom(kHenri));
+    auto d = fiche(b, FicheIndividuelle::kCodeDescendants, "Henri");
+    const std::string rtf = ecrire(*d, b, FormatSortie::Rtf);
+    EXPECT_EQ(d->fiches().size(), 3u);  // Henri, Christine, Louis
+    EXPECT_EQ(compter(rtf, "\n\\pagebb\\sl-1\\par\\pard\n"), 2u);
+    EXPECT_EQ(compter(rtf, "\\jpegblip"), 1u);
+    EXPECT_NE(rtf.find("Fille d'Henri BOURBON et de Marie MEDICIS"), std::string::npos);
+    EXPECT_NE(rtf.find("Activit\\'e9 professionnelle"), std::string::npos) << rtf;
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_NE(b.messages[0].find("Une image a \xE9t\xE9 ignor\xE9" "e"), std::string::npos) << b.messages[0];
+
+    // Une branche coupée et la limite de générations retirent des fiches.
+    auto coupe = fiche(b, FicheIndividuelle::kCodeDescendants, "Henri");
+    coupe->valeur(kLimiteGenerations) = std::uint8_t{0};
+    EnsemblePersonnes coupes(b.base().nombreIndividus());
+    coupes.ajouter(static_cast<std::uint32_t>(b.personne("Louis")));
+    coupe->valeur(kCoupesFiches) = coupes;
+    coupe->preparer(b.contexte);
+    EXPECT_EQ(coupe->fiches().size(), 2u);
+}
+
+// Chemins de photos hostiles en Web : rien ne sort de l'attribut, les blancs sont encodés.
+TEST_F(FicheEssai, webEncodeLesCheminsDePhotosEtDonneAltLargeurHauteur) {
+    fs::create_directories(dossier / "photos");
+    const std::string piege = "x\"><img src=y onerror=alert(1)>&.jpg";
+    dossier.ecrire("photos/" + piege, essais::jpegBlanc(20, 10));
+    dossier.ecrire("photos/a b.jpg", essais::jpegBlanc(10, 10));
+    BaseEssai b(BaseEssai::DepuisChemin{}, ecrireGedcom("0 @I1@ INDI\n1 NAME Jeanne /ROY/\n1 SEX F\n1 OBJE\n2 FILE photos/" + piege +
+                             "\n1 OBJE\n2 FILE photos/a b.jpg\n"));
+    auto d = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Jeanne");
+    d->valeur(kVignettesFiche) = std::uint8_t{0};
+    const std::string html = ecrire(*d, b, FormatSortie::Web);
+    EXPECT_EQ(html.find("onerror=alert"), std::string::npos) << html;
+    EXPECT_NE(html.find("/photos/x%22%3E%3Cimg%20src%3Dy%20onerror%3Dalert%281%29%3E%26.jpg\""), std::string::npos) << html;
+    EXPECT_NE(html.find("/photos/a%20b.jpg\"><img style='border-width:0;' src=\"file://"), std::string::npos) << html;
+    EXPECT_NE(html.find("alt=\"Jeanne ROY\""), std::string::npos);
+    // Taille normale : 3840 unités de haut, 320 pixels ; la photo 2 : 1 fait 640 de large.
+    EXPECT_NE(html.find(" width=640 height=320>"), std::string::npos) << html;
+    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(dossier, d->chemin), "");
+}
+
+TEST_F(FicheEssai, pdfPoseChaquePhotoLisibleEtSeLitAvecQpdf) {
+    fs::create_directories(dossier / "photos");
+    dossier.ecrire("photos/christine.jpg", essais::jpegBlanc(30, 40));
+    dossier.ecrire("photos/blason.png", kPng1x1);
+    BaseEssai b(BaseEssai::DepuisChemin{}, ecrireGedcom(kHenri));
+    auto d = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Christine");
+    const std::string pdf = ecrire(*d, b, FormatSortie::Pdf);
+    EXPECT_EQ(compter(pdf, "/Subtype /Image"), 2u);
+    essais::verifierAvecQpdf(pdf, "fiche.pdf");
+}
+
+}  // namespace
+}  // namespace lignara

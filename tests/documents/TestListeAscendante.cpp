@@ -1,0 +1,406 @@
+#include "documents/listes/ListeAscendante.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+
+#include "GenealogieArbre.h"
+#include "LancementProgramme.h"
+#include "ListesEssai.h"
+#include "commun/Texte.h"
+#include "database/ArbreEssai.h"
+#include "documents/IdentifiantsPersonnes.h"
+#include "render/texte/RedacteurPdf.h"
+#include "render/LecturePdf.h"
+#include "render/StructureRtf.h"
+#include "render/ValidationHtml.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::ecrireListe;
+using essai::listeEssai;
+
+const std::string kTirets = "------------------------------";
+
+std::string titre(int g) { return kTirets + " " + std::to_string(g) + "\xB0 GENERATION " + kTirets + "\n"; }
+
+// Sans dates ni lieux : les lignes ne portent que les noms (et les mariages, bit 16).
+Configuration nomsSeuls() {
+    Configuration c;
+    c.donneesListeAscendante = kAfficherMariage;
+    return c;
+}
+
+std::string texteDe(BaseEssai& b, int racine, const Configuration& c, const DossierEssai& d,
+                    void (*regler)(ListeAscendante&) = nullptr) {
+    auto l = listeEssai<ListeAscendante>(b, b.personne("P" + std::to_string(racine)));
+    if (regler) regler(*l);
+    return ecrireListe(*l, b, c, FormatSortie::Texte, d);
+}
+
+// Paires (numéro, personne) d'un Ahnentafel calculé autrement : en profondeur, chaque chemin son
+// numéro, jusqu'à la génération donnée.
+void ahnentafel(const BaseGenealogique& base, std::uint32_t p, std::uint64_t n, std::uint32_t g, std::uint32_t max,
+                std::set<std::pair<std::uint64_t, std::uint32_t>>& paires) {
+    paires.insert({n, p});
+    if (g == max) return;
+    const Individu ind = base.LireIndividu(p);
+    if (ind.pere) ahnentafel(base, ind.pere, 2 * n, g + 1, max, paires);
+    if (ind.mere) ahnentafel(base, ind.mere, 2 * n + 1, g + 1, max, paires);
+}
+
+TEST(ListeAscendante, parametresParDefautEtDeclaration) {
+    BaseEssai b(essai::gedcomSosa(2));
+    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
+    EXPECT_EQ(l->type().signature(), "Psb1L1");
+    EXPECT_TRUE(l->signature().accepte(l->parametres));
+    EXPECT_EQ(l->octet(kRenvois), 1);
+    EXPECT_EQ(l->octet(kFormat), 0);
+    l->valeur(kRacine) = 0;
+    EXPECT_FALSE(l->verifierParametres(b.contexte));
+}
+
+TEST(ListeAscendante, generationsEnLargeurDAbordLesGrandsParentsMaternelsSontSixEtSept) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomSosa(3));
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d),
+              titre(1) + "1    N1 P1\n\n\n" + titre(2) + "2    N2 P2\n3    N3 P3\n\n\n" + titre(3) +
+                  "4    N4 P4\n5    N5 P5\n6    N6 P6\n7    N7 P7\n");
+    // Une racine sans parent connu : un titre et une ligne.
+    EXPECT_EQ(texteDe(b, 7, nomsSeuls(), d), titre(1) + "1    N7 P7\n");
+}
+
+// Les grands-pères 4 et 6 sont frères (parents 8 × 9) ; 8 a des parents, 10 × 11.
+TEST(ListeAscendante, implexeRenvoiAuPremierNumeroEtAscendantsNonRepetes) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
+    const std::string avecRenvois = texteDe(b, 1, nomsSeuls(), d);
+    EXPECT_NE(avecRenvois.find("8    N8 P8\n9    N9 P9\n12    voir n\xB0 8 (N8 P8)\n13    voir n\xB0 9 (N9 P9)\n"),
+              std::string::npos) << avecRenvois;
+    EXPECT_NE(avecRenvois.find(titre(5) + "16    N10 P10\n17    N11 P11\n"), std::string::npos) << avecRenvois;
+    EXPECT_EQ(avecRenvois.find("24"), std::string::npos);
+    // Sans renvois, la seconde occurrence est une ligne ordinaire, sans ses ascendants.
+    const std::string sansRenvois = texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
+    EXPECT_NE(sansRenvois.find("12    N8 P8\n13    N9 P9\n"), std::string::npos) << sansRenvois;
+    EXPECT_EQ(sansRenvois.find("24"), std::string::npos);
+    // Avec les branches doubles, chaque chemin a son numéro : les parents de 12 sont 24 et 25.
+    Configuration doubles = nomsSeuls();
+    doubles.doublesBranchesAscendantes = true;
+    const std::string tout = texteDe(b, 1, doubles, d);
+    EXPECT_NE(tout.find("12    voir n\xB0 8 (N8 P8)\n"), std::string::npos) << tout;
+    EXPECT_NE(tout.find("24    voir n\xB0 16 (N10 P10)\n25    voir n\xB0 17 (N11 P11)\n"), std::string::npos) << tout;
+}
+
+TEST(ListeAscendante, limiteDeTroisGenerationsEtBranchesCoupees) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomSosa(4));
+    const std::string limite = texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{3}; });
+    EXPECT_NE(limite.find("7    N7 P7\n"), std::string::npos);
+    EXPECT_EQ(limite.find(titre(4)), std::string::npos);
+    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
+    EnsemblePersonnes coupes(b.base().nombreIndividus());
+    coupes.ajouter(static_cast<std::uint32_t>(b.personne("P3")));
+    l->valeur(kCoupesListe) = coupes;
+    const std::string coupe = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Texte, d);
+    EXPECT_NE(coupe.find("4    N4 P4\n5    N5 P5\n\n"), std::string::npos) << coupe;
+    EXPECT_EQ(coupe.find("N6 P6"), std::string::npos);
+}
+
+// Mariage daté d'un couple, mariage sans date ni lieu, père sans mère connue.
+constexpr std::string_view kMariages =
+    "0 HEAD\n1 CHAR ANSI\n"
+    "0 @I1@ INDI\n1 NAME P1 /N1/\n1 SEX M\n1 FAMC @F1@\n"
+    "0 @I2@ INDI\n1 NAME P2 /N2/\n1 SEX M\n1 FAMS @F1@\n1 FAMC @F2@\n"
+    "0 @I3@ INDI\n1 NAME P3 /N3/\n1 SEX F\n1 FAMS @F1@\n1 FAMC @F3@\n"
+    "0 @I4@ INDI\n1 NAME P4 /N4/\n1 SEX M\n1 FAMS @F2@\n"
+    "0 @I5@ INDI\n1 NAME P5 /N5/\n1 SEX M\n1 FAMS @F3@\n"
+    "0 @I6@ INDI\n1 NAME P6 /N6/\n1 SEX F\n1 FAMS @F3@\n"
+    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n1 MARR\n2 DATE 3 MAR 1900\n2 PLAC Lyon\n"
+    "0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I2@\n"
+    "0 @F3@ FAM\n1 HUSB @I5@\n1 WIFE @I6@\n1 CHIL @I3@\n1 MARR\n"
+    "0 TRLR\n";
+
+// La date et le lieu du mariage suivent les bits des dates et des lieux, comme ceux des
+// personnes ; sans l'un ni l'autre, il n'y a pas de ligne de mariage.
+TEST(ListeAscendante, lignesDeMariageSelonLeCoupleEtLesDonneesAffichees) {
+    DossierEssai d;
+    BaseEssai b(kMariages);
+    Configuration c;
+    c.donneesListeAscendante = kAfficherDates | kAfficherLieux | kAfficherMariage;
+    const std::string t = texteDe(b, 1, c, d);
+    EXPECT_NE(t.find("2    N2 P2 (..-..)\n     x 3.3.1900   Lyon\n3    N3 P3 (..-..)\n"), std::string::npos) << t;
+    EXPECT_NE(t.find("4    N4 P4 (..-..)\n6    N5 P5 (..-..)\n7    N6 P6 (..-..)\n"), std::string::npos) << t;
+    c.donneesListeAscendante = kAfficherLieux | kAfficherMariage;
+    EXPECT_NE(texteDe(b, 1, c, d).find("2    N2 P2 (..-..)\n     x Lyon\n"), std::string::npos);
+    c.donneesListeAscendante = kAfficherDates | kAfficherLieux;
+    EXPECT_EQ(texteDe(b, 1, c, d).find(" x "), std::string::npos);
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d).find(" x "), std::string::npos);
+}
+
+// Le couple 8 × 9, marié, revient par le second grand-père : avec les renvois, sa seconde
+// occurrence n'a pas de ligne de mariage (les deux conjoints sont déjà listés) ; sans renvois,
+// elle l'a.
+TEST(ListeAscendante, unCoupleDejaListeNARepeteSonMariageQueSansRenvois) {
+    DossierEssai d;
+    std::string g = essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}});
+    const std::string famille = "0 @F4@ FAM\n";  // le couple (8, 9), quatrième dans l'ordre des couples
+    ASSERT_NE(g.find(famille + "1 HUSB @I8@\n1 WIFE @I9@\n"), std::string::npos);
+    g.replace(g.find(famille), famille.size(), famille + "1 MARR\n2 DATE 1900\n");
+    BaseEssai b(g);
+    Configuration c;
+    c.donneesListeAscendante = kAfficherDates | kAfficherMariage;
+    const std::string avec = texteDe(b, 1, c, d);
+    EXPECT_NE(avec.find("8    N8 P8 (..-..)\n     x 1900\n9    N9 P9 (..-..)\n12    voir n\xB0 8 (N8 P8)\n13    voir"),
+              std::string::npos) << avec;
+    const std::string sans = texteDe(b, 1, c, d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
+    EXPECT_NE(sans.find("12    N8 P8 (..-..)\n      x 1900\n13    N9 P9 (..-..)\n"), std::string::npos) << sans;
+}
+
+// Lignée maternelle de 66 générations : M(k+1) est la mère de M(k), et le père F de M64 est
+// un fils de M65, si bien que M65 revient à la génération 66.
+std::string gedcomLigneeMaternelle() {
+    std::string g = "0 HEAD\n1 CHAR ANSI\n";
+    auto indi = [&](int n, char sexe, const std::string& liens) {
+        g += "0 @I" + std::to_string(n) + "@ INDI\n1 NAME P" + std::to_string(n) + " /N" + std::to_string(n) +
+             "/\n1 SEX " + sexe + "\n" + liens;
+    };
+    for (int k = 1; k <= 66; ++k) {
+        std::string liens;
+        if (k >= 2) liens += "1 FAMS @F" + std::to_string(k - 1) + "@\n";
+        if (k == 65) liens += "1 FAMS @F67@\n";
+        if (k <= 65) liens += "1 FAMC @F" + std::to_string(k) + "@\n";
+        indi(k, k == 1 ? 'M' : 'F', liens);
+    }
+    indi(67, 'M', "1 FAMS @F64@\n1 FAMC @F67@\n");
+    for (int k = 1; k <= 65; ++k) {
+        g += "0 @F" + std::to_string(k) + "@ FAM\n";
+        if (k == 64) g += "1 HUSB @I67@\n";
+        g += "1 WIFE @I" + std::to_string(k + 1) + "@\n1 CHIL @I" + std::to_string(k) + "@\n";
+    }
+    g += "0 @F67@ FAM\n1 WIFE @I65@\n1 CHIL @I67@\n";
+    return g + "0 TRLR\n";
+}
+
+TEST(ListeAscendante, auDelaDeLa64eGenerationEtoilesRenvoiParGenerationEtUnSeulMessage) {
+    DossierEssai d;
+    BaseEssai b(gedcomLigneeMaternelle());
+    const std::string t = texteDe(b, 1, nomsSeuls(), d);
+    EXPECT_NE(t.find(titre(64) + "18446744073709551615    N64 P64\n"), std::string::npos);
+    EXPECT_NE(t.find(titre(65) + "**********    N67 P67\n**********    N65 P65\n"), std::string::npos) << t.substr(t.size() - 600);
+    EXPECT_NE(t.find(titre(66) + "**********    voir 65\xB0 g\xE9n\xE9ration (N65 P65)\n**********    N66 P66\n"),
+              std::string::npos) << t.substr(t.size() - 600);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0],
+              "La numérotation Soza-Stradonitz ne peut pas être affichée au-delà de la 64ème génération"_1252);
+}
+
+// Échelle : chaque génération est faite de deux personnes, toutes deux enfants du couple du
+// dessus ; avec les branches doubles, la génération g compte 2^(g − 1) entrées.
+std::string gedcomEchelle(int generations) {
+    std::vector<essai::LienParents> liens{{1, 2, 3}};
+    for (int g = 1; g < generations; ++g) {
+        liens.push_back({2 * g, 2 * g + 2, 2 * g + 3});
+        liens.push_back({2 * g + 1, 2 * g + 2, 2 * g + 3});
+    }
+    return essai::gedcomDeLiens(2 * generations + 1, liens);
+}
+
+TEST(ListeAscendante, lesBranchesDoublesSArretentAvantLaGenerationQuiDepasseLaLimite) {
+    BaseEssai b(gedcomEchelle(12));
+    ReglesAscendantes r;
+    r.base = &b.base();
+    r.racine = static_cast<std::uint32_t>(b.personne("P1"));
+    r.doublesBranches = true;
+    r.entreesMax = 100;
+    const ListeAscendanteConstruite l = construireListeAscendante(r);
+    EXPECT_TRUE(l.limitee);
+    EXPECT_EQ(l.entrees.size(), 63u);  // générations 1 à 6 entières ; la 7e en aurait 64
+    EXPECT_EQ(l.premiereGenerationNonListee, 7u);
+    r.doublesBranches = false;
+    const ListeAscendanteConstruite simple = construireListeAscendante(r);
+    EXPECT_FALSE(simple.limitee);
+    EXPECT_EQ(simple.entrees.size(), 1u + 2 + 4 * 11);  // chaque couple ne remonte qu'une fois
+}
+
+// Le document dit où la borne l'a arrêté : 18 générations pleines (262 143 lignes), la 19e
+// l'aurait porté au-delà de 500 000.
+TEST(ListeAscendante, laBorneDesBranchesDoublesEstDiteALUtilisateur) {
+    DossierEssai d;
+    BaseEssai b(gedcomEchelle(20));
+    Configuration c = nomsSeuls();
+    c.doublesBranchesAscendantes = true;
+    const std::string t = texteDe(b, 1, c, d);
+    EXPECT_NE(t.find(titre(18)), std::string::npos);
+    EXPECT_EQ(t.find(titre(19)), std::string::npos);
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "La liste est limitée à 262143 lignes : elle s'arrête avant la 19° génération."_1252);
+}
+
+TEST(ListeAscendante, uneBoucleDeParentsNeTournePasSansFin) {
+    DossierEssai d;
+    essai::ArbreEssai a;
+    const auto x = a.personne('M'), y = a.personne('M');
+    a.couple(y, 0, {x});
+    a.couple(x, 0, {y});  // x et y pères l'un de l'autre
+    BaseGenealogique base = a.construire(d.chemin());
+    for (bool doubles : {false, true}) {
+        ReglesAscendantes r;
+        r.base = &base;
+        r.racine = x;
+        r.doublesBranches = doubles;
+        const ListeAscendanteConstruite l = construireListeAscendante(r);
+        ASSERT_EQ(l.entrees.size(), doubles ? 2u : 3u);
+        EXPECT_EQ(l.boucle, doubles);
+    }
+}
+
+TEST(ListeAscendante, rtfGrasFiletBlocSuspenduEtCouleursParSexe) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
+    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
+    const std::string rtf = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Rtf, d);
+    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
+    EXPECT_NE(rtf.find("{\\b1    2\\'b0 GENERATION\\b0 \\par}\n{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
+                       "{\\li800\\fi-700 {\\b 2}\\tab {\\cf1 N2 P2}\\par\n{\\b 3}\\tab {\\cf2 N3 P3}\\par\n}"),
+              std::string::npos) << rtf;
+    EXPECT_NE(rtf.find("{\\*\\bkmkstart I8}"), std::string::npos);
+    Configuration sansCouleur = nomsSeuls();
+    sansCouleur.couleurParSexe = false;
+    EXPECT_EQ(ecrireListe(*l, b, sansCouleur, FormatSortie::Rtf, d).find("\\cf1"), std::string::npos);
+}
+
+TEST(ListeAscendante, webValideAncresDesPersonnesRenvoyeesEtLiens) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
+    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
+    const std::string html = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Web, d);
+    if (essai::validateurHtmlPresent()) {
+        EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
+    }
+    EXPECT_EQ(essai::LecturePdf::compterDans(html, "<a name=\"I8\"></a>"), 1u);
+    EXPECT_EQ(essai::LecturePdf::compterDans(html, "<a name=\"I"), 2u);
+    EXPECT_NE(html.find("<a href=\"#I8\"><u>n&deg; 8</u></a> (N8 P8)<br>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<title>Liste ascendante</title>"), std::string::npos);
+}
+
+TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
+    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
+    ecrireListe(*l, b, nomsSeuls(), FormatSortie::Pdf, d);
+    // (entrées + mariages + 4 × générations) × 176 − 384 : 11 entrées, 4 générations.
+    EXPECT_EQ(l->hauteur, (11 + 0 + 16) * 176 - 384);
+    const PlanPdf plan = RedacteurPdf(ReglagesDessin{}, l->polices, l->horloge)
+                             .planifier(l->miseEnPage(), [&](FluxRedaction& f) { l->rediger(f); });
+    EXPECT_EQ(plan.hauteur, l->hauteur);
+    essai::LecturePdf lu(l->chemin);
+    EXPECT_EQ(lu.compter("/Subtype /Link"), 2u);
+    // Noms colorés par sexe : les couleurs des hommes et des femmes s'ajoutent à celle du texte.
+    std::set<std::string> couleurs;
+    const std::string contenu = lu.contenus().at(0);
+    for (std::size_t p = contenu.find(" rg "); p != std::string::npos; p = contenu.find(" rg ", p + 1))
+        couleurs.insert(contenu.substr(contenu.rfind('\n', p) + 1, p - contenu.rfind('\n', p)));
+    EXPECT_GE(couleurs.size(), 3u) << contenu;
+    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+}
+
+// L'exemple livré, en texte : fichier de référence à l'octet.
+TEST(ListeAscendante, texteDeLExempleLivreALOctetPres) {
+    DossierEssai d;
+    ::setenv("XDG_CONFIG_HOME", d.chemin().c_str(), 1);  // préférences par défaut
+    const std::string exemple = std::string(LIGNARA_DOSSIER_SOURCES) + "/data/exemples/famille-exemple.ged";
+    const auto s = essai::lancerProgramme("document liste-ascendante '" + exemple + "' --racine @I27@ --format texte --sortie '" +
+                                          (d / "la.txt").string() + "'");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "la.txt"),
+              essai::lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/liste-ascendante.txt"));
+    const auto refus = essai::lancerProgramme("document liste-ascendante '" + exemple + "' --racine @I27@ --report @I1@");
+    EXPECT_NE(refus.code, 0);
+    EXPECT_NE(refus.texte.find("Ce document n'a pas de reports de branches"), std::string::npos) << refus.texte;
+}
+
+// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : royal92, @I1@ sur 20
+// générations. Un Ahnentafel calculé à part (script indépendant) compte 332 paires (numéro,
+// personne) et 149 personnes ; avec les branches doubles, la liste a exactement ces paires.
+TEST(ListeAscendante, royal92SurVingtGenerationsEgaleLAhnentafel) {
+    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    IdentifiantsPersonnes ids;
+    OptionsImport options;
+    options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
+    const ResultatImport import = ImporterGedcom(royal, options);
+    const std::uint32_t racine = ids.numero(import.base, "@I1@");
+    ASSERT_NE(racine, 0u);
+    std::set<std::pair<std::uint64_t, std::uint32_t>> attendues;
+    ahnentafel(import.base, racine, 1, 1, 20, attendues);
+    EXPECT_EQ(attendues.size(), 332u);
+    for (bool doubles : {true, false}) {
+        ReglesAscendantes r;
+        r.base = &import.base;
+        r.racine = racine;
+        r.doublesBranches = doubles;
+        r.limiteGenerations = 20;
+        const ListeAscendanteConstruite l = construireListeAscendante(r);
+        std::set<std::pair<std::uint64_t, std::uint32_t>> paires;
+        std::map<std::uint32_t, std::uint64_t> plusPetit;
+        for (const EntreeAscendante& e : l.entrees) {
+            paires.insert({e.sosa, e.personne});
+            if (!e.premiere) plusPetit[e.personne] = e.sosa;
+        }
+        if (doubles) {
+            EXPECT_EQ(paires, attendues);
+            continue;
+        }
+        // Sans branches doubles : les mêmes 149 personnes, chacune à son plus petit numéro.
+        EXPECT_EQ(plusPetit.size(), 149u);
+        std::map<std::uint32_t, std::uint64_t> attendu;
+        for (const auto& [n, p] : attendues)
+            if (!attendu.count(p)) attendu[p] = n;
+        EXPECT_EQ(plusPetit, attendu);
+    }
+}
+
+// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : Queen.ged, dont @I3062@ a 172
+// générations d'ascendants par sa plus longue lignée. Sans branches doubles, une personne ne
+// remonte qu'à sa première rencontre : 5305 entrées jusqu'à la 158e génération (comptes faits
+// à part, en largeur d'abord) ; avec elles, l'ascendance très mêlée croîtrait sans fin utile :
+// la liste s'arrête avant la génération qui dépasserait la borne.
+TEST(ListeAscendante, queenSurCentSoixanteDouzeGenerationsBorneeAvecLesBranchesDoubles) {
+    const fs::path queen = fs::path(LIGNARA_DOSSIER_TESTDATA) / "findmypast-samples/Queen.ged";
+    if (!fs::exists(queen)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    IdentifiantsPersonnes ids;
+    OptionsImport options;
+    options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
+    const ResultatImport import = ImporterGedcom(queen, options);
+    ReglesAscendantes r;
+    r.base = &import.base;
+    r.racine = ids.numero(import.base, "@I3062@");
+    ASSERT_NE(r.racine, 0u);
+    const ListeAscendanteConstruite simple = construireListeAscendante(r);
+    EXPECT_FALSE(simple.limitee);
+    EXPECT_TRUE(simple.audelaDe64);
+    ASSERT_FALSE(simple.entrees.empty());
+    EXPECT_EQ(simple.entrees.size(), 5305u);
+    EXPECT_EQ(simple.entrees.back().generation, 158u);
+    r.doublesBranches = true;
+    const ListeAscendanteConstruite doubles = construireListeAscendante(r);
+    EXPECT_TRUE(doubles.limitee);
+    EXPECT_LE(doubles.entrees.size(), r.entreesMax);
+    EXPECT_GT(doubles.entrees.size(), r.entreesMax / 4);  // la génération suivante aurait dépassé
+    EXPECT_EQ(doubles.premiereGenerationNonListee, doubles.entrees.back().generation + 1);
+    // Jusqu'à la limite, chaque chemin a son numéro : 2690 entrées sur 20 générations.
+    r.limiteGenerations = 20;
+    const ListeAscendanteConstruite vingt = construireListeAscendante(r);
+    EXPECT_FALSE(vingt.limitee);
+    EXPECT_EQ(vingt.entrees.size(), 2690u);
+}
+
+}  // namespace
+}  // namespace lignara

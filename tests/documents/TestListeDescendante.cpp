@@ -1,0 +1,415 @@
+#include "documents/listes/ListeDescendante.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "GenealogieArbre.h"
+#include "LancementProgramme.h"
+#include "ListesEssai.h"
+#include "commun/Texte.h"
+#include "database/ArbreEssai.h"
+#include "documents/PagesOptions.h"
+#include "documents/listes/ListeAscendante.h"
+#include "gedcom/ImporterGedcom.h"
+#include "render/LecturePdf.h"
+#include "render/ValidationHtml.h"
+#include "render/texte/RedacteurPdf.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::ecrireListe;
+using essai::listeEssai;
+
+// Une ligne du texte : n blancs, puis le texte.
+std::string L(std::size_t blancs, const std::string& texte) { return std::string(blancs, ' ') + texte + "\n"; }
+
+std::size_t compter(const std::string& texte, const std::string& motif) {
+    return essai::LecturePdf::compterDans(texte, motif);
+}
+
+// Sans dates ni lieux : les lignes ne portent que les noms.
+Configuration nomsSeuls() {
+    Configuration c;
+    c.donneesListeDescendante = kAfficherMariage;
+    return c;
+}
+
+std::string texteDe(BaseEssai& b, int racine, const Configuration& c, const DossierEssai& d,
+                    const std::function<void(ListeDescendante&)>& regler = {}) {
+    auto l = listeEssai<ListeDescendante>(b, b.personne("P" + std::to_string(racine)));
+    if (regler) regler(*l);
+    return ecrireListe(*l, b, c, FormatSortie::Texte, d);
+}
+
+EnsemblePersonnes ensembleDe(BaseEssai& b, std::initializer_list<int> personnes) {
+    EnsemblePersonnes e(b.base().nombreIndividus());
+    for (int p : personnes) e.ajouter(static_cast<std::uint32_t>(b.personne("P" + std::to_string(p))));
+    return e;
+}
+
+TEST(ListeDescendante, parametresParDefautEtPageReports) {
+    BaseEssai b(essai::gedcomSosa(2));
+    auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
+    EXPECT_EQ(l->type().signature(), "Psbbb1L1L2");
+    EXPECT_TRUE(l->signature().accepte(l->parametres));
+    EXPECT_EQ(l->octet(kAgnatiqueListe), 0);
+    EXPECT_EQ(l->octet(kNumerote), 1);
+    EXPECT_EQ(l->octet(kContemporainsListe), 1);
+    EXPECT_FALSE(l->type().offre(FormatSortie::Rtf));
+    EXPECT_TRUE(aPageReports(l->type()));
+    EXPECT_EQ(invitationReports(l->type()), "Entrez les branches à reporter");
+    EXPECT_EQ(invitationCoupes(l->type()), "Entrez les branches à couper dans la liste");
+    // La page « Reports » tient la liste et son nombre, qui suit la liste.
+    EmplacementsOptions e = versEmplacements(*l);
+    ASSERT_TRUE(e.avecReports);
+    e.reports.ajouter(b.personne("P2"));
+    e.reports.ajouter(b.personne("P3"));
+    depuisEmplacements(e, *l, b.base().nombreIndividus());
+    EXPECT_EQ(l->ensemble(kReports)->nombre(), 2u);
+    EXPECT_EQ(std::get<std::uint16_t>(l->valeur(kNombreReports)), 2u);
+}
+
+TEST(ListeDescendante, uneRacineSansUnionEstUneLigne) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomSosa(2));
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d), " 1a N1 P1\n");
+}
+
+TEST(ListeDescendante, lettresAbCAuFilDesUnionsEtRetraitsDuTexte) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(6, {{3, 1, 2}, {4, 1, 2}, {6, 1, 5}}));
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d),
+              " 1a N1 P1\n"
+              "    N2 P2\n"
+              "        2a N3 P3\n"
+              "        2b N4 P4\n"
+              "    N5 P5\n"
+              "        2c N6 P6\n");
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kNumerote) = std::uint8_t{0}; }),
+              "N1 P1\nN2 P2\n       N3 P3\n       N4 P4\nN5 P5\n       N6 P6\n");
+}
+
+TEST(ListeDescendante, le27eEnfantEstALe53eAAEtLaSuiteAB) {
+    std::vector<essai::LienParents> liens;
+    for (int e = 3; e <= 57; ++e) liens.push_back({e, 1, 2});
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(57, liens));
+    const std::string t = texteDe(b, 1, nomsSeuls(), d);
+    EXPECT_NE(t.find(L(8, "2z N28 P28") + L(8, "2A N29 P29")), std::string::npos) << t;
+    EXPECT_NE(t.find(L(8, "2Z N54 P54") + L(8, "2AA N55 P55") + L(8, "2AB N56 P56") + L(8, "2AC N57 P57")),
+              std::string::npos) << t;
+    EXPECT_EQ(lettreDeRang(52 + 26), "BA");
+    EXPECT_EQ(lettreDeRang(52 + 675), "ZZ");
+    EXPECT_EQ(lettreDeRang(52 + 676), "AAA");
+}
+
+// 1 × 2 : 3 (fils), 4 (fille) ; 3 × 5 : 6 ; 7 × 4 : 8.
+const std::string kFilsEtFille = essai::gedcomDeLiens(8, {{3, 1, 2}, {4, 1, 2}, {6, 3, 5}, {8, 7, 4}});
+
+TEST(ListeDescendante, limiteDeGenerationsEtListeAgnatiqueCoupentParDesPoints) {
+    DossierEssai d;
+    BaseEssai b(kFilsEtFille);
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{2}; }),
+              L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(11, "...") +
+                  L(8, "2b N4 P4") + L(11, "N7 P7") + L(11, "..."));
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kAgnatiqueListe) = std::uint8_t{1}; }),
+              L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(15, "3a N6 P6") +
+                  L(8, "2b N4 P4") + L(11, "N7 P7") + L(11, "..."));
+    auto coupe = [&](ListeDescendante& l) { l.valeur(kCoupesListe) = ensembleDe(b, {5}); };
+    EXPECT_NE(texteDe(b, 1, nomsSeuls(), d, coupe).find(L(11, "N5 P5") + L(11, "...")), std::string::npos);
+}
+
+// Cousins mariés : 6 (fils de 3) et 8 (fille de 4), petits-enfants de 1 × 2 ; leur enfant 9.
+const std::string kCousins = essai::gedcomDeLiens(9, {{3, 1, 2}, {4, 1, 2}, {6, 3, 5}, {8, 7, 4}, {9, 6, 8}});
+
+TEST(ListeDescendante, cousinsMariesLaSecondeFoisRenvoientParChevrons) {
+    DossierEssai d;
+    BaseEssai b(kCousins);
+    const std::string t = texteDe(b, 1, nomsSeuls(), d);
+    EXPECT_NE(t.find(L(15, "3a N6 P6") + L(18, "N8 P8") + L(22, "4a N9 P9")), std::string::npos) << t;
+    EXPECT_NE(t.find(L(15, "3a N8 P8") + L(18, "N6 P6") + L(18, ">>")), std::string::npos) << t;
+    EXPECT_EQ(compter(t, "N9 P9"), 1u);
+    Configuration doubles = nomsSeuls();
+    doubles.doublesBranchesDescendantes = true;
+    EXPECT_EQ(compter(texteDe(b, 1, doubles, d), "4a N9 P9"), 2u);
+}
+
+// R = 1 : A = 3 → C = 5 → P1 = 6 (fille, génération 4) ; B = 4 → P2 = 7 (fils, génération 3) ;
+// P2 × P1 : K = 8. Sous P1, les enfants du couple sont coupés (limite 4, ou liste agnatique) ;
+// sous P2 ils doivent être listés : un couple n'est marqué listé que quand ses enfants le sont.
+const std::string kCousinsInegaux =
+    essai::gedcomDeLiens(11, {{3, 1, 2}, {4, 1, 2}, {5, 3, 9}, {6, 5, 10}, {7, 4, 11}, {8, 7, 6}});
+
+TEST(ListeDescendante, desEnfantsCoupesSousUnConjointSontListesSousLAutre) {
+    DossierEssai d;
+    BaseEssai b(kCousinsInegaux);
+    for (int variante = 0; variante < 2; ++variante) {
+        const std::string t = texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) {
+            if (variante == 0) l.valeur(kLimiteGenerations) = std::uint8_t{4};
+            else l.valeur(kAgnatiqueListe) = std::uint8_t{1};
+        });
+        EXPECT_EQ(compter(t, "N8 P8"), 1u) << t;
+        EXPECT_NE(t.find(L(22, "4a N6 P6") + L(25, "N7 P7") + L(25, "...")), std::string::npos) << t;
+        EXPECT_NE(t.find(L(15, "3a N7 P7") + L(18, "N6 P6") + L(22, "4a N8 P8")), std::string::npos) << t;
+        EXPECT_EQ(t.find(">>"), std::string::npos) << t;
+    }
+}
+
+TEST(ListeDescendante, reportDUnPetitFilsDansUneSectionASaGeneration) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(7, {{3, 1, 2}, {5, 3, 4}, {7, 5, 6}}));
+    const std::string t = texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) { l.valeur(kReports) = ensembleDe(b, {5}); });
+    EXPECT_EQ(t, L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N4 P4") + L(15, "3a N5 P5 qui suit en 1") +
+                     "\n\n----- 1 ---------------------------------------------------------------\n\n" +
+                     L(1, "3a N5 P5") + L(4, "N6 P6") + L(8, "4a N7 P7"));
+    // Un conjoint reporté reporte la personne ; un second renvoi garde le même numéro.
+    const std::string parConjoint =
+        texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) { l.valeur(kReports) = ensembleDe(b, {6, 4}); });
+    EXPECT_NE(parConjoint.find(L(8, "2a N3 P3 qui suit en 1")), std::string::npos) << parConjoint;
+    EXPECT_NE(parConjoint.find(L(1, "2a N3 P3") + L(4, "N4 P4") + L(8, "3a N5 P5 qui suit en 2")), std::string::npos)
+        << parConjoint;
+    EXPECT_NE(parConjoint.find("----- 2 ----"), std::string::npos);
+}
+
+// 2 × 3 mariés le 3 mars 1900 à Lyon ; 5 × 6 ont un MARR sans date ni lieu.
+constexpr std::string_view kMariages =
+    "0 HEAD\n1 CHAR ANSI\n"
+    "0 @I1@ INDI\n1 NAME P1 /N1/\n1 SEX M\n1 FAMC @F1@\n"
+    "0 @I2@ INDI\n1 NAME P2 /N2/\n1 SEX M\n1 FAMS @F1@\n"
+    "0 @I3@ INDI\n1 NAME P3 /N3/\n1 SEX F\n1 FAMS @F1@\n1 FAMC @F3@\n"
+    "0 @I5@ INDI\n1 NAME P5 /N5/\n1 SEX M\n1 FAMS @F3@\n"
+    "0 @I6@ INDI\n1 NAME P6 /N6/\n1 SEX F\n1 FAMS @F3@\n"
+    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n1 MARR\n2 DATE 3 MAR 1900\n2 PLAC Lyon\n"
+    "0 @F3@ FAM\n1 HUSB @I5@\n1 WIFE @I6@\n1 CHIL @I3@\n1 MARR\n"
+    "0 TRLR\n";
+
+TEST(ListeDescendante, unMariageSansDateNiLieuNAPasDeLigne) {
+    DossierEssai d;
+    BaseEssai b(kMariages);
+    Configuration c;
+    c.donneesListeDescendante = kAfficherLieux | kAfficherDates | kAfficherMariage;
+    EXPECT_EQ(texteDe(b, 5, c, d), L(1, "1a N5 P5 (..-..)") + L(4, "N6 P6 (..-..)") + L(8, "2a N3 P3 (..-..)") +
+                                       L(11, "3.3.1900   Lyon") + L(11, "N2 P2 (..-..)") + L(15, "3a N1 P1 (..-..)"));
+    c.donneesListeDescendante = kAfficherLieux | kAfficherMariage;
+    EXPECT_NE(texteDe(b, 5, c, d).find(L(11, "Lyon")), std::string::npos);
+    c.donneesListeDescendante = kAfficherMariage;
+    EXPECT_EQ(texteDe(b, 5, c, d),
+              L(1, "1a N5 P5") + L(4, "N6 P6") + L(8, "2a N3 P3") + L(11, "N2 P2") + L(15, "3a N1 P1"));
+}
+
+TEST(ListeDescendante, sansContemporainsLesEnfantsVivantsSontCoupes) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(6, {{3, 1, 2}, {5, 3, 4}}, {{1, {"1870", ""}}, {3, {"1900", ""}}, {5, {"2000", ""}}}));
+    auto cache = [](ListeDescendante& l) { l.valeur(kContemporainsListe) = std::uint8_t{0}; };
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, cache),
+              L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N4 P4") + L(11, "..."));
+    EXPECT_NE(texteDe(b, 1, nomsSeuls(), d).find("3a N5 P5"), std::string::npos);
+}
+
+TEST(ListeDescendante, uneBoucleDeParentsNeTournePasSansFin) {
+    DossierEssai d;
+    essai::ArbreEssai a;
+    const auto x = a.personne('M'), y = a.personne('M');
+    a.couple(y, 0, {x});
+    a.couple(x, 0, {y});
+    BaseGenealogique base = a.construire(d.chemin());
+    for (bool doubles : {false, true}) {
+        ReglesDescendantes r;
+        r.base = &base;
+        r.racine = x;
+        r.doublesBranches = doubles;
+        const ListeDescendanteConstruite l = construireListeDescendante(r);
+        ASSERT_EQ(l.lignes.size(), 2u);  // x, puis y ; l'enfant de y serait x
+        EXPECT_TRUE(l.boucle);
+    }
+    ReglesDescendantes limite;
+    limite.base = &base;
+    limite.racine = x;
+    limite.lignesMax = 1;
+    EXPECT_TRUE(construireListeDescendante(limite).limitee);
+}
+
+// Deux personnes parentes l'une de l'autre dans le GEDCOM : l'import rompt la boucle, et les
+// deux listes s'écrivent, finies.
+TEST(ListeDescendante, unFichierOuDeuxPersonnesSontParentesLUneDeLAutre) {
+    DossierEssai d;
+    BaseEssai b(essai::gedcomDeLiens(2, {{1, 2, 0}, {2, 1, 0}}));
+    for (int racine : {1, 2}) {
+        const std::string desc = texteDe(b, racine, nomsSeuls(), d);
+        EXPECT_LE(compter(desc, "\n"), 3u) << desc;
+        auto a = listeEssai<ListeAscendante>(b, b.personne("P" + std::to_string(racine)));
+        const std::string asc = ecrireListe(*a, b, Configuration{}, FormatSortie::Texte, d);
+        EXPECT_LE(compter(asc, "GENERATION"), 3u) << asc;
+    }
+}
+
+// Descendants de chaque personne, tirés des liens père et mère des fiches (et non des chaînes
+// de familles que la liste parcourt).
+std::vector<std::vector<std::uint32_t>> enfantsParParent(const BaseGenealogique& base) {
+    std::vector<std::vector<std::uint32_t>> enfants(std::size_t{base.nombreIndividus()} + 1);
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        const Individu i = base.LireIndividu(p);
+        if (i.pere) enfants[i.pere].push_back(p);
+        if (i.mere) enfants[i.mere].push_back(p);
+    }
+    return enfants;
+}
+
+std::set<std::uint32_t> descendantsDe(const std::vector<std::vector<std::uint32_t>>& enfants, std::uint32_t racine) {
+    std::set<std::uint32_t> vus{racine};
+    std::vector<std::uint32_t> file{racine};
+    while (!file.empty()) {
+        const std::uint32_t p = file.back();
+        file.pop_back();
+        for (std::uint32_t e : enfants[p])
+            if (vus.insert(e).second) file.push_back(e);
+    }
+    return vus;
+}
+
+// Chaque « >> » mène à la ligne de la personne ou de son conjoint de cette union, et les enfants
+// de ce couple sont listés sous elle. Rend le nombre de « >> ».
+std::size_t verifierRenvois(const BaseGenealogique& base, const ListeDescendanteConstruite& l) {
+    std::size_t renvois = 0;
+    for (std::size_t i = 0; i < l.lignes.size(); ++i) {
+        const LigneListe& r = l.lignes[i];
+        if (r.sorte != SorteLigneListe::DejaListee) continue;
+        ++renvois;
+        EXPECT_GT(i, 0u);
+        const std::uint32_t conjoint =
+            l.lignes[i - 1].sorte == SorteLigneListe::Conjoint ? l.lignes[i - 1].personne : 0;
+        EXPECT_LT(r.valeur, i);
+        if (r.valeur >= i) continue;
+        const LigneListe& cible = l.lignes[r.valeur];
+        EXPECT_EQ(cible.sorte, SorteLigneListe::Personne);
+        EXPECT_TRUE(cible.cible);
+        EXPECT_TRUE(cible.personne == r.personne || cible.personne == conjoint)
+            << "ligne " << i << " : " << cible.personne << " ni " << r.personne << " ni " << conjoint;
+        bool enfantListe = false;
+        for (std::size_t k = r.valeur + 1; k < l.lignes.size() && !enfantListe; ++k) {
+            const LigneListe& e = l.lignes[k];
+            if (e.sorte != SorteLigneListe::Personne || e.generation != cible.generation + 1) continue;
+            const Individu ind = base.LireIndividu(e.personne);
+            enfantListe = (ind.pere == r.personne && ind.mere == conjoint) || (ind.mere == r.personne && ind.pere == conjoint);
+        }
+        EXPECT_TRUE(enfantListe) << "ligne " << i;
+    }
+    return renvois;
+}
+
+// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : royal92, où les cousins se
+// marient souvent. Depuis l'ancêtre à la plus grande descendance, les lignes de personnes sont
+// exactement ses descendants (recherche indépendante), chacun une fois ; chaque « >> » se
+// résout ; limitée en générations ou agnatique, la liste ne répète toujours aucun enfant.
+TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
+    namespace fs = std::filesystem;
+    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    const ResultatImport import = ImporterGedcom(royal);
+    const BaseGenealogique& base = import.base;
+    const auto enfants = enfantsParParent(base);
+    std::uint32_t racine = 0;
+    std::set<std::uint32_t> attendus;
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        const Individu i = base.LireIndividu(p);
+        if (i.pere || i.mere) continue;
+        std::set<std::uint32_t> d = descendantsDe(enfants, p);
+        if (d.size() > attendus.size()) {
+            attendus = std::move(d);
+            racine = p;
+        }
+    }
+    ASSERT_GT(attendus.size(), 500u);
+    ReglesDescendantes r;
+    r.base = &base;
+    r.racine = racine;
+    const ListeDescendanteConstruite l = construireListeDescendante(r);
+    EXPECT_FALSE(l.boucle);
+    EXPECT_FALSE(l.limitee);
+    std::map<std::uint32_t, int> vus;
+    for (const LigneListe& ligne : l.lignes)
+        if (ligne.sorte == SorteLigneListe::Personne) ++vus[ligne.personne];
+    EXPECT_EQ(vus.size(), attendus.size());
+    for (const auto& [p, fois] : vus) {
+        EXPECT_EQ(fois, 1) << "personne " << p;
+        EXPECT_TRUE(attendus.count(p)) << "personne " << p;
+    }
+    EXPECT_GT(verifierRenvois(base, l), 10u);  // des cousins mariés, sinon l'essai ne prouve rien
+    for (int variante = 0; variante < 2; ++variante) {
+        ReglesDescendantes v = r;
+        if (variante == 0) v.limiteGenerations = 6;
+        else v.agnatique = true;
+        const ListeDescendanteConstruite lv = construireListeDescendante(v);
+        std::map<std::uint32_t, int> fois;
+        std::size_t coupees = 0;
+        for (const LigneListe& ligne : lv.lignes) {
+            if (ligne.sorte == SorteLigneListe::Personne) EXPECT_EQ(++fois[ligne.personne], 1) << ligne.personne;
+            if (ligne.sorte == SorteLigneListe::Coupee) ++coupees;
+        }
+        EXPECT_LT(fois.size(), attendus.size());
+        EXPECT_GT(coupees, 0u);
+        verifierRenvois(base, lv);
+    }
+}
+
+TEST(ListeDescendante, webValideAncresUniquesRenvoisEtReports) {
+    DossierEssai d;
+    BaseEssai b(kCousins);
+    auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
+    l->valeur(kReports) = ensembleDe(b, {4});
+    const std::string html = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Web, d);
+    if (essai::validateurHtmlPresent()) {
+        EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
+    }
+    const std::string ancre = "I" + std::to_string(b.personne("P6"));
+    EXPECT_EQ(compter(html, "<a name=\"" + ancre + "\"></a>"), 1u) << html;
+    EXPECT_EQ(compter(html, "<a href=\"#" + ancre + "\">&gt;&gt;</a>"), 1u) << html;
+    EXPECT_EQ(compter(html, "<a name=\"pers1\"></a>"), 1u);
+    EXPECT_NE(html.find("<a href=\"#report1\"> qui suit en 1</a>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a name=\"report1\"></a> &nbsp; &nbsp; <a href=\"#pers1\">1</a><br>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<span style=\"margin-left:22px;margin-right:"), std::string::npos);
+}
+
+TEST(ListeDescendante, pdfValideHauteurDeLaPartLiensEtCibles) {
+    DossierEssai d;
+    BaseEssai b(kCousins);
+    auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
+    l->valeur(kReports) = ensembleDe(b, {4});
+    ecrireListe(*l, b, nomsSeuls(), FormatSortie::Pdf, d);
+    const std::size_t lignes = l->liste().lignes.size();
+    EXPECT_EQ(l->hauteur, static_cast<std::int32_t>(lignes * 176 - 32));
+    const PlanPdf plan = RedacteurPdf(ReglagesDessin{}, l->polices, l->horloge)
+                             .planifier(l->miseEnPage(), [&](FluxRedaction& f) { l->rediger(f); });
+    EXPECT_EQ(plan.hauteur, l->hauteur);
+    essai::LecturePdf lu(l->chemin);
+    // « >> » vers 6, renvoi vers le report, retour de l'en-tête vers le renvoi.
+    EXPECT_EQ(lu.compter("/Subtype /Link"), 3u);
+    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+}
+
+// L'exemple livré, en texte, depuis la ligne de commande : fichier de référence à l'octet.
+TEST(ListeDescendante, texteDeLExempleLivreALOctetPresAvecUnReport) {
+    DossierEssai d;
+    ::setenv("XDG_CONFIG_HOME", d.chemin().c_str(), 1);  // préférences par défaut
+    const std::string exemple = std::string(LIGNARA_DOSSIER_SOURCES) + "/data/exemples/famille-exemple.ged";
+    const auto s = essai::lancerProgramme("document liste-descendante '" + exemple +
+                                          "' --racine @I1@ --report \"Joseph /Berthelot/\" --format texte --sortie '" +
+                                          (d / "ld.txt").string() + "'");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "ld.txt"),
+              essai::lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/liste-descendante.txt"));
+    const auto rtf = essai::lancerProgramme("document liste-descendante '" + exemple + "' --racine @I1@ --format rtf");
+    EXPECT_NE(rtf.code, 0);
+    EXPECT_NE(rtf.texte.find("pdf, texte, web"), std::string::npos) << rtf.texte;
+}
+
+}  // namespace
+}  // namespace lignara

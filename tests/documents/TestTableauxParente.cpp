@@ -1,0 +1,593 @@
+// Lien de parenté et tableau des consanguinités : la grille et ses raccords pour les cas
+// classiques (frères, demi-frères, grand-père, conjoint, conjoint du père), les hauteurs des
+// colonnes d'un cas, les lignées vides (un père et sa fille), les refus avant tout fichier, et
+// les sorties PDF (qpdf), Web (HTML 4.01) et texte.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+
+#include "BaseEssai.h"
+#include "GenealogieArbre.h"
+#include "LancementProgramme.h"
+#include "ListesEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "documents/tableaux/LienDeParente.h"
+#include "documents/tableaux/TableauConsanguinites.h"
+#include "documents/tableaux/ProchesParents.h"
+#include "documents/tableaux/TableauAscendant.h"
+#include "render/StructureRtf.h"
+#include "render/ValidationHtml.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+using essai::DossierEssai;
+
+std::string indi(int n, const char* prenom, char sexe, const std::string& liens) {
+    return "0 @I" + std::to_string(n) + "@ INDI\n1 NAME " + prenom + " /DUPONT/\n1 SEX " + sexe + "\n" + liens;
+}
+std::string fam(int n, int mari, int femme, std::initializer_list<int> enfants) {
+    std::string s = "0 @F" + std::to_string(n) + "@ FAM\n";
+    if (mari) s += "1 HUSB @I" + std::to_string(mari) + "@\n";
+    if (femme) s += "1 WIFE @I" + std::to_string(femme) + "@\n";
+    for (int e : enfants) s += "1 CHIL @I" + std::to_string(e) + "@\n";
+    return s;
+}
+
+// Henri × Berthe → Pierre ; Pierre × Marie → Jean, Paul ; Pierre × Anne → Luc ;
+// Jean × Sophie → Louis ; Claire seule.
+std::string gedcomFamille() {
+    return "0 HEAD\n1 CHAR ANSI\n" + indi(1, "Pierre", 'M', "1 FAMC @F4@\n1 FAMS @F1@\n1 FAMS @F2@\n") +
+           indi(2, "Marie", 'F', "1 FAMS @F1@\n") + indi(3, "Jean", 'M', "1 FAMC @F1@\n1 FAMS @F3@\n") +
+           indi(4, "Paul", 'M', "1 FAMC @F1@\n") + indi(5, "Anne", 'F', "1 FAMS @F2@\n") +
+           indi(6, "Luc", 'M', "1 FAMC @F2@\n") + indi(7, "Sophie", 'F', "1 FAMS @F3@\n") +
+           indi(8, "Louis", 'M', "1 FAMC @F3@\n") + indi(9, "Claire", 'F', "") +
+           indi(10, "Henri", 'M', "1 FAMS @F4@\n") + indi(11, "Berthe", 'F', "1 FAMS @F4@\n") +
+           fam(1, 1, 2, {3, 4}) + fam(2, 1, 5, {6}) + fam(3, 3, 7, {8}) + fam(4, 10, 11, {1}) + "0 TRLR\n";
+}
+
+template <class D>
+std::unique_ptr<D> document(BaseEssai& b) {
+    auto d = std::make_unique<D>(*afficheurDeCode(D::kCode));
+    b.contexte.polices = essais::policesFixes();
+    b.contexte.horloge = essais::horlogeFixe();
+    d->initialiserParametres(b.contexte);
+    return d;
+}
+
+std::unique_ptr<LienDeParente> lien(BaseEssai& b, const char* premiere, const char* seconde) {
+    auto d = document<LienDeParente>(b);
+    d->valeur(kRacine) = b.personne(premiere);
+    d->valeur(kSeconde) = b.personne(seconde);
+    return d;
+}
+
+// Prénoms des cases de la rangée, de gauche à droite.
+std::string rangee(const BaseEssai& b, const LienDeParente& d, std::size_t r) {
+    std::map<std::int32_t, std::string> parX;
+    for (const auto& c : d.cases())
+        if (c.rangee == r) parX[c.boite.x] = c.boite.personne ? essai::prenoms(b.base(), c.boite.personne) : "?";
+    std::string s;
+    for (const auto& [x, p] : parX) s += (s.empty() ? "" : " ") + p;
+    return s;
+}
+
+// Raccords vers un enfant : « parents -> enfant », ou « gauche - droite » pour un couple seul.
+std::multiset<std::string> raccords(const BaseEssai& b, const LienDeParente& d) {
+    auto nom = [&](int i) {
+        const auto p = d.cases()[static_cast<std::size_t>(i)].boite.personne;
+        return p ? essai::prenoms(b.base(), p) : std::string("?");
+    };
+    std::multiset<std::string> s;
+    for (const auto& r : d.raccords()) {
+        std::string t = nom(r.gauche);
+        if (r.droite >= 0) t += "+" + nom(r.droite);
+        s.insert(r.enfant >= 0 ? t + "->" + nom(r.enfant) : t);
+    }
+    return s;
+}
+
+std::string ecrire(Document& d, BaseEssai& b, FormatSortie f, const DossierEssai& dossier, const std::string& nom,
+                   const Configuration& preferences = {}) {
+    return essai::ecrireListe(d, b, preferences, f, dossier, nom);
+}
+
+void verifierQpdf(const std::string& chemin) {
+    if (std::system("command -v qpdf >/dev/null 2>&1") != 0) return;
+    EXPECT_EQ(std::system(("qpdf --check '" + chemin + "' >/dev/null 2>&1").c_str()), 0) << chemin;
+}
+
+void verifierHtml(const DossierEssai& d, const std::string& chemin) {
+    if (!essai::validateurHtmlPresent()) return;
+    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
+}
+
+TEST(LienDeParente, grillesDesCasClassiques) {
+    BaseEssai b(gedcomFamille());
+    DossierEssai dossier;
+    struct Cas {
+        const char *premiere, *seconde;
+        std::vector<std::string> rangees;
+        std::multiset<std::string> raccords;
+    };
+    const Cas cas[] = {
+        // Frères : le couple des parents, puis les deux frères.
+        {"Jean", "Paul", {"Pierre Marie", "Jean Paul"}, {"Pierre+Marie", "Pierre+Marie->Jean", "Pierre+Marie->Paul"}},
+        // Demi-frères par le père : le père entre ses deux épouses.
+        {"Jean", "Luc", {"Marie Pierre Anne", "Jean Luc"},
+         {"Marie+Pierre", "Pierre+Anne", "Pierre+Marie->Jean", "Pierre+Anne->Luc"}},
+        // Le grand-père : la seconde lignée est vide, la première a deux personnes.
+        {"Louis", "Pierre", {"Pierre Marie", "Jean Sophie", "Louis"},
+         {"Pierre+Marie", "Pierre+Marie->Jean", "Jean+Sophie->Louis"}},
+        // Conjoints : la première personne puis la seconde, reliées.
+        {"Jean", "Sophie", {"Jean Sophie"}, {"Jean+Sophie"}},
+        // Seconde épouse du père : le père, la mère et elle.
+        {"Jean", "Anne", {"Marie Pierre Anne", "Jean"}, {"Marie+Pierre", "Pierre+Anne", "Pierre+Marie->Jean"}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(c.premiere) + " / " + c.seconde);
+        auto d = lien(b, c.premiere, c.seconde);
+        ASSERT_TRUE(d->verifierParametres(b.contexte));
+        const std::string pdf = ecrire(*d, b, FormatSortie::Pdf, dossier, "tp");
+        std::vector<std::string> lues;
+        for (std::size_t r = 0; r < c.rangees.size() + 1; ++r)
+            if (!rangee(b, *d, r).empty()) lues.push_back(rangee(b, *d, r));
+        EXPECT_EQ(lues, c.rangees);
+        EXPECT_EQ(raccords(b, *d), c.raccords);
+        // Hauteur du bloc : 880 + 1056 × la plus longue lignée (sans bande de signature vide).
+        EXPECT_EQ(d->hauteur - (d->signatureEnHaut() ? 704 : 0), 880 + 1056 * static_cast<int>(c.rangees.size() - 1));
+        // Aucune case ne déborde de sa colonne ni ne chevauche une autre de sa rangée.
+        for (const auto& x : d->cases())
+            for (const auto& y : d->cases())
+                if (&x != &y && x.rangee == y.rangee) {
+                    EXPECT_TRUE(x.boite.droite() <= y.boite.x || y.boite.droite() <= x.boite.x);
+                }
+        verifierQpdf(d->chemin);
+        EXPECT_NE(pdf.find("Lien de parent"), std::string::npos);
+    }
+}
+
+TEST(LienDeParente, refusAvantToutFichierEtPageWeb) {
+    BaseEssai b(gedcomFamille());
+    DossierEssai dossier;
+    auto meme = lien(b, "Jean", "Jean");
+    EXPECT_FALSE(meme->verifierParametres(b.contexte));
+    ASSERT_EQ(b.messages.size(), 1u);
+    EXPECT_EQ(b.messages[0], "Erreur : les deux personnes doivent être différentes"_1252);
+
+    auto seul = lien(b, "Jean", "Claire");
+    seul->chemin = (dossier / "rien.pdf").string();
+    try {
+        seul->preparer(b.contexte);
+        ADD_FAILURE() << "lien trouvé";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
+    }
+    EXPECT_FALSE(fs::exists(dossier / "rien.pdf"));
+
+    auto web = lien(b, "Jean", "Luc");
+    const std::string page = ecrire(*web, b, FormatSortie::Web, dossier, "tp");
+    verifierHtml(dossier, web->chemin);
+    EXPECT_NE(page.find("<title>Lien de parent\xE9</title>"), std::string::npos);
+    EXPECT_NE(page.find("Themes/Degrade.jpg\")"), std::string::npos);
+    // Six cases, chacune son bloc à fond dégradé ; les noms colorés par sexe.
+    std::size_t n = 0;
+    for (std::size_t p = page.find("background-image"); p != std::string::npos; p = page.find("background-image", p + 1)) ++n;
+    EXPECT_EQ(n, 5u);
+    EXPECT_NE(page.find("DUPONT Luc"), std::string::npos);
+}
+
+// Cas de consanguinité d'un GEDCOM, triés par degré, tels que le document les prépare.
+std::unique_ptr<TableauConsanguinites> consanguinites(BaseEssai& b, std::uint8_t tri = 0) {
+    auto d = document<TableauConsanguinites>(b);
+    d->valeur(kTriConsanguinites) = tri;
+    return d;
+}
+
+// Cousins germains mariés : Gaston × Gilberte → Albert, Berthe ; Albert × Alice → Charles ;
+// Berthe × Bernard → Denise ; Charles × Denise → Emile et Eva. Puis Henri × Hélène → Karine,
+// et Henri × Karine → Léon (un père et sa fille). Puis Marc × Mona → Noël, Odile ; Noël → Paul ;
+// Odile → Quentin → Rose ; Paul × Rose → Simon (lignées de 2 et 3).
+std::string gedcomConsanguins() {
+    return "0 HEAD\n1 CHAR UTF-8\n" + indi(1, "Gaston", 'M', "1 FAMS @F1@\n") + indi(2, "Gilberte", 'F', "1 FAMS @F1@\n") +
+           indi(3, "Albert", 'M', "1 FAMC @F1@\n1 FAMS @F2@\n") + indi(4, "Berthe", 'F', "1 FAMC @F1@\n1 FAMS @F3@\n") +
+           indi(5, "Alice", 'F', "1 FAMS @F2@\n") + indi(6, "Bernard", 'M', "1 FAMS @F3@\n") +
+           indi(7, "Charles", 'M', "1 FAMC @F2@\n1 FAMS @F4@\n") + indi(8, "Denise", 'F', "1 FAMC @F3@\n1 FAMS @F4@\n") +
+           indi(9, "Emile", 'M', "1 FAMC @F4@\n") + indi(10, "Eva", 'F', "1 FAMC @F4@\n") +
+           indi(11, "Henri", 'M', "1 FAMS @F5@\n1 FAMS @F6@\n") + indi(12, "Hélène", 'F', "1 FAMS @F5@\n") +
+           indi(13, "Karine", 'F', "1 FAMC @F5@\n1 FAMS @F6@\n") + indi(14, "Léon", 'M', "1 FAMC @F6@\n") +
+           indi(15, "Marc", 'M', "1 FAMS @F7@\n") + indi(16, "Mona", 'F', "1 FAMS @F7@\n") +
+           indi(17, "Noël", 'M', "1 FAMC @F7@\n1 FAMS @F8@\n") + indi(18, "Odile", 'F', "1 FAMC @F7@\n1 FAMS @F9@\n") +
+           indi(19, "Paul", 'M', "1 FAMC @F8@\n1 FAMS @F11@\n") + indi(20, "Quentin", 'M', "1 FAMC @F9@\n1 FAMS @F10@\n") +
+           indi(21, "Rose", 'F', "1 FAMC @F10@\n1 FAMS @F11@\n") + indi(22, "Simon", 'M', "1 FAMC @F11@\n") +
+           fam(1, 1, 2, {3, 4}) + fam(2, 3, 5, {7}) + fam(3, 6, 4, {8}) + fam(4, 7, 8, {9, 10}) + fam(5, 11, 12, {13}) +
+           fam(6, 11, 13, {14}) + fam(7, 15, 16, {17, 18}) + fam(8, 17, 0, {19}) + fam(9, 0, 18, {20}) +
+           fam(10, 20, 0, {21}) + fam(11, 19, 21, {22}) + "0 TRLR\n";
+}
+
+TEST(TableauConsanguinites, casColonnesEtLignéesVides) {
+    BaseEssai b(gedcomConsanguins());
+    DossierEssai dossier;
+    auto d = consanguinites(b);
+    ecrire(*d, b, FormatSortie::Pdf, dossier, "tc");
+    verifierQpdf(d->chemin);
+    ASSERT_EQ(d->blocs().size(), 3u);
+    auto prenom = [&](int i) {
+        const auto p = d->boites()[static_cast<std::size_t>(i)].personne;
+        return p ? essai::prenoms(b.base(), p) : std::string("?");
+    };
+    std::map<std::string, const TableauConsanguinites::Bloc*> parSommet;
+    for (const auto& bloc : d->blocs()) parSommet[prenom(bloc.sommet)] = &bloc;
+    ASSERT_EQ(parSommet.count("Gaston") + parSommet.count("Henri") + parSommet.count("Marc"), 3u);
+
+    // Degré 1 (père et fille) d'abord, puis 4, puis 5.
+    EXPECT_EQ(prenom(d->blocs()[0].sommet), "Henri");
+    EXPECT_EQ(prenom(d->blocs()[1].sommet), "Gaston");
+    EXPECT_EQ(prenom(d->blocs()[2].sommet), "Marc");
+
+    const auto& cousins = *parSommet["Gaston"];
+    std::set<std::vector<std::string>> lignes;
+    for (int k = 0; k < 2; ++k) {
+        std::vector<std::string> l;
+        for (int i : cousins.lignes[k]) l.push_back(prenom(i));
+        lignes.insert(l);
+    }
+    EXPECT_EQ(lignes, (std::set<std::vector<std::string>>{{"Albert", "Charles"}, {"Berthe", "Denise"}}));
+    EXPECT_EQ(prenom(cousins.base), "Emile");
+    EXPECT_EQ(TableauConsanguinites::texteBase(cousins), "2 enfants");
+    // Le couple du sommet : Gilberte, seul conjoint, à droite.
+    EXPECT_EQ(cousins.conjoints[0], -1);
+    EXPECT_EQ(prenom(cousins.conjoints[1]), "Gilberte");
+
+    // Lignées de 2 et 3 : S = 3 × 704 + 4 × 352 ; 352 entre les cases de la longue, 704 pour la courte.
+    const auto& inegal = *parSommet["Marc"];
+    EXPECT_EQ(inegal.espace, 3 * 704 + 4 * 352);
+    for (int k = 0; k < 2; ++k) {
+        const auto& l = inegal.lignes[k];
+        ASSERT_GE(l.size(), 2u);
+        const int ecart = d->boites()[static_cast<std::size_t>(l[0])].y - 704 - d->boites()[static_cast<std::size_t>(l[1])].y;
+        EXPECT_EQ(ecart, l.size() == 3 ? 352 : 704);
+        // La dernière case de chaque colonne finit à la même distance de la base.
+        const int sousHaut = d->boites()[static_cast<std::size_t>(inegal.sommet)].y - d->boites()[static_cast<std::size_t>(l.back())].y;
+        EXPECT_EQ(sousHaut + 704 + (l.size() == 3 ? 352 : 704), 704 + inegal.espace);
+    }
+
+    // Un père et sa fille : une lignée vide, sans division par zéro ; la base sous le couple.
+    const auto& pere = *parSommet["Henri"];
+    EXPECT_EQ(pere.lignes[0].size() + pere.lignes[1].size(), 1u);
+    EXPECT_EQ(pere.espace, 704 + 2 * 352);
+    EXPECT_EQ(prenom(pere.base), "Léon"_1252);
+    // Au sommet, Henri et la mère de Karine, par qui descend la lignée ; pas de conjoint pour la
+    // lignée vide (Karine est déjà dans l'autre).
+    const int pleine = pere.lignes[0].empty() ? 1 : 0;
+    EXPECT_EQ(pere.conjoints[1 - pleine], -1);
+    EXPECT_EQ(prenom(pere.conjoints[pleine]), "Hélène"_1252);
+    // Ses deux lignées descendent chacune de sa place : Henri seul pour la vide, le couple
+    // Henri–Hélène pour l'autre (un trait horizontal au milieu du haut).
+    int traitsDuHaut = 0;
+    const int milieu = d->boites()[static_cast<std::size_t>(pere.sommet)].y - 352;
+    for (const auto& t : d->traits(pere)) traitsDuHaut += t.y1 == milieu && t.y2 == milieu;
+    EXPECT_EQ(traitsDuHaut, 1);
+    for (const auto& bloc : d->blocs())
+        for (const auto& t : d->traits(bloc)) EXPECT_TRUE(t.x1 == t.x2 || t.y1 == t.y2);
+}
+
+TEST(TableauConsanguinites, texteTrisEtWeb) {
+    BaseEssai b(gedcomConsanguins());
+    DossierEssai dossier;
+    auto d = consanguinites(b);
+    const std::string texte = ecrire(*d, b, FormatSortie::Texte, dossier, "tc");
+    const std::string attendu =
+        "Consanguinit\xE9 2, degr\xE9 4\nSommet : DUPONT Gaston\n    x DUPONT Gilberte\n"
+        "Premi\xE8re lign\xE9" "e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
+        "Seconde lign\xE9" "e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
+    EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
+    EXPECT_NE(texte.find("(le sommet lui-m\xEAme)"), std::string::npos) << texte;
+
+    const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "tc");
+    verifierHtml(dossier, d->chemin);
+    EXPECT_NE(page.find("<title>Tableau des consanguinit\xE9s</title>"), std::string::npos);
+    EXPECT_NE(page.find("2 enfants"), std::string::npos);
+
+    // Sans aucun cas : le message, et aucun fichier.
+    BaseEssai sans(gedcomFamille());
+    auto vide = consanguinites(sans);
+    vide->chemin = (dossier / "vide.txt").string();
+    try {
+        vide->preparer(sans.contexte);
+        ADD_FAILURE() << "cas trouvé";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()), "Le fichier ne contient aucun lien de parenté consanguin"_1252);
+    }
+    EXPECT_FALSE(fs::exists(dossier / "vide.txt"));
+}
+
+// Fichier réel (sauté sans lui) : chaque couple de cousins germains de royal92, trouvé ici par
+// une recherche à part (les deux conjoints ont un grand-parent commun et pas de parent commun),
+// est un cas de lignées 2 et 2 du tableau.
+TEST(TableauConsanguinites, royal92CousinsGermains) {
+    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    BaseEssai b(essai::lireFichier(royal));
+    const BaseGenealogique& base = b.base();
+    auto parents = [&](std::uint32_t p) {
+        std::set<std::uint32_t> s;
+        const Individu i = base.LireIndividu(p);
+        if (i.pere) s.insert(i.pere);
+        if (i.mere) s.insert(i.mere);
+        return s;
+    };
+    auto grandsParents = [&](std::uint32_t p) {
+        std::set<std::uint32_t> s;
+        for (std::uint32_t q : parents(p))
+            for (std::uint32_t g : parents(q)) s.insert(g);
+        return s;
+    };
+    std::set<std::pair<std::uint32_t, std::uint32_t>> attendus;
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        const Individu i = base.LireIndividu(p);
+        if (i.pere == 0 || i.mere == 0) continue;
+        const auto a = parents(i.pere), c = parents(i.mere);
+        bool freres = false;
+        for (std::uint32_t x : a) freres = freres || c.count(x);
+        if (freres) continue;
+        const auto ga = grandsParents(i.pere), gc = grandsParents(i.mere);
+        for (std::uint32_t x : ga)
+            if (gc.count(x)) attendus.insert({i.pere, i.mere});
+    }
+    ASSERT_GT(attendus.size(), 3u);
+    DossierEssai dossier;
+    auto d = consanguinites(b);
+    ecrire(*d, b, FormatSortie::Pdf, dossier, "royal92");
+    verifierQpdf(d->chemin);
+    std::set<std::pair<std::uint32_t, std::uint32_t>> trouves;
+    for (const Consanguinite& c : d->cas())
+        if (c.lignes[0].size() == 2 && c.lignes[1].size() == 2) {
+            const std::uint32_t x = c.lignes[0].back(), y = c.lignes[1].back();
+            const Individu ix = base.LireIndividu(x);
+            trouves.insert(ix.sexe == 'M' ? std::pair{x, y} : std::pair{y, x});
+        }
+    for (const auto& couple : attendus)
+        EXPECT_TRUE(trouves.count(couple)) << essai::prenoms(base, couple.first) << " " << couple.first << " x " << essai::prenoms(base, couple.second) << " " << couple.second;
+}
+
+// Préférences dont les marges ne laissent, sur A4 portrait, que la hauteur donnée.
+Configuration hauteurUtile(int hauteur) {
+    Configuration c;
+    c.margeHaut = c.margeBas = static_cast<std::uint16_t>((13024 - hauteur) / 2);
+    return c;
+}
+
+std::unique_ptr<TableauAscendant> tableau(BaseEssai& b, std::int32_t racine) {
+    auto d = document<TableauAscendant>(b);
+    d->valeur(kRacine) = racine;
+    return d;
+}
+
+// Chaque renvoi « #X » d'une page vise une ancre « name="X" » posée une fois.
+void verifierRenvois(const std::string& page) {
+    std::set<std::string> ancres;
+    for (std::size_t p = page.find("name=\""); p != std::string::npos; p = page.find("name=\"", p + 1)) {
+        const std::size_t f = page.find('"', p + 6);
+        EXPECT_TRUE(ancres.insert(page.substr(p + 6, f - p - 6)).second);
+    }
+    std::size_t renvois = 0;
+    for (std::size_t p = page.find("href=\"#"); p != std::string::npos; p = page.find("href=\"#", p + 1), ++renvois) {
+        const std::size_t f = page.find('"', p + 7);
+        EXPECT_TRUE(ancres.count(page.substr(p + 7, f - p - 7))) << page.substr(p, 20);
+    }
+    EXPECT_GT(renvois, 0u);
+}
+
+TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
+    BaseEssai b(essai::gedcomSosa(6));
+    DossierEssai dossier;
+    auto d = tableau(b, b.personne("P1"));
+    EXPECT_EQ(d->type().signature(), "Psb21");
+    EXPECT_EQ(d->mot(kFormatPage), 1707);
+    EXPECT_EQ(d->octet(kNumerosSosa), 1);
+    const Configuration cinq = hauteurUtile(1500);  // 2^4 rangées de 64 y tiennent, pas 2^5
+    const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "ta", cinq);
+    ASSERT_EQ(d->generationsParBloc(), 5);
+    // Bloc 1 : Sosa 1 à 31 ; chacun des 16 ancêtres de la 5e génération a des parents et ouvre
+    // son bloc, le 16 le premier.
+    const auto& blocs = d->blocs();
+    ASSERT_EQ(blocs.size(), 17u);
+    std::set<std::uint64_t> premier;
+    for (const auto& colonne : blocs[0].colonnes)
+        for (const auto& k : colonne) premier.insert(k.sosa);
+    EXPECT_EQ(premier.size(), 31u);
+    EXPECT_EQ(*premier.begin(), 1u);
+    EXPECT_EQ(*premier.rbegin(), 31u);
+    EXPECT_EQ(blocs[0].colonnes[4][0].sosa, 16u);
+    EXPECT_EQ(blocs[0].colonnes[4][0].suite, 2);
+    EXPECT_EQ(blocs[1].colonnes[0][0].sosa, 16u);
+    EXPECT_EQ(blocs[1].depuis, 1);
+    EXPECT_EQ(blocs[1].generation, 5u);
+    // Le bloc 2 va jusqu'aux parents de 16 (32, 33), puis des cases vides.
+    EXPECT_EQ(blocs[1].colonnes[1][0].sosa, 32u);
+    EXPECT_EQ(blocs[1].colonnes[2][0].personne, 0u);
+    EXPECT_NE(page.find("href=\"#B2\""), std::string::npos);
+    EXPECT_NE(page.find("G\xE9n\xE9ration 9"), std::string::npos);
+    EXPECT_NE(page.find("th.gene {font-size:12px"), std::string::npos);
+    verifierRenvois(page);
+    verifierHtml(dossier, d->chemin);
+
+    // RTF : cellules fusionnées, en-têtes à fond, un saut de page entre les blocs.
+    const std::string rtf = ecrire(*d, b, FormatSortie::Rtf, dossier, "ta", cinq);
+    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
+    EXPECT_NE(rtf.find("\\clvmgf"), std::string::npos);
+    EXPECT_NE(rtf.find("\\clvmrg"), std::string::npos);
+    EXPECT_NE(rtf.find("\\clcbpat"), std::string::npos);
+    ecrire(*d, b, FormatSortie::Pdf, dossier, "ta", cinq);
+    verifierQpdf(d->chemin);
+
+    // A4 avec les marges par défaut : 8 générations par bloc.
+    auto a4 = tableau(b, b.personne("P1"));
+    ecrire(*a4, b, FormatSortie::Pdf, dossier, "a4");
+    EXPECT_EQ(a4->generationsParBloc(), 8);
+    EXPECT_EQ(a4->blocs().size(), 1u);
+}
+
+// Implexe : le grand-père commun aux deux parents (demi-frère et sœur) n'a qu'un bloc ; ses deux
+// cases y renvoient. Au-delà de la 64e génération, le numéro s'écrit « *** ».
+TEST(TableauAscendant, unBlocParPersonneEtNumerosAuDelaDe64) {
+    // 1 ← 2 × 3 ; 2 ← 4 × 5 ; 3 ← 4 × 6 ; 4 ← 7.
+    BaseEssai b(essai::gedcomDeLiens(7, {{1, 2, 3}, {2, 4, 5}, {3, 4, 6}, {4, 7, 0}}));
+    DossierEssai dossier;
+    auto d = tableau(b, b.personne("P1"));
+    ecrire(*d, b, FormatSortie::Web, dossier, "implexe", hauteurUtile(200));
+    ASSERT_EQ(d->generationsParBloc(), 2);
+    const auto& blocs = d->blocs();
+    ASSERT_EQ(blocs.size(), 4u);  // 1, 2 (P2), 3 (P3), 4 (P4)
+    EXPECT_EQ(blocs[1].colonnes[1][0].suite, 4);
+    EXPECT_EQ(blocs[2].colonnes[1][0].suite, 4);
+    EXPECT_EQ(blocs[3].colonnes[0][0].sosa, 4u);  // première apparition : 4, pas 6
+
+    std::vector<essai::LienParents> lignee;
+    for (int k = 1; k < 70; ++k) lignee.push_back({k, k + 1, 0});
+    BaseEssai longue(essai::gedcomDeLiens(70, lignee));
+    auto l = tableau(longue, longue.personne("P1"));
+    l->valeur(kFormatPage) = std::uint16_t{1701};  // lu « Non paginé »
+    const std::string rtf = ecrire(*l, longue, FormatSortie::Rtf, dossier, "longue");
+    EXPECT_EQ(l->generationsParBloc(), 8);
+    std::map<std::uint32_t, std::string> numeros;  // par génération
+    for (const auto& bloc : l->blocs())
+        for (std::size_t c = 0; c < bloc.colonnes.size(); ++c)
+            if (bloc.colonnes[c][0].personne) numeros[bloc.generation + static_cast<std::uint32_t>(c)] = TableauAscendant::numero(bloc.colonnes[c][0]);
+    EXPECT_EQ(numeros.size(), 70u);
+    EXPECT_EQ(numeros[64], "9223372036854775808");
+    EXPECT_EQ(numeros[65], "***");
+    EXPECT_EQ(numeros[70], "***");
+    EXPECT_NE(rtf.find("***"), std::string::npos);
+    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
+}
+
+// Fichier réel (sauté sans lui) : chaque paire (numéro, personne) du tableau de @I1@ (Victoria)
+// de royal92 est dans un Ahnentafel calculé à part, et chaque renvoi de la page mène à son ancre.
+TEST(TableauAscendant, royal92Victoria) {
+    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    BaseEssai b(essai::lireFichier(royal));
+    const BaseGenealogique& base = b.base();
+    std::set<std::pair<std::uint64_t, std::uint32_t>> paires;
+    std::vector<std::pair<std::uint64_t, std::uint32_t>> pile{{1, 1}};
+    std::size_t profondeur = 0;
+    while (!pile.empty()) {
+        auto [n, p] = pile.back();
+        pile.pop_back();
+        paires.insert({n, p});
+        if (n >= (std::uint64_t{1} << 62)) continue;
+        const Individu i = base.LireIndividu(p);
+        if (i.pere) pile.push_back({2 * n, i.pere});
+        if (i.mere) pile.push_back({2 * n + 1, i.mere});
+        profondeur = std::max(profondeur, pile.size());
+    }
+    DossierEssai dossier;
+    auto d = tableau(b, 1);
+    const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "victoria");
+    EXPECT_GT(d->blocs().size(), 1u);
+    std::size_t vues = 0;
+    for (const auto& bloc : d->blocs())
+        for (const auto& colonne : bloc.colonnes)
+            for (const auto& k : colonne)
+                if (k.personne && k.sosa) {
+                    ++vues;
+                    EXPECT_TRUE(paires.count({k.sosa, k.personne})) << k.sosa;
+                }
+    EXPECT_GT(vues, 50u);
+    verifierRenvois(page);
+    verifierHtml(dossier, d->chemin);
+}
+
+// La famille, plus Hugo, frère de Pierre, père d'Igor (mère inconnue).
+std::string gedcomProches() {
+    std::string g = gedcomFamille();
+    g.replace(g.find("0 TRLR"), 6,
+              indi(12, "Hugo", 'M', "1 FAMC @F4@\n1 FAMS @F5@\n") + indi(13, "Igor", 'M', "1 FAMC @F5@\n") +
+                  fam(5, 12, 0, {13}) + "0 TRLR");
+    g.replace(g.find("1 CHIL @I1@\n"), 12, "1 CHIL @I1@\n1 CHIL @I12@\n");
+    return g;
+}
+
+// Parties : titre puis prénoms, dans l'ordre des colonnes.
+std::string parties(const BaseEssai& b, const ProchesParents& d) {
+    std::string s;
+    for (int p = 0; p < ProchesParents::kNombreParties; ++p) {
+        const auto& x = d.partie(static_cast<ProchesParents::Place>(p));
+        if (x.proches.empty()) continue;
+        s += (s.empty() ? "" : " | ") + x.titre + ":";
+        for (const auto& q : x.proches) s += " " + std::string(static_cast<std::size_t>(q.niveau), '.') + essai::prenoms(b.base(), q.personne);
+    }
+    return s;
+}
+
+TEST(ProchesParents, partiesTitresEtProfondeurs) {
+    BaseEssai b(gedcomProches());
+    DossierEssai dossier;
+    auto d = document<ProchesParents>(b);
+    EXPECT_EQ(d->type().signature(), "Ps1111");
+    d->valeur(kRacine) = b.personne("Jean");
+    const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "pp");
+    // Luc, demi-frère, n'est montré qu'une fois ; les conjoints (Sophie) jamais.
+    EXPECT_EQ(parties(b, *d),
+              "Ascendants: Henri Berthe Pierre Marie | : Jean Paul Luc | Descendants: Louis | "
+              "Oncles et tantes paternels: Hugo | Cousins paternels: Igor");
+    verifierHtml(dossier, d->chemin);
+    EXPECT_NE(page.find("<title>Tableau des proches parents</title>"), std::string::npos);
+    EXPECT_NE(page.find("class=\"cadreHomme titre\""), std::string::npos);
+    EXPECT_NE(page.find(".titre {background-color:#cde6dc;"), std::string::npos);
+    ecrire(*d, b, FormatSortie::Pdf, dossier, "pp");
+    verifierQpdf(d->chemin);
+
+    // Une génération : les titres courts ; 0 (ou un octet négatif d'un ancien réglage) : omis.
+    d->valeur(kAscendantsProches) = std::uint8_t{1};
+    d->valeur(kDescendantsProches) = std::uint8_t{1};
+    d->valeur(kCousinsProches) = std::uint8_t{0xFE};
+    ecrire(*d, b, FormatSortie::Pdf, dossier, "pp");
+    EXPECT_EQ(parties(b, *d), "Parents: Pierre Marie | : Jean Paul Luc | Enfants: Louis");
+
+    // Un seul parent connu (Igor) : son côté porte les titres communs ; cousins sur deux
+    // générations, leurs enfants en retrait.
+    auto i = document<ProchesParents>(b);
+    i->valeur(kRacine) = b.personne("Igor");
+    ecrire(*i, b, FormatSortie::Pdf, dossier, "igor");
+    EXPECT_EQ(parties(b, *i),
+              "Ascendants: Henri Berthe Hugo | : Igor | Oncles et tantes: Pierre | "
+              "Cousins germains et descendance: Jean .Louis Paul Luc");
+}
+
+TEST(TableauxParente, ligneDeCommande) {
+    DossierEssai d;
+    ::setenv("XDG_CONFIG_HOME", d.chemin().c_str(), 1);
+    const auto ged = d / "c.ged";
+    {
+        std::ofstream f(ged, std::ios::binary);
+        f << gedcomConsanguins();
+    }
+    auto s = essai::lancerProgramme("document consanguinites '" + ged.string() +
+                                    "' --format texte --option \"Tri=Date du sommet de la consanguinité\" --sortie '" +
+                                    (d / "c.txt").string() + "'");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(d / "c.txt").rfind("Consanguinit\xE9 1, degr\xE9", 0), 0u);
+    s = essai::lancerProgramme("document lien-parente '" + ged.string() + "' --racine @I9@ --seconde @I10@ --format web --sortie '" +
+                               (d / "l.html").string() + "'");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(d / "l.html").find("DUPONT Eva"), std::string::npos);
+    s = essai::lancerProgramme("document tableau-ascendant '" + ged.string() +
+                               "' --racine @I9@ --format rtf --option \"Affiche les numéros Soza-Stradonitz=non\" --sortie '" +
+                               (d / "t.rtf").string() + "'");
+    ASSERT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(d / "t.rtf").find("DUPONT Gaston"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace lignara
