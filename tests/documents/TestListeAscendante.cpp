@@ -297,7 +297,8 @@ TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
     ecrireListe(*l, b, nomsSeuls(), FormatSortie::Pdf, d);
     // (entrées + mariages + 4 × générations) × 176 − 384 : 11 entrées, 4 générations.
     EXPECT_EQ(l->hauteur, (11 + 0 + 16) * 176 - 384);
-    const PlanPdf plan = RedacteurPdf(ReglagesDessin{}, l->polices, l->horloge)
+    const ReglagesDessin reglages;
+    const PlanPdf plan = RedacteurPdf(reglages, l->polices, l->horloge)
                              .planifier(l->miseEnPage(), [&](FluxRedaction& f) { l->rediger(f); });
     EXPECT_EQ(plan.hauteur, l->hauteur);
     essai::LecturePdf lu(l->chemin);

@@ -386,7 +386,8 @@ TEST(ListeDescendante, pdfValideHauteurDeLaPartLiensEtCibles) {
     ecrireListe(*l, b, nomsSeuls(), FormatSortie::Pdf, d);
     const std::size_t lignes = l->liste().lignes.size();
     EXPECT_EQ(l->hauteur, static_cast<std::int32_t>(lignes * 176 - 32));
-    const PlanPdf plan = RedacteurPdf(ReglagesDessin{}, l->polices, l->horloge)
+    const ReglagesDessin reglages;
+    const PlanPdf plan = RedacteurPdf(reglages, l->polices, l->horloge)
                              .planifier(l->miseEnPage(), [&](FluxRedaction& f) { l->rediger(f); });
     EXPECT_EQ(plan.hauteur, l->hauteur);
     essai::LecturePdf lu(l->chemin);

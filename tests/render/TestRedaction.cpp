@@ -232,7 +232,8 @@ TEST(RedactionPdf, signatureAuPremierTroisRangeesLibresDUneSectionEtDUnePage) {
     PolicesDocument polices = essais::policesFixes();
     polices.largeurSignature = 2000;
     RedacteurPdf pdf(r, polices, essais::horlogeFixe());
-    const Segment large[] = {{.texte = std::string(200, 'm')}};
+    const std::string m200(200, 'm');  // le segment ne garde qu'une vue sur son texte
+    const Segment large[] = {{.texte = m200}};
     const Segment court[] = {{.texte = "a"}};
     auto lignes = [&](FluxRedaction& f, int nLarges, int nCourtes) {
         for (int i = 0; i < nLarges; ++i) f.ligne({.segments = large});
@@ -275,7 +276,8 @@ TEST(RedactionPdf, signatureAuPremierTroisRangeesLibresDUneSectionEtDUnePage) {
 TEST(RedactionPdf, surPapierLaListeCommenceEnHautEtUnSautMeneALaPageSuivante) {
     ReglagesDessin r;
     r.formatPapier = kA4Portrait;
-    RedacteurPdf pdf(r, essais::policesFixes(), essais::horlogeFixe());
+    const PolicesDocument polices = essais::policesFixes();
+    RedacteurPdf pdf(r, polices, essais::horlogeFixe());
     const Segment court[] = {{.texte = "a"}};
     const PlanPdf plan = pdf.planifier({}, [&](FluxRedaction& f) {
         f.ligne({.segments = court});
@@ -326,7 +328,8 @@ namespace {
 TEST(RedactionPdf, uneRangeeDePhotosNEstJamaisCoupeeParUnePage) {
     ReglagesDessin r;
     r.formatPapier = kA4Portrait;
-    RedacteurPdf pdf(r, essais::policesFixes(), essais::horlogeFixe());
+    const PolicesDocument polices = essais::policesFixes();
+    RedacteurPdf pdf(r, polices, essais::horlogeFixe());
     const Segment nom[] = {{.texte = "Nom"}};
     const CellulePhoto cellules[] = {{.largeur = 100, .hauteur = 100, .legende = nom},
                                      {.largeur = 100, .hauteur = 100, .legende = nom},

@@ -48,6 +48,9 @@ class RedacteurPdf : public Redacteur {
 public:
     RedacteurPdf(const ReglagesDessin& reglages, const PolicesDocument& polices, const Horloge& horloge)
         : reglages_(reglages), polices_(polices), horloge_(horloge) {}
+    // Le rédacteur garde des références : un temporaire mourrait avant lui.
+    RedacteurPdf(ReglagesDessin&&, const PolicesDocument&, const Horloge&) = delete;
+    RedacteurPdf(const ReglagesDessin&, PolicesDocument&&, const Horloge&) = delete;
     void rediger(const MiseEnPage& mise, const ContenuRedaction& contenu) override;
 
     // Première passe seule, pour les essais de géométrie.
