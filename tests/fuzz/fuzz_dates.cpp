@@ -35,6 +35,17 @@ void verifier(const DateGed& d, bool lue) {
     exiger(i.inconnu() == d.absente());
 }
 
+// Largeurs égales : la coupure « .. » à la limite de largeur est atteinte.
+const MetriquePolice& policeFixe() {
+    static const MetriquePolice police = [] {
+        MetriquePolice m;
+        m.trouvee = 1;
+        for (auto& l : m.largeurs) l = 600;
+        return m;
+    }();
+    return police;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t taille) {
@@ -46,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
         DateGed generale;
         exiger(LireDateGenerale(texte, estimees, generale) == lue && generale == d);
         for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u}) {
-            const DateFormatee f = FormaterDate(d, options, 40);
+            const DateFormatee f = FormaterDate(d, options, 40, policeFixe());
             exiger(f.texte.size() <= 24);
         }
     }
