@@ -15,41 +15,11 @@
 
 #include "commun/Texte.h"
 #include "database/EcrivainBase.h"
+#include "support/DateEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara::essai {
 
-// Dossier temporaire propre à un test, effacé avec lui.
-class DossierEssai {
-public:
-    DossierEssai() {
-        std::string modele = (std::filesystem::temp_directory_path() / "lignara-essai-XXXXXX").string();
-        chemin_ = ::mkdtemp(modele.data());
-    }
-    ~DossierEssai() { std::filesystem::remove_all(chemin_); }
-    const std::filesystem::path& chemin() const { return chemin_; }
-
-private:
-    std::filesystem::path chemin_;
-};
-
-inline std::string lireFichier(const std::filesystem::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-inline void ecrireFichier(const std::filesystem::path& chemin, const std::string& octets) {
-    std::ofstream f(chemin, std::ios::binary | std::ios::trunc);
-    f.write(octets.data(), static_cast<std::streamsize>(octets.size()));
-}
-
-inline DateGed date(std::uint8_t qualificatif, std::uint8_t jour, std::uint8_t mois, std::int16_t annee) {
-    DateGed d;
-    d.qualificatif = qualificatif;
-    d.jour = jour;
-    d.mois = mois;
-    d.annee = annee;
-    return d;
-}
 
 inline BaseGenealogique construireBaseDeuxFamilles(const std::filesystem::path& dossier) {
     EcrivainBase e({5, 3, 6}, dossier);

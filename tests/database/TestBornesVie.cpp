@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 
 #include "database/BornesVie.h"
+#include "support/DateEssai.h"
 
 using namespace lignara;
 
 namespace {
 
-DateGed date(std::uint8_t qualificatif, int jour, int mois, int annee) {
-    DateGed d;
-    d.qualificatif = qualificatif;
-    d.jour = static_cast<std::uint8_t>(jour);
-    d.mois = static_cast<std::uint8_t>(mois);
-    d.annee = static_cast<std::int16_t>(annee);
-    return d;
-}
+using essai::date;
 
 // Durées ajoutées au décès estimé d'une personne née le jour donné (naissance exacte).
 std::pair<std::int32_t, std::int32_t> dureesAjoutees(int jour, int mois, int annee) {

@@ -2,19 +2,13 @@
 
 #include "dates/DateCalendrier.h"
 #include "dates/DateLecture.h"
+#include "support/DateEssai.h"
 
 using namespace lignara;
 
 namespace {
 
-DateGed date(std::uint8_t qualificatif, int jour, int mois, int annee) {
-    DateGed d;
-    d.qualificatif = qualificatif;
-    d.jour = static_cast<std::uint8_t>(jour);
-    d.mois = static_cast<std::uint8_t>(mois);
-    d.annee = static_cast<std::int16_t>(annee);
-    return d;
-}
+using essai::date;
 
 IntervalleJours intervalleDe(const char* texte) {
     DateGed d;

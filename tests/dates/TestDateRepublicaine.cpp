@@ -6,19 +6,13 @@
 #include "commun/Texte.h"
 #include "dates/DateLecture.h"
 #include "dates/DateRepublicaine.h"
+#include "support/DateEssai.h"
 
 using namespace lignara;
 
 namespace {
 
-DateGed date(std::uint8_t qualificatif, int jour, int mois, int annee) {
-    DateGed d;
-    d.qualificatif = qualificatif;
-    d.jour = static_cast<std::uint8_t>(jour);
-    d.mois = static_cast<std::uint8_t>(mois);
-    d.annee = static_cast<std::int16_t>(annee);
-    return d;
-}
+using essai::date;
 
 DateGed lue(std::string_view texte) {
     DateGed d;

@@ -7,7 +7,7 @@
 #include "BaseEssai.h"
 #include "documents/Document.h"
 #include "documents/ParametresCommuns.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/OutilsPdf.h"
 #include "reglages/Configuration.h"
 

@@ -18,10 +18,11 @@
 #include "render/LecturePdf.h"
 #include "render/html/PageWeb.h"
 #include "render/PoliceFamille.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "documents/arbres/ThemesArbre.h"
 #include "reglages/Configuration.h"
 #include "reglages/RaccordDessin.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -269,11 +270,7 @@ TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
     LecturePdf pdf(ecrire(*d, "implexe.pdf"));
     EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u) << pdf.octets.substr(0, 3000);
     EXPECT_NE(pdf.octets.find("%PDF-1.7"), std::string::npos);
-    if (essai::outilPresent("qpdf")) {
-        int statut = 0;
-        std::string sortie = essai::executer("qpdf --check '" + d->chemin + "'", statut);
-        EXPECT_EQ(statut, 0) << sortie;
-    }
+    essai::controlerPdf(d->chemin);
 }
 
 // Boîtes d'une page Web d'arbre (bord plein d'un pixel) : aucune n'en recouvre une autre, et
@@ -341,15 +338,7 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     // Une ancre par personne.
     EXPECT_EQ(LecturePdf::compterDans(html, "<a name="), 11u);
     verifierBoitesEtRenvois(html);
-    const char* catalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
-    if (essai::outilPresent("onsgmls") && std::filesystem::exists(catalogue)) {
-        int statut = 0;
-        std::string sortie = essai::executer(std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") +
-                                                 catalogue + " '" + d->chemin + "'",
-                                             statut);
-        EXPECT_EQ(sortie, "");
-        EXPECT_EQ(statut, 0);
-    }
+    essai::controlerPageHtml(d->chemin);
 }
 
 TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
@@ -388,11 +377,7 @@ TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
         EXPECT_EQ(pdf.compter("/ShadingType"), theme == kThemeDegrade ? 1u : 0u) << int(theme);
         ASSERT_FALSE(pdf.contenus().empty());
         contenus.push_back(pdf.contenus()[0]);
-        if (essai::outilPresent("qpdf")) {
-            int statut = 0;
-            std::string sortie = essai::executer("qpdf --check '" + d->chemin + "'", statut);
-            EXPECT_EQ(statut, 0) << sortie;
-        }
+        essai::controlerPdf(d->chemin);
     }
     for (std::size_t i = 0; i < contenus.size(); ++i)
         for (std::size_t j = i + 1; j < contenus.size(); ++j) EXPECT_NE(contenus[i], contenus[j]) << i << " " << j;

@@ -12,7 +12,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/ExecutionDocument.h"
@@ -22,6 +22,7 @@
 #include "render/PoliceFamille.h"
 #include "reglages/CompteursUsage.h"
 #include "reglages/Configuration.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -85,12 +86,7 @@ protected:
         d.ecrire();
         return d.chemin;
     }
-    void verifierPdf(const std::string& chemin) {
-        if (!essai::outilPresent("qpdf")) return;
-        int statut = 0;
-        std::string sortie = essai::executer("qpdf --check '" + chemin + "'", statut);
-        EXPECT_EQ(statut, 0) << sortie;
-    }
+    void verifierPdf(const std::string& chemin) { essai::controlerPdf(chemin); }
     // Nombre de boîtes de chaque personne, toutes branches comprises.
     static std::map<std::uint32_t, int> apparitions(const ArbreCousins& d) {
         std::map<std::uint32_t, int> m;

@@ -11,7 +11,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "commun/Texte.h"
 #include "documents/ExecutionDocument.h"
 #include "documents/ParametresLigneCommande.h"
@@ -19,6 +19,7 @@
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/CompteursUsage.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -70,25 +71,8 @@ protected:
         d.ecrire();
         return d.chemin;
     }
-    void verifierPdf(const std::string& chemin) {
-        if (!essai::outilPresent("qpdf")) return;
-        int statut = 0;
-        std::string sortie = essai::executer("qpdf --check '" + chemin + "'", statut);
-        EXPECT_EQ(statut, 0) << sortie;
-    }
-    void verifierHtml(const std::string& chemin) {
-        const char* catalogue = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
-        if (!essai::outilPresent("onsgmls") || !fs::exists(catalogue)) {
-            std::printf("onsgmls ou w3c-sgml-lib absent : page Web non validée\n");
-            return;
-        }
-        int statut = 0;
-        std::string sortie = essai::executer(
-            std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") + catalogue + " '" + chemin + "'",
-            statut);
-        EXPECT_EQ(sortie, "") << chemin;
-        EXPECT_EQ(statut, 0);
-    }
+    void verifierPdf(const std::string& chemin) { essai::controlerPdf(chemin); }
+    void verifierHtml(const std::string& chemin) { essai::controlerPageHtml(chemin); }
 
     // Les boîtes dessinées : toute la moitié haute, la moitié basse sans ses boîtes de racine.
     static std::vector<Rectangle> boitesDessinees(const ArbreMixte& d) {

@@ -11,7 +11,7 @@
 #include <set>
 
 #include "BaseEssai.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/IndexDesNoms.h"
@@ -19,10 +19,11 @@
 #include "documents/cartes/CarteMigration.h"
 #include "documents/cartes/PersonnesCarte.h"
 #include "gedcom/ImporterGedcom.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/FormatPapier.h"
 #include "render/LecturePdf.h"
 #include "render/PoliceFamille.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -296,11 +297,7 @@ TEST_F(CarteEssai, uneSeuleRegionCompteeALaCouleurPleineEtLePdfEstValide) {
     EXPECT_EQ(d->dessin().remplissages[0].couleur, couleurRvb(c.rouge, c.vert, c.bleu));
     d->chemin = essai::chemin1252(dossier_ / "c.pdf");
     d->ecrire();
-    if (essai::outilPresent("qpdf")) {
-        int statut = 0;
-        const std::string sortie = essai::executer("qpdf --check '" + (dossier_ / "c.pdf").string() + "'", statut);
-        EXPECT_EQ(statut, 0) << sortie;
-    }
+    essai::controlerPdf((dossier_ / "c.pdf").string());
     // Patronyme sans porteur.
     d->valeur(kNomRacine) = std::string("DUPONT");
     EXPECT_FALSE(d->verifierParametres(b.contexte));

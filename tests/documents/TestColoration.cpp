@@ -13,7 +13,7 @@
 #include "documents/arbres/RegionsColoration.h"
 #include "gedcom/ImportEssai.h"
 #include "gedcom/LieuTables.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/LecturePdf.h"
 #include "render/OutilsPdf.h"
 #include "render/EtatTrace.h"

@@ -11,7 +11,7 @@
 #include "commun/Texte.h"
 #include "documents/arbres/Coloration.h"
 #include "gedcom/ImportEssai.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "reference/CategorieCompilateur.h"
 #include "reference/CategorieTexte.h"
 

@@ -13,26 +13,14 @@
 #include "commun/OperationImpossible.h"
 #include "render/LecturePdf.h"
 #include "render/OutilsPdf.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
 
-struct Sortie {
-    std::string texte;
-    int code = -1;
-};
+using Sortie = essai::SortieProgramme;
 
-Sortie lancer(const std::string& arguments) {
-    Sortie s;
-    std::string commande = std::string("'") + LIGNARA_PROGRAMME + "' " + arguments + " 2>&1";
-    std::FILE* f = ::popen(commande.c_str(), "r");
-    if (!f) return s;
-    char tampon[4096];
-    for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, f)) > 0;) s.texte.append(tampon, n);
-    int statut = ::pclose(f);
-    s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
-    return s;
-}
+Sortie lancer(const std::string& arguments) { return essai::lancerProgramme(arguments); }
 
 TEST(CommandeDocument, listeLesCinquanteQuatreTypes) {
     Sortie s = lancer("document --liste");

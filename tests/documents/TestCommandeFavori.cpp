@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "reglages/DossierEssai.h"
 #include "reglages/ReglagesFichier.h"
 

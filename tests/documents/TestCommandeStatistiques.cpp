@@ -6,8 +6,9 @@
 
 #include <gtest/gtest.h>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "render/LecturePdf.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -49,10 +50,7 @@ TEST_F(CommandeStatistiques, lesCinqStatistiquesEcriventUnPdfValide) {
         const essai::SortieProgramme s = lancer(type, suite, nom);
         ASSERT_EQ(s.code, 0) << type << " : " << s.texte;
         ASSERT_TRUE(std::filesystem::exists(dossier / nom)) << type;
-        if (!essai::outilPresent("qpdf")) continue;
-        int statut = 0;
-        const std::string controle = essai::executer("qpdf --check '" + (dossier / nom).string() + "'", statut);
-        EXPECT_EQ(statut, 0) << type << " : " << controle;
+        essai::controlerPdf(dossier / nom);
     }
 }
 

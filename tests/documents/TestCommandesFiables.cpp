@@ -19,7 +19,7 @@
 #include <thread>
 #include <vector>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "database/VerificateurBase.h"
 #include "reglages/DossierEssai.h"
 
@@ -45,16 +45,8 @@ class Commandes : public ::testing::Test {
 protected:
     SortieProgramme lancer(const std::string& arguments, const std::string& avant = "",
                            const std::string& redirection = "2>&1") {
-        SortieProgramme s;
-        const std::string commande = avant + (avant.empty() ? "" : "; ") + "XDG_CONFIG_HOME=" + cite(dossier / "config") +
-                                     " timeout 120 \"" + LIGNARA_PROGRAMME + "\" " + arguments + " " + redirection;
-        std::FILE* p = ::popen(("(" + commande + ") 2>&1").c_str(), "r");
-        if (!p) return s;
-        char tampon[4096];
-        for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, p)) > 0;) s.texte.append(tampon, n);
-        const int statut = ::pclose(p);
-        s.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
-        return s;
+        return essai::executerCommande(avant + (avant.empty() ? "" : "; ") + "XDG_CONFIG_HOME=" + cite(dossier / "config") +
+                                       " timeout 120 \"" + LIGNARA_PROGRAMME + "\" " + arguments + " " + redirection);
     }
     SortieProgramme document(const fs::path& sortie, const std::string& avant = "") {
         return lancer("document arbre-ascendant " + cite(kExemple) + " --racine @I1@ --sortie " + cite(sortie), avant);

@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "BaseEssai.h"
+#include "support/DateEssai.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
 
-DateGed date(std::uint8_t qualificatif, std::uint8_t jour, std::uint8_t mois, std::int16_t annee) {
-    DateGed d;
-    d.qualificatif = qualificatif;
-    d.jour = jour;
-    d.mois = mois;
-    d.annee = annee;
-    return d;
-}
+using essai::date;
 
 TEST(AgeEntre, moisEtJourCorrigentLAgeQuandIlsSontConnus) {
     EXPECT_EQ(ageEntre(date(DateSimple, 15, 6, 1850), date(DateSimple, 10, 6, 1900)), 49);

@@ -10,9 +10,9 @@
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/OutilsPdf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -202,7 +202,7 @@ TEST_F(FicheEssai, webEncodeLesCheminsDePhotosEtDonneAltLargeurHauteur) {
     EXPECT_NE(html.find("alt=\"Jeanne ROY\""), std::string::npos);
     // Taille normale : 3840 unités de haut, 320 pixels ; la photo 2 : 1 fait 640 de large.
     EXPECT_NE(html.find(" width=640 height=320>"), std::string::npos) << html;
-    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(dossier, d->chemin), "");
+    essai::controlerPageHtml(d->chemin);
 }
 
 TEST_F(FicheEssai, pdfPoseChaquePhotoLisibleEtSeLitAvecQpdf) {

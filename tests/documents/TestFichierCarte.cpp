@@ -13,7 +13,7 @@
 #include "commun/Texte.h"
 #include "documents/cartes/ZonesCarte.h"
 #include "gedcom/LieuTables.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {

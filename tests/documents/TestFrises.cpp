@@ -6,7 +6,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "commun/Texte.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"

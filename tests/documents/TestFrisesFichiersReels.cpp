@@ -15,7 +15,7 @@
 #include "documents/frises/FriseIndividuelle.h"
 #include "documents/frises/FriseLignees.h"
 #include "gedcom/ImporterGedcom.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/OutilsPdf.h"
 
 namespace lignara {

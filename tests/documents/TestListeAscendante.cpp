@@ -8,7 +8,7 @@
 #include <string>
 
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "ListesEssai.h"
 #include "commun/Texte.h"
 #include "database/ArbreEssai.h"
@@ -16,7 +16,7 @@
 #include "render/texte/RedacteurPdf.h"
 #include "render/LecturePdf.h"
 #include "render/StructureRtf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -281,9 +281,7 @@ TEST(ListeAscendante, webValideAncresDesPersonnesRenvoyeesEtLiens) {
     BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
     auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
     const std::string html = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Web, d);
-    if (essai::validateurHtmlPresent()) {
-        EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
-    }
+    essai::controlerPageHtml(l->chemin);
     EXPECT_EQ(essai::LecturePdf::compterDans(html, "<a name=\"I8\"></a>"), 1u);
     EXPECT_EQ(essai::LecturePdf::compterDans(html, "<a name=\"I"), 2u);
     EXPECT_NE(html.find("<a href=\"#I8\"><u>n&deg; 8</u></a> (N8 P8)<br>"), std::string::npos) << html;
@@ -309,7 +307,7 @@ TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
     for (std::size_t p = contenu.find(" rg "); p != std::string::npos; p = contenu.find(" rg ", p + 1))
         couleurs.insert(contenu.substr(contenu.rfind('\n', p) + 1, p - contenu.rfind('\n', p)));
     EXPECT_GE(couleurs.size(), 3u) << contenu;
-    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+    essai::controlerPdf(l->chemin);
 }
 
 // L'exemple livré, en texte : fichier de référence à l'octet.

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "ListesEssai.h"
 #include "commun/Texte.h"
 #include "database/ArbreEssai.h"
@@ -17,7 +17,7 @@
 #include "documents/listes/ListeAscendante.h"
 #include "gedcom/ImporterGedcom.h"
 #include "render/LecturePdf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 #include "render/texte/RedacteurPdf.h"
 
 namespace lignara {
@@ -366,9 +366,7 @@ TEST(ListeDescendante, webValideAncresUniquesRenvoisEtReports) {
     auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
     l->valeur(kReports) = ensembleDe(b, {4});
     const std::string html = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Web, d);
-    if (essai::validateurHtmlPresent()) {
-        EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
-    }
+    essai::controlerPageHtml(l->chemin);
     const std::string ancre = "I" + std::to_string(b.personne("P6"));
     EXPECT_EQ(compter(html, "<a name=\"" + ancre + "\"></a>"), 1u) << html;
     EXPECT_EQ(compter(html, "<a href=\"#" + ancre + "\">&gt;&gt;</a>"), 1u) << html;
@@ -393,7 +391,7 @@ TEST(ListeDescendante, pdfValideHauteurDeLaPartLiensEtCibles) {
     essai::LecturePdf lu(l->chemin);
     // « >> » vers 6, renvoi vers le report, retour de l'en-tête vers le renvoi.
     EXPECT_EQ(lu.compter("/Subtype /Link"), 3u);
-    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+    essai::controlerPdf(l->chemin);
 }
 
 // L'exemple livré, en texte, depuis la ligne de commande : fichier de référence à l'octet.

@@ -17,6 +17,7 @@
 #include "render/PoliceFamille.h"
 #include "render/pdf/FormatPdf.h"
 #include "reglages/RaccordDessin.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -270,11 +271,7 @@ TEST_F(RoueAscendanteEssai, lesNomsPrennentLaCouleurDeLeurSexeEtLePdfEstValide) 
     const std::string contenu = LecturePdf(chemin).contenus().at(0);
     EXPECT_NE(contenu.find(femmes + " rg"), std::string::npos);
     EXPECT_NE(contenu.find(hommes + " rg"), std::string::npos);
-    if (essai::outilPresent("qpdf")) {
-        int statut = 0;
-        const std::string sortie = essai::executer("qpdf --check '" + chemin + "'", statut);
-        EXPECT_EQ(statut, 0) << sortie;
-    }
+    essai::controlerPdf(chemin);
     preferences_.couleurParSexe = false;
     auto neutre = roue(b, 6);
     const std::string sansCouleur = LecturePdf(ecrire(*neutre, b, "neutre.pdf")).contenus().at(0);

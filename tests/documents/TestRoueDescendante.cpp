@@ -7,7 +7,7 @@
 
 #include "BaseEssai.h"
 #include "DescendanceEssai.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "LettresRoue.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -18,6 +18,7 @@
 #include "documents/roues/RoueMixte.h"
 #include "render/LecturePdf.h"
 #include "render/PoliceFamille.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -57,12 +58,7 @@ protected:
         d.ecrire();
         return d.chemin;
     }
-    static void pdfValide(const std::string& chemin) {
-        if (!essai::outilPresent("qpdf")) return;
-        int statut = 0;
-        const std::string sortie = essai::executer("qpdf --check '" + chemin + "'", statut);
-        EXPECT_EQ(statut, 0) << sortie;
-    }
+    static void pdfValide(const std::string& chemin) { essai::controlerPdf(chemin); }
 
     Configuration preferences_;
     PolicesDocument polices_;

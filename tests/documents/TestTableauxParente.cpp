@@ -13,7 +13,7 @@
 
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -22,7 +22,7 @@
 #include "documents/tableaux/ProchesParents.h"
 #include "documents/tableaux/TableauAscendant.h"
 #include "render/StructureRtf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -100,16 +100,6 @@ std::string ecrire(Document& d, BaseEssai& b, FormatSortie f, const DossierEssai
     return essai::ecrireListe(d, b, preferences, f, dossier, nom);
 }
 
-void verifierQpdf(const std::string& chemin) {
-    if (std::system("command -v qpdf >/dev/null 2>&1") != 0) return;
-    EXPECT_EQ(std::system(("qpdf --check '" + chemin + "' >/dev/null 2>&1").c_str()), 0) << chemin;
-}
-
-void verifierHtml(const DossierEssai& d, const std::string& chemin) {
-    if (!essai::validateurHtmlPresent()) return;
-    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
-}
-
 TEST(LienDeParente, grillesDesCasClassiques) {
     BaseEssai b(gedcomFamille());
     DossierEssai dossier;
@@ -150,7 +140,7 @@ TEST(LienDeParente, grillesDesCasClassiques) {
                 if (&x != &y && x.rangee == y.rangee) {
                     EXPECT_TRUE(x.boite.droite() <= y.boite.x || y.boite.droite() <= x.boite.x);
                 }
-        verifierQpdf(d->chemin);
+        essai::controlerPdf(d->chemin);
         EXPECT_NE(pdf.find("Lien de parent"), std::string::npos);
     }
 }
@@ -175,7 +165,7 @@ TEST(LienDeParente, refusAvantToutFichierEtPageWeb) {
 
     auto web = lien(b, "Jean", "Luc");
     const std::string page = ecrire(*web, b, FormatSortie::Web, dossier, "tp");
-    verifierHtml(dossier, web->chemin);
+    essai::controlerPageHtml(web->chemin);
     EXPECT_NE(page.find("<title>Lien de parent\xE9</title>"), std::string::npos);
     EXPECT_NE(page.find("Themes/Degrade.jpg\")"), std::string::npos);
     // Six cases, chacune son bloc à fond dégradé ; les noms colorés par sexe.
@@ -218,7 +208,7 @@ TEST(TableauConsanguinites, casColonnesEtLignéesVides) {
     DossierEssai dossier;
     auto d = consanguinites(b);
     ecrire(*d, b, FormatSortie::Pdf, dossier, "tc");
-    verifierQpdf(d->chemin);
+    essai::controlerPdf(d->chemin);
     ASSERT_EQ(d->blocs().size(), 3u);
     auto prenom = [&](int i) {
         const auto p = d->boites()[static_cast<std::size_t>(i)].personne;
@@ -293,7 +283,7 @@ TEST(TableauConsanguinites, texteTrisEtWeb) {
     EXPECT_NE(texte.find("(le sommet lui-m\xEAme)"), std::string::npos) << texte;
 
     const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "tc");
-    verifierHtml(dossier, d->chemin);
+    essai::controlerPageHtml(d->chemin);
     EXPECT_NE(page.find("<title>Tableau des consanguinit\xE9s</title>"), std::string::npos);
     EXPECT_NE(page.find("2 enfants"), std::string::npos);
 
@@ -347,7 +337,7 @@ TEST(TableauConsanguinites, royal92CousinsGermains) {
     DossierEssai dossier;
     auto d = consanguinites(b);
     ecrire(*d, b, FormatSortie::Pdf, dossier, "royal92");
-    verifierQpdf(d->chemin);
+    essai::controlerPdf(d->chemin);
     std::set<std::pair<std::uint32_t, std::uint32_t>> trouves;
     for (const Consanguinite& c : d->cas())
         if (c.lignes[0].size() == 2 && c.lignes[1].size() == 2) {
@@ -419,7 +409,7 @@ TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
     EXPECT_NE(page.find("G\xE9n\xE9ration 9"), std::string::npos);
     EXPECT_NE(page.find("th.gene {font-size:12px"), std::string::npos);
     verifierRenvois(page);
-    verifierHtml(dossier, d->chemin);
+    essai::controlerPageHtml(d->chemin);
 
     // RTF : cellules fusionnées, en-têtes à fond, un saut de page entre les blocs.
     const std::string rtf = ecrire(*d, b, FormatSortie::Rtf, dossier, "ta", cinq);
@@ -428,7 +418,7 @@ TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
     EXPECT_NE(rtf.find("\\clvmrg"), std::string::npos);
     EXPECT_NE(rtf.find("\\clcbpat"), std::string::npos);
     ecrire(*d, b, FormatSortie::Pdf, dossier, "ta", cinq);
-    verifierQpdf(d->chemin);
+    essai::controlerPdf(d->chemin);
 
     // A4 avec les marges par défaut : 8 générations par bloc.
     auto a4 = tableau(b, b.personne("P1"));
@@ -505,7 +495,7 @@ TEST(TableauAscendant, royal92Victoria) {
                 }
     EXPECT_GT(vues, 50u);
     verifierRenvois(page);
-    verifierHtml(dossier, d->chemin);
+    essai::controlerPageHtml(d->chemin);
 }
 
 // La famille, plus Hugo, frère de Pierre, père d'Igor (mère inconnue).
@@ -541,12 +531,12 @@ TEST(ProchesParents, partiesTitresEtProfondeurs) {
     EXPECT_EQ(parties(b, *d),
               "Ascendants: Henri Berthe Pierre Marie | : Jean Paul Luc | Descendants: Louis | "
               "Oncles et tantes paternels: Hugo | Cousins paternels: Igor");
-    verifierHtml(dossier, d->chemin);
+    essai::controlerPageHtml(d->chemin);
     EXPECT_NE(page.find("<title>Tableau des proches parents</title>"), std::string::npos);
     EXPECT_NE(page.find("class=\"cadreHomme titre\""), std::string::npos);
     EXPECT_NE(page.find(".titre {background-color:#cde6dc;"), std::string::npos);
     ecrire(*d, b, FormatSortie::Pdf, dossier, "pp");
-    verifierQpdf(d->chemin);
+    essai::controlerPdf(d->chemin);
 
     // Une génération : les titres courts ; 0 (ou un octet négatif d'un ancien réglage) : omis.
     d->valeur(kAscendantsProches) = std::uint8_t{1};

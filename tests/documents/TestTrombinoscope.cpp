@@ -10,9 +10,9 @@
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
 #include "documents/fiches/FicheIndividuelle.h"
-#include "render/DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/OutilsPdf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -161,7 +161,7 @@ TEST_F(TrombinoscopeEssai, rtfEnTableauWebEnBlocsFlottantsPdfUneImageParCellule)
     EXPECT_NE(html.find("div {border:3px solid #006400;text-align:center;"), std::string::npos) << html;
     EXPECT_EQ(compter(html, "<div><a href=\"file://"), 4u);
     EXPECT_NE(html.find("<span style='color:"), std::string::npos);
-    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(dossier, t->chemin), "");
+    essai::controlerPageHtml(t->chemin);
 
     const std::string pdf = ecrire(*t, b, FormatSortie::Pdf);
     EXPECT_EQ(compter(pdf, "/Subtype /Image"), 4u);

@@ -1,7 +1,7 @@
 // La commande « lignara importer » : rapport, résumé, copie de la base, codes de sortie.
 #include <gtest/gtest.h>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 
 #include <cstdio>
 #include <filesystem>

@@ -10,6 +10,8 @@
 #include "ImportEssai.h"
 #include "commun/OperationImpossible.h"
 #include "gedcom/DescriptionFusion.h"
+#include "support/DossierEssai.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
@@ -19,28 +21,7 @@ namespace fs = std::filesystem;
 using Lignes = std::vector<std::string>;
 
 const fs::path kFixtures = LIGNARA_DOSSIER_FIXTURES;
-// Dossier temporaire de fichiers d'essai, effacé à la fin du test.
-class DossierEssai {
-public:
-    DossierEssai() {
-        std::string modele = (fs::temp_directory_path() / "essai-fusion-XXXXXX").string();
-        if (::mkdtemp(modele.data())) chemin_ = modele;
-    }
-    ~DossierEssai() {
-        std::error_code ec;
-        fs::remove_all(chemin_, ec);
-    }
-    fs::path ecrire(const std::string& nom, const std::string& contenu) const {
-        fs::path p = chemin_ / nom;
-        fs::create_directories(p.parent_path());
-        std::ofstream(p, std::ios::binary) << contenu;
-        return p;
-    }
-    const fs::path& chemin() const { return chemin_; }
-
-private:
-    fs::path chemin_;
-};
+using essai::DossierEssai;
 
 std::string messageDe(const fs::path& description) {
     try {
@@ -246,14 +227,9 @@ TEST(FusionGedcom, leFichierPrincipalLEmporteSurUnLienDeParenteContraireQuiEstSi
 }
 
 TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {
-    std::string commande = std::string("\"") + LIGNARA_PROGRAMME + "\" importer \"" +
-                           (kFixtures / "fusion-branche-jean.fged").string() + "\" 2>&1";
-    std::FILE* p = ::popen(commande.c_str(), "r");
-    ASSERT_NE(p, nullptr);
-    std::string sortie;
-    char tampon[4096];
-    for (std::size_t n; (n = std::fread(tampon, 1, sizeof tampon, p)) > 0;) sortie.append(tampon, n);
-    EXPECT_EQ(::pclose(p), 0);
+    const essai::SortieProgramme s = essai::lancerProgramme("importer " + essai::cite((kFixtures / "fusion-branche-jean.fged").string()));
+    EXPECT_EQ(s.code, 0);
+    const std::string& sortie = s.texte;
     EXPECT_NE(sortie.find("Personnes : 10\n"), std::string::npos) << sortie;
     EXPECT_NE(sortie.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos);
 }

@@ -10,9 +10,9 @@
 #include <string>
 #include <vector>
 
-#include <sys/wait.h>
 
 #include "FichierEssai.h"
+#include "support/Programme.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "gedcom/RecensementGedcom.h"
@@ -80,59 +80,42 @@ TEST(RecensementGedcom, resisteAuxOctetsAlteresAGraineFixe) {
     }
 }
 
-struct Execution {
-    int code;
-    std::string sortie;
-};
-
-Execution executer(const std::string& arguments) {
-    std::string commande = std::string("'") + LIGNARA_PROGRAMME + "' " + arguments + " 2>&1";
-    Execution e{-1, {}};
-    std::FILE* p = ::popen(commande.c_str(), "r");
-    if (!p) return e;
-    char bloc[4096];
-    for (std::size_t n; (n = std::fread(bloc, 1, sizeof bloc, p)) > 0;) e.sortie.append(bloc, n);
-    int statut = ::pclose(p);
-    e.code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
-    return e;
-}
-
 TEST(CommandeLire, afficheJeuComptesEtDefautsEnUtf8) {
-    Execution e = executer("lire '" + fixture("recensement-ansel-defauts-sans-trlr.ged").string() + "'");
-    EXPECT_EQ(e.code, 0) << e.sortie;
+    essai::SortieProgramme e = essai::lancerProgramme("lire '" + fixture("recensement-ansel-defauts-sans-trlr.ged").string() + "'");
+    EXPECT_EQ(e.code, 0) << e.texte;
     for (const char* attendu : {"Jeu de caractères : ANSEL\n", "Individus (INDI) : 3\n",
                                 "Familles (FAM) : 1\n", "Sources (SOUR) : 1\n", "Notes (NOTE) : 1\n",
                                 "Objets (OBJE) : 1\n", "Autres enregistrements : 2\n",
                                 "Défauts relevés : 4\n", "- Ligne 19 : erreur de syntaxe\n",
                                 "- Ligne 21 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)\n"})
-        EXPECT_NE(e.sortie.find(attendu), std::string::npos) << attendu << "\n" << e.sortie;
+        EXPECT_NE(e.texte.find(attendu), std::string::npos) << attendu << "\n" << e.texte;
 }
 
 TEST(CommandeLire, signaleUnFichierUtf16Transcode) {
-    Execution e = executer("lire '" + fixture("utf16-be-sans-marque.ged").string() + "'");
+    essai::SortieProgramme e = essai::lancerProgramme("lire '" + fixture("utf16-be-sans-marque.ged").string() + "'");
     EXPECT_EQ(e.code, 0);
-    EXPECT_NE(e.sortie.find("Jeu de caractères : UTF-8 (fichier UTF-16 transcodé)"), std::string::npos)
-        << e.sortie;
-    EXPECT_NE(e.sortie.find("Aucun défaut relevé."), std::string::npos) << e.sortie;
+    EXPECT_NE(e.texte.find("Jeu de caractères : UTF-8 (fichier UTF-16 transcodé)"), std::string::npos)
+        << e.texte;
+    EXPECT_NE(e.texte.find("Aucun défaut relevé."), std::string::npos) << e.texte;
 }
 
 TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstIllisible) {
-    Execution absent = executer("lire /nexiste/pas.ged");
+    essai::SortieProgramme absent = essai::lancerProgramme("lire /nexiste/pas.ged");
     EXPECT_NE(absent.code, 0);
-    EXPECT_NE(absent.sortie.find("Fichier /nexiste/pas.ged inexistant"), std::string::npos) << absent.sortie;
-    Execution dossier = executer("lire '" + std::string(LIGNARA_DOSSIER_FIXTURES) + "'");
+    EXPECT_NE(absent.texte.find("Fichier /nexiste/pas.ged inexistant"), std::string::npos) << absent.texte;
+    essai::SortieProgramme dossier = essai::lancerProgramme("lire '" + std::string(LIGNARA_DOSSIER_FIXTURES) + "'");
     EXPECT_NE(dossier.code, 0);
-    EXPECT_NE(dossier.sortie.find("Lecture impossible du fichier Gedcom"), std::string::npos) << dossier.sortie;
-    Execution peripherique = executer("lire /dev/null");
+    EXPECT_NE(dossier.texte.find("Lecture impossible du fichier Gedcom"), std::string::npos) << dossier.texte;
+    essai::SortieProgramme peripherique = essai::lancerProgramme("lire /dev/null");
     EXPECT_NE(peripherique.code, 0);
-    EXPECT_NE(peripherique.sortie.find("/dev/null\nCe n'est pas un fichier ordinaire"), std::string::npos)
-        << peripherique.sortie;
+    EXPECT_NE(peripherique.texte.find("/dev/null\nCe n'est pas un fichier ordinaire"), std::string::npos)
+        << peripherique.texte;
     essai::FichierEssai fichierVide("");
-    Execution vide = executer("lire '" + fichierVide.chemin().string() + "'");
+    essai::SortieProgramme vide = essai::lancerProgramme("lire '" + fichierVide.chemin().string() + "'");
     EXPECT_NE(vide.code, 0);
-    EXPECT_NE(vide.sortie.find("Erreur de lecture du fichier " + fichierVide.chemin().string() + "\nLe fichier est vide."),
+    EXPECT_NE(vide.texte.find("Erreur de lecture du fichier " + fichierVide.chemin().string() + "\nLe fichier est vide."),
               std::string::npos)
-        << vide.sortie;
+        << vide.texte;
 }
 
 bool estGedcom(const fs::path& p) {

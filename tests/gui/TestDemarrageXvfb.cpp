@@ -8,8 +8,9 @@
 #include <filesystem>
 #include <string>
 
-#include <sys/wait.h>
 #include <unistd.h>
+
+#include "support/Programme.h"
 
 namespace {
 
@@ -25,15 +26,9 @@ TEST(DemarrageXvfb, ouvreLeFichierDonneEtMontreLaBarreDOutils) {
     const std::string commande = "env XDG_CONFIG_HOME='" + (dossier / "config").string() +
                                  "' QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1024x768x24' \"" +
                                  LIGNARA_PROGRAMME + "\" " + arguments;
-    std::string sortie;
-    int code = -1;
-    if (std::FILE* p = ::popen((commande + " 2>&1").c_str(), "r")) {
-        char tampon[4096];
-        std::size_t n;
-        while ((n = std::fread(tampon, 1, sizeof tampon, p)) > 0) sortie.append(tampon, n);
-        int statut = ::pclose(p);
-        code = WIFEXITED(statut) ? WEXITSTATUS(statut) : -1;
-    }
+    const lignara::essai::SortieProgramme s = lignara::essai::executerCommande(commande);
+    const std::string& sortie = s.texte;
+    const int code = s.code;
     EXPECT_EQ(code, 0) << sortie;
     EXPECT_NE(sortie.find("Fichier ouvert : famille-exemple.ged"), std::string::npos) << sortie;
     EXPECT_NE(sortie.find("Barre d'outils : 8 boutons actifs"), std::string::npos) << sortie;

@@ -11,7 +11,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "commun/Dossiers.h"
 #include "gui/SelectionEssai.h"
 #include "reglages/ReglagesFichier.h"

@@ -14,7 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "commun/Dossiers.h"
 #include "gui/SelectionEssai.h"
 #include "reglages/Configuration.h"

@@ -1,7 +1,7 @@
 // La commande « lignara parente » sur un petit fichier du projet et sur de vrais fichiers.
 #include <gtest/gtest.h>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 
 #include <sys/wait.h>
 

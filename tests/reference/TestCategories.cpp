@@ -11,6 +11,7 @@
 #include "reference/CategorieCompilateur.h"
 #include "reference/CategorieDefinition.h"
 #include "reference/Categories.h"
+#include "support/Programme.h"
 
 using namespace lignara;
 using lignara::essai::DossiersEssai;
@@ -153,13 +154,9 @@ TEST(CommandeCategories, testerAfficheUneCategorieParLigneEtRienQuandAucune) {
     Categories::compilerVers(Categories::compileReference(0), 0,
                              "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);
     auto executer = [](const std::string& texte) {
-        std::string commande = std::string(LIGNARA_PROGRAMME) + " categories tester professions '" + texte + "'";
-        std::unique_ptr<FILE, int (*)(FILE*)> p(popen(commande.c_str(), "r"), pclose);
-        std::string sortie;
-        std::array<char, 256> tampon{};
-        while (fgets(tampon.data(), tampon.size(), p.get())) sortie += tampon.data();
-        int code = pclose(p.release());
-        return std::make_pair(sortie, code);
+        const essai::SortieProgramme s =
+            essai::lancerProgramme("categories tester professions " + essai::cite(texte) + " 2>/dev/null");
+        return std::make_pair(s.texte, s.code);
     };
     EXPECT_EQ(executer("Marine, sabotière et marin"), std::make_pair(std::string("Marine\nBois\n"), 0));
     EXPECT_EQ(executer("notaire"), std::make_pair(std::string(), 0));

@@ -7,6 +7,7 @@
 
 #include "reglages/Configuration.h"
 #include "reglages/DossierEssai.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
@@ -14,14 +15,8 @@ namespace {
 using essai::DossierEssai;
 
 std::string lancer(const DossierEssai& dossier, const std::string& arguments) {
-    std::string commande = "XDG_CONFIG_HOME='" + dossier.chemin().string() + "' '" LIGNARA_PROGRAMME "' " + arguments;
-    std::string sortie;
-    FILE* tube = ::popen(commande.c_str(), "r");
-    if (!tube) return sortie;
-    std::array<char, 4096> tampon;
-    while (std::size_t n = std::fread(tampon.data(), 1, tampon.size(), tube)) sortie.append(tampon.data(), n);
-    ::pclose(tube);
-    return sortie;
+    // Sortie standard seule, sauf « 2>&1 » dans les arguments.
+    return essai::lancerProgramme("2>/dev/null " + arguments, "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string())).texte;
 }
 
 TEST(CommandePreferences, montreLesValeursLuesDansLeDossierDeXdg) {

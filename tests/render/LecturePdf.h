@@ -12,7 +12,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara::essai {
 
@@ -73,23 +73,5 @@ private:
         return sortie;
     }
 };
-
-// Sortie d'une commande du système ; code de retour dans statut.
-inline std::string executer(const std::string& commande, int& statut) {
-    std::string texte;
-    FILE* sortie = popen((commande + " 2>&1").c_str(), "r");
-    if (!sortie) {
-        statut = -1;
-        return texte;
-    }
-    std::array<char, 512> tampon;
-    while (std::fgets(tampon.data(), tampon.size(), sortie)) texte += tampon.data();
-    statut = pclose(sortie);
-    return texte;
-}
-
-inline bool outilPresent(const char* nom) {
-    return std::system((std::string("command -v ") + nom + " > /dev/null 2>&1").c_str()) == 0;
-}
 
 }  // namespace lignara::essai

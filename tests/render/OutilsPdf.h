@@ -22,6 +22,7 @@
 #include "render/pdf/ObjetPdfInfo.h"
 #include "render/pdf/ObjetPdfListePages.h"
 #include "render/pdf/ObjetPdfPolice.h"
+#include "support/Controles.h"
 
 namespace essais {
 
@@ -114,19 +115,9 @@ inline std::filesystem::path fichierTemporaire(const std::string& nom) {
 
 // qpdf --check doit accepter le fichier sans avertissement ; sauté sans qpdf.
 inline void verifierAvecQpdf(const std::string& contenu, const std::string& nom) {
-    if (std::system("command -v qpdf > /dev/null 2>&1") != 0) GTEST_SKIP() << "qpdf absent";
     auto chemin = fichierTemporaire(nom);
     std::ofstream(chemin, std::ios::binary) << contenu;
-    std::string commande = "qpdf --check '" + chemin.string() + "' 2>&1";
-    FILE* sortie = popen(commande.c_str(), "r");
-    ASSERT_NE(sortie, nullptr);
-    std::string texte;
-    std::array<char, 512> tampon;
-    while (std::fgets(tampon.data(), tampon.size(), sortie)) texte += tampon.data();
-    int statut = pclose(sortie);
-    EXPECT_EQ(statut, 0) << texte;
-    EXPECT_EQ(texte.find("WARNING"), std::string::npos) << texte;
-    EXPECT_NE(texte.find("No syntax or stream encoding errors found"), std::string::npos) << texte;
+    lignara::essai::controlerPdf(chemin);
     std::filesystem::remove(chemin);
 }
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MessagesCaptures.h"
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "StructureRtf.h"
 #include "commun/OperationImpossible.h"
 #include "render/rtf/DocumentRtf.h"

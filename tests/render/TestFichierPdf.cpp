@@ -6,7 +6,7 @@
 #include <sstream>
 #include <string>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "OutilsPdf.h"
 #include "images/ImageDwa.h"
 #include "render/pdf/ObjetPdfAnnotationLink.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "ProcessusEssai.h"
 #include "render/FichierSortie.h"
 

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "commun/OperationImpossible.h"
 #include "images/ImageDwa.h"
 

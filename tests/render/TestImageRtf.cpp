@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/ImageRtf.h"
 
 using namespace lignara;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "commun/OperationImpossible.h"
 #include "render/html/PageWeb.h"
 #include "reference/Chronologie.h"

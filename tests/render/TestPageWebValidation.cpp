@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
-#include "ValidationHtml.h"
+#include "support/DossierEssai.h"
+#include "support/Controles.h"
 #include "render/html/PageWeb.h"
 #include "render/html/RedacteurBlocsWeb.h"
 
@@ -30,7 +30,7 @@ std::string textePiege() {
 }  // namespace
 
 TEST(PageWebValidation, pagePositionneePiegeeValide) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -42,13 +42,13 @@ TEST(PageWebValidation, pagePositionneePiegeeValide) {
     page.boite(10, 10, 4000, 3000, {.bas = false, .droite = true, .haut = false, .gauche = true});
     page.image(100, 100, 1000, 832, chemin1252(d / "photo \"x\" & <y>.jpg"));
     page.fermer();
-    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
+    EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
 }
 
 // Chaque bloc du rédacteur des graphiques, textes piégés compris, tient dans la DTD stricte.
 TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -70,12 +70,12 @@ TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
     blocs.boite(b);
     blocs.renvoi(5000, 3900, "p12", "&and;<br>&and;");
     page.fermer();
-    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
+    EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
 }
 
 TEST(PageWebValidation, pageContinuePiegeeValide) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -86,13 +86,13 @@ TEST(PageWebValidation, pageContinuePiegeeValide) {
     page.ecrireTexte(textePiege());
     page.ecrireBalises("</p>\n");
     page.fermer();
-    EXPECT_EQ(essai::erreursDeValidationHtml(d, chemin), "");
+    EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
     EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
 }
 
 // Le validateur refuse bien un octet 0x85 brut : l'essai ci-dessus peut échouer.
 TEST(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou le catalogue HTML 4.01 absent";
+    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
     DossierEssai d;
     ReglagesDessin r;
     PageWeb page(r);
@@ -100,5 +100,5 @@ TEST(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
     page.ouvrirContinue(chemin, "t");
     page.ecrireBalises("a \x85 b");
     page.fermer();
-    EXPECT_NE(essai::erreursDeValidationHtml(d, chemin).find("non SGML character number 133"), std::string::npos);
+    EXPECT_NE(essai::erreursDeValidationHtml(chemin).find("non SGML character number 133"), std::string::npos);
 }

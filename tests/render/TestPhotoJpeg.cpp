@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "MessagesCaptures.h"
 #include "images/PhotoJpeg.h"
 

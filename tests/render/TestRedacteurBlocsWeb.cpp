@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "render/Contraste.h"
 
 using namespace lignara;

@@ -5,7 +5,7 @@
 
 #include "ProcessusEssai.h"
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "LecturePdf.h"
 #include "OutilsPdf.h"
 #include "commun/OperationImpossible.h"

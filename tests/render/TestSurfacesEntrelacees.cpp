@@ -7,7 +7,7 @@
 #include <string>
 #include <thread>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "LecturePdf.h"
 #include "OutilsPdf.h"
 #include "render/SurfacePdf.h"

@@ -5,7 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include "DossierEssai.h"
+#include "support/DossierEssai.h"
 #include "MessagesCaptures.h"
 #include "commun/Texte.h"
 #include "images/TaillePhoto.h"

@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include "reglages/DossierEssai.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
@@ -27,14 +28,11 @@ struct Sortie {
 };
 
 Sortie lancer(const DossierEssai& dossier, const std::string& arguments) {
-    std::string commande = "XDG_CONFIG_HOME='" + dossier.chemin().string() + "' TMPDIR='" +
-                           dossier.chemin().string() + "' '" LIGNARA_PROGRAMME "' " + arguments;
-    Sortie s;
-    FILE* tube = ::popen(commande.c_str(), "r");
-    if (!tube) return s;
-    std::array<char, 4096> tampon;
-    while (std::size_t n = std::fread(tampon.data(), 1, tampon.size(), tube)) s.texte.append(tampon.data(), n);
-    s.code = ::pclose(tube);
+    // Sortie standard seule (sauf « 2>&1 » dans les arguments) : les lignes sont des colonnes à lire.
+    const essai::SortieProgramme p = essai::lancerProgramme(
+        "2>/dev/null " + arguments,
+        "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()) + " TMPDIR=" + essai::cite(dossier.chemin().string()));
+    Sortie s{.texte = p.texte, .code = p.code};
     std::istringstream flux(s.texte);
     for (std::string ligne; std::getline(flux, ligne);) {
         std::vector<std::string> colonnes;

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "LancementProgramme.h"
+#include "support/Programme.h"
 #include "render/VersionProgramme.h"
 
 namespace lignara {
