@@ -1,19 +1,56 @@
 #!/usr/bin/env bash
-# Construit et lance tous les tests. Avec --sanitiseurs : construction séparée sous
-# AddressSanitizer + UndefinedBehaviorSanitizer (dossier build-san/).
+# Construit et lance tous les tests.
+#   --sanitiseurs : construction séparée sous AddressSanitizer + UndefinedBehaviorSanitizer
+#                   (build-san/), graines de fuzz rejouées comprises ;
+#   --fils        : ThreadSanitizer sur les seuls essais qui font travailler des fils (import,
+#                   dérivation, surveillance des GEDCOM), dans build-tsan/ ;
+#   --sans-fenetre: le noyau et la ligne de commande construits sans Qt Widgets, et la preuve
+#                   que le programme n'en dépend pas (build-noyau/).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
-if [ "${1:-}" = "--sanitiseurs" ]; then
-  dossier="$racine/build-san"
-  "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_SANITISEURS=ON -DLIGNARA_BENCH=OFF \
-    -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
-  export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
-  export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-  # Sans le relevé des suppressions, que les essais liraient dans la sortie des commandes.
-  export LSAN_OPTIONS="suppressions=$racine/tests/fuites-bibliotheques-systeme.supp:print_suppressions=0"
-else
-  dossier="$racine/build-tests"
-  "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
-fi
+export QT_QPA_PLATFORM=offscreen
+case "${1:-}" in
+  --sanitiseurs)
+    dossier="$racine/build-san"
+    "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_SANITISEURS=ON -DLIGNARA_BENCH=OFF \
+      -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    # print_suppressions=0 : le relevé des suppressions irait dans la sortie que les essais comparent.
+    export LSAN_OPTIONS="suppressions=$racine/tests/fuites-bibliotheques-systeme.supp:print_suppressions=0"
+    ;;
+  --fils)
+    dossier="$racine/build-tsan"
+    "$racine/scripts/construire.sh" "$dossier" --cibles "lignara tests_gedcom tests_session tests_database" \
+      -DLIGNARA_TSAN=ON -DLIGNARA_BENCH=OFF -DLIGNARA_GUI=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
+    export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
+    cd "$dossier"
+    for p in tests_gedcom tests_session tests_database; do
+      echo "== $p (ThreadSanitizer)"
+      "./tests/$p" --gtest_brief=1
+    done
+    exit 0
+    ;;
+  --sans-fenetre)
+    dossier="$racine/build-noyau"
+    "$racine/scripts/construire.sh" "$dossier" --cibles lignara \
+      -DLIGNARA_GUI=OFF -DLIGNARA_TESTS=OFF -DLIGNARA_BENCH=OFF
+    if ldd "$dossier/lignara" | grep -q 'libQt6Widgets'; then
+      echo "Le programme sans fenêtre est lié à Qt Widgets" >&2
+      exit 1
+    fi
+    "$dossier/lignara" importer "$racine/data/exemples/famille-exemple.ged" > /dev/null
+    echo "Noyau et ligne de commande sans Qt Widgets : construits, exemple importé"
+    exit 0
+    ;;
+  "")
+    dossier="$racine/build-tests"
+    "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
+    ;;
+  *)
+    echo "Usage : $0 [--sanitiseurs | --fils | --sans-fenetre]" >&2
+    exit 2
+    ;;
+esac
 cd "$dossier"
 ctest --output-on-failure -j "$(nproc)" --timeout 600
