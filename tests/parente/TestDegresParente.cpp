@@ -66,3 +66,56 @@ TEST(DegresParente, leDegreMaximalArreteLeParcoursEtLOrdreEstCeluiDeLaFile) {
     EXPECT_TRUE(visites.contient(Luc));
     EXPECT_EQ(visites.nombre(), liste.size() + 1);
 }
+
+// Luc ∞ Ève ; Ève, fille de Paul et Rose, sœur d'Ida, a eu Nina d'un premier mari, Hugo.
+TEST(DegresParente, lAllianceSeTransmetAuxBeauxParentsEtAuxEnfantsDuConjoint) {
+    DossierEssai dossier;
+    ArbreEssai a;
+    const auto luc = a.personne('M', annee(1900), {}, "MOREAU", "Luc");
+    const auto eve = a.personne('F', annee(1902), {}, "BRUN", "Eve");
+    const auto paul = a.personne('M', annee(1870), {}, "BRUN", "Paul");
+    const auto rose = a.personne('F', annee(1872), {}, "NOIR", "Rose");
+    const auto hugo = a.personne('M', annee(1898), {}, "LENOIR", "Hugo");
+    const auto nina = a.personne('F', annee(1922), {}, "LENOIR", "Nina");
+    const auto leo = a.personne('M', annee(1930), {}, "MOREAU", "Leo");
+    const auto ida = a.personne('F', annee(1905), {}, "BRUN", "Ida");
+    a.couple(paul, rose, {eve, ida});
+    a.couple(hugo, eve, {nina});
+    a.couple(luc, eve, {leo});
+    BaseGenealogique base = a.construire(dossier.chemin());
+    auto m = parDegre(base, luc, 0);
+    EXPECT_FALSE(m[leo].alliance);
+    EXPECT_EQ(m[leo].degre, 1);
+    for (auto [p, degre] : {std::pair{eve, 1}, {paul, 2}, {rose, 2}, {hugo, 2}, {nina, 2}, {ida, 3}}) {
+        EXPECT_TRUE(m[p].alliance) << p;
+        EXPECT_EQ(m[p].degre, degre) << p;
+        EXPECT_FALSE(m[p].ligneDirecte) << p;
+    }
+    // Sans alliances, seul le sang compte : le fils, rien du côté d'Ève.
+    EnsemblePersonnes visites(base.nombreIndividus());
+    auto sang = parcourirDegresParente(base, luc, 0, visites, false);
+    ASSERT_EQ(sang.size(), 1u);
+    EXPECT_EQ(sang[0].personne, leo);
+    EXPECT_FALSE(sang[0].alliance);
+}
+
+// Gilles est le fils de Carl, fils de Rémi d'un second lit, et de Sylvie, première épouse de
+// Rémi : atteint au 2e degré par Sylvie (alliance) puis par Carl (sang), il est petit-fils.
+TEST(DegresParente, aDegreEgalLeSangLEmporteSurLAlliance) {
+    DossierEssai dossier;
+    ArbreEssai a;
+    const auto remi = a.personne('M', annee(1900), {}, "ROY", "Remi");
+    const auto sylvie = a.personne('F', annee(1920), {}, "VIAL", "Sylvie");
+    const auto wanda = a.personne('F', annee(1901), {}, "WEISS", "Wanda");
+    const auto carl = a.personne('M', annee(1925), {}, "ROY", "Carl");
+    const auto gilles = a.personne('M', annee(1950), {}, "ROY", "Gilles");
+    a.couple(remi, sylvie, {});
+    a.couple(remi, wanda, {carl});
+    a.couple(carl, sylvie, {gilles});
+    BaseGenealogique base = a.construire(dossier.chemin());
+    auto m = parDegre(base, remi, 0);
+    EXPECT_EQ(m[gilles].degre, 2);
+    EXPECT_FALSE(m[gilles].alliance);
+    EXPECT_TRUE(m[sylvie].alliance);
+    EXPECT_EQ(m[sylvie].degre, 1);
+}
