@@ -38,8 +38,7 @@ inline constexpr ParametreDeclare kDegreMaximal{.lettre = '2',
                                                 .libelle = "Degré de parenté maximal",
                                                 .defaut = 0,
                                                 .minimum = 0,
-                                                .maximum = 65535,
-                                                .unite = "(0 : aucun)"};
+                                                .maximum = 65535};
 inline constexpr const char* kChoixTriCousins[] = {"par degré de parenté", "par nom", "par date de naissance",
                                                    "par pays", "par catégorie professionnelle"};
 inline constexpr ParametreDeclare kTriCousins{
