@@ -34,7 +34,11 @@ TEST(CommandeDocument, listeLesCinquanteQuatreTypes) {
 }
 
 TEST(CommandeDocument, typeSansMiseEnPageEchoueAvantDeLireLeFichier) {
-    Sortie s = lancer("document liste-cousins /fichier/absent.ged --racine @I1@");
+    const Afficheur* attendu = nullptr;
+    for (const Afficheur& a : afficheurs())
+        if (!attendu && !a.disponible()) attendu = &a;
+    if (!attendu) GTEST_SKIP() << "tous les types ont leur mise en page";
+    Sortie s = lancer(std::string("document ") + attendu->nomLisible + " /fichier/absent.ged --racine @I1@");
     EXPECT_NE(s.code, 0);
     EXPECT_EQ(s.texte, "Ce document n'est pas encore disponible\n");
 }

@@ -33,6 +33,12 @@ constexpr std::pair<int, const char*> kSignaturesRangees[] = {
     {20, "Ps1bb"}, {22, "Ps1bb"}, {21, "Ps1bb"}, {23, "Ps2b"}, {25, "Ps2b"}, {24, "Ps2b"}, {26, "Psbbb"},
     {28, "Psbbb"}, {27, "Psbbb"}, {29, "Psbbb"}, {31, "Psbbb"}, {30, "Psbbb"}};
 
+// Un type qui n'aurait que les lettres de sa signature, comme tant que son document n'existe pas.
+Afficheur typeEnLettres() {
+    return {14, "Liste de cousins", "LC_", "liste-cousins", parametresDeLettres<"Psbb211">(), DemandeTete::Personne,
+            "DIALOG_LC_GENE", OffrePdf, 0, 15, nullptr};
+}
+
 TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges) {
     auto table = afficheurs();
     ASSERT_EQ(std::size(kSignaturesRangees), table.size());
@@ -44,10 +50,10 @@ TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges)
 }
 
 TEST(Declarations, seuleLaTeteDesSignaturesEnLettresAUnRole) {
-    const Afficheur& cousins = *afficheurDeCode(14);  // « Psbb211 », sans document encore
+    const Afficheur cousins = typeEnLettres();  // « Psbb211 », sans document
     EXPECT_EQ(cousins.indice(RoleParametre::Racine), 0);
     EXPECT_EQ(cousins.indice(RoleParametre::NomRacine), 1);
-    EXPECT_EQ(cousins.indice(RoleParametre::Format), -1);  // viendra avec son document
+    EXPECT_EQ(cousins.indice(RoleParametre::Format), -1);  // viendrait avec son document
     const Afficheur& fiches = *afficheurDeCode(45);  // « PsbbbbL11 », déclaré
     EXPECT_EQ(fiches.indice(RoleParametre::Coupes), 6);
     EXPECT_EQ(fiches.indice(RoleParametre::LimiteGenerations), 7);
@@ -146,7 +152,7 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
     EXPECT_EQ(libelles, (std::vector<std::string>{"Fond de page", "Style", "Critère de coloration",
                                                   "Suppression des branches non colorées",
                                                   "Couper toutes les branches au-delà de"}));
-    EXPECT_TRUE(optionsDuType(*afficheurDeCode(14)).empty());  // pas encore déclaré
+    EXPECT_TRUE(optionsDuType(typeEnLettres()).empty());  // pas encore déclaré
 
     BaseEssai b(essai::kFamilleEssai);
     DemandeDocument demande;

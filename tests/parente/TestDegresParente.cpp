@@ -66,3 +66,35 @@ TEST(DegresParente, leDegreMaximalArreteLeParcoursEtLOrdreEstCeluiDeLaFile) {
     EXPECT_TRUE(visites.contient(Luc));
     EXPECT_EQ(visites.nombre(), liste.size() + 1);
 }
+
+// Luc ∞ Ève ; Ève, fille de Paul et Rose, sœur d'Ida, a eu Nina d'un premier mari, Hugo.
+TEST(DegresParente, lAllianceSeTransmetAuxBeauxParentsEtAuxEnfantsDuConjoint) {
+    DossierEssai dossier;
+    ArbreEssai a;
+    const auto luc = a.personne('M', annee(1900), {}, "MOREAU", "Luc");
+    const auto eve = a.personne('F', annee(1902), {}, "BRUN", "Eve");
+    const auto paul = a.personne('M', annee(1870), {}, "BRUN", "Paul");
+    const auto rose = a.personne('F', annee(1872), {}, "NOIR", "Rose");
+    const auto hugo = a.personne('M', annee(1898), {}, "LENOIR", "Hugo");
+    const auto nina = a.personne('F', annee(1922), {}, "LENOIR", "Nina");
+    const auto leo = a.personne('M', annee(1930), {}, "MOREAU", "Leo");
+    const auto ida = a.personne('F', annee(1905), {}, "BRUN", "Ida");
+    a.couple(paul, rose, {eve, ida});
+    a.couple(hugo, eve, {nina});
+    a.couple(luc, eve, {leo});
+    BaseGenealogique base = a.construire(dossier.chemin());
+    auto m = parDegre(base, luc, 0);
+    EXPECT_FALSE(m[leo].alliance);
+    EXPECT_EQ(m[leo].degre, 1);
+    for (auto [p, degre] : {std::pair{eve, 1}, {paul, 2}, {rose, 2}, {hugo, 2}, {nina, 2}, {ida, 3}}) {
+        EXPECT_TRUE(m[p].alliance) << p;
+        EXPECT_EQ(m[p].degre, degre) << p;
+        EXPECT_FALSE(m[p].ligneDirecte) << p;
+    }
+    // Sans alliances, seul le sang compte : le fils, rien du côté d'Ève.
+    EnsemblePersonnes visites(base.nombreIndividus());
+    auto sang = parcourirDegresParente(base, luc, 0, visites, false);
+    ASSERT_EQ(sang.size(), 1u);
+    EXPECT_EQ(sang[0].personne, leo);
+    EXPECT_FALSE(sang[0].alliance);
+}

@@ -1,0 +1,220 @@
+#include "documents/listes/ListeBranches.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <set>
+
+#include "GedcomEssai.h"
+#include "LancementProgramme.h"
+#include "ListesEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "database/ArbreEssai.h"
+#include "database/TablesDerivees.h"
+#include "render/StructureRtf.h"
+#include "render/ValidationHtml.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::GedcomEssai;
+
+std::string ecrire(BaseEssai& b, std::uint8_t tri, FormatSortie format = FormatSortie::Texte, std::uint8_t donnees = 0) {
+    DossierEssai d;
+    ListeBranches l(*afficheurDeCode(ListeBranches::kCode));
+    b.contexte.polices = essais::policesFixes();
+    l.initialiserParametres(b.contexte);
+    l.valeur(kTriBranches) = tri;
+    Configuration c;
+    c.donneesAutresListes = donnees;
+    const std::string t = essai::ecrireListe(l, b, c, format, d);
+    if (format == FormatSortie::Web && essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(d, l.chemin), "");
+    if (format == FormatSortie::Pdf) EXPECT_EQ(std::system(("qpdf --check '" + l.chemin + "' >/dev/null 2>&1").c_str()), 0);
+    return t;
+}
+
+// Jean (1) ∞ Marie (2), sans parents : Paul (3) ∞ Lucie (4) : Eric (5). Max (6), seul : Ida (7).
+std::string deuxBranches() {
+    GedcomEssai g;
+    g.personne(1, "Jean /DUPONT/", 'M', "1 BIRT\n2 DATE 1850\n");
+    g.personne(2, "Marie /MARTIN/", 'F');
+    g.personne(3, "Paul /DUPONT/", 'M');
+    g.personne(4, "Lucie /ROUX/", 'F');
+    g.personne(5, "Eric /DUPONT/", 'M');
+    g.personne(6, "Max /SEUL/", 'M');
+    g.personne(7, "Ida /SEUL/", 'F');
+    g.famille(1, 2, {3});
+    g.famille(3, 4, {5});
+    g.famille(6, 0, {7});
+    return g.texte();
+}
+
+TEST(ListeBranches, unCoupleSansParentsUneEntreeDeDeuxLignesEtLesQuatreFormats) {
+    BaseEssai b(deuxBranches());
+    EXPECT_EQ(ecrire(b, 0), "DUPONT Jean\nMARTIN Marie\n    2 descendants sur 2 g\xE9n\xE9rations\n\n"
+                            "SEUL Max\n    1 descendant sur 1 g\xE9n\xE9ration\n\n\n");
+    EXPECT_NE(ecrire(b, 0, FormatSortie::Texte, 1).find("DUPONT Jean (1850 - ..)\nMARTIN Marie (.. - ..)\n"),
+              std::string::npos);
+    const std::string rtf = ecrire(b, 0, FormatSortie::Rtf);
+    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
+    EXPECT_NE(rtf.find("{\\cf1 DUPONT Jean}"), std::string::npos) << rtf;
+    EXPECT_NE(ecrire(b, 0, FormatSortie::Web).find("<title>Liste des branches</title>"), std::string::npos);
+    ecrire(b, 0, FormatSortie::Pdf);
+}
+
+// Henri (2) ∞ Sophie (1) puis ∞ Claire (3), tous sans parents : une entrée, chacun une fois.
+// Alain (6) ∞ Berthe (7) : Carl et Dora, dont les enfants Eric et Fanny s'épousent ; leur fils
+// Gilles, atteint par deux lignées, compte une fois.
+TEST(ListeBranches, teteMarieeDeuxFoisListeeUneFoisEtDescendantsDistincts) {
+    GedcomEssai g;
+    const char* noms[] = {"Sophie /A/", "Henri /B/", "Claire /C/", "Un /B/",  "Deux /B/",  "Alain /A/", "Berthe /B/",
+                          "Carl /A/",   "Dora /A/",  "Xena /X/",   "Yves /Y/", "Eric /A/", "Fanny /Y/", "Gilles /A/"};
+    for (int n = 1; n <= 14; ++n) g.personne(n, noms[n - 1], std::string("FMFMFMFMFFMMFM")[n - 1]);
+    g.famille(2, 1, {4});
+    g.famille(2, 3, {5});
+    g.famille(6, 7, {8, 9});
+    g.famille(8, 10, {12});
+    g.famille(11, 9, {13});
+    g.famille(12, 13, {14});
+    BaseEssai b(g.texte());
+    const BranchesConstruites br = construireBranches(b.base());
+    ASSERT_EQ(br.entrees.size(), 2u);
+    const bool henriDAbord = br.personnes[br.entrees[0].debut] == static_cast<std::uint32_t>(b.personne("Sophie"));
+    const EntreeBranche& henri = br.entrees[henriDAbord ? 0 : 1];
+    const EntreeBranche& alain = br.entrees[henriDAbord ? 1 : 0];
+    std::vector<std::uint32_t> couple;
+    for (std::uint32_t p : br.personnesDe(henri)) couple.push_back(p);
+    EXPECT_EQ(couple, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(b.personne("Sophie")),
+                                                  static_cast<std::uint32_t>(b.personne("Henri")),
+                                                  static_cast<std::uint32_t>(b.personne("Claire"))}));
+    EXPECT_EQ(henri.descendants, 2u);
+    EXPECT_EQ(alain.descendants, 5u);
+    EXPECT_EQ(alain.generations, 3u);
+}
+
+TEST(ListeBranches, quatreTrisEtAttenteDesAnneesSeulementPourLaDate) {
+    GedcomEssai g;
+    g.personne(1, "Zed /ALPHA/", 'M', "1 BIRT\n2 DATE 1900\n");
+    g.personne(2, "Amy /BETA/", 'F', "1 BIRT\n2 DATE 1800\n");
+    g.personne(3, "Bob /GAMMA/", 'M', "1 BIRT\n2 DATE 1850\n");
+    for (int n = 4; n <= 9; ++n) g.personne(n, "E" + std::to_string(n) + " /ENFANT/", 'M');
+    g.famille(1, 0, {4});
+    g.famille(0, 2, {5, 6, 7});
+    g.famille(3, 0, {8});
+    g.famille(8, 0, {9});
+    BaseEssai b(g.texte());
+    TablesDerivees tables = calculerTablesDerivees(b.base(), 2000);
+    int attentes = 0;
+    b.contexte.tablesDerivees = [&]() -> const TablesDerivees& { return ++attentes, tables; };
+    auto ordre = [&](std::uint8_t tri) {
+        const std::string t = ecrire(b, tri);
+        std::string rang;  // rang de ALPHA, BETA, GAMMA
+        for (const char* nom : {"ALPHA", "BETA", "GAMMA"})
+            rang += static_cast<char>('0' + (t.find("ALPHA") < t.find(nom)) + (t.find("BETA") < t.find(nom)) +
+                                      (t.find("GAMMA") < t.find(nom)));
+        return rang;
+    };
+    EXPECT_EQ(ordre(0), "012");
+    EXPECT_EQ(ordre(2), "120");  // GAMMA sur deux générations, puis ALPHA et BETA par nom
+    EXPECT_EQ(ordre(3), "201");  // 3, 2 et 1 descendants
+    EXPECT_EQ(attentes, 0);
+    EXPECT_EQ(ordre(1), "201");  // nés en 1800, 1850, 1900
+    EXPECT_EQ(attentes, 1);
+}
+
+TEST(ListeBranches, uneBoucleDonneSonMessageEtUnFichierSansFamilleEstVide) {
+    DossierEssai dossier;
+    essai::ArbreEssai a;
+    a.personne('M', {}, {}, "BOUCLE", "Jean");
+    a.personne('M', {}, {}, "BOUCLE", "Paul");
+    a.couple(2, 0, {1});
+    a.couple(1, 0, {2});
+    BaseGenealogique base = a.construire(dossier.chemin());
+    try {
+        construireBranches(base);
+        ADD_FAILURE() << "boucle non signalée";
+    } catch (const OperationImpossible& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("Opération impossible car les personnes suivantes forment une boucle"_1252, 0), 0u);
+    }
+    GedcomEssai g;
+    g.personne(1, "Paul /SEUL/", 'M');
+    BaseEssai b(g.texte());
+    EXPECT_THROW(ecrire(b, 0), OperationImpossible);
+}
+
+TEST(ListeBranches, commandesDocumentListeBranchesEtListeCousins) {
+    DossierEssai d;
+    const fs::path ged = d / "famille.ged", branches = d / "b.txt", cousins = d / "c.txt";
+    std::ofstream(ged, std::ios::binary) << deuxBranches();
+    auto s = essai::lancerProgramme("document liste-branches '" + ged.string() + "' --format texte --option "
+                                    "'Tri=par nombre décroissant de descendants' --sortie '" + branches.string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_EQ(essai::lireFichier(branches.string()).find("DUPONT Jean"), 0u);  // 2 descendants contre 1
+    s = essai::lancerProgramme("document liste-cousins '" + ged.string() + "' --racine 'Eric /DUPONT/' --format texte "
+                               "--option 'Tri=par nom' --option 'Degré de parenté maximal=1' --sortie '" +
+                               cousins.string() + "'");
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(essai::lireFichier(cousins.string()).find("Lucie ROUX"), std::string::npos);
+    s = essai::lancerProgramme("document liste-cousins '" + ged.string() + "' --racine @I5@ --option 'Tri=par âge'");
+    EXPECT_NE(s.texte.find("par date de naissance"), std::string::npos) << s.texte;
+}
+
+// Royal92 recalculé à part : têtes de branche d'après leur définition, descendants par les
+// enfants trouvés par leurs parents, générations par le plus long chemin descendant.
+TEST(ListeBranches, royal92TetesDescendantsEtGenerationsEgalentUnCalculIndependant) {
+    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    const ResultatImport import = ImporterGedcom(royal);
+    const std::uint32_t n = import.base.nombreIndividus();
+    std::vector<Individu> ind(n + 1);
+    std::vector<std::vector<std::uint32_t>> enfants(n + 1);
+    for (std::uint32_t p = 1; p <= n; ++p) {
+        ind[p] = import.base.LireIndividu(p);
+        for (std::uint32_t q : {ind[p].pere, ind[p].mere})
+            if (q) enfants[q].push_back(p);
+    }
+    auto orphelin = [&](std::uint32_t p) { return ind[p].pere == 0 && ind[p].mere == 0; };
+    std::set<std::uint32_t> tetes, listees;
+    for (std::uint32_t p = 1; p <= n; ++p)
+        for (std::uint32_t e : enfants[p]) {
+            const std::uint32_t autre = ind[e].pere == p ? ind[e].mere : ind[e].pere;
+            if (orphelin(p) && (autre == 0 || orphelin(autre))) tetes.insert(p);
+        }
+    std::vector<int> profondeur(n + 1, -1);
+    std::function<int(std::uint32_t)> generations = [&](std::uint32_t p) {
+        if (profondeur[p] < 0) {
+            profondeur[p] = 0;
+            for (std::uint32_t e : enfants[p]) profondeur[p] = std::max(profondeur[p], generations(e) + 1);
+        }
+        return profondeur[p];
+    };
+    const BranchesConstruites br = construireBranches(import.base);
+    for (const EntreeBranche& e : br.entrees) {
+        std::set<std::uint32_t> vus, pile;
+        int gen = 0;
+        for (std::uint32_t p : br.personnesDe(e)) {
+            EXPECT_TRUE(listees.insert(p).second) << "listée deux fois : " << p;
+            gen = std::max(gen, generations(p));
+            pile.insert(p);
+        }
+        while (!pile.empty()) {
+            const std::uint32_t p = *pile.begin();
+            pile.erase(pile.begin());
+            for (std::uint32_t c : enfants[p])
+                if (vus.insert(c).second) pile.insert(c);
+        }
+        EXPECT_EQ(e.descendants, vus.size()) << br.personnes[e.debut];
+        EXPECT_EQ(e.generations, static_cast<std::uint32_t>(gen)) << br.personnes[e.debut];
+    }
+    EXPECT_EQ(listees, tetes);
+    EXPECT_GT(tetes.size(), 50u);
+}
+
+}  // namespace
+}  // namespace lignara

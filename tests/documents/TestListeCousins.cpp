@@ -1,0 +1,234 @@
+#include "documents/listes/ListeCousins.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <queue>
+#include <set>
+#include <tuple>
+
+#include "GedcomEssai.h"
+#include "ListesEssai.h"
+#include "commun/OperationImpossible.h"
+#include "database/TablesDerivees.h"
+#include "documents/IdentifiantsPersonnes.h"
+#include "reference/CategorieCompilateur.h"
+#include "reference/CategorieDefinition.h"
+#include "render/StructureRtf.h"
+#include "render/ValidationHtml.h"
+
+namespace lignara {
+namespace {
+
+namespace fs = std::filesystem;
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::GedcomEssai;
+
+// Gaston (1) ∞ Berthe (2) : Pierre (3), Anne (4). Pierre ∞ Marie (5) : Jean (6), la racine,
+// ∞ Zoé (7). Anne ∞ Jacques (8) : Max (9), Lise (10). Max ∞ Nina (11) : Tom (12).
+std::string famille() {
+    GedcomEssai g;
+    const char* noms[] = {"Gaston /MOREAU/", "Berthe /LEBLANC/", "Pierre /MOREAU/", "Anne /MOREAU/",
+                          "Marie /ROUX/",    "Jean /MOREAU/",    "Zoe /PETIT/",     "Jacques /GIRARD/",
+                          "Max /GIRARD/",    "Lise /GIRARD/",    "Nina /BLANC/",    "Tom /GIRARD/"};
+    for (int n = 1; n <= 12; ++n)
+        g.personne(n, noms[n - 1], std::string("MFMFFMFMMFFM")[n - 1], n == 1 ? "1 BIRT\n2 DATE 1880\n" : "");
+    g.famille(1, 2, {3, 4});
+    g.famille(3, 5, {6});
+    g.famille(6, 7, {});
+    g.famille(8, 4, {9, 10});
+    g.famille(9, 11, {12});
+    return g.texte();
+}
+
+Configuration donnees(std::uint8_t bits) {
+    Configuration c;
+    c.donneesAutresListes = bits;
+    return c;
+}
+
+std::string texteListe(BaseEssai& b, std::uint8_t tri, std::uint16_t degre, bool alliances = true,
+                       bool ascendants = true, const Configuration& c = donnees(0), const char* racine = "Jean") {
+    DossierEssai d;
+    auto l = essai::listeEssai<ListeCousins>(b, b.personne(racine));
+    l->valeur(kTriCousins) = tri;
+    l->valeur(kDegreMaximal) = degre;
+    l->valeur(kCousinsParAlliance) = static_cast<std::uint8_t>(alliances);
+    l->valeur(kAscendantsDirects) = static_cast<std::uint8_t>(ascendants);
+    return essai::ecrireListe(*l, b, c, FormatSortie::Texte, d);
+}
+
+// Titres des groupes : la ligne qui suit chaque ligne de tirets.
+std::vector<std::string> titres(const std::string& texte) {
+    std::vector<std::string> t;
+    const std::string tirets = std::string(60, '-') + "\n";
+    for (std::size_t p = texte.find(tirets); p != std::string::npos; p = texte.find(tirets, p + 1))
+        t.push_back(texte.substr(p + 61, texte.find('\n', p + 61) - p - 61));
+    return t;
+}
+
+TEST(ListeCousins, parDegreEtParNomAlliesEtAscendantsSelonLesOptions) {
+    BaseEssai b(famille());
+    const std::string avec = texteListe(b, 0, 4);
+    EXPECT_EQ(titres(avec), (std::vector<std::string>{"1\xB0 degr\xE9", "2\xB0 degr\xE9", "3\xB0 degr\xE9", "4\xB0 degr\xE9"}));
+    EXPECT_LT(avec.find("Zoe PETIT"), avec.find("2\xB0 degr\xE9"));
+    EXPECT_NE(avec.find("    Jacques GIRARD\n"), std::string::npos);
+    EXPECT_EQ(avec.find("Tom"), std::string::npos);
+    const std::string sans = texteListe(b, 0, 4, false);
+    EXPECT_EQ(sans.find("Zoe"), std::string::npos);
+    EXPECT_EQ(sans.find("Jacques"), std::string::npos);
+    EXPECT_NE(texteListe(b, 0, 0).find("    Tom GIRARD\n"), std::string::npos);
+
+    const std::string nom = texteListe(b, 1, 4);
+    EXPECT_NE(nom.find("    Lise GIRARD, cousine au 4\xB0 degr\xE9\n"), std::string::npos) << nom;
+    EXPECT_EQ(titres(nom), (std::vector<std::string>{"G", "L", "M", "P", "R"}));
+    EXPECT_LT(nom.find("Anne MOREAU"), nom.find("Gaston MOREAU"));
+    const std::string sansAscendants = texteListe(b, 1, 4, true, false);
+    for (const char* a : {"Pierre", "Marie", "Gaston", "Berthe"}) EXPECT_EQ(sansAscendants.find(a), std::string::npos);
+    EXPECT_NE(texteListe(b, 1, 4, true, true, donnees(3)).find("Gaston MOREAU (1880 - ..), cousin au 2\xB0 degr\xE9"),
+              std::string::npos);
+}
+
+// Naissances : 5 juin et 1er février 1700, une période (l'estimation la remplace), 500 av.
+// J.-C., 2250, une estimation de 3150 et une personne sans date ni estimation.
+TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCDateInconnueEtAttenteDesAnnees) {
+    GedcomEssai g;
+    const char* dates[] = {"5 JUN 1700", "1 FEB 1700", "BET 1750 AND 1760", "500 B.C.", "2250", "", ""};
+    const char* prenoms[] = {"Paul", "Rose", "Jean", "Luc", "Ida", "Noe", "Eve"};
+    for (int n = 1; n <= 7; ++n)
+        g.personne(n, std::string(prenoms[n - 1]) + " /X/", n % 2 ? 'M' : 'F',
+                   *dates[n - 1] ? std::string("1 BIRT\n2 DATE ") + dates[n - 1] + "\n" : "");
+    g.famille(1, 2, {3, 4, 5, 6, 7});
+    BaseEssai b(g.texte());
+    std::vector<std::int16_t> annees(b.base().nombreIndividus() + 1, 9999);
+    annees[static_cast<std::size_t>(b.personne("Jean"))] = 1701;
+    annees[static_cast<std::size_t>(b.personne("Eve"))] = 3150;
+    ReglesCousins r{.base = &b.base(), .racine = 1, .tri = TriCousins::Date, .anneesNaissance = &annees};
+    const ListeCousinsConstruite l = construireListeCousins(r);
+    EXPECT_EQ(l.titres, (std::vector<std::string>{"Avant J.C.", "XVIII\xB0 si\xE8" "cle", "XXIII\xB0 si\xE8" "cle",
+                                                  "XXXII\xB0 si\xE8" "cle", "Date inconnue"}));
+    std::vector<std::string> ordre;
+    for (const EntreeCousin& e : l.entrees) ordre.push_back(e.prenoms);
+    EXPECT_EQ(ordre, (std::vector<std::string>{"Luc", "Rose", "Jean", "Ida", "Eve", "Noe"}));
+    EXPECT_EQ(siecleRomain(99), "C\xB0");
+
+    // Le document n'attend les années estimées que pour le tri par date.
+    BaseEssai f(famille());
+    TablesDerivees tables = calculerTablesDerivees(f.base(), 2000);
+    int attentes = 0;
+    f.contexte.tablesDerivees = [&]() -> const TablesDerivees& { return ++attentes, tables; };
+    texteListe(f, 0, 4);
+    EXPECT_EQ(attentes, 0);
+    EXPECT_NE(texteListe(f, 2, 4).find("XIX\xB0 si\xE8" "cle"), std::string::npos);
+    EXPECT_EQ(attentes, 1);
+}
+
+TEST(ListeCousins, parPaysDepartementPaysMariageAutresLieuxEtParCategorie) {
+    GedcomEssai g;
+    g.personne(1, "Paul /A/", 'M', "1 BIRT\n2 PLAC Lyon, Rhone, France\n1 OCCU marin\n");
+    g.personne(2, "Rose /B/", 'F', "1 DEAT\n2 PLAC Geneve, Suisse\n1 OCCU Sans profession\n");
+    g.personne(3, "Jean /C/", 'M', "1 OCCU laboureur\n");
+    g.personne(4, "Anne /D/", 'F', "1 OCCU notaire\n");
+    g.personne(5, "Luc /E/", 'M', "1 BIRT\n2 PLAC Annecy, Haute-Savoie\n");
+    g.personne(6, "Ida /F/", 'F');
+    g.personne(7, "Noe /G/", 'M', "1 OCCU marin pecheur\n");
+    g.famille(1, 2, {3, 5, 6, 7});
+    g.famille(3, 4, {}, "1 MARR\n2 PLAC Bruxelles, Belgique\n");
+    BaseEssai b(g.texte());
+    const std::string t = texteListe(b, 3, 0, true, true, donnees(0), "Ida");
+    EXPECT_EQ(titres(t), (std::vector<std::string>{"Belgique", "Haute-Savoie", "Rh\xF4ne", "Suisse", "Autres lieux"}));
+    EXPECT_NE(t.find("Belgique\n    Jean C, cousin au 2\xB0 degr\xE9\n    Anne D, cousine au 3\xB0 degr\xE9\n"),
+              std::string::npos) << t;
+
+    CategorieAutomate a = *CategorieAutomate::lire(
+        CategorieCompilateur(CategorieDefinition::lire("Terre\r\n\tlaboureur\r\nMer\r\n\tmarin\r\n"), true).image());
+    ReglesCousins r{.base = &b.base(), .racine = 6, .tri = TriCousins::Categorie, .categories = &a};
+    const ListeCousinsConstruite l = construireListeCousins(r);
+    EXPECT_EQ(l.titres, (std::vector<std::string>{"Terre", "Mer", "Autres professions", "Sans profession"}));
+    std::vector<std::pair<std::string, std::uint32_t>> groupes;
+    for (const EntreeCousin& e : l.entrees) groupes.emplace_back(e.prenoms, e.groupe);
+    EXPECT_EQ(groupes, (decltype(groupes){{"Jean", 0}, {"Paul", 1}, {"Noe", 1}, {"Anne", 2}, {"Rose", 3}, {"Luc", 3}}));
+}
+
+TEST(ListeCousins, listeVideSansFichierRtfCentreWebEtPdfValides) {
+    GedcomEssai g;
+    g.personne(1, "Ida /SEULE/", 'F');
+    BaseEssai seule(g.texte());
+    EXPECT_THROW(texteListe(seule, 0, 0, true, true, donnees(0), "Ida"), OperationImpossible);
+    BaseEssai b(famille());
+    DossierEssai d;
+    auto l = essai::listeEssai<ListeCousins>(b, b.personne("Jean"));
+    l->valeur(kDegreMaximal) = std::uint16_t{4};
+    const std::string rtf = essai::ecrireListe(*l, b, donnees(0), FormatSortie::Rtf, d);
+    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
+    EXPECT_NE(rtf.find("{\\qc \\b1 4\\'b0 degr\\'e9\\b0 \\par}"), std::string::npos) << rtf;
+    const std::string html = essai::ecrireListe(*l, b, donnees(0), FormatSortie::Web, d);
+    EXPECT_NE(html.find("<title>Liste de cousins</title>"), std::string::npos);
+    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
+    essai::ecrireListe(*l, b, donnees(0), FormatSortie::Pdf, d);
+    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+}
+
+// Parcours indépendant : distances en largeur sur tous les liens (enfants trouvés par leurs
+// parents, conjoints par les fiches Famille), et distances de sang par le plus proche ancêtre
+// commun (montée la plus courte vers chaque ancêtre, puis descente, par Dijkstra).
+std::set<std::tuple<std::uint32_t, int, bool>> attendus(const BaseGenealogique& base, std::uint32_t racine,
+                                                        bool alliances) {
+    const std::uint32_t n = base.nombreIndividus();
+    std::vector<std::vector<std::uint32_t>> parents(n + 1), enfants(n + 1), voisins(n + 1);
+    for (std::uint32_t p = 1; p <= n; ++p)
+        for (std::uint32_t q : {base.LireIndividu(p).pere, base.LireIndividu(p).mere})
+            if (q) parents[p].push_back(q), enfants[q].push_back(p), voisins[p].push_back(q), voisins[q].push_back(p);
+    for (std::uint32_t f = 1; f <= base.nombreFamilles(); ++f) {
+        const Famille fam = base.LireFamille(f);
+        if (fam.conjoint && fam.ficheDuConjoint) voisins[base.LireFamille(fam.ficheDuConjoint).conjoint].push_back(fam.conjoint);
+    }
+    std::map<std::uint32_t, int> toutes{{racine, 0}}, montee{{racine, 0}}, sang;
+    std::queue<std::uint32_t> file;
+    for (file.push(racine); !file.empty(); file.pop())
+        for (std::uint32_t q : voisins[file.front()])
+            if (!toutes.count(q) && toutes[file.front()] < 6) toutes[q] = toutes[file.front()] + 1, file.push(q);
+    for (file.push(racine); !file.empty(); file.pop())
+        for (std::uint32_t q : parents[file.front()])
+            if (!montee.count(q)) montee[q] = montee[file.front()] + 1, file.push(q);
+    std::priority_queue<std::pair<int, std::uint32_t>, std::vector<std::pair<int, std::uint32_t>>, std::greater<>> tas;
+    for (const auto& [a, m] : montee) tas.push({m, a});
+    for (; !tas.empty(); tas.pop()) {
+        const auto [m, p] = tas.top();
+        if (m > 6 || sang.count(p)) continue;
+        sang[p] = m;
+        for (std::uint32_t e : enfants[p]) tas.push({m + 1, e});
+    }
+    std::set<std::tuple<std::uint32_t, int, bool>> s;
+    for (const auto& [p, t] : alliances ? toutes : sang)
+        if (p != racine) s.insert({p, t, !sang.count(p) || sang[p] > t});
+    return s;
+}
+
+// Fichiers réels (../shared/testdata/gedcom, sautés sans eux) : l'ensemble (personne, degré,
+// alliance) de la liste au 6e degré, avec et sans alliés.
+TEST(ListeCousins, royal92EtPres2020AuSixiemeDegreEgalentUnParcoursIndependant) {
+    const fs::path dossier(LIGNARA_DOSSIER_TESTDATA);
+    const fs::path royal = dossier / "porges-mdf/royal92.ged", pres = dossier / "dj-gedcom-samples/pres2020.ged";
+    if (!fs::exists(royal) || !fs::exists(pres)) GTEST_SKIP() << "fichiers réels absents de " << dossier;
+    for (const auto& [fichier, identifiant] : {std::pair{royal, "@I1@"}, {royal, "@I52@"}, {pres, "@I1@"}}) {
+        IdentifiantsPersonnes ids;
+        OptionsImport options;
+        options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
+        const ResultatImport import = ImporterGedcom(fichier, options);
+        const std::uint32_t racine = ids.numero(import.base, identifiant);
+        for (bool alliances : {true, false}) {
+            ReglesCousins r{.base = &import.base, .racine = racine, .degreMax = 6, .alliances = alliances};
+            std::set<std::tuple<std::uint32_t, int, bool>> obtenu;
+            for (const EntreeCousin& e : construireListeCousins(r).entrees) obtenu.insert({e.personne, e.degre, e.alliance});
+            const auto voulu = attendus(import.base, racine, alliances);
+            EXPECT_GT(voulu.size(), 20u);
+            EXPECT_EQ(obtenu, voulu) << fichier << " " << identifiant << (alliances ? " avec" : " sans") << " alliés";
+        }
+    }
+}
+
+}  // namespace
+}  // namespace lignara
