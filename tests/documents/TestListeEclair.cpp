@@ -151,11 +151,9 @@ TEST(ListeEclair, texteRepliéFiletsEtRtfAvecUneAccolade) {
 // Calcul indépendant sur un fichier réel : pour chaque patronyme (clé de nom de l'index), la
 // plus petite et la plus grande année de ses naissances, décès et mariages datés et situés,
 // en parcourant les personnes par numéro et les fiches Famille par numéro.
-TEST(ListeEclair, royal92LesAnneesDeChaquePatronymeEgalentUnCalculIndependant) {
-    namespace fs = std::filesystem;
-    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
-    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
-    BaseEssai b(BaseEssai::DepuisChemin{}, royal);
+void comparerAuCalculIndependant(const std::filesystem::path& fichier) {
+    SCOPED_TRACE(fichier.string());
+    BaseEssai b(BaseEssai::DepuisChemin{}, fichier);
     const BaseGenealogique& base = b.base();
     std::map<std::uint32_t, std::uint32_t> rangNom;  // personne → rang de sa clé de nom
     for (std::size_t i = 0; i < b.index.noms.taille(); ++i) rangNom[b.index.noms.personne(i)] = b.index.noms.entree(i).nom;
@@ -205,6 +203,14 @@ TEST(ListeEclair, royal92LesAnneesDeChaquePatronymeEgalentUnCalculIndependant) {
         EXPECT_EQ(std::make_pair(premiere, derniere), a->second) << p.nom;
         ++a;
     }
+}
+
+TEST(ListeEclair, fichiersReelsLesAnneesDeChaquePatronymeEgalentUnCalculIndependant) {
+    namespace fs = std::filesystem;
+    const fs::path dossier = fs::path(LIGNARA_DOSSIER_TESTDATA);
+    if (!fs::exists(dossier / "porges-mdf/royal92.ged")) GTEST_SKIP() << "fichiers réels absents de " << dossier;
+    comparerAuCalculIndependant(dossier / "porges-mdf/royal92.ged");
+    comparerAuCalculIndependant(dossier / "dj-gedcom-samples/pres2020.ged");
 }
 
 }  // namespace
