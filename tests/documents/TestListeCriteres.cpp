@@ -217,12 +217,14 @@ TEST(ListeCriteres, quatreFormatsRetraitSuspenduEtCouleurs) {
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
     EXPECT_NE(rtf.find("{\\li700\\fi-700 {\\cf1 DUPONT Jean} (3.3.1750 Lyon - 1790 Thizy)"), std::string::npos) << rtf;
     const std::string html = ecrireListe(*e.l, e.b, c, FormatSortie::Web, d);
-    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(d, e.l->chemin), "");
+    if (essai::validateurHtmlPresent()) {
+        EXPECT_EQ(essai::erreursDeValidationHtml(d, e.l->chemin), "");
+    }
     EXPECT_NE(html.find("DUPONTEL Paul"), std::string::npos);
     ecrireListe(*e.l, e.b, c, FormatSortie::Pdf, d);
     EXPECT_EQ(std::system(("qpdf --check '" + e.l->chemin + "' >/dev/null 2>&1").c_str()), 0);
     std::string contenus;
-    for (const std::string& c : essai::LecturePdf(e.l->chemin).contenus()) contenus += c;
+    for (const std::string& flux : essai::LecturePdf(e.l->chemin).contenus()) contenus += flux;
     EXPECT_NE(contenus.find("(DUPONTEL) Tj"), std::string::npos);
 }
 
