@@ -13,7 +13,8 @@
 // code (« Lyon » se trouve aussi par « Rhône » ou « France »).
 //
 // Dates : une date de la base se lit comme un intervalle de valeurs entières (année, mois,
-// jour), un jour ou un mois inconnus couvrant tout le mois ou toute l'année ; une date « entre
+// jour), un jour ou un mois inconnus couvrant tout le mois ou toute l'année (« avant », « après »
+// et « vers » se lisent comme la date qu'ils qualifient) ; une date « entre
 // deux années » va de la première à la seconde (la première tient dans les octets du jour et du
 // mois). Elle convient quand elle tient tout entière entre les bornes ; une borne maximale sans
 // jour ni mois va jusqu'au 31 décembre de son année, une maximale nulle avec une minimale posée
