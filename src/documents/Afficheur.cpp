@@ -27,7 +27,9 @@
 #include "documents/listes/ListeAscendante.h"
 #include "documents/listes/ListeBranches.h"
 #include "documents/listes/ListeCousins.h"
+#include "documents/listes/ListeCriteres.h"
 #include "documents/listes/ListeDescendante.h"
+#include "documents/listes/ListeEclair.h"
 #include "documents/roues/RoueAscendante.h"
 #include "documents/roues/RoueDescendante.h"
 #include "documents/roues/RoueMixte.h"
@@ -67,9 +69,9 @@ const Afficheur kTable[Afficheur::kNombreTypes] = {
  {12, "Liste ascendante", "LA_", "liste-ascendante", ListeAscendante::kParametres, Pers, "DIALOG_LA_GENE,DIALOG_COUPE", P|T|R|W, 0, 13, fabrique<ListeAscendante>},
  {15, "Liste descendante", "LD_", "liste-descendante", ListeDescendante::kParametres, Desc, "DIALOG_LD_GENE,DIALOG_COUPE,DIALOG_REPORT", P|T|W, 0, 14, fabrique<ListeDescendante>},
  {14, "Liste de cousins", "LC_", "liste-cousins", ListeCousins::kParametres, Pers, "DIALOG_LC_GENE", P|T|R|W, 0, 15, fabrique<ListeCousins>},
- {16, "Liste éclair", "LE_", "liste-eclair", lettres<"1bb">(), Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, nullptr},
+ {16, "Liste éclair", "LE_", "liste-eclair", ListeEclair::kParametres, Aucune, "DIALOG_LE_GENE", P|T|R|W, 0, 16, fabrique<ListeEclair>},
  {13, "Liste des branches", "LB_", "liste-branches", ListeBranches::kParametres, Aucune, "DIALOG_LB_GENE", P|T|R|W, 0, 17, fabrique<ListeBranches>},
- {17, "Liste par critère", "LI_", "liste-criteres", lettres<"1bsbsbsbsbsb1DD1">(), Aucune, "DIALOG_LI_GENE,DIALOG_LI_DATES,DIALOG_LI_LIEUX", P|T|R|W, 0, 18, nullptr},
+ {17, "Liste par critère", "LI_", "liste-criteres", ListeCriteres::kParametres, Aucune, "DIALOG_LI_GENE,DIALOG_LI_DATES:Dates,DIALOG_LI_LIEUX:Lieux", P|T|R|W, 0, 18, fabrique<ListeCriteres>},
  {42, "Frise individuelle", "FI_", "frise-individuelle", FriseIndividuelle::kParametresIndividuelle, Pers, "DIALOG_FI_GENE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
  {43, "Frises individuelles des ascendants", "FI_", "frises-ascendants", FriseIndividuelle::kParametresLignee, Pers, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},
  {44, "Frises individuelles des descendants", "FI_", "frises-descendants", FriseIndividuelle::kParametresLignee, Desc, "DIALOG_FI_GENE,DIALOG_COUPE", P, 0, 19, fabrique<FriseIndividuelle>, "Frise chronologique"},

@@ -125,7 +125,9 @@ TEST(PagesOptions, laPageDeLArbreSuitLaSignatureSansFormatNiCoupes) {
 }
 
 TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
-    auto liste = pagesOptions(*afficheurDeCode(16));
+    const Afficheur sansDeclarations{203, "Essai", "EL_", "essai-liste", parametresDeLettres<"1bb">(), DemandeTete::Aucune,
+                                     "DIALOG_EL_GENE", OffrePdf | OffreTexte, 0, 0, nullptr};
+    auto liste = pagesOptions(sansDeclarations);
     ASSERT_EQ(liste.size(), 1u);
     ASSERT_EQ(liste[0].controles.size(), 1u);
     EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);

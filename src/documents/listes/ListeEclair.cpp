@@ -1,0 +1,83 @@
+#include "documents/listes/ListeEclair.h"
+
+#include <algorithm>
+
+#include "commun/OperationImpossible.h"
+#include "database/TablesDerivees.h"
+#include "reglages/RaccordDessin.h"
+
+namespace lignara {
+
+namespace {
+
+constexpr StyleTitre kStylePatronyme{.grasWeb = true};
+constexpr Mesure kRetraitLieux{320, 4};
+constexpr std::string_view kAutresLieux = "Autres lieux";
+
+// Pays par défaut des préférences : deux lettres, la première dans l'octet haut.
+CodePays paysDe(std::uint16_t code) {
+    return CodePays(static_cast<char>(code >> 8), static_cast<char>(code & 0xFF));
+}
+
+}  // namespace
+
+void ListeEclair::preparer(const ContexteDocument& contexte) {
+    preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
+    remplirReglagesDessin(preferences_, dessin_);
+    dessin_.messages = contexte.messages;
+    suivreFormatDesParametres();
+    ReglesEclair r;
+    r.base = contexte.base;
+    r.index = contexte.noms;
+    r.parZone = octet(kClassementZone) != 0;
+    r.paysParDefaut = paysDe(preferences_.codePays);
+    // Sans les contemporains, il faut les statuts vitaux : on attend le fil qui les calcule.
+    TablesDerivees locales;
+    if (!octet(kContemporainsEclair)) {
+        if (contexte.tablesDerivees) {
+            r.statutsVitaux = &contexte.tablesDerivees().statutsVitaux;
+        } else {
+            locales = calculerTablesDerivees(*contexte.base, horloge.annee());
+            r.statutsVitaux = &locales.statutsVitaux;
+        }
+    }
+    patronymes_ = releverListeEclair(r);
+    if (patronymes_.empty()) throw OperationImpossible("La liste est vide");
+    elements_.clear();
+    elements_.reserve(patronymes_.size());
+    for (const PatronymeEclair& p : patronymes_) {
+        std::vector<std::string>& e = elements_.emplace_back();
+        for (const LieuEclair& l : p.lieux) {
+            std::string t = e.empty() ? std::string() : std::string(", ");
+            t += l.lieu.empty() ? std::string(kAutresLieux) : l.lieu;
+            // Blancs insécables : le repli ne sépare pas un lieu de ses années.
+            e.push_back(t + "\xA0:\xA0" + std::to_string(l.premiere) + "\xA0-\xA0" + std::to_string(l.derniere));
+        }
+    }
+}
+
+void ListeEclair::rediger(FluxRedaction& flux) const {
+    std::vector<Segment> segments;
+    for (std::size_t i = 0; i < patronymes_.size(); ++i) {
+        if (i > 0) flux.filet();
+        const std::string& nom = patronymes_[i].nom;
+        flux.titre({.texte = nom.empty() ? std::string_view("?") : std::string_view(nom), .style = &kStylePatronyme});
+        segments.clear();
+        for (const std::string& e : elements_[i]) segments.push_back({.texte = e});
+        flux.paragraphe({.retrait = kRetraitLieux, .retraitSuite = kRetraitLieux, .segments = segments});
+    }
+}
+
+MiseEnPage ListeEclair::miseEnPage() const {
+    MiseEnPage mise;
+    mise.chemin = std::filesystem::path(chemin);
+    mise.titre1252 = "Liste \xE9" "clair";
+    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
+    return mise;
+}
+
+void ListeEclair::ecrire() {
+    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+}
+
+}  // namespace lignara

@@ -1,0 +1,215 @@
+#include "documents/listes/ListeEclair.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <map>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "ListesEssai.h"
+#include "commun/OperationImpossible.h"
+#include "commun/Texte.h"
+#include "database/IndexDesNoms.h"
+#include "database/TablesDerivees.h"
+#include "render/LecturePdf.h"
+#include "render/StructureRtf.h"
+#include "render/ValidationHtml.h"
+
+namespace lignara {
+namespace {
+
+using essai::BaseEssai;
+using essai::DossierEssai;
+using essai::ecrireListe;
+
+// Deux DUPONT à Thizy (1702, 1750), un mariage à Lyon, une naissance « entre deux années »,
+// des lieux de toutes sortes de codes, un contemporain, une accolade dans un nom de lieu.
+constexpr std::string_view kEclair =
+    "0 HEAD\n1 CHAR UTF-8\n"
+    "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n1 BIRT\n2 DATE 1702\n2 PLAC Thizy\n"
+    "1 DEAT\n2 DATE 3 MAR 1760\n2 PLAC Lyon, Rhône, France\n1 FAMS @F1@\n"
+    "0 @I2@ INDI\n1 NAME Paul /Dupont/\n1 SEX M\n1 BIRT\n2 DATE ABT 1750\n2 PLAC Thizy\n"
+    "1 DEAT\n2 DATE 1790\n"
+    "0 @I3@ INDI\n1 NAME Marie /MARTIN/\n1 SEX F\n1 BIRT\n2 DATE BET 1705 AND 1712\n2 PLAC Genève, Suisse\n"
+    "1 FAMS @F1@\n"
+    "0 @I4@ INDI\n1 NAME Luc /MARTIN/\n1 SEX M\n1 BIRT\n2 DATE 1990\n2 PLAC Lyon, Rhône\n"
+    "0 @I5@ INDI\n1 NAME Anne /ROUX/\n1 SEX F\n1 BIRT\n2 DATE 1800\n2 PLAC Bretagne\n"
+    "1 DEAT\n2 DATE 1850\n2 PLAC Le {Bourg}, 69\n"
+    "0 @I6@ INDI\n1 NAME Rose /ZOLA/\n1 SEX F\n1 BIRT\n2 PLAC Thizy\n"
+    "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 MARR\n2 DATE 1730\n2 PLAC Lyon\n"
+    "0 TRLR\n";
+
+std::unique_ptr<ListeEclair> liste(BaseEssai& b, bool parZone = false, bool contemporains = false) {
+    auto d = std::make_unique<ListeEclair>(*afficheurDeCode(ListeEclair::kCode));
+    b.contexte.polices = essais::policesFixes();
+    b.contexte.horloge = essais::horlogeFixe();
+    d->initialiserParametres(b.contexte);
+    d->valeur(kClassementZone) = std::uint8_t{parZone};
+    d->valeur(kContemporainsEclair) = std::uint8_t{contemporains};
+    return d;
+}
+
+// « NOM : lieu a-b, lieu a-b » par patronyme, en UTF-8.
+std::vector<std::string> resume(BaseEssai& b, bool parZone, bool contemporains = false) {
+    auto l = liste(b, parZone, contemporains);
+    const Configuration c;
+    b.contexte.preferences = &c;
+    l->preparer(b.contexte);
+    std::vector<std::string> r;
+    for (const PatronymeEclair& p : l->patronymes()) {
+        std::string t = p.nom + " :";
+        for (const LieuEclair& x : p.lieux)
+            t += " " + (x.lieu.empty() ? std::string("*") : x.lieu) + " " + std::to_string(x.premiere) + "-" +
+                 std::to_string(x.derniere);
+        r.push_back(versUtf8(t));
+    }
+    return r;
+}
+
+TEST(ListeEclair, unLieuParPatronymeAvecSesPremiereEtDerniereAnnees) {
+    BaseEssai b(kEclair);
+    // Une période donne ses deux années ; les clés de nom réunissent DUPONT et Dupont ; un
+    // événement sans date ne compte pas (ZOLA) ; Luc MARTIN, vivant, attend l'option.
+    EXPECT_EQ(resume(b, false), (std::vector<std::string>{"DUPONT : Lyon 1730-1760 Thizy 1702-1750",
+                                                          "MARTIN : Genève (Suisse) 1705-1712 Lyon 1730-1730",
+                                                          "ROUX : Bretagne 1800-1800 Le {Bourg} 1850-1850"}));
+    EXPECT_EQ(resume(b, false, true)[1], "MARTIN : Genève (Suisse) 1705-1712 Lyon 1730-1990");
+}
+
+TEST(ListeEclair, parZoneLesLieuxSansZoneVontToujoursSousAutresLieux) {
+    BaseEssai b(kEclair);
+    // Thizy et Lyon (sans code) et la Bretagne (pays par défaut, sans département) n'ont que leur
+    // nom : « Autres lieux », en dernier ; Lyon, Rhône : le département ; Genève : le pays.
+    EXPECT_EQ(resume(b, true), (std::vector<std::string>{"DUPONT : Rhône 1760-1760 * 1702-1750",
+                                                         "MARTIN : Suisse 1705-1712 * 1730-1730",
+                                                         "ROUX : Rhône 1850-1850 * 1800-1800"}));
+    // Un autre pays par défaut : la France devient une zone comme les autres.
+    auto l = liste(b, true);
+    Configuration suisse;
+    suisse.codePays = ('C' << 8) | 'H';
+    b.contexte.preferences = &suisse;
+    l->preparer(b.contexte);
+    ASSERT_EQ(l->patronymes().size(), 3u);
+    ASSERT_EQ(l->patronymes()[1].lieux.size(), 1u);  // Genève, dans le pays par défaut, et Lyon sans code
+    EXPECT_EQ(l->patronymes()[1].lieux[0].lieu, "");
+    EXPECT_EQ(l->patronymes()[1].lieux[0].premiere, 1705);
+    EXPECT_EQ(l->patronymes()[1].lieux[0].derniere, 1730);
+    EXPECT_EQ(l->patronymes()[2].lieux[0].lieu, "France");  // la Bretagne
+}
+
+TEST(ListeEclair, contemporainsApresLaDerivationEtListeVide) {
+    BaseEssai b(kEclair);
+    bool attendu = false;
+    TablesDerivees tables = calculerTablesDerivees(b.base(), 2026);
+    b.contexte.tablesDerivees = [&]() -> const TablesDerivees& {
+        attendu = true;
+        return tables;
+    };
+    resume(b, false);
+    EXPECT_TRUE(attendu);
+    attendu = false;
+    resume(b, false, true);
+    EXPECT_FALSE(attendu);  // avec les contemporains, rien à attendre
+
+    BaseEssai sansDate("0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 BIRT\n2 PLAC Lyon\n0 TRLR\n");
+    try {
+        resume(sansDate, false, true);
+        ADD_FAILURE() << "une liste sans événement daté et situé";
+    } catch (const OperationImpossible& e) {
+        EXPECT_STREQ(e.what(), "La liste est vide");
+    }
+}
+
+TEST(ListeEclair, texteRepliéFiletsEtRtfAvecUneAccolade) {
+    DossierEssai d;
+    BaseEssai b(kEclair);
+    auto l = liste(b);
+    const Configuration c;
+    const std::string texte = ecrireListe(*l, b, c, FormatSortie::Texte, d);
+    const std::string tirets(100, '-');
+    EXPECT_EQ(texte, "DUPONT\n    Lyon\xA0:\xA0" "1730\xA0-\xA0" "1760, Thizy\xA0:\xA0" "1702\xA0-\xA0" "1750\n" + tirets +
+                         "\nMARTIN\n    Gen\xE8ve (Suisse)\xA0:\xA0" "1705\xA0-\xA0" "1712, Lyon\xA0:\xA0" "1730\xA0-\xA0" "1730\n" +
+                         tirets + "\nROUX\n    Bretagne\xA0:\xA0" "1800\xA0-\xA0" "1800, Le {Bourg}\xA0:\xA0" "1850\xA0-\xA0" "1850\n");
+    const std::string rtf = ecrireListe(*l, b, c, FormatSortie::Rtf, d);
+    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
+    EXPECT_NE(rtf.find("Le \\{Bourg\\}"), std::string::npos) << rtf;
+    EXPECT_EQ(essai::LecturePdf::compterDans(rtf, "{\\fs1\\brdrb\\brdrw"), 2u);
+    const std::string html = ecrireListe(*l, b, c, FormatSortie::Web, d);
+    if (essai::validateurHtmlPresent()) {
+        EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
+    }
+    EXPECT_EQ(essai::LecturePdf::compterDans(html, "<hr>"), 2u);
+    ecrireListe(*l, b, c, FormatSortie::Pdf, d);
+    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+}
+
+// Calcul indépendant sur un fichier réel : pour chaque patronyme (clé de nom de l'index), la
+// plus petite et la plus grande année de ses naissances, décès et mariages datés et situés,
+// en parcourant les personnes par numéro et les fiches Famille par numéro.
+void comparerAuCalculIndependant(const std::filesystem::path& fichier) {
+    SCOPED_TRACE(fichier.string());
+    BaseEssai b(BaseEssai::DepuisChemin{}, fichier);
+    const BaseGenealogique& base = b.base();
+    std::map<std::uint32_t, std::uint32_t> rangNom;  // personne → rang de sa clé de nom
+    for (std::size_t i = 0; i < b.index.noms.taille(); ++i) rangNom[b.index.noms.personne(i)] = b.index.noms.entree(i).nom;
+    std::map<std::uint32_t, std::pair<int, int>> attendu;
+    auto compter = [&](std::uint32_t personne, std::uint32_t e) {
+        if (e == 0) return;
+        const Evenement ev = base.LireEvenement(e);
+        if (ev.lieu == 0 || ev.date.annee == 0) return;
+        std::vector<int> annees{ev.date.annee};
+        if (ev.date.qualificatif == 4) annees.push_back(static_cast<std::int16_t>(ev.date.jour | (ev.date.mois << 8)));
+        auto [it, nouveau] = attendu.try_emplace(rangNom.at(personne), annees[0], annees[0]);
+        for (int a : annees) {
+            it->second.first = std::min(it->second.first, a);
+            it->second.second = std::max(it->second.second, a);
+        }
+    };
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        const Individu ind = base.LireIndividu(p);
+        compter(p, ind.naissance);
+        compter(p, ind.deces);
+    }
+    // Chaque fiche Famille porte le mariage du côté de son conjoint : la personne dont la
+    // chaîne de fiches passe par elle.
+    for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
+        std::set<std::uint32_t> vues;
+        for (std::int64_t f = base.LireIndividu(p).premiereFamille; f > 0 && vues.insert(static_cast<std::uint32_t>(f)).second;) {
+            const Famille fiche = base.LireFamille(static_cast<std::uint32_t>(f));
+            compter(p, fiche.mariage);
+            f = fiche.suivante;
+        }
+    }
+    ASSERT_GT(attendu.size(), 50u);
+
+    auto l = liste(b, false, true);
+    const Configuration c;
+    b.contexte.preferences = &c;
+    l->preparer(b.contexte);
+    ASSERT_EQ(l->patronymes().size(), attendu.size());
+    auto a = attendu.begin();
+    for (const PatronymeEclair& p : l->patronymes()) {
+        int premiere = INT32_MAX, derniere = INT32_MIN;
+        for (const LieuEclair& x : p.lieux) {
+            premiere = std::min<int>(premiere, x.premiere);
+            derniere = std::max<int>(derniere, x.derniere);
+            EXPECT_LE(x.premiere, x.derniere) << p.nom;
+        }
+        EXPECT_EQ(std::make_pair(premiere, derniere), a->second) << p.nom;
+        ++a;
+    }
+}
+
+TEST(ListeEclair, fichiersReelsLesAnneesDeChaquePatronymeEgalentUnCalculIndependant) {
+    namespace fs = std::filesystem;
+    const fs::path dossier = fs::path(LIGNARA_DOSSIER_TESTDATA);
+    if (!fs::exists(dossier / "porges-mdf/royal92.ged")) GTEST_SKIP() << "fichiers réels absents de " << dossier;
+    comparerAuCalculIndependant(dossier / "porges-mdf/royal92.ged");
+    comparerAuCalculIndependant(dossier / "dj-gedcom-samples/pres2020.ged");
+}
+
+}  // namespace
+}  // namespace lignara
