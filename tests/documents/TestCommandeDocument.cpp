@@ -33,16 +33,6 @@ TEST(CommandeDocument, listeLesCinquanteQuatreTypes) {
     EXPECT_NE(s.texte.find("pdf,texte,rtf,web"), std::string::npos);
 }
 
-TEST(CommandeDocument, typeSansMiseEnPageEchoueAvantDeLireLeFichier) {
-    const Afficheur* attendu = nullptr;
-    for (const Afficheur& a : afficheurs())
-        if (!attendu && !a.disponible()) attendu = &a;
-    if (!attendu) GTEST_SKIP() << "tous les types ont leur mise en page";
-    Sortie s = lancer(std::string("document ") + attendu->nomLisible + " /fichier/absent.ged --racine @I1@");
-    EXPECT_NE(s.code, 0);
-    EXPECT_EQ(s.texte, "Ce document n'est pas encore disponible\n");
-}
-
 TEST(CommandeDocument, typeInconnuOuAmbiguEstRefuseAvecLesCandidats) {
     Sortie s = lancer("document 'arbre ascendant' f.ged");
     EXPECT_NE(s.code, 0);

@@ -16,7 +16,7 @@
 #include "reference/CategorieCompilateur.h"
 #include "reference/CategorieDefinition.h"
 #include "render/StructureRtf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -166,9 +166,9 @@ TEST(ListeCousins, listeVideSansFichierRtfCentreWebEtPdfValides) {
     EXPECT_NE(rtf.find("{\\qc \\b1 4\\'b0 degr\\'e9\\b0 \\par}"), std::string::npos) << rtf;
     const std::string html = essai::ecrireListe(*l, b, donnees(0), FormatSortie::Web, d);
     EXPECT_NE(html.find("<title>Liste de cousins</title>"), std::string::npos);
-    if (essai::validateurHtmlPresent()) EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
+    essai::controlerPageHtml(l->chemin);
     essai::ecrireListe(*l, b, donnees(0), FormatSortie::Pdf, d);
-    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+    essai::controlerPdf(l->chemin);
 }
 
 // Parcours indépendant : distances en largeur sur tous les liens (enfants trouvés par leurs

@@ -7,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "LancementProgramme.h"
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -16,7 +15,8 @@
 #include "documents/listes/SelectionCriteres.h"
 #include "render/LecturePdf.h"
 #include "render/StructureRtf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
@@ -217,12 +217,10 @@ TEST(ListeCriteres, quatreFormatsRetraitSuspenduEtCouleurs) {
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
     EXPECT_NE(rtf.find("{\\li700\\fi-700 {\\cf1 DUPONT Jean} (3.3.1750 Lyon - 1790 Thizy)"), std::string::npos) << rtf;
     const std::string html = ecrireListe(*e.l, e.b, c, FormatSortie::Web, d);
-    if (essai::validateurHtmlPresent()) {
-        EXPECT_EQ(essai::erreursDeValidationHtml(d, e.l->chemin), "");
-    }
+    essai::controlerPageHtml(e.l->chemin);
     EXPECT_NE(html.find("DUPONTEL Paul"), std::string::npos);
     ecrireListe(*e.l, e.b, c, FormatSortie::Pdf, d);
-    EXPECT_EQ(std::system(("qpdf --check '" + e.l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+    essai::controlerPdf(e.l->chemin);
     std::string contenus;
     for (const std::string& flux : essai::LecturePdf(e.l->chemin).contenus()) contenus += flux;
     EXPECT_NE(contenus.find("(DUPONTEL) Tj"), std::string::npos);

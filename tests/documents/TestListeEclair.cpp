@@ -16,7 +16,7 @@
 #include "database/TablesDerivees.h"
 #include "render/LecturePdf.h"
 #include "render/StructureRtf.h"
-#include "render/ValidationHtml.h"
+#include "support/Controles.h"
 
 namespace lignara {
 namespace {
@@ -138,12 +138,10 @@ TEST(ListeEclair, texteRepliéFiletsEtRtfAvecUneAccolade) {
     EXPECT_NE(rtf.find("Le \\{Bourg\\}"), std::string::npos) << rtf;
     EXPECT_EQ(essai::LecturePdf::compterDans(rtf, "{\\fs1\\brdrb\\brdrw"), 2u);
     const std::string html = ecrireListe(*l, b, c, FormatSortie::Web, d);
-    if (essai::validateurHtmlPresent()) {
-        EXPECT_EQ(essai::erreursDeValidationHtml(d, l->chemin), "");
-    }
+    essai::controlerPageHtml(l->chemin);
     EXPECT_EQ(essai::LecturePdf::compterDans(html, "<hr>"), 2u);
     ecrireListe(*l, b, c, FormatSortie::Pdf, d);
-    EXPECT_EQ(std::system(("qpdf --check '" + l->chemin + "' >/dev/null 2>&1").c_str()), 0);
+    essai::controlerPdf(l->chemin);
 }
 
 // Calcul indépendant sur un fichier réel : pour chaque patronyme (clé de nom de l'index), la

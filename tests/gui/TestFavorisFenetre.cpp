@@ -13,6 +13,8 @@
 
 #include "support/Programme.h"
 #include "commun/Dossiers.h"
+#include "documents/Afficheur.h"
+#include "documents/PagesOptions.h"
 #include "gui/SelectionEssai.h"
 #include "reglages/ReglagesFichier.h"
 #include "session/DemarrageDossierSortie.h"
@@ -27,12 +29,6 @@ namespace fs = std::filesystem;
 
 // Premier type dont la mise en page n'existe pas encore ; 0 quand tous en ont une (l'essai du
 // cas « pas encore disponible » saute alors).
-std::uint8_t typeSansDocument() {
-    for (const Afficheur& a : afficheurs())
-        if (!a.disponible()) return a.code;
-    return 0;
-}
-
 
 struct FavorisFenetre : ::testing::Test {
     std::unique_ptr<FenetrePrincipale> f;
@@ -68,11 +64,9 @@ struct FavorisFenetre : ::testing::Test {
 };
 
 TEST_F(FavorisFenetre, fermerSansOkNeChangeNiLaListeNiLeMenu) {
-    // Le troisième est d'un type sans mise en page : son message prouve que c'est lui que lance
-    // la troisième ligne du menu.
-    const std::uint8_t sansDocument = typeSansDocument();
-    if (sansDocument == 0) GTEST_SKIP() << "tous les types ont leur mise en page";
-    const std::vector<Favori> trois = {{"Un", 1, {}}, {"", Favori::kSeparateur, {}}, {"Trois", sansDocument, {}}};
+    // Le troisième est une liste éclair, sans personne à demander : sa feuille de propriétés
+    // prouve que c'est lui que lance la troisième ligne du menu.
+    const std::vector<Favori> trois = {{"Un", 1, {}}, {"", Favori::kSeparateur, {}}, {"Trois", 16, {}}};
     ranger(trois);
     aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Favoris");
@@ -93,9 +87,13 @@ TEST_F(FavorisFenetre, fermerSansOkNeChangeNiLaListeNiLeMenu) {
     EXPECT_EQ(surDisque(), trois);
     ASSERT_NE(f->action(6804), nullptr);
     EXPECT_EQ(f->action(6804)->text(), "Trois");
-    BoiteMessage::montres().clear();
+    QString feuille;
+    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& p) {
+        feuille = p.windowTitle();
+        return int(QDialog::Rejected);
+    };
     f->executer(6804);
-    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Ce document n'est pas encore disponible"});
+    EXPECT_EQ(feuille, QString::fromUtf8(titreFeuille(*afficheurDeCode(16))));
     // Une commande au-delà de la liste ne fait rien.
     BoiteMessage::montres().clear();
     f->executer(6831);
@@ -259,10 +257,10 @@ TEST_F(FavorisFenetre, unFavoriFaitDansLaFenetreDonneLeMemeDocumentEnLigneDeComm
 namespace {
 
 TEST_F(FavorisFenetre, ajouterSupprimerEtGarderSonNomSelonLesReponses) {
-    // Un type sans mise en page : modifier le favori n'ouvre pas de feuille de propriétés.
-    const std::uint8_t sansDocument = typeSansDocument();
-    if (sansDocument == 0) GTEST_SKIP() << "tous les types ont leur mise en page";
-    ranger({{"Un", sansDocument, {}}, {"", Favori::kSeparateur, {}}});
+    // Modifier le favori ne fait que le renommer : la feuille de propriétés de la liste éclair
+    // (rien à demander) est validée telle quelle.
+    ranger({{"Un", 16, {}}, {"", Favori::kSeparateur, {}}});
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& p) { return ::essai::valider(p); };
     aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [this](QDialog& d) {
         // Garder son propre nom n'est pas un doublon ; un séparateur s'ouvre en séparateur.
         aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
@@ -301,9 +299,13 @@ TEST_F(FavorisFenetre, ajouterSupprimerEtGarderSonNomSelonLesReponses) {
     };
     BoiteMessage::reponses() = {false};
     f->executer(6801);
-    const std::vector<Favori> attendu = {
-        {"", Favori::kSeparateur, {}}, {"Un", sansDocument, {}}, {"", Favori::kSeparateur, {}}};
-    EXPECT_EQ(surDisque(), attendu);
+    // Les paramètres de « Un » sont ceux que sa feuille a validés : seuls les noms et types comptent.
+    const std::vector<Favori> disque = surDisque();
+    ASSERT_EQ(disque.size(), 3u);
+    EXPECT_EQ(disque[0].type, Favori::kSeparateur);
+    EXPECT_EQ(disque[1].nom, "Un");
+    EXPECT_EQ(disque[1].type, 16);
+    EXPECT_EQ(disque[2].type, Favori::kSeparateur);
 }
 
 TEST_F(FavorisFenetre, lesOptionsDuFichierRemettentAuMenuLesFavorisAjoutesAilleurs) {
