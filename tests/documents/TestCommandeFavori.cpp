@@ -15,14 +15,6 @@
 namespace lignara {
 namespace {
 
-// Premier type dont la mise en page n'existe pas encore ; 0 quand tous en ont une (l'essai du
-// cas « pas encore disponible » saute alors).
-std::uint8_t typeSansDocument() {
-    for (const Afficheur& a : afficheurs())
-        if (!a.disponible()) return a.code;
-    return 0;
-}
-
 
 namespace fs = std::filesystem;
 using essai::DossierEssai;
@@ -64,11 +56,6 @@ TEST_F(CommandeFavori, ajouteListeEtExecuteCommeLaCommandeDocument) {
     auto s = lancer("favori ajouter " + fichier() + " 'Arbre de P1' arbre-ascendant --racine @I1@ "
                     "--option 'Fond de page=Siècles'");
     ASSERT_EQ(s.code, 0) << s.texte;
-    if (const std::uint8_t sansDocument = typeSansDocument()) {
-        s = lancer("favori ajouter " + fichier() + " 'Éclair' " + std::to_string(sansDocument));
-        EXPECT_NE(s.code, 0);
-        EXPECT_NE(s.texte.find("pas encore disponible"), std::string::npos) << s.texte;
-    }
 
     s = lancer("favori liste " + fichier());
     EXPECT_EQ(s.code, 0);

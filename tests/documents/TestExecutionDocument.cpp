@@ -79,21 +79,6 @@ struct Execution {
     }
 };
 
-TEST(ExecutionDocument, unTypeSansMiseEnPageNEstPasDisponible) {
-    Execution e;
-    Favori f;
-    ParametresFavori source(f, ModeFavori::Execution);
-    for (const Afficheur& a : afficheurs()) {
-        if (a.disponible()) continue;
-        try {
-            executer(a, source, e.b.contexte, e.reglages);
-            FAIL();
-        } catch (const OperationImpossible& ex) {
-            EXPECT_STREQ(ex.what(), "Ce document n'est pas encore disponible");
-        }
-    }
-}
-
 TEST(ExecutionDocument, favoriEcritLeFichierNommeParLaRacineEtCompteLaVariante) {
     Execution e;
     Favori f;

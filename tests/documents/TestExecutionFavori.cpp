@@ -17,14 +17,6 @@
 namespace lignara {
 namespace {
 
-// Premier type dont la mise en page n'existe pas encore ; 0 quand tous en ont une (l'essai du
-// cas « pas encore disponible » saute alors).
-std::uint8_t typeSansDocument() {
-    for (const Afficheur& a : afficheurs())
-        if (!a.disponible()) return a.code;
-    return 0;
-}
-
 
 using essai::DossierEssai;
 
@@ -170,14 +162,11 @@ TEST_F(FavoriEssai, changerDeTypeJetteLesParametresMemeQuandLesDialoguesSontAnnu
     parametrerFavori(g, avant, fichier, preferences, reglages, essai(false));
     EXPECT_EQ(appels, 2);
     EXPECT_EQ(g, avant);
-    // Un séparateur ou un type sans document n'ouvre pas de dialogue.
+    // Un séparateur n'ouvre pas de dialogue.
     Favori s{"", Favori::kSeparateur, {}};
     parametrerFavori(s, avant, fichier, preferences, reglages, essai(true));
-    Favori sansDocument{"Eclair", typeSansDocument(), {}};
-    if (sansDocument.type == 0) sansDocument = s;
-    parametrerFavori(sansDocument, avant, fichier, preferences, reglages, essai(true));
     EXPECT_EQ(appels, 2);
-    EXPECT_TRUE(sansDocument.parametres.empty());
+    EXPECT_TRUE(s.parametres.empty());
     EXPECT_TRUE(messages.empty());
 }
 

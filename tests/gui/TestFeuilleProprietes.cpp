@@ -298,18 +298,6 @@ TEST_F(Feuille, laListeDescendanteAUnePageReportsSansLimiteDeGenerations) {
     EXPECT_EQ(ascendante.format, FormatSortie::Rtf);
 }
 
-TEST_F(Feuille, unDocumentSansMiseEnPageLeDitSansOuvrirDeDialogue) {
-    for (const MenuDocuments& menu : menusDocuments())
-        for (const ElementMenuDocument& e : menu.elements) {
-            const Afficheur* type = afficheurDeCode(e.typeDocument);
-            if (!type || type->disponible()) continue;
-            BoiteMessage::montres().clear();
-            f->executer(e.identifiant);
-            EXPECT_EQ(BoiteMessage::montres(), QStringList{"Ce document n'est pas encore disponible"}) << e.identifiant;
-        }
-    EXPECT_TRUE(aiguillage.ouverts.isEmpty());
-}
-
 }  // namespace
 
 namespace {
