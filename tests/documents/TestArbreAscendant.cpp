@@ -302,7 +302,7 @@ TEST_F(ArbreAscendantEssai, parCoupleLaPageWebTraceLeTraitDeMariage) {
     auto horizontauxDepuis = [](const std::string& html, std::int64_t gauche) {
         return LecturePdf::compterDans(html, "font-size:1px;left:" + std::to_string(gauche) + "px;");
     };
-    for (std::uint8_t style : {0, 1}) {
+    for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}}) {
         auto d = arbre(b, 1);
         d->valeur(kStyleAscendant) = style;
         d->valeur(kFormat) = std::uint8_t{3};

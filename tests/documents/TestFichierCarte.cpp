@@ -56,11 +56,11 @@ TEST(FichierCarte, octetsDUneCarteFaiteALaMain) {
     attendu.resize(attendu.size() + 99, 0);
     attendu.push_back('a');
     attendu.resize(attendu.size() + 99, 0);
-    for (std::uint8_t o : {2, 0, 0, 0, 3 + 8, 0, 0, 0, 1}) attendu.push_back(o);  // x, y + 4x, 1 polygone
-    for (std::uint8_t o : {0xFD, 0xFF}) attendu.push_back(o);                     // −3 : enclave
-    for (std::uint8_t o : {1, 0, 0, 0, 2, 0, 0, 0}) attendu.push_back(o);
-    for (std::uint8_t o : {5 ^ 2, 0, 0, 0, 6 ^ 1, 0, 0, 0}) attendu.push_back(o);
-    for (std::uint8_t o : {0x00 ^ 6, 0x01, 0, 0, 0x80 ^ 5, 0, 0, 0}) attendu.push_back(o);
+    for (int o : {2, 0, 0, 0, 3 + 8, 0, 0, 0, 1}) attendu.push_back(static_cast<std::uint8_t>(o));  // x, y + 4x, 1 polygone
+    for (int o : {0xFD, 0xFF}) attendu.push_back(static_cast<std::uint8_t>(o));                     // −3 : enclave
+    for (int o : {1, 0, 0, 0, 2, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
+    for (int o : {5 ^ 2, 0, 0, 0, 6 ^ 1, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
+    for (int o : {0x00 ^ 6, 0x01, 0, 0, 0x80 ^ 5, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
     EXPECT_EQ(encoderCarte(c), attendu);
     Carte relue = decoderCarte(attendu, "XX.dat");
     EXPECT_EQ(relue.regionMax, 33);

@@ -351,7 +351,9 @@ TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
         std::map<std::uint32_t, int> fois;
         std::size_t coupees = 0;
         for (const LigneListe& ligne : lv.lignes) {
-            if (ligne.sorte == SorteLigneListe::Personne) EXPECT_EQ(++fois[ligne.personne], 1) << ligne.personne;
+            if (ligne.sorte == SorteLigneListe::Personne) {
+                EXPECT_EQ(++fois[ligne.personne], 1) << ligne.personne;
+            }
             if (ligne.sorte == SorteLigneListe::Coupee) ++coupees;
         }
         EXPECT_LT(fois.size(), attendus.size());

@@ -12,7 +12,7 @@
 
 namespace lignara {
 
-class MetriquePolice;
+struct MetriquePolice;
 class RedacteurBlocsWeb;
 
 struct TraceAscendant {

@@ -41,9 +41,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-constexpr std::size_t kTailleEnTete = 11;
-constexpr std::size_t kTailleFiche = 2 + 2 * Carte::kLongueurTexte + 4 + 4 + 1;
-
 class LecteurCarte {
 public:
     LecteurCarte(std::span<const std::uint8_t> octets, const std::string& nom) : octets_(octets), nom_(nom) {}

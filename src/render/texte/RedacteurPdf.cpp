@@ -23,7 +23,6 @@ constexpr std::int32_t kSoulignement = 25;
 constexpr std::int32_t kMargeCellule = 45;
 constexpr std::int32_t kMargeSignature = 90;
 constexpr std::int32_t kRetraitSignature = 45;
-constexpr std::int32_t kHauteurSignature = 528;
 constexpr std::int32_t kMargePhoto = 90;  // au-dessus et au-dessous d'une photo de grille
 
 // Une rangée vue par le placement de la signature.
