@@ -5,12 +5,13 @@
 //  - « lignara lire » et « lignara importer » lancés comme programmes (posix_spawn) : durée et
 //    mémoire de pointe (ru_maxrss de l'enfant) ;
 //  - les étapes du chemin d'ouverture de la fenêtre, une à une, dans un processus enfant : les
-//    mêmes fonctions du noyau que FichierOuvert::ouvrir, dans le même ordre (import — qui marque
-//    aussi les têtes de branche —, casse des noms, index des noms et phonétique, tables dérivées,
-//    premier écran de la liste des personnes), sans fenêtre ;
+//    mêmes fonctions du noyau que FichierOuvert::ouvrir et son thread de dérivation, dans le même
+//    ordre (import — qui marque aussi les têtes de branche —, casse des noms, index des noms,
+//    index phonétique, tables dérivées, premier écran de la liste des personnes), sans fenêtre
+//    et sans thread ;
 //  - l'ouverture réelle par FichierOuvert dans un autre enfant : « utilisable » quand ouvrir() a
-//    rendu la main et que le premier écran de la liste est lu, puis quand les tables dérivées
-//    calculées en arrière-plan sont prêtes ; sa mémoire de pointe.
+//    rendu la main et que le premier écran de la liste est lu, puis quand l'index phonétique et
+//    les tables dérivées, faits en arrière-plan, sont prêts ; sa mémoire de pointe.
 // Chaque durée est donnée aussi en rapport à « lignara lire » du même passage ; la médiane des
 // passages est retenue (machine partagée). Objectifs : importer ≤ 2,5 × lire ; utilisable ≤ 3 s
 // pour un million de personnes ; mémoire de pointe ≤ 250 Mo par million de personnes.
@@ -123,15 +124,15 @@ Mesure lancerLignara(const char* commande, const fs::path& fichier) {
 }
 
 // Étapes du chemin d'ouverture ; les durées sont en secondes.
-enum Etape { Import, CasseNoms, IndexNomsPhonetique, TablesDeriveesEtape, PremierEcran, kEtapes };
-const char* const kNomsEtapes[kEtapes] = {"import (et têtes de branche)", "casse des noms",
-                                          "index des noms et phonétique", "tables dérivées (estimation)",
+enum Etape { Import, CasseNoms, IndexDesNomsEtape, IndexPhonetiqueEtape, TablesDeriveesEtape, PremierEcran, kEtapes };
+const char* const kNomsEtapes[kEtapes] = {"import (et têtes de branche)", "casse des noms", "index des noms",
+                                          "index phonétique", "tables dérivées (estimation)",
                                           "premier écran de la liste"};
 
 // Ouverture réelle : rendu de ouvrir(), premier écran lu, tables dérivées prêtes.
-enum Jalon { OuvrirRendu, Utilisable, TablesPretes, kJalons };
+enum Jalon { OuvrirRendu, Utilisable, PhonetiquePret, TablesPretes, kJalons };
 const char* const kNomsJalons[kJalons] = {"FichierOuvert::ouvrir rendu", "fenêtre utilisable",
-                                          "tables dérivées prêtes"};
+                                          "index phonétique prêt", "tables dérivées prêtes"};
 
 struct Resultats {
     std::array<double, kEtapes> etapes{};
@@ -162,12 +163,16 @@ Resultats etapesUneAUne(const fs::path& chemin) {
     suivante(r.etapes[Import]);
     appliquerAffichageNoms(import.base, false);
     suivante(r.etapes[CasseNoms]);
-    IndexDesNoms index = construireIndexDesNoms(import.base);
-    suivante(r.etapes[IndexNomsPhonetique]);
+    PreparationPhonetique preparation;
+    IndexNoms noms = construireIndexNoms(import.base, preparation);
+    suivante(r.etapes[IndexDesNomsEtape]);
+    IndexPhonetique phonetique = construireIndexPhonetique(preparation);
+    benchmark::DoNotOptimize(phonetique.taille());
+    suivante(r.etapes[IndexPhonetiqueEtape]);
     TablesDerivees tables = calculerTablesDerivees(import.base, 2026);
     benchmark::DoNotOptimize(tables.anneesNaissance.data());
     suivante(r.etapes[TablesDeriveesEtape]);
-    lirePremierEcran(import.base, index.noms);
+    lirePremierEcran(import.base, noms);
     suivante(r.etapes[PremierEcran]);
     return r;
 }
@@ -186,6 +191,8 @@ Resultats ouvertureReelle(const fs::path& chemin) {
         r.jalons[OuvrirRendu] = secondes(Horloge::now() - debut);
         lirePremierEcran(fichier.base(), fichier.indexNoms());
         r.jalons[Utilisable] = secondes(Horloge::now() - debut);
+        benchmark::DoNotOptimize(fichier.indexPhonetique().taille());
+        r.jalons[PhonetiquePret] = secondes(Horloge::now() - debut);
         benchmark::DoNotOptimize(fichier.attendreTablesDerivees().anneesNaissance.data());
         r.jalons[TablesPretes] = secondes(Horloge::now() - debut);
         r.personnes = fichier.base().nombreIndividus();

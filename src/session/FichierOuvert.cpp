@@ -6,6 +6,10 @@
 #include <system_error>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "commun/Horloge.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -65,10 +69,12 @@ void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture
         favorisLus_ = reglages_.favoris;
         importer(options);
         appliquerAffichageNoms(base_, options.casseAutomatique);
-        index_ = construireIndexDesNoms(base_);
+        // L'index phonétique ne sert qu'aux recherches par le son : il se fait en arrière-plan.
+        PreparationPhonetique preparation;
+        index_.noms = construireIndexNoms(base_, preparation);
         retrouverMoi();
         personnesDernierFichier_ = base_.nombreIndividus();
-        lancerDerivation(options.anneeCourante != 0 ? options.anneeCourante : anneeHorloge());
+        lancerDerivation(options.anneeCourante != 0 ? options.anneeCourante : anneeHorloge(), std::move(preparation));
         if (options.surveiller) surveiller(options);
     } catch (...) {
         fermer();
@@ -90,6 +96,11 @@ void FichierOuvert::importer(const OptionsOuverture& options) {
     nombreErreurs_ = r.nombreErreurs;
     sources_ = std::move(r.fichiers);
     sourcesGedcom_ = SourcesGedcom(sources_, modifie_);
+#ifdef __GLIBC__
+    // Les registres de l'import sont libérés, mais glibc garde le haut de son tas : rendu ici,
+    // avant que l'index et les tables dérivées ne s'ajoutent à la base projetée en mémoire.
+    malloc_trim(0);
+#endif
 }
 
 void FichierOuvert::retrouverMoi() {
@@ -105,11 +116,22 @@ void FichierOuvert::retrouverMoi() {
     familleMoi_ = static_cast<std::int32_t>(base_.LireIndividu(personne).premiereFamille);
 }
 
-void FichierOuvert::lancerDerivation(int anneeCourante) {
+void FichierOuvert::lancerDerivation(int anneeCourante, PreparationPhonetique preparation) {
     pretes_.store(false, std::memory_order_release);
+    phonetiquePret_.store(false, std::memory_order_release);
     arreterDerivation_.store(false, std::memory_order_relaxed);
     erreurDerivation_ = nullptr;
+    erreurPhonetique_ = nullptr;
+    preparation_ = std::move(preparation);
     auto calculer = [this, anneeCourante] {
+        try {
+            index_.phonetique = construireIndexPhonetique(preparation_);
+        } catch (...) {
+            erreurPhonetique_ = std::current_exception();
+        }
+        preparation_ = PreparationPhonetique();
+        phonetiquePret_.store(true, std::memory_order_release);
+        phonetiquePret_.notify_all();
         try {
             tables_ = calculerTablesDerivees(base_, anneeCourante, &arreterDerivation_);
         } catch (...) {
@@ -133,6 +155,17 @@ void FichierOuvert::attendreDerivation() noexcept {
     if (attente) curseurAttente_(true);
     derivation_.join();
     if (attente) curseurAttente_(false);
+}
+
+const IndexPhonetique& FichierOuvert::indexPhonetique() const {
+    if (!ouvert()) return index_.phonetique;
+    if (!phonetiquePret_.load(std::memory_order_acquire)) {
+        if (curseurAttente_) curseurAttente_(true);
+        phonetiquePret_.wait(false, std::memory_order_acquire);
+        if (curseurAttente_) curseurAttente_(false);
+    }
+    if (erreurPhonetique_) std::rethrow_exception(erreurPhonetique_);
+    return index_.phonetique;
 }
 
 const TablesDerivees& FichierOuvert::attendreTablesDerivees() {
@@ -195,10 +228,13 @@ void FichierOuvert::fermer() noexcept {
     base_.fermer();
     base_ = BaseGenealogique();
     index_ = IndexDesNoms();
+    preparation_ = PreparationPhonetique();
     nomsLarges_.reset();
     tables_ = TablesDerivees();
     erreurDerivation_ = nullptr;
+    erreurPhonetique_ = nullptr;
     pretes_.store(false, std::memory_order_release);
+    phonetiquePret_.store(false, std::memory_order_release);
     reglages_ = ReglagesFichier();
     favorisLus_.clear();
     rapport_.clear();
