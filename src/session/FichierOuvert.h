@@ -11,7 +11,7 @@
 //
 // Threads. Tout appel se fait depuis un seul thread (celui de l'interface). ouvrir() rend la
 // main dès que l'index des noms est prêt (la liste des personnes peut s'afficher) ; le thread
-// de dérivation construit ensuite l'index phonétique, puis les tables dérivées, et lève le
+// de dérivation calcule ensuite les tables dérivées, puis l'index phonétique, et lève le
 // drapeau « prêt » de chacun. indexPhonetique() et attendreTablesDerivees() les attendent au
 // besoin, sous le curseur d'attente. Le thread de surveillance ne fait
 // qu'appeler options.fichierModifie (depuis son thread à lui : la fenêtre doit le renvoyer
@@ -85,7 +85,7 @@ public:
     const std::filesystem::path& chemin() const { return chemin_; }
     const BaseGenealogique& base() const { return base_; }
     const IndexNoms& indexNoms() const { return index_.noms; }
-    // Attend au besoin le thread de dérivation, qui le construit d'abord.
+    // Attend au besoin le thread de dérivation, qui le construit après les tables dérivées.
     const IndexPhonetique& indexPhonetique() const;
     // Vrai quand l'index phonétique est construit (sans attendre).
     bool indexPhonetiquePret() const { return phonetiquePret_.load(std::memory_order_acquire); }
@@ -126,9 +126,9 @@ public:
     std::int32_t personneMoi() const { return moi_; }
     std::int32_t familleMoi() const { return familleMoi_; }
 
-    // Vrai quand le thread de dérivation a fini (sans attendre).
+    // Vrai quand les tables dérivées sont calculées (sans attendre).
     bool tablesDeriveesPretes() const { return pretes_.load(std::memory_order_acquire); }
-    // Attend la fin du thread de dérivation si besoin. Sans fichier ouvert : OperationImpossible.
+    // Attend les tables du thread de dérivation si besoin. Sans fichier ouvert : OperationImpossible.
     const TablesDerivees& attendreTablesDerivees();
 
     // Levé par la surveillance, baissé à chaque ouverture et fermeture.
