@@ -15,35 +15,29 @@ namespace lignara {
 namespace {
 
 using Cles = IndexNoms::Cles;
+using Textes = PreparationPhonetique::Textes;
 
 // Textes distincts d'une table de noms, dans l'ordre de première rencontre, et le numéro de
 // texte de chaque personne.
-struct TextesLus {
-    std::vector<std::string> textes;
-    std::vector<std::uint32_t> deLaPersonne;  // indice 0 : personne 1
-};
-
 class LectureTextes {
 public:
-    LectureTextes(const BaseGenealogique& base, TableTexte table, std::uint32_t personnes)
-        : base_(base), table_(table) {
+    LectureTextes(const BaseGenealogique& base, TableTexte table, std::uint32_t personnes, Textes& lus)
+        : base_(base), table_(table), lus_(lus) {
         lus_.deLaPersonne.reserve(personnes);
         numeros_.reserve(personnes / 8 + 16);
     }
 
     void ajouter(std::uint32_t ref) {
-        auto [place, nouveau] = numeros_.try_emplace(ref, static_cast<std::uint32_t>(lus_.textes.size()));
-        if (nouveau) lus_.textes.push_back(base_.LireTexte(table_, ref));
+        auto [place, nouveau] = numeros_.try_emplace(ref, static_cast<std::uint32_t>(lus_.distincts.size()));
+        if (nouveau) lus_.distincts.push_back(base_.LireTexte(table_, ref));
         lus_.deLaPersonne.push_back(place->second);
     }
-
-    TextesLus& resultat() { return lus_; }
 
 private:
     const BaseGenealogique& base_;
     TableTexte table_;
     std::unordered_map<std::uint32_t, std::uint32_t> numeros_;
-    TextesLus lus_;
+    Textes& lus_;
 };
 
 // Clés distinctes triées, et le rang de la clé de chaque texte.
@@ -77,37 +71,72 @@ Rangs rangerCles(const std::vector<std::string>& textes, Fonction cleDe) {
     return ranger(std::move(cles));
 }
 
+// Tri stable par comptage sur un rang de clé (moins que nombre) : passe après passe, du
+// critère le plus faible au plus fort, des entrées venues dans l'ordre des numéros finissent
+// dans l'ordre des index, homonymes par numéro. Un tri par comparaisons d'un million
+// d'entrées coûtait plus que tout le reste de l'index.
+template <typename Entree, typename Rang>
+void trierParRang(std::vector<Entree>& entrees, std::size_t nombre, Rang rang) {
+    std::vector<std::uint32_t> debut(nombre + 1, 0);
+    for (const Entree& e : entrees) ++debut[rang(e) + 1];
+    for (std::size_t r = 1; r <= nombre; ++r) debut[r] += debut[r - 1];
+    std::vector<Entree> tries(entrees.size());
+    for (const Entree& e : entrees) tries[debut[rang(e)]++] = e;
+    entrees.swap(tries);
+}
+
 }  // namespace
 
-IndexDesNoms construireIndexDesNoms(const BaseGenealogique& base) {
+IndexNoms construireIndexNoms(const BaseGenealogique& base, PreparationPhonetique& suite) {
     const std::uint32_t n = base.nombreIndividus();
-    LectureTextes noms(base, TableNoms, n), prenoms(base, TablePrenoms, n);
+    suite = PreparationPhonetique();
+    LectureTextes noms(base, TableNoms, n, suite.noms), prenoms(base, TablePrenoms, n, suite.prenoms);
     for (std::uint32_t p = 1; p <= n; ++p) {
         Individu i = base.LireIndividu(p);
         noms.ajouter(i.nom);
         prenoms.ajouter(i.prenoms);
     }
-    const TextesLus& lusNoms = noms.resultat();
-    const TextesLus& lusPrenoms = prenoms.resultat();
     auto cleNom = [](const std::string& t) { return CleNom(t); };
-    auto clePhon = [](const std::string& t) { return ClePhonetique(t); };
-    Rangs nomsCles = rangerCles(lusNoms.textes, cleNom);
-    Rangs prenomsCles = rangerCles(lusPrenoms.textes, cleNom);
-    Rangs nomsPhon = rangerCles(lusNoms.textes, clePhon);
-    Rangs prenomsPhon = rangerCles(lusPrenoms.textes, clePhon);
+    Rangs nomsCles = rangerCles(suite.noms.distincts, cleNom);
+    Rangs prenomsCles = rangerCles(suite.prenoms.distincts, cleNom);
 
-    std::vector<IndexNoms::Entree> entreesNoms(n);
-    std::vector<IndexPhonetique::Entree> entreesPhon(n);
+    std::vector<IndexNoms::Entree> entrees(n);
+    for (std::uint32_t p = 1; p <= n; ++p)
+        entrees[p - 1] = {p, nomsCles.duTexte[suite.noms.deLaPersonne[p - 1]],
+                          prenomsCles.duTexte[suite.prenoms.deLaPersonne[p - 1]]};
+    trierParRang(entrees, prenomsCles.cles->size(), [](const IndexNoms::Entree& e) { return e.prenoms; });
+    trierParRang(entrees, nomsCles.cles->size(), [](const IndexNoms::Entree& e) { return e.nom; });
+    suite.noms.rangCleDuTexte = std::move(nomsCles.duTexte);
+    suite.prenoms.rangCleDuTexte = std::move(prenomsCles.duTexte);
+    suite.clesNoms = {nomsCles.cles, prenomsCles.cles};
+    return IndexNoms(nomsCles.cles, prenomsCles.cles, std::move(entrees));
+}
+
+IndexPhonetique construireIndexPhonetique(const PreparationPhonetique& preparation) {
+    const Textes& noms = preparation.noms;
+    const Textes& prenoms = preparation.prenoms;
+    auto clePhon = [](const std::string& t) { return ClePhonetique(t); };
+    Rangs nomsPhon = rangerCles(noms.distincts, clePhon);
+    Rangs prenomsPhon = rangerCles(prenoms.distincts, clePhon);
+    const auto n = static_cast<std::uint32_t>(noms.deLaPersonne.size());
+    std::vector<IndexPhonetique::Entree> entrees(n);
     for (std::uint32_t p = 1; p <= n; ++p) {
-        std::uint32_t tn = lusNoms.deLaPersonne[p - 1], tp = lusPrenoms.deLaPersonne[p - 1];
-        entreesNoms[p - 1] = {p, nomsCles.duTexte[tn], prenomsCles.duTexte[tp]};
-        entreesPhon[p - 1] = {p, nomsPhon.duTexte[tn], prenomsPhon.duTexte[tp], nomsCles.duTexte[tn],
-                              prenomsCles.duTexte[tp]};
+        const std::uint32_t tn = noms.deLaPersonne[p - 1], tp = prenoms.deLaPersonne[p - 1];
+        entrees[p - 1] = {p, nomsPhon.duTexte[tn], prenomsPhon.duTexte[tp], noms.rangCleDuTexte[tn],
+                          prenoms.rangCleDuTexte[tp]};
     }
+    using Entree = IndexPhonetique::Entree;
+    trierParRang(entrees, preparation.clesNoms.prenoms->size(), [](const Entree& e) { return e.clePrenoms; });
+    trierParRang(entrees, prenomsPhon.cles->size(), [](const Entree& e) { return e.prenoms; });
+    trierParRang(entrees, nomsPhon.cles->size(), [](const Entree& e) { return e.nom; });
+    return IndexPhonetique({nomsPhon.cles, prenomsPhon.cles}, preparation.clesNoms, std::move(entrees));
+}
+
+IndexDesNoms construireIndexDesNoms(const BaseGenealogique& base) {
+    PreparationPhonetique preparation;
     IndexDesNoms index;
-    index.noms = IndexNoms(nomsCles.cles, prenomsCles.cles, std::move(entreesNoms));
-    index.phonetique = IndexPhonetique({nomsPhon.cles, prenomsPhon.cles}, {nomsCles.cles, prenomsCles.cles},
-                                       std::move(entreesPhon));
+    index.noms = construireIndexNoms(base, preparation);
+    index.phonetique = construireIndexPhonetique(preparation);
     return index;
 }
 

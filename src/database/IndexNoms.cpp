@@ -10,11 +10,13 @@ namespace lignara {
 IndexNoms::IndexNoms(std::shared_ptr<const Cles> clesNoms, std::shared_ptr<const Cles> clesPrenoms,
                      std::vector<Entree> entrees)
     : clesNoms_(std::move(clesNoms)), clesPrenoms_(std::move(clesPrenoms)), entrees_(std::move(entrees)) {
-    std::sort(entrees_.begin(), entrees_.end(), [](const Entree& a, const Entree& b) {
+    auto avant = [](const Entree& a, const Entree& b) {
         if (a.nom != b.nom) return a.nom < b.nom;
         if (a.prenoms != b.prenoms) return a.prenoms < b.prenoms;
         return a.personne < b.personne;
-    });
+    };
+    // construireIndexNoms les donne déjà rangées.
+    if (!std::is_sorted(entrees_.begin(), entrees_.end(), avant)) std::sort(entrees_.begin(), entrees_.end(), avant);
 }
 
 std::string IndexNoms::cleDe(std::string_view nom, std::string_view prenoms) {

@@ -2,7 +2,7 @@
 // Index des noms : une entrée par personne, triée par clé « CleNom(nom) · 31 · CleNom(prénoms) »
 // (octets non signés), les homonymes de même clé dans l'ordre de leurs numéros.
 // Les clés distinctes sont rangées une fois, triées ; une entrée porte leurs rangs.
-// Construit par construireIndexDesNoms ; lecture seule ensuite, sûre depuis plusieurs threads.
+// Construit par construireIndexNoms ; lecture seule ensuite, sûre depuis plusieurs threads.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -25,7 +25,7 @@ public:
     };
 
     IndexNoms() = default;
-    // Les entrées sont triées ici.
+    // Les entrées sont triées ici, si elles ne le sont pas déjà.
     IndexNoms(std::shared_ptr<const Cles> clesNoms, std::shared_ptr<const Cles> clesPrenoms,
               std::vector<Entree> entrees);
 

@@ -9,12 +9,14 @@ namespace lignara {
 
 IndexPhonetique::IndexPhonetique(ClesDesNoms phonetiques, ClesDesNoms clesNoms, std::vector<Entree> entrees)
     : phonetiques_(std::move(phonetiques)), clesNoms_(std::move(clesNoms)), entrees_(std::move(entrees)) {
-    std::sort(entrees_.begin(), entrees_.end(), [](const Entree& a, const Entree& b) {
+    auto avant = [](const Entree& a, const Entree& b) {
         if (a.nom != b.nom) return a.nom < b.nom;
         if (a.prenoms != b.prenoms) return a.prenoms < b.prenoms;
         if (a.clePrenoms != b.clePrenoms) return a.clePrenoms < b.clePrenoms;
         return a.personne < b.personne;
-    });
+    };
+    // construireIndexPhonetique les donne déjà rangées.
+    if (!std::is_sorted(entrees_.begin(), entrees_.end(), avant)) std::sort(entrees_.begin(), entrees_.end(), avant);
 }
 
 std::string IndexPhonetique::cleDe(std::string_view nom, std::string_view prenoms) {

@@ -2,7 +2,7 @@
 // Index phonétique : une entrée par personne, triée par clé « ClePhonetique(nom) · 31 ·
 // ClePhonetique(prénoms) », puis par la partie prénoms de la clé de noms (CleNom des prénoms),
 // puis par numéro. Chaque entrée garde aussi la clé de noms de la personne.
-// Construit par construireIndexDesNoms ; lecture seule ensuite, sûre depuis plusieurs threads.
+// Construit par construireIndexPhonetique ; lecture seule ensuite, sûre depuis plusieurs threads.
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -32,7 +32,7 @@ public:
     };
 
     IndexPhonetique() = default;
-    // Les entrées sont triées ici ; clesNoms sont celles de l'index des noms.
+    // Les entrées sont triées ici si elles ne le sont pas déjà ; clesNoms sont celles de l'index des noms.
     IndexPhonetique(ClesDesNoms phonetiques, ClesDesNoms clesNoms, std::vector<Entree> entrees);
 
     // Clé de recherche phonétique d'un nom et de prénoms tels qu'on les lit dans la base.

@@ -26,7 +26,9 @@ struct TablesDerivees;
 struct ContexteDocument {
     const BaseGenealogique* base = nullptr;
     const IndexNoms* noms = nullptr;
-    const IndexPhonetique* phonetique = nullptr;
+    // Index de la « Recherche phonétique », demandé seulement par une recherche par le son : à
+    // l'ouverture il se construit en arrière-plan, et cette demande l'attend au besoin.
+    std::function<const IndexPhonetique&()> phonetique;
     // Clés phonétiques larges des noms (option « Phonétique large » de la sélection), calculées
     // à la première demande ; vide : option sans effet.
     std::function<const IndexNomsLarges&()> nomsLarges;

@@ -13,7 +13,7 @@ ContexteDocument contexteDuFichier(FichierOuvert& fichier, const Configuration& 
     ContexteDocument contexte;
     contexte.base = &fichier.base();
     contexte.noms = &fichier.indexNoms();
-    contexte.phonetique = &fichier.indexPhonetique();
+    contexte.phonetique = [&fichier]() -> const IndexPhonetique& { return fichier.indexPhonetique(); };
     contexte.nomsLarges = [&fichier]() -> const IndexNomsLarges& { return fichier.indexNomsLarges(); };
     contexte.casseAutomatique = configuration.casseAutomatique;
     // Un message par cause : une photo illisible nommée dix fois n'en donne qu'un.

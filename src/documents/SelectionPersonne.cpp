@@ -46,19 +46,19 @@ SelectionPersonne::ClesTapees SelectionPersonne::clesDe(const EtatSelection& eta
 }
 
 std::size_t SelectionPersonne::tailleIndex(bool phonetique) const {
-    return phonetique ? contexte_.phonetique->taille() : contexte_.noms->taille();
+    return phonetique ? contexte_.phonetique().taille() : contexte_.noms->taille();
 }
 
 std::uint32_t SelectionPersonne::personneA(bool phonetique, std::size_t position) const {
-    return phonetique ? contexte_.phonetique->personne(position) : contexte_.noms->personne(position);
+    return phonetique ? contexte_.phonetique().personne(position) : contexte_.noms->personne(position);
 }
 
 bool SelectionPersonne::correspond(const EtatSelection& etat, std::size_t position) const {
     ClesTapees t = clesDe(etat);
     if (etat.phonetiqueLarge) return correspondLarge(t, position);
     if (etat.phonetique)
-        return contexte_.phonetique->partieNom(position) == t.nom &&
-               debutDeMots(contexte_.phonetique->partiePrenoms(position), t.prenoms);
+        return contexte_.phonetique().partieNom(position) == t.nom &&
+               debutDeMots(contexte_.phonetique().partiePrenoms(position), t.prenoms);
     return contexte_.noms->partieNom(position) == t.nom &&
            debutDeMots(contexte_.noms->partiePrenoms(position), t.prenoms);
 }
@@ -101,7 +101,7 @@ bool SelectionPersonne::trouverPremiere(EtatSelection& etat, const ClesTapees& t
         return etat.trouve;
     }
     std::string cle = cle_index::composer(t.nom, t.prenoms);
-    std::size_t p = etat.phonetique ? contexte_.phonetique->ChercherCle(cle) : contexte_.noms->ChercherNom(cle);
+    std::size_t p = etat.phonetique ? contexte_.phonetique().ChercherCle(cle) : contexte_.noms->ChercherNom(cle);
     for (; p < tailleIndex(etat.phonetique) && correspond(etat, p); ++p) {
         if (!retenue(etat, p)) continue;
         etat.position = p;

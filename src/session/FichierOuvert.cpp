@@ -6,6 +6,10 @@
 #include <system_error>
 #include <utility>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 #include "commun/Horloge.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -44,6 +48,16 @@ ModeCommentaire modeDe(std::uint8_t mode) {
     }
 }
 
+// Les registres de l'import, puis les tableaux de travail de l'index, sont libérés, mais glibc
+// garde ce qu'ils occupaient dans le tas de ce thread, que le thread de dérivation (qui a le
+// sien) ne réutiliserait pas : c'est rendu au système avant que l'index phonétique et les
+// tables dérivées ne s'ajoutent à la base projetée en mémoire.
+void rendreTasLibre() {
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
+}
+
 }  // namespace
 
 int FichierOuvert::anneeHorloge() { return Horloge::duSysteme().annee(); }
@@ -65,10 +79,13 @@ void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture
         favorisLus_ = reglages_.favoris;
         importer(options);
         appliquerAffichageNoms(base_, options.casseAutomatique);
-        index_ = construireIndexDesNoms(base_);
+        // L'index phonétique ne sert qu'aux recherches par le son : il se fait en arrière-plan.
+        PreparationPhonetique preparation;
+        index_.noms = construireIndexNoms(base_, preparation);
+        rendreTasLibre();
         retrouverMoi();
         personnesDernierFichier_ = base_.nombreIndividus();
-        lancerDerivation(options.anneeCourante != 0 ? options.anneeCourante : anneeHorloge());
+        lancerDerivation(options.anneeCourante != 0 ? options.anneeCourante : anneeHorloge(), std::move(preparation));
         if (options.surveiller) surveiller(options);
     } catch (...) {
         fermer();
@@ -90,6 +107,7 @@ void FichierOuvert::importer(const OptionsOuverture& options) {
     nombreErreurs_ = r.nombreErreurs;
     sources_ = std::move(r.fichiers);
     sourcesGedcom_ = SourcesGedcom(sources_, modifie_);
+    rendreTasLibre();
 }
 
 void FichierOuvert::retrouverMoi() {
@@ -105,10 +123,16 @@ void FichierOuvert::retrouverMoi() {
     familleMoi_ = static_cast<std::int32_t>(base_.LireIndividu(personne).premiereFamille);
 }
 
-void FichierOuvert::lancerDerivation(int anneeCourante) {
+void FichierOuvert::lancerDerivation(int anneeCourante, PreparationPhonetique preparation) {
     pretes_.store(false, std::memory_order_release);
+    phonetiquePret_.store(false, std::memory_order_release);
     arreterDerivation_.store(false, std::memory_order_relaxed);
     erreurDerivation_ = nullptr;
+    erreurPhonetique_ = nullptr;
+    preparation_ = std::move(preparation);
+    // Les tables d'abord : presque tous les documents les attendent, seules les recherches par
+    // le son attendent l'index phonétique. Il se construit ensuite dans la mémoire que les
+    // tableaux de travail de l'estimation viennent de rendre : la pointe de mémoire est moindre.
     auto calculer = [this, anneeCourante] {
         try {
             tables_ = calculerTablesDerivees(base_, anneeCourante, &arreterDerivation_);
@@ -116,6 +140,17 @@ void FichierOuvert::lancerDerivation(int anneeCourante) {
             erreurDerivation_ = std::current_exception();
         }
         pretes_.store(true, std::memory_order_release);
+        pretes_.notify_all();
+        try {
+            // Fichier refermé : personne ne le lira.
+            if (!arreterDerivation_.load(std::memory_order_relaxed))
+                index_.phonetique = construireIndexPhonetique(preparation_);
+        } catch (...) {
+            erreurPhonetique_ = std::current_exception();
+        }
+        preparation_ = PreparationPhonetique();
+        phonetiquePret_.store(true, std::memory_order_release);
+        phonetiquePret_.notify_all();
     };
     try {
         derivation_ = std::thread(calculer);
@@ -129,15 +164,31 @@ void FichierOuvert::lancerDerivation(int anneeCourante) {
 
 void FichierOuvert::attendreDerivation() noexcept {
     if (!derivation_.joinable()) return;
-    bool attente = !pretes_.load(std::memory_order_acquire) && curseurAttente_;
+    bool attente = !phonetiquePret_.load(std::memory_order_acquire) && curseurAttente_;
     if (attente) curseurAttente_(true);
     derivation_.join();
     if (attente) curseurAttente_(false);
 }
 
+const IndexPhonetique& FichierOuvert::indexPhonetique() const {
+    if (!ouvert()) return index_.phonetique;
+    if (!phonetiquePret_.load(std::memory_order_acquire)) {
+        if (curseurAttente_) curseurAttente_(true);
+        phonetiquePret_.wait(false, std::memory_order_acquire);
+        if (curseurAttente_) curseurAttente_(false);
+    }
+    if (erreurPhonetique_) std::rethrow_exception(erreurPhonetique_);
+    return index_.phonetique;
+}
+
 const TablesDerivees& FichierOuvert::attendreTablesDerivees() {
     if (!ouvert()) throw OperationImpossible();
-    attendreDerivation();
+    // Le drapeau et non la fin du thread, qui construit encore l'index phonétique.
+    if (!pretes_.load(std::memory_order_acquire)) {
+        if (curseurAttente_) curseurAttente_(true);
+        pretes_.wait(false, std::memory_order_acquire);
+        if (curseurAttente_) curseurAttente_(false);
+    }
     if (erreurDerivation_) std::rethrow_exception(erreurDerivation_);
     return tables_;
 }
@@ -195,10 +246,13 @@ void FichierOuvert::fermer() noexcept {
     base_.fermer();
     base_ = BaseGenealogique();
     index_ = IndexDesNoms();
+    preparation_ = PreparationPhonetique();
     nomsLarges_.reset();
     tables_ = TablesDerivees();
     erreurDerivation_ = nullptr;
+    erreurPhonetique_ = nullptr;
     pretes_.store(false, std::memory_order_release);
+    phonetiquePret_.store(false, std::memory_order_release);
     reglages_ = ReglagesFichier();
     favorisLus_.clear();
     rapport_.clear();

@@ -9,9 +9,11 @@
 //   const TablesDerivees& t = fichier.attendreTablesDerivees();
 //   fichier.fermer();                          // aussi fait par le destructeur
 //
-// Threads. Tout appel se fait depuis un seul thread (celui de l'interface). Après ouvrir(),
-// le thread de dérivation calcule les tables dérivées puis lève le drapeau « prêt » ; on ne
-// lit les tables que par attendreTablesDerivees(). Le thread de surveillance ne fait
+// Threads. Tout appel se fait depuis un seul thread (celui de l'interface). ouvrir() rend la
+// main dès que l'index des noms est prêt (la liste des personnes peut s'afficher) ; le thread
+// de dérivation calcule ensuite les tables dérivées, puis l'index phonétique, et lève le
+// drapeau « prêt » de chacun. indexPhonetique() et attendreTablesDerivees() les attendent au
+// besoin, sous le curseur d'attente. Le thread de surveillance ne fait
 // qu'appeler options.fichierModifie (depuis son thread à lui : la fenêtre doit le renvoyer
 // vers son propre thread) après avoir levé le drapeau gedcomModifie().
 //
@@ -83,7 +85,10 @@ public:
     const std::filesystem::path& chemin() const { return chemin_; }
     const BaseGenealogique& base() const { return base_; }
     const IndexNoms& indexNoms() const { return index_.noms; }
-    const IndexPhonetique& indexPhonetique() const { return index_.phonetique; }
+    // Attend au besoin le thread de dérivation, qui le construit après les tables dérivées.
+    const IndexPhonetique& indexPhonetique() const;
+    // Vrai quand l'index phonétique est construit (sans attendre).
+    bool indexPhonetiquePret() const { return phonetiquePret_.load(std::memory_order_acquire); }
     // Clés phonétiques larges des noms, calculées à la première demande (liste des personnes en
     // mode phonétique, option « Phonétique large » de la sélection).
     const IndexNomsLarges& indexNomsLarges() const;
@@ -121,9 +126,9 @@ public:
     std::int32_t personneMoi() const { return moi_; }
     std::int32_t familleMoi() const { return familleMoi_; }
 
-    // Vrai quand le thread de dérivation a fini (sans attendre).
+    // Vrai quand les tables dérivées sont calculées (sans attendre).
     bool tablesDeriveesPretes() const { return pretes_.load(std::memory_order_acquire); }
-    // Attend la fin du thread de dérivation si besoin. Sans fichier ouvert : OperationImpossible.
+    // Attend les tables du thread de dérivation si besoin. Sans fichier ouvert : OperationImpossible.
     const TablesDerivees& attendreTablesDerivees();
 
     // Levé par la surveillance, baissé à chaque ouverture et fermeture.
@@ -139,7 +144,7 @@ public:
 private:
     void importer(const OptionsOuverture& options);
     void retrouverMoi();
-    void lancerDerivation(int anneeCourante);
+    void lancerDerivation(int anneeCourante, PreparationPhonetique preparation);
     void attendreDerivation() noexcept;
     void surveiller(const OptionsOuverture& options);
 
@@ -162,6 +167,11 @@ private:
     TablesDerivees tables_;
     std::exception_ptr erreurDerivation_;
     std::atomic<bool> pretes_{false};
+    // Lue par le thread de dérivation ; l'index phonétique et son erreur sont écrits par lui
+    // avant qu'il ne lève phonetiquePret_.
+    PreparationPhonetique preparation_;
+    std::exception_ptr erreurPhonetique_;
+    std::atomic<bool> phonetiquePret_{false};
     // Levé à la fermeture : l'estimation que personne ne lira s'arrête au lieu d'être attendue.
     std::atomic<bool> arreterDerivation_{false};
     std::thread derivation_;

@@ -45,7 +45,7 @@ struct BaseEssai {
     void preparerContexte() {
         contexte.base = &import.base;
         contexte.noms = &index.noms;
-        contexte.phonetique = &index.phonetique;
+        contexte.phonetique = [this]() -> const IndexPhonetique& { return index.phonetique; };
         contexte.nomsLarges = [this]() -> const IndexNomsLarges& {
             if (!larges) larges.emplace(import.base, index.noms);
             return *larges;

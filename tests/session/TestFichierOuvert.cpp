@@ -2,6 +2,7 @@
 // surveillance. Dossiers de configuration et temporaire jetables.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <fstream>
@@ -11,6 +12,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/IndexNoms.h"
+#include "database/IndexPhonetique.h"
 #include "reglages/DossierEssai.h"
 #include "session/FichierOuvert.h"
 #include "session/PersonnesTrouvees.h"
@@ -181,12 +183,13 @@ TEST_F(FichierOuvertEssai, uneBoucleDeParenteNeBloquePasLEstimation) {
     EXPECT_LE(paul.anneeEstimee, 1902);
 }
 
-TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
-    // Assez de personnes pour que la dérivation dure un peu ; l'ordre ne se mesure pas, mais
-    // les sanitiseurs relèvent toute lecture de tables libérées.
+// Une lignée de 20 000 pères et fils, chacun de son nom : assez pour que l'index phonétique et
+// les tables dérivées se construisent encore quand ouvrir() rend la main.
+std::string grandeLignee() {
     std::string gros = "0 HEAD\n1 CHAR UTF-8\n";
     for (int i = 1; i <= 20000; ++i) {
-        gros += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Chaine/\n1 SEX M\n";
+        gros += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Chaine" +
+                std::to_string(i) + "/\n1 SEX M\n";
         if (i > 1) gros += "1 FAMC @F" + std::to_string(i - 1) + "@\n";
         if (i < 20000) gros += "1 FAMS @F" + std::to_string(i) + "@\n";
     }
@@ -194,7 +197,35 @@ TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
         gros += "0 @F" + std::to_string(i) + "@ FAM\n1 HUSB @I" + std::to_string(i) + "@\n1 CHIL @I" +
                 std::to_string(i + 1) + "@\n";
     gros += "0 TRLR\n";
-    ecrire(sources / "chaine.ged", gros);
+    return gros;
+}
+
+TEST_F(FichierOuvertEssai, lIndexPhonetiqueFaitEnArrierePlanSAttendSousLeCurseurDAttente) {
+    ecrire(sources / "chaine.ged", grandeLignee());
+    int debuts = 0, fins = 0;
+    OptionsOuverture options;
+    options.curseurAttente = [&](bool enAttente) { ++(enAttente ? debuts : fins); };
+    fichier.ouvrir(sources / "chaine.ged", options);
+    EXPECT_EQ(fichier.indexNoms().taille(), 20000u);  // la liste des personnes n'attend rien
+    const bool pretAvant = fichier.indexPhonetiquePret();
+    const IndexPhonetique& phonetique = fichier.indexPhonetique();
+    EXPECT_TRUE(fichier.indexPhonetiquePret());
+    EXPECT_EQ(debuts, fins);
+    EXPECT_EQ(debuts, pretAvant ? 0 : 1);
+    ASSERT_EQ(phonetique.taille(), 20000u);
+    for (std::size_t k = 1; k < phonetique.taille(); ++k) ASSERT_LE(phonetique.cle(k - 1), phonetique.cle(k));
+    // Une recherche par le son passe par la même attente et trouve la personne.
+    const auto trouvees = chercherPersonnes(fichier, {"Chaine12345", "", true});
+    EXPECT_TRUE(std::any_of(trouvees.begin(), trouvees.end(), [](const PersonneTrouvee& t) { return t.numero == 12345; }));
+    EXPECT_EQ(&fichier.indexPhonetique(), &phonetique);
+    fichier.fermer();
+    EXPECT_FALSE(fichier.indexPhonetiquePret());
+    EXPECT_EQ(fichier.indexPhonetique().taille(), 0u);  // sans fichier : vide, sans attente
+}
+
+TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
+    // L'ordre ne se mesure pas, mais les sanitiseurs relèvent toute lecture de tables libérées.
+    ecrire(sources / "chaine.ged", grandeLignee());
     for (int tour = 0; tour < 3; ++tour) {
         fichier.ouvrir(sources / "chaine.ged");
         fichier.fermer();

@@ -20,7 +20,7 @@ ContexteDocument FichierOuvertFenetre::contexte(bool casseAutomatique) const {
     ContexteDocument c;
     c.base = &fichier_->base();
     c.noms = &fichier_->indexNoms();
-    c.phonetique = &fichier_->indexPhonetique();
+    c.phonetique = [f = fichier_.get()]() -> const IndexPhonetique& { return f->indexPhonetique(); };
     c.nomsLarges = [f = fichier_.get()]() -> const IndexNomsLarges& { return f->indexNomsLarges(); };
     c.casseAutomatique = casseAutomatique;
     c.dossiersGedcom = fichier_->dossiersGedcom();
