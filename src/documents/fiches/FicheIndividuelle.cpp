@@ -79,7 +79,7 @@ void FicheIndividuelle::preparer(const ContexteDocument& contexte) {
     sources.base = contexte.base;
     sources.relecture = &relecture;
     sources.dossiersGedcom = contexte.dossiersGedcom;
-    sources.taillePhoto = [&contexte](const std::string& chemin) { return taillePhoto(chemin, contexte.messages); };
+    sources.taillePhoto = [&contexte](const std::string& photo) { return taillePhoto(photo, contexte.messages); };
     OptionsFiche options;
     options.religieux = octet(kReligieuxFiche) != 0;
     options.domiciles = octet(kDomicilesFiche) != 0;

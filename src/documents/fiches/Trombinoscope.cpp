@@ -58,7 +58,7 @@ void Trombinoscope::preparer(const ContexteDocument& contexte) {
     hauteurPhotos_ = unitesDeMillimetres(std::clamp<std::int64_t>(mot(kHauteurPhotosMm), kHauteurPhotosMm.minimum,
                                                                   kHauteurPhotosMm.maximum));
     const bool unePhoto = octet(kUnePhoto) != 0;
-    const auto taille = [&contexte](const std::string& chemin) { return taillePhoto(chemin, contexte.messages); };
+    const auto taille = [&contexte](const std::string& photo) { return taillePhoto(photo, contexte.messages); };
     cellules_.clear();
     for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
         if (!population.contient(p)) continue;
