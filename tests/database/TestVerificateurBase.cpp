@@ -51,6 +51,27 @@ TEST(VerificateurBase, releveAnneauOuvertChaineSansFinEtFicheEgaree) {
     EXPECT_TRUE(contientDefaut(defauts, "fiche 3 : inatteignable mais non nulle"));
 }
 
+// Deux personnes parents l'une de l'autre : aucune n'est son propre parent, mais la remontée
+// des parents ne finirait pas.
+TEST(VerificateurBase, releveUneBoucleDAscendanceSurPlusieursGenerations) {
+    DossierEssai d;
+    EcrivainBase e({3, 0, 0}, d.chemin());
+    Individu i1, i2, i3;
+    i1.fratrie = -1;
+    i2.fratrie = -2;
+    i3.fratrie = -3;
+    i1.pere = 2;
+    i2.mere = 3;
+    i3.pere = 1;
+    e.ecrireIndividu(1, i1);
+    e.ecrireIndividu(2, i2);
+    e.ecrireIndividu(3, i3);
+    BaseGenealogique b = e.terminer();
+    const auto defauts = VerificateurBase::verifier(b.chemin());
+    EXPECT_TRUE(contientDefaut(defauts, "boucle d'ascendance"));
+    EXPECT_FALSE(contientDefaut(defauts, "son propre parent"));
+}
+
 TEST(VerificateurBase, releveFichesJumellesQuiNeSeDesignentPas) {
     DossierEssai d;
     EcrivainBase e({2, 2, 0}, d.chemin());
