@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Message.h"
 #include "TestCategorieDossiers.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -44,14 +45,7 @@ std::vector<int> annees(const Chronologie& c) {
     return a;
 }
 
-std::string messageDe(auto&& action) {
-    try {
-        action();
-    } catch (const OperationImpossible& e) {
-        return e.what();
-    }
-    return "(aucune exception)";
-}
+using essai::messageDe;
 
 }  // namespace
 
