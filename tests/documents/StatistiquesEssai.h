@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/Message.h"
 #include "BaseEssai.h"
 #include "commun/OperationImpossible.h"
 #include "documents/ExecutionDocument.h"
@@ -42,12 +43,7 @@ protected:
     }
     // Message de l'OperationImpossible levée par preparer, vide sinon.
     static std::string messageDe(BaseEssai& b, Statistique& d) {
-        try {
-            d.preparer(b.contexte);
-        } catch (const OperationImpossible& e) {
-            return e.what();
-        }
-        return {};
+        return essai::messageDe([&] { d.preparer(b.contexte); });
     }
 
     DossierEssai dossier;

@@ -8,10 +8,10 @@
 namespace lignara {
 namespace {
 
-TEST(Afficheur, tableDeCinquanteQuatreTypesAuxCodesUniquesSans33) {
+// Ce que chaque ligne de la table doit tenir, sans en recopier les valeurs.
+TEST(Afficheur, codesEtNomsUniquesTitresBornesEtPdfPourTous) {
     auto table = afficheurs();
-    ASSERT_EQ(table.size(), 54u);
-    std::set<int> codes, noms;
+    std::set<int> codes;
     std::set<std::string> lisibles;
     for (const Afficheur& a : table) {
         EXPECT_TRUE(codes.insert(a.code).second) << int(a.code);
@@ -22,10 +22,6 @@ TEST(Afficheur, tableDeCinquanteQuatreTypesAuxCodesUniquesSans33) {
         EXPECT_LT(a.compteur, 44u);
     }
     EXPECT_EQ(codes.count(33), 0u);
-    EXPECT_EQ(*codes.rbegin(), 55);
-    EXPECT_EQ(table.front().code, 1);
-    EXPECT_EQ(table.back().code, 30);
-    EXPECT_EQ(prefixesDocuments().size(), 30u);
 }
 
 TEST(Afficheur, premiereSignatureEtFormatsDesListes) {

@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "ArbreEssai.h"
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
 #include "support/Programme.h"
@@ -58,35 +59,10 @@ std::string gedcomMereSeuleEtDemiCousins() {
          {9, {"1870", "", 'M'}}});
 }
 
-struct DonneesLivrees {
-    DonneesLivrees() { setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1); }
-    ~DonneesLivrees() { unsetenv("LIGNARA_DONNEES"); }
-};
+using essai::DonneesLivrees;
 
-class ArbreCousinsEssai : public ::testing::Test {
+class ArbreCousinsEssai : public essai::EssaiArbre<ArbreCousins> {
 protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-
-    std::unique_ptr<ArbreCousins> arbre(BaseEssai& b, int racine, int conjoint = 0) {
-        const Afficheur& type = *afficheurDeCode(conjoint ? ArbreCousins::kCodeFamilial : ArbreCousins::kCodeIndividuel);
-        auto d = std::make_unique<ArbreCousins>(type);
-        b.contexte.polices = polices_;
-        b.contexte.horloge = Horloge::fixee(1700000000);
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
-        d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
-        if (conjoint) d->valeur(kConjoint) = b.personne("P" + std::to_string(conjoint));
-        return d;
-    }
-    std::string ecrire(BaseEssai& b, ArbreCousins& d, const std::string& nom) {
-        EXPECT_TRUE(d.verifierParametres(b.contexte));
-        d.preparer(b.contexte);
-        d.chemin = (dossier / nom).string();
-        d.ecrire();
-        return d.chemin;
-    }
-    void verifierPdf(const std::string& chemin) { essai::controlerPdf(chemin); }
     // Nombre de boîtes de chaque personne, toutes branches comprises.
     static std::map<std::uint32_t, int> apparitions(const ArbreCousins& d) {
         std::map<std::uint32_t, int> m;
@@ -110,8 +86,6 @@ protected:
         }
     }
 
-    DossierEssai dossier;
-    PolicesDocument polices_;
 };
 
 TEST_F(ArbreCousinsEssai, lesParametresEtLaLimiteDAscendanceLue) {
@@ -289,20 +263,12 @@ TEST_F(ArbreCousinsEssai, uneMereSeuleEnChronologiqueEtLesDemiCousins) {
 // Les deux variantes, colorées ou non, comptent sur le seul compteur des arbres de cousins.
 TEST_F(ArbreCousinsEssai, unSeulCompteurDUsagePourLesDeuxVariantes) {
     BaseEssai b(gedcomCousinsMaries());
-    b.contexte.polices = polices_;
-    CompteursUsage compteurs;
+    CompteursUsage compteurs = compterVariantes(b, "P1", {"(aucun)", "Branche cousine"});
+    const Afficheur& individuel = typeArbre(false);
     ReglagesExecution reglages;
     reglages.visualiser = false;
     reglages.compteurs = &compteurs;
     reglages.sortieImposee = dossier / "c.pdf";
-    const Afficheur& individuel = *afficheurDeCode(ArbreCousins::kCodeIndividuel);
-    for (const char* critere : {"(aucun)", "Branche cousine"}) {
-        DemandeDocument demande;
-        demande.racine = "P1";
-        demande.options = {std::string("Critère de coloration=") + critere};
-        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
-        EXPECT_TRUE(executer(individuel, source, b.contexte, reglages));
-    }
     DemandeDocument familial;
     familial.racine = "P2";
     familial.conjoint = "P3";
@@ -347,23 +313,15 @@ TEST_F(ArbreCousinsEssai, uneCoupeMarqueLeCoupleNonSuivi) {
 
 TEST_F(ArbreCousinsEssai, lesMemesParametresRefontLesMemesOctets) {
     BaseEssai b(gedcomCousinsMaries());
-    auto d = arbre(b, 1);
-    const std::string a = essai::lireFichier(ecrire(b, *d, "a.pdf"));
-    auto e = arbre(b, 1);
-    EXPECT_EQ(essai::lireFichier(ecrire(b, *e, "b.pdf")), a);
+    verifierMemesOctets(b, 1);
 }
 
 // Un petit-enfant de Victoria (William II) dans royal92 : ses cousins sans recouvrement, chaque famille une fois.
 TEST_F(ArbreCousinsEssai, unPetitEnfantDeVictoria) {
     const fs::path fichier = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
-    if (!fs::exists(fichier)) {
-        std::printf("fichier réel absent (dossier de données d'essai) : %s\n", fichier.c_str());
-        return;
-    }
+    if (!essai::fichierReelPresent(fichier)) return;
     BaseEssai b(essai::lireFichier(fichier));
-    std::int32_t racine = 0;
-    for (std::uint32_t p = 1; p <= b.base().nombreIndividus() && !racine; ++p)
-        if (essai::prenoms(b.base(), p).rfind("William_II", 0) == 0) racine = static_cast<std::int32_t>(p);
+    const std::int32_t racine = essai::personneParPrenom(b.base(), "William_II", false);
     ASSERT_NE(racine, 0);
     auto d = std::make_unique<ArbreCousins>(*afficheurDeCode(ArbreCousins::kCodeIndividuel));
     b.contexte.polices = polices_;

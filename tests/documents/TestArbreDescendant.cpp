@@ -10,6 +10,7 @@
 #include <map>
 #include <string>
 
+#include "ArbreEssai.h"
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
 #include "support/Programme.h"
@@ -35,38 +36,9 @@ using essai::LecturePdf;
 
 constexpr const char* kTirets = "[3] 0 d";
 
-// Les chronologies livrées, le temps d'un essai.
-struct DonneesLivrees {
-    DonneesLivrees() { setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1); }
-    ~DonneesLivrees() { unsetenv("LIGNARA_DONNEES"); }
-};
+using essai::DonneesLivrees;
 
-class ArbreDescendantEssai : public ::testing::Test {
-protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-
-    std::unique_ptr<DocumentArbreDescendant> arbre(BaseEssai& b, int racine) {
-        auto d = std::make_unique<DocumentArbreDescendant>(*afficheurDeCode(DocumentArbreDescendant::kCode));
-        b.contexte.polices = polices_;
-        b.contexte.horloge = Horloge::fixee(1700000000);
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
-        d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
-        return d;
-    }
-    std::string ecrire(BaseEssai& b, DocumentArbreDescendant& d, const std::string& nom) {
-        d.preparer(b.contexte);
-        d.chemin = (dossier / nom).string();
-        d.ecrire();
-        return d.chemin;
-    }
-    void verifierPdf(const std::string& chemin) { essai::controlerPdf(chemin); }
-    void verifierHtml(const std::string& chemin) { essai::controlerPageHtml(chemin); }
-
-    DossierEssai dossier;
-    PolicesDocument polices_;
-};
+class ArbreDescendantEssai : public essai::EssaiArbre<DocumentArbreDescendant> {};
 
 // Cousins germains 5 et 6 mariés entre eux (voir l'essai de la construction).
 std::string gedcomCousinsMaries() {
@@ -261,28 +233,13 @@ TEST_F(ArbreDescendantEssai, unArbreChronologiqueGardeSonFondEtSesAnneesSousLaRa
 
 TEST_F(ArbreDescendantEssai, lesMemesParametresRefontLesMemesOctets) {
     BaseEssai b(gedcomCousinsMaries());
-    auto d = arbre(b, 1);
-    const std::string a = essai::lireFichier(ecrire(b, *d, "a.pdf"));
-    auto e = arbre(b, 1);
-    EXPECT_EQ(essai::lireFichier(ecrire(b, *e, "b.pdf")), a);
+    verifierMemesOctets(b, 1);
 }
 
 TEST_F(ArbreDescendantEssai, chaqueVarianteAJouteAuCompteurDeLArbreDescendant) {
     BaseEssai b(gedcomCousinsMaries());
-    b.contexte.polices = polices_;
-    CompteursUsage compteurs;
-    ReglagesExecution reglages;
-    reglages.visualiser = false;
-    reglages.compteurs = &compteurs;
-    reglages.sortieImposee = dossier / "c.pdf";
-    const Afficheur& type = *afficheurDeCode(DocumentArbreDescendant::kCode);
-    for (const char* critere : {"(aucun)", "Branche descendante"}) {
-        DemandeDocument demande;
-        demande.racine = "P1";
-        demande.options = {std::string("Critère de coloration=") + critere};
-        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
-        EXPECT_TRUE(executer(type, source, b.contexte, reglages));
-    }
+    const CompteursUsage compteurs = compterVariantes(b, "P1", {"(aucun)", "Branche descendante"});
+    const Afficheur& type = typeArbre(false);
     EXPECT_EQ(compteurs.compteurs[type.compteur], 1);
     EXPECT_EQ(compteurs.compteurs[type.compteur + 2], 1);
     EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 0);
@@ -294,15 +251,9 @@ TEST_F(ArbreDescendantEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) 
         {fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", "Claude"},
         {fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged", "Victoria"}};
     for (const auto& [fichier, prenom] : cas) {
-        if (!fs::exists(fichier)) {
-            std::printf("fichier réel absent (dossier de données d'essai) : %s\n", fichier.c_str());
-            continue;
-        }
+        if (!essai::fichierReelPresent(fichier)) continue;
         BaseEssai b(essai::lireFichier(fichier));
-        std::int32_t racine = 0;
-        for (std::uint32_t p = 1; p <= b.base().nombreIndividus() && !racine; ++p)
-            if (essai::prenoms(b.base(), p).rfind(prenom, 0) == 0 && b.base().LireIndividu(p).premiereFamille)
-                racine = static_cast<std::int32_t>(p);
+        const std::int32_t racine = essai::personneParPrenom(b.base(), prenom, true);
         ASSERT_NE(racine, 0) << fichier;
         for (std::uint8_t format : {std::uint8_t{0}, std::uint8_t{3}}) {
             auto d = std::make_unique<DocumentArbreDescendant>(*afficheurDeCode(DocumentArbreDescendant::kCode));

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <string>
 
+#include "ArbreEssai.h"
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
 #include "support/Programme.h"
@@ -32,10 +33,7 @@ using essai::LecturePdf;
 constexpr const char* kTirets = "[3] 0 d";
 constexpr auto kCritere = &kCritereColoration<SorteArbreChromatique::Mixte>;
 
-struct DonneesLivrees {
-    DonneesLivrees() { setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1); }
-    ~DonneesLivrees() { unsetenv("LIGNARA_DONNEES"); }
-};
+using essai::DonneesLivrees;
 
 // 9 × 10 → 1 ; 1 × 2 → 3 ; 3 × 4 → 5, 6 ; 3 × 7 → 8 (un second mariage).
 std::string gedcomMixte(const std::map<int, essai::DetailsPersonne>& details = {}) {
@@ -48,32 +46,8 @@ struct Rectangle {
     std::uint32_t personne;
 };
 
-class ArbreMixteEssai : public ::testing::Test {
+class ArbreMixteEssai : public essai::EssaiArbre<ArbreMixte> {
 protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-
-    std::unique_ptr<ArbreMixte> arbre(BaseEssai& b, int racine, int conjoint = 0) {
-        const Afficheur& type = *afficheurDeCode(conjoint ? ArbreMixte::kCodeFamilial : ArbreMixte::kCodeIndividuel);
-        auto d = std::make_unique<ArbreMixte>(type);
-        b.contexte.polices = polices_;
-        b.contexte.horloge = Horloge::fixee(1700000000);
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
-        d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
-        if (conjoint) d->valeur(kConjoint) = b.personne("P" + std::to_string(conjoint));
-        return d;
-    }
-    std::string ecrire(BaseEssai& b, ArbreMixte& d, const std::string& nom) {
-        EXPECT_TRUE(d.verifierParametres(b.contexte));
-        d.preparer(b.contexte);
-        d.chemin = (dossier / nom).string();
-        d.ecrire();
-        return d.chemin;
-    }
-    void verifierPdf(const std::string& chemin) { essai::controlerPdf(chemin); }
-    void verifierHtml(const std::string& chemin) { essai::controlerPageHtml(chemin); }
-
     // Les boîtes dessinées : toute la moitié haute, la moitié basse sans ses boîtes de racine.
     static std::vector<Rectangle> boitesDessinees(const ArbreMixte& d) {
         std::vector<Rectangle> v;
@@ -111,8 +85,6 @@ protected:
         }
     }
 
-    DossierEssai dossier;
-    PolicesDocument polices_;
 };
 
 TEST_F(ArbreMixteEssai, lesParametresSuiventLesSignaturesEtLeursValeursDeDepart) {
@@ -287,28 +259,13 @@ TEST_F(ArbreMixteEssai, enWebChaquePersonneAUneSeuleAncre) {
 
 TEST_F(ArbreMixteEssai, lesMemesParametresRefontLesMemesOctets) {
     BaseEssai b(gedcomMixte());
-    auto d = arbre(b, 3);
-    const std::string a = essai::lireFichier(ecrire(b, *d, "a.pdf"));
-    auto e = arbre(b, 3);
-    EXPECT_EQ(essai::lireFichier(ecrire(b, *e, "b.pdf")), a);
+    verifierMemesOctets(b, 3);
 }
 
 TEST_F(ArbreMixteEssai, chaqueVarianteAjouteAuCompteurDeLArbreMixte) {
     BaseEssai b(gedcomMixte());
-    b.contexte.polices = polices_;
-    CompteursUsage compteurs;
-    ReglagesExecution reglages;
-    reglages.visualiser = false;
-    reglages.compteurs = &compteurs;
-    reglages.sortieImposee = dossier / "c.pdf";
-    const Afficheur& type = *afficheurDeCode(ArbreMixte::kCodeIndividuel);
-    for (const char* critere : {"(aucun)", "Pays"}) {
-        DemandeDocument demande;
-        demande.racine = "P3";
-        demande.options = {std::string("Critère de coloration=") + critere};
-        ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
-        EXPECT_TRUE(executer(type, source, b.contexte, reglages));
-    }
+    const CompteursUsage compteurs = compterVariantes(b, "P3", {"(aucun)", "Pays"});
+    const Afficheur& type = typeArbre(false);
     EXPECT_EQ(compteurs.compteurs[type.compteur], 1);
     EXPECT_EQ(compteurs.compteurs[type.compteur + 2], 1);
     EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 0);
@@ -321,15 +278,9 @@ TEST_F(ArbreMixteEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) {
         {fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", "Claude"},
         {fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged", "Victoria"}};
     for (const auto& [fichier, prenom] : cas) {
-        if (!fs::exists(fichier)) {
-            std::printf("fichier réel absent (dossier de données d'essai) : %s\n", fichier.c_str());
-            continue;
-        }
+        if (!essai::fichierReelPresent(fichier)) continue;
         BaseEssai b(essai::lireFichier(fichier));
-        std::int32_t racine = 0;
-        for (std::uint32_t p = 1; p <= b.base().nombreIndividus() && !racine; ++p)
-            if (essai::prenoms(b.base(), p).rfind(prenom, 0) == 0 && b.base().LireIndividu(p).premiereFamille)
-                racine = static_cast<std::int32_t>(p);
+        const std::int32_t racine = essai::personneParPrenom(b.base(), prenom, true);
         ASSERT_NE(racine, 0) << fichier;
         for (std::uint8_t format : {std::uint8_t{0}, std::uint8_t{3}}) {
             auto d = std::make_unique<ArbreMixte>(*afficheurDeCode(ArbreMixte::kCodeIndividuel));

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <set>
 
+#include "support/Message.h"
 #include "BaseEssai.h"
 #include "support/Programme.h"
 #include "commun/OperationImpossible.h"
@@ -202,12 +203,7 @@ protected:
         return d;
     }
     static std::string message(Document& d, BaseEssai& b) {
-        try {
-            d.preparer(b.contexte);
-        } catch (const OperationImpossible& e) {
-            return e.what();
-        }
-        return {};
+        return essai::messageDe([&] { d.preparer(b.contexte); });
     }
 
     Configuration preferences_;

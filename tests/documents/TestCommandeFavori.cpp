@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "support/DossierEssai.h"
 #include "GenealogieArbre.h"
 #include "documents/Afficheur.h"
 #include "support/Programme.h"
@@ -18,11 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using essai::DossierEssai;
-
-std::string lire(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
 
 std::string sansDateDeCreation(const std::string& octets) {
     return std::regex_replace(octets, std::regex("/CreationDate \\(D:[0-9]+\\)"), "/CreationDate (D:X)");
@@ -69,9 +65,9 @@ TEST_F(CommandeFavori, ajouteListeEtExecuteCommeLaCommandeDocument) {
     s = lancer("document arbre-ascendant " + fichier() + " --racine @I1@ --option 'Fond de page=Siècles' --sortie '" +
                direct.string() + "'");
     ASSERT_EQ(s.code, 0) << s.texte;
-    const std::string attendu = lire(direct);
+    const std::string attendu = lignara::essai::lireFichier(direct);
     ASSERT_EQ(attendu.substr(0, 5), "%PDF-");
-    EXPECT_TRUE(sansDateDeCreation(lire(favori)) == sansDateDeCreation(attendu));
+    EXPECT_TRUE(sansDateDeCreation(lignara::essai::lireFichier(favori)) == sansDateDeCreation(attendu));
 
     // Les noms se comparent casse comprise.
     s = lancer("favori executer " + fichier() + " 'arbre de P1'");
@@ -142,9 +138,9 @@ TEST_F(CommandeFavori, lesCartesSansPersonneDeTeteSeRangentEtSeLancent) {
                                                                : "carte-patronyme --patronyme berthelot ";
         s = lancer("document " + commande + exemple + " --sortie '" + direct.string() + "'");
         ASSERT_EQ(s.code, 0) << s.texte;
-        const std::string attendu = lire(direct);
+        const std::string attendu = lignara::essai::lireFichier(direct);
         ASSERT_EQ(attendu.substr(0, 5), "%PDF-");
-        EXPECT_TRUE(sansDateDeCreation(lire(favori)) == sansDateDeCreation(attendu)) << nom;
+        EXPECT_TRUE(sansDateDeCreation(lignara::essai::lireFichier(favori)) == sansDateDeCreation(attendu)) << nom;
     }
     unsetenv("LIGNARA_DONNEES");
 }

@@ -19,6 +19,7 @@
 #include <thread>
 #include <vector>
 
+#include "support/DossierEssai.h"
 #include "support/Programme.h"
 #include "database/VerificateurBase.h"
 #include "reglages/DossierEssai.h"
@@ -33,11 +34,6 @@ using essai::SortieProgramme;
 const std::string kExemple = std::string(LIGNARA_DOSSIER_SOURCES) + "/data/exemples/famille-exemple.ged";
 
 std::string cite(const fs::path& p) { return "'" + p.string() + "'"; }
-
-std::string lire(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 // Le programme lancé par le shell avec un dossier de configuration jetable ; avant, une commande
 // du shell (ulimit…) ; sortie standard et d'erreur ensemble, sauf redirection donnée.
@@ -67,7 +63,7 @@ TEST_F(Commandes, unLienSymboliqueALaPlaceDUneSortieEstRefuseEtSaCibleIntacte) {
         EXPECT_NE(s.code, 0) << s.texte;
         EXPECT_NE(s.texte.find("Lien symbolique refusé"), std::string::npos) << s.texte;
     }
-    EXPECT_EQ(lire(dossier / "leurre"), "à garder");
+    EXPECT_EQ(lignara::essai::lireFichier(dossier / "leurre"), "à garder");
     EXPECT_TRUE(fs::is_symlink(dossier / "base.dwa"));
 }
 
@@ -90,7 +86,7 @@ TEST_F(Commandes, unDocumentQuiNeTientPasDansLaTailleBorneeEchoueSansRienLaisser
         EXPECT_NE(s.code, 0) << s.texte;
         EXPECT_NE(s.texte.find("Fichier trop volumineux pour le système"), std::string::npos) << s.texte;
     }
-    EXPECT_EQ(lire(dossier / "ancien.pdf"), "version précédente");
+    EXPECT_EQ(lignara::essai::lireFichier(dossier / "ancien.pdf"), "version précédente");
     // Ni arbre.pdf, ni essai.pdf, ni temporaire : l'ancien fichier et la configuration jetable.
     std::vector<std::string> noms = dossier.noms();
     std::sort(noms.begin(), noms.end());
@@ -128,7 +124,7 @@ TEST_F(Commandes, unTubeOuUnTexteNommesCommePhotoDonnentUnMessageChacunEtLeDocum
     EXPECT_EQ(s.texte, "Erreur dans le fichier " + (dossier / "tube.jpg").string() + "\nCe n'est pas un fichier ordinaire\n" +
                            "Erreur dans le fichier " + (dossier / "texte.jpg").string() + "\nCe n'est pas une image JPEG\n" +
                            (dossier / "arbre.pdf").string() + "\n");
-    EXPECT_EQ(lire(dossier / "arbre.pdf").substr(0, 5), "%PDF-");
+    EXPECT_EQ(lignara::essai::lireFichier(dossier / "arbre.pdf").substr(0, 5), "%PDF-");
 }
 
 // Un gros fichier à importer, pour avoir le temps d'arrêter la commande en cours de route.
@@ -160,7 +156,7 @@ TEST_F(Commandes, unArretBrutalPendantImporterLaisseLaCopiePrecedenteEntiere) {
         ::kill(pid, SIGKILL);
         ::waitpid(pid, nullptr, 0);
         // L'ancienne copie entière, ou la nouvelle entière : jamais une base tronquée.
-        if (lire(base) != "ancienne copie") {
+        if (lignara::essai::lireFichier(base) != "ancienne copie") {
             const std::vector<std::string> fautes = VerificateurBase::verifier(base);
             EXPECT_TRUE(fautes.empty()) << delaiMs << " ms : " << (fautes.empty() ? "" : fautes.front());
             std::ofstream(base) << "ancienne copie";

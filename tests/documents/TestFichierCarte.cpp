@@ -1,5 +1,6 @@
 // Fichier de cartographie : octets d'une petite carte faits à la main, relecture de ce qu'écrit
 // l'écrivain, contrôle de chaque compte à la lecture, limites de l'écrivain, cartes livrées.
+#include "support/Message.h"
 #include "documents/cartes/FichierCarte.h"
 
 #include <gtest/gtest.h>
@@ -34,14 +35,6 @@ Carte petiteCarte() {
     return c;
 }
 
-std::string message(const std::function<void()>& f) {
-    try {
-        f();
-    } catch (const OperationImpossible& e) {
-        return e.what();
-    }
-    return {};
-}
 
 const std::string kAbime = "Fichier de cartographie FR.dat ab\xEEm\xE9.\nR\xE9-installez Lignara.";
 
@@ -92,9 +85,9 @@ TEST(FichierCarte, lEcritureSeRelitEtRemplaceUnLienSansLeSuivre) {
 TEST(FichierCarte, fichierAbsentOuDossierALaPlaceDonneLeMessageDeReinstallation) {
     DossierEssai d;
     const std::string introuvable = "Fichier de cartographie introuvable.\nR\xE9-installez Lignara.";
-    EXPECT_EQ(message([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
+    EXPECT_EQ(essai::messageDe([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
     fs::create_directories(d / "Carto/FR.dat");
-    EXPECT_EQ(message([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
+    EXPECT_EQ(essai::messageDe([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
 }
 
 // Chaque fichier coupé avant sa fin, et chaque compte, numéro, texte ou point faussé, donne le
@@ -105,12 +98,12 @@ TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
     for (std::size_t n = 0; n < bon.size(); ++n) {
         if (n == finPremiereFiche) continue;
         std::vector<std::uint8_t> coupe(bon.begin(), bon.begin() + static_cast<std::ptrdiff_t>(n));
-        EXPECT_EQ(message([&] { decoderCarte(coupe, "FR.dat"); }), kAbime) << "coupé à " << n;
+        EXPECT_EQ(essai::messageDe([&] { decoderCarte(coupe, "FR.dat"); }), kAbime) << "coupé à " << n;
     }
     auto fausse = [&](std::size_t position, std::vector<std::uint8_t> octets) {
         std::vector<std::uint8_t> f = bon;
         for (std::size_t i = 0; i < octets.size(); ++i) f[position + i] = octets[i];
-        return message([&] { decoderCarte(f, "FR.dat"); });
+        return essai::messageDe([&] { decoderCarte(f, "FR.dat"); });
     };
     constexpr std::size_t fiche = 11, polygone = fiche + 211;
     EXPECT_EQ(fausse(0, {32, 0}), kAbime);                  // plus grand numéro sous 33
@@ -134,11 +127,11 @@ TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
     std::vector<std::uint8_t> f = encoderCarte(deux);
     const std::vector<std::uint8_t> fiche2(f.begin() + fiche, f.end());
     f.insert(f.end(), fiche2.begin(), fiche2.end());
-    EXPECT_EQ(message([&] { decoderCarte(f, "FR.dat"); }), kAbime);
+    EXPECT_EQ(essai::messageDe([&] { decoderCarte(f, "FR.dat"); }), kAbime);
     // Des octets en trop après la dernière fiche.
     f = bon;
     f.push_back(0);
-    EXPECT_EQ(message([&] { decoderCarte(f, "FR.dat"); }), kAbime);
+    EXPECT_EQ(essai::messageDe([&] { decoderCarte(f, "FR.dat"); }), kAbime);
 }
 
 // Octets altérés au hasard (graine fixe) dans une carte livrée : le message « abîmé », ou une

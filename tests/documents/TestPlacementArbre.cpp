@@ -8,6 +8,7 @@
 #include <iterator>
 #include <string>
 
+#include "support/DossierEssai.h"
 #include "BaseEssai.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/arbres/PlacementArbre.h"
@@ -20,11 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using essai::BaseEssai;
-
-std::string lire(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 // Personne qui a le plus de générations d'ascendants (boucles de parenté ignorées).
 std::uint32_t plusProfonde(const BaseGenealogique& base) {
@@ -85,7 +81,7 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
     const fs::path fichier = nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom
                                                          : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
     if (!fs::exists(fichier)) GTEST_SKIP() << "fichier absent : " << fichier;
-    BaseEssai b(lire(fichier));
+    BaseEssai b(lignara::essai::lireFichier(fichier));
     b.contexte.polices = polices_;
     const std::uint32_t racine = plusProfonde(b.base());
     // Familial : les parents de la personne la plus profonde.

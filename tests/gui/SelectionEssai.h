@@ -2,7 +2,9 @@
 // Outils des essais de la sélection des personnes et des feuilles : la vraie fenêtre ouverte
 // sur l'exemple livré, un document d'arbre ascendant sans mise en page, et des simulations de
 // dialogues aiguillées par le nom du dialogue.
+#include <filesystem>
 #include <functional>
+#include <set>
 #include <map>
 #include <string>
 
@@ -15,6 +17,7 @@
 #include "documents/Document.h"
 #include "documents/PagesOptions.h"
 #include "gui/EssaiFenetre.h"
+#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/DialogueSelectionPersonne.h"
 #include "shell/gui/FenetrePrincipale.h"
 
@@ -90,6 +93,30 @@ struct FenetreOuverte : ::testing::Test {
         for (std::uint32_t p = 1; p <= contexte.base->nombreIndividus(); ++p)
             if (s.nomDe(p) == nom && s.prenomsDe(p) == prenoms && rang-- == 0) return static_cast<std::int32_t>(p);
         return -1;
+    }
+};
+
+// La fenêtre ouverte, afficheurs permis, qui rend le document que produit une commande.
+struct FenetreDocuments : FenetreOuverte {
+    void SetUp() override {
+        FenetreOuverte::SetUp();
+        f->configuration().afficheurs = {"true", "true", "true", "true"};
+    }
+    static std::set<std::filesystem::path> documentsProduits() {
+        std::set<std::filesystem::path> fichiers;
+        for (const auto& e : std::filesystem::directory_iterator(lignara::dossierSortieDuProgramme()))
+            fichiers.insert(e.path());
+        return fichiers;
+    }
+    // Le document produit par la commande, effacé ; vide sans document.
+    std::filesystem::path produire(int commande) {
+        const auto avant = documentsProduits();
+        f->executer(commande);
+        std::filesystem::path nouveau;
+        for (const auto& p : documentsProduits())
+            if (!avant.count(p)) nouveau = p;
+        if (!nouveau.empty()) std::filesystem::remove(nouveau);
+        return nouveau;
     }
 };
 

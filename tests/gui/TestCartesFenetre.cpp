@@ -18,28 +18,7 @@ using essai::element;
 
 namespace {
 
-std::set<std::filesystem::path> documentsProduits() {
-    std::set<std::filesystem::path> fichiers;
-    for (const auto& e : std::filesystem::directory_iterator(dossierSortieDuProgramme())) fichiers.insert(e.path());
-    return fichiers;
-}
-
-struct CartesFenetre : essai::FenetreOuverte {
-    void SetUp() override {
-        essai::FenetreOuverte::SetUp();
-        f->configuration().afficheurs = {"true", "true", "true", "true"};
-    }
-    // Le document produit par la commande, effacé ; vide sans document.
-    std::filesystem::path produire(int commande) {
-        const auto avant = documentsProduits();
-        f->executer(commande);
-        std::filesystem::path nouveau;
-        for (const auto& p : documentsProduits())
-            if (!avant.count(p)) nouveau = p;
-        if (!nouveau.empty()) std::filesystem::remove(nouveau);
-        return nouveau;
-    }
-};
+using CartesFenetre = essai::FenetreDocuments;
 
 // « Localisation › Patronyme... » : le nom, puis la feuille, où le pays part de celui des
 // préférences et la couleur se choisit par son bouton.

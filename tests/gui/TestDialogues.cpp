@@ -13,8 +13,9 @@
 #include <QTest>
 
 #include "commun/Dossiers.h"
+#include "support/DossierEssai.h"
 #include "commun/Texte.h"
-#include "gui/EssaiFenetre.h"
+#include "gui/SelectionEssai.h"
 #include "reference/Categories.h"
 #include "shell/gui/EditeurCategories.h"
 #include "shell/gui/FenetrePrincipale.h"
@@ -32,21 +33,9 @@ struct Dialogue : ::testing::Test {
     void SetUp() override { essai::remettreAZero(); }
 };
 
-template <class T>
-T* element(QDialog& d, const char* nom) {
-    T* w = d.findChild<T*>(nom);
-    EXPECT_NE(w, nullptr) << nom;
-    return w;
-}
+using essai::element;
 
-void cliquerOk(QDialog& d) {
-    element<QDialogButtonBox>(d, "boutons")->button(QDialogButtonBox::Ok)->click();
-}
-
-std::string lireFichier(const std::filesystem::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
+using lignara::essai::lireFichier;
 
 }  // namespace
 
@@ -64,7 +53,7 @@ TEST_F(Dialogue, lesPreferencesSontBorneesEnregistreesEtRelues) {
         element<QCheckBox>(d, "caseDonnees5_1")->setChecked(false);
         element<QPushButton>(d, "boutonCouleurHommes")->click();
         EXPECT_GT(element<QComboBox>(d, "comboPolice")->count(), 0);
-        cliquerOk(d);
+        essai::boutonOk(d)->click();
         return d.result();
     };
     f.executer(1081);
@@ -111,14 +100,14 @@ TEST_F(Dialogue, lesOptionsDuFichierNeSontCopieesQueSurOkEtRefusentUnTagDejaLu) 
         auto* ok = element<QDialogButtonBox>(d, "boutons")->button(QDialogButtonBox::Ok);
         EXPECT_FALSE(ok->isEnabled());  // tag vide
         QTest::keyClicks(element<QLineEdit>(d, "editTag"), "NAME");
-        cliquerOk(d);
+        essai::boutonOk(d)->click();
         EXPECT_TRUE(d.isVisible());  // refusé, le dialogue reste ouvert
         element<QLineEdit>(d, "editTag")->clear();
         QTest::keyClicks(element<QLineEdit>(d, "editTag"), " ");
         EXPECT_FALSE(ok->isEnabled());  // rien avant l'espace
         element<QLineEdit>(d, "editTag")->clear();
         QTest::keyClicks(element<QLineEdit>(d, "editTag"), "_COMM suite");
-        cliquerOk(d);
+        essai::boutonOk(d)->click();
         return d.result();
     };
     f.executer(1087);

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "support/DossierEssai.h"
 #include "commun/Dossiers.h"
 #include "gui/SelectionEssai.h"
 #include "reglages/CompteursUsage.h"
@@ -27,11 +28,6 @@ using namespace lignara::gui;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lire(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
 
 struct DocumentProduit : ::essai::FenetreOuverte {
     ::essai::DossierTemporaire dossier{"document-produit"};
@@ -71,7 +67,7 @@ TEST_F(DocumentProduit, laBarreDEtatNommeLeDocumentEtOuvreSonDossier) {
     EXPECT_TRUE(f->action(kCommandeEnregistrerSous)->isEnabled());
     SelecteurFichier::reponses() = {QString::fromStdString((dossier.chemin / "arbre-de-francois").string())};
     f->executer(kCommandeEnregistrerSous);
-    EXPECT_TRUE(lire(dossier.chemin / "arbre-de-francois.pdf") == lire(document));
+    EXPECT_TRUE(lignara::essai::lireFichier(dossier.chemin / "arbre-de-francois.pdf") == lignara::essai::lireFichier(document));
     EXPECT_EQ(SelecteurFichier::titres().back(), "Enregistrer le document sous");
 }
 
@@ -87,7 +83,7 @@ TEST_F(DocumentProduit, sansAfficheurLaFenetreDitOuEstLeDocument) {
 // La même version partout : la boîte « A propos » porte celle que le PDF écrit.
 TEST_F(DocumentProduit, laBoiteAProposPorteLaVersionDesDocuments) {
     f->configuration().afficheurs = {"true", "true", "true", "true"};
-    const std::string pdf = lire(produire());
+    const std::string pdf = lignara::essai::lireFichier(produire());
     const std::size_t debut = pdf.find("/Producer (Lignara ");
     ASSERT_NE(debut, std::string::npos);
     const std::string version = pdf.substr(debut + 19, pdf.find(' ', debut + 19) - debut - 19);

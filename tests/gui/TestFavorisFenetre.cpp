@@ -11,6 +11,7 @@
 #include <QMenu>
 #include <QRadioButton>
 
+#include "support/DossierEssai.h"
 #include "support/Programme.h"
 #include "commun/Dossiers.h"
 #include "documents/Afficheur.h"
@@ -189,11 +190,6 @@ TEST_F(FavorisFenetre, modifierUnFavoriNomDoubleTypeChangeEtSeparateur) {
     EXPECT_EQ(f->fichier().reglages().favoris, attendu);
 }
 
-std::string lire(const fs::path& p) {
-    std::ifstream flux(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(flux), {}};
-}
-
 std::string sansDateDeCreation(const std::string& octets) {
     return std::regex_replace(octets, std::regex("/CreationDate \\(D:[0-9]+\\)"), "/CreationDate (D:X)");
 }
@@ -246,9 +242,9 @@ TEST_F(FavorisFenetre, unFavoriFaitDansLaFenetreDonneLeMemeDocumentEnLigneDeComm
     auto s = lignara::essai::lancerProgramme("favori executer '" + ::essai::exempleLivre() +
                                              "' 'Arbre de François' --sortie '" + ligne.string() + "'");
     ASSERT_EQ(s.code, 0) << s.texte;
-    const std::string attendu = lire(fenetre);
+    const std::string attendu = lignara::essai::lireFichier(fenetre);
     ASSERT_EQ(attendu.substr(0, 5), "%PDF-");
-    EXPECT_TRUE(sansDateDeCreation(lire(ligne)) == sansDateDeCreation(attendu));
+    EXPECT_TRUE(sansDateDeCreation(lignara::essai::lireFichier(ligne)) == sansDateDeCreation(attendu));
     fs::remove(fenetre);
 }
 

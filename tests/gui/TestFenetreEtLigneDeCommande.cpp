@@ -14,6 +14,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "support/DossierEssai.h"
 #include "support/Programme.h"
 #include "commun/Dossiers.h"
 #include "gui/SelectionEssai.h"
@@ -28,11 +29,6 @@ using ::essai::taper;
 namespace {
 
 namespace fs = std::filesystem;
-
-std::string lire(const fs::path& chemin) {
-    std::ifstream f(chemin, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
 
 // La date de création du PDF ne suit pas encore SOURCE_DATE_EPOCH : seule elle est masquée.
 std::string sansDateDeCreation(const std::string& octets) {
@@ -75,6 +71,14 @@ struct FenetreEtLigneDeCommande : ::testing::Test {
         ADD_FAILURE() << "aucun document écrit par la fenêtre";
         return {};
     }
+    // Mêmes octets des deux côtés (le fichier de la fenêtre porte `marque`) ; celui de la fenêtre est effacé.
+    static void comparer(const fs::path& fenetre, const fs::path& ligne, const std::string& marque,
+                         bool masquerDate = false) {
+        const std::string attendu = lignara::essai::lireFichier(fenetre), obtenu = lignara::essai::lireFichier(ligne);
+        ASSERT_NE(attendu.find(marque), std::string::npos) << fenetre;
+        EXPECT_TRUE(masquerDate ? sansDateDeCreation(obtenu) == sansDateDeCreation(attendu) : obtenu == attendu);
+        fs::remove(fenetre);
+    }
     fs::path depuisLaLigneDeCommande(const std::string& type, const std::string& options, const std::string& nom) {
         const fs::path chemin = sorties.chemin / nom;
         auto s = lignara::essai::lancerProgramme("document " + type + " '" + ::essai::exempleLivre() + "' --sortie '" +
@@ -107,10 +111,7 @@ TEST_F(FenetreEtLigneDeCommande, lArbreFamilialPdfALesMemesOctets) {
         "--option \"Style=par couple d'ascendants\" --option 'Critère de coloration=Pays' "
         "--option 'Suppression des branches non colorées=non'",
         "familial.pdf");
-    const std::string attendu = lire(fenetrePdf);
-    ASSERT_EQ(attendu.substr(0, 8), "%PDF-1.7");
-    EXPECT_TRUE(sansDateDeCreation(lire(lignePdf)) == sansDateDeCreation(attendu));
-    fs::remove(fenetrePdf);
+    comparer(fenetrePdf, lignePdf, "%PDF-1.7", true);
 }
 
 TEST_F(FenetreEtLigneDeCommande, lArbreChronologiqueWebAvecCoupesALesMemesOctets) {
@@ -131,10 +132,7 @@ TEST_F(FenetreEtLigneDeCommande, lArbreChronologiqueWebAvecCoupesALesMemesOctets
         "arbre-ascendant", "--racine 'François /Berthelot/' --format web --option 'Fond de page=Siècles' "
         "--option 'Couper toutes les branches au-delà de=3'",
         "individuel.htm");
-    const std::string attendu = lire(fenetreWeb);
-    ASSERT_NE(attendu.find("<title>Arbre ascendant</title>"), std::string::npos);
-    EXPECT_TRUE(lire(ligneWeb) == attendu);
-    fs::remove(fenetreWeb);
+    comparer(fenetreWeb, ligneWeb, "<title>Arbre ascendant</title>");
 }
 
 // La frise individuelle relit le GEDCOM du fichier ouvert depuis la fenêtre comme depuis la
@@ -156,10 +154,7 @@ TEST_F(FenetreEtLigneDeCommande, laFriseIndividuelleALesMemesOctets) {
         "frise-individuelle", "--racine 'Antoine /Berthelot/' --option 'Domiciles=non' "
         "--option 'Echelle de temps fixe (110 ans sur la largeur de la page)=non'",
         "frise.pdf");
-    const std::string attendu = lire(fenetrePdf);
-    ASSERT_EQ(attendu.substr(0, 8), "%PDF-1.7");
-    EXPECT_TRUE(lire(lignePdf) == attendu);
-    fs::remove(fenetrePdf);
+    comparer(fenetrePdf, lignePdf, "%PDF-1.7");
 }
 
 TEST_F(FenetreEtLigneDeCommande, lArbreMixteWebAvecLimiteALesMemesOctets) {
@@ -181,10 +176,7 @@ TEST_F(FenetreEtLigneDeCommande, lArbreMixteWebAvecLimiteALesMemesOctets) {
         "arbre-mixte", "--racine 'François /Berthelot/' --format web "
         "--option 'Affiche les descendants contemporaines=non' --option 'Couper toutes les branches au-delà de=2'",
         "mixte.htm");
-    const std::string attendu = lire(fenetreWeb);
-    ASSERT_NE(attendu.find("<title>Arbre mixte</title>"), std::string::npos);
-    EXPECT_TRUE(lire(ligneWeb) == attendu);
-    fs::remove(fenetreWeb);
+    comparer(fenetreWeb, ligneWeb, "<title>Arbre mixte</title>");
 }
 
 TEST_F(FenetreEtLigneDeCommande, lArbreDeCousinsALesMemesOctets) {
@@ -205,10 +197,7 @@ TEST_F(FenetreEtLigneDeCommande, lArbreDeCousinsALesMemesOctets) {
     ASSERT_EQ(fenetrePdf.filename(), "AC_Berthelot.pdf");
     const fs::path lignePdf = depuisLaLigneDeCommande(
         "arbre-cousins", "--racine 'François /Berthelot/' --option \"Limite l'ascendance à=2\"", "cousins.pdf");
-    const std::string attendu = lire(fenetrePdf);
-    ASSERT_EQ(attendu.substr(0, 8), "%PDF-1.7");
-    EXPECT_TRUE(lire(lignePdf) == attendu);
-    fs::remove(fenetrePdf);
+    comparer(fenetrePdf, lignePdf, "%PDF-1.7");
 }
 
 }  // namespace

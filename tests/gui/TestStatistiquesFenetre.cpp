@@ -20,28 +20,7 @@ using essai::element;
 
 namespace {
 
-std::set<std::filesystem::path> documentsProduits() {
-    std::set<std::filesystem::path> fichiers;
-    for (const auto& e : std::filesystem::directory_iterator(dossierSortieDuProgramme())) fichiers.insert(e.path());
-    return fichiers;
-}
-
-struct StatistiquesFenetre : essai::FenetreOuverte {
-    void SetUp() override {
-        essai::FenetreOuverte::SetUp();
-        f->configuration().afficheurs = {"true", "true", "true", "true"};
-    }
-    // Le document produit par la commande, effacé ; vide sans document.
-    std::filesystem::path produire(int commande) {
-        const auto avant = documentsProduits();
-        f->executer(commande);
-        std::filesystem::path nouveau;
-        for (const auto& p : documentsProduits())
-            if (!avant.count(p)) nouveau = p;
-        if (!nouveau.empty()) std::filesystem::remove(nouveau);
-        return nouveau;
-    }
-};
+using StatistiquesFenetre = essai::FenetreDocuments;
 
 // « Age mariage/décès › Complètes... » : aucune personne demandée, la feuille sans la case des
 // conjoints ; le choix « âge au décès » arrive au document.

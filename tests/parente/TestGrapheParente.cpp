@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "support/Message.h"
 #include "FamilleEssai.h"
 #include "commun/OperationImpossible.h"
 #include "gedcom/ImporterGedcom.h"
@@ -58,12 +59,7 @@ ResultatGrapheParente construire(const BaseGenealogique& base, unsigned options,
 }
 
 std::string messageDe(const BaseGenealogique& base, unsigned options) {
-    try {
-        construire(base, options);
-    } catch (const OperationImpossible& e) {
-        return e.what();
-    }
-    return {};
+    return essai::messageDe([&] { construire(base, options); });
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "support/Message.h"
 #include "TestCategorieDossiers.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -18,14 +19,7 @@ using lignara::essai::DossiersEssai;
 
 namespace {
 
-std::string messageDe(auto&& action) {
-    try {
-        action();
-    } catch (const OperationImpossible& e) {
-        return e.what();
-    }
-    return "(aucune exception)";
-}
+using essai::messageDe;
 
 std::string definitionLivree(const char* nom) {
     return depuisUtf8(DossiersEssai::lire(std::string(LIGNARA_DOSSIER_SOURCES) + "/data/Categories/" + nom));

@@ -1,4 +1,4 @@
-// Outil de capture : ouvre la vraie fenêtre sur l'exemple livré et chaque dialogue, et en
+// Outil de capture (hors de la suite d'essais) : ouvre la vraie fenêtre sur l'exemple livré et chaque dialogue, et en
 // enregistre une image PNG dans captures/ du dossier de construction, pour regarder chaque
 // fenêtre sans cliquer. Le test échoue si une image ne peut pas être écrite.
 #include <gtest/gtest.h>
