@@ -46,6 +46,8 @@ case "${1:-}" in
   "")
     dossier="$racine/build-tests"
     "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
+    # L'outil des captures de la fenêtre n'est pas un essai, mais il doit rester construit.
+    cmake --build "$dossier" -j "$(nproc)" --target captures
     ;;
   *)
     echo "Usage : $0 [--sanitiseurs | --fils | --sans-fenetre]" >&2
