@@ -43,6 +43,9 @@ TEST(ClePhonetique, confondLesGraphiesDUnMemeSon) {
     EXPECT_EQ(ClePhonetique("Roussot"), "r3so");
     EXPECT_EQ(ClePhonetique("LEFÈVRE"_1252), ClePhonetique("Lefèvre"_1252));
     EXPECT_EQ(ClePhonetique("Lefèvre"_1252), "lefyfr");
+    // « g » dur devant « an », « am », « ain », « aim ».
+    EXPECT_EQ(ClePhonetique("Gaimard"), ClePhonetique("Kaimard"));
+    EXPECT_EQ(ClePhonetique("Gainville"), ClePhonetique("Kainville"));
 }
 
 TEST(ClePhonetique, gardeLeHInitial) {

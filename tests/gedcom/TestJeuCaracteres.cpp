@@ -69,6 +69,7 @@ TEST(JeuCaracteres, utf8MalFormeDonneUnPointDInterrogationSansAvalerLaSuite) {
 
 TEST(JeuCaracteres, utf8PerdUneSequenceCoupeeParLaFinDuTexte) {
     EXPECT_EQ(convertir("ab\xC3", JeuCaracteres::Utf8), "ab");
+    EXPECT_EQ(convertir("ab\xDF", JeuCaracteres::Utf8), "ab");  // dernier début de deux octets
     EXPECT_EQ(convertir("ab\xE2\x82", JeuCaracteres::Utf8), "ab");
     EXPECT_EQ(convertir("ab\xF0\x9F\x98", JeuCaracteres::Utf8), "ab");
 }
