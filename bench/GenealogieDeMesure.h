@@ -92,8 +92,8 @@ public:
             if (ch.empty()) continue;
             individus[p].premiereFamille = ch[0];
             for (std::size_t k = 0; k < ch.size(); ++k)
-                fiches[ch[k] - 1].suivante = k + 1 < ch.size() ? static_cast<std::int32_t>(ch[k + 1])
-                                                               : -static_cast<std::int32_t>(ch[0]);
+                fiches[ch[k] - 1].suivante =
+                    k + 1 < ch.size() ? static_cast<std::int32_t>(ch[k + 1]) : -static_cast<std::int32_t>(ch[0]);
         }
         EcrivainBase e({n, static_cast<std::uint32_t>(fiches.size()), static_cast<std::uint32_t>(evenements.size())},
                        dossierTemporaire());
@@ -140,8 +140,8 @@ private:
     }
 
     void fabriquerNoms() {
-        const char* debuts[] = {"Du", "Le", "Ma", "Ber", "Gi", "Rou", "Fa", "Mo", "Cha", "Bou", "Lam",
-                                "Ri", "Pe", "Gau", "Ver", "Bo", "Thi", "Che", "Mer", "Vi"};
+        const char* debuts[] = {"Du",  "Le", "Ma", "Ber", "Gi",  "Rou", "Fa",  "Mo",  "Cha", "Bou",
+                                "Lam", "Ri", "Pe", "Gau", "Ver", "Bo",  "Thi", "Che", "Mer", "Vi"};
         const char* milieux[] = {"", "r", "ch", "ll", "n", "ss", "t", "g", "v", "rm"};
         const char* fins[] = {"ont", "ond", "ier", "et", "aud", "in", "eau", "ard", "y", "on", "ès", "oux"};
         const char* suffixes[] = {"", "e", "s", "t", "eau", "ot", "in", "el"};
@@ -150,9 +150,9 @@ private:
                 for (const char* f : fins)
                     for (const char* x : suffixes) noms_.push_back(depuisUtf8(std::string(d) + m + f + x));
         std::shuffle(noms_.begin(), noms_.end(), alea_);
-        const char* simples[] = {"Jean", "Marie", "Pierre", "Anne", "Louis", "Jeanne", "François",
-                                 "Marguerite", "Jacques", "Catherine", "Antoine", "Françoise",
-                                 "Joseph", "Élisabeth", "Nicolas", "Madeleine", "Claude", "Louise"};
+        const char* simples[] = {"Jean",     "Marie",      "Pierre",  "Anne",      "Louis",   "Jeanne",
+                                 "François", "Marguerite", "Jacques", "Catherine", "Antoine", "Françoise",
+                                 "Joseph",   "Élisabeth",  "Nicolas", "Madeleine", "Claude",  "Louise"};
         for (const char* a : simples) {
             prenoms_.push_back(depuisUtf8(a));
             for (const char* b : simples) prenoms_.push_back(depuisUtf8(std::string(a) + " " + b));
@@ -166,9 +166,12 @@ private:
         g.nom = nom;
         g.prenoms = frequent(prenoms_.size());
         int tirage = entre(0, 99);
-        if (tirage < 55) g.naissance.annee = g.annee;
-        else if (tirage < 65) g.naissance = {DateVers, 0, 0, static_cast<std::int16_t>(annee + entre(-2, 2))};
-        else if (tirage < 70) g.naissance = {chance(0.5) ? DateAvant : DateApres, 0, 0, g.annee};
+        if (tirage < 55)
+            g.naissance.annee = g.annee;
+        else if (tirage < 65)
+            g.naissance = {DateVers, 0, 0, static_cast<std::int16_t>(annee + entre(-2, 2))};
+        else if (tirage < 70)
+            g.naissance = {chance(0.5) ? DateAvant : DateApres, 0, 0, g.annee};
         if (chance(0.4)) g.deces.annee = static_cast<std::int16_t>(annee + entre(0, 90));
         gens_.push_back(g);
         return static_cast<std::uint32_t>(gens_.size() - 1);
@@ -197,7 +200,8 @@ private:
         for (std::uint32_t e : enfants) {
             for (int union_ = 0; union_ < 2 && gens_.size() < maximum && chance(union_ == 0 ? 0.5 : 0.08); ++union_) {
                 bool homme = gens_[e].sexe == 'M';
-                std::uint32_t conjoint = nouvelle(homme ? 'F' : 'M', gens_[e].annee + entre(-5, 5), frequent(noms_.size()));
+                std::uint32_t conjoint =
+                    nouvelle(homme ? 'F' : 'M', gens_[e].annee + entre(-5, 5), frequent(noms_.size()));
                 Couple c;
                 c.mari = homme ? e : conjoint;
                 c.femme = homme ? conjoint : e;

@@ -32,8 +32,7 @@ const PolicesDocument& policesChargees() {
 }
 
 // Un arbre complet : préparation, mise en page et fichier PDF.
-void dessiner(benchmark::State& etat, const BaseGenealogique& base, std::uint32_t racine, int limite,
-              const char* nom) {
+void dessiner(benchmark::State& etat, const BaseGenealogique& base, std::uint32_t racine, int limite, const char* nom) {
     ContexteDocument contexte;
     contexte.base = &base;
     contexte.polices = policesChargees();

@@ -98,11 +98,11 @@ void dessiner(benchmark::State& etat, const BaseGenealogique& base, std::uint32_
         boites = d.arbre().rangees().nombreBoites();
         passes = d.bilan().passes;
         std::chrono::duration<double> total = std::chrono::steady_clock::now() - debut, mise = place - debut;
-        std::printf("%s : %zu boîtes, %d rangées, %d passes (%s), %zu boîtes repoussées à la fin, "
-                    "mise en page %.3f s, total %.3f s (fichier de %ju octets)\n",
-                    nom, boites, d.arbre().rangees().nombreRangees(), passes,
-                    d.bilan().stable ? "stable" : "arrêtée", d.bilan().reprises, mise.count(), total.count(),
-                    static_cast<std::uintmax_t>(fs::file_size(chemin)));
+        std::printf(
+            "%s : %zu boîtes, %d rangées, %d passes (%s), %zu boîtes repoussées à la fin, "
+            "mise en page %.3f s, total %.3f s (fichier de %ju octets)\n",
+            nom, boites, d.arbre().rangees().nombreRangees(), passes, d.bilan().stable ? "stable" : "arrêtée",
+            d.bilan().reprises, mise.count(), total.count(), static_cast<std::uintmax_t>(fs::file_size(chemin)));
     }
     etat.counters["boites"] = static_cast<double>(boites);
     etat.counters["passes"] = passes;

@@ -105,8 +105,8 @@ void mesurer(benchmark::State& etat, const char* nom, Regler&& regler) {
         const double preparation = secondesDepuis(debut);
         d.chemin = chemin.string();
         d.ecrire();
-        std::printf("%s : préparation %.3f s, écriture %.3f s, total %.3f s (fichier de %ju octets)\n", nom, preparation,
-                    secondesDepuis(debut) - preparation, secondesDepuis(debut),
+        std::printf("%s : préparation %.3f s, écriture %.3f s, total %.3f s (fichier de %ju octets)\n", nom,
+                    preparation, secondesDepuis(debut) - preparation, secondesDepuis(debut),
                     static_cast<std::uintmax_t>(fs::file_size(chemin)));
     }
     std::error_code ec;
@@ -114,9 +114,7 @@ void mesurer(benchmark::State& etat, const char* nom, Regler&& regler) {
 }
 
 void Branches(benchmark::State& etat, std::uint8_t tri) {
-    mesurer<ListeBranches>(etat, "lignara-bench-LB.txt", [tri](ListeBranches& d) {
-        d.valeur(kTriBranches) = tri;
-    });
+    mesurer<ListeBranches>(etat, "lignara-bench-LB.txt", [tri](ListeBranches& d) { d.valeur(kTriBranches) = tri; });
 }
 
 void Cousins(benchmark::State& etat, std::uint16_t degre, std::uint8_t tri) {
@@ -124,7 +122,6 @@ void Cousins(benchmark::State& etat, std::uint16_t degre, std::uint8_t tri) {
         d.valeur(kRacine) = static_cast<std::int32_t>(million().racine);
         d.valeur(kDegreMaximal) = degre;
         d.valeur(kTriCousins) = tri;
-
     });
 }
 
@@ -133,10 +130,13 @@ void Cousins(benchmark::State& etat, std::uint16_t degre, std::uint8_t tri) {
 BENCHMARK_CAPTURE(Branches, parPatronyme, std::uint8_t{0})->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_CAPTURE(Branches, parDescendants, std::uint8_t{3})->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK_CAPTURE(Cousins, huitiemeDegreParDegre, std::uint16_t{8}, std::uint8_t{0})
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(Cousins, huitiemeDegreParDate, std::uint16_t{8}, std::uint8_t{2})
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 // Sans degré maximal : toute la parenté de la racine, pour voir la croissance.
 BENCHMARK_CAPTURE(Cousins, sansLimiteParNom, std::uint16_t{0}, std::uint8_t{1})
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_MAIN();

@@ -24,8 +24,7 @@ void ajouterDates(const std::string& contenu, std::vector<std::string>& dates) {
         const std::size_t fin = std::min(contenu.find_first_of("\r\n", debut), contenu.size());
         const std::string_view ligne = std::string_view(contenu).substr(debut, fin - debut);
         const std::size_t p = ligne.find(" DATE ");
-        if (p != std::string_view::npos && p > 0 && p <= 4 &&
-            ligne.find_first_not_of("0123456789 ") == p + 1)
+        if (p != std::string_view::npos && p > 0 && p <= 4 && ligne.find_first_not_of("0123456789 ") == p + 1)
             dates.emplace_back(ligne.substr(p + 6));
         debut = fin + 1;
     }

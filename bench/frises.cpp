@@ -87,20 +87,20 @@ Royal92* royal92(benchmark::State& etat) {
 
 void TousLesAscendantsDeVictoria(benchmark::State& etat) {
     if (Royal92* r = royal92(etat))
-        dessiner<FriseLignees>(etat, r->contexte, FriseLignees::kCodeAscendante, 1, [](auto&) {},
-                               "lignara-bench-FA-victoria.pdf");
+        dessiner<FriseLignees>(
+            etat, r->contexte, FriseLignees::kCodeAscendante, 1, [](auto&) {}, "lignara-bench-FA-victoria.pdf");
 }
 
 void GenerationsAscendantesDeVictoria(benchmark::State& etat) {
     if (Royal92* r = royal92(etat))
-        dessiner<FriseGenerations>(etat, r->contexte, FriseGenerations::kCodeAscendante, 1, [](auto&) {},
-                                   "lignara-bench-FG-victoria.pdf");
+        dessiner<FriseGenerations>(
+            etat, r->contexte, FriseGenerations::kCodeAscendante, 1, [](auto&) {}, "lignara-bench-FG-victoria.pdf");
 }
 
 void UneFriseParAscendantDeVictoria(benchmark::State& etat) {
     if (Royal92* r = royal92(etat))
-        dessiner<FriseIndividuelle>(etat, r->contexte, FriseIndividuelle::kCodeAscendants, 1, [](auto&) {},
-                                    "lignara-bench-FI-victoria.pdf");
+        dessiner<FriseIndividuelle>(
+            etat, r->contexte, FriseIndividuelle::kCodeAscendants, 1, [](auto&) {}, "lignara-bench-FI-victoria.pdf");
 }
 
 struct Million {
@@ -143,16 +143,16 @@ Million& million() {
 
 void GenerationsDescendantesSurUnMillion(benchmark::State& etat) {
     Million& m = million();
-    dessiner<FriseGenerations>(etat, m.contexte, FriseGenerations::kCodeDescendante, m.fondateur,
-                               [](FriseGenerations& d) { d.valeur(kConjointsGenerations) = std::uint8_t{1}; },
-                               "lignara-bench-FG-million.pdf");
+    dessiner<FriseGenerations>(
+        etat, m.contexte, FriseGenerations::kCodeDescendante, m.fondateur,
+        [](FriseGenerations& d) { d.valeur(kConjointsGenerations) = std::uint8_t{1}; }, "lignara-bench-FG-million.pdf");
 }
 
 void HuitGenerationsDescendantesSurUnMillion(benchmark::State& etat) {
     Million& m = million();
-    dessiner<FriseLignees>(etat, m.contexte, FriseLignees::kCodeDescendante, m.fondateur,
-                           [](FriseLignees& d) { d.valeur(kLimiteFrise) = std::uint8_t{8}; },
-                           "lignara-bench-FD-million.pdf");
+    dessiner<FriseLignees>(
+        etat, m.contexte, FriseLignees::kCodeDescendante, m.fondateur,
+        [](FriseLignees& d) { d.valeur(kLimiteFrise) = std::uint8_t{8}; }, "lignara-bench-FD-million.pdf");
 }
 
 }  // namespace

@@ -49,7 +49,8 @@ private:
 
 // Durée d'une commande du programme, sortie jetée.
 double dureeCommande(const std::string& arguments) {
-    const std::string commande = "'" + (dossierConstruction() / "lignara").string() + "' " + arguments + " > /dev/null 2>&1";
+    const std::string commande =
+        "'" + (dossierConstruction() / "lignara").string() + "' " + arguments + " > /dev/null 2>&1";
     const auto debut = std::chrono::steady_clock::now();
     const int code = std::system(commande.c_str());
     const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;

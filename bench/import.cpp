@@ -47,8 +47,8 @@ public:
         }
         fs::path outil = lignara::cheminProgramme().parent_path().parent_path() / "tools" / "outil_generer_gedcom";
         fs::path sortie = lignara::dossierTemporaire() / "lignara-bench-import-1M.ged";
-        std::string commande = "'" + outil.string() + "' '" + sortie.string() + "' " + std::to_string(kPersonnes) +
-                               " > /dev/null";
+        std::string commande =
+            "'" + outil.string() + "' '" + sortie.string() + "' " + std::to_string(kPersonnes) + " > /dev/null";
         std::error_code ec;
         if (fs::exists(outil, ec) && std::system(commande.c_str()) == 0) {
             chemin_ = sortie;
@@ -152,8 +152,8 @@ void mesurerImport(benchmark::State& etat, const fs::path& chemin) {
     std::string tenus = std::string(import <= 3 * lecture ? "rapport<=3 oui" : "rapport<=3 NON") +
                         (parSeconde >= 200000 ? ", >=200000/s oui" : ", >=200000/s NON") +
                         (personnes < 100000 ? ", mémoire : frais fixes du programme (petit fichier)"
-                                            : memoire.import >= 0 && parMillion < 600 ? ", <600Mo/M oui"
-                                                                                      : ", <600Mo/M NON");
+                         : memoire.import >= 0 && parMillion < 600 ? ", <600Mo/M oui"
+                                                                   : ", <600Mo/M NON");
     etat.SetLabel(chemin.filename().string() + " : " + tenus);
 }
 

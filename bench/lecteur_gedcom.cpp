@@ -32,12 +32,13 @@ void ecrireSynthetique(const fs::path& chemin) {
         std::fprintf(f,
                      "0 @I%ld@ INDI\r\n1 NAME H\xC3\xA9l\xC3\xA8ne %ld /Lef\xC3\xA8vre/\r\n1 SEX %c\r\n"
                      "1 BIRT\r\n2 DATE %ld JAN %ld\r\n2 PLAC Saint-\xC3\x89tienne, Loire, France\r\n"
-                     "1 OCCU cultivateur\r\n1 FAMS @F%ld@\r\n1 NOTE  \xE2\x80\x9C" "Cit\xC3\xA9\xE2\x80\x9D du registre\r\n",
+                     "1 OCCU cultivateur\r\n1 FAMS @F%ld@\r\n1 NOTE  \xE2\x80\x9C"
+                     "Cit\xC3\xA9\xE2\x80\x9D du registre\r\n",
                      i, i, i % 2 ? 'M' : 'F', 1 + i % 28, 1700 + i % 300, famille);
     }
     for (long k = 1; k <= kIndividus / 2; ++k)
-        std::fprintf(f, "0 @F%ld@ FAM\r\n1 HUSB @I%ld@\r\n1 WIFE @I%ld@\r\n1 MARR\r\n2 DATE 1750\r\n",
-                     k, 2 * k - 1, 2 * k);
+        std::fprintf(f, "0 @F%ld@ FAM\r\n1 HUSB @I%ld@\r\n1 WIFE @I%ld@\r\n1 MARR\r\n2 DATE 1750\r\n", k, 2 * k - 1,
+                     2 * k);
     std::fputs("0 TRLR\r\n", f);
     std::fclose(f);
 }
@@ -52,12 +53,11 @@ public:
         }
         chemin_ = lignara::dossierTemporaire() / "lignara-bench-1M.ged";
         efface_ = true;
-        fs::path outil = lignara::cheminProgramme().parent_path().parent_path() / "tools" /
-                         "outil_generer_gedcom";
+        fs::path outil = lignara::cheminProgramme().parent_path().parent_path() / "tools" / "outil_generer_gedcom";
         std::error_code ec;
         if (fs::exists(outil, ec)) {
-            std::string commande = "'" + outil.string() + "' '" + chemin_.string() + "' " +
-                                   std::to_string(kIndividus) + " > /dev/null";
+            std::string commande =
+                "'" + outil.string() + "' '" + chemin_.string() + "' " + std::to_string(kIndividus) + " > /dev/null";
             if (std::system(commande.c_str()) == 0 && fs::file_size(chemin_, ec) > 0 && !ec) {
                 origine_ = "outil_generer_gedcom";
                 return;

@@ -33,8 +33,7 @@ void ajouterLieux(const fs::path& chemin, std::vector<std::string>& lieux) {
     while (std::getline(f, ligne)) {
         if (!ligne.empty() && ligne.back() == '\r') ligne.pop_back();
         std::size_t i = ligne.find(" PLAC ");
-        if (i == std::string::npos || i == 0 || ligne.find_first_not_of(" 0123456789") != i + 1)
-            continue;
+        if (i == std::string::npos || i == 0 || ligne.find_first_not_of(" 0123456789") != i + 1) continue;
         std::string valeur = ligne.substr(i + 6);
         lieux.push_back(estUtf8(valeur) ? depuisUtf8(valeur) : valeur);
     }

@@ -50,10 +50,10 @@ Million& million() {
         // celle dont l'ascendance est la plus fournie.
         m->ascendance = mesure::plusProfonde(m->base, generations, 20);
         m->fondateur = mesure::grandFondateur(m->base, m->descendants);
-        std::printf("Généalogie de mesure : %u personnes en %.1f s ; ascendance de %u (%d générations connues), "
-                    "fondateur %u (%zu descendants)\n",
-                    m->base.nombreIndividus(), secondesDepuis(debut), m->ascendance, generations, m->fondateur,
-                    m->descendants);
+        std::printf(
+            "Généalogie de mesure : %u personnes en %.1f s ; ascendance de %u (%d générations connues), "
+            "fondateur %u (%zu descendants)\n",
+            m->base.nombreIndividus(), secondesDepuis(debut), m->ascendance, generations, m->fondateur, m->descendants);
     }
     return *m;
 }
@@ -82,8 +82,8 @@ void mesurer(benchmark::State& etat, std::uint32_t racine, FormatSortie format, 
         const double preparation = secondesDepuis(debut);
         d.chemin = chemin.string();
         d.ecrire();
-        std::printf("%s : préparation %.3f s, écriture %.3f s, total %.3f s (fichier de %ju octets)\n", nom, preparation,
-                    secondesDepuis(debut) - preparation, secondesDepuis(debut),
+        std::printf("%s : préparation %.3f s, écriture %.3f s, total %.3f s (fichier de %ju octets)\n", nom,
+                    preparation, secondesDepuis(debut) - preparation, secondesDepuis(debut),
                     static_cast<std::uintmax_t>(fs::file_size(chemin)));
     }
     std::error_code ec;
@@ -91,9 +91,8 @@ void mesurer(benchmark::State& etat, std::uint32_t racine, FormatSortie format, 
 }
 
 void TrenteGenerationsAscendantes(benchmark::State& etat, FormatSortie format, const char* nom) {
-    mesurer<ListeAscendante>(etat, million().ascendance, format, nom, [](ListeAscendante& d) {
-        d.valeur(kLimiteGenerations) = std::uint8_t{30};
-    });
+    mesurer<ListeAscendante>(etat, million().ascendance, format, nom,
+                             [](ListeAscendante& d) { d.valeur(kLimiteGenerations) = std::uint8_t{30}; });
 }
 
 // Contrôle, hors mesure : les lignes de personnes de la descendance sont celles de la recherche
@@ -118,9 +117,10 @@ void verifierDescendance() {
         const std::uint32_t cible = ligne.valeur < i ? l.lignes[ligne.valeur].personne : 0;
         if (cible && (cible == ligne.personne || cible == conjoint)) ++resolus;
     }
-    std::printf("Contrôle de la descendance : %zu lignes de personnes pour %zu descendants (%s), %zu « >> » dont %zu "
-                "résolus\n",
-                personnes, m.descendants, personnes == m.descendants ? "égaux" : "DIFFÉRENTS", renvois, resolus);
+    std::printf(
+        "Contrôle de la descendance : %zu lignes de personnes pour %zu descendants (%s), %zu « >> » dont %zu "
+        "résolus\n",
+        personnes, m.descendants, personnes == m.descendants ? "égaux" : "DIFFÉRENTS", renvois, resolus);
 }
 
 void DescendanceComplete(benchmark::State& etat, FormatSortie format, const char* nom) {
@@ -131,13 +131,18 @@ void DescendanceComplete(benchmark::State& etat, FormatSortie format, const char
 }  // namespace
 
 BENCHMARK_CAPTURE(TrenteGenerationsAscendantes, texte, FormatSortie::Texte, "lignara-bench-LA.txt")
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(TrenteGenerationsAscendantes, pdf, FormatSortie::Pdf, "lignara-bench-LA.pdf")
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(DescendanceComplete, texte, FormatSortie::Texte, "lignara-bench-LD.txt")
-    ->Unit(benchmark::kMillisecond)->Iterations(3);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(3);
 BENCHMARK_CAPTURE(DescendanceComplete, web, FormatSortie::Web, "lignara-bench-LD.htm")
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_CAPTURE(DescendanceComplete, pdf, FormatSortie::Pdf, "lignara-bench-LD.pdf")
-    ->Unit(benchmark::kMillisecond)->Iterations(1);
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 BENCHMARK_MAIN();

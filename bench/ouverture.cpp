@@ -125,14 +125,14 @@ Mesure lancerLignara(const char* commande, const fs::path& fichier) {
 
 // Étapes du chemin d'ouverture ; les durées sont en secondes.
 enum Etape { Import, CasseNoms, IndexDesNomsEtape, PremierEcran, TablesDeriveesEtape, IndexPhonetiqueEtape, kEtapes };
-const char* const kNomsEtapes[kEtapes] = {"import (et têtes de branche)", "casse des noms", "index des noms",
-                                          "premier écran de la liste", "tables dérivées (estimation)",
-                                          "index phonétique"};
+const char* const kNomsEtapes[kEtapes] = {
+    "import (et têtes de branche)", "casse des noms",  "index des noms", "premier écran de la liste",
+    "tables dérivées (estimation)", "index phonétique"};
 
 // Ouverture réelle : rendu de ouvrir(), premier écran lu, tables dérivées prêtes.
 enum Jalon { OuvrirRendu, Utilisable, TablesPretes, PhonetiquePret, kJalons };
-const char* const kNomsJalons[kJalons] = {"FichierOuvert::ouvrir rendu", "fenêtre utilisable",
-                                          "tables dérivées prêtes", "index phonétique prêt"};
+const char* const kNomsJalons[kJalons] = {"FichierOuvert::ouvrir rendu", "fenêtre utilisable", "tables dérivées prêtes",
+                                          "index phonétique prêt"};
 
 struct Resultats {
     std::array<double, kEtapes> etapes{};
@@ -279,9 +279,8 @@ void mesurerOuverture(benchmark::State& etat, const fs::path& chemin) {
     std::printf("\n%s : %u personnes, %u têtes de branche, médianes de %zu passages\n",
                 chemin.filename().string().c_str(), dernier.personnes, dernier.tetes, lire.size());
     std::printf("  %-38s %8.3f s\n", "lignara lire", l);
-    std::printf("  %-38s %8.3f s  %5.2f × lire (médiane des rapports %5.2f)  pointe %6.0f Mo\n",
-                "lignara importer", mediane(importer), mediane(importer) / l, mediane(rapportImporter),
-                mediane(memImporter));
+    std::printf("  %-38s %8.3f s  %5.2f × lire (médiane des rapports %5.2f)  pointe %6.0f Mo\n", "lignara importer",
+                mediane(importer), mediane(importer) / l, mediane(rapportImporter), mediane(memImporter));
     std::printf("  étapes une à une (pointe %.0f Mo) :\n", mediane(memEtapes));
     for (int s = 0; s < kEtapes; ++s)
         std::printf("    %-36s %8.3f s  %5.2f × lire\n", kNomsEtapes[s], mediane(etapes[s]), mediane(etapes[s]) / l);
@@ -290,10 +289,10 @@ void mesurerOuverture(benchmark::State& etat, const fs::path& chemin) {
         std::printf("    %-36s %8.3f s  %5.2f × lire\n", kNomsJalons[j], mediane(jalons[j]), mediane(jalons[j]) / l);
     const double pointe = std::max({mediane(memImporter), mediane(memFenetre)});
     std::printf("  objectifs : importer <= 2,5 x lire %s ; utilisable <= 3 s %s ; <= 250 Mo/M %s\n",
-                mediane(rapportImporter) <= 2.5 ? "oui" : "NON",
-                mediane(jalons[Utilisable]) <= 3.0 ? "oui" : "NON",
-                dernier.personnes < 100000 ? "(petit fichier : frais fixes du programme)"
-                                           : pointe * parMillion <= 250 ? "oui" : "NON");
+                mediane(rapportImporter) <= 2.5 ? "oui" : "NON", mediane(jalons[Utilisable]) <= 3.0 ? "oui" : "NON",
+                dernier.personnes < 100000   ? "(petit fichier : frais fixes du programme)"
+                : pointe * parMillion <= 250 ? "oui"
+                                             : "NON");
     std::fflush(stdout);
     etat.counters["lire_s"] = l;
     etat.counters["importer_s"] = mediane(importer);

@@ -55,8 +55,8 @@ private:
         } else {
             chemin = dossierTemporaire() / "lignara-bench-parente-1M.ged";
             fs::path outil = cheminProgramme().parent_path().parent_path() / "tools" / "outil_generer_gedcom";
-            std::string commande = "'" + outil.string() + "' '" + chemin.string() + "' " +
-                                   std::to_string(kIndividus) + " > /dev/null";
+            std::string commande =
+                "'" + outil.string() + "' '" + chemin.string() + "' " + std::to_string(kIndividus) + " > /dev/null";
             if (std::system(commande.c_str()) != 0) {
                 erreur_ = "outil_generer_gedcom absent ou en échec";
                 return;

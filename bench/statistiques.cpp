@@ -103,8 +103,8 @@ FichierMesure& fichier() {
     while (const std::uint32_t pere = f.import->base.LireIndividu(f.fondateur).pere) f.fondateur = pere;
     const std::chrono::duration<double> duree = std::chrono::steady_clock::now() - debut;
     std::printf("%s : %u personnes importées en %.1f s ; ascendance de %u sur %d générations, fondateur %u\n",
-                chemin.string().c_str(), f.import->base.nombreIndividus(), duree.count(), f.plusProfonde,
-                f.generations, f.fondateur);
+                chemin.string().c_str(), f.import->base.nombreIndividus(), duree.count(), f.plusProfonde, f.generations,
+                f.fondateur);
     std::error_code ec;
     if (genere) fs::remove(chemin, ec);
     return f;
@@ -165,7 +165,8 @@ void Sources(benchmark::State& e) {
     mesurer(e, 30, "SS", [](Document&, FichierMesure&) {});
 }
 void AscendanceLaPlusProfonde(benchmark::State& e) {
-    mesurer(e, 50, "SG", [](Document& d, FichierMesure& f) { d.valeur(kRacine) = static_cast<std::int32_t>(f.plusProfonde); });
+    mesurer(e, 50, "SG",
+            [](Document& d, FichierMesure& f) { d.valeur(kRacine) = static_cast<std::int32_t>(f.plusProfonde); });
 }
 void AgesDesDescendantsDUnFondateur(benchmark::State& e) {
     mesurer(e, 22, "SA-descendants", [](Document& d, FichierMesure& f) {

@@ -116,13 +116,14 @@ std::vector<std::pair<std::uint32_t, std::uint32_t>> fabriquer(const fs::path& c
     std::ofstream f(chemin, std::ios::binary);
     f << "0 HEAD\n1 CHAR ANSI\n";
     for (std::uint32_t p = 1; p < sexes.size(); ++p) {
-        f << "0 @I" << std::setw(7) << std::setfill('0') << p << std::setfill(' ') << "@ INDI\n1 NAME P" << p << " /N" << p % 5000 << "/\n1 SEX " << sexes[p] << "\n";
+        f << "0 @I" << std::setw(7) << std::setfill('0') << p << std::setfill(' ') << "@ INDI\n1 NAME P" << p << " /N"
+          << p % 5000 << "/\n1 SEX " << sexes[p] << "\n";
         if (coupleParent[p] >= 0) f << "1 FAMC @F" << coupleParent[p] << "@\n";
         for (std::size_t c : familles[p]) f << "1 FAMS @F" << c << "@\n";
     }
     for (std::size_t c = 0; c < couples.size(); ++c) {
-        f << "0 @F" << c << "@ FAM\n1 HUSB @I" << std::setw(7) << std::setfill('0') << couples[c].mari
-          << "@\n1 WIFE @I" << std::setw(7) << couples[c].femme << "@\n";
+        f << "0 @F" << c << "@ FAM\n1 HUSB @I" << std::setw(7) << std::setfill('0') << couples[c].mari << "@\n1 WIFE @I"
+          << std::setw(7) << couples[c].femme << "@\n";
         for (std::uint32_t e : couples[c].enfants) f << "1 CHIL @I" << std::setw(7) << e << "@\n";
         f << std::setfill(' ');
     }
@@ -168,8 +169,8 @@ void controler(const TableauConsanguinites& d, const Million& m) {
         }
     std::size_t absents = 0;
     for (const auto& couple : m.cousins) absents += trouves.count(couple) == 0;
-    std::printf("Contrôle : %zu cas, %zu couples de cousins germains fabriqués, %zu absents du tableau\n", d.cas().size(),
-                m.cousins.size(), absents);
+    std::printf("Contrôle : %zu cas, %zu couples de cousins germains fabriqués, %zu absents du tableau\n",
+                d.cas().size(), m.cousins.size(), absents);
 }
 
 template <class D>
@@ -189,8 +190,8 @@ void mesurer(benchmark::State& etat, std::uint32_t racine, FormatSortie format, 
         const double preparation = secondesDepuis(debut);
         d.chemin = chemin.string();
         d.ecrire();
-        std::printf("%s : préparation %.3f s, écriture %.3f s, total %.3f s (fichier de %ju octets)\n", nom, preparation,
-                    secondesDepuis(debut) - preparation, secondesDepuis(debut),
+        std::printf("%s : préparation %.3f s, écriture %.3f s, total %.3f s (fichier de %ju octets)\n", nom,
+                    preparation, secondesDepuis(debut) - preparation, secondesDepuis(debut),
                     static_cast<std::uintmax_t>(fs::file_size(chemin)));
         if constexpr (std::is_same_v<D, TableauConsanguinites>) controler(d, m);
     }

@@ -41,7 +41,9 @@ inline bool monterPetitTmpfs(const std::filesystem::path& dossier, std::size_t o
 // échoue (EFBIG) au lieu de tuer le processus.
 inline void bornerTailleFichiers(std::size_t octets) {
     ::signal(SIGXFSZ, SIG_IGN);
-    struct rlimit limite {static_cast<rlim_t>(octets), static_cast<rlim_t>(octets)};
+    struct rlimit limite {
+        static_cast<rlim_t>(octets), static_cast<rlim_t>(octets)
+    };
     ::setrlimit(RLIMIT_FSIZE, &limite);
 }
 

@@ -73,8 +73,8 @@ bool construire(const fs::path& source, const fs::path& dossierSortie) {
         std::size_t points = 0;
         for (const RegionCarte& r : relue.regions)
             for (const PolygoneCarte& p : r.polygones) points += p.points.size();
-        std::printf("%s : %zu régions, %zu points, %ju octets\n", cible.filename().c_str(), relue.regions.size(), points,
-                    static_cast<std::uintmax_t>(fs::file_size(cible)));
+        std::printf("%s : %zu régions, %zu points, %ju octets\n", cible.filename().c_str(), relue.regions.size(),
+                    points, static_cast<std::uintmax_t>(fs::file_size(cible)));
         return true;
     } catch (const Faute& faute) {
         std::fprintf(stderr, "%s:%d : %s\n", source.c_str(), numero, faute.message.c_str());

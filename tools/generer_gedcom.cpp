@@ -19,8 +19,8 @@
 
 namespace {
 
-constexpr int kAnneeMax = 2024;        // aucune naissance ni mariage au-delà
-constexpr int kAnneeVivants = 2025;    // mort prévue après : la personne est vivante
+constexpr int kAnneeMax = 2024;      // aucune naissance ni mariage au-delà
+constexpr int kAnneeVivants = 2025;  // mort prévue après : la personne est vivante
 constexpr uint64_t kGraineParDefaut = 1;
 constexpr uint64_t kMaxIndividus = 20'000'000;
 
@@ -44,7 +44,9 @@ private:
 };
 
 template <size_t N>
-constexpr uint32_t taille(const std::string_view (&)[N]) { return static_cast<uint32_t>(N); }
+constexpr uint32_t taille(const std::string_view (&)[N]) {
+    return static_cast<uint32_t>(N);
+}
 
 template <size_t N>
 std::string_view auHasard(Alea& alea, const std::string_view (&liste)[N]) {
@@ -52,91 +54,169 @@ std::string_view auHasard(Alea& alea, const std::string_view (&liste)[N]) {
 }
 
 const std::string_view kNoms[] = {
-    "Martin", "Bernard", "Dubois", "Thomas", "Robert", "Richard", "Petit", "Durand", "Leroy",
-    "Moreau", "Simon", "Laurent", "Lefèbvre", "Michel", "Garcia", "David", "Bertrand", "Roux",
-    "Vincent", "Fournier", "Morel", "Girard", "André", "Lefèvre", "Mercier", "Dupont", "Lambert",
-    "Bonnet", "François", "Martinez", "Legrand", "Garnier", "Faure", "Rousseau", "Blanc",
-    "Guérin", "Muller", "Henry", "Roussel", "Nicolas", "Perrin", "Morin", "Mathieu", "Clément",
-    "Gauthier", "Dumont", "Lopez", "Fontaine", "Chevalier", "Robin", "Masson", "Sanchez",
-    "Gérard", "Nguyen", "Boyer", "Denis", "Lemaire", "Duval", "Joly", "Gautier", "Roger",
-    "Roche", "Roy", "Noël", "Meyer", "Lucas", "Meunier", "Jean", "Pérez", "Marchand", "Dufour",
-    "Blanchard", "Barbier", "Brun", "Dumas", "Brunet", "Schmitt", "Leroux", "Colin",
-    "Fernandez", "Pierre", "Renard", "Arnaud", "Rolland", "Caron", "Aubert", "Giraud",
-    "Leclerc", "Vidal", "Bourgeois", "Renaud", "Lemoine", "Picard", "Gaillard", "Philippe",
-    "Leclercq", "Lacroix", "Fabre", "Dupuis", "Olivier", "Rodriguez", "Da Silva", "Hubert",
-    "Louis", "Charles", "Guillot", "Rivière", "Le Gall", "Guillaume", "Adam", "Rey", "Moulin",
-    "Gonzalez", "Berger", "Lecomte", "Ménard", "Fleury", "Deschamps", "Carpentier", "Julien",
-    "Bénard", "Paris", "Maillard", "Marchal", "Aubry", "Vasseur", "Le Roux", "Renault",
-    "Jacquet", "Collet", "Prévost", "Poirier", "Charpentier", "Royer", "Huet", "Baron",
-    "Dupuy", "Pons", "Paul", "Laine", "Carré", "Bréchet", "Thévenin", "Chrétien", "Hébert",
-    "Crépin", "Séguin", "Vallée", "Bégué", "Péchoux", "Chavanne", "Berthelot", "Desbois",
+    "Martin",    "Bernard",    "Dubois",   "Thomas",    "Robert",   "Richard",  "Petit",       "Durand",    "Leroy",
+    "Moreau",    "Simon",      "Laurent",  "Lefèbvre",  "Michel",   "Garcia",   "David",       "Bertrand",  "Roux",
+    "Vincent",   "Fournier",   "Morel",    "Girard",    "André",    "Lefèvre",  "Mercier",     "Dupont",    "Lambert",
+    "Bonnet",    "François",   "Martinez", "Legrand",   "Garnier",  "Faure",    "Rousseau",    "Blanc",     "Guérin",
+    "Muller",    "Henry",      "Roussel",  "Nicolas",   "Perrin",   "Morin",    "Mathieu",     "Clément",   "Gauthier",
+    "Dumont",    "Lopez",      "Fontaine", "Chevalier", "Robin",    "Masson",   "Sanchez",     "Gérard",    "Nguyen",
+    "Boyer",     "Denis",      "Lemaire",  "Duval",     "Joly",     "Gautier",  "Roger",       "Roche",     "Roy",
+    "Noël",      "Meyer",      "Lucas",    "Meunier",   "Jean",     "Pérez",    "Marchand",    "Dufour",    "Blanchard",
+    "Barbier",   "Brun",       "Dumas",    "Brunet",    "Schmitt",  "Leroux",   "Colin",       "Fernandez", "Pierre",
+    "Renard",    "Arnaud",     "Rolland",  "Caron",     "Aubert",   "Giraud",   "Leclerc",     "Vidal",     "Bourgeois",
+    "Renaud",    "Lemoine",    "Picard",   "Gaillard",  "Philippe", "Leclercq", "Lacroix",     "Fabre",     "Dupuis",
+    "Olivier",   "Rodriguez",  "Da Silva", "Hubert",    "Louis",    "Charles",  "Guillot",     "Rivière",   "Le Gall",
+    "Guillaume", "Adam",       "Rey",      "Moulin",    "Gonzalez", "Berger",   "Lecomte",     "Ménard",    "Fleury",
+    "Deschamps", "Carpentier", "Julien",   "Bénard",    "Paris",    "Maillard", "Marchal",     "Aubry",     "Vasseur",
+    "Le Roux",   "Renault",    "Jacquet",  "Collet",    "Prévost",  "Poirier",  "Charpentier", "Royer",     "Huet",
+    "Baron",     "Dupuy",      "Pons",     "Paul",      "Laine",    "Carré",    "Bréchet",     "Thévenin",  "Chrétien",
+    "Hébert",    "Crépin",     "Séguin",   "Vallée",    "Bégué",    "Péchoux",  "Chavanne",    "Berthelot", "Desbois",
 };
 const std::string_view kPrenomsHommes[] = {
-    "Jean", "Pierre", "Joseph", "Louis", "François", "Antoine", "Jacques", "Claude", "Étienne",
-    "Jean-Baptiste", "Nicolas", "Michel", "Charles", "André", "Henri", "Paul", "Auguste",
-    "Benoît", "Mathieu", "Philibert", "Gilbert", "Sébastien", "Jérôme", "Félix", "Émile",
-    "Eugène", "Théodore", "Frédéric", "Hippolyte", "Léon", "Gaston", "Marcel", "René",
-    "Lucien", "Maurice", "Raymond", "Roger", "Bernard", "Gérard", "Thierry", "Stéphane",
-    "Jérémie", "Noël", "Honoré", "Anatole", "Célestin", "Aimé", "Désiré", "Valère", "Zéphirin",
+    "Jean",          "Pierre",    "Joseph",  "Louis",     "François", "Antoine", "Jacques", "Claude",  "Étienne",
+    "Jean-Baptiste", "Nicolas",   "Michel",  "Charles",   "André",    "Henri",   "Paul",    "Auguste", "Benoît",
+    "Mathieu",       "Philibert", "Gilbert", "Sébastien", "Jérôme",   "Félix",   "Émile",   "Eugène",  "Théodore",
+    "Frédéric",      "Hippolyte", "Léon",    "Gaston",    "Marcel",   "René",    "Lucien",  "Maurice", "Raymond",
+    "Roger",         "Bernard",   "Gérard",  "Thierry",   "Stéphane", "Jérémie", "Noël",    "Honoré",  "Anatole",
+    "Célestin",      "Aimé",      "Désiré",  "Valère",    "Zéphirin",
 };
 const std::string_view kPrenomsFemmes[] = {
-    "Marie", "Jeanne", "Anne", "Françoise", "Catherine", "Marguerite", "Claudine", "Louise",
-    "Madeleine", "Élisabeth", "Benoîte", "Antoinette", "Étiennette", "Marie-Thérèse",
-    "Geneviève", "Hélène", "Élise", "Joséphine", "Rosalie", "Eugénie", "Mélanie", "Céline",
-    "Léonie", "Augustine", "Noémie", "Bénédicte", "Pétronille", "Reine", "Adèle", "Zoé",
-    "Berthe", "Germaine", "Suzanne", "Simone", "Yvonne", "Andrée", "Odette", "Renée",
-    "Colette", "Monique", "Chantal", "Sylvie", "Nathalie", "Valérie", "Cécile", "Agnès",
-    "Héloïse", "Inès", "Chloé", "Léa",
+    "Marie",     "Jeanne",    "Anne",       "Françoise",  "Catherine",  "Marguerite",    "Claudine",  "Louise",
+    "Madeleine", "Élisabeth", "Benoîte",    "Antoinette", "Étiennette", "Marie-Thérèse", "Geneviève", "Hélène",
+    "Élise",     "Joséphine", "Rosalie",    "Eugénie",    "Mélanie",    "Céline",        "Léonie",    "Augustine",
+    "Noémie",    "Bénédicte", "Pétronille", "Reine",      "Adèle",      "Zoé",           "Berthe",    "Germaine",
+    "Suzanne",   "Simone",    "Yvonne",     "Andrée",     "Odette",     "Renée",         "Colette",   "Monique",
+    "Chantal",   "Sylvie",    "Nathalie",   "Valérie",    "Cécile",     "Agnès",         "Héloïse",   "Inès",
+    "Chloé",     "Léa",
 };
 const std::string_view kSurnoms[] = {
-    "Lajoie", "Sans-Souci", "Beausoleil", "Bellehumeur", "Léveillé", "La Rose", "Tranquille",
-    "Va-de-bon-cœur", "Petit-Jean", "le Cadet", "l'Aîné", "Francœur", "Brindamour", "Jolicœur",
+    "Lajoie",         "Sans-Souci", "Beausoleil", "Bellehumeur", "Léveillé", "La Rose",    "Tranquille",
+    "Va-de-bon-cœur", "Petit-Jean", "le Cadet",   "l'Aîné",      "Francœur", "Brindamour", "Jolicœur",
 };
 const std::string_view kLieux[] = {
-    "Lyon, Rhône, France", "Lyon, Rhône, Rhône-Alpes, France", "Paris 15e  Arrondissement, 75",
-    "Paris 11e  Arrondissement, 75, Île-de-France, France", "Paris 3e  Arrondissement, 75",
-    "Thizy, Rhône", "Amplepuis, Rhône", "Tarare, 69170", "Cours, 69", "Villefranche-sur-Saône, 69400",
-    "Saint-Étienne, Loire", "Roanne, Loire, France", "Montbrison, 42600", "Mâcon, 71",
-    "Cluny, Saône-et-Loire, Bourgogne, France", "Chalon-sur-Saône, Saône-et-Loire",
-    "Bourg-en-Bresse, Ain, Rhône-Alpes, France", "Grenoble, Isère", "Vienne, 38200",
-    "Chambéry, Savoie", "Annecy, Haute-Savoie", "Clermont-Ferrand, Puy-de-Dôme",
-    "Le Puy-en-Velay, Haute-Loire", "Moulins, Allier", "Dijon, Côte-d'Or", "Besançon, Doubs",
-    "Nancy, Meurthe-et-Moselle", "Metz, Moselle, Lorraine, France", "Strasbourg, Bas-Rhin",
-    "Colmar, 68000", "Lille, Nord", "Arras, Pas-de-Calais", "Amiens, Somme", "Rouen, Seine-Maritime",
-    "Caen, Calvados, Basse-Normandie, France", "Rennes, Ille-et-Vilaine", "Brest, Finistère",
-    "Quimper, 29000", "Vannes, Morbihan", "Nantes, Loire-Atlantique", "Angers, Maine-et-Loire",
-    "Tours, Indre-et-Loire", "Orléans, Loiret", "Bourges, Cher", "Poitiers, Vienne",
-    "La Rochelle, Charente-Maritime", "Limoges, Haute-Vienne", "Bordeaux, Gironde",
-    "Périgueux, Dordogne", "Agen, Lot-et-Garonne", "Pau, Pyrénées-Atlantiques",
-    "Toulouse, Haute-Garonne, Midi-Pyrénées, France", "Albi, Tarn", "Rodez, Aveyron",
-    "Montpellier, Hérault", "Nîmes, Gard", "Avignon, Vaucluse", "Marseille, Bouches-du-Rhône",
-    "Toulon, Var", "Nice, Alpes-Maritimes", "Ajaccio, Corse-du-Sud", "Bastia, 20200",
-    "Versailles, Yvelines", "Saint-Denis, Seine-Saint-Denis", "Créteil, 94000",
-    "Villeurbanne, 69100, France", "Genève, Suisse", "Bruxelles, Belgique",
-    "Montréal, Québec, Canada", "Saint-Pierre, La Réunion",
+    "Lyon, Rhône, France",
+    "Lyon, Rhône, Rhône-Alpes, France",
+    "Paris 15e  Arrondissement, 75",
+    "Paris 11e  Arrondissement, 75, Île-de-France, France",
+    "Paris 3e  Arrondissement, 75",
+    "Thizy, Rhône",
+    "Amplepuis, Rhône",
+    "Tarare, 69170",
+    "Cours, 69",
+    "Villefranche-sur-Saône, 69400",
+    "Saint-Étienne, Loire",
+    "Roanne, Loire, France",
+    "Montbrison, 42600",
+    "Mâcon, 71",
+    "Cluny, Saône-et-Loire, Bourgogne, France",
+    "Chalon-sur-Saône, Saône-et-Loire",
+    "Bourg-en-Bresse, Ain, Rhône-Alpes, France",
+    "Grenoble, Isère",
+    "Vienne, 38200",
+    "Chambéry, Savoie",
+    "Annecy, Haute-Savoie",
+    "Clermont-Ferrand, Puy-de-Dôme",
+    "Le Puy-en-Velay, Haute-Loire",
+    "Moulins, Allier",
+    "Dijon, Côte-d'Or",
+    "Besançon, Doubs",
+    "Nancy, Meurthe-et-Moselle",
+    "Metz, Moselle, Lorraine, France",
+    "Strasbourg, Bas-Rhin",
+    "Colmar, 68000",
+    "Lille, Nord",
+    "Arras, Pas-de-Calais",
+    "Amiens, Somme",
+    "Rouen, Seine-Maritime",
+    "Caen, Calvados, Basse-Normandie, France",
+    "Rennes, Ille-et-Vilaine",
+    "Brest, Finistère",
+    "Quimper, 29000",
+    "Vannes, Morbihan",
+    "Nantes, Loire-Atlantique",
+    "Angers, Maine-et-Loire",
+    "Tours, Indre-et-Loire",
+    "Orléans, Loiret",
+    "Bourges, Cher",
+    "Poitiers, Vienne",
+    "La Rochelle, Charente-Maritime",
+    "Limoges, Haute-Vienne",
+    "Bordeaux, Gironde",
+    "Périgueux, Dordogne",
+    "Agen, Lot-et-Garonne",
+    "Pau, Pyrénées-Atlantiques",
+    "Toulouse, Haute-Garonne, Midi-Pyrénées, France",
+    "Albi, Tarn",
+    "Rodez, Aveyron",
+    "Montpellier, Hérault",
+    "Nîmes, Gard",
+    "Avignon, Vaucluse",
+    "Marseille, Bouches-du-Rhône",
+    "Toulon, Var",
+    "Nice, Alpes-Maritimes",
+    "Ajaccio, Corse-du-Sud",
+    "Bastia, 20200",
+    "Versailles, Yvelines",
+    "Saint-Denis, Seine-Saint-Denis",
+    "Créteil, 94000",
+    "Villeurbanne, 69100, France",
+    "Genève, Suisse",
+    "Bruxelles, Belgique",
+    "Montréal, Québec, Canada",
+    "Saint-Pierre, La Réunion",
 };
 const std::string_view kMetiersAnciensHommes[] = {
-    "laboureur", "journalier", "tisserand", "meunier", "notaire", "vigneron", "cultivateur",
-    "maréchal-ferrant", "charron", "tonnelier", "sabotier", "cordonnier", "tailleur d'habits",
-    "domestique", "boulanger", "aubergiste", "marchand", "négociant", "instituteur",
-    "menuisier", "charpentier", "maçon", "tailleur de pierre", "forgeron", "canut",
-    "ouvrier en soie", "bouvier", "berger", "garde champêtre", "huissier", "greffier",
-    "chirurgien", "apothicaire", "voiturier", "marchand fabricant", "passementier",
+    "laboureur",
+    "journalier",
+    "tisserand",
+    "meunier",
+    "notaire",
+    "vigneron",
+    "cultivateur",
+    "maréchal-ferrant",
+    "charron",
+    "tonnelier",
+    "sabotier",
+    "cordonnier",
+    "tailleur d'habits",
+    "domestique",
+    "boulanger",
+    "aubergiste",
+    "marchand",
+    "négociant",
+    "instituteur",
+    "menuisier",
+    "charpentier",
+    "maçon",
+    "tailleur de pierre",
+    "forgeron",
+    "canut",
+    "ouvrier en soie",
+    "bouvier",
+    "berger",
+    "garde champêtre",
+    "huissier",
+    "greffier",
+    "chirurgien",
+    "apothicaire",
+    "voiturier",
+    "marchand fabricant",
+    "passementier",
 };
 const std::string_view kMetiersAnciensFemmes[] = {
-    "journalière", "cultivatrice", "couturière", "fileuse", "dentellière", "lingère",
-    "domestique", "servante", "tisseuse", "meunière", "sage-femme", "ménagère", "blanchisseuse",
-    "marchande", "ouvrière en soie", "dévideuse", "cabaretière", "nourrice",
+    "journalière",   "cultivatrice", "couturière",       "fileuse",   "dentellière", "lingère",
+    "domestique",    "servante",     "tisseuse",         "meunière",  "sage-femme",  "ménagère",
+    "blanchisseuse", "marchande",    "ouvrière en soie", "dévideuse", "cabaretière", "nourrice",
 };
 const std::string_view kMetiersRecents[] = {
-    "employé des postes", "cheminot", "mécanicien", "ajusteur", "comptable", "instituteur",
-    "ingénieur", "médecin", "électricien", "commerçant", "agriculteur", "ouvrier d'usine",
-    "professeur", "fonctionnaire", "informaticien", "chauffeur", "boulanger", "artisan",
+    "employé des postes", "cheminot",      "mécanicien",    "ajusteur",   "comptable",   "instituteur",
+    "ingénieur",          "médecin",       "électricien",   "commerçant", "agriculteur", "ouvrier d'usine",
+    "professeur",         "fonctionnaire", "informaticien", "chauffeur",  "boulanger",   "artisan",
 };
 const std::string_view kMetiersRecentsFemmes[] = {
-    "employée des postes", "institutrice", "infirmière", "médecin", "pharmacienne",
-    "secrétaire", "vendeuse", "sténodactylo", "professeur", "comptable", "couturière",
-    "ouvrière", "commerçante", "fonctionnaire", "ingénieure",
+    "employée des postes", "institutrice", "infirmière",   "médecin",       "pharmacienne",
+    "secrétaire",          "vendeuse",     "sténodactylo", "professeur",    "comptable",
+    "couturière",          "ouvrière",     "commerçante",  "fonctionnaire", "ingénieure",
 };
 const std::string_view kPhrasesNotes[] = {
     "Acte rédigé en présence de deux témoins qui ont déclaré ne savoir signer.",
@@ -150,20 +230,19 @@ const std::string_view kPhrasesNotes[] = {
 };
 const std::string_view kMoisAnglais[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                          "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
-const std::string_view kMoisFrancais[] = {"JANVIER", "FEVRIER", "MARS", "AVRIL", "MAI", "JUIN",
-                                          "JUILLET", "AOUT", "SEPTEMBRE", "OCTOBRE", "NOVEMBRE",
-                                          "DECEMBRE"};
+const std::string_view kMoisFrancais[] = {"JANVIER", "FEVRIER", "MARS",      "AVRIL",   "MAI",      "JUIN",
+                                          "JUILLET", "AOUT",    "SEPTEMBRE", "OCTOBRE", "NOVEMBRE", "DECEMBRE"};
 const std::string_view kMoisRepublicains[] = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT",
                                               "GERM", "FLOR", "PRAI", "MESS", "THER", "FRUC"};
-const std::string_view kChiffresRomains[] = {"",   "I",   "II",   "III", "IV",   "V",    "VI",  "VII",
-                                             "VIII", "IX", "X",   "XI",  "XII",  "XIII", "XIV"};
+const std::string_view kChiffresRomains[] = {"",     "I",  "II", "III", "IV",  "V",    "VI", "VII",
+                                             "VIII", "IX", "X",  "XI",  "XII", "XIII", "XIV"};
 
 constexpr uint32_t kNombreSources = taille(kLieux);
 
 struct Personne {
     uint32_t familleParents = 0;
     uint32_t familles[2] = {0, 0};  // au plus un remariage
-    uint32_t note = 0;               // numéro d'enregistrement NOTE pointé, 0 si aucun
+    uint32_t note = 0;              // numéro d'enregistrement NOTE pointé, 0 si aucun
     int16_t naissance = 0;
     int16_t deces = 0;          // année prévue ; ajustée à l'écriture
     int16_t anneeMinDeces = 0;  // dernier enfant ou dernier mariage : la mort ne peut précéder
@@ -171,7 +250,7 @@ struct Personne {
     uint16_t prenom = 0;
     uint8_t lieu = 0;
     bool femme = false;
-    bool decesFixe = false;     // mort en bas âge, ou première épouse d'un veuf remarié
+    bool decesFixe = false;  // mort en bas âge, ou première épouse d'un veuf remarié
 };
 
 struct Couple {
@@ -180,8 +259,8 @@ struct Couple {
     uint32_t premierEnfant = 0;
     uint32_t nombreEnfants = 0;
     int16_t mariage = 0;
-    int16_t finEnfants = 0;     // pas d'enfant après cette année
-    int16_t anneeDivorce = 0;   // 0 : pas de divorce
+    int16_t finEnfants = 0;    // pas d'enfant après cette année
+    int16_t anneeDivorce = 0;  // 0 : pas de divorce
     uint8_t lieu = 0;
 };
 
@@ -233,8 +312,8 @@ private:
         p.femme = femme;
         p.naissance = static_cast<int16_t>(annee);
         p.nom = nom;
-        p.prenom = static_cast<uint16_t>(femme ? alea_.sous(taille(kPrenomsFemmes))
-                                               : alea_.sous(taille(kPrenomsHommes)));
+        p.prenom =
+            static_cast<uint16_t>(femme ? alea_.sous(taille(kPrenomsFemmes)) : alea_.sous(taille(kPrenomsHommes)));
         p.familleParents = parents;
         p.lieu = alea_.chance(120) ? static_cast<uint8_t>(alea_.sous(taille(kLieux))) : lieu;
         if (!adulte && alea_.chance(150)) {
@@ -388,7 +467,10 @@ public:
         return *this;
     }
     Ecrivain& operator<<(int n) {
-        if (n < 0) { tampon_.push_back('-'); n = -n; }
+        if (n < 0) {
+            tampon_.push_back('-');
+            n = -n;
+        }
         return *this << static_cast<uint64_t>(n);
     }
     bool vider() {
@@ -414,8 +496,7 @@ int joursDuMois(int mois, int annee) {
 
 class EcrivainGedcom {
 public:
-    EcrivainGedcom(Ecrivain& sortie, Population& population)
-        : o_(sortie), pop_(population), alea_(population.alea_) {}
+    EcrivainGedcom(Ecrivain& sortie, Population& population) : o_(sortie), pop_(population), alea_(population.alea_) {}
 
     void tout() {
         entete();
@@ -439,19 +520,32 @@ private:
         if (annee >= 1793 && annee <= 1805 && forme < 400 && dateRepublicaine(annee)) return;
         const int mois = alea_.entre(1, 12);
         const int jour = alea_.entre(1, joursDuMois(mois, annee));
-        if (forme < 450) o_ << jour << " " << kMoisAnglais[mois - 1] << " " << annee;
-        else if (forme < 560) o_ << jour << " " << kMoisFrancais[mois - 1] << " " << annee;
-        else if (forme < 640) o_ << (jour < 10 ? "0" : "") << jour << (mois < 10 ? "/0" : "/") << mois << "/" << annee;
-        else if (forme < 700) o_ << kMoisAnglais[mois - 1] << " " << annee;
-        else if (forme < 720) o_ << kMoisFrancais[mois - 1] << " " << annee;
-        else if (forme < 800) o_ << annee;
-        else if (forme < 850) o_ << (forme & 1 ? "ABT " : "VERS ") << annee;
-        else if (forme < 880) o_ << (forme & 1 ? "BEF " : "AVANT ") << std::min(annee + alea_.entre(1, 5), kAnneeVivants);
-        else if (forme < 910) o_ << (forme & 1 ? "AFT " : "APRES ") << annee - alea_.entre(1, 5);
-        else if (forme < 950) entreDeuxAnnees(annee, forme & 1);
-        else if (forme < 960) o_ << "CAL " << annee;
-        else if (forme < 965) o_ << "EST " << annee;
-        else o_ << jour << " " << kMoisAnglais[mois - 1] << " " << annee;
+        if (forme < 450)
+            o_ << jour << " " << kMoisAnglais[mois - 1] << " " << annee;
+        else if (forme < 560)
+            o_ << jour << " " << kMoisFrancais[mois - 1] << " " << annee;
+        else if (forme < 640)
+            o_ << (jour < 10 ? "0" : "") << jour << (mois < 10 ? "/0" : "/") << mois << "/" << annee;
+        else if (forme < 700)
+            o_ << kMoisAnglais[mois - 1] << " " << annee;
+        else if (forme < 720)
+            o_ << kMoisFrancais[mois - 1] << " " << annee;
+        else if (forme < 800)
+            o_ << annee;
+        else if (forme < 850)
+            o_ << (forme & 1 ? "ABT " : "VERS ") << annee;
+        else if (forme < 880)
+            o_ << (forme & 1 ? "BEF " : "AVANT ") << std::min(annee + alea_.entre(1, 5), kAnneeVivants);
+        else if (forme < 910)
+            o_ << (forme & 1 ? "AFT " : "APRES ") << annee - alea_.entre(1, 5);
+        else if (forme < 950)
+            entreDeuxAnnees(annee, forme & 1);
+        else if (forme < 960)
+            o_ << "CAL " << annee;
+        else if (forme < 965)
+            o_ << "EST " << annee;
+        else
+            o_ << jour << " " << kMoisAnglais[mois - 1] << " " << annee;
         o_ << "\n";
     }
 
@@ -468,8 +562,10 @@ private:
         if (an < 1 || an > 14) return false;
         const int mois = debutDAn ? alea_.entre(1, 3) : alea_.entre(5, 12);
         o_ << "@#DFRENCH R@ " << alea_.entre(1, 30) << " " << kMoisRepublicains[mois - 1] << " ";
-        if (alea_.chance(700)) o_ << "AN " << kChiffresRomains[an];
-        else o_ << an;
+        if (alea_.chance(700))
+            o_ << "AN " << kChiffresRomains[an];
+        else
+            o_ << an;
         o_ << "\n";
         return true;
     }
@@ -499,8 +595,10 @@ private:
         if (p.decesFixe && p.deces - p.naissance < 10) return;
         if (!alea_.chance(600)) return;
         std::string_view m;
-        if (p.naissance < 1890) m = p.femme ? auHasard(alea_, kMetiersAnciensFemmes) : auHasard(alea_, kMetiersAnciensHommes);
-        else m = p.femme ? auHasard(alea_, kMetiersRecentsFemmes) : auHasard(alea_, kMetiersRecents);
+        if (p.naissance < 1890)
+            m = p.femme ? auHasard(alea_, kMetiersAnciensFemmes) : auHasard(alea_, kMetiersAnciensHommes);
+        else
+            m = p.femme ? auHasard(alea_, kMetiersRecentsFemmes) : auHasard(alea_, kMetiersRecents);
         o_ << "1 OCCU " << m << "\n";
         if (alea_.chance(80)) o_ << "2 SOUR Recensement de " << static_cast<uint64_t>(p.naissance + 30) << "\n";
     }
@@ -515,8 +613,7 @@ private:
             ++coupe;
         o_ << (niveau == 0 ? "" : "1 NOTE ") << a.substr(0, coupe) << "\n"
            << (niveau == 0 ? "1" : "2") << " CONC " << a.substr(coupe) << "\n";
-        if (alea_.chance(500))
-            o_ << (niveau == 0 ? "1" : "2") << " CONT " << auHasard(alea_, kPhrasesNotes) << "\n";
+        if (alea_.chance(500)) o_ << (niveau == 0 ? "1" : "2") << " CONT " << auHasard(alea_, kPhrasesNotes) << "\n";
     }
 
     void individu(uint32_t numero) {
@@ -525,7 +622,8 @@ private:
         nom(p);
         evenement("BIRT", p.naissance, p.lieu);
         const int deces = p.decesFixe ? p.deces : std::max<int>(p.deces, p.anneeMinDeces + 1);
-        if (deces < kAnneeVivants) evenement("DEAT", deces, alea_.chance(800) ? p.lieu : uint8_t(alea_.sous(taille(kLieux))));
+        if (deces < kAnneeVivants)
+            evenement("DEAT", deces, alea_.chance(800) ? p.lieu : uint8_t(alea_.sous(taille(kLieux))));
         metier(p);
         if (p.familleParents != 0) o_ << "1 FAMC @F" << static_cast<uint64_t>(p.familleParents) << "@\n";
         for (uint32_t f : p.familles)
@@ -571,12 +669,13 @@ private:
 };
 
 void aide(std::FILE* f) {
-    std::fputs("Usage : outil_generer_gedcom SORTIE.ged NOMBRE_INDIVIDUS [GRAINE]\n"
-               "Écrit un fichier GEDCOM 5.5.1 (UTF-8) de NOMBRE_INDIVIDUS personnes fictives\n"
-               "(familles sur plusieurs générations, dates, lieux, professions, notes, sources).\n"
-               "  NOMBRE_INDIVIDUS  entre 1 et 20000000\n"
-               "  GRAINE            entier positif (1 par défaut) ; même graine, même fichier\n",
-               f);
+    std::fputs(
+        "Usage : outil_generer_gedcom SORTIE.ged NOMBRE_INDIVIDUS [GRAINE]\n"
+        "Écrit un fichier GEDCOM 5.5.1 (UTF-8) de NOMBRE_INDIVIDUS personnes fictives\n"
+        "(familles sur plusieurs générations, dates, lieux, professions, notes, sources).\n"
+        "  NOMBRE_INDIVIDUS  entre 1 et 20000000\n"
+        "  GRAINE            entier positif (1 par défaut) ; même graine, même fichier\n",
+        f);
 }
 
 bool lireEntier(const char* texte, uint64_t& valeur) {

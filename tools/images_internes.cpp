@@ -56,8 +56,7 @@ Description lireDescription(const std::string& chemin) {
 
 std::vector<int> valeurs(const Description& d, const std::string& cle, std::size_t nombre) {
     auto it = d.find(cle);
-    if (it == d.end() || it->second.size() != nombre)
-        throw OperationImpossible("Clé absente ou incomplète : " + cle);
+    if (it == d.end() || it->second.size() != nombre) throw OperationImpossible("Clé absente ou incomplète : " + cle);
     return it->second;
 }
 
@@ -117,9 +116,9 @@ void ecrire(const Image& im, const std::string& sortie) {
         std::string message;
         std::uint64_t octets = 0;
         const auto pas = static_cast<std::size_t>(im.taille.largeur) * 3;
-        encoderJpeg(fichier, im.taille.largeur, im.taille.hauteur,
-                    [&](std::int32_t y) { return im.rvb.data() + pas * static_cast<std::size_t>(y); },
-                    message, octets);
+        encoderJpeg(
+            fichier, im.taille.largeur, im.taille.hauteur,
+            [&](std::int32_t y) { return im.rvb.data() + pas * static_cast<std::size_t>(y); }, message, octets);
         if (!message.empty()) throw OperationImpossible(message);
     }
     if (!fichier.flush()) throw OperationImpossible("Écriture impossible : " + sortie);

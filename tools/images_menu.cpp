@@ -73,8 +73,7 @@ void roue(QPainter& p) {
         for (int s = 0; s < secteurs; ++s) {
             QPainterPath chemin;
             chemin.moveTo(centre);
-            chemin.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r),
-                         180.0 * s / secteurs, 180.0 / secteurs);
+            chemin.arcTo(QRectF(centre.x() - r, centre.y() - r, 2 * r, 2 * r), 180.0 * s / secteurs, 180.0 / secteurs);
             chemin.closeSubpath();
             p.setPen(QPen(kEncre, 1));
             p.setBrush(couleurs[(anneau + s) % 3]);
@@ -144,7 +143,10 @@ void favori(QPainter& p) {
         double r = i % 2 ? 6.5 : 15.0;
         double a = -M_PI / 2 + i * M_PI / 5;
         QPointF point(centre.x() + r * std::cos(a), centre.y() + r * std::sin(a));
-        if (i == 0) etoile.moveTo(point); else etoile.lineTo(point);
+        if (i == 0)
+            etoile.moveTo(point);
+        else
+            etoile.lineTo(point);
     }
     etoile.closeSubpath();
     p.setPen(QPen(kOcre.darker(150), 1.2));
@@ -209,9 +211,8 @@ int main(int argc, char** argv) {
     }
     const std::string dossier = argv[1];
     const std::pair<const char*, Motif> images[] = {
-        {"MenuArbre", arbre},   {"MenuListe", liste},  {"MenuFrise", frise},
-        {"MenuRoue", roue},     {"MenuTableau", tableau}, {"MenuCarte", carte},
-        {"MenuStat", statistiques}, {"MenuFavori", favori},
+        {"MenuArbre", arbre},     {"MenuListe", liste}, {"MenuFrise", frise},       {"MenuRoue", roue},
+        {"MenuTableau", tableau}, {"MenuCarte", carte}, {"MenuStat", statistiques}, {"MenuFavori", favori},
     };
     bool ok = true;
     for (const auto& [nom, motif] : images) {

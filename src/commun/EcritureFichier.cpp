@@ -42,7 +42,8 @@ unsigned masqueUtilisateur() {
         if (std::FILE* f = std::fopen("/proc/self/status", "re")) {
             char ligne[256];
             while (std::fgets(ligne, sizeof ligne, f))
-                if (std::strncmp(ligne, "Umask:", 6) == 0) m = static_cast<unsigned>(std::strtoul(ligne + 6, nullptr, 8));
+                if (std::strncmp(ligne, "Umask:", 6) == 0)
+                    m = static_cast<unsigned>(std::strtoul(ligne + 6, nullptr, 8));
             std::fclose(f);
         }
         return m & 0777;
@@ -129,7 +130,8 @@ bool EcritureFichier::ecrire(const void* octets, std::size_t taille) {
     const auto* p = static_cast<const char*>(octets);
     while (taille > 0) {
 #ifdef _WIN32
-        const int n = _write(temporaire_.descripteur(), p, static_cast<unsigned>(std::min<std::size_t>(taille, 1u << 30)));
+        const int n =
+            _write(temporaire_.descripteur(), p, static_cast<unsigned>(std::min<std::size_t>(taille, 1u << 30)));
 #else
         const ssize_t n = ::write(temporaire_.descripteur(), p, taille);
 #endif

@@ -40,8 +40,7 @@ public:
 
     // Vérifie la cible et crée le temporaire ; faux, avec la cause, quand c'est impossible.
     // Un objet déjà ouvert est d'abord abandonné.
-    bool ouvrir(const std::filesystem::path& cible, Liens liens = Liens::refuses,
-                Droits droits = Droits::usuels);
+    bool ouvrir(const std::filesystem::path& cible, Liens liens = Liens::refuses, Droits droits = Droits::usuels);
     bool ouvert() const { return temporaire_.ouvert(); }
 
     // Écrit tout ou retient l'échec ; après un échec, les écritures suivantes ne font rien.

@@ -29,8 +29,7 @@ bool contientSeparateur(std::string_view morceau) {
 
 #ifdef _WIN32
 // Pas de mkstemp : on tire les six caractères et on crée en exclusif jusqu'à trouver un nom libre.
-int creerExclusif(const fs::path& dossier, std::string_view prefixe, std::string_view suffixe,
-                  fs::path& chemin) {
+int creerExclusif(const fs::path& dossier, std::string_view prefixe, std::string_view suffixe, fs::path& chemin) {
     static constexpr char kAlphabet[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     std::random_device hasard;
     for (int essai = 0; essai < 100; ++essai) {
@@ -38,15 +37,14 @@ int creerExclusif(const fs::path& dossier, std::string_view prefixe, std::string
         for (int i = 0; i < 6; ++i) nom += kAlphabet[hasard() % (sizeof kAlphabet - 1)];
         nom += suffixe;
         chemin = dossier / nom;
-        const int fd = _wopen(chemin.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | _O_NOINHERIT,
-                              _S_IREAD | _S_IWRITE);
+        const int fd =
+            _wopen(chemin.c_str(), _O_CREAT | _O_EXCL | _O_RDWR | _O_BINARY | _O_NOINHERIT, _S_IREAD | _S_IWRITE);
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
 }
 #else
-int creerExclusif(const fs::path& dossier, std::string_view prefixe, std::string_view suffixe,
-                  fs::path& chemin) {
+int creerExclusif(const fs::path& dossier, std::string_view prefixe, std::string_view suffixe, fs::path& chemin) {
     std::string modele = (dossier / (std::string(prefixe) + "XXXXXX" + std::string(suffixe))).string();
     // mkostemps crée en O_EXCL avec le mode 0600 (moins le masque de l'utilisateur, d'où le
     // fchmod) et pose O_CLOEXEC dans le même appel : aucun programme lancé entre-temps par

@@ -27,8 +27,7 @@ public:
     // Faux, errno gardé, quand le dossier manque ou refuse l'écriture, ou quand le préfixe ou le
     // suffixe contient un séparateur de dossier (EINVAL). Un objet déjà ouvert est d'abord
     // abandonné (fermé, effacé). Dossier vide : le dossier courant.
-    bool creer(const std::filesystem::path& dossier, std::string_view prefixe,
-               std::string_view suffixe = {});
+    bool creer(const std::filesystem::path& dossier, std::string_view prefixe, std::string_view suffixe = {});
 
     bool ouvert() const { return descripteur_ >= 0; }
     int descripteur() const { return descripteur_; }

@@ -42,10 +42,10 @@ struct LitteralUtf8 {
 };
 
 consteval int octetConsteval(char32_t c) {
-    constexpr char32_t table[32] = {
-        0x20AC, 0x81, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-        0x2039, 0x0152, 0x8D, 0x017D, 0x8F, 0x90, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D, 0x017E, 0x0178};
+    constexpr char32_t table[32] = {0x20AC, 0x81,   0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x8D,   0x017D, 0x8F,
+                                    0x90,   0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x9D,   0x017E, 0x0178};
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<int>(c);
     for (int i = 0; i < 32; ++i)
         if (table[i] == c) return 0x80 + i;
@@ -59,10 +59,18 @@ consteval std::size_t convertirConsteval(const char* s, std::size_t n, char* sor
         auto b = static_cast<unsigned char>(s[i]);
         char32_t c = 0;
         std::size_t l = 1;
-        if (b < 0x80) c = b;
-        else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; l = 2; }
-        else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; l = 3; }
-        else { c = b & 0x07; l = 4; }
+        if (b < 0x80)
+            c = b;
+        else if ((b & 0xE0) == 0xC0) {
+            c = b & 0x1F;
+            l = 2;
+        } else if ((b & 0xF0) == 0xE0) {
+            c = b & 0x0F;
+            l = 3;
+        } else {
+            c = b & 0x07;
+            l = 4;
+        }
         for (std::size_t j = 1; j < l; ++j) c = (c << 6) | (static_cast<unsigned char>(s[i + j]) & 0x3F);
         int o = octetConsteval(c);
         if (o < 0) throw "caractère absent de Windows-1252 dans un littéral _1252";

@@ -29,24 +29,21 @@ namespace lignara {
 
 namespace {
 
-constexpr std::size_t kLigneNotesMax = 250;   // saut de ligne compris
-constexpr std::size_t kLignePhotoMax = 251;   // saut de ligne compris
+constexpr std::size_t kLigneNotesMax = 250;  // saut de ligne compris
+constexpr std::size_t kLignePhotoMax = 251;  // saut de ligne compris
 
 [[noreturn]] void corrompu(const std::string& detail) { throw DonneesCorrompues(detail); }
 
 }  // namespace
 
-BaseGenealogique::BaseGenealogique(FichierBinaire fichier, ModeLecture mode)
-    : fichier_(std::move(fichier)) {
+BaseGenealogique::BaseGenealogique(FichierBinaire fichier, ModeLecture mode) : fichier_(std::move(fichier)) {
     tailleFichier_ = fichier_.taille();
     std::uint8_t octets[EnTeteBase::kTaille];
-    if (tailleFichier_ < EnTeteBase::kTaille ||
-        fichier_.lire(0, octets, sizeof octets) != sizeof octets)
+    if (tailleFichier_ < EnTeteBase::kTaille || fichier_.lire(0, octets, sizeof octets) != sizeof octets)
         corrompu("En-tête de la base incomplet"_1252);
     enTete_ = EnTeteBase::lire(octets);
     enTete_.verifier(tailleFichier_);
-    if (mode == ModeLecture::Projection)
-        projection_ = ProjectionLecture(fichier_.descripteur(), tailleFichier_);
+    if (mode == ModeLecture::Projection) projection_ = ProjectionLecture(fichier_.descripteur(), tailleFichier_);
     tetesDeBranche_ = EnsemblePersonnes(enTete_.nombreIndividus());
 }
 
@@ -66,8 +63,7 @@ void BaseGenealogique::fixerTransformationsNoms(TransformationNom noms, Transfor
 }
 
 // Rien n'est lu au-delà de la taille vue à l'ouverture : l'en-tête a été vérifié contre elle.
-std::size_t BaseGenealogique::lireAuPlus(std::uint64_t decalage, std::uint8_t* octets,
-                                        std::size_t taille) const {
+std::size_t BaseGenealogique::lireAuPlus(std::uint64_t decalage, std::uint8_t* octets, std::size_t taille) const {
     if (decalage >= tailleFichier_) return 0;
     if (taille > tailleFichier_ - decalage) taille = static_cast<std::size_t>(tailleFichier_ - decalage);
     if (projection_.valide()) {
@@ -77,8 +73,7 @@ std::size_t BaseGenealogique::lireAuPlus(std::uint64_t decalage, std::uint8_t* o
     return fichier_.lire(decalage, octets, taille);
 }
 
-void BaseGenealogique::lireEnregistrement(std::uint64_t debut, std::uint32_t numero,
-                                          std::uint32_t nombre, int taille,
+void BaseGenealogique::lireEnregistrement(std::uint64_t debut, std::uint32_t numero, std::uint32_t nombre, int taille,
                                           std::uint8_t* octets) const {
     if (numero == 0 || numero > nombre)
         corrompu("Numéro d'enregistrement hors de la table : "_1252 + std::to_string(numero));
@@ -109,8 +104,7 @@ std::uint64_t BaseGenealogique::finTable(TableTexte table) const {
     return table + 1 < kNombreTablesTexte ? enTete_.tables[table + 1] : tailleFichier_;
 }
 
-std::string BaseGenealogique::LireTexte(TableTexte table, std::uint32_t ref,
-                                        std::size_t capacite) const {
+std::string BaseGenealogique::LireTexte(TableTexte table, std::uint32_t ref, std::size_t capacite) const {
     if (ref == 0 || capacite < 2) return {};
     std::uint64_t debut = enTete_.tables[table];
     std::uint64_t fin = finTable(table);
@@ -128,8 +122,7 @@ std::string BaseGenealogique::LireTexte(TableTexte table, std::uint32_t ref,
 }
 
 // Une ligne finie par un saut de ligne, d'au plus maximum octets saut compris, avant fin.
-std::string BaseGenealogique::lireLigne(std::uint64_t& position, std::uint64_t fin,
-                                        std::size_t maximum) const {
+std::string BaseGenealogique::lireLigne(std::uint64_t& position, std::uint64_t fin, std::size_t maximum) const {
     std::uint8_t tampon[kLignePhotoMax];
     std::size_t n = std::min<std::uint64_t>(maximum, fin > position ? fin - position : 0);
     n = lireAuPlus(position, tampon, n);

@@ -50,8 +50,7 @@ public:
     // Prend le fichier et vérifie son en-tête (DonneesCorrompues sinon).
     explicit BaseGenealogique(FichierBinaire fichier, ModeLecture mode = ModeLecture::Projection);
     // Fichier existant ouvert en lecture seule ; il n'est pas effacé à la fermeture.
-    static BaseGenealogique ouvrir(const std::filesystem::path& chemin,
-                                   ModeLecture mode = ModeLecture::Projection);
+    static BaseGenealogique ouvrir(const std::filesystem::path& chemin, ModeLecture mode = ModeLecture::Projection);
 
     BaseGenealogique(BaseGenealogique&&) noexcept = default;
     BaseGenealogique& operator=(BaseGenealogique&&) noexcept = default;
@@ -72,8 +71,7 @@ public:
 
     // Au plus capacite − 1 octets lus, arrêt après le premier saut de ligne, dernier octet lu
     // ôté : à la capacité 100, une chaîne de plus de 98 octets revient coupée. Réf. 0 : vide.
-    std::string LireTexte(TableTexte table, std::uint32_t ref,
-                          std::size_t capacite = kCapaciteTexte) const;
+    std::string LireTexte(TableTexte table, std::uint32_t ref, std::size_t capacite = kCapaciteTexte) const;
     // Lignes d'un bloc de notes (décalage compté depuis 1 ; 0 : aucune note).
     std::vector<std::string> LireNotes(std::uint32_t decalage) const;
     // Chemins d'une liste de photos (réf. dans TablePhotos ; 0 : aucune photo).
@@ -89,18 +87,15 @@ public:
     // champ vaut 0 (ou moins) en tête avec un texte vide, les autres par valeur croissante pour
     // lire la table dans l'ordre du fichier ; chaque valeur distincte est lue une fois.
     template <class Entree, class Champ>
-    void ChargerTextes(std::vector<Entree>& entrees, Champ Entree::*champ,
-                       TexteCharge Entree::*texte, TableTexte table,
+    void ChargerTextes(std::vector<Entree>& entrees, Champ Entree::*champ, TexteCharge Entree::*texte, TableTexte table,
                        std::size_t capacite = kCapaciteTexte) const {
-        charger(entrees, champ, texte,
-                [&](std::uint32_t ref) { return LireTexte(table, ref, capacite); });
+        charger(entrees, champ, texte, [&](std::uint32_t ref) { return LireTexte(table, ref, capacite); });
     }
     // Forme « événement » : le champ porte un numéro d'événement, mis en texte court.
     template <class Entree, class Champ>
-    void ChargerTextes(std::vector<Entree>& entrees, Champ Entree::*champ,
-                       TexteCharge Entree::*texte, const MiseEnFormeEvenement& miseEnForme) const {
-        charger(entrees, champ, texte,
-                [&](std::uint32_t e) { return miseEnForme(e, LireEvenement(e)); });
+    void ChargerTextes(std::vector<Entree>& entrees, Champ Entree::*champ, TexteCharge Entree::*texte,
+                       const MiseEnFormeEvenement& miseEnForme) const {
+        charger(entrees, champ, texte, [&](std::uint32_t e) { return miseEnForme(e, LireEvenement(e)); });
     }
 
 private:
@@ -110,11 +105,10 @@ private:
     }
 
     template <class Entree, class Champ, class Lecture>
-    static void charger(std::vector<Entree>& entrees, Champ Entree::*champ,
-                        TexteCharge Entree::*texte, const Lecture& lire) {
-        std::stable_sort(entrees.begin(), entrees.end(), [champ](const Entree& a, const Entree& b) {
-            return cle(a.*champ) < cle(b.*champ);
-        });
+    static void charger(std::vector<Entree>& entrees, Champ Entree::*champ, TexteCharge Entree::*texte,
+                        const Lecture& lire) {
+        std::stable_sort(entrees.begin(), entrees.end(),
+                         [champ](const Entree& a, const Entree& b) { return cle(a.*champ) < cle(b.*champ); });
         auto vide = std::make_shared<const std::string>();
         TexteCharge courant = vide;
         std::uint32_t valeurCourante = 0;
@@ -128,8 +122,8 @@ private:
         }
     }
 
-    void lireEnregistrement(std::uint64_t debut, std::uint32_t numero, std::uint32_t nombre,
-                            int taille, std::uint8_t* octets) const;
+    void lireEnregistrement(std::uint64_t debut, std::uint32_t numero, std::uint32_t nombre, int taille,
+                            std::uint8_t* octets) const;
     std::size_t lireAuPlus(std::uint64_t decalage, std::uint8_t* octets, std::size_t taille) const;
     std::uint64_t finTable(TableTexte table) const;
     std::string lireLigne(std::uint64_t& position, std::uint64_t fin, std::size_t maximum) const;

@@ -30,8 +30,7 @@ IntervalleJours bornesNaissance(const DateGed& naissance, std::int16_t anneeEsti
 
 }  // namespace
 
-BornesVie BornesVie::calculer(const DateGed& naissance, std::int16_t anneeNaissanceEstimee,
-                              const DateGed& deces) {
+BornesVie BornesVie::calculer(const DateGed& naissance, std::int16_t anneeNaissanceEstimee, const DateGed& deces) {
     BornesVie b;
     b.naissance = bornesNaissance(naissance, anneeNaissanceEstimee);
     if (!deces.absente()) {

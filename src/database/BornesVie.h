@@ -26,8 +26,7 @@ struct BornesVie {
     IntervalleJours naissance;
     IntervalleJours deces;
 
-    static BornesVie calculer(const DateGed& naissance, std::int16_t anneeNaissanceEstimee,
-                              const DateGed& deces);
+    static BornesVie calculer(const DateGed& naissance, std::int16_t anneeNaissanceEstimee, const DateGed& deces);
 };
 
 }  // namespace lignara

@@ -65,11 +65,18 @@ private:
 // « oi »), y accentué se dit 'i', Ç et ß se disent 's' ; × n'est pas une lettre.
 char replier(std::uint8_t o) {
     switch (o) {
-        case 0xC6: case 0xE6: return '\xE9';  // Æ æ → é
-        case 0xCF: case 0xEF: return '\xEF';  // Ï ï → ï
-        case 0xDD: case 0xFD: case 0xFF: case 0x9F: return 'i';  // Ý ý ÿ Ÿ
-        case 0xC7: case 0xE7: case 0xDF: return 's';              // Ç ç ß
-        case 0xD7: return '-';                                    // ×
+        case 0xC6:
+        case 0xE6: return '\xE9';  // Æ æ → é
+        case 0xCF:
+        case 0xEF: return '\xEF';  // Ï ï → ï
+        case 0xDD:
+        case 0xFD:
+        case 0xFF:
+        case 0x9F: return 'i';  // Ý ý ÿ Ÿ
+        case 0xC7:
+        case 0xE7:
+        case 0xDF: return 's';  // Ç ç ß
+        case 0xD7: return '-';  // ×
         default: break;
     }
     const char lettre = lettreDeBase(static_cast<char>(o));
@@ -99,7 +106,9 @@ constexpr Ensemble ensemble(std::string_view membres) {
 bool dans(char c, const Ensemble& e) { return e[static_cast<std::uint8_t>(c)]; }
 
 constexpr Ensemble kVoyelles = ensemble("aeiou");
-constexpr Ensemble kVoyellesEtSons = ensemble("aeiou\xEF" "1234");
+constexpr Ensemble kVoyellesEtSons = ensemble(
+    "aeiou\xEF"
+    "1234");
 constexpr Ensemble kDurcissentG = ensemble("aoy");
 
 // Caractère à la position i, ou 0 au-delà de la fin.
@@ -209,8 +218,7 @@ void nasales(Ecriture& s) {
         char n = a(s, lu + 1);
         bool an = (c == 'a' || c == 'e') && (n == 'n' || n == 'm');
         bool in = c == 'i' && n == 'n';
-        if (lu >= 2 && (an || in) && lu + 2 < s.size() && s[lu + 2] != '-' &&
-            !dans(s[lu + 2], kVoyellesEtSons)) {
+        if (lu >= 2 && (an || in) && lu + 2 < s.size() && s[lu + 2] != '-' && !dans(s[lu + 2], kVoyellesEtSons)) {
             s[ecrit++] = an ? '1' : '4';
             lu += 2;
         } else {
@@ -273,9 +281,11 @@ void lettresVoisines(Ecriture& s) {
     for (char& c : s) {
         switch (c) {
             case 'a': c = 'o'; break;
-            case 'd': case 'p': c = 't'; break;
+            case 'd':
+            case 'p': c = 't'; break;
             case 'j': c = 'g'; break;
-            case 'b': case 'v': c = 'f'; break;
+            case 'b':
+            case 'v': c = 'f'; break;
             case 'm': c = 'n'; break;
             default: break;
         }
@@ -362,8 +372,8 @@ std::string ClePhonetique(std::string_view nom) {
     sonsE(s);
     nasales(s);
     sEntreVoyelles(s);
-    static constexpr std::string_view kDiphtongues[][2] = {
-        {"oe", "e"}, {"eu", "e"}, {"au", "o"}, {"oi", "2"}, {"oy", "2"}, {"ou", "3"}, {"\xEF", "i"}};
+    static constexpr std::string_view kDiphtongues[][2] = {{"oe", "e"}, {"eu", "e"}, {"au", "o"},  {"oi", "2"},
+                                                           {"oy", "2"}, {"ou", "3"}, {"\xEF", "i"}};
     for (const auto& d : kDiphtongues) remplacer(s, d[0], d[1]);
     remplacer(s, "cc", "c");
     remplacer(s, "ch", "5");

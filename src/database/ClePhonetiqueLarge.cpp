@@ -16,11 +16,19 @@ namespace {
 
 bool voyelle(char c) {
     switch (c) {
-        case 'a': case 'e': case 'i': case 'o': case 'u': case 'y': case 'E':
-        case '1': case '2': case '3': case '4': case '6':
-            return true;
-        default:
-            return false;
+        case 'a':
+        case 'e':
+        case 'i':
+        case 'o':
+        case 'u':
+        case 'y':
+        case 'E':
+        case '1':
+        case '2':
+        case '3':
+        case '4':
+        case '6': return true;
+        default: return false;
     }
 }
 
@@ -52,21 +60,30 @@ std::string normaliser(std::string_view nom) {
         if (c == '(' || c == '{' || c == '/') break;
         const auto o = static_cast<std::uint8_t>(c);
         switch (o) {
-            case 0x8C: case 0x9C: s += "oe"; continue;  // Œ œ
-            case 0xC6: case 0xE6: s += "ae"; continue;  // Æ æ
-            case 0xDF: s += "ss"; continue;              // ß
-            case 0xD8: case 0xF8: s += 'o'; continue;    // Ø ø
-            case 0x8A: case 0x9A: s += 's'; continue;    // Š š
-            case 0x8E: case 0x9E: s += 'z'; continue;    // Ž ž
-            case 0x9F: case 0xFD: s += 'y'; continue;    // Ÿ ý
-            case 0xD7: continue;                         // × n'est pas une lettre
+            case 0x8C:
+            case 0x9C: s += "oe"; continue;  // Œ œ
+            case 0xC6:
+            case 0xE6: s += "ae"; continue;  // Æ æ
+            case 0xDF: s += "ss"; continue;  // ß
+            case 0xD8:
+            case 0xF8: s += 'o'; continue;  // Ø ø
+            case 0x8A:
+            case 0x9A: s += 's'; continue;  // Š š
+            case 0x8E:
+            case 0x9E: s += 'z'; continue;  // Ž ž
+            case 0x9F:
+            case 0xFD: s += 'y'; continue;  // Ÿ ý
+            case 0xD7: continue;            // × n'est pas une lettre
             default: break;
         }
         const char lettre = lettreDeBase(c);
         if (lettre == 0) continue;
-        if (lettre == 'C' && o >= 0x80) s += 's';  // ç
-        else if (lettre == 'E' && o >= 0x80) s += 'E';
-        else s += static_cast<char>(lettre + 32);
+        if (lettre == 'C' && o >= 0x80)
+            s += 's';  // ç
+        else if (lettre == 'E' && o >= 0x80)
+            s += 'E';
+        else
+            s += static_cast<char>(lettre + 32);
     }
     return s;
 }
@@ -119,7 +136,9 @@ void consonnes(std::string& s) {
         switch (s[i]) {
             case 'c': s[i] = douce ? 's' : 'k'; break;
             case 'q': s[i] = 'k'; break;
-            case 'g': if (douce) s[i] = 'j'; break;
+            case 'g':
+                if (douce) s[i] = 'j';
+                break;
             case 'w': s[i] = 'v'; break;
             case 'z': s[i] = 's'; break;
             case 'y': s[i] = 'i'; break;
@@ -136,8 +155,10 @@ void consonnes(std::string& s) {
     s.swap(r2);
     r2.clear();
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] != 'x') r2 += s[i];
-        else r2 += i > 0 && voyelle(s[i - 1]) && voyelle(a(s, i + 1)) ? "ss" : "ks";
+        if (s[i] != 'x')
+            r2 += s[i];
+        else
+            r2 += i > 0 && voyelle(s[i - 1]) && voyelle(a(s, i + 1)) ? "ss" : "ks";
     }
     s.swap(r2);
 }

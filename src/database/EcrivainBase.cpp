@@ -17,14 +17,12 @@ namespace lignara {
 namespace {
 
 constexpr std::size_t kTailleTampon = 1 << 16;
-constexpr std::size_t kLigneNotesMax = 249;   // sans le saut de ligne
+constexpr std::size_t kLigneNotesMax = 249;  // sans le saut de ligne
 constexpr std::size_t kPhotosMax = 255;
 constexpr std::size_t kLignesNotesMax = 0xFFFF;
 constexpr std::uint64_t kDecalageMax = std::numeric_limits<std::uint32_t>::max();
 
-[[noreturn]] void ecritureImpossible() {
-    throw OperationImpossible("Erreur d'écriture dans le fichier"_1252);
-}
+[[noreturn]] void ecritureImpossible() { throw OperationImpossible("Erreur d'écriture dans le fichier"_1252); }
 
 // Le saut de ligne termine les chaînes des tables ; l'octet nul couperait les textes C.
 std::string assaini(std::string_view texte) {
@@ -69,12 +67,17 @@ void EcrivainBase::ecrireA(std::uint64_t decalage, const std::uint8_t* octets, s
     verifierEnCours();
     TamponEcriture* choisi = nullptr;
     for (auto& t : tampons_) {
-        if (!t.octets.empty() && decalage == t.fin()) choisi = &t;
-        else if (!t.octets.empty() && decalage < t.fin() && decalage + taille > t.debut) vider(t);
+        if (!t.octets.empty() && decalage == t.fin())
+            choisi = &t;
+        else if (!t.octets.empty() && decalage < t.fin() && decalage + taille > t.debut)
+            vider(t);
     }
     if (!choisi) {
         for (auto& t : tampons_)
-            if (t.octets.empty()) { choisi = &t; break; }
+            if (t.octets.empty()) {
+                choisi = &t;
+                break;
+            }
     }
     if (!choisi) {
         choisi = &tampons_[prochainTamponRecycle_];
@@ -101,8 +104,7 @@ void EcrivainBase::lireA(std::uint64_t decalage, std::uint8_t* octets, std::size
     if (fichier_.lire(decalage, octets, taille) == taille) return;
     // Au-delà de la fin actuelle : les tampons suivants allongent le fichier (trous à zéro).
     viderTampons();
-    if (fichier_.lire(decalage, octets, taille) != taille)
-        throw std::out_of_range("enregistrement pas encore écrit");
+    if (fichier_.lire(decalage, octets, taille) != taille) throw std::out_of_range("enregistrement pas encore écrit");
 }
 
 std::uint64_t EcrivainBase::decalageIndividu(std::uint32_t numero) const {

@@ -44,15 +44,14 @@ inline constexpr std::size_t kCheminPhotoMax = 250;
 
 struct DimensionsBase {
     std::uint32_t individus = 0;
-    std::uint32_t familles = 0;     // fiches Famille : une par conjoint présent
-    std::uint32_t evenements = 0;   // emplacements réservés
+    std::uint32_t familles = 0;    // fiches Famille : une par conjoint présent
+    std::uint32_t evenements = 0;  // emplacements réservés
 };
 
 class EcrivainBase {
 public:
     // Échec de création : OperationImpossible(« Accès impossible au répertoire temporaire\n… »).
-    explicit EcrivainBase(const DimensionsBase& dimensions,
-                          const std::filesystem::path& dossier = dossierPrive());
+    explicit EcrivainBase(const DimensionsBase& dimensions, const std::filesystem::path& dossier = dossierPrive());
     EcrivainBase(const EcrivainBase&) = delete;
     EcrivainBase& operator=(const EcrivainBase&) = delete;
     ~EcrivainBase();

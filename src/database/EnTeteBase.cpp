@@ -57,8 +57,7 @@ namespace {
 
 // Une section commence après la précédente et en occupe un nombre entier d'enregistrements.
 void verifierSection(std::uint32_t debut, std::uint32_t suivante, int taille, const char* champ) {
-    if (suivante < debut || (suivante - debut) % static_cast<std::uint32_t>(taille) != 0)
-        refuser(champ);
+    if (suivante < debut || (suivante - debut) % static_cast<std::uint32_t>(taille) != 0) refuser(champ);
 }
 
 }  // namespace
@@ -78,14 +77,8 @@ void EnTeteBase::verifier(std::uint64_t tailleFichier) const {
     if (precedent > tailleFichier) refuser("décalage au-delà de la fin du fichier"_1252);
 }
 
-std::uint32_t EnTeteBase::nombreIndividus() const {
-    return (familles - individus) / Individu::kTaille;
-}
-std::uint32_t EnTeteBase::nombreFamilles() const {
-    return (evenements - familles) / Famille::kTaille;
-}
-std::uint32_t EnTeteBase::nombreEvenements() const {
-    return (notes - evenements) / Evenement::kTaille;
-}
+std::uint32_t EnTeteBase::nombreIndividus() const { return (familles - individus) / Individu::kTaille; }
+std::uint32_t EnTeteBase::nombreFamilles() const { return (evenements - familles) / Famille::kTaille; }
+std::uint32_t EnTeteBase::nombreEvenements() const { return (notes - evenements) / Evenement::kTaille; }
 
 }  // namespace lignara

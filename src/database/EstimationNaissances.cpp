@@ -22,9 +22,7 @@ struct EstimationNaissances::Bornes {
     int haut = kOuvert;
 
     explicit Bornes(IntervalleAnnees i) : bas(i.min), haut(i.max) {}
-    IntervalleAnnees intervalle() const {
-        return {static_cast<std::int16_t>(bas), static_cast<std::int16_t>(haut)};
-    }
+    IntervalleAnnees intervalle() const { return {static_cast<std::int16_t>(bas), static_cast<std::int16_t>(haut)}; }
     bool annee() const { return bas == haut; }
     int largeur() const { return haut - bas; }
 
@@ -42,10 +40,12 @@ struct EstimationNaissances::Bornes {
     void resserrer() { bas = haut = (bas + haut) / 2; }
 };
 
-EstimationNaissances::EstimationNaissances(const LiensFamiliaux& liens,
-                                           const std::vector<IntervalleAnnees>& evenements,
+EstimationNaissances::EstimationNaissances(const LiensFamiliaux& liens, const std::vector<IntervalleAnnees>& evenements,
                                            const std::vector<IntervalleAnnees>& mariages, Parcours parcours)
-    : liens_(liens), evenements_(evenements), mariages_(mariages), parcours_(parcours),
+    : liens_(liens),
+      evenements_(evenements),
+      mariages_(mariages),
+      parcours_(parcours),
       intervalles_(std::size_t{liens.nombrePersonnes()} + 1),
       aRevoir_(std::size_t{liens.nombrePersonnes()} / 64 + 1) {
     construireLecteurs();
@@ -169,8 +169,10 @@ void EstimationNaissances::propager(std::uint32_t personne, int numero, Bornes& 
     }
 
     if (numero >= kPasseDeCloture) {
-        if (!basConnu(b.bas) && hautConnu(b.haut)) b.bas = b.haut;
-        else if (!hautConnu(b.haut) && basConnu(b.bas)) b.haut = b.bas;
+        if (!basConnu(b.bas) && hautConnu(b.haut))
+            b.bas = b.haut;
+        else if (!hautConnu(b.haut) && basConnu(b.bas))
+            b.haut = b.bas;
     }
 }
 
@@ -234,10 +236,14 @@ std::vector<std::int16_t> EstimationNaissances::annees() const {
     for (std::size_t p = 1; p < intervalles_.size(); ++p) {
         const int bas = intervalles_[p].min, haut = intervalles_[p].max;
         int annee = kAucuneAnnee;
-        if (bas == haut) annee = bas;
-        else if (basConnu(bas) && hautConnu(haut)) annee = (bas + haut) / 2;
-        else if (hautConnu(haut)) annee = haut;
-        else if (basConnu(bas)) annee = bas;
+        if (bas == haut)
+            annee = bas;
+        else if (basConnu(bas) && hautConnu(haut))
+            annee = (bas + haut) / 2;
+        else if (hautConnu(haut))
+            annee = haut;
+        else if (basConnu(bas))
+            annee = bas;
         annees[p] = static_cast<std::int16_t>(annee);
     }
     return annees;

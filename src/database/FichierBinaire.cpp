@@ -49,8 +49,7 @@ namespace {
 FichierTemporaire creerTemporaire(const std::filesystem::path& dossier, std::string_view prefixe) {
     FichierTemporaire temporaire;
     if (!temporaire.creer(dossier, prefixeTemporaire(prefixe)))
-        throw OperationImpossible("Accès impossible au répertoire temporaire\n"_1252 +
-                                  depuisUtf8(dossier.string()));
+        throw OperationImpossible("Accès impossible au répertoire temporaire\n"_1252 + depuisUtf8(dossier.string()));
     return temporaire;
 }
 
@@ -65,8 +64,7 @@ FichierBinaire FichierBinaire::creer(const std::filesystem::path& dossier, std::
     return f;
 }
 
-FichierBinaire FichierBinaire::creerAnonyme(const std::filesystem::path& dossier,
-                                            std::string_view prefixe) {
+FichierBinaire FichierBinaire::creerAnonyme(const std::filesystem::path& dossier, std::string_view prefixe) {
     FichierTemporaire temporaire = creerTemporaire(dossier, prefixe);
     temporaire.effacerNom();
     FichierBinaire f;
@@ -82,8 +80,7 @@ FichierBinaire FichierBinaire::ouvrirLecture(const std::filesystem::path& chemin
         ::close(fd);
         fd = -1;
     }
-    if (fd < 0)
-        throw OperationImpossible("Lecture impossible du fichier\n"_1252 + depuisUtf8(chemin.string()));
+    if (fd < 0) throw OperationImpossible("Lecture impossible du fichier\n"_1252 + depuisUtf8(chemin.string()));
     FichierBinaire f;
     f.descripteur_ = fd;
     f.chemin_ = chemin;

@@ -28,9 +28,8 @@ std::size_t particule(const std::string& nom, std::size_t i) {
 // le sont que devant une apostrophe.
 bool estParticuleEnMinuscules(std::string_view mot, char suivant) {
     static constexpr std::string_view kParticules[] = {
-        "de", "du", "des", "la", "le", "les", "van", "von", "der", "den", "ter", "ten", "zu", "zur",
-        "vom", "of", "and", "da", "das", "do", "dos", "di", "del", "della", "al", "el", "ap", "af",
-        "bint", "ibn"};
+        "de", "du",  "des", "la",  "le", "les", "van", "von", "der",   "den", "ter", "ten", "zu", "zur",  "vom",
+        "of", "and", "da",  "das", "do", "dos", "di",  "del", "della", "al",  "el",  "ap",  "af", "bint", "ibn"};
     if (mot == "d" || mot == "l") return estApostrophe(suivant);
     for (std::string_view p : kParticules)
         if (mot == p) return true;
@@ -54,8 +53,7 @@ std::size_t rangRomain(std::string_view m, std::size_t i, char un, char cinq, ch
 }
 
 bool separateurDePrenoms(char c) {
-    return std::string_view(" .,;-_()/\"'").find(c) != std::string_view::npos ||
-           c == kApostropheTypographique;
+    return std::string_view(" .,;-_()/\"'").find(c) != std::string_view::npos || c == kApostropheTypographique;
 }
 
 // Le mot « dit » (en toute casse) suivi d'une espace.

@@ -49,9 +49,8 @@ struct Rangs {
 Rangs ranger(std::vector<std::string> clesDesTextes) {
     std::vector<std::uint32_t> ordre(clesDesTextes.size());
     std::iota(ordre.begin(), ordre.end(), 0u);
-    std::sort(ordre.begin(), ordre.end(), [&](std::uint32_t a, std::uint32_t b) {
-        return clesDesTextes[a] < clesDesTextes[b];
-    });
+    std::sort(ordre.begin(), ordre.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return clesDesTextes[a] < clesDesTextes[b]; });
     auto cles = std::make_shared<Cles>();
     Rangs rangs;
     rangs.duTexte.resize(clesDesTextes.size());

@@ -26,12 +26,12 @@ struct IndexDesNoms {
 // Ce que l'index phonétique reprend de l'index des noms.
 struct PreparationPhonetique {
     struct Textes {
-        std::vector<std::string> distincts;        // dans l'ordre de première rencontre
-        std::vector<std::uint32_t> deLaPersonne;   // indice du texte ; indice 0 : personne 1
-        std::vector<std::uint32_t> rangCleDuTexte; // rang de sa clé de noms
+        std::vector<std::string> distincts;         // dans l'ordre de première rencontre
+        std::vector<std::uint32_t> deLaPersonne;    // indice du texte ; indice 0 : personne 1
+        std::vector<std::uint32_t> rangCleDuTexte;  // rang de sa clé de noms
     };
     Textes noms, prenoms;
-    IndexPhonetique::ClesDesNoms clesNoms;         // celles de l'index des noms
+    IndexPhonetique::ClesDesNoms clesNoms;  // celles de l'index des noms
 };
 
 IndexNoms construireIndexNoms(const BaseGenealogique& base, PreparationPhonetique& suite);

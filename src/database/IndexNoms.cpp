@@ -43,9 +43,8 @@ std::size_t IndexNoms::ChercherNom(std::string_view cle) const {
     return debut;
 }
 
-std::ptrdiff_t IndexNoms::ChercherPersonne(const BaseGenealogique& base, std::string_view cle,
-                                           std::uint8_t jour, std::uint8_t mois,
-                                           std::int16_t annee) const {
+std::ptrdiff_t IndexNoms::ChercherPersonne(const BaseGenealogique& base, std::string_view cle, std::uint8_t jour,
+                                           std::uint8_t mois, std::int16_t annee) const {
     for (std::size_t p = ChercherNom(cle); p < entrees_.size() && comparer(p, cle) == 0; ++p) {
         Individu individu = base.LireIndividu(entrees_[p].personne);
         DateGed naissance;

@@ -37,9 +37,7 @@ public:
     const Entree& entree(std::size_t position) const { return entrees_[position]; }
     std::string cle(std::size_t position) const;
     std::string_view partieNom(std::size_t position) const { return (*clesNoms_)[entrees_[position].nom]; }
-    std::string_view partiePrenoms(std::size_t position) const {
-        return (*clesPrenoms_)[entrees_[position].prenoms];
-    }
+    std::string_view partiePrenoms(std::size_t position) const { return (*clesPrenoms_)[entrees_[position].prenoms]; }
     const std::shared_ptr<const Cles>& clesNoms() const { return clesNoms_; }
     const std::shared_ptr<const Cles>& clesPrenoms() const { return clesPrenoms_; }
 
@@ -47,8 +45,8 @@ public:
     std::size_t ChercherNom(std::string_view cle) const;
     // Première position de clé exactement égale dont la naissance porte ce jour, ce mois et
     // cette année (octets bruts de la date ; tout à 0 sans événement naissance), ou −1.
-    std::ptrdiff_t ChercherPersonne(const BaseGenealogique& base, std::string_view cle,
-                                    std::uint8_t jour, std::uint8_t mois, std::int16_t annee) const;
+    std::ptrdiff_t ChercherPersonne(const BaseGenealogique& base, std::string_view cle, std::uint8_t jour,
+                                    std::uint8_t mois, std::int16_t annee) const;
 
 private:
     int comparer(std::size_t position, std::string_view cle) const;

@@ -20,10 +20,10 @@ public:
 
     struct Entree {
         std::uint32_t personne = 0;
-        std::uint32_t nom = 0;              // rang dans les clés phonétiques de noms
-        std::uint32_t prenoms = 0;          // rang dans les clés phonétiques de prénoms
-        std::uint32_t cleNom = 0;           // rang dans les clés de noms de l'index des noms
-        std::uint32_t clePrenoms = 0;       // rang dans ses clés de prénoms
+        std::uint32_t nom = 0;         // rang dans les clés phonétiques de noms
+        std::uint32_t prenoms = 0;     // rang dans les clés phonétiques de prénoms
+        std::uint32_t cleNom = 0;      // rang dans les clés de noms de l'index des noms
+        std::uint32_t clePrenoms = 0;  // rang dans ses clés de prénoms
     };
 
     struct ClesDesNoms {
@@ -42,9 +42,7 @@ public:
     std::uint32_t personne(std::size_t position) const { return entrees_[position].personne; }
     std::string cle(std::size_t position) const;
     std::string cleNom(std::size_t position) const;
-    std::string_view partieNom(std::size_t position) const {
-        return (*phonetiques_.noms)[entrees_[position].nom];
-    }
+    std::string_view partieNom(std::size_t position) const { return (*phonetiques_.noms)[entrees_[position].nom]; }
     std::string_view partiePrenoms(std::size_t position) const {
         return (*phonetiques_.prenoms)[entrees_[position].prenoms];
     }

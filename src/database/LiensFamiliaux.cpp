@@ -7,9 +7,14 @@ namespace lignara {
 class LiensFamiliaux::Construction {
 public:
     Construction(LiensFamiliaux& liens, std::uint32_t personnes, std::uint32_t fiches)
-        : l_(liens), n_(personnes), nf_(fiches), lienFratrie_(std::size_t{personnes} + 1),
-          premiereFiche_(std::size_t{personnes} + 1), suivante_(std::size_t{fiches} + 1),
-          visite_(std::size_t{personnes} + 1), proprietaire_(std::size_t{fiches} + 1) {}
+        : l_(liens),
+          n_(personnes),
+          nf_(fiches),
+          lienFratrie_(std::size_t{personnes} + 1),
+          premiereFiche_(std::size_t{personnes} + 1),
+          suivante_(std::size_t{fiches} + 1),
+          visite_(std::size_t{personnes} + 1),
+          proprietaire_(std::size_t{fiches} + 1) {}
 
     void lireIndividus(const BaseGenealogique& base);
     void lireFiches(const BaseGenealogique& base);
@@ -30,7 +35,7 @@ private:
     std::vector<std::int32_t> lienFratrie_;
     std::vector<std::uint32_t> premiereFiche_;
     std::vector<std::int32_t> suivante_;
-    std::vector<std::uint32_t> visite_;        // numéro du dernier parcours passé par la personne
+    std::vector<std::uint32_t> visite_;  // numéro du dernier parcours passé par la personne
     std::uint32_t parcours_ = 0;
     std::vector<std::uint32_t> proprietaire_;  // personne dont la chaîne a pris la fiche
 };
@@ -74,7 +79,7 @@ void LiensFamiliaux::Construction::placerSeule(std::uint32_t p) {
 }
 
 bool LiensFamiliaux::Construction::allerAuDernier(std::uint32_t p, std::vector<std::uint32_t>& chemin,
-                                                   std::uint32_t& premier) {
+                                                  std::uint32_t& premier) {
     ++parcours_;
     for (std::uint32_t courant = p;;) {
         visite_[courant] = parcours_;

@@ -29,7 +29,7 @@ public:
     std::vector<std::uint32_t> pere, mere, naissance, deces;
     std::vector<std::uint8_t> sexe;
     std::vector<PlaceFratrie> fratrie;
-    std::vector<std::uint32_t> membresFratries;  // anneaux bout à bout, du premier au dernier enfant
+    std::vector<std::uint32_t> membresFratries;          // anneaux bout à bout, du premier au dernier enfant
     std::vector<std::uint32_t> conjoint, premierEnfant;  // par fiche Famille
 
     static LiensFamiliaux lire(const BaseGenealogique& base);

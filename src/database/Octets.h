@@ -5,9 +5,7 @@
 
 namespace lignara::octets {
 
-inline std::uint16_t lireU16(const std::uint8_t* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+inline std::uint16_t lireU16(const std::uint8_t* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 inline std::int16_t lireI16(const std::uint8_t* p) { return static_cast<std::int16_t>(lireU16(p)); }
 inline std::uint32_t lireU32(const std::uint8_t* p) {
     return static_cast<std::uint32_t>(p[0]) | (static_cast<std::uint32_t>(p[1]) << 8) |

@@ -10,14 +10,11 @@ namespace lignara {
 
 namespace {
 
-[[noreturn]] void boucle(const char* quoi) {
-    throw DonneesCorrompues(std::string("Lien en boucle : "_1252) + quoi);
-}
+[[noreturn]] void boucle(const char* quoi) { throw DonneesCorrompues(std::string("Lien en boucle : "_1252) + quoi); }
 
 // Valeur absolue d'un lien signé, sans débordement sur le plus petit i32.
 std::uint32_t absolu(std::int32_t lien) {
-    return lien < 0 ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(lien))
-                    : static_cast<std::uint32_t>(lien);
+    return lien < 0 ? static_cast<std::uint32_t>(-static_cast<std::int64_t>(lien)) : static_cast<std::uint32_t>(lien);
 }
 
 FamilleConjoint vueDe(std::uint32_t fiche, const Famille& f) {

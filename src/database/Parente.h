@@ -12,16 +12,16 @@
 namespace lignara {
 
 struct ParentsPersonne {
-    std::uint32_t pere = 0;   // 0 : inconnu
+    std::uint32_t pere = 0;  // 0 : inconnu
     std::uint32_t mere = 0;
 };
 
 // Une fiche Famille vue depuis la personne de la chaîne.
 struct FamilleConjoint {
     std::uint32_t fiche = 0;
-    std::uint32_t conjoint = 0;       // 0 : inconnu
-    std::uint32_t mariage = 0;        // numéro d'événement, 0 : aucun
-    std::int32_t divorce = -1;        // −1 pas de divorce, 0 sans date ni lieu, > 0 événement
+    std::uint32_t conjoint = 0;  // 0 : inconnu
+    std::uint32_t mariage = 0;   // numéro d'événement, 0 : aucun
+    std::int32_t divorce = -1;   // −1 pas de divorce, 0 sans date ni lieu, > 0 événement
     std::uint32_t premierEnfant = 0;
 };
 

@@ -56,7 +56,8 @@ struct SegmentsFratrie::Recherche {
 };
 
 SegmentsFratrie::SegmentsFratrie(std::size_t taille)
-    : taille_(taille), noeuds_(4 * std::max<std::size_t>(taille, 1), Noeud{kMoinsInfini, kPlusInfini, kMoinsInfini, kPlusInfini}) {}
+    : taille_(taille),
+      noeuds_(4 * std::max<std::size_t>(taille, 1), Noeud{kMoinsInfini, kPlusInfini, kMoinsInfini, kPlusInfini}) {}
 
 void SegmentsFratrie::fixer(std::size_t rang, IntervalleAnnees intervalle) {
     const auto j = static_cast<std::int64_t>(rang);
@@ -74,16 +75,18 @@ void SegmentsFratrie::fixer(std::size_t noeud, std::size_t debut, std::size_t fi
         return;
     }
     const std::size_t milieu = debut + (fin - debut) / 2;
-    if (rang <= milieu) fixer(2 * noeud, debut, milieu, rang, feuille);
-    else fixer(2 * noeud + 1, milieu + 1, fin, rang, feuille);
+    if (rang <= milieu)
+        fixer(2 * noeud, debut, milieu, rang, feuille);
+    else
+        fixer(2 * noeud + 1, milieu + 1, fin, rang, feuille);
     const Noeud& g = noeuds_[2 * noeud];
     const Noeud& d = noeuds_[2 * noeud + 1];
     noeuds_[noeud] = {std::max(g.basCadets, d.basCadets), std::min(g.hautCadets, d.hautCadets),
                       std::max(g.basAines, d.basAines), std::min(g.hautAines, d.hautAines)};
 }
 
-void SegmentsFratrie::appliquerSuite(bool cadets, std::size_t premier, std::size_t dernier,
-                                     std::int64_t decalageBas, std::int64_t decalageHaut, int& bas, int& haut) const {
+void SegmentsFratrie::appliquerSuite(bool cadets, std::size_t premier, std::size_t dernier, std::int64_t decalageBas,
+                                     std::int64_t decalageHaut, int& bas, int& haut) const {
     if (premier > dernier || dernier >= taille_ || bas == haut) return;
     Recherche r{noeuds_, cadets, decalageBas, decalageHaut, bas, haut};
     const std::size_t j = r.chercher(1, 0, taille_ - 1, premier, dernier);
@@ -98,8 +101,10 @@ void SegmentsFratrie::appliquerSuite(bool cadets, std::size_t premier, std::size
         std::size_t noeud = 1, debut = 0, fin = taille_ - 1;
         while (debut != fin) {
             const std::size_t milieu = debut + (fin - debut) / 2;
-            if (j <= milieu) noeud = 2 * noeud, fin = milieu;
-            else noeud = 2 * noeud + 1, debut = milieu + 1;
+            if (j <= milieu)
+                noeud = 2 * noeud, fin = milieu;
+            else
+                noeud = 2 * noeud + 1, debut = milieu + 1;
         }
         return noeuds_[noeud];
     }();

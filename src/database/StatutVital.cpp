@@ -2,8 +2,7 @@
 
 namespace lignara {
 
-std::vector<char> calculerStatutVital(const LiensFamiliaux& liens,
-                                      const std::vector<std::int16_t>& anneesNaissance,
+std::vector<char> calculerStatutVital(const LiensFamiliaux& liens, const std::vector<std::int16_t>& anneesNaissance,
                                       int anneeCourante) {
     std::vector<char> statut(anneesNaissance.size(), 'm');
     // Un décès enregistré l'emporte sur l'âge estimé : un enfant mort jeune il y a

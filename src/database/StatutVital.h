@@ -11,8 +11,7 @@
 
 namespace lignara {
 
-std::vector<char> calculerStatutVital(const LiensFamiliaux& liens,
-                                      const std::vector<std::int16_t>& anneesNaissance,
+std::vector<char> calculerStatutVital(const LiensFamiliaux& liens, const std::vector<std::int16_t>& anneesNaissance,
                                       int anneeCourante);
 
 }  // namespace lignara

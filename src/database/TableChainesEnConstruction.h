@@ -45,8 +45,8 @@ private:
     std::vector<Case> cases_;
     std::size_t masque_ = 0;
     std::size_t nombre_ = 0;
-    std::string tampon_;          // fin de la table, pas encore écrite
-    std::uint64_t ecrits_ = 0;    // octets déjà dans le fichier
+    std::string tampon_;        // fin de la table, pas encore écrite
+    std::uint64_t ecrits_ = 0;  // octets déjà dans le fichier
     std::uint64_t taille_ = 0;
     std::string relue_;
     struct RelueRecente {

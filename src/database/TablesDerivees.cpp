@@ -7,8 +7,7 @@
 
 namespace lignara {
 
-TablesDerivees calculerTablesDerivees(const BaseGenealogique& base, int anneeCourante,
-                                      const std::atomic<bool>* arret) {
+TablesDerivees calculerTablesDerivees(const BaseGenealogique& base, int anneeCourante, const std::atomic<bool>* arret) {
     TablesDerivees tables;
     tables.evenements = IntervallesEvenements(base);
     tables.mariages = IntervallesMariages(base, tables.evenements);

@@ -16,12 +16,12 @@
 namespace lignara {
 
 struct TablesDerivees {
-    std::vector<IntervalleAnnees> evenements;  // par numéro d'événement (indice 0 inutilisé)
-    std::vector<IntervalleAnnees> mariages;    // par fiche Famille (indice 0 inutilisé)
-    std::vector<std::int16_t> anneesNaissance; // par personne ; 9999 : aucune estimation
-    std::vector<char> statutsVitaux;           // par personne : 'v' ou 'm'
-    int passes = 0;                            // passes de propagation faites
-    bool arreteeAvantTerme = false;            // limite de passes atteinte (liens en boucle)
+    std::vector<IntervalleAnnees> evenements;   // par numéro d'événement (indice 0 inutilisé)
+    std::vector<IntervalleAnnees> mariages;     // par fiche Famille (indice 0 inutilisé)
+    std::vector<std::int16_t> anneesNaissance;  // par personne ; 9999 : aucune estimation
+    std::vector<char> statutsVitaux;            // par personne : 'v' ou 'm'
+    int passes = 0;                             // passes de propagation faites
+    bool arreteeAvantTerme = false;             // limite de passes atteinte (liens en boucle)
 
     std::int16_t AnneeNaissanceEstimee(std::uint32_t personne) const { return anneesNaissance[personne]; }
     char StatutVital(std::uint32_t personne) const { return statutsVitaux[personne]; }

@@ -16,8 +16,7 @@ namespace {
 
 class Verification {
 public:
-    Verification(std::vector<std::uint8_t> octets, std::size_t maximum)
-        : o_(std::move(octets)), maximum_(maximum) {}
+    Verification(std::vector<std::uint8_t> octets, std::size_t maximum) : o_(std::move(octets)), maximum_(maximum) {}
 
     std::vector<std::string> executer();
 
@@ -158,10 +157,12 @@ void Verification::verifierChaine(std::uint32_t n) {
         verifierCouple(f, n);
         std::int32_t suivante = famille(f).suivante;
         if (suivante < 0) {
-            if (static_cast<std::uint32_t>(-std::int64_t{suivante}) != premiere) defaut(ou + " : ne se referme pas sur sa première fiche");
+            if (static_cast<std::uint32_t>(-std::int64_t{suivante}) != premiere)
+                defaut(ou + " : ne se referme pas sur sa première fiche");
             return;
         }
-        if (suivante == 0 || static_cast<std::uint32_t>(suivante) > nf_) return defaut(ou + " : lien de chaîne invalide");
+        if (suivante == 0 || static_cast<std::uint32_t>(suivante) > nf_)
+            return defaut(ou + " : lien de chaîne invalide");
         f = static_cast<std::uint32_t>(suivante);
     }
     defaut(ou + " : chaîne sans fin");

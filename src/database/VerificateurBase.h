@@ -18,8 +18,7 @@ namespace lignara {
 class VerificateurBase {
 public:
     // Rend la liste des défauts (vide : base cohérente), au plus `maximum` messages.
-    static std::vector<std::string> verifier(const std::filesystem::path& chemin,
-                                             std::size_t maximum = 50);
+    static std::vector<std::string> verifier(const std::filesystem::path& chemin, std::size_t maximum = 50);
 };
 
 }  // namespace lignara

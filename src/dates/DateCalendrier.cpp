@@ -14,9 +14,7 @@ std::int64_t divisionEntiere(std::int64_t a, std::int64_t b) {
     return (a % b != 0 && (a < 0) != (b < 0)) ? q - 1 : q;
 }
 
-bool bissextileAstronomique(std::int64_t a) {
-    return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0;
-}
+bool bissextileAstronomique(std::int64_t a) { return (a % 4 == 0 && a % 100 != 0) || a % 400 == 0; }
 
 // Le numéro de jour d'une date de 6 octets, mois et jour inconnus remplacés.
 std::int32_t numeroRemplace(const DateGed& d, int jourInconnu, int moisInconnu) {
@@ -38,9 +36,8 @@ std::int32_t NumeroJour(int jour, int mois, int annee) {
     const std::int64_t y = a - 1;
     std::int64_t c = 0;
     if (mois > 2) c = bissextileAstronomique(a) ? -1 : -2;
-    const std::int64_t n = 365 * y + divisionEntiere(y, 4) - divisionEntiere(y, 100) +
-                           divisionEntiere(y, 400) + divisionEntiere(367 * mois - 362, 12) + jour +
-                           c + 1721424;
+    const std::int64_t n = 365 * y + divisionEntiere(y, 4) - divisionEntiere(y, 100) + divisionEntiere(y, 400) +
+                           divisionEntiere(367 * mois - 362, 12) + jour + c + 1721424;
     return static_cast<std::int32_t>(n);
 }
 
@@ -50,8 +47,7 @@ DateCivile DateDuNumeroJour(std::int32_t numero) {
     const std::int64_t z = static_cast<std::int64_t>(numero) - 1721424 - 1 + 306;
     const std::int64_t ere = divisionEntiere(z, 146097);
     const std::int64_t jourEre = z - ere * 146097;
-    const std::int64_t anEre =
-        (jourEre - jourEre / 1460 + jourEre / 36524 - jourEre / 146096) / 365;
+    const std::int64_t anEre = (jourEre - jourEre / 1460 + jourEre / 36524 - jourEre / 146096) / 365;
     const std::int64_t jourAn = jourEre - (365 * anEre + anEre / 4 - anEre / 100);
     const std::int64_t mp = (5 * jourAn + 2) / 153;
     const std::int64_t jour = jourAn - (153 * mp + 2) / 5 + 1;

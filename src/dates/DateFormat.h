@@ -12,9 +12,9 @@ namespace lignara {
 
 // Bits d'options.
 enum OptionFormatDate : unsigned {
-    FormatCompact = 1,    // « 1850à1860 » ; une date sans année ne s'écrit pas
-    FormatJourMois = 2,   // jour et mois avant l'année
-    FormatSymboles = 8,   // '<', '>', '~' au lieu de « av », « ap », « ca »
+    FormatCompact = 1,   // « 1850à1860 » ; une date sans année ne s'écrit pas
+    FormatJourMois = 2,  // jour et mois avant l'année
+    FormatSymboles = 8,  // '<', '>', '~' au lieu de « av », « ap », « ca »
 };
 
 struct DateFormatee {

@@ -30,9 +30,7 @@ struct DateGed {
     bool absente() const { return annee == 0; }
 
     // Qualificatif 4 : la première année occupe les octets du jour et du mois.
-    std::int16_t premiereAnnee() const {
-        return static_cast<std::int16_t>(jour | (mois << 8));
-    }
+    std::int16_t premiereAnnee() const { return static_cast<std::int16_t>(jour | (mois << 8)); }
     void fixerPremiereAnnee(std::int16_t a) {
         auto u = static_cast<std::uint16_t>(a);
         jour = static_cast<std::uint8_t>(u & 0xFF);

@@ -35,8 +35,7 @@ constexpr std::array<unsigned char, 256> kPliage = construirePliage();
 unsigned char plier(unsigned char c) { return kPliage[c]; }
 
 bool estLettre(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-           (c >= 0xC0 && c != 0xD7 && c != 0xF7);
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7);
 }
 
 bool estChiffre(unsigned char c) { return c >= '0' && c <= '9'; }
@@ -76,9 +75,7 @@ public:
         return true;
     }
     // Le mot suivi d'autre chose qu'une lettre (ou de la fin).
-    bool motEntier(std::string_view mot) const {
-        return commencePar(mot) && !estLettre(car(mot.size()));
-    }
+    bool motEntier(std::string_view mot) const { return commencePar(mot) && !estLettre(car(mot.size())); }
     long lireNombre() {
         long n = 0;
         for (; estChiffre(car()); avancer()) n = std::min(n * 10 + (car() - '0'), kNombrePlafond);
@@ -98,8 +95,7 @@ bool contient(std::string_view nom, std::string_view mot) {
 
 Calendrier calendrierNomme(std::string_view nom) {
     if (contient(nom, "FRENCH")) return Calendrier::Republicain;
-    if (contient(nom, "HEBREW") || contient(nom, "ROMAN") || contient(nom, "UNKNOWN"))
-        return Calendrier::Refuse;
+    if (contient(nom, "HEBREW") || contient(nom, "ROMAN") || contient(nom, "UNKNOWN")) return Calendrier::Refuse;
     return Calendrier::Gregorien;  // DGREGORIAN, DJULIAN : les dates sont gardées telles quelles
 }
 
@@ -118,8 +114,7 @@ void lireEchappement(Lecteur& l, Calendrier& calendrier) {
 // logiciels écrivent), +1 pour « AD » ou « A.D. », 0 sans mention.
 int lireEre(Lecteur& l) {
     int ere = 0;
-    if (l.motCle("B.C.") || (l.motEntier("BCE") && l.motCle("BCE")) ||
-        (l.motEntier("BC") && l.motCle("BC")))
+    if (l.motCle("B.C.") || (l.motEntier("BCE") && l.motCle("BCE")) || (l.motEntier("BC") && l.motCle("BC")))
         ere = -1;
     else if (l.motCle("A.D.") || (l.motEntier("AD") && l.motCle("AD")))
         ere = 1;
@@ -128,16 +123,15 @@ int lireEre(Lecteur& l) {
 }
 
 bool ereEnVue(const Lecteur& l) {
-    return l.commencePar("B.C.") || l.motEntier("BC") || l.motEntier("BCE") ||
-           l.commencePar("A.D.") || l.motEntier("AD");
+    return l.commencePar("B.C.") || l.motEntier("BC") || l.motEntier("BCE") || l.commencePar("A.D.") ||
+           l.motEntier("AD");
 }
 
-constexpr std::array<std::string_view, 12> kMoisAnglais = {
-    "JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+constexpr std::array<std::string_view, 12> kMoisAnglais = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                                           "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
 
-constexpr std::array<std::string_view, 13> kMoisRepublicains = {
-    "VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
-    "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+constexpr std::array<std::string_view, 13> kMoisRepublicains = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                                                "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
 
 struct NomDeMois {
     std::string_view nom;
@@ -146,12 +140,11 @@ struct NomDeMois {
 
 // Trié pour la recherche dichotomique.
 constexpr std::array<NomDeMois, 28> kNomsDeMois = {{
-    {"AOU", 8},       {"AOUT", 8},      {"APRIL", 4},     {"AUGUST", 8},    {"AVR", 4},
-    {"AVRIL", 4},     {"DEC", 12},      {"DECEMBER", 12}, {"DECEMBRE", 12}, {"FEBRUARY", 2},
-    {"FEV", 2},       {"FEVRIER", 2},   {"JANUARY", 1},   {"JANVIER", 1},   {"JUIL", 7},
-    {"JUILLET", 7},   {"JUIN", 6},      {"JULY", 7},      {"JUNE", 6},      {"MAI", 5},
-    {"MARCH", 3},     {"MARS", 3},      {"NOVEMBER", 11}, {"NOVEMBRE", 11}, {"OCTOBER", 10},
-    {"OCTOBRE", 10},  {"SEPTEMBER", 9}, {"SEPTEMBRE", 9},
+    {"AOU", 8},      {"AOUT", 8},      {"APRIL", 4},     {"AUGUST", 8},    {"AVR", 4},       {"AVRIL", 4},
+    {"DEC", 12},     {"DECEMBER", 12}, {"DECEMBRE", 12}, {"FEBRUARY", 2},  {"FEV", 2},       {"FEVRIER", 2},
+    {"JANUARY", 1},  {"JANVIER", 1},   {"JUIL", 7},      {"JUILLET", 7},   {"JUIN", 6},      {"JULY", 7},
+    {"JUNE", 6},     {"MAI", 5},       {"MARCH", 3},     {"MARS", 3},      {"NOVEMBER", 11}, {"NOVEMBRE", 11},
+    {"OCTOBER", 10}, {"OCTOBRE", 10},  {"SEPTEMBER", 9}, {"SEPTEMBRE", 9},
 }};
 static_assert(std::is_sorted(kNomsDeMois.begin(), kNomsDeMois.end(),
                              [](const NomDeMois& a, const NomDeMois& b) { return a.nom < b.nom; }));
@@ -274,8 +267,7 @@ bool doubleDatation(const Lecteur& l, long n) {
 
 // Un nombre suivi de cela est une année seule.
 bool finDAnneeSeule(const Lecteur& l, long n) {
-    return l.fini() || l.motEntier("AND") || l.motEntier("ET") || ereEnVue(l) || l.car() == '(' ||
-           doubleDatation(l, n);
+    return l.fini() || l.motEntier("AND") || l.motEntier("ET") || ereEnVue(l) || l.car() == '(' || doubleDatation(l, n);
 }
 
 bool lireDateSimple(Lecteur& l, Calendrier calendrier, DateLue& d) {
@@ -404,10 +396,8 @@ bool lireDateComplete(Lecteur& l, bool estimeesPermises, DateGed& date) {
         estimeesPermises = false;
     }
     if (calendrier == Calendrier::Refuse) return false;
-    if (qualificatif(l, "BEF") || qualificatif(l, "AVANT"))
-        return lireQualifiee(l, calendrier, DateAvant, date);
-    if (qualificatif(l, "AFT") || qualificatif(l, "APRES"))
-        return lireQualifiee(l, calendrier, DateApres, date);
+    if (qualificatif(l, "BEF") || qualificatif(l, "AVANT")) return lireQualifiee(l, calendrier, DateAvant, date);
+    if (qualificatif(l, "AFT") || qualificatif(l, "APRES")) return lireQualifiee(l, calendrier, DateApres, date);
     if (qualificatif(l, "ABT") || qualificatif(l, "VERS") || qualificatif(l, "CIRCA"))
         return lireQualifiee(l, calendrier, DateVers, date);
     if (qualificatif(l, "BET")) return lireEntre(l, calendrier, "AND", date);
@@ -455,8 +445,14 @@ struct QualificatifCourant {
     std::uint8_t qualificatif;
 };
 constexpr std::array<QualificatifCourant, 8> kQualificatifsCourants = {{
-    {"ABT", DateVers}, {"VERS", DateVers}, {"BEF", DateAvant}, {"AVANT", DateAvant},
-    {"AFT", DateApres}, {"APRES", DateApres}, {"BET", DateEntre}, {"ENTRE", DateEntre},
+    {"ABT", DateVers},
+    {"VERS", DateVers},
+    {"BEF", DateAvant},
+    {"AVANT", DateAvant},
+    {"AFT", DateApres},
+    {"APRES", DateApres},
+    {"BET", DateEntre},
+    {"ENTRE", DateEntre},
 }};
 
 // « BET a AND b » ou « ENTRE a ET b », deux années seules non nulles.

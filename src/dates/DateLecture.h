@@ -30,8 +30,8 @@ namespace lignara {
 // Années gardées : de −9999 à 9999 ; au-delà, échec.
 inline constexpr int kAnneeMaximum = 9999;
 
-// Rend faux en cas d'échec ; un texte vide (ou d'espaces) est une date absente lue sans faute. estimeesPermises : passe de repérage (« EST 1850 » donne 1850) ;
-// sinon « EST … » donne une date absente et réussit.
+// Rend faux en cas d'échec ; un texte vide (ou d'espaces) est une date absente lue sans faute. estimeesPermises : passe
+// de repérage (« EST 1850 » donne 1850) ; sinon « EST … » donne une date absente et réussit.
 bool LireDate(std::string_view texte, bool estimeesPermises, DateGed& date);
 // Même lecture par le seul chemin général, sans le raccourci des formes courantes (« 5 SEP
 // 1754 », « ABT 1850 »…) : les essais vérifient que le raccourci lit exactement comme lui.

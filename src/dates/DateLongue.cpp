@@ -11,21 +11,42 @@ namespace lignara {
 
 namespace {
 
-constexpr std::array<const char*, 12> kMois = {
-    "janvier", "f\xE9vrier", "mars", "avril", "mai", "juin",
-    "juillet", "ao\xFBt", "septembre", "octobre", "novembre", "d\xE9" "cembre"};
+constexpr std::array<const char*, 12> kMois = {"janvier",
+                                               "f\xE9vrier",
+                                               "mars",
+                                               "avril",
+                                               "mai",
+                                               "juin",
+                                               "juillet",
+                                               "ao\xFBt",
+                                               "septembre",
+                                               "octobre",
+                                               "novembre",
+                                               "d\xE9"
+                                               "cembre"};
 
-constexpr std::array<const char*, 13> kAbregesRepublicains = {
-    "VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM", "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
-constexpr std::array<const char*, 12> kMoisRepublicains = {
-    "vend\xE9miaire", "brumaire", "frimaire", "niv\xF4se", "pluvi\xF4se", "vent\xF4se",
-    "germinal", "flor\xE9" "al", "prairial", "messidor", "thermidor", "fructidor"};
+constexpr std::array<const char*, 13> kAbregesRepublicains = {"VEND", "BRUM", "FRIM", "NIVO", "PLUV", "VENT", "GERM",
+                                                              "FLOR", "PRAI", "MESS", "THER", "FRUC", "COMP"};
+constexpr std::array<const char*, 12> kMoisRepublicains = {"vend\xE9miaire",
+                                                           "brumaire",
+                                                           "frimaire",
+                                                           "niv\xF4se",
+                                                           "pluvi\xF4se",
+                                                           "vent\xF4se",
+                                                           "germinal",
+                                                           "flor\xE9"
+                                                           "al",
+                                                           "prairial",
+                                                           "messidor",
+                                                           "thermidor",
+                                                           "fructidor"};
 
 std::string annee(int a) { return a < 0 ? std::to_string(-a) + " av. J.-C." : std::to_string(a); }
 
 std::string jourMoisAnnee(const DateGed& d) {
     std::string t;
-    if (d.jour >= 1 && d.jour <= 31 && d.mois >= 1 && d.mois <= 12) t = d.jour == 1 ? "1er " : std::to_string(d.jour) + " ";
+    if (d.jour >= 1 && d.jour <= 31 && d.mois >= 1 && d.mois <= 12)
+        t = d.jour == 1 ? "1er " : std::to_string(d.jour) + " ";
     if (d.mois >= 1 && d.mois <= 12) t += std::string(kMois[d.mois - 1]) + " ";
     return t + annee(d.annee);
 }
@@ -88,9 +109,12 @@ std::string republicaine(std::string_view texte) {
     if (!avant.empty()) m.insert(m.begin(), avant.front());
     if (i < m.size()) {
         const std::string& q = m[i];
-        if (q == "ABT" || q == "VERS" || q == "CIRCA" || q == "EST" || q == "CAL") qualificatif = "vers ";
-        else if (q == "BEF" || q == "AVANT") qualificatif = "avant ";
-        else if (q == "AFT" || q == "APRES") qualificatif = "apr\xE8s ";
+        if (q == "ABT" || q == "VERS" || q == "CIRCA" || q == "EST" || q == "CAL")
+            qualificatif = "vers ";
+        else if (q == "BEF" || q == "AVANT")
+            qualificatif = "avant ";
+        else if (q == "AFT" || q == "APRES")
+            qualificatif = "apr\xE8s ";
         if (!qualificatif.empty() || q == "INT") ++i;
     }
     int jour = 0;
@@ -151,7 +175,8 @@ std::string texteDateGedcomLongue(std::string_view texte) {
     const std::string haut = majuscules(texte);
     if (haut.starts_with("FROM ")) {
         const std::size_t to = haut.find(" TO ", 5);
-        const std::string debut = uneDate(rogner(texte.substr(5, to == std::string::npos ? std::string::npos : to - 5)));
+        const std::string debut =
+            uneDate(rogner(texte.substr(5, to == std::string::npos ? std::string::npos : to - 5)));
         if (to == std::string::npos) return "depuis " + debut;
         return "du " + debut + " au " + uneDate(rogner(texte.substr(to + 4)));
     }

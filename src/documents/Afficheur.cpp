@@ -47,8 +47,8 @@ namespace lignara {
 namespace {
 
 constexpr std::uint8_t P = OffrePdf, T = OffreTexte, R = OffreRtf, W = OffreWeb;
-constexpr DemandeTete Pers = DemandeTete::Personne, Desc = DemandeTete::Descendance,
-                      Patr = DemandeTete::Patronyme, Aucune = DemandeTete::Aucune;
+constexpr DemandeTete Pers = DemandeTete::Personne, Desc = DemandeTete::Descendance, Patr = DemandeTete::Patronyme,
+                      Aucune = DemandeTete::Aucune;
 
 template <detail::Lettres L>
 constexpr std::span<const ParametreDeclare* const> lettres() {
@@ -124,8 +124,7 @@ std::string sansSouligne(std::string_view prefixe) {
 }
 
 bool estUnNombre(std::string_view s) {
-    return !s.empty() && s.size() <= 3 &&
-           std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return !s.empty() && s.size() <= 3 && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 }  // namespace
@@ -138,9 +137,7 @@ std::string Afficheur::signature() const {
     return lettres;
 }
 
-bool Afficheur::demandeRacine() const {
-    return tete != DemandeTete::Aucune && indice(RoleParametre::Racine) == 0;
-}
+bool Afficheur::demandeRacine() const { return tete != DemandeTete::Aucune && indice(RoleParametre::Racine) == 0; }
 
 int Afficheur::indice(const ParametreDeclare& parametre) const {
     for (std::size_t i = 0; i < parametres.size(); ++i)
@@ -162,11 +159,16 @@ std::vector<Afficheur::PageFeuille> Afficheur::pagesFeuille() const {
         reste.remove_prefix(std::min(reste.size(), page.size() + 1));
         const std::size_t deuxPoints = page.find(':');
         PageFeuille p{std::string(page.substr(0, deuxPoints)), ""};
-        if (deuxPoints != std::string_view::npos) p.onglet = page.substr(deuxPoints + 1);
-        else if (p.modele == kPageCoupes) p.onglet = "Coupes";
-        else if (p.modele == kPageReports) p.onglet = "Reports";
-        else if (liste.empty()) p.onglet = "Général";
-        else p.onglet = p.modele;
+        if (deuxPoints != std::string_view::npos)
+            p.onglet = page.substr(deuxPoints + 1);
+        else if (p.modele == kPageCoupes)
+            p.onglet = "Coupes";
+        else if (p.modele == kPageReports)
+            p.onglet = "Reports";
+        else if (liste.empty())
+            p.onglet = "Général";
+        else
+            p.onglet = p.modele;
         liste.push_back(std::move(p));
     }
     return liste;

@@ -57,18 +57,18 @@ struct Afficheur {
     static constexpr const char* kPageReports = "DIALOG_REPORT";
 
     std::uint8_t code;
-    const char* titre;        // UTF-8 dans la table ; titre1252() pour les documents
-    const char* prefixe;      // « AA_ »
-    const char* nomLisible;   // nom de la ligne de commande : « arbre-ascendant »
+    const char* titre;                                    // UTF-8 dans la table ; titre1252() pour les documents
+    const char* prefixe;                                  // « AA_ »
+    const char* nomLisible;                               // nom de la ligne de commande : « arbre-ascendant »
     std::span<const ParametreDeclare* const> parametres;  // dans l'ordre de la signature
     DemandeTete tete;
     // Modèles des pages de la feuille, séparés par des virgules, chacun suivi au besoin de
     // « :Titre » de son onglet (la première page est « Général », DIALOG_COUPE « Coupes ») ;
     // "" : aucune page.
     const char* pages;
-    std::uint8_t formats;     // FormatsOfferts
-    std::uint8_t variante;    // octet de variante des classes partagées (0 : aucune)
-    std::uint8_t compteur;    // premier compteur d'usage du type
+    std::uint8_t formats;   // FormatsOfferts
+    std::uint8_t variante;  // octet de variante des classes partagées (0 : aucune)
+    std::uint8_t compteur;  // premier compteur d'usage du type
     FabriqueDocument fabrique;
     const char* titreFeuille = nullptr;  // titre de la feuille (UTF-8) ; nul : le titre du type
 

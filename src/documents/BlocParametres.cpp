@@ -12,9 +12,7 @@ namespace lignara {
 
 namespace {
 
-[[noreturn]] void tropDeParametres() {
-    throw OperationImpossible("Le favori contient trop de paramètres"_1252);
-}
+[[noreturn]] void tropDeParametres() { throw OperationImpossible("Le favori contient trop de paramètres"_1252); }
 
 class EcritureBloc {
 public:
@@ -152,11 +150,10 @@ ValeurParametre lireValeur(LectureBloc& l, char lettre, ModeFavori mode, const C
 
 }  // namespace
 
-void encoderParametres(Favori& favori, SignatureParametres signature,
-                       const ParametresDocument& valeurs, const BaseGenealogique& base) {
+void encoderParametres(Favori& favori, SignatureParametres signature, const ParametresDocument& valeurs,
+                       const BaseGenealogique& base) {
     favori.parametres.clear();
-    if (!signature.accepte(valeurs))
-        throw std::invalid_argument("valeurs qui ne suivent pas la signature");
+    if (!signature.accepte(valeurs)) throw std::invalid_argument("valeurs qui ne suivent pas la signature");
     EcritureBloc e;
     std::string lettres = signature.parametres();
     for (std::size_t i = 0; i < lettres.size(); ++i) encoderValeur(e, lettres[i], valeurs[i], base);
@@ -165,8 +162,7 @@ void encoderParametres(Favori& favori, SignatureParametres signature,
 
 void decoderParametres(const Favori& favori, ModeFavori mode, SignatureParametres signature,
                        ParametresDocument& destinations, const ContexteDocument& contexte) {
-    if (!signature.accepte(destinations))
-        destinations = signature.valeursParDefaut(contexte.base->nombreIndividus());
+    if (!signature.accepte(destinations)) destinations = signature.valeursParDefaut(contexte.base->nombreIndividus());
     const bool execution = mode == ModeFavori::Execution;
     if (favori.parametres.size() > kTailleBlocParametres) {
         if (execution) tropDeParametres();
@@ -175,14 +171,14 @@ void decoderParametres(const Favori& favori, ModeFavori mode, SignatureParametre
     std::string lettres = signature.parametres();
     if (favori.parametres.empty() && !lettres.empty()) {
         if (execution)
-            throw OperationImpossible("Les paramètres de ce favori ne sont pas définis :\n"
-                                      "modifiez le favori pour les choisir"_1252);
+            throw OperationImpossible(
+                "Les paramètres de ce favori ne sont pas définis :\n"
+                "modifiez le favori pour les choisir"_1252);
         return;
     }
     LectureBloc l(favori.parametres);
     try {
-        for (std::size_t i = 0; i < lettres.size(); ++i)
-            destinations[i] = lireValeur(l, lettres[i], mode, contexte);
+        for (std::size_t i = 0; i < lettres.size(); ++i) destinations[i] = lireValeur(l, lettres[i], mode, contexte);
     } catch (const BlocIllisible&) {
         if (execution) throw OperationImpossible("Les paramètres de ce favori sont illisibles"_1252);
     }

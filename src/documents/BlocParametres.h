@@ -28,8 +28,8 @@ enum class ModeFavori : std::uint8_t { Execution = 0, Modification = 1 };
 
 // Remplace le bloc du favori par celui des valeurs (une par lettre reconnue, du genre de sa
 // lettre). Trop de paramètres : OperationImpossible, et le favori reste sans paramètres.
-void encoderParametres(Favori& favori, SignatureParametres signature,
-                       const ParametresDocument& valeurs, const BaseGenealogique& base);
+void encoderParametres(Favori& favori, SignatureParametres signature, const ParametresDocument& valeurs,
+                       const BaseGenealogique& base);
 
 // Lit le bloc du favori dans destinations (valeurs par défaut de la signature à l'entrée ;
 // remplacées ici si elles n'ont pas le bon genre).

@@ -61,12 +61,11 @@ const EnsemblePersonnes* Document::ensemble(const ParametreDeclare& parametre) c
 
 ValeurParametre* Document::valeur(RoleParametre role) {
     const int i = type_.indice(role);
-    return i >= 0 && static_cast<std::size_t>(i) < parametres.size() ? &parametres[static_cast<std::size_t>(i)] : nullptr;
+    return i >= 0 && static_cast<std::size_t>(i) < parametres.size() ? &parametres[static_cast<std::size_t>(i)]
+                                                                     : nullptr;
 }
 
-const ValeurParametre* Document::valeur(RoleParametre role) const {
-    return const_cast<Document&>(*this).valeur(role);
-}
+const ValeurParametre* Document::valeur(RoleParametre role) const { return const_cast<Document&>(*this).valeur(role); }
 
 std::int64_t Document::maximum(const ParametreDeclare& parametre) const {
     auto it = maxima_.find(&parametre);

@@ -46,7 +46,8 @@ const Afficheur& typeDesigne(const std::string& designation) {
         throw OperationImpossible(depuisUtf8("Type de document inconnu : « " + designation +
                                              " ».\nLa liste des types : lignara document --liste"));
     std::string liste;
-    for (const Afficheur* a : trouves) liste += "\n  " + std::string(a->nomLisible) + " (" + std::to_string(a->code) + ")";
+    for (const Afficheur* a : trouves)
+        liste += "\n  " + std::string(a->nomLisible) + " (" + std::to_string(a->code) + ")";
     throw OperationImpossible(depuisUtf8("« " + designation + " » désigne plusieurs documents :" + liste));
 }
 
@@ -64,7 +65,8 @@ std::uint16_t papierNomme(const std::string& nomUtf8) {
     if (auto format = formatPapierDeNom(depuisUtf8(nomUtf8))) return static_cast<std::uint16_t>(format->identifiant);
     std::string noms;
     for (const FormatPapier& f : formatsPapier()) noms += (noms.empty() ? "" : ", ") + versUtf8(f.nom);
-    throw OperationImpossible(depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats possibles : " + noms));
+    throw OperationImpossible(
+        depuisUtf8("Format de papier inconnu : « " + nomUtf8 + " ».\nFormats possibles : " + noms));
 }
 
 Configuration configurationLigneCommande(const std::string& papierUtf8) {

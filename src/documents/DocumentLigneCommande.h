@@ -16,12 +16,12 @@
 namespace lignara {
 
 struct CommandeDocumentDemandee {
-    std::string type;               // UTF-8
+    std::string type;  // UTF-8
     std::filesystem::path fichier;
     DemandeDocument parametres;
-    std::filesystem::path sortie;   // vide : dossier courant ; un dossier ou un fichier
+    std::filesystem::path sortie;  // vide : dossier courant ; un dossier ou un fichier
     bool afficher = false;
-    std::string papier;             // UTF-8 ; vide : le format rangé pour la ligne de commande
+    std::string papier;  // UTF-8 ; vide : le format rangé pour la ligne de commande
 };
 
 // Identifiant du format de papier nommé (« A4 portrait », casse et accents ignorés) ;

@@ -52,14 +52,15 @@ std::optional<std::string> executerDocument(std::unique_ptr<Document> document, 
     ecrire(*document, nommer(*document, reglages));
     // Le document est écrit : sans afficheur, on dit au moins où le trouver.
     if (reglages.visualiser && !visualiser(*document, reglages.afficheurs))
-        transmettre(contexte.messages, "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 +
-                                           depuisUtf8(document->chemin));
+        transmettre(contexte.messages,
+                    "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 +
+                        depuisUtf8(document->chemin));
     if (reglages.compteurs) reglages.compteurs->compter(document->type().compteur + document->varianteCompteur());
     return document->chemin;
 }
 
-std::optional<std::string> executer(const Afficheur& type, SourceParametres& source,
-                                    const ContexteDocument& contexte, const ReglagesExecution& reglages) {
+std::optional<std::string> executer(const Afficheur& type, SourceParametres& source, const ContexteDocument& contexte,
+                                    const ReglagesExecution& reglages) {
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
     return executerDocument(type.fabrique(type), source, contexte, reglages);
 }

@@ -24,18 +24,18 @@
 namespace lignara {
 
 struct ReglagesExecution {
-    std::filesystem::path dossierSortie;   // dossier privé des documents
-    std::filesystem::path sortieImposee;   // non vide : ce fichier, ou ce dossier s'il existe
+    std::filesystem::path dossierSortie;  // dossier privé des documents
+    std::filesystem::path sortieImposee;  // non vide : ce fichier, ou ce dossier s'il existe
     CommandesAfficheurs afficheurs;
     bool visualiser = true;
-    CompteursUsage* compteurs = nullptr;   // nul : pas de compte
-    bool policeAuHasard = false;           // une police tirée au sort pour ce document
+    CompteursUsage* compteurs = nullptr;  // nul : pas de compte
+    bool policeAuHasard = false;          // une police tirée au sort pour ce document
 };
 
 // Chemin du fichier écrit, ou rien quand la source a arrêté le document. Un type sans mise en
 // page : OperationImpossible(« Ce document n'est pas encore disponible »).
-std::optional<std::string> executer(const Afficheur& type, SourceParametres& source,
-                                    const ContexteDocument& contexte, const ReglagesExecution& reglages);
+std::optional<std::string> executer(const Afficheur& type, SourceParametres& source, const ContexteDocument& contexte,
+                                    const ReglagesExecution& reglages);
 
 // Étapes 2 à 8 sur un document déjà fabriqué.
 std::optional<std::string> executerDocument(std::unique_ptr<Document> document, SourceParametres& source,

@@ -28,9 +28,8 @@ std::optional<std::string> lancerFavori(const Favori& favori, FichierOuvert& fic
     }
 }
 
-void parametrerFavori(Favori& favori, const Favori& avant, FichierOuvert& fichier,
-                      const Configuration& configuration, const ReglagesMiseEnRoute& reglages,
-                      const SourcePourContexte& dialogues) {
+void parametrerFavori(Favori& favori, const Favori& avant, FichierOuvert& fichier, const Configuration& configuration,
+                      const ReglagesMiseEnRoute& reglages, const SourcePourContexte& dialogues) {
     if (favori.type != avant.type) favori.parametres.clear();
     const Afficheur* type = afficheurDeCode(favori.type);
     if (favori.separateur() || !type || !type->disponible()) return;

@@ -25,8 +25,7 @@ std::optional<std::string> lancerFavori(const Favori& favori, FichierOuvert& fic
 // par les valeurs de départ du type) et codés dans le favori. Des dialogues annulés laissent le
 // favori tel quel. Un codage impossible (« Le favori contient trop de paramètres ») est dit par
 // reglages.messages, et le favori reprend le type et les paramètres d'avant le dialogue.
-void parametrerFavori(Favori& favori, const Favori& avant, FichierOuvert& fichier,
-                      const Configuration& configuration, const ReglagesMiseEnRoute& reglages,
-                      const SourcePourContexte& dialogues);
+void parametrerFavori(Favori& favori, const Favori& avant, FichierOuvert& fichier, const Configuration& configuration,
+                      const ReglagesMiseEnRoute& reglages, const SourcePourContexte& dialogues);
 
 }  // namespace lignara

@@ -83,8 +83,10 @@ std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& deman
     const std::string nom = depuisUtf8(demande.nom);
     const Favori* favori = favoriNomme(g.fichier().reglages().favoris, nom);
     if (!favori)
-        throw OperationImpossible(depuisUtf8("Aucun favori « " + demande.nom + " » pour ce fichier.\n"
-                                             "La liste : lignara favori liste " + demande.fichier.string()));
+        throw OperationImpossible(depuisUtf8("Aucun favori « " + demande.nom +
+                                             " » pour ce fichier.\n"
+                                             "La liste : lignara favori liste " +
+                                             demande.fichier.string()));
     if (!afficheurDeCode(favori->type))
         throw OperationImpossible(depuisUtf8("Le favori « " + demande.nom + " » n'a pas de type de document"));
     ReglagesMiseEnRoute reglages = reglagesDeLaLigne();

@@ -1,7 +1,7 @@
 #pragma once
-// Points d'entrée de « lignara favori » (dossier de configuration du programme) : les favoris d'un fichier GEDCOM, rangés dans
-// « Perso.dwa » sous le même chemin absolu que la fenêtre, listés, lancés comme le menu
-// « Favoris » les lance, ou ajoutés avec les paramètres de « lignara document ».
+// Points d'entrée de « lignara favori » (dossier de configuration du programme) : les favoris d'un fichier GEDCOM,
+// rangés dans « Perso.dwa » sous le même chemin absolu que la fenêtre, listés, lancés comme le menu « Favoris » les
+// lance, ou ajoutés avec les paramètres de « lignara document ».
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -17,9 +17,9 @@ std::string listeDesFavoris(const std::filesystem::path& fichierDemande);
 
 struct LancementFavoriDemande {
     std::filesystem::path fichier;
-    std::string nom;                // UTF-8, comparé exactement (casse comprise)
-    std::filesystem::path sortie;   // vide : dossier courant ; un dossier ou un fichier
-    std::string papier;             // UTF-8 ; vide : le format rangé pour la ligne de commande
+    std::string nom;               // UTF-8, comparé exactement (casse comprise)
+    std::filesystem::path sortie;  // vide : dossier courant ; un dossier ou un fichier
+    std::string papier;            // UTF-8 ; vide : le format rangé pour la ligne de commande
     bool afficher = false;
 };
 
@@ -29,8 +29,8 @@ std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& deman
 
 struct AjoutFavoriDemande {
     std::filesystem::path fichier;
-    std::string nom;       // UTF-8
-    std::string type;      // code, préfixe ou nom lisible, comme « lignara document »
+    std::string nom;   // UTF-8
+    std::string type;  // code, préfixe ou nom lisible, comme « lignara document »
     DemandeDocument parametres;
 };
 

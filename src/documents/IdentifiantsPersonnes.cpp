@@ -27,9 +27,8 @@ std::uint32_t IdentifiantsPersonnes::numero(const BaseGenealogique& base, std::s
     std::string reference = "@" + std::string(identifiant) + "@";
     const CleEnregistrement cle = CleEnregistrement::deReference(0, reference);
     const std::string_view octets = cle.octets();
-    auto it = std::lower_bound(cles_.begin(), cles_.end(), octets, [](const Cle& c, std::string_view o) {
-        return std::string_view(c.octets) < o;
-    });
+    auto it = std::lower_bound(cles_.begin(), cles_.end(), octets,
+                               [](const Cle& c, std::string_view o) { return std::string_view(c.octets) < o; });
     if (it == cles_.end() || it->octets != octets) return 0;
     auto n = static_cast<std::uint32_t>(it - cles_.begin() + 1);
     // La base garde le décalage de l'enregistrement : il doit être celui de la clé trouvée.

@@ -47,7 +47,8 @@ std::string ligneHomonyme(const ContexteDocument& contexte, std::uint32_t person
 
     std::string debut = (phonetique ? noms.nomDe(personne) + " " : "") + noms.prenomsDe(personne) + " : ";
     debut += "(" + dateCourte(b, ind.naissance) + "-" + dateCourte(b, ind.deces) + ")";
-    std::string union_ = conjoint ? (femme ? " Epouse de " : " Epoux de ") : (femme ? " Non mariée"_1252 : " Non marié"_1252);
+    std::string union_ =
+        conjoint ? (femme ? " Epouse de " : " Epoux de ") : (femme ? " Non mariée"_1252 : " Non marié"_1252);
     std::string filiation = parent ? " et enfant de " : " et sans parents";
 
     int nombreNoms = (conjoint ? 1 : 0) + (parent ? 1 : 0);

@@ -21,12 +21,12 @@
 namespace lignara {
 
 struct ReglagesMiseEnRoute {
-    RecepteurMessages messages;                     // boîte de message, ou sortie d'erreur
+    RecepteurMessages messages;                          // boîte de message, ou sortie d'erreur
     std::function<void(bool enAttente)> curseurAttente;  // vide : l'attente ne se montre pas
-    std::filesystem::path dossierSortie;            // dossier où le fichier est nommé
-    std::filesystem::path sortieImposee;            // non vide : ce fichier, ou ce dossier s'il existe
+    std::filesystem::path dossierSortie;                 // dossier où le fichier est nommé
+    std::filesystem::path sortieImposee;                 // non vide : ce fichier, ou ce dossier s'il existe
     bool visualiser = true;
-    CompteursUsage* compteurs = nullptr;            // nul : pas de compte
+    CompteursUsage* compteurs = nullptr;  // nul : pas de compte
 };
 
 // La source des paramètres, faite sur le contexte du document (la sélection des personnes de la

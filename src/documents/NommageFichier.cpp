@@ -52,8 +52,8 @@ void nommerFichier(Graphique& document, const std::filesystem::path& dossier, st
     std::string nom = nettoyerNomFichier(nom1252);
     const std::string base = dossier.string() + "/";
     // Un nom trop long pour la limite des chemins est raccourci, jamais le dossier.
-    while (!nom.empty() && (base + nomDuFichier(prefixe, nom, kEssaisMax, document.format)).size() >
-                               Graphique::kLongueurCheminMax)
+    while (!nom.empty() &&
+           (base + nomDuFichier(prefixe, nom, kEssaisMax, document.format)).size() > Graphique::kLongueurCheminMax)
         nom.pop_back();
     for (int numero = 0; numero < kEssaisMax; ++numero) {
         std::string chemin = base + nomDuFichier(prefixe, nom, numero, document.format);
@@ -72,9 +72,12 @@ void imposerFichier(Graphique& document, const std::filesystem::path& chemin) {
     struct stat s {};
     int erreur = 0;
     if (::lstat(chemin.c_str(), &s) == 0) {
-        if (S_ISLNK(s.st_mode)) erreur = ELOOP;
-        else if (S_ISDIR(s.st_mode)) erreur = EISDIR;
-        else if (!S_ISREG(s.st_mode)) erreur = kErreurPasFichierOrdinaire;
+        if (S_ISLNK(s.st_mode))
+            erreur = ELOOP;
+        else if (S_ISDIR(s.st_mode))
+            erreur = EISDIR;
+        else if (!S_ISREG(s.st_mode))
+            erreur = kErreurPasFichierOrdinaire;
     } else if (errno != ENOENT) {
         erreur = errno;
     }

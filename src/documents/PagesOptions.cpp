@@ -27,8 +27,10 @@ std::int64_t entier(const ValeurParametre& v) {
     return std::visit(
         [](const auto& x) -> std::int64_t {
             using T = std::decay_t<decltype(x)>;
-            if constexpr (std::is_integral_v<T>) return static_cast<std::int64_t>(x);
-            else return 0;
+            if constexpr (std::is_integral_v<T>)
+                return static_cast<std::int64_t>(x);
+            else
+                return 0;
         },
         v);
 }

@@ -22,8 +22,8 @@
 namespace lignara {
 
 struct PageOptions {
-    std::string modele;   // « DIALOG_AA_GENE »
-    std::string onglet;   // titre de l'onglet (UTF-8)
+    std::string modele;  // « DIALOG_AA_GENE »
+    std::string onglet;  // titre de l'onglet (UTF-8)
     std::vector<const ParametreDeclare*> controles;
 };
 
@@ -35,7 +35,7 @@ struct EmplacementsOptions {
     std::map<int, std::string> textes;
     // Bornes des nombres (2060, 2062, 2064) : le maximum déclaré ou calculé par le document.
     std::map<int, std::int64_t> maxima;
-    bool avecCoupes = false;   // page « Coupes »
+    bool avecCoupes = false;  // page « Coupes »
     ListeCoupes coupes;
     int generations = 0;       // « Couper toutes les branches au-delà de » (0 : aucune limite)
     bool avecReports = false;  // page « Reports »
@@ -71,7 +71,6 @@ std::optional<DateParametre> lireDateSaisie(std::string_view texte);
 // Copie des paramètres du document dans des emplacements neufs (ouverture de la feuille).
 EmplacementsOptions versEmplacements(const Document& document);
 // Recopie des emplacements dans les paramètres (confirmation par OK).
-void depuisEmplacements(const EmplacementsOptions& emplacements, Document& document,
-                        std::uint32_t nombrePersonnes);
+void depuisEmplacements(const EmplacementsOptions& emplacements, Document& document, std::uint32_t nombrePersonnes);
 
 }  // namespace lignara

@@ -44,19 +44,19 @@ struct ChoixParametre {
 using ChoixCalcules = std::vector<ChoixParametre> (*)();
 
 struct ParametreDeclare {
-    char lettre;                                   // P s 1 b 2 4 D L (SignatureParametres.h)
+    char lettre;  // P s 1 b 2 4 D L (SignatureParametres.h)
     RoleParametre role = RoleParametre::Option;
-    int controle = 0;                              // identifiant du contrôle (PagesOptions.h) ; 0 : aucun
-    const char* libelle = nullptr;                 // UTF-8, sans deux-points ; nul : pas d'option nommée
-    std::int64_t defaut = 0;                       // valeur de départ des lettres numériques
-    std::span<const char* const> choix = {};       // choix fixes (UTF-8) ; la valeur est le rang
-    ChoixCalcules choixCalcules = nullptr;         // ou choix calculés par le programme
-    const char* libelleAucun = nullptr;            // libellé (UTF-8) qui rend la valeur de départ
-    std::int64_t minimum = 0;                      // nombres
+    int controle = 0;                         // identifiant du contrôle (PagesOptions.h) ; 0 : aucun
+    const char* libelle = nullptr;            // UTF-8, sans deux-points ; nul : pas d'option nommée
+    std::int64_t defaut = 0;                  // valeur de départ des lettres numériques
+    std::span<const char* const> choix = {};  // choix fixes (UTF-8) ; la valeur est le rang
+    ChoixCalcules choixCalcules = nullptr;    // ou choix calculés par le programme
+    const char* libelleAucun = nullptr;       // libellé (UTF-8) qui rend la valeur de départ
+    std::int64_t minimum = 0;                 // nombres
     std::int64_t maximum = 0;
-    std::size_t longueurMax = 100;                 // textes libres, en octets
-    std::uint8_t page = 0;                         // rang de sa page dans la feuille du type
-    const char* unite = nullptr;                   // nombres : unité montrée après le champ (UTF-8)
+    std::size_t longueurMax = 100;  // textes libres, en octets
+    std::uint8_t page = 0;          // rang de sa page dans la feuille du type
+    const char* unite = nullptr;    // nombres : unité montrée après le champ (UTF-8)
 
     // Choix offerts, fixes ou calculés (libellés en Windows-1252) ; vide : pas une liste.
     std::vector<ChoixParametre> listeChoix() const;
@@ -70,8 +70,8 @@ namespace detail {
 
 // Paramètres anonymes, un par lettre, partagés par tous les types qui n'ont pas encore leur
 // document.
-inline constexpr ParametreDeclare kAnonymeP{'P'}, kAnonymeS{'s'}, kAnonyme1{'1'}, kAnonymeB{'b'},
-    kAnonyme2{'2'}, kAnonyme4{'4'}, kAnonymeD{'D'}, kAnonymeL{'L'};
+inline constexpr ParametreDeclare kAnonymeP{'P'}, kAnonymeS{'s'}, kAnonyme1{'1'}, kAnonymeB{'b'}, kAnonyme2{'2'},
+    kAnonyme4{'4'}, kAnonymeD{'D'}, kAnonymeL{'L'};
 
 constexpr const ParametreDeclare* anonyme(std::string_view lettres, std::size_t i) {
     if (i == 0 && lettres[0] == 'P') return &kRacine;

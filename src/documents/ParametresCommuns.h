@@ -34,10 +34,8 @@ inline constexpr ParametreDeclare kFondDePage{.lettre = 's',
 // « Affiche les personnes contemporaines » (case 2011, cochée au départ) des documents de
 // descendants : sans elle, une famille dont le premier enfant est peut-être vivant n'est pas
 // suivie.
-inline constexpr ParametreDeclare kContemporains{.lettre = 'b',
-                                                 .controle = controle::kPremiereCase,
-                                                 .libelle = "Affiche les personnes contemporaines",
-                                                 .defaut = 1};
+inline constexpr ParametreDeclare kContemporains{
+    .lettre = 'b', .controle = controle::kPremiereCase, .libelle = "Affiche les personnes contemporaines", .defaut = 1};
 
 // Page « Coupes » des arbres : les branches coupées (leur libellé est l'invitation en tête de la
 // page) et la limite de générations, 0 à 99, 0 voulant dire aucune limite.

@@ -35,7 +35,8 @@ std::int32_t conjointUnique(const ContexteDocument& contexte, std::int32_t racin
     if (conjoints.size() <= 1) return conjoints.empty() ? 0 : static_cast<std::int32_t>(conjoints[0].conjoint);
     SelectionPersonne noms(contexte);
     std::string liste;
-    for (const auto& c : conjoints) liste += "\n  " + versUtf8(noms.nomDe(c.conjoint) + " " + noms.prenomsDe(c.conjoint));
+    for (const auto& c : conjoints)
+        liste += "\n  " + versUtf8(noms.nomDe(c.conjoint) + " " + noms.prenomsDe(c.conjoint));
     refuser("Cette personne a plusieurs conjoints ; choisissez-en un avec --conjoint :" + liste);
 }
 
@@ -63,7 +64,8 @@ ValeurParametre choixOption(const OptionDocument& o, const ValeurParametre& mode
         }
         libelles.push_back(versUtf8(c.libelle));
     }
-    refuser("Valeur inconnue pour « " + o.libelle + " » : « " + valeur + " ».\nValeurs possibles : " + joindre(libelles));
+    refuser("Valeur inconnue pour « " + o.libelle + " » : « " + valeur +
+            " ».\nValeurs possibles : " + joindre(libelles));
 }
 
 ValeurParametre valeurOption(const OptionDocument& o, const ValeurParametre& modele, const std::string& valeur) {
@@ -103,11 +105,16 @@ OptionDocument optionDe(const ParametreDeclare& p, std::size_t rang) {
     o.minimum = p.minimum;
     o.maximum = p.maximum;
     o.longueurMax = p.longueurMax;
-    if (!o.choix.empty()) o.genre = G::Choix;
-    else if (p.lettre == 'b') o.genre = G::OuiNon;
-    else if (p.lettre == 's') o.genre = G::Texte;
-    else if (p.lettre == 'D') o.genre = G::Date;
-    else o.genre = G::Nombre;
+    if (!o.choix.empty())
+        o.genre = G::Choix;
+    else if (p.lettre == 'b')
+        o.genre = G::OuiNon;
+    else if (p.lettre == 's')
+        o.genre = G::Texte;
+    else if (p.lettre == 'D')
+        o.genre = G::Date;
+    else
+        o.genre = G::Nombre;
     return o;
 }
 
@@ -221,8 +228,9 @@ void ParametresLigneCommande::fixerOption(Document& document, const std::string&
     }
     std::vector<std::string> libelles;
     for (const OptionDocument& o : options) libelles.push_back("« " + o.libelle + " »");
-    refuser("Option inconnue : « " + libelle + " ».\n" +
-            (libelles.empty() ? std::string("Ce document n'a pas d'option.") : "Options possibles : " + joindre(libelles)));
+    refuser(
+        "Option inconnue : « " + libelle + " ».\n" +
+        (libelles.empty() ? std::string("Ce document n'a pas d'option.") : "Options possibles : " + joindre(libelles)));
 }
 
 }  // namespace lignara

@@ -26,13 +26,13 @@ using ResolveurPersonne = std::function<std::int32_t(const std::string& designat
 // qu'elle remplit (rang dans la signature) et ses valeurs.
 struct OptionDocument {
     enum class Genre : std::uint8_t {
-        OuiNon,   // paramètre « b » : oui / non
-        Nombre,   // paramètre « 1 », « 2 » ou « 4 » entre minimum et maximum
-        Choix,    // un des choix ; paramètre « s » : le libellé lui-même
-        Texte,    // paramètre « s » libre, longueurMax octets au plus
-        Date,     // paramètre « D » : JJ/MM/AAAA, MM/AAAA ou AAAA
+        OuiNon,  // paramètre « b » : oui / non
+        Nombre,  // paramètre « 1 », « 2 » ou « 4 » entre minimum et maximum
+        Choix,   // un des choix ; paramètre « s » : le libellé lui-même
+        Texte,   // paramètre « s » libre, longueurMax octets au plus
+        Date,    // paramètre « D » : JJ/MM/AAAA, MM/AAAA ou AAAA
     };
-    std::string libelle;                // UTF-8, tel que le dialogue le montre
+    std::string libelle;  // UTF-8, tel que le dialogue le montre
     std::size_t parametre = 0;
     Genre genre = Genre::OuiNon;
     std::vector<ChoixParametre> choix;  // libellés en Windows-1252
@@ -47,7 +47,7 @@ struct OptionDocument {
 std::vector<OptionDocument> optionsDuType(const Afficheur& type);
 
 struct DemandeDocument {
-    std::string racine;    // UTF-8, tels que tapés
+    std::string racine;  // UTF-8, tels que tapés
     std::string conjoint;
     std::string seconde;
     std::string patronyme;  // carte de patronyme : le nom de famille

@@ -52,8 +52,8 @@ std::optional<EtenduePopulation> etendueDeVariante(std::uint8_t variante) {
     return static_cast<EtenduePopulation>(variante);
 }
 
-EnsemblePersonnes choisirPopulation(const BaseGenealogique& base, EtenduePopulation etendue,
-                                    std::uint32_t racine, bool conjointsDesDescendants) {
+EnsemblePersonnes choisirPopulation(const BaseGenealogique& base, EtenduePopulation etendue, std::uint32_t racine,
+                                    bool conjointsDesDescendants) {
     const std::uint32_t n = base.nombreIndividus();
     EnsemblePersonnes population(n);
     if (etendue == EtenduePopulation::Complete) {

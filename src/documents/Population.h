@@ -27,7 +27,7 @@ std::optional<EtenduePopulation> etendueDeVariante(std::uint8_t variante);
 
 // Ensemble sur toutes les personnes de la base ; racine est ignorée pour la population
 // complète et doit sinon être une personne de la base.
-EnsemblePersonnes choisirPopulation(const BaseGenealogique& base, EtenduePopulation etendue,
-                                    std::uint32_t racine, bool conjointsDesDescendants);
+EnsemblePersonnes choisirPopulation(const BaseGenealogique& base, EtenduePopulation etendue, std::uint32_t racine,
+                                    bool conjointsDesDescendants);
 
 }  // namespace lignara

@@ -82,9 +82,8 @@ ReferenceLigneCommande ReferenceLigneCommande::lire(std::string_view texte) {
     ReferenceLigneCommande r;
     texte = sansBlancs(texte);
     if (!texte.empty() && texte.front() == '@') {
-        r.identifiant = std::string(sansBlancs(texte.substr(1, texte.find('@', 1) == std::string_view::npos
-                                                                   ? std::string_view::npos
-                                                                   : texte.find('@', 1) - 1)));
+        r.identifiant = std::string(sansBlancs(texte.substr(
+            1, texte.find('@', 1) == std::string_view::npos ? std::string_view::npos : texte.find('@', 1) - 1)));
         if (r.identifiant.empty()) throw OperationImpossible("Identifiant Gedcom vide"_1252);
         return r;
     }
@@ -94,14 +93,13 @@ ReferenceLigneCommande ReferenceLigneCommande::lire(std::string_view texte) {
     } else {
         r.prenoms = std::string(sansBlancs(texte.substr(0, barre)));
         std::size_t fin = texte.find('/', barre + 1);
-        r.nom = std::string(sansBlancs(texte.substr(barre + 1, fin == std::string_view::npos ? std::string_view::npos
-                                                                                             : fin - barre - 1)));
+        r.nom = std::string(sansBlancs(
+            texte.substr(barre + 1, fin == std::string_view::npos ? std::string_view::npos : fin - barre - 1)));
         std::string_view reste = fin == std::string_view::npos ? std::string_view() : sansBlancs(texte.substr(fin + 1));
         // Après le nom, le fichier peut écrire un suffixe (« II », « Sr »), que l'import ne garde
         // pas ; un dernier mot qui a des chiffres est la date de naissance.
-        std::string_view dernier = reste.substr(reste.find_last_of(" \t") == std::string_view::npos
-                                                    ? 0
-                                                    : reste.find_last_of(" \t") + 1);
+        std::string_view dernier =
+            reste.substr(reste.find_last_of(" \t") == std::string_view::npos ? 0 : reste.find_last_of(" \t") + 1);
         if (dernier.find_first_of("0123456789") != std::string_view::npos) lireDate(dernier, r);
     }
     if (r.nom.empty() && r.prenoms.empty())
@@ -113,8 +111,7 @@ std::uint32_t resoudrePersonne(std::string_view texte, const BaseGenealogique& b
                                const IdentifiantsPersonnes* identifiants) {
     ReferenceLigneCommande r = ReferenceLigneCommande::lire(texte);
     if (!r.identifiant.empty()) {
-        if (!identifiants)
-            throw OperationImpossible("Les identifiants Gedcom ne sont pas connus pour cette base"_1252);
+        if (!identifiants) throw OperationImpossible("Les identifiants Gedcom ne sont pas connus pour cette base"_1252);
         std::uint32_t n = identifiants->numero(base, r.identifiant);
         if (n == 0) throw OperationImpossible("Identifiant inconnu dans le fichier : @"_1252 + r.identifiant + "@");
         return n;

@@ -33,8 +33,7 @@ std::vector<std::uint8_t> ReferencePersonne::octets() const {
     return o;
 }
 
-bool ReferencePersonne::lire(std::span<const std::uint8_t> bloc, std::size_t& position,
-                             ReferencePersonne& ref) {
+bool ReferencePersonne::lire(std::span<const std::uint8_t> bloc, std::size_t& position, ReferencePersonne& ref) {
     ref = ReferencePersonne{};
     if (position >= bloc.size()) return false;
     if (bloc[position] == kAucune) {
@@ -55,8 +54,8 @@ bool ReferencePersonne::lire(std::span<const std::uint8_t> bloc, std::size_t& po
 std::int32_t ReferencePersonne::trouver(const ContexteDocument& contexte) const {
     if (aucune()) return 0;
     if (cle.find(static_cast<char>(kSeparateur)) == std::string::npos) return -1;
-    std::ptrdiff_t position = contexte.noms->ChercherPersonne(
-        *contexte.base, cle, jour, mois, static_cast<std::int16_t>(annee));
+    std::ptrdiff_t position =
+        contexte.noms->ChercherPersonne(*contexte.base, cle, jour, mois, static_cast<std::int16_t>(annee));
     if (position < 0) return -1;
     return static_cast<std::int32_t>(contexte.noms->personne(static_cast<std::size_t>(position)));
 }

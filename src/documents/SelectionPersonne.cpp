@@ -28,8 +28,8 @@ struct SelectionPersonne::ClesTapees {
 };
 
 SelectionPersonne::ClesTapees SelectionPersonne::clesTapees(const EtatSelection& etat) {
-    std::string cle = etat.phonetique ? IndexPhonetique::cleDe(etat.nom, etat.prenoms)
-                                      : IndexNoms::cleDe(etat.nom, etat.prenoms);
+    std::string cle =
+        etat.phonetique ? IndexPhonetique::cleDe(etat.nom, etat.prenoms) : IndexNoms::cleDe(etat.nom, etat.prenoms);
     std::size_t sep = cle.find(cle_index::kSeparateur);
     std::string_view v(cle);
     return {std::string(sansEspacesDeFin(v.substr(0, sep))), std::string(sansEspacesDeFin(v.substr(sep + 1)))};

@@ -22,14 +22,14 @@ struct EtatSelection {
     static constexpr std::size_t kLongueurNomMax = 70;
     static constexpr std::size_t kHomonymesMax = 50;
 
-    std::string nom;              // tapés, Windows-1252, 70 octets au plus
+    std::string nom;  // tapés, Windows-1252, 70 octets au plus
     std::string prenoms;
-    std::int32_t personne = -1;   // choisie directement (récents, « Moi ») ; −1 : aucune
-    std::size_t position = 0;     // première entrée qui correspond
-    bool trouve = false;          // OK permis
-    bool phonetique = false;      // « Recherche phonétique »
-    bool phonetiqueLarge = false; // « Phonétique large » : l'emporte sur la précédente
-    bool sommetBranche = false;   // « Sommet de branche »
+    std::int32_t personne = -1;    // choisie directement (récents, « Moi ») ; −1 : aucune
+    std::size_t position = 0;      // première entrée qui correspond
+    bool trouve = false;           // OK permis
+    bool phonetique = false;       // « Recherche phonétique »
+    bool phonetiqueLarge = false;  // « Phonétique large » : l'emporte sur la précédente
+    bool sommetBranche = false;    // « Sommet de branche »
 };
 
 class SelectionPersonne {

@@ -25,8 +25,8 @@ struct DateParametre {
 
 // Une valeur par lettre reconnue : P → int32_t, s → string (Windows-1252, sans octet 0),
 // 1 et b → uint8_t, 2 → uint16_t, 4 → uint32_t, D → DateParametre, L → EnsemblePersonnes.
-using ValeurParametre = std::variant<std::int32_t, std::string, std::uint8_t, std::uint16_t,
-                                     std::uint32_t, DateParametre, EnsemblePersonnes>;
+using ValeurParametre = std::variant<std::int32_t, std::string, std::uint8_t, std::uint16_t, std::uint32_t,
+                                     DateParametre, EnsemblePersonnes>;
 using ParametresDocument = std::vector<ValeurParametre>;
 
 class SignatureParametres {

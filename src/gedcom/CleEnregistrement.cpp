@@ -5,8 +5,7 @@
 
 namespace lignara {
 
-CleEnregistrement CleEnregistrement::deReference(std::size_t indiceFichier,
-                                                 std::string_view reference) {
+CleEnregistrement CleEnregistrement::deReference(std::size_t indiceFichier, std::string_view reference) {
     CleEnregistrement c;
     if (reference.empty()) return c;
     reference = reference.substr(0, kLongueurReferenceMax);
@@ -39,8 +38,7 @@ std::strong_ordering CleEnregistrement::operator<=>(const CleEnregistrement& aut
 }
 
 bool CleEnregistrement::operator==(const CleEnregistrement& autre) const {
-    return longueur_ == autre.longueur_ &&
-           std::memcmp(octets_.data(), autre.octets_.data(), longueur_) == 0;
+    return longueur_ == autre.longueur_ && std::memcmp(octets_.data(), autre.octets_.data(), longueur_) == 0;
 }
 
 }  // namespace lignara

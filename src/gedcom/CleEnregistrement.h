@@ -27,9 +27,7 @@ public:
     std::size_t indiceFichier() const { return octets_[0] ? octets_[0] - 1u : 0; }
     // Identifiant : la référence sans ses '@' (pour les messages « @%s »).
     std::string_view identifiant() const;
-    std::string_view octets() const {
-        return {reinterpret_cast<const char*>(octets_.data()), longueur_};
-    }
+    std::string_view octets() const { return {reinterpret_cast<const char*>(octets_.data()), longueur_}; }
     // Les 24 octets de la clé, nuls au-delà de sa longueur : une comparaison de taille fixe
     // (l'index des clés) n'a pas à tenir compte de la longueur.
     const std::uint8_t* octetsComplets() const { return octets_.data(); }

@@ -38,8 +38,8 @@ std::string identifiant(const CleEnregistrement& cle) { return std::string(cle.o
 
 }  // namespace
 
-ConstructionBase::ConstructionBase(RegistresBalayage& registres, PasseConstruction& passe,
-                                   ListeErreursGedcom& erreurs, RappelProgression progression)
+ConstructionBase::ConstructionBase(RegistresBalayage& registres, PasseConstruction& passe, ListeErreursGedcom& erreurs,
+                                   RappelProgression progression)
     : reg_(registres), passe_(passe), erreurs_(erreurs), progression_(std::move(progression)) {}
 
 // Une famille jamais définie prend pour conjoints ceux qui la nomment par FAMS (dans l'ordre
@@ -61,8 +61,10 @@ void ConstructionBase::completerNonDefinis() {
         for (std::uint32_t f : p.famillesConjoint) {
             FamilleBalayee& fam = reg_.familles[f];
             if (fam.definie || fam.mari == i || fam.femme == i) continue;
-            if (fam.mari == kAucun) fam.mari = i;
-            else if (fam.femme == kAucun) fam.femme = i;
+            if (fam.mari == kAucun)
+                fam.mari = i;
+            else if (fam.femme == kAucun)
+                fam.femme = i;
         }
         if (p.familleParents != kAucun && !reg_.familles[p.familleParents].definie && !dejaEnfant[i]) {
             reg_.familles[p.familleParents].enfants.push_back(i);
@@ -112,8 +114,8 @@ DimensionsBase ConstructionBase::numeroter() {
     }
     dimensions_.individus = static_cast<std::uint32_t>(personnesParNumero_.size() - 1);
     dimensions_.familles = fiches;
-    dimensions_.evenements = static_cast<std::uint32_t>(
-        std::min<std::uint64_t>(evenements, std::numeric_limits<std::uint32_t>::max()));
+    dimensions_.evenements =
+        static_cast<std::uint32_t>(std::min<std::uint64_t>(evenements, std::numeric_limits<std::uint32_t>::max()));
     return dimensions_;
 }
 
@@ -143,8 +145,7 @@ void ConstructionBase::calculerRestes() {
 }
 
 // Après calculerRestes.
-bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint,
-                                       std::uint32_t famille) const {
+bool ConstructionBase::conjointRestant(const FamilleBalayee& f, std::uint32_t conjoint, std::uint32_t famille) const {
     if (conjoint != kAucun && conjoint == f.mari) return restes_[famille] & 1;
     if (conjoint != kAucun && conjoint == f.femme) return restes_[famille] & 2;
     return resteDansLaFamille(f, conjoint, famille);
@@ -287,8 +288,7 @@ void ConstructionBase::ecarterLiensContraires() {
     for (std::uint32_t u = 0; u < n; ++u)
         if (composante[u] != kNonVu && lienDuPrincipal(u) && lienInterne(u)) avecPrincipal[composante[u]] = 1;
     for (std::uint32_t u = 0; u < n; ++u) {
-        if (composante[u] == kNonVu || lienDuPrincipal(u) || !avecPrincipal[composante[u]] || !lienInterne(u))
-            continue;
+        if (composante[u] == kNonVu || lienDuPrincipal(u) || !avecPrincipal[composante[u]] || !lienInterne(u)) continue;
         PersonneBalayee& p = reg_.personnes[u];
         p.lienParentsCoupe = true;
         const FamilleBalayee& f = reg_.familles[p.familleParents];
@@ -363,8 +363,8 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
     const std::size_t coeurs = std::thread::hardware_concurrency();
     const std::size_t fils = std::clamp<std::size_t>(coeurs > 1 ? coeurs - 1 : 1, 1, 3);
     auto relecture = std::make_unique<RelectureAnticipee>(
-        passe_, passe_.fichiers(), reg_, std::vector<std::uint32_t>(personnesParNumero_.begin() + 1, personnesParNumero_.end()),
-        familles, fils);
+        passe_, passe_.fichiers(), reg_,
+        std::vector<std::uint32_t>(personnesParNumero_.begin() + 1, personnesParNumero_.end()), familles, fils);
     relecture_ = relecture.get();
     EcrivainBase ecrivain(dimensions_, dossierTemporaire);
     ecrivain_ = &ecrivain;
@@ -509,7 +509,8 @@ void ConstructionBase::lierParents(std::uint32_t personne, const TamponIndividu&
     }
     if (!f.definie) return;
     if (t.prenoms.empty() && t.nom.empty())
-        erreurs_.SignalerErreur(p.fichier, "- Ligne %ld : lien de parenté incohérent entre l'individu @%s et ses parents"_1252,
+        erreurs_.SignalerErreur(p.fichier,
+                                "- Ligne %ld : lien de parenté incohérent entre l'individu @%s et ses parents"_1252,
                                 f.ligne, identifiant(p.cle).c_str());
     else
         erreurs_.SignalerErreur(p.fichier, "- Ligne %ld : lien de parenté incohérent entre %s %s et ses parents"_1252,
@@ -524,10 +525,12 @@ void ConstructionBase::chainerFamilles(std::uint32_t personne, const TamponIndiv
         if (!fam.gardee) continue;
         if (fam.mari != personne && fam.femme != personne) {
             if (t.prenoms.empty() && t.nom.empty())
-                erreurs_.SignalerErreur(p.fichier, "- L'individu @%s fait référence à un mariage sans être l'un des conjoints"_1252,
-                                        identifiant(p.cle).c_str());
+                erreurs_.SignalerErreur(
+                    p.fichier, "- L'individu @%s fait référence à un mariage sans être l'un des conjoints"_1252,
+                    identifiant(p.cle).c_str());
             else
-                erreurs_.SignalerErreur(p.fichier, "- %s %s fait référence à un mariage sans être l'un des conjoints"_1252,
+                erreurs_.SignalerErreur(p.fichier,
+                                        "- %s %s fait référence à un mariage sans être l'un des conjoints"_1252,
                                         t.prenoms.c_str(), t.nom.c_str());
             continue;
         }
@@ -562,12 +565,14 @@ void ConstructionBase::controlerConjoint(std::uint32_t famille, bool mari) {
     if (p.definie) passe_.lireNoms(p, noms);
     std::string id = identifiant(f.cle);
     if (noms.prenoms.empty() && noms.nom.empty())
-        erreurs_.SignalerErreur(f.fichier, mari ? "- L'époux du mariage @%s ne fait pas référence à ce mariage"_1252
-                                                : "- L'épouse du mariage @%s ne fait pas référence à ce mariage"_1252,
+        erreurs_.SignalerErreur(f.fichier,
+                                mari ? "- L'époux du mariage @%s ne fait pas référence à ce mariage"_1252
+                                     : "- L'épouse du mariage @%s ne fait pas référence à ce mariage"_1252,
                                 id.c_str());
     else
-        erreurs_.SignalerErreur(f.fichier, mari ? "- %s %s ne fait pas référence au mariage @%s dont il est l'époux"_1252
-                                                : "- %s %s ne fait pas référence au mariage @%s dont elle est l'épouse"_1252,
+        erreurs_.SignalerErreur(f.fichier,
+                                mari ? "- %s %s ne fait pas référence au mariage @%s dont il est l'époux"_1252
+                                     : "- %s %s ne fait pas référence au mariage @%s dont elle est l'épouse"_1252,
                                 noms.prenoms.c_str(), noms.nom.c_str(), id.c_str());
 }
 

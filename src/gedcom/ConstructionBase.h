@@ -29,8 +29,8 @@ using RappelProgression = std::function<void(std::uint64_t fait, std::uint64_t t
 
 class ConstructionBase {
 public:
-    ConstructionBase(RegistresBalayage& registres, PasseConstruction& passe,
-                     ListeErreursGedcom& erreurs, RappelProgression progression);
+    ConstructionBase(RegistresBalayage& registres, PasseConstruction& passe, ListeErreursGedcom& erreurs,
+                     RappelProgression progression);
 
     // Numérote (personnes gardées, familles gardées, emplacements d'événements).
     DimensionsBase numeroter();
@@ -74,11 +74,11 @@ private:
     std::vector<std::uint32_t> personnesParNumero_;  // indice de la personne n (n ≥ 1)
     std::vector<std::uint32_t> personnesParCle_;     // indices dans l'ordre des clés
     std::vector<std::uint32_t> famillesParCle_;
-    std::vector<std::int32_t> fratrie_;              // lien de fratrie par numéro (0 : hors anneau)
-    std::vector<std::uint32_t> premierEnfant_;       // par indice de famille
-    std::vector<std::int32_t> suivanteFiche_;        // lien de chaîne par numéro de fiche
-    std::vector<std::uint8_t> restes_;               // par famille : 1 le mari reste, 2 la femme
-    std::vector<std::uint8_t> dansSaFratrie_;        // par personne : citée parmi les enfants de sa famille
+    std::vector<std::int32_t> fratrie_;         // lien de fratrie par numéro (0 : hors anneau)
+    std::vector<std::uint32_t> premierEnfant_;  // par indice de famille
+    std::vector<std::int32_t> suivanteFiche_;   // lien de chaîne par numéro de fiche
+    std::vector<std::uint8_t> restes_;          // par famille : 1 le mari reste, 2 la femme
+    std::vector<std::uint8_t> dansSaFratrie_;   // par personne : citée parmi les enfants de sa famille
     TableCles<std::uint32_t> refsSources_;
     std::uint32_t prochainEvenement_ = 1;
     std::uint64_t fait_ = 0, total_ = 0;

@@ -100,9 +100,12 @@ void Analyse::branche(std::string_view reste, long numero) {
         faute(numero, "référence de personne attendue, de la forme @I12@"_1252);
     while (!reste.empty()) {
         std::string mot = minuscules(motSuivant(reste));
-        if (mot == "ascendants") b.ascendants = true;
-        else if (mot == "descendants") b.descendants = true;
-        else faute(numero, "seuls « ascendants » et « descendants » peuvent suivre la référence"_1252);
+        if (mot == "ascendants")
+            b.ascendants = true;
+        else if (mot == "descendants")
+            b.descendants = true;
+        else
+            faute(numero, "seuls « ascendants » et « descendants » peuvent suivre la référence"_1252);
     }
     d_.secondaires.back().branches.push_back(std::move(b));
 }
@@ -164,8 +167,7 @@ DescriptionFusion DescriptionFusion::lire(const fs::path& chemin) {
     int erreur = 0;
     // Sans attendre : un tube ou un périphérique nommé .fged est refusé, pas lu sans fin.
     std::optional<std::string> contenu = lireFichierEntier(chemin, kTailleMax, &erreur);
-    if (!contenu && erreur == ENOENT)
-        throw OperationImpossible("Fichier "_1252 + depuisUtf8(nom) + " inexistant"_1252);
+    if (!contenu && erreur == ENOENT) throw OperationImpossible("Fichier "_1252 + depuisUtf8(nom) + " inexistant"_1252);
     if (!contenu)
         throw OperationImpossible("Lecture impossible du fichier de fusion\n"_1252 + depuisUtf8(nom) + "\n" +
                                   causeErreurMajuscule(erreur));

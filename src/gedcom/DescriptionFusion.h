@@ -10,10 +10,10 @@
 namespace lignara {
 
 struct BrancheFusion {
-    std::string reference;         // « @I12@ », telle qu'écrite dans le fichier secondaire
+    std::string reference;  // « @I12@ », telle qu'écrite dans le fichier secondaire
     bool ascendants = false;
     bool descendants = false;
-    long ligne = 0;                // ligne de la description, pour les messages
+    long ligne = 0;  // ligne de la description, pour les messages
 };
 
 struct FichierSecondaire {
@@ -24,7 +24,7 @@ struct FichierSecondaire {
 struct DescriptionFusion {
     std::filesystem::path principal;
     std::vector<FichierSecondaire> secondaires;
-    std::string nom;               // nom de la description sans dossier (UTF-8), pour les messages
+    std::string nom;  // nom de la description sans dossier (UTF-8), pour les messages
 
     // Nombre de fichiers secondaires au plus : l'indice de fichier tient dans un octet.
     static constexpr std::size_t kSecondairesMax = 254;

@@ -12,8 +12,8 @@ struct Logiciel {
 };
 
 constexpr Logiciel kLogiciels[] = {
-    {"Heredis", 23}, {"GeneWeb", 12}, {"VisuGene", 97}, {"ScionPC", 3}, {"GENJ", 3},
-    {"Elie", 3},     {"SmartGenealogy", 131},           {"PAF", 2},
+    {"Heredis", 23}, {"GeneWeb", 12}, {"VisuGene", 97},        {"ScionPC", 3},
+    {"GENJ", 3},     {"Elie", 3},     {"SmartGenealogy", 131}, {"PAF", 2},
 };
 
 bool commencePar(std::string_view valeur, std::string_view nom) {

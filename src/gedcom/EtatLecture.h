@@ -23,8 +23,8 @@ inline constexpr std::uint8_t kNiveauQuelconque = 255;
 
 template <class Client>
 struct LigneEtat {
-    std::uint8_t niveau;  // 0 à 9, ou kNiveauQuelconque
-    CodeTag code;         // ou CodeTag::Quelconque
+    std::uint8_t niveau;                         // 0 à 9, ou kNiveauQuelconque
+    CodeTag code;                                // ou CodeTag::Quelconque
     void (Client::*gestionnaire)(char* valeur);  // nullptr : aucun
     std::uint8_t etatSuivant;                    // indice dans le tableau des états
     ActionLecture action;

@@ -93,8 +93,8 @@ FichierGedcomOuvert::FichierGedcomOuvert(fs::path chemin) : chemin_(std::move(ch
     std::fclose(f);
     if (!reussi) {
         if (sortie) std::fclose(sortie);
-        throw OperationImpossible(formater("Accès impossible au répertoire temporaire\n%s"_1252,
-                                           en1252(dossierPrive())));
+        throw OperationImpossible(
+            formater("Accès impossible au répertoire temporaire\n%s"_1252, en1252(dossierPrive())));
     }
     std::rewind(sortie);
     copie_ = std::move(copie);

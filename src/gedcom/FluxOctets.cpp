@@ -47,8 +47,8 @@ bool FluxOctets::positionner(std::uint64_t decalage) {
     positionTampon_ = decalage;
     prochaineLecture_ = kTailleApresSaut;
     if (decalage >= annonceDebut_ && decalage < annonceFin_)
-        prochaineLecture_ = static_cast<std::size_t>(
-            std::clamp<std::uint64_t>(annonceFin_ - decalage, kTailleApresSaut, kTaille));
+        prochaineLecture_ =
+            static_cast<std::size_t>(std::clamp<std::uint64_t>(annonceFin_ - decalage, kTailleApresSaut, kTaille));
     if (!fichier_) return false;
 #ifdef _WIN32
     std::clearerr(fichier_);

@@ -18,8 +18,10 @@ std::string cleRapprochement(const std::string& texte) {
     std::string cle = CleNom(texte), r;
     for (char c : cle) {
         bool alnum = std::isalnum(static_cast<unsigned char>(c)) != 0;
-        if (alnum) r += c;
-        else if (!r.empty() && r.back() != ' ') r += ' ';
+        if (alnum)
+            r += c;
+        else if (!r.empty() && r.back() != ' ')
+            r += ' ';
     }
     if (!r.empty() && r.back() == ' ') r.pop_back();
     return r;
@@ -81,8 +83,8 @@ void FusionGedcom::selectionnerBranches(std::uint8_t fichier) {
         if (trouvee == kAucun || !reg_->personnes[trouvee].definie) {
             char ligne[32];
             std::snprintf(ligne, sizeof ligne, "), ligne %ld :\n", b.ligne);
-            throw OperationImpossible("Description de fusion incorrecte ("_1252 + depuisUtf8(description_.nom) +
-                                      ligne + "la personne "_1252 + b.reference + " n'est pas définie dans "_1252 +
+            throw OperationImpossible("Description de fusion incorrecte ("_1252 + depuisUtf8(description_.nom) + ligne +
+                                      "la personne "_1252 + b.reference + " n'est pas définie dans "_1252 +
                                       depuisUtf8(s.chemin.filename().string()));
         }
         reg_->personnes[trouvee].gardee = true;
@@ -96,8 +98,10 @@ void FusionGedcom::selectionnerBranches(std::uint8_t fichier) {
                 if (vu[p]) continue;
                 vu[p] = 1;
                 reg_->personnes[p].gardee = true;
-                if (ascendants) ajouterAscendants(p, pile);
-                else ajouterDescendants(p, pile);
+                if (ascendants)
+                    ajouterAscendants(p, pile);
+                else
+                    ajouterDescendants(p, pile);
             }
         }
     }
@@ -235,9 +239,10 @@ void FusionGedcom::remapperListes() {
     }
     for (std::uint32_t f = 0; f < reg_->familles.size(); ++f) {
         auto& enfants = reg_->familles[f].enfants;
-        enfants.erase(std::remove_if(enfants.begin(), enfants.end(),
-                                     [&](std::uint32_t c) { return rapprochee[c] && personnes[c].familleParents != f; }),
-                      enfants.end());
+        enfants.erase(
+            std::remove_if(enfants.begin(), enfants.end(),
+                           [&](std::uint32_t c) { return rapprochee[c] && personnes[c].familleParents != f; }),
+            enfants.end());
     }
 }
 

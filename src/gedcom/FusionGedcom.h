@@ -38,7 +38,7 @@ public:
 
 private:
     struct Identite {
-        std::string cle;        // nom, octet 31, prénoms ; vide : pas rapprochable
+        std::string cle;  // nom, octet 31, prénoms ; vide : pas rapprochable
         DateGed naissance, deces;
     };
 
@@ -53,10 +53,10 @@ private:
 
     DescriptionFusion description_;
     RegistresBalayage* reg_ = nullptr;
-    std::vector<std::uint32_t> cible_;         // par personne : elle-même ou celle du principal
-    std::vector<std::uint32_t> familleCible_;  // par famille : elle-même ou celle du principal
+    std::vector<std::uint32_t> cible_;                            // par personne : elle-même ou celle du principal
+    std::vector<std::uint32_t> familleCible_;                     // par famille : elle-même ou celle du principal
     std::vector<std::vector<std::uint32_t>> famillesDeConjoint_;  // par personne, d'après HUSB/WIFE
-    std::vector<std::uint32_t> parentsSecondaires_;  // par personne rapprochée : sa famille secondaire
+    std::vector<std::uint32_t> parentsSecondaires_;               // par personne rapprochée : sa famille secondaire
     std::uint32_t rapprochees_ = 0;
     std::uint32_t ajoutees_ = 0;
 };

@@ -34,8 +34,8 @@ std::vector<std::string> nomsSansDossier(const std::vector<std::filesystem::path
     return noms;
 }
 
-void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& registres,
-             ListeErreursGedcom& erreurs, const OptionsImport& options) {
+void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& registres, ListeErreursGedcom& erreurs,
+             const OptionsImport& options) {
     const std::uint64_t total = kUnitesParFichier * fichiers.size();
     // Réserve d'après la taille des fichiers (une personne prend rarement moins de 100 octets) :
     // agrandir les registres recopiait des millions d'entrées. Rien n'est touché d'avance.
@@ -60,8 +60,9 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
         // une base vide annoncée comme réussie. Sans en-tête mais avec des fiches, on les garde.
         if (!fichiers[i].aUneEnTete) {
             if (registres.personnes.size() + registres.familles.size() == enregistres)
-                throw OperationImpossible("Le fichier "_1252 + fichiers[i].chemin1252() +
-                                          " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne « 0 HEAD »."_1252);
+                throw OperationImpossible(
+                    "Le fichier "_1252 + fichiers[i].chemin1252() +
+                    " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne « 0 HEAD »."_1252);
             erreurs.signaler(i, "- Le fichier ne commence pas par l'en-tête Gedcom (0 HEAD)"_1252);
         }
         if (options.progression) options.progression(i + 1, total);
@@ -84,10 +85,8 @@ ResultatImport ImporterGedcom(const std::filesystem::path& chemin, const Options
     return r;
 }
 
-ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
-                              const OptionsImport& options) {
-    if (chemins.empty() || chemins.size() > 255)
-        throw OperationImpossible("Nombre de fichiers Gedcom incorrect"_1252);
+ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins, const OptionsImport& options) {
+    if (chemins.empty() || chemins.size() > 255) throw OperationImpossible("Nombre de fichiers Gedcom incorrect"_1252);
     std::vector<FichierGedcomOuvert> fichiers = ouvrir(chemins);
     // Le dossier temporaire est essayé avant le long balayage : son échec arrête tout de suite.
     FichierBinaire::creerAnonyme(options.dossierTemporaire, "gen").fermer();

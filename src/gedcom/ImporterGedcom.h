@@ -33,8 +33,8 @@ namespace lignara {
 
 struct OptionsImport {
     ModeCommentaire modeCommentaire = ModeCommentaire::PremiereLigne;
-    std::string tagCommentaire;            // mode 2 : tag GEDCOM du commentaire
-    RappelProgression progression;         // unités de travail faites sur le total
+    std::string tagCommentaire;     // mode 2 : tag GEDCOM du commentaire
+    RappelProgression progression;  // unités de travail faites sur le total
     // Interrupteur « montrer les erreurs » : appelé avec tout le rapport (lignes CR LF,
     // Windows-1252) quand l'import réussit avec au moins une erreur.
     std::function<void(const std::string& rapport)> montrerErreurs;
@@ -51,8 +51,8 @@ struct FichierImporte {
 };
 
 struct ResultatImport {
-    BaseGenealogique base;                 // ouverte ; effacée à sa fermeture
-    std::string rapport;                   // la liste d'erreurs telle que le dialogue la montre
+    BaseGenealogique base;  // ouverte ; effacée à sa fermeture
+    std::string rapport;    // la liste d'erreurs telle que le dialogue la montre
     std::size_t nombreErreurs = 0;
     std::vector<FichierImporte> fichiers;
     std::uint32_t personnesRapprochees = 0;  // fusion : personnes secondaires fondues dans le principal
@@ -62,7 +62,6 @@ struct ResultatImport {
 // Un chemin dont l'extension commence par 'f' est une description de fusion (DescriptionFusion,
 // FusionGedcom) ; une description incorrecte lève OperationImpossible avec la ligne fautive.
 ResultatImport ImporterGedcom(const std::filesystem::path& chemin, const OptionsImport& options = {});
-ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
-                              const OptionsImport& options = {});
+ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins, const OptionsImport& options = {});
 
 }  // namespace lignara

@@ -108,9 +108,9 @@ private:
         masque_ = nombre - 1;
         for (const Case& c : anciennes) {
             if (c.indice == 0) continue;
-            const std::string_view o =
-                c.longueur <= kEnLigne ? std::string_view(reinterpret_cast<const char*>(c.octets), c.longueur)
-                                       : entrees[c.indice - 1].cle.octets();
+            const std::string_view o = c.longueur <= kEnLigne
+                                           ? std::string_view(reinterpret_cast<const char*>(c.octets), c.longueur)
+                                           : entrees[c.indice - 1].cle.octets();
             std::size_t i = hacher(o) & masque_;
             while (cases_[i].indice != 0) i = (i + 1) & masque_;
             cases_[i] = c;

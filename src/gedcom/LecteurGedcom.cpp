@@ -11,9 +11,7 @@ namespace lignara {
 
 namespace {
 
-bool estBlanc(char c) {
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
-}
+bool estBlanc(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 char* sauterBlancs(char* p, char* fin) {
     while (p < fin && estBlanc(*p)) ++p;
@@ -32,14 +30,12 @@ bool egalSansCasse(std::string_view a, std::string_view b) {
 }
 
 bool estEnregistrementARepertorier(CodeTag c) {
-    return c == CodeTag::INDI || c == CodeTag::FAM || c == CodeTag::SOUR || c == CodeTag::NOTE ||
-           c == CodeTag::OBJE;
+    return c == CodeTag::INDI || c == CodeTag::FAM || c == CodeTag::SOUR || c == CodeTag::NOTE || c == CodeTag::OBJE;
 }
 
 }  // namespace
 
-void LecteurGedcom::commencerFichier(FichierGedcomOuvert& fichier, std::size_t indice,
-                                     long numeroLigne) {
+void LecteurGedcom::commencerFichier(FichierGedcomOuvert& fichier, std::size_t indice, long numeroLigne) {
     fichier_ = &fichier;
     indiceFichier_ = indice;
     numeroLigne_ = numeroLigne;
@@ -156,7 +152,8 @@ char* LecteurGedcom::lireReference(char* debut, char* fin) {
     while (p < fin && !estBlanc(*p)) ++p;
     std::size_t longueur = static_cast<std::size_t>(p - debut);
     if (longueur > CleEnregistrement::kLongueurReferenceMax) {
-        signalerLigne("- Ligne %ld : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252);
+        signalerLigne(
+            "- Ligne %ld : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252);
         longueur = CleEnregistrement::kLongueurReferenceMax;
     }
     longueur = convertirEnPlace(debut, longueur, fichier_->jeuCaracteres());
@@ -167,15 +164,14 @@ char* LecteurGedcom::lireReference(char* debut, char* fin) {
 // Tag jusqu'au premier octet ≤ 32 ou ≥ 128 ; l'octet qui le suit devient le terminateur.
 void LecteurGedcom::lireTag(char* debut, char* fin) {
     char* p = debut;
-    while (p < fin && static_cast<unsigned char>(*p) > 32 && static_cast<unsigned char>(*p) < 128) ++p;
+    while (p<fin&& static_cast<unsigned char>(*p)> 32 && static_cast<unsigned char>(*p) < 128) ++p;
     tag_ = std::string_view(debut, static_cast<std::size_t>(p - debut));
     char* valeur = p < fin ? p + 1 : fin;
     *p = '\0';
     code_ = table_->chercher(tag_);
     if (code_ == CodeTag::Inconnu && !tagCommentaire_.empty() && egalSansCasse(tag_, tagCommentaire_))
         code_ = CodeTag::Commentaire;
-    if (code_ != CodeTag::NOTE && code_ != CodeTag::CONT && code_ != CodeTag::CONC)
-        valeur = sauterBlancs(valeur, fin);
+    if (code_ != CodeTag::NOTE && code_ != CodeTag::CONT && code_ != CodeTag::CONC) valeur = sauterBlancs(valeur, fin);
     valeur_ = valeur;
     longueurValeur_ = static_cast<std::size_t>(fin - valeur);  // terminée par decouper
     valeurAConvertir_ = conversion_ == ConversionValeurs::ALaDemande;

@@ -56,8 +56,8 @@ public:
     // Rapport : les lignes fautives, trop longues et la fin sans « 0 TRLR » ne sont signalées
     // que s'il est vrai. Lève OperationImpossible si le fichier ne donne aucune ligne.
     template <class Client>
-    void Analyser(const TableTags& table, std::span<const EtatLecture<Client>> etats,
-                  std::size_t premierEtat, std::uint64_t decalage, bool rapport, Client& client);
+    void Analyser(const TableTags& table, std::span<const EtatLecture<Client>> etats, std::size_t premierEtat,
+                  std::uint64_t decalage, bool rapport, Client& client);
 
     // Une ligne logique ; prépare niveau(), code(), valeur(). Sans message de rapport, sauf la
     // référence trop longue.
@@ -129,8 +129,7 @@ const LigneEtat<Client>* LecteurGedcom::choisirLigne(EtatLecture<Client> etat) c
 
 template <class Client>
 void LecteurGedcom::Analyser(const TableTags& table, std::span<const EtatLecture<Client>> etats,
-                             std::size_t premierEtat, std::uint64_t decalage, bool rapport,
-                             Client& client) {
+                             std::size_t premierEtat, std::uint64_t decalage, bool rapport, Client& client) {
     commencerAnalyse(table, decalage, rapport);
     std::size_t etat = premierEtat;
     Statut statut = lireLigneAnalysee();

@@ -25,9 +25,7 @@ public:
     bool vide() const { return longueur_ == 0; }
     CodePays pays() const { return vide() ? kPaysInconnu : CodePays(octets_[0], octets_[1]); }
     // Octet de subdivision : ' ' quand aucune n'est connue.
-    std::uint8_t subdivision() const {
-        return vide() ? std::uint8_t{' '} : static_cast<std::uint8_t>(octets_[2]);
-    }
+    std::uint8_t subdivision() const { return vide() ? std::uint8_t{' '} : static_cast<std::uint8_t>(octets_[2]); }
     std::string_view lisible() const { return texte().substr(vide() ? 0 : kTailleCode); }
     std::size_t tailleLisible() const { return vide() ? 0 : longueur_ - kTailleCode; }
 

@@ -56,9 +56,7 @@ public:
     LieuNormalise rediger() const;
 
 private:
-    bool postalValide() const {
-        return pays_ == kFrance || (!pays_.connu() && reglages_.paysParDefaut == kFrance);
-    }
+    bool postalValide() const { return pays_ == kFrance || (!pays_.connu() && reglages_.paysParDefaut == kFrance); }
     bool reconnaitreNom(std::string_view composante);
     void garder(std::string_view composante);
     static void ecrire(LieuNormalise& lieu, std::string_view composante);
@@ -137,12 +135,13 @@ void Analyse::garder(std::string_view composante) {
 
 LieuNormalise Analyse::rediger() const {
     LieuNormalise lieu;
-    lieu.commencer(pays_, subdivision_ != 0 ? static_cast<std::uint8_t>(subdivision_ & 0xFF)
-                                            : std::uint8_t{' '});
+    lieu.commencer(pays_, subdivision_ != 0 ? static_cast<std::uint8_t>(subdivision_ & 0xFF) : std::uint8_t{' '});
     for (std::size_t i = nbGardees_; i-- > 0;) ecrire(lieu, gardees_[i]);
     if (nbGardees_ == 0) {
-        if (!composanteSubdivision_.empty()) ecrire(lieu, composanteSubdivision_);
-        else if (!composanteRegion_.empty()) ecrire(lieu, composanteRegion_);
+        if (!composanteSubdivision_.empty())
+            ecrire(lieu, composanteSubdivision_);
+        else if (!composanteRegion_.empty())
+            ecrire(lieu, composanteRegion_);
     }
     ecrirePays(lieu);
     lieu.terminer();
@@ -170,8 +169,10 @@ void Analyse::ecrirePays(LieuNormalise& lieu) const {
     if (composantePays_.empty() || pays_ == reglages_.paysParDefaut) return;
     std::string_view nom = composantePays_;
     if (pays_ == kEtatsUnis && nom.size() > kNomEtatsUnisLongMax) nom = kNomEtatsUnisCourt;
-    if (lieu.tailleLisible() == 0) lieu.ajouter(nom);
-    else lieu.ajouter(" (", nom, ")");
+    if (lieu.tailleLisible() == 0)
+        lieu.ajouter(nom);
+    else
+        lieu.ajouter(" (", nom, ")");
 }
 
 // Composantes de la dernière à la première, espaces de tête et de fin retirés, vides sautées.
@@ -199,8 +200,7 @@ bool lireSigle(std::string_view& texte, Analyse& analyse) {
     if (*pays != kFrance) return true;
     std::size_t virgule = texte.find(',');
     std::string_view premiere = sansEspaces(texte.substr(0, virgule));
-    if (premiere.size() == 3 && premiere[0] == 'F' && estChiffre(premiere[1]) &&
-        estChiffre(premiere[2])) {
+    if (premiere.size() == 3 && premiere[0] == 'F' && estChiffre(premiere[1]) && estChiffre(premiere[2])) {
         analyse.consommerPostal((premiere[1] - '0') * 10 + (premiere[2] - '0'));
         texte = virgule == std::string_view::npos ? std::string_view{} : texte.substr(virgule + 1);
     }

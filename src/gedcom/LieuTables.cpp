@@ -13,9 +13,7 @@ std::optional<CodePays> chercherPays(std::string_view cle) {
     return ligne->code;
 }
 
-bool estRegionFrancaise(std::string_view cle) {
-    return lieux::chercherParCle(tableLieuRegions(), cle) != nullptr;
-}
+bool estRegionFrancaise(std::string_view cle) { return lieux::chercherParCle(tableLieuRegions(), cle) != nullptr; }
 
 std::optional<CodePays> chercherCodeTroisLettres(std::string_view sigle) {
     const auto* ligne = lieux::chercherParCle(tableLieuTroisLettres(), sigle);

@@ -50,7 +50,7 @@ struct LieuCaseColoration {
 
 struct LieuTableColoration {
     CodePays pays;
-    std::string_view nom;  // NOM du fichier : « 2016 », « 1970 »
+    std::string_view nom;                       // NOM du fichier : « 2016 », « 1970 »
     std::span<const std::string_view> regions;  // noms, Windows-1252
     std::span<const LieuCaseColoration> cases;
 };

@@ -2,8 +2,7 @@
 
 namespace lignara {
 
-ListeErreursGedcom::ListeErreursGedcom(std::vector<std::string> nomsFichiers,
-                                       std::filesystem::path dossier)
+ListeErreursGedcom::ListeErreursGedcom(std::vector<std::string> nomsFichiers, std::filesystem::path dossier)
     : nomsFichiers_(std::move(nomsFichiers)), dossier_(std::move(dossier)) {}
 
 void ListeErreursGedcom::ecrire(const std::string& ligne) {

@@ -86,8 +86,10 @@ private:
     void prendre(ListeIndices& autre) {
         taille_ = autre.taille_;
         capacite_ = autre.capacite_;
-        if (autre.surLeTas()) tas_ = autre.tas_;
-        else std::memcpy(enLigne_, autre.enLigne_, sizeof enLigne_);
+        if (autre.surLeTas())
+            tas_ = autre.tas_;
+        else
+            std::memcpy(enLigne_, autre.enLigne_, sizeof enLigne_);
         autre.taille_ = 0;
         autre.capacite_ = N;
     }

@@ -45,9 +45,8 @@ bool estPhotoAcceptee(std::string_view nom) {
         if (finitPar(m, e)) return true;
     bool web = m.starts_with("http://") || m.starts_with("https://") || m.starts_with("www.");
     if (!web) return false;
-    return std::any_of(std::begin(kExtensions), std::end(kExtensions), [&](std::string_view e) {
-        return m.find(std::string(e) + "?") != std::string::npos;
-    });
+    return std::any_of(std::begin(kExtensions), std::end(kExtensions),
+                       [&](std::string_view e) { return m.find(std::string(e) + "?") != std::string::npos; });
 }
 
 }  // namespace lignara

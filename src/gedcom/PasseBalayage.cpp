@@ -47,17 +47,25 @@ public:
     // Seules les valeurs dont un gestionnaire se sert sont converties (le lecteur les laisse
     // brutes), et par le fil qui rejoue : le fil de lecture est le plus chargé des deux.
     template <void (P::*G)(char*)>
-    void avecTexte(char* v) { valeurBrute(G, v); }
+    void avecTexte(char* v) {
+        valeurBrute(G, v);
+    }
     template <void (P::*G)(char*)>
-    void sansTexte(char*) { ajouter(G, nullptr, 0); }
+    void sansTexte(char*) {
+        ajouter(G, nullptr, 0);
+    }
     // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée
     // (le fil qui rejoue calcule sa valeur de hachage).
     template <void (P::*G)(char*), std::uint8_t T>
-    void debut(char*) { ajouter(G, nullptr, 0).table = T; }
+    void debut(char*) {
+        ajouter(G, nullptr, 0).table = T;
+    }
     // Lien vers une personne ou une famille : le pointeur de la valeur sera cherché (le fil qui
     // rejoue en fait la clé).
     template <void (P::*G)(char*), std::uint8_t T>
-    void lien(char* v) { valeurBrute(G, v).table = T; }
+    void lien(char* v) {
+        valeurBrute(G, v).table = T;
+    }
 
     // L'en-tête agit dans ce fil : ses valeurs sont converties ici.
     void enTete(char*) { fichier_.aUneEnTete = true; }
@@ -107,7 +115,8 @@ private:
         a.code = lecteur_->code();
         a.ligne = lecteur_->numeroLigne();
         if (lecteur_->niveau() == 0) {
-            lot_.niveaux0.push_back({lecteur_->cleCourante(), lecteur_->decalageApresNiveau0(), lecteur_->decalageLigne()});
+            lot_.niveaux0.push_back(
+                {lecteur_->cleCourante(), lecteur_->decalageApresNiveau0(), lecteur_->decalageLigne()});
             a.niveau0 = static_cast<std::uint32_t>(lot_.niveaux0.size());
         }
         return a;
@@ -127,8 +136,18 @@ constexpr auto kP = ActionLecture::MemeLigne;
 constexpr auto kF = ActionLecture::Fin;
 constexpr std::uint8_t kQuel = kNiveauQuelconque;
 enum : std::uint8_t {
-    kDebut, kEnTete, kEnregistrements, kSource, kNote, kMedia, kIndividu, kEvtIndividu,
-    kAdoption, kFamille, kEvtFamille, kNombreEtats
+    kDebut,
+    kEnTete,
+    kEnregistrements,
+    kSource,
+    kNote,
+    kMedia,
+    kIndividu,
+    kEvtIndividu,
+    kAdoption,
+    kFamille,
+    kEvtFamille,
+    kNombreEtats
 };
 
 constexpr Ligne kDebutL[] = {
@@ -211,10 +230,10 @@ constexpr Ligne kEvtFamilleL[] = {
 };
 
 const std::array<EtatLecture<E>, kNombreEtats> kEtats = {
-    EtatLecture<E>(kDebutL),      EtatLecture<E>(kEnTeteL),   EtatLecture<E>(kEnregistrementsL),
-    EtatLecture<E>(kSourceL),     EtatLecture<E>(kNoteL),     EtatLecture<E>(kMediaL),
-    EtatLecture<E>(kIndividuL),   EtatLecture<E>(kEvtIndividuL), EtatLecture<E>(kAdoptionL),
-    EtatLecture<E>(kFamilleL),    EtatLecture<E>(kEvtFamilleL)};
+    EtatLecture<E>(kDebutL),    EtatLecture<E>(kEnTeteL),      EtatLecture<E>(kEnregistrementsL),
+    EtatLecture<E>(kSourceL),   EtatLecture<E>(kNoteL),        EtatLecture<E>(kMediaL),
+    EtatLecture<E>(kIndividuL), EtatLecture<E>(kEvtIndividuL), EtatLecture<E>(kAdoptionL),
+    EtatLecture<E>(kFamilleL),  EtatLecture<E>(kEvtFamilleL)};
 
 bool estBlanche(const char* v) {
     for (; *v; ++v)
@@ -240,8 +259,8 @@ std::int32_t cleTriDate(std::string_view texteDate) {
     return d.annee * 372 + mois * 31 + jour;
 }
 
-PasseBalayage::PasseBalayage(FichierGedcomOuvert& fichier, std::size_t indiceFichier,
-                             RegistresBalayage& registres, ListeErreursGedcom& erreurs, ModeCommentaire mode)
+PasseBalayage::PasseBalayage(FichierGedcomOuvert& fichier, std::size_t indiceFichier, RegistresBalayage& registres,
+                             ListeErreursGedcom& erreurs, ModeCommentaire mode)
     : fichier_(fichier), indiceFichier_(indiceFichier), reg_(registres), erreurs_(erreurs), mode_(mode) {}
 
 void PasseBalayage::balayer() {
@@ -309,8 +328,10 @@ void PasseBalayage::preparer(LotAppels& lot, Appel& a) const {
         cle = &lot.liens.back();
     }
     a.hachage = IndexCles::hacher(*cle);
-    if (a.table == 1) reg_.indexPersonnes.prechercher(a.hachage);
-    else reg_.indexFamilles.prechercher(a.hachage);
+    if (a.table == 1)
+        reg_.indexPersonnes.prechercher(a.hachage);
+    else
+        reg_.indexFamilles.prechercher(a.hachage);
 }
 
 // Le texte d'un appel, converti à la première demande s'il est encore brut.
@@ -356,8 +377,8 @@ bool PasseBalayage::cheminPhotoRangeable(const char* v) {
 }
 
 void PasseBalayage::fichierSource(char* v) {
-    if (source_ && sourcePhoto_ && (drapeaux() & drapeaux::kSourcesPhotos) &&
-        source_->photo.empty() && estPhotoAcceptee(v) && cheminPhotoRangeable(v))
+    if (source_ && sourcePhoto_ && (drapeaux() & drapeaux::kSourcesPhotos) && source_->photo.empty() &&
+        estPhotoAcceptee(v) && cheminPhotoRangeable(v))
         source_->photo = v;
 }
 
@@ -385,8 +406,10 @@ void PasseBalayage::fichierMedia(char* v) {
 void PasseBalayage::debutIndividu(char*) {
     personne_ = reg_.personne(niveau0().cle, appel_->hachage);
     PersonneBalayee& p = reg_.personnes[personne_];
-    if (p.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
-    else ++reg_.personnesDefinies;
+    if (p.definie)
+        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    else
+        ++reg_.personnesDefinies;
     p.definie = true;
     p.decalage = niveau0().apresNiveau0;
     p.ligne = appel_->ligne;
@@ -443,7 +466,8 @@ void PasseBalayage::famc(char*) {
     if (p.familleParents != kAucun && p.familleParents != f && !p.parAdoption) {
         const FamilleBalayee& ancienne = reg_.familles[p.familleParents];
         if (ancienne.definie)
-            erreurs_.SignalerErreur(indiceFichier(), "- Ligne %ld : champ FAMC incompatible avec la famille ligne %ld"_1252,
+            erreurs_.SignalerErreur(indiceFichier(),
+                                    "- Ligne %ld : champ FAMC incompatible avec la famille ligne %ld"_1252,
                                     appel_->ligne, ancienne.ligne);
         else
             signalerLigne("- Ligne %ld : redéfinition du champ FAMC"_1252);
@@ -479,8 +503,10 @@ void PasseBalayage::fams(char*) {
 void PasseBalayage::debutFamille(char*) {
     famille_ = reg_.famille(niveau0().cle, appel_->hachage);
     FamilleBalayee& f = reg_.familles[famille_];
-    if (f.definie) signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
-    else ++reg_.famillesDefinies;
+    if (f.definie)
+        signalerLigne("- Ligne %ld : référence Gedcom déjà utilisée"_1252);
+    else
+        ++reg_.famillesDefinies;
     f.definie = true;
     f.decalage = niveau0().apresNiveau0;
     f.ligne = appel_->ligne;
@@ -536,7 +562,8 @@ void PasseBalayage::enfant(char*) {
         return;
     }
     std::string id(cle.octets().substr(1));  // « @%s » : la référence sans son premier '@'
-    erreurs_.SignalerErreur(indiceFichier(), "- Ligne %ld : enfant incompatible avec le champ FAMC de l'individu @%s"_1252,
+    erreurs_.SignalerErreur(indiceFichier(),
+                            "- Ligne %ld : enfant incompatible avec le champ FAMC de l'individu @%s"_1252,
                             appel_->ligne, id.c_str());
 }
 

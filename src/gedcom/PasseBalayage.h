@@ -37,10 +37,10 @@ public:
     // Appel enregistré par le fil de lecture, avec l'état de la ligne qui l'a causé.
     struct Appel {
         void (PasseBalayage::*gestionnaire)(char*) = nullptr;  // nullptr : ligne de rapport
-        std::uint32_t texte = 0;   // valeur (ou ligne de rapport) dans les textes du lot
-        std::uint32_t longueur = 0;  // du texte, sans son '\0' (qu'il peut contenir avant)
-        std::uint32_t niveau0 = 0; // ligne de niveau 0 : son état dans le lot (rang + 1), 0 sinon
-        std::uint32_t lien = 0;    // lien : la clé pointée, dans le lot (rang + 1), 0 sinon
+        std::uint32_t texte = 0;                               // valeur (ou ligne de rapport) dans les textes du lot
+        std::uint32_t longueur = 0;                            // du texte, sans son '\0' (qu'il peut contenir avant)
+        std::uint32_t niveau0 = 0;  // ligne de niveau 0 : son état dans le lot (rang + 1), 0 sinon
+        std::uint32_t lien = 0;     // lien : la clé pointée, dans le lot (rang + 1), 0 sinon
         CodeTag code = CodeTag::Inconnu;
         // Clé cherchée par le gestionnaire (la clé de l'enregistrement ou le pointeur de la
         // valeur) : sa valeur de hachage et sa table (0 : aucune, 1 : personnes, 2 : familles).
@@ -102,8 +102,8 @@ private:
 
     FichierGedcomOuvert& fichier_;
     std::size_t indiceFichier_;
-    const Appel* appel_ = nullptr;       // appel rejoué
-    const Niveau0* niveau0_ = nullptr;   // état de sa ligne quand elle est de niveau 0
+    const Appel* appel_ = nullptr;      // appel rejoué
+    const Niveau0* niveau0_ = nullptr;  // état de sa ligne quand elle est de niveau 0
     const Niveau0& niveau0() const { return *niveau0_; }
     const CleEnregistrement* lien_ = nullptr;
     RegistresBalayage& reg_;

@@ -35,33 +35,23 @@ RapportMuet gRapportMuet;
 enum : std::uint8_t { kIndiv, kNom, kEvt, kEvtLieu, kOccu, kEven, kNote, kObje, kImg, kEtatsIndividu };
 
 // Chaque sous-état rend la main à kIndiv sur une ligne de niveau 0 ou 1.
-#define RETOUR(etat) {1, kTout, nullptr, kIndiv, kP}, {0, kTout, nullptr, kIndiv, kP}, \
-                     {kQuel, kTout, nullptr, etat, kN}
+#define RETOUR(etat) \
+    {1, kTout, nullptr, kIndiv, kP}, {0, kTout, nullptr, kIndiv, kP}, { kQuel, kTout, nullptr, etat, kN }
 
 constexpr Ligne kIndivL[] = {
-    {kQuel, kC, &P::commentaireTag, kIndiv, kN},
-    {1, CodeTag::NAME, &P::nom, kNom, kN},
-    {1, CodeTag::SEX, &P::sexe, kIndiv, kN},
-    {1, CodeTag::BIRT, &P::debutNaissance, kEvt, kN},
-    {1, CodeTag::DEAT, &P::debutDeces, kEvt, kN},
-    {1, CodeTag::OCCU, &P::profession, kOccu, kN},
-    {1, CodeTag::EVEN, &P::debutEven, kEven, kN},
-    {1, CodeTag::SOUR, &P::sourceIndividu, kIndiv, kN},
-    {1, CodeTag::OBJE, &P::objet, kObje, kN},
-    {1, CodeTag::IMG, nullptr, kImg, kN},
-    {1, CodeTag::NOTE, &P::note, kNote, kN},
-    {0, kTout, nullptr, kIndiv, kF},
+    {kQuel, kC, &P::commentaireTag, kIndiv, kN},  {1, CodeTag::NAME, &P::nom, kNom, kN},
+    {1, CodeTag::SEX, &P::sexe, kIndiv, kN},      {1, CodeTag::BIRT, &P::debutNaissance, kEvt, kN},
+    {1, CodeTag::DEAT, &P::debutDeces, kEvt, kN}, {1, CodeTag::OCCU, &P::profession, kOccu, kN},
+    {1, CodeTag::EVEN, &P::debutEven, kEven, kN}, {1, CodeTag::SOUR, &P::sourceIndividu, kIndiv, kN},
+    {1, CodeTag::OBJE, &P::objet, kObje, kN},     {1, CodeTag::IMG, nullptr, kImg, kN},
+    {1, CodeTag::NOTE, &P::note, kNote, kN},      {0, kTout, nullptr, kIndiv, kF},
     {kQuel, kTout, nullptr, kIndiv, kN},
 };
 constexpr Ligne kNomL[] = {
-    {kQuel, kC, &P::commentaireTag, kNom, kN},
-    {2, CodeTag::NICK, &P::surnom, kNom, kN},
-    {2, CodeTag::SOUR, &P::sourceNom, kNom, kN},
-    {2, CodeTag::GIVN, &P::partieNom, kNom, kN},
-    {2, CodeTag::SURN, &P::partieNom, kNom, kN},
-    {1, kTout, &P::finNom, kIndiv, kP},
-    {0, kTout, &P::finNom, kIndiv, kP},
-    {kQuel, kTout, nullptr, kNom, kN},
+    {kQuel, kC, &P::commentaireTag, kNom, kN},   {2, CodeTag::NICK, &P::surnom, kNom, kN},
+    {2, CodeTag::SOUR, &P::sourceNom, kNom, kN}, {2, CodeTag::GIVN, &P::partieNom, kNom, kN},
+    {2, CodeTag::SURN, &P::partieNom, kNom, kN}, {1, kTout, &P::finNom, kIndiv, kP},
+    {0, kTout, &P::finNom, kIndiv, kP},          {kQuel, kTout, nullptr, kNom, kN},
 };
 constexpr Ligne kEvtL[] = {
     {kQuel, kC, &P::commentaireTag, kEvt, kN},
@@ -114,9 +104,9 @@ constexpr Ligne kImgL[] = {
 #undef RETOUR
 
 const std::array<EtatLecture<P>, kEtatsIndividu> kEtatsInd = {
-    EtatLecture<P>(kIndivL), EtatLecture<P>(kNomL),  EtatLecture<P>(kEvtL),
+    EtatLecture<P>(kIndivL),   EtatLecture<P>(kNomL),  EtatLecture<P>(kEvtL),
     EtatLecture<P>(kEvtLieuL), EtatLecture<P>(kOccuL), EtatLecture<P>(kEvenL),
-    EtatLecture<P>(kNoteL),  EtatLecture<P>(kObjeL), EtatLecture<P>(kImgL)};
+    EtatLecture<P>(kNoteL),    EtatLecture<P>(kObjeL), EtatLecture<P>(kImgL)};
 
 enum : std::uint8_t { kFam, kFEvt, kFEvtLieu, kEtatsFamille };
 constexpr Ligne kFamL[] = {
@@ -141,8 +131,8 @@ constexpr Ligne kFEvtLieuL[] = {
     {0, kTout, nullptr, kFEvt, kP},
     {kQuel, kTout, nullptr, kFEvtLieu, kN},
 };
-const std::array<EtatLecture<P>, kEtatsFamille> kEtatsFam = {
-    EtatLecture<P>(kFamL), EtatLecture<P>(kFEvtL), EtatLecture<P>(kFEvtLieuL)};
+const std::array<EtatLecture<P>, kEtatsFamille> kEtatsFam = {EtatLecture<P>(kFamL), EtatLecture<P>(kFEvtL),
+                                                             EtatLecture<P>(kFEvtLieuL)};
 
 // Relecture d'une source (depuis la ligne qui suit son niveau 0) et d'une note (depuis sa
 // ligne de niveau 0, qui porte la première ligne).
@@ -166,8 +156,8 @@ constexpr Ligne kNoteSuiteL[] = {
     {0, kTout, nullptr, kNoteSuite, kF},
     {kQuel, kTout, nullptr, kNoteSuite, kN},
 };
-const std::array<EtatLecture<P>, kEtatsRelecture> kEtatsRel = {
-    EtatLecture<P>(kSourceL), EtatLecture<P>(kNote0L), EtatLecture<P>(kNoteSuiteL)};
+const std::array<EtatLecture<P>, kEtatsRelecture> kEtatsRel = {EtatLecture<P>(kSourceL), EtatLecture<P>(kNote0L),
+                                                               EtatLecture<P>(kNoteSuiteL)};
 
 std::string_view sansEspaces(std::string_view s) {
     while (!s.empty() && s.front() == ' ') s.remove_prefix(1);
@@ -199,11 +189,14 @@ std::string_view prenomsSansNom(std::string_view valeur, std::string_view nom) {
 
 }  // namespace
 
-PasseConstruction::PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers,
-                                     RegistresBalayage& registres, RecepteurRapport& erreurs,
-                                     ModeCommentaire mode, std::string tagCommentaire)
-    : fichiers_(fichiers), reg_(registres), erreurs_(erreurs), mode_(mode),
-      tagCommentaire_(std::move(tagCommentaire)), lecteur_(std::make_unique<LecteurGedcom>(gRapportMuet)) {
+PasseConstruction::PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& registres,
+                                     RecepteurRapport& erreurs, ModeCommentaire mode, std::string tagCommentaire)
+    : fichiers_(fichiers),
+      reg_(registres),
+      erreurs_(erreurs),
+      mode_(mode),
+      tagCommentaire_(std::move(tagCommentaire)),
+      lecteur_(std::make_unique<LecteurGedcom>(gRapportMuet)) {
     if (mode == ModeCommentaire::TagGedcom) lecteur_->definirTagCommentaire(tagCommentaire_);
     // Bien des lignes relues n'ont pas de gestionnaire ici (liens, pages…) : pas de conversion.
     lecteur_->choisirConversion(LecteurGedcom::ConversionValeurs::ALaDemande);
@@ -333,8 +326,8 @@ SourceLue PasseConstruction::lireSource(const char* v) {
     if (muet_) return s;
     std::string_view id(v + 1);  // « @%s » : la référence sans son premier '@'
     if (std::size_t fin = id.find('@'); fin != std::string_view::npos) id = id.substr(0, fin + 1);
-    erreurs_.SignalerErreur(fichier_, "- Ligne %ld : la source @%s n'est pas définie"_1252,
-                            lecteur_->numeroLigne(), std::string(id).c_str());
+    erreurs_.SignalerErreur(fichier_, "- Ligne %ld : la source @%s n'est pas définie"_1252, lecteur_->numeroLigne(),
+                            std::string(id).c_str());
     return s;
 }
 
@@ -404,8 +397,7 @@ void PasseConstruction::sexe(char* v) {
     individu_->sexe = static_cast<std::uint8_t>(v[0]);
     std::string& prenoms = individu_->prenoms;
     std::size_t dit = prenoms.find(" dit ");
-    if (v[0] == 'F' && dit != std::string::npos && prenoms.size() < kNomMax)
-        prenoms.replace(dit, 5, " dite ");
+    if (v[0] == 'F' && dit != std::string::npos && prenoms.size() < kNomMax) prenoms.replace(dit, 5, " dite ");
 }
 
 void PasseConstruction::sourceNom(char* v) {
@@ -523,9 +515,7 @@ void PasseConstruction::fichierPhoto(char* v) {
     individu_->photos.emplace_back(f);
 }
 
-bool PasseConstruction::aDesLignesDeNotes() const {
-    return !individu_->notes.empty() || lignesNoteRenvoyee_ > 0;
-}
+bool PasseConstruction::aDesLignesDeNotes() const { return !individu_->notes.empty() || lignesNoteRenvoyee_ > 0; }
 
 void PasseConstruction::note(char* v) {
     TamponIndividu& t = *individu_;
@@ -562,8 +552,7 @@ void PasseConstruction::ligneNote(char* v) { individu_->notes.push_back(coupe(v,
 
 void PasseConstruction::sourceCommentaire(char* v) {
     SourceLue s = lireSource(v);
-    if (individu_->aCommentaire && individu_->sourceCommentaire.vide())
-        individu_->sourceCommentaire = std::move(s);
+    if (individu_->aCommentaire && individu_->sourceCommentaire.vide()) individu_->sourceCommentaire = std::move(s);
 }
 
 void PasseConstruction::commentaireTag(char* v) {

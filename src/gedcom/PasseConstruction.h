@@ -54,8 +54,8 @@ struct TamponIndividu {
     bool aCommentaire = false;
     SourceLue sourceNom, sourceProfession, sourceCommentaire;
     std::vector<std::string> photos;
-    std::vector<std::string> notes;          // lignes propres, après celles de la note pointée
-    CleEnregistrement noteRenvoyee;          // note remise à cette personne
+    std::vector<std::string> notes;  // lignes propres, après celles de la note pointée
+    CleEnregistrement noteRenvoyee;  // note remise à cette personne
 
     // L'état d'un tampon neuf, en gardant la place des textes : les fils de relecture
     // reprennent leurs tampons d'un lot à l'autre sans rien libérer ni réserver.

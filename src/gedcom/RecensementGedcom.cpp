@@ -55,9 +55,9 @@ constexpr Ligne kEnregistrementsLignes[] = {
     {0, kTout, &Compteur::autre, kEnregistrements, kN},
     {kQuelconque, kTout, nullptr, kEnregistrements, kN},
 };
-const std::array<EtatLecture<Compteur>, 3> kEtats = {
-    EtatLecture<Compteur>(kDebutLignes), EtatLecture<Compteur>(kEnTeteLignes),
-    EtatLecture<Compteur>(kEnregistrementsLignes)};
+const std::array<EtatLecture<Compteur>, 3> kEtats = {EtatLecture<Compteur>(kDebutLignes),
+                                                     EtatLecture<Compteur>(kEnTeteLignes),
+                                                     EtatLecture<Compteur>(kEnregistrementsLignes)};
 
 }  // namespace
 

@@ -14,13 +14,13 @@ namespace lignara {
 struct RecensementGedcom {
     JeuCaracteres jeu = JeuCaracteres::Aucun;
     bool transcodeUtf16 = false;
-    std::size_t individus = 0;  // INDI
-    std::size_t familles = 0;   // FAM
-    std::size_t sources = 0;    // SOUR
-    std::size_t notes = 0;      // NOTE
-    std::size_t objets = 0;     // OBJE
-    std::size_t autres = 0;     // tout autre enregistrement de niveau 0 (hors HEAD et TRLR)
-    long lignes = 0;            // lignes physiques lues
+    std::size_t individus = 0;         // INDI
+    std::size_t familles = 0;          // FAM
+    std::size_t sources = 0;           // SOUR
+    std::size_t notes = 0;             // NOTE
+    std::size_t objets = 0;            // OBJE
+    std::size_t autres = 0;            // tout autre enregistrement de niveau 0 (hors HEAD et TRLR)
+    long lignes = 0;                   // lignes physiques lues
     std::vector<std::string> rapport;  // Windows-1252
 
     // Lève OperationImpossible (message français) si le fichier ne peut pas être lu.

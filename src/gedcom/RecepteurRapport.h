@@ -13,8 +13,7 @@ public:
     virtual void signaler(std::size_t indiceFichier, const std::string& ligne) = 0;
 
     // Met en forme à la printf (patron 1252, 511 octets au plus) et signale la ligne.
-    [[gnu::format(printf, 3, 4)]]
-    void SignalerErreur(std::size_t indiceFichier, const char* patron, ...);
+    [[gnu::format(printf, 3, 4)]] void SignalerErreur(std::size_t indiceFichier, const char* patron, ...);
 };
 
 }  // namespace lignara

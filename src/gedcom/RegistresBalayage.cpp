@@ -5,7 +5,9 @@
 
 namespace lignara {
 
-std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle) { return personne(cle, IndexCles::hacher(cle)); }
+std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle) {
+    return personne(cle, IndexCles::hacher(cle));
+}
 std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle) { return famille(cle, IndexCles::hacher(cle)); }
 
 std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle, std::size_t h) {

@@ -23,16 +23,16 @@ inline constexpr std::uint32_t kAucun = 0xFFFFFFFFu;
 
 struct PersonneBalayee {
     CleEnregistrement cle;
-    std::uint64_t decalage = 0;       // ligne qui suit « 0 @I…@ INDI »
-    long ligne = 0;                   // numéro de la ligne de niveau 0
+    std::uint64_t decalage = 0;  // ligne qui suit « 0 @I…@ INDI »
+    long ligne = 0;              // numéro de la ligne de niveau 0
     std::uint32_t familleParents = kAucun;
     ListeIndices<2> famillesConjoint;  // ordre des FAMS (ou des mariages)
     std::int32_t cleTriNaissance = 0;
-    std::uint32_t numero = 0;         // 0 : pas gardée
-    std::uint16_t evenements = 0;     // naissances et décès datés ou situés
-    std::uint8_t fichier = 0;         // indice du fichier GEDCOM (celui de la clé)
+    std::uint32_t numero = 0;      // 0 : pas gardée
+    std::uint16_t evenements = 0;  // naissances et décès datés ou situés
+    std::uint8_t fichier = 0;      // indice du fichier GEDCOM (celui de la clé)
     bool definie = false;
-    bool gardee = true;               // une fusion peut écarter une personne d'un fichier secondaire
+    bool gardee = true;  // une fusion peut écarter une personne d'un fichier secondaire
     bool parAdoption = false;
     bool famcExplicite = false;       // parents nommés par un FAMC (et non par un CHIL)
     bool lienParentsCoupe = false;    // ferait de la personne son propre ancêtre
@@ -48,13 +48,13 @@ struct FamilleBalayee {
     ListeIndices<4> enfants;           // ordre des CHIL (ou des naissances)
     ListeIndices<2> adoptesEnAttente;  // ADOP lus avant la famille
     std::int32_t cleTriMariage = 0;
-    std::uint32_t ficheMari = 0;      // numéros des fiches Famille, 0 : pas de fiche
+    std::uint32_t ficheMari = 0;  // numéros des fiches Famille, 0 : pas de fiche
     std::uint32_t ficheFemme = 0;
-    std::uint16_t evenements = 0;     // mariages et divorces datés ou situés
+    std::uint16_t evenements = 0;  // mariages et divorces datés ou situés
     std::uint8_t fichier = 0;
     bool definie = false;
     bool gardee = false;
-    bool conjointDouble = false;      // mari et femme nommaient la même personne
+    bool conjointDouble = false;  // mari et femme nommaient la même personne
 };
 
 // Source : le texte se relit depuis l'enregistrement ; sans texte, elle reste définie (vide).
@@ -62,14 +62,14 @@ struct SourceBalayee {
     std::uint64_t decalage = 0;
     long ligne = 0;
     std::uint8_t fichier = 0;
-    std::string photo;                // fichier d'une source « Photo de l'arbre » (drapeau 32)
+    std::string photo;  // fichier d'une source « Photo de l'arbre » (drapeau 32)
 };
 
 // Note : relue depuis sa ligne de niveau 0 (qui porte la première ligne) ; remise une fois.
 struct NoteBalayee {
     std::uint64_t decalageLigne0 = 0;
     long ligne = 0;
-    std::uint32_t lignes = 0;         // lignes gardées comme notes
+    std::uint32_t lignes = 0;  // lignes gardées comme notes
     std::uint8_t fichier = 0;
     bool donneCommentaire = false;
     bool remise = false;

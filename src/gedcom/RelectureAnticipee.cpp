@@ -141,13 +141,17 @@ void RelectureAnticipee::relireLot(std::size_t numero, Lot& lot, std::vector<Fic
     for (std::size_t k = debut; k < fin; ++k) {
         if (k < individus_.size()) {
             const PersonneBalayee& p = reg_.personnes[individus_[k]];
-            if (p.definie) places.push_back({p.fichier, p.decalage, static_cast<std::uint32_t>(k)});
-            else lot.individus[k - debut].tampon.vider();
+            if (p.definie)
+                places.push_back({p.fichier, p.decalage, static_cast<std::uint32_t>(k)});
+            else
+                lot.individus[k - debut].tampon.vider();
             lot.individus[k - debut].messages.clear();
         } else {
             const FamilleBalayee& f = reg_.familles[familles_[k - individus_.size()]];
-            if (f.definie) places.push_back({f.fichier, f.decalage, static_cast<std::uint32_t>(k)});
-            else lot.familles[k - premiereFamille].tampon.vider();
+            if (f.definie)
+                places.push_back({f.fichier, f.decalage, static_cast<std::uint32_t>(k)});
+            else
+                lot.familles[k - premiereFamille].tampon.vider();
             lot.familles[k - premiereFamille].messages.clear();
         }
     }

@@ -79,8 +79,8 @@ private:
     bool peutPrendre() const;
     void relirePremierLibre(std::unique_lock<std::mutex>& garde, std::vector<FichierGedcomOuvert>& fichiers,
                             PasseConstruction* passe, std::exception_ptr echec, LignesDifferees& messages);
-    void relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers,
-                   PasseConstruction& passe, LignesDifferees& messages);
+    void relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction& passe,
+                   LignesDifferees& messages);
     void prendre();
     void arreter();
 

@@ -31,12 +31,26 @@ enum : std::uint8_t { kIndiv, kEvt, kLieu, kAdresse, kEtats };
 
 // Les lignes de niveau 1 qui ne sont pas des événements, et tout ce qui les suit, restent dans
 // kIndiv sans gestionnaire : leurs DATE ou PLAC ne s'accrochent à aucun événement.
-#define EVENEMENT(tag) {1, CodeTag::tag, &R::debutEvenement, kEvt, kN}
+#define EVENEMENT(tag) \
+    { 1, CodeTag::tag, &R::debutEvenement, kEvt, kN }
 constexpr Ligne kIndivL[] = {
-    EVENEMENT(BIRT), EVENEMENT(CHR),  EVENEMENT(CHRA), EVENEMENT(BAPM), EVENEMENT(BAPL),
-    EVENEMENT(BARM), EVENEMENT(BASM), EVENEMENT(FCOM), EVENEMENT(CONF), EVENEMENT(CONL),
-    EVENEMENT(ORDN), EVENEMENT(HAJJ), EVENEMENT(DEAT), EVENEMENT(BURI), EVENEMENT(OCCU),
-    EVENEMENT(RESI), EVENEMENT(EVEN),
+    EVENEMENT(BIRT),
+    EVENEMENT(CHR),
+    EVENEMENT(CHRA),
+    EVENEMENT(BAPM),
+    EVENEMENT(BAPL),
+    EVENEMENT(BARM),
+    EVENEMENT(BASM),
+    EVENEMENT(FCOM),
+    EVENEMENT(CONF),
+    EVENEMENT(CONL),
+    EVENEMENT(ORDN),
+    EVENEMENT(HAJJ),
+    EVENEMENT(DEAT),
+    EVENEMENT(BURI),
+    EVENEMENT(OCCU),
+    EVENEMENT(RESI),
+    EVENEMENT(EVEN),
     {0, kTout, nullptr, kIndiv, kF},
     {kQuel, kTout, nullptr, kIndiv, kN},
 };
@@ -69,8 +83,8 @@ constexpr Ligne kAdresseL[] = {
     {kQuel, kTout, nullptr, kAdresse, kN},
 };
 
-const std::array<EtatLecture<R>, kEtats> kEtatsRelecture = {
-    EtatLecture<R>(kIndivL), EtatLecture<R>(kEvtL), EtatLecture<R>(kLieuL), EtatLecture<R>(kAdresseL)};
+const std::array<EtatLecture<R>, kEtats> kEtatsRelecture = {EtatLecture<R>(kIndivL), EtatLecture<R>(kEvtL),
+                                                            EtatLecture<R>(kLieuL), EtatLecture<R>(kAdresseL)};
 
 // Ajoute au plus ce qui tient dans kTexteMax octets.
 void ajouterBorne(std::string& texte, std::string_view suite) {
@@ -87,7 +101,8 @@ std::string borne(const char* valeur) {
 }  // namespace
 
 RelectureIndividu::RelectureIndividu(std::vector<FichierImporte> fichiers)
-    : fichiers_(std::move(fichiers)), ouverts_(fichiers_.size()),
+    : fichiers_(std::move(fichiers)),
+      ouverts_(fichiers_.size()),
       lecteur_(std::make_unique<LecteurGedcom>(gRapportMuet)) {}
 
 RelectureIndividu::~RelectureIndividu() = default;
@@ -122,9 +137,7 @@ std::vector<EvenementRelu> RelectureIndividu::relire(std::uint8_t indiceFichier,
     return std::move(evenements_);
 }
 
-EvenementRelu* RelectureIndividu::courant() {
-    return plein_ || evenements_.empty() ? nullptr : &evenements_.back();
-}
+EvenementRelu* RelectureIndividu::courant() { return plein_ || evenements_.empty() ? nullptr : &evenements_.back(); }
 
 void RelectureIndividu::debutEvenement(char* valeur) {
     if (evenements_.size() >= kEvenementsMax) {

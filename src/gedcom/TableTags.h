@@ -1,6 +1,7 @@
 #pragma once
 // Table de tags : entrées de 6 octets triées (tag complété de zéros sur 5 octets, puis son
-// code) ; les octets se comparent exactement : les tags sont sensibles à la casse. Chaque passe de lecture a sa table ; un tag absent donne CodeTag::Inconnu.
+// code) ; les octets se comparent exactement : les tags sont sensibles à la casse. Chaque passe de lecture a sa table ;
+// un tag absent donne CodeTag::Inconnu.
 #include <array>
 #include <cstdint>
 #include <initializer_list>

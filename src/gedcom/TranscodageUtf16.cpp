@@ -81,9 +81,12 @@ bool transcoderUtf16(std::FILE* source, OrdreUtf16 ordre, std::FILE* destination
             }
             if (enAttente) sortie += '?';
             enAttente = 0;
-            if (estDemiHaut(u)) enAttente = u;
-            else if (estDemiBas(u)) sortie += '?';
-            else ajouterUtf8(sortie, u);
+            if (estDemiHaut(u))
+                enAttente = u;
+            else if (estDemiBas(u))
+                sortie += '?';
+            else
+                ajouterUtf8(sortie, u);
         }
         if (std::fwrite(sortie.data(), 1, sortie.size(), destination) != sortie.size()) return false;
     }

@@ -22,7 +22,6 @@ DetectionUtf16 detecterUtf16(std::string_view debut);
 // substitution donnent leur caractère ; un demi-codet isolé et un octet final orphelin donnent '?'.
 // Au plus limite octets sont lus (la taille du fichier à son ouverture). Rend faux si l'écriture
 // échoue.
-bool transcoderUtf16(std::FILE* source, OrdreUtf16 ordre, std::FILE* destination,
-                     std::uint64_t limite = UINT64_MAX);
+bool transcoderUtf16(std::FILE* source, OrdreUtf16 ordre, std::FILE* destination, std::uint64_t limite = UINT64_MAX);
 
 }  // namespace lignara

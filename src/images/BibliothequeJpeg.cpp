@@ -149,8 +149,7 @@ void brancherDestination(j_compress_ptr info, DestinationFlux& d) {
 }
 
 // Pas d'objet C++ ici : un longjmp peut revenir au setjmp.
-bool lireEnTete(SourceFichier& source, std::int32_t& largeur, std::int32_t& hauteur,
-                GestionnaireErreur& g) {
+bool lireEnTete(SourceFichier& source, std::int32_t& largeur, std::int32_t& hauteur, GestionnaireErreur& g) {
     // À zéro : une erreur dans jpeg_create_* laisse alors mem nul, que jpeg_destroy_* sait ignorer.
     jpeg_decompress_struct info{};
     info.err = &g.base;
@@ -169,8 +168,8 @@ bool lireEnTete(SourceFichier& source, std::int32_t& largeur, std::int32_t& haut
 
 // Le rappel de lignes est appelé entre setjmp et un éventuel longjmp, mais la bibliothèque
 // n'échoue jamais pendant qu'il s'exécute : il a rendu la main avant jpeg_write_scanlines.
-bool comprimer(jpeg_compress_struct& info, GestionnaireErreur& g, DestinationFlux& d,
-               std::int32_t largeur, std::int32_t hauteur, const LigneRvb& ligne) {
+bool comprimer(jpeg_compress_struct& info, GestionnaireErreur& g, DestinationFlux& d, std::int32_t largeur,
+               std::int32_t hauteur, const LigneRvb& ligne) {
     info.err = &g.base;
     if (setjmp(g.retour)) {
         jpeg_destroy_compress(&info);
@@ -195,8 +194,7 @@ bool comprimer(jpeg_compress_struct& info, GestionnaireErreur& g, DestinationFlu
 
 }  // namespace
 
-bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t& hauteur,
-                    std::string& raison1252) {
+bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t& hauteur, std::string& raison1252) {
     raison1252.clear();
     GestionnaireErreur g;
     installerGestionnaire(g);
@@ -205,13 +203,15 @@ bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t&
     source.position = 0;
     source.finAtteinte = false;
     const bool lu = lireEnTete(source, largeur, hauteur, g);
-    if (!lu) raison1252 = source.finAtteinte ? "image JPEG tronquée"_1252 : raisonLecture(g.code);
-    else if (largeur <= 0 || hauteur <= 0) raison1252 = "image JPEG sans taille";
+    if (!lu)
+        raison1252 = source.finAtteinte ? "image JPEG tronquée"_1252 : raisonLecture(g.code);
+    else if (largeur <= 0 || hauteur <= 0)
+        raison1252 = "image JPEG sans taille";
     return raison1252.empty();
 }
 
-bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteur,
-                 const LigneRvb& ligne, std::string& messageErreur, std::uint64_t& octetsEcrits) {
+bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteur, const LigneRvb& ligne,
+                 std::string& messageErreur, std::uint64_t& octetsEcrits) {
     messageErreur.clear();
     octetsEcrits = 0;
     GestionnaireErreur g;
@@ -222,8 +222,9 @@ bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteu
     jpeg_compress_struct info{};
     bool reussi = comprimer(info, g, d, largeur, hauteur, ligne);
     if (!reussi)
-        messageErreur = g.code == JERR_OUT_OF_MEMORY ? "mémoire insuffisante"_1252
-                                                     : "encodage JPEG impossible (erreur "_1252 + std::to_string(g.code) + ")";
+        messageErreur = g.code == JERR_OUT_OF_MEMORY
+                            ? "mémoire insuffisante"_1252
+                            : "encodage JPEG impossible (erreur "_1252 + std::to_string(g.code) + ")";
     return reussi;
 }
 

@@ -16,8 +16,7 @@ namespace lignara {
 
 // Taille lue dans l'en-tête d'un fichier déjà ouvert, jamais au-delà de sa taille d'ouverture.
 // Faux, avec la raison (« ce n'est pas une image JPEG », « image JPEG tronquée »…), sinon.
-bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t& hauteur,
-                    std::string& raison1252);
+bool lireTailleJpeg(FichierEntree& fichier, std::int32_t& largeur, std::int32_t& hauteur, std::string& raison1252);
 
 // Fournit la ligne y (0 = ligne du haut) : largeur × 3 octets rouge, vert, bleu.
 using LigneRvb = std::function<const std::uint8_t*(std::int32_t y)>;
@@ -26,7 +25,7 @@ using LigneRvb = std::function<const std::uint8_t*(std::int32_t y)>;
 // tables écrites). Les octets comprimés passent par un tampon de 16384 octets versé entier dans
 // la sortie chaque fois qu'il est plein ; le reste est versé à la fin, puis la sortie est vidée.
 // octetsEcrits compte ce qui est déjà parti dans la sortie, même en cas d'erreur.
-bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteur,
-                 const LigneRvb& ligne, std::string& messageErreur, std::uint64_t& octetsEcrits);
+bool encoderJpeg(std::ostream& sortie, std::int32_t largeur, std::int32_t hauteur, const LigneRvb& ligne,
+                 std::string& messageErreur, std::uint64_t& octetsEcrits);
 
 }  // namespace lignara

@@ -28,13 +28,10 @@ namespace lignara {
 namespace {
 
 [[noreturn]] void donneesInternesAbsentes() {
-    throw OperationImpossible(
-        "Accès impossible à des données internes\nVous devriez réinstaller Lignara"_1252);
+    throw OperationImpossible("Accès impossible à des données internes\nVous devriez réinstaller Lignara"_1252);
 }
 
-std::uint16_t lireU16(const unsigned char* p) {
-    return static_cast<std::uint16_t>(p[0] | (p[1] << 8));
-}
+std::uint16_t lireU16(const unsigned char* p) { return static_cast<std::uint16_t>(p[0] | (p[1] << 8)); }
 
 void ajouterU16(std::string& s, std::size_t v) {
     s += static_cast<char>(v & 0xFF);
@@ -64,8 +61,8 @@ bool decomprimeA(const std::string& comprime, std::size_t attendu) {
 std::string comprimer(const std::vector<std::uint8_t>& octets) {
     uLongf longueur = compressBound(static_cast<uLong>(octets.size()));
     std::string sortie(longueur, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(sortie.data()), &longueur, octets.data(),
-                  static_cast<uLong>(octets.size()), Z_DEFAULT_COMPRESSION) != Z_OK)
+    if (compress2(reinterpret_cast<Bytef*>(sortie.data()), &longueur, octets.data(), static_cast<uLong>(octets.size()),
+                  Z_DEFAULT_COMPRESSION) != Z_OK)
         throw OperationImpossible("Compression impossible d'une image interne"_1252);
     sortie.resize(longueur);
     return sortie;
@@ -87,8 +84,7 @@ void ImageDwa::lire(std::istream& flux) {
     unsigned char octets[kTailleEnTete];
     if (!flux.read(reinterpret_cast<char*>(octets), sizeof octets)) donneesInternesAbsentes();
     enTete_ = {lireU16(octets), lireU16(octets + 2), lireU16(octets + 4), lireU16(octets + 6)};
-    if (enTete_.largeur == 0 || enTete_.hauteur == 0 || enTete_.longueurCouleurs == 0 ||
-        enTete_.longueurMasque == 0)
+    if (enTete_.largeur == 0 || enTete_.hauteur == 0 || enTete_.longueurCouleurs == 0 || enTete_.longueurMasque == 0)
         donneesInternesAbsentes();
     couleurs_.assign(enTete_.longueurCouleurs, '\0');
     masque_.assign(enTete_.longueurMasque, '\0');
@@ -109,10 +105,9 @@ void ImageDwa::copierMasque(std::ostream& sortie) const {
 
 std::string ImageDwa::fabriquer(TaillePixels taille, const std::vector<std::uint8_t>& rvb,
                                 const std::vector<std::uint8_t>& masque) {
-    const auto pixels = static_cast<std::size_t>(taille.largeur) *
-                        static_cast<std::size_t>(taille.hauteur);
-    if (taille.largeur <= 0 || taille.largeur > 0xFFFF || taille.hauteur <= 0 ||
-        taille.hauteur > 0xFFFF || rvb.size() != pixels * 3 || masque.size() != pixels)
+    const auto pixels = static_cast<std::size_t>(taille.largeur) * static_cast<std::size_t>(taille.hauteur);
+    if (taille.largeur <= 0 || taille.largeur > 0xFFFF || taille.hauteur <= 0 || taille.hauteur > 0xFFFF ||
+        rvb.size() != pixels * 3 || masque.size() != pixels)
         throw OperationImpossible("Image interne de taille incorrecte"_1252);
     const std::string couleurs = comprimer(rvb);
     const std::string opacite = comprimer(masque);

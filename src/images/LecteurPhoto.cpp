@@ -75,12 +75,11 @@ std::optional<PhotoRvb> chargerPhotoRvb(const std::string& octets, TaillePixels 
     image.convertTo(QImage::Format_ARGB32_Premultiplied);
     if (tailleVoulue.largeur > 0 && tailleVoulue.hauteur > 0 &&
         (tailleVoulue.largeur != image.width() || tailleVoulue.hauteur != image.height())) {
-        image = image.scaled(tailleVoulue.largeur, tailleVoulue.hauteur, Qt::IgnoreAspectRatio,
-                             Qt::SmoothTransformation);
+        image =
+            image.scaled(tailleVoulue.largeur, tailleVoulue.hauteur, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
     if (image.isNull()) return std::nullopt;
-    if (image.format() != QImage::Format_ARGB32_Premultiplied)
-        image.convertTo(QImage::Format_ARGB32_Premultiplied);
+    if (image.format() != QImage::Format_ARGB32_Premultiplied) image.convertTo(QImage::Format_ARGB32_Premultiplied);
     return surFondBlanc(image);
 }
 

@@ -31,8 +31,7 @@ bool encoderPhoto(std::ostream& sortie, const std::string& chemin1252, const Pho
     std::string message;
     bool reussi = encoderJpeg(
         sortie, photo.taille.largeur, photo.taille.hauteur,
-        [&](std::int32_t y) { return photo.pixels.data() + pas * static_cast<std::size_t>(y); },
-        message, octetsEcrits);
+        [&](std::int32_t y) { return photo.pixels.data() + pas * static_cast<std::size_t>(y); }, message, octetsEcrits);
     if (!reussi) transmettre(messages, messagePhoto(chemin1252, message));
     return reussi;
 }
@@ -57,12 +56,12 @@ void ecrireImageBlancheJpeg(std::ostream& sortie, TaillePixels taille) {
     std::vector<std::uint8_t> ligneBlanche(static_cast<std::size_t>(taille.largeur) * 3, 255);
     std::string message;
     std::uint64_t octets = 0;
-    encoderJpeg(sortie, taille.largeur, taille.hauteur,
-                [&](std::int32_t) { return ligneBlanche.data(); }, message, octets);
+    encoderJpeg(
+        sortie, taille.largeur, taille.hauteur, [&](std::int32_t) { return ligneBlanche.data(); }, message, octets);
 }
 
-TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252,
-                             TaillePixels tailleVoulue, const RecepteurMessages& messages) {
+TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252, TaillePixels tailleVoulue,
+                             const RecepteurMessages& messages) {
     if (tailleDonnee(tailleVoulue)) {
         tailleVoulue = bornee(tailleVoulue);
         if (std::int64_t{tailleVoulue.largeur} * tailleVoulue.hauteur > kPixelsMax) {

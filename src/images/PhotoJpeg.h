@@ -16,8 +16,8 @@ namespace lignara {
 
 // Écrit les données JPEG et rend la taille réellement encodée : la taille voulue quand elle est
 // donnée (> 0 dans les deux sens), sinon celle de la photo (1 × 1 pour une photo illisible).
-TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252,
-                             TaillePixels tailleVoulue, const RecepteurMessages& messages);
+TaillePixels ecrirePhotoJpeg(std::ostream& sortie, const std::string& chemin1252, TaillePixels tailleVoulue,
+                             const RecepteurMessages& messages);
 
 // Image blanche valide de la taille donnée (au moins 1 × 1), encodée ligne par ligne sans
 // garder l'image entière : une taille démesurée ne coûte pas de mémoire.

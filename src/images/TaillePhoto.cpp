@@ -12,8 +12,7 @@ namespace lignara {
 namespace {
 
 std::uint32_t grandBoutiste32(const unsigned char* p) {
-    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) |
-           (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]};
+    return (std::uint32_t{p[0]} << 24) | (std::uint32_t{p[1]} << 16) | (std::uint32_t{p[2]} << 8) | std::uint32_t{p[3]};
 }
 
 // Signature (8 octets) puis bloc IHDR : largeur à l'octet 16, hauteur à l'octet 20, gros-boutistes.

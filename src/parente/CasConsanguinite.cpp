@@ -17,7 +17,8 @@ std::uint32_t conjointSous(const GrapheParente& g, std::uint32_t sommet, std::ui
     return g.pere(noeud) == sommet ? g.mere(noeud) : g.pere(noeud);
 }
 
-std::optional<Consanguinite> casDe(const GrapheParente& g, const BoucleParente& b, const std::vector<std::int16_t>& annees) {
+std::optional<Consanguinite> casDe(const GrapheParente& g, const BoucleParente& b,
+                                   const std::vector<std::int16_t>& annees) {
     const std::vector<std::uint32_t>& n = b.noeuds;
     const std::size_t L = n.size();
     if (L < 3) return std::nullopt;
@@ -131,7 +132,8 @@ CleCas cleDe(const Consanguinite& c) {
 
 }  // namespace
 
-std::vector<Consanguinite> casProches(const GrapheParente& g, int personnesMax, const std::vector<std::int16_t>& annees) {
+std::vector<Consanguinite> casProches(const GrapheParente& g, int personnesMax,
+                                      const std::vector<std::int16_t>& annees) {
     std::vector<Consanguinite> cas;
     std::vector<Montee> cotes[2];
     std::vector<std::uint32_t> montees[2];
@@ -142,7 +144,8 @@ std::vector<Consanguinite> casProches(const GrapheParente& g, int personnesMax, 
         monter(g, pere, personnesMax + 1, cotes[0]);
         monter(g, mere, personnesMax + 1, cotes[1]);
         sommets.clear();
-        for (std::size_t i = 0; i < cotes[0].size(); ++i) sommets[cotes[0][i].noeud].push_back(static_cast<std::int32_t>(i));
+        for (std::size_t i = 0; i < cotes[0].size(); ++i)
+            sommets[cotes[0][i].noeud].push_back(static_cast<std::int32_t>(i));
         for (std::size_t i = 0; i < cotes[1].size(); ++i) {
             auto t = sommets.find(cotes[1][i].noeud);
             if (t == sommets.end()) continue;
@@ -156,8 +159,10 @@ std::vector<Consanguinite> casProches(const GrapheParente& g, int personnesMax, 
                         separees = montees[0][a] != montees[1][b];
                 if (!separees) continue;
                 // Une lignée de plus de personnesMax personnes n'est pas de ce ressort.
-                if (std::count_if(montees[0].begin(), montees[0].end() - 1, [&](std::uint32_t n) { return g.estPersonne(n); }) > personnesMax ||
-                    std::count_if(montees[1].begin(), montees[1].end() - 1, [&](std::uint32_t n) { return g.estPersonne(n); }) > personnesMax)
+                if (std::count_if(montees[0].begin(), montees[0].end() - 1,
+                                  [&](std::uint32_t n) { return g.estPersonne(n); }) > personnesMax ||
+                    std::count_if(montees[1].begin(), montees[1].end() - 1,
+                                  [&](std::uint32_t n) { return g.estPersonne(n); }) > personnesMax)
                     continue;
                 cas.push_back(casDesChemins(g, j, montees, annees));
             }

@@ -20,7 +20,8 @@ inline constexpr int kLigneesProches = 4;
 // Cas de chaque couple (nœud de couple ou d'union) dont les deux lignées ont au plus
 // personnesMax personnes : toutes les paires de chemins montants du père et de la mère qui ne
 // se touchent qu'à leur sommet.
-std::vector<Consanguinite> casProches(const GrapheParente& graphe, int personnesMax, const std::vector<std::int16_t>& annees);
+std::vector<Consanguinite> casProches(const GrapheParente& graphe, int personnesMax,
+                                      const std::vector<std::int16_t>& annees);
 
 // Lignées mises dans leur ordre fixe (ordonnerLignes) quand annees n'est pas vide. Chaque cas
 // n'est donné qu'une fois.

@@ -8,7 +8,7 @@
 namespace lignara {
 
 struct CaseParente {
-    static constexpr std::int32_t kVide = -1;  // case non dessinée
+    static constexpr std::int32_t kVide = -1;     // case non dessinée
     static constexpr std::int32_t kInconnue = 0;  // cadre vide : personne inconnue
 
     std::int32_t personne = kVide;

@@ -13,12 +13,10 @@ std::int32_t anneeDe(const std::vector<std::int16_t>& annees, std::uint32_t pers
 
 std::int64_t cleDe(const Consanguinite& c, TriConsanguinites cle, const std::vector<std::int16_t>& annees) {
     switch (cle) {
-    case TriConsanguinites::Degre:
-        return 2 * static_cast<std::int64_t>(c.degre()) + (c.conjointsSommet[0] != c.conjointsSommet[1] ? 1 : 0);
-    case TriConsanguinites::DateSommet:
-        return anneeDe(annees, c.sommet);
-    case TriConsanguinites::DateBase:
-        return anneeDe(annees, c.base);
+        case TriConsanguinites::Degre:
+            return 2 * static_cast<std::int64_t>(c.degre()) + (c.conjointsSommet[0] != c.conjointsSommet[1] ? 1 : 0);
+        case TriConsanguinites::DateSommet: return anneeDe(annees, c.sommet);
+        case TriConsanguinites::DateBase: return anneeDe(annees, c.base);
     }
     return 0;
 }
@@ -40,8 +38,7 @@ void ordonnerLignes(Consanguinite& cas, const std::vector<std::int16_t>& annees)
         cas.echangerLignes();
         return;
     }
-    if (!cas.lignes[1].empty() &&
-        anneeDe(annees, cas.lignes[0].front()) > anneeDe(annees, cas.lignes[1].front()))
+    if (!cas.lignes[1].empty() && anneeDe(annees, cas.lignes[0].front()) > anneeDe(annees, cas.lignes[1].front()))
         cas.echangerLignes();
 }
 

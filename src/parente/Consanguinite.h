@@ -7,11 +7,11 @@
 namespace lignara {
 
 struct Consanguinite {
-    std::uint32_t sommet = 0;            // personne ; pour un couple, son père (ou son seul parent)
+    std::uint32_t sommet = 0;                   // personne ; pour un couple, son père (ou son seul parent)
     std::uint32_t conjointsSommet[2] = {0, 0};  // co-parent par lequel chaque lignée descend
-    std::vector<std::uint32_t> lignes[2];  // de juste sous le sommet jusqu'au couple de la base
-    std::uint32_t base = 0;              // premier enfant du couple de la base (0 : sans enfant)
-    std::uint8_t nombreBase = 0;         // enfants de ce couple (255 au plus)
+    std::vector<std::uint32_t> lignes[2];       // de juste sous le sommet jusqu'au couple de la base
+    std::uint32_t base = 0;                     // premier enfant du couple de la base (0 : sans enfant)
+    std::uint8_t nombreBase = 0;                // enfants de ce couple (255 au plus)
 
     // Somme des longueurs des deux lignées.
     std::size_t degre() const { return lignes[0].size() + lignes[1].size(); }
@@ -19,9 +19,9 @@ struct Consanguinite {
 };
 
 enum class TriConsanguinites {
-    Degre,        // « Degré de consanguinité »
-    DateSommet,   // « Date du sommet de la consanguinité »
-    DateBase,     // « Date de la base de la consanguinité »
+    Degre,       // « Degré de consanguinité »
+    DateSommet,  // « Date du sommet de la consanguinité »
+    DateBase,    // « Date de la base de la consanguinité »
 };
 
 // Ordre fixe des deux lignées d'un cas : un seul conjoint de sommet connu va en seconde

@@ -25,7 +25,10 @@ struct Etat {
 class ParcoursDegres {
 public:
     ParcoursDegres(const BaseGenealogique& base, std::uint16_t degreMax, EnsemblePersonnes& visites, bool alliances)
-        : base_(base), degreMax_(degreMax), visites_(visites), alliances_(alliances),
+        : base_(base),
+          degreMax_(degreMax),
+          visites_(visites),
+          alliances_(alliances),
           entres_(std::size_t{base.nombreIndividus()} + 1, 0) {}
 
     std::vector<DegreParente> parcourir(std::uint32_t racine) {
@@ -89,8 +92,7 @@ private:
 }  // namespace
 
 std::vector<DegreParente> parcourirDegresParente(const BaseGenealogique& base, std::uint32_t racine,
-                                                 std::uint16_t degreMax, EnsemblePersonnes& visites,
-                                                 bool alliances) {
+                                                 std::uint16_t degreMax, EnsemblePersonnes& visites, bool alliances) {
     return ParcoursDegres(base, degreMax, visites, alliances).parcourir(racine);
 }
 

@@ -152,7 +152,8 @@ void GrapheParente::relier(const std::vector<std::uint32_t>& enfants, const std:
         total[n] = nombrePred_[n] + debuts[k + 1] - debuts[k];
     }
     debut_.assign(std::size_t{noeuds} + 2, 0);
-    for (std::uint32_t n = 1; n <= noeuds; ++n) debut_[n + 1] = debut_[n] + total[n] + (n <= personnes_ ? nombrePred_[n] : 0);
+    for (std::uint32_t n = 1; n <= noeuds; ++n)
+        debut_[n + 1] = debut_[n] + total[n] + (n <= personnes_ ? nombrePred_[n] : 0);
     aretes_.assign(debut_[noeuds + 1], 0);
     std::vector<std::uint32_t> curseur(debut_.begin(), debut_.end());
     for (std::uint32_t p = 1; p <= personnes_; ++p)

@@ -22,11 +22,11 @@
 namespace lignara {
 
 enum OptionGrapheParente : unsigned {
-    GrapheProfondeurs = 1,      // générations de descendants, un octet par personne
-    GrapheConsanguinites = 2,   // cas de consanguinité
-    GrapheDescendants = 4,      // nombre de descendants distincts des têtes de branche
-    GrapheConserver = 8,        // garder le graphe après la construction
-    GrapheApparitions = 16,     // unions sans enfant, et apparitions parmi les ascendants de la racine
+    GrapheProfondeurs = 1,     // générations de descendants, un octet par personne
+    GrapheConsanguinites = 2,  // cas de consanguinité
+    GrapheDescendants = 4,     // nombre de descendants distincts des têtes de branche
+    GrapheConserver = 8,       // garder le graphe après la construction
+    GrapheApparitions = 16,    // unions sans enfant, et apparitions parmi les ascendants de la racine
 };
 
 struct ParametresGrapheParente {
@@ -54,7 +54,7 @@ struct ResultatGrapheParente {
     // autres ; chaque descendant compté une fois, quel que soit le nombre de lignées qui y mènent.
     std::vector<std::uint32_t> descendants;
     std::vector<ApparitionAscendant> apparitions;  // option 16 : par numéro croissant, racine exclue
-    std::unique_ptr<GrapheParente> graphe;      // option 8
+    std::unique_ptr<GrapheParente> graphe;         // option 8
 };
 
 // Option 2 sans aucun cas : OperationImpossible(« Le fichier ne contient aucun lien de parenté
@@ -73,7 +73,8 @@ public:
         return {aretes_.data() + debut_[noeud], nombrePred_[noeud]};
     }
     std::span<const std::uint32_t> successeurs(std::uint32_t noeud) const {
-        return {aretes_.data() + debut_[noeud] + nombrePred_[noeud], debut_[noeud + 1] - debut_[noeud] - nombrePred_[noeud]};
+        return {aretes_.data() + debut_[noeud] + nombrePred_[noeud],
+                debut_[noeud + 1] - debut_[noeud] - nombrePred_[noeud]};
     }
     std::int32_t niveau(std::uint32_t noeud) const { return niveaux_[noeud]; }
     // Nœuds du bas vers le haut, vague après vague ; puis nombre de feuilles (vague 0).
@@ -94,10 +95,10 @@ private:
     [[noreturn]] void signalerBoucle(const BaseGenealogique& base, const std::vector<std::uint32_t>& restants) const;
 
     std::uint32_t personnes_ = 0;
-    std::vector<std::uint32_t> parentsCouple_;   // père, mère de chaque couple puis union
-    std::vector<std::uint32_t> coupleDe_;        // nœud du couple des parents de chaque personne
+    std::vector<std::uint32_t> parentsCouple_;  // père, mère de chaque couple puis union
+    std::vector<std::uint32_t> coupleDe_;       // nœud du couple des parents de chaque personne
     std::uint32_t couples_ = 0;
-    std::vector<std::uint32_t> debut_;           // début des arêtes de chaque nœud (+ une fin)
+    std::vector<std::uint32_t> debut_;  // début des arêtes de chaque nœud (+ une fin)
     std::vector<std::uint32_t> nombrePred_;
     std::vector<std::uint32_t> aretes_;
     std::vector<std::int32_t> niveaux_;

@@ -28,7 +28,8 @@ struct LienParente::Recherche {
     std::uint32_t personnesDepart[2] = {0, 0};
 
     explicit Recherche(const BaseGenealogique& b)
-        : base(b), marques(std::size_t{b.nombreIndividus()} + 1, 0),
+        : base(b),
+          marques(std::size_t{b.nombreIndividus()} + 1, 0),
           predecesseur(std::size_t{b.nombreIndividus()} + 1, 0) {}
 
     bool marquee(std::uint32_t p, int cote) const { return (marques[p] >> cote) & 1; }
@@ -160,8 +161,7 @@ struct LienParente::Recherche {
 };
 
 LienParente::LienParente(std::uint32_t premiere, std::uint32_t seconde) : personnes_{premiere, seconde} {
-    if (premiere == seconde)
-        throw OperationImpossible("Erreur : les deux personnes doivent être différentes"_1252);
+    if (premiere == seconde) throw OperationImpossible("Erreur : les deux personnes doivent être différentes"_1252);
 }
 
 void LienParente::chercher(const BaseGenealogique& base) {
@@ -188,8 +188,7 @@ void LienParente::construireGrille(const BaseGenealogique& base, const std::vect
     tasserRangeeZero();
 }
 
-void LienParente::placerLignee(const BaseGenealogique& base, int cote,
-                               const std::vector<std::uint32_t>& ligne) {
+void LienParente::placerLignee(const BaseGenealogique& base, int cote, const std::vector<std::uint32_t>& ligne) {
     const int c = 2 * cote;
     const std::uint32_t depart = personnes_[cote];
     if (ligne.empty()) {
@@ -210,8 +209,7 @@ void LienParente::placerLignee(const BaseGenealogique& base, int cote,
     if (ligne.back() != depart) placer(base, ligne.size(), c + 1, depart);
 }
 
-void LienParente::placer(const BaseGenealogique& base, std::size_t rangee, int colonne,
-                         std::uint32_t personne) {
+void LienParente::placer(const BaseGenealogique& base, std::size_t rangee, int colonne, std::uint32_t personne) {
     CaseParente& boite = grille_[rangee][static_cast<std::size_t>(colonne)];
     boite = CaseParente{};
     boite.personne = static_cast<std::int32_t>(personne);

@@ -72,10 +72,8 @@ bool CategorieAutomate::verifierNoeuds() {
         for (std::size_t i = 0; i < n; ++i) {
             std::size_t entree = pos + 8 + 8 * i;
             std::uint32_t cible = lire32(entree + 4);
-            if (!caractereValide(automate_[entree]) || cible >= automate_.size() || !debutNoeud[cible])
-                return false;
-            if (automate_[entree + 1] != 0 || automate_[entree + 2] != 0 || automate_[entree + 3] != 0)
-                return false;
+            if (!caractereValide(automate_[entree]) || cible >= automate_.size() || !debutNoeud[cible]) return false;
+            if (automate_[entree + 1] != 0 || automate_[entree + 2] != 0 || automate_[entree + 3] != 0) return false;
         }
         pos += 8 + 8 * n;
     }
@@ -123,8 +121,8 @@ std::uint8_t CategorieAutomate::Match() {
         }
         echecsDeSuite = 0;
         etat_ = static_cast<std::uint32_t>(suivant);
-        bool finDeMot = position_ + 1 >= texte_.size() ||
-                        !estLettreCategorie(normaliserCaractereCategorie(texte_[position_ + 1]));
+        bool finDeMot =
+            position_ + 1 >= texte_.size() || !estLettreCategorie(normaliserCaractereCategorie(texte_[position_ + 1]));
         if (categorie(etat_) != kAucune && finDeMot) retenue = categorie(etat_);
         ++position_;
     }

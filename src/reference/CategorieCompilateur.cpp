@@ -61,8 +61,7 @@ CategorieCompilateur::CategorieCompilateur(const CategorieDefinition& definition
     : definition_(definition), noeuds_(2) {
     if (definition.noms().size() > kCategoriesMaximum) {
         char message[160];
-        std::snprintf(message, sizeof message,
-                      "Trop de catégories : %zu ; %zu au plus"_1252, definition.noms().size(),
+        std::snprintf(message, sizeof message, "Trop de catégories : %zu ; %zu au plus"_1252, definition.noms().size(),
                       kCategoriesMaximum);
         throw OperationImpossible(message);
     }

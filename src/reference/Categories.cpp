@@ -83,11 +83,11 @@ std::string Categories::lireDefinition(int g) {
         texte = lireFichier(fichier, CategorieDefinition::kTailleMaximale);
     }
     if (!texte)
-        throw OperationImpossible(formater(
-            "Ouverture impossible du fichier des catégories %s.\nRéinstallez Lignara"_1252, genre(g).mot));
+        throw OperationImpossible(
+            formater("Ouverture impossible du fichier des catégories %s.\nRéinstallez Lignara"_1252, genre(g).mot));
     if (texte->size() > CategorieDefinition::kTailleMaximale)
-        throw OperationImpossible(formater(
-            "Le fichier des catégories %s dépasse 50 000 octets ; raccourcissez-le."_1252, nom1252(fichier)));
+        throw OperationImpossible(
+            formater("Le fichier des catégories %s dépasse 50 000 octets ; raccourcissez-le."_1252, nom1252(fichier)));
     return *texte;
 }
 
@@ -95,8 +95,7 @@ std::vector<std::string> Categories::compiler(int g, const std::string& texte125
     return compilerVers(compileUtilisateur(g), g, texte1252);
 }
 
-std::vector<std::string> Categories::compilerVers(const fs::path& destination, int g,
-                                                  const std::string& texte1252) {
+std::vector<std::string> Categories::compilerVers(const fs::path& destination, int g, const std::string& texte1252) {
     CategorieCompilateur compilateur(CategorieDefinition::lire(texte1252), g == kProfessions);
     std::vector<std::uint8_t> image = compilateur.image();
     // Par le rédacteur unique : l'ancien fichier reste entier si l'écriture échoue.
@@ -114,8 +113,8 @@ CategorieAutomate Categories::charger(int g) {
 CategorieAutomate Categories::chargerFichier(const fs::path& fichier, int g) {
     std::optional<std::string> octets = lireFichier(fichier, kTailleMaximaleCompile);
     if (!octets) throw OperationImpossible(formater("Ouverture impossible du fichier %s"_1252, nom1252(fichier)));
-    const std::string incorrect = formater("Fichier des catégories %s incorrect\nVous devez le reconstruire"_1252,
-                                           genre(g).mot);
+    const std::string incorrect =
+        formater("Fichier des catégories %s incorrect\nVous devez le reconstruire"_1252, genre(g).mot);
     if (octets->size() < 2 || octets->size() > kTailleMaximaleCompile) throw CategoriesIncorrectes(incorrect, g);
     int version = static_cast<unsigned char>((*octets)[0]) | (static_cast<unsigned char>((*octets)[1]) << 8);
     if (version == 403) {
@@ -124,8 +123,8 @@ CategorieAutomate Categories::chargerFichier(const fs::path& fichier, int g) {
         try {
             compiler(g, lireDefinition(g));
         } catch (const OperationImpossible&) {
-            throw OperationImpossible(formater("Création impossible des fichiers dans %s"_1252,
-                                               nom1252(dossierConfiguration())));
+            throw OperationImpossible(
+                formater("Création impossible des fichiers dans %s"_1252, nom1252(dossierConfiguration())));
         }
         return chargerFichier(compileUtilisateur(g), g);
     }

@@ -21,7 +21,8 @@ namespace lignara {
 // n'affiche que le message.
 class CategoriesIncorrectes : public OperationImpossible {
 public:
-    CategoriesIncorrectes(const std::string& message1252, int genre) : OperationImpossible(message1252), genre_(genre) {}
+    CategoriesIncorrectes(const std::string& message1252, int genre)
+        : OperationImpossible(message1252), genre_(genre) {}
     int genre() const { return genre_; }
 
 private:

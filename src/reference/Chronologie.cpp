@@ -175,7 +175,8 @@ std::vector<LibelleChronologie> Chronologie::libelles() const {
         // suivante, plus haut dans l'arbre, prend la première ligne libre au-dessus, ou en
         // dessous s'il n'y en a plus.
         std::int32_t place = y;
-        for (const LibelleChronologie* l = recouvert(place); l && place > 0; l = recouvert(place)) place = l->y - kLigne;
+        for (const LibelleChronologie* l = recouvert(place); l && place > 0; l = recouvert(place))
+            place = l->y - kLigne;
         if (place <= 0) {
             place = y;
             for (const LibelleChronologie* l = recouvert(place); l; l = recouvert(place)) place = l->y + kLigne;

@@ -47,10 +47,9 @@ public:
     // Lève OperationImpossible (« Fichier de chronologie inaccessible ») quand le fichier manque
     // ou ne se lit pas jusqu'à la dernière période utile. L'entrée « (aucun) » donne une
     // chronologie vide sans lire de fichier.
-    static Chronologie charger(const ChronologieListe::Entree& entree, int anneesAvantBas,
-                               int anneesAvantHaut, int anneeCourante);
-    static Chronologie chargerFichier(const std::filesystem::path& fichier, int premiereAnnee,
-                                      int derniereAnnee);
+    static Chronologie charger(const ChronologieListe::Entree& entree, int anneesAvantBas, int anneesAvantHaut,
+                               int anneeCourante);
+    static Chronologie chargerFichier(const std::filesystem::path& fichier, int premiereAnnee, int derniereAnnee);
     static Chronologie lire(std::string_view octets, int premiereAnnee, int derniereAnnee);
 
     // Image d'un fichier de chronologie (outil de construction des données livrées).

@@ -9,15 +9,28 @@
 namespace lignara {
 
 ChronologieListe ChronologieListe::livree() {
-    static const char* const kNoms[] = {
-        kAucune,                 "Siècles"_1252,          "France"_1252,
-        "France - Alsace"_1252,  "France - Bretagne"_1252, "France - Savoie"_1252,
-        "Belgique - Flandre"_1252, "Belgique - Liège"_1252, "Allemagne"_1252,
-        "Angleterre"_1252,       "Autriche"_1252,         "Danemark"_1252,
-        "Ecosse"_1252,           "Espagne - Aragon"_1252, "Espagne - Castille"_1252,
-        "Japon"_1252,            "Portugal"_1252,         "Russie"_1252,
-        "Papes"_1252,            "Grandes inventions"_1252, "Littérature française"_1252,
-        "Peinture"_1252};
+    static const char* const kNoms[] = {kAucune,
+                                        "Siècles"_1252,
+                                        "France"_1252,
+                                        "France - Alsace"_1252,
+                                        "France - Bretagne"_1252,
+                                        "France - Savoie"_1252,
+                                        "Belgique - Flandre"_1252,
+                                        "Belgique - Liège"_1252,
+                                        "Allemagne"_1252,
+                                        "Angleterre"_1252,
+                                        "Autriche"_1252,
+                                        "Danemark"_1252,
+                                        "Ecosse"_1252,
+                                        "Espagne - Aragon"_1252,
+                                        "Espagne - Castille"_1252,
+                                        "Japon"_1252,
+                                        "Portugal"_1252,
+                                        "Russie"_1252,
+                                        "Papes"_1252,
+                                        "Grandes inventions"_1252,
+                                        "Littérature française"_1252,
+                                        "Peinture"_1252};
     ChronologieListe liste;
     for (const char* nom : kNoms) liste.entrees_.push_back({nom, 1});
     return liste;

@@ -11,8 +11,8 @@ constexpr std::int32_t kHauteurLigne = 176;
 
 }  // namespace
 
-void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
-                         std::int32_t largeurUtile, std::int32_t yBas) {
+void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface, std::int32_t largeurUtile,
+                         std::int32_t yBas) {
     EtatTrace& etat = surface.etat();
     const std::uint32_t remplissage = etat.couleurRemplissage;
     for (const BandeChronologie& b : chronologie.bandes()) {

@@ -15,8 +15,8 @@
 
 namespace lignara {
 
-void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface,
-                         std::int32_t largeurUtile, std::int32_t yBas);
+void dessinerChronologie(const Chronologie& chronologie, SurfacePdf& surface, std::int32_t largeurUtile,
+                         std::int32_t yBas);
 
 // La même chronologie dans une page Web, par le rédacteur des blocs du graphique : un aplat
 // de la couleur de chaque période sur toute la largeur utile, puis les libellés (échappés).

@@ -88,8 +88,7 @@ CompteursUsage chargerCompteursUsage(const std::filesystem::path& dossierConfigu
     return c;
 }
 
-void enregistrerCompteursUsage(const CompteursUsage& compteurs,
-                               const std::filesystem::path& dossierConfiguration) {
+void enregistrerCompteursUsage(const CompteursUsage& compteurs, const std::filesystem::path& dossierConfiguration) {
     const std::filesystem::path chemin = dossierConfiguration / "Usage.dwa";
     bool complet = true;
     if (auto ancien = lireFichierReglages(chemin, kTailleMaximale)) {
@@ -97,8 +96,7 @@ void enregistrerCompteursUsage(const CompteursUsage& compteurs,
         if (!complet) mettreDeCoteFichierAbime(chemin, *ancien);
     }
     remplacerFichierReglages(chemin, ecrireCompteursUsage(compteurs),
-                             "Création impossible d'un fichier dans "_1252 +
-                                 depuisUtf8(dossierConfiguration.string()));
+                             "Création impossible d'un fichier dans "_1252 + depuisUtf8(dossierConfiguration.string()));
 }
 
 }  // namespace lignara

@@ -39,7 +39,6 @@ std::optional<CompteursUsage> lireCompteursUsage(std::span<const std::uint8_t> o
 CompteursUsage chargerCompteursUsage(const std::filesystem::path& dossierConfiguration, bool* abime = nullptr);
 // Copie d'abord un fichier abîmé en « Usage.dwa.abime ». Échec : OperationImpossible
 // (« Création impossible d'un fichier dans <dossier>\n<chemin>\n<Cause> »).
-void enregistrerCompteursUsage(const CompteursUsage& compteurs,
-                               const std::filesystem::path& dossierConfiguration);
+void enregistrerCompteursUsage(const CompteursUsage& compteurs, const std::filesystem::path& dossierConfiguration);
 
 }  // namespace lignara

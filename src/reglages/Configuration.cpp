@@ -85,8 +85,10 @@ struct LectureChamps {
     void texte(std::string& champ, std::size_t limite) {
         std::optional<std::string> v = l.texteSiBorne(limite);
         if (!l.valide()) return;
-        if (v && texteReglageAcceptable(*v)) champ = std::move(*v);
-        else refuse = true;
+        if (v && texteReglageAcceptable(*v))
+            champ = std::move(*v);
+        else
+            refuse = true;
     }
     void couleur(CouleurRvb& c) {
         u8(c.rouge);
@@ -121,8 +123,10 @@ void lirePage(LectureChamps& l, int version, Configuration& c) {
     l.u16(c.papierLigneCommande);
     l.u16(c.compressionArbres);
     l.u16(c.compressionListes);
-    if (version >= 501) l.u16(c.compressionTableaux);
-    else c.compressionTableaux = c.compressionListes;
+    if (version >= 501)
+        l.u16(c.compressionTableaux);
+    else
+        c.compressionTableaux = c.compressionListes;
     l.u8(c.theme);
     l.oui(c.themeAuHasard);
     l.texte(c.police, kLimitePolice);
@@ -139,9 +143,8 @@ void lirePage(LectureChamps& l, int version, Configuration& c) {
 
 void lireDonneesEtCouleurs(LectureChamps& l, Configuration& c) {
     for (std::uint8_t* masque :
-         {&c.donneesArbreAscendant, &c.donneesArbreDescendant, &c.donneesListeAscendante,
-          &c.donneesListeDescendante, &c.donneesAutresListes, &c.donneesTableauAscendant,
-          &c.donneesProches, &c.donneesGalerie})
+         {&c.donneesArbreAscendant, &c.donneesArbreDescendant, &c.donneesListeAscendante, &c.donneesListeDescendante,
+          &c.donneesAutresListes, &c.donneesTableauAscendant, &c.donneesProches, &c.donneesGalerie})
         l.u8(*masque);
     l.oui(c.couleurParSexe);
     for (CouleurRvb* couleur :
@@ -227,9 +230,8 @@ void ecrirePage(EcritureReglages& e, const Configuration& c) {
 
 void ecrireDonneesEtCouleurs(EcritureReglages& e, const Configuration& c) {
     for (std::uint8_t masque :
-         {c.donneesArbreAscendant, c.donneesArbreDescendant, c.donneesListeAscendante,
-          c.donneesListeDescendante, c.donneesAutresListes, c.donneesTableauAscendant,
-          c.donneesProches, c.donneesGalerie})
+         {c.donneesArbreAscendant, c.donneesArbreDescendant, c.donneesListeAscendante, c.donneesListeDescendante,
+          c.donneesAutresListes, c.donneesTableauAscendant, c.donneesProches, c.donneesGalerie})
         e.u8(masque);
     e.u8(c.couleurParSexe);
     for (const CouleurRvb& couleur :
@@ -253,17 +255,12 @@ std::string Configuration::pays() const {
 
 void Configuration::fixerPays(std::string_view code) {
     if (code.size() != 2 || !estMajuscule(code[0]) || !estMajuscule(code[1])) return;
-    codePays = static_cast<std::uint16_t>((static_cast<unsigned>(code[0]) << 8) |
-                                          static_cast<unsigned>(code[1]));
+    codePays = static_cast<std::uint16_t>((static_cast<unsigned>(code[0]) << 8) | static_cast<unsigned>(code[1]));
 }
 
-std::uint16_t bornerCompression(int pourCent) {
-    return static_cast<std::uint16_t>(std::clamp(pourCent, 10, 200));
-}
+std::uint16_t bornerCompression(int pourCent) { return static_cast<std::uint16_t>(std::clamp(pourCent, 10, 200)); }
 
-std::uint16_t bornerEspaceMinimal(int espace) {
-    return static_cast<std::uint16_t>(std::clamp(espace, 2, 99));
-}
+std::uint16_t bornerEspaceMinimal(int espace) { return static_cast<std::uint16_t>(std::clamp(espace, 2, 99)); }
 
 std::uint16_t margeDeLignes(int lignes) {
     return static_cast<std::uint16_t>(std::clamp(lignes, 0, kMaximumLignes) * kHauteurLigne);
@@ -311,20 +308,20 @@ std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> oct
     return lue.configuration;
 }
 
-Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
-                                   EtatChargement* etat) {
+Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration, EtatChargement* etat) {
     std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
     std::error_code ec;
     auto octets = lireFichierReglages(chemin, kTailleMaximale);
     ConfigurationLue lue;
-    if (octets) lue = lireConfigurationSauvee(*octets);
-    else lue.etat = std::filesystem::exists(chemin, ec) ? EtatChargement::illisible : EtatChargement::absent;
+    if (octets)
+        lue = lireConfigurationSauvee(*octets);
+    else
+        lue.etat = std::filesystem::exists(chemin, ec) ? EtatChargement::illisible : EtatChargement::absent;
     if (etat) *etat = lue.etat;
     return lue.configuration;
 }
 
-void enregistrerConfiguration(const Configuration& configuration,
-                              const std::filesystem::path& dossierConfiguration) {
+void enregistrerConfiguration(const Configuration& configuration, const std::filesystem::path& dossierConfiguration) {
     std::filesystem::path chemin = dossierConfiguration / "Config.dwa";
     // Ce qu'on allait écraser sans l'avoir compris en entier est d'abord mis de côté.
     if (auto ancien = lireFichierReglages(chemin, kTailleMaximale);

@@ -66,7 +66,7 @@ struct Configuration {
     bool casseAutomatique = true;
     std::string fichierParDefaut;
     std::string dossierPhotos;
-    std::uint16_t codePays = 0x4652;  // « FR » : première lettre dans l'octet haut
+    std::uint16_t codePays = 0x4652;                // « FR » : première lettre dans l'octet haut
     std::uint16_t formatPapier = kFormatNonPagine;  // 1702 à 1725, remis à 1702 à chaque chargement
     // Celui que « lignara document » prend sans --papier ; c'est lui que Config.dwa range (la
     // fenêtre ne le change pas). Un identifiant inconnu est relu « Non paginé ».
@@ -78,21 +78,21 @@ struct Configuration {
     bool themeAuHasard = false;
     std::string police = "Arial";
     bool policeAuHasard = false;
-    std::uint16_t espaceMinimal = 8;  // entre deux personnes d'un arbre, 2 à 99
+    std::uint16_t espaceMinimal = 8;              // entre deux personnes d'un arbre, 2 à 99
     std::uint16_t margeHaut = 2 * kHauteurLigne;  // lignes × 176
     std::uint16_t margeBas = 2 * kHauteurLigne;
     std::uint16_t margeGauche = 352;  // millimètres × 1132 ÷ 25
     std::uint16_t margeDroite = 352;
     bool doublesBranchesAscendantes = false;
     bool doublesBranchesDescendantes = false;
-    std::uint8_t donneesArbreAscendant = 63;  // 6 bits
-    std::uint8_t donneesArbreDescendant = 63;  // 6 bits
-    std::uint8_t donneesListeAscendante = 31;  // 5 bits
+    std::uint8_t donneesArbreAscendant = 63;    // 6 bits
+    std::uint8_t donneesArbreDescendant = 63;   // 6 bits
+    std::uint8_t donneesListeAscendante = 31;   // 5 bits
     std::uint8_t donneesListeDescendante = 31;  // 5 bits
-    std::uint8_t donneesAutresListes = 15;  // 4 bits
-    std::uint8_t donneesTableauAscendant = 3;  // 2 bits
-    std::uint8_t donneesProches = 15;  // tableau des proches, 4 bits
-    std::uint8_t donneesGalerie = 15;  // galerie de portraits, 4 bits
+    std::uint8_t donneesAutresListes = 15;      // 4 bits
+    std::uint8_t donneesTableauAscendant = 3;   // 2 bits
+    std::uint8_t donneesProches = 15;           // tableau des proches, 4 bits
+    std::uint8_t donneesGalerie = 15;           // galerie de portraits, 4 bits
     bool couleurParSexe = true;
     CouleurRvb couleurTexte{0, 0, 0};
     CouleurRvb couleurHommes{0, 0, 170};
@@ -143,12 +143,10 @@ std::optional<Configuration> lireConfiguration(std::span<const std::uint8_t> oct
 
 // Valeurs par défaut, puis ce qui se relit de « Config.dwa » du dossier ; etat, quand il est
 // donné, dit lequel des cas s'est produit.
-Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration,
-                                   EtatChargement* etat = nullptr);
+Configuration chargerConfiguration(const std::filesystem::path& dossierConfiguration, EtatChargement* etat = nullptr);
 // Réécrit « Config.dwa », après l'avoir copié en « Config.dwa.abime » s'il ne se relisait pas
 // en entier. Échec : OperationImpossible(« Accès impossible au fichier de configuration\n
 // <chemin>\n<Cause> »), par exemple quand c'est un lien vers le fichier d'un autre.
-void enregistrerConfiguration(const Configuration& configuration,
-                              const std::filesystem::path& dossierConfiguration);
+void enregistrerConfiguration(const Configuration& configuration, const std::filesystem::path& dossierConfiguration);
 
 }  // namespace lignara

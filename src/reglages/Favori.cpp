@@ -69,8 +69,8 @@ std::vector<std::uint8_t> convertirFicheAvant600(std::span<const std::uint8_t> p
 
 const Favori* favoriNomme(const std::vector<Favori>& favoris, std::string_view nom) {
     if (nom.empty()) return nullptr;
-    auto it = std::find_if(favoris.begin(), favoris.end(),
-                           [&](const Favori& f) { return !f.separateur() && f.nom == nom; });
+    auto it =
+        std::find_if(favoris.begin(), favoris.end(), [&](const Favori& f) { return !f.separateur() && f.nom == nom; });
     return it == favoris.end() ? nullptr : &*it;
 }
 

@@ -22,7 +22,7 @@ class EcritureReglages;
 class LectureReglages;
 
 struct Favori {
-    static constexpr std::uint8_t kSansType = 0;      // favori neuf, pas encore de type
+    static constexpr std::uint8_t kSansType = 0;  // favori neuf, pas encore de type
     static constexpr std::uint8_t kSeparateur = 255;
     static constexpr std::size_t kLimiteNom = 80;
     static constexpr std::size_t kLimiteParametres = 2000;

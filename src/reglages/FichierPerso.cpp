@@ -60,14 +60,12 @@ FichierPerso FichierPerso::lire(std::span<const std::uint8_t> octets) {
 }
 
 const BlocPerso* FichierPerso::trouver(std::string_view chemin) const {
-    auto it = std::find_if(blocs_.begin(), blocs_.end(),
-                           [&](const BlocPerso& b) { return b.chemin == chemin; });
+    auto it = std::find_if(blocs_.begin(), blocs_.end(), [&](const BlocPerso& b) { return b.chemin == chemin; });
     return it == blocs_.end() ? nullptr : &*it;
 }
 
 void FichierPerso::remplacer(std::string_view chemin, std::vector<std::uint8_t> donnees) {
-    auto it = std::find_if(blocs_.begin(), blocs_.end(),
-                           [&](const BlocPerso& b) { return b.chemin == chemin; });
+    auto it = std::find_if(blocs_.begin(), blocs_.end(), [&](const BlocPerso& b) { return b.chemin == chemin; });
     if (it != blocs_.end()) {
         it->donnees = std::move(donnees);
     } else {

@@ -47,7 +47,8 @@ std::string messageReglagesAbimes(const fs::path& chemin) {
     const std::string nom = depuisUtf8(chemin.string());
     return "Le fichier de réglages "_1252 + nom +
            " est abîmé.\nCe qui a pu en être relu est gardé, le reste reprend sa valeur par défaut ; "
-           "une copie en sera gardée sous "_1252 + nom + ".abime avant qu'il soit réécrit."_1252;
+           "une copie en sera gardée sous "_1252 +
+           nom + ".abime avant qu'il soit réécrit."_1252;
 }
 
 bool texteReglageAcceptable(std::string_view texte) {

@@ -27,7 +27,7 @@ namespace lignara {
 // Tout le fichier ; vide (nullopt) quand il est absent, illisible, autre chose qu'un fichier
 // ordinaire ou plus long que tailleMaximale. La lecture n'attend jamais (FichierEntree).
 std::optional<std::vector<std::uint8_t>> lireFichierReglages(const std::filesystem::path& chemin,
-                                                              std::size_t tailleMaximale);
+                                                             std::size_t tailleMaximale);
 
 // Remplace cible par octets comme dit plus haut. Échec, cible intacte :
 // OperationImpossible(« <premiereLigne>\n<chemin>\n<Cause> »).

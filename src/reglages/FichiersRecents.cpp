@@ -47,7 +47,8 @@ FichiersRecents FichiersRecents::lire(std::string_view contenu) {
         const std::string ligne(contenu.substr(0, fin));
         contenu.remove_prefix(std::min(fin + 1, contenu.size()));
         const std::filesystem::path chemin(ligne);
-        if (acceptable(ligne) && std::find(recents.liste_.begin(), recents.liste_.end(), chemin) == recents.liste_.end())
+        if (acceptable(ligne) &&
+            std::find(recents.liste_.begin(), recents.liste_.end(), chemin) == recents.liste_.end())
             recents.liste_.push_back(chemin);
     }
     return recents;

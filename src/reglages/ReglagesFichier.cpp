@@ -105,9 +105,8 @@ void ecrirePerso(const fs::path& dossier, const FichierPerso& fichier) {
 
 std::vector<std::uint8_t> ecrireReglagesFichier(const ReglagesFichier& reglages) {
     EcritureReglages e;
-    std::uint8_t mode = reglages.modeCommentaire <= ReglagesFichier::kTagGedcom
-                            ? reglages.modeCommentaire
-                            : ReglagesFichier::kPremiereLigneNotes;
+    std::uint8_t mode = reglages.modeCommentaire <= ReglagesFichier::kTagGedcom ? reglages.modeCommentaire
+                                                                                : ReglagesFichier::kPremiereLigneNotes;
     e.u8(mode);
     if (mode == ReglagesFichier::kTagGedcom)
         e.texteTermine(reglages.tagCommentaire, kChampTag, ReglagesFichier::kLimiteTag);
@@ -137,8 +136,7 @@ std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t>
     return r;
 }
 
-ReglagesFichier chargerReglagesFichier(const fs::path& dossierConfiguration,
-                                       std::string_view cheminFichier) {
+ReglagesFichier chargerReglagesFichier(const fs::path& dossierConfiguration, std::string_view cheminFichier) {
     auto octets = lireFichierReglages(dossierConfiguration / "Perso.dwa", kTailleMaximalePerso);
     if (!octets) return ReglagesFichier{};
     FichierPerso fichier = FichierPerso::lire(*octets);

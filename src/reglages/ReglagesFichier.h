@@ -49,8 +49,7 @@ std::vector<std::uint8_t> ecrireReglagesFichier(const ReglagesFichier& reglages)
 // Vide quand le mode, le tag ou la personne « Moi » sont illisibles. Une liste de favoris
 // abîmée est vidée, le reste du bloc gardé ; favorisAbimes le dit. version : celle du
 // fichier (les favoris d'avant 600 sont convertis).
-std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t> donnees,
-                                                   std::uint16_t version = 600,
+std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t> donnees, std::uint16_t version = 600,
                                                    bool* favorisAbimes = nullptr);
 
 // Réglages du fichier cheminFichier (octets du chemin complet) ; les valeurs par défaut sans
@@ -60,8 +59,8 @@ ReglagesFichier chargerReglagesFichier(const std::filesystem::path& dossierConfi
 // Remplace ou ajoute le bloc de cheminFichier, les autres blocs restant tels quels. Un
 // « Perso.dwa » en partie illisible est d'abord copié en « Perso.dwa.abime ».
 // Échec : OperationImpossible(« Création impossible d'un fichier dans <dossier> »).
-void enregistrerReglagesFichier(const std::filesystem::path& dossierConfiguration,
-                                std::string_view cheminFichier, const ReglagesFichier& reglages);
+void enregistrerReglagesFichier(const std::filesystem::path& dossierConfiguration, std::string_view cheminFichier,
+                                const ReglagesFichier& reglages);
 
 // Relit le bloc de cheminFichier tel qu'il est maintenant sur disque (un autre programme a pu
 // l'écrire depuis l'ouverture), le confie à modification, puis l'écrit comme

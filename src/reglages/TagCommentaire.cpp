@@ -12,10 +12,9 @@ namespace {
 
 // Union des tags du recensement (29) et de la lecture des individus (21).
 constexpr std::array<std::string_view, 39> kTagsLus = {
-    "ABBR", "ADOP", "AUTH", "BIRT", "CAUS", "CHAR", "CHIL", "CONC", "CONT", "DATE",
-    "DEAT", "DIV",  "EVEN", "FAM",  "FAMC", "FAMS", "FILE", "GIVN", "HEAD", "HUSB",
-    "INDI", "LIEU", "MARR", "NAME", "NICK", "NOTE", "OBJE", "OCCU", "PLAC", "PUBL",
-    "REPO", "SEX",  "SOUR", "SURN", "TITL", "TRLR", "TYPE", "WIFE", "_IMG"};
+    "ABBR", "ADOP", "AUTH", "BIRT", "CAUS", "CHAR", "CHIL", "CONC", "CONT", "DATE", "DEAT", "DIV",  "EVEN",
+    "FAM",  "FAMC", "FAMS", "FILE", "GIVN", "HEAD", "HUSB", "INDI", "LIEU", "MARR", "NAME", "NICK", "NOTE",
+    "OBJE", "OCCU", "PLAC", "PUBL", "REPO", "SEX",  "SOUR", "SURN", "TITL", "TRLR", "TYPE", "WIFE", "_IMG"};
 
 char majuscule(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
 
@@ -32,8 +31,7 @@ std::string tagCommentaireSaisi(std::string_view saisie) {
 }
 
 bool tagDejaLuPourLesPersonnes(std::string_view tag) {
-    return std::any_of(kTagsLus.begin(), kTagsLus.end(),
-                       [&](std::string_view lu) { return egauxSansCasse(lu, tag); });
+    return std::any_of(kTagsLus.begin(), kTagsLus.end(), [&](std::string_view lu) { return egauxSansCasse(lu, tag); });
 }
 
 std::string refusTagCommentaire(std::string_view tag) {

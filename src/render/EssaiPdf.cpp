@@ -71,8 +71,8 @@ void dessinerLignes(Planche& p) {
     }
     e.pointilles = 0;
     e.epaisseurTrait = 1.0f;
-    const std::uint32_t couleurs[] = {couleurRvb(200, 0, 0), couleurRvb(0, 0, 200),
-                                      couleurRvb(0, 150, 0), couleurRvb(230, 140, 0)};
+    const std::uint32_t couleurs[] = {couleurRvb(200, 0, 0), couleurRvb(0, 0, 200), couleurRvb(0, 150, 0),
+                                      couleurRvb(230, 140, 0)};
     for (int i = 0; i < 24; ++i) {
         e.couleurTrait = couleurs[i % 4];
         p.surface.ligne(p.x(0, 800 + 300 * i), p.y(3, 1200), p.x(0, 4600), p.y(3, 4400));
@@ -95,8 +95,7 @@ void dessinerRectangles(Planche& p) {
     for (int direction = 0; direction < 4; ++direction) {
         const std::uint16_t degrade = p.surface.creerDegrade(200, 200, 200, 255, 255, 255, direction);
         const std::int32_t gauche = 400 + 2000 * direction;
-        p.surface.rectangle(p.x(0, gauche), p.y(2, 5600), p.x(0, gauche + 1700), p.y(2, 8400),
-                            degrade);
+        p.surface.rectangle(p.x(0, gauche), p.y(2, 5600), p.x(0, gauche + 1700), p.y(2, 8400), degrade);
         p.surface.rectangle(p.x(0, gauche), p.y(2, 5600), p.x(0, gauche + 1700), p.y(2, 8400), 0);
         p.etiquette(0, 2, gauche, 5200, sens[direction]);
     }
@@ -116,20 +115,19 @@ void dessinerPolygonesEtCourbes(Planche& p) {
     p.surface.polygone(10, etoile, true);
     for (int i = 0; i < 20; i += 2) etoile[i] += 4200;
     p.surface.polygone(10, etoile, false);
-    const std::int32_t triangle[] = {p.x(0, 400), p.y(1, 6000), p.x(0, 3400), p.y(1, 6000),
-                                     p.x(0, 1900), p.y(1, 7600)};
+    const std::int32_t triangle[] = {p.x(0, 400), p.y(1, 6000), p.x(0, 3400), p.y(1, 6000), p.x(0, 1900), p.y(1, 7600)};
     e.couleurRemplissage = couleurRvb(250, 200, 60);
     p.surface.polygone(3, triangle, true);
     e.couleurRemplissage = p.reglages.couleurRemplissage;
     e.epaisseurTrait = 1.5f;
     for (int i = 0; i < 5; ++i) {
         e.couleurTrait = couleurRvb(static_cast<std::uint8_t>(50 * i), 0, static_cast<std::uint8_t>(200 - 40 * i));
-        p.surface.courbe(p.x(0, 4000), p.y(1, 6000), p.x(0, 4800 + 400 * i), p.y(1, 8000),
-                         p.x(0, 6400 - 400 * i), p.y(1, 4000), p.x(0, 8000), p.y(1, 7000));
+        p.surface.courbe(p.x(0, 4000), p.y(1, 6000), p.x(0, 4800 + 400 * i), p.y(1, 8000), p.x(0, 6400 - 400 * i),
+                         p.y(1, 4000), p.x(0, 8000), p.y(1, 7000));
     }
     e.couleurTrait = couleurRvb(0, 0, 0);
-    p.surface.courbe(p.x(0, 400), p.y(1, 1200), p.x(0, 400), p.y(1, 5000), p.x(0, 8000),
-                     p.y(1, 5000), p.x(0, 8000), p.y(1, 1200));
+    p.surface.courbe(p.x(0, 400), p.y(1, 1200), p.x(0, 400), p.y(1, 5000), p.x(0, 8000), p.y(1, 5000), p.x(0, 8000),
+                     p.y(1, 1200));
     e.couleurTrait = p.reglages.couleurTrait;
     e.epaisseurTrait = 0.5f;
 }
@@ -144,8 +142,8 @@ void dessinerCerclesEtArcs(Planche& p) {
     e.couleurRemplissage = p.reglages.couleurRemplissage;
     p.surface.cercle(p.x(0, 7000), p.y(0, 10000), 1200, false);
     e.epaisseurTrait = 2.0f;
-    const std::uint32_t couleurs[] = {couleurRvb(200, 0, 0), couleurRvb(0, 150, 0),
-                                      couleurRvb(0, 0, 200), couleurRvb(200, 120, 0)};
+    const std::uint32_t couleurs[] = {couleurRvb(200, 0, 0), couleurRvb(0, 150, 0), couleurRvb(0, 0, 200),
+                                      couleurRvb(200, 120, 0)};
     for (int q = 0; q < 4; ++q) {
         e.couleurTrait = couleurs[q];
         const float debut = static_cast<float>(q) * kPi / 2;
@@ -229,14 +227,13 @@ void dessinerLiensEtTransformations(Planche& p) {
         s.empilerTransformation(std::cos(a), std::sin(a), -std::sin(a), std::cos(a), cx, cy);
         e.couleurTrait = couleurRvb(static_cast<std::uint8_t>(40 * i), 0, 160);
         // Coordonnées négatives, permises sous une transformation ; marges suspendues.
-        s.rectangle(-1800 - p.reglages.margeGauche, -1800 - p.reglages.margeBas,
-                    1800 - p.reglages.margeGauche, 1800 - p.reglages.margeBas, 0);
+        s.rectangle(-1800 - p.reglages.margeGauche, -1800 - p.reglages.margeBas, 1800 - p.reglages.margeGauche,
+                    1800 - p.reglages.margeBas, 0);
         s.depilerTransformation();
     }
     s.empilerTransformation(1, 0, 0, 1, cx, cy);
     s.empilerTransformation(0.5f, 0, 0, 0.5f, 0, 0);
-    s.texte(-1000 - p.reglages.margeGauche, -p.reglages.margeBas, 4000, kLigne,
-            "demi-taille, deux niveaux");
+    s.texte(-1000 - p.reglages.margeGauche, -p.reglages.margeBas, 4000, kLigne, "demi-taille, deux niveaux");
     s.depilerTransformation();
     s.depilerTransformation();
     e.couleurTrait = p.reglages.couleurTrait;

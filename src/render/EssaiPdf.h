@@ -15,11 +15,11 @@ namespace lignara {
 
 struct DemandeEssaiPdf {
     std::filesystem::path sortie;
-    std::string photo1252;                  // vide : « Themes/Degrade.jpg » de l'installation
-    std::filesystem::path dossierDonnees;   // images internes « Themes/… »
+    std::string photo1252;                 // vide : « Themes/Degrade.jpg » de l'installation
+    std::filesystem::path dossierDonnees;  // images internes « Themes/… »
     SurfacePdf::QuestionPages question;
-    PolicesDocument polices;                // chargées pour reglages.polices
-    Horloge horloge;                        // date de création du fichier
+    PolicesDocument polices;  // chargées pour reglages.polices
+    Horloge horloge;          // date de création du fichier
 };
 
 // Rend le nombre de pages.

@@ -21,14 +21,14 @@ struct Portrait {
 };
 
 constexpr std::array<Portrait, 8> kPortraits{{
-    {1703, 1708, "A0 portrait", "A0 paysage", 37696, 53504},                    // 841 × 1189 mm
-    {1704, 1709, "A1 portrait", "A1 paysage", 26480, 37664},                    // 594 × 841 mm
-    {1705, 1710, "A2 portrait", "A2 paysage", 18592, 26400},                    // 420 × 594 mm
-    {1706, 1711, "A3 portrait", "A3 paysage", 13024, 18656},                    // 297 × 420 mm
-    {1707, 1712, "A4 portrait", "A4 paysage", 9072, 13024},                     // 210 × 297 mm
-    {1720, 1723, "Letter portrait", "Letter paysage", 9344, 12144},             // 8,5 × 11 pouces
-    {1721, 1724, "Legal portrait", "Legal paysage", 9344, 15664},               // 8,5 × 14 pouces
-    {1722, 1725, "Tabloid portrait", "Tabloid paysage", 12224, 19184},          // 11 × 17 pouces
+    {1703, 1708, "A0 portrait", "A0 paysage", 37696, 53504},            // 841 × 1189 mm
+    {1704, 1709, "A1 portrait", "A1 paysage", 26480, 37664},            // 594 × 841 mm
+    {1705, 1710, "A2 portrait", "A2 paysage", 18592, 26400},            // 420 × 594 mm
+    {1706, 1711, "A3 portrait", "A3 paysage", 13024, 18656},            // 297 × 420 mm
+    {1707, 1712, "A4 portrait", "A4 paysage", 9072, 13024},             // 210 × 297 mm
+    {1720, 1723, "Letter portrait", "Letter paysage", 9344, 12144},     // 8,5 × 11 pouces
+    {1721, 1724, "Legal portrait", "Legal paysage", 9344, 15664},       // 8,5 × 14 pouces
+    {1722, 1725, "Tabloid portrait", "Tabloid paysage", 12224, 19184},  // 11 × 17 pouces
 }};
 
 // Lettres sans casse ni accent, chiffres, une espace entre deux mots.
@@ -53,8 +53,7 @@ std::optional<FormatPapier> formatPapier(std::int16_t identifiant) {
     if (identifiant == kNonPagine) return FormatPapier{kNonPagine, "Non paginé"_1252, 0, 0};
     for (const Portrait& p : kPortraits) {
         if (p.identifiant == identifiant) return FormatPapier{identifiant, p.nom, p.largeur, p.hauteur};
-        if (p.identifiantPaysage == identifiant)
-            return FormatPapier{identifiant, p.nomPaysage, p.hauteur, p.largeur};
+        if (p.identifiantPaysage == identifiant) return FormatPapier{identifiant, p.nomPaysage, p.hauteur, p.largeur};
     }
     return std::nullopt;
 }

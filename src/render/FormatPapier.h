@@ -12,7 +12,7 @@ namespace lignara {
 
 struct FormatPapier {
     std::int16_t identifiant = 0;
-    const char* nom = "";  // Windows-1252
+    const char* nom = "";           // Windows-1252
     std::int32_t largeurUtile = 0;  // unités de dessin ; 0 pour « Non paginé »
     std::int32_t hauteurUtile = 0;
 

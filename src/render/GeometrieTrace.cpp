@@ -44,8 +44,7 @@ std::optional<PointTrace> rencontreTangentes(const std::array<std::int32_t, 8>& 
     // Des tangentes presque parallèles se rencontrent très loin : la plage reste bornée par
     // la grille, on évite seulement de sortir des entiers.
     constexpr double kLimite = 4.0e12;
-    if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > kLimite || std::fabs(y) > kLimite)
-        return std::nullopt;
+    if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > kLimite || std::fabs(y) > kLimite) return std::nullopt;
     return PointTrace{static_cast<std::int64_t>(x), static_cast<std::int64_t>(y)};
 }
 
@@ -55,8 +54,7 @@ std::int32_t poigneeQuart(std::int32_t rayon) {
     return static_cast<std::int32_t>((produit + moitie) / 10000);
 }
 
-DecoupeArc decouperArc(std::int32_t cx, std::int32_t cy, std::int32_t rayon, float debut,
-                       float fin) {
+DecoupeArc decouperArc(std::int32_t cx, std::int32_t cy, std::int32_t rayon, float debut, float fin) {
     constexpr float kQuart = 1.5707964f;
     DecoupeArc d;
     float alpha = debut;
@@ -72,12 +70,15 @@ DecoupeArc decouperArc(std::int32_t cx, std::int32_t cy, std::int32_t rayon, flo
     const double l = r * 4 * (1 - std::cos(h)) / (3 * std::sin(h));
     const double x0 = cx + r * std::cos(a0), y0 = cy + r * std::sin(a0);
     const double x3 = cx + r * std::cos(a3), y3 = cy + r * std::sin(a3);
-    auto e = [](double v) {
-        return static_cast<std::int32_t>(std::clamp(v, -2147483647.0, 2147483647.0));
-    };
-    d.reste = std::array<std::int32_t, 8>{
-        e(x0), e(y0), e(x0 - l * std::sin(a0)), e(y0 + l * std::cos(a0)),
-        e(x3 + l * std::sin(a3)), e(y3 - l * std::cos(a3)), e(x3), e(y3)};
+    auto e = [](double v) { return static_cast<std::int32_t>(std::clamp(v, -2147483647.0, 2147483647.0)); };
+    d.reste = std::array<std::int32_t, 8>{e(x0),
+                                          e(y0),
+                                          e(x0 - l * std::sin(a0)),
+                                          e(y0 + l * std::cos(a0)),
+                                          e(x3 + l * std::sin(a3)),
+                                          e(y3 - l * std::cos(a3)),
+                                          e(x3),
+                                          e(y3)};
     return d;
 }
 

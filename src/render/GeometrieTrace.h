@@ -32,7 +32,6 @@ struct DecoupeArc {
     std::vector<float> quarts;
     std::optional<std::array<std::int32_t, 8>> reste;
 };
-DecoupeArc decouperArc(std::int32_t cx, std::int32_t cy, std::int32_t rayon, float debut,
-                       float fin);
+DecoupeArc decouperArc(std::int32_t cx, std::int32_t cy, std::int32_t rayon, float debut, float fin);
 
 }  // namespace lignara

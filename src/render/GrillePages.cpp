@@ -12,9 +12,7 @@ namespace {
 constexpr std::int32_t kHauteurLigne = 176;
 
 // Nombre de tranches de taille pas pour couvrir total (une de plus pour un reste).
-std::int64_t tranches(std::int64_t total, std::int64_t pas) {
-    return total / pas + (total % pas != 0 ? 1 : 0);
-}
+std::int64_t tranches(std::int64_t total, std::int64_t pas) { return total / pas + (total % pas != 0 ? 1 : 0); }
 
 std::int16_t enNombreDePages(std::int64_t n) {
     if (n > 0x7FFF) throw OperationImpossible("Mémoire insuffisante"_1252);
@@ -23,15 +21,13 @@ std::int16_t enNombreDePages(std::int64_t n) {
 
 }  // namespace
 
-GrillePages::GrillePages(const FormatPapier& format, std::int16_t pourcentageHorizontal,
-                         std::int32_t largeurTotale, std::int32_t hauteurTotale) {
-    etirement_ = pourcentageHorizontal > 0 ? static_cast<float>(pourcentageHorizontal) / 100.0f
-                                           : 1.0f;
+GrillePages::GrillePages(const FormatPapier& format, std::int16_t pourcentageHorizontal, std::int32_t largeurTotale,
+                         std::int32_t hauteurTotale) {
+    etirement_ = pourcentageHorizontal > 0 ? static_cast<float>(pourcentageHorizontal) / 100.0f : 1.0f;
     if (format.estPagine()) {
         largeurUtile_ = format.largeurUtile;
         hauteurUtile_ = format.hauteurUtile;
-        largeurPage_ = std::max(1, static_cast<std::int32_t>(static_cast<float>(largeurUtile_) /
-                                                              etirement_));
+        largeurPage_ = std::max(1, static_cast<std::int32_t>(static_cast<float>(largeurUtile_) / etirement_));
         hauteurPage_ = std::max(kHauteurLigne, hauteurUtile_ / kHauteurLigne * kHauteurLigne);
     } else {
         // Une seule page de toute la surface ; l'étirement resserre toujours le contenu.
@@ -48,8 +44,7 @@ GrillePages::GrillePages(const FormatPapier& format, std::int16_t pourcentageHor
     }
 }
 
-PlagePages GrillePages::plage(std::int64_t x1, std::int64_t y1, std::int64_t x2,
-                              std::int64_t y2) const {
+PlagePages GrillePages::plage(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const {
     if (colonnes_ == 0 || rangees_ == 0) return {};
     // Division vers zéro, comme les coordonnées du dessin l'ont toujours été.
     auto borne = [](std::int64_t v, std::int32_t pas, std::int32_t maximum) {

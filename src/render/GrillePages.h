@@ -28,8 +28,8 @@ public:
     // pourcentageHorizontal : étirement de la famille du document (10 à 200), 100 sinon ; il
     // n'agit que sur les largeurs. Lève OperationImpossible(« Mémoire insuffisante ») quand le
     // nombre de pages dépasse ce qu'un tableau de pages peut tenir.
-    GrillePages(const FormatPapier& format, std::int16_t pourcentageHorizontal,
-                std::int32_t largeurTotale, std::int32_t hauteurTotale);
+    GrillePages(const FormatPapier& format, std::int16_t pourcentageHorizontal, std::int32_t largeurTotale,
+                std::int32_t hauteurTotale);
 
     float etirement() const { return etirement_; }
     std::int32_t largeurPage() const { return largeurPage_; }

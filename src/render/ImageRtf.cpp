@@ -36,8 +36,8 @@ void ecrireOctetsHexadecimaux(std::ostream& rtf, std::string_view octets) {
 
 }  // namespace
 
-ResultatImageRtf ecrireImageRtf(std::ostream& rtf, const std::string& chemin1252,
-                                std::int32_t largeur, std::int32_t hauteur) {
+ResultatImageRtf ecrireImageRtf(std::ostream& rtf, const std::string& chemin1252, std::int32_t largeur,
+                                std::int32_t hauteur) {
     if (!estJpeg(chemin1252)) return ResultatImageRtf::IgnoreeNonJpeg;
     // Lu d'abord en entier, sans attendre (FichierPhoto) : rien n'est écrit d'une photo qui ne
     // se lit pas jusqu'au bout.
@@ -48,8 +48,7 @@ ResultatImageRtf ecrireImageRtf(std::ostream& rtf, const std::string& chemin1252
     rtf << "{\\*\\shppict{\\pict\\picw1\\pich1\\jpegblip ";
     // Unités de dessin (1/16 point) en twips (1/20 point).
     if (largeur > 0)
-        rtf << "\\picwgoal" << std::int64_t{largeur} * 5 / 4 << "\\pichgoal"
-            << std::int64_t{hauteur} * 5 / 4 << ' ';
+        rtf << "\\picwgoal" << std::int64_t{largeur} * 5 / 4 << "\\pichgoal" << std::int64_t{hauteur} * 5 / 4 << ' ';
     ecrireOctetsHexadecimaux(rtf, *octets);
     rtf << "}}";
     return ResultatImageRtf::Integree;

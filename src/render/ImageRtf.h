@@ -15,8 +15,8 @@ enum class ResultatImageRtf {
 };
 
 // largeur, hauteur : taille posée en unités de dessin (0 : taille propre de l'image).
-ResultatImageRtf ecrireImageRtf(std::ostream& rtf, const std::string& chemin1252,
-                                std::int32_t largeur, std::int32_t hauteur);
+ResultatImageRtf ecrireImageRtf(std::ostream& rtf, const std::string& chemin1252, std::int32_t largeur,
+                                std::int32_t hauteur);
 
 // Message de fin de document pour nombre images ignorées ; vide quand il n'y en a pas.
 std::string messageImagesIgnoreesRtf(int nombre);

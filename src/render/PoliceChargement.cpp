@@ -18,13 +18,9 @@ namespace lignara {
 namespace {
 
 // Valeur en unités de la police ramenée à 1/1000 em, bornée au champ 16 bits qui la reçoit.
-std::int32_t milliemes(long valeur, long unitesParEm) {
-    return static_cast<std::int32_t>(valeur * 1000 / unitesParEm);
-}
+std::int32_t milliemes(long valeur, long unitesParEm) { return static_cast<std::int32_t>(valeur * 1000 / unitesParEm); }
 
-std::uint16_t bornerU16(std::int32_t v) {
-    return static_cast<std::uint16_t>(std::clamp<std::int32_t>(v, 0, 65535));
-}
+std::uint16_t bornerU16(std::int32_t v) { return static_cast<std::uint16_t>(std::clamp<std::int32_t>(v, 0, 65535)); }
 
 // Drapeaux du descripteur : 1 chasse fixe, 32 non symbolique (+2 à empattements), 8 script,
 // 64 italique. La classe de famille vient du PANOSE, à défaut de sFamilyClass.
@@ -34,8 +30,10 @@ std::int32_t drapeaux(FT_Face face, const TT_OS2* os2, bool italique) {
     if (os2) {
         int genre = os2->panose[0], empattement = os2->panose[1];
         int classe = (os2->sFamilyClass >> 8) & 0xFF;
-        if (genre == 2) romaine = empattement >= 2 && empattement <= 10;
-        else if (genre == 3) script = true;
+        if (genre == 2)
+            romaine = empattement >= 2 && empattement <= 10;
+        else if (genre == 3)
+            script = true;
         else {
             romaine = (classe >= 1 && classe <= 5) || classe == 7;
             script = classe == 10;
@@ -92,8 +90,10 @@ bool remplirDepuisFace(FT_Face face, bool italique, MetriquePolice& police) {
     m.hauteur = m.ascendant + m.descendant;
     m.hauteurCapitales = m.ascendant;
     m.epaisseurTrait = bornerU16(m.largeurBoite / 20);
-    if (post) m.angleItalique = static_cast<std::int16_t>(post->italicAngle / 65536);
-    else m.angleItalique = italique ? -10 : 0;
+    if (post)
+        m.angleItalique = static_cast<std::int16_t>(post->italicAngle / 65536);
+    else
+        m.angleItalique = italique ? -10 : 0;
     m.italique = italique ? 1 : 0;
     m.trouvee = 1;
     police = m;
@@ -106,8 +106,8 @@ bool mesurerFichierPolice(const std::string& chemin, int indice, bool italique, 
     FT_Library bibliotheque = nullptr;
     if (FT_Init_FreeType(&bibliotheque) != 0) return false;
     FT_Face face = nullptr;
-    bool ok = FT_New_Face(bibliotheque, chemin.c_str(), indice, &face) == 0 &&
-              remplirDepuisFace(face, italique, police);
+    bool ok =
+        FT_New_Face(bibliotheque, chemin.c_str(), indice, &face) == 0 && remplirDepuisFace(face, italique, police);
     if (face) FT_Done_Face(face);
     FT_Done_FreeType(bibliotheque);
     return ok;

@@ -23,9 +23,7 @@ struct LibererObjets {
 using Motif = std::unique_ptr<FcPattern, LibererMotif>;
 using Jeu = std::unique_ptr<FcFontSet, LibererJeu>;
 
-const FcChar8* octets(const std::string& s) {
-    return reinterpret_cast<const FcChar8*>(s.c_str());
-}
+const FcChar8* octets(const std::string& s) { return reinterpret_cast<const FcChar8*>(s.c_str()); }
 
 std::string chaine(FcPattern* p, const char* objet, int n = 0) {
     FcChar8* valeur = nullptr;
@@ -44,8 +42,8 @@ Jeu lister(const std::string& famille) {
     if (!FcInit()) return nullptr;
     Motif motif(FcPatternCreate());
     FcPatternAddString(motif.get(), FC_FAMILY, octets(famille));
-    std::unique_ptr<FcObjectSet, LibererObjets> objets(FcObjectSetBuild(
-        FC_FAMILY, FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, FC_WIDTH, FC_FONTFORMAT, nullptr));
+    std::unique_ptr<FcObjectSet, LibererObjets> objets(
+        FcObjectSetBuild(FC_FAMILY, FC_FILE, FC_INDEX, FC_WEIGHT, FC_SLANT, FC_WIDTH, FC_FONTFORMAT, nullptr));
     return Jeu(FcFontList(nullptr, motif.get(), objets.get()));
 }
 
@@ -63,11 +61,9 @@ std::vector<std::string> substitutsForts(const std::string& nom) {
     FcConfigSubstitute(nullptr, motif.get(), FcMatchPattern);
     FcValue valeur;
     FcValueBinding liaison;
-    for (int i = 0; FcPatternGetWithBinding(motif.get(), FC_FAMILY, i, &valeur, &liaison) == FcResultMatch;
-         ++i) {
+    for (int i = 0; FcPatternGetWithBinding(motif.get(), FC_FAMILY, i, &valeur, &liaison) == FcResultMatch; ++i) {
         if (liaison == FcValueBindingWeak) break;
-        if (valeur.type == FcTypeString)
-            familles.emplace_back(reinterpret_cast<const char*>(valeur.u.s));
+        if (valeur.type == FcTypeString) familles.emplace_back(reinterpret_cast<const char*>(valeur.u.s));
     }
     return familles;
 }
@@ -129,9 +125,7 @@ std::vector<std::string> PoliceFamille::famillesTrueType() {
     return familles;
 }
 
-void PoliceFamille::liberer() {
-    FcFini();
-}
+void PoliceFamille::liberer() { FcFini(); }
 
 bool PoliceFamille::ajouterDossier(const std::string& dossier) {
     if (!FcInit()) return false;

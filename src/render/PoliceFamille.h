@@ -13,7 +13,7 @@ namespace lignara {
 
 struct FichierPolice {
     std::string chemin;
-    int indice = 0;  // face dans le fichier
+    int indice = 0;       // face dans le fichier
     std::string famille;  // UTF-8, telle que fontconfig la nomme
 };
 

@@ -30,9 +30,7 @@ std::vector<std::string_view> ListePolices::noms() const {
 }
 
 namespace {
-bool estLettre(char c) {
-    return std::isalpha(static_cast<unsigned char>(c)) != 0;
-}
+bool estLettre(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
 
 // Un style régulier dont le premier caractère est au plus « 1 » et le dernier au moins « z ».
 bool utilisable(const std::string& famille1252) {

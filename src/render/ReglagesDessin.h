@@ -19,13 +19,13 @@ constexpr std::uint32_t couleurRvb(std::uint8_t r, std::uint8_t v, std::uint8_t 
 
 struct ReglagesDessin {
     std::uint32_t couleurTexte = couleurRvb(0, 0, 0);
-    std::uint32_t couleurHommes = couleurRvb(0, 0, 170);   // pages Web et RTF
+    std::uint32_t couleurHommes = couleurRvb(0, 0, 170);  // pages Web et RTF
     std::uint32_t couleurFemmes = couleurRvb(170, 0, 0);
     std::uint32_t couleurTrait = couleurRvb(0, 100, 0);
     std::uint32_t couleurRemplissage = couleurRvb(0, 128, 128);
     std::int32_t margeGauche = 352;  // 10 mm : mm × 1132 ÷ 25
     std::int32_t margeDroite = 352;
-    std::int32_t margeHaut = 352;    // deux lignes de 176
+    std::int32_t margeHaut = 352;  // deux lignes de 176
     std::int32_t margeBas = 352;
     std::int16_t formatPapier = kNonPagine;
     bool signature = true;

@@ -60,20 +60,14 @@ SurfacePdf::SurfacePdf(const ReglagesDessin& reglages, const PolicesDocument& po
 SurfacePdf::~SurfacePdf() { liberer(); }
 
 void SurfacePdf::ouvrir(const std::filesystem::path& chemin, const std::string& titre1252,
-                        std::int16_t pourcentageHorizontal, std::int32_t largeur,
-                        std::int32_t hauteur) {
+                        std::int16_t pourcentageHorizontal, std::int32_t largeur, std::int32_t hauteur) {
     liberer();
     etat_.reinitialiser(reglages_);
     // Un dessin vide n'a pas de surface, marges ou non.
-    const std::int64_t totalL = largeur > 0 ? std::int64_t{reglages_.margeGauche} + largeur +
-                                                  reglages_.margeDroite
-                                            : 0;
-    const std::int64_t totalH = hauteur > 0 ? std::int64_t{reglages_.margeBas} + hauteur +
-                                                  reglages_.margeHaut
-                                            : 0;
+    const std::int64_t totalL = largeur > 0 ? std::int64_t{reglages_.margeGauche} + largeur + reglages_.margeDroite : 0;
+    const std::int64_t totalH = hauteur > 0 ? std::int64_t{reglages_.margeBas} + hauteur + reglages_.margeHaut : 0;
     grille_ = GrillePages(formatPapierOuNonPagine(reglages_.formatPapier), pourcentageHorizontal,
-                          borne32(std::max<std::int64_t>(totalL, 0)),
-                          borne32(std::max<std::int64_t>(totalH, 0)));
+                          borne32(std::max<std::int64_t>(totalL, 0)), borne32(std::max<std::int64_t>(totalH, 0)));
     if (grille_.nombreEntrees() > kEntreesMax) throw OperationImpossible("Mémoire insuffisante"_1252);
     try {
         pages_.resize(static_cast<std::size_t>(grille_.nombreEntrees()));
@@ -106,8 +100,7 @@ void SurfacePdf::creerPolice(const MetriquePolice& police, bool italique) {
     const int premier = std::min<int>(police.premierCaractere, police.dernierCaractere);
     const auto nombre = static_cast<std::int16_t>(police.dernierCaractere - premier + 1);
     const auto& largeurs = fichier_.creer<ObjetPdfTableauInt16>(&police.largeurs[premier], nombre);
-    const auto& objet =
-        fichier_.creer<ObjetPdfPolice>(police, nom, descripteur.numero(), largeurs.numero());
+    const auto& objet = fichier_.creer<ObjetPdfPolice>(police, nom, descripteur.numero(), largeurs.numero());
     (italique ? contexte_.policeItalique : contexte_.policeReguliere) = objet.numero();
 }
 
@@ -119,8 +112,8 @@ ContenuPage& SurfacePdf::pageDe(std::int32_t colonne, std::int32_t rangee) {
         if (question_ && !question_()) throw OperationImpossible();
     }
     auto contenu = std::make_unique<ContenuPage>(reglages_.couleurTrait, reglages_.couleurTexte);
-    auto& flux = fichier_.creer<ObjetPdfStreamPage>(*contenu, grille_.translationX(colonne),
-                                                    grille_.translationY(rangee));
+    auto& flux =
+        fichier_.creer<ObjetPdfStreamPage>(*contenu, grille_.translationX(colonne), grille_.translationY(rangee));
     auto& page = fichier_.creer<ObjetPdfPage>(flux, grille_.largeurUtile(), grille_.hauteurPage());
     contenu->attacherPage(page);
     entree = std::move(contenu);
@@ -144,8 +137,7 @@ bool SurfacePdf::refuseReference(std::int64_t x, std::int64_t y) const {
     return etat_.profondeur == 0 && (x < 0 || y < 0);
 }
 
-PlagePages SurfacePdf::plagePages(std::int64_t x1, std::int64_t y1, std::int64_t x2,
-                                  std::int64_t y2) const {
+PlagePages SurfacePdf::plagePages(std::int64_t x1, std::int64_t y1, std::int64_t x2, std::int64_t y2) const {
     const EtatTrace& etat = etat_;
     if (etat.profondeur == 0) return grille_.plage(x1, y1, x2, y2);
     std::int64_t xMin = INT64_MAX, yMin = INT64_MAX, xMax = INT64_MIN, yMax = INT64_MIN;
@@ -159,26 +151,20 @@ PlagePages SurfacePdf::plagePages(std::int64_t x1, std::int64_t y1, std::int64_t
     return grille_.plage(xMin, yMin, xMax, yMax);
 }
 
-std::int32_t SurfacePdf::enX(std::int32_t x) const {
-    return borne32(std::int64_t{x} + reglages_.margeGauche);
-}
+std::int32_t SurfacePdf::enX(std::int32_t x) const { return borne32(std::int64_t{x} + reglages_.margeGauche); }
 
-std::int32_t SurfacePdf::enY(std::int32_t y) const {
-    return borne32(std::int64_t{y} + reglages_.margeBas);
-}
+std::int32_t SurfacePdf::enY(std::int32_t y) const { return borne32(std::int64_t{y} + reglages_.margeBas); }
 
 void SurfacePdf::ligneHorizontale(std::int32_t x1, std::int32_t y, std::int32_t x2) {
     if (refuseReference(x1, y)) return;
     const std::int32_t X1 = enX(x1), X2 = enX(x2), Y = enY(y);
-    surChaquePage(plagePages(X1, Y, X2, Y),
-                  [&](ContenuPage& p) { p.ligne(etat_, X1, Y, X2, Y); });
+    surChaquePage(plagePages(X1, Y, X2, Y), [&](ContenuPage& p) { p.ligne(etat_, X1, Y, X2, Y); });
 }
 
 void SurfacePdf::ligneVerticale(std::int32_t x, std::int32_t y1, std::int32_t y2) {
     if (y1 > y2 || refuseReference(x, y1)) return;
     const std::int32_t X = enX(x), Y1 = enY(y1), Y2 = enY(y2);
-    surChaquePage(plagePages(X, Y1, X, Y2),
-                  [&](ContenuPage& p) { p.ligne(etat_, X, Y1, X, Y2); });
+    surChaquePage(plagePages(X, Y1, X, Y2), [&](ContenuPage& p) { p.ligne(etat_, X, Y1, X, Y2); });
 }
 
 void SurfacePdf::ligne(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
@@ -189,19 +175,20 @@ void SurfacePdf::ligne(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::i
     }
     if (refuseReference(x1, std::min(y1, y2))) return;
     const std::int32_t X1 = enX(x1), Y1 = enY(y1), X2 = enX(x2), Y2 = enY(y2);
-    surChaquePage(plagePages(X1, Y1, X2, Y2),
-                  [&](ContenuPage& p) { p.ligne(etat_, X1, Y1, X2, Y2); });
+    surChaquePage(plagePages(X1, Y1, X2, Y2), [&](ContenuPage& p) { p.ligne(etat_, X1, Y1, X2, Y2); });
 }
 
-void SurfacePdf::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
-                           int mode) {
+void SurfacePdf::rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int mode) {
     if (refuseReference(x1, y1)) return;
     const std::int32_t X1 = enX(x1), Y1 = enY(y1), X2 = enX(x2), Y2 = enY(y2);
     const std::int32_t l = borne32(std::int64_t{X2} - X1), h = borne32(std::int64_t{Y2} - Y1);
     surChaquePage(plagePages(X1, Y1, X2, Y2), [&](ContenuPage& p) {
-        if (mode == 0) p.rectangle(etat_, X1, Y1, l, h);
-        else if (mode == 1) p.rectanglePlein(etat_, X1, Y1, l, h);
-        else p.rectangleDegrade(etat_, X1, Y1, l, h, static_cast<std::uint16_t>(mode));
+        if (mode == 0)
+            p.rectangle(etat_, X1, Y1, l, h);
+        else if (mode == 1)
+            p.rectanglePlein(etat_, X1, Y1, l, h);
+        else
+            p.rectangleDegrade(etat_, X1, Y1, l, h, static_cast<std::uint16_t>(mode));
     });
 }
 
@@ -221,12 +208,11 @@ void SurfacePdf::polygone(std::int16_t n, const std::int32_t* points, bool plein
     if (etat_.profondeur == 0 && grille_.largeurPage() > 0 &&
         (xMin / grille_.largeurPage() < 0 || yMin / grille_.hauteurPage() < 0))
         return;
-    surChaquePage(plagePages(xMin, yMin, xMax, yMax),
-                  [&](ContenuPage& p) { p.polygone(etat_, decales, plein); });
+    surChaquePage(plagePages(xMin, yMin, xMax, yMax), [&](ContenuPage& p) { p.polygone(etat_, decales, plein); });
 }
 
-void SurfacePdf::courbe(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
-                        std::int32_t x2, std::int32_t y2, std::int32_t x3, std::int32_t y3) {
+void SurfacePdf::courbe(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                        std::int32_t y2, std::int32_t x3, std::int32_t y3) {
     if (refuseReference(x0, y0) || refuseReference(x3, y3)) return;
     courbeMarquee({enX(x0), enY(y0), enX(x1), enY(y1), enX(x2), enY(y2), enX(x3), enY(y3)});
 }
@@ -241,15 +227,13 @@ void SurfacePdf::courbeMarquee(const std::array<std::int32_t, 8>& p) {
         yMin = std::min(yMin, rencontre->y);
         yMax = std::max(yMax, rencontre->y);
     }
-    surChaquePage(plagePages(xMin, yMin, xMax, yMax),
-                  [&](ContenuPage& page) { page.courbe(etat_, p); });
+    surChaquePage(plagePages(xMin, yMin, xMax, yMax), [&](ContenuPage& page) { page.courbe(etat_, p); });
 }
 
 void SurfacePdf::cercle(std::int32_t cx, std::int32_t cy, std::int32_t r, bool plein) {
     if (refuseReference(std::int64_t{cx} - r, std::int64_t{cy} - r)) return;
     const std::int32_t X = enX(cx), Y = enY(cy);
-    surChaquePage(plagePages(std::int64_t{X} - r, std::int64_t{Y} - r, std::int64_t{X} + r,
-                             std::int64_t{Y} + r),
+    surChaquePage(plagePages(std::int64_t{X} - r, std::int64_t{Y} - r, std::int64_t{X} + r, std::int64_t{Y} + r),
                   [&](ContenuPage& p) { p.cercle(etat_, X, Y, r, plein); });
 }
 
@@ -264,12 +248,10 @@ void SurfacePdf::arc(std::int32_t cx, std::int32_t cy, std::int32_t r, float deb
         courbeMarquee({0, r, k, r, r, k, r, 0});
         depilerTransformation();
     }
-    if (const auto& p = decoupe.reste) courbe((*p)[0], (*p)[1], (*p)[2], (*p)[3], (*p)[4], (*p)[5],
-                                              (*p)[6], (*p)[7]);
+    if (const auto& p = decoupe.reste) courbe((*p)[0], (*p)[1], (*p)[2], (*p)[3], (*p)[4], (*p)[5], (*p)[6], (*p)[7]);
 }
 
-void SurfacePdf::texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-                       const std::string& texte1252) {
+void SurfacePdf::texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, const std::string& texte1252) {
     assurerPoliceItalique();
     if (refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
@@ -277,8 +259,8 @@ void SurfacePdf::texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int3
                   [&](ContenuPage& p) { p.texte(etat_, X, Y, texte1252); });
 }
 
-void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-                              std::int32_t angle, const std::string& texte1252) {
+void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, std::int32_t angle,
+                              const std::string& texte1252) {
     assurerPoliceItalique();
     if (refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
@@ -297,34 +279,28 @@ void SurfacePdf::texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, st
                   [&](ContenuPage& p) { p.texteIncline(etat_, X, Y, a, texte1252); });
 }
 
-void SurfacePdf::texteCirculaire(std::int32_t colonne, std::int32_t rangee, std::int32_t cx,
-                                 std::int32_t cy, std::int32_t r, float angle, bool inverse,
-                                 const std::string& texte1252) {
+void SurfacePdf::texteCirculaire(std::int32_t colonne, std::int32_t rangee, std::int32_t cx, std::int32_t cy,
+                                 std::int32_t r, float angle, bool inverse, const std::string& texte1252) {
     assurerPoliceItalique();
     if (!grille_.contient(colonne, rangee)) return;
     const MetriquePolice& police = etat_.italique ? polices_.italique : polices_.reguliere;
     auto ecrire = [&](std::int32_t c, std::int32_t rg) {
         const EtenduePage etendue{c * grille_.largeurPage(), rg * grille_.hauteurPage(),
                                   (c + 1) * grille_.largeurPage(), (rg + 1) * grille_.hauteurPage()};
-        return pagePrete(c, rg).texteCirculaire(etat_, cx, cy, r, angle, inverse, texte1252,
-                                                police, etendue);
+        return pagePrete(c, rg).texteCirculaire(etat_, cx, cy, r, angle, inverse, texte1252, police, etendue);
     };
     const unsigned depasse = ecrire(colonne, rangee);
     // Les voisines atteintes, diagonales comprises, à un pas seulement de la première page.
     for (int dc = -1; dc <= 1; ++dc) {
-        if ((dc < 0 && !(depasse & kDepasseGauche)) || (dc > 0 && !(depasse & kDepasseDroite)))
-            continue;
+        if ((dc < 0 && !(depasse & kDepasseGauche)) || (dc > 0 && !(depasse & kDepasseDroite))) continue;
         for (int dr = -1; dr <= 1; ++dr) {
-            if ((dr < 0 && !(depasse & kDepasseBas)) || (dr > 0 && !(depasse & kDepasseHaut)))
-                continue;
-            if ((dc != 0 || dr != 0) && grille_.contient(colonne + dc, rangee + dr))
-                ecrire(colonne + dc, rangee + dr);
+            if ((dr < 0 && !(depasse & kDepasseBas)) || (dr > 0 && !(depasse & kDepasseHaut))) continue;
+            if ((dc != 0 || dr != 0) && grille_.contient(colonne + dc, rangee + dr)) ecrire(colonne + dc, rangee + dr);
         }
     }
 }
 
-void SurfacePdf::photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-                       const std::string& chemin1252) {
+void SurfacePdf::photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, const std::string& chemin1252) {
     if (refuseReference(x, y)) return;
     const std::int32_t X = enX(x), Y = enY(y);
     const PlagePages plage = plagePages(X, Y, std::int64_t{X} + l, std::int64_t{Y} + h);
@@ -341,8 +317,7 @@ void SurfacePdf::photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int3
 }
 
 void SurfacePdf::chargerImageDwa(int emplacement, const std::filesystem::path& chemin) {
-    if (emplacement < 0 || emplacement >= static_cast<int>(emplacements_.size()) || !ouverte_)
-        return;
+    if (emplacement < 0 || emplacement >= static_cast<int>(emplacements_.size()) || !ouverte_) return;
     images_.push_back(std::make_unique<ImageDwa>(chemin));
     ImageDwa& image = *images_.back();
     const auto& masque = fichier_.creer<ObjetPdfSsImageDwa>(image, nullptr);
@@ -360,19 +335,15 @@ void SurfacePdf::imageDwa(std::int32_t x, std::int32_t y, int emplacement) {
                   [&](ContenuPage& p) { p.imageDwa(etat_, X, Y, emplacement, forme); });
 }
 
-std::uint16_t SurfacePdf::creerDegrade(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
-                                       std::uint8_t r2, std::uint8_t v2, std::uint8_t b2,
-                                       int direction) {
-    const auto& fonction =
-        fichier_.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{r1, v1, b1, r2, v2, b2});
+std::uint16_t SurfacePdf::creerDegrade(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1, std::uint8_t r2,
+                                       std::uint8_t v2, std::uint8_t b2, int direction) {
+    const auto& fonction = fichier_.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{r1, v1, b1, r2, v2, b2});
     return fichier_.creer<ObjetPdfDegrade>(std::clamp(direction, 0, 3), fonction.numero()).numero();
 }
 
-std::uint16_t SurfacePdf::creerDegradeRadial(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
-                                             std::uint8_t r2, std::uint8_t v2, std::uint8_t b2,
-                                             int milliemes) {
-    const auto& fonction =
-        fichier_.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{r1, v1, b1, r2, v2, b2});
+std::uint16_t SurfacePdf::creerDegradeRadial(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1, std::uint8_t r2,
+                                             std::uint8_t v2, std::uint8_t b2, int milliemes) {
+    const auto& fonction = fichier_.creer<ObjetPdfFctDegrade>(std::array<std::uint8_t, 6>{r1, v1, b1, r2, v2, b2});
     return fichier_.creer<ObjetPdfDegrade>(ObjetPdfDegrade::Radial{milliemes}, fonction.numero()).numero();
 }
 
@@ -385,8 +356,8 @@ void SurfacePdf::ajouterCible(std::int32_t identifiant, std::int32_t x, std::int
     cibles_.emplace(identifiant, cible);
 }
 
-void SurfacePdf::ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1,
-                             std::int32_t x2, std::int32_t y2) {
+void SurfacePdf::ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                             std::int32_t y2) {
     const PointTrace a = transformer(etat_, enX(x1), enY(y1));
     const PointTrace b = transformer(etat_, enX(x2), enY(y2));
     const std::int32_t X1 = borne32(std::min(a.x, b.x)), X2 = borne32(std::max(a.x, b.x));
@@ -395,8 +366,7 @@ void SurfacePdf::ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int
     for (std::int32_t c = plage.colonneDebut; c <= plage.colonneFin; ++c) {
         for (std::int32_t r = plage.rangeeDebut; r <= plage.rangeeFin; ++r) {
             ContenuPage& page = pageDe(c, r);
-            page.ajouterAnnotation(
-                fichier_.creer<ObjetPdfAnnotationLink>(*page.page(), identifiant, X1, Y1, X2, Y2));
+            page.ajouterAnnotation(fichier_.creer<ObjetPdfAnnotationLink>(*page.page(), identifiant, X1, Y1, X2, Y2));
         }
     }
 }
@@ -427,8 +397,7 @@ void SurfacePdf::signature(std::int32_t x, std::int32_t y) {
     etat.taillePolice = garde.taillePolice;
 }
 
-void SurfacePdf::ecrireLigneSignature(std::int32_t x, std::int32_t y, const std::string& ligne,
-                                      std::int32_t largeur) {
+void SurfacePdf::ecrireLigneSignature(std::int32_t x, std::int32_t y, const std::string& ligne, std::int32_t largeur) {
     if (ligne.empty()) return;
     texte(x, y, largeur, kHauteurBandeTexte, ligne);
     if (ressembleAAdresseWeb(ligne)) ligneHorizontale(x, y - 25, x + largeur + 20);
@@ -457,14 +426,12 @@ void SurfacePdf::policeItalique(bool active) {
 // Un document qui met l'italique de l'état de tracé sans passer par policeItalique aurait
 // sinon des textes en /F2 sans police /F2.
 void SurfacePdf::assurerPoliceItalique() {
-    if (etat_.italique && ouverte_ && contexte_.policeItalique == 0)
-        creerPolice(polices_.italique, true);
+    if (etat_.italique && ouverte_ && contexte_.policeItalique == 0) creerPolice(polices_.italique, true);
 }
 
 void SurfacePdf::fermer() {
     if (!ouverte_) return;
-    contexte_.uniteUtilisateur =
-        FichierPdf::uniteUtilisateur(grille_.largeurUtile(), grille_.hauteurUtile());
+    contexte_.uniteUtilisateur = FichierPdf::uniteUtilisateur(grille_.largeurUtile(), grille_.hauteurUtile());
     fichier_.ecrire(sortie_.flux(), contexte_);
     const bool ecrit = sortie_.fermer();
     liberer();

@@ -61,8 +61,8 @@ public:
     SurfacePdf& operator=(const SurfacePdf&) = delete;
 
     // pourcentageHorizontal : étirement de la famille du document, ou 100.
-    void ouvrir(const std::filesystem::path& chemin, const std::string& titre1252,
-                std::int16_t pourcentageHorizontal, std::int32_t largeur, std::int32_t hauteur);
+    void ouvrir(const std::filesystem::path& chemin, const std::string& titre1252, std::int16_t pourcentageHorizontal,
+                std::int32_t largeur, std::int32_t hauteur);
 
     void ligneHorizontale(std::int32_t x1, std::int32_t y, std::int32_t x2);
     void ligneVerticale(std::int32_t x, std::int32_t y1, std::int32_t y2);
@@ -71,36 +71,32 @@ public:
     void rectangle(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, int mode);
     // points : n paires x, y.
     void polygone(std::int16_t n, const std::int32_t* points, bool plein);
-    void courbe(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1,
-                std::int32_t x2, std::int32_t y2, std::int32_t x3, std::int32_t y3);
+    void courbe(std::int32_t x0, std::int32_t y0, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                std::int32_t x3, std::int32_t y3);
     void cercle(std::int32_t cx, std::int32_t cy, std::int32_t r, bool plein);
     // Angles en radians depuis l'axe des x vers l'axe des y ; fin > debut.
     void arc(std::int32_t cx, std::int32_t cy, std::int32_t r, float debut, float fin);
     // La boîte (x, y)–(x + l, y + h) choisit les pages ; le texte commence en (x, y).
-    void texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-               const std::string& texte1252);
+    void texte(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, const std::string& texte1252);
     // Angle en dix-millièmes de radian, sens inverse des aiguilles d'une montre, autour de (x, y).
-    void texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-                      std::int32_t angle, const std::string& texte1252);
+    void texteIncline(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, std::int32_t angle,
+                      const std::string& texte1252);
     // cx, cy marges comprises ; colonne, rangée : page du point de départ (plagePages).
-    void texteCirculaire(std::int32_t colonne, std::int32_t rangee, std::int32_t cx,
-                         std::int32_t cy, std::int32_t r, float angle, bool inverse,
-                         const std::string& texte1252);
+    void texteCirculaire(std::int32_t colonne, std::int32_t rangee, std::int32_t cx, std::int32_t cy, std::int32_t r,
+                         float angle, bool inverse, const std::string& texte1252);
     // Photo ré-encodée en JPEG à (l ÷ 5) × (h ÷ 5) pixels, coin bas gauche en (x, y).
-    void photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-               const std::string& chemin1252);
+    void photo(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, const std::string& chemin1252);
     void chargerImageDwa(int emplacement, const std::filesystem::path& chemin);
     void imageDwa(std::int32_t x, std::int32_t y, int emplacement);
     // direction 0 : première couleur en haut, 1 en bas, 2 à gauche, 3 à droite.
-    std::uint16_t creerDegrade(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
-                               std::uint8_t r2, std::uint8_t v2, std::uint8_t b2, int direction);
+    std::uint16_t creerDegrade(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1, std::uint8_t r2, std::uint8_t v2,
+                               std::uint8_t b2, int direction);
     // Dégradé radial (ObjetPdfDegrade::Radial) : première couleur au centre, seconde au bord ;
     // peint dans rectangle(), il y fait un disque inscrit.
-    std::uint16_t creerDegradeRadial(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1,
-                                     std::uint8_t r2, std::uint8_t v2, std::uint8_t b2, int milliemes);
+    std::uint16_t creerDegradeRadial(std::uint8_t r1, std::uint8_t v1, std::uint8_t b1, std::uint8_t r2,
+                                     std::uint8_t v2, std::uint8_t b2, int milliemes);
     void ajouterCible(std::int32_t identifiant, std::int32_t x, std::int32_t y);
-    void ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1,
-                     std::int32_t x2, std::int32_t y2);
+    void ajouterLien(std::int32_t identifiant, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
     // Bande de signature : polices().largeurSignature de large, 528 unités au-dessus de y.
     void signature(std::int32_t x, std::int32_t y);
     void empilerTransformation(float a, float b, float c, float d, float e, float f);
@@ -136,8 +132,7 @@ private:
     void creerPolice(const MetriquePolice& police, bool italique);
     void assurerPoliceItalique();
     void courbeMarquee(const std::array<std::int32_t, 8>& p);
-    void ecrireLigneSignature(std::int32_t x, std::int32_t y, const std::string& ligne,
-                              std::int32_t largeur);
+    void ecrireLigneSignature(std::int32_t x, std::int32_t y, const std::string& ligne, std::int32_t largeur);
     void liberer();
 
     const ReglagesDessin& reglages_;

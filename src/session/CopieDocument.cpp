@@ -51,8 +51,7 @@ void copierDocument(const fs::path& source, const fs::path& cible) {
     if (lu.fd < 0) throw echec("Lecture impossible du fichier\n", source);
     const fs::path dossier = cible.parent_path().empty() ? fs::path(".") : cible.parent_path();
     FichierTemporaire temporaire;
-    if (!temporaire.creer(dossier, ".lignara-"))
-        throw echec("Enregistrement impossible du fichier\n", cible);
+    if (!temporaire.creer(dossier, ".lignara-")) throw echec("Enregistrement impossible du fichier\n", cible);
     bool reussi = recopier(lu.fd, temporaire.descripteur()) && ::fchmod(temporaire.descripteur(), 0644) == 0 &&
                   ::fsync(temporaire.descripteur()) == 0;
     reussi = temporaire.fermer() && reussi;

@@ -13,9 +13,7 @@ namespace lignara {
 
 namespace fs = std::filesystem;
 
-Demarrage Demarrage::demarrer() {
-    return demarrer(dossierConfigurationAccessible(), dossierSortieDuProgramme());
-}
+Demarrage Demarrage::demarrer() { return demarrer(dossierConfigurationAccessible(), dossierSortieDuProgramme()); }
 
 Demarrage Demarrage::demarrer(fs::path dossierConfiguration, fs::path dossierSortie) {
     Demarrage d;

@@ -52,12 +52,23 @@ struct Libelle {
 };
 
 const Libelle kLibelles[] = {
-    {CodeTag::BAPM, "Bapt\xEAme"}, {CodeTag::CHR, "Bapt\xEAme"}, {CodeTag::CHRA, "Bapt\xEAme d'adulte"},
-    {CodeTag::BAPL, "Bapt\xEAme"}, {CodeTag::BURI, "Inhumation"}, {CodeTag::OCCU, "Profession"},
-    {CodeTag::RESI, "Domicile"}, {CodeTag::FCOM, "1\xE8re communion"}, {CodeTag::CONF, "Confirmation"},
-    {CodeTag::CONL, "Confirmation"}, {CodeTag::BARM, "Bar Mitzvah"}, {CodeTag::BASM, "Bat Mitzvah"},
-    {CodeTag::ORDN, "Ordination"}, {CodeTag::HAJJ, "Hajj"}, {CodeTag::ADOP, "Adoption"},
-    {CodeTag::TITL, "Titre"}, {CodeTag::EVEN, "\xC9v\xE9nement"},
+    {CodeTag::BAPM, "Bapt\xEAme"},
+    {CodeTag::CHR, "Bapt\xEAme"},
+    {CodeTag::CHRA, "Bapt\xEAme d'adulte"},
+    {CodeTag::BAPL, "Bapt\xEAme"},
+    {CodeTag::BURI, "Inhumation"},
+    {CodeTag::OCCU, "Profession"},
+    {CodeTag::RESI, "Domicile"},
+    {CodeTag::FCOM, "1\xE8re communion"},
+    {CodeTag::CONF, "Confirmation"},
+    {CodeTag::CONL, "Confirmation"},
+    {CodeTag::BARM, "Bar Mitzvah"},
+    {CodeTag::BASM, "Bat Mitzvah"},
+    {CodeTag::ORDN, "Ordination"},
+    {CodeTag::HAJJ, "Hajj"},
+    {CodeTag::ADOP, "Adoption"},
+    {CodeTag::TITL, "Titre"},
+    {CodeTag::EVEN, "\xC9v\xE9nement"},
 };
 
 std::string libelle(const EvenementRelu& e) {
@@ -139,8 +150,9 @@ AutresEvenements relireAutresEvenements(const BaseGenealogique& base, const Sour
     AutresEvenements r;
     if (sources.vide()) return r;
     if (sources.modifieesDepuisImport()) {
-        r.avis = "Le fichier Gedcom a \xE9t\xE9 modifi\xE9 depuis son ouverture : "
-                 "rouvrez-le pour voir les autres \xE9v\xE9nements.";
+        r.avis =
+            "Le fichier Gedcom a \xE9t\xE9 modifi\xE9 depuis son ouverture : "
+            "rouvrez-le pour voir les autres \xE9v\xE9nements.";
         return r;
     }
     const Individu i = base.LireIndividu(personne);

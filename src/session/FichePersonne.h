@@ -26,8 +26,8 @@ struct PersonneCitee {
 
 struct EvenementConsulte {
     std::string date;
-    std::string lieu;          // sans son code de lieu
-    std::string sourceDate;    // vides : pas de source
+    std::string lieu;        // sans son code de lieu
+    std::string sourceDate;  // vides : pas de source
     std::string sourceLieu;
     bool connu() const { return !date.empty() || !lieu.empty(); }
 };
@@ -36,7 +36,7 @@ struct FamilleConsultee {
     PersonneCitee conjoint;
     bool mariageConnu = false;
     EvenementConsulte mariage;
-    bool divorce = false;      // avec ou sans date
+    bool divorce = false;  // avec ou sans date
     EvenementConsulte divorceEvenement;
     std::vector<PersonneCitee> enfants;  // ordre de la fratrie
 };
@@ -44,13 +44,13 @@ struct FamilleConsultee {
 struct EvenementRelu;
 
 struct AutreEvenement {
-    std::string libelle;       // « Baptême », « Inhumation »…
-    std::string texte;         // valeur, date longue, lieu, réunis
+    std::string libelle;  // « Baptême », « Inhumation »…
+    std::string texte;    // valeur, date longue, lieu, réunis
 };
 
 struct FichePersonne {
     std::uint32_t numero = 0;
-    std::string titre;         // « Prénoms NOM (1850-1920) »
+    std::string titre;  // « Prénoms NOM (1850-1920) »
     std::string nom, prenoms, sexe;
     EvenementConsulte naissance, deces;
     std::string profession, commentaire;
@@ -69,7 +69,7 @@ std::vector<std::string> lireBlocNote(const BaseGenealogique& base, std::uint32_
 
 struct AutresEvenements {
     std::vector<AutreEvenement> evenements;
-    std::string avis;          // vide, ou pourquoi rien n'a été relu
+    std::string avis;  // vide, ou pourquoi rien n'a été relu
 };
 
 // Événements relus dans le GEDCOM (voir plus haut) ; jamais d'exception pour un fichier

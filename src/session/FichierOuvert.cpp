@@ -115,8 +115,8 @@ void FichierOuvert::retrouverMoi() {
     familleMoi_ = 0;
     const ReferenceMoi& moi = reglages_.moi;
     if (!moi.definie()) return;
-    std::ptrdiff_t position = index_.noms.ChercherPersonne(base_, moi.cle, moi.jour, moi.mois,
-                                                           static_cast<std::int16_t>(moi.annee));
+    std::ptrdiff_t position =
+        index_.noms.ChercherPersonne(base_, moi.cle, moi.jour, moi.mois, static_cast<std::int16_t>(moi.annee));
     if (position < 0) return;
     std::uint32_t personne = index_.noms.personne(static_cast<std::size_t>(position));
     moi_ = static_cast<std::int32_t>(personne);

@@ -36,7 +36,7 @@ struct LignePersonne {
     std::string prenoms;
     std::string anneeNaissance;  // « 1850 », « ~1850 », « <1850 », « 1850-1860 » ; vide : inconnue
     std::string anneeDeces;
-    std::string lieuNaissance;   // sans le code de lieu
+    std::string lieuNaissance;  // sans le code de lieu
     std::string lieuDeces;
 };
 

@@ -10,9 +10,7 @@ namespace lignara {
 
 namespace {
 
-bool commencePar(std::string_view texte, std::string_view debut) {
-    return texte.substr(0, debut.size()) == debut;
-}
+bool commencePar(std::string_view texte, std::string_view debut) { return texte.substr(0, debut.size()) == debut; }
 
 PersonneTrouvee decrire(const BaseGenealogique& base, const TablesDerivees& tables, std::uint32_t numero) {
     Individu i = base.LireIndividu(numero);
@@ -41,9 +39,8 @@ std::vector<std::uint32_t> parSon(const IndexPhonetique& index, const CriteresPe
     for (; i < index.taille() && (c.nom.empty() || index.partieNom(i) == cle); ++i) {
         std::string cleNom = index.cleNom(i);
         std::size_t separation = cleNom.find('\x1f');
-        std::string_view prenoms = separation == std::string::npos
-                                       ? std::string_view()
-                                       : std::string_view(cleNom).substr(separation + 1);
+        std::string_view prenoms =
+            separation == std::string::npos ? std::string_view() : std::string_view(cleNom).substr(separation + 1);
         if (commencePar(prenoms, clePrenoms)) personnes.push_back(index.personne(i));
     }
     return personnes;
@@ -53,8 +50,8 @@ std::vector<std::uint32_t> parSon(const IndexPhonetique& index, const CriteresPe
 
 std::vector<PersonneTrouvee> chercherPersonnes(FichierOuvert& fichier, const CriteresPersonnes& criteres) {
     const TablesDerivees& tables = fichier.attendreTablesDerivees();
-    std::vector<std::uint32_t> numeros = criteres.phonetique ? parSon(fichier.indexPhonetique(), criteres)
-                                                             : parNom(fichier.indexNoms(), criteres);
+    std::vector<std::uint32_t> numeros =
+        criteres.phonetique ? parSon(fichier.indexPhonetique(), criteres) : parNom(fichier.indexNoms(), criteres);
     std::vector<PersonneTrouvee> trouvees;
     trouvees.reserve(numeros.size());
     for (std::uint32_t n : numeros) trouvees.push_back(decrire(fichier.base(), tables, n));

@@ -24,7 +24,7 @@ struct CriteresPersonnes {
 
 struct PersonneTrouvee {
     std::uint32_t numero = 0;
-    std::string nom;       // tel que la base le rend (transformations d'affichage comprises)
+    std::string nom;  // tel que la base le rend (transformations d'affichage comprises)
     std::string prenoms;
     std::int16_t anneeEstimee = 9999;  // 9999 : aucune estimation
     char statut = 'v';

@@ -46,7 +46,9 @@ TEST_F(Dossiers, unDossierDeConfigurationImpossibleACreerEstSignale) {
         dossierConfigurationAccessible();
         FAIL() << "pas d'exception";
     } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Impossibilit\xE9 d'acc\xE9" "der au r\xE9pertoire de configuration");
+        EXPECT_STREQ(e.what(),
+                     "Impossibilit\xE9 d'acc\xE9"
+                     "der au r\xE9pertoire de configuration");
     }
 }
 

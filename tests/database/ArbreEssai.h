@@ -33,8 +33,7 @@ public:
         personnes_.push_back({sexe, naissance, deces, std::move(nom), std::move(prenoms)});
         return static_cast<std::uint32_t>(personnes_.size());
     }
-    void couple(std::uint32_t mari, std::uint32_t femme, std::vector<std::uint32_t> enfants,
-                DateGed mariage = {}) {
+    void couple(std::uint32_t mari, std::uint32_t femme, std::vector<std::uint32_t> enfants, DateGed mariage = {}) {
         couples_.push_back({mari, femme, std::move(enfants), mariage});
     }
 

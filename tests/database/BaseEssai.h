@@ -20,7 +20,6 @@
 
 namespace lignara::essai {
 
-
 inline BaseGenealogique construireBaseDeuxFamilles(const std::filesystem::path& dossier) {
     EcrivainBase e({5, 3, 6}, dossier);
     auto texte = [&](TableTexte t, const char* s) { return e.ajouterTexte(t, s); };

@@ -22,8 +22,7 @@ namespace {
 const std::filesystem::path kGolden = std::filesystem::path(LIGNARA_DOSSIER_FIXTURES) / "base-deux-familles.bin";
 
 // Base écrite sur place puis rouverte comme un fichier quelconque (jamais effacé).
-BaseGenealogique rouvrir(const DossierEssai& dossier, const std::string& octets,
-                         BaseGenealogique::ModeLecture mode) {
+BaseGenealogique rouvrir(const DossierEssai& dossier, const std::string& octets, BaseGenealogique::ModeLecture mode) {
     std::filesystem::path chemin = dossier.chemin() / "base.bin";
     // Effacer d'abord : réécrire un fichier tronqué forcerait un vidage disque à chaque essai.
     std::filesystem::remove(chemin);
@@ -172,11 +171,10 @@ TEST(BaseGenealogique, chargerTextesMetChaqueEvenementDistinctEnTexteUneFois) {
     BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
     std::vector<Ligne> lignes = lignesDe(base, {3, 4, 1, 2, 1});
     int appels = 0;
-    base.ChargerTextes(lignes, &Ligne::naissance, &Ligne::texte,
-                       [&](std::uint32_t numero, const Evenement& e) {
-                           ++appels;
-                           return std::to_string(numero) + ":" + std::to_string(e.date.annee);
-                       });
+    base.ChargerTextes(lignes, &Ligne::naissance, &Ligne::texte, [&](std::uint32_t numero, const Evenement& e) {
+        ++appels;
+        return std::to_string(numero) + ":" + std::to_string(e.date.annee);
+    });
     std::vector<std::string> textes;
     for (const Ligne& l : lignes) textes.push_back(*l.texte);
     EXPECT_EQ(textes, (std::vector<std::string>{"", "1:1900", "1:1900", "3:1905", "4:1926"}));

@@ -19,15 +19,15 @@ TEST(CleNom, gardeLesSignesDeGraphiesIncertaines) {
     EXPECT_EQ(CleNom("<x>{y}"), "<X>{Y}");
 }
 
-TEST(CleNom, gardeLesLettresLieesAE) {
-    EXPECT_EQ(CleNom("Ægir æ"_1252), "\xC6GIR \xE6");
-}
+TEST(CleNom, gardeLesLettresLieesAE) { EXPECT_EQ(CleNom("Ægir æ"_1252), "\xC6GIR \xE6"); }
 
 TEST(CleNom, marqueLaTroisiemeEspaceDeSuite) {
     EXPECT_EQ(CleNom("A   B"), "A  -B");
     EXPECT_EQ(CleNom("A  ,B"), "A  ,B");
     EXPECT_EQ(CleNom("A    B"), "A  - B");
-    EXPECT_EQ(CleNom(std::string("A\x01\x02\x1F" "B")), "A  -B");  // jamais d'octet de commande
+    EXPECT_EQ(CleNom(std::string("A\x01\x02\x1F"
+                                 "B")),
+              "A  -B");  // jamais d'octet de commande
 }
 
 // Les lettres que les clés de noms traitent autrement que d'autres clés : Æ gardé, Œ, Ø, Þ, Š,

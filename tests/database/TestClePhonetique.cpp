@@ -30,7 +30,7 @@ TEST(ClePhonetique, neChangeQueLesNasalesSuiviesDUneConsonne) {
     EXPECT_EQ(ClePhonetique("Jean"), "geon");
     EXPECT_EQ(ClePhonetique("Jean-Pierre"), "geontiyr");  // fin de mot comme fin de nom
     EXPECT_EQ(ClePhonetique("Lambert"), "l1fyr");
-    EXPECT_EQ(ClePhonetique("Antoine"), "ont2n");         // première lettre : pas de nasale
+    EXPECT_EQ(ClePhonetique("Antoine"), "ont2n");  // première lettre : pas de nasale
 }
 
 TEST(ClePhonetique, confondLesGraphiesDUnMemeSon) {

@@ -64,8 +64,8 @@ TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisation) {
     EXPECT_EQ(dupont, 1u);
     EXPECT_EQ(martin, 8u);
     EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPONT"), dupont);
-    EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPON"), 15u);  // un préfixe n'est pas la même chaîne
-    EXPECT_EQ(e.ajouterTexte(TableLieux, "DUPONT"), 1u);   // chaque table a ses réf.
+    EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPON"), 15u);   // un préfixe n'est pas la même chaîne
+    EXPECT_EQ(e.ajouterTexte(TableLieux, "DUPONT"), 1u);  // chaque table a ses réf.
     BaseGenealogique base = e.terminer();
     EXPECT_EQ(base.enTete().tables[TablePrenoms] - base.enTete().tables[TableNoms], 20u);  // DUPONT, MARTIN, DUPON
     EXPECT_EQ(base.LireTexte(TableNoms, martin), "MARTIN");
@@ -259,7 +259,8 @@ namespace {
         e.terminer();
         std::exit(1);
     } catch (const OperationImpossible& x) {
-        std::exit(std::string(x.what()) == "Erreur d'écriture dans le fichier\nFichier trop volumineux pour le système"_1252
+        std::exit(std::string(x.what()) ==
+                          "Erreur d'écriture dans le fichier\nFichier trop volumineux pour le système"_1252
                       ? 0
                       : 2);
     }

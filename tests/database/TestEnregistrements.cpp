@@ -71,8 +71,8 @@ TEST(Evenement, ecritLaDateLesReservesAZeroPuisLieuEtSources) {
     e.sourceLieu = 6;
     std::vector<std::uint8_t> o(Evenement::kTaille, 0xEE);
     e.ecrire(o.data());
-    const std::vector<std::uint8_t> attendu = {4, 0x3A, 0x07, 0, 0xD4, 0xFF, 0, 0, 0x44, 0x33,
-                                               0x22, 0x11, 5, 0, 0, 0, 6, 0, 0, 0};
+    const std::vector<std::uint8_t> attendu = {4,    0x3A, 0x07, 0, 0xD4, 0xFF, 0, 0, 0x44, 0x33,
+                                               0x22, 0x11, 5,    0, 0,    0,    6, 0, 0,    0};
     EXPECT_EQ(o, attendu);
     EXPECT_EQ(Evenement::lire(o.data()), e);
 }
@@ -127,7 +127,7 @@ TEST(EnTeteBase, refuseDesSectionsQuiNeSontPasDesMultiplesExactsDesEnregistremen
     refuse([](EnTeteBase& e) { e.familles += 1; });
     refuse([](EnTeteBase& e) { e.evenements -= 1; });
     refuse([](EnTeteBase& e) { e.notes += 19; });
-    refuse([](EnTeteBase& e) { e.familles = 10; });           // avant les individus
+    refuse([](EnTeteBase& e) { e.familles = 10; });  // avant les individus
     refuse([](EnTeteBase& e) { e.evenements = e.familles - 24; });
 }
 

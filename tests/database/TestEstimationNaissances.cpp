@@ -109,8 +109,8 @@ TEST(EstimationNaissances, leMariEstPlusAgeQueSaFemme) {
     auto mari2 = b.personne('M', annee(1900));
     auto femme2 = b.personne('F');
     b.couple(mari2, femme2, {});
-    EXPECT_EQ(calculer(a).AnneeNaissanceEstimee(mari), 1896);   // [1894, 1899]
-    EXPECT_EQ(calculer(b).AnneeNaissanceEstimee(femme2), 1903); // [1901, 1906]
+    EXPECT_EQ(calculer(a).AnneeNaissanceEstimee(mari), 1896);    // [1894, 1899]
+    EXPECT_EQ(calculer(b).AnneeNaissanceEstimee(femme2), 1903);  // [1901, 1906]
 }
 
 TEST(EstimationNaissances, laPassseInitialeTientCompteDuPremierMariageEtDuDeces) {
@@ -196,9 +196,9 @@ TEST(StatutVital, unDecesConnuRendMortMemeDansUnAnneauVivant) {
     a.couple(pere, 0, {aine, sansDate, morteEnfant, cadet});
     TablesDerivees t = calculer(a);
     EXPECT_EQ(t.StatutVital(morteEnfant), 'm');
-    EXPECT_EQ(t.StatutVital(aine), 'm');       // le cadet vivant ne le rend pas vivant
+    EXPECT_EQ(t.StatutVital(aine), 'm');  // le cadet vivant ne le rend pas vivant
     EXPECT_EQ(t.StatutVital(cadet), 'v');
-    EXPECT_EQ(t.StatutVital(sansDate), 'v');   // sans décès connu, l'anneau décide encore
+    EXPECT_EQ(t.StatutVital(sansDate), 'v');  // sans décès connu, l'anneau décide encore
     EXPECT_EQ(t.StatutVital(pere), 'm');
 }
 
@@ -302,8 +302,10 @@ ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes, int enfantsMa
     for (std::uint32_t p = 0; p < personnes; ++p) {
         DateGed naissance;
         int tirage = entre(0, 9);
-        if (tirage < 2) naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)));
-        else if (tirage < 5) naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)), static_cast<std::uint8_t>(entre(1, 3)));
+        if (tirage < 2)
+            naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)));
+        else if (tirage < 5)
+            naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)), static_cast<std::uint8_t>(entre(1, 3)));
         DateGed deces = entre(0, 4) == 0 ? annee(static_cast<std::int16_t>(entre(1550, 2020))) : DateGed{};
         a.personne(entre(0, 1) ? 'M' : 'F', naissance, deces);
     }
@@ -356,7 +358,8 @@ TEST(EstimationNaissances, uneFratrieDePlusDe65535EnfantsSEstimeEtSesDecesResten
     auto pere = a.personne('M', annee(1800));
     std::vector<std::uint32_t> enfants;
     for (int i = 0; i < 70000; ++i)
-        enfants.push_back(i == 40000 ? a.personne('F', {}, annee(1890)) : a.personne('M', i == 0 ? annee(1825) : DateGed{}));
+        enfants.push_back(i == 40000 ? a.personne('F', {}, annee(1890))
+                                     : a.personne('M', i == 0 ? annee(1825) : DateGed{}));
     a.couple(pere, 0, enfants);
     TablesDerivees t = calculer(a);
     EXPECT_FALSE(t.arreteeAvantTerme);

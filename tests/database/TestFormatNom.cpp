@@ -36,7 +36,7 @@ TEST(FormaterNom, metLeNomEnCapitalesEtRemetLesParticulesEnMinuscules) {
 TEST(FormaterNom, neTouchePasAuxMotsQuiCommencentCommeUneParticule) {
     EXPECT_EQ(nom("Dupont Desmoulins"), "DUPONT DESMOULINS");
     EXPECT_EQ(nom("Dessalines"), "DESSALINES");
-    EXPECT_EQ(nom("Martin de"), "MARTIN DE");    // particule sans espace après : un mot
+    EXPECT_EQ(nom("Martin de"), "MARTIN DE");  // particule sans espace après : un mot
     EXPECT_EQ(nom("Ditte"), "DITTE");
     EXPECT_EQ(nom(""), "");
 }
@@ -53,9 +53,9 @@ TEST(FormaterNom, gardeEnMinusculesLesParticulesEcritesAinsi) {
     EXPECT_EQ(nom("van der Berg"), "van der BERG");
     EXPECT_EQ(nom("Beauchamp of Somerset"), "BEAUCHAMP of SOMERSET");
     EXPECT_EQ(nom("l'Hermite la Tour-Dupin"), "l'HERMITE la TOUR-DUPIN");
-    EXPECT_EQ(nom("Van Gogh"), "VAN GOGH");      // écrite avec sa capitale : nom en capitales
-    EXPECT_EQ(nom("Lavandier"), "LAVANDIER");    // un mot qui commence comme une particule
-    EXPECT_EQ(nom("Martin of"), "MARTIN OF");    // en fin de nom : pas une particule
+    EXPECT_EQ(nom("Van Gogh"), "VAN GOGH");    // écrite avec sa capitale : nom en capitales
+    EXPECT_EQ(nom("Lavandier"), "LAVANDIER");  // un mot qui commence comme une particule
+    EXPECT_EQ(nom("Martin of"), "MARTIN OF");  // en fin de nom : pas une particule
     EXPECT_EQ(nom("Jean y Lopez"), "JEAN Y LOPEZ");
 }
 
@@ -85,8 +85,8 @@ TEST(FormaterPrenoms, gardeLesParticulesEcritesEnMinusculesSaufEnTete) {
 TEST(FormaterPrenoms, laisseLeMotDitEnMinuscules) {
     EXPECT_EQ(prenoms("Jean dit le Grand"), "Jean dit le Grand");
     EXPECT_EQ(prenoms("JEAN DIT LE GRAND"), "Jean dit Le Grand");
-    EXPECT_EQ(prenoms("jean dite"), "Jean Dite");   // « dite » n'est pas le mot « dit »
-    EXPECT_EQ(prenoms("Pierre dit"), "Pierre Dit"); // « dit » sans espace après
+    EXPECT_EQ(prenoms("jean dite"), "Jean Dite");    // « dite » n'est pas le mot « dit »
+    EXPECT_EQ(prenoms("Pierre dit"), "Pierre Dit");  // « dit » sans espace après
 }
 
 TEST(AffichageNoms, lesLecturesDeLaBasePassentParLaFormeDAffichageQuandElleEstDemandee) {

@@ -55,7 +55,9 @@ TEST(IndexNoms, rangeLesClesOctetParOctetNonSigneLesHomonymesParNumero) {
     EXPECT_EQ(personnesDansLOrdre(index.noms), (std::vector<std::uint32_t>{5, 3, 1, 2, 8, 4, 7, 6}));
     EXPECT_EQ(index.noms.cle(2), "DUPONT\x1FJEAN");
     EXPECT_EQ(index.noms.cle(0), "\x1FINCONNUE");
-    EXPECT_EQ(index.noms.cle(6), "ZOLA\x1F" "EMILE");
+    EXPECT_EQ(index.noms.cle(6),
+              "ZOLA\x1F"
+              "EMILE");
 }
 
 TEST(IndexNoms, chercherNomRendLaPremiereCleNonInferieure) {
@@ -63,7 +65,7 @@ TEST(IndexNoms, chercherNomRendLaPremiereCleNonInferieure) {
     BaseGenealogique base = baseHomonymes(dossier);
     IndexNoms index = construireIndexDesNoms(base).noms;
     EXPECT_EQ(index.ChercherNom(IndexNoms::cleDe("Dupont", "Jean")), 2u);
-    EXPECT_EQ(index.ChercherNom("DUPONT"), 2u);          // un nom seul précède ses prénoms
+    EXPECT_EQ(index.ChercherNom("DUPONT"), 2u);  // un nom seul précède ses prénoms
     EXPECT_EQ(index.ChercherNom("DUPONS"), 2u);
     EXPECT_EQ(index.ChercherNom("DUPONT\x1FJEAN "), 5u);  // après tous les Jean DUPONT
     EXPECT_EQ(index.ChercherNom(""), 0u);
@@ -81,7 +83,7 @@ TEST(IndexNoms, chercherPersonneDistingueLesHomonymesParLaDateDeNaissance) {
     };
     EXPECT_EQ(trouve(0, 0, 1900), 1u);
     EXPECT_EQ(trouve(2, 5, 1920), 2u);
-    EXPECT_EQ(trouve(0, 0, 0), 8u);   // sans événement naissance
+    EXPECT_EQ(trouve(0, 0, 0), 8u);  // sans événement naissance
     EXPECT_EQ(trouve(0, 0, 1920), 0u);
     EXPECT_EQ(index.ChercherPersonne(base, IndexNoms::cleDe("DUPONT", ""), 0, 0, 0), -1);
     EXPECT_EQ(index.ChercherPersonne(base, "DUPONT", 0, 0, 1900), -1);  // clé exacte seulement

@@ -69,8 +69,8 @@ BaseGenealogique baseEnBoucle(const DossierEssai& dossier) {
     EcrivainBase e({4, 2, 0}, dossier.chemin());
     Individu un, deux, trois, quatre;
     un.fratrie = 2;
-    deux.fratrie = 1;        // 1 → 2 → 1 : jamais de valeur négative
-    trois.fratrie = 1;       // depuis 3, on tourne sans revenir à 3
+    deux.fratrie = 1;   // 1 → 2 → 1 : jamais de valeur négative
+    trois.fratrie = 1;  // depuis 3, on tourne sans revenir à 3
     trois.premiereFamille = 1;
     quatre.fratrie = std::numeric_limits<std::int32_t>::min();
     e.ajouterIndividu(un);

@@ -25,7 +25,7 @@ TEST(VerificateurBase, releveAnneauOuvertChaineSansFinEtFicheEgaree) {
     DossierEssai d;
     EcrivainBase e({3, 3, 1}, d.chemin());
     Individu i1, i2, i3;
-    i1.fratrie = 2;   // 1 → 2 → 2 … ne revient jamais à 1
+    i1.fratrie = 2;  // 1 → 2 → 2 … ne revient jamais à 1
     i2.fratrie = 2;
     i3.fratrie = -3;
     i3.pere = 3;

@@ -71,10 +71,8 @@ TEST(NumeroJour, anneesBissextiles) {
 TEST(IntervalleJours, dateExacteEtPartiesInconnues) {
     const std::int32_t j = NumeroJour(3, 7, 1850);
     EXPECT_EQ(IntervalleJours(date(DateSimple, 3, 7, 1850)), IntervalleJours(j, j));
-    EXPECT_EQ(intervalleDe("JUL 1850"),
-              IntervalleJours(NumeroJour(1, 7, 1850), NumeroJour(31, 7, 1850)));
-    EXPECT_EQ(intervalleDe("1850"),
-              IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(31, 12, 1850)));
+    EXPECT_EQ(intervalleDe("JUL 1850"), IntervalleJours(NumeroJour(1, 7, 1850), NumeroJour(31, 7, 1850)));
+    EXPECT_EQ(intervalleDe("1850"), IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(31, 12, 1850)));
     // Le 31 d'un mois de 30 jours n'est pas corrigé : il passe au mois suivant.
     EXPECT_EQ(intervalleDe("JUN 1850").haut, NumeroJour(1, 7, 1850));
 }
@@ -94,8 +92,7 @@ TEST(IntervalleJours, avantApresVersEtEntre) {
     EXPECT_EQ(apres.bas, NumeroJour(1, 1, 1850));
     EXPECT_EQ(apres.haut, apres.bas + 730);
 
-    EXPECT_EQ(intervalleDe("BET 1850 AND 1860"),
-              IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(31, 12, 1860)));
+    EXPECT_EQ(intervalleDe("BET 1850 AND 1860"), IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(31, 12, 1860)));
 }
 
 TEST(IntervalleJours, dateAbsenteInconnueAuxDeuxBouts) {

@@ -48,9 +48,7 @@ TEST(LireDate, entreDeuxAnneesEnAnglaisEtEnFrancais) {
     EXPECT_EQ(lue("BET 1700 AND @#DJULIAN@ 1750"), entre(1700, 1750));
 }
 
-TEST(LireDate, entreRemetLesAnneesDansLOrdre) {
-    EXPECT_EQ(lue("BET 1860 AND 1850"), entre(1850, 1860));
-}
+TEST(LireDate, entreRemetLesAnneesDansLOrdre) { EXPECT_EQ(lue("BET 1860 AND 1850"), entre(1850, 1860)); }
 
 TEST(LireDate, entreSansConnecteurOuSansAnneeEchoue) {
     EXPECT_TRUE(echoue("BET 1850"));
@@ -73,20 +71,18 @@ TEST(LireDate, memeJourEnToutesLettresAbregeEtEnChiffres) {
 
 TEST(LireDate, lesVingtHuitNomsDeMois) {
     const std::pair<const char*, int> noms[] = {
-        {"AOU", 8},       {"AOUT", 8},      {"APRIL", 4},     {"AUGUST", 8},    {"AVR", 4},
-        {"AVRIL", 4},     {"DEC", 12},      {"DECEMBER", 12}, {"DECEMBRE", 12}, {"FEBRUARY", 2},
-        {"FEV", 2},       {"FEVRIER", 2},   {"JANUARY", 1},   {"JANVIER", 1},   {"JUIL", 7},
-        {"JUILLET", 7},   {"JUIN", 6},      {"JULY", 7},      {"JUNE", 6},      {"MAI", 5},
-        {"MARCH", 3},     {"MARS", 3},      {"NOVEMBER", 11}, {"NOVEMBRE", 11}, {"OCTOBER", 10},
-        {"OCTOBRE", 10},  {"SEPTEMBER", 9}, {"SEPTEMBRE", 9}};
+        {"AOU", 8},      {"AOUT", 8},      {"APRIL", 4},     {"AUGUST", 8},   {"AVR", 4},       {"AVRIL", 4},
+        {"DEC", 12},     {"DECEMBER", 12}, {"DECEMBRE", 12}, {"FEBRUARY", 2}, {"FEV", 2},       {"FEVRIER", 2},
+        {"JANUARY", 1},  {"JANVIER", 1},   {"JUIL", 7},      {"JUILLET", 7},  {"JUIN", 6},      {"JULY", 7},
+        {"JUNE", 6},     {"MAI", 5},       {"MARCH", 3},     {"MARS", 3},     {"NOVEMBER", 11}, {"NOVEMBRE", 11},
+        {"OCTOBER", 10}, {"OCTOBRE", 10},  {"SEPTEMBER", 9}, {"SEPTEMBRE", 9}};
     for (const auto& [nom, mois] : noms) {
         EXPECT_EQ(lue(std::string("3 ") + nom + " 1850"), date(DateSimple, 3, mois, 1850)) << nom;
     }
 }
 
 TEST(LireDate, lesAbreviationsAnglaisesVeulentUnNonLettreApres) {
-    const char* abreviations[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
-                                  "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+    const char* abreviations[] = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN", "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
     for (int m = 1; m <= 12; ++m) {
         EXPECT_EQ(lue(std::string("1 ") + abreviations[m - 1] + " 1850"), date(0, 1, m, 1850));
     }

@@ -33,12 +33,12 @@ TEST(DateRepublicaine, premiersJoursDesAnsIEtIV) {
 }
 
 TEST(DateRepublicaine, datesHistoriquesConnues) {
-    EXPECT_EQ(lue("@#DFRENCH R@ 2 PLUV 1"), date(0, 21, 1, 1793));     // mort de Louis XVI
-    EXPECT_EQ(lue("@#DFRENCH R@ 25 VEND 2"), date(0, 16, 10, 1793));   // de Marie-Antoinette
+    EXPECT_EQ(lue("@#DFRENCH R@ 2 PLUV 1"), date(0, 21, 1, 1793));    // mort de Louis XVI
+    EXPECT_EQ(lue("@#DFRENCH R@ 25 VEND 2"), date(0, 16, 10, 1793));  // de Marie-Antoinette
     EXPECT_EQ(lue("9 THERMIDOR AN II"), date(0, 27, 7, 1794));
     EXPECT_EQ(lue("18 brumaire an VIII"), date(0, 9, 11, 1799));
     EXPECT_EQ(lue("10 NIVO AN XIV"), date(0, 31, 12, 1805));
-    EXPECT_EQ(lue("11 NIVO AN XIV"), date(0, 1, 1, 1806));            // fin du calendrier
+    EXPECT_EQ(lue("11 NIVO AN XIV"), date(0, 1, 1, 1806));  // fin du calendrier
 }
 
 TEST(DateRepublicaine, lesAnneesSextilesDecalentLAnSuivant) {
@@ -74,7 +74,7 @@ TEST(DateRepublicaine, chiffresRomainsEtDecimaux) {
 TEST(DateRepublicaine, refuseLesDatesImpossibles) {
     EXPECT_TRUE(echoue("31 VEND AN II"));
     EXPECT_TRUE(echoue("7 COMP AN III"));
-    EXPECT_TRUE(echoue("1 VEND"));       // pas d'an 0
+    EXPECT_TRUE(echoue("1 VEND"));  // pas d'an 0
     EXPECT_TRUE(echoue("1 VEND AN"));
     EXPECT_TRUE(echoue("1 VEND 500 B.C."));
     EXPECT_TRUE(echoue("1 VEND IIIIIIV"));  // −1 en lecture de droite à gauche

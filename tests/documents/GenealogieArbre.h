@@ -120,8 +120,6 @@ inline std::string gedcomSosa(int generations, const std::map<int, DetailsPerson
 //        4   5   6   7
 //          2       3
 //              1
-inline std::string gedcomImplexe() {
-    return gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}});
-}
+inline std::string gedcomImplexe() { return gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}); }
 
 }  // namespace lignara::essai

@@ -39,8 +39,10 @@ inline std::vector<Point> coinsLettres(const TexteRoue& t, const MetriquePolice&
             for (unsigned char c : t.texte) {
                 const double l = police.largeurs[c] / 100;
                 const Point o{t.rayon * std::cos(theta), t.rayon * std::sin(theta)};
-                if (t.inverse) boite(o, {-std::sin(theta), std::cos(theta)}, {-std::cos(theta), -std::sin(theta)}, l);
-                else boite(o, {std::sin(theta), -std::cos(theta)}, {std::cos(theta), std::sin(theta)}, l);
+                if (t.inverse)
+                    boite(o, {-std::sin(theta), std::cos(theta)}, {-std::cos(theta), -std::sin(theta)}, l);
+                else
+                    boite(o, {std::sin(theta), -std::cos(theta)}, {std::cos(theta), std::sin(theta)}, l);
                 theta += (t.inverse ? 1 : -1) * std::floor(l) / t.rayon;
             }
             break;
@@ -62,8 +64,8 @@ inline std::string horsDuSecteur(const std::vector<Point>& coins, const SecteurE
         const double a = std::atan2(p.y, p.x) - milieu;
         const double ecart = std::atan2(std::sin(a), std::cos(a));
         if (r < s.rInterieur || r > s.rExterieur || std::abs(ecart) > demi)
-            return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ") r " + std::to_string(r) +
-                   " écart " + std::to_string(ecart) + " pour ±" + std::to_string(demi);
+            return "(" + std::to_string(p.x) + ", " + std::to_string(p.y) + ") r " + std::to_string(r) + " écart " +
+                   std::to_string(ecart) + " pour ±" + std::to_string(demi);
     }
     return {};
 }

@@ -31,7 +31,9 @@ TEST(Afficheur, premiereSignatureEtFormatsDesListes) {
     EXPECT_TRUE(la->offre(FormatSortie::Texte) && la->offre(FormatSortie::Rtf) && la->offre(FormatSortie::Web));
     const Afficheur* ld = afficheurDeCode(15);
     EXPECT_FALSE(ld->offre(FormatSortie::Rtf));
-    EXPECT_EQ(afficheurDeCode(16)->titre1252(), "Liste \xE9" "clair");
+    EXPECT_EQ(afficheurDeCode(16)->titre1252(),
+              "Liste \xE9"
+              "clair");
     EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
     EXPECT_EQ(afficheurDeCode(33), nullptr);
 }

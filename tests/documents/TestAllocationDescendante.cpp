@@ -27,7 +27,8 @@ AllocationDescendante allouer(const BaseEssai& b, double budget = AllocationDesc
     AllocationDescendante::Regles r;
     r.budget = budget;
     r.doublesBranches = doubles;
-    return AllocationDescendante::calculer(b.base(), tousMorts(b.base()), static_cast<std::uint32_t>(b.personne("P1")), r);
+    return AllocationDescendante::calculer(b.base(), tousMorts(b.base()), static_cast<std::uint32_t>(b.personne("P1")),
+                                           r);
 }
 
 // Ce que tout partage placé doit tenir : l'éventail centré vers le bas et dans le budget, les

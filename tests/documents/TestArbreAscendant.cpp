@@ -38,7 +38,8 @@ protected:
 
     // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
     std::unique_ptr<ArbreAscendant> arbre(BaseEssai& b, int racine, int conjoint = 0) {
-        const Afficheur& type = *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
+        const Afficheur& type =
+            *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
         auto d = std::make_unique<ArbreAscendant>(type);
         b.contexte.polices = polices_;
         d->initialiserParametres(b.contexte);
@@ -212,12 +213,15 @@ TEST_F(ArbreAscendantEssai, lesBranchesClassiquesSAmincissentVersLesParents) {
     ASSERT_EQ(c.size(), 4u) << pdf.contenus()[0];
     // Racine de profondeur 2 : 90 de large ; parents de profondeur 1 : 45 ; fourche à y + 48 + 45 ÷ 6.
     const std::int32_t centre = r.centre(), fourche = r.y + 48 + 7;
-    const std::array<double, 8> exterieurPere = {pt(centre - 45), pt(r.y), pt(centre - 80), pt(r.y + 350),
-                                                 pt(f.centre() - 22 + 35), pt(f.bas() - 350), pt(f.centre() - 22), pt(f.bas())};
-    const std::array<double, 8> interieurPere = {pt(centre), pt(fourche), pt(centre - 30), pt(fourche + 300),
-                                                 pt(f.centre() + 22 + 30), pt(f.bas() - 300), pt(f.centre() + 22), pt(f.bas())};
-    const std::array<double, 8> exterieurMere = {pt(centre + 45), pt(r.y), pt(centre + 80), pt(r.y + 350),
-                                                 pt(m.centre() + 22 - 35), pt(m.bas() - 350), pt(m.centre() + 22), pt(m.bas())};
+    const std::array<double, 8> exterieurPere = {
+        pt(centre - 45),          pt(r.y),           pt(centre - 80),     pt(r.y + 350),
+        pt(f.centre() - 22 + 35), pt(f.bas() - 350), pt(f.centre() - 22), pt(f.bas())};
+    const std::array<double, 8> interieurPere = {
+        pt(centre),        pt(fourche),         pt(centre - 30), pt(fourche + 300), pt(f.centre() + 22 + 30),
+        pt(f.bas() - 300), pt(f.centre() + 22), pt(f.bas())};
+    const std::array<double, 8> exterieurMere = {
+        pt(centre + 45),          pt(r.y),           pt(centre + 80),     pt(r.y + 350),
+        pt(m.centre() + 22 - 35), pt(m.bas() - 350), pt(m.centre() + 22), pt(m.bas())};
     EXPECT_EQ(c[0], exterieurPere);
     EXPECT_EQ(c[1], interieurPere);
     EXPECT_EQ(c[2], exterieurMere);
@@ -276,7 +280,9 @@ TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
 // Boîtes d'une page Web d'arbre (bord plein d'un pixel) : aucune n'en recouvre une autre, et
 // chaque renvoi « #p… » mène à une ancre de la page.
 void verifierBoitesEtRenvois(const std::string& html) {
-    struct Rect { long x, y, l, h; };
+    struct Rect {
+        long x, y, l, h;
+    };
     std::vector<Rect> boites;
     const std::regex boite(R"(left:(\d+)px;top:(\d+)px;width:(\d+)px;height:(\d+)px;border:1px solid)");
     for (auto it = std::sregex_iterator(html.begin(), html.end(), boite); it != std::sregex_iterator(); ++it)
@@ -459,9 +465,10 @@ TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
         f << essai::gedcomSosa(4);
     }
     const std::string base = "document arbre-ascendant '" + ged.string() + "' --racine @I1@ ";
-    auto s = essai::lancerProgramme(base + "--option \"Style=par couple d'ascendants\" "
-                                           "--option \"Critère de coloration=Branche (génération 2)\" "
-                                           "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
+    auto s = essai::lancerProgramme(base +
+                                    "--option \"Style=par couple d'ascendants\" "
+                                    "--option \"Critère de coloration=Branche (génération 2)\" "
+                                    "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
                                     (d / "a.pdf").string() + "'");
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
@@ -480,7 +487,8 @@ TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
 // le contexte envoie ceux du document : boîte de la fenêtre, sortie d'erreur de la commande.
 TEST_F(ArbreAscendantEssai, uneErreurDeLectureDePhotoVaAuxMessagesDuContexte) {
     const std::string photo = dossier.ecrire("abimee.jpg", "GIF89a pas un JPEG").string();
-    const std::string gedcom = "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME P1 /N1/\n1 OBJE\n2 FILE " + photo + "\n0 TRLR\n";
+    const std::string gedcom =
+        "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME P1 /N1/\n1 OBJE\n2 FILE " + photo + "\n0 TRLR\n";
     BaseEssai b(gedcom);
     contexte_ = &b.contexte;
     Configuration preferences;

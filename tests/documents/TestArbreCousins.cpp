@@ -44,8 +44,14 @@ std::string gedcomParentsCousins() {
 // (enfants 3 et 9). Le cousin 10 (fils de 6) épouse la cousine 11 (fille de 9) : leur enfant 12.
 // Le père 2 a aussi un fils 14 d'une autre femme 13.
 std::string gedcomCousinsMaries() {
-    return essai::gedcomDeFamilles(14, {{2, 3, {1}, ""}, {4, 5, {2, 6}, ""}, {7, 8, {3, 9}, ""}, {6, 0, {10}, ""},
-                                        {9, 0, {11}, ""}, {10, 11, {12}, ""}, {2, 13, {14}, ""}},
+    return essai::gedcomDeFamilles(14,
+                                   {{2, 3, {1}, ""},
+                                    {4, 5, {2, 6}, ""},
+                                    {7, 8, {3, 9}, ""},
+                                    {6, 0, {10}, ""},
+                                    {9, 0, {11}, ""},
+                                    {10, 11, {12}, ""},
+                                    {2, 13, {14}, ""}},
                                    {{9, {"", "", 'F'}}, {11, {"", "", 'F'}}});
 }
 
@@ -54,8 +60,14 @@ std::string gedcomCousinsMaries() {
 std::string gedcomMereSeuleEtDemiCousins() {
     return essai::gedcomDeFamilles(
         9, {{0, 2, {1}, ""}, {3, 4, {2, 5}, ""}, {5, 0, {6}, ""}, {3, 7, {8}, ""}, {8, 0, {9}, ""}},
-        {{1, {"1860", "", 'M'}}, {2, {"1830", "", 'F'}}, {3, {"1800", "", 'M'}}, {4, {"1805", "", 'F'}},
-         {5, {"1832", "", 'M'}}, {6, {"1862", "", 'M'}}, {7, {"1815", "", 'F'}}, {8, {"1840", "", 'M'}},
+        {{1, {"1860", "", 'M'}},
+         {2, {"1830", "", 'F'}},
+         {3, {"1800", "", 'M'}},
+         {4, {"1805", "", 'F'}},
+         {5, {"1832", "", 'M'}},
+         {6, {"1862", "", 'M'}},
+         {7, {"1815", "", 'F'}},
+         {8, {"1840", "", 'M'}},
          {9, {"1870", "", 'M'}}});
 }
 
@@ -85,7 +97,6 @@ protected:
             }
         }
     }
-
 };
 
 TEST_F(ArbreCousinsEssai, lesParametresEtLaLimiteDAscendanceLue) {
@@ -102,9 +113,9 @@ TEST_F(ArbreCousinsEssai, lesParametresEtLaLimiteDAscendanceLue) {
     }
     std::vector<std::string> libelles;
     for (const OptionDocument& o : optionsDuType(d->type())) libelles.push_back(o.libelle);
-    EXPECT_EQ(libelles, (std::vector<std::string>{"Affiche les personnes contemporaines", "Limite l'ascendance à",
-                                                  "Fond de page", "Critère de coloration",
-                                                  "Couper toutes les branches au-delà de"}));
+    EXPECT_EQ(libelles,
+              (std::vector<std::string>{"Affiche les personnes contemporaines", "Limite l'ascendance à", "Fond de page",
+                                        "Critère de coloration", "Couper toutes les branches au-delà de"}));
 }
 
 TEST_F(ArbreCousinsEssai, uneRacineSansParentArreteAvecLeMessage) {
@@ -187,7 +198,8 @@ TEST_F(ArbreCousinsEssai, desParentsCousinsAvecBranchesDoublesOuLigneeCoupee) {
     ecrire(b, *d, "doubles.pdf");
     ASSERT_EQ(d->couples().size(), 5u);
     auto m = apparitions(*d);
-    for (const auto& [personne, nombre] : m) EXPECT_EQ(nombre, personne == p(1) || personne == p(2) ? 2 : 1) << personne;
+    for (const auto& [personne, nombre] : m)
+        EXPECT_EQ(nombre, personne == p(1) || personne == p(2) ? 2 : 1) << personne;
     verifierSansRecouvrement(*d);
 
     b.contexte.preferences = nullptr;

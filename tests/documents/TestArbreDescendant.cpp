@@ -42,9 +42,9 @@ class ArbreDescendantEssai : public essai::EssaiArbre<DocumentArbreDescendant> {
 
 // Cousins germains 5 et 6 mariés entre eux (voir l'essai de la construction).
 std::string gedcomCousinsMaries() {
-    return essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, "1850"}, {3, 0, {5}, ""}, {7, 4, {6}, ""}, {5, 6, {8, 9}, "1901"},
-                                        {9, 0, {10}, ""}},
-                                   {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
+    return essai::gedcomDeFamilles(
+        10, {{1, 2, {3, 4}, "1850"}, {3, 0, {5}, ""}, {7, 4, {6}, ""}, {5, 6, {8, 9}, "1901"}, {9, 0, {10}, ""}},
+        {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
 }
 
 TEST_F(ArbreDescendantEssai, lesParametresSuiventLaSignatureEtLeursValeursDeDepart) {
@@ -211,9 +211,9 @@ TEST_F(ArbreDescendantEssai, unArbreChronologiqueSansDateRedevientOrdinaireAvecL
 
 TEST_F(ArbreDescendantEssai, unArbreChronologiqueGardeSonFondEtSesAnneesSousLaRacine) {
     DonneesLivrees donnees;
-    BaseEssai b(essai::gedcomDeFamilles(5, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}},
-                                        {{1, {"1800", ""}}, {2, {"1805", ""}}, {3, {"1830", ""}}, {4, {"1835", ""}},
-                                         {5, {"1860", ""}}}));
+    BaseEssai b(essai::gedcomDeFamilles(
+        5, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}},
+        {{1, {"1800", ""}}, {2, {"1805", ""}}, {3, {"1830", ""}}, {4, {"1835", ""}}, {5, {"1860", ""}}}));
     auto d = arbre(b, 1);
     d->valeur(kFondDePage) = std::string("Siècles"_1252);
     const std::string chemin = ecrire(b, *d, "chrono.pdf");
@@ -264,8 +264,10 @@ TEST_F(ArbreDescendantEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) 
             d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationPays};
             const std::string chemin = ecrire(b, *d, fichier.stem().string() + (format ? ".htm" : ".pdf"));
             EXPECT_GT(d->arbre().rangees().nombreRangees(), 2) << fichier;
-            if (format) verifierHtml(chemin);
-            else verifierPdf(chemin);
+            if (format)
+                verifierHtml(chemin);
+            else
+                verifierPdf(chemin);
         }
     }
 }

@@ -51,7 +51,8 @@ protected:
     // Les boîtes dessinées : toute la moitié haute, la moitié basse sans ses boîtes de racine.
     static std::vector<Rectangle> boitesDessinees(const ArbreMixte& d) {
         std::vector<Rectangle> v;
-        for (const NoeudAscendant* n : d.ascendants().boites()) v.push_back({n->x, n->bas(), n->droite(), n->y, n->personne});
+        for (const NoeudAscendant* n : d.ascendants().boites())
+            v.push_back({n->x, n->bas(), n->droite(), n->y, n->personne});
         const std::vector<const NoeudDescendant*> racines = d.racinesDescendantes();
         for (const NoeudDescendant* n : d.descendants().rangees().boites())
             if (std::find(racines.begin(), racines.end(), n) == racines.end())
@@ -84,7 +85,6 @@ protected:
             EXPECT_EQ(hautes[i]->largeur, basses[i]->largeur);
         }
     }
-
 };
 
 TEST_F(ArbreMixteEssai, lesParametresSuiventLesSignaturesEtLeursValeursDeDepart) {
@@ -178,9 +178,16 @@ TEST_F(ArbreMixteEssai, leCoupleDuFamilialEstCommunEtSonMariageTraceUneFois) {
 
 TEST_F(ArbreMixteEssai, chronologiqueUnConjointPlusAgeResteALaHauteurDeLaRacine) {
     DonneesLivrees donnees;
-    BaseEssai b(gedcomMixte({{9, {"1800", ""}}, {10, {"1805", ""}}, {1, {"1830", ""}}, {2, {"1832", ""}},
-                             {3, {"1860", ""}}, {4, {"1830", ""}}, {7, {"1865", ""}}, {5, {"1885", ""}},
-                             {6, {"1888", ""}}, {8, {"1895", ""}}}));
+    BaseEssai b(gedcomMixte({{9, {"1800", ""}},
+                             {10, {"1805", ""}},
+                             {1, {"1830", ""}},
+                             {2, {"1832", ""}},
+                             {3, {"1860", ""}},
+                             {4, {"1830", ""}},
+                             {7, {"1865", ""}},
+                             {5, {"1885", ""}},
+                             {6, {"1888", ""}},
+                             {8, {"1895", ""}}}));
     auto d = arbre(b, 3);
     d->valeur(kFondDePage) = std::string("Siècles"_1252);
     const std::string chemin = ecrire(b, *d, "chrono.pdf");
@@ -297,8 +304,10 @@ TEST_F(ArbreMixteEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) {
             }
             verifierRacineCommune(*d);
             verifierSansRecouvrement(*d);
-            if (format) verifierHtml(chemin);
-            else verifierPdf(chemin);
+            if (format)
+                verifierHtml(chemin);
+            else
+                verifierPdf(chemin);
         }
     }
 }

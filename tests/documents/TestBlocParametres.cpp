@@ -60,8 +60,9 @@ TEST(BlocParametres, codeChaqueLettreSurSesOctets) {
     BaseEssai b(essai::kFamilleEssai);
     SignatureParametres s("xP2D4Lb");
     EnsemblePersonnes vide(b.base().nombreIndividus());
-    ParametresDocument v = {std::int32_t{-1}, std::uint16_t{0x1234}, DateParametre{31, 12, 0x0765},
-                            std::uint32_t{0x01020304}, vide, std::uint8_t{1}};
+    ParametresDocument v = {
+        std::int32_t{-1}, std::uint16_t{0x1234}, DateParametre{31, 12, 0x0765}, std::uint32_t{0x01020304}, vide,
+        std::uint8_t{1}};
     Favori f;
     encoderParametres(f, s, v, b.base());
     std::vector<std::uint8_t> attendu = {255, 0x34, 0x12, 31, 12, 0x65, 0x07, 4, 3, 2, 1, 255, 1};
@@ -81,8 +82,7 @@ TEST(BlocParametres, referenceDeNomCle31PrenomsZeroPuisDateDeNaissance) {
     EXPECT_EQ(std::string(ref.begin(), ref.end()), attendu);
     auto sansNaissance = ReferencePersonne::de(b.base(), 4).octets();
     EXPECT_EQ(std::string(sansNaissance.begin(), sansNaissance.end() - 4), std::string(ref.begin(), ref.end() - 4));
-    EXPECT_EQ(std::vector<std::uint8_t>(sansNaissance.end() - 4, sansNaissance.end()),
-              std::vector<std::uint8_t>(4, 0));
+    EXPECT_EQ(std::vector<std::uint8_t>(sansNaissance.end() - 4, sansNaissance.end()), std::vector<std::uint8_t>(4, 0));
     EXPECT_EQ(ReferencePersonne::de(b.base(), 0).octets(), std::vector<std::uint8_t>{255});
     EXPECT_EQ(ReferencePersonne::de(b.base(), 99).octets(), std::vector<std::uint8_t>{255});
 }
@@ -92,7 +92,8 @@ TEST(BlocParametres, refuseUnTexteDe1990OctetsEnPosition10EtVideLeFavori) {
     Favori f;
     f.parametres = {1, 2, 3};
     SignatureParametres s10("44bbs");  // le texte commence en position 10
-    ParametresDocument v = {std::uint32_t{0}, std::uint32_t{0}, std::uint8_t{0}, std::uint8_t{0}, std::string(1990, 'a')};
+    ParametresDocument v = {std::uint32_t{0}, std::uint32_t{0}, std::uint8_t{0}, std::uint8_t{0},
+                            std::string(1990, 'a')};
     try {
         encoderParametres(f, s10, v, b.base());
         FAIL() << "texte accepté";
@@ -135,8 +136,9 @@ TEST(BlocParametres, personneIntrouvableArreteLExecutionEtSeRedemandeEnModificat
         EXPECT_FALSE(e.aUnMessage());
     }
     ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0], "DUPONT Jean n'est plus accessible dans la base\n"
-                             "(ou n'a plus la m\xEAme date de naissance)");
+    EXPECT_EQ(b.messages[0],
+              "DUPONT Jean n'est plus accessible dans la base\n"
+              "(ou n'a plus la m\xEAme date de naissance)");
     decoderParametres(f, ModeFavori::Modification, s, v, b.contexte);
     EXPECT_EQ(std::get<std::int32_t>(v[0]), 0);
     EXPECT_EQ(std::get<std::uint8_t>(v[2]), 9);

@@ -171,8 +171,10 @@ protected:
         fs::create_directories(dossier_ / "Carto");
     }
     void TearDown() override {
-        if (donneesAvant_) setenv("LIGNARA_DONNEES", donneesAvant_->c_str(), 1);
-        else unsetenv("LIGNARA_DONNEES");
+        if (donneesAvant_)
+            setenv("LIGNARA_DONNEES", donneesAvant_->c_str(), 1);
+        else
+            unsetenv("LIGNARA_DONNEES");
         PoliceFamille::liberer();
     }
 
@@ -231,8 +233,8 @@ TEST_F(CarteEssai, localisationAscendanteRemplissagesTableauEtEnclave) {
     const DessinCarte& dessin = d->dessin();
     ASSERT_EQ(dessin.remplissages.size(), 4u);
     const std::uint32_t plein = couleurRvb(0, 0, 200), moitie = teinteCompte(0, 0, 200, 1, 2);
-    EXPECT_EQ(dessin.remplissages[0].couleur, moitie);      // Lyon
-    EXPECT_EQ(dessin.remplissages[1].couleur, 0xFFFFFFu);   // son enclave
+    EXPECT_EQ(dessin.remplissages[0].couleur, moitie);     // Lyon
+    EXPECT_EQ(dessin.remplissages[1].couleur, 0xFFFFFFu);  // son enclave
     // Brest (2 personnes, dans l'enclave) et Nantes ensuite, les plus grandes d'abord.
     EXPECT_EQ(dessin.remplissages[2].couleur, moitie);
     EXPECT_EQ(dessin.remplissages[3].couleur, plein);
@@ -249,7 +251,8 @@ TEST_F(CarteEssai, localisationAscendanteRemplissagesTableauEtEnclave) {
     // Codes des régions sur leurs étiquettes.
     std::set<std::string> textes;
     for (const auto& t : dessin.textes) textes.insert(t.texte);
-    for (const char* code : {"29", "69", "44", "Zeta", "Alpha", "Mu", "2", "1"}) EXPECT_TRUE(textes.count(code)) << code;
+    for (const char* code : {"29", "69", "44", "Zeta", "Alpha", "Mu", "2", "1"})
+        EXPECT_TRUE(textes.count(code)) << code;
     // Hauteur avec le tableau : la carte arrondie à la ligne de 176, le cadre, une ligne par
     // région comptée, et la bande de signature ou la seule marge.
     for (bool signature : {true, false}) {
@@ -339,7 +342,8 @@ TEST_F(CarteEssai, uneRegionAbsenteDuFichierGardeSonNomDansLeTableau) {
     c.regions.push_back({lyon, "Mu", "69", {400, 400}, {carre(0)}});
     c.regions.push_back({nantes, "Alpha", "44", {1400, 400}, {carre(1000)}});
     // Le plus grand numéro de la carte couvre celui de Brest, absent du fichier.
-    c.regions.push_back({255, "Bout", "B", {1950, 950}, {PolygoneCarte{false, {{1950, 950}, {1990, 950}, {1990, 990}}}}});
+    c.regions.push_back(
+        {255, "Bout", "B", {1950, 950}, {PolygoneCarte{false, {{1950, 950}, {1990, 950}, {1990, 990}}}}});
     ASSERT_LT(brest, 255);
     ecrireCarte(c, dossier_ / "Carto/FR.dat");
     auto d = document<CarteLocalisation>(b, 4, "R");
@@ -362,7 +366,10 @@ TEST_F(CarteEssai, laPlusGrandeCarteDuFormatSeMetAEchelleSansDebordement) {
     Carte c;
     c.largeur = cote;
     c.hauteur = cote / 2;
-    c.regions.push_back({lyon, "Mu", "69", {cote / 2, cote / 4},
+    c.regions.push_back({lyon,
+                         "Mu",
+                         "69",
+                         {cote / 2, cote / 4},
                          {PolygoneCarte{false, {{0, 0}, {cote, 0}, {cote, cote / 2}, {0, cote / 2}}}}});
     ecrireCarte(c, dossier_ / "Carto/FR.dat");
     auto d = document<CarteLocalisation>(b, 5, nullptr);
@@ -397,8 +404,8 @@ TEST_F(CarteEssai, migrationsDuParentVersLEnfantParGeneration) {
     EXPECT_TRUE(m.regions[lyon] && m.regions[brest] && m.regions[nantes]);
     m = migrationsAscendantes(b.base(), r, 1, kFrance, 255);
     EXPECT_EQ(m.migrations, (std::vector<Migration>{{brest, lyon, 1}}));
-    const MigrationsCarte desc = migrationsDescendantes(b.base(), static_cast<std::uint32_t>(b.personne("X")), 5,
-                                                        kFrance, 255);
+    const MigrationsCarte desc =
+        migrationsDescendantes(b.base(), static_cast<std::uint32_t>(b.personne("X")), 5, kFrance, 255);
     EXPECT_EQ(desc.migrations, (std::vector<Migration>{{nantes, brest, 1}, {brest, lyon, 2}}));
 
     ecrireCarteEssai(lyon, brest, nantes);
@@ -443,12 +450,11 @@ TEST(ZonesCarte, codeDeSeizeBitsEtPaysParDefaut) {
 TEST(CommandeCarte, cartesProduitesEnLigneDeCommande) {
     DossierEssai d;
     const std::string ged = essai::chemin1252(fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
-    auto lancer = [&](const std::string& args) {
-        return essai::lancerProgramme(std::string("document ") + args);
-    };
+    auto lancer = [&](const std::string& args) { return essai::lancerProgramme(std::string("document ") + args); };
     const std::string sortie = (d / "p.pdf").string();
     setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);
-    auto s = lancer("carte-patronyme '" + ged + "' --patronyme berthelot --option 'Affichage du tableau de valeurs=oui' --sortie '" + sortie + "'");
+    auto s = lancer("carte-patronyme '" + ged +
+                    "' --patronyme berthelot --option 'Affichage du tableau de valeurs=oui' --sortie '" + sortie + "'");
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_TRUE(fs::exists(sortie)) << s.texte;
     s = lancer("carte-patronyme '" + ged + "' --racine @I1@ --sortie '" + sortie + "'");
@@ -457,8 +463,8 @@ TEST(CommandeCarte, cartesProduitesEnLigneDeCommande) {
     s = lancer("carte-localisation-complete '" + ged + "' --patronyme DUPONT --sortie '" + sortie + "'");
     EXPECT_NE(s.code, 0);
     const std::string migration = (d / "m.pdf").string();
-    s = lancer("carte-migration-descendante '" + ged + "' --racine 'Claude /Berthelot/' --option 'Nombre de générations=8' --sortie '" +
-               migration + "'");
+    s = lancer("carte-migration-descendante '" + ged +
+               "' --racine 'Claude /Berthelot/' --option 'Nombre de générations=8' --sortie '" + migration + "'");
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_TRUE(fs::exists(migration)) << s.texte;
     // Sans carte installée : le message, et rien d'écrit.

@@ -70,9 +70,9 @@ CategorieAutomate automate(const std::string& definition, bool professions) {
 // --- Pays ---------------------------------------------------------------------------------------
 
 TEST(Coloration, paysReservesEtAutresPaysDansLOrdreDeRencontre) {
-    const auto r = importerTexte(gedcomDesLieux({"Genève, Suisse", "Lyon, France", "Berlin, Allemagne",
-                                                 "Liège, Belgique", "Ici, Luxembourg", "Rome, Italie", "",
-                                                 "Nulle part"}));
+    const auto r =
+        importerTexte(gedcomDesLieux({"Genève, Suisse", "Lyon, France", "Berlin, Allemagne", "Liège, Belgique",
+                                      "Ici, Luxembourg", "Rome, Italie", "", "Nulle part"}));
     Coloration c(ColorationPays, r.base);
     EXPECT_EQ(c.caseDe(1), 10);
     EXPECT_EQ(c.caseDe(2), 15);
@@ -80,7 +80,7 @@ TEST(Coloration, paysReservesEtAutresPaysDansLOrdreDeRencontre) {
     EXPECT_EQ(c.caseDe(4), 17);
     EXPECT_EQ(c.caseDe(5), 9);
     EXPECT_EQ(c.caseDe(6), 1);
-    EXPECT_EQ(c.caseDe(3), 0);  // la case tient sa valeur
+    EXPECT_EQ(c.caseDe(3), 0);   // la case tient sa valeur
     EXPECT_EQ(c.caseDe(7), -1);  // sans lieu
     EXPECT_EQ(c.caseDe(8), -1);  // lieu sans pays (pays par défaut non appliqué sans subdivision)
 
@@ -96,10 +96,10 @@ TEST(Coloration, paysReservesEtAutresPaysDansLOrdreDeRencontre) {
 
 TEST(Coloration, laDerniereCaseRamasseLesPaysEnTropEtSeNommeAutres) {
     // 18 cases libres hors la dernière (23 moins 4 réservées moins la dernière), puis deux de plus.
-    const std::vector<std::string> pays{"Allemagne", "Italie", "Espagne", "Portugal", "Autriche",
-                                        "Pologne", "Hongrie", "Roumanie", "Bulgarie", "Grèce",
-                                        "Suède", "Norvège", "Danemark", "Finlande", "Irlande",
-                                        "Russie", "Turquie", "Maroc", "Algérie", "Tunisie"};
+    const std::vector<std::string> pays{"Allemagne", "Italie",  "Espagne",  "Portugal", "Autriche",
+                                        "Pologne",   "Hongrie", "Roumanie", "Bulgarie", "Grèce",
+                                        "Suède",     "Norvège", "Danemark", "Finlande", "Irlande",
+                                        "Russie",    "Turquie", "Maroc",    "Algérie",  "Tunisie"};
     std::vector<std::string> lieux;
     for (const auto& p : pays) lieux.push_back("Ville, " + p);
     const auto r = importerTexte(gedcomDesLieux(lieux));
@@ -120,9 +120,9 @@ TEST(Coloration, laDerniereCaseRamasseLesPaysEnTropEtSeNommeAutres) {
 
 TEST(Coloration, laDerniereCaseAvecUnSeulPaysGardeSonNom) {
     std::vector<std::string> lieux;
-    for (const char* p : {"Allemagne", "Italie", "Espagne", "Portugal", "Autriche", "Pologne", "Hongrie",
-                          "Roumanie", "Bulgarie", "Grèce", "Suède", "Norvège", "Danemark", "Finlande",
-                          "Irlande", "Russie", "Turquie", "Maroc", "Algérie"})
+    for (const char* p :
+         {"Allemagne", "Italie", "Espagne", "Portugal", "Autriche", "Pologne", "Hongrie", "Roumanie", "Bulgarie",
+          "Grèce", "Suède", "Norvège", "Danemark", "Finlande", "Irlande", "Russie", "Turquie", "Maroc", "Algérie"})
         lieux.push_back(std::string("Ville, ") + p);
     lieux.push_back("Autre ville, Algérie");
     const auto r = importerTexte(gedcomDesLieux(lieux));
@@ -183,12 +183,13 @@ TEST(Coloration, uneRegionGardeSaCaseQuelQueSoitLOrdreDesPersonnes) {
 }
 
 TEST(Coloration, legendeDesRegionsTrieeSansTenirCompteDesAccents) {
-    const auto r = importerTexte(gedcomDesLieux({"Rouen, Seine-Maritime", "Paris", "Lille, Nord",
-                                                 "Fort-de-France, Martinique", "Lyon, Rhône", "Quelque part, Belgique"}));
+    const auto r =
+        importerTexte(gedcomDesLieux({"Rouen, Seine-Maritime", "Paris", "Lille, Nord", "Fort-de-France, Martinique",
+                                      "Lyon, Rhône", "Quelque part, Belgique"}));
     Coloration c(ColorationFrance2016, r.base);
     for (std::uint32_t n = 1; n <= 6; ++n) c.colorer(n);
-    EXPECT_EQ(libelles(c), (std::vector<std::string>{"Auvergne-Rhône-Alpes", "Hauts-de-France",
-                                                     "Île-de-France", "Normandie", "Outre-mer"}));
+    EXPECT_EQ(libelles(c), (std::vector<std::string>{"Auvergne-Rhône-Alpes", "Hauts-de-France", "Île-de-France",
+                                                     "Normandie", "Outre-mer"}));
     EXPECT_EQ(c.caseDe(2), 7);
     EXPECT_EQ(c.caseDe(6), -1);
 }

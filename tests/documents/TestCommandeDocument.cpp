@@ -68,8 +68,10 @@ TEST(CommandeDocument, lePapierVientDePapierSinonDesPreferences) {
     const auto range = produire("range.pdf", "");
     const auto remplace = produire("remplace.pdf", "--papier 'Non paginé'");
     Sortie inconnu = lancer("document arbre-ascendant '" + ged.string() + "' --racine @I1@ --papier A5");
-    if (ancien) setenv("XDG_CONFIG_HOME", configurationAvant.c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
+    if (ancien)
+        setenv("XDG_CONFIG_HOME", configurationAvant.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
 
     EXPECT_EQ(nonPagine.compter("/Type /Page\n"), 1u);
     EXPECT_EQ(nonPagine.compter("/MediaBox [0 0 567 "), 0u);
@@ -113,14 +115,17 @@ TEST(CommandeDocument, fichesEtTrombinoscopeAvecLeursOptions) {
                " --format web --option 'Tri=Année de naissance' --option 'Une seule photo par individu=oui'");
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_NE(essai::lireFichier(d / "TR_.htm").find("anne.jpg\"><img"), std::string::npos);
-    s = lancer("document fiche-individuelle" + fichier +
-               " --racine @I1@ --format rtf --option 'Taille des photos=Taille normale' --option 'Evénements religieux=oui'");
+    s = lancer(
+        "document fiche-individuelle" + fichier +
+        " --racine @I1@ --format rtf --option 'Taille des photos=Taille normale' --option 'Evénements religieux=oui'");
     EXPECT_EQ(s.code, 0) << s.texte;
     const std::string rtf = essai::lireFichier(d / "TI_ROY.rtf");
     EXPECT_NE(rtf.find("\\jpegblip"), std::string::npos);
     EXPECT_NE(rtf.find("Ev\\'e9n\\'e9ment religieux"), std::string::npos);
-    if (ancien) setenv("XDG_CONFIG_HOME", configurationAvant.c_str(), 1);
-    else unsetenv("XDG_CONFIG_HOME");
+    if (ancien)
+        setenv("XDG_CONFIG_HOME", configurationAvant.c_str(), 1);
+    else
+        unsetenv("XDG_CONFIG_HOME");
 }
 
 }  // namespace

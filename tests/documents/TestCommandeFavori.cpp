@@ -16,7 +16,6 @@
 namespace lignara {
 namespace {
 
-
 namespace fs = std::filesystem;
 using essai::DossierEssai;
 
@@ -42,14 +41,13 @@ struct CommandeFavori : ::testing::Test {
         unsetenv("XDG_CONFIG_HOME");
         unsetenv("SOURCE_DATE_EPOCH");
     }
-    essai::SortieProgramme lancer(const std::string& arguments) {
-        return essai::lancerProgramme(arguments);
-    }
+    essai::SortieProgramme lancer(const std::string& arguments) { return essai::lancerProgramme(arguments); }
     std::string fichier() const { return "'" + ged.string() + "'"; }
 };
 
 TEST_F(CommandeFavori, ajouteListeEtExecuteCommeLaCommandeDocument) {
-    auto s = lancer("favori ajouter " + fichier() + " 'Arbre de P1' arbre-ascendant --racine @I1@ "
+    auto s = lancer("favori ajouter " + fichier() +
+                    " 'Arbre de P1' arbre-ascendant --racine @I1@ "
                     "--option 'Fond de page=Siècles'");
     ASSERT_EQ(s.code, 0) << s.texte;
 
@@ -83,8 +81,9 @@ TEST_F(CommandeFavori, leBlocEstCeluiDuCheminAbsoluQueLaFenetreEmploie) {
     auto s = essai::lancerProgramme("--version >/dev/null; cd '" + dossier.chemin().string() + "' && \"" +
                                     LIGNARA_PROGRAMME + "\" favori liste famille/../famille/sosa.ged");
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(s.texte, "  1  Rangé | Arbre ascendant individuel (sans paramètres)\n"
-                       "  2  --------------------\n");
+    EXPECT_EQ(s.texte,
+              "  1  Rangé | Arbre ascendant individuel (sans paramètres)\n"
+              "  2  --------------------\n");
     // Un favori typé sans paramètres n'a pas de dialogue pour les demander ici.
     s = lancer("favori executer " + fichier() + " 'Rang\xC3\xA9'");
     EXPECT_NE(s.code, 0);
@@ -117,11 +116,11 @@ TEST_F(CommandeFavori, lesLimitesDuDialogueSAppliquent) {
     EXPECT_FALSE(favoris.back().parametres.empty());
 }
 
-
 // Les cartes de patronyme et du fichier entier n'ont pas de personne de tête (rangée comme
 // « aucune ») : leurs favoris se lancent quand même, et donnent la carte de « lignara document ».
 TEST_F(CommandeFavori, lesCartesSansPersonneDeTeteSeRangentEtSeLancent) {
-    const std::string exemple = "'" + (fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged").string() + "'";
+    const std::string exemple =
+        "'" + (fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged").string() + "'";
     setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);
     auto s = lancer("favori ajouter " + exemple + " Patronyme carte-patronyme --patronyme berthelot");
     ASSERT_EQ(s.code, 0) << s.texte;
@@ -134,8 +133,8 @@ TEST_F(CommandeFavori, lesCartesSansPersonneDeTeteSeRangentEtSeLancent) {
         const fs::path direct = dossier / (std::string(nom) + "-direct.pdf");
         s = lancer(std::string("favori executer ") + exemple + " " + nom + " --sortie '" + favori.string() + "'");
         ASSERT_EQ(s.code, 0) << nom << " : " << s.texte;
-        const std::string commande = std::string(nom) == "Tout" ? "carte-localisation-complete "
-                                                               : "carte-patronyme --patronyme berthelot ";
+        const std::string commande =
+            std::string(nom) == "Tout" ? "carte-localisation-complete " : "carte-patronyme --patronyme berthelot ";
         s = lancer("document " + commande + exemple + " --sortie '" + direct.string() + "'");
         ASSERT_EQ(s.code, 0) << s.texte;
         const std::string attendu = lignara::essai::lireFichier(direct);

@@ -39,7 +39,8 @@ TEST_F(CommandeStatistiques, lesCinqStatistiquesEcriventUnPdfValide) {
         {"stat-ages-completes", "--option 'Type=âge au décès'"},
         {"stat-ages-ascendantes", "--racine @I27@ --option \"Indique l'évolution au cours des siècles=non\""},
         {"stat-naissances-descendantes",
-         "--racine @I1@ --option 'Regroupement par intervalles de=10' --option 'Intègre les conjoints des descendants=non'"},
+         "--racine @I1@ --option 'Regroupement par intervalles de=10' --option 'Intègre les conjoints des "
+         "descendants=non'"},
         {"stat-professions-completes", "--option 'Affiche la liste des catégories=oui'"},
         {"stat-sources-completes", "--option 'Limite à une seule catégorie par personne=oui'"},
         {"stat-generations", "--racine @I27@"},

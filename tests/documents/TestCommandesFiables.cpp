@@ -41,8 +41,9 @@ class Commandes : public ::testing::Test {
 protected:
     SortieProgramme lancer(const std::string& arguments, const std::string& avant = "",
                            const std::string& redirection = "2>&1") {
-        return essai::executerCommande(avant + (avant.empty() ? "" : "; ") + "XDG_CONFIG_HOME=" + cite(dossier / "config") +
-                                       " timeout 120 \"" + LIGNARA_PROGRAMME + "\" " + arguments + " " + redirection);
+        return essai::executerCommande(avant + (avant.empty() ? "" : "; ") +
+                                       "XDG_CONFIG_HOME=" + cite(dossier / "config") + " timeout 120 \"" +
+                                       LIGNARA_PROGRAMME + "\" " + arguments + " " + redirection);
     }
     SortieProgramme document(const fs::path& sortie, const std::string& avant = "") {
         return lancer("document arbre-ascendant " + cite(kExemple) + " --racine @I1@ --sortie " + cite(sortie), avant);
@@ -98,11 +99,12 @@ TEST_F(Commandes, unDisquePleinFaitEchouerLeDocumentAvecSaCause) {
     // Un petit tmpfs visible de la seule commande, rempli d'avance (le document tiendrait
     // dans un tmpfs vide) : il faut pouvoir monter (root dans un conteneur).
     SortieProgramme s =
-        lancer("", "unshare -m sh -c 'mount -t tmpfs -o size=16k lignara-essai " + (dossier / "petit").string() +
-                       " || exit 77; yes | head -c 14336 > " + (dossier / "petit" / "remplissage").string() +
-                       "; exec env XDG_CONFIG_HOME=" + (dossier / "config").string() + " \"" +
-                       LIGNARA_PROGRAMME + "\" document arbre-ascendant \"" + kExemple +
-                       "\" --racine @I1@ --sortie " + (dossier / "petit" / "arbre.pdf").string() + "'; exit $?",
+        lancer("",
+               "unshare -m sh -c 'mount -t tmpfs -o size=16k lignara-essai " + (dossier / "petit").string() +
+                   " || exit 77; yes | head -c 14336 > " + (dossier / "petit" / "remplissage").string() +
+                   "; exec env XDG_CONFIG_HOME=" + (dossier / "config").string() + " \"" + LIGNARA_PROGRAMME +
+                   "\" document arbre-ascendant \"" + kExemple + "\" --racine @I1@ --sortie " +
+                   (dossier / "petit" / "arbre.pdf").string() + "'; exit $?",
                ">/dev/null");
     if (s.code == 77 || s.texte.find("unshare") != std::string::npos)
         GTEST_SKIP() << "montage d'un tmpfs impossible sans privilèges : " << s.texte;
@@ -121,8 +123,9 @@ TEST_F(Commandes, unTubeOuUnTexteNommesCommePhotoDonnentUnMessageChacunEtLeDocum
     SortieProgramme s = lancer("document arbre-ascendant " + cite(dossier / "photos.ged") + " --racine @I1@ --sortie " +
                                cite(dossier / "arbre.pdf"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(s.texte, "Erreur dans le fichier " + (dossier / "tube.jpg").string() + "\nCe n'est pas un fichier ordinaire\n" +
-                           "Erreur dans le fichier " + (dossier / "texte.jpg").string() + "\nCe n'est pas une image JPEG\n" +
+    EXPECT_EQ(s.texte, "Erreur dans le fichier " + (dossier / "tube.jpg").string() +
+                           "\nCe n'est pas un fichier ordinaire\n" + "Erreur dans le fichier " +
+                           (dossier / "texte.jpg").string() + "\nCe n'est pas une image JPEG\n" +
                            (dossier / "arbre.pdf").string() + "\n");
     EXPECT_EQ(lignara::essai::lireFichier(dossier / "arbre.pdf").substr(0, 5), "%PDF-");
 }

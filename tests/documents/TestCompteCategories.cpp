@@ -19,7 +19,8 @@ CategorieAutomate automate(const std::string& definition) {
 // 25 catégories : la 24e (numéro 23) n'est pas comptée.
 std::string vingtCinqCategories() {
     std::string d;
-    for (int k = 0; k < 25; ++k) d += "Categorie " + std::to_string(k) + "\r\n\tmot" + static_cast<char>('a' + k) + "\r\n";
+    for (int k = 0; k < 25; ++k)
+        d += "Categorie " + std::to_string(k) + "\r\n\tmot" + static_cast<char>('a' + k) + "\r\n";
     return d;
 }
 

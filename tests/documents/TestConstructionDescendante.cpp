@@ -98,8 +98,8 @@ TEST(ConstructionDescendante, uneMereADeuxFamillesSansMariGardeTousSesEnfants) {
 
 TEST(ConstructionDescendante, unArbreAgnatiqueNeSuitPasLesEnfantsDesFemmes) {
     // 1 × 2 : 3 (fils) et 4 (fille) ; 3 × 5 : 6 ; 7 × 4 : 8.
-    Descendance d(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {7, 4, {8}, ""}},
-                                          {{4, {"", "", 'F'}}}));
+    Descendance d(
+        essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {7, 4, {8}, ""}}, {{4, {"", "", 'F'}}}));
     d.regles.agnatique = true;
     d.individuel(1);
     EXPECT_EQ(d.rangee(1), "P3 P5* P4 P7*!");
@@ -110,9 +110,9 @@ TEST(ConstructionDescendante, unArbreAgnatiqueNeSuitPasLesEnfantsDesFemmes) {
 }
 
 TEST(ConstructionDescendante, sansLesContemporainsUneFamilleAuPremierEnfantVivantResteSansEnfants) {
-    Descendance d(essai::gedcomDeFamilles(6, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {4, 0, {6}, ""}},
-                                          {{1, {"1850", ""}}, {3, {"1880", ""}}, {4, {"1885", ""}}, {5, {"1910", ""}},
-                                           {6, {"1990", ""}}}));
+    Descendance d(essai::gedcomDeFamilles(
+        6, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {4, 0, {6}, ""}},
+        {{1, {"1850", ""}}, {3, {"1880", ""}}, {4, {"1885", ""}}, {5, {"1910", ""}}, {6, {"1990", ""}}}));
     const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
     d.regles.contemporains = false;
     d.regles.statutsVitaux = &tables.statutsVitaux;
@@ -124,9 +124,9 @@ TEST(ConstructionDescendante, sansLesContemporainsUneFamilleAuPremierEnfantVivan
 // Cousins germains 5 et 6 mariés : leurs enfants ne sont dessinés qu'une fois, sous le premier
 // couple atteint ; le second est marqué et ses deux membres sont des personnes répétées.
 std::string gedcomCousinsMaries() {
-    return essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {7, 4, {6}, ""}, {5, 6, {8, 9}, ""},
-                                        {9, 0, {10}, ""}},
-                                   {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
+    return essai::gedcomDeFamilles(
+        10, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}, {7, 4, {6}, ""}, {5, 6, {8, 9}, ""}, {9, 0, {10}, ""}},
+        {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
 }
 
 TEST(ConstructionDescendante, lesEnfantsDeCousinsMariesEntreEuxNeSontDessinesQuUneFois) {
@@ -245,7 +245,8 @@ TEST(ConstructionDescendante, lesAnneesChronologiquesRestentDansLArbreEtSousLesP
 
 TEST(ConstructionDescendante, lElagageRetireLesGroupesSansCouleurDeBasEnHaut) {
     // 1 × 2 : 3, 4 ; 3 × 5 : 6 ; 4 × 7 : 8 ; 8 × 9 : 10. Seul 6 est coloré.
-    Descendance d(essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}, {8, 9, {10}, ""}}));
+    Descendance d(
+        essai::gedcomDeFamilles(10, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}, {8, 9, {10}, ""}}));
     const std::uint32_t colore = d.n(6);
     d.regles.colorer = [colore](const NoeudDescendant& n) {
         return n.personne == colore ? CouleurBoite{1, 2, 3} : CouleurBoite{};
@@ -265,8 +266,8 @@ TEST(ConstructionDescendante, lElagageRetireLesGroupesSansCouleurDeBasEnHaut) {
 
 TEST(ConstructionDescendante, unDescendantMarieADeuxDescendantsDeRangeesDifferentes) {
     // 1 × 2 : 3, 4, 5 ; 4 × 6 : 7 ; 3 épouse 5 (rangée 1) puis 7 (rangée 2), chacun avec un enfant.
-    Descendance d(essai::gedcomDeFamilles(10, {{1, 2, {3, 4, 5}, ""}, {4, 6, {7}, ""}, {3, 5, {8}, ""},
-                                               {3, 7, {9}, ""}},
+    Descendance d(essai::gedcomDeFamilles(10,
+                                          {{1, 2, {3, 4, 5}, ""}, {4, 6, {7}, ""}, {3, 5, {8}, ""}, {3, 7, {9}, ""}},
                                           {{5, {"", "", 'F'}}, {7, {"", "", 'F'}}}));
     ArbreDescendant& a = d.individuel(1);
     EXPECT_EQ(d.rangee(1), "P3 P5* P7* P4 P6* P5 P3*!");
@@ -297,8 +298,8 @@ TEST(ConstructionDescendante, lArbreFamilialPartDuCoupleChoisiSansSesAutresFamil
 
 TEST(ConstructionDescendante, lesBranchesDeCousinsPartagentLesFamillesEtSautentLEnfantExclu) {
     // Couple 1 × 2 : 3 (lignée de la racine), 4 ; couple 5 × 6 : 7 ; 4 et 7 mariés : 8.
-    Descendance d(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {5, 6, {7}, ""}, {4, 7, {8}, ""}},
-                                          {{7, {"", "", 'F'}}}));
+    Descendance d(
+        essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {5, 6, {7}, ""}, {4, 7, {8}, ""}}, {{7, {"", "", 'F'}}}));
     const BaseGenealogique& base = d.b.base();
     EnsemblePersonnes familles(base.nombreIndividus());
     d.regles.brancheImposee = 5;

@@ -22,21 +22,74 @@ using essai::BaseEssai;
 
 // Les signatures des favoris et des Perso.dwa déjà rangés : une lettre de plus, de moins ou
 // déplacée les rendrait illisibles. Liste écrite ici, pas tirée de la table.
-constexpr std::pair<int, const char*> kSignaturesRangees[] = {
-    {1, "Pss111bL1"}, {38, "PsPs111bL1"}, {2, "Psbbs11bL1"}, {3, "Psbs11bL1"}, {39, "PsPbs11bL1"},
-    {41, "Psb2s1L1"}, {40, "PsPb2s1L1"}, {12, "Psb1L1"}, {15, "Psbbb1L1L2"}, {14, "Psbb211"}, {16, "1bb"},
-    {13, "11"}, {17, "1bsbsbsbsbsb1DD1"}, {42, "Psbbbbb"}, {43, "PsbbbbbL1"}, {44, "PsbbbbbL1"}, {51, "Ps1"},
-    {52, "PsP1"}, {53, "Ps1"}, {47, "Ps"}, {48, "PsP"}, {49, "Psb"}, {18, "Ps1"}, {19, "Psb1b"},
-    {55, "Psb11"}, {32, "Psb21"}, {54, "Ps1111"}, {35, "Ps1b21"}, {37, "Ps1b21"}, {36, "Ps1b21"},
-    {11, "PsPs1"}, {34, "11"}, {10, "Psbbbb1"}, {45, "PsbbbbL11"}, {46, "PsbbbbL11"}, {4, "Psb12bb111"},
-    {6, "Psb12bb111"}, {7, "Psb12bb111"}, {5, "Psb12bb111"}, {8, "Ps2b2"}, {9, "Ps2b2"}, {50, "Ps"},
-    {20, "Ps1bb"}, {22, "Ps1bb"}, {21, "Ps1bb"}, {23, "Ps2b"}, {25, "Ps2b"}, {24, "Ps2b"}, {26, "Psbbb"},
-    {28, "Psbbb"}, {27, "Psbbb"}, {29, "Psbbb"}, {31, "Psbbb"}, {30, "Psbbb"}};
+constexpr std::pair<int, const char*> kSignaturesRangees[] = {{1, "Pss111bL1"},
+                                                              {38, "PsPs111bL1"},
+                                                              {2, "Psbbs11bL1"},
+                                                              {3, "Psbs11bL1"},
+                                                              {39, "PsPbs11bL1"},
+                                                              {41, "Psb2s1L1"},
+                                                              {40, "PsPb2s1L1"},
+                                                              {12, "Psb1L1"},
+                                                              {15, "Psbbb1L1L2"},
+                                                              {14, "Psbb211"},
+                                                              {16, "1bb"},
+                                                              {13, "11"},
+                                                              {17, "1bsbsbsbsbsb1DD1"},
+                                                              {42, "Psbbbbb"},
+                                                              {43, "PsbbbbbL1"},
+                                                              {44, "PsbbbbbL1"},
+                                                              {51, "Ps1"},
+                                                              {52, "PsP1"},
+                                                              {53, "Ps1"},
+                                                              {47, "Ps"},
+                                                              {48, "PsP"},
+                                                              {49, "Psb"},
+                                                              {18, "Ps1"},
+                                                              {19, "Psb1b"},
+                                                              {55, "Psb11"},
+                                                              {32, "Psb21"},
+                                                              {54, "Ps1111"},
+                                                              {35, "Ps1b21"},
+                                                              {37, "Ps1b21"},
+                                                              {36, "Ps1b21"},
+                                                              {11, "PsPs1"},
+                                                              {34, "11"},
+                                                              {10, "Psbbbb1"},
+                                                              {45, "PsbbbbL11"},
+                                                              {46, "PsbbbbL11"},
+                                                              {4, "Psb12bb111"},
+                                                              {6, "Psb12bb111"},
+                                                              {7, "Psb12bb111"},
+                                                              {5, "Psb12bb111"},
+                                                              {8, "Ps2b2"},
+                                                              {9, "Ps2b2"},
+                                                              {50, "Ps"},
+                                                              {20, "Ps1bb"},
+                                                              {22, "Ps1bb"},
+                                                              {21, "Ps1bb"},
+                                                              {23, "Ps2b"},
+                                                              {25, "Ps2b"},
+                                                              {24, "Ps2b"},
+                                                              {26, "Psbbb"},
+                                                              {28, "Psbbb"},
+                                                              {27, "Psbbb"},
+                                                              {29, "Psbbb"},
+                                                              {31, "Psbbb"},
+                                                              {30, "Psbbb"}};
 
 // Un type qui n'aurait que les lettres de sa signature, comme tant que son document n'existe pas.
 Afficheur typeEnLettres() {
-    return {14, "Liste de cousins", "LC_", "liste-cousins", parametresDeLettres<"Psbb211">(), DemandeTete::Personne,
-            "DIALOG_LC_GENE", OffrePdf, 0, 15, nullptr};
+    return {14,
+            "Liste de cousins",
+            "LC_",
+            "liste-cousins",
+            parametresDeLettres<"Psbb211">(),
+            DemandeTete::Personne,
+            "DIALOG_LC_GENE",
+            OffrePdf,
+            0,
+            15,
+            nullptr};
 }
 
 TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges) {
@@ -54,7 +107,7 @@ TEST(Declarations, seuleLaTeteDesSignaturesEnLettresAUnRole) {
     EXPECT_EQ(cousins.indice(RoleParametre::Racine), 0);
     EXPECT_EQ(cousins.indice(RoleParametre::NomRacine), 1);
     EXPECT_EQ(cousins.indice(RoleParametre::Format), -1);  // viendrait avec son document
-    const Afficheur& fiches = *afficheurDeCode(45);  // « PsbbbbL11 », déclaré
+    const Afficheur& fiches = *afficheurDeCode(45);        // « PsbbbbL11 », déclaré
     EXPECT_EQ(fiches.indice(RoleParametre::Coupes), 6);
     EXPECT_EQ(fiches.indice(RoleParametre::LimiteGenerations), 7);
     EXPECT_EQ(afficheurDeCode(16)->indice(RoleParametre::Racine), -1);  // « 1bb »
@@ -114,16 +167,21 @@ TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     BaseEssai b(essai::kFamilleEssai);
     Favori f;
     const std::string octets = std::string("DUPONT\x1FJEAN", 11) + '\0' + "\x03\x03\x3A\x07" +  // racine
-                               "DUPONT" + '\0' + "Si\xE8" "cles" + '\0' +                      // nom, fond de page
-                               "\x03\x01\x0A" + '\0' +                                          // Web, couple, critère 10, élagage
-                               "\xFF\x06";                                                      // coupes vides, 6 générations
+                               "DUPONT" + '\0' +
+                               "Si\xE8"
+                               "cles" +
+                               '\0' +                   // nom, fond de page
+                               "\x03\x01\x0A" + '\0' +  // Web, couple, critère 10, élagage
+                               "\xFF\x06";              // coupes vides, 6 générations
     f.parametres.assign(octets.begin(), octets.end());
     ArbreAscendant d(*afficheurDeCode(1));
     d.initialiserParametres(b.contexte);
     ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(d, b.contexte));
     EXPECT_EQ(d.racine(), 1);
     EXPECT_EQ(d.nomRacine(), "DUPONT");
-    EXPECT_EQ(d.texte(kFondDePage), "Si\xE8" "cles");
+    EXPECT_EQ(d.texte(kFondDePage),
+              "Si\xE8"
+              "cles");
     EXPECT_EQ(d.format, FormatSortie::Web);
     EXPECT_EQ(d.octet(kStyleAscendant), 1);
     EXPECT_EQ(d.octet(d.critere()), 10);
@@ -188,8 +246,8 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
 // Une option de date, que l'arbre n'a pas : le type d'essai la déclare.
 constexpr ParametreDeclare kNeApres{.lettre = 'D', .controle = 2003, .libelle = "Né après le"};
 constexpr const ParametreDeclare* kParametresDate[] = {&kNeApres};
-const Afficheur kTypeDate{201, "Essai", "ES_", "essai", kParametresDate, DemandeTete::Aucune, "DIALOG_ES", OffrePdf,
-                          0, 0, nullptr};
+const Afficheur kTypeDate{201,         "Essai",  "ES_", "essai", kParametresDate, DemandeTete::Aucune,
+                          "DIALOG_ES", OffrePdf, 0,     0,       nullptr};
 
 class DocumentDate : public Document {
 public:

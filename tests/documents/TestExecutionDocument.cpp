@@ -25,14 +25,23 @@ constexpr ParametreDeclare kAvecDates{.lettre = 'b', .controle = 2011, .libelle 
 constexpr ParametreDeclare kCoupesListe{.lettre = 'L', .role = RoleParametre::Coupes, .libelle = "Entrez les branches"};
 constexpr ParametreDeclare kGenerations{
     .lettre = '1', .controle = 2060, .libelle = "Nombre de générations", .defaut = 5, .minimum = 1, .maximum = 99};
-constexpr const ParametreDeclare* kParametresListe[] = {&kRacine,      &kNomRacine,   &kAvecDates,
-                                                        &kFormat,      &kCoupesListe, &kGenerations};
-const Afficheur kListeEssai{12,  "Liste ascendante", "LA_", "liste-ascendante", kParametresListe, DemandeTete::Personne,
-                            "DIALOG_LA_GENE,DIALOG_COUPE", OffrePdf | OffreTexte | OffreRtf | OffreWeb, 0, 13, nullptr};
+constexpr const ParametreDeclare* kParametresListe[] = {&kRacine, &kNomRacine,   &kAvecDates,
+                                                        &kFormat, &kCoupesListe, &kGenerations};
+const Afficheur kListeEssai{12,
+                            "Liste ascendante",
+                            "LA_",
+                            "liste-ascendante",
+                            kParametresListe,
+                            DemandeTete::Personne,
+                            "DIALOG_LA_GENE,DIALOG_COUPE",
+                            OffrePdf | OffreTexte | OffreRtf | OffreWeb,
+                            0,
+                            13,
+                            nullptr};
 // Lien de parenté : une seconde personne et son nom.
 constexpr const ParametreDeclare* kParametresLien[] = {&kRacine, &kNomRacine, &kSeconde, &kNomSeconde, &kGenerations};
-const Afficheur kLienEssai{11, "Lien de parenté", "TP_", "lien-parente", kParametresLien, DemandeTete::Personne, "",
-                           OffrePdf, 0, 29, nullptr};
+const Afficheur kLienEssai{
+    11, "Lien de parenté", "TP_", "lien-parente", kParametresLien, DemandeTete::Personne, "", OffrePdf, 0, 29, nullptr};
 
 class DocumentEssai : public Document {
 public:
@@ -47,7 +56,8 @@ public:
         if (!f.ouvrir(chemin)) throw OperationImpossible(f.message());
         f.flux() << "racine " << racine() << " dates " << int{octet(kAvecDates)} << " generations "
                  << int{octet(kGenerations)};
-        if (echoueEnCours) throw OperationImpossible("Ecriture impossible dans le fichier\n" + chemin + "\nDisque plein");
+        if (echoueEnCours)
+            throw OperationImpossible("Ecriture impossible dans le fichier\n" + chemin + "\nDisque plein");
         if (!f.fermer()) throw OperationImpossible(f.message());
     }
     std::size_t varianteCompteur() const override { return 1; }
@@ -83,9 +93,9 @@ TEST(ExecutionDocument, favoriEcritLeFichierNommeParLaRacineEtCompteLaVariante) 
     Execution e;
     Favori f;
     EnsemblePersonnes coupes(e.b.base().nombreIndividus());
-    encoderParametres(f, SignatureParametres("Psb1L1"),
-                      {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
-                      e.b.base());
+    encoderParametres(
+        f, SignatureParametres("Psb1L1"),
+        {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}}, e.b.base());
     int preparations = 0;
     auto doc = std::make_unique<DocumentEssai>(listeAscendante());
     doc->preparations = &preparations;
@@ -108,9 +118,10 @@ TEST(ExecutionDocument, unDocumentQuiEchoueNeLaisseRienSousLeNomDeLUtilisateur) 
         }
         Favori f;
         EnsemblePersonnes coupes(e.b.base().nombreIndividus());
-        encoderParametres(f, SignatureParametres("Psb1L1"),
-                          {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
-                          e.b.base());
+        encoderParametres(
+            f, SignatureParametres("Psb1L1"),
+            {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
+            e.b.base());
         auto doc = std::make_unique<DocumentEssai>(listeAscendante());
         doc->echoueEnCours = true;
         ParametresFavori source(f, ModeFavori::Execution);
@@ -175,8 +186,9 @@ TEST(ExecutionDocument, ligneDeCommandeRefuseEnDisantCeQuiEstValide) {
     DemandeDocument d;
     d.racine = "Louise";
     d.options = {"Couleur=bleu"};
-    EXPECT_EQ(refus(e, d), "Option inconnue : « Couleur ».\nOptions possibles : « Avec les dates », "
-                           "« Nombre de générations »");
+    EXPECT_EQ(refus(e, d),
+              "Option inconnue : « Couleur ».\nOptions possibles : « Avec les dates », "
+              "« Nombre de générations »");
     d.options = {"Avec les dates=peut-être"};
     EXPECT_EQ(refus(e, d), "Valeur inconnue pour « Avec les dates » : « peut-être ».\nValeurs possibles : oui, non");
     d.options = {"Nombre de générations=100"};
@@ -232,9 +244,10 @@ TEST(ExecutionDocument, modificationDUnFavoriRedemandeLaPersonnePerdueEtRecode) 
     Execution e;
     Favori f;
     EnsemblePersonnes coupes(e.b.base().nombreIndividus());
-    encoderParametres(f, SignatureParametres("Psb1L1"),
-                      {std::int32_t{5}, std::string("DUPONT"), std::uint8_t{1}, std::uint8_t{0}, coupes, std::uint8_t{4}},
-                      e.b.base());
+    encoderParametres(
+        f, SignatureParametres("Psb1L1"),
+        {std::int32_t{5}, std::string("DUPONT"), std::uint8_t{1}, std::uint8_t{0}, coupes, std::uint8_t{4}},
+        e.b.base());
     f.parametres[5] = 'X';  // « DUPONT·LOUISE » n'est plus dans la base
     const auto abime = f.parametres;
     DialoguesEssai dialogues;

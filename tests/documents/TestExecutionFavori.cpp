@@ -17,7 +17,6 @@
 namespace lignara {
 namespace {
 
-
 using essai::DossierEssai;
 
 std::vector<std::uint8_t> octetsDe(const std::filesystem::path& chemin) {
@@ -74,9 +73,8 @@ struct FavoriEssai : ::testing::Test {
         return [racine](const ContexteDocument&) {
             DemandeDocument demande;
             demande.racine = racine;
-            return std::make_unique<ParametresLigneCommande>(demande, [](const std::string& d) {
-                return static_cast<std::int32_t>(d[1] - '0');
-            });
+            return std::make_unique<ParametresLigneCommande>(
+                demande, [](const std::string& d) { return static_cast<std::int32_t>(d[1] - '0'); });
         };
     }
     SourcePourContexte essai(bool reussite, std::size_t texte = 0) {
@@ -140,7 +138,8 @@ TEST_F(FavoriEssai, lesPersonnesSeRetrouventApresUnNouvelImportEtUnAbsentArreteT
     ASSERT_TRUE(chemin);
     EXPECT_EQ(std::filesystem::path(*chemin).filename(), "AA_N1.pdf");
     // Même nom, autre naissance : ce n'est plus la personne du favori.
-    std::ofstream(dossier / "sosa.ged") << "0 HEAD\n1 CHAR ANSI\n0 @I9@ INDI\n1 NAME P1 /N1/\n1 BIRT\n2 DATE 1901\n0 TRLR\n";
+    std::ofstream(dossier / "sosa.ged")
+        << "0 HEAD\n1 CHAR ANSI\n0 @I9@ INDI\n1 NAME P1 /N1/\n1 BIRT\n2 DATE 1901\n0 TRLR\n";
     ouvrir();
     const auto avant = std::distance(std::filesystem::directory_iterator(dossier / "sortie"), {});
     EXPECT_FALSE(lancerFavori(f, fichier, preferences, reglages));

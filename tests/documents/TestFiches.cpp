@@ -173,7 +173,10 @@ TEST_F(FicheEssai, fichesDesDescendantsSeparentChaqueFicheParUnSautDePageRtfEtGa
     EXPECT_NE(rtf.find("Fille d'Henri BOURBON et de Marie MEDICIS"), std::string::npos);
     EXPECT_NE(rtf.find("Activit\\'e9 professionnelle"), std::string::npos) << rtf;
     ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_NE(b.messages[0].find("Une image a \xE9t\xE9 ignor\xE9" "e"), std::string::npos) << b.messages[0];
+    EXPECT_NE(b.messages[0].find("Une image a \xE9t\xE9 ignor\xE9"
+                                 "e"),
+              std::string::npos)
+        << b.messages[0];
 
     // Une branche coupée et la limite de générations retirent des fiches.
     auto coupe = fiche(b, FicheIndividuelle::kCodeDescendants, "Henri");
@@ -191,13 +194,15 @@ TEST_F(FicheEssai, webEncodeLesCheminsDePhotosEtDonneAltLargeurHauteur) {
     const std::string piege = "x\"><img src=y onerror=alert(1)>&.jpg";
     dossier.ecrire("photos/" + piege, essais::jpegBlanc(20, 10));
     dossier.ecrire("photos/a b.jpg", essais::jpegBlanc(10, 10));
-    BaseEssai b(BaseEssai::DepuisChemin{}, ecrireGedcom("0 @I1@ INDI\n1 NAME Jeanne /ROY/\n1 SEX F\n1 OBJE\n2 FILE photos/" + piege +
+    BaseEssai b(BaseEssai::DepuisChemin{},
+                ecrireGedcom("0 @I1@ INDI\n1 NAME Jeanne /ROY/\n1 SEX F\n1 OBJE\n2 FILE photos/" + piege +
                              "\n1 OBJE\n2 FILE photos/a b.jpg\n"));
     auto d = fiche(b, FicheIndividuelle::kCodeIndividuelle, "Jeanne");
     d->valeur(kVignettesFiche) = std::uint8_t{0};
     const std::string html = ecrire(*d, b, FormatSortie::Web);
     EXPECT_EQ(html.find("onerror=alert"), std::string::npos) << html;
-    EXPECT_NE(html.find("/photos/x%22%3E%3Cimg%20src%3Dy%20onerror%3Dalert%281%29%3E%26.jpg\""), std::string::npos) << html;
+    EXPECT_NE(html.find("/photos/x%22%3E%3Cimg%20src%3Dy%20onerror%3Dalert%281%29%3E%26.jpg\""), std::string::npos)
+        << html;
     EXPECT_NE(html.find("/photos/a%20b.jpg\"><img style='border-width:0;' src=\"file://"), std::string::npos) << html;
     EXPECT_NE(html.find("alt=\"Jeanne ROY\""), std::string::npos);
     // Taille normale : 3840 unités de haut, 320 pixels ; la photo 2 : 1 fait 640 de large.

@@ -35,7 +35,6 @@ Carte petiteCarte() {
     return c;
 }
 
-
 const std::string kAbime = "Fichier de cartographie FR.dat ab\xEEm\xE9.\nR\xE9-installez Lignara.";
 
 // Octets attendus d'une carte d'une région triangulaire, faits à la main d'après le format :
@@ -49,8 +48,9 @@ TEST(FichierCarte, octetsDUneCarteFaiteALaMain) {
     attendu.resize(attendu.size() + 99, 0);
     attendu.push_back('a');
     attendu.resize(attendu.size() + 99, 0);
-    for (int o : {2, 0, 0, 0, 3 + 8, 0, 0, 0, 1}) attendu.push_back(static_cast<std::uint8_t>(o));  // x, y + 4x, 1 polygone
-    for (int o : {0xFD, 0xFF}) attendu.push_back(static_cast<std::uint8_t>(o));                     // −3 : enclave
+    for (int o : {2, 0, 0, 0, 3 + 8, 0, 0, 0, 1})
+        attendu.push_back(static_cast<std::uint8_t>(o));                         // x, y + 4x, 1 polygone
+    for (int o : {0xFD, 0xFF}) attendu.push_back(static_cast<std::uint8_t>(o));  // −3 : enclave
     for (int o : {1, 0, 0, 0, 2, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
     for (int o : {5 ^ 2, 0, 0, 0, 6 ^ 1, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
     for (int o : {0x00 ^ 6, 0x01, 0, 0, 0x80 ^ 5, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
@@ -106,22 +106,22 @@ TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
         return essai::messageDe([&] { decoderCarte(f, "FR.dat"); });
     };
     constexpr std::size_t fiche = 11, polygone = fiche + 211;
-    EXPECT_EQ(fausse(0, {32, 0}), kAbime);                  // plus grand numéro sous 33
-    EXPECT_EQ(fausse(0, {0, 1}), kAbime);                   // au-delà de 255
-    EXPECT_EQ(fausse(2, {2}), kAbime);                      // tampon de moins de 3 points
-    EXPECT_EQ(fausse(3, {0, 0, 0, 0}), kAbime);             // largeur nulle
-    EXPECT_EQ(fausse(7, {0, 0, 0, 2}), kAbime);             // hauteur au-delà de 2^24
-    EXPECT_EQ(fausse(fiche, {41, 0}), kAbime);              // région au-dessus du plus grand numéro
-    EXPECT_EQ(fausse(fiche, {32, 0}), kAbime);              // région sous 33
+    EXPECT_EQ(fausse(0, {32, 0}), kAbime);       // plus grand numéro sous 33
+    EXPECT_EQ(fausse(0, {0, 1}), kAbime);        // au-delà de 255
+    EXPECT_EQ(fausse(2, {2}), kAbime);           // tampon de moins de 3 points
+    EXPECT_EQ(fausse(3, {0, 0, 0, 0}), kAbime);  // largeur nulle
+    EXPECT_EQ(fausse(7, {0, 0, 0, 2}), kAbime);  // hauteur au-delà de 2^24
+    EXPECT_EQ(fausse(fiche, {41, 0}), kAbime);   // région au-dessus du plus grand numéro
+    EXPECT_EQ(fausse(fiche, {32, 0}), kAbime);   // région sous 33
     EXPECT_EQ(fausse(fiche + 2, std::vector<std::uint8_t>(100, 'x')), kAbime);  // nom sans zéro final
-    EXPECT_EQ(fausse(fiche + 202, {0xE9, 3, 0, 0}), kAbime);  // étiquette hors de la carte
-    EXPECT_EQ(fausse(fiche + 206, {0, 0, 0, 0}), kAbime);   // y + 4x plus petit que 4x
-    EXPECT_EQ(fausse(fiche + 210, {3}), kAbime);            // un polygone de plus qu'écrit
-    EXPECT_EQ(fausse(polygone, {5, 0}), kAbime);            // plus de points que l'en-tête
-    EXPECT_EQ(fausse(polygone, {2, 0}), kAbime);            // moins de 3 points
-    EXPECT_EQ(fausse(polygone, {0x00, 0x80}), kAbime);      // −32768
-    EXPECT_EQ(fausse(polygone + 2, {0xE9, 3, 0, 0}), kAbime);  // premier point hors de la carte
-    EXPECT_EQ(fausse(polygone + 10, {0, 0, 1, 0}), kAbime);    // point suivant hors de la carte
+    EXPECT_EQ(fausse(fiche + 202, {0xE9, 3, 0, 0}), kAbime);                    // étiquette hors de la carte
+    EXPECT_EQ(fausse(fiche + 206, {0, 0, 0, 0}), kAbime);                       // y + 4x plus petit que 4x
+    EXPECT_EQ(fausse(fiche + 210, {3}), kAbime);                                // un polygone de plus qu'écrit
+    EXPECT_EQ(fausse(polygone, {5, 0}), kAbime);                                // plus de points que l'en-tête
+    EXPECT_EQ(fausse(polygone, {2, 0}), kAbime);                                // moins de 3 points
+    EXPECT_EQ(fausse(polygone, {0x00, 0x80}), kAbime);                          // −32768
+    EXPECT_EQ(fausse(polygone + 2, {0xE9, 3, 0, 0}), kAbime);                   // premier point hors de la carte
+    EXPECT_EQ(fausse(polygone + 10, {0, 0, 1, 0}), kAbime);                     // point suivant hors de la carte
     // La même région deux fois.
     Carte deux = petiteCarte();
     std::vector<std::uint8_t> f = encoderCarte(deux);

@@ -69,8 +69,8 @@ struct FichierReel {
     std::vector<std::string> messages;
 };
 
-#define FICHIER_REEL(nom, relatif)                                                   \
-    FichierReel nom(relatif);                                                        \
+#define FICHIER_REEL(nom, relatif) \
+    FichierReel nom(relatif);      \
     if (!nom.present()) GTEST_SKIP() << "fichier GEDCOM réel absent : " << nom.chemin
 
 std::uint32_t personneNommee(const BaseGenealogique& base, const std::string& prenoms, const std::string& nom) {
@@ -117,8 +117,9 @@ TEST(StatistiquesFichiersReels, agesAuDecesEtAuPremierMariageDePres2020) {
     EXPECT_EQ(c.moyenne(), 60);
     EXPECT_EQ(c.nombreSiecle[20], 17u);
     EXPECT_EQ(c.moyenneSiecle(20), 88);
-    const CompteursAges m = compterAges(
-        r.import.base, choisirPopulation(r.import.base, EtenduePopulation::Complete, 0, false), AgeEtudie::PremierMariage);
+    const CompteursAges m =
+        compterAges(r.import.base, choisirPopulation(r.import.base, EtenduePopulation::Complete, 0, false),
+                    AgeEtudie::PremierMariage);
     EXPECT_EQ(m.nombre[CompteursAges::Hommes], 318u);
     EXPECT_EQ(m.nombre[CompteursAges::Femmes], 318u);
     EXPECT_EQ(m.moyenne(CompteursAges::Hommes), 27);
@@ -189,12 +190,11 @@ TEST(FrisesFichiersReels, bandesDAndrewJohnsonRelues) {
     ASSERT_EQ(f.nombreEvenements(kProfessions), 1u);
     EXPECT_EQ(f.bandes[kProfessions][0].libelle, "US President No. 17, National Union");
     EXPECT_EQ(f.bandes[kProfessions][0].debut.bas, NumeroJour(15, 4, 1865));
-    const std::vector<std::pair<const char*, int>> domiciles = {
-        {"Greene, Tennessee, USA", 1830},
-        {"Greene, Tennessee, USA", 1840},
-        {"Greeneville, Greene, Tennessee, USA", 1870},
-        {"Greeneville, Greene, Tennessee, USA", 1860},
-        {"Greeneville, Greene, Tennessee, USA", 1850}};
+    const std::vector<std::pair<const char*, int>> domiciles = {{"Greene, Tennessee, USA", 1830},
+                                                                {"Greene, Tennessee, USA", 1840},
+                                                                {"Greeneville, Greene, Tennessee, USA", 1870},
+                                                                {"Greeneville, Greene, Tennessee, USA", 1860},
+                                                                {"Greeneville, Greene, Tennessee, USA", 1850}};
     ASSERT_EQ(f.nombreEvenements(kDomiciles), domiciles.size());
     for (std::size_t i = 0; i < domiciles.size(); ++i) {
         EXPECT_EQ(f.bandes[kDomiciles][i].libelle, domiciles[i].first);
@@ -228,8 +228,10 @@ TEST(FrisesFichiersReels, deuxMilleAnsDAscendantsDeQueenEnUnPdfValide) {
     essai::DossierEssai dossier;
     for (std::uint8_t code : {FriseGenerations::kCodeAscendante, FriseLignees::kCodeAscendante}) {
         std::unique_ptr<Document> d;
-        if (code == FriseLignees::kCodeAscendante) d = queen.document<FriseLignees>(code, "@I3062@");
-        else d = queen.document<FriseGenerations>(code, "@I3062@");
+        if (code == FriseLignees::kCodeAscendante)
+            d = queen.document<FriseLignees>(code, "@I3062@");
+        else
+            d = queen.document<FriseGenerations>(code, "@I3062@");
         d->chemin = (dossier / ("queen-" + std::to_string(code) + ".pdf")).string();
         d->ecrire();
         essais::verifierAvecQpdf(essai::lireFichier(d->chemin), "queen.pdf");

@@ -15,7 +15,8 @@ using essai::BaseEssai;
 
 // Jean : tous les événements personnels ; son père meurt avant sa naissance, sa mère vers elle.
 // Louis : vivant (pas de décès), des enfants à 99 et à 101 ans. Rémi : aucune date.
-const std::string kFamille = essai::kEnTete +
+const std::string kFamille =
+    essai::kEnTete +
     "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n1 BIRT\n2 DATE 10 JAN 1850\n"
     "1 CHR\n2 DATE 12 JAN 1850\n1 BAPM\n2 DATE 1851\n1 FCOM\n2 DATE 1861\n1 CONF\n2 DATE 1864\n"
     "1 ORDN\n2 DATE 1900\n1 HAJJ\n2 DATE 1905\n1 BARM\n"
@@ -71,10 +72,10 @@ struct FriseEssai {
 TEST(FriseIndividu, evenementsPersonnelsDansLOrdreEtSansDateGardesSelonLeurSorte) {
     FriseEssai essai;
     const FriseIndividu f = essai.frise("Jean");
-    EXPECT_EQ(textes(f.bandes[kPersonnels]),
-              (std::vector<std::string>{"Naissance", "Baptême", "1ère communion", "Confirmation",
-                                        "Mariage avec Marie MARTIN", "Divorce", "Mariage avec Anne LEROY",
-                                        "Ordination", "Hajj", "Décès", "Enterrement"}));
+    EXPECT_EQ(
+        textes(f.bandes[kPersonnels]),
+        (std::vector<std::string>{"Naissance", "Baptême", "1ère communion", "Confirmation", "Mariage avec Marie MARTIN",
+                                  "Divorce", "Mariage avec Anne LEROY", "Ordination", "Hajj", "Décès", "Enterrement"}));
     // CHR compte pour le baptême (le premier daté), la Bar Mitzvah sans date n'est pas gardée ;
     // la famille sans conjoint, mariage ni divorce ne donne rien ; le second mariage est sans date.
     const auto& p = f.bandes[kPersonnels];
@@ -94,8 +95,7 @@ TEST(FriseIndividu, evenementsFamiliauxLibellesEtFiltresParLaFenetre) {
     // fenêtre ; Marie morte après Jean et Paul né après : absents. « d' » devant Henri.
     EXPECT_EQ(textes(f.bandes[kFamiliaux]),
               (std::vector<std::string>{"Décès de la mère (Jeanne ROUX)", "Décès du conjoint (Anne LEROY)",
-                                        "Naissance d'Henri DUPONT", "Décès d'Henri DUPONT",
-                                        "Naissance d'un enfant"}));
+                                        "Naissance d'Henri DUPONT", "Décès d'Henri DUPONT", "Naissance d'un enfant"}));
     const EvenementFrise& mere = f.bandes[kFamiliaux][0];
     EXPECT_EQ(mere.debut.bas, NumeroJour(10, 1, 1850));
     EXPECT_EQ(mere.debut.haut, NumeroJour(15, 7, 1850));

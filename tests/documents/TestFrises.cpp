@@ -26,9 +26,12 @@ using essai::LecturePdf;
 
 // 1 ← (2, 3) ; 2 ← (4, 5) ; 3 ← (6, 7) ; 8 seul ; 1 a deux enfants 9 et 10 avec 11.
 const std::vector<essai::LienParents> kLiens = {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {9, 1, 11}, {10, 1, 11}};
-const std::map<int, essai::DetailsPersonne> kDates = {
-    {1, {"12 MAR 1900", "menuisier"}}, {2, {"1870", ""}}, {3, {"ABT 1875", ""}}, {4, {"1840", ""}},
-    {9, {"1925", ""}}, {10, {"1930", ""}}};
+const std::map<int, essai::DetailsPersonne> kDates = {{1, {"12 MAR 1900", "menuisier"}},
+                                                      {2, {"1870", ""}},
+                                                      {3, {"ABT 1875", ""}},
+                                                      {4, {"1840", ""}},
+                                                      {9, {"1925", ""}},
+                                                      {10, {"1930", ""}}};
 
 class FrisesEssai : public ::testing::Test {
 protected:
@@ -90,8 +93,9 @@ TEST_F(FrisesEssai, gedcomReecritDepuisLImportAucuneFriseIndividuelle) {
     std::ofstream(b.fichier->chemin(), std::ios::app) << "0 @I99@ INDI\n";
     EXPECT_FALSE(d->verifierParametres(b.contexte));
     ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0],
-              "Le fichier Gedcom a été modifié.\nVous devez réouvrir ce fichier pour pouvoir générer une frise individuelle. "_1252);
+    EXPECT_EQ(
+        b.messages[0],
+        "Le fichier Gedcom a été modifié.\nVous devez réouvrir ce fichier pour pouvoir générer une frise individuelle. "_1252);
     // La frise ascendante ne relit pas le GEDCOM.
     EXPECT_TRUE(document<FriseLignees>(b, FriseLignees::kCodeAscendante, 1)->verifierParametres(b.contexte));
 }
@@ -111,8 +115,8 @@ TEST_F(FrisesEssai, variantesDuCoupleEtLeursTroisMessages) {
         d->valeur(kConjoint) = b.personne("P11");
         EXPECT_TRUE(d->verifierParametres(b.contexte));
         EXPECT_EQ(b.messages, (std::vector<std::string>{"La racine de l'arbre n'a aucun conjoint connu",
-                                                         "N1 P1 n'a aucun conjoint connu",
-                                                         "La famille n'existe plus dans le fichier Gedcom"}));
+                                                        "N1 P1 n'a aucun conjoint connu",
+                                                        "La famille n'existe plus dans le fichier Gedcom"}));
     }
 }
 
@@ -258,8 +262,8 @@ TEST(CommandeFrises, lesNeufTypesEnLigneDeCommandeAvecLeursOptions) {
     }
     // Sur papier A4, une page par frise : 1, 2, 4 et 5, la branche de 3 coupée.
     const auto pages = d / "pages.pdf";
-    auto p = essai::lancerProgramme("document frises-ascendants" + fichier + "--coupe @I3@ --papier 'A4 paysage' --sortie '" +
-                                    pages.string() + "'");
+    auto p = essai::lancerProgramme("document frises-ascendants" + fichier +
+                                    "--coupe @I3@ --papier 'A4 paysage' --sortie '" + pages.string() + "'");
     EXPECT_EQ(p.code, 0) << p.texte;
     EXPECT_EQ(LecturePdf(pages).compter("/Type /Page\n"), 4u);
     // Le familial sans conjoint, sur une personne sans famille : le message, et un échec.

@@ -18,7 +18,8 @@ Ascendance ascendanceDe(const BaseEssai& b, const char* prenoms) {
 
 TEST(GenerationsAscendance, enfantDeCousinsGermains) {
     // 4 et 6, grands-pères paternel et maternel, sont frères : fils de 8 × 9.
-    BaseEssai b(essai::gedcomDeLiens(13, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {5, 10, 11}, {6, 8, 9}, {7, 12, 13}}));
+    BaseEssai b(
+        essai::gedcomDeLiens(13, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {5, 10, 11}, {6, 8, 9}, {7, 12, 13}}));
     const Ascendance a = ascendanceDe(b, "P1");
     ASSERT_EQ(a.generations.size(), 4u);
     const GenerationAscendance& g4 = a.generations[3];

@@ -21,7 +21,7 @@ using Liste = std::vector<std::vector<std::uint32_t>>;
 // 1 ← (2, 3) ; 2 ← (4, 5) ; 3 ← (6, 7) ; 5 ← (10, 11) ; 7 ← (12, 13) ; 12 ← (10, 11) :
 // 10 et 11 sont arrière-grands-parents par 5 et trisaïeuls par 7 et 12. 14 est l'enfant de 5
 // avec 15.
-const std::vector<LienParents> kLiens = {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {5, 10, 11},
+const std::vector<LienParents> kLiens = {{1, 2, 3},   {2, 4, 5},    {3, 6, 7},  {5, 10, 11},
                                          {7, 12, 13}, {12, 10, 11}, {14, 15, 5}};
 
 struct Essai {
@@ -72,7 +72,8 @@ TEST(GenerationsFrise, descendantsAvecLeursConjointsQuiNeMenentPasPlusLoin) {
     ReglesGenerations r;
     r.sens = SensGenerations::Descendants;
     r.uneFoisChacune = false;
-    EXPECT_EQ(e.numeros(collecterGenerations(e.base.base(), {e.p(10)}, r)), (Liste{{10}, {5, 12}, {2, 14, 7}, {1, 3}, {1}}));
+    EXPECT_EQ(e.numeros(collecterGenerations(e.base.base(), {e.p(10)}, r)),
+              (Liste{{10}, {5, 12}, {2, 14, 7}, {1, 3}, {1}}));
     r.conjoints = true;
     // 5, conjointe de 4, ne mène pas à 14, son enfant avec 15.
     EXPECT_EQ(e.numeros(collecterGenerations(e.base.base(), {e.p(4)}, r)), (Liste{{4, 5}, {2, 3}, {1}}));

@@ -70,9 +70,8 @@ TEST(ListeAscendante, parametresParDefautEtDeclaration) {
 TEST(ListeAscendante, generationsEnLargeurDAbordLesGrandsParentsMaternelsSontSixEtSept) {
     DossierEssai d;
     BaseEssai b(essai::gedcomSosa(3));
-    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d),
-              titre(1) + "1    N1 P1\n\n\n" + titre(2) + "2    N2 P2\n3    N3 P3\n\n\n" + titre(3) +
-                  "4    N4 P4\n5    N5 P5\n6    N6 P6\n7    N7 P7\n");
+    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d), titre(1) + "1    N1 P1\n\n\n" + titre(2) + "2    N2 P2\n3    N3 P3\n\n\n" +
+                                                 titre(3) + "4    N4 P4\n5    N5 P5\n6    N6 P6\n7    N7 P7\n");
     // Une racine sans parent connu : un titre et une ligne.
     EXPECT_EQ(texteDe(b, 7, nomsSeuls(), d), titre(1) + "1    N7 P7\n");
 }
@@ -83,11 +82,13 @@ TEST(ListeAscendante, implexeRenvoiAuPremierNumeroEtAscendantsNonRepetes) {
     BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
     const std::string avecRenvois = texteDe(b, 1, nomsSeuls(), d);
     EXPECT_NE(avecRenvois.find("8    N8 P8\n9    N9 P9\n12    voir n\xB0 8 (N8 P8)\n13    voir n\xB0 9 (N9 P9)\n"),
-              std::string::npos) << avecRenvois;
+              std::string::npos)
+        << avecRenvois;
     EXPECT_NE(avecRenvois.find(titre(5) + "16    N10 P10\n17    N11 P11\n"), std::string::npos) << avecRenvois;
     EXPECT_EQ(avecRenvois.find("24"), std::string::npos);
     // Sans renvois, la seconde occurrence est une ligne ordinaire, sans ses ascendants.
-    const std::string sansRenvois = texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
+    const std::string sansRenvois =
+        texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
     EXPECT_NE(sansRenvois.find("12    N8 P8\n13    N9 P9\n"), std::string::npos) << sansRenvois;
     EXPECT_EQ(sansRenvois.find("24"), std::string::npos);
     // Avec les branches doubles, chaque chemin a son numéro : les parents de 12 sont 24 et 25.
@@ -101,7 +102,8 @@ TEST(ListeAscendante, implexeRenvoiAuPremierNumeroEtAscendantsNonRepetes) {
 TEST(ListeAscendante, limiteDeTroisGenerationsEtBranchesCoupees) {
     DossierEssai d;
     BaseEssai b(essai::gedcomSosa(4));
-    const std::string limite = texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{3}; });
+    const std::string limite =
+        texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{3}; });
     EXPECT_NE(limite.find("7    N7 P7\n"), std::string::npos);
     EXPECT_EQ(limite.find(titre(4)), std::string::npos);
     auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
@@ -158,7 +160,8 @@ TEST(ListeAscendante, unCoupleDejaListeNARepeteSonMariageQueSansRenvois) {
     c.donneesListeAscendante = kAfficherDates | kAfficherMariage;
     const std::string avec = texteDe(b, 1, c, d);
     EXPECT_NE(avec.find("8    N8 P8 (..-..)\n     x 1900\n9    N9 P9 (..-..)\n12    voir n\xB0 8 (N8 P8)\n13    voir"),
-              std::string::npos) << avec;
+              std::string::npos)
+        << avec;
     const std::string sans = texteDe(b, 1, c, d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
     EXPECT_NE(sans.find("12    N8 P8 (..-..)\n      x 1900\n13    N9 P9 (..-..)\n"), std::string::npos) << sans;
 }
@@ -193,9 +196,11 @@ TEST(ListeAscendante, auDelaDeLa64eGenerationEtoilesRenvoiParGenerationEtUnSeulM
     BaseEssai b(gedcomLigneeMaternelle());
     const std::string t = texteDe(b, 1, nomsSeuls(), d);
     EXPECT_NE(t.find(titre(64) + "18446744073709551615    N64 P64\n"), std::string::npos);
-    EXPECT_NE(t.find(titre(65) + "**********    N67 P67\n**********    N65 P65\n"), std::string::npos) << t.substr(t.size() - 600);
+    EXPECT_NE(t.find(titre(65) + "**********    N67 P67\n**********    N65 P65\n"), std::string::npos)
+        << t.substr(t.size() - 600);
     EXPECT_NE(t.find(titre(66) + "**********    voir 65\xB0 g\xE9n\xE9ration (N65 P65)\n**********    N66 P66\n"),
-              std::string::npos) << t.substr(t.size() - 600);
+              std::string::npos)
+        << t.substr(t.size() - 600);
     ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.messages[0],
               "La numérotation Soza-Stradonitz ne peut pas être affichée au-delà de la 64ème génération"_1252);
@@ -269,7 +274,8 @@ TEST(ListeAscendante, rtfGrasFiletBlocSuspenduEtCouleursParSexe) {
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
     EXPECT_NE(rtf.find("{\\b1    2\\'b0 GENERATION\\b0 \\par}\n{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
                        "{\\li800\\fi-700 {\\b 2}\\tab {\\cf1 N2 P2}\\par\n{\\b 3}\\tab {\\cf2 N3 P3}\\par\n}"),
-              std::string::npos) << rtf;
+              std::string::npos)
+        << rtf;
     EXPECT_NE(rtf.find("{\\*\\bkmkstart I8}"), std::string::npos);
     Configuration sansCouleur = nomsSeuls();
     sansCouleur.couleurParSexe = false;
@@ -296,8 +302,10 @@ TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
     // (entrées + mariages + 4 × générations) × 176 − 384 : 11 entrées, 4 générations.
     EXPECT_EQ(l->hauteur, (11 + 0 + 16) * 176 - 384);
     const ReglagesDessin reglages;
-    const PlanPdf plan = RedacteurPdf(reglages, l->polices, l->horloge)
-                             .planifier(l->miseEnPage(), [&](FluxRedaction& f) { l->rediger(f); });
+    const PlanPdf plan =
+        RedacteurPdf(reglages, l->polices, l->horloge).planifier(l->miseEnPage(), [&](FluxRedaction& f) {
+            l->rediger(f);
+        });
     EXPECT_EQ(plan.hauteur, l->hauteur);
     essai::LecturePdf lu(l->chemin);
     EXPECT_EQ(lu.compter("/Subtype /Link"), 2u);
@@ -315,12 +323,13 @@ TEST(ListeAscendante, texteDeLExempleLivreALOctetPres) {
     DossierEssai d;
     ::setenv("XDG_CONFIG_HOME", d.chemin().c_str(), 1);  // préférences par défaut
     const std::string exemple = std::string(LIGNARA_DOSSIER_SOURCES) + "/data/exemples/famille-exemple.ged";
-    const auto s = essai::lancerProgramme("document liste-ascendante '" + exemple + "' --racine @I27@ --format texte --sortie '" +
-                                          (d / "la.txt").string() + "'");
+    const auto s = essai::lancerProgramme("document liste-ascendante '" + exemple +
+                                          "' --racine @I27@ --format texte --sortie '" + (d / "la.txt").string() + "'");
     ASSERT_EQ(s.code, 0) << s.texte;
     EXPECT_EQ(essai::lireFichier(d / "la.txt"),
               essai::lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/liste-ascendante.txt"));
-    const auto refus = essai::lancerProgramme("document liste-ascendante '" + exemple + "' --racine @I27@ --report @I1@");
+    const auto refus =
+        essai::lancerProgramme("document liste-ascendante '" + exemple + "' --racine @I27@ --report @I1@");
     EXPECT_NE(refus.code, 0);
     EXPECT_NE(refus.texte.find("Ce document n'a pas de reports de branches"), std::string::npos) << refus.texte;
 }

@@ -25,7 +25,8 @@ using essai::BaseEssai;
 using essai::DossierEssai;
 using essai::GedcomEssai;
 
-std::string ecrire(BaseEssai& b, std::uint8_t tri, FormatSortie format = FormatSortie::Texte, std::uint8_t donnees = 0) {
+std::string ecrire(BaseEssai& b, std::uint8_t tri, FormatSortie format = FormatSortie::Texte,
+                   std::uint8_t donnees = 0) {
     DossierEssai d;
     ListeBranches l(*afficheurDeCode(ListeBranches::kCode));
     b.contexte.polices = essais::policesFixes();
@@ -57,8 +58,9 @@ std::string deuxBranches() {
 
 TEST(ListeBranches, unCoupleSansParentsUneEntreeDeDeuxLignesEtLesQuatreFormats) {
     BaseEssai b(deuxBranches());
-    EXPECT_EQ(ecrire(b, 0), "DUPONT Jean\nMARTIN Marie\n    2 descendants sur 2 g\xE9n\xE9rations\n\n"
-                            "SEUL Max\n    1 descendant sur 1 g\xE9n\xE9ration\n\n\n");
+    EXPECT_EQ(ecrire(b, 0),
+              "DUPONT Jean\nMARTIN Marie\n    2 descendants sur 2 g\xE9n\xE9rations\n\n"
+              "SEUL Max\n    1 descendant sur 1 g\xE9n\xE9ration\n\n\n");
     EXPECT_NE(ecrire(b, 0, FormatSortie::Texte, 1).find("DUPONT Jean (1850 - ..)\nMARTIN Marie (.. - ..)\n"),
               std::string::npos);
     const std::string rtf = ecrire(b, 0, FormatSortie::Rtf);
@@ -73,7 +75,7 @@ TEST(ListeBranches, unCoupleSansParentsUneEntreeDeDeuxLignesEtLesQuatreFormats) 
 // Gilles, atteint par deux lignées, compte une fois.
 TEST(ListeBranches, teteMarieeDeuxFoisListeeUneFoisEtDescendantsDistincts) {
     GedcomEssai g;
-    const char* noms[] = {"Sophie /A/", "Henri /B/", "Claire /C/", "Un /B/",  "Deux /B/",  "Alain /A/", "Berthe /B/",
+    const char* noms[] = {"Sophie /A/", "Henri /B/", "Claire /C/", "Un /B/",   "Deux /B/", "Alain /A/", "Berthe /B/",
                           "Carl /A/",   "Dora /A/",  "Xena /X/",   "Yves /Y/", "Eric /A/", "Fanny /Y/", "Gilles /A/"};
     for (int n = 1; n <= 14; ++n) g.personne(n, noms[n - 1], std::string("FMFMFMFMFFMMFM")[n - 1]);
     g.famille(2, 1, {4});
@@ -140,7 +142,9 @@ TEST(ListeBranches, uneBoucleDonneSonMessageEtUnFichierSansFamilleEstVide) {
         construireBranches(base);
         ADD_FAILURE() << "boucle non signalée";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Opération impossible car les personnes suivantes forment une boucle"_1252, 0), 0u);
+        EXPECT_EQ(
+            std::string(e.what()).rfind("Opération impossible car les personnes suivantes forment une boucle"_1252, 0),
+            0u);
     }
     GedcomEssai g;
     g.personne(1, "Paul /SEUL/", 'M');
@@ -152,11 +156,14 @@ TEST(ListeBranches, commandesDocumentListeBranchesEtListeCousins) {
     DossierEssai d;
     const fs::path ged = d / "famille.ged", branches = d / "b.txt", cousins = d / "c.txt";
     std::ofstream(ged, std::ios::binary) << deuxBranches();
-    auto s = essai::lancerProgramme("document liste-branches '" + ged.string() + "' --format texte --option "
-                                    "'Tri=par nombre décroissant de descendants' --sortie '" + branches.string() + "'");
+    auto s = essai::lancerProgramme("document liste-branches '" + ged.string() +
+                                    "' --format texte --option "
+                                    "'Tri=par nombre décroissant de descendants' --sortie '" +
+                                    branches.string() + "'");
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_EQ(essai::lireFichier(branches.string()).find("DUPONT Jean"), 0u);  // 2 descendants contre 1
-    s = essai::lancerProgramme("document liste-cousins '" + ged.string() + "' --racine 'Eric /DUPONT/' --format texte "
+    s = essai::lancerProgramme("document liste-cousins '" + ged.string() +
+                               "' --racine 'Eric /DUPONT/' --format texte "
                                "--option 'Tri=par nom' --option 'Degré de parenté maximal=1' --sortie '" +
                                cousins.string() + "'");
     EXPECT_EQ(s.code, 0) << s.texte;

@@ -72,7 +72,8 @@ std::vector<std::string> titres(const std::string& texte) {
 TEST(ListeCousins, parDegreEtParNomAlliesEtAscendantsSelonLesOptions) {
     BaseEssai b(famille());
     const std::string avec = texteListe(b, 0, 4);
-    EXPECT_EQ(titres(avec), (std::vector<std::string>{"1\xB0 degr\xE9", "2\xB0 degr\xE9", "3\xB0 degr\xE9", "4\xB0 degr\xE9"}));
+    EXPECT_EQ(titres(avec),
+              (std::vector<std::string>{"1\xB0 degr\xE9", "2\xB0 degr\xE9", "3\xB0 degr\xE9", "4\xB0 degr\xE9"}));
     EXPECT_LT(avec.find("Zoe PETIT"), avec.find("2\xB0 degr\xE9"));
     EXPECT_NE(avec.find("    Jacques GIRARD\n"), std::string::npos);
     EXPECT_EQ(avec.find("Tom"), std::string::npos);
@@ -107,8 +108,14 @@ TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCDateInconnueEtAttenteDesA
     annees[static_cast<std::size_t>(b.personne("Eve"))] = 3150;
     ReglesCousins r{.base = &b.base(), .racine = 1, .tri = TriCousins::Date, .anneesNaissance = &annees};
     const ListeCousinsConstruite l = construireListeCousins(r);
-    EXPECT_EQ(l.titres, (std::vector<std::string>{"Avant J.C.", "XVIII\xB0 si\xE8" "cle", "XXIII\xB0 si\xE8" "cle",
-                                                  "XXXII\xB0 si\xE8" "cle", "Date inconnue"}));
+    EXPECT_EQ(l.titres, (std::vector<std::string>{"Avant J.C.",
+                                                  "XVIII\xB0 si\xE8"
+                                                  "cle",
+                                                  "XXIII\xB0 si\xE8"
+                                                  "cle",
+                                                  "XXXII\xB0 si\xE8"
+                                                  "cle",
+                                                  "Date inconnue"}));
     std::vector<std::string> ordre;
     for (const EntreeCousin& e : l.entrees) ordre.push_back(e.prenoms);
     EXPECT_EQ(ordre, (std::vector<std::string>{"Luc", "Rose", "Jean", "Ida", "Eve", "Noe"}));
@@ -121,7 +128,9 @@ TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCDateInconnueEtAttenteDesA
     f.contexte.tablesDerivees = [&]() -> const TablesDerivees& { return ++attentes, tables; };
     texteListe(f, 0, 4);
     EXPECT_EQ(attentes, 0);
-    EXPECT_NE(texteListe(f, 2, 4).find("XIX\xB0 si\xE8" "cle"), std::string::npos);
+    EXPECT_NE(texteListe(f, 2, 4).find("XIX\xB0 si\xE8"
+                                       "cle"),
+              std::string::npos);
     EXPECT_EQ(attentes, 1);
 }
 
@@ -140,7 +149,8 @@ TEST(ListeCousins, parPaysDepartementPaysMariageAutresLieuxEtParCategorie) {
     const std::string t = texteListe(b, 3, 0, true, true, donnees(0), "Ida");
     EXPECT_EQ(titres(t), (std::vector<std::string>{"Belgique", "Haute-Savoie", "Rh\xF4ne", "Suisse", "Autres lieux"}));
     EXPECT_NE(t.find("Belgique\n    Jean C, cousin au 2\xB0 degr\xE9\n    Anne D, cousine au 3\xB0 degr\xE9\n"),
-              std::string::npos) << t;
+              std::string::npos)
+        << t;
 
     CategorieAutomate a = *CategorieAutomate::lire(
         CategorieCompilateur(CategorieDefinition::lire("Terre\r\n\tlaboureur\r\nMer\r\n\tmarin\r\n"), true).image());
@@ -183,7 +193,8 @@ std::set<std::tuple<std::uint32_t, int, bool>> attendus(const BaseGenealogique& 
             if (q) parents[p].push_back(q), enfants[q].push_back(p), voisins[p].push_back(q), voisins[q].push_back(p);
     for (std::uint32_t f = 1; f <= base.nombreFamilles(); ++f) {
         const Famille fam = base.LireFamille(f);
-        if (fam.conjoint && fam.ficheDuConjoint) voisins[base.LireFamille(fam.ficheDuConjoint).conjoint].push_back(fam.conjoint);
+        if (fam.conjoint && fam.ficheDuConjoint)
+            voisins[base.LireFamille(fam.ficheDuConjoint).conjoint].push_back(fam.conjoint);
     }
     std::map<std::uint32_t, int> toutes{{racine, 0}}, montee{{racine, 0}}, sang;
     std::queue<std::uint32_t> file;
@@ -222,7 +233,8 @@ TEST(ListeCousins, royal92EtPres2020AuSixiemeDegreEgalentUnParcoursIndependant) 
         for (bool alliances : {true, false}) {
             ReglesCousins r{.base = &import.base, .racine = racine, .degreMax = 6, .alliances = alliances};
             std::set<std::tuple<std::uint32_t, int, bool>> obtenu;
-            for (const EntreeCousin& e : construireListeCousins(r).entrees) obtenu.insert({e.personne, e.degre, e.alliance});
+            for (const EntreeCousin& e : construireListeCousins(r).entrees)
+                obtenu.insert({e.personne, e.degre, e.alliance});
             const auto voulu = attendus(import.base, racine, alliances);
             EXPECT_GT(voulu.size(), 20u);
             EXPECT_EQ(obtenu, voulu) << fichier << " " << identifiant << (alliances ? " avec" : " sans") << " alliés";

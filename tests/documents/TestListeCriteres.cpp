@@ -102,9 +102,9 @@ TEST(ListeCriteres, motEntierDupontNePrendPasDupontelEtLOrdreEstCeluiDeLIndex) {
     EXPECT_EQ(e.retenues([](ListeCriteres& l) { l.valeur(kCritereNom) = std::string("dupont"); }),
               (Prenoms{"Jean", "Paul"}));
     EXPECT_EQ(e.retenues([](ListeCriteres& l) {
-                  l.valeur(kCritereNom) = std::string("DUPONT");
-                  l.valeur(kMotEntierNom) = std::uint8_t{1};
-              }),
+        l.valeur(kCritereNom) = std::string("DUPONT");
+        l.valeur(kMotEntierNom) = std::uint8_t{1};
+    }),
               (Prenoms{"Jean"}));
     // Sans critère, tout le fichier, dans l'ordre des noms puis des prénoms.
     EXPECT_EQ(e.retenues([](ListeCriteres&) {}),
@@ -135,9 +135,9 @@ TEST(ListeCriteres, prenomsComposesAccentsEtPonctuation) {
     EXPECT_EQ(e.retenues([](ListeCriteres& l) { l.valeur(kCritereProfession) = std::string("tisserand"); }),
               (Prenoms{"Eleonore", "Jean"}));
     EXPECT_EQ(e.retenues([](ListeCriteres& l) {
-                  l.valeur(kCritereProfession) = std::string("tisserand");
-                  l.valeur(kMotEntierProfession) = std::uint8_t{1};
-              }),
+        l.valeur(kCritereProfession) = std::string("tisserand");
+        l.valeur(kMotEntierProfession) = std::uint8_t{1};
+    }),
               (Prenoms{"Jean"}));
 }
 
@@ -182,18 +182,18 @@ TEST(ListeCriteres, datesComparéesCommeValeursEntieres) {
     EXPECT_EQ(entre(date(0, 0, 1790), date(0, 0, 1790), CritereQuelconque), (Prenoms{"Jean"}));
     // Lieu et date ensemble.
     EXPECT_EQ(e.retenues([](ListeCriteres& l) {
-                  l.valeur(kCritereLieu) = std::string("lyon");
-                  l.valeur(kDateMinimale) = date(0, 0, 1900);
-              }),
+        l.valeur(kCritereLieu) = std::string("lyon");
+        l.valeur(kDateMinimale) = date(0, 0, 1900);
+    }),
               (Prenoms{"Pierre Jean"}));
 }
 
 TEST(ListeCriteres, sansContemporainsLesVivantsSontOtes) {
     Essai e;
     EXPECT_EQ(e.retenues([](ListeCriteres& l) {
-                  l.valeur(kCritereLieu) = std::string("lyon");
-                  l.valeur(kContemporains) = std::uint8_t{0};
-              }),
+        l.valeur(kCritereLieu) = std::string("lyon");
+        l.valeur(kContemporains) = std::uint8_t{0};
+    }),
               (Prenoms{"Jean"}));
     // Le fil de dérivation est attendu quand le contexte l'offre.
     bool attendu = false;
@@ -212,7 +212,8 @@ TEST(ListeCriteres, quatreFormatsRetraitSuspenduEtCouleurs) {
     e.l->valeur(kCritereNom) = std::string("DUPONT");
     const Configuration c;
     const std::string texte = ecrireListe(*e.l, e.b, c, FormatSortie::Texte, d);
-    EXPECT_EQ(texte, "DUPONT Jean (3.3.1750 Lyon - 1790 Thizy), Ma\xEEtre tisserand\nDUPONTEL Paul (1751 Paris - ..)\n");
+    EXPECT_EQ(texte,
+              "DUPONT Jean (3.3.1750 Lyon - 1790 Thizy), Ma\xEEtre tisserand\nDUPONTEL Paul (1751 Paris - ..)\n");
     const std::string rtf = ecrireListe(*e.l, e.b, c, FormatSortie::Rtf, d);
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
     EXPECT_NE(rtf.find("{\\li700\\fi-700 {\\cf1 DUPONT Jean} (3.3.1750 Lyon - 1790 Thizy)"), std::string::npos) << rtf;

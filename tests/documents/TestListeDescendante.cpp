@@ -105,7 +105,8 @@ TEST(ListeDescendante, le27eEnfantEstALe53eAAEtLaSuiteAB) {
     const std::string t = texteDe(b, 1, nomsSeuls(), d);
     EXPECT_NE(t.find(L(8, "2z N28 P28") + L(8, "2A N29 P29")), std::string::npos) << t;
     EXPECT_NE(t.find(L(8, "2Z N54 P54") + L(8, "2AA N55 P55") + L(8, "2AB N56 P56") + L(8, "2AC N57 P57")),
-              std::string::npos) << t;
+              std::string::npos)
+        << t;
     EXPECT_EQ(lettreDeRang(52 + 26), "BA");
     EXPECT_EQ(lettreDeRang(52 + 675), "ZZ");
     EXPECT_EQ(lettreDeRang(52 + 676), "AAA");
@@ -117,9 +118,10 @@ const std::string kFilsEtFille = essai::gedcomDeLiens(8, {{3, 1, 2}, {4, 1, 2}, 
 TEST(ListeDescendante, limiteDeGenerationsEtListeAgnatiqueCoupentParDesPoints) {
     DossierEssai d;
     BaseEssai b(kFilsEtFille);
-    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{2}; }),
-              L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(11, "...") +
-                  L(8, "2b N4 P4") + L(11, "N7 P7") + L(11, "..."));
+    EXPECT_EQ(
+        texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{2}; }),
+        L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(11, "...") + L(8, "2b N4 P4") +
+            L(11, "N7 P7") + L(11, "..."));
     EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kAgnatiqueListe) = std::uint8_t{1}; }),
               L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N5 P5") + L(15, "3a N6 P6") +
                   L(8, "2b N4 P4") + L(11, "N7 P7") + L(11, "..."));
@@ -153,8 +155,10 @@ TEST(ListeDescendante, desEnfantsCoupesSousUnConjointSontListesSousLAutre) {
     BaseEssai b(kCousinsInegaux);
     for (int variante = 0; variante < 2; ++variante) {
         const std::string t = texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) {
-            if (variante == 0) l.valeur(kLimiteGenerations) = std::uint8_t{4};
-            else l.valeur(kAgnatiqueListe) = std::uint8_t{1};
+            if (variante == 0)
+                l.valeur(kLimiteGenerations) = std::uint8_t{4};
+            else
+                l.valeur(kAgnatiqueListe) = std::uint8_t{1};
         });
         EXPECT_EQ(compter(t, "N8 P8"), 1u) << t;
         EXPECT_NE(t.find(L(22, "4a N6 P6") + L(25, "N7 P7") + L(25, "...")), std::string::npos) << t;
@@ -166,13 +170,16 @@ TEST(ListeDescendante, desEnfantsCoupesSousUnConjointSontListesSousLAutre) {
 TEST(ListeDescendante, reportDUnPetitFilsDansUneSectionASaGeneration) {
     DossierEssai d;
     BaseEssai b(essai::gedcomDeLiens(7, {{3, 1, 2}, {5, 3, 4}, {7, 5, 6}}));
-    const std::string t = texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) { l.valeur(kReports) = ensembleDe(b, {5}); });
-    EXPECT_EQ(t, L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N4 P4") + L(15, "3a N5 P5 qui suit en 1") +
+    const std::string t =
+        texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) { l.valeur(kReports) = ensembleDe(b, {5}); });
+    EXPECT_EQ(t, L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N4 P4") +
+                     L(15, "3a N5 P5 qui suit en 1") +
                      "\n\n----- 1 ---------------------------------------------------------------\n\n" +
                      L(1, "3a N5 P5") + L(4, "N6 P6") + L(8, "4a N7 P7"));
     // Un conjoint reporté reporte la personne ; un second renvoi garde le même numéro.
-    const std::string parConjoint =
-        texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) { l.valeur(kReports) = ensembleDe(b, {6, 4}); });
+    const std::string parConjoint = texteDe(b, 1, nomsSeuls(), d, [&](ListeDescendante& l) {
+        l.valeur(kReports) = ensembleDe(b, {6, 4});
+    });
     EXPECT_NE(parConjoint.find(L(8, "2a N3 P3 qui suit en 1")), std::string::npos) << parConjoint;
     EXPECT_NE(parConjoint.find(L(1, "2a N3 P3") + L(4, "N4 P4") + L(8, "3a N5 P5 qui suit en 2")), std::string::npos)
         << parConjoint;
@@ -207,7 +214,8 @@ TEST(ListeDescendante, unMariageSansDateNiLieuNAPasDeLigne) {
 
 TEST(ListeDescendante, sansContemporainsLesEnfantsVivantsSontCoupes) {
     DossierEssai d;
-    BaseEssai b(essai::gedcomDeLiens(6, {{3, 1, 2}, {5, 3, 4}}, {{1, {"1870", ""}}, {3, {"1900", ""}}, {5, {"2000", ""}}}));
+    BaseEssai b(
+        essai::gedcomDeLiens(6, {{3, 1, 2}, {5, 3, 4}}, {{1, {"1870", ""}}, {3, {"1900", ""}}, {5, {"2000", ""}}}));
     auto cache = [](ListeDescendante& l) { l.valeur(kContemporainsListe) = std::uint8_t{0}; };
     EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d, cache),
               L(1, "1a N1 P1") + L(4, "N2 P2") + L(8, "2a N3 P3") + L(11, "N4 P4") + L(11, "..."));
@@ -298,7 +306,8 @@ std::size_t verifierRenvois(const BaseGenealogique& base, const ListeDescendante
             const LigneListe& e = l.lignes[k];
             if (e.sorte != SorteLigneListe::Personne || e.generation != cible.generation + 1) continue;
             const Individu ind = base.LireIndividu(e.personne);
-            enfantListe = (ind.pere == r.personne && ind.mere == conjoint) || (ind.mere == r.personne && ind.pere == conjoint);
+            enfantListe =
+                (ind.pere == r.personne && ind.mere == conjoint) || (ind.mere == r.personne && ind.pere == conjoint);
         }
         EXPECT_TRUE(enfantListe) << "ligne " << i;
     }
@@ -345,8 +354,10 @@ TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
     EXPECT_GT(verifierRenvois(base, l), 10u);  // des cousins mariés, sinon l'essai ne prouve rien
     for (int variante = 0; variante < 2; ++variante) {
         ReglesDescendantes v = r;
-        if (variante == 0) v.limiteGenerations = 6;
-        else v.agnatique = true;
+        if (variante == 0)
+            v.limiteGenerations = 6;
+        else
+            v.agnatique = true;
         const ListeDescendanteConstruite lv = construireListeDescendante(v);
         std::map<std::uint32_t, int> fois;
         std::size_t coupees = 0;
@@ -374,7 +385,8 @@ TEST(ListeDescendante, webValideAncresUniquesRenvoisEtReports) {
     EXPECT_EQ(compter(html, "<a href=\"#" + ancre + "\">&gt;&gt;</a>"), 1u) << html;
     EXPECT_EQ(compter(html, "<a name=\"pers1\"></a>"), 1u);
     EXPECT_NE(html.find("<a href=\"#report1\"> qui suit en 1</a>"), std::string::npos) << html;
-    EXPECT_NE(html.find("<a name=\"report1\"></a> &nbsp; &nbsp; <a href=\"#pers1\">1</a><br>"), std::string::npos) << html;
+    EXPECT_NE(html.find("<a name=\"report1\"></a> &nbsp; &nbsp; <a href=\"#pers1\">1</a><br>"), std::string::npos)
+        << html;
     EXPECT_NE(html.find("<span style=\"margin-left:22px;margin-right:"), std::string::npos);
 }
 
@@ -387,8 +399,10 @@ TEST(ListeDescendante, pdfValideHauteurDeLaPartLiensEtCibles) {
     const std::size_t lignes = l->liste().lignes.size();
     EXPECT_EQ(l->hauteur, static_cast<std::int32_t>(lignes * 176 - 32));
     const ReglagesDessin reglages;
-    const PlanPdf plan = RedacteurPdf(reglages, l->polices, l->horloge)
-                             .planifier(l->miseEnPage(), [&](FluxRedaction& f) { l->rediger(f); });
+    const PlanPdf plan =
+        RedacteurPdf(reglages, l->polices, l->horloge).planifier(l->miseEnPage(), [&](FluxRedaction& f) {
+            l->rediger(f);
+        });
     EXPECT_EQ(plan.hauteur, l->hauteur);
     essai::LecturePdf lu(l->chemin);
     // « >> » vers 6, renvoi vers le report, retour de l'en-tête vers le renvoi.

@@ -83,9 +83,9 @@ TEST(ListeEclair, parZoneLesLieuxSansZoneVontToujoursSousAutresLieux) {
     BaseEssai b(kEclair);
     // Thizy et Lyon (sans code) et la Bretagne (pays par défaut, sans département) n'ont que leur
     // nom : « Autres lieux », en dernier ; Lyon, Rhône : le département ; Genève : le pays.
-    EXPECT_EQ(resume(b, true), (std::vector<std::string>{"DUPONT : Rhône 1760-1760 * 1702-1750",
-                                                         "MARTIN : Suisse 1705-1712 * 1730-1730",
-                                                         "ROUX : Rhône 1850-1850 * 1800-1800"}));
+    EXPECT_EQ(resume(b, true),
+              (std::vector<std::string>{"DUPONT : Rhône 1760-1760 * 1702-1750", "MARTIN : Suisse 1705-1712 * 1730-1730",
+                                        "ROUX : Rhône 1850-1850 * 1800-1800"}));
     // Un autre pays par défaut : la France devient une zone comme les autres.
     auto l = liste(b, true);
     Configuration suisse;
@@ -130,9 +130,24 @@ TEST(ListeEclair, texteRepliéFiletsEtRtfAvecUneAccolade) {
     const Configuration c;
     const std::string texte = ecrireListe(*l, b, c, FormatSortie::Texte, d);
     const std::string tirets(100, '-');
-    EXPECT_EQ(texte, "DUPONT\n    Lyon\xA0:\xA0" "1730\xA0-\xA0" "1760, Thizy\xA0:\xA0" "1702\xA0-\xA0" "1750\n" + tirets +
-                         "\nMARTIN\n    Gen\xE8ve (Suisse)\xA0:\xA0" "1705\xA0-\xA0" "1712, Lyon\xA0:\xA0" "1730\xA0-\xA0" "1730\n" +
-                         tirets + "\nROUX\n    Bretagne\xA0:\xA0" "1800\xA0-\xA0" "1800, Le {Bourg}\xA0:\xA0" "1850\xA0-\xA0" "1850\n");
+    EXPECT_EQ(texte,
+              "DUPONT\n    Lyon\xA0:\xA0"
+              "1730\xA0-\xA0"
+              "1760, Thizy\xA0:\xA0"
+              "1702\xA0-\xA0"
+              "1750\n" +
+                  tirets +
+                  "\nMARTIN\n    Gen\xE8ve (Suisse)\xA0:\xA0"
+                  "1705\xA0-\xA0"
+                  "1712, Lyon\xA0:\xA0"
+                  "1730\xA0-\xA0"
+                  "1730\n" +
+                  tirets +
+                  "\nROUX\n    Bretagne\xA0:\xA0"
+                  "1800\xA0-\xA0"
+                  "1800, Le {Bourg}\xA0:\xA0"
+                  "1850\xA0-\xA0"
+                  "1850\n");
     const std::string rtf = ecrireListe(*l, b, c, FormatSortie::Rtf, d);
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
     EXPECT_NE(rtf.find("Le \\{Bourg\\}"), std::string::npos) << rtf;
@@ -152,7 +167,8 @@ void comparerAuCalculIndependant(const std::filesystem::path& fichier) {
     BaseEssai b(BaseEssai::DepuisChemin{}, fichier);
     const BaseGenealogique& base = b.base();
     std::map<std::uint32_t, std::uint32_t> rangNom;  // personne → rang de sa clé de nom
-    for (std::size_t i = 0; i < b.index.noms.taille(); ++i) rangNom[b.index.noms.personne(i)] = b.index.noms.entree(i).nom;
+    for (std::size_t i = 0; i < b.index.noms.taille(); ++i)
+        rangNom[b.index.noms.personne(i)] = b.index.noms.entree(i).nom;
     std::map<std::uint32_t, std::pair<int, int>> attendu;
     auto compter = [&](std::uint32_t personne, std::uint32_t e) {
         if (e == 0) return;
@@ -175,7 +191,8 @@ void comparerAuCalculIndependant(const std::filesystem::path& fichier) {
     // chaîne de fiches passe par elle.
     for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
         std::set<std::uint32_t> vues;
-        for (std::int64_t f = base.LireIndividu(p).premiereFamille; f > 0 && vues.insert(static_cast<std::uint32_t>(f)).second;) {
+        for (std::int64_t f = base.LireIndividu(p).premiereFamille;
+             f > 0 && vues.insert(static_cast<std::uint32_t>(f)).second;) {
             const Famille fiche = base.LireFamille(static_cast<std::uint32_t>(f));
             compter(p, fiche.mariage);
             f = fiche.suivante;

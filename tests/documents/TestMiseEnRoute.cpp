@@ -104,7 +104,8 @@ TEST_F(MiseEnRouteEssai, sansAfficheurLeMessageDitOuEstLeDocument) {
     ASSERT_TRUE(chemin);
     EXPECT_TRUE(std::filesystem::exists(*chemin));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0], "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 + *chemin);
+    EXPECT_EQ(messages[0],
+              "Aucun afficheur n'a pu être lancé pour ce document.\nIl est enregistré ici : "_1252 + *chemin);
 }
 
 // Police au hasard : l'objet police du PDF porte le nom de la police tirée, dont il a les
@@ -116,7 +117,9 @@ TEST_F(MiseEnRouteEssai, laPoliceTireeAuHasardNommeLObjetDontElleALesLargeurs) {
         unsetenv("SOURCE_DATE_EPOCH");
         GTEST_SKIP() << "aucune police installée";
     }
-    preferences.police = "Police des pr\xE9" "f\xE9rences";
+    preferences.police =
+        "Police des pr\xE9"
+        "f\xE9rences";
     preferences.policeAuHasard = true;
     DemandeDocument demande;
     demande.racine = "P1";

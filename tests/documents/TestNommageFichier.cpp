@@ -109,7 +109,9 @@ TEST(NommageFichier, dossierAbsentDonneLeMessageDeCreation) {
         nommerFichier(g, "/dossier/qui/n/existe/pas", "AA_", "X");
         FAIL();
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Cr\xE9" "ation impossible d'un fichier dans /dossier/qui/n/existe/pas");
+        EXPECT_EQ(std::string(e.what()),
+                  "Cr\xE9"
+                  "ation impossible d'un fichier dans /dossier/qui/n/existe/pas");
     }
 }
 
@@ -123,8 +125,8 @@ TEST(NommageFichier, cheminTropLongRaccourcitLeNom) {
 
 TEST(NettoyageDocuments, effaceLesDocumentsEtGardeLeReste) {
     essai::DossierEssai d;
-    for (const char* nom : {"AA_DUPONT.pdf", "LD_.txt", "TA_X1.rtf", "LE_.htm", "AA_DUPONT.doc", "XX_A.pdf",
-                            "base.bin", "AADUPONT.pdf"})
+    for (const char* nom :
+         {"AA_DUPONT.pdf", "LD_.txt", "TA_X1.rtf", "LE_.htm", "AA_DUPONT.doc", "XX_A.pdf", "base.bin", "AADUPONT.pdf"})
         std::ofstream(d / nom) << "x";
     fs::create_directory(d / "SA_dossier.pdf");
     fs::path dehors = d / "dehors.txt";

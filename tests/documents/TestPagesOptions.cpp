@@ -125,19 +125,38 @@ TEST(PagesOptions, laPageDeLArbreSuitLaSignatureSansFormatNiCoupes) {
 }
 
 TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
-    const Afficheur sansDeclarations{203, "Essai", "EL_", "essai-liste", parametresDeLettres<"1bb">(), DemandeTete::Aucune,
-                                     "DIALOG_EL_GENE", OffrePdf | OffreTexte, 0, 0, nullptr};
+    const Afficheur sansDeclarations{203,
+                                     "Essai",
+                                     "EL_",
+                                     "essai-liste",
+                                     parametresDeLettres<"1bb">(),
+                                     DemandeTete::Aucune,
+                                     "DIALOG_EL_GENE",
+                                     OffrePdf | OffreTexte,
+                                     0,
+                                     0,
+                                     nullptr};
     auto liste = pagesOptions(sansDeclarations);
     ASSERT_EQ(liste.size(), 1u);
     ASSERT_EQ(liste[0].controles.size(), 1u);
     EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);
     // Un type qui n'écrit que du PDF et ne déclare aucun contrôle n'a pas de page.
-    const Afficheur pdfSeul{201, "Essai", "EP_", "essai-pdf", parametresDeLettres<"Ps1">(), DemandeTete::Personne,
-                            "DIALOG_EP_GENE", OffrePdf, 0, 0, nullptr};
+    const Afficheur pdfSeul{
+        201,      "Essai", "EP_", "essai-pdf", parametresDeLettres<"Ps1">(), DemandeTete::Personne, "DIALOG_EP_GENE",
+        OffrePdf, 0,       0,     nullptr};
     EXPECT_TRUE(pagesOptions(pdfSeul).empty());
     // Sa page « Coupes » attend que le type déclare ses branches coupées.
-    const Afficheur coupesNonDeclarees{202, "Essai", "EC_", "essai-coupes", parametresDeLettres<"Psb1L1">(),
-                                       DemandeTete::Personne, "DIALOG_EC_GENE,DIALOG_COUPE", OffrePdf, 0, 0, nullptr};
+    const Afficheur coupesNonDeclarees{202,
+                                       "Essai",
+                                       "EC_",
+                                       "essai-coupes",
+                                       parametresDeLettres<"Psb1L1">(),
+                                       DemandeTete::Personne,
+                                       "DIALOG_EC_GENE,DIALOG_COUPE",
+                                       OffrePdf,
+                                       0,
+                                       0,
+                                       nullptr};
     EXPECT_FALSE(aPageCoupes(coupesNonDeclarees));
     EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
     EXPECT_EQ(titreFeuille(*afficheurDeCode(16)), "Liste éclair");
@@ -148,10 +167,19 @@ TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
 constexpr ParametreDeclare kCaseEssai{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
 constexpr ParametreDeclare kDateEssai{.lettre = 'D', .controle = 2003, .libelle = "Né après le", .page = 2};
 constexpr ParametreDeclare kLieuEssai{.lettre = 's', .controle = 2004, .libelle = "Lieu", .page = 2};
-constexpr const ParametreDeclare* kParametresEssai[] = {&kRacine, &kNomRacine, &kCaseEssai, &kDateEssai,
-                                                              &kLieuEssai, &kCoupesArbre, &kLimiteGenerations};
-const Afficheur kTypeEssai{200, "Essai", "ES_", "essai", kParametresEssai, DemandeTete::Personne,
-                           "DIALOG_ES_GENE,DIALOG_COUPE,DIALOG_ES_DATES:Dates", OffrePdf, 0, 0, nullptr};
+constexpr const ParametreDeclare* kParametresEssai[] = {&kRacine,    &kNomRacine,   &kCaseEssai,        &kDateEssai,
+                                                        &kLieuEssai, &kCoupesArbre, &kLimiteGenerations};
+const Afficheur kTypeEssai{200,
+                           "Essai",
+                           "ES_",
+                           "essai",
+                           kParametresEssai,
+                           DemandeTete::Personne,
+                           "DIALOG_ES_GENE,DIALOG_COUPE,DIALOG_ES_DATES:Dates",
+                           OffrePdf,
+                           0,
+                           0,
+                           nullptr};
 
 TEST(PagesOptions, chaqueControleVaSurLaPageDeSonRang) {
     EXPECT_EQ(kTypeEssai.signature(), "PsbDsL1");

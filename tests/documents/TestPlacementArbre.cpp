@@ -56,7 +56,9 @@ void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) 
             const bool memesLargeurs = a.x < b.droite() && b.x < a.droite();
             chevauchements += memesHauteurs && memesLargeurs;
             if (memesHauteurs && memesLargeurs)
-                ADD_FAILURE() << cas << " : " << a.personne << " (" << a.x << "," << a.y << " l " << a.largeur << " g" << int(a.generation) << ") et " << b.personne << " (" << b.x << "," << b.y << " l " << b.largeur << " g" << int(b.generation) << ")";
+                ADD_FAILURE() << cas << " : " << a.personne << " (" << a.x << "," << a.y << " l " << a.largeur << " g"
+                              << int(a.generation) << ") et " << b.personne << " (" << b.x << "," << b.y << " l "
+                              << b.largeur << " g" << int(b.generation) << ")";
         }
     }
     EXPECT_EQ(chevauchements, 0u) << cas << " : " << boites.size() << " boîtes";
@@ -78,8 +80,8 @@ protected:
 
 TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
     const std::string nom = GetParam();
-    const fs::path fichier = nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom
-                                                         : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
+    const fs::path fichier =
+        nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
     if (!fs::exists(fichier)) GTEST_SKIP() << "fichier absent : " << fichier;
     BaseEssai b(lignara::essai::lireFichier(fichier));
     b.contexte.polices = polices_;
@@ -88,27 +90,29 @@ TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
     const Individu ind = b.base().LireIndividu(racine);
     std::int32_t largeurOrdinaire = 0;
     for (bool familial : {false, true})
-    for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}})
-        for (bool chronologique : {false, true}) {
-            if (familial && (ind.pere == 0 || ind.mere == 0)) continue;
-            ArbreAscendant d(*afficheurDeCode(familial ? 38 : 1));
-            d.initialiserParametres(b.contexte);
-            d.valeur(kRacine) = static_cast<std::int32_t>(familial ? ind.pere : racine);
-            if (familial) {
-                d.valeur(kConjoint) = static_cast<std::int32_t>(ind.mere);
-                ASSERT_TRUE(d.verifierParametres(b.contexte));
+        for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}})
+            for (bool chronologique : {false, true}) {
+                if (familial && (ind.pere == 0 || ind.mere == 0)) continue;
+                ArbreAscendant d(*afficheurDeCode(familial ? 38 : 1));
+                d.initialiserParametres(b.contexte);
+                d.valeur(kRacine) = static_cast<std::int32_t>(familial ? ind.pere : racine);
+                if (familial) {
+                    d.valeur(kConjoint) = static_cast<std::int32_t>(ind.mere);
+                    ASSERT_TRUE(d.verifierParametres(b.contexte));
+                }
+                d.valeur(kStyleAscendant) = style;
+                // Une chronologie absente : placement chronologique sans fond de page.
+                if (chronologique) d.valeur(kFondDePage) = std::string("Absente");
+                d.preparer(b.contexte);
+                const std::string cas = std::string(GetParam()) + (familial ? " familial" : "") +
+                                        (style ? " couple" : " classique") + (chronologique ? " chronologique" : "");
+                verifierSansChevauchement(d, cas);
+                // L'arbre chronologique garde la largeur de l'ordinaire, à deux fois près.
+                if (!chronologique)
+                    largeurOrdinaire = d.largeur;
+                else
+                    EXPECT_LE(d.largeur, 2 * largeurOrdinaire) << cas;
             }
-            d.valeur(kStyleAscendant) = style;
-            // Une chronologie absente : placement chronologique sans fond de page.
-            if (chronologique) d.valeur(kFondDePage) = std::string("Absente");
-            d.preparer(b.contexte);
-            const std::string cas = std::string(GetParam()) + (familial ? " familial" : "") +
-                                    (style ? " couple" : " classique") + (chronologique ? " chronologique" : "");
-            verifierSansChevauchement(d, cas);
-            // L'arbre chronologique garde la largeur de l'ordinaire, à deux fois près.
-            if (!chronologique) largeurOrdinaire = d.largeur;
-            else EXPECT_LE(d.largeur, 2 * largeurOrdinaire) << cas;
-        }
 }
 
 INSTANTIATE_TEST_SUITE_P(FichiersReels, PlacementReel,

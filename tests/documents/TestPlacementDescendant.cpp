@@ -158,8 +158,9 @@ TEST(PlacementDescendant, deuxFamillesTropLargesPourLeursAncresRestentEnOrdreSan
 
 TEST(PlacementDescendant, unSousArbreEtroitSEcarteDesRangeesProfondesDeSonVoisin) {
     // 1 : 2 et 3 ; 2 a une descendance large à la troisième rangée ; 3 une lignée simple.
-    Essai e(essai::gedcomDeFamilles(12, {{1, 0, {2, 3}, ""}, {2, 0, {4}, ""}, {4, 0, {5, 6, 7, 8, 9, 10}, ""},
-                                         {3, 0, {11}, ""}, {11, 0, {12}, ""}}));
+    Essai e(essai::gedcomDeFamilles(
+        12,
+        {{1, 0, {2, 3}, ""}, {2, 0, {4}, ""}, {4, 0, {5, 6, 7, 8, 9, 10}, ""}, {3, 0, {11}, ""}, {11, 0, {12}, ""}}));
     ArbreDescendant& a = e.placer(1);
     verifierSansChevauchement(a, false, "contour");
     verifierPendaison(a, "contour");
@@ -179,7 +180,7 @@ struct JeuneEpouse : Essai {
         return essai::gedcomDeFamilles(12, familles);
     }
     explicit JeuneEpouse(bool premiere) : Essai(gedcom(premiere)) {
-        const std::map<int, std::int16_t> nes{{1, 1800}, {2, 1850}, {9, 1805}, {3, 1825}, {4, 1826}, {5, 1826},
+        const std::map<int, std::int16_t> nes{{1, 1800}, {2, 1850}, {9, 1805}, {3, 1825},  {4, 1826},  {5, 1826},
                                               {6, 1850}, {7, 1850}, {8, 1851}, {10, 1851}, {11, 1852}, {12, 1852}};
         for (const auto& [p, a] : nes) annees[n(p)] = a;
         regles.anneesEstimees = &annees;
@@ -236,10 +237,12 @@ TEST(PlacementDescendant, uneGenealogieAuHasardSePlaceSansRecouvrementEnRelaxati
             for (int m = 0; m < mariages; ++m) {
                 int conjoint = 0;
                 const int tirage = std::uniform_int_distribution<int>(0, 9)(alea);
-                if (tirage == 0 && suivante.size() > 2) conjoint = 0;
+                if (tirage == 0 && suivante.size() > 2)
+                    conjoint = 0;
                 else if (tirage == 1 && generation.size() > 3)
                     conjoint = generation[std::uniform_int_distribution<std::size_t>(0, generation.size() - 1)(alea)];
-                else conjoint = ++personnes;
+                else
+                    conjoint = ++personnes;
                 if (conjoint == p) conjoint = ++personnes;
                 std::vector<int> enfants(std::uniform_int_distribution<int>(0, 4)(alea));
                 for (int& k : enfants) {
@@ -305,8 +308,8 @@ std::uint32_t plusGrandeDescendance(const BaseGenealogique& base) {
 
 TEST_P(PlacementDescendantReel, laPlusGrandeDescendanceSePlaceSansRecouvrement) {
     const std::string nom = GetParam();
-    const fs::path fichier = nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom
-                                                         : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
+    const fs::path fichier =
+        nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
     if (!fs::exists(fichier)) GTEST_SKIP() << "fichier réel absent (dossier de données d'essai) : " << fichier;
     setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);  // chronologies livrées
     ResultatImport import = ImporterGedcom(fichier);

@@ -20,9 +20,7 @@ std::set<std::string> prenomsDe(const BaseEssai& b, const EnsemblePersonnes& e) 
 }
 
 // 1 × 2 ont 3 et 4 ; 3 épouse 5, qui a d'un premier lit 6 avec 7 ; 3 × 5 ont 8. 9 n'a aucun lien.
-std::string familleRecomposee() {
-    return essai::gedcomDeLiens(9, {{3, 1, 2}, {4, 1, 2}, {6, 7, 5}, {8, 3, 5}});
-}
+std::string familleRecomposee() { return essai::gedcomDeLiens(9, {{3, 1, 2}, {4, 1, 2}, {6, 7, 5}, {8, 3, 5}}); }
 
 TEST(Population, lesTroisEtenduesEtLesConjointsDesDescendants) {
     BaseEssai b(familleRecomposee());

@@ -76,7 +76,8 @@ TEST_F(RoueAscendanteEssai, leFormatDePapierDonneLesGenerationsDeDepartEtCinqTie
     // racine, juste au-dessus du centre, sont à mi-hauteur et commencent un peu avant le milieu.
     std::smatch m;
     const std::string contenu = pdf.contenus().at(0);
-    ASSERT_TRUE(std::regex_search(contenu, m, std::regex(R"(BT ([0-9.]+) ([0-9.]+) Td \()"))) << contenu.substr(0, 3000);
+    ASSERT_TRUE(std::regex_search(contenu, m, std::regex(R"(BT ([0-9.]+) ([0-9.]+) Td \()")))
+        << contenu.substr(0, 3000);
     const double x = std::stod(m[1]), y = std::stod(m[2]);
     EXPECT_NEAR(y, 814 / 2.0, 15);
     EXPECT_LT(x, 567 / 2.0);
@@ -206,8 +207,7 @@ TEST_F(RoueAscendanteEssai, unNomTropLongEstRaccourciAvecDeuxPoints) {
     DessinRoue d;
     placerNomsAncetre(d, a, false, police);
     ASSERT_EQ(d.textes.size(), 1u);
-    EXPECT_TRUE(std::regex_match(d.textes[0].texte, std::regex("Vi[ A-Za-z]*\\.\\. MONTMORENCY")))
-        << d.textes[0].texte;
+    EXPECT_TRUE(std::regex_match(d.textes[0].texte, std::regex("Vi[ A-Za-z]*\\.\\. MONTMORENCY"))) << d.textes[0].texte;
     EXPECT_LE(largeurTexte(police, d.textes[0].texte), 1920 - 90);
 
     a.anneau = 1;

@@ -160,8 +160,8 @@ TEST_F(RoueDescendanteEssai, laFeuilleOffreLesAnneauxQuiTiennentApresLAttenteDes
 
 // Un favori qui range 20 générations les lit 15, ou moins quand moins d'anneaux tiennent.
 TEST_F(RoueDescendanteEssai, vingtGenerationsRangeesSeLisentQuinzeOuMoins) {
-    for (auto [enfants, attendu] : std::vector<std::pair<std::vector<int>, int>>{
-             {std::vector<int>(20, 1), 15}, {{5, 5, 5, 5, 5}, 3}}) {
+    for (auto [enfants, attendu] :
+         std::vector<std::pair<std::vector<int>, int>>{{std::vector<int>(20, 1), 15}, {{5, 5, 5, 5, 5}, 3}}) {
         BaseEssai b(essai::gedcomDescendance(enfants, false));
         installerTables(b);
         auto modele = roue<RoueDescendante>(b);

@@ -163,7 +163,10 @@ TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
     EXPECT_TRUE(fils.ends_with(" Non mari\xE9 et enfant de DUPONT Jean")) << fils;
     std::string fille = ligneHomonyme(b.contexte, 5, true, large);
     EXPECT_TRUE(fille.starts_with("DUPONT Louise : (")) << fille;
-    EXPECT_TRUE(fille.ends_with(" Non mari\xE9" "e et enfant de DUPONT Jean")) << fille;
+    EXPECT_TRUE(
+        fille.ends_with(" Non mari\xE9"
+                        "e et enfant de DUPONT Jean"))
+        << fille;
     EXPECT_EQ(ligneHomonyme(b.contexte, 2, false, large).find(" Epouse de DUPONT Jean et sans parents"),
               ligneHomonyme(b.contexte, 2, false, large).size() - 38);
 }
@@ -180,20 +183,24 @@ TEST(ListeHomonymes, lesDernieresPersonnesPortentLeursDates) {
                            individu(2, "Anne /ROY/")));
     EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Jean", 1}), "ROY Jean (1850-3.3.1920)");
     EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Anne", 2}), "ROY Anne");  // sans date, pas de parenthèses
-    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Paul", 7}), "ROY Paul");   // plus dans la base
+    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Paul", 7}), "ROY Paul");  // plus dans la base
 }
 
 // Une date trop longue pour ses 9 caractères n'est pas coupée au milieu d'une année.
 TEST(ListeHomonymes, uneDateTropLonguePrendSaFormeCompacte) {
-    BaseEssai b(gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
+    BaseEssai b(
+        gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
     const std::string ligne = ligneHomonyme(b.contexte, 1, false, 1000000);
-    EXPECT_TRUE(ligne.starts_with("Jean : (1780\xE0" "1785-1850)")) << ligne;
+    EXPECT_TRUE(
+        ligne.starts_with("Jean : (1780\xE0"
+                          "1785-1850)"))
+        << ligne;
 }
 
 TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
     BaseEssai b(gedcomAvec(individu(1, "Paul /VERT/") + "1 FAMS @F1@\n1 FAMS @F2@\n1 FAMS @F3@\n" +
-                           individu(2, "Anne /ROSE/") + "1 FAMS @F1@\n" + individu(3, "Eve /LILAS/") +
-                           "1 FAMS @F3@\n" + individu(4, "Seul /GRIS/") +
+                           individu(2, "Anne /ROSE/") + "1 FAMS @F1@\n" + individu(3, "Eve /LILAS/") + "1 FAMS @F3@\n" +
+                           individu(4, "Seul /GRIS/") +
                            "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 @F2@ FAM\n1 HUSB @I1@\n"
                            "0 @F3@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n"));
     auto conjoints = conjointsPossibles(b.base(), 1);
@@ -259,11 +266,11 @@ MetriquePolice policeFixe() {
 
 TEST(AjustementNom, nomEntierPuisTroisFormesRaccourcies) {
     MetriquePolice m = policeFixe();
-    EXPECT_EQ(ajusterNom(200, "DUPONT", "Jean", m), "DUPONT Jean");                      // 11 caractères
-    EXPECT_EQ(ajusterNom(100, "DUPONT", "Jean Pierre", m), "DUPONT J..");              // prénoms coupés
-    EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Luc", m), "MON..Luc");                     // nom coupé
-    EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Jean-Baptiste", m), "MO..Je..");           // les deux coupés
-    EXPECT_EQ(ajusterNom(10, "MONTMORENCY", "Jean-Baptiste", m), "M..J..");             // rien ne tient
+    EXPECT_EQ(ajusterNom(200, "DUPONT", "Jean", m), "DUPONT Jean");            // 11 caractères
+    EXPECT_EQ(ajusterNom(100, "DUPONT", "Jean Pierre", m), "DUPONT J..");      // prénoms coupés
+    EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Luc", m), "MON..Luc");            // nom coupé
+    EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Jean-Baptiste", m), "MO..Je..");  // les deux coupés
+    EXPECT_EQ(ajusterNom(10, "MONTMORENCY", "Jean-Baptiste", m), "M..J..");    // rien ne tient
 }
 
 TEST(AjustementNom, texteSeulEtPrenomsPuisNomGardentLeNomLePlusLongtemps) {

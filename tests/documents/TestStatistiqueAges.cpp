@@ -40,8 +40,9 @@ TEST_F(StatistiqueAgesEssai, premieresLignesAvecPlurielsEtSexeInconnu) {
                         personne(5, "", "1800", "1820") + personne(6, "M", "1800", "BEF 1850")));
     auto d = auDeces(b);
     d->preparer(b.contexte);
-    EXPECT_EQ(ages(d).premiereLigne(),
-              "Statistiques effectuées sur 5 personnes (1 homme et 2 femmes, ... et 2 personnes de sexe inconnu !)"_1252);
+    EXPECT_EQ(
+        ages(d).premiereLigne(),
+        "Statistiques effectuées sur 5 personnes (1 homme et 2 femmes, ... et 2 personnes de sexe inconnu !)"_1252);
     EXPECT_EQ(ages(d).ligneMoyenne(), "Age moyen au décès : 31 ans"_1252);  // (49 + 30 + 30 + 30 + 20) ÷ 5
     EXPECT_EQ(ages(d).ligneMoyennesParSexe(), "(49 ans pour les hommes, et 30 ans pour les femmes)");
     EXPECT_EQ(ages(d).ageMinimal(), 30);

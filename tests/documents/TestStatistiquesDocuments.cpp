@@ -26,7 +26,8 @@ std::string nee(const char* annee) { return std::string("1 BIRT\n2 DATE ") + ann
 using StatistiquesDocuments = essai::StatistiquesEssai;
 
 TEST_F(StatistiquesDocuments, naissancesParTranchesEtLeursMessages) {
-    BaseEssai b(fichier(personne(1, "") + personne(2, nee("1853")) + personne(3, nee("1857")) + personne(4, nee("1871"))));
+    BaseEssai b(
+        fichier(personne(1, "") + personne(2, nee("1853")) + personne(3, nee("1857")) + personne(4, nee("1871"))));
     auto d = statistique(b, 24);
     d->valeur(kIntervalleNaissances) = std::uint16_t{10};
     const std::string pdf = ecrire(b, *d, "naissances.pdf");  // la première personne n'a pas de date
@@ -64,7 +65,8 @@ TEST_F(StatistiquesDocuments, naissancesParTranchesEtLeursMessages) {
 class CategoriesEssai : public essai::StatistiquesEssai {
 protected:
     void SetUp() override {
-        Categories::compiler(Categories::kProfessions, "Mer\r\n\tmarin\r\nCommerce\r\n\tmarchand\r\nTerre\r\n\tlaboureur\r\n");
+        Categories::compiler(Categories::kProfessions,
+                             "Mer\r\n\tmarin\r\nCommerce\r\n\tmarchand\r\nTerre\r\n\tlaboureur\r\n");
         Categories::compiler(Categories::kSources, "Paroisse\r\n\tregistre\r\n");
     }
     essai::DossiersEssai dossiers;
@@ -84,8 +86,8 @@ TEST_F(CategoriesEssai, professionsEnPourcentagesArrondisAvecLaListe) {
     EXPECT_EQ(c.comptes, (std::vector<std::uint64_t>{2, 0, 1}));
     EXPECT_EQ(d->titre(), "Statistiques sur les professions");
     const std::string texte = contenu(pdf);
-    for (const char* t : {"(STATISTIQUES SUR LES PROFESSIONS)", "(67%)", "(33%)", "(0%)", "(Commerce)",
-                          "(marin : 2)", "(notaire : 1)"})
+    for (const char* t :
+         {"(STATISTIQUES SUR LES PROFESSIONS)", "(67%)", "(33%)", "(0%)", "(Commerce)", "(marin : 2)", "(notaire : 1)"})
         EXPECT_NE(texte.find(t), std::string::npos) << t;
     essais::verifierAvecQpdf(essai::lireFichier(pdf), "professions.pdf");
     d->valeur(kListeCategories) = std::uint8_t{0};
@@ -112,7 +114,8 @@ TEST_F(CategoriesEssai, unFichierDeCategoriesIllisibleArreteAvecSonMessage) {
 }
 
 TEST_F(StatistiquesDocuments, ascendanceDUnEnfantDeCousinsGermains) {
-    BaseEssai b(essai::gedcomDeLiens(13, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {5, 10, 11}, {6, 8, 9}, {7, 12, 13}}));
+    BaseEssai b(
+        essai::gedcomDeLiens(13, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {5, 10, 11}, {6, 8, 9}, {7, 12, 13}}));
     auto d = statistique(b, 50, "P1");
     const std::string pdf = ecrire(b, *d, "ascendance.pdf");
     auto& s = static_cast<StatistiqueAscendance&>(*d);
@@ -122,8 +125,8 @@ TEST_F(StatistiquesDocuments, ascendanceDUnEnfantDeCousinsGermains) {
     EXPECT_EQ(s.texteNombre(3), "6 ascendants");
     EXPECT_EQ(s.texteCompletude(3), "100 %");
     const std::string c = contenu(pdf);
-    for (const char* t : {"(Statistiques sur l'ascendance)", "(\\(total : 12 ascendants\\))", "(\\(implexes compris\\))",
-                          "( 100 %)", "(4)"})
+    for (const char* t : {"(Statistiques sur l'ascendance)", "(\\(total : 12 ascendants\\))",
+                          "(\\(implexes compris\\))", "( 100 %)", "(4)"})
         EXPECT_NE(c.find(t), std::string::npos) << t;
     EXPECT_EQ(c.find("(4 *)"), std::string::npos);
     EXPECT_EQ(c.find("consanguinit"), std::string::npos);
@@ -157,8 +160,9 @@ TEST_F(StatistiquesDocuments, ascendanceSurPlusieursPagesAvecSonEnTeteSurChacune
 }
 
 TEST_F(StatistiquesDocuments, ascendanceDUnNomQuiCommenceParUneVoyelle) {
-    BaseEssai b(fichier("0 @I1@ INDI\n1 NAME Jeanne /Éluard/\n0 @I2@ INDI\n1 NAME Yves /Yon/\n"
-                        "0 @I3@ INDI\n1 NAME Luc /Hugo/\n"));
+    BaseEssai b(
+        fichier("0 @I1@ INDI\n1 NAME Jeanne /Éluard/\n0 @I2@ INDI\n1 NAME Yves /Yon/\n"
+                "0 @I3@ INDI\n1 NAME Luc /Hugo/\n"));
     const std::pair<const char*, const char*> attendus[] = {
         {"Jeanne", "d'Éluard Jeanne"}, {"Yves", "d'Yon Yves"}, {"Luc", "de Hugo Luc"}};
     for (const auto& [prenoms, nom] : attendus) {

@@ -50,8 +50,8 @@ std::string gedcomFamille() {
            indi(4, "Paul", 'M', "1 FAMC @F1@\n") + indi(5, "Anne", 'F', "1 FAMS @F2@\n") +
            indi(6, "Luc", 'M', "1 FAMC @F2@\n") + indi(7, "Sophie", 'F', "1 FAMS @F3@\n") +
            indi(8, "Louis", 'M', "1 FAMC @F3@\n") + indi(9, "Claire", 'F', "") +
-           indi(10, "Henri", 'M', "1 FAMS @F4@\n") + indi(11, "Berthe", 'F', "1 FAMS @F4@\n") +
-           fam(1, 1, 2, {3, 4}) + fam(2, 1, 5, {6}) + fam(3, 3, 7, {8}) + fam(4, 10, 11, {1}) + "0 TRLR\n";
+           indi(10, "Henri", 'M', "1 FAMS @F4@\n") + indi(11, "Berthe", 'F', "1 FAMS @F4@\n") + fam(1, 1, 2, {3, 4}) +
+           fam(2, 1, 5, {6}) + fam(3, 3, 7, {8}) + fam(4, 10, 11, {1}) + "0 TRLR\n";
 }
 
 template <class D>
@@ -112,10 +112,14 @@ TEST(LienDeParente, grillesDesCasClassiques) {
         // Frères : le couple des parents, puis les deux frères.
         {"Jean", "Paul", {"Pierre Marie", "Jean Paul"}, {"Pierre+Marie", "Pierre+Marie->Jean", "Pierre+Marie->Paul"}},
         // Demi-frères par le père : le père entre ses deux épouses.
-        {"Jean", "Luc", {"Marie Pierre Anne", "Jean Luc"},
+        {"Jean",
+         "Luc",
+         {"Marie Pierre Anne", "Jean Luc"},
          {"Marie+Pierre", "Pierre+Anne", "Pierre+Marie->Jean", "Pierre+Anne->Luc"}},
         // Le grand-père : la seconde lignée est vide, la première a deux personnes.
-        {"Louis", "Pierre", {"Pierre Marie", "Jean Sophie", "Louis"},
+        {"Louis",
+         "Pierre",
+         {"Pierre Marie", "Jean Sophie", "Louis"},
          {"Pierre+Marie", "Pierre+Marie->Jean", "Jean+Sophie->Louis"}},
         // Conjoints : la première personne puis la seconde, reliées.
         {"Jean", "Sophie", {"Jean Sophie"}, {"Jean+Sophie"}},
@@ -170,7 +174,9 @@ TEST(LienDeParente, refusAvantToutFichierEtPageWeb) {
     EXPECT_NE(page.find("Themes/Degrade.jpg\")"), std::string::npos);
     // Six cases, chacune son bloc à fond dégradé ; les noms colorés par sexe.
     std::size_t n = 0;
-    for (std::size_t p = page.find("background-image"); p != std::string::npos; p = page.find("background-image", p + 1)) ++n;
+    for (std::size_t p = page.find("background-image"); p != std::string::npos;
+         p = page.find("background-image", p + 1))
+        ++n;
     EXPECT_EQ(n, 5u);
     EXPECT_NE(page.find("DUPONT Luc"), std::string::npos);
 }
@@ -187,16 +193,17 @@ std::unique_ptr<TableauConsanguinites> consanguinites(BaseEssai& b, std::uint8_t
 // et Henri × Karine → Léon (un père et sa fille). Puis Marc × Mona → Noël, Odile ; Noël → Paul ;
 // Odile → Quentin → Rose ; Paul × Rose → Simon (lignées de 2 et 3).
 std::string gedcomConsanguins() {
-    return "0 HEAD\n1 CHAR UTF-8\n" + indi(1, "Gaston", 'M', "1 FAMS @F1@\n") + indi(2, "Gilberte", 'F', "1 FAMS @F1@\n") +
-           indi(3, "Albert", 'M', "1 FAMC @F1@\n1 FAMS @F2@\n") + indi(4, "Berthe", 'F', "1 FAMC @F1@\n1 FAMS @F3@\n") +
-           indi(5, "Alice", 'F', "1 FAMS @F2@\n") + indi(6, "Bernard", 'M', "1 FAMS @F3@\n") +
-           indi(7, "Charles", 'M', "1 FAMC @F2@\n1 FAMS @F4@\n") + indi(8, "Denise", 'F', "1 FAMC @F3@\n1 FAMS @F4@\n") +
-           indi(9, "Emile", 'M', "1 FAMC @F4@\n") + indi(10, "Eva", 'F', "1 FAMC @F4@\n") +
-           indi(11, "Henri", 'M', "1 FAMS @F5@\n1 FAMS @F6@\n") + indi(12, "Hélène", 'F', "1 FAMS @F5@\n") +
-           indi(13, "Karine", 'F', "1 FAMC @F5@\n1 FAMS @F6@\n") + indi(14, "Léon", 'M', "1 FAMC @F6@\n") +
-           indi(15, "Marc", 'M', "1 FAMS @F7@\n") + indi(16, "Mona", 'F', "1 FAMS @F7@\n") +
-           indi(17, "Noël", 'M', "1 FAMC @F7@\n1 FAMS @F8@\n") + indi(18, "Odile", 'F', "1 FAMC @F7@\n1 FAMS @F9@\n") +
-           indi(19, "Paul", 'M', "1 FAMC @F8@\n1 FAMS @F11@\n") + indi(20, "Quentin", 'M', "1 FAMC @F9@\n1 FAMS @F10@\n") +
+    return "0 HEAD\n1 CHAR UTF-8\n" + indi(1, "Gaston", 'M', "1 FAMS @F1@\n") +
+           indi(2, "Gilberte", 'F', "1 FAMS @F1@\n") + indi(3, "Albert", 'M', "1 FAMC @F1@\n1 FAMS @F2@\n") +
+           indi(4, "Berthe", 'F', "1 FAMC @F1@\n1 FAMS @F3@\n") + indi(5, "Alice", 'F', "1 FAMS @F2@\n") +
+           indi(6, "Bernard", 'M', "1 FAMS @F3@\n") + indi(7, "Charles", 'M', "1 FAMC @F2@\n1 FAMS @F4@\n") +
+           indi(8, "Denise", 'F', "1 FAMC @F3@\n1 FAMS @F4@\n") + indi(9, "Emile", 'M', "1 FAMC @F4@\n") +
+           indi(10, "Eva", 'F', "1 FAMC @F4@\n") + indi(11, "Henri", 'M', "1 FAMS @F5@\n1 FAMS @F6@\n") +
+           indi(12, "Hélène", 'F', "1 FAMS @F5@\n") + indi(13, "Karine", 'F', "1 FAMC @F5@\n1 FAMS @F6@\n") +
+           indi(14, "Léon", 'M', "1 FAMC @F6@\n") + indi(15, "Marc", 'M', "1 FAMS @F7@\n") +
+           indi(16, "Mona", 'F', "1 FAMS @F7@\n") + indi(17, "Noël", 'M', "1 FAMC @F7@\n1 FAMS @F8@\n") +
+           indi(18, "Odile", 'F', "1 FAMC @F7@\n1 FAMS @F9@\n") + indi(19, "Paul", 'M', "1 FAMC @F8@\n1 FAMS @F11@\n") +
+           indi(20, "Quentin", 'M', "1 FAMC @F9@\n1 FAMS @F10@\n") +
            indi(21, "Rose", 'F', "1 FAMC @F10@\n1 FAMS @F11@\n") + indi(22, "Simon", 'M', "1 FAMC @F11@\n") +
            fam(1, 1, 2, {3, 4}) + fam(2, 3, 5, {7}) + fam(3, 6, 4, {8}) + fam(4, 7, 8, {9, 10}) + fam(5, 11, 12, {13}) +
            fam(6, 11, 13, {14}) + fam(7, 15, 16, {17, 18}) + fam(8, 17, 0, {19}) + fam(9, 0, 18, {20}) +
@@ -243,10 +250,12 @@ TEST(TableauConsanguinites, casColonnesEtLignéesVides) {
     for (int k = 0; k < 2; ++k) {
         const auto& l = inegal.lignes[k];
         ASSERT_GE(l.size(), 2u);
-        const int ecart = d->boites()[static_cast<std::size_t>(l[0])].y - 704 - d->boites()[static_cast<std::size_t>(l[1])].y;
+        const int ecart =
+            d->boites()[static_cast<std::size_t>(l[0])].y - 704 - d->boites()[static_cast<std::size_t>(l[1])].y;
         EXPECT_EQ(ecart, l.size() == 3 ? 352 : 704);
         // La dernière case de chaque colonne finit à la même distance de la base.
-        const int sousHaut = d->boites()[static_cast<std::size_t>(inegal.sommet)].y - d->boites()[static_cast<std::size_t>(l.back())].y;
+        const int sousHaut =
+            d->boites()[static_cast<std::size_t>(inegal.sommet)].y - d->boites()[static_cast<std::size_t>(l.back())].y;
         EXPECT_EQ(sousHaut + 704 + (l.size() == 3 ? 352 : 704), 704 + inegal.espace);
     }
 
@@ -277,8 +286,10 @@ TEST(TableauConsanguinites, texteTrisEtWeb) {
     const std::string texte = ecrire(*d, b, FormatSortie::Texte, dossier, "tc");
     const std::string attendu =
         "Consanguinit\xE9 2, degr\xE9 4\nSommet : DUPONT Gaston\n    x DUPONT Gilberte\n"
-        "Premi\xE8re lign\xE9" "e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
-        "Seconde lign\xE9" "e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
+        "Premi\xE8re lign\xE9"
+        "e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
+        "Seconde lign\xE9"
+        "e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
     EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
     EXPECT_NE(texte.find("(le sommet lui-m\xEAme)"), std::string::npos) << texte;
 
@@ -346,7 +357,8 @@ TEST(TableauConsanguinites, royal92CousinsGermains) {
             trouves.insert(ix.sexe == 'M' ? std::pair{x, y} : std::pair{y, x});
         }
     for (const auto& couple : attendus)
-        EXPECT_TRUE(trouves.count(couple)) << essai::prenoms(base, couple.first) << " " << couple.first << " x " << essai::prenoms(base, couple.second) << " " << couple.second;
+        EXPECT_TRUE(trouves.count(couple)) << essai::prenoms(base, couple.first) << " " << couple.first << " x "
+                                           << essai::prenoms(base, couple.second) << " " << couple.second;
 }
 
 // Préférences dont les marges ne laissent, sur A4 portrait, que la hauteur donnée.
@@ -452,7 +464,9 @@ TEST(TableauAscendant, unBlocParPersonneEtNumerosAuDelaDe64) {
     std::map<std::uint32_t, std::string> numeros;  // par génération
     for (const auto& bloc : l->blocs())
         for (std::size_t c = 0; c < bloc.colonnes.size(); ++c)
-            if (bloc.colonnes[c][0].personne) numeros[bloc.generation + static_cast<std::uint32_t>(c)] = TableauAscendant::numero(bloc.colonnes[c][0]);
+            if (bloc.colonnes[c][0].personne)
+                numeros[bloc.generation + static_cast<std::uint32_t>(c)] =
+                    TableauAscendant::numero(bloc.colonnes[c][0]);
     EXPECT_EQ(numeros.size(), 70u);
     EXPECT_EQ(numeros[64], "9223372036854775808");
     EXPECT_EQ(numeros[65], "***");
@@ -515,7 +529,8 @@ std::string parties(const BaseEssai& b, const ProchesParents& d) {
         const auto& x = d.partie(static_cast<ProchesParents::Place>(p));
         if (x.proches.empty()) continue;
         s += (s.empty() ? "" : " | ") + x.titre + ":";
-        for (const auto& q : x.proches) s += " " + std::string(static_cast<std::size_t>(q.niveau), '.') + essai::prenoms(b.base(), q.personne);
+        for (const auto& q : x.proches)
+            s += " " + std::string(static_cast<std::size_t>(q.niveau), '.') + essai::prenoms(b.base(), q.personne);
     }
     return s;
 }
@@ -568,13 +583,15 @@ TEST(TableauxParente, ligneDeCommande) {
                                     (d / "c.txt").string() + "'");
     ASSERT_EQ(s.code, 0) << s.texte;
     EXPECT_EQ(essai::lireFichier(d / "c.txt").rfind("Consanguinit\xE9 1, degr\xE9", 0), 0u);
-    s = essai::lancerProgramme("document lien-parente '" + ged.string() + "' --racine @I9@ --seconde @I10@ --format web --sortie '" +
-                               (d / "l.html").string() + "'");
+    s = essai::lancerProgramme("document lien-parente '" + ged.string() +
+                               "' --racine @I9@ --seconde @I10@ --format web --sortie '" + (d / "l.html").string() +
+                               "'");
     ASSERT_EQ(s.code, 0) << s.texte;
     EXPECT_NE(essai::lireFichier(d / "l.html").find("DUPONT Eva"), std::string::npos);
-    s = essai::lancerProgramme("document tableau-ascendant '" + ged.string() +
-                               "' --racine @I9@ --format rtf --option \"Affiche les numéros Soza-Stradonitz=non\" --sortie '" +
-                               (d / "t.rtf").string() + "'");
+    s = essai::lancerProgramme(
+        "document tableau-ascendant '" + ged.string() +
+        "' --racine @I9@ --format rtf --option \"Affiche les numéros Soza-Stradonitz=non\" --sortie '" +
+        (d / "t.rtf").string() + "'");
     ASSERT_EQ(s.code, 0) << s.texte;
     EXPECT_NE(essai::lireFichier(d / "t.rtf").find("DUPONT Gaston"), std::string::npos);
 }

@@ -58,8 +58,8 @@ TEST(TranchesNaissances, graduationAuPlusGrandPasQuiDonneDixPas) {
     EXPECT_EQ(pasGraduation(400), 20);
     EXPECT_EQ(pasGraduation(50000), 5000);
     EXPECT_EQ(pasGraduation(1000000), 100000);  // la suite continue au-delà de 5000
-    EXPECT_EQ(marquesGraduation(1853, 1877), (std::vector<std::int64_t>{1854, 1856, 1858, 1860, 1862, 1864, 1866,
-                                                                         1868, 1870, 1872, 1874, 1876}));
+    EXPECT_EQ(marquesGraduation(1853, 1877),
+              (std::vector<std::int64_t>{1854, 1856, 1858, 1860, 1862, 1864, 1866, 1868, 1870, 1872, 1874, 1876}));
     EXPECT_EQ(marquesGraduation(-25, 5).front(), -24);
     EXPECT_EQ(marquesGraduation(0, 3), (std::vector<std::int64_t>{0, 1, 2, 3}));
 }

@@ -114,7 +114,9 @@ TEST_F(TrombinoscopeEssai, personneSansPhotoArreteLeDocumentAvecLeMessage) {
         t->preparer(b.contexte);
         FAIL();
     } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Aucune personne s\xE9lectionn\xE9" "e n'a de photo");
+        EXPECT_STREQ(e.what(),
+                     "Aucune personne s\xE9lectionn\xE9"
+                     "e n'a de photo");
     }
     // Toutes les photos manquantes : le même message.
     fs::remove_all(dossier / "photos");
@@ -185,7 +187,10 @@ TEST(TrombinoscopeFichierReel, bourbonQuaranteNeufPhotosTrenteHuitPersonnesHuitP
     EXPECT_EQ(t->cellules().size(), 49u);
     EXPECT_EQ(compter(rtf, "\\jpegblip"), 41u);
     ASSERT_FALSE(b.messages.empty());
-    EXPECT_NE(b.messages.back().find("8 images ont \xE9t\xE9 ignor\xE9" "es"), std::string::npos) << b.messages.back();
+    EXPECT_NE(b.messages.back().find("8 images ont \xE9t\xE9 ignor\xE9"
+                                     "es"),
+              std::string::npos)
+        << b.messages.back();
     bool rohan = false;
     for (const CelluleTrombinoscope& c : t->cellules())
         rohan = rohan || c.photo.chemin1252.find("Maison de Rohan_Gibon.png") != std::string::npos;

@@ -18,8 +18,9 @@ namespace fs = std::filesystem;
 // Faux afficheur : écrit chacun de ses arguments sur une ligne de « arguments.txt ».
 fs::path fauxAfficheur(const essai::DossierEssai& d) {
     fs::path script = d / "faux afficheur";
-    std::ofstream(script) << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/arguments.tmp\"\n"
-                             "mv \"$(dirname \"$0\")/arguments.tmp\" \"$(dirname \"$0\")/arguments.txt\"\n";
+    std::ofstream(script)
+        << "#!/bin/sh\nfor a in \"$@\"; do printf '%s\\n' \"$a\"; done > \"$(dirname \"$0\")/arguments.tmp\"\n"
+           "mv \"$(dirname \"$0\")/arguments.tmp\" \"$(dirname \"$0\")/arguments.txt\"\n";
     fs::permissions(script, fs::perms::owner_all);
     return script;
 }
@@ -37,8 +38,7 @@ std::vector<std::string> argumentsRecus(const essai::DossierEssai& d) {
 TEST(Visualiseur, choisitLAfficheurParLExtensionEtXdgOpenSansPreference) {
     CommandesAfficheurs c = {"evince", "gedit --new-window", "", "\"/opt/mon navigateur/nav\" -p"};
     EXPECT_EQ(argumentsAfficheur(c, "/t/AA_X.pdf"), (std::vector<std::string>{"evince", "/t/AA_X.pdf"}));
-    EXPECT_EQ(argumentsAfficheur(c, "/t/LA_X.txt"),
-              (std::vector<std::string>{"gedit", "--new-window", "/t/LA_X.txt"}));
+    EXPECT_EQ(argumentsAfficheur(c, "/t/LA_X.txt"), (std::vector<std::string>{"gedit", "--new-window", "/t/LA_X.txt"}));
     EXPECT_EQ(argumentsAfficheur(c, "/t/TA_X.rtf"), (std::vector<std::string>{"xdg-open", "/t/TA_X.rtf"}));
     EXPECT_EQ(argumentsAfficheur(c, "/t/AA_X.htm"),
               (std::vector<std::string>{"/opt/mon navigateur/nav", "-p", "/t/AA_X.htm"}));

@@ -20,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     if (taille == 0) return 0;
     static const char* const extensions[] = {".png", ".jpg", ".gif", ".bmp", ".dwa"};
     const auto choix = static_cast<std::size_t>(donnees[0] % 5);
-    const std::filesystem::path chemin = std::filesystem::temp_directory_path() /
-        ("lignara-fuzz-" + std::to_string(getpid()) + extensions[choix]);
+    const std::filesystem::path chemin =
+        std::filesystem::temp_directory_path() / ("lignara-fuzz-" + std::to_string(getpid()) + extensions[choix]);
     std::ofstream(chemin, std::ios::binary)
         .write(reinterpret_cast<const char*>(donnees + 1), static_cast<std::streamsize>(taille - 1));
     if (choix == 4) {

@@ -50,11 +50,14 @@ bool ecrire(const fs::path& chemin, const void* octets, std::size_t taille) {
 fs::path preparer(const std::uint8_t* data, std::size_t size) {
     const std::uint8_t* texte = data + 1;
     std::size_t taille = size - 1;
-    if (!(data[0] & 0x80)) return ecrire(dossierEssai() / "essai.ged", texte, taille) ? dossierEssai() / "essai.ged" : fs::path();
+    if (!(data[0] & 0x80))
+        return ecrire(dossierEssai() / "essai.ged", texte, taille) ? dossierEssai() / "essai.ged" : fs::path();
     std::size_t moitie = taille / 2;
     // Bit 6 : seulement la branche de @P1@ (ou de @I1@), ascendants et descendants.
     std::string description = "principal a.ged\nsecondaire b.ged\n";
-    if (data[0] & 0x40) description += data[0] & 0x20 ? "branche @I1@ ascendants descendants\n" : "branche @P1@ ascendants descendants\n";
+    if (data[0] & 0x40)
+        description +=
+            data[0] & 0x20 ? "branche @I1@ ascendants descendants\n" : "branche @P1@ ascendants descendants\n";
     bool bon = ecrire(dossierEssai() / "a.ged", texte, moitie) &&
                ecrire(dossierEssai() / "b.ged", texte + moitie, taille - moitie) &&
                ecrire(dossierEssai() / "essai.fged", description.data(), description.size());
@@ -72,9 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch ((data[0] & 0x1F) % 3) {
         case 0: options.modeCommentaire = ModeCommentaire::PremiereLigne; break;
         case 1: options.modeCommentaire = ModeCommentaire::LigneDiese; break;
-        default:
-            options.modeCommentaire = ModeCommentaire::TagGedcom;
-            options.tagCommentaire = "_COMM";
+        default: options.modeCommentaire = ModeCommentaire::TagGedcom; options.tagCommentaire = "_COMM";
     }
     try {
         ResultatImport r = ImporterGedcom(chemin, options);

@@ -61,9 +61,9 @@ constexpr L kCycleB[] = {
     {0, CodeTag::TRLR, nullptr, 3, ActionLecture::Fin},
     {kQ, kTout, nullptr, 3, ActionLecture::MemeLigne},
 };
-const std::array<EtatLecture<Client>, 5> kEtats = {
-    EtatLecture<Client>(kEnTete), EtatLecture<Client>(kEnregistrements),
-    EtatLecture<Client>(kRelecture), EtatLecture<Client>(kCycleA), EtatLecture<Client>(kCycleB)};
+const std::array<EtatLecture<Client>, 5> kEtats = {EtatLecture<Client>(kEnTete), EtatLecture<Client>(kEnregistrements),
+                                                   EtatLecture<Client>(kRelecture), EtatLecture<Client>(kCycleA),
+                                                   EtatLecture<Client>(kCycleB)};
 
 std::filesystem::path cheminEssai() {
     static std::filesystem::path chemin = [] {

@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
     static constexpr lignara::CodePays kPaysParDefaut[] = {{"FR"}, {"US"}, {"BE"}, {}};
     reglages.paysParDefaut = kPaysParDefaut[(donnees[0] >> 1) & 3];
     std::vector<char> plac(donnees + 1, donnees + taille);
-    auto lieu = lignara::LieuNormaliseur(reglages).normaliser(
-        std::string_view(plac.data(), plac.size()));
+    auto lieu = lignara::LieuNormaliseur(reglages).normaliser(std::string_view(plac.data(), plac.size()));
     if (lieu.texte().size() > lignara::LieuNormalise::kTailleMax) std::abort();
     if (!lieu.vide() && lieu.texte().size() <= lignara::LieuNormalise::kTailleCode) std::abort();
     return 0;

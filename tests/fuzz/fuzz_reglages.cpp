@@ -25,7 +25,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* donnees, std::size_t t
             if (lireReglagesFichier(ecrireReglagesFichier(*r)) != r) std::abort();
         }
     }
-    if (perso.intact() && FichierPerso::lire(perso.ecrire()).blocs().size() != perso.blocs().size())
-        std::abort();
+    if (perso.intact() && FichierPerso::lire(perso.ecrire()).blocs().size() != perso.blocs().size()) std::abort();
     return 0;
 }

@@ -7,7 +7,9 @@ namespace {
 
 TEST(CleEnregistrement, octetDuFichierPuisReferenceSansLePremierArobase) {
     auto c = CleEnregistrement::deReference(0, "@I12@");
-    EXPECT_EQ(c.octets(), std::string_view("\x01" "I12@", 5));
+    EXPECT_EQ(c.octets(), std::string_view("\x01"
+                                           "I12@",
+                                           5));
     EXPECT_EQ(c.identifiant(), "I12");
     EXPECT_EQ(CleEnregistrement::deReference(2, "@F1@").octets()[0], '\x03');
     EXPECT_TRUE(CleEnregistrement().estVide());
@@ -27,11 +29,13 @@ TEST(CleEnregistrement, unPointeurDonneLaMemeCleQueSaReference) {
 TEST(CleEnregistrement, compareSansSigneEtLePrefixeEnPremier) {
     auto a = CleEnregistrement::deReference(0, "@I1@");
     auto b = CleEnregistrement::deReference(0, "@I10@");
-    auto accent = CleEnregistrement::deReference(0, "@\xC9" "1@");
+    auto accent = CleEnregistrement::deReference(0,
+                                                 "@\xC9"
+                                                 "1@");
     EXPECT_LT(CleEnregistrement::deReference(0, "@I1"), a);  // préfixe
-    EXPECT_LT(b, a);  // '0' (0x30) passe avant le '@' final (0x40)
+    EXPECT_LT(b, a);                                         // '0' (0x30) passe avant le '@' final (0x40)
     EXPECT_LT(b, CleEnregistrement::deReference(0, "@I2@"));
-    EXPECT_LT(b, accent);  // 0xC9 sans signe après 'I'
+    EXPECT_LT(b, accent);                                         // 0xC9 sans signe après 'I'
     EXPECT_LT(accent, CleEnregistrement::deReference(1, "@A@"));  // le fichier d'abord
     EXPECT_LT(CleEnregistrement(), a);
 }

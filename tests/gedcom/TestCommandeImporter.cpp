@@ -35,7 +35,9 @@ TEST(CommandeImporter, afficheLeRapportEtLeResumeEtGardeLaBase) {
               "- Jean Roy ne fait pas référence au mariage @F1@ dont il est l'époux\r\n"
               "Personnes : 3\nFiches de famille : 2\nEmplacements d'événements : 1\n"
               "Têtes de branche : 1\nErreurs : 1\n");
-    EXPECT_EQ(lireOctets(rapport), "- Jean Roy ne fait pas r\xE9" "f\xE9rence au mariage @F1@ dont il est l'\xE9poux\r\n");
+    EXPECT_EQ(lireOctets(rapport),
+              "- Jean Roy ne fait pas r\xE9"
+              "f\xE9rence au mariage @F1@ dont il est l'\xE9poux\r\n");
     BaseGenealogique b = BaseGenealogique::ouvrir(base);
     EXPECT_EQ(b.nombreIndividus(), 3u);
     EXPECT_EQ(b.LireIndividu(3).mere, 2u);

@@ -28,8 +28,7 @@ bool estGedcom(const fs::path& p) {
 // La valeur d'une ligne « n DATE valeur », ou rien (lecture texte simple, sans l'analyseur).
 bool valeurDate(std::string_view ligne, std::string& valeur) {
     std::size_t i = ligne.find_first_not_of(" \t\xEF\xBB\xBF");
-    if (i == std::string_view::npos || !std::isdigit(static_cast<unsigned char>(ligne[i])))
-        return false;
+    if (i == std::string_view::npos || !std::isdigit(static_cast<unsigned char>(ligne[i]))) return false;
     while (i < ligne.size() && std::isdigit(static_cast<unsigned char>(ligne[i]))) ++i;
     while (i < ligne.size() && ligne[i] == ' ') ++i;
     if (ligne.substr(i, 4) != "DATE" || (ligne.size() > i + 4 && ligne[i + 4] != ' ')) return false;
@@ -47,8 +46,7 @@ std::vector<std::string> datesDesFichiersDeTest() {
         while (debut < contenu.size()) {
             std::size_t fin = std::min(contenu.find_first_of("\r\n", debut), contenu.size());
             std::string valeur;
-            if (valeurDate(std::string_view(contenu).substr(debut, fin - debut), valeur))
-                dates.push_back(valeur);
+            if (valeurDate(std::string_view(contenu).substr(debut, fin - debut), valeur)) dates.push_back(valeur);
             debut = fin + 1;
         }
     }
@@ -90,8 +88,7 @@ TEST(DatesDesFichiersReels, chaqueValeurDATEEstLueSansSortirDeSesBornes) {
         verifierDansSesBornes(estimee, LireDate(t, true, estimee), t);
         DateGed debut, fin;
         LirePeriode(t, debut, fin);
-        for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u})
-            EXPECT_LE(texteDate(d, options).size(), 20u) << t;
+        for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u}) EXPECT_LE(texteDate(d, options).size(), 20u) << t;
     }
     std::printf("%zu valeurs DATE, %zu refusées\n", dates.size(), echecs);
 }
@@ -123,10 +120,11 @@ TEST(DatesRaccourci, litCommeLeCheminGeneralSurLesFormesCourantesEtLeursVoisines
                           "EST ", "BET ", "CAL "})
         for (const char* j : {"", "0 ", "00 ", "1 ", "05 ", "29 ", "30 ", "31 ", "32 ", "123 ", "5/", "05/", "00/",
                               "31/", "32/", "45/", "5-"})
-            for (const char* m : {"", "JAN ", "FEB ", "SEP ", "DEC ", "Sep ", "SEPT ", "JANV ", "XYZ ", "01/", "1/",
-                                  "00/", "12/", "13/", "2/", "010/", "09", "JANVIER ", "FEVRIER ", "F\xC9VRIER ",
-                                  "MARS ", "MAI ", "AOUT ", "AOU ", "JUIL ", "JUIL. ", "DECEMBRE ", "Juin ", "VEND ",
-                                  "THERMIDOR ", "JANVIERX ", "AN "})
+            for (const char* m :
+                 {"",      "JAN ",     "FEB ",      "SEP ",        "DEC ",  "Sep ",       "SEPT ",     "JANV ",
+                  "XYZ ",  "01/",      "1/",        "00/",         "12/",   "13/",        "2/",        "010/",
+                  "09",    "JANVIER ", "FEVRIER ",  "F\xC9VRIER ", "MARS ", "MAI ",       "AOUT ",     "AOU ",
+                  "JUIL ", "JUIL. ",   "DECEMBRE ", "Juin ",       "VEND ", "THERMIDOR ", "JANVIERX ", "AN "})
                 for (const char* a : {"", "0", "1", "999", "1754", "1900", "2000", "0000", "9999", "10000", "1754/55",
                                       "1754 B.C.", "1754 ", "17x4"})
                     textes.push_back(std::string(q) + j + m + a);

@@ -31,8 +31,8 @@ TEST(EntreesHostiles, unTubeOuUnPeripheriqueEstRefuseSansAttendreNiLireSansFin) 
     DossierEssai d;
     ASSERT_EQ(::mkfifo((d / "tube.ged").c_str(), 0600), 0);
     for (const fs::path& p : {d / "tube.ged", fs::path("/dev/zero"), fs::path("/dev/urandom")})
-        EXPECT_EQ(messageDImport(p), "Lecture impossible du fichier Gedcom\n" + p.string() +
-                                         "\nCe n'est pas un fichier ordinaire");
+        EXPECT_EQ(messageDImport(p),
+                  "Lecture impossible du fichier Gedcom\n" + p.string() + "\nCe n'est pas un fichier ordinaire");
 }
 
 TEST(EntreesHostiles, uneFusionQuiNommeUnTubeOuQuiEnEstUnEstRefusee) {
@@ -44,15 +44,15 @@ TEST(EntreesHostiles, uneFusionQuiNommeUnTubeOuQuiEnEstUnEstRefusee) {
     std::ofstream(d / "b.fged") << "principal principal.ged\nsecondaire /dev/zero\n";
     EXPECT_NE(messageDImport(d / "a.fged").find("tube.ged\nCe n'est pas un fichier ordinaire"), std::string::npos);
     EXPECT_NE(messageDImport(d / "b.fged").find("/dev/zero\nCe n'est pas un fichier ordinaire"), std::string::npos);
-    EXPECT_EQ(messageDImport(d / "tube.fged"), "Lecture impossible du fichier de fusion\n" + (d / "tube.fged").string() +
-                                                   "\nCe n'est pas un fichier ordinaire");
+    EXPECT_EQ(messageDImport(d / "tube.fged"), "Lecture impossible du fichier de fusion\n" +
+                                                   (d / "tube.fged").string() + "\nCe n'est pas un fichier ordinaire");
 }
 
 TEST(EntreesHostiles, unFichierVideDitPourquoiIlNeSeLitPas) {
     DossierEssai d;
     std::ofstream(d / "vide.ged");
-    EXPECT_EQ(messageDImport(d / "vide.ged"), "Erreur de lecture du fichier " + (d / "vide.ged").string() +
-                                                  "\nLe fichier est vide.");
+    EXPECT_EQ(messageDImport(d / "vide.ged"),
+              "Erreur de lecture du fichier " + (d / "vide.ged").string() + "\nLe fichier est vide.");
 }
 
 // Chemin de photo de longueur donnée, finissant par « .jpg ».
@@ -62,8 +62,8 @@ TEST(EntreesHostiles, unCheminDePhotoTropLongPourLaBaseEstSignaleEtNonRange) {
     std::string gedcom = kEnTete;
     const std::size_t longueurs[] = {250, 251, 255, 260};
     for (std::size_t i = 0; i < 4; ++i)
-        gedcom += "0 @I" + std::to_string(i + 1) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Photo/\n1 OBJE\n2 FILE " +
-                  cheminDe(longueurs[i]) + "\n";
+        gedcom += "0 @I" + std::to_string(i + 1) + "@ INDI\n1 NAME P" + std::to_string(i) +
+                  " /Photo/\n1 OBJE\n2 FILE " + cheminDe(longueurs[i]) + "\n";
     // Une photo partagée (OBJE de niveau 0) trop longue aussi.
     gedcom += "0 @I5@ INDI\n1 NAME P4 /Photo/\n1 OBJE @M1@\n0 @M1@ OBJE\n1 FILE " + cheminDe(256) + "\n0 TRLR\n";
     ResultatImport r = importerTexte(gedcom);

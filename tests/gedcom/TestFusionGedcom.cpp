@@ -70,14 +70,15 @@ TEST(FusionGedcom, chaqueFichierGardeSonJeuSesDrapeauxEtSonTitreDErreurs) {
     EXPECT_EQ(r.base.LireIndividu(7).fichierGedcom, 1u);
     EXPECT_EQ(nom(r.base, 9), "");  // « ? /?/ » vide, par les drapeaux du seul fichier GeneWeb
     // Une seule ligne de date fautive : relue sans bruit pendant le rapprochement.
-    EXPECT_EQ(lignesRapport(r), (Lignes{"Fichier \"fusion-secondaire-ansel.ged\"",
-                                        "- Ligne 49 : format de date incorrect"}));
+    EXPECT_EQ(lignesRapport(r),
+              (Lignes{"Fichier \"fusion-secondaire-ansel.ged\"", "- Ligne 49 : format de date incorrect"}));
 }
 
 TEST(FusionGedcom, sansBrancheToutLeFichierSecondaireEstFusionne) {
     DossierEssai d;
-    fs::path desc = d.ecrire("tout.FGED", "principal " + (kFixtures / "fusion-principal.ged").string() +
-                                              "\nsecondaire " + (kFixtures / "fusion-secondaire-ansel.ged").string() + "\n");
+    fs::path desc =
+        d.ecrire("tout.FGED", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
+                                  (kFixtures / "fusion-secondaire-ansel.ged").string() + "\n");
     ResultatImport r = ImporterGedcom(desc);
     // 11 personnes secondaires : Jean, Marie, Pierre rapprochés ; Jacques né en 1931 ne l'est pas
     // (le principal le fait naître en 1930).
@@ -96,7 +97,7 @@ TEST(FusionGedcom, unRapprochementDemandeUneDateEgaleEtUnCandidatUnique) {
                           "0 @I4@ INDI\n1 NAME Léa /Roy/\n1 BIRT\n2 DATE 1800\n1 DEAT\n2 DATE 1850\n0 TRLR\n");
     d.ecrire("s.ged", kEnTete +
                           "0 @S1@ INDI\n1 NAME Jean /Roy/\n1 BIRT\n2 DATE 1900\n"  // deux candidats
-                          "0 @S2@ INDI\n1 NAME Luc /Roy/\n"                         // aucune date
+                          "0 @S2@ INDI\n1 NAME Luc /Roy/\n"                        // aucune date
                           "0 @S3@ INDI\n1 NAME LEA /ROY/\n1 DEAT\n2 DATE 1850\n"   // décès égal
                           "0 @S4@ INDI\n1 NAME Lea /Roy/\n1 BIRT\n2 DATE 1800\n"   // Léa déjà prise
                           "0 TRLR\n");
@@ -156,11 +157,15 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
     EXPECT_EQ(faute("principal a.ged\nsecondaire b.ged\nfusionner c.ged\n"),
               "Description de fusion incorrecte (f.fged), ligne 3 :\n"
               "instruction inconnue (principal, secondaire ou branche attendu)"_1252);
-    EXPECT_NE(faute("principal a.ged\nbranche @I1@\n").find("ligne 2 :\nune branche doit suivre"_1252), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nbranche @I1@\n").find("ligne 2 :\nune branche doit suivre"_1252),
+              std::string::npos);
     EXPECT_NE(faute("secondaire b.ged\n").find("ligne 1 :\nle fichier principal doit pr"), std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nprincipal b.ged\n").find("ligne 2 :\nun seul fichier principal"), std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche I1\n").find("ligne 3 :\nréférence"_1252), std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n").find("ligne 3 :\nseuls"), std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nprincipal b.ged\n").find("ligne 2 :\nun seul fichier principal"),
+              std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche I1\n").find("ligne 3 :\nréférence"_1252),
+              std::string::npos);
+    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n").find("ligne 3 :\nseuls"),
+              std::string::npos);
     EXPECT_NE(faute("principal a.ged\nsecondaire\n").find("ligne 2 :\nchemin de fichier manquant"), std::string::npos);
     EXPECT_NE(faute("principal a.ged\n").find("aucun fichier secondaire"), std::string::npos);
     EXPECT_NE(faute("").find("ligne 1 :\naucun fichier principal"), std::string::npos);
@@ -172,14 +177,16 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
 
 TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
     DossierEssai d;
-    EXPECT_EQ(messageDe(d.chemin() / "absente.fged"), "Fichier " + (d.chemin() / "absente.fged").string() + " inexistant");
-    fs::path desc = d.ecrire("f.fged", "principal " + (kFixtures / "fusion-principal.ged").string() +
-                                           "\nsecondaire manque.ged\n");
+    EXPECT_EQ(messageDe(d.chemin() / "absente.fged"),
+              "Fichier " + (d.chemin() / "absente.fged").string() + " inexistant");
+    fs::path desc =
+        d.ecrire("f.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire manque.ged\n");
     EXPECT_EQ(messageDe(desc), "Fichier " + (d.chemin() / "manque.ged").string() + " inexistant");
     desc = d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
                                   (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
-    EXPECT_EQ(messageDe(desc), "Description de fusion incorrecte (g.fged), ligne 3 :\n"
-                               "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
+    EXPECT_EQ(messageDe(desc),
+              "Description de fusion incorrecte (g.fged), ligne 3 :\n"
+              "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
 }
 
 // Numéro de la personne de ces prénoms (0 : absente).
@@ -227,7 +234,8 @@ TEST(FusionGedcom, leFichierPrincipalLEmporteSurUnLienDeParenteContraireQuiEstSi
 }
 
 TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {
-    const essai::SortieProgramme s = essai::lancerProgramme("importer " + essai::cite((kFixtures / "fusion-branche-jean.fged").string()));
+    const essai::SortieProgramme s =
+        essai::lancerProgramme("importer " + essai::cite((kFixtures / "fusion-branche-jean.fged").string()));
     EXPECT_EQ(s.code, 0);
     const std::string& sortie = s.texte;
     EXPECT_NE(sortie.find("Personnes : 10\n"), std::string::npos) << sortie;

@@ -34,8 +34,8 @@ class GenerateurTablesLieux : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto* essai = ::testing::UnitTest::GetInstance()->current_test_info();
-        dossier_ = fs::temp_directory_path() / ("lignara-tables-lieux-" + std::string(essai->name()) + "-" +
-                                               std::to_string(::getpid()));
+        dossier_ = fs::temp_directory_path() /
+                   ("lignara-tables-lieux-" + std::string(essai->name()) + "-" + std::to_string(::getpid()));
         fs::remove_all(dossier_);
         fs::create_directories(dossier_);
         fichiers_ = {{"pays.txt", "FR  France\nDE  Allemagne ; RFA\nae  RDA\n"},
@@ -47,8 +47,8 @@ protected:
 
     Resultat generer() {
         fs::remove(dossier_ / "sortie.cpp");
-        std::string commande = std::string("\"") + LIGNARA_GENERATEUR_LIEUX + "\" \"" +
-                               (dossier_ / "sortie.cpp").string() + "\"";
+        std::string commande =
+            std::string("\"") + LIGNARA_GENERATEUR_LIEUX + "\" \"" + (dossier_ / "sortie.cpp").string() + "\"";
         for (const auto& [nom, contenu] : fichiers_) {
             std::ofstream(dossier_ / nom, std::ios::binary) << contenu;
             commande += " \"" + (dossier_ / nom).string() + "\"";

@@ -35,8 +35,7 @@ TEST(ImportAltere, desOctetsChangesDonnentUneBaseCoherente) {
     const std::string octets = "0123@ \r\n/#AZaz\xE9\x80";
     for (int essai = 0; essai < 40; ++essai) {
         std::string altere = original;
-        for (int k = 0; k < 30; ++k)
-            altere[alea() % altere.size()] = octets[alea() % octets.size()];
+        for (int k = 0; k < 30; ++k) altere[alea() % altere.size()] = octets[alea() % octets.size()];
         SCOPED_TRACE(essai);
         verifierImport(altere);
     }

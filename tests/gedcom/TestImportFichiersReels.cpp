@@ -86,7 +86,8 @@ TEST(ImportFichiersReels, chaqueFichierSImporteEnUneBaseCoherenteOuDonneUnMessag
 // en-tête mais avec sa personne s'importe, en le disant.
 TEST(ImportFichiersReels, bogusGedEstRefuseEtUnGedcomSansEnTeteGardeSesFiches) {
     fs::path p = fs::path(LIGNARA_DOSSIER_TESTDATA) / "gedcom-parse-tests" / "bogus.ged";
-    fs::path sansEnTete = fs::path(LIGNARA_DOSSIER_TESTDATA) / "gedcom-go-testdata" / "malformed" / "missing-header.ged";
+    fs::path sansEnTete =
+        fs::path(LIGNARA_DOSSIER_TESTDATA) / "gedcom-go-testdata" / "malformed" / "missing-header.ged";
     if (!fs::exists(p) || !fs::exists(sansEnTete)) GTEST_SKIP() << "bogus.ged ou missing-header.ged absent";
     try {
         ImporterGedcom(p);

@@ -14,9 +14,11 @@ using namespace essai;
 using Lignes = std::vector<std::string>;
 
 TEST(ImportGedcom, unFichierSansTrlrDonneUneLigneEtUneBaseComplete) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n");
-    EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 13 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"});
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n");
+    EXPECT_EQ(lignesRapport(r),
+              Lignes{"- Ligne 13 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"});
     EXPECT_EQ(r.base.nombreIndividus(), 2u);
     EXPECT_EQ(r.base.nombreFamilles(), 2u);
     EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(1).mariage).date.annee, 1900);
@@ -24,8 +26,9 @@ TEST(ImportGedcom, unFichierSansTrlrDonneUneLigneEtUneBaseComplete) {
 }
 
 TEST(ImportGedcom, unePersonneReferenceeJamaisDefinieExisteVideAvecSesLiens) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMC @F1@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMC @F1@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), Lignes{"- L'individu @I2@ est référencé mais jamais défini"_1252});
     ASSERT_EQ(r.base.nombreIndividus(), 3u);
     const Individu i2 = r.base.LireIndividu(2);
@@ -37,7 +40,8 @@ TEST(ImportGedcom, unePersonneReferenceeJamaisDefinieExisteVideAvecSesLiens) {
 }
 
 TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    auto r =
+        importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
     EXPECT_EQ(r.base.nombreFamilles(), 0u);
     EXPECT_EQ(r.base.LireIndividu(1).premiereFamille, 0u);
     EXPECT_EQ(r.base.nombreEvenements(), 0u);  // ses événements ne sont pas réservés
@@ -45,8 +49,9 @@ TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
 }
 
 TEST(ImportGedcom, unEnfantSansFamcRecoitSesParentsParChil) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n1 CHIL @I3@\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n1 CHIL @I3@\n0 TRLR\n");
     EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
     EXPECT_EQ(r.base.LireIndividu(4).mere, 2u);
     EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), (std::vector<std::uint32_t>{3, 4}));
@@ -56,9 +61,10 @@ TEST(ImportGedcom, unEnfantSansFamcRecoitSesParentsParChil) {
 }
 
 TEST(ImportGedcom, unMariSansFamsEstRetireDeLaFamilleEtDuChampPereDesEnfants) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                                     "0 @I3@ INDI\n1 FAMC @F1@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                           "0 @I3@ INDI\n1 FAMC @F1@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), Lignes{"- Jean Roy ne fait pas référence au mariage @F1@ dont il est l'époux"_1252});
     EXPECT_EQ(r.base.LireIndividu(3).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
@@ -75,7 +81,8 @@ TEST(ImportGedcom, unMariSansFamsEstRetireDeLaFamilleEtDuChampPereDesEnfants) {
 }
 
 TEST(ImportGedcom, unCoupleSansEnfantOublieDesDeuxPerdSesConjointsSansMessage) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n0 @I2@ INDI\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    auto r = importerTexte(
+        kEnTete + "0 @I1@ INDI\n0 @I2@ INDI\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
     EXPECT_TRUE(r.rapport.empty());
     EXPECT_EQ(r.base.nombreFamilles(), 2u);
     EXPECT_EQ(r.base.LireFamille(1), (Famille{0, 0, 0, 0, 0, 0}));
@@ -84,13 +91,14 @@ TEST(ImportGedcom, unCoupleSansEnfantOublieDesDeuxPerdSesConjointsSansMessage) {
 }
 
 TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
-    auto r = importerTexte(kEnTete +
-                           "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n1 CHIL @I3@\n"  // 4
-                           "0 @I3@ INDI\n1 FAMC @F1@\n1 FAMC @F9@\n1 BIRT\n2 DATE 45 FOO 1900\n"  // 10 : FAMC, 12 : date
-                           "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMS @F1@\n1 FAMS @F1@\n"  // 16 : FAMS répété
-                           "0 @I1@ INDI\n1 NAME Anne /Roy/\n1 FAMS @F2@\n"
-                           "0 @F2@ FAM\n1 HUSB @I4@\n1 WIFE @I5@\n0 @I4@ INDI\n1 FAMS @F2@\n0 @I5@ INDI\n1 FAMS @F2@\n"
-                           "0 @I6@ INDI\n1 FAMC @F1@\ngarbage\n0 TRLR\n");
+    auto r =
+        importerTexte(kEnTete +
+                      "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I1@\n1 CHIL @I3@\n"                  // 4
+                      "0 @I3@ INDI\n1 FAMC @F1@\n1 FAMC @F9@\n1 BIRT\n2 DATE 45 FOO 1900\n"  // 10 : FAMC, 12 : date
+                      "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMS @F1@\n1 FAMS @F1@\n"           // 16 : FAMS répété
+                      "0 @I1@ INDI\n1 NAME Anne /Roy/\n1 FAMS @F2@\n"
+                      "0 @F2@ FAM\n1 HUSB @I4@\n1 WIFE @I5@\n0 @I4@ INDI\n1 FAMS @F2@\n0 @I5@ INDI\n1 FAMS @F2@\n"
+                      "0 @I6@ INDI\n1 FAMC @F1@\ngarbage\n0 TRLR\n");
     Lignes attendu = {
         "- Ligne 10 : champ FAMC incompatible avec la famille ligne 4",
         "- Ligne 16 : référence Gedcom déjà utilisée",
@@ -107,12 +115,14 @@ TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
 }
 
 TEST(ImportGedcom, redefinitionDeFamcEtFamilleJamaisDefinie) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMC @F8@\n1 FAMC @F9@\n1 FAMS @F7@\n"
-                                     "0 @I2@ INDI\n1 FAMS @F7@\n0 @I3@ INDI\n1 FAMC @F7@\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 FAMC @F8@\n1 FAMC @F9@\n1 FAMS @F7@\n"
+                           "0 @I2@ INDI\n1 FAMS @F7@\n0 @I3@ INDI\n1 FAMC @F7@\n0 TRLR\n");
     // F9, que seul I1 nomme, n'est pas reconstruite : la référence est ignorée, et le rapport le dit.
-    EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 6 : redéfinition du champ FAMC"_1252,
-                                        "- La famille @F7@ est utilisée mais jamais définie"_1252,
-                                        "- La famille @F9@ est utilisée mais jamais définie : référence ignorée"_1252}));
+    EXPECT_EQ(lignesRapport(r),
+              (Lignes{"- Ligne 6 : redéfinition du champ FAMC"_1252,
+                      "- La famille @F7@ est utilisée mais jamais définie"_1252,
+                      "- La famille @F9@ est utilisée mais jamais définie : référence ignorée"_1252}));
     EXPECT_EQ(r.base.LireIndividu(1).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
     EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
@@ -120,11 +130,13 @@ TEST(ImportGedcom, redefinitionDeFamcEtFamilleJamaisDefinie) {
 }
 
 TEST(ImportGedcom, uneFamilleJamaisDefinieQueSeuleUnePersonneNommeEstSignalee) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F5@\n0 @I2@ INDI\n1 FAMC @F6@\n"
-                                     "0 @I3@ INDI\n1 ADOP\n2 FAMC @F7@\n0 TRLR\n");
-    EXPECT_EQ(lignesRapport(r), (Lignes{"- La famille @F5@ est utilisée mais jamais définie : référence ignorée"_1252,
-                                        "- La famille @F6@ est utilisée mais jamais définie : référence ignorée"_1252,
-                                        "- La famille @F7@ est utilisée mais jamais définie : référence ignorée"_1252}));
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F5@\n0 @I2@ INDI\n1 FAMC @F6@\n"
+                           "0 @I3@ INDI\n1 ADOP\n2 FAMC @F7@\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r),
+              (Lignes{"- La famille @F5@ est utilisée mais jamais définie : référence ignorée"_1252,
+                      "- La famille @F6@ est utilisée mais jamais définie : référence ignorée"_1252,
+                      "- La famille @F7@ est utilisée mais jamais définie : référence ignorée"_1252}));
     EXPECT_EQ(r.base.nombreFamilles(), 0u);
     EXPECT_EQ(r.base.LireIndividu(1).premiereFamille, 0u);
     EXPECT_EQ(r.base.LireIndividu(2).fratrie, -2);
@@ -132,11 +144,12 @@ TEST(ImportGedcom, uneFamilleJamaisDefinieQueSeuleUnePersonneNommeEstSignalee) {
 }
 
 TEST(ImportGedcom, unFamcApresUneAdoptionNEstPasUneRedefinition) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F2@\n"
-                                     "0 @I2@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F3@\n"  // 12
-                                     "0 @I4@ INDI\n1 FAMS @F1@\n0 @I5@ INDI\n1 FAMS @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I4@\n0 @F2@ FAM\n1 HUSB @I5@\n1 CHIL @I1@\n"
-                                     "0 @F3@ FAM\n1 HUSB @I6@\n1 CHIL @I2@\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F2@\n"
+                           "0 @I2@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F3@\n"  // 12
+                           "0 @I4@ INDI\n1 FAMS @F1@\n0 @I5@ INDI\n1 FAMS @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n"
+                           "0 @F1@ FAM\n1 HUSB @I4@\n0 @F2@ FAM\n1 HUSB @I5@\n1 CHIL @I1@\n"
+                           "0 @F3@ FAM\n1 HUSB @I6@\n1 CHIL @I2@\n0 TRLR\n");
     // Seul un FAMC simple avant un autre le contredit ; celui de l'adoption cède la place.
     EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 12 : redéfinition du champ FAMC"_1252});
     EXPECT_EQ(r.base.LireIndividu(1).pere, 4u);  // I5, mari de F2
@@ -154,10 +167,11 @@ TEST(ImportGedcom, lesNumerosDeLigneComptentLesLignesAvantLEnTete) {
 }
 
 TEST(ImportGedcom, unMariQuiEstAussiLaFemmeGardeSaFamilleEtSesEnfants) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMC @F1@\n"
-                                     "0 @I3@ INDI\n1 FAMS @F2@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I1@\n1 CHIL @I2@\n1 MARR\n2 DATE 1900\n"  // 13
-                                     "0 @F2@ FAM\n1 WIFE @I3@\n1 HUSB @I3@\n1 MARR\n2 DATE 1910\n0 TRLR\n");  // 19
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMC @F1@\n"
+                           "0 @I3@ INDI\n1 FAMS @F2@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I1@\n1 CHIL @I2@\n1 MARR\n2 DATE 1900\n"  // 13
+                           "0 @F2@ FAM\n1 WIFE @I3@\n1 HUSB @I3@\n1 MARR\n2 DATE 1910\n0 TRLR\n");     // 19
     EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 13 : même personne comme mari et femme"_1252,
                                         "- Ligne 19 : même personne comme mari et femme"_1252}));
     ASSERT_EQ(r.base.nombreFamilles(), 2u);
@@ -169,22 +183,26 @@ TEST(ImportGedcom, unMariQuiEstAussiLaFemmeGardeSaFamilleEtSesEnfants) {
     EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), std::vector<std::uint32_t>{2});
     // Sans enfant, la famille reste aussi, avec son mariage.
     ASSERT_NE(r.base.LireIndividu(3).premiereFamille, 0u);
-    EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(r.base.LireIndividu(3).premiereFamille).mariage).date.annee, 1910);
+    EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(r.base.LireIndividu(3).premiereFamille).mariage).date.annee,
+              1910);
     EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, enfantIncompatibleEtReferenceManquante) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMC @F2@\n0 @I2@ INDI\n1 FAMS\n"
-                                     "0 @F1@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n1 WIFE\n0 TRLR\n");
-    EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 7 : référence Gedcom manquante"_1252,
-                                        "- Ligne 10 : enfant incompatible avec le champ FAMC de l'individu @I1@"_1252,
-                                        "- Ligne 11 : référence Gedcom manquante"_1252,
-                                        "- La famille @F2@ est utilisée mais jamais définie : référence ignorée"_1252}));
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 FAMC @F2@\n0 @I2@ INDI\n1 FAMS\n"
+                           "0 @F1@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n1 WIFE\n0 TRLR\n");
+    EXPECT_EQ(lignesRapport(r),
+              (Lignes{"- Ligne 7 : référence Gedcom manquante"_1252,
+                      "- Ligne 10 : enfant incompatible avec le champ FAMC de l'individu @I1@"_1252,
+                      "- Ligne 11 : référence Gedcom manquante"_1252,
+                      "- La famille @F2@ est utilisée mais jamais définie : référence ignorée"_1252}));
 }
 
 TEST(ImportGedcom, unePersonneSonPropreParentNeFaitPasDeBoucle) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F1@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F1@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I1@\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 10 : lien de parenté incohérent entre Jean Roy et ses parents"_1252});
     EXPECT_EQ(r.base.LireIndividu(1).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(1).fratrie, -1);
@@ -193,10 +211,11 @@ TEST(ImportGedcom, unePersonneSonPropreParentNeFaitPasDeBoucle) {
 }
 
 TEST(ImportGedcom, uneBoucleDAscendanceEstCoupeeEtSignalee) {
-    auto r = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F2@\n1 FAMS @F1@\n"
-                                     "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F1@\n"
-                                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 CHIL @I2@\n"
-                                     "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F2@\n1 FAMS @F1@\n"
+                           "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F1@\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 CHIL @I2@\n"
+                           "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n0 TRLR\n");
     // Parcours depuis la personne 1 : le lien qui revient sur elle (Paul → Jean) est coupé.
     EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 14 : lien de parenté incohérent entre Paul Roy et ses parents"_1252});
     EXPECT_EQ(r.base.LireIndividu(1).pere, 2u);
@@ -208,9 +227,9 @@ TEST(ImportGedcom, uneBoucleDAscendanceEstCoupeeEtSignalee) {
 TEST(ImportGedcom, unAdopteRejointLesEnfantsSansChilAvantOuApresSaFamille) {
     auto r = importerTexte(kEnTete +
                            "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                           "0 @I3@ INDI\n1 ADOP\n2 FAMC @F1@\n"              // avant la famille
+                           "0 @I3@ INDI\n1 ADOP\n2 FAMC @F1@\n"  // avant la famille
                            "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I5@\n"
-                           "0 @I4@ INDI\n1 ADOP\n2 FAMC @F1@\n"              // après la famille
+                           "0 @I4@ INDI\n1 ADOP\n2 FAMC @F1@\n"  // après la famille
                            "0 @I5@ INDI\n1 FAMC @F1@\n"
                            "0 @I6@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n"  // a déjà des parents
                            "0 @F2@ FAM\n1 HUSB @I7@\n1 CHIL @I6@\n0 @I7@ INDI\n1 FAMS @F2@\n0 TRLR\n");
@@ -230,13 +249,14 @@ TEST(ImportGedcom, uneSourceSansTexteEstDefinieEtVide) {
 }
 
 TEST(ImportGedcom, lesTetesDeBrancheSontLesParentsSansParentsDeFamillesAvecEnfants) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"      // couple racine
-                           "0 @I3@ INDI\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I4@ INDI\n1 FAMS @F2@\n"  // 4 : sans parents, conjoint de 3
-                           "0 @I5@ INDI\n1 FAMC @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n0 @I7@ INDI\n1 FAMS @F3@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"
-                           "0 @F2@ FAM\n1 HUSB @I3@\n1 WIFE @I4@\n1 CHIL @I5@\n"
-                           "0 @F3@ FAM\n1 HUSB @I6@\n1 WIFE @I7@\n0 TRLR\n");
+    auto r = importerTexte(
+        kEnTete +
+        "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"               // couple racine
+        "0 @I3@ INDI\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I4@ INDI\n1 FAMS @F2@\n"  // 4 : sans parents, conjoint de 3
+        "0 @I5@ INDI\n1 FAMC @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n0 @I7@ INDI\n1 FAMS @F3@\n"
+        "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"
+        "0 @F2@ FAM\n1 HUSB @I3@\n1 WIFE @I4@\n1 CHIL @I5@\n"
+        "0 @F3@ FAM\n1 HUSB @I6@\n1 WIFE @I7@\n0 TRLR\n");
     const EnsemblePersonnes& t = r.base.TetesDeBranche();
     EXPECT_TRUE(t.contient(1));
     EXPECT_TRUE(t.contient(2));
@@ -269,7 +289,9 @@ TEST(ImportGedcom, laProgressionCompteLesUnitesDeLaConstruction) {
     std::vector<std::pair<std::uint64_t, std::uint64_t>> etapes;
     OptionsImport o;
     o.progression = [&](std::uint64_t f, std::uint64_t t) { etapes.emplace_back(f, t); };
-    importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 TRLR\n", o);
+    importerTexte(
+        kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 TRLR\n",
+        o);
     // Balayage : 1 unité sur 10 ; puis W = 2 × 4 + 2 fiches = 10, total 11, 1 déjà fait.
     ASSERT_EQ(etapes.size(), 6u);
     EXPECT_EQ(etapes[0], (std::pair<std::uint64_t, std::uint64_t>{1, 10}));
@@ -293,7 +315,8 @@ TEST(ImportGedcom, unTexteSansEnTeteNiFicheEstRefuseEtDesFichesSansEnTeteSontGar
     EXPECT_EQ(importerTexte("\n\n" + kEnTete + "0 @I1@ INDI\n0 TRLR\n").base.nombreIndividus(), 1u);
     ResultatImport r = importerTexte("0 @I1@ INDI\n1 NAME Jean /Roy/\n0 TRLR\n");
     EXPECT_EQ(r.base.nombreIndividus(), 1u);
-    EXPECT_EQ(lignesRapport(r), std::vector<std::string>{"- Le fichier ne commence pas par l'en-t\xEAte Gedcom (0 HEAD)"});
+    EXPECT_EQ(lignesRapport(r),
+              std::vector<std::string>{"- Le fichier ne commence pas par l'en-t\xEAte Gedcom (0 HEAD)"});
 }
 
 TEST(ImportGedcom, unFichierAbsentOuIlisibleDonneSonMessage) {
@@ -321,8 +344,9 @@ TEST(ImportGedcom, lImportDePlusieursFichiersTitreLesErreursParFichier) {
     FichierEssai b(kEnTete + "0 @I1@ INDI\n1 FAMC\n");
     ResultatImport r = ImporterGedcom(std::vector<std::filesystem::path>{a.chemin(), b.chemin(), a.chemin()});
     std::string nomB = b.chemin().filename().string();
-    EXPECT_EQ(lignesRapport(r), (Lignes{"Fichier \"" + nomB + "\"", "- Ligne 5 : référence Gedcom manquante"_1252,
-                                        "- Ligne 5 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"}));
+    EXPECT_EQ(lignesRapport(r),
+              (Lignes{"Fichier \"" + nomB + "\"", "- Ligne 5 : référence Gedcom manquante"_1252,
+                      "- Ligne 5 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"}));
     EXPECT_EQ(r.base.nombreIndividus(), 3u);  // une clé par fichier
     EXPECT_EQ(r.base.LireIndividu(2).fichierGedcom, 1u);
     EXPECT_EQ(r.nombreErreurs, 2u);
@@ -335,8 +359,9 @@ TEST(ListeErreursGedcom, ecritDesLignesCrLfEtRepeteLeTitreAChaqueChangementDeFic
     l.SignalerErreur(1, "- y");
     l.SignalerErreur(0, "- z");
     l.SignalerErreur(1, "- %s %s", "Jean", "Roy");
-    EXPECT_EQ(l.texte(), "Fichier \"b.ged\"\r\n- Ligne 3 : x\r\n- y\r\nFichier \"a.ged\"\r\n- z\r\n"
-                         "Fichier \"b.ged\"\r\n- Jean Roy\r\n");
+    EXPECT_EQ(l.texte(),
+              "Fichier \"b.ged\"\r\n- Ligne 3 : x\r\n- y\r\nFichier \"a.ged\"\r\n- z\r\n"
+              "Fichier \"b.ged\"\r\n- Jean Roy\r\n");
     EXPECT_EQ(l.nombre(), 4u);
     ListeErreursGedcom seul({"a.ged"}, std::filesystem::temp_directory_path());
     seul.SignalerErreur(0, "- z");

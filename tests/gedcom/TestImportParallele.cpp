@@ -113,10 +113,10 @@ TEST(ImportParallele, uneRelectureNeGardeRienDeLaPersonneQuiAOccupeSonTampon) {
         if (i % 2 == 0) continue;
         const std::string k = std::to_string(i);
         g += "1 NAME Jean dit Jeannot /Nom" + k + "/\n2 SOUR Source du nom " + k + "\n1 SEX M\n" +
-             "1 BIRT\n2 DATE 3 MAR 1900\n2 PLAC Ville" + k + ", Departement\n3 SOUR Lieu " + k + "\n" +
-             "2 SOUR Acte " + k + "\n1 DEAT\n2 DATE ABT 1970\n2 PLAC Autre" + k + "\n" +
-             "1 OCCU Metier" + k + "\n2 SOUR Registre " + k + "\n1 OBJE\n2 FILE photo" + k + ".jpg\n" +
-             (i == 1 ? "1 NOTE @N1@\n" : "") + "1 NOTE Note " + k + "\n2 CONT suite\n";
+             "1 BIRT\n2 DATE 3 MAR 1900\n2 PLAC Ville" + k + ", Departement\n3 SOUR Lieu " + k + "\n" + "2 SOUR Acte " +
+             k + "\n1 DEAT\n2 DATE ABT 1970\n2 PLAC Autre" + k + "\n" + "1 OCCU Metier" + k + "\n2 SOUR Registre " + k +
+             "\n1 OBJE\n2 FILE photo" + k + ".jpg\n" + (i == 1 ? "1 NOTE @N1@\n" : "") + "1 NOTE Note " + k +
+             "\n2 CONT suite\n";
     }
     g += "0 TRLR\n";
     const ResultatImport r = importerTexte(g);

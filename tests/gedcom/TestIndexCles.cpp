@@ -37,8 +37,7 @@ TEST(IndexCles, retrouveChaqueCleApresLesAgrandissements) {
     }
     EXPECT_EQ(index.taille(), 60000u);
     for (std::size_t f = 0; f < 2; ++f)
-        for (int i = 0; i < 30000; i += 7)
-            EXPECT_EQ(index.chercher(cle(f, reference(i)), entrees), f * 30000 + i);
+        for (int i = 0; i < 30000; i += 7) EXPECT_EQ(index.chercher(cle(f, reference(i)), entrees), f * 30000 + i);
     EXPECT_EQ(index.chercher(cle(0, "@I30000@"), entrees), IndexCles::kAbsente);
     EXPECT_EQ(index.chercher(cle(0, "@INDIVIDU-30000@"), entrees), IndexCles::kAbsente);
     EXPECT_EQ(index.chercher(cle(0, "@INDIVIDU-3@"), entrees), IndexCles::kAbsente);
@@ -61,8 +60,15 @@ TEST(IndexCles, uneCleDejaVueRendSonIndiceSansNouvelleEntree) {
 // L'ordre des clés (octets sans signe, préfixe d'abord) est celui de la numérotation.
 TEST(RegistresBalayage, personnesParCleSuiventLOrdreDesOctets) {
     RegistresBalayage r;
-    const std::vector<std::string> refs = {"@I2@", "@I10@", "@I1@", "@I\xE9@", "@I100000002@", "@I100000001@",
-                                           "@I1000000010@", "@A@", "@I12345678901234567B@",
+    const std::vector<std::string> refs = {"@I2@",
+                                           "@I10@",
+                                           "@I1@",
+                                           "@I\xE9@",
+                                           "@I100000002@",
+                                           "@I100000001@",
+                                           "@I1000000010@",
+                                           "@A@",
+                                           "@I12345678901234567B@",
                                            "@I12345678901234567A@"};  // égales sur 16 octets
     for (const auto& ref : refs) r.personne(cle(0, ref));
     r.personne(cle(1, "@A@"));  // second fichier : après tout le premier
@@ -70,8 +76,8 @@ TEST(RegistresBalayage, personnesParCleSuiventLOrdreDesOctets) {
     for (std::uint32_t i : r.personnesParCle()) obtenu.emplace_back(r.personnes[i].cle.octets());
     std::vector<std::string> attendu;
     // '@' (0x40) passe après les chiffres : « I10@ » avant « I1@ ».
-    for (const auto& ref : {"@A@", "@I1000000010@", "@I100000001@", "@I100000002@", "@I10@",
-                            "@I12345678901234567A@", "@I12345678901234567B@", "@I1@", "@I2@", "@I\xE9@"})
+    for (const auto& ref : {"@A@", "@I1000000010@", "@I100000001@", "@I100000002@", "@I10@", "@I12345678901234567A@",
+                            "@I12345678901234567B@", "@I1@", "@I2@", "@I\xE9@"})
         attendu.emplace_back(cle(0, ref).octets());
     attendu.emplace_back(cle(1, "@A@").octets());
     EXPECT_EQ(obtenu, attendu);

@@ -31,18 +31,24 @@ TEST(InterpretationNoms, separePrenomsEtNomSelonLaPlaceDesBarres) {
 TEST(InterpretationNoms, unNameSansBarresPrendLeNomDeFamilleDeSurnEtLesPrenomsDeGivn) {
     auto r = importerTexte(enTete() +
                            "0 @I1@ INDI\n1 NAME John Smith\n2 GIVN John\n2 SURN Smith\n"
-                           "0 @I2@ INDI\n1 NAME Mary Ann Jones\n2 SURN Jones\n"      // sans GIVN
+                           "0 @I2@ INDI\n1 NAME Mary Ann Jones\n2 SURN Jones\n"  // sans GIVN
                            "0 @I3@ INDI\n1 NAME Marie\n2 SURN Curie\n"
-                           "0 @I4@ INDI\n1 NAME\n2 GIVN Anne\n"                         // NAME vide
-                           "0 @I5@ INDI\n1 NAME Paul\n2 GIVN Paul\n"                    // sans SURN : rien à prendre
+                           "0 @I4@ INDI\n1 NAME\n2 GIVN Anne\n"       // NAME vide
+                           "0 @I5@ INDI\n1 NAME Paul\n2 GIVN Paul\n"  // sans SURN : rien à prendre
                            "0 @I6@ INDI\n1 NAME Jean /Roy/\n2 SURN Autre\n2 GIVN Autre\n"  // les barres décident
                            "0 @I7@ INDI\n1 NAME Louis Roy\n2 NICK le Gros\n2 GIVN Louis\n2 SURN Roy\n"
-                           "0 @I8@ INDI\n1 NAME Luc\n1 NAME Luc Roy\n2 SURN Roy\n"       // second NAME
-                           "0 @I9@ INDI\n1 NAME Lefèvre Jean\n2 SURN LEFÈVRE\n"          // casse des accents
+                           "0 @I8@ INDI\n1 NAME Luc\n1 NAME Luc Roy\n2 SURN Roy\n"  // second NAME
+                           "0 @I9@ INDI\n1 NAME Lefèvre Jean\n2 SURN LEFÈVRE\n"     // casse des accents
                            "0 TRLR\n");
     const std::pair<std::string, std::string> attendus[] = {
-        {"John", "Smith"}, {"Mary Ann", "Jones"}, {"Marie", "Curie"}, {"Anne", ""},
-        {"Paul", ""},      {"Jean", "Roy"},       {"Louis dit le Gros", "Roy"}, {"Luc", ""},
+        {"John", "Smith"},
+        {"Mary Ann", "Jones"},
+        {"Marie", "Curie"},
+        {"Anne", ""},
+        {"Paul", ""},
+        {"Jean", "Roy"},
+        {"Louis dit le Gros", "Roy"},
+        {"Luc", ""},
         {"Jean", "LEFÈVRE"_1252},
     };
     for (std::uint32_t n = 1; n <= 9; ++n) {
@@ -82,14 +88,15 @@ TEST(InterpretationSurnoms, ditDevientDiteQuandLeSexeFSuitLeSurnom) {
 TEST(InterpretationSurnoms, unSurnomQuiAtteindrait70OctetsEstAbandonne) {
     std::string prenom60(60, 'a');
     auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcd\n" +  // 69 : gardé
-                           "0 @I2@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcde\n0 TRLR\n");      // 70 : abandonné
+                           "0 @I2@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcde\n0 TRLR\n");    // 70 : abandonné
     EXPECT_EQ(prenoms(r.base, 1), prenom60 + " dit abcd");
     EXPECT_EQ(prenoms(r.base, 2), prenom60);
 }
 
 TEST(InterpretationNaissance, uneDateEstimeeSeuleNeDonneAucunEvenement) {
-    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 BIRT\n2 DATE EST 1850\n"
-                                      "0 @I2@ INDI\n1 BIRT\n2 DATE ABT 1850\n0 TRLR\n");
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 BIRT\n2 DATE EST 1850\n"
+                           "0 @I2@ INDI\n1 BIRT\n2 DATE ABT 1850\n0 TRLR\n");
     EXPECT_EQ(r.base.LireIndividu(1).naissance, 0u);
     ASSERT_NE(r.base.LireIndividu(2).naissance, 0u);
     EXPECT_EQ(r.base.nombreEvenements(), 1u);  // EST n'a pas réservé d'emplacement
@@ -114,8 +121,10 @@ TEST(InterpretationNaissance, laSourceDUneNaissanceSansDateDevientLaSourceDuNom)
 
 TEST(InterpretationLieux, lieuAjouteSaValeurSansPasser100Octets) {
     std::string long95(95, 'x');
-    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 DEAT\n2 PLAC Ailleurs\n2 LIEU la Croix\n"
-                                      "0 @I2@ INDI\n1 DEAT\n2 PLAC Ailleurs\n2 LIEU " + long95 + "\n0 TRLR\n");
+    auto r = importerTexte(enTete() +
+                           "0 @I1@ INDI\n1 DEAT\n2 PLAC Ailleurs\n2 LIEU la Croix\n"
+                           "0 @I2@ INDI\n1 DEAT\n2 PLAC Ailleurs\n2 LIEU " +
+                           long95 + "\n0 TRLR\n");
     EXPECT_EQ(lieu(r.base, r.base.LireIndividu(1).deces), "Ailleurs, la Croix");
     EXPECT_EQ(lieu(r.base, r.base.LireIndividu(2).deces), "Ailleurs");
 }
@@ -195,8 +204,8 @@ TEST(InterpretationNotes, modeDieseGardeLaLigneCommeCommentaireSeulement) {
     OptionsImport options;
     options.modeCommentaire = ModeCommentaire::LigneDiese;
     auto r = importerTexte(enTete() +
-                           "0 @I1@ INDI\n1 NOTE #   maire du village\n2 SOUR délibérations\n2 CONT autre ligne\n"
-                           "0 @I2@ INDI\n1 NOTE sans dièse\n2 SOUR x\n0 TRLR\n",
+                               "0 @I1@ INDI\n1 NOTE #   maire du village\n2 SOUR délibérations\n2 CONT autre ligne\n"
+                               "0 @I2@ INDI\n1 NOTE sans dièse\n2 SOUR x\n0 TRLR\n",
                            options);
     const Individu i1 = r.base.LireIndividu(1), i2 = r.base.LireIndividu(2);
     EXPECT_EQ(r.base.LireTexte(TableCommentaires, i1.commentaire), "maire du village");
@@ -235,7 +244,8 @@ TEST(InterpretationTris, heredisTrieEnfantsParNaissanceEtMariagesParDate) {
     std::vector<std::uint32_t> enfants;
     Famille f = r.base.LireFamille(r.base.LireIndividu(1).premiereFamille);
     EXPECT_EQ(f.conjoint, 2u);  // F1 (1870) avant F2 (1895) malgré l'ordre des FAMS
-    for (std::int32_t c = static_cast<std::int32_t>(f.premierEnfant); c > 0; c = r.base.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
+    for (std::int32_t c = static_cast<std::int32_t>(f.premierEnfant); c > 0;
+         c = r.base.LireIndividu(static_cast<std::uint32_t>(c)).fratrie)
         enfants.push_back(static_cast<std::uint32_t>(c));
     EXPECT_EQ(enfants, (std::vector<std::uint32_t>{7, 6, 5, 4}));
     EXPECT_TRUE(defautsBase(r).empty());

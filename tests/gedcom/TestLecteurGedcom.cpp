@@ -83,9 +83,11 @@ TEST(LecteurGedcom, decoupeNiveauReferenceTagEtValeur) {
     ASSERT_EQ(l.vues.size(), 5u);
     EXPECT_EQ(l.vues[1].niveau, 0);
     EXPECT_EQ(l.vues[1].code, CodeTag::INDI);
-    EXPECT_EQ(l.vues[1].cle, std::string("\x01" "I1@"));
+    EXPECT_EQ(l.vues[1].cle, std::string("\x01"
+                                         "I1@"));
     EXPECT_EQ(l.vues[2].valeur, "Jean /Dupont/");
-    EXPECT_EQ(l.vues[2].cle, std::string("\x01" "I1@"));  // la clé reste celle de l'enregistrement
+    EXPECT_EQ(l.vues[2].cle, std::string("\x01"
+                                         "I1@"));  // la clé reste celle de l'enregistrement
     EXPECT_EQ(l.vues[3].code, CodeTag::Inconnu);
     EXPECT_EQ(l.vues[3].tag, "GIVN");
     EXPECT_EQ(l.vues[4].code, CodeTag::TRLR);
@@ -123,8 +125,7 @@ TEST(LecteurGedcom, ligneTropLongueEstCoupeeEtSignaleeUneFois) {
     std::string longue = "1 NOTE " + std::string(300, 'a') + "FIN";
     Lecture l = lire("0 HEAD\n" + longue + "\n1 SOUR suite\n0 TRLR\n");
     ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0],
-              "- Ligne 2 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252);
+    EXPECT_EQ(l.rapport[0], "- Ligne 2 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252);
     ASSERT_EQ(l.vues.size(), 4u);
     EXPECT_EQ(l.vues[1].valeur, std::string(299 - 7, 'a'));
     EXPECT_EQ(l.vues[2].valeur, "suite");
@@ -144,8 +145,7 @@ TEST(LecteurGedcom, ligneDe299OctetsEtDerniereLigneSansFinNeSontPasTropLongues) 
 TEST(LecteurGedcom, finSansTrlrEstSignaleeEtTermineLaLecture) {
     Lecture l = lire("0 HEAD\n0 @I1@ INDI\n1 NAME A");
     ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0],
-              "- Ligne 3 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")");
+    EXPECT_EQ(l.rapport[0], "- Ligne 3 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")");
     EXPECT_EQ(l.vues.back().code, CodeTag::TRLR);
     EXPECT_EQ(l.vues.back().valeur, "");
 }
@@ -161,7 +161,8 @@ TEST(LecteurGedcom, referenceDe25CaracteresEstCoupeeA24) {
     std::string ref = "@" + std::string(23, 'X') + "@";  // 25 caractères
     Lecture l = lire("0 HEAD\n0 " + ref + " INDI\n0 TRLR\n", false);
     ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0], "- Ligne 2 : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252);
+    EXPECT_EQ(l.rapport[0],
+              "- Ligne 2 : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252);
     EXPECT_EQ(l.vues[1].cle, "\x01" + std::string(23, 'X'));
     EXPECT_TRUE(lire("0 HEAD\n0 @" + std::string(22, 'X') + "@ INDI\n0 TRLR\n").rapport.empty());
 }
@@ -189,7 +190,9 @@ TEST(LecteurGedcom, tagsSensiblesALaCasseSaufLeTagDeCommentaire) {
 }
 
 TEST(LecteurGedcom, sauteCeQuiPrecedeLePremierZeroEtChangeLesTabulations) {
-    Lecture l = lire("\xEF\xBB\xBF" "0 HEAD\n1\tSOUR\ta\tb\n0 TRLR\n");
+    Lecture l = lire(
+        "\xEF\xBB\xBF"
+        "0 HEAD\n1\tSOUR\ta\tb\n0 TRLR\n");
     ASSERT_EQ(l.vues.size(), 3u);
     EXPECT_EQ(l.vues[0].code, CodeTag::HEAD);
     EXPECT_EQ(l.vues[1].code, CodeTag::SOUR);
@@ -200,7 +203,9 @@ TEST(LecteurGedcom, convertitValeursEtReferencesSelonLaLigneChar) {
     Lecture utf8 = lire("0 HEAD\n1 CHAR UTF-8\n0 @I\xC3\xA9@ INDI\n1 NAME Ren\xC3\xA9\n0 TRLR\n");
     EXPECT_EQ(utf8.vues[2].cle, "\x01I\xE9@");
     EXPECT_EQ(utf8.vues[3].valeur, "René"_1252);
-    Lecture ansel = lire("0 HEAD\n1 CHAR ansel\n1 NAME Ren\xE2" "e\n0 TRLR\n");
+    Lecture ansel = lire(
+        "0 HEAD\n1 CHAR ansel\n1 NAME Ren\xE2"
+        "e\n0 TRLR\n");
     EXPECT_EQ(ansel.vues[2].valeur, "René"_1252);
     Lecture ansi = lire("0 HEAD\n1 CHAR ANSI\n1 NAME Ren\xE9\n0 TRLR\n");
     EXPECT_EQ(ansi.vues[2].valeur, "Ren\xE9");
@@ -235,8 +240,8 @@ TEST(LecteurGedcom, fichierAbsentDonneSonMessage) {
 // La construction relit un enregistrement depuis le décalage noté au balayage.
 TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalage) {
     for (std::string fin : {"\n", "\r\n", "\r", "\n\r"}) {
-        std::string contenu = "0 HEAD" + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin +
-                              "0 @I2@ INDI" + fin + "1 NAME Deux" + fin + "1 SEX M" + fin + "0 TRLR" + fin;
+        std::string contenu = "0 HEAD" + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin + "0 @I2@ INDI" + fin +
+                              "1 NAME Deux" + fin + "1 SEX M" + fin + "0 TRLR" + fin;
         FichierEssai essai(contenu);
         FichierGedcomOuvert fichier(essai.chemin());
         RapportEnMemoire r;
@@ -308,9 +313,8 @@ constexpr LC kSecondPassage[] = {
     {1, CodeTag::NAME, &Comptage::nomVu, 1, ActionLecture::LigneSuivante},
     {kQ, kTout, nullptr, 1, ActionLecture::MemeLigne},
 };
-const std::array<EtatLecture<Comptage>, 3> kEtatsDeux = {EtatLecture<Comptage>(kRacine),
-                                                         EtatLecture<Comptage>(kIndividuDeux),
-                                                         EtatLecture<Comptage>(kSecondPassage)};
+const std::array<EtatLecture<Comptage>, 3> kEtatsDeux = {
+    EtatLecture<Comptage>(kRacine), EtatLecture<Comptage>(kIndividuDeux), EtatLecture<Comptage>(kSecondPassage)};
 
 TEST(LecteurGedcom, laConversionALaDemandeDonneLaMemeValeurAChaqueGestionnaireDeLaLigne) {
     FichierEssai essai("0 HEAD\n0 @A@ INDI\n1 NAME J\xC3\xA9r\xC3\xB4me\t/N/\n1 SOUR \xC3\xA9\n0 TRLR\n");

@@ -30,12 +30,14 @@ TEST(LieuCle, replieLesAccentsMajusculesEtMinuscules) {
 TEST(LieuCle, supprimeLesSignesQuiNeSontPasDesLettresRepliees) {
     // ÷, Ø, Þ et leurs minuscules, les lettres de la zone 80-9F et les octets de contrôle.
     EXPECT_EQ(cle("÷ØøÞþŒœŠšŽžŸ€°"_1252), "");
-    EXPECT_EQ(cle(std::string_view("a\0b\x7F" "c\x01", 6)), "ABC");
+    EXPECT_EQ(cle(std::string_view("a\0b\x7F"
+                                   "c\x01",
+                                   6)),
+              "ABC");
 }
 
 TEST(LieuCle, garde35CaracteresAuPlus) {
     std::string longue(50, 'x');
     EXPECT_EQ(cle(longue), std::string(35, 'X'));
-    EXPECT_EQ(cle("Républiquedémocratiqueallemande et plus encore"_1252),
-              "REPUBLIQUEDEMOCRATIQUEALLEMANDEETPL");
+    EXPECT_EQ(cle("Républiquedémocratiqueallemande et plus encore"_1252), "REPUBLIQUEDEMOCRATIQUEALLEMANDEETPL");
 }

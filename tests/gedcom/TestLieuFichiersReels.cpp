@@ -64,17 +64,15 @@ std::vector<std::string> lieuxDuFichier(const fs::path& chemin) {
 
 TEST(LieuFichiersReels, chaqueLieuDesFichiersDeTestTientDans100Octets) {
     const fs::path dossier = LIGNARA_DOSSIER_TESTDATA;
-    if (!fs::is_directory(dossier))
-        GTEST_SKIP() << "Dossier des fichiers GEDCOM de test absent : " << dossier;
+    if (!fs::is_directory(dossier)) GTEST_SKIP() << "Dossier des fichiers GEDCOM de test absent : " << dossier;
     ReglagesLieux franceSansSigle, sansPaysAvecSigle;
     sansPaysAvecSigle.paysParDefaut = kPaysInconnu;
     sansPaysAvecSigle.sigleTroisLettres = true;
     std::size_t nbLieux = 0, nbReconnus = 0;
     for (const auto& entree : fs::recursive_directory_iterator(dossier)) {
         std::string ext = entree.path().extension().string();
-        std::transform(ext.begin(), ext.end(), ext.begin(), [](unsigned char c) {
-            return static_cast<char>(std::tolower(c));
-        });
+        std::transform(ext.begin(), ext.end(), ext.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         if (!entree.is_regular_file() || ext != ".ged") continue;
         for (const auto& plac : lieuxDuFichier(entree.path())) {
             ++nbLieux;
@@ -87,6 +85,5 @@ TEST(LieuFichiersReels, chaqueLieuDesFichiersDeTestTientDans100Octets) {
         }
     }
     EXPECT_GT(nbLieux, 0u) << "aucune ligne PLAC lue sous " << dossier;
-    std::cout << nbLieux << " lieux normalis\xC3\xA9s, " << nbReconnus
-              << " pays reconnus (deux r\xC3\xA9glages)\n";
+    std::cout << nbLieux << " lieux normalis\xC3\xA9s, " << nbReconnus << " pays reconnus (deux r\xC3\xA9glages)\n";
 }

@@ -61,11 +61,20 @@ TEST(LieuNormaliseur, leCodePostalEtLeNomDuDepartementDonnentLeMemeCode) {
         const char* nom;
     };
     const Cas cas[] = {
-        {"01", "Ain"},           {"19", "Corrèze"_1252},      {"21", "Côte-d'Or"_1252},
-        {"74", "Haute-Savoie"},  {"75", "Paris"},             {"76", "Seine-Maritime"},
-        {"90", "Territoire de Belfort"}, {"91", "Essonne"},   {"92", "Hauts-de-Seine"},
-        {"93", "Seine-Saint-Denis"},     {"94", "Val-de-Marne"}, {"95", "Val-d'Oise"},
-        {"33000", "Gironde"},    {"04", "Alpes-de-Haute-Provence"},
+        {"01", "Ain"},
+        {"19", "Corrèze"_1252},
+        {"21", "Côte-d'Or"_1252},
+        {"74", "Haute-Savoie"},
+        {"75", "Paris"},
+        {"76", "Seine-Maritime"},
+        {"90", "Territoire de Belfort"},
+        {"91", "Essonne"},
+        {"92", "Hauts-de-Seine"},
+        {"93", "Seine-Saint-Denis"},
+        {"94", "Val-de-Marne"},
+        {"95", "Val-d'Oise"},
+        {"33000", "Gironde"},
+        {"04", "Alpes-de-Haute-Provence"},
     };
     for (const auto& c : cas) {
         auto parNumero = LieuNormaliseur().normaliser(std::string("Ville, ") + c.numero);
@@ -101,13 +110,11 @@ TEST(LieuNormaliseur, etatAmericainAvecLePaysEntreParentheses) {
     ASSERT_NE(texas, 0);
     EXPECT_EQ(normaliser("Austin, Texas, USA"), code("US", texas) + "Austin (USA)");
     // Nom long des États-Unis : abrégé.
-    EXPECT_EQ(normaliser("Houston, Texas, Etats-Unis d'Amérique"_1252),
-              code("US", texas) + "Houston (ETATS-UNIS)");
+    EXPECT_EQ(normaliser("Houston, Texas, Etats-Unis d'Amérique"_1252), code("US", texas) + "Houston (ETATS-UNIS)");
     EXPECT_EQ(normaliser("Houston, Texas, Etats-Unis"), code("US", texas) + "Houston (Etats-Unis)");
     // Pays par défaut : pas de parenthèses. Sans pays nommé, l'État n'est cherché que dans
     // la table du pays par défaut.
-    EXPECT_EQ(normaliser("Austin, Texas, USA", parDefaut(CodePays{"US"})),
-              code("US", texas) + "Austin");
+    EXPECT_EQ(normaliser("Austin, Texas, USA", parDefaut(CodePays{"US"})), code("US", texas) + "Austin");
     EXPECT_EQ(normaliser("Austin, Texas", parDefaut(CodePays{"US"})), code("US", texas) + "Austin");
     EXPECT_EQ(normaliser("Austin, Texas"), "   Austin, Texas");
     // Géorgie est un pays, sauf derrière les États-Unis.
@@ -184,8 +191,7 @@ TEST(LieuNormaliseur, neLitRienAuDelaDuTexteDonne) {
     const std::string sigle = "FRA, Lyon";
     EXPECT_EQ(normaliser(std::string_view(sigle).substr(0, 3), avecSigles()), "   FRA");
     const std::string arrondissement = "15e  Arrondissement";
-    EXPECT_EQ(normaliser(std::string_view(arrondissement).substr(0, 18)),
-              "   15e  Arrondissemen");
+    EXPECT_EQ(normaliser(std::string_view(arrondissement).substr(0, 18)), "   15e  Arrondissemen");
 }
 
 TEST(LieuNormaliseur, toutOctetEtToutesLongueursRestentDans100Octets) {

@@ -41,11 +41,10 @@ TEST(LieuTables, chaqueTableDeSubdivisionsALeNombreDeLignesAttenduEtDesCodesDist
         std::size_t lignes;
     };
     const Attendu attendus[] = {
-        {"FR", 106}, {"US", 63}, {"RU", 85}, {"VN", 53}, {"TN", 47}, {"KH", 23}, {"RO", 41}, {"IT", 39}, {"IN", 35}, {"MX", 32},
-        {"CN", 32},  {"ES", 31}, {"BG", 28}, {"BR", 27}, {"IE", 26}, {"CH", 26}, {"AR", 24},
-        {"PT", 20},  {"HU", 20}, {"NO", 19}, {"DE", 16}, {"PL", 16}, {"GR", 13}, {"CA", 13},
-        {"NL", 12},  {"BE", 11}, {"CM", 10}, {"JP", 9},  {"GA", 9},  {"GB", 9},  {"AT", 9},
-        {"AU", 8},   {"LU", 3},
+        {"FR", 106}, {"US", 63}, {"RU", 85}, {"VN", 53}, {"TN", 47}, {"KH", 23}, {"RO", 41}, {"IT", 39}, {"IN", 35},
+        {"MX", 32},  {"CN", 32}, {"ES", 31}, {"BG", 28}, {"BR", 27}, {"IE", 26}, {"CH", 26}, {"AR", 24}, {"PT", 20},
+        {"HU", 20},  {"NO", 19}, {"DE", 16}, {"PL", 16}, {"GR", 13}, {"CA", 13}, {"NL", 12}, {"BE", 11}, {"CM", 10},
+        {"JP", 9},   {"GA", 9},  {"GB", 9},  {"AT", 9},  {"AU", 8},  {"LU", 3},
     };
     for (const auto& a : attendus) {
         const CodePays pays(a.pays[0], a.pays[1]);
@@ -119,8 +118,7 @@ TEST(LieuTables, chaqueEtatAmericainASonCodeEtLesNomsFrancaisLeReprennent) {
     EXPECT_EQ(chercherSubdivision(us, "ALABAMA"), 33);
     EXPECT_EQ(chercherSubdivision(us, "WYOMING"), 83);
     EXPECT_EQ(chercherSubdivision(us, "CALIFORNIE"), chercherSubdivision(us, "CALIFORNIA"));
-    EXPECT_EQ(chercherSubdivision(us, "VIRGINIEOCCIDENTALE"),
-              chercherSubdivision(us, "WESTVIRGINIA"));
+    EXPECT_EQ(chercherSubdivision(us, "VIRGINIEOCCIDENTALE"), chercherSubdivision(us, "WESTVIRGINIA"));
     EXPECT_EQ(chercherSubdivision(us, "CAROLINEDUSUD"), chercherSubdivision(us, "SOUTHCAROLINA"));
 }
 

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-
 #include "FichierEssai.h"
 #include "support/Programme.h"
 #include "commun/OperationImpossible.h"
@@ -73,29 +72,28 @@ TEST(RecensementGedcom, resisteAuxOctetsAlteresAGraineFixe) {
         std::mt19937 alea(20261206);
         for (int essai = 0; essai < 300; ++essai) {
             std::string abime = complet;
-            for (int k = 0; k < 4; ++k)
-                abime[alea() % abime.size()] = static_cast<char>(alea() & 0xFF);
+            for (int k = 0; k < 4; ++k) abime[alea() % abime.size()] = static_cast<char>(alea() & 0xFF);
             recenserAbime(abime);
         }
     }
 }
 
 TEST(CommandeLire, afficheJeuComptesEtDefautsEnUtf8) {
-    essai::SortieProgramme e = essai::lancerProgramme("lire '" + fixture("recensement-ansel-defauts-sans-trlr.ged").string() + "'");
+    essai::SortieProgramme e =
+        essai::lancerProgramme("lire '" + fixture("recensement-ansel-defauts-sans-trlr.ged").string() + "'");
     EXPECT_EQ(e.code, 0) << e.texte;
-    for (const char* attendu : {"Jeu de caractères : ANSEL\n", "Individus (INDI) : 3\n",
-                                "Familles (FAM) : 1\n", "Sources (SOUR) : 1\n", "Notes (NOTE) : 1\n",
-                                "Objets (OBJE) : 1\n", "Autres enregistrements : 2\n",
-                                "Défauts relevés : 4\n", "- Ligne 19 : erreur de syntaxe\n",
-                                "- Ligne 21 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)\n"})
+    for (const char* attendu :
+         {"Jeu de caractères : ANSEL\n", "Individus (INDI) : 3\n", "Familles (FAM) : 1\n", "Sources (SOUR) : 1\n",
+          "Notes (NOTE) : 1\n", "Objets (OBJE) : 1\n", "Autres enregistrements : 2\n", "Défauts relevés : 4\n",
+          "- Ligne 19 : erreur de syntaxe\n",
+          "- Ligne 21 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)\n"})
         EXPECT_NE(e.texte.find(attendu), std::string::npos) << attendu << "\n" << e.texte;
 }
 
 TEST(CommandeLire, signaleUnFichierUtf16Transcode) {
     essai::SortieProgramme e = essai::lancerProgramme("lire '" + fixture("utf16-be-sans-marque.ged").string() + "'");
     EXPECT_EQ(e.code, 0);
-    EXPECT_NE(e.texte.find("Jeu de caractères : UTF-8 (fichier UTF-16 transcodé)"), std::string::npos)
-        << e.texte;
+    EXPECT_NE(e.texte.find("Jeu de caractères : UTF-8 (fichier UTF-16 transcodé)"), std::string::npos) << e.texte;
     EXPECT_NE(e.texte.find("Aucun défaut relevé."), std::string::npos) << e.texte;
 }
 
@@ -113,8 +111,9 @@ TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstIllisible) {
     essai::FichierEssai fichierVide("");
     essai::SortieProgramme vide = essai::lancerProgramme("lire '" + fichierVide.chemin().string() + "'");
     EXPECT_NE(vide.code, 0);
-    EXPECT_NE(vide.texte.find("Erreur de lecture du fichier " + fichierVide.chemin().string() + "\nLe fichier est vide."),
-              std::string::npos)
+    EXPECT_NE(
+        vide.texte.find("Erreur de lecture du fichier " + fichierVide.chemin().string() + "\nLe fichier est vide."),
+        std::string::npos)
         << vide.texte;
 }
 

@@ -67,8 +67,9 @@ TEST(RelectureIndividu, rendLesEvenementsDeNiveau1AvecLeursLignesDeNiveau2) {
 
 TEST(RelectureIndividu, convertitAvecLeJeuDeCaracteresReleveALImport) {
     // ANSEL : l'accent aigu (0xE2) précède sa lettre.
-    Relu relu("0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU m\xE2"
-              "edecin\n0 TRLR\n");
+    Relu relu(
+        "0 HEAD\n1 CHAR ANSEL\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU m\xE2"
+        "edecin\n0 TRLR\n");
     const auto e = relu.relire(1);
     ASSERT_EQ(e.size(), 1u);
     EXPECT_EQ(e[0].valeur, depuisUtf8("médecin"));
@@ -76,12 +77,14 @@ TEST(RelectureIndividu, convertitAvecLeJeuDeCaracteresReleveALImport) {
 
 // Une fusion : chaque personne se relit dans son propre fichier, avec le jeu de ce fichier.
 TEST(RelectureIndividu, uneFusionRelitChaquePersonneDansSonFichier) {
-    const auto dossier = std::filesystem::temp_directory_path() / ("essai-relecture-fusion-" + std::to_string(::getpid()));
+    const auto dossier =
+        std::filesystem::temp_directory_path() / ("essai-relecture-fusion-" + std::to_string(::getpid()));
     std::filesystem::create_directories(dossier);
-    std::ofstream(dossier / "principal.ged") << essai::kEnTete
-        << "0 @I1@ INDI\n1 NAME Jean /MARTIN/\n1 BIRT\n2 DATE 1900\n1 OCCU meunier\n0 TRLR\n";
+    std::ofstream(dossier / "principal.ged")
+        << essai::kEnTete << "0 @I1@ INDI\n1 NAME Jean /MARTIN/\n1 BIRT\n2 DATE 1900\n1 OCCU meunier\n0 TRLR\n";
     std::ofstream(dossier / "secondaire.ged") << "0 HEAD\n1 CHAR ANSEL\n0 @P1@ INDI\n1 NAME Paul /ROY/\n"
-                                                 "1 BIRT\n2 DATE 1930\n1 OCCU m\xE2" "edecin\n2 DATE FROM 1960\n0 TRLR\n";
+                                                 "1 BIRT\n2 DATE 1930\n1 OCCU m\xE2"
+                                                 "edecin\n2 DATE FROM 1960\n0 TRLR\n";
     std::ofstream(dossier / "fusion.fged") << "principal principal.ged\nsecondaire secondaire.ged\n";
     ResultatImport import = ImporterGedcom(dossier / "fusion.fged");
     ASSERT_EQ(import.fichiers.size(), 2u);
@@ -122,7 +125,8 @@ TEST(RelectureIndividu, unFichierQuiNeSOuvrePlusLeDit) {
         r.relire(i.fichierGedcom, i.decalageGedcom);
         FAIL() << "pas d'exception";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), std::string("Lecture impossible du fichier Gedcom\n"_1252) + relu.fichier.chemin().string());
+        EXPECT_EQ(std::string(e.what()),
+                  std::string("Lecture impossible du fichier Gedcom\n"_1252) + relu.fichier.chemin().string());
     }
 }
 

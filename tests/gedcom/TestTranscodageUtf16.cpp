@@ -36,25 +36,41 @@ std::string transcoder(std::string_view utf16, OrdreUtf16 ordre) {
 }
 
 TEST(TranscodageUtf16, reconnaitLaMarqueOuLaPremiereLigneAUnOctetSurDeuxNul) {
-    EXPECT_EQ(detecterUtf16("\xFF\xFE" "0\0"sv).ordre, OrdreUtf16::PetitBoutiste);
-    EXPECT_TRUE(detecterUtf16("\xFF\xFE" "0\0"sv).avecMarque);
-    EXPECT_EQ(detecterUtf16("\xFE\xFF\0" "0"sv).ordre, OrdreUtf16::GrandBoutiste);
+    EXPECT_EQ(detecterUtf16("\xFF\xFE"
+                            "0\0"sv)
+                  .ordre,
+              OrdreUtf16::PetitBoutiste);
+    EXPECT_TRUE(detecterUtf16("\xFF\xFE"
+                              "0\0"sv)
+                    .avecMarque);
+    EXPECT_EQ(detecterUtf16("\xFE\xFF\0"
+                            "0"sv)
+                  .ordre,
+              OrdreUtf16::GrandBoutiste);
     EXPECT_EQ(detecterUtf16("0\0 \0H\0E\0A\0D\0\r\0\n\0"sv).ordre, OrdreUtf16::PetitBoutiste);
     EXPECT_FALSE(detecterUtf16("0\0 \0H\0"sv).avecMarque);
-    EXPECT_EQ(detecterUtf16("\0" "0\0 \0H\0E\0A\0D"sv).ordre, OrdreUtf16::GrandBoutiste);
+    EXPECT_EQ(detecterUtf16("\0"
+                            "0\0 \0H\0E\0A\0D"sv)
+                  .ordre,
+              OrdreUtf16::GrandBoutiste);
     EXPECT_EQ(detecterUtf16("0 HEAD\r\n1 CHAR UTF-8\r\n"sv).ordre, OrdreUtf16::Aucun);
-    EXPECT_EQ(detecterUtf16("\xEF\xBB\xBF" "0 HEAD"sv).ordre, OrdreUtf16::Aucun);
-    EXPECT_EQ(detecterUtf16("0\0"sv).ordre, OrdreUtf16::Aucun);        // trop court pour juger
+    EXPECT_EQ(detecterUtf16("\xEF\xBB\xBF"
+                            "0 HEAD"sv)
+                  .ordre,
+              OrdreUtf16::Aucun);
+    EXPECT_EQ(detecterUtf16("0\0"sv).ordre, OrdreUtf16::Aucun);            // trop court pour juger
     EXPECT_EQ(detecterUtf16("0\0 \0H\0\0\0"sv).ordre, OrdreUtf16::Aucun);  // NUL dans la ligne
     EXPECT_EQ(detecterUtf16(""sv).ordre, OrdreUtf16::Aucun);
 }
 
 TEST(TranscodageUtf16, pairesDeSubstitutionEtDemiCodetsIsoles) {
     // « é », U+1F600 (paire), demi-codet bas isolé, demi-codet haut suivi d'un 'a'.
-    EXPECT_EQ(transcoder("\xE9\0\x3D\xD8\x00\xDE\x00\xDC\x3D\xD8" "a\0"sv, OrdreUtf16::PetitBoutiste),
-              "\xC3\xA9\xF0\x9F\x98\x80?" "?a");
-    EXPECT_EQ(transcoder("\0\xE9\xD8\x3D\xDE\x00"sv, OrdreUtf16::GrandBoutiste),
-              "\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(transcoder("\xE9\0\x3D\xD8\x00\xDE\x00\xDC\x3D\xD8"
+                         "a\0"sv,
+                         OrdreUtf16::PetitBoutiste),
+              "\xC3\xA9\xF0\x9F\x98\x80?"
+              "?a");
+    EXPECT_EQ(transcoder("\0\xE9\xD8\x3D\xDE\x00"sv, OrdreUtf16::GrandBoutiste), "\xC3\xA9\xF0\x9F\x98\x80");
     EXPECT_EQ(transcoder("a\0\x3D\xD8"sv, OrdreUtf16::PetitBoutiste), "a?");  // demi-codet final
     EXPECT_EQ(transcoder("a\0b"sv, OrdreUtf16::PetitBoutiste), "a?");         // octet orphelin
 }
@@ -81,12 +97,11 @@ constexpr L kRelecture[] = {
     {0, CodeTag::Quelconque, nullptr, 1, ActionLecture::Fin},
     {kNiveauQuelconque, CodeTag::Quelconque, &Valeurs::noter, 1, ActionLecture::LigneSuivante},
 };
-const std::array<EtatLecture<Valeurs>, 2> kEtats = {EtatLecture<Valeurs>(kTout),
-                                                    EtatLecture<Valeurs>(kRelecture)};
+const std::array<EtatLecture<Valeurs>, 2> kEtats = {EtatLecture<Valeurs>(kTout), EtatLecture<Valeurs>(kRelecture)};
 
 TEST(TranscodageUtf16, lesQuatreFormesSeLisentCommeDeLUtf8) {
-    for (const char* nom : {"utf16-le-avec-marque.ged", "utf16-be-avec-marque.ged",
-                            "utf16-le-sans-marque.ged", "utf16-be-sans-marque.ged"}) {
+    for (const char* nom : {"utf16-le-avec-marque.ged", "utf16-be-avec-marque.ged", "utf16-le-sans-marque.ged",
+                            "utf16-be-sans-marque.ged"}) {
         FichierGedcomOuvert fichier(fs::path(LIGNARA_DOSSIER_FIXTURES) / nom);
         fichier.reinitialiser();
         ASSERT_TRUE(fichier.estTranscodeUtf16()) << nom;

@@ -47,7 +47,8 @@ struct Consulter : ::testing::Test {
 void capturer(QWidget& w, const QString& nom) {
     QDir().mkpath(LIGNARA_DOSSIER_CAPTURES);
     QApplication::processEvents();
-    EXPECT_TRUE(w.grab().save(QString(LIGNARA_DOSSIER_CAPTURES) + "/consultation-" + nom + ".png")) << nom.toStdString();
+    EXPECT_TRUE(w.grab().save(QString(LIGNARA_DOSSIER_CAPTURES) + "/consultation-" + nom + ".png"))
+        << nom.toStdString();
 }
 
 QString champ(QWidget& fenetre, int id) {
@@ -83,7 +84,8 @@ struct Homonymes {
         std::ofstream(ged) << "0 HEAD\n1 CHAR UTF-8\n"
                               "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 BIRT\n2 DATE 1850\n1 FAMC @F1@\n"
                               "0 @I2@ INDI\n1 NAME Jean /DUPONT/\n1 BIRT\n2 DATE 1850\n1 NOTE "
-                           << std::string(200, 'x') << "\n2 CONC " << std::string(50, 'x') << "\n"
+                           << std::string(200, 'x') << "\n2 CONC " << std::string(50, 'x')
+                           << "\n"
                               "0 @I3@ INDI\n1 NAME Pierre /DUPONT/\n1 SEX M\n1 FAMS @F1@\n"
                               "0 @I4@ INDI\n1 NAME Pauline\n1 SEX F\n"
                               "0 @F1@ FAM\n1 HUSB @I3@\n1 CHIL @I1@\n0 TRLR\n";

@@ -22,10 +22,11 @@ TEST(DemarrageXvfb, ouvreLeFichierDonneEtMontreLaBarreDOutils) {
     fs::create_directories(dossier / "config");
     const fs::path image = dossier / "fenetre.png";
     // Des préférences neuves : celles de l'utilisateur ne doivent pas changer le résultat.
-    const std::string arguments = "--capture '" + image.string() + "' '" + std::string(LIGNARA_DOSSIER_SOURCES) + "/data/exemples/famille-exemple.ged" + "'";
+    const std::string arguments = "--capture '" + image.string() + "' '" + std::string(LIGNARA_DOSSIER_SOURCES) +
+                                  "/data/exemples/famille-exemple.ged" + "'";
     const std::string commande = "env XDG_CONFIG_HOME='" + (dossier / "config").string() +
-                                 "' QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1024x768x24' \"" +
-                                 LIGNARA_PROGRAMME + "\" " + arguments;
+                                 "' QT_QPA_PLATFORM=xcb xvfb-run -a -s '-screen 0 1024x768x24' \"" + LIGNARA_PROGRAMME +
+                                 "\" " + arguments;
     const lignara::essai::SortieProgramme s = lignara::essai::executerCommande(commande);
     const std::string& sortie = s.texte;
     const int code = s.code;

@@ -67,7 +67,8 @@ TEST_F(DocumentProduit, laBarreDEtatNommeLeDocumentEtOuvreSonDossier) {
     EXPECT_TRUE(f->action(kCommandeEnregistrerSous)->isEnabled());
     SelecteurFichier::reponses() = {QString::fromStdString((dossier.chemin / "arbre-de-francois").string())};
     f->executer(kCommandeEnregistrerSous);
-    EXPECT_TRUE(lignara::essai::lireFichier(dossier.chemin / "arbre-de-francois.pdf") == lignara::essai::lireFichier(document));
+    EXPECT_TRUE(lignara::essai::lireFichier(dossier.chemin / "arbre-de-francois.pdf") ==
+                lignara::essai::lireFichier(document));
     EXPECT_EQ(SelecteurFichier::titres().back(), "Enregistrer le document sous");
 }
 
@@ -76,8 +77,10 @@ TEST_F(DocumentProduit, sansAfficheurLaFenetreDitOuEstLeDocument) {
     const fs::path document = produire();
     ASSERT_TRUE(fs::exists(document));
     ASSERT_EQ(BoiteMessage::montres().size(), 1);
-    EXPECT_EQ(BoiteMessage::montres()[0], "Aucun afficheur n'a pu être lancé pour ce document.\n"
-                                          "Il est enregistré ici : " + QString::fromStdString(document.string()));
+    EXPECT_EQ(BoiteMessage::montres()[0],
+              "Aucun afficheur n'a pu être lancé pour ce document.\n"
+              "Il est enregistré ici : " +
+                  QString::fromStdString(document.string()));
 }
 
 // La même version partout : la boîte « A propos » porte celle que le PDF écrit.
@@ -126,8 +129,8 @@ TEST(SortieProgramme, unSignalDArretEffaceLesDocumentsEtRangeLesCompteurs) {
     const fs::path leurre = sortie / "AA_LEURRE.pdf";
     std::ofstream(leurre) << "%PDF";
     // L'environnement du test, avec ses propres dossiers ; préparé avant le lancement.
-    std::vector<std::string> variables = {"XDG_CONFIG_HOME=" + configuration.string(),
-                                          "TMPDIR=" + temporaire.string(), "QT_QPA_PLATFORM=offscreen"};
+    std::vector<std::string> variables = {"XDG_CONFIG_HOME=" + configuration.string(), "TMPDIR=" + temporaire.string(),
+                                          "QT_QPA_PLATFORM=offscreen"};
     for (char** v = environ; *v; ++v) {
         const std::string variable = *v;
         if (!variable.starts_with("XDG_CONFIG_HOME=") && !variable.starts_with("TMPDIR=") &&

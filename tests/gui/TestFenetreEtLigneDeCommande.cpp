@@ -106,11 +106,12 @@ TEST_F(FenetreEtLigneDeCommande, lArbreFamilialPdfALesMemesOctets) {
     };
     const fs::path fenetrePdf = depuisLaFenetre(6102);
     ASSERT_EQ(fenetrePdf.filename(), "AA_Berthelot.pdf");
-    const fs::path lignePdf = depuisLaLigneDeCommande(
-        "arbre-ascendant-familial", "--racine 'François /Berthelot/' --conjoint 'Augustine /Leroy/' "
-        "--option \"Style=par couple d'ascendants\" --option 'Critère de coloration=Pays' "
-        "--option 'Suppression des branches non colorées=non'",
-        "familial.pdf");
+    const fs::path lignePdf =
+        depuisLaLigneDeCommande("arbre-ascendant-familial",
+                                "--racine 'François /Berthelot/' --conjoint 'Augustine /Leroy/' "
+                                "--option \"Style=par couple d'ascendants\" --option 'Critère de coloration=Pays' "
+                                "--option 'Suppression des branches non colorées=non'",
+                                "familial.pdf");
     comparer(fenetrePdf, lignePdf, "%PDF-1.7", true);
 }
 
@@ -128,10 +129,11 @@ TEST_F(FenetreEtLigneDeCommande, lArbreChronologiqueWebAvecCoupesALesMemesOctets
     };
     const fs::path fenetreWeb = depuisLaFenetre(6101);
     ASSERT_EQ(fenetreWeb.filename(), "AA_Berthelot.htm");
-    const fs::path ligneWeb = depuisLaLigneDeCommande(
-        "arbre-ascendant", "--racine 'François /Berthelot/' --format web --option 'Fond de page=Siècles' "
-        "--option 'Couper toutes les branches au-delà de=3'",
-        "individuel.htm");
+    const fs::path ligneWeb =
+        depuisLaLigneDeCommande("arbre-ascendant",
+                                "--racine 'François /Berthelot/' --format web --option 'Fond de page=Siècles' "
+                                "--option 'Couper toutes les branches au-delà de=3'",
+                                "individuel.htm");
     comparer(fenetreWeb, ligneWeb, "<title>Arbre ascendant</title>");
 }
 
@@ -150,10 +152,11 @@ TEST_F(FenetreEtLigneDeCommande, laFriseIndividuelleALesMemesOctets) {
     };
     const fs::path fenetrePdf = depuisLaFenetre(6301);
     ASSERT_EQ(fenetrePdf.filename(), "FI_Berthelot.pdf");
-    const fs::path lignePdf = depuisLaLigneDeCommande(
-        "frise-individuelle", "--racine 'Antoine /Berthelot/' --option 'Domiciles=non' "
-        "--option 'Echelle de temps fixe (110 ans sur la largeur de la page)=non'",
-        "frise.pdf");
+    const fs::path lignePdf =
+        depuisLaLigneDeCommande("frise-individuelle",
+                                "--racine 'Antoine /Berthelot/' --option 'Domiciles=non' "
+                                "--option 'Echelle de temps fixe (110 ans sur la largeur de la page)=non'",
+                                "frise.pdf");
     comparer(fenetrePdf, lignePdf, "%PDF-1.7");
 }
 
@@ -173,7 +176,8 @@ TEST_F(FenetreEtLigneDeCommande, lArbreMixteWebAvecLimiteALesMemesOctets) {
     const fs::path fenetreWeb = depuisLaFenetre(6104);
     ASSERT_EQ(fenetreWeb.filename(), "AM_Berthelot.htm");
     const fs::path ligneWeb = depuisLaLigneDeCommande(
-        "arbre-mixte", "--racine 'François /Berthelot/' --format web "
+        "arbre-mixte",
+        "--racine 'François /Berthelot/' --format web "
         "--option 'Affiche les descendants contemporaines=non' --option 'Couper toutes les branches au-delà de=2'",
         "mixte.htm");
     comparer(fenetreWeb, ligneWeb, "<title>Arbre mixte</title>");

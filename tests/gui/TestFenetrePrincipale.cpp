@@ -88,10 +88,12 @@ TEST_F(Fenetre, unFichierInconnuRameneAuSelecteurEtUneAutreExtensionEstRefusee) 
     f.executer(1002);
     EXPECT_EQ(SelecteurFichier::titres().size(), 2);
     ASSERT_EQ(BoiteMessage::montres().size(), 2);
-    EXPECT_EQ(BoiteMessage::montres()[0], "Fichier inconnu : " + QString::fromStdString((d.chemin / "absent.ged").string()) +
-                                              "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
-    EXPECT_EQ(BoiteMessage::montres()[1], "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
-                                          "(.fged) peuvent être ouverts avec Lignara");
+    EXPECT_EQ(BoiteMessage::montres()[0],
+              "Fichier inconnu : " + QString::fromStdString((d.chemin / "absent.ged").string()) +
+                  "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
+    EXPECT_EQ(BoiteMessage::montres()[1],
+              "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
+              "(.fged) peuvent être ouverts avec Lignara");
     EXPECT_FALSE(f.fichier().estOuvert());
 }
 
@@ -103,8 +105,7 @@ TEST_F(Fenetre, leRapportDErreursMontreToutLeRapport) {
         rapport = d.findChild<QPlainTextEdit*>("texteRapport")->toPlainText();
         return int(QDialog::Accepted);
     };
-    FenetrePrincipale f(Configuration{},
-                        std::string(LIGNARA_DOSSIER_FIXTURES) + "/mari-sans-fams.ged");
+    FenetrePrincipale f(Configuration{}, std::string(LIGNARA_DOSSIER_FIXTURES) + "/mari-sans-fams.ged");
     f.executer(1002);
     EXPECT_TRUE(f.fichier().estOuvert());
     EXPECT_EQ(nom, "DIALOG_ERREUR_GEDCOM");
@@ -159,8 +160,8 @@ TEST_F(Fenetre, laReecritureDuGedcomAvecSaLigneDeFinEstSignalee) {
     EXPECT_FALSE(f.fichier().gedcomModifie());  // pas encore de « 0 TRLR » à la fin
     { std::ofstream(copie, std::ios::app) << "0 TRLR\n"; }
     // La boîte vient un moment après la marque : on attend la boîte elle-même, largement.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return BoiteMessage::montres().contains("Le fichier Gedcom a été modifié."); },
-                                30000));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return BoiteMessage::montres().contains("Le fichier Gedcom a été modifié."); }, 30000));
     EXPECT_TRUE(f.fichier().gedcomModifie());
 }
 
@@ -169,8 +170,8 @@ TEST_F(Fenetre, laBoiteAProposDonneLaVersionEtLeDossierDeConfiguration) {
     f.executer(1092);
     ASSERT_EQ(BoiteMessage::montres().size(), 1);
     EXPECT_TRUE(BoiteMessage::montres()[0].startsWith("Lignara v"));
-    EXPECT_TRUE(BoiteMessage::montres()[0].endsWith(
-        "Répertoire de configuration : " + QString::fromStdString(lignara::dossierConfiguration().string())));
+    EXPECT_TRUE(BoiteMessage::montres()[0].endsWith("Répertoire de configuration : " +
+                                                    QString::fromStdString(lignara::dossierConfiguration().string())));
 }
 
 TEST_F(Fenetre, lAideOuvreLesPagesLivreesEtIgnoreUnePageAbsente) {
@@ -195,8 +196,9 @@ TEST_F(Fenetre, leManqueDeMemoireAbandonneLaCommandeEtLaisseLaFenetreUtilisable)
     f.executer(1002);
     f.executer(1091);
     ASSERT_FALSE(BoiteMessage::montres().isEmpty());
-    EXPECT_EQ(BoiteMessage::montres().back(), "Mémoire insuffisante pour effectuer cette opération.\n"
-                                              "Arrêter les autres logiciels en cours.");
+    EXPECT_EQ(BoiteMessage::montres().back(),
+              "Mémoire insuffisante pour effectuer cette opération.\n"
+              "Arrêter les autres logiciels en cours.");
     lignara::gui::Aide::ouvreur() = nullptr;
     EXPECT_TRUE(f.fichier().estOuvert());
     EXPECT_TRUE(actif(f, 1003));

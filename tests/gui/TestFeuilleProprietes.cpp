@@ -196,7 +196,8 @@ TEST_F(Feuille, lesFeuillesDesFrisesMontrentLeursOptions) {
     ascendants.initialiserParametres(contexte);
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Frise chronologique");
-        for (const char* id : {"c2011", "c2012", "c2013", "c2014", "c2015"}) EXPECT_TRUE(element<QCheckBox>(d, id)->isChecked());
+        for (const char* id : {"c2011", "c2012", "c2013", "c2014", "c2015"})
+            EXPECT_TRUE(element<QCheckBox>(d, id)->isChecked());
         EXPECT_EQ(element<QCheckBox>(d, "c2015")->text(), "Echelle de temps fixe (110 ans sur la largeur de la page)");
         EXPECT_EQ(element<QLabel>(d, "invitation")->text(), "Entrez les branches à supprimer des frises");
         element<QCheckBox>(d, "c2011")->setChecked(false);
@@ -309,7 +310,8 @@ constexpr const char* kOrdres[] = {"croissant", "décroissant", "aucun"};
 constexpr ParametreDeclare kCase{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
 constexpr ParametreDeclare kTri{.lettre = '1', .controle = 2020, .libelle = "Tri", .choix = kTris};
 constexpr ParametreDeclare kOrdre{.lettre = '1', .controle = 2041, .libelle = "Ordre", .choix = kOrdres};
-constexpr ParametreDeclare kNombre{.lettre = '1', .controle = 2060, .libelle = "Générations", .minimum = 1, .maximum = 20};
+constexpr ParametreDeclare kNombre{
+    .lettre = '1', .controle = 2060, .libelle = "Générations", .minimum = 1, .maximum = 20};
 constexpr ParametreDeclare kLieu{.lettre = 's', .controle = 2004, .libelle = "Lieu"};
 constexpr ParametreDeclare kDate{.lettre = 'D', .controle = 2003, .libelle = "Né après le"};
 
@@ -342,10 +344,19 @@ TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
 // Un type dont les options tiennent sur deux pages : un onglet par page, titré comme la ligne
 // le dit, et la page « Coupes » en dernier.
 constexpr ParametreDeclare kLieuDates{.lettre = 's', .controle = 2004, .libelle = "Lieu", .page = 1};
-constexpr const ParametreDeclare* kParametresDeuxPages[] = {&kRacine, &kNomRacine, &kCase,
+constexpr const ParametreDeclare* kParametresDeuxPages[] = {&kRacine,    &kNomRacine,   &kCase,
                                                             &kLieuDates, &kCoupesArbre, &kLimiteGenerations};
-const Afficheur kTypeDeuxPages{200, "Essai", "ES_", "essai", kParametresDeuxPages, DemandeTete::Personne,
-                               "DIALOG_ES_GENE,DIALOG_ES_LIEUX:Lieux,DIALOG_COUPE", OffrePdf, 0, 0, nullptr};
+const Afficheur kTypeDeuxPages{200,
+                               "Essai",
+                               "ES_",
+                               "essai",
+                               kParametresDeuxPages,
+                               DemandeTete::Personne,
+                               "DIALOG_ES_GENE,DIALOG_ES_LIEUX:Lieux,DIALOG_COUPE",
+                               OffrePdf,
+                               0,
+                               0,
+                               nullptr};
 
 TEST_F(Feuille, chaquePageDeclareeASonOnglet) {
     essai::ArbreEssai document{kTypeDeuxPages};
@@ -377,7 +388,8 @@ TEST_F(Feuille, unDocumentDisponibleSeProduitDepuisSonMenu) {
     const ElementMenuDocument* element = nullptr;
     for (const MenuDocuments& menu : menusDocuments())
         for (const ElementMenuDocument& e : menu.elements)
-            if (const Afficheur* t = afficheurDeCode(e.typeDocument); !element && t && t->disponible() && t->demandeRacine())
+            if (const Afficheur* t = afficheurDeCode(e.typeDocument);
+                !element && t && t->disponible() && t->demandeRacine())
                 element = &e;
     if (!element) GTEST_SKIP() << "aucun document n'a encore sa mise en page";
     const Afficheur& type = *afficheurDeCode(element->typeDocument);

@@ -108,7 +108,8 @@ TEST_F(Habitudes, unDocumentSansMiseEnPageEstGriseAvecSaBulle) {
     EXPECT_GT(actifs, 0);
     for (QMenu* m : f.menuBar()->findChildren<QMenu*>()) {
         if (m->objectName().startsWith("menu") && m->objectName() != "menuFichier" && m->objectName() != "menuOutils" &&
-            m->objectName() != "menuAide" && m->objectName() != "menuRecents" && m->objectName() != "menuFormatFeuille") {
+            m->objectName() != "menuAide" && m->objectName() != "menuRecents" &&
+            m->objectName() != "menuFormatFeuille") {
             EXPECT_TRUE(m->toolTipsVisible()) << m->objectName().toStdString();
         }
     }
@@ -143,8 +144,9 @@ TEST_F(Habitudes, annulerOuChoisirUnFichierRefuseLaisseLeFichierOuvert) {
     EXPECT_EQ(f.fichier().base().nombreIndividus(), 80u);
     ASSERT_EQ(BoiteMessage::montres().size(), 2);
     EXPECT_TRUE(BoiteMessage::montres()[0].startsWith("Seuls les fichiers Gedcom"));
-    EXPECT_EQ(BoiteMessage::montres()[1], "Le fichier " + QString::fromStdString((dossier.chemin / "courses.ged").string()) +
-                                              " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne « 0 HEAD ».");
+    EXPECT_EQ(BoiteMessage::montres()[1],
+              "Le fichier " + QString::fromStdString((dossier.chemin / "courses.ged").string()) +
+                  " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne « 0 HEAD ».");
     EXPECT_EQ(f.windowTitle(), "Lignara - famille-exemple.ged");
 }
 
@@ -153,8 +155,9 @@ TEST_F(Habitudes, unFichierAbsentEstNommeDansSonMessage) {
     FenetrePrincipale f(Configuration{}, absent);
     f.executer(1002);  // le fichier de la ligne de commande manque : message, puis sélecteur
     ASSERT_FALSE(BoiteMessage::montres().isEmpty());
-    EXPECT_EQ(BoiteMessage::montres()[0], "Fichier inconnu : " + QString::fromStdString(absent) +
-                                              "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
+    EXPECT_EQ(BoiteMessage::montres()[0],
+              "Fichier inconnu : " + QString::fromStdString(absent) +
+                  "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
     EXPECT_EQ(SelecteurFichier::titres(), QStringList{"Sélection"});
 }
 

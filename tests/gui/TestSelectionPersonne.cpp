@@ -131,7 +131,8 @@ TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
         EXPECT_TRUE(derniers->isEnabled());
         // Atteints au clavier : Alt+D et Alt+M.
         EXPECT_EQ(QKeySequence::mnemonic(derniers->text()), QKeySequence(Qt::ALT | Qt::Key_D));
-        EXPECT_EQ(QKeySequence::mnemonic(element<QPushButton>(d, "boutonMoi")->text()), QKeySequence(Qt::ALT | Qt::Key_M));
+        EXPECT_EQ(QKeySequence::mnemonic(element<QPushButton>(d, "boutonMoi")->text()),
+                  QKeySequence(Qt::ALT | Qt::Key_M));
         derniers->click();
         EXPECT_EQ(element<QComboBox>(d, "comboPrenoms")->currentText(), "Jean");
         return essai::valider(d);
@@ -206,7 +207,8 @@ TEST_F(Selection, leConjointSeChoisitSeulementQuandIlYEnAPlusieurs) {
     auto seul = DialogueConjoint::choisir(contexte, augustine, 0, f.get());
     ASSERT_TRUE(seul);
     EXPECT_EQ(seul->conjoint, francois);
-    auto aucun = DialogueConjoint::choisir(contexte, static_cast<std::uint32_t>(personne("BERTHELOT", "Louis")), 0, f.get());
+    auto aucun =
+        DialogueConjoint::choisir(contexte, static_cast<std::uint32_t>(personne("BERTHELOT", "Louis")), 0, f.get());
     ASSERT_TRUE(aucun);
     EXPECT_EQ(aucun->conjoint, 0u);
 

@@ -14,9 +14,7 @@
 
 namespace lignara::essai {
 
-enum : std::uint32_t {
-    Gaston = 1, Berthe, Pierre, Anne, Marie, Sophie, Luc, Lea, Tom, Jacques, Max, Ernest, Zoe
-};
+enum : std::uint32_t { Gaston = 1, Berthe, Pierre, Anne, Marie, Sophie, Luc, Lea, Tom, Jacques, Max, Ernest, Zoe };
 
 inline BaseGenealogique construireFamilleEssai(const std::filesystem::path& dossier) {
     ArbreEssai a;

@@ -55,7 +55,8 @@ TEST(CommandeParente, refuseLaMemePersonneLesHomonymesEtLesPersonnesSansLien) {
 
 TEST(CommandeParente, fichiersReelsRoyal92EtPres2020) {
     fs::path royal = reel("porges-mdf/royal92.ged"), pres = reel("dj-gedcom-samples/pres2020.ged");
-    if (!fs::exists(royal) || !fs::exists(pres)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    if (!fs::exists(royal) || !fs::exists(pres))
+        GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
     // Victoria, ancêtre de Charles, est l'ancêtre commun, même si Albert, son mari, est
     // rencontré le premier en remontant (le père avant la mère).
     Sortie s = lancer("\"" + royal.string() + "\" \"Victoria  /Hanover/\" \"Charles Philip Arthur/Windsor/\"");
@@ -64,11 +65,13 @@ TEST(CommandeParente, fichiersReelsRoyal92EtPres2020) {
     EXPECT_NE(s.texte.find("0 génération pour la première personne, 5 générations pour la seconde"), std::string::npos);
     EXPECT_NE(s.texte.find("Philip Mountbatten"), std::string::npos);
     // Franklin Delano Roosevelt est parent de Theodore par sa femme Eleanor, nièce de Theodore.
-    Sortie r = lancer("\"" + pres.string() + "\" \"Theodore /Roosevelt/ 27/10/1858\" \"Franklin Delano /Roosevelt/ 30/1/1882\"");
+    Sortie r = lancer("\"" + pres.string() +
+                      "\" \"Theodore /Roosevelt/ 27/10/1858\" \"Franklin Delano /Roosevelt/ 30/1/1882\"");
     EXPECT_EQ(r.code, 0) << r.texte;
     EXPECT_NE(r.texte.find("Ancêtre commun : Theodore Roosevelt\n"), std::string::npos) << r.texte;
     EXPECT_NE(r.texte.find("Eleanor Anna Roosevelt (° 12.10.1884, + 7.11.1962)    Franklin Delano Roosevelt"),
-              std::string::npos) << r.texte;
+              std::string::npos)
+        << r.texte;
     Sortie h = lancer("\"" + pres.string() + "\" \"Abraham /Lincoln/\" \"George /Washington/\"");
     EXPECT_NE(h.code, 0);
     EXPECT_NE(h.texte.find("@I317@"), std::string::npos);
@@ -78,7 +81,8 @@ TEST(CommandeParente, fichiersReelsRoyal92EtPres2020) {
 // personne ; une personne ancêtre de l'autre l'est à lignée vide.
 TEST(CommandeParente, fichiersReelsGardentLAncetreCommunLePlusProche) {
     fs::path royal = reel("porges-mdf/royal92.ged"), pres = reel("dj-gedcom-samples/pres2020.ged");
-    if (!fs::exists(royal) || !fs::exists(pres)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
+    if (!fs::exists(royal) || !fs::exists(pres))
+        GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
     struct Cas {
         fs::path fichier;
         const char *premiere, *seconde, *ancetre;

@@ -98,10 +98,10 @@ TEST(GrapheParente, sansOptionHuitLeGrapheNEstPasGarde) {
 TEST(GrapheParente, uneBoucleDeParenteNommeSesPersonnesEtLeursAscendants) {
     DossierEssai dossier;
     ArbreEssai a;
-    a.personne('M', {}, {}, "BOUCLE", "Jean");   // 1 : fils de Paul et de Marthe, père de Paul
-    a.personne('M', {}, {}, "BOUCLE", "Paul");   // 2
-    a.personne('F', {}, {}, "HORS", "Lise");     // 3 : fille de Jean, hors de la boucle
-    a.personne('F', {}, {}, "AIEULE", "Marthe"); // 4 : ascendante de la boucle
+    a.personne('M', {}, {}, "BOUCLE", "Jean");    // 1 : fils de Paul et de Marthe, père de Paul
+    a.personne('M', {}, {}, "BOUCLE", "Paul");    // 2
+    a.personne('F', {}, {}, "HORS", "Lise");      // 3 : fille de Jean, hors de la boucle
+    a.personne('F', {}, {}, "AIEULE", "Marthe");  // 4 : ascendante de la boucle
     a.couple(2, 4, {1});
     a.couple(1, 0, {2, 3});
     BaseGenealogique base = a.construire(dossier.chemin());
@@ -188,7 +188,8 @@ TEST(GrapheParente, cousinsGermainsDoublesDonnentDeuxCas) {
         EXPECT_EQ(c.conjointsSommet[0], c.conjointsSommet[1]);
         cas.insert({c.sommet, {c.lignes[0], c.lignes[1]}});
     }
-    EXPECT_EQ(cas, (std::set<std::pair<std::uint32_t, std::set<Numeros>>>{{1, {{5, 9}, {7, 10}}}, {3, {{6, 9}, {8, 10}}}}));
+    EXPECT_EQ(cas,
+              (std::set<std::pair<std::uint32_t, std::set<Numeros>>>{{1, {{5, 9}, {7, 10}}}, {3, {{6, 9}, {8, 10}}}}));
 }
 
 // Deux générations de mariages entre cousins (comme Haakon VII et Maude, puis leur fils Olav et
@@ -238,11 +239,25 @@ TEST(GrapheParente, deuxFreresEpousantDeuxSoeursNeSontPasConsanguins) {
 TEST(GrapheParente, lesTroisClesDeTriDesCas) {
     std::vector<std::int16_t> an(20, 9999);
     Consanguinite a, b, c;
-    a.sommet = 1; a.base = 2; a.lignes[0] = {3, 4}; a.lignes[1] = {5, 6}; a.conjointsSommet[0] = a.conjointsSommet[1] = 7;
-    b.sommet = 8; b.base = 9; b.lignes[0] = {3}; b.lignes[1] = {5, 6, 10}; b.conjointsSommet[0] = 11;
-    c.sommet = 12; c.base = 13; c.lignes[0] = {3}; c.lignes[1] = {5};
-    an[1] = 1700; an[8] = 1650; an[12] = 1750;
-    an[2] = 1800; an[9] = 1900;  // base de c inconnue : en dernier
+    a.sommet = 1;
+    a.base = 2;
+    a.lignes[0] = {3, 4};
+    a.lignes[1] = {5, 6};
+    a.conjointsSommet[0] = a.conjointsSommet[1] = 7;
+    b.sommet = 8;
+    b.base = 9;
+    b.lignes[0] = {3};
+    b.lignes[1] = {5, 6, 10};
+    b.conjointsSommet[0] = 11;
+    c.sommet = 12;
+    c.base = 13;
+    c.lignes[0] = {3};
+    c.lignes[1] = {5};
+    an[1] = 1700;
+    an[8] = 1650;
+    an[12] = 1750;
+    an[2] = 1800;
+    an[9] = 1900;  // base de c inconnue : en dernier
     auto ordre = [&](TriConsanguinites cle) {
         std::vector<Consanguinite> v{a, b, c};
         trierConsanguinites(v, cle, an);
@@ -329,7 +344,7 @@ TEST(GrapheParente, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {
     a.couple(1, 2, {3, 4});  // 3 et 4 frère et sœur
     a.couple(3, 6, {7});
     a.couple(5, 4, {8});
-    a.couple(7, 8, {});      // 7 (homme) et 8 (femme), cousins germains, sans enfant
+    a.couple(7, 8, {});  // 7 (homme) et 8 (femme), cousins germains, sans enfant
     BaseGenealogique base = a.construire(dossier.chemin());
     EXPECT_EQ(messageDe(base, GrapheConsanguinites), "Le fichier ne contient aucun lien de parenté consanguin"_1252);
     ResultatGrapheParente r = construire(base, GrapheConsanguinites | GrapheApparitions);

@@ -20,9 +20,7 @@ const std::string kDefinition =
     "Administration\r\n\tgarde champêtre\r\n\tinstituteur\r\n\tvendeur\r\n\tpatron\r\n"
     "Clergé\r\n\tabbe\r\n"_1252;
 
-std::vector<std::uint8_t> image() {
-    return CategorieCompilateur(CategorieDefinition::lire(kDefinition), true).image();
-}
+std::vector<std::uint8_t> image() { return CategorieCompilateur(CategorieDefinition::lire(kDefinition), true).image(); }
 
 CategorieAutomate automate() { return *CategorieAutomate::lire(image()); }
 

@@ -85,8 +85,9 @@ TEST(CategorieCompilateur, uneFormeDeriveeQuiRencontreUnMotCleExpliciteAvertit) 
 TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissementNommant23) {
     auto a = avertissements(categoriesNumerotees(30));
     ASSERT_EQ(a.size(), 1u);
-    EXPECT_EQ(a[0], "ATTENTION : le nombre de catégories est trop élevé.\nSeules les 23 premières catégories "
-                    "seront prises en compte\ndans les arbres chromatiques."_1252);
+    EXPECT_EQ(a[0],
+              "ATTENTION : le nombre de catégories est trop élevé.\nSeules les 23 premières catégories "
+              "seront prises en compte\ndans les arbres chromatiques."_1252);
     auto automate = CategorieAutomate::lire(compiler(categoriesNumerotees(30)));
     ASSERT_TRUE(automate);
     EXPECT_EQ(automate->nombre(), 30u);

@@ -123,8 +123,7 @@ TEST(CategoriesLivrees, lesProfessionsSeCompilentSansRemarqueEtClassentLesMetier
         EXPECT_EQ(nomsAccordes(a, depuisUtf8(metier)), std::vector<std::string>{agriculture}) << metier;
     EXPECT_EQ(nomsAccordes(a, "notaire royal"), std::vector<std::string>{"Justice, notariat et administration"});
     EXPECT_EQ(nomsAccordes(a, depuisUtf8("maréchal-ferrant")), std::vector<std::string>{"Métaux et forge"});
-    EXPECT_EQ(nomsAccordes(a, "Couturière"_1252),
-              std::vector<std::string>{"Artisanat du textile et de l'habillement"});
+    EXPECT_EQ(nomsAccordes(a, "Couturière"_1252), std::vector<std::string>{"Artisanat du textile et de l'habillement"});
     EXPECT_EQ(nomsAccordes(a, "tonnelier et sabotier"), std::vector<std::string>{"Artisanat du bois"});
     EXPECT_EQ(nomsAccordes(a, "servante"), std::vector<std::string>{"Domesticité et services"});
     EXPECT_EQ(nomsAccordes(a, "curé, vicaire"_1252), std::vector<std::string>{"Clergé et religion"});
@@ -145,8 +144,7 @@ TEST(CategoriesLivrees, lesSourcesSeCompilentSansRemarqueEtConnaissentLesAbrevia
 // Le programme : la commande relit le fichier de référence du dossier d'installation.
 TEST(CommandeCategories, testerAfficheUneCategorieParLigneEtRienQuandAucune) {
     DossiersEssai d;
-    Categories::compilerVers(Categories::compileReference(0), 0,
-                             "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);
+    Categories::compilerVers(Categories::compileReference(0), 0, "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);
     auto executer = [](const std::string& texte) {
         const essai::SortieProgramme s =
             essai::lancerProgramme("categories tester professions " + essai::cite(texte) + " 2>/dev/null");

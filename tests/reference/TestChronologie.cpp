@@ -31,10 +31,10 @@ PeriodeChronologie periode(int debut, int fin, const std::string& libelle) {
     return p;
 }
 
-const std::vector<PeriodeChronologie> kBourbons = {
-    periode(1589, 1610, "Henri IV"), periode(1610, 1643, "Louis XIII"), periode(1643, 1715, "Louis XIV"),
-    periode(1715, 1774, "Louis XV"), periode(1774, 1792, "Louis XVI"), periode(1792, 1795, "Convention"),
-    periode(1792, 1792, "Valmy"),     periode(1795, 1799, "Directoire")};
+const std::vector<PeriodeChronologie> kBourbons = {periode(1589, 1610, "Henri IV"),  periode(1610, 1643, "Louis XIII"),
+                                                   periode(1643, 1715, "Louis XIV"), periode(1715, 1774, "Louis XV"),
+                                                   periode(1774, 1792, "Louis XVI"), periode(1792, 1795, "Convention"),
+                                                   periode(1792, 1792, "Valmy"),     periode(1795, 1799, "Directoire")};
 
 std::vector<int> annees(const Chronologie& c) {
     std::vector<int> a;
@@ -106,17 +106,18 @@ TEST(Chronologie, placeLesBandesEtDecaleCellesDeMemeDebut) {
     EXPECT_EQ(b[0].haut, (1900 - 1715) * 64);
     EXPECT_EQ(b[0].bas, (1900 - 1700) * 64 + 20);
     EXPECT_EQ(b[0].couleur, 0x332211u);
-    EXPECT_EQ(b[3].haut, (1900 - 1795) * 64);        // Convention : premier du 1792
+    EXPECT_EQ(b[3].haut, (1900 - 1795) * 64);  // Convention : premier du 1792
     EXPECT_EQ(b[3].bas, (1900 - 1792) * 64 + 20);
-    EXPECT_EQ(b[4].haut, (1900 - 1792) * 64 - 20);   // Valmy : second du 1792
+    EXPECT_EQ(b[4].haut, (1900 - 1792) * 64 - 20);  // Valmy : second du 1792
     EXPECT_EQ(b[4].bas, (1900 - 1792) * 64);
-    EXPECT_EQ(b[5].haut, (1900 - 1799) * 64);        // Directoire : la série est finie
+    EXPECT_EQ(b[5].haut, (1900 - 1799) * 64);  // Directoire : la série est finie
 }
 
 // Un arbre qui remonte avant la première période : sa bande monte jusqu'en haut de l'arbre, son
 // libellé reste au milieu de la période.
 TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriode) {
-    auto c = Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
+    auto c =
+        Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
     auto b = c.bandes();
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[0].haut, (1700 - 1600) * 64);
@@ -135,8 +136,8 @@ TEST(Chronologie, lesBornesDesBandesNeDescendentPasSousZero) {
 
 TEST(Chronologie, placeLesLibellesAuMilieuDeLeurPeriode) {
     auto c = Chronologie::lire(
-        Chronologie::image({periode(1700, 1800, "Siècle"), periode(1850, 1900, ""), periode(1900, 1900, "Fin")}),
-        1700, 1900);
+        Chronologie::image({periode(1700, 1800, "Siècle"), periode(1850, 1900, ""), periode(1900, 1900, "Fin")}), 1700,
+        1900);
     auto l = c.libelles();
     ASSERT_EQ(l.size(), 1u);  // sans libellé : rien ; « Fin » tombe au-dessus de l'arbre
     EXPECT_EQ(l[0].x, 90);
@@ -147,17 +148,17 @@ TEST(Chronologie, placeLesLibellesAuMilieuDeLeurPeriode) {
 // « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
 // l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
 TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPas) {
-    auto c = Chronologie::lire(Chronologie::image({periode(1814, 1815, "Louis XVIII"), periode(1815, 1815, "Cent-Jours"),
-                                                   periode(1815, 1824, "Louis XVIII"), periode(1897, 1898, "a"),
-                                                   periode(1898, 1899, "b")}),
-                               1700, 1900);
+    auto c = Chronologie::lire(
+        Chronologie::image({periode(1814, 1815, "Louis XVIII"), periode(1815, 1815, "Cent-Jours"),
+                            periode(1815, 1824, "Louis XVIII"), periode(1897, 1898, "a"), periode(1898, 1899, "b")}),
+        1700, 1900);
     auto l = c.libelles();
     ASSERT_EQ(l.size(), 5u);
     const std::int32_t premier = ((2 * 1900 - 1814 - 1815) * 64 - 176) / 2 + 42;
-    EXPECT_EQ(l[0].y, premier);               // le premier garde sa place
-    EXPECT_EQ(l[1].y, premier - 176);         // juste au-dessus, sans chevauchement
-    EXPECT_EQ(l[2].y, l[1].y - 176);         // poussé à son tour
-    EXPECT_GT(l[4].y, l[3].y);                // plus de place au-dessus : en dessous
+    EXPECT_EQ(l[0].y, premier);        // le premier garde sa place
+    EXPECT_EQ(l[1].y, premier - 176);  // juste au-dessus, sans chevauchement
+    EXPECT_EQ(l[2].y, l[1].y - 176);   // poussé à son tour
+    EXPECT_GT(l[4].y, l[3].y);         // plus de place au-dessus : en dessous
     for (std::size_t i = 0; i < l.size(); ++i)
         for (std::size_t j = i + 1; j < l.size(); ++j)
             EXPECT_TRUE(l[i].y + 176 <= l[j].y || l[j].y + 176 <= l[i].y) << l[i].texte << " / " << l[j].texte;
@@ -173,7 +174,10 @@ TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
 
 TEST(Chronologie, unFichierAbsentEstInaccessibleMaisAucunNeLitRien) {
     DossiersEssai d;
-    EXPECT_EQ(messageDe([] { Chronologie::charger({"Papes", 1}, 0, 300, 2000); }), "Fichier de chronologie inaccessible");
+    EXPECT_EQ(messageDe([] {
+                  Chronologie::charger({"Papes", 1}, 0, 300, 2000);
+              }),
+              "Fichier de chronologie inaccessible");
     auto aucune = Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000);
     EXPECT_TRUE(aucune.vide());
     EXPECT_EQ(aucune.premiereAnnee(), 1700);
@@ -225,7 +229,8 @@ TEST(Chronologie, resisteAuxOctetsInverses) {
 }
 
 TEST(ChronologieSource, litUneLigneParPeriodeEtNommeLaLigneFautive) {
-    auto s = ChronologieSource::lire("# commentaire\n 1643 1715 C0FFEE Louis XIV\r\n\n2017 ... 0000ff Emmanuel Macron\n");
+    auto s =
+        ChronologieSource::lire("# commentaire\n 1643 1715 C0FFEE Louis XIV\r\n\n2017 ... 0000ff Emmanuel Macron\n");
     ASSERT_TRUE(s.faute().empty()) << s.faute();
     ASSERT_EQ(s.periodes().size(), 2u);
     EXPECT_EQ(s.periodes()[0].libelle, "Louis XIV");

@@ -64,8 +64,7 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     ReglagesDessin reglages;
     reglages.signature = false;
     SurfacePdf surface(reglages, PolicesDocument{}, Horloge::fixee(0));
-    auto c = Chronologie::lire(Chronologie::image({periode(1643, 1715, "Louis XIV", 200),
-                                                   periode(1715, 1774, "", 100),
+    auto c = Chronologie::lire(Chronologie::image({periode(1643, 1715, "Louis XIV", 200), periode(1715, 1774, "", 100),
                                                    periode(1715, 1720, "", 50)}),
                                1700, 1900);
     const std::int32_t hauteur = 200 * 64 + 20, largeur = 1600;
@@ -101,8 +100,8 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
 // y × 1467 ÷ 17600 depuis le haut de la page ; puis les libellés, échappés.
 TEST(ChronologieTrace, ecritUnAplatWebParBandePuisLesLibelles) {
     DossiersEssai d;
-    auto c = Chronologie::lire(
-        Chronologie::image({periode(1800, 1850, "a & b", 0x12), periode(1850, 1900, "c", 0xAB)}), 1800, 1900);
+    auto c = Chronologie::lire(Chronologie::image({periode(1800, 1850, "a & b", 0x12), periode(1850, 1900, "c", 0xAB)}),
+                               1800, 1900);
     ReglagesDessin reglages;
     PageWeb page(reglages);
     const std::filesystem::path fichier = d.installation() / "chrono.htm";

@@ -16,7 +16,9 @@ using essai::DossierEssai;
 
 std::string lancer(const DossierEssai& dossier, const std::string& arguments) {
     // Sortie standard seule, sauf « 2>&1 » dans les arguments.
-    return essai::lancerProgramme("2>/dev/null " + arguments, "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string())).texte;
+    return essai::lancerProgramme("2>/dev/null " + arguments,
+                                  "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()))
+        .texte;
 }
 
 TEST(CommandePreferences, montreLesValeursLuesDansLeDossierDeXdg) {
@@ -45,7 +47,8 @@ TEST(CommandePreferences, reinitialiserRemetLesDefautsDUnFichierIllisible) {
     EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : abîmé"), std::string::npos);
     lancer(dossier, "preferences --reinitialiser");
     EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa"), ecrireConfiguration(Configuration{}));
-    EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa.abime"), (std::vector<std::uint8_t>{0x5B, 0x02, 0x01}));
+    EXPECT_EQ(essai::lireOctets(dossier / "lignara" / "Config.dwa.abime"),
+              (std::vector<std::uint8_t>{0x5B, 0x02, 0x01}));
     // Une version inconnue reste illisible.
     essai::ecrireOctets(dossier / "lignara" / "Config.dwa", {0x01, 0x00});
     EXPECT_NE(lancer(dossier, "preferences").find("Config.dwa : illisible"), std::string::npos);

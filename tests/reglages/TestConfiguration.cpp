@@ -186,9 +186,19 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     EXPECT_EQ(c->couleurFondSignature, (CouleurRvb{1, 2, 3}));
 
     Octets v600;
-    v600.u16(600).u8(1).texte("s").u8(0).u8(1).texte("/a.ged").texte("/photos")
-        .ajouter(champsDuMilieu(true)).ajouter(signature)
-        .texte("pdf").texte("txt").texte("rtf").texte("web");
+    v600.u16(600)
+        .u8(1)
+        .texte("s")
+        .u8(0)
+        .u8(1)
+        .texte("/a.ged")
+        .texte("/photos")
+        .ajouter(champsDuMilieu(true))
+        .ajouter(signature)
+        .texte("pdf")
+        .texte("txt")
+        .texte("rtf")
+        .texte("web");
     c = lireConfiguration(v600.v);
     ASSERT_TRUE(c.has_value());
     EXPECT_EQ(c->dossierPhotos, "/photos");
@@ -360,9 +370,8 @@ TEST(Configuration, signaleUnDossierOuLOnNePeutPasEcrire) {
         enregistrerConfiguration(Configuration{}, absent);
         FAIL() << "pas d'exception";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Accès impossible au fichier de configuration\n"_1252 + (absent / "Config.dwa").string() +
-                      "\nDossier inexistant");
+        EXPECT_EQ(std::string(e.what()), "Accès impossible au fichier de configuration\n"_1252 +
+                                             (absent / "Config.dwa").string() + "\nDossier inexistant");
     }
 }
 

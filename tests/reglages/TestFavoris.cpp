@@ -53,10 +53,8 @@ Favori complet(const std::string& nom) { return {nom, 1, Octets(Favori::kLimiteP
 TEST(Favoris, rangementOctetPourOctet) {
     EcritureReglages e;
     ecrireFavoris(e, {{"Arbre", 1, {0x07, 0xFF}}, {"", Favori::kSeparateur, {}}, {"\xC9t\xE9", 16, {}}});
-    const Octets attendu = {3,
-                            'A', 'r', 'b', 'r', 'e', '\n', 1, 2, 0, 0x07, 0xFF,
-                            '\n', 255, 0, 0,
-                            0xC9, 't', 0xE9, '\n', 16, 0, 0};
+    const Octets attendu = {3,    'A', 'r', 'b', 'r',  'e', '\n', 1,    2,  0, 0x07, 0xFF,
+                            '\n', 255, 0,   0,   0xC9, 't', 0xE9, '\n', 16, 0, 0};
     EXPECT_EQ(e.prendre(), attendu);
     bool reussi = false;
     auto relus = lire(attendu, 600, &reussi);
@@ -73,15 +71,15 @@ TEST(Favoris, uneListeAbimeeNeLitRienHorsDuBlocEtSeVide) {
     Octets nomSansFin = {1};
     nomSansFin.insert(nomSansFin.end(), 81, 'N');
     nomSansFin.insert(nomSansFin.end(), {'\n', 1, 0, 0});
-    Octets longueurTropGrande = {1, 'A', '\n', 1, 0xD1, 0x07};  // 2001 octets annoncés…
+    Octets longueurTropGrande = {1, 'A', '\n', 1, 0xD1, 0x07};     // 2001 octets annoncés…
     longueurTropGrande.insert(longueurTropGrande.end(), 2001, 0);  // … et présents
     Octets longueurSigneeNegative = {1, 'A', '\n', 1, 0xFF, 0xFF, 1, 2, 3};
     Octets auDelaDuBloc = {1, 'A', '\n', 1, 5, 0, 1, 2};
     Octets nombreTropGrand = sain;
     nombreTropGrand[0] = 3;
     Octets sansType = {1, 'A', '\n'};
-    for (const Octets& abime : {nomSansFin, longueurTropGrande, longueurSigneeNegative, auDelaDuBloc,
-                                nombreTropGrand, sansType, Octets{}}) {
+    for (const Octets& abime :
+         {nomSansFin, longueurTropGrande, longueurSigneeNegative, auDelaDuBloc, nombreTropGrand, sansType, Octets{}}) {
         bool reussi = true;
         EXPECT_TRUE(lire(abime, 600, &reussi).empty());
         EXPECT_FALSE(reussi);
@@ -131,11 +129,15 @@ TEST(Favoris, unPersoDAvant600EstLuConvertiEtReecritUneSeuleFois) {
 TEST(Favoris, auPlusTrenteFavorisPleinsSontEcritsEtLesAutresBlocsNeBougentPas) {
     DossierEssai dossier;
     ReglagesFichier voisin;
-    voisin.moi = {"VOISIN\x1f" "JEAN", 1, 2, 1900};
+    voisin.moi = {
+        "VOISIN\x1f"
+        "JEAN",
+        1, 2, 1900};
     enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisin);
     ReglagesFichier gros;
     gros.moi.cle = std::string(142, 'M');
-    for (int i = 0; i < 40; ++i) gros.favoris.push_back(complet(std::string(80, static_cast<char>('a' + i % 26)) + std::to_string(i)));
+    for (int i = 0; i < 40; ++i)
+        gros.favoris.push_back(complet(std::string(80, static_cast<char>('a' + i % 26)) + std::to_string(i)));
     enregistrerReglagesFichier(dossier.chemin(), kFamille, gros);
     ReglagesFichier voisinApres = voisin;
     voisinApres.favoris.push_back({"Apr\xE8s", 12, {1, 2, 3}});
@@ -148,7 +150,8 @@ TEST(Favoris, auPlusTrenteFavorisPleinsSontEcritsEtLesAutresBlocsNeBougentPas) {
     EXPECT_LE(bloc->donnees.size(), 65535u);
     auto relu = chargerReglagesFichier(dossier.chemin(), kFamille);
     ASSERT_EQ(relu.favoris.size(), Favori::kMaximum);
-    for (std::size_t i = 0; i < Favori::kMaximum; ++i) EXPECT_EQ(relu.favoris[i].parametres, gros.favoris[i].parametres);
+    for (std::size_t i = 0; i < Favori::kMaximum; ++i)
+        EXPECT_EQ(relu.favoris[i].parametres, gros.favoris[i].parametres);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisinApres);
 }
 
@@ -167,7 +170,10 @@ TEST(Favoris, desParametresTropLongsNEcriventRien) {
 TEST(Favoris, unBlocAbimeNePerdQueSesFavorisEtEstMisDeCote) {
     DossierEssai dossier;
     ReglagesFichier famille;
-    famille.moi = {"DURAND\x1f" "PAUL", 3, 4, 1950};
+    famille.moi = {
+        "DURAND\x1f"
+        "PAUL",
+        3, 4, 1950};
     famille.favoris = {{"Un", 1, {1}}, {"Deux", 2, {2}}};
     ReglagesFichier voisin;
     voisin.favoris = {{"Voisin", 3, {3}}};
@@ -235,20 +241,23 @@ TEST(Favoris, modifierRelitLeFichierEtLaisseLesAutresBlocs) {
     voisin.modeCommentaire = 1;
     enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisin);
     // Un autre programme ajoute un favori ; la modification suivante le voit.
-    modifierReglagesFichier(dossier.chemin(), kFamille,
-                            [](ReglagesFichier& r) { r.favoris.push_back({"Ligne", 2, {2}}); });
+    modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) {
+        r.favoris.push_back({"Ligne", 2, {2}});
+    });
     auto ecrit = modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) {
         ASSERT_EQ(r.favoris.size(), 2u);
-        r.moi.cle = "MOI\x1f" "MOI";
+        r.moi.cle =
+            "MOI\x1f"
+            "MOI";
     });
     EXPECT_EQ(ecrit, chargerReglagesFichier(dossier.chemin(), kFamille));
     EXPECT_EQ(ecrit.favoris.size(), 2u);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisin);
     // Une modification qui échoue n'écrit rien.
     auto avant = essai::lireOctets(dossier / "Perso.dwa");
-    EXPECT_THROW(modifierReglagesFichier(dossier.chemin(), kFamille,
-                                         [](ReglagesFichier&) { throw OperationImpossible("non"); }),
-                 OperationImpossible);
+    EXPECT_THROW(
+        modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier&) { throw OperationImpossible("non"); }),
+        OperationImpossible);
     EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa"), avant);
 }
 

@@ -29,7 +29,8 @@ TEST(ReglagesAbimes, uneConfigurationTronqueeGardeChaqueChampLuAvantLaCoupure) {
         const Configuration& c = lue.configuration;
         const Configuration defaut;
         EXPECT_EQ(c.serveurMiseAJour, n >= kFinServeur ? attendue.serveurMiseAJour : defaut.serveurMiseAJour) << n;
-        EXPECT_EQ(c.fichierParDefaut, n >= kFinFichierParDefaut ? attendue.fichierParDefaut : defaut.fichierParDefaut) << n;
+        EXPECT_EQ(c.fichierParDefaut, n >= kFinFichierParDefaut ? attendue.fichierParDefaut : defaut.fichierParDefaut)
+            << n;
         EXPECT_EQ(c.police, n >= kFinPolice ? attendue.police : defaut.police) << n;
         EXPECT_EQ(c.afficheurs[kAfficheurWeb], defaut.afficheurs[kAfficheurWeb]) << n;  // le dernier champ
     }
@@ -48,7 +49,9 @@ TEST(ReglagesAbimes, unNomDePoliceAOctetNulEstRefuseSansPerdreLesAutresChamps) {
     EXPECT_FALSE(lireConfiguration(octets).has_value());
     // Les lignes de signature finissent dans le PDF : pas de caractère de contrôle non plus.
     EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));
-    EXPECT_TRUE(texteReglageAcceptable("Marie Berthelot \x97 g\xE9n\xE9" "alogiste"));
+    EXPECT_TRUE(
+        texteReglageAcceptable("Marie Berthelot \x97 g\xE9n\xE9"
+                               "alogiste"));
 }
 
 TEST(ReglagesAbimes, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {

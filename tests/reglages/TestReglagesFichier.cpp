@@ -24,7 +24,10 @@ ReglagesFichier reglagesBerthelot() {
     ReglagesFichier r;
     r.modeCommentaire = ReglagesFichier::kTagGedcom;
     r.tagCommentaire = "_COMM";
-    r.moi = {"BERTHELOT\x1f" "MARIE", 14, 7, 1921};
+    r.moi = {
+        "BERTHELOT\x1f"
+        "MARIE",
+        14, 7, 1921};
     r.favoris.push_back({"Arbre de Marie", 1, {0x01, 0x02, 0x0A, 0x00, 0xFF}});
     r.favoris.push_back({"", 255, {}});
     return r;
@@ -49,8 +52,8 @@ TEST(ReglagesFichier, retrouveChaqueFichierParSonCheminExact) {
     essai::ecrireOctets(dossier / "Perso.dwa", fixture("perso-deux-fichiers.dwa"));
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), reglagesBerthelot());
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kAutre), reglagesAutre());
-    for (const std::string& voisin : {std::string("/home/marie/genealogie/berthelot.ged"),
-                                      kBerthelot + "/", kBerthelot.substr(1), std::string()})
+    for (const std::string& voisin :
+         {std::string("/home/marie/genealogie/berthelot.ged"), kBerthelot + "/", kBerthelot.substr(1), std::string()})
         EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), voisin), ReglagesFichier{}) << voisin;
 }
 
@@ -82,7 +85,7 @@ TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongs) {
     r.modeCommentaire = ReglagesFichier::kTagGedcom;
     r.tagCommentaire = std::string(30, 'T');
     r.moi.cle = std::string(200, 'M');
-    r.favoris.push_back({std::string(90, 'f') , 3, {}});
+    r.favoris.push_back({std::string(90, 'f'), 3, {}});
     r.favoris.push_back({"deux\nlignes", 4, {}});
     auto lu = lireReglagesFichier(ecrireReglagesFichier(r));
     ASSERT_TRUE(lu.has_value());
@@ -102,8 +105,7 @@ TEST(ReglagesFichier, unBlocIllisibleDonneLesDefauts) {
     tagSansFin[27] = '\n';
     std::vector<std::uint8_t> moiSansFin(1 + 150, 'M');
     moiSansFin[0] = 0;
-    for (const auto& bloc : {modeInconnu, tagSansFin, moiSansFin})
-        EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
+    for (const auto& bloc : {modeInconnu, tagSansFin, moiSansFin}) EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
 }
 
 TEST(ReglagesFichier, leChampDuTagTient24CaracteresEtSonZero) {
@@ -192,10 +194,8 @@ TEST(ReglagesFichier, refuseUnCheminQueLIndexNePeutPasTenir) {
     std::string limite = "/" + std::string(259, 'c');
     enregistrerReglagesFichier(dossier.chemin(), limite, reglagesAutre());
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), limite), reglagesAutre());
-    EXPECT_THROW(enregistrerReglagesFichier(dossier.chemin(), limite + "c", reglagesAutre()),
-                 OperationImpossible);
-    EXPECT_THROW(enregistrerReglagesFichier(dossier.chemin(), "/a\nb.ged", reglagesAutre()),
-                 OperationImpossible);
+    EXPECT_THROW(enregistrerReglagesFichier(dossier.chemin(), limite + "c", reglagesAutre()), OperationImpossible);
+    EXPECT_THROW(enregistrerReglagesFichier(dossier.chemin(), "/a\nb.ged", reglagesAutre()), OperationImpossible);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), limite), reglagesAutre());
 }
 
@@ -206,7 +206,8 @@ TEST(ReglagesFichier, signaleUnDossierDeConfigurationInaccessible) {
         FAIL() << "pas d'exception";
     } catch (const OperationImpossible& e) {
         EXPECT_EQ(std::string(e.what()), "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string() +
-                                             "\n" + (dossier / "absent" / "Perso.dwa").string() + "\nDossier inexistant");
+                                             "\n" + (dossier / "absent" / "Perso.dwa").string() +
+                                             "\nDossier inexistant");
     }
 }
 

@@ -13,8 +13,8 @@ namespace {
 using essai::DossierEssai;
 
 std::vector<std::uint8_t> fichierUsage(int version, int nombreCompteurs) {
-    std::vector<std::uint8_t> o = {static_cast<std::uint8_t>(version & 0xFF),
-                                   static_cast<std::uint8_t>(version >> 8), 1, 0x39, 0x30};  // 12345
+    std::vector<std::uint8_t> o = {static_cast<std::uint8_t>(version & 0xFF), static_cast<std::uint8_t>(version >> 8),
+                                   1, 0x39, 0x30};  // 12345
     for (int i = 0; i < nombreCompteurs; ++i) {
         o.push_back(static_cast<std::uint8_t>(i + 1));
         o.push_back(1);

@@ -46,8 +46,7 @@ public:
 
     static std::size_t compterDans(const std::string& texte, const std::string& motif) {
         std::size_t n = 0;
-        for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + 1))
-            ++n;
+        for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + 1)) ++n;
         return n;
     }
 

@@ -36,8 +36,7 @@ inline std::string defautDeStructureRtf(const std::string& rtf) {
         const std::size_t fin = rtf.find('}', p);
         const std::size_t debut = rtf.rfind(' ', fin);
         const std::string hexa = rtf.substr(debut + 1, fin - debut - 1);
-        if (hexa.empty() || hexa.size() % 2 != 0 ||
-            hexa.find_first_not_of("0123456789abcdef") != std::string::npos)
+        if (hexa.empty() || hexa.size() % 2 != 0 || hexa.find_first_not_of("0123456789abcdef") != std::string::npos)
             return "données d'image : " + hexa;
     }
     return {};

@@ -85,8 +85,7 @@ TEST(ContenuPage, texteEchappeParenthesesEtBarreEtGardeLesAccentsEnUnOctet) {
     s.italique = 1;
     s.taillePolice = 8;
     page.texte(s, 16, 16, "(a\\b) \xE9t\xE9");
-    EXPECT_EQ(page.texteComplet(),
-              "1.000000 0.000000 0.000000 rg BT /F2 8 Tf \n1 1 Td (\\(a\\\\b\\) \xE9t\xE9) Tj\n");
+    EXPECT_EQ(page.texteComplet(), "1.000000 0.000000 0.000000 rg BT /F2 8 Tf \n1 1 Td (\\(a\\\\b\\) \xE9t\xE9) Tj\n");
     page.fermerMode();
     EXPECT_EQ(page.mode(), 0);
     EXPECT_EQ(page.texteComplet().substr(page.taille() - 3), "ET\n");
@@ -191,15 +190,13 @@ TEST(ContenuPage, texteInclineEtCirculaireRefermentLeurObjetTexte) {
     ContenuPage page(kTraitPreference, kTextePreference);
     StyleTrace s = styleParDefaut();
     page.texteIncline(s, 16, 32, M_PI / 2, "Ab");
-    EXPECT_EQ(page.texteComplet(),
-              "BT /F1 10 Tf \n0.000000 1.000000 -1.000000 0.000000 1 2 Tm (Ab) Tj ET\n");
+    EXPECT_EQ(page.texteComplet(), "BT /F1 10 Tf \n0.000000 1.000000 -1.000000 0.000000 1 2 Tm (Ab) Tj ET\n");
     EXPECT_EQ(page.mode(), 0);
 
     ContenuPage roue(kTraitPreference, kTextePreference);
     MetriquePolice police;
     police.largeurs[int{'('}] = 16000;  // 160 unités : un radian sur un rayon de 160
-    unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police,
-                                            EtenduePage{0, -100, 1000, 1000});
+    unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police, EtenduePage{0, -100, 1000, 1000});
     EXPECT_EQ(roue.texteComplet().substr(0, 73),
               "BT /F1 10 Tf \n0.000000 -1.000000 1.000000 0.000000 10.000000 0.000000 Tm ");
     EXPECT_NE(roue.texteComplet().find("Tm (\\() Tj "), std::string::npos);
@@ -215,8 +212,7 @@ TEST(ContenuPage, photoEtImageInterneNotentLeurNumero) {
     page.photo(s, 16, 32, 48, 64, photo);
     page.imageDwa(s, 160, 320, 1, 14);
     page.imageDwa(s, 0, 0, 7, 99);  // emplacement hors de 0–2 : ignoré
-    EXPECT_EQ(page.texteComplet(),
-              "q 3 0 0 4 1 2 cm /Im21 Do Q\nq 18 0 0 18 10 20 cm /Im14 Do Q\n");
+    EXPECT_EQ(page.texteComplet(), "q 3 0 0 4 1 2 cm /Im21 Do Q\nq 18 0 0 18 10 20 cm /Im14 Do Q\n");
     ASSERT_EQ(page.photos().size(), 1u);
     EXPECT_EQ(page.photos()[0], &photo);
     EXPECT_EQ(page.imagesDwa()[1], 14);

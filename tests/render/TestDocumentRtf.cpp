@@ -9,10 +9,10 @@
 #include "render/rtf/DocumentRtf.h"
 
 using namespace lignara;
-using essai::MessagesCaptures;
 using essai::chemin1252;
 using essai::DossierEssai;
 using essai::lireFichier;
+using essai::MessagesCaptures;
 
 namespace {
 
@@ -21,7 +21,6 @@ const std::string kJpeg("\xFF\xD8\xFF\xD9", 4);
 std::string golden(const std::string& nom) {
     return lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/" + nom);
 }
-
 
 }  // namespace
 
@@ -70,9 +69,9 @@ TEST(DocumentRtf, tailleDuPapierSelonLeFormat) {
         std::int16_t format;
         const char* attendu;
     };
-    for (const Cas& c : {Cas{kA4Paysage, "\\paperw16280\\paperh11340\\"},
-                         Cas{kNonPagine, "\\paperw200000000\\paperh200000000\\"},
-                         Cas{1720, "\\paperw11680\\paperh15180\\"}, Cas{999, "\\paperw200000000\\"}}) {
+    for (const Cas& c :
+         {Cas{kA4Paysage, "\\paperw16280\\paperh11340\\"}, Cas{kNonPagine, "\\paperw200000000\\paperh200000000\\"},
+          Cas{1720, "\\paperw11680\\paperh15180\\"}, Cas{999, "\\paperw200000000\\"}}) {
         DossierEssai d;
         ReglagesDessin r;
         r.formatPapier = c.format;
@@ -113,14 +112,18 @@ TEST(DocumentRtf, imagesNonJpegCompteesEtSignaleesALaFermeture) {
     EXPECT_EQ(rtf.imagesIgnorees(), 3);
     rtf.fermer();
     ASSERT_EQ(avis.messages.size(), 1u);
-    EXPECT_NE(avis.messages[0].find("\n3 images ont \xE9t\xE9 ignor\xE9" "es"), std::string::npos);
+    EXPECT_NE(avis.messages[0].find("\n3 images ont \xE9t\xE9 ignor\xE9"
+                                    "es"),
+              std::string::npos);
     EXPECT_EQ(lireFichier(d / "a.rtf").find("pict"), std::string::npos);
     // Le compte repart de zéro au document suivant.
     rtf.ouvrir(d / "b.rtf", 0, 0, 0);
     rtf.image(100, 100, chemin1252(d / "a.gif"));
     rtf.fermer();
     ASSERT_EQ(avis.messages.size(), 2u);
-    EXPECT_NE(avis.messages[1].find("\nUne image a \xE9t\xE9 ignor\xE9" "e"), std::string::npos);
+    EXPECT_NE(avis.messages[1].find("\nUne image a \xE9t\xE9 ignor\xE9"
+                                    "e"),
+              std::string::npos);
 }
 
 TEST(DocumentRtf, texteSepareDUnMotDeControleResteOuvert) {

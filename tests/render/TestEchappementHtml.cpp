@@ -16,8 +16,7 @@ TEST(EchappementHtml, gardeLaLargeurDesSuitesDeBlancs) {
 
 TEST(EchappementHtml, neLaisseOuvrirNiBaliseNiAttribut) {
     EXPECT_EQ(echapperHtml("1 < 2 & 3 > 2"), "1 &lt; 2 &amp; 3 &gt; 2");
-    EXPECT_EQ(echapperHtml("<script>alert(\"x\")</script>"),
-              "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;");
+    EXPECT_EQ(echapperHtml("<script>alert(\"x\")</script>"), "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;");
     EXPECT_EQ(echapperHtml("&amp;"), "&amp;amp;");
 }
 
@@ -28,7 +27,9 @@ TEST(EchappementHtml, sautsDeLigneEnBrSaufDansLeTitre) {
 
 TEST(EchappementHtml, octets80a9FEnReferencesNumeriquesCarIso88591NeLesAPas) {
     EXPECT_EQ(echapperHtml("\x80"), "&euro;");
-    EXPECT_EQ(echapperHtml("l\x92" "an \x85"), "l&#8217;an &#8230;");
+    EXPECT_EQ(echapperHtml("l\x92"
+                           "an \x85"),
+              "l&#8217;an &#8230;");
     EXPECT_EQ(echapperHtml("\x8C\x9C\x9F"), "&#338;&#339;&#376;");
     // Positions sans caractère de Windows-1252.
     EXPECT_EQ(echapperHtml("\x81\x8D\x8F\x90\x9D"), "&#65533;&#65533;&#65533;&#65533;&#65533;");
@@ -40,7 +41,11 @@ TEST(EchappementHtml, latin1GardeTelQuelSaufLeDegre) {
 }
 
 TEST(EchappementHtml, controlesRemplacesSansRienPerdreAutour) {
-    std::string texte("a\x00" "b\x01\x1F\x7F" "c", 7);
+    std::string texte(
+        "a\x00"
+        "b\x01\x1F\x7F"
+        "c",
+        7);
     EXPECT_EQ(echapperHtml(texte), "a&#65533;b&#65533;&#65533;&#65533;c");
 }
 
@@ -50,8 +55,7 @@ TEST(EchappementHtml, toutOctetDonneUnTexteSur) {
     for (int o = 0; o < 256; ++o) {
         const std::string sortie = echapperHtml(std::string(1, static_cast<char>(o)));
         for (unsigned char c : sortie) {
-            EXPECT_TRUE(c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127) || c >= 160)
-                << "octet " << o;
+            EXPECT_TRUE(c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127) || c >= 160) << "octet " << o;
             EXPECT_NE(c, '"') << "octet " << o;
         }
         EXPECT_TRUE(sortie.find('<') == std::string::npos || sortie == "<br>") << "octet " << o;

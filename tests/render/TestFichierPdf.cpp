@@ -34,8 +34,7 @@ std::string lireGolden(const std::string& nom) {
 // Avec LIGNARA_REGENERER_GOLDEN, réécrit le fichier attendu au lieu de comparer.
 void comparerGolden(const std::string& obtenu, const std::string& nom) {
     if (std::getenv("LIGNARA_REGENERER_GOLDEN")) {
-        std::ofstream(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/" + nom, std::ios::binary)
-            << obtenu;
+        std::ofstream(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/" + nom, std::ios::binary) << obtenu;
         return;
     }
     EXPECT_EQ(obtenu, lireGolden(nom)) << nom;
@@ -100,10 +99,9 @@ TEST(FichierPdf, dictionnaireDInformationADateFixeSansSecondes) {
 // Le nombre recouvre les trois premiers des dix blancs réservés.
 TEST(FichierPdf, longueurProvisoireReecriteEnPlace) {
     std::ostringstream sortie;
-    ObjetPdfPhotoJpeg photo(9, 4, 5, "absente.jpg",
-                            [](std::ostream& s, const std::string&, std::int32_t, std::int32_t) {
-                                s << std::string(123, 'x');
-                            });
+    ObjetPdfPhotoJpeg photo(
+        9, 4, 5, "absente.jpg",
+        [](std::ostream& s, const std::string&, std::int32_t, std::int32_t) { s << std::string(123, 'x'); });
     photo.ecrire(sortie, ContextePdf{});
     EXPECT_NE(sortie.str().find("     /Length 123       \n     /Filter /DCTDecode\n"), std::string::npos);
     std::string fin = "x\nendstream\nendobj\n\n";
@@ -126,7 +124,8 @@ TEST(FichierPdf, fluxDePageAnnonceSaLongueurCompressee) {
     for (int i = 0; i < 300; ++i) d.pages[0]->texte(s, i * 16, i * 32, "Dupont Jean");
     std::string pdf = d.ecrire();
     std::smatch m;
-    ASSERT_TRUE(std::regex_search(pdf, m, std::regex("8 0 obj\n  << /Length (\\d+) *\n     /Filter \\[/FlateDecode\\]\n  >>\nstream\n")));
+    ASSERT_TRUE(std::regex_search(
+        pdf, m, std::regex("8 0 obj\n  << /Length (\\d+) *\n     /Filter \\[/FlateDecode\\]\n  >>\nstream\n")));
     std::size_t longueur = std::stoul(m[1]);
     std::size_t debut = static_cast<std::size_t>(m.position(0) + m.length(0));
     EXPECT_EQ(pdf.compare(debut + longueur, 11, "\nendstream\n"), 0);
@@ -187,9 +186,7 @@ TEST(FichierPdf, pageAvecToutesSesRessourcesDansLOrdre) {
     c.rectangleDegrade(s, 0, 0, 160, 160, degrade.numero());
     c.rectangleDegrade(s, 0, 0, 160, 160, degrade2.numero());
     c.imageDwa(s, 16, 16, 1, forme.numero());
-    auto jpeg = [](std::ostream& o, const std::string&, std::int32_t l, std::int32_t h) {
-        o << jpegBlanc(l, h);
-    };
+    auto jpeg = [](std::ostream& o, const std::string&, std::int32_t l, std::int32_t h) { o << jpegBlanc(l, h); };
     auto& photo1 = d.fichier.creer<ObjetPdfPhotoJpeg>(2, 2, "a.jpg", jpeg);
     auto& photo2 = d.fichier.creer<ObjetPdfPhotoJpeg>(2, 2, "b.jpg", jpeg);
     c.photo(s, 0, 0, 10, 10, photo1);
@@ -216,7 +213,8 @@ TEST(FichierPdf, pageAvecToutesSesRessourcesDansLOrdre) {
         "                >>\n"
         "     /Annots [21 0 R ]\n  >>\nendobj\n\n";
     EXPECT_NE(pdf.find("16 0 obj\n  << /Type /Page\n     /Parent 6 0 R\n     /UserUnit 1\n"
-                       "     /MediaBox [0 0 567 814]\n     /Contents 15 0 R\n" + attendu),
+                       "     /MediaBox [0 0 567 814]\n     /Contents 15 0 R\n" +
+                       attendu),
               std::string::npos);
     // La page créée avant la police italique la liste aussi.
     EXPECT_NE(pdf.find("/F1 4 0 R /F2 25 0 R >>\n                   /ProcSet 5 0 R\n                >>"),
@@ -296,9 +294,11 @@ TEST(FichierPdf, imageInterneRecopieLesDonneesControleesALOuverture) {
     EXPECT_EQ(pdf, "5 0 obj\n  << /Length " + std::to_string(l2) +
                        "\n\t  /Filter /FlateDecode\n     /Type /XObject\n     /Subtype /Image\n"
                        "     /Width 2\n     /Height 2\n     /ColorSpace /DeviceGray\n"
-                       "     /BitsPerComponent 8\n   >>\n stream\n" + octets.substr(8 + l1, l2) +
+                       "     /BitsPerComponent 8\n   >>\n stream\n" +
+                       octets.substr(8 + l1, l2) +
                        "\nendstream\nendobj\n\n"
-                       "6 0 obj\n  << /Length " + std::to_string(l1) +
+                       "6 0 obj\n  << /Length " +
+                       std::to_string(l1) +
                        "\n\t  /Filter /FlateDecode\n     /Type /XObject\n     /Subtype /Image\n"
                        "     /Width 2\n     /Height 2\n\t /ColorSpace /DeviceRGB\n     /Interpolate true\n"
                        "     /SMask 5 0 R\n     /BitsPerComponent 8\n   >>\n stream\n" +

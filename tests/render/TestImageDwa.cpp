@@ -21,8 +21,7 @@ const char* const kMessage =
 std::vector<std::uint8_t> decomprimer(const std::string& z, std::size_t taille) {
     std::vector<std::uint8_t> sortie(taille);
     uLongf n = static_cast<uLongf>(taille);
-    EXPECT_EQ(uncompress(sortie.data(), &n, reinterpret_cast<const Bytef*>(z.data()),
-                         static_cast<uLong>(z.size())),
+    EXPECT_EQ(uncompress(sortie.data(), &n, reinterpret_cast<const Bytef*>(z.data()), static_cast<uLong>(z.size())),
               Z_OK);
     sortie.resize(n);
     return sortie;
@@ -95,8 +94,7 @@ TEST(ImageDwa, refuseUnFichierAbsentOuTronque) {
     attendreMessage(d / "absent.dwa");
     Motif m = motif(4, 4);
     const std::string octets = ImageDwa::fabriquer({4, 4}, m.rvb, m.masque);
-    for (std::size_t n = 0; n < octets.size(); ++n)
-        attendreMessage(d.ecrire("tronque.dwa", octets.substr(0, n)));
+    for (std::size_t n = 0; n < octets.size(); ++n) attendreMessage(d.ecrire("tronque.dwa", octets.substr(0, n)));
 }
 
 TEST(ImageDwa, unOctetAlterneEstRefuseOuSansEffetSurLesPixels) {

@@ -13,8 +13,7 @@ TEST(ImageRtf, integreUnJpegEnHexadecimalAvecSaTailleEnTwips) {
     DossierEssai d;
     const std::string octets("\xFF\xD8\x00\xAB\x10\xFF\xD9", 7);
     std::ostringstream rtf;
-    EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d.ecrire("a.JPG", octets)), 1000, 832),
-              ResultatImageRtf::Integree);
+    EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d.ecrire("a.JPG", octets)), 1000, 832), ResultatImageRtf::Integree);
     EXPECT_EQ(rtf.str(),
               "{\\*\\shppict{\\pict\\picw1\\pich1\\jpegblip \\picwgoal1250\\pichgoal1040 "
               "ffd800ab10ffd9}}");
@@ -27,9 +26,7 @@ TEST(ImageRtf, ignoreEtCompteCeQuiNEstPasJpeg) {
     DossierEssai d;
     for (const char* nom : {"a.gif", "a.bmp", "sans-point", "a.jpg.png", "a.jpgx", "jpg"}) {
         std::ostringstream rtf;
-        EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d.ecrire(nom, "x")), 10, 10),
-                  ResultatImageRtf::IgnoreeNonJpeg)
-            << nom;
+        EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d.ecrire(nom, "x")), 10, 10), ResultatImageRtf::IgnoreeNonJpeg) << nom;
         EXPECT_TRUE(rtf.str().empty());
     }
 }
@@ -37,8 +34,7 @@ TEST(ImageRtf, ignoreEtCompteCeQuiNEstPasJpeg) {
 TEST(ImageRtf, sauteSansBruitUnJpegQuiNeSOuvrePas) {
     DossierEssai d;
     std::ostringstream rtf;
-    EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d / "absente.jpg"), 10, 10),
-              ResultatImageRtf::IgnoreeIllisible);
+    EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d / "absente.jpg"), 10, 10), ResultatImageRtf::IgnoreeIllisible);
     EXPECT_TRUE(rtf.str().empty());
 }
 

@@ -111,8 +111,9 @@ TEST(PageWeb, photoLieeParSonAdresseDeFichierEchappee) {
     const std::int64_t haut = page.hauteurPage() - (592 + 352) * 1467 / 17600;
     EXPECT_NE(ligne.find("top:" + std::to_string(haut) + "px;left:24px;\"><a href=\"file:///"), std::string::npos)
         << ligne;
-    EXPECT_NE(ligne.find("a%20%22b%22%20%26%20%3Cc%3E%20%C3%A9t%C3%A9.jpg\"><img style=\"border:0\" alt=\"\" src=\"file:///"),
-              std::string::npos)
+    EXPECT_NE(
+        ligne.find("a%20%22b%22%20%26%20%3Cc%3E%20%C3%A9t%C3%A9.jpg\"><img style=\"border:0\" alt=\"\" src=\"file:///"),
+        std::string::npos)
         << ligne;
     EXPECT_NE(ligne.find("\" width=70 height=49></a></div>"), std::string::npos) << ligne;
     EXPECT_EQ(html.find("border-width:0;", html.find(ligne) + ligne.size()), std::string::npos);
@@ -176,12 +177,13 @@ TEST(PageWeb, recoitLesBandesDUneChronologieAuxMemesPixels) {
     page.fermer();
     const std::string html = lireFichier(d / "a.htm");
     const std::string bande = ligneQuiCommencePar(html, "<div style=\"position:absolute;left:");
-    const std::string boite = ligneQuiCommencePar(html, "<div style=\"position:absolute;top:" +
-                                                            std::to_string(page.pixelY(b.bas)) + "px;left:24px;height:");
+    const std::string boite = ligneQuiCommencePar(
+        html, "<div style=\"position:absolute;top:" + std::to_string(page.pixelY(b.bas)) + "px;left:24px;height:");
     ASSERT_FALSE(bande.empty()) << html;
     ASSERT_FALSE(boite.empty()) << html;
     EXPECT_NE(bande.find("left:24px;top:" + std::to_string(page.pixelY(b.bas)) + "px;"), std::string::npos)
-        << bande << "\n" << boite;
+        << bande << "\n"
+        << boite;
     EXPECT_NE(bande.find("background-color:#123456;"), std::string::npos) << bande;
     EXPECT_NE(html.find(">R\xE9gence &lt;1&gt;</div>"), std::string::npos) << html;
     EXPECT_EQ(html.find("<1>"), std::string::npos);

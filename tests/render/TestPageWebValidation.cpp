@@ -59,9 +59,17 @@ TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
     blocs.equerre(1000, 1000, 3000, 3000);
     blocs.texte(200, 200, textePiege());
     const std::string lignes[] = {textePiege(), "", "+ 1900"};
-    BoiteWeb b{.x = 500, .haut = 3800, .bas = 2856, .largeur = 3000, .largeurPhoto = 700,
-               .photo = chemin1252(d / "photo \"x\" & <y>.jpg"), .ancre = "p12", .fond = 0xABCDEF,
-               .couleurPremiere = 0x0000AA, .premiere = textePiege(), .lignes = lignes};
+    BoiteWeb b{.x = 500,
+               .haut = 3800,
+               .bas = 2856,
+               .largeur = 3000,
+               .largeurPhoto = 700,
+               .photo = chemin1252(d / "photo \"x\" & <y>.jpg"),
+               .ancre = "p12",
+               .fond = 0xABCDEF,
+               .couleurPremiere = 0x0000AA,
+               .premiere = textePiege(),
+               .lignes = lignes};
     blocs.boite(b);
     b.photo.clear();
     b.largeurPhoto = 0;

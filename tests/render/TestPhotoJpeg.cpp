@@ -19,8 +19,7 @@ namespace {
 
 QImage decoder(const std::string& jpeg) {
     QImage image;
-    image.loadFromData(reinterpret_cast<const uchar*>(jpeg.data()), static_cast<int>(jpeg.size()),
-                       "JPG");
+    image.loadFromData(reinterpret_cast<const uchar*>(jpeg.data()), static_cast<int>(jpeg.size()), "JPG");
     return image;
 }
 
@@ -95,8 +94,8 @@ TEST(PhotoJpeg, poseLaTransparenceSurDuBlanc) {
 TEST(PhotoJpeg, unePhotoIllisibleDonneUneImageBlancheValide) {
     DossierEssai d;
     essai::MessagesCaptures avis;
-    for (const std::string& nom : {chemin1252(d / "absente.jpg"),
-                                   chemin1252(d.ecrire("abimee.png", "\x89PNG\r\n\x1a\n????"))}) {
+    for (const std::string& nom :
+         {chemin1252(d / "absente.jpg"), chemin1252(d.ecrire("abimee.png", "\x89PNG\r\n\x1a\n????"))}) {
         std::ostringstream sortie;
         EXPECT_EQ(ecrirePhotoJpeg(sortie, nom, {33, 12}, avis.recepteur()), (TaillePixels{33, 12}));
         QImage jpeg = decoder(sortie.str());
@@ -120,8 +119,7 @@ TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
     std::ostream sortie(&noteur);
     ecrirePhotoJpeg(sortie, chemin1252(d / "bruit.bmp"), {300, 300}, {});
     ASSERT_GE(noteur.ecritures.size(), 3u);
-    for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i)
-        EXPECT_EQ(noteur.ecritures[i], 16384) << i;
+    for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i) EXPECT_EQ(noteur.ecritures[i], 16384) << i;
     EXPECT_LE(noteur.ecritures.back(), 16384);
     EXPECT_EQ(decoder(noteur.octets).size(), QSize(300, 300));
 }
@@ -132,8 +130,6 @@ TEST(PhotoJpeg, unePlaceDemesureeDonneUneImageBlancheSansTenirLaPhotoEnMemoire) 
     image.fill(QColor(0, 0, 0));
     ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
     std::ostringstream sortie;
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {5000, 4000}, {}),
-              (TaillePixels{5000, 4000}));
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {70000, 5}, {}),
-              (TaillePixels{65500, 5}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {5000, 4000}, {}), (TaillePixels{5000, 4000}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {70000, 5}, {}), (TaillePixels{65500, 5}));
 }

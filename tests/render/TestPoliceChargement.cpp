@@ -35,9 +35,7 @@ public:
 };
 const auto* const kLiberation = ::testing::AddGlobalTestEnvironment(new LibererFontconfig);
 
-bool familleInstallee(const char* nom) {
-    return PoliceFamille(nom).familleTrouvee() == nom;
-}
+bool familleInstallee(const char* nom) { return PoliceFamille(nom).familleTrouvee() == nom; }
 
 std::string ecrireObjet(ObjetPdf& objet) {
     std::ostringstream sortie;
@@ -113,8 +111,7 @@ TEST(ChargementPolices, familleInconnueRetombeSurArialAvecMessage) {
 }
 
 TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
-    if (!familleInstallee("DejaVu Math TeX Gyre"))
-        GTEST_SKIP() << "police DejaVu Math TeX Gyre absente";
+    if (!familleInstallee("DejaVu Math TeX Gyre")) GTEST_SKIP() << "police DejaVu Math TeX Gyre absente";
     ReglagesPolices reglages;
     reglages.nomPolice = "DejaVu Math TeX Gyre";
     Messages messages;
@@ -169,8 +166,10 @@ TEST(ChargementPolices, fichierDePoliceAbimeEstRefuseSansToucherLEnregistrement)
         MetriquePolice m;
         m.largeurs[65] = 1234;
         bool lu = mesurerFichierPolice(chemin.string(), 0, false, m);
-        if (!lu) EXPECT_EQ(m.largeurs[65], 1234) << chemin;
-        else EXPECT_EQ(m.trouvee, 1);
+        if (!lu)
+            EXPECT_EQ(m.largeurs[65], 1234) << chemin;
+        else
+            EXPECT_EQ(m.trouvee, 1);
     }
     MetriquePolice absente;
     EXPECT_FALSE(mesurerFichierPolice((dossier / "absent.ttf").string(), 0, false, absente));
@@ -192,11 +191,11 @@ TEST(ChargementPolices, policeDontLePremierCaractereDepasseUnEstRefusee) {
     std::size_t os2 = 0;
     for (unsigned t = 0; t < u16(4); ++t) {
         std::size_t entree = 12 + 16 * t;
-        if (octets.compare(entree, 4, "OS/2") == 0)
-            os2 = u16(entree + 8) << 16 | u16(entree + 10);
+        if (octets.compare(entree, 4, "OS/2") == 0) os2 = u16(entree + 8) << 16 | u16(entree + 10);
     }
     ASSERT_NE(os2, 0u);
-    auto chemin = std::filesystem::temp_directory_path() / ("lignara-police-symboles-" + std::to_string(::getpid()) + ".ttf");
+    auto chemin =
+        std::filesystem::temp_directory_path() / ("lignara-police-symboles-" + std::to_string(::getpid()) + ".ttf");
     MetriquePolice m;
     for (unsigned premier : {0x0031u, 0xF020u}) {
         octets[os2 + 64] = static_cast<char>(premier >> 8);

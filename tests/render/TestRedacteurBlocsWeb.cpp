@@ -56,14 +56,31 @@ TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
     blocs.traitHorizontal(4000, 4400, 1883);
     blocs.texte(4000, 2000, "18.6.1890 Lyon & <Rh\xF4ne>");
     const std::string lignes[] = {"\xB0 12.1.1852 Lyon", "", "horloger", ""};
-    BoiteWeb pere{.x = 500, .haut = 2900, .bas = 1956, .largeur = 2400, .largeurPhoto = 832,
-                  .photo = "/photos/fran\xE7ois.jpg", .ancre = "p27", .autresAncres = {},
-                  .fond = couleurRvb(0x46, 0x46, 0xFF), .couleurPremiere = {}, .premiere = "BERTHELOT Fran\xE7ois",
+    BoiteWeb pere{.x = 500,
+                  .haut = 2900,
+                  .bas = 1956,
+                  .largeur = 2400,
+                  .largeurPhoto = 832,
+                  .photo = "/photos/fran\xE7ois.jpg",
+                  .ancre = "p27",
+                  .autresAncres = {},
+                  .fond = couleurRvb(0x46, 0x46, 0xFF),
+                  .couleurPremiere = {},
+                  .premiere = "BERTHELOT Fran\xE7ois",
                   .lignes = lignes};
     blocs.boite(pere);
-    BoiteWeb mere{.x = 3300, .haut = 2900, .bas = 1956, .largeur = 1800, .largeurPhoto = 0, .photo = {},
-                  .ancre = {}, .autresAncres = {}, .fond = {}, .couleurPremiere = a.reglages.couleurFemmes,
-                  .premiere = "MOREL Louise", .lignes = {}};
+    BoiteWeb mere{.x = 3300,
+                  .haut = 2900,
+                  .bas = 1956,
+                  .largeur = 1800,
+                  .largeurPhoto = 0,
+                  .photo = {},
+                  .ancre = {},
+                  .autresAncres = {},
+                  .fond = {},
+                  .couleurPremiere = a.reglages.couleurFemmes,
+                  .premiere = "MOREL Louise",
+                  .lignes = {}};
     blocs.boite(mere);
     blocs.renvoi(4200, 2900 + 240, "p27", "&and;<br>&and;");
     const std::string html = a.fermer();
@@ -74,8 +91,8 @@ TEST(RedacteurBlocsWeb, nEcritNiTraitDeMoinsDUnPixelNiTexteVide) {
     PageArbre a;
     RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(a.page);
     blocs.traitVertical(1000, 500, 500);
-    blocs.traitVertical(1000, 500, 502);       // 85,7 et 85,9 pixels : le même
-    blocs.traitHorizontal(1000, 1005, 500);    // 91,5 et 91,8 pixels : le même
+    blocs.traitVertical(1000, 500, 502);     // 85,7 et 85,9 pixels : le même
+    blocs.traitHorizontal(1000, 1005, 500);  // 91,5 et 91,8 pixels : le même
     blocs.texte(1000, 500, "");
     blocs.equerre(1000, 500, 1000, 500);
     const std::string html = a.fermer();

@@ -37,7 +37,8 @@ constexpr StyleTitre kStyle{.lignesAvantTexte = 2,
 void entrees(FluxRedaction& f) {
     f.titre({.texte = "1\xB0 GENERATION", .style = &kStyle});
     f.debutBloc({.retraitPremiere = 80, .retraitSuite = 640});
-    const Segment personne[] = {{.texte = "    DUPONT Jean", .couleur = CouleurSegment::Hommes}, {.texte = " (1900-1980)"}};
+    const Segment personne[] = {{.texte = "    DUPONT Jean", .couleur = CouleurSegment::Hommes},
+                                {.texte = " (1900-1980)"}};
     Ligne l;
     l.etiquette = {.texte = "12", .largeur = {360, 2}, .gras = true};
     l.contenu = {360, 2};
@@ -51,8 +52,8 @@ void entrees(FluxRedaction& f) {
     EXPECT_EQ(f.ligne(m), 1);
     f.finBloc();
     f.titre({.texte = "2\xB0 GENERATION", .style = &kStyle});
-    const Segment renvoi[] = {{.texte = "    voir "}, {.texte = "n\xB0 12", .souligne = true, .lien = "I5"},
-                              {.texte = " (a\\{b} <i>)"}};
+    const Segment renvoi[] = {
+        {.texte = "    voir "}, {.texte = "n\xB0 12", .souligne = true, .lien = "I5"}, {.texte = " (a\\{b} <i>)"}};
     Ligne r;
     r.retrait = {320, 7};
     r.etiquette = {.texte = "2", .suite = "AB", .largeur = {178, 2}};
@@ -135,9 +136,10 @@ TEST(RedactionTexte, ouvertureEtEcritureImpossiblesOntLeursMessages) {
             ::setrlimit(RLIMIT_FSIZE, &limite);
             MiseEnPage grand{.chemin = d / "grand.txt"};
             try {
-                creerRedacteur(FormatSortie::Texte, {}, {}, essais::horlogeFixe())->rediger(grand, [](FluxRedaction& f) {
-                    for (int i = 0; i < 2000; ++i) f.filet();
-                });
+                creerRedacteur(FormatSortie::Texte, {}, {}, essais::horlogeFixe())
+                    ->rediger(grand, [](FluxRedaction& f) {
+                        for (int i = 0; i < 2000; ++i) f.filet();
+                    });
                 std::exit(1);
             } catch (const OperationImpossible& e) {
                 std::exit(std::string(e.what()) == "Erreur d'écriture dans le fichier de sortie"_1252 ? 0 : 2);
@@ -150,17 +152,18 @@ TEST(RedactionRtf, titresGrasFiletBlocSuspenduCouleursLiensEtEchappements) {
     DossierEssai d;
     const std::string rtf = rediger(FormatSortie::Rtf, d, entrees);
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
-    EXPECT_EQ(corpsRtf(rtf),
-              "{\\b1    1\\'b0 GENERATION\\b0 \\par}\n"
-              "{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
-              "{\\li800\\fi-700 {\\*\\bkmkstart I5}{\\*\\bkmkend I5}{\\b 12}\\tab {\\cf1 DUPONT Jean} (1900-1980)\\par\n"
-              "\\tab {\\b x }1920   Paris\\par\n"
-              "}\n"
-              "{\\b1    2\\'b0 GENERATION\\b0 \\par}\n"
-              "{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
-              "{\\li800\\fi-400 {2AB}\\tab voir {\\field{\\*\\fldinst HYPERLINK \\\\l \"I5\"}{\\fldrslt {\\ul n\\'b0 12}}}"
-              " (a\\\\\\{b\\} <i>)\\par}\n"
-              "}");
+    EXPECT_EQ(
+        corpsRtf(rtf),
+        "{\\b1    1\\'b0 GENERATION\\b0 \\par}\n"
+        "{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
+        "{\\li800\\fi-700 {\\*\\bkmkstart I5}{\\*\\bkmkend I5}{\\b 12}\\tab {\\cf1 DUPONT Jean} (1900-1980)\\par\n"
+        "\\tab {\\b x }1920   Paris\\par\n"
+        "}\n"
+        "{\\b1    2\\'b0 GENERATION\\b0 \\par}\n"
+        "{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
+        "{\\li800\\fi-400 {2AB}\\tab voir {\\field{\\*\\fldinst HYPERLINK \\\\l \"I5\"}{\\fldrslt {\\ul n\\'b0 12}}}"
+        " (a\\\\\\{b\\} <i>)\\par}\n"
+        "}");
 }
 
 // Le texte coulant se replie sous son retrait suspendu : sans pagination, la page est A4
@@ -196,8 +199,10 @@ TEST(RedactionWeb, pageValideAncresFermeesEtJamaisDansUnLien) {
     essai::controlerPageHtml(d / "doc.htm");
     EXPECT_NE(html.find("<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\""), std::string::npos);
     EXPECT_NE(html.find("<a name=\"I5\"></a><span style=\"margin-left:0px;margin-right:"), std::string::npos) << html;
-    EXPECT_NE(html.find("<span style='color:#0000aa;font-weight:bold;'> &nbsp; &nbsp;DUPONT Jean</span> (1900-1980)<br>"),
-              std::string::npos) << html;
+    EXPECT_NE(
+        html.find("<span style='color:#0000aa;font-weight:bold;'> &nbsp; &nbsp;DUPONT Jean</span> (1900-1980)<br>"),
+        std::string::npos)
+        << html;
     // Mariage : retrait de (colonne + 180) × 7 ÷ 100 pixels, croix en gras.
     EXPECT_NE(html.find("<span style=\"margin-left:37px;\"></span><b>x </b>1920 &nbsp; Paris<br>"), std::string::npos);
     EXPECT_NE(html.find("<a href=\"#I5\"><u>n&deg; 12</u></a> (a\\{b} &lt;i&gt;)<br>"), std::string::npos) << html;
@@ -310,7 +315,7 @@ TEST(Repli, coupeAuxBlancsGardeLesMotsTropLargesEtLesBlancsDeTete) {
         return t;
     };
     ASSERT_EQ(lignes.size(), 4u);
-    EXPECT_EQ(texte(lignes[0]), "  ab");        // « cdef » ne tient plus : un mot fait de deux segments
+    EXPECT_EQ(texte(lignes[0]), "  ab");  // « cdef » ne tient plus : un mot fait de deux segments
     EXPECT_EQ(texte(lignes[1]), "cdef");
     EXPECT_EQ(texte(lignes[2]), "ghijklmnop");  // plus large que la ligne, seul et entier
     EXPECT_EQ(texte(lignes[3]), "q");
@@ -346,8 +351,8 @@ TEST(RedactionTexte, photosEcriventLeursLegendesSeules) {
     DossierEssai d;
     auto texte = creerRedacteur(FormatSortie::Texte, {}, essais::policesFixes(), essais::horlogeFixe());
     const Segment a[] = {{.texte = "Anne"}}, b[] = {{.texte = "Paul"}};
-    const CellulePhoto cellules[] = {{.chemin1252 = "x.jpg", .legende = a}, {.chemin1252 = "y.jpg"},
-                                     {.chemin1252 = "z.jpg", .legende = b}};
+    const CellulePhoto cellules[] = {
+        {.chemin1252 = "x.jpg", .legende = a}, {.chemin1252 = "y.jpg"}, {.chemin1252 = "z.jpg", .legende = b}};
     MiseEnPage mise;
     mise.chemin = d / "p.txt";
     texte->rediger(mise, [&](FluxRedaction& f) { f.photos({.cellules = cellules, .cadres = true}); });

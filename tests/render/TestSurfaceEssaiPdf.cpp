@@ -25,9 +25,8 @@ TEST(SurfaceEssaiPdf, laPlancheDEssaiPasseLesOutilsEtSeRendPageAPage) {
 
     s = essai::executerCommande("pdftotext -enc UTF-8 " + entreGuillemets(pdf) + " -");
     EXPECT_EQ(s.code, 0);
-    for (const char* attendu : {"Généalogie", "àâäçéèêëîïôöùûüÿ", "ÀÂÇÉÈÊÎÔÙ", "Œœ €",
-                                "Frère aîné, née à Besançon", "(parenthèses) \\",
-                                "www.lignara.org", "Rond-rose.dwa"})
+    for (const char* attendu : {"Généalogie", "àâäçéèêëîïôöùûüÿ", "ÀÂÇÉÈÊÎÔÙ", "Œœ €", "Frère aîné, née à Besançon",
+                                "(parenthèses) \\", "www.lignara.org", "Rond-rose.dwa"})
         EXPECT_NE(s.texte.find(attendu), std::string::npos) << attendu;
 
     s = essai::executerCommande("pdffonts " + entreGuillemets(pdf));
@@ -43,8 +42,8 @@ TEST(SurfaceEssaiPdf, laPlancheDEssaiPasseLesOutilsEtSeRendPageAPage) {
 
 TEST(SurfaceEssaiPdf, sansDonneesInstalleesLaCommandeDitDeReinstaller) {
     DossierEssai d;
-    const SortieProgramme s =
-        essai::lancerProgramme("essai-pdf " + entreGuillemets(d / "x.pdf"), "LIGNARA_DONNEES=" + entreGuillemets(d / "vide"));
+    const SortieProgramme s = essai::lancerProgramme("essai-pdf " + entreGuillemets(d / "x.pdf"),
+                                                     "LIGNARA_DONNEES=" + entreGuillemets(d / "vide"));
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Accès impossible à des données internes\nVous devriez réinstaller Lignara"),
               std::string::npos)
@@ -54,8 +53,8 @@ TEST(SurfaceEssaiPdf, sansDonneesInstalleesLaCommandeDitDeReinstaller) {
 TEST(SurfaceEssaiPdf, unePhotoAbimeeDonneUneImageBlancheEtUnFichierValide) {
     DossierEssai d;
     const auto photo = d.ecrire("abimee.gif", "GIF89a\x10\x00\x10\x00 tronqué");
-    const SortieProgramme s = essai::lancerProgramme("essai-pdf --format 1720 --photo " + entreGuillemets(photo) +
-                                                     " " + entreGuillemets(d / "p.pdf"));
+    const SortieProgramme s = essai::lancerProgramme("essai-pdf --format 1720 --photo " + entreGuillemets(photo) + " " +
+                                                     entreGuillemets(d / "p.pdf"));
     ASSERT_EQ(s.code, 0) << s.texte;
     essai::controlerPdf(d / "p.pdf");
 }

@@ -23,14 +23,14 @@ TEST(SurfaceGeometrie, lesTangentesDUneCourbeSeRencontrentSelonLeursPentes) {
     ASSERT_TRUE(p);
     EXPECT_EQ(p->x, 300);
     EXPECT_EQ(p->y, 150);
-    EXPECT_FALSE(rencontreTangentes({0, 0, 0, 10, 50, 10, 50, 0}));     // deux verticales
-    EXPECT_FALSE(rencontreTangentes({0, 0, 10, 10, 50, 60, 60, 70}));   // parallèles
+    EXPECT_FALSE(rencontreTangentes({0, 0, 0, 10, 50, 10, 50, 0}));    // deux verticales
+    EXPECT_FALSE(rencontreTangentes({0, 0, 10, 10, 50, 60, 60, 70}));  // parallèles
 }
 
 TEST(SurfaceGeometrie, lesPoigneesDUnQuartSontArrondies) {
-    EXPECT_EQ(poigneeQuart(1600), 886);   // 885,92
-    EXPECT_EQ(poigneeQuart(1000), 554);   // 553,7
-    EXPECT_EQ(poigneeQuart(10), 6);       // 5,537
+    EXPECT_EQ(poigneeQuart(1600), 886);  // 885,92
+    EXPECT_EQ(poigneeQuart(1000), 554);  // 553,7
+    EXPECT_EQ(poigneeQuart(10), 6);      // 5,537
     EXPECT_EQ(poigneeQuart(-10), -6);
 }
 

@@ -101,13 +101,12 @@ TEST_F(SurfaceEssai, coupeUnArbreLargeSurPlusieursPages) {
 
 TEST_F(SurfaceEssai, lesPagesSuiventLesColonnesDeHautEnBasQuelQueSoitLOrdreDuDessin) {
     SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
-    s.texte(9100, 100, 10, 10, "bas droite");   // page 9
-    s.texte(100, 100, 10, 10, "bas gauche");    // page 11
+    s.texte(9100, 100, 10, 10, "bas droite");    // page 9
+    s.texte(100, 100, 10, 10, "bas gauche");     // page 11
     s.texte(100, 13100, 10, 10, "haut gauche");  // page 13
     EXPECT_EQ(s.nombrePages(), 3);
     LecturePdf pdf = fermer();
-    EXPECT_NE(pdf.objet(6).find("/Kids [ 13 0 R  11 0 R  9 0 R ]\n     /Count 3"), std::string::npos)
-        << pdf.objet(6);
+    EXPECT_NE(pdf.objet(6).find("/Kids [ 13 0 R  11 0 R  9 0 R ]\n     /Count 3"), std::string::npos) << pdf.objet(6);
     EXPECT_NE(pdf.objet(13).find("/Contents 12 0 R"), std::string::npos);
 }
 
@@ -131,8 +130,7 @@ TEST_F(SurfaceEssai, uneCoordonneeNegativeNeDessineRienSansTransformation) {
     EXPECT_EQ(s.nombrePages(), 1);
     LecturePdf pdf = fermer();
     const std::string c = pdf.contenus().at(0);
-    EXPECT_NE(c.find("q 1.000000 0.000000 0.000000 1.000000 125.000000 125.000000 cm "),
-              std::string::npos) << c;
+    EXPECT_NE(c.find("q 1.000000 0.000000 0.000000 1.000000 125.000000 125.000000 cm "), std::string::npos) << c;
     EXPECT_NE(c.find("21.375 22.3125 m 28.25 22.3125 l\nS\nQ "), std::string::npos) << c;
 }
 
@@ -170,7 +168,8 @@ TEST_F(SurfaceEssai, unFichierQuiNePeutEtreCreeDonneSonMessage) {
         ouvrir(100, 100);
         FAIL() << "ouvert";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(versUtf8(e.what()), "Ouverture impossible du fichier PDF\n" + chemin.string() + "\nDossier inexistant");
+        EXPECT_EQ(versUtf8(e.what()),
+                  "Ouverture impossible du fichier PDF\n" + chemin.string() + "\nDossier inexistant");
     }
 }
 
@@ -202,8 +201,7 @@ TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {
         s.chargerImageDwa(1, dossier / "absente.dwa");
         FAIL() << "image absente acceptée";
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(versUtf8(e.what()),
-                  "Accès impossible à des données internes\nVous devriez réinstaller Lignara");
+        EXPECT_EQ(versUtf8(e.what()), "Accès impossible à des données internes\nVous devriez réinstaller Lignara");
     }
     s.imageDwa(100, 100, 1);  // emplacement vide : rien
     EXPECT_EQ(s.nombrePages(), 0);
@@ -277,13 +275,12 @@ TEST_F(SurfaceEssai, laSignatureSouligneUneAdresseWebEtDescendSansSecondeLigne) 
 
 TEST_F(SurfaceEssai, lesLiensMenentALaCibleEtUnLienSansCibleDisparait) {
     SurfacePdf& s = ouvrir(9072, 2 * 13024);
-    s.ajouterCible(7, 100, 13500);   // page du haut : objets 8 et 9
-    s.ajouterCible(7, 500, 500);     // la première inscription gagne
+    s.ajouterCible(7, 100, 13500);          // page du haut : objets 8 et 9
+    s.ajouterCible(7, 500, 500);            // la première inscription gagne
     s.ajouterLien(7, 100, 100, 1000, 300);  // page du bas : 10, 11 ; annotation 12
     s.ajouterLien(8, 100, 100, 1000, 300);  // jamais inscrite : 13, entrée libre
     LecturePdf pdf = fermer();
-    EXPECT_NE(pdf.objet(12).find("/Dest [9 0 R /XYZ 6.2500 29.7500 null]"), std::string::npos)
-        << pdf.objet(12);
+    EXPECT_NE(pdf.objet(12).find("/Dest [9 0 R /XYZ 6.2500 29.7500 null]"), std::string::npos) << pdf.objet(12);
     EXPECT_NE(pdf.objet(11).find("/Annots [12 0 R ]"), std::string::npos) << pdf.objet(11);
     EXPECT_TRUE(pdf.objet(13).empty());
     EXPECT_NE(pdf.octets.find(" 00001 f \n"), std::string::npos);
@@ -343,8 +340,7 @@ TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent)
     s.policeItalique(true);
     s.policeItalique(false);
     LecturePdf pdf = fermer();
-    EXPECT_NE(pdf.objet(12).find("/BaseFont /Liberation#20Sans-Italic"), std::string::npos)
-        << pdf.objet(12);
+    EXPECT_NE(pdf.objet(12).find("/BaseFont /Liberation#20Sans-Italic"), std::string::npos) << pdf.objet(12);
     EXPECT_TRUE(pdf.objet(13).empty());
     EXPECT_NE(pdf.objet(9).find("/F2 12 0 R"), std::string::npos) << pdf.objet(9);
     EXPECT_NE(pdf.contenus().at(0).find("/F2 10 Tf"), std::string::npos);
@@ -380,8 +376,8 @@ TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
     SurfacePdf& s = ouvrir(3 * 9072, 13024);
     // Cercle centré près du bord droit de la première colonne : le texte passe à droite.
     const PlagePages depart = s.plagePages(8800, 2000, 8800, 2000);
-    s.texteCirculaire(depart.colonneDebut, depart.rangeeDebut, 8800, 1000, 1000, kPi / 2 + 0.5f,
-                      false, "Texte autour de la roue des ancetres");
+    s.texteCirculaire(depart.colonneDebut, depart.rangeeDebut, 8800, 1000, 1000, kPi / 2 + 0.5f, false,
+                      "Texte autour de la roue des ancetres");
     EXPECT_EQ(s.nombrePages(), 2);  // jamais la troisième colonne, à deux pas
     LecturePdf pdf = fermer();
     const auto contenus = pdf.contenus();

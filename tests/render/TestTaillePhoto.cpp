@@ -11,15 +11,13 @@
 #include "images/TaillePhoto.h"
 
 using namespace lignara;
-using essai::MessagesCaptures;
-using essai::DossierEssai;
 using essai::chemin1252;
+using essai::DossierEssai;
+using essai::MessagesCaptures;
 
 namespace {
 
-
-std::string enregistrer(const DossierEssai& d, const std::string& nomUtf8, int l, int h,
-                        const char* format) {
+std::string enregistrer(const DossierEssai& d, const std::string& nomUtf8, int l, int h, const char* format) {
     QImage image(l, h, QImage::Format_RGB32);
     image.fill(QColor(200, 30, 30));
     std::filesystem::path p = d / nomUtf8;
@@ -27,15 +25,21 @@ std::string enregistrer(const DossierEssai& d, const std::string& nomUtf8, int l
     return chemin1252(p);
 }
 
-
 // Qt ne sait pas écrire le GIF : on le fabrique, unicolore. Codes LZW de 3 bits, un code
 // d'effacement avant chaque pixel pour que la table ne grandisse jamais.
 std::string gifUnicolore(std::uint16_t l, std::uint16_t h) {
     std::string g = "GIF89a";
-    auto u16 = [&](std::uint16_t v) { g += char(v & 0xFF); g += char(v >> 8); };
+    auto u16 = [&](std::uint16_t v) {
+        g += char(v & 0xFF);
+        g += char(v >> 8);
+    };
     u16(l);
     u16(h);
-    g += std::string("\x80\x00\x00" "\xC8\x1E\x1E" "\xFF\xFF\xFF", 9);
+    g += std::string(
+        "\x80\x00\x00"
+        "\xC8\x1E\x1E"
+        "\xFF\xFF\xFF",
+        9);
     g += ',';
     u16(0);
     u16(0);
@@ -48,9 +52,16 @@ std::string gifUnicolore(std::uint16_t l, std::uint16_t h) {
     auto code = [&](std::uint32_t c) {
         acc |= c << nbits;
         nbits += 3;
-        while (nbits >= 8) { donnees += char(acc & 0xFF); acc >>= 8; nbits -= 8; }
+        while (nbits >= 8) {
+            donnees += char(acc & 0xFF);
+            acc >>= 8;
+            nbits -= 8;
+        }
     };
-    for (int i = 0; i < l * h; ++i) { code(4); code(0); }
+    for (int i = 0; i < l * h; ++i) {
+        code(4);
+        code(0);
+    }
     code(5);
     if (nbits > 0) donnees += char(acc & 0xFF);
     for (std::size_t i = 0; i < donnees.size(); i += 255) {
@@ -104,8 +115,11 @@ TEST(TaillePhoto, unJpegAbimeDonneUneRaisonEnFrancaisEtPasDeTaille) {
     std::string jpeg = essai::lireFichier(enregistrer(d, "vrai.jpg", 40, 30, "JPG"));
     const std::string coupe = chemin1252(d.ecrire("coupe.jpg", jpeg.substr(0, 30)));
     EXPECT_FALSE(taillePhoto(coupe, avis.recepteur()));
-    EXPECT_EQ(avis.messages, (std::vector<std::string>{"Erreur dans le fichier " + nom + "\nCe n'est pas une image JPEG",
-                                                       "Erreur dans le fichier " + coupe + "\nImage JPEG tronqu\xE9" "e"}));
+    EXPECT_EQ(avis.messages,
+              (std::vector<std::string>{"Erreur dans le fichier " + nom + "\nCe n'est pas une image JPEG",
+                                        "Erreur dans le fichier " + coupe +
+                                            "\nImage JPEG tronqu\xE9"
+                                            "e"}));
 }
 
 TEST(TaillePhoto, unTubeOuUnPeripheriqueNommeCommeUnePhotoEstRefuseSansAttendre) {
@@ -129,8 +143,7 @@ TEST(TaillePhoto, unJpegAbsentEchoueSansMessage) {
 
 TEST(TaillePhoto, lesAutresFormatsPassentParLeLecteurDImages) {
     DossierEssai d;
-    EXPECT_EQ(tailleSansMessage(chemin1252(d.ecrire("a.gif", gifUnicolore(12, 9)))),
-              (TaillePixels{12, 9}));
+    EXPECT_EQ(tailleSansMessage(chemin1252(d.ecrire("a.gif", gifUnicolore(12, 9)))), (TaillePixels{12, 9}));
     EXPECT_EQ(tailleSansMessage(enregistrer(d, "a.bmp", 7, 8, "BMP")), (TaillePixels{7, 8}));
     // Un PNG mal nommé se lit quand même par son contenu.
     EXPECT_EQ(tailleSansMessage(enregistrer(d, "png.image", 4, 6, "PNG")), (TaillePixels{4, 6}));

@@ -15,7 +15,9 @@ inline const std::string kConsultation =
     "0 HEAD\n1 CHAR UTF-8\n"
     "0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 SEX M\n1 BIRT\n2 DATE 12 JAN 1850\n2 PLAC Paris\n"
     "1 DEAT\n2 DATE ABT 1920\n1 OCCU Meunier\n1 BAPM\n2 DATE @#DFRENCH R@ 12 VEND AN III\n2 PLAC Lyon\n"
-    "1 NOTE Premi\xC3\xA8re ligne\n2 CONT " + std::string(200, 'n') + "\n2 CONC " + std::string(50, 'n') + "\n"
+    "1 NOTE Premi\xC3\xA8re ligne\n2 CONT " +
+    std::string(200, 'n') + "\n2 CONC " + std::string(50, 'n') +
+    "\n"
     "1 FAMS @F1@\n1 FAMS @F2@\n1 FAMC @F0@\n"
     "0 @I2@ INDI\n1 NAME Jean /Dupont/\n1 SEX M\n1 BIRT\n2 DATE 3 MAR 1850\n"
     "0 @I3@ INDI\n1 NAME Marie /Martin/\n1 SEX F\n1 FAMS @F1@\n"

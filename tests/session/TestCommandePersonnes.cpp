@@ -29,9 +29,9 @@ struct Sortie {
 
 Sortie lancer(const DossierEssai& dossier, const std::string& arguments) {
     // Sortie standard seule (sauf « 2>&1 » dans les arguments) : les lignes sont des colonnes à lire.
-    const essai::SortieProgramme p = essai::lancerProgramme(
-        "2>/dev/null " + arguments,
-        "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()) + " TMPDIR=" + essai::cite(dossier.chemin().string()));
+    const essai::SortieProgramme p =
+        essai::lancerProgramme("2>/dev/null " + arguments, "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()) +
+                                                               " TMPDIR=" + essai::cite(dossier.chemin().string()));
     Sortie s{.texte = p.texte, .code = p.code};
     std::istringstream flux(s.texte);
     for (std::string ligne; std::getline(flux, ligne);) {

@@ -60,7 +60,8 @@ TEST(CopieDocument, unEchecLeDitEtLaisseLaCibleIntacte) {
         copierDocument(sortie / "AA_Roy.pdf", destination / "absent" / "a.pdf");
         FAIL();
     } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Enregistrement impossible du fichier\n" + (destination / "absent" / "a.pdf").string());
+        EXPECT_EQ(std::string(e.what()),
+                  "Enregistrement impossible du fichier\n" + (destination / "absent" / "a.pdf").string());
     }
     EXPECT_THROW(copierDocument(sortie / "absent.pdf", destination / "b.pdf"), OperationImpossible);
     EXPECT_FALSE(fs::exists(destination / "b.pdf"));

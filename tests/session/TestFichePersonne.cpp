@@ -73,7 +73,8 @@ TEST(FichePersonne, rendLeBlocNoteLigneParLigneSansRienPerdre) {
 
 TEST(FichePersonne, relitLesAutresEvenementsAvecLesDeuxCalendriers) {
     FichierConsultation f;
-    const AutresEvenements autres = relireAutresEvenements(f.fichier.base(), f.fichier.sourcesGedcom(), f.numero("Jean", "Dupont", true));
+    const AutresEvenements autres =
+        relireAutresEvenements(f.fichier.base(), f.fichier.sourcesGedcom(), f.numero("Jean", "Dupont", true));
     EXPECT_EQ(autres.avis, "");
     bool bapteme = false;
     for (const AutreEvenement& e : autres.evenements) {
@@ -94,7 +95,8 @@ TEST(FichePersonne, neRelitPasUnGedcomReecritDepuisLImport) {
     std::ofstream(neuf, std::ios::binary) << "0 HEAD\n1 CHAR UTF-8\n0 @X1@ INDI\n1 BURI\n2 DATE 1999\n"
                                           << essai::kConsultation.substr(essai::kConsultation.find("0 @I1@"));
     std::filesystem::rename(neuf, ged);
-    const AutresEvenements autres = relireAutresEvenements(f.fichier.base(), f.fichier.sourcesGedcom(), f.numero("Jean", "Dupont", true));
+    const AutresEvenements autres =
+        relireAutresEvenements(f.fichier.base(), f.fichier.sourcesGedcom(), f.numero("Jean", "Dupont", true));
     EXPECT_TRUE(autres.evenements.empty());
     EXPECT_NE(u(autres.avis).find("modifié"), std::string::npos);
 }

@@ -188,8 +188,8 @@ TEST_F(FichierOuvertEssai, uneBoucleDeParenteNeBloquePasLEstimation) {
 std::string grandeLignee() {
     std::string gros = "0 HEAD\n1 CHAR UTF-8\n";
     for (int i = 1; i <= 20000; ++i) {
-        gros += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Chaine" +
-                std::to_string(i) + "/\n1 SEX M\n";
+        gros += "0 @I" + std::to_string(i) + "@ INDI\n1 NAME P" + std::to_string(i) + " /Chaine" + std::to_string(i) +
+                "/\n1 SEX M\n";
         if (i > 1) gros += "1 FAMC @F" + std::to_string(i - 1) + "@\n";
         if (i < 20000) gros += "1 FAMS @F" + std::to_string(i) + "@\n";
     }
@@ -216,7 +216,8 @@ TEST_F(FichierOuvertEssai, lIndexPhonetiqueFaitEnArrierePlanSAttendSousLeCurseur
     for (std::size_t k = 1; k < phonetique.taille(); ++k) ASSERT_LE(phonetique.cle(k - 1), phonetique.cle(k));
     // Une recherche par le son passe par la même attente et trouve la personne.
     const auto trouvees = chercherPersonnes(fichier, {"Chaine12345", "", true});
-    EXPECT_TRUE(std::any_of(trouvees.begin(), trouvees.end(), [](const PersonneTrouvee& t) { return t.numero == 12345; }));
+    EXPECT_TRUE(
+        std::any_of(trouvees.begin(), trouvees.end(), [](const PersonneTrouvee& t) { return t.numero == 12345; }));
     EXPECT_EQ(&fichier.indexPhonetique(), &phonetique);
     fichier.fermer();
     EXPECT_FALSE(fichier.indexPhonetiquePret());
@@ -267,8 +268,9 @@ TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangeme
     fichier.enregistrerReglages();
 
     auto ajouterParLaLigne = [&](const std::string& nom) {
-        modifierReglagesFichier(configuration.chemin(), chemin,
-                                [&](ReglagesFichier& r) { r.favoris.push_back({nom, 16, {3}}); });
+        modifierReglagesFichier(configuration.chemin(), chemin, [&](ReglagesFichier& r) {
+            r.favoris.push_back({nom, 16, {3}});
+        });
     };
     // Options du fichier validées dans la fenêtre : les favoris de la ligne restent.
     ajouterParLaLigne("Ligne 1");
@@ -302,7 +304,8 @@ TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
     EXPECT_FALSE(fichier.gedcomModifie());
 
     ecrire(sources / "famille.ged", kFamille + "\n");
-    for (int i = 0; i < 300 && !(fichier.gedcomModifie() && rappels.load() >= 1); ++i) std::this_thread::sleep_for(100ms);
+    for (int i = 0; i < 300 && !(fichier.gedcomModifie() && rappels.load() >= 1); ++i)
+        std::this_thread::sleep_for(100ms);
     EXPECT_TRUE(fichier.gedcomModifie());
     EXPECT_GE(rappels.load(), 1);
 

@@ -16,8 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kGedcom =
-    "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU meunier\n0 TRLR\n";
+const std::string kGedcom = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU meunier\n0 TRLR\n";
 
 struct Dossier {
     Dossier() : chemin(fs::temp_directory_path() / ("essai-sources-" + std::to_string(::getpid()))) {

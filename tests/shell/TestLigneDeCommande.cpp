@@ -41,7 +41,8 @@ TEST(LigneDeCommande, helpEtAideDonnentLaMemeAideFrancaise) {
 TEST(LigneDeCommande, lesErreursDAnalyseSontEnFrancaisEtRenvoientALAideDeLaCommande) {
     const auto inattendu = lancerProgramme("lire a.ged --nimporte");
     EXPECT_NE(inattendu.code, 0);
-    EXPECT_EQ(inattendu.texte, "Erreur : argument inattendu : --nimporte\nLancez « lignara lire --aide » pour l'aide.\n");
+    EXPECT_EQ(inattendu.texte,
+              "Erreur : argument inattendu : --nimporte\nLancez « lignara lire --aide » pour l'aide.\n");
     const auto deux = lancerProgramme("x.ged y.ged z.ged");
     EXPECT_NE(deux.texte.find("Erreur : arguments inattendus : "), std::string::npos) << deux.texte;
     EXPECT_NE(deux.texte.find("Lancez « lignara --aide »"), std::string::npos) << deux.texte;
@@ -49,7 +50,8 @@ TEST(LigneDeCommande, lesErreursDAnalyseSontEnFrancaisEtRenvoientALAideDeLaComma
     EXPECT_NE(sansValeur.texte.find("Erreur : il manque la valeur de --racine"), std::string::npos) << sansValeur.texte;
     const auto genre = lancerProgramme("categories tester metiers boulanger");
     EXPECT_NE(genre.texte.find("Erreur : genre : « metiers » n'est pas l'une des valeurs professions,sources"),
-              std::string::npos) << genre.texte;
+              std::string::npos)
+        << genre.texte;
     const auto obligatoire = lancerProgramme("essai-pdf");
     EXPECT_NE(obligatoire.texte.find("Erreur : SORTIE est obligatoire"), std::string::npos) << obligatoire.texte;
     const auto hors = lancerProgramme("essai-pdf /tmp/x.pdf --format 1800");

@@ -13,14 +13,13 @@ namespace lignara::essai {
 
 inline constexpr const char* kCatalogueHtml = "/usr/share/xml/w3c-sgml-lib/schema/dtd/sgml.soc";
 
-inline bool validateurHtmlPresent() {
-    return outilPresent("onsgmls") && std::filesystem::exists(kCatalogueHtml);
-}
+inline bool validateurHtmlPresent() { return outilPresent("onsgmls") && std::filesystem::exists(kCatalogueHtml); }
 
 // Messages du validateur ; vide quand la page est valide.
 inline std::string erreursDeValidationHtml(const std::filesystem::path& page) {
-    const SortieProgramme s = executerCommande(std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") +
-                                               kCatalogueHtml + " " + cite(page.string()));
+    const SortieProgramme s =
+        executerCommande(std::string("SP_CHARSET_FIXED=YES SP_ENCODING=ISO-8859-1 onsgmls -s -c ") + kCatalogueHtml +
+                         " " + cite(page.string()));
     if (s.code != 0 && s.texte.empty()) return "onsgmls a échoué sans message";
     return s.texte;
 }
@@ -35,7 +34,8 @@ inline void controlerPdf(const std::filesystem::path& pdf) {
 
 // La page valide contre la DTD HTML 4.01.
 inline void controlerPageHtml(const std::filesystem::path& page) {
-    if (!validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : " << page.filename() << " non validée";
+    if (!validateurHtmlPresent())
+        GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : " << page.filename() << " non validée";
     EXPECT_EQ(erreursDeValidationHtml(page), "") << page;
 }
 

@@ -93,7 +93,8 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(1082);
 
     lignara::ReglagesFichier favoris;
-    favoris.favoris = {{"Arbre de Fran\xE7ois", 1, {}}, {"", lignara::Favori::kSeparateur, {}}, {"Roue de Jeanne", 18, {}}};
+    favoris.favoris = {
+        {"Arbre de Fran\xE7ois", 1, {}}, {"", lignara::Favori::kSeparateur, {}}, {"Roue de Jeanne", 18, {}}};
     lignara::enregistrerReglagesFichier(lignara::dossierConfiguration(), f.fichier().chemin().string(), favoris);
     ExecutionDialogue::simulation() = [](QDialog& d) {
         if (d.objectName() == "DIALOG_MODIF_FAVORI") {
@@ -118,11 +119,14 @@ TEST(Captures, fenetreEtDialogues) {
     f.executer(6505);
 
     auto aPropos = BoiteMessage::construire(
-        &f, QString("Lignara v%1%2\n…").arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),
+        &f,
+        QString("Lignara v%1%2\n…")
+            .arg(QString::fromUtf8(lignara::kVersionProgramme), QString::fromUtf8(lignara::kSuffixeConstruction)),
         "A propos de Lignara", false);
     aPropos->show();
     EXPECT_TRUE(capturer(*aPropos, "boite-message"));
-    auto question = BoiteMessage::construire(&f, "Ce graphique nécessite plus de 500 pages.\nVoulez-vous continuer ?", "", true);
+    auto question =
+        BoiteMessage::construire(&f, "Ce graphique nécessite plus de 500 pages.\nVoulez-vous continuer ?", "", true);
     question->show();
     EXPECT_TRUE(capturer(*question, "boite-question"));
 }
@@ -184,7 +188,8 @@ TEST(Captures, selectionEtFeuilles) {
     arbre.valeur(kLimiteGenerations) = std::uint8_t{6};
     ListesPage listes;
     const ChronologieListe chronologies = ChronologieListe::livree();
-    for (std::size_t i = 1; i < chronologies.entrees().size(); ++i) listes.chronologies.push_back(chronologies.entrees()[i].nom);
+    for (std::size_t i = 1; i < chronologies.entrees().size(); ++i)
+        listes.chronologies.push_back(chronologies.entrees()[i].nom);
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
         auto* onglets = essai::element<QTabWidget>(d, "onglets");
         EXPECT_TRUE(capturer(d, "feuille-arbre-ascendant"));

@@ -61,8 +61,8 @@ struct Tables {
     struct Coloration {
         std::string pays, nom, fichier;
         std::vector<std::pair<Source, std::string>> lignes;
-        std::vector<std::string> regions;                  // Windows-1252, dans l'ordre des cases
-        std::vector<std::pair<int, std::size_t>> cases;    // code de subdivision, case
+        std::vector<std::string> regions;                // Windows-1252, dans l'ordre des cases
+        std::vector<std::pair<int, std::size_t>> cases;  // code de subdivision, case
     };
     std::vector<Coloration> colorations;
 };
@@ -90,8 +90,7 @@ std::string en1252(const Source& src, std::string_view utf8) {
         const std::size_t lus = decoderUtf8(utf8, c);
         if (lus == 0) src.refuser("UTF-8 mal formé");
         const int octet = octet1252DeUnicode(c);
-        if (octet < 0)
-            src.refuser("caractère « " + std::string(utf8.substr(0, lus)) + " » absent de Windows-1252");
+        if (octet < 0) src.refuser("caractère « " + std::string(utf8.substr(0, lus)) + " » absent de Windows-1252");
         sortie.push_back(static_cast<char>(octet));
         utf8.remove_prefix(lus);
     }
@@ -107,9 +106,8 @@ std::string cleDuNom(const Source& src, const std::string& nom) {
 
 bool lettres(std::string_view s, std::size_t n, bool minusculesPermises) {
     if (s.size() != n) return false;
-    return std::all_of(s.begin(), s.end(), [=](char c) {
-        return (c >= 'A' && c <= 'Z') || (minusculesPermises && c >= 'a' && c <= 'z');
-    });
+    return std::all_of(s.begin(), s.end(),
+                       [=](char c) { return (c >= 'A' && c <= 'Z') || (minusculesPermises && c >= 'a' && c <= 'z'); });
 }
 
 // Sépare « code  reste » au premier blanc.
@@ -142,8 +140,8 @@ private:
     std::map<std::string, int> vues_;
 };
 
-void ajouterNoms(const Source& src, const std::string& noms, const std::string& code,
-                 Unicite& cles, std::vector<Ligne>& table) {
+void ajouterNoms(const Source& src, const std::string& noms, const std::string& code, Unicite& cles,
+                 std::vector<Ligne>& table) {
     for (const auto& nom : couper(noms, ';')) {
         const auto cle = cleDuNom(src, nom);
         cles.noter(src, cle, versUtf8(cle) + " (de « " + nom + " »)");
@@ -179,9 +177,7 @@ void lirePays(const fs::path& chemin, Tables& t) {
 
 void lireRegions(const fs::path& chemin, Tables& t) {
     Unicite cles("la clé");
-    lireLignes(chemin, [&](const Source& src, const std::string& nom) {
-        ajouterNoms(src, nom, "", cles, t.regions);
-    });
+    lireLignes(chemin, [&](const Source& src, const std::string& nom) { ajouterNoms(src, nom, "", cles, t.regions); });
 }
 
 void lireSigles(const fs::path& chemin, Tables& t) {
@@ -229,8 +225,8 @@ void resoudreColoration(Tables::Coloration& c, const Tables& t) {
         if (c.regions.size() == 23) src.refuser("plus de 23 régions : il n'y a que 23 couleurs");
         for (const auto& nom : couper(texte.substr(deuxPoints + 1), ';')) {
             const auto cle = cleDuNom(src, nom);
-            const auto ligne = std::find_if(table->second.begin(), table->second.end(),
-                                            [&](const Ligne& l) { return l.cle == cle; });
+            const auto ligne =
+                std::find_if(table->second.begin(), table->second.end(), [&](const Ligne& l) { return l.cle == cle; });
             if (ligne == table->second.end())
                 src.refuser("« " + nom + " » n'est pas une subdivision de subdivisions-" + c.pays + ".txt");
             const int code = std::stoi(ligne->code);
@@ -261,12 +257,12 @@ void lireFichier(const fs::path& chemin, Tables& t) {
         nom[prefixeColoration.size() + 2] == '-') {
         const auto paysColore = nom.substr(prefixeColoration.size(), 2);
         const auto table = nom.substr(prefixeColoration.size() + 3, nom.size() - prefixeColoration.size() - 7);
-        const bool simple = std::all_of(table.begin(), table.end(), [](char c) {
-            return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z');
-        });
+        const bool simple = std::all_of(table.begin(), table.end(),
+                                        [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
         if (lettres(paysColore, 2, false) && simple) return lireColoration(chemin, paysColore, table, t);
     }
-    throw ErreurDonnees(chemin.string() + ": nom de fichier inconnu (pays.txt, regions.txt, "
+    throw ErreurDonnees(chemin.string() +
+                        ": nom de fichier inconnu (pays.txt, regions.txt, "
                         "sigles.txt, subdivisions-XX.txt ou coloration-XX-nom.txt attendu)");
 }
 
@@ -282,8 +278,7 @@ void verifierEnsemble(const Tables& t) {
     }
     for (const auto& [pays, lignes] : t.subdivisions) {
         if (!codeDePays(t, pays))
-            throw ErreurDonnees(t.fichiersSubdivisions.at(pays) + ": " + pays +
-                                " n'est pas un code de pays.txt");
+            throw ErreurDonnees(t.fichiersSubdivisions.at(pays) + ": " + pays + " n'est pas un code de pays.txt");
     }
 }
 
@@ -307,13 +302,15 @@ std::vector<Ligne> triee(std::vector<Ligne> table) {
     return table;
 }
 
-void ecrireTable(std::ostream& o, const char* type, const std::string& nom,
-                 const std::vector<Ligne>& table, bool codeTexte) {
+void ecrireTable(std::ostream& o, const char* type, const std::string& nom, const std::vector<Ligne>& table,
+                 bool codeTexte) {
     o << "constexpr std::array<" << type << ", " << table.size() << "> " << nom << "{{\n";
     for (const auto& l : triee(table)) {
         o << "    {" << litteral(l.cle);
-        if (codeTexte) o << ", CodePays{\"" << l.code << "\"}";
-        else if (!l.code.empty()) o << ", " << l.code;
+        if (codeTexte)
+            o << ", CodePays{\"" << l.code << "\"}";
+        else if (!l.code.empty())
+            o << ", " << l.code;
         o << "},\n";
     }
     o << "}};\n\n";
@@ -326,12 +323,14 @@ void ecrireRegions(std::ostream& o, const std::vector<Ligne>& regions) {
 }
 
 // Noms d'affichage, dans l'ordre des fichiers : cle porte le nom, code le code.
-void ecrireNoms(std::ostream& o, const char* type, const std::string& nom,
-                const std::vector<Ligne>& noms, bool codeTexte) {
+void ecrireNoms(std::ostream& o, const char* type, const std::string& nom, const std::vector<Ligne>& noms,
+                bool codeTexte) {
     o << "constexpr std::array<" << type << ", " << noms.size() << "> " << nom << "{{\n";
     for (const auto& l : noms) {
-        if (codeTexte) o << "    {CodePays{\"" << l.code << "\"}, ";
-        else o << "    {" << l.code << ", ";
+        if (codeTexte)
+            o << "    {CodePays{\"" << l.code << "\"}, ";
+        else
+            o << "    {" << l.code << ", ";
         o << litteral(l.cle) << "},\n";
     }
     o << "}};\n\n";
@@ -343,8 +342,8 @@ void ecrireColorations(std::ostream& o, const Tables& t) {
         o << "constexpr std::array<std::string_view, " << c.regions.size() << "> kColorationRegions_" << suffixe
           << "{{\n";
         for (const auto& r : c.regions) o << "    " << litteral(r) << ",\n";
-        o << "}};\n\nconstexpr std::array<LieuCaseColoration, " << c.cases.size() << "> kColorationCases_"
-          << suffixe << "{{\n";
+        o << "}};\n\nconstexpr std::array<LieuCaseColoration, " << c.cases.size() << "> kColorationCases_" << suffixe
+          << "{{\n";
         for (const auto& [code, rang] : c.cases) o << "    {" << code << ", " << rang << "},\n";
         o << "}};\n\n";
     }

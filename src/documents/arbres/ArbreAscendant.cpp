@@ -82,8 +82,10 @@ void ArbreAscendant::construire(const ContexteDocument& contexte) {
             return CouleurBoite{c.rouge, c.vert, c.bleu};
         };
     ConstructionAscendante construction(r, arbre_);
-    if (familial()) construction.familial(mari_, femme_, mariageCouple_);
-    else construction.individuel(static_cast<std::uint32_t>(racine()));
+    if (familial())
+        construction.familial(mari_, femme_, mariageCouple_);
+    else
+        construction.individuel(static_cast<std::uint32_t>(racine()));
     if (coloration_ && octet(kSuppressionNonColorees)) construction.elaguer();
     anneeReference_ = construction.anneeReference();
     decalageVertical_ = familial() && !parCouple_ ? 580 : 0;
@@ -118,14 +120,17 @@ void ArbreAscendant::installerChronologie(const ContexteDocument& contexte) {
 }
 
 void ArbreAscendant::ecrire() {
-    if (format == FormatSortie::Web) ecrireWeb();
-    else ecrirePdf();
+    if (format == FormatSortie::Web)
+        ecrireWeb();
+    else
+        ecrirePdf();
 }
 
 void ArbreAscendant::ecrirePdf() {
     SurfacePdf surface(dessin_, polices, horloge);
     surface.ouvrir(std::filesystem::path(chemin), "Arbre ascendant", etirement(), largeur, hauteur + 1);
-    if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
+    if (!coloration_ && themeADegrade(style_.theme))
+        style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
     if (chronologie_) dessinerChronologie(*chronologie_, surface, largeur, decalageVertical_);
     if (dessin_.signature) dessinerSignature(surface);

@@ -32,13 +32,26 @@ public:
     static constexpr std::uint8_t kCodeFamilial = 38;
 
     static constexpr const ParametreDeclare* kParametresIndividuel[] = {
-        &kRacine, &kNomRacine, &kFondDePage, &kFormat, &kStyleAscendant,
-        &kCritereColoration<SorteArbreChromatique::AscendantIndividuel>, &kSuppressionNonColorees,
-        &kCoupesArbre, &kLimiteGenerations};
+        &kRacine,
+        &kNomRacine,
+        &kFondDePage,
+        &kFormat,
+        &kStyleAscendant,
+        &kCritereColoration<SorteArbreChromatique::AscendantIndividuel>,
+        &kSuppressionNonColorees,
+        &kCoupesArbre,
+        &kLimiteGenerations};
     static constexpr const ParametreDeclare* kParametresFamilial[] = {
-        &kRacine, &kNomRacine, &kConjoint, &kFondDePage, &kFormat, &kStyleAscendant,
-        &kCritereColoration<SorteArbreChromatique::AscendantFamilial>, &kSuppressionNonColorees,
-        &kCoupesArbre, &kLimiteGenerations};
+        &kRacine,
+        &kNomRacine,
+        &kConjoint,
+        &kFondDePage,
+        &kFormat,
+        &kStyleAscendant,
+        &kCritereColoration<SorteArbreChromatique::AscendantFamilial>,
+        &kSuppressionNonColorees,
+        &kCoupesArbre,
+        &kLimiteGenerations};
 
     explicit ArbreAscendant(const Afficheur& type);
     ~ArbreAscendant() override;
@@ -67,8 +80,8 @@ private:
     ArbreDeBoites arbre_;
     bool parCouple_ = false;
     int anneeReference_ = 0;
-    std::int32_t decalageVertical_ = 0;     // montée des boîtes d'un arbre familial classique
-    std::int32_t hauteurArbre_ = 0;         // sans la légende
+    std::int32_t decalageVertical_ = 0;                       // montée des boîtes d'un arbre familial classique
+    std::int32_t hauteurArbre_ = 0;                           // sans la légende
     std::uint32_t mari_ = 0, femme_ = 0, mariageCouple_ = 0;  // arbre familial
 };
 

@@ -222,7 +222,8 @@ void ArbreCousins::construireBranches(const ContexteDocument& contexte) {
         r.coupes = ensemble(kCoupesArbre);
         r.limiteGenerations = octet(kLimiteGenerations);
         r.doublesBranches = preferences_.doublesBranchesDescendantes;
-        if (brancheCousine) r.brancheImposee = &c == &couples_.front() ? -1 : (couleur = (couleur + 1) % kCouleursBranches);
+        if (brancheCousine)
+            r.brancheImposee = &c == &couples_.front() ? -1 : (couleur = (couleur + 1) % kCouleursBranches);
         if (coloration_)
             r.colorer = [this](const NoeudDescendant& n) {
                 const CouleurRvb k = coloration_->colorer(n.personne, n.branche);
@@ -230,7 +231,8 @@ void ArbreCousins::construireBranches(const ContexteDocument& contexte) {
             };
         // Le plafond des boîtes vaut pour tout le dessin, pas pour chaque branche.
         r.boitesMax = r.boitesMax > boites ? r.boitesMax - boites : 0;
-        c.branche = std::make_unique<ArbreDescCousins>(r, c.mari, c.femme, c.fiche, c.enfantsLignee, famillesDessinees_);
+        c.branche =
+            std::make_unique<ArbreDescCousins>(r, c.mari, c.femme, c.fiche, c.enfantsLignee, famillesDessinees_);
         c.branche->construire();
         boites += c.branche->rangees().nombreBoites();
         preparerTextes(c.branche->boites(), base, t);
@@ -277,15 +279,18 @@ void ArbreCousins::placerBranches() {
             dx = gauche ? kLoin : -kLoin;
             if (lignee) {
                 std::int32_t bord = gauche ? -kLoin : kLoin;
-                for (const NoeudDescendant* n : boites) bord = gauche ? std::max(bord, n->droite()) : std::min(bord, n->x);
+                for (const NoeudDescendant* n : boites)
+                    bord = gauche ? std::max(bord, n->droite()) : std::min(bord, n->x);
                 dx = lignee->centre() - bord;
             }
             for (const NoeudDescendant* n : boites)
                 tranches(*n, [&](std::int32_t k) {
                     auto it = contours.find(k);
                     if (it == contours.end()) return;
-                    if (gauche) dx = std::min(dx, it->second.first - ecart - n->droite());
-                    else dx = std::max(dx, it->second.second + ecart - n->x);
+                    if (gauche)
+                        dx = std::min(dx, it->second.first - ecart - n->droite());
+                    else
+                        dx = std::max(dx, it->second.second + ecart - n->x);
                 });
             if (dx == kLoin || dx == -kLoin) dx = 0;
         }
@@ -346,7 +351,7 @@ void ArbreCousins::dessinerLignee(SurfacePdf& surface, const CoupleAscendant& c)
     if (!l || !f) return;
     const ArbreDescendant::Point d = ArbreDescendant::departFamille(*f, style_.theme == 0 && !style_.chromatique);
     const std::int32_t tete = f->tete().position;
-    std::int32_t palier = f->aEnfants() ? f->barre
+    std::int32_t palier = f->aEnfants()    ? f->barre
                           : chronologique_ ? (std::max(tete, f->position) + BoiteArbre::kHauteur + l->position) / 2
                                            : tete + ArbreDescendant::kBarre;
     palier = std::clamp(palier, d.position, std::max(d.position, l->position));
@@ -370,11 +375,13 @@ void ArbreCousins::dessinerNonSuivis(SurfacePdf& surface, const CoupleAscendant&
 void ArbreCousins::ecrirePdf() {
     SurfacePdf surface(dessin_, polices, horloge);
     surface.ouvrir(std::filesystem::path(chemin), "Arbre des cousins", etirement(), largeur + 2, hauteur);
-    if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
+    if (!coloration_ && themeADegrade(style_.theme))
+        style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
     if (chronologie_)
-        dessinerChronologie(*chronologie_, surface, largeur,
-                            hauteurArbre_ - (chronologie_->derniereAnnee() - anneeHaut_) * ArbreDescendant::kUnitesParAnnee);
+        dessinerChronologie(
+            *chronologie_, surface, largeur,
+            hauteurArbre_ - (chronologie_->derniereAnnee() - anneeHaut_) * ArbreDescendant::kUnitesParAnnee);
     for (const CoupleAscendant& c : couples_) dessinerLignee(surface, c);
     TraceDescendant t;
     t.style = &style_;

@@ -59,7 +59,7 @@ struct CoupleAscendant {
     std::uint32_t mari = 0, femme = 0;  // l'un des deux peut manquer
     std::uint32_t fiche = 0;            // famille du couple (chaîne du mari, ou du seul membre)
     int generation = 0;
-    int cote = 0;                       // 0 couple racine, 1 au-dessus du mari, 2 de la femme
+    int cote = 0;  // 0 couple racine, 1 au-dessus du mari, 2 de la femme
     CoupleAscendant* parentsMari = nullptr;
     CoupleAscendant* parentsFemme = nullptr;
     CoupleAscendant* dessous = nullptr;
@@ -76,11 +76,11 @@ public:
     static constexpr std::uint8_t kCodeFamilial = 40;
 
     static constexpr const ParametreDeclare* kParametresIndividuel[] = {
-        &kRacine, &kNomRacine, &kContemporains, &kLimiteAscendance, &kFondDePage, &kCritereCousins,
-        &kCoupesArbre, &kLimiteGenerations};
+        &kRacine,     &kNomRacine,      &kContemporains, &kLimiteAscendance,
+        &kFondDePage, &kCritereCousins, &kCoupesArbre,   &kLimiteGenerations};
     static constexpr const ParametreDeclare* kParametresFamilial[] = {
-        &kRacine, &kNomRacine, &kConjoint, &kContemporains, &kLimiteAscendance, &kFondDePage, &kCritereCousins,
-        &kCoupesArbre, &kLimiteGenerations};
+        &kRacine,     &kNomRacine,      &kConjoint,    &kContemporains,    &kLimiteAscendance,
+        &kFondDePage, &kCritereCousins, &kCoupesArbre, &kLimiteGenerations};
 
     explicit ArbreCousins(const Afficheur& type);
     ~ArbreCousins() override;
@@ -114,7 +114,7 @@ private:
     EnsemblePersonnes famillesDessinees_;
     EnsemblePersonnes renvoyees_;
     std::uint32_t mari_ = 0, femme_ = 0, fiche_ = 0;
-    int generations_ = 0;          // rangées d'ascendants (génération la plus haute + 1)
+    int generations_ = 0;  // rangées d'ascendants (génération la plus haute + 1)
     std::int32_t hauteurArbre_ = 0;
     std::int32_t hauteurLegende_ = 0;
     int anneeHaut_ = 0;

@@ -10,7 +10,8 @@ void ArbreDeBoites::reconstruireRangees() {
         if (!n) break;
         premiers_[static_cast<std::size_t>(k)] = n->pere ? n->pere : n->mere;
     }
-    for (int j = k; j < nombreRangees_; ++j) premiers_[static_cast<std::size_t>(j)] = derniers_[static_cast<std::size_t>(j)] = nullptr;
+    for (int j = k; j < nombreRangees_; ++j)
+        premiers_[static_cast<std::size_t>(j)] = derniers_[static_cast<std::size_t>(j)] = nullptr;
     if (premiers_[0]) nombreRangees_ = k;
     for (int j = 0; j < nombreRangees_; ++j) {
         NoeudAscendant* n = premiers_[static_cast<std::size_t>(j)];

@@ -15,11 +15,11 @@ public:
     // sinon la mère, sinon la boîte suivante ; les rangées au-delà de la dernière sont vidées.
     void reconstruireRangees();
 
-    NoeudAscendant* racine = nullptr;   // la racine, ou le couple invisible d'un arbre familial
+    NoeudAscendant* racine = nullptr;  // la racine, ou le couple invisible d'un arbre familial
     std::int32_t largeur = 0;
     std::int32_t hauteur = 0;
-    EnsemblePersonnes dessinees;         // personnes dont les parents sont dessinés
-    EnsemblePersonnes repetees;          // personnes dessinées plus d'une fois
+    EnsemblePersonnes dessinees;  // personnes dont les parents sont dessinés
+    EnsemblePersonnes repetees;   // personnes dessinées plus d'une fois
 };
 
 }  // namespace lignara

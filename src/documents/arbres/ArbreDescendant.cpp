@@ -90,7 +90,8 @@ NoeudDescendant& ArbreDescendant::ajouterBoite(std::uint32_t personne, int range
     n.parent = parent;
     // Le numéro de l'enfant de la première rangée ouvre une branche que ses descendants gardent ;
     // la première rangée elle-même n'en a pas.
-    if (regles_.brancheImposee) n.branche = *regles_.brancheImposee;
+    if (regles_.brancheImposee)
+        n.branche = *regles_.brancheImposee;
     else if (regles_.brancheDescendante && parent)
         n.branche = parent->generation == 0 ? static_cast<std::int32_t>(personne) : parent->branche;
     placerVerticalement(n, parent, famille);
@@ -137,13 +138,17 @@ void ArbreDescendant::deciderFamille(NoeudDescendant& personne, NoeudDescendant&
     const ReglesDescendance& r = regles_;
     const int rangee = personne.generation;
     bool dessiner = true;
-    if (r.coupes && (r.coupes->contient(personne.personne) || r.coupes->contient(conjoint))) dessiner = false;
-    else if (r.agnatique && personne.sexe != 'M') dessiner = false;
+    if (r.coupes && (r.coupes->contient(personne.personne) || r.coupes->contient(conjoint)))
+        dessiner = false;
+    else if (r.agnatique && personne.sexe != 'M')
+        dessiner = false;
     else if (!r.contemporains && r.statutsVitaux && premierEnfant < r.statutsVitaux->size() &&
              (*r.statutsVitaux)[premierEnfant] == 'v')
         dessiner = false;
-    else if (r.limiteGenerations > 0 && rangee >= r.limiteGenerations) dessiner = false;
-    else if (rangee + 1 >= Rangees::kRangeesMax) dessiner = false;
+    else if (r.limiteGenerations > 0 && rangee >= r.limiteGenerations)
+        dessiner = false;
+    else if (rangee + 1 >= Rangees::kRangeesMax)
+        dessiner = false;
     else if (EnsemblePersonnes* dessinees = familles(); dessinees && dessinees->contient(premierEnfant)) {
         repetees_.ajouter(personne.personne);
         if (conjoint) repetees_.ajouter(conjoint);
@@ -170,15 +175,19 @@ void ArbreDescendant::placerVerticalement(NoeudDescendant& n, const NoeudDescend
     }
     std::int16_t a = anneeEstimee(n.personne);
     if (a == EstimationNaissances::kAucuneAnnee) {
-        if (n.conjoint && n.partenaire) a = n.partenaire->annee;
-        else if (parent) a = static_cast<std::int16_t>(parent->annee + kAnsParGeneration);
+        if (n.conjoint && n.partenaire)
+            a = n.partenaire->annee;
+        else if (parent)
+            a = static_cast<std::int16_t>(parent->annee + kAnsParGeneration);
     }
     n.annee = a;
     if (n.generation == 0) return;  // la première rangée attend l'année du haut
     // Un enfant reste sous ses deux parents même quand les dates le disent plus âgé ; un
     // conjoint ne monte pas plus haut que son partenaire ne le peut.
-    if (n.conjoint && n.partenaire) n.plancher = n.partenaire->plancher;
-    else if (parent) n.plancher = std::max(parent->position, famille ? famille->position : 0) + kEcartParentMinimal;
+    if (n.conjoint && n.partenaire)
+        n.plancher = n.partenaire->plancher;
+    else if (parent)
+        n.plancher = std::max(parent->position, famille ? famille->position : 0) + kEcartParentMinimal;
     const std::int64_t p = (std::int64_t{a} - anneeHaut_) * kUnitesParAnnee;
     constexpr std::int64_t kPlusBas = std::numeric_limits<std::int32_t>::max() / 4;
     n.position = static_cast<std::int32_t>(std::clamp<std::int64_t>(p, n.plancher, kPlusBas));

@@ -41,9 +41,9 @@ namespace lignara {
 
 struct ReglesDescendance {
     const BaseGenealogique* base = nullptr;
-    std::uint8_t donnees = 63;          // bits des données affichées (16 : mariage)
+    std::uint8_t donnees = 63;  // bits des données affichées (16 : mariage)
     bool agnatique = false;
-    bool contemporains = true;          // « Affiche les personnes contemporaines »
+    bool contemporains = true;  // « Affiche les personnes contemporaines »
     // Statut vital par personne ('v', 'm') : nécessaire quand les contemporains sont cachés.
     const std::vector<char>* statutsVitaux = nullptr;
     // Arbre chronologique : année de naissance estimée par personne (9999 : inconnue) ; nul
@@ -53,9 +53,9 @@ struct ReglesDescendance {
     // Arbres mixtes : année du haut imposée (les deux moitiés partagent l'échelle du temps).
     std::optional<int> anneeHautImposee;
     const EnsemblePersonnes* coupes = nullptr;
-    int limiteGenerations = 0;          // 0 : aucune
-    bool doublesBranches = false;       // « pour les branches descendantes »
-    bool brancheDescendante = false;    // valeurs de branche du critère « Branche descendante »
+    int limiteGenerations = 0;        // 0 : aucune
+    bool doublesBranches = false;     // « pour les branches descendantes »
+    bool brancheDescendante = false;  // valeurs de branche du critère « Branche descendante »
     // Branche de cousins : valeur de branche de toutes les boîtes.
     std::optional<std::int32_t> brancheImposee;
     // Couleur de remplissage d'une boîte, qui connaît déjà sa valeur de branche ; vide : blanc.

@@ -108,8 +108,10 @@ void ArbreMixte::construireAscendants(const ContexteDocument& contexte) {
             return CouleurBoite{c.rouge, c.vert, c.bleu};
         };
     ConstructionAscendante construction(r, ascendants_);
-    if (familial()) construction.familial(mari_, femme_, mariageCouple_);
-    else construction.individuel(static_cast<std::uint32_t>(racine()));
+    if (familial())
+        construction.familial(mari_, femme_, mariageCouple_);
+    else
+        construction.individuel(static_cast<std::uint32_t>(racine()));
     if (coloration_ && octet(kSuppressionNonColorees)) construction.elaguer();
     anneeReference_ = construction.anneeReference();
     ascendants_.dessinees = EnsemblePersonnes();
@@ -146,8 +148,10 @@ void ArbreMixte::construireDescendants(const ContexteDocument& contexte) {
             const CouleurRvb c = coloration_->colorer(n.personne);
             return CouleurBoite{c.rouge, c.vert, c.bleu};
         };
-    if (familial()) descendants_ = std::make_unique<ArbreDescFamilial>(regles_, mari_, femme_, ficheMari_);
-    else descendants_ = std::make_unique<ArbreDescIndividuel>(regles_, static_cast<std::uint32_t>(racine()));
+    if (familial())
+        descendants_ = std::make_unique<ArbreDescFamilial>(regles_, mari_, femme_, ficheMari_);
+    else
+        descendants_ = std::make_unique<ArbreDescIndividuel>(regles_, static_cast<std::uint32_t>(racine()));
     descendants_->construire();
     // Rien n'est retiré quand aucun descendant n'est coloré (apparitions parmi les ascendants).
     if (coloration_ && octet(kSuppressionNonColorees)) descendants_->elaguer();
@@ -244,8 +248,10 @@ TraceDescendant ArbreMixte::trace() const {
 }
 
 void ArbreMixte::ecrire() {
-    if (format == FormatSortie::Web) ecrireWeb();
-    else ecrirePdf();
+    if (format == FormatSortie::Web)
+        ecrireWeb();
+    else
+        ecrirePdf();
 }
 
 namespace {
@@ -258,10 +264,12 @@ std::int32_t basChronologie(const Chronologie& c, const ArbreDescendant& d, std:
 void ArbreMixte::ecrirePdf() {
     SurfacePdf surface(dessin_, polices, horloge);
     surface.ouvrir(std::filesystem::path(chemin), "Arbre mixte", etirement(), largeur + 2, hauteur + 1);
-    if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
+    if (!coloration_ && themeADegrade(style_.theme))
+        style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
     if (chronologie_)
-        dessinerChronologie(*chronologie_, surface, largeur, basChronologie(*chronologie_, *descendants_, hautDescendants_));
+        dessinerChronologie(*chronologie_, surface, largeur,
+                            basChronologie(*chronologie_, *descendants_, hautDescendants_));
     if (dessin_.signature) dessinerSignature(surface);
     // Le couple d'un arbre familial est joint par la première rangée de la moitié basse.
     const TraceAscendant haut{&style_, true, !familial()};
@@ -290,7 +298,8 @@ void ArbreMixte::ecrireWeb() {
     page.ouvrirPositionnee(std::filesystem::path(chemin), "Arbre mixte", largeur, hauteur);
     RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(page);
     if (chronologie_)
-        ecrireChronologieWeb(*chronologie_, blocs, largeur, basChronologie(*chronologie_, *descendants_, hautDescendants_));
+        ecrireChronologieWeb(*chronologie_, blocs, largeur,
+                             basChronologie(*chronologie_, *descendants_, hautDescendants_));
     if (coloration_) coloration_->ecrireLegende(page, 0, hauteur);
     EnsemblePersonnes ancrees(descendants_->repetees().nombrePersonnes());
     ecrireAscendantsWeb(blocs, ascendants_, {&style_, true, !familial()}, polices.reguliere, ancrees);

@@ -53,13 +53,25 @@ public:
     static constexpr std::uint8_t kCodeFamilial = 39;
 
     static constexpr const ParametreDeclare* kParametresIndividuel[] = {
-        &kRacine, &kNomRacine, &kDescendantsContemporains, &kFondDePage, &kFormat,
-        &kCritereColoration<SorteArbreChromatique::Mixte>, &kSuppressionNonColorees, &kCoupesArbre,
+        &kRacine,
+        &kNomRacine,
+        &kDescendantsContemporains,
+        &kFondDePage,
+        &kFormat,
+        &kCritereColoration<SorteArbreChromatique::Mixte>,
+        &kSuppressionNonColorees,
+        &kCoupesArbre,
         &kLimiteGenerations};
-    static constexpr const ParametreDeclare* kParametresFamilial[] = {
-        &kRacine, &kNomRacine, &kConjoint, &kDescendantsContemporains, &kFondDePage, &kFormat,
-        &kCritereColoration<SorteArbreChromatique::Mixte>, &kSuppressionNonColorees, &kCoupesArbre,
-        &kLimiteGenerations};
+    static constexpr const ParametreDeclare* kParametresFamilial[] = {&kRacine,
+                                                                      &kNomRacine,
+                                                                      &kConjoint,
+                                                                      &kDescendantsContemporains,
+                                                                      &kFondDePage,
+                                                                      &kFormat,
+                                                                      &kCritereColoration<SorteArbreChromatique::Mixte>,
+                                                                      &kSuppressionNonColorees,
+                                                                      &kCoupesArbre,
+                                                                      &kLimiteGenerations};
 
     explicit ArbreMixte(const Afficheur& type);
     ~ArbreMixte() override;
@@ -99,7 +111,7 @@ private:
     std::unique_ptr<ArbreDescendant> descendants_;
     std::vector<const NoeudDescendant*> racinesBasses_;
     EnsemblePersonnes renvoyees_;
-    int anneeReference_ = 0;        // moitié haute chronologique : année de la position 0
+    int anneeReference_ = 0;            // moitié haute chronologique : année de la position 0
     std::int32_t hautDescendants_ = 0;  // ordonnée de la position 0 de la moitié basse
     std::int32_t hauteurArbre_ = 0;
     std::uint32_t mari_ = 0, femme_ = 0, ficheMari_ = 0, mariageCouple_ = 0;

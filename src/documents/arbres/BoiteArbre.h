@@ -43,8 +43,8 @@ struct BoiteArbre {
     std::array<std::string, 4> lignes;
     std::array<std::string, 4> texteMariage;  // jusqu'à quatre lignes
     std::int32_t largeurMariage = 0;
-    std::string photo;               // chemin de la photo retenue, vide sans photo
-    std::int32_t largeurPhoto = 0;   // P ; la photo fait 832 de haut
+    std::string photo;              // chemin de la photo retenue, vide sans photo
+    std::int32_t largeurPhoto = 0;  // P ; la photo fait 832 de haut
 
     std::int32_t centre() const { return x + largeur / 2; }
     std::int32_t droite() const { return x + largeur; }

@@ -43,8 +43,8 @@ constexpr std::array<CouleurRvb, 24> kPaletteApparitions{
     rvb(0x87ed91), rvb(0x1cb82b), rvb(0x11711a), rvb(0xfbffad), rvb(0xced800), rvb(0x7c8200),
     rvb(0xffc175), rvb(0xe07b00), rvb(0x9c5500), rvb(0xff9d9d), rvb(0xff3737), rvb(0xb00000),
     rvb(0xfda5ff), rvb(0xe146e1), rvb(0x98009c), rvb(0xb2b2b2), rvb(0x696969), rvb(0x000000)};
-constexpr std::array<CouleurRvb, 5> kPaletteBranches{
-    rvb(0xffffff), rvb(0xb9b9ff), rvb(0x5a5aff), rvb(0xff9d9d), rvb(0xe61919)};
+constexpr std::array<CouleurRvb, 5> kPaletteBranches{rvb(0xffffff), rvb(0xb9b9ff), rvb(0x5a5aff), rvb(0xff9d9d),
+                                                     rvb(0xe61919)};
 constexpr std::array<CouleurRvb, 18> kPaletteBranchesDescendantes{
     rvb(0xf09600), rvb(0x9b9bfa), rvb(0x32d232), rvb(0xd72dd7), rvb(0xf0f000), rvb(0x78dcf0),
     rvb(0xd2d2d2), rvb(0x008200), rvb(0xff0000), rvb(0x9b6432), rvb(0x6ebe9b), rvb(0xff96ff),
@@ -56,8 +56,8 @@ struct PaysReserve {
     CodePays pays;
     int c;
 };
-constexpr std::array<PaysReserve, 4> kPaysReserves{{
-    {CodePays("FR"), 15}, {CodePays("CH"), 10}, {CodePays("BE"), 17}, {CodePays("LU"), 9}}};
+constexpr std::array<PaysReserve, 4> kPaysReserves{
+    {{CodePays("FR"), 15}, {CodePays("CH"), 10}, {CodePays("BE"), 17}, {CodePays("LU"), 9}}};
 
 constexpr std::int64_t kLibre = -1;
 
@@ -65,9 +65,7 @@ std::int64_t valeurPays(CodePays p) {
     return (std::int64_t{static_cast<std::uint8_t>(p.octets[0])} << 8) | static_cast<std::uint8_t>(p.octets[1]);
 }
 
-CodePays paysDeValeur(std::int64_t v) {
-    return CodePays(static_cast<char>(v >> 8), static_cast<char>(v & 0xff));
-}
+CodePays paysDeValeur(std::int64_t v) { return CodePays(static_cast<char>(v >> 8), static_cast<char>(v & 0xff)); }
 
 bool estCritereRegions(std::uint8_t critere) { return critere >= 1 && critere <= 4; }
 bool estCritereBrancheGeneration(std::uint8_t critere) { return critere >= 9 && critere <= 13; }
@@ -165,23 +163,22 @@ CouleurRvb couleurCategorie(int categorie) {
 }
 
 std::string libelleCritereColoration(std::uint8_t code) {
-    static const std::array<const char*, 16> kLibelles{
-        "Pays",
-        "France (depuis 2016)",
-        "France (1970 à 2015)"_1252,
-        "Belgique",
-        "Canada",
-        "Suisse",
-        "Profession",
-        "Source",
-        "Nb d'apparitions",
-        "Branche (génération 1)"_1252,
-        "Branche (génération 2)"_1252,
-        "Branche (génération 3)"_1252,
-        "Branche (génération 4)"_1252,
-        "Branche (génération 5)"_1252,
-        "Branche descendante",
-        "Branche cousine"};
+    static const std::array<const char*, 16> kLibelles{"Pays",
+                                                       "France (depuis 2016)",
+                                                       "France (1970 à 2015)"_1252,
+                                                       "Belgique",
+                                                       "Canada",
+                                                       "Suisse",
+                                                       "Profession",
+                                                       "Source",
+                                                       "Nb d'apparitions",
+                                                       "Branche (génération 1)"_1252,
+                                                       "Branche (génération 2)"_1252,
+                                                       "Branche (génération 3)"_1252,
+                                                       "Branche (génération 4)"_1252,
+                                                       "Branche (génération 5)"_1252,
+                                                       "Branche descendante",
+                                                       "Branche cousine"};
     return critereColorationValide(code) ? kLibelles[code] : std::string();
 }
 
@@ -241,7 +238,8 @@ Coloration Coloration::fabriquer(std::uint8_t critere, const BaseGenealogique& b
             ParametresGrapheParente p;
             p.options = GrapheApparitions;
             p.racine = racine;
-            for (const ApparitionAscendant& a : construireGrapheParente(base, p).apparitions) total[a.personne] += a.nombre;
+            for (const ApparitionAscendant& a : construireGrapheParente(base, p).apparitions)
+                total[a.personne] += a.nombre;
         }
         std::vector<ApparitionAscendant> apparitions;
         apparitions.reserve(total.size());
@@ -325,8 +323,7 @@ std::optional<std::int64_t> Coloration::valeurDe(std::uint32_t personne, std::in
     // Professions et sources.
     const std::uint32_t ref = critere_ == ColorationProfession ? ind.profession : premiereSource(*base_, ind);
     if (ref == 0 || !donnees_->categories) return std::nullopt;
-    const std::string texte =
-        base_->LireTexte(critere_ == ColorationProfession ? TableProfessions : TableSources, ref);
+    const std::string texte = base_->LireTexte(critere_ == ColorationProfession ? TableProfessions : TableSources, ref);
     auto& automate = *donnees_->categories;
     automate.commencer(texte);
     for (std::uint8_t c = automate.Match(); c != CategorieAutomate::kAucune; c = automate.Match())
@@ -363,8 +360,10 @@ int Coloration::caseDe(std::uint32_t personne, std::int32_t branche) {
     }
     const int c = caseDeValeur(*valeur);
     auto& tenue = valeurs_[static_cast<std::size_t>(c)];
-    if (tenue == kLibre) tenue = *valeur;
-    else if (tenue != *valeur) donnees_->derniereCasePartagee = true;
+    if (tenue == kLibre)
+        tenue = *valeur;
+    else if (tenue != *valeur)
+        donnees_->derniereCasePartagee = true;
     return c;
 }
 
@@ -391,7 +390,8 @@ std::string Coloration::libelleCase(int c) const {
     const std::int64_t valeur = valeurs_[static_cast<std::size_t>(c)];
     if (critere_ == ColorationApparitions) {
         char texte[40];
-        std::snprintf(texte, sizeof texte, derniere ? "%lld fois ou plus" : "%lld fois", static_cast<long long>(valeur));
+        std::snprintf(texte, sizeof texte, derniere ? "%lld fois ou plus" : "%lld fois",
+                      static_cast<long long>(valeur));
         return texte;
     }
     if (estCritereRegions(critere_)) {
@@ -461,12 +461,11 @@ void Coloration::ecrireLegende(PageWeb& page, std::int32_t x, std::int32_t y) co
         const std::int32_t bas = y - kLigne * static_cast<std::int32_t>(k + 2);
         const std::int64_t haut = page.pixelY(bas + kHautPastille);
         const std::int64_t hauteur = PageWeb::hauteurPixels(kHautPastille - kBasPastille);
-        page.ecrireBalises("<div style=\"position:absolute;top:" + std::to_string(haut) + "px;left:" +
-                           std::to_string(page.pixelX(x + kMarge)) + "px;width:" +
-                           std::to_string(PageWeb::largeurPixels(kPastille)) + "px;height:" +
-                           std::to_string(hauteur) + "px;font-size:1px;border:1px solid " +
-                           page.couleurs().trait + ";background-color:" + couleurWeb(lignes[k].couleur) +
-                           ";\"></div>\n");
+        page.ecrireBalises("<div style=\"position:absolute;top:" + std::to_string(haut) +
+                           "px;left:" + std::to_string(page.pixelX(x + kMarge)) + "px;width:" +
+                           std::to_string(PageWeb::largeurPixels(kPastille)) + "px;height:" + std::to_string(hauteur) +
+                           "px;font-size:1px;border:1px solid " + page.couleurs().trait +
+                           ";background-color:" + couleurWeb(lignes[k].couleur) + ";\"></div>\n");
         page.texte(x + kDebutLibelle, bas + kLigneDeBase, lignes[k].libelle);
     }
 }

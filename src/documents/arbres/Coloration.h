@@ -126,8 +126,7 @@ public:
     // apparitions des ascendants de la racine (8 ; OperationImpossible sur une boucle dans les
     // liens de parenté). Un critère hors de 0 à 15 lève std::invalid_argument : c'est une faute
     // de l'appelant, qui décode le favori et n'appelle pas la coloration pour 255.
-    static Coloration fabriquer(std::uint8_t critere, const BaseGenealogique& base,
-                                std::uint32_t racine);
+    static Coloration fabriquer(std::uint8_t critere, const BaseGenealogique& base, std::uint32_t racine);
     // Le même pour plusieurs racines (arbres familiaux : les deux membres du couple) ; les
     // apparitions se comptent dans les ascendances de toutes les racines.
     static Coloration fabriquer(std::uint8_t critere, const BaseGenealogique& base,

@@ -150,7 +150,8 @@ bool ConstructionAscendante::ascendantsDessines(std::uint32_t personne, int gene
 NoeudAscendant* ConstructionAscendante::construire(std::uint32_t personne, int generation, char cote,
                                                    NoeudAscendant* enfant) {
     if (arbre_.nombreBoites() >= regles_.boitesMax)
-        throw OperationImpossible("Cet arbre est trop grand pour être dessiné.\nCoupez des branches ou limitez le nombre de générations."_1252);
+        throw OperationImpossible(
+            "Cet arbre est trop grand pour être dessiné.\nCoupez des branches ou limitez le nombre de générations."_1252);
     const Individu ind = regles_.base->LireIndividu(personne);
     avancerBranche(generation, cote);
     NoeudAscendant& n = arbre_.creer();

@@ -23,12 +23,12 @@ namespace lignara {
 
 struct ReglesConstruction {
     const BaseGenealogique* base = nullptr;
-    std::uint8_t donnees = 63;               // bits des données affichées
-    bool parCouple = false;                  // style « par couple d'ascendants »
-    std::uint8_t critere = 255;              // critère de coloration, 255 : aucun
+    std::uint8_t donnees = 63;   // bits des données affichées
+    bool parCouple = false;      // style « par couple d'ascendants »
+    std::uint8_t critere = 255;  // critère de coloration, 255 : aucun
     const EnsemblePersonnes* coupes = nullptr;
-    int limiteGenerations = 0;               // 0 : aucune
-    bool doublesBranches = false;            // « pour les branches ascendantes »
+    int limiteGenerations = 0;     // 0 : aucune
+    bool doublesBranches = false;  // « pour les branches ascendantes »
     // Arbre chronologique : année de naissance estimée par personne (9999 : inconnue) ; vide
     // pour un arbre ordinaire.
     const std::vector<std::int16_t>* anneesEstimees = nullptr;
@@ -72,8 +72,8 @@ private:
     const ReglesConstruction& regles_;
     ArbreDeBoites& arbre_;
     int anneeReference_ = 0;
-    int generationBranche_ = -1;   // g0 des critères de branche, −1 sinon
-    std::uint8_t branche_ = 0;     // couleur de branche courante
+    int generationBranche_ = -1;  // g0 des critères de branche, −1 sinon
+    std::uint8_t branche_ = 0;    // couleur de branche courante
     std::uint8_t prochainPere_ = 1, prochaineMere_ = 3;
 };
 

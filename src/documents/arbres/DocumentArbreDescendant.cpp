@@ -135,8 +135,10 @@ TraceDescendant DocumentArbreDescendant::trace() const {
 }
 
 void DocumentArbreDescendant::ecrire() {
-    if (format == FormatSortie::Web) ecrireWeb();
-    else ecrirePdf();
+    if (format == FormatSortie::Web)
+        ecrireWeb();
+    else
+        ecrirePdf();
 }
 
 // Bas de la chronologie : l'année la plus récente qu'elle couvre, à sa position dans l'arbre.
@@ -149,7 +151,8 @@ std::int32_t basChronologie(const Chronologie& c, int anneeHaut) {
 void DocumentArbreDescendant::ecrirePdf() {
     SurfacePdf surface(dessin_, polices, horloge);
     surface.ouvrir(std::filesystem::path(chemin), "Arbre descendant", etirement(), largeur + 2, hauteur);
-    if (!coloration_ && themeADegrade(style_.theme)) style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
+    if (!coloration_ && themeADegrade(style_.theme))
+        style_.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     if (coloration_) coloration_->dessinerLegende(surface, 0, hauteur);
     if (chronologie_)
         dessinerChronologie(*chronologie_, surface, largeur, y(basChronologie(*chronologie_, arbre_->anneeHaut())));

@@ -34,10 +34,16 @@ class DocumentArbreDescendant : public Arbre {
 public:
     static constexpr std::uint8_t kCode = 2;
 
-    static constexpr const ParametreDeclare* kParametres[] = {
-        &kRacine, &kNomRacine, &kAgnatique, &kContemporains, &kFondDePage, &kFormat,
-        &kCritereColoration<SorteArbreChromatique::Descendant>, &kSuppressionNonColorees, &kCoupesArbre,
-        &kLimiteGenerations};
+    static constexpr const ParametreDeclare* kParametres[] = {&kRacine,
+                                                              &kNomRacine,
+                                                              &kAgnatique,
+                                                              &kContemporains,
+                                                              &kFondDePage,
+                                                              &kFormat,
+                                                              &kCritereColoration<SorteArbreChromatique::Descendant>,
+                                                              &kSuppressionNonColorees,
+                                                              &kCoupesArbre,
+                                                              &kLimiteGenerations};
 
     explicit DocumentArbreDescendant(const Afficheur& type);
     ~DocumentArbreDescendant() override;

@@ -26,8 +26,10 @@ public:
         NoeudAscendant* racine = arbre_.racine;
         if (!racine) return;
         if (r_.chronologique) {
-            if (r_.parCouple) voisinesCouples(*racine);
-            else voisinesClassiques(*racine);
+            if (r_.parCouple)
+                voisinesCouples(*racine);
+            else
+                voisinesClassiques(*racine);
         } else {
             for (NoeudAscendant* n : arbre_.boites()) {
                 n->nombreVoisins = n->precedent ? 1 : 0;
@@ -162,7 +164,8 @@ private:
     }
 
     // Écart libre à gauche du côté droit (mere), face au côté gauche qui monte jusqu'à limite.
-    std::int64_t ecartDuCoteDroit(const NoeudAscendant& gauche, const NoeudAscendant& droit, std::int32_t limite) const {
+    std::int64_t ecartDuCoteDroit(const NoeudAscendant& gauche, const NoeudAscendant& droit,
+                                  std::int32_t limite) const {
         if (r_.chronologique) return plusPetitEcartSousArbre(&droit, limite);
         return plusPetitEcart(gauche.suivant, limite);
     }
@@ -182,8 +185,10 @@ private:
     // Centre la boîte sur la cible, ou pousse ses parents quand elle ne peut pas reculer.
     static void centrerSur(NoeudAscendant& b, std::int32_t centre) {
         std::int32_t cible = centre - b.largeur / 2;
-        if (cible < b.x) decalerParents(b, b.x - cible);
-        else b.x = cible;
+        if (cible < b.x)
+            decalerParents(b, b.x - cible);
+        else
+            b.x = cible;
     }
 
     // --- Style classique -----------------------------------------------------------------------
@@ -193,11 +198,14 @@ private:
         if (b.pere && b.mere && b.pere->etendue < b.mere->etendue) {
             std::int64_t ecart = ecartDuCoteDroit(*b.pere, *b.mere, b.pere->etendue);
             std::int64_t voulu = 135 * std::int64_t{r_.espace};
-            if (ecart != kSansEcart && ecart > voulu) decalerSousArbre(*b.pere, static_cast<std::int32_t>(ecart - voulu));
+            if (ecart != kSansEcart && ecart > voulu)
+                decalerSousArbre(*b.pere, static_cast<std::int32_t>(ecart - voulu));
         }
         respecterVoisines(b);
-        if (b.pere && b.mere) centrerSur(b, (b.pere->centre() + b.mere->centre()) / 2);
-        else if (b.aParents()) centrerSur(b, (b.pere ? b.pere : b.mere)->centre());
+        if (b.pere && b.mere)
+            centrerSur(b, (b.pere->centre() + b.mere->centre()) / 2);
+        else if (b.aParents())
+            centrerSur(b, (b.pere ? b.pere : b.mere)->centre());
     }
 
     // --- Style par couple d'ascendants ---------------------------------------------------------
@@ -222,8 +230,10 @@ private:
         respecterVoisines(*f);
         const std::int32_t t = f->largeurMariage;
         const std::int32_t voulu = h->droite() + t + kEcartMariage;
-        if (voulu >= f->x) f->x = voulu;
-        else h->x = f->x - t - kEcartMariage - h->largeur;
+        if (voulu >= f->x)
+            f->x = voulu;
+        else
+            h->x = f->x - t - kEcartMariage - h->largeur;
         centrerCouple(*h, *f);
     }
 

@@ -13,11 +13,11 @@ namespace lignara {
 namespace {
 
 constexpr std::uint32_t kAucun = std::numeric_limits<std::uint32_t>::max();
-constexpr std::int32_t kMargeVerticale = 32;      // autour d'une boîte, pour ses voisines
+constexpr std::int32_t kMargeVerticale = 32;  // autour d'une boîte, pour ses voisines
 constexpr int kRecentragesMax = 8;
-constexpr std::int32_t kCorrectionComptee = 3;    // plus petit déplacement qui compte
-constexpr std::int32_t kCorrectionBloc = 15;      // plus petit déplacement d'un bloc d'enfants
-constexpr std::int32_t kCellule = 16;             // pas des tranches de hauteur
+constexpr std::int32_t kCorrectionComptee = 3;  // plus petit déplacement qui compte
+constexpr std::int32_t kCorrectionBloc = 15;    // plus petit déplacement d'un bloc d'enfants
+constexpr std::int32_t kCellule = 16;           // pas des tranches de hauteur
 constexpr std::size_t kRecentesParTranche = 4;
 
 std::int32_t hautVoisinage(const NoeudDescendant& b) { return b.position - kMargeVerticale; }

@@ -41,9 +41,9 @@ struct ReglesPlacementDescendant {
 };
 
 struct BilanPlacement {
-    int passes = 0;             // passes de relaxation faites
-    bool stable = false;        // la dernière n'a rien déplacé
-    std::size_t reprises = 0;   // boîtes que la passe finale a dû pousser
+    int passes = 0;            // passes de relaxation faites
+    bool stable = false;       // la dernière n'a rien déplacé
+    std::size_t reprises = 0;  // boîtes que la passe finale a dû pousser
 };
 
 BilanPlacement placerDescendance(RangeesDeBoites<NoeudDescendant>& rangees, const ReglesPlacementDescendant& regles);

@@ -29,8 +29,10 @@ public:
         boite.generation = static_cast<std::uint8_t>(rangee);
         boite.precedent = derniers_[g];
         boite.suivant = nullptr;
-        if (derniers_[g]) derniers_[g]->suivant = &boite;
-        else premiers_[g] = &boite;
+        if (derniers_[g])
+            derniers_[g]->suivant = &boite;
+        else
+            premiers_[g] = &boite;
         derniers_[g] = &boite;
         if (rangee + 1 > nombreRangees_) nombreRangees_ = rangee + 1;
         ++nombreBoites_;

@@ -55,8 +55,9 @@ int caseRegionColoration(std::uint8_t critere, std::uint8_t subdivision) {
         case 2: {
             const auto* t = tableFrancaise(critere);
             if (!t) return -1;
-            const auto it = std::lower_bound(t->cases.begin(), t->cases.end(), subdivision,
-                                             [](const LieuCaseColoration& c, std::uint8_t s) { return c.subdivision < s; });
+            const auto it =
+                std::lower_bound(t->cases.begin(), t->cases.end(), subdivision,
+                                 [](const LieuCaseColoration& c, std::uint8_t s) { return c.subdivision < s; });
             return it != t->cases.end() && it->subdivision == subdivision ? it->c : -1;
         }
         case 3:
@@ -73,8 +74,7 @@ std::string nomRegionColoration(std::uint8_t critere, int c) {
     switch (critere) {
         case 1:
         case 2: return std::string(tableFrancaise(critere)->regions[static_cast<std::size_t>(c)]);
-        default:
-            return std::string(nomSubdivision(paysRegionsColoration(critere), static_cast<std::uint8_t>(c + 33)));
+        default: return std::string(nomSubdivision(paysRegionsColoration(critere), static_cast<std::uint8_t>(c + 33)));
     }
 }
 

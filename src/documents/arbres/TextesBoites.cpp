@@ -81,7 +81,8 @@ void mesurer(BoiteArbre& n, const TextesLus& t, const BaseGenealogique& base, co
         n.texteMariage[0] = t.mariage.date.empty() ? std::string() : "x " + t.mariage.date;
         n.texteMariage[1] = t.mariage.lieu;
         n.largeurMariage = 0;
-        for (const std::string& l : n.texteMariage) n.largeurMariage = std::max(n.largeurMariage, largeurTexte(police, l));
+        for (const std::string& l : n.texteMariage)
+            n.largeurMariage = std::max(n.largeurMariage, largeurTexte(police, l));
     }
     if (n.photos && r.taillePhoto) {
         std::vector<std::string> chemins = base.LirePhotos(n.photos);

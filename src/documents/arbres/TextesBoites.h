@@ -24,8 +24,8 @@
 namespace lignara {
 
 struct ReglesTextes {
-    std::uint8_t donnees = 63;        // bits des données affichées
-    std::int32_t facteurPhoto = 125;  // h
+    std::uint8_t donnees = 63;               // bits des données affichées
+    std::int32_t facteurPhoto = 125;         // h
     const MetriquePolice* police = nullptr;  // police régulière du document, à donner
     // Taille d'une photo ; vide : illisible, la photo est laissée de côté.
     std::function<std::optional<TaillePixels>(const std::string& chemin1252)> taillePhoto;

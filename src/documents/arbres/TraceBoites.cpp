@@ -75,9 +75,7 @@ void fondEtCadre(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& s)
             if (s.degrade) surface.rectangle(x1, y1, x2, y2, s.degrade);
             surface.rectangle(x1, y1, x2, y2, 0);
             break;
-        case kThemeCadresArrondis:
-            cadreArrondi(surface, x1, y1, x2, y2);
-            break;
+        case kThemeCadresArrondis: cadreArrondi(surface, x1, y1, x2, y2); break;
         case kThemeTeintesSexe:
             e.couleurRemplissage = n.sexe == 'M'   ? couleurRvb(222, 232, 250)
                                    : n.sexe == 'F' ? couleurRvb(250, 226, 232)
@@ -90,9 +88,7 @@ void fondEtCadre(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& s)
             e.epaisseurTrait = 1.5f;
             surface.rectangle(x1, y1, x2, y2, 0);
             break;
-        default:
-            surface.rectangle(x1, y1, x2, y2, 0);
-            break;
+        default: surface.rectangle(x1, y1, x2, y2, 0); break;
     }
 }
 
@@ -120,15 +116,16 @@ void dessinerBoite(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& 
     if (n.largeurPhoto > 0) surface.photo(n.x + 45, n.y - 888, n.largeurPhoto, 832, n.photo);
     // Sur les aplats chromatiques, noir ou blanc selon le fond : du noir sur un bleu soutenu ne se lit pas.
     const std::uint32_t texteBoite =
-        s.chromatique ? texteLisibleSur(couleurRvb(n.remplissage.rouge, n.remplissage.vert, n.remplissage.bleu)) : texte;
+        s.chromatique ? texteLisibleSur(couleurRvb(n.remplissage.rouge, n.remplissage.vert, n.remplissage.bleu))
+                      : texte;
     e.couleurTexte = s.couleurParSexe && !s.chromatique ? couleurDuSexe(n, s, texte) : texteBoite;
     ecrireCentre(surface, ct, n.y - 168, n.ligneNom);
     e.couleurTexte = texteBoite;
     for (std::size_t i = 0; i < n.lignes.size(); ++i) ecrireCentre(surface, ct, n.y - kPositionsLignes[i], n.lignes[i]);
 }
 
-void raccordMariage(SurfacePdf& surface, const BoiteArbre& porteur, std::int32_t xg, std::int32_t yg,
-                    std::int32_t xd, std::int32_t yd, std::uint8_t mode) {
+void raccordMariage(SurfacePdf& surface, const BoiteArbre& porteur, std::int32_t xg, std::int32_t yg, std::int32_t xd,
+                    std::int32_t yd, std::uint8_t mode) {
     EtatGarde garde(surface);
     EtatTrace& e = surface.etat();
     const std::int32_t m = (yg + yd) / 2;
@@ -173,8 +170,8 @@ void dessinerBranches(SurfacePdf& surface, const NoeudAscendant& b, const StyleB
             const int sens = p == b.pere ? -1 : 1;  // côté gauche pour le père, droit pour la mère
             const std::int32_t w = p == b.pere ? wf : wm;
             const std::int32_t pc = p->centre(), pb = basDeBoite(*p, style);
-            surface.courbe(c + sens * wb / 2, b.y, c + sens * (wb / 2 + 35), b.y + 350,
-                           pc + sens * (w / 2 - 35), pb - 350, pc + sens * w / 2, pb);
+            surface.courbe(c + sens * wb / 2, b.y, c + sens * (wb / 2 + 35), b.y + 350, pc + sens * (w / 2 - 35),
+                           pb - 350, pc + sens * w / 2, pb);
             surface.courbe(c, fourche, c + sens * 30, fourche + 300, pc - sens * (w / 2 + 30), pb - 300,
                            pc - sens * w / 2, pb);
             if (fermer) {

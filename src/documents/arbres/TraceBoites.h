@@ -17,7 +17,7 @@ struct StyleBoites {
     bool couleurParSexe = true;       // nom en couleur des hommes ou des femmes
     std::uint32_t couleurHommes = 0;  // 0x00BBGGRR
     std::uint32_t couleurFemmes = 0;
-    int degrade = 0;                  // numéro du dégradé gris → blanc, 0 : aucun
+    int degrade = 0;  // numéro du dégradé gris → blanc, 0 : aucun
 };
 
 // Modes du raccord de mariage : 0 deux traits pleins, 1 plein puis tirets, 255 tirets puis plein.
@@ -30,8 +30,8 @@ void dessinerBoite(SurfacePdf& surface, const BoiteArbre& n, const StyleBoites& 
 
 // Raccord de mariage entre le bord droit (xg, yg) de la boîte de gauche et le bord gauche
 // (xd, yd) de celle de droite (y : haut des boîtes), avec le texte de mariage de porteur.
-void raccordMariage(SurfacePdf& surface, const BoiteArbre& porteur, std::int32_t xg, std::int32_t yg,
-                    std::int32_t xd, std::int32_t yd, std::uint8_t mode);
+void raccordMariage(SurfacePdf& surface, const BoiteArbre& porteur, std::int32_t xg, std::int32_t yg, std::int32_t xd,
+                    std::int32_t yd, std::uint8_t mode);
 
 // Branches qui s'amincissent vers les parents (style « classique »), ou deux traits droits
 // vers un parent seul ; le thème 0 les ferme de traits horizontaux.

@@ -70,7 +70,8 @@ EnsemblePersonnes famillesRenvoyees(const ArbreDescendant& arbre) {
     const EnsemblePersonnes& dessinees = arbre.famillesDessinees();
     EnsemblePersonnes renvoyees(dessinees.nombrePersonnes());
     for (const NoeudDescendant* n : arbre.rangees().boites())
-        if (n->familleNonDessinee && dessinees.contient(n->familleNonDessinee)) renvoyees.ajouter(n->familleNonDessinee);
+        if (n->familleNonDessinee && dessinees.contient(n->familleNonDessinee))
+            renvoyees.ajouter(n->familleNonDessinee);
     return renvoyees;
 }
 

@@ -16,8 +16,7 @@ void mariage(RedacteurBlocsWeb& blocs, const MetriquePolice& police, const Noeud
     const NoeudDescendant& g = *n.precedent;
     const std::int32_t m = (g.y + n.y) / 2;
     // Derrière un autre conjoint, le texte se range contre la boîte, comme en PDF.
-    const std::int32_t centre =
-        g.conjoint ? n.x - n.largeurMariage / 2 - 240 : (g.droite() + n.x) / 2;
+    const std::int32_t centre = g.conjoint ? n.x - n.largeurMariage / 2 - 240 : (g.droite() + n.x) / 2;
     blocs.traitHorizontal(g.droite(), n.x, m - 117);
     blocs.traitVertical(g.droite(), std::min(g.y, m) - 117, std::max(g.y, m) - 117);
     blocs.traitVertical(n.x, std::min(n.y, m) - 117, std::max(n.y, m) - 117);

@@ -16,11 +16,11 @@ namespace {
 
 constexpr std::int32_t kLigne = 176;
 constexpr std::int32_t kBandeLegende = 704;
-constexpr std::int32_t kCadreTableau = 144;     // marges haute et basse du cadre, ensemble
-constexpr std::int32_t kEcartTableau = 352;     // entre le tableau et la carte
-constexpr std::int32_t kBaseLigne = 40;         // ligne de base dans une ligne de 176
-constexpr std::int32_t kRetrait = 176;          // texte dans son cadre
-constexpr std::int32_t kPastille = 352;         // échantillon de teinte de la légende
+constexpr std::int32_t kCadreTableau = 144;  // marges haute et basse du cadre, ensemble
+constexpr std::int32_t kEcartTableau = 352;  // entre le tableau et la carte
+constexpr std::int32_t kBaseLigne = 40;      // ligne de base dans une ligne de 176
+constexpr std::int32_t kRetrait = 176;       // texte dans son cadre
+constexpr std::int32_t kPastille = 352;      // échantillon de teinte de la légende
 constexpr std::uint32_t kBlanc = 0x00FFFFFF;
 
 std::uint8_t melange(std::uint8_t c, double t) {
@@ -42,8 +42,8 @@ std::vector<std::uint32_t> comptesLegende(std::uint32_t plusGrand) {
         return comptes;
     }
     for (std::uint32_t quart = 0; quart <= 4; ++quart) {
-        const std::uint32_t c = std::max<std::uint32_t>(1, static_cast<std::uint32_t>(
-                                                               (std::uint64_t{plusGrand} * quart + 2) / 4));
+        const std::uint32_t c =
+            std::max<std::uint32_t>(1, static_cast<std::uint32_t>((std::uint64_t{plusGrand} * quart + 2) / 4));
         if (comptes.empty() || comptes.back() != c) comptes.push_back(c);
     }
     return comptes;
@@ -74,7 +74,8 @@ std::uint32_t teinteCompte(std::uint8_t r, std::uint8_t v, std::uint8_t b, std::
 
 void CarteLocalisation::initialiserParametres(const ContexteDocument& contexte) {
     DocumentCarte::initialiserParametres(contexte);
-    const CouleurRvb c = contexte.preferences ? contexte.preferences->couleurRemplissage : Configuration{}.couleurRemplissage;
+    const CouleurRvb c =
+        contexte.preferences ? contexte.preferences->couleurRemplissage : Configuration{}.couleurRemplissage;
     valeur(kRougeCarte) = c.rouge;
     valeur(kVertCarte) = c.vert;
     valeur(kBleuCarte) = c.bleu;
@@ -126,8 +127,9 @@ void CarteLocalisation::preparer(const ContexteDocument& contexte) {
     comptage_ = compterRegions(*contexte.base, personnesComptees(contexte), static_cast<LieuCompte>(lieu),
                                paysDeZone(zone()), carte_.regionMax);
     if (comptage_.regionsComptees == 0)
-        throw OperationImpossible("Aucune de ces personnes n'a de lieu connu dans une région du pays de la carte ("_1252 +
-                                  nomZone(zone()) + ")");
+        throw OperationImpossible(
+            "Aucune de ces personnes n'a de lieu connu dans une région du pays de la carte ("_1252 + nomZone(zone()) +
+            ")");
     ordonnerValeurs();
 
     const bool signature = reglagesDessin_.signature, legende = octet(kLegendeCarte), tableau = octet(kTableauValeurs);

@@ -52,7 +52,7 @@ public:
     static constexpr std::uint8_t kVarianteComplete = 1, kVarianteAscendante = 2, kVarianteDescendante = 3,
                                   kVariantePatronyme = 4;
     static constexpr const ParametreDeclare* kParametres[] = {
-        &kRacine,      &kNomRacine,      &kLegendeCarte, &kLieuCarte, &kZoneCarte,
+        &kRacine,       &kNomRacine,      &kLegendeCarte, &kLieuCarte, &kZoneCarte,
         &kCodesRegions, &kTableauValeurs, &kRougeCarte,   &kVertCarte, &kBleuCarte};
 
     // Une ligne du tableau des valeurs, dans l'ordre du tableau.
@@ -76,7 +76,9 @@ public:
 
 protected:
     // Les régions comptées d'abord, les plus fréquentes avant les autres.
-    std::int64_t prioriteCode(const RegionCarte& region) const override { return comptage_.compte[region.numero & 0xFF]; }
+    std::int64_t prioriteCode(const RegionCarte& region) const override {
+        return comptage_.compte[region.numero & 0xFF];
+    }
 
 private:
     std::vector<std::uint32_t> personnesComptees(const ContexteDocument& contexte) const;

@@ -13,8 +13,8 @@ namespace lignara {
 namespace {
 
 constexpr std::int32_t kLigne = 176;
-constexpr std::int32_t kCellule = 704;         // une génération dans la légende
-constexpr std::int32_t kEchantillon = 352;     // longueur du trait d'exemple
+constexpr std::int32_t kCellule = 704;           // une génération dans la légende
+constexpr std::int32_t kEchantillon = 352;       // longueur du trait d'exemple
 constexpr std::int32_t kRetraitEtiquette = 110;  // les flèches s'arrêtent avant le code
 
 struct Point {
@@ -37,12 +37,11 @@ float epaisseurMigration(int generation) { return std::max(0.5f, 3.0f - 0.25f * 
 
 std::uint32_t couleurMigration(int generation) {
     const double t = std::clamp((generation - 1) / 10.0, 0.0, 1.0);
-    return couleurRvb(static_cast<std::uint8_t>(std::lround(170 + 85 * t)), static_cast<std::uint8_t>(std::lround(150 * t)), 0);
+    return couleurRvb(static_cast<std::uint8_t>(std::lround(170 + 85 * t)),
+                      static_cast<std::uint8_t>(std::lround(150 * t)), 0);
 }
 
-int CarteMigration::generations() const {
-    return std::clamp<int>(mot(kGenerationsMigration), 1, kGenerationsMax);
-}
+int CarteMigration::generations() const { return std::clamp<int>(mot(kGenerationsMigration), 1, kGenerationsMax); }
 
 bool CarteMigration::verifierParametres(const ContexteDocument& contexte) {
     const BaseGenealogique& base = *contexte.base;
@@ -139,8 +138,8 @@ void CarteMigration::placerFleches() {
         // Bézier cubique équivalente à la quadratique (s, q, base).
         const Point c1 = s + (q - s) * (2.0 / 3), c2 = base + (q - base) * (2.0 / 3);
         DessinCarte::Fleche f;
-        f.courbe = {arrondi(s.x), arrondi(s.y), arrondi(c1.x), arrondi(c1.y), arrondi(c2.x), arrondi(c2.y),
-                    arrondi(base.x), arrondi(base.y)};
+        f.courbe = {arrondi(s.x),  arrondi(s.y),  arrondi(c1.x),   arrondi(c1.y),
+                    arrondi(c2.x), arrondi(c2.y), arrondi(base.x), arrondi(base.y)};
         const Point g = base + n * demiBase, h = base - n * demiBase;
         f.pointe = {arrondi(e.x), arrondi(e.y), arrondi(g.x), arrondi(g.y), arrondi(h.x), arrondi(h.y)};
         f.epaisseur = epaisseur;

@@ -51,7 +51,9 @@ public:
 
 protected:
     // Les régions d'où part ou où arrive une flèche d'abord.
-    std::int64_t prioriteCode(const RegionCarte& region) const override { return migrations_.regions[region.numero & 0xFF]; }
+    std::int64_t prioriteCode(const RegionCarte& region) const override {
+        return migrations_.regions[region.numero & 0xFF];
+    }
 
 private:
     std::int32_t hauteurLegende() const;

@@ -31,8 +31,8 @@ std::uint8_t regionPersonne(const BaseGenealogique& base, std::uint32_t personne
     return regionEvenement(base, ind.deces, pays, regionMax);
 }
 
-ComptageRegions compterRegions(const BaseGenealogique& base, std::span<const std::uint32_t> personnes,
-                               LieuCompte lieu, CodePays pays, std::uint16_t regionMax) {
+ComptageRegions compterRegions(const BaseGenealogique& base, std::span<const std::uint32_t> personnes, LieuCompte lieu,
+                               CodePays pays, std::uint16_t regionMax) {
     ComptageRegions c;
     for (std::uint32_t p : personnes)
         if (std::uint8_t region = regionPersonne(base, p, lieu, pays, regionMax)) c.ajouter(region);

@@ -32,7 +32,7 @@ std::uint8_t regionEvenement(const BaseGenealogique& base, std::uint32_t eveneme
 std::uint8_t regionPersonne(const BaseGenealogique& base, std::uint32_t personne, LieuCompte lieu, CodePays pays,
                             std::uint16_t regionMax);
 
-ComptageRegions compterRegions(const BaseGenealogique& base, std::span<const std::uint32_t> personnes,
-                               LieuCompte lieu, CodePays pays, std::uint16_t regionMax);
+ComptageRegions compterRegions(const BaseGenealogique& base, std::span<const std::uint32_t> personnes, LieuCompte lieu,
+                               CodePays pays, std::uint16_t regionMax);
 
 }  // namespace lignara

@@ -35,8 +35,7 @@ void ecrireDessinCarte(const DessinCarte& dessin, SurfacePdf& surface) {
     etat.couleurTrait = avant.couleurTrait;
     etat.epaisseurTrait = 0.5f;
     for (const DessinCarte::Cadre& c : dessin.cadres) surface.rectangle(c.x1, c.y1, c.x2, c.y2, 0);
-    for (const DessinCarte::Texte& t : dessin.textes)
-        surface.texte(t.x, t.y, t.largeur, 176, t.texte);
+    for (const DessinCarte::Texte& t : dessin.textes) surface.texte(t.x, t.y, t.largeur, 176, t.texte);
     if (dessin.signature) surface.signature((*dessin.signature)[0], (*dessin.signature)[1]);
     etat = avant;
 }

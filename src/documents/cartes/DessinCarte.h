@@ -22,7 +22,7 @@ struct DessinCarte {
     struct Texte {
         std::int32_t x = 0, y = 0;  // début de la ligne de base
         std::int32_t largeur = 0;
-        std::string texte;          // Windows-1252
+        std::string texte;  // Windows-1252
     };
     struct Cadre {
         std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;

@@ -48,9 +48,9 @@ void DocumentCarte::chargerCarte() {
 
 std::int32_t DocumentCarte::largeurDessin() const {
     const FormatPapier papier = formatPapierOuNonPagine(reglagesDessin_.formatPapier);
-    std::int32_t utile = papier.estPagine() ? papier.largeurUtile
-                           : zone() == codeZone(CodePays("RU")) ? kLargeurNonPagineRussie
-                                                                : kLargeurNonPagine;
+    std::int32_t utile = papier.estPagine()                   ? papier.largeurUtile
+                         : zone() == codeZone(CodePays("RU")) ? kLargeurNonPagineRussie
+                                                              : kLargeurNonPagine;
     return std::max(kLigne, utile - reglagesDessin_.margeGauche - reglagesDessin_.margeDroite);
 }
 

@@ -38,8 +38,12 @@ struct EchelleCarte {
     std::int32_t largeur = 0;  // carte à l'échelle
     std::int32_t hauteur = 0;
 
-    std::int32_t x(std::uint32_t xCarte) const { return x0 + static_cast<std::int32_t>(xCarte * numerateur / denominateur); }
-    std::int32_t y(std::uint32_t yCarte) const { return y0 + static_cast<std::int32_t>(yCarte * numerateur / denominateur); }
+    std::int32_t x(std::uint32_t xCarte) const {
+        return x0 + static_cast<std::int32_t>(xCarte * numerateur / denominateur);
+    }
+    std::int32_t y(std::uint32_t yCarte) const {
+        return y0 + static_cast<std::int32_t>(yCarte * numerateur / denominateur);
+    }
 };
 
 // Aire d'une région en unités de carte au carré, enclaves ôtées.
@@ -47,7 +51,7 @@ double aireRegion(const RegionCarte& region);
 
 class DocumentCarte : public Document {
 public:
-    static constexpr std::int32_t kBandeSignature = 704;   // 528 de bande et une ligne de marge
+    static constexpr std::int32_t kBandeSignature = 704;  // 528 de bande et une ligne de marge
     static constexpr std::int32_t kLargeurNonPagine = 9072;
     static constexpr std::int32_t kLargeurNonPagineRussie = 13024;
 

@@ -258,8 +258,7 @@ std::vector<std::uint8_t> encoderCarte(Carte carte) {
 void ecrireCarte(const Carte& carte, const fs::path& chemin) {
     const std::vector<std::uint8_t> octets = encoderCarte(carte);
     const auto echec = [&chemin] {
-        throw OperationImpossible("Écriture impossible du fichier de cartographie "_1252 +
-                                  depuisUtf8(chemin.string()));
+        throw OperationImpossible("Écriture impossible du fichier de cartographie "_1252 + depuisUtf8(chemin.string()));
     };
     FichierTemporaire temporaire;
     if (!temporaire.creer(chemin.parent_path(), ".carte-")) echec();

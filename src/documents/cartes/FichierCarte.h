@@ -29,24 +29,24 @@ struct PolygoneCarte {
 
 struct RegionCarte {
     std::uint16_t numero = 0;
-    std::string nom;    // Windows-1252, 99 octets au plus
-    std::string code;   // texte montré sur la carte, 99 octets au plus
+    std::string nom;   // Windows-1252, 99 octets au plus
+    std::string code;  // texte montré sur la carte, 99 octets au plus
     PointCarte etiquette;
     std::vector<PolygoneCarte> polygones;
     friend bool operator==(const RegionCarte&, const RegionCarte&) = default;
 };
 
 struct Carte {
-    static constexpr std::size_t kPointsMax = 255;       // octet de l'en-tête
-    static constexpr std::size_t kPolygonesMax = 255;    // octet de chaque fiche
-    static constexpr std::size_t kLongueurTexte = 100;   // nom et code, zéro final compris
+    static constexpr std::size_t kPointsMax = 255;      // octet de l'en-tête
+    static constexpr std::size_t kPolygonesMax = 255;   // octet de chaque fiche
+    static constexpr std::size_t kLongueurTexte = 100;  // nom et code, zéro final compris
     static constexpr std::uint16_t kPremiereRegion = 33;
     static constexpr std::uint16_t kDerniereRegion = 255;
     static constexpr std::uint32_t kCoteMax = 1u << 24;  // 4x + y tient dans 32 bits
     static constexpr std::size_t kTailleFichierMax = 16u << 20;
 
-    std::uint16_t regionMax = 0;   // plus grand numéro de région
-    std::uint8_t pointsMax = 0;    // plus grand nombre de points d'un polygone
+    std::uint16_t regionMax = 0;  // plus grand numéro de région
+    std::uint8_t pointsMax = 0;   // plus grand nombre de points d'un polygone
     std::uint32_t largeur = 0;
     std::uint32_t hauteur = 0;
     std::vector<RegionCarte> regions;  // dans l'ordre du fichier

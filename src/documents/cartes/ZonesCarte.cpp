@@ -7,13 +7,13 @@ namespace lignara {
 
 const std::vector<ZoneCarte>& zonesCarte() {
     static const std::vector<ZoneCarte> zones = {
-        {"Algérie", "DZ"},   {"Allemagne", "DE"}, {"Argentine", "AR"}, {"Australie", "AU"},   {"Autriche", "AT"},
-        {"Belgique", "BE"},  {"Brésil", "BR"},    {"Bulgarie", "BG"},  {"Cambodge", "KH"},    {"Cameroun", "CM"},
-        {"Canada", "CA"},    {"Chine", "CN"},     {"Espagne", "ES"},   {"Etats-Unis", "US"},  {"France", "FR"},
-        {"Gabon", "GA"},     {"Grèce", "GR"},     {"Hongrie", "HU"},   {"Inde", "IN"},        {"Irlande", "IE"},
-        {"Italie", "IT"},    {"Japon", "JP"},     {"Luxembourg", "LU"}, {"Mexique", "MX"},    {"Norvège", "NO"},
-        {"Pays-Bas", "NL"},  {"Pologne", "PL"},   {"Portugal", "PT"},  {"Roumanie", "RO"},    {"Royaume-Uni", "GB"},
-        {"Russie", "RU"},    {"Suisse", "CH"},    {"Tunisie", "TN"},   {"Viêt Nam", "VN"},
+        {"Algérie", "DZ"},  {"Allemagne", "DE"}, {"Argentine", "AR"},  {"Australie", "AU"},  {"Autriche", "AT"},
+        {"Belgique", "BE"}, {"Brésil", "BR"},    {"Bulgarie", "BG"},   {"Cambodge", "KH"},   {"Cameroun", "CM"},
+        {"Canada", "CA"},   {"Chine", "CN"},     {"Espagne", "ES"},    {"Etats-Unis", "US"}, {"France", "FR"},
+        {"Gabon", "GA"},    {"Grèce", "GR"},     {"Hongrie", "HU"},    {"Inde", "IN"},       {"Irlande", "IE"},
+        {"Italie", "IT"},   {"Japon", "JP"},     {"Luxembourg", "LU"}, {"Mexique", "MX"},    {"Norvège", "NO"},
+        {"Pays-Bas", "NL"}, {"Pologne", "PL"},   {"Portugal", "PT"},   {"Roumanie", "RO"},   {"Royaume-Uni", "GB"},
+        {"Russie", "RU"},   {"Suisse", "CH"},    {"Tunisie", "TN"},    {"Viêt Nam", "VN"},
     };
     return zones;
 }

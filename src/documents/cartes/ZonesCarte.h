@@ -15,7 +15,7 @@ namespace lignara {
 struct Configuration;
 
 struct ZoneCarte {
-    const char* nom;   // UTF-8 dans la table
+    const char* nom;  // UTF-8 dans la table
     char code[3];
 };
 

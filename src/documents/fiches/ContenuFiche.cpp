@@ -114,13 +114,15 @@ ContenuFiche construireFiche(const SourcesFiche& sources, std::uint32_t personne
                 if (std::find(acte.tags.begin(), acte.tags.end(), r.tag) != acte.tags.end())
                     ajouter(f.religieux, depuisUtf8(acte.libelle), texteRelu(r));
     for (const EvenementRelu& r : relus)
-        if (estDeType(r, CodeTag::OCCU, "Occupation")) ajouter(f.professions, {}, joindre(r.valeur, texteRelu(r), ", "));
+        if (estDeType(r, CodeTag::OCCU, "Occupation"))
+            ajouter(f.professions, {}, joindre(r.valeur, texteRelu(r), ", "));
     if (f.professions.empty()) ajouter(f.professions, {}, base.LireTexte(TableProfessions, i.profession));
     if (options.domiciles)
         for (const EvenementRelu& r : relus)
             if (estDeType(r, CodeTag::RESI, "Residence"))
                 ajouter(f.domiciles, {}, joindre(joindre(r.adresse, r.valeur, ", "), texteRelu(r), ", "));
-    if (options.photos && sources.taillePhoto) f.photos = photosDe(base, personne, sources.dossiersGedcom, sources.taillePhoto);
+    if (options.photos && sources.taillePhoto)
+        f.photos = photosDe(base, personne, sources.dossiersGedcom, sources.taillePhoto);
     return f;
 }
 

@@ -108,7 +108,8 @@ void FicheIndividuelle::redigerFiche(FluxRedaction& flux, const ContenuFiche& f)
     std::int32_t largeurCellule = 1;
     for (const PhotoPersonne& p : f.photos) {
         const TaillePixels t = taillePosee(p.taille, hauteurPhotos_, largeurPhotos_ - kEcartPhotos);
-        cellules.push_back({.chemin1252 = p.chemin1252, .largeur = t.largeur, .hauteur = t.hauteur, .texteAlternatif = f.nom});
+        cellules.push_back(
+            {.chemin1252 = p.chemin1252, .largeur = t.largeur, .hauteur = t.hauteur, .texteAlternatif = f.nom});
         largeurCellule = std::max(largeurCellule, t.largeur + kEcartPhotos);
     }
     flux.lignesVides(1);

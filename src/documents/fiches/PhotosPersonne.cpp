@@ -30,7 +30,8 @@ TaillePixels taillePosee(TaillePixels photo, std::int32_t hauteur, std::int32_t 
         l = lMax;
         hh = lMax * hp / lp;
     }
-    return {static_cast<std::int32_t>(std::max<std::int64_t>(l, 1)), static_cast<std::int32_t>(std::max<std::int64_t>(hh, 1))};
+    return {static_cast<std::int32_t>(std::max<std::int64_t>(l, 1)),
+            static_cast<std::int32_t>(std::max<std::int64_t>(hh, 1))};
 }
 
 }  // namespace lignara

@@ -40,9 +40,7 @@ CouleurSegment couleurDe(std::uint8_t sexe, bool parSexe) {
 
 }  // namespace
 
-bool Trombinoscope::verifierParametres(const ContexteDocument&) {
-    return !type().demandeRacine() || racine() != 0;
-}
+bool Trombinoscope::verifierParametres(const ContexteDocument&) { return !type().demandeRacine() || racine() != 0; }
 
 void Trombinoscope::preparer(const ContexteDocument& contexte) {
     preferences_ = contexte.preferences ? *contexte.preferences : Configuration{};
@@ -55,8 +53,8 @@ void Trombinoscope::preparer(const ContexteDocument& contexte) {
     if (etendue != EtenduePopulation::Complete && (tete == 0 || tete > base.nombreIndividus()))
         throw OperationImpossible("Aucune personne sélectionnée n'a de photo"_1252);
     const EnsemblePersonnes population = choisirPopulation(base, etendue, tete, false);
-    hauteurPhotos_ = unitesDeMillimetres(std::clamp<std::int64_t>(mot(kHauteurPhotosMm), kHauteurPhotosMm.minimum,
-                                                                  kHauteurPhotosMm.maximum));
+    hauteurPhotos_ = unitesDeMillimetres(
+        std::clamp<std::int64_t>(mot(kHauteurPhotosMm), kHauteurPhotosMm.minimum, kHauteurPhotosMm.maximum));
     const bool unePhoto = octet(kUnePhoto) != 0;
     const auto taille = [&contexte](const std::string& photo) { return taillePhoto(photo, contexte.messages); };
     cellules_.clear();
@@ -111,7 +109,8 @@ void Trombinoscope::trier(const ContexteDocument& contexte) {
     }
     // Stable : les photos d'une même personne gardent l'ordre du fichier.
     std::stable_sort(cles.begin(), cles.end(), [](const auto& a, const auto& b) {
-        return std::tie(a.first.annee, a.first.nom, a.first.prenoms) < std::tie(b.first.annee, b.first.nom, b.first.prenoms);
+        return std::tie(a.first.annee, a.first.nom, a.first.prenoms) <
+               std::tie(b.first.annee, b.first.nom, b.first.prenoms);
     });
     std::vector<CelluleTrombinoscope> triees;
     triees.reserve(cellules_.size());

@@ -51,8 +51,8 @@ struct CelluleTrombinoscope {
 
 class Trombinoscope : public Document {
 public:
-    static constexpr const ParametreDeclare* kParametres[] = {&kRacine,          &kNomRacine, &kFormat, &kUnePhoto,
-                                                              &kHauteurPhotosMm, &kTriTrombinoscope};
+    static constexpr const ParametreDeclare* kParametres[] = {&kRacine,   &kNomRacine,       &kFormat,
+                                                              &kUnePhoto, &kHauteurPhotosMm, &kTriTrombinoscope};
     static constexpr std::int32_t kMargeCellule = 180;
     static constexpr std::uint8_t kTailleNom = 8;  // points
 

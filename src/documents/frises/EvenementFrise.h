@@ -41,9 +41,9 @@ struct EvenementFrise {
     static constexpr std::size_t kNomMax = 70;
 
     IntervalleJours debut;
-    IntervalleJours fin;     // inconnue : événement ponctuel
-    std::string libelle;     // forme longue (« Naissance de ») suivie des noms, ou forme courte
-    std::string prenoms;     // de l'autre personne en cause ; vides : le libellé est complet
+    IntervalleJours fin;  // inconnue : événement ponctuel
+    std::string libelle;  // forme longue (« Naissance de ») suivie des noms, ou forme courte
+    std::string prenoms;  // de l'autre personne en cause ; vides : le libellé est complet
     std::string nom;
     std::string finLibelle;  // « ) » après les noms d'une forme longue finie par « ( »
     CategorieFrise categorie = CategorieFrise::Aucune;

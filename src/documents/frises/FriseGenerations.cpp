@@ -53,7 +53,8 @@ std::string FriseGenerations::libelle(std::size_t personnes, bool descendants, b
 }
 
 std::string FriseGenerations::titre() const {
-    std::string t = descendante() ? "Frise des générations descendantes"_1252 : "Frise des générations ascendantes"_1252;
+    std::string t =
+        descendante() ? "Frise des générations descendantes"_1252 : "Frise des générations ascendantes"_1252;
     if (avecConjoints()) t += " (conjoints compris)";
     return t;
 }

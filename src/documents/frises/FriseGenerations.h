@@ -37,15 +37,14 @@ public:
 
     static constexpr const ParametreDeclare* kParametresAscendante[] = {&kRacine, &kNomRacine};
     static constexpr const ParametreDeclare* kParametresFamiliale[] = {&kRacine, &kNomRacine, &kConjoint};
-    static constexpr const ParametreDeclare* kParametresDescendante[] = {&kRacine, &kNomRacine,
-                                                                         &kConjointsGenerations};
+    static constexpr const ParametreDeclare* kParametresDescendante[] = {&kRacine, &kNomRacine, &kConjointsGenerations};
 
     // Une barre : les membres d'une génération d'un côté.
     struct Barre {
         std::size_t generation = 0;  // 0 : la racine (ou le conjoint)
         std::size_t personnes = 0;
-        bool multiple = false;       // « * »
-        EvenementFrise vie;          // bornes et libellé
+        bool multiple = false;  // « * »
+        EvenementFrise vie;     // bornes et libellé
     };
 
     explicit FriseGenerations(const Afficheur& type);

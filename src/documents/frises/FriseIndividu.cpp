@@ -69,7 +69,9 @@ private:
     IntervalleJours jours(std::uint32_t evenement) const {
         return evenement == 0 ? IntervalleJours() : IntervalleJours(base_.LireEvenement(evenement).date);
     }
-    std::string prenomsDe(std::uint32_t p) const { return base_.LireTexte(TablePrenoms, base_.LireIndividu(p).prenoms); }
+    std::string prenomsDe(std::uint32_t p) const {
+        return base_.LireTexte(TablePrenoms, base_.LireIndividu(p).prenoms);
+    }
     std::string nomDe(std::uint32_t p) const { return base_.LireTexte(TableNoms, base_.LireIndividu(p).nom); }
 
     void ajouter(BandeFrise bande, EvenementFrise e, bool gardeSansDate = false);
@@ -143,8 +145,7 @@ void Construction::mariages() {
     for (const FamilleConjoint& f : familles_) {
         if (f.conjoint == 0 && f.mariage == 0 && f.divorce < 0) continue;
         EvenementFrise m = evenement("Mariage", CategorieFrise::Mariage, jours(f.mariage));
-        if (f.conjoint != 0)
-            nommerEvenement(m, "Mariage avec ", "Mariage", prenomsDe(f.conjoint), nomDe(f.conjoint));
+        if (f.conjoint != 0) nommerEvenement(m, "Mariage avec ", "Mariage", prenomsDe(f.conjoint), nomDe(f.conjoint));
         ajouter(kPersonnels, std::move(m), true);
         if (f.divorce >= 0) {
             const IntervalleJours d = f.divorce > 0 ? jours(static_cast<std::uint32_t>(f.divorce)) : IntervalleJours();
@@ -224,10 +225,14 @@ void Construction::domiciles() {
     for (const EvenementRelu& r : relus_) {
         if (r.tag != CodeTag::RESI && !estDeType(r, "Residence")) continue;
         EvenementFrise e = evenement("Domicile", CategorieFrise::Domicile);
-        if (!r.lieu.empty()) e.libelle = coupe(r.lieu, EvenementFrise::kLibelleMax);
-        else if (!r.adresse.empty()) e.libelle = coupe(r.adresse, EvenementFrise::kLibelleMax);
-        else if (!r.valeur.empty()) e.libelle = coupe(r.valeur, FriseIndividu::kLibelleDomicileMax);
-        else if (!r.note.empty()) e.libelle = coupe(r.note, FriseIndividu::kLibelleDomicileMax);
+        if (!r.lieu.empty())
+            e.libelle = coupe(r.lieu, EvenementFrise::kLibelleMax);
+        else if (!r.adresse.empty())
+            e.libelle = coupe(r.adresse, EvenementFrise::kLibelleMax);
+        else if (!r.valeur.empty())
+            e.libelle = coupe(r.valeur, FriseIndividu::kLibelleDomicileMax);
+        else if (!r.note.empty())
+            e.libelle = coupe(r.note, FriseIndividu::kLibelleDomicileMax);
         dater(e, r.date);
         ajouter(kDomiciles, std::move(e), true);
     }

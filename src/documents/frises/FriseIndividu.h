@@ -60,7 +60,7 @@ struct FriseIndividu {
 };
 
 // Lève DonneesCorrompues sur une fiche illisible, OperationImpossible quand le GEDCOM ne se lit pas.
-FriseIndividu construireFrise(const BaseGenealogique& base, RelectureIndividu& relecture,
-                              std::uint32_t personne, const OptionsFrise& options);
+FriseIndividu construireFrise(const BaseGenealogique& base, RelectureIndividu& relecture, std::uint32_t personne,
+                              const OptionsFrise& options);
 
 }  // namespace lignara

@@ -74,8 +74,7 @@ std::vector<std::uint32_t> FriseIndividuelle::personnes(const ContexteDocument& 
 void FriseIndividuelle::preparer(const ContexteDocument& contexte) {
     remplirReglagesDessin(contexte.preferences ? *contexte.preferences : Configuration{}, dessin_);
     format = FormatSortie::Pdf;
-    RelectureIndividu relecture = contexte.sourcesGedcom ? contexte.sourcesGedcom->relecture()
-                                                         : RelectureIndividu({});
+    RelectureIndividu relecture = contexte.sourcesGedcom ? contexte.sourcesGedcom->relecture() : RelectureIndividu({});
     const OptionsFrise o = options();
     frises_.clear();
     for (std::uint32_t p : personnes(contexte)) frises_.push_back(construireFrise(*contexte.base, relecture, p, o));

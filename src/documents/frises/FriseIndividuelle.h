@@ -45,11 +45,11 @@ public:
     static constexpr std::int32_t kHauteurBarre = 144;
 
     static constexpr const ParametreDeclare* kParametresIndividuelle[] = {
-        &kRacine, &kNomRacine, &kEvenementsReligieux, &kEvenementsFamiliaux, &kProfessionsFrise, &kDomicilesFrise,
-        &kEchelleFixe};
+        &kRacine,           &kNomRacine,      &kEvenementsReligieux, &kEvenementsFamiliaux,
+        &kProfessionsFrise, &kDomicilesFrise, &kEchelleFixe};
     static constexpr const ParametreDeclare* kParametresLignee[] = {
-        &kRacine, &kNomRacine, &kEvenementsReligieux, &kEvenementsFamiliaux, &kProfessionsFrise, &kDomicilesFrise,
-        &kEchelleFixe, &kCoupesFrises, &kLimiteGenerations};
+        &kRacine,         &kNomRacine,   &kEvenementsReligieux, &kEvenementsFamiliaux, &kProfessionsFrise,
+        &kDomicilesFrise, &kEchelleFixe, &kCoupesFrises,        &kLimiteGenerations};
 
     explicit FriseIndividuelle(const Afficheur& type);
     ~FriseIndividuelle() override;

@@ -62,7 +62,8 @@ void FriseLignees::preparer(const ContexteDocument& contexte) {
     const std::int32_t droite = largeur - EchelleTemps::kMargeDroite - TraceFrise::kLongueurFleche;
     echelle_ = EchelleTemps(plage, kGauche, droite - kGauche, false);
     std::int64_t h = ViesFrise::kHauteurTitre + ViesFrise::kHauteurAxe;
-    for (const auto& g : generations_) h += kEnTeteGeneration + std::int64_t{ViesFrise::kRangee} * std::int64_t(g.size());
+    for (const auto& g : generations_)
+        h += kEnTeteGeneration + std::int64_t{ViesFrise::kRangee} * std::int64_t(g.size());
     hauteur = hauteurSurPages(h, dessin_);
     contenu_ = static_cast<std::int32_t>(h);
 }
@@ -97,7 +98,8 @@ std::int32_t FriseLignees::dessinerGeneration(TraceFrise& trace, std::size_t g, 
         const std::int32_t yc = y - ViesFrise::kRangee / 2;
         trace.evenement(r.vie, echelle_, yc, ViesFrise::kHauteurBarre);
         if (r.vie.date() && !echelle_.vide())
-            for (std::int32_t jour : r.mariages) trace.pastille(echelle_.x(jour), yc + ViesFrise::kHauteurBarre / 2, CategorieFrise::Mariage);
+            for (std::int32_t jour : r.mariages)
+                trace.pastille(echelle_.x(jour), yc + ViesFrise::kHauteurBarre / 2, CategorieFrise::Mariage);
         y -= ViesFrise::kRangee;
     }
     return y;

@@ -11,7 +11,12 @@ namespace {
 // et Ÿ, qui élident aussi.
 bool estVoyelle(unsigned char c) {
     switch (lettreDeBase(static_cast<char>(c))) {
-        case 'A': case 'E': case 'I': case 'O': case 'U': case 'Y': return true;
+        case 'A':
+        case 'E':
+        case 'I':
+        case 'O':
+        case 'U':
+        case 'Y': return true;
         default: return c == 0x8C || c == 0x9C || c == 0xC6 || c == 0xE6 || c == 0xD8 || c == 0xF8 || c == 0x9F;
     }
 }
@@ -75,8 +80,10 @@ std::string texteAjuste(const EvenementFrise& e, std::int32_t largeur, const Met
         if (reste > 0) {
             // Le formateur garde d'abord entier son premier argument : les prénoms, écrits en tête.
             t = e.libelle;
-            if (e.prenoms.empty() || e.nom.empty()) t.append(e.prenoms.empty() ? e.nom : e.prenoms);
-            else t.append(ajusterNom(static_cast<std::int32_t>(reste), e.prenoms, e.nom, police));
+            if (e.prenoms.empty() || e.nom.empty())
+                t.append(e.prenoms.empty() ? e.nom : e.prenoms);
+            else
+                t.append(ajusterNom(static_cast<std::int32_t>(reste), e.prenoms, e.nom, police));
             t.append(e.finLibelle);
             if (largeurA(police, t, taille) <= largeur) return t;
         }

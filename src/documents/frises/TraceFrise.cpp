@@ -64,9 +64,12 @@ std::uint16_t TraceFrise::teinte(CategorieFrise c, Teinte t) {
     std::uint16_t& n = teintes_[static_cast<std::size_t>(c) % kNombreCategoriesFrise][t];
     if (n != 0) return n;
     const CouleurFrise k = couleurCategorie(c);
-    if (t == kDebut) n = surface_.creerDegrade(255, 255, 255, k.rouge, k.vert, k.bleu, 2);
-    else if (t == kFin) n = surface_.creerDegrade(k.rouge, k.vert, k.bleu, 255, 255, 255, 2);
-    else n = surface_.creerDegradeRadial(k.rouge, k.vert, k.bleu, 255, 255, 255, 100);
+    if (t == kDebut)
+        n = surface_.creerDegrade(255, 255, 255, k.rouge, k.vert, k.bleu, 2);
+    else if (t == kFin)
+        n = surface_.creerDegrade(k.rouge, k.vert, k.bleu, 255, 255, 255, 2);
+    else
+        n = surface_.creerDegradeRadial(k.rouge, k.vert, k.bleu, 255, 255, 255, 100);
     return n;
 }
 
@@ -98,8 +101,7 @@ void TraceFrise::texte(std::int32_t x, std::int32_t y, const std::string& t, int
     surface_.texte(x, y, largeurA(m, t, taille), taille * 16, t);
 }
 
-void TraceFrise::texteCentre(std::int32_t xCentre, std::int32_t y, const std::string& t, int taille,
-                             bool italique) {
+void TraceFrise::texteCentre(std::int32_t xCentre, std::int32_t y, const std::string& t, int taille, bool italique) {
     const MetriquePolice& m = italique ? polices_.italique : polices_.reguliere;
     texte(xCentre - largeurA(m, t, taille) / 2, y, t, taille, italique);
 }
@@ -197,9 +199,12 @@ void TraceFrise::libelle(const EvenementFrise& e, const EchelleTemps& echelle, s
     if (place <= 0) return;
     const std::string court = texteAjuste(e, place, polices_.reguliere, t);
     const std::int32_t lc = largeur(court, t);
-    if (place == dedans) texte(debutPlein + kEcartLibelle, base, court, t, false, couleurTexteSur(e.categorie));
-    else if (place == droite) texte(droiteObjet + kEcartLibelle, base, court, t);
-    else texte(gaucheObjet - kEcartLibelle - lc, base, court, t);
+    if (place == dedans)
+        texte(debutPlein + kEcartLibelle, base, court, t, false, couleurTexteSur(e.categorie));
+    else if (place == droite)
+        texte(droiteObjet + kEcartLibelle, base, court, t);
+    else
+        texte(gaucheObjet - kEcartLibelle - lc, base, court, t);
 }
 
 void TraceFrise::axe(const EchelleTemps& echelle, std::int32_t yAxe, std::int32_t yHaut) {
@@ -229,7 +234,8 @@ namespace lignara {
 
 std::int32_t largeurFrise(const ReglagesDessin& r) {
     const FormatPapier papier = formatPapierOuNonPagine(r.formatPapier);
-    const std::int32_t utile = papier.estPagine() ? papier.largeurUtile : formatPapierOuNonPagine(kA4Paysage).largeurUtile;
+    const std::int32_t utile =
+        papier.estPagine() ? papier.largeurUtile : formatPapierOuNonPagine(kA4Paysage).largeurUtile;
     return std::max<std::int32_t>(utile - r.margeGauche - r.margeDroite, 4000);
 }
 

@@ -38,14 +38,13 @@ public:
     static constexpr int kTaillePolice = 8;
     static constexpr std::int32_t kLongueurFleche = 200;  // pointe de l'axe, à droite de l'échelle
     static constexpr std::int32_t kHauteurAxe = 96;
-    static constexpr std::int32_t kSansAnneePres = 450;   // pas d'année si près de la droite
-    static constexpr std::int32_t kFonduMinimal = 32;     // partie incertaine plus courte : pleine
+    static constexpr std::int32_t kSansAnneePres = 450;  // pas d'année si près de la droite
+    static constexpr std::int32_t kFonduMinimal = 32;    // partie incertaine plus courte : pleine
 
     TraceFrise(SurfacePdf& surface, const PolicesDocument& polices);
 
     // Marque ou barre selon les dates, puis le libellé. Sans date : le libellé seul.
-    void evenement(const EvenementFrise& e, const EchelleTemps& echelle, std::int32_t yc,
-                   std::int32_t hauteurBarre);
+    void evenement(const EvenementFrise& e, const EchelleTemps& echelle, std::int32_t yc, std::int32_t hauteurBarre);
     // Un point daté sur une barre déjà tracée (mariage sur une vie) : petit disque cerclé de blanc.
     void pastille(std::int32_t x, std::int32_t yc, CategorieFrise categorie);
     // Axe : bande ombrée centrée en yAxe, pointe à droite, graduations, pointillés gris jusqu'à

@@ -71,8 +71,10 @@ BranchesConstruites construireBranches(const BaseGenealogique& base) {
         e.debut = static_cast<std::uint32_t>(b.personnes.size());
         rassembler(base, t, pris, b.personnes);
         e.nombre = static_cast<std::uint32_t>(b.personnes.size() - e.debut);
-        for (std::uint32_t q : b.personnesDe(e)) e.generations = std::max<std::uint32_t>(e.generations, r.profondeurs[q]);
-        e.descendants = compterDescendants(g, b.personnesDe(e), static_cast<std::uint32_t>(b.entrees.size() + 1), vu, pile);
+        for (std::uint32_t q : b.personnesDe(e))
+            e.generations = std::max<std::uint32_t>(e.generations, r.profondeurs[q]);
+        e.descendants =
+            compterDescendants(g, b.personnesDe(e), static_cast<std::uint32_t>(b.entrees.size() + 1), vu, pile);
         b.entrees.push_back(e);
     }
     return b;

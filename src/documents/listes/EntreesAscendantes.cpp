@@ -61,7 +61,9 @@ ListeAscendanteConstruite construireListeAscendante(const ReglesAscendantes& r) 
                 }
             const auto enfant = static_cast<std::uint32_t>(i + 1);
             if (parents[0])
-                suivante.push_back({.personne = parents[0], .generation = e.generation + 1, .sosa = 2 * e.sosa,
+                suivante.push_back({.personne = parents[0],
+                                    .generation = e.generation + 1,
+                                    .sosa = 2 * e.sosa,
                                     .conjoint = parents[1],
                                     .mariage = parents[1] ? mariageDuCouple(base, parents[0], parents[1]) : 0,
                                     .enfant = enfant});

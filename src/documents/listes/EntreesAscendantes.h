@@ -24,21 +24,21 @@ namespace lignara {
 struct EntreeAscendante {
     std::uint32_t personne = 0;
     std::uint32_t generation = 1;
-    std::uint64_t sosa = 1;           // exact jusqu'à la génération 64
-    std::uint32_t conjoint = 0;       // pour un père : la mère du même enfant
-    std::uint32_t mariage = 0;        // événement du mariage de ce couple (0 : aucun)
-    std::uint32_t enfant = 0;         // indice + 1 de l'entrée dont c'est le parent (0 : la racine)
-    std::uint32_t premiere = 0;       // indice + 1 de la première occurrence (0 : c'est elle)
-    bool renvoi = false;              // écrite comme un renvoi à sa première occurrence
-    bool ligneMariage = false;        // suivie d'une ligne de mariage (si le texte n'est pas vide)
+    std::uint64_t sosa = 1;      // exact jusqu'à la génération 64
+    std::uint32_t conjoint = 0;  // pour un père : la mère du même enfant
+    std::uint32_t mariage = 0;   // événement du mariage de ce couple (0 : aucun)
+    std::uint32_t enfant = 0;    // indice + 1 de l'entrée dont c'est le parent (0 : la racine)
+    std::uint32_t premiere = 0;  // indice + 1 de la première occurrence (0 : c'est elle)
+    bool renvoi = false;         // écrite comme un renvoi à sa première occurrence
+    bool ligneMariage = false;   // suivie d'une ligne de mariage (si le texte n'est pas vide)
 };
 
 struct ReglesAscendantes {
     const BaseGenealogique* base = nullptr;
     std::uint32_t racine = 0;
-    bool renvois = true;              // « Fait un renvoi pour les personnes "doublon" »
-    bool doublesBranches = false;     // « pour les branches ascendantes »
-    bool mariages = true;             // bit 16 des données affichées
+    bool renvois = true;           // « Fait un renvoi pour les personnes "doublon" »
+    bool doublesBranches = false;  // « pour les branches ascendantes »
+    bool mariages = true;          // bit 16 des données affichées
     const EnsemblePersonnes* coupes = nullptr;
     std::uint32_t limiteGenerations = 0;  // 0 : aucune
     std::size_t entreesMax = 500000;
@@ -46,10 +46,10 @@ struct ReglesAscendantes {
 
 struct ListeAscendanteConstruite {
     std::vector<EntreeAscendante> entrees;
-    EnsemblePersonnes renvoyees;       // personnes visées par un « voir n° »
-    bool audelaDe64 = false;           // la dernière génération dépasse 64
-    bool limitee = false;              // arrêtée par entreesMax
-    bool boucle = false;               // un lien en boucle a été écarté
+    EnsemblePersonnes renvoyees;                    // personnes visées par un « voir n° »
+    bool audelaDe64 = false;                        // la dernière génération dépasse 64
+    bool limitee = false;                           // arrêtée par entreesMax
+    bool boucle = false;                            // un lien en boucle a été écarté
     std::uint32_t premiereGenerationNonListee = 0;  // quand limitee
 };
 

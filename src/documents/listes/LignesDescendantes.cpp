@@ -10,21 +10,25 @@ namespace {
 struct Cadre {
     std::uint32_t personne = 0;
     std::uint32_t generation = 0;
-    std::uint32_t ligne = 0;            // sa ligne
-    std::uint32_t attache = 0;          // dernière ligne pendue à son raccord
-    bool attacheParente = true;         // attache est sa propre ligne
+    std::uint32_t ligne = 0;     // sa ligne
+    std::uint32_t attache = 0;   // dernière ligne pendue à son raccord
+    bool attacheParente = true;  // attache est sa propre ligne
     std::uint8_t sexe = ' ';
-    std::int64_t famille = 0;           // prochaine fiche à parcourir (0 : fini)
-    std::uint32_t enfant = 0;           // prochain enfant de l'union en cours (0 : aucun)
-    std::uint32_t rangEnfants = 0;      // lettre du prochain enfant listé, d'une union à l'autre
-    std::uint32_t pasFamilles = 0;      // garde contre une chaîne de fiches abîmée
+    std::int64_t famille = 0;       // prochaine fiche à parcourir (0 : fini)
+    std::uint32_t enfant = 0;       // prochain enfant de l'union en cours (0 : aucun)
+    std::uint32_t rangEnfants = 0;  // lettre du prochain enfant listé, d'une union à l'autre
+    std::uint32_t pasFamilles = 0;  // garde contre une chaîne de fiches abîmée
     std::uint32_t pasEnfants = 0;
 };
 
 class Parcours {
 public:
     Parcours(const ReglesDescendantes& r, ListeDescendanteConstruite& liste)
-        : r_(r), base_(*r.base), liste_(liste), n_(base_.nombreIndividus()), enCours_(n_),
+        : r_(r),
+          base_(*r.base),
+          liste_(liste),
+          n_(base_.nombreIndividus()),
+          enCours_(n_),
           listees_(std::size_t{base_.nombreFamilles()} + 1, kAucuneLigne) {
         lignesMax_ = r.lignesMax ? r.lignesMax : std::max<std::uint64_t>(1'000'000, 8ull * n_);
     }
@@ -115,8 +119,8 @@ void Parcours::entrer(std::uint32_t p, std::uint32_t g, std::uint32_t rang, cons
     }
     if (!aUnion) return;
     enCours_.ajouter(p);
-    pile_.push_back({.personne = p, .generation = g, .ligne = i, .attache = i, .sexe = ind.sexe,
-                     .famille = ind.premiereFamille});
+    pile_.push_back(
+        {.personne = p, .generation = g, .ligne = i, .attache = i, .sexe = ind.sexe, .famille = ind.premiereFamille});
 }
 
 bool Parcours::enfantsCoupes(const Cadre& c, const Famille& f) const {
@@ -136,8 +140,8 @@ void Parcours::union_(std::size_t k) {
     Cadre& c = pile_[k];
     c.famille = ++c.pasFamilles < base_.nombreFamilles() && f.suivante > 0 ? f.suivante : 0;
     const std::uint32_t g = c.generation;
-    if (r_.mariages && f.mariage) ajouter({.sorte = SorteLigneListe::Mariage, .generation = g, .personne = c.personne,
-                                          .valeur = f.mariage});
+    if (r_.mariages && f.mariage)
+        ajouter({.sorte = SorteLigneListe::Mariage, .generation = g, .personne = c.personne, .valeur = f.mariage});
     if (f.conjoint && f.conjoint <= n_)
         ajouter({.sorte = SorteLigneListe::Conjoint, .generation = g, .personne = f.conjoint});
     if (f.premierEnfant == 0 || f.premierEnfant > n_) return;

@@ -41,20 +41,20 @@ inline constexpr std::uint32_t kAucuneLigne = 0xFFFFFFFF;
 
 struct LigneListe {
     SorteLigneListe sorte = SorteLigneListe::Blanche;
-    bool attacheParente = false;     // le raccord part de la ligne de la personne parente
-    bool cible = false;              // un « >> » y renvoie : elle porte une ancre
-    bool ancreReport = false;        // premier renvoi de ce report : il porte l'ancre du retour
-    std::uint32_t generation = 0;    // 1 pour la racine
-    std::uint32_t rang = 0;          // rang parmi les enfants, lettre 'a' pour 0
-    std::uint32_t personne = 0;      // personne ; numéro du report pour un en-tête
-    std::uint32_t valeur = 0;        // mariage : événement ; renvoi : numéro du report ;
-                                     // déjà listée : ligne qui a listé les enfants
+    bool attacheParente = false;           // le raccord part de la ligne de la personne parente
+    bool cible = false;                    // un « >> » y renvoie : elle porte une ancre
+    bool ancreReport = false;              // premier renvoi de ce report : il porte l'ancre du retour
+    std::uint32_t generation = 0;          // 1 pour la racine
+    std::uint32_t rang = 0;                // rang parmi les enfants, lettre 'a' pour 0
+    std::uint32_t personne = 0;            // personne ; numéro du report pour un en-tête
+    std::uint32_t valeur = 0;              // mariage : événement ; renvoi : numéro du report ;
+                                           // déjà listée : ligne qui a listé les enfants
     std::uint32_t attache = kAucuneLigne;  // ligne d'où descend le raccord de celle-ci
 };
 
 struct EntreeReport {
-    std::uint32_t cle = 0;         // personne reportée
-    std::uint32_t personne = 0;    // personne dont la section reprend
+    std::uint32_t cle = 0;       // personne reportée
+    std::uint32_t personne = 0;  // personne dont la section reprend
     std::uint32_t generation = 1;
     std::uint32_t rang = 0;
 };
@@ -63,18 +63,18 @@ struct ReglesDescendantes {
     const BaseGenealogique* base = nullptr;
     std::uint32_t racine = 0;
     bool agnatique = false;
-    bool mariages = true;                 // bit 16 des données affichées
-    bool doublesBranches = false;         // « pour les branches descendantes »
+    bool mariages = true;          // bit 16 des données affichées
+    bool doublesBranches = false;  // « pour les branches descendantes »
     const EnsemblePersonnes* coupes = nullptr;
     std::uint32_t limiteGenerations = 0;  // 0 : aucune
     const EnsemblePersonnes* reports = nullptr;
     const std::vector<char>* statutsVitaux = nullptr;  // contemporains cachés : 'v' vivant
-    std::uint64_t lignesMax = 0;          // 0 : 8 × personnes, au moins un million
+    std::uint64_t lignesMax = 0;                       // 0 : 8 × personnes, au moins un million
 };
 
 struct ListeDescendanteConstruite {
     std::vector<LigneListe> lignes;
-    std::vector<EntreeReport> reports;    // entrée 0 : la racine
+    std::vector<EntreeReport> reports;  // entrée 0 : la racine
     bool boucle = false;
     bool limitee = false;
 };

@@ -66,9 +66,11 @@ void ListeAscendante::preparer(const ContexteDocument& contexte) {
     r.entreesMax = kEntreesMax;
     liste_ = construireListeAscendante(r);
     if (liste_.boucle) contexte.signaler(messageBoucleListe());
-    if (liste_.limitee) contexte.signaler(messageListeLimitee(liste_.entrees.size(), liste_.premiereGenerationNonListee));
+    if (liste_.limitee)
+        contexte.signaler(messageListeLimitee(liste_.entrees.size(), liste_.premiereGenerationNonListee));
     if (liste_.audelaDe64)
-        contexte.signaler("La numérotation Soza-Stradonitz ne peut pas être affichée au-delà de la 64ème génération"_1252);
+        contexte.signaler(
+            "La numérotation Soza-Stradonitz ne peut pas être affichée au-delà de la 64ème génération"_1252);
 
     std::vector<std::uint32_t> personnes, mariages;
     personnes.reserve(liste_.entrees.size());
@@ -93,8 +95,8 @@ void ListeAscendante::preparer(const ContexteDocument& contexte) {
     largeur = 0;
     for (const EntreeAscendante& e : liste_.entrees) {
         const TextesPersonne t = textes_.personne(e.personne);
-        largeur = std::max(largeur, colonnes_[e.generation] + largeurTexte(police, "    ") + largeurTexte(police, t.nom) +
-                                        largeurTexte(police, t.details));
+        largeur = std::max(largeur, colonnes_[e.generation] + largeurTexte(police, "    ") +
+                                        largeurTexte(police, t.nom) + largeurTexte(police, t.details));
     }
     hauteur = static_cast<std::int32_t>(std::clamp<std::int64_t>(lignes * kLigne - 384, 0, INT32_MAX));
 }

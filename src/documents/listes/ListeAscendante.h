@@ -44,8 +44,8 @@ inline constexpr ParametreDeclare kRenvois{.lettre = 'b',
 class ListeAscendante : public Document {
 public:
     static constexpr std::uint8_t kCode = 12;
-    static constexpr const ParametreDeclare* kParametres[] = {&kRacine,      &kNomRacine,   &kRenvois,
-                                                              &kFormat,      &kCoupesListe, &kLimiteGenerations};
+    static constexpr const ParametreDeclare* kParametres[] = {&kRacine, &kNomRacine,   &kRenvois,
+                                                              &kFormat, &kCoupesListe, &kLimiteGenerations};
     // Avec les branches doubles, au-delà : les générations suivantes ne sont pas listées.
     static constexpr std::size_t kEntreesMax = 500000;
 

@@ -22,9 +22,8 @@
 
 namespace lignara {
 
-inline constexpr const char* kChoixTriBranches[] = {"par patronyme", "par date",
-                                                    "par nombre décroissant de générations",
-                                                    "par nombre décroissant de descendants"};
+inline constexpr const char* kChoixTriBranches[] = {
+    "par patronyme", "par date", "par nombre décroissant de générations", "par nombre décroissant de descendants"};
 inline constexpr ParametreDeclare kTriBranches{
     .lettre = '1', .controle = controle::kGroupe1, .libelle = "Tri", .choix = kChoixTriBranches};
 

@@ -81,15 +81,15 @@ void ListeCousins::preparer(const ContexteDocument& contexte) {
     std::vector<std::uint32_t> personnes;
     personnes.reserve(liste_.entrees.size());
     for (const EntreeCousin& e : liste_.entrees) personnes.push_back(e.personne);
-    textes_.chargerPersonnes(base, std::move(personnes),
-                             {.donnees = static_cast<std::uint8_t>(preferences_.donneesAutresListes & 3),
-                              .separateur = " - "});
+    textes_.chargerPersonnes(
+        base, std::move(personnes),
+        {.donnees = static_cast<std::uint8_t>(preferences_.donneesAutresListes & 3), .separateur = " - "});
 
     const MetriquePolice& police = polices.reguliere;
     largeur = 0;
     for (const EntreeCousin& e : liste_.entrees)
-        largeur = std::max(largeur, kRetraitEntree.unites + largeurTexte(police, nomAffiche(e)) +
-                                        largeurTexte(police, suite(e)));
+        largeur = std::max(
+            largeur, kRetraitEntree.unites + largeurTexte(police, nomAffiche(e)) + largeurTexte(police, suite(e)));
     for (const std::string& t : liste_.titres)
         largeur = std::max(largeur, kStyleGroupe.xPdf + largeurTexte(police, t) + 2 * kStyleGroupe.ecartFiletsPdf);
     const std::int64_t rangees = std::int64_t(liste_.entrees.size()) + 3 * std::int64_t(liste_.titres.size());

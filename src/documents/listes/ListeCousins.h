@@ -25,10 +25,8 @@
 
 namespace lignara {
 
-inline constexpr ParametreDeclare kAscendantsDirects{.lettre = 'b',
-                                                     .controle = controle::kPremiereCase,
-                                                     .libelle = "Affichage des ascendants directs",
-                                                     .defaut = 1};
+inline constexpr ParametreDeclare kAscendantsDirects{
+    .lettre = 'b', .controle = controle::kPremiereCase, .libelle = "Affichage des ascendants directs", .defaut = 1};
 inline constexpr ParametreDeclare kCousinsParAlliance{.lettre = 'b',
                                                       .controle = controle::kPremiereCase + 1,
                                                       .libelle = "Affichage des cousins par alliance",

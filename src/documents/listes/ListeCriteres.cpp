@@ -56,8 +56,9 @@ void ListeCriteres::preparer(const ContexteDocument& contexte) {
         contexte.signaler("Le critère « "_1252 + ignore + " » n'a ni lettre ni chiffre : il est ignoré."_1252);
     if (s.personnes.empty()) throw OperationImpossible("La liste est vide");
     personnes_ = std::move(s.personnes);
-    textes_.chargerPersonnes(base, personnes_,
-                             {.donnees = static_cast<std::uint8_t>(preferences_.donneesAutresListes & 15), .separateur = " - "});
+    textes_.chargerPersonnes(
+        base, personnes_,
+        {.donnees = static_cast<std::uint8_t>(preferences_.donneesAutresListes & 15), .separateur = " - "});
 }
 
 void ListeCriteres::rediger(FluxRedaction& flux) const {

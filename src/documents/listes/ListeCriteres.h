@@ -32,7 +32,8 @@ inline constexpr const char* kSortesDateCritere[] = {"Date de naissance", "Date 
                                                      "Date quelconque"};
 
 // Page « Général » (rang 0).
-inline constexpr ParametreDeclare kCritereNom{.lettre = 's', .controle = controle::kNom, .libelle = "Nom", .longueurMax = 70};
+inline constexpr ParametreDeclare kCritereNom{
+    .lettre = 's', .controle = controle::kNom, .libelle = "Nom", .longueurMax = 70};
 inline constexpr ParametreDeclare kMotEntierNom{
     .lettre = 'b', .controle = controle::kPremiereCase + 1, .libelle = "Mot entier (nom)"};
 inline constexpr ParametreDeclare kCriterePrenom{
@@ -74,10 +75,10 @@ class ListeCriteres : public Document {
 public:
     static constexpr std::uint8_t kCode = 17;
     static constexpr const ParametreDeclare* kParametres[] = {
-        &kFormat,        &kContemporains,      &kCritereNom,          &kMotEntierNom,
-        &kCriterePrenom, &kMotEntierPrenom,    &kCritereProfession,   &kMotEntierProfession,
-        &kCritereCommentaire, &kMotEntierCommentaire, &kCritereLieu, &kMotEntierLieu,
-        &kSorteLieu,     &kDateMinimale,       &kDateMaximale,        &kSorteDate};
+        &kFormat,          &kContemporains,     &kCritereNom,          &kMotEntierNom,       &kCriterePrenom,
+        &kMotEntierPrenom, &kCritereProfession, &kMotEntierProfession, &kCritereCommentaire, &kMotEntierCommentaire,
+        &kCritereLieu,     &kMotEntierLieu,     &kSorteLieu,           &kDateMinimale,       &kDateMaximale,
+        &kSorteDate};
 
     explicit ListeCriteres(const Afficheur& type) : Document(type) {}
 

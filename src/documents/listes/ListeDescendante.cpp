@@ -11,11 +11,11 @@ namespace lignara {
 
 namespace {
 
-constexpr std::int32_t kPas = 320;           // d'une génération à la suivante
+constexpr std::int32_t kPas = 320;  // d'une génération à la suivante
 constexpr std::int32_t kCaracteresParPas = 7;
-constexpr std::int32_t kRaccord = 230;       // raccord vertical des enfants, depuis x du parent
+constexpr std::int32_t kRaccord = 230;  // raccord vertical des enfants, depuis x du parent
 constexpr std::int32_t kTraitSansNumero = 275;
-constexpr std::int32_t kRenvoi = 365;        // « >> » et « ... »
+constexpr std::int32_t kRenvoi = 365;  // « >> » et « ... »
 constexpr std::int32_t kLigne = 176;
 
 constexpr StyleTitre kStyleReport{
@@ -73,8 +73,10 @@ void ListeDescendante::preparer(const ContexteDocument& contexte) {
 
     std::vector<std::uint32_t> personnes, mariages;
     for (const LigneListe& l : liste_.lignes) {
-        if (l.sorte == SorteLigneListe::Mariage) mariages.push_back(l.valeur);
-        else if (l.sorte != SorteLigneListe::EnTeteReport) personnes.push_back(l.personne);
+        if (l.sorte == SorteLigneListe::Mariage)
+            mariages.push_back(l.valeur);
+        else if (l.sorte != SorteLigneListe::EnTeteReport)
+            personnes.push_back(l.personne);
     }
     textes_.chargerPersonnes(base, std::move(personnes), {.donnees = donnees});
     textes_.chargerMariages(base, std::move(mariages), donnees);
@@ -137,8 +139,10 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
             continue;
         }
         const std::uint32_t pas = l.generation - bases_[i];
-        const std::int32_t x = static_cast<std::int32_t>(std::min<std::uint64_t>(std::uint64_t{pas} * kPas, INT32_MAX / 2));
-        const std::int32_t c = static_cast<std::int32_t>(std::min<std::uint64_t>(std::uint64_t{pas} * kCaracteresParPas, 100000));
+        const std::int32_t x =
+            static_cast<std::int32_t>(std::min<std::uint64_t>(std::uint64_t{pas} * kPas, INT32_MAX / 2));
+        const std::int32_t c =
+            static_cast<std::int32_t>(std::min<std::uint64_t>(std::uint64_t{pas} * kCaracteresParPas, 100000));
         const TextesPersonne t = textes_.personne(l.personne);
         Ligne ligne;
         ligne.retrait = {x, c};
@@ -148,7 +152,8 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
         ancreLigne.clear();
         if (l.attache != kAucuneLigne && rangs[l.attache] >= 0) {
             const bool enfant = l.sorte == SorteLigneListe::Personne || l.sorte == SorteLigneListe::RenvoiReport;
-            ligne.raccord = {.depuis = rangs[l.attache], .x = enfant ? x - kPas + kRaccord : x + kRaccord,
+            ligne.raccord = {.depuis = rangs[l.attache],
+                             .x = enfant ? x - kPas + kRaccord : x + kRaccord,
                              .depuisLeBas = l.attacheParente};
             if (enfant && pas > 0) traces[nombreTraces++] = {.x1 = kRaccord - kPas, .x2 = 0};
         }
@@ -158,7 +163,8 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
                 if (numerote_) {
                     etiquette = std::to_string(l.generation);
                     lettre = lettreDeRang(l.rang);
-                    ligne.etiquette = {.texte = etiquette, .suite = lettre, .largeur = {largeurTexte(polices.reguliere, "00"), 2}};
+                    ligne.etiquette = {
+                        .texte = etiquette, .suite = lettre, .largeur = {largeurTexte(polices.reguliere, "00"), 2}};
                     ligne.contenu = {kPas, 2 + static_cast<std::int32_t>(lettre.size()) + 1};
                 } else {
                     ligne.contenu = {kPas, 0};

@@ -37,9 +37,8 @@
 
 namespace lignara {
 
-inline constexpr ParametreDeclare kAgnatiqueListe{.lettre = 'b',
-                                                  .controle = controle::kPremiereCase,
-                                                  .libelle = "Liste agnatique (limitée aux branches masculines)"};
+inline constexpr ParametreDeclare kAgnatiqueListe{
+    .lettre = 'b', .controle = controle::kPremiereCase, .libelle = "Liste agnatique (limitée aux branches masculines)"};
 inline constexpr ParametreDeclare kNumerote{
     .lettre = 'b', .controle = controle::kPremiereCase + 1, .libelle = "Numérote les personnes", .defaut = 1};
 inline constexpr ParametreDeclare kContemporainsListe{.lettre = 'b',

@@ -15,9 +15,7 @@ constexpr Mesure kRetraitLieux{320, 4};
 constexpr std::string_view kAutresLieux = "Autres lieux";
 
 // Pays par défaut des préférences : deux lettres, la première dans l'octet haut.
-CodePays paysDe(std::uint16_t code) {
-    return CodePays(static_cast<char>(code >> 8), static_cast<char>(code & 0xFF));
-}
+CodePays paysDe(std::uint16_t code) { return CodePays(static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)); }
 
 }  // namespace
 
@@ -71,7 +69,9 @@ void ListeEclair::rediger(FluxRedaction& flux) const {
 MiseEnPage ListeEclair::miseEnPage() const {
     MiseEnPage mise;
     mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 = "Liste \xE9" "clair";
+    mise.titre1252 =
+        "Liste \xE9"
+        "clair";
     mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
     return mise;
 }

@@ -9,8 +9,8 @@
 // Écriture : un bloc par patronyme, son nom en titre, puis ses lieux « lieu : première -
 // dernière » joints par « , » en un paragraphe replié à la largeur, en retrait de 320 unités
 // (4 caractères) ; les blancs autour de « : » et « - » sont insécables (0xA0), pour que le
-// repli ne sépare pas un lieu de ses années ; les blocs sont séparés par un filet (texte : une ligne de tirets ; RTF : un
-// paragraphe filet). Aucun patronyme : « La liste est vide ».
+// repli ne sépare pas un lieu de ses années ; les blocs sont séparés par un filet (texte : une ligne de tirets ; RTF :
+// un paragraphe filet). Aucun patronyme : « La liste est vide ».
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,9 +26,8 @@ namespace lignara {
 
 inline constexpr ParametreDeclare kClassementZone{
     .lettre = 'b', .controle = controle::kPremiereCase, .libelle = "Classement par zone géographique"};
-inline constexpr ParametreDeclare kContemporainsEclair{.lettre = 'b',
-                                                       .controle = controle::kPremiereCase + 1,
-                                                       .libelle = "Prise en compte des personnes contemporaines"};
+inline constexpr ParametreDeclare kContemporainsEclair{
+    .lettre = 'b', .controle = controle::kPremiereCase + 1, .libelle = "Prise en compte des personnes contemporaines"};
 
 class ListeEclair : public Document {
 public:

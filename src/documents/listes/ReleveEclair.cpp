@@ -74,7 +74,8 @@ std::vector<PatronymeEclair> releverListeEclair(const ReglesEclair& regles) {
         const Evenement ev = base.LireEvenement(e);
         if (ev.lieu == 0 || ev.date.absente()) return;
         auto [it, nouvelle] = cles.try_emplace(ev.lieu);
-        if (nouvelle) it->second = lieuEclair(base.LireTexte(TableLieux, ev.lieu), regles.parZone, regles.paysParDefaut);
+        if (nouvelle)
+            it->second = lieuEclair(base.LireTexte(TableLieux, ev.lieu), regles.parZone, regles.paysParDefaut);
         if (ev.date.qualificatif == DateEntre) releves.ajouter(it->second, ev.date.premiereAnnee());
         releves.ajouter(it->second, ev.date.annee);
     };

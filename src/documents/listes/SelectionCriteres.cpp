@@ -49,7 +49,8 @@ std::optional<Intervalle> intervalleDe(const DateGed& d) {
 // Un critère de texte prêt : normalisé, et les réponses déjà données par référence de table.
 class Filtre {
 public:
-    Filtre(const CritereTexte& c, SelectionCriteres& s) : critere_(normaliserCritere(c.texte)), motEntier_(c.motEntier) {
+    Filtre(const CritereTexte& c, SelectionCriteres& s)
+        : critere_(normaliserCritere(c.texte)), motEntier_(c.motEntier) {
         if (critere_.empty() && !c.texte.empty()) s.criteresIgnores.push_back(c.texte);
     }
     bool actif() const { return !critere_.empty(); }
@@ -132,11 +133,16 @@ SelectionCriteres selectionnerParCriteres(const BaseGenealogique& base, const In
     auto lireLieu = [&base](std::uint32_t ref) { return texteDeLieu(base, ref); };
     const std::uint32_t familles = base.nombreFamilles(), evenements = base.nombreEvenements();
     // Un événement convient-il au lieu et aux dates demandés ?
-    auto lieuConvient = [&](std::uint32_t e) { return e != 0 && e <= evenements && lieu.convient(base.LireEvenement(e).lieu, lireLieu); };
-    auto dateConvient = [&](std::uint32_t e) { return e != 0 && e <= evenements && dateDansBornes(base.LireEvenement(e).date, bornes); };
+    auto lieuConvient = [&](std::uint32_t e) {
+        return e != 0 && e <= evenements && lieu.convient(base.LireEvenement(e).lieu, lireLieu);
+    };
+    auto dateConvient = [&](std::uint32_t e) {
+        return e != 0 && e <= evenements && dateDansBornes(base.LireEvenement(e).date, bornes);
+    };
     for (std::size_t pos = 0; pos < index.taille(); ++pos) {
         const std::uint32_t p = index.personne(pos);
-        if (criteres.statutsVitaux && p < criteres.statutsVitaux->size() && (*criteres.statutsVitaux)[p] == 'v') continue;
+        if (criteres.statutsVitaux && p < criteres.statutsVitaux->size() && (*criteres.statutsVitaux)[p] == 'v')
+            continue;
         const Individu ind = base.LireIndividu(p);
         if (nom.actif() && !nom.convient(ind.nom, table(TableNoms))) continue;
         if (prenom.actif() && !prenom.convient(ind.prenoms, table(TablePrenoms))) continue;

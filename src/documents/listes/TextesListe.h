@@ -37,7 +37,8 @@ struct FormeDetails {
 class TextesListe {
 public:
     // Lit les textes des personnes données (doublons et 0 permis).
-    void chargerPersonnes(const BaseGenealogique& base, std::vector<std::uint32_t> personnes, const FormeDetails& forme);
+    void chargerPersonnes(const BaseGenealogique& base, std::vector<std::uint32_t> personnes,
+                          const FormeDetails& forme);
     // Lit les textes de mariage des événements donnés (0 : aucun).
     void chargerMariages(const BaseGenealogique& base, std::vector<std::uint32_t> evenements, std::uint8_t donnees);
 
@@ -61,7 +62,7 @@ private:
     std::string_view vue(Place p) const { return std::string_view(reserve_).substr(p.debut, p.longueur); }
 
     std::string reserve_;
-    std::vector<Fiche> personnes_;  // par numéro croissant
+    std::vector<Fiche> personnes_;                           // par numéro croissant
     std::vector<std::pair<std::uint32_t, Place>> mariages_;  // par événement croissant
 };
 

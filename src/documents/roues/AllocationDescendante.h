@@ -35,15 +35,15 @@ struct ConjointRoue {
 
 struct EntreeRoue {
     std::uint32_t personne = 0;
-    std::uint32_t parent = 0;                // rang dans l'anneau précédent (anneau 1 : 0, la racine)
-    std::vector<ConjointRoue> conjoints;     // connus, dans l'ordre des familles
-    bool vivante = false;                    // marque de vie 'v'
-    bool repetee = false;                    // déjà placée : sa descendance ne l'est pas de nouveau
-    std::uint32_t premierEnfant = 0;         // rang de ses enfants dans l'anneau suivant
+    std::uint32_t parent = 0;             // rang dans l'anneau précédent (anneau 1 : 0, la racine)
+    std::vector<ConjointRoue> conjoints;  // connus, dans l'ordre des familles
+    bool vivante = false;                 // marque de vie 'v'
+    bool repetee = false;                 // déjà placée : sa descendance ne l'est pas de nouveau
+    std::uint32_t premierEnfant = 0;      // rang de ses enfants dans l'anneau suivant
     std::uint32_t nombreEnfants = 0;
-    double besoin = 0;                       // radians
-    double requis = 0;                       // besoin élargi par la descendance retenue
-    double debut = 0, largeur = 0;           // secteur placé, radians
+    double besoin = 0;              // radians
+    double requis = 0;              // besoin élargi par la descendance retenue
+    double debut = 0, largeur = 0;  // secteur placé, radians
 };
 
 class AllocationDescendante {

@@ -19,9 +19,7 @@ std::uint32_t couleurDuNom(std::uint8_t sexe, const CouleursNoms& couleurs, std:
 void ecrireTexte(const DessinRoue& d, const TexteRoue& t, SurfacePdf& surface, const ReglagesDessin& reglages) {
     const std::int32_t x = d.cx + t.x, y = d.cy + t.y;
     switch (t.forme) {
-        case TexteRoue::Forme::Droit:
-            surface.texte(x, y, t.largeur, DessinRoue::kHauteurLigne, t.texte);
-            break;
+        case TexteRoue::Forme::Droit: surface.texte(x, y, t.largeur, DessinRoue::kHauteurLigne, t.texte); break;
         case TexteRoue::Forme::Incline:
             surface.texteIncline(x, y, t.largeur, DessinRoue::kHauteurLigne, t.angle, t.texte);
             break;
@@ -91,16 +89,14 @@ bool DessinRoue::signatureHorsDuDisque(std::int32_t largeurSignature, std::int32
     return dx * dx + dy * dy > r * r;
 }
 
-void ecrireRoue(const DessinRoue& d, SurfacePdf& surface, const ReglagesDessin& reglages,
-                const CouleursNoms& couleurs, bool signature) {
+void ecrireRoue(const DessinRoue& d, SurfacePdf& surface, const ReglagesDessin& reglages, const CouleursNoms& couleurs,
+                bool signature) {
     if (signature) surface.signature(0, 0);
     for (const TraitRoue& t : d.traits) {
         switch (t.forme) {
             case TraitRoue::Forme::Cercle: surface.cercle(d.cx, d.cy, t.rayon, false); break;
             case TraitRoue::Forme::Arc: surface.arc(d.cx, d.cy, t.rayon, t.debut, t.fin); break;
-            case TraitRoue::Forme::Segment:
-                surface.ligne(d.cx + t.x1, d.cy + t.y1, d.cx + t.x2, d.cy + t.y2);
-                break;
+            case TraitRoue::Forme::Segment: surface.ligne(d.cx + t.x1, d.cy + t.y1, d.cx + t.x2, d.cy + t.y2); break;
         }
     }
     EtatTrace& etat = surface.etat();

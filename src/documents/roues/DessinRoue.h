@@ -21,20 +21,20 @@ class SurfacePdf;
 
 struct TexteRoue {
     enum class Forme : std::uint8_t {
-        Droit,        // texte(x, y, largeur, 176)
-        Circulaire,   // texteCirculaire autour du centre, rayon, départ (radians), inverse
-        Incline,      // texteIncline(x, y, largeur, 176, angle)
+        Droit,       // texte(x, y, largeur, 176)
+        Circulaire,  // texteCirculaire autour du centre, rayon, départ (radians), inverse
+        Incline,     // texteIncline(x, y, largeur, 176, angle)
     };
     Forme forme = Forme::Droit;
-    std::int32_t x = 0, y = 0;     // départ du texte (Droit, Incliné), depuis le centre
-    std::int32_t largeur = 0;      // boîte (Droit, Incliné)
-    std::int32_t rayon = 0;        // Circulaire
-    float depart = 0.0f;           // Circulaire, radians
-    bool inverse = false;          // Circulaire : sens inverse, le haut des lettres vers le centre
-    std::int32_t angle = 0;        // Incliné, dix-millièmes de radian
-    std::string texte;             // Windows-1252
-    std::uint8_t sexe = ' ';       // 'M', 'F' ou inconnu : couleur du nom
-    bool italique = false;         // conjoints de la roue descendante
+    std::int32_t x = 0, y = 0;  // départ du texte (Droit, Incliné), depuis le centre
+    std::int32_t largeur = 0;   // boîte (Droit, Incliné)
+    std::int32_t rayon = 0;     // Circulaire
+    float depart = 0.0f;        // Circulaire, radians
+    bool inverse = false;       // Circulaire : sens inverse, le haut des lettres vers le centre
+    std::int32_t angle = 0;     // Incliné, dix-millièmes de radian
+    std::string texte;          // Windows-1252
+    std::uint8_t sexe = ' ';    // 'M', 'F' ou inconnu : couleur du nom
+    bool italique = false;      // conjoints de la roue descendante
 };
 
 // Nom d'une personne tel que la sélection le rend (casse automatique), et son sexe.

@@ -31,11 +31,19 @@ int modeCercle(int cercle) { return kModes[std::clamp(cercle, 0, kCerclesMax)]; 
 
 int generationsPourFormat(std::int16_t formatPapier) {
     switch (formatPapier) {
-        case 1705: case 1710: return 8;                                   // A2
-        case 1706: case 1711: return 7;                                   // A3
-        case 1722: case 1725: return 6;                                   // Tabloid
-        case 1707: case 1712: case 1720: case 1723: case 1721: case 1724: return 5;  // A4, Letter, Legal
-        default: return 9;                                                // Non paginé, A0, A1
+        case 1705:
+        case 1710: return 8;  // A2
+        case 1706:
+        case 1711: return 7;  // A3
+        case 1722:
+        case 1725: return 6;  // Tabloid
+        case 1707:
+        case 1712:
+        case 1720:
+        case 1723:
+        case 1721:
+        case 1724: return 5;  // A4, Letter, Legal
+        default: return 9;    // Non paginé, A0, A1
     }
 }
 
@@ -50,9 +58,7 @@ CosSin cosSinAngle(std::int32_t angle) {
 
 std::int32_t rayonAnneauDescendant(int anneau) { return kLargeurAnneau * anneau - 360; }
 
-float angleBoite(int anneau) {
-    return 2.0f * std::asin(88.0f / static_cast<float>(rayonAnneauDescendant(anneau)));
-}
+float angleBoite(int anneau) { return 2.0f * std::asin(88.0f / static_cast<float>(rayonAnneauDescendant(anneau))); }
 
 std::int32_t cercleDescendant(int anneau) { return rayonAnneauDescendant(anneau) - 45; }
 

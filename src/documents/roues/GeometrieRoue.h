@@ -53,7 +53,7 @@ CosSin cosSinAngle(std::int32_t angle);
 inline constexpr int kAnneauxDescendantsMax = 15;
 inline constexpr std::int32_t kLargeurAnneau = 1976;
 std::int32_t rayonAnneauDescendant(int anneau);  // 1976 × k − 360
-float angleBoite(int anneau);                      // 2 × asin(88 ÷ r), radians
+float angleBoite(int anneau);                    // 2 × asin(88 ÷ r), radians
 // Cercle intérieur de l'anneau k de la roue descendante : 45 unités avant le rayon où ses
 // textes commencent. Le cercle intérieur de l'anneau n + 1 est le bord de la roue.
 std::int32_t cercleDescendant(int anneau);

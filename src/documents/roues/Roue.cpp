@@ -107,7 +107,8 @@ void Roue::ecrire() {
     SurfacePdf surface(reglagesDessin_, polices, horloge);
     // Pas d'étirement : les cercles resteraient des ellipses.
     surface.ouvrir(std::filesystem::path(chemin), type().titre1252(), 100, dessin_.largeur, dessin_.hauteur);
-    const CouleursNoms couleurs{preferences_.couleurParSexe, reglagesDessin_.couleurHommes, reglagesDessin_.couleurFemmes};
+    const CouleursNoms couleurs{preferences_.couleurParSexe, reglagesDessin_.couleurHommes,
+                                reglagesDessin_.couleurFemmes};
     ecrireRoue(dessin_, surface, reglagesDessin_, couleurs, signature_);
     surface.fermer();
 }

@@ -9,8 +9,8 @@ namespace lignara {
 
 void RoueAscendante::initialiserParametres(const ContexteDocument& contexte) {
     Roue::initialiserParametres(contexte);
-    const std::int16_t papier = contexte.preferences ? static_cast<std::int16_t>(contexte.preferences->formatPapier)
-                                                     : std::int16_t{kNonPagine};
+    const std::int16_t papier =
+        contexte.preferences ? static_cast<std::int16_t>(contexte.preferences->formatPapier) : std::int16_t{kNonPagine};
     valeur(kGenerationsRoueAscendante) = static_cast<std::uint8_t>(roue::generationsPourFormat(papier));
 }
 

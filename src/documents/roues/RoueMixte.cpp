@@ -46,8 +46,10 @@ void RoueMixte::cadrer() {
     const int anneaux = allocation_->anneauxPlaces();
     const std::int32_t rd = anneaux > 0 ? roue::cercleDescendant(anneaux + 1) : 0;
     // La bande, en bas à gauche, ne craint la demi-roue que si elle monte jusqu'au centre.
-    if (dessin_.cy > DessinRoue::kHauteurSignature + 45) placerSignature({centre, rd});
-    else placerSignature({centre, rd, ra});
+    if (dessin_.cy > DessinRoue::kHauteurSignature + 45)
+        placerSignature({centre, rd});
+    else
+        placerSignature({centre, rd, ra});
 }
 
 }  // namespace lignara

@@ -11,12 +11,8 @@
 
 namespace lignara {
 
-inline constexpr ParametreDeclare kGenerationsMixteAscendantes{.lettre = '1',
-                                                               .controle = controle::kNombre3,
-                                                               .libelle = "ascendantes",
-                                                               .defaut = 8,
-                                                               .minimum = 2,
-                                                               .maximum = 8};
+inline constexpr ParametreDeclare kGenerationsMixteAscendantes{
+    .lettre = '1', .controle = controle::kNombre3, .libelle = "ascendantes", .defaut = 8, .minimum = 2, .maximum = 8};
 inline constexpr ParametreDeclare kGenerationsMixteDescendantes{.lettre = '1',
                                                                 .controle = controle::kNombre1,
                                                                 .libelle = "descendantes",

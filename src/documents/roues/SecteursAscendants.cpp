@@ -18,10 +18,10 @@ int pasParSecteur(int anneau, bool demiRoue) { return 1 << ((demiRoue ? 7 : 8) -
 
 // Ce que les modes savent d'un secteur.
 struct Secteur {
-    std::int32_t ri = 0, ro = 0;   // rayons intérieur et extérieur
-    std::int32_t theta = 0;        // angle médian, dix-millièmes de radian
-    CosSin milieu;                 // cosinus et sinus du pas médian
-    double ouverture = 0;          // angle du secteur, radians
+    std::int32_t ri = 0, ro = 0;  // rayons intérieur et extérieur
+    std::int32_t theta = 0;       // angle médian, dix-millièmes de radian
+    CosSin milieu;                // cosinus et sinus du pas médian
+    double ouverture = 0;         // angle du secteur, radians
 };
 
 Secteur secteurDe(const AncetreRoue& a, bool demiRoue) {
@@ -118,8 +118,10 @@ void modeUneLigneDemiRoue(DessinRoue& d, const AncetreRoue& a, const Secteur& s,
 void tracerCercles(DessinRoue& d, const ReglesRoueAscendante& r) {
     d.cercle(roue::rayonCercle(1));
     for (int c = 2; c <= r.generations; ++c) {
-        if (r.demiRoue) d.arc(roue::rayonCercle(c), 0, roue::kPiExact);
-        else d.cercle(roue::rayonCercle(c));
+        if (r.demiRoue)
+            d.arc(roue::rayonCercle(c), 0, roue::kPiExact);
+        else
+            d.cercle(roue::rayonCercle(c));
     }
 }
 
@@ -211,7 +213,8 @@ void dessinerRoueAscendante(DessinRoue& dessin, const std::vector<AncetreRoue>& 
     tracerCercles(dessin, regles);
     tracerRayons(dessin, regles);
     for (const AncetreRoue& a : ancetres)
-        if (a.anneau >= 1 && a.anneau < regles.generations) placerNomsAncetre(dessin, a, regles.demiRoue, *regles.police);
+        if (a.anneau >= 1 && a.anneau < regles.generations)
+            placerNomsAncetre(dessin, a, regles.demiRoue, *regles.police);
 }
 
 }  // namespace lignara

@@ -39,15 +39,15 @@ inline constexpr std::int32_t kBasLettres = 36;
 
 struct AncetreRoue : NomRoue {
     std::uint32_t personne = 0;
-    int anneau = 0;              // 0 : la racine, au centre
-    std::uint32_t indice = 0;    // rang dans l'anneau, ordre de Sosa depuis 0
+    int anneau = 0;            // 0 : la racine, au centre
+    std::uint32_t indice = 0;  // rang dans l'anneau, ordre de Sosa depuis 0
 };
 
 // La racine et ses ancêtres connus sur « generations » générations (anneaux 0 à n − 1).
 std::vector<AncetreRoue> ancetresRoue(const ContexteDocument& contexte, std::uint32_t racine, int generations);
 
 struct ReglesRoueAscendante {
-    int generations = 9;     // cercles 1 à n ; 2 à 9 (demi-roue : 2 à 8)
+    int generations = 9;  // cercles 1 à n ; 2 à 9 (demi-roue : 2 à 8)
     bool demiRoue = false;
     const MetriquePolice* police = nullptr;
 };

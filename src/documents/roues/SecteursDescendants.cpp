@@ -84,7 +84,8 @@ std::int32_t decalageLigneDescendante() { return -(kHautLettres - kBasLettres) /
 void dessinerAnneauxDescendants(DessinRoue& dessin, const AllocationDescendante& allocation,
                                 const ReglesRoueDescendante& regles, const LectureNom& noms) {
     const int n = allocation.anneauxPlaces();
-    if (regles.disqueCentral) dessin.cercle(roue::cercleDescendant(1));
+    if (regles.disqueCentral)
+        dessin.cercle(roue::cercleDescendant(1));
     else if (n > 0)
         dessin.arc(roue::cercleDescendant(1), allocation.debutEventail(),
                    allocation.debutEventail() + allocation.largeurEventail());

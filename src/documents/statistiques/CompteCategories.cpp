@@ -56,8 +56,10 @@ std::vector<ValeurCategories> collecterValeurs(const BaseGenealogique& base, con
               [](const ValeurCategories& a, const ValeurCategories& b) { return a.texte < b.texte; });
     std::vector<ValeurCategories> distinctes;
     for (ValeurCategories& v : valeurs) {
-        if (!distinctes.empty() && distinctes.back().texte == v.texte) distinctes.back().personnes += v.personnes;
-        else distinctes.push_back(std::move(v));
+        if (!distinctes.empty() && distinctes.back().texte == v.texte)
+            distinctes.back().personnes += v.personnes;
+        else
+            distinctes.push_back(std::move(v));
     }
     return distinctes;
 }

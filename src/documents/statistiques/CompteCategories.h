@@ -27,7 +27,7 @@ namespace lignara {
 enum class GenreValeur : std::uint8_t { Professions = 0, Sources = 1 };
 
 struct ValeurCategories {
-    std::string texte;                    // Windows-1252
+    std::string texte;  // Windows-1252
     std::uint32_t personnes = 0;
     std::vector<std::uint8_t> categories;  // celles qui comptent, dans l'ordre de l'automate
 };

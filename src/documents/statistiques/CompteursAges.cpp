@@ -6,9 +6,7 @@ namespace lignara {
 
 namespace {
 
-bool compte(const DateGed& d) {
-    return !d.absente() && (d.qualificatif == DateSimple || d.qualificatif == DateVers);
-}
+bool compte(const DateGed& d) { return !d.absente() && (d.qualificatif == DateSimple || d.qualificatif == DateVers); }
 
 int divisionVersLeBas(int a, int b) { return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0); }
 
@@ -23,7 +21,8 @@ std::optional<int> ageEntre(const DateGed& naissance, const DateGed& evenement) 
     if (!compte(naissance) || !compte(evenement)) return std::nullopt;
     int age = evenement.annee - naissance.annee;
     if (naissance.mois != 0 && evenement.mois != 0) {
-        if (naissance.mois > evenement.mois) --age;
+        if (naissance.mois > evenement.mois)
+            --age;
         else if (naissance.mois == evenement.mois && naissance.jour != 0 && evenement.jour != 0 &&
                  naissance.jour > evenement.jour)
             --age;

@@ -56,8 +56,10 @@ Ascendance compterAscendance(const BaseGenealogique& base, std::uint32_t racine)
             } else if (rang > 0) {
                 ++a.total;
             }
-            if (e.role == 'M') ++g.hommes;
-            else if (e.role == 'F') ++g.femmes;
+            if (e.role == 'M')
+                ++g.hommes;
+            else if (e.role == 'F')
+                ++g.femmes;
             chemins += e.chemins;
             const Individu ind = base.LireIndividu(e.personne);
             if (ind.pere != 0) suivante.push_back({ind.pere, e.chemins, 'M'});
@@ -74,7 +76,8 @@ Ascendance compterAscendance(const BaseGenealogique& base, std::uint32_t racine)
         for (const Entree& e : suivante) {
             if (!generation.empty() && generation.back().personne == e.personne)
                 generation.back().chemins += e.chemins;
-            else generation.push_back(e);
+            else
+                generation.push_back(e);
         }
     }
     return a;

@@ -12,8 +12,8 @@
 //
 // Complétude de la génération g : 100 × chemins ÷ 2^(g−1), tronquée. Ni les chemins ni la
 // puissance ne débordent : une ascendance de 172 générations reste juste (le nombre de chemins
-// rangé est saturé au plus grand entier de 64 bits). Une boucle dans les liens de parenté lève OperationImpossible avec le
-// message des boucles avant tout compte.
+// rangé est saturé au plus grand entier de 64 bits). Une boucle dans les liens de parenté lève OperationImpossible avec
+// le message des boucles avant tout compte.
 #include <cstdint>
 #include <vector>
 

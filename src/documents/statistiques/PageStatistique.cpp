@@ -25,8 +25,8 @@ PageStatistique PageStatistique::duPapier(const ReglagesDessin& reglages) {
     page.hauteurPage = format.hauteurUtile / kLigne * kLigne;
     page.largeur = std::max(kLargeurMinimale, format.largeurUtile - reglages.margeGauche - reglages.margeDroite);
     page.hauteur = std::max(kHauteurMinimale, page.hauteurPage - reglages.margeHaut - reglages.margeBas);
-    const bool signature = reglages.signature &&
-                           !(reglages.polices.ligneSignature1.empty() && reglages.polices.ligneSignature2.empty());
+    const bool signature =
+        reglages.signature && !(reglages.polices.ligneSignature1.empty() && reglages.polices.ligneSignature2.empty());
     page.reserveSignature = signature ? kHauteurSignature + kLigne : 0;
     page.margeHaut = reglages.margeHaut;
     return page;
@@ -79,14 +79,11 @@ void texteGauche(SurfacePdf& surface, std::int32_t x, std::int32_t y, const std:
     etat.taillePolice = avant;
 }
 
-void texteCentre(SurfacePdf& surface, std::int32_t xCentre, std::int32_t y, const std::string& texte1252,
-                 int taille) {
-    texteGauche(surface, xCentre - largeurA(surface.polices().reguliere, texte1252, taille) / 2, y, texte1252,
-                taille);
+void texteCentre(SurfacePdf& surface, std::int32_t xCentre, std::int32_t y, const std::string& texte1252, int taille) {
+    texteGauche(surface, xCentre - largeurA(surface.polices().reguliere, texte1252, taille) / 2, y, texte1252, taille);
 }
 
-void texteDroite(SurfacePdf& surface, std::int32_t xDroite, std::int32_t y, const std::string& texte1252,
-                 int taille) {
+void texteDroite(SurfacePdf& surface, std::int32_t xDroite, std::int32_t y, const std::string& texte1252, int taille) {
     texteGauche(surface, xDroite - largeurA(surface.polices().reguliere, texte1252, taille), y, texte1252, taille);
 }
 
@@ -102,8 +99,7 @@ void rectanglePlein(SurfacePdf& surface, std::int32_t x1, std::int32_t y1, std::
 void dessinerCadre(SurfacePdf& surface, std::int32_t largeur, std::int32_t hauteur, const std::string& titre1252,
                    const std::string& sousTitre1252) {
     const MetriquePolice& police = surface.polices().reguliere;
-    const std::int32_t texte =
-        std::max(largeurA(police, titre1252, kTailleTitre), largeurA(police, sousTitre1252, 10));
+    const std::int32_t texte = std::max(largeurA(police, titre1252, kTailleTitre), largeurA(police, sousTitre1252, 10));
     const std::int32_t l = std::min(largeur, std::max(largeur / 2, texte + 2 * kMargeCadre));
     const std::int32_t x = (largeur - l) / 2;
     const std::int32_t haut = hauteur;

@@ -56,8 +56,8 @@ struct PageStatistique {
 // Largeur d'un texte à la taille donnée (points).
 std::int32_t largeurA(const MetriquePolice& police, const std::string& texte1252, int taille);
 // Le texte coupé et suivi de « .. » pour tenir dans la largeur (à la taille donnée).
-std::string couperPourLargeur(const MetriquePolice& police, const std::string& texte1252,
-                              std::int32_t largeur, int taille);
+std::string couperPourLargeur(const MetriquePolice& police, const std::string& texte1252, std::int32_t largeur,
+                              int taille);
 
 // Écritures de texte à la taille donnée, la taille de l'état de tracé remise ensuite ; y est la
 // ligne de base.

@@ -15,9 +15,9 @@ bool Statistique::verifierParametres(const ContexteDocument&) {
 }
 
 bool Statistique::conjointsDesDescendants() const {
-    for (const ParametreDeclare* p : {&kConjointsDescendants<controle::kPremiereCase>,
-                                      &kConjointsDescendants<controle::kPremiereCase + 1>,
-                                      &kConjointsDescendants<controle::kPremiereCase + 2>})
+    for (const ParametreDeclare* p :
+         {&kConjointsDescendants<controle::kPremiereCase>, &kConjointsDescendants<controle::kPremiereCase + 1>,
+          &kConjointsDescendants<controle::kPremiereCase + 2>})
         if (type().declare(*p)) return octet(*p) != 0;
     return false;
 }

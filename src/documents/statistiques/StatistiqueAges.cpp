@@ -13,9 +13,9 @@ namespace lignara {
 namespace {
 
 constexpr std::int32_t kLigne = PageStatistique::kLigne;
-constexpr std::int32_t kBase = 45;              // ligne de base au-dessus du bas d'une rangée
+constexpr std::int32_t kBase = 45;  // ligne de base au-dessus du bas d'une rangée
 constexpr std::int32_t kRetraitParSexe = 540;
-constexpr std::int32_t kBandeAxe = 480;          // bande des âges entre les deux moitiés
+constexpr std::int32_t kBandeAxe = 480;  // bande des âges entre les deux moitiés
 constexpr std::int32_t kRangeeMin = 24, kRangeeMax = kLigne;
 constexpr std::int32_t kBarreSiecle = 320, kPasSiecle = 480, kHauteurBarres = 1920;
 // Évolution : titre après une ligne vide, une ligne pour les valeurs, les barres, les siècles.
@@ -61,13 +61,13 @@ void StatistiqueAges::ecrireLignes() {
     const std::uint32_t h = c.nombre[CompteursAges::Hommes], f = c.nombre[CompteursAges::Femmes];
     const std::uint32_t i = c.nombre[CompteursAges::Inconnus];
     std::string ligne = formater("Statistiques effectuées sur %u personne%s (%u homme%s et %u femme%s"_1252, c.total(),
-                               pluriel(c.total()), h, pluriel(h), f, pluriel(f));
+                                 pluriel(c.total()), h, pluriel(h), f, pluriel(f));
     // Une seule personne de sexe inconnu n'est pas annoncée.
     ligne += i > 1 ? formater(", ... et %u personnes de sexe inconnu !)", i) : ")";
     lignes_[0] = ligne;
     lignes_[1] = formater("Age moyen %s : %d ans", quoi_.c_str(), c.moyenne());
     lignes_[2] = formater("(%d ans pour les hommes, et %d ans pour les femmes)", c.moyenne(CompteursAges::Hommes),
-                        c.moyenne(CompteursAges::Femmes));
+                          c.moyenne(CompteursAges::Femmes));
 }
 
 std::int32_t StatistiqueAges::hauteurEvolution() const { return premierSiecle_ < 0 ? 0 : kHauteurEvolution; }

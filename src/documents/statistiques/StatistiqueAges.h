@@ -37,11 +37,10 @@ inline constexpr ParametreDeclare kEvolutionSiecles{.lettre = 'b',
 
 class StatistiqueAges : public Statistique {
 public:
-    static constexpr const ParametreDeclare* kParametres[] = {&kRacine, &kNomRacine, &kAgeEtudie,
-                                                              &kEvolutionSiecles, &kConjointsCaches};
+    static constexpr const ParametreDeclare* kParametres[] = {&kRacine, &kNomRacine, &kAgeEtudie, &kEvolutionSiecles,
+                                                              &kConjointsCaches};
     static constexpr const ParametreDeclare* kParametresDescendants[] = {
-        &kRacine, &kNomRacine, &kAgeEtudie, &kEvolutionSiecles,
-        &kConjointsDescendants<controle::kPremiereCase + 1>};
+        &kRacine, &kNomRacine, &kAgeEtudie, &kEvolutionSiecles, &kConjointsDescendants<controle::kPremiereCase + 1>};
 
     explicit StatistiqueAges(const Afficheur& type) : Statistique(type) {}
 

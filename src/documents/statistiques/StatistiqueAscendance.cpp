@@ -126,7 +126,7 @@ void StatistiqueAscendance::dessinerEntete(SurfacePdf& surface, std::int32_t hau
 }
 
 void StatistiqueAscendance::dessinerRangee(SurfacePdf& surface, std::size_t g, std::int32_t y,
-                                          const Colonnes& c) const {
+                                           const Colonnes& c) const {
     const GenerationAscendance& gen = ascendance_.generations[g];
     texteCentre(surface, c.finGeneration / 2, y + kBase, std::to_string(g + 1) + (gen.implexe ? " *" : ""));
     const auto longueur = [&](std::uint32_t n) {
@@ -140,11 +140,13 @@ void StatistiqueAscendance::dessinerRangee(SurfacePdf& surface, std::size_t g, s
         rectanglePlein(surface, debut, y + kBasBarre, c.finNombres, y + kHautBarre, kGris);
     } else {
         if (hommes > 0) rectanglePlein(surface, debut, y + kBasBarre, debut + hommes, y + kHautBarre, kBleu);
-        if (femmes > 0) rectanglePlein(surface, c.finNombres - femmes, y + kBasBarre, c.finNombres, y + kHautBarre, kRouge);
+        if (femmes > 0)
+            rectanglePlein(surface, c.finNombres - femmes, y + kBasBarre, c.finNombres, y + kHautBarre, kRouge);
     }
     texteDroite(surface, debut - kAvantBarre, y + kBase, texteNombre(g));
     const std::int32_t plein = (c.finCadre - c.debutCadre) * gen.completude / 100;
-    if (plein > 0) rectanglePlein(surface, c.debutCadre, y + kBasBarre, c.debutCadre + plein, y + kHautBarre, kSarcelle);
+    if (plein > 0)
+        rectanglePlein(surface, c.debutCadre, y + kBasBarre, c.debutCadre + plein, y + kHautBarre, kSarcelle);
     surface.rectangle(c.debutCadre, y + kBasBarre, c.finCadre, y + kHautBarre, 0);
     texteGauche(surface, c.finCadre + kAvantBarre, y + kBase, texteCompletude(g));
 }

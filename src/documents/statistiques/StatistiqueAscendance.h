@@ -51,8 +51,8 @@ private:
         std::int32_t finGeneration = 0;  // bord droit de la colonne des générations
         std::int32_t finNombres = 0;     // bord droit des barres d'ascendants
         std::int32_t debutCadre = 0, finCadre = 0;
-        std::int32_t longueurMax = 0;    // barre de la plus grande génération
-        std::uint32_t plusGrande = 1;    // ses personnes
+        std::int32_t longueurMax = 0;  // barre de la plus grande génération
+        std::uint32_t plusGrande = 1;  // ses personnes
     };
     Colonnes colonnes(const MetriquePolice& police) const;
     void placerTableau();

@@ -31,14 +31,17 @@ GenreValeur StatistiqueCategories::genre() const {
 
 void StatistiqueCategories::calculer(const ContexteDocument& contexte) {
     const bool sources = genre() == GenreValeur::Sources;
-    if (avecListe()) titre_ = sources ? "Statistiques sur les sources" : "Statistiques sur les professions";
-    else titre_ = sources ? "Statistiques sur les catégories de sources"_1252
-                          : "Statistiques sur les catégories professionnelles"_1252;
+    if (avecListe())
+        titre_ = sources ? "Statistiques sur les sources" : "Statistiques sur les professions";
+    else
+        titre_ = sources ? "Statistiques sur les catégories de sources"_1252
+                         : "Statistiques sur les catégories professionnelles"_1252;
     sousTitre_ = sousTitrePopulation(contexte);
     std::vector<ValeurCategories> valeurs = collecterValeurs(*contexte.base, population(contexte), genre());
     if (valeurs.empty())
-        throw OperationImpossible(sources ? "Statistiques vides :\nAucune personne sélectionnée n'a de source."_1252
-                                          : "Statistiques vides :\nAucune personne sélectionnée n'a de profession."_1252);
+        throw OperationImpossible(sources
+                                      ? "Statistiques vides :\nAucune personne sélectionnée n'a de source."_1252
+                                      : "Statistiques vides :\nAucune personne sélectionnée n'a de profession."_1252);
     CategorieAutomate automate = Categories::charger(sources ? Categories::kSources : Categories::kProfessions);
     compte_ = compterCategories(std::move(valeurs), automate, octet(kUneSeuleCategorie) != 0);
     if (compte_.total() == 0)
@@ -47,7 +50,8 @@ void StatistiqueCategories::calculer(const ContexteDocument& contexte) {
     // Un nom de catégorie très long est coupé : la barre et son pourcentage gardent leur place.
     const std::int32_t plusLarge = page_.largeur - kBarreMax - 2 * kLigne - 800;
     largeurNoms_ = 0;
-    for (const std::string& nom : compte_.noms) largeurNoms_ = std::max(largeurNoms_, largeurA(polices.reguliere, nom, 10));
+    for (const std::string& nom : compte_.noms)
+        largeurNoms_ = std::max(largeurNoms_, largeurA(polices.reguliere, nom, 10));
     largeurNoms_ = std::clamp(largeurNoms_, 0, std::max(plusLarge, 1000));
 }
 
@@ -67,7 +71,8 @@ void StatistiqueCategories::dessinerGraphique(SurfacePdf& surface, std::int32_t 
     texteCentre(surface, largeur / 2, haut - kLigne + kBase,
                 sources ? "STATISTIQUES SUR LES SOURCES" : "STATISTIQUES SUR LES PROFESSIONS");
     const MetriquePolice& police = surface.polices().reguliere;
-    const std::int32_t largeurGraphique = largeurNoms_ + kAvantAxe + kBarreMax + kApresBarre + largeurA(police, "100%", 10);
+    const std::int32_t largeurGraphique =
+        largeurNoms_ + kAvantAxe + kBarreMax + kApresBarre + largeurA(police, "100%", 10);
     const std::int32_t axe = std::max(0, (largeur - largeurGraphique) / 2) + largeurNoms_ + kAvantAxe;
     int plusGrand = 0;
     for (std::size_t k = 0; k < compte_.noms.size(); ++k) plusGrand = std::max(plusGrand, compte_.pourcentage(k));
@@ -79,11 +84,13 @@ void StatistiqueCategories::dessinerGraphique(SurfacePdf& surface, std::int32_t 
         const int p = compte_.pourcentage(k);
         const std::int32_t l = plusGrand > 0 ? kBarreMax * p / plusGrand : 0;
         const std::int32_t marge = (kLigne - kBarre) / 2;
-        if (l > 0) rectanglePlein(surface, axe, y + marge, axe + l, y + kLigne - marge,
-                                  couleurCategorie(static_cast<int>(k)).enBgr());
+        if (l > 0)
+            rectanglePlein(surface, axe, y + marge, axe + l, y + kLigne - marge,
+                           couleurCategorie(static_cast<int>(k)).enBgr());
         texteGauche(surface, axe + l + kApresBarre, y + kBase, pourCent(p));
     }
-    surface.ligneVerticale(axe, premier - (static_cast<std::int32_t>(compte_.noms.size()) - 1) * kLigne, premier + kLigne);
+    surface.ligneVerticale(axe, premier - (static_cast<std::int32_t>(compte_.noms.size()) - 1) * kLigne,
+                           premier + kLigne);
 }
 
 void StatistiqueCategories::dessinerListe(SurfacePdf& surface, std::int32_t haut) const {

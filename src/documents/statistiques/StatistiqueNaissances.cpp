@@ -16,7 +16,7 @@ constexpr std::int32_t kLigne = PageStatistique::kLigne;
 constexpr std::int32_t kBase = 45;
 constexpr std::int32_t kDebutX = 765, kDebutY = 528;
 constexpr std::int32_t kMarque = 60;
-constexpr std::int32_t kDroite = 300;        // place du dernier nombre de l'axe horizontal
+constexpr std::int32_t kDroite = 300;            // place du dernier nombre de l'axe horizontal
 constexpr std::int32_t kSousTitre = 3 * kLigne;  // titre du tracé et une ligne vide au-dessus
 constexpr std::int32_t kPointsMarques = 120;     // au-delà, la ligne seule
 

@@ -18,7 +18,7 @@ namespace lignara {
 struct TranchesNaissances {
     static constexpr int kTrancheMaximale = 2100;
     int intervalle = 1;
-    int premiere = 0;   // tranche la plus basse, puis une tous les intervalle ans
+    int premiere = 0;  // tranche la plus basse, puis une tous les intervalle ans
     int derniere = 0;
     std::vector<std::uint32_t> comptes;  // de premiere à derniere
     std::uint32_t plusGrand = 0;

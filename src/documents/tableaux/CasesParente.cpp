@@ -26,7 +26,9 @@ constexpr std::int32_t kAvantTexte = 67;
 
 // Largeur de la photo à 592 de haut (les boîtes d'arbre la mesurent à 832).
 std::int32_t largeurPhoto(const BoiteArbre& c) {
-    return c.photo.empty() ? 0 : static_cast<std::int32_t>(std::int64_t{c.largeurPhoto} * kHauteurPhotoCase / kHauteurPhoto);
+    return c.photo.empty()
+               ? 0
+               : static_cast<std::int32_t>(std::int64_t{c.largeurPhoto} * kHauteurPhotoCase / kHauteurPhoto);
 }
 
 std::int32_t debutTexte(const BoiteArbre& c) {
@@ -58,8 +60,7 @@ BoiteArbre caseParente(const BaseGenealogique& base, std::uint32_t personne) {
 }
 
 void preparerCasesParente(const std::vector<BoiteArbre*>& cases, const ContexteDocument& contexte,
-                          const PolicesDocument& polices, FormatSortie format, std::int16_t etirement,
-                          bool photos) {
+                          const PolicesDocument& polices, FormatSortie format, std::int16_t etirement, bool photos) {
     ReglesTextes t;
     t.donnees = 1 | 2 | 32;  // dates, lieux, photo
     t.facteurPhoto = format == FormatSortie::Web ? 119 : 10000 / std::max<std::int16_t>(etirement, 10);
@@ -90,7 +91,9 @@ void dessinerCaseParente(SurfacePdf& surface, const BoiteArbre& c, const StyleCa
     surface.rectangle(c.x, bas, c.droite(), c.y, 0);
     if (c.personne == 0) return;
     const std::int32_t p = largeurPhoto(c);
-    if (p > 0) surface.photo(c.x + kGauchePhoto, bas + (kHauteurCaseParente - kHauteurPhotoCase) / 2, p, kHauteurPhotoCase, c.photo);
+    if (p > 0)
+        surface.photo(c.x + kGauchePhoto, bas + (kHauteurCaseParente - kHauteurPhotoCase) / 2, p, kHauteurPhotoCase,
+                      c.photo);
     const std::int32_t x = c.x + debutTexte(c), l = std::max(1, c.droite() - x);
     EtatTrace& e = surface.etat();
     const std::uint32_t texte = e.couleurTexte;
@@ -103,7 +106,8 @@ void dessinerCaseParente(SurfacePdf& surface, const BoiteArbre& c, const StyleCa
 
 void ecrireCaseParenteWeb(RedacteurBlocsWeb& blocs, const BoiteArbre& c, const StyleCasesParente& style) {
     const std::int64_t gauche = blocs.x(c.x), haut = blocs.y(c.y);
-    const std::int64_t largeur = PageWeb::largeurPixels(c.largeur), hauteur = PageWeb::hauteurPixels(kHauteurCaseParente);
+    const std::int64_t largeur = PageWeb::largeurPixels(c.largeur),
+                       hauteur = PageWeb::hauteurPixels(kHauteurCaseParente);
     std::string html = "<div style='border-width:1px; border-color:0; border-style:solid; ";
     if (!style.fondWeb.empty()) html += "background-image:url(\"" + style.fondWeb + "\"); ";
     html += "position:absolute; left:" + std::to_string(gauche) + "px; top:" + std::to_string(haut) +
@@ -116,8 +120,9 @@ void ecrireCaseParenteWeb(RedacteurBlocsWeb& blocs, const BoiteArbre& c, const S
     for (int k = 0; k < 3; ++k) {
         if (lignes[k].empty()) continue;
         std::string t = "<div style='position:absolute; white-space:nowrap; left:" + std::to_string(blocs.x(x)) +
-                        "px; top:" + std::to_string(blocs.y(bas + kLignes[k] + 150)) + "px;'><span style='color:" +
-                        couleurHtml(k == 0 ? nom : blocs.page().reglages().couleurTexte) + ";'>";
+                        "px; top:" + std::to_string(blocs.y(bas + kLignes[k] + 150)) +
+                        "px;'><span style='color:" + couleurHtml(k == 0 ? nom : blocs.page().reglages().couleurTexte) +
+                        ";'>";
         ajouterHtmlEchappe(t, lignes[k]);
         t += "</span></div>\n";
         blocs.page().ecrireBalises(t);
@@ -126,10 +131,11 @@ void ecrireCaseParenteWeb(RedacteurBlocsWeb& blocs, const BoiteArbre& c, const S
     if (p > 0) {
         const std::string url = urlFichier(c.photo);
         if (!url.empty())
-            blocs.page().ecrireBalises("<div style='position:absolute; left:" + std::to_string(blocs.x(c.x + kGauchePhoto)) +
-                                       "px; top:" + std::to_string(blocs.y(c.y - 56)) + "px;'><img style='border:0' alt='' src=\"" +
-                                       url + "\" width=" + std::to_string(PageWeb::largeurPixels(p)) + " height=" +
-                                       std::to_string(PageWeb::hauteurPixels(kHauteurPhotoCase)) + "></div>\n");
+            blocs.page().ecrireBalises(
+                "<div style='position:absolute; left:" + std::to_string(blocs.x(c.x + kGauchePhoto)) +
+                "px; top:" + std::to_string(blocs.y(c.y - 56)) + "px;'><img style='border:0' alt='' src=\"" + url +
+                "\" width=" + std::to_string(PageWeb::largeurPixels(p)) +
+                " height=" + std::to_string(PageWeb::hauteurPixels(kHauteurPhotoCase)) + "></div>\n");
     }
 }
 
@@ -145,8 +151,10 @@ PagesParente PagesParente::du(const ReglagesDessin& reglages) {
     FormatPapier papier = formatPapierOuNonPagine(reglages.formatPapier);
     p.marges = std::int64_t{reglages.margeHaut} + reglages.margeBas;
     p.margeHaut = reglages.margeHaut;
-    if (papier.estPagine()) p.hauteurPage = papier.hauteurUtile / 176 * 176;
-    else papier = *formatPapier(kA4Portrait);
+    if (papier.estPagine())
+        p.hauteurPage = papier.hauteurUtile / 176 * 176;
+    else
+        papier = *formatPapier(kA4Portrait);
     p.largeurPage = std::max(0, papier.largeurUtile - reglages.margeGauche - reglages.margeDroite);
     return p;
 }

@@ -29,8 +29,8 @@ struct StyleCasesParente {
     bool couleurParSexe = true;
     std::uint32_t couleurHommes = 0;  // 0x00BBGGRR
     std::uint32_t couleurFemmes = 0;
-    int degrade = 0;                  // PDF : numéro du dégradé ; 0 : fond blanc
-    std::string fondWeb;              // Web : adresse de l'image de fond, vide : aucune
+    int degrade = 0;      // PDF : numéro du dégradé ; 0 : fond blanc
+    std::string fondWeb;  // Web : adresse de l'image de fond, vide : aucune
 };
 
 // Références d'une case pour preparerCasesParente ; personne 0 : inconnue.

@@ -17,7 +17,7 @@ namespace lignara {
 namespace {
 
 constexpr std::int32_t kEcartColonnes = 90;
-constexpr std::int32_t kHautDuBloc = 176;       // au-dessus de la rangée des ancêtres
+constexpr std::int32_t kHautDuBloc = 176;  // au-dessus de la rangée des ancêtres
 constexpr std::int32_t kHauteurSignature = 528;
 constexpr std::int32_t kLargeurMinimale = 1800;  // une colonne, sur un papier démesurément compressé
 
@@ -65,7 +65,8 @@ void LienDeParente::preparer(const ContexteDocument& contexte) {
     std::vector<BoiteArbre*> boites;
     for (CasePlacee& c : cases_) boites.push_back(&c.boite);
     const auto etirement = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionTableaux, 10, 200));
-    preparerCasesParente(boites, contexte, polices, format, format == FormatSortie::Web ? std::int16_t{100} : etirement);
+    preparerCasesParente(boites, contexte, polices, format,
+                         format == FormatSortie::Web ? std::int16_t{100} : etirement);
     placer();
     relier();
 }
@@ -73,8 +74,9 @@ void LienDeParente::preparer(const ContexteDocument& contexte) {
 void LienDeParente::placer() {
     const PagesParente pages = PagesParente::du(dessin_);
     const std::int16_t etirement =
-        format == FormatSortie::Web ? std::int16_t{100}
-                                    : static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionTableaux, 10, 200));
+        format == FormatSortie::Web
+            ? std::int16_t{100}
+            : static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionTableaux, 10, 200));
     const std::int64_t page = std::int64_t{pages.largeurPage} * 100 / etirement;
     const auto w = static_cast<std::int32_t>(std::clamp<std::int64_t>((page - 360) / 4, kLargeurMinimale, 1 << 24));
     for (CasePlacee& c : cases_) ajusterCaseParente(c.boite, w, polices.reguliere);
@@ -85,7 +87,8 @@ void LienDeParente::placer() {
     std::vector<std::size_t> haut;
     for (std::size_t i = 0; i < cases_.size(); ++i)
         if (cases_[i].rangee == 0) haut.push_back(i);
-    std::sort(haut.begin(), haut.end(), [&](std::size_t a, std::size_t b) { return cases_[a].colonne < cases_[b].colonne; });
+    std::sort(haut.begin(), haut.end(),
+              [&](std::size_t a, std::size_t b) { return cases_[a].colonne < cases_[b].colonne; });
     if (haut.size() == 3) std::swap(haut[0], haut[1]);
     const auto n = static_cast<std::int32_t>(haut.size());
     const std::int32_t largeurHaut = n * w + std::max(0, n - 1) * kEcartColonnes;
@@ -101,11 +104,12 @@ void LienDeParente::placer() {
     hauteur = static_cast<std::int32_t>(std::min<std::int64_t>(pages.hauteurDessin(contenu), INT32_MAX / 2));
     const std::int64_t y0 = std::int64_t{hauteur} - bande - kHautDuBloc;
 
-    for (std::int32_t k = 0; k < n; ++k) cases_[haut[static_cast<std::size_t>(k)]].boite.x = debutHaut + k * (w + kEcartColonnes);
+    for (std::int32_t k = 0; k < n; ++k)
+        cases_[haut[static_cast<std::size_t>(k)]].boite.x = debutHaut + k * (w + kEcartColonnes);
     for (CasePlacee& c : cases_) {
         if (c.rangee > 0) c.boite.x = xColonne(c.colonne, w);
-        c.boite.y = static_cast<std::int32_t>(
-            std::max<std::int64_t>(y0 - std::int64_t{kEcartRangees} * static_cast<std::int64_t>(c.rangee), INT32_MIN / 2));
+        c.boite.y = static_cast<std::int32_t>(std::max<std::int64_t>(
+            y0 - std::int64_t{kEcartRangees} * static_cast<std::int64_t>(c.rangee), INT32_MIN / 2));
     }
     if (signatureAuDessus_) {
         xSignature_ = std::max(0, (largeur - lsig) / 2);
@@ -146,8 +150,10 @@ void LienDeParente::relier() {
             for (std::uint32_t parent : {e.pere, e.mere})
                 for (int i : haut) {
                     if (cases_[static_cast<std::size_t>(i)].boite.personne != parent) continue;
-                    if (raccord.gauche < 0) raccord.gauche = i;
-                    else if (raccord.gauche != i) raccord.droite = i;
+                    if (raccord.gauche < 0)
+                        raccord.gauche = i;
+                    else if (raccord.gauche != i)
+                        raccord.droite = i;
                     break;
                 }
             if (raccord.gauche >= 0) raccords_.push_back(raccord);
@@ -160,8 +166,10 @@ void LienDeParente::relier() {
 }
 
 void LienDeParente::ecrire() {
-    if (format == FormatSortie::Web) ecrireWeb();
-    else ecrirePdf();
+    if (format == FormatSortie::Web)
+        ecrireWeb();
+    else
+        ecrirePdf();
 }
 
 std::vector<LienDeParente::Trait> LienDeParente::traits() const {
@@ -208,8 +216,10 @@ void LienDeParente::ecrirePdf() {
     StyleCasesParente s = style();
     s.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     for (const Trait& t : traits()) {
-        if (t.y1 == t.y2) surface.ligneHorizontale(t.x1, t.y1, t.x2);
-        else surface.ligneVerticale(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
+        if (t.y1 == t.y2)
+            surface.ligneHorizontale(t.x1, t.y1, t.x2);
+        else
+            surface.ligneVerticale(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
     }
     for (const CasePlacee& c : cases_) dessinerCaseParente(surface, c.boite, s);
     if (signature_) surface.signature(xSignature_, ySignature_);
@@ -223,8 +233,10 @@ void LienDeParente::ecrireWeb() {
     StyleCasesParente s = style();
     s.fondWeb = adresseFondCases();
     for (const Trait& t : traits()) {
-        if (t.y1 == t.y2) blocs.traitHorizontal(t.x1, t.x2, t.y1);
-        else blocs.traitVertical(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
+        if (t.y1 == t.y2)
+            blocs.traitHorizontal(t.x1, t.x2, t.y1);
+        else
+            blocs.traitVertical(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
     }
     for (const CasePlacee& c : cases_) ecrireCaseParenteWeb(blocs, c.boite, s);
     page.fermer();

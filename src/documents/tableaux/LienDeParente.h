@@ -42,7 +42,7 @@ public:
     struct CasePlacee {
         BoiteArbre boite;
         std::size_t rangee = 0;
-        int colonne = 0;  // 0 à 3 ; rangée 0 : rang de la case tassée
+        int colonne = 0;                   // 0 à 3 ; rangée 0 : rang de la case tassée
         std::uint32_t pere = 0, mere = 0;  // rangée 1 : ses parents, pour les raccorder en haut
     };
     const std::vector<CasePlacee>& cases() const { return cases_; }

@@ -65,7 +65,8 @@ void ProchesParents::preparer(const ContexteDocument& contexte) {
     hauteur = 176;
     const int etirement = std::clamp<int>(preferences_.compressionTableaux, 10, 200);
     const PagesParente pages = PagesParente::du(dessin_);
-    largeurPdf_ = pages.hauteurPage > 0 ? static_cast<std::int32_t>(std::int64_t{pages.largeurPage} * 100 / etirement) : 0;
+    largeurPdf_ =
+        pages.hauteurPage > 0 ? static_cast<std::int32_t>(std::int64_t{pages.largeurPage} * 100 / etirement) : 0;
 }
 
 void ProchesParents::rassembler(const BaseGenealogique& base) {
@@ -113,7 +114,8 @@ void ProchesParents::rassembler(const BaseGenealogique& base) {
     for (std::uint32_t f : freres) descendre(descendre, DescendantsFratrie, f, 0, d);
     const ParentsPersonne parents = Parents(base, r);
     if (c > 0) {
-        const std::pair<std::uint32_t, Place> cotes[2] = {{parents.pere, OnclesPaternels}, {parents.mere, OnclesMaternels}};
+        const std::pair<std::uint32_t, Place> cotes[2] = {{parents.pere, OnclesPaternels},
+                                                          {parents.mere, OnclesMaternels}};
         for (const auto& [parent, place] : cotes) {
             if (!parent) continue;
             for (std::uint32_t o : fratrie(base, parent)) ajouter(place, o, 0);
@@ -125,7 +127,9 @@ void ProchesParents::rassembler(const BaseGenealogique& base) {
     const bool deuxCotes = parents.pere && parents.mere;
     parties_[Ascendants].titre = a == 1 ? "Parents" : "Ascendants";
     parties_[Descendants].titre = d == 1 ? "Enfants" : "Descendants";
-    parties_[DescendantsFratrie].titre = d == 1 ? "Neveux et ni\xE8" "ces" : "Descendants de la fratrie";
+    parties_[DescendantsFratrie].titre = d == 1 ? "Neveux et ni\xE8"
+                                                  "ces"
+                                                : "Descendants de la fratrie";
     parties_[OnclesPaternels].titre = deuxCotes ? "Oncles et tantes paternels" : "Oncles et tantes";
     parties_[OnclesMaternels].titre = deuxCotes ? "Oncles et tantes maternels" : "Oncles et tantes";
     parties_[CousinsPaternels].titre = deuxCotes ? "Cousins paternels" : "Cousins germains et descendance";
@@ -208,11 +212,14 @@ void ProchesParents::rediger(FluxRedaction& flux) const {
                 reste -= largeurTexte(police, nom);
                 details = textes.emplace_back(ajusterTexte(reste, details, police));
             }
-            if (p->proche->niveau > 0) s.push_back({.texte = textes.emplace_back(static_cast<std::size_t>(4 * p->proche->niveau), ' ')});
+            if (p->proche->niveau > 0)
+                s.push_back({.texte = textes.emplace_back(static_cast<std::size_t>(4 * p->proche->niveau), ' ')});
             CouleurSegment couleur = CouleurSegment::Texte;
             if (parSexe && t.sexe == 'M') couleur = CouleurSegment::Hommes;
             if (parSexe && t.sexe == 'F') couleur = CouleurSegment::Femmes;
-            s.push_back({.texte = nom, .gras = p->racine && p->proche == &parties_[Fratrie].proches.front(), .couleur = couleur});
+            s.push_back({.texte = nom,
+                         .gras = p->racine && p->proche == &parties_[Fratrie].proches.front(),
+                         .couleur = couleur});
             if (!details.empty()) s.push_back({.texte = details});
             if (p->racine) {
                 k.fond = true;
@@ -255,13 +262,15 @@ MiseEnPage ProchesParents::miseEnPage() const {
 
 void ProchesParents::ecrire() {
     MiseEnPage mise = miseEnPage();
-    const std::string hommes = couleurHtml(dessin_.couleurHommes).substr(1), femmes = couleurHtml(dessin_.couleurFemmes).substr(1);
-    const std::string style = ".homme {color:#" + hommes + ";}\n.femme {color:#" + femmes + ";}\n.cadreHomme {border-color:#" + hommes +
-                              ";}\n.cadreFemme {border-color:#" + femmes +
-                              ";}\n.liste {border-width:0;}\n.cadreHomme, .cadreFemme {border-style:solid;border-width:0 2px;}\n"
-                              "td, th {white-space:nowrap;padding:0 8px;text-align:left;}\n"
-                              ".titre {background-color:#cde6dc;text-align:center;}\n.sousTitre {font-style:italic;}\n"
-                              ".racine {background-color:#cbcbcb;}\n.mariage {display:inline-block;width:20px;}\n";
+    const std::string hommes = couleurHtml(dessin_.couleurHommes).substr(1),
+                      femmes = couleurHtml(dessin_.couleurFemmes).substr(1);
+    const std::string style =
+        ".homme {color:#" + hommes + ";}\n.femme {color:#" + femmes + ";}\n.cadreHomme {border-color:#" + hommes +
+        ";}\n.cadreFemme {border-color:#" + femmes +
+        ";}\n.liste {border-width:0;}\n.cadreHomme, .cadreFemme {border-style:solid;border-width:0 2px;}\n"
+        "td, th {white-space:nowrap;padding:0 8px;text-align:left;}\n"
+        ".titre {background-color:#cde6dc;text-align:center;}\n.sousTitre {font-style:italic;}\n"
+        ".racine {background-color:#cbcbcb;}\n.mariage {display:inline-block;width:20px;}\n";
     mise.styleWeb = style;
     creerRedacteur(format, dessin_, polices, horloge)->rediger(mise, [this](FluxRedaction& flux) { rediger(flux); });
 }

@@ -30,18 +30,33 @@
 
 namespace lignara {
 
-inline constexpr ParametreDeclare kAscendantsProches{.lettre = '1', .controle = controle::kNombre1, .libelle = "Ascendants, sur",
-                                                     .defaut = 2, .minimum = 0, .maximum = 20, .unite = "générations"};
-inline constexpr ParametreDeclare kDescendantsProches{.lettre = '1', .controle = controle::kNombre2, .libelle = "Descendants, sur",
-                                                      .defaut = 2, .minimum = 0, .maximum = 20, .unite = "générations"};
-inline constexpr ParametreDeclare kCousinsProches{.lettre = '1', .controle = controle::kNombre3, .libelle = "Cousins, sur",
-                                                  .defaut = 2, .minimum = 0, .maximum = 20, .unite = "générations"};
+inline constexpr ParametreDeclare kAscendantsProches{.lettre = '1',
+                                                     .controle = controle::kNombre1,
+                                                     .libelle = "Ascendants, sur",
+                                                     .defaut = 2,
+                                                     .minimum = 0,
+                                                     .maximum = 20,
+                                                     .unite = "générations"};
+inline constexpr ParametreDeclare kDescendantsProches{.lettre = '1',
+                                                      .controle = controle::kNombre2,
+                                                      .libelle = "Descendants, sur",
+                                                      .defaut = 2,
+                                                      .minimum = 0,
+                                                      .maximum = 20,
+                                                      .unite = "générations"};
+inline constexpr ParametreDeclare kCousinsProches{.lettre = '1',
+                                                  .controle = controle::kNombre3,
+                                                  .libelle = "Cousins, sur",
+                                                  .defaut = 2,
+                                                  .minimum = 0,
+                                                  .maximum = 20,
+                                                  .unite = "générations"};
 
 class ProchesParents : public Document {
 public:
     static constexpr std::uint8_t kCode = 54;
-    static constexpr const ParametreDeclare* kParametres[] = {&kRacine, &kNomRacine, &kAscendantsProches,
-                                                              &kDescendantsProches, &kCousinsProches, &kFormat};
+    static constexpr const ParametreDeclare* kParametres[] = {
+        &kRacine, &kNomRacine, &kAscendantsProches, &kDescendantsProches, &kCousinsProches, &kFormat};
 
     explicit ProchesParents(const Afficheur& type) : Document(type) {}
 
@@ -57,8 +72,17 @@ public:
         std::string titre;  // Windows-1252
         std::vector<Proche> proches;
     };
-    enum Place { Ascendants, Fratrie, Descendants, DescendantsFratrie, OnclesPaternels, CousinsPaternels,
-                 OnclesMaternels, CousinsMaternels, kNombreParties };
+    enum Place {
+        Ascendants,
+        Fratrie,
+        Descendants,
+        DescendantsFratrie,
+        OnclesPaternels,
+        CousinsPaternels,
+        OnclesMaternels,
+        CousinsMaternels,
+        kNombreParties
+    };
     // Après preparer() ; une partie vide n'est pas montrée.
     const Partie& partie(Place p) const { return parties_[p]; }
     // Profondeur d'un paramètre : 0 pour un octet nul ou négatif.

@@ -54,10 +54,13 @@ void TableauAscendant::preparer(const ContexteDocument& contexte) {
         generations_ = std::max(generations_, 2);
     }
     // Le PDF est comprimé en largeur par la préférence des tableaux : ses colonnes s'élargissent d'autant.
-    const int etirement = format == FormatSortie::Pdf ? std::clamp<int>(preferences_.compressionTableaux, 10, 200) : 100;
+    const int etirement =
+        format == FormatSortie::Pdf ? std::clamp<int>(preferences_.compressionTableaux, 10, 200) : 100;
     const std::int64_t page =
-        (std::int64_t{mesure.largeurUtile} - dessin_.margeGauche - dessin_.margeDroite) * 100 / etirement - 2 * kLargeurFleche;
-    largeurColonne_ = static_cast<std::int32_t>(std::clamp<std::int64_t>((page - 225) / generations_, kLargeurMinimale, 1 << 20));
+        (std::int64_t{mesure.largeurUtile} - dessin_.margeGauche - dessin_.margeDroite) * 100 / etirement -
+        2 * kLargeurFleche;
+    largeurColonne_ =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>((page - 225) / generations_, kLargeurMinimale, 1 << 20));
     construire(*contexte.base, contexte);
     largeur = 2 * kLargeurFleche + generations_ * largeurColonne_;
     hauteur = 176;
@@ -116,7 +119,8 @@ void TableauAscendant::construire(const BaseGenealogique& base, const ContexteDo
                 if (k.personne) personnes.push_back(k.personne);
     }
     if (limite)
-        contexte.signaler("Le tableau est limité : certaines branches ne sont pas continuées (tableau trop grand)."_1252);
+        contexte.signaler(
+            "Le tableau est limité : certaines branches ne sont pas continuées (tableau trop grand)."_1252);
     FormeDetails forme;
     forme.donnees = preferences_.donneesTableauAscendant & 3;
     textes_.chargerPersonnes(base, std::move(personnes), forme);
@@ -149,8 +153,11 @@ void TableauAscendant::rediger(FluxRedaction& flux) const {
         cellules[0].push_back({.entete = true, .classeWeb = "fleche"});
         for (int c = 0; c < g; ++c) {
             auto& s = segments.emplace_back();
-            s.push_back({.texte = garder("G\xE9n\xE9ration " + std::to_string(b.generation + static_cast<std::uint32_t>(c)))});
-            cellules[0].push_back({.segments = s, .entete = true, .ancre = c == 0 ? garder(ancreBloc(b.numero)) : std::string_view{},
+            s.push_back(
+                {.texte = garder("G\xE9n\xE9ration " + std::to_string(b.generation + static_cast<std::uint32_t>(c)))});
+            cellules[0].push_back({.segments = s,
+                                   .entete = true,
+                                   .ancre = c == 0 ? garder(ancreBloc(b.numero)) : std::string_view{},
                                    .classeWeb = "gene"});
         }
         cellules[0].push_back({.entete = true, .classeWeb = "fleche"});
@@ -159,7 +166,8 @@ void TableauAscendant::rediger(FluxRedaction& flux) const {
             if (r == 0) {
                 auto& s = segments.emplace_back();
                 if (b.depuis) s.push_back({.texte = "<<", .gras = true, .lien = garder(ancreDepart(b.numero))});
-                rangee.push_back({.segments = s, .rangees = static_cast<std::uint16_t>(rangees), .classeWeb = "fleche"});
+                rangee.push_back(
+                    {.segments = s, .rangees = static_cast<std::uint16_t>(rangees), .classeWeb = "fleche"});
             }
             const Case* derniere = nullptr;
             for (int c = 0; c < g; ++c) {
@@ -192,11 +200,15 @@ void TableauAscendant::rediger(FluxRedaction& flux) const {
                         blocs_[static_cast<std::size_t>(k.suite - 1)].colonnes[0][0].sosa == k.sosa)
                         ancre = garder(ancreDepart(k.suite));
                 }
-                rangee.push_back({.segments = s, .rangees = static_cast<std::uint16_t>(etendue), .centree = c < g - 1,
-                                  .ancre = ancre, .classeWeb = "indi"});
+                rangee.push_back({.segments = s,
+                                  .rangees = static_cast<std::uint16_t>(etendue),
+                                  .centree = c < g - 1,
+                                  .ancre = ancre,
+                                  .classeWeb = "indi"});
             }
             auto& s = segments.emplace_back();
-            if (derniere && derniere->suite) s.push_back({.texte = ">>", .gras = true, .lien = garder(ancreBloc(derniere->suite))});
+            if (derniere && derniere->suite)
+                s.push_back({.texte = ">>", .gras = true, .lien = garder(ancreBloc(derniere->suite))});
             rangee.push_back({.segments = s, .classeWeb = "fleche"});
         }
         lignes.clear();
@@ -219,11 +231,15 @@ void TableauAscendant::ecrire() {
     char fond[8];
     std::snprintf(fond, sizeof fond, "%02x%02x%02x", f & 0xFF, (f >> 8) & 0xFF, (f >> 16) & 0xFF);
     const std::string style =
-        std::string("th.gene {font-size:12px;font-weight:bold;text-align:center;color:#009900;background-color:#") + fond +
+        std::string("th.gene {font-size:12px;font-weight:bold;text-align:center;color:#009900;background-color:#") +
+        fond +
         ";}\nth.fleche {font-size:22px;border-width:0;padding-top:0;padding-bottom:0;visibility:hidden;}\n"
-        "td.indi {width:" + std::to_string(PageWeb::largeurPixels(largeurColonne_)) +
-        "px;}\ntd.fleche {border-width:0;}\na.fleche {font-size:22px;text-decoration:none;color:black;font-weight:bolder;}\n"
-        "th.gene, td.indi {border:1px solid " + couleurHtml(dessin_.couleurTrait) + ";text-align:center;}\n";
+        "td.indi {width:" +
+        std::to_string(PageWeb::largeurPixels(largeurColonne_)) +
+        "px;}\ntd.fleche {border-width:0;}\na.fleche "
+        "{font-size:22px;text-decoration:none;color:black;font-weight:bolder;}\n"
+        "th.gene, td.indi {border:1px solid " +
+        couleurHtml(dessin_.couleurTrait) + ";text-align:center;}\n";
     MiseEnPage m = mise;
     m.styleWeb = style;
     creerRedacteur(format, dessin_, polices, horloge)->rediger(m, [this](FluxRedaction& flux) { rediger(flux); });

@@ -31,12 +31,13 @@ namespace lignara {
 
 std::vector<ChoixParametre> choixFormatsPage();
 
-inline constexpr ParametreDeclare kNumerosSosa{.lettre = 'b',
-                                               .controle = controle::kPremiereCase,
-                                               .libelle = "Affiche les numéros Soza-Stradonitz",
-                                               .defaut = 1};
-inline constexpr ParametreDeclare kFormatPage{
-    .lettre = '2', .controle = controle::kChoix, .libelle = "Format de page", .defaut = 1707, .choixCalcules = choixFormatsPage};
+inline constexpr ParametreDeclare kNumerosSosa{
+    .lettre = 'b', .controle = controle::kPremiereCase, .libelle = "Affiche les numéros Soza-Stradonitz", .defaut = 1};
+inline constexpr ParametreDeclare kFormatPage{.lettre = '2',
+                                              .controle = controle::kChoix,
+                                              .libelle = "Format de page",
+                                              .defaut = 1707,
+                                              .choixCalcules = choixFormatsPage};
 
 class TableauAscendant : public Document {
 public:
@@ -60,8 +61,8 @@ public:
     };
     struct BlocAscendant {
         std::int32_t numero = 1;
-        std::int32_t depuis = 0;       // bloc d'où il part, 0 pour le premier
-        std::uint32_t generation = 1;  // génération de sa première colonne (racine : 1)
+        std::int32_t depuis = 0;                  // bloc d'où il part, 0 pour le premier
+        std::uint32_t generation = 1;             // génération de sa première colonne (racine : 1)
         std::vector<std::vector<Case>> colonnes;  // colonne g : 2^g cases
     };
 

@@ -60,9 +60,10 @@ void TableauConsanguinites::preparer(const ContexteDocument& contexte) {
     p.anneesNaissance = tables->anneesNaissance;
     cas_ = construireGrapheParente(base, p).consanguinites;
     const std::uint8_t tri = octet(kTriConsanguinites);
-    trierConsanguinites(cas_, tri == 1 ? TriConsanguinites::DateSommet
-                              : tri == 2 ? TriConsanguinites::DateBase
-                                         : TriConsanguinites::Degre,
+    trierConsanguinites(cas_,
+                        tri == 1   ? TriConsanguinites::DateSommet
+                        : tri == 2 ? TriConsanguinites::DateBase
+                                   : TriConsanguinites::Degre,
                         p.anneesNaissance);
 
     boites_.clear();
@@ -80,7 +81,8 @@ void TableauConsanguinites::preparer(const ContexteDocument& contexte) {
         b.memeCouple = c.conjointsSommet[0] != 0 && c.conjointsSommet[0] == c.conjointsSommet[1];
         if (c.conjointsSommet[0] != 0 && !b.memeCouple && !c.lignes[0].empty())
             b.conjoints[0] = ajouter(c.conjointsSommet[0]);
-        if (c.conjointsSommet[1] != 0 && (b.memeCouple || !c.lignes[1].empty())) b.conjoints[1] = ajouter(c.conjointsSommet[1]);
+        if (c.conjointsSommet[1] != 0 && (b.memeCouple || !c.lignes[1].empty()))
+            b.conjoints[1] = ajouter(c.conjointsSommet[1]);
         for (int k = 0; k < 2; ++k)
             for (std::uint32_t q : c.lignes[k]) b.lignes[k].push_back(ajouter(q));
         if (c.base != 0) b.base = ajouter(c.base);
@@ -99,11 +101,12 @@ void TableauConsanguinites::preparer(const ContexteDocument& contexte) {
 void TableauConsanguinites::placer() {
     const PagesParente pages = PagesParente::du(dessin_);
     const std::int16_t etirement =
-        format == FormatSortie::Pdf ? static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionTableaux, 10, 200))
-                                    : std::int16_t{100};
+        format == FormatSortie::Pdf
+            ? static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionTableaux, 10, 200))
+            : std::int16_t{100};
     const std::int64_t page = std::int64_t{pages.largeurPage} * 100 / etirement;
-    const auto w = static_cast<std::int32_t>(
-        std::clamp<std::int64_t>((page - 2 * kEcartColonnes) / 3, kLargeurMinimale, 1 << 24));
+    const auto w =
+        static_cast<std::int32_t>(std::clamp<std::int64_t>((page - 2 * kEcartColonnes) / 3, kLargeurMinimale, 1 << 24));
     if (format != FormatSortie::Texte)
         for (BoiteArbre& b : boites_) ajusterCaseParente(b, w, polices.reguliere);
     colonne_ = w;
@@ -119,8 +122,8 @@ void TableauConsanguinites::placer() {
     std::int64_t d = signature_ ? kHauteurSignature + 176 : 0;
     for (Bloc& b : blocs_) {
         const std::size_t l = std::max(b.lignes[0].size(), b.lignes[1].size());
-        const std::int64_t s =
-            std::int64_t{kCase} * static_cast<std::int64_t>(l) + std::int64_t{kEcart} * static_cast<std::int64_t>(l + 1);
+        const std::int64_t s = std::int64_t{kCase} * static_cast<std::int64_t>(l) +
+                               std::int64_t{kEcart} * static_cast<std::int64_t>(l + 1);
         b.espace = static_cast<std::int32_t>(std::min<std::int64_t>(s, INT32_MAX / 4));
         const std::int64_t h = 2 * kCase + b.espace + kLigneCompte;
         d = pages.placer(d, h);
@@ -209,9 +212,12 @@ StyleCasesParente TableauConsanguinites::style() const {
 }
 
 void TableauConsanguinites::ecrire() {
-    if (format == FormatSortie::Web) ecrireWeb();
-    else if (format == FormatSortie::Texte) ecrireTexte();
-    else ecrirePdf();
+    if (format == FormatSortie::Web)
+        ecrireWeb();
+    else if (format == FormatSortie::Texte)
+        ecrireTexte();
+    else
+        ecrirePdf();
 }
 
 void TableauConsanguinites::ecrirePdf() {
@@ -222,8 +228,10 @@ void TableauConsanguinites::ecrirePdf() {
     s.degrade = surface.creerDegrade(200, 200, 200, 255, 255, 255, 0);
     for (const Bloc& b : blocs_) {
         for (const Trait& t : traits(b)) {
-            if (t.y1 == t.y2) surface.ligneHorizontale(t.x1, t.y1, t.x2);
-            else surface.ligneVerticale(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
+            if (t.y1 == t.y2)
+                surface.ligneHorizontale(t.x1, t.y1, t.x2);
+            else
+                surface.ligneVerticale(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
         }
         for (int i : {b.sommet, b.conjoints[0], b.conjoints[1], b.base})
             if (i >= 0) dessinerCaseParente(surface, boites_[static_cast<std::size_t>(i)], s);
@@ -250,7 +258,11 @@ void TableauConsanguinites::ecrireTexte() {
         o << "Sommet : " << texte(b.sommet) << '\n';
         for (int i : {b.conjoints[0], b.conjoints[1]})
             if (i >= 0) o << "    x " << texte(i) << '\n';
-        static constexpr const char* kTitres[2] = {"Premi\xE8re lign\xE9" "e :", "Seconde lign\xE9" "e :"};
+        static constexpr const char* kTitres[2] = {
+            "Premi\xE8re lign\xE9"
+            "e :",
+            "Seconde lign\xE9"
+            "e :"};
         for (int k = 0; k < 2; ++k) {
             o << kTitres[k] << (b.lignes[k].empty() ? " (le sommet lui-m\xEAme)" : "") << '\n';
             int rang = 0;
@@ -269,8 +281,10 @@ void TableauConsanguinites::ecrireWeb() {
     s.fondWeb = adresseFondCases();
     for (const Bloc& b : blocs_) {
         for (const Trait& t : traits(b)) {
-            if (t.y1 == t.y2) blocs.traitHorizontal(t.x1, t.x2, t.y1);
-            else blocs.traitVertical(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
+            if (t.y1 == t.y2)
+                blocs.traitHorizontal(t.x1, t.x2, t.y1);
+            else
+                blocs.traitVertical(t.x1, std::min(t.y1, t.y2), std::max(t.y1, t.y2));
         }
         for (int i : {b.sommet, b.conjoints[0], b.conjoints[1], b.base})
             if (i >= 0) ecrireCaseParenteWeb(blocs, boites_[static_cast<std::size_t>(i)], s);

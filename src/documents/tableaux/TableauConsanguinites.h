@@ -28,8 +28,8 @@
 
 namespace lignara {
 
-inline constexpr const char* kChoixTriConsanguinites[] = {"Degré de consanguinité", "Date du sommet de la consanguinité",
-                                                          "Date de la base de la consanguinité"};
+inline constexpr const char* kChoixTriConsanguinites[] = {
+    "Degré de consanguinité", "Date du sommet de la consanguinité", "Date de la base de la consanguinité"};
 inline constexpr ParametreDeclare kTriConsanguinites{
     .lettre = '1', .controle = controle::kGroupe1, .libelle = "Tri", .choix = kChoixTriConsanguinites};
 

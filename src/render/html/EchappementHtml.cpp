@@ -54,8 +54,10 @@ std::size_t ajouterSpecial(std::string& sortie, std::string_view texte, std::siz
         case '\n': sortie += titre ? " " : "<br>"; return 1;
         default: break;
     }
-    if (o >= 0x80) ajouterOctet80a9F(sortie, o);
-    else sortie += kRemplacement;
+    if (o >= 0x80)
+        ajouterOctet80a9F(sortie, o);
+    else
+        sortie += kRemplacement;
     return 1;
 }
 

@@ -61,8 +61,7 @@ void PageWeb::ecrireEnTete(std::string_view doctype, std::string_view titre1252)
     fichier_.flux() << t;
 }
 
-void PageWeb::ouvrirContinue(const std::filesystem::path& chemin, std::string_view titre1252,
-                             std::string_view style) {
+void PageWeb::ouvrirContinue(const std::filesystem::path& chemin, std::string_view titre1252, std::string_view style) {
     creer(chemin);
     positionnee_ = false;
     hauteurPage_ = -1;
@@ -76,8 +75,8 @@ void PageWeb::ouvrirContinue(const std::filesystem::path& chemin, std::string_vi
     fichier_.flux() << t;
 }
 
-void PageWeb::ouvrirPositionnee(const std::filesystem::path& chemin, std::string_view titre1252,
-                                std::int32_t largeur, std::int32_t hauteur, std::string_view style) {
+void PageWeb::ouvrirPositionnee(const std::filesystem::path& chemin, std::string_view titre1252, std::int32_t largeur,
+                                std::int32_t hauteur, std::string_view style) {
     creer(chemin);
     positionnee_ = true;
     hauteurPage_ = hauteurPixels(std::int64_t{reglages_.margeHaut} + reglages_.margeBas + hauteur) + 1;
@@ -86,8 +85,8 @@ void PageWeb::ouvrirPositionnee(const std::filesystem::path& chemin, std::string
     if (!style.empty()) ((t += "<style type=\"text/css\">\n<!--\n") += style) += "\n-->\n</style>\n";
     t += "</head>\n<body>\n<div style=\"font-family:Arial;font-size:11px;\">";
     // Un point d'un pixel au coin opposé donne à la page du navigateur toute sa taille.
-    t += "<div style=\"position:absolute;top:" + enTexte(hauteurPage_) + "px;left:" +
-         enTexte(largeurPixels(std::int64_t{reglages_.margeGauche} + reglages_.margeDroite + largeur)) +
+    t += "<div style=\"position:absolute;top:" + enTexte(hauteurPage_) +
+         "px;left:" + enTexte(largeurPixels(std::int64_t{reglages_.margeGauche} + reglages_.margeDroite + largeur)) +
          "px;font-size:1px;\">&nbsp;</div>\n";
     fichier_.flux() << t;
 }
@@ -105,37 +104,35 @@ std::int64_t PageWeb::pixelX(std::int64_t x) const { return largeurPixels(x + re
 std::int64_t PageWeb::pixelY(std::int64_t y) const { return hauteurPage_ - hauteurPixels(y + reglages_.margeBas); }
 
 void PageWeb::texte(std::int32_t x, std::int32_t y, std::string_view texte1252) {
-    std::string t = "<div style=\"position:absolute;top:" + enTexte(pixelY(y) - 14) + "px;left:" +
-                    enTexte(pixelX(x)) + "px;\">";
+    std::string t =
+        "<div style=\"position:absolute;top:" + enTexte(pixelY(y) - 14) + "px;left:" + enTexte(pixelX(x)) + "px;\">";
     ajouterHtmlEchappe(t, texte1252);
     t += "</div>\n";
     fichier_.flux() << t;
 }
 
-void PageWeb::image(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t /*h*/,
-                    const std::string& chemin1252) {
+void PageWeb::image(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t /*h*/, const std::string& chemin1252) {
     const std::string url = urlFichier(chemin1252);
     if (url.empty()) return;
     // La DTD stricte n'a pas l'attribut border et exige alt : le bord passe par le style.
     fichier_.flux() << "<div style=\"border-width:0;position:absolute;top:" << enTexte(pixelY(std::int64_t{y} + 592))
                     << "px;left:" << enTexte(pixelX(x)) << "px;\"><a href=\"" << url
-                    << "\"><img style=\"border:0\" alt=\"\" src=\"" << url << "\" width="
-                    << enTexte(largeurPixels(l)) << " height=49></a></div>\n";
+                    << "\"><img style=\"border:0\" alt=\"\" src=\"" << url << "\" width=" << enTexte(largeurPixels(l))
+                    << " height=49></a></div>\n";
 }
 
 void PageWeb::boite(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, BordsBoite bords) {
     const std::int64_t hauteur = hauteurPixels(std::int64_t{y2} - y1);
-    std::string t = "<div style=\"position:absolute;top:" + enTexte(pixelY(y2)) + "px;left:" +
-                    enTexte(pixelX(x1)) + "px;height:" + enTexte(hauteur) + "px;width:" +
-                    enTexte(largeurPixels(std::int64_t{x2} - x1 + 1)) + "px;border-color:" + couleurs_.trait +
-                    ";border-style:solid;";
+    std::string t = "<div style=\"position:absolute;top:" + enTexte(pixelY(y2)) + "px;left:" + enTexte(pixelX(x1)) +
+                    "px;height:" + enTexte(hauteur) + "px;width:" + enTexte(largeurPixels(std::int64_t{x2} - x1 + 1)) +
+                    "px;border-color:" + couleurs_.trait + ";border-style:solid;";
     // Sans cela une boîte vide garderait la hauteur d'une ligne de texte.
     if (hauteur < 15) t += "font-size:1px;";
     if (bords.bas && bords.droite && bords.haut && bords.gauche) {
         t += "border-width:1px;\">";
     } else {
-        t += std::string("border-bottom-width:") + (bords.bas ? "1" : "0") + "px;border-right-width:" +
-             (bords.droite ? "1" : "0") + "px;border-top-width:" + (bords.haut ? "1" : "0") +
+        t += std::string("border-bottom-width:") + (bords.bas ? "1" : "0") +
+             "px;border-right-width:" + (bords.droite ? "1" : "0") + "px;border-top-width:" + (bords.haut ? "1" : "0") +
              "px;border-left-width:" + (bords.gauche ? "1" : "0") + "px;\">";
     }
     t += "</div>\n";

@@ -52,21 +52,18 @@ public:
     explicit PageWeb(const ReglagesDessin& reglages);
 
     // style : texte CSS du document, ou vide.
-    void ouvrirContinue(const std::filesystem::path& chemin, std::string_view titre1252,
-                        std::string_view style = {});
-    void ouvrirPositionnee(const std::filesystem::path& chemin, std::string_view titre1252,
-                           std::int32_t largeur, std::int32_t hauteur, std::string_view style = {});
+    void ouvrirContinue(const std::filesystem::path& chemin, std::string_view titre1252, std::string_view style = {});
+    void ouvrirPositionnee(const std::filesystem::path& chemin, std::string_view titre1252, std::int32_t largeur,
+                           std::int32_t hauteur, std::string_view style = {});
     // Chemin (Windows-1252) et taille du dessin pris au document.
-    void ouvrirPositionnee(const Graphique& document, std::string_view titre1252,
-                           std::string_view style = {});
+    void ouvrirPositionnee(const Graphique& document, std::string_view titre1252, std::string_view style = {});
 
     void ecrireTexte(std::string_view texte1252);
     void ecrireBalises(std::string_view html);
     // Texte dont la ligne de base est en y : son haut est 14 pixels plus haut.
     void texte(std::int32_t x, std::int32_t y, std::string_view texte1252);
     // Photo liée, 49 pixels de haut quelle que soit h ; rien quand le chemin n'a pas d'adresse.
-    void image(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
-               const std::string& chemin1252);
+    void image(std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h, const std::string& chemin1252);
     // (x1, y1) coin bas gauche, (x2, y2) coin haut droit.
     void boite(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, BordsBoite bords = {});
     void fermer();

@@ -22,9 +22,7 @@ RedacteurBlocsWeb RedacteurBlocsWeb::pourArbre(PageWeb& page) {
     return {page, page.reglages().margeGauche - 45, page.reglages().margeHaut + kLigne};
 }
 
-std::int64_t RedacteurBlocsWeb::x(std::int64_t unites) const {
-    return PageWeb::largeurPixels(unites + decalageX_);
-}
+std::int64_t RedacteurBlocsWeb::x(std::int64_t unites) const { return PageWeb::largeurPixels(unites + decalageX_); }
 
 std::int64_t RedacteurBlocsWeb::y(std::int64_t unites) const {
     return page_.hauteurPage() - PageWeb::hauteurPixels(unites + decalageY_);
@@ -57,8 +55,8 @@ void RedacteurBlocsWeb::equerre(std::int32_t x1, std::int32_t y1, std::int32_t x
 
 void RedacteurBlocsWeb::texte(std::int32_t ux, std::int32_t uy, std::string_view texte1252) {
     if (texte1252.empty()) return;
-    std::string html = "<div style=\"position:absolute;white-space:nowrap;left:" + px(x(ux)) + "top:" +
-                       px(y(uy) - 14) + "\">";
+    std::string html =
+        "<div style=\"position:absolute;white-space:nowrap;left:" + px(x(ux)) + "top:" + px(y(uy) - 14) + "\">";
     ajouterHtmlEchappe(html, texte1252);
     html += "</div>\n";
     page_.ecrireBalises(html);
@@ -68,12 +66,14 @@ void RedacteurBlocsWeb::boite(const BoiteWeb& b) {
     const std::int64_t gauche = x(b.x), haut = y(b.haut);
     const std::int64_t photo = b.largeurPhoto > 0 ? PageWeb::largeurPixels(std::int64_t{b.largeurPhoto} + 45) : 0;
     const std::int64_t largeur = PageWeb::largeurPixels(b.largeur) - photo, hauteur = y(b.bas) - haut;
-    std::string html = "<div style=\"position:absolute;overflow:hidden;white-space:nowrap;text-align:center;left:" +
-                       px(gauche) + "top:" + px(haut) + "width:" + px(largeur) + "height:" + px(hauteur) +
-                       "border:1px solid " + page_.couleurs().trait + ";";
+    std::string html =
+        "<div style=\"position:absolute;overflow:hidden;white-space:nowrap;text-align:center;left:" + px(gauche) +
+        "top:" + px(haut) + "width:" + px(largeur) + "height:" + px(hauteur) + "border:1px solid " +
+        page_.couleurs().trait + ";";
     if (photo > 0) html += "padding-left:" + px(photo);
     // Sur un aplat, le texte est noir ou blanc selon ce qui se lit le mieux.
-    if (b.fond) html += "background-color:" + couleurHtml(*b.fond) + ";color:" + couleurHtml(texteLisibleSur(*b.fond)) + ";";
+    if (b.fond)
+        html += "background-color:" + couleurHtml(*b.fond) + ";color:" + couleurHtml(texteLisibleSur(*b.fond)) + ";";
     html += "\">";
     // Ancres vides : une espace y décalerait le nom vers la droite.
     if (!b.ancre.empty()) html += "<a name=\"" + b.ancre + "\"></a>";
@@ -91,8 +91,8 @@ void RedacteurBlocsWeb::boite(const BoiteWeb& b) {
     // PageWeb place la photo par ses propres pixels (marge gauche, marge basse, 592 sous y) :
     // ses coordonnées sont ramenées à celles du graphique.
     const ReglagesDessin& r = page_.reglages();
-    page_.image(b.x + 45 + decalageX_ - r.margeGauche, b.haut - 56 + decalageY_ - 592 - r.margeBas,
-                b.largeurPhoto, 832, b.photo);
+    page_.image(b.x + 45 + decalageX_ - r.margeGauche, b.haut - 56 + decalageY_ - 592 - r.margeBas, b.largeurPhoto, 832,
+                b.photo);
 }
 
 void RedacteurBlocsWeb::aplat(std::int32_t ux, std::int32_t uyHaut, std::int32_t largeur, std::int32_t hauteur,
@@ -104,9 +104,9 @@ void RedacteurBlocsWeb::aplat(std::int32_t ux, std::int32_t uyHaut, std::int32_t
 
 void RedacteurBlocsWeb::renvoi(std::int32_t xCentre, std::int32_t uy, std::string_view ancre,
                                std::string_view symboles) {
-    page_.ecrireBalises("<div style=\"position:absolute;line-height:50%;left:" + px(x(xCentre) - 4) + "top:" +
-                        px(y(uy)) + "\"><a style=\"text-decoration:none\" href=\"#" + std::string(ancre) + "\">" +
-                        std::string(symboles) + "</a></div>\n");
+    page_.ecrireBalises("<div style=\"position:absolute;line-height:50%;left:" + px(x(xCentre) - 4) +
+                        "top:" + px(y(uy)) + "\"><a style=\"text-decoration:none\" href=\"#" + std::string(ancre) +
+                        "\">" + std::string(symboles) + "</a></div>\n");
 }
 
 }  // namespace lignara

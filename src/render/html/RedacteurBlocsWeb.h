@@ -26,20 +26,20 @@ namespace lignara {
 
 // Boîte à lignes centrées, bordée d'un pixel de la couleur des traits. Unités de dessin.
 struct BoiteWeb {
-    std::int32_t x = 0;             // bord gauche
-    std::int32_t haut = 0;          // y du haut
-    std::int32_t bas = 0;           // y du bas
-    std::int32_t largeur = 0;       // photo comprise
+    std::int32_t x = 0;        // bord gauche
+    std::int32_t haut = 0;     // y du haut
+    std::int32_t bas = 0;      // y du bas
+    std::int32_t largeur = 0;  // photo comprise
     // Photo à gauche du texte (0 : aucune) : placée 45 à droite du bord et 56 sous le haut,
     // 49 pixels de haut ; le texte se centre dans ce qui reste à sa droite.
     std::int32_t largeurPhoto = 0;
-    std::string photo;              // chemin, Windows-1252
-    std::string ancre;              // ancre posée en tête de la boîte, vide : aucune
-    std::vector<std::string> autresAncres;  // ancres vides posées après elle
-    std::optional<std::uint32_t> fond;              // couleur 0x00BBGGRR
-    std::optional<std::uint32_t> couleurPremiere;   // couleur de la première ligne
-    std::string premiere;           // première ligne (le nom)
-    std::span<const std::string> lignes;  // lignes suivantes, vides comprises
+    std::string photo;                             // chemin, Windows-1252
+    std::string ancre;                             // ancre posée en tête de la boîte, vide : aucune
+    std::vector<std::string> autresAncres;         // ancres vides posées après elle
+    std::optional<std::uint32_t> fond;             // couleur 0x00BBGGRR
+    std::optional<std::uint32_t> couleurPremiere;  // couleur de la première ligne
+    std::string premiere;                          // première ligne (le nom)
+    std::span<const std::string> lignes;           // lignes suivantes, vides comprises
 };
 
 class RedacteurBlocsWeb {
@@ -61,8 +61,7 @@ public:
     void texte(std::int32_t x, std::int32_t y, std::string_view texte1252);
     void boite(const BoiteWeb& boite);
     // Rectangle plein sans bord, de haut gauche (x, yHaut).
-    void aplat(std::int32_t x, std::int32_t yHaut, std::int32_t largeur, std::int32_t hauteur,
-               std::uint32_t couleur);
+    void aplat(std::int32_t x, std::int32_t yHaut, std::int32_t largeur, std::int32_t hauteur, std::uint32_t couleur);
     // Lien sans soulignement vers l'ancre, au-dessus de y ; ses symboles (balisage, environ 8
     // pixels de large, interligne réduit de moitié) se centrent sur xCentre.
     void renvoi(std::int32_t xCentre, std::int32_t y, std::string_view ancre, std::string_view symboles);

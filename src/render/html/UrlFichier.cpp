@@ -9,8 +9,8 @@ namespace lignara {
 namespace {
 
 bool resteTelQuel(unsigned char o) {
-    return (o >= 'a' && o <= 'z') || (o >= 'A' && o <= 'Z') || (o >= '0' && o <= '9') || o == '-' ||
-           o == '.' || o == '_' || o == '~' || o == '/';
+    return (o >= 'a' && o <= 'z') || (o >= 'A' && o <= 'Z') || (o >= '0' && o <= '9') || o == '-' || o == '.' ||
+           o == '_' || o == '~' || o == '/';
 }
 
 }  // namespace

@@ -55,9 +55,7 @@ std::string ContenuPage::texteComplet() const {
     return s;
 }
 
-void ContenuPage::ecrireSeiziemes(std::int64_t v) {
-    ajouterSeiziemes(tampon_, v);
-}
+void ContenuPage::ecrireSeiziemes(std::int64_t v) { ajouterSeiziemes(tampon_, v); }
 
 void ContenuPage::ecrireSeiziemesBlanc(std::int64_t v) {
     ajouterSeiziemes(tampon_, v);
@@ -67,8 +65,10 @@ void ContenuPage::ecrireSeiziemesBlanc(std::int64_t v) {
 // --- État partagé -----------------------------------------------------------------------------
 
 void ContenuPage::fermerModeEnAttente() {
-    if (mode_ == 1) tampon_ += "S\n";
-    else if (mode_ == 2) tampon_ += "ET\n";
+    if (mode_ == 1)
+        tampon_ += "S\n";
+    else if (mode_ == 2)
+        tampon_ += "ET\n";
     mode_ = 0;
 }
 
@@ -86,7 +86,7 @@ bool ContenuPage::rattraper(const StyleTrace& s) {
     for (int niveau = niveaux_; niveau < profondeur; ++niveau) {
         const auto& t = s.transformations[static_cast<std::size_t>(niveau)];
         sauvegardes_[static_cast<std::size_t>(niveau)] = {couleurTrait_, couleurNonTrait_, epaisseur_,
-                                                          pointilles_, policeItalique_, policeTaille_};
+                                                          pointilles_,   policeItalique_,  policeTaille_};
         tampon_ += "q ";
         for (int i = 0; i < 6; ++i) {
             ajouterReel(tampon_, i < 4 ? t[i] : t[i] / 16.0);
@@ -201,9 +201,7 @@ void ContenuPage::ouvrirTexte() {
     texteX_ = texteY_ = 0;
 }
 
-void ContenuPage::ecrireTexteEchappe(std::string_view texte1252) {
-    ajouterEchappe(tampon_, texte1252);
-}
+void ContenuPage::ecrireTexteEchappe(std::string_view texte1252) { ajouterEchappe(tampon_, texte1252); }
 
 }  // namespace lignara
 
@@ -211,8 +209,7 @@ namespace lignara {
 
 // --- Primitives -------------------------------------------------------------------------------
 
-void ContenuPage::ligne(const StyleTrace& s, std::int32_t x1, std::int32_t y1, std::int32_t x2,
-                        std::int32_t y2) {
+void ContenuPage::ligne(const StyleTrace& s, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
     rattraper(s);
     if (mode_ == 2) tampon_ += "ET\n";
     mode_ = 1;
@@ -239,8 +236,7 @@ void ContenuPage::courbe(const StyleTrace& s, const std::array<std::int32_t, 8>&
     vider();
 }
 
-void ContenuPage::rectangle(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l,
-                            std::int32_t h) {
+void ContenuPage::rectangle(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h) {
     rattraper(s);
     reglerTraitEnAttente(s);
     if (mode_ == 2) tampon_ += "ET\n";
@@ -250,8 +246,7 @@ void ContenuPage::rectangle(const StyleTrace& s, std::int32_t x, std::int32_t y,
     vider();
 }
 
-void ContenuPage::rectanglePlein(const StyleTrace& s, std::int32_t x, std::int32_t y,
-                                 std::int32_t l, std::int32_t h) {
+void ContenuPage::rectanglePlein(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h) {
     rattraper(s);
     reglerTraitEnAttente(s);
     fermerModeEnAttente();
@@ -262,8 +257,8 @@ void ContenuPage::rectanglePlein(const StyleTrace& s, std::int32_t x, std::int32
     vider();
 }
 
-void ContenuPage::rectangleDegrade(const StyleTrace& s, std::int32_t x, std::int32_t y,
-                                   std::int32_t l, std::int32_t h, std::uint16_t degrade) {
+void ContenuPage::rectangleDegrade(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
+                                   std::uint16_t degrade) {
     rattraper(s);
     reglerTraitEnAttente(s);
     fermerModeEnAttente();
@@ -327,8 +322,7 @@ void ContenuPage::ecrireQuartsDeCercle(std::int32_t cx, std::int32_t cy, std::in
     }
 }
 
-void ContenuPage::cercle(const StyleTrace& s, std::int32_t cx, std::int32_t cy, std::int32_t r,
-                         bool plein) {
+void ContenuPage::cercle(const StyleTrace& s, std::int32_t cx, std::int32_t cy, std::int32_t r, bool plein) {
     rattraper(s);
     reglerTraitEnAttente(s);
     if (plein) {
@@ -356,8 +350,7 @@ void ContenuPage::preparerTexte(const StyleTrace& s) {
     ouvrirTexte();
 }
 
-void ContenuPage::texte(const StyleTrace& s, std::int32_t x, std::int32_t y,
-                        std::string_view texte1252) {
+void ContenuPage::texte(const StyleTrace& s, std::int32_t x, std::int32_t y, std::string_view texte1252) {
     preparerTexte(s);
     ecrireSeiziemesBlanc(static_cast<std::int64_t>(x) - texteX_);
     ecrireSeiziemesBlanc(static_cast<std::int64_t>(y) - texteY_);
@@ -369,8 +362,8 @@ void ContenuPage::texte(const StyleTrace& s, std::int32_t x, std::int32_t y,
     vider();
 }
 
-void ContenuPage::texteIncline(const StyleTrace& s, std::int32_t x, std::int32_t y,
-                               double angleRadians, std::string_view texte1252) {
+void ContenuPage::texteIncline(const StyleTrace& s, std::int32_t x, std::int32_t y, double angleRadians,
+                               std::string_view texte1252) {
     preparerTexte(s);
     double c = std::cos(angleRadians), sn = std::sin(angleRadians);
     for (double v : {c, sn, -sn, c}) {
@@ -388,8 +381,7 @@ void ContenuPage::texteIncline(const StyleTrace& s, std::int32_t x, std::int32_t
 
 void ContenuPage::ecrireCaractereCirculaire(double theta, bool inverse, double x, double y, char c) {
     double sn = std::sin(theta), co = std::cos(theta);
-    const double matrice[4] = {inverse ? -sn : sn, inverse ? co : -co, inverse ? -co : co,
-                               inverse ? -sn : sn};
+    const double matrice[4] = {inverse ? -sn : sn, inverse ? co : -co, inverse ? -co : co, inverse ? -sn : sn};
     for (double v : matrice) {
         ajouterReel(tampon_, v);
         tampon_ += ' ';
@@ -403,10 +395,9 @@ void ContenuPage::ecrireCaractereCirculaire(double theta, bool inverse, double x
     tampon_ += ") Tj ";
 }
 
-unsigned ContenuPage::texteCirculaire(const StyleTrace& s, std::int32_t cx, std::int32_t cy,
-                                      std::int32_t r, float angle, bool inverse,
-                                      std::string_view texte1252, const MetriquePolice& police,
-                                      const EtenduePage& page) {
+unsigned ContenuPage::texteCirculaire(const StyleTrace& s, std::int32_t cx, std::int32_t cy, std::int32_t r,
+                                      float angle, bool inverse, std::string_view texte1252,
+                                      const MetriquePolice& police, const EtenduePage& page) {
     preparerTexte(s);
     unsigned depassements = 0;
     double theta = angle;
@@ -427,8 +418,8 @@ unsigned ContenuPage::texteCirculaire(const StyleTrace& s, std::int32_t cx, std:
     return depassements;
 }
 
-void ContenuPage::photo(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l,
-                        std::int32_t h, ObjetPdfPhotoJpeg& image) {
+void ContenuPage::photo(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
+                        ObjetPdfPhotoJpeg& image) {
     fermerModeEnAttente();
     rattraper(s);
     tampon_ += "q ";
@@ -457,9 +448,7 @@ void ContenuPage::imageDwa(const StyleTrace& s, std::int32_t x, std::int32_t y, 
     vider();
 }
 
-void ContenuPage::ajouterAnnotation(ObjetPdfAnnotationLink& annotation) {
-    annotations_.push_back(&annotation);
-}
+void ContenuPage::ajouterAnnotation(ObjetPdfAnnotationLink& annotation) { annotations_.push_back(&annotation); }
 
 // --- Données du flux --------------------------------------------------------------------------
 
@@ -526,8 +515,7 @@ std::uint64_t ContenuPage::ecrireCompresse(std::ostream& sortie, const std::stri
     nourrir(debut.data(), debut.size(), morceaux_.empty() ? Z_FINISH : Z_NO_FLUSH);
     for (std::size_t i = 0; i < morceaux_.size(); ++i) {
         bool dernier = i + 1 == morceaux_.size();
-        nourrir(morceaux_[i].get(), dernier ? remplissageDernier_ : kTailleMorceau,
-                dernier ? Z_FINISH : Z_NO_FLUSH);
+        nourrir(morceaux_[i].get(), dernier ? remplissageDernier_ : kTailleMorceau, dernier ? Z_FINISH : Z_NO_FLUSH);
     }
     return total;
 }

@@ -36,7 +36,7 @@ struct StyleTrace {
     std::uint8_t pointilles = 0;           // 0 plein, 1 tirets, 2 points ; autre : inchangé
     std::uint8_t taillePolice = 10;        // points
     std::uint8_t italique = 0;
-    std::int8_t profondeur = 0;            // niveaux de transformation empilés, 0 à 5
+    std::int8_t profondeur = 0;  // niveaux de transformation empilés, 0 à 5
     // a, b, c, d, e, f : (x, y) → (a·x + c·y + e, b·x + d·y + f), e et f en unités de dessin.
     std::array<std::array<float, 6>, 5> transformations{};
 };
@@ -45,9 +45,9 @@ struct StyleTrace {
 struct ProloguePage {
     std::uint32_t couleurTexte = 0;  // couleurs des préférences
     std::uint32_t couleurTrait = 0;
-    float etirement = 1.0f;          // s, étirement horizontal
-    float uniteUtilisateur = 1.0f;   // u
-    std::int32_t tx = 0;             // translation de la page, points
+    float etirement = 1.0f;         // s, étirement horizontal
+    float uniteUtilisateur = 1.0f;  // u
+    std::int32_t tx = 0;            // translation de la page, points
     std::int32_t ty = 0;
 };
 
@@ -93,8 +93,8 @@ public:
     void courbe(const StyleTrace& s, const std::array<std::int32_t, 8>& points);
     void rectangle(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h);
     void rectanglePlein(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h);
-    void rectangleDegrade(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l,
-                          std::int32_t h, std::uint16_t degrade);
+    void rectangleDegrade(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
+                          std::uint16_t degrade);
     // points : x0, y0, x1, y1… (au moins un point).
     void polygone(const StyleTrace& s, std::span<const std::int32_t> points, bool plein);
     void cercle(const StyleTrace& s, std::int32_t cx, std::int32_t cy, std::int32_t r, bool plein);
@@ -103,14 +103,13 @@ public:
                       std::string_view texte1252);
     // Écrit le texte le long du cercle ; rend les côtés de la page que les positions des
     // caractères ont dépassés (masque de DepassementPage). police : largeurs des caractères.
-    unsigned texteCirculaire(const StyleTrace& s, std::int32_t cx, std::int32_t cy, std::int32_t r,
-                             float angle, bool inverse, std::string_view texte1252,
-                             const MetriquePolice& police, const EtenduePage& page);
+    unsigned texteCirculaire(const StyleTrace& s, std::int32_t cx, std::int32_t cy, std::int32_t r, float angle,
+                             bool inverse, std::string_view texte1252, const MetriquePolice& police,
+                             const EtenduePage& page);
     void photo(const StyleTrace& s, std::int32_t x, std::int32_t y, std::int32_t l, std::int32_t h,
                ObjetPdfPhotoJpeg& image);
     // Dessine la forme numeroForme de l'emplacement d'image interne (0 à 2), 18 points de côté.
-    void imageDwa(const StyleTrace& s, std::int32_t x, std::int32_t y, int emplacement,
-                  std::uint16_t numeroForme);
+    void imageDwa(const StyleTrace& s, std::int32_t x, std::int32_t y, int emplacement, std::uint16_t numeroForme);
 
     // --- Liens avec les objets du fichier ----------------------------------------------------
     void attacherPage(ObjetPdfPage& page) { page_ = &page; }

@@ -20,8 +20,7 @@ std::string entree(std::uint64_t valeur, const char* suite) {
 
 std::uint16_t FichierPdf::prochainNumero() const {
     // Les numéros sont de 16 bits : au-delà, le document ne peut plus être écrit.
-    if (objets_.size() >= 65535)
-        throw OperationImpossible("Le document est trop grand pour être écrit en PDF"_1252);
+    if (objets_.size() >= 65535) throw OperationImpossible("Le document est trop grand pour être écrit en PDF"_1252);
     return static_cast<std::uint16_t>(objets_.size() + 1);
 }
 

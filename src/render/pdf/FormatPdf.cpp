@@ -7,9 +7,8 @@
 namespace lignara {
 
 namespace {
-constexpr const char* kSuffixes[16] = {"",     ".0625", ".125", ".1875", ".25", ".3125",
-                                       ".375", ".4375", ".5",   ".5625", ".625", ".6875",
-                                       ".75",  ".8125", ".875", ".9375"};
+constexpr const char* kSuffixes[16] = {"",   ".0625", ".125", ".1875", ".25", ".3125", ".375", ".4375",
+                                       ".5", ".5625", ".625", ".6875", ".75", ".8125", ".875", ".9375"};
 }  // namespace
 
 void ajouterSeiziemes(std::string& sortie, std::int64_t unites) {

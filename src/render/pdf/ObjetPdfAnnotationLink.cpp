@@ -9,8 +9,7 @@ namespace lignara {
 namespace {
 // Point de la page (unités de dessin de tout le dessin) dans l'espace par défaut de la page,
 // comme le prologue de son contenu : ((x ÷ 16 + tx) × s ÷ u, (y ÷ 16 + ty) ÷ u).
-void ajouterPoint(std::string& s, const ObjetPdfPage& page, std::int32_t x, std::int32_t y,
-                  const ContextePdf& c) {
+void ajouterPoint(std::string& s, const ObjetPdfPage& page, std::int32_t x, std::int32_t y, const ContextePdf& c) {
     double u = c.uniteUtilisateur;
     ajouterReel(s, (x / 16.0 + page.flux().tx()) * c.etirement / u, 4);
     s += ' ';
@@ -25,9 +24,7 @@ const CibleLien* ObjetPdfAnnotationLink::cible(const ContextePdf& contexte) cons
     return &it->second;
 }
 
-bool ObjetPdfAnnotationLink::estLibre(const ContextePdf& contexte) const {
-    return cible(contexte) == nullptr;
-}
+bool ObjetPdfAnnotationLink::estLibre(const ContextePdf& contexte) const { return cible(contexte) == nullptr; }
 
 void ObjetPdfAnnotationLink::ecrireTexte(std::ostream& sortie, const ContextePdf& contexte) {
     const CibleLien* c = cible(contexte);

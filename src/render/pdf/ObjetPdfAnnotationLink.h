@@ -12,8 +12,8 @@ namespace lignara {
 class ObjetPdfAnnotationLink : public ObjetPdf {
 public:
     // x1…y2 : unités de dessin après marges et transformation, sur la page page.
-    ObjetPdfAnnotationLink(std::uint16_t numero, const ObjetPdfPage& page, std::int32_t identifiant,
-                           std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+    ObjetPdfAnnotationLink(std::uint16_t numero, const ObjetPdfPage& page, std::int32_t identifiant, std::int32_t x1,
+                           std::int32_t y1, std::int32_t x2, std::int32_t y2)
         : ObjetPdf(numero), page_(page), identifiant_(identifiant), x1_(x1), y1_(y1), x2_(x2), y2_(y2) {}
 
     bool estLibre(const ContextePdf& contexte) const override;

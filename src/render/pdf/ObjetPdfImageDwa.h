@@ -9,8 +9,7 @@ class ObjetPdfSsImageDwa;
 
 class ObjetPdfImageDwa : public ObjetPdf {
 public:
-    ObjetPdfImageDwa(std::uint16_t numero, const ObjetPdfSsImageDwa& couleur)
-        : ObjetPdf(numero), couleur_(couleur) {}
+    ObjetPdfImageDwa(std::uint16_t numero, const ObjetPdfSsImageDwa& couleur) : ObjetPdf(numero), couleur_(couleur) {}
 
 protected:
     void ecrireTexte(std::ostream& sortie, const ContextePdf& contexte) override;

@@ -10,8 +10,7 @@ class ObjetPdfStreamPage;
 class ObjetPdfPage : public ObjetPdf {
 public:
     // largeurUtile, hauteurPage : unités de dessin.
-    ObjetPdfPage(std::uint16_t numero, ObjetPdfStreamPage& flux, std::int32_t largeurUtile,
-                 std::int32_t hauteurPage)
+    ObjetPdfPage(std::uint16_t numero, ObjetPdfStreamPage& flux, std::int32_t largeurUtile, std::int32_t hauteurPage)
         : ObjetPdf(numero), flux_(flux), largeurUtile_(largeurUtile), hauteurPage_(hauteurPage) {}
 
     ObjetPdfStreamPage& flux() const { return flux_; }

@@ -12,15 +12,18 @@ namespace lignara {
 
 // Écrit les données JPEG de la photo chemin à largeur × hauteur pixels ; doit écrire une image
 // valide (blanche par exemple) quand la photo ne peut être lue.
-using EncodeurJpeg = std::function<void(std::ostream& sortie, const std::string& chemin,
-                                        std::int32_t largeurPixels, std::int32_t hauteurPixels)>;
+using EncodeurJpeg = std::function<void(std::ostream& sortie, const std::string& chemin, std::int32_t largeurPixels,
+                                        std::int32_t hauteurPixels)>;
 
 class ObjetPdfPhotoJpeg : public ObjetPdf {
 public:
-    ObjetPdfPhotoJpeg(std::uint16_t numero, std::int32_t largeurPixels, std::int32_t hauteurPixels,
-                      std::string chemin, EncodeurJpeg encodeur)
-        : ObjetPdf(numero), largeur_(largeurPixels), hauteur_(hauteurPixels),
-          chemin_(std::move(chemin)), encodeur_(std::move(encodeur)) {}
+    ObjetPdfPhotoJpeg(std::uint16_t numero, std::int32_t largeurPixels, std::int32_t hauteurPixels, std::string chemin,
+                      EncodeurJpeg encodeur)
+        : ObjetPdf(numero),
+          largeur_(largeurPixels),
+          hauteur_(hauteurPixels),
+          chemin_(std::move(chemin)),
+          encodeur_(std::move(encodeur)) {}
 
     std::int32_t largeurPixels() const { return largeur_; }
     std::int32_t hauteurPixels() const { return hauteur_; }

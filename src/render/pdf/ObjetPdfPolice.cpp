@@ -28,8 +28,7 @@ std::string nomPolicePdf(std::string_view nom1252, bool italique) {
     return nom;
 }
 
-std::uint16_t creerObjetsPolice(FichierPdf& fichier, const MetriquePolice& police,
-                                const std::string& nom1252) {
+std::uint16_t creerObjetsPolice(FichierPdf& fichier, const MetriquePolice& police, const std::string& nom1252) {
     auto& descripteur = fichier.creer<ObjetPdfDescripteurPolice>(police, nom1252);
     int premier = std::min(police.premierCaractere, police.dernierCaractere);
     auto nombre = static_cast<std::int16_t>(police.dernierCaractere - premier + 1);

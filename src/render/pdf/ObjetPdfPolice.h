@@ -18,15 +18,17 @@ class FichierPdf;
 
 // Crée, dans cet ordre, le descripteur, le tableau des largeurs (du premier caractère à 255)
 // et la police ; rend le numéro de la police. police reste à l'appelant jusqu'à l'écriture.
-std::uint16_t creerObjetsPolice(FichierPdf& fichier, const MetriquePolice& police,
-                                const std::string& nom1252);
+std::uint16_t creerObjetsPolice(FichierPdf& fichier, const MetriquePolice& police, const std::string& nom1252);
 
 class ObjetPdfPolice : public ObjetPdf {
 public:
     // police : enregistrement gardé par l'appelant jusqu'à l'écriture.
-    ObjetPdfPolice(std::uint16_t numero, const MetriquePolice& police, std::string nom1252,
-                   std::uint16_t descripteur, std::uint16_t tableauLargeurs)
-        : ObjetPdf(numero), police_(police), nom_(std::move(nom1252)), descripteur_(descripteur),
+    ObjetPdfPolice(std::uint16_t numero, const MetriquePolice& police, std::string nom1252, std::uint16_t descripteur,
+                   std::uint16_t tableauLargeurs)
+        : ObjetPdf(numero),
+          police_(police),
+          nom_(std::move(nom1252)),
+          descripteur_(descripteur),
           tableau_(tableauLargeurs) {}
 
 protected:

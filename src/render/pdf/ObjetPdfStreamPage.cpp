@@ -29,8 +29,8 @@ void ObjetPdfStreamPage::ecrireTexte(std::ostream& sortie, const ContextePdf& co
     std::int64_t reservee = reserverLongueur(sortie);
     if (compresse) sortie << "     /Filter [/FlateDecode]\n";
     sortie << "  >>\nstream\n";
-    ProloguePage prologue{contexte.couleurTexte, contexte.couleurTrait, contexte.etirement,
-                          contexte.uniteUtilisateur, tx_, ty_};
+    ProloguePage prologue{
+        contexte.couleurTexte, contexte.couleurTrait, contexte.etirement, contexte.uniteUtilisateur, tx_, ty_};
     std::uint64_t longueur = contenu_.ecrireDonnees(sortie, prologue);
     if (compresse) sortie << "\n";
     sortie << "endstream\nendobj\n\n";

@@ -62,10 +62,11 @@ void DocumentRtf::ecrireEnTete(std::uint8_t rouge, std::uint8_t vert, std::uint8
     const FormatPapier papier = formatPapierOuNonPagine(reglages_.formatPapier);
     const std::int64_t largeur = papier.estPagine() ? papier.largeurUtile : kCoteNonPagine;
     const std::int64_t hauteur = papier.estPagine() ? papier.hauteurUtile : kCoteNonPagine;
-    std::string t = "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
-                    "{\\colortbl ";
-    for (std::uint32_t c : {reglages_.couleurTexte, reglages_.couleurHommes, reglages_.couleurFemmes,
-                            reglages_.couleurTrait})
+    std::string t =
+        "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1036{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}}"
+        "{\\colortbl ";
+    for (std::uint32_t c :
+         {reglages_.couleurTexte, reglages_.couleurHommes, reglages_.couleurFemmes, reglages_.couleurTrait})
         t += entreeCouleur(c) + ';';
     t += entreeCouleur(couleurRvb(rouge, vert, bleu)) + ";}";
     t += "\\paperw" + enTexte(enTwips(largeur)) + "\\paperh" + enTexte(enTwips(hauteur));

@@ -29,9 +29,9 @@
 namespace lignara {
 
 struct CelluleRtf {
-    std::int32_t largeur = 0;        // unités de dessin
-    std::int32_t hauteurRangee = 0;  // unités de dessin, 0 : hauteur libre
-    std::int32_t bordure = 0;        // largeur des quatre bords, 0 : sans bord
+    std::int32_t largeur = 0;         // unités de dessin
+    std::int32_t hauteurRangee = 0;   // unités de dessin, 0 : hauteur libre
+    std::int32_t bordure = 0;         // largeur des quatre bords, 0 : sans bord
     std::string_view controles = {};  // mots de contrôle ajoutés avant \cellx, ou vide
 };
 

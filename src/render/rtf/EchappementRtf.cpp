@@ -4,9 +4,7 @@ namespace lignara {
 
 namespace {
 
-bool estOrdinaire(unsigned char o) {
-    return o >= 0x20 && o < 0x7F && o != '\\' && o != '{' && o != '}';
-}
+bool estOrdinaire(unsigned char o) { return o >= 0x20 && o < 0x7F && o != '\\' && o != '{' && o != '}'; }
 
 void ajouterSpecial(std::string& sortie, unsigned char o) {
     static constexpr char kChiffres[] = "0123456789abcdef";

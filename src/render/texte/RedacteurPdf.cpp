@@ -14,10 +14,10 @@ namespace lignara {
 namespace {
 
 constexpr std::int32_t kRangee = 176;
-constexpr std::int32_t kMontee = 144;     // de la ligne de base au haut de la rangée
-constexpr std::int32_t kDescente = 32;    // de la ligne de base au bas de la rangée
-constexpr std::int32_t kMilieu = 55;      // mi-hauteur des traits, au-dessus de la ligne de base
-constexpr std::int32_t kCroix = 56;      // laisse un blanc de 30 avant le texte qui suit
+constexpr std::int32_t kMontee = 144;   // de la ligne de base au haut de la rangée
+constexpr std::int32_t kDescente = 32;  // de la ligne de base au bas de la rangée
+constexpr std::int32_t kMilieu = 55;    // mi-hauteur des traits, au-dessus de la ligne de base
+constexpr std::int32_t kCroix = 56;     // laisse un blanc de 30 avant le texte qui suit
 constexpr std::int32_t kAvanceCroix = 90;
 constexpr std::int32_t kSoulignement = 25;
 constexpr std::int32_t kMargeCellule = 45;
@@ -27,9 +27,9 @@ constexpr std::int32_t kMargePhoto = 90;  // au-dessus et au-dessous d'une photo
 
 // Une rangée vue par le placement de la signature.
 struct RangeeSignature {
-    std::int32_t fin = 0;      // bout droit occupé ; 0 : libre
-    bool section = false;      // un titre y ouvre une section
-    bool pleine = false;       // occupe toute la largeur (filet, titre)
+    std::int32_t fin = 0;  // bout droit occupé ; 0 : libre
+    bool section = false;  // un titre y ouvre une section
+    bool pleine = false;   // occupe toute la largeur (filet, titre)
 };
 
 // Pages d'un papier vues en rangées depuis le haut : la première perd la marge du haut.
@@ -51,8 +51,8 @@ struct PagesEnRangees {
 // les deux passes, puisque c'est le même code.
 class LignesPdf : public FluxRedaction {
 public:
-    LignesPdf(const ReglagesDessin& reglages, const PolicesDocument& polices, const MiseEnPage& mise,
-              PlanPdf& plan, SurfacePdf* surface);
+    LignesPdf(const ReglagesDessin& reglages, const PolicesDocument& polices, const MiseEnPage& mise, PlanPdf& plan,
+              SurfacePdf* surface);
 
     void titre(const Titre& titre) override;
     std::int64_t ligne(const Ligne& ligne) override;
@@ -93,7 +93,7 @@ private:
     PlanPdf& plan_;
     SurfacePdf* surface_;
     PagesEnRangees pages_;
-    std::int32_t largeurPapier_ = 0;   // largeur de page moins les marges, 0 sans pagination
+    std::int32_t largeurPapier_ = 0;  // largeur de page moins les marges, 0 sans pagination
     std::int32_t largeurRepli_ = 0;
     std::int64_t rangee_ = 0;
     std::int64_t lignes_ = 0;
@@ -129,7 +129,8 @@ std::int64_t LignesPdf::avancer(RangeeSignature occupation) {
 }
 
 std::int32_t LignesPdf::identifiant(std::string_view ancre) {
-    auto [it, nouveau] = plan_.ancres.try_emplace(std::string(ancre), static_cast<std::int32_t>(plan_.ancres.size() + 1));
+    auto [it, nouveau] =
+        plan_.ancres.try_emplace(std::string(ancre), static_cast<std::int32_t>(plan_.ancres.size() + 1));
     return it->second;
 }
 
@@ -183,8 +184,8 @@ void LignesPdf::titre(const Titre& titre) {
         for (int i = 0; i < style.lignesAvantPdf; ++i) avancer();
     const Segment s{.texte = titre.texte, .lien = titre.lien};
     const std::int32_t fin = style.xPdf + mesurer(s, titre.texte);
-    const std::int64_t r = avancer({.fin = style.ouvreSection ? 0 : fin, .section = style.ouvreSection,
-                                    .pleine = !style.ouvreSection});
+    const std::int64_t r =
+        avancer({.fin = style.ouvreSection ? 0 : fin, .section = style.ouvreSection, .pleine = !style.ouvreSection});
     if (!titre.ancre.empty()) identifiant(titre.ancre);
     if (surface_) {
         const std::int32_t y = baseline(r);
@@ -206,11 +207,14 @@ std::int64_t LignesPdf::ligne(const Ligne& ligne) {
     if (surface_) {
         if (ligne.raccord.depuis >= 0 && static_cast<std::size_t>(ligne.raccord.depuis) < basesDesLignes_.size()) {
             const std::int32_t depuis = basesDesLignes_[static_cast<std::size_t>(ligne.raccord.depuis)];
-            surface_->ligneVerticale(ligne.raccord.x, y + kMilieu, ligne.raccord.depuisLeBas ? depuis - kDescente : depuis + kMilieu);
+            surface_->ligneVerticale(ligne.raccord.x, y + kMilieu,
+                                     ligne.raccord.depuisLeBas ? depuis - kDescente : depuis + kMilieu);
         }
         for (const TracePdf& t : ligne.traces) {
-            if (t.sorte == TracePdf::Sorte::Croix) croix(x0 + t.x1, y);
-            else trait(x0 + t.x1, y + kMilieu, x0 + t.x2);
+            if (t.sorte == TracePdf::Sorte::Croix)
+                croix(x0 + t.x1, y);
+            else
+                trait(x0 + t.x1, y + kMilieu, x0 + t.x2);
         }
         basesDesLignes_.push_back(y);
     }
@@ -237,9 +241,10 @@ std::int64_t LignesPdf::ligne(const Ligne& ligne) {
 
 void LignesPdf::paragraphe(const Paragraphe& p) {
     const std::int32_t premiere = std::max(p.retrait.unites, 0), suite = std::max(p.retraitSuite.unites, 0);
-    const auto repliees = replier(
-        p.segments, std::max(largeurRepli_ - premiere, 1), std::max(largeurRepli_ - suite, 1),
-        [this](const Segment& s, std::string_view t) -> std::int64_t { return s.croix ? kAvanceCroix : mesurer(s, t); });
+    const auto repliees = replier(p.segments, std::max(largeurRepli_ - premiere, 1), std::max(largeurRepli_ - suite, 1),
+                                  [this](const Segment& s, std::string_view t) -> std::int64_t {
+                                      return s.croix ? kAvanceCroix : mesurer(s, t);
+                                  });
     for (std::size_t i = 0; i < repliees.size(); ++i) {
         const std::int64_t r = rangee_;
         std::int32_t x = i == 0 ? premiere : suite;

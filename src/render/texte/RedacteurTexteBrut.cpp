@@ -72,14 +72,13 @@ std::int64_t RedacteurTexteBrut::ligne(const Ligne& ligne) {
 void RedacteurTexteBrut::paragraphe(const Paragraphe& p) {
     const std::int64_t premiere = std::max(p.retrait.caracteres, 0);
     const std::int64_t suite = std::max(p.retraitSuite.caracteres, 0);
-    const auto repliees = replier(p.segments, std::max<std::int64_t>(colonnes_ - premiere, 1),
-                                  std::max<std::int64_t>(colonnes_ - suite, 1),
-                                  [](const Segment&, std::string_view t) { return static_cast<std::int64_t>(t.size()); });
+    const auto repliees = replier(
+        p.segments, std::max<std::int64_t>(colonnes_ - premiere, 1), std::max<std::int64_t>(colonnes_ - suite, 1),
+        [](const Segment&, std::string_view t) { return static_cast<std::int64_t>(t.size()); });
     std::string t;
     for (std::size_t i = 0; i < repliees.size(); ++i) {
         t.append(static_cast<std::size_t>(i == 0 ? premiere : suite), ' ');
-        for (const MorceauRepli& m : repliees[i])
-            t += p.segments[m.segment].texte.substr(m.debut, m.fin - m.debut);
+        for (const MorceauRepli& m : repliees[i]) t += p.segments[m.segment].texte.substr(m.debut, m.fin - m.debut);
         t += '\n';
     }
     ecrire(t);
@@ -96,7 +95,8 @@ void RedacteurTexteBrut::sautDePage() { ecrire("\f"); }
 void RedacteurTexteBrut::tableau(const Tableau& tableau) {
     const std::size_t n = tableau.colonnes.size();
     std::vector<std::size_t> largeurs(n);
-    for (std::size_t c = 0; c < n; ++c) largeurs[c] = static_cast<std::size_t>(std::max(tableau.colonnes[c].caracteres, 1));
+    for (std::size_t c = 0; c < n; ++c)
+        largeurs[c] = static_cast<std::size_t>(std::max(tableau.colonnes[c].caracteres, 1));
     // Rangées restantes de chaque colonne couverte par une fusion verticale venue d'en haut.
     std::vector<int> couvertes(n, 0);
     std::string t;

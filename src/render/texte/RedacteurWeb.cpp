@@ -111,8 +111,8 @@ std::int64_t RedacteurWeb::ligne(const Ligne& ligne) {
         std::string texte(e.texte);
         texte += e.suite;
         const std::int64_t complement = std::int64_t{ligne.contenu.unites} - largeurTexte(polices_.reguliere, texte);
-        html += "<span style=\"margin-left:" + pixels(ligne.retrait.unites) + "px;margin-right:" +
-                pixels(complement) + "px;\">";
+        html += "<span style=\"margin-left:" + pixels(ligne.retrait.unites) + "px;margin-right:" + pixels(complement) +
+                "px;\">";
         if (e.gras) html += "<b>";
         ajouterHtmlEchappe(html, texte);
         if (e.gras) html += "</b>";
@@ -130,8 +130,9 @@ std::int64_t RedacteurWeb::ligne(const Ligne& ligne) {
 void RedacteurWeb::paragraphe(const Paragraphe& p) {
     const std::int64_t suite = std::max(p.retraitSuite.unites, 0);
     const std::int64_t premiere = std::max(p.retrait.unites, 0);
-    std::string html = "<p style=\"margin:0;padding-left:" + pixels(suite) + "px;text-indent:" +
-                       enTexte(PageWeb::largeurPixels(premiere) - PageWeb::largeurPixels(suite)) + "px;\">";
+    std::string html = "<p style=\"margin:0;padding-left:" + pixels(suite) +
+                       "px;text-indent:" + enTexte(PageWeb::largeurPixels(premiere) - PageWeb::largeurPixels(suite)) +
+                       "px;\">";
     ajouterAncre(html, p.ancre);
     ajouterSegments(html, p.segments);
     html += "</p>\n";
@@ -159,7 +160,8 @@ void RedacteurWeb::tableau(const Tableau& tableau) {
         std::size_t c = 0;
         for (const CelluleTableau& cellule : rangee.cellules) {
             while (c < couvertes.size() && couvertes[c] > 0) --couvertes[c++];
-            const std::size_t etendue = std::clamp<std::size_t>(cellule.colonnes, 1, std::max<std::size_t>(couvertes.size() - std::min(c, couvertes.size()), 1));
+            const std::size_t etendue = std::clamp<std::size_t>(
+                cellule.colonnes, 1, std::max<std::size_t>(couvertes.size() - std::min(c, couvertes.size()), 1));
             std::int64_t largeur = 0;
             for (std::size_t k = 0; k < etendue && c + k < couvertes.size(); ++k) {
                 largeur += tableau.colonnes[c + k].unites;
@@ -215,8 +217,10 @@ void RedacteurWeb::photos(const GrillePhotos& grille) {
             html += "\n";
         }
     }
-    if (grille.cadres) html += "<br style=\"clear:both;\">\n";
-    else if (!grille.cellules.empty()) html += "<br>\n";
+    if (grille.cadres)
+        html += "<br style=\"clear:both;\">\n";
+    else if (!grille.cellules.empty())
+        html += "<br>\n";
     ecrire(html);
 }
 

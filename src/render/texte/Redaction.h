@@ -46,7 +46,7 @@ struct Segment {
     bool souligne = false;
     CouleurSegment couleur = CouleurSegment::Texte;
     std::uint8_t taille = 0;  // points ; 0 : la taille du document (10 points)
-    std::string_view lien{};    // ancre visée ; vide : aucun lien
+    std::string_view lien{};  // ancre visée ; vide : aucun lien
     // Petite croix de mariage : tracée en PDF, « <b>x </b> » en Web, « x » gras en RTF ;
     // en texte brut, texte seul est écrit (« x  » ou rien, au choix du document).
     bool croix = false;
@@ -74,14 +74,14 @@ struct TracePdf {
 // listes en arbre). depuis : rang rendu par FluxRedaction::ligne ; −1 : aucun.
 struct Raccord {
     std::int64_t depuis = -1;
-    std::int32_t x = 0;          // unités depuis l'origine du document
-    bool depuisLeBas = false;    // depuis le bas de la ligne d'attache (une ligne parente) ; sinon son milieu
+    std::int32_t x = 0;        // unités depuis l'origine du document
+    bool depuisLeBas = false;  // depuis le bas de la ligne d'attache (une ligne parente) ; sinon son milieu
 };
 
 struct Ligne {
-    Mesure retrait{};     // origine de la ligne
+    Mesure retrait{};  // origine de la ligne
     Etiquette etiquette{};
-    Mesure contenu{};     // début des segments depuis l'origine ; texte : complété par des blancs
+    Mesure contenu{};  // début des segments depuis l'origine ; texte : complété par des blancs
     std::span<const Segment> segments{};
     std::string_view ancre{};  // cible posée sur la ligne ; vide : aucune
     std::span<const TracePdf> traces{};
@@ -141,7 +141,7 @@ struct CelluleTableau {
     std::uint16_t colonnes = 1;  // fusion horizontale
     bool entete = false;
     bool centree = false;
-    bool fond = false;           // fond de la couleur MiseEnPage::couleurFond
+    bool fond = false;  // fond de la couleur MiseEnPage::couleurFond
     std::string_view ancre{};
     // Web : classe de la feuille de style (MiseEnPage::styleWeb), qui remplace alors le style
     // de la cellule ; vide : bord, largeur et fond écrits dans la cellule.
@@ -215,16 +215,16 @@ using ContenuRedaction = std::function<void(FluxRedaction&)>;
 // Ce que le rédacteur doit savoir du document.
 struct MiseEnPage {
     std::filesystem::path chemin{};
-    std::string titre1252{};                // titre du PDF et de la page Web
-    std::int16_t etirementPdf = 100;        // pour cent, préférence de la famille du document
-    std::int32_t colonnesTexte = 100;       // largeur des paragraphes repliés du texte brut
+    std::string titre1252{};           // titre du PDF et de la page Web
+    std::int16_t etirementPdf = 100;   // pour cent, préférence de la famille du document
+    std::int32_t colonnesTexte = 100;  // largeur des paragraphes repliés du texte brut
     // Largeur des paragraphes repliés du PDF ; 0 : la zone utile du papier, ou 9072 (A4)
     // sans pagination.
     std::int32_t largeurPdf = 0;
     // Signature du PDF : placée à droite de trois lignes consécutives qui lui laissent la
     // place, quand la préférence la demande et qu'elle a une ligne à montrer.
     bool signature = true;
-    std::string_view styleWeb{};              // feuille de style ajoutée à la page Web
+    std::string_view styleWeb{};                            // feuille de style ajoutée à la page Web
     std::uint32_t couleurFond = couleurRvb(205, 230, 220);  // cellules à fond, 0x00BBGGRR
 };
 

@@ -33,8 +33,7 @@ void compiler(const OptionsCategories& o) {
 void tester(const OptionsCategories& o) {
     CategorieAutomate automate = Categories::charger(numeroGenre(o.genre));
     std::string texte = depuisUtf8(o.texte);
-    for (std::uint8_t c : automate.categoriesDuTexte(texte))
-        std::printf("%s\n", versUtf8(automate.noms()[c]).c_str());
+    for (std::uint8_t c : automate.categoriesDuTexte(texte)) std::printf("%s\n", versUtf8(automate.noms()[c]).c_str());
 }
 
 }  // namespace
@@ -45,13 +44,12 @@ void ajouterCommandeCategories(CLI::App& app) {
     commande->require_subcommand(1);
     const std::string genres = "professions ou sources";
 
-    CLI::App* c = commande->add_subcommand(
-        "compiler", "Compile la définition de l'utilisateur (sinon celle de référence)");
+    CLI::App* c =
+        commande->add_subcommand("compiler", "Compile la définition de l'utilisateur (sinon celle de référence)");
     c->add_option("genre", options->genre, genres)->required()->check(CLI::IsMember({"professions", "sources"}));
     c->callback([options] { compiler(*options); });
 
-    CLI::App* t = commande->add_subcommand(
-        "tester", "Affiche, une par ligne, les catégories que le texte accorde");
+    CLI::App* t = commande->add_subcommand("tester", "Affiche, une par ligne, les catégories que le texte accorde");
     t->add_option("genre", options->genre, genres)->required()->check(CLI::IsMember({"professions", "sources"}));
     t->add_option("texte", options->texte, "Texte d'une profession ou d'une source")->required();
     t->callback([options] { tester(*options); });

@@ -19,8 +19,7 @@ std::filesystem::path cheminArgument(const std::string& utf8) {
 
 // La ligne de commande ne peut pas demander : elle continue et le dit.
 bool continuerAuDela500Pages() {
-    std::fprintf(stderr, "%s\n",
-                 versUtf8("Ce graphique nécessite plus de 500 pages : on continue."_1252).c_str());
+    std::fprintf(stderr, "%s\n", versUtf8("Ce graphique nécessite plus de 500 pages : on continue."_1252).c_str());
     return true;
 }
 
@@ -62,9 +61,10 @@ void ajouterCommandeEssaiPdf(CLI::App& app) {
     commande->add_option("SORTIE", options->sortie, "Fichier PDF à écrire")->required();
     commande->add_option("--photo", options->photo,
                          "Photo à placer (par défaut Themes/Degrade.jpg des données installées)");
-    commande->add_option("--format", options->format,
-                         "Format de papier : 1702 non paginé, 1703-1712 A0 à A4 portrait puis "
-                         "paysage, 1720-1725 Letter, Legal, Tabloid portrait puis paysage")
+    commande
+        ->add_option("--format", options->format,
+                     "Format de papier : 1702 non paginé, 1703-1712 A0 à A4 portrait puis "
+                     "paysage, 1720-1725 Letter, Legal, Tabloid portrait puis paysage")
         ->check(CLI::Range(1702, 1725))
         ->default_val(kA4Portrait);
     commande->callback([options] { executerEssaiPdf(*options); });

@@ -58,13 +58,15 @@ void ajouterExecuter(CLI::App& favori) {
 void ajouterAjout(CLI::App& favori) {
     auto* cmd = favori.add_subcommand("ajouter", "Ajoute un favori à la fin de la liste d'un fichier");
     auto p = std::make_shared<ParametresAjout>();
-    const char* aidePersonne = "identifiant GEDCOM (@I52@) ou noms comme le fichier les écrit, "
-                               "suivis au besoin de la date de naissance (\"Victoria /Hanover/ 24/05/1819\")";
+    const char* aidePersonne =
+        "identifiant GEDCOM (@I52@) ou noms comme le fichier les écrit, "
+        "suivis au besoin de la date de naissance (\"Victoria /Hanover/ 24/05/1819\")";
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM")->required();
     cmd->add_option("NOM", p->demande.nom, "Nom du favori (80 caractères au plus)")->required();
     cmd->add_option("TYPE", p->demande.type, "Code, préfixe ou nom du document (lignara document --liste)")->required();
     cmd->add_option("--racine", p->demande.parametres.racine, std::string("Personne de tête : ") + aidePersonne);
-    cmd->add_option("--conjoint", p->demande.parametres.conjoint, "Conjoint qui désigne la famille (documents familiaux)");
+    cmd->add_option("--conjoint", p->demande.parametres.conjoint,
+                    "Conjoint qui désigne la famille (documents familiaux)");
     cmd->add_option("--seconde", p->demande.parametres.seconde, "Seconde personne (lien de parenté)");
     cmd->add_option("--patronyme", p->demande.parametres.patronyme, "Nom de famille (carte de patronyme)");
     cmd->add_option("--format", p->format, "Format de sortie : pdf, texte, rtf ou web");
@@ -75,7 +77,8 @@ void ajouterAjout(CLI::App& favori) {
         if (!p->format.empty()) {
             p->demande.parametres.format = formatDeMot(p->format);
             if (!p->demande.parametres.format)
-                throw OperationImpossible(depuisUtf8("Format inconnu : « " + p->format + " » (pdf, texte, rtf ou web)"));
+                throw OperationImpossible(
+                    depuisUtf8("Format inconnu : « " + p->format + " » (pdf, texte, rtf ou web)"));
         }
         p->demande.fichier = p->fichier;
         if (!ajouterFavori(p->demande)) codeSortie = 1;

@@ -47,7 +47,8 @@ public:
         if (pourcent == dernier_) return;
         dernier_ = pourcent;
         int pleines = pourcent * 40 / 100;
-        std::fprintf(stdout, "\rImport Gedcom [%s%s] %3d %%", std::string(static_cast<std::size_t>(pleines), '#').c_str(),
+        std::fprintf(stdout, "\rImport Gedcom [%s%s] %3d %%",
+                     std::string(static_cast<std::size_t>(pleines), '#').c_str(),
                      std::string(static_cast<std::size_t>(40 - pleines), '.').c_str(), pourcent);
         std::fflush(stdout);
     }
@@ -99,8 +100,9 @@ void importer(const ParametresImporter& p) {
 }  // namespace
 
 void ajouterCommandeImporter(CLI::App& app) {
-    auto* cmd = app.add_subcommand("importer", "Importe un fichier GEDCOM dans une base de travail, "
-                                               "affiche le rapport d'erreurs et un résumé");
+    auto* cmd = app.add_subcommand("importer",
+                                   "Importe un fichier GEDCOM dans une base de travail, "
+                                   "affiche le rapport d'erreurs et un résumé");
     auto p = std::make_shared<ParametresImporter>();
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM à importer, ou description de fusion (.fged)")->required();
     cmd->add_option("--base", p->base, "Garde une copie de la base de travail à ce chemin");

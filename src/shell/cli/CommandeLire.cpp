@@ -68,8 +68,9 @@ void afficherRecensement(const fs::path& chemin, const RecensementGedcom& r) {
 }  // namespace
 
 void ajouterCommandeLire(CLI::App& app) {
-    auto* cmd = app.add_subcommand("lire", "Lit un fichier GEDCOM ligne par ligne et affiche le nombre "
-                                           "d'enregistrements par sorte et les défauts relevés");
+    auto* cmd = app.add_subcommand("lire",
+                                   "Lit un fichier GEDCOM ligne par ligne et affiche le nombre "
+                                   "d'enregistrements par sorte et les défauts relevés");
     auto chemin = std::make_shared<std::string>();
     cmd->add_option("FICHIER", *chemin, "Fichier GEDCOM (par défaut : l'exemple livré)");
     cmd->callback([chemin] {

@@ -34,11 +34,13 @@ void chercherParente(const ParametresParente& p) {
 }  // namespace
 
 void ajouterCommandeParente(CLI::App& app) {
-    auto* cmd = app.add_subcommand("parente", "Cherche le lien de parenté entre deux personnes d'un fichier "
-                                              "GEDCOM et l'affiche en texte");
+    auto* cmd = app.add_subcommand("parente",
+                                   "Cherche le lien de parenté entre deux personnes d'un fichier "
+                                   "GEDCOM et l'affiche en texte");
     auto p = std::make_shared<ParametresParente>();
-    const char* aidePersonne = "Identifiant GEDCOM (@I52@) ou noms comme le fichier les écrit "
-                               "(\"Victoria /Hanover/\"), suivis au besoin de la date de naissance (24/05/1819)";
+    const char* aidePersonne =
+        "Identifiant GEDCOM (@I52@) ou noms comme le fichier les écrit "
+        "(\"Victoria /Hanover/\"), suivis au besoin de la date de naissance (24/05/1819)";
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM")->required();
     cmd->add_option("PERSONNE1", p->premiere, aidePersonne)->required();
     cmd->add_option("PERSONNE2", p->seconde, aidePersonne)->required();

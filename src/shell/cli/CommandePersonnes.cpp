@@ -41,9 +41,10 @@ void lister(const ParametresPersonnes& p) {
 }  // namespace
 
 void ajouterCommandePersonnes(CLI::App& app) {
-    auto* cmd = app.add_subcommand("personnes", "Liste les personnes d'un fichier GEDCOM dans l'ordre de l'index "
-                                                "des noms : numéro, nom, prénoms, année de naissance estimée "
-                                                "(« ? » sans estimation), marque de vie (v ou m)");
+    auto* cmd = app.add_subcommand("personnes",
+                                   "Liste les personnes d'un fichier GEDCOM dans l'ordre de l'index "
+                                   "des noms : numéro, nom, prénoms, année de naissance estimée "
+                                   "(« ? » sans estimation), marque de vie (v ou m)");
     auto p = std::make_shared<ParametresPersonnes>();
     cmd->add_option("FICHIER", p->fichier, "Fichier GEDCOM (.ged) ou fusion (.fged)")->required();
     cmd->add_option("--nom", p->nom, "Seulement les noms qui commencent ainsi (capitales et accents ignorés)");

@@ -50,15 +50,15 @@ void afficherPreferences(const OptionsPreferences& o) {
     EtatChargement etat = EtatChargement::absent;
     Configuration configuration = chargerConfiguration(dossier, &etat);
     std::printf("Config.dwa : %s\n", versUtf8(libelleEtat(etat)).c_str());
-    for (const std::string& ligne : decrireConfiguration(configuration))
-        std::printf("  %s\n", versUtf8(ligne).c_str());
+    for (const std::string& ligne : decrireConfiguration(configuration)) std::printf("  %s\n", versUtf8(ligne).c_str());
 }
 
 }  // namespace
 
 void ajouterCommandePreferences(CLI::App& app) {
-    auto* cmd = app.add_subcommand("preferences", "Affiche les préférences (fichier Config.dwa du "
-                                                  "dossier de configuration)");
+    auto* cmd = app.add_subcommand("preferences",
+                                   "Affiche les préférences (fichier Config.dwa du "
+                                   "dossier de configuration)");
     auto options = std::make_shared<OptionsPreferences>();
     cmd->add_flag("--reinitialiser", options->reinitialiser, "Remet toutes les préférences à leur valeur par défaut");
     cmd->add_option("--papier", options->papier,

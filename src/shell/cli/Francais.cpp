@@ -55,8 +55,7 @@ void rangerSousCommandes(CLI::App& commande) {
 
 // La commande (et sous-commande) la plus profonde qui a été reconnue : son aide est la bonne.
 std::string commandeReconnue(const CLI::App& app) {
-    for (const CLI::App* sous : app.get_subcommands())
-        return " " + sous->get_name() + commandeReconnue(*sous);
+    for (const CLI::App* sous : app.get_subcommands()) return " " + sous->get_name() + commandeReconnue(*sous);
     return "";
 }
 

@@ -6,8 +6,7 @@
 
 namespace lignara::gui {
 
-BarreProgressionImport::BarreProgressionImport(QWidget* zone)
-    : barre_(std::make_unique<QProgressBar>(zone)) {
+BarreProgressionImport::BarreProgressionImport(QWidget* zone) : barre_(std::make_unique<QProgressBar>(zone)) {
     barre_->setObjectName("barreImport");
     barre_->setWindowTitle("Import Gedcom");
     barre_->setAccessibleName("Import Gedcom");
@@ -15,8 +14,7 @@ BarreProgressionImport::BarreProgressionImport(QWidget* zone)
     barre_->setRange(0, 100);
     barre_->setValue(0);
     const int largeur = 320, hauteur = 20;
-    barre_->setGeometry((zone->width() - largeur) / 2, std::max(0, zone->height() - 30), largeur,
-                        hauteur);
+    barre_->setGeometry((zone->width() - largeur) / 2, std::max(0, zone->height() - 30), largeur, hauteur);
     barre_->show();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

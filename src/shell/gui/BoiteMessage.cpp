@@ -30,8 +30,8 @@ void BoiteMessage::informer(QWidget* parent, const QString& texte, const QString
     construire(parent, texte, titre, false)->exec();
 }
 
-std::unique_ptr<QMessageBox> BoiteMessage::construire(QWidget* parent, const QString& texte,
-                                                      const QString& titre, bool question) {
+std::unique_ptr<QMessageBox> BoiteMessage::construire(QWidget* parent, const QString& texte, const QString& titre,
+                                                      bool question) {
     auto boutons = question ? QMessageBox::Ok | QMessageBox::Cancel : QMessageBox::Ok;
     auto boite = std::make_unique<QMessageBox>(QMessageBox::NoIcon, titre, texte, boutons, parent);
     boite->setObjectName(question ? "boiteQuestion" : "boiteMessage");

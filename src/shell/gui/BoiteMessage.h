@@ -24,8 +24,8 @@ public:
     static void informer1252(QWidget* parent, const char* texte1252);
 
     // La boîte telle qu'elle s'affiche (pour la capture des fenêtres).
-    static std::unique_ptr<QMessageBox> construire(QWidget* parent, const QString& texte,
-                                                   const QString& titre, bool question);
+    static std::unique_ptr<QMessageBox> construire(QWidget* parent, const QString& texte, const QString& titre,
+                                                   bool question);
 
     static void simuler(bool actif);
     static QStringList& montres();

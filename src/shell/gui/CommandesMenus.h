@@ -11,15 +11,15 @@ namespace lignara::gui {
 struct ElementMenuDocument {
     int identifiant;
     std::uint8_t typeDocument;  // code de l'Afficheur produit ; 0 : pas un document
-    const char* sousMenu;  // nullptr : directement dans le menu
+    const char* sousMenu;       // nullptr : directement dans le menu
     const char* texte;
 };
 
 struct MenuDocuments {
-    const char* titre;   // titre du bouton de la barre d'outils
+    const char* titre;      // titre du bouton de la barre d'outils
     const char* titreMenu;  // titre dans la barre de menus, avec sa lettre Alt (unique)
-    const char* image;   // image du bouton, sans extension, dans « Menu/ » de l'installation
-    int bouton;          // identifiant du bouton (5000 à 5006, 5009)
+    const char* image;      // image du bouton, sans extension, dans « Menu/ » de l'installation
+    int bouton;             // identifiant du bouton (5000 à 5006, 5009)
     std::span<const ElementMenuDocument> elements;
 };
 

@@ -15,8 +15,10 @@ Consultation::Consultation(FichierOuvertFenetre& fichier, QWidget* fenetre, Gard
     : QObject(fenetre), fichier_(fichier), fenetre_(fenetre), garde_(std::move(garde)) {}
 
 void Consultation::garder(const std::function<void()>& action) {
-    if (garde_) garde_(action);
-    else action();
+    if (garde_)
+        garde_(action);
+    else
+        action();
 }
 
 void Consultation::montrerListe() {
@@ -47,7 +49,8 @@ QDialog* Consultation::ouvrirPersonne(std::uint32_t personne) {
     QDialog* fenetre = nullptr;
     garder([&] {
         const FichePersonne fiche = lireFichePersonne(fichier_.base(), personne);
-        const AutresEvenements autres = relireAutresEvenements(fichier_.base(), fichier_.noyau().sourcesGedcom(), personne);
+        const AutresEvenements autres =
+            relireAutresEvenements(fichier_.base(), fichier_.noyau().sourcesGedcom(), personne);
         fenetre = suivre(new FenetrePersonne(fiche, autres, *this, fenetre_));
     });
     return fenetre;

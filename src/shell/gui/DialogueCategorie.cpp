@@ -38,21 +38,22 @@ DialogueCategorie::DialogueCategorie(int genre, QWidget* parent)
     ui_->editeur->setPlainText(versEditeur(Categories::lireDefinition(genre)));
     connect(ui_->boutonOk, &QPushButton::clicked, this, &DialogueCategorie::accept);
     connect(ui_->boutonReinitialiser, &QPushButton::clicked, this, &DialogueCategorie::reinitialiser);
-    connect(ui_->boutonAide, &QPushButton::clicked, this,
-            [aide = QString(g.aide)] { Aide::ouvrirPage(aide); });
+    connect(ui_->boutonAide, &QPushButton::clicked, this, [aide = QString(g.aide)] { Aide::ouvrirPage(aide); });
 }
 
 DialogueCategorie::~DialogueCategorie() = default;
 
 void DialogueCategorie::reinitialiser() {
-    if (!BoiteMessage::confirmer(this, "La liste va être réinitialisée avec la configuration par "
-                                       "défaut de Lignara.\nVoulez-vous continuer ?"))
+    if (!BoiteMessage::confirmer(this,
+                                 "La liste va être réinitialisée avec la configuration par "
+                                 "défaut de Lignara.\nVoulez-vous continuer ?"))
         return;
     auto reference = Categories::definitionReference(genre_);
     std::optional<std::string> texte = lireFichierEntier(reference, CategorieDefinition::kTailleMaximale);
     if (!texte) {
-        BoiteMessage::informer(this, QString("Fichier %1 inaccessible\nRéinstaller Lignara")
-                                         .arg(QString::fromStdString(reference.string())));
+        BoiteMessage::informer(
+            this,
+            QString("Fichier %1 inaccessible\nRéinstaller Lignara").arg(QString::fromStdString(reference.string())));
         return;
     }
     ui_->editeur->setPlainText(versEditeur(*texte));

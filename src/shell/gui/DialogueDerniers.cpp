@@ -9,8 +9,7 @@
 
 namespace lignara::gui {
 
-DialogueDerniers::DialogueDerniers(const ContexteDocument& contexte, const PersonnesRecentes& recentes,
-                                   QWidget* parent)
+DialogueDerniers::DialogueDerniers(const ContexteDocument& contexte, const PersonnesRecentes& recentes, QWidget* parent)
     : QDialog(parent), ui_(std::make_unique<Ui::DialogueDerniers>()), recentes_(recentes) {
     ui_->setupUi(this);
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");

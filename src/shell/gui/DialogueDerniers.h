@@ -18,13 +18,11 @@ namespace lignara::gui {
 class DialogueDerniers : public QDialog {
     Q_OBJECT
 public:
-    DialogueDerniers(const ContexteDocument& contexte, const PersonnesRecentes& recentes,
-                     QWidget* parent = nullptr);
+    DialogueDerniers(const ContexteDocument& contexte, const PersonnesRecentes& recentes, QWidget* parent = nullptr);
     ~DialogueDerniers() override;
 
     // Personne choisie ; −1 quand le dialogue est annulé.
-    static std::int32_t choisir(const ContexteDocument& contexte, const PersonnesRecentes& recentes,
-                                QWidget* parent);
+    static std::int32_t choisir(const ContexteDocument& contexte, const PersonnesRecentes& recentes, QWidget* parent);
 
 private:
     std::unique_ptr<Ui::DialogueDerniers> ui_;

@@ -12,8 +12,7 @@ DialogueErreurGedcom::DialogueErreurGedcom(const std::string& rapport1252, QWidg
     QString texte = QString::fromStdString(versUtf8(rapport1252));
     texte.remove('\r');
     ui_->texteRapport->setPlainText(texte);
-    connect(ui_->boutonAide, &QPushButton::clicked, this,
-            [] { Aide::ouvrirPage("ErreursGedcom.html"); });
+    connect(ui_->boutonAide, &QPushButton::clicked, this, [] { Aide::ouvrirPage("ErreursGedcom.html"); });
 }
 
 DialogueErreurGedcom::~DialogueErreurGedcom() = default;

@@ -18,8 +18,8 @@ namespace lignara::gui {
 class DialogueHomonymes : public QDialog {
     Q_OBJECT
 public:
-    DialogueHomonymes(const ContexteDocument& contexte, const EtatSelection& etat,
-                      std::vector<std::uint32_t> candidats, QWidget* parent = nullptr);
+    DialogueHomonymes(const ContexteDocument& contexte, const EtatSelection& etat, std::vector<std::uint32_t> candidats,
+                      QWidget* parent = nullptr);
     ~DialogueHomonymes() override;
 
     // Personne de la ligne choisie ; −1 sans ligne.

@@ -22,8 +22,7 @@ public:
     ~DialogueNom() override;
 
     // Nom choisi (Windows-1252, mis en forme comme la base l'écrit) ; rien quand on annule.
-    static std::optional<std::string> choisir(const ContexteDocument& contexte, const QString& titre,
-                                              QWidget* parent);
+    static std::optional<std::string> choisir(const ContexteDocument& contexte, const QString& titre, QWidget* parent);
 
 private:
     void chercher();

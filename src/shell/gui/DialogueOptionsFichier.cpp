@@ -22,14 +22,12 @@ QString nomDeReferenceMoi(const ReferenceMoi& moi) {
     std::string cle = moi.cle;
     std::size_t separation = cle.find('\x1f');
     QString nom = QString::fromStdString(versUtf8(cle.substr(0, separation)));
-    if (separation != std::string::npos)
-        nom += " " + QString::fromStdString(versUtf8(cle.substr(separation + 1)));
+    if (separation != std::string::npos) nom += " " + QString::fromStdString(versUtf8(cle.substr(separation + 1)));
     return nom + dateDeReferenceMoi(moi);
 }
 
-DialogueOptionsFichier::DialogueOptionsFichier(const ReglagesFichier& reglages,
-                                               const QString& nomFichier, QWidget* parent, ChoixMoi choisirMoi,
-                                               NomMoi nommerMoi)
+DialogueOptionsFichier::DialogueOptionsFichier(const ReglagesFichier& reglages, const QString& nomFichier,
+                                               QWidget* parent, ChoixMoi choisirMoi, NomMoi nommerMoi)
     : QDialog(parent), ui_(std::make_unique<Ui::DialogueOptionsFichier>()), reglages_(reglages) {
     ui_->setupUi(this);
     ui_->titreFichier->setText("Fichier " + nomFichier);

@@ -25,8 +25,8 @@ public:
     // rangées (nomDeReferenceMoi).
     using ChoixMoi = std::function<std::optional<ReferenceMoi>()>;
     using NomMoi = std::function<QString(const ReferenceMoi&)>;
-    DialogueOptionsFichier(const ReglagesFichier& reglages, const QString& nomFichier,
-                           QWidget* parent = nullptr, ChoixMoi choisirMoi = {}, NomMoi nommerMoi = {});
+    DialogueOptionsFichier(const ReglagesFichier& reglages, const QString& nomFichier, QWidget* parent = nullptr,
+                           ChoixMoi choisirMoi = {}, NomMoi nommerMoi = {});
     ~DialogueOptionsFichier() override;
 
     const ReglagesFichier& reglages() const { return reglages_; }

@@ -16,7 +16,9 @@ namespace lignara::gui {
 
 DialogueSelectionPersonne::DialogueSelectionPersonne(EnvironnementSelection& environnement,
                                                      const DemandeSelection& demande, QWidget* parent)
-    : QDialog(parent), ui_(std::make_unique<Ui::DialogueSelectionPersonne>()), environnement_(environnement),
+    : QDialog(parent),
+      ui_(std::make_unique<Ui::DialogueSelectionPersonne>()),
+      environnement_(environnement),
       selection_(environnement.contexte) {
     ui_->setupUi(this);
     setObjectName(demande.descendante ? "DIALOG_DEMPERS_DESC" : "DIALOG_DEMPERS");
@@ -28,15 +30,19 @@ DialogueSelectionPersonne::DialogueSelectionPersonne(EnvironnementSelection& env
     ui_->comboNom->lineEdit()->setMaxLength(longueur);
     ui_->comboPrenoms->lineEdit()->setMaxLength(longueur);
     remplirNoms();
-    if (demande.courante > 0) montrerChoisie(demande.courante);
-    else chercher();
+    if (demande.courante > 0)
+        montrerChoisie(demande.courante);
+    else
+        chercher();
 
     connect(ui_->comboNom, &QComboBox::editTextChanged, this, [this] {
         if (remplissage_) return;
         remplirPrenoms();
         chercher();
     });
-    connect(ui_->comboPrenoms, &QComboBox::editTextChanged, this, [this] { if (!remplissage_) chercher(); });
+    connect(ui_->comboPrenoms, &QComboBox::editTextChanged, this, [this] {
+        if (!remplissage_) chercher();
+    });
     connect(ui_->casePhonetique, &QCheckBox::toggled, this, [this](bool coche) {
         etat_.phonetique = coche;
         chercher();
@@ -73,7 +79,8 @@ void DialogueSelectionPersonne::remplirPrenoms() {
     QString tape = ui_->comboPrenoms->currentText();
     ui_->comboPrenoms->clear();
     std::string nom = depuisQt(ui_->comboNom->currentText());
-    for (const std::string& p : selection_.prenomsDuNom(nom, etat_.sommetBranche)) ui_->comboPrenoms->addItem(versQt(p));
+    for (const std::string& p : selection_.prenomsDuNom(nom, etat_.sommetBranche))
+        ui_->comboPrenoms->addItem(versQt(p));
     ui_->comboPrenoms->setCurrentIndex(-1);
     ui_->comboPrenoms->setEditText(tape);
     remplissage_ = false;
@@ -136,7 +143,7 @@ void DialogueSelectionPersonne::accept() {
 }
 
 PersonneSelectionnee DialogueSelectionPersonne::selectionner(EnvironnementSelection& environnement,
-                                                            const DemandeSelection& demande, QWidget* parent) {
+                                                             const DemandeSelection& demande, QWidget* parent) {
     DialogueSelectionPersonne dialogue(environnement, demande, parent);
     if (ExecutionDialogue::executer(dialogue) != QDialog::Accepted || dialogue.personne() <= 0) return {};
     PersonneSelectionnee choisie;

@@ -31,14 +31,14 @@ struct EnvironnementSelection {
 };
 
 struct DemandeSelection {
-    QString titre;                   // titre du document
-    std::int32_t courante = -1;      // personne proposée ; −1 : champs vides
-    bool descendante = false;        // variante « Sommet de branche »
+    QString titre;               // titre du document
+    std::int32_t courante = -1;  // personne proposée ; −1 : champs vides
+    bool descendante = false;    // variante « Sommet de branche »
 };
 
 struct PersonneSelectionnee {
-    std::int32_t personne = -1;      // −1 : annulé
-    std::string nom;                 // Windows-1252, casse automatique selon la préférence
+    std::int32_t personne = -1;  // −1 : annulé
+    std::string nom;             // Windows-1252, casse automatique selon la préférence
     std::string prenoms;
 };
 
@@ -54,8 +54,8 @@ public:
     void accept() override;
 
     // Le dialogue (et les homonymes) ; la personne choisie entre en tête des récents.
-    static PersonneSelectionnee selectionner(EnvironnementSelection& environnement,
-                                             const DemandeSelection& demande, QWidget* parent);
+    static PersonneSelectionnee selectionner(EnvironnementSelection& environnement, const DemandeSelection& demande,
+                                             QWidget* parent);
 
 private:
     void remplirNoms();
@@ -71,7 +71,7 @@ private:
     SelectionPersonne selection_;
     EtatSelection etat_;
     std::int32_t resultat_ = -1;
-    bool remplissage_ = false;   // champs remplis par programme : pas de recherche
+    bool remplissage_ = false;  // champs remplis par programme : pas de recherche
 };
 
 }  // namespace lignara::gui

@@ -20,9 +20,7 @@ namespace {
 
 constexpr int kTiretsSeparateur = 77;
 
-QString ligneDe(const Favori& f) {
-    return f.separateur() ? QString(kTiretsSeparateur, QChar('-')) : versQt(f.nom);
-}
+QString ligneDe(const Favori& f) { return f.separateur() ? QString(kTiretsSeparateur, QChar('-')) : versQt(f.nom); }
 
 }  // namespace
 

@@ -27,10 +27,14 @@ ListesPage listesDuProgramme() {
 
 ReglagesMiseEnRoute reglagesFenetre(FenetrePrincipale& fenetre) {
     ReglagesMiseEnRoute reglages;
-    reglages.messages = [&fenetre](const std::string& message) { BoiteMessage::informer1252(&fenetre, message.c_str()); };
+    reglages.messages = [&fenetre](const std::string& message) {
+        BoiteMessage::informer1252(&fenetre, message.c_str());
+    };
     reglages.curseurAttente = [](bool enAttente) {
-        if (enAttente) QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
-        else QApplication::restoreOverrideCursor();
+        if (enAttente)
+            QApplication::setOverrideCursor(QCursor(Qt::WaitCursor));
+        else
+            QApplication::restoreOverrideCursor();
     };
     reglages.dossierSortie = dossierSortieDuProgramme();
     reglages.compteurs = &fenetre.compteurs();
@@ -41,9 +45,10 @@ ReglagesMiseEnRoute reglagesFenetre(FenetrePrincipale& fenetre) {
 SourcePourContexte dialogues(FenetrePrincipale& fenetre, std::int32_t racine = 0) {
     return [&fenetre, racine](const ContexteDocument& contexte) {
         FichierOuvertFenetre& fichier = fenetre.fichier();
-        EnvironnementSelection environnement{contexte, fichier.recentes(),
-                                             [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
-                                             [&fenetre] { return fenetre.definirMoi(); }};
+        EnvironnementSelection environnement{
+            contexte, fichier.recentes(),
+            [&fichier, &contexte] { return personneMoi(fichier.reglages().moi, contexte); },
+            [&fenetre] { return fenetre.definirMoi(); }};
         auto source = std::make_unique<SourceDialogues>(environnement, listesDuProgramme(), &fenetre);
         source->imposerRacine(racine);
         return source;

@@ -23,8 +23,7 @@ void EditeurCategories::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) ajout = "\n";
     bool insere = (!ajout.isEmpty() && ajout.at(0).isPrint()) || ajout == "\t" || ajout == "\n";
     int remplace = tailleDe(textCursor().selectedText());
-    if (insere && !(e->modifiers() & Qt::ControlModifier) && tailleDe(ajout) > place() + remplace)
-        return;
+    if (insere && !(e->modifiers() & Qt::ControlModifier) && tailleDe(ajout) > place() + remplace) return;
     if (e->key() == Qt::Key_Tab) {
         insertPlainText("\t");
         return;

@@ -61,12 +61,15 @@ FenetreFamille::FenetreFamille(const std::string& titre1252, const std::vector<F
             lignes->addRow("Conjoint :", texte(bloc, "Conjoint inconnu", "conjoint" + n));
         }
         const std::string mariage = texteEvenementFamille(f.mariage);
-        lignes->addRow("Mariage :", texte(bloc, f.mariageConnu && !mariage.empty() ? versQt(mariage) : "Mariage inconnu",
-                                          "mariage" + n));
+        lignes->addRow(
+            "Mariage :",
+            texte(bloc, f.mariageConnu && !mariage.empty() ? versQt(mariage) : "Mariage inconnu", "mariage" + n));
         if (f.divorce) {
             const std::string divorce = texteEvenementFamille(f.divorceEvenement);
-            if (divorce.empty()) lignes->addRow(texte(bloc, "Divorce", "divorce" + n));
-            else lignes->addRow("Divorce :", texte(bloc, versQt(divorce), "divorce" + n));
+            if (divorce.empty())
+                lignes->addRow(texte(bloc, "Divorce", "divorce" + n));
+            else
+                lignes->addRow("Divorce :", texte(bloc, versQt(divorce), "divorce" + n));
         }
         if (f.enfants.empty()) {
             lignes->addRow("Enfants :", texte(bloc, "Sans descendance", "enfants" + n));
@@ -74,9 +77,8 @@ FenetreFamille::FenetreFamille(const std::string& titre1252, const std::vector<F
             auto* enfants = new QComboBox(bloc);
             enfants->setObjectName("enfants" + n);
             for (const PersonneCitee& e : f.enfants) enfants->addItem(versQt(e.nom), QVariant::fromValue(e.numero));
-            connect(enfants, &QComboBox::activated, this, [c, enfants](int choisi) {
-                c->ouvrirPersonne(enfants->itemData(choisi).value<std::uint32_t>());
-            });
+            connect(enfants, &QComboBox::activated, this,
+                    [c, enfants](int choisi) { c->ouvrirPersonne(enfants->itemData(choisi).value<std::uint32_t>()); });
             lignes->addRow("Enfants :", enfants);
         }
         disposition->addWidget(bloc);

@@ -34,8 +34,8 @@ QPushButton* bouton(QWidget* parent, const char* nom, const QString& texte) {
 
 }  // namespace
 
-FenetrePersonne::FenetrePersonne(const FichePersonne& fiche, const AutresEvenements& autres,
-                                 Consultation& consultation, QWidget* parent)
+FenetrePersonne::FenetrePersonne(const FichePersonne& fiche, const AutresEvenements& autres, Consultation& consultation,
+                                 QWidget* parent)
     : QDialog(parent), personne_(fiche.numero) {
     setObjectName("dialogueConsultPers");
     setWindowTitle(versQt(fiche.titre));

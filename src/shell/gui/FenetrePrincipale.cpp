@@ -61,9 +61,7 @@ constexpr int kPremierFavori = 6802;
 constexpr int kNombreFavorisAuMenu = 30;
 constexpr const char* kBientotDisponible = "Bientôt disponible";
 
-QString dossierMenu() {
-    return QString::fromStdString((dossierInstallation() / "Menu").string());
-}
+QString dossierMenu() { return QString::fromStdString((dossierInstallation() / "Menu").string()); }
 
 QString texte1252(const std::string& t) { return QString::fromStdString(versUtf8(t)); }
 QString cheminQt(const std::filesystem::path& p) { return QString::fromStdString(p.string()); }
@@ -89,8 +87,7 @@ std::string cheminGlisse(const QMimeData* donnees) {
 
 }  // namespace
 
-FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string cheminDemarrage,
-                                     QWidget* parent)
+FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string cheminDemarrage, QWidget* parent)
     : QMainWindow(parent), cheminDemarrage_(std::move(cheminDemarrage)) {
     setObjectName("fenetrePrincipale");
     setWindowTitle("Lignara");
@@ -133,9 +130,8 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     construireBarreOutils();
     construireBarreEtat();
     mettreAJourMenus();
-    connect(&fichier_, &FichierOuvertFenetre::gedcomReecrit, this, [this] {
-        BoiteMessage::informer(this, "Le fichier Gedcom a été modifié.");
-    });
+    connect(&fichier_, &FichierOuvertFenetre::gedcomReecrit, this,
+            [this] { BoiteMessage::informer(this, "Le fichier Gedcom a été modifié."); });
 }
 
 FenetrePrincipale::~FenetrePrincipale() { quitter(); }
@@ -327,7 +323,8 @@ void FenetrePrincipale::construireBarreEtat() {
     statusBar()->addWidget(etatDocument_, 1);
     statusBar()->addPermanentWidget(boutonDossier_);
     connect(boutonDossier_, &QPushButton::clicked, this, [this] {
-        if (!dernierDocument_.empty()) Aide::ouvrirAdresse(QUrl::fromLocalFile(cheminQt(dernierDocument_.parent_path())));
+        if (!dernierDocument_.empty())
+            Aide::ouvrirAdresse(QUrl::fromLocalFile(cheminQt(dernierDocument_.parent_path())));
     });
 }
 
@@ -355,7 +352,8 @@ void FenetrePrincipale::reconstruireFavoris() {
             menuFavoris_->addSeparator();
             continue;
         }
-        QAction* a = ajouterCommande(menuFavoris_, kPremierFavori + static_cast<int>(i), sansRaccourci(texte1252(favoris[i].nom)));
+        QAction* a = ajouterCommande(menuFavoris_, kPremierFavori + static_cast<int>(i),
+                                     sansRaccourci(texte1252(favoris[i].nom)));
         const Afficheur* type = afficheurDeCode(favoris[i].type);
         if (!type || !type->disponible()) {
             a->setEnabled(false);
@@ -375,16 +373,16 @@ void FenetrePrincipale::reconstruireRecents() {
     const auto& liste = recents_.liste();
     for (std::size_t i = 0; i < liste.size(); ++i) {
         const QFileInfo info(cheminQt(liste[i]));
-        ajouterCommande(menuRecents_, kPremierFichierRecent + static_cast<int>(i),
-                        QString("&%1 %2 — %3").arg(i + 1).arg(sansRaccourci(info.fileName()), sansRaccourci(info.absolutePath())));
+        ajouterCommande(
+            menuRecents_, kPremierFichierRecent + static_cast<int>(i),
+            QString("&%1 %2 — %3").arg(i + 1).arg(sansRaccourci(info.fileName()), sansRaccourci(info.absolutePath())));
     }
     menuRecents_->setEnabled(!liste.empty());
 }
 
 void FenetrePrincipale::mettreAJourMenus() {
     bool ouvert = fichier_.estOuvert();
-    for (int id : {kCommandeConsulter, kCommandeFermer, kCommandeOptionsFichier})
-        action(id)->setEnabled(ouvert);
+    for (int id : {kCommandeConsulter, kCommandeFermer, kCommandeOptionsFichier}) action(id)->setEnabled(ouvert);
     for (const MenuDocuments& menu : menusDocuments())
         menuBar()->findChild<QMenu*>(QString("menu") + menu.titre)->menuAction()->setEnabled(ouvert);
     barreOutils_->setVisible(ouvert);
@@ -406,8 +404,9 @@ void FenetrePrincipale::proteger(const std::function<void()>& commande) {
     try {
         commande();
     } catch (const std::bad_alloc&) {
-        BoiteMessage::informer(this, "Mémoire insuffisante pour effectuer cette opération.\n"
-                                     "Arrêter les autres logiciels en cours.");
+        BoiteMessage::informer(this,
+                               "Mémoire insuffisante pour effectuer cette opération.\n"
+                               "Arrêter les autres logiciels en cours.");
     } catch (const DonneesCorrompues&) {
         BoiteMessage::informer(this, "Fichiers de données corrompus");
         QApplication::exit(1);
@@ -422,16 +421,16 @@ void FenetrePrincipale::proteger(const std::function<void()>& commande) {
 
 void FenetrePrincipale::traiterCommande(int commande) {
     switch (commande) {
-    case kCommandeOuvrir: ouvrirFichier(); return;
-    case kCommandeFermer: fermerFichier(); return;
-    case kCommandeQuitter: close(); return;
-    case kCommandeEnregistrerSous: enregistrerSous(); return;
-    case kCommandeAide: Aide::ouvrirPage("index.html"); return;
-    case kCommandeAPropos: montrerAPropos(); return;
-    case kCommandeSiteWeb:
-        Aide::ouvrirAdresse(QUrl("https://" + QString::fromStdString(programme_.configuration.serveurMiseAJour)));
-        return;
-    default: break;
+        case kCommandeOuvrir: ouvrirFichier(); return;
+        case kCommandeFermer: fermerFichier(); return;
+        case kCommandeQuitter: close(); return;
+        case kCommandeEnregistrerSous: enregistrerSous(); return;
+        case kCommandeAide: Aide::ouvrirPage("index.html"); return;
+        case kCommandeAPropos: montrerAPropos(); return;
+        case kCommandeSiteWeb:
+            Aide::ouvrirAdresse(QUrl("https://" + QString::fromStdString(programme_.configuration.serveurMiseAJour)));
+            return;
+        default: break;
     }
     if (commande >= kFormatNonPagine && commande <= kDernierFormatPapier) {
         programme_.configuration.formatPapier = static_cast<std::uint16_t>(commande);
@@ -459,14 +458,12 @@ void FenetrePrincipale::traiterCommande(int commande) {
 
 void FenetrePrincipale::traiterCommandeOutils(int commande) {
     switch (commande) {
-    case kCommandeConsulter:
-        consultation_->montrerListe();
-        return;
-    case kCommandePreferences: preferences(DialoguePreferences::kGeneral); return;
-    case kCommandeProfessions: categories(Categories::kProfessions); return;
-    case kCommandeSources: categories(Categories::kSources); return;
-    case kCommandeOptionsFichier: optionsFichier(); return;
-    default: return;
+        case kCommandeConsulter: consultation_->montrerListe(); return;
+        case kCommandePreferences: preferences(DialoguePreferences::kGeneral); return;
+        case kCommandeProfessions: categories(Categories::kProfessions); return;
+        case kCommandeSources: categories(Categories::kSources); return;
+        case kCommandeOptionsFichier: optionsFichier(); return;
+        default: return;
     }
 }
 
@@ -496,10 +493,11 @@ void FenetrePrincipale::optionsFichier() {
     ContexteDocument contexte = fichier_.contexte(configuration.casseAutomatique);
     // Les homonymes s'y ajustent à la largeur de leur liste, mesurée dans la police des documents.
     contexte.polices = chargerPolicesDesPreferences(configuration, {});
-    EnvironnementSelection environnement{contexte, fichier_.recentes(),
-                                         [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
+    EnvironnementSelection environnement{
+        contexte, fichier_.recentes(), [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
     auto choisirMoi = [&]() -> std::optional<ReferenceMoi> {
-        DemandeSelection demande{"Individu associé au bouton 'Moi'", personneMoi(fichier_.reglages().moi, contexte), false};
+        DemandeSelection demande{"Individu associé au bouton 'Moi'", personneMoi(fichier_.reglages().moi, contexte),
+                                 false};
         PersonneSelectionnee choisie = DialogueSelectionPersonne::selectionner(environnement, demande, this);
         if (choisie.personne <= 0) return std::nullopt;
         return referenceMoi(fichier_.base(), choisie.personne);
@@ -534,8 +532,8 @@ void FenetrePrincipale::commandeDocument(int commande) {
 void FenetrePrincipale::enregistrerSous() {
     if (dernierDocument_.empty()) return;
     const QString extension = cheminQt(dernierDocument_.extension());
-    const QString depart = (dernierDossier_.isEmpty() ? QDir::homePath() : dernierDossier_) + "/" +
-                           cheminQt(dernierDocument_.filename());
+    const QString depart =
+        (dernierDossier_.isEmpty() ? QDir::homePath() : dernierDossier_) + "/" + cheminQt(dernierDocument_.filename());
     QString choisi = SelecteurFichier::enregistrer(this, "Enregistrer le document sous", depart,
                                                    {"Document (*" + extension + ")", "Tous les fichiers (*)"});
     if (choisi.isEmpty()) return;
@@ -572,8 +570,9 @@ bool FenetrePrincipale::modifierFavori(Favori& favori, const std::vector<Favori>
         favori.type = avant.type;
         favori.parametres = avant.parametres;
     } catch (const std::bad_alloc&) {
-        BoiteMessage::informer(this, "Mémoire insuffisante pour effectuer cette opération.\n"
-                                     "Arrêter les autres logiciels en cours.");
+        BoiteMessage::informer(this,
+                               "Mémoire insuffisante pour effectuer cette opération.\n"
+                               "Arrêter les autres logiciels en cours.");
         favori.type = avant.type;
         favori.parametres = avant.parametres;
     }
@@ -591,9 +590,10 @@ void FenetrePrincipale::executerFavori(std::size_t indice) {
 }
 
 void FenetrePrincipale::montrerAPropos() {
-    QString texte = QString("Lignara v%1%2\n"
-                            "Documents généalogiques à partir de fichiers Gedcom.\n\n"
-                            "Répertoire de configuration : %3")
+    QString texte = QString(
+                        "Lignara v%1%2\n"
+                        "Documents généalogiques à partir de fichiers Gedcom.\n\n"
+                        "Répertoire de configuration : %3")
                         .arg(QString::fromUtf8(kVersionProgramme), QString::fromUtf8(kSuffixeConstruction),
                              cheminQt(programme_.dossierConfiguration));
     BoiteMessage::informer(this, texte, "A propos de Lignara");
@@ -604,14 +604,16 @@ void FenetrePrincipale::montrerAPropos() {
 std::string FenetrePrincipale::verifierChemin(const std::string& chemin) {
     const QFileInfo info(QString::fromStdString(chemin));
     if (!info.isFile()) {
-        BoiteMessage::informer(this, "Fichier inconnu : " + info.absoluteFilePath() +
-                                         "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
+        BoiteMessage::informer(this,
+                               "Fichier inconnu : " + info.absoluteFilePath() +
+                                   "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
         return {};
     }
     dernierDossier_ = info.absolutePath();
     if (!estCheminGenealogique(chemin)) {
-        BoiteMessage::informer(this, "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
-                                     "(.fged) peuvent être ouverts avec Lignara");
+        BoiteMessage::informer(this,
+                               "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom "
+                               "(.fged) peuvent être ouverts avec Lignara");
         return {};
     }
     return info.absoluteFilePath().toStdString();
@@ -627,8 +629,7 @@ std::string FenetrePrincipale::choisirFichier() {
         if (chemin.empty()) {
             QString choisi = SelecteurFichier::ouvrir(
                 this, "Sélection", dernierDossier_,
-                {"Données généalogiques (*.ged *.fged)", "Fichiers Gedcom (*.ged)",
-                 "Fusions Gedcom (*.fged)"});
+                {"Données généalogiques (*.ged *.fged)", "Fichiers Gedcom (*.ged)", "Fusions Gedcom (*.fged)"});
             if (choisi.isEmpty()) return {};
             chemin = QFileInfo(choisi).absoluteFilePath().toStdString();
         }

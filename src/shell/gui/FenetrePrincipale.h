@@ -30,7 +30,7 @@ class QLabel;
 namespace lignara::gui {
 class Consultation;
 class ListeAncree;
-}
+}  // namespace lignara::gui
 class QMenu;
 class QPushButton;
 class QToolBar;
@@ -44,8 +44,7 @@ class FenetrePrincipale : public QMainWindow {
     Q_OBJECT
 public:
     // cheminDemarrage : argument de la ligne de commande, guillemets ôtés ; vide sinon.
-    FenetrePrincipale(Configuration configuration, std::string cheminDemarrage,
-                      QWidget* parent = nullptr);
+    FenetrePrincipale(Configuration configuration, std::string cheminDemarrage, QWidget* parent = nullptr);
     ~FenetrePrincipale() override;
 
     // Demande l'ouverture de démarrage (fichier de la ligne de commande, fichier par défaut

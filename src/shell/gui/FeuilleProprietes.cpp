@@ -28,7 +28,8 @@ FeuilleProprietes::FeuilleProprietes(const Afficheur& type, EmplacementsOptions&
         onglets_->addTab(coupes_, "Coupes");
     }
     if (emplacements.avecReports) {
-        reports_ = PageCoupes::pageReports(emplacements, environnement, QString::fromUtf8(invitationReports(type)), onglets_);
+        reports_ =
+            PageCoupes::pageReports(emplacements, environnement, QString::fromUtf8(invitationReports(type)), onglets_);
         onglets_->addTab(reports_, "Reports");
     }
     auto* boutons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -10,7 +10,8 @@
 namespace lignara::gui {
 
 FichierOuvertFenetre::FichierOuvertFenetre(QObject* parent)
-    : QObject(parent), dossierConfiguration_(dossierConfigurationAccessible()),
+    : QObject(parent),
+      dossierConfiguration_(dossierConfigurationAccessible()),
       dossierSortie_(dossierSortieDuProgramme()),
       fichier_(std::make_unique<FichierOuvert>(dossierConfiguration_, dossierSortie_)) {}
 
@@ -34,11 +35,17 @@ void FichierOuvertFenetre::ouvrir(const std::filesystem::path& chemin, OptionsOu
     // Appelé depuis le thread de surveillance : le message passe par la file de la fenêtre.
     options.fichierModifie = [moi] {
         QMetaObject::invokeMethod(
-            qApp, [moi] { if (moi) emit moi->gedcomReecrit(); }, Qt::QueuedConnection);
+            qApp,
+            [moi] {
+                if (moi) emit moi->gedcomReecrit();
+            },
+            Qt::QueuedConnection);
     };
     options.curseurAttente = [](bool enAttente) {
-        if (enAttente) QApplication::setOverrideCursor(Qt::WaitCursor);
-        else QApplication::restoreOverrideCursor();
+        if (enAttente)
+            QApplication::setOverrideCursor(Qt::WaitCursor);
+        else
+            QApplication::restoreOverrideCursor();
     };
     auto nouveau = std::make_unique<FichierOuvert>(dossierConfiguration_, dossierSortie_);
     nouveau->ouvrir(chemin, options);

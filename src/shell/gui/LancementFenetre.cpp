@@ -61,7 +61,8 @@ void capturerPuisQuitter(FenetrePrincipale& fenetre, const std::string& capture)
         bool ecrite = fenetre.grab().save(&tampon, "PNG");
         if (ecrite) {
             try {
-                ecrireFichier(std::filesystem::path(capture), std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
+                ecrireFichier(std::filesystem::path(capture),
+                              std::string_view(png.constData(), static_cast<std::size_t>(png.size())));
             } catch (const OperationImpossible& e) {
                 std::fprintf(stderr, "%s\n", versUtf8(e.what()).c_str());
                 ecrite = false;
@@ -111,8 +112,9 @@ void arreterSurSignal(FenetrePrincipale& fenetre) {
 
 int lancerFenetre(int& argc, char** argv, const std::string& chemin, const std::string& capture) {
     if (!affichageDisponible()) {
-        std::fprintf(stderr, "Pas d'affichage : la fenêtre ne peut pas s'ouvrir.\n"
-                             "« lignara --aide » donne les commandes qui travaillent sans fenêtre.\n");
+        std::fprintf(stderr,
+                     "Pas d'affichage : la fenêtre ne peut pas s'ouvrir.\n"
+                     "« lignara --aide » donne les commandes qui travaillent sans fenêtre.\n");
         return 1;
     }
     QApplication application(argc, argv);

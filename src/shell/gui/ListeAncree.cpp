@@ -63,8 +63,8 @@ ListeAncree::ListeAncree(QWidget* parent) : QDockWidget("Personnes", parent) {
 void ListeAncree::attacher(const BaseGenealogique& base, const IndexNoms& index,
                            std::function<const IndexNomsLarges&()> larges) {
     detacher();
-    modele_ = new ModeleListePersonnes(base, index, ModeleListePersonnes::Forme::Colonnes, nullptr, this,
-                                       std::move(larges));
+    modele_ =
+        new ModeleListePersonnes(base, index, ModeleListePersonnes::Forme::Colonnes, nullptr, this, std::move(larges));
     vue_->setModel(modele_);
     vue_->setColumnWidth(0, 130);
     vue_->setColumnWidth(1, 130);
@@ -116,7 +116,8 @@ QMenu* ListeAncree::menuPour(int ligne) {
             QAction* a = cible->addAction(e.texte);
             a->setObjectName(QString("document%1").arg(e.identifiant));
             const int commande = e.identifiant;
-            connect(a, &QAction::triggered, this, [this, commande, personne] { emit documentDemande(commande, personne); });
+            connect(a, &QAction::triggered, this,
+                    [this, commande, personne] { emit documentDemande(commande, personne); });
         }
     }
     return menu_;

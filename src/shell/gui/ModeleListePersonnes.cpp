@@ -13,7 +13,8 @@ const char* const kEntetes[] = {"Nom", "Prénoms", "Naissance", "Décès", "Lieu
 ModeleListePersonnes::ModeleListePersonnes(const BaseGenealogique& base, const IndexNoms& index, Forme forme,
                                            const TablesDerivees* tables, QObject* parent,
                                            ListePersonnes::ClesLarges larges)
-    : QAbstractTableModel(parent), liste_(std::make_unique<ListePersonnes>(base, index, std::move(larges))),
+    : QAbstractTableModel(parent),
+      liste_(std::make_unique<ListePersonnes>(base, index, std::move(larges))),
       forme_(forme),
       tables_(tables) {}
 

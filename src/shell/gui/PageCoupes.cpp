@@ -19,7 +19,10 @@ PageCoupes* PageCoupes::pageReports(EmplacementsOptions& emplacements, Environne
 
 PageCoupes::PageCoupes(ListeCoupes& liste, int* generations, EnvironnementSelection& environnement,
                        const QString& invitation, QWidget* parent)
-    : QWidget(parent), ui_(std::make_unique<Ui::PageCoupes>()), liste_(liste), generations_(generations),
+    : QWidget(parent),
+      ui_(std::make_unique<Ui::PageCoupes>()),
+      liste_(liste),
+      generations_(generations),
       environnement_(environnement) {
     ui_->setupUi(this);
     ui_->invitation->setText(invitation);
@@ -43,14 +46,14 @@ void PageCoupes::remplirListe() {
     SelectionPersonne noms(environnement_.contexte);
     const std::int32_t largeur = (ui_->listeCoupes->minimumWidth() - 24) * 11;
     for (std::uint32_t p : liste_.personnes())
-        ui_->listeCoupes->addItem(versQt(ajusterNom(largeur, noms.nomDe(p), noms.prenomsDe(p), environnement_.contexte.polices.reguliere)));
+        ui_->listeCoupes->addItem(
+            versQt(ajusterNom(largeur, noms.nomDe(p), noms.prenomsDe(p), environnement_.contexte.polices.reguliere)));
     mettreAJourBoutons();
 }
 
 void PageCoupes::mettreAJourBoutons() {
     ui_->boutonAjouter->setEnabled(liste_.peutAjouter());
-    ui_->boutonSupprimer->setEnabled(!liste_.personnes().empty() &&
-                                     ui_->listeCoupes->currentRow() >= 0);
+    ui_->boutonSupprimer->setEnabled(!liste_.personnes().empty() && ui_->listeCoupes->currentRow() >= 0);
 }
 
 void PageCoupes::ajouter() {

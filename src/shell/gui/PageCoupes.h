@@ -19,8 +19,8 @@ namespace lignara::gui {
 class PageCoupes : public QWidget {
     Q_OBJECT
 public:
-    PageCoupes(EmplacementsOptions& emplacements, EnvironnementSelection& environnement,
-               const QString& invitation, QWidget* parent = nullptr);
+    PageCoupes(EmplacementsOptions& emplacements, EnvironnementSelection& environnement, const QString& invitation,
+               QWidget* parent = nullptr);
     // Page « Reports » : la liste des branches reportées des emplacements.
     static PageCoupes* pageReports(EmplacementsOptions& emplacements, EnvironnementSelection& environnement,
                                    const QString& invitation, QWidget* parent = nullptr);

@@ -32,7 +32,8 @@ bool estCase(int id) {
 }
 bool estNombre(int id) { return id == controle::kNombre1 || id == controle::kNombre2 || id == controle::kNombre3; }
 bool estTexte(int id) {
-    return id == controle::kPrenom || id == controle::kLieu || id == controle::kProfession || id == controle::kCommentaire;
+    return id == controle::kPrenom || id == controle::kLieu || id == controle::kProfession ||
+           id == controle::kCommentaire;
 }
 bool estDate(int id) { return id == controle::kDate1 || id == controle::kDate2; }
 
@@ -173,8 +174,10 @@ void PagePremiere::ajouterCritere(QBoxLayout* disposition, const ParametreDeclar
     criteres_ = c.listeChoix();
     ajouterListe(disposition, controle::kCritere, QString::fromUtf8(c.libelle), enQt(criteres_));
     const std::int64_t code = emplacements_.valeurs[controle::kCritere];
-    auto rang = std::find_if(criteres_.begin(), criteres_.end(), [code](const ChoixParametre& x) { return x.valeur == code; });
-    controle<QComboBox>(controle::kCritere)->setCurrentIndex(rang == criteres_.end() ? 0 : static_cast<int>(rang - criteres_.begin()));
+    auto rang =
+        std::find_if(criteres_.begin(), criteres_.end(), [code](const ChoixParametre& x) { return x.valeur == code; });
+    controle<QComboBox>(controle::kCritere)
+        ->setCurrentIndex(rang == criteres_.end() ? 0 : static_cast<int>(rang - criteres_.begin()));
 }
 
 // Couleur (2070 à 2072) : un bouton peint de la couleur, qui ouvre le choix des couleurs ; les
@@ -259,11 +262,13 @@ void PagePremiere::validerControle(const ParametreDeclare& c) {
     } else if (id == controle::kCritere) {
         v[controle::kChromatique] = controle<QCheckBox>(controle::kChromatique)->isChecked();
         int rang = controle<QComboBox>(id)->currentIndex();
-        if (rang >= 0 && static_cast<std::size_t>(rang) < criteres_.size()) v[id] = criteres_[static_cast<std::size_t>(rang)].valeur;
+        if (rang >= 0 && static_cast<std::size_t>(rang) < criteres_.size())
+            v[id] = criteres_[static_cast<std::size_t>(rang)].valeur;
     } else if (id == controle::kChoix || id == controle::kPays) {
         const int rang = controle<QComboBox>(id)->currentIndex();
         const std::vector<ChoixParametre>& choix = choix_[id];
-        if (rang >= 0 && static_cast<std::size_t>(rang) < choix.size()) v[id] = choix[static_cast<std::size_t>(rang)].valeur;
+        if (rang >= 0 && static_cast<std::size_t>(rang) < choix.size())
+            v[id] = choix[static_cast<std::size_t>(rang)].valeur;
     } else if (id == controle::kNom) {
         emplacements_.textes[id] = depuisQt(controle<QComboBox>(id)->currentText());
     } else if (estCase(id)) {

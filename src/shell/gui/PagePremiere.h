@@ -17,8 +17,8 @@ namespace lignara::gui {
 
 // Listes qui viennent du programme plutôt que de la déclaration (Windows-1252).
 struct ListesPage {
-    std::vector<std::string> chronologies;   // fond de page (2051), sans « (aucun) »
-    std::vector<std::string> noms;           // noms de famille (2001)
+    std::vector<std::string> chronologies;  // fond de page (2051), sans « (aucun) »
+    std::vector<std::string> noms;          // noms de famille (2001)
 };
 
 class PagePremiere : public QWidget {
@@ -50,7 +50,7 @@ private:
     const Afficheur& type_;
     EmplacementsOptions& emplacements_;
     const ListesPage& listes_;
-    std::vector<ChoixParametre> criteres_;  // liste du critère de coloration (2054)
+    std::vector<ChoixParametre> criteres_;              // liste du critère de coloration (2054)
     std::map<int, std::vector<ChoixParametre>> choix_;  // listes 2020 et 2052 : valeur de chaque rang
 };
 

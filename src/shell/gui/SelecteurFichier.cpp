@@ -37,7 +37,7 @@ QString SelecteurFichier::ouvrir(QWidget* parent, const QString& titre, const QS
 }
 
 QString SelecteurFichier::enregistrer(QWidget* parent, const QString& titre, const QString& depart,
-                                     const QStringList& filtres) {
+                                      const QStringList& filtres) {
     if (simule) return reponseSuivante(titre);
     return QFileDialog::getSaveFileName(parent, titre, depart, filtres.join(";;"));
 }

@@ -15,8 +15,7 @@ namespace lignara::gui {
 class SelecteurFichier {
 public:
     // Rend le chemin choisi, vide si l'utilisateur abandonne.
-    static QString ouvrir(QWidget* parent, const QString& titre, const QString& depart,
-                          const QStringList& filtres);
+    static QString ouvrir(QWidget* parent, const QString& titre, const QString& depart, const QStringList& filtres);
     // Nom d'un fichier à écrire (le sélecteur demande avant de remplacer un fichier existant).
     static QString enregistrer(QWidget* parent, const QString& titre, const QString& depart,
                                const QStringList& filtres);

@@ -65,7 +65,8 @@ bool SourceDialogues::demanderRacine(Document& document) {
 // parenté une autre personne choisie comme la première (et son nom).
 bool SourceDialogues::demanderSeconde(Document& document) {
     if (document.valeur(RoleParametre::Seconde)) {
-        DemandeSelection demande{QStringLiteral("Seconde personne"), personneA(document, RoleParametre::Seconde), false};
+        DemandeSelection demande{QStringLiteral("Seconde personne"), personneA(document, RoleParametre::Seconde),
+                                 false};
         PersonneSelectionnee choisie = DialogueSelectionPersonne::selectionner(environnement_, demande, parent_);
         // La même personne deux fois : le message, et la seconde est redemandée.
         while (choisie.personne > 0 && choisie.personne == personneA(document, RoleParametre::Racine)) {
