@@ -5,7 +5,8 @@
 #   --fils        : ThreadSanitizer sur les seuls essais qui font travailler des fils (import,
 #                   dérivation, surveillance des GEDCOM), dans build-tsan/ ;
 #   --sans-fenetre: le noyau et la ligne de commande construits sans Qt Widgets, et la preuve
-#                   que le programme n'en dépend pas (build-noyau/).
+#                   que le programme n'en dépend pas (build-noyau/) ;
+#   --format      : le code suit .clang-format (rien n'est réécrit).
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -43,6 +44,14 @@ case "${1:-}" in
     echo "Noyau et ligne de commande sans Qt Widgets : construits, exemple importé"
     exit 0
     ;;
+  --format)
+    # Le code suit .clang-format : la moindre différence fait échouer, avec les fichiers en cause.
+    "$racine/scripts/installer-dependances.sh"
+    cd "$racine"
+    git ls-files '*.cpp' '*.h' | grep -v '^tests/fuzz/corpus/' | xargs clang-format --dry-run --Werror
+    echo "Format : conforme à .clang-format"
+    exit 0
+    ;;
   "")
     dossier="$racine/build-tests"
     "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
@@ -50,7 +59,7 @@ case "${1:-}" in
     cmake --build "$dossier" -j "$(nproc)" --target captures
     ;;
   *)
-    echo "Usage : $0 [--sanitiseurs | --fils | --sans-fenetre]" >&2
+    echo "Usage : $0 [--sanitiseurs | --fils | --sans-fenetre | --format]" >&2
     exit 2
     ;;
 esac
