@@ -32,7 +32,7 @@ Sortie lancer(const DossierEssai& dossier, const std::string& arguments) {
     const essai::SortieProgramme p =
         essai::lancerProgramme("2>/dev/null " + arguments, "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()) +
                                                                " TMPDIR=" + essai::cite(dossier.chemin().string()));
-    Sortie s{.texte = p.texte, .code = p.code};
+    Sortie s{.lignes = {}, .texte = p.texte, .code = p.code};
     std::istringstream flux(s.texte);
     for (std::string ligne; std::getline(flux, ligne);) {
         std::vector<std::string> colonnes;
