@@ -50,9 +50,7 @@ public:
         return n;
     }
 
-    std::string octets;
-
-private:
+    // Données décompressées d'un flux zlib entier, sans rien après sa fin.
     static std::string inflater(const std::string& z) {
         std::string sortie;
         z_stream flux{};
@@ -69,8 +67,11 @@ private:
         }
         inflateEnd(&flux);
         EXPECT_EQ(r, Z_STREAM_END);
+        EXPECT_EQ(flux.avail_in, 0u);
         return sortie;
     }
+
+    std::string octets;
 };
 
 }  // namespace lignara::essai

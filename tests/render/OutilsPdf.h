@@ -1,6 +1,5 @@
 #pragma once
 // Outils communs aux essais du fichier PDF : document minimal à date fixe, contrôle par qpdf.
-#include <unistd.h>
 #include <gtest/gtest.h>
 #include <jpeglib.h>
 
@@ -8,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 
@@ -23,6 +21,7 @@
 #include "render/pdf/ObjetPdfListePages.h"
 #include "render/pdf/ObjetPdfPolice.h"
 #include "support/Controles.h"
+#include "support/DossierEssai.h"
 
 namespace essais {
 
@@ -109,16 +108,10 @@ inline std::string jpegBlanc(int largeur, int hauteur) {
     return resultat;
 }
 
-inline std::filesystem::path fichierTemporaire(const std::string& nom) {
-    return std::filesystem::temp_directory_path() / ("lignara-essai-" + std::to_string(::getpid()) + "-" + nom);
-}
-
 // qpdf --check doit accepter le fichier sans avertissement ; sauté sans qpdf.
 inline void verifierAvecQpdf(const std::string& contenu, const std::string& nom) {
-    auto chemin = fichierTemporaire(nom);
-    std::ofstream(chemin, std::ios::binary) << contenu;
-    lignara::essai::controlerPdf(chemin);
-    std::filesystem::remove(chemin);
+    lignara::essai::DossierEssai dossier;
+    lignara::essai::controlerPdf(dossier.ecrire(nom, contenu));
 }
 
 }  // namespace essais
