@@ -1,99 +1,71 @@
-#include <gtest/gtest.h>
-#include <zlib.h>
-
 #include <cmath>
 #include <sstream>
-#include <string>
 
+#include "EssaiRendu.h"
+#include "LecturePdf.h"
 #include "render/pdf/ContenuPage.h"
 #include "render/pdf/ObjetPdfPhotoJpeg.h"
 
 using namespace lignara;
+using essai::LecturePdf;
 
 namespace {
 
 constexpr std::uint32_t kTraitPreference = 0x006400;  // vert (0, 100, 0)
 constexpr std::uint32_t kTextePreference = 0x000000;
 
-StyleTrace styleParDefaut() {
-    StyleTrace s;
-    s.couleurTrait = kTraitPreference;
-    s.couleurTexte = kTextePreference;
-    s.couleurRemplissage = 0x808000;
-    return s;
-}
-
-std::string inflate(const std::string& compresse) {
-    z_stream z{};
-    EXPECT_EQ(inflateInit(&z), Z_OK);
-    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(compresse.data()));
-    z.avail_in = static_cast<uInt>(compresse.size());
-    std::string sortie;
-    char tampon[4096];
-    int r = Z_OK;
-    while (r == Z_OK) {
-        z.next_out = reinterpret_cast<Bytef*>(tampon);
-        z.avail_out = sizeof tampon;
-        r = inflate(&z, Z_NO_FLUSH);
-        sortie.append(tampon, sizeof tampon - z.avail_out);
+// Une page aux couleurs des préférences et un style qui les reprend.
+class PageEssai : public ::testing::Test {
+protected:
+    PageEssai() {
+        s.couleurTrait = kTraitPreference;
+        s.couleurTexte = kTextePreference;
+        s.couleurRemplissage = 0x808000;
     }
-    EXPECT_EQ(r, Z_STREAM_END);
-    EXPECT_EQ(z.avail_in, 0u);  // rien après la fin du flux
-    inflateEnd(&z);
-    return sortie;
-}
+    std::string texte() const { return page.texteComplet(); }
+    std::string fin(std::size_t n) const { return page.texteComplet().substr(page.taille() - n); }
+
+    ContenuPage page{kTraitPreference, kTextePreference};
+    StyleTrace s;
+};
 
 }  // namespace
 
-TEST(ContenuPage, deuxLignesDeMemeCouleurFormentUnSeulCheminTraceAvantLeTexte) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, deuxLignesDeMemeCouleurFormentUnSeulCheminTraceAvantLeTexte) {
     page.ligne(s, 0, 16, 32, 16);
     page.ligne(s, 0, 32, 32, 32);
     page.texte(s, 40, 48, "Abc");
     page.texte(s, 40, 64, "Def");
-    EXPECT_EQ(page.texteComplet(),
-              "S\n0.5 w 0 1 m 2 1 l\n"
-              "0 2 m 2 2 l\n"
-              "S\nBT /F1 10 Tf \n2.5 3 Td (Abc) Tj\n"
-              "0 1 Td (Def) Tj\n");
+    EXPECT_EQ(texte(), "S\n0.5 w 0 1 m 2 1 l\n0 2 m 2 2 l\nS\nBT /F1 10 Tf \n2.5 3 Td (Abc) Tj\n0 1 Td (Def) Tj\n");
     EXPECT_EQ(page.mode(), 2);
 }
 
-TEST(ContenuPage, changerLaCouleurDuTraitTraceLeCheminAvantLeRG) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, changerLaCouleurDuTraitTraceLeCheminAvantLeRG) {
     s.epaisseurTrait = 0.0f;  // déjà celle de la page : aucun réglage au premier trait
     page.ligne(s, 0, 16, 32, 16);
     s.couleurTrait = 0x0000FF;
     s.epaisseurTrait = 1.5f;
     s.pointilles = 2;
     page.ligne(s, 0, -8, 32, 40);
-    EXPECT_EQ(page.texteComplet(),
-              "0 1 m 2 1 l\n"
-              "S\n1.000000 0.000000 0.000000 RG 1.5 w [1 7] 0 d 0 -0.5 m 2 2.5 l\n");
-    // Une valeur de pointillés inconnue ne touche pas à ceux de la page.
-    s.pointilles = 9;
+    EXPECT_EQ(texte(), "0 1 m 2 1 l\nS\n1.000000 0.000000 0.000000 RG 1.5 w [1 7] 0 d 0 -0.5 m 2 2.5 l\n");
+    s.pointilles = 9;  // valeur inconnue : les pointillés de la page ne changent pas
     page.ligne(s, 0, 0, 16, 0);
-    EXPECT_EQ(page.texteComplet().substr(page.taille() - 12), "0 0 m 1 0 l\n");
+    EXPECT_EQ(fin(12), "0 0 m 1 0 l\n");
 }
 
-TEST(ContenuPage, texteEchappeParenthesesEtBarreEtGardeLesAccentsEnUnOctet) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, texteEchappeParenthesesEtBarreEtGardeLesAccentsEnUnOctet) {
     s.couleurTexte = 0x0000FF;
     s.italique = 1;
     s.taillePolice = 8;
     page.texte(s, 16, 16, "(a\\b) \xE9t\xE9");
-    EXPECT_EQ(page.texteComplet(), "1.000000 0.000000 0.000000 rg BT /F2 8 Tf \n1 1 Td (\\(a\\\\b\\) \xE9t\xE9) Tj\n");
+    EXPECT_EQ(texte(), "1.000000 0.000000 0.000000 rg BT /F2 8 Tf \n1 1 Td (\\(a\\\\b\\) \xE9t\xE9) Tj\n");
     page.fermerMode();
     EXPECT_EQ(page.mode(), 0);
-    EXPECT_EQ(page.texteComplet().substr(page.taille() - 3), "ET\n");
+    EXPECT_EQ(fin(3), "ET\n");
 }
 
-TEST(ContenuPage, rectanglesPleinDansLaCouleurCouranteEtDegradeListeUneFois) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+// Trente dégradés au plus sont notés pour les ressources, mais tous sont dessinés.
+TEST_F(PageEssai, rectanglesPleinDansLaCouleurCouranteEtDegradesNotesUneFoisJusquATrente) {
     s.epaisseurTrait = 0.0f;
     s.couleurRemplissage = kTextePreference;
     page.rectanglePlein(s, 16, 32, 48, 64);
@@ -102,34 +74,26 @@ TEST(ContenuPage, rectanglesPleinDansLaCouleurCouranteEtDegradeListeUneFois) {
     page.rectangleDegrade(s, 16, 32, 40, 16, 12);
     page.rectangleDegrade(s, 0, 0, 16, 16, 12);
     page.rectangleDegrade(s, 0, 0, 16, 16, 15);
-    std::string attendu =
-        "1 2 3 4 re f\n"
-        "S\n1.000000 1.000000 1.000000 rg 1 2 3 4 re f\n"
+    const std::string attendu =
+        "1 2 3 4 re f\nS\n1.000000 1.000000 1.000000 rg 1 2 3 4 re f\n"
         "S\nq\n2.5 0 0 -1 1 3 cm 0 0 1 1 re W n /Deg12 sh\nQ\n";
-    EXPECT_EQ(page.texteComplet().substr(0, attendu.size()), attendu);
+    EXPECT_EQ(texte().substr(0, attendu.size()), attendu);
     EXPECT_EQ(page.degrades()[0], 12);
     EXPECT_EQ(page.degrades()[1], 15);
     EXPECT_EQ(page.degrades()[2], 0);
-}
-
-TEST(ContenuPage, trenteDegradesAuPlusSontNotes) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
     for (std::uint16_t d = 1; d <= 40; ++d) page.rectangleDegrade(s, 0, 0, 16, 16, d);
-    EXPECT_EQ(page.degrades()[29], 30);
-    EXPECT_EQ(page.texteComplet().find("/Deg40 sh") != std::string::npos, true);
+    EXPECT_EQ(page.degrades()[29], 30);  // après 12 et 15, les autres jusqu'à 30
+    EXPECT_THAT(texte(), ::testing::HasSubstr("/Deg40 sh"));
 }
 
-TEST(ContenuPage, polygoneEtCercleRestentEnAttenteDEtreTraces) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, polygoneEtCercleRestentEnAttenteDEtreTraces) {
     s.epaisseurTrait = 0.0f;
     const std::int32_t points[] = {0, 0, 16, 0, 16, 16};
     page.polygone(s, points, false);
     page.cercle(s, 160, 160, 160, false);
     page.fermerMode();
     // k = 160 × 5537 ÷ 10000 = 88,59 → 89.
-    EXPECT_EQ(page.texteComplet(),
+    EXPECT_EQ(texte(),
               "0 0 m\n1 0 l\n1 1 l\nh\n"
               "0 10 m 0 15.5625 4.4375 20 10 20 c\n15.5625 20 20 15.5625 20 10 c\n"
               "20 4.4375 15.5625 0 10 0 c\n4.4375 0 0 4.4375 0 10 c\nS\n");
@@ -140,21 +104,16 @@ TEST(ContenuPage, polygoneEtCercleRestentEnAttenteDEtreTraces) {
     EXPECT_EQ(seul.texteComplet().substr(seul.taille() - 2), "S\n");
 }
 
-TEST(ContenuPage, disqueDAutreCouleurChangeLeRemplissageApresLeTrace) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, disqueDAutreCouleurChangeLeRemplissageApresLeTrace) {
     s.epaisseurTrait = 0.0f;
     s.couleurRemplissage = 0x0000FF;
     page.cercle(s, 16, 16, 16, true);
-    std::string t = page.texteComplet();
-    EXPECT_EQ(t.substr(0, 34), "S\n1.000000 0.000000 0.000000 rg 0 ");
-    EXPECT_EQ(t.substr(t.size() - 5), "c\n f\n");
+    EXPECT_EQ(texte().substr(0, 34), "S\n1.000000 0.000000 0.000000 rg 0 ");
+    EXPECT_EQ(fin(5), "c\n f\n");
     EXPECT_EQ(page.mode(), 0);
 }
 
-TEST(ContenuPage, transformationsRattrapeesPuisDepilees) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, transformationsRattrapeesPuisDepilees) {
     s.profondeur = 1;
     s.transformations[0] = {0.0f, 1.0f, -1.0f, 0.0f, 160.0f, -8.0f};
     EXPECT_TRUE(page.rattraperTransformations(s));
@@ -162,17 +121,13 @@ TEST(ContenuPage, transformationsRattrapeesPuisDepilees) {
     s.epaisseurTrait = 0.0f;
     page.ligne(s, 0, 0, 16, 0);
     page.depilerTransformations(0);
-    EXPECT_EQ(page.texteComplet(),
-              "q 0.000000 1.000000 -1.000000 0.000000 10.000000 -0.500000 cm "
-              "0 0 m 1 0 l\nS\nQ ");
+    EXPECT_EQ(texte(), "q 0.000000 1.000000 -1.000000 0.000000 10.000000 -0.500000 cm 0 0 m 1 0 l\nS\nQ ");
     EXPECT_EQ(page.niveauxOuverts(), 0);
 }
 
 // « Q » rend l'état d'avant son « q » : une couleur réglée sous la transformation doit être
 // réécrite après elle.
-TEST(ContenuPage, apresQLaCouleurRegleeSousLaTransformationEstReecrite) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, apresQLaCouleurRegleeSousLaTransformationEstReecrite) {
     s.epaisseurTrait = 0.0f;
     s.profondeur = 1;
     s.transformations[0] = {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f};
@@ -181,88 +136,74 @@ TEST(ContenuPage, apresQLaCouleurRegleeSousLaTransformationEstReecrite) {
     page.depilerTransformations(0);
     s.profondeur = 0;
     page.ligne(s, 0, 0, 16, 0);
-    std::string t = page.texteComplet();
-    std::string apres = t.substr(t.find("Q "));
-    EXPECT_EQ(apres, "Q S\n1.000000 0.000000 0.000000 RG 0 0 m 1 0 l\n");
+    EXPECT_EQ(texte().substr(texte().find("Q ")), "Q S\n1.000000 0.000000 0.000000 RG 0 0 m 1 0 l\n");
 }
 
-TEST(ContenuPage, texteInclineEtCirculaireRefermentLeurObjetTexte) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, texteInclineEtCirculaireRefermentLeurObjetTexte) {
     page.texteIncline(s, 16, 32, M_PI / 2, "Ab");
-    EXPECT_EQ(page.texteComplet(), "BT /F1 10 Tf \n0.000000 1.000000 -1.000000 0.000000 1 2 Tm (Ab) Tj ET\n");
+    EXPECT_EQ(texte(), "BT /F1 10 Tf \n0.000000 1.000000 -1.000000 0.000000 1 2 Tm (Ab) Tj ET\n");
     EXPECT_EQ(page.mode(), 0);
 
     ContenuPage roue(kTraitPreference, kTextePreference);
     MetriquePolice police;
     police.largeurs[int{'('}] = 16000;  // 160 unités : un radian sur un rayon de 160
     unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police, EtenduePage{0, -100, 1000, 1000});
-    EXPECT_EQ(roue.texteComplet().substr(0, 73),
-              "BT /F1 10 Tf \n0.000000 -1.000000 1.000000 0.000000 10.000000 0.000000 Tm ");
-    EXPECT_NE(roue.texteComplet().find("Tm (\\() Tj "), std::string::npos);
+    const std::string t = roue.texteComplet();
+    EXPECT_EQ(t.substr(0, 73), "BT /F1 10 Tf \n0.000000 -1.000000 1.000000 0.000000 10.000000 0.000000 Tm ");
+    EXPECT_THAT(t, ::testing::HasSubstr("Tm (\\() Tj "));
     // Le second caractère est à −1 radian : (86,4 ; −134,6), sous le bas de la page.
     EXPECT_EQ(depasse, static_cast<unsigned>(kDepasseBas));
-    EXPECT_EQ(roue.texteComplet().substr(roue.taille() - 3), "ET\n");
+    EXPECT_EQ(t.substr(t.size() - 3), "ET\n");
 }
 
-TEST(ContenuPage, photoEtImageInterneNotentLeurNumero) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+TEST_F(PageEssai, photoEtImageInterneNotentLeurNumero) {
     ObjetPdfPhotoJpeg photo(21, 10, 20, "portrait.jpg", {});
     page.photo(s, 16, 32, 48, 64, photo);
     page.imageDwa(s, 160, 320, 1, 14);
     page.imageDwa(s, 0, 0, 7, 99);  // emplacement hors de 0–2 : ignoré
-    EXPECT_EQ(page.texteComplet(), "q 3 0 0 4 1 2 cm /Im21 Do Q\nq 18 0 0 18 10 20 cm /Im14 Do Q\n");
-    ASSERT_EQ(page.photos().size(), 1u);
-    EXPECT_EQ(page.photos()[0], &photo);
+    EXPECT_EQ(texte(), "q 3 0 0 4 1 2 cm /Im21 Do Q\nq 18 0 0 18 10 20 cm /Im14 Do Q\n");
+    EXPECT_EQ(page.photos(), (std::vector<ObjetPdfPhotoJpeg*>{&photo}));
     EXPECT_EQ(page.imagesDwa()[1], 14);
 }
 
-TEST(ContenuPage, morceauxDeMilleOctetsJamaisReecrits) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    std::string texte;
-    for (int i = 0; i < 2500; ++i) texte += static_cast<char>('a' + i % 26);
-    page.ajouter(texte.substr(0, 999));
-    page.ajouter(texte.substr(999, 2));
-    page.ajouter(texte.substr(1001));
+TEST_F(PageEssai, morceauxDeMilleOctetsJamaisReecrits) {
+    std::string t;
+    for (int i = 0; i < 2500; ++i) t += static_cast<char>('a' + i % 26);
+    page.ajouter(t.substr(0, 999));
+    page.ajouter(t.substr(999, 2));
+    page.ajouter(t.substr(1001));
     EXPECT_EQ(page.nombreMorceaux(), 3u);
     EXPECT_EQ(page.taille(), 2500u);
-    EXPECT_EQ(page.texteComplet(), texte);
+    EXPECT_EQ(texte(), t);
 }
 
-TEST(ContenuPage, fluxCompresseRedonneLePrologueEtLeContenu) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    StyleTrace s = styleParDefaut();
+// Le prologue règle les couleurs, l'étirement et la translation de la page ; compressé ou non,
+// le contenu suit tel quel.
+TEST_F(PageEssai, fluxEcritProloguePuisContenuCompresseOuTelQuel) {
     for (int i = 0; i < 20000; ++i) page.texte(s, i, i * 3, "Ligne de texte assez longue");
-    std::string contenu = page.texteComplet() + "ET\n";
+    const std::string contenu = texte() + "ET\n";
     ASSERT_TRUE(page.demarrerCompression());
     std::ostringstream sortie;
-    ProloguePage p{0x000000, 0x006400, 0.9f, 1.0f, -567, 814};
-    std::uint64_t n = page.ecrireDonnees(sortie, p);
+    const std::uint64_t n = page.ecrireDonnees(sortie, ProloguePage{0x000000, 0x006400, 0.9f, 1.0f, -567, 814});
     EXPECT_EQ(n, sortie.str().size());
-    EXPECT_EQ(inflate(sortie.str()),
+    EXPECT_EQ(LecturePdf::inflater(sortie.str()),
               "0.000000 0.000000 0.000000 rg 0.000000 0.392157 0.000000 RG\n"
               "0.900000 0 0 1.000000 0 0 cm\n1 0 0 1 -567 814 cm\n" +
                   contenu);
-}
 
-TEST(ContenuPage, pageSansContenuNeDonneQueLePrologue) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    ASSERT_TRUE(page.demarrerCompression());
-    std::ostringstream sortie;
-    page.ecrireDonnees(sortie, ProloguePage{0xFFFFFF, 0x000000, 1.0f, 2.0f, 0, 0});
-    EXPECT_EQ(inflate(sortie.str()),
+    ContenuPage vide(kTraitPreference, kTextePreference);
+    ASSERT_TRUE(vide.demarrerCompression());
+    sortie.str("");
+    vide.ecrireDonnees(sortie, ProloguePage{0xFFFFFF, 0x000000, 1.0f, 2.0f, 0, 0});
+    EXPECT_EQ(LecturePdf::inflater(sortie.str()),
               "1.000000 1.000000 1.000000 rg 0.000000 0.000000 0.000000 RG\n"
               "0.500000 0 0 0.500000 0 0 cm\n1 0 0 1 0 0 cm\n");
-}
 
-TEST(ContenuPage, sansCompresseurLeFluxEstEcritTelQuel) {
-    ContenuPage page(kTraitPreference, kTextePreference);
-    page.ajouter("0 0 m 1 1 l\n");
-    std::ostringstream sortie;
-    std::uint64_t n = page.ecrireDonnees(sortie, ProloguePage{0, 0, 1.0f, 1.0f, 3, -4});
+    ContenuPage brute(kTraitPreference, kTextePreference);
+    brute.ajouter("0 0 m 1 1 l\n");
+    sortie.str("");
+    EXPECT_EQ(brute.ecrireDonnees(sortie, ProloguePage{0, 0, 1.0f, 1.0f, 3, -4}), 117u);  // 60 + 29 + 16 + 12
     EXPECT_EQ(sortie.str(),
               "0.000000 0.000000 0.000000 rg 0.000000 0.000000 0.000000 RG\n"
               "1.000000 0 0 1.000000 0 0 cm\n1 0 0 1 3 -4 cm\n0 0 m 1 1 l\n");
-    EXPECT_EQ(n, sortie.str().size());
 }

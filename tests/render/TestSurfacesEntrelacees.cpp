@@ -1,19 +1,16 @@
 // Deux documents dessinés ensemble : chaque surface a son propre état de tracé, sa police et son
 // horloge, si bien que dessiner l'un entre deux primitives de l'autre, ou dans un autre fil,
 // ne change pas un octet de son fichier.
-#include <gtest/gtest.h>
-
 #include <array>
-#include <string>
 #include <thread>
 
-#include "support/DossierEssai.h"
-#include "LecturePdf.h"
+#include "EssaiRendu.h"
 #include "OutilsPdf.h"
 #include "render/SurfacePdf.h"
 
 using namespace lignara;
-using essai::DossierEssai;
+using essai::HasSubstr;
+using essai::lireFichier;
 
 namespace {
 
@@ -62,51 +59,39 @@ void etape(SurfacePdf& s, int i, bool b) {
     const std::int32_t x = 1000 + 2500 * i + (b ? 300 : 0), y = 2000 + 2200 * i;
     const std::string texte = "Texte " + std::to_string(i) + (b ? " de B" : " de A");
     const std::int32_t l = largeurTexte(e.italique ? s.polices().italique : s.polices().reguliere, texte);
-    switch (i) {
-        case 0:
-            e.couleurTrait = b ? couleurRvb(0, 40, 90) : couleurRvb(0, 0, 90);
-            s.ligne(x, y, x + 3000, y + 800);
-            break;
-        case 1:
-            e.epaisseurTrait = b ? 2.5f : 1.5f;
-            e.pointilles = b ? 2 : 1;
-            s.rectangle(x, y, x + 2000, y + 900, 0);
-            break;
-        case 2:
-            s.policeItalique(!b);
-            s.texte(x, y, l, 176, texte);
-            break;
-        case 3:
-            e.taillePolice = b ? 18 : 14;
-            s.texte(x, y, l * e.taillePolice / 10, 300, texte);
-            break;
-        case 4:
-            s.empilerTransformation(0.8f, 0.6f, -0.6f, 0.8f, static_cast<float>(x), static_cast<float>(y));
-            s.cercle(0, 0, b ? 800 : 600, false);
-            break;
-        case 5:
-            s.arc(300, 300, 900, 0.3f, b ? 3.5f : 2.5f);
-            s.depilerTransformation();
-            break;
-        case 6:
-            e.couleurRemplissage = b ? couleurRvb(255, 100, 0) : couleurRvb(255, 200, 0);
-            s.rectangle(x, y, x + 1500, y + 700, 1);
-            break;
-        case 7:
-            s.texteIncline(x, y, l, 176, b ? 7000 : 3000, texte);
-            s.courbe(x, y, x + 400, y + 900, x + 900, y - 400, x + 1600, y);
-            break;
-        case 8:
-            s.signature(x, y);
-            s.ajouterCible(b ? 2 : 1, x, y);
-            break;
-        default: {
-            e.pointilles = 0;
-            s.ajouterLien(b ? 1 : 2, x, y, x + 800, y + 300);
-            const std::array<std::int32_t, 6> triangle{x, y, x + 900, y, x + 450, y + 700};
-            s.polygone(3, triangle.data(), b);
-            break;
-        }
+    if (i == 0) {
+        e.couleurTrait = b ? couleurRvb(0, 40, 90) : couleurRvb(0, 0, 90);
+        s.ligne(x, y, x + 3000, y + 800);
+    } else if (i == 1) {
+        e.epaisseurTrait = b ? 2.5f : 1.5f;
+        e.pointilles = b ? 2 : 1;
+        s.rectangle(x, y, x + 2000, y + 900, 0);
+    } else if (i == 2) {
+        s.policeItalique(!b);
+        s.texte(x, y, l, 176, texte);
+    } else if (i == 3) {
+        e.taillePolice = b ? 18 : 14;
+        s.texte(x, y, l * e.taillePolice / 10, 300, texte);
+    } else if (i == 4) {
+        s.empilerTransformation(0.8f, 0.6f, -0.6f, 0.8f, static_cast<float>(x), static_cast<float>(y));
+        s.cercle(0, 0, b ? 800 : 600, false);
+    } else if (i == 5) {
+        s.arc(300, 300, 900, 0.3f, b ? 3.5f : 2.5f);
+        s.depilerTransformation();
+    } else if (i == 6) {
+        e.couleurRemplissage = b ? couleurRvb(255, 100, 0) : couleurRvb(255, 200, 0);
+        s.rectangle(x, y, x + 1500, y + 700, 1);
+    } else if (i == 7) {
+        s.texteIncline(x, y, l, 176, b ? 7000 : 3000, texte);
+        s.courbe(x, y, x + 400, y + 900, x + 900, y - 400, x + 1600, y);
+    } else if (i == 8) {
+        s.signature(x, y);
+        s.ajouterCible(b ? 2 : 1, x, y);
+    } else {
+        e.pointilles = 0;
+        s.ajouterLien(b ? 1 : 2, x, y, x + 800, y + 300);
+        const std::array<std::int32_t, 6> triangle{x, y, x + 900, y, x + 450, y + 700};
+        s.polygone(3, triangle.data(), b);
     }
 }
 
@@ -117,13 +102,23 @@ void dessinerSeul(const Dessin& d, const std::filesystem::path& chemin, bool b) 
     s.fermer();
 }
 
+// Chaque document dessiné seul : la référence des dessins entrelacés.
+class SurfacesEntrelacees : public ::testing::Test {
+protected:
+    SurfacesEntrelacees() {
+        dessinerSeul(a, dossier / "a-seule.pdf", false);
+        dessinerSeul(b, dossier / "b-seule.pdf", true);
+        seuleA = lireFichier(dossier / "a-seule.pdf");
+        seuleB = lireFichier(dossier / "b-seule.pdf");
+    }
+    essai::DossierEssai dossier;
+    const Dessin a = documentA(), b = documentB();
+    std::string seuleA, seuleB;
+};
+
 }  // namespace
 
-TEST(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichierDeSeule) {
-    DossierEssai dossier;
-    const Dessin a = documentA(), b = documentB();
-    dessinerSeul(a, dossier / "a-seule.pdf", false);
-    dessinerSeul(b, dossier / "b-seule.pdf", true);
+TEST_F(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichierDeSeule) {
     {
         SurfacePdf sa(a.reglages, a.polices, a.horloge), sb(b.reglages, b.polices, b.horloge);
         sb.ouvrir(dossier / "b.pdf", "Essai", 100, kLargeur, kHauteur);
@@ -135,24 +130,18 @@ TEST(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichi
         sa.fermer();
         sb.fermer();
     }
-    const std::string seuleA = essai::lireFichier(dossier / "a-seule.pdf");
-    const std::string seuleB = essai::lireFichier(dossier / "b-seule.pdf");
-    EXPECT_TRUE(essai::lireFichier(dossier / "a.pdf") == seuleA);
-    EXPECT_TRUE(essai::lireFichier(dossier / "b.pdf") == seuleB);
+    EXPECT_TRUE(lireFichier(dossier / "a.pdf") == seuleA);
+    EXPECT_TRUE(lireFichier(dossier / "b.pdf") == seuleB);
     // Chaque fichier porte sa police et sa date.
-    EXPECT_NE(seuleA.find("/BaseFont /Police#20A\n"), std::string::npos);
-    EXPECT_NE(seuleB.find("/BaseFont /Police#20B\n"), std::string::npos);
-    EXPECT_NE(seuleA.find("/CreationDate (D:202311142213)"), std::string::npos);
-    EXPECT_NE(seuleB.find("/CreationDate (D:202601020304)"), std::string::npos);
+    EXPECT_THAT(seuleA, HasSubstr("/BaseFont /Police#20A\n"));
+    EXPECT_THAT(seuleB, HasSubstr("/BaseFont /Police#20B\n"));
+    EXPECT_THAT(seuleA, HasSubstr("/CreationDate (D:202311142213)"));
+    EXPECT_THAT(seuleB, HasSubstr("/CreationDate (D:202601020304)"));
     essais::verifierAvecQpdf(seuleA, "entrelacee-a.pdf");
     essais::verifierAvecQpdf(seuleB, "entrelacee-b.pdf");
 }
 
-TEST(SurfacesEntrelacees, deuxFilsDessinentChacunLeurSurfaceSansSeGener) {
-    DossierEssai dossier;
-    const Dessin a = documentA(), b = documentB();
-    dessinerSeul(a, dossier / "a-seule.pdf", false);
-    dessinerSeul(b, dossier / "b-seule.pdf", true);
+TEST_F(SurfacesEntrelacees, deuxFilsDessinentChacunLeurSurfaceSansSeGener) {
     for (int tour = 0; tour < 4; ++tour) {
         const auto cheminA = dossier / ("a" + std::to_string(tour) + ".pdf");
         const auto cheminB = dossier / ("b" + std::to_string(tour) + ".pdf");
@@ -160,7 +149,7 @@ TEST(SurfacesEntrelacees, deuxFilsDessinentChacunLeurSurfaceSansSeGener) {
         std::thread filB([&] { dessinerSeul(b, cheminB, true); });
         filA.join();
         filB.join();
-        EXPECT_TRUE(essai::lireFichier(cheminA) == essai::lireFichier(dossier / "a-seule.pdf")) << tour;
-        EXPECT_TRUE(essai::lireFichier(cheminB) == essai::lireFichier(dossier / "b-seule.pdf")) << tour;
+        EXPECT_TRUE(lireFichier(cheminA) == seuleA) << tour;
+        EXPECT_TRUE(lireFichier(cheminB) == seuleB) << tour;
     }
 }
