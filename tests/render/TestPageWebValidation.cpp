@@ -1,20 +1,14 @@
 // Les pages écrites valident contre la DTD HTML 4.01 (onsgmls, paquets opensp et
 // w3c-sgml-lib) ; sans le validateur, les essais se disent sautés.
-#include <cstdlib>
-#include <filesystem>
-#include <string>
+#include "EssaiRendu.h"
 
-#include <gtest/gtest.h>
-
-#include "support/DossierEssai.h"
-#include "support/Controles.h"
 #include "render/html/PageWeb.h"
 #include "render/html/RedacteurBlocsWeb.h"
+#include "support/Controles.h"
+#include "support/DossierEssai.h"
 
 using namespace lignara;
 using essai::chemin1252;
-using essai::DossierEssai;
-using essai::lireFichier;
 
 namespace {
 
@@ -27,32 +21,38 @@ std::string textePiege() {
     return t + "\xE9t\xE9 20\xB0 \xA0\xFF]]> -- <!-- </div>";
 }
 
+class PageWebValidation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
+    }
+    // Ferme la page : elle valide et aucune balise piégée n'y est ouverte.
+    void fermerEtValider() {
+        page.fermer();
+        EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
+        EXPECT_EQ(essai::lireFichier(chemin).find("<script"), std::string::npos);
+    }
+    essai::DossierEssai d;
+    ReglagesDessin r;
+    PageWeb page{r};
+    std::filesystem::path chemin = d / "p.htm";
+    std::string photo = chemin1252(d / "photo \"x\" & <y>.jpg");
+};
+
 }  // namespace
 
-TEST(PageWebValidation, pagePositionneePiegeeValide) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
-    DossierEssai d;
-    ReglagesDessin r;
-    PageWeb page(r);
-    const auto chemin = d / "p.htm";
+TEST_F(PageWebValidation, pagePositionneePiegeeValide) {
     page.ouvrirPositionnee(chemin, textePiege(), 4000, 3000, ".n {color:#0000aa;}");
     page.texte(0, 0, textePiege());
     page.texte(-500, 5000, "");
     page.boite(10, 10, 400, 100);
     page.boite(10, 10, 4000, 3000, {.bas = false, .droite = true, .haut = false, .gauche = true});
-    page.image(100, 100, 1000, 832, chemin1252(d / "photo \"x\" & <y>.jpg"));
-    page.fermer();
-    EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
-    EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
+    page.image(100, 100, 1000, 832, photo);
+    fermerEtValider();
 }
 
 // Chaque bloc du rédacteur des graphiques, textes piégés compris, tient dans la DTD stricte.
-TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
-    DossierEssai d;
-    ReglagesDessin r;
-    PageWeb page(r);
-    const auto chemin = d / "b.htm";
+TEST_F(PageWebValidation, blocsDesGraphiquesPiegesValident) {
     page.ouvrirPositionnee(chemin, "Arbre", 8000, 4000);
     RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(page);
     blocs.aplat(0, 4000, 8000, 1000, 0x123456);
@@ -64,7 +64,7 @@ TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
                .bas = 2856,
                .largeur = 3000,
                .largeurPhoto = 700,
-               .photo = chemin1252(d / "photo \"x\" & <y>.jpg"),
+               .photo = photo,
                .ancre = "p12",
                .fond = 0xABCDEF,
                .couleurPremiere = 0x0000AA,
@@ -77,36 +77,22 @@ TEST(PageWebValidation, blocsDesGraphiquesPiegesValident) {
     b.x = 4000;
     blocs.boite(b);
     blocs.renvoi(5000, 3900, "p12", "&and;<br>&and;");
-    page.fermer();
-    EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
-    EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
+    fermerEtValider();
 }
 
-TEST(PageWebValidation, pageContinuePiegeeValide) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
-    DossierEssai d;
-    ReglagesDessin r;
-    PageWeb page(r);
-    const auto chemin = d / "c.htm";
+TEST_F(PageWebValidation, pageContinuePiegeeValide) {
     page.ouvrirContinue(chemin, textePiege());
     page.ecrireTexte(textePiege());
     page.ecrireBalises("<p>");
     page.ecrireTexte(textePiege());
     page.ecrireBalises("</p>\n");
-    page.fermer();
-    EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
-    EXPECT_EQ(lireFichier(chemin).find("<script"), std::string::npos);
+    fermerEtValider();
 }
 
-// Le validateur refuse bien un octet 0x85 brut : l'essai ci-dessus peut échouer.
-TEST(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
-    if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
-    DossierEssai d;
-    ReglagesDessin r;
-    PageWeb page(r);
-    const auto chemin = d / "b.htm";
+// Le validateur refuse bien un octet 0x85 brut : les essais ci-dessus peuvent échouer.
+TEST_F(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
     page.ouvrirContinue(chemin, "t");
     page.ecrireBalises("a \x85 b");
     page.fermer();
-    EXPECT_NE(essai::erreursDeValidationHtml(chemin).find("non SGML character number 133"), std::string::npos);
+    EXPECT_THAT(essai::erreursDeValidationHtml(chemin), ::testing::HasSubstr("non SGML character number 133"));
 }

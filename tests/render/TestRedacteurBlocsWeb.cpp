@@ -2,11 +2,7 @@
 // référence), le passage aux pixels selon ses décalages, et ce qu'il n'écrit pas.
 #include "render/html/RedacteurBlocsWeb.h"
 
-#include <gtest/gtest.h>
-
-#include <string>
-
-#include "support/DossierEssai.h"
+#include "EssaiRendu.h"
 #include "render/Contraste.h"
 
 using namespace lignara;
@@ -69,22 +65,20 @@ TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
                   .premiere = "BERTHELOT Fran\xE7ois",
                   .lignes = lignes};
     blocs.boite(pere);
-    BoiteWeb mere{.x = 3300,
-                  .haut = 2900,
-                  .bas = 1956,
-                  .largeur = 1800,
-                  .largeurPhoto = 0,
-                  .photo = {},
-                  .ancre = {},
-                  .autresAncres = {},
-                  .fond = {},
-                  .couleurPremiere = a.reglages.couleurFemmes,
-                  .premiere = "MOREL Louise",
-                  .lignes = {}};
-    blocs.boite(mere);
+    blocs.boite({.x = 3300,
+                 .haut = 2900,
+                 .bas = 1956,
+                 .largeur = 1800,
+                 .largeurPhoto = 0,
+                 .photo = {},
+                 .ancre = {},
+                 .autresAncres = {},
+                 .fond = {},
+                 .couleurPremiere = a.reglages.couleurFemmes,
+                 .premiere = "MOREL Louise",
+                 .lignes = {}});
     blocs.renvoi(4200, 2900 + 240, "p27", "&and;<br>&and;");
-    const std::string html = a.fermer();
-    EXPECT_EQ(html, lireFichier(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/blocs-arbre.htm"));
+    EXPECT_EQ(a.fermer(), essai::golden("blocs-arbre.htm"));
 }
 
 TEST(RedacteurBlocsWeb, nEcritNiTraitDeMoinsDUnPixelNiTexteVide) {
@@ -96,19 +90,20 @@ TEST(RedacteurBlocsWeb, nEcritNiTraitDeMoinsDUnPixelNiTexteVide) {
     blocs.texte(1000, 500, "");
     blocs.equerre(1000, 500, 1000, 500);
     const std::string html = a.fermer();
-    EXPECT_EQ(html.find("dashed"), std::string::npos) << html;
-    EXPECT_EQ(html.find("white-space:nowrap"), std::string::npos) << html;
+    EXPECT_THAT(html, ::testing::Not(essai::HasSubstr("dashed")));
+    EXPECT_THAT(html, ::testing::Not(essai::HasSubstr("white-space:nowrap")));
 }
 
 // Sur un aplat, le texte noir ou blanc qui se lit : l'un des deux atteint toujours 4,5:1, et
 // c'est celui-là qui est choisi, y compris sur le bleu soutenu où le noir ne donnait que 3,6:1.
 TEST(Contraste, texteNoirOuBlancLisibleSurToutAplat) {
-    EXPECT_EQ(texteLisibleSur(couleurRvb(0x46, 0x46, 0xFF)), couleurRvb(255, 255, 255));
-    EXPECT_NEAR(rapportContraste(couleurRvb(0x46, 0x46, 0xFF), couleurRvb(0, 0, 0)), 3.6, 0.1);
-    EXPECT_EQ(texteLisibleSur(couleurRvb(255, 255, 255)), couleurRvb(0, 0, 0));
-    EXPECT_EQ(texteLisibleSur(couleurRvb(0xF0, 0xE6, 0x8C)), couleurRvb(0, 0, 0));
-    EXPECT_EQ(texteLisibleSur(couleurRvb(0x80, 0, 0)), couleurRvb(255, 255, 255));
-    EXPECT_NEAR(rapportContraste(couleurRvb(0, 0, 0), couleurRvb(255, 255, 255)), 21.0, 1e-9);
+    const std::uint32_t noir = couleurRvb(0, 0, 0), blanc = couleurRvb(255, 255, 255);
+    EXPECT_EQ(texteLisibleSur(couleurRvb(0x46, 0x46, 0xFF)), blanc);
+    EXPECT_NEAR(rapportContraste(couleurRvb(0x46, 0x46, 0xFF), noir), 3.6, 0.1);
+    EXPECT_EQ(texteLisibleSur(blanc), noir);
+    EXPECT_EQ(texteLisibleSur(couleurRvb(0xF0, 0xE6, 0x8C)), noir);
+    EXPECT_EQ(texteLisibleSur(couleurRvb(0x80, 0, 0)), blanc);
+    EXPECT_NEAR(rapportContraste(noir, blanc), 21.0, 1e-9);
     for (int r = 0; r < 256; r += 17)
         for (int v = 0; v < 256; v += 17)
             for (int b = 0; b < 256; b += 17) {
