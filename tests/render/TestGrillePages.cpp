@@ -1,3 +1,5 @@
+#include <array>
+
 #include <gtest/gtest.h>
 
 #include "commun/OperationImpossible.h"
@@ -7,7 +9,14 @@
 using namespace lignara;
 
 namespace {
+
 FormatPapier format(std::int16_t id) { return *formatPapier(id); }
+
+// Colonnes puis rangées, début et fin.
+std::array<std::int32_t, 4> bornes(const PlagePages& p) {
+    return {p.colonneDebut, p.colonneFin, p.rangeeDebut, p.rangeeFin};
+}
+
 }  // namespace
 
 TEST(FormatPapier, A4DonneLaZoneUtileConnueEtLePaysageLaTourne) {
@@ -19,21 +28,14 @@ TEST(FormatPapier, A4DonneLaZoneUtileConnueEtLePaysageLaTourne) {
     EXPECT_FALSE(format(kNonPagine).estPagine());
 }
 
-TEST(FormatPapier, chaqueFormatPagineTientDansSaFeuilleEtCompteDesLignesEntieres) {
-    int formats = 0;
-    for (std::int16_t id = 1700; id < 1730; ++id) {
-        auto f = formatPapier(id);
-        if (!f || !f->estPagine()) continue;
-        ++formats;
-        if (f->largeurUtile < f->hauteurUtile) {
-            EXPECT_EQ(f->hauteurUtile % 176, 0) << id;
+TEST(FormatPapier, chaqueFormatPortraitCompteDesLignesEntieresEtUnPlusGrandADavantageDePlace) {
+    for (const FormatPapier& f : formatsPapier())
+        if (f.estPagine() && f.largeurUtile < f.hauteurUtile) {
+            EXPECT_EQ(f.hauteurUtile % 176, 0) << f.identifiant;
         }
-    }
-    EXPECT_EQ(formats, 16);
     EXPECT_FALSE(formatPapier(1701));
     EXPECT_FALSE(formatPapier(1713));
     EXPECT_EQ(formatPapierOuNonPagine(1719).identifiant, kNonPagine);
-    // Un format plus grand a plus de place.
     EXPECT_GT(format(1706).largeurUtile, format(1707).largeurUtile);
     EXPECT_GT(format(1703).hauteurUtile, format(1704).hauteurUtile);
     EXPECT_GT(format(1721).hauteurUtile, format(1720).hauteurUtile);
@@ -48,16 +50,13 @@ TEST(FormatPapier, seTrouveParSonNomSansEgardALaCasseAuxAccentsNiAuxBlancs) {
     for (const char* autre : {"", "A4", "A5 portrait", "A4portrait", "1707", "Letter"})
         EXPECT_FALSE(formatPapierDeNom(autre)) << autre;
     // Chaque format se retrouve par le nom que le menu montre.
-    const auto formats = formatsPapier();
-    ASSERT_EQ(formats.size(), 17u);
-    for (const FormatPapier& f : formats) EXPECT_EQ(formatPapierDeNom(f.nom)->identifiant, f.identifiant);
+    for (const FormatPapier& f : formatsPapier()) EXPECT_EQ(formatPapierDeNom(f.nom)->identifiant, f.identifiant);
 }
 
 TEST(GrillePages, A4PortraitPasseADeuxColonnesAUneUniteDePlus) {
-    GrillePages juste(format(kA4Portrait), 100, 9072, 13024);
+    GrillePages juste(format(kA4Portrait), 100, 9072, 13024), plus(format(kA4Portrait), 100, 9073, 13025);
     EXPECT_EQ(juste.colonnes(), 1);
     EXPECT_EQ(juste.rangees(), 1);
-    GrillePages plus(format(kA4Portrait), 100, 9073, 13025);
     EXPECT_EQ(plus.colonnes(), 2);
     EXPECT_EQ(plus.rangees(), 2);
     EXPECT_EQ(plus.largeurPage(), 9072);
@@ -81,9 +80,7 @@ TEST(GrillePages, nonPagineFaitUneSeulePageDeToutLeDessin) {
     EXPECT_EQ(g.largeurUtile(), 16001);  // 20001 × 0,8 tronqué, plus 1
     EXPECT_EQ(g.hauteurPage(), 5001);
     EXPECT_EQ(g.hauteurUtile(), 5001);
-    PlagePages p = g.plage(0, 0, 20000, 5000);
-    EXPECT_EQ(p.colonneFin, 0);
-    EXPECT_EQ(p.rangeeFin, 0);
+    EXPECT_EQ(bornes(g.plage(0, 0, 20000, 5000)), (std::array<std::int32_t, 4>{0, 0, 0, 0}));
 }
 
 TEST(GrillePages, unDessinDeTailleNulleNAAucunePage) {
@@ -98,22 +95,12 @@ TEST(GrillePages, unDessinDeTailleNulleNAAucunePage) {
 
 TEST(GrillePages, laPlageDUneBoiteSuitLesPagesQuElleTouche) {
     GrillePages g(format(kA4Portrait), 100, 9072 * 3, 13024 * 2);
-    PlagePages p = g.plage(9000, 100, 9100, 13100);  // à cheval sur deux colonnes et deux rangées
-    EXPECT_EQ(p.colonneDebut, 0);
-    EXPECT_EQ(p.colonneFin, 1);
-    EXPECT_EQ(p.rangeeDebut, 0);
-    EXPECT_EQ(p.rangeeFin, 1);
-    p = g.plage(100000, 100000, 200000, 200000);  // au-delà : dernière page
-    EXPECT_EQ(p.colonneDebut, 2);
-    EXPECT_EQ(p.rangeeDebut, 1);
+    using B = std::array<std::int32_t, 4>;
+    EXPECT_EQ(bornes(g.plage(9000, 100, 9100, 13100)), (B{0, 1, 0, 1}));  // à cheval sur deux colonnes et rangées
+    EXPECT_EQ(bornes(g.plage(9100, 13100, 9000, 100)), (B{0, 1, 0, 1}));  // bornes inversées
+    EXPECT_EQ(bornes(g.plage(100000, 100000, 200000, 200000)), (B{2, 2, 1, 1}));  // au-delà : dernière page
+    EXPECT_EQ(bornes(g.plage(-500, -20, 10, 20)), (B{0, 0, 0, 0}));               // déborde à gauche et en bas
     EXPECT_TRUE(g.plage(-500, 10, -1, 20).estVide());
-    p = g.plage(-500, -20, 10, 20);  // déborde à gauche et en bas : première page seulement
-    EXPECT_EQ(p.colonneDebut, 0);
-    EXPECT_EQ(p.colonneFin, 0);
-    EXPECT_EQ(p.rangeeFin, 0);
-    p = g.plage(9100, 13100, 9000, 100);  // bornes inversées
-    EXPECT_EQ(p.colonneFin, 1);
-    EXPECT_EQ(p.rangeeFin, 1);
 }
 
 TEST(GrillePages, lesPagesSeSuiventColonneParColonneDuHautVersLeBas) {

@@ -23,6 +23,12 @@ QImage decoder(const std::string& jpeg) {
     return image;
 }
 
+// Enregistre l'image dans le dossier et rend son chemin Windows-1252.
+std::string enregistrer(const QImage& image, const DossierEssai& d, const std::string& nom, const char* format) {
+    EXPECT_TRUE(image.save(QString::fromStdString((d / nom).string()), format));
+    return chemin1252(d / nom);
+}
+
 // Tolérance de la compression avec perte.
 void attendreCouleur(const QImage& image, int x, int y, int r, int v, int b) {
     const QColor c = image.pixelColor(x, y);
@@ -57,24 +63,27 @@ TEST(PhotoJpeg, reencodeALaTailleVoulueEnGardantLesCouleurs) {
     image.fill(QColor(255, 0, 0));
     for (int y = 0; y < 100; ++y)
         for (int x = 100; x < 200; ++x) image.setPixelColor(x, y, QColor(0, 0, 255));
-    ASSERT_TRUE(image.save(QString::fromStdString((d / "photo.bmp").string()), "BMP"));
     std::ostringstream sortie;
-    TaillePixels t = ecrirePhotoJpeg(sortie, chemin1252(d / "photo.bmp"), {50, 166}, {});
-    EXPECT_EQ(t, (TaillePixels{50, 166}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, enregistrer(image, d, "photo.bmp", "BMP"), {50, 166}, {}),
+              (TaillePixels{50, 166}));
     QImage jpeg = decoder(sortie.str());
     ASSERT_EQ(jpeg.size(), QSize(50, 166));
     attendreCouleur(jpeg, 5, 80, 255, 0, 0);
     attendreCouleur(jpeg, 45, 80, 0, 0, 255);
 }
 
-TEST(PhotoJpeg, sansTailleVoulueGardeLaTailleDeLaPhoto) {
+// Sans taille voulue, celle de la photo ; une place démesurée donne une image blanche (bornée à
+// 65500 pixels) sans tenir la photo en mémoire.
+TEST(PhotoJpeg, tailleDeLaPhotoSansTailleVoulueEtPlaceDemesureeBornee) {
     DossierEssai d;
     QImage image(31, 17, QImage::Format_RGB32);
     image.fill(QColor(0, 128, 0));
-    ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
+    const std::string photo = enregistrer(image, d, "p.png", "PNG");
     std::ostringstream sortie;
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {0, 0}, {}), (TaillePixels{31, 17}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, photo, {0, 0}, {}), (TaillePixels{31, 17}));
     EXPECT_EQ(decoder(sortie.str()).size(), QSize(31, 17));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, photo, {5000, 4000}, {}), (TaillePixels{5000, 4000}));
+    EXPECT_EQ(ecrirePhotoJpeg(sortie, photo, {70000, 5}, {}), (TaillePixels{65500, 5}));
 }
 
 TEST(PhotoJpeg, poseLaTransparenceSurDuBlanc) {
@@ -83,9 +92,8 @@ TEST(PhotoJpeg, poseLaTransparenceSurDuBlanc) {
     image.fill(Qt::transparent);
     for (int y = 0; y < 20; ++y)
         for (int x = 0; x < 10; ++x) image.setPixelColor(x, y, QColor(0, 0, 0));
-    ASSERT_TRUE(image.save(QString::fromStdString((d / "t.png").string()), "PNG"));
     std::ostringstream sortie;
-    ecrirePhotoJpeg(sortie, chemin1252(d / "t.png"), {40, 40}, {});
+    ecrirePhotoJpeg(sortie, enregistrer(image, d, "t.png", "PNG"), {40, 40}, {});
     QImage jpeg = decoder(sortie.str());
     attendreCouleur(jpeg, 4, 20, 0, 0, 0);
     attendreCouleur(jpeg, 36, 20, 255, 255, 255);
@@ -114,22 +122,11 @@ TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
     std::mt19937 hasard(7);
     for (int y = 0; y < 300; ++y)
         for (int x = 0; x < 300; ++x) image.setPixel(x, y, static_cast<QRgb>(hasard()) | 0xFF000000u);
-    ASSERT_TRUE(image.save(QString::fromStdString((d / "bruit.bmp").string()), "BMP"));
     TampoNoteur noteur;
     std::ostream sortie(&noteur);
-    ecrirePhotoJpeg(sortie, chemin1252(d / "bruit.bmp"), {300, 300}, {});
+    ecrirePhotoJpeg(sortie, enregistrer(image, d, "bruit.bmp", "BMP"), {300, 300}, {});
     ASSERT_GE(noteur.ecritures.size(), 3u);
     for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i) EXPECT_EQ(noteur.ecritures[i], 16384) << i;
     EXPECT_LE(noteur.ecritures.back(), 16384);
     EXPECT_EQ(decoder(noteur.octets).size(), QSize(300, 300));
-}
-
-TEST(PhotoJpeg, unePlaceDemesureeDonneUneImageBlancheSansTenirLaPhotoEnMemoire) {
-    DossierEssai d;
-    QImage image(8, 8, QImage::Format_RGB32);
-    image.fill(QColor(0, 0, 0));
-    ASSERT_TRUE(image.save(QString::fromStdString((d / "p.png").string()), "PNG"));
-    std::ostringstream sortie;
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {5000, 4000}, {}), (TaillePixels{5000, 4000}));
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "p.png"), {70000, 5}, {}), (TaillePixels{65500, 5}));
 }

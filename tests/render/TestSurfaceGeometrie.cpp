@@ -1,3 +1,4 @@
+#include <array>
 #include <limits>
 #include <numbers>
 
@@ -7,22 +8,22 @@
 
 using namespace lignara;
 
+namespace {
+
+// Le point de rencontre en (x, y) ; (-1, -1) quand il n'y en a pas.
+std::pair<std::int64_t, std::int64_t> rencontre(const std::array<std::int32_t, 8>& points) {
+    const auto p = rencontreTangentes(points);
+    return p ? std::pair(p->x, p->y) : std::pair<std::int64_t, std::int64_t>(-1, -1);
+}
+
+}  // namespace
+
 TEST(SurfaceGeometrie, lesTangentesDUneCourbeSeRencontrentSelonLeursPentes) {
-    // Deux pentes : y = x et y = −x + 200 se croisent en (100, 100).
-    auto p = rencontreTangentes({0, 0, 50, 50, 150, 50, 200, 0});
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->x, 100);
-    EXPECT_EQ(p->y, 100);
-    // Première tangente verticale (x = 10) : le point est sur la seconde, en x0.
-    p = rencontreTangentes({10, 0, 10, 90, 100, 50, 200, 150});
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->x, 10);
-    EXPECT_EQ(p->y, -40);
-    // Seconde tangente verticale (x = 300) : le point est sur la première, en x2.
-    p = rencontreTangentes({0, 0, 100, 50, 300, 500, 300, 900});
-    ASSERT_TRUE(p);
-    EXPECT_EQ(p->x, 300);
-    EXPECT_EQ(p->y, 150);
+    using P = std::pair<std::int64_t, std::int64_t>;
+    EXPECT_EQ(rencontre({0, 0, 50, 50, 150, 50, 200, 0}), P(100, 100));  // y = x et y = −x + 200
+    // Une tangente verticale : le point est sur l'autre, à son x (x0 pour la première, x2 pour la seconde).
+    EXPECT_EQ(rencontre({10, 0, 10, 90, 100, 50, 200, 150}), P(10, -40));
+    EXPECT_EQ(rencontre({0, 0, 100, 50, 300, 500, 300, 900}), P(300, 150));
     EXPECT_FALSE(rencontreTangentes({0, 0, 0, 10, 50, 10, 50, 0}));    // deux verticales
     EXPECT_FALSE(rencontreTangentes({0, 0, 10, 10, 50, 60, 60, 70}));  // parallèles
 }
@@ -63,9 +64,8 @@ TEST(SurfaceGeometrie, lesNiveauxDeTransformationAgissentDuDernierAuPremier) {
     s.transformations[1] = {0, 1, -1, 0, 0, 0};    // quart de tour
     // Le point tourne d'abord (niveau le plus intérieur), puis se déplace : (10, 0) → (0, 10)
     // → (1000, 10), comme les « cm » imbriqués de la page.
-    PointTrace p = transformer(s, 10, 0);
-    EXPECT_EQ(p.x, 1000);
-    EXPECT_EQ(p.y, 10);
+    EXPECT_EQ(transformer(s, 10, 0).x, 1000);
+    EXPECT_EQ(transformer(s, 10, 0).y, 10);
 }
 
 TEST(SurfaceGeometrie, uneTransformationDemesureeResteDansLesEntiers) {
