@@ -19,6 +19,7 @@ TEST(CommandePreferences, montreLesValeursLuesEtPapierNeToucheQueSonFormat) {
     c.police = "DejaVu Serif";
     c.margeGauche = margeDeMillimetres(12);
     c.couleurTrait = {0x12, 0xAB, 0x00};
+    std::filesystem::create_directories(dossier / "lignara");
     enregistrerConfiguration(c, dossier / "lignara");
     const std::string sortie = essai::lancerProgramme("preferences --papier 'a4 Portrait' 2>/dev/null",
                                                       "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()))
