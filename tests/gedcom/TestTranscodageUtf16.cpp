@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -36,31 +37,23 @@ std::string transcoder(std::string_view utf16, OrdreUtf16 ordre) {
 }
 
 TEST(TranscodageUtf16, reconnaitLaMarqueOuLaPremiereLigneAUnOctetSurDeuxNul) {
-    EXPECT_EQ(detecterUtf16("\xFF\xFE"
-                            "0\0"sv)
-                  .ordre,
-              OrdreUtf16::PetitBoutiste);
-    EXPECT_TRUE(detecterUtf16("\xFF\xFE"
-                              "0\0"sv)
-                    .avecMarque);
-    EXPECT_EQ(detecterUtf16("\xFE\xFF\0"
-                            "0"sv)
-                  .ordre,
-              OrdreUtf16::GrandBoutiste);
-    EXPECT_EQ(detecterUtf16("0\0 \0H\0E\0A\0D\0\r\0\n\0"sv).ordre, OrdreUtf16::PetitBoutiste);
-    EXPECT_FALSE(detecterUtf16("0\0 \0H\0"sv).avecMarque);
-    EXPECT_EQ(detecterUtf16("\0"
-                            "0\0 \0H\0E\0A\0D"sv)
-                  .ordre,
-              OrdreUtf16::GrandBoutiste);
-    EXPECT_EQ(detecterUtf16("0 HEAD\r\n1 CHAR UTF-8\r\n"sv).ordre, OrdreUtf16::Aucun);
-    EXPECT_EQ(detecterUtf16("\xEF\xBB\xBF"
-                            "0 HEAD"sv)
-                  .ordre,
-              OrdreUtf16::Aucun);
-    EXPECT_EQ(detecterUtf16("0\0"sv).ordre, OrdreUtf16::Aucun);            // trop court pour juger
-    EXPECT_EQ(detecterUtf16("0\0 \0H\0\0\0"sv).ordre, OrdreUtf16::Aucun);  // NUL dans la ligne
-    EXPECT_EQ(detecterUtf16(""sv).ordre, OrdreUtf16::Aucun);
+    const auto P = OrdreUtf16::PetitBoutiste, G = OrdreUtf16::GrandBoutiste, A = OrdreUtf16::Aucun;
+    const std::tuple<std::string_view, OrdreUtf16, bool> cas[] = {
+        {"\xFF\xFE\x30\0"sv, P, true},
+        {"\xFE\xFF\0\x30"sv, G, true},
+        {"0\0 \0H\0E\0A\0D\0\r\0\n\0"sv, P, false},
+        {"0\0 \0H\0"sv, P, false},
+        {"\0\x30\0 \0H\0E\0A\0D"sv, G, false},
+        {"0 HEAD\r\n1 CHAR UTF-8\r\n"sv, A, false},
+        {"\xEF\xBB\xBF\x30 HEAD"sv, A, false},
+        {"0\0"sv, A, false},            // trop court pour juger
+        {"0\0 \0H\0\0\0"sv, A, false},  // NUL dans la ligne
+        {""sv, A, false},
+    };
+    for (const auto& [octets, ordre, marque] : cas) {
+        EXPECT_EQ(detecterUtf16(octets).ordre, ordre) << octets;
+        EXPECT_EQ(detecterUtf16(octets).avecMarque, marque) << octets;
+    }
 }
 
 TEST(TranscodageUtf16, pairesDeSubstitutionEtDemiCodetsIsoles) {
