@@ -13,6 +13,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/EcrivainBase.h"
+#include "support/Message.h"
 
 using namespace lignara;
 using essai::DossierEssai;
@@ -46,13 +47,10 @@ TEST(EcrivainBase, effaceLeFichierQuandLImportEstAbandonne) {
 }
 
 TEST(EcrivainBase, signaleUnDossierTemporaireInaccessible) {
-    try {
-        EcrivainBase e({1, 0, 0}, "/dossier/qui/n/existe/pas");
-        FAIL() << "création acceptée";
-    } catch (const OperationImpossible& x) {
-        EXPECT_EQ(std::string(x.what()),
-                  std::string("Accès impossible au répertoire temporaire\n"_1252) + "/dossier/qui/n/existe/pas");
-    }
+    EXPECT_EQ(essai::messageDe([] {
+                  EcrivainBase({1, 0, 0}, "/dossier/qui/n/existe/pas");
+              }),
+              "Accès impossible au répertoire temporaire\n/dossier/qui/n/existe/pas"_1252);
 }
 
 TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisation) {
