@@ -13,6 +13,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/EcrivainBase.h"
+#include "support/Message.h"
 
 using namespace lignara;
 using essai::DossierEssai;
@@ -46,16 +47,13 @@ TEST(EcrivainBase, effaceLeFichierQuandLImportEstAbandonne) {
 }
 
 TEST(EcrivainBase, signaleUnDossierTemporaireInaccessible) {
-    try {
-        EcrivainBase e({1, 0, 0}, "/dossier/qui/n/existe/pas");
-        FAIL() << "création acceptée";
-    } catch (const OperationImpossible& x) {
-        EXPECT_EQ(std::string(x.what()),
-                  std::string("Accès impossible au répertoire temporaire\n"_1252) + "/dossier/qui/n/existe/pas");
-    }
+    EXPECT_EQ(essai::messageDe([] {
+                  EcrivainBase({1, 0, 0}, "/dossier/qui/n/existe/pas");
+              }),
+              "Accès impossible au répertoire temporaire\n/dossier/qui/n/existe/pas"_1252);
 }
 
-TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisation) {
+TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisationSansSautDeLigne) {
     DossierEssai dossier;
     EcrivainBase e({1, 0, 0}, dossier.chemin());
     EXPECT_EQ(e.ajouterTexte(TableNoms, ""), 0u);
@@ -66,7 +64,14 @@ TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisation) {
     EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPONT"), dupont);
     EXPECT_EQ(e.ajouterTexte(TableNoms, "DUPON"), 15u);   // un préfixe n'est pas la même chaîne
     EXPECT_EQ(e.ajouterTexte(TableLieux, "DUPONT"), 1u);  // chaque table a ses réf.
+    // Un saut de ligne ou un octet nul casserait la table : remplacés par une espace.
+    std::uint32_t a = e.ajouterTexte(TableCommentaires, "ligne un\nligne deux");
+    std::uint32_t b = e.ajouterTexte(TableCommentaires, std::string("nul\0ici", 7));
+    std::uint32_t c = e.ajouterTexte(TableCommentaires, "suivant");
     BaseGenealogique base = e.terminer();
+    EXPECT_EQ(base.LireTexte(TableCommentaires, a), "ligne un ligne deux");
+    EXPECT_EQ(base.LireTexte(TableCommentaires, b), "nul ici");
+    EXPECT_EQ(base.LireTexte(TableCommentaires, c), "suivant");
     EXPECT_EQ(base.enTete().tables[TablePrenoms] - base.enTete().tables[TableNoms], 20u);  // DUPONT, MARTIN, DUPON
     EXPECT_EQ(base.LireTexte(TableNoms, martin), "MARTIN");
     EXPECT_EQ(base.LireTexte(TableNoms, 15), "DUPON");
@@ -83,18 +88,6 @@ TEST(EcrivainBase, dedoubloneAussiLesChainesDejaSortiesDuTampon) {
     BaseGenealogique base = e.terminer();
     EXPECT_EQ(base.LireTexte(TableSources, refs[12345]), "Source n° 12345"_1252);
     EXPECT_EQ(base.LireTexte(TableSources, refs[19999]), "Source n° 19999"_1252);
-}
-
-TEST(EcrivainBase, remplaceLesSautsDeLigneDUnTextePourNePasCasserLaTable) {
-    DossierEssai dossier;
-    EcrivainBase e({1, 0, 0}, dossier.chemin());
-    std::uint32_t a = e.ajouterTexte(TableCommentaires, "ligne un\nligne deux");
-    std::uint32_t b = e.ajouterTexte(TableCommentaires, std::string("nul\0ici", 7));
-    std::uint32_t c = e.ajouterTexte(TableCommentaires, "suivant");
-    BaseGenealogique base = e.terminer();
-    EXPECT_EQ(base.LireTexte(TableCommentaires, a), "ligne un ligne deux");
-    EXPECT_EQ(base.LireTexte(TableCommentaires, b), "nul ici");
-    EXPECT_EQ(base.LireTexte(TableCommentaires, c), "suivant");
 }
 
 TEST(EcrivainBase, coupeLesNotesLonguesEnLignesQuiSeRelisentEntieres) {

@@ -47,35 +47,27 @@ std::vector<std::uint32_t> personnesDansLOrdre(const IndexNoms& index) {
 
 }  // namespace
 
-TEST(IndexNoms, rangeLesClesOctetParOctetNonSigneLesHomonymesParNumero) {
+// Une préparation : la base des homonymes et ses deux index, puis rangement et recherches.
+TEST(IndexNoms, rangeLesClesOctetParOctetNonSigneEtChercheParCleEtParDate) {
     DossierEssai dossier;
     BaseGenealogique base = baseHomonymes(dossier);
-    IndexDesNoms index = construireIndexDesNoms(base);
-    // Sans nom d'abord ; DUPOND avant DUPONT ; Æ (0xC6) après Z.
-    EXPECT_EQ(personnesDansLOrdre(index.noms), (std::vector<std::uint32_t>{5, 3, 1, 2, 8, 4, 7, 6}));
-    EXPECT_EQ(index.noms.cle(2), "DUPONT\x1FJEAN");
-    EXPECT_EQ(index.noms.cle(0), "\x1FINCONNUE");
-    EXPECT_EQ(index.noms.cle(6),
+    const IndexDesNoms tout = construireIndexDesNoms(base);
+    const IndexNoms& index = tout.noms;
+    // Sans nom d'abord ; DUPOND avant DUPONT ; Æ (0xC6) après Z ; homonymes par numéro.
+    EXPECT_EQ(personnesDansLOrdre(index), (std::vector<std::uint32_t>{5, 3, 1, 2, 8, 4, 7, 6}));
+    EXPECT_EQ(index.cle(2), "DUPONT\x1FJEAN");
+    EXPECT_EQ(index.cle(0), "\x1FINCONNUE");
+    EXPECT_EQ(index.cle(6),
               "ZOLA\x1F"
               "EMILE");
-}
-
-TEST(IndexNoms, chercherNomRendLaPremiereCleNonInferieure) {
-    DossierEssai dossier;
-    BaseGenealogique base = baseHomonymes(dossier);
-    IndexNoms index = construireIndexDesNoms(base).noms;
+    // ChercherNom rend la première clé non inférieure.
     EXPECT_EQ(index.ChercherNom(IndexNoms::cleDe("Dupont", "Jean")), 2u);
     EXPECT_EQ(index.ChercherNom("DUPONT"), 2u);  // un nom seul précède ses prénoms
     EXPECT_EQ(index.ChercherNom("DUPONS"), 2u);
     EXPECT_EQ(index.ChercherNom("DUPONT\x1FJEAN "), 5u);  // après tous les Jean DUPONT
     EXPECT_EQ(index.ChercherNom(""), 0u);
     EXPECT_EQ(index.ChercherNom("\xFF"), index.taille());
-}
-
-TEST(IndexNoms, chercherPersonneDistingueLesHomonymesParLaDateDeNaissance) {
-    DossierEssai dossier;
-    BaseGenealogique base = baseHomonymes(dossier);
-    IndexNoms index = construireIndexDesNoms(base).noms;
+    // ChercherPersonne distingue les homonymes par la date de naissance, sur la clé exacte.
     const std::string cle = IndexNoms::cleDe("DUPONT", "JEAN");
     auto trouve = [&](std::uint8_t j, std::uint8_t m, std::int16_t a) {
         std::ptrdiff_t p = index.ChercherPersonne(base, cle, j, m, a);
@@ -86,23 +78,18 @@ TEST(IndexNoms, chercherPersonneDistingueLesHomonymesParLaDateDeNaissance) {
     EXPECT_EQ(trouve(0, 0, 0), 8u);  // sans événement naissance
     EXPECT_EQ(trouve(0, 0, 1920), 0u);
     EXPECT_EQ(index.ChercherPersonne(base, IndexNoms::cleDe("DUPONT", ""), 0, 0, 0), -1);
-    EXPECT_EQ(index.ChercherPersonne(base, "DUPONT", 0, 0, 1900), -1);  // clé exacte seulement
-}
-
-TEST(IndexPhonetique, rapprocheLesGraphiesPuisRangeParPrenoms) {
-    DossierEssai dossier;
-    BaseGenealogique base = baseHomonymes(dossier);
-    IndexPhonetique index = construireIndexDesNoms(base).phonetique;
-    std::size_t debut = index.ChercherCle(IndexPhonetique::cleDe("Dupond", "Jean"));
-    ASSERT_LE(debut + 4, index.taille());
+    EXPECT_EQ(index.ChercherPersonne(base, "DUPONT", 0, 0, 1900), -1);
+    // Phonétique : les graphies rapprochées, rangées par clé de prénoms (toutes JEAN) puis par numéro.
+    const IndexPhonetique& phon = tout.phonetique;
+    std::size_t debut = phon.ChercherCle(IndexPhonetique::cleDe("Dupond", "Jean"));
+    ASSERT_LE(debut + 4, phon.taille());
     std::vector<std::uint32_t> trouves;
     for (std::size_t i = debut; i < debut + 4; ++i) {
-        EXPECT_EQ(index.cle(i), "tuton\x1Fgeon");
-        trouves.push_back(index.personne(i));
+        EXPECT_EQ(phon.cle(i), "tuton\x1Fgeon");
+        trouves.push_back(phon.personne(i));
     }
-    // Même clé phonétique : par clé de prénoms (toutes JEAN), puis par numéro.
     EXPECT_EQ(trouves, (std::vector<std::uint32_t>{1, 2, 3, 8}));
-    EXPECT_EQ(index.cleNom(debut + 2), "DUPOND\x1FJEAN");
+    EXPECT_EQ(phon.cleNom(debut + 2), "DUPOND\x1FJEAN");
 }
 
 TEST(IndexDesNoms, lesClesNeDependentPasDeLaFormeDAffichage) {

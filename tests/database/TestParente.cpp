@@ -17,27 +17,18 @@ const std::filesystem::path kGolden = std::filesystem::path(LIGNARA_DOSSIER_FIXT
 
 }  // namespace
 
-TEST(Parente, suitLAnneauDesEnfantsEtLaFratrieDepuisNImporteQuelEnfant) {
+TEST(Parente, suitLesAnneauxEtLesFichesDeLaBaseAttendue) {
     BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
     EXPECT_EQ(Enfants(base, 1), (Numeros{3, 4}));
     EXPECT_EQ(Enfants(base, 2), (Numeros{3, 4}));
     EXPECT_EQ(Fratrie(base, 3), (Numeros{3, 4}));
     EXPECT_EQ(Fratrie(base, 4), (Numeros{4, 3}));
-    ParentsPersonne p = Parents(base, 4);
-    EXPECT_EQ(p.pere, 1u);
-    EXPECT_EQ(p.mere, 2u);
-}
-
-TEST(Parente, unePersonneSansParentsEstSeuleDansSonAnneau) {
-    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
+    EXPECT_EQ(Parents(base, 4).pere, 1u);
+    EXPECT_EQ(Parents(base, 4).mere, 2u);
     EXPECT_EQ(base.LireIndividu(1).fratrie, -1);
     EXPECT_EQ(Fratrie(base, 1), (Numeros{1}));
     EXPECT_EQ(Fratrie(base, 5), (Numeros{5}));  // enfant unique : anneau d'un aussi
     EXPECT_EQ(Parents(base, 1).pere, 0u);
-}
-
-TEST(Parente, uneFamilleAUnSeulParentAUneFicheSansAutreConjoint) {
-    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
     std::vector<FamilleConjoint> familles = Conjoints(base, 3);
     ASSERT_EQ(familles.size(), 1u);
     EXPECT_EQ(familles[0].fiche, 3u);
@@ -46,10 +37,6 @@ TEST(Parente, uneFamilleAUnSeulParentAUneFicheSansAutreConjoint) {
     EXPECT_EQ(base.LireFamille(3).suivante, -3);  // chaîne d'une fiche
     EXPECT_EQ(Enfants(base, 3), (Numeros{5}));
     EXPECT_EQ(Parents(base, 5).mere, 0u);
-}
-
-TEST(Parente, trouveLaFicheDuCoupleVueDeChaqueConjoint) {
-    BaseGenealogique base = BaseGenealogique::ouvrir(kGolden);
     auto jean = FamilleDuCouple(base, 1, 2);
     auto marie = FamilleDuCouple(base, 2, 1);
     ASSERT_TRUE(jean && marie);

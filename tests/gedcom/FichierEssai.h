@@ -1,36 +1,20 @@
 #pragma once
-// Fichier d'essai écrit dans le dossier temporaire et effacé à la fin du test.
-#include <cstdio>
+// Fichier d'essai écrit dans un dossier temporaire propre, effacé à la fin du test.
 #include <filesystem>
 #include <string>
 #include <string_view>
-#include <system_error>
 
-#include <unistd.h>
+#include "support/DossierEssai.h"
 
 namespace lignara::essai {
 
 class FichierEssai {
 public:
-    explicit FichierEssai(std::string_view contenu) {
-        std::string modele = (std::filesystem::temp_directory_path() / "essai-gedcom-XXXXXX").string();
-        int fd = ::mkstemp(modele.data());
-        chemin_ = modele;
-        if (fd >= 0) {
-            std::FILE* f = ::fdopen(fd, "wb");
-            std::fwrite(contenu.data(), 1, contenu.size(), f);
-            std::fclose(f);
-        }
-    }
-    ~FichierEssai() {
-        std::error_code ec;
-        std::filesystem::remove(chemin_, ec);
-    }
-    FichierEssai(const FichierEssai&) = delete;
-    FichierEssai& operator=(const FichierEssai&) = delete;
+    explicit FichierEssai(std::string_view contenu) : chemin_(dossier_.ecrire("essai.ged", std::string(contenu))) {}
     const std::filesystem::path& chemin() const { return chemin_; }
 
 private:
+    DossierEssai dossier_;
     std::filesystem::path chemin_;
 };
 

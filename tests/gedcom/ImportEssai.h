@@ -1,5 +1,7 @@
 #pragma once
 // Import d'un GEDCOM écrit dans le test, et lectures courtes de la base obtenue.
+#include <gtest/gtest.h>
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "commun/Texte.h"
 #include "database/VerificateurBase.h"
 #include "gedcom/ImporterGedcom.h"
+#include "support/Message.h"
 
 namespace lignara::essai {
 
@@ -57,6 +60,13 @@ inline std::vector<std::uint32_t> enfants(const BaseGenealogique& b, std::uint32
 
 inline std::vector<std::string> defautsBase(const ResultatImport& r) {
     return VerificateurBase::verifier(r.base.chemin());
+}
+
+// Import dont la base doit passer le vérificateur sans défaut.
+inline ResultatImport importerSain(std::string_view gedcom, const OptionsImport& options = {}) {
+    ResultatImport r = importerTexte(gedcom, options);
+    EXPECT_EQ(defautsBase(r), std::vector<std::string>{});
+    return r;
 }
 
 }  // namespace lignara::essai

@@ -11,6 +11,7 @@
 #include "commun/OperationImpossible.h"
 #include "gedcom/DescriptionFusion.h"
 #include "support/DossierEssai.h"
+#include "support/Message.h"
 #include "support/Programme.h"
 
 namespace lignara {
@@ -23,16 +24,11 @@ using Lignes = std::vector<std::string>;
 const fs::path kFixtures = LIGNARA_DOSSIER_FIXTURES;
 using essai::DossierEssai;
 
-std::string messageDe(const fs::path& description) {
-    try {
-        ImporterGedcom(description);
-    } catch (const OperationImpossible& e) {
-        return e.what();
-    }
-    return "(aucune erreur)";
+std::string messageDImport(const fs::path& description) {
+    return messageDe([&] { ImporterGedcom(description); });
 }
 
-TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtLeursLiensSeRejoignent) {
+TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtChaqueFichierGardeSonJeu) {
     ResultatImport r = ImporterGedcom(kFixtures / "fusion-branche-jean.fged");
     const BaseGenealogique& b = r.base;
     // 4 du principal + Louis, Paul, Renée, Luc, l'anonyme et Anne ; « Hors Branche » écarté.
@@ -56,11 +52,8 @@ TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtLeursLiensSeRejoignent
     EXPECT_EQ(pierre.conjoint, 7u);
     EXPECT_EQ(enfants(b, b.LireIndividu(3).premiereFamille), (std::vector<std::uint32_t>{8, 9}));
     EXPECT_EQ(b.nombreFamilles(), 6u);
-    EXPECT_TRUE(defautsBase(r).empty()) << defautsBase(r).front();
-}
-
-TEST(FusionGedcom, chaqueFichierGardeSonJeuSesDrapeauxEtSonTitreDErreurs) {
-    ResultatImport r = ImporterGedcom(kFixtures / "fusion-branche-jean.fged");
+    EXPECT_EQ(defautsBase(r), Lignes{});
+    // Chaque fichier garde son jeu, ses drapeaux et son titre d'erreurs.
     ASSERT_EQ(r.fichiers.size(), 2u);
     EXPECT_EQ(r.fichiers[0].jeu, JeuCaracteres::Utf8);
     EXPECT_EQ(r.fichiers[1].jeu, JeuCaracteres::Ansel);
@@ -147,44 +140,38 @@ TEST(DescriptionFusion, lesCheminsRelatifsLeSontAuDossierDeLaDescription) {
 
 TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
     auto faute = [](const std::string& texte) {
-        try {
-            DescriptionFusion::analyser(texte, "/d", "f.fged");
-        } catch (const OperationImpossible& e) {
-            return std::string(e.what());
-        }
-        return std::string("(aucune erreur)");
+        return messageDe([&] { DescriptionFusion::analyser(texte, "/d", "f.fged"); });
     };
     EXPECT_EQ(faute("principal a.ged\nsecondaire b.ged\nfusionner c.ged\n"),
               "Description de fusion incorrecte (f.fged), ligne 3 :\n"
               "instruction inconnue (principal, secondaire ou branche attendu)"_1252);
-    EXPECT_NE(faute("principal a.ged\nbranche @I1@\n").find("ligne 2 :\nune branche doit suivre"_1252),
-              std::string::npos);
-    EXPECT_NE(faute("secondaire b.ged\n").find("ligne 1 :\nle fichier principal doit pr"), std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nprincipal b.ged\n").find("ligne 2 :\nun seul fichier principal"),
-              std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche I1\n").find("ligne 3 :\nréférence"_1252),
-              std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n").find("ligne 3 :\nseuls"),
-              std::string::npos);
-    EXPECT_NE(faute("principal a.ged\nsecondaire\n").find("ligne 2 :\nchemin de fichier manquant"), std::string::npos);
-    EXPECT_NE(faute("principal a.ged\n").find("aucun fichier secondaire"), std::string::npos);
-    EXPECT_NE(faute("").find("ligne 1 :\naucun fichier principal"), std::string::npos);
-    EXPECT_NE(faute(std::string("principal a.ged\n\0\x01\xFF", 19)).find("ligne 2 :"), std::string::npos);
     std::string trop = "principal a.ged\n";
     for (int i = 0; i < 255; ++i) trop += "secondaire b.ged\n";
-    EXPECT_NE(faute(trop).find("ligne 256 :\ntrop de fichiers secondaires"), std::string::npos);
+    const std::pair<std::string, std::string> cas[] = {
+        {"principal a.ged\nbranche @I1@\n", "ligne 2 :\nune branche doit suivre"_1252},
+        {"secondaire b.ged\n", "ligne 1 :\nle fichier principal doit pr"},
+        {"principal a.ged\nprincipal b.ged\n", "ligne 2 :\nun seul fichier principal"},
+        {"principal a.ged\nsecondaire b.ged\nbranche I1\n", "ligne 3 :\nréférence"_1252},
+        {"principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n", "ligne 3 :\nseuls"},
+        {"principal a.ged\nsecondaire\n", "ligne 2 :\nchemin de fichier manquant"},
+        {"principal a.ged\n", "aucun fichier secondaire"},
+        {"", "ligne 1 :\naucun fichier principal"},
+        {std::string("principal a.ged\n\0\x01\xFF", 19), "ligne 2 :"},
+        {trop, "ligne 256 :\ntrop de fichiers secondaires"},
+    };
+    for (const auto& [texte, morceau] : cas) EXPECT_NE(faute(texte).find(morceau), std::string::npos) << morceau;
 }
 
 TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
     DossierEssai d;
-    EXPECT_EQ(messageDe(d.chemin() / "absente.fged"),
+    EXPECT_EQ(messageDImport(d.chemin() / "absente.fged"),
               "Fichier " + (d.chemin() / "absente.fged").string() + " inexistant");
     fs::path desc =
         d.ecrire("f.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire manque.ged\n");
-    EXPECT_EQ(messageDe(desc), "Fichier " + (d.chemin() / "manque.ged").string() + " inexistant");
+    EXPECT_EQ(messageDImport(desc), "Fichier " + (d.chemin() / "manque.ged").string() + " inexistant");
     desc = d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
                                   (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
-    EXPECT_EQ(messageDe(desc),
+    EXPECT_EQ(messageDImport(desc),
               "Description de fusion incorrecte (g.fged), ligne 3 :\n"
               "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
 }

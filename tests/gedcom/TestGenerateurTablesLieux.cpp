@@ -94,51 +94,6 @@ TEST_F(GenerateurTablesLieux, ecritDesTablesTrieesSurLaCleDeLieu) {
     EXPECT_NE(r.source.find("{\"RFA\", CodePays{\"DE\"}}"), std::string::npos);
 }
 
-TEST_F(GenerateurTablesLieux, refuseUnCodeDeSubdivisionHorsDe33a255OuDejaDonne) {
-    fichiers_["subdivisions-DE.txt"] = "33  Thuringe\n32  Sarre\n";
-    attendreRefus("subdivisions-DE.txt:2:", "hors de 33 à 255");
-    fichiers_["subdivisions-DE.txt"] = "255  Thuringe\n256  Sarre\n";
-    attendreRefus("subdivisions-DE.txt:2:", "hors de 33 à 255");
-    fichiers_["subdivisions-DE.txt"] = "\n# commentaire\n33  Thuringe\n34  Sarre\n33  Hesse\n";
-    attendreRefus("subdivisions-DE.txt:5:", "le code 33 est déjà ligne 3");
-    fichiers_["subdivisions-DE.txt"] = "trente-trois  Thuringe\n";
-    attendreRefus("subdivisions-DE.txt:1:", "un nombre de 33 à 255 est attendu");
-}
-
-TEST_F(GenerateurTablesLieux, refuseDeuxNomsQuiDonnentLaMemeCle) {
-    fichiers_["subdivisions-DE.txt"] = "33  Bavière\n34  BAVIERE\n";
-    attendreRefus("subdivisions-DE.txt:2:", "la clé BAVIERE (de « BAVIERE ») est déjà ligne 1");
-    fichiers_["subdivisions-DE.txt"] = "33  Sarre\n";
-    fichiers_["pays.txt"] = "FR  France\nDE  Allemagne ; All-emagne\n";
-    attendreRefus("pays.txt:2:", "la clé ALLEMAGNE");
-}
-
-TEST_F(GenerateurTablesLieux, refuseUnNomSansLettreVideOuHorsDeWindows1252) {
-    fichiers_["subdivisions-DE.txt"] = "33  Sarre\n34  1914\n";
-    attendreRefus("subdivisions-DE.txt:2:", "ne donne aucune lettre de clé");
-    fichiers_["subdivisions-DE.txt"] = "33  Sarre ;\n";
-    attendreRefus("subdivisions-DE.txt:1:", "nom vide");
-    fichiers_["subdivisions-DE.txt"] = "33\n";
-    attendreRefus("subdivisions-DE.txt:1:", "il manque le nom");
-    fichiers_["subdivisions-DE.txt"] = "33  Łódź\n";
-    attendreRefus("subdivisions-DE.txt:1:", "absent de Windows-1252");
-    fichiers_["subdivisions-DE.txt"] = "33  Sarre\n34  Hes\xFFse\n";
-    attendreRefus("subdivisions-DE.txt:2:", "UTF-8 mal formé");
-}
-
-TEST_F(GenerateurTablesLieux, refuseUnSigleOuUnPaysInconnuEtUnFichierAuNomInconnu) {
-    fichiers_["sigles.txt"] = "FRA  FR\nITA  IT\n";
-    attendreRefus("sigles.txt:2:", "le code IT n'est pas un code de pays.txt");
-    fichiers_["sigles.txt"] = "FRA  FR\nDe  DE\n";
-    attendreRefus("sigles.txt:2:", "trois majuscules attendues");
-    fichiers_["sigles.txt"] = "FRA  FR\n";
-    fichiers_["subdivisions-IT.txt"] = "33  Toscane\n";
-    attendreRefus("subdivisions-IT.txt", "IT n'est pas un code de pays.txt");
-    fichiers_.erase("subdivisions-IT.txt");
-    fichiers_["notes.txt"] = "rien\n";
-    attendreRefus("notes.txt", "nom de fichier inconnu");
-}
-
 TEST_F(GenerateurTablesLieux, tableDeColorationDesRegionsSurLesNomsDesSubdivisions) {
     // Lue avant les subdivisions (ordre des noms de fichiers) : elle est résolue après.
     fichiers_["coloration-DE-essai.txt"] = "# essai\nSud : Bayern ; Sarre\nEst : Thuringe\n";
@@ -153,18 +108,51 @@ TEST_F(GenerateurTablesLieux, tableDeColorationDesRegionsSurLesNomsDesSubdivisio
               std::string::npos);
 }
 
-TEST_F(GenerateurTablesLieux, refuseUneTableDeColorationQuiOublieOuRepeteUneSubdivision) {
-    fichiers_["coloration-DE-essai.txt"] = "Sud : Bavière ; Sarre\nEst : Thuringe ; Hesse\n";
-    attendreRefus("coloration-DE-essai.txt:2:", "« Hesse » n'est pas une subdivision de subdivisions-DE.txt");
-    fichiers_["coloration-DE-essai.txt"] = "Sud : Bavière ; Sarre\nEst : Thuringe ; Bayern\n";
-    attendreRefus("coloration-DE-essai.txt:2:", "« Bayern » est déjà dans la région « Sud »");
-    fichiers_["coloration-DE-essai.txt"] = "Sud : Bavière ; Sarre\n";
-    attendreRefus("coloration-DE-essai.txt", "la subdivision 33 (THURINGE) n'est dans aucune région");
-    fichiers_["coloration-DE-essai.txt"] = "Sud  Bavière ; Sarre ; Thuringe\n";
-    attendreRefus("coloration-DE-essai.txt:1:", "il manque « : »");
-    fichiers_["coloration-DE-essai.txt"] = "Sud : Sarre\nEst : Thuringe\nNord : Bavière\n";
-    fichiers_["coloration-IT-essai.txt"] = "Nord : Toscane\n";
-    attendreRefus("coloration-IT-essai.txt", "pas de fichier subdivisions-IT.txt");
+// Chaque cas part des fichiers valides, en remplace ou en ajoute un ou deux.
+TEST_F(GenerateurTablesLieux, refuseUnFichierMalFormeEnNommantSaLigneEtSaFaute) {
+    const std::string de = "subdivisions-DE.txt", col = "coloration-DE-essai.txt";
+    const struct {
+        std::map<std::string, std::string> remplaces;
+        std::string ou, motif;
+    } cas[] = {
+        {{{de, "33  Thuringe\n32  Sarre\n"}}, de + ":2:", "hors de 33 à 255"},
+        {{{de, "255  Thuringe\n256  Sarre\n"}}, de + ":2:", "hors de 33 à 255"},
+        {{{de, "\n# commentaire\n33  Thuringe\n34  Sarre\n33  Hesse\n"}}, de + ":5:", "le code 33 est déjà ligne 3"},
+        {{{de, "trente-trois  Thuringe\n"}}, de + ":1:", "un nombre de 33 à 255 est attendu"},
+        {{{de, "33  Bavière\n34  BAVIERE\n"}}, de + ":2:", "la clé BAVIERE (de « BAVIERE ») est déjà ligne 1"},
+        {{{de, "33  Sarre\n"}, {"pays.txt", "FR  France\nDE  Allemagne ; All-emagne\n"}},
+         "pays.txt:2:",
+         "la clé ALLEMAGNE"},
+        {{{de, "33  Sarre\n34  1914\n"}}, de + ":2:", "ne donne aucune lettre de clé"},
+        {{{de, "33  Sarre ;\n"}}, de + ":1:", "nom vide"},
+        {{{de, "33\n"}}, de + ":1:", "il manque le nom"},
+        {{{de, "33  Łódź\n"}}, de + ":1:", "absent de Windows-1252"},
+        {{{de, "33  Sarre\n34  Hes\xFFse\n"}}, de + ":2:", "UTF-8 mal formé"},
+        {{{"sigles.txt", "FRA  FR\nITA  IT\n"}}, "sigles.txt:2:", "le code IT n'est pas un code de pays.txt"},
+        {{{"sigles.txt", "FRA  FR\nDe  DE\n"}}, "sigles.txt:2:", "trois majuscules attendues"},
+        {{{"sigles.txt", "FRA  FR\n"}, {"subdivisions-IT.txt", "33  Toscane\n"}},
+         "subdivisions-IT.txt",
+         "IT n'est pas un code de pays.txt"},
+        {{{"notes.txt", "rien\n"}}, "notes.txt", "nom de fichier inconnu"},
+        {{{col, "Sud : Bavière ; Sarre\nEst : Thuringe ; Hesse\n"}},
+         col + ":2:",
+         "« Hesse » n'est pas une subdivision de subdivisions-DE.txt"},
+        {{{col, "Sud : Bavière ; Sarre\nEst : Thuringe ; Bayern\n"}},
+         col + ":2:",
+         "« Bayern » est déjà dans la région « Sud »"},
+        {{{col, "Sud : Bavière ; Sarre\n"}}, col, "la subdivision 33 (THURINGE) n'est dans aucune région"},
+        {{{col, "Sud  Bavière ; Sarre ; Thuringe\n"}}, col + ":1:", "il manque « : »"},
+        {{{col, "Sud : Sarre\nEst : Thuringe\nNord : Bavière\n"}, {"coloration-IT-essai.txt", "Nord : Toscane\n"}},
+         "coloration-IT-essai.txt",
+         "pas de fichier subdivisions-IT.txt"},
+    };
+    const auto valides = fichiers_;
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.motif);
+        fichiers_ = valides;
+        for (const auto& [nom, contenu] : c.remplaces) fichiers_[nom] = contenu;
+        attendreRefus(c.ou, c.motif);
+    }
 }
 
 #endif  // LIGNARA_GENERATEUR_LIEUX

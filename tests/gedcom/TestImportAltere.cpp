@@ -13,9 +13,7 @@ namespace lignara {
 namespace {
 
 std::string exemple() {
-    std::ifstream f(std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged",
-                    std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+    return essai::lireFichier(std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
 }
 
 void verifierImport(const std::string& contenu) {

@@ -14,21 +14,20 @@ using namespace essai;
 using Lignes = std::vector<std::string>;
 
 TEST(ImportGedcom, unFichierSansTrlrDonneUneLigneEtUneBaseComplete) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME A /B/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n");
     EXPECT_EQ(lignesRapport(r),
               Lignes{"- Ligne 13 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"});
     EXPECT_EQ(r.base.nombreIndividus(), 2u);
     EXPECT_EQ(r.base.nombreFamilles(), 2u);
     EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(1).mariage).date.annee, 1900);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, unePersonneReferenceeJamaisDefinieExisteVideAvecSesLiens) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMC @F1@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMC @F1@\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), Lignes{"- L'individu @I2@ est référencé mais jamais défini"_1252});
     ASSERT_EQ(r.base.nombreIndividus(), 3u);
     const Individu i2 = r.base.LireIndividu(2);
@@ -36,7 +35,6 @@ TEST(ImportGedcom, unePersonneReferenceeJamaisDefinieExisteVideAvecSesLiens) {
     EXPECT_EQ(i2.prenoms, 0u);
     EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);  // la mère jamais définie reste la mère
     EXPECT_EQ(r.base.LireFamille(i2.premiereFamille).conjoint, 1u);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
@@ -49,22 +47,21 @@ TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
 }
 
 TEST(ImportGedcom, unEnfantSansFamcRecoitSesParentsParChil) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n1 CHIL @I3@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I4@\n1 CHIL @I3@\n0 TRLR\n");
     EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
     EXPECT_EQ(r.base.LireIndividu(4).mere, 2u);
     EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), (std::vector<std::uint32_t>{3, 4}));
     EXPECT_EQ(r.base.LireIndividu(4).fratrie, -3);
     EXPECT_EQ(r.base.LireIndividu(1).fratrie, -1);  // sans parents : anneau d'une personne
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, unMariSansFamsEstRetireDeLaFamilleEtDuChampPereDesEnfants) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                           "0 @I3@ INDI\n1 FAMC @F1@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                          "0 @I3@ INDI\n1 FAMC @F1@\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), Lignes{"- Jean Roy ne fait pas référence au mariage @F1@ dont il est l'époux"_1252});
     EXPECT_EQ(r.base.LireIndividu(3).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
@@ -77,17 +74,15 @@ TEST(ImportGedcom, unMariSansFamsEstRetireDeLaFamilleEtDuChampPereDesEnfants) {
     EXPECT_EQ(cote.ficheDuConjoint, 0u);
     EXPECT_EQ(enfants(r.base, 2), std::vector<std::uint32_t>{3});
     EXPECT_NE(cote.mariage, 0u);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, unCoupleSansEnfantOublieDesDeuxPerdSesConjointsSansMessage) {
-    auto r = importerTexte(
+    auto r = importerSain(
         kEnTete + "0 @I1@ INDI\n0 @I2@ INDI\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
     EXPECT_TRUE(r.rapport.empty());
     EXPECT_EQ(r.base.nombreFamilles(), 2u);
     EXPECT_EQ(r.base.LireFamille(1), (Famille{0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(r.base.LireEvenement(1), Evenement{});  // l'emplacement réservé reste à zéro
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
@@ -115,9 +110,9 @@ TEST(ImportGedcom, lesLignesDuRapportSuiventLOrdreBalayagePersonnesFamilles) {
 }
 
 TEST(ImportGedcom, redefinitionDeFamcEtFamilleJamaisDefinie) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 FAMC @F8@\n1 FAMC @F9@\n1 FAMS @F7@\n"
-                           "0 @I2@ INDI\n1 FAMS @F7@\n0 @I3@ INDI\n1 FAMC @F7@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 FAMC @F8@\n1 FAMC @F9@\n1 FAMS @F7@\n"
+                          "0 @I2@ INDI\n1 FAMS @F7@\n0 @I3@ INDI\n1 FAMC @F7@\n0 TRLR\n");
     // F9, que seul I1 nomme, n'est pas reconstruite : la référence est ignorée, et le rapport le dit.
     EXPECT_EQ(lignesRapport(r),
               (Lignes{"- Ligne 6 : redéfinition du champ FAMC"_1252,
@@ -126,13 +121,12 @@ TEST(ImportGedcom, redefinitionDeFamcEtFamilleJamaisDefinie) {
     EXPECT_EQ(r.base.LireIndividu(1).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(3).pere, 1u);
     EXPECT_EQ(r.base.LireIndividu(3).mere, 2u);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, uneFamilleJamaisDefinieQueSeuleUnePersonneNommeEstSignalee) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F5@\n0 @I2@ INDI\n1 FAMC @F6@\n"
-                           "0 @I3@ INDI\n1 ADOP\n2 FAMC @F7@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F5@\n0 @I2@ INDI\n1 FAMC @F6@\n"
+                          "0 @I3@ INDI\n1 ADOP\n2 FAMC @F7@\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r),
               (Lignes{"- La famille @F5@ est utilisée mais jamais définie : référence ignorée"_1252,
                       "- La famille @F6@ est utilisée mais jamais définie : référence ignorée"_1252,
@@ -140,21 +134,19 @@ TEST(ImportGedcom, uneFamilleJamaisDefinieQueSeuleUnePersonneNommeEstSignalee) {
     EXPECT_EQ(r.base.nombreFamilles(), 0u);
     EXPECT_EQ(r.base.LireIndividu(1).premiereFamille, 0u);
     EXPECT_EQ(r.base.LireIndividu(2).fratrie, -2);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, unFamcApresUneAdoptionNEstPasUneRedefinition) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F2@\n"
-                           "0 @I2@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F3@\n"  // 12
-                           "0 @I4@ INDI\n1 FAMS @F1@\n0 @I5@ INDI\n1 FAMS @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n"
-                           "0 @F1@ FAM\n1 HUSB @I4@\n0 @F2@ FAM\n1 HUSB @I5@\n1 CHIL @I1@\n"
-                           "0 @F3@ FAM\n1 HUSB @I6@\n1 CHIL @I2@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F2@\n"
+                          "0 @I2@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n1 FAMC @F3@\n"  // 12
+                          "0 @I4@ INDI\n1 FAMS @F1@\n0 @I5@ INDI\n1 FAMS @F2@\n0 @I6@ INDI\n1 FAMS @F3@\n"
+                          "0 @F1@ FAM\n1 HUSB @I4@\n0 @F2@ FAM\n1 HUSB @I5@\n1 CHIL @I1@\n"
+                          "0 @F3@ FAM\n1 HUSB @I6@\n1 CHIL @I2@\n0 TRLR\n");
     // Seul un FAMC simple avant un autre le contredit ; celui de l'adoption cède la place.
     EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 12 : redéfinition du champ FAMC"_1252});
     EXPECT_EQ(r.base.LireIndividu(1).pere, 4u);  // I5, mari de F2
     EXPECT_EQ(r.base.LireIndividu(2).pere, 5u);  // I6, mari de F3
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, lesNumerosDeLigneComptentLesLignesAvantLEnTete) {
@@ -167,11 +159,11 @@ TEST(ImportGedcom, lesNumerosDeLigneComptentLesLignesAvantLEnTete) {
 }
 
 TEST(ImportGedcom, unMariQuiEstAussiLaFemmeGardeSaFamilleEtSesEnfants) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMC @F1@\n"
-                           "0 @I3@ INDI\n1 FAMS @F2@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I1@\n1 CHIL @I2@\n1 MARR\n2 DATE 1900\n"  // 13
-                           "0 @F2@ FAM\n1 WIFE @I3@\n1 HUSB @I3@\n1 MARR\n2 DATE 1910\n0 TRLR\n");     // 19
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMC @F1@\n"
+                          "0 @I3@ INDI\n1 FAMS @F2@\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I1@\n1 CHIL @I2@\n1 MARR\n2 DATE 1900\n"  // 13
+                          "0 @F2@ FAM\n1 WIFE @I3@\n1 HUSB @I3@\n1 MARR\n2 DATE 1910\n0 TRLR\n");     // 19
     EXPECT_EQ(lignesRapport(r), (Lignes{"- Ligne 13 : même personne comme mari et femme"_1252,
                                         "- Ligne 19 : même personne comme mari et femme"_1252}));
     ASSERT_EQ(r.base.nombreFamilles(), 2u);
@@ -185,7 +177,6 @@ TEST(ImportGedcom, unMariQuiEstAussiLaFemmeGardeSaFamilleEtSesEnfants) {
     ASSERT_NE(r.base.LireIndividu(3).premiereFamille, 0u);
     EXPECT_EQ(r.base.LireEvenement(r.base.LireFamille(r.base.LireIndividu(3).premiereFamille).mariage).date.annee,
               1910);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, enfantIncompatibleEtReferenceManquante) {
@@ -200,44 +191,41 @@ TEST(ImportGedcom, enfantIncompatibleEtReferenceManquante) {
 }
 
 TEST(ImportGedcom, unePersonneSonPropreParentNeFaitPasDeBoucle) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F1@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F1@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I1@\n0 TRLR\n");
     EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 10 : lien de parenté incohérent entre Jean Roy et ses parents"_1252});
     EXPECT_EQ(r.base.LireIndividu(1).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(1).fratrie, -1);
     EXPECT_EQ(r.base.LireFamille(1).premierEnfant, 0u);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, uneBoucleDAscendanceEstCoupeeEtSignalee) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F2@\n1 FAMS @F1@\n"
-                           "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F1@\n"
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 CHIL @I2@\n"
-                           "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Jean /Roy/\n1 FAMC @F2@\n1 FAMS @F1@\n"
+                          "0 @I2@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n1 FAMS @F2@\n0 @I3@ INDI\n1 FAMS @F1@\n"
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 CHIL @I2@\n"
+                          "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n0 TRLR\n");
     // Parcours depuis la personne 1 : le lien qui revient sur elle (Paul → Jean) est coupé.
     EXPECT_EQ(lignesRapport(r), Lignes{"- Ligne 14 : lien de parenté incohérent entre Paul Roy et ses parents"_1252});
     EXPECT_EQ(r.base.LireIndividu(1).pere, 2u);
     EXPECT_EQ(r.base.LireIndividu(2).pere, 0u);
     EXPECT_EQ(r.base.LireIndividu(2).fratrie, -2);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, unAdopteRejointLesEnfantsSansChilAvantOuApresSaFamille) {
-    auto r = importerTexte(kEnTete +
-                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
-                           "0 @I3@ INDI\n1 ADOP\n2 FAMC @F1@\n"  // avant la famille
-                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I5@\n"
-                           "0 @I4@ INDI\n1 ADOP\n2 FAMC @F1@\n"  // après la famille
-                           "0 @I5@ INDI\n1 FAMC @F1@\n"
-                           "0 @I6@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n"  // a déjà des parents
-                           "0 @F2@ FAM\n1 HUSB @I7@\n1 CHIL @I6@\n0 @I7@ INDI\n1 FAMS @F2@\n0 TRLR\n");
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+                          "0 @I3@ INDI\n1 ADOP\n2 FAMC @F1@\n"  // avant la famille
+                          "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I5@\n"
+                          "0 @I4@ INDI\n1 ADOP\n2 FAMC @F1@\n"  // après la famille
+                          "0 @I5@ INDI\n1 FAMC @F1@\n"
+                          "0 @I6@ INDI\n1 FAMC @F2@\n1 ADOP\n2 FAMC @F1@\n"  // a déjà des parents
+                          "0 @F2@ FAM\n1 HUSB @I7@\n1 CHIL @I6@\n0 @I7@ INDI\n1 FAMS @F2@\n0 TRLR\n");
     EXPECT_TRUE(r.rapport.empty());
     EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), (std::vector<std::uint32_t>{5, 3, 4}));
     EXPECT_EQ(r.base.LireIndividu(4).mere, 2u);
     EXPECT_EQ(r.base.LireIndividu(6).pere, 7u);
-    EXPECT_TRUE(defautsBase(r).empty());
 }
 
 TEST(ImportGedcom, uneSourceSansTexteEstDefinieEtVide) {
@@ -302,14 +290,9 @@ TEST(ImportGedcom, laProgressionCompteLesUnitesDeLaConstruction) {
 
 TEST(ImportGedcom, unTexteSansEnTeteNiFicheEstRefuseEtDesFichesSansEnTeteSontGardees) {
     FichierEssai texte("Liste des courses\n0 oeufs\n1 pain\n");
-    try {
-        ImporterGedcom(texte.chemin());
-        FAIL() << "un texte sans en-tête importé";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Le fichier " + texte.chemin().string() +
-                                             " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne "
-                                             "\xAB 0 HEAD \xBB.");
-    }
+    EXPECT_EQ(messageDe([&] { ImporterGedcom(texte.chemin()); }),
+              "Le fichier " + texte.chemin().string() +
+                  " n'est pas un fichier Gedcom :\nil ne commence pas par la ligne \xAB 0 HEAD \xBB.");
     EXPECT_THROW(importerTexte("0 TRLR\n"), OperationImpossible);
     // L'en-tête peut suivre des lignes blanches ; sans lui, les fiches restent, avec une ligne.
     EXPECT_EQ(importerTexte("\n\n" + kEnTete + "0 @I1@ INDI\n0 TRLR\n").base.nombreIndividus(), 1u);
@@ -320,23 +303,15 @@ TEST(ImportGedcom, unTexteSansEnTeteNiFicheEstRefuseEtDesFichesSansEnTeteSontGar
 }
 
 TEST(ImportGedcom, unFichierAbsentOuIlisibleDonneSonMessage) {
-    try {
-        ImporterGedcom(std::filesystem::path("/nulle/part/absent.ged"));
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Fichier /nulle/part/absent.ged inexistant");
-    }
+    EXPECT_EQ(messageDe([] { ImporterGedcom(std::filesystem::path("/nulle/part/absent.ged")); }),
+              "Fichier /nulle/part/absent.ged inexistant");
     FichierEssai vide("");
     EXPECT_THROW(ImporterGedcom(vide.chemin()), OperationImpossible);
     FichierEssai bon(kEnTete + "0 TRLR\n");
     OptionsImport o;
     o.dossierTemporaire = "/nulle/part";
-    try {
-        ImporterGedcom(bon.chemin(), o);
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Accès impossible au répertoire temporaire\n/nulle/part"_1252);
-    }
+    EXPECT_EQ(messageDe([&] { ImporterGedcom(bon.chemin(), o); }),
+              "Accès impossible au répertoire temporaire\n/nulle/part"_1252);
 }
 
 TEST(ImportGedcom, lImportDePlusieursFichiersTitreLesErreursParFichier) {

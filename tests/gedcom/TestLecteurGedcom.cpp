@@ -1,19 +1,31 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <array>
+#include <cstdio>
+#include <filesystem>
+#include <tuple>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "FichierEssai.h"
+#include "commun/DossierPrive.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
+#include "support/Message.h"
 #include "gedcom/LecteurGedcom.h"
 #include "gedcom/RapportEnMemoire.h"
+#include "gedcom/TranscodageUtf16.h"
 
 namespace lignara {
 namespace {
 
 using essai::FichierEssai;
+namespace fs = std::filesystem;
+using namespace std::string_view_literals;
+using Lignes = std::vector<std::string>;
 
 struct LigneVue {
     int niveau;
@@ -66,16 +78,22 @@ struct Lecture {
     std::vector<std::pair<std::uint64_t, long>> decalages;
 };
 
+// Un lecteur prêt sur un fichier d'essai, avant commencerFichier.
+struct Montage {
+    explicit Montage(std::string_view contenu) : essai(contenu), fichier(essai.chemin()), lecteur(rapport) {}
+    FichierEssai essai;
+    FichierGedcomOuvert fichier;
+    RapportEnMemoire rapport;
+    LecteurGedcom lecteur;
+};
+
 Lecture lire(std::string_view contenu, bool rapport = true, std::string tagCommentaire = {}) {
-    FichierEssai essai(contenu);
-    FichierGedcomOuvert fichier(essai.chemin());
-    RapportEnMemoire r;
-    LecteurGedcom lecteur(r);
-    lecteur.definirTagCommentaire(std::move(tagCommentaire));
-    lecteur.commencerFichier(fichier, 0);
-    Enregistreur e(lecteur);
-    lecteur.Analyser<Enregistreur>(TableTags::balayage(), kEtats, 0, 0, rapport, e);
-    return {e.vues, r.lignes, e.decalages};
+    Montage m(contenu);
+    m.lecteur.definirTagCommentaire(std::move(tagCommentaire));
+    m.lecteur.commencerFichier(m.fichier, 0);
+    Enregistreur e(m.lecteur);
+    m.lecteur.Analyser<Enregistreur>(TableTags::balayage(), kEtats, 0, 0, rapport, e);
+    return {e.vues, m.rapport.lignes, e.decalages};
 }
 
 TEST(LecteurGedcom, decoupeNiveauReferenceTagEtValeur) {
@@ -108,11 +126,12 @@ TEST(LecteurGedcom, numeroteLesLignesPhysiquesQuelleQueSoitLaFinDeLigne) {
 
 TEST(LecteurGedcom, niveauADeuxChiffresEtLignesFautivesDeSuiteDonnentUnSeulMessage) {
     Lecture l = lire("0 HEAD\n10 NOTE x\nXX\n1\n1 SOUR ok\n0 TRLR\n");
-    ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0], "- Ligne 2 : erreur de syntaxe");
+    EXPECT_EQ(l.rapport, Lignes{"- Ligne 2 : erreur de syntaxe"});
     ASSERT_EQ(l.vues.size(), 3u);
     EXPECT_EQ(l.vues[1].valeur, "ok");
     EXPECT_EQ(l.vues[1].numero, 5);
+    // Une référence sans tag, même suivie de blancs, aussi.
+    EXPECT_EQ(lire("0 HEAD\n0 @I1@\n0 @I2@   \n0 TRLR\n").rapport, Lignes{"- Ligne 2 : erreur de syntaxe"});
 }
 
 TEST(LecteurGedcom, rapportEteintNeSignaleNiSyntaxeNiLongueurNiFinManquante) {
@@ -124,8 +143,8 @@ TEST(LecteurGedcom, rapportEteintNeSignaleNiSyntaxeNiLongueurNiFinManquante) {
 TEST(LecteurGedcom, ligneTropLongueEstCoupeeEtSignaleeUneFois) {
     std::string longue = "1 NOTE " + std::string(300, 'a') + "FIN";
     Lecture l = lire("0 HEAD\n" + longue + "\n1 SOUR suite\n0 TRLR\n");
-    ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0], "- Ligne 2 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252);
+    EXPECT_EQ(l.rapport,
+              Lignes{"- Ligne 2 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252});
     ASSERT_EQ(l.vues.size(), 4u);
     EXPECT_EQ(l.vues[1].valeur, std::string(299 - 7, 'a'));
     EXPECT_EQ(l.vues[2].valeur, "suite");
@@ -144,8 +163,7 @@ TEST(LecteurGedcom, ligneDe299OctetsEtDerniereLigneSansFinNeSontPasTropLongues) 
 
 TEST(LecteurGedcom, finSansTrlrEstSignaleeEtTermineLaLecture) {
     Lecture l = lire("0 HEAD\n0 @I1@ INDI\n1 NAME A");
-    ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0], "- Ligne 3 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")");
+    EXPECT_EQ(l.rapport, Lignes{"- Ligne 3 : fichier incomplet (un fichier Gedcom doit se terminer par \"0 TRLR\")"});
     EXPECT_EQ(l.vues.back().code, CodeTag::TRLR);
     EXPECT_EQ(l.vues.back().valeur, "");
 }
@@ -160,24 +178,16 @@ TEST(LecteurGedcom, noteGardeSesEspacesDeTeteEtLesAutresTagsLesPerdent) {
 TEST(LecteurGedcom, referenceDe25CaracteresEstCoupeeA24) {
     std::string ref = "@" + std::string(23, 'X') + "@";  // 25 caractères
     Lecture l = lire("0 HEAD\n0 " + ref + " INDI\n0 TRLR\n", false);
-    ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0],
-              "- Ligne 2 : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252);
+    EXPECT_EQ(l.rapport,
+              Lignes{"- Ligne 2 : référence Gedcom trop longue (la norme limite les références à 24 caractères)"_1252});
     EXPECT_EQ(l.vues[1].cle, "\x01" + std::string(23, 'X'));
     EXPECT_TRUE(lire("0 HEAD\n0 @" + std::string(22, 'X') + "@ INDI\n0 TRLR\n").rapport.empty());
 }
 
 TEST(LecteurGedcom, enregistrementSansReferenceEstSignaleMemeRapportEteintEtIgnore) {
     Lecture l = lire("0 HEAD\n0 INDI\n1 NAME A\n0 REPO\n0 TRLR\n", false);
-    ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0], "- Ligne 2 : référence Gedcom manquante"_1252);
+    EXPECT_EQ(l.rapport, Lignes{"- Ligne 2 : référence Gedcom manquante"_1252});
     EXPECT_EQ(l.vues[1].code, CodeTag::Inconnu);
-}
-
-TEST(LecteurGedcom, referenceSansTagEstUneErreurDeSyntaxe) {
-    Lecture l = lire("0 HEAD\n0 @I1@\n0 @I2@   \n0 TRLR\n");
-    ASSERT_EQ(l.rapport.size(), 1u);
-    EXPECT_EQ(l.rapport[0], "- Ligne 2 : erreur de syntaxe");
 }
 
 TEST(LecteurGedcom, tagsSensiblesALaCasseSaufLeTagDeCommentaire) {
@@ -211,48 +221,32 @@ TEST(LecteurGedcom, convertitValeursEtReferencesSelonLaLigneChar) {
     EXPECT_EQ(ansi.vues[2].valeur, "Ren\xE9");
 }
 
-TEST(LecteurGedcom, fichierSansAucuneLigneEstUneErreurDeLectureQuiDitPourquoi) {
-    const std::pair<std::string_view, std::string_view> cas[] = {
-        {"", "\nLe fichier est vide."},
-        {"pas de niveau ici", "\nLe fichier n'a aucune ligne de niveau 0 : ce n'est pas un fichier Gedcom."},
-        {"\xEF\xBB\xBF", "\nLe fichier n'a aucune ligne de niveau 0 : ce n'est pas un fichier Gedcom."}};
-    for (const auto& [contenu, raison] : cas) {
-        try {
-            lire(contenu);
-            ADD_FAILURE() << "aucune exception pour « " << contenu << " »";
-        } catch (const OperationImpossible& e) {
-            const std::string message = e.what();
-            EXPECT_EQ(message.rfind("Erreur de lecture du fichier ", 0), 0u) << message;
-            EXPECT_TRUE(message.ends_with(raison)) << message;
-        }
+TEST(LecteurGedcom, fichierSansAucuneLigneOuAbsentEstUneErreurDeLectureQuiDitPourquoi) {
+    const std::string pasGedcom = "\nLe fichier n'a aucune ligne de niveau 0 : ce n'est pas un fichier Gedcom.";
+    for (const auto& [contenu, raison] : {std::pair<std::string, std::string>{"", "\nLe fichier est vide."},
+                                          {"pas de niveau ici", pasGedcom},
+                                          {"\xEF\xBB\xBF", pasGedcom}}) {
+        const std::string message = essai::messageDe([&] { lire(contenu); });
+        EXPECT_EQ(message.rfind("Erreur de lecture du fichier ", 0), 0u) << message;
+        EXPECT_TRUE(message.ends_with(raison)) << message;
     }
-}
-
-TEST(LecteurGedcom, fichierAbsentDonneSonMessage) {
-    try {
-        FichierGedcomOuvert f("/nexiste/pas.ged");
-        ADD_FAILURE();
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Fichier /nexiste/pas.ged inexistant");
-    }
+    EXPECT_EQ(essai::messageDe([] { FichierGedcomOuvert f("/nexiste/pas.ged"); }),
+              "Fichier /nexiste/pas.ged inexistant");
 }
 
 // La construction relit un enregistrement depuis le décalage noté au balayage.
 TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalage) {
     for (std::string fin : {"\n", "\r\n", "\r", "\n\r"}) {
-        std::string contenu = "0 HEAD" + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin + "0 @I2@ INDI" + fin +
-                              "1 NAME Deux" + fin + "1 SEX M" + fin + "0 TRLR" + fin;
-        FichierEssai essai(contenu);
-        FichierGedcomOuvert fichier(essai.chemin());
-        RapportEnMemoire r;
-        LecteurGedcom lecteur(r);
-        lecteur.commencerFichier(fichier, 0);
+        Montage m("0 HEAD" + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin + "0 @I2@ INDI" + fin + "1 NAME Deux" + fin +
+                  "1 SEX M" + fin + "0 TRLR" + fin);
+        LecteurGedcom& lecteur = m.lecteur;
+        lecteur.commencerFichier(m.fichier, 0);
         Enregistreur balayage(lecteur);
         lecteur.Analyser<Enregistreur>(TableTags::balayage(), kEtats, 0, 0, true, balayage);
         ASSERT_EQ(balayage.decalages.size(), 2u);
 
         auto [decalage, ligne] = balayage.decalages[1];
-        lecteur.commencerFichier(fichier, 0, ligne);
+        lecteur.commencerFichier(m.fichier, 0, ligne);
         Enregistreur construction(lecteur);
         lecteur.Analyser<Enregistreur>(TableTags::individu(), kEtats, 1, decalage, false, construction);
         ASSERT_EQ(construction.vues.size(), 2u) << "fin de ligne de " << fin.size() << " octets";
@@ -261,7 +255,7 @@ TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalage) {
         EXPECT_EQ(construction.vues[0].numero, 5);
         EXPECT_EQ(construction.vues[1].code, CodeTag::SEX);
         EXPECT_EQ(construction.vues[1].numero, 6);
-        EXPECT_TRUE(r.lignes.empty());
+        EXPECT_TRUE(m.rapport.lignes.empty());
     }
 }
 
@@ -290,13 +284,10 @@ const std::array<EtatLecture<Comptage>, 2> kEtatsComptage = {EtatLecture<Comptag
                                                              EtatLecture<Comptage>(kIndividu)};
 
 TEST(LecteurGedcom, passeLaMemeLigneALEtatSuivant) {
-    FichierEssai essai("0 HEAD\n0 @A@ INDI\n1 NAME a\n0 @B@ INDI\n1 NAME b\n1 NOTE x\n0 TRLR\n1 NAME apres\n");
-    FichierGedcomOuvert fichier(essai.chemin());
-    RapportEnMemoire r;
-    LecteurGedcom lecteur(r);
-    lecteur.commencerFichier(fichier, 0);
+    Montage m("0 HEAD\n0 @A@ INDI\n1 NAME a\n0 @B@ INDI\n1 NAME b\n1 NOTE x\n0 TRLR\n1 NAME apres\n");
+    m.lecteur.commencerFichier(m.fichier, 0);
     Comptage c;
-    lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsComptage, 0, 0, true, c);
+    m.lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsComptage, 0, 0, true, c);
     EXPECT_EQ(c.individus, 2);
     EXPECT_EQ(c.noms, "ab");
 }
@@ -317,19 +308,144 @@ const std::array<EtatLecture<Comptage>, 3> kEtatsDeux = {
     EtatLecture<Comptage>(kRacine), EtatLecture<Comptage>(kIndividuDeux), EtatLecture<Comptage>(kSecondPassage)};
 
 TEST(LecteurGedcom, laConversionALaDemandeDonneLaMemeValeurAChaqueGestionnaireDeLaLigne) {
-    FichierEssai essai("0 HEAD\n0 @A@ INDI\n1 NAME J\xC3\xA9r\xC3\xB4me\t/N/\n1 SOUR \xC3\xA9\n0 TRLR\n");
     for (auto mode : {LecteurGedcom::ConversionValeurs::Toujours, LecteurGedcom::ConversionValeurs::ALaDemande}) {
-        FichierGedcomOuvert fichier(essai.chemin());
-        fichier.choisirJeuCaracteres("UTF-8");
-        RapportEnMemoire r;
-        LecteurGedcom lecteur(r);
-        lecteur.choisirConversion(mode);
-        lecteur.commencerFichier(fichier, 0);
+        Montage m("0 HEAD\n0 @A@ INDI\n1 NAME J\xC3\xA9r\xC3\xB4me\t/N/\n1 SOUR \xC3\xA9\n0 TRLR\n");
+        m.fichier.choisirJeuCaracteres("UTF-8");
+        m.lecteur.choisirConversion(mode);
+        m.lecteur.commencerFichier(m.fichier, 0);
         Comptage d;
-        lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsDeux, 0, 0, true, d);
+        m.lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsDeux, 0, 0, true, d);
         const std::string attendu = "J\xE9r\xF4me /N/";
         EXPECT_EQ(d.vus, (std::vector<std::string>{attendu, attendu}));
     }
+}
+
+bool estTriee(const TableTags& t) {
+    for (std::size_t i = 1; i < t.taille(); ++i)
+        if (std::memcmp(t.entrees()[i - 1].tag, t.entrees()[i].tag, 5) >= 0) return false;
+    return true;
+}
+
+TEST(TableTags, entreeDeSixOctetsCompleteeDeZeros) {
+    const TableTags table{"DIV", "SEX"};
+    const auto* octets = reinterpret_cast<const unsigned char*>(table.entrees());
+    const unsigned char attendu[12] = {'D', 'I', 'V', 0, 0, 46, 'S', 'E', 'X', 0, 0, 116};
+    EXPECT_EQ(std::memcmp(octets, attendu, sizeof attendu), 0);
+}
+
+TEST(TableTags, chercheLesCodesFixesEtDistingueLaCasse) {
+    const TableTags& t = TableTags::balayage();
+    EXPECT_EQ(t.chercher("INDI"), CodeTag::INDI);
+    EXPECT_EQ(t.chercher("FAM"), CodeTag::FAM);
+    // Casse, absent de cette passe, préfixe, prolongement, vide, octet nul devant ou derrière.
+    for (std::string_view tag : {"indi"sv, "SEX"sv, "INDIV"sv, "IND"sv, ""sv, "\0FAM"sv, "FAM\0"sv})
+        EXPECT_EQ(t.chercher(tag), CodeTag::Inconnu) << tag;
+}
+
+TEST(TableTags, chaqueTableEstTrieeEtChacunDeSesTagsSeRetrouve) {
+    for (const TableTags* t :
+         {&TableTags::balayage(), &TableTags::individu(), &TableTags::famille(), &TableTags::consultation()}) {
+        EXPECT_TRUE(estTriee(*t));
+        for (std::size_t i = 0; i < t->taille(); ++i) {
+            const EntreeTag& e = t->entrees()[i];
+            EXPECT_EQ(static_cast<int>(t->chercher(e.tag)), e.code) << e.tag;
+            EXPECT_NE(e.code, 0) << e.tag;
+        }
+    }
+}
+
+std::string transcoder(std::string_view utf16, OrdreUtf16 ordre) {
+    std::FILE* source = std::tmpfile();
+    std::FILE* destination = std::tmpfile();
+    std::fwrite(utf16.data(), 1, utf16.size(), source);
+    std::rewind(source);
+    EXPECT_TRUE(transcoderUtf16(source, ordre, destination));
+    std::rewind(destination);
+    std::string sortie;
+    for (int c; (c = std::fgetc(destination)) != EOF;) sortie += static_cast<char>(c);
+    std::fclose(source);
+    std::fclose(destination);
+    return sortie;
+}
+
+TEST(TranscodageUtf16, reconnaitLaMarqueOuLaPremiereLigneAUnOctetSurDeuxNul) {
+    const auto P = OrdreUtf16::PetitBoutiste, G = OrdreUtf16::GrandBoutiste, A = OrdreUtf16::Aucun;
+    const std::tuple<std::string_view, OrdreUtf16, bool> cas[] = {
+        {"\xFF\xFE\x30\0"sv, P, true},
+        {"\xFE\xFF\0\x30"sv, G, true},
+        {"0\0 \0H\0E\0A\0D\0\r\0\n\0"sv, P, false},
+        {"0\0 \0H\0"sv, P, false},
+        {"\0\x30\0 \0H\0E\0A\0D"sv, G, false},
+        {"0 HEAD\r\n1 CHAR UTF-8\r\n"sv, A, false},
+        {"\xEF\xBB\xBF\x30 HEAD"sv, A, false},
+        {"0\0"sv, A, false},            // trop court pour juger
+        {"0\0 \0H\0\0\0"sv, A, false},  // NUL dans la ligne
+        {""sv, A, false},
+    };
+    for (const auto& [octets, ordre, marque] : cas) {
+        EXPECT_EQ(detecterUtf16(octets).ordre, ordre) << octets;
+        EXPECT_EQ(detecterUtf16(octets).avecMarque, marque) << octets;
+    }
+}
+
+TEST(TranscodageUtf16, pairesDeSubstitutionEtDemiCodetsIsoles) {
+    // « é », U+1F600 (paire), demi-codet bas isolé, demi-codet haut suivi d'un 'a'.
+    EXPECT_EQ(transcoder("\xE9\0\x3D\xD8\x00\xDE\x00\xDC\x3D\xD8"
+                         "a\0"sv,
+                         OrdreUtf16::PetitBoutiste),
+              "\xC3\xA9\xF0\x9F\x98\x80?"
+              "?a");
+    EXPECT_EQ(transcoder("\0\xE9\xD8\x3D\xDE\x00"sv, OrdreUtf16::GrandBoutiste), "\xC3\xA9\xF0\x9F\x98\x80");
+    EXPECT_EQ(transcoder("a\0\x3D\xD8"sv, OrdreUtf16::PetitBoutiste), "a?");  // demi-codet final
+    EXPECT_EQ(transcoder("a\0b"sv, OrdreUtf16::PetitBoutiste), "a?");         // octet orphelin
+}
+
+TEST(TranscodageUtf16, lesQuatreFormesSeLisentCommeDeLUtf8) {
+    for (const char* nom : {"utf16-le-avec-marque.ged", "utf16-be-avec-marque.ged", "utf16-le-sans-marque.ged",
+                            "utf16-be-sans-marque.ged"}) {
+        FichierGedcomOuvert fichier(fs::path(LIGNARA_DOSSIER_FIXTURES) / nom);
+        fichier.reinitialiser();
+        ASSERT_TRUE(fichier.estTranscodeUtf16()) << nom;
+        RapportEnMemoire rapport;
+        LecteurGedcom lecteur(rapport);
+        lecteur.commencerFichier(fichier, 0);
+        Enregistreur v(lecteur);
+        lecteur.Analyser<Enregistreur>(TableTags::balayage(), kEtats, 0, 0, true, v);
+        EXPECT_EQ(fichier.jeuCaracteres(), JeuCaracteres::Utf8) << nom;  // malgré « CHAR UNICODE »
+        ASSERT_EQ(v.vues.size(), 8u) << nom;
+        EXPECT_EQ(v.vues[3].valeur, "Ève /Lefèvre/"_1252) << nom;
+        EXPECT_EQ(v.vues[4].valeur, "? et ?") << nom;
+        EXPECT_TRUE(rapport.lignes.empty()) << nom;
+        // Le décalage noté se réfère à la copie UTF-8 et permet d'y relire l'individu.
+        ASSERT_EQ(v.decalages.size(), 1u) << nom;
+        Enregistreur relu(lecteur);
+        lecteur.Analyser<Enregistreur>(TableTags::individu(), kEtats, 1, v.decalages[0].first, false, relu);
+        ASSERT_EQ(relu.vues.size(), 2u) << nom;
+        EXPECT_EQ(relu.vues[0].valeur, "Ève /Lefèvre/"_1252) << nom;
+    }
+}
+
+TEST(TranscodageUtf16, copieTemporairePriveeEtEffaceeALaFermeture) {
+    fs::path copie;
+    {
+        FichierGedcomOuvert fichier(fs::path(LIGNARA_DOSSIER_FIXTURES) / "utf16-le-avec-marque.ged");
+        copie = fichier.cheminLu();
+        ASSERT_TRUE(fs::exists(copie));
+        EXPECT_EQ(copie.parent_path(), dossierPrive());
+        struct stat s {};
+        ASSERT_EQ(::stat(copie.c_str(), &s), 0);
+        EXPECT_EQ(s.st_mode & 0777, 0600u);
+        FichierGedcomOuvert deplace(std::move(fichier));  // la copie suit son propriétaire
+        EXPECT_TRUE(fs::exists(copie));
+    }
+    EXPECT_FALSE(fs::exists(copie));
+}
+
+TEST(TranscodageUtf16, fichierOrdinaireNEstPasCopie) {
+    essai::FichierEssai e("0 HEAD\n0 TRLR\n");
+    FichierGedcomOuvert fichier(e.chemin());
+    EXPECT_FALSE(fichier.estTranscodeUtf16());
+    EXPECT_EQ(fichier.cheminLu(), e.chemin());
 }
 
 }  // namespace

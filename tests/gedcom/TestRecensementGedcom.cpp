@@ -1,16 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cctype>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "FichierEssai.h"
+#include "support/DossierEssai.h"
 #include "support/Programme.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
@@ -42,11 +38,6 @@ TEST(RecensementGedcom, compteLesEnregistrementsParSorteEtGardeLeRapport) {
     EXPECT_EQ(r.rapport, std::vector<std::string>(std::begin(attendu), std::end(attendu)));
 }
 
-std::string contenuDe(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
-}
-
 // Lit un contenu abîmé : seule issue permise hors rapport, le message du fichier sans ligne.
 void recenserAbime(const std::string& contenu) {
     essai::FichierEssai e(contenu);
@@ -60,7 +51,7 @@ void recenserAbime(const std::string& contenu) {
 
 TEST(RecensementGedcom, resisteAChaqueTroncature) {
     for (const char* nom : {"recensement-ansel-defauts-sans-trlr.ged", "utf16-le-avec-marque.ged"}) {
-        std::string complet = contenuDe(fixture(nom));
+        std::string complet = essai::lireFichier(fixture(nom));
         ASSERT_FALSE(complet.empty());
         for (std::size_t n = 0; n < complet.size(); ++n) recenserAbime(complet.substr(0, n));
     }
@@ -68,7 +59,7 @@ TEST(RecensementGedcom, resisteAChaqueTroncature) {
 
 TEST(RecensementGedcom, resisteAuxOctetsAlteresAGraineFixe) {
     for (const char* nom : {"recensement-ansel-defauts-sans-trlr.ged", "utf16-be-sans-marque.ged"}) {
-        std::string complet = contenuDe(fixture(nom));
+        std::string complet = essai::lireFichier(fixture(nom));
         std::mt19937 alea(20261206);
         for (int essai = 0; essai < 300; ++essai) {
             std::string abime = complet;
@@ -98,86 +89,17 @@ TEST(CommandeLire, signaleUnFichierUtf16Transcode) {
 }
 
 TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstIllisible) {
-    essai::SortieProgramme absent = essai::lancerProgramme("lire /nexiste/pas.ged");
-    EXPECT_NE(absent.code, 0);
-    EXPECT_NE(absent.texte.find("Fichier /nexiste/pas.ged inexistant"), std::string::npos) << absent.texte;
-    essai::SortieProgramme dossier = essai::lancerProgramme("lire '" + std::string(LIGNARA_DOSSIER_FIXTURES) + "'");
-    EXPECT_NE(dossier.code, 0);
-    EXPECT_NE(dossier.texte.find("Lecture impossible du fichier Gedcom"), std::string::npos) << dossier.texte;
-    essai::SortieProgramme peripherique = essai::lancerProgramme("lire /dev/null");
-    EXPECT_NE(peripherique.code, 0);
-    EXPECT_NE(peripherique.texte.find("/dev/null\nCe n'est pas un fichier ordinaire"), std::string::npos)
-        << peripherique.texte;
-    essai::FichierEssai fichierVide("");
-    essai::SortieProgramme vide = essai::lancerProgramme("lire '" + fichierVide.chemin().string() + "'");
-    EXPECT_NE(vide.code, 0);
-    EXPECT_NE(
-        vide.texte.find("Erreur de lecture du fichier " + fichierVide.chemin().string() + "\nLe fichier est vide."),
-        std::string::npos)
-        << vide.texte;
-}
-
-bool estGedcom(const fs::path& p) {
-    std::string ext = p.extension().string();
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext == ".ged" || ext == ".gedcom";
-}
-
-// Chaque fichier réel se lit jusqu'au bout, sans plantage (les sanitiseurs veillent) : une
-// lecture impossible ne peut être qu'un fichier sans aucune ligne GEDCOM.
-TEST(RecensementGedcom, litChaqueFichierReelSansPlanter) {
-    fs::path dossier = LIGNARA_DOSSIER_TESTDATA;
-    std::error_code ec;
-    if (!fs::is_directory(dossier, ec)) GTEST_SKIP() << "dossier absent : " << dossier;
-    std::size_t fichiers = 0, individus = 0;
-    for (const auto& entree : fs::recursive_directory_iterator(dossier, ec)) {
-        if (!entree.is_regular_file() || !estGedcom(entree.path())) continue;
-        ++fichiers;
-        try {
-            auto r = RecensementGedcom::recenser(entree.path());
-            individus += r.individus;
-            EXPECT_GT(r.lignes, 0) << entree.path();
-        } catch (const OperationImpossible& e) {
-            EXPECT_EQ(std::string(e.what()).rfind("Erreur de lecture du fichier", 0), 0u)
-                << entree.path() << " : " << e.what();
-        }
-    }
-    EXPECT_GT(fichiers, 0u);
-    EXPECT_GT(individus, fichiers);
-}
-
-TEST(RecensementGedcom, retrouveLesEffectifsConnusDesGrandsFichiersReels) {
-    fs::path dossier = LIGNARA_DOSSIER_TESTDATA;
-    std::error_code ec;
-    if (!fs::is_directory(dossier, ec)) GTEST_SKIP() << "dossier absent : " << dossier;
-    const std::array<std::pair<const char*, std::size_t>, 5> connus = {{
-        {"dj-gedcom-samples/Queen.ged", 4683},
-        {"findmypast-samples/Queen.ged", 4683},  // fins de ligne mêlées, lignes nues
-        {"gedcom4j-samples/5.5.1 sample 3.ged", 4578},
-        {"porges-mdf/royal92.ged", 3010},
-        {"dj-gedcom-samples/pres2020.ged", 2322},
-    }};
-    for (auto [nom, n] : connus) {
-        if (!fs::exists(dossier / nom)) continue;
-        EXPECT_EQ(RecensementGedcom::recenser(dossier / nom).individus, n) << nom;
-    }
-}
-
-TEST(RecensementGedcom, memeArbreDansTousSesCodagesDonneLesMemesComptes) {
-    fs::path dossier = fs::path(LIGNARA_DOSSIER_TESTDATA) / "gedcom4j-samples";
-    std::error_code ec;
-    if (!fs::is_directory(dossier, ec)) GTEST_SKIP() << "dossier absent : " << dossier;
-    std::vector<RecensementGedcom> recensements;
-    for (const auto& entree : fs::directory_iterator(dossier, ec)) {
-        std::string nom = entree.path().filename().string();
-        if (nom.rfind("willis", 0) == 0 && estGedcom(entree.path()))
-            recensements.push_back(RecensementGedcom::recenser(entree.path()));
-    }
-    ASSERT_GE(recensements.size(), 3u);
-    for (const auto& r : recensements) {
-        EXPECT_EQ(r.individus, 761u);
-        EXPECT_EQ(r.familles, recensements[0].familles);
-        EXPECT_EQ(r.notes, recensements[0].notes);
+    essai::FichierEssai vide("");
+    const std::pair<std::string, std::string> cas[] = {
+        {"/nexiste/pas.ged", "Fichier /nexiste/pas.ged inexistant"},
+        {LIGNARA_DOSSIER_FIXTURES, "Lecture impossible du fichier Gedcom"},
+        {"/dev/null", "/dev/null\nCe n'est pas un fichier ordinaire"},
+        {vide.chemin().string(), "Erreur de lecture du fichier " + vide.chemin().string() + "\nLe fichier est vide."},
+    };
+    for (const auto& [chemin, message] : cas) {
+        essai::SortieProgramme s = essai::lancerProgramme("lire '" + chemin + "'");
+        EXPECT_NE(s.code, 0) << chemin;
+        EXPECT_NE(s.texte.find(message), std::string::npos) << s.texte;
     }
 }
 

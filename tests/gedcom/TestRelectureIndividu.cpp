@@ -2,10 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <string>
-
-#include <unistd.h>
 
 #include "FichierEssai.h"
 #include "ImportEssai.h"
@@ -77,15 +74,13 @@ TEST(RelectureIndividu, convertitAvecLeJeuDeCaracteresReleveALImport) {
 
 // Une fusion : chaque personne se relit dans son propre fichier, avec le jeu de ce fichier.
 TEST(RelectureIndividu, uneFusionRelitChaquePersonneDansSonFichier) {
-    const auto dossier =
-        std::filesystem::temp_directory_path() / ("essai-relecture-fusion-" + std::to_string(::getpid()));
-    std::filesystem::create_directories(dossier);
-    std::ofstream(dossier / "principal.ged")
-        << essai::kEnTete << "0 @I1@ INDI\n1 NAME Jean /MARTIN/\n1 BIRT\n2 DATE 1900\n1 OCCU meunier\n0 TRLR\n";
-    std::ofstream(dossier / "secondaire.ged") << "0 HEAD\n1 CHAR ANSEL\n0 @P1@ INDI\n1 NAME Paul /ROY/\n"
-                                                 "1 BIRT\n2 DATE 1930\n1 OCCU m\xE2"
-                                                 "edecin\n2 DATE FROM 1960\n0 TRLR\n";
-    std::ofstream(dossier / "fusion.fged") << "principal principal.ged\nsecondaire secondaire.ged\n";
+    essai::DossierEssai dossier;
+    dossier.ecrire("principal.ged",
+                   essai::kEnTete + "0 @I1@ INDI\n1 NAME Jean /MARTIN/\n1 BIRT\n2 DATE 1900\n1 OCCU meunier\n0 TRLR\n");
+    dossier.ecrire("secondaire.ged",
+                   "0 HEAD\n1 CHAR ANSEL\n0 @P1@ INDI\n1 NAME Paul /ROY/\n1 BIRT\n2 DATE 1930\n1 OCCU m\342edecin\n"
+                   "2 DATE FROM 1960\n0 TRLR\n");
+    dossier.ecrire("fusion.fged", "principal principal.ged\nsecondaire secondaire.ged\n");
     ResultatImport import = ImporterGedcom(dossier / "fusion.fged");
     ASSERT_EQ(import.fichiers.size(), 2u);
     RelectureIndividu r(import.fichiers);
@@ -97,7 +92,6 @@ TEST(RelectureIndividu, uneFusionRelitChaquePersonneDansSonFichier) {
     }
     std::sort(professions.begin(), professions.end());
     EXPECT_EQ(professions, (std::vector<std::string>{"meunier", "médecin"}));
-    std::filesystem::remove_all(dossier);
 }
 
 TEST(RelectureIndividu, bornesEtCasSansEnregistrement) {
@@ -121,22 +115,15 @@ TEST(RelectureIndividu, unFichierQuiNeSOuvrePlusLeDit) {
     const Individu i = relu.import.base.LireIndividu(1);
     RelectureIndividu r(relu.import.fichiers);
     std::filesystem::remove(relu.fichier.chemin());
-    try {
-        r.relire(i.fichierGedcom, i.decalageGedcom);
-        FAIL() << "pas d'exception";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  std::string("Lecture impossible du fichier Gedcom\n"_1252) + relu.fichier.chemin().string());
-    }
+    EXPECT_EQ(essai::messageDe([&] { r.relire(i.fichierGedcom, i.decalageGedcom); }),
+              std::string("Lecture impossible du fichier Gedcom\n"_1252) + relu.fichier.chemin().string());
 }
 
-TEST(TableTags, tableDeConsultationTrieeAvecLesTagsDesEvenementsRelus) {
+TEST(TableTags, tableDeConsultationAvecLesTagsDesEvenementsRelus) {
     const TableTags& t = TableTags::consultation();
-    EXPECT_EQ(t.taille(), 25u);
     for (const char* tag : {"ADDR", "BAPL", "BAPM", "BARM", "BASM", "BURI", "CHR", "CHRA", "CONF", "CONL", "FCOM",
                             "ORDN", "RESI", "HAJJ"})
         EXPECT_NE(t.chercher(tag), CodeTag::Inconnu) << tag;
-    EXPECT_EQ(static_cast<int>(t.chercher("HAJJ")), 202);
     EXPECT_EQ(t.chercher("NAME"), CodeTag::Inconnu);
 }
 

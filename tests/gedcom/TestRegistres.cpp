@@ -1,0 +1,196 @@
+// Registres du balayage : clés d'enregistrement, index des clés, listes d'indices en ligne.
+// Le passage de la liste en ligne au tas, les copies et les déplacements ne doivent rien perdre
+// ni partager (sous AddressSanitizer, une faute de place se voit ici).
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <numeric>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "gedcom/CleEnregistrement.h"
+#include "gedcom/IndexCles.h"
+#include "gedcom/ListeIndices.h"
+#include "gedcom/RegistresBalayage.h"
+
+namespace lignara {
+namespace {
+
+TEST(CleEnregistrement, octetDuFichierPuisReferenceEtMemeCleDepuisUnPointeur) {
+    auto c = CleEnregistrement::deReference(0, "@I12@");
+    EXPECT_EQ(c.octets(), std::string_view("\x01"
+                                           "I12@",
+                                           5));
+    EXPECT_EQ(c.identifiant(), "I12");
+    EXPECT_EQ(CleEnregistrement::deReference(2, "@F1@").octets()[0], '\x03');
+    EXPECT_TRUE(CleEnregistrement().estVide());
+    EXPECT_EQ(CleEnregistrement::dePointeur(1, "@I7@"), CleEnregistrement::deReference(1, "@I7@"));
+    EXPECT_EQ(CleEnregistrement::dePointeur(0, "@S1@ reste"), CleEnregistrement::deReference(0, "@S1@"));
+    EXPECT_NE(CleEnregistrement::dePointeur(0, "@I7@"), CleEnregistrement::deReference(1, "@I7@"));
+    EXPECT_TRUE(CleEnregistrement::dePointeur(0, "I7").estVide());
+    // Une référence trop longue est coupée de la même façon des deux côtés.
+    std::string_view longue = "@ABCDEFGHIJKLMNOPQRSTUVWXYZ@";
+    EXPECT_EQ(CleEnregistrement::dePointeur(0, longue), CleEnregistrement::deReference(0, longue));
+    EXPECT_EQ(CleEnregistrement::deReference(0, longue).octets().size(), 24u);
+}
+
+TEST(CleEnregistrement, compareSansSigneEtLePrefixeEnPremier) {
+    auto a = CleEnregistrement::deReference(0, "@I1@");
+    auto b = CleEnregistrement::deReference(0, "@I10@");
+    auto accent = CleEnregistrement::deReference(0,
+                                                 "@\xC9"
+                                                 "1@");
+    EXPECT_LT(CleEnregistrement::deReference(0, "@I1"), a);  // préfixe
+    EXPECT_LT(b, a);                                         // '0' (0x30) passe avant le '@' final (0x40)
+    EXPECT_LT(b, CleEnregistrement::deReference(0, "@I2@"));
+    EXPECT_LT(b, accent);                                         // 0xC9 sans signe après 'I'
+    EXPECT_LT(accent, CleEnregistrement::deReference(1, "@A@"));  // le fichier d'abord
+    EXPECT_LT(CleEnregistrement(), a);
+}
+
+struct Entree {
+    CleEnregistrement cle;
+};
+
+CleEnregistrement cle(std::size_t fichier, const std::string& reference) {
+    return CleEnregistrement::deReference(fichier, reference);
+}
+
+// Beaucoup de clés (plusieurs agrandissements), de longueurs et de fichiers différents, dont
+// certaines préfixes l'une de l'autre, et des clés longues qui ne diffèrent qu'après leurs 11
+// premiers octets : chacune garde son indice, les absentes restent absentes.
+TEST(IndexCles, retrouveChaqueCleApresLesAgrandissements) {
+    std::vector<Entree> entrees;
+    IndexCles index;
+    auto reference = [](int i) {
+        return i % 2 ? "@I" + std::to_string(i) + "@" : "@INDIVIDU-" + std::to_string(i) + "@";
+    };
+    for (std::size_t f = 0; f < 2; ++f) {
+        for (int i = 0; i < 30000; ++i) {
+            const CleEnregistrement c = cle(f, reference(i));
+            auto [indice, nouvelle] = index.inserer(c, entrees, static_cast<std::uint32_t>(entrees.size()));
+            ASSERT_TRUE(nouvelle);
+            ASSERT_EQ(indice, entrees.size());
+            entrees.push_back({c});
+        }
+    }
+    EXPECT_EQ(index.taille(), 60000u);
+    for (std::size_t f = 0; f < 2; ++f)
+        for (int i = 0; i < 30000; i += 7) EXPECT_EQ(index.chercher(cle(f, reference(i)), entrees), f * 30000 + i);
+    EXPECT_EQ(index.chercher(cle(0, "@I30000@"), entrees), IndexCles::kAbsente);
+    EXPECT_EQ(index.chercher(cle(0, "@INDIVIDU-30000@"), entrees), IndexCles::kAbsente);
+    EXPECT_EQ(index.chercher(cle(0, "@INDIVIDU-3@"), entrees), IndexCles::kAbsente);
+    EXPECT_EQ(index.chercher(cle(2, "@I1@"), entrees), IndexCles::kAbsente);
+    EXPECT_EQ(index.chercher(cle(0, "@F1@"), entrees), IndexCles::kAbsente);
+}
+
+TEST(IndexCles, uneCleDejaVueRendSonIndiceSansNouvelleEntree) {
+    std::vector<Entree> entrees;
+    IndexCles index;
+    EXPECT_EQ(index.chercher(cle(0, "@I1@"), entrees), IndexCles::kAbsente);  // index vide
+    index.inserer(cle(0, "@I1@"), entrees, 0);
+    entrees.push_back({cle(0, "@I1@")});
+    auto [indice, nouvelle] = index.inserer(cle(0, "@I1@"), entrees, 1);
+    EXPECT_FALSE(nouvelle);
+    EXPECT_EQ(indice, 0u);
+    EXPECT_EQ(index.taille(), 1u);
+}
+
+// L'ordre des clés (octets sans signe, préfixe d'abord) est celui de la numérotation.
+TEST(RegistresBalayage, personnesParCleSuiventLOrdreDesOctets) {
+    RegistresBalayage r;
+    const std::vector<std::string> refs = {"@I2@",
+                                           "@I10@",
+                                           "@I1@",
+                                           "@I\xE9@",
+                                           "@I100000002@",
+                                           "@I100000001@",
+                                           "@I1000000010@",
+                                           "@A@",
+                                           "@I12345678901234567B@",
+                                           "@I12345678901234567A@"};  // égales sur 16 octets
+    for (const auto& ref : refs) r.personne(cle(0, ref));
+    r.personne(cle(1, "@A@"));  // second fichier : après tout le premier
+    std::vector<std::string> obtenu;
+    for (std::uint32_t i : r.personnesParCle()) obtenu.emplace_back(r.personnes[i].cle.octets());
+    std::vector<std::string> attendu;
+    // '@' (0x40) passe après les chiffres : « I10@ » avant « I1@ ».
+    for (const auto& ref : {"@A@", "@I1000000010@", "@I100000001@", "@I100000002@", "@I10@", "@I12345678901234567A@",
+                            "@I12345678901234567B@", "@I1@", "@I2@", "@I\xE9@"})
+        attendu.emplace_back(cle(0, ref).octets());
+    attendu.emplace_back(cle(1, "@A@").octets());
+    EXPECT_EQ(obtenu, attendu);
+    EXPECT_EQ(r.chercherPersonne(cle(0, "@I10@")), 1u);
+    EXPECT_EQ(r.chercherPersonne(cle(0, "@I11@")), kAucun);
+}
+
+template <std::size_t N>
+std::vector<std::uint32_t> contenu(const ListeIndices<N>& l) {
+    return {l.begin(), l.end()};
+}
+
+std::vector<std::uint32_t> suite(std::uint32_t n) {
+    std::vector<std::uint32_t> v(n);
+    std::iota(v.begin(), v.end(), 100u);
+    return v;
+}
+
+TEST(ListeIndices, gardeSesElementsEnLigneCommeSurLeTas) {
+    for (std::uint32_t n : {0u, 1u, 2u, 3u, 4u, 5u, 17u, 1000u}) {
+        ListeIndices<2> l;
+        for (std::uint32_t x : suite(n)) l.push_back(x);
+        ASSERT_EQ(contenu(l), suite(n)) << n;
+        ASSERT_EQ(l.size(), n);
+        ASSERT_EQ(l.empty(), n == 0);
+        if (n > 0) {
+            EXPECT_EQ(l.front(), 100u);
+            EXPECT_EQ(l.back(), 100u + n - 1);
+        }
+    }
+}
+
+TEST(ListeIndices, copieEtDeplacementNePartagentRien) {
+    for (std::uint32_t n : {1u, 2u, 3u, 40u}) {
+        ListeIndices<2> a;
+        for (std::uint32_t x : suite(n)) a.push_back(x);
+        ListeIndices<2> copie = a;
+        copie[0] = 7;
+        EXPECT_EQ(a[0], 100u) << n;
+        ListeIndices<2> deplacee = std::move(a);
+        EXPECT_EQ(contenu(deplacee), suite(n));
+        EXPECT_TRUE(a.empty());  // NOLINT(bugprone-use-after-move) : l'état vide est promis
+        a.push_back(5);          // la source déplacée resert
+        EXPECT_EQ(contenu(a), std::vector<std::uint32_t>{5});
+        ListeIndices<2> cible;
+        for (std::uint32_t x : suite(30)) cible.push_back(x);
+        cible = std::move(deplacee);  // la place de la cible est rendue
+        EXPECT_EQ(contenu(cible), suite(n));
+        cible = copie;
+        EXPECT_EQ(cible, copie);
+        const ListeIndices<2>& memeListe = cible;
+        cible = memeListe;  // affectation à soi-même
+        EXPECT_EQ(cible, copie);
+    }
+}
+
+TEST(ListeIndices, effaceEtTrieCommeUnVecteur) {
+    const std::vector<std::uint32_t> neuf = suite(9);
+    ListeIndices<4> l;
+    l.assign(neuf.rbegin(), neuf.rend());
+    std::vector<std::uint32_t> v(neuf.rbegin(), neuf.rend());
+    auto impair = [](std::uint32_t x) { return x % 2 == 1; };
+    l.erase(std::remove_if(l.begin(), l.end(), impair), l.end());
+    v.erase(std::remove_if(v.begin(), v.end(), impair), v.end());
+    EXPECT_EQ(contenu(l), v);
+    std::stable_sort(l.begin(), l.end());
+    std::stable_sort(v.begin(), v.end());
+    EXPECT_EQ(contenu(l), v);
+    l.clear();
+    EXPECT_TRUE(l.empty());
+    l.push_back(1);
+    EXPECT_EQ(contenu(l), std::vector<std::uint32_t>{1});
+}
+
+}  // namespace
+}  // namespace lignara
