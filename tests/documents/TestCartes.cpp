@@ -108,19 +108,16 @@ TEST(PersonnesCarte, patronymeSansEgardALaCasseNiAuxAccentsEtAvecOuSansIndex) {
 TEST(ComptageRegions, lieuChoisiPaysDeLaZoneEtPremierLieuConnu) {
     BaseEssai b(kAscendance);
     const BaseGenealogique& base = b.base();
-    const std::uint8_t lyon = regionNaissance(base, b.personne("R")), brest = regionNaissance(base, b.personne("P")),
-                       nantes = regionNaissance(base, b.personne("X")), vaud = regionNaissance(base, b.personne("Y"));
-    ASSERT_TRUE(lyon > 32 && brest > 32 && nantes > 32 && vaud > 32);
+    const auto [lyon, brest, nantes] = villes(b);
+    ASSERT_TRUE(lyon > 32 && brest > 32 && nantes > 32 && regionNaissance(base, b.personne("Y")) > 32);
     ASSERT_EQ(std::set<std::uint8_t>({lyon, brest, nantes}).size(), 3u);
-    // Le lieu de Suisse porte un octet de région que la carte de France connaîtrait.
     const std::uint16_t regionMax = 255;
-    const auto r = [&](const char* p, LieuCompte lieu) {
-        return regionPersonne(base, static_cast<std::uint32_t>(b.personne(p)), lieu, kFrance, regionMax);
+    const auto r = [&](const char* p, LieuCompte lieu, CodePays pays = kFrance, std::uint16_t max = 255) {
+        return regionPersonne(base, static_cast<std::uint32_t>(b.personne(p)), lieu, pays, max);
     };
+    // Le lieu de Suisse porte un octet de région que la carte de France connaîtrait.
     EXPECT_EQ(r("Y", LieuCompte::Naissance), 0);
-    EXPECT_NE(regionPersonne(base, static_cast<std::uint32_t>(b.personne("Y")), LieuCompte::Naissance, CodePays("CH"),
-                             regionMax),
-              0);
+    EXPECT_NE(r("Y", LieuCompte::Naissance, CodePays("CH")), 0);
     EXPECT_EQ(r("R", LieuCompte::Naissance), lyon);
     EXPECT_EQ(r("R", LieuCompte::Deces), nantes);
     EXPECT_EQ(r("R", LieuCompte::PremierConnu), lyon);  // né à Lyon, marié à Brest
@@ -128,9 +125,7 @@ TEST(ComptageRegions, lieuChoisiPaysDeLaZoneEtPremierLieuConnu) {
     EXPECT_EQ(r("O", LieuCompte::PremierConnu), brest);  // le mariage avant le décès
     EXPECT_EQ(r("O", LieuCompte::Deces), lyon);
     // Un numéro au-delà du plus grand de la carte ne compte pas.
-    EXPECT_EQ(regionPersonne(base, static_cast<std::uint32_t>(b.personne("R")), LieuCompte::Naissance, kFrance,
-                             static_cast<std::uint16_t>(lyon - 1)),
-              0);
+    EXPECT_EQ(r("R", LieuCompte::Naissance, kFrance, static_cast<std::uint16_t>(lyon - 1)), 0);
 
     const auto ascendants = ascendantsCarte(base, static_cast<std::uint32_t>(b.personne("R")));
     const ComptageRegions c = compterRegions(base, ascendants, LieuCompte::Naissance, kFrance, regionMax);

@@ -137,21 +137,17 @@ TEST(ConstructionDescendante, uneFamilleCoupeeChezLaFemmeEstDessineeChezLeMari) 
     EXPECT_FALSE(c.famillesDessinees().contient(d.n(9)));
 }
 
-TEST(ConstructionDescendante, laLimiteDeGenerationsMarqueLaDerniereRangee) {
-    Descendance d(essai::gedcomDeFamilles(4, {{1, 0, {2}, ""}, {2, 0, {3}, ""}, {3, 0, {4}, ""}}));
-    d.regles.limiteGenerations = 2;
-    ArbreDescendant& a = d.individuel(1);
-    EXPECT_EQ(a.rangees().nombreRangees(), 3);
-    EXPECT_EQ(d.rangee(2), "P3!");
-}
-
-TEST(ConstructionDescendante, uneLigneeDePlusDeDeuxCentsGenerationsSArreteALaDerniereRangee) {
+// La limite de générations, et sans elle au plus 200 rangées : la dernière est marquée.
+TEST(ConstructionDescendante, laLimiteDeGenerationsOuLaDeuxCentiemeRangeeMarqueLaDerniere) {
     std::vector<FamilleEssai> familles;
     for (int p = 1; p < 210; ++p) familles.push_back({p, 0, {p + 1}, ""});
     Descendance d(essai::gedcomDeFamilles(210, familles));
     ArbreDescendant& a = d.individuel(1);
     EXPECT_EQ(a.rangees().nombreRangees(), 200);
     EXPECT_EQ(d.rangee(199), "P200!");
+    d.regles.limiteGenerations = 2;
+    EXPECT_EQ(d.individuel(1).rangees().nombreRangees(), 3);
+    EXPECT_EQ(d.rangee(2), "P3!");
 }
 
 TEST(ConstructionDescendante, desBranchesDoublesQuiSeMultiplientButentSurLePlafondDesBoites) {
