@@ -1,7 +1,7 @@
 #pragma once
-// Préparation commune des essais d'arbres (descendant, cousins, mixte) : polices chargées,
-// horloge fixée, écriture dans un dossier d'essai, contrôles des fichiers, mêmes octets,
-// compteurs d'usage par variante et racine prise dans un fichier réel.
+// Préparation commune des essais de documents graphiques : polices chargées, horloge fixée,
+// écriture dans un dossier d'essai, contrôles des fichiers, mêmes octets, compteurs d'usage par
+// variante, boîtes disjointes, racine prise dans un fichier réel, ligne de commande.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -16,12 +16,15 @@
 #include "GenealogieArbre.h"
 #include "commun/Texte.h"
 #include "documents/ExecutionDocument.h"
+#include "documents/ParametresCommuns.h"
+#include "documents/arbres/Coloration.h"
 #include "documents/ParametresLigneCommande.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
 #include "reglages/CompteursUsage.h"
 #include "support/Controles.h"
 #include "support/DossierEssai.h"
+#include "support/Programme.h"
 
 namespace lignara::essai {
 
@@ -46,27 +49,75 @@ inline std::int32_t personneParPrenom(const BaseGenealogique& base, std::string_
     return 0;
 }
 
-template <class Document>
-class EssaiArbre : public ::testing::Test {
+// Polices chargées pour l'essai, rendues à la fin (fontconfig garde ses tables sinon).
+class EssaiPolices : public ::testing::Test {
 protected:
     void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
     void TearDown() override { PoliceFamille::liberer(); }
+    PolicesDocument polices_;
+};
 
+// Abscisse ou ordonnée en points telle que le PDF l'écrit (marge de 352 unités, 16 par point).
+inline std::string pointPdf(std::int32_t u) {
+    char t[32];
+    std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
+    return t;
+}
+
+// Boîte d'un dessin, en unités de dessin (le haut au-dessus du bas).
+struct BoiteEssai {
+    std::int32_t gauche, bas, droite, haut;
+    std::uint32_t personne;
+};
+
+// Aucune boîte n'en recouvre une autre, toutes dans le dessin (0 à largeur, 0 à hauteur).
+inline void verifierDisjointes(const std::vector<BoiteEssai>& v, std::int32_t largeur, std::int32_t hauteur) {
+    for (std::size_t i = 0; i < v.size(); ++i) {
+        EXPECT_TRUE(v[i].gauche >= 0 && v[i].droite <= largeur && v[i].bas >= 0 && v[i].haut <= hauteur)
+            << v[i].personne;
+        for (std::size_t j = i + 1; j < v.size(); ++j)
+            EXPECT_TRUE(v[i].droite <= v[j].gauche || v[j].droite <= v[i].gauche || v[i].haut <= v[j].bas ||
+                        v[j].haut <= v[i].bas)
+                << v[i].personne << " et " << v[j].personne;
+    }
+}
+
+// La commande « lignara document » sur un GEDCOM écrit dans un dossier d'essai.
+struct CommandeEssai {
+    explicit CommandeEssai(const std::string& gedcom) : ged(dossier.ecrire("essai.ged", gedcom).string()) {}
+    SortieProgramme operator()(const std::string& type, const std::string& arguments) const {
+        return lancerProgramme("document " + type + " '" + ged + "' " + arguments);
+    }
+    std::string sortie(const std::string& nom) const { return " --sortie '" + (dossier / nom).string() + "'"; }
+    std::string lire(const std::string& nom) const { return lireFichier(dossier / nom); }
+    DossierEssai dossier;
+    std::string ged;
+};
+
+template <class Document>
+class EssaiArbre : public EssaiPolices {
+protected:
     static const Afficheur& typeArbre(bool familial) {
         if constexpr (requires { Document::kCodeFamilial; })
             return *afficheurDeCode(familial ? Document::kCodeFamilial : Document::kCodeIndividuel);
         else
             return *afficheurDeCode(Document::kCode);
     }
-    // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
-    std::unique_ptr<Document> arbre(BaseEssai& b, int racine, int conjoint = 0) {
+    // Arbre des personnes de ces numéros dans la base (conjoint 0 : individuel) prêt à écrire.
+    std::unique_ptr<Document> arbreDe(BaseEssai& b, std::int32_t racine, std::int32_t conjoint = 0) {
         auto d = std::make_unique<Document>(typeArbre(conjoint != 0));
         b.contexte.polices = polices_;
-        b.contexte.horloge = Horloge::fixee(1700000000);
+        b.contexte.horloge = horloge_;
         d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
+        d->valeur(kRacine) = racine;
+        if (conjoint) d->valeur(kConjoint) = conjoint;
+        return d;
+    }
+    // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
+    std::unique_ptr<Document> arbre(BaseEssai& b, int racine, int conjoint = 0) {
+        auto d = arbreDe(b, b.personne("P" + std::to_string(racine)),
+                         conjoint ? b.personne("P" + std::to_string(conjoint)) : 0);
         d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
-        if (conjoint) d->valeur(kConjoint) = b.personne("P" + std::to_string(conjoint));
         return d;
     }
     std::string ecrire(BaseEssai& b, Document& d, const std::string& nom) {
@@ -103,9 +154,34 @@ protected:
         }
         return compteurs;
     }
+    // L'arbre individuel (coloré par pays) de Claude dans l'exemple livré et de la personne mariée
+    // `prenomRoyal92` de royal92, en PDF et en Web : `verifier` voit chaque document écrit, qui passe les
+    // vérificateurs.
+    template <class Verifier>
+    void fichiersReels(const char* prenomRoyal92, const ParametreDeclare& critere, Verifier verifier) {
+        const std::pair<std::filesystem::path, const char*> cas[] = {
+            {std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", "Claude"},
+            {std::filesystem::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged", prenomRoyal92}};
+        for (const auto& [fichier, prenom] : cas) {
+            if (!fichierReelPresent(fichier)) continue;
+            BaseEssai b(lireFichier(fichier));
+            const std::int32_t racine = personneParPrenom(b.base(), prenom, true);
+            ASSERT_NE(racine, 0) << fichier;
+            for (std::uint8_t format : {std::uint8_t{0}, std::uint8_t{3}}) {
+                auto d = arbreDe(b, racine);
+                d->valeur(kFormat) = format;
+                d->valeur(critere) = std::uint8_t{ColorationPays};
+                d->valeur(kSuppressionNonColorees) = std::uint8_t{0};
+                const std::string chemin = ecrire(b, *d, fichier.stem().string() + (format ? ".htm" : ".pdf"));
+                SCOPED_TRACE(chemin);
+                verifier(*d);
+                format ? verifierHtml(chemin) : verifierPdf(chemin);
+            }
+        }
+    }
 
     DossierEssai dossier;
-    PolicesDocument polices_;
+    Horloge horloge_ = Horloge::fixee(1700000000);  // celle des arbres de l'essai
 };
 
 }  // namespace lignara::essai

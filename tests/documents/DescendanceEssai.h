@@ -1,15 +1,19 @@
 #pragma once
-// GEDCOM d'essai des roues descendantes : une descendance régulière à partir de la personne 1,
-// chaque personne de la génération g ayant enfants[g] enfants, avec un conjoint (une femme
-// ajoutée) quand « conjoints » est vrai. Les personnes sont numérotées dans l'ordre de leur
-// création, génération après génération.
+// Essais des descendances : arbre de descendants construit sur une base d'essai, et GEDCOM
+// d'une descendance régulière.
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "BaseEssai.h"
 #include "GenealogieArbre.h"
+#include "documents/arbres/ArbreDescIndividuel.h"
 
 namespace lignara::essai {
 
+// Une descendance régulière à partir de la personne 1, chaque personne de la génération g ayant
+// enfants[g] enfants, avec un conjoint (une femme ajoutée) quand « conjoints » est vrai. Les
+// personnes sont numérotées dans l'ordre de leur création, génération après génération.
 inline std::string gedcomDescendance(const std::vector<int>& enfants, bool conjoints) {
     std::vector<LienParents> liens;
     std::vector<int> generation{1};
@@ -27,5 +31,38 @@ inline std::string gedcomDescendance(const std::vector<int>& enfants, bool conjo
     }
     return gedcomDeLiens(n, liens);
 }
+
+// Un arbre de descendants construit sur une base d'essai ; les personnes sont désignées par
+// leur numéro d'essai (prénoms « P<n> »).
+struct Descendance {
+    explicit Descendance(const std::string& gedcom) : b(gedcom) { regles.base = &b.base(); }
+
+    std::uint32_t n(int p) const { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(p))); }
+    ArbreDescendant& individuel(int racine) {
+        arbre = std::make_unique<ArbreDescIndividuel>(regles, n(racine));
+        arbre->construire();
+        return *arbre;
+    }
+    // La rangée en texte : « P1 P2* » (* : boîte de conjoint, ! : descendants non dessinés).
+    std::string rangee(int r) const {
+        std::string s;
+        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant) {
+            if (!s.empty()) s += ' ';
+            s += essai::prenoms(b.base(), x->personne);
+            if (x->conjoint) s += '*';
+            if (x->familleNonDessinee) s += '!';
+        }
+        return s;
+    }
+    const NoeudDescendant* boite(int r, int p) const {
+        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant)
+            if (x->personne == n(p)) return x;
+        return nullptr;
+    }
+
+    BaseEssai b;
+    ReglesDescendance regles;
+    std::unique_ptr<ArbreDescendant> arbre;
+};
 
 }  // namespace lignara::essai

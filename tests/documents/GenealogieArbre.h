@@ -21,45 +21,6 @@ struct DetailsPersonne {
     char sexe = 0;           // 'M', 'F' ; 0 : celui que la fonction déduit
 };
 
-inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& liens,
-                                 const std::map<int, DetailsPersonne>& details = {}) {
-    std::map<std::pair<int, int>, std::vector<int>> couples;
-    std::set<int> femmes;
-    for (const LienParents& l : liens) {
-        couples[{l.pere, l.mere}].push_back(l.enfant);
-        if (l.mere) femmes.insert(l.mere);
-    }
-    std::map<int, std::vector<int>> familles;  // personne → numéros de familles
-    std::map<std::pair<int, int>, int> numeros;
-    int f = 0;
-    for (const auto& [couple, enfants] : couples) {
-        numeros[couple] = ++f;
-        if (couple.first) familles[couple.first].push_back(f);
-        if (couple.second) familles[couple.second].push_back(f);
-    }
-    std::map<int, int> familleEnfant;
-    for (const auto& [couple, enfants] : couples)
-        for (int e : enfants) familleEnfant[e] = numeros[couple];
-    std::string g = "0 HEAD\n1 CHAR ANSI\n";
-    for (int p = 1; p <= personnes; ++p) {
-        const std::string n = std::to_string(p);
-        auto d = details.find(p);
-        const char sexe = d != details.end() && d->second.sexe ? d->second.sexe : femmes.count(p) ? 'F' : 'M';
-        g += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /N" + n + "/\n1 SEX " + sexe + "\n";
-        if (d != details.end() && !d->second.naissance.empty()) g += "1 BIRT\n2 DATE " + d->second.naissance + "\n";
-        if (d != details.end() && !d->second.profession.empty()) g += "1 OCCU " + d->second.profession + "\n";
-        for (int fam : familles[p]) g += "1 FAMS @F" + std::to_string(fam) + "@\n";
-        if (familleEnfant.count(p)) g += "1 FAMC @F" + std::to_string(familleEnfant[p]) + "@\n";
-    }
-    for (const auto& [couple, enfants] : couples) {
-        g += "0 @F" + std::to_string(numeros[couple]) + "@ FAM\n";
-        if (couple.first) g += "1 HUSB @I" + std::to_string(couple.first) + "@\n";
-        if (couple.second) g += "1 WIFE @I" + std::to_string(couple.second) + "@\n";
-        for (int e : enfants) g += "1 CHIL @I" + std::to_string(e) + "@\n";
-    }
-    return g + "0 TRLR\n";
-}
-
 // Familles données dans l'ordre (chaque conjoint les cite dans cet ordre) : mari, femme (0 :
 // inconnu), enfants dans l'ordre, date de mariage GEDCOM (vide : aucune). Les femmes des
 // familles sont des femmes, les autres personnes des hommes, sauf sexe donné dans details.
@@ -104,6 +65,16 @@ inline std::string gedcomDeFamilles(int personnes, const std::vector<FamilleEssa
         for (int e : fe.enfants) g += "1 CHIL @I" + std::to_string(e) + "@\n";
     }
     return g + "0 TRLR\n";
+}
+
+// Une famille par couple « père, mère », dans l'ordre des couples, enfants dans l'ordre donné.
+inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& liens,
+                                 const std::map<int, DetailsPersonne>& details = {}) {
+    std::map<std::pair<int, int>, std::vector<int>> couples;
+    for (const LienParents& l : liens) couples[{l.pere, l.mere}].push_back(l.enfant);
+    std::vector<FamilleEssai> familles;
+    for (const auto& [couple, enfants] : couples) familles.push_back({couple.first, couple.second, enfants, ""});
+    return gedcomDeFamilles(personnes, familles, details);
 }
 
 // Ascendance complète sur n générations, numérotée comme un arbre de Sosa : le père de k est

@@ -1,17 +1,44 @@
 #pragma once
-// Essais des roues : les coins des lettres d'un texte de roue, calculés à part de la mise en
-// page (comme la surface les pose : texte droit, texte tourné, texte circulaire lettre par
-// lettre), et la vérification qu'ils restent dans un secteur.
+// Essais des roues : préparation commune, les coins des lettres d'un texte de roue, calculés à
+// part de la mise en page (comme la surface les pose : texte droit, texte tourné, texte
+// circulaire lettre par lettre), et la vérification qu'ils restent dans un secteur.
 #include <cmath>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "ArbreEssai.h"
 #include "commun/MetriquePolice.h"
+#include "documents/roues/Roue.h"
+#include "reglages/Configuration.h"
 #include "documents/roues/DessinRoue.h"
 #include "documents/roues/SecteursAscendants.h"
 
 namespace lignara::essai {
+
+// Roue de la personne « P1 » sur les préférences de l'essai, écrite dans son dossier.
+class EssaiRoue : public EssaiPolices {
+protected:
+    template <class R>
+    std::unique_ptr<R> roue(BaseEssai& b) {
+        b.contexte.polices = polices_;
+        b.contexte.preferences = &preferences_;
+        auto d = std::make_unique<R>(*afficheurDeCode(R::kCode));
+        d->initialiserParametres(b.contexte);
+        d->valeur(kRacine) = b.personne("P1");
+        d->valeur(kNomRacine) = std::string("N1");
+        return d;
+    }
+    std::string ecrire(Roue& d, BaseEssai& b, const std::string& nom) {
+        d.preparer(b.contexte);
+        d.chemin = (dossier_ / nom).string();
+        d.ecrire();
+        return d.chemin;
+    }
+    Configuration preferences_;
+    DossierEssai dossier_;
+};
 
 struct Point {
     double x = 0, y = 0;

@@ -2,62 +2,26 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <regex>
 #include <set>
 #include <string>
 
-#include "BaseEssai.h"
-#include "commun/Texte.h"
-#include "GenealogieArbre.h"
-#include "documents/ExecutionDocument.h"
+#include "ArbreEssai.h"
 #include "documents/PoliceAuHasard.h"
-#include "documents/ParametresLigneCommande.h"
+#include "documents/arbres/ThemesArbre.h"
 #include "documents/arbres/TraceBoites.h"
 #include "render/LecturePdf.h"
 #include "render/html/PageWeb.h"
-#include "render/PoliceFamille.h"
-#include "support/Programme.h"
-#include "documents/arbres/ThemesArbre.h"
 #include "reglages/Configuration.h"
 #include "reglages/RaccordDessin.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
-using essai::DossierEssai;
 using essai::LecturePdf;
 
-class ArbreAscendantEssai : public ::testing::Test {
-protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-
-    // Arbre de la personne « P<racine> » (familial : avec « P<conjoint> ») prêt à écrire.
-    std::unique_ptr<ArbreAscendant> arbre(BaseEssai& b, int racine, int conjoint = 0) {
-        const Afficheur& type =
-            *afficheurDeCode(conjoint ? ArbreAscendant::kCodeFamilial : ArbreAscendant::kCodeIndividuel);
-        auto d = std::make_unique<ArbreAscendant>(type);
-        b.contexte.polices = polices_;
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P" + std::to_string(racine));
-        d->valeur(kNomRacine) = std::string("N") + std::to_string(racine);
-        if (conjoint) d->valeur(kConjoint) = b.personne("P" + std::to_string(conjoint));
-        return d;
-    }
-    std::string ecrire(ArbreAscendant& d, const std::string& nom) {
-        d.preparer(*contexte_);
-        d.chemin = (dossier / nom).string();
-        d.ecrire();
-        return d.chemin;
-    }
-    DossierEssai dossier;
-    const ContexteDocument* contexte_ = nullptr;
-    PolicesDocument polices_;
-};
+class ArbreAscendantEssai : public essai::EssaiArbre<ArbreAscendant> {};
 
 TEST_F(ArbreAscendantEssai, parametresParDefautDesDeuxSignatures) {
     BaseEssai b(essai::gedcomSosa(2));
@@ -66,12 +30,13 @@ TEST_F(ArbreAscendantEssai, parametresParDefautDesDeuxSignatures) {
         d.initialiserParametres(b.contexte);
         ASSERT_TRUE(d.signature().accepte(d.parametres));
         EXPECT_EQ(std::get<std::string>(d.valeur(kFondDePage)), "");
-        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kFormat)), 0);
-        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kStyleAscendant)), 0);
-        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(d.critere())), 255);
-        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kSuppressionNonColorees)), 1);
+        for (const auto& [p, attendu] : {std::pair{&kFormat, 0},
+                                         {&kStyleAscendant, 0},
+                                         {&d.critere(), 255},
+                                         {&kSuppressionNonColorees, 1},
+                                         {&kLimiteGenerations, 0}})
+            EXPECT_EQ(std::get<std::uint8_t>(d.valeur(*p)), attendu) << p->lettre;
         EXPECT_EQ(std::get<EnsemblePersonnes>(d.valeur(kCoupesArbre)).nombre(), 0u);
-        EXPECT_EQ(std::get<std::uint8_t>(d.valeur(kLimiteGenerations)), 0);
     }
 }
 
@@ -97,7 +62,6 @@ TEST_F(ArbreAscendantEssai, controlesDuFamilialEtLeursMessages) {
 
 TEST_F(ArbreAscendantEssai, sansDateLArbreChronologiqueRedevientOrdinaire) {
     BaseEssai b(essai::gedcomSosa(3));
-    contexte_ = &b.contexte;
     auto d = arbre(b, 1);
     d->valeur(kFondDePage) = std::string("Siècles"_1252);
     d->preparer(b.contexte);
@@ -111,7 +75,6 @@ TEST_F(ArbreAscendantEssai, sansDateLArbreChronologiqueRedevientOrdinaire) {
 TEST_F(ArbreAscendantEssai, arbreChronologiqueEtChromatiqueCompteDansLaQuatriemeVariante) {
     std::map<int, essai::DetailsPersonne> dates{{1, {"1900", ""}}, {2, {"1870", ""}}, {3, {"1875", ""}}};
     BaseEssai b(essai::gedcomSosa(2, dates));
-    contexte_ = &b.contexte;
     auto d = arbre(b, 1);
     d->valeur(kFondDePage) = std::string("(aucun)");
     d->preparer(b.contexte);
@@ -202,9 +165,8 @@ std::vector<std::array<double, 8>> courbes(const std::string& contenu) {
 
 TEST_F(ArbreAscendantEssai, lesBranchesClassiquesSAmincissentVersLesParents) {
     BaseEssai b(essai::gedcomSosa(2));
-    contexte_ = &b.contexte;
     auto d = arbre(b, 1);
-    LecturePdf pdf(ecrire(*d, "branches.pdf"));
+    LecturePdf pdf(ecrire(b, *d, "branches.pdf"));
     const NoeudAscendant& r = *d->arbre().racine;
     const NoeudAscendant& f = *r.pere;
     const NoeudAscendant& m = *r.mere;
@@ -229,14 +191,13 @@ TEST_F(ArbreAscendantEssai, lesBranchesClassiquesSAmincissentVersLesParents) {
 
 TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePlace) {
     BaseEssai b(essai::gedcomSosa(5));
-    contexte_ = &b.contexte;
     Configuration preferences;
     preferences.signature = true;
     preferences.ligneSignature1 = "Famille Roy";  // sans ligne, la bande n'est pas dessinée
     b.contexte.preferences = &preferences;
     polices_ = chargerPolicesDesPreferences(preferences, {});
     auto d = arbre(b, 1);
-    LecturePdf pdf(ecrire(*d, "signature.pdf"));
+    LecturePdf pdf(ecrire(b, *d, "signature.pdf"));
     // Rangée 4 : sa première boîte est au bord gauche ; plus bas, les premières boîtes, centrées
     // sur leurs parents, s'écartent du bord jusqu'à laisser la place de la bande, aussi large
     // que sa ligne le demande.
@@ -247,34 +208,19 @@ TEST_F(ArbreAscendantEssai, laBandeDeSignatureVaDansLaPlusHauteRangeeQuiLaissePl
     ASSERT_GT(hote, 0);
     ASSERT_LT(hote, 3);
     const NoeudAscendant& premiere = *d->arbre().premier(hote);
-    auto pt = [](std::int32_t u) {
-        char t[32];
-        std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
-        return std::string(t);
-    };
-    const std::string fond = pt(45) + " " + pt(premiere.y - 528 + 32) + " ";
+    const std::string fond = essai::pointPdf(45) + " " + essai::pointPdf(premiere.y - 528 + 32) + " ";
     EXPECT_NE(pdf.contenus().at(0).find(fond), std::string::npos) << fond << "\n" << pdf.contenus()[0];
 
     preferences.signature = false;
     auto sans = arbre(b, 1);
-    LecturePdf sansBande(ecrire(*sans, "sans-signature.pdf"));
+    LecturePdf sansBande(ecrire(b, *sans, "sans-signature.pdf"));
     EXPECT_EQ(sansBande.contenus().at(0).find(fond), std::string::npos);
 
     preferences.signature = true;
     preferences.ligneSignature1.clear();
     auto vide = arbre(b, 1);
-    LecturePdf bandeVide(ecrire(*vide, "signature-vide.pdf"));
+    LecturePdf bandeVide(ecrire(b, *vide, "signature-vide.pdf"));
     EXPECT_EQ(bandeVide.contenus().at(0).find(fond), std::string::npos);
-}
-
-TEST_F(ArbreAscendantEssai, lImplexeEnPdfPorteDesChevronsLiesAuDessinComplet) {
-    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
-    contexte_ = &b.contexte;
-    auto d = arbre(b, 1);
-    LecturePdf pdf(ecrire(*d, "implexe.pdf"));
-    EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u) << pdf.octets.substr(0, 3000);
-    EXPECT_NE(pdf.octets.find("%PDF-1.7"), std::string::npos);
-    essai::controlerPdf(d->chemin);
 }
 
 // Boîtes d'une page Web d'arbre (bord plein d'un pixel) : aucune n'en recouvre une autre, et
@@ -304,7 +250,6 @@ void verifierBoitesEtRenvois(const std::string& html) {
 // du père, et l'enfant qui rejoint ce trait par un seul chemin (pas d'équerre vers chaque parent).
 TEST_F(ArbreAscendantEssai, parCoupleLaPageWebTraceLeTraitDeMariage) {
     BaseEssai b(essai::gedcomSosa(2));
-    contexte_ = &b.contexte;
     auto horizontauxDepuis = [](const std::string& html, std::int64_t gauche) {
         return LecturePdf::compterDans(html, "font-size:1px;left:" + std::to_string(gauche) + "px;");
     };
@@ -313,7 +258,7 @@ TEST_F(ArbreAscendantEssai, parCoupleLaPageWebTraceLeTraitDeMariage) {
         d->valeur(kStyleAscendant) = style;
         d->valeur(kFormat) = std::uint8_t{3};
         d->format = FormatSortie::Web;
-        const std::string html = essai::lireFichier(ecrire(*d, "couple" + std::to_string(style) + ".htm"));
+        const std::string html = essai::lireFichier(ecrire(b, *d, "couple" + std::to_string(style) + ".htm"));
         const NoeudAscendant& pere = *d->arbre().racine->pere;
         const std::int64_t bordPere = PageWeb::largeurPixels(pere.droite() + 352 - 45);
         const std::size_t verticaux = LecturePdf::compterDans(html, "border-top-style:none;border-right-style:none");
@@ -328,13 +273,17 @@ TEST_F(ArbreAscendantEssai, parCoupleLaPageWebTraceLeTraitDeMariage) {
     }
 }
 
-TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
+// Le second dessin de 8 porte des chevrons liés au dessin complet en PDF, un renvoi à son ancre en Web.
+TEST_F(ArbreAscendantEssai, lImplexeRenvoieAuDessinCompletEnPdfEtEnWeb) {
     BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
-    contexte_ = &b.contexte;
+    auto p = arbre(b, 1);
+    LecturePdf pdf(ecrire(b, *p, "implexe.pdf"));
+    EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u) << pdf.octets.substr(0, 3000);
+    verifierPdf(p->chemin);
     auto d = arbre(b, 1);
     d->valeur(kFormat) = std::uint8_t{3};
     d->format = FormatSortie::Web;
-    const std::string html = essai::lireFichier(ecrire(*d, "implexe.htm"));
+    const std::string html = essai::lireFichier(ecrire(b, *d, "implexe.htm"));
     const std::string huit = std::to_string(b.personne("P8"));
     EXPECT_EQ(LecturePdf::compterDans(html, "<a name=\"p" + huit + "\"></a>"), 1u) << html;
     EXPECT_NE(html.find("href=\"#p" + huit + "\">&and;<br>&and;</a>"), std::string::npos) << html;
@@ -344,12 +293,11 @@ TEST_F(ArbreAscendantEssai, lImplexeEnWebRenvoieALAncreDuDessinComplet) {
     // Une ancre par personne.
     EXPECT_EQ(LecturePdf::compterDans(html, "<a name="), 11u);
     verifierBoitesEtRenvois(html);
-    essai::controlerPageHtml(d->chemin);
+    verifierHtml(d->chemin);
 }
 
 TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
     BaseEssai b(essai::gedcomSosa(3));
-    contexte_ = &b.contexte;
     auto d = arbre(b, 1);
     d->valeur(d->critere()) = std::uint8_t{10};  // Branche (génération 2)
     d->valeur(kSuppressionNonColorees) = std::uint8_t{0};
@@ -369,36 +317,30 @@ TEST_F(ArbreAscendantEssai, laColorationParBrancheRemplitLesBoitesDeSaPalette) {
     EXPECT_FALSE(etranger->chromatique());
 }
 
-TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
+TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinctEtLeHasardSuitLHorloge) {
     BaseEssai b(essai::gedcomSosa(3));
-    contexte_ = &b.contexte;
     Configuration preferences;
     b.contexte.preferences = &preferences;
     std::vector<std::string> contenus;
     for (std::uint8_t theme = 0; theme < kNombreThemesArbre; ++theme) {
         preferences.theme = theme;
         auto d = arbre(b, 1);
-        LecturePdf pdf(ecrire(*d, "theme" + std::to_string(theme) + ".pdf"));
+        LecturePdf pdf(ecrire(b, *d, "theme" + std::to_string(theme) + ".pdf"));
         EXPECT_EQ(d->theme(), theme);
         EXPECT_EQ(pdf.compter("/ShadingType"), theme == kThemeDegrade ? 1u : 0u) << int(theme);
         ASSERT_FALSE(pdf.contenus().empty());
         contenus.push_back(pdf.contenus()[0]);
-        essai::controlerPdf(d->chemin);
+        verifierPdf(d->chemin);
     }
     for (std::size_t i = 0; i < contenus.size(); ++i)
         for (std::size_t j = i + 1; j < contenus.size(); ++j) EXPECT_NE(contenus[i], contenus[j]) << i << " " << j;
     // Un numéro venu d'une autre version prend le dégradé.
     EXPECT_EQ(themeValide(14), kThemeDegrade);
-}
-
-TEST_F(ArbreAscendantEssai, leThemeAuHasardEstLeTirageDeLHorlogeDuContexte) {
-    BaseEssai b(essai::gedcomSosa(2));
-    Configuration preferences;
+    // Au hasard, le thème est le tirage de l'horloge du contexte.
     preferences.themeAuHasard = true;
-    b.contexte.preferences = &preferences;
     std::set<int> themes;
     for (std::int64_t secondes = 1700000000; secondes < 1700000000 + 30 * 86400; secondes += 86400) {
-        b.contexte.horloge = Horloge::fixee(secondes);
+        horloge_ = Horloge::fixee(secondes);
         auto d = arbre(b, 1), encore = arbre(b, 1);
         d->preparer(b.contexte);
         encore->preparer(b.contexte);
@@ -458,27 +400,23 @@ TEST(TraceBoites, leBasDuThemeCadresSimplesRemonteDesLignesFinalesAbsentes) {
 }
 
 TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
-    DossierEssai d;
-    const auto ged = d / "sosa.ged";
-    {
-        std::ofstream f(ged);
-        f << essai::gedcomSosa(4);
-    }
-    const std::string base = "document arbre-ascendant '" + ged.string() + "' --racine @I1@ ";
-    auto s = essai::lancerProgramme(base +
-                                    "--option \"Style=par couple d'ascendants\" "
-                                    "--option \"Critère de coloration=Branche (génération 2)\" "
-                                    "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
-                                    (d / "a.pdf").string() + "'");
+    const essai::CommandeEssai lancer(essai::gedcomSosa(4));
+    const auto type = "arbre-ascendant";
+    const std::string racine = "--racine @I1@ ";
+    auto s = lancer(type, racine +
+                              "--option \"Style=par couple d'ascendants\" "
+                              "--option \"Critère de coloration=Branche (génération 2)\" "
+                              "--option \"Couper toutes les branches au-delà de=2\"" +
+                              lancer.sortie("a.pdf"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
-    s = essai::lancerProgramme(base + "--format web --sortie '" + (d / "a.htm").string() + "'");
+    EXPECT_EQ(lancer.lire("a.pdf").substr(0, 8), "%PDF-1.7");
+    s = lancer(type, racine + "--format web" + lancer.sortie("a.htm"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(essai::lireFichier(d / "a.htm").find("<title>Arbre ascendant</title>"), std::string::npos);
-    s = essai::lancerProgramme(base + "--option \"Critère de coloration=Branche (génération 1)\"");
+    EXPECT_NE(lancer.lire("a.htm").find("<title>Arbre ascendant</title>"), std::string::npos);
+    s = lancer(type, racine + "--option \"Critère de coloration=Branche (génération 1)\"");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Branche (génération 2)"), std::string::npos) << s.texte;
-    s = essai::lancerProgramme(base + "--format texte");
+    s = lancer(type, racine + "--format texte");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("pdf, web"), std::string::npos) << s.texte;
 }
@@ -490,18 +428,15 @@ TEST_F(ArbreAscendantEssai, uneErreurDeLectureDePhotoVaAuxMessagesDuContexte) {
     const std::string gedcom =
         "0 HEAD\n1 CHAR ANSI\n0 @I1@ INDI\n1 NAME P1 /N1/\n1 OBJE\n2 FILE " + photo + "\n0 TRLR\n";
     BaseEssai b(gedcom);
-    contexte_ = &b.contexte;
     Configuration preferences;
     preferences.donneesArbreAscendant = 63;  // photos comprises
     b.contexte.preferences = &preferences;
     auto d = arbre(b, 1);
-    ecrire(*d, "photo.pdf");
+    ecrire(b, *d, "photo.pdf");
     ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.messages[0].rfind("Erreur dans le fichier " + photo + "\n", 0), 0u) << b.messages[0];
-
-    const std::string ged = dossier.ecrire("photo.ged", gedcom).string();
-    auto s = essai::lancerProgramme("document arbre-ascendant '" + ged + "' --racine @I1@ --sortie '" +
-                                    (dossier / "commande.pdf").string() + "'");
+    const essai::CommandeEssai lancer(gedcom);
+    auto s = lancer("arbre-ascendant", "--racine @I1@" + lancer.sortie("commande.pdf"));
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_NE(s.texte.find("Erreur dans le fichier " + photo + "\n"), std::string::npos) << s.texte;
 }

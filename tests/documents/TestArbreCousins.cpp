@@ -5,32 +5,19 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <limits>
 #include <map>
 #include <string>
 
 #include "ArbreEssai.h"
-#include "BaseEssai.h"
-#include "GenealogieArbre.h"
-#include "support/Programme.h"
-#include "commun/OperationImpossible.h"
-#include "commun/Texte.h"
-#include "documents/ExecutionDocument.h"
-#include "documents/ParametresLigneCommande.h"
 #include "render/LecturePdf.h"
-#include "render/PoliceChargement.h"
-#include "render/PoliceFamille.h"
-#include "reglages/CompteursUsage.h"
 #include "reglages/Configuration.h"
-#include "support/Controles.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
 
-namespace fs = std::filesystem;
 using essai::BaseEssai;
-using essai::DossierEssai;
 using essai::LecturePdf;
 
 // Les parents 7 et 8 de la racine 9 sont cousins germains : 3 et 4 sont enfants de 1 × 2.
@@ -71,8 +58,6 @@ std::string gedcomMereSeuleEtDemiCousins() {
          {9, {"1870", "", 'M'}}});
 }
 
-using essai::DonneesLivrees;
-
 class ArbreCousinsEssai : public essai::EssaiArbre<ArbreCousins> {
 protected:
     // Nombre de boîtes de chaque personne, toutes branches comprises.
@@ -83,23 +68,15 @@ protected:
         return m;
     }
     static void verifierSansRecouvrement(const ArbreCousins& d) {
-        std::vector<const NoeudDescendant*> v;
+        std::vector<essai::BoiteEssai> v;
         for (const CoupleAscendant& c : d.couples())
-            for (const NoeudDescendant* n : c.branche->rangees().boites()) v.push_back(n);
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            EXPECT_GE(v[i]->x, 0);
-            EXPECT_LE(v[i]->droite(), d.largeur);
-            EXPECT_GE(v[i]->bas(), 0);
-            for (std::size_t j = i + 1; j < v.size(); ++j) {
-                const bool disjoints = v[i]->droite() <= v[j]->x || v[j]->droite() <= v[i]->x ||
-                                       v[i]->y <= v[j]->bas() || v[j]->y <= v[i]->bas();
-                EXPECT_TRUE(disjoints) << v[i]->personne << " et " << v[j]->personne;
-            }
-        }
+            for (const NoeudDescendant* n : c.branche->rangees().boites())
+                v.push_back({n->x, n->bas(), n->droite(), n->y, n->personne});
+        essai::verifierDisjointes(v, d.largeur, std::numeric_limits<std::int32_t>::max());
     }
 };
 
-TEST_F(ArbreCousinsEssai, lesParametresEtLaLimiteDAscendanceLue) {
+TEST_F(ArbreCousinsEssai, lesParametresLaLimiteDAscendanceLueEtLaRacineSansParent) {
     BaseEssai b(gedcomCousinsMaries());
     auto d = arbre(b, 1);
     EXPECT_EQ(d->type().signature(), "Psb2s1L1");
@@ -116,17 +93,8 @@ TEST_F(ArbreCousinsEssai, lesParametresEtLaLimiteDAscendanceLue) {
     EXPECT_EQ(libelles,
               (std::vector<std::string>{"Affiche les personnes contemporaines", "Limite l'ascendance à", "Fond de page",
                                         "Critère de coloration", "Couper toutes les branches au-delà de"}));
-}
-
-TEST_F(ArbreCousinsEssai, uneRacineSansParentArreteAvecLeMessage) {
-    BaseEssai b(gedcomCousinsMaries());
-    auto d = arbre(b, 4);
-    try {
-        d->verifierParametres(b.contexte);
-        ADD_FAILURE() << "pas d'exception";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "La racine de l'arbre n'a pas de parent connu."_1252);
-    }
+    EXPECT_EQ(essai::messageDe([&] { arbre(b, 4)->verifierParametres(b.contexte); }),
+              "La racine de l'arbre n'a pas de parent connu."_1252);
 }
 
 TEST_F(ArbreCousinsEssai, laLimiteUnMontreLesParentsEtLeursDescendantsSansCouleur) {
@@ -240,7 +208,7 @@ TEST_F(ArbreCousinsEssai, lesLimitesDAscendanceEtDeGenerationsSeCombinent) {
 // Mère seule connue, en chronologique : les boîtes suivent les années de naissance, le côté de
 // la mère est le côté 2 ; le grand-père remarié amène son fils et son petit-fils (demi-cousin).
 TEST_F(ArbreCousinsEssai, uneMereSeuleEnChronologiqueEtLesDemiCousins) {
-    DonneesLivrees donnees;
+    essai::DonneesLivrees donnees;
     BaseEssai b(gedcomMereSeuleEtDemiCousins());
     const auto p = [&b](int n) { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(n))); };
     auto d = arbre(b, 1);
@@ -323,22 +291,14 @@ TEST_F(ArbreCousinsEssai, uneCoupeMarqueLeCoupleNonSuivi) {
     EXPECT_EQ(d->couples()[1].cote, 2);
 }
 
-TEST_F(ArbreCousinsEssai, lesMemesParametresRefontLesMemesOctets) {
-    BaseEssai b(gedcomCousinsMaries());
-    verifierMemesOctets(b, 1);
-}
-
 // Un petit-enfant de Victoria (William II) dans royal92 : ses cousins sans recouvrement, chaque famille une fois.
 TEST_F(ArbreCousinsEssai, unPetitEnfantDeVictoria) {
-    const fs::path fichier = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
+    const auto fichier = std::filesystem::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
     if (!essai::fichierReelPresent(fichier)) return;
     BaseEssai b(essai::lireFichier(fichier));
     const std::int32_t racine = essai::personneParPrenom(b.base(), "William_II", false);
     ASSERT_NE(racine, 0);
-    auto d = std::make_unique<ArbreCousins>(*afficheurDeCode(ArbreCousins::kCodeIndividuel));
-    b.contexte.polices = polices_;
-    d->initialiserParametres(b.contexte);
-    d->valeur(kRacine) = racine;
+    auto d = arbreDe(b, racine);
     d->valeur(kLimiteAscendance) = std::uint16_t{3};
     const std::string chemin = ecrire(b, *d, "royal92.pdf");
     EXPECT_GT(d->couples().size(), 3u);
@@ -352,23 +312,13 @@ TEST_F(ArbreCousinsEssai, unPetitEnfantDeVictoria) {
     verifierPdf(chemin);
 }
 
-TEST(CommandeArbreCousins, produitLePdfEtRefuseLeWeb) {
-    DossierEssai d;
-    const auto ged = d / "cousins.ged";
-    {
-        std::ofstream f(ged);
-        f << gedcomCousinsMaries();
-    }
-    auto s = essai::lancerProgramme("document arbre-cousins '" + ged.string() +
-                                    "' --racine @I1@ --option \"Limite l'ascendance à=2\" --sortie '" +
-                                    (d / "a.pdf").string() + "'");
-    EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
-    s = essai::lancerProgramme("document arbre-cousins '" + ged.string() + "' --racine @I4@");
+// Le PDF de la ligne de commande est comparé à celui de la fenêtre avec les essais de la fenêtre.
+TEST(CommandeArbreCousins, refuseUneRacineSansParentEtLeWeb) {
+    const essai::CommandeEssai lancer(gedcomCousinsMaries());
+    auto s = lancer("arbre-cousins", "--racine @I4@");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("pas de parent connu"), std::string::npos) << s.texte;
-    s = essai::lancerProgramme("document arbre-cousins '" + ged.string() + "' --racine @I1@ --format web");
-    EXPECT_NE(s.code, 0);
+    EXPECT_NE(lancer("arbre-cousins", "--racine @I1@ --format web").code, 0);
 }
 
 }  // namespace

@@ -5,38 +5,21 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-#include <map>
 #include <string>
 
 #include "ArbreEssai.h"
-#include "BaseEssai.h"
-#include "GenealogieArbre.h"
-#include "support/Programme.h"
-#include "commun/Texte.h"
-#include "documents/ExecutionDocument.h"
-#include "documents/ParametresLigneCommande.h"
 #include "render/LecturePdf.h"
-#include "render/PoliceChargement.h"
-#include "render/PoliceFamille.h"
-#include "reglages/CompteursUsage.h"
 #include "reglages/Configuration.h"
 #include "reglages/RaccordDessin.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
-namespace fs = std::filesystem;
 using essai::BaseEssai;
-using essai::DossierEssai;
-using essai::FamilleEssai;
 using essai::LecturePdf;
 
 constexpr const char* kTirets = "[3] 0 d";
-
-using essai::DonneesLivrees;
+constexpr auto& kCritere = kCritereColoration<SorteArbreChromatique::Descendant>;
 
 class ArbreDescendantEssai : public essai::EssaiArbre<DocumentArbreDescendant> {};
 
@@ -47,18 +30,19 @@ std::string gedcomCousinsMaries() {
         {{4, {"", "", 'F'}}, {6, {"", "", 'F'}}});
 }
 
-TEST_F(ArbreDescendantEssai, lesParametresSuiventLaSignatureEtLeursValeursDeDepart) {
+TEST_F(ArbreDescendantEssai, lesParametresLeursValeursDeDepartEtLeChronologiqueSansDate) {
     BaseEssai b(essai::gedcomDeFamilles(3, {{1, 2, {3}, ""}}));
     auto d = arbre(b, 1);
     EXPECT_EQ(d->type().signature(), "Psbbs11bL1");
     ASSERT_TRUE(d->signature().accepte(d->parametres));
-    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kAgnatique)), 0);
-    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kContemporains)), 1);
+    for (const auto& [p, attendu] : {std::pair{&kAgnatique, 0},
+                                     {&kContemporains, 1},
+                                     {&kFormat, 0},
+                                     {&kCritere, 255},
+                                     {&kSuppressionNonColorees, 1},
+                                     {&kLimiteGenerations, 0}})
+        EXPECT_EQ(std::get<std::uint8_t>(d->valeur(*p)), attendu) << p->lettre;
     EXPECT_EQ(std::get<std::string>(d->valeur(kFondDePage)), "");
-    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kFormat)), 0);
-    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>)), 255);
-    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kSuppressionNonColorees)), 1);
-    EXPECT_EQ(std::get<std::uint8_t>(d->valeur(kLimiteGenerations)), 0);
     std::vector<std::string> libelles;
     for (const OptionDocument& o : optionsDuType(d->type())) libelles.push_back(o.libelle);
     EXPECT_EQ(libelles, (std::vector<std::string>{"Arbre agnatique (limité aux branches masculines)",
@@ -66,6 +50,13 @@ TEST_F(ArbreDescendantEssai, lesParametresSuiventLaSignatureEtLeursValeursDeDepa
                                                   "Critère de coloration", "Suppression des branches non colorées",
                                                   "Couper toutes les branches au-delà de"}));
     EXPECT_TRUE(d->verifierParametres(b.contexte));
+    // Chronologique sans aucune date : ordinaire, avec le message.
+    d->valeur(kFondDePage) = std::string("Siècles"_1252);
+    d->preparer(b.contexte);
+    EXPECT_EQ(b.messages,
+              std::vector<std::string>{"L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252});
+    EXPECT_FALSE(d->chronologique());
+    EXPECT_EQ(d->varianteCompteur(), 0u);
     d->valeur(kRacine) = std::int32_t{0};
     EXPECT_FALSE(d->verifierParametres(b.contexte));
 }
@@ -137,12 +128,7 @@ TEST_F(ArbreDescendantEssai, laBandeDeSignatureVaAGaucheDeLaRacineQuandElleLaiss
     const NoeudDescendant& r = *d->arbre().racine();
     const std::int32_t l = d->polices.largeurSignature;
     ASSERT_GE(r.x, l + 45);
-    auto pt = [](std::int32_t u) {
-        char t[32];
-        std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
-        return std::string(t);
-    };
-    const std::string fond = pt(std::max(0, r.x - 3 * l)) + " " + pt(r.y - 528 + 32) + " ";
+    const std::string fond = essai::pointPdf(std::max(0, r.x - 3 * l)) + " " + essai::pointPdf(r.y - 528 + 32) + " ";
     EXPECT_NE(pdf.contenus().at(0).find(fond), std::string::npos) << fond;
     // Une racine sans enfants est au bord : pas de bande.
     auto seule = arbre(b, 3);
@@ -155,7 +141,7 @@ TEST_F(ArbreDescendantEssai, laBandeDeSignatureVaAGaucheDeLaRacineQuandElleLaiss
 TEST_F(ArbreDescendantEssai, laBrancheDescendanteColoreChaqueEnfantDeLaRacineEtSesDescendants) {
     BaseEssai b(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
     auto d = arbre(b, 1);
-    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationBrancheDescendante};
+    d->valeur(kCritere) = std::uint8_t{ColorationBrancheDescendante};
     d->preparer(b.contexte);
     ASSERT_TRUE(d->chromatique());
     EXPECT_EQ(d->varianteCompteur(), 2u);
@@ -175,7 +161,7 @@ TEST_F(ArbreDescendantEssai, lesApparitionsSeComptentDansLArbreEtSansElleRienNEs
     // Les cousins 5 et 6 paraissent deux fois chacun : seuls colorés, ils gardent leurs groupes.
     BaseEssai c(gedcomCousinsMaries());
     auto d = arbre(c, 1);
-    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationApparitions};
+    d->valeur(kCritere) = std::uint8_t{ColorationApparitions};
     LecturePdf cousins(ecrire(c, *d, "apparitions.pdf"));
     ASSERT_TRUE(d->chromatique());
     EXPECT_EQ(d->arbre().rangees().nombreRangees(), 3);
@@ -187,30 +173,19 @@ TEST_F(ArbreDescendantEssai, lesApparitionsSeComptentDansLArbreEtSansElleRienNEs
     // Personne n'y paraît deux fois : rien n'est coloré, et rien n'est enlevé.
     BaseEssai b(essai::gedcomDeFamilles(8, {{1, 2, {3, 4}, ""}, {3, 5, {6}, ""}, {4, 7, {8}, ""}}));
     d = arbre(b, 1);
-    d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationApparitions};
+    d->valeur(kCritere) = std::uint8_t{ColorationApparitions};
     d->preparer(b.contexte);
     EXPECT_EQ(d->arbre().rangees().nombreRangees(), 3);
     EXPECT_EQ(d->arbre().rangees().nombreBoites(), 8u);
     // Un critère que la liste descendante n'offre pas (branche par génération) ne colore rien.
     auto e = arbre(b, 1);
-    e->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationBranche2};
+    e->valeur(kCritere) = std::uint8_t{ColorationBranche2};
     e->preparer(b.contexte);
     EXPECT_FALSE(e->chromatique());
 }
 
-TEST_F(ArbreDescendantEssai, unArbreChronologiqueSansDateRedevientOrdinaireAvecLeMessage) {
-    BaseEssai b(essai::gedcomDeFamilles(3, {{1, 2, {3}, ""}}));
-    auto d = arbre(b, 1);
-    d->valeur(kFondDePage) = std::string("Siècles"_1252);
-    d->preparer(b.contexte);
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0], "L'arbre ne peut pas être chronologique\ncar aucune date n'est connue"_1252);
-    EXPECT_FALSE(d->chronologique());
-    EXPECT_EQ(d->varianteCompteur(), 0u);
-}
-
 TEST_F(ArbreDescendantEssai, unArbreChronologiqueGardeSonFondEtSesAnneesSousLaRacine) {
-    DonneesLivrees donnees;
+    essai::DonneesLivrees donnees;
     BaseEssai b(essai::gedcomDeFamilles(
         5, {{1, 2, {3, 4}, ""}, {3, 0, {5}, ""}},
         {{1, {"1800", ""}}, {2, {"1805", ""}}, {3, {"1830", ""}}, {4, {"1835", ""}}, {5, {"1860", ""}}}));
@@ -231,13 +206,9 @@ TEST_F(ArbreDescendantEssai, unArbreChronologiqueGardeSonFondEtSesAnneesSousLaRa
     verifierHtml(ecrire(b, *d, "chrono.htm"));
 }
 
-TEST_F(ArbreDescendantEssai, lesMemesParametresRefontLesMemesOctets) {
+TEST_F(ArbreDescendantEssai, memesOctetsEtChaqueVarianteAuCompteurDeLArbreDescendant) {
     BaseEssai b(gedcomCousinsMaries());
     verifierMemesOctets(b, 1);
-}
-
-TEST_F(ArbreDescendantEssai, chaqueVarianteAJouteAuCompteurDeLArbreDescendant) {
-    BaseEssai b(gedcomCousinsMaries());
     const CompteursUsage compteurs = compterVariantes(b, "P1", {"(aucun)", "Branche descendante"});
     const Afficheur& type = typeArbre(false);
     EXPECT_EQ(compteurs.compteurs[type.compteur], 1);
@@ -245,57 +216,30 @@ TEST_F(ArbreDescendantEssai, chaqueVarianteAJouteAuCompteurDeLArbreDescendant) {
     EXPECT_EQ(compteurs.compteurs[afficheurDeCode(1)->compteur], 0);
 }
 
-// Chaque sortie de l'exemple livré et des plus grands fichiers d'essai passe les vérificateurs.
+// Chaque sortie de l'exemple livré et de royal92 passe les vérificateurs.
 TEST_F(ArbreDescendantEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) {
-    const std::vector<std::pair<fs::path, std::string>> cas = {
-        {fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", "Claude"},
-        {fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged", "Victoria"}};
-    for (const auto& [fichier, prenom] : cas) {
-        if (!essai::fichierReelPresent(fichier)) continue;
-        BaseEssai b(essai::lireFichier(fichier));
-        const std::int32_t racine = essai::personneParPrenom(b.base(), prenom, true);
-        ASSERT_NE(racine, 0) << fichier;
-        for (std::uint8_t format : {std::uint8_t{0}, std::uint8_t{3}}) {
-            auto d = std::make_unique<DocumentArbreDescendant>(*afficheurDeCode(DocumentArbreDescendant::kCode));
-            b.contexte.polices = polices_;
-            d->initialiserParametres(b.contexte);
-            d->valeur(kRacine) = racine;
-            d->valeur(kFormat) = format;
-            d->valeur(kCritereColoration<SorteArbreChromatique::Descendant>) = std::uint8_t{ColorationPays};
-            const std::string chemin = ecrire(b, *d, fichier.stem().string() + (format ? ".htm" : ".pdf"));
-            EXPECT_GT(d->arbre().rangees().nombreRangees(), 2) << fichier;
-            if (format)
-                verifierHtml(chemin);
-            else
-                verifierPdf(chemin);
-        }
-    }
+    fichiersReels("Victoria", kCritere,
+                  [](const DocumentArbreDescendant& d) { EXPECT_GT(d.arbre().rangees().nombreRangees(), 2); });
 }
 
 TEST(CommandeArbreDescendant, produitLArbreAvecSesOptions) {
-    DossierEssai d;
-    const auto ged = d / "cousins.ged";
-    {
-        std::ofstream f(ged);
-        f << gedcomCousinsMaries();
-    }
-    const std::string base = "document arbre-descendant '" + ged.string() + "' --racine @I1@ ";
-    auto s = essai::lancerProgramme(base +
-                                    "--option \"Arbre agnatique (limité aux branches masculines)=oui\" "
-                                    "--option \"Critère de coloration=Branche descendante\" "
-                                    "--option \"Couper toutes les branches au-delà de=2\" --sortie '" +
-                                    (d / "a.pdf").string() + "'");
+    const essai::CommandeEssai lancer(gedcomCousinsMaries());
+    const auto type = "arbre-descendant", racine = "--racine @I1@ ";
+    auto s = lancer(type, racine +
+                              std::string("--option \"Arbre agnatique (limité aux branches masculines)=oui\" "
+                                          "--option \"Critère de coloration=Branche descendante\" "
+                                          "--option \"Couper toutes les branches au-delà de=2\"") +
+                              lancer.sortie("a.pdf"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
-    s = essai::lancerProgramme(base + "--option \"Affiche les personnes contemporaines=non\" --format web --sortie '" +
-                               (d / "a.htm").string() + "'");
+    EXPECT_EQ(lancer.lire("a.pdf").substr(0, 8), "%PDF-1.7");
+    s = lancer(type, racine + std::string("--option \"Affiche les personnes contemporaines=non\" --format web") +
+                         lancer.sortie("a.htm"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(essai::lireFichier(d / "a.htm").find("&or;<br>&or;"), std::string::npos);
-    s = essai::lancerProgramme(base + "--option \"Critère de coloration=Branche (génération 2)\"");
+    EXPECT_NE(lancer.lire("a.htm").find("&or;<br>&or;"), std::string::npos);
+    s = lancer(type, racine + std::string("--option \"Critère de coloration=Branche (génération 2)\""));
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Branche descendante"), std::string::npos) << s.texte;
-    s = essai::lancerProgramme(base + "--format texte");
-    EXPECT_NE(s.code, 0);
+    EXPECT_NE(lancer(type, racine + std::string("--format texte")).code, 0);
 }
 
 }  // namespace

@@ -5,35 +5,20 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
+#include <algorithm>
 #include <string>
 
 #include "ArbreEssai.h"
-#include "BaseEssai.h"
-#include "GenealogieArbre.h"
-#include "support/Programme.h"
-#include "commun/Texte.h"
-#include "documents/ExecutionDocument.h"
-#include "documents/ParametresLigneCommande.h"
 #include "render/LecturePdf.h"
-#include "render/PoliceChargement.h"
-#include "render/PoliceFamille.h"
-#include "reglages/CompteursUsage.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
-namespace fs = std::filesystem;
 using essai::BaseEssai;
-using essai::DossierEssai;
 using essai::LecturePdf;
 
 constexpr const char* kTirets = "[3] 0 d";
 constexpr auto kCritere = &kCritereColoration<SorteArbreChromatique::Mixte>;
-
-using essai::DonneesLivrees;
 
 // 9 × 10 → 1 ; 1 × 2 → 3 ; 3 × 4 → 5, 6 ; 3 × 7 → 8 (un second mariage).
 std::string gedcomMixte(const std::map<int, essai::DetailsPersonne>& details = {}) {
@@ -41,37 +26,19 @@ std::string gedcomMixte(const std::map<int, essai::DetailsPersonne>& details = {
         10, {{9, 10, {1}, ""}, {1, 2, {3}, "1850"}, {3, 4, {5, 6}, "1880"}, {3, 7, {8}, "1890"}}, details);
 }
 
-struct Rectangle {
-    std::int32_t gauche, bas, droite, haut;
-    std::uint32_t personne;
-};
-
 class ArbreMixteEssai : public essai::EssaiArbre<ArbreMixte> {
 protected:
-    // Les boîtes dessinées : toute la moitié haute, la moitié basse sans ses boîtes de racine.
-    static std::vector<Rectangle> boitesDessinees(const ArbreMixte& d) {
-        std::vector<Rectangle> v;
+    // Aucune boîte dessinée n'en recouvre une autre : toute la moitié haute, la moitié basse sans
+    // ses boîtes de racine (les mêmes).
+    static void verifierSansRecouvrement(const ArbreMixte& d) {
+        std::vector<essai::BoiteEssai> v;
         for (const NoeudAscendant* n : d.ascendants().boites())
             v.push_back({n->x, n->bas(), n->droite(), n->y, n->personne});
         const std::vector<const NoeudDescendant*> racines = d.racinesDescendantes();
         for (const NoeudDescendant* n : d.descendants().rangees().boites())
             if (std::find(racines.begin(), racines.end(), n) == racines.end())
                 v.push_back({n->x, n->bas(), n->droite(), n->y, n->personne});
-        return v;
-    }
-    // Aucune boîte n'en recouvre une autre, toutes sont dans le dessin.
-    static void verifierSansRecouvrement(const ArbreMixte& d) {
-        const std::vector<Rectangle> v = boitesDessinees(d);
-        for (std::size_t i = 0; i < v.size(); ++i) {
-            EXPECT_GE(v[i].bas, 0) << v[i].personne;
-            EXPECT_LE(v[i].haut, d.hauteurArbre()) << v[i].personne;
-            EXPECT_LE(v[i].droite, d.largeur) << v[i].personne;
-            for (std::size_t j = i + 1; j < v.size(); ++j) {
-                const bool disjoints = v[i].droite <= v[j].gauche || v[j].droite <= v[i].gauche ||
-                                       v[i].haut <= v[j].bas || v[j].haut <= v[i].bas;
-                EXPECT_TRUE(disjoints) << v[i].personne << " et " << v[j].personne;
-            }
-        }
+        essai::verifierDisjointes(v, d.largeur, d.hauteurArbre());
     }
     // Les boîtes de racine des deux moitiés coïncident.
     static void verifierRacineCommune(const ArbreMixte& d) {
@@ -106,17 +73,12 @@ TEST_F(ArbreMixteEssai, lesParametresSuiventLesSignaturesEtLeursValeursDeDepart)
     d->valeur(*kCritere) = std::uint8_t{ColorationBrancheDescendante};
     d->preparer(b.contexte);
     EXPECT_FALSE(d->chromatique());
-}
-
-TEST_F(ArbreMixteEssai, leFamilialDitQuandLaRacineNAPasDeConjoint) {
-    BaseEssai b(gedcomMixte());
-    auto d = arbre(b, 5, 0);
+    // Le familial dit quand la racine n'a pas de conjoint.
     auto f = std::make_unique<ArbreMixte>(*afficheurDeCode(ArbreMixte::kCodeFamilial));
     f->initialiserParametres(b.contexte);
     f->valeur(kRacine) = b.personne("P5");
     EXPECT_FALSE(f->verifierParametres(b.contexte));
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0], "La racine de l'arbre n'a aucun conjoint connu");
+    EXPECT_EQ(b.messages, std::vector<std::string>{"La racine de l'arbre n'a aucun conjoint connu"});
 }
 
 TEST_F(ArbreMixteEssai, unePersonneSansAscendantsNiDescendantsSeReduitAUneBoite) {
@@ -125,7 +87,6 @@ TEST_F(ArbreMixteEssai, unePersonneSansAscendantsNiDescendantsSeReduitAUneBoite)
     LecturePdf pdf(ecrire(b, *d, "seule.pdf"));
     EXPECT_EQ(d->ascendants().nombreBoites(), 1u);
     EXPECT_EQ(d->descendants().rangees().nombreBoites(), 1u);
-    EXPECT_EQ(boitesDessinees(*d).size(), 1u);
     verifierRacineCommune(*d);
     EXPECT_EQ(d->hauteurArbre(), 945);
     EXPECT_EQ(LecturePdf::compterDans(pdf.contenus().at(0), "(N3 P3)"), 1u);
@@ -177,7 +138,7 @@ TEST_F(ArbreMixteEssai, leCoupleDuFamilialEstCommunEtSonMariageTraceUneFois) {
 }
 
 TEST_F(ArbreMixteEssai, chronologiqueUnConjointPlusAgeResteALaHauteurDeLaRacine) {
-    DonneesLivrees donnees;
+    essai::DonneesLivrees donnees;
     BaseEssai b(gedcomMixte({{9, {"1800", ""}},
                              {10, {"1805", ""}},
                              {1, {"1830", ""}},
@@ -264,11 +225,6 @@ TEST_F(ArbreMixteEssai, enWebChaquePersonneAUneSeuleAncre) {
     verifierHtml(chemin);
 }
 
-TEST_F(ArbreMixteEssai, lesMemesParametresRefontLesMemesOctets) {
-    BaseEssai b(gedcomMixte());
-    verifierMemesOctets(b, 3);
-}
-
 TEST_F(ArbreMixteEssai, chaqueVarianteAjouteAuCompteurDeLArbreMixte) {
     BaseEssai b(gedcomMixte());
     const CompteursUsage compteurs = compterVariantes(b, "P3", {"(aucun)", "Pays"});
@@ -281,58 +237,28 @@ TEST_F(ArbreMixteEssai, chaqueVarianteAjouteAuCompteurDeLArbreMixte) {
 
 // Victoria dans royal92 : ses ascendants et ses descendants, sans recouvrement.
 TEST_F(ArbreMixteEssai, lesSortiesDesFichiersReelsPassentLesVerificateurs) {
-    const std::vector<std::pair<fs::path, std::string>> cas = {
-        {fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", "Claude"},
-        {fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged", "Victoria"}};
-    for (const auto& [fichier, prenom] : cas) {
-        if (!essai::fichierReelPresent(fichier)) continue;
-        BaseEssai b(essai::lireFichier(fichier));
-        const std::int32_t racine = essai::personneParPrenom(b.base(), prenom, true);
-        ASSERT_NE(racine, 0) << fichier;
-        for (std::uint8_t format : {std::uint8_t{0}, std::uint8_t{3}}) {
-            auto d = std::make_unique<ArbreMixte>(*afficheurDeCode(ArbreMixte::kCodeIndividuel));
-            b.contexte.polices = polices_;
-            d->initialiserParametres(b.contexte);
-            d->valeur(kRacine) = racine;
-            d->valeur(kFormat) = format;
-            d->valeur(*kCritere) = std::uint8_t{ColorationPays};
-            d->valeur(kSuppressionNonColorees) = std::uint8_t{0};
-            const std::string chemin = ecrire(b, *d, fichier.stem().string() + (format ? ".htm" : ".pdf"));
-            EXPECT_GT(d->descendants().rangees().nombreRangees(), 2) << fichier;
-            if (prenom == "Victoria") {
-                EXPECT_GT(d->ascendants().nombreRangees(), 2);
-            }
-            verifierRacineCommune(*d);
-            verifierSansRecouvrement(*d);
-            if (format)
-                verifierHtml(chemin);
-            else
-                verifierPdf(chemin);
-        }
-    }
+    fichiersReels("Victoria", *kCritere, [](const ArbreMixte& d) {
+        EXPECT_GT(d.descendants().rangees().nombreRangees(), 2);
+        EXPECT_TRUE(d.chemin.find("royal92") == std::string::npos || d.ascendants().nombreRangees() > 2);
+        verifierRacineCommune(d);
+        verifierSansRecouvrement(d);
+    });
 }
 
 TEST(CommandeArbreMixte, produitLesArbresIndividuelEtFamilial) {
-    DossierEssai d;
-    const auto ged = d / "mixte.ged";
-    {
-        std::ofstream f(ged);
-        f << gedcomMixte();
-    }
-    auto s = essai::lancerProgramme("document arbre-mixte '" + ged.string() +
-                                    "' --racine @I3@ --option \"Critère de coloration=Nb d'apparitions\" "
-                                    "--option \"Couper toutes les branches au-delà de=1\" --sortie '" +
-                                    (d / "a.pdf").string() + "'");
+    const essai::CommandeEssai lancer(gedcomMixte());
+    auto s = lancer("arbre-mixte",
+                    "--racine @I3@ --option \"Critère de coloration=Nb d'apparitions\" "
+                    "--option \"Couper toutes les branches au-delà de=1\"" +
+                        lancer.sortie("a.pdf"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(essai::lireFichier(d / "a.pdf").substr(0, 8), "%PDF-1.7");
-    s = essai::lancerProgramme("document arbre-mixte-familial '" + ged.string() +
-                               "' --racine @I3@ --conjoint @I7@ --format web --option "
-                               "\"Affiche les descendants contemporaines=non\" --sortie '" +
-                               (d / "a.htm").string() + "'");
+    EXPECT_EQ(lancer.lire("a.pdf").substr(0, 8), "%PDF-1.7");
+    s = lancer("arbre-mixte-familial",
+               "--racine @I3@ --conjoint @I7@ --format web --option \"Affiche les descendants contemporaines=non\"" +
+                   lancer.sortie("a.htm"));
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(essai::lireFichier(d / "a.htm").find("<title>Arbre mixte</title>"), std::string::npos);
-    s = essai::lancerProgramme("document arbre-mixte '" + ged.string() + "' --racine @I3@ --format texte");
-    EXPECT_NE(s.code, 0);
+    EXPECT_NE(lancer.lire("a.htm").find("<title>Arbre mixte</title>"), std::string::npos);
+    EXPECT_NE(lancer("arbre-mixte", "--racine @I3@ --format texte").code, 0);
 }
 
 }  // namespace

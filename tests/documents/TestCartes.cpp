@@ -11,6 +11,7 @@
 #include <set>
 
 #include "support/Message.h"
+#include "ArbreEssai.h"
 #include "BaseEssai.h"
 #include "support/Programme.h"
 #include "commun/OperationImpossible.h"
@@ -53,25 +54,6 @@ constexpr std::string_view kAscendance =
     "0 @F4@ FAM\n1 HUSB @R@\n1 WIFE @O@\n1 MARR\n2 PLAC Brest, Finistère\n"
     "0 TRLR\n";
 
-// Descendance de A : B et C ; D (fils de B) épouse sa cousine E (fille de C), qui a aussi H
-// d'une autre union avec Z.
-constexpr std::string_view kDescendance =
-    "0 HEAD\n1 CHAR UTF-8\n"
-    "0 @A@ INDI\n1 NAME A /V/\n1 SEX M\n1 FAMS @F1@\n"
-    "0 @B@ INDI\n1 NAME B /V/\n1 SEX M\n1 FAMC @F1@\n1 FAMS @F2@\n"
-    "0 @C@ INDI\n1 NAME C /V/\n1 SEX M\n1 FAMC @F1@\n1 FAMS @F3@\n"
-    "0 @D@ INDI\n1 NAME D /V/\n1 SEX M\n1 FAMC @F2@\n1 FAMS @F4@\n"
-    "0 @E@ INDI\n1 NAME E /V/\n1 SEX F\n1 FAMC @F3@\n1 FAMS @F4@\n1 FAMS @F5@\n"
-    "0 @G@ INDI\n1 NAME G /V/\n1 FAMC @F4@\n"
-    "0 @Z@ INDI\n1 NAME Z /W/\n1 SEX M\n1 FAMS @F5@\n"
-    "0 @H@ INDI\n1 NAME H /W/\n1 FAMC @F5@\n"
-    "0 @F1@ FAM\n1 HUSB @A@\n1 CHIL @B@\n1 CHIL @C@\n"
-    "0 @F2@ FAM\n1 HUSB @B@\n1 CHIL @D@\n"
-    "0 @F3@ FAM\n1 HUSB @C@\n1 CHIL @E@\n"
-    "0 @F4@ FAM\n1 HUSB @D@\n1 WIFE @E@\n1 CHIL @G@\n"
-    "0 @F5@ FAM\n1 HUSB @Z@\n1 WIFE @E@\n1 CHIL @H@\n"
-    "0 TRLR\n";
-
 std::set<std::string> prenomsDe(const BaseGenealogique& base, const std::vector<std::uint32_t>& personnes) {
     std::set<std::string> p;
     for (std::uint32_t n : personnes) p.insert(essai::prenoms(base, n));
@@ -84,6 +66,15 @@ std::uint8_t regionNaissance(const BaseGenealogique& base, std::int32_t personne
     return static_cast<std::uint8_t>(base.LireTexte(TableLieux, e.lieu)[2]);
 }
 
+// Régions de naissance de R (Lyon), P (Brest) et X (Nantes).
+struct Villes {
+    std::uint8_t lyon, brest, nantes;
+};
+Villes villes(const BaseEssai& b) {
+    return {regionNaissance(b.base(), b.personne("R")), regionNaissance(b.base(), b.personne("P")),
+            regionNaissance(b.base(), b.personne("X"))};
+}
+
 TEST(PersonnesCarte, unAncetreAtteintParDeuxLignesEstRetenuUneFois) {
     BaseEssai b(kAscendance);
     const auto ascendants = ascendantsCarte(b.base(), static_cast<std::uint32_t>(b.personne("R")));
@@ -93,13 +84,16 @@ TEST(PersonnesCarte, unAncetreAtteintParDeuxLignesEstRetenuUneFois) {
     EXPECT_EQ(essai::prenoms(b.base(), ascendants[1]), "P");  // le père d'abord
 }
 
-// Un descendant déjà compté comme conjoint d'un cousin est encore suivi : H, né de l'autre
-// union de E, n'est pas perdu ; chacun n'est retenu qu'une fois.
+// Un descendant déjà compté comme conjoint d'un cousin est encore suivi : l'enfant de son autre
+// union n'est pas perdu ; chacun n'est retenu qu'une fois.
 TEST(PersonnesCarte, unDescendantMarieASonCousinEstSuiviDansSesAutresUnions) {
-    BaseEssai b(kDescendance);
-    const auto descendants = descendantsCarte(b.base(), static_cast<std::uint32_t>(b.personne("A")));
+    // 1 : 2 et 3 ; 4 (fils de 2) épouse sa cousine 5 (fille de 3), qui a aussi 8 avec 7.
+    BaseEssai b(essai::gedcomDeFamilles(
+        8, {{1, 0, {2, 3}, ""}, {2, 0, {4}, ""}, {3, 0, {5}, ""}, {4, 5, {6}, ""}, {7, 5, {8}, ""}}));
+    const auto descendants = descendantsCarte(b.base(), static_cast<std::uint32_t>(b.personne("P1")));
     EXPECT_EQ(descendants.size(), 8u);
-    EXPECT_EQ(prenomsDe(b.base(), descendants), (std::set<std::string>{"A", "B", "C", "D", "E", "G", "Z", "H"}));
+    EXPECT_EQ(prenomsDe(b.base(), descendants),
+              (std::set<std::string>{"P1", "P2", "P3", "P4", "P5", "P6", "P7", "P8"}));
 }
 
 TEST(PersonnesCarte, patronymeSansEgardALaCasseNiAuxAccentsEtAvecOuSansIndex) {
@@ -114,19 +108,16 @@ TEST(PersonnesCarte, patronymeSansEgardALaCasseNiAuxAccentsEtAvecOuSansIndex) {
 TEST(ComptageRegions, lieuChoisiPaysDeLaZoneEtPremierLieuConnu) {
     BaseEssai b(kAscendance);
     const BaseGenealogique& base = b.base();
-    const std::uint8_t lyon = regionNaissance(base, b.personne("R")), brest = regionNaissance(base, b.personne("P")),
-                       nantes = regionNaissance(base, b.personne("X")), vaud = regionNaissance(base, b.personne("Y"));
-    ASSERT_TRUE(lyon > 32 && brest > 32 && nantes > 32 && vaud > 32);
+    const auto [lyon, brest, nantes] = villes(b);
+    ASSERT_TRUE(lyon > 32 && brest > 32 && nantes > 32 && regionNaissance(base, b.personne("Y")) > 32);
     ASSERT_EQ(std::set<std::uint8_t>({lyon, brest, nantes}).size(), 3u);
-    // Le lieu de Suisse porte un octet de région que la carte de France connaîtrait.
     const std::uint16_t regionMax = 255;
-    const auto r = [&](const char* p, LieuCompte lieu) {
-        return regionPersonne(base, static_cast<std::uint32_t>(b.personne(p)), lieu, kFrance, regionMax);
+    const auto r = [&](const char* p, LieuCompte lieu, CodePays pays = kFrance, std::uint16_t max = 255) {
+        return regionPersonne(base, static_cast<std::uint32_t>(b.personne(p)), lieu, pays, max);
     };
+    // Le lieu de Suisse porte un octet de région que la carte de France connaîtrait.
     EXPECT_EQ(r("Y", LieuCompte::Naissance), 0);
-    EXPECT_NE(regionPersonne(base, static_cast<std::uint32_t>(b.personne("Y")), LieuCompte::Naissance, CodePays("CH"),
-                             regionMax),
-              0);
+    EXPECT_NE(r("Y", LieuCompte::Naissance, CodePays("CH")), 0);
     EXPECT_EQ(r("R", LieuCompte::Naissance), lyon);
     EXPECT_EQ(r("R", LieuCompte::Deces), nantes);
     EXPECT_EQ(r("R", LieuCompte::PremierConnu), lyon);  // né à Lyon, marié à Brest
@@ -134,9 +125,7 @@ TEST(ComptageRegions, lieuChoisiPaysDeLaZoneEtPremierLieuConnu) {
     EXPECT_EQ(r("O", LieuCompte::PremierConnu), brest);  // le mariage avant le décès
     EXPECT_EQ(r("O", LieuCompte::Deces), lyon);
     // Un numéro au-delà du plus grand de la carte ne compte pas.
-    EXPECT_EQ(regionPersonne(base, static_cast<std::uint32_t>(b.personne("R")), LieuCompte::Naissance, kFrance,
-                             static_cast<std::uint16_t>(lyon - 1)),
-              0);
+    EXPECT_EQ(r("R", LieuCompte::Naissance, kFrance, static_cast<std::uint16_t>(lyon - 1)), 0);
 
     const auto ascendants = ascendantsCarte(base, static_cast<std::uint32_t>(b.personne("R")));
     const ComptageRegions c = compterRegions(base, ascendants, LieuCompte::Naissance, kFrance, regionMax);
@@ -160,27 +149,24 @@ TEST(TeinteCompte, leCompteLePlusGrandALaCouleurPleineEtChaqueCompteSaTeinte) {
     EXPECT_LE(rouge(teinteCompte(100, 0, 0, 1, 1000000)), 100u + 155u * 10 / 11);
 }
 
-// Documents sur une carte d'essai posée dans un dossier d'installation à part.
-class CarteEssai : public ::testing::Test {
+// Documents sur une carte d'essai posée dans un dossier d'installation à part, pour l'ascendance
+// de R.
+class CarteEssai : public essai::EssaiPolices {
 protected:
     void SetUp() override {
-        polices_ = chargerPolices(ReglagesPolices{}, {});
-        const char* avant = std::getenv("LIGNARA_DONNEES");
-        if (avant) donneesAvant_ = avant;
+        EssaiPolices::SetUp();
+        if (const char* avant = std::getenv("LIGNARA_DONNEES")) donneesAvant_ = avant;
         setenv("LIGNARA_DONNEES", dossier_.chemin().c_str(), 1);
         fs::create_directories(dossier_ / "Carto");
+        b.contexte.polices = polices_;
+        b.contexte.preferences = &preferences_;
     }
     void TearDown() override {
         if (donneesAvant_)
             setenv("LIGNARA_DONNEES", donneesAvant_->c_str(), 1);
         else
             unsetenv("LIGNARA_DONNEES");
-        PoliceFamille::liberer();
-    }
-
-    void preparerContexte(BaseEssai& b) {
-        b.contexte.polices = polices_;
-        b.contexte.preferences = &preferences_;
+        EssaiPolices::TearDown();
     }
     // Carte de France d'essai : Lyon, carré qui contient une enclave, Brest dans cette enclave,
     // Nantes à côté ; noms faits pour que l'ordre des noms se distingue de celui des numéros.
@@ -196,34 +182,31 @@ protected:
         c.regions.push_back({nantes, "Alpha", "44", {2500, 500}, {carre(2000, 0, 1000)}});
         ecrireCarte(c, dossier_ / "Carto/FR.dat");
     }
+    void ecrireCarteEssai() { ecrireCarteEssai(v.lyon, v.brest, v.nantes); }
     template <class D>
-    std::unique_ptr<D> document(BaseEssai& b, std::uint8_t code, const char* racine) {
+    std::unique_ptr<D> document(std::uint8_t code, const char* racine) {
         auto d = std::make_unique<D>(*afficheurDeCode(code));
         d->initialiserParametres(b.contexte);
         if (racine) d->valeur(kRacine) = b.personne(racine);
         d->valeur(kNomRacine) = std::string(racine ? racine : "");
         return d;
     }
-    static std::string message(Document& d, BaseEssai& b) {
+    std::string message(Document& d) {
         return essai::messageDe([&] { d.preparer(b.contexte); });
     }
 
     Configuration preferences_;
-    PolicesDocument polices_;
     DossierEssai dossier_;
     std::optional<std::string> donneesAvant_;
+    BaseEssai b{kAscendance};
+    const Villes v = villes(b);
 };
 
 // L'enclave et la région qu'elle contient toutes deux comptées : le conteneur est peint
 // d'abord, le blanc de son enclave ensuite, la région de l'enclave par-dessus.
 TEST_F(CarteEssai, localisationAscendanteRemplissagesTableauEtEnclave) {
-    BaseEssai b(kAscendance);
-    preparerContexte(b);
-    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R")),
-                       brest = regionNaissance(b.base(), b.personne("P")),
-                       nantes = regionNaissance(b.base(), b.personne("X"));
-    ecrireCarteEssai(lyon, brest, nantes);
-    auto d = document<CarteLocalisation>(b, 4, "R");
+    ecrireCarteEssai();
+    auto d = document<CarteLocalisation>(4, "R");
     EXPECT_EQ(d->zone(), 0x4652);
     d->valeur(kRougeCarte) = std::uint8_t{0};
     d->valeur(kVertCarte) = std::uint8_t{0};
@@ -283,11 +266,8 @@ TEST_F(CarteEssai, localisationAscendanteRemplissagesTableauEtEnclave) {
 }
 
 TEST_F(CarteEssai, uneSeuleRegionCompteeALaCouleurPleineEtLePdfEstValide) {
-    BaseEssai b(kAscendance);
-    preparerContexte(b);
-    ecrireCarteEssai(regionNaissance(b.base(), b.personne("R")), regionNaissance(b.base(), b.personne("P")),
-                     regionNaissance(b.base(), b.personne("X")));
-    auto d = document<CarteLocalisation>(b, 7, nullptr);
+    ecrireCarteEssai();
+    auto d = document<CarteLocalisation>(7, nullptr);
     d->valeur(kNomRacine) = std::string("MARTIN");
     ASSERT_TRUE(d->verifierParametres(b.contexte));
     d->preparer(b.contexte);
@@ -304,25 +284,23 @@ TEST_F(CarteEssai, uneSeuleRegionCompteeALaCouleurPleineEtLePdfEstValide) {
 }
 
 TEST_F(CarteEssai, messagesCarteAbsenteOuAbimeePaysSansTableEtPersonnesSansLieu) {
-    BaseEssai b(kAscendance);
-    preparerContexte(b);
-    auto d = document<CarteLocalisation>(b, 5, nullptr);
-    EXPECT_EQ(message(*d, b), "Fichier de cartographie introuvable.\nR\xE9-installez Lignara.");
+    auto d = document<CarteLocalisation>(5, nullptr);
+    EXPECT_EQ(message(*d), "Fichier de cartographie introuvable.\nR\xE9-installez Lignara.");
     dossier_.ecrire("Carto/FR.dat", "abc");
-    EXPECT_EQ(message(*d, b), "Fichier de cartographie FR.dat ab\xEEm\xE9.\nR\xE9-installez Lignara.");
+    EXPECT_EQ(message(*d), "Fichier de cartographie FR.dat ab\xEEm\xE9.\nR\xE9-installez Lignara.");
     d->valeur(kZoneCarte) = std::uint16_t{0x445A};  // DZ
-    EXPECT_NE(message(*d, b).find("Alg\xE9rie"), std::string::npos);
+    EXPECT_NE(message(*d).find("Alg\xE9rie"), std::string::npos);
     // Personne dans une région de la carte : aucun lieu aux États-Unis.
     ecrireCarteEssai(33, 34, 35);
     fs::rename(dossier_ / "Carto/FR.dat", dossier_ / "Carto/US.dat");
     d->valeur(kZoneCarte) = std::uint16_t{0x5553};
-    EXPECT_NE(message(*d, b).find("Aucune de ces personnes"), std::string::npos);
+    EXPECT_NE(message(*d).find("Aucune de ces personnes"), std::string::npos);
 
     // Racines sans parents ni enfants.
-    auto asc = document<CarteLocalisation>(b, 4, "O");
+    auto asc = document<CarteLocalisation>(4, "O");
     EXPECT_FALSE(asc->verifierParametres(b.contexte));
     EXPECT_EQ(b.messages.back(), "Cette personne n'a aucun parent connu");
-    auto desc = document<CarteMigration>(b, 9, "R");  // marié, sans enfant
+    auto desc = document<CarteMigration>(9, "R");  // marié, sans enfant
     EXPECT_FALSE(desc->verifierParametres(b.contexte));
     EXPECT_EQ(b.messages.back(), "Cette personne n'a aucune descendance");
 }
@@ -330,11 +308,7 @@ TEST_F(CarteEssai, messagesCarteAbsenteOuAbimeePaysSansTableEtPersonnesSansLieu)
 // Une région comptée que le fichier de carte n'a pas : rien n'est peint pour elle, mais le
 // tableau la nomme d'après nos tables de lieux.
 TEST_F(CarteEssai, uneRegionAbsenteDuFichierGardeSonNomDansLeTableau) {
-    BaseEssai b(kAscendance);
-    preparerContexte(b);
-    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R")),
-                       brest = regionNaissance(b.base(), b.personne("P")),
-                       nantes = regionNaissance(b.base(), b.personne("X"));
+    const auto [lyon, brest, nantes] = v;
     Carte c;
     c.largeur = 2000;
     c.hauteur = 1000;
@@ -346,7 +320,7 @@ TEST_F(CarteEssai, uneRegionAbsenteDuFichierGardeSonNomDansLeTableau) {
         {255, "Bout", "B", {1950, 950}, {PolygoneCarte{false, {{1950, 950}, {1990, 950}, {1990, 990}}}}});
     ASSERT_LT(brest, 255);
     ecrireCarte(c, dossier_ / "Carto/FR.dat");
-    auto d = document<CarteLocalisation>(b, 4, "R");
+    auto d = document<CarteLocalisation>(4, "R");
     ASSERT_TRUE(d->verifierParametres(b.contexte));
     d->preparer(b.contexte);
     ASSERT_EQ(d->valeurs().size(), 3u);
@@ -359,9 +333,7 @@ TEST_F(CarteEssai, uneRegionAbsenteDuFichierGardeSonNomDansLeTableau) {
 // La plus grande carte que le format permet (2^24 unités de large) : la mise à l'échelle se
 // fait en 64 bits, la carte remplit exactement la largeur du dessin.
 TEST_F(CarteEssai, laPlusGrandeCarteDuFormatSeMetAEchelleSansDebordement) {
-    BaseEssai b(kAscendance);
-    preparerContexte(b);
-    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R"));
+    const std::uint8_t lyon = v.lyon;
     constexpr std::uint32_t cote = Carte::kCoteMax;
     Carte c;
     c.largeur = cote;
@@ -372,7 +344,7 @@ TEST_F(CarteEssai, laPlusGrandeCarteDuFormatSeMetAEchelleSansDebordement) {
                          {cote / 2, cote / 4},
                          {PolygoneCarte{false, {{0, 0}, {cote, 0}, {cote, cote / 2}, {0, cote / 2}}}}});
     ecrireCarte(c, dossier_ / "Carto/FR.dat");
-    auto d = document<CarteLocalisation>(b, 5, nullptr);
+    auto d = document<CarteLocalisation>(5, nullptr);
     d->preparer(b.contexte);
     ASSERT_EQ(d->dessin().remplissages.size(), 1u);
     const std::vector<std::int32_t>& points = d->dessin().remplissages[0].points;
@@ -392,11 +364,7 @@ TEST_F(CarteEssai, laPlusGrandeCarteDuFormatSeMetAEchelleSansDebordement) {
 // R (Lyon) ← P et M (Brest) ← X (Nantes) : du parent vers l'enfant, une migration par paire et
 // par génération.
 TEST_F(CarteEssai, migrationsDuParentVersLEnfantParGeneration) {
-    BaseEssai b(kAscendance);
-    preparerContexte(b);
-    const std::uint8_t lyon = regionNaissance(b.base(), b.personne("R")),
-                       brest = regionNaissance(b.base(), b.personne("P")),
-                       nantes = regionNaissance(b.base(), b.personne("X"));
+    const auto [lyon, brest, nantes] = v;
     const auto r = static_cast<std::uint32_t>(b.personne("R"));
     MigrationsCarte m = migrationsAscendantes(b.base(), r, 10, kFrance, 255);
     EXPECT_EQ(m.migrations, (std::vector<Migration>{{brest, lyon, 1}, {nantes, brest, 2}}));
@@ -408,8 +376,8 @@ TEST_F(CarteEssai, migrationsDuParentVersLEnfantParGeneration) {
         migrationsDescendantes(b.base(), static_cast<std::uint32_t>(b.personne("X")), 5, kFrance, 255);
     EXPECT_EQ(desc.migrations, (std::vector<Migration>{{nantes, brest, 1}, {brest, lyon, 2}}));
 
-    ecrireCarteEssai(lyon, brest, nantes);
-    auto d = document<CarteMigration>(b, 8, "R");
+    ecrireCarteEssai();
+    auto d = document<CarteMigration>(8, "R");
     ASSERT_TRUE(d->verifierParametres(b.contexte));
     d->preparer(b.contexte);
     const DessinCarte& dessin = d->dessin();
@@ -450,75 +418,67 @@ TEST(ZonesCarte, codeDeSeizeBitsEtPaysParDefaut) {
 TEST(CommandeCarte, cartesProduitesEnLigneDeCommande) {
     DossierEssai d;
     const std::string ged = essai::chemin1252(fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
-    auto lancer = [&](const std::string& args) { return essai::lancerProgramme(std::string("document ") + args); };
-    const std::string sortie = (d / "p.pdf").string();
-    setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);
-    auto s = lancer("carte-patronyme '" + ged +
-                    "' --patronyme berthelot --option 'Affichage du tableau de valeurs=oui' --sortie '" + sortie + "'");
+    auto lancer = [&](const std::string& type, const std::string& args, const char* sortie) {
+        return essai::lancerProgramme("document " + type + " '" + ged + "' " + args + " --sortie '" +
+                                      (d / sortie).string() + "'");
+    };
+    std::optional<essai::DonneesLivrees> donnees(std::in_place);
+    auto s = lancer("carte-patronyme", "--patronyme berthelot --option 'Affichage du tableau de valeurs=oui'", "p.pdf");
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_TRUE(fs::exists(sortie)) << s.texte;
-    s = lancer("carte-patronyme '" + ged + "' --racine @I1@ --sortie '" + sortie + "'");
+    EXPECT_TRUE(fs::exists(d / "p.pdf")) << s.texte;
+    s = lancer("carte-patronyme", "--racine @I1@", "x.pdf");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("--patronyme"), std::string::npos) << s.texte;
-    s = lancer("carte-localisation-complete '" + ged + "' --patronyme DUPONT --sortie '" + sortie + "'");
-    EXPECT_NE(s.code, 0);
-    const std::string migration = (d / "m.pdf").string();
-    s = lancer("carte-migration-descendante '" + ged +
-               "' --racine 'Claude /Berthelot/' --option 'Nombre de générations=8' --sortie '" + migration + "'");
+    EXPECT_NE(lancer("carte-localisation-complete", "--patronyme DUPONT", "x.pdf").code, 0);
+    s = lancer("carte-migration-descendante", "--racine 'Claude /Berthelot/' --option 'Nombre de générations=8'",
+               "m.pdf");
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_TRUE(fs::exists(migration)) << s.texte;
+    EXPECT_TRUE(fs::exists(d / "m.pdf")) << s.texte;
     // Sans carte installée : le message, et rien d'écrit.
-    setenv("LIGNARA_DONNEES", d.chemin().c_str(), 1);
-    const std::string absente = (d / "a.pdf").string();
-    s = lancer("carte-localisation-complete '" + ged + "' --sortie '" + absente + "'");
+    donnees.reset();
+    s = essai::lancerProgramme(
+        "document carte-localisation-complete '" + ged + "' --sortie '" + (d / "a.pdf").string() + "'",
+        "LIGNARA_DONNEES='" + d.chemin().string() + "'");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Fichier de cartographie introuvable."), std::string::npos) << s.texte;
-    EXPECT_FALSE(fs::exists(absente));
-    unsetenv("LIGNARA_DONNEES");
+    EXPECT_FALSE(fs::exists(d / "a.pdf"));
 }
 
-// Comptes vérifiés à la main sur les lieux de naissance des fichiers.
-struct CompteAttendu {
-    const char* region;
-    std::uint32_t compte;
+class CarteFichiersReels : public essai::EssaiPolices {
+protected:
+    // Carte complète de la zone : comptes vérifiés à la main sur les lieux de naissance du fichier,
+    // tableau par compte décroissant.
+    void verifier(const fs::path& gedcom, std::uint16_t zone,
+                  std::initializer_list<std::pair<const char*, std::uint32_t>> attendus) {
+        BaseEssai b(BaseEssai::DepuisChemin{}, gedcom);
+        Configuration preferences;
+        b.contexte.preferences = &preferences;
+        b.contexte.polices = polices_;
+        essai::DonneesLivrees donnees;
+        CarteLocalisation d(*afficheurDeCode(5));
+        d.initialiserParametres(b.contexte);
+        d.valeur(kZoneCarte) = zone;
+        d.preparer(b.contexte);
+        for (const auto& [region, compte] : attendus) {
+            const auto ligne = std::find_if(d.valeurs().begin(), d.valeurs().end(),
+                                            [&](const auto& v) { return v.nom == depuisUtf8(region); });
+            ASSERT_NE(ligne, d.valeurs().end()) << region;
+            EXPECT_EQ(ligne->compte, compte) << region;
+        }
+        for (std::size_t i = 1; i < d.valeurs().size(); ++i)
+            EXPECT_GE(d.valeurs()[i - 1].compte, d.valeurs()[i].compte);
+    }
 };
 
-void verifierCarteComplete(const fs::path& gedcom, std::uint16_t zone, std::initializer_list<CompteAttendu> attendus) {
-    ResultatImport import = ImporterGedcom(gedcom, {});
-    const IndexDesNoms index = construireIndexDesNoms(import.base);
-    ContexteDocument contexte;
-    contexte.base = &import.base;
-    contexte.noms = &index.noms;
-    Configuration preferences;
-    contexte.preferences = &preferences;
-    contexte.polices = chargerPolices(ReglagesPolices{}, {});
-    setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);
-    CarteLocalisation d(*afficheurDeCode(5));
-    d.initialiserParametres(contexte);
-    d.valeur(kZoneCarte) = zone;
-    d.preparer(contexte);
-    unsetenv("LIGNARA_DONNEES");
-    for (const CompteAttendu& a : attendus) {
-        const auto ligne = std::find_if(d.valeurs().begin(), d.valeurs().end(),
-                                        [&](const auto& v) { return v.nom == depuisUtf8(a.region); });
-        ASSERT_NE(ligne, d.valeurs().end()) << a.region;
-        EXPECT_EQ(ligne->compte, a.compte) << a.region;
-    }
-    for (std::size_t i = 1; i < d.valeurs().size(); ++i) EXPECT_GE(d.valeurs()[i - 1].compte, d.valeurs()[i].compte);
-    PoliceFamille::liberer();
+TEST_F(CarteFichiersReels, exempleLivreEnFrance) {
+    verifier(fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", kZoneFrance,
+             {{"Rhône", 43}, {"Paris", 13}, {"Finistère", 4}, {"Gironde", 3}, {"Isère", 3}});
 }
 
-TEST(CarteFichiersReels, exempleLivreEnFrance) {
-    verifierCarteComplete(fs::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged", kZoneFrance,
-                          {{"Rhône", 43}, {"Paris", 13}, {"Finistère", 4}, {"Gironde", 3}, {"Isère", 3}});
-}
-
-// Lit le fichier réel pres2020.ged.
-TEST(CarteFichiersReels, pres2020AuxEtatsUnis) {
+TEST_F(CarteFichiersReels, pres2020AuxEtatsUnis) {
     const fs::path f = fs::path(LIGNARA_DOSSIER_TESTDATA) / "dj-gedcom-samples/pres2020.ged";
-    if (!fs::exists(f)) GTEST_SKIP() << "fichier réel absent : " << f;
-    verifierCarteComplete(f, 0x5553,
-                          {{"Massachusetts", 93}, {"New York", 83}, {"Virginia", 82}, {"Ohio", 71}, {"Nevada", 1}});
+    if (!essai::fichierReelPresent(f)) GTEST_SKIP();
+    verifier(f, 0x5553, {{"Massachusetts", 93}, {"New York", 83}, {"Virginia", 82}, {"Ohio", 71}, {"Nevada", 1}});
 }
 
 }  // namespace

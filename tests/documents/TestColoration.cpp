@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "GenealogieArbre.h"
 #include "commun/Texte.h"
 #include "documents/arbres/Coloration.h"
 #include "documents/arbres/RegionsColoration.h"
@@ -54,7 +55,7 @@ ResultatImport importerExemple() {
     return ImporterGedcom(std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
 }
 
-std::uint32_t personneDePrenoms(const BaseGenealogique& base, std::string_view p) {
+std::uint32_t personneDePrenoms(const BaseGenealogique& base, const std::string& p) {
     for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n)
         if (prenoms(base, n) == p) return n;
     return 0;
@@ -94,44 +95,34 @@ TEST(Coloration, paysReservesEtAutresPaysDansLOrdreDeRencontre) {
     EXPECT_EQ(libelles(c), (std::vector<std::string>{"Allemagne", "Belgique", "France", "Suisse"}));
 }
 
-TEST(Coloration, laDerniereCaseRamasseLesPaysEnTropEtSeNommeAutres) {
-    // 18 cases libres hors la dernière (23 moins 4 réservées moins la dernière), puis deux de plus.
-    const std::vector<std::string> pays{"Allemagne", "Italie",  "Espagne",  "Portugal", "Autriche",
-                                        "Pologne",   "Hongrie", "Roumanie", "Bulgarie", "Grèce",
-                                        "Suède",     "Norvège", "Danemark", "Finlande", "Irlande",
-                                        "Russie",    "Turquie", "Maroc",    "Algérie",  "Tunisie"};
-    std::vector<std::string> lieux;
-    for (const auto& p : pays) lieux.push_back("Ville, " + p);
-    const auto r = importerTexte(gedcomDesLieux(lieux));
-    Coloration c(ColorationPays, r.base);
-    std::vector<int> cases;
-    for (std::uint32_t n = 1; n <= lieux.size(); ++n) {
-        c.colorer(n);
-        cases.push_back(c.caseDe(n));
-    }
-    EXPECT_EQ(cases, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 16, 18, 19, 20, 21, 22, 22}));
-    EXPECT_EQ(c.couleurCase(22), rvb(0x828282));
-    const auto l = libelles(c);
-    EXPECT_EQ(l.size(), 19u);
-    EXPECT_NE(std::find(l.begin(), l.end(), "Autres"), l.end());
-    EXPECT_EQ(std::find(l.begin(), l.end(), "Algérie"), l.end());
-    EXPECT_TRUE(std::is_sorted(l.begin(), l.end()));
-}
-
-TEST(Coloration, laDerniereCaseAvecUnSeulPaysGardeSonNom) {
+// 18 cases libres hors la dernière (23 moins 4 réservées moins la dernière), puis deux pays de
+// plus, qui s'y nomment « Autres » ; deux lieux du même pays de trop y gardent son nom.
+TEST(Coloration, laDerniereCaseRamasseLesPaysEnTropEtNeSeNommeAutresQuAvecPlusieursPays) {
     std::vector<std::string> lieux;
     for (const char* p :
          {"Allemagne", "Italie", "Espagne", "Portugal", "Autriche", "Pologne", "Hongrie", "Roumanie", "Bulgarie",
           "Grèce", "Suède", "Norvège", "Danemark", "Finlande", "Irlande", "Russie", "Turquie", "Maroc", "Algérie"})
         lieux.push_back(std::string("Ville, ") + p);
-    lieux.push_back("Autre ville, Algérie");
-    const auto r = importerTexte(gedcomDesLieux(lieux));
-    Coloration c(ColorationPays, r.base);
-    for (std::uint32_t n = 1; n <= lieux.size(); ++n) c.colorer(n);
-    EXPECT_EQ(c.caseDe(20), 22);
-    const auto l = libelles(c);
-    EXPECT_NE(std::find(l.begin(), l.end(), "Algérie"), l.end());
-    EXPECT_EQ(std::find(l.begin(), l.end(), "Autres"), l.end());
+    for (const char* dernier : {"Ville, Tunisie", "Autre ville, Algérie"}) {
+        SCOPED_TRACE(dernier);
+        lieux.resize(19);
+        lieux.push_back(dernier);
+        const auto r = importerTexte(gedcomDesLieux(lieux));
+        Coloration c(ColorationPays, r.base);
+        std::vector<int> cases;
+        for (std::uint32_t n = 1; n <= lieux.size(); ++n) {
+            c.colorer(n);
+            cases.push_back(c.caseDe(n));
+        }
+        EXPECT_EQ(cases, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 11, 12, 13, 14, 16, 18, 19, 20, 21, 22, 22}));
+        EXPECT_EQ(c.couleurCase(22), rvb(0x828282));
+        const auto l = libelles(c);
+        const bool autres = std::string(dernier).find("Tunisie") != std::string::npos;
+        EXPECT_EQ(l.size(), 19u);
+        EXPECT_EQ(std::find(l.begin(), l.end(), "Autres") != l.end(), autres);
+        EXPECT_EQ(std::find(l.begin(), l.end(), "Algérie") != l.end(), !autres);
+        EXPECT_TRUE(std::is_sorted(l.begin(), l.end()));
+    }
 }
 
 // --- Régions ------------------------------------------------------------------------------------
@@ -243,37 +234,24 @@ TEST(Coloration, apparitionsAuDelaDe23NombresDansLaDerniereCase) {
 }
 
 TEST(Coloration, apparitionsComptéesDansLArbreDeLaRacine) {
-    // Jean et Marie sont cousins germains : Pierre et Anne paraissent deux fois dans l'arbre de Luc.
+    // 7 et 8 sont cousins germains : 1 et 2 paraissent deux fois dans l'arbre de leur fils 9.
     const auto r = importerTexte(
-        "0 HEAD\n1 CHAR UTF-8\n"
-        "0 @P@ INDI\n1 NAME Pierre /A/\n1 SEX M\n1 FAMS @F0@\n"
-        "0 @A@ INDI\n1 NAME Anne /B/\n1 SEX F\n1 FAMS @F0@\n"
-        "0 @X@ INDI\n1 NAME Paul /A/\n1 SEX M\n1 FAMC @F0@\n1 FAMS @F1@\n"
-        "0 @Y@ INDI\n1 NAME Julie /A/\n1 SEX F\n1 FAMC @F0@\n1 FAMS @F2@\n"
-        "0 @X2@ INDI\n1 NAME Rose /C/\n1 SEX F\n1 FAMS @F1@\n"
-        "0 @Y2@ INDI\n1 NAME Marc /D/\n1 SEX M\n1 FAMS @F2@\n"
-        "0 @J@ INDI\n1 NAME Jean /A/\n1 SEX M\n1 FAMC @F1@\n1 FAMS @F3@\n"
-        "0 @M@ INDI\n1 NAME Marie /D/\n1 SEX F\n1 FAMC @F2@\n1 FAMS @F3@\n"
-        "0 @L@ INDI\n1 NAME Luc /A/\n1 SEX M\n1 FAMC @F3@\n"
-        "0 @F0@ FAM\n1 HUSB @P@\n1 WIFE @A@\n1 CHIL @X@\n1 CHIL @Y@\n"
-        "0 @F1@ FAM\n1 HUSB @X@\n1 WIFE @X2@\n1 CHIL @J@\n"
-        "0 @F2@ FAM\n1 HUSB @Y2@\n1 WIFE @Y@\n1 CHIL @M@\n"
-        "0 @F3@ FAM\n1 HUSB @J@\n1 WIFE @M@\n1 CHIL @L@\n0 TRLR\n");
+        essai::gedcomDeFamilles(9, {{1, 2, {3, 4}, ""}, {3, 5, {7}, ""}, {6, 4, {8}, ""}, {7, 8, {9}, ""}}));
     const auto& b = r.base;
-    auto c = Coloration::fabriquer(ColorationApparitions, b, personneDePrenoms(b, "Luc"));
-    EXPECT_EQ(c.colorer(personneDePrenoms(b, "Pierre")), rvb(0xb9b9ff));
-    EXPECT_EQ(c.colorer(personneDePrenoms(b, "Anne")), rvb(0xb9b9ff));
-    for (const char* p : {"Paul", "Julie", "Jean", "Marie", "Luc", "Rose"})
-        EXPECT_EQ(c.colorer(personneDePrenoms(b, p)), kSansCouleur) << p;
+    const auto p = [&b](int n) { return personneDePrenoms(b, "P" + std::to_string(n)); };
+    auto c = Coloration::fabriquer(ColorationApparitions, b, p(9));
+    EXPECT_EQ(c.colorer(p(1)), rvb(0xb9b9ff));
+    EXPECT_EQ(c.colorer(p(2)), rvb(0xb9b9ff));
+    for (int n : {3, 4, 5, 7, 8, 9}) EXPECT_EQ(c.colorer(p(n)), kSansCouleur) << n;
     EXPECT_EQ(libelles(c), std::vector<std::string>{"2 fois"});
 
-    // Arbre familial de Jean et Marie : Pierre et Anne sont dans les deux ascendances.
-    auto seul = Coloration::fabriquer(ColorationApparitions, b, personneDePrenoms(b, "Jean"));
-    EXPECT_EQ(seul.colorer(personneDePrenoms(b, "Pierre")), kSansCouleur);
-    const std::uint32_t couple[] = {personneDePrenoms(b, "Jean"), personneDePrenoms(b, "Marie")};
+    // Arbre familial de 7 et 8 : 1 et 2 sont dans les deux ascendances.
+    auto seul = Coloration::fabriquer(ColorationApparitions, b, p(7));
+    EXPECT_EQ(seul.colorer(p(1)), kSansCouleur);
+    const std::uint32_t couple[] = {p(7), p(8)};
     auto familial = Coloration::fabriquer(ColorationApparitions, b, couple);
-    EXPECT_EQ(familial.colorer(personneDePrenoms(b, "Pierre")), rvb(0xb9b9ff));
-    EXPECT_EQ(familial.colorer(personneDePrenoms(b, "Rose")), kSansCouleur);
+    EXPECT_EQ(familial.colorer(p(1)), rvb(0xb9b9ff));
+    EXPECT_EQ(familial.colorer(p(5)), kSansCouleur);
     EXPECT_EQ(libelles(familial), std::vector<std::string>{"2 fois"});
 }
 

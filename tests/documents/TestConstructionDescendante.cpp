@@ -6,8 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "BaseEssai.h"
-#include "GenealogieArbre.h"
+#include "DescendanceEssai.h"
 #include "commun/OperationImpossible.h"
 #include "database/TablesDerivees.h"
 #include "documents/arbres/ArbreDescCousins.h"
@@ -20,38 +19,7 @@ namespace {
 using essai::BaseEssai;
 using essai::FamilleEssai;
 
-// Un arbre de descendants construit sur une base d'essai ; les personnes sont désignées par
-// leur numéro d'essai (prénoms « P<n> »).
-struct Descendance {
-    explicit Descendance(const std::string& gedcom) : b(gedcom) { regles.base = &b.base(); }
-
-    std::uint32_t n(int p) const { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(p))); }
-    ArbreDescendant& individuel(int racine) {
-        arbre = std::make_unique<ArbreDescIndividuel>(regles, n(racine));
-        arbre->construire();
-        return *arbre;
-    }
-    // La rangée en texte : « P1 P2* » (* : boîte de conjoint, ! : descendants non dessinés).
-    std::string rangee(int r) const {
-        std::string s;
-        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant) {
-            if (!s.empty()) s += ' ';
-            s += essai::prenoms(b.base(), x->personne);
-            if (x->conjoint) s += '*';
-            if (x->familleNonDessinee) s += '!';
-        }
-        return s;
-    }
-    const NoeudDescendant* boite(int r, int p) const {
-        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant)
-            if (x->personne == n(p)) return x;
-        return nullptr;
-    }
-
-    BaseEssai b;
-    ReglesDescendance regles;
-    std::unique_ptr<ArbreDescendant> arbre;
-};
+using essai::Descendance;
 
 TEST(ConstructionDescendante, uneRacineSansFamilleDonneUneBoite) {
     Descendance d(essai::gedcomDeFamilles(2, {{2, 0, {}, ""}}));
@@ -169,21 +137,17 @@ TEST(ConstructionDescendante, uneFamilleCoupeeChezLaFemmeEstDessineeChezLeMari) 
     EXPECT_FALSE(c.famillesDessinees().contient(d.n(9)));
 }
 
-TEST(ConstructionDescendante, laLimiteDeGenerationsMarqueLaDerniereRangee) {
-    Descendance d(essai::gedcomDeFamilles(4, {{1, 0, {2}, ""}, {2, 0, {3}, ""}, {3, 0, {4}, ""}}));
-    d.regles.limiteGenerations = 2;
-    ArbreDescendant& a = d.individuel(1);
-    EXPECT_EQ(a.rangees().nombreRangees(), 3);
-    EXPECT_EQ(d.rangee(2), "P3!");
-}
-
-TEST(ConstructionDescendante, uneLigneeDePlusDeDeuxCentsGenerationsSArreteALaDerniereRangee) {
+// La limite de générations, et sans elle au plus 200 rangées : la dernière est marquée.
+TEST(ConstructionDescendante, laLimiteDeGenerationsOuLaDeuxCentiemeRangeeMarqueLaDerniere) {
     std::vector<FamilleEssai> familles;
     for (int p = 1; p < 210; ++p) familles.push_back({p, 0, {p + 1}, ""});
     Descendance d(essai::gedcomDeFamilles(210, familles));
     ArbreDescendant& a = d.individuel(1);
     EXPECT_EQ(a.rangees().nombreRangees(), 200);
     EXPECT_EQ(d.rangee(199), "P200!");
+    d.regles.limiteGenerations = 2;
+    EXPECT_EQ(d.individuel(1).rangees().nombreRangees(), 3);
+    EXPECT_EQ(d.rangee(2), "P3!");
 }
 
 TEST(ConstructionDescendante, desBranchesDoublesQuiSeMultiplientButentSurLePlafondDesBoites) {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -186,25 +187,24 @@ TEST(FichierCarte, lEcrivainResteDansLesLimitesDuFormat) {
     for (const PolygoneCarte& p : gardes) EXPECT_GE(p.points[1].x - p.points[0].x, 2u);
     EXPECT_LT(gardes.front().points[0].x, gardes.back().points[0].x);
 
-    Carte longue = petiteCarte();
-    longue.regions[0].polygones[0].points.resize(256, PointCarte{1, 1});
-    EXPECT_THROW(encoderCarte(longue), std::invalid_argument);
-    Carte dehors = petiteCarte();
-    dehors.regions[0].polygones[0].points[2] = {1001, 0};
-    EXPECT_THROW(encoderCarte(dehors), std::invalid_argument);
-    Carte doublon = petiteCarte();
-    doublon.regions[1].numero = 40;
-    EXPECT_THROW(encoderCarte(doublon), std::invalid_argument);
-    Carte numero = petiteCarte();
-    numero.regions[1].numero = 256;
-    EXPECT_THROW(encoderCarte(numero), std::invalid_argument);
-    Carte texte = petiteCarte();
-    texte.regions[0].nom.assign(100, 'a');
-    EXPECT_THROW(encoderCarte(texte), std::invalid_argument);
-    Carte grande = petiteCarte();
-    grande.largeur = Carte::kCoteMax + 1;
-    EXPECT_THROW(encoderCarte(grande), std::invalid_argument);
-    EXPECT_THROW(encoderCarte(Carte{}), std::invalid_argument);
+    // Polygone de plus de 255 points, point hors de la carte, numéro en double ou au-delà de 255,
+    // nom trop long, carte trop grande ou vide : refusés.
+    const std::function<void(Carte&)> fautes[] = {[](Carte& f) {
+                                                      f.regions[0].polygones[0].points.resize(256, PointCarte{1, 1});
+                                                  },
+                                                  [](Carte& f) {
+                                                      f.regions[0].polygones[0].points[2] = {1001, 0};
+                                                  },
+                                                  [](Carte& f) { f.regions[1].numero = 40; },
+                                                  [](Carte& f) { f.regions[1].numero = 256; },
+                                                  [](Carte& f) { f.regions[0].nom.assign(100, 'a'); },
+                                                  [](Carte& f) { f.largeur = Carte::kCoteMax + 1; },
+                                                  [](Carte& f) { f = Carte{}; }};
+    for (std::size_t i = 0; i < std::size(fautes); ++i) {
+        Carte f = petiteCarte();
+        fautes[i](f);
+        EXPECT_THROW(encoderCarte(f), std::invalid_argument) << i;
+    }
 }
 
 // Les cartes livrées se lisent toutes ; leurs régions sont celles de nos tables de lieux

@@ -69,7 +69,7 @@ struct FriseEssai {
     BaseEssai base;
 };
 
-TEST(FriseIndividu, evenementsPersonnelsDansLOrdreEtSansDateGardesSelonLeurSorte) {
+TEST(FriseIndividu, evenementsDeChaqueBandeDansLOrdreFiltresParLaFenetreAvecLeursLibelles) {
     FriseEssai essai;
     const FriseIndividu f = essai.frise("Jean");
     EXPECT_EQ(
@@ -86,11 +86,7 @@ TEST(FriseIndividu, evenementsPersonnelsDansLOrdreEtSansDateGardesSelonLeurSorte
     // Fenêtre : de la naissance à la borne haute du décès.
     EXPECT_EQ(f.fenetre.debut, NumeroJour(10, 1, 1850));
     EXPECT_EQ(f.fenetre.fin, NumeroJour(31, 12, 1920));
-}
 
-TEST(FriseIndividu, evenementsFamiliauxLibellesEtFiltresParLaFenetre) {
-    FriseEssai essai;
-    const FriseIndividu f = essai.frise("Jean");
     // Père mort avant la naissance : absent ; mère morte vers la naissance : gardée, ramenée à la
     // fenêtre ; Marie morte après Jean et Paul né après : absents. « d' » devant Henri.
     EXPECT_EQ(textes(f.bandes[kFamiliaux]),
@@ -99,11 +95,7 @@ TEST(FriseIndividu, evenementsFamiliauxLibellesEtFiltresParLaFenetre) {
     const EvenementFrise& mere = f.bandes[kFamiliaux][0];
     EXPECT_EQ(mere.debut.bas, NumeroJour(10, 1, 1850));
     EXPECT_EQ(mere.debut.haut, NumeroJour(15, 7, 1850));
-}
 
-TEST(FriseIndividu, professionsEtDomicilesAvecLeursPeriodesEtLeursLibelles) {
-    FriseEssai essai;
-    const FriseIndividu f = essai.frise("Jean");
     EXPECT_EQ(textes(f.bandes[kProfessions]), (std::vector<std::string>{"tisserand", "rentier", "garde champêtre"}));
     const EvenementFrise& tisserand = f.bandes[kProfessions][0];
     EXPECT_EQ(tisserand.debut.bas, NumeroJour(1, 1, 1870));
@@ -127,22 +119,18 @@ TEST(FriseIndividu, lesOptionsRetirentLeursBandesEtLeursActes) {
     for (BandeFrise b : {kFamiliaux, kProfessions, kDomiciles}) EXPECT_EQ(f.nombreEvenements(b), 0u);
 }
 
-TEST(FriseIndividu, personneVivanteFenetreDeCentAns) {
+TEST(FriseIndividu, fenetreDeCentAnsApresLaNaissanceDUnVivantOuAvantUnDecesSansNaissance) {
     FriseEssai essai;
     const FriseIndividu f = essai.frise("Louis");
     EXPECT_EQ(f.fenetre.fin, NumeroJour(1, 1, 1900) + 36525);
     EXPECT_EQ(textes(f.bandes[kFamiliaux]), (std::vector<std::string>{"Naissance d'Agnès BLANC"}));
-}
-
-TEST(FriseIndividu, sansNaissanceLaFenetreRemonteDeCentAnsAvantLeDeces) {
-    FriseEssai essai;
-    const FriseIndividu f = essai.frise("Léon");
-    EXPECT_EQ(f.fenetre.debut, NumeroJour(31, 12, 1850) - 36525);
-    EXPECT_EQ(textes(f.bandes[kFamiliaux]), (std::vector<std::string>{"Naissance de Lucie GRIS"}));
     // Une naissance ponctuelle élargit la plage jusqu'à sa borne haute, pas jusqu'à une fin inconnue.
-    EXPECT_EQ(f.plage.fin, NumeroJour(31, 12, 1850));
-    const FriseIndividu louis = essai.frise("Louis");
-    EXPECT_EQ(louis.plage.fin, NumeroJour(31, 12, 1999));
+    EXPECT_EQ(f.plage.fin, NumeroJour(31, 12, 1999));
+    // Sans naissance, la fenêtre remonte de cent ans avant le décès.
+    const FriseIndividu leon = essai.frise("Léon");
+    EXPECT_EQ(leon.fenetre.debut, NumeroJour(31, 12, 1850) - 36525);
+    EXPECT_EQ(textes(leon.bandes[kFamiliaux]), (std::vector<std::string>{"Naissance de Lucie GRIS"}));
+    EXPECT_EQ(leon.plage.fin, NumeroJour(31, 12, 1850));
 }
 
 TEST(FriseIndividu, personneSansAucuneDateNeGardeQueMariageEtProfessionSansPlage) {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "database/ArbreEssai.h"
 #include "database/BaseEssai.h"
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
@@ -79,22 +80,16 @@ TEST(GenerationsAscendance, cheminsEtPuissanceSansDebordementSurCentVingtGenerat
 
 TEST(GenerationsAscendance, uneBoucleArreteAvantLesComptesAvecSonMessage) {
     essai::DossierEssai dossier;
-    EcrivainBase e({4, 0, 0}, dossier.chemin());
-    const char* const prenoms[] = {"Racine", "Pierre", "Paul", "Jacques"};
-    // 1 a pour père 2 ; 2 et 3 sont le père l'un de l'autre ; 4 est la mère de 3.
-    const std::uint32_t peres[] = {2, 3, 2, 0};
-    const std::uint32_t meres[] = {0, 0, 4, 0};
-    for (std::uint32_t n = 1; n <= 4; ++n) {
-        Individu i;
-        i.nom = e.ajouterTexte(TableNoms, "BOUCLE");
-        i.prenoms = e.ajouterTexte(TablePrenoms, prenoms[n - 1]);
-        i.sexe = n == 4 ? 'F' : 'M';
-        i.fratrie = -static_cast<std::int32_t>(n);
-        i.pere = peres[n - 1];
-        i.mere = meres[n - 1];
-        e.ajouterIndividu(i);
-    }
-    const BaseGenealogique base = e.terminer();
+    essai::ArbreEssai a;
+    const std::uint32_t racine = a.personne('M', {}, {}, "BOUCLE", "Racine");
+    const std::uint32_t pierre = a.personne('M', {}, {}, "BOUCLE", "Pierre");
+    const std::uint32_t paul = a.personne('M', {}, {}, "BOUCLE", "Paul");
+    const std::uint32_t jacques = a.personne('F', {}, {}, "BOUCLE", "Jacques");
+    // Pierre est le père de la racine ; Pierre et Paul sont le père l'un de l'autre ; Jacques est la mère de Paul.
+    a.couple(pierre, 0, {racine});
+    a.couple(paul, 0, {pierre});
+    a.couple(pierre, jacques, {paul});
+    const BaseGenealogique base = a.construire(dossier.chemin());
     try {
         compterAscendance(base, 1);
         FAIL() << "boucle non vue";

@@ -4,17 +4,12 @@
 
 #include <filesystem>
 #include <functional>
-#include <fstream>
-#include <iterator>
 #include <string>
 
-#include "support/DossierEssai.h"
-#include "BaseEssai.h"
+#include "ArbreEssai.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/arbres/PlacementArbre.h"
 #include "commun/MetriquePolice.h"
-#include "render/PoliceChargement.h"
-#include "render/PoliceFamille.h"
 
 namespace lignara {
 namespace {
@@ -71,18 +66,13 @@ void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) 
     EXPECT_EQ(ecartsFaux, 0u) << cas;
 }
 
-class PlacementReel : public ::testing::TestWithParam<const char*> {
-protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-    PolicesDocument polices_;
-};
+class PlacementReel : public essai::EssaiPolices, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
     const std::string nom = GetParam();
     const fs::path fichier =
         nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
-    if (!fs::exists(fichier)) GTEST_SKIP() << "fichier absent : " << fichier;
+    if (!essai::fichierReelPresent(fichier)) GTEST_SKIP();
     BaseEssai b(lignara::essai::lireFichier(fichier));
     b.contexte.polices = polices_;
     const std::uint32_t racine = plusProfonde(b.base());

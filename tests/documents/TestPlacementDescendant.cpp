@@ -14,16 +14,13 @@
 #include <string>
 #include <vector>
 
-#include "BaseEssai.h"
-#include "GenealogieArbre.h"
+#include "ArbreEssai.h"
+#include "DescendanceEssai.h"
 #include "commun/Texte.h"
 #include "database/Parente.h"
-#include "documents/arbres/ArbreDescIndividuel.h"
 #include "documents/arbres/DocumentArbreDescendant.h"
 #include "documents/arbres/PlacementArbre.h"
 #include "gedcom/ImporterGedcom.h"
-#include "render/PoliceChargement.h"
-#include "render/PoliceFamille.h"
 
 namespace lignara {
 namespace {
@@ -85,40 +82,22 @@ void verifierPendaison(const ArbreDescendant& a, const std::string& cas) {
 }
 
 // Boîtes de largeurs données (sans textes) : 1000 pour une personne, plus pour celles citées.
-struct Essai {
-    explicit Essai(const std::string& gedcom) : b(gedcom) {
-        regles.base = &b.base();
-        for (std::uint32_t q = 1; q <= b.base().nombreIndividus(); ++q) {
-            const int k = std::stoi(essai::prenoms(b.base(), q).substr(1));
-            numeros[k] = q;
-            essais[q] = k;
-        }
-    }
-    std::uint32_t n(int p) const { return numeros.at(p); }
-    ArbreDescendant& placer(int racine, const std::map<int, std::int32_t>& largeurs = {}, int passes = 40) {
-        arbre = std::make_unique<ArbreDescIndividuel>(regles, n(racine));
-        arbre->construire();
+struct Essai : essai::Descendance {
+    using Descendance::Descendance;
+    ArbreDescendant& placer(int racine, const std::map<int, std::int32_t>& largeurs = {}, int passes = 40,
+                            bool chronologique = false) {
+        individuel(racine);
         for (NoeudDescendant* x : arbre->rangees().boites()) {
-            auto l = largeurs.find(essais.at(x->personne));
+            auto l = largeurs.find(std::stoi(essai::prenoms(b.base(), x->personne).substr(1)));
             x->largeur = l == largeurs.end() ? 1000 : l->second;
         }
         ReglesPlacementDescendant r;
+        r.chronologique = chronologique;
         r.espace = kEspace;
         r.passesMax = passes;
         bilan = placerDescendance(arbre->rangees(), r);
         return *arbre;
     }
-    const NoeudDescendant* boite(int r, int p) const {
-        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant)
-            if (x->personne == n(p)) return x;
-        return nullptr;
-    }
-
-    BaseEssai b;
-    std::map<int, std::uint32_t> numeros;  // numéro d'essai → numéro dans la base
-    std::map<std::uint32_t, int> essais;
-    ReglesDescendance regles;
-    std::unique_ptr<ArbreDescendant> arbre;
     BilanPlacement bilan;
 };
 
@@ -187,14 +166,8 @@ struct JeuneEpouse : Essai {
         regles.anneeCourante = 2023;
     }
     BilanPlacement placerChronologique(int passes) {
-        arbre = std::make_unique<ArbreDescIndividuel>(regles, n(1));
-        arbre->construire();
-        for (NoeudDescendant* x : arbre->rangees().boites()) x->largeur = 1000;
-        ReglesPlacementDescendant r;
-        r.chronologique = true;
-        r.espace = kEspace;
-        r.passesMax = passes;
-        return placerDescendance(arbre->rangees(), r);
+        placer(1, {}, passes, true);
+        return bilan;
     }
     std::vector<std::int16_t> annees = std::vector<std::int16_t>(13, 9999);
 };
@@ -268,12 +241,7 @@ TEST(PlacementDescendant, uneGenealogieAuHasardSePlaceSansRecouvrementEnRelaxati
 
 // Sur les fichiers réels : la personne qui a le plus de descendants de chaque fichier, en
 // arbre ordinaire et chronologique, par le document lui-même (textes, largeurs réelles).
-class PlacementDescendantReel : public ::testing::TestWithParam<const char*> {
-protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-    PolicesDocument polices_;
-};
+class PlacementDescendantReel : public essai::EssaiPolices, public ::testing::WithParamInterface<const char*> {};
 
 std::uint32_t plusGrandeDescendance(const BaseGenealogique& base) {
     const std::uint32_t n = base.nombreIndividus();
@@ -310,8 +278,8 @@ TEST_P(PlacementDescendantReel, laPlusGrandeDescendanceSePlaceSansRecouvrement) 
     const std::string nom = GetParam();
     const fs::path fichier =
         nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
-    if (!fs::exists(fichier)) GTEST_SKIP() << "fichier réel absent (dossier de données d'essai) : " << fichier;
-    setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);  // chronologies livrées
+    if (!essai::fichierReelPresent(fichier)) GTEST_SKIP();
+    essai::DonneesLivrees donnees;
     ResultatImport import = ImporterGedcom(fichier);
     ContexteDocument contexte;
     contexte.base = &import.base;
@@ -336,7 +304,6 @@ TEST_P(PlacementDescendantReel, laPlusGrandeDescendanceSePlaceSansRecouvrement) 
             EXPECT_LE(b->y, d.hauteur) << cas;
         }
     }
-    unsetenv("LIGNARA_DONNEES");
 }
 
 INSTANTIATE_TEST_SUITE_P(Fichiers, PlacementDescendantReel,

@@ -7,47 +7,39 @@
 #include <regex>
 #include <string>
 
-#include "BaseEssai.h"
-#include "GenealogieArbre.h"
 #include "LettresRoue.h"
 #include "documents/roues/GeometrieRoue.h"
 #include "documents/roues/RoueMixte.h"
 #include "documents/roues/SecteursAscendants.h"
 #include "render/LecturePdf.h"
-#include "render/PoliceFamille.h"
 #include "render/pdf/FormatPdf.h"
 #include "reglages/RaccordDessin.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
-using essai::DossierEssai;
 using essai::LecturePdf;
 
 constexpr double kPi = 3.14159265358979323846;
 
-class RoueAscendanteEssai : public ::testing::Test {
+class RoueAscendanteEssai : public essai::EssaiRoue {
 protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-
     std::unique_ptr<RoueAscendante> roue(BaseEssai& b, int generations) {
-        b.contexte.polices = polices_;
-        b.contexte.preferences = &preferences_;
-        auto d = std::make_unique<RoueAscendante>(*afficheurDeCode(RoueAscendante::kCode));
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P1");
-        d->valeur(kNomRacine) = std::string("N1");
+        auto d = EssaiRoue::roue<RoueAscendante>(b);
         if (generations >= 0) d->valeur(kGenerationsRoueAscendante) = static_cast<std::uint8_t>(generations);
         return d;
     }
-    std::string ecrire(Roue& d, BaseEssai& b, const std::string& nom) {
-        d.preparer(b.contexte);
-        d.chemin = (dossier_ / nom).string();
-        d.ecrire();
-        return d.chemin;
+    // Noms de l'ancêtre de rang i de l'anneau k posés dans la roue (ou la demi-roue de la mixte).
+    DessinRoue noms(int k, std::uint32_t i, const std::string& nom, const std::string& prenoms, bool demi = false) {
+        AncetreRoue a;
+        a.anneau = k;
+        a.indice = i;
+        a.nom = nom;
+        a.prenoms = prenoms;
+        DessinRoue d;
+        placerNomsAncetre(d, a, demi, polices_.reguliere);
+        return d;
     }
     // Secteur de l'ancêtre de rang i de l'anneau k : les pas de la table partent de π et
     // tournent dans le sens des aiguilles d'une montre.
@@ -55,10 +47,6 @@ protected:
         const double pas = (demi ? kPi : 2 * kPi) / (1 << k);
         return {double(roue::rayonCercle(k)), double(roue::rayonCercle(k + 1)), kPi - (i + 1) * pas, kPi - i * pas};
     }
-
-    Configuration preferences_;
-    PolicesDocument polices_;
-    DossierEssai dossier_;
 };
 
 TEST_F(RoueAscendanteEssai, leFormatDePapierDonneLesGenerationsDeDepartEtCinqTiennentSurUneA4) {
@@ -111,31 +99,9 @@ TEST_F(RoueAscendanteEssai, neufGenerationsOnt256SecteursEtLesAncetresInconnusLa
     EXPECT_EQ(surLAnneau8(p->dessin(), false), 256u - 64u);
 }
 
-TEST_F(RoueAscendanteEssai, leCoteDuPereEstEnHautEtLaMoitieBasseSeLitALEnvers) {
-    const MetriquePolice& police = polices_.reguliere;
-    for (int k = 1; k <= 8; ++k) {
-        for (std::uint32_t i = 0; i < (1u << k); ++i) {
-            AncetreRoue a;
-            a.anneau = k;
-            a.indice = i;
-            a.nom = "DUPONT";
-            a.prenoms = "Jean";
-            DessinRoue d;
-            placerNomsAncetre(d, a, false, police);
-            const bool cotePere = i < (1u << (k - 1));
-            for (const TexteRoue& t : d.textes) {
-                for (const essai::Point& c : essai::coinsLettres(t, police))
-                    EXPECT_EQ(c.y > 0, cotePere) << k << " " << i;
-                if (k <= 4) {
-                    EXPECT_EQ(t.inverse, !cotePere) << k << " " << i;
-                }
-            }
-        }
-    }
-}
-
 // Un nom long, ajusté, ne touche ni les rayons ni les cercles de son secteur, dans les quatre
-// quarts de la roue entière et dans la demi-roue de la roue mixte.
+// quarts de la roue entière (le côté du père en haut) et dans la demi-roue de la roue mixte ;
+// dans la roue entière, la moitié basse se lit à l'envers sur les anneaux circulaires.
 TEST_F(RoueAscendanteEssai, chaqueNomResteDansSonSecteur) {
     const MetriquePolice& police = polices_.reguliere;
     const std::string noms[][2] = {{"DUPONT", "Jean"},
@@ -144,16 +110,11 @@ TEST_F(RoueAscendanteEssai, chaqueNomResteDansSonSecteur) {
     for (bool demi : {false, true}) {
         for (int k = 1; k <= (demi ? 7 : 8); ++k) {
             for (std::uint32_t i = 0; i < (1u << k); ++i) {
-                AncetreRoue a;
-                a.anneau = k;
-                a.indice = i;
-                a.nom = noms[i % 3][0];
-                a.prenoms = noms[i % 3][1];
-                DessinRoue d;
-                placerNomsAncetre(d, a, demi, police);
+                const DessinRoue d = this->noms(k, i, noms[i % 3][0], noms[i % 3][1], demi);
                 ASSERT_FALSE(d.textes.empty());
                 for (const TexteRoue& t : d.textes) {
                     EXPECT_FALSE(t.texte.empty());
+                    EXPECT_TRUE(demi || k > 4 || t.inverse == (i >= (1u << (k - 1)))) << k << " " << i;
                     const std::string hors = essai::horsDuSecteur(essai::coinsLettres(t, police), secteur(k, i, demi));
                     EXPECT_EQ(hors, "") << (demi ? "demi-roue " : "roue ") << k << " " << i << " « " << t.texte << " »";
                 }
@@ -175,14 +136,7 @@ TEST_F(RoueAscendanteEssai, lesAnneauxRayonnantsPartentOuFinissentA45DuCercleInt
     const MetriquePolice& police = polices_.reguliere;
     for (int k = 5; k <= 8; ++k) {
         for (std::uint32_t i = 0; i < (1u << k); ++i) {
-            AncetreRoue a;
-            a.anneau = k;
-            a.indice = i;
-            a.nom = "MARTIN";
-            a.prenoms = "Louise";
-            DessinRoue d;
-            placerNomsAncetre(d, a, false, police);
-            for (const TexteRoue& t : d.textes) {
+            for (const TexteRoue& t : noms(k, i, "MARTIN", "Louise").textes) {
                 ASSERT_EQ(t.forme, TexteRoue::Forme::Incline);
                 const double angle = t.angle / 10000.0, w = largeurTexte(police, t.texte);
                 const double depart = std::hypot(t.x, t.y);
@@ -198,22 +152,12 @@ TEST_F(RoueAscendanteEssai, lesAnneauxRayonnantsPartentOuFinissentA45DuCercleInt
 }
 
 TEST_F(RoueAscendanteEssai, unNomTropLongEstRaccourciAvecDeuxPoints) {
-    const MetriquePolice& police = polices_.reguliere;
-    AncetreRoue a;
-    a.anneau = 8;
-    a.indice = 200;
-    a.nom = "MONTMORENCY";
-    a.prenoms = "Victoire Marie Louise Adelaide Augusta Wilhelmine";
-    DessinRoue d;
-    placerNomsAncetre(d, a, false, police);
+    const std::string prenoms = "Victoire Marie Louise Adelaide Augusta Wilhelmine";
+    const DessinRoue d = noms(8, 200, "MONTMORENCY", prenoms);
     ASSERT_EQ(d.textes.size(), 1u);
     EXPECT_TRUE(std::regex_match(d.textes[0].texte, std::regex("Vi[ A-Za-z]*\\.\\. MONTMORENCY"))) << d.textes[0].texte;
-    EXPECT_LE(largeurTexte(police, d.textes[0].texte), 1920 - 90);
-
-    a.anneau = 1;
-    a.indice = 1;
-    DessinRoue arcs;
-    placerNomsAncetre(arcs, a, false, police);
+    EXPECT_LE(largeurTexte(polices_.reguliere, d.textes[0].texte), 1920 - 90);
+    const DessinRoue arcs = noms(1, 1, "MONTMORENCY", prenoms);
     ASSERT_EQ(arcs.textes.size(), 2u);
     EXPECT_EQ(arcs.textes[0].texte.substr(arcs.textes[0].texte.size() - 2), "..");
     EXPECT_EQ(arcs.textes[1].texte, "MONTMORENCY");

@@ -3,35 +3,25 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <fstream>
 
-#include "BaseEssai.h"
 #include "DescendanceEssai.h"
-#include "support/Programme.h"
 #include "LettresRoue.h"
 #include "commun/OperationImpossible.h"
-#include "commun/Texte.h"
 #include "documents/BlocParametres.h"
 #include "documents/PagesOptions.h"
 #include "documents/SourceParametres.h"
 #include "documents/roues/GeometrieRoue.h"
 #include "documents/roues/RoueMixte.h"
 #include "render/LecturePdf.h"
-#include "render/PoliceFamille.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
-using essai::DossierEssai;
 using essai::LecturePdf;
 
-class RoueDescendanteEssai : public ::testing::Test {
+class RoueDescendanteEssai : public essai::EssaiRoue {
 protected:
-    void SetUp() override { polices_ = chargerPolices(ReglagesPolices{}, {}); }
-    void TearDown() override { PoliceFamille::liberer(); }
-
     // Tables dérivées données au contexte : toutes les personnes mortes sauf « vivantes ».
     void installerTables(BaseEssai& b, std::vector<std::string> vivantes = {}) {
         tables_.statutsVitaux.assign(b.base().nombreIndividus() + 1, 'm');
@@ -41,30 +31,9 @@ protected:
             ++attentes_;
             return tables_;
         };
-        b.contexte.polices = polices_;
-        b.contexte.preferences = &preferences_;
     }
-    template <class R>
-    std::unique_ptr<R> roue(BaseEssai& b) {
-        auto d = std::make_unique<R>(*afficheurDeCode(R::kCode));
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = b.personne("P1");
-        d->valeur(kNomRacine) = std::string("N1");
-        return d;
-    }
-    std::string ecrire(Roue& d, BaseEssai& b, const std::string& nom) {
-        d.preparer(b.contexte);
-        d.chemin = (dossier_ / nom).string();
-        d.ecrire();
-        return d.chemin;
-    }
-    static void pdfValide(const std::string& chemin) { essai::controlerPdf(chemin); }
-
-    Configuration preferences_;
-    PolicesDocument polices_;
     TablesDerivees tables_;
     int attentes_ = 0;
-    DossierEssai dossier_;
 };
 
 // Chaque personne a une ligne, puis une en italique par conjoint, toutes dans son secteur ;
@@ -76,7 +45,7 @@ TEST_F(RoueDescendanteEssai, chaqueLigneEstDansLeSecteurDeSaPersonne) {
         auto d = roue<RoueDescendante>(b);
         d->valeur(kCercleComplet) = static_cast<std::uint8_t>(complet);
         const std::string chemin = ecrire(*d, b, complet ? "complet.pdf" : "eventail.pdf");
-        pdfValide(chemin);
+        essai::controlerPdf(chemin);
         const AllocationDescendante& a = *d->allocation();
         ASSERT_EQ(a.anneauxPlaces(), 3);
         if (complet) {
@@ -188,7 +157,7 @@ TEST_F(RoueDescendanteEssai, laRoueMixteMetLesAncetresEnHautEtLesDescendantsEnBa
     installerTables(b);
     auto d = roue<RoueMixte>(b);
     const std::string chemin = ecrire(*d, b, "mixte.pdf");
-    pdfValide(chemin);
+    essai::controlerPdf(chemin);
     const DessinRoue& dessin = d->dessin();
     EXPECT_EQ(d->allocation()->anneauxPlaces(), 1);
     std::size_t anneau7 = 0;
@@ -222,36 +191,30 @@ TEST_F(RoueDescendanteEssai, laRoueMixteMetLesAncetresEnHautEtLesDescendantsEnBa
 }
 
 TEST(CommandeRoues, produitLesTroisRouesEtRefuseUnPremierAnneauTropCharge) {
-    DossierEssai d;
-    const auto ged = d / "famille.ged";
-    std::ofstream(ged) << essai::gedcomDescendance({3, 2}, true);
-    const std::string base = "'" + ged.string() + "' --racine @I1@ --sortie '";
-    auto s = essai::lancerProgramme("document roue-ascendante " + base + (d / "ra.pdf").string() +
-                                    "' --papier 'A4 portrait'");
+    const essai::CommandeEssai lancer(essai::gedcomDescendance({3, 2}, true));
+    const std::string racine = "--racine @I1@";
+    auto s = lancer("roue-ascendante", racine + lancer.sortie("ra.pdf") + " --papier 'A4 portrait'");
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(LecturePdf(d / "ra.pdf").compter("/Type /Page\n"), 1u);
-    s = essai::lancerProgramme("document roue-descendante " + base + (d / "rd.pdf").string() +
-                               "' --option 'Cercle complet=oui' --option 'Affiche les personnes contemporaines=non'");
+    EXPECT_EQ(LecturePdf(lancer.dossier / "ra.pdf").compter("/Type /Page\n"), 1u);
+    s = lancer("roue-descendante",
+               racine + lancer.sortie("rd.pdf") +
+                   " --option 'Cercle complet=oui' --option 'Affiche les personnes contemporaines=non'");
     EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(essai::lireFichier(d / "rd.pdf").substr(0, 8), "%PDF-1.7");
-    s = essai::lancerProgramme("document roue-mixte " + base + (d / "rm.pdf").string() +
-                               "' --option ascendantes=3 --option descendantes=2");
+    EXPECT_EQ(lancer.lire("rd.pdf").substr(0, 8), "%PDF-1.7");
+    s = lancer("roue-mixte", racine + lancer.sortie("rm.pdf") + " --option ascendantes=3 --option descendantes=2");
     EXPECT_EQ(s.code, 0) << s.texte;
-    s = essai::lancerProgramme("document roue-descendante " + base + (d / "x.pdf").string() +
-                               "' --option 'Nombre de générations=20'");
+    s = lancer("roue-descendante", racine + lancer.sortie("x.pdf") + " --option 'Nombre de générations=20'");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Nombre de 1 à 15"), std::string::npos) << s.texte;
-    s = essai::lancerProgramme("document roue-ascendante " + base + (d / "x.pdf").string() + "' --papier A5");
+    s = lancer("roue-ascendante", racine + lancer.sortie("x.pdf") + " --papier A5");
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("A4 portrait"), std::string::npos) << s.texte;
 
-    const auto nombreux = d / "nombreux.ged";
-    std::ofstream(nombreux) << essai::gedcomDescendance({40}, false);
-    s = essai::lancerProgramme("document roue-descendante '" + nombreux.string() + "' --racine @I1@ --sortie '" +
-                               (d / "trop.pdf").string() + "'");
+    const essai::CommandeEssai nombreux(essai::gedcomDescendance({40}, false));
+    s = nombreux("roue-descendante", racine + nombreux.sortie("trop.pdf"));
     EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Nombre d'enfants trop important à la première génération"), std::string::npos) << s.texte;
-    EXPECT_FALSE(std::filesystem::exists(d / "trop.pdf"));
+    EXPECT_FALSE(std::filesystem::exists(nombreux.dossier / "trop.pdf"));
 }
 
 }  // namespace
