@@ -163,10 +163,18 @@ TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
 }
 
 // Sans prénoms tapés, les candidats ne se distinguent que par les leurs : chaque ligne les porte.
-TEST(ListeHomonymes, chaqueLigneCommenceParLesPrenomsDuCandidat) {
-    BaseEssai b(gedcomAvec(individu(1, "Jean /DUMAS/") + individu(2, "Louise /DUMAS/") + "1 BIRT\n2 DATE 1901\n"));
+// Une date trop longue pour ses 9 caractères n'est pas coupée au milieu d'une année.
+TEST(ListeHomonymes, prenomsDuCandidatEnTeteEtDateTropLongueSousSaFormeCompacte) {
+    BaseEssai b(gedcomAvec(individu(1, "Jean /DUMAS/") + individu(2, "Louise /DUMAS/") + "1 BIRT\n2 DATE 1901\n" +
+                           individu(3, "Jean /ROY/") +
+                           "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
     EXPECT_TRUE(ligneHomonyme(b.contexte, 1, false, 1000000).starts_with("Jean : (-)"));
     EXPECT_TRUE(ligneHomonyme(b.contexte, 2, false, 1000000).starts_with("Louise : (1901-)"));
+    const std::string ligne = ligneHomonyme(b.contexte, 3, false, 1000000);
+    EXPECT_TRUE(
+        ligne.starts_with("Jean : (1780\xE0"
+                          "1785-1850)"))
+        << ligne;
 }
 
 TEST(ListeHomonymes, lesDernieresPersonnesPortentLeursDates) {
@@ -175,17 +183,6 @@ TEST(ListeHomonymes, lesDernieresPersonnesPortentLeursDates) {
     EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Jean", 1}), "ROY Jean (1850-3.3.1920)");
     EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Anne", 2}), "ROY Anne");  // sans date, pas de parenthèses
     EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Paul", 7}), "ROY Paul");  // plus dans la base
-}
-
-// Une date trop longue pour ses 9 caractères n'est pas coupée au milieu d'une année.
-TEST(ListeHomonymes, uneDateTropLonguePrendSaFormeCompacte) {
-    BaseEssai b(
-        gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
-    const std::string ligne = ligneHomonyme(b.contexte, 1, false, 1000000);
-    EXPECT_TRUE(
-        ligne.starts_with("Jean : (1780\xE0"
-                          "1785-1850)"))
-        << ligne;
 }
 
 TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
