@@ -8,9 +8,15 @@
 #include <string_view>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "database/IndexDesNoms.h"
+#include "documents/Afficheur.h"
 #include "documents/ContexteDocument.h"
+#include "documents/IdentifiantsPersonnes.h"
+#include "documents/ParametresCommuns.h"
 #include "gedcom/ImportEssai.h"
+#include "gedcom/ImporterGedcom.h"
 #include "session/SourcesGedcom.h"
 
 namespace lignara::essai {
@@ -84,4 +90,48 @@ inline constexpr std::string_view kFamilleEssai =
     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I5@\n1 MARR\n2 DATE 1874\n"
     "0 TRLR\n";
 
+// Fichier GEDCOM réel du dossier d'essai, lu sur place avec ses identifiants (@I1@…) ; rien
+// n'est importé quand il manque (FICHIER_REEL saute alors l'essai avec un message).
+struct FichierReel {
+    explicit FichierReel(const char* relatif) : chemin(std::filesystem::path(LIGNARA_DOSSIER_TESTDATA) / relatif) {
+        if (!std::filesystem::exists(chemin)) return;
+        OptionsImport options;
+        options.apresBalayage = [this](RegistresBalayage& r) { identifiants.retenir(r); };
+        import = ImporterGedcom(chemin, options);
+        sources = SourcesGedcom(import.fichiers, nullptr);
+        contexte.base = &import.base;
+        contexte.sourcesGedcom = &sources;
+        contexte.horloge = Horloge::fixee(1700000000);
+        contexte.messages = [this](const std::string& m) { messages.push_back(m); };
+    }
+    FichierReel(const FichierReel&) = delete;
+    FichierReel& operator=(const FichierReel&) = delete;
+    bool present() const { return import.base.ouverte(); }
+    const BaseGenealogique& base() const { return import.base; }
+    std::int32_t personne(const char* id) const {
+        return static_cast<std::int32_t>(identifiants.numero(import.base, id));
+    }
+    // Document du type, sur la personne de cet identifiant, préparé.
+    template <class D>
+    std::unique_ptr<D> document(std::uint8_t code, const char* racine) {
+        auto d = std::make_unique<D>(*afficheurDeCode(code));
+        d->initialiserParametres(contexte);
+        d->valeur(kRacine) = personne(racine);
+        EXPECT_TRUE(d->verifierParametres(contexte));
+        d->preparer(contexte);
+        return d;
+    }
+
+    std::filesystem::path chemin;
+    IdentifiantsPersonnes identifiants;
+    ResultatImport import;
+    SourcesGedcom sources;
+    ContexteDocument contexte;
+    std::vector<std::string> messages;
+};
+
 }  // namespace lignara::essai
+
+#define FICHIER_REEL(nom, relatif)              \
+    ::lignara::essai::FichierReel nom(relatif); \
+    if (!nom.present()) GTEST_SKIP() << "fichier GEDCOM réel absent : " << nom.chemin

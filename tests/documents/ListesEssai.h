@@ -1,28 +1,38 @@
 #pragma once
 // Aides des essais des listes : un document de liste sur une base d'essai, préparé avec des
-// préférences données puis écrit dans un format.
+// préférences données puis écrit dans un format, ou dans tous ceux qu'il offre, chacun contrôlé.
 #include <memory>
 #include <string>
+
+#include <gtest/gtest.h>
 
 #include "BaseEssai.h"
 #include "documents/Document.h"
 #include "documents/ParametresCommuns.h"
+#include "support/Controles.h"
 #include "support/DossierEssai.h"
+#include "render/LecturePdf.h"
 #include "render/OutilsPdf.h"
+#include "render/StructureRtf.h"
+#include "render/texte/RedacteurPdf.h"
 #include "reglages/Configuration.h"
 
 namespace lignara::essai {
 
-// Document du type D sur la personne de ces prénoms, préférences par défaut (couleur par sexe
-// comprise), police fixe.
+// Document de la classe D et de ce type (sur cette personne ; 0 : aucune), préférences par
+// défaut (couleur par sexe comprise), police et horloge fixes.
 template <class D>
-std::unique_ptr<D> listeEssai(BaseEssai& b, std::int32_t racine) {
-    auto d = std::make_unique<D>(*afficheurDeCode(D::kCode));
+std::unique_ptr<D> documentEssai(BaseEssai& b, std::uint8_t code, std::int32_t racine = 0) {
+    auto d = std::make_unique<D>(*afficheurDeCode(code));
     b.contexte.polices = essais::policesFixes();
     b.contexte.horloge = essais::horlogeFixe();
     d->initialiserParametres(b.contexte);
-    d->valeur(kRacine) = racine;
+    if (racine) d->valeur(kRacine) = racine;
     return d;
+}
+template <class D>
+std::unique_ptr<D> listeEssai(BaseEssai& b, std::int32_t racine = 0) {
+    return documentEssai<D>(b, D::kCode, racine);
 }
 
 // Prépare le document avec ces préférences puis l'écrit au format donné ; rend le fichier.
@@ -34,6 +44,38 @@ inline std::string ecrireListe(Document& d, BaseEssai& b, const Configuration& p
     d.chemin = (dossier / (nom + "." + Graphique::extension(format))).string();
     d.ecrire();
     return lireFichier(d.chemin);
+}
+
+// Sorties d'un document dans chaque format qu'il offre (vide sinon) : le RTF bien formé, la page
+// valide HTML 4.01, le PDF accepté par qpdf ; le PDF est écrit en dernier (d.chemin le désigne).
+struct Sorties {
+    std::string texte, rtf, web, pdf;
+};
+inline Sorties ecrireFormats(Document& d, BaseEssai& b, const Configuration& preferences, const DossierEssai& dossier) {
+    Sorties s;
+    if (d.type().offre(FormatSortie::Texte)) s.texte = ecrireListe(d, b, preferences, FormatSortie::Texte, dossier);
+    if (d.type().offre(FormatSortie::Rtf)) {
+        s.rtf = ecrireListe(d, b, preferences, FormatSortie::Rtf, dossier);
+        EXPECT_EQ(defautDeStructureRtf(s.rtf), "");
+    }
+    s.web = ecrireListe(d, b, preferences, FormatSortie::Web, dossier);
+    controlerPageHtml(d.chemin);
+    s.pdf = ecrireListe(d, b, preferences, FormatSortie::Pdf, dossier);
+    controlerPdf(d.chemin);
+    return s;
+}
+
+// Hauteur que le rédacteur PDF planifie pour la liste, à comparer à celle qu'elle annonce.
+template <class L>
+std::int32_t hauteurPlanifiee(L& l) {
+    const ReglagesDessin reglages;
+    return RedacteurPdf(reglages, l.polices, l.horloge)
+        .planifier(l.miseEnPage(), [&](FluxRedaction& f) { l.rediger(f); })
+        .hauteur;
+}
+
+inline std::size_t compter(const std::string& texte, const std::string& motif) {
+    return LecturePdf::compterDans(texte, motif);
 }
 
 }  // namespace lignara::essai

@@ -45,14 +45,11 @@ TEST(Afficheur, designeUnTypeParCodeNomLisibleOuPrefixe) {
     auto parNom = chercherAfficheurs("liste-descendante");
     ASSERT_EQ(parNom.size(), 1u);
     EXPECT_EQ(parNom[0]->code, 15);
-    EXPECT_EQ(chercherAfficheurs("LD").size(), 1u);
-    EXPECT_EQ(chercherAfficheurs("ld_").size(), 1u);
-    EXPECT_EQ(chercherAfficheurs("AA_").size(), 2u);  // individuel et familial
-    EXPECT_EQ(chercherAfficheurs("TR").size(), 3u);
-    EXPECT_TRUE(chercherAfficheurs("33").empty());
-    EXPECT_TRUE(chercherAfficheurs("999").empty());
-    EXPECT_TRUE(chercherAfficheurs("arbre").empty());
-    EXPECT_TRUE(chercherAfficheurs("").empty());
+    // « AA_ » : l'arbre individuel et le familial ; « 33 » n'est pas un code.
+    const std::pair<const char*, std::size_t> cas[] = {{"LD", 1}, {"ld_", 1}, {"AA_", 2},   {"TR", 3},
+                                                       {"33", 0}, {"999", 0}, {"arbre", 0}, {"", 0}};
+    for (const auto& [designation, nombre] : cas)
+        EXPECT_EQ(chercherAfficheurs(designation).size(), nombre) << designation;
 }
 
 }  // namespace

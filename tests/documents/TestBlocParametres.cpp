@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "BaseEssai.h"
+#include "support/Message.h"
 #include "commun/OperationImpossible.h"
 #include "documents/Afficheur.h"
 #include "documents/ReferencePersonne.h"
@@ -94,12 +95,8 @@ TEST(BlocParametres, refuseUnTexteDe1990OctetsEnPosition10EtVideLeFavori) {
     SignatureParametres s10("44bbs");  // le texte commence en position 10
     ParametresDocument v = {std::uint32_t{0}, std::uint32_t{0}, std::uint8_t{0}, std::uint8_t{0},
                             std::string(1990, 'a')};
-    try {
-        encoderParametres(f, s10, v, b.base());
-        FAIL() << "texte accepté";
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Le favori contient trop de param\xE8tres");
-    }
+    EXPECT_EQ(essai::messageDe([&] { encoderParametres(f, s10, v, b.base()); }),
+              "Le favori contient trop de param\xE8tres");
     EXPECT_TRUE(f.parametres.empty());
     v.back() = std::string(1989, 'a');  // 10 + 1989 + 0 final = 2000 : tient juste
     encoderParametres(f, s10, v, b.base());

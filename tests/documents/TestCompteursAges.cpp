@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "BaseEssai.h"
 #include "support/DateEssai.h"
 
@@ -70,9 +72,7 @@ TEST(CompteursAges, premiereUnionAvecConjointOuMariage) {
     const CompteursAges c = compterAges(b.base(), tous, AgeEtudie::PremierMariage);
     // A 30 ans, B 20, C (sexe inconnu) 25, D 30, H 25 (mariée en 1890) ; ni E, ni G ni K sans
     // naissance, ni L.
-    EXPECT_EQ(c.nombre[CompteursAges::Hommes], 1u);
-    EXPECT_EQ(c.nombre[CompteursAges::Femmes], 3u);
-    EXPECT_EQ(c.nombre[CompteursAges::Inconnus], 1u);
+    EXPECT_EQ(c.nombre, (std::array<std::uint32_t, 3>{1, 3, 1}));  // hommes, femmes, inconnus
     EXPECT_EQ(c.histogramme[CompteursAges::Hommes][30], 1u);
     EXPECT_EQ(c.histogramme[CompteursAges::Inconnus][25], 1u);
     EXPECT_EQ(c.somme[CompteursAges::Femmes], 20u + 30u + 25u);

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include "BaseEssai.h"
+#include "support/Message.h"
 #include "commun/OperationImpossible.h"
 #include "documents/NommageFichier.h"
 #include "documents/ParametresCommuns.h"
@@ -27,6 +28,7 @@ constexpr ParametreDeclare kGenerations{
     .lettre = '1', .controle = 2060, .libelle = "Nombre de générations", .defaut = 5, .minimum = 1, .maximum = 99};
 constexpr const ParametreDeclare* kParametresListe[] = {&kRacine, &kNomRacine,   &kAvecDates,
                                                         &kFormat, &kCoupesListe, &kGenerations};
+constexpr std::uint8_t kTousFormats = OffrePdf | OffreTexte | OffreRtf | OffreWeb;
 const Afficheur kListeEssai{12,
                             "Liste ascendante",
                             "LA_",
@@ -34,7 +36,7 @@ const Afficheur kListeEssai{12,
                             kParametresListe,
                             DemandeTete::Personne,
                             "DIALOG_LA_GENE,DIALOG_COUPE",
-                            OffrePdf | OffreTexte | OffreRtf | OffreWeb,
+                            kTousFormats,
                             0,
                             13,
                             nullptr};
@@ -70,6 +72,16 @@ std::string contenu(const std::string& chemin) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Favori du type d'essai sur cette personne, avec les dates, au format et aux générations donnés.
+Favori favori(const BaseEssai& b, std::int32_t racine, const char* nom, std::uint8_t format, std::uint8_t generations) {
+    Favori f;
+    encoderParametres(
+        f, SignatureParametres("Psb1L1"),
+        {racine, std::string(nom), std::uint8_t{1}, format, EnsemblePersonnes(b.base().nombreIndividus()), generations},
+        b.base());
+    return f;
+}
+
 struct Execution {
     BaseEssai b{essai::kFamilleEssai};
     essai::DossierEssai dossier;
@@ -91,11 +103,7 @@ struct Execution {
 
 TEST(ExecutionDocument, favoriEcritLeFichierNommeParLaRacineEtCompteLaVariante) {
     Execution e;
-    Favori f;
-    EnsemblePersonnes coupes(e.b.base().nombreIndividus());
-    encoderParametres(
-        f, SignatureParametres("Psb1L1"),
-        {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}}, e.b.base());
+    Favori f = favori(e.b, 3, "D'ARC", 1, 7);
     int preparations = 0;
     auto doc = std::make_unique<DocumentEssai>(listeAscendante());
     doc->preparations = &preparations;
@@ -116,12 +124,7 @@ TEST(ExecutionDocument, unDocumentQuiEchoueNeLaisseRienSousLeNomDeLUtilisateur) 
             e.reglages.sortieImposee = e.dossier / "ma-liste.txt";
             std::ofstream(e.reglages.sortieImposee) << "version précédente";
         }
-        Favori f;
-        EnsemblePersonnes coupes(e.b.base().nombreIndividus());
-        encoderParametres(
-            f, SignatureParametres("Psb1L1"),
-            {std::int32_t{3}, std::string("D'ARC"), std::uint8_t{1}, std::uint8_t{1}, coupes, std::uint8_t{7}},
-            e.b.base());
+        Favori f = favori(e.b, 3, "D'ARC", 1, 7);
         auto doc = std::make_unique<DocumentEssai>(listeAscendante());
         doc->echoueEnCours = true;
         ParametresFavori source(f, ModeFavori::Execution);
@@ -169,16 +172,12 @@ TEST(ExecutionDocument, ligneDeCommandeRemplitRacineNomFormatOptionsEtCoupes) {
     EXPECT_TRUE(doc.ensemble(kCoupesListe)->contient(std::uint32_t(e.b.personne("Marie"))));
 }
 
+// Message du refus, en UTF-8 ; vide si la demande passe.
 std::string refus(Execution& e, DemandeDocument d, const Afficheur& type = listeAscendante()) {
     ParametresLigneCommande source(std::move(d), e.resolveur());
     DocumentEssai doc(type);
     doc.initialiserParametres(e.b.contexte);
-    try {
-        source.parametrer(doc, e.b.contexte);
-    } catch (const OperationImpossible& ex) {
-        return versUtf8(ex.what());
-    }
-    return "accepté";
+    return versUtf8(essai::messageDe([&] { source.parametrer(doc, e.b.contexte); }));
 }
 
 TEST(ExecutionDocument, ligneDeCommandeRefuseEnDisantCeQuiEstValide) {
@@ -242,12 +241,7 @@ public:
 
 TEST(ExecutionDocument, modificationDUnFavoriRedemandeLaPersonnePerdueEtRecode) {
     Execution e;
-    Favori f;
-    EnsemblePersonnes coupes(e.b.base().nombreIndividus());
-    encoderParametres(
-        f, SignatureParametres("Psb1L1"),
-        {std::int32_t{5}, std::string("DUPONT"), std::uint8_t{1}, std::uint8_t{0}, coupes, std::uint8_t{4}},
-        e.b.base());
+    Favori f = favori(e.b, 5, "DUPONT", 0, 4);
     f.parametres[5] = 'X';  // « DUPONT·LOUISE » n'est plus dans la base
     const auto abime = f.parametres;
     DialoguesEssai dialogues;

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "GenealogieArbre.h"
+#include "support/Message.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
@@ -115,13 +116,8 @@ TEST_F(FavoriEssai, unSeparateurOuUnCodeSansTypeNeFontRien) {
 
 TEST_F(FavoriEssai, unFavoriSansParametresSeDemandeCommeUnNouveauDocumentOuEstRefuse) {
     Favori f{"Vide", 1, {}};
-    try {
-        lancerFavori(f, fichier, preferences, reglages);
-        ADD_FAILURE() << "un favori sans paramètres ni dialogue doit être refusé";
-    } catch (const OperationImpossible& e) {
-        EXPECT_TRUE(e.aUnMessage());
-        EXPECT_NE(std::string(e.what()).find("modifiez le favori"), std::string::npos);
-    }
+    EXPECT_NE(essai::messageDe([&] { lancerFavori(f, fichier, preferences, reglages); }).find("modifiez le favori"),
+              std::string::npos);
     auto chemin = lancerFavori(f, fichier, preferences, reglages, ligne("P1"));
     ASSERT_TRUE(chemin);
     EXPECT_EQ(std::filesystem::path(*chemin).filename(), "AA_N1.pdf");

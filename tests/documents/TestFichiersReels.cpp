@@ -9,13 +9,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <optional>
+#include <tuple>
 #include <string>
 #include <vector>
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "documents/ContexteDocument.h"
-#include "documents/IdentifiantsPersonnes.h"
+#include "BaseEssai.h"
 #include "documents/Population.h"
 #include "documents/arbres/Coloration.h"
 #include "documents/frises/FriseGenerations.h"
@@ -23,8 +23,6 @@
 #include "documents/frises/FriseLignees.h"
 #include "documents/statistiques/CompteursAges.h"
 #include "documents/statistiques/GenerationsAscendance.h"
-#include "gedcom/ImportEssai.h"
-#include "gedcom/ImporterGedcom.h"
 #include "reference/CategorieCompilateur.h"
 #include "reference/CategorieTexte.h"
 #include "render/OutilsPdf.h"
@@ -35,50 +33,20 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct FichierReel {
-    explicit FichierReel(const char* relatif) : chemin(fs::path(LIGNARA_DOSSIER_TESTDATA) / relatif) {
-        if (!fs::exists(chemin)) return;
-        OptionsImport options;
-        options.apresBalayage = [this](RegistresBalayage& r) { identifiants.retenir(r); };
-        import = ImporterGedcom(chemin, options);
-        sources = SourcesGedcom(import.fichiers, nullptr);
-        contexte.base = &import.base;
-        contexte.sourcesGedcom = &sources;
-        contexte.horloge = Horloge::fixee(1700000000);
-        contexte.messages = [this](const std::string& m) { messages.push_back(m); };
-    }
-    bool present() const { return import.base.ouverte(); }
-    std::int32_t personne(const char* id) const {
-        return static_cast<std::int32_t>(identifiants.numero(import.base, id));
-    }
-    template <class D>
-    std::unique_ptr<D> document(std::uint8_t code, const char* racine) {
-        auto d = std::make_unique<D>(*afficheurDeCode(code));
-        d->initialiserParametres(contexte);
-        d->valeur(kRacine) = personne(racine);
-        EXPECT_TRUE(d->verifierParametres(contexte));
-        d->preparer(contexte);
-        return d;
-    }
-
-    fs::path chemin;
-    IdentifiantsPersonnes identifiants;
-    ResultatImport import;
-    SourcesGedcom sources;
-    ContexteDocument contexte;
-    std::vector<std::string> messages;
-};
-
-#define FICHIER_REEL(nom, relatif) \
-    FichierReel nom(relatif);      \
-    if (!nom.present()) GTEST_SKIP() << "fichier GEDCOM réel absent : " << nom.chemin
-
 std::uint32_t personneNommee(const BaseGenealogique& base, const std::string& prenoms, const std::string& nom) {
     for (std::uint32_t p = 1; p <= base.nombreIndividus(); ++p) {
         const Individu i = base.LireIndividu(p);
         if (base.LireTexte(TablePrenoms, i.prenoms) == prenoms && base.LireTexte(TableNoms, i.nom) == nom) return p;
     }
     return 0;
+}
+
+// Effectifs des hommes, des femmes et des inconnus ; moyennes de tous, des hommes, des femmes.
+std::vector<std::uint32_t> nombres(const CompteursAges& c) {
+    return {c.nombre[CompteursAges::Hommes], c.nombre[CompteursAges::Femmes], c.nombre[CompteursAges::Inconnus]};
+}
+std::vector<int> moyennes(const CompteursAges& c) {
+    return {c.moyenne(), c.moyenne(CompteursAges::Hommes), c.moyenne(CompteursAges::Femmes)};
 }
 
 CompteursAges agesAuDecesDeTous(const BaseGenealogique& base) {
@@ -90,16 +58,10 @@ TEST(StatistiquesFichiersReels, agesAuDecesDeRoyal92) {
     const BaseGenealogique& base = r.import.base;
     const CompteursAges c = agesAuDecesDeTous(base);
     // Les doubles datations (« 1675/1676 ») comptent pour leur première année.
-    EXPECT_EQ(c.nombre[CompteursAges::Hommes], 697u);
-    EXPECT_EQ(c.nombre[CompteursAges::Femmes], 575u);
-    EXPECT_EQ(c.nombre[CompteursAges::Inconnus], 2u);
-    EXPECT_EQ(c.moyenne(), 51);
-    EXPECT_EQ(c.moyenne(CompteursAges::Hommes), 49);
-    EXPECT_EQ(c.moyenne(CompteursAges::Femmes), 52);
-    EXPECT_EQ(c.nombreSiecle[18], 291u);
-    EXPECT_EQ(c.moyenneSiecle(18), 54);
-    EXPECT_EQ(c.nombreSiecle[10], 17u);
-    EXPECT_EQ(c.moyenneSiecle(10), 42);
+    EXPECT_EQ(nombres(c), (std::vector<std::uint32_t>{697, 575, 2}));
+    EXPECT_EQ(moyennes(c), (std::vector<int>{51, 49, 52}));
+    EXPECT_EQ(std::tuple(c.nombreSiecle[18], c.moyenneSiecle(18), c.nombreSiecle[10], c.moyenneSiecle(10)),
+              std::tuple(291u, 54, 17u, 42));
     EXPECT_EQ(c.moyenneSiecle(19), 64);
     const std::uint32_t victoria = personneNommee(base, "Victoria", "Hanover");
     ASSERT_NE(victoria, 0u);
@@ -111,21 +73,14 @@ TEST(StatistiquesFichiersReels, agesAuDecesDeRoyal92) {
 TEST(StatistiquesFichiersReels, agesAuDecesEtAuPremierMariageDePres2020) {
     FICHIER_REEL(r, "dj-gedcom-samples/pres2020.ged");
     const CompteursAges c = agesAuDecesDeTous(r.import.base);
-    EXPECT_EQ(c.nombre[CompteursAges::Hommes], 592u);
-    EXPECT_EQ(c.nombre[CompteursAges::Femmes], 475u);
-    EXPECT_EQ(c.nombre[CompteursAges::Inconnus], 0u);
+    EXPECT_EQ(nombres(c), (std::vector<std::uint32_t>{592, 475, 0}));
     EXPECT_EQ(c.moyenne(), 60);
-    EXPECT_EQ(c.nombreSiecle[20], 17u);
-    EXPECT_EQ(c.moyenneSiecle(20), 88);
+    EXPECT_EQ(std::pair(c.nombreSiecle[20], c.moyenneSiecle(20)), std::pair(17u, 88));
     const CompteursAges m =
         compterAges(r.import.base, choisirPopulation(r.import.base, EtenduePopulation::Complete, 0, false),
                     AgeEtudie::PremierMariage);
-    EXPECT_EQ(m.nombre[CompteursAges::Hommes], 318u);
-    EXPECT_EQ(m.nombre[CompteursAges::Femmes], 318u);
-    EXPECT_EQ(m.moyenne(CompteursAges::Hommes), 27);
-    EXPECT_EQ(m.moyenne(CompteursAges::Femmes), 23);
-    EXPECT_EQ(m.nombreSiecle[17], 182u);
-    EXPECT_EQ(m.moyenneSiecle(20), 36);
+    EXPECT_EQ(std::tuple(nombres(m)[0], nombres(m)[1], moyennes(m)[1], moyennes(m)[2]), std::tuple(318u, 318u, 27, 23));
+    EXPECT_EQ(std::pair(m.nombreSiecle[17], m.moyenneSiecle(20)), std::pair(182u, 36));
 }
 
 TEST(StatistiquesFichiersReels, ascendanceDeVictoriaCommeSonTableauDeSosa) {
@@ -221,21 +176,6 @@ TEST(FrisesFichiersReels, regenceDePhilippeDOrleansEntreDeuxAnnees) {
     // qui finit à sa mort, le 2 décembre 1723.
     EXPECT_EQ(professions[0].debut, IntervalleJours(NumeroJour(1, 1, 1715), NumeroJour(2, 12, 1723)));
     EXPECT_TRUE(professions[0].ponctuel());
-}
-
-TEST(FrisesFichiersReels, deuxMilleAnsDAscendantsDeQueenEnUnPdfValide) {
-    FICHIER_REEL(queen, "findmypast-samples/Queen.ged");
-    essai::DossierEssai dossier;
-    for (std::uint8_t code : {FriseGenerations::kCodeAscendante, FriseLignees::kCodeAscendante}) {
-        std::unique_ptr<Document> d;
-        if (code == FriseLignees::kCodeAscendante)
-            d = queen.document<FriseLignees>(code, "@I3062@");
-        else
-            d = queen.document<FriseGenerations>(code, "@I3062@");
-        d->chemin = (dossier / ("queen-" + std::to_string(code) + ".pdf")).string();
-        d->ecrire();
-        essais::verifierAvecQpdf(essai::lireFichier(d->chemin), "queen.pdf");
-    }
 }
 
 CategorieAutomate categoriesLivrees(const char* nom, bool professions) {

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -12,16 +11,10 @@
 #include "ListesEssai.h"
 #include "commun/Texte.h"
 #include "database/ArbreEssai.h"
-#include "documents/IdentifiantsPersonnes.h"
-#include "render/texte/RedacteurPdf.h"
-#include "render/LecturePdf.h"
-#include "render/StructureRtf.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
-namespace fs = std::filesystem;
 using essai::BaseEssai;
 using essai::DossierEssai;
 using essai::ecrireListe;
@@ -166,29 +159,12 @@ TEST(ListeAscendante, unCoupleDejaListeNARepeteSonMariageQueSansRenvois) {
     EXPECT_NE(sans.find("12    N8 P8 (..-..)\n      x 1900\n13    N9 P9 (..-..)\n"), std::string::npos) << sans;
 }
 
-// Lignée maternelle de 66 générations : M(k+1) est la mère de M(k), et le père F de M64 est
+// Lignée maternelle de 66 générations : M(k+1) est la mère de M(k), et le père F (67) de M64 est
 // un fils de M65, si bien que M65 revient à la génération 66.
 std::string gedcomLigneeMaternelle() {
-    std::string g = "0 HEAD\n1 CHAR ANSI\n";
-    auto indi = [&](int n, char sexe, const std::string& liens) {
-        g += "0 @I" + std::to_string(n) + "@ INDI\n1 NAME P" + std::to_string(n) + " /N" + std::to_string(n) +
-             "/\n1 SEX " + sexe + "\n" + liens;
-    };
-    for (int k = 1; k <= 66; ++k) {
-        std::string liens;
-        if (k >= 2) liens += "1 FAMS @F" + std::to_string(k - 1) + "@\n";
-        if (k == 65) liens += "1 FAMS @F67@\n";
-        if (k <= 65) liens += "1 FAMC @F" + std::to_string(k) + "@\n";
-        indi(k, k == 1 ? 'M' : 'F', liens);
-    }
-    indi(67, 'M', "1 FAMS @F64@\n1 FAMC @F67@\n");
-    for (int k = 1; k <= 65; ++k) {
-        g += "0 @F" + std::to_string(k) + "@ FAM\n";
-        if (k == 64) g += "1 HUSB @I67@\n";
-        g += "1 WIFE @I" + std::to_string(k + 1) + "@\n1 CHIL @I" + std::to_string(k) + "@\n";
-    }
-    g += "0 @F67@ FAM\n1 WIFE @I65@\n1 CHIL @I67@\n";
-    return g + "0 TRLR\n";
+    std::vector<essai::LienParents> liens{{67, 0, 65}};
+    for (int k = 1; k <= 65; ++k) liens.push_back({k, k == 64 ? 67 : 0, k + 1});
+    return essai::gedcomDeLiens(67, liens);
 }
 
 TEST(ListeAscendante, auDelaDeLa64eGenerationEtoilesRenvoiParGenerationEtUnSeulMessage) {
@@ -266,47 +242,24 @@ TEST(ListeAscendante, uneBoucleDeParentsNeTournePasSansFin) {
     }
 }
 
-TEST(ListeAscendante, rtfGrasFiletBlocSuspenduEtCouleursParSexe) {
+// Deux grands-pères frères : l'implexe donne une ancre et des renvois dans chaque format.
+TEST(ListeAscendante, rtfWebEtPdfValidesAncresEtRenvoisCouleursParSexe) {
     DossierEssai d;
     BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
     auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
-    const std::string rtf = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Rtf, d);
-    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
-    EXPECT_NE(rtf.find("{\\b1    2\\'b0 GENERATION\\b0 \\par}\n{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
-                       "{\\li800\\fi-700 {\\b 2}\\tab {\\cf1 N2 P2}\\par\n{\\b 3}\\tab {\\cf2 N3 P3}\\par\n}"),
+    const essai::Sorties s = essai::ecrireFormats(*l, b, nomsSeuls(), d);
+    EXPECT_NE(s.rtf.find("{\\b1    2\\'b0 GENERATION\\b0 \\par}\n{\\fs1\\brdrb\\brdrw28\\brdrth\\brdrcf3\\par}\n"
+                         "{\\li800\\fi-700 {\\b 2}\\tab {\\cf1 N2 P2}\\par\n{\\b 3}\\tab {\\cf2 N3 P3}\\par\n}"),
               std::string::npos)
-        << rtf;
-    EXPECT_NE(rtf.find("{\\*\\bkmkstart I8}"), std::string::npos);
-    Configuration sansCouleur = nomsSeuls();
-    sansCouleur.couleurParSexe = false;
-    EXPECT_EQ(ecrireListe(*l, b, sansCouleur, FormatSortie::Rtf, d).find("\\cf1"), std::string::npos);
-}
-
-TEST(ListeAscendante, webValideAncresDesPersonnesRenvoyeesEtLiens) {
-    DossierEssai d;
-    BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
-    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
-    const std::string html = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Web, d);
-    essai::controlerPageHtml(l->chemin);
-    EXPECT_EQ(essai::LecturePdf::compterDans(html, "<a name=\"I8\"></a>"), 1u);
-    EXPECT_EQ(essai::LecturePdf::compterDans(html, "<a name=\"I"), 2u);
-    EXPECT_NE(html.find("<a href=\"#I8\"><u>n&deg; 8</u></a> (N8 P8)<br>"), std::string::npos) << html;
-    EXPECT_NE(html.find("<title>Liste ascendante</title>"), std::string::npos);
-}
-
-TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
-    DossierEssai d;
-    BaseEssai b(essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}}));
-    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
-    ecrireListe(*l, b, nomsSeuls(), FormatSortie::Pdf, d);
+        << s.rtf;
+    EXPECT_NE(s.rtf.find("{\\*\\bkmkstart I8}"), std::string::npos);
+    EXPECT_EQ(essai::compter(s.web, "<a name=\"I8\"></a>"), 1u);
+    EXPECT_EQ(essai::compter(s.web, "<a name=\"I"), 2u);
+    EXPECT_NE(s.web.find("<a href=\"#I8\"><u>n&deg; 8</u></a> (N8 P8)<br>"), std::string::npos) << s.web;
+    EXPECT_NE(s.web.find("<title>Liste ascendante</title>"), std::string::npos);
     // (entrées + mariages + 4 × générations) × 176 − 384 : 11 entrées, 4 générations.
     EXPECT_EQ(l->hauteur, (11 + 0 + 16) * 176 - 384);
-    const ReglagesDessin reglages;
-    const PlanPdf plan =
-        RedacteurPdf(reglages, l->polices, l->horloge).planifier(l->miseEnPage(), [&](FluxRedaction& f) {
-            l->rediger(f);
-        });
-    EXPECT_EQ(plan.hauteur, l->hauteur);
+    EXPECT_EQ(essai::hauteurPlanifiee(*l), l->hauteur);
     essai::LecturePdf lu(l->chemin);
     EXPECT_EQ(lu.compter("/Subtype /Link"), 2u);
     // Noms colorés par sexe : les couleurs des hommes et des femmes s'ajoutent à celle du texte.
@@ -315,7 +268,9 @@ TEST(ListeAscendante, pdfValideHauteurDeLaPartEtLiensDesRenvois) {
     for (std::size_t p = contenu.find(" rg "); p != std::string::npos; p = contenu.find(" rg ", p + 1))
         couleurs.insert(contenu.substr(contenu.rfind('\n', p) + 1, p - contenu.rfind('\n', p)));
     EXPECT_GE(couleurs.size(), 3u) << contenu;
-    essai::controlerPdf(l->chemin);
+    Configuration sansCouleur = nomsSeuls();
+    sansCouleur.couleurParSexe = false;
+    EXPECT_EQ(ecrireListe(*l, b, sansCouleur, FormatSortie::Rtf, d).find("\\cf1"), std::string::npos);
 }
 
 // L'exemple livré, en texte : fichier de référence à l'octet.
@@ -334,17 +289,13 @@ TEST(ListeAscendante, texteDeLExempleLivreALOctetPres) {
     EXPECT_NE(refus.texte.find("Ce document n'a pas de reports de branches"), std::string::npos) << refus.texte;
 }
 
-// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : royal92, @I1@ sur 20
+// Fichier réel (sauté sans lui) : royal92, @I1@ sur 20
 // générations. Un Ahnentafel calculé à part (script indépendant) compte 332 paires (numéro,
 // personne) et 149 personnes ; avec les branches doubles, la liste a exactement ces paires.
 TEST(ListeAscendante, royal92SurVingtGenerationsEgaleLAhnentafel) {
-    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
-    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
-    IdentifiantsPersonnes ids;
-    OptionsImport options;
-    options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
-    const ResultatImport import = ImporterGedcom(royal, options);
-    const std::uint32_t racine = ids.numero(import.base, "@I1@");
+    FICHIER_REEL(royal, "porges-mdf/royal92.ged");
+    const auto& import = royal.import;
+    const auto racine = static_cast<std::uint32_t>(royal.personne("@I1@"));
     ASSERT_NE(racine, 0u);
     std::set<std::pair<std::uint64_t, std::uint32_t>> attendues;
     ahnentafel(import.base, racine, 1, 1, 20, attendues);
@@ -373,41 +324,6 @@ TEST(ListeAscendante, royal92SurVingtGenerationsEgaleLAhnentafel) {
             if (!attendu.count(p)) attendu[p] = n;
         EXPECT_EQ(plusPetit, attendu);
     }
-}
-
-// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : Queen.ged, dont @I3062@ a 172
-// générations d'ascendants par sa plus longue lignée. Sans branches doubles, une personne ne
-// remonte qu'à sa première rencontre : 5305 entrées jusqu'à la 158e génération (comptes faits
-// à part, en largeur d'abord) ; avec elles, l'ascendance très mêlée croîtrait sans fin utile :
-// la liste s'arrête avant la génération qui dépasserait la borne.
-TEST(ListeAscendante, queenSurCentSoixanteDouzeGenerationsBorneeAvecLesBranchesDoubles) {
-    const fs::path queen = fs::path(LIGNARA_DOSSIER_TESTDATA) / "findmypast-samples/Queen.ged";
-    if (!fs::exists(queen)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
-    IdentifiantsPersonnes ids;
-    OptionsImport options;
-    options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
-    const ResultatImport import = ImporterGedcom(queen, options);
-    ReglesAscendantes r;
-    r.base = &import.base;
-    r.racine = ids.numero(import.base, "@I3062@");
-    ASSERT_NE(r.racine, 0u);
-    const ListeAscendanteConstruite simple = construireListeAscendante(r);
-    EXPECT_FALSE(simple.limitee);
-    EXPECT_TRUE(simple.audelaDe64);
-    ASSERT_FALSE(simple.entrees.empty());
-    EXPECT_EQ(simple.entrees.size(), 5305u);
-    EXPECT_EQ(simple.entrees.back().generation, 158u);
-    r.doublesBranches = true;
-    const ListeAscendanteConstruite doubles = construireListeAscendante(r);
-    EXPECT_TRUE(doubles.limitee);
-    EXPECT_LE(doubles.entrees.size(), r.entreesMax);
-    EXPECT_GT(doubles.entrees.size(), r.entreesMax / 4);  // la génération suivante aurait dépassé
-    EXPECT_EQ(doubles.premiereGenerationNonListee, doubles.entrees.back().generation + 1);
-    // Jusqu'à la limite, chaque chemin a son numéro : 2690 entrées sur 20 générations.
-    r.limiteGenerations = 20;
-    const ListeAscendanteConstruite vingt = construireListeAscendante(r);
-    EXPECT_FALSE(vingt.limitee);
-    EXPECT_EQ(vingt.entrees.size(), 2690u);
 }
 
 }  // namespace

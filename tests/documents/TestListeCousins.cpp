@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <queue>
 #include <set>
@@ -12,16 +11,12 @@
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
 #include "database/TablesDerivees.h"
-#include "documents/IdentifiantsPersonnes.h"
 #include "reference/CategorieCompilateur.h"
 #include "reference/CategorieDefinition.h"
-#include "render/StructureRtf.h"
-#include "support/Controles.h"
 
 namespace lignara {
 namespace {
 
-namespace fs = std::filesystem;
 using essai::BaseEssai;
 using essai::DossierEssai;
 using essai::GedcomEssai;
@@ -171,14 +166,9 @@ TEST(ListeCousins, listeVideSansFichierRtfCentreWebEtPdfValides) {
     DossierEssai d;
     auto l = essai::listeEssai<ListeCousins>(b, b.personne("Jean"));
     l->valeur(kDegreMaximal) = std::uint16_t{4};
-    const std::string rtf = essai::ecrireListe(*l, b, donnees(0), FormatSortie::Rtf, d);
-    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
-    EXPECT_NE(rtf.find("{\\qc \\b1 4\\'b0 degr\\'e9\\b0 \\par}"), std::string::npos) << rtf;
-    const std::string html = essai::ecrireListe(*l, b, donnees(0), FormatSortie::Web, d);
-    EXPECT_NE(html.find("<title>Liste de cousins</title>"), std::string::npos);
-    essai::controlerPageHtml(l->chemin);
-    essai::ecrireListe(*l, b, donnees(0), FormatSortie::Pdf, d);
-    essai::controlerPdf(l->chemin);
+    const essai::Sorties s = essai::ecrireFormats(*l, b, donnees(0), d);
+    EXPECT_NE(s.rtf.find("{\\qc \\b1 4\\'b0 degr\\'e9\\b0 \\par}"), std::string::npos) << s.rtf;
+    EXPECT_NE(s.web.find("<title>Liste de cousins</title>"), std::string::npos);
 }
 
 // Parcours indépendant : distances en largeur sur tous les liens (enfants trouvés par leurs
@@ -218,26 +208,22 @@ std::set<std::tuple<std::uint32_t, int, bool>> attendus(const BaseGenealogique& 
     return s;
 }
 
-// Fichiers réels (../shared/testdata/gedcom, sautés sans eux) : l'ensemble (personne, degré,
+// Fichiers réels (sautés sans eux) : l'ensemble (personne, degré,
 // alliance) de la liste au 6e degré, avec et sans alliés.
 TEST(ListeCousins, royal92EtPres2020AuSixiemeDegreEgalentUnParcoursIndependant) {
-    const fs::path dossier(LIGNARA_DOSSIER_TESTDATA);
-    const fs::path royal = dossier / "porges-mdf/royal92.ged", pres = dossier / "dj-gedcom-samples/pres2020.ged";
-    if (!fs::exists(royal) || !fs::exists(pres)) GTEST_SKIP() << "fichiers réels absents de " << dossier;
-    for (const auto& [fichier, identifiant] : {std::pair{royal, "@I1@"}, {royal, "@I52@"}, {pres, "@I1@"}}) {
-        IdentifiantsPersonnes ids;
-        OptionsImport options;
-        options.apresBalayage = [&](RegistresBalayage& r) { ids.retenir(r); };
-        const ResultatImport import = ImporterGedcom(fichier, options);
-        const std::uint32_t racine = ids.numero(import.base, identifiant);
+    FICHIER_REEL(royal, "porges-mdf/royal92.ged");
+    FICHIER_REEL(pres, "dj-gedcom-samples/pres2020.ged");
+    for (const auto& [fichier, identifiant] : {std::pair{&royal, "@I1@"}, {&royal, "@I52@"}, {&pres, "@I1@"}}) {
+        const auto racine = static_cast<std::uint32_t>(fichier->personne(identifiant));
         for (bool alliances : {true, false}) {
-            ReglesCousins r{.base = &import.base, .racine = racine, .degreMax = 6, .alliances = alliances};
+            ReglesCousins r{.base = &fichier->base(), .racine = racine, .degreMax = 6, .alliances = alliances};
             std::set<std::tuple<std::uint32_t, int, bool>> obtenu;
             for (const EntreeCousin& e : construireListeCousins(r).entrees)
                 obtenu.insert({e.personne, e.degre, e.alliance});
-            const auto voulu = attendus(import.base, racine, alliances);
+            const auto voulu = attendus(fichier->base(), racine, alliances);
             EXPECT_GT(voulu.size(), 20u);
-            EXPECT_EQ(obtenu, voulu) << fichier << " " << identifiant << (alliances ? " avec" : " sans") << " alliés";
+            EXPECT_EQ(obtenu, voulu) << fichier->chemin << " " << identifiant << (alliances ? " avec" : " sans")
+                                     << " alliés";
         }
     }
 }

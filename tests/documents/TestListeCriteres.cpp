@@ -13,9 +13,6 @@
 #include "database/TablesDerivees.h"
 #include "documents/PagesOptions.h"
 #include "documents/listes/SelectionCriteres.h"
-#include "render/LecturePdf.h"
-#include "render/StructureRtf.h"
-#include "support/Controles.h"
 #include "support/Programme.h"
 
 namespace lignara {
@@ -23,7 +20,6 @@ namespace {
 
 using essai::BaseEssai;
 using essai::DossierEssai;
-using essai::ecrireListe;
 
 // Homonymes partiels, prénoms composés, accents, dates de toutes formes, un couple marié, un
 // contemporain.
@@ -39,22 +35,13 @@ constexpr std::string_view kCriteres =
     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I4@\n1 MARR\n2 DATE 1775\n2 PLAC Marseille\n"
     "0 TRLR\n";
 
-// La liste sur la base d'essai, police et horloge fixes ; elle n'a pas de personne de tête.
-std::unique_ptr<ListeCriteres> liste(BaseEssai& b) {
-    auto d = std::make_unique<ListeCriteres>(*afficheurDeCode(ListeCriteres::kCode));
-    b.contexte.polices = essais::policesFixes();
-    b.contexte.horloge = essais::horlogeFixe();
-    d->initialiserParametres(b.contexte);
-    return d;
-}
-
 struct Essai {
     BaseEssai b{kCriteres};
-    std::unique_ptr<ListeCriteres> l = liste(b);
+    std::unique_ptr<ListeCriteres> l = essai::listeEssai<ListeCriteres>(b);
 
     // Prénoms des personnes retenues, dans l'ordre de la liste.
     std::vector<std::string> retenues(const std::function<void(ListeCriteres&)>& regler) {
-        l = liste(b);
+        l = essai::listeEssai<ListeCriteres>(b);
         regler(*l);
         const Configuration c;
         b.contexte.preferences = &c;
@@ -210,18 +197,12 @@ TEST(ListeCriteres, quatreFormatsRetraitSuspenduEtCouleurs) {
     DossierEssai d;
     Essai e;
     e.l->valeur(kCritereNom) = std::string("DUPONT");
-    const Configuration c;
-    const std::string texte = ecrireListe(*e.l, e.b, c, FormatSortie::Texte, d);
-    EXPECT_EQ(texte,
+    const essai::Sorties s = essai::ecrireFormats(*e.l, e.b, Configuration{}, d);
+    EXPECT_EQ(s.texte,
               "DUPONT Jean (3.3.1750 Lyon - 1790 Thizy), Ma\xEEtre tisserand\nDUPONTEL Paul (1751 Paris - ..)\n");
-    const std::string rtf = ecrireListe(*e.l, e.b, c, FormatSortie::Rtf, d);
-    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
-    EXPECT_NE(rtf.find("{\\li700\\fi-700 {\\cf1 DUPONT Jean} (3.3.1750 Lyon - 1790 Thizy)"), std::string::npos) << rtf;
-    const std::string html = ecrireListe(*e.l, e.b, c, FormatSortie::Web, d);
-    essai::controlerPageHtml(e.l->chemin);
-    EXPECT_NE(html.find("DUPONTEL Paul"), std::string::npos);
-    ecrireListe(*e.l, e.b, c, FormatSortie::Pdf, d);
-    essai::controlerPdf(e.l->chemin);
+    EXPECT_NE(s.rtf.find("{\\li700\\fi-700 {\\cf1 DUPONT Jean} (3.3.1750 Lyon - 1790 Thizy)"), std::string::npos)
+        << s.rtf;
+    EXPECT_NE(s.web.find("DUPONTEL Paul"), std::string::npos);
     std::string contenus;
     for (const std::string& flux : essai::LecturePdf(e.l->chemin).contenus()) contenus += flux;
     EXPECT_NE(contenus.find("(DUPONTEL) Tj"), std::string::npos);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 #include <set>
 #include <string>
@@ -15,25 +14,18 @@
 #include "database/ArbreEssai.h"
 #include "documents/PagesOptions.h"
 #include "documents/listes/ListeAscendante.h"
-#include "gedcom/ImporterGedcom.h"
-#include "render/LecturePdf.h"
-#include "support/Controles.h"
-#include "render/texte/RedacteurPdf.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
+using essai::compter;
 using essai::DossierEssai;
 using essai::ecrireListe;
 using essai::listeEssai;
 
 // Une ligne du texte : n blancs, puis le texte.
 std::string L(std::size_t blancs, const std::string& texte) { return std::string(blancs, ' ') + texte + "\n"; }
-
-std::size_t compter(const std::string& texte, const std::string& motif) {
-    return essai::LecturePdf::compterDans(texte, motif);
-}
 
 // Sans dates ni lieux : les lignes ne portent que les noms.
 Configuration nomsSeuls() {
@@ -314,16 +306,13 @@ std::size_t verifierRenvois(const BaseGenealogique& base, const ListeDescendante
     return renvois;
 }
 
-// Fichier réel (lit ../shared/testdata/gedcom, sauté sans lui) : royal92, où les cousins se
+// Fichier réel (sauté sans lui) : royal92, où les cousins se
 // marient souvent. Depuis l'ancêtre à la plus grande descendance, les lignes de personnes sont
 // exactement ses descendants (recherche indépendante), chacun une fois ; chaque « >> » se
 // résout ; limitée en générations ou agnatique, la liste ne répète toujours aucun enfant.
 TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
-    namespace fs = std::filesystem;
-    const fs::path royal = fs::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";
-    if (!fs::exists(royal)) GTEST_SKIP() << "fichiers réels absents de " << LIGNARA_DOSSIER_TESTDATA;
-    const ResultatImport import = ImporterGedcom(royal);
-    const BaseGenealogique& base = import.base;
+    FICHIER_REEL(royal, "porges-mdf/royal92.ged");
+    const BaseGenealogique& base = royal.base();
     const auto enfants = enfantsParParent(base);
     std::uint32_t racine = 0;
     std::set<std::uint32_t> attendus;
@@ -373,13 +362,12 @@ TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
     }
 }
 
-TEST(ListeDescendante, webValideAncresUniquesRenvoisEtReports) {
+TEST(ListeDescendante, webEtPdfValidesAncresUniquesRenvoisReportsEtHauteur) {
     DossierEssai d;
     BaseEssai b(kCousins);
     auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
     l->valeur(kReports) = ensembleDe(b, {4});
-    const std::string html = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Web, d);
-    essai::controlerPageHtml(l->chemin);
+    const std::string html = essai::ecrireFormats(*l, b, nomsSeuls(), d).web;
     const std::string ancre = "I" + std::to_string(b.personne("P6"));
     EXPECT_EQ(compter(html, "<a name=\"" + ancre + "\"></a>"), 1u) << html;
     EXPECT_EQ(compter(html, "<a href=\"#" + ancre + "\">&gt;&gt;</a>"), 1u) << html;
@@ -388,26 +376,10 @@ TEST(ListeDescendante, webValideAncresUniquesRenvoisEtReports) {
     EXPECT_NE(html.find("<a name=\"report1\"></a> &nbsp; &nbsp; <a href=\"#pers1\">1</a><br>"), std::string::npos)
         << html;
     EXPECT_NE(html.find("<span style=\"margin-left:22px;margin-right:"), std::string::npos);
-}
-
-TEST(ListeDescendante, pdfValideHauteurDeLaPartLiensEtCibles) {
-    DossierEssai d;
-    BaseEssai b(kCousins);
-    auto l = listeEssai<ListeDescendante>(b, b.personne("P1"));
-    l->valeur(kReports) = ensembleDe(b, {4});
-    ecrireListe(*l, b, nomsSeuls(), FormatSortie::Pdf, d);
-    const std::size_t lignes = l->liste().lignes.size();
-    EXPECT_EQ(l->hauteur, static_cast<std::int32_t>(lignes * 176 - 32));
-    const ReglagesDessin reglages;
-    const PlanPdf plan =
-        RedacteurPdf(reglages, l->polices, l->horloge).planifier(l->miseEnPage(), [&](FluxRedaction& f) {
-            l->rediger(f);
-        });
-    EXPECT_EQ(plan.hauteur, l->hauteur);
-    essai::LecturePdf lu(l->chemin);
+    EXPECT_EQ(l->hauteur, static_cast<std::int32_t>(l->liste().lignes.size() * 176 - 32));
+    EXPECT_EQ(essai::hauteurPlanifiee(*l), l->hauteur);
     // « >> » vers 6, renvoi vers le report, retour de l'en-tête vers le renvoi.
-    EXPECT_EQ(lu.compter("/Subtype /Link"), 3u);
-    essai::controlerPdf(l->chemin);
+    EXPECT_EQ(essai::LecturePdf(l->chemin).compter("/Subtype /Link"), 3u);
 }
 
 // L'exemple livré, en texte, depuis la ligne de commande : fichier de référence à l'octet.

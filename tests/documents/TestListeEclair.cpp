@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <set>
@@ -14,16 +15,13 @@
 #include "commun/Texte.h"
 #include "database/IndexDesNoms.h"
 #include "database/TablesDerivees.h"
-#include "render/LecturePdf.h"
-#include "render/StructureRtf.h"
-#include "support/Controles.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
 using essai::DossierEssai;
-using essai::ecrireListe;
 
 // Deux DUPONT à Thizy (1702, 1750), un mariage à Lyon, une naissance « entre deux années »,
 // des lieux de toutes sortes de codes, un contemporain, une accolade dans un nom de lieu.
@@ -43,10 +41,7 @@ constexpr std::string_view kEclair =
     "0 TRLR\n";
 
 std::unique_ptr<ListeEclair> liste(BaseEssai& b, bool parZone = false, bool contemporains = false) {
-    auto d = std::make_unique<ListeEclair>(*afficheurDeCode(ListeEclair::kCode));
-    b.contexte.polices = essais::policesFixes();
-    b.contexte.horloge = essais::horlogeFixe();
-    d->initialiserParametres(b.contexte);
+    auto d = essai::listeEssai<ListeEclair>(b);
     d->valeur(kClassementZone) = std::uint8_t{parZone};
     d->valeur(kContemporainsEclair) = std::uint8_t{contemporains};
     return d;
@@ -115,48 +110,23 @@ TEST(ListeEclair, contemporainsApresLaDerivationEtListeVide) {
     EXPECT_FALSE(attendu);  // avec les contemporains, rien à attendre
 
     BaseEssai sansDate("0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 BIRT\n2 PLAC Lyon\n0 TRLR\n");
-    try {
-        resume(sansDate, false, true);
-        ADD_FAILURE() << "une liste sans événement daté et situé";
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "La liste est vide");
-    }
+    EXPECT_EQ(essai::messageDe([&] { resume(sansDate, false, true); }), "La liste est vide");
 }
 
+// Le texte sépare les patronymes par des filets et lie lieu et années par des espaces insécables.
 TEST(ListeEclair, texteRepliéFiletsEtRtfAvecUneAccolade) {
     DossierEssai d;
     BaseEssai b(kEclair);
     auto l = liste(b);
-    const Configuration c;
-    const std::string texte = ecrireListe(*l, b, c, FormatSortie::Texte, d);
-    const std::string tirets(100, '-');
-    EXPECT_EQ(texte,
-              "DUPONT\n    Lyon\xA0:\xA0"
-              "1730\xA0-\xA0"
-              "1760, Thizy\xA0:\xA0"
-              "1702\xA0-\xA0"
-              "1750\n" +
-                  tirets +
-                  "\nMARTIN\n    Gen\xE8ve (Suisse)\xA0:\xA0"
-                  "1705\xA0-\xA0"
-                  "1712, Lyon\xA0:\xA0"
-                  "1730\xA0-\xA0"
-                  "1730\n" +
-                  tirets +
-                  "\nROUX\n    Bretagne\xA0:\xA0"
-                  "1800\xA0-\xA0"
-                  "1800, Le {Bourg}\xA0:\xA0"
-                  "1850\xA0-\xA0"
-                  "1850\n");
-    const std::string rtf = ecrireListe(*l, b, c, FormatSortie::Rtf, d);
-    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
-    EXPECT_NE(rtf.find("Le \\{Bourg\\}"), std::string::npos) << rtf;
-    EXPECT_EQ(essai::LecturePdf::compterDans(rtf, "{\\fs1\\brdrb\\brdrw"), 2u);
-    const std::string html = ecrireListe(*l, b, c, FormatSortie::Web, d);
-    essai::controlerPageHtml(l->chemin);
-    EXPECT_EQ(essai::LecturePdf::compterDans(html, "<hr>"), 2u);
-    ecrireListe(*l, b, c, FormatSortie::Pdf, d);
-    essai::controlerPdf(l->chemin);
+    const essai::Sorties s = essai::ecrireFormats(*l, b, Configuration{}, d);
+    std::string attendu = "DUPONT\n    Lyon~:~1730~-~1760, Thizy~:~1702~-~1750\n" + std::string(100, '-') +
+                          "\nMARTIN\n    Gen\xE8ve (Suisse)~:~1705~-~1712, Lyon~:~1730~-~1730\n" +
+                          std::string(100, '-') + "\nROUX\n    Bretagne~:~1800~-~1800, Le {Bourg}~:~1850~-~1850\n";
+    std::replace(attendu.begin(), attendu.end(), '~', '\xA0');
+    EXPECT_EQ(s.texte, attendu);
+    EXPECT_NE(s.rtf.find("Le \\{Bourg\\}"), std::string::npos) << s.rtf;
+    EXPECT_EQ(essai::compter(s.rtf, "{\\fs1\\brdrb\\brdrw"), 2u);
+    EXPECT_EQ(essai::compter(s.web, "<hr>"), 2u);
 }
 
 // Calcul indépendant sur un fichier réel : pour chaque patronyme (clé de nom de l'index), la

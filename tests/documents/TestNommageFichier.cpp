@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <tuple>
+#include <vector>
 
 #include <sys/stat.h>
 
@@ -10,7 +12,10 @@
 #include "commun/OperationImpossible.h"
 #include "documents/Afficheur.h"
 #include "session/NettoyageDocuments.h"
+#include "commun/Texte.h"
 #include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
@@ -23,29 +28,25 @@ TEST(NommageFichier, nomAvecParticuleEtSecondFichierNumerote) {
     essai::DossierEssai d;
     Graphique g;
     nommerFichier(g, d.chemin(), "AA_", "D'ARC (de)");
-    EXPECT_EQ(nomSeul(g), "AA_D-ARC--de-.pdf");
     EXPECT_EQ(fs::path(g.chemin).parent_path(), d.chemin());
     EXPECT_TRUE(fs::exists(g.chemin));  // le nom est réservé tout de suite
-    Graphique second;
-    nommerFichier(second, d.chemin(), "AA_", "D'ARC (de)");
-    EXPECT_EQ(nomSeul(second), "AA_D-ARC--de-1.pdf");
-    Graphique troisieme;
-    nommerFichier(troisieme, d.chemin(), "AA_", "D'ARC (de)");
-    EXPECT_EQ(nomSeul(troisieme), "AA_D-ARC--de-2.pdf");
+    std::vector<std::string> noms{nomSeul(g)};
+    for (int i = 0; i < 2; ++i) nommerFichier(g, d.chemin(), "AA_", "D'ARC (de)"), noms.push_back(nomSeul(g));
+    EXPECT_EQ(noms, (std::vector<std::string>{"AA_D-ARC--de-.pdf", "AA_D-ARC--de-1.pdf", "AA_D-ARC--de-2.pdf"}));
 }
 
 TEST(NommageFichier, extensionDuFormatEtNomVideSansPersonne) {
     essai::DossierEssai d;
     Graphique g;
-    g.format = FormatSortie::Web;
-    nommerFichier(g, d.chemin(), "LE_", "");
-    EXPECT_EQ(nomSeul(g), "LE_.htm");
-    g.format = FormatSortie::Texte;
-    nommerFichier(g, d.chemin(), "LE_", "");
-    EXPECT_EQ(nomSeul(g), "LE_.txt");
-    g.format = FormatSortie::Rtf;
-    nommerFichier(g, d.chemin(), "TA_", "\xC9LO\xCF");  // ÉLOÏ en Windows-1252
-    EXPECT_EQ(nomSeul(g), "TA_\u00C9LO\u00CF.rtf");
+    const std::tuple<FormatSortie, const char*, const char*, const char*> cas[] = {
+        {FormatSortie::Web, "LE_", "", "LE_.htm"},
+        {FormatSortie::Texte, "LE_", "", "LE_.txt"},
+        {FormatSortie::Rtf, "TA_", "\xC9LO\xCF", "TA_\u00C9LO\u00CF.rtf"}};  // ÉLOÏ en Windows-1252
+    for (const auto& [format, prefixe, nom, attendu] : cas) {
+        g.format = format;
+        nommerFichier(g, d.chemin(), prefixe, nom);
+        EXPECT_EQ(nomSeul(g), attendu);
+    }
 }
 
 TEST(NommageFichier, metacaracteresDuShellDeviennentDesTirets) {
@@ -64,17 +65,9 @@ TEST(NommageFichier, unLienPoseDAvanceNEstPasSuivi) {
     nommerFichier(g, d.chemin(), "AA_", "DUPONT");
     EXPECT_EQ(nomSeul(g), "AA_DUPONT1.pdf");
     // Même un chemin imposé sur le lien, refusé dès qu'il est donné.
-    try {
-        imposerFichier(g, d / "AA_DUPONT.pdf");
-        FAIL() << "lien accepté";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Ecriture impossible dans le fichier\n" + (d / "AA_DUPONT.pdf").string() +
-                                             "\nLien symbolique refus\xE9");
-    }
-    std::ifstream relu(cible);
-    std::string contenu;
-    std::getline(relu, contenu);
-    EXPECT_EQ(contenu, "à garder");
+    EXPECT_EQ(essai::messageDe([&] { imposerFichier(g, d / "AA_DUPONT.pdf"); }),
+              "Ecriture impossible dans le fichier\n" + (d / "AA_DUPONT.pdf").string() + "\nLien symbolique refus\xE9");
+    EXPECT_EQ(essai::lireFichier(cible), "à garder");
 }
 
 TEST(NommageFichier, unCheminImposeNEstPasTouchePlusTot) {
@@ -83,10 +76,7 @@ TEST(NommageFichier, unCheminImposeNEstPasTouchePlusTot) {
     Graphique g;
     imposerFichier(g, d / "arbre.pdf");
     EXPECT_EQ(g.chemin, (d / "arbre.pdf").string());
-    std::ifstream relu(d / "arbre.pdf");
-    std::string contenu;
-    std::getline(relu, contenu);
-    EXPECT_EQ(contenu, "version précédente");  // remplacé seulement quand le document est écrit
+    EXPECT_EQ(essai::lireFichier(d / "arbre.pdf"), "version précédente");  // remplacé quand le document est écrit
     ASSERT_EQ(::mkfifo((d / "tube.pdf").c_str(), 0600), 0);
     EXPECT_THROW(imposerFichier(g, d / "tube.pdf"), OperationImpossible);
     EXPECT_THROW(imposerFichier(g, "/dev/full"), OperationImpossible);
@@ -105,14 +95,8 @@ TEST(NommageFichier, laReservationDUnDocumentEchoueSEffaceSeuleEtJamaisUnFichier
 
 TEST(NommageFichier, dossierAbsentDonneLeMessageDeCreation) {
     Graphique g;
-    try {
-        nommerFichier(g, "/dossier/qui/n/existe/pas", "AA_", "X");
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Cr\xE9"
-                  "ation impossible d'un fichier dans /dossier/qui/n/existe/pas");
-    }
+    EXPECT_EQ(essai::messageDe([&] { nommerFichier(g, "/dossier/qui/n/existe/pas", "AA_", "X"); }),
+              "Création impossible d'un fichier dans /dossier/qui/n/existe/pas"_1252);
 }
 
 TEST(NommageFichier, cheminTropLongRaccourcitLeNom) {

@@ -43,13 +43,12 @@ TEST_F(Feuille, lesOptionsDesDeuxVariantesPassentParLesMemesEmplacements) {
         a->valeur(kLimiteGenerations) = std::uint8_t{7};
         ParametresDocument avant = a->parametres;
         EmplacementsOptions e = versEmplacements(*a);
-        EXPECT_EQ(e.valeurs[controle::kChronologique], 1);
         EXPECT_EQ(e.textes[controle::kFondDePage], "Siècles"_1252);
-        EXPECT_EQ(e.valeurs[controle::kFormat], 3);
-        EXPECT_EQ(e.valeurs[controle::kGroupe1], 1);
-        EXPECT_EQ(e.valeurs[controle::kChromatique], 1);
-        EXPECT_EQ(e.valeurs[controle::kCritere], 11);
-        EXPECT_EQ(e.valeurs[controle::kSuppressionNonColorees], 1);
+        std::vector<std::int64_t> valeurs;
+        for (int c : {controle::kChronologique, controle::kFormat, controle::kGroupe1, controle::kChromatique,
+                      controle::kCritere, controle::kSuppressionNonColorees})
+            valeurs.push_back(e.valeurs[c]);
+        EXPECT_EQ(valeurs, (std::vector<std::int64_t>{1, 3, 1, 1, 11, 1}));
         EXPECT_TRUE(e.avecCoupes);
         EXPECT_EQ(e.generations, 7);
         depuisEmplacements(e, *a, b.base().nombreIndividus());
@@ -210,12 +209,6 @@ TEST(PagesOptions, chaqueControleVaSurLaPageDeSonRang) {
     depuisEmplacements(e, d, b.base().nombreIndividus());
     EXPECT_EQ(std::get<DateParametre>(d.valeur(kDateEssai)), (DateParametre{0, 12, 1851}));
 }
-
-}  // namespace
-}  // namespace lignara
-
-namespace lignara {
-namespace {
 
 TEST(PagesOptions, lesDatesSaisiesOmettentJourEtMoisNuls) {
     EXPECT_EQ(texteDateSaisie({3, 3, 1850}), "03/03/1850");

@@ -47,13 +47,11 @@ TEST_F(StatistiqueAgesEssai, premieresLignesAvecPlurielsEtSexeInconnu) {
     EXPECT_EQ(ages(d).ligneMoyennesParSexe(), "(49 ans pour les hommes, et 30 ans pour les femmes)");
     EXPECT_EQ(ages(d).ageMinimal(), 30);
     EXPECT_EQ(ages(d).ageMaximal(), 49);
-}
-
-TEST_F(StatistiqueAgesEssai, uneSeulePersonneDeSexeInconnuNEstPasAnnoncee) {
-    BaseEssai b(fichier(personne(1, "M", "1850", "1900") + personne(2, "", "1850", "1880")));
-    auto d = auDeces(b);
-    d->preparer(b.contexte);
-    EXPECT_EQ(ages(d).premiereLigne(), "Statistiques effectuées sur 2 personnes (1 homme et 0 femme)"_1252);
+    // Une seule personne de sexe inconnu n'est pas annoncée.
+    BaseEssai une(fichier(personne(1, "M", "1850", "1900") + personne(2, "", "1850", "1880")));
+    auto u = auDeces(une);
+    u->preparer(une.contexte);
+    EXPECT_EQ(ages(u).premiereLigne(), "Statistiques effectuées sur 2 personnes (1 homme et 0 femme)"_1252);
 }
 
 TEST_F(StatistiqueAgesEssai, personneNeCompteGraphiqueVide) {

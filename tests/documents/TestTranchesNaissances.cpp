@@ -16,16 +16,11 @@ EnsemblePersonnes toutes(std::size_t n) {
 }
 
 TEST(TranchesNaissances, trancheAuMilieuDeSonIntervalleEtAnneesAvantNotreEre) {
-    EXPECT_EQ(trancheDe(1853, 10), 1855);
-    EXPECT_EQ(trancheDe(1850, 10), 1855);
-    EXPECT_EQ(trancheDe(1849, 10), 1845);
-    EXPECT_EQ(trancheDe(1853, 1), 1853);
-    EXPECT_EQ(trancheDe(-3, 10), -5);  // pas 5
-    EXPECT_EQ(trancheDe(-10, 10), -5);
-    EXPECT_EQ(trancheDe(-11, 10), -15);
-    // Un intervalle nul (favori) ou démesuré est borné à 1–100.
-    EXPECT_EQ(trancheDe(1853, 0), 1853);
-    EXPECT_EQ(trancheDe(1853, 1000), 1850);
+    // Un intervalle nul (favori) ou démesuré est borné à 1–100 ; -3 va dans la tranche -5, pas 5.
+    const int cas[][3] = {{1853, 10, 1855}, {1850, 10, 1855}, {1849, 10, 1845}, {1853, 1, 1853},   {-3, 10, -5},
+                          {-10, 10, -5},    {-11, 10, -15},   {1853, 0, 1853},  {1853, 1000, 1850}};
+    for (const auto& [annee, intervalle, tranche] : cas)
+        EXPECT_EQ(trancheDe(annee, intervalle), tranche) << annee << " / " << intervalle;
     EXPECT_EQ(bornerIntervalle(0), 1);
     EXPECT_EQ(bornerIntervalle(65535), 100);
 }
@@ -50,14 +45,10 @@ TEST(TranchesNaissances, comptesDeLaPlusBasseALaPlusHauteTrancheHorsDeLaPopulati
 }
 
 TEST(TranchesNaissances, graduationAuPlusGrandPasQuiDonneDixPas) {
-    EXPECT_EQ(pasGraduation(9), 1);
-    EXPECT_EQ(pasGraduation(10), 1);
-    EXPECT_EQ(pasGraduation(20), 2);
-    EXPECT_EQ(pasGraduation(99), 5);
-    EXPECT_EQ(pasGraduation(100), 10);
-    EXPECT_EQ(pasGraduation(400), 20);
-    EXPECT_EQ(pasGraduation(50000), 5000);
-    EXPECT_EQ(pasGraduation(1000000), 100000);  // la suite continue au-delà de 5000
+    // La suite 1, 2, 5, 10… continue au-delà de 5000.
+    const std::int64_t cas[][2] = {{9, 1},    {10, 1},   {20, 2},       {99, 5},
+                                   {100, 10}, {400, 20}, {50000, 5000}, {1000000, 100000}};
+    for (const auto& [etendue, pas] : cas) EXPECT_EQ(pasGraduation(etendue), pas) << etendue;
     EXPECT_EQ(marquesGraduation(1853, 1877),
               (std::vector<std::int64_t>{1854, 1856, 1858, 1860, 1862, 1864, 1866, 1868, 1870, 1872, 1874, 1876}));
     EXPECT_EQ(marquesGraduation(-25, 5).front(), -24);

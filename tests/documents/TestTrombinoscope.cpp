@@ -10,24 +10,18 @@
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
 #include "documents/fiches/FicheIndividuelle.h"
-#include "support/DossierEssai.h"
-#include "render/OutilsPdf.h"
-#include "support/Controles.h"
+#include "commun/Texte.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
 
 namespace fs = std::filesystem;
 using essai::BaseEssai;
+using essai::compter;
 using essai::DossierEssai;
 
 constexpr std::uint8_t kAscendant = 35, kComplet = 36, kDescendant = 37;
-
-std::size_t compter(const std::string& texte, const std::string& motif) {
-    std::size_t n = 0;
-    for (std::size_t p = texte.find(motif); p != std::string::npos; p = texte.find(motif, p + motif.size())) ++n;
-    return n;
-}
 
 class TrombinoscopeEssai : public ::testing::Test {
 protected:
@@ -53,12 +47,7 @@ protected:
     }
 
     std::unique_ptr<Trombinoscope> trombinoscope(BaseEssai& b, std::uint8_t code, const std::string& tete) {
-        auto d = std::make_unique<Trombinoscope>(*afficheurDeCode(code));
-        b.contexte.polices = essais::policesFixes();
-        b.contexte.horloge = essais::horlogeFixe();
-        d->initialiserParametres(b.contexte);
-        d->valeur(kRacine) = tete.empty() ? 0 : b.personne(tete);
-        return d;
+        return essai::documentEssai<Trombinoscope>(b, code, tete.empty() ? 0 : b.personne(tete));
     }
 
     static std::vector<std::string> noms(const Trombinoscope& t) {
@@ -110,14 +99,7 @@ TEST_F(TrombinoscopeEssai, uneCelluleParPhotoOuParPersonneTrieeParNomOuParAnnee)
 TEST_F(TrombinoscopeEssai, personneSansPhotoArreteLeDocumentAvecLeMessage) {
     BaseEssai b(BaseEssai::DepuisChemin{}, famille());
     auto t = trombinoscope(b, kAscendant, "Paul");
-    try {
-        t->preparer(b.contexte);
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(),
-                     "Aucune personne s\xE9lectionn\xE9"
-                     "e n'a de photo");
-    }
+    EXPECT_EQ(essai::messageDe([&] { t->preparer(b.contexte); }), "Aucune personne sélectionnée n'a de photo"_1252);
     // Toutes les photos manquantes : le même message.
     fs::remove_all(dossier / "photos");
     auto complet = trombinoscope(b, kComplet, "");
@@ -178,10 +160,7 @@ TEST(TrombinoscopeFichierReel, bourbonQuaranteNeufPhotosTrenteHuitPersonnesHuitP
     if (!fs::exists(ged)) GTEST_SKIP() << "bourbon.ged absent : " << ged;
     DossierEssai dossier;
     BaseEssai b(BaseEssai::DepuisChemin{}, ged);
-    auto t = std::make_unique<Trombinoscope>(*afficheurDeCode(kComplet));
-    b.contexte.polices = essais::policesFixes();
-    b.contexte.horloge = essais::horlogeFixe();
-    t->initialiserParametres(b.contexte);
+    auto t = essai::documentEssai<Trombinoscope>(b, kComplet);
     static const Configuration preferences;
     const std::string rtf = essai::ecrireListe(*t, b, preferences, FormatSortie::Rtf, dossier, "tr");
     EXPECT_EQ(t->cellules().size(), 49u);
