@@ -150,17 +150,6 @@ TEST_F(Habitudes, annulerOuChoisirUnFichierRefuseLaisseLeFichierOuvert) {
     EXPECT_EQ(f.windowTitle(), "Lignara - famille-exemple.ged");
 }
 
-TEST_F(Habitudes, unFichierAbsentEstNommeDansSonMessage) {
-    const std::string absent = (dossier.chemin / "parti.ged").string();
-    FenetrePrincipale f(Configuration{}, absent);
-    f.executer(1002);  // le fichier de la ligne de commande manque : message, puis sélecteur
-    ASSERT_FALSE(BoiteMessage::montres().isEmpty());
-    EXPECT_EQ(BoiteMessage::montres()[0],
-              "Fichier inconnu : " + QString::fromStdString(absent) +
-                  "\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged).");
-    EXPECT_EQ(SelecteurFichier::titres(), QStringList{"Sélection"});
-}
-
 TEST_F(Habitudes, lesHuitDerniersFichiersOuvertsSeRouvrentDuMenuEtUnDisparuEnSort) {
     const std::string a = copie("a.ged"), b = copie("b.ged");
     {
@@ -211,7 +200,6 @@ TEST_F(Habitudes, unFichierGedcomDeposeSurLaFenetreSOuvre) {
     EXPECT_EQ(f.fichier().chemin(), fs::path(a));
 }
 
-// La traduction de Qt livrée par la distribution : boutons, sélecteurs et couleurs en français.
 TEST_F(Habitudes, leChampDeCompressionRefuseUneValeurHorsDeDixADeuxCents) {
     FenetrePrincipale f(Configuration{}, "");
     lignara::gui::ExecutionDialogue::simulation() = [](QDialog& d) {
