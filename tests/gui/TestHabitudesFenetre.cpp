@@ -106,13 +106,6 @@ TEST_F(Habitudes, unDocumentSansMiseEnPageEstGriseAvecSaBulle) {
             (type->disponible() ? actifs : grises)++;
         }
     EXPECT_GT(actifs, 0);
-    for (QMenu* m : f.menuBar()->findChildren<QMenu*>()) {
-        if (m->objectName().startsWith("menu") && m->objectName() != "menuFichier" && m->objectName() != "menuOutils" &&
-            m->objectName() != "menuAide" && m->objectName() != "menuRecents" &&
-            m->objectName() != "menuFormatFeuille") {
-            EXPECT_TRUE(m->toolTipsVisible()) << m->objectName().toStdString();
-        }
-    }
     // Tant qu'il en reste, la commande elle-même répond encore, sans rien produire.
     if (grises > 0) {
         for (const auto& menu : lignara::gui::menusDocuments())
