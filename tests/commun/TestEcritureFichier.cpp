@@ -17,7 +17,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/RestesTemporaires.h"
 #include "commun/Texte.h"
-#include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {
@@ -26,12 +26,8 @@ namespace fs = std::filesystem;
 using essai::DossierEssai;
 using Liens = EcritureFichier::Liens;
 
-std::string lire(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-
-void poser(const fs::path& p, const std::string& contenu) { std::ofstream(p, std::ios::binary) << contenu; }
+using essai::lireFichier;
+const auto poser = essai::ecrireFichier;
 
 unsigned mode(const fs::path& p) {
     struct stat s {};
@@ -45,23 +41,20 @@ bool ecrire(const fs::path& cible, const std::string& contenu, Liens liens = Lie
     return f.ouvrir(cible, liens, droits) && f.ecrire(contenu) && f.terminer();
 }
 
-TEST(EcritureFichier, remplaceLaCibleDUnCoupEnGardantSesDroitsEtNeLaisseAucunTemporaire) {
+TEST(EcritureFichier, remplaceLaCibleDUnCoupEnGardantSesDroitsEtDonneAuNouveauLesSiens) {
     DossierEssai d;
     poser(d / "a.txt", "ancien");
     ::chmod((d / "a.txt").c_str(), 0640);
     EcritureFichier f;
     ASSERT_TRUE(f.ouvrir(d / "a.txt"));
     ASSERT_TRUE(f.ecrire("nou"));
-    EXPECT_EQ(lire(d / "a.txt"), "ancien");  // rien sous le nom avant la fin
+    EXPECT_EQ(lireFichier(d / "a.txt"), "ancien");  // rien sous le nom avant la fin
     ASSERT_TRUE(f.ecrire("veau"));
     ASSERT_TRUE(f.terminer());
-    EXPECT_EQ(lire(d / "a.txt"), "nouveau");
+    EXPECT_EQ(lireFichier(d / "a.txt"), "nouveau");
     EXPECT_EQ(mode(d / "a.txt"), 0640u);
     EXPECT_EQ(d.noms(), std::vector<std::string>{"a.txt"});
-}
-
-TEST(EcritureFichier, unNouveauFichierPrendLesDroitsUsuelsOuPrives) {
-    DossierEssai d;
+    // Un nouveau fichier prend les droits usuels (masque appliqué) ou privés.
     const mode_t masque = ::umask(0);
     ::umask(masque);
     ASSERT_TRUE(ecrire(d / "usuel", "x"));
@@ -78,7 +71,7 @@ TEST(EcritureFichier, unAbandonOuUnEchecLaissentLaCibleIntacte) {
         ASSERT_TRUE(f.ouvrir(d / "a.txt"));
         f.ecrire("moitié");
     }
-    EXPECT_EQ(lire(d / "a.txt"), "ancien");
+    EXPECT_EQ(lireFichier(d / "a.txt"), "ancien");
     EXPECT_EQ(d.noms(), std::vector<std::string>{"a.txt"});
 }
 
@@ -93,7 +86,7 @@ TEST(EcritureFichier, refuseUnLienSymboliqueSansToucherNiLeLienNiSaCible) {
                                "\nLien symbolique refus\xE9");
     EXPECT_FALSE(f.terminer());
     EXPECT_TRUE(fs::is_symlink(d / "lien"));
-    EXPECT_EQ(lire(d / "leurre"), "à garder");
+    EXPECT_EQ(lireFichier(d / "leurre"), "à garder");
     EXPECT_THROW(ecrireFichier(d / "lien", "x"), OperationImpossible);
 }
 
@@ -108,7 +101,7 @@ TEST(EcritureFichier, suitUnLienDeReglagesJusquAUnFichierALUtilisateurEnGardantS
     EXPECT_EQ(f.fichierRemplace(), fs::canonical(d / "depot" / "Config.dwa"));
     ASSERT_TRUE(f.ecrire("nouveau") && f.terminer());
     EXPECT_TRUE(fs::is_symlink(d / "Config.dwa"));
-    EXPECT_EQ(lire(d / "depot" / "Config.dwa"), "nouveau");
+    EXPECT_EQ(lireFichier(d / "depot" / "Config.dwa"), "nouveau");
     EXPECT_EQ(mode(d / "depot" / "Config.dwa"), 0604u);
 }
 
@@ -136,7 +129,7 @@ TEST(EcritureFichier, unLienDeReglagesVersAutreChoseQuUnFichierALUtilisateurEstR
     EcritureFichier f;
     EXPECT_FALSE(f.ouvrir(d / "versAutrui", Liens::versFichierAMoi));
     EXPECT_EQ(f.erreur(), kErreurFichierDAutrui);
-    EXPECT_EQ(lire(d / "autrui"), "à lui");
+    EXPECT_EQ(lireFichier(d / "autrui"), "à lui");
 }
 
 TEST(EcritureFichier, uneCibleQuiNEstPasUnFichierOrdinaireOuUnDossierAbsentDonnentLeurCause) {
@@ -165,7 +158,7 @@ TEST(EcritureFichier, unDisquePleinFaitEchouerSansRienLaisserEtDonneLaCause) {
         const bool ouvert = f.ouvrir(d / "petit" / "doc.pdf");
         f.ecrire(std::string(256 * 1024, 'x'));
         const bool ecrit = f.terminer();  // échoue, et efface son temporaire
-        const bool intact = lire(d / "petit" / "doc.pdf") == "ancien";
+        const bool intact = lireFichier(d / "petit" / "doc.pdf") == "ancien";
         const bool seul = std::distance(fs::directory_iterator(d / "petit"), fs::directory_iterator()) == 1;
         return ouvert && !ecrit && f.erreur() == ENOSPC && f.cause() == "disque plein" && intact && seul ? 0 : 1;
     });
@@ -183,7 +176,7 @@ TEST(EcritureFichier, uneTailleDeFichierBorneeFaitEchouerSansTuerNiRienLaisser) 
         return !ecrit && f.erreur() == EFBIG ? 0 : 1;
     });
     EXPECT_EQ(code, 0);
-    EXPECT_EQ(lire(d / "doc.pdf"), "ancien");
+    EXPECT_EQ(lireFichier(d / "doc.pdf"), "ancien");
     EXPECT_EQ(d.noms(), std::vector<std::string>{"doc.pdf"});
 }
 
@@ -197,7 +190,7 @@ TEST(EcritureFichier, unArretBrutalLaisseLAncienFichierEtUnResteQueLeMenageEffac
         return 2;
     });
     EXPECT_EQ(code, -SIGKILL);
-    EXPECT_EQ(lire(d / "base.dwa"), "ancienne copie");
+    EXPECT_EQ(lireFichier(d / "base.dwa"), "ancienne copie");
     ASSERT_EQ(d.noms().size(), 2u);
     EXPECT_EQ(effacerRestesTemporaires(d.chemin()), 1u);
     EXPECT_EQ(d.noms(), std::vector<std::string>{"base.dwa"});
@@ -209,10 +202,10 @@ TEST(EcritureFichier, copieUnFichierParMorceaux) {
     for (std::size_t i = 0; i < gros.size(); ++i) gros[i] = static_cast<char>(i * 7);
     poser(d / "source", gros);
     copierVersFichier(d / "source", d / "copie");
-    EXPECT_EQ(lire(d / "copie"), gros);
+    EXPECT_EQ(lireFichier(d / "copie"), gros);
     fs::create_symlink(d / "source", d / "lien");
     EXPECT_THROW(copierVersFichier(d / "copie", d / "lien"), OperationImpossible);
-    EXPECT_EQ(lire(d / "source"), gros);
+    EXPECT_EQ(lireFichier(d / "source"), gros);
 }
 
 }  // namespace

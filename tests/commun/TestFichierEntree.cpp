@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "commun/CauseErreur.h"
-#include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {
@@ -34,7 +34,7 @@ TEST(FichierEntree, unTubeUnPeripheriqueOuUnDossierSontRefusesSansAttendre) {
     EXPECT_EQ(f.erreur(), ENOENT);
 }
 
-TEST(FichierEntree, neLitRienAuDelaDeLaTailleDOuverture) {
+TEST(FichierEntree, neLitRienAuDelaDeLaTailleDOuvertureNiDeSaLimite) {
     essai::DossierEssai d;
     std::ofstream(d / "journal") << "12345";
     FichierEntree f;
@@ -44,10 +44,7 @@ TEST(FichierEntree, neLitRienAuDelaDeLaTailleDOuverture) {
     EXPECT_EQ(f.lireTout(100), "12345");
     char octet = 0;
     EXPECT_EQ(f.lire(&octet, 1, 5), 0);
-}
-
-TEST(FichierEntree, unFichierTropGrosPourSaLimiteNEstPasLu) {
-    essai::DossierEssai d;
+    // Un fichier trop gros pour sa limite n'est pas lu.
     std::ofstream(d / "gros") << std::string(1000, 'x');
     int erreur = 0;
     EXPECT_FALSE(lireFichierEntier(d / "gros", 999, &erreur).has_value());

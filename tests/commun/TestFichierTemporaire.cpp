@@ -7,39 +7,29 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
 #include <fstream>
 #include <set>
 #include <string>
+
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {
 
 namespace fs = std::filesystem;
+using essai::lireFichier;
 
-class FichierTemporaireEssai : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string modele = (fs::temp_directory_path() / "lignara-temporaire-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(modele.data()), nullptr);
-        dossier_ = modele;
-    }
-    void TearDown() override {
-        std::error_code ec;
-        fs::remove_all(dossier_, ec);
-    }
-    std::string lire(const fs::path& p) {
-        std::ifstream f(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(f), {});
-    }
-    void ecrire(const FichierTemporaire& t, const std::string& octets) {
+struct FichierTemporaireEssai : ::testing::Test {
+    essai::DossierEssai dossier;
+    const fs::path& dossier_ = dossier.chemin();
+    static void ecrire(const FichierTemporaire& t, const std::string& octets) {
         ASSERT_EQ(::write(t.descripteur(), octets.data(), octets.size()), static_cast<ssize_t>(octets.size()));
     }
-    fs::path dossier_;
 };
 
-TEST_F(FichierTemporaireEssai, creeUnFichierVideAuModeLectureEcritureDuSeulProprietaire) {
-    const mode_t ancien = ::umask(0);  // même sans masque, personne d'autre n'y a accès
+// Vide, 0600 même sans masque, lecture-écriture, fermé à l'exécution d'un autre programme.
+TEST_F(FichierTemporaireEssai, creeUnFichierPriveNeufAChaqueFois) {
+    const mode_t ancien = ::umask(0);
     FichierTemporaire t;
     const bool cree = t.creer(dossier_, "base", ".bin");
     ::umask(ancien);
@@ -53,24 +43,13 @@ TEST_F(FichierTemporaireEssai, creeUnFichierVideAuModeLectureEcritureDuSeulPropr
     ASSERT_EQ(nom.size(), 4u + 6u + 4u);
     EXPECT_EQ(nom.substr(0, 4), "base");
     EXPECT_EQ(nom.substr(10), ".bin");
-}
-
-TEST_F(FichierTemporaireEssai, leDescripteurSeFermeALExecutionDUnAutreProgramme) {
-    FichierTemporaire t;
-    ASSERT_TRUE(t.creer(dossier_, "x"));
-    const int drapeaux = ::fcntl(t.descripteur(), F_GETFD);
-    ASSERT_GE(drapeaux, 0);
-    EXPECT_TRUE(drapeaux & FD_CLOEXEC);
-    const int acces = ::fcntl(t.descripteur(), F_GETFL) & O_ACCMODE;
-    EXPECT_EQ(acces, O_RDWR);
-}
-
-TEST_F(FichierTemporaireEssai, chaqueCreationPrendUnNomNeuf) {
+    EXPECT_TRUE(::fcntl(t.descripteur(), F_GETFD) & FD_CLOEXEC);
+    EXPECT_EQ(::fcntl(t.descripteur(), F_GETFL) & O_ACCMODE, O_RDWR);
     std::set<fs::path> noms;
     std::vector<FichierTemporaire> ouverts(50);
-    for (FichierTemporaire& t : ouverts) {
-        ASSERT_TRUE(t.creer(dossier_, "meme"));
-        noms.insert(t.chemin());
+    for (FichierTemporaire& o : ouverts) {
+        ASSERT_TRUE(o.creer(dossier_, "meme"));
+        noms.insert(o.chemin());
     }
     EXPECT_EQ(noms.size(), ouverts.size());
 }
@@ -86,10 +65,11 @@ TEST_F(FichierTemporaireEssai, echoueSansRienCreerQuandLeDossierManqueOuQueLeNom
     EXPECT_FALSE(t.creer(dossier_, "x", "/y"));
     std::ofstream(dossier_ / "fichier") << "pas un dossier";
     EXPECT_FALSE(t.creer(dossier_ / "fichier", "x"));
-    EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()), 1);
+    EXPECT_EQ(dossier.noms().size(), 1u);
 }
 
-TEST_F(FichierTemporaireEssai, detruitSansRenommerLeFichierDisparait) {
+// Détruit sans renommer, il disparaît ; sans nom, il reste lisible ; libéré, il reste à l'appelant.
+TEST_F(FichierTemporaireEssai, leNomSuitCeQuOnFaitDuFichier) {
     fs::path chemin;
     {
         FichierTemporaire t;
@@ -99,6 +79,26 @@ TEST_F(FichierTemporaireEssai, detruitSansRenommerLeFichierDisparait) {
         EXPECT_TRUE(fs::exists(chemin));
     }
     EXPECT_FALSE(fs::exists(chemin));
+
+    FichierTemporaire anonyme;
+    ASSERT_TRUE(anonyme.creer(dossier_, "gen"));
+    chemin = anonyme.chemin();
+    anonyme.effacerNom();
+    EXPECT_FALSE(fs::exists(chemin));
+    ecrire(anonyme, "donnees");
+    char lu[8] = {};
+    EXPECT_EQ(::pread(anonyme.descripteur(), lu, 7, 0), 7);
+    EXPECT_STREQ(lu, "donnees");
+
+    FichierTemporaire libere;
+    ASSERT_TRUE(libere.creer(dossier_, "x"));
+    chemin = libere.chemin();
+    const int fd = libere.liberer();
+    EXPECT_FALSE(libere.ouvert());
+    libere = FichierTemporaire();
+    EXPECT_TRUE(fs::exists(chemin));
+    EXPECT_EQ(::fcntl(fd, F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
+    ::close(fd);
 }
 
 TEST_F(FichierTemporaireEssai, renommerRemplaceLaCibleEtUnLienSansLeSuivre) {
@@ -113,9 +113,9 @@ TEST_F(FichierTemporaireEssai, renommerRemplaceLaCibleEtUnLienSansLeSuivre) {
     ASSERT_TRUE(t.renommer(cible));
     EXPECT_TRUE(t.chemin().empty());
     EXPECT_FALSE(fs::is_symlink(cible));
-    EXPECT_EQ(lire(cible), "neuf");
-    EXPECT_EQ(lire(visee), "à garder");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dossier_), fs::directory_iterator()), 2);
+    EXPECT_EQ(lireFichier(cible), "neuf");
+    EXPECT_EQ(lireFichier(visee), "à garder");
+    EXPECT_EQ(dossier.noms().size(), 2u);
 }
 
 TEST_F(FichierTemporaireEssai, unRenommageImpossibleLaisseLeTemporaireAEffacer) {
@@ -130,30 +130,6 @@ TEST_F(FichierTemporaireEssai, unRenommageImpossibleLaisseLeTemporaireAEffacer) 
     t = FichierTemporaire();
     EXPECT_FALSE(fs::exists(chemin));
     EXPECT_TRUE(fs::exists(dossier_ / "occupe" / "f"));
-}
-
-TEST_F(FichierTemporaireEssai, unFichierAnonymeResteLisibleParSonDescripteur) {
-    FichierTemporaire t;
-    ASSERT_TRUE(t.creer(dossier_, "gen"));
-    const fs::path chemin = t.chemin();
-    t.effacerNom();
-    EXPECT_FALSE(fs::exists(chemin));
-    ecrire(t, "donnees");
-    char lu[8] = {};
-    EXPECT_EQ(::pread(t.descripteur(), lu, 7, 0), 7);
-    EXPECT_STREQ(lu, "donnees");
-}
-
-TEST_F(FichierTemporaireEssai, libererRendDescripteurEtNomALAppelant) {
-    FichierTemporaire t;
-    ASSERT_TRUE(t.creer(dossier_, "x"));
-    const fs::path chemin = t.chemin();
-    const int fd = t.liberer();
-    EXPECT_FALSE(t.ouvert());
-    t = FichierTemporaire();
-    EXPECT_TRUE(fs::exists(chemin));
-    EXPECT_EQ(::fcntl(fd, F_GETFD) & FD_CLOEXEC, FD_CLOEXEC);
-    ::close(fd);
 }
 
 }  // namespace

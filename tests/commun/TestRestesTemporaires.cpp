@@ -10,7 +10,7 @@
 #include <fstream>
 
 #include "commun/DossierPrive.h"
-#include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {
@@ -25,11 +25,9 @@ pid_t processusDisparu() {
     return pid;
 }
 
-TEST(RestesTemporaires, leNomPorteLeNumeroDuProcessusEtLeRole) {
-    EXPECT_EQ(prefixeTemporaire("base"), ".lignara-" + std::to_string(::getpid()) + "-base-");
-}
-
+// Le nom porte le numéro du processus et le rôle ; seuls les fichiers d'un processus disparu partent.
 TEST(RestesTemporaires, effaceSeulementLesFichiersANousDUnProcessusDisparu) {
+    EXPECT_EQ(prefixeTemporaire("base"), ".lignara-" + std::to_string(::getpid()) + "-base-");
     essai::DossierEssai d;
     const std::string mort = ".lignara-" + std::to_string(processusDisparu()) + "-ecr-";
     const std::string vivant = ".lignara-1-ecr-abcdef";  // init vit toujours

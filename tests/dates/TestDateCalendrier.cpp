@@ -18,6 +18,7 @@ IntervalleJours intervalleDe(const char* texte) {
 
 }  // namespace
 
+// Jours juliens calculés à part (1er janvier 1800, 1900, 1950 et de l'an 1).
 TEST(NumeroJour, seuilsDesBornesDeVie) {
     EXPECT_EQ(NumeroJour(1, 1, 1800), 2378496);
     EXPECT_EQ(NumeroJour(1, 1, 1900), 2415020);
@@ -53,16 +54,9 @@ TEST(NumeroJour, inverseAuxExtremitesSansDebordement) {
 }
 
 TEST(NumeroJour, anneesBissextiles) {
-    EXPECT_TRUE(anneeBissextile(2000));
-    EXPECT_FALSE(anneeBissextile(1900));
-    EXPECT_TRUE(anneeBissextile(1852));
-    EXPECT_FALSE(anneeBissextile(1851));
-    // Avant notre ère : 1, 5, 401 av. J.-C. (années astronomiques 0, −4, −400).
-    EXPECT_TRUE(anneeBissextile(-1));
-    EXPECT_TRUE(anneeBissextile(-5));
-    EXPECT_FALSE(anneeBissextile(-4));
-    EXPECT_FALSE(anneeBissextile(-101));
-    EXPECT_TRUE(anneeBissextile(-401));
+    // Avant notre ère : 1, 5, 401 av. J.-C. (années astronomiques 0, −4, −400) sont bissextiles.
+    for (int a : {2000, 1852, -1, -5, -401}) EXPECT_TRUE(anneeBissextile(a)) << a;
+    for (int a : {1900, 1851, -4, -101}) EXPECT_FALSE(anneeBissextile(a)) << a;
     EXPECT_EQ(joursDansMois(2, 1900), 28);
     EXPECT_EQ(joursDansMois(0, 1900), 0);
     EXPECT_EQ(joursDansMois(13, 1900), 0);

@@ -38,34 +38,31 @@ std::string texte(const DateGed& d, unsigned options) {
 
 }  // namespace
 
-TEST(FormaterDate, prefixesEnMotsOuEnSymboles) {
-    EXPECT_EQ(texte(date(DateVers, 3, 7, 1850), FormatJourMois), "ca 3.7.1850");
-    EXPECT_EQ(texte(date(DateVers, 3, 7, 1850), FormatSymboles), "~1850");
-    EXPECT_EQ(texte(date(DateAvant, 0, 0, 1850), 0), "av 1850");
-    EXPECT_EQ(texte(date(DateApres, 0, 0, 1850), 0), "ap 1850");
-    EXPECT_EQ(texte(date(DateAvant, 0, 0, 1850), FormatSymboles), "<1850");
-    EXPECT_EQ(texte(date(DateApres, 0, 0, 1850), FormatSymboles | FormatCompact), ">1850");
-    EXPECT_EQ(texte(date(DateSimple, 12, 1, 1850), FormatJourMois | FormatSymboles), "12.1.1850");
-    EXPECT_EQ(texte(date(DateSimple, 0, 0, -500), 0), "-500");
-}
-
-TEST(FormaterDate, jourEtMoisSeulementQuandIlsSontConnusEtDemandes) {
-    EXPECT_EQ(texte(date(DateSimple, 0, 8, 1850), FormatJourMois), "8.1850");
-    EXPECT_EQ(texte(date(DateSimple, 12, 1, 1850), 0), "1850");
-    // Sans année (hors de la forme compacte), pas de point final.
-    EXPECT_EQ(texte(date(DateSimple, 12, 1, 0), FormatJourMois), "12.1");
-}
-
-TEST(FormaterDate, entreDeuxAnnees) {
-    EXPECT_EQ(texte(entre(1850, 1860), 0), "1850 à 1860"_1252);
-    EXPECT_EQ(texte(entre(1850, 1860), FormatCompact), "1850à1860"_1252);
-    EXPECT_EQ(texte(entre(1850, 1860), FormatSymboles | FormatJourMois), "1850 à 1860"_1252);
-}
-
-TEST(FormaterDate, datesVides) {
-    EXPECT_EQ(texte(DateGed{}, FormatJourMois), "");
-    EXPECT_EQ(texte(date(DateVers, 12, 1, 0), FormatCompact | FormatJourMois), "");
-    EXPECT_EQ(texte(entre(1850, 0), 0), "");
+TEST(FormaterDate, prefixesJourMoisEtDatesVidesSelonLesOptions) {
+    struct {
+        DateGed date;
+        unsigned options;
+        const char* attendu;
+    } const cas[] = {
+        {date(DateVers, 3, 7, 1850), FormatJourMois, "ca 3.7.1850"},
+        {date(DateVers, 3, 7, 1850), FormatSymboles, "~1850"},
+        {date(DateAvant, 0, 0, 1850), 0, "av 1850"},
+        {date(DateApres, 0, 0, 1850), 0, "ap 1850"},
+        {date(DateAvant, 0, 0, 1850), FormatSymboles, "<1850"},
+        {date(DateApres, 0, 0, 1850), FormatSymboles | FormatCompact, ">1850"},
+        {date(DateSimple, 12, 1, 1850), FormatJourMois | FormatSymboles, "12.1.1850"},
+        {date(DateSimple, 0, 0, -500), 0, "-500"},
+        {date(DateSimple, 0, 8, 1850), FormatJourMois, "8.1850"},
+        {date(DateSimple, 12, 1, 1850), 0, "1850"},
+        {date(DateSimple, 12, 1, 0), FormatJourMois, "12.1"},  // sans année, pas de point final
+        {entre(1850, 1860), 0, "1850 à 1860"_1252},
+        {entre(1850, 1860), FormatCompact, "1850à1860"_1252},
+        {entre(1850, 1860), FormatSymboles | FormatJourMois, "1850 à 1860"_1252},
+        {DateGed{}, FormatJourMois, ""},
+        {date(DateVers, 12, 1, 0), FormatCompact | FormatJourMois, ""},
+        {entre(1850, 0), 0, ""},
+    };
+    for (const auto& c : cas) EXPECT_EQ(texte(c.date, c.options), c.attendu) << c.attendu;
 }
 
 TEST(FormaterDate, largeurMesureeEtDeuxPointsAuDelaDeLaLimite) {

@@ -27,90 +27,68 @@ bool echoue(std::string_view texte) {
 
 }  // namespace
 
-TEST(DateRepublicaine, premiersJoursDesAnsIEtIV) {
-    EXPECT_EQ(lue("1 VEND AN IV"), date(DateSimple, 23, 9, 1795));
-    EXPECT_EQ(lue("1 VEND AN I"), date(DateSimple, 22, 9, 1792));
-}
-
-TEST(DateRepublicaine, datesHistoriquesConnues) {
-    EXPECT_EQ(lue("@#DFRENCH R@ 2 PLUV 1"), date(0, 21, 1, 1793));    // mort de Louis XVI
-    EXPECT_EQ(lue("@#DFRENCH R@ 25 VEND 2"), date(0, 16, 10, 1793));  // de Marie-Antoinette
-    EXPECT_EQ(lue("9 THERMIDOR AN II"), date(0, 27, 7, 1794));
-    EXPECT_EQ(lue("18 brumaire an VIII"), date(0, 9, 11, 1799));
-    EXPECT_EQ(lue("10 NIVO AN XIV"), date(0, 31, 12, 1805));
-    EXPECT_EQ(lue("11 NIVO AN XIV"), date(0, 1, 1, 1806));  // fin du calendrier
-}
-
-TEST(DateRepublicaine, lesAnneesSextilesDecalentLAnSuivant) {
-    // Les ans III, VII et XI ont un 6e jour complémentaire.
-    EXPECT_EQ(lue("6 COMP AN III"), date(0, 22, 9, 1795));
-    EXPECT_EQ(lue("1 VEND AN VIII"), date(0, 23, 9, 1799));
-    EXPECT_EQ(lue("1 VEND AN XII"), date(0, 24, 9, 1803));
-    EXPECT_EQ(lue("1 VEND AN XIII"), date(0, 23, 9, 1804));
-    EXPECT_TRUE(echoue("6 COMP AN II"));
-    EXPECT_TRUE(echoue("6 COMP AN IV"));
-}
-
-TEST(DateRepublicaine, janvierEtFevrierDesAnsQuiContiennentUn29Fevrier) {
-    // 1er pluviôse an IV : 120 jours après le 23 septembre 1795.
-    EXPECT_EQ(lue("1 PLUV AN IV"), date(0, 21, 1, 1796));
-    EXPECT_EQ(lue("10 VENT AN IV"), date(0, 29, 2, 1796));
-    EXPECT_EQ(lue("11 VENT AN IV"), date(0, 1, 3, 1796));
-    // 1800 n'est pas bissextile : tout l'an VIII garde son décalage.
-    EXPECT_EQ(lue("11 NIVO AN VIII"), date(0, 1, 1, 1800));
-    EXPECT_EQ(lue("10 VENT AN VIII"), date(0, 1, 3, 1800));
-}
-
-TEST(DateRepublicaine, chiffresRomainsEtDecimaux) {
-    EXPECT_EQ(lue("1 VEND AN 4"), lue("1 VEND AN IV"));
-    EXPECT_EQ(lue("1 VEND 4"), lue("1 VEND IV"));
-    EXPECT_EQ(lue("1 VEND IX"), date(0, 23, 9, 1800));
-    EXPECT_EQ(lue("1 VEND AN XIV"), date(0, 23, 9, 1805));
-    EXPECT_EQ(lue("1 vend an viii"), date(0, 23, 9, 1799));
-    EXPECT_EQ(lue("1 VENDEMIAIRE AN V"), date(0, 22, 9, 1796));
+// Dates historiques et bornes des années sextiles (III, VII, XI), calculées à part.
+TEST(DateRepublicaine, convertitLesJoursConnusEtLesAnneesSextiles) {
+    struct {
+        const char* texte;
+        DateGed attendue;
+    } const cas[] = {
+        {"1 VEND AN IV", date(DateSimple, 23, 9, 1795)},
+        {"1 VEND AN I", date(DateSimple, 22, 9, 1792)},
+        {"@#DFRENCH R@ 2 PLUV 1", date(0, 21, 1, 1793)},    // mort de Louis XVI
+        {"@#DFRENCH R@ 25 VEND 2", date(0, 16, 10, 1793)},  // de Marie-Antoinette
+        {"9 THERMIDOR AN II", date(0, 27, 7, 1794)},
+        {"18 brumaire an VIII", date(0, 9, 11, 1799)},
+        {"10 NIVO AN XIV", date(0, 31, 12, 1805)},
+        {"11 NIVO AN XIV", date(0, 1, 1, 1806)},  // fin du calendrier
+        {"6 COMP AN III", date(0, 22, 9, 1795)},
+        {"1 VEND AN VIII", date(0, 23, 9, 1799)},
+        {"1 VEND AN XII", date(0, 24, 9, 1803)},
+        {"1 VEND AN XIII", date(0, 23, 9, 1804)},
+        // Janvier et février d'un an qui contient un 29 février ; 1800 n'est pas bissextile.
+        {"1 PLUV AN IV", date(0, 21, 1, 1796)},
+        {"10 VENT AN IV", date(0, 29, 2, 1796)},
+        {"11 VENT AN IV", date(0, 1, 3, 1796)},
+        {"11 NIVO AN VIII", date(0, 1, 1, 1800)},
+        {"10 VENT AN VIII", date(0, 1, 3, 1800)},
+        // Chiffres romains ou décimaux, casse, nom long.
+        {"1 VEND AN 4", date(0, 23, 9, 1795)},
+        {"1 VEND IV", date(0, 23, 9, 1795)},
+        {"1 VEND IX", date(0, 23, 9, 1800)},
+        {"1 VEND AN XIV", date(0, 23, 9, 1805)},
+        {"1 vend an viii", date(0, 23, 9, 1799)},
+        {"1 VENDEMIAIRE AN V", date(0, 22, 9, 1796)},
+        // Un mois sans jour : le mois grégorien qui en contient le milieu (15 thermidor II = 2 août).
+        {"@#DFRENCH R@ THER 2", date(DateSimple, 0, 8, 1794)},
+        {"VEND AN IV", date(DateSimple, 0, 10, 1795)},
+        {"COMP AN III", date(DateSimple, 0, 9, 1795)},
+        // Échappement après le qualificatif ; mois numérique sous l'échappement.
+        {"AFT @#DFRENCH R@ 1 VEND 1", date(DateApres, 22, 9, 1792)},
+        {"@#DFRENCH R@ 03 BRUM 4", date(DateSimple, 25, 10, 1795)},
+        {"@#DFRENCH R@ 1/1/4", date(DateSimple, 23, 9, 1795)},
+        // Une année seule couvre 22 sept. 1798 – 21 sept. 1799.
+        {"BEF @#DFRENCH R@ 7", date(DateAvant, 0, 0, 1799)},
+        {"AFT @#DFRENCH R@ 7", date(DateApres, 0, 0, 1798)},
+    };
+    for (const auto& c : cas) EXPECT_EQ(lue(c.texte), c.attendue) << c.texte;
     EXPECT_EQ(lue("1 NIVÔSE AN V"_1252), lue("1 NIVO AN V"));
-}
-
-TEST(DateRepublicaine, refuseLesDatesImpossibles) {
-    EXPECT_TRUE(echoue("31 VEND AN II"));
-    EXPECT_TRUE(echoue("7 COMP AN III"));
-    EXPECT_TRUE(echoue("1 VEND"));  // pas d'an 0
-    EXPECT_TRUE(echoue("1 VEND AN"));
-    EXPECT_TRUE(echoue("1 VEND 500 B.C."));
-    EXPECT_TRUE(echoue("1 VEND IIIIIIV"));  // −1 en lecture de droite à gauche
-    EXPECT_TRUE(echoue("1/14/4"));
-}
-
-TEST(DateRepublicaine, unMoisSansJourDonneLeMoisGregorienQuiEnContientLeMilieu) {
-    // Thermidor an II : du 19 juillet au 17 août 1794 ; le 15 thermidor est le 2 août.
-    EXPECT_EQ(lue("@#DFRENCH R@ THER 2"), date(DateSimple, 0, 8, 1794));
-    EXPECT_EQ(lue("VEND AN IV"), date(DateSimple, 0, 10, 1795));
-    EXPECT_EQ(lue("COMP AN III"), date(DateSimple, 0, 9, 1795));
-}
-
-TEST(DateRepublicaine, uneAnneeSeuleChevaucheDeuxAnneesGregoriennes) {
-    DateGed d = lue("@#DFRENCH R@ 7");  // 22 sept. 1798 – 21 sept. 1799
+    const DateGed d = lue("@#DFRENCH R@ 7");
     EXPECT_EQ(d.qualificatif, DateEntre);
     EXPECT_EQ(d.premiereAnnee(), 1798);
     EXPECT_EQ(d.annee, 1799);
-    EXPECT_EQ(lue("BEF @#DFRENCH R@ 7"), date(DateAvant, 0, 0, 1799));
-    EXPECT_EQ(lue("AFT @#DFRENCH R@ 7"), date(DateApres, 0, 0, 1798));
-    DateGed e = lue("BET @#DFRENCH R@ 2 AND @#DFRENCH R@ 3");
+    const DateGed e = lue("BET @#DFRENCH R@ 2 AND @#DFRENCH R@ 3");
     EXPECT_EQ(e.premiereAnnee(), 1793);
     EXPECT_EQ(e.annee, 1795);
 }
 
-TEST(DateRepublicaine, echappementApresLeQualificatifCommeLEcritLaNorme) {
-    EXPECT_EQ(lue("AFT @#DFRENCH R@ 1 VEND 1"), date(DateApres, 22, 9, 1792));
-    EXPECT_EQ(lue("@#DFRENCH R@ 03 BRUM 4"), date(DateSimple, 25, 10, 1795));
-    // Mois numérique sous l'échappement républicain.
-    EXPECT_EQ(lue("@#DFRENCH R@ 1/1/4"), date(DateSimple, 23, 9, 1795));
+TEST(DateRepublicaine, refuseLesDatesImpossibles) {
+    for (const char* t : {"6 COMP AN II", "6 COMP AN IV", "31 VEND AN II", "7 COMP AN III", "1 VEND" /* pas d'an 0 */,
+                          "1 VEND AN", "1 VEND 500 B.C.", "1 VEND IIIIIIV" /* −1 lu de droite à gauche */, "1/14/4"})
+        EXPECT_TRUE(echoue(t)) << t;
 }
 
 TEST(DateRepublicaine, sextilesEtLongueurDesMois) {
-    EXPECT_TRUE(anRepublicainSextile(3));
-    EXPECT_TRUE(anRepublicainSextile(7));
-    EXPECT_TRUE(anRepublicainSextile(11));
+    for (int an : {3, 7, 11}) EXPECT_TRUE(anRepublicainSextile(an)) << an;
     EXPECT_FALSE(anRepublicainSextile(4));
     EXPECT_EQ(joursDuMoisRepublicain(12, 2), 30);
     EXPECT_EQ(joursDuMoisRepublicain(13, 2), 5);

@@ -34,7 +34,6 @@ struct Dialogue : ::testing::Test {
 };
 
 using essai::element;
-
 using lignara::essai::lireFichier;
 
 }  // namespace
@@ -87,7 +86,6 @@ TEST_F(Dialogue, lesOptionsDuFichierNeSontCopieesQueSurOkEtRefusentUnTagDejaLu) 
     f.executer(1002);
     ASSERT_TRUE(f.fichier().estOuvert());
     ExecutionDialogue::simulation() = [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Options du fichier ouvert");
         EXPECT_EQ(element<QLabel>(d, "titreFichier")->text(), "Fichier famille-exemple.ged");
         element<QRadioButton>(d, "radioDiese")->setChecked(true);
         return int(QDialog::Rejected);

@@ -83,7 +83,8 @@ TEST_F(DocumentProduit, sansAfficheurLaFenetreDitOuEstLeDocument) {
                   QString::fromStdString(document.string()));
 }
 
-// La même version partout : la boîte « A propos » porte celle que le PDF écrit.
+// La même version partout : la boîte « A propos » porte celle que le PDF écrit, et le dossier
+// de configuration.
 TEST_F(DocumentProduit, laBoiteAProposPorteLaVersionDesDocuments) {
     f->configuration().afficheurs = {"true", "true", "true", "true"};
     const std::string pdf = lignara::essai::lireFichier(produire());
@@ -96,6 +97,8 @@ TEST_F(DocumentProduit, laBoiteAProposPorteLaVersionDesDocuments) {
     ASSERT_EQ(BoiteMessage::montres().size(), 1);
     EXPECT_TRUE(BoiteMessage::montres()[0].startsWith(QString::fromStdString("Lignara v" + version + ".3\n")))
         << BoiteMessage::montres()[0].toStdString();
+    EXPECT_TRUE(BoiteMessage::montres()[0].endsWith("Répertoire de configuration : " +
+                                                    QString::fromStdString(dossierConfiguration().string())));
 }
 
 TEST_F(DocumentProduit, quitterEffaceLesDocumentsEtRangeLeNombreDePersonnes) {

@@ -3,7 +3,6 @@
 // s'applique aux deux de la même façon, et la fenêtre suit son changement sur le fichier ouvert.
 #include <cstdlib>
 #include <filesystem>
-#include <set>
 
 #include <QCheckBox>
 
@@ -12,7 +11,6 @@
 #include "render/LecturePdf.h"
 #include "reglages/Configuration.h"
 #include "commun/Dossiers.h"
-#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/CommandesMenus.h"
 
 using namespace lignara;
@@ -33,32 +31,21 @@ struct Reproductible : ::essai::FenetreOuverte {
 
     void TearDown() override { enregistrerConfiguration(Configuration{}, dossierConfiguration()); }
 
-    // Arbre ascendant de François Berthelot (@I27@), par son menu, feuille validée telle quelle.
+    // Arbre ascendant de François Berthelot (@I27@), par son menu, feuille validée telle quelle ;
+    // gardé hors du dossier de sortie.
     fs::path depuisLaFenetre() {
-        const ElementMenuDocument* element = nullptr;
-        for (const MenuDocuments& menu : menusDocuments())
-            for (const ElementMenuDocument& e : menu.elements)
-                if (e.typeDocument == 1) element = &e;
-        EXPECT_NE(element, nullptr);
-        if (!element) return {};
         f->configuration().afficheurs = {"true", "true", "true", "true"};
         aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
             ::essai::taper(d, "Berthelot", "François");
             return ::essai::valider(d);
         };
         aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return ::essai::valider(d); };
-        std::set<fs::path> avant;
-        for (const auto& e : fs::directory_iterator(dossierSortieDuProgramme())) avant.insert(e.path());
-        f->executer(element->identifiant);
+        f->executer(6101);
         EXPECT_TRUE(BoiteMessage::montres().isEmpty()) << BoiteMessage::montres().join("\n").toStdString();
-        for (const auto& e : fs::directory_iterator(dossierSortieDuProgramme()))
-            if (!avant.count(e.path())) {
-                const fs::path garde = dossier.chemin / ("fenetre" + std::to_string(avant.size()) + ".pdf");
-                fs::rename(e.path(), garde);
-                return garde;
-            }
-        ADD_FAILURE() << "aucun document écrit";
-        return {};
+        if (f->dernierDocument().empty()) return {};
+        const fs::path garde = dossier.chemin / "fenetre.pdf";
+        fs::rename(f->dernierDocument(), garde);
+        return garde;
     }
 
     // Le même par « lignara document », les préférences de la fenêtre enregistrées.

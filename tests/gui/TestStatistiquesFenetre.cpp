@@ -26,7 +26,6 @@ using StatistiquesFenetre = essai::FenetreDocuments;
 // conjoints ; le choix « âge au décès » arrive au document.
 TEST_F(StatistiquesFenetre, laVarianteCompleteNeDemandeQueSaFeuille) {
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Statistiques");
         EXPECT_EQ(d.findChild<QCheckBox*>("c2012"), nullptr);
         EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());
         element<QRadioButton>(d, "c2032")->setChecked(true);
@@ -45,9 +44,7 @@ TEST_F(StatistiquesFenetre, laVarianteDescendanteDemandeLaTeteEtMontreLesConjoin
     };
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
         EXPECT_TRUE(element<QCheckBox>(d, "c2011")->isChecked());  // conjoints, page DIALOG_SN_D_GENE
-        EXPECT_EQ(element<QSpinBox>(d, "c2060")->minimum(), 1);
         EXPECT_EQ(element<QSpinBox>(d, "c2060")->maximum(), 100);
-        EXPECT_EQ(element<QSpinBox>(d, "c2060")->suffix(), " année(s)");
         element<QSpinBox>(d, "c2060")->setValue(10);
         return essai::valider(d);
     };

@@ -23,7 +23,7 @@ std::map<std::uint32_t, DegreParente> parDegre(const BaseGenealogique& base, std
 
 }  // namespace
 
-TEST(DegresParente, cousinAuQuatriemeEtSonConjointAuCinquiemeParAlliance) {
+TEST(DegresParente, cousinAuQuatriemeSonConjointAuCinquiemeParAllianceEtLigneDirecteDesSeulsAscendants) {
     DossierEssai dossier;
     BaseGenealogique base = construireFamilleEssai(dossier.chemin());
     auto m = parDegre(base, Luc, 0);
@@ -39,12 +39,7 @@ TEST(DegresParente, cousinAuQuatriemeEtSonConjointAuCinquiemeParAlliance) {
     EXPECT_TRUE(m[Sophie].alliance);
     EXPECT_EQ(m[Tom].degre, 2);
     EXPECT_EQ(m.count(Ernest), 0u);
-}
-
-TEST(DegresParente, seulsLesAscendantsPortentLaLigneDirecte) {
-    DossierEssai dossier;
-    BaseGenealogique base = construireFamilleEssai(dossier.chemin());
-    auto m = parDegre(base, Luc, 0);
+    // Seuls les ascendants portent la ligne directe.
     for (std::uint32_t p : {Pierre, Marie, Gaston, Berthe}) EXPECT_TRUE(m[p].ligneDirecte) << p;
     EXPECT_EQ(m[Gaston].degre, 2);
     EXPECT_FALSE(m[Anne].ligneDirecte);  // tante

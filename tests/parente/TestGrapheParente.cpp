@@ -89,12 +89,6 @@ TEST(GrapheParente, profondeurEstLeNombreDeGenerationsDeDescendants) {
     EXPECT_EQ(g.nombreFeuilles(), 6u);  // Luc, Léa, Tom, Max, Ernest, Zoé
 }
 
-TEST(GrapheParente, sansOptionHuitLeGrapheNEstPasGarde) {
-    DossierEssai dossier;
-    BaseGenealogique base = construireFamilleEssai(dossier.chemin());
-    EXPECT_FALSE(construire(base, GrapheProfondeurs).graphe);
-}
-
 TEST(GrapheParente, uneBoucleDeParenteNommeSesPersonnesEtLeursAscendants) {
     DossierEssai dossier;
     ArbreEssai a;
@@ -296,6 +290,7 @@ TEST(GrapheParente, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois) {
     DossierEssai d2;
     BaseGenealogique famille = construireFamilleEssai(d2.chemin());
     ResultatGrapheParente f = construire(famille, GrapheDescendants);
+    EXPECT_FALSE(f.graphe);  // sans GrapheConserver, le graphe n'est pas gardé
     EXPECT_EQ(f.descendants[Gaston], 6u);
     EXPECT_EQ(f.descendants[Pierre], 3u);
     EXPECT_EQ(f.descendants[Sophie], 1u);

@@ -5,6 +5,7 @@
 #include "FamilleEssai.h"
 #include "commun/OperationImpossible.h"
 #include "parente/LienParente.h"
+#include "support/Message.h"
 
 using namespace lignara;
 using namespace lignara::essai;
@@ -33,90 +34,85 @@ protected:
 
 }  // namespace
 
-TEST_F(LienParenteEssai, deuxFreresOntLeursParentsEnRangeeZero) {
-    LienParente l = chercher(Luc, Lea);
-    EXPECT_EQ(l.ancetreCommun(), Pierre);
-    EXPECT_EQ(l.longueurPremiere(), 1u);
-    EXPECT_EQ(l.longueurSeconde(), 1u);
-    ASSERT_EQ(l.rangees(), 2u);
-    EXPECT_EQ(rangee(l, 0), (R{Pierre, Marie, -1, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Luc, -1, Lea, -1}));
-}
-
-TEST_F(LienParenteEssai, demiFreresParLePereMontrentLesDeuxMeres) {
-    LienParente l = chercher(Luc, Tom);
-    EXPECT_EQ(rangee(l, 0), (R{Pierre, Marie, Sophie, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Luc, -1, Tom, -1}));
-}
-
-TEST_F(LienParenteEssai, belleMereAcoteDuPereEtDeLaMere) {
-    LienParente l = chercher(Luc, Sophie);
-    EXPECT_EQ(l.ancetreCommun(), Pierre);
-    EXPECT_EQ(l.longueurPremiere(), 1u);
-    EXPECT_EQ(l.longueurSeconde(), 0u);
-    EXPECT_EQ(rangee(l, 0), (R{Pierre, Marie, Sophie, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Luc, -1, -1, -1}));
-}
-
-TEST_F(LienParenteEssai, conjointsSansLigneeMontrentLaPremiereEtLaSeconde) {
-    LienParente l = chercher(Pierre, Sophie);
-    EXPECT_EQ(l.longueurPremiere(), 0u);
-    EXPECT_EQ(l.longueurSeconde(), 0u);
-    ASSERT_EQ(l.rangees(), 1u);
-    EXPECT_EQ(rangee(l, 0), (R{Pierre, Sophie, -1, -1}));
-    EXPECT_EQ(l.case_(0, 1).prenoms, "Sophie");
-    EXPECT_EQ(l.case_(0, 1).nom, "FAURE");
-}
-
-TEST_F(LienParenteEssai, grandPereEnSecondeLigneeVide) {
-    LienParente l = chercher(Luc, Gaston);
-    EXPECT_EQ(l.ancetreCommun(), Gaston);
-    EXPECT_EQ(l.longueurPremiere(), 2u);
-    EXPECT_EQ(l.longueurSeconde(), 0u);
-    ASSERT_EQ(l.rangees(), 3u);
-    EXPECT_EQ(rangee(l, 0), (R{Gaston, Berthe, -1, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Pierre, Marie, -1, -1}));
-    EXPECT_EQ(rangee(l, 2), (R{Luc, -1, -1, -1}));
-}
-
-TEST_F(LienParenteEssai, cousinsGermainsDescendentDesGrandsParents) {
-    LienParente l = chercher(Luc, Max);
-    EXPECT_EQ(l.ancetreCommun(), Gaston);
-    EXPECT_EQ(rangee(l, 0), (R{Gaston, Berthe, -1, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Pierre, Marie, Anne, Jacques}));
-    EXPECT_EQ(rangee(l, 2), (R{Luc, -1, Max, -1}));
-}
-
-TEST_F(LienParenteEssai, uneAllianceDeLaPremiereLaPlaceACoteDeSonConjoint) {
-    // Marie n'est parente d'Anne que par son mari Pierre, frère d'Anne.
-    LienParente l = chercher(Marie, Anne);
-    EXPECT_EQ(l.ancetreCommun(), Gaston);
-    EXPECT_EQ(rangee(l, 0), (R{Gaston, Berthe, -1, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Pierre, Marie, Anne, -1}));
-}
-
-TEST_F(LienParenteEssai, deuxPersonnesParLeursDeuxConjointsTrouventLeurAncetre) {
-    // Zoé (épouse de Max) et Sophie (épouse de Pierre) : Max et Pierre descendent de Gaston.
-    LienParente l = chercher(Zoe, Sophie);
-    EXPECT_EQ(l.ancetreCommun(), Gaston);
-    EXPECT_EQ(rangee(l, 0), (R{Gaston, Berthe, -1, -1}));
-    EXPECT_EQ(rangee(l, 1), (R{Anne, Jacques, Pierre, Sophie}));
-    EXPECT_EQ(rangee(l, 2), (R{Max, Zoe, -1, -1}));
+// Rangées du tableau (−1 : case vide) et longueurs des deux lignées pour chaque sorte de lien.
+TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangees) {
+    struct {
+        const char* lien;
+        std::uint32_t a, b, ancetre, premiere, seconde;
+        std::vector<R> rangees;
+    } const cas[] = {
+        {"frère et sœur : les parents en rangée 0",
+         Luc,
+         Lea,
+         Pierre,
+         1,
+         1,
+         {{Pierre, Marie, -1, -1}, {Luc, -1, Lea, -1}}},
+        {"demi-frères par le père : les deux mères",
+         Luc,
+         Tom,
+         Pierre,
+         1,
+         1,
+         {{Pierre, Marie, Sophie, -1}, {Luc, -1, Tom, -1}}},
+        {"belle-mère à côté du père et de la mère",
+         Luc,
+         Sophie,
+         Pierre,
+         1,
+         0,
+         {{Pierre, Marie, Sophie, -1}, {Luc, -1, -1, -1}}},
+        {"conjoints sans lignée", Pierre, Sophie, 0, 0, 0, {{Pierre, Sophie, -1, -1}}},
+        {"grand-père : seconde lignée vide",
+         Luc,
+         Gaston,
+         Gaston,
+         2,
+         0,
+         {{Gaston, Berthe, -1, -1}, {Pierre, Marie, -1, -1}, {Luc, -1, -1, -1}}},
+        {"cousins germains",
+         Luc,
+         Max,
+         Gaston,
+         2,
+         2,
+         {{Gaston, Berthe, -1, -1}, {Pierre, Marie, Anne, Jacques}, {Luc, -1, Max, -1}}},
+        // Marie n'est parente d'Anne que par son mari Pierre, frère d'Anne.
+        {"alliance de la première à côté de son conjoint",
+         Marie,
+         Anne,
+         Gaston,
+         1,
+         1,
+         {{Gaston, Berthe, -1, -1}, {Pierre, Marie, Anne, -1}}},
+        // Zoé (épouse de Max) et Sophie (épouse de Pierre) : Max et Pierre descendent de Gaston.
+        {"deux personnes par leurs deux conjoints",
+         Zoe,
+         Sophie,
+         Gaston,
+         2,
+         1,
+         {{Gaston, Berthe, -1, -1}, {Anne, Jacques, Pierre, Sophie}, {Max, Zoe, -1, -1}}},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.lien);
+        const LienParente l = chercher(c.a, c.b);
+        if (c.ancetre) EXPECT_EQ(l.ancetreCommun(), c.ancetre);  // 0 : entre conjoints, sans objet
+        EXPECT_EQ(l.longueurPremiere(), c.premiere);
+        EXPECT_EQ(l.longueurSeconde(), c.seconde);
+        std::vector<R> rangees;
+        for (std::size_t r = 0; r < l.rangees(); ++r) rangees.push_back(rangee(l, r));
+        EXPECT_EQ(rangees, c.rangees);
+    }
+    const LienParente conjoints = chercher(Pierre, Sophie);
+    EXPECT_EQ(conjoints.case_(0, 1).prenoms, "Sophie");
+    EXPECT_EQ(conjoints.case_(0, 1).nom, "FAURE");
 }
 
 TEST_F(LienParenteEssai, personneIsoleeOuMemePersonneSontRefusees) {
-    try {
-        chercher(Luc, Ernest);
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
-    }
-    try {
-        LienParente l(Luc, Luc);
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_STREQ(e.what(), "Erreur : les deux personnes doivent être différentes"_1252);
-    }
+    EXPECT_EQ(messageDe([&] { chercher(Luc, Ernest); }),
+              "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
+    EXPECT_EQ(messageDe([] { LienParente l(Luc, Luc); }), "Erreur : les deux personnes doivent être différentes"_1252);
 }
 
 namespace {

@@ -2,10 +2,10 @@
 
 #include <filesystem>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
+#include "support/AlterationsStockees.h"
 #include "support/Message.h"
 #include "TestCategorieDossiers.h"
 #include "commun/OperationImpossible.h"
@@ -50,7 +50,10 @@ using essai::messageDe;
 }  // namespace
 
 // Le rang 0 veut dire « aucune chronologie » ; les autres sont des fichiers livrés.
-TEST(ChronologieListe, commenceParAucunPuisLesLivreesAuxNomsBornes) {
+// Le rang 0 veut dire « aucune chronologie » ; les autres sont des fichiers livrés, sous Chrono,
+// trouvés par leur nom exact.
+TEST(ChronologieListe, commenceParAucunPuisLesLivreesTrouveesParNomExact) {
+    DossiersEssai d;
     auto liste = ChronologieListe::livree();
     ASSERT_GT(liste.entrees().size(), 1u);
     EXPECT_EQ(liste.entrees()[0].nom, "(aucun)");
@@ -58,31 +61,21 @@ TEST(ChronologieListe, commenceParAucunPuisLesLivreesAuxNomsBornes) {
         EXPECT_LE(e.nom.size(), ChronologieListe::kLongueurMaximaleNom);
         EXPECT_EQ(e.emplacement, 1);
     }
-}
-
-TEST(ChronologieListe, trouveParNomExactSinonRendAucunAvecLeMessage) {
-    auto liste = ChronologieListe::livree();
     std::string message;
     EXPECT_EQ(liste.trouver("Littérature française"_1252, message), 20u);
     EXPECT_TRUE(message.empty());
     EXPECT_EQ(liste.trouver("france", message), 0u);
     EXPECT_EQ(message, "La chronologie \"france\" n'existe pas");
-}
-
-TEST(ChronologieListe, placeLesFichiersLivresSousChrono) {
-    DossiersEssai d;
     EXPECT_EQ(ChronologieListe::fichier({"Siècles"_1252, 1}), d.installation() / "Chrono" / "Chrono-Siècles.dwa");
     EXPECT_EQ(ChronologieListe::fichier({"Perso", 0}), d.configuration() / "Chrono-Perso.dwa");
 }
 
-TEST(Chronologie, borneLaPeriodeQuiDepasseLesAnneesDeLArbre) {
+TEST(Chronologie, borneLaPeriodeQuiDepasseLesAnneesDeLArbreEtSansPeriodeEstVide) {
     auto c = Chronologie::lire(Chronologie::image(kBourbons), 1700, 1900);
     EXPECT_EQ(annees(c), (std::vector<int>{1700, 1715, 1715, 1774, 1774, 1792, 1792, 1795, 1792, 1792, 1795, 1799}));
     auto haut = Chronologie::lire(Chronologie::image(kBourbons), 1600, 1650);
     EXPECT_EQ(annees(haut), (std::vector<int>{1600, 1610, 1610, 1643, 1643, 1650}));
-}
-
-TEST(Chronologie, sansPeriodeDansLesAnneesDeLArbreEstVide) {
+    // Sans période dans les années de l'arbre : vide.
     EXPECT_TRUE(Chronologie::lire(Chronologie::image(kBourbons), 1800, 1900).vide());
     EXPECT_TRUE(Chronologie::lire(Chronologie::image(kBourbons), 1400, 1588).vide());
 }
@@ -186,9 +179,9 @@ TEST(Chronologie, unFichierAbsentEstInaccessibleMaisAucunNeLitRien) {
 // Chaque coupe avant la fin de la dernière période utile donne le message ; aucune ne lit hors
 // de l'image. Une coupe après la période qui dépasse Y2 ne gêne pas : on n'y lit plus.
 TEST(Chronologie, unFichierTronqueEstInaccessible) {
-    std::string image = Chronologie::image(kBourbons);
-    for (std::size_t n = 0; n < image.size(); ++n)
-        EXPECT_THROW(Chronologie::lire(image.substr(0, n), 1500, 2000), OperationImpossible) << n;
+    const std::string image = Chronologie::image(kBourbons);
+    essai::pourChaqueTroncature(
+        image, [](const std::string& o) { EXPECT_THROW(Chronologie::lire(o, 1500, 2000), OperationImpossible); });
     EXPECT_NO_THROW(Chronologie::lire(image, 1500, 2000));
 }
 
@@ -209,11 +202,7 @@ TEST(Chronologie, unLibelleDePlusDe100OctetsEstInaccessible) {
 }
 
 TEST(Chronologie, resisteAuxOctetsInverses) {
-    const std::string image = Chronologie::image(kBourbons);
-    std::mt19937 alea(1789);
-    for (int essai = 0; essai < 2000; ++essai) {
-        std::string abime = image;
-        abime[alea() % abime.size()] ^= static_cast<char>(1 << (alea() % 8));
+    essai::pourDesOctetsAlteres(Chronologie::image(kBourbons), 1789, 2000, 1, [](const std::string& abime) {
         try {
             auto c = Chronologie::lire(abime, 1500, 2000);
             for (const auto& p : c.periodes()) {
@@ -225,7 +214,7 @@ TEST(Chronologie, resisteAuxOctetsInverses) {
             c.libelles();
         } catch (const OperationImpossible&) {
         }
-    }
+    });
 }
 
 TEST(ChronologieSource, litUneLigneParPeriodeEtNommeLaLigneFautive) {

@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
-#include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "reglages/DossierEssai.h"
+#include "support/AlterationsStockees.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
@@ -186,19 +186,8 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     EXPECT_EQ(c->couleurFondSignature, (CouleurRvb{1, 2, 3}));
 
     Octets v600;
-    v600.u16(600)
-        .u8(1)
-        .texte("s")
-        .u8(0)
-        .u8(1)
-        .texte("/a.ged")
-        .texte("/photos")
-        .ajouter(champsDuMilieu(true))
-        .ajouter(signature)
-        .texte("pdf")
-        .texte("txt")
-        .texte("rtf")
-        .texte("web");
+    v600.u16(600).u8(1).texte("s").u8(0).u8(1).texte("/a.ged").texte("/photos");
+    v600.ajouter(champsDuMilieu(true)).ajouter(signature).texte("pdf").texte("txt").texte("rtf").texte("web");
     c = lireConfiguration(v600.v);
     ASSERT_TRUE(c.has_value());
     EXPECT_EQ(c->dossierPhotos, "/photos");
@@ -304,24 +293,13 @@ TEST(Configuration, fixerPaysNAccepteQueDeuxMajuscules) {
     EXPECT_EQ(c.codePays, ('D' << 8) | 'E');
 }
 
-TEST(Configuration, unFichierTronqueAChaqueLongueurEstRefuse) {
-    auto complet = fixture("config-603-complet.dwa");
-    for (std::size_t n = 0; n < complet.size(); ++n) {
-        std::vector<std::uint8_t> tronque(complet.begin(), complet.begin() + static_cast<long>(n));
-        EXPECT_FALSE(lireConfiguration(tronque).has_value()) << n;
-    }
-    EXPECT_TRUE(lireConfiguration(complet).has_value());
-}
-
-TEST(Configuration, desOctetsAlteresDonnentDesValeursBorneesOuLesDefauts) {
-    auto complet = fixture("config-603-complet.dwa");
-    std::mt19937 alea(603);
-    for (int essai = 0; essai < 3000; ++essai) {
-        auto octets = complet;
-        for (int k = 0; k < 1 + essai % 4; ++k)
-            octets[alea() % octets.size()] ^= static_cast<std::uint8_t>(1 + alea() % 255);
-        auto c = lireConfiguration(octets);
-        if (!c) continue;
+TEST(Configuration, refuseChaqueTroncatureEtBorneCeQueDonnentDesOctetsAlteres) {
+    const auto complet = fixture("config-603-complet.dwa");
+    ASSERT_TRUE(lireConfiguration(complet).has_value());
+    essai::pourChaqueTroncature(complet, [](const auto& o) { EXPECT_FALSE(lireConfiguration(o).has_value()); });
+    essai::pourDesOctetsAlteres(complet, 603, 3000, 4, [](const auto& o) {
+        const auto c = lireConfiguration(o);
+        if (!c) return;
         EXPECT_GE(c->compressionTableaux, 10);
         EXPECT_LE(c->compressionArbres, 200);
         EXPECT_LE(c->espaceMinimal, 99);
@@ -329,18 +307,16 @@ TEST(Configuration, desOctetsAlteresDonnentDesValeursBorneesOuLesDefauts) {
         EXPECT_LE(c->serveurMiseAJour.size(), kLimiteServeur);
         EXPECT_LE(c->afficheurs[kAfficheurWeb].size(), kLimiteChemin);
         EXPECT_EQ(c->formatPapier, kFormatNonPagine);
-    }
+    });
 }
 
-TEST(Configuration, chargeLesDefautsSansFichierOuAvecUnFichierEtranger) {
+// Sans fichier ou avec un fichier étranger : les défauts ; enregistré : relu tel quel, sans
+// temporaire ; dossier absent : le message qui nomme le fichier.
+TEST(Configuration, chargeEnregistreEtSignaleUnDossierOuLOnNePeutPasEcrire) {
     DossierEssai dossier;
     EXPECT_EQ(chargerConfiguration(dossier.chemin()), Configuration{});
     essai::ecrireOctets(dossier / "Config.dwa", {'%', 'P', 'D', 'F', '-', '1', '.', '7'});
     EXPECT_EQ(chargerConfiguration(dossier.chemin()), Configuration{});
-}
-
-TEST(Configuration, enregistreEtRechargeSansLaisserDeTemporaire) {
-    DossierEssai dossier;
     Configuration c = configurationComplete();
     c.formatPapier = kFormatNonPagine;
     enregistrerConfiguration(c, dossier.chemin());
@@ -348,31 +324,13 @@ TEST(Configuration, enregistreEtRechargeSansLaisserDeTemporaire) {
     c.police = "Liberation Serif";
     enregistrerConfiguration(c, dossier.chemin());
     EXPECT_EQ(chargerConfiguration(dossier.chemin()).police, "Liberation Serif");
-    EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Config.dwa"});
-}
-
-TEST(Configuration, unFichierQuiEstUnLienResteUnLien) {
-    DossierEssai dossier;
-    std::filesystem::create_directory(dossier / "partage");
-    enregistrerConfiguration(Configuration{}, dossier / "partage");
-    std::filesystem::create_symlink(dossier / "partage" / "Config.dwa", dossier / "Config.dwa");
-    Configuration c;
-    c.police = "Liberation Sans";
-    enregistrerConfiguration(c, dossier.chemin());
-    EXPECT_TRUE(std::filesystem::is_symlink(dossier / "Config.dwa"));
-    EXPECT_EQ(chargerConfiguration(dossier / "partage").police, "Liberation Sans");
-}
-
-TEST(Configuration, signaleUnDossierOuLOnNePeutPasEcrire) {
-    DossierEssai dossier;
-    std::filesystem::path absent = dossier / "absent";
-    try {
-        enregistrerConfiguration(Configuration{}, absent);
-        FAIL() << "pas d'exception";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Accès impossible au fichier de configuration\n"_1252 +
-                                             (absent / "Config.dwa").string() + "\nDossier inexistant");
-    }
+    auto noms = dossier.noms();  // le fichier étranger est mis de côté, aucun temporaire ne reste
+    std::sort(noms.begin(), noms.end());
+    EXPECT_EQ(noms, (std::vector<std::string>{"Config.dwa", "Config.dwa.abime"}));
+    const std::filesystem::path absent = dossier / "absent";
+    EXPECT_EQ(essai::messageDe([&] { enregistrerConfiguration(Configuration{}, absent); }),
+              "Accès impossible au fichier de configuration\n"_1252 + (absent / "Config.dwa").string() +
+                  "\nDossier inexistant");
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 // « Recents.txt » : les huit derniers fichiers ouverts par la fenêtre, le plus récent d'abord.
 #include <gtest/gtest.h>
 
-#include <random>
 #include <string>
 
 #include "reglages/DossierEssai.h"
 #include "reglages/FichiersRecents.h"
+#include "support/AlterationsStockees.h"
 
 namespace lignara {
 namespace {
@@ -53,22 +53,19 @@ TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusSansDou
     FichiersRecents r;
     for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) r.retenir(c);
     const std::string complet = r.ecrire();
-    for (std::size_t n = 0; n <= complet.size(); ++n) {
+    essai::pourChaqueTroncature(complet, [](const std::string& o) {
         // La liste lue est gardée : parcourir celle d'un temporaire la lirait après sa destruction.
-        const FichiersRecents lus = FichiersRecents::lire(complet.substr(0, n));
+        const FichiersRecents lus = FichiersRecents::lire(o);
         for (const fs::path& p : lus.liste()) EXPECT_TRUE(p.is_absolute());
-    }
-    std::mt19937 alea(8);
-    for (int essai = 0; essai < 500; ++essai) {
-        std::string altere = complet;
-        altere[alea() % altere.size()] = static_cast<char>(alea() % 256);
-        const auto liste = FichiersRecents::lire(altere).liste();
+    });
+    essai::pourDesOctetsAlteres(complet, 8, 500, 1, [](const std::string& o) {
+        const auto liste = FichiersRecents::lire(o).liste();
         EXPECT_LE(liste.size(), 3u);
         for (std::size_t i = 0; i < liste.size(); ++i) {
             EXPECT_TRUE(liste[i].is_absolute());
             for (std::size_t j = 0; j < i; ++j) EXPECT_NE(liste[i], liste[j]);
         }
-    }
+    });
 }
 
 TEST(FichiersRecents, seRangeDansLeDossierDeConfigurationSansTemporaire) {

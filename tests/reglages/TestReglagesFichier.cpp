@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <random>
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "reglages/DossierEssai.h"
 #include "reglages/FichierPerso.h"
+#include "support/AlterationsStockees.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
@@ -47,8 +48,12 @@ TEST(ReglagesFichier, ecritDeuxFichiersOctetPourOctet) {
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Perso.dwa"});
 }
 
-TEST(ReglagesFichier, retrouveChaqueFichierParSonCheminExact) {
+TEST(ReglagesFichier, retrouveChaqueFichierParSonCheminExactSinonLesDefauts) {
     DossierEssai dossier;
+    const ReglagesFichier defauts = chargerReglagesFichier(dossier.chemin(), kBerthelot);  // sans fichier
+    EXPECT_EQ(defauts.modeCommentaire, ReglagesFichier::kPremiereLigneNotes);
+    EXPECT_FALSE(defauts.moi.definie());
+    EXPECT_TRUE(defauts.favoris.empty());
     essai::ecrireOctets(dossier / "Perso.dwa", fixture("perso-deux-fichiers.dwa"));
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), reglagesBerthelot());
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kAutre), reglagesAutre());
@@ -70,14 +75,6 @@ TEST(ReglagesFichier, remplacerUnBlocGardeLesAutresEtLeurOrdre) {
     ASSERT_EQ(fichier.blocs().size(), 2u);
     EXPECT_EQ(fichier.blocs()[0].chemin, kBerthelot);
     EXPECT_TRUE(fichier.intact());
-}
-
-TEST(ReglagesFichier, sansFichierOuSansBlocLesDefautsSAppliquent) {
-    DossierEssai dossier;
-    ReglagesFichier defauts = chargerReglagesFichier(dossier.chemin(), kBerthelot);
-    EXPECT_EQ(defauts.modeCommentaire, ReglagesFichier::kPremiereLigneNotes);
-    EXPECT_FALSE(defauts.moi.definie());
-    EXPECT_TRUE(defauts.favoris.empty());
 }
 
 TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongs) {
@@ -132,30 +129,22 @@ TEST(ReglagesFichier, uneListeDeFavorisAbimeeEstVideeSansPerdreLeResteDuBloc) {
     EXPECT_TRUE(lu->favoris.empty());
 }
 
-TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedent) {
-    auto complet = fixture("perso-deux-fichiers.dwa");
-    auto original = FichierPerso::lire(complet);
+TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedentEtDesOctetsAlteresRestentBornes) {
+    const auto complet = fixture("perso-deux-fichiers.dwa");
+    const auto original = FichierPerso::lire(complet);
     ASSERT_TRUE(original.intact());
     ASSERT_EQ(original.blocs().size(), 2u);
-    for (std::size_t n = 0; n < complet.size(); ++n) {
-        auto lu = FichierPerso::lire({complet.data(), n});
-        EXPECT_FALSE(lu.intact()) << n;
-        ASSERT_LE(lu.blocs().size(), 1u) << n;
+    essai::pourChaqueTroncature(complet, [&](const auto& o) {
+        const auto lu = FichierPerso::lire(o);
+        EXPECT_FALSE(lu.intact());
+        ASSERT_LE(lu.blocs().size(), 1u);
         if (!lu.blocs().empty()) {
             EXPECT_EQ(lu.blocs()[0].chemin, kBerthelot);
             EXPECT_EQ(lu.blocs()[0].donnees, original.blocs()[0].donnees);
         }
-    }
-}
-
-TEST(FichierPerso, desOctetsAlteresNePlantentPas) {
-    auto complet = fixture("perso-deux-fichiers.dwa");
-    std::mt19937 alea(600);
-    for (int essai = 0; essai < 3000; ++essai) {
-        auto octets = complet;
-        for (int k = 0; k < 1 + essai % 3; ++k)
-            octets[alea() % octets.size()] ^= static_cast<std::uint8_t>(1 + alea() % 255);
-        auto fichier = FichierPerso::lire(octets);
+    });
+    essai::pourDesOctetsAlteres(complet, 600, 3000, 3, [](const auto& o) {
+        const auto fichier = FichierPerso::lire(o);
         for (const BlocPerso& bloc : fichier.blocs()) {
             EXPECT_LE(bloc.chemin.size(), FichierPerso::kLimiteChemin);
             if (auto r = lireReglagesFichier(bloc.donnees)) {
@@ -164,7 +153,7 @@ TEST(FichierPerso, desOctetsAlteresNePlantentPas) {
                 for (const Favori& f : r->favoris) EXPECT_LE(f.nom.size(), Favori::kLimiteNom);
             }
         }
-    }
+    });
 }
 
 TEST(FichierPerso, refuseLesAutresVersions) {
@@ -201,14 +190,9 @@ TEST(ReglagesFichier, refuseUnCheminQueLIndexNePeutPasTenir) {
 
 TEST(ReglagesFichier, signaleUnDossierDeConfigurationInaccessible) {
     DossierEssai dossier;
-    try {
-        enregistrerReglagesFichier(dossier / "absent", kBerthelot, reglagesAutre());
-        FAIL() << "pas d'exception";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()), "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string() +
-                                             "\n" + (dossier / "absent" / "Perso.dwa").string() +
-                                             "\nDossier inexistant");
-    }
+    EXPECT_EQ(essai::messageDe([&] { enregistrerReglagesFichier(dossier / "absent", kBerthelot, reglagesAutre()); }),
+              "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string() + "\n" +
+                  (dossier / "absent" / "Perso.dwa").string() + "\nDossier inexistant");
 }
 
 }  // namespace

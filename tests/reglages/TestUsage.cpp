@@ -2,10 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "commun/OperationImpossible.h"
 #include "reglages/DossierEssai.h"
+#include "support/AlterationsStockees.h"
 
 namespace lignara {
 namespace {
@@ -40,7 +39,7 @@ TEST(CompteursUsage, ecritLaVersion504Avec44Compteurs) {
     EXPECT_EQ(lireCompteursUsage(octets), c);
 }
 
-TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteurs) {
+TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteursEtLesInconnuesSontRefusees) {
     for (auto [version, nombre] : {std::pair{503, 33}, {502, 31}, {501, 27}, {500, 26}, {400, 26}}) {
         auto c = lireCompteursUsage(fichierUsage(version, nombre));
         ASSERT_TRUE(c.has_value()) << version;
@@ -49,12 +48,7 @@ TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteurs) {
         for (std::size_t i = static_cast<std::size_t>(nombre); i < 44; ++i) EXPECT_EQ(c->compteurs[i], 0);
         EXPECT_FALSE(lireCompteursUsage(fichierUsage(version, nombre - 1)).has_value()) << version;
     }
-}
-
-TEST(CompteursUsage, refuseUneVersionInconnue) {
-    EXPECT_FALSE(lireCompteursUsage(fichierUsage(505, 44)).has_value());
-    EXPECT_FALSE(lireCompteursUsage(fichierUsage(399, 44)).has_value());
-    EXPECT_FALSE(lireCompteursUsage(fichierUsage(0, 44)).has_value());
+    for (int inconnue : {505, 399, 0}) EXPECT_FALSE(lireCompteursUsage(fichierUsage(inconnue, 44)).has_value());
 }
 
 TEST(CompteursUsage, compterSArreteA65535EtIgnoreUnPointInconnu) {
@@ -72,17 +66,12 @@ TEST(CompteursUsage, unFichierTronqueOuAltereNePlantePas) {
     CompteursUsage c;
     for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(i * 3);
     auto complet = ecrireCompteursUsage(c);
-    for (std::size_t n = 0; n < complet.size(); ++n)
-        EXPECT_FALSE(lireCompteursUsage({complet.data(), n}).has_value()) << n;
-    std::mt19937 alea(504);
-    for (int essai = 0; essai < 1000; ++essai) {
-        auto octets = complet;
-        octets[alea() % octets.size()] ^= static_cast<std::uint8_t>(1 + alea() % 255);
-        auto lu = lireCompteursUsage(octets);
-        if (lu && octets[0] == complet[0] && octets[1] == complet[1]) {
-            EXPECT_NE(*lu, c);
-        }
-    }
+    essai::pourChaqueTroncature(complet, [](const auto& o) { EXPECT_FALSE(lireCompteursUsage(o).has_value()); });
+    // Un octet changé hors de la version se voit dans ce qui est lu.
+    essai::pourDesOctetsAlteres(complet, 504, 1000, 1, [&](const auto& o) {
+        const auto lu = lireCompteursUsage(o);
+        if (lu && o[0] == complet[0] && o[1] == complet[1]) EXPECT_NE(*lu, c);
+    });
 }
 
 TEST(CompteursUsage, enregistreEtRechargeDansLeDossierDeConfiguration) {

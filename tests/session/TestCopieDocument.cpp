@@ -8,7 +8,8 @@
 #include <string>
 
 #include "commun/OperationImpossible.h"
-#include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
+#include "support/Message.h"
 #include "session/CopieDocument.h"
 
 namespace lignara {
@@ -17,12 +18,8 @@ namespace {
 using essai::DossierEssai;
 namespace fs = std::filesystem;
 
-std::string lire(const fs::path& p) {
-    std::ifstream f(p, std::ios::binary);
-    return {std::istreambuf_iterator<char>(f), {}};
-}
-
-void ecrire(const fs::path& p, const std::string& texte) { std::ofstream(p, std::ios::binary) << texte; }
+const auto lire = essai::lireFichier;
+const auto ecrire = essai::ecrireFichier;
 
 TEST(CopieDocument, copieLesOctetsLisiblesParTousEtRemplaceUnFichierExistant) {
     DossierEssai sortie, destination;
@@ -56,13 +53,8 @@ TEST(CopieDocument, unEchecLeDitEtLaisseLaCibleIntacte) {
     EXPECT_THROW(copierDocument(sortie / "AA_Roy.pdf", destination / "dossier.pdf"), OperationImpossible);
     EXPECT_TRUE(fs::is_directory(destination / "dossier.pdf"));
     EXPECT_EQ(destination.noms(), std::vector<std::string>{"dossier.pdf"});
-    try {
-        copierDocument(sortie / "AA_Roy.pdf", destination / "absent" / "a.pdf");
-        FAIL();
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()),
-                  "Enregistrement impossible du fichier\n" + (destination / "absent" / "a.pdf").string());
-    }
+    EXPECT_EQ(essai::messageDe([&] { copierDocument(sortie / "AA_Roy.pdf", destination / "absent" / "a.pdf"); }),
+              "Enregistrement impossible du fichier\n" + (destination / "absent" / "a.pdf").string());
     EXPECT_THROW(copierDocument(sortie / "absent.pdf", destination / "b.pdf"), OperationImpossible);
     EXPECT_FALSE(fs::exists(destination / "b.pdf"));
 }

@@ -7,7 +7,7 @@
 
 #include "documents/Afficheur.h"
 #include "session/Demarrage.h"
-#include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {

@@ -11,7 +11,8 @@
 
 #include "commun/OperationImpossible.h"
 #include "session/DemarrageDossierSortie.h"
-#include "reglages/DossierEssai.h"
+#include "support/DossierEssai.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
@@ -34,8 +35,6 @@ mode_t modeDe(const fs::path& chemin) {
     ::lstat(chemin.c_str(), &s);
     return s.st_mode & 07777;
 }
-
-void toucher(const fs::path& chemin) { std::ofstream(chemin) << "x"; }
 
 TEST(DossierSortie, creeUnDossierPriveEtLeRetrouveAuDemarrageSuivant) {
     DossierEssai temporaire;
@@ -71,7 +70,7 @@ TEST(DossierSortie, neSuitPasUnLienPiegeNiNePrendUnFichier) {
     EXPECT_TRUE(fs::is_symlink(temporaire / nomAttendu()));
 
     DossierEssai autre;
-    toucher(autre / nomAttendu());
+    autre.ecrire(nomAttendu(), "x");
     fs::path dossier2 = preparerDossierSortie(autre.chemin());
     verifierPrive(dossier2);
     EXPECT_TRUE(fs::is_regular_file(autre / nomAttendu()));
@@ -79,12 +78,10 @@ TEST(DossierSortie, neSuitPasUnLienPiegeNiNePrendUnFichier) {
 
 TEST(DossierSortie, unDossierTemporaireInutilisableDonneLeMessage) {
     DossierEssai temporaire;
-    try {
-        preparerDossierSortie(temporaire / "absent" / "plus-loin");
-        FAIL() << "dossier rendu sous un dossier inexistant";
-    } catch (const OperationImpossible& e) {
-        EXPECT_EQ(std::string(e.what()).rfind("Acc\xE8s impossible au r\xE9pertoire temporaire\n", 0), 0u);
-    }
+    EXPECT_EQ(essai::messageDe([&] {
+                  preparerDossierSortie(temporaire / "absent" / "plus-loin");
+              }).rfind("Acc\xE8s impossible au r\xE9pertoire temporaire\n", 0),
+              0u);
 }
 
 }  // namespace

@@ -19,14 +19,10 @@ TEST(FichePersonne, montreChaqueChampEtLesParents) {
     FichierConsultation f;
     const BaseGenealogique& base = f.fichier.base();
     const FichePersonne jean = lireFichePersonne(base, f.numero("Jean", "Dupont", true));
-    EXPECT_EQ(jean.nom, "Dupont");
-    EXPECT_EQ(jean.prenoms, "Jean");
-    EXPECT_EQ(jean.sexe, "Masculin");
-    EXPECT_EQ(jean.naissance.date, "12 janvier 1850");
-    EXPECT_EQ(jean.naissance.lieu, "Paris");
-    EXPECT_EQ(jean.deces.date, "vers 1920");
-    EXPECT_EQ(jean.profession, "Meunier");
-    EXPECT_EQ(jean.titre, "Jean Dupont (1850-1920)");
+    EXPECT_EQ((std::vector<std::string>{jean.nom, jean.prenoms, jean.sexe, jean.naissance.date, jean.naissance.lieu,
+                                        jean.deces.date, jean.profession, jean.titre}),
+              (std::vector<std::string>{"Dupont", "Jean", "Masculin", "12 janvier 1850", "Paris", "vers 1920",
+                                        "Meunier", "Jean Dupont (1850-1920)"}));
     EXPECT_EQ(jean.pere.numero, f.numero("Pierre", "Dupont"));
     EXPECT_NE(jean.pere.numero, 0u);
     EXPECT_EQ(jean.pere.nom, "Pierre Dupont");

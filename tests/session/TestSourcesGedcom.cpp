@@ -6,10 +6,9 @@
 #include <memory>
 #include <string>
 
-#include <unistd.h>
-
 #include "commun/OperationImpossible.h"
 #include "session/SourcesGedcom.h"
+#include "support/DossierEssai.h"
 
 namespace lignara {
 namespace {
@@ -18,23 +17,8 @@ namespace fs = std::filesystem;
 
 const std::string kGedcom = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU meunier\n0 TRLR\n";
 
-struct Dossier {
-    Dossier() : chemin(fs::temp_directory_path() / ("essai-sources-" + std::to_string(::getpid()))) {
-        fs::create_directories(chemin);
-    }
-    ~Dossier() {
-        std::error_code ec;
-        fs::remove_all(chemin, ec);
-    }
-    fs::path ecrire(const std::string& nom, const std::string& contenu) const {
-        std::ofstream(chemin / nom, std::ios::binary) << contenu;
-        return chemin / nom;
-    }
-    fs::path chemin;
-};
-
 TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
-    Dossier d;
+    essai::DossierEssai d;
     const fs::path ged = d.ecrire("a.ged", kGedcom);
     auto temoin = std::make_shared<std::atomic<bool>>(false);
     SourcesGedcom sources({FichierImporte{ged}}, temoin);
@@ -51,7 +35,7 @@ TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
 }
 
 TEST(SourcesGedcom, fichierDisparuNEstPasModifieMaisNeSeRelitPlus) {
-    Dossier d;
+    essai::DossierEssai d;
     const fs::path ged = d.ecrire("b.ged", kGedcom);
     SourcesGedcom sources({FichierImporte{ged}}, nullptr);
     fs::remove(ged);
