@@ -4,7 +4,7 @@
 set -euo pipefail
 
 paquets=(
-  cmake ninja-build g++ pkg-config ccache clang-format
+  cmake ninja-build g++ pkg-config ccache clang-format clang-tidy
   libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
   zlib1g-dev libjpeg-dev libfontconfig-dev libfreetype-dev fonts-liberation
   qt6-base-dev qt6-image-formats-plugins qt6-qpa-plugins qt6-translations-l10n

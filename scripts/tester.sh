@@ -6,7 +6,9 @@
 #                   dérivation, surveillance des GEDCOM), dans build-tsan/ ;
 #   --sans-fenetre: le noyau et la ligne de commande construits sans Qt Widgets, et la preuve
 #                   que le programme n'en dépend pas (build-noyau/) ;
-#   --format      : le code suit .clang-format (rien n'est réécrit).
+#   --format      : le code suit .clang-format (rien n'est réécrit) ;
+#   --tidy        : relecture clang-tidy (profil .clang-tidy) des fichiers C++ changés depuis
+#                   LIGNARA_TIDY_BASE (défaut HEAD~1), sur la base de compilation de build-tests/.
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
@@ -52,6 +54,24 @@ case "${1:-}" in
     echo "Format : conforme à .clang-format"
     exit 0
     ;;
+  --tidy)
+    dossier="$racine/build-tests"
+    [ -f "$dossier/compile_commands.json" ] || "$racine/scripts/construire.sh" "$dossier" --cibles lignara
+    cd "$racine"
+    base=${LIGNARA_TIDY_BASE:-HEAD~1}
+    fichiers=()
+    # Seuls les fichiers compilés sont relus ; un en-tête l'est par les fichiers qui l'incluent.
+    while IFS= read -r f; do
+      if grep -qF "\"file\": \"$racine/$f\"" "$dossier/compile_commands.json"; then fichiers+=("$f"); fi
+    done < <(git diff --name-only --diff-filter=AM "$base" -- '*.cpp' | grep -v '^tests/fuzz/corpus/' || true)
+    if [ ${#fichiers[@]} -eq 0 ]; then
+      echo "clang-tidy : aucun fichier C++ compilé changé depuis $base"
+      exit 0
+    fi
+    clang-tidy -p "$dossier" --quiet "${fichiers[@]}"
+    echo "clang-tidy : ${#fichiers[@]} fichier(s) relu(s) depuis $base, sans faute"
+    exit 0
+    ;;
   "")
     dossier="$racine/build-tests"
     "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
@@ -59,7 +79,7 @@ case "${1:-}" in
     cmake --build "$dossier" -j "$(nproc)" --target captures
     ;;
   *)
-    echo "Usage : $0 [--sanitiseurs | --fils | --sans-fenetre | --format]" >&2
+    echo "Usage : $0 [--sanitiseurs | --fils | --sans-fenetre | --format | --tidy]" >&2
     exit 2
     ;;
 esac

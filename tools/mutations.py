@@ -10,6 +10,10 @@ après un changement des essais.
 
     tools/mutations.py [--construction build-tests] [--nombre 100] [--graine 1]
                        [--couches database,gedcom,render] [--survivants fichier]
+                       [--tues-de journal]
+
+--tues-de rejoue seulement les mutants qu'une passe précédente (son journal) avait tués : après
+un allègement des essais, c'est ce qui peut changer (un essai retiré ne tue pas de mutant de plus).
 
 La source est toujours remise en place, même sur une interruption. À lancer dans une copie de
 travail où rien d'autre ne construit.
@@ -98,11 +102,19 @@ def main():
     p.add_argument("--couches", default="database,gedcom,render")
     p.add_argument("--delai", type=int, default=600, help="secondes par programme d'essais")
     p.add_argument("--survivants", help="fichier où lister les mutants survivants")
+    p.add_argument("--tues-de", help="journal d'une passe précédente : ne rejoue que ses mutants tués")
     a = p.parse_args()
     construction = (RACINE / a.construction).resolve()
     couches = a.couches.split(",")
     tous = mutants_possibles(couches)
     echantillon = sorted(random.Random(a.graine).sample(tous, min(a.nombre, len(tous))))
+    if a.tues_de:
+        tues_avant = set()
+        for ligne in pathlib.Path(a.tues_de).read_text(encoding="utf-8").splitlines():
+            m = re.match(r"\[\d+/\d+\] (\S+):(\d+) (.+) : tué$", ligne)
+            if m:
+                tues_avant.add((m.group(1), int(m.group(2)) - 1, m.group(3)))
+        echantillon = [e for e in echantillon if (e[1], e[2], e[4]) in tues_avant]
     print(f"{len(tous)} mutants possibles, {len(echantillon)} essayés (graine {a.graine})", flush=True)
     # Point de départ : la suite doit passer sans mutant.
     for couche in couches:
@@ -125,7 +137,7 @@ def main():
             if lancer(["cmake", "--build", str(construction), "--target", f"tests_{couche}"], None) != 0:
                 morts_nes += 1
                 etat = "ne compile pas"
-            elif lancer([str(construction / "tests" / f"tests_{couche}")], a.delai) != 0:
+            elif lancer([str(construction / "tests" / f"tests_{couche}"), "--gtest_fail_fast"], a.delai) != 0:
                 tues += 1
                 etat = "tué"
             else:

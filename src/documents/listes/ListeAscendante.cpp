@@ -4,6 +4,7 @@
 
 #include "commun/MetriquePolice.h"
 #include "commun/Texte.h"
+#include "documents/listes/MiseEnPageListe.h"
 #include "reglages/RaccordDessin.h"
 
 namespace lignara {
@@ -158,15 +159,11 @@ void ListeAscendante::rediger(FluxRedaction& flux) const {
 }
 
 MiseEnPage ListeAscendante::miseEnPage() const {
-    MiseEnPage mise;
-    mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 = "Liste ascendante";
-    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
-    return mise;
+    return miseEnPageListe(chemin, "Liste ascendante", preferences_.compressionListes);
 }
 
 void ListeAscendante::ecrire() {
-    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+    ecrireListe(*this, dessin_, miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
 }
 
 }  // namespace lignara

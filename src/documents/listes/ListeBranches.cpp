@@ -6,6 +6,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/TablesDerivees.h"
+#include "documents/listes/MiseEnPageListe.h"
 #include "reglages/RaccordDessin.h"
 
 namespace lignara {
@@ -99,15 +100,11 @@ void ListeBranches::rediger(FluxRedaction& flux) const {
 }
 
 MiseEnPage ListeBranches::miseEnPage() const {
-    MiseEnPage mise;
-    mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 = "Liste des branches";
-    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
-    return mise;
+    return miseEnPageListe(chemin, "Liste des branches", preferences_.compressionListes);
 }
 
 void ListeBranches::ecrire() {
-    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+    ecrireListe(*this, dessin_, miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
 }
 
 }  // namespace lignara

@@ -7,6 +7,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/TablesDerivees.h"
+#include "documents/listes/MiseEnPageListe.h"
 #include "reference/Categories.h"
 #include "reglages/RaccordDessin.h"
 
@@ -124,15 +125,11 @@ void ListeCousins::rediger(FluxRedaction& flux) const {
 }
 
 MiseEnPage ListeCousins::miseEnPage() const {
-    MiseEnPage mise;
-    mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 = "Liste de cousins";
-    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
-    return mise;
+    return miseEnPageListe(chemin, "Liste de cousins", preferences_.compressionListes);
 }
 
 void ListeCousins::ecrire() {
-    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+    ecrireListe(*this, dessin_, miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
 }
 
 }  // namespace lignara

@@ -5,6 +5,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/TablesDerivees.h"
+#include "documents/listes/MiseEnPageListe.h"
 #include "documents/listes/SelectionCriteres.h"
 #include "reglages/RaccordDessin.h"
 
@@ -71,15 +72,11 @@ void ListeCriteres::rediger(FluxRedaction& flux) const {
 }
 
 MiseEnPage ListeCriteres::miseEnPage() const {
-    MiseEnPage mise;
-    mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 = "Liste par crit\xE8re";
-    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
-    return mise;
+    return miseEnPageListe(chemin, "Liste par crit\xE8re", preferences_.compressionListes);
 }
 
 void ListeCriteres::ecrire() {
-    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+    ecrireListe(*this, dessin_, miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
 }
 
 }  // namespace lignara

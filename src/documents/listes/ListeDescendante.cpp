@@ -5,6 +5,7 @@
 
 #include "commun/MetriquePolice.h"
 #include "database/TablesDerivees.h"
+#include "documents/listes/MiseEnPageListe.h"
 #include "reglages/RaccordDessin.h"
 
 namespace lignara {
@@ -214,15 +215,11 @@ void ListeDescendante::rediger(FluxRedaction& flux) const {
 }
 
 MiseEnPage ListeDescendante::miseEnPage() const {
-    MiseEnPage mise;
-    mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 = "Liste descendante";
-    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
-    return mise;
+    return miseEnPageListe(chemin, "Liste descendante", preferences_.compressionListes);
 }
 
 void ListeDescendante::ecrire() {
-    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+    ecrireListe(*this, dessin_, miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
 }
 
 }  // namespace lignara

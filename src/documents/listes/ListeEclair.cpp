@@ -4,6 +4,7 @@
 
 #include "commun/OperationImpossible.h"
 #include "database/TablesDerivees.h"
+#include "documents/listes/MiseEnPageListe.h"
 #include "reglages/RaccordDessin.h"
 
 namespace lignara {
@@ -67,17 +68,14 @@ void ListeEclair::rediger(FluxRedaction& flux) const {
 }
 
 MiseEnPage ListeEclair::miseEnPage() const {
-    MiseEnPage mise;
-    mise.chemin = std::filesystem::path(chemin);
-    mise.titre1252 =
-        "Liste \xE9"
-        "clair";
-    mise.etirementPdf = static_cast<std::int16_t>(std::clamp<int>(preferences_.compressionListes, 10, 200));
-    return mise;
+    return miseEnPageListe(chemin,
+                           "Liste \xE9"
+                           "clair",
+                           preferences_.compressionListes);
 }
 
 void ListeEclair::ecrire() {
-    creerRedacteur(format, dessin_, polices, horloge)->rediger(miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
+    ecrireListe(*this, dessin_, miseEnPage(), [this](FluxRedaction& f) { rediger(f); });
 }
 
 }  // namespace lignara
