@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <future>
+#include <iterator>
 #include <limits>
 #include <memory>
 #include <thread>
@@ -372,6 +373,10 @@ BaseGenealogique ConstructionBase::construire(const std::filesystem::path& dossi
     couperBouclesDeParente();
     calculerAnneaux();
     suivanteFiche_.assign(std::size_t{dimensions_.familles} + 1, 0);
+    // Les liens sont prêts : les fils de relecture, qui attendaient une place dans leur fenêtre,
+    // prennent sur eux les lectures au hasard des registres que l'écriture faisait seule.
+    relecture->confierPreparation(
+        [this](std::uint32_t personne, IndividuRelu& relu) { preparerLiens(personne, relu.liens); });
     for (std::uint32_t n = 1; n < personnesParNumero_.size(); ++n) {
         prechargerPersonne(n);
         ecrirePersonne(personnesParNumero_[n]);
@@ -458,10 +463,11 @@ void ConstructionBase::ecrirePersonne(std::uint32_t personne) {
     const PersonneBalayee& p = reg_.personnes[personne];
     IndividuRelu& relu = relecture_->individuSuivant();
     TamponIndividu& t = relu.tampon;
+    const LiensPrepares& liens = relu.liens;
     if (!p.definie) {
         erreurs_.SignalerErreur(p.cle.indiceFichier(), "- L'individu @%s est référencé mais jamais défini"_1252,
                                 identifiant(p.cle).c_str());
-    } else if (estTeteDeBranche(personne)) {
+    } else if (liens.prepares ? liens.teteDeBranche : estTeteDeBranche(personne)) {
         ecrivain_->marquerTeteDeBranche(p.numero);
     }
     // La note n'est remise qu'une fois, à la première personne dans l'ordre des numéros ; si
@@ -489,10 +495,53 @@ void ConstructionBase::ecrirePersonne(std::uint32_t personne) {
     ind.sexe = t.sexe;
     ind.fichierGedcom = p.fichier;
     ind.decalageGedcom = static_cast<std::uint32_t>(std::min<std::uint64_t>(p.decalage, 0xFFFFFFFFu));
-    lierParents(personne, t, ind);
-    chainerFamilles(personne, t, ind);
+    if (liens.prepares) {
+        ind.fratrie = liens.fratrie;
+        ind.pere = liens.pere;
+        ind.mere = liens.mere;
+        ind.premiereFamille = liens.premiereFamille;
+    } else {
+        lierParents(personne, t, ind);
+        chainerFamilles(personne, t, ind);
+    }
     ecrivain_->ecrireIndividu(p.numero, ind);
     avancer(4);
+}
+
+// Dans un fil de relecture : ce que lierParents et chainerFamilles donneraient, et la marque de
+// tête de branche. Un lien qui demanderait une ligne de rapport laisse tout à l'écriture (qui
+// la signale à sa place) : rien n'est alors écrit ici. Sinon, seules les cases de la chaîne des
+// fiches de cette personne sont écrites — aucune autre personne ne les a.
+void ConstructionBase::preparerLiens(std::uint32_t personne, LiensPrepares& liens) {
+    liens = {};
+    const PersonneBalayee& p = reg_.personnes[personne];
+    liens.fratrie = -static_cast<std::int32_t>(p.numero);
+    if (p.familleParents != kAucun) {
+        const FamilleBalayee& f = reg_.familles[p.familleParents];
+        if (f.gardee && aDesParents(personne)) {
+            liens.fratrie = fratrie_[p.numero];
+            if (conjointRestant(f, f.mari, p.familleParents)) liens.pere = reg_.personnes[f.mari].numero;
+            if (conjointRestant(f, f.femme, p.familleParents)) liens.mere = reg_.personnes[f.femme].numero;
+        } else if (f.gardee && f.definie) {
+            return;  // lien de parenté incohérent
+        }
+    }
+    std::uint32_t chaine[8];
+    std::size_t n = 0;
+    for (std::uint32_t f : p.famillesConjoint) {
+        const FamilleBalayee& fam = reg_.familles[f];
+        if (!fam.gardee) continue;
+        // Mariage sans en être conjoint, ou plus de mariages que la place prévue ici.
+        if ((fam.mari != personne && fam.femme != personne) || n == std::size(chaine)) return;
+        chaine[n++] = fam.mari == personne ? fam.ficheMari : fam.ficheFemme;
+    }
+    liens.teteDeBranche = p.definie && estTeteDeBranche(personne);
+    if (n > 0) {
+        liens.premiereFamille = chaine[0];
+        for (std::size_t k = 0; k + 1 < n; ++k) suivanteFiche_[chaine[k]] = static_cast<std::int32_t>(chaine[k + 1]);
+        suivanteFiche_[chaine[n - 1]] = -static_cast<std::int32_t>(chaine[0]);
+    }
+    liens.prepares = true;
 }
 
 void ConstructionBase::lierParents(std::uint32_t personne, const TamponIndividu& t, Individu& ind) {

@@ -55,6 +55,7 @@ private:
     void prechargerPersonne(std::uint32_t n);
     void prechargerFamille(const std::vector<std::uint32_t>& familles, std::size_t k);
     void ecrirePersonne(std::uint32_t personne);
+    void preparerLiens(std::uint32_t personne, LiensPrepares& liens);
     void lierParents(std::uint32_t personne, const TamponIndividu& t, Individu& ind);
     void chainerFamilles(std::uint32_t personne, const TamponIndividu& t, Individu& ind);
     void ecrireFamille(std::uint32_t famille);

@@ -68,6 +68,13 @@ RelectureAnticipee::RelectureAnticipee(const PasseConstruction& modele,
 
 RelectureAnticipee::~RelectureAnticipee() { arreter(); }
 
+void RelectureAnticipee::confierPreparation(Preparation preparation) {
+    std::lock_guard<std::mutex> garde(verrou_);
+    if (preparationConfiee_) return;
+    preparation_ = std::move(preparation);
+    preparationConfiee_ = static_cast<bool>(preparation_);
+}
+
 void RelectureAnticipee::arreter() {
     {
         std::lock_guard<std::mutex> garde(verrou_);
@@ -98,11 +105,12 @@ void RelectureAnticipee::relirePremierLibre(std::unique_lock<std::mutex>& garde,
                                             std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe,
                                             std::exception_ptr echec, LignesDifferees& messages) {
     const std::size_t numero = aPrendre_++;
+    const bool preparer = preparationConfiee_;
     Lot lot = std::move(fenetre_[numero % kFenetre]);  // ses vecteurs resservent
     garde.unlock();
     try {
         if (echec) std::rethrow_exception(echec);
-        relireLot(numero, lot, fichiers, *passe, messages);
+        relireLot(numero, lot, fichiers, *passe, messages, preparer);
     } catch (...) {
         lot.erreur = std::current_exception();
         messages.clear();
@@ -116,7 +124,7 @@ void RelectureAnticipee::relirePremierLibre(std::unique_lock<std::mutex>& garde,
 // (l'ordre des clés saute d'une région du fichier à l'autre) : les enregistrements voisins se
 // lisent d'un seul appel, au lieu d'une petite lecture à chaque saut.
 void RelectureAnticipee::relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers,
-                                   PasseConstruction& passe, LignesDifferees& messages) {
+                                   PasseConstruction& passe, LignesDifferees& messages, bool preparer) {
     struct Place {
         std::uint8_t fichier;
         std::uint64_t decalage;
@@ -146,6 +154,7 @@ void RelectureAnticipee::relireLot(std::size_t numero, Lot& lot, std::vector<Fic
             else
                 lot.individus[k - debut].tampon.vider();
             lot.individus[k - debut].messages.clear();
+            lot.individus[k - debut].liens = {};
         } else {
             const FamilleBalayee& f = reg_.familles[familles_[k - individus_.size()]];
             if (f.definie)
@@ -179,6 +188,8 @@ void RelectureAnticipee::relireLot(std::size_t numero, Lot& lot, std::vector<Fic
         }
         messages.clear();
     }
+    if (preparer)
+        for (std::size_t k = debut; k < premiereFamille; ++k) preparation_(individus_[k], lot.individus[k - debut]);
 }
 
 void RelectureAnticipee::prendre() {

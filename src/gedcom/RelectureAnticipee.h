@@ -15,10 +15,15 @@
 // remet pour de bon à la première personne dans l'ordre des numéros, et relit elle-même une
 // personne dont la note était déjà remise. Chaque fil lit par ses propres accès aux fichiers
 // (FichierGedcomOuvert::jumeau) ; les registres ne sont que lus par les fils.
+//
+// Une fois les liens de la base calculés, l'écriture peut confier aux fils une préparation de
+// chaque individu relu (ses liens de parenté et de mariage, lus au hasard des registres) : les
+// lots pris ensuite la font après la relecture, et l'écriture ne fait plus que la reprendre.
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -34,9 +39,21 @@ namespace lignara {
 // Lignes de rapport d'une relecture, dans l'ordre, avec leur fichier.
 using LignesDifferees = std::vector<std::pair<std::size_t, std::string>>;
 
+// Liens d'un individu préparés par un fil ; prepares est faux quand la préparation n'a pas été
+// faite (lot pris avant qu'elle soit confiée) ou qu'un lien demande une ligne de rapport :
+// l'écriture les calcule alors elle-même.
+struct LiensPrepares {
+    bool prepares = false;
+    bool teteDeBranche = false;
+    std::int32_t fratrie = 0;
+    std::uint32_t pere = 0, mere = 0;
+    std::uint32_t premiereFamille = 0;
+};
+
 struct IndividuRelu {
     TamponIndividu tampon;  // les lignes de la note remise déjà en tête des notes
     LignesDifferees messages;
+    LiensPrepares liens;
 };
 
 struct FamilleRelue {
@@ -51,6 +68,12 @@ public:
     RelectureAnticipee(const PasseConstruction& modele, const std::vector<FichierGedcomOuvert>& fichiers,
                        const RegistresBalayage& registres, std::vector<std::uint32_t> individus,
                        std::vector<std::uint32_t> familles, std::size_t fils);
+    // Préparation d'un individu (indice dans les registres), faite par les fils : elle ne lit
+    // que ce qui ne change plus et n'écrit que ce qui appartient à cet individu.
+    using Preparation = std::function<void(std::uint32_t individu, IndividuRelu& relu)>;
+    // Les lots pris après cet appel préparent chacun de leurs individus.
+    void confierPreparation(Preparation preparation);
+
     // Arrête les fils (l'écriture a pu s'interrompre sur une erreur) et les attend.
     ~RelectureAnticipee();
     RelectureAnticipee(const RelectureAnticipee&) = delete;
@@ -80,7 +103,7 @@ private:
     void relirePremierLibre(std::unique_lock<std::mutex>& garde, std::vector<FichierGedcomOuvert>& fichiers,
                             PasseConstruction* passe, std::exception_ptr echec, LignesDifferees& messages);
     void relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction& passe,
-                   LignesDifferees& messages);
+                   LignesDifferees& messages, bool preparer);
     void prendre();
     void arreter();
 
@@ -100,6 +123,8 @@ private:
     std::size_t aPrendre_ = 0;           // premier lot que personne n'a pris
     std::size_t aLivrer_ = 0;            // prochain lot pour l'écriture
     bool arret_ = false;
+    Preparation preparation_;  // fixée une fois, sous le verrou, avant que preparationConfiee_ passe à vrai
+    bool preparationConfiee_ = false;
 
     Lot courant_;  // lot en cours d'écriture (rendu à sa case à la prise du suivant)
     std::size_t suivantIndividu_ = 0, suivanteFamille_ = 0;

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "ImportEssai.h"
@@ -146,6 +147,109 @@ TEST(ImportParallele, uneRelectureNeGardeRienDeLaPersonneQuiAOccupeSonTampon) {
         ASSERT_EQ(r.base.LireNotes(ind.notes), notes) << n;
     }
     EXPECT_TRUE(r.rapport.empty()) << r.rapport;
+}
+
+// Les liens de parenté et de mariage sont préparés par les fils de relecture, sauf pour les
+// premiers lots (pris avant que les liens soient prêts) et pour une personne dont un lien se
+// signale : l'écriture les calcule alors elle-même. Sur douze mille personnes, chaque chemin
+// sert, et chaque personne est vérifiée contre la généalogie écrite ici.
+TEST(ImportParallele, lesLiensPreparesParLesFilsSontCeuxDeLEcriture) {
+    const int nf = 4000;  // familles f : mari 3f-2, femme 3f-1, enfant 3f, et le mari de f+1
+    auto mari = [](int f) { return 3 * f - 2; };
+    auto femme = [](int f) { return 3 * f - 1; };
+    auto enfant = [](int f) { return 3 * f; };
+    auto incoherent = [](int f) { return f == 100 || f == 2500 || f == 3700; };   // FAMC sans CHIL
+    auto horsMariage = [](int f) { return f == 200 || f == 2600 || f == 3800; };  // FAMS sans en être
+    auto sansParents = [](int f) { return f == 1 || f % 1000 == 500; };           // le mari n'est pas enfant
+    const int p = 3 * nf + 1;                                                     // dix mariages
+    std::string g = kEnTete;
+    long n = 3;
+    std::vector<long> ligneFamille(nf + 1);
+    for (int f = 1; f <= nf; ++f) {
+        ligneFamille[f] = ++n;
+        g += "0 " + cle('F', f) + " FAM\n1 HUSB " + cle('I', mari(f)) + "\n1 WIFE " + cle('I', femme(f)) + "\n";
+        n += 2;
+        std::vector<int> enfants;
+        if (!incoherent(f)) enfants.push_back(enfant(f));
+        if (f < nf && !sansParents(f + 1)) enfants.push_back(mari(f + 1));
+        for (int e : enfants) g += "1 CHIL " + cle('I', e) + "\n";
+        n += static_cast<long>(enfants.size());
+    }
+    for (int k = 1; k <= 10; ++k)
+        g += "0 " + cle('G', k) + " FAM\n1 HUSB " + cle('I', p) + "\n1 WIFE " + cle('I', p + k) + "\n";
+    std::vector<std::string> attendu;
+    auto individu = [&](int i, const std::string& liens) {
+        g += "0 " + cle('I', i) + " INDI\n1 NAME Jean /N" + std::to_string(i) + "/\n" + liens;
+    };
+    for (int f = 1; f <= nf; ++f) {
+        individu(mari(f), "1 FAMS " + cle('F', f) + "\n" + (sansParents(f) ? "" : "1 FAMC " + cle('F', f - 1) + "\n"));
+        individu(femme(f), "1 FAMS " + cle('F', f) + "\n");
+        individu(enfant(f), "1 FAMC " + cle('F', f) + "\n" + (horsMariage(f) ? "1 FAMS " + cle('F', f) + "\n" : ""));
+        const std::string nom = "Jean N" + std::to_string(enfant(f));
+        if (incoherent(f))
+            attendu.push_back(
+                ligne(ligneFamille[f], "lien de parenté incohérent entre "_1252 + nom + " et ses parents"));
+        if (horsMariage(f))
+            attendu.push_back("- " + nom + " fait référence à un mariage sans être l'un des conjoints"_1252);
+    }
+    std::string mariages;
+    for (int k = 1; k <= 10; ++k) mariages += "1 FAMS " + cle('G', k) + "\n";
+    individu(p, mariages);
+    for (int k = 1; k <= 10; ++k) individu(p + k, "1 FAMS " + cle('G', k) + "\n");
+    g += "0 TRLR\n";
+
+    const ResultatImport r = importerTexte(g);
+    ASSERT_EQ(r.base.nombreIndividus(), static_cast<std::uint32_t>(p + 10));
+    EXPECT_EQ(lignesRapport(r), attendu);
+    EXPECT_TRUE(essai::defautsBase(r).empty());
+    auto u = [](int x) { return static_cast<std::uint32_t>(x); };
+    for (int f = 1; f <= nf; ++f) {
+        const Individu h = r.base.LireIndividu(u(mari(f))), w = r.base.LireIndividu(u(femme(f))),
+                       c = r.base.LireIndividu(u(enfant(f)));
+        ASSERT_EQ(h.premiereFamille, u(2 * f - 1)) << f;
+        ASSERT_EQ(w.premiereFamille, u(2 * f)) << f;
+        ASSERT_EQ(c.premiereFamille, 0u) << f;
+        ASSERT_EQ(r.base.LireFamille(u(2 * f - 1)).suivante, -(2 * f - 1)) << f;
+        ASSERT_EQ(r.base.LireFamille(u(2 * f)).conjoint, u(mari(f))) << f;
+        ASSERT_EQ(std::make_pair(w.pere, w.mere), std::make_pair(0u, 0u)) << f;
+        ASSERT_EQ(w.fratrie, -femme(f)) << f;
+        // L'enfant et le mari de f+1 forment l'anneau de f (l'un ou l'autre peut manquer).
+        const bool cDedans = !incoherent(f), hDedans = f < nf && !sansParents(f + 1);
+        if (cDedans) {
+            ASSERT_EQ(std::make_pair(c.pere, c.mere), std::make_pair(u(mari(f)), u(femme(f)))) << f;
+            ASSERT_EQ(c.fratrie, hDedans ? mari(f + 1) : -enfant(f)) << f;
+        } else {
+            ASSERT_EQ(std::make_pair(c.pere, c.mere), std::make_pair(0u, 0u)) << f;
+            ASSERT_EQ(c.fratrie, -enfant(f)) << f;
+        }
+        if (sansParents(f)) {
+            ASSERT_EQ(std::make_pair(h.pere, h.mere), std::make_pair(0u, 0u)) << f;
+            ASSERT_EQ(h.fratrie, -mari(f)) << f;
+        } else {
+            ASSERT_EQ(std::make_pair(h.pere, h.mere), std::make_pair(u(mari(f - 1)), u(femme(f - 1)))) << f;
+            ASSERT_EQ(h.fratrie, incoherent(f - 1) ? -mari(f) : -enfant(f - 1)) << f;
+        }
+        // Têtes de branche : sans parents, avec un enfant, et l'autre conjoint sans parents.
+        const bool tetes = sansParents(f) && (cDedans || hDedans);
+        ASSERT_EQ(r.base.TetesDeBranche().contient(u(mari(f))), tetes) << f;
+        ASSERT_EQ(r.base.TetesDeBranche().contient(u(femme(f))), tetes) << f;
+        ASSERT_FALSE(r.base.TetesDeBranche().contient(u(enfant(f)))) << f;
+    }
+    // Dix mariages d'une même personne : fiches 2 nf + 1, 2 nf + 3, … chaînées en anneau.
+    const std::uint32_t premiere = u(2 * nf + 1);
+    ASSERT_EQ(r.base.LireIndividu(u(p)).premiereFamille, premiere);
+    std::uint32_t fiche = premiere;
+    for (int k = 1; k <= 10; ++k) {
+        const Famille fam = r.base.LireFamille(fiche);
+        EXPECT_EQ(fam.conjoint, u(p + k)) << k;
+        EXPECT_EQ(r.base.LireIndividu(u(p + k)).premiereFamille, fiche + 1) << k;
+        if (k == 10) {
+            EXPECT_EQ(fam.suivante, -static_cast<std::int32_t>(premiere));
+        } else {
+            ASSERT_EQ(fam.suivante, static_cast<std::int32_t>(fiche + 2)) << k;
+            fiche += 2;
+        }
+    }
 }
 
 }  // namespace
