@@ -147,17 +147,15 @@ TEST(SortieProgramme, unSignalDArretEffaceLesDocumentsEtRangeLesCompteurs) {
     char* argv[] = {programme.data(), fichier.data(), nullptr};
     pid_t pid = 0;
     ASSERT_EQ(::posix_spawn(&pid, programme.c_str(), nullptr, nullptr, argv, envp.data()), 0);
-    // Le fichier est ouvert quand sa base de travail est écrite dans le dossier de sortie.
-    auto baseEcrite = [&] {
-        for (const auto& e : fs::directory_iterator(sortie))
-            if (e.path() != leurre) return true;
-        return false;
-    };
-    for (int i = 0; i < 300 && !baseEcrite(); ++i) ::usleep(50000);
-    ::usleep(300000);  // le temps que la fenêtre reprenne sa boucle après l'import
+    // Le fichier est ouvert quand la liste des fichiers récents le retient (écrite juste après
+    // l'import) ; la base de travail, elle, paraît dès le début de l'import.
+    const fs::path recents = configuration / "lignara" / "Recents.txt";
+    for (int i = 0; i < 1200 && !fs::exists(recents); ++i) ::usleep(50000);
+    const bool ouvert = fs::exists(recents);
     ::kill(pid, SIGTERM);
     int statut = 0;
     ::waitpid(pid, &statut, 0);
+    ASSERT_TRUE(ouvert) << "fichier jamais ouvert";
     EXPECT_TRUE(WIFEXITED(statut)) << "tué par le signal au lieu de sortir";
     EXPECT_FALSE(fs::exists(leurre));
     EXPECT_EQ(chargerCompteursUsage(configuration / "lignara").personnesDernierFichier, 80);
