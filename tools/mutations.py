@@ -19,9 +19,11 @@ La source est toujours remise en place, même sur une interruption. À lancer da
 travail où rien d'autre ne construit.
 """
 import argparse
+import os
 import pathlib
 import random
 import re
+import signal
 import subprocess
 import sys
 
@@ -88,9 +90,15 @@ def appliquer(ligne, debut, nom, remplacement):
 
 
 def lancer(commande, delai):
+    # Groupe de processus à part : un mutant qui boucle dans le programme lancé par un essai
+    # (lignara importer…) ne doit pas lui survivre et manger la machine pour la suite.
+    processus = subprocess.Popen(commande, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                                 start_new_session=True)
     try:
-        return subprocess.run(commande, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=delai).returncode
+        return processus.wait(timeout=delai)
     except subprocess.TimeoutExpired:
+        os.killpg(processus.pid, signal.SIGKILL)
+        processus.wait()
         return -1  # une boucle sans fin est aussi une faute attrapée
 
 
