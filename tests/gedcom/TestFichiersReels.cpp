@@ -109,15 +109,18 @@ TEST(FichiersReels, chaqueFichierSeRecenseEtSImporteEnUneBaseCoherenteOuDonneUnM
             ++importes;
             EXPECT_EQ(essai::defautsBase(r), std::vector<std::string>{});
             const long attendu = clesIndividus(essai::lireFichier(p));
-            if (attendu >= 0 && estGedcom(p)) EXPECT_EQ(r.base.nombreIndividus(), static_cast<std::uint32_t>(attendu));
+            if (attendu >= 0 && estGedcom(p)) {
+                EXPECT_EQ(r.base.nombreIndividus(), static_cast<std::uint32_t>(attendu));
+            }
         } catch (const OperationImpossible& e) {
             EXPECT_TRUE(e.aUnMessage());
             // Un .ged n'échoue que sans aucune ligne, ou sans en-tête ni fiche (texte renommé).
             const std::string message = e.what();
-            if (estGedcom(p))
+            if (estGedcom(p)) {
                 EXPECT_TRUE(commencePar(message, "Erreur de lecture du fichier") ||
                             message.find(" n'est pas un fichier Gedcom :") != std::string::npos)
                     << message;
+            }
         }
     }
     EXPECT_GT(importes, 150u);
@@ -147,7 +150,9 @@ TEST(FichiersReels, lesEffectifsConnusSeRetrouventDansTousLesCodages) {
         {"dj-gedcom-samples/pres2020.ged", 2322},
     };
     for (auto [nom, n] : connus)
-        if (fs::exists(kDossier / nom)) EXPECT_EQ(RecensementGedcom::recenser(kDossier / nom).individus, n) << nom;
+        if (fs::exists(kDossier / nom)) {
+            EXPECT_EQ(RecensementGedcom::recenser(kDossier / nom).individus, n) << nom;
+        }
     // Le même arbre dans tous ses codages donne les mêmes comptes.
     std::vector<RecensementGedcom> willis;
     for (const fs::path& p : fichiersReels())

@@ -61,7 +61,7 @@ TEST(JeuCaracteres, utf8DonneLOctetWindows1252OuUnSeulPointDInterrogation) {
                                       {"a\360\237\230\200b", "a?b"},  // emoji
                                       {"\xC3(x", "?(x"},              // mal formé : la suite n'est pas avalée
                                       {"\xE9t\xE9", "?t"},            // Windows-1252 pris pour UTF-8
-                                      {"\xC0\xAF!", "??!"},           // forme trop longue
+                                      {"\xC0\xAF!", "?\?!"},          // forme trop longue
                                       {"x\x80y", "x\x80y"},           // jusqu'à 80 : copié
                                       {"ab\xC3", "ab"},               // séquence coupée par la fin du texte : perdue
                                       {"ab\xDF", "ab"},               // dernier début de deux octets

@@ -97,7 +97,9 @@ TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangees) {
     for (const auto& c : cas) {
         SCOPED_TRACE(c.lien);
         const LienParente l = chercher(c.a, c.b);
-        if (c.ancetre) EXPECT_EQ(l.ancetreCommun(), c.ancetre);  // 0 : entre conjoints, sans objet
+        if (c.ancetre) {  // 0 : entre conjoints, sans objet
+            EXPECT_EQ(l.ancetreCommun(), c.ancetre);
+        }
         EXPECT_EQ(l.longueurPremiere(), c.premiere);
         EXPECT_EQ(l.longueurSeconde(), c.seconde);
         std::vector<R> rangees;

@@ -70,7 +70,9 @@ TEST(CompteursUsage, unFichierTronqueOuAltereNePlantePas) {
     // Un octet changé hors de la version se voit dans ce qui est lu.
     essai::pourDesOctetsAlteres(complet, 504, 1000, 1, [&](const auto& o) {
         const auto lu = lireCompteursUsage(o);
-        if (lu && o[0] == complet[0] && o[1] == complet[1]) EXPECT_NE(*lu, c);
+        if (lu && o[0] == complet[0] && o[1] == complet[1]) {
+            EXPECT_NE(*lu, c);
+        }
     });
 }
 

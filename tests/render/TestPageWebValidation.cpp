@@ -66,6 +66,7 @@ TEST_F(PageWebValidation, blocsDesGraphiquesPiegesValident) {
                .largeurPhoto = 700,
                .photo = photo,
                .ancre = "p12",
+               .autresAncres = {},
                .fond = 0xABCDEF,
                .couleurPremiere = 0x0000AA,
                .premiere = textePiege(),
