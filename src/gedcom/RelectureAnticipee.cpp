@@ -87,7 +87,7 @@ void RelectureAnticipee::arreter() {
 
 // Dans un fil : le premier lot libre de la fenêtre, tant qu'il en reste.
 void RelectureAnticipee::travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe,
-                                    std::exception_ptr echec, LignesDifferees& messages) {
+                                    const std::exception_ptr& echec, LignesDifferees& messages) {
     std::unique_lock<std::mutex> garde(verrou_);
     for (;;) {
         travail_.wait(garde, [this] { return arret_ || aPrendre_ >= nombreLots_ || peutPrendre(); });
@@ -103,7 +103,7 @@ bool RelectureAnticipee::peutPrendre() const { return aPrendre_ < nombreLots_ &&
 // le verrou et le range prêt. Une erreur (echec, ou pendant la relecture) part avec le lot.
 void RelectureAnticipee::relirePremierLibre(std::unique_lock<std::mutex>& garde,
                                             std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe,
-                                            std::exception_ptr echec, LignesDifferees& messages) {
+                                            const std::exception_ptr& echec, LignesDifferees& messages) {
     const std::size_t numero = aPrendre_++;
     const bool preparer = preparationConfiee_;
     Lot lot = std::move(fenetre_[numero % kFenetre]);  // ses vecteurs resservent

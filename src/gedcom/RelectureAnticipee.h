@@ -97,11 +97,11 @@ private:
     // 16 000 relectures, 14 Mo, faisait attendre la mémoire à chaque texte écrit).
     static constexpr std::size_t kFenetre = 8;
 
-    void travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe, std::exception_ptr echec,
-                    LignesDifferees& messages);
+    void travailler(std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction* passe,
+                    const std::exception_ptr& echec, LignesDifferees& messages);
     bool peutPrendre() const;
     void relirePremierLibre(std::unique_lock<std::mutex>& garde, std::vector<FichierGedcomOuvert>& fichiers,
-                            PasseConstruction* passe, std::exception_ptr echec, LignesDifferees& messages);
+                            PasseConstruction* passe, const std::exception_ptr& echec, LignesDifferees& messages);
     void relireLot(std::size_t numero, Lot& lot, std::vector<FichierGedcomOuvert>& fichiers, PasseConstruction& passe,
                    LignesDifferees& messages, bool preparer);
     void prendre();
