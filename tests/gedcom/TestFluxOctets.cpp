@@ -51,7 +51,9 @@ TEST(FluxOctets, lesSautsRedonnentLesLignesDuFichier) {
             const std::string attendu = std::to_string(i) + std::string(static_cast<std::size_t>(i % 97), 'x');
             ASSERT_EQ(ligneLue(flux), attendu) << "saut vers " << depart << ", ligne " << i;
         }
-        if (fin == 20000) EXPECT_EQ(ligneLue(flux), "<fin>");
+        if (fin == 20000) {
+            EXPECT_EQ(ligneLue(flux), "<fin>");
+        }
     }
     ASSERT_TRUE(flux.positionner(f.contenu.size() + 10));  // au-delà de la fin : fin de fichier
     EXPECT_EQ(flux.lire(), FluxOctets::kFin);
