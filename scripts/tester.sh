@@ -59,6 +59,10 @@ case "${1:-}" in
     [ -f "$dossier/compile_commands.json" ] || "$racine/scripts/construire.sh" "$dossier" --cibles lignara
     cd "$racine"
     base=${LIGNARA_TIDY_BASE:-HEAD~1}
+    if ! git rev-parse --verify -q "$base^{commit}" >/dev/null; then
+      echo "clang-tidy : la base $base est introuvable (clone superficiel ?) ; rien n'est relu" >&2
+      exit 0
+    fi
     fichiers=()
     # Seuls les fichiers compilés sont relus ; un en-tête l'est par les fichiers qui l'incluent.
     while IFS= read -r f; do
