@@ -37,35 +37,6 @@ constexpr long kPersonnes = 1000000;
 
 using lignara::mesure::plusGrosFichierReel;
 
-// Fichier d'un million de personnes, effacé à la fin quand il a été généré ici.
-class FichierMillion {
-public:
-    FichierMillion() {
-        if (const char* donne = std::getenv("LIGNARA_GEDCOM_GRAND"); donne && *donne) {
-            chemin_ = donne;
-            return;
-        }
-        fs::path outil = lignara::cheminProgramme().parent_path().parent_path() / "tools" / "outil_generer_gedcom";
-        fs::path sortie = lignara::dossierTemporaire() / "lignara-bench-import-1M.ged";
-        std::string commande =
-            "'" + outil.string() + "' '" + sortie.string() + "' " + std::to_string(kPersonnes) + " > /dev/null";
-        std::error_code ec;
-        if (fs::exists(outil, ec) && std::system(commande.c_str()) == 0) {
-            chemin_ = sortie;
-            efface_ = true;
-        }
-    }
-    ~FichierMillion() {
-        std::error_code ec;
-        if (efface_) fs::remove(chemin_, ec);
-    }
-    const fs::path& chemin() const { return chemin_; }
-
-private:
-    fs::path chemin_;
-    bool efface_ = false;
-};
-
 double secondes(Horloge::duration d) { return std::chrono::duration<double>(d).count(); }
 
 // Valeur en Mo d'une ligne de /proc/self/status (« VmRSS: », « VmHWM: ») ; -1 si absente.
@@ -160,7 +131,7 @@ void mesurerImport(benchmark::State& etat, const fs::path& chemin) {
 void ImportPlusGrosFichierReel(benchmark::State& etat) { mesurerImport(etat, plusGrosFichierReel()); }
 
 void ImportMillionPersonnes(benchmark::State& etat) {
-    static FichierMillion fichier;
+    static lignara::mesure::FichierGenere fichier("mesure-import-1M.ged", kPersonnes);
     mesurerImport(etat, fichier.chemin());
 }
 

@@ -61,35 +61,6 @@ fs::path dossierConstruction() { return cheminProgramme().parent_path().parent_p
 
 double secondes(Horloge::duration d) { return std::chrono::duration<double>(d).count(); }
 
-// Fichier d'un million de personnes, effacé à la fin quand il a été fabriqué ici.
-class FichierMillion {
-public:
-    FichierMillion() {
-        if (const char* donne = std::getenv("LIGNARA_GEDCOM_GRAND"); donne && *donne) {
-            chemin_ = donne;
-            return;
-        }
-        const fs::path outil = dossierConstruction() / "tools" / "outil_generer_gedcom";
-        const fs::path sortie = dossierPrive() / "mesure-ouverture-1M.ged";
-        const std::string commande =
-            "'" + outil.string() + "' '" + sortie.string() + "' " + std::to_string(kPersonnes) + " > /dev/null";
-        std::error_code ec;
-        if (fs::exists(outil, ec) && std::system(commande.c_str()) == 0) {
-            chemin_ = sortie;
-            efface_ = true;
-        }
-    }
-    ~FichierMillion() {
-        std::error_code ec;
-        if (efface_) fs::remove(chemin_, ec);
-    }
-    const fs::path& chemin() const { return chemin_; }
-
-private:
-    fs::path chemin_;
-    bool efface_ = false;
-};
-
 struct Mesure {
     double secondes = -1;
     double memoireMo = -1;  // ru_maxrss de l'enfant
@@ -307,7 +278,7 @@ void mesurerOuverture(benchmark::State& etat, const fs::path& chemin) {
 void OuverturePlusGrosFichierReel(benchmark::State& etat) { mesurerOuverture(etat, mesure::plusGrosFichierReel()); }
 
 void OuvertureMillionPersonnes(benchmark::State& etat) {
-    static FichierMillion fichier;
+    static mesure::FichierGenere fichier("mesure-ouverture-1M.ged", kPersonnes);
     mesurerOuverture(etat, fichier.chemin());
 }
 
