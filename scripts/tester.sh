@@ -12,10 +12,13 @@
 set -euo pipefail
 racine=$(cd "$(dirname "$0")/.." && pwd)
 export QT_QPA_PLATFORM=offscreen
+# Les constructions des essais refusent tout avertissement et vérifient les bornes de la
+# bibliothèque standard (les mesures de bench/ se font dans build/, sans ces vérifications).
+controles=(-DLIGNARA_WERROR=ON -DLIGNARA_ASSERTIONS_STL=ON)
 case "${1:-}" in
   --sanitiseurs)
     dossier="$racine/build-san"
-    "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_SANITISEURS=ON -DLIGNARA_BENCH=OFF \
+    "$racine/scripts/construire.sh" "$dossier" "${controles[@]}" -DLIGNARA_SANITISEURS=ON -DLIGNARA_BENCH=OFF \
       -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
@@ -25,7 +28,7 @@ case "${1:-}" in
   --fils)
     dossier="$racine/build-tsan"
     "$racine/scripts/construire.sh" "$dossier" --cibles "lignara tests_gedcom tests_session tests_database" \
-      -DLIGNARA_TSAN=ON -DLIGNARA_BENCH=OFF -DLIGNARA_GUI=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
+      "${controles[@]}" -DLIGNARA_TSAN=ON -DLIGNARA_BENCH=OFF -DLIGNARA_GUI=OFF -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS=-O1
     export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
     cd "$dossier"
     for p in tests_gedcom tests_session tests_database; do
@@ -36,7 +39,7 @@ case "${1:-}" in
     ;;
   --sans-fenetre)
     dossier="$racine/build-noyau"
-    "$racine/scripts/construire.sh" "$dossier" --cibles lignara \
+    "$racine/scripts/construire.sh" "$dossier" --cibles lignara "${controles[@]}" \
       -DLIGNARA_GUI=OFF -DLIGNARA_TESTS=OFF -DLIGNARA_BENCH=OFF
     if ldd "$dossier/lignara" | grep -q 'libQt6Widgets'; then
       echo "Le programme sans fenêtre est lié à Qt Widgets" >&2
@@ -56,7 +59,8 @@ case "${1:-}" in
     ;;
   --tidy)
     dossier="$racine/build-tests"
-    [ -f "$dossier/compile_commands.json" ] || "$racine/scripts/construire.sh" "$dossier" --cibles lignara
+    [ -f "$dossier/compile_commands.json" ] || "$racine/scripts/construire.sh" "$dossier" --cibles lignara \
+      "${controles[@]}" -DLIGNARA_BENCH=ON
     cd "$racine"
     base=${LIGNARA_TIDY_BASE:-HEAD~1}
     if ! git rev-parse --verify -q "$base^{commit}" >/dev/null; then
@@ -78,7 +82,7 @@ case "${1:-}" in
     ;;
   "")
     dossier="$racine/build-tests"
-    "$racine/scripts/construire.sh" "$dossier" -DLIGNARA_BENCH=ON
+    "$racine/scripts/construire.sh" "$dossier" "${controles[@]}" -DLIGNARA_BENCH=ON
     # L'outil des captures de la fenêtre n'est pas un essai, mais il doit rester construit.
     cmake --build "$dossier" -j "$(nproc)" --target captures
     ;;
