@@ -1,13 +1,10 @@
 #pragma once
-// Préparation commune des essais de documents graphiques : polices chargées, horloge fixée,
-// écriture dans un dossier d'essai, contrôles des fichiers, mêmes octets, compteurs d'usage par
-// variante, boîtes disjointes, racine prise dans un fichier réel, ligne de commande.
+// Préparation commune des essais de documents graphiques (polices, horloge fixée, dossier d'essai).
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -15,13 +12,10 @@
 #include "BaseEssai.h"
 #include "GenealogieArbre.h"
 #include "commun/Texte.h"
-#include "documents/ExecutionDocument.h"
 #include "documents/ParametresCommuns.h"
 #include "documents/arbres/Coloration.h"
-#include "documents/ParametresLigneCommande.h"
 #include "render/PoliceChargement.h"
 #include "render/PoliceFamille.h"
-#include "reglages/CompteursUsage.h"
 #include "support/Controles.h"
 #include "support/DossierEssai.h"
 #include "support/Programme.h"
@@ -56,13 +50,6 @@ protected:
     void TearDown() override { PoliceFamille::liberer(); }
     PolicesDocument polices_;
 };
-
-// Abscisse ou ordonnée en points telle que le PDF l'écrit (marge de 352 unités, 16 par point).
-inline std::string pointPdf(std::int32_t u) {
-    char t[32];
-    std::snprintf(t, sizeof t, "%.10g", (u + 352) / 16.0);
-    return t;
-}
 
 // Boîte d'un dessin, en unités de dessin (le haut au-dessus du bas).
 struct BoiteEssai {
@@ -127,36 +114,8 @@ protected:
         d.ecrire();
         return d.chemin;
     }
-    void verifierPdf(const std::string& chemin) { controlerPdf(chemin); }
-    void verifierHtml(const std::string& chemin) { controlerPageHtml(chemin); }
-
-    // Deux arbres de la même racine aux mêmes paramètres font les mêmes octets.
-    void verifierMemesOctets(BaseEssai& b, int racine) {
-        auto d = arbre(b, racine);
-        const std::string a = lireFichier(ecrire(b, *d, "a.pdf"));
-        auto e = arbre(b, racine);
-        EXPECT_EQ(lireFichier(ecrire(b, *e, "b.pdf")), a);
-    }
-    // Compteurs d'usage après un arbre individuel de `racine` par critère de coloration.
-    CompteursUsage compterVariantes(BaseEssai& b, const char* racine, std::initializer_list<const char*> criteres) {
-        b.contexte.polices = polices_;
-        CompteursUsage compteurs;
-        ReglagesExecution reglages;
-        reglages.visualiser = false;
-        reglages.compteurs = &compteurs;
-        reglages.sortieImposee = dossier / "c.pdf";
-        for (const char* critere : criteres) {
-            DemandeDocument demande;
-            demande.racine = racine;
-            demande.options = {std::string("Critère de coloration=") + critere};
-            ParametresLigneCommande source(demande, [&b](const std::string& t) { return b.personne(t); });
-            EXPECT_TRUE(executer(typeArbre(false), source, b.contexte, reglages));
-        }
-        return compteurs;
-    }
-    // L'arbre individuel (coloré par pays) de Claude dans l'exemple livré et de la personne mariée
-    // `prenomRoyal92` de royal92, en PDF et en Web : `verifier` voit chaque document écrit, qui passe les
-    // vérificateurs.
+    // Arbres (colorés par pays) de Claude de l'exemple livré et de `prenomRoyal92` (mariée) de royal92, en PDF
+    // et en Web : `verifier` voit chaque document écrit, qui passe les vérificateurs.
     template <class Verifier>
     void fichiersReels(const char* prenomRoyal92, const ParametreDeclare& critere, Verifier verifier) {
         const std::pair<std::filesystem::path, const char*> cas[] = {
@@ -175,7 +134,7 @@ protected:
                 const std::string chemin = ecrire(b, *d, fichier.stem().string() + (format ? ".htm" : ".pdf"));
                 SCOPED_TRACE(chemin);
                 verifier(*d);
-                format ? verifierHtml(chemin) : verifierPdf(chemin);
+                format ? controlerPageHtml(chemin) : controlerPdf(chemin);
             }
         }
     }

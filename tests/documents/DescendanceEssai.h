@@ -1,6 +1,5 @@
 #pragma once
-// Essais des descendances : arbre de descendants construit sur une base d'essai, et GEDCOM
-// d'une descendance régulière.
+// Essais des descendances : arbre de descendants sur une base d'essai, GEDCOM d'une descendance régulière.
 #include <memory>
 #include <string>
 #include <vector>
@@ -11,9 +10,8 @@
 
 namespace lignara::essai {
 
-// Une descendance régulière à partir de la personne 1, chaque personne de la génération g ayant
-// enfants[g] enfants, avec un conjoint (une femme ajoutée) quand « conjoints » est vrai. Les
-// personnes sont numérotées dans l'ordre de leur création, génération après génération.
+// Chaque personne de la génération g (à partir de 1) a enfants[g] enfants, avec une femme ajoutée quand
+// « conjoints » est vrai ; les personnes sont numérotées dans l'ordre de leur création.
 inline std::string gedcomDescendance(const std::vector<int>& enfants, bool conjoints) {
     std::vector<LienParents> liens;
     std::vector<int> generation{1};
@@ -32,8 +30,7 @@ inline std::string gedcomDescendance(const std::vector<int>& enfants, bool conjo
     return gedcomDeLiens(n, liens);
 }
 
-// Un arbre de descendants construit sur une base d'essai ; les personnes sont désignées par
-// leur numéro d'essai (prénoms « P<n> »).
+// Les personnes sont désignées par leur numéro d'essai (prénoms « P<n> »).
 struct Descendance {
     explicit Descendance(const std::string& gedcom) : b(gedcom) { regles.base = &b.base(); }
 
@@ -46,12 +43,9 @@ struct Descendance {
     // La rangée en texte : « P1 P2* » (* : boîte de conjoint, ! : descendants non dessinés).
     std::string rangee(int r) const {
         std::string s;
-        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant) {
-            if (!s.empty()) s += ' ';
-            s += essai::prenoms(b.base(), x->personne);
-            if (x->conjoint) s += '*';
-            if (x->familleNonDessinee) s += '!';
-        }
+        for (const NoeudDescendant* x = arbre->rangees().premier(r); x; x = x->suivant)
+            s += (s.empty() ? "" : " ") + essai::prenoms(b.base(), x->personne) + (x->conjoint ? "*" : "") +
+                 (x->familleNonDessinee ? "!" : "");
         return s;
     }
     const NoeudDescendant* boite(int r, int p) const {
