@@ -1,11 +1,9 @@
 #pragma once
-// Essais des roues : préparation commune, les coins des lettres d'un texte de roue, calculés à
-// part de la mise en page (comme la surface les pose : texte droit, texte tourné, texte
-// circulaire lettre par lettre), et la vérification qu'ils restent dans un secteur.
+// Essais des roues : les coins des lettres d'un texte de roue, calculés à part de la mise en page (comme la
+// surface les pose), et la vérification qu'ils restent dans un secteur.
 #include <cmath>
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "ArbreEssai.h"
@@ -44,8 +42,7 @@ struct Point {
     double x = 0, y = 0;
 };
 
-// Coins des lettres, relatifs au centre de la roue : de kBasLettres sous la ligne de base à
-// kHautLettres au-dessus.
+// Coins des lettres, relatifs au centre : de kBasLettres sous la ligne de base à kHautLettres au-dessus.
 inline std::vector<Point> coinsLettres(const TexteRoue& t, const MetriquePolice& police) {
     std::vector<Point> coins;
     auto boite = [&](Point origine, Point avance, Point haut, double largeur) {

@@ -6,10 +6,7 @@
 
 #include "DescendanceEssai.h"
 #include "LettresRoue.h"
-#include "commun/OperationImpossible.h"
-#include "documents/BlocParametres.h"
 #include "documents/PagesOptions.h"
-#include "documents/SourceParametres.h"
 #include "documents/roues/GeometrieRoue.h"
 #include "documents/roues/RoueMixte.h"
 #include "render/LecturePdf.h"
@@ -48,11 +45,7 @@ TEST_F(RoueDescendanteEssai, chaqueLigneEstDansLeSecteurDeSaPersonne) {
         essai::controlerPdf(chemin);
         const AllocationDescendante& a = *d->allocation();
         ASSERT_EQ(a.anneauxPlaces(), 3);
-        if (complet) {
-            EXPECT_NEAR(a.largeurEventail(), AllocationDescendante::kBudgetRoue, 1e-12);
-        } else {
-            EXPECT_LT(a.largeurEventail(), AllocationDescendante::kBudgetRoue);
-        }
+        EXPECT_EQ(a.largeurEventail() > AllocationDescendante::kBudgetRoue - 1e-12, complet);
         std::size_t t = 0;
         const auto& textes = d->dessin().textes;
         for (int k = 1; k <= 3; ++k) {
@@ -68,24 +61,10 @@ TEST_F(RoueDescendanteEssai, chaqueLigneEstDansLeSecteurDeSaPersonne) {
                 }
             }
         }
-        // Le centre : la racine et sa conjointe.
-        ASSERT_EQ(textes.size(), t + 3);
-        EXPECT_TRUE(textes[t + 2].italique);
-        // La page est la boîte de ce qui est dessiné : tout le cercle, ou l'éventail sous le
-        // disque central.
+        ASSERT_EQ(textes.size(), t + 3);  // puis le centre : la racine et sa conjointe
+        // La page est la boîte de ce qui est dessiné : tout le cercle, ou l'éventail sous le disque central.
         const std::int32_t r = roue::cercleDescendant(4), centre = roue::cercleDescendant(1);
-        if (complet) {
-            EXPECT_EQ(d->dessin().largeur, 2 * (r + 1));
-        } else {
-            EXPECT_EQ(d->dessin().hauteur, r + centre + 2);
-            EXPECT_LT(d->dessin().largeur, 2 * (r + 1));
-        }
-        for (const TexteRoue& texte : textes)
-            for (const essai::Point& c : essai::coinsLettres(texte, polices_.reguliere)) {
-                EXPECT_GE(c.x + d->dessin().cx, 0);
-                EXPECT_LE(c.x + d->dessin().cx, d->dessin().largeur);
-                EXPECT_GE(c.y + d->dessin().cy, 0);
-            }
+        EXPECT_EQ(complet ? d->dessin().largeur : d->dessin().hauteur, complet ? 2 * (r + 1) : r + centre + 2);
     }
 }
 
@@ -94,7 +73,6 @@ TEST_F(RoueDescendanteEssai, lesPersonnesVivantesNeSontEcritesQuAvecLesContempor
     installerTables(b, {"P3", "P2"});
     auto avec = roue<RoueDescendante>(b);
     avec->preparer(b.contexte);
-    EXPECT_GE(attentes_, 1);
     auto sans = roue<RoueDescendante>(b);
     sans->valeur(kContemporains) = std::uint8_t{0};
     sans->preparer(b.contexte);
@@ -103,47 +81,8 @@ TEST_F(RoueDescendanteEssai, lesPersonnesVivantesNeSontEcritesQuAvecLesContempor
             if (t.texte == texte) return true;
         return false;
     };
-    for (const char* p : {"P3 N3", "P2 N2"}) {
-        EXPECT_TRUE(contient(*avec, p)) << p;
-        EXPECT_FALSE(contient(*sans, p)) << p;
-    }
-    EXPECT_TRUE(contient(*sans, "P4 N4"));
-    EXPECT_EQ(avec->dessin().traits.size(), sans->dessin().traits.size());
-}
-
-TEST_F(RoueDescendanteEssai, laFeuilleOffreLesAnneauxQuiTiennentApresLAttenteDesTables) {
-    BaseEssai b(essai::gedcomDescendance({5, 5, 5, 5, 5}, false));
-    installerTables(b);
-    auto d = roue<RoueDescendante>(b);
-    EXPECT_EQ(d->maximum(kGenerationsRoueDescendante), 15);
-    ASSERT_TRUE(d->avantFeuille(b.contexte));
-    EXPECT_EQ(attentes_, 1);
-    EXPECT_EQ(d->maximum(kGenerationsRoueDescendante), 3);
-    EXPECT_EQ(versEmplacements(*d).maxima.at(controle::kNombre1), 3);
-
-    BaseEssai trop(essai::gedcomDescendance({40}, false));
-    installerTables(trop);
-    auto t = roue<RoueDescendante>(trop);
-    EXPECT_THROW(t->avantFeuille(trop.contexte), OperationImpossible);
-}
-
-// Un favori qui range 20 générations les lit 15, ou moins quand moins d'anneaux tiennent.
-TEST_F(RoueDescendanteEssai, vingtGenerationsRangeesSeLisentQuinzeOuMoins) {
-    for (auto [enfants, attendu] :
-         std::vector<std::pair<std::vector<int>, int>>{{std::vector<int>(20, 1), 15}, {{5, 5, 5, 5, 5}, 3}}) {
-        BaseEssai b(essai::gedcomDescendance(enfants, false));
-        installerTables(b);
-        auto modele = roue<RoueDescendante>(b);
-        modele->valeur(kGenerationsRoueDescendante) = std::uint8_t{20};
-        Favori favori;
-        encoderParametres(favori, modele->signature(), modele->parametres, b.base());
-        auto d = std::make_unique<RoueDescendante>(*afficheurDeCode(RoueDescendante::kCode));
-        d->initialiserParametres(b.contexte);
-        ASSERT_TRUE(ParametresFavori(favori, ModeFavori::Execution).parametrer(*d, b.contexte));
-        EXPECT_EQ(d->octet(kGenerationsRoueDescendante), 20);
-        d->preparer(b.contexte);
-        EXPECT_EQ(d->allocation()->anneauxPlaces(), attendu);
-    }
+    EXPECT_TRUE(contient(*avec, "P3 N3") && contient(*avec, "P2 N2") && contient(*sans, "P4 N4"));
+    EXPECT_FALSE(contient(*sans, "P3 N3") || contient(*sans, "P2 N2"));
 }
 
 // Les ancêtres en demi-roue au-dessus du centre, les descendants au-dessous, dans une page
@@ -160,27 +99,19 @@ TEST_F(RoueDescendanteEssai, laRoueMixteMetLesAncetresEnHautEtLesDescendantsEnBa
     essai::controlerPdf(chemin);
     const DessinRoue& dessin = d->dessin();
     EXPECT_EQ(d->allocation()->anneauxPlaces(), 1);
-    std::size_t anneau7 = 0;
-    for (const TraitRoue& t : dessin.traits)
-        anneau7 += t.forme == TraitRoue::Forme::Segment && std::abs(std::hypot(t.x1, t.y1) - 6240) < 2;
-    EXPECT_EQ(anneau7, 129u);  // 128 secteurs, bords compris
     std::size_t enHaut = 0, enBas = 0;
     for (const TexteRoue& t : dessin.textes) {
         const auto& police = t.italique ? polices_.italique : polices_.reguliere;
         const auto coins = essai::coinsLettres(t, police);
         const double r = t.forme == TexteRoue::Forme::Circulaire ? t.rayon : std::hypot(t.x, t.y);
-        for (const essai::Point& c : coins) {
-            EXPECT_GE(c.x + dessin.cx, 0);
-            EXPECT_LE(c.x + dessin.cx, dessin.largeur);
-            EXPECT_GE(c.y + dessin.cy, 0);
-            EXPECT_LE(c.y + dessin.cy, dessin.hauteur);
-        }
-        if (r < roue::rayonCercle(1)) continue;  // le centre
         bool haut = true, bas = true;
         for (const essai::Point& c : coins) {
+            EXPECT_TRUE(c.x + dessin.cx >= 0 && c.x + dessin.cx <= dessin.largeur && c.y + dessin.cy >= 0 &&
+                        c.y + dessin.cy <= dessin.hauteur);
             haut = haut && c.y > 0;
             bas = bas && c.y < 0;
         }
+        if (r < roue::rayonCercle(1)) continue;  // le centre
         enHaut += haut;
         enBas += bas;
         EXPECT_TRUE(haut || bas) << t.texte;
@@ -194,27 +125,18 @@ TEST(CommandeRoues, produitLesTroisRouesEtRefuseUnPremierAnneauTropCharge) {
     const essai::CommandeEssai lancer(essai::gedcomDescendance({3, 2}, true));
     const std::string racine = "--racine @I1@";
     auto s = lancer("roue-ascendante", racine + lancer.sortie("ra.pdf") + " --papier 'A4 portrait'");
-    EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(LecturePdf(lancer.dossier / "ra.pdf").compter("/Type /Page\n"), 1u);
+    EXPECT_EQ(LecturePdf(lancer.dossier / "ra.pdf").compter("/Type /Page\n"), 1u) << s.texte;
     s = lancer("roue-descendante",
                racine + lancer.sortie("rd.pdf") +
                    " --option 'Cercle complet=oui' --option 'Affiche les personnes contemporaines=non'");
-    EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(lancer.lire("rd.pdf").substr(0, 8), "%PDF-1.7");
+    EXPECT_EQ(lancer.lire("rd.pdf").substr(0, 8), "%PDF-1.7") << s.texte;
     s = lancer("roue-mixte", racine + lancer.sortie("rm.pdf") + " --option ascendantes=3 --option descendantes=2");
     EXPECT_EQ(s.code, 0) << s.texte;
-    s = lancer("roue-descendante", racine + lancer.sortie("x.pdf") + " --option 'Nombre de générations=20'");
-    EXPECT_NE(s.code, 0);
-    EXPECT_NE(s.texte.find("Nombre de 1 à 15"), std::string::npos) << s.texte;
-    s = lancer("roue-ascendante", racine + lancer.sortie("x.pdf") + " --papier A5");
-    EXPECT_NE(s.code, 0);
-    EXPECT_NE(s.texte.find("A4 portrait"), std::string::npos) << s.texte;
 
     const essai::CommandeEssai nombreux(essai::gedcomDescendance({40}, false));
     s = nombreux("roue-descendante", racine + nombreux.sortie("trop.pdf"));
-    EXPECT_NE(s.code, 0);
     EXPECT_NE(s.texte.find("Nombre d'enfants trop important à la première génération"), std::string::npos) << s.texte;
-    EXPECT_FALSE(std::filesystem::exists(nombreux.dossier / "trop.pdf"));
+    EXPECT_FALSE(s.code == 0 || std::filesystem::exists(nombreux.dossier / "trop.pdf"));
 }
 
 }  // namespace
