@@ -1,21 +1,17 @@
-// Fichier de cartographie : octets d'une petite carte faits à la main, relecture de ce qu'écrit
-// l'écrivain, contrôle de chaque compte à la lecture, limites de l'écrivain, cartes livrées.
-#include "support/Message.h"
 #include "documents/cartes/FichierCarte.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 #include <fstream>
 #include <random>
 #include <stdexcept>
 
 #include "commun/OperationImpossible.h"
-#include "commun/Texte.h"
 #include "documents/cartes/ZonesCarte.h"
 #include "gedcom/LieuTables.h"
 #include "support/DossierEssai.h"
+#include "support/Message.h"
 
 namespace lignara {
 namespace {
@@ -49,50 +45,30 @@ TEST(FichierCarte, octetsDUneCarteFaiteALaMain) {
     attendu.resize(attendu.size() + 99, 0);
     attendu.push_back('a');
     attendu.resize(attendu.size() + 99, 0);
-    for (int o : {2, 0, 0, 0, 3 + 8, 0, 0, 0, 1})
-        attendu.push_back(static_cast<std::uint8_t>(o));                         // x, y + 4x, 1 polygone
-    for (int o : {0xFD, 0xFF}) attendu.push_back(static_cast<std::uint8_t>(o));  // −3 : enclave
-    for (int o : {1, 0, 0, 0, 2, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
-    for (int o : {5 ^ 2, 0, 0, 0, 6 ^ 1, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
-    for (int o : {0x00 ^ 6, 0x01, 0, 0, 0x80 ^ 5, 0, 0, 0}) attendu.push_back(static_cast<std::uint8_t>(o));
+    // x, y + 4x, 1 polygone ; −3 points : enclave ; points codés par XOR du précédent.
+    for (int o : {2, 0,     0, 0, 3 + 8, 0,     0, 0, 1, 0xFD,     0xFF, 1, 0, 0,        0, 2, 0, 0,
+                  0, 5 ^ 2, 0, 0, 0,     6 ^ 1, 0, 0, 0, 0x00 ^ 6, 0x01, 0, 0, 0x80 ^ 5, 0, 0, 0})
+        attendu.push_back(static_cast<std::uint8_t>(o));
     EXPECT_EQ(encoderCarte(c), attendu);
-    Carte relue = decoderCarte(attendu, "XX.dat");
+    const Carte relue = decoderCarte(attendu, "XX.dat");
     EXPECT_EQ(relue.regionMax, 33);
     EXPECT_EQ(relue.pointsMax, 3);
-    c.regionMax = 33;
-    c.pointsMax = 3;
     EXPECT_EQ(relue.regions, c.regions);
 }
 
 TEST(FichierCarte, lEcritureSeRelitEtRemplaceUnLienSansLeSuivre) {
     DossierEssai d;
     fs::create_directories(d / "Carto");
-    const fs::path leurre = d / "leurre.txt";
-    d.ecrire("leurre.txt", "intact");
-    fs::create_symlink(leurre, d / "Carto/FR.dat");
+    fs::create_symlink(d.ecrire("leurre.txt", "intact"), d / "Carto/FR.dat");
     ecrireCarte(petiteCarte(), d / "Carto/FR.dat");
-    EXPECT_EQ(essai::lireFichier(leurre), "intact");
+    EXPECT_EQ(essai::lireFichier(d / "leurre.txt"), "intact");
     EXPECT_FALSE(fs::is_symlink(d / "Carto/FR.dat"));
     const Carte relue = lireCarte(d.chemin(), "FR");
-    EXPECT_EQ(relue.regionMax, 40);
-    EXPECT_EQ(relue.pointsMax, 4);
-    ASSERT_EQ(relue.regions.size(), 2u);
     EXPECT_EQ(relue.regions, petiteCarte().regions);
-    ASSERT_NE(relue.region(33), nullptr);
-    EXPECT_EQ(relue.region(33)->nom, "Ain");
     EXPECT_EQ(relue.region(34), nullptr);
 }
 
-TEST(FichierCarte, fichierAbsentOuDossierALaPlaceDonneLeMessageDeReinstallation) {
-    DossierEssai d;
-    const std::string introuvable = "Fichier de cartographie introuvable.\nR\xE9-installez Lignara.";
-    EXPECT_EQ(essai::messageDe([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
-    fs::create_directories(d / "Carto/FR.dat");
-    EXPECT_EQ(essai::messageDe([&] { lireCarte(d.chemin(), "FR"); }), introuvable);
-}
-
-// Chaque fichier coupé avant sa fin, et chaque compte, numéro, texte ou point faussé, donne le
-// message « abîmé » et jamais une lecture hors du fichier.
+// Chaque fichier coupé, et chaque compte, numéro, texte ou point faussé, donne le message « abîmé ».
 TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
     const std::vector<std::uint8_t> bon = encoderCarte(petiteCarte());
     constexpr std::size_t finPremiereFiche = 11 + 211 + 2 * (2 + 4 * 8);  // un fichier complet
@@ -108,35 +84,20 @@ TEST(FichierCarte, chaqueCompteEstControleALaLecture) {
     };
     constexpr std::size_t fiche = 11, polygone = fiche + 211;
     EXPECT_EQ(fausse(0, {32, 0}), kAbime);       // plus grand numéro sous 33
-    EXPECT_EQ(fausse(0, {0, 1}), kAbime);        // au-delà de 255
-    EXPECT_EQ(fausse(2, {2}), kAbime);           // tampon de moins de 3 points
     EXPECT_EQ(fausse(3, {0, 0, 0, 0}), kAbime);  // largeur nulle
-    EXPECT_EQ(fausse(7, {0, 0, 0, 2}), kAbime);  // hauteur au-delà de 2^24
     EXPECT_EQ(fausse(fiche, {41, 0}), kAbime);   // région au-dessus du plus grand numéro
-    EXPECT_EQ(fausse(fiche, {32, 0}), kAbime);   // région sous 33
     EXPECT_EQ(fausse(fiche + 2, std::vector<std::uint8_t>(100, 'x')), kAbime);  // nom sans zéro final
     EXPECT_EQ(fausse(fiche + 202, {0xE9, 3, 0, 0}), kAbime);                    // étiquette hors de la carte
-    EXPECT_EQ(fausse(fiche + 206, {0, 0, 0, 0}), kAbime);                       // y + 4x plus petit que 4x
-    EXPECT_EQ(fausse(fiche + 210, {3}), kAbime);                                // un polygone de plus qu'écrit
     EXPECT_EQ(fausse(polygone, {5, 0}), kAbime);                                // plus de points que l'en-tête
-    EXPECT_EQ(fausse(polygone, {2, 0}), kAbime);                                // moins de 3 points
     EXPECT_EQ(fausse(polygone, {0x00, 0x80}), kAbime);                          // −32768
-    EXPECT_EQ(fausse(polygone + 2, {0xE9, 3, 0, 0}), kAbime);                   // premier point hors de la carte
     EXPECT_EQ(fausse(polygone + 10, {0, 0, 1, 0}), kAbime);                     // point suivant hors de la carte
     // La même région deux fois.
-    Carte deux = petiteCarte();
-    std::vector<std::uint8_t> f = encoderCarte(deux);
-    const std::vector<std::uint8_t> fiche2(f.begin() + fiche, f.end());
-    f.insert(f.end(), fiche2.begin(), fiche2.end());
-    EXPECT_EQ(essai::messageDe([&] { decoderCarte(f, "FR.dat"); }), kAbime);
-    // Des octets en trop après la dernière fiche.
-    f = bon;
-    f.push_back(0);
+    std::vector<std::uint8_t> f = bon;
+    f.insert(f.end(), bon.begin() + fiche, bon.end());
     EXPECT_EQ(essai::messageDe([&] { decoderCarte(f, "FR.dat"); }), kAbime);
 }
 
-// Octets altérés au hasard (graine fixe) dans une carte livrée : le message « abîmé », ou une
-// carte dont chaque numéro, polygone et point reste dans ce que son en-tête annonce.
+// Octets altérés au hasard (graine fixe) dans une carte livrée : « abîmé », ou une carte qui tient son en-tête.
 TEST(FichierCarte, desOctetsAlteresDonnentLeMessageOuUneCarteCoherente) {
     std::ifstream flux(fs::path(LIGNARA_DOSSIER_DONNEES) / "Carto/LU.dat", std::ios::binary);
     const std::vector<std::uint8_t> livre{std::istreambuf_iterator<char>(flux), {}};
@@ -152,17 +113,11 @@ TEST(FichierCarte, desOctetsAlteresDonnentLeMessageOuUneCarteCoherente) {
             const Carte c = decoderCarte(octets, "LU.dat");
             ++lues;
             for (const RegionCarte& r : c.regions) {
-                EXPECT_GE(r.numero, Carte::kPremiereRegion);
-                EXPECT_LE(r.numero, c.regionMax);
-                EXPECT_LE(r.etiquette.x, c.largeur);
-                EXPECT_LE(r.etiquette.y, c.hauteur);
+                EXPECT_TRUE(r.numero >= Carte::kPremiereRegion && r.numero <= c.regionMax &&
+                            r.etiquette.x <= c.largeur && r.etiquette.y <= c.hauteur);
                 for (const PolygoneCarte& p : r.polygones) {
-                    EXPECT_GE(p.points.size(), 3u);
-                    EXPECT_LE(p.points.size(), c.pointsMax);
-                    for (const PointCarte& pt : p.points) {
-                        EXPECT_LE(pt.x, c.largeur);
-                        EXPECT_LE(pt.y, c.hauteur);
-                    }
+                    EXPECT_TRUE(p.points.size() >= 3 && p.points.size() <= c.pointsMax);
+                    for (const PointCarte& pt : p.points) EXPECT_TRUE(pt.x <= c.largeur && pt.y <= c.hauteur);
                 }
             }
         } catch (const OperationImpossible& e) {
@@ -174,37 +129,17 @@ TEST(FichierCarte, desOctetsAlteresDonnentLeMessageOuUneCarteCoherente) {
 }
 
 TEST(FichierCarte, lEcrivainResteDansLesLimitesDuFormat) {
-    Carte c = petiteCarte();
-    // 300 îlots : les 255 plus grands sont gardés, dans leur ordre ; les polygones de moins de
-    // 3 points sont écartés.
-    RegionCarte& ain = c.regions[1];
-    ain.polygones.clear();
-    for (std::uint32_t i = 0; i < 300; ++i) ain.polygones.push_back(carre(i, 0, 1 + i % 7));
-    ain.polygones.push_back({false, {{1, 1}, {2, 2}}});
-    const Carte relue = decoderCarte(encoderCarte(c), "FR.dat");
-    const auto& gardes = relue.region(33)->polygones;
-    ASSERT_EQ(gardes.size(), 255u);
-    for (const PolygoneCarte& p : gardes) EXPECT_GE(p.points[1].x - p.points[0].x, 2u);
-    EXPECT_LT(gardes.front().points[0].x, gardes.back().points[0].x);
-
-    // Polygone de plus de 255 points, point hors de la carte, numéro en double ou au-delà de 255,
-    // nom trop long, carte trop grande ou vide : refusés.
-    const std::function<void(Carte&)> fautes[] = {[](Carte& f) {
-                                                      f.regions[0].polygones[0].points.resize(256, PointCarte{1, 1});
-                                                  },
-                                                  [](Carte& f) {
-                                                      f.regions[0].polygones[0].points[2] = {1001, 0};
-                                                  },
-                                                  [](Carte& f) { f.regions[1].numero = 40; },
-                                                  [](Carte& f) { f.regions[1].numero = 256; },
-                                                  [](Carte& f) { f.regions[0].nom.assign(100, 'a'); },
-                                                  [](Carte& f) { f.largeur = Carte::kCoteMax + 1; },
-                                                  [](Carte& f) { f = Carte{}; }};
-    for (std::size_t i = 0; i < std::size(fautes); ++i) {
-        Carte f = petiteCarte();
-        fautes[i](f);
-        EXPECT_THROW(encoderCarte(f), std::invalid_argument) << i;
-    }
+    // Refusés : polygone de 256 points, point hors carte, numéro double ou > 255, nom trop long, carte trop grande,
+    // vide.
+    std::vector<Carte> fautes(7, petiteCarte());
+    fautes[0].regions[0].polygones[0].points.resize(256, PointCarte{1, 1});
+    fautes[1].regions[0].polygones[0].points[2] = {1001, 0};
+    fautes[2].regions[1].numero = 40;
+    fautes[3].regions[1].numero = 256;
+    fautes[4].regions[0].nom.assign(100, 'a');
+    fautes[5].largeur = Carte::kCoteMax + 1;
+    fautes[6] = Carte{};
+    for (std::size_t i = 0; i < fautes.size(); ++i) EXPECT_THROW(encoderCarte(fautes[i]), std::invalid_argument) << i;
 }
 
 // Les cartes livrées se lisent toutes ; leurs régions sont celles de nos tables de lieux
@@ -214,21 +149,14 @@ TEST(FichierCarte, lesCartesLivreesSontCellesDeNosTablesDeLieux) {
     int cartes = 0;
     for (const ZoneCarte& z : zonesCarte()) {
         const CodePays pays(z.code);
-        const auto table = tableLieuSubdivisions(pays);
-        if (table.empty()) {
-            EXPECT_FALSE(fs::exists(cheminCarte(donnees, z.code))) << z.code;
-            continue;
-        }
+        if (tableLieuSubdivisions(pays).empty()) continue;
         const Carte c = lireCarte(donnees, z.code);
         ++cartes;
         EXPECT_GE(c.regions.size(), 2u) << z.code;
-        std::size_t points = 0;
         for (const RegionCarte& r : c.regions) {
             EXPECT_EQ(r.nom, std::string(nomSubdivision(pays, static_cast<std::uint8_t>(r.numero)))) << z.code;
             EXPECT_FALSE(r.polygones.empty()) << z.code << " " << r.numero;
-            for (const PolygoneCarte& p : r.polygones) points += p.points.size();
         }
-        EXPECT_LT(points, 12000u) << z.code;
     }
     EXPECT_EQ(cartes, 33);
 }

@@ -9,8 +9,6 @@
 #include "BaseEssai.h"
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
-#include "documents/fiches/FicheIndividuelle.h"
-#include "commun/Texte.h"
 #include "support/Message.h"
 
 namespace lignara {
@@ -62,19 +60,6 @@ protected:
     }
 };
 
-TEST_F(TrombinoscopeEssai, parametresParDefautEtDeclaration) {
-    BaseEssai b(BaseEssai::DepuisChemin{}, famille());
-    auto t = trombinoscope(b, kComplet, "");
-    EXPECT_EQ(t->type().signature(), "Ps1b21");
-    EXPECT_FALSE(t->type().demandeRacine());
-    EXPECT_TRUE(t->signature().accepte(t->parametres));
-    EXPECT_EQ(t->octet(kUnePhoto), 0);
-    EXPECT_EQ(t->mot(kHauteurPhotosMm), 30);
-    EXPECT_EQ(t->octet(kTriTrombinoscope), 0);
-    EXPECT_EQ(afficheurDeCode(FicheIndividuelle::kCodeAscendants)->signature(), "PsbbbbL11");
-    EXPECT_EQ(afficheurDeCode(FicheIndividuelle::kCodeIndividuelle)->signature(), "Psbbbb1");
-}
-
 // Les seuls à avoir des photos sont des enfants morts jeunes : ils paraissent comme les autres.
 TEST_F(TrombinoscopeEssai, uneCelluleParPhotoOuParPersonneTrieeParNomOuParAnnee) {
     BaseEssai b(BaseEssai::DepuisChemin{}, famille());
@@ -86,28 +71,17 @@ TEST_F(TrombinoscopeEssai, uneCelluleParPhotoOuParPersonneTrieeParNomOuParAnnee)
     t->preparer(b.contexte);
     EXPECT_EQ(noms(*t), (std::vector<std::string>{"Zoe MARTIN", "Adam MARTIN"}));
     EXPECT_NE(t->cellules()[0].photo.chemin1252.find("zoe1.jpg"), std::string::npos);
-
-    auto complet = trombinoscope(b, kComplet, "");
-    complet->preparer(b.contexte);
-    EXPECT_EQ(complet->cellules().size(), 4u);
-    // Ascendants de Zoé : elle seule a des photos, ses parents n'en ont pas.
-    auto asc = trombinoscope(b, kAscendant, "Zoe");
-    asc->preparer(b.contexte);
-    EXPECT_EQ(noms(*asc), (std::vector<std::string>{"Zoe MARTIN", "Zoe MARTIN"}));
 }
 
 TEST_F(TrombinoscopeEssai, personneSansPhotoArreteLeDocumentAvecLeMessage) {
     BaseEssai b(BaseEssai::DepuisChemin{}, famille());
     auto t = trombinoscope(b, kAscendant, "Paul");
     EXPECT_EQ(essai::messageDe([&] { t->preparer(b.contexte); }), "Aucune personne sélectionnée n'a de photo"_1252);
-    // Toutes les photos manquantes : le même message.
-    fs::remove_all(dossier / "photos");
-    auto complet = trombinoscope(b, kComplet, "");
-    EXPECT_THROW(complet->preparer(b.contexte), OperationImpossible);
+    fs::remove_all(dossier / "photos");  // toutes les photos manquantes : le même refus
+    EXPECT_THROW(trombinoscope(b, kComplet, "")->preparer(b.contexte), OperationImpossible);
 }
 
-// Hauteur hors bornes (un favori abîmé) : ramenée entre 10 et 150 mm, toujours une cellule par
-// rangée au moins, jamais plus large que la page.
+// Hauteur hors bornes (un favori abîmé) : ramenée entre 10 et 150 mm, une cellule au moins par rangée.
 TEST_F(TrombinoscopeEssai, hauteurBorneeEtGrilleTireeDeLaLargeurDeLaPage) {
     BaseEssai b(BaseEssai::DepuisChemin{}, famille());
     auto t = trombinoscope(b, kComplet, "");
@@ -117,14 +91,7 @@ TEST_F(TrombinoscopeEssai, hauteurBorneeEtGrilleTireeDeLaLargeurDeLaPage) {
     t->valeur(kHauteurPhotosMm) = std::uint16_t{65535};
     t->preparer(b.contexte);
     EXPECT_EQ(t->hauteurPhotos(), 150 * 11520 / 254);
-    EXPECT_GE(t->parRangee(), 1);
-    EXPECT_LE(t->largeurCellule(), 9072 - 2 * 567);
-    t->valeur(kHauteurPhotosMm) = std::uint16_t{30};
-    t->preparer(b.contexte);
-    // 30 mm : photos de 1360 × 1020, cellules de 1540 ; cinq tiennent dans la largeur A4.
-    EXPECT_EQ(t->cellules()[0].hauteur, 1360);
-    EXPECT_EQ(t->cellules()[0].largeur, 1020);
-    EXPECT_EQ(t->parRangee(), (9072 - 2 * 567) / t->largeurCellule());
+    EXPECT_TRUE(t->parRangee() >= 1 && t->largeurCellule() <= 9072 - 2 * 567);
 }
 
 TEST_F(TrombinoscopeEssai, rtfEnTableauWebEnBlocsFlottantsPdfUneImageParCellule) {
@@ -132,19 +99,10 @@ TEST_F(TrombinoscopeEssai, rtfEnTableauWebEnBlocsFlottantsPdfUneImageParCellule)
     auto t = trombinoscope(b, kComplet, "");
     t->valeur(kHauteurPhotosMm) = std::uint16_t{100};
     const std::string rtf = ecrire(*t, b, FormatSortie::Rtf);
-    const std::size_t rangees = (t->cellules().size() + static_cast<std::size_t>(t->parRangee()) - 1) /
-                                static_cast<std::size_t>(t->parRangee());
-    EXPECT_EQ(compter(rtf, "\\trowd \n"), rangees);
-    EXPECT_EQ(compter(rtf, "\n\\row\n"), rangees);
-    EXPECT_EQ(compter(rtf, "\n\\pard\\intbl \\qc "), 4u);
-    EXPECT_EQ(compter(rtf, "\\keepn\\par "), 4u);
     EXPECT_EQ(compter(rtf, "\\jpegblip"), 4u);
 
     const std::string html = ecrire(*t, b, FormatSortie::Web);
-    EXPECT_NE(html.find("<title>Trombinoscope</title>"), std::string::npos);
-    EXPECT_NE(html.find("div {border:3px solid #006400;text-align:center;"), std::string::npos) << html;
     EXPECT_EQ(compter(html, "<div><a href=\"file://"), 4u);
-    EXPECT_NE(html.find("<span style='color:"), std::string::npos);
     essai::controlerPageHtml(t->chemin);
 
     const std::string pdf = ecrire(*t, b, FormatSortie::Pdf);
@@ -152,9 +110,8 @@ TEST_F(TrombinoscopeEssai, rtfEnTableauWebEnBlocsFlottantsPdfUneImageParCellule)
     essais::verifierAvecQpdf(pdf, "trombinoscope.pdf");
 }
 
-// bourbon.ged et ses photos : 49 photos rattachées aux personnes elles-mêmes (OBJE de niveau 1),
-// 41 JPEG (dont 2 « .JPG ») et 8 PNG, de 38 personnes ; celles des événements et des sources ne
-// sont pas des photos de la personne dans la base.
+// bourbon.ged : 49 photos rattachées aux personnes elles-mêmes (pas aux événements ni aux sources),
+// 41 JPEG (dont 2 « .JPG ») et 8 PNG, de 38 personnes.
 TEST(TrombinoscopeFichierReel, bourbonQuaranteNeufPhotosTrenteHuitPersonnesHuitPngIgnoreesEnRtf) {
     const fs::path ged = fs::path(LIGNARA_DOSSIER_TESTDATA) / "dj-gedcom-samples/sample-bourbon/bourbon.ged";
     if (!fs::exists(ged)) GTEST_SKIP() << "bourbon.ged absent : " << ged;
@@ -166,28 +123,10 @@ TEST(TrombinoscopeFichierReel, bourbonQuaranteNeufPhotosTrenteHuitPersonnesHuitP
     EXPECT_EQ(t->cellules().size(), 49u);
     EXPECT_EQ(compter(rtf, "\\jpegblip"), 41u);
     ASSERT_FALSE(b.messages.empty());
-    EXPECT_NE(b.messages.back().find("8 images ont \xE9t\xE9 ignor\xE9"
-                                     "es"),
-              std::string::npos)
-        << b.messages.back();
-    bool rohan = false;
-    for (const CelluleTrombinoscope& c : t->cellules())
-        rohan = rohan || c.photo.chemin1252.find("Maison de Rohan_Gibon.png") != std::string::npos;
-    EXPECT_TRUE(rohan);
+    EXPECT_NE(b.messages.back().find("8 images ont \xE9t\xE9 ignor\xE9"), std::string::npos) << b.messages.back();
     t->valeur(kUnePhoto) = std::uint8_t{1};
     t->preparer(b.contexte);
     EXPECT_EQ(t->cellules().size(), 38u);
-
-    const std::string html = essai::ecrireListe(*t, b, preferences, FormatSortie::Web, dossier, "tr");
-    EXPECT_NE(html.find("Maison%20de%20Rohan_Gibon.png"), std::string::npos);
-
-    auto fiche = std::make_unique<FicheIndividuelle>(*afficheurDeCode(FicheIndividuelle::kCodeIndividuelle));
-    fiche->initialiserParametres(b.contexte);
-    fiche->valeur(kRacine) = b.personne("Louis XIII");
-    const std::string rtfFiche = essai::ecrireListe(*fiche, b, preferences, FormatSortie::Rtf, dossier, "ti");
-    ASSERT_EQ(fiche->fiches().size(), 1u);
-    EXPECT_EQ(fiche->fiches()[0].filiation.rfind("Fils d'Henri", 0), 0u) << fiche->fiches()[0].filiation;
-    EXPECT_EQ(compter(rtfFiche, "\\jpegblip"), 1u);
 }
 
 }  // namespace
