@@ -14,7 +14,6 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/IndexDesNoms.h"
-#include "database/TablesDerivees.h"
 #include "support/Message.h"
 
 namespace lignara {
@@ -81,34 +80,9 @@ TEST(ListeEclair, parZoneLesLieuxSansZoneVontToujoursSousAutresLieux) {
     EXPECT_EQ(resume(b, true),
               (std::vector<std::string>{"DUPONT : Rhône 1760-1760 * 1702-1750", "MARTIN : Suisse 1705-1712 * 1730-1730",
                                         "ROUX : Rhône 1850-1850 * 1800-1800"}));
-    // Un autre pays par défaut : la France devient une zone comme les autres.
-    auto l = liste(b, true);
-    Configuration suisse;
-    suisse.codePays = ('C' << 8) | 'H';
-    b.contexte.preferences = &suisse;
-    l->preparer(b.contexte);
-    ASSERT_EQ(l->patronymes().size(), 3u);
-    ASSERT_EQ(l->patronymes()[1].lieux.size(), 1u);  // Genève, dans le pays par défaut, et Lyon sans code
-    EXPECT_EQ(l->patronymes()[1].lieux[0].lieu, "");
-    EXPECT_EQ(l->patronymes()[1].lieux[0].premiere, 1705);
-    EXPECT_EQ(l->patronymes()[1].lieux[0].derniere, 1730);
-    EXPECT_EQ(l->patronymes()[2].lieux[0].lieu, "France");  // la Bretagne
 }
 
-TEST(ListeEclair, contemporainsApresLaDerivationEtListeVide) {
-    BaseEssai b(kEclair);
-    bool attendu = false;
-    TablesDerivees tables = calculerTablesDerivees(b.base(), 2026);
-    b.contexte.tablesDerivees = [&]() -> const TablesDerivees& {
-        attendu = true;
-        return tables;
-    };
-    resume(b, false);
-    EXPECT_TRUE(attendu);
-    attendu = false;
-    resume(b, false, true);
-    EXPECT_FALSE(attendu);  // avec les contemporains, rien à attendre
-
+TEST(ListeEclair, sansEvenementDateLaListeEstVide) {
     BaseEssai sansDate("0 HEAD\n0 @I1@ INDI\n1 NAME A /B/\n1 BIRT\n2 PLAC Lyon\n0 TRLR\n");
     EXPECT_EQ(essai::messageDe([&] { resume(sansDate, false, true); }), "La liste est vide");
 }
@@ -125,8 +99,6 @@ TEST(ListeEclair, texteRepliéFiletsEtRtfAvecUneAccolade) {
     std::replace(attendu.begin(), attendu.end(), '~', '\xA0');
     EXPECT_EQ(s.texte, attendu);
     EXPECT_NE(s.rtf.find("Le \\{Bourg\\}"), std::string::npos) << s.rtf;
-    EXPECT_EQ(essai::compter(s.rtf, "{\\fs1\\brdrb\\brdrw"), 2u);
-    EXPECT_EQ(essai::compter(s.web, "<hr>"), 2u);
 }
 
 // Calcul indépendant sur un fichier réel : pour chaque patronyme (clé de nom de l'index), la
