@@ -53,10 +53,7 @@ TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     BaseEssai b(essai::kFamilleEssai);
     Favori f;
     const std::string octets = std::string("DUPONT\x1FJEAN", 11) + '\0' + "\x03\x03\x3A\x07" +  // racine
-                               "DUPONT" + '\0' +
-                               "Si\xE8"
-                               "cles" +
-                               '\0' +                   // nom, fond de page
+                               "DUPONT" + '\0' + "Si\350cles" + '\0' +                          // nom, fond de page
                                "\x03\x01\x0A" + '\0' +  // Web, couple, critère 10, élagage
                                "\xFF\x06";              // coupes vides, 6 générations
     f.parametres.assign(octets.begin(), octets.end());
@@ -65,9 +62,7 @@ TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(d, b.contexte));
     EXPECT_EQ(d.racine(), 1);
     EXPECT_EQ(d.nomRacine(), "DUPONT");
-    EXPECT_EQ(d.texte(kFondDePage),
-              "Si\xE8"
-              "cles");
+    EXPECT_EQ(d.texte(kFondDePage), "Si\350cles");
     EXPECT_EQ(d.format, FormatSortie::Web);
     EXPECT_EQ(d.octet(kStyleAscendant), 1);
     EXPECT_EQ(d.octet(d.critere()), 10);

@@ -94,11 +94,7 @@ TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCEtDateInconnue) {
     annees[static_cast<std::size_t>(b.personne("Eve"))] = 3150;
     ReglesCousins r{.base = &b.base(), .racine = 1, .tri = TriCousins::Date, .anneesNaissance = &annees};
     const ListeCousinsConstruite l = construireListeCousins(r);
-    auto siecle = [](const char* romain) {
-        return std::string(romain) +
-               "\xB0 si\xE8"
-               "cle";
-    };
+    auto siecle = [](const char* romain) { return std::string(romain) + "\260 si\350cle"; };
     EXPECT_EQ(l.titres, (std::vector<std::string>{"Avant J.C.", siecle("XVIII"), siecle("XXIII"), siecle("XXXII"),
                                                   "Date inconnue"}));
     std::vector<std::string> ordre;

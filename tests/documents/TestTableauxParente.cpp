@@ -208,17 +208,15 @@ TEST(TableauConsanguinites, casColonnesEtLignéesVides) {
     EXPECT_EQ(prenom(pere.conjoints[pleine]), "Hélène"_1252);
 }
 
-TEST(TableauConsanguinites, texteTrisEtWeb) {
+TEST(TableauConsanguinites, texteDUnCasEtAucunCasSansFichier) {
     BaseEssai b(gedcomConsanguins());
     DossierEssai dossier;
     auto d = consanguinites(b);
     const std::string texte = ecrire(*d, b, FormatSortie::Texte, dossier, "tc");
     const std::string attendu =
         "Consanguinit\xE9 2, degr\xE9 4\nSommet : DUPONT Gaston\n    x DUPONT Gilberte\n"
-        "Premi\xE8re lign\xE9"
-        "e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
-        "Seconde lign\xE9"
-        "e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
+        "Premi\xE8re lign\351e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
+        "Seconde lign\351e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
     EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
     EXPECT_NE(texte.find("(le sommet lui-m\xEAme)"), std::string::npos) << texte;
 
