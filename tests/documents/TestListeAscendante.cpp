@@ -108,11 +108,10 @@ std::string gedcomEchelle(int generations) {
 
 TEST(ListeAscendante, lesBranchesDoublesSArretentAvantLaGenerationQuiDepasseLaLimite) {
     BaseEssai b(gedcomEchelle(12));
-    ReglesAscendantes r;
-    r.base = &b.base();
-    r.racine = static_cast<std::uint32_t>(b.personne("P1"));
-    r.doublesBranches = true;
-    r.entreesMax = 100;
+    ReglesAscendantes r{.base = &b.base(),
+                        .racine = static_cast<std::uint32_t>(b.personne("P1")),
+                        .doublesBranches = true,
+                        .entreesMax = 100};
     const ListeAscendanteConstruite l = construireListeAscendante(r);
     EXPECT_TRUE(l.limitee);
     EXPECT_EQ(l.entrees.size(), 63u);  // générations 1 à 6 entières ; la 7e en aurait 64
@@ -131,10 +130,7 @@ TEST(ListeAscendante, uneBoucleDeParentsNeTournePasSansFin) {
     a.couple(x, 0, {y});  // x et y pères l'un de l'autre
     BaseGenealogique base = a.construire(d.chemin());
     for (bool doubles : {false, true}) {
-        ReglesAscendantes r;
-        r.base = &base;
-        r.racine = x;
-        r.doublesBranches = doubles;
+        const ReglesAscendantes r{.base = &base, .racine = x, .doublesBranches = doubles};
         const ListeAscendanteConstruite l = construireListeAscendante(r);
         ASSERT_EQ(l.entrees.size(), doubles ? 2u : 3u);
         EXPECT_EQ(l.boucle, doubles);
@@ -190,11 +186,8 @@ TEST(ListeAscendante, royal92SurVingtGenerationsEgaleLAhnentafel) {
     ahnentafel(import.base, racine, 1, 1, 20, attendues);
     EXPECT_EQ(attendues.size(), 332u);
     for (bool doubles : {true, false}) {
-        ReglesAscendantes r;
-        r.base = &import.base;
-        r.racine = racine;
-        r.doublesBranches = doubles;
-        r.limiteGenerations = 20;
+        const ReglesAscendantes r{
+            .base = &import.base, .racine = racine, .doublesBranches = doubles, .limiteGenerations = 20};
         const ListeAscendanteConstruite l = construireListeAscendante(r);
         std::set<std::pair<std::uint64_t, std::uint32_t>> paires;
         std::map<std::uint32_t, std::uint64_t> plusPetit;

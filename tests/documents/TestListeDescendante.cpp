@@ -106,19 +106,12 @@ TEST(ListeDescendante, uneBoucleDeParentsNeTournePasSansFin) {
     a.couple(x, 0, {y});
     BaseGenealogique base = a.construire(d.chemin());
     for (bool doubles : {false, true}) {
-        ReglesDescendantes r;
-        r.base = &base;
-        r.racine = x;
-        r.doublesBranches = doubles;
+        const ReglesDescendantes r{.base = &base, .racine = x, .doublesBranches = doubles};
         const ListeDescendanteConstruite l = construireListeDescendante(r);
         ASSERT_EQ(l.lignes.size(), 2u);  // x, puis y ; l'enfant de y serait x
         EXPECT_TRUE(l.boucle);
     }
-    ReglesDescendantes limite;
-    limite.base = &base;
-    limite.racine = x;
-    limite.lignesMax = 1;
-    EXPECT_TRUE(construireListeDescendante(limite).limitee);
+    EXPECT_TRUE(construireListeDescendante({.base = &base, .racine = x, .lignesMax = 1}).limitee);
 }
 
 // Descendants de chaque personne, tirés des liens père et mère des fiches (et non des chaînes
@@ -196,9 +189,7 @@ TEST(ListeDescendante, royal92ChaqueDescendantUneFoisEtChaqueRenvoiResolu) {
         }
     }
     ASSERT_GT(attendus.size(), 500u);
-    ReglesDescendantes r;
-    r.base = &base;
-    r.racine = racine;
+    const ReglesDescendantes r{.base = &base, .racine = racine};
     const ListeDescendanteConstruite l = construireListeDescendante(r);
     EXPECT_FALSE(l.boucle);
     EXPECT_FALSE(l.limitee);

@@ -32,9 +32,8 @@ struct MiseEnRouteEssai : ::testing::Test {
 
     void SetUp() override {
         setenv("LIGNARA_DONNEES", LIGNARA_DOSSIER_DONNEES, 1);  // chronologies livrées
-        std::filesystem::create_directories(dossier / "configuration");
-        std::filesystem::create_directories(dossier / "temporaire");
-        std::filesystem::create_directories(dossier / "sortie");
+        for (const char* d : {"configuration", "temporaire", "sortie"})
+            std::filesystem::create_directories(dossier / d);
         // 1 né en 1900, fils de 2 et 3 ; 4 seul et sans date.
         std::ofstream(dossier / "sosa.ged") << essai::gedcomDeLiens(4, {{1, 2, 3}}, {{1, {"1900", ""}}});
         OptionsOuverture options;
@@ -52,7 +51,11 @@ struct MiseEnRouteEssai : ::testing::Test {
         unsetenv("LIGNARA_DONNEES");
     }
 
-    std::optional<std::string> lancer(const DemandeDocument& demande) {
+    // Arbre ascendant de P1 par la ligne de commande, avec ces options.
+    std::optional<std::string> lancer(std::vector<std::string> options = {}) {
+        DemandeDocument demande;
+        demande.racine = "P1";
+        demande.options = std::move(options);
         return mettreEnRoute(*afficheurDeCode(1), fichier, preferences, reglages, [&](const ContexteDocument& c) {
             EXPECT_EQ(c.base, &fichier.base());
             EXPECT_EQ(c.preferences, &preferences);
@@ -64,10 +67,7 @@ struct MiseEnRouteEssai : ::testing::Test {
 };
 
 TEST_F(MiseEnRouteEssai, ecritDansLaDestinationDonneeEtCompteLaVariante) {
-    DemandeDocument demande;
-    demande.racine = "P1";
-    demande.options = {"Fond de page=Siècles"};
-    auto chemin = lancer(demande);
+    auto chemin = lancer({"Fond de page=Siècles"});
     ASSERT_TRUE(chemin);
     EXPECT_EQ(std::filesystem::path(*chemin), dossier / "sortie" / "AA_N1.pdf");
     EXPECT_TRUE(messages.empty());
@@ -80,9 +80,7 @@ TEST_F(MiseEnRouteEssai, ecritDansLaDestinationDonneeEtCompteLaVariante) {
 TEST_F(MiseEnRouteEssai, sansAfficheurLeMessageDitOuEstLeDocument) {
     preferences.afficheurs = {"/chemin/absent/afficheur", "", "", ""};
     reglages.visualiser = true;
-    DemandeDocument demande;
-    demande.racine = "P1";
-    auto chemin = lancer(demande);
+    auto chemin = lancer();
     ASSERT_TRUE(chemin);
     EXPECT_TRUE(std::filesystem::exists(*chemin));
     ASSERT_EQ(messages.size(), 1u);
@@ -101,9 +99,7 @@ TEST_F(MiseEnRouteEssai, laPoliceTireeAuHasardNommeLObjetDontElleALesLargeurs) {
     }
     preferences.police = "Autre police";
     preferences.policeAuHasard = true;
-    DemandeDocument demande;
-    demande.racine = "P1";
-    auto chemin = lancer(demande);
+    auto chemin = lancer();
     unsetenv("SOURCE_DATE_EPOCH");
     ASSERT_TRUE(chemin);
     std::ifstream flux(*chemin, std::ios::binary);
