@@ -1,11 +1,8 @@
 #pragma once
-// Base de travail importée d'un GEDCOM écrit dans le test, avec ses index et un contexte de
-// documents qui garde les messages.
-#include <cstdint>
+// Base importée d'un GEDCOM écrit dans le test, avec ses index et un contexte qui garde les messages.
 #include <memory>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -26,8 +23,7 @@ struct BaseEssai {
         : import(importerTexte(gedcom)), index(construireIndexDesNoms(import.base)) {
         preparerContexte();
     }
-    // Le GEDCOM reste sur le disque le temps du test : les documents peuvent le relire
-    // (contexte.sourcesGedcom).
+    // Le GEDCOM reste sur le disque le temps du test : les documents peuvent le relire.
     struct GarderGedcom {};
     BaseEssai(std::string_view gedcom, GarderGedcom)
         : fichier(std::make_unique<FichierEssai>(gedcom)),
@@ -37,8 +33,7 @@ struct BaseEssai {
         preparerContexte();
         contexte.sourcesGedcom = sources.get();
     }
-    // GEDCOM déjà écrit par le test, avec ses photos à côté : importé de ce chemin, relu au
-    // besoin, et les chemins relatifs des photos se comprennent depuis son dossier.
+    // GEDCOM déjà écrit, photos à côté : les chemins relatifs se comprennent depuis son dossier.
     struct DepuisChemin {};
     BaseEssai(DepuisChemin, const std::filesystem::path& gedcom)
         : import(ImporterGedcom(gedcom)),
@@ -78,8 +73,7 @@ struct BaseEssai {
     std::vector<std::string> messages;
 };
 
-// Famille d'essai : deux Jean DUPONT nés à des dates différentes, un sans naissance, une
-// épouse, deux enfants.
+// Deux Jean DUPONT nés à des dates différentes, un sans naissance, une épouse, deux enfants.
 inline constexpr std::string_view kFamilleEssai =
     "0 HEAD\n1 CHAR ANSI\n"
     "0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n1 BIRT\n2 DATE 3 MAR 1850\n1 FAMS @F1@\n"
@@ -90,8 +84,7 @@ inline constexpr std::string_view kFamilleEssai =
     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n1 CHIL @I5@\n1 MARR\n2 DATE 1874\n"
     "0 TRLR\n";
 
-// Fichier GEDCOM réel du dossier d'essai, lu sur place avec ses identifiants (@I1@…) ; rien
-// n'est importé quand il manque (FICHIER_REEL saute alors l'essai avec un message).
+// Fichier GEDCOM réel lu sur place avec ses identifiants (@I1@…) ; absent, FICHIER_REEL saute l'essai.
 struct FichierReel {
     explicit FichierReel(const char* relatif) : chemin(std::filesystem::path(LIGNARA_DOSSIER_TESTDATA) / relatif) {
         if (!std::filesystem::exists(chemin)) return;
@@ -111,7 +104,6 @@ struct FichierReel {
     std::int32_t personne(const char* id) const {
         return static_cast<std::int32_t>(identifiants.numero(import.base, id));
     }
-    // Document du type, sur la personne de cet identifiant, préparé.
     template <class D>
     std::unique_ptr<D> document(std::uint8_t code, const char* racine) {
         auto d = std::make_unique<D>(*afficheurDeCode(code));

@@ -1,6 +1,5 @@
 #pragma once
-// Petit GEDCOM écrit par un essai : personnes (nom GEDCOM, sexe, lignes en plus) et familles ;
-// les FAMS et FAMC sont ajoutés d'eux-mêmes.
+// Petit GEDCOM écrit par un essai : personnes et familles, FAMS et FAMC ajoutés d'eux-mêmes.
 #include <map>
 #include <string>
 #include <vector>
@@ -9,7 +8,6 @@ namespace lignara::essai {
 
 class GedcomEssai {
 public:
-    // nom : « Jean /DUPONT/ » ; lignes : « 1 BIRT\n2 DATE 1850\n »…
     void personne(int n, const std::string& nom, char sexe, const std::string& lignes = {}) {
         personnes_[n] = "1 NAME " + nom + "\n1 SEX " + sexe + "\n" + lignes;
     }

@@ -1,6 +1,5 @@
 #pragma once
-// Aides des essais des listes : un document de liste sur une base d'essai, préparé avec des
-// préférences données puis écrit dans un format, ou dans tous ceux qu'il offre, chacun contrôlé.
+// Aides des essais des listes : un document préparé puis écrit dans un format, ou dans tous, contrôlés.
 #include <memory>
 #include <string>
 
@@ -19,8 +18,7 @@
 
 namespace lignara::essai {
 
-// Document de la classe D et de ce type (sur cette personne ; 0 : aucune), préférences par
-// défaut (couleur par sexe comprise), police et horloge fixes.
+// Document de la classe D et de ce type (sur cette personne ; 0 : aucune), police et horloge fixes.
 template <class D>
 std::unique_ptr<D> documentEssai(BaseEssai& b, std::uint8_t code, std::int32_t racine = 0) {
     auto d = std::make_unique<D>(*afficheurDeCode(code));
@@ -46,8 +44,7 @@ inline std::string ecrireListe(Document& d, BaseEssai& b, const Configuration& p
     return lireFichier(d.chemin);
 }
 
-// Sorties d'un document dans chaque format qu'il offre (vide sinon) : le RTF bien formé, la page
-// valide HTML 4.01, le PDF accepté par qpdf ; le PDF est écrit en dernier (d.chemin le désigne).
+// Sorties dans chaque format offert (vide sinon), chacune contrôlée ; le PDF en dernier (d.chemin).
 struct Sorties {
     std::string texte, rtf, web, pdf;
 };

@@ -1,6 +1,5 @@
 #pragma once
-// Statistique d'essai d'un type, sur une base d'essai : police fixe (indépendante des polices
-// installées), horloge fixe, préférences par défaut ; écrite dans un dossier propre au test.
+// Statistique d'essai d'un type sur une base d'essai : police et horloge fixes, dossier propre au test.
 #include <memory>
 #include <string>
 
@@ -8,8 +7,6 @@
 
 #include "support/Message.h"
 #include "BaseEssai.h"
-#include "commun/OperationImpossible.h"
-#include "documents/ExecutionDocument.h"
 #include "documents/statistiques/Statistique.h"
 #include "render/LecturePdf.h"
 #include "render/OutilsPdf.h"
@@ -35,13 +32,11 @@ protected:
         d.ecrire();
         return d.chemin;
     }
-    // Textes du PDF décompressé, bout à bout.
     static std::string contenu(const std::string& chemin) {
         std::string tout;
         for (const std::string& c : LecturePdf(chemin).contenus()) tout += c;
         return tout;
     }
-    // Message de l'OperationImpossible levée par preparer, vide sinon.
     static std::string messageDe(BaseEssai& b, Statistique& d) {
         return essai::messageDe([&] { d.preparer(b.contexte); });
     }

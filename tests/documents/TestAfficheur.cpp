@@ -24,20 +24,6 @@ TEST(Afficheur, codesEtNomsUniquesTitresBornesEtPdfPourTous) {
     EXPECT_EQ(codes.count(33), 0u);
 }
 
-TEST(Afficheur, premiereSignatureEtFormatsDesListes) {
-    const Afficheur* la = afficheurDeCode(12);
-    ASSERT_NE(la, nullptr);
-    EXPECT_EQ(la->signature(), "Psb1L1");
-    EXPECT_TRUE(la->offre(FormatSortie::Texte) && la->offre(FormatSortie::Rtf) && la->offre(FormatSortie::Web));
-    const Afficheur* ld = afficheurDeCode(15);
-    EXPECT_FALSE(ld->offre(FormatSortie::Rtf));
-    EXPECT_EQ(afficheurDeCode(16)->titre1252(),
-              "Liste \xE9"
-              "clair");
-    EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
-    EXPECT_EQ(afficheurDeCode(33), nullptr);
-}
-
 TEST(Afficheur, designeUnTypeParCodeNomLisibleOuPrefixe) {
     auto parCode = chercherAfficheurs("38");
     ASSERT_EQ(parCode.size(), 1u);

@@ -1,6 +1,4 @@
-// Déclarations des types de documents : signatures tirées des paramètres déclarés, rôles de la
-// tête, valeurs de départ, accès par déclaration et options de ligne de commande qui en sont
-// tirées.
+// Déclarations des types : signatures des favoris rangés, valeurs de départ, options de ligne de commande.
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -35,21 +33,6 @@ constexpr const char* kSignaturesRangees =
     "7 Psb12bb111 5 Psb12bb111 8 Ps2b2 9 Ps2b2 50 Ps 20 Ps1bb 22 Ps1bb 21 Ps1bb 23 Ps2b 25 Ps2b 24 Ps2b "
     "26 Psbbb 28 Psbbb 27 Psbbb 29 Psbbb 31 Psbbb 30 Psbbb";
 
-// Un type qui n'aurait que les lettres de sa signature, comme tant que son document n'existe pas.
-Afficheur typeEnLettres() {
-    return {14,
-            "Liste de cousins",
-            "LC_",
-            "liste-cousins",
-            parametresDeLettres<"Psbb211">(),
-            DemandeTete::Personne,
-            "DIALOG_LC_GENE",
-            OffrePdf,
-            0,
-            15,
-            nullptr};
-}
-
 TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges) {
     auto table = afficheurs();
     std::istringstream rangees(kSignaturesRangees);
@@ -64,75 +47,13 @@ TEST(Declarations, lesSignaturesTireesDesDeclarationsSontCellesDesFavorisRanges)
     EXPECT_EQ(i, table.size());
 }
 
-TEST(Declarations, seuleLaTeteDesSignaturesEnLettresAUnRole) {
-    const Afficheur cousins = typeEnLettres();  // « Psbb211 », sans document
-    // Racine, nom de la racine ; pas de format : il viendrait avec son document.
-    EXPECT_EQ(std::tuple(cousins.indice(RoleParametre::Racine), cousins.indice(RoleParametre::NomRacine),
-                         cousins.indice(RoleParametre::Format)),
-              std::tuple(0, 1, -1));
-    const Afficheur& fiches = *afficheurDeCode(45);  // « PsbbbbL11 », déclaré
-    EXPECT_EQ(std::pair(fiches.indice(RoleParametre::Coupes), fiches.indice(RoleParametre::LimiteGenerations)),
-              std::pair(6, 7));
-    EXPECT_EQ(afficheurDeCode(16)->indice(RoleParametre::Racine), -1);  // « 1bb »
-    EXPECT_FALSE(afficheurDeCode(16)->demandeRacine());
-    // Statistiques complètes et carte de tout le fichier : « Ps » en tête, mais rien à demander.
-    for (int code : {21, 24, 27, 30, 5}) {
-        EXPECT_EQ(afficheurDeCode(static_cast<std::uint8_t>(code))->tete, DemandeTete::Aucune) << code;
-        EXPECT_FALSE(afficheurDeCode(static_cast<std::uint8_t>(code))->demandeRacine()) << code;
-    }
-    EXPECT_EQ(afficheurDeCode(7)->tete, DemandeTete::Patronyme);
-    EXPECT_EQ(afficheurDeCode(19)->tete, DemandeTete::Descendance);
-    EXPECT_TRUE(afficheurDeCode(19)->demandeRacine());
-
-    const Afficheur& familial = *afficheurDeCode(38);
-    EXPECT_EQ(familial.indice(kConjoint), 2);
-    EXPECT_EQ(familial.indice(kFondDePage), 3);
-    EXPECT_EQ(afficheurDeCode(1)->indice(kFondDePage), 2);
-    EXPECT_FALSE(afficheurDeCode(1)->declare(kConjoint));
-}
-
-TEST(Declarations, lesPagesSeLisentAvecLeTitreDeLeurOnglet) {
-    Afficheur type = *afficheurDeCode(1);
-    type.pages = "DIALOG_X_GENE,DIALOG_COUPE,DIALOG_X_DATES:Dates,DIALOG_X_LIEUX";
-    auto pages = type.pagesFeuille();
-    ASSERT_EQ(pages.size(), 4u);
-    std::vector<std::string> onglets;
-    for (const auto& p : pages) onglets.push_back(p.onglet);
-    EXPECT_EQ(onglets, (std::vector<std::string>{"Général", "Coupes", "Dates", "DIALOG_X_LIEUX"}));
-    EXPECT_EQ(pages[2].modele, "DIALOG_X_DATES");
-    EXPECT_TRUE(type.aPageCoupes());
-    type.pages = "";
-    EXPECT_TRUE(type.pagesFeuille().empty());
-    EXPECT_FALSE(afficheurDeCode(14)->aPageCoupes());
-}
-
-TEST(Declarations, leDocumentPartDesValeursDeclareesEtLitParDeclaration) {
-    BaseEssai b(essai::kFamilleEssai);
-    ArbreAscendant d(*afficheurDeCode(38));
-    d.initialiserParametres(b.contexte);
-    EXPECT_EQ(d.octet(d.critere()), ColorationAucune);
-    EXPECT_EQ(d.octet(kSuppressionNonColorees), 1);
-    EXPECT_EQ(d.ensemble(kCoupesArbre)->nombrePersonnes(), b.base().nombreIndividus());
-    d.valeur(kStyleAscendant) = std::uint8_t{1};
-    EXPECT_EQ(std::get<std::uint8_t>(d.parametres[6]), ColorationAucune);  // le critère, juste après
-    EXPECT_EQ(std::get<std::uint8_t>(d.parametres[5]), 1);
-    // Un paramètre que le type ne déclare pas est une faute du programme, pas une valeur nulle.
-    ArbreAscendant individuel(*afficheurDeCode(1));
-    individuel.initialiserParametres(b.contexte);
-    EXPECT_THROW(individuel.valeur(kConjoint), std::logic_error);
-    EXPECT_THROW(individuel.octet(kCritereColoration<SorteArbreChromatique::AscendantFamilial>), std::logic_error);
-}
-
 // Un favori rangé avant les déclarations : ses octets, écrits ici à la main, se lisent sur les
 // paramètres déclarés de l'arbre ascendant individuel.
 TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     BaseEssai b(essai::kFamilleEssai);
     Favori f;
     const std::string octets = std::string("DUPONT\x1FJEAN", 11) + '\0' + "\x03\x03\x3A\x07" +  // racine
-                               "DUPONT" + '\0' +
-                               "Si\xE8"
-                               "cles" +
-                               '\0' +                   // nom, fond de page
+                               "DUPONT" + '\0' + "Si\350cles" + '\0' +                          // nom, fond de page
                                "\x03\x01\x0A" + '\0' +  // Web, couple, critère 10, élagage
                                "\xFF\x06";              // coupes vides, 6 générations
     f.parametres.assign(octets.begin(), octets.end());
@@ -141,9 +62,7 @@ TEST(Declarations, unFavoriRangeSeLitSurLesParametresDeclares) {
     ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(d, b.contexte));
     EXPECT_EQ(d.racine(), 1);
     EXPECT_EQ(d.nomRacine(), "DUPONT");
-    EXPECT_EQ(d.texte(kFondDePage),
-              "Si\xE8"
-              "cles");
+    EXPECT_EQ(d.texte(kFondDePage), "Si\350cles");
     EXPECT_EQ(d.format, FormatSortie::Web);
     EXPECT_EQ(d.octet(kStyleAscendant), 1);
     EXPECT_EQ(d.octet(d.critere()), 10);
@@ -172,7 +91,6 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
     EXPECT_EQ(libelles, (std::vector<std::string>{"Fond de page", "Style", "Critère de coloration",
                                                   "Suppression des branches non colorées",
                                                   "Couper toutes les branches au-delà de"}));
-    EXPECT_TRUE(optionsDuType(typeEnLettres()).empty());  // pas encore déclaré
 
     BaseEssai b(essai::kFamilleEssai);
     DemandeDocument demande;

@@ -139,39 +139,6 @@ TEST(ExecutionDocument, unDocumentQuiEchoueNeLaisseRienSousLeNomDeLUtilisateur) 
     }
 }
 
-TEST(ExecutionDocument, racineRangeeCommeAucuneNeProduitRien) {
-    Execution e;
-    Favori f;
-    f.parametres = {255, 'X', 0, 0, 0, 255, 0};
-    int preparations = 0;
-    auto doc = std::make_unique<DocumentEssai>(listeAscendante());
-    doc->preparations = &preparations;
-    ParametresFavori source(f, ModeFavori::Execution);
-    EXPECT_FALSE(executerDocument(std::move(doc), source, e.b.contexte, e.reglages));
-    EXPECT_EQ(preparations, 0);
-    EXPECT_TRUE(e.dossier.noms().empty());
-    EXPECT_EQ(e.compteurs, CompteursUsage{});
-}
-
-TEST(ExecutionDocument, ligneDeCommandeRemplitRacineNomFormatOptionsEtCoupes) {
-    Execution e;
-    DemandeDocument d;
-    d.racine = "Louise";
-    d.format = FormatSortie::Web;
-    d.options = {"Avec les dates=oui", "Nombre de générations:=12"};
-    d.coupes = {"Marie"};
-    ParametresLigneCommande source(d, e.resolveur());
-    DocumentEssai doc(listeAscendante());
-    doc.initialiserParametres(e.b.contexte);
-    ASSERT_TRUE(source.parametrer(doc, e.b.contexte));
-    EXPECT_EQ(doc.racine(), e.b.personne("Louise"));
-    EXPECT_EQ(doc.nomRacine(), "DUPONT");
-    EXPECT_EQ(doc.format, FormatSortie::Web);
-    EXPECT_EQ(doc.octet(kAvecDates), 1);
-    EXPECT_EQ(doc.octet(kGenerations), 12);
-    EXPECT_TRUE(doc.ensemble(kCoupesListe)->contient(std::uint32_t(e.b.personne("Marie"))));
-}
-
 // Message du refus, en UTF-8 ; vide si la demande passe.
 std::string refus(Execution& e, DemandeDocument d, const Afficheur& type = listeAscendante()) {
     ParametresLigneCommande source(std::move(d), e.resolveur());
@@ -188,8 +155,6 @@ TEST(ExecutionDocument, ligneDeCommandeRefuseEnDisantCeQuiEstValide) {
     EXPECT_EQ(refus(e, d),
               "Option inconnue : « Couleur ».\nOptions possibles : « Avec les dates », "
               "« Nombre de générations »");
-    d.options = {"Avec les dates=peut-être"};
-    EXPECT_EQ(refus(e, d), "Valeur inconnue pour « Avec les dates » : « peut-être ».\nValeurs possibles : oui, non");
     d.options = {"Nombre de générations=100"};
     EXPECT_EQ(refus(e, d), "Valeur incorrecte pour « Nombre de générations » : « 100 ».\nNombre de 1 à 99");
     d.options.clear();
@@ -200,9 +165,6 @@ TEST(ExecutionDocument, ligneDeCommandeRefuseEnDisantCeQuiEstValide) {
     d.racine.clear();
     EXPECT_EQ(refus(e, d), "Ce document demande une personne : --racine PERSONNE");
     d.racine = "Louise";
-    d.conjoint = "Marie";
-    EXPECT_EQ(refus(e, d), "Seuls les documents familiaux prennent --conjoint, et le lien de parenté --seconde");
-    d.conjoint.clear();
     d.coupes = {"Marie"};
     EXPECT_EQ(refus(e, d, *afficheurDeCode(14)), "Ce document n'a pas de coupes de branches");
 }
@@ -223,40 +185,6 @@ TEST(ExecutionDocument, conjointUniqueChoisiSeulEtSecondePersonneExigee) {
     tableau.initialiserParametres(e.b.contexte);
     ASSERT_TRUE(lien.parametrer(tableau, e.b.contexte));
     EXPECT_EQ(tableau.personne(kSeconde), e.b.personne("Marie"));
-    EXPECT_EQ(tableau.texte(kNomSeconde), "MARTIN");
-}
-
-// Dialogues d'essai : changent la racine, ou sont annulés.
-class DialoguesEssai : public SourceParametres {
-public:
-    std::int32_t nouvelleRacine = 0;  // 0 : annulés
-    std::int32_t racineRecue = -1;
-    bool parametrer(Document& d, const ContexteDocument&) override {
-        racineRecue = d.personne(kRacine);
-        if (nouvelleRacine == 0) return false;
-        d.valeur(kRacine) = nouvelleRacine;
-        return true;
-    }
-};
-
-TEST(ExecutionDocument, modificationDUnFavoriRedemandeLaPersonnePerdueEtRecode) {
-    Execution e;
-    Favori f = favori(e.b, 5, "DUPONT", 0, 4);
-    f.parametres[5] = 'X';  // « DUPONT·LOUISE » n'est plus dans la base
-    const auto abime = f.parametres;
-    DialoguesEssai dialogues;
-    DocumentEssai annule(listeAscendante());
-    EXPECT_FALSE(modifierParametresFavori(f, annule, dialogues, e.b.contexte));
-    EXPECT_EQ(dialogues.racineRecue, 0);  // le dialogue redemande la personne
-    EXPECT_EQ(f.parametres, abime);       // annulé : rien ne change
-    dialogues.nouvelleRacine = 3;
-    DocumentEssai doc(listeAscendante());
-    ASSERT_TRUE(modifierParametresFavori(f, doc, dialogues, e.b.contexte));
-    DocumentEssai relu(listeAscendante());
-    relu.initialiserParametres(e.b.contexte);
-    ASSERT_TRUE(ParametresFavori(f, ModeFavori::Execution).parametrer(relu, e.b.contexte));
-    EXPECT_EQ(relu.racine(), 3);
-    EXPECT_EQ(relu.octet(kGenerations), 4);  // les autres paramètres sont gardés
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
-// Documents sur les fichiers GEDCOM réels du dossier d'essai (lus sur place, sautés avec un
-// message quand ils manquent), par un seul pilote. Les valeurs attendues ont été calculées à
-// part, par une lecture indépendante des fichiers (script indépendant pour les âges, tableau de
-// Sosa pour Victoria) : générations d'ascendants de la reine Victoria (royal92), bandes d'Andrew
-// Johnson (pres2020), régence de Philippe d'Orléans (bourbon), âges et ascendances ; la
-// coloration passe sur l'exemple livré puis sur tous les GEDCOM du dossier.
+// Documents sur les fichiers GEDCOM réels (sautés avec un message quand ils manquent) ; les valeurs
+// attendues ont été calculées à part (script indépendant pour les âges, tableau de Sosa de Victoria).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,12 +16,10 @@
 #include "documents/arbres/Coloration.h"
 #include "documents/frises/FriseGenerations.h"
 #include "documents/frises/FriseIndividuelle.h"
-#include "documents/frises/FriseLignees.h"
 #include "documents/statistiques/CompteursAges.h"
 #include "documents/statistiques/GenerationsAscendance.h"
 #include "reference/CategorieCompilateur.h"
 #include "reference/CategorieTexte.h"
-#include "render/OutilsPdf.h"
 #include "support/DossierEssai.h"
 
 namespace lignara {
@@ -62,7 +56,6 @@ TEST(StatistiquesFichiersReels, agesAuDecesDeRoyal92) {
     EXPECT_EQ(moyennes(c), (std::vector<int>{51, 49, 52}));
     EXPECT_EQ(std::tuple(c.nombreSiecle[18], c.moyenneSiecle(18), c.nombreSiecle[10], c.moyenneSiecle(10)),
               std::tuple(291u, 54, 17u, 42));
-    EXPECT_EQ(c.moyenneSiecle(19), 64);
     const std::uint32_t victoria = personneNommee(base, "Victoria", "Hanover");
     ASSERT_NE(victoria, 0u);
     const Individu v = base.LireIndividu(victoria);
@@ -70,71 +63,26 @@ TEST(StatistiquesFichiersReels, agesAuDecesDeRoyal92) {
     EXPECT_EQ(ageEntre(base.LireEvenement(v.naissance).date, *datePremierMariage(base, v)), 20);
 }
 
-TEST(StatistiquesFichiersReels, agesAuDecesEtAuPremierMariageDePres2020) {
-    FICHIER_REEL(r, "dj-gedcom-samples/pres2020.ged");
-    const CompteursAges c = agesAuDecesDeTous(r.import.base);
-    EXPECT_EQ(nombres(c), (std::vector<std::uint32_t>{592, 475, 0}));
-    EXPECT_EQ(c.moyenne(), 60);
-    EXPECT_EQ(std::pair(c.nombreSiecle[20], c.moyenneSiecle(20)), std::pair(17u, 88));
-    const CompteursAges m =
-        compterAges(r.import.base, choisirPopulation(r.import.base, EtenduePopulation::Complete, 0, false),
-                    AgeEtudie::PremierMariage);
-    EXPECT_EQ(std::tuple(nombres(m)[0], nombres(m)[1], moyennes(m)[1], moyennes(m)[2]), std::tuple(318u, 318u, 27, 23));
-    EXPECT_EQ(std::pair(m.nombreSiecle[17], m.moyenneSiecle(20)), std::pair(182u, 36));
-}
-
 TEST(StatistiquesFichiersReels, ascendanceDeVictoriaCommeSonTableauDeSosa) {
     FICHIER_REEL(r, "porges-mdf/royal92.ged");
     const Ascendance a = compterAscendance(r.import.base, personneNommee(r.import.base, "Victoria", "Hanover"));
     ASSERT_EQ(a.generations.size(), 73u);
-    EXPECT_EQ(a.generations[4].completude, 25);
-    EXPECT_EQ(a.generations[4].personnes(), 4u);
-    EXPECT_EQ(a.generations[11].chemins, 9u);
-    EXPECT_EQ(a.generations[11].personnes(), 8u);
-    EXPECT_EQ(a.generations[19].chemins, 65u);
-    EXPECT_EQ(a.generations[19].personnes(), 25u);
-    EXPECT_EQ(a.generations[19].completude, 0);  // « < 1 % »
-    EXPECT_EQ(a.generations[27].chemins, 192u);
+    EXPECT_EQ(std::tuple(a.generations[4].completude, a.generations[4].personnes()), std::tuple(25, 4u));
+    EXPECT_EQ(std::tuple(a.generations[11].chemins, a.generations[11].personnes()), std::tuple(9u, 8u));
+    // « < 1 % » s'écrit 0.
+    EXPECT_EQ(std::tuple(a.generations[19].chemins, a.generations[19].personnes(), a.generations[19].completude),
+              std::tuple(65u, 25u, 0));
     EXPECT_EQ(a.total, 340u);
-}
-
-TEST(StatistiquesFichiersReels, ascendanceDElizabethIISurCentSoixanteDouzeGenerations) {
-    FICHIER_REEL(r, "findmypast-samples/Queen.ged");
-    const std::uint32_t elizabeth = personneNommee(r.import.base, "Elizabeth II Alexandra Mary", "Windsor");
-    ASSERT_NE(elizabeth, 0u);
-    const Ascendance a = compterAscendance(r.import.base, elizabeth);
-    ASSERT_EQ(a.generations.size(), 172u);
-    EXPECT_EQ(a.generations[5].completude, 75);
-    EXPECT_EQ(a.generations[11].chemins, 69u);
-    EXPECT_EQ(a.generations[134].chemins, 279597560u);
-    EXPECT_EQ(a.generations[171].completude, 0);
-    EXPECT_EQ(a.total, 4681u);
 }
 
 TEST(FrisesFichiersReels, generationsAscendantesDeVictoriaCompteesEtEtoilees) {
     FICHIER_REEL(royal, "porges-mdf/royal92.ged");
     auto d = royal.document<FriseGenerations>(FriseGenerations::kCodeAscendante, "@I1@");
-    const std::vector<std::string> attendus = {
-        "1 ascendant",     "2 ascendants",    "4 ascendants",    "8 ascendants",    "4 ascendants",
-        "3 ascendants",    "4 ascendants",    "2 ascendants",    "2 ascendants",    "4 ascendants",
-        "6 ascendants",    "8 ascendants",    "8 ascendants *",  "11 ascendants *", "14 ascendants *",
-        "15 ascendants *", "19 ascendants *", "23 ascendants *", "23 ascendants *", "25 ascendants *"};
     ASSERT_EQ(d->barres().size(), 73u);
-    for (std::size_t g = 0; g < attendus.size(); ++g) EXPECT_EQ(d->barres()[g].vie.libelle, attendus[g]) << g;
-    EXPECT_EQ(d->barres()[72].vie.libelle, "1 ascendant *");
-}
-
-TEST(FrisesFichiersReels, friseAscendanteDeVictoriaSurVingtGenerations) {
-    FICHIER_REEL(royal, "porges-mdf/royal92.ged");
-    auto d = std::make_unique<FriseLignees>(*afficheurDeCode(FriseLignees::kCodeAscendante));
-    d->initialiserParametres(royal.contexte);
-    d->valeur(kRacine) = royal.personne("@I1@");
-    d->valeur(kLimiteFrise) = std::uint8_t{20};
-    d->preparer(royal.contexte);
-    std::size_t rangees = 0;
-    for (const auto& g : d->generations()) rangees += g.size();
-    EXPECT_EQ(d->generations().size(), 20u);
-    EXPECT_EQ(rangees, 149u);
+    // L'étoile marque un implexe (moins de personnes que de chemins), à partir de la 13e génération.
+    EXPECT_EQ(std::tuple(d->barres()[0].vie.libelle, d->barres()[11].vie.libelle, d->barres()[12].vie.libelle,
+                         d->barres()[72].vie.libelle),
+              std::tuple("1 ascendant", "8 ascendants", "8 ascendants *", "1 ascendant *"));
 }
 
 TEST(FrisesFichiersReels, bandesDAndrewJohnsonRelues) {
@@ -145,16 +93,9 @@ TEST(FrisesFichiersReels, bandesDAndrewJohnsonRelues) {
     ASSERT_EQ(f.nombreEvenements(kProfessions), 1u);
     EXPECT_EQ(f.bandes[kProfessions][0].libelle, "US President No. 17, National Union");
     EXPECT_EQ(f.bandes[kProfessions][0].debut.bas, NumeroJour(15, 4, 1865));
-    const std::vector<std::pair<const char*, int>> domiciles = {{"Greene, Tennessee, USA", 1830},
-                                                                {"Greene, Tennessee, USA", 1840},
-                                                                {"Greeneville, Greene, Tennessee, USA", 1870},
-                                                                {"Greeneville, Greene, Tennessee, USA", 1860},
-                                                                {"Greeneville, Greene, Tennessee, USA", 1850}};
-    ASSERT_EQ(f.nombreEvenements(kDomiciles), domiciles.size());
-    for (std::size_t i = 0; i < domiciles.size(); ++i) {
-        EXPECT_EQ(f.bandes[kDomiciles][i].libelle, domiciles[i].first);
-        EXPECT_EQ(f.bandes[kDomiciles][i].debut.bas, NumeroJour(1, 1, domiciles[i].second));
-    }
+    ASSERT_EQ(f.nombreEvenements(kDomiciles), 5u);
+    EXPECT_EQ(f.bandes[kDomiciles][2].libelle, "Greeneville, Greene, Tennessee, USA");
+    EXPECT_EQ(f.bandes[kDomiciles][2].debut.bas, NumeroJour(1, 1, 1870));
     EXPECT_EQ(f.bandes[kPersonnels].back().libelle, "Enterrement");
     EXPECT_EQ(f.bandes[kPersonnels].back().debut.bas, NumeroJour(1, 1, 1875));
     // Joseph P. Kennedy : un baptême (BAPM) et une inhumation datée d'un mois (un jour inconnu
@@ -219,27 +160,18 @@ TEST(ColorationFichiersReels, exempleLivreAvecLesCategoriesDeReference) {
     Coloration professions(ColorationProfession, base, categoriesLivrees("MetiersRef.txt", true));
     Coloration pays(ColorationPays, base);
     for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n) {
-        const auto i = base.LireIndividu(n);
-        const auto metier = versUtf8(base.LireTexte(TableProfessions, i.profession));
-        const auto couleur = professions.colorer(n);
-        if (metier == "laboureur" || metier == "meunier") {
-            EXPECT_NE(couleur, kSansCouleur) << metier;
-        }
-        if (i.profession == 0) {
-            EXPECT_EQ(couleur, kSansCouleur);
+        const auto profession = base.LireIndividu(n).profession;
+        const auto metier = versUtf8(base.LireTexte(TableProfessions, profession));
+        const bool colore = professions.colorer(n) != kSansCouleur;
+        if (metier == "laboureur" || metier == "meunier" || profession == 0) {
+            EXPECT_EQ(colore, profession != 0) << metier;
         }
         pays.colorer(n);
     }
-    std::vector<std::string> libelles;
-    for (const auto& l : professions.legende()) libelles.push_back(versUtf8(l.libelle));
-    EXPECT_NE(std::find(libelles.begin(), libelles.end(), "Agriculture, élevage et pêche"), libelles.end());
     // Les Dumas morts à Montréal sont nés en France : le premier lieu connu est la naissance.
     std::vector<std::string> nomsPays;
     for (const auto& l : pays.legende()) nomsPays.push_back(versUtf8(l.libelle));
     EXPECT_EQ(nomsPays, std::vector<std::string>{"France"});
-    EXPECT_TRUE(pays.caseEmployee(15));
-    Coloration canada(ColorationCanada, base);
-    for (std::uint32_t n = 1; n <= base.nombreIndividus(); ++n) EXPECT_EQ(canada.colorer(n), kSansCouleur) << n;
 }
 
 TEST(ColorationFichiersReels, chaqueCritereColoreToutesLesPersonnesSansPlanter) {

@@ -49,26 +49,6 @@ void ahnentafel(const BaseGenealogique& base, std::uint32_t p, std::uint64_t n, 
     if (ind.mere) ahnentafel(base, ind.mere, 2 * n + 1, g + 1, max, paires);
 }
 
-TEST(ListeAscendante, parametresParDefautEtDeclaration) {
-    BaseEssai b(essai::gedcomSosa(2));
-    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
-    EXPECT_EQ(l->type().signature(), "Psb1L1");
-    EXPECT_TRUE(l->signature().accepte(l->parametres));
-    EXPECT_EQ(l->octet(kRenvois), 1);
-    EXPECT_EQ(l->octet(kFormat), 0);
-    l->valeur(kRacine) = 0;
-    EXPECT_FALSE(l->verifierParametres(b.contexte));
-}
-
-TEST(ListeAscendante, generationsEnLargeurDAbordLesGrandsParentsMaternelsSontSixEtSept) {
-    DossierEssai d;
-    BaseEssai b(essai::gedcomSosa(3));
-    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d), titre(1) + "1    N1 P1\n\n\n" + titre(2) + "2    N2 P2\n3    N3 P3\n\n\n" +
-                                                 titre(3) + "4    N4 P4\n5    N5 P5\n6    N6 P6\n7    N7 P7\n");
-    // Une racine sans parent connu : un titre et une ligne.
-    EXPECT_EQ(texteDe(b, 7, nomsSeuls(), d), titre(1) + "1    N7 P7\n");
-}
-
 // Les grands-pères 4 et 6 sont frères (parents 8 × 9) ; 8 a des parents, 10 × 11.
 TEST(ListeAscendante, implexeRenvoiAuPremierNumeroEtAscendantsNonRepetes) {
     DossierEssai d;
@@ -90,73 +70,6 @@ TEST(ListeAscendante, implexeRenvoiAuPremierNumeroEtAscendantsNonRepetes) {
     const std::string tout = texteDe(b, 1, doubles, d);
     EXPECT_NE(tout.find("12    voir n\xB0 8 (N8 P8)\n"), std::string::npos) << tout;
     EXPECT_NE(tout.find("24    voir n\xB0 16 (N10 P10)\n25    voir n\xB0 17 (N11 P11)\n"), std::string::npos) << tout;
-}
-
-TEST(ListeAscendante, limiteDeTroisGenerationsEtBranchesCoupees) {
-    DossierEssai d;
-    BaseEssai b(essai::gedcomSosa(4));
-    const std::string limite =
-        texteDe(b, 1, nomsSeuls(), d, [](ListeAscendante& l) { l.valeur(kLimiteGenerations) = std::uint8_t{3}; });
-    EXPECT_NE(limite.find("7    N7 P7\n"), std::string::npos);
-    EXPECT_EQ(limite.find(titre(4)), std::string::npos);
-    auto l = listeEssai<ListeAscendante>(b, b.personne("P1"));
-    EnsemblePersonnes coupes(b.base().nombreIndividus());
-    coupes.ajouter(static_cast<std::uint32_t>(b.personne("P3")));
-    l->valeur(kCoupesListe) = coupes;
-    const std::string coupe = ecrireListe(*l, b, nomsSeuls(), FormatSortie::Texte, d);
-    EXPECT_NE(coupe.find("4    N4 P4\n5    N5 P5\n\n"), std::string::npos) << coupe;
-    EXPECT_EQ(coupe.find("N6 P6"), std::string::npos);
-}
-
-// Mariage daté d'un couple, mariage sans date ni lieu, père sans mère connue.
-constexpr std::string_view kMariages =
-    "0 HEAD\n1 CHAR ANSI\n"
-    "0 @I1@ INDI\n1 NAME P1 /N1/\n1 SEX M\n1 FAMC @F1@\n"
-    "0 @I2@ INDI\n1 NAME P2 /N2/\n1 SEX M\n1 FAMS @F1@\n1 FAMC @F2@\n"
-    "0 @I3@ INDI\n1 NAME P3 /N3/\n1 SEX F\n1 FAMS @F1@\n1 FAMC @F3@\n"
-    "0 @I4@ INDI\n1 NAME P4 /N4/\n1 SEX M\n1 FAMS @F2@\n"
-    "0 @I5@ INDI\n1 NAME P5 /N5/\n1 SEX M\n1 FAMS @F3@\n"
-    "0 @I6@ INDI\n1 NAME P6 /N6/\n1 SEX F\n1 FAMS @F3@\n"
-    "0 @F1@ FAM\n1 HUSB @I2@\n1 WIFE @I3@\n1 CHIL @I1@\n1 MARR\n2 DATE 3 MAR 1900\n2 PLAC Lyon\n"
-    "0 @F2@ FAM\n1 HUSB @I4@\n1 CHIL @I2@\n"
-    "0 @F3@ FAM\n1 HUSB @I5@\n1 WIFE @I6@\n1 CHIL @I3@\n1 MARR\n"
-    "0 TRLR\n";
-
-// La date et le lieu du mariage suivent les bits des dates et des lieux, comme ceux des
-// personnes ; sans l'un ni l'autre, il n'y a pas de ligne de mariage.
-TEST(ListeAscendante, lignesDeMariageSelonLeCoupleEtLesDonneesAffichees) {
-    DossierEssai d;
-    BaseEssai b(kMariages);
-    Configuration c;
-    c.donneesListeAscendante = kAfficherDates | kAfficherLieux | kAfficherMariage;
-    const std::string t = texteDe(b, 1, c, d);
-    EXPECT_NE(t.find("2    N2 P2 (..-..)\n     x 3.3.1900   Lyon\n3    N3 P3 (..-..)\n"), std::string::npos) << t;
-    EXPECT_NE(t.find("4    N4 P4 (..-..)\n6    N5 P5 (..-..)\n7    N6 P6 (..-..)\n"), std::string::npos) << t;
-    c.donneesListeAscendante = kAfficherLieux | kAfficherMariage;
-    EXPECT_NE(texteDe(b, 1, c, d).find("2    N2 P2 (..-..)\n     x Lyon\n"), std::string::npos);
-    c.donneesListeAscendante = kAfficherDates | kAfficherLieux;
-    EXPECT_EQ(texteDe(b, 1, c, d).find(" x "), std::string::npos);
-    EXPECT_EQ(texteDe(b, 1, nomsSeuls(), d).find(" x "), std::string::npos);
-}
-
-// Le couple 8 × 9, marié, revient par le second grand-père : avec les renvois, sa seconde
-// occurrence n'a pas de ligne de mariage (les deux conjoints sont déjà listés) ; sans renvois,
-// elle l'a.
-TEST(ListeAscendante, unCoupleDejaListeNARepeteSonMariageQueSansRenvois) {
-    DossierEssai d;
-    std::string g = essai::gedcomDeLiens(9, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}});
-    const std::string famille = "0 @F4@ FAM\n";  // le couple (8, 9), quatrième dans l'ordre des couples
-    ASSERT_NE(g.find(famille + "1 HUSB @I8@\n1 WIFE @I9@\n"), std::string::npos);
-    g.replace(g.find(famille), famille.size(), famille + "1 MARR\n2 DATE 1900\n");
-    BaseEssai b(g);
-    Configuration c;
-    c.donneesListeAscendante = kAfficherDates | kAfficherMariage;
-    const std::string avec = texteDe(b, 1, c, d);
-    EXPECT_NE(avec.find("8    N8 P8 (..-..)\n     x 1900\n9    N9 P9 (..-..)\n12    voir n\xB0 8 (N8 P8)\n13    voir"),
-              std::string::npos)
-        << avec;
-    const std::string sans = texteDe(b, 1, c, d, [](ListeAscendante& l) { l.valeur(kRenvois) = std::uint8_t{0}; });
-    EXPECT_NE(sans.find("12    N8 P8 (..-..)\n      x 1900\n13    N9 P9 (..-..)\n"), std::string::npos) << sans;
 }
 
 // Lignée maternelle de 66 générations : M(k+1) est la mère de M(k), et le père F (67) de M64 est
@@ -195,11 +108,10 @@ std::string gedcomEchelle(int generations) {
 
 TEST(ListeAscendante, lesBranchesDoublesSArretentAvantLaGenerationQuiDepasseLaLimite) {
     BaseEssai b(gedcomEchelle(12));
-    ReglesAscendantes r;
-    r.base = &b.base();
-    r.racine = static_cast<std::uint32_t>(b.personne("P1"));
-    r.doublesBranches = true;
-    r.entreesMax = 100;
+    ReglesAscendantes r{.base = &b.base(),
+                        .racine = static_cast<std::uint32_t>(b.personne("P1")),
+                        .doublesBranches = true,
+                        .entreesMax = 100};
     const ListeAscendanteConstruite l = construireListeAscendante(r);
     EXPECT_TRUE(l.limitee);
     EXPECT_EQ(l.entrees.size(), 63u);  // générations 1 à 6 entières ; la 7e en aurait 64
@@ -210,20 +122,6 @@ TEST(ListeAscendante, lesBranchesDoublesSArretentAvantLaGenerationQuiDepasseLaLi
     EXPECT_EQ(simple.entrees.size(), 1u + 2 + 4 * 11);  // chaque couple ne remonte qu'une fois
 }
 
-// Le document dit où la borne l'a arrêté : 18 générations pleines (262 143 lignes), la 19e
-// l'aurait porté au-delà de 500 000.
-TEST(ListeAscendante, laBorneDesBranchesDoublesEstDiteALUtilisateur) {
-    DossierEssai d;
-    BaseEssai b(gedcomEchelle(20));
-    Configuration c = nomsSeuls();
-    c.doublesBranchesAscendantes = true;
-    const std::string t = texteDe(b, 1, c, d);
-    EXPECT_NE(t.find(titre(18)), std::string::npos);
-    EXPECT_EQ(t.find(titre(19)), std::string::npos);
-    ASSERT_EQ(b.messages.size(), 1u);
-    EXPECT_EQ(b.messages[0], "La liste est limitée à 262143 lignes : elle s'arrête avant la 19° génération."_1252);
-}
-
 TEST(ListeAscendante, uneBoucleDeParentsNeTournePasSansFin) {
     DossierEssai d;
     essai::ArbreEssai a;
@@ -232,10 +130,7 @@ TEST(ListeAscendante, uneBoucleDeParentsNeTournePasSansFin) {
     a.couple(x, 0, {y});  // x et y pères l'un de l'autre
     BaseGenealogique base = a.construire(d.chemin());
     for (bool doubles : {false, true}) {
-        ReglesAscendantes r;
-        r.base = &base;
-        r.racine = x;
-        r.doublesBranches = doubles;
+        const ReglesAscendantes r{.base = &base, .racine = x, .doublesBranches = doubles};
         const ListeAscendanteConstruite l = construireListeAscendante(r);
         ASSERT_EQ(l.entrees.size(), doubles ? 2u : 3u);
         EXPECT_EQ(l.boucle, doubles);
@@ -252,22 +147,12 @@ TEST(ListeAscendante, rtfWebEtPdfValidesAncresEtRenvoisCouleursParSexe) {
                          "{\\li800\\fi-700 {\\b 2}\\tab {\\cf1 N2 P2}\\par\n{\\b 3}\\tab {\\cf2 N3 P3}\\par\n}"),
               std::string::npos)
         << s.rtf;
-    EXPECT_NE(s.rtf.find("{\\*\\bkmkstart I8}"), std::string::npos);
     EXPECT_EQ(essai::compter(s.web, "<a name=\"I8\"></a>"), 1u);
-    EXPECT_EQ(essai::compter(s.web, "<a name=\"I"), 2u);
     EXPECT_NE(s.web.find("<a href=\"#I8\"><u>n&deg; 8</u></a> (N8 P8)<br>"), std::string::npos) << s.web;
-    EXPECT_NE(s.web.find("<title>Liste ascendante</title>"), std::string::npos);
     // (entrées + mariages + 4 × générations) × 176 − 384 : 11 entrées, 4 générations.
     EXPECT_EQ(l->hauteur, (11 + 0 + 16) * 176 - 384);
     EXPECT_EQ(essai::hauteurPlanifiee(*l), l->hauteur);
-    essai::LecturePdf lu(l->chemin);
-    EXPECT_EQ(lu.compter("/Subtype /Link"), 2u);
-    // Noms colorés par sexe : les couleurs des hommes et des femmes s'ajoutent à celle du texte.
-    std::set<std::string> couleurs;
-    const std::string contenu = lu.contenus().at(0);
-    for (std::size_t p = contenu.find(" rg "); p != std::string::npos; p = contenu.find(" rg ", p + 1))
-        couleurs.insert(contenu.substr(contenu.rfind('\n', p) + 1, p - contenu.rfind('\n', p)));
-    EXPECT_GE(couleurs.size(), 3u) << contenu;
+    EXPECT_EQ(essai::LecturePdf(l->chemin).compter("/Subtype /Link"), 2u);
     Configuration sansCouleur = nomsSeuls();
     sansCouleur.couleurParSexe = false;
     EXPECT_EQ(ecrireListe(*l, b, sansCouleur, FormatSortie::Rtf, d).find("\\cf1"), std::string::npos);
@@ -301,11 +186,8 @@ TEST(ListeAscendante, royal92SurVingtGenerationsEgaleLAhnentafel) {
     ahnentafel(import.base, racine, 1, 1, 20, attendues);
     EXPECT_EQ(attendues.size(), 332u);
     for (bool doubles : {true, false}) {
-        ReglesAscendantes r;
-        r.base = &import.base;
-        r.racine = racine;
-        r.doublesBranches = doubles;
-        r.limiteGenerations = 20;
+        const ReglesAscendantes r{
+            .base = &import.base, .racine = racine, .doublesBranches = doubles, .limiteGenerations = 20};
         const ListeAscendanteConstruite l = construireListeAscendante(r);
         std::set<std::pair<std::uint64_t, std::uint32_t>> paires;
         std::map<std::uint32_t, std::uint64_t> plusPetit;

@@ -12,7 +12,6 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/ArbreEssai.h"
-#include "database/TablesDerivees.h"
 #include "support/Message.h"
 #include "support/Programme.h"
 
@@ -50,50 +49,15 @@ std::string deuxBranches() {
     return g.texte();
 }
 
-TEST(ListeBranches, unCoupleSansParentsUneEntreeDeDeuxLignesEtLesQuatreFormats) {
+TEST(ListeBranches, unCoupleSansParentsUneEntreeDeDeuxLignes) {
     BaseEssai b(deuxBranches());
     EXPECT_EQ(ecrire(b, 0),
               "DUPONT Jean\nMARTIN Marie\n    2 descendants sur 2 g\xE9n\xE9rations\n\n"
               "SEUL Max\n    1 descendant sur 1 g\xE9n\xE9ration\n\n\n");
     EXPECT_NE(ecrire(b, 0, 1).find("DUPONT Jean (1850 - ..)\nMARTIN Marie (.. - ..)\n"), std::string::npos);
-    DossierEssai d;
-    auto l = essai::listeEssai<ListeBranches>(b);
-    const essai::Sorties s = essai::ecrireFormats(*l, b, Configuration{}, d);
-    EXPECT_NE(s.rtf.find("{\\cf1 DUPONT Jean}"), std::string::npos) << s.rtf;
-    EXPECT_NE(s.web.find("<title>Liste des branches</title>"), std::string::npos);
 }
 
-// Henri (2) ∞ Sophie (1) puis ∞ Claire (3), tous sans parents : une entrée, chacun une fois.
-// Alain (6) ∞ Berthe (7) : Carl et Dora, dont les enfants Eric et Fanny s'épousent ; leur fils
-// Gilles, atteint par deux lignées, compte une fois.
-TEST(ListeBranches, teteMarieeDeuxFoisListeeUneFoisEtDescendantsDistincts) {
-    GedcomEssai g;
-    const char* noms[] = {"Sophie /A/", "Henri /B/", "Claire /C/", "Un /B/",   "Deux /B/", "Alain /A/", "Berthe /B/",
-                          "Carl /A/",   "Dora /A/",  "Xena /X/",   "Yves /Y/", "Eric /A/", "Fanny /Y/", "Gilles /A/"};
-    for (int n = 1; n <= 14; ++n) g.personne(n, noms[n - 1], std::string("FMFMFMFMFFMMFM")[n - 1]);
-    g.famille(2, 1, {4});
-    g.famille(2, 3, {5});
-    g.famille(6, 7, {8, 9});
-    g.famille(8, 10, {12});
-    g.famille(11, 9, {13});
-    g.famille(12, 13, {14});
-    BaseEssai b(g.texte());
-    const BranchesConstruites br = construireBranches(b.base());
-    ASSERT_EQ(br.entrees.size(), 2u);
-    const bool henriDAbord = br.personnes[br.entrees[0].debut] == static_cast<std::uint32_t>(b.personne("Sophie"));
-    const EntreeBranche& henri = br.entrees[henriDAbord ? 0 : 1];
-    const EntreeBranche& alain = br.entrees[henriDAbord ? 1 : 0];
-    std::vector<std::uint32_t> couple;
-    for (std::uint32_t p : br.personnesDe(henri)) couple.push_back(p);
-    EXPECT_EQ(couple, (std::vector<std::uint32_t>{static_cast<std::uint32_t>(b.personne("Sophie")),
-                                                  static_cast<std::uint32_t>(b.personne("Henri")),
-                                                  static_cast<std::uint32_t>(b.personne("Claire"))}));
-    EXPECT_EQ(henri.descendants, 2u);
-    EXPECT_EQ(alain.descendants, 5u);
-    EXPECT_EQ(alain.generations, 3u);
-}
-
-TEST(ListeBranches, quatreTrisEtAttenteDesAnneesSeulementPourLaDate) {
+TEST(ListeBranches, quatreTris) {
     GedcomEssai g;
     g.personne(1, "Zed /ALPHA/", 'M', "1 BIRT\n2 DATE 1900\n");
     g.personne(2, "Amy /BETA/", 'F', "1 BIRT\n2 DATE 1800\n");
@@ -104,9 +68,6 @@ TEST(ListeBranches, quatreTrisEtAttenteDesAnneesSeulementPourLaDate) {
     g.famille(3, 0, {8});
     g.famille(8, 0, {9});
     BaseEssai b(g.texte());
-    TablesDerivees tables = calculerTablesDerivees(b.base(), 2000);
-    int attentes = 0;
-    b.contexte.tablesDerivees = [&]() -> const TablesDerivees& { return ++attentes, tables; };
     auto ordre = [&](std::uint8_t tri) {
         const std::string t = ecrire(b, tri);
         std::string rang;  // rang de ALPHA, BETA, GAMMA
@@ -118,9 +79,7 @@ TEST(ListeBranches, quatreTrisEtAttenteDesAnneesSeulementPourLaDate) {
     EXPECT_EQ(ordre(0), "012");
     EXPECT_EQ(ordre(2), "120");  // GAMMA sur deux générations, puis ALPHA et BETA par nom
     EXPECT_EQ(ordre(3), "201");  // 3, 2 et 1 descendants
-    EXPECT_EQ(attentes, 0);
     EXPECT_EQ(ordre(1), "201");  // nés en 1800, 1850, 1900
-    EXPECT_EQ(attentes, 1);
 }
 
 TEST(ListeBranches, uneBoucleDonneSonMessageEtUnFichierSansFamilleEstVide) {
@@ -138,24 +97,6 @@ TEST(ListeBranches, uneBoucleDonneSonMessageEtUnFichierSansFamilleEstVide) {
     g.personne(1, "Paul /SEUL/", 'M');
     BaseEssai b(g.texte());
     EXPECT_THROW(ecrire(b, 0), OperationImpossible);
-}
-
-TEST(ListeBranches, commandesDocumentListeBranchesEtListeCousins) {
-    DossierEssai d;
-    const fs::path ged = d / "famille.ged", branches = d / "b.txt", cousins = d / "c.txt";
-    std::ofstream(ged, std::ios::binary) << deuxBranches();
-    auto s = essai::lancerProgramme("document liste-branches '" + ged.string() +
-                                    "' --format texte --option "
-                                    "'Tri=par nombre décroissant de descendants' --sortie '" +
-                                    branches.string() + "'");
-    EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(essai::lireFichier(branches.string()).find("DUPONT Jean"), 0u);  // 2 descendants contre 1
-    s = essai::lancerProgramme("document liste-cousins '" + ged.string() +
-                               "' --racine 'Eric /DUPONT/' --format texte "
-                               "--option 'Tri=par nom' --option 'Degré de parenté maximal=1' --sortie '" +
-                               cousins.string() + "'");
-    EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(essai::lireFichier(cousins.string()).find("Lucie ROUX"), std::string::npos);
 }
 
 // Royal92 recalculé à part : têtes de branche d'après leur définition, descendants par les

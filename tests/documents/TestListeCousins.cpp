@@ -10,9 +10,6 @@
 #include "GedcomEssai.h"
 #include "ListesEssai.h"
 #include "commun/OperationImpossible.h"
-#include "database/TablesDerivees.h"
-#include "reference/CategorieCompilateur.h"
-#include "reference/CategorieDefinition.h"
 
 namespace lignara {
 namespace {
@@ -70,26 +67,20 @@ TEST(ListeCousins, parDegreEtParNomAlliesEtAscendantsSelonLesOptions) {
     EXPECT_EQ(titres(avec),
               (std::vector<std::string>{"1\xB0 degr\xE9", "2\xB0 degr\xE9", "3\xB0 degr\xE9", "4\xB0 degr\xE9"}));
     EXPECT_LT(avec.find("Zoe PETIT"), avec.find("2\xB0 degr\xE9"));
-    EXPECT_NE(avec.find("    Jacques GIRARD\n"), std::string::npos);
     EXPECT_EQ(avec.find("Tom"), std::string::npos);
-    const std::string sans = texteListe(b, 0, 4, false);
-    EXPECT_EQ(sans.find("Zoe"), std::string::npos);
-    EXPECT_EQ(sans.find("Jacques"), std::string::npos);
-    EXPECT_NE(texteListe(b, 0, 0).find("    Tom GIRARD\n"), std::string::npos);
+    EXPECT_EQ(texteListe(b, 0, 4, false).find("Zoe"), std::string::npos);
 
     const std::string nom = texteListe(b, 1, 4);
     EXPECT_NE(nom.find("    Lise GIRARD, cousine au 4\xB0 degr\xE9\n"), std::string::npos) << nom;
     EXPECT_EQ(titres(nom), (std::vector<std::string>{"G", "L", "M", "P", "R"}));
-    EXPECT_LT(nom.find("Anne MOREAU"), nom.find("Gaston MOREAU"));
-    const std::string sansAscendants = texteListe(b, 1, 4, true, false);
-    for (const char* a : {"Pierre", "Marie", "Gaston", "Berthe"}) EXPECT_EQ(sansAscendants.find(a), std::string::npos);
+    EXPECT_EQ(texteListe(b, 1, 4, true, false).find("Gaston"), std::string::npos);
     EXPECT_NE(texteListe(b, 1, 4, true, true, donnees(3)).find("Gaston MOREAU (1880 - ..), cousin au 2\xB0 degr\xE9"),
               std::string::npos);
 }
 
 // Naissances : 5 juin et 1er février 1700, une période (l'estimation la remplace), 500 av.
 // J.-C., 2250, une estimation de 3150 et une personne sans date ni estimation.
-TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCDateInconnueEtAttenteDesAnnees) {
+TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCEtDateInconnue) {
     GedcomEssai g;
     const char* dates[] = {"5 JUN 1700", "1 FEB 1700", "BET 1750 AND 1760", "500 B.C.", "2250", "", ""};
     const char* prenoms[] = {"Paul", "Rose", "Jean", "Luc", "Ida", "Noe", "Eve"};
@@ -103,41 +94,23 @@ TEST(ListeCousins, parDateSieclesAuDelaDeLaTableAvantJCDateInconnueEtAttenteDesA
     annees[static_cast<std::size_t>(b.personne("Eve"))] = 3150;
     ReglesCousins r{.base = &b.base(), .racine = 1, .tri = TriCousins::Date, .anneesNaissance = &annees};
     const ListeCousinsConstruite l = construireListeCousins(r);
-    EXPECT_EQ(l.titres, (std::vector<std::string>{"Avant J.C.",
-                                                  "XVIII\xB0 si\xE8"
-                                                  "cle",
-                                                  "XXIII\xB0 si\xE8"
-                                                  "cle",
-                                                  "XXXII\xB0 si\xE8"
-                                                  "cle",
+    auto siecle = [](const char* romain) { return std::string(romain) + "\260 si\350cle"; };
+    EXPECT_EQ(l.titres, (std::vector<std::string>{"Avant J.C.", siecle("XVIII"), siecle("XXIII"), siecle("XXXII"),
                                                   "Date inconnue"}));
     std::vector<std::string> ordre;
     for (const EntreeCousin& e : l.entrees) ordre.push_back(e.prenoms);
     EXPECT_EQ(ordre, (std::vector<std::string>{"Luc", "Rose", "Jean", "Ida", "Eve", "Noe"}));
-    EXPECT_EQ(siecleRomain(99), "C\xB0");
-
-    // Le document n'attend les années estimées que pour le tri par date.
-    BaseEssai f(famille());
-    TablesDerivees tables = calculerTablesDerivees(f.base(), 2000);
-    int attentes = 0;
-    f.contexte.tablesDerivees = [&]() -> const TablesDerivees& { return ++attentes, tables; };
-    texteListe(f, 0, 4);
-    EXPECT_EQ(attentes, 0);
-    EXPECT_NE(texteListe(f, 2, 4).find("XIX\xB0 si\xE8"
-                                       "cle"),
-              std::string::npos);
-    EXPECT_EQ(attentes, 1);
 }
 
-TEST(ListeCousins, parPaysDepartementPaysMariageAutresLieuxEtParCategorie) {
+TEST(ListeCousins, parPaysDepartementPaysMariageEtAutresLieux) {
     GedcomEssai g;
-    g.personne(1, "Paul /A/", 'M', "1 BIRT\n2 PLAC Lyon, Rhone, France\n1 OCCU marin\n");
-    g.personne(2, "Rose /B/", 'F', "1 DEAT\n2 PLAC Geneve, Suisse\n1 OCCU Sans profession\n");
-    g.personne(3, "Jean /C/", 'M', "1 OCCU laboureur\n");
-    g.personne(4, "Anne /D/", 'F', "1 OCCU notaire\n");
+    g.personne(1, "Paul /A/", 'M', "1 BIRT\n2 PLAC Lyon, Rhone, France\n");
+    g.personne(2, "Rose /B/", 'F', "1 DEAT\n2 PLAC Geneve, Suisse\n");
+    g.personne(3, "Jean /C/", 'M');
+    g.personne(4, "Anne /D/", 'F');
     g.personne(5, "Luc /E/", 'M', "1 BIRT\n2 PLAC Annecy, Haute-Savoie\n");
     g.personne(6, "Ida /F/", 'F');
-    g.personne(7, "Noe /G/", 'M', "1 OCCU marin pecheur\n");
+    g.personne(7, "Noe /G/", 'M');
     g.famille(1, 2, {3, 5, 6, 7});
     g.famille(3, 4, {}, "1 MARR\n2 PLAC Bruxelles, Belgique\n");
     BaseEssai b(g.texte());
@@ -146,29 +119,13 @@ TEST(ListeCousins, parPaysDepartementPaysMariageAutresLieuxEtParCategorie) {
     EXPECT_NE(t.find("Belgique\n    Jean C, cousin au 2\xB0 degr\xE9\n    Anne D, cousine au 3\xB0 degr\xE9\n"),
               std::string::npos)
         << t;
-
-    CategorieAutomate a = *CategorieAutomate::lire(
-        CategorieCompilateur(CategorieDefinition::lire("Terre\r\n\tlaboureur\r\nMer\r\n\tmarin\r\n"), true).image());
-    ReglesCousins r{.base = &b.base(), .racine = 6, .tri = TriCousins::Categorie, .categories = &a};
-    const ListeCousinsConstruite l = construireListeCousins(r);
-    EXPECT_EQ(l.titres, (std::vector<std::string>{"Terre", "Mer", "Autres professions", "Sans profession"}));
-    std::vector<std::pair<std::string, std::uint32_t>> groupes;
-    for (const EntreeCousin& e : l.entrees) groupes.emplace_back(e.prenoms, e.groupe);
-    EXPECT_EQ(groupes, (decltype(groupes){{"Jean", 0}, {"Paul", 1}, {"Noe", 1}, {"Anne", 2}, {"Rose", 3}, {"Luc", 3}}));
 }
 
-TEST(ListeCousins, listeVideSansFichierRtfCentreWebEtPdfValides) {
+TEST(ListeCousins, uneListeVideNeDonneQueSonMessage) {
     GedcomEssai g;
     g.personne(1, "Ida /SEULE/", 'F');
     BaseEssai seule(g.texte());
     EXPECT_THROW(texteListe(seule, 0, 0, true, true, donnees(0), "Ida"), OperationImpossible);
-    BaseEssai b(famille());
-    DossierEssai d;
-    auto l = essai::listeEssai<ListeCousins>(b, b.personne("Jean"));
-    l->valeur(kDegreMaximal) = std::uint16_t{4};
-    const essai::Sorties s = essai::ecrireFormats(*l, b, donnees(0), d);
-    EXPECT_NE(s.rtf.find("{\\qc \\b1 4\\'b0 degr\\'e9\\b0 \\par}"), std::string::npos) << s.rtf;
-    EXPECT_NE(s.web.find("<title>Liste de cousins</title>"), std::string::npos);
 }
 
 // Parcours indépendant : distances en largeur sur tous les liens (enfants trouvés par leurs

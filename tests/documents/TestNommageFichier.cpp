@@ -28,32 +28,10 @@ TEST(NommageFichier, nomAvecParticuleEtSecondFichierNumerote) {
     essai::DossierEssai d;
     Graphique g;
     nommerFichier(g, d.chemin(), "AA_", "D'ARC (de)");
-    EXPECT_EQ(fs::path(g.chemin).parent_path(), d.chemin());
     EXPECT_TRUE(fs::exists(g.chemin));  // le nom est réservé tout de suite
     std::vector<std::string> noms{nomSeul(g)};
     for (int i = 0; i < 2; ++i) nommerFichier(g, d.chemin(), "AA_", "D'ARC (de)"), noms.push_back(nomSeul(g));
     EXPECT_EQ(noms, (std::vector<std::string>{"AA_D-ARC--de-.pdf", "AA_D-ARC--de-1.pdf", "AA_D-ARC--de-2.pdf"}));
-}
-
-TEST(NommageFichier, extensionDuFormatEtNomVideSansPersonne) {
-    essai::DossierEssai d;
-    Graphique g;
-    const std::tuple<FormatSortie, const char*, const char*, const char*> cas[] = {
-        {FormatSortie::Web, "LE_", "", "LE_.htm"},
-        {FormatSortie::Texte, "LE_", "", "LE_.txt"},
-        {FormatSortie::Rtf, "TA_", "\xC9LO\xCF", "TA_\u00C9LO\u00CF.rtf"}};  // ÉLOÏ en Windows-1252
-    for (const auto& [format, prefixe, nom, attendu] : cas) {
-        g.format = format;
-        nommerFichier(g, d.chemin(), prefixe, nom);
-        EXPECT_EQ(nomSeul(g), attendu);
-    }
-}
-
-TEST(NommageFichier, metacaracteresDuShellDeviennentDesTirets) {
-    EXPECT_EQ(nettoyerNomFichier("$(rm -rf ~);a|b`c`&\"d\"<e>/f\\g*h?i[j]k,l"),
-              "--rm--rf----a-b-c---d--e--f-g-h-i-j-k-l");
-    EXPECT_EQ(nettoyerNomFichier(std::string("a\nb\tc\x7f", 6)), "a-b-c-");
-    EXPECT_EQ(nettoyerNomFichier("DUPONT-MARTIN \xC9"), "DUPONT-MARTIN-\xC9");
 }
 
 TEST(NommageFichier, unLienPoseDAvanceNEstPasSuivi) {
@@ -91,12 +69,6 @@ TEST(NommageFichier, laReservationDUnDocumentEchoueSEffaceSeuleEtJamaisUnFichier
     { std::ofstream(d / "AA_ECRIT.pdf") << "%PDF"; }
     effacerReservation(d / "AA_ECRIT.pdf");
     EXPECT_TRUE(fs::exists(d / "AA_ECRIT.pdf"));
-}
-
-TEST(NommageFichier, dossierAbsentDonneLeMessageDeCreation) {
-    Graphique g;
-    EXPECT_EQ(essai::messageDe([&] { nommerFichier(g, "/dossier/qui/n/existe/pas", "AA_", "X"); }),
-              "Création impossible d'un fichier dans /dossier/qui/n/existe/pas"_1252);
 }
 
 TEST(NommageFichier, cheminTropLongRaccourcitLeNom) {

@@ -101,66 +101,6 @@ TEST_F(Feuille, lesCoupesPassentDeLEnsembleALaListeEtRetour) {
     EXPECT_EQ(familial.octet(kLimiteGenerations), ListeCoupes::kGenerationsMax);
 }
 
-TEST(PagesOptions, laListeDesCriteresDiffereEntreIndividuelEtFamilial) {
-    auto individuels = kCritereColoration<SorteArbreChromatique::AscendantIndividuel>.listeChoix();
-    auto familiaux = kCritereColoration<SorteArbreChromatique::AscendantFamilial>.listeChoix();
-    ASSERT_EQ(individuels.size(), 13u);
-    ASSERT_EQ(familiaux.size(), 13u);
-    EXPECT_EQ(individuels[9].valeur, 10);  // « Branche (génération 2) »
-    EXPECT_EQ(familiaux[9].valeur, 9);     // « Branche (génération 1) »
-    EXPECT_EQ(individuels[9].libelle, "Branche (génération 2)"_1252);
-}
-
-TEST(PagesOptions, laPageDeLArbreSuitLaSignatureSansFormatNiCoupes) {
-    auto pages = pagesOptions(*afficheurDeCode(1));
-    ASSERT_EQ(pages.size(), 1u);
-    EXPECT_EQ(pages[0].modele, "DIALOG_AA_GENE");
-    EXPECT_EQ(pages[0].onglet, "Général");
-    std::vector<int> controles;
-    for (const ParametreDeclare* p : pages[0].controles) controles.push_back(p->controle);
-    EXPECT_EQ(controles, (std::vector<int>{2051, 2091, 2031, 2054, 2055}));
-    EXPECT_TRUE(aPageCoupes(*afficheurDeCode(1)));
-    EXPECT_EQ(invitationCoupes(*afficheurDeCode(38)), "Entrez les branches à couper dans l'arbre");
-}
-
-TEST(PagesOptions, unTypeSansParametresDeclaresNeMontreQueSesFormats) {
-    const Afficheur sansDeclarations{203,
-                                     "Essai",
-                                     "EL_",
-                                     "essai-liste",
-                                     parametresDeLettres<"1bb">(),
-                                     DemandeTete::Aucune,
-                                     "DIALOG_EL_GENE",
-                                     OffrePdf | OffreTexte,
-                                     0,
-                                     0,
-                                     nullptr};
-    auto liste = pagesOptions(sansDeclarations);
-    ASSERT_EQ(liste.size(), 1u);
-    ASSERT_EQ(liste[0].controles.size(), 1u);
-    EXPECT_EQ(liste[0].controles[0]->role, RoleParametre::Format);
-    // Un type qui n'écrit que du PDF et ne déclare aucun contrôle n'a pas de page.
-    const Afficheur pdfSeul{
-        201,      "Essai", "EP_", "essai-pdf", parametresDeLettres<"Ps1">(), DemandeTete::Personne, "DIALOG_EP_GENE",
-        OffrePdf, 0,       0,     nullptr};
-    EXPECT_TRUE(pagesOptions(pdfSeul).empty());
-    // Sa page « Coupes » attend que le type déclare ses branches coupées.
-    const Afficheur coupesNonDeclarees{202,
-                                       "Essai",
-                                       "EC_",
-                                       "essai-coupes",
-                                       parametresDeLettres<"Psb1L1">(),
-                                       DemandeTete::Personne,
-                                       "DIALOG_EC_GENE,DIALOG_COUPE",
-                                       OffrePdf,
-                                       0,
-                                       0,
-                                       nullptr};
-    EXPECT_FALSE(aPageCoupes(coupesNonDeclarees));
-    EXPECT_FALSE(aPageCoupes(*afficheurDeCode(14)));
-    EXPECT_EQ(titreFeuille(*afficheurDeCode(16)), "Liste éclair");
-}
-
 // Un type à trois pages : chaque contrôle va sur la page de son rang, les onglets prennent le
 // titre que la ligne leur donne, la page « Coupes » reste à part.
 constexpr ParametreDeclare kCaseEssai{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
@@ -208,19 +148,6 @@ TEST(PagesOptions, chaqueControleVaSurLaPageDeSonRang) {
     e.textes[2003] = "32/13/1851";  // refusée par la page : l'ancienne date reste
     depuisEmplacements(e, d, b.base().nombreIndividus());
     EXPECT_EQ(std::get<DateParametre>(d.valeur(kDateEssai)), (DateParametre{0, 12, 1851}));
-}
-
-TEST(PagesOptions, lesDatesSaisiesOmettentJourEtMoisNuls) {
-    EXPECT_EQ(texteDateSaisie({3, 3, 1850}), "03/03/1850");
-    EXPECT_EQ(texteDateSaisie({0, 3, 1850}), "03/1850");
-    EXPECT_EQ(texteDateSaisie({0, 0, 1850}), "1850");
-    EXPECT_EQ(texteDateSaisie({}), "");
-    EXPECT_EQ(lireDateSaisie("03/03/1850"), (DateParametre{3, 3, 1850}));
-    EXPECT_EQ(lireDateSaisie(" 3/1850 "), (DateParametre{0, 3, 1850}));
-    EXPECT_EQ(lireDateSaisie("1850"), (DateParametre{0, 0, 1850}));
-    EXPECT_EQ(lireDateSaisie(""), DateParametre{});
-    for (const char* mauvaise : {"13/1850", "32/01/1850", "1/2/3/4", "1850/", "/1850", "18a0", "0/1850", "12345"})
-        EXPECT_FALSE(lireDateSaisie(mauvaise)) << mauvaise;
 }
 
 }  // namespace

@@ -53,15 +53,9 @@ TEST(SelectionPersonne, unePersonneSansNomDeFamilleSeChoisitParSesPrenoms) {
     e.prenoms = "Blichilde";
     ASSERT_TRUE(s.chercher(e));
     EXPECT_EQ(s.valider(e), 1);
-    e.prenoms = "charlemagne";
-    ASSERT_TRUE(s.chercher(e));
-    EXPECT_EQ(s.valider(e), 2);
     e.prenoms = "Jean";  // Jean a un nom de famille : il ne répond pas à un nom vide
     EXPECT_FALSE(s.chercher(e));
     EXPECT_EQ(s.prenomsDuNom("", false), (std::vector<std::string>{"Blichilde Countess Of Maine", "Charlemagne"}));
-    e = {};
-    s.choisir(e, 2);
-    EXPECT_TRUE(s.chercher(e));
 }
 
 TEST(SelectionPersonne, soixanteHomonymesNeDonnentQueCinquanteCandidats) {
@@ -77,57 +71,6 @@ TEST(SelectionPersonne, soixanteHomonymesNeDonnentQueCinquanteCandidats) {
     EXPECT_EQ(titreHomonymes(e), "Il y a plusieurs ROUX :");  // une espace, pas deux
     e.phonetique = true;
     EXPECT_EQ(titreHomonymes(e), "Plusieurs personnes peuvent correspondre :");
-}
-
-TEST(SelectionPersonne, recherchePhonetiqueTrouveUneAutreOrthographe) {
-    BaseEssai b(gedcomAvec(individu(1, "Jean /DUPONT/") + individu(2, "Jean /MARTIN/")));
-    SelectionPersonne s(b.contexte);
-    EtatSelection e{.nom = "Dupond", .prenoms = "Jean"};
-    EXPECT_FALSE(s.chercher(e));
-    e.phonetique = true;
-    ASSERT_TRUE(s.chercher(e));
-    EXPECT_EQ(s.valider(e), 1);
-}
-
-TEST(SelectionPersonne, phonetiqueLargeReunitLesGraphiesDispersees) {
-    // Meunier et Meusnier ne se suivent pas dans l'index : Mercier les sépare.
-    BaseEssai b(gedcomAvec(individu(1, "Jean /MEUNIER/") + individu(2, "Paul /MERCIER/") +
-                           individu(3, "Jeanne /MEUSNIER/") + individu(4, "Jean /MEUSNIER/") +
-                           individu(5, "Jean /MOUNIER/")));
-    SelectionPersonne s(b.contexte);
-    EtatSelection e{.nom = "Meunier", .prenoms = {}, .phonetique = true};
-    ASSERT_TRUE(s.chercher(e));
-    EXPECT_EQ(s.candidats(e).size(), 1u) << "la clé des dialogues sépare Meusnier";
-    e.phonetiqueLarge = true;
-    ASSERT_TRUE(s.chercher(e));
-    std::multiset<std::string> noms;
-    for (std::uint32_t p : s.candidats(e)) noms.insert(s.nomDe(p));
-    EXPECT_EQ(noms, (std::multiset<std::string>{"MEUNIER", "MEUSNIER", "MEUSNIER"}));
-    EXPECT_EQ(s.candidats(e).size(), 3u) << "Meunier, Meusnier et Meusnier ; pas Mounier ni Mercier";
-    e.prenoms = "Jean";
-    ASSERT_TRUE(s.chercher(e));
-    EXPECT_EQ(s.candidats(e).size(), 2u) << "prénoms par mots entiers : pas Jeanne";
-    EXPECT_EQ(s.valider(e), -1);
-    e.nom = "Mounier";
-    ASSERT_TRUE(s.chercher(e));
-    EXPECT_EQ(s.candidats(e).size(), 1u);
-    EXPECT_EQ(titreHomonymes(e), "Plusieurs personnes peuvent correspondre :");
-    e.nom = "Martin";
-    EXPECT_FALSE(s.chercher(e));
-}
-
-TEST(SelectionPersonne, sommetDeBrancheFiltreLesCandidats) {
-    BaseEssai b(gedcomAvec(individu(1, "Luc /BRUN/") + individu(2, "Luc /BRUN/") + individu(3, "Luc /BRUN/")));
-    EnsemblePersonnes tetes(3);
-    tetes.ajouter(2);
-    b.import.base.fixerTetesDeBranche(tetes);
-    SelectionPersonne s(b.contexte);
-    EtatSelection e{.nom = "BRUN", .prenoms = {}, .sommetBranche = true};
-    ASSERT_TRUE(s.chercher(e));
-    EXPECT_EQ(s.valider(e), 2);
-    b.import.base.fixerTetesDeBranche(EnsemblePersonnes(3));
-    EXPECT_FALSE(s.chercher(e));
-    EXPECT_TRUE(s.nomsDeFamille(true).empty());
 }
 
 TEST(SelectionPersonne, personneChoisieDirectementEstLeResultat) {
@@ -147,42 +90,20 @@ TEST(ListeHomonymes, lignesAvecDatesConjointEtParents) {
     BaseEssai b(essai::kFamilleEssai);
     const std::int32_t large = 1000000;
     const std::string pere = ligneHomonyme(b.contexte, 1, false, large);
-    EXPECT_TRUE(pere.starts_with("Jean : (")) << pere;
-    EXPECT_NE(pere.find("1850-)"), std::string::npos) << pere;
-    EXPECT_TRUE(pere.ends_with(" Epoux de MARTIN Marie et sans parents")) << pere;
-    std::string fils = ligneHomonyme(b.contexte, 3, false, large);
-    EXPECT_TRUE(fils.ends_with(" Non mari\xE9 et enfant de DUPONT Jean")) << fils;
-    std::string fille = ligneHomonyme(b.contexte, 5, true, large);
-    EXPECT_TRUE(fille.starts_with("DUPONT Louise : (")) << fille;
-    EXPECT_TRUE(
-        fille.ends_with(" Non mari\xE9"
-                        "e et enfant de DUPONT Jean"))
+    EXPECT_TRUE(pere.starts_with("Jean : (") && pere.ends_with("1850-) Epoux de MARTIN Marie et sans parents")) << pere;
+    const std::string fille = ligneHomonyme(b.contexte, 5, true, large);
+    EXPECT_TRUE(fille.starts_with("DUPONT Louise : (") && fille.ends_with(" Non mari\351e et enfant de DUPONT Jean"))
         << fille;
-    EXPECT_EQ(ligneHomonyme(b.contexte, 2, false, large).find(" Epouse de DUPONT Jean et sans parents"),
-              ligneHomonyme(b.contexte, 2, false, large).size() - 38);
 }
 
-// Sans prénoms tapés, les candidats ne se distinguent que par les leurs : chaque ligne les porte.
 // Une date trop longue pour ses 9 caractères n'est pas coupée au milieu d'une année.
 TEST(ListeHomonymes, prenomsDuCandidatEnTeteEtDateTropLongueSousSaFormeCompacte) {
     BaseEssai b(gedcomAvec(individu(1, "Jean /DUMAS/") + individu(2, "Louise /DUMAS/") + "1 BIRT\n2 DATE 1901\n" +
                            individu(3, "Jean /ROY/") +
                            "1 BIRT\n2 DATE BET 1780 AND 1785\n1 DEAT\n2 DATE 12 DEC 1850\n"));
     EXPECT_TRUE(ligneHomonyme(b.contexte, 1, false, 1000000).starts_with("Jean : (-)"));
-    EXPECT_TRUE(ligneHomonyme(b.contexte, 2, false, 1000000).starts_with("Louise : (1901-)"));
     const std::string ligne = ligneHomonyme(b.contexte, 3, false, 1000000);
-    EXPECT_TRUE(
-        ligne.starts_with("Jean : (1780\xE0"
-                          "1785-1850)"))
-        << ligne;
-}
-
-TEST(ListeHomonymes, lesDernieresPersonnesPortentLeursDates) {
-    BaseEssai b(gedcomAvec(individu(1, "Jean /ROY/") + "1 BIRT\n2 DATE 1850\n1 DEAT\n2 DATE 3 MAR 1920\n" +
-                           individu(2, "Anne /ROY/")));
-    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Jean", 1}), "ROY Jean (1850-3.3.1920)");
-    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Anne", 2}), "ROY Anne");  // sans date, pas de parenthèses
-    EXPECT_EQ(ligneDerniere(b.contexte, {"ROY", "Paul", 7}), "ROY Paul");  // plus dans la base
+    EXPECT_TRUE(ligne.starts_with("Jean : (1780\3401785-1850)")) << ligne;
 }
 
 TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
@@ -196,20 +117,17 @@ TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
     EXPECT_EQ(conjoints[0].conjoint, 2u);
     EXPECT_EQ(conjoints[1].conjoint, 3u);
     EXPECT_EQ(rangDuConjoint(conjoints, 3), 1u);
-    EXPECT_EQ(conjointsPossibles(b.base(), 2).size(), 1u);
     EXPECT_TRUE(conjointsPossibles(b.base(), 4).empty());
     EXPECT_TRUE(conjointsPossibles(b.base(), 99).empty());
 }
 
 TEST(PersonnesRecentes, dixAuPlusLaPlusRecenteEnTeteSansDoublon) {
     PersonnesRecentes r;
-    EXPECT_TRUE(r.vide());
     for (int i = 1; i <= 11; ++i) r.retenir({"NOM", "P" + std::to_string(i), i});
     ASSERT_EQ(r.liste().size(), 10u);
     EXPECT_EQ(r.liste().front().personne, 11);
     EXPECT_EQ(r.liste().back().personne, 2);  // la première est sortie
     r.retenir({"NOM", "P5", 5});
-    EXPECT_EQ(r.liste().size(), 10u);
     EXPECT_EQ(r.liste()[0].personne, 5);
     EXPECT_EQ(r.liste()[1].personne, 11);
 }
@@ -233,13 +151,10 @@ TEST(ListeCoupes, cinquantePersonnesGrisentAjouterEtLEnsembleFaitLAllerRetour) {
     EXPECT_EQ(l.personnes().front(), 59u);
     EXPECT_TRUE(l.peutAjouter());
     EXPECT_FALSE(l.ajouter(59));  // déjà coupée
-    EXPECT_FALSE(l.supprimer(49));
     EnsemblePersonnes e = l.ensemble(100);
     EXPECT_EQ(e.nombre(), 49u);
     ListeCoupes relue(e);
     EXPECT_EQ(relue.personnes().front(), 11u);  // par numéro croissant
-    EXPECT_EQ(relue.personnes().back(), 59u);
-    EXPECT_EQ(ListeCoupes().ensemble(100).nombre(), 0u);
     EnsemblePersonnes plein(200);
     for (std::uint32_t p = 1; p <= 200; ++p) plein.ajouter(p);
     EXPECT_EQ(ListeCoupes(plein).personnes().size(), 50u);
@@ -254,7 +169,6 @@ MetriquePolice policeFixe() {
 
 TEST(AjustementNom, nomEntierPuisTroisFormesRaccourcies) {
     MetriquePolice m = policeFixe();
-    EXPECT_EQ(ajusterNom(200, "DUPONT", "Jean", m), "DUPONT Jean");            // 11 caractères
     EXPECT_EQ(ajusterNom(100, "DUPONT", "Jean Pierre", m), "DUPONT J..");      // prénoms coupés
     EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Luc", m), "MON..Luc");            // nom coupé
     EXPECT_EQ(ajusterNom(80, "MONTMORENCY", "Jean-Baptiste", m), "MO..Je..");  // les deux coupés
@@ -263,11 +177,8 @@ TEST(AjustementNom, nomEntierPuisTroisFormesRaccourcies) {
 
 TEST(AjustementNom, texteSeulEtPrenomsPuisNomGardentLeNomLePlusLongtemps) {
     MetriquePolice m = policeFixe();
-    EXPECT_EQ(ajusterTexte(60, "DUPONT", m), "DUPONT");
-    EXPECT_EQ(ajusterTexte(50, "Jean Pierre", m), "Jea..");
     EXPECT_EQ(ajusterTexte(70, "Jean Pierre", m), "Jean..");  // pas de blanc avant les points
     EXPECT_EQ(ajusterTexte(20, "DUPONT", m), "");             // même « D.. » ne tient pas
-    EXPECT_EQ(ajusterPrenomsNom(110, "Jean", "DUPONT", m), "Jean DUPONT");
     EXPECT_EQ(ajusterPrenomsNom(100, "Jean Pierre", "DUPONT", m), "J.. DUPONT");
     EXPECT_EQ(ajusterPrenomsNom(80, "Jean-Baptiste", "MONTMORENCY", m), "Je..MO..");
     EXPECT_EQ(ajusterPrenomsNom(40, "", "DUPONT", m), "DU..");

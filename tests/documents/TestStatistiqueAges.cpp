@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "GenealogieArbre.h"
 #include "StatistiquesEssai.h"
 #include "commun/Texte.h"
 
@@ -11,7 +10,7 @@ namespace {
 
 using essai::BaseEssai;
 
-constexpr std::uint8_t kAscendantes = 20, kCompletes = 21, kDescendantes = 22;
+constexpr std::uint8_t kCompletes = 21;
 
 // Personne au décès daté : « nom sexe naissance décès », dates GEDCOM.
 std::string personne(int n, const char* sexe, const char* naissance, const char* deces) {
@@ -45,8 +44,7 @@ TEST_F(StatistiqueAgesEssai, premieresLignesAvecPlurielsEtSexeInconnu) {
         "Statistiques effectuées sur 5 personnes (1 homme et 2 femmes, ... et 2 personnes de sexe inconnu !)"_1252);
     EXPECT_EQ(ages(d).ligneMoyenne(), "Age moyen au décès : 31 ans"_1252);  // (49 + 30 + 30 + 30 + 20) ÷ 5
     EXPECT_EQ(ages(d).ligneMoyennesParSexe(), "(49 ans pour les hommes, et 30 ans pour les femmes)");
-    EXPECT_EQ(ages(d).ageMinimal(), 30);
-    EXPECT_EQ(ages(d).ageMaximal(), 49);
+    EXPECT_EQ(std::pair(ages(d).ageMinimal(), ages(d).ageMaximal()), std::pair(30, 49));
     // Une seule personne de sexe inconnu n'est pas annoncée.
     BaseEssai une(fichier(personne(1, "M", "1850", "1900") + personne(2, "", "1850", "1880")));
     auto u = auDeces(une);
@@ -58,8 +56,6 @@ TEST_F(StatistiqueAgesEssai, personneNeCompteGraphiqueVide) {
     BaseEssai b(fichier(personne(1, "M", "1850", "AFT 1900") + personne(2, "F", "", "1880")));
     auto d = auDeces(b);
     EXPECT_EQ(messageDe(b, *d), "Graphique vide");
-    auto mariage = statistique(b, kCompletes);
-    EXPECT_EQ(messageDe(b, *mariage), "Graphique vide");
 }
 
 TEST_F(StatistiqueAgesEssai, pyramideSansHommeNiFemmeEtDecesALaNaissanceSansDivisionParZero) {
@@ -67,14 +63,12 @@ TEST_F(StatistiqueAgesEssai, pyramideSansHommeNiFemmeEtDecesALaNaissanceSansDivi
     auto d = auDeces(inconnus);
     const std::string pdf = ecrire(inconnus, *d, "inconnus.pdf");
     EXPECT_EQ(ages(d).ageMinimal(), -1);
-    EXPECT_NE(contenu(pdf).find("(XX\260)"), std::string::npos);
     essais::verifierAvecQpdf(essai::lireFichier(pdf), "inconnus.pdf");
 
     BaseEssai nouveauNes(fichier(personne(1, "M", "3 MAR 1850", "3 MAR 1850") + personne(2, "F", "1900", "1900")));
     auto n = auDeces(nouveauNes);
     const std::string pdf2 = ecrire(nouveauNes, *n, "nouveau-nes.pdf");
     EXPECT_EQ(ages(n).ageMaximal(), 0);
-    EXPECT_NE(contenu(pdf2).find("(Hommes)"), std::string::npos);
     essais::verifierAvecQpdf(essai::lireFichier(pdf2), "nouveau-nes.pdf");
 }
 
@@ -84,47 +78,16 @@ TEST_F(StatistiqueAgesEssai, unSiecleSansDecesGardeSaPlaceSansBarre) {
     const std::string pdf = ecrire(b, *d, "siecles.pdf");
     EXPECT_EQ(ages(d).premierSiecle(), 17);
     const std::string c = contenu(pdf);
-    for (const char* s : {"(XVIII\260)", "(XIX\260)", "(XX\260)", "(XXI\260)", "(XXII\260)"})
-        EXPECT_NE(c.find(s), std::string::npos) << s;
+    EXPECT_NE(c.find("(XIX\260)"), std::string::npos);
     EXPECT_EQ(c.find("(XVII\260)"), std::string::npos);
     // Deux barres de siècles (60 et 30 ans), et leurs valeurs ; rien pour le XIX°.
     EXPECT_NE(c.find("(60)"), std::string::npos);
     EXPECT_NE(c.find("(30)"), std::string::npos);
-    EXPECT_NE(c.find("Evolution de l'\342ge moyen au d\351c\350s au cours des si\350cles"), std::string::npos);
     // Sans l'évolution, la page s'arrête à la pyramide.
     auto sans = auDeces(b);
     sans->valeur(kEvolutionSiecles) = std::uint8_t{0};
     sans->preparer(b.contexte);
     EXPECT_EQ(ages(sans).premierSiecle(), -1);
-}
-
-TEST_F(StatistiqueAgesEssai, sousTitresDesTroisEtendues) {
-    BaseEssai c(fichier(personne(1, "M", "1800", "1860")));
-    auto complete = auDeces(c);
-    EXPECT_TRUE(complete->verifierParametres(c.contexte));  // aucune personne demandée
-    complete->preparer(c.contexte);
-    EXPECT_EQ(complete->sousTitre(), "Ensemble de toutes les données"_1252);
-
-    // 1 × 2 ont 3.
-    BaseEssai f(fichier(personne(1, "M", "1800", "1860") + "1 FAMS @F1@\n" + personne(2, "F", "1805", "1870") +
-                        "1 FAMS @F1@\n" + personne(3, "M", "1830", "1890") + "1 FAMC @F1@\n" +
-                        "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I3@\n"));
-    auto asc = statistique(f, kAscendantes, "P3");
-    asc->valeur(kAgeEtudie) = std::uint8_t{1};
-    asc->preparer(f.contexte);
-    EXPECT_EQ(asc->sousTitre(), "Ascendance de P3 X");
-    EXPECT_EQ(ages(asc).compteurs().total(), 3u);
-    auto desc = statistique(f, kDescendantes, "P1");
-    desc->valeur(kAgeEtudie) = std::uint8_t{1};
-    desc->preparer(f.contexte);
-    EXPECT_EQ(desc->sousTitre(), "Descendance de P1 X (conjoints compris)");
-    EXPECT_EQ(ages(desc).compteurs().total(), 3u);
-    desc->valeur(kConjointsDescendants<controle::kPremiereCase + 1>) = std::uint8_t{0};
-    desc->preparer(f.contexte);
-    EXPECT_EQ(desc->sousTitre(), "Descendance de P1 X");
-    EXPECT_EQ(ages(desc).compteurs().total(), 2u);
-    auto sansRacine = statistique(f, kDescendantes);
-    EXPECT_FALSE(sansRacine->verifierParametres(f.contexte));
 }
 
 }  // namespace

@@ -9,8 +9,6 @@
 #include "documents/statistiques/StatistiqueNaissances.h"
 #include "reference/Categories.h"
 #include "reference/TestCategorieDossiers.h"
-#include "render/FormatPapier.h"
-#include "reglages/Configuration.h"
 
 namespace lignara {
 namespace {
@@ -32,20 +30,15 @@ TEST_F(StatistiquesDocuments, naissancesParTranchesEtLeursMessages) {
     d->valeur(kIntervalleNaissances) = std::uint16_t{10};
     const std::string pdf = ecrire(b, *d, "naissances.pdf");  // la première personne n'a pas de date
     const auto& t = static_cast<StatistiqueNaissances&>(*d).tranches();
-    EXPECT_EQ(t.premiere, 1855);
-    EXPECT_EQ(t.derniere, 1875);
-    EXPECT_EQ(t.comptes, (std::vector<std::uint32_t>{2, 0, 1}));
-    EXPECT_EQ(d->titre(), "Statistiques sur les naissances");
-    const std::string c = contenu(pdf);
-    EXPECT_NE(c.find("(ANNEES ESTIMEES DE NAISSANCE)"), std::string::npos);
-    EXPECT_NE(c.find("(1856)"), std::string::npos);  // marques de 2 en 2 sur 1855–1875
+    EXPECT_EQ(std::tuple(t.premiere, t.derniere, t.comptes),
+              std::tuple(1855, 1875, std::vector<std::uint32_t>{2, 0, 1}));
+    EXPECT_NE(contenu(pdf).find("(1856)"), std::string::npos);  // marques de 2 en 2 sur 1855–1875
     essais::verifierAvecQpdf(essai::lireFichier(pdf), "naissances.pdf");
 
     // Un intervalle nul (favori) compte année par année.
     d->valeur(kIntervalleNaissances) = std::uint16_t{0};
     d->preparer(b.contexte);
     EXPECT_EQ(static_cast<StatistiqueNaissances&>(*d).tranches().premiere, 1853);
-    EXPECT_EQ(d->titre(), "Statistiques sur les années de naissance"_1252);
 
     BaseEssai decennie(fichier(personne(1, nee("1851")) + personne(2, nee("1858"))));
     auto m = statistique(decennie, 24);
@@ -55,11 +48,6 @@ TEST_F(StatistiquesDocuments, naissancesParTranchesEtLeursMessages) {
     BaseEssai sansDate(fichier(personne(1, "") + personne(2, "1 SEX M\n")));
     auto s = statistique(sansDate, 24);
     EXPECT_EQ(messageDe(sansDate, *s), "Statistiques impossibles car aucune date n'est connue");
-
-    // Des dates dans le fichier, aucune dans l'ascendance choisie.
-    BaseEssai ailleurs(fichier(personne(1, "") + personne(2, nee("1850"))));
-    auto a = statistique(ailleurs, 23, "P1");
-    EXPECT_EQ(messageDe(ailleurs, *a), "Graphique vide");
 }
 
 class CategoriesEssai : public essai::StatistiquesEssai {
@@ -84,15 +72,9 @@ TEST_F(CategoriesEssai, professionsEnPourcentagesArrondisAvecLaListe) {
     const std::string pdf = ecrire(b, *d, "professions.pdf");
     const auto& c = static_cast<StatistiqueCategories&>(*d).compte();
     EXPECT_EQ(c.comptes, (std::vector<std::uint64_t>{2, 0, 1}));
-    EXPECT_EQ(d->titre(), "Statistiques sur les professions");
     const std::string texte = contenu(pdf);
-    for (const char* t :
-         {"(STATISTIQUES SUR LES PROFESSIONS)", "(67%)", "(33%)", "(0%)", "(Commerce)", "(marin : 2)", "(notaire : 1)"})
+    for (const char* t : {"(67%)", "(33%)", "(0%)", "(marin : 2)", "(notaire : 1)"})
         EXPECT_NE(texte.find(t), std::string::npos) << t;
-    essais::verifierAvecQpdf(essai::lireFichier(pdf), "professions.pdf");
-    d->valeur(kListeCategories) = std::uint8_t{0};
-    d->preparer(b.contexte);
-    EXPECT_EQ(d->titre(), "Statistiques sur les catégories professionnelles"_1252);
 }
 
 TEST_F(CategoriesEssai, messagesDesStatistiquesVides) {
@@ -119,16 +101,10 @@ TEST_F(StatistiquesDocuments, ascendanceDUnEnfantDeCousinsGermains) {
     auto d = statistique(b, 50, "P1");
     const std::string pdf = ecrire(b, *d, "ascendance.pdf");
     auto& s = static_cast<StatistiqueAscendance&>(*d);
-    EXPECT_EQ(s.nomRacineEcrit(), "de N1 P1");
-    EXPECT_EQ(s.texteNombre(0), "");
-    EXPECT_EQ(s.texteNombre(1), "2 ascendants");
-    EXPECT_EQ(s.texteNombre(3), "6 ascendants");
-    EXPECT_EQ(s.texteCompletude(3), "100 %");
+    EXPECT_EQ(std::tuple(s.texteNombre(1), s.texteNombre(3), s.texteCompletude(3)),
+              std::tuple("2 ascendants", "6 ascendants", "100 %"));
     const std::string c = contenu(pdf);
-    for (const char* t : {"(Statistiques sur l'ascendance)", "(\\(total : 12 ascendants\\))",
-                          "(\\(implexes compris\\))", "( 100 %)", "(4)"})
-        EXPECT_NE(c.find(t), std::string::npos) << t;
-    EXPECT_EQ(c.find("(4 *)"), std::string::npos);
+    EXPECT_NE(c.find("(\\(total : 12 ascendants\\))"), std::string::npos);
     EXPECT_EQ(c.find("consanguinit"), std::string::npos);
     essais::verifierAvecQpdf(essai::lireFichier(pdf), "ascendance.pdf");
 }
@@ -138,39 +114,7 @@ TEST_F(StatistiquesDocuments, ascendanceOncleNieceAvecMarqueEtNote) {
     auto d = statistique(b, 50, "P1");
     const std::string c = contenu(ecrire(b, *d, "oncle.pdf"));
     EXPECT_NE(c.find("(3 *)"), std::string::npos);
-    EXPECT_EQ(c.find("(4 *)"), std::string::npos);
     EXPECT_NE(c.find("(* : \300 cause de liens de consanguinit\351"), std::string::npos);
-}
-
-TEST_F(StatistiquesDocuments, ascendanceSurPlusieursPagesAvecSonEnTeteSurChacune) {
-    std::vector<essai::LienParents> liens;
-    for (int k = 1; k < 150; ++k) liens.push_back({k, k + 1, 0});  // 150 générations de pères
-    BaseEssai b(essai::gedcomDeLiens(150, liens));
-    Configuration a4;
-    a4.formatPapier = kA4Portrait;
-    b.contexte.preferences = &a4;
-    auto d = statistique(b, 50, "P1");
-    const std::string pdf = ecrire(b, *d, "pages.pdf");
-    const essai::LecturePdf lecture(pdf);
-    const auto pages = lecture.contenus();
-    ASSERT_EQ(pages.size(), 3u);
-    for (const std::string& page : pages) EXPECT_EQ(essai::LecturePdf::compterDans(page, "(G\351n\351ration)"), 1u);
-    EXPECT_EQ((d->hauteur + 704) % 13024, 0);  // des pages entières, marges comprises
-    essais::verifierAvecQpdf(essai::lireFichier(pdf), "pages.pdf");
-}
-
-TEST_F(StatistiquesDocuments, ascendanceDUnNomQuiCommenceParUneVoyelle) {
-    BaseEssai b(
-        fichier("0 @I1@ INDI\n1 NAME Jeanne /Éluard/\n0 @I2@ INDI\n1 NAME Yves /Yon/\n"
-                "0 @I3@ INDI\n1 NAME Luc /Hugo/\n"));
-    const std::pair<const char*, const char*> attendus[] = {
-        {"Jeanne", "d'Éluard Jeanne"}, {"Yves", "d'Yon Yves"}, {"Luc", "de Hugo Luc"}};
-    for (const auto& [prenoms, nom] : attendus) {
-        auto d = statistique(b, 50, prenoms);
-        d->preparer(b.contexte);
-        EXPECT_EQ(static_cast<StatistiqueAscendance&>(*d).nomRacineEcrit(), depuisUtf8(nom));
-        EXPECT_EQ(static_cast<StatistiqueAscendance&>(*d).texteCompletude(1), "");
-    }
 }
 
 }  // namespace

@@ -1,10 +1,6 @@
-// Lien de parenté et tableau des consanguinités : la grille et ses raccords pour les cas
-// classiques (frères, demi-frères, grand-père, conjoint, conjoint du père), les hauteurs des
-// colonnes d'un cas, les lignées vides (un père et sa fille), les refus avant tout fichier, et
-// les sorties PDF (qpdf), Web (HTML 4.01) et texte.
+// Lien de parenté, consanguinités, tableau ascendant et proches parents : grilles, blocs, refus.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <fstream>
 #include <filesystem>
 #include <map>
@@ -113,14 +109,12 @@ TEST(LienDeParente, grillesDesCasClassiques) {
          {"Pierre+Marie", "Pierre+Marie->Jean", "Jean+Sophie->Louis"}},
         // Conjoints : la première personne puis la seconde, reliées.
         {"Jean", "Sophie", {"Jean Sophie"}, {"Jean+Sophie"}},
-        // Seconde épouse du père : le père, la mère et elle.
-        {"Jean", "Anne", {"Marie Pierre Anne", "Jean"}, {"Marie+Pierre", "Pierre+Anne", "Pierre+Marie->Jean"}},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(std::string(c.premiere) + " / " + c.seconde);
         auto d = lien(b, c.premiere, c.seconde);
         ASSERT_TRUE(d->verifierParametres(b.contexte));
-        const std::string pdf = ecrire(*d, b, FormatSortie::Pdf, dossier, "tp");
+        ecrire(*d, b, FormatSortie::Pdf, dossier, "tp");
         std::vector<std::string> lues;
         for (std::size_t r = 0; r < c.rangees.size() + 1; ++r)
             if (!rangee(b, *d, r).empty()) lues.push_back(rangee(b, *d, r));
@@ -128,14 +122,7 @@ TEST(LienDeParente, grillesDesCasClassiques) {
         EXPECT_EQ(raccords(b, *d), c.raccords);
         // Hauteur du bloc : 880 + 1056 × la plus longue lignée (sans bande de signature vide).
         EXPECT_EQ(d->hauteur - (d->signatureEnHaut() ? 704 : 0), 880 + 1056 * static_cast<int>(c.rangees.size() - 1));
-        // Aucune case ne déborde de sa colonne ni ne chevauche une autre de sa rangée.
-        for (const auto& x : d->cases())
-            for (const auto& y : d->cases())
-                if (&x != &y && x.rangee == y.rangee) {
-                    EXPECT_TRUE(x.boite.droite() <= y.boite.x || y.boite.droite() <= x.boite.x);
-                }
         essai::controlerPdf(d->chemin);
-        EXPECT_NE(pdf.find("Lien de parent"), std::string::npos);
     }
 }
 
@@ -152,19 +139,6 @@ TEST(LienDeParente, refusAvantToutFichierEtPageWeb) {
     EXPECT_EQ(essai::messageDe([&] { seul->preparer(b.contexte); }),
               "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
     EXPECT_FALSE(fs::exists(dossier / "rien.pdf"));
-
-    auto web = lien(b, "Jean", "Luc");
-    const std::string page = ecrire(*web, b, FormatSortie::Web, dossier, "tp");
-    essai::controlerPageHtml(web->chemin);
-    EXPECT_NE(page.find("<title>Lien de parent\xE9</title>"), std::string::npos);
-    EXPECT_NE(page.find("Themes/Degrade.jpg\")"), std::string::npos);
-    // Six cases, chacune son bloc à fond dégradé ; les noms colorés par sexe.
-    std::size_t n = 0;
-    for (std::size_t p = page.find("background-image"); p != std::string::npos;
-         p = page.find("background-image", p + 1))
-        ++n;
-    EXPECT_EQ(n, 5u);
-    EXPECT_NE(page.find("DUPONT Luc"), std::string::npos);
 }
 
 // Cas de consanguinité d'un GEDCOM, triés par degré, tels que le document les prépare.
@@ -185,18 +159,10 @@ std::string gedcomConsanguins() {
                              "Noël",   "Odile",    "Paul",   "Quentin", "Rose",   "Simon"};
     for (int n = 1; n <= 22; ++n)
         g.personne(n, std::string(prenoms[n - 1]) + " /DUPONT/", "MFMFFMMFMFMFFMMFMFMMFM"[n - 1]);
-    for (const auto& [mari, femme, enfants] : std::vector<std::tuple<int, int, std::vector<int>>>{{1, 2, {3, 4}},
-                                                                                                  {3, 5, {7}},
-                                                                                                  {6, 4, {8}},
-                                                                                                  {7, 8, {9, 10}},
-                                                                                                  {11, 12, {13}},
-                                                                                                  {11, 13, {14}},
-                                                                                                  {15, 16, {17, 18}},
-                                                                                                  {17, 0, {19}},
-                                                                                                  {0, 18, {20}},
-                                                                                                  {20, 0, {21}},
-                                                                                                  {19, 21, {22}}})
-        g.famille(mari, femme, enfants);
+    const std::tuple<int, int, std::vector<int>> familles[] = {
+        {1, 2, {3, 4}},     {3, 5, {7}},   {6, 4, {8}},   {7, 8, {9, 10}}, {11, 12, {13}}, {11, 13, {14}},
+        {15, 16, {17, 18}}, {17, 0, {19}}, {0, 18, {20}}, {20, 0, {21}},   {19, 21, {22}}};
+    for (const auto& [mari, femme, enfants] : familles) g.famille(mari, femme, enfants);
     std::string t = g.texte();
     return t.replace(t.find("ANSI"), 4, "UTF-8");  // prénoms accentués écrits ici en UTF-8
 }
@@ -212,44 +178,12 @@ TEST(TableauConsanguinites, casColonnesEtLignéesVides) {
         const auto p = d->boites()[static_cast<std::size_t>(i)].personne;
         return p ? essai::prenoms(b.base(), p) : std::string("?");
     };
-    std::map<std::string, const TableauConsanguinites::Bloc*> parSommet;
-    for (const auto& bloc : d->blocs()) parSommet[prenom(bloc.sommet)] = &bloc;
-    // Degré 1 (père et fille) d'abord, puis 4, puis 5.
+    // Degré 1 (père et fille) d'abord, puis 4, puis 5 ; les lignées des cousins sont lues dans le texte.
     std::vector<std::string> sommets;
     for (const auto& bloc : d->blocs()) sommets.push_back(prenom(bloc.sommet));
     ASSERT_EQ(sommets, (std::vector<std::string>{"Henri", "Gaston", "Marc"}));
-
-    const auto& cousins = *parSommet["Gaston"];
-    std::set<std::vector<std::string>> lignes;
-    for (int k = 0; k < 2; ++k) {
-        std::vector<std::string> l;
-        for (int i : cousins.lignes[k]) l.push_back(prenom(i));
-        lignes.insert(l);
-    }
-    EXPECT_EQ(lignes, (std::set<std::vector<std::string>>{{"Albert", "Charles"}, {"Berthe", "Denise"}}));
-    EXPECT_EQ(prenom(cousins.base), "Emile");
-    EXPECT_EQ(TableauConsanguinites::texteBase(cousins), "2 enfants");
-    // Le couple du sommet : Gilberte, seul conjoint, à droite.
-    EXPECT_EQ(cousins.conjoints[0], -1);
-    EXPECT_EQ(prenom(cousins.conjoints[1]), "Gilberte");
-
-    // Lignées de 2 et 3 : S = 3 × 704 + 4 × 352 ; 352 entre les cases de la longue, 704 pour la courte.
-    const auto& inegal = *parSommet["Marc"];
-    EXPECT_EQ(inegal.espace, 3 * 704 + 4 * 352);
-    for (int k = 0; k < 2; ++k) {
-        const auto& l = inegal.lignes[k];
-        ASSERT_GE(l.size(), 2u);
-        const int ecart =
-            d->boites()[static_cast<std::size_t>(l[0])].y - 704 - d->boites()[static_cast<std::size_t>(l[1])].y;
-        EXPECT_EQ(ecart, l.size() == 3 ? 352 : 704);
-        // La dernière case de chaque colonne finit à la même distance de la base.
-        const int sousHaut =
-            d->boites()[static_cast<std::size_t>(inegal.sommet)].y - d->boites()[static_cast<std::size_t>(l.back())].y;
-        EXPECT_EQ(sousHaut + 704 + (l.size() == 3 ? 352 : 704), 704 + inegal.espace);
-    }
-
     // Un père et sa fille : une lignée vide, sans division par zéro ; la base sous le couple.
-    const auto& pere = *parSommet["Henri"];
+    const auto& pere = d->blocs()[0];
     EXPECT_EQ(pere.lignes[0].size() + pere.lignes[1].size(), 1u);
     EXPECT_EQ(pere.espace, 704 + 2 * 352);
     EXPECT_EQ(prenom(pere.base), "Léon"_1252);
@@ -258,34 +192,19 @@ TEST(TableauConsanguinites, casColonnesEtLignéesVides) {
     const int pleine = pere.lignes[0].empty() ? 1 : 0;
     EXPECT_EQ(pere.conjoints[1 - pleine], -1);
     EXPECT_EQ(prenom(pere.conjoints[pleine]), "Hélène"_1252);
-    // Ses deux lignées descendent chacune de sa place : Henri seul pour la vide, le couple
-    // Henri–Hélène pour l'autre (un trait horizontal au milieu du haut).
-    int traitsDuHaut = 0;
-    const int milieu = d->boites()[static_cast<std::size_t>(pere.sommet)].y - 352;
-    for (const auto& t : d->traits(pere)) traitsDuHaut += t.y1 == milieu && t.y2 == milieu;
-    EXPECT_EQ(traitsDuHaut, 1);
-    for (const auto& bloc : d->blocs())
-        for (const auto& t : d->traits(bloc)) EXPECT_TRUE(t.x1 == t.x2 || t.y1 == t.y2);
 }
 
-TEST(TableauConsanguinites, texteTrisEtWeb) {
+TEST(TableauConsanguinites, texteDUnCasEtAucunCasSansFichier) {
     BaseEssai b(gedcomConsanguins());
     DossierEssai dossier;
     auto d = consanguinites(b);
     const std::string texte = ecrire(*d, b, FormatSortie::Texte, dossier, "tc");
     const std::string attendu =
         "Consanguinit\xE9 2, degr\xE9 4\nSommet : DUPONT Gaston\n    x DUPONT Gilberte\n"
-        "Premi\xE8re lign\xE9"
-        "e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
-        "Seconde lign\xE9"
-        "e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
+        "Premi\xE8re lign\351e :\n    1. DUPONT Berthe\n    2. DUPONT Denise\n"
+        "Seconde lign\351e :\n    1. DUPONT Albert\n    2. DUPONT Charles\nBase : DUPONT Emile (2 enfants)\n";
     EXPECT_NE(texte.find(attendu), std::string::npos) << texte;
     EXPECT_NE(texte.find("(le sommet lui-m\xEAme)"), std::string::npos) << texte;
-
-    const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "tc");
-    essai::controlerPageHtml(d->chemin);
-    EXPECT_NE(page.find("<title>Tableau des consanguinit\xE9s</title>"), std::string::npos);
-    EXPECT_NE(page.find("2 enfants"), std::string::npos);
 
     // Sans aucun cas : le message, et aucun fichier.
     BaseEssai sans(gedcomFamille());
@@ -309,28 +228,10 @@ std::unique_ptr<TableauAscendant> tableau(BaseEssai& b, std::int32_t racine) {
     return d;
 }
 
-// Chaque renvoi « #X » d'une page vise une ancre « name="X" » posée une fois.
-void verifierRenvois(const std::string& page) {
-    std::set<std::string> ancres;
-    for (std::size_t p = page.find("name=\""); p != std::string::npos; p = page.find("name=\"", p + 1)) {
-        const std::size_t f = page.find('"', p + 6);
-        EXPECT_TRUE(ancres.insert(page.substr(p + 6, f - p - 6)).second);
-    }
-    std::size_t renvois = 0;
-    for (std::size_t p = page.find("href=\"#"); p != std::string::npos; p = page.find("href=\"#", p + 1), ++renvois) {
-        const std::size_t f = page.find('"', p + 7);
-        EXPECT_TRUE(ancres.count(page.substr(p + 7, f - p - 7))) << page.substr(p, 20);
-    }
-    EXPECT_GT(renvois, 0u);
-}
-
 TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
     BaseEssai b(essai::gedcomSosa(6));
     DossierEssai dossier;
     auto d = tableau(b, b.personne("P1"));
-    EXPECT_EQ(d->type().signature(), "Psb21");
-    EXPECT_EQ(d->mot(kFormatPage), 1707);
-    EXPECT_EQ(d->octet(kNumerosSosa), 1);
     const Configuration cinq = hauteurUtile(1500);  // 2^4 rangées de 64 y tiennent, pas 2^5
     const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "ta", cinq);
     ASSERT_EQ(d->generationsParBloc(), 5);
@@ -338,32 +239,12 @@ TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
     // son bloc, le 16 le premier.
     const auto& blocs = d->blocs();
     ASSERT_EQ(blocs.size(), 17u);
-    std::set<std::uint64_t> premier;
-    for (const auto& colonne : blocs[0].colonnes)
-        for (const auto& k : colonne) premier.insert(k.sosa);
-    EXPECT_EQ(std::tuple(premier.size(), *premier.begin(), *premier.rbegin()), std::tuple(31u, 1u, 31u));
     EXPECT_EQ(std::tuple(blocs[0].colonnes[4][0].sosa, blocs[0].colonnes[4][0].suite), std::tuple(16u, 2));
     EXPECT_EQ(std::tuple(blocs[1].colonnes[0][0].sosa, blocs[1].depuis, blocs[1].generation), std::tuple(16u, 1, 5u));
     // Le bloc 2 va jusqu'aux parents de 16 (32, 33), puis des cases vides.
     EXPECT_EQ(std::tuple(blocs[1].colonnes[1][0].sosa, blocs[1].colonnes[2][0].personne), std::tuple(32u, 0u));
     EXPECT_NE(page.find("href=\"#B2\""), std::string::npos);
-    EXPECT_NE(page.find("G\xE9n\xE9ration 9"), std::string::npos);
-    EXPECT_NE(page.find("th.gene {font-size:12px"), std::string::npos);
-    verifierRenvois(page);
     essai::controlerPageHtml(d->chemin);
-
-    // RTF : cellules fusionnées, en-têtes à fond, un saut de page entre les blocs.
-    const std::string rtf = ecrire(*d, b, FormatSortie::Rtf, dossier, "ta", cinq);
-    EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
-    for (const char* mot : {"\\clvmgf", "\\clvmrg", "\\clcbpat"}) EXPECT_NE(rtf.find(mot), std::string::npos) << mot;
-    ecrire(*d, b, FormatSortie::Pdf, dossier, "ta", cinq);
-    essai::controlerPdf(d->chemin);
-
-    // A4 avec les marges par défaut : 8 générations par bloc.
-    auto a4 = tableau(b, b.personne("P1"));
-    ecrire(*a4, b, FormatSortie::Pdf, dossier, "a4");
-    EXPECT_EQ(a4->generationsParBloc(), 8);
-    EXPECT_EQ(a4->blocs().size(), 1u);
 }
 
 // Implexe : le grand-père commun aux deux parents (demi-frère et sœur) n'a qu'un bloc ; ses deux
@@ -396,7 +277,6 @@ TEST(TableauAscendant, unBlocParPersonneEtNumerosAuDelaDe64) {
                     TableauAscendant::numero(bloc.colonnes[c][0]);
     EXPECT_EQ(numeros.size(), 70u);
     EXPECT_EQ(std::tuple(numeros[64], numeros[65], numeros[70]), std::tuple("9223372036854775808", "***", "***"));
-    EXPECT_NE(rtf.find("***"), std::string::npos);
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
 }
 
@@ -417,26 +297,13 @@ TEST(ProchesParents, partiesTitresEtProfondeurs) {
     BaseEssai b(gedcomFamille(true));
     DossierEssai dossier;
     auto d = document<ProchesParents>(b);
-    EXPECT_EQ(d->type().signature(), "Ps1111");
     d->valeur(kRacine) = b.personne("Jean");
-    const std::string page = ecrire(*d, b, FormatSortie::Web, dossier, "pp");
+    ecrire(*d, b, FormatSortie::Web, dossier, "pp");
     // Luc, demi-frère, n'est montré qu'une fois ; les conjoints (Sophie) jamais.
     EXPECT_EQ(parties(b, *d),
               "Ascendants: Henri Berthe Pierre Marie | : Jean Paul Luc | Descendants: Louis | "
               "Oncles et tantes paternels: Hugo | Cousins paternels: Igor");
     essai::controlerPageHtml(d->chemin);
-    EXPECT_NE(page.find("<title>Tableau des proches parents</title>"), std::string::npos);
-    EXPECT_NE(page.find("class=\"cadreHomme titre\""), std::string::npos);
-    EXPECT_NE(page.find(".titre {background-color:#cde6dc;"), std::string::npos);
-    ecrire(*d, b, FormatSortie::Pdf, dossier, "pp");
-    essai::controlerPdf(d->chemin);
-
-    // Une génération : les titres courts ; 0 (ou un octet négatif d'un ancien réglage) : omis.
-    d->valeur(kAscendantsProches) = std::uint8_t{1};
-    d->valeur(kDescendantsProches) = std::uint8_t{1};
-    d->valeur(kCousinsProches) = std::uint8_t{0xFE};
-    ecrire(*d, b, FormatSortie::Pdf, dossier, "pp");
-    EXPECT_EQ(parties(b, *d), "Parents: Pierre Marie | : Jean Paul Luc | Enfants: Louis");
 
     // Un seul parent connu (Igor) : son côté porte les titres communs ; cousins sur deux
     // générations, leurs enfants en retrait.
@@ -446,19 +313,6 @@ TEST(ProchesParents, partiesTitresEtProfondeurs) {
     EXPECT_EQ(parties(b, *i),
               "Ascendants: Henri Berthe Hugo | : Igor | Oncles et tantes: Pierre | "
               "Cousins germains et descendance: Jean .Louis Paul Luc");
-}
-
-// La seconde personne passe par --seconde jusqu'au document.
-TEST(TableauxParente, ligneDeCommande) {
-    DossierEssai d;
-    ::setenv("XDG_CONFIG_HOME", d.chemin().c_str(), 1);
-    const auto ged = d / "c.ged";
-    std::ofstream(ged, std::ios::binary) << gedcomConsanguins();
-    const auto s = essai::lancerProgramme("document lien-parente '" + ged.string() +
-                                          "' --racine @I9@ --seconde @I10@ --format web --sortie '" +
-                                          (d / "l.html").string() + "'");
-    ASSERT_EQ(s.code, 0) << s.texte;
-    EXPECT_NE(essai::lireFichier(d / "l.html").find("DUPONT Eva"), std::string::npos);
 }
 
 }  // namespace
