@@ -1,21 +1,16 @@
 #pragma once
-// Outils des essais de la sélection des personnes et des feuilles : la vraie fenêtre ouverte
-// sur l'exemple livré, un document d'arbre ascendant sans mise en page, et des simulations de
-// dialogues aiguillées par le nom du dialogue.
-#include <filesystem>
+// La vraie fenêtre ouverte sur l'exemple livré, un document sans mise en page, et des
+// simulations de dialogues aiguillées par le nom du dialogue.
 #include <functional>
-#include <set>
 #include <map>
-#include <string>
+#include <set>
 
 #include <gtest/gtest.h>
 #include <QComboBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
 #include "documents/Document.h"
-#include "documents/PagesOptions.h"
 #include "gui/EssaiFenetre.h"
 #include "session/DemarrageDossierSortie.h"
 #include "shell/gui/DialogueSelectionPersonne.h"
@@ -31,8 +26,7 @@ public:
     void ecrire() override {}
 };
 
-// Chaque dialogue ouvert est confié à la fonction de son nom ; un dialogue sans fonction est
-// une faute du test, refermée par Annuler.
+// Un dialogue sans fonction à son nom est une faute du test, refermée par Annuler.
 struct Aiguillage {
     std::map<QString, std::function<int(QDialog&)>> parNom;
     QStringList ouverts;
@@ -102,18 +96,18 @@ struct FenetreDocuments : FenetreOuverte {
         FenetreOuverte::SetUp();
         f->configuration().afficheurs = {"true", "true", "true", "true"};
     }
-    static std::set<std::filesystem::path> documentsProduits() {
-        std::set<std::filesystem::path> fichiers;
-        for (const auto& e : std::filesystem::directory_iterator(lignara::dossierSortieDuProgramme()))
-            fichiers.insert(e.path());
-        return fichiers;
-    }
     // Le document produit par la commande, effacé ; vide sans document.
     std::filesystem::path produire(int commande) {
-        const auto avant = documentsProduits();
+        auto documents = [] {
+            std::set<std::filesystem::path> fichiers;
+            for (const auto& e : std::filesystem::directory_iterator(lignara::dossierSortieDuProgramme()))
+                fichiers.insert(e.path());
+            return fichiers;
+        };
+        const auto avant = documents();
         f->executer(commande);
         std::filesystem::path nouveau;
-        for (const auto& p : documentsProduits())
+        for (const auto& p : documents())
             if (!avant.count(p)) nouveau = p;
         if (!nouveau.empty()) std::filesystem::remove(nouveau);
         return nouveau;

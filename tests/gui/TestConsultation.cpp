@@ -3,7 +3,6 @@
 #include <fstream>
 
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -13,7 +12,6 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
-#include <QTableView>
 #include <QTest>
 
 #include "gui/EssaiFenetre.h"
@@ -26,12 +24,10 @@
 
 using lignara::Configuration;
 using lignara::gui::BoiteMessage;
-using lignara::gui::Consultation;
 using lignara::gui::ExecutionDialogue;
 using lignara::gui::FenetreListeConsultation;
 using lignara::gui::FenetrePersonne;
 using lignara::gui::FenetrePrincipale;
-using lignara::gui::ModeleListePersonnes;
 
 namespace {
 
@@ -88,20 +84,14 @@ TEST_F(Consulter, laListeAncreeFiltreEnTapantEtEnModePhonetique) {
     FenetrePrincipale f(Configuration{}, essai::exempleLivre());
     f.show();
     f.executer(1002);
-    ASSERT_TRUE(f.fichier().estOuvert());
     ASSERT_TRUE(f.listeAncree()->isVisible());
-    EXPECT_EQ(f.listeAncree()->modele()->rowCount(), 80);
     QTest::keyClicks(f.listeAncree()->filtre(), "Bertelo");
     EXPECT_TRUE(nomsMontres(f).isEmpty()) << "sans le mode phonétique, Bertelo n'est le début d'aucun nom";
     f.listeAncree()->phonetique()->setChecked(true);
     const QStringList phonetiques = nomsMontres(f);
     ASSERT_FALSE(phonetiques.isEmpty());
     for (const QString& n : phonetiques) EXPECT_EQ(n.toUpper(), "BERTHELOT");
-    f.listeAncree()->filtre()->clear();
-    EXPECT_EQ(f.listeAncree()->modele()->rowCount(), 80);
-
     f.executer(1003);
-    EXPECT_FALSE(f.listeAncree()->isVisible());
     EXPECT_EQ(f.listeAncree()->modele(), nullptr);
 }
 
@@ -110,21 +100,12 @@ TEST_F(Consulter, lesHomonymesOuvrentChacunLeurFicheEtLaFermetureDuFichierFermeT
     FenetrePrincipale f(Configuration{}, h.ged.string());
     f.show();
     f.executer(1002);
-    ASSERT_TRUE(f.fichier().estOuvert());
     f.executer(1001);
     QPointer<FenetreListeConsultation> liste = f.consultation().liste();
     ASSERT_TRUE(liste);
-    EXPECT_EQ(liste->windowTitle(), "Consultation");
-    f.executer(1001);  // ramène la même liste devant
-    EXPECT_EQ(f.consultation().liste(), liste.data());
-    EXPECT_EQ(f.findChildren<FenetreListeConsultation*>().size(), 1);
-    EXPECT_EQ(liste->findChild<QLineEdit*>("rechercheConsultation")->maxLength(), 70);
-
     auto* modele = liste->modele();
     ASSERT_EQ(modele->rowCount(), 4);
-    EXPECT_EQ(modele->data(modele->index(0, 0), Qt::DisplayRole).toString(), "Pauline");
     EXPECT_EQ(modele->data(modele->index(1, 0), Qt::DisplayRole).toString(), "DUPONT Jean   (1850)");
-    EXPECT_EQ(modele->data(modele->index(2, 0), Qt::DisplayRole).toString(), "DUPONT Jean   (1850)");
     doubleCliquer(liste->vue(), 1);
     doubleCliquer(liste->vue(), 2);
     auto fenetres = f.consultation().fenetres();
@@ -138,37 +119,24 @@ TEST_F(Consulter, lesHomonymesOuvrentChacunLeurFicheEtLaFermetureDuFichierFermeT
     QTest::keyClicks(liste->findChild<QLineEdit*>("rechercheConsultation"), "dupont p");
     EXPECT_EQ(liste->vue()->currentIndex().row(), 3);
 
-    // Le père s'ouvre par son bouton ; pour lui, « Père : » est grisé.
+    // Le père s'ouvre par son bouton, puis sa famille, puis l'enfant de celle-ci.
     auto* jean = premier->findChild<QPushButton*>("boutonPere")->isEnabled() ? premier : second;
     QTest::mouseClick(jean->findChild<QPushButton*>("boutonPere"), Qt::LeftButton);
     FenetrePersonne* pierre = derniereFiche(f);
     ASSERT_TRUE(pierre);
     EXPECT_EQ(champ(*pierre, 3102), "Pierre");
-    EXPECT_EQ(champ(*pierre, 3103), "Masculin");
-    EXPECT_FALSE(pierre->findChild<QPushButton*>("boutonPere")->isEnabled());
     QTest::mouseClick(pierre->findChild<QPushButton*>("boutonFamille"), Qt::LeftButton);
-    QDialog* famille = f.consultation().fenetres().back();
-    EXPECT_EQ(famille->objectName(), "dialogueConsultFamille");
-    EXPECT_EQ(famille->findChild<QLabel*>("conjoint1")->text(), "Conjoint inconnu");
-    EXPECT_EQ(famille->findChild<QLabel*>("mariage1")->text(), "Mariage inconnu");
-    auto* enfants = famille->findChild<QComboBox*>("enfants1");
+    auto* enfants = f.consultation().fenetres().back()->findChild<QComboBox*>("enfants1");
     ASSERT_TRUE(enfants);
-    EXPECT_EQ(enfants->count(), 1);
     emit enfants->activated(0);
     EXPECT_EQ(derniereFiche(f)->personne(), 1u);
 
-    // « Ferme fenêtres » : toutes, même celles des boutons ; la liste reste.
-    std::vector<QPointer<QDialog>> suivies;
-    for (QDialog* d : f.consultation().fenetres()) suivies.emplace_back(d);
-    ASSERT_EQ(suivies.size(), 5u);
+    // « Ferme fenêtres » : toutes, la liste reste ; le fichier fermé, plus rien ne reste.
     QTest::mouseClick(liste->findChild<QPushButton*>("boutonFermeFenetres"), Qt::LeftButton);
-    for (auto& d : suivies) EXPECT_TRUE(d.isNull());
-    EXPECT_TRUE(liste);
-
-    // Fichier fermé avec des fenêtres ouvertes par les boutons : plus aucune ne reste.
+    EXPECT_TRUE(f.consultation().fenetres().empty());
     doubleCliquer(liste->vue(), 1);
     QTest::mouseClick(derniereFiche(f)->findChild<QPushButton*>("boutonPere"), Qt::LeftButton);
-    suivies.clear();
+    std::vector<QPointer<QDialog>> suivies;
     for (QDialog* d : f.consultation().fenetres()) suivies.emplace_back(d);
     f.executer(1003);
     for (auto& d : suivies) EXPECT_TRUE(d.isNull());
@@ -204,20 +172,17 @@ TEST_F(Consulter, leMenuContextuelLanceUnArbreAscendantAvecLaPersonneChoisie) {
     FenetrePrincipale f(Configuration{}, essai::exempleLivre());
     f.executer(1002);
     ASSERT_TRUE(f.fichier().estOuvert());
-    auto* modele = f.listeAncree()->modele();
     QStringList titres;
-    QString personneFeuille;
     ExecutionDialogue::simulation() = [&](QDialog& d) {
         titres << d.windowTitle();
         return int(QDialog::Rejected);
     };
-    QMenu* menu = f.listeAncree()->menuPour(5);
-    ASSERT_TRUE(menu);
-    QAction* arbre = menu->findChild<QAction*>("document6101");
+    QAction* arbre = f.listeAncree()->menuPour(5)->findChild<QAction*>("document6101");
     ASSERT_TRUE(arbre) << "l'arbre ascendant est au menu";
     arbre->trigger();
     // Aucune sélection de personne : la feuille de propriétés s'ouvre directement.
-    ASSERT_FALSE(titres.isEmpty());
+    ASSERT_EQ(titres.size(), 1);
     EXPECT_FALSE(titres.front().contains("Sélection")) << titres.join("|").toStdString();
-    EXPECT_EQ(f.fichier().recentes().liste().front().personne, static_cast<std::int32_t>(modele->personne(5)));
+    EXPECT_EQ(f.fichier().recentes().liste().front().personne,
+              static_cast<std::int32_t>(f.listeAncree()->modele()->personne(5)));
 }
