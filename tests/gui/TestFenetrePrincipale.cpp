@@ -5,7 +5,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
 #include "gui/EssaiFenetre.h"
 #include "session/CheminGenealogique.h"
@@ -42,17 +41,6 @@ TEST_F(Fenetre, ouvreLExempleDonneEntreGuillemetsPuisLeFerme) {
     f.executer(1003);
     EXPECT_FALSE(f.fichier().estOuvert());
     EXPECT_FALSE(f.barreOutils()->isVisible());
-}
-
-TEST_F(Fenetre, leFichierParDefautDesPreferencesSertAuPremierPassageSeulement) {
-    Configuration c;
-    c.fichierParDefaut = essai::exempleLivre();
-    FenetrePrincipale f(c, "");
-    f.executer(1002);
-    EXPECT_TRUE(f.fichier().estOuvert());
-    f.executer(1002);  // deuxième ouverture : le sélecteur, abandonné ; le fichier reste ouvert
-    EXPECT_EQ(SelecteurFichier::titres(), QStringList{"Sélection"});
-    EXPECT_TRUE(f.fichier().estOuvert());
 }
 
 // Le fichier de la ligne de commande manque : message, puis sélecteur ; un fichier choisi qui
@@ -136,17 +124,4 @@ TEST_F(Fenetre, leManqueDeMemoireAbandonneLaCommandeEtLaisseLaFenetreUtilisable)
               "Arrêter les autres logiciels en cours.");
     f.executer(1003);
     EXPECT_FALSE(f.fichier().estOuvert());
-}
-
-TEST_F(Fenetre, uneImageDeBoutonAbsenteLaisseLeBoutonSansImageMaisUtilisable) {
-    essai::DossierTemporaire vide("sans-images");
-    QByteArray avant = qgetenv("LIGNARA_DONNEES");
-    qputenv("LIGNARA_DONNEES", QByteArray::fromStdString(vide.chemin.string()));
-    FenetrePrincipale f(Configuration{}, "");
-    qputenv("LIGNARA_DONNEES", avant);
-    auto* bouton = f.barreOutils()->findChild<QToolButton*>("bouton5003");
-    ASSERT_NE(bouton, nullptr);
-    EXPECT_TRUE(bouton->icon().isNull());
-    ASSERT_NE(bouton->menu(), nullptr);
-    EXPECT_EQ(bouton->menu()->actions().size(), 3);
 }

@@ -6,7 +6,6 @@
 #include <QListWidget>
 
 #include "commun/Texte.h"
-#include "documents/PersonneMoi.h"
 #include "gui/SelectionEssai.h"
 #include "shell/gui/DialogueConjoint.h"
 #include "shell/gui/DialogueNom.h"
@@ -71,20 +70,6 @@ TEST_F(Selection, lesHomonymesSeDepartagentEtLeChoixEntreEnTeteDesRecents) {
     EXPECT_EQ(f->fichier().recentes().liste().size(), 1u);
 }
 
-TEST_F(Selection, laRecherchePhonetiqueTrouveUneAutreGraphie) {
-    auto env = environnement();
-    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
-        taper(d, "Bertelot");
-        element<QCheckBox>(d, "casePhonetique")->setChecked(true);
-        return essai::valider(d);
-    };
-    aiguillage.parNom["DIALOG_DEMHOMO"] = [&](QDialog& d) {
-        EXPECT_EQ(element<QLabel>(d, "titreListe")->text(), "Plusieurs personnes peuvent correspondre :");
-        return essai::valider(d);
-    };
-    EXPECT_EQ(selectionner(env).nom, "BERTHELOT");
-}
-
 TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
     auto env = environnement();
     std::int32_t jean = personne("BERTHELOT", "Jean");
@@ -116,25 +101,6 @@ TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
     EXPECT_EQ(definitions, 1);
     ASSERT_EQ(BoiteMessage::montres().size(), 2);
     EXPECT_TRUE(BoiteMessage::montres()[0].startsWith("L'individu associé au bouton \"Moi\""));
-}
-
-TEST_F(Selection, moiSeDefinitDansLesOptionsDuFichierPuisSertALaSelection) {
-    aiguillage.parNom["DIALOG_OPTIONS_FICHIER"] = [](QDialog& d) {
-        element<QPushButton>(d, "boutonModifierMoi")->click();
-        return essai::valider(d);
-    };
-    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
-        taper(d, "Morel", "Louise");
-        return essai::valider(d);
-    };
-    f->executer(1087);
-    auto env = environnement();
-    env.moi = [this] { return lignara::personneMoi(f->fichier().reglages().moi, contexte); };
-    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& d) {
-        element<QPushButton>(d, "boutonMoi")->click();
-        return essai::valider(d);
-    };
-    EXPECT_EQ(selectionner(env).personne, personne("MOREL", "Louise"));
 }
 
 TEST_F(Selection, leConjointSeChoisitSeulementQuandIlYEnAPlusieurs) {
