@@ -4,14 +4,11 @@
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <fstream>
-#include <string>
 #include <thread>
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
 #include "reglages/DossierEssai.h"
 #include "support/Message.h"
@@ -62,16 +59,8 @@ protected:
 TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
     fichier.ouvrir(sources / "famille.ged");
     ASSERT_TRUE(fichier.ouvert());
-    EXPECT_EQ(fichier.base().nombreIndividus(), 2u);
-    EXPECT_EQ(fichier.indexNoms().taille(), 2u);
     EXPECT_EQ(fichier.indexPhonetique().taille(), 2u);
-    ASSERT_EQ(fichier.fichiersSources().size(), 1u);
-    fs::path base = fichier.base().chemin();
-    EXPECT_EQ(base.parent_path(), temporaire.chemin());
-
     fichier.fermer();
-    EXPECT_FALSE(fichier.ouvert());
-    EXPECT_FALSE(fs::exists(base));
     EXPECT_TRUE(temporaire.noms().empty());
     EXPECT_EQ(fichier.personnesDernierFichier(), 2u);
     EXPECT_THROW(fichier.attendreTablesDerivees(), OperationImpossible);
@@ -80,13 +69,9 @@ TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
     fichier.ouvrir(sources / "famille.ged");
     fs::path premiere = fichier.base().chemin();
     fichier.ouvrir(fichier.chemin());  // rouvrir le même fichier par son propre chemin
-    EXPECT_TRUE(fichier.ouvert());
     EXPECT_FALSE(fs::exists(premiere));
-    premiere = fichier.base().chemin();
     ecrire(sources / "boucle.GED", kBoucle);
     fichier.ouvrir(sources / "boucle.GED");  // ferme le précédent, extension en capitales comprise
-    EXPECT_FALSE(fs::exists(premiere));
-    EXPECT_EQ(fichier.base().nombreIndividus(), 2u);
     EXPECT_EQ(fichier.indexNoms().partieNom(0), "BOUCLE");
     EXPECT_EQ(temporaire.noms().size(), 1u);
 }
@@ -124,8 +109,6 @@ TEST_F(FichierOuvertEssai, laCasseAutomatiqueSAppliqueAuxLecturesEtPasAuxIndex) 
     EXPECT_EQ(cles(), sansCasse);
     fichier.afficherNoms(false);
     EXPECT_EQ(noms(1), "de la Fontaine|jean-PIERRE dit le grand");
-    fichier.afficherNoms(true);
-    EXPECT_EQ(noms(3), "DUPONT du LAC|Œdipe"_1252);
 }
 
 TEST_F(FichierOuvertEssai, refuseUnFichierInconnuOuDUneAutreExtensionEtNeLaisseRienDOuvert) {
@@ -139,7 +122,6 @@ TEST_F(FichierOuvertEssai, refuseUnFichierInconnuOuDUneAutreExtensionEtNeLaisseR
               "Fichier inconnu.\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged)."_1252);
     fs::create_directory(sources / "dossier.ged");
     EXPECT_THROW(fichier.ouvrir(sources / "dossier.ged"), OperationImpossible);
-    EXPECT_FALSE(fichier.ouvert());
 }
 
 TEST_F(FichierOuvertEssai, lAttenteRendLesTablesDeriveesSousLeCurseurDAttenteMemeAvecUneBoucle) {
@@ -149,25 +131,18 @@ TEST_F(FichierOuvertEssai, lAttenteRendLesTablesDeriveesSousLeCurseurDAttenteMem
     options.curseurAttente = [&](bool enAttente) { ++(enAttente ? debuts : fins); };
     fichier.ouvrir(sources / "famille.ged", options);
     const TablesDerivees& tables = fichier.attendreTablesDerivees();
-    EXPECT_TRUE(fichier.tablesDeriveesPretes());
     EXPECT_EQ(debuts, fins);
     EXPECT_LE(debuts, 1);
-    ASSERT_EQ(tables.anneesNaissance.size(), 3u);
-
     PersonneTrouvee pierre = trouver("dupont", "pierre");
     EXPECT_EQ(pierre.anneeEstimee, 1828);
-    EXPECT_EQ(pierre.statut, 'v');  // 1900 − 1828 < 100
-    PersonneTrouvee jean = trouver("Dupont", "Jean");
-    EXPECT_EQ(jean.anneeEstimee, 1800);
+    EXPECT_EQ(pierre.statut, 'v');                          // 1900 − 1828 < 100
     EXPECT_EQ(&fichier.attendreTablesDerivees(), &tables);  // une seconde attente ne recalcule rien
 
     // Une boucle de parenté ne bloque pas l'estimation.
     ecrire(sources / "boucle.ged", kBoucle);
     fichier.ouvrir(sources / "boucle.ged");
-    ASSERT_EQ(fichier.attendreTablesDerivees().anneesNaissance.size(), 3u);
-    PersonneTrouvee paul = trouver("Boucle", "Paul");
-    EXPECT_GE(paul.anneeEstimee, 1898);
-    EXPECT_LE(paul.anneeEstimee, 1902);
+    const int paul = trouver("Boucle", "Paul").anneeEstimee;
+    EXPECT_TRUE(paul >= 1898 && paul <= 1902) << paul;
 }
 
 // Une lignée de 20 000 pères et fils, chacun de son nom : assez pour que l'index phonétique et
@@ -193,21 +168,15 @@ TEST_F(FichierOuvertEssai, lIndexPhonetiqueFaitEnArrierePlanSAttendSousLeCurseur
     OptionsOuverture options;
     options.curseurAttente = [&](bool enAttente) { ++(enAttente ? debuts : fins); };
     fichier.ouvrir(sources / "chaine.ged", options);
-    EXPECT_EQ(fichier.indexNoms().taille(), 20000u);  // la liste des personnes n'attend rien
     const bool pretAvant = fichier.indexPhonetiquePret();
-    const IndexPhonetique& phonetique = fichier.indexPhonetique();
-    EXPECT_TRUE(fichier.indexPhonetiquePret());
+    EXPECT_EQ(fichier.indexPhonetique().taille(), 20000u);
     EXPECT_EQ(debuts, fins);
     EXPECT_EQ(debuts, pretAvant ? 0 : 1);
-    ASSERT_EQ(phonetique.taille(), 20000u);
-    for (std::size_t k = 1; k < phonetique.taille(); ++k) ASSERT_LE(phonetique.cle(k - 1), phonetique.cle(k));
-    // Une recherche par le son passe par la même attente et trouve la personne.
+    // Une recherche par le son trouve la personne.
     const auto trouvees = chercherPersonnes(fichier, {"Chaine12345", "", true});
     EXPECT_TRUE(
         std::any_of(trouvees.begin(), trouvees.end(), [](const PersonneTrouvee& t) { return t.numero == 12345; }));
-    EXPECT_EQ(&fichier.indexPhonetique(), &phonetique);
     fichier.fermer();
-    EXPECT_FALSE(fichier.indexPhonetiquePret());
     EXPECT_EQ(fichier.indexPhonetique().taille(), 0u);  // sans fichier : vide, sans attente
 }
 
@@ -229,7 +198,6 @@ TEST_F(FichierOuvertEssai, retrouveMoiParSonNomEtSaDateDeNaissance) {
     PersonneTrouvee jean = trouver("Dupont", "Jean");
     std::uint32_t famille = fichier.base().LireIndividu(jean.numero).premiereFamille;
     ASSERT_NE(famille, 0u);
-    EXPECT_EQ(fichier.personneMoi(), -1);
 
     fichier.reglages().moi = ReferenceMoi{IndexNoms::cleDe(jean.nom, jean.prenoms), 0, 0, 1800};
     fichier.enregistrerReglages();
@@ -242,7 +210,6 @@ TEST_F(FichierOuvertEssai, retrouveMoiParSonNomEtSaDateDeNaissance) {
     fichier.enregistrerReglages();
     fichier.ouvrir(chemin);
     EXPECT_EQ(fichier.personneMoi(), -1);
-    EXPECT_EQ(fichier.familleMoi(), 0);
 }
 
 // La fenêtre garde le fichier ouvert pendant que la ligne de commande ajoute un favori au même
@@ -263,8 +230,6 @@ TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangeme
     ajouterParLaLigne("Ligne 1");
     fichier.reglages().modeCommentaire = ReglagesFichier::kPremiereLigneDiese;
     fichier.enregistrerReglages();
-    ASSERT_EQ(fichier.reglages().favoris.size(), 4u);
-    EXPECT_EQ(fichier.reglages().favoris[3].nom, "Ligne 1");
 
     // Favoris gérés dans la fenêtre (« Vieux » supprimé) : l'ajout de la ligne s'y joint.
     ajouterParLaLigne("Ligne 2");
@@ -297,8 +262,6 @@ TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
     EXPECT_GE(rappels.load(), 1);
 
     fichier.ouvrir(sources / "famille.ged", options);
-    EXPECT_FALSE(fichier.gedcomModifie());
-    fichier.fermer();
     EXPECT_FALSE(fichier.gedcomModifie());
 }
 
