@@ -69,18 +69,6 @@ TEST_F(DocumentProduit, sansAfficheurLaFenetreDitOuEstLeDocument) {
                                                    QString::fromStdString(document.string())});
 }
 
-TEST_F(DocumentProduit, quitterEffaceLesDocumentsEtRangeLeNombreDePersonnes) {
-    f->configuration().afficheurs = {"true", "true", "true", "true"};
-    const fs::path document = produire();
-    ASSERT_TRUE(fs::exists(document));
-    fs::remove(dossierConfigurationAccessible() / "Usage.dwa");
-    f->executer(1010);  // Fichier › Quitter
-    EXPECT_FALSE(fs::exists(document));
-    const CompteursUsage compteurs = chargerCompteursUsage(dossierConfigurationAccessible());
-    EXPECT_EQ(compteurs.personnesDernierFichier, 80);
-    EXPECT_GT(compteurs.compteurs[afficheurDeCode(1)->compteur], 0);
-}
-
 // Le vrai programme, arrêté par un signal (fin de session, Ctrl+C) : la sortie a lieu.
 TEST(SortieProgramme, unSignalDArretEffaceLesDocumentsEtRangeLesCompteurs) {
     ::essai::DossierTemporaire racine("sortie-signal");

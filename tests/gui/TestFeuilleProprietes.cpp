@@ -13,7 +13,6 @@
 #include "documents/Afficheur.h"
 #include "documents/arbres/ArbreAscendant.h"
 #include "documents/listes/ListeDescendante.h"
-#include "documents/roues/RoueDescendante.h"
 #include "gui/SelectionEssai.h"
 #include "shell/gui/PagePremiere.h"
 #include "shell/gui/CommandesMenus.h"
@@ -196,28 +195,6 @@ TEST_F(Feuille, laPremierePageLieChaqueSorteDeControleParSonIdentifiant) {
     EXPECT_EQ(e.valeurs[2060], 20);
     EXPECT_EQ(e.textes[2004], "Lyon");
     EXPECT_EQ(e.textes[2003], "01/1850");
-}
-
-// La roue descendante compte ses anneaux entre la personne de tête et la feuille : le champ des
-// générations ne propose pas plus d'anneaux qu'il n'en tient.
-TEST_F(Feuille, laRoueDescendanteBorneSesGenerationsAvantLaFeuille) {
-    SourceDialogues source(environnement(), listes, f.get());
-    RoueDescendante roue(*afficheurDeCode(RoueDescendante::kCode));
-    roue.initialiserParametres(contexte);
-    aiguillage.parNom["DIALOG_DEMPERS_DESC"] = [](QDialog& d) {
-        taper(d, "Berthelot", "Claude");
-        return essai::valider(d);
-    };
-    int maximum = -1;
-    aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
-        maximum = element<QSpinBox>(d, "c2060")->maximum();
-        return essai::valider(d);
-    };
-    ASSERT_TRUE(source.parametrer(roue, contexte));
-    ASSERT_NE(roue.allocation(), nullptr);
-    EXPECT_GT(maximum, 1);
-    EXPECT_EQ(maximum, roue.allocation()->anneauxQuiTiennent());
-    EXPECT_EQ(roue.octet(kGenerationsRoueDescendante), maximum);
 }
 
 }  // namespace

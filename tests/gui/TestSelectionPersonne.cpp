@@ -8,7 +8,6 @@
 #include "commun/Texte.h"
 #include "gui/SelectionEssai.h"
 #include "shell/gui/DialogueConjoint.h"
-#include "shell/gui/DialogueNom.h"
 
 using namespace lignara;
 using namespace lignara::gui;
@@ -120,19 +119,6 @@ TEST_F(Selection, leConjointSeChoisitSeulementQuandIlYEnAPlusieurs) {
     auto seul = DialogueConjoint::choisir(contexte, augustine, 0, f.get());
     ASSERT_TRUE(seul);
     EXPECT_EQ(seul->conjoint, francois);
-}
-
-TEST_F(Selection, leNomDUneCarteDoitEtrePorte) {
-    aiguillage.parNom["DIALOG_DEMNOM"] = [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), "Carte de patronyme");
-        taper(d, "Inconnu");
-        EXPECT_FALSE(essai::boutonOk(d)->isEnabled());
-        taper(d, "dumas");
-        return essai::valider(d);
-    };
-    auto nom = DialogueNom::choisir(contexte, "Carte de patronyme", f.get());
-    ASSERT_TRUE(nom);
-    EXPECT_EQ(*nom, "DUMAS");
 }
 
 }  // namespace

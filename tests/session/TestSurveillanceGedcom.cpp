@@ -76,17 +76,6 @@ TEST(SurveillanceGedcom, neSignaleNiUnAutreFichierDuDossierNiUnFichierDisparu) {
     EXPECT_TRUE(rappels.attendre(1, kAttenteMax));
 }
 
-TEST(SurveillanceGedcom, uneSurveillanceParDossierDistinct) {
-    DossierEssai dossier;
-    std::filesystem::create_directory(dossier / "branche");
-    for (const char* nom : {"a.ged", "b.ged", "branche/c.ged"}) ecrire(dossier / nom, kGedcomComplet);
-
-    SurveillanceGedcom deuxDossiers({dossier / "a.ged", dossier / "b.ged", dossier / "branche/c.ged"}, [] {});
-    EXPECT_EQ(deuxDossiers.nombreDossiers(), 2u);
-    SurveillanceGedcom aucun({dossier / "absent/x.ged"}, [] {});
-    EXPECT_FALSE(aucun.active());
-}
-
 TEST(SurveillanceGedcom, sArreteMemePendantLAttenteDUnFichierIncomplet) {
     DossierEssai dossier;
     auto chemin = dossier / "famille.ged";
