@@ -1,5 +1,4 @@
-// Les cartes depuis la fenêtre : nom de famille demandé, liste des pays, bouton de couleur,
-// nombre de générations des migrations.
+// Les cartes depuis la fenêtre : nom de famille demandé, pays, bouton de couleur, migrations.
 #include "gui/SelectionEssai.h"
 
 using namespace lignara;
@@ -29,18 +28,6 @@ TEST_F(CartesFenetre, carteDePatronymeAvecSonPaysEtSaCouleur) {
     const auto document = produire(6603);
     EXPECT_EQ(document.filename().string().rfind("CL_DUMAS", 0), 0u) << document;
     EXPECT_EQ(couleurMontree, "#c00000");
-}
-
-// Le pays choisi dans la liste est celui que la carte compte : l'exemple n'a aucun lieu aux
-// États-Unis.
-TEST_F(CartesFenetre, lePaysChoisiArriveAuDocument) {
-    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
-        element<QComboBox>(d, "c2052")->setCurrentText("Etats-Unis");
-        return essai::valider(d);
-    };
-    EXPECT_TRUE(produire(6604).empty());
-    EXPECT_TRUE(BoiteMessage::montres().value(0).contains("(Etats-Unis)"))
-        << BoiteMessage::montres().join("|").toStdString();
 }
 
 TEST_F(CartesFenetre, carteDeMigrationDescendante) {

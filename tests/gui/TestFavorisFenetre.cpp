@@ -160,15 +160,4 @@ TEST_F(FavorisFenetre, unFavoriFaitDansLaFenetreDonneLeMemeDocumentEnLigneDeComm
     fs::remove(fenetre);
 }
 
-TEST_F(FavorisFenetre, lesOptionsDuFichierRemettentAuMenuLesFavorisAjoutesAilleurs) {
-    // Un favori rangé par la ligne de commande après l'ouverture : l'écriture des options le
-    // reprend, et le menu doit le nommer pour que 6802 lance bien celui qu'il montre.
-    ranger({{"Ligne", 16, {}}});
-    aiguillage.parNom["DIALOG_OPTIONS_FICHIER"] = [](QDialog& d) { return ::essai::valider(d); };
-    f->executer(1087);
-    ASSERT_EQ(f->fichier().reglages().favoris.size(), 1u);
-    ASSERT_NE(f->action(6802), nullptr);
-    EXPECT_EQ(f->action(6802)->text(), "Ligne");
-}
-
 }  // namespace

@@ -78,13 +78,6 @@ TEST_F(Fenetre, leRapportDErreursMontreToutLeRapport) {
     EXPECT_FALSE(rapport.contains('\r'));
 }
 
-TEST_F(Fenetre, leFormatFeuilleChoisiDevientLeFormatCourantEtSeulCoche) {
-    FenetrePrincipale f(Configuration{}, "");
-    f.action(1712)->trigger();
-    EXPECT_EQ(f.configuration().formatPapier, 1712);
-    EXPECT_FALSE(f.action(1702)->isChecked());
-}
-
 // Le reste de la surveillance (attente du « 0 TRLR » final) est essayé dans la session.
 TEST_F(Fenetre, laReecritureDuGedcomEstSignalee) {
     essai::DossierTemporaire d("surveillance");

@@ -1,17 +1,12 @@
-// Ce qu'on attend d'un programme fini : lettres Alt uniques, raccourcis, fichiers récents,
-// glisser-déposer, un fichier ouvert qui le reste tant qu'un autre ne l'a pas remplacé.
+// Ce qu'on attend d'un programme fini : lettres Alt uniques, raccourcis, fichiers récents, un
+// fichier ouvert qui le reste tant qu'un autre ne l'a pas remplacé.
 #include <fstream>
 #include <map>
 
 #include <gtest/gtest.h>
-#include <QApplication>
-#include <QDragEnterEvent>
-#include <QDropEvent>
 #include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMimeData>
-#include <QTest>
 
 #include "commun/Dossiers.h"
 #include "gui/EssaiFenetre.h"
@@ -101,21 +96,6 @@ TEST_F(Habitudes, lesHuitDerniersFichiersOuvertsSeRouvrentDuMenuEtUnDisparuEnSor
     for (int i = 0; i < 10; ++i) f.ouvrirChemin(copie("f" + std::to_string(i) + ".ged"));
     EXPECT_EQ(f.menuRecents()->actions().size(), 8);
     EXPECT_TRUE(f.menuRecents()->actions()[0]->text().startsWith("&1 f9.ged"));
-}
-
-TEST_F(Habitudes, unFichierGedcomDeposeSurLaFenetreSOuvre) {
-    const std::string a = copie("depose.ged");
-    FenetrePrincipale f(Configuration{}, "");
-    QMimeData gedcom;
-    gedcom.setUrls({QUrl::fromLocalFile(QString::fromStdString(a))});
-    QDragEnterEvent entree(QPoint(5, 5), Qt::CopyAction, &gedcom, Qt::LeftButton, Qt::NoModifier);
-    entree.ignore();
-    QApplication::sendEvent(&f, &entree);
-    EXPECT_TRUE(entree.isAccepted());
-    QDropEvent depot(QPointF(5, 5), Qt::CopyAction, &gedcom, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(&f, &depot);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return f.fichier().estOuvert(); }, 10000));
-    EXPECT_EQ(f.fichier().chemin(), fs::path(a));
 }
 
 TEST(OptionsFichier, laDateDeMoiSeReduitACeQuOnEnSait) {

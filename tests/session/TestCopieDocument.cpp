@@ -13,16 +13,14 @@ namespace lignara {
 namespace {
 
 using essai::DossierEssai;
-using essai::ecrireFichier, essai::lireFichier;
+using essai::lireFichier;
 namespace fs = std::filesystem;
 
 TEST(CopieDocument, copieLesOctetsLisiblesParTousEtRemplaceUnFichierExistant) {
     DossierEssai sortie, destination;
     std::string document = "%PDF-1.7\n";
     for (int i = 0; i < 20000; ++i) document += static_cast<char>(i * 7);  // plus grand qu'un tampon
-    ecrireFichier(sortie / "AA_Dupont.pdf", document);
-    ecrireFichier(destination / "arbre.pdf", "ancien");
-    copierDocument(sortie / "AA_Dupont.pdf", destination / "arbre.pdf");
+    copierDocument(sortie.ecrire("AA_Dupont.pdf", document), destination.ecrire("arbre.pdf", "ancien"));
     EXPECT_TRUE(lireFichier(destination / "arbre.pdf") == document);
     struct stat s {};
     ASSERT_EQ(::stat((destination / "arbre.pdf").c_str(), &s), 0);
@@ -32,21 +30,19 @@ TEST(CopieDocument, copieLesOctetsLisiblesParTousEtRemplaceUnFichierExistant) {
 
 TEST(CopieDocument, unLienALaPlaceDeLaCibleEstRemplaceSansEtreSuivi) {
     DossierEssai sortie, destination;
-    ecrireFichier(sortie / "LD_Roy.txt", "liste");
-    ecrireFichier(destination / "leurre.txt", "à garder");
-    fs::create_symlink(destination / "leurre.txt", destination / "liste.txt");
-    copierDocument(sortie / "LD_Roy.txt", destination / "liste.txt");
+    fs::create_symlink(destination.ecrire("leurre.txt", "à garder"), destination / "liste.txt");
+    copierDocument(sortie.ecrire("LD_Roy.txt", "liste"), destination / "liste.txt");
     EXPECT_EQ(lireFichier(destination / "liste.txt"), "liste");
     EXPECT_EQ(lireFichier(destination / "leurre.txt"), "à garder");
 }
 
 TEST(CopieDocument, unEchecLeDitEtLaisseLaCibleIntacte) {
     DossierEssai sortie, destination;
-    ecrireFichier(sortie / "AA_Roy.pdf", "%PDF");
+    const auto document = sortie.ecrire("AA_Roy.pdf", "%PDF");
     fs::create_directory(destination / "dossier.pdf");
-    EXPECT_THROW(copierDocument(sortie / "AA_Roy.pdf", destination / "dossier.pdf"), OperationImpossible);
+    EXPECT_THROW(copierDocument(document, destination / "dossier.pdf"), OperationImpossible);
     EXPECT_EQ(destination.noms(), std::vector<std::string>{"dossier.pdf"});
-    EXPECT_EQ(essai::messageDe([&] { copierDocument(sortie / "AA_Roy.pdf", destination / "absent" / "a.pdf"); }),
+    EXPECT_EQ(essai::messageDe([&] { copierDocument(document, destination / "absent" / "a.pdf"); }),
               "Enregistrement impossible du fichier\n" + (destination / "absent" / "a.pdf").string());
 }
 

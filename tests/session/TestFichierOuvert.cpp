@@ -157,20 +157,6 @@ TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
     EXPECT_EQ(fichier.attendreTablesDerivees().anneesNaissance.size(), 20001u);
 }
 
-TEST_F(FichierOuvertEssai, retrouveMoiParSonNomEtSaDateDeNaissance) {
-    fichier.ouvrir(sources / "famille.ged");
-    std::string chemin = fichier.chemin().string();
-    PersonneTrouvee jean = trouver("Dupont", "Jean");
-    std::uint32_t famille = fichier.base().LireIndividu(jean.numero).premiereFamille;
-    ASSERT_NE(famille, 0u);
-
-    fichier.reglages().moi = ReferenceMoi{IndexNoms::cleDe(jean.nom, jean.prenoms), 0, 0, 1800};
-    fichier.enregistrerReglages();
-    fichier.ouvrir(chemin);
-    EXPECT_EQ(fichier.personneMoi(), static_cast<std::int32_t>(jean.numero));
-    EXPECT_EQ(fichier.familleMoi(), static_cast<std::int32_t>(famille));
-}
-
 // La fenêtre garde le fichier ouvert pendant que la ligne de commande ajoute un favori au même
 // bloc de « Perso.dwa » : aucune des deux ne perd ce que l'autre a écrit.
 TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangements) {
