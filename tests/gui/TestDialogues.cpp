@@ -10,7 +10,6 @@
 #include "gui/SelectionEssai.h"
 #include "reference/Categories.h"
 #include "shell/gui/EditeurCategories.h"
-#include "shell/gui/QuestionPages.h"
 
 using lignara::Configuration;
 using lignara::gui::BoiteMessage;
@@ -112,12 +111,4 @@ TEST(EditeurCategories, neDepassePasCinquanteMilleOctetsEnregistres) {
         QTest::keyClick(&e, Qt::Key_Return);  // une fin de ligne compte deux octets
         EXPECT_EQ(e.tailleEnregistree(), taille == 49998 ? 50000 : 49999);
     }
-}
-
-TEST_F(Dialogue, laQuestionDesCinqCentsPagesRendLaReponse) {
-    QWidget fenetre;
-    auto question = lignara::gui::questionCinqCentsPages(&fenetre);
-    BoiteMessage::reponses() = {false};
-    EXPECT_FALSE(question());
-    EXPECT_EQ(BoiteMessage::montres()[0], "Ce graphique nécessite plus de 500 pages.\nVoulez-vous continuer ?");
 }

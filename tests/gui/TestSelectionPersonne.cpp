@@ -7,7 +7,6 @@
 
 #include "commun/Texte.h"
 #include "gui/SelectionEssai.h"
-#include "shell/gui/DialogueConjoint.h"
 
 using namespace lignara;
 using namespace lignara::gui;
@@ -31,8 +30,6 @@ TEST_F(Selection, okNEstPermisQuePourUnNomDeLIndex) {
     EXPECT_FALSE(ok->isEnabled());
     taper(d, "berthelot");
     EXPECT_TRUE(ok->isEnabled());
-    taper(d, "Berthelot", "Jeannot");
-    EXPECT_FALSE(ok->isEnabled());
     element<QComboBox>(d, "comboNom")->lineEdit()->setText(QString(80, 'A'));
     EXPECT_EQ(element<QComboBox>(d, "comboNom")->currentText().size(), 70);
     EXPECT_EQ(DialogueSelectionPersonne(env, {"Arbre descendant", -1, true}).objectName(), "DIALOG_DEMPERS_DESC");
@@ -100,25 +97,6 @@ TEST_F(Selection, lesDerniersEtMoiChoisissentSansHomonymes) {
     EXPECT_EQ(definitions, 1);
     ASSERT_EQ(BoiteMessage::montres().size(), 2);
     EXPECT_TRUE(BoiteMessage::montres()[0].startsWith("L'individu associé au bouton \"Moi\""));
-}
-
-TEST_F(Selection, leConjointSeChoisitSeulementQuandIlYEnAPlusieurs) {
-    auto francois = static_cast<std::uint32_t>(personne("BERTHELOT", "François"_1252));
-    auto augustine = static_cast<std::uint32_t>(personne("LEROY", "Augustine"));
-    aiguillage.parNom["DIALOG_DEMCONJOINT"] = [&](QDialog& d) {
-        auto* combo = element<QComboBox>(d, "comboConjoint");
-        EXPECT_EQ(combo->currentText(), "LEROY Augustine");  // conjoint courant présélectionné
-        combo->setCurrentIndex(0);
-        return essai::valider(d);
-    };
-    auto choisi = DialogueConjoint::choisir(contexte, francois, augustine, f.get());
-    ASSERT_TRUE(choisi);
-    EXPECT_EQ(choisi->conjoint, static_cast<std::uint32_t>(personne("MOREL", "Louise")));
-
-    aiguillage.parNom.clear();  // un seul conjoint : aucun dialogue
-    auto seul = DialogueConjoint::choisir(contexte, augustine, 0, f.get());
-    ASSERT_TRUE(seul);
-    EXPECT_EQ(seul->conjoint, francois);
 }
 
 }  // namespace

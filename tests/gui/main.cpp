@@ -1,6 +1,5 @@
-// Les tests de la fenêtre tournent hors écran, avec les données livrées de l'arbre de construction
-// et la traduction française de Qt ; chaque processus a ses dossiers de configuration et temporaire,
-// pour ne pas partager son dossier de sortie avec les programmes que d'autres essais lancent.
+// Hors écran, données livrées de la construction, traduction française de Qt ; des dossiers de
+// configuration et temporaire propres au processus (son dossier de sortie n'est qu'à lui).
 #include <filesystem>
 
 #include <gtest/gtest.h>

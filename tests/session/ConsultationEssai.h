@@ -40,12 +40,11 @@ struct FichierConsultation {
     // Numéro de la personne (l'import renumérote) ; la mariée des homonymes si marie.
     std::uint32_t numero(const std::string& prenoms, const std::string& nom, bool marie = false) const {
         const BaseGenealogique& b = fichier.base();
-        for (std::uint32_t p = 1; p <= b.nombreIndividus(); ++p) {
-            const Individu i = b.LireIndividu(p);
-            if (b.LireTexte(TableNoms, i.nom) == nom && b.LireTexte(TablePrenoms, i.prenoms) == prenoms &&
-                (!marie || i.premiereFamille != 0))
+        for (std::uint32_t p = 1; p <= b.nombreIndividus(); ++p)
+            if (const Individu i = b.LireIndividu(p); b.LireTexte(TableNoms, i.nom) == nom &&
+                                                      b.LireTexte(TablePrenoms, i.prenoms) == prenoms &&
+                                                      (!marie || i.premiereFamille != 0))
                 return p;
-        }
         return 0;
     }
 

@@ -53,13 +53,5 @@ TEST(Demarrage, desCompteursImpossiblesAEcrireNEmpechentPasLeResteDeLaSortie) {
     EXPECT_TRUE(sortie.noms().empty());
 }
 
-TEST(Demarrage, leFichierDuDemarrageEstLArgumentSinonCeluiDesPreferences) {
-    DossierEssai configuration, sortie;
-    Demarrage programme = Demarrage::demarrer(configuration.chemin(), sortie.chemin());
-    programme.configuration.fichierParDefaut = "/home/moi/famille.ged";
-    EXPECT_EQ(programme.fichierDuDemarrage(""), fs::path("/home/moi/famille.ged"));
-    EXPECT_EQ(programme.fichierDuDemarrage("\"/tmp/Mes essais/a.ged\""), fs::path("/tmp/Mes essais/a.ged"));
-}
-
 }  // namespace
 }  // namespace lignara

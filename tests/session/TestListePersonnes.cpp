@@ -61,7 +61,6 @@ TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccentsEtLitLesAn
 TEST_F(ListePersonnesEssai, filtrePhonetiqueParLaCleLarge) {
     filtrer("Bertelo", true);
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Paul Berthelot"}));
-    EXPECT_EQ(liste.rangDe(f.numero("Paul", "Berthelot")), 0);
     EXPECT_EQ(liste.rangDe(f.numero("Paul", "Bertrand")), -1);
     filtrer("Dupond lou", true);
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Louis Dupont"}));
@@ -76,7 +75,6 @@ TEST_F(ListePersonnesEssai, chercheLaPremiereEntreeQuiCommenceParLeTexte) {
     EXPECT_EQ(premiere("dupont l"), "Dupont Louis   (1879)");
     EXPECT_EQ(premiere("FAURÉ L"), premiere("fau")) << "accents ignorés comme la casse";
     EXPECT_EQ(premiere("dupont jean   (1851"), "-");
-    EXPECT_EQ(premiere("vic"), "Victoria   (1853)");
 }
 
 }  // namespace

@@ -23,8 +23,7 @@ TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
     temoin->store(false);
     EXPECT_FALSE(sources.modifieesDepuisImport());
     // Un autre logiciel réécrit le fichier par renommage : autre inode, autre taille.
-    const fs::path nouveau = d.ecrire("a.ged.tmp", kGedcom + "\n");
-    fs::rename(nouveau, ged);
+    fs::rename(d.ecrire("a.ged.tmp", kGedcom + "\n"), ged);
     EXPECT_TRUE(sources.modifieesDepuisImport());
 }
 

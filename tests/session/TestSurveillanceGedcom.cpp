@@ -25,7 +25,7 @@ void ecrire(const std::filesystem::path& chemin, const std::string& texte, bool 
     std::ofstream(chemin, std::ios::binary | (ajouter ? std::ios::app : std::ios::trunc)) << texte;
 }
 
-// Compte les rappels et réveille qui les attend ; attendre(1, 0ms) dit s'il en est déjà venu un.
+// Compte les rappels et réveille qui les attend.
 struct Rappels {
     std::mutex m;
     std::condition_variable cv;
@@ -51,8 +51,7 @@ TEST(SurveillanceGedcom, attendLeTrlrFinalAvantDeSignaler) {
     Rappels rappels;
     SurveillanceGedcom surveillance({chemin}, rappels.rappel());
     ecrire(chemin, "0 HEAD\n0 @I1@ INDI\n1 NAME Jean /Dupont/\n");
-    std::this_thread::sleep_for(kSilence);
-    EXPECT_FALSE(rappels.attendre(1, 0ms)) << "fichier incomplet signalé";
+    EXPECT_FALSE(rappels.attendre(1, kSilence)) << "fichier incomplet signalé";
 
     ecrire(chemin, "0 TRLR\n", true);
     EXPECT_TRUE(rappels.attendre(1, kAttenteMax));
@@ -67,8 +66,7 @@ TEST(SurveillanceGedcom, neSignaleNiUnAutreFichierDuDossierNiUnFichierDisparu) {
 
     ecrire(dossier / "autre.ged", kGedcomComplet);
     std::filesystem::remove(chemin);
-    std::this_thread::sleep_for(kSilence);
-    EXPECT_FALSE(rappels.attendre(1, 0ms));
+    EXPECT_FALSE(rappels.attendre(1, kSilence));
 
     // Revenu par renommage, comme l'écrivent bien des logiciels.
     ecrire(dossier / "nouveau.tmp", kGedcomComplet);
