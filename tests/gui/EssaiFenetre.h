@@ -5,7 +5,6 @@
 #include <string>
 
 #include <QDialog>
-#include <QString>
 
 #include "shell/gui/BoiteMessage.h"
 #include "shell/gui/ExecutionDialogue.h"

@@ -1,50 +1,38 @@
 #pragma once
-// Outils des essais de la sélection des personnes et des feuilles : la vraie fenêtre ouverte
-// sur l'exemple livré, un document d'arbre ascendant sans mise en page, et des simulations de
-// dialogues aiguillées par le nom du dialogue.
-#include <filesystem>
+// La vraie fenêtre ouverte sur l'exemple livré, un document sans mise en page, et des
+// simulations de dialogues aiguillées par le nom du dialogue.
 #include <functional>
-#include <set>
 #include <map>
-#include <string>
 
 #include <gtest/gtest.h>
 #include <QComboBox>
-#include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
 #include "documents/Document.h"
-#include "documents/PagesOptions.h"
 #include "gui/EssaiFenetre.h"
-#include "session/DemarrageDossierSortie.h"
 #include "shell/gui/DialogueSelectionPersonne.h"
 #include "shell/gui/FenetrePrincipale.h"
 
 namespace essai {
 
-// Paramètres de l'arbre ascendant (individuel ou familial), sans mise en page.
-class ArbreEssai : public lignara::Document {
-public:
+// Les paramètres d'un document, sans mise en page.
+struct ArbreEssai : lignara::Document {
     using Document::Document;
     void preparer(const lignara::ContexteDocument&) override {}
     void ecrire() override {}
 };
 
-// Chaque dialogue ouvert est confié à la fonction de son nom ; un dialogue sans fonction est
-// une faute du test, refermée par Annuler.
+// Un dialogue sans fonction à son nom est une faute du test, refermée par Annuler.
 struct Aiguillage {
     std::map<QString, std::function<int(QDialog&)>> parNom;
     QStringList ouverts;
     void installer() {
         lignara::gui::ExecutionDialogue::simulation() = [this](QDialog& d) {
             ouverts << d.objectName();
-            auto it = parNom.find(d.objectName());
-            if (it == parNom.end()) {
-                ADD_FAILURE() << "dialogue inattendu : " << d.objectName().toStdString();
-                return int(QDialog::Rejected);
-            }
-            return it->second(d);
+            if (auto it = parNom.find(d.objectName()); it != parNom.end()) return it->second(d);
+            ADD_FAILURE() << "dialogue inattendu : " << d.objectName().toStdString();
+            return int(QDialog::Rejected);
         };
     }
 };
@@ -87,36 +75,28 @@ struct FenetreOuverte : ::testing::Test {
     lignara::gui::EnvironnementSelection environnement() {
         return {contexte, f->fichier().recentes(), [] { return -1; }, {}};
     }
-    // Numéro de la n-ième personne de ces prénoms et nom (1252 : « BERTHELOT »).
-    std::int32_t personne(const std::string& nom, const std::string& prenoms, int rang = 0) const {
+    // Numéro de la personne de ces prénoms et nom (1252 : « BERTHELOT »).
+    std::int32_t personne(const std::string& nom, const std::string& prenoms) const {
         lignara::SelectionPersonne s(contexte);
         for (std::uint32_t p = 1; p <= contexte.base->nombreIndividus(); ++p)
-            if (s.nomDe(p) == nom && s.prenomsDe(p) == prenoms && rang-- == 0) return static_cast<std::int32_t>(p);
+            if (s.nomDe(p) == nom && s.prenomsDe(p) == prenoms) return static_cast<std::int32_t>(p);
         return -1;
     }
 };
 
-// La fenêtre ouverte, afficheurs permis, qui rend le document que produit une commande.
+// La fenêtre ouverte, afficheurs permis ; produire() rend le document d'une commande, effacé
+// (vide sans document).
 struct FenetreDocuments : FenetreOuverte {
     void SetUp() override {
         FenetreOuverte::SetUp();
         f->configuration().afficheurs = {"true", "true", "true", "true"};
     }
-    static std::set<std::filesystem::path> documentsProduits() {
-        std::set<std::filesystem::path> fichiers;
-        for (const auto& e : std::filesystem::directory_iterator(lignara::dossierSortieDuProgramme()))
-            fichiers.insert(e.path());
-        return fichiers;
-    }
-    // Le document produit par la commande, effacé ; vide sans document.
     std::filesystem::path produire(int commande) {
-        const auto avant = documentsProduits();
+        const auto avant = f->dernierDocument();
         f->executer(commande);
-        std::filesystem::path nouveau;
-        for (const auto& p : documentsProduits())
-            if (!avant.count(p)) nouveau = p;
-        if (!nouveau.empty()) std::filesystem::remove(nouveau);
-        return nouveau;
+        if (f->dernierDocument() == avant) return {};
+        EXPECT_TRUE(std::filesystem::remove(f->dernierDocument())) << f->dernierDocument();
+        return f->dernierDocument();
     }
 };
 

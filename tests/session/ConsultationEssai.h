@@ -1,10 +1,7 @@
 #pragma once
-// Un petit fichier ouvert pour les essais de la consultation : deux homonymes Jean Dupont nés en
-// 1850, l'un marié deux fois (un mariage daté avec ses sources, puis un divorce sans date et un
-// mariage inconnu), une Victoria sans nom, Berthelot, Bertrand, Fauré et Faure. Le bloc-note de
-// Jean a une ligne de 250 octets (CONT puis CONC : une ligne GEDCOM ne dépasse pas 255).
+// Deux homonymes Jean Dupont nés en 1850, l'un marié deux fois (mariage daté, puis divorce sans
+// date), Victoria sans nom, Berthelot, Bertrand, Fauré et Faure ; une note de 250 octets.
 #include <fstream>
-#include <string>
 
 #include "reglages/DossierEssai.h"
 #include "session/FichierOuvert.h"
@@ -40,16 +37,14 @@ struct FichierConsultation {
         std::ofstream(sources.chemin() / "consultation.ged", std::ios::binary) << kConsultation;
         fichier.ouvrir(sources.chemin() / "consultation.ged");
     }
-    // Numéro de la personne de ces prénoms et nom (l'import renumérote) ; pour les homonymes,
-    // celle qui est mariée quand marie est vrai.
+    // Numéro de la personne (l'import renumérote) ; la mariée des homonymes si marie.
     std::uint32_t numero(const std::string& prenoms, const std::string& nom, bool marie = false) const {
         const BaseGenealogique& b = fichier.base();
-        for (std::uint32_t p = 1; p <= b.nombreIndividus(); ++p) {
-            const Individu i = b.LireIndividu(p);
-            if (b.LireTexte(TableNoms, i.nom) == nom && b.LireTexte(TablePrenoms, i.prenoms) == prenoms &&
-                (!marie || i.premiereFamille != 0))
+        for (std::uint32_t p = 1; p <= b.nombreIndividus(); ++p)
+            if (const Individu i = b.LireIndividu(p); b.LireTexte(TableNoms, i.nom) == nom &&
+                                                      b.LireTexte(TablePrenoms, i.prenoms) == prenoms &&
+                                                      (!marie || i.premiereFamille != 0))
                 return p;
-        }
         return 0;
     }
 

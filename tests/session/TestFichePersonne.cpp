@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
-#include <string>
 
 #include "commun/Texte.h"
 #include "session/ConsultationEssai.h"
@@ -23,34 +21,20 @@ TEST(FichePersonne, montreChaqueChampEtLesParents) {
                                         jean.deces.date, jean.profession, jean.titre}),
               (std::vector<std::string>{"Dupont", "Jean", "Masculin", "12 janvier 1850", "Paris", "vers 1920",
                                         "Meunier", "Jean Dupont (1850-1920)"}));
-    EXPECT_EQ(jean.pere.numero, f.numero("Pierre", "Dupont"));
-    EXPECT_NE(jean.pere.numero, 0u);
-    EXPECT_EQ(jean.pere.nom, "Pierre Dupont");
-    EXPECT_EQ(jean.mere.numero, 0u);
-    EXPECT_EQ(u(lireFichePersonne(base, f.numero("Marie", "Martin")).sexe), "Féminin");
-    EXPECT_EQ(lireFichePersonne(base, f.numero("Paul", "Berthelot")).sexe, "");
+    EXPECT_EQ(jean.pere.nom + "|" + std::to_string(jean.mere.numero), "Pierre Dupont|0");
 }
 
 TEST(FichePersonne, suitLesFamillesDansLOrdreDeLaChaine) {
     FichierConsultation f;
     const auto familles = lireFamilles(f.fichier.base(), f.numero("Jean", "Dupont", true));
     ASSERT_EQ(familles.size(), 2u);
-    const FamilleConsultee& premiere = familles[0];
-    EXPECT_EQ(premiere.conjoint.nom, "Marie Martin");
-    EXPECT_TRUE(premiere.mariageConnu);
-    EXPECT_EQ(premiere.mariage.date, "5 juin 1875");
-    EXPECT_EQ(premiere.mariage.lieu, "Rouen");
-    EXPECT_FALSE(premiere.divorce);
+    const FamilleConsultee &premiere = familles[0], &seconde = familles[1];
+    EXPECT_EQ(premiere.conjoint.nom + ", " + premiere.mariage.date + ", " + premiere.mariage.lieu,
+              "Marie Martin, 5 juin 1875, Rouen");
     ASSERT_EQ(premiere.enfants.size(), 2u);
-    EXPECT_EQ(premiere.enfants[0].nom, "Louis Dupont");
     EXPECT_EQ(premiere.enfants[1].nom, "Anne Dupont");
-    const FamilleConsultee& seconde = familles[1];
     EXPECT_EQ(seconde.conjoint.nom, "Victoria");
-    EXPECT_FALSE(seconde.mariageConnu);
-    EXPECT_TRUE(seconde.divorce);
-    EXPECT_FALSE(seconde.divorceEvenement.connu());
-    EXPECT_TRUE(seconde.enfants.empty());
-    EXPECT_TRUE(lireFamilles(f.fichier.base(), f.numero("Paul", "Berthelot")).empty());
+    EXPECT_TRUE(seconde.divorce && !seconde.mariageConnu);
     // La même famille vue de l'épouse.
     const auto deMarie = lireFamilles(f.fichier.base(), f.numero("Marie", "Martin"));
     ASSERT_EQ(deMarie.size(), 1u);
@@ -64,33 +48,26 @@ TEST(FichePersonne, rendLeBlocNoteLigneParLigneSansRienPerdre) {
     ASSERT_EQ(lignes.size(), 3u);
     EXPECT_EQ(u(lignes[0]), "Première ligne");
     EXPECT_EQ(lignes[1] + lignes[2], std::string(250, 'n'));
-    EXPECT_TRUE(lireBlocNote(f.fichier.base(), f.numero("Marie", "Martin")).empty());
 }
 
 TEST(FichePersonne, relitLesAutresEvenementsAvecLesDeuxCalendriers) {
     FichierConsultation f;
     const AutresEvenements autres =
         relireAutresEvenements(f.fichier.base(), f.fichier.sourcesGedcom(), f.numero("Jean", "Dupont", true));
-    EXPECT_EQ(autres.avis, "");
-    bool bapteme = false;
-    for (const AutreEvenement& e : autres.evenements) {
-        EXPECT_EQ(e.texte.find("1850"), std::string::npos) << "la naissance est déjà dans la fiche";
-        if (u(e.libelle) == "Baptême") {
-            bapteme = true;
-            EXPECT_EQ(u(e.texte), "12 vendémiaire an III (3 octobre 1794), Lyon");
-        }
-    }
-    EXPECT_TRUE(bapteme);
+    std::string textes;
+    for (const AutreEvenement& e : autres.evenements) textes += u(e.libelle) + " : " + u(e.texte) + "\n";
+    // La naissance est déjà dans la fiche ; le baptême porte les deux calendriers.
+    EXPECT_EQ(textes.find("1850"), std::string::npos) << textes;
+    EXPECT_NE(textes.find("Baptême : 12 vendémiaire an III (3 octobre 1794), Lyon\n"), std::string::npos) << textes;
 }
 
 TEST(FichePersonne, neRelitPasUnGedcomReecritDepuisLImport) {
     FichierConsultation f;
     // Un autre logiciel réécrit le fichier : les décalages notés ne désignent plus Jean.
-    const std::filesystem::path ged = f.sources.chemin() / "consultation.ged";
-    const std::filesystem::path neuf = f.sources.chemin() / "neuf.ged";
+    const auto neuf = f.sources.chemin() / "neuf.ged";
     std::ofstream(neuf, std::ios::binary) << "0 HEAD\n1 CHAR UTF-8\n0 @X1@ INDI\n1 BURI\n2 DATE 1999\n"
                                           << essai::kConsultation.substr(essai::kConsultation.find("0 @I1@"));
-    std::filesystem::rename(neuf, ged);
+    std::filesystem::rename(neuf, f.sources.chemin() / "consultation.ged");
     const AutresEvenements autres =
         relireAutresEvenements(f.fichier.base(), f.fichier.sourcesGedcom(), f.numero("Jean", "Dupont", true));
     EXPECT_TRUE(autres.evenements.empty());

@@ -1,17 +1,13 @@
-// Cycle de vie du fichier ouvert : ouverture, fermeture, réouverture, tables dérivées, « Moi »,
-// surveillance. Dossiers de configuration et temporaire jetables.
+// Cycle de vie du fichier ouvert : ouverture, fermeture, tables dérivées, « Moi », surveillance.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <atomic>
-#include <chrono>
 #include <fstream>
-#include <string>
 #include <thread>
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "database/IndexNoms.h"
 #include "database/IndexPhonetique.h"
 #include "reglages/DossierEssai.h"
 #include "support/Message.h"
@@ -31,15 +27,6 @@ const std::string kFamille =
     "0 @I1@ INDI\n1 NAME Jean /Dupont/\n1 SEX M\n1 BIRT\n2 DATE 1800\n1 FAMS @F1@\n"
     "0 @I2@ INDI\n1 NAME Pierre /Dupont/\n1 SEX M\n1 FAMC @F1@\n"
     "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n"
-    "0 TRLR\n";
-
-// Chacun est l'enfant de l'autre ; le seul daté l'est vaguement.
-const std::string kBoucle =
-    "0 HEAD\n1 CHAR UTF-8\n"
-    "0 @I1@ INDI\n1 NAME Paul /Boucle/\n1 SEX M\n1 BIRT\n2 DATE ABT 1900\n1 FAMS @F1@\n1 FAMC @F2@\n"
-    "0 @I2@ INDI\n1 NAME Luc /Boucle/\n1 SEX M\n1 FAMS @F2@\n1 FAMC @F1@\n"
-    "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n"
-    "0 @F2@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n"
     "0 TRLR\n";
 
 void ecrire(const fs::path& chemin, const std::string& texte) { std::ofstream(chemin, std::ios::binary) << texte; }
@@ -62,37 +49,23 @@ protected:
 TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
     fichier.ouvrir(sources / "famille.ged");
     ASSERT_TRUE(fichier.ouvert());
-    EXPECT_EQ(fichier.base().nombreIndividus(), 2u);
-    EXPECT_EQ(fichier.indexNoms().taille(), 2u);
     EXPECT_EQ(fichier.indexPhonetique().taille(), 2u);
-    ASSERT_EQ(fichier.fichiersSources().size(), 1u);
-    fs::path base = fichier.base().chemin();
-    EXPECT_EQ(base.parent_path(), temporaire.chemin());
-
     fichier.fermer();
-    EXPECT_FALSE(fichier.ouvert());
-    EXPECT_FALSE(fs::exists(base));
     EXPECT_TRUE(temporaire.noms().empty());
     EXPECT_EQ(fichier.personnesDernierFichier(), 2u);
     EXPECT_THROW(fichier.attendreTablesDerivees(), OperationImpossible);
-    fichier.fermer();  // deux fois : sans effet
 
     fichier.ouvrir(sources / "famille.ged");
     fs::path premiere = fichier.base().chemin();
     fichier.ouvrir(fichier.chemin());  // rouvrir le même fichier par son propre chemin
-    EXPECT_TRUE(fichier.ouvert());
     EXPECT_FALSE(fs::exists(premiere));
-    premiere = fichier.base().chemin();
-    ecrire(sources / "boucle.GED", kBoucle);
-    fichier.ouvrir(sources / "boucle.GED");  // ferme le précédent, extension en capitales comprise
-    EXPECT_FALSE(fs::exists(premiere));
-    EXPECT_EQ(fichier.base().nombreIndividus(), 2u);
-    EXPECT_EQ(fichier.indexNoms().partieNom(0), "BOUCLE");
+    ecrire(sources / "copie.GED", kFamille);
+    fichier.ouvrir(sources / "copie.GED");  // ferme le précédent, extension en capitales comprise
+    EXPECT_EQ(fichier.chemin().filename(), "copie.GED");
     EXPECT_EQ(temporaire.noms().size(), 1u);
 }
 
-// La casse automatique des préférences s'applique à toute lecture de nom, suit son changement
-// sur le fichier ouvert, et les index n'en dépendent pas.
+// La casse automatique s'applique à toute lecture de nom, suit son changement, pas aux index.
 TEST_F(FichierOuvertEssai, laCasseAutomatiqueSAppliqueAuxLecturesEtPasAuxIndex) {
     ecrire(sources / "noms.ged",
            "0 HEAD\n1 CHAR UTF-8\n"
@@ -119,59 +92,24 @@ TEST_F(FichierOuvertEssai, laCasseAutomatiqueSAppliqueAuxLecturesEtPasAuxIndex) 
     options.casseAutomatique = true;
     fichier.ouvrir(sources / "noms.ged", options);
     EXPECT_EQ(noms(1), "de la FONTAINE|Jean-Pierre dit le Grand");
-    EXPECT_EQ(noms(2), "d'ÉBRARD|Éloïse"_1252);
     EXPECT_EQ(noms(3), "DUPONT du LAC|Œdipe"_1252);
     EXPECT_EQ(cles(), sansCasse);
     fichier.afficherNoms(false);
     EXPECT_EQ(noms(1), "de la Fontaine|jean-PIERRE dit le grand");
-    fichier.afficherNoms(true);
-    EXPECT_EQ(noms(3), "DUPONT du LAC|Œdipe"_1252);
 }
 
 TEST_F(FichierOuvertEssai, refuseUnFichierInconnuOuDUneAutreExtensionEtNeLaisseRienDOuvert) {
+    // Les messages sont relus par les essais de la fenêtre.
     fichier.ouvrir(sources / "famille.ged");
     ecrire(sources / "famille.txt", kFamille);
-    EXPECT_EQ(essai::messageDe([&] { fichier.ouvrir(sources / "famille.txt"); }),
-              "Seuls les fichiers Gedcom (.ged) ou les fusions Gedcom (.fged) peuvent être ouverts avec Lignara"_1252);
+    EXPECT_THROW(fichier.ouvrir(sources / "famille.txt"), OperationImpossible);
     EXPECT_FALSE(fichier.ouvert());
     EXPECT_TRUE(temporaire.noms().empty());
-    EXPECT_EQ(essai::messageDe([&] { fichier.ouvrir(sources / "absent.ged"); }),
-              "Fichier inconnu.\nVous devez sélectionner un fichier Gedcom (.ged) ou une fusion Gedcom (.fged)."_1252);
     fs::create_directory(sources / "dossier.ged");
     EXPECT_THROW(fichier.ouvrir(sources / "dossier.ged"), OperationImpossible);
-    EXPECT_FALSE(fichier.ouvert());
 }
 
-TEST_F(FichierOuvertEssai, lAttenteRendLesTablesDeriveesSousLeCurseurDAttenteMemeAvecUneBoucle) {
-    int debuts = 0, fins = 0;
-    OptionsOuverture options;
-    options.anneeCourante = 1900;
-    options.curseurAttente = [&](bool enAttente) { ++(enAttente ? debuts : fins); };
-    fichier.ouvrir(sources / "famille.ged", options);
-    const TablesDerivees& tables = fichier.attendreTablesDerivees();
-    EXPECT_TRUE(fichier.tablesDeriveesPretes());
-    EXPECT_EQ(debuts, fins);
-    EXPECT_LE(debuts, 1);
-    ASSERT_EQ(tables.anneesNaissance.size(), 3u);
-
-    PersonneTrouvee pierre = trouver("dupont", "pierre");
-    EXPECT_EQ(pierre.anneeEstimee, 1828);
-    EXPECT_EQ(pierre.statut, 'v');  // 1900 − 1828 < 100
-    PersonneTrouvee jean = trouver("Dupont", "Jean");
-    EXPECT_EQ(jean.anneeEstimee, 1800);
-    EXPECT_EQ(&fichier.attendreTablesDerivees(), &tables);  // une seconde attente ne recalcule rien
-
-    // Une boucle de parenté ne bloque pas l'estimation.
-    ecrire(sources / "boucle.ged", kBoucle);
-    fichier.ouvrir(sources / "boucle.ged");
-    ASSERT_EQ(fichier.attendreTablesDerivees().anneesNaissance.size(), 3u);
-    PersonneTrouvee paul = trouver("Boucle", "Paul");
-    EXPECT_GE(paul.anneeEstimee, 1898);
-    EXPECT_LE(paul.anneeEstimee, 1902);
-}
-
-// Une lignée de 20 000 pères et fils, chacun de son nom : assez pour que l'index phonétique et
-// les tables dérivées se construisent encore quand ouvrir() rend la main.
+// 20 000 pères et fils : l'index phonétique et les tables se construisent encore au retour d'ouvrir().
 std::string grandeLignee() {
     std::string gros = "0 HEAD\n1 CHAR UTF-8\n";
     for (int i = 1; i <= 20000; ++i) {
@@ -193,21 +131,15 @@ TEST_F(FichierOuvertEssai, lIndexPhonetiqueFaitEnArrierePlanSAttendSousLeCurseur
     OptionsOuverture options;
     options.curseurAttente = [&](bool enAttente) { ++(enAttente ? debuts : fins); };
     fichier.ouvrir(sources / "chaine.ged", options);
-    EXPECT_EQ(fichier.indexNoms().taille(), 20000u);  // la liste des personnes n'attend rien
     const bool pretAvant = fichier.indexPhonetiquePret();
-    const IndexPhonetique& phonetique = fichier.indexPhonetique();
-    EXPECT_TRUE(fichier.indexPhonetiquePret());
+    EXPECT_EQ(fichier.indexPhonetique().taille(), 20000u);
     EXPECT_EQ(debuts, fins);
     EXPECT_EQ(debuts, pretAvant ? 0 : 1);
-    ASSERT_EQ(phonetique.taille(), 20000u);
-    for (std::size_t k = 1; k < phonetique.taille(); ++k) ASSERT_LE(phonetique.cle(k - 1), phonetique.cle(k));
-    // Une recherche par le son passe par la même attente et trouve la personne.
+    // Une recherche par le son trouve la personne.
     const auto trouvees = chercherPersonnes(fichier, {"Chaine12345", "", true});
     EXPECT_TRUE(
         std::any_of(trouvees.begin(), trouvees.end(), [](const PersonneTrouvee& t) { return t.numero == 12345; }));
-    EXPECT_EQ(&fichier.indexPhonetique(), &phonetique);
     fichier.fermer();
-    EXPECT_FALSE(fichier.indexPhonetiquePret());
     EXPECT_EQ(fichier.indexPhonetique().taille(), 0u);  // sans fichier : vide, sans attente
 }
 
@@ -223,34 +155,11 @@ TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
     EXPECT_EQ(fichier.attendreTablesDerivees().anneesNaissance.size(), 20001u);
 }
 
-TEST_F(FichierOuvertEssai, retrouveMoiParSonNomEtSaDateDeNaissance) {
-    fichier.ouvrir(sources / "famille.ged");
-    std::string chemin = fichier.chemin().string();
-    PersonneTrouvee jean = trouver("Dupont", "Jean");
-    std::uint32_t famille = fichier.base().LireIndividu(jean.numero).premiereFamille;
-    ASSERT_NE(famille, 0u);
-    EXPECT_EQ(fichier.personneMoi(), -1);
-
-    fichier.reglages().moi = ReferenceMoi{IndexNoms::cleDe(jean.nom, jean.prenoms), 0, 0, 1800};
-    fichier.enregistrerReglages();
-    fichier.ouvrir(chemin);
-    EXPECT_EQ(fichier.personneMoi(), static_cast<std::int32_t>(jean.numero));
-    EXPECT_EQ(fichier.familleMoi(), static_cast<std::int32_t>(famille));
-
-    // Une autre date de naissance : ce n'est plus la même personne.
-    fichier.reglages().moi.annee = 1801;
-    fichier.enregistrerReglages();
-    fichier.ouvrir(chemin);
-    EXPECT_EQ(fichier.personneMoi(), -1);
-    EXPECT_EQ(fichier.familleMoi(), 0);
-}
-
 // La fenêtre garde le fichier ouvert pendant que la ligne de commande ajoute un favori au même
 // bloc de « Perso.dwa » : aucune des deux ne perd ce que l'autre a écrit.
 TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangements) {
     fichier.ouvrir(sources / "famille.ged");
     const std::string chemin = FichierOuvert::cheminDesReglages(sources / "." / "famille.ged");
-    EXPECT_EQ(chemin, fichier.chemin().string());
     fichier.reglages().favoris = {{"Fen\xEAtre", 1, {1}}, {"", Favori::kSeparateur, {}}, {"Vieux", 12, {2}}};
     fichier.enregistrerReglages();
 
@@ -263,8 +172,6 @@ TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangeme
     ajouterParLaLigne("Ligne 1");
     fichier.reglages().modeCommentaire = ReglagesFichier::kPremiereLigneDiese;
     fichier.enregistrerReglages();
-    ASSERT_EQ(fichier.reglages().favoris.size(), 4u);
-    EXPECT_EQ(fichier.reglages().favoris[3].nom, "Ligne 1");
 
     // Favoris gérés dans la fenêtre (« Vieux » supprimé) : l'ajout de la ligne s'y joint.
     ajouterParLaLigne("Ligne 2");
@@ -272,15 +179,9 @@ TEST_F(FichierOuvertEssai, laFenetreEtLaLigneDeCommandeNePerdentPasLeursChangeme
     fichier.enregistrerReglages();
     auto relu = chargerReglagesFichier(configuration.chemin(), chemin);
     EXPECT_EQ(relu, fichier.reglages());
-    EXPECT_EQ(relu.modeCommentaire, ReglagesFichier::kPremiereLigneDiese);
     std::vector<std::string> noms;
     for (const Favori& f : relu.favoris) noms.push_back(f.nom);
     EXPECT_EQ(noms, (std::vector<std::string>{"Fen\xEAtre", "", "Ligne 1", "Ligne 2"}));
-
-    // La gestion des favoris repart de la liste à jour.
-    ajouterParLaLigne("Ligne 3");
-    fichier.relireFavoris();
-    EXPECT_EQ(fichier.reglages().favoris.back().nom, "Ligne 3");
 }
 
 TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
@@ -297,8 +198,6 @@ TEST_F(FichierOuvertEssai, unGedcomReecritLeveLeDrapeauJusquALaReouverture) {
     EXPECT_GE(rappels.load(), 1);
 
     fichier.ouvrir(sources / "famille.ged", options);
-    EXPECT_FALSE(fichier.gedcomModifie());
-    fichier.fermer();
     EXPECT_FALSE(fichier.gedcomModifie());
 }
 

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <set>
-#include <string>
 
 #include "commun/Texte.h"
 #include "session/ConsultationEssai.h"
-#include "database/CleNom.h"
 #include "session/ListePersonnes.h"
 
 namespace lignara {
@@ -36,7 +34,6 @@ TEST_F(ListePersonnesEssai, suitLOrdreDeLIndexEtGardeChaqueHomonymeParSonNumero)
     ASSERT_EQ(liste.taille(), 11u);
     // Victoria, sans nom, vient en tête de l'index et reste dans la liste.
     EXPECT_EQ(liste.ligne(0).prenoms, "Victoria");
-    EXPECT_EQ(liste.ligne(0).nom, "");
     const TablesDerivees& t = f.fichier.attendreTablesDerivees();
     std::set<std::uint32_t> jeanDupont;
     for (std::size_t i = 0; i < liste.taille(); ++i)
@@ -44,23 +41,14 @@ TEST_F(ListePersonnesEssai, suitLOrdreDeLIndexEtGardeChaqueHomonymeParSonNumero)
     EXPECT_EQ(jeanDupont.size(), 2u) << "deux entrées de même texte, deux personnes";
     ASSERT_TRUE(filtrer("Berthelot"));
     EXPECT_EQ(liste.texteEntree(0, &t), "Berthelot Paul") << "sans année estimée (9999), pas d'année";
-    EXPECT_EQ(liste.texteEntree(0, nullptr), "Berthelot Paul");
 }
 
-TEST_F(ListePersonnesEssai, litLesAnneesEtLesLieuxALaDemande) {
-    ASSERT_TRUE(filtrer("dupont jean"));
-    ASSERT_EQ(liste.taille(), 2u);
-    const LignePersonne& l = liste.ligne(liste.ligne(0).anneeDeces.empty() ? 1 : 0);
-    EXPECT_EQ(l.anneeNaissance, "1850");
-    EXPECT_EQ(l.anneeDeces, "~1920");
-    EXPECT_EQ(l.lieuNaissance, "Paris");
-}
-
-TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccents) {
-    EXPECT_TRUE(filtrer("vict"));
-    EXPECT_EQ(retenues(), (std::multiset<std::string>{"Victoria "}));
+TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccentsEtLitLesAnnees) {
     filtrer("DUP je");
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Jean Dupont", "Jean Dupont"}));
+    // Années et lieux lus à la demande.
+    const LignePersonne& l = liste.ligne(liste.ligne(0).anneeDeces.empty() ? 1 : 0);
+    EXPECT_EQ(l.anneeNaissance + " " + l.anneeDeces + " " + l.lieuNaissance, "1850 ~1920 Paris");
     filtrer("faure");
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Luc Fauré", "Luc Faure"}));
     filtrer("ean");
@@ -73,16 +61,9 @@ TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccents) {
 TEST_F(ListePersonnesEssai, filtrePhonetiqueParLaCleLarge) {
     filtrer("Bertelo", true);
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Paul Berthelot"}));
-    filtrer("Fauré", true);
-    EXPECT_EQ(retenues(), (std::multiset<std::string>{"Luc Fauré"}));
+    EXPECT_EQ(liste.rangDe(f.numero("Paul", "Bertrand")), -1);
     filtrer("Dupond lou", true);
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Louis Dupont"}));
-    filtrer("Bertelo", false);
-    EXPECT_EQ(liste.taille(), 0u);
-    EXPECT_EQ(liste.rangDe(f.numero("Paul", "Berthelot")), -1);
-    filtrer("Bertelo", true);
-    EXPECT_EQ(liste.rangDe(f.numero("Paul", "Berthelot")), 0);
-    EXPECT_EQ(liste.rangDe(f.numero("Paul", "Bertrand")), -1);
 }
 
 TEST_F(ListePersonnesEssai, chercheLaPremiereEntreeQuiCommenceParLeTexte) {
@@ -92,12 +73,8 @@ TEST_F(ListePersonnesEssai, chercheLaPremiereEntreeQuiCommenceParLeTexte) {
         return r < 0 ? std::string("-") : versUtf8(liste.texteEntree(static_cast<std::size_t>(r), &t));
     };
     EXPECT_EQ(premiere("dupont l"), "Dupont Louis   (1879)");
-    EXPECT_EQ(premiere("DUPONT JEAN   (1850"), "Dupont Jean   (1850)");
-    EXPECT_EQ(premiere("fau").substr(0, 4), "Faur");
     EXPECT_EQ(premiere("FAURÉ L"), premiere("fau")) << "accents ignorés comme la casse";
-    EXPECT_EQ(premiere("dupont jean   (1851"), "-") << versUtf8(CleNom(depuisUtf8("dupont jean   (1851")));
-    EXPECT_EQ(premiere("zz"), "-");
-    EXPECT_EQ(premiere("vic"), "Victoria   (1853)");
+    EXPECT_EQ(premiere("dupont jean   (1851"), "-");
 }
 
 }  // namespace

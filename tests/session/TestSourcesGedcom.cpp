@@ -1,10 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <filesystem>
-#include <fstream>
-#include <memory>
-#include <string>
 
 #include "commun/OperationImpossible.h"
 #include "session/SourcesGedcom.h"
@@ -22,15 +18,12 @@ TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
     const fs::path ged = d.ecrire("a.ged", kGedcom);
     auto temoin = std::make_shared<std::atomic<bool>>(false);
     SourcesGedcom sources({FichierImporte{ged}}, temoin);
-    EXPECT_FALSE(sources.modifieesDepuisImport());
-
     temoin->store(true);
     EXPECT_TRUE(sources.modifieesDepuisImport());
     temoin->store(false);
-
+    EXPECT_FALSE(sources.modifieesDepuisImport());
     // Un autre logiciel réécrit le fichier par renommage : autre inode, autre taille.
-    const fs::path nouveau = d.ecrire("a.ged.tmp", kGedcom + "\n");
-    fs::rename(nouveau, ged);
+    fs::rename(d.ecrire("a.ged.tmp", kGedcom + "\n"), ged);
     EXPECT_TRUE(sources.modifieesDepuisImport());
 }
 
@@ -40,8 +33,7 @@ TEST(SourcesGedcom, fichierDisparuNEstPasModifieMaisNeSeRelitPlus) {
     SourcesGedcom sources({FichierImporte{ged}}, nullptr);
     fs::remove(ged);
     EXPECT_FALSE(sources.modifieesDepuisImport());
-    RelectureIndividu relecture = sources.relecture();
-    EXPECT_THROW(relecture.relire(0, 20), OperationImpossible);
+    EXPECT_THROW(sources.relecture().relire(0, 20), OperationImpossible);
 }
 
 }  // namespace
