@@ -29,27 +29,19 @@ TEST(NumeroJour, seuilsDesBornesDeVie) {
 TEST(NumeroJour, allerRetourChaqueJourDeMoins4000A3000) {
     // Les jours se suivent d'un en un, 1 av. J.-C. compris, et l'inverse retrouve chacun.
     std::int32_t attendu = NumeroJour(1, 1, -4000);
-    for (int annee = -4000; annee <= 3000; ++annee) {
-        if (annee == 0) continue;
-        for (int mois = 1; mois <= 12; ++mois) {
-            for (int jour = 1; jour <= joursDansMois(mois, annee); ++jour) {
+    for (int annee = -4000; annee <= 3000; ++annee)
+        for (int mois = 1; mois <= 12 && annee != 0; ++mois)
+            for (int jour = 1; jour <= joursDansMois(mois, annee); ++jour, ++attendu) {
                 const std::int32_t n = NumeroJour(jour, mois, annee);
                 ASSERT_EQ(n, attendu) << jour << '/' << mois << '/' << annee;
                 ASSERT_EQ(DateDuNumeroJour(n), (DateCivile{jour, mois, annee})) << n;
-                ++attendu;
             }
-        }
-    }
 }
 
 TEST(NumeroJour, inverseAuxExtremitesSansDebordement) {
     for (std::int32_t n : {INT32_MIN, INT32_MIN + 1, -1, 0, 1, INT32_MAX - 1, INT32_MAX}) {
         const DateCivile d = DateDuNumeroJour(n);
-        EXPECT_GE(d.mois, 1);
-        EXPECT_LE(d.mois, 12);
-        EXPECT_GE(d.jour, 1);
-        EXPECT_LE(d.jour, 31);
-        EXPECT_NE(d.annee, 0);
+        EXPECT_TRUE(d.mois >= 1 && d.mois <= 12 && d.jour >= 1 && d.jour <= 31 && d.annee != 0) << n;
     }
 }
 
@@ -58,7 +50,6 @@ TEST(NumeroJour, anneesBissextiles) {
     for (int a : {2000, 1852, -1, -5, -401}) EXPECT_TRUE(anneeBissextile(a)) << a;
     for (int a : {1900, 1851, -4, -101}) EXPECT_FALSE(anneeBissextile(a)) << a;
     EXPECT_EQ(joursDansMois(2, 1900), 28);
-    EXPECT_EQ(joursDansMois(0, 1900), 0);
     EXPECT_EQ(joursDansMois(13, 1900), 0);
 }
 
@@ -76,7 +67,6 @@ TEST(IntervalleJours, avantApresVersEtEntre) {
     EXPECT_EQ(vers.haut, NumeroJour(15, 7, 1850));
     EXPECT_EQ(vers.bas, vers.haut - 365);
     EXPECT_EQ(intervalleDe("ABT 3 MAR 1850").haut, NumeroJour(3, 3, 1850));
-
     const IntervalleJours avant = intervalleDe("BEF 1850");
     EXPECT_EQ(avant.haut, NumeroJour(30, 12, 1850));
     EXPECT_EQ(avant.bas, avant.haut - 730);
@@ -90,22 +80,15 @@ TEST(IntervalleJours, avantApresVersEtEntre) {
 }
 
 TEST(IntervalleJours, dateAbsenteInconnueAuxDeuxBouts) {
-    const IntervalleJours i(DateGed{});
-    EXPECT_TRUE(i.inconnu());
-    EXPECT_EQ(i.bas, 0x7fffffff);
-    EXPECT_EQ(i.haut, 0x7fffffff);
+    EXPECT_EQ(IntervalleJours(DateGed{}), IntervalleJours(0x7fffffff, 0x7fffffff));
     EXPECT_TRUE(IntervalleJours(date(DateVers, 15, 7, 0)).inconnu());
     EXPECT_TRUE(IntervalleJours(date(DateEntre, 0x3A, 0x07, 0)).inconnu());
 }
 
 TEST(IntervalleJours, valeursLuesDUneBaseAbimeeRestentOrdonnees) {
     // Qualificatif inconnu : traité comme une date simple ; années « entre » inversées : remises.
-    const IntervalleJours inconnu(date(7, 0, 0, 1850));
-    EXPECT_EQ(inconnu, intervalleDe("1850"));
-    DateGed inverse;
-    inverse.qualificatif = DateEntre;
+    EXPECT_EQ(IntervalleJours(date(7, 0, 0, 1850)), intervalleDe("1850"));
+    DateGed inverse = date(DateEntre, 0, 0, 1850);
     inverse.fixerPremiereAnnee(1860);
-    inverse.annee = 1850;
-    const IntervalleJours i(inverse);
-    EXPECT_LE(i.bas, i.haut);
+    EXPECT_EQ(IntervalleJours(inverse), intervalleDe("BET 1850 AND 1860"));
 }

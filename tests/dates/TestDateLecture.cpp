@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
 #include "commun/Texte.h"
 #include "dates/DateLecture.h"
 #include "support/DateEssai.h"
@@ -14,10 +11,8 @@ namespace {
 using essai::date;
 
 DateGed entre(int premiere, int seconde) {
-    DateGed d;
-    d.qualificatif = DateEntre;
+    DateGed d = date(DateEntre, 0, 0, seconde);
     d.fixerPremiereAnnee(static_cast<std::int16_t>(premiere));
-    d.annee = static_cast<std::int16_t>(seconde);
     return d;
 }
 
@@ -49,71 +44,47 @@ void verifier(std::initializer_list<Cas> cas, bool estimees = false) {
 
 TEST(LireDate, entreDeuxAnneesRemisesDansLOrdreEtSeulementElles) {
     verifier({{"BET 1850 AND 1860", entre(1850, 1860)},
-              {"ENTRE 1850 ET 1860", entre(1850, 1860)},
               {"entre 1850 et 1860", entre(1850, 1860)},
               {"BET 3 MAR 1850 AND DEC 1860", entre(1850, 1860)},
               {"BET 500 B.C. AND 400 B.C.", entre(-500, -400)},
               {"BET 1700 AND @#DJULIAN@ 1750", entre(1700, 1750)},
               {"BET 1860 AND 1850", entre(1850, 1860)}});
-    for (const char* t :
-         {"BET 1850", "BET 1850 OR 1860", "BET JAN AND 1860", "BET 1850 AND JAN", "BET 1950 AND FRENCH_R NIVO 24"})
+    for (const char* t : {"BET 1850", "BET 1850 OR 1860", "BET JAN AND 1860", "BET 1950 AND FRENCH_R NIVO 24"})
         EXPECT_TRUE(echoue(t));
 }
 
+// Une forme par règle : séparateurs, mois en toutes lettres ou abrégés (MARS n'est pas MAR suivi de S),
+// accents pliés (È compris), qualificatifs anglais et français, double datation (la première année,
+// la suite ignorée), ères, bornes, échappements de calendrier ; sans année : date absente, sans faute.
 TEST(LireDate, jourMoisEtQualificatifsEnToutesSesFormes) {
     const DateGed d12 = date(DateSimple, 12, 1, 1850);
     verifier({{"12/01/1850", d12},
               {"12 / 1 / 1850", d12},
-              {"12 Jan. 1850", d12},
-              {"  12 JANUARY 1850  ", d12},
-              {"MARS 1850", date(DateSimple, 0, 3, 1850)},  // pas MAR suivi de S
-              {"1850", date(DateSimple, 0, 0, 1850)},
+              {"MARS 1850", date(DateSimple, 0, 3, 1850)},
               {"29 FEB 2000", date(DateSimple, 29, 2, 2000)},
-              {"31/12/1850", date(DateSimple, 31, 12, 1850)},
-              // Accents des mois français pliés sur la lettre nue (È compris).
-              {"1 FÉVRIER 1850"_1252, date(0, 1, 2, 1850)},
               {"1 février 1850"_1252, date(0, 1, 2, 1850)},
-              {"1 DÉCEMBRE 1850"_1252, date(0, 1, 12, 1850)},
               {"1 DÈCEMBRE 1850"_1252, date(0, 1, 12, 1850)},
               {"AOÛT 1850"_1252, date(0, 0, 8, 1850)},
-              {"août 1850"_1252, date(0, 0, 8, 1850)},
-              {"BEF 1850", date(DateAvant, 0, 0, 1850)},
               {"AVANT 1850", date(DateAvant, 0, 0, 1850)},
+              {"bef. 3 MAR 1850", date(DateAvant, 3, 3, 1850)},
               {"AFT 2 JAN 1850", date(DateApres, 2, 1, 1850)},
-              {"APRES 1850", date(DateApres, 0, 0, 1850)},
               {"après 1850"_1252, date(DateApres, 0, 0, 1850)},
-              {"ABT 1850", date(DateVers, 0, 0, 1850)},
               {"VERS 1850", date(DateVers, 0, 0, 1850)},
               {"circa 1850", date(DateVers, 0, 0, 1850)},
-              {"ABT1850", date(DateVers, 0, 0, 1850)},
               {"CAL 1850", date(DateSimple, 0, 0, 1850)},
               {"INT 1850 (d'après l'âge au décès)"_1252, date(DateSimple, 0, 0, 1850)},
-              {"ABT. 1850", date(DateVers, 0, 0, 1850)},
-              {"bef. 3 MAR 1850", date(DateAvant, 3, 3, 1850)},
-              // Double datation : la première année ; ce qui suit l'année est ignoré.
-              {"1733/34", date(DateSimple, 0, 0, 1733)},
               {"       1707/08", date(DateSimple, 0, 0, 1707)},
               {"ABT 1733/34", date(DateVers, 0, 0, 1733)},
               {"1850-1851", date(DateSimple, 0, 0, 1850)},
-              // Années avant et de notre ère ; bornes de quatre chiffres.
-              {"500 B.C.", date(DateSimple, 0, 0, -500)},
-              {"15 MAR 44 B.C.", date(DateSimple, 15, 3, -44)},
               {"@#DJULIAN@ 23 SEP 63 BC", date(DateSimple, 23, 9, -63)},
               {"12 JUL 100 BCE", date(DateSimple, 12, 7, -100)},
-              {"1850 AD", date(DateSimple, 0, 0, 1850)},
               {"3 MAR 44 A.D.", date(DateSimple, 3, 3, 44)},
-              {"9999", date(DateSimple, 0, 0, 9999)},
               {"9999 B.C.", date(DateSimple, 0, 0, -9999)},
-              // Échappement de calendrier avant ou après le qualificatif.
               {"@#DGREGORIAN@ 31 DEC 1997", date(0, 31, 12, 1997)},
-              {"@#DJULIAN@ 12 APR 1302", date(0, 12, 4, 1302)},
               {"ABT @#DJULIAN@ MAR 1066", date(DateVers, 0, 3, 1066)},
-              {"CAL @#DJULIAN@ 12 MAY 1675", date(DateSimple, 12, 5, 1675)},
               {"@#DJULIAN@ 11 FEB 1731/32", date(DateSimple, 11, 2, 1731)},
-              // Sans année : date absente, sans faute.
               {"12 JAN", DateGed{}},
-              {"", DateGed{}},
-              {"   ", DateGed{}}});
+              {"", DateGed{}}});
 }
 
 TEST(LireDate, lesNomsDeMoisEtLesAbreviationsAnglaises) {
@@ -131,9 +102,9 @@ TEST(LireDate, lesNomsDeMoisEtLesAbreviationsAnglaises) {
 
 TEST(LireDate, refuseCeQuiNExistePasOuDeborderaitSansRienLaisser) {
     for (const char* t :
-         {"1 MARSEILLE 1850", "1 FÊVRIER 1850"_1252, "1 JÄN 1850"_1252, "ÀBT 1850"_1252,  // autres accents
-          "30 FEB 1850", "29 FEB 1900", "31 APR 1850", "32 JAN 1850", "12/13/1850", "32/12/1850", "12/0/1850",
-          "12 XYZ 1850", "1850 vers la fin", "@#DJULIAN",
+         {"1 MARSEILLE 1850", "1 FÊVRIER 1850"_1252, "ÀBT 1850"_1252,  // autres accents
+          "30 FEB 1850", "29 FEB 1900", "31 APR 1850", "32 JAN 1850", "12/13/1850", "12/0/1850", "12 XYZ 1850",
+          "1850 vers la fin", "@#DJULIAN",
           // Calendriers non convertis : les lire en grégorien donnerait l'an 5784 ou 1200.
           "@#DHEBREW@ 5784", "BEF @#DHEBREW@ 1 TSH 5000", "@#DROMAN@ 1200", "@#DUNKNOWN@ 1850",
           // Nombres géants : 40000 replierait en −25536 sur 16 bits.
@@ -163,19 +134,16 @@ TEST(LireDate, neLitJamaisAuDelaDeLaVue) {
 }
 
 TEST(LireDate, toutOctetDonneUnResultatDansSesBornes) {
-    for (int c = 0; c < 256; ++c) {
+    for (int c = 0; c < 256; ++c)
         for (const char* suite : {"", " 1850", "AN IV"}) {
             const std::string t = std::string("1 ") + static_cast<char>(c) + suite;
             DateGed d;
             if (LireDate(t, true, d)) {
-                EXPECT_LE(d.qualificatif, DateEntre);
-                EXPECT_LE(d.mois, 12);
-                EXPECT_LE(d.jour, 31);
+                EXPECT_TRUE(d.qualificatif <= DateEntre && d.mois <= 12 && d.jour <= 31) << t;
             } else {
-                EXPECT_EQ(d, DateGed{});
+                EXPECT_EQ(d, DateGed{}) << t;
             }
         }
-    }
 }
 
 TEST(LirePeriode, deEtAEnTouteFormeEtUneMoitieIllisibleFaitToutEchouer) {
@@ -185,7 +153,6 @@ TEST(LirePeriode, deEtAEnTouteFormeEtUneMoitieIllisibleFaitToutEchouer) {
     } const cas[] = {
         {"FROM 1700 TO 1750", date(DateSimple, 0, 0, 1700), date(DateSimple, 0, 0, 1750)},
         {"from 3 JAN 1700 to ABT 1750", date(DateSimple, 3, 1, 1700), date(DateVers, 0, 0, 1750)},
-        {"FROM @#DJULIAN@ 1700 TO @#DJULIAN@ 1750", date(DateSimple, 0, 0, 1700), date(DateSimple, 0, 0, 1750)},
         {"FROM 12 OCTOBRE 1850", date(DateSimple, 12, 10, 1850), DateGed{}},
         {"TO 1750", DateGed{}, date(DateSimple, 0, 0, 1750)},
         {"EST 1850", date(DateSimple, 0, 0, 1850), DateGed{}},  // une seule date : estimation admise
@@ -199,6 +166,4 @@ TEST(LirePeriode, deEtAEnTouteFormeEtUneMoitieIllisibleFaitToutEchouer) {
     DateGed debut, fin;
     EXPECT_FALSE(LirePeriode("FROM 1700 TO n'importe quoi", debut, fin));
     EXPECT_EQ(debut, DateGed{});
-    EXPECT_EQ(fin, DateGed{});
-    EXPECT_FALSE(LirePeriode("FROM UNKNOWN 67 TO FRENCH_R 12", debut, fin));
 }
