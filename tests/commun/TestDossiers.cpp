@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-
 #include "support/DossierEssai.h"
 #include "support/Message.h"
 
@@ -28,11 +25,10 @@ TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigEtDonneesSousLignaraDo
 
 TEST(Dossiers, unDossierDeConfigurationImpossibleACreerEstSignale) {
     essai::DossierEssai racine;
-    std::ofstream(racine / "fichier") << "pas un dossier";
+    essai::ecrireFichier(racine / "fichier", "pas un dossier");
     ::setenv("XDG_CONFIG_HOME", (racine / "fichier").c_str(), 1);
     EXPECT_EQ(essai::messageDe([] { dossierConfigurationAccessible(); }),
-              "Impossibilit\xE9 d'acc\xE9"
-              "der au r\xE9pertoire de configuration");
+              "Impossibilit\351 d'acc\351der au r\351pertoire de configuration");
 }
 
 }  // namespace
