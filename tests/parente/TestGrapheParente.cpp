@@ -5,7 +5,6 @@
 
 #include "support/Message.h"
 #include "FamilleEssai.h"
-#include "commun/OperationImpossible.h"
 #include "gedcom/ImporterGedcom.h"
 #include "parente/GrapheParente.h"
 
@@ -15,19 +14,9 @@ using namespace lignara::essai;
 namespace {
 
 using Numeros = std::vector<std::uint32_t>;
-
-// Cousins germains mariés : 1 Guy ∞ 2 Gisèle : 3 André, 4 Bruno ; 3 André ∞ 5 Xavière : 7 Chloé ;
-// 4 Bruno ∞ 6 Yvonne : 8 Cyril ; 8 Cyril ∞ 7 Chloé : 9 Zoé, 10 Zacharie.
-BaseGenealogique cousinsMaries(const std::filesystem::path& dossier) {
-    ArbreEssai a;
-    const std::int16_t naissances[] = {1800, 1802, 1830, 1825, 1831, 1826, 1860, 1855, 1885, 1887};
-    for (int k = 0; k < 10; ++k) a.personne("MFMMFFFMFM"[k], annee(naissances[k]));
-    a.couple(1, 2, {3, 4});
-    a.couple(3, 5, {7});
-    a.couple(4, 6, {8});
-    a.couple(8, 7, {9, 10});
-    return a.construire(dossier);
-}
+// Chaque cas par son sommet et ses deux lignées, dans un ordre qui ne dépend pas du parcours.
+using Cas = std::set<std::pair<std::uint32_t, std::set<Numeros>>>;
+const std::string kAucunCas = "Le fichier ne contient aucun lien de parenté consanguin"_1252;
 
 std::vector<std::int16_t> annees(const BaseGenealogique& base) {
     std::vector<std::int16_t> v(std::size_t{base.nombreIndividus()} + 1, 9999);
@@ -53,10 +42,37 @@ std::string messageDe(const BaseGenealogique& base, unsigned options) {
     return essai::messageDe([&] { construire(base, options); });
 }
 
+Cas casDe(const ResultatGrapheParente& r) {
+    Cas cas;
+    for (const Consanguinite& c : r.consanguinites) cas.insert({c.sommet, {c.lignes[0], c.lignes[1]}});
+    return cas;
+}
+
+class GrapheParenteEssai : public ::testing::Test {
+protected:
+    // Personnes numérotées dans l'ordre des sexes donnés, nées tous les « pas » ans depuis 1800.
+    void personnes(const char* sexes, int pas) {
+        for (int k = 0; sexes[k]; ++k) a.personne(sexes[k], annee(static_cast<std::int16_t>(1800 + pas * k)));
+    }
+    BaseGenealogique construireBase() { return a.construire(dossier.chemin()); }
+    // Cousins germains mariés : 1 Guy ∞ 2 Gisèle : 3 André, 4 Bruno ; 3 André ∞ 5 Xavière : 7 Chloé ;
+    // 4 Bruno ∞ 6 Yvonne : 8 Cyril ; 8 Cyril ∞ 7 Chloé : 9 Zoé, 10 Zacharie.
+    BaseGenealogique cousinsMaries() {
+        const std::int16_t naissances[] = {1800, 1802, 1830, 1825, 1831, 1826, 1860, 1855, 1885, 1887};
+        for (int k = 0; k < 10; ++k) a.personne("MFMMFFFMFM"[k], annee(naissances[k]));
+        a.couple(1, 2, {3, 4});
+        a.couple(3, 5, {7});
+        a.couple(4, 6, {8});
+        a.couple(8, 7, {9, 10});
+        return construireBase();
+    }
+    DossierEssai dossier;
+    ArbreEssai a;
+};
+
 }  // namespace
 
-TEST(GrapheParente, profondeurEstLeNombreDeGenerationsDeDescendants) {
-    DossierEssai dossier;
+TEST_F(GrapheParenteEssai, profondeurEstLeNombreDeGenerationsDeDescendants) {
     BaseGenealogique base = construireFamilleEssai(dossier.chemin());
     ResultatGrapheParente r = construire(base, GrapheProfondeurs | GrapheConserver);
     ASSERT_EQ(r.profondeurs.size(), 14u);
@@ -75,40 +91,32 @@ TEST(GrapheParente, profondeurEstLeNombreDeGenerationsDeDescendants) {
     EXPECT_EQ(g.nombreFeuilles(), 6u);  // Luc, Léa, Tom, Max, Ernest, Zoé
 }
 
-TEST(GrapheParente, uneBoucleDeParenteNommeSesPersonnesEtLeursAscendants) {
-    DossierEssai dossier;
-    ArbreEssai a;
+TEST_F(GrapheParenteEssai, uneBoucleDeParenteNommeSesPersonnesEtLeursAscendants) {
     a.personne('M', {}, {}, "BOUCLE", "Jean");    // 1 : fils de Paul et de Marthe, père de Paul
     a.personne('M', {}, {}, "BOUCLE", "Paul");    // 2
     a.personne('F', {}, {}, "HORS", "Lise");      // 3 : fille de Jean, hors de la boucle
     a.personne('F', {}, {}, "AIEULE", "Marthe");  // 4 : ascendante de la boucle
     a.couple(2, 4, {1});
     a.couple(1, 0, {2, 3});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    EXPECT_EQ(messageDe(base, GrapheProfondeurs),
+    EXPECT_EQ(messageDe(construireBase(), GrapheProfondeurs),
               "Opération impossible car les personnes suivantes forment une boucle infinie de liens de parenté :\n"
               "- Jean BOUCLE\n- Paul BOUCLE\n- Marthe AIEULE\n(corriger le fichier, puis recommencez)"_1252);
 }
 
-TEST(GrapheParente, leMessageDeBoucleSeLimiteAVingtNoms) {
-    DossierEssai dossier;
-    ArbreEssai a;
+TEST_F(GrapheParenteEssai, leMessageDeBoucleSeLimiteAVingtNoms) {
     // 1 et 2 forment la boucle ; 3, parent de 1, et ses ascendants 4 à 30 en sont les ascendants.
     for (int k = 1; k <= 30; ++k) a.personne('M', {}, {}, "NOM", "P" + std::to_string(k));
     a.couple(2, 3, {1});
     a.couple(1, 0, {2});
     for (std::uint32_t k = 3; k < 30; ++k) a.couple(k + 1, 0, {k});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    std::string m = messageDe(base, 0);
+    const std::string m = messageDe(construireBase(), 0);
     EXPECT_EQ(std::count(m.begin(), m.end(), '\n'), 21);
     EXPECT_NE(m.find("- P1 NOM\n- P2 NOM\n"), std::string::npos);
-    EXPECT_EQ(m.substr(m.size() - 39), "(corriger le fichier, puis recommencez)");
+    EXPECT_TRUE(m.ends_with("(corriger le fichier, puis recommencez)")) << m;
 }
 
-TEST(GrapheParente, cousinsGermainsMariesDonnentUnCasAuSommetDuCoupleDesGrandsParents) {
-    DossierEssai dossier;
-    BaseGenealogique base = cousinsMaries(dossier.chemin());
-    ResultatGrapheParente r = construire(base, GrapheConsanguinites);
+TEST_F(GrapheParenteEssai, cousinsGermainsMariesDonnentUnCasAuSommetDuCoupleDesGrandsParents) {
+    ResultatGrapheParente r = construire(cousinsMaries(), GrapheConsanguinites);
     ASSERT_EQ(r.consanguinites.size(), 1u);
     const Consanguinite& c = r.consanguinites[0];
     EXPECT_EQ(c.sommet, 1u);
@@ -119,23 +127,18 @@ TEST(GrapheParente, cousinsGermainsMariesDonnentUnCasAuSommetDuCoupleDesGrandsPa
     EXPECT_EQ(c.lignes[1], (Numeros{3, 7}));
     EXPECT_EQ(c.base, 9u);
     EXPECT_EQ(c.nombreBase, 2);
-    EXPECT_EQ(c.degre(), 4u);
 }
 
-TEST(GrapheParente, demiFrereEtDemiSoeurMariesOntUnSommetPersonneEtDeuxConjoints) {
-    DossierEssai dossier;
-    ArbreEssai a;
+TEST_F(GrapheParenteEssai, demiFrereEtDemiSoeurMariesOntUnSommetPersonneEtDeuxConjoints) {
     // 1 père ; 2 et 3 ses deux femmes ; 4 fils de 1 et 3 ; 5 fille de 1 et 2 ; 6 leur enfant.
     const std::int16_t naissances[] = {1800, 1801, 1805, 1830, 1825, 1850};
     for (int k = 0; k < 6; ++k) a.personne("MFFMFM"[k], annee(naissances[k]));
     a.couple(1, 2, {5});
     a.couple(1, 3, {4});
     a.couple(4, 5, {6});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    ResultatGrapheParente r = construire(base, GrapheConsanguinites);
+    ResultatGrapheParente r = construire(construireBase(), GrapheConsanguinites);
     ASSERT_EQ(r.consanguinites.size(), 1u);
     const Consanguinite& c = r.consanguinites[0];
-    EXPECT_EQ(c.sommet, 1u);
     EXPECT_EQ(c.lignes[0], (Numeros{5}));  // la fille, née avant le fils
     EXPECT_EQ(c.conjointsSommet[0], 2u);
     EXPECT_EQ(c.conjointsSommet[1], 3u);
@@ -145,61 +148,42 @@ TEST(GrapheParente, demiFrereEtDemiSoeurMariesOntUnSommetPersonneEtDeuxConjoints
 // Cousins germains doubles (deux frères ont épousé deux sœurs, leurs enfants s'épousent) : deux
 // boucles qui partagent leur base. Le parcours n'en garde qu'une par arête hors de son arbre ; les
 // deux cas doivent pourtant y être, chacun au sommet d'un couple de grands-parents.
-TEST(GrapheParente, cousinsGermainsDoublesDonnentDeuxCas) {
-    DossierEssai dossier;
-    ArbreEssai a;
-    for (int k = 0; k < 11; ++k) a.personne(k % 2 ? 'F' : 'M', annee(static_cast<std::int16_t>(1800 + 5 * k)));
+TEST_F(GrapheParenteEssai, cousinsGermainsDoublesDonnentDeuxCas) {
+    personnes("MFMFMFMFMFM", 5);
     a.couple(1, 2, {5, 7});  // deux frères
     a.couple(3, 4, {6, 8});  // deux sœurs
     a.couple(5, 6, {9});
     a.couple(7, 8, {10});
     a.couple(9, 10, {11});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    ResultatGrapheParente r = construire(base, GrapheConsanguinites);
+    ResultatGrapheParente r = construire(construireBase(), GrapheConsanguinites);
     ASSERT_EQ(r.consanguinites.size(), 2u);
-    std::set<std::pair<std::uint32_t, std::set<Numeros>>> cas;
-    for (const Consanguinite& c : r.consanguinites) {
-        EXPECT_EQ(c.base, 11u);
-        EXPECT_EQ(c.conjointsSommet[0], c.conjointsSommet[1]);
-        cas.insert({c.sommet, {c.lignes[0], c.lignes[1]}});
-    }
-    EXPECT_EQ(cas,
-              (std::set<std::pair<std::uint32_t, std::set<Numeros>>>{{1, {{5, 9}, {7, 10}}}, {3, {{6, 9}, {8, 10}}}}));
+    for (const Consanguinite& c : r.consanguinites) EXPECT_EQ(c.base, 11u);
+    EXPECT_EQ(casDe(r), (Cas{{1, {{5, 9}, {7, 10}}}, {3, {{6, 9}, {8, 10}}}}));
 }
 
 // Deux générations de mariages entre cousins (comme Haakon VII et Maude, puis leur fils Olav et
 // Märtha) : trois boucles entremêlées, trois cas.
-TEST(GrapheParente, mariagesEntreCousinsSurDeuxGenerationsDonnentTroisCas) {
-    DossierEssai dossier;
-    ArbreEssai a;
-    const char sexes[] = "MFMFFMFMMMMFM";
-    for (int k = 0; k < 13; ++k) a.personne(sexes[k], annee(static_cast<std::int16_t>(1800 + 5 * k)));
+TEST_F(GrapheParenteEssai, mariagesEntreCousinsSurDeuxGenerationsDonnentTroisCas) {
+    personnes("MFMFFMFMMMMFM", 5);
     a.couple(1, 2, {3, 4});
     a.couple(3, 5, {6, 7});
     a.couple(8, 4, {9});
     a.couple(6, 9, {10});
     a.couple(11, 7, {12});
     a.couple(10, 12, {13});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    ResultatGrapheParente r = construire(base, GrapheConsanguinites);
-    std::set<std::pair<std::uint32_t, std::set<Numeros>>> cas;
-    for (const Consanguinite& c : r.consanguinites) cas.insert({c.sommet, {c.lignes[0], c.lignes[1]}});
-    EXPECT_EQ(cas, (std::set<std::pair<std::uint32_t, std::set<Numeros>>>{
-                       {1, {{3, 6}, {4, 9}}}, {3, {{6, 10}, {7, 12}}}, {1, {{3, 7, 12}, {4, 9, 10}}}}));
+    ResultatGrapheParente r = construire(construireBase(), GrapheConsanguinites);
+    EXPECT_EQ(casDe(r), (Cas{{1, {{3, 6}, {4, 9}}}, {3, {{6, 10}, {7, 12}}}, {1, {{3, 7, 12}, {4, 9, 10}}}}));
     EXPECT_EQ(r.consanguinites.size(), 3u);
 }
 
-TEST(GrapheParente, deuxFreresEpousantDeuxSoeursNeSontPasConsanguins) {
-    // Avec enfants, la boucle existe mais n'a pas de sommet commun.
-    DossierEssai dossier;
-    ArbreEssai a;
-    for (int k = 0; k < 10; ++k) a.personne(k % 2 ? 'F' : 'M');
-    a.couple(1, 2, {5, 7});  // deux frères
-    a.couple(3, 4, {6, 8});  // deux sœurs
+// Deux frères épousent deux sœurs : avec enfants, la boucle existe mais n'a pas de sommet commun.
+TEST_F(GrapheParenteEssai, deuxFreresEpousantDeuxSoeursNeSontPasConsanguins) {
+    personnes("MFMFMFMFMF", 5);
+    a.couple(1, 2, {5, 7});
+    a.couple(3, 4, {6, 8});
     a.couple(5, 6, {9});
     a.couple(7, 8, {10});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    EXPECT_EQ(messageDe(base, GrapheConsanguinites), "Le fichier ne contient aucun lien de parenté consanguin"_1252);
+    EXPECT_EQ(messageDe(construireBase(), GrapheConsanguinites), kAucunCas);
 }
 
 TEST(GrapheParente, lesTroisClesDeTriDesCas) {
@@ -219,32 +203,25 @@ TEST(GrapheParente, lesTroisClesDeTriDesCas) {
     EXPECT_EQ(ordre(TriConsanguinites::DateBase), (Numeros{1, 8, 12}));
 }
 
-TEST(GrapheParente, ordreDesLignesUnSeulConjointConnuVaEnSeconde) {
+TEST(GrapheParente, ordreDesLignesUnSeulConjointConnuVaEnSecondeEtUneLigneSeuleEnPremiere) {
     std::vector<std::int16_t> an(10, 9999);
-    Consanguinite c;
-    c.lignes[0] = {1};
-    c.lignes[1] = {2, 3};
-    c.conjointsSommet[0] = 5;
+    Consanguinite c{0, {5, 0}, {{1}, {2, 3}}, 0, 0};
     ordonnerLignes(c, an);
     EXPECT_EQ(c.conjointsSommet[1], 5u);
     EXPECT_EQ(c.lignes[1], (Numeros{1}));
-    Consanguinite vide;
-    vide.lignes[1] = {4};
+    Consanguinite vide{0, {0, 0}, {{}, {4}}, 0, 0};
     ordonnerLignes(vide, an);
     EXPECT_EQ(vide.lignes[0], (Numeros{4}));
     EXPECT_TRUE(vide.lignes[1].empty());
 }
 
-TEST(GrapheParente, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois) {
-    DossierEssai dossier;
-    BaseGenealogique base = cousinsMaries(dossier.chemin());
-    ResultatGrapheParente r = construire(base, GrapheProfondeurs | GrapheDescendants | GrapheConserver);
+TEST_F(GrapheParenteEssai, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois) {
+    ResultatGrapheParente r = construire(cousinsMaries(), GrapheDescendants);
+    EXPECT_FALSE(r.graphe);           // sans GrapheConserver, le graphe n'est pas gardé
     EXPECT_EQ(r.descendants[1], 6u);  // André, Bruno, Chloé, Cyril, Zoé, Zacharie
     EXPECT_EQ(r.descendants[3], 3u);  // Chloé, Zoé, Zacharie
     DossierEssai d2;
-    BaseGenealogique famille = construireFamilleEssai(d2.chemin());
-    ResultatGrapheParente f = construire(famille, GrapheDescendants);
-    EXPECT_FALSE(f.graphe);  // sans GrapheConserver, le graphe n'est pas gardé
+    ResultatGrapheParente f = construire(construireFamilleEssai(d2.chemin()), GrapheDescendants);
     EXPECT_EQ(f.descendants[Gaston], 6u);
     EXPECT_EQ(f.descendants[Sophie], 1u);
     // Sans liste : les têtes de branche marquées par l'import seules (ici Jean @I10@ et Marie @I2@,
@@ -253,16 +230,14 @@ TEST(GrapheParente, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois) {
         ImporterGedcom(std::filesystem::path(LIGNARA_DOSSIER_FIXTURES) / "parente-homonymes-et-cles-non-triees.ged");
     ParametresGrapheParente p;
     p.options = GrapheDescendants;
-    ResultatGrapheParente t = construireGrapheParente(import.base, p);
-    EXPECT_EQ(t.descendants, (Numeros{0, 3, 3, 0, 0, 0, 0}));
+    EXPECT_EQ(construireGrapheParente(import.base, p).descendants, (Numeros{0, 3, 3, 0, 0, 0, 0}));
 }
 
-TEST(GrapheParente, apparitionsDesAscendantsDeLaRacine) {
-    DossierEssai dossier;
-    BaseGenealogique base = cousinsMaries(dossier.chemin());
+TEST_F(GrapheParenteEssai, apparitionsDesAscendantsDeLaRacine) {
+    const BaseGenealogique base = cousinsMaries();
     ResultatGrapheParente r = construire(base, GrapheApparitions | GrapheConserver, 9);
     std::vector<std::pair<std::uint32_t, std::uint32_t>> v;
-    for (const ApparitionAscendant& a : r.apparitions) v.emplace_back(a.personne, a.nombre);
+    for (const ApparitionAscendant& ap : r.apparitions) v.emplace_back(ap.personne, ap.nombre);
     EXPECT_EQ(v, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{
                      {1, 2}, {2, 2}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}));
     // Union sans enfant : aucune ici ; la racine sans ascendant n'a pas de liste.
@@ -270,8 +245,7 @@ TEST(GrapheParente, apparitionsDesAscendantsDeLaRacine) {
     EXPECT_TRUE(construire(base, GrapheApparitions, 1).apparitions.empty());
 }
 
-TEST(GrapheParente, lesUnionsSansEnfantPrennentLeMariPuisLaFemme) {
-    DossierEssai dossier;
+TEST_F(GrapheParenteEssai, lesUnionsSansEnfantPrennentLeMariPuisLaFemme) {
     BaseGenealogique base = construireFamilleEssai(dossier.chemin());
     ResultatGrapheParente r = construire(base, GrapheApparitions | GrapheConserver | GrapheProfondeurs, Luc);
     const GrapheParente& g = *r.graphe;
@@ -282,20 +256,17 @@ TEST(GrapheParente, lesUnionsSansEnfantPrennentLeMariPuisLaFemme) {
     EXPECT_EQ(r.apparitions.size(), 4u);  // Pierre, Marie, Gaston, Berthe
 }
 
-TEST(GrapheParente, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {
-    DossierEssai dossier;
-    ArbreEssai a;
-    for (int k = 0; k < 8; ++k) a.personne(k % 2 ? 'F' : 'M', annee(static_cast<std::int16_t>(1800 + 10 * k)));
+TEST_F(GrapheParenteEssai, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {
+    personnes("MFMFMFMF", 10);
     a.couple(1, 2, {3, 4});  // 3 et 4 frère et sœur
     a.couple(3, 6, {7});
     a.couple(5, 4, {8});
     a.couple(7, 8, {});  // 7 (homme) et 8 (femme), cousins germains, sans enfant
-    BaseGenealogique base = a.construire(dossier.chemin());
-    EXPECT_EQ(messageDe(base, GrapheConsanguinites), "Le fichier ne contient aucun lien de parenté consanguin"_1252);
+    const BaseGenealogique base = construireBase();
+    EXPECT_EQ(messageDe(base, GrapheConsanguinites), kAucunCas);
     ResultatGrapheParente r = construire(base, GrapheConsanguinites | GrapheApparitions);
     ASSERT_EQ(r.consanguinites.size(), 1u);
-    const Consanguinite& c = r.consanguinites[0];
-    EXPECT_EQ(c.sommet, 1u);
-    EXPECT_EQ(c.base, 0u);
-    EXPECT_EQ(c.degre(), 4u);
+    EXPECT_EQ(r.consanguinites[0].sommet, 1u);
+    EXPECT_EQ(r.consanguinites[0].base, 0u);
+    EXPECT_EQ(r.consanguinites[0].degre(), 4u);
 }
