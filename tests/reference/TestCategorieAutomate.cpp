@@ -36,13 +36,16 @@ TEST(CategorieAutomate, accordeLesFormesFemininesAccentueesEnMotsEntiers) {
     EXPECT_EQ(categories("(armateur)"), V{1});
 }
 
-TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifs) {
+TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifsEtLesNomsDansLOrdre) {
     CategorieAutomate a = automate();
     std::string texte = "boulanger, marin";
     a.commencer(texte);
     EXPECT_EQ(a.Match(), 0);
     EXPECT_EQ(a.Match(), 1);
     EXPECT_EQ(a.Match(), CategorieAutomate::kAucune);
+    ASSERT_EQ(a.nombre(), 5u);  // les noms sont lus dans l'ordre
+    EXPECT_EQ(a.noms()[2], "Armée"_1252);
+    EXPECT_EQ(a.longueurNomMaximale(), 14u);
 }
 
 TEST(CategorieAutomate, laCorrespondanceLaPlusLongueRemplaceLaPlusCourte) {
@@ -50,13 +53,6 @@ TEST(CategorieAutomate, laCorrespondanceLaPlusLongueRemplaceLaPlusCourte) {
     EXPECT_EQ(categories("capitaine de cavalerie"), V{2});
     // Après l'échec de « GARDE CH… », la recherche repart et trouve le mot suivant.
     EXPECT_EQ(categories("garde chasse et boucher"), (V{2, 0}));
-}
-
-TEST(CategorieAutomate, lesNomsSontLusDansLOrdre) {
-    CategorieAutomate a = automate();
-    ASSERT_EQ(a.nombre(), 5u);
-    EXPECT_EQ(a.noms()[2], "Armée"_1252);
-    EXPECT_EQ(a.longueurNomMaximale(), 14u);
 }
 
 TEST(CategorieAutomate, refuseUneVersionAutreQue501EtChaqueTroncature) {
@@ -72,10 +68,8 @@ TEST(CategorieAutomate, resisteAuxOctetsInverses) {
     int refuses = 0;
     essai::pourDesOctetsAlteres(image(), 20261206, 2000, 1, [&](const std::vector<std::uint8_t>& abime) {
         auto a = CategorieAutomate::lire(abime);
-        if (!a) {
-            ++refuses;
-            return;
-        }
+        refuses += !a;
+        if (!a) return;
         for (std::uint8_t c : a->categoriesDuTexte("boulangère, garde champêtre et capitaine de navire"_1252))
             EXPECT_LT(c, a->nombre());
     });

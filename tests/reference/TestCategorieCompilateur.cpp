@@ -48,7 +48,7 @@ TEST(CategorieDefinition, suitLaGrammaireDesLignes) {
     EXPECT_EQ(CategorieDefinition::lire(std::string(400, 'N') + "\r\n\tmot\r\n").longueurNomMaximale(), 255u);
 }
 
-TEST(CategorieCompilateur, unDoublonGardeLaDerniereCategorieEtAvertitUneFois) {
+TEST(CategorieCompilateur, unDoublonGardeLaDerniereCategorieEtAvertitUneFoisLaFormeDeriveeAussi) {
     std::string texte = "Bois\r\n\tsabotier\r\n\tmenuisier\r\nCuir\r\n\tSabotier\r\n\tMENUISIER\r\n\tsabotier\r\n";
     auto a = avertissements(texte);
     // Un message par mot qui change de catégorie, pas pour la forme dérivée ni le second « sabotier ».
@@ -57,15 +57,16 @@ TEST(CategorieCompilateur, unDoublonGardeLaDerniereCategorieEtAvertitUneFois) {
     auto automate = CategorieAutomate::lire(compiler(texte));
     ASSERT_TRUE(automate);
     EXPECT_EQ(automate->categoriesDuTexte("sabotière"_1252), std::vector<std::uint8_t>{1});
-}
-
-TEST(CategorieCompilateur, uneFormeDeriveeQuiRencontreUnMotCleExpliciteAvertit) {
-    auto a = avertissements("Marine\r\n\tmarin\r\nArmee\r\n\tmarine\r\n");
+    // Une forme dérivée qui rencontre un mot-clé explicite avertit ; les sources ne dérivent pas.
+    a = avertissements("Marine\r\n\tmarin\r\nArmee\r\n\tmarine\r\n");
     ASSERT_EQ(a.size(), 1u);
     EXPECT_EQ(a[0], "Attention : \"MARINE\" apparaît dans plusieurs catégories"_1252);
+    automate = CategorieAutomate::lire(compiler("Etat civil\r\n\tmarin\r\n", false));
+    ASSERT_TRUE(automate);
+    EXPECT_TRUE(automate->categoriesDuTexte("marine").empty());
 }
 
-TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissementNommant23) {
+TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissementNommant23EtPlusDe255Refusees) {
     auto a = avertissements(categoriesNumerotees(30));
     ASSERT_EQ(a.size(), 1u);
     EXPECT_EQ(a[0],
@@ -75,17 +76,8 @@ TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissemen
     ASSERT_TRUE(automate);
     EXPECT_EQ(automate->categoriesDuTexte("motbd"), std::vector<std::uint8_t>{29});
     EXPECT_TRUE(avertissements(categoriesNumerotees(23)).empty());
-}
-
-TEST(CategorieCompilateur, refusePlusDe255Categories) {
     EXPECT_NO_THROW(compiler(categoriesNumerotees(255)));
     EXPECT_THROW(compiler(categoriesNumerotees(256)), OperationImpossible);
-}
-
-TEST(CategorieCompilateur, lesSourcesNeDeriventPasDeFeminin) {
-    auto automate = CategorieAutomate::lire(compiler("Etat civil\r\n\tmarin\r\n", false));
-    ASSERT_TRUE(automate);
-    EXPECT_TRUE(automate->categoriesDuTexte("marine").empty());
 }
 
 // 50 000 octets de toutes valeurs, dont une ligne de 20 000 caractères que la recherche retrouve.

@@ -34,8 +34,8 @@ Chronologie bourbons(int premiere, int derniere) {
 }  // namespace
 
 // Le rang 0 veut dire « aucune chronologie » ; les autres sont des fichiers livrés, sous Chrono,
-// trouvés par leur nom exact.
-TEST(ChronologieListe, commenceParAucunPuisLesLivreesTrouveesParNomExact) {
+// trouvés par leur nom exact, et chargés pour les années de l'arbre.
+TEST(ChronologieListe, commenceParAucunPuisLesLivreesTrouveesParNomExactEtChargees) {
     DossiersEssai d;
     auto liste = ChronologieListe::livree();
     EXPECT_EQ(liste.entrees().at(0).nom, "(aucun)");
@@ -45,6 +45,15 @@ TEST(ChronologieListe, commenceParAucunPuisLesLivreesTrouveesParNomExact) {
     EXPECT_EQ(message, "La chronologie \"france\" n'existe pas");
     EXPECT_EQ(ChronologieListe::fichier({"Siècles"_1252, 1}), d.installation() / "Chrono" / "Chrono-Siècles.dwa");
     EXPECT_EQ(ChronologieListe::fichier({"Perso", 0}), d.configuration() / "Chrono-Perso.dwa");
+    // Les années viennent de l'année courante, dans l'ordre ; un fichier absent est inaccessible.
+    DossiersEssai::ecrire(d.installation() / "Chrono" / "Chrono-France.dwa", Chronologie::image(kBourbons));
+    for (auto [age1, age2] : {std::pair{100, 300}, {300, 100}}) {
+        auto c = Chronologie::charger({"France", 1}, age1, age2, 2000);
+        EXPECT_EQ(std::pair(c.premiereAnnee(), c.derniereAnnee()), std::pair(1700, 1900)) << age1;
+    }
+    auto absent = [] { Chronologie::charger({"Papes", 1}, 0, 300, 2000); };
+    EXPECT_EQ(messageDe(absent), "Fichier de chronologie inaccessible");
+    EXPECT_TRUE(Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000).vide());
 }
 
 // Le début est borné par le bas dans l'essai des bandes ; ici la fin, et rien dans les années.
@@ -54,15 +63,6 @@ TEST(Chronologie, borneLaPeriodeQuiDepasseLesAnneesDeLArbreEtSansPeriodeEstVide)
     for (const auto& p : c.periodes()) annees.insert(annees.end(), {p.debut, p.fin});
     EXPECT_EQ(annees, (std::vector<int>{1600, 1610, 1610, 1643, 1643, 1650}));
     EXPECT_TRUE(bourbons(1800, 1900).vide());
-}
-
-TEST(Chronologie, lesAnneesViennentDeLAnneeCouranteDansLOrdre) {
-    DossiersEssai d;
-    DossiersEssai::ecrire(d.installation() / "Chrono" / "Chrono-France.dwa", Chronologie::image(kBourbons));
-    for (auto [age1, age2] : {std::pair{100, 300}, {300, 100}}) {
-        auto c = Chronologie::charger({"France", 1}, age1, age2, 2000);
-        EXPECT_EQ(std::pair(c.premiereAnnee(), c.derniereAnnee()), std::pair(1700, 1900)) << age1;
-    }
 }
 
 // 64 unités par an depuis le haut (Y2) ; les périodes de même début sont décalées de 20.
@@ -124,13 +124,6 @@ TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
     for (auto& l : police.largeurs) l = 500;                               // 5 unités par caractère
     EXPECT_EQ(bourbons(1700, 1900).largeurLibelles(police), 10 * 5 + 90);  // « Directoire »
     EXPECT_EQ(bourbons(1000, 1100).largeurLibelles(police), 90);
-}
-
-TEST(Chronologie, unFichierAbsentEstInaccessibleMaisAucunNeLitRien) {
-    DossiersEssai d;
-    auto absent = [] { Chronologie::charger({"Papes", 1}, 0, 300, 2000); };
-    EXPECT_EQ(messageDe(absent), "Fichier de chronologie inaccessible");
-    EXPECT_TRUE(Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000).vide());
 }
 
 // Chaque coupe avant la fin de la dernière période utile donne le message, sans lire hors de l'image.

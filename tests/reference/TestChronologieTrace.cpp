@@ -2,6 +2,7 @@
 #include <zlib.h>
 
 #include <regex>
+#include <sstream>
 
 #include "TestCategorieDossiers.h"
 #include "render/EtatTrace.h"
@@ -60,25 +61,23 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     dessinerChronologie(c, surface, largeur, 0);
     EXPECT_EQ(surface.etat().couleurRemplissage, remplissage);
     surface.fermer();
-
     const std::string contenu = contenus(DossiersEssai::lire(fichier));
     const auto r = rectanglesPleins(contenu);
     ASSERT_EQ(r.size(), 3u) << contenu;
     // x = marge 352 ; y = marge + haut (les années anciennes en haut) ; hauteur = bas − haut ; en points (÷ 16).
     auto attendu = [&](std::int32_t haut, std::int32_t bas) {
-        auto pt = [](std::int32_t u) {
-            char t[32];
-            std::snprintf(t, sizeof t, "%g", u / 16.0);
-            return std::string(t);
-        };
-        return pt(352) + " " + pt(352 + haut) + " " + pt(largeur) + " " + pt(bas - haut);
+        std::ostringstream o;  // comme %g
+        o << 352 / 16.0 << ' ' << (352 + haut) / 16.0 << ' ' << largeur / 16.0 << ' ' << (bas - haut) / 16.0;
+        return o.str();
     };
-    EXPECT_EQ(r[0], attendu((1900 - 1715) * 64, (1900 - 1700) * 64 + 20));
-    EXPECT_EQ(r[1], attendu((1900 - 1774) * 64, (1900 - 1715) * 64 + 20));
-    EXPECT_EQ(r[2], attendu((1900 - 1720) * 64 - 20, (1900 - 1715) * 64));
-    EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
-    // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
-    EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
+    return pt(352) + " " + pt(352 + haut) + " " + pt(largeur) + " " + pt(bas - haut);
+};
+EXPECT_EQ(r[0], attendu((1900 - 1715) * 64, (1900 - 1700) * 64 + 20));
+EXPECT_EQ(r[1], attendu((1900 - 1774) * 64, (1900 - 1715) * 64 + 20));
+EXPECT_EQ(r[2], attendu((1900 - 1720) * 64 - 20, (1900 - 1715) * 64));
+EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
+// Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
+EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
 }
 
 // Même mise en place en pixels, par le rédacteur des blocs du graphique : x × 7 ÷ 100,
