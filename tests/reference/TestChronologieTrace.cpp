@@ -70,14 +70,12 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
         o << 352 / 16.0 << ' ' << (352 + haut) / 16.0 << ' ' << largeur / 16.0 << ' ' << (bas - haut) / 16.0;
         return o.str();
     };
-    return pt(352) + " " + pt(352 + haut) + " " + pt(largeur) + " " + pt(bas - haut);
-};
-EXPECT_EQ(r[0], attendu((1900 - 1715) * 64, (1900 - 1700) * 64 + 20));
-EXPECT_EQ(r[1], attendu((1900 - 1774) * 64, (1900 - 1715) * 64 + 20));
-EXPECT_EQ(r[2], attendu((1900 - 1720) * 64 - 20, (1900 - 1715) * 64));
-EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
-// Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
-EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
+    EXPECT_EQ(r[0], attendu((1900 - 1715) * 64, (1900 - 1700) * 64 + 20));
+    EXPECT_EQ(r[1], attendu((1900 - 1774) * 64, (1900 - 1715) * 64 + 20));
+    EXPECT_EQ(r[2], attendu((1900 - 1720) * 64 - 20, (1900 - 1715) * 64));
+    EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
+    // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
+    EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
 }
 
 // Même mise en place en pixels, par le rédacteur des blocs du graphique : x × 7 ÷ 100,
