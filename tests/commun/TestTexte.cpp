@@ -19,8 +19,7 @@ TEST(Texte1252, allerRetourUtf8SurLes256OctetsEtZone80) {
 }
 
 // U+4E2D (3 octets) et U+1F600 (4 octets), absents de Windows-1252 : un seul '?' chacun. Octets mal
-// formés (forme trop longue de '/', demi-codet UTF-16, séquence coupée) : un '?' par octet, la suite
-// relue normalement.
+// formés (forme trop longue de '/', demi-codet UTF-16, séquence coupée) : un '?' par octet, la suite relue normalement.
 TEST(Texte1252, depuisUtf8RemplaceParUnSeulPointDInterrogation) {
     EXPECT_EQ(depuisUtf8("a\344\270\255b\360\237\230\200c"), "a?b?c");
     EXPECT_EQ(depuisUtf8("\303A"), "?A");

@@ -63,8 +63,7 @@ TEST_F(CategoriesEssai, unFichierDeVersion403EstReconstruitDepuisLaDefinition) {
     EXPECT_EQ(DossiersEssai::lire(d.configuration() / "Metiers.dwa").substr(0, 2), "\xF5\x01");
 }
 
-// Sans aucun fichier, les messages nomment ce qui manque ; une définition de plus de 50 000
-// octets est refusée.
+// Sans aucun fichier, les messages nomment ce qui manque ; une définition de plus de 50 000 octets est refusée.
 TEST_F(CategoriesEssai, laDefinitionDeLUtilisateurPasseAvantLaReferenceEtEstBornee) {
     EXPECT_EQ(messageDe([] { Categories::charger(1); }),
               "Ouverture impossible du fichier " + (d.installation() / "SourcesRef.dwa").string());

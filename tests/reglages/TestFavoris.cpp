@@ -154,31 +154,7 @@ TEST(Favoris, fusionDesTroisListes) {
     EXPECT_EQ(favoriNomme(avant, ""), nullptr);   // un séparateur n'a pas de nom
 }
 
-TEST(Favoris, modifierRelitLeFichierEtLaisseLesAutresBlocs) {
-    DossierEssai dossier;
-    ReglagesFichier depart;
-    depart.favoris = {{"Fen\xEAtre", 1, {1}}};
-    enregistrerReglagesFichier(dossier.chemin(), kFamille, depart);
-    // Un autre programme ajoute un favori ; la modification suivante le voit.
-    modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) {
-        r.favoris.push_back({"Ligne", 2, {2}});
-    });
-    auto ecrit = modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) {
-        ASSERT_EQ(r.favoris.size(), 2u);
-        r.moi.cle = "MOI\x1fMOI";
-    });
-    EXPECT_EQ(ecrit, chargerReglagesFichier(dossier.chemin(), kFamille));
-    // Une modification qui échoue (des paramètres trop longs) n'écrit rien.
-    auto avant = essai::lireOctets(dossier / "Perso.dwa");
-    EXPECT_THROW(modifierReglagesFichier(dossier.chemin(), kFamille,
-                                         [](ReglagesFichier& r) {
-                                             r.favoris.push_back({"Trop", 1, Octets(Favori::kLimiteParametres + 1, 0)});
-                                         }),
-                 OperationImpossible);
-    EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa"), avant);
-}
-
-TEST(Favoris, deuxProgrammesQuiAjoutentEnMemeTempsNePerdentRien) {
+TEST(Favoris, deuxProgrammesQuiModifientEnMemeTempsNePerdentRienEtUnEchecNEcritRien) {
     DossierEssai dossier;
     auto ajouter = [&](char lettre) {
         for (int i = 0; i < 10; ++i)
@@ -192,6 +168,14 @@ TEST(Favoris, deuxProgrammesQuiAjoutentEnMemeTempsNePerdentRien) {
     ligne.join();
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kFamille).favoris.size(), 20u);
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Perso.dwa"});
+    // Une modification qui échoue (des paramètres trop longs) n'écrit rien.
+    auto avant = essai::lireOctets(dossier / "Perso.dwa");
+    EXPECT_THROW(modifierReglagesFichier(dossier.chemin(), kFamille,
+                                         [](ReglagesFichier& r) {
+                                             r.favoris.push_back({"Trop", 1, Octets(Favori::kLimiteParametres + 1, 0)});
+                                         }),
+                 OperationImpossible);
+    EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa"), avant);
 }
 
 }  // namespace

@@ -39,19 +39,16 @@ TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusSansDou
     FichiersRecents r;
     for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) r.retenir(c);
     const std::string complet = r.ecrire();
-    essai::pourChaqueTroncature(complet, [](const std::string& o) {
-        // La liste lue est gardée : parcourir celle d'un temporaire la lirait après sa destruction.
-        const FichiersRecents lus = FichiersRecents::lire(o);
-        for (const fs::path& p : lus.liste()) EXPECT_TRUE(p.is_absolute());
-    });
-    essai::pourDesOctetsAlteres(complet, 8, 500, 1, [](const std::string& o) {
-        const auto liste = FichiersRecents::lire(o).liste();
+    auto verifier = [](const std::string& o) {
+        const auto liste = FichiersRecents::lire(o).liste();  // copiée : celle d'un temporaire ne survit pas
         EXPECT_LE(liste.size(), 3u);
         for (std::size_t i = 0; i < liste.size(); ++i) {
             EXPECT_TRUE(liste[i].is_absolute());
             for (std::size_t j = 0; j < i; ++j) EXPECT_NE(liste[i], liste[j]);
         }
-    });
+    };
+    essai::pourChaqueTroncature(complet, verifier);
+    essai::pourDesOctetsAlteres(complet, 8, 500, 1, verifier);
 }
 
 TEST(FichiersRecents, seRangeDansLeDossierDeConfigurationSansTemporaire) {

@@ -12,14 +12,11 @@ namespace {
 std::vector<std::uint8_t> fichierUsage(int version, int nombreCompteurs) {
     std::vector<std::uint8_t> o = {static_cast<std::uint8_t>(version & 0xFF), static_cast<std::uint8_t>(version >> 8),
                                    1, 0x39, 0x30};  // 12345
-    for (int i = 0; i < nombreCompteurs; ++i) {
-        o.push_back(static_cast<std::uint8_t>(i + 1));
-        o.push_back(1);
-    }
+    for (int i = 0; i < nombreCompteurs; ++i) o.insert(o.end(), {static_cast<std::uint8_t>(i + 1), 1});
     return o;
 }
 
-TEST(CompteursUsage, ecritLaVersion504Avec44Compteurs) {
+TEST(CompteursUsage, ecritLaVersion504Avec44CompteursQuiSArretentA65535) {
     CompteursUsage c;
     c.avis = 1;
     c.personnesDernierFichier = 0x1234;
@@ -31,6 +28,9 @@ TEST(CompteursUsage, ecritLaVersion504Avec44Compteurs) {
               (std::vector<std::uint8_t>{0xF8, 1, 1, 0x34, 0x12, 7}));
     EXPECT_EQ(octets[92], 0xAB);
     EXPECT_EQ(lireCompteursUsage(octets), c);
+    c.compteurs[5] = 65534;  // compter s'arrête à 65535 et ignore un point inconnu
+    for (std::size_t point : {5u, 5u, 44u}) c.compter(point);
+    EXPECT_EQ(c.compteurs[5], 65535);
 }
 
 TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteursEtLesInconnuesSontRefusees) {
@@ -43,13 +43,6 @@ TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteursEtLesInconnuesSontRe
         EXPECT_FALSE(lireCompteursUsage(fichierUsage(version, nombre - 1)).has_value()) << version;
     }
     for (int inconnue : {505, 399, 0}) EXPECT_FALSE(lireCompteursUsage(fichierUsage(inconnue, 44)).has_value());
-}
-
-TEST(CompteursUsage, compterSArreteA65535EtIgnoreUnPointInconnu) {
-    CompteursUsage c;
-    c.compteurs[5] = 65534;
-    for (std::size_t point : {5u, 5u, 44u}) c.compter(point);
-    EXPECT_EQ(c.compteurs[5], 65535);
 }
 
 TEST(CompteursUsage, unFichierTronqueOuAltereNePlantePas) {
