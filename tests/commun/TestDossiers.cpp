@@ -11,7 +11,7 @@ namespace {
 namespace fs = std::filesystem;
 
 // Chaque essai tourne dans son propre processus : changer l'environnement n'atteint que lui.
-TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigEtDonneesSousLignaraDonnees) {
+TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigDonneesSousLignaraDonneesEtEchecSignale) {
     essai::DossierEssai racine;
     ::setenv("XDG_CONFIG_HOME", (racine / "xdg").c_str(), 1);
     EXPECT_EQ(dossierConfiguration(), racine / "xdg" / "lignara");
@@ -21,10 +21,6 @@ TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigEtDonneesSousLignaraDo
     EXPECT_EQ(dossierConfigurationAccessible(), racine / ".config" / "lignara");
     ::setenv("LIGNARA_DONNEES", racine.chemin().c_str(), 1);
     EXPECT_EQ(dossierInstallation(), racine.chemin());
-}
-
-TEST(Dossiers, unDossierDeConfigurationImpossibleACreerEstSignale) {
-    essai::DossierEssai racine;
     essai::ecrireFichier(racine / "fichier", "pas un dossier");
     ::setenv("XDG_CONFIG_HOME", (racine / "fichier").c_str(), 1);
     EXPECT_EQ(essai::messageDe([] { dossierConfigurationAccessible(); }),

@@ -16,7 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(FichierEntree, unTubeUnPeripheriqueOuUnDossierSontRefusesSansAttendre) {
+TEST(FichierEntree, refuseSansAttendreTubePeripheriqueEtDossierEtNeLitRienAuDelaDeLaTailleDOuverture) {
     essai::DossierEssai d;
     ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
     // Sans écrivain, ouvrir le tube en lecture bloquerait pour toujours.
@@ -28,11 +28,7 @@ TEST(FichierEntree, unTubeUnPeripheriqueOuUnDossierSontRefusesSansAttendre) {
     FichierEntree f;
     EXPECT_FALSE(f.ouvrir(d.chemin()));
     EXPECT_EQ(f.erreur(), EISDIR);
-}
-
-TEST(FichierEntree, neLitRienAuDelaDeLaTailleDOuvertureNiDeSaLimite) {
-    essai::DossierEssai d;
-    std::ofstream(d / "journal") << "12345";
+    essai::ecrireFichier(d / "journal", "12345");
     FichierEntree f;
     ASSERT_TRUE(f.ouvrir(d / "journal"));
     std::ofstream(d / "journal", std::ios::app) << "678";  // le fichier grandit après l'ouverture

@@ -57,25 +57,22 @@ TEST(FormaterDate, prefixesJourMoisEtDatesVidesSelonLesOptions) {
     for (const auto& c : cas) EXPECT_EQ(texte(c.date, c.options), c.attendu) << c.attendu;
 }
 
-TEST(FormaterDate, largeurMesureeEtDeuxPointsAuDelaDeLaLimite) {
+TEST(FormaterDate, largeurMesureeDansLaPoliceDonneeEtDeuxPointsAuDelaDeLaLimite) {
     const MetriquePolice p = policeDEssai();
     // « ca 3.7.1850 » : c, a, 3, 7, 1, 8, 5, 0 à 5 ; espace et deux points à 2,5 → 47,5 → 47.
     const DateGed d = date(DateVers, 3, 7, 1850);
     EXPECT_EQ(FormaterDate(d, FormatJourMois, 47, p).largeur, 47);  // le texte est dans la table ci-dessus
     const DateFormatee coupee = FormaterDate(d, FormatJourMois, 46, p);
-    EXPECT_EQ(coupee.texte, "..");
-    EXPECT_EQ(coupee.largeur, 5);
+    EXPECT_EQ(std::pair(coupee.texte, coupee.largeur), std::pair(std::string(".."), 5));
     EXPECT_EQ(FormaterDate(entre(1850, 1860), 0, 1000, p).largeur, 51);
-}
-
-TEST(FormaterDate, mesureDansLaPoliceDonneeSansLimiterLeTexteSeul) {
+    // Mesurée dans la police donnée ; le texte seul n'est pas limité.
     MetriquePolice large = policeDEssai();
     for (char c = '0'; c <= '9'; ++c) large.largeurs[static_cast<unsigned char>(c)] = 1000;
-    const DateGed d = date(DateSimple, 0, 0, 1850);
-    EXPECT_EQ(FormaterDate(d, 0, INT32_MAX, large).largeur, 40);
-    EXPECT_EQ(FormaterDate(d, 0, 39, large).texte, "..");
-    EXPECT_EQ(FormaterDate(d, 0, 39, policeDEssai()).texte, "1850");
-    for (const DateGed& e : {d, date(DateVers, 3, 7, 1850), entre(1850, 1860), date(DateApres, 0, 0, 0)})
+    const DateGed an = date(DateSimple, 0, 0, 1850);
+    EXPECT_EQ(FormaterDate(an, 0, INT32_MAX, large).largeur, 40);
+    EXPECT_EQ(FormaterDate(an, 0, 39, large).texte, "..");
+    EXPECT_EQ(FormaterDate(an, 0, 39, p).texte, "1850");
+    for (const DateGed& e : {an, date(DateVers, 3, 7, 1850), entre(1850, 1860), date(DateApres, 0, 0, 0)})
         for (unsigned options : {0u, 1u, 2u, 8u, 11u})
             EXPECT_EQ(texteDate(e, options), FormaterDate(e, options, INT32_MAX, large).texte) << options;
 }

@@ -17,18 +17,11 @@ using essai::fixture;
 // Octets d'un fichier écrit à la main, champ par champ.
 struct Octets {
     std::vector<std::uint8_t> v;
-    Octets& u8(int x) {
-        v.push_back(static_cast<std::uint8_t>(x));
-        return *this;
-    }
+    Octets& u8(int x) { return ajouter({static_cast<std::uint8_t>(x)}); }
     Octets& u16(int x) { return u8(x & 0xFF).u8(x >> 8); }
-    Octets& texte(const std::string& t) {
-        u8(static_cast<int>(t.size()));
-        v.insert(v.end(), t.begin(), t.end());
-        return *this;
-    }
-    Octets& ajouter(const Octets& o) {
-        v.insert(v.end(), o.v.begin(), o.v.end());
+    Octets& texte(const std::string& t) { return u8(static_cast<int>(t.size())).ajouter({t.begin(), t.end()}); }
+    Octets& ajouter(const std::vector<std::uint8_t>& o) {
+        v.insert(v.end(), o.begin(), o.end());
         return *this;
     }
 };
@@ -91,7 +84,7 @@ TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChange
 
 TEST(Configuration, laVersion500LitSesChampsEtDonneLesDefautsAuxAutres) {
     Octets o;
-    o.u16(500).texte("ancien.serveur").u8(1).u8(0).texte("/vieux.ged").ajouter(champsDuMilieu(false));
+    o.u16(500).texte("ancien.serveur").u8(1).u8(0).texte("/vieux.ged").ajouter(champsDuMilieu(false).v);
     auto c = lireConfiguration(o.v);
     ASSERT_TRUE(c.has_value());
     verifierChampsDuMilieu(*c);
@@ -105,7 +98,7 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     Octets signature;
     signature.u8(0).texte("Ligne un").texte("Ligne deux").u8(1).u8(2).u8(3);
     Octets v503;
-    v503.u16(503).u8(7).texte("s").u8(0).u8(1).texte("/a.ged").ajouter(champsDuMilieu(true)).ajouter(signature);
+    v503.u16(503).u8(7).texte("s").u8(0).u8(1).texte("/a.ged").ajouter(champsDuMilieu(true).v).ajouter(signature.v);
     auto c = lireConfiguration(v503.v);
     ASSERT_TRUE(c.has_value());
     verifierChampsDuMilieu(*c);
@@ -113,7 +106,7 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     EXPECT_EQ(c->couleurFondSignature, (CouleurRvb{1, 2, 3}));
     Octets v600;
     v600.u16(600).u8(1).texte("s").u8(0).u8(1).texte("/a.ged").texte("/photos");
-    v600.ajouter(champsDuMilieu(true)).ajouter(signature).texte("pdf").texte("txt").texte("rtf").texte("web");
+    v600.ajouter(champsDuMilieu(true).v).ajouter(signature.v).texte("pdf").texte("txt").texte("rtf").texte("web");
     c = lireConfiguration(v600.v);
     ASSERT_TRUE(c.has_value());
     EXPECT_EQ(c->dossierPhotos, "/photos");
