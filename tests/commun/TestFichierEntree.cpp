@@ -29,7 +29,6 @@ TEST(FichierEntree, refuseSansAttendreTubePeripheriqueEtDossierEtNeLitRienAuDela
     EXPECT_FALSE(f.ouvrir(d.chemin()));
     EXPECT_EQ(f.erreur(), EISDIR);
     essai::ecrireFichier(d / "journal", "12345");
-    FichierEntree f;
     ASSERT_TRUE(f.ouvrir(d / "journal"));
     std::ofstream(d / "journal", std::ios::app) << "678";  // le fichier grandit après l'ouverture
     EXPECT_EQ(f.taille(), 5u);
