@@ -72,7 +72,7 @@ protected:
 
 }  // namespace
 
-TEST_F(GrapheParenteEssai, profondeurEstLeNombreDeGenerationsDeDescendants) {
+TEST_F(GrapheParenteEssai, profondeurEstLeNombreDeGenerationsDeDescendantsEtUneUnionSansEnfantPrendLeMariPuisLaFemme) {
     BaseGenealogique base = construireFamilleEssai(dossier.chemin());
     ResultatGrapheParente r = construire(base, GrapheProfondeurs | GrapheConserver);
     ASSERT_EQ(r.profondeurs.size(), 14u);
@@ -89,6 +89,14 @@ TEST_F(GrapheParenteEssai, profondeurEstLeNombreDeGenerationsDeDescendants) {
     EXPECT_EQ(Numeros(g.predecesseurs(couple).begin(), g.predecesseurs(couple).end()), (Numeros{Pierre, Marie}));
     EXPECT_EQ(Numeros(g.successeurs(couple).begin(), g.successeurs(couple).end()), (Numeros{Luc, Lea}));
     EXPECT_EQ(g.nombreFeuilles(), 6u);  // Luc, Léa, Tom, Max, Ernest, Zoé
+    // Depuis Luc, l'union sans enfant de Max et Zoé prend le mari puis la femme.
+    r = construire(base, GrapheApparitions | GrapheConserver | GrapheProfondeurs, Luc);
+    const GrapheParente& h = *r.graphe;
+    ASSERT_EQ(h.nombreNoeuds(), 13u + 4u + 1u);
+    EXPECT_EQ(h.pere(18), Max);
+    EXPECT_EQ(h.mere(18), Zoe);
+    EXPECT_EQ(h.niveau(Max), 1);          // au-dessus de son union, sans génération de descendants
+    EXPECT_EQ(r.apparitions.size(), 4u);  // Pierre, Marie, Gaston, Berthe
 }
 
 TEST_F(GrapheParenteEssai, uneBoucleDeParenteNommeSesPersonnesEtLeursAscendants) {
@@ -215,11 +223,21 @@ TEST(GrapheParente, ordreDesLignesUnSeulConjointConnuVaEnSecondeEtUneLigneSeuleE
     EXPECT_TRUE(vide.lignes[1].empty());
 }
 
-TEST_F(GrapheParenteEssai, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois) {
-    ResultatGrapheParente r = construire(cousinsMaries(), GrapheDescendants);
+TEST_F(GrapheParenteEssai, descendantsEtAscendantsAtteintsParDeuxLigneesSontComptesJustes) {
+    const BaseGenealogique base = cousinsMaries();
+    ResultatGrapheParente r = construire(base, GrapheDescendants);
     EXPECT_FALSE(r.graphe);           // sans GrapheConserver, le graphe n'est pas gardé
     EXPECT_EQ(r.descendants[1], 6u);  // André, Bruno, Chloé, Cyril, Zoé, Zacharie
     EXPECT_EQ(r.descendants[3], 3u);  // Chloé, Zoé, Zacharie
+    // Apparitions des ascendants de la racine 9 : Guy et Gisèle par ses deux parents.
+    r = construire(base, GrapheApparitions | GrapheConserver, 9);
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> v;
+    for (const ApparitionAscendant& ap : r.apparitions) v.emplace_back(ap.personne, ap.nombre);
+    EXPECT_EQ(v, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{
+                     {1, 2}, {2, 2}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}));
+    // Union sans enfant : aucune ici ; la racine sans ascendant n'a pas de liste.
+    EXPECT_EQ(r.graphe->nombreNoeuds(), 10u + 4u);
+    EXPECT_TRUE(construire(base, GrapheApparitions, 1).apparitions.empty());
     DossierEssai d2;
     ResultatGrapheParente f = construire(construireFamilleEssai(d2.chemin()), GrapheDescendants);
     EXPECT_EQ(f.descendants[Gaston], 6u);
@@ -231,29 +249,6 @@ TEST_F(GrapheParenteEssai, descendantsAtteintsParDeuxLigneesNeComptentQuUneFois)
     ParametresGrapheParente p;
     p.options = GrapheDescendants;
     EXPECT_EQ(construireGrapheParente(import.base, p).descendants, (Numeros{0, 3, 3, 0, 0, 0, 0}));
-}
-
-TEST_F(GrapheParenteEssai, apparitionsDesAscendantsDeLaRacine) {
-    const BaseGenealogique base = cousinsMaries();
-    ResultatGrapheParente r = construire(base, GrapheApparitions | GrapheConserver, 9);
-    std::vector<std::pair<std::uint32_t, std::uint32_t>> v;
-    for (const ApparitionAscendant& ap : r.apparitions) v.emplace_back(ap.personne, ap.nombre);
-    EXPECT_EQ(v, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{
-                     {1, 2}, {2, 2}, {3, 1}, {4, 1}, {5, 1}, {6, 1}, {7, 1}, {8, 1}}));
-    // Union sans enfant : aucune ici ; la racine sans ascendant n'a pas de liste.
-    EXPECT_EQ(r.graphe->nombreNoeuds(), 10u + 4u);
-    EXPECT_TRUE(construire(base, GrapheApparitions, 1).apparitions.empty());
-}
-
-TEST_F(GrapheParenteEssai, lesUnionsSansEnfantPrennentLeMariPuisLaFemme) {
-    BaseGenealogique base = construireFamilleEssai(dossier.chemin());
-    ResultatGrapheParente r = construire(base, GrapheApparitions | GrapheConserver | GrapheProfondeurs, Luc);
-    const GrapheParente& g = *r.graphe;
-    ASSERT_EQ(g.nombreNoeuds(), 13u + 4u + 1u);
-    EXPECT_EQ(g.pere(18), Max);
-    EXPECT_EQ(g.mere(18), Zoe);
-    EXPECT_EQ(g.niveau(Max), 1);          // au-dessus de son union, sans génération de descendants
-    EXPECT_EQ(r.apparitions.size(), 4u);  // Pierre, Marie, Gaston, Berthe
 }
 
 TEST_F(GrapheParenteEssai, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {

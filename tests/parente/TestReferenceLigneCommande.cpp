@@ -34,14 +34,12 @@ TEST_F(ReferenceEssai, lIdentifiantGedcomDonneLaPersonneQuelQueSoitLOrdreDesCles
     EXPECT_EQ(echec("@I99@"), "Identifiant inconnu dans le fichier : @I99@");
 }
 
-TEST_F(ReferenceEssai, lesNomsSeComparentSansCasseNiAccentsEtLaDateDepartage) {
+TEST_F(ReferenceEssai, lesNomsSeComparentSansCasseNiAccentsEtLaDateDepartageLesHomonymes) {
     EXPECT_EQ(nomDe("paul /DUPONT/"), "Paul Dupont");
     EXPECT_EQ(nomDe("Emile /Leger/"), "Émile Léger"_1252);
     EXPECT_EQ(g_.personne("Jean /Dupont/ Jr 12/06/1950"), g_.personne("@I5@"));
     EXPECT_EQ(g_.personne("Paul /Dupont/ 1926"), g_.personne("@I3@"));
-}
-
-TEST_F(ReferenceEssai, desHomonymesSansDateSontListesAvecLeurIdentifiant) {
+    // Des homonymes sans date sont listés avec leur identifiant.
     EXPECT_EQ(echec("Jean /Dupont/"),
               "Plusieurs personnes répondent à « Jean /Dupont/ » :\n"
               "- Jean Dupont, né(e) 3.3.1900 (@I10@)\n"

@@ -91,24 +91,23 @@ TEST_F(CategoriesEssai, uneCompilationImpossibleLaisseLAncienFichierEntier) {
     EXPECT_EQ(DossiersEssai::lire(d.configuration() / "leurre"), avant);
 }
 
-TEST(CategoriesLivrees, lesProfessionsSeCompilentSansRemarqueEtClassentLesMetiersAnciens) {
-    auto definition = CategorieDefinition::lire(definitionLivree("MetiersRef.txt"));
-    EXPECT_LE(definition.noms().size(), 23u);  // toutes dans les arbres chromatiques
-    CategorieCompilateur compilateur(definition, true);
-    EXPECT_TRUE(compilateur.avertissements().empty());
-    auto a = *CategorieAutomate::lire(compilateur.image());
+// Les définitions livrées se compilent sans remarque, en 23 catégories au plus (toutes dans les
+// arbres chromatiques), et classent les métiers anciens et les abréviations des archives.
+TEST(CategoriesLivrees, professionsEtSourcesSeCompilentSansRemarqueEtClassentLesTextesAnciens) {
+    auto compiler = [](const char* nom, bool professions) {
+        CategorieCompilateur c(CategorieDefinition::lire(definitionLivree(nom)), professions);
+        EXPECT_TRUE(c.avertissements().empty()) << nom;
+        auto a = *CategorieAutomate::lire(c.image());
+        EXPECT_LE(a.nombre(), 23u) << nom;
+        return a;
+    };
+    auto a = compiler("MetiersRef.txt", true);
     for (const char* metier : {"laboureur", "brassier", "Cultivatrice"})
         EXPECT_EQ(nomsAccordes(a, metier), std::vector<std::string>{"Agriculture, élevage et pêche"}) << metier;
     EXPECT_EQ(nomsAccordes(a, "notaire royal"), std::vector<std::string>{"Justice, notariat et administration"});
     EXPECT_EQ(nomsAccordes(a, depuisUtf8("maréchal-ferrant")), std::vector<std::string>{"Métaux et forge"});
     EXPECT_EQ(nomsAccordes(a, "curé, vicaire"_1252), std::vector<std::string>{"Clergé et religion"});
-}
-
-TEST(CategoriesLivrees, lesSourcesSeCompilentSansRemarqueEtConnaissentLesAbreviations) {
-    auto definition = CategorieDefinition::lire(definitionLivree("SourcesRef.txt"));
-    CategorieCompilateur compilateur(definition, false);
-    EXPECT_TRUE(compilateur.avertissements().empty());
-    auto a = *CategorieAutomate::lire(compilateur.image());
+    a = compiler("SourcesRef.txt", false);
     EXPECT_EQ(nomsAccordes(a, "AD 35, BMS de Rennes"),
               (std::vector<std::string>{"Archives publiques et bibliothèques", "Registres paroissiaux"}));
     EXPECT_EQ(nomsAccordes(a, "registre matricule, classe 1912"), std::vector<std::string>{"Archives militaires"});

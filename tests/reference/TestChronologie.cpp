@@ -56,17 +56,8 @@ TEST(ChronologieListe, commenceParAucunPuisLesLivreesTrouveesParNomExactEtCharge
     EXPECT_TRUE(Chronologie::charger(ChronologieListe::livree().entrees()[0], 0, 300, 2000).vide());
 }
 
-// Le début est borné par le bas dans l'essai des bandes ; ici la fin, et rien dans les années.
-TEST(Chronologie, borneLaPeriodeQuiDepasseLesAnneesDeLArbreEtSansPeriodeEstVide) {
-    std::vector<int> annees;
-    const Chronologie c = bourbons(1600, 1650);
-    for (const auto& p : c.periodes()) annees.insert(annees.end(), {p.debut, p.fin});
-    EXPECT_EQ(annees, (std::vector<int>{1600, 1610, 1610, 1643, 1643, 1650}));
-    EXPECT_TRUE(bourbons(1800, 1900).vide());
-}
-
 // 64 unités par an depuis le haut (Y2) ; les périodes de même début sont décalées de 20.
-TEST(Chronologie, placeLesBandesEtDecaleCellesDeMemeDebut) {
+TEST(Chronologie, placeLesBandesBorneesAuxAnneesDeLArbreEtDecaleCellesDeMemeDebut) {
     auto b = bourbons(1700, 1900).bandes();
     ASSERT_EQ(b.size(), 6u);
     EXPECT_EQ(b[0].haut, (1900 - 1715) * 64);
@@ -75,11 +66,17 @@ TEST(Chronologie, placeLesBandesEtDecaleCellesDeMemeDebut) {
     EXPECT_EQ(b[3].bas, (1900 - 1792) * 64 + 20);   // Convention : premier du 1792
     EXPECT_EQ(b[4].haut, (1900 - 1792) * 64 - 20);  // Valmy : second du 1792
     EXPECT_EQ(b[5].haut, (1900 - 1799) * 64);       // Directoire : la série est finie
+    // Le début est borné ci-dessus ; ici la fin ; sans période dans les années de l'arbre : vide.
+    std::vector<int> annees;
+    const Chronologie c = bourbons(1600, 1650);
+    for (const auto& p : c.periodes()) annees.insert(annees.end(), {p.debut, p.fin});
+    EXPECT_EQ(annees, (std::vector<int>{1600, 1610, 1610, 1643, 1643, 1650}));
+    EXPECT_TRUE(bourbons(1800, 1900).vide());
 }
 
 // Un arbre qui remonte avant la première période : sa bande monte jusqu'en haut de l'arbre, son
 // libellé reste au milieu de la période. Au bas de l'arbre, les bornes ne passent pas sous zéro.
-TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriodeEtLaDerniereResteAuDessusDeZero) {
+TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriodeLaDerniereResteAuDessusDeZeroLesLibellesAuMilieu) {
     auto c =
         Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
     EXPECT_EQ(c.bandes().at(0).bas, (1700 - 1200) * 64 + 20);
@@ -89,10 +86,8 @@ TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriodeEtLaDerniereReste
     ASSERT_EQ(b.size(), 2u);
     EXPECT_EQ(b[1].haut, 0);
     EXPECT_EQ(b[1].bas, 0);
-}
-
-TEST(Chronologie, placeLesLibellesAuMilieuDeLeurPeriode) {
-    auto c = Chronologie::lire(
+    // Les libellés au milieu de leur période.
+    c = Chronologie::lire(
         Chronologie::image({periode(1700, 1800, "Siècle"), periode(1850, 1900, ""), periode(1900, 1900, "Fin")}), 1700,
         1900);
     auto l = c.libelles();

@@ -16,6 +16,11 @@ namespace {
 namespace fs = std::filesystem;
 using essai::DossierEssai;
 
+class ReglagesAbimesEssai : public ::testing::Test {
+protected:
+    DossierEssai dossier;
+};
+
 // Fin, dans config-603-complet.dwa, du serveur et de la police.
 constexpr std::size_t kFinServeur = 19, kFinPolice = 103;
 
@@ -48,8 +53,7 @@ TEST(ReglagesAbimes, unNomDePoliceAOctetNulEstRefuseSansPerdreLesAutresChamps) {
     EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));  // les signatures finissent dans le PDF
 }
 
-TEST(ReglagesAbimes, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {
-    DossierEssai dossier;
+TEST_F(ReglagesAbimesEssai, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {
     auto abime = essai::fixture("config-603-complet.dwa");
     abime.resize(150);
     essai::ecrireOctets(dossier / "Config.dwa", abime);
@@ -64,8 +68,7 @@ TEST(ReglagesAbimes, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {
     EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
 }
 
-TEST(ReglagesAbimes, desCompteursTronquesGardentLeurDebutEtSontMisDeCote) {
-    DossierEssai dossier;
+TEST_F(ReglagesAbimesEssai, desCompteursTronquesGardentLeurDebutEtSontMisDeCote) {
     CompteursUsage c;
     for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(100 + i);
     auto octets = ecrireCompteursUsage(c);
@@ -80,18 +83,15 @@ TEST(ReglagesAbimes, desCompteursTronquesGardentLeurDebutEtSontMisDeCote) {
     EXPECT_EQ(essai::lireOctets(dossier / "Usage.dwa.abime"), octets);
 }
 
-TEST(ReglagesAbimes, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateur) {
-    DossierEssai dossier;
+TEST_F(ReglagesAbimesEssai, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateur) {
     fs::create_directory(dossier / "depot");
     essai::ecrireOctets(dossier / "depot" / "Config.dwa", ecrireConfiguration(Configuration{}));
-    fs::permissions(dossier / "depot" / "Config.dwa", fs::perms{0640});
     fs::create_symlink(dossier / "depot" / "Config.dwa", dossier / "Config.dwa");
     Configuration c;
-    c.police = "Verdana";
+    c.police = "Verdana";  // les droits gardés sont essayés avec le rédacteur commun
     enregistrerConfiguration(c, dossier.chemin());
     EXPECT_TRUE(fs::is_symlink(dossier / "Config.dwa"));
     EXPECT_EQ(chargerConfiguration(dossier.chemin()).police, "Verdana");
-    EXPECT_EQ(fs::status(dossier / "depot" / "Config.dwa").permissions(), fs::perms{0640});
     // Un lien vers un tube (ou tout autre chose) : refusé avec un message qui nomme le chemin.
     ASSERT_EQ(::mkfifo((dossier / "tube").c_str(), 0600), 0);
     fs::create_symlink(dossier / "tube", dossier / "Usage.dwa");

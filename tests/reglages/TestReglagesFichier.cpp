@@ -30,18 +30,14 @@ ReglagesFichier reglagesBerthelot() {
 
 ReglagesFichier reglagesAutre() { return {ReglagesFichier::kPremiereLigneDiese, {}, {}, {}}; }
 
-TEST(ReglagesFichier, ecritDeuxFichiersOctetPourOctet) {
+// Sans fichier, puis pour tout chemin qui n'est pas exactement celui d'un bloc : les défauts.
+TEST(ReglagesFichier, ecritDeuxFichiersOctetPourOctetEtRetrouveChacunParSonCheminExact) {
     DossierEssai dossier;
+    EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), ReglagesFichier{});
     enregistrerReglagesFichier(dossier.chemin(), kBerthelot, reglagesBerthelot());
     enregistrerReglagesFichier(dossier.chemin(), kAutre, reglagesAutre());
     EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa"), fixture("perso-deux-fichiers.dwa"));
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Perso.dwa"});
-}
-
-TEST(ReglagesFichier, retrouveChaqueFichierParSonCheminExactSinonLesDefauts) {
-    DossierEssai dossier;
-    EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), ReglagesFichier{});  // sans fichier
-    essai::ecrireOctets(dossier / "Perso.dwa", fixture("perso-deux-fichiers.dwa"));
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), reglagesBerthelot());
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kAutre), reglagesAutre());
     for (const std::string& voisin :
@@ -126,19 +122,11 @@ TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedentEtDesOctetsAltere
     });
 }
 
-TEST(FichierPerso, refuseLesAutresVersions) {
-    auto octets = fixture("perso-deux-fichiers.dwa");
-    for (int version : {399, 601}) {
-        octets[0] = static_cast<std::uint8_t>(version & 0xFF);
-        octets[1] = static_cast<std::uint8_t>(version >> 8);
-        EXPECT_TRUE(FichierPerso::lire(octets).blocs().empty());
-    }
-}
-
-TEST(ReglagesFichier, metDeCoteUnFichierIllisibleAvantDeLEcraser) {
+TEST(ReglagesFichier, refuseLesAutresVersionsEtMetDeCoteLeFichierAvantDeLEcraser) {
     DossierEssai dossier;
     auto ancien = fixture("perso-deux-fichiers.dwa");
-    ancien[0] = 0x59;  // version 601
+    ancien[0] = 0x59;  // version 601 : les autres versions ne sont pas lues
+    EXPECT_TRUE(FichierPerso::lire(ancien).blocs().empty());
     essai::ecrireOctets(dossier / "Perso.dwa", ancien);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), ReglagesFichier{});
     enregistrerReglagesFichier(dossier.chemin(), kAutre, reglagesAutre());
