@@ -5,8 +5,7 @@
 #include "support/DossierEssai.h"
 #include "support/Message.h"
 
-namespace lignara {
-namespace {
+using namespace lignara;
 
 namespace fs = std::filesystem;
 
@@ -26,6 +25,3 @@ TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigDonneesSousLignaraDonn
     EXPECT_EQ(essai::messageDe([] { dossierConfigurationAccessible(); }),
               "Impossibilit\351 d'acc\351der au r\351pertoire de configuration");
 }
-
-}  // namespace
-}  // namespace lignara

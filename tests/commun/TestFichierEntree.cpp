@@ -11,8 +11,7 @@
 #include "commun/CauseErreur.h"
 #include "support/DossierEssai.h"
 
-namespace lignara {
-namespace {
+using namespace lignara;
 
 namespace fs = std::filesystem;
 
@@ -42,6 +41,3 @@ TEST(FichierEntree, refuseSansAttendreTubePeripheriqueEtDossierEtNeLitRienAuDela
     EXPECT_EQ(erreur, kErreurTropVolumineux);
     EXPECT_EQ(lireFichierEntier(d / "gros", 1000, &erreur)->size(), 1000u);
 }
-
-}  // namespace
-}  // namespace lignara

@@ -80,7 +80,7 @@ TEST_F(FichierTemporaireEssai, leNomSuitCeQuOnFaitDuFichier) {
     EXPECT_EQ(::close(fd), 0);
 }
 
-TEST_F(FichierTemporaireEssai, renommerRemplaceLaCibleEtUnLienSansLeSuivre) {
+TEST_F(FichierTemporaireEssai, renommerRemplaceLaCibleEtUnLienSansLeSuivreOuLaisseLeTemporaireAEffacer) {
     const fs::path visee = dossier_ / "visee";
     poser(visee, "à garder");
     const fs::path cible = dossier_ / "Config.dwa";
@@ -93,18 +93,16 @@ TEST_F(FichierTemporaireEssai, renommerRemplaceLaCibleEtUnLienSansLeSuivre) {
     EXPECT_EQ(lireFichier(cible), "neuf");
     EXPECT_EQ(lireFichier(visee), "à garder");
     EXPECT_EQ(dossier.noms().size(), 2u);  // le lien est remplacé, aucun temporaire ne reste
-}
-
-TEST_F(FichierTemporaireEssai, unRenommageImpossibleLaisseLeTemporaireAEffacer) {
+    // Un renommage impossible laisse le temporaire, effacé avec lui.
     fs::create_directory(dossier_ / "occupe");
     poser(dossier_ / "occupe" / "f", "x");
-    FichierTemporaire t;
-    ASSERT_TRUE(t.creer(dossier_, "x"));
-    const fs::path chemin = t.chemin();
-    ASSERT_TRUE(t.fermer());
-    EXPECT_FALSE(t.renommer(dossier_ / "occupe"));
-    EXPECT_EQ(t.chemin(), chemin);
-    t = FichierTemporaire();
+    FichierTemporaire occupe;
+    ASSERT_TRUE(occupe.creer(dossier_, "x"));
+    const fs::path chemin = occupe.chemin();
+    ASSERT_TRUE(occupe.fermer());
+    EXPECT_FALSE(occupe.renommer(dossier_ / "occupe"));
+    EXPECT_EQ(occupe.chemin(), chemin);
+    occupe = FichierTemporaire();
     EXPECT_FALSE(fs::exists(chemin));
 }
 

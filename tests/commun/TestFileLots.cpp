@@ -5,8 +5,7 @@
 
 #include "commun/FileLots.h"
 
-namespace lignara {
-namespace {
+using namespace lignara;
 
 // La file entre les fils : ordre gardé, producteur bloqué libéré quand le consommateur renonce,
 // exception du producteur relevée chez le consommateur après les lots déjà déposés.
@@ -42,6 +41,3 @@ TEST(FileLots, gardeLOrdreLibereLeProducteurEtTransmetSonErreur) {
     EXPECT_EQ(fautive.prendre(), 7);
     EXPECT_THROW(fautive.prendre(), std::runtime_error);
 }
-
-}  // namespace
-}  // namespace lignara

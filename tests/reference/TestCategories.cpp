@@ -40,7 +40,7 @@ TEST_F(CategoriesEssai, chargeLeFichierDeLUtilisateurAvantCeluiDeReference) {
     EXPECT_TRUE(std::filesystem::exists(d.configuration() / "Metiers.dwa"));
 }
 
-TEST_F(CategoriesEssai, unFichierDUneAutreVersionOuTronqueEstIncorrect) {
+TEST_F(CategoriesEssai, unFichierDUneAutreVersionOuTronqueEstIncorrectSaufEn403QuiEstReconstruit) {
     DossiersEssai::ecrire(d.configuration() / "Metiers.dwa", std::string("\xF6\x01\x06\x00\x00\x00", 6));
     EXPECT_EQ(messageDe([] { Categories::charger(0); }),
               "Fichier des catégories professionnelles incorrect\nVous devez le reconstruire"_1252);
@@ -54,9 +54,7 @@ TEST_F(CategoriesEssai, unFichierDUneAutreVersionOuTronqueEstIncorrect) {
                   "Fichier des catégories de sources incorrect\nVous devez le reconstruire"_1252);
         EXPECT_EQ(e.genre(), Categories::kSources);
     }
-}
-
-TEST_F(CategoriesEssai, unFichierDeVersion403EstReconstruitDepuisLaDefinition) {
+    // Sauf en version 403 : il est reconstruit depuis la définition.
     DossiersEssai::ecrire(d.configuration() / "Metiers.txt", "Forge\r\n\tforgeron\r\n");
     DossiersEssai::ecrire(d.configuration() / "Metiers.dwa", std::string("\x93\x01\x00\x00", 4));
     EXPECT_EQ(Categories::charger(0).categoriesDuTexte("forgeronne"), std::vector<std::uint8_t>{0});
@@ -117,11 +115,8 @@ TEST(CategoriesLivrees, professionsEtSourcesSeCompilentSansRemarqueEtClassentLes
 TEST(CommandeCategories, testerAfficheUneCategorieParLigneEtRienQuandAucune) {
     DossiersEssai d;
     Categories::compilerVers(Categories::compileReference(0), 0, "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);
-    auto executer = [](const std::string& texte) {
-        const essai::SortieProgramme s =
-            essai::lancerProgramme("categories tester professions " + essai::cite(texte) + " 2>/dev/null");
-        return std::make_pair(s.texte, s.code);
-    };
-    EXPECT_EQ(executer("Marine, sabotière et marin"), std::make_pair(std::string("Marine\nBois\n"), 0));
-    EXPECT_EQ(executer("notaire"), std::make_pair(std::string(), 0));
+    const auto s = essai::lancerProgramme("categories tester professions " + essai::cite("Marine, sabotière et marin") +
+                                          " 2>/dev/null");
+    EXPECT_EQ(std::pair(s.texte, s.code), std::pair(std::string("Marine\nBois\n"), 0));
+    EXPECT_EQ(essai::lancerProgramme("categories tester professions notaire 2>/dev/null").texte, "");
 }

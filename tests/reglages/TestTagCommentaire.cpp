@@ -4,8 +4,7 @@
 
 #include "commun/Texte.h"
 
-namespace lignara {
-namespace {
+using namespace lignara;
 
 TEST(TagCommentaire, laSaisieEstCoupeeAuPremierEspacePuisA24Caracteres) {
     EXPECT_EQ(tagCommentaireSaisi("_COMM et la suite"), "_COMM");
@@ -19,6 +18,3 @@ TEST(TagCommentaire, refuseEnLeNommantUnTagDejaLuPourLesPersonnesCasseIgnoree) {
               "Le tag \"OCCU\" ne peut pas être utilisé pour les commentaires\ncar il est déjà pris "
               "en compte dans la description d'un individu."_1252);
 }
-
-}  // namespace
-}  // namespace lignara
