@@ -66,7 +66,7 @@ TEST_F(EcritureFichierEssai, refuseUnLienSymboliqueSansToucherNiLeLienNiSaCible)
     EXPECT_THROW(ecrireFichier(d / "lien", "x"), OperationImpossible);
 }
 
-TEST_F(EcritureFichierEssai, suitUnLienDeReglagesJusquAUnFichierALUtilisateurEnGardantSesDroits) {
+TEST_F(EcritureFichierEssai, suitUnLienDeReglagesJusquAUnFichierALUtilisateurEnGardantSesDroitsPasAutrement) {
     fs::create_directory(d / "depot");
     poser(d / "depot" / "Config.dwa", "ancien");
     ::chmod((d / "depot" / "Config.dwa").c_str(), 0604);
@@ -77,9 +77,6 @@ TEST_F(EcritureFichierEssai, suitUnLienDeReglagesJusquAUnFichierALUtilisateurEnG
     EXPECT_TRUE(fs::is_symlink(d / "Config.dwa"));
     EXPECT_EQ(lireFichier(d / "depot" / "Config.dwa"), "nouveau");
     EXPECT_EQ(mode(d / "depot" / "Config.dwa"), 0604u);
-}
-
-TEST_F(EcritureFichierEssai, unLienDeReglagesVersAutreChoseQuUnFichierALUtilisateurEstRefuse) {
     // Un lien cassé n'est pas suivi jusqu'à créer sa cible (un lien vers un tube : voir les réglages).
     fs::create_symlink(d / "absent", d / "casse");
     EcritureFichier casse;
@@ -90,9 +87,9 @@ TEST_F(EcritureFichierEssai, unLienDeReglagesVersAutreChoseQuUnFichierALUtilisat
     poser(d / "autrui", "à lui");
     if (::chown((d / "autrui").c_str(), 4242, 4242) != 0) GTEST_SKIP() << "chown impossible sans privilèges";
     fs::create_symlink(d / "autrui", d / "versAutrui");
-    EcritureFichier f;
-    EXPECT_FALSE(f.ouvrir(d / "versAutrui", Liens::versFichierAMoi));
-    EXPECT_EQ(f.erreur(), kErreurFichierDAutrui);
+    EcritureFichier autrui;
+    EXPECT_FALSE(autrui.ouvrir(d / "versAutrui", Liens::versFichierAMoi));
+    EXPECT_EQ(autrui.erreur(), kErreurFichierDAutrui);
     EXPECT_EQ(lireFichier(d / "autrui"), "à lui");
 }
 

@@ -65,13 +65,11 @@ TEST(DateRepublicaine, convertitLesJoursConnusEtLesAnneesSextiles) {
     EXPECT_EQ(d.annee, 1799);
 }
 
-TEST(DateRepublicaine, refuseLesDatesImpossibles) {
+TEST(DateRepublicaine, refuseLesDatesImpossiblesSelonLesSextilesEtLaLongueurDesMois) {
     for (const char* t : {"6 COMP AN II", "6 COMP AN IV", "31 VEND AN II", "7 COMP AN III", "1 VEND" /* pas d'an 0 */,
                           "1 VEND AN", "1 VEND 500 B.C.", "1 VEND IIIIIIV" /* −1 lu de droite à gauche */, "1/14/4"})
         EXPECT_TRUE(echoue(t)) << t;
-}
-
-TEST(DateRepublicaine, sextilesEtLongueurDesMois) {
+    // Années sextiles, longueur des mois, et chaque an qui suit le précédent.
     for (int an : {3, 7, 11}) EXPECT_TRUE(anRepublicainSextile(an)) << an;
     EXPECT_FALSE(anRepublicainSextile(4));
     EXPECT_EQ(joursDuMoisRepublicain(13, 2), 5);

@@ -34,14 +34,6 @@ std::string contenus(const std::string& pdf) {
     return tout;
 }
 
-std::vector<std::string> rectanglesPleins(const std::string& contenu) {
-    std::vector<std::string> r;
-    std::regex motif("(-?[0-9.]+ -?[0-9.]+ -?[0-9.]+ -?[0-9.]+) re f");
-    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), motif); it != std::sregex_iterator(); ++it)
-        r.push_back((*it)[1].str());
-    return r;
-}
-
 }  // namespace
 
 // 1700–1900, marges de 352 : une bande par période, la seconde du même début 20 unités plus haut,
@@ -62,7 +54,11 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     EXPECT_EQ(surface.etat().couleurRemplissage, remplissage);
     surface.fermer();
     const std::string contenu = contenus(DossiersEssai::lire(fichier));
-    const auto r = rectanglesPleins(contenu);
+    const std::regex rectanglePlein("(-?[0-9.]+ -?[0-9.]+ -?[0-9.]+ -?[0-9.]+) re f");
+    std::vector<std::string> r;
+    for (auto it = std::sregex_iterator(contenu.begin(), contenu.end(), rectanglePlein); it != std::sregex_iterator();
+         ++it)
+        r.push_back((*it)[1].str());
     ASSERT_EQ(r.size(), 3u) << contenu;
     // x = marge 352 ; y = marge + haut (les années anciennes en haut) ; hauteur = bas − haut ; en points (÷ 16).
     auto attendu = [&](std::int32_t haut, std::int32_t bas) {

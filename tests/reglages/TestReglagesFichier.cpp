@@ -87,17 +87,6 @@ TEST(ReglagesFichier, unBlocIllisibleEstRefuseEtLeTagTient24CaracteresEtSonZero)
     EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
 }
 
-TEST(ReglagesFichier, uneListeDeFavorisAbimeeEstVideeSansPerdreLeResteDuBloc) {
-    auto bloc = ecrireReglagesFichier(reglagesBerthelot());
-    bloc.resize(bloc.size() - 1);  // le séparateur perd un octet de sa longueur
-    bool abimes = false;
-    auto lu = lireReglagesFichier(bloc, 600, &abimes);
-    ASSERT_TRUE(lu.has_value());
-    EXPECT_TRUE(abimes);
-    EXPECT_EQ(lu->moi, reglagesBerthelot().moi);
-    EXPECT_TRUE(lu->favoris.empty());
-}
-
 TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedentEtDesOctetsAlteresRestentBornes) {
     const auto complet = fixture("perso-deux-fichiers.dwa");
     const auto original = FichierPerso::lire(complet);
