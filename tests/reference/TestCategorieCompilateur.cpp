@@ -54,16 +54,14 @@ TEST(CategorieCompilateur, unDoublonGardeLaDerniereCategorieEtAvertitUneFoisLaFo
     // Un message par mot qui change de catégorie, pas pour la forme dérivée ni le second « sabotier ».
     ASSERT_EQ(a.size(), 2u);
     EXPECT_EQ(a[1], "Attention : \"MENUISIER\" apparaît dans plusieurs catégories"_1252);
-    auto automate = CategorieAutomate::lire(compiler(texte));
-    ASSERT_TRUE(automate);
-    EXPECT_EQ(automate->categoriesDuTexte("sabotière"_1252), std::vector<std::uint8_t>{1});
+    auto automate = CategorieAutomate::lire(compiler(texte)).value();
+    EXPECT_EQ(automate.categoriesDuTexte("sabotière"_1252), std::vector<std::uint8_t>{1});
     // Une forme dérivée qui rencontre un mot-clé explicite avertit ; les sources ne dérivent pas.
     a = avertissements("Marine\r\n\tmarin\r\nArmee\r\n\tmarine\r\n");
     ASSERT_EQ(a.size(), 1u);
     EXPECT_EQ(a[0], "Attention : \"MARINE\" apparaît dans plusieurs catégories"_1252);
-    automate = CategorieAutomate::lire(compiler("Etat civil\r\n\tmarin\r\n", false));
-    ASSERT_TRUE(automate);
-    EXPECT_TRUE(automate->categoriesDuTexte("marine").empty());
+    automate = CategorieAutomate::lire(compiler("Etat civil\r\n\tmarin\r\n", false)).value();
+    EXPECT_TRUE(automate.categoriesDuTexte("marine").empty());
 }
 
 TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissementNommant23EtPlusDe255Refusees) {
@@ -72,9 +70,8 @@ TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissemen
     EXPECT_EQ(a[0],
               "ATTENTION : le nombre de catégories est trop élevé.\nSeules les 23 premières catégories "
               "seront prises en compte\ndans les arbres chromatiques."_1252);
-    auto automate = CategorieAutomate::lire(compiler(categoriesNumerotees(30)));
-    ASSERT_TRUE(automate);
-    EXPECT_EQ(automate->categoriesDuTexte("motbd"), std::vector<std::uint8_t>{29});
+    auto automate = CategorieAutomate::lire(compiler(categoriesNumerotees(30))).value();
+    EXPECT_EQ(automate.categoriesDuTexte("motbd"), std::vector<std::uint8_t>{29});
     EXPECT_TRUE(avertissements(categoriesNumerotees(23)).empty());
     EXPECT_NO_THROW(compiler(categoriesNumerotees(255)));
     EXPECT_THROW(compiler(categoriesNumerotees(256)), OperationImpossible);
@@ -90,7 +87,6 @@ TEST(CategorieCompilateur, compileUneDefinitionDe50000OctetsBizarres) {
     }
     texte.resize(50000);
     CategorieCompilateur compilateur(CategorieDefinition::lire(texte), true);
-    auto automate = CategorieAutomate::lire(compilateur.image());
-    ASSERT_TRUE(automate);
-    EXPECT_EQ(automate->categoriesDuTexte(" " + std::string(20000, 'Z') + "."), std::vector<std::uint8_t>{0});
+    auto automate = CategorieAutomate::lire(compilateur.image()).value();
+    EXPECT_EQ(automate.categoriesDuTexte(" " + std::string(20000, 'Z') + "."), std::vector<std::uint8_t>{0});
 }

@@ -57,18 +57,17 @@ TEST(Configuration, ecritLesDefautsALOctet) {
 // égaux sont vérifiés à part, pour qu'un échange fait à la lecture et à l'écriture ne passe pas.
 TEST(Configuration, relitLeFichierCompletEtLeReecritALOctet) {
     const auto octets = fixture("config-603-complet.dwa");
-    auto lue = lireConfiguration(octets);
-    ASSERT_TRUE(lue.has_value());
-    EXPECT_EQ(lue->formatPapier, kFormatNonPagine);  // A4 paysage enregistré
-    EXPECT_EQ(lue->pays(), "BE");
-    EXPECT_EQ(lue->ligneSignature1, "Marie Berthelot — généalogiste"_1252);
-    EXPECT_EQ((std::array{lue->margeHaut, lue->margeBas, lue->margeGauche, lue->margeDroite}),
+    auto lue = lireConfiguration(octets).value();
+    EXPECT_EQ(lue.formatPapier, kFormatNonPagine);  // A4 paysage enregistré
+    EXPECT_EQ(lue.pays(), "BE");
+    EXPECT_EQ(lue.ligneSignature1, "Marie Berthelot — généalogiste"_1252);
+    EXPECT_EQ((std::array{lue.margeHaut, lue.margeBas, lue.margeGauche, lue.margeDroite}),
               (std::array<std::uint16_t, 4>{528, 176, 362, 452}));
-    EXPECT_EQ((std::array{lue->donneesArbreAscendant, lue->donneesArbreDescendant, lue->donneesProches}),
+    EXPECT_EQ((std::array{lue.donneesArbreAscendant, lue.donneesArbreDescendant, lue.donneesProches}),
               (std::array<std::uint8_t, 3>{62, 61, 13}));
-    EXPECT_EQ(lue->afficheurs[3], "/usr/bin/firefox");
-    lue->formatPapier = 1712;
-    EXPECT_EQ(ecrireConfiguration(*lue), octets);
+    EXPECT_EQ(lue.afficheurs[3], "/usr/bin/firefox");
+    lue.formatPapier = 1712;
+    EXPECT_EQ(ecrireConfiguration(lue), octets);
 }
 
 // Le format rangé est celui de la ligne de commande ; la fenêtre réécrit le rangé sans le changer.
@@ -76,22 +75,20 @@ TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChange
     Configuration c;
     c.papierLigneCommande = 1707;
     c.formatPapier = 1712;  // choisi au menu de la fenêtre
-    auto relue = lireConfiguration(ecrireConfiguration(c));
-    ASSERT_TRUE(relue.has_value());
-    EXPECT_EQ(relue->papierLigneCommande, 1707);
-    EXPECT_EQ(relue->formatPapier, kFormatNonPagine);
+    auto relue = lireConfiguration(ecrireConfiguration(c)).value();
+    EXPECT_EQ(relue.papierLigneCommande, 1707);
+    EXPECT_EQ(relue.formatPapier, kFormatNonPagine);
 }
 
 TEST(Configuration, laVersion500LitSesChampsEtDonneLesDefautsAuxAutres) {
     Octets o;
     o.u16(500).texte("ancien.serveur").u8(1).u8(0).texte("/vieux.ged").ajouter(champsDuMilieu(false).v);
-    auto c = lireConfiguration(o.v);
-    ASSERT_TRUE(c.has_value());
-    verifierChampsDuMilieu(*c);
-    EXPECT_EQ(c->compressionTableaux, 150);                  // celle des listes, avant 501
-    EXPECT_EQ(c->avisNouvellesVersions, kTexteVersionAvis);  // l'ancienne case était cochée
-    EXPECT_EQ(c->fichierParDefaut, "/vieux.ged");
-    EXPECT_EQ(c->couleurFondSignature, Configuration{}.couleurFondSignature);
+    auto c = lireConfiguration(o.v).value();
+    verifierChampsDuMilieu(c);
+    EXPECT_EQ(c.compressionTableaux, 150);                  // celle des listes, avant 501
+    EXPECT_EQ(c.avisNouvellesVersions, kTexteVersionAvis);  // l'ancienne case était cochée
+    EXPECT_EQ(c.fichierParDefaut, "/vieux.ged");
+    EXPECT_EQ(c.couleurFondSignature, Configuration{}.couleurFondSignature);
 }
 
 TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
@@ -99,18 +96,16 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     signature.u8(0).texte("Ligne un").texte("Ligne deux").u8(1).u8(2).u8(3);
     Octets v503;
     v503.u16(503).u8(7).texte("s").u8(0).u8(1).texte("/a.ged").ajouter(champsDuMilieu(true).v).ajouter(signature.v);
-    auto c = lireConfiguration(v503.v);
-    ASSERT_TRUE(c.has_value());
-    verifierChampsDuMilieu(*c);
-    EXPECT_EQ(c->compressionTableaux, 170);
-    EXPECT_EQ(c->couleurFondSignature, (CouleurRvb{1, 2, 3}));
+    auto c = lireConfiguration(v503.v).value();
+    verifierChampsDuMilieu(c);
+    EXPECT_EQ(c.compressionTableaux, 170);
+    EXPECT_EQ(c.couleurFondSignature, (CouleurRvb{1, 2, 3}));
     Octets v600;
     v600.u16(600).u8(1).texte("s").u8(0).u8(1).texte("/a.ged").texte("/photos");
     v600.ajouter(champsDuMilieu(true).v).ajouter(signature.v).texte("pdf").texte("txt").texte("rtf").texte("web");
-    c = lireConfiguration(v600.v);
-    ASSERT_TRUE(c.has_value());
-    EXPECT_EQ(c->dossierPhotos, "/photos");
-    EXPECT_EQ(c->afficheurs[kAfficheurWeb], "web");
+    c = lireConfiguration(v600.v).value();
+    EXPECT_EQ(c.dossierPhotos, "/photos");
+    EXPECT_EQ(c.afficheurs[kAfficheurWeb], "web");
 }
 
 TEST(Configuration, refuseLesVersionsHorsDe401A603) {
@@ -140,12 +135,11 @@ TEST(Configuration, coupeALEcritureLesTextesTropLongs) {
     c.police = std::string(40, 'p');
     c.afficheurs[kAfficheurPdf] = std::string(256, 'a');
     c.afficheurs[kAfficheurRtf] = std::string(255, 'r');
-    auto lue = lireConfiguration(ecrireConfiguration(c));
-    ASSERT_TRUE(lue.has_value());
-    EXPECT_EQ(lue->police, std::string(31, 'p'));
+    auto lue = lireConfiguration(ecrireConfiguration(c)).value();
+    EXPECT_EQ(lue.police, std::string(31, 'p'));
     // Un chemin que l'octet de longueur ne peut tenir n'est pas coupé en un autre chemin.
-    EXPECT_EQ(lue->afficheurs[kAfficheurPdf], "");
-    EXPECT_EQ(lue->afficheurs[kAfficheurRtf], std::string(255, 'r'));
+    EXPECT_EQ(lue.afficheurs[kAfficheurPdf], "");
+    EXPECT_EQ(lue.afficheurs[kAfficheurRtf], std::string(255, 'r'));
 }
 
 TEST(Configuration, borneLesChampsNumeriquesSaisis) {
@@ -167,14 +161,13 @@ TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
     o.u8(1);
     for (int i = 0; i < 15; ++i) o.u8(0);
     o.u8(1).texte("").texte("").u8(0).u8(0).u8(0).texte("").texte("").texte("").texte("");
-    auto c = lireConfiguration(o.v);
-    ASSERT_TRUE(c.has_value());
-    EXPECT_EQ(c->papierLigneCommande, kFormatNonPagine);  // 9999 n'est pas un format
-    EXPECT_EQ(c->compressionArbres, 10);
-    EXPECT_EQ(c->espaceMinimal, 99);
-    EXPECT_EQ(millimetresDeMarge(c->margeGauche), 99);
-    EXPECT_EQ(c->pays(), "FR");
-    EXPECT_EQ(c->donneesTableauAscendant, 3);
+    auto c = lireConfiguration(o.v).value();
+    EXPECT_EQ(c.papierLigneCommande, kFormatNonPagine);  // 9999 n'est pas un format
+    EXPECT_EQ(c.compressionArbres, 10);
+    EXPECT_EQ(c.espaceMinimal, 99);
+    EXPECT_EQ(millimetresDeMarge(c.margeGauche), 99);
+    EXPECT_EQ(c.pays(), "FR");
+    EXPECT_EQ(c.donneesTableauAscendant, 3);
 }
 
 TEST(Configuration, fixerPaysNAccepteQueDeuxMajuscules) {
