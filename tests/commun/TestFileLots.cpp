@@ -7,8 +7,7 @@
 
 using namespace lignara;
 
-// La file entre les fils : ordre gardé, producteur bloqué libéré quand le consommateur renonce,
-// exception du producteur relevée chez le consommateur après les lots déjà déposés.
+// Producteur bloqué libéré quand le consommateur renonce ; son exception relevée après ses lots.
 TEST(FileLots, gardeLOrdreLibereLeProducteurEtTransmetSonErreur) {
     FileLots<int> file(2);
     std::thread producteur([&] {

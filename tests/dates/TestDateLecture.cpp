@@ -53,9 +53,8 @@ TEST(LireDate, entreDeuxAnneesRemisesDansLOrdreEtSeulementElles) {
         EXPECT_TRUE(echoue(t));
 }
 
-// Une forme par règle : séparateurs, mois en toutes lettres ou abrégés (MARS n'est pas MAR suivi de S),
-// accents pliés (È compris), qualificatifs anglais et français, double datation (la première année,
-// la suite ignorée), ères, bornes, échappements de calendrier ; sans année : date absente, sans faute.
+// Une forme par règle (MARS n'est pas MAR suivi de S ; È plié ; double datation : la première année) ;
+// sans année : date absente, sans faute.
 TEST(LireDate, jourMoisEtQualificatifsEnToutesSesFormesEtEstimeesALaPremierePasse) {
     const DateGed d12 = date(DateSimple, 12, 1, 1850);
     verifier({{"12/01/1850", d12},

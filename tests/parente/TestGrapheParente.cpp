@@ -153,9 +153,8 @@ TEST_F(GrapheParenteEssai, demiFrereEtDemiSoeurMariesOntUnSommetPersonneEtDeuxCo
     EXPECT_EQ(c.base, 6u);
 }
 
-// Cousins germains doubles (deux frères ont épousé deux sœurs, leurs enfants s'épousent) : deux
-// boucles qui partagent leur base. Le parcours n'en garde qu'une par arête hors de son arbre ; les
-// deux cas doivent pourtant y être, chacun au sommet d'un couple de grands-parents.
+// Cousins germains doubles : deux boucles de même base ; le parcours n'en garde qu'une par arête
+// hors de son arbre, les deux cas doivent pourtant y être, chacun au sommet de ses grands-parents.
 TEST_F(GrapheParenteEssai, cousinsGermainsDoublesDonnentDeuxCas) {
     personnes("MFMFMFMFMFM", 5);
     a.couple(1, 2, {5, 7});  // deux frères

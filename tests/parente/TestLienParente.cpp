@@ -32,7 +32,6 @@ protected:
 
 }  // namespace
 
-// Rangées du tableau (−1 : case vide) et longueurs des deux lignées pour chaque sorte de lien.
 TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangees) {
     struct {
         std::uint32_t a, b, ancetre, premiere, seconde;  // ancêtre 0 : entre conjoints, sans objet

@@ -62,8 +62,7 @@ TEST(CategorieAutomate, refuseUneVersionAutreQue501EtChaqueTroncature) {
     EXPECT_FALSE(CategorieAutomate::lire(octets));
 }
 
-// Un octet inversé peut donner un fichier encore valable (autre catégorie, autre lettre) ; la
-// lecture et la recherche ne doivent jamais sortir de l'image ni tourner sans fin.
+// Un fichier encore valable après inversion : lecture et recherche restent dans l'image, et finissent.
 TEST(CategorieAutomate, resisteAuxOctetsInverses) {
     int refuses = 0;
     essai::pourDesOctetsAlteres(image(), 20261206, 2000, 1, [&](const std::vector<std::uint8_t>& abime) {

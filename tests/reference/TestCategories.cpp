@@ -111,7 +111,6 @@ TEST(CategoriesLivrees, professionsEtSourcesSeCompilentSansRemarqueEtClassentLes
     EXPECT_EQ(nomsAccordes(a, "registre matricule, classe 1912"), std::vector<std::string>{"Archives militaires"});
 }
 
-// Le programme : la commande relit le fichier de référence du dossier d'installation.
 TEST(CommandeCategories, testerAfficheUneCategorieParLigneEtRienQuandAucune) {
     DossiersEssai d;
     Categories::compilerVers(Categories::compileReference(0), 0, "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);

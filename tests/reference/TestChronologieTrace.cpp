@@ -36,8 +36,7 @@ std::string contenus(const std::string& pdf) {
 
 }  // namespace
 
-// 1700–1900, marges de 352 : une bande par période, la seconde du même début 20 unités plus haut,
-// sur toute la largeur utile, puis le libellé de la première.
+// 1700–1900, marges de 352 : une bande par période sur toute la largeur, puis le libellé de la première.
 TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     DossiersEssai d;
     ReglagesDessin reglages;

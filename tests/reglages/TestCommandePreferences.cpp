@@ -10,7 +10,6 @@
 namespace lignara {
 namespace {
 
-// Les valeurs lues sont montrées, et --papier range le format de la ligne de commande sans toucher au reste.
 TEST(CommandePreferences, montreLesValeursLuesEtPapierNeToucheQueSonFormat) {
     essai::DossierEssai dossier;
     Configuration c;

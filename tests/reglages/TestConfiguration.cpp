@@ -70,7 +70,6 @@ TEST(Configuration, relitLeFichierCompletEtLeReecritALOctet) {
     EXPECT_EQ(ecrireConfiguration(lue), octets);
 }
 
-// Le format rangé est celui de la ligne de commande ; la fenêtre réécrit le rangé sans le changer.
 TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChangePas) {
     Configuration c;
     c.papierLigneCommande = 1707;
