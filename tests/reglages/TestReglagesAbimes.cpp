@@ -53,7 +53,7 @@ TEST(ReglagesAbimes, unNomDePoliceAOctetNulEstRefuseSansPerdreLesAutresChamps) {
     EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));  // les signatures finissent dans le PDF
 }
 
-TEST_F(ReglagesAbimesEssai, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {
+TEST_F(ReglagesAbimesEssai, uneConfigurationOuDesCompteursAbimesSontMisDeCoteAvantDEtreReecrits) {
     auto abime = essai::fixture("config-603-complet.dwa");
     abime.resize(150);
     essai::ecrireOctets(dossier / "Config.dwa", abime);
@@ -66,17 +66,16 @@ TEST_F(ReglagesAbimesEssai, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrit
     // Un fichier sain n'est pas copié : la copie précédente reste celle du fichier abîmé.
     enregistrerConfiguration(Configuration{}, dossier.chemin());
     EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
-}
-
-TEST_F(ReglagesAbimesEssai, desCompteursTronquesGardentLeurDebutEtSontMisDeCote) {
-    CompteursUsage c;
-    for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(100 + i);
-    auto octets = ecrireCompteursUsage(c);
+    // De même pour des compteurs tronqués, qui gardent leur début.
+    CompteursUsage compteurs;
+    for (std::size_t i = 0; i < compteurs.compteurs.size(); ++i)
+        compteurs.compteurs[i] = static_cast<std::uint16_t>(100 + i);
+    auto octets = ecrireCompteursUsage(compteurs);
     octets.resize(5 + 2 * 10 + 1);  // dix compteurs entiers et un octet du onzième
     essai::ecrireOctets(dossier / "Usage.dwa", octets);
-    bool abime = false;
-    CompteursUsage lus = chargerCompteursUsage(dossier.chemin(), &abime);
-    EXPECT_TRUE(abime);
+    bool abimes = false;
+    CompteursUsage lus = chargerCompteursUsage(dossier.chemin(), &abimes);
+    EXPECT_TRUE(abimes);
     EXPECT_EQ(lus.compteurs[9], 109);
     EXPECT_EQ(lus.compteurs[10], 0);
     enregistrerCompteursUsage(lus, dossier.chemin());
