@@ -50,28 +50,20 @@ TEST(NumeroJour, anneesBissextiles) {
     EXPECT_EQ(joursDansMois(13, 1900), 0);
 }
 
-TEST(IntervalleJours, dateExacteEtPartiesInconnues) {
+TEST(IntervalleJours, dateExacteOuPartiellementConnueAvantApresVersEtEntre) {
     const std::int32_t j = NumeroJour(3, 7, 1850);
     EXPECT_EQ(IntervalleJours(date(DateSimple, 3, 7, 1850)), IntervalleJours(j, j));
     EXPECT_EQ(intervalleDe("JUL 1850"), IntervalleJours(NumeroJour(1, 7, 1850), NumeroJour(31, 7, 1850)));
     EXPECT_EQ(intervalleDe("1850"), IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(31, 12, 1850)));
     // Le 31 d'un mois de 30 jours n'est pas corrigé : il passe au mois suivant.
     EXPECT_EQ(intervalleDe("JUN 1850").haut, NumeroJour(1, 7, 1850));
-}
-
-TEST(IntervalleJours, avantApresVersEtEntre) {
-    const IntervalleJours vers = intervalleDe("ABT 1850");
-    EXPECT_EQ(vers.haut, NumeroJour(15, 7, 1850));
-    EXPECT_EQ(vers.bas, vers.haut - 365);
+    // Vers : un an avant le 15 juillet ; avant : deux ans avant le 30 décembre ; après : deux ans.
+    const std::int32_t juillet = NumeroJour(15, 7, 1850), decembre = NumeroJour(30, 12, 1850);
+    EXPECT_EQ(intervalleDe("ABT 1850"), IntervalleJours(juillet - 365, juillet));
+    EXPECT_EQ(intervalleDe("BEF 1850"), IntervalleJours(decembre - 730, decembre));
+    EXPECT_EQ(intervalleDe("AFT 1850"), IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(1, 1, 1850) + 730));
     EXPECT_EQ(intervalleDe("ABT 3 MAR 1850").haut, NumeroJour(3, 3, 1850));
-    const IntervalleJours avant = intervalleDe("BEF 1850");
-    EXPECT_EQ(avant.haut, NumeroJour(30, 12, 1850));
-    EXPECT_EQ(avant.bas, avant.haut - 730);
     EXPECT_EQ(intervalleDe("BEF FEB 1850").haut, NumeroJour(30, 2, 1850));
-
-    const IntervalleJours apres = intervalleDe("AFT 1850");
-    EXPECT_EQ(apres.bas, NumeroJour(1, 1, 1850));
-    EXPECT_EQ(apres.haut, apres.bas + 730);
 
     EXPECT_EQ(intervalleDe("BET 1850 AND 1860"), IntervalleJours(NumeroJour(1, 1, 1850), NumeroJour(31, 12, 1860)));
 }
