@@ -193,7 +193,7 @@ TEST_F(GrapheParenteEssai, deuxFreresEpousantDeuxSoeursNeSontPasConsanguins) {
     EXPECT_EQ(messageDe(construireBase(), GrapheConsanguinites), kAucunCas);
 }
 
-TEST(GrapheParente, lesTroisClesDeTriDesCas) {
+TEST(GrapheParente, lesTroisClesDeTriDesCasEtLOrdreDesLignes) {
     std::vector<std::int16_t> an(20, 9999);
     // Sommet, ses conjoints, les deux lignées, la base et ses enfants ; la base de c est sans date.
     const Consanguinite a{1, {7, 7}, {{3, 4}, {5, 6}}, 2, 0}, b{8, {11, 0}, {{3}, {5, 6, 10}}, 9, 0},
@@ -208,16 +208,13 @@ TEST(GrapheParente, lesTroisClesDeTriDesCas) {
     EXPECT_EQ(ordre(TriConsanguinites::Degre), (Numeros{12, 1, 8}));  // 4, 8, 8 + 1
     EXPECT_EQ(ordre(TriConsanguinites::DateSommet), (Numeros{8, 1, 12}));
     EXPECT_EQ(ordre(TriConsanguinites::DateBase), (Numeros{1, 8, 12}));
-}
-
-TEST(GrapheParente, ordreDesLignesUnSeulConjointConnuVaEnSecondeEtUneLigneSeuleEnPremiere) {
-    std::vector<std::int16_t> an(10, 9999);
-    Consanguinite c{0, {5, 0}, {{1}, {2, 3}}, 0, 0};
-    ordonnerLignes(c, an);
-    EXPECT_EQ(c.conjointsSommet[1], 5u);
-    EXPECT_EQ(c.lignes[1], (Numeros{1}));
+    // Un seul conjoint connu va en seconde lignée ; une lignée seule, en première.
+    Consanguinite un{0, {5, 0}, {{1}, {2, 3}}, 0, 0};
+    ordonnerLignes(un, std::vector<std::int16_t>(10, 9999));
+    EXPECT_EQ(un.conjointsSommet[1], 5u);
+    EXPECT_EQ(un.lignes[1], (Numeros{1}));
     Consanguinite vide{0, {0, 0}, {{}, {4}}, 0, 0};
-    ordonnerLignes(vide, an);
+    ordonnerLignes(vide, std::vector<std::int16_t>(10, 9999));
     EXPECT_EQ(vide.lignes[0], (Numeros{4}));
     EXPECT_TRUE(vide.lignes[1].empty());
 }

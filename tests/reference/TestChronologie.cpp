@@ -121,28 +121,21 @@ TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
     EXPECT_EQ(bourbons(1000, 1100).largeurLibelles(police), 90);
 }
 
-// Chaque coupe avant la fin de la dernière période utile donne le message, sans lire hors de l'image.
-TEST(Chronologie, unFichierTronqueEstInaccessible) {
-    const std::string image = Chronologie::image(kBourbons);
+// Chaque coupe avant la fin de la dernière période utile, un nombre de périodes trop grand (lu
+// jusqu'aux années de l'arbre seulement) ou un libellé de plus de 100 octets donnent le message.
+TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessible) {
+    std::string image = Chronologie::image(kBourbons);
     essai::pourChaqueTroncature(
         image, [](const std::string& o) { EXPECT_THROW(Chronologie::lire(o, 1500, 2000), OperationImpossible); });
     EXPECT_NO_THROW(Chronologie::lire(image, 1500, 2000));
-}
-
-TEST(Chronologie, unNombreDePeriodesTropGrandEstInaccessible) {
-    std::string image = Chronologie::image(kBourbons);
-    image[1] = static_cast<char>(0xFF);
-    image[2] = static_cast<char>(0xFF);
+    image[1] = image[2] = static_cast<char>(0xFF);
     EXPECT_THROW(Chronologie::lire(image, 1500, 2000), OperationImpossible);
-    EXPECT_EQ(Chronologie::lire(image, 1500, 1700).periodes().size(), 3u);  // arrêt avant la fin
-}
-
-TEST(Chronologie, unLibelleDePlusDe100OctetsEstInaccessible) {
-    std::string image = Chronologie::image({periode(1700, 1800, std::string(100, 'x'))});
-    EXPECT_NO_THROW(Chronologie::lire(image, 1700, 1800));
-    image[7] = 101;
-    image += '\0';
-    EXPECT_THROW(Chronologie::lire(image, 1700, 1800), OperationImpossible);
+    EXPECT_EQ(Chronologie::lire(image, 1500, 1700).periodes().size(), 3u);
+    std::string libelle = Chronologie::image({periode(1700, 1800, std::string(100, 'x'))});
+    EXPECT_NO_THROW(Chronologie::lire(libelle, 1700, 1800));
+    libelle[7] = 101;
+    libelle += '\0';
+    EXPECT_THROW(Chronologie::lire(libelle, 1700, 1800), OperationImpossible);
 }
 
 TEST(Chronologie, resisteAuxOctetsInverses) {

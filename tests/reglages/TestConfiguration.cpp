@@ -107,16 +107,13 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     EXPECT_EQ(c.afficheurs[kAfficheurWeb], "web");
 }
 
-TEST(Configuration, refuseLesVersionsHorsDe401A603) {
+TEST(Configuration, refuseLesVersionsHorsDe401A603EtUnTexteTropLong) {
     for (int version : {400, 604}) {
         auto octets = fixture("config-603-complet.dwa");
         octets[0] = static_cast<std::uint8_t>(version & 0xFF);
         octets[1] = static_cast<std::uint8_t>(version >> 8);
         EXPECT_FALSE(lireConfiguration(octets).has_value()) << version;
     }
-}
-
-TEST(Configuration, unTexteTropLongRendLeFichierInvalide) {
     auto octets = fixture("config-603-defauts.dwa");
     ASSERT_EQ(octets[3], 11);  // longueur du nom du serveur
     std::string soixante(60, 's');
@@ -141,7 +138,7 @@ TEST(Configuration, coupeALEcritureLesTextesTropLongs) {
     EXPECT_EQ(lue.afficheurs[kAfficheurRtf], std::string(255, 'r'));
 }
 
-TEST(Configuration, borneLesChampsNumeriquesSaisis) {
+TEST(Configuration, borneLesChampsNumeriquesSaisisEtNAcceptePourPaysQueDeuxMajuscules) {
     EXPECT_EQ(bornerCompression(5), 10);
     EXPECT_EQ(bornerCompression(500), 200);
     EXPECT_EQ(bornerEspaceMinimal(100), 99);
@@ -149,6 +146,11 @@ TEST(Configuration, borneLesChampsNumeriquesSaisis) {
     EXPECT_EQ(margeDeMillimetres(8), 362);
     EXPECT_EQ(millimetresDeMarge(352), 7);  // la marge par défaut
     for (int mm = 0; mm <= 99; ++mm) EXPECT_EQ(millimetresDeMarge(margeDeMillimetres(mm)), mm) << mm;
+    Configuration c;
+    for (const char* mauvais : {"be", "B", "BEL", "B1", ""}) c.fixerPays(mauvais);
+    EXPECT_EQ(c.pays(), "FR");
+    c.fixerPays("DE");
+    EXPECT_EQ(c.codePays, ('D' << 8) | 'E');
 }
 
 TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
@@ -167,14 +169,6 @@ TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
     EXPECT_EQ(millimetresDeMarge(c.margeGauche), 99);
     EXPECT_EQ(c.pays(), "FR");
     EXPECT_EQ(c.donneesTableauAscendant, 3);
-}
-
-TEST(Configuration, fixerPaysNAccepteQueDeuxMajuscules) {
-    Configuration c;
-    for (const char* mauvais : {"be", "B", "BEL", "B1", ""}) c.fixerPays(mauvais);
-    EXPECT_EQ(c.pays(), "FR");
-    c.fixerPays("DE");
-    EXPECT_EQ(c.codePays, ('D' << 8) | 'E');
 }
 
 TEST(Configuration, refuseChaqueTroncatureEtBorneCeQueDonnentDesOctetsAlteres) {
