@@ -25,7 +25,7 @@ V categories(const std::string& texte) { return automate().categoriesDuTexte(tex
 
 }  // namespace
 
-TEST(CategorieAutomate, accordeLesFormesFemininesAccentueesEnMotsEntiers) {
+TEST(CategorieAutomate, accordeLesFormesFemininesEnMotsEntiersEtLaCorrespondanceLaPlusLongue) {
     EXPECT_EQ(categories("Boulangère"_1252), V{0});
     EXPECT_EQ(categories("INSTITUTRICE"), V{3});
     EXPECT_EQ(categories("patronne"), V{3});
@@ -34,6 +34,11 @@ TEST(CategorieAutomate, accordeLesFormesFemininesAccentueesEnMotsEntiers) {
     EXPECT_EQ(categories("charmateur"), V{});
     EXPECT_EQ(categories("armateurs"), V{});
     EXPECT_EQ(categories("(armateur)"), V{1});
+    // La correspondance la plus longue remplace la plus courte.
+    EXPECT_EQ(categories("garde champêtre"_1252), V{3});
+    EXPECT_EQ(categories("capitaine de cavalerie"), V{2});
+    // Après l'échec de « GARDE CH… », la recherche repart et trouve le mot suivant.
+    EXPECT_EQ(categories("garde chasse et boucher"), (V{2, 0}));
 }
 
 TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifsEtLesNomsDansLOrdre) {
@@ -46,13 +51,6 @@ TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifsEtLesNomsDansLOrdre)
     ASSERT_EQ(a.nombre(), 5u);  // les noms sont lus dans l'ordre
     EXPECT_EQ(a.noms()[2], "Armée"_1252);
     EXPECT_EQ(a.longueurNomMaximale(), 14u);
-}
-
-TEST(CategorieAutomate, laCorrespondanceLaPlusLongueRemplaceLaPlusCourte) {
-    EXPECT_EQ(categories("garde champêtre"_1252), V{3});
-    EXPECT_EQ(categories("capitaine de cavalerie"), V{2});
-    // Après l'échec de « GARDE CH… », la recherche repart et trouve le mot suivant.
-    EXPECT_EQ(categories("garde chasse et boucher"), (V{2, 0}));
 }
 
 TEST(CategorieAutomate, refuseUneVersionAutreQue501EtChaqueTroncature) {

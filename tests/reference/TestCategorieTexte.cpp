@@ -5,14 +5,10 @@
 
 using namespace lignara;
 
-TEST(NormalisationCategorie, replieLesAccentsEtMetEnCapitales) {
+TEST(NormalisationCategorie, replieLesAccentsMetEnCapitalesEtChangeEnEspaceCeQuiNEstPasUneLettre) {
     EXPECT_EQ(normaliserMotCle("maréchal-ferrant"_1252), "MARECHAL FERRANT");
     EXPECT_EQ(normaliserMotCle("ÀÉÎÕÜÇÑÝÿ"_1252), "AEIOUCNYY");
     EXPECT_EQ(normaliserMotCle("Ðð×ß"_1252), "DDXB");
-}
-
-// Æ, Ø, Þ, ÷ et œ (au-dessous de 192) ne sont pas des lettres de base ; un mot sans lettre est vide.
-TEST(NormalisationCategorie, changeEnEspaceCeQuiNEstPasUneLettre) {
     EXPECT_EQ(normaliserMotCle("sœur"_1252), "S UR");
     EXPECT_EQ(normaliserMotCle("aØbÞc÷d"_1252), "A B C D");
     EXPECT_EQ(normaliserMotCle("garde-champêtre 2e"_1252), "GARDE CHAMPETRE  E");
@@ -24,7 +20,8 @@ TEST(NormalisationCategorie, changeEnEspaceCeQuiNEstPasUneLettre) {
     }
 }
 
-TEST(FormeFeminine, suitLesTerminaisonsDesProfessions) {
+// Æ, Ø, Þ, ÷ et œ (au-dessous de 192) ne sont pas des lettres de base ; un mot sans lettre est vide.
+TEST(FormeFeminine, suitLesTerminaisonsDesProfessionsDansLesBornesDeLongueur) {
     for (auto [masculin, feminin] : {std::pair{"BOULANGER", "BOULANGERE"},
                                      {"INSTITUTEUR", "INSTITUTRICE"},
                                      {"VENDEUR", "VENDEUSE"},
@@ -36,9 +33,6 @@ TEST(FormeFeminine, suitLesTerminaisonsDesProfessions) {
                                      {"GENERAL", "GENERALE"},
                                      {"MARIN", "MARINE"}})
         EXPECT_EQ(formeFeminine(masculin), feminin);
-}
-
-TEST(FormeFeminine, rienHorsDesBornesDeLongueurNiPourLesAutresTerminaisons) {
     for (const char* sansForme : {"ABBE", "ABER", "NOTAIRE", "PAYSAN", "GARDE EUR"})
         EXPECT_EQ(formeFeminine(sansForme), "") << sansForme;
     EXPECT_EQ(formeFeminine("FILER"), "FILERE");  // 5 : la borne basse est comprise

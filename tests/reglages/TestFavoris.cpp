@@ -28,7 +28,7 @@ std::vector<Favori> lire(const Octets& octets, std::uint16_t version, bool* reus
     return favoris;
 }
 
-TEST(Favoris, rangementOctetPourOctet) {
+TEST(Favoris, rangementOctetPourOctetListeAbimeeVideeEtFicheDAvant600Convertie) {
     EcritureReglages e;
     const std::vector<Favori> liste = {
         {"Arbre", 1, {0x07, 0xFF}}, {"", Favori::kSeparateur, {}}, {"\xC9t\xE9", 16, {}}};
@@ -37,9 +37,7 @@ TEST(Favoris, rangementOctetPourOctet) {
                             '\n', 255, 0,   0,   0xC9, 't', 0xE9, '\n', 16, 0, 0};
     EXPECT_EQ(e.prendre(), attendu);
     EXPECT_EQ(lire(attendu, 600), liste);  // noms en Windows-1252 tels quels
-}
-
-TEST(Favoris, uneListeAbimeeNeLitRienHorsDuBlocEtSeVide) {
+    // Une liste abîmée ne lit rien hors du bloc et se vide.
     const Octets sain = {2, 'A', '\n', 1, 1, 0, 9, 'B', '\n', 2, 0, 0};
     ASSERT_EQ(lire(sain, 600).size(), 2u);
     Octets nomSansFin = {1};
@@ -58,9 +56,7 @@ TEST(Favoris, uneListeAbimeeNeLitRienHorsDuBlocEtSeVide) {
     Octets limite = {1, 'A', '\n', 1, 0xD0, 0x07};
     limite.insert(limite.end(), 2000, 0);
     EXPECT_EQ(lire(limite, 600).at(0).parametres.size(), 2000u);
-}
-
-TEST(Favoris, laFicheIndividuelleDAvant600GagneSesQuatreCasesCochees) {
+    // La fiche individuelle d'avant 600 gagne ses quatre cases cochées.
     const Octets fiche = {1, 'F', '\n', 10, 4, 0, 0xFF, 'x', 0, 3};
     EXPECT_EQ(lire(fiche, 599).at(0).parametres, (Octets{0xFF, 'x', 0, 1, 1, 1, 1, 3}));
     EXPECT_EQ(lire(fiche, 600).at(0).parametres, (Octets{0xFF, 'x', 0, 3}));

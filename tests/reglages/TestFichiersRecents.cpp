@@ -10,7 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonEtLaListeGardeHuitFichiers) {
+TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonLaListeGardeHuitFichiersEtSeRelitTelleQuelle) {
     FichiersRecents r;
     for (int i = 1; i <= 10; ++i) r.retenir("/g/f" + std::to_string(i) + ".ged");
     r.retenir("/g/f5.ged");
@@ -22,10 +22,7 @@ TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonEtLaListeGardeHuitFic
     EXPECT_EQ(r.liste().back(), fs::path("/g/f3.ged"));
     r.oublier("/g/f5.ged");
     EXPECT_EQ(r.liste().front(), fs::path("/g/f10.ged"));
-}
-
-TEST(FichiersRecents, seRelitTelQuEcritEtIgnoreLesLignesFautives) {
-    FichiersRecents r;
+    r = FichiersRecents();
     r.retenir("/b/deux.ged");
     r.retenir("/a/Généalogie/un.ged");
     EXPECT_EQ(r.ecrire(), "/a/Généalogie/un.ged\n/b/deux.ged\n");

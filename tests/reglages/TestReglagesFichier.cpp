@@ -57,7 +57,7 @@ TEST(ReglagesFichier, remplacerUnBlocGardeLesAutresEtLeurOrdre) {
     EXPECT_EQ(FichierPerso::lire(essai::lireOctets(dossier / "Perso.dwa")).blocs().at(0).chemin, kBerthelot);
 }
 
-TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongs) {
+TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongsEtRefuseALaLectureUnBlocIllisible) {
     ReglagesFichier r;
     r.modeCommentaire = ReglagesFichier::kTagGedcom;
     r.tagCommentaire = std::string(30, 'T');
@@ -69,10 +69,6 @@ TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongs) {
     EXPECT_EQ(lu.moi.cle, std::string(142, 'M'));
     EXPECT_EQ(lu.favoris[0].nom, std::string(80, 'f'));
     EXPECT_EQ(lu.favoris[1].nom, "deux");
-}
-
-// Mode inconnu, ligne « Moi » sans fin, tag sans zéro dans ses 25 octets : bloc illisible.
-TEST(ReglagesFichier, unBlocIllisibleEstRefuseEtLeTagTient24CaracteresEtSonZero) {
     EXPECT_FALSE(lireReglagesFichier(std::vector<std::uint8_t>{3, '\n', 0, 0, 0, 0, 0}).has_value());
     std::vector<std::uint8_t> moiSansFin(1 + 150, 'M');
     moiSansFin[0] = 0;
@@ -86,6 +82,7 @@ TEST(ReglagesFichier, unBlocIllisibleEstRefuseEtLeTagTient24CaracteresEtSonZero)
     EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
 }
 
+// Mode inconnu, ligne « Moi » sans fin, tag sans zéro dans ses 25 octets : bloc illisible.
 TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedentEtDesOctetsAlteresRestentBornes) {
     const auto complet = fixture("perso-deux-fichiers.dwa");
     const auto original = FichierPerso::lire(complet);
