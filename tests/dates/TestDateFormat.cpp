@@ -33,7 +33,7 @@ std::string texte(const DateGed& d, unsigned options) {
 
 }  // namespace
 
-TEST(FormaterDate, prefixesJourMoisEtDatesVidesSelonLesOptions) {
+TEST(FormaterDate, prefixesJourMoisDatesVidesEtLargeurMesureeDansLaPoliceDonnee) {
     struct {
         DateGed date;
         unsigned options;
@@ -53,9 +53,6 @@ TEST(FormaterDate, prefixesJourMoisEtDatesVidesSelonLesOptions) {
         {date(DateVers, 12, 1, 0), FormatCompact | FormatJourMois, ""},
     };
     for (const auto& c : cas) EXPECT_EQ(texte(c.date, c.options), c.attendu) << c.attendu;
-}
-
-TEST(FormaterDate, largeurMesureeDansLaPoliceDonneeEtDeuxPointsAuDelaDeLaLimite) {
     const MetriquePolice p = policeDEssai();
     // « ca 3.7.1850 » : c, a, 3, 7, 1, 8, 5, 0 à 5 ; espace et deux points à 2,5 → 47,5 → 47.
     const DateGed d = date(DateVers, 3, 7, 1850);

@@ -31,10 +31,21 @@ std::string categoriesNumerotees(int n) {
 
 // Racine à 27 enfants, début de mot, nœuds en ordre préfixe, liens d'échec vers le début de mot
 // après une espace et vers « BOIS » depuis « GARDE BOIS », forme dérivée MARINE.
-TEST(CategorieCompilateur, ecritLaPetiteDefinitionOctetPourOctet) {
+TEST(CategorieCompilateur, ecritLaPetiteDefinitionOctetPourOctetEtCompileUneDefinitionDe50000OctetsBizarres) {
     std::string definition = "Forêt\r\n\tbois\r\n  garde bois  \r\nMer\r\n marin\r\n"_1252;
     EXPECT_EQ(compiler(definition),
               essai::lireOctets(std::string(LIGNARA_DOSSIER_SOURCES) + "/tests/golden/categories-foret-mer.dwa"));
+    // Puis 50 000 octets de toutes valeurs, dont une ligne de 20 000 caractères que la recherche retrouve.
+    std::string texte = "Longue\r\n\t" + std::string(20000, 'z') + "\r\nBizarre\r\n";
+    std::uint32_t graine = 12345;
+    while (texte.size() < 50000) {
+        graine = graine * 1103515245u + 12345u;
+        texte += static_cast<char>((graine >> 16) & 0xFF);
+    }
+    texte.resize(50000);
+    CategorieCompilateur compilateur(CategorieDefinition::lire(texte), true);
+    auto automate = CategorieAutomate::lire(compilateur.image()).value();
+    EXPECT_EQ(automate.categoriesDuTexte(" " + std::string(20000, 'Z') + "."), std::vector<std::uint8_t>{0});
 }
 
 TEST(CategorieDefinition, suitLaGrammaireDesLignes) {
@@ -75,18 +86,4 @@ TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissemen
     EXPECT_TRUE(avertissements(categoriesNumerotees(23)).empty());
     EXPECT_NO_THROW(compiler(categoriesNumerotees(255)));
     EXPECT_THROW(compiler(categoriesNumerotees(256)), OperationImpossible);
-}
-
-// 50 000 octets de toutes valeurs, dont une ligne de 20 000 caractères que la recherche retrouve.
-TEST(CategorieCompilateur, compileUneDefinitionDe50000OctetsBizarres) {
-    std::string texte = "Longue\r\n\t" + std::string(20000, 'z') + "\r\nBizarre\r\n";
-    std::uint32_t graine = 12345;
-    while (texte.size() < 50000) {
-        graine = graine * 1103515245u + 12345u;
-        texte += static_cast<char>((graine >> 16) & 0xFF);
-    }
-    texte.resize(50000);
-    CategorieCompilateur compilateur(CategorieDefinition::lire(texte), true);
-    auto automate = CategorieAutomate::lire(compilateur.image()).value();
-    EXPECT_EQ(automate.categoriesDuTexte(" " + std::string(20000, 'Z') + "."), std::vector<std::uint8_t>{0});
 }

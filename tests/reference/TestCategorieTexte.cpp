@@ -9,6 +9,7 @@ TEST(NormalisationCategorie, replieLesAccentsMetEnCapitalesEtChangeEnEspaceCeQui
     EXPECT_EQ(normaliserMotCle("maréchal-ferrant"_1252), "MARECHAL FERRANT");
     EXPECT_EQ(normaliserMotCle("ÀÉÎÕÜÇÑÝÿ"_1252), "AEIOUCNYY");
     EXPECT_EQ(normaliserMotCle("Ðð×ß"_1252), "DDXB");
+    // Æ, Ø, Þ, ÷ et œ (au-dessous de 192) ne sont pas des lettres de base ; un mot sans lettre est vide.
     EXPECT_EQ(normaliserMotCle("sœur"_1252), "S UR");
     EXPECT_EQ(normaliserMotCle("aØbÞc÷d"_1252), "A B C D");
     EXPECT_EQ(normaliserMotCle("garde-champêtre 2e"_1252), "GARDE CHAMPETRE  E");
@@ -20,7 +21,6 @@ TEST(NormalisationCategorie, replieLesAccentsMetEnCapitalesEtChangeEnEspaceCeQui
     }
 }
 
-// Æ, Ø, Þ, ÷ et œ (au-dessous de 192) ne sont pas des lettres de base ; un mot sans lettre est vide.
 TEST(FormeFeminine, suitLesTerminaisonsDesProfessionsDansLesBornesDeLongueur) {
     for (auto [masculin, feminin] : {std::pair{"BOULANGER", "BOULANGERE"},
                                      {"INSTITUTEUR", "INSTITUTRICE"},

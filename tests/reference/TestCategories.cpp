@@ -32,12 +32,21 @@ protected:
 
 }  // namespace
 
-TEST_F(CategoriesEssai, chargeLeFichierDeLUtilisateurAvantCeluiDeReference) {
+TEST_F(CategoriesEssai, chargeLeFichierDeLUtilisateurAvantCeluiDeReferenceEtUneCompilationImpossibleLeLaisseEntier) {
     Categories::compilerVers(Categories::compileReference(0), 0, "Reference\r\n\tmeunier\r\n");
     EXPECT_EQ(Categories::charger(0).noms()[0], "Reference");
     Categories::compiler(0, "Utilisateur\r\n\tmeunier\r\n");
     EXPECT_EQ(Categories::charger(0).noms()[0], "Utilisateur");
     EXPECT_TRUE(std::filesystem::exists(d.configuration() / "Metiers.dwa"));
+    Categories::compiler(0, "Ancien\r\n\tmeunier\r\n");
+    std::string avant = DossiersEssai::lire(d.configuration() / "Metiers.dwa");
+    // Un lien symbolique à la place du fichier compilé : refusé, sa cible et le lien intacts.
+    std::filesystem::rename(d.configuration() / "Metiers.dwa", d.configuration() / "leurre");
+    std::filesystem::create_symlink(d.configuration() / "leurre", d.configuration() / "Metiers.dwa");
+    EXPECT_EQ(messageDe([] { Categories::compiler(0, "Nouveau\r\n"); }),
+              "Ecriture impossible dans le fichier\n" + (d.configuration() / "Metiers.dwa").string() +
+                  "\nLien symbolique refus\xE9");
+    EXPECT_EQ(DossiersEssai::lire(d.configuration() / "leurre"), avant);
 }
 
 TEST_F(CategoriesEssai, unFichierDUneAutreVersionOuTronqueEstIncorrectSaufEn403QuiEstReconstruit) {
@@ -75,18 +84,6 @@ TEST_F(CategoriesEssai, laDefinitionDeLUtilisateurPasseAvantLaReferenceEtEstBorn
     EXPECT_EQ(Categories::lireDefinition(1).size(), 50000u);
     DossiersEssai::ecrire(d.configuration() / "Sources.txt", std::string(50001, 'x'));
     EXPECT_THROW(Categories::lireDefinition(1), OperationImpossible);
-}
-
-TEST_F(CategoriesEssai, uneCompilationImpossibleLaisseLAncienFichierEntier) {
-    Categories::compiler(0, "Ancien\r\n\tmeunier\r\n");
-    std::string avant = DossiersEssai::lire(d.configuration() / "Metiers.dwa");
-    // Un lien symbolique à la place du fichier compilé : refusé, sa cible et le lien intacts.
-    std::filesystem::rename(d.configuration() / "Metiers.dwa", d.configuration() / "leurre");
-    std::filesystem::create_symlink(d.configuration() / "leurre", d.configuration() / "Metiers.dwa");
-    EXPECT_EQ(messageDe([] { Categories::compiler(0, "Nouveau\r\n"); }),
-              "Ecriture impossible dans le fichier\n" + (d.configuration() / "Metiers.dwa").string() +
-                  "\nLien symbolique refus\xE9");
-    EXPECT_EQ(DossiersEssai::lire(d.configuration() / "leurre"), avant);
 }
 
 // Les définitions livrées se compilent sans remarque, en 23 catégories au plus (toutes dans les

@@ -69,6 +69,7 @@ TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongsEtRefuseALaLectureUnBlocI
     EXPECT_EQ(lu.moi.cle, std::string(142, 'M'));
     EXPECT_EQ(lu.favoris[0].nom, std::string(80, 'f'));
     EXPECT_EQ(lu.favoris[1].nom, "deux");
+    // Mode inconnu, ligne « Moi » sans fin, tag sans zéro dans ses 25 octets : bloc illisible.
     EXPECT_FALSE(lireReglagesFichier(std::vector<std::uint8_t>{3, '\n', 0, 0, 0, 0, 0}).has_value());
     std::vector<std::uint8_t> moiSansFin(1 + 150, 'M');
     moiSansFin[0] = 0;
@@ -82,7 +83,6 @@ TEST(ReglagesFichier, coupeALEcritureLesTextesTropLongsEtRefuseALaLectureUnBlocI
     EXPECT_FALSE(lireReglagesFichier(bloc).has_value());
 }
 
-// Mode inconnu, ligne « Moi » sans fin, tag sans zéro dans ses 25 octets : bloc illisible.
 TEST(FichierPerso, laTroncatureGardeLesBlocsEntiersQuiPrecedentEtDesOctetsAlteresRestentBornes) {
     const auto complet = fixture("perso-deux-fichiers.dwa");
     const auto original = FichierPerso::lire(complet);
