@@ -123,20 +123,6 @@ TEST_F(GrapheParenteEssai, leMessageDeBoucleSeLimiteAVingtNoms) {
     EXPECT_TRUE(m.ends_with("(corriger le fichier, puis recommencez)")) << m;
 }
 
-TEST_F(GrapheParenteEssai, cousinsGermainsMariesDonnentUnCasAuSommetDuCoupleDesGrandsParents) {
-    ResultatGrapheParente r = construire(cousinsMaries(), GrapheConsanguinites);
-    ASSERT_EQ(r.consanguinites.size(), 1u);
-    const Consanguinite& c = r.consanguinites[0];
-    EXPECT_EQ(c.sommet, 1u);
-    EXPECT_EQ(c.conjointsSommet[0], 2u);
-    EXPECT_EQ(c.conjointsSommet[1], 2u);
-    // Bruno (1825) est né avant André (1830) : sa lignée vient en premier.
-    EXPECT_EQ(c.lignes[0], (Numeros{4, 8}));
-    EXPECT_EQ(c.lignes[1], (Numeros{3, 7}));
-    EXPECT_EQ(c.base, 9u);
-    EXPECT_EQ(c.nombreBase, 2);
-}
-
 TEST_F(GrapheParenteEssai, demiFrereEtDemiSoeurMariesOntUnSommetPersonneEtDeuxConjoints) {
     // 1 père ; 2 et 3 ses deux femmes ; 4 fils de 1 et 3 ; 5 fille de 1 et 2 ; 6 leur enfant.
     const std::int16_t naissances[] = {1800, 1801, 1805, 1830, 1825, 1850};
@@ -219,7 +205,7 @@ TEST(GrapheParente, lesTroisClesDeTriDesCasEtLOrdreDesLignes) {
     EXPECT_TRUE(vide.lignes[1].empty());
 }
 
-TEST_F(GrapheParenteEssai, descendantsEtAscendantsAtteintsParDeuxLigneesSontComptesJustes) {
+TEST_F(GrapheParenteEssai, cousinsGermainsMariesUnCasAuSommetEtDescendantsEtAscendantsComptesJustes) {
     const BaseGenealogique base = cousinsMaries();
     ResultatGrapheParente r = construire(base, GrapheDescendants);
     EXPECT_FALSE(r.graphe);           // sans GrapheConserver, le graphe n'est pas gardé
@@ -245,6 +231,18 @@ TEST_F(GrapheParenteEssai, descendantsEtAscendantsAtteintsParDeuxLigneesSontComp
     ParametresGrapheParente p;
     p.options = GrapheDescendants;
     EXPECT_EQ(construireGrapheParente(import.base, p).descendants, (Numeros{0, 3, 3, 0, 0, 0, 0}));
+    // Le seul cas : au sommet du couple des grands-parents.
+    const auto cas = construire(base, GrapheConsanguinites).consanguinites;
+    ASSERT_EQ(cas.size(), 1u);
+    const Consanguinite& c = cas[0];
+    EXPECT_EQ(c.sommet, 1u);
+    EXPECT_EQ(c.conjointsSommet[0], 2u);
+    EXPECT_EQ(c.conjointsSommet[1], 2u);
+    // Bruno (1825) est né avant André (1830) : sa lignée vient en premier.
+    EXPECT_EQ(c.lignes[0], (Numeros{4, 8}));
+    EXPECT_EQ(c.lignes[1], (Numeros{3, 7}));
+    EXPECT_EQ(c.base, 9u);
+    EXPECT_EQ(c.nombreBase, 2);
 }
 
 TEST_F(GrapheParenteEssai, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {
