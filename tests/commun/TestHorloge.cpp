@@ -14,7 +14,7 @@ protected:
     void TearDown() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
 };
 
-TEST(Horloge, lEpoqueNAdmetQueDesChiffresJusquALAn9999EtSeLitEnUtcJusquAuxBornes) {
+TEST(Horloge, lEpoqueSeLitEnUtcJusquALAn9999EtLaMemeGraineRefaitLesMemesTirages) {
     EXPECT_EQ(Horloge::lireEpoque("1700000000"), 1700000000);
     EXPECT_EQ(Horloge::lireEpoque("253402300799"), Horloge::kEpoqueMax);
     for (const char* invalide : {"", " 1700000000", "1700000000 ", "-1", "+5", "17e8", "0x10", "1,5", "abc",
@@ -27,6 +27,17 @@ TEST(Horloge, lEpoqueNAdmetQueDesChiffresJusquALAn9999EtSeLitEnUtcJusquAuxBornes
     EXPECT_EQ(Horloge::fixee(0).annee(), 1970);
     const DateHeure fin = Horloge::fixee(Horloge::kEpoqueMax).maintenant();
     EXPECT_EQ((std::vector<int>{fin.annee, fin.mois, fin.minute}), (std::vector<int>{9999, 12, 59}));
+    auto suite = [](const Horloge& h, const char* usage) {
+        std::mt19937 alea = h.tirage(usage);
+        std::vector<std::uint32_t> v;
+        for (int i = 0; i < 8; ++i) v.push_back(static_cast<std::uint32_t>(alea()));
+        return v;
+    };
+    const Horloge a = Horloge::fixee(1700000000), b = Horloge::fixee(1700000000);
+    EXPECT_EQ(suite(a, "police"), suite(b, "police"));
+    EXPECT_NE(suite(a, "police"), suite(a, "theme"));
+    // Une seconde plus tard, une autre graine.
+    EXPECT_NE(suite(a, "police"), suite(Horloge::fixee(1700000001), "police"));
 }
 
 TEST_F(SourceDateEpoch, fixeLHorlogeDuSystemeEtUneValeurInvalideEstIgnoree) {
@@ -41,20 +52,6 @@ TEST_F(SourceDateEpoch, fixeLHorlogeDuSystemeEtUneValeurInvalideEstIgnoree) {
         EXPECT_FALSE(murale.estFixee()) << invalide;
         EXPECT_GE(murale.annee(), 2026) << invalide;  // l'horloge murale, pas l'époque 0 ni 1973
     }
-}
-
-TEST(Horloge, laMemeGraineRefaitLesMemesTiragesEtChaqueUsageLeSien) {
-    auto suite = [](const Horloge& h, const char* usage) {
-        std::mt19937 alea = h.tirage(usage);
-        std::vector<std::uint32_t> v;
-        for (int i = 0; i < 8; ++i) v.push_back(static_cast<std::uint32_t>(alea()));
-        return v;
-    };
-    const Horloge a = Horloge::fixee(1700000000), b = Horloge::fixee(1700000000);
-    EXPECT_EQ(suite(a, "police"), suite(b, "police"));
-    EXPECT_NE(suite(a, "police"), suite(a, "theme"));
-    // Une seconde plus tard, une autre graine.
-    EXPECT_NE(suite(a, "police"), suite(Horloge::fixee(1700000001), "police"));
 }
 
 }  // namespace

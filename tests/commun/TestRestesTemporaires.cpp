@@ -25,7 +25,7 @@ pid_t processusDisparu() {
 }
 
 // Le nom porte le numéro du processus et le rôle ; seuls les fichiers d'un processus disparu partent.
-TEST(RestesTemporaires, effaceSeulementLesFichiersANousDUnProcessusDisparu) {
+TEST(RestesTemporaires, effaceSeulementLesFichiersANousDUnProcessusDisparuAussiALaPreparationDuDossierPrive) {
     EXPECT_EQ(prefixeTemporaire("base"), ".lignara-" + std::to_string(::getpid()) + "-base-");
     essai::DossierEssai d;
     const std::string mort = ".lignara-" + std::to_string(processusDisparu()) + "-ecr-";
@@ -39,9 +39,6 @@ TEST(RestesTemporaires, effaceSeulementLesFichiersANousDUnProcessusDisparu) {
     const auto noms = d.noms();
     EXPECT_EQ(std::set(noms.begin(), noms.end()),
               (std::set<std::string>{mort + "dossie", mort + "lien00", vivant, nous, "Config.dwa", "cfg123456"}));
-}
-
-TEST(RestesTemporaires, laPreparationDuDossierPriveFaitLeMenage) {
     essai::DossierEssai temporaire;
     const fs::path prive = preparerDossierPrive(temporaire.chemin());
     const std::string reste = ".lignara-" + std::to_string(processusDisparu()) + "-base-abcdef";

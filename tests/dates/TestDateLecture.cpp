@@ -44,7 +44,7 @@ void verifier(std::initializer_list<Cas> cas, bool estimees = false) {
 
 // Une forme par règle (MARS n'est pas MAR suivi de S ; È plié ; double datation : la première année) ;
 // sans année : date absente, sans faute.
-TEST(LireDate, jourMoisQualificatifsEntreDeuxAnneesEtEstimeesALaPremierePasse) {
+TEST(LireDate, jourMoisNomsDeMoisQualificatifsEntreDeuxAnneesEtEstimees) {
     const DateGed d12 = date(DateSimple, 12, 1, 1850);
     verifier({{"12/01/1850", d12},
               {"12 / 1 / 1850", d12},
@@ -85,9 +85,7 @@ TEST(LireDate, jourMoisQualificatifsEntreDeuxAnneesEtEstimeesALaPremierePasse) {
               {"BET 1860 AND 1850", entre(1850, 1860)}});
     for (const char* t : {"BET 1850", "BET 1850 OR 1860", "BET JAN AND 1860", "BET 1950 AND FRENCH_R NIVO 24"})
         EXPECT_TRUE(echoue(t));
-}
-
-TEST(LireDate, lesNomsDeMoisEtLesAbreviationsAnglaises) {
+    // Chaque nom de mois et abréviation anglaise.
     const std::pair<const char*, int> noms[] = {
         {"AOU", 8},      {"AOUT", 8},      {"APRIL", 4},     {"AUGUST", 8},    {"AVR", 4},       {"AVRIL", 4},
         {"DEC", 12},     {"DECEMBER", 12}, {"DECEMBRE", 12}, {"FEBRUARY", 2},  {"FEV", 2},       {"FEVRIER", 2},
@@ -100,7 +98,7 @@ TEST(LireDate, lesNomsDeMoisEtLesAbreviationsAnglaises) {
         EXPECT_EQ(lue(std::string("3 ") + nom + " 1850"), date(0, 3, mois, 1850)) << nom;
 }
 
-TEST(LireDate, refuseCeQuiNExistePasOuDeborderaitSansRienLaisser) {
+TEST(LireDate, refuseCeQuiNExistePasOuDeborderaitNeLitJamaisAuDelaDeLaVueEtResteDansSesBornes) {
     for (const char* t :
          {"1 MARSEILLE 1850", "1 FÊVRIER 1850"_1252, "ÀBT 1850"_1252,  // autres accents
           "30 FEB 1850", "29 FEB 1900", "31 APR 1850", "32 JAN 1850", "12/13/1850", "12/0/1850", "12 XYZ 1850",
@@ -111,9 +109,7 @@ TEST(LireDate, refuseCeQuiNExistePasOuDeborderaitSansRienLaisser) {
           "10000", "40000", "99999999999999999999999999999", "1 JAN 65537", "99999999999999999999 JAN 1850",
           "12/99999999999999999999/1850", "1 VEND 99999999999999999999"})
         EXPECT_TRUE(echoue(t));
-}
-
-TEST(LireDate, neLitJamaisAuDelaDeLaVueEtToutOctetDonneUnResultatDansSesBornes) {
+    // Jamais au-delà de la vue donnée.
     const std::string_view texte = "12 JAN 1850 AND 1860";
     EXPECT_EQ(lue(texte.substr(0, 9)), date(DateSimple, 12, 1, 18));
     EXPECT_TRUE(echoue(texte.substr(0, 4)));  // « 12 J » : pas de mois

@@ -41,7 +41,7 @@ TEST(CategorieAutomate, accordeLesFormesFemininesEnMotsEntiersEtLaCorrespondance
     EXPECT_EQ(categories("garde chasse et boucher"), (V{2, 0}));
 }
 
-TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifsEtLesNomsDansLOrdre) {
+TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifsLesNomsDansLOrdreEtRefuseVersionEtTroncature) {
     CategorieAutomate a = automate();
     std::string texte = "boulanger, marin";
     a.commencer(texte);
@@ -51,9 +51,6 @@ TEST(CategorieAutomate, rendLesCategoriesParAppelsSuccessifsEtLesNomsDansLOrdre)
     ASSERT_EQ(a.nombre(), 5u);  // les noms sont lus dans l'ordre
     EXPECT_EQ(a.noms()[2], "Armée"_1252);
     EXPECT_EQ(a.longueurNomMaximale(), 14u);
-}
-
-TEST(CategorieAutomate, refuseUneVersionAutreQue501EtChaqueTroncature) {
     auto octets = image();
     essai::pourChaqueTroncature(octets, [](const auto& o) { EXPECT_FALSE(CategorieAutomate::lire(o)); });
     octets[0] = 0xF6;  // 502

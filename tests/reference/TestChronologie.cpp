@@ -98,7 +98,7 @@ TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriodeLaDerniereResteAu
 
 // « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
 // l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
-TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPas) {
+TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPasEtLeurLargeurEstLePlusLargePlus90) {
     auto c = Chronologie::lire(
         Chronologie::image({periode(1814, 1815, "Louis XVIII"), periode(1815, 1815, "Cent-Jours"),
                             periode(1815, 1824, "Louis XVIII"), periode(1897, 1898, "a"), periode(1898, 1899, "b")}),
@@ -112,11 +112,8 @@ TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPas) {
     for (std::size_t i = 0; i < l.size(); ++i)
         for (std::size_t j = i + 1; j < l.size(); ++j)
             EXPECT_TRUE(l[i].y + 176 <= l[j].y || l[j].y + 176 <= l[i].y) << l[i].texte << " / " << l[j].texte;
-}
-
-TEST(Chronologie, largeurDesLibellesEstLePlusLargePlus90) {
     MetriquePolice police;
-    for (auto& l : police.largeurs) l = 500;                               // 5 unités par caractère
+    for (auto& largeur : police.largeurs) largeur = 500;                   // 5 unités par caractère
     EXPECT_EQ(bourbons(1700, 1900).largeurLibelles(police), 10 * 5 + 90);  // « Directoire »
     EXPECT_EQ(bourbons(1000, 1100).largeurLibelles(police), 90);
 }
@@ -154,7 +151,7 @@ TEST(Chronologie, resisteAuxOctetsInverses) {
     });
 }
 
-TEST(ChronologieSource, litUneLigneParPeriodeEtNommeLaLigneFautive) {
+TEST(ChronologieSource, litUneLigneParPeriodeNommeLaLigneFautiveEtChaqueSourceLivreeSeRelitAuComplet) {
     auto s =
         ChronologieSource::lire("# commentaire\n 1643 1715 C0FFEE Louis XIV\r\n\n2017 ... 0000ff Emmanuel Macron\n");
     ASSERT_TRUE(s.faute().empty()) << s.faute();
@@ -164,10 +161,7 @@ TEST(ChronologieSource, litUneLigneParPeriodeEtNommeLaLigneFautive) {
               "ligne 2 : début avant celui de la ligne précédente");
     EXPECT_EQ(ChronologieSource::lire("1700 1800 FFFFFF \xE4\xB8\xAD\n").faute(),
               "ligne 1 : caractère absent de Windows-1252 dans le libellé");
-}
-
-// Les sources de data/ : chacune a sa ligne dans la liste, se lit, et son image se relit au complet.
-TEST(ChronologiesLivrees, chaqueSourceSeLitEtSeRelitAuComplet) {
+    // Les sources de data/ : chacune a sa ligne dans la liste, se lit, et son image se relit au complet.
     auto liste = ChronologieListe::livree();
     const auto dossier = std::filesystem::path(LIGNARA_DOSSIER_SOURCES) / "data/Chronologies";
     const auto sources = std::distance(std::filesystem::directory_iterator(dossier), {});
