@@ -32,7 +32,7 @@ protected:
     DossierEssai d;
 };
 
-TEST_F(EcritureFichierEssai, remplaceLaCibleDUnCoupEnGardantSesDroitsMemeApresUnAbandon) {
+TEST_F(EcritureFichierEssai, remplaceLaCibleDUnCoupEnGardantSesDroitsMemeApresUnAbandonEtCopieParMorceaux) {
     poser(d / "a.txt", "ancien");
     ::chmod((d / "a.txt").c_str(), 0640);
     EcritureFichier f;
@@ -53,9 +53,18 @@ TEST_F(EcritureFichierEssai, remplaceLaCibleDUnCoupEnGardantSesDroitsMemeApresUn
     EcritureFichier prive;
     ASSERT_TRUE(prive.ouvrir(d / "prive", Liens::refuses, EcritureFichier::Droits::prives) && prive.terminer());
     EXPECT_EQ(mode(d / "prive"), 0600u);
+    // Copie d'un fichier par morceaux, refusée vers un lien.
+    std::string gros(3 << 20, '\0');
+    for (std::size_t i = 0; i < gros.size(); ++i) gros[i] = static_cast<char>(i * 7);
+    poser(d / "source", gros);
+    copierVersFichier(d / "source", d / "copie");
+    EXPECT_EQ(lireFichier(d / "copie"), gros);
+    fs::create_symlink(d / "source", d / "lien");
+    EXPECT_THROW(copierVersFichier(d / "copie", d / "lien"), OperationImpossible);
+    EXPECT_EQ(lireFichier(d / "source"), gros);
 }
 
-TEST_F(EcritureFichierEssai, refuseUnLienSymboliqueSansToucherNiLeLienNiSaCible) {
+TEST_F(EcritureFichierEssai, refuseUnLienUneCibleQuiNEstPasUnFichierOrdinaireOuUnDossierAbsent) {
     poser(d / "leurre", "à garder");
     fs::create_symlink(d / "leurre", d / "lien");
     EcritureFichier f;
@@ -64,6 +73,16 @@ TEST_F(EcritureFichierEssai, refuseUnLienSymboliqueSansToucherNiLeLienNiSaCible)
                                "\nLien symbolique refus\xE9");
     EXPECT_EQ(lireFichier(d / "leurre"), "à garder");
     EXPECT_THROW(ecrireFichier(d / "lien", "x"), OperationImpossible);
+    // Une cible qui n'est pas un fichier ordinaire, ou un dossier absent : leur cause.
+    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
+    EcritureFichier cible;
+    EXPECT_FALSE(cible.ouvrir(d / "tube"));
+    EXPECT_EQ(cible.erreur(), kErreurPasFichierOrdinaire);
+    EXPECT_FALSE(cible.ouvrir(d / "absent" / "x.pdf"));
+    EXPECT_EQ(cible.cause(), "dossier inexistant");
+    EXPECT_FALSE(cible.ouvrir(d / std::string(300, 'n')));
+    EXPECT_EQ(cible.cause(), "nom trop long");
+    EXPECT_EQ(d.noms().size(), 3u);  // leurre, lien et tube : aucun temporaire
 }
 
 TEST_F(EcritureFichierEssai, suitUnLienDeReglagesJusquAUnFichierALUtilisateurEnGardantSesDroitsPasAutrement) {
@@ -91,18 +110,6 @@ TEST_F(EcritureFichierEssai, suitUnLienDeReglagesJusquAUnFichierALUtilisateurEnG
     EXPECT_FALSE(autrui.ouvrir(d / "versAutrui", Liens::versFichierAMoi));
     EXPECT_EQ(autrui.erreur(), kErreurFichierDAutrui);
     EXPECT_EQ(lireFichier(d / "autrui"), "à lui");
-}
-
-TEST_F(EcritureFichierEssai, uneCibleQuiNEstPasUnFichierOrdinaireOuUnDossierAbsentDonnentLeurCause) {
-    ASSERT_EQ(::mkfifo((d / "tube").c_str(), 0600), 0);
-    EcritureFichier f;
-    EXPECT_FALSE(f.ouvrir(d / "tube"));
-    EXPECT_EQ(f.erreur(), kErreurPasFichierOrdinaire);
-    EXPECT_FALSE(f.ouvrir(d / "absent" / "x.pdf"));
-    EXPECT_EQ(f.cause(), "dossier inexistant");
-    EXPECT_FALSE(f.ouvrir(d / std::string(300, 'n')));
-    EXPECT_EQ(f.cause(), "nom trop long");
-    EXPECT_EQ(d.noms().size(), 1u);
 }
 
 TEST_F(EcritureFichierEssai, unDisquePleinFaitEchouerSansRienLaisserEtDonneLaCause) {
@@ -147,17 +154,6 @@ TEST_F(EcritureFichierEssai, unArretBrutalLaisseLAncienFichierEtUnResteQueLeMena
     EXPECT_EQ(lireFichier(d / "base.dwa"), "ancienne copie");
     EXPECT_EQ(effacerRestesTemporaires(d.chemin()), 1u);
     EXPECT_EQ(d.noms(), std::vector<std::string>{"base.dwa"});
-}
-
-TEST_F(EcritureFichierEssai, copieUnFichierParMorceaux) {
-    std::string gros(3 << 20, '\0');
-    for (std::size_t i = 0; i < gros.size(); ++i) gros[i] = static_cast<char>(i * 7);
-    poser(d / "source", gros);
-    copierVersFichier(d / "source", d / "copie");
-    EXPECT_EQ(lireFichier(d / "copie"), gros);
-    fs::create_symlink(d / "source", d / "lien");
-    EXPECT_THROW(copierVersFichier(d / "copie", d / "lien"), OperationImpossible);
-    EXPECT_EQ(lireFichier(d / "source"), gros);
 }
 
 }  // namespace

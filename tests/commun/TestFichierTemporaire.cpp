@@ -26,7 +26,7 @@ struct FichierTemporaireEssai : ::testing::Test {
 };
 
 // 0600 même sans masque, fermé à l'exécution d'un autre programme, jamais deux fois le même nom.
-TEST_F(FichierTemporaireEssai, creeUnFichierPriveNeufAChaqueFois) {
+TEST_F(FichierTemporaireEssai, creeUnFichierPriveNeufAChaqueFoisOuEchoueSansRienCreer) {
     const mode_t ancien = ::umask(0);
     FichierTemporaire t;
     const bool cree = t.creer(dossier_, "base", ".bin");
@@ -41,17 +41,15 @@ TEST_F(FichierTemporaireEssai, creeUnFichierPriveNeufAChaqueFois) {
     std::vector<FichierTemporaire> ouverts(50);
     for (FichierTemporaire& o : ouverts) noms.insert(o.creer(dossier_, "meme") ? o.chemin() : fs::path());
     EXPECT_EQ(noms.size(), ouverts.size());
-}
-
-TEST_F(FichierTemporaireEssai, echoueSansRienCreerQuandLeDossierManqueOuQueLeNomSortDuDossier) {
-    FichierTemporaire t;
-    EXPECT_FALSE(t.creer(dossier_ / "absent", "x"));
-    EXPECT_FALSE(t.ouvert());
-    EXPECT_FALSE(t.creer(dossier_, "../x"));
-    EXPECT_FALSE(t.creer(dossier_, "x", "/y"));
+    // Échoue sans rien créer quand le dossier manque ou que le nom sort du dossier.
+    FichierTemporaire rate;
+    EXPECT_FALSE(rate.creer(dossier_ / "absent", "x"));
+    EXPECT_FALSE(rate.ouvert());
+    EXPECT_FALSE(rate.creer(dossier_, "../x"));
+    EXPECT_FALSE(rate.creer(dossier_, "x", "/y"));
     poser(dossier_ / "fichier", "pas un dossier");
-    EXPECT_FALSE(t.creer(dossier_ / "fichier", "x"));
-    EXPECT_EQ(dossier.noms().size(), 1u);
+    EXPECT_FALSE(rate.creer(dossier_ / "fichier", "x"));
+    EXPECT_EQ(dossier.noms().size(), ouverts.size() + 2);  // les ouverts, t et « fichier » seulement
 }
 
 // Détruit sans renommer, il disparaît ; sans nom, il reste lisible ; libéré, il reste à l'appelant.

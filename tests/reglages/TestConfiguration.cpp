@@ -49,13 +49,9 @@ void verifierChampsDuMilieu(const Configuration& c) {
     EXPECT_EQ(c.couleurRemplissage, (CouleurRvb{112, 113, 114}));
 }
 
-TEST(Configuration, ecritLesDefautsALOctet) {
-    EXPECT_EQ(ecrireConfiguration(Configuration{}), fixture("config-603-defauts.dwa"));
-}
-
 // Le fichier complet, relu puis réécrit, redonne ses octets ; des champs voisins aux défauts
 // égaux sont vérifiés à part, pour qu'un échange fait à la lecture et à l'écriture ne passe pas.
-TEST(Configuration, relitLeFichierCompletEtLeReecritALOctet) {
+TEST(Configuration, ecritLesDefautsEtRelitLeFichierCompletEtLeReecritALOctet) {
     const auto octets = fixture("config-603-complet.dwa");
     auto lue = lireConfiguration(octets).value();
     EXPECT_EQ(lue.formatPapier, kFormatNonPagine);  // A4 paysage enregistré
@@ -68,6 +64,7 @@ TEST(Configuration, relitLeFichierCompletEtLeReecritALOctet) {
     EXPECT_EQ(lue.afficheurs[3], "/usr/bin/firefox");
     lue.formatPapier = 1712;
     EXPECT_EQ(ecrireConfiguration(lue), octets);
+    EXPECT_EQ(ecrireConfiguration(Configuration{}), fixture("config-603-defauts.dwa"));
 }
 
 TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChangePas) {
