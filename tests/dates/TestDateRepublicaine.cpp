@@ -25,7 +25,7 @@ bool echoue(std::string_view texte) {
 }  // namespace
 
 // Dates historiques et bornes des années sextiles (III, VII, XI), calculées à part.
-TEST(DateRepublicaine, convertitLesJoursConnusEtLesAnneesSextiles) {
+TEST(DateRepublicaine, convertitLesJoursConnusEtRefuseLesDatesImpossiblesSelonLesSextiles) {
     struct {
         const char* texte;
         DateGed attendue;
@@ -63,9 +63,6 @@ TEST(DateRepublicaine, convertitLesJoursConnusEtLesAnneesSextiles) {
     EXPECT_EQ(d.qualificatif, DateEntre);
     EXPECT_EQ(d.premiereAnnee(), 1798);
     EXPECT_EQ(d.annee, 1799);
-}
-
-TEST(DateRepublicaine, refuseLesDatesImpossiblesSelonLesSextilesEtLaLongueurDesMois) {
     for (const char* t : {"6 COMP AN II", "6 COMP AN IV", "31 VEND AN II", "7 COMP AN III", "1 VEND" /* pas d'an 0 */,
                           "1 VEND AN", "1 VEND 500 B.C.", "1 VEND IIIIIIV" /* −1 lu de droite à gauche */, "1/14/4"})
         EXPECT_TRUE(echoue(t)) << t;

@@ -32,7 +32,7 @@ protected:
 
 }  // namespace
 
-TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangees) {
+TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangeesEtRefusePersonneIsoleeOuMemePersonne) {
     struct {
         std::uint32_t a, b, ancetre, premiere, seconde;  // ancêtre 0 : entre conjoints, sans objet
         std::vector<R> rangees;
@@ -61,9 +61,6 @@ TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangees) {
         EXPECT_EQ(rangees, c.rangees);
     }
     EXPECT_EQ(chercher(Pierre, Sophie).case_(0, 1).nom, "FAURE");  // les cases portent les noms
-}
-
-TEST_F(LienParenteEssai, personneIsoleeOuMemePersonneSontRefusees) {
     EXPECT_EQ(messageDe([&] { chercher(Luc, Ernest); }),
               "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
     EXPECT_EQ(messageDe([] { LienParente l(Luc, Luc); }), "Erreur : les deux personnes doivent être différentes"_1252);

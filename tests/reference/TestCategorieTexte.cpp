@@ -5,7 +5,7 @@
 
 using namespace lignara;
 
-TEST(NormalisationCategorie, replieLesAccentsMetEnCapitalesEtChangeEnEspaceCeQuiNEstPasUneLettre) {
+TEST(NormalisationCategorie, replieLesAccentsChangeEnEspaceCeQuiNEstPasUneLettreEtFormeLesFeminins) {
     EXPECT_EQ(normaliserMotCle("maréchal-ferrant"_1252), "MARECHAL FERRANT");
     EXPECT_EQ(normaliserMotCle("ÀÉÎÕÜÇÑÝÿ"_1252), "AEIOUCNYY");
     EXPECT_EQ(normaliserMotCle("Ðð×ß"_1252), "DDXB");
@@ -19,9 +19,7 @@ TEST(NormalisationCategorie, replieLesAccentsMetEnCapitalesEtChangeEnEspaceCeQui
         char n = normaliserCaractereCategorie(static_cast<char>(o));
         EXPECT_TRUE(n == ' ' || (n >= 'A' && n <= 'Z')) << o;
     }
-}
-
-TEST(FormeFeminine, suitLesTerminaisonsDesProfessionsDansLesBornesDeLongueur) {
+    // Formes féminines : les terminaisons des professions, dans les bornes de longueur.
     for (auto [masculin, feminin] : {std::pair{"BOULANGER", "BOULANGERE"},
                                      {"INSTITUTEUR", "INSTITUTRICE"},
                                      {"VENDEUR", "VENDEUSE"},

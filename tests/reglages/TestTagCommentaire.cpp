@@ -6,12 +6,9 @@
 
 using namespace lignara;
 
-TEST(TagCommentaire, laSaisieEstCoupeeAuPremierEspacePuisA24Caracteres) {
+TEST(TagCommentaire, laSaisieEstCoupeeA24CaracteresEtUnTagDejaLuPourLesPersonnesRefuseEnLeNommant) {
     EXPECT_EQ(tagCommentaireSaisi("_COMM et la suite"), "_COMM");
     EXPECT_EQ(tagCommentaireSaisi(std::string(30, 'X')), std::string(24, 'X'));
-}
-
-TEST(TagCommentaire, refuseEnLeNommantUnTagDejaLuPourLesPersonnesCasseIgnoree) {
     for (const char* tag : {"note", "BIRT", "_img", "TRLR"}) EXPECT_TRUE(tagDejaLuPourLesPersonnes(tag)) << tag;
     for (const char* tag : {"_COMM", "NOT", "NOTES", ""}) EXPECT_FALSE(tagDejaLuPourLesPersonnes(tag)) << tag;
     EXPECT_EQ(refusTagCommentaire("OCCU"),
