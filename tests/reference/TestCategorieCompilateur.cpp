@@ -48,18 +48,7 @@ TEST(CategorieCompilateur, ecritLaPetiteDefinitionOctetPourOctetEtCompileUneDefi
     EXPECT_EQ(automate.categoriesDuTexte(" " + std::string(20000, 'Z') + "."), std::vector<std::uint8_t>{0});
 }
 
-TEST(CategorieDefinition, suitLaGrammaireDesLignes) {
-    auto d = CategorieDefinition::lire(" orphelin\r\nA\r\n\t\r\n\t \tx \r\n\r\nB\tsuite\r\n\ty\nC");
-    ASSERT_EQ(d.noms().size(), 3u);
-    EXPECT_EQ(d.noms()[1], "B\tsuite");
-    ASSERT_EQ(d.motsCles().size(), 2u);  // le mot d'avant la première catégorie est ignoré
-    EXPECT_EQ(d.motsCles()[0].texte, "x");
-    EXPECT_EQ(d.motsCles()[1].categorie, 1u);
-    // Les noms sont coupés à 255 octets.
-    EXPECT_EQ(CategorieDefinition::lire(std::string(400, 'N') + "\r\n\tmot\r\n").longueurNomMaximale(), 255u);
-}
-
-TEST(CategorieCompilateur, unDoublonGardeLaDerniereCategorieEtAvertitUneFoisLaFormeDeriveeAussi) {
+TEST(CategorieCompilateur, suitLaGrammaireDesLignesEtUnDoublonGardeLaDerniereCategorieEnAvertissantUneFois) {
     std::string texte = "Bois\r\n\tsabotier\r\n\tmenuisier\r\nCuir\r\n\tSabotier\r\n\tMENUISIER\r\n\tsabotier\r\n";
     auto a = avertissements(texte);
     // Un message par mot qui change de catégorie, pas pour la forme dérivée ni le second « sabotier ».
@@ -73,6 +62,15 @@ TEST(CategorieCompilateur, unDoublonGardeLaDerniereCategorieEtAvertitUneFoisLaFo
     EXPECT_EQ(a[0], "Attention : \"MARINE\" apparaît dans plusieurs catégories"_1252);
     automate = CategorieAutomate::lire(compiler("Etat civil\r\n\tmarin\r\n", false)).value();
     EXPECT_TRUE(automate.categoriesDuTexte("marine").empty());
+    // La grammaire des lignes : le mot d'avant la première catégorie est ignoré, les noms coupés à 255.
+    auto d = CategorieDefinition::lire(" orphelin\r\nA\r\n\t\r\n\t \tx \r\n\r\nB\tsuite\r\n\ty\nC");
+    ASSERT_EQ(d.noms().size(), 3u);
+    EXPECT_EQ(d.noms()[1], "B\tsuite");
+    ASSERT_EQ(d.motsCles().size(), 2u);  // le mot d'avant la première catégorie est ignoré
+    EXPECT_EQ(d.motsCles()[0].texte, "x");
+    EXPECT_EQ(d.motsCles()[1].categorie, 1u);
+    // Les noms sont coupés à 255 octets.
+    EXPECT_EQ(CategorieDefinition::lire(std::string(400, 'N') + "\r\n\tmot\r\n").longueurNomMaximale(), 255u);
 }
 
 TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissementNommant23EtPlusDe255Refusees) {

@@ -120,7 +120,7 @@ TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPasEtLeurLargeurEstLePlusLarg
 
 // Chaque coupe avant la fin de la dernière période utile, un nombre de périodes trop grand (lu
 // jusqu'aux années de l'arbre seulement) ou un libellé de plus de 100 octets donnent le message.
-TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessible) {
+TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessibleEtResisteAuxOctetsInverses) {
     std::string image = Chronologie::image(kBourbons);
     essai::pourChaqueTroncature(
         image, [](const std::string& o) { EXPECT_THROW(Chronologie::lire(o, 1500, 2000), OperationImpossible); });
@@ -133,9 +133,6 @@ TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessible) {
     libelle[7] = 101;
     libelle += '\0';
     EXPECT_THROW(Chronologie::lire(libelle, 1700, 1800), OperationImpossible);
-}
-
-TEST(Chronologie, resisteAuxOctetsInverses) {
     essai::pourDesOctetsAlteres(Chronologie::image(kBourbons), 1789, 2000, 1, [](const std::string& abime) {
         try {
             auto c = Chronologie::lire(abime, 1500, 2000);

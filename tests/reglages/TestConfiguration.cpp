@@ -51,7 +51,7 @@ void verifierChampsDuMilieu(const Configuration& c) {
 
 // Le fichier complet, relu puis réécrit, redonne ses octets ; des champs voisins aux défauts
 // égaux sont vérifiés à part, pour qu'un échange fait à la lecture et à l'écriture ne passe pas.
-TEST(Configuration, ecritLesDefautsEtRelitLeFichierCompletEtLeReecritALOctet) {
+TEST(Configuration, ecritLesDefautsRelitEtReecritLeFichierCompletALOctetRefuseSesTroncaturesEtBorneSesAlterations) {
     const auto octets = fixture("config-603-complet.dwa");
     auto lue = lireConfiguration(octets).value();
     EXPECT_EQ(lue.formatPapier, kFormatNonPagine);  // A4 paysage enregistré
@@ -65,6 +65,17 @@ TEST(Configuration, ecritLesDefautsEtRelitLeFichierCompletEtLeReecritALOctet) {
     lue.formatPapier = 1712;
     EXPECT_EQ(ecrireConfiguration(lue), octets);
     EXPECT_EQ(ecrireConfiguration(Configuration{}), fixture("config-603-defauts.dwa"));
+    const auto complet = fixture("config-603-complet.dwa");
+    essai::pourChaqueTroncature(complet, [](const auto& o) { EXPECT_FALSE(lireConfiguration(o).has_value()); });
+    essai::pourDesOctetsAlteres(complet, 603, 3000, 4, [](const auto& o) {
+        const auto c = lireConfiguration(o);
+        if (!c) return;
+        EXPECT_GE(c->compressionTableaux, 10);
+        EXPECT_LE(c->espaceMinimal, 99);
+        EXPECT_LE(c->police.size(), kLimitePolice);
+        EXPECT_LE(c->afficheurs[kAfficheurWeb].size(), kLimiteChemin);
+        EXPECT_EQ(c->formatPapier, kFormatNonPagine);
+    });
 }
 
 TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChangePas) {
@@ -104,7 +115,7 @@ TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
     EXPECT_EQ(c.afficheurs[kAfficheurWeb], "web");
 }
 
-TEST(Configuration, refuseLesVersionsHorsDe401A603EtUnTexteTropLong) {
+TEST(Configuration, refuseLesVersionsInconnuesEtUnTexteTropLongChargeEnregistreEtSignaleUnDossierAbsent) {
     for (int version : {400, 604}) {
         auto octets = fixture("config-603-complet.dwa");
         octets[0] = static_cast<std::uint8_t>(version & 0xFF);
@@ -121,6 +132,21 @@ TEST(Configuration, refuseLesVersionsHorsDe401A603EtUnTexteTropLong) {
     octets[3] = 61;
     octets.insert(octets.begin() + 4, 's');
     EXPECT_FALSE(lireConfiguration(octets).has_value());
+    // Fichier étranger : les défauts, et il est mis de côté ; dossier absent : le message qui nomme le fichier.
+    essai::DossierEssai dossier;
+    essai::ecrireOctets(dossier / "Config.dwa", {'%', 'P', 'D', 'F', '-', '1', '.', '7'});
+    EXPECT_EQ(chargerConfiguration(dossier.chemin()), Configuration{});
+    Configuration c;
+    c.police = "Liberation Serif";
+    enregistrerConfiguration(c, dossier.chemin());
+    EXPECT_EQ(chargerConfiguration(dossier.chemin()), c);
+    auto noms = dossier.noms();  // aucun temporaire ne reste
+    std::sort(noms.begin(), noms.end());
+    EXPECT_EQ(noms, (std::vector<std::string>{"Config.dwa", "Config.dwa.abime"}));
+    const std::filesystem::path absent = dossier / "absent";
+    EXPECT_EQ(essai::messageDe([&] { enregistrerConfiguration(Configuration{}, absent); }),
+              "Accès impossible au fichier de configuration\n"_1252 + (absent / "Config.dwa").string() +
+                  "\nDossier inexistant");
 }
 
 TEST(Configuration, coupeALEcritureLesTextesTropLongs) {
@@ -166,38 +192,6 @@ TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
     EXPECT_EQ(millimetresDeMarge(c.margeGauche), 99);
     EXPECT_EQ(c.pays(), "FR");
     EXPECT_EQ(c.donneesTableauAscendant, 3);
-}
-
-TEST(Configuration, refuseChaqueTroncatureEtBorneCeQueDonnentDesOctetsAlteres) {
-    const auto complet = fixture("config-603-complet.dwa");
-    essai::pourChaqueTroncature(complet, [](const auto& o) { EXPECT_FALSE(lireConfiguration(o).has_value()); });
-    essai::pourDesOctetsAlteres(complet, 603, 3000, 4, [](const auto& o) {
-        const auto c = lireConfiguration(o);
-        if (!c) return;
-        EXPECT_GE(c->compressionTableaux, 10);
-        EXPECT_LE(c->espaceMinimal, 99);
-        EXPECT_LE(c->police.size(), kLimitePolice);
-        EXPECT_LE(c->afficheurs[kAfficheurWeb].size(), kLimiteChemin);
-        EXPECT_EQ(c->formatPapier, kFormatNonPagine);
-    });
-}
-
-// Fichier étranger : les défauts, et il est mis de côté ; dossier absent : le message qui nomme le fichier.
-TEST(Configuration, chargeEnregistreEtSignaleUnDossierOuLOnNePeutPasEcrire) {
-    essai::DossierEssai dossier;
-    essai::ecrireOctets(dossier / "Config.dwa", {'%', 'P', 'D', 'F', '-', '1', '.', '7'});
-    EXPECT_EQ(chargerConfiguration(dossier.chemin()), Configuration{});
-    Configuration c;
-    c.police = "Liberation Serif";
-    enregistrerConfiguration(c, dossier.chemin());
-    EXPECT_EQ(chargerConfiguration(dossier.chemin()), c);
-    auto noms = dossier.noms();  // aucun temporaire ne reste
-    std::sort(noms.begin(), noms.end());
-    EXPECT_EQ(noms, (std::vector<std::string>{"Config.dwa", "Config.dwa.abime"}));
-    const std::filesystem::path absent = dossier / "absent";
-    EXPECT_EQ(essai::messageDe([&] { enregistrerConfiguration(Configuration{}, absent); }),
-              "Accès impossible au fichier de configuration\n"_1252 + (absent / "Config.dwa").string() +
-                  "\nDossier inexistant");
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ std::vector<Favori> lire(const Octets& octets, std::uint16_t version, bool* reus
     return favoris;
 }
 
-TEST(Favoris, rangementOctetPourOctetListeAbimeeVideeEtFicheDAvant600Convertie) {
+TEST(Favoris, rangementOctetPourOctetListeAbimeeFicheDAvant600EtFusionDesTroisListes) {
     EcritureReglages e;
     const std::vector<Favori> liste = {
         {"Arbre", 1, {0x07, 0xFF}}, {"", Favori::kSeparateur, {}}, {"\xC9t\xE9", 16, {}}};
@@ -62,6 +62,28 @@ TEST(Favoris, rangementOctetPourOctetListeAbimeeVideeEtFicheDAvant600Convertie) 
     EXPECT_EQ(lire(fiche, 600).at(0).parametres, (Octets{0xFF, 'x', 0, 3}));
     // Longueur 0 : rien à convertir (la soustraction ne passe pas sous zéro).
     EXPECT_TRUE(lire({1, 'F', '\n', 10, 0, 0}, 450).at(0).parametres.empty());
+    // Fusion des trois listes.
+    const std::vector<Favori> avant = {{"A", 1, {1}}, {"", 255, {}}, {"B", 2, {2}}};
+    std::vector<Favori> apres = avant;
+    std::vector<Favori> disque = avant;
+    disque.push_back({"Ligne", 12, {9}});  // ajouté par la ligne de commande
+    // Rien changé ici : le fichier gagne, même ce qu'il a retiré ou modifié.
+    EXPECT_EQ(fusionnerFavoris(avant, apres, disque), disque);
+    // Rien changé là-bas : nos suppressions et déplacements restent.
+    apres.erase(apres.begin());
+    std::swap(apres[0], apres[1]);
+    EXPECT_EQ(fusionnerFavoris(avant, apres, avant), apres);
+    // Les deux : nos changements, puis l'ajout de là-bas ; un favori que nous avons supprimé
+    // ne revient pas, un nom pris des deux côtés n'est pas doublé.
+    auto fusion = fusionnerFavoris(avant, apres, disque);
+    ASSERT_EQ(fusion.size(), apres.size() + 1);
+    EXPECT_EQ(fusion.back().nom, "Ligne");
+    EXPECT_EQ(favoriNomme(fusion, "A"), nullptr);
+    apres.push_back({"Ligne", 1, {}});
+    fusion = fusionnerFavoris(avant, apres, disque);
+    EXPECT_EQ(fusion, apres);
+    EXPECT_EQ(favoriNomme(avant, "b"), nullptr);  // casse comprise
+    EXPECT_EQ(favoriNomme(avant, ""), nullptr);   // un séparateur n'a pas de nom
 }
 
 TEST(Favoris, unPersoDAvant600EstLuConvertiEtReecritUneSeuleFois) {
@@ -124,30 +146,6 @@ TEST(Favoris, unBlocAbimeNePerdQueSesFavorisEtEstMisDeCote) {
     // Réécrire ce fichier garde une copie de l'ancien, où ses favoris restent récupérables.
     modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) { r.modeCommentaire = 1; });
     EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa.abime"), abime);
-}
-
-TEST(Favoris, fusionDesTroisListes) {
-    const std::vector<Favori> avant = {{"A", 1, {1}}, {"", 255, {}}, {"B", 2, {2}}};
-    std::vector<Favori> apres = avant;
-    std::vector<Favori> disque = avant;
-    disque.push_back({"Ligne", 12, {9}});  // ajouté par la ligne de commande
-    // Rien changé ici : le fichier gagne, même ce qu'il a retiré ou modifié.
-    EXPECT_EQ(fusionnerFavoris(avant, apres, disque), disque);
-    // Rien changé là-bas : nos suppressions et déplacements restent.
-    apres.erase(apres.begin());
-    std::swap(apres[0], apres[1]);
-    EXPECT_EQ(fusionnerFavoris(avant, apres, avant), apres);
-    // Les deux : nos changements, puis l'ajout de là-bas ; un favori que nous avons supprimé
-    // ne revient pas, un nom pris des deux côtés n'est pas doublé.
-    auto fusion = fusionnerFavoris(avant, apres, disque);
-    ASSERT_EQ(fusion.size(), apres.size() + 1);
-    EXPECT_EQ(fusion.back().nom, "Ligne");
-    EXPECT_EQ(favoriNomme(fusion, "A"), nullptr);
-    apres.push_back({"Ligne", 1, {}});
-    fusion = fusionnerFavoris(avant, apres, disque);
-    EXPECT_EQ(fusion, apres);
-    EXPECT_EQ(favoriNomme(avant, "b"), nullptr);  // casse comprise
-    EXPECT_EQ(favoriNomme(avant, ""), nullptr);   // un séparateur n'a pas de nom
 }
 
 TEST(Favoris, deuxProgrammesQuiModifientEnMemeTempsNePerdentRienEtUnEchecNEcritRien) {

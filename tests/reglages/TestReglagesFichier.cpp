@@ -119,17 +119,13 @@ TEST(ReglagesFichier, refuseLesAutresVersionsEtMetDeCoteLeFichierAvantDeLEcraser
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kAutre), reglagesAutre());
 }
 
-TEST(ReglagesFichier, refuseUnCheminQueLIndexNePeutPasTenir) {
+TEST(ReglagesFichier, refuseUnCheminQueLIndexNePeutPasTenirEtSignaleUnDossierInaccessible) {
     DossierEssai dossier;
     std::string limite = "/" + std::string(259, 'c');
     enregistrerReglagesFichier(dossier.chemin(), limite, reglagesAutre());
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), limite), reglagesAutre());
     EXPECT_THROW(enregistrerReglagesFichier(dossier.chemin(), limite + "c", reglagesAutre()), OperationImpossible);
     EXPECT_THROW(enregistrerReglagesFichier(dossier.chemin(), "/a\nb.ged", reglagesAutre()), OperationImpossible);
-}
-
-TEST(ReglagesFichier, signaleUnDossierDeConfigurationInaccessible) {
-    DossierEssai dossier;
     EXPECT_EQ(essai::messageDe([&] { enregistrerReglagesFichier(dossier / "absent", kBerthelot, reglagesAutre()); }),
               "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string() + "\n" +
                   (dossier / "absent" / "Perso.dwa").string() + "\nDossier inexistant");
