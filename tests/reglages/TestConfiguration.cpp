@@ -78,27 +78,15 @@ TEST(Configuration, ecritLesDefautsRelitEtReecritLeFichierCompletALOctetRefuseSe
     });
 }
 
-TEST(Configuration, leFormatRangeEstCeluiDeLaLigneDeCommandeQueLaFenetreNeChangePas) {
-    Configuration c;
-    c.papierLigneCommande = 1707;
-    c.formatPapier = 1712;  // choisi au menu de la fenêtre
-    auto relue = lireConfiguration(ecrireConfiguration(c)).value();
-    EXPECT_EQ(relue.papierLigneCommande, 1707);
-    EXPECT_EQ(relue.formatPapier, kFormatNonPagine);
-}
-
-TEST(Configuration, laVersion500LitSesChampsEtDonneLesDefautsAuxAutres) {
+TEST(Configuration, lesVersions500Et503LisentLeursChampsEtLa600SesAfficheurs) {
     Octets o;
     o.u16(500).texte("ancien.serveur").u8(1).u8(0).texte("/vieux.ged").ajouter(champsDuMilieu(false).v);
-    auto c = lireConfiguration(o.v).value();
-    verifierChampsDuMilieu(c);
-    EXPECT_EQ(c.compressionTableaux, 150);                  // celle des listes, avant 501
-    EXPECT_EQ(c.avisNouvellesVersions, kTexteVersionAvis);  // l'ancienne case était cochée
-    EXPECT_EQ(c.fichierParDefaut, "/vieux.ged");
-    EXPECT_EQ(c.couleurFondSignature, Configuration{}.couleurFondSignature);
-}
-
-TEST(Configuration, laVersion503AjouteLaSignatureEtLa600LesAfficheurs) {
+    auto v500 = lireConfiguration(o.v).value();
+    verifierChampsDuMilieu(v500);
+    EXPECT_EQ(v500.compressionTableaux, 150);                  // celle des listes, avant 501
+    EXPECT_EQ(v500.avisNouvellesVersions, kTexteVersionAvis);  // l'ancienne case était cochée
+    EXPECT_EQ(v500.fichierParDefaut, "/vieux.ged");
+    EXPECT_EQ(v500.couleurFondSignature, Configuration{}.couleurFondSignature);
     Octets signature;
     signature.u8(0).texte("Ligne un").texte("Ligne deux").u8(1).u8(2).u8(3);
     Octets v503;
@@ -149,12 +137,18 @@ TEST(Configuration, refuseLesVersionsInconnuesEtUnTexteTropLongChargeEnregistreE
                   "\nDossier inexistant");
 }
 
-TEST(Configuration, coupeALEcritureLesTextesTropLongs) {
+// Le format rangé est celui de la ligne de commande, que la fenêtre ne change pas ; les textes trop
+// longs sont coupés à l'écriture.
+TEST(Configuration, rangeLeFormatDeLaLigneDeCommandeEtCoupeALEcritureLesTextesTropLongs) {
     Configuration c;
+    c.papierLigneCommande = 1707;
+    c.formatPapier = 1712;  // choisi au menu de la fenêtre
     c.police = std::string(40, 'p');
     c.afficheurs[kAfficheurPdf] = std::string(256, 'a');
     c.afficheurs[kAfficheurRtf] = std::string(255, 'r');
     auto lue = lireConfiguration(ecrireConfiguration(c)).value();
+    EXPECT_EQ(lue.papierLigneCommande, 1707);
+    EXPECT_EQ(lue.formatPapier, kFormatNonPagine);
     EXPECT_EQ(lue.police, std::string(31, 'p'));
     // Un chemin que l'octet de longueur ne peut tenir n'est pas coupé en un autre chemin.
     EXPECT_EQ(lue.afficheurs[kAfficheurPdf], "");
