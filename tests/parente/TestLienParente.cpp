@@ -30,9 +30,23 @@ protected:
     BaseGenealogique base_ = construireFamilleEssai(dossier_.chemin());
 };
 
+// Un mariage entre oncle et nièce : Ugo épouse Mia, fille de sa sœur Ida et de Noé ; Léo est
+// leur fils. En remontant d'une génération depuis ses parents, Léo rencontre d'abord Gus, père
+// d'Ugo et d'Ida (à une génération d'Ida), puis Noé, conjoint d'Ida, et Ida elle-même.
+enum : std::uint32_t { Leo = 1, Ugo, Mia, Gus, Ida, Noe, Rose };
+
+BaseGenealogique construireMariageOncleNiece(const std::filesystem::path& dossier) {
+    ArbreEssai a;
+    for (char sexe : {'M', 'M', 'F', 'M', 'F', 'M', 'F'}) a.personne(sexe);
+    a.couple(Gus, Rose, {Ugo, Ida});
+    a.couple(Noe, Ida, {Mia});
+    a.couple(Ugo, Mia, {Leo});
+    return a.construire(dossier);
+}
+
 }  // namespace
 
-TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangeesEtRefusePersonneIsoleeOuMemePersonne) {
+TEST_F(LienParenteEssai, placeAncetreLigneesConjointsRefuseLesIsolesEtGardeLAncetreLePlusProche) {
     struct {
         std::uint32_t a, b, ancetre, premiere, seconde;  // ancêtre 0 : entre conjoints, sans objet
         std::vector<R> rangees;
@@ -64,27 +78,7 @@ TEST_F(LienParenteEssai, placeAncetreLigneesEtConjointsDansLesRangeesEtRefusePer
     EXPECT_EQ(messageDe([&] { chercher(Luc, Ernest); }),
               "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
     EXPECT_EQ(messageDe([] { LienParente l(Luc, Luc); }), "Erreur : les deux personnes doivent être différentes"_1252);
-}
-
-namespace {
-
-// Un mariage entre oncle et nièce : Ugo épouse Mia, fille de sa sœur Ida et de Noé ; Léo est
-// leur fils. En remontant d'une génération depuis ses parents, Léo rencontre d'abord Gus, père
-// d'Ugo et d'Ida (à une génération d'Ida), puis Noé, conjoint d'Ida, et Ida elle-même.
-enum : std::uint32_t { Leo = 1, Ugo, Mia, Gus, Ida, Noe, Rose };
-
-BaseGenealogique construireMariageOncleNiece(const std::filesystem::path& dossier) {
-    ArbreEssai a;
-    for (char sexe : {'M', 'M', 'F', 'M', 'F', 'M', 'F'}) a.personne(sexe);
-    a.couple(Gus, Rose, {Ugo, Ida});
-    a.couple(Noe, Ida, {Mia});
-    a.couple(Ugo, Mia, {Leo});
-    return a.construire(dossier);
-}
-
-}  // namespace
-
-TEST(LienParente, gardeLAncetreLePlusProcheDeLAutreParmiCeuxDUneMemeGeneration) {
+    // Mariage oncle-nièce : l'ancêtre le plus proche de l'autre parmi ceux d'une même génération.
     DossierEssai dossier;
     BaseGenealogique base = construireMariageOncleNiece(dossier.chemin());
     // Noé et Ida sont plus proches d'Ida que Gus ; à égalité, Ida, ancêtre de Léo, l'emporte

@@ -88,7 +88,13 @@ TEST_F(CategoriesEssai, laDefinitionDeLUtilisateurPasseAvantLaReferenceEtEstBorn
 
 // Les définitions livrées se compilent sans remarque, en 23 catégories au plus (toutes dans les
 // arbres chromatiques), et classent les métiers anciens et les abréviations des archives.
-TEST(CategoriesLivrees, professionsEtSourcesSeCompilentSansRemarqueEtClassentLesTextesAnciens) {
+TEST(CommandeCategories, testerAfficheUneCategorieParLigneEtLesDefinitionsLivreesClassentLesTextesAnciens) {
+    DossiersEssai d;
+    Categories::compilerVers(Categories::compileReference(0), 0, "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);
+    const auto s = essai::lancerProgramme("categories tester professions " + essai::cite("Marine, sabotière et marin") +
+                                          " 2>/dev/null");
+    EXPECT_EQ(std::pair(s.texte, s.code), std::pair(std::string("Marine\nBois\n"), 0));
+    EXPECT_EQ(essai::lancerProgramme("categories tester professions notaire 2>/dev/null").texte, "");
     auto compiler = [](const char* nom, bool professions) {
         CategorieCompilateur c(CategorieDefinition::lire(definitionLivree(nom)), professions);
         EXPECT_TRUE(c.avertissements().empty()) << nom;
@@ -106,13 +112,4 @@ TEST(CategoriesLivrees, professionsEtSourcesSeCompilentSansRemarqueEtClassentLes
     EXPECT_EQ(nomsAccordes(a, "AD 35, BMS de Rennes"),
               (std::vector<std::string>{"Archives publiques et bibliothèques", "Registres paroissiaux"}));
     EXPECT_EQ(nomsAccordes(a, "registre matricule, classe 1912"), std::vector<std::string>{"Archives militaires"});
-}
-
-TEST(CommandeCategories, testerAfficheUneCategorieParLigneEtRienQuandAucune) {
-    DossiersEssai d;
-    Categories::compilerVers(Categories::compileReference(0), 0, "Bois\r\n\tsabotier\r\nMarine\r\n\tmarin\r\n"_1252);
-    const auto s = essai::lancerProgramme("categories tester professions " + essai::cite("Marine, sabotière et marin") +
-                                          " 2>/dev/null");
-    EXPECT_EQ(std::pair(s.texte, s.code), std::pair(std::string("Marine\nBois\n"), 0));
-    EXPECT_EQ(essai::lancerProgramme("categories tester professions notaire 2>/dev/null").texte, "");
 }

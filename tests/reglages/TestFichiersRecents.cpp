@@ -32,7 +32,7 @@ TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonLaListeGardeHuitFichi
               (std::vector<fs::path>{"/a.ged", "/b.ged"}));
 }
 
-TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusSansDoublon) {
+TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusEtLaListeSeRangeSansTemporaire) {
     FichiersRecents r;
     for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) r.retenir(c);
     const std::string complet = r.ecrire();
@@ -46,16 +46,13 @@ TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusSansDou
     };
     essai::pourChaqueTroncature(complet, verifier);
     essai::pourDesOctetsAlteres(complet, 8, 500, 1, verifier);
-}
-
-TEST(FichiersRecents, seRangeDansLeDossierDeConfigurationSansTemporaire) {
     essai::DossierEssai dossier;
-    FichiersRecents r;
-    r.retenir("/g/famille.ged");
-    ASSERT_TRUE(r.enregistrer(dossier.chemin()));
+    FichiersRecents aRanger;
+    aRanger.retenir("/g/famille.ged");
+    ASSERT_TRUE(aRanger.enregistrer(dossier.chemin()));
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Recents.txt"});
-    EXPECT_EQ(FichiersRecents::charger(dossier.chemin()).liste(), r.liste());
-    EXPECT_FALSE(r.enregistrer(dossier / "absent"));
+    EXPECT_EQ(FichiersRecents::charger(dossier.chemin()).liste(), aRanger.liste());
+    EXPECT_FALSE(aRanger.enregistrer(dossier / "absent"));
 }
 
 }  // namespace

@@ -41,18 +41,6 @@ TEST(ReglagesAbimes, uneConfigurationTronqueeGardeChaqueChampLuAvantLaCoupure) {
         2);
 }
 
-TEST(ReglagesAbimes, unNomDePoliceAOctetNulEstRefuseSansPerdreLesAutresChamps) {
-    auto octets = essai::fixture("config-603-complet.dwa");
-    Configuration attendue = *lireConfiguration(octets);
-    attendue.police = Configuration{}.police;
-    octets[kFinPolice - 3] = 0;  // « DejaVu Se\0if »
-    const ConfigurationLue lue = lireConfigurationSauvee(octets);
-    EXPECT_EQ(lue.etat, EtatChargement::abime);
-    EXPECT_EQ(lue.configuration, attendue);
-    EXPECT_FALSE(lireConfiguration(octets).has_value());
-    EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));  // les signatures finissent dans le PDF
-}
-
 TEST_F(ReglagesAbimesEssai, uneConfigurationOuDesCompteursAbimesSontMisDeCoteAvantDEtreReecrits) {
     auto abime = essai::fixture("config-603-complet.dwa");
     abime.resize(150);
@@ -82,7 +70,8 @@ TEST_F(ReglagesAbimesEssai, uneConfigurationOuDesCompteursAbimesSontMisDeCoteAva
     EXPECT_EQ(essai::lireOctets(dossier / "Usage.dwa.abime"), octets);
 }
 
-TEST_F(ReglagesAbimesEssai, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateur) {
+TEST_F(ReglagesAbimesEssai,
+       unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateurEtUnNomDePoliceAOctetNulEstRefuse) {
     fs::create_directory(dossier / "depot");
     essai::ecrireOctets(dossier / "depot" / "Config.dwa", ecrireConfiguration(Configuration{}));
     fs::create_symlink(dossier / "depot" / "Config.dwa", dossier / "Config.dwa");
@@ -99,6 +88,16 @@ TEST_F(ReglagesAbimesEssai, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilis
     EXPECT_NE(message.find((dossier / "Usage.dwa").string() + "\nCe n'est pas un fichier ordinaire"), std::string::npos)
         << message;
     EXPECT_TRUE(fs::is_symlink(dossier / "Usage.dwa"));
+    // Un nom de police à octet nul est refusé sans perdre les autres champs.
+    auto octets = essai::fixture("config-603-complet.dwa");
+    Configuration attendue = *lireConfiguration(octets);
+    attendue.police = Configuration{}.police;
+    octets[kFinPolice - 3] = 0;  // « DejaVu Se\0if »
+    const ConfigurationLue lue = lireConfigurationSauvee(octets);
+    EXPECT_EQ(lue.etat, EtatChargement::abime);
+    EXPECT_EQ(lue.configuration, attendue);
+    EXPECT_FALSE(lireConfiguration(octets).has_value());
+    EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));  // les signatures finissent dans le PDF
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ std::vector<std::uint8_t> fichierUsage(int version, int nombreCompteurs) {
     return o;
 }
 
-TEST(CompteursUsage, ecritLaVersion504Avec44CompteursQuiSArretentA65535) {
+TEST(CompteursUsage, ecritLaVersion504Avec44CompteursQuiSArretentA65535EtSeRecharge) {
     CompteursUsage c;
     c.avis = 1;
     c.personnesDernierFichier = 0x1234;
@@ -31,6 +31,14 @@ TEST(CompteursUsage, ecritLaVersion504Avec44CompteursQuiSArretentA65535) {
     c.compteurs[5] = 65534;  // compter s'arrête à 65535 et ignore un point inconnu
     for (std::size_t point : {5u, 5u, 44u}) c.compter(point);
     EXPECT_EQ(c.compteurs[5], 65535);
+    // Enregistrés et rechargés dans le dossier de configuration, sans temporaire.
+    essai::DossierEssai dossier;
+    CompteursUsage compte;
+    compte.compter(12);
+    enregistrerCompteursUsage(compte, dossier.chemin());
+    EXPECT_EQ(chargerCompteursUsage(dossier.chemin()), compte);
+    EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Usage.dwa"});
+    EXPECT_THROW(enregistrerCompteursUsage(compte, dossier / "absent"), OperationImpossible);
 }
 
 TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteursLesInconnuesEtLesTronquesSontRefuses) {
@@ -54,16 +62,6 @@ TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteursLesInconnuesEtLesTro
             EXPECT_NE(*lu, c);
         }
     });
-}
-
-TEST(CompteursUsage, enregistreEtRechargeDansLeDossierDeConfiguration) {
-    essai::DossierEssai dossier;
-    CompteursUsage c;
-    c.compter(12);
-    enregistrerCompteursUsage(c, dossier.chemin());
-    EXPECT_EQ(chargerCompteursUsage(dossier.chemin()), c);
-    EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Usage.dwa"});
-    EXPECT_THROW(enregistrerCompteursUsage(c, dossier / "absent"), OperationImpossible);
 }
 
 }  // namespace
