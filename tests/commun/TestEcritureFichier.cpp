@@ -129,20 +129,7 @@ TEST_F(EcritureFichierEssai, unDisquePleinFaitEchouerSansRienLaisserEtDonneLaCau
     EXPECT_EQ(code, 0);
 }
 
-TEST_F(EcritureFichierEssai, uneTailleDeFichierBorneeFaitEchouerSansTuerNiRienLaisser) {
-    poser(d / "doc.pdf", "ancien");
-    const int code = essai::dansUnEnfant([&] {
-        essai::bornerTailleFichiers(4096);
-        EcritureFichier f;
-        const bool ecrit = f.ouvrir(d / "doc.pdf") && f.ecrire(std::string(100000, 'x')) && f.terminer();
-        return !ecrit && f.erreur() == EFBIG ? 0 : 1;
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(lireFichier(d / "doc.pdf"), "ancien");
-    EXPECT_EQ(d.noms(), std::vector<std::string>{"doc.pdf"});
-}
-
-TEST_F(EcritureFichierEssai, unArretBrutalLaisseLAncienFichierEtUnResteQueLeMenageEfface) {
+TEST_F(EcritureFichierEssai, unArretBrutalOuUneTailleBorneeLaissentLAncienFichier) {
     poser(d / "base.dwa", "ancienne copie");
     const int code = essai::dansUnEnfant([&] {
         EcritureFichier f;
@@ -153,6 +140,16 @@ TEST_F(EcritureFichierEssai, unArretBrutalLaisseLAncienFichierEtUnResteQueLeMena
     EXPECT_EQ(code, -SIGKILL);
     EXPECT_EQ(lireFichier(d / "base.dwa"), "ancienne copie");
     EXPECT_EQ(effacerRestesTemporaires(d.chemin()), 1u);
+    EXPECT_EQ(d.noms(), std::vector<std::string>{"base.dwa"});
+    // Une taille de fichier bornée fait échouer sans tuer ni rien laisser.
+    const int borne = essai::dansUnEnfant([&] {
+        essai::bornerTailleFichiers(4096);
+        EcritureFichier f;
+        const bool ecrit = f.ouvrir(d / "base.dwa") && f.ecrire(std::string(100000, 'x')) && f.terminer();
+        return !ecrit && f.erreur() == EFBIG ? 0 : 1;
+    });
+    EXPECT_EQ(borne, 0);
+    EXPECT_EQ(lireFichier(d / "base.dwa"), "ancienne copie");
     EXPECT_EQ(d.noms(), std::vector<std::string>{"base.dwa"});
 }
 

@@ -48,7 +48,7 @@ TEST(CategorieCompilateur, ecritLaPetiteDefinitionOctetPourOctetEtCompileUneDefi
     EXPECT_EQ(automate.categoriesDuTexte(" " + std::string(20000, 'Z') + "."), std::vector<std::uint8_t>{0});
 }
 
-TEST(CategorieCompilateur, suitLaGrammaireDesLignesEtUnDoublonGardeLaDerniereCategorieEnAvertissantUneFois) {
+TEST(CategorieCompilateur, grammaireDoublonsEtTrenteCategoriesCompileesAvecUnAvertissementPlusDe255Refusees) {
     std::string texte = "Bois\r\n\tsabotier\r\n\tmenuisier\r\nCuir\r\n\tSabotier\r\n\tMENUISIER\r\n\tsabotier\r\n";
     auto a = avertissements(texte);
     // Un message par mot qui change de catégorie, pas pour la forme dérivée ni le second « sabotier ».
@@ -71,15 +71,13 @@ TEST(CategorieCompilateur, suitLaGrammaireDesLignesEtUnDoublonGardeLaDerniereCat
     EXPECT_EQ(d.motsCles()[1].categorie, 1u);
     // Les noms sont coupés à 255 octets.
     EXPECT_EQ(CategorieDefinition::lire(std::string(400, 'N') + "\r\n\tmot\r\n").longueurNomMaximale(), 255u);
-}
-
-TEST(CategorieCompilateur, trenteCategoriesSontToutesCompileesAvecUnAvertissementNommant23EtPlusDe255Refusees) {
-    auto a = avertissements(categoriesNumerotees(30));
+    // Trente catégories : toutes compilées, un avertissement qui nomme 23 ; plus de 255 refusées.
+    a = avertissements(categoriesNumerotees(30));
     ASSERT_EQ(a.size(), 1u);
     EXPECT_EQ(a[0],
               "ATTENTION : le nombre de catégories est trop élevé.\nSeules les 23 premières catégories "
               "seront prises en compte\ndans les arbres chromatiques."_1252);
-    auto automate = CategorieAutomate::lire(compiler(categoriesNumerotees(30))).value();
+    automate = CategorieAutomate::lire(compiler(categoriesNumerotees(30))).value();
     EXPECT_EQ(automate.categoriesDuTexte("motbd"), std::vector<std::uint8_t>{29});
     EXPECT_TRUE(avertissements(categoriesNumerotees(23)).empty());
     EXPECT_NO_THROW(compiler(categoriesNumerotees(255)));

@@ -76,7 +76,7 @@ TEST(Chronologie, placeLesBandesBorneesAuxAnneesDeLArbreEtDecaleCellesDeMemeDebu
 
 // Un arbre qui remonte avant la première période : sa bande monte jusqu'en haut de l'arbre, son
 // libellé reste au milieu de la période. Au bas de l'arbre, les bornes ne passent pas sous zéro.
-TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriodeLaDerniereResteAuDessusDeZeroLesLibellesAuMilieu) {
+TEST(Chronologie, bandesEtLibellesAuxBordsDeLArbreSansSeRecouvrirEtLargeurDesLibelles) {
     auto c =
         Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
     EXPECT_EQ(c.bandes().at(0).bas, (1700 - 1200) * 64 + 20);
@@ -94,30 +94,28 @@ TEST(Chronologie, laPremiereBandeCouvreLesAnneesDAvantSaPeriodeLaDerniereResteAu
     ASSERT_EQ(l.size(), 1u);  // sans libellé : rien ; « Fin » tombe au-dessus de l'arbre
     EXPECT_EQ(l[0].x, 90);
     EXPECT_EQ(l[0].y, ((2 * 1900 - 1700 - 1800) * 64 - 176) / 2 + 42);
-}
-
-// « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
-// l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
-TEST(Chronologie, deuxLibellesProchesNeSeRecouvrentPasEtLeurLargeurEstLePlusLargePlus90) {
-    auto c = Chronologie::lire(
+    auto proches = Chronologie::lire(
         Chronologie::image({periode(1814, 1815, "Louis XVIII"), periode(1815, 1815, "Cent-Jours"),
                             periode(1815, 1824, "Louis XVIII"), periode(1897, 1898, "a"), periode(1898, 1899, "b")}),
         1700, 1900);
-    auto l = c.libelles();
-    ASSERT_EQ(l.size(), 5u);
+    auto libelles = proches.libelles();
+    ASSERT_EQ(libelles.size(), 5u);
     const std::int32_t premier = ((2 * 1900 - 1814 - 1815) * 64 - 176) / 2 + 42;
-    EXPECT_EQ(l[0].y, premier);        // le premier garde sa place
-    EXPECT_EQ(l[1].y, premier - 176);  // juste au-dessus, sans chevauchement
-    EXPECT_GT(l[4].y, l[3].y);         // plus de place au-dessus : en dessous
-    for (std::size_t i = 0; i < l.size(); ++i)
-        for (std::size_t j = i + 1; j < l.size(); ++j)
-            EXPECT_TRUE(l[i].y + 176 <= l[j].y || l[j].y + 176 <= l[i].y) << l[i].texte << " / " << l[j].texte;
+    EXPECT_EQ(libelles[0].y, premier);        // le premier garde sa place
+    EXPECT_EQ(libelles[1].y, premier - 176);  // juste au-dessus, sans chevauchement
+    EXPECT_GT(libelles[4].y, libelles[3].y);  // plus de place au-dessus : en dessous
+    for (std::size_t i = 0; i < libelles.size(); ++i)
+        for (std::size_t j = i + 1; j < libelles.size(); ++j)
+            EXPECT_TRUE(libelles[i].y + 176 <= libelles[j].y || libelles[j].y + 176 <= libelles[i].y)
+                << libelles[i].texte << " / " << libelles[j].texte;
     MetriquePolice police;
     for (auto& largeur : police.largeurs) largeur = 500;                   // 5 unités par caractère
     EXPECT_EQ(bourbons(1700, 1900).largeurLibelles(police), 10 * 5 + 90);  // « Directoire »
     EXPECT_EQ(bourbons(1000, 1100).largeurLibelles(police), 90);
 }
 
+// « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
+// l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
 // Chaque coupe avant la fin de la dernière période utile, un nombre de périodes trop grand (lu
 // jusqu'aux années de l'arbre seulement) ou un libellé de plus de 100 octets donnent le message.
 TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessibleEtResisteAuxOctetsInverses) {

@@ -86,7 +86,7 @@ TEST(Favoris, rangementOctetPourOctetListeAbimeeFicheDAvant600EtFusionDesTroisLi
     EXPECT_EQ(favoriNomme(avant, ""), nullptr);   // un séparateur n'a pas de nom
 }
 
-TEST(Favoris, unPersoDAvant600EstLuConvertiEtReecritUneSeuleFois) {
+TEST(Favoris, unPersoDAvant600EstConvertiUneSeuleFoisEtAuPlusTrenteFavorisPleinsSontEcrits) {
     DossierEssai dossier;
     // Bloc sans tag ni « Moi » (mode 0, ligne vide, date nulle), puis deux favoris ; version 599.
     FichierPerso ancien;
@@ -102,13 +102,10 @@ TEST(Favoris, unPersoDAvant600EstLuConvertiEtReecritUneSeuleFois) {
     voisin.modeCommentaire = ReglagesFichier::kPremiereLigneDiese;
     enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisin);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kFamille).favoris.at(0).parametres, converti);
-}
-
-TEST(Favoris, auPlusTrenteFavorisPleinsSontEcritsEtLesAutresBlocsNeBougentPas) {
-    DossierEssai dossier;
-    ReglagesFichier voisin;
-    voisin.moi = {"VOISIN\x1fJEAN", 1, 2, 1900};
-    enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisin);
+    // Au plus trente favoris pleins sont écrits ; les autres blocs ne bougent pas.
+    ReglagesFichier voisinMoi;
+    voisinMoi.moi = {"VOISIN\x1fJEAN", 1, 2, 1900};
+    enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisinMoi);
     ReglagesFichier gros;
     gros.moi.cle = std::string(142, 'M');
     for (int i = 0; i < 40; ++i)
@@ -119,7 +116,7 @@ TEST(Favoris, auPlusTrenteFavorisPleinsSontEcritsEtLesAutresBlocsNeBougentPas) {
     ASSERT_EQ(relu.favoris.size(), Favori::kMaximum);
     for (std::size_t i = 0; i < Favori::kMaximum; ++i)
         EXPECT_EQ(relu.favoris[i].parametres, gros.favoris[i].parametres);
-    EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisin);
+    EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisinMoi);
 }
 
 TEST(Favoris, unBlocAbimeNePerdQueSesFavorisEtEstMisDeCote) {

@@ -24,24 +24,7 @@ protected:
 // Fin, dans config-603-complet.dwa, du serveur et de la police.
 constexpr std::size_t kFinServeur = 19, kFinPolice = 103;
 
-TEST(ReglagesAbimes, uneConfigurationTronqueeGardeChaqueChampLuAvantLaCoupure) {
-    const auto complet = essai::fixture("config-603-complet.dwa");
-    const Configuration attendue = *lireConfiguration(complet);
-    essai::pourChaqueTroncature(
-        complet,
-        [&](const auto& o) {
-            const ConfigurationLue lue = lireConfigurationSauvee(o);
-            ASSERT_EQ(lue.etat, EtatChargement::abime);
-            const Configuration &c = lue.configuration, defaut;
-            const std::size_t n = o.size();
-            EXPECT_EQ(c.serveurMiseAJour, (n >= kFinServeur ? attendue : defaut).serveurMiseAJour);
-            EXPECT_EQ(c.police, (n >= kFinPolice ? attendue : defaut).police);
-            EXPECT_EQ(c.afficheurs[kAfficheurWeb], defaut.afficheurs[kAfficheurWeb]);  // le dernier champ
-        },
-        2);
-}
-
-TEST_F(ReglagesAbimesEssai, uneConfigurationOuDesCompteursAbimesSontMisDeCoteAvantDEtreReecrits) {
+TEST_F(ReglagesAbimesEssai, uneConfigurationTronqueeGardeSesChampsLusEtEstMiseDeCoteCommeDesCompteursAbimes) {
     auto abime = essai::fixture("config-603-complet.dwa");
     abime.resize(150);
     essai::ecrireOctets(dossier / "Config.dwa", abime);
@@ -68,6 +51,20 @@ TEST_F(ReglagesAbimesEssai, uneConfigurationOuDesCompteursAbimesSontMisDeCoteAva
     EXPECT_EQ(lus.compteurs[10], 0);
     enregistrerCompteursUsage(lus, dossier.chemin());
     EXPECT_EQ(essai::lireOctets(dossier / "Usage.dwa.abime"), octets);
+    const auto complet = essai::fixture("config-603-complet.dwa");
+    const Configuration attendue = *lireConfiguration(complet);
+    essai::pourChaqueTroncature(
+        complet,
+        [&](const auto& o) {
+            const ConfigurationLue lue = lireConfigurationSauvee(o);
+            ASSERT_EQ(lue.etat, EtatChargement::abime);
+            const Configuration &coupee = lue.configuration, defaut;
+            const std::size_t n = o.size();
+            EXPECT_EQ(coupee.serveurMiseAJour, (n >= kFinServeur ? attendue : defaut).serveurMiseAJour);
+            EXPECT_EQ(coupee.police, (n >= kFinPolice ? attendue : defaut).police);
+            EXPECT_EQ(coupee.afficheurs[kAfficheurWeb], defaut.afficheurs[kAfficheurWeb]);  // le dernier champ
+        },
+        2);
 }
 
 TEST_F(ReglagesAbimesEssai,
