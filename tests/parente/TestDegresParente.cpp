@@ -23,7 +23,7 @@ std::map<std::uint32_t, DegreParente> parDegre(const BaseGenealogique& base, std
 
 }  // namespace
 
-TEST(DegresParente, cousinAuQuatriemeSonConjointAuCinquiemeLigneDirecteDesAscendantsEtArretAuDegreMaximal) {
+TEST(DegresParente, degresCivilsLigneDirecteArretAuDegreMaximalEtAllianceTransmiseParLeConjoint) {
     DossierEssai dossier;
     BaseGenealogique base = construireFamilleEssai(dossier.chemin());
     auto m = parDegre(base, Luc, 0);
@@ -49,27 +49,25 @@ TEST(DegresParente, cousinAuQuatriemeSonConjointAuCinquiemeLigneDirecteDesAscend
     EXPECT_LE(liste.back().degre, 2);
     EXPECT_FALSE(visites.contient(Max));
     EXPECT_EQ(visites.nombre(), liste.size() + 1);  // Luc compris
-}
-
-// Luc ∞ Ève ; Ève, fille de Paul et Rose, sœur d'Ida, a eu Nina d'un premier mari, Hugo.
-TEST(DegresParente, lAllianceSeTransmetAuxBeauxParentsEtAuxEnfantsDuConjoint) {
-    DossierEssai dossier;
+    // L'alliance se transmet aux beaux-parents et aux enfants du conjoint : Luc ∞ Ève ; Ève, fille
+    // de Paul et Rose, sœur d'Ida, a eu Nina d'un premier mari, Hugo.
+    DossierEssai dossierEve;
     ArbreEssai a;
     const auto luc = a.personne('M'), eve = a.personne('F'), paul = a.personne('M'), rose = a.personne('F'),
                hugo = a.personne('M'), nina = a.personne('F'), leo = a.personne('M'), ida = a.personne('F');
     a.couple(paul, rose, {eve, ida});
     a.couple(hugo, eve, {nina});
     a.couple(luc, eve, {leo});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    auto m = parDegre(base, luc, 0);
-    EXPECT_FALSE(m[leo].alliance);
+    BaseGenealogique baseEve = a.construire(dossierEve.chemin());
+    auto mEve = parDegre(baseEve, luc, 0);
+    EXPECT_FALSE(mEve[leo].alliance);
     for (auto [p, degre] : {std::pair{eve, 1}, {paul, 2}, {rose, 2}, {hugo, 2}, {nina, 2}, {ida, 3}}) {
-        EXPECT_TRUE(m[p].alliance) << p;
-        EXPECT_EQ(m[p].degre, degre) << p;
+        EXPECT_TRUE(mEve[p].alliance) << p;
+        EXPECT_EQ(mEve[p].degre, degre) << p;
     }
     // Sans alliances, seul le sang compte : le fils, rien du côté d'Ève.
-    EnsemblePersonnes visites(base.nombreIndividus());
-    auto sang = parcourirDegresParente(base, luc, 0, visites, false);
+    EnsemblePersonnes visitesSang(baseEve.nombreIndividus());
+    auto sang = parcourirDegresParente(baseEve, luc, 0, visitesSang, false);
     ASSERT_EQ(sang.size(), 1u);
     EXPECT_EQ(sang[0].personne, leo);
 }

@@ -155,7 +155,7 @@ TEST(Configuration, rangeLeFormatDeLaLigneDeCommandeEtCoupeALEcritureLesTextesTr
     EXPECT_EQ(lue.afficheurs[kAfficheurRtf], std::string(255, 'r'));
 }
 
-TEST(Configuration, borneLesChampsNumeriquesSaisisEtNAcceptePourPaysQueDeuxMajuscules) {
+TEST(Configuration, borneLesChampsSaisisEtLusDansUnFichierAbimeEtNAcceptePourPaysQueDeuxMajuscules) {
     EXPECT_EQ(bornerCompression(5), 10);
     EXPECT_EQ(bornerCompression(500), 200);
     EXPECT_EQ(bornerEspaceMinimal(100), 99);
@@ -168,9 +168,7 @@ TEST(Configuration, borneLesChampsNumeriquesSaisisEtNAcceptePourPaysQueDeuxMajus
     EXPECT_EQ(c.pays(), "FR");
     c.fixerPays("DE");
     EXPECT_EQ(c.codePays, ('D' << 8) | 'E');
-}
-
-TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
+    // Les valeurs lues dans un fichier abîmé sont bornées de même.
     Octets o;
     o.u16(603).u8(1).texte("").texte("").u8(1).texte("").texte("");
     o.u16(9999).u16(5).u16(60000).u16(0).u8(0).u8(0).texte("Arial").u8(0).u16(1000);
@@ -179,13 +177,13 @@ TEST(Configuration, borneAussiLesValeursLuesDansUnFichierAbime) {
     o.u8(1);
     for (int i = 0; i < 15; ++i) o.u8(0);
     o.u8(1).texte("").texte("").u8(0).u8(0).u8(0).texte("").texte("").texte("").texte("");
-    auto c = lireConfiguration(o.v).value();
-    EXPECT_EQ(c.papierLigneCommande, kFormatNonPagine);  // 9999 n'est pas un format
-    EXPECT_EQ(c.compressionArbres, 10);
-    EXPECT_EQ(c.espaceMinimal, 99);
-    EXPECT_EQ(millimetresDeMarge(c.margeGauche), 99);
-    EXPECT_EQ(c.pays(), "FR");
-    EXPECT_EQ(c.donneesTableauAscendant, 3);
+    auto abimee = lireConfiguration(o.v).value();
+    EXPECT_EQ(abimee.papierLigneCommande, kFormatNonPagine);  // 9999 n'est pas un format
+    EXPECT_EQ(abimee.compressionArbres, 10);
+    EXPECT_EQ(abimee.espaceMinimal, 99);
+    EXPECT_EQ(millimetresDeMarge(abimee.margeGauche), 99);
+    EXPECT_EQ(abimee.pays(), "FR");
+    EXPECT_EQ(abimee.donneesTableauAscendant, 3);
 }
 
 }  // namespace

@@ -31,7 +31,7 @@ ReglagesFichier reglagesBerthelot() {
 ReglagesFichier reglagesAutre() { return {ReglagesFichier::kPremiereLigneDiese, {}, {}, {}}; }
 
 // Sans fichier, puis pour tout chemin qui n'est pas exactement celui d'un bloc : les défauts.
-TEST(ReglagesFichier, ecritDeuxFichiersOctetPourOctetEtRetrouveChacunParSonCheminExact) {
+TEST(ReglagesFichier, ecritDeuxFichiersOctetPourOctetRetrouveChacunParSonCheminExactEtRemplaceUnBlocSansBougerLAutre) {
     DossierEssai dossier;
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kBerthelot), ReglagesFichier{});
     enregistrerReglagesFichier(dossier.chemin(), kBerthelot, reglagesBerthelot());
@@ -43,11 +43,7 @@ TEST(ReglagesFichier, ecritDeuxFichiersOctetPourOctetEtRetrouveChacunParSonChemi
     for (const std::string& voisin :
          {std::string("/home/marie/genealogie/berthelot.ged"), kBerthelot + "/", kBerthelot.substr(1), std::string()})
         EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), voisin), ReglagesFichier{}) << voisin;
-}
-
-TEST(ReglagesFichier, remplacerUnBlocGardeLesAutresEtLeurOrdre) {
-    DossierEssai dossier;
-    essai::ecrireOctets(dossier / "Perso.dwa", fixture("perso-deux-fichiers.dwa"));
+    // Remplacer un bloc garde les autres et leur ordre.
     ReglagesFichier modifie = reglagesBerthelot();
     modifie.favoris.push_back({"Liste des cousins", 22, std::vector<std::uint8_t>(2000, '\n')});
     modifie.moi = {};
