@@ -37,7 +37,7 @@ std::string contenus(const std::string& pdf) {
 }  // namespace
 
 // 1700–1900, marges de 352 : une bande par période sur toute la largeur, puis le libellé de la première.
-TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
+TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibellesEnPdfEtEnAplatsWeb) {
     DossiersEssai d;
     ReglagesDessin reglages;
     reglages.signature = false;
@@ -71,22 +71,18 @@ TEST(ChronologieTrace, dessineLesBandesDecaleesEtLesLibelles) {
     EXPECT_NE(contenu.find("0.784314 0.000000 0.000000 rg"), std::string::npos) << contenu;  // rouge 200
     // Libellé en x = 90, à ((2 × 1900 − 1700 − 1715) × 64 − 176) ÷ 2 + 42 au-dessus du bas.
     EXPECT_NE(contenu.find("27.625 789.125 Td (Louis XIV) Tj"), std::string::npos) << contenu;
-}
-
-// Même mise en place en pixels, par le rédacteur des blocs du graphique : x × 7 ÷ 100,
-// y × 1467 ÷ 17600 depuis le haut de la page ; puis les libellés, échappés.
-TEST(ChronologieTrace, ecritUnAplatWebParBandePuisLesLibelles) {
-    DossiersEssai d;
-    auto c = Chronologie::lire(Chronologie::image({periode(1800, 1850, "a & b", 0x12), periode(1850, 1900, "c", 0xAB)}),
-                               1800, 1900);
-    ReglagesDessin reglages;
-    PageWeb page(reglages);
-    const std::filesystem::path fichier = d.installation() / "chrono.htm";
-    page.ouvrirPositionnee(fichier, "Essai", 10000, 6420);
+    // Même mise en place en pixels, par le rédacteur des blocs du graphique : x × 7 ÷ 100,
+    // y × 1467 ÷ 17600 depuis le haut de la page ; puis les libellés, échappés.
+    auto web = Chronologie::lire(
+        Chronologie::image({periode(1800, 1850, "a & b", 0x12), periode(1850, 1900, "web", 0xAB)}), 1800, 1900);
+    ReglagesDessin reglagesWeb;
+    PageWeb page(reglagesWeb);
+    const std::filesystem::path htm = d.installation() / "chrono.htm";
+    page.ouvrirPositionnee(htm, "Essai", 10000, 6420);
     RedacteurBlocsWeb blocs(page, 352, 352);
-    ecrireChronologieWeb(c, blocs, 10000, 0);
+    ecrireChronologieWeb(web, blocs, 10000, 0);
     page.fermer();
-    const std::string html = DossiersEssai::lire(fichier);
+    const std::string html = DossiersEssai::lire(htm);
     const std::int64_t hauteurPage = (352 + 6420 + 352) * 1467 / 17600 + 1;
     ASSERT_EQ(page.hauteurPage(), hauteurPage);
     auto aplat = [&](std::int64_t bas, const std::string& couleur) {

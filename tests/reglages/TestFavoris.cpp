@@ -28,7 +28,7 @@ std::vector<Favori> lire(const Octets& octets, std::uint16_t version, bool* reus
     return favoris;
 }
 
-TEST(Favoris, rangementOctetPourOctetListeAbimeeFicheDAvant600EtFusionDesTroisListes) {
+TEST(Favoris, rangementListeAbimeeFicheDAvant600FusionEtBlocAbimeMisDeCote) {
     EcritureReglages e;
     const std::vector<Favori> liste = {
         {"Arbre", 1, {0x07, 0xFF}}, {"", Favori::kSeparateur, {}}, {"\xC9t\xE9", 16, {}}};
@@ -84,6 +84,30 @@ TEST(Favoris, rangementOctetPourOctetListeAbimeeFicheDAvant600EtFusionDesTroisLi
     EXPECT_EQ(fusion, apres);
     EXPECT_EQ(favoriNomme(avant, "b"), nullptr);  // casse comprise
     EXPECT_EQ(favoriNomme(avant, ""), nullptr);   // un séparateur n'a pas de nom
+    // Un bloc abîmé ne perd que ses favoris et est mis de côté.
+    DossierEssai dossier;
+    ReglagesFichier famille;
+    famille.moi = {"DURAND\x1fPAUL", 3, 4, 1950};
+    famille.favoris = {{"Un", 1, {1}}, {"Deux", 2, {2}}};
+    ReglagesFichier voisin;
+    voisin.favoris = {{"Voisin", 3, {3}}};
+    enregistrerReglagesFichier(dossier.chemin(), kFamille, famille);
+    enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisin);
+    // Le dernier octet des paramètres de « Deux » manque dans l'index et dans le bloc.
+    auto fichier = FichierPerso::lire(essai::lireOctets(dossier / "Perso.dwa"));
+    auto bloc = fichier.trouver(kFamille)->donnees;
+    bloc.pop_back();
+    fichier.remplacer(kFamille, bloc);
+    auto abime = fichier.ecrire();
+    essai::ecrireOctets(dossier / "Perso.dwa", abime);
+
+    auto lu = chargerReglagesFichier(dossier.chemin(), kFamille);
+    EXPECT_EQ(lu.moi, famille.moi);
+    EXPECT_TRUE(lu.favoris.empty());
+    EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisin);
+    // Réécrire ce fichier garde une copie de l'ancien, où ses favoris restent récupérables.
+    modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) { r.modeCommentaire = 1; });
+    EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa.abime"), abime);
 }
 
 TEST(Favoris, unPersoDAvant600EstConvertiUneSeuleFoisEtAuPlusTrenteFavorisPleinsSontEcrits) {
@@ -117,32 +141,6 @@ TEST(Favoris, unPersoDAvant600EstConvertiUneSeuleFoisEtAuPlusTrenteFavorisPleins
     for (std::size_t i = 0; i < Favori::kMaximum; ++i)
         EXPECT_EQ(relu.favoris[i].parametres, gros.favoris[i].parametres);
     EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisinMoi);
-}
-
-TEST(Favoris, unBlocAbimeNePerdQueSesFavorisEtEstMisDeCote) {
-    DossierEssai dossier;
-    ReglagesFichier famille;
-    famille.moi = {"DURAND\x1fPAUL", 3, 4, 1950};
-    famille.favoris = {{"Un", 1, {1}}, {"Deux", 2, {2}}};
-    ReglagesFichier voisin;
-    voisin.favoris = {{"Voisin", 3, {3}}};
-    enregistrerReglagesFichier(dossier.chemin(), kFamille, famille);
-    enregistrerReglagesFichier(dossier.chemin(), kVoisin, voisin);
-    // Le dernier octet des paramètres de « Deux » manque dans l'index et dans le bloc.
-    auto fichier = FichierPerso::lire(essai::lireOctets(dossier / "Perso.dwa"));
-    auto bloc = fichier.trouver(kFamille)->donnees;
-    bloc.pop_back();
-    fichier.remplacer(kFamille, bloc);
-    auto abime = fichier.ecrire();
-    essai::ecrireOctets(dossier / "Perso.dwa", abime);
-
-    auto lu = chargerReglagesFichier(dossier.chemin(), kFamille);
-    EXPECT_EQ(lu.moi, famille.moi);
-    EXPECT_TRUE(lu.favoris.empty());
-    EXPECT_EQ(chargerReglagesFichier(dossier.chemin(), kVoisin), voisin);
-    // Réécrire ce fichier garde une copie de l'ancien, où ses favoris restent récupérables.
-    modifierReglagesFichier(dossier.chemin(), kFamille, [](ReglagesFichier& r) { r.modeCommentaire = 1; });
-    EXPECT_EQ(essai::lireOctets(dossier / "Perso.dwa.abime"), abime);
 }
 
 TEST(Favoris, deuxProgrammesQuiModifientEnMemeTempsNePerdentRienEtUnEchecNEcritRien) {

@@ -10,7 +10,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonLaListeGardeHuitFichiersEtSeRelitTelleQuelle) {
+TEST(FichiersRecents, gardeHuitFichiersSansDoublonSeRelitSeRangeEtUnContenuAbimeNeDonneQueDesCheminsAbsolus) {
     FichiersRecents r;
     for (int i = 1; i <= 10; ++i) r.retenir("/g/f" + std::to_string(i) + ".ged");
     r.retenir("/g/f5.ged");
@@ -30,12 +30,9 @@ TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonLaListeGardeHuitFichi
     const std::string trop = "/" + std::string(5000, 'x');
     EXPECT_EQ(FichiersRecents::lire("\nrelatif.ged\n/a.ged\n/a.ged\n" + trop + "\n/b.ged").liste(),
               (std::vector<fs::path>{"/a.ged", "/b.ged"}));
-}
-
-TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusEtLaListeSeRangeSansTemporaire) {
-    FichiersRecents r;
-    for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) r.retenir(c);
-    const std::string complet = r.ecrire();
+    FichiersRecents trois;
+    for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) trois.retenir(c);
+    const std::string complet = trois.ecrire();
     auto verifier = [](const std::string& o) {
         const auto liste = FichiersRecents::lire(o).liste();  // copiée : celle d'un temporaire ne survit pas
         EXPECT_LE(liste.size(), 3u);
