@@ -76,7 +76,7 @@ TEST(Chronologie, placeLesBandesBorneesAuxAnneesDeLArbreEtDecaleCellesDeMemeDebu
 
 // Un arbre qui remonte avant la première période : sa bande monte jusqu'en haut de l'arbre, son
 // libellé reste au milieu de la période. Au bas de l'arbre, les bornes ne passent pas sous zéro.
-TEST(Chronologie, bandesEtLibellesAuxBordsDeLArbreSansSeRecouvrirEtLargeurDesLibelles) {
+TEST(Chronologie, bandesLibellesEtLargeurAuxBordsDeLArbreEtImagesInvalidesOuAlterees) {
     auto c =
         Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
     EXPECT_EQ(c.bandes().at(0).bas, (1700 - 1200) * 64 + 20);
@@ -112,13 +112,8 @@ TEST(Chronologie, bandesEtLibellesAuxBordsDeLArbreSansSeRecouvrirEtLargeurDesLib
     for (auto& largeur : police.largeurs) largeur = 500;                   // 5 unités par caractère
     EXPECT_EQ(bourbons(1700, 1900).largeurLibelles(police), 10 * 5 + 90);  // « Directoire »
     EXPECT_EQ(bourbons(1000, 1100).largeurLibelles(police), 90);
-}
-
-// « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
-// l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
-// Chaque coupe avant la fin de la dernière période utile, un nombre de périodes trop grand (lu
-// jusqu'aux années de l'arbre seulement) ou un libellé de plus de 100 octets donnent le message.
-TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessibleEtResisteAuxOctetsInverses) {
+    // Une image coupée, au nombre de périodes trop grand (lu jusqu'aux années de l'arbre) ou au libellé
+    // de plus de 100 octets est inaccessible ; des octets inversés ne font pas lire hors de l'image.
     std::string image = Chronologie::image(kBourbons);
     essai::pourChaqueTroncature(
         image, [](const std::string& o) { EXPECT_THROW(Chronologie::lire(o, 1500, 2000), OperationImpossible); });
@@ -133,19 +128,21 @@ TEST(Chronologie, unFichierTronqueOuAuxChampsHorsBornesEstInaccessibleEtResisteA
     EXPECT_THROW(Chronologie::lire(libelle, 1700, 1800), OperationImpossible);
     essai::pourDesOctetsAlteres(Chronologie::image(kBourbons), 1789, 2000, 1, [](const std::string& abime) {
         try {
-            auto c = Chronologie::lire(abime, 1500, 2000);
-            for (const auto& p : c.periodes()) {
+            auto alteree = Chronologie::lire(abime, 1500, 2000);
+            for (const auto& p : alteree.periodes()) {
                 EXPECT_LE(p.libelle.size(), 100u);
                 EXPECT_GE(p.debut, 1500);
                 EXPECT_LE(p.fin, 2000);
             }
-            c.bandes();
-            c.libelles();
+            alteree.bandes();
+            alteree.libelles();
         } catch (const OperationImpossible&) {
         }
     });
 }
 
+// « Cent-Jours » tomberait sur « Louis XVIII » : il monte à la première place libre ; en haut de
+// l'arbre, sans place au-dessus, le suivant descend sous les autres. Jamais deux libellés l'un sur l'autre.
 TEST(ChronologieSource, litUneLigneParPeriodeNommeLaLigneFautiveEtChaqueSourceLivreeSeRelitAuComplet) {
     auto s =
         ChronologieSource::lire("# commentaire\n 1643 1715 C0FFEE Louis XIV\r\n\n2017 ... 0000ff Emmanuel Macron\n");
