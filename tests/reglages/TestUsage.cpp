@@ -16,7 +16,7 @@ std::vector<std::uint8_t> fichierUsage(int version, int nombreCompteurs) {
     return o;
 }
 
-TEST(CompteursUsage, ecritLaVersion504Avec44CompteursQuiSArretentA65535EtSeRecharge) {
+TEST(CompteursUsage, ecritLaVersion504SeRechargeEtLitLesAnciennesSansAccepterNiInconnuesNiTronquees) {
     CompteursUsage c;
     c.avis = 1;
     c.personnesDernierFichier = 0x1234;
@@ -39,27 +39,25 @@ TEST(CompteursUsage, ecritLaVersion504Avec44CompteursQuiSArretentA65535EtSeRecha
     EXPECT_EQ(chargerCompteursUsage(dossier.chemin()), compte);
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Usage.dwa"});
     EXPECT_THROW(enregistrerCompteursUsage(compte, dossier / "absent"), OperationImpossible);
-}
-
-TEST(CompteursUsage, lesAnciennesVersionsOntMoinsDeCompteursLesInconnuesEtLesTronquesSontRefuses) {
+    // Les anciennes versions ont moins de compteurs ; les inconnues et les tronquées sont refusées.
     for (auto [version, nombre] : {std::pair{503, 33}, {502, 31}, {501, 27}, {500, 26}, {400, 26}}) {
-        auto c = lireCompteursUsage(fichierUsage(version, nombre));
-        ASSERT_TRUE(c.has_value()) << version;
-        EXPECT_EQ(c->personnesDernierFichier, 12345);
-        EXPECT_EQ(c->compteurs[static_cast<std::size_t>(nombre - 1)], 256 + nombre) << version;
-        for (std::size_t i = static_cast<std::size_t>(nombre); i < 44; ++i) EXPECT_EQ(c->compteurs[i], 0);
+        auto ancien = lireCompteursUsage(fichierUsage(version, nombre));
+        ASSERT_TRUE(ancien.has_value()) << version;
+        EXPECT_EQ(ancien->personnesDernierFichier, 12345);
+        EXPECT_EQ(ancien->compteurs[static_cast<std::size_t>(nombre - 1)], 256 + nombre) << version;
+        for (std::size_t i = static_cast<std::size_t>(nombre); i < 44; ++i) EXPECT_EQ(ancien->compteurs[i], 0);
         EXPECT_FALSE(lireCompteursUsage(fichierUsage(version, nombre - 1)).has_value()) << version;
     }
     for (int inconnue : {505, 399, 0}) EXPECT_FALSE(lireCompteursUsage(fichierUsage(inconnue, 44)).has_value());
-    CompteursUsage c;
-    for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(i * 3);
-    auto complet = ecrireCompteursUsage(c);
+    CompteursUsage ancien;
+    for (std::size_t i = 0; i < ancien.compteurs.size(); ++i) ancien.compteurs[i] = static_cast<std::uint16_t>(i * 3);
+    auto complet = ecrireCompteursUsage(ancien);
     essai::pourChaqueTroncature(complet, [](const auto& o) { EXPECT_FALSE(lireCompteursUsage(o).has_value()); });
     // Un octet changé hors de la version se voit dans ce qui est lu.
     essai::pourDesOctetsAlteres(complet, 504, 1000, 1, [&](const auto& o) {
         const auto lu = lireCompteursUsage(o);
         if (lu && o[0] == complet[0] && o[1] == complet[1]) {
-            EXPECT_NE(*lu, c);
+            EXPECT_NE(*lu, ancien);
         }
     });
 }
