@@ -2,19 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-
 #include "support/DossierEssai.h"
 #include "support/Message.h"
 
-namespace lignara {
-namespace {
+using namespace lignara;
 
 namespace fs = std::filesystem;
 
 // Chaque essai tourne dans son propre processus : changer l'environnement n'atteint que lui.
-TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigEtDonneesSousLignaraDonnees) {
+TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigDonneesSousLignaraDonneesEtEchecSignale) {
     essai::DossierEssai racine;
     ::setenv("XDG_CONFIG_HOME", (racine / "xdg").c_str(), 1);
     EXPECT_EQ(dossierConfiguration(), racine / "xdg" / "lignara");
@@ -24,16 +20,8 @@ TEST(Dossiers, configurationSousXdgConfigHomeOuPointConfigEtDonneesSousLignaraDo
     EXPECT_EQ(dossierConfigurationAccessible(), racine / ".config" / "lignara");
     ::setenv("LIGNARA_DONNEES", racine.chemin().c_str(), 1);
     EXPECT_EQ(dossierInstallation(), racine.chemin());
-}
-
-TEST(Dossiers, unDossierDeConfigurationImpossibleACreerEstSignale) {
-    essai::DossierEssai racine;
-    std::ofstream(racine / "fichier") << "pas un dossier";
+    essai::ecrireFichier(racine / "fichier", "pas un dossier");
     ::setenv("XDG_CONFIG_HOME", (racine / "fichier").c_str(), 1);
     EXPECT_EQ(essai::messageDe([] { dossierConfigurationAccessible(); }),
-              "Impossibilit\xE9 d'acc\xE9"
-              "der au r\xE9pertoire de configuration");
+              "Impossibilit\351 d'acc\351der au r\351pertoire de configuration");
 }
-
-}  // namespace
-}  // namespace lignara

@@ -6,8 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <fstream>
+#include <set>
 
 #include "commun/DossierPrive.h"
 #include "support/DossierEssai.h"
@@ -26,30 +25,24 @@ pid_t processusDisparu() {
 }
 
 // Le nom porte le numéro du processus et le rôle ; seuls les fichiers d'un processus disparu partent.
-TEST(RestesTemporaires, effaceSeulementLesFichiersANousDUnProcessusDisparu) {
+TEST(RestesTemporaires, effaceSeulementLesFichiersANousDUnProcessusDisparuAussiALaPreparationDuDossierPrive) {
     EXPECT_EQ(prefixeTemporaire("base"), ".lignara-" + std::to_string(::getpid()) + "-base-");
     essai::DossierEssai d;
     const std::string mort = ".lignara-" + std::to_string(processusDisparu()) + "-ecr-";
     const std::string vivant = ".lignara-1-ecr-abcdef";  // init vit toujours
     const std::string nous = prefixeTemporaire("ecr") + "abcdef";
     for (const std::string& nom : {mort + "abcdef", vivant, nous, std::string("cfg123456"), std::string("Config.dwa")})
-        std::ofstream(d / nom) << "x";
+        essai::ecrireFichier(d / nom, "x");
     fs::create_symlink(d / "Config.dwa", d / (mort + "lien00"));
     fs::create_directory(d / (mort + "dossie"));
     EXPECT_EQ(effacerRestesTemporaires(d.chemin()), 1u);
-    auto noms = d.noms();
-    std::sort(noms.begin(), noms.end());
-    std::vector<std::string> attendus{mort + "dossie", mort + "lien00", vivant, nous, "Config.dwa", "cfg123456"};
-    std::sort(attendus.begin(), attendus.end());
-    EXPECT_EQ(noms, attendus);
-    EXPECT_EQ(effacerRestesTemporaires(d / "absent"), 0u);
-}
-
-TEST(RestesTemporaires, laPreparationDuDossierPriveFaitLeMenage) {
+    const auto noms = d.noms();
+    EXPECT_EQ(std::set(noms.begin(), noms.end()),
+              (std::set<std::string>{mort + "dossie", mort + "lien00", vivant, nous, "Config.dwa", "cfg123456"}));
     essai::DossierEssai temporaire;
     const fs::path prive = preparerDossierPrive(temporaire.chemin());
     const std::string reste = ".lignara-" + std::to_string(processusDisparu()) + "-base-abcdef";
-    std::ofstream(prive / reste) << "base à moitié écrite";
+    essai::ecrireFichier(prive / reste, "base à moitié écrite");
     EXPECT_EQ(preparerDossierPrive(temporaire.chemin()), prive);
     EXPECT_FALSE(fs::exists(prive / reste));
 }

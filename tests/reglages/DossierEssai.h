@@ -1,9 +1,5 @@
 #pragma once
-// Les fichiers de réglages d'essai (tests/fixtures), lus en octets ; le dossier jetable est
-// celui de tous les essais.
-#include <filesystem>
-#include <string>
-
+// Les fichiers de réglages d'essai (tests/fixtures), lus en octets.
 #include "support/DossierEssai.h"
 
 namespace lignara::essai {

@@ -1,5 +1,4 @@
-// « lignara preferences » sur un fichier de préférences écrit par la fenêtre ; les défauts, les
-// fichiers abîmés et les formats inconnus sont dans la transcription tests/cli/preferences.
+// « lignara preferences » : le câblage ; les défauts et fichiers abîmés sont dans tests/cli/preferences.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -11,26 +10,19 @@
 namespace lignara {
 namespace {
 
-// Les valeurs lues sont montrées, et --papier range le format de la ligne de commande sans
-// toucher au reste.
 TEST(CommandePreferences, montreLesValeursLuesEtPapierNeToucheQueSonFormat) {
     essai::DossierEssai dossier;
     Configuration c;
-    c.police = "DejaVu Serif";
     c.margeGauche = margeDeMillimetres(12);
-    c.couleurTrait = {0x12, 0xAB, 0x00};
     std::filesystem::create_directories(dossier / "lignara");
     enregistrerConfiguration(c, dossier / "lignara");
     const std::string sortie = essai::lancerProgramme("preferences --papier 'a4 Portrait' 2>/dev/null",
                                                       "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()))
                                    .texte;
-    for (const char* attendu :
-         {"Config.dwa : lu", "Police : \"DejaVu Serif\"", "Marge gauche : 12 mm", "Couleur des traits : #12AB00",
-          "Format de papier de la ligne de commande : A4 portrait"})
+    for (const char* attendu : {"Marge gauche : 12 mm", "Format de papier de la ligne de commande : A4 portrait"})
         EXPECT_NE(sortie.find(attendu), std::string::npos) << attendu << "\n" << sortie;
     Configuration relue = chargerConfiguration(dossier / "lignara");
     EXPECT_EQ(relue.papierLigneCommande, 1707);
-    EXPECT_EQ(relue.formatPapier, kFormatNonPagine);  // la fenêtre repart toujours de « Non paginé »
     relue.papierLigneCommande = c.papierLigneCommande;
     EXPECT_EQ(relue, c);
 }

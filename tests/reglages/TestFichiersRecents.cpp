@@ -1,8 +1,6 @@
 // « Recents.txt » : les huit derniers fichiers ouverts par la fenêtre, le plus récent d'abord.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "reglages/DossierEssai.h"
 #include "reglages/FichiersRecents.h"
 #include "support/AlterationsStockees.h"
@@ -10,73 +8,48 @@
 namespace lignara {
 namespace {
 
-using essai::DossierEssai;
 namespace fs = std::filesystem;
 
-std::vector<fs::path> chemins(std::initializer_list<const char*> noms) {
-    std::vector<fs::path> v;
-    for (const char* n : noms) v.emplace_back(n);
-    return v;
-}
-
-TEST(FichiersRecents, leDernierOuvertPasseEnTeteSansDoublonEtLaListeGardeHuitFichiers) {
+TEST(FichiersRecents, gardeHuitFichiersSansDoublonSeRelitSeRangeEtUnContenuAbimeNeDonneQueDesCheminsAbsolus) {
     FichiersRecents r;
     for (int i = 1; i <= 10; ++i) r.retenir("/g/f" + std::to_string(i) + ".ged");
-    ASSERT_EQ(r.liste().size(), 8u);
-    EXPECT_EQ(r.liste().front(), fs::path("/g/f10.ged"));
-    EXPECT_EQ(r.liste().back(), fs::path("/g/f3.ged"));
     r.retenir("/g/f5.ged");
-    EXPECT_EQ(r.liste().front(), fs::path("/g/f5.ged"));
-    EXPECT_EQ(r.liste().size(), 8u);
-    r.retenir("relatif.ged");
+    r.retenir("relatif.ged");  // refusés : relatif, saut de ligne
     r.retenir("/g/saut\nde ligne.ged");
-    EXPECT_EQ(r.liste().front(), fs::path("/g/f5.ged"));
+    ASSERT_EQ(r.liste().size(), 8u);
+    EXPECT_EQ(r.liste()[0], fs::path("/g/f5.ged"));
+    EXPECT_EQ(r.liste()[1], fs::path("/g/f10.ged"));
+    EXPECT_EQ(r.liste().back(), fs::path("/g/f3.ged"));
     r.oublier("/g/f5.ged");
     EXPECT_EQ(r.liste().front(), fs::path("/g/f10.ged"));
-}
-
-TEST(FichiersRecents, seRelitTelQuEcritEtIgnoreLesLignesFautives) {
-    FichiersRecents r;
+    r = FichiersRecents();
     r.retenir("/b/deux.ged");
     r.retenir("/a/Généalogie/un.ged");
     EXPECT_EQ(r.ecrire(), "/a/Généalogie/un.ged\n/b/deux.ged\n");
     EXPECT_EQ(FichiersRecents::lire(r.ecrire()).liste(), r.liste());
     const std::string trop = "/" + std::string(5000, 'x');
     EXPECT_EQ(FichiersRecents::lire("\nrelatif.ged\n/a.ged\n/a.ged\n" + trop + "\n/b.ged").liste(),
-              chemins({"/a.ged", "/b.ged"}));
-    std::string douze;
-    for (int i = 0; i < 12; ++i) douze += "/f" + std::to_string(i) + "\n";
-    EXPECT_EQ(FichiersRecents::lire(douze).liste().size(), 8u);
-}
-
-TEST(FichiersRecents, unContenuTronqueOuAltereNeDonneQueDesCheminsAbsolusSansDoublon) {
-    FichiersRecents r;
-    for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) r.retenir(c);
-    const std::string complet = r.ecrire();
-    essai::pourChaqueTroncature(complet, [](const std::string& o) {
-        // La liste lue est gardée : parcourir celle d'un temporaire la lirait après sa destruction.
-        const FichiersRecents lus = FichiersRecents::lire(o);
-        for (const fs::path& p : lus.liste()) EXPECT_TRUE(p.is_absolute());
-    });
-    essai::pourDesOctetsAlteres(complet, 8, 500, 1, [](const std::string& o) {
-        const auto liste = FichiersRecents::lire(o).liste();
+              (std::vector<fs::path>{"/a.ged", "/b.ged"}));
+    FichiersRecents trois;
+    for (const char* c : {"/h/a.ged", "/h/b.fged", "/home/x/y/z.ged"}) trois.retenir(c);
+    const std::string complet = trois.ecrire();
+    auto verifier = [](const std::string& o) {
+        const auto liste = FichiersRecents::lire(o).liste();  // copiée : celle d'un temporaire ne survit pas
         EXPECT_LE(liste.size(), 3u);
         for (std::size_t i = 0; i < liste.size(); ++i) {
             EXPECT_TRUE(liste[i].is_absolute());
             for (std::size_t j = 0; j < i; ++j) EXPECT_NE(liste[i], liste[j]);
         }
-    });
-}
-
-TEST(FichiersRecents, seRangeDansLeDossierDeConfigurationSansTemporaire) {
-    DossierEssai dossier;
-    EXPECT_TRUE(FichiersRecents::charger(dossier.chemin()).liste().empty());
-    FichiersRecents r;
-    r.retenir("/g/famille.ged");
-    ASSERT_TRUE(r.enregistrer(dossier.chemin()));
+    };
+    essai::pourChaqueTroncature(complet, verifier);
+    essai::pourDesOctetsAlteres(complet, 8, 500, 1, verifier);
+    essai::DossierEssai dossier;
+    FichiersRecents aRanger;
+    aRanger.retenir("/g/famille.ged");
+    ASSERT_TRUE(aRanger.enregistrer(dossier.chemin()));
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Recents.txt"});
-    EXPECT_EQ(FichiersRecents::charger(dossier.chemin()).liste(), r.liste());
-    EXPECT_FALSE(r.enregistrer(dossier / "absent"));
+    EXPECT_EQ(FichiersRecents::charger(dossier.chemin()).liste(), aRanger.liste());
+    EXPECT_FALSE(aRanger.enregistrer(dossier / "absent"));
 }
 
 }  // namespace

@@ -1,11 +1,8 @@
-// Fichiers de réglages abîmés (chaque champ lisible gardé, copie « .abime » avant réécriture,
-// textes hostiles refusés) et fichiers de réglages qui sont des liens symboliques.
+// Réglages abîmés (champs lisibles gardés, copie « .abime », textes hostiles refusés) et liens.
 #include <sys/stat.h>
 
 #include <gtest/gtest.h>
 
-#include "commun/OperationImpossible.h"
-#include "commun/Texte.h"
 #include "reglages/CompteursUsage.h"
 #include "reglages/Configuration.h"
 #include "reglages/DossierEssai.h"
@@ -19,10 +16,41 @@ namespace {
 namespace fs = std::filesystem;
 using essai::DossierEssai;
 
-// Fin, dans config-603-complet.dwa, du serveur, du fichier par défaut et de la police.
-constexpr std::size_t kFinServeur = 19, kFinFichierParDefaut = 61, kFinPolice = 103;
+class ReglagesAbimesEssai : public ::testing::Test {
+protected:
+    DossierEssai dossier;
+};
 
-TEST(ReglagesAbimes, uneConfigurationTronqueeGardeChaqueChampLuAvantLaCoupure) {
+// Fin, dans config-603-complet.dwa, du serveur et de la police.
+constexpr std::size_t kFinServeur = 19, kFinPolice = 103;
+
+TEST_F(ReglagesAbimesEssai, uneConfigurationTronqueeGardeSesChampsLusEtEstMiseDeCoteCommeDesCompteursAbimes) {
+    auto abime = essai::fixture("config-603-complet.dwa");
+    abime.resize(150);
+    essai::ecrireOctets(dossier / "Config.dwa", abime);
+    EtatChargement etat = EtatChargement::lu;
+    Configuration c = chargerConfiguration(dossier.chemin(), &etat);
+    EXPECT_EQ(etat, EtatChargement::abime);
+    EXPECT_NE(messageReglagesAbimes(dossier / "Config.dwa").find("Config.dwa.abime"), std::string::npos);
+    enregistrerConfiguration(c, dossier.chemin());
+    EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
+    // Un fichier sain n'est pas copié : la copie précédente reste celle du fichier abîmé.
+    enregistrerConfiguration(Configuration{}, dossier.chemin());
+    EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
+    // De même pour des compteurs tronqués, qui gardent leur début.
+    CompteursUsage compteurs;
+    for (std::size_t i = 0; i < compteurs.compteurs.size(); ++i)
+        compteurs.compteurs[i] = static_cast<std::uint16_t>(100 + i);
+    auto octets = ecrireCompteursUsage(compteurs);
+    octets.resize(5 + 2 * 10 + 1);  // dix compteurs entiers et un octet du onzième
+    essai::ecrireOctets(dossier / "Usage.dwa", octets);
+    bool abimes = false;
+    CompteursUsage lus = chargerCompteursUsage(dossier.chemin(), &abimes);
+    EXPECT_TRUE(abimes);
+    EXPECT_EQ(lus.compteurs[9], 109);
+    EXPECT_EQ(lus.compteurs[10], 0);
+    enregistrerCompteursUsage(lus, dossier.chemin());
+    EXPECT_EQ(essai::lireOctets(dossier / "Usage.dwa.abime"), octets);
     const auto complet = essai::fixture("config-603-complet.dwa");
     const Configuration attendue = *lireConfiguration(complet);
     essai::pourChaqueTroncature(
@@ -30,90 +58,25 @@ TEST(ReglagesAbimes, uneConfigurationTronqueeGardeChaqueChampLuAvantLaCoupure) {
         [&](const auto& o) {
             const ConfigurationLue lue = lireConfigurationSauvee(o);
             ASSERT_EQ(lue.etat, EtatChargement::abime);
-            const Configuration &c = lue.configuration, defaut;
+            const Configuration &coupee = lue.configuration, defaut;
             const std::size_t n = o.size();
-            EXPECT_EQ(c.serveurMiseAJour, (n >= kFinServeur ? attendue : defaut).serveurMiseAJour);
-            EXPECT_EQ(c.fichierParDefaut, (n >= kFinFichierParDefaut ? attendue : defaut).fichierParDefaut);
-            EXPECT_EQ(c.police, (n >= kFinPolice ? attendue : defaut).police);
-            EXPECT_EQ(c.afficheurs[kAfficheurWeb], defaut.afficheurs[kAfficheurWeb]);  // le dernier champ
+            EXPECT_EQ(coupee.serveurMiseAJour, (n >= kFinServeur ? attendue : defaut).serveurMiseAJour);
+            EXPECT_EQ(coupee.police, (n >= kFinPolice ? attendue : defaut).police);
+            EXPECT_EQ(coupee.afficheurs[kAfficheurWeb], defaut.afficheurs[kAfficheurWeb]);  // le dernier champ
         },
         2);
 }
 
-TEST(ReglagesAbimes, unNomDePoliceAOctetNulEstRefuseSansPerdreLesAutresChamps) {
-    auto octets = essai::fixture("config-603-complet.dwa");
-    const Configuration attendue = *lireConfiguration(octets);
-    octets[kFinPolice - 3] = 0;  // « DejaVu Se\0if »
-    const ConfigurationLue lue = lireConfigurationSauvee(octets);
-    EXPECT_EQ(lue.etat, EtatChargement::abime);
-    EXPECT_EQ(lue.configuration.police, Configuration{}.police);
-    Configuration sansPolice = attendue;
-    sansPolice.police = Configuration{}.police;
-    EXPECT_EQ(lue.configuration, sansPolice);
-    EXPECT_FALSE(lireConfiguration(octets).has_value());
-    // Les lignes de signature finissent dans le PDF : pas de caractère de contrôle non plus.
-    EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));
-    EXPECT_TRUE(
-        texteReglageAcceptable("Marie Berthelot \x97 g\xE9n\xE9"
-                               "alogiste"));
-}
-
-TEST(ReglagesAbimes, uneConfigurationAbimeeEstMiseDeCoteAvantDEtreReecrite) {
-    DossierEssai dossier;
-    auto abime = essai::fixture("config-603-complet.dwa");
-    abime.resize(150);
-    essai::ecrireOctets(dossier / "Config.dwa", abime);
-    EtatChargement etat = EtatChargement::lu;
-    Configuration c = chargerConfiguration(dossier.chemin(), &etat);
-    EXPECT_EQ(etat, EtatChargement::abime);
-    EXPECT_EQ(c.police, "DejaVu Serif");
-    EXPECT_NE(messageReglagesAbimes(dossier / "Config.dwa").find("Config.dwa.abime"), std::string::npos);
-    enregistrerConfiguration(c, dossier.chemin());
-    EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
-    chargerConfiguration(dossier.chemin(), &etat);
-    EXPECT_EQ(etat, EtatChargement::lu);
-    // Un fichier sain n'est pas copié : la copie précédente reste celle du fichier abîmé.
-    enregistrerConfiguration(Configuration{}, dossier.chemin());
-    EXPECT_EQ(essai::lireOctets(dossier / "Config.dwa.abime"), abime);
-}
-
-TEST(ReglagesAbimes, desCompteursTronquesGardentLeurDebutEtSontMisDeCote) {
-    DossierEssai dossier;
-    CompteursUsage c;
-    for (std::size_t i = 0; i < c.compteurs.size(); ++i) c.compteurs[i] = static_cast<std::uint16_t>(100 + i);
-    auto octets = ecrireCompteursUsage(c);
-    octets.resize(5 + 2 * 10 + 1);  // dix compteurs entiers et un octet du onzième
-    essai::ecrireOctets(dossier / "Usage.dwa", octets);
-    bool abime = false;
-    CompteursUsage lus = chargerCompteursUsage(dossier.chemin(), &abime);
-    EXPECT_TRUE(abime);
-    EXPECT_EQ(lus.compteurs[9], 109);
-    EXPECT_EQ(lus.compteurs[10], 0);
-    enregistrerCompteursUsage(lus, dossier.chemin());
-    EXPECT_EQ(essai::lireOctets(dossier / "Usage.dwa.abime"), octets);
-    chargerCompteursUsage(dossier.chemin(), &abime);
-    EXPECT_FALSE(abime);
-}
-
-unsigned mode(const fs::path& p) {
-    struct stat s {};
-    ::lstat(p.c_str(), &s);
-    return s.st_mode & 07777;
-}
-
-TEST(ReglagesAbimes, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateur) {
-    DossierEssai dossier;
+TEST_F(ReglagesAbimesEssai,
+       unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateurEtUnNomDePoliceAOctetNulEstRefuse) {
     fs::create_directory(dossier / "depot");
     essai::ecrireOctets(dossier / "depot" / "Config.dwa", ecrireConfiguration(Configuration{}));
-    ::chmod((dossier / "depot" / "Config.dwa").c_str(), 0640);
     fs::create_symlink(dossier / "depot" / "Config.dwa", dossier / "Config.dwa");
     Configuration c;
-    c.police = "Verdana";
+    c.police = "Verdana";  // les droits gardés sont essayés avec le rédacteur commun
     enregistrerConfiguration(c, dossier.chemin());
     EXPECT_TRUE(fs::is_symlink(dossier / "Config.dwa"));
     EXPECT_EQ(chargerConfiguration(dossier.chemin()).police, "Verdana");
-    EXPECT_EQ(mode(dossier / "depot" / "Config.dwa"), 0640u);
-
     // Un lien vers un tube (ou tout autre chose) : refusé avec un message qui nomme le chemin.
     ASSERT_EQ(::mkfifo((dossier / "tube").c_str(), 0600), 0);
     fs::create_symlink(dossier / "tube", dossier / "Usage.dwa");
@@ -121,8 +84,17 @@ TEST(ReglagesAbimes, unLienDeReglagesNEstSuiviQueJusquAUnFichierDeLUtilisateur) 
         essai::messageDe([&] { enregistrerCompteursUsage(CompteursUsage{}, dossier.chemin()); });
     EXPECT_NE(message.find((dossier / "Usage.dwa").string() + "\nCe n'est pas un fichier ordinaire"), std::string::npos)
         << message;
-    EXPECT_TRUE(fs::is_fifo(dossier / "tube"));
     EXPECT_TRUE(fs::is_symlink(dossier / "Usage.dwa"));
+    // Un nom de police à octet nul est refusé sans perdre les autres champs.
+    auto octets = essai::fixture("config-603-complet.dwa");
+    Configuration attendue = *lireConfiguration(octets);
+    attendue.police = Configuration{}.police;
+    octets[kFinPolice - 3] = 0;  // « DejaVu Se\0if »
+    const ConfigurationLue lue = lireConfigurationSauvee(octets);
+    EXPECT_EQ(lue.etat, EtatChargement::abime);
+    EXPECT_EQ(lue.configuration, attendue);
+    EXPECT_FALSE(lireConfiguration(octets).has_value());
+    EXPECT_FALSE(texteReglageAcceptable("Marie\x01"));  // les signatures finissent dans le PDF
 }
 
 }  // namespace
