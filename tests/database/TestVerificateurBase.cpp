@@ -53,8 +53,7 @@ TEST(VerificateurBase, releveAnneauOuvertChaineSansFinEtFicheEgaree) {
     EXPECT_TRUE(contientDefaut(defauts, "fiche 3 : inatteignable mais non nulle"));
 }
 
-// Deux personnes parents l'une de l'autre : aucune n'est son propre parent, mais la remontée
-// des parents ne finirait pas.
+// Trois générations en boucle : personne n'est son propre parent, mais la remontée ne finirait pas.
 TEST(VerificateurBase, releveUneBoucleDAscendanceSurPlusieursGenerations) {
     Individu i1, i2, i3;
     i1.fratrie = -1;
