@@ -131,20 +131,9 @@ TEST_F(PageEssai, apresQLaCouleurRegleeSousLaTransformationEstReecrite) {
     EXPECT_EQ(texte().substr(texte().find("Q ")), "Q S\n1.000000 0.000000 0.000000 RG 0 0 m 1 0 l\n");
 }
 
-TEST_F(PageEssai, texteInclineEtCirculaireRefermentLeurObjetTexte) {
+TEST_F(PageEssai, texteInclineRefermeSonObjetTexte) {
     page.texteIncline(s, 16, 32, M_PI / 2, "Ab");
     EXPECT_EQ(texte(), "BT /F1 10 Tf \n0.000000 1.000000 -1.000000 0.000000 1 2 Tm (Ab) Tj ET\n");
-
-    ContenuPage roue(kTraitPreference, kTextePreference);
-    MetriquePolice police;
-    police.largeurs[int{'('}] = 16000;  // 160 unités : un radian sur un rayon de 160
-    unsigned depasse = roue.texteCirculaire(s, 0, 0, 160, 0.0f, false, "(x", police, EtenduePage{0, -100, 1000, 1000});
-    const std::string t = roue.texteComplet();
-    EXPECT_EQ(t.substr(0, 73), "BT /F1 10 Tf \n0.000000 -1.000000 1.000000 0.000000 10.000000 0.000000 Tm ");
-    EXPECT_THAT(t, ::testing::HasSubstr("Tm (\\() Tj "));
-    // Le second caractère est à −1 radian : (86,4 ; −134,6), sous le bas de la page.
-    EXPECT_EQ(depasse, static_cast<unsigned>(kDepasseBas));
-    EXPECT_EQ(t.substr(t.size() - 3), "ET\n");
 }
 
 TEST_F(PageEssai, photoEtImageInterneNotentLeurNumero) {
@@ -177,14 +166,6 @@ TEST_F(PageEssai, fluxEcritProloguePuisContenuCompresseOuTelQuel) {
               "0.000000 0.000000 0.000000 rg 0.000000 0.392157 0.000000 RG\n"
               "0.900000 0 0 1.000000 0 0 cm\n1 0 0 1 -567 814 cm\n" +
                   contenu);
-
-    ContenuPage vide(kTraitPreference, kTextePreference);
-    ASSERT_TRUE(vide.demarrerCompression());
-    sortie.str("");
-    vide.ecrireDonnees(sortie, ProloguePage{0xFFFFFF, 0x000000, 1.0f, 2.0f, 0, 0});
-    EXPECT_EQ(LecturePdf::inflater(sortie.str()),
-              "1.000000 1.000000 1.000000 rg 0.000000 0.000000 0.000000 RG\n"
-              "0.500000 0 0 0.500000 0 0 cm\n1 0 0 1 0 0 cm\n");
 
     ContenuPage brute(kTraitPreference, kTextePreference);
     brute.ajouter("0 0 m 1 1 l\n");

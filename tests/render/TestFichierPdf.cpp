@@ -60,55 +60,6 @@ TEST(FichierPdf, dessinVideAuxSeptObjetsFixes) {
     verifierAvecQpdf(pdf, "dessin-vide.pdf");
 }
 
-TEST(FichierPdf, dictionnaireDInformationADateFixeSansSecondes) {
-    ObjetPdfInfo info(1, "Liste (A)", "https://lignara.example", horlogeFixe());
-    std::ostringstream sortie;
-    info.ecrire(sortie, ContextePdf{});
-    EXPECT_EQ(sortie.str(),
-              "1 0 obj\n  << /Title (Liste \\(A\\))\n"
-              "     /Creator (Lignara 6.4 https://lignara.example)\n"
-              "     /Producer (Lignara 6.4 https://lignara.example)\n"
-              "     /CreationDate (D:202601020304)\n  >>\nendobj\n\n");
-}
-
-// Le nombre recouvre les trois premiers des dix blancs réservés.
-TEST(FichierPdf, longueurProvisoireReecriteEnPlace) {
-    std::ostringstream sortie;
-    ObjetPdfPhotoJpeg photo(
-        9, 4, 5, "absente.jpg",
-        [](std::ostream& s, const std::string&, std::int32_t, std::int32_t) { s << std::string(123, 'x'); });
-    photo.ecrire(sortie, ContextePdf{});
-    EXPECT_NE(sortie.str().find("     /Length 123       \n     /Filter /DCTDecode\n"), std::string::npos);
-    std::string fin = "x\nendstream\nendobj\n\n";
-    EXPECT_EQ(sortie.str().substr(sortie.str().size() - fin.size()), fin);
-
-    // Même réserve que le flux d'une page, relue après que la suite du fichier est écrite.
-    std::ostringstream flux;
-    flux << "8 0 obj\n  << /Length ";
-    std::int64_t reservee = reserverLongueur(flux);
-    flux << "  >>\nstream\n" << std::string(123, 'd') << "endstream\n";
-    ecrireLongueur(flux, reservee, 123);
-    EXPECT_EQ(flux.str().substr(0, 32), "8 0 obj\n  << /Length 123       \n");
-    EXPECT_EQ(flux.str().size(), 8u + 24u + 12u + 123u + 10u);
-}
-
-TEST(FichierPdf, tableauDeLargeursDe224ValeursASeizeParLigne) {
-    MetriquePolice m = metriqueFixe(false);
-    ObjetPdfTableauInt16 tableau(3, m.largeurs + 32, 224);
-    std::ostringstream sortie;
-    tableau.ecrire(sortie, ContextePdf{});
-    EXPECT_EQ(sortie.str().substr(0, 25), "3 0 obj\n     [ 266 266.5 ");  // (4000 + 8 × 32) ÷ 16
-    std::istringstream flux(sortie.str().substr(8));
-    std::vector<int> parLigne;
-    for (std::string ligne, mot; std::getline(flux, ligne);) {
-        std::istringstream mots(ligne);
-        int ici = 0;
-        while (mots >> mot) ici += mot != "[" && mot != "]" && mot != "endobj";
-        if (ici > 0) parLigne.push_back(ici);
-    }
-    EXPECT_EQ(parLigne, std::vector<int>(14, 16));
-}
-
 // Deux dégradés, une image interne à l'emplacement 1, deux photos, police italique créée
 // après la page, un lien abouti et un lien sans destination.
 TEST(FichierPdf, pageAvecToutesSesRessourcesDansLOrdre) {

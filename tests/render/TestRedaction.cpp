@@ -131,11 +131,8 @@ TEST(RedactionRtf, titresGrasFiletBlocSuspenduCouleursLiensEtEchappements) {
     EXPECT_EQ(essai::defautDeStructureRtf(rtf), "");
     // Titres en gras et filets, bloc suspendu avec signet, hommes en couleur 1, renvoi souligné, échappements.
     EXPECT_EQ(corpsRtf(rtf), essai::golden("redaction-corps.rtf"));
-    // Sans pagination la page est A4 portrait (et non large de cent mille pages) ; un format choisi est gardé.
+    // Sans pagination la page est A4 portrait (et non large de cent mille pages).
     EXPECT_THAT(rtf, HasSubstr("\\paperw11340\\paperh16280\\"));
-    ReglagesDessin paysage;
-    paysage.formatPapier = kA4Paysage;
-    EXPECT_THAT(rediger(FormatSortie::Rtf, d, entrees, paysage), HasSubstr("\\paperw16280\\paperh11340\\"));
 }
 
 TEST(RedactionRtf, tableauxAFusionsVerticalesEtHorizontales) {
@@ -199,13 +196,6 @@ TEST(RedactionPdf, signatureAuPremierTroisRangeesLibresDUneSectionEtDUnePage) {
     ASSERT_TRUE(plan.signatureX);
     EXPECT_EQ(*plan.signatureX, plan.largeur - 2000 - 45);
     EXPECT_EQ(plan.signatureY, plan.hauteur - 176 * 5 - 144 - 32);
-    // Les lignes libres d'avant un titre continuent la suite de la section qui finit.
-    const PlanPdf avant = redacteur.planifier([&](FluxRedaction& f) {
-        lignes(f, 1, 1);
-        f.titre({.texte = "T", .style = &kStyle});
-    });
-    ASSERT_TRUE(avant.signatureX);
-    EXPECT_EQ(avant.signatureY, avant.hauteur - 176 * 3 - 144 - 32);
     // Un titre qui n'ouvre pas de section occupe la largeur : pas de suite de trois rangées.
     StyleTitre plein = kStyle;
     plein.ouvreSection = false;

@@ -47,7 +47,7 @@ Dessin documentB() {
     return d;
 }
 
-constexpr int kEtapes = 10;
+constexpr int kEtapes = 8;
 constexpr std::int32_t kLargeur = 30000, kHauteur = 30000;
 
 // Étape i : règle une part de l'état de tracé puis dessine, textes mesurés dans la police de la surface.
@@ -76,12 +76,6 @@ void etape(SurfacePdf& s, int i, bool b) {
         s.arc(300, 300, 900, 0.3f, b ? 3.5f : 2.5f);
         s.depilerTransformation();
     } else if (i == 6) {
-        e.couleurRemplissage = b ? couleurRvb(255, 100, 0) : couleurRvb(255, 200, 0);
-        s.rectangle(x, y, x + 1500, y + 700, 1);
-    } else if (i == 7) {
-        s.texteIncline(x, y, l, 176, b ? 7000 : 3000, texte);
-        s.courbe(x, y, x + 400, y + 900, x + 900, y - 400, x + 1600, y);
-    } else if (i == 8) {
         s.signature(x, y);
         s.ajouterCible(b ? 2 : 1, x, y);
     } else {
