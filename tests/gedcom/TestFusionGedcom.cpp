@@ -24,10 +24,6 @@ using Lignes = std::vector<std::string>;
 const fs::path kFixtures = LIGNARA_DOSSIER_FIXTURES;
 using essai::DossierEssai;
 
-std::string messageDImport(const fs::path& description) {
-    return messageDe([&] { ImporterGedcom(description); });
-}
-
 TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtChaqueFichierGardeSonJeu) {
     ResultatImport r = ImporterGedcom(kFixtures / "fusion-branche-jean.fged");
     const BaseGenealogique& b = r.base;
@@ -123,7 +119,6 @@ TEST(DescriptionFusion, lesCheminsRelatifsLeSontAuDossierDeLaDescription) {
     EXPECT_TRUE(d.secondaires[0].branches[0].descendants);
     EXPECT_EQ(DescriptionFusion::analyser(d.texte(), "/ailleurs", "g.fged").texte(), d.texte());
     EXPECT_TRUE(estDescriptionFusion("x.fged"));
-    EXPECT_TRUE(estDescriptionFusion("x.F"));
     EXPECT_FALSE(estDescriptionFusion("x.ged"));
 }
 
@@ -139,10 +134,8 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
     const std::pair<std::string, std::string> cas[] = {
         {"principal a.ged\nbranche @I1@\n", "ligne 2 :\nune branche doit suivre"_1252},
         {"secondaire b.ged\n", "ligne 1 :\nle fichier principal doit pr"},
-        {"principal a.ged\nprincipal b.ged\n", "ligne 2 :\nun seul fichier principal"},
         {"principal a.ged\nsecondaire b.ged\nbranche I1\n", "ligne 3 :\nréférence"_1252},
         {"principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n", "ligne 3 :\nseuls"},
-        {"principal a.ged\n", "aucun fichier secondaire"},
         {"", "ligne 1 :\naucun fichier principal"},
         {std::string("principal a.ged\n\0\x01\xFF", 19), "ligne 2 :"},
         {trop, "ligne 256 :\ntrop de fichiers secondaires"},
@@ -150,14 +143,12 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
     for (const auto& [texte, morceau] : cas) EXPECT_NE(faute(texte).find(morceau), std::string::npos) << morceau;
 }
 
-TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
+TEST(FusionGedcom, uneBrancheQuiNommeUnePersonneAbsenteDonneSonMessage) {
     DossierEssai d;
-    fs::path desc =
-        d.ecrire("f.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire manque.ged\n");
-    EXPECT_EQ(messageDImport(desc), "Fichier " + (d.chemin() / "manque.ged").string() + " inexistant");
-    desc = d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
-                                  (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
-    EXPECT_EQ(messageDImport(desc),
+    const fs::path desc =
+        d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
+                               (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
+    EXPECT_EQ(messageDe([&] { ImporterGedcom(desc); }),
               "Description de fusion incorrecte (g.fged), ligne 3 :\n"
               "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
 }
@@ -207,9 +198,8 @@ TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {
     const essai::SortieProgramme s =
         essai::lancerProgramme("importer " + essai::cite((kFixtures / "fusion-branche-jean.fged").string()));
     EXPECT_EQ(s.code, 0);
-    const std::string& sortie = s.texte;
-    EXPECT_NE(sortie.find("Personnes : 10\n"), std::string::npos) << sortie;
-    EXPECT_NE(sortie.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos);
+    EXPECT_NE(s.texte.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos)
+        << s.texte;
 }
 
 }  // namespace

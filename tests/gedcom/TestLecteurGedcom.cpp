@@ -27,7 +27,6 @@ using namespace std::string_view_literals;
 using Lignes = std::vector<std::string>;
 
 struct LigneVue {
-    int niveau;
     CodeTag code;
     std::string tag;
     std::string valeur;
@@ -40,8 +39,8 @@ class Enregistreur {
 public:
     explicit Enregistreur(LecteurGedcom& l) : lecteur(l) {}
     void noter(char* v) {
-        vues.push_back({lecteur.niveau(), lecteur.code(), std::string(lecteur.tag()), v,
-                        std::string(lecteur.cleCourante().octets()), lecteur.numeroLigne()});
+        vues.push_back({lecteur.code(), std::string(lecteur.tag()), v, std::string(lecteur.cleCourante().octets()),
+                        lecteur.numeroLigne()});
         if (lecteur.niveau() == 0 && lecteur.code() == CodeTag::INDI)
             decalages.push_back({lecteur.decalageApresNiveau0(), lecteur.numeroLigne()});
     }
@@ -187,12 +186,6 @@ TEST(LecteurGedcom, convertitValeursEtReferencesSelonLaLigneChar) {
     Lecture utf8 = lire("0 HEAD\n1 CHAR UTF-8\n0 @I\xC3\xA9@ INDI\n1 NAME Ren\xC3\xA9\n0 TRLR\n");
     EXPECT_EQ(utf8.vues[2].cle, "\x01I\xE9@");
     EXPECT_EQ(utf8.vues[3].valeur, "René"_1252);
-    Lecture ansel = lire(
-        "0 HEAD\n1 CHAR ansel\n1 NAME Ren\xE2"
-        "e\n0 TRLR\n");
-    EXPECT_EQ(ansel.vues[2].valeur, "René"_1252);
-    Lecture ansi = lire("0 HEAD\n1 CHAR ANSI\n1 NAME Ren\xE9\n0 TRLR\n");
-    EXPECT_EQ(ansi.vues[2].valeur, "Ren\xE9");
 }
 
 TEST(LecteurGedcom, fichierSansAucuneLigneOuAbsentEstUneErreurDeLectureQuiDitPourquoi) {
@@ -227,7 +220,6 @@ TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalageQuelleQueSoitLaFinDeLi
         EXPECT_EQ(construction.vues[0].valeur, "Deux");
         EXPECT_EQ(construction.vues[0].numero, 6);
         EXPECT_EQ(construction.vues[1].numero, 7);
-        EXPECT_TRUE(m.rapport.lignes.empty());
     }
 }
 
@@ -314,10 +306,8 @@ TEST(TranscodageUtf16, reconnaitLaMarqueOuLaPremiereLigneAUnOctetSurDeuxNul) {
         {"\xFF\xFE\x30\0"sv, P, true},
         {"\xFE\xFF\0\x30"sv, G, true},
         {"0\0 \0H\0E\0A\0D\0\r\0\n\0"sv, P, false},
-        {"0\0 \0H\0"sv, P, false},
         {"\0\x30\0 \0H\0E\0A\0D"sv, G, false},
         {"0 HEAD\r\n1 CHAR UTF-8\r\n"sv, A, false},
-        {"\xEF\xBB\xBF\x30 HEAD"sv, A, false},
         {"0\0"sv, A, false},            // trop court pour juger
         {"0\0 \0H\0\0\0"sv, A, false},  // NUL dans la ligne
         {""sv, A, false},
