@@ -41,13 +41,6 @@ TEST(EcrivainBase, effaceLeFichierQuandLImportEstAbandonne) {
     EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
 }
 
-TEST(EcrivainBase, signaleUnDossierTemporaireInaccessible) {
-    EXPECT_EQ(essai::messageDe([] {
-                  EcrivainBase({1, 0, 0}, "/dossier/qui/n/existe/pas");
-              }),
-              "Accès impossible au répertoire temporaire\n/dossier/qui/n/existe/pas"_1252);
-}
-
 TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisationSansSautDeLigne) {
     DossierEssai dossier;
     EcrivainBase e({1, 0, 0}, dossier.chemin());
@@ -194,15 +187,6 @@ TEST(EcrivainBase, lesEcrituresEntremeleesLaissentLaDerniereValeur) {
         EXPECT_EQ(base.LireEvenement(2 * i - 1).date.annee, 1000 + i % 900) << i;
         EXPECT_EQ(base.LireFamille(i).conjoint, i) << i;
     }
-}
-
-TEST(EcrivainBase, transmetLesTetesDeBrancheEtLeurCompteALaBase) {
-    DossierEssai dossier;
-    BaseGenealogique base = essai::construireBaseDeuxFamilles(dossier.chemin());
-    const EnsemblePersonnes& tetes = base.TetesDeBranche();
-    EXPECT_EQ(tetes.nombre(), 2u);
-    EXPECT_TRUE(tetes.contient(1));
-    EXPECT_FALSE(tetes.contient(3));
 }
 
 TEST(EcrivainBase, refuseUnNumeroHorsDesEffectifsAnnonces) {

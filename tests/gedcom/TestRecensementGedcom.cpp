@@ -85,17 +85,13 @@ TEST(CommandeLire, signaleUnFichierUtf16Transcode) {
     EXPECT_NE(e.texte.find("Aucun défaut relevé."), std::string::npos) << e.texte;
 }
 
-TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstIllisible) {
+TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstVide) {
     essai::FichierEssai vide("");
-    const std::pair<std::string, std::string> cas[] = {
-        {"/nexiste/pas.ged", "Fichier /nexiste/pas.ged inexistant"},
-        {vide.chemin().string(), "Erreur de lecture du fichier " + vide.chemin().string() + "\nLe fichier est vide."},
-    };
-    for (const auto& [chemin, message] : cas) {
-        essai::SortieProgramme s = essai::lancerProgramme("lire '" + chemin + "'");
-        EXPECT_NE(s.code, 0) << chemin;
-        EXPECT_NE(s.texte.find(message), std::string::npos) << s.texte;
-    }
+    const essai::SortieProgramme s = essai::lancerProgramme("lire '" + vide.chemin().string() + "'");
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Erreur de lecture du fichier " + vide.chemin().string() + "\nLe fichier est vide."),
+              std::string::npos)
+        << s.texte;
 }
 
 }  // namespace

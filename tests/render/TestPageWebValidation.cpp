@@ -79,15 +79,6 @@ TEST_F(PageWebValidation, blocsDesGraphiquesPiegesValident) {
     fermerEtValider();
 }
 
-TEST_F(PageWebValidation, pageContinuePiegeeValide) {
-    page.ouvrirContinue(chemin, textePiege());
-    page.ecrireTexte(textePiege());
-    page.ecrireBalises("<p>");
-    page.ecrireTexte(textePiege());
-    page.ecrireBalises("</p>\n");
-    fermerEtValider();
-}
-
 // Le validateur refuse bien un octet 0x85 brut : les essais ci-dessus peuvent échouer.
 TEST_F(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
     page.ouvrirContinue(chemin, "t");

@@ -1,6 +1,4 @@
-#include <random>
 #include <sstream>
-#include <streambuf>
 
 #include <QColor>
 #include <QImage>
@@ -36,22 +34,6 @@ void attendreCouleur(const QImage& image, int x, int y, int r, int v, int b) {
     EXPECT_NEAR(c.green(), v, 12) << x << "," << y;
     EXPECT_NEAR(c.blue(), b, 12) << x << "," << y;
 }
-
-// Note la taille de chaque écriture reçue.
-class TampoNoteur : public std::streambuf {
-public:
-    std::vector<std::streamsize> ecritures;
-
-protected:
-    std::streamsize xsputn(const char*, std::streamsize n) override {
-        ecritures.push_back(n);
-        return n;
-    }
-    int_type overflow(int_type c) override {
-        if (c != traits_type::eof()) xsputn(reinterpret_cast<const char*>(&c), 1);
-        return c;
-    }
-};
 
 }  // namespace
 
@@ -108,18 +90,4 @@ TEST(PhotoJpeg, unePhotoIllisibleDonneUneImageBlancheValide) {
     }
     std::ostringstream sortie;
     EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "absente.bmp"), {0, 5}, avis.recepteur()), (TaillePixels{1, 1}));
-}
-
-TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
-    DossierEssai d;
-    // Du bruit se comprime mal : plusieurs blocs pleins.
-    QImage image(300, 300, QImage::Format_RGB32);
-    std::mt19937 hasard(7);
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 300; ++x) image.setPixel(x, y, static_cast<QRgb>(hasard()) | 0xFF000000u);
-    TampoNoteur noteur;
-    std::ostream sortie(&noteur);
-    ecrirePhotoJpeg(sortie, enregistrer(image, d, "bruit.bmp", "BMP"), {300, 300}, {});
-    ASSERT_GE(noteur.ecritures.size(), 3u);
-    for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i) EXPECT_EQ(noteur.ecritures[i], 16384) << i;
 }

@@ -254,16 +254,6 @@ TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
     verifierAvecQpdf(pdf);
 }
 
-TEST_F(SurfaceEssai, nonPagineFaitUneSeulePageALaLargeurEtiree) {
-    reglages.formatPapier = kNonPagine;
-    SurfacePdf& s = ouvrir(20000, 5000, {}, 80);
-    s.ligne(0, 0, 20000, 5000);
-    EXPECT_EQ(s.nombrePages(), 1);
-    LecturePdf pdf = fermer();
-    EXPECT_THAT(pdf.objet(9), HasSubstr("/MediaBox [0 0 1000 312]"));
-    EXPECT_THAT(pdf.contenus().at(0), HasSubstr("0.800000 0 0 1.000000 0 0 cm"));
-}
-
 TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent) {
     SurfacePdf& s = ouvrir(9072, 13024);
     s.texte(100, 100, 100, 176, "romain");  // page 8, 9 avant l'italique
@@ -277,21 +267,6 @@ TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent)
     EXPECT_THAT(pdf.objet(9), HasSubstr("/F2 12 0 R"));
     EXPECT_THAT(pdf.contenus().at(0), HasSubstr("/F2 10 Tf"));
     verifierAvecQpdf(pdf);
-}
-
-TEST_F(SurfaceEssai, laPlageDesFormesCourbesEtTourneesSuitLeurBoite) {
-    SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
-    // Extrémités sur la page du bas ; les tangentes se croisent au-dessus, sur la page du haut.
-    s.courbe(100, 100, 2000, 8000, 6000, 8000, 8000, 100);
-    EXPECT_EQ(s.nombrePages(), 2);
-    // Un texte tourné d'un quart de tour monte sur la page du haut, pas à droite.
-    s.texteIncline(9500, 100, 14000, 176, 15708, "vertical");
-    EXPECT_EQ(s.nombrePages(), 4);
-    // Un cercle autour du coin commun touche les quatre pages.
-    SurfacePdf& t = ouvrir(2 * 9072, 2 * 13024);
-    t.cercle(9072, 13024, 500, false);
-    EXPECT_EQ(t.nombrePages(), 4);
-    verifierAvecQpdf(fermer());
 }
 
 TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {

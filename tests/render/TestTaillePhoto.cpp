@@ -88,12 +88,3 @@ TEST(TaillePhoto, unTubeOuUnPeripheriqueNommeCommeUnePhotoEstRefuseSansAttendre)
         EXPECT_EQ(avis.messages.back(), "Erreur dans le fichier " + nom + "\nCe n'est pas un fichier ordinaire");
     }
 }
-
-TEST(TaillePhoto, litUnTiffQuandLeGreffonEstInstalle) {
-    DossierEssai d;
-    QImage image(13, 11, QImage::Format_RGB32);
-    image.fill(QColor(10, 20, 30));
-    if (!image.save(QString::fromStdString((d / "a.tif").string()), "TIFF"))
-        GTEST_SKIP() << "greffon TIFF de Qt absent (qt6-image-formats-plugins)";
-    EXPECT_EQ(tailleSansMessage(chemin1252(d / "a.tif")), (TaillePixels{13, 11}));
-}
