@@ -100,9 +100,7 @@ TEST(EnTeteBase, refuseUnAutreFormatEtDesSectionsQuiNeSontPasDesMultiplesDesEnre
     };
     refuse([](EnTeteBase& e) { e.numeroFormat = 500; });  // seul 501 est lu
     refuse([](EnTeteBase& e) { e.individus = 47; });
-    refuse([](EnTeteBase& e) { e.familles += 1; });
     refuse([](EnTeteBase& e) { e.evenements -= 1; });
-    refuse([](EnTeteBase& e) { e.notes += 19; });
     refuse([](EnTeteBase& e) { e.familles = 10; });  // avant les individus
     refuse([](EnTeteBase& e) { e.evenements = e.familles - 24; });
 }

@@ -213,12 +213,9 @@ ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes, int enfantsMa
     auto entre = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
     ArbreEssai a;
     for (std::uint32_t p = 0; p < personnes; ++p) {
-        DateGed naissance;
-        int tirage = entre(0, 9);
-        if (tirage < 2)
-            naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)));
-        else if (tirage < 5)
-            naissance = annee(static_cast<std::int16_t>(entre(1500, 2000)), static_cast<std::uint8_t>(entre(1, 3)));
+        const int tirage = entre(0, 9), an = entre(1500, 2000);  // moitié sans date, sinon exacte ou qualifiée
+        const auto qualificatif = static_cast<std::uint8_t>(tirage < 2 ? DateSimple : entre(1, 3));
+        const DateGed naissance = tirage < 5 ? annee(static_cast<std::int16_t>(an), qualificatif) : DateGed{};
         DateGed deces = entre(0, 4) == 0 ? annee(static_cast<std::int16_t>(entre(1550, 2020))) : DateGed{};
         a.personne(entre(0, 1) ? 'M' : 'F', naissance, deces);
     }

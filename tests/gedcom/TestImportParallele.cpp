@@ -34,16 +34,15 @@ TEST(ImportParallele, lesLignesDuRapportGardentLOrdreDUneLectureEnUnFil) {
         g += l + "\n";
         ++n;
     };
+    auto date = [&](bool fausse, const char* bonne, const char* mauvaise, std::vector<std::string>& fautes) {
+        ajouter(fausse ? mauvaise : bonne);
+        if (fausse) fautes.push_back(ligne(n, "format de date incorrect"));
+    };
     for (int i = 1; i <= 3000; ++i) {
         ajouter("0 " + cle('I', i) + " INDI");
         ajouter("1 NAME Jean /Martin" + std::to_string(i) + "/");
         ajouter("1 BIRT");
-        if (i % 7 == 0) {
-            ajouter("2 DATE 45 FOO 1900");
-            personnes.push_back(ligne(n, "format de date incorrect"));
-        } else {
-            ajouter("2 DATE 3 MAR 1900");
-        }
+        date(i % 7 == 0, "2 DATE 3 MAR 1900", "2 DATE 45 FOO 1900", personnes);
         if (i % 11 == 0) {
             ajouter("2 SOUR @S999@");
             personnes.push_back(ligne(n, "la source @S999@ n'est pas définie"_1252));
@@ -59,12 +58,7 @@ TEST(ImportParallele, lesLignesDuRapportGardentLOrdreDUneLectureEnUnFil) {
         ajouter("1 HUSB " + cle('I', 2 * f - 1));
         ajouter("1 WIFE " + cle('I', 2 * f));
         ajouter("1 MARR");
-        if (f % 9 == 0) {
-            ajouter("2 DATE 99 XYZ 1920");
-            familles.push_back(ligne(n, "format de date incorrect"));
-        } else {
-            ajouter("2 DATE 1920");
-        }
+        date(f % 9 == 0, "2 DATE 1920", "2 DATE 99 XYZ 1920", familles);
     }
     g += "0 TRLR\n";
     std::vector<std::string> attendu = balayage;

@@ -91,15 +91,6 @@ TEST_F(PageWebEssai, photoLieeParSonAdresseDeFichierEchappee) {
     EXPECT_THAT(ligne, HasSubstr("\" width=70 height=49></a></div>"));
 }
 
-TEST_F(PageWebEssai, couleursDesPreferencesEnRrggbb) {
-    r.couleurTexte = couleurRvb(1, 2, 3);
-    r.couleurRemplissage = couleurRvb(0xAB, 0xCD, 0xEF);
-    page.ouvrirContinue(d / "l.htm", "l");
-    EXPECT_EQ(page.couleurs().texte, "#010203");
-    EXPECT_EQ(page.couleurs().remplissage, "#abcdef");
-    page.fermer();
-}
-
 // Le document donne son chemin natif (comme nommerFichier) et sa taille ; une ouverture impossible dit le chemin.
 TEST_F(PageWebEssai, ouvertAuCheminEtALaTailleDuDocumentOuDitPourquoiNon) {
     EXPECT_EQ(essai::messageDe([&] { page.ouvrirContinue(d / "absent" / "x.htm", "t"); }),

@@ -97,9 +97,8 @@ TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
     EXPECT_EQ(p.nom, "DejaVu Math TeX Gyre");
     EXPECT_EQ(p.italique.italique, 0);
 
-    ObjetPdfPolice f1(4, p.reguliere, reglages.nomPolice, 2, 3), f2(10, p.italique, reglages.nomPolice, 8, 9);
-    const std::string nom = "/BaseFont /DejaVu#20Math#20TeX#20Gyre\n";
-    EXPECT_NE(ecrireObjet(f1).find(nom), std::string::npos);
+    ObjetPdfPolice italique(10, p.italique, reglages.nomPolice, 8, 9);
+    EXPECT_NE(ecrireObjet(italique).find("/BaseFont /DejaVu#20Math#20TeX#20Gyre\n"), std::string::npos);
     ObjetPdfDescripteurPolice d(8, p.italique, reglages.nomPolice);
     EXPECT_NE(ecrireObjet(d).find("/FontName /DejaVu#20Math#20TeX#20Gyre\n"), std::string::npos);
 }
