@@ -39,15 +39,6 @@ TEST(Individu, placeChaqueChampASonDecalageEnLittleEndian) {
     EXPECT_EQ(Individu::lire(o.data()), i);
 }
 
-TEST(Famille, placeChaqueChampASonDecalage) {
-    Famille f{7, 8, 9, -1, -12, 13};
-    std::vector<std::uint8_t> o(Famille::kTaille);
-    f.ecrire(o.data());
-    const std::uint32_t attendus[] = {7, 8, 9, 0xFFFFFFFF, static_cast<std::uint32_t>(-12), 13};
-    for (int k = 0; k < 6; ++k) EXPECT_EQ(u32(o.data(), 4 * k), attendus[k]) << "champ " << k;
-    EXPECT_EQ(Famille::lire(o.data()), f);
-}
-
 TEST(Evenement, ecritLaDateLesReservesAZeroPuisLieuEtSources) {
     Evenement e;
     e.date.qualificatif = DateEntre;

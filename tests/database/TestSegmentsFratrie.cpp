@@ -72,15 +72,5 @@ TEST(SegmentsFratrie, donnentLesRetrecissementsDeLaBoucleDirectePourChaqueEnfant
     }
 }
 
-TEST(SegmentsFratrie, uneBorneOuverteLoinDansLaFratrieNeDevientPasUneAnnee) {
-    // L'aîné sans date est à 299 places du dernier : sa borne ouverte décalée n'est pas l'an −31701.
-    std::vector<IntervalleAnnees> fratrie(300, IntervalleAnnees{static_cast<std::int16_t>(-kOuvert), kOuvert});
-    SegmentsFratrie segments(fratrie.size());
-    for (std::size_t j = 0; j < fratrie.size(); ++j) segments.fixer(j, fratrie[j]);
-    int bas = -kOuvert, haut = 1900;
-    segments.appliquer(299, bas, haut);
-    EXPECT_EQ(std::pair(bas, haut), std::pair(-kOuvert, 1900));
-}
-
 }  // namespace
 }  // namespace lignara

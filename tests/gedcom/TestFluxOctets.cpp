@@ -57,31 +57,5 @@ TEST(FluxOctets, lesSautsRedonnentLesLignesDuFichier) {
     EXPECT_EQ(flux.lire(), FluxOctets::kFin);
 }
 
-// Une suite de sauts annoncée d'avance se lit en grandes lectures : les lignes n'en dépendent pas, même
-// pour un saut hors de l'annonce, une annonce au-delà de la fin ou du tampon, une ligne qui la dépasse.
-TEST(FluxOctets, uneAnnonceNeChangeRienAuxLignesRelues) {
-    FichierLignes f = lignes(20000);
-    FluxOctets flux(f.ouvrir());
-    struct Cas {
-        int premier, dernier;  // lignes annoncées
-        std::vector<int> sauts;
-    };
-    const std::vector<Cas> cas = {
-        {100, 140, {100, 101, 120, 139, 140, 141, 300}},  // jusqu'au-delà de l'annonce
-        {19900, 19999, {19900, 19950, 19999}},            // annonce au-delà de la fin
-        {10, 15000, {10, 5000, 14999, 2}},                // annonce plus grande que le tampon
-        {500, 500, {500, 501, 499}},
-    };
-    for (const Cas& c : cas) {
-        flux.annoncer(f.debuts[c.premier], f.debuts[c.dernier] + 2048);
-        for (int saut : c.sauts) {
-            ASSERT_TRUE(flux.positionner(f.debuts[saut]));
-            for (int i = saut; i < std::min(saut + 3, 20000); ++i)
-                ASSERT_EQ(ligneLue(flux), std::to_string(i) + std::string(static_cast<std::size_t>(i % 97), 'x'))
-                    << "annonce " << c.premier << ", saut " << saut;
-        }
-    }
-}
-
 }  // namespace
 }  // namespace lignara

@@ -166,16 +166,6 @@ TEST(InterpretationPhotos, gardeLesImagesEtAdressesAccepteesDansLOrdre) {
     EXPECT_EQ(r.base.LirePhotos(r.base.LireIndividu(1).photos), attendu);
 }
 
-TEST(InterpretationPhotos, lesSourcesPhotosDeVisuGeneDonnentDesPhotosEtPasDeTexte) {
-    auto r = importerTexte(enTete("VisuGene") +
-                           "0 @S1@ SOUR\n1 TITL Photo de l'arbre\n2 FILE grand-pere.jpg\n"
-                           "0 @S2@ SOUR\n1 TITL Registre\n"
-                           "0 @I1@ INDI\n1 SOUR @S1@\n1 NAME A /B/\n2 SOUR @S2@\n0 TRLR\n");
-    const Individu i = r.base.LireIndividu(1);
-    EXPECT_EQ(r.base.LirePhotos(i.photos), std::vector<std::string>{"grand-pere.jpg"});
-    EXPECT_EQ(i.sourceNom, 0u);
-}
-
 TEST(InterpretationNotes, uneNotePointeeNEstRemiseQuAuPremier) {
     auto r = importerTexte(enTete() +
                            "0 @N1@ NOTE Premier texte\n1 CONT suite\n1 CONC fin\n"
@@ -209,12 +199,6 @@ TEST(InterpretationNotes, modeTagPrendLeTagChoisiATousNiveauxEtLaisseLesNotes) {
     const Individu i = r.base.LireIndividu(1);
     EXPECT_EQ(r.base.LireTexte(TableCommentaires, i.commentaire), "né coiffé"_1252);
     EXPECT_EQ(r.base.LireNotes(i.notes), std::vector<std::string>{"note"});
-}
-
-TEST(InterpretationNotes, uneValeurRtfDonneUnCommentaireVide) {
-    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 NOTE {\\rtf1\\ansi texte}\n0 TRLR\n");
-    EXPECT_EQ(r.base.LireIndividu(1).commentaire, 0u);
-    EXPECT_EQ(r.base.LireNotes(r.base.LireIndividu(1).notes).size(), 1u);
 }
 
 TEST(InterpretationTris, heredisTrieEnfantsParNaissanceEtMariagesParDateLesAutresGardentLOrdre) {

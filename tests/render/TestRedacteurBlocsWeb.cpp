@@ -26,21 +26,6 @@ struct PageArbre {
 
 }  // namespace
 
-TEST(RedacteurBlocsWeb, passeAuxPixelsAvecSesDecalages) {
-    PageArbre a;
-    ASSERT_EQ(a.page.hauteurPage(), 309);
-    const RedacteurBlocsWeb arbre = RedacteurBlocsWeb::pourArbre(a.page);
-    // x : (x + 352 − 45) × 7 ÷ 100 ; y : 309 − (y + 352 + 176) × 1467 ÷ 17600.
-    EXPECT_EQ(arbre.x(0), 21);
-    EXPECT_EQ(arbre.y(0), 309 - 44);
-    // Avec les marges pour décalages, les pixels des éléments de la page elle-même.
-    const RedacteurBlocsWeb commePage(a.page, a.reglages.margeGauche, a.reglages.margeBas);
-    for (std::int32_t u : {-500, 0, 123, 2999, 100000}) {
-        EXPECT_EQ(commePage.x(u), a.page.pixelX(u)) << u;
-        EXPECT_EQ(commePage.y(u), a.page.pixelY(u)) << u;
-    }
-}
-
 TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
     PageArbre a;
     RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(a.page);
