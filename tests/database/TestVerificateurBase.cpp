@@ -1,6 +1,8 @@
 // Le vérificateur de cohérence relève les liens qui feraient boucler ou égarer une lecture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "support/DossierEssai.h"
 #include "database/EcrivainBase.h"
 #include "database/VerificateurBase.h"
@@ -11,9 +13,7 @@ namespace {
 using essai::DossierEssai;
 
 bool contientDefaut(const std::vector<std::string>& defauts, const std::string& morceau) {
-    for (const std::string& d : defauts)
-        if (d.find(morceau) != std::string::npos) return true;
-    return false;
+    return std::ranges::any_of(defauts, [&](const std::string& d) { return d.find(morceau) != std::string::npos; });
 }
 
 // Défauts relevés sur une base écrite telle quelle, liens compris.

@@ -78,13 +78,6 @@ TEST(CommandeLire, afficheJeuComptesEtDefautsEnUtf8) {
         EXPECT_NE(e.texte.find(attendu), std::string::npos) << attendu << "\n" << e.texte;
 }
 
-TEST(CommandeLire, signaleUnFichierUtf16Transcode) {
-    essai::SortieProgramme e = essai::lancerProgramme("lire '" + fixture("utf16-be-sans-marque.ged").string() + "'");
-    EXPECT_EQ(e.code, 0);
-    EXPECT_NE(e.texte.find("Jeu de caractères : UTF-8 (fichier UTF-16 transcodé)"), std::string::npos) << e.texte;
-    EXPECT_NE(e.texte.find("Aucun défaut relevé."), std::string::npos) << e.texte;
-}
-
 TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstVide) {
     essai::FichierEssai vide("");
     const essai::SortieProgramme s = essai::lancerProgramme("lire '" + vide.chemin().string() + "'");

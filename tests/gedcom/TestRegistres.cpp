@@ -32,18 +32,6 @@ TEST(CleEnregistrement, octetDuFichierPuisReferenceEtMemeCleDepuisUnPointeur) {
     EXPECT_EQ(CleEnregistrement::deReference(0, longue).octets().size(), 24u);
 }
 
-TEST(CleEnregistrement, compareSansSigneEtLePrefixeEnPremier) {
-    auto a = CleEnregistrement::deReference(0, "@I1@");
-    auto b = CleEnregistrement::deReference(0, "@I10@");
-    auto accent = CleEnregistrement::deReference(0,
-                                                 "@\xC9"
-                                                 "1@");
-    EXPECT_LT(CleEnregistrement::deReference(0, "@I1"), a);       // préfixe
-    EXPECT_LT(b, a);                                              // '0' (0x30) passe avant le '@' final (0x40)
-    EXPECT_LT(b, accent);                                         // 0xC9 sans signe après 'I'
-    EXPECT_LT(accent, CleEnregistrement::deReference(1, "@A@"));  // le fichier d'abord
-}
-
 struct Entree {
     CleEnregistrement cle;
 };

@@ -1,7 +1,6 @@
 // Deux documents dessinés ensemble : chaque surface a son état de tracé, sa police et son horloge ; dessiner
-// l'un entre deux primitives de l'autre, ou dans un autre fil, ne change pas un octet de son fichier.
+// l'un entre deux primitives de l'autre ne change pas un octet de son fichier.
 #include <array>
-#include <thread>
 
 #include "EssaiRendu.h"
 #include "OutilsPdf.h"
@@ -128,17 +127,4 @@ TEST_F(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFic
     EXPECT_THAT(seuleB, HasSubstr("/BaseFont /Police#20B\n"));
     essais::verifierAvecQpdf(seuleA, "entrelacee-a.pdf");
     essais::verifierAvecQpdf(seuleB, "entrelacee-b.pdf");
-}
-
-TEST_F(SurfacesEntrelacees, deuxFilsDessinentChacunLeurSurfaceSansSeGener) {
-    for (int tour = 0; tour < 4; ++tour) {
-        const auto cheminA = dossier / ("a" + std::to_string(tour) + ".pdf");
-        const auto cheminB = dossier / ("b" + std::to_string(tour) + ".pdf");
-        std::thread filA([&] { dessinerSeul(a, cheminA, false); });
-        std::thread filB([&] { dessinerSeul(b, cheminB, true); });
-        filA.join();
-        filB.join();
-        EXPECT_TRUE(lireFichier(cheminA) == seuleA) << tour;
-        EXPECT_TRUE(lireFichier(cheminB) == seuleB) << tour;
-    }
 }
