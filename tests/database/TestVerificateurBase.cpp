@@ -3,8 +3,7 @@
 
 #include <algorithm>
 
-#include "support/DossierEssai.h"
-#include "database/EcrivainBase.h"
+#include "BaseEssai.h"
 #include "database/VerificateurBase.h"
 
 namespace lignara {
@@ -27,6 +26,13 @@ std::vector<std::string> defautsDe(const std::vector<Individu>& individus, const
     for (std::uint32_t n = 1; n <= familles.size(); ++n) e.ecrireFamille(n, familles[n - 1]);
     BaseGenealogique b = e.terminer();
     return VerificateurBase::verifier(b.chemin());
+}
+
+// La base de référence a des notes, des photos et des chaînes : aucun faux défaut.
+TEST(VerificateurBase, laBaseDEssaiEstCoherente) {
+    DossierEssai d;
+    BaseGenealogique b = essai::construireBaseDeuxFamilles(d.chemin());
+    EXPECT_EQ(VerificateurBase::verifier(b.chemin()), std::vector<std::string>{});
 }
 
 TEST(VerificateurBase, releveAnneauOuvertChaineSansFinEtFicheEgaree) {
