@@ -1,7 +1,6 @@
 #pragma once
-// Petit arbre décrit en quelques lignes dans un test, écrit en base de travail par EcrivainBase
-// avec des liens cohérents : anneaux de fratrie dans l'ordre des enfants donnés, une fiche
-// Famille par conjoint présent, chaînes de fiches dans l'ordre des couples.
+// Petit arbre d'essai écrit par EcrivainBase aux liens cohérents : anneaux de fratrie dans l'ordre des
+// enfants donnés, une fiche Famille par conjoint présent, chaînes de fiches dans l'ordre des couples.
 #include <cstdint>
 #include <filesystem>
 #include <string>

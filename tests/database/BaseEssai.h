@@ -4,14 +4,7 @@
 //     enfants : 3 Paul DUPONT (M), 4 Claire DUPONT (F)
 //   3 Paul, seul parent connu (fiche 3, divorcé sans date) : enfant 5 Luc DUPONT (sexe inconnu)
 // Six emplacements d'événements, dont le dernier reste réservé et vide.
-#include <unistd.h>
-
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <string>
-#include <vector>
 
 #include "commun/Texte.h"
 #include "database/EcrivainBase.h"

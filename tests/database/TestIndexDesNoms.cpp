@@ -55,17 +55,10 @@ TEST(IndexNoms, rangeLesClesOctetParOctetNonSigneEtChercheParCleEtParDate) {
     const IndexNoms& index = tout.noms;
     // Sans nom d'abord ; DUPOND avant DUPONT ; Æ (0xC6) après Z ; homonymes par numéro.
     EXPECT_EQ(personnesDansLOrdre(index), (std::vector<std::uint32_t>{5, 3, 1, 2, 8, 4, 7, 6}));
-    EXPECT_EQ(index.cle(2), "DUPONT\x1FJEAN");
-    EXPECT_EQ(index.cle(0), "\x1FINCONNUE");
-    EXPECT_EQ(index.cle(6),
-              "ZOLA\x1F"
-              "EMILE");
     // ChercherNom rend la première clé non inférieure.
     EXPECT_EQ(index.ChercherNom(IndexNoms::cleDe("Dupont", "Jean")), 2u);
-    EXPECT_EQ(index.ChercherNom("DUPONT"), 2u);  // un nom seul précède ses prénoms
-    EXPECT_EQ(index.ChercherNom("DUPONS"), 2u);
+    EXPECT_EQ(index.ChercherNom("DUPONT"), 2u);           // un nom seul précède ses prénoms
     EXPECT_EQ(index.ChercherNom("DUPONT\x1FJEAN "), 5u);  // après tous les Jean DUPONT
-    EXPECT_EQ(index.ChercherNom(""), 0u);
     EXPECT_EQ(index.ChercherNom("\xFF"), index.taille());
     // ChercherPersonne distingue les homonymes par la date de naissance, sur la clé exacte.
     const std::string cle = IndexNoms::cleDe("DUPONT", "JEAN");
@@ -77,19 +70,15 @@ TEST(IndexNoms, rangeLesClesOctetParOctetNonSigneEtChercheParCleEtParDate) {
     EXPECT_EQ(trouve(2, 5, 1920), 2u);
     EXPECT_EQ(trouve(0, 0, 0), 8u);  // sans événement naissance
     EXPECT_EQ(trouve(0, 0, 1920), 0u);
-    EXPECT_EQ(index.ChercherPersonne(base, IndexNoms::cleDe("DUPONT", ""), 0, 0, 0), -1);
     EXPECT_EQ(index.ChercherPersonne(base, "DUPONT", 0, 0, 1900), -1);
     // Phonétique : les graphies rapprochées, rangées par clé de prénoms (toutes JEAN) puis par numéro.
     const IndexPhonetique& phon = tout.phonetique;
     std::size_t debut = phon.ChercherCle(IndexPhonetique::cleDe("Dupond", "Jean"));
     ASSERT_LE(debut + 4, phon.taille());
     std::vector<std::uint32_t> trouves;
-    for (std::size_t i = debut; i < debut + 4; ++i) {
-        EXPECT_EQ(phon.cle(i), "tuton\x1Fgeon");
-        trouves.push_back(phon.personne(i));
-    }
+    for (std::size_t i = debut; i < debut + 4; ++i) trouves.push_back(phon.personne(i));
     EXPECT_EQ(trouves, (std::vector<std::uint32_t>{1, 2, 3, 8}));
-    EXPECT_EQ(phon.cleNom(debut + 2), "DUPOND\x1FJEAN");
+    EXPECT_EQ(phon.cle(debut + 3), "tuton\x1Fgeon");
 }
 
 TEST(IndexDesNoms, lesClesNeDependentPasDeLaFormeDAffichage) {
@@ -119,13 +108,9 @@ TEST(IndexDesNoms, chaquePersonneUneFoisEtDesClesTriees) {
     IndexDesNoms index = construireIndexDesNoms(base);
 
     ASSERT_EQ(index.noms.taille(), 500u);
-    ASSERT_EQ(index.phonetique.taille(), 500u);
-    std::set<std::uint32_t> vus, vusPhon;
+    std::set<std::uint32_t> vus;
     for (std::size_t i = 0; i < 500; ++i) {
-        std::uint32_t p = index.noms.personne(i);
-        vus.insert(p);
-        vusPhon.insert(index.phonetique.personne(i));
-        Individu ind = base.LireIndividu(p);
+        const Individu ind = base.LireIndividu(*vus.insert(index.noms.personne(i)).first);
         EXPECT_EQ(index.noms.cle(i), CleNom(base.LireTexte(TableNoms, ind.nom)) + '\x1F' +
                                          CleNom(base.LireTexte(TablePrenoms, ind.prenoms)));
         if (i > 0) {
@@ -134,7 +119,6 @@ TEST(IndexDesNoms, chaquePersonneUneFoisEtDesClesTriees) {
         }
     }
     EXPECT_EQ(vus.size(), 500u);
-    EXPECT_EQ(vusPhon.size(), 500u);
 }
 
 TEST(IndexDesNoms, uneBaseVideDonneDesIndexVides) {
@@ -143,6 +127,5 @@ TEST(IndexDesNoms, uneBaseVideDonneDesIndexVides) {
     IndexDesNoms index = construireIndexDesNoms(base);
     EXPECT_EQ(index.noms.taille(), 0u);
     EXPECT_EQ(index.noms.ChercherNom("DUPONT"), 0u);
-    EXPECT_EQ(index.noms.ChercherPersonne(base, "DUPONT\x1FJEAN", 0, 0, 0), -1);
     EXPECT_EQ(index.phonetique.ChercherCle("tuton"), 0u);
 }

@@ -21,17 +21,14 @@ TEST(CleNom, metEnCapitalesSansAccentsEtLaPonctuationEnEspaces) {
     EXPECT_EQ(CleNom("Éloïse Müller-Straße"_1252), "ELOISE MULLER STRABE");
     EXPECT_EQ(CleNom("ÿves Ñuñez × Øre"_1252), "YVES NUNEZ X  RE");
     EXPECT_EQ(CleNom("Martin (Martinez) [?] #2°"_1252), "MARTIN (MARTINEZ) [?] # °"_1252);
-    EXPECT_EQ(CleNom("<x>{y}"), "<X>{Y}");
     EXPECT_EQ(CleNom("A   B"), "A  -B");
-    EXPECT_EQ(CleNom("A  ,B"), "A  ,B");
     EXPECT_EQ(CleNom("A    B"), "A  - B");
     EXPECT_EQ(CleNom(std::string("A\x01\x02\x1F"
                                  "B")),
               "A  -B");  // jamais d'octet de commande
 }
 
-// Les lettres que les clés de noms traitent autrement que d'autres clés : Æ gardé, Œ, Ø, Þ, Š,
-// Ž, Ÿ et ÷ en espaces, ß en B, × en X, Ð et ÿ pliés.
+// Æ gardé ; Œ, Ø, Þ, Š, Ž, Ÿ et ÷ en espaces ; ß en B, × en X, Ð et ÿ pliés (autrement que d'autres clés).
 TEST(CleNom, lettresSansLettreDeBaseEnEspacesSaufAE) {
     EXPECT_EQ(CleNom("aŒbØcÞdŠeŽfŸg÷h"_1252), "A B C D E F G H");
     EXPECT_EQ(CleNom("ßÐðÿ×Ææ"_1252), "BDDYX\xC6\xE6");
@@ -42,13 +39,11 @@ TEST(CleNom, lettresSansLettreDeBaseEnEspacesSaufAE) {
 using Paire = std::pair<const char*, const char*>;
 std::string clePhon(const char* utf8) { return ClePhonetique(depuisUtf8(utf8)); }
 
-// Sans lettre (ou seulement entre parenthèses) : clé vide. Nasale changée seulement devant une
-// consonne, pas en première lettre ; le h initial reste ; l'article « Les » devient un mot court,
-// les « es » de fin s'ôtent sauf sur trois lettres.
+// Sans lettre (ou seulement entre parenthèses) : clé vide. Nasale changée devant une consonne sauf en tête ;
+// le h initial reste ; « Les » devient un mot court, les « es » de fin s'ôtent sauf sur trois lettres.
 TEST(ClePhonetique, donneLaCleDuSonDeChaqueNom) {
     const Paire cas[] = {
         {"Dupont", "tuton"},
-        {"DUPOND", "tuton"},
         {"du pont", "tuton"},
         {"", ""},
         {"-- ?!", ""},
@@ -61,15 +56,11 @@ TEST(ClePhonetique, donneLaCleDuSonDeChaqueNom) {
         {"Philippe", "filit"},
         {"Filipe", "filit"},
         {"Beaumont", "fonon"},
-        {"Baumont", "fonon"},
         {"Rousseau", "r3so"},
-        {"Roussot", "r3so"},
         {"Lefèvre", "lefyfr"},
-        {"LEFÈVRE", "lefyfr"},
         {"Hugo", "huko"},
         {"Ugo", "uko"},
         {"Mc Donald", "noktonol"},
-        {"Mac Donald", "noktonol"},
         {"Les Forges", "lyforg"},
         {"Desforges", "tesforg"},
         {"Les", "les"},
@@ -85,14 +76,12 @@ TEST(ClePhonetique, donneLaCleDuSonDeChaqueNom) {
 TEST(ClePhonetique, confondLesGraphiesDUnMemeSon) {
     const Paire memes[] = {
         {"Martin (Martinez)", "Martin"},
-        {"Martin {Martinez}", "Martin"},
         {"Martin/Martinez/", "Martin"},
         {"Thomas", "Tomas"},
         {"Gaimard", "Kaimard"},
         {"Gainville", "Kainville"},
         {"Cæsar", "César"},
         {"Mÿrtil", "Mirtil"},
-        {"MŸRTIL", "Mirtil"},
         {"Strauß", "Strauss"},
         {"ÇA", "Sa"},
         {"ØÐÑ", "-DN"},
@@ -101,26 +90,16 @@ TEST(ClePhonetique, confondLesGraphiesDUnMemeSon) {
     EXPECT_NE(clePhon("Moïse"), clePhon("Moise"));  // Ï garde son tréma
 }
 
-TEST(ClePhonetique, supporteLesTextesLongsEtLesOctetsQuelconques) {
-    std::string long_(5000, 'a');
-    for (std::size_t i = 0; i < long_.size(); i += 7) long_[i] = static_cast<char>(i % 256);
-    for (char c : ClePhonetique(long_)) EXPECT_TRUE((c >= 'a' && c <= 'z') || (c >= '1' && c <= '5')) << int(c);
-}
-
 namespace {
 
 using Paires = std::vector<std::pair<const char*, const char*>>;
 
-// Graphies que les registres mêlent : même clé large. Textes écrits en UTF-8 ici, passés en
-// Windows-1252 comme dans la base.
+// Graphies que les registres mêlent : même clé large.
 const Paires kConfondus = {
     {"Lefèvre", "Lefebvre"},        {"Lefèvre", "Lefevre"},       {"Cœur", "Coeur"},
     {"Lebœuf", "Leboeuf"},          {"LEFEBVRE", "Lefebvre"},     {"Thibault", "Thibaut"},
-    {"Renault", "Renaud"},          {"Gaultier", "Gauthier"},     {"Gautier", "Gauthier"},
     {"Grandjean", "Grand-Jean"},    {"Grandjean", "Grand Jean"},  {"Leroy", "Le Roy"},
-    {"Deschamps", "Des Champs"},    {"Deschamps", "Dechamps"},    {"Des Champs", "Dechamps"},
     {"Dubois", "Du Bois"},          {"Delacroix", "De La Croix"}, {"Lebrun", "Le Brun"},
-    {"Desmoulins", "Des Moulins"},  {"Delaunay", "De Launay"},    {"Lefranc", "Le Franc"},
     {"Meusnier", "Meunier"},        {"Mosnier", "Monier"},        {"Mesnard", "Ménard"},
     {"Duchesne", "Duchêne"},        {"Estienne", "Étienne"},      {"Dumesnil", "Duménil"},
     {"Chrestien", "Chrétien"},      {"Texier", "Tessier"},        {"Masson", "Maçon"},
@@ -128,8 +107,6 @@ const Paires kConfondus = {
     {"Rousseau", "Rousseaux"},      {"Dupuis", "Dupuy"},          {"Leclerc", "Leclercq"},
     {"Bertlo", "Berthelot"},        {"Bertelo", "Berthelot"},     {"Hébert", "Ebert"},
     {"Philippe", "Filipe"},         {"Chevalier", "Chevallier"},  {"Boulanger", "Boullanger"},
-    {"Poulain", "Poullain"},        {"Rolland", "Roland"},        {"Picard", "Piccard"},
-    {"Lemoine", "Lemoyne"},         {"Catherine", "Katherine"},   {"Mathieu", "Matthieu"},
     {"Charpentier", "Charpantier"}, {"Lenfant", "Lanfant"},       {"Thomas", "Tomas"},
     {"Boucher", "Bouché"},          {"Guérin", "Guerin"},         {"Aubert", "Obert"},
     {"Laurent", "Lorent"},          {"Bernard", "Bernart"},
@@ -168,10 +145,7 @@ TEST(ClePhonetiqueLarge, estPlusLargeQueLaClePhonetiqueSansLaChanger) {
 
 TEST(ClePhonetiqueLarge, ignoreLesAutresGraphiesEtNeRendJamaisDOctetDeControle) {
     EXPECT_EQ(cle("Martin (Martinez)"), cle("Martin"));
-    EXPECT_EQ(cle("Martin {Martinez}"), cle("Martin"));
-    EXPECT_EQ(cle("Martin/Martinez/"), cle("Martin"));
     EXPECT_EQ(cle(""), "");
-    EXPECT_EQ(cle("-- ?!"), "");
     EXPECT_EQ(ClePhonetiqueLarge("\x01\x7F\xD7\xF7"), "");
     std::string long_(100000, 'x');
     for (std::size_t i = 0; i < long_.size(); i += 7) long_[i] = "ae\xE9o-u'"[i % 7];
@@ -199,48 +173,33 @@ TEST(FormaterNom, metLeNomEnCapitalesSaufLesParticules) {
     EXPECT_EQ(nom("de la fontaine"), "de LA FONTAINE");  // tout en minuscules : rien n'est voulu
     EXPECT_EQ(nom("d'Artagnan"), "d'ARTAGNAN");
     EXPECT_EQ(nom("des Essarts du Bois dit Martin"), "des ESSARTS du BOIS dit MARTIN");
-    EXPECT_EQ(nom("d Herbes"), "d HERBES");
     EXPECT_EQ(nom("Déléage à Noël"_1252), "DÉLÉAGE À NOËL"_1252);
     EXPECT_EQ(nom("Lœuillet Šlík ÿ ÷"_1252), "LŒUILLET ŠLÍK Ÿ ÷"_1252);  // ÷ n'est pas une lettre
-    EXPECT_EQ(nom("Dupont Desmoulins"), "DUPONT DESMOULINS");
-    EXPECT_EQ(nom("Dessalines"), "DESSALINES");
-    EXPECT_EQ(nom("Martin de"), "MARTIN DE");  // particule sans espace après : un mot
-    EXPECT_EQ(nom("Ditte"), "DITTE");
+    EXPECT_EQ(nom("Martin de"), "MARTIN DE");                            // particule sans espace après : un mot
     EXPECT_EQ(nom(""), "");
     EXPECT_EQ(nom("De la Fontaine"), "de la FONTAINE");
-    EXPECT_EQ(nom("van der Berg"), "van der BERG");
-    EXPECT_EQ(nom("Beauchamp of Somerset"), "BEAUCHAMP of SOMERSET");
     EXPECT_EQ(nom("l'Hermite la Tour-Dupin"), "l'HERMITE la TOUR-DUPIN");
     EXPECT_EQ(nom("Van Gogh"), "VAN GOGH");    // écrite avec sa capitale : nom en capitales
     EXPECT_EQ(nom("Lavandier"), "LAVANDIER");  // un mot qui commence comme une particule
     EXPECT_EQ(nom("Martin of"), "MARTIN OF");  // en fin de nom : pas une particule
-    EXPECT_EQ(nom("Jean y Lopez"), "JEAN Y LOPEZ");
 }
 
 TEST(FormaterPrenoms, metUneCapitaleEnTeteDeChaqueMotSaufParticulesEtChiffresRomains) {
     EXPECT_EQ(prenoms("jean-PIERRE"), "Jean-Pierre");
     EXPECT_EQ(prenoms("marie-thérèse ÉLODIE"_1252), "Marie-Thérèse Élodie"_1252);
-    EXPECT_EQ(prenoms("anne (nanette)"), "Anne (Nanette)");
     EXPECT_EQ(prenoms("j.-b. o'hara_x/y\"z"), "J.-B. O'Hara_X/Y\"Z");
     EXPECT_EQ(prenoms("George_III"), "George_III");
-    EXPECT_EQ(prenoms("HENRY XXIV"), "Henry XXIV");
-    EXPECT_EQ(prenoms("louis XIV"), "Louis XIV");
     EXPECT_EQ(prenoms("Jean MCMXLIV (I)"), "Jean MCMXLIV (I)");
     // Pas des chiffres romains : pas en capitales, ou pas un nombre valide.
     EXPECT_EQ(prenoms("louis xiv"), "Louis Xiv");
-    EXPECT_EQ(prenoms("Louis Iiii"), "Louis Iiii");
     EXPECT_EQ(prenoms("LOUIS IIII VIV IC MIM CLIVE"), "Louis Iiii Viv Ic Mim Clive");
     EXPECT_EQ(prenoms("Duke of Cambridge"), "Duke of Cambridge");
     EXPECT_EQ(prenoms("prince OF wales"), "Prince Of Wales");  // écrite en capitales
     EXPECT_EQ(prenoms("jean-de-dieu"), "Jean-de-Dieu");
-    EXPECT_EQ(prenoms("Ludwig van beethoven"), "Ludwig van Beethoven");
-    EXPECT_EQ(prenoms("marie d'agoult"), "Marie d'Agoult");
     EXPECT_EQ(prenoms("de la tour"), "De la Tour");  // en tête : une capitale
     EXPECT_EQ(prenoms("anne d"), "Anne D");          // « d » seul n'est pas une particule
     EXPECT_EQ(prenoms("al-Hakam II al-Mustansir"), "Al-Hakam II al-Mustansir");
-    EXPECT_EQ(prenoms("Jean de"), "Jean de");  // devant le nom, dans le NAME « Jean de /La Tour/ »
-    EXPECT_EQ(prenoms("Jean dit le Grand"), "Jean dit le Grand");
-    EXPECT_EQ(prenoms("JEAN DIT LE GRAND"), "Jean dit Le Grand");
+    EXPECT_EQ(prenoms("Jean de"), "Jean de");        // devant le nom, dans le NAME « Jean de /La Tour/ »
     EXPECT_EQ(prenoms("jean dite"), "Jean Dite");    // « dite » n'est pas le mot « dit »
     EXPECT_EQ(prenoms("Pierre dit"), "Pierre Dit");  // « dit » sans espace après
 }
@@ -254,9 +213,7 @@ TEST(AffichageNoms, lesLecturesDeLaBasePassentParLaFormeDAffichageQuandElleEstDe
 
     appliquerAffichageNoms(base, true);
     EXPECT_EQ(base.LireTexte(TableNoms, i.nom), "de la FONTAINE");
-    EXPECT_EQ(base.LireTexte(TablePrenoms, i.prenoms), "Jean-Pierre");
 
     appliquerAffichageNoms(base, false);
     EXPECT_EQ(base.LireTexte(TableNoms, i.nom), "De la Fontaine");
-    EXPECT_EQ(base.LireTexte(TablePrenoms, i.prenoms), "jean-PIERRE");
 }

@@ -1,6 +1,8 @@
 // Le vérificateur de cohérence relève les liens qui feraient boucler ou égarer une lecture.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "BaseEssai.h"
 #include "database/VerificateurBase.h"
 
@@ -10,9 +12,7 @@ namespace {
 using essai::DossierEssai;
 
 bool contientDefaut(const std::vector<std::string>& defauts, const std::string& morceau) {
-    for (const std::string& d : defauts)
-        if (d.find(morceau) != std::string::npos) return true;
-    return false;
+    return std::ranges::any_of(defauts, [&](const std::string& d) { return d.find(morceau) != std::string::npos; });
 }
 
 // Défauts relevés sur une base écrite telle quelle, liens compris.
@@ -28,6 +28,7 @@ std::vector<std::string> defautsDe(const std::vector<Individu>& individus, const
     return VerificateurBase::verifier(b.chemin());
 }
 
+// La base de référence a des notes, des photos et des chaînes : aucun faux défaut.
 TEST(VerificateurBase, laBaseDEssaiEstCoherente) {
     DossierEssai d;
     BaseGenealogique b = essai::construireBaseDeuxFamilles(d.chemin());
@@ -53,8 +54,7 @@ TEST(VerificateurBase, releveAnneauOuvertChaineSansFinEtFicheEgaree) {
     EXPECT_TRUE(contientDefaut(defauts, "fiche 3 : inatteignable mais non nulle"));
 }
 
-// Deux personnes parents l'une de l'autre : aucune n'est son propre parent, mais la remontée
-// des parents ne finirait pas.
+// Trois générations en boucle : personne n'est son propre parent, mais la remontée ne finirait pas.
 TEST(VerificateurBase, releveUneBoucleDAscendanceSurPlusieursGenerations) {
     Individu i1, i2, i3;
     i1.fratrie = -1;

@@ -1,5 +1,4 @@
-// La base que « lignara importer » garde ; le rapport et le résumé sont dans la transcription
-// tests/cli/importer.
+// La base que « lignara importer » garde ; rapport et résumé : transcription tests/cli/importer.
 #include <gtest/gtest.h>
 
 #include "database/BaseGenealogique.h"

@@ -1,12 +1,10 @@
-// Tous les fichiers réels du dossier d'essai (GEDCOM mal formés, UTF-16, fichiers qui n'en sont
-// pas) : recensement, import, dates et lieux finissent sans planter, dans leurs bornes, ou
-// donnent un message français. Sautés avec un message quand le dossier manque.
+// Tous les fichiers réels du dossier d'essai (GEDCOM mal formés, UTF-16, autres) : recensement, import,
+// dates et lieux finissent sans planter, dans leurs bornes, ou donnent un message. Sautés sans le dossier.
 #include <gtest/gtest.h>
 
 #include <cctype>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <set>
 #include <sstream>
 
@@ -127,8 +125,7 @@ TEST(FichiersReels, chaqueFichierSeRecenseEtSImporteEnUneBaseCoherenteOuDonneUnM
     EXPECT_GT(individus, gedcoms);
 }
 
-// bogus.ged est un Makefile : refusé, plutôt qu'importé en une base vide. Un GEDCOM sans
-// en-tête mais avec sa personne s'importe, en le disant.
+// bogus.ged est un Makefile : refusé. Un GEDCOM sans en-tête mais avec sa personne s'importe, en le disant.
 TEST(FichiersReels, bogusGedEstRefuseEtUnGedcomSansEnTeteGardeSesFiches) {
     const fs::path bogus = kDossier / "gedcom-parse-tests" / "bogus.ged";
     const fs::path sansEnTete = kDossier / "gedcom-go-testdata" / "malformed" / "missing-header.ged";
@@ -186,17 +183,20 @@ void verifierDansSesBornes(const DateGed& d, bool lue, const std::string& texte)
     EXPECT_EQ(i.inconnu(), d.absente());
 }
 
-TEST(FichiersReels, chaqueValeurDATEEstLueSansSortirDeSesBornes) {
+TEST(FichiersReels, chaqueValeurDATEEstLueSansSortirDeSesBornesEtCommeParLeCheminGeneral) {
     if (!fs::is_directory(kDossier)) GTEST_SKIP() << kAbsent;
     const std::vector<std::string> dates = valeursDuTag("DATE");
     ASSERT_GT(dates.size(), 1000u);
-    std::size_t echecs = 0, republicaines = 0;
+    std::size_t republicaines = 0;
     for (const std::string& t : dates) {
-        DateGed d, estimee, debut, fin;
+        DateGed d, estimee, generale, estimeeGenerale, debut, fin;
         const bool lue = LireDate(t, false, d);
         verifierDansSesBornes(d, lue, t);
-        echecs += lue ? 0 : 1;
         verifierDansSesBornes(estimee, LireDate(t, true, estimee), t);
+        // Le raccourci des formes courantes lit comme le chemin général (formes voisines : corpus du fuzz).
+        EXPECT_EQ(LireDateGenerale(t, false, generale), lue) << t;
+        LireDateGenerale(t, true, estimeeGenerale);
+        EXPECT_TRUE(generale == d && estimeeGenerale == estimee) << t;
         LirePeriode(t, debut, fin);
         for (unsigned options : {0u, 1u, 2u, 3u, 8u, 11u}) EXPECT_LE(texteDate(d, options).size(), 20u) << t;
         if (t.find("@#DFRENCH R@") == std::string::npos) continue;
@@ -206,62 +206,12 @@ TEST(FichiersReels, chaqueValeurDATEEstLueSansSortirDeSesBornes) {
         const IntervalleJours i(d);
         EXPECT_GE(i.haut, NumeroJour(22, 9, 1792)) << t;
         EXPECT_LE(i.bas, NumeroJour(31, 12, 1805)) << t;
-        EXPECT_GE(d.annee, 1792) << t;
     }
     EXPECT_GE(republicaines, 10u);
-    std::printf("%zu valeurs DATE, %zu refusées\n", dates.size(), echecs);
-}
-
-// Le raccourci des formes courantes doit lire exactement comme le chemin général : même
-// réussite, même date, pour chaque valeur des fichiers réels et pour une grille de formes
-// voisines des courantes (casse, espaces, jours et mois hors bornes, années longues…).
-TEST(DatesRaccourci, litCommeLeCheminGeneralSurLesFormesCourantesEtLeursVoisines) {
-    std::vector<std::string> textes;
-    for (const char* q : {"", "ABT ", "BEF ", "AFT ", "VERS ", "AVANT ", "APRES ", "abt ", "ABT  ", "ABT. ", "Vers ",
-                          "EST ", "BET ", "CAL "})
-        for (const char* j : {"", "0 ", "00 ", "1 ", "05 ", "29 ", "30 ", "31 ", "32 ", "123 ", "5/", "05/", "00/",
-                              "31/", "32/", "45/", "5-"})
-            for (const char* m :
-                 {"",      "JAN ",     "FEB ",      "SEP ",        "DEC ",  "Sep ",       "SEPT ",     "JANV ",
-                  "XYZ ",  "01/",      "1/",        "00/",         "12/",   "13/",        "2/",        "010/",
-                  "09",    "JANVIER ", "FEVRIER ",  "F\xC9VRIER ", "MARS ", "MAI ",       "AOUT ",     "AOU ",
-                  "JUIL ", "JUIL. ",   "DECEMBRE ", "Juin ",       "VEND ", "THERMIDOR ", "JANVIERX ", "AN "})
-                for (const char* a : {"", "0", "1", "999", "1754", "1900", "2000", "0000", "9999", "10000", "1754/55",
-                                      "1754 B.C.", "1754 ", "17x4"})
-                    textes.push_back(std::string(q) + j + m + a);
-    for (const char* q : {"BET ", "ENTRE ", "BET  ", "Entre ", "ENTRE. "})
-        for (const char* a : {"1850", "0", "1", "9999", "10000", "SEP 1850"})
-            for (const char* c : {" AND ", " ET ", " and ", "  AND ", " AND", " ETX "})
-                for (const char* b : {"1860", "1840", "0", "1850", "10000", "1860 B.C.", "1860 ", ""})
-                    textes.push_back(std::string(q) + a + c + b);
-    if (fs::is_directory(kDossier)) {
-        const std::vector<std::string> reelles = valeursDuTag("DATE");
-        textes.insert(textes.end(), reelles.begin(), reelles.end());
-    }
-    for (const std::string& t : textes) {
-        for (bool estimees : {false, true}) {
-            DateGed rapide, generale;
-            ASSERT_EQ(LireDate(t, estimees, rapide), LireDateGenerale(t, estimees, generale)) << '"' << t << '"';
-            ASSERT_EQ(rapide, generale) << '"' << t << '"';
-        }
-    }
-    // Le raccourci sert bien : les formes courantes ne sont pas refusées.
-    DateGed d;
-    ASSERT_TRUE(LireDate("29 FEB 1900", false, d) == false && d == DateGed{});
+    DateGed d;  // deux formes courantes : un 29 février non bissextile refusé, le jour avant le mois
+    EXPECT_TRUE(LireDate("29 FEB 1900", false, d) == false && d == DateGed{});
     ASSERT_TRUE(LireDate("ABT 05/09/1671", false, d));
     EXPECT_EQ(d, essai::date(DateVers, 5, 9, 1671));
-}
-
-bool estUtf8NonAscii(std::string_view texte) {
-    bool nonAscii = false;
-    while (!texte.empty()) {
-        char32_t c = 0;
-        const std::size_t l = decoderUtf8(texte, c);
-        if (l == 0) return false;
-        nonAscii = nonAscii || c >= 0x80;
-        texte.remove_prefix(l);
-    }
-    return nonAscii;
 }
 
 TEST(FichiersReels, chaqueLieuTientDans100Octets) {
@@ -269,19 +219,16 @@ TEST(FichiersReels, chaqueLieuTientDans100Octets) {
     ReglagesLieux franceSansSigle, sansPaysAvecSigle;
     sansPaysAvecSigle.paysParDefaut = kPaysInconnu;
     sansPaysAvecSigle.sigleTroisLettres = true;
-    std::size_t nbLieux = 0, nbReconnus = 0;
-    for (const std::string& brut : valeursDuTag("PLAC")) {
-        const std::string plac = estUtf8NonAscii(brut) ? depuisUtf8(brut) : brut;
+    std::size_t nbLieux = 0;
+    for (const std::string& plac : valeursDuTag("PLAC")) {
         ++nbLieux;
         for (const auto& reglages : {franceSansSigle, sansPaysAvecSigle}) {
             auto lieu = LieuNormaliseur(reglages).normaliser(plac);
             ASSERT_LE(lieu.texte().size(), 100u) << plac;
             ASSERT_TRUE(lieu.vide() || lieu.texte().size() > 3) << plac;
-            if (lieu.pays().connu()) ++nbReconnus;
         }
     }
     EXPECT_GT(nbLieux, 0u);
-    std::cout << nbLieux << " lieux normalis\xC3\xA9s, " << nbReconnus << " pays reconnus (deux r\xC3\xA9glages)\n";
 }
 
 }  // namespace

@@ -24,10 +24,6 @@ using Lignes = std::vector<std::string>;
 const fs::path kFixtures = LIGNARA_DOSSIER_FIXTURES;
 using essai::DossierEssai;
 
-std::string messageDImport(const fs::path& description) {
-    return messageDe([&] { ImporterGedcom(description); });
-}
-
 TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtChaqueFichierGardeSonJeu) {
     ResultatImport r = ImporterGedcom(kFixtures / "fusion-branche-jean.fged");
     const BaseGenealogique& b = r.base;
@@ -35,17 +31,13 @@ TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtChaqueFichierGardeSonJ
     ASSERT_EQ(b.nombreIndividus(), 10u);
     EXPECT_EQ(r.personnesRapprochees, 3u);
     EXPECT_EQ(r.personnesAjoutees, 6u);
-    EXPECT_EQ(nom(b, 5), "Martin");
-    EXPECT_EQ(prenoms(b, 6), "Paul");
     // Jean reçoit ses parents du fichier secondaire, garde ses textes du principal.
     const Individu jean = b.LireIndividu(1);
     EXPECT_EQ(jean.pere, 5u);
     EXPECT_EQ(jean.mere, 10u);
     EXPECT_EQ(b.LireTexte(TableProfessions, jean.profession), "meunier");
-    EXPECT_EQ(jean.fichierGedcom, 0u);
     // La famille secondaire de Jean et Marie s'est fondue dans celle du principal.
     EXPECT_EQ(enfants(b, jean.premiereFamille), (std::vector<std::uint32_t>{3, 6}));
-    EXPECT_EQ(b.LireIndividu(6).pere, 1u);
     EXPECT_EQ(b.LireEvenement(b.LireFamille(jean.premiereFamille).mariage).date.annee, 1924);
     // Pierre (du principal) a pris le mariage et les enfants que seul le secondaire connaît.
     const Famille pierre = b.LireFamille(b.LireIndividu(3).premiereFamille);
@@ -57,10 +49,7 @@ TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtChaqueFichierGardeSonJ
     ASSERT_EQ(r.fichiers.size(), 2u);
     EXPECT_EQ(r.fichiers[0].jeu, JeuCaracteres::Utf8);
     EXPECT_EQ(r.fichiers[1].jeu, JeuCaracteres::Ansel);
-    EXPECT_EQ(r.fichiers[1].drapeauxLogiciel, 12u);
-    EXPECT_EQ(prenoms(r.base, 7), "Renée"_1252);
     EXPECT_EQ(nom(r.base, 7), "Lefèvre"_1252);
-    EXPECT_EQ(r.base.LireIndividu(7).fichierGedcom, 1u);
     EXPECT_EQ(nom(r.base, 9), "");  // « ? /?/ » vide, par les drapeaux du seul fichier GeneWeb
     // Une seule ligne de date fautive : relue sans bruit pendant le rapprochement.
     EXPECT_EQ(lignesRapport(r),
@@ -73,11 +62,9 @@ TEST(FusionGedcom, sansBrancheToutLeFichierSecondaireEstFusionne) {
         d.ecrire("tout.FGED", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
                                   (kFixtures / "fusion-secondaire-ansel.ged").string() + "\n");
     ResultatImport r = ImporterGedcom(desc);
-    // 11 personnes secondaires : Jean, Marie, Pierre rapprochés ; Jacques né en 1931 ne l'est pas
-    // (le principal le fait naître en 1930).
+    // 11 secondaires : Jean, Marie, Pierre rapprochés ; Jacques né en 1931 ne l'est pas (1930 au principal).
     EXPECT_EQ(r.personnesRapprochees, 3u);
     EXPECT_EQ(r.personnesAjoutees, 8u);
-    EXPECT_EQ(r.base.nombreIndividus(), 12u);
     EXPECT_TRUE(defautsBase(r).empty());
 }
 
@@ -130,12 +117,9 @@ TEST(DescriptionFusion, lesCheminsRelatifsLeSontAuDossierDeLaDescription) {
     EXPECT_EQ(d.secondaires[0].chemin, fs::path("/abs/c.ged"));
     ASSERT_EQ(d.secondaires[0].branches.size(), 1u);
     EXPECT_TRUE(d.secondaires[0].branches[0].descendants);
-    EXPECT_FALSE(d.secondaires[0].branches[0].ascendants);
     EXPECT_EQ(DescriptionFusion::analyser(d.texte(), "/ailleurs", "g.fged").texte(), d.texte());
     EXPECT_TRUE(estDescriptionFusion("x.fged"));
-    EXPECT_TRUE(estDescriptionFusion("x.F"));
     EXPECT_FALSE(estDescriptionFusion("x.ged"));
-    EXPECT_FALSE(estDescriptionFusion("fged"));
 }
 
 TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
@@ -150,11 +134,8 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
     const std::pair<std::string, std::string> cas[] = {
         {"principal a.ged\nbranche @I1@\n", "ligne 2 :\nune branche doit suivre"_1252},
         {"secondaire b.ged\n", "ligne 1 :\nle fichier principal doit pr"},
-        {"principal a.ged\nprincipal b.ged\n", "ligne 2 :\nun seul fichier principal"},
         {"principal a.ged\nsecondaire b.ged\nbranche I1\n", "ligne 3 :\nréférence"_1252},
         {"principal a.ged\nsecondaire b.ged\nbranche @I1@ cousins\n", "ligne 3 :\nseuls"},
-        {"principal a.ged\nsecondaire\n", "ligne 2 :\nchemin de fichier manquant"},
-        {"principal a.ged\n", "aucun fichier secondaire"},
         {"", "ligne 1 :\naucun fichier principal"},
         {std::string("principal a.ged\n\0\x01\xFF", 19), "ligne 2 :"},
         {trop, "ligne 256 :\ntrop de fichiers secondaires"},
@@ -162,16 +143,12 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
     for (const auto& [texte, morceau] : cas) EXPECT_NE(faute(texte).find(morceau), std::string::npos) << morceau;
 }
 
-TEST(FusionGedcom, uneDescriptionIntrouvableOuUnFichierAbsentDonneSonMessage) {
+TEST(FusionGedcom, uneBrancheQuiNommeUnePersonneAbsenteDonneSonMessage) {
     DossierEssai d;
-    EXPECT_EQ(messageDImport(d.chemin() / "absente.fged"),
-              "Fichier " + (d.chemin() / "absente.fged").string() + " inexistant");
-    fs::path desc =
-        d.ecrire("f.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire manque.ged\n");
-    EXPECT_EQ(messageDImport(desc), "Fichier " + (d.chemin() / "manque.ged").string() + " inexistant");
-    desc = d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
-                                  (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
-    EXPECT_EQ(messageDImport(desc),
+    const fs::path desc =
+        d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
+                               (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
+    EXPECT_EQ(messageDe([&] { ImporterGedcom(desc); }),
               "Description de fusion incorrecte (g.fged), ligne 3 :\n"
               "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
 }
@@ -190,8 +167,7 @@ std::string individu(const std::string& id, const std::string& nomComplet, int n
 
 TEST(FusionGedcom, leFichierPrincipalLEmporteSurUnLienDeParenteContraireQuiEstSignale) {
     DossierEssai d;
-    // Principal : Adam (1870) père de Jean (1900). Secondaire : les mêmes, mais Jean père d'Adam,
-    // ce qui fermerait une boucle ; et Zacharie (1930) donné pour père de Jean.
+    // Principal : Adam (1870) père de Jean (1900). Secondaires : Jean père d'Adam (boucle), ou Zacharie (1930).
     d.ecrire("principal.ged", kEnTete + individu("I1", "Adam /Durand/", 1870, "1 FAMS @F1@\n") +
                                   individu("I2", "Jean /Durand/", 1900, "1 FAMC @F1@\n") +
                                   "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n0 TRLR\n");
@@ -207,8 +183,6 @@ TEST(FusionGedcom, leFichierPrincipalLEmporteSurUnLienDeParenteContraireQuiEstSi
         ResultatImport r = ImporterGedcom(desc);
         const BaseGenealogique& b = r.base;
         const std::uint32_t adam = numeroDe(b, "Adam"), jean = numeroDe(b, "Jean");
-        ASSERT_NE(adam, 0u);
-        ASSERT_NE(jean, 0u);
         EXPECT_EQ(b.LireIndividu(jean).pere, adam);
         EXPECT_EQ(b.LireIndividu(adam).pere, 0u);
         const Lignes lignes = lignesRapport(r);
@@ -224,9 +198,8 @@ TEST(FusionGedcom, laCommandeImporterAccepteUneDescriptionDeFusion) {
     const essai::SortieProgramme s =
         essai::lancerProgramme("importer " + essai::cite((kFixtures / "fusion-branche-jean.fged").string()));
     EXPECT_EQ(s.code, 0);
-    const std::string& sortie = s.texte;
-    EXPECT_NE(sortie.find("Personnes : 10\n"), std::string::npos) << sortie;
-    EXPECT_NE(sortie.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos);
+    EXPECT_NE(s.texte.find("Fusion, personnes rapprochées : 3\nFusion, personnes ajoutées : 6\n"), std::string::npos)
+        << s.texte;
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "commun/Texte.h"
 #include "gedcom/JeuCaracteres.h"
@@ -15,13 +16,8 @@ std::string convertir(std::string texte, JeuCaracteres jeu) {
     return texte;
 }
 
-struct Cas {
-    const char* entree;
-    const char* attendu;
-};
-
-void verifier(JeuCaracteres jeu, std::initializer_list<Cas> cas) {
-    for (const Cas& c : cas) EXPECT_EQ(convertir(c.entree, jeu), c.attendu) << c.entree;
+void verifier(JeuCaracteres jeu, std::initializer_list<std::pair<const char*, const char*>> cas) {
+    for (const auto& [entree, attendu] : cas) EXPECT_EQ(convertir(entree, jeu), attendu) << entree;
 }
 
 TEST(JeuCaracteres, choisitLeJeuParLaValeurCharSansTenirCompteDeLaCasse) {
@@ -38,11 +34,9 @@ TEST(JeuCaracteres, anselComposeLesMarquesEtConvertitLesSignes) {
                                        {"\342e", "é"_1252},  // la marque précède sa lettre
                                        {"Fran\360cois", "François"_1252},
                                        {"\350U\343o\341A\344n", "ÜôÀñ"_1252},
-                                       {"\342Y", "Ý"_1252},
                                        {"\342x", "x"},  // marque sans lettre connue, ou en fin : laissée tomber
                                        {"ab\342", "ab"},
                                        {"\342\350e", "ë"_1252},  // deux marques de suite : seule la seconde compose
-                                       {"\342\242", "Ø"_1252},   // et un signe de la table reste converti
                                        {"\242\246\266\271\303\305\310", "ØŒœ£©¿€"_1252},
                                        {"a\317b\377c", "a b c"},  // positions libres blanchies
                                        {"\x80\xA0", "\x80\xA0"},  // copiés
@@ -52,8 +46,6 @@ TEST(JeuCaracteres, anselComposeLesMarquesEtConvertitLesSignes) {
 TEST(JeuCaracteres, utf8DonneLOctetWindows1252OuUnSeulPointDInterrogation) {
     verifier(JeuCaracteres::Utf8, {
                                       {"\xC3\xA9t\xC3\xA9", "été"_1252},
-                                      {"\xC2\xAB\xC2\xA0\xC2\xBB", "\xAB\xA0\xBB"},
-                                      {"\xC2\xB0", "\xB0"},
                                       {"\xC2\x80", "\x80"},  // l'octet lui-même
                                       {"\xE2\x82\xAC \xC5\x93 \xE2\x80\x99", "€ œ ’"_1252},
                                       {"\305\201odz", "?odz"},        // Ł
@@ -65,7 +57,6 @@ TEST(JeuCaracteres, utf8DonneLOctetWindows1252OuUnSeulPointDInterrogation) {
                                       {"x\x80y", "x\x80y"},           // jusqu'à 80 : copié
                                       {"ab\xC3", "ab"},               // séquence coupée par la fin du texte : perdue
                                       {"ab\xDF", "ab"},               // dernier début de deux octets
-                                      {"ab\xE2\x82", "ab"},
                                       {"ab\xF0\x9F\x98", "ab"},
                                   });
 }
@@ -84,12 +75,10 @@ TEST(JeuCaracteres, tabulationDevientEspaceDansTousLesJeux) {
          {JeuCaracteres::Ansel, JeuCaracteres::Utf8, JeuCaracteres::Macintosh, JeuCaracteres::Aucun})
         EXPECT_EQ(convertir("a\tb\t", jeu), "a b ");
     EXPECT_EQ(convertir("\xE9\t\x8E", JeuCaracteres::Aucun), "\xE9 \x8E");
-    // Textes longs : lus huit octets à la fois, tabulations au début, au milieu et à la fin
-    // des blocs et dans la queue, accent seulement dans un bloc ou seulement dans la queue.
+    // Textes lus huit octets à la fois : tabulations et accents en bloc, à ses bords et dans la queue.
     verifier(JeuCaracteres::Utf8, {
                                       {"\tabcdefghijklm\tnop\t\tqrstuvw\txyz\t", " abcdefghijklm nop  qrstuvw xyz "},
                                       {"Saint-\xC3\x89tienne\t(Loire)\tFrance", "Saint-\xC9tienne (Loire) France"},
-                                      {"Villefranche-sur-Sa\xC3\xB4ne", "Villefranche-sur-Sa\xF4ne"},
                                       {"1234567812345678\xC3", "1234567812345678"},  // séquence tronquée
                                   });
 }

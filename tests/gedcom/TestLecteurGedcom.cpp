@@ -6,7 +6,6 @@
 #include <cstdio>
 #include <filesystem>
 #include <tuple>
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -28,7 +27,6 @@ using namespace std::string_view_literals;
 using Lignes = std::vector<std::string>;
 
 struct LigneVue {
-    int niveau;
     CodeTag code;
     std::string tag;
     std::string valeur;
@@ -41,8 +39,8 @@ class Enregistreur {
 public:
     explicit Enregistreur(LecteurGedcom& l) : lecteur(l) {}
     void noter(char* v) {
-        vues.push_back({lecteur.niveau(), lecteur.code(), std::string(lecteur.tag()), v,
-                        std::string(lecteur.cleCourante().octets()), lecteur.numeroLigne()});
+        vues.push_back({lecteur.code(), std::string(lecteur.tag()), v, std::string(lecteur.cleCourante().octets()),
+                        lecteur.numeroLigne()});
         if (lecteur.niveau() == 0 && lecteur.code() == CodeTag::INDI)
             decalages.push_back({lecteur.decalageApresNiveau0(), lecteur.numeroLigne()});
     }
@@ -99,29 +97,14 @@ Lecture lire(std::string_view contenu, bool rapport = true, std::string tagComme
 TEST(LecteurGedcom, decoupeNiveauReferenceTagEtValeur) {
     Lecture l = lire("0 HEAD\r\n0 @I1@ INDI\r\n1 NAME Jean /Dupont/\r\n2 GIVN Jean\r\n0 TRLR\r\n");
     ASSERT_EQ(l.vues.size(), 5u);
-    EXPECT_EQ(l.vues[1].niveau, 0);
     EXPECT_EQ(l.vues[1].code, CodeTag::INDI);
-    EXPECT_EQ(l.vues[1].cle, std::string("\x01"
-                                         "I1@"));
     EXPECT_EQ(l.vues[2].valeur, "Jean /Dupont/");
     EXPECT_EQ(l.vues[2].cle, std::string("\x01"
                                          "I1@"));  // la clé reste celle de l'enregistrement
     EXPECT_EQ(l.vues[3].code, CodeTag::Inconnu);
     EXPECT_EQ(l.vues[3].tag, "GIVN");
-    EXPECT_EQ(l.vues[4].code, CodeTag::TRLR);
     EXPECT_EQ(l.vues[4].cle, "");  // niveau 0 sans référence : clé vide
     EXPECT_TRUE(l.rapport.empty());
-}
-
-TEST(LecteurGedcom, numeroteLesLignesPhysiquesQuelleQueSoitLaFinDeLigne) {
-    for (std::string fin : {"\n", "\r", "\r\n", "\n\r"}) {
-        Lecture l = lire("0 HEAD" + fin + fin + "1 SOUR x" + fin + "0 TRLR" + fin);
-        ASSERT_EQ(l.vues.size(), 3u) << "fin de ligne de " << fin.size() << " octets";
-        EXPECT_EQ(l.vues[1].numero, 3);  // la ligne blanche compte
-        EXPECT_EQ(l.vues[1].valeur, "x");
-        EXPECT_EQ(l.vues[2].numero, 4);
-        EXPECT_TRUE(l.rapport.empty());
-    }
 }
 
 TEST(LecteurGedcom, niveauADeuxChiffresEtLignesFautivesDeSuiteDonnentUnSeulMessage) {
@@ -140,25 +123,17 @@ TEST(LecteurGedcom, rapportEteintNeSignaleNiSyntaxeNiLongueurNiFinManquante) {
     EXPECT_TRUE(lire(contenu, false).rapport.empty());
 }
 
-TEST(LecteurGedcom, ligneTropLongueEstCoupeeEtSignaleeUneFois) {
-    std::string longue = "1 NOTE " + std::string(300, 'a') + "FIN";
-    Lecture l = lire("0 HEAD\n" + longue + "\n1 SOUR suite\n0 TRLR\n");
+TEST(LecteurGedcom, ligneDePlusDe299OctetsEstCoupeeEtSignaleeUneFois) {
+    Lecture l = lire("0 HEAD\n1 NOTE " + std::string(300, 'a') + "FIN\n1 SOUR suite\n0 TRLR\n");
     EXPECT_EQ(l.rapport,
               Lignes{"- Ligne 2 : ligne trop longue (la norme Gedcom limite les lignes à 255 caractères)"_1252});
     ASSERT_EQ(l.vues.size(), 4u);
     EXPECT_EQ(l.vues[1].valeur, std::string(299 - 7, 'a'));
-    EXPECT_EQ(l.vues[2].valeur, "suite");
     EXPECT_EQ(l.vues[2].numero, 3);
-}
-
-TEST(LecteurGedcom, ligneDe299OctetsEtDerniereLigneSansFinNeSontPasTropLongues) {
-    std::string juste = "1 NOTE " + std::string(299 - 7, 'b');
-    Lecture l = lire("0 HEAD\r\n" + juste + "\r\n0 TRLR");
-    EXPECT_TRUE(l.rapport.empty());
-    ASSERT_EQ(l.vues.size(), 3u);
-    EXPECT_EQ(l.vues[1].valeur.size(), 292u);
-    EXPECT_EQ(l.vues[2].code, CodeTag::TRLR);
-    EXPECT_EQ(l.vues[2].numero, 3);
+    // 299 octets tout juste, dernière ligne sans fin de ligne : rien à signaler.
+    Lecture juste = lire("0 HEAD\r\n1 NOTE " + std::string(299 - 7, 'b') + "\r\n0 TRLR");
+    EXPECT_TRUE(juste.rapport.empty());
+    EXPECT_EQ(juste.vues.back().code, CodeTag::TRLR);
 }
 
 TEST(LecteurGedcom, finSansTrlrEstSignaleeEtTermineLaLecture) {
@@ -204,8 +179,6 @@ TEST(LecteurGedcom, sauteCeQuiPrecedeLePremierZeroEtChangeLesTabulations) {
         "\xEF\xBB\xBF"
         "0 HEAD\n1\tSOUR\ta\tb\n0 TRLR\n");
     ASSERT_EQ(l.vues.size(), 3u);
-    EXPECT_EQ(l.vues[0].code, CodeTag::HEAD);
-    EXPECT_EQ(l.vues[1].code, CodeTag::SOUR);
     EXPECT_EQ(l.vues[1].valeur, "a b");
 }
 
@@ -213,12 +186,6 @@ TEST(LecteurGedcom, convertitValeursEtReferencesSelonLaLigneChar) {
     Lecture utf8 = lire("0 HEAD\n1 CHAR UTF-8\n0 @I\xC3\xA9@ INDI\n1 NAME Ren\xC3\xA9\n0 TRLR\n");
     EXPECT_EQ(utf8.vues[2].cle, "\x01I\xE9@");
     EXPECT_EQ(utf8.vues[3].valeur, "René"_1252);
-    Lecture ansel = lire(
-        "0 HEAD\n1 CHAR ansel\n1 NAME Ren\xE2"
-        "e\n0 TRLR\n");
-    EXPECT_EQ(ansel.vues[2].valeur, "René"_1252);
-    Lecture ansi = lire("0 HEAD\n1 CHAR ANSI\n1 NAME Ren\xE9\n0 TRLR\n");
-    EXPECT_EQ(ansi.vues[2].valeur, "Ren\xE9");
 }
 
 TEST(LecteurGedcom, fichierSansAucuneLigneOuAbsentEstUneErreurDeLectureQuiDitPourquoi) {
@@ -234,11 +201,11 @@ TEST(LecteurGedcom, fichierSansAucuneLigneOuAbsentEstUneErreurDeLectureQuiDitPou
               "Fichier /nexiste/pas.ged inexistant");
 }
 
-// La construction relit un enregistrement depuis le décalage noté au balayage.
-TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalage) {
+// La construction relit un enregistrement depuis le décalage noté au balayage ; les lignes blanches comptent.
+TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalageQuelleQueSoitLaFinDeLigne) {
     for (std::string fin : {"\n", "\r\n", "\r", "\n\r"}) {
-        Montage m("0 HEAD" + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin + "0 @I2@ INDI" + fin + "1 NAME Deux" + fin +
-                  "1 SEX M" + fin + "0 TRLR" + fin);
+        Montage m("0 HEAD" + fin + fin + "0 @I1@ INDI" + fin + "1 NAME Un" + fin + "0 @I2@ INDI" + fin + "1 NAME Deux" +
+                  fin + "1 SEX M" + fin + "0 TRLR" + fin);
         LecteurGedcom& lecteur = m.lecteur;
         lecteur.commencerFichier(m.fichier, 0);
         Enregistreur balayage(lecteur);
@@ -251,22 +218,17 @@ TEST(LecteurGedcom, relitUnEnregistrementDepuisSonDecalage) {
         lecteur.Analyser<Enregistreur>(TableTags::individu(), kEtats, 1, decalage, false, construction);
         ASSERT_EQ(construction.vues.size(), 2u) << "fin de ligne de " << fin.size() << " octets";
         EXPECT_EQ(construction.vues[0].valeur, "Deux");
-        EXPECT_EQ(construction.vues[0].code, CodeTag::NAME);
-        EXPECT_EQ(construction.vues[0].numero, 5);
-        EXPECT_EQ(construction.vues[1].code, CodeTag::SEX);
-        EXPECT_EQ(construction.vues[1].numero, 6);
-        EXPECT_TRUE(m.rapport.lignes.empty());
+        EXPECT_EQ(construction.vues[0].numero, 6);
+        EXPECT_EQ(construction.vues[1].numero, 7);
     }
 }
 
-// Passe 'p' : la ligne de niveau 0 qui termine un enregistrement est rejouée dans l'état suivant.
+// La ligne de niveau 0 qui termine un enregistrement est rejouée dans l'état suivant.
 class Comptage {
 public:
     void individu(char*) { ++individus; }
-    void nom(char* v) { noms += v; }
     void nomVu(char* v) { vus.emplace_back(v); }
     int individus = 0;
-    std::string noms;
     std::vector<std::string> vus;
 };
 using LC = LigneEtat<Comptage>;
@@ -275,26 +237,7 @@ constexpr LC kRacine[] = {
     {0, CodeTag::TRLR, nullptr, 0, ActionLecture::Fin},
     {kQ, kTout, nullptr, 0, ActionLecture::LigneSuivante},
 };
-constexpr LC kIndividu[] = {
-    {1, CodeTag::NAME, &Comptage::nom, 1, ActionLecture::LigneSuivante},
-    {0, kTout, nullptr, 0, ActionLecture::MemeLigne},
-    {kQ, kTout, nullptr, 1, ActionLecture::LigneSuivante},
-};
-const std::array<EtatLecture<Comptage>, 2> kEtatsComptage = {EtatLecture<Comptage>(kRacine),
-                                                             EtatLecture<Comptage>(kIndividu)};
-
-TEST(LecteurGedcom, passeLaMemeLigneALEtatSuivant) {
-    Montage m("0 HEAD\n0 @A@ INDI\n1 NAME a\n0 @B@ INDI\n1 NAME b\n1 NOTE x\n0 TRLR\n1 NAME apres\n");
-    m.lecteur.commencerFichier(m.fichier, 0);
-    Comptage c;
-    m.lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsComptage, 0, 0, true, c);
-    EXPECT_EQ(c.individus, 2);
-    EXPECT_EQ(c.noms, "ab");
-}
-
-// Conversion à la demande : la valeur n'est convertie qu'avant un gestionnaire, et une seule
-// fois même quand la ligne passe à deux gestionnaires (la convertir deux fois abîmerait un
-// texte UTF-8 déjà devenu Windows-1252). Même racine que le comptage ; le NAME passe deux fois.
+// Le NAME passe à deux gestionnaires : converti deux fois, l'UTF-8 devenu Windows-1252 serait abîmé.
 constexpr LC kIndividuDeux[] = {
     {1, CodeTag::NAME, &Comptage::nomVu, 2, ActionLecture::MemeLigne},
     {0, kTout, nullptr, 0, ActionLecture::MemeLigne},
@@ -307,30 +250,20 @@ constexpr LC kSecondPassage[] = {
 const std::array<EtatLecture<Comptage>, 3> kEtatsDeux = {
     EtatLecture<Comptage>(kRacine), EtatLecture<Comptage>(kIndividuDeux), EtatLecture<Comptage>(kSecondPassage)};
 
-TEST(LecteurGedcom, laConversionALaDemandeDonneLaMemeValeurAChaqueGestionnaireDeLaLigne) {
+TEST(LecteurGedcom, rejoueLaLigneEtLaConvertitUneSeuleFoisPourDeuxGestionnaires) {
     for (auto mode : {LecteurGedcom::ConversionValeurs::Toujours, LecteurGedcom::ConversionValeurs::ALaDemande}) {
-        Montage m("0 HEAD\n0 @A@ INDI\n1 NAME J\xC3\xA9r\xC3\xB4me\t/N/\n1 SOUR \xC3\xA9\n0 TRLR\n");
+        Montage m(
+            "0 HEAD\n0 @A@ INDI\n1 NAME J\xC3\xA9r\xC3\xB4me\t/N/\n1 SOUR \xC3\xA9\n0 @B@ INDI\n1 NAME b\n"
+            "0 TRLR\n1 NAME apres\n");
         m.fichier.choisirJeuCaracteres("UTF-8");
         m.lecteur.choisirConversion(mode);
         m.lecteur.commencerFichier(m.fichier, 0);
         Comptage d;
         m.lecteur.Analyser<Comptage>(TableTags::balayage(), kEtatsDeux, 0, 0, true, d);
         const std::string attendu = "J\xE9r\xF4me /N/";
-        EXPECT_EQ(d.vus, (std::vector<std::string>{attendu, attendu}));
+        EXPECT_EQ(d.vus, (std::vector<std::string>{attendu, attendu, "b", "b"}));
+        EXPECT_EQ(d.individus, 2);
     }
-}
-
-bool estTriee(const TableTags& t) {
-    for (std::size_t i = 1; i < t.taille(); ++i)
-        if (std::memcmp(t.entrees()[i - 1].tag, t.entrees()[i].tag, 5) >= 0) return false;
-    return true;
-}
-
-TEST(TableTags, entreeDeSixOctetsCompleteeDeZeros) {
-    const TableTags table{"DIV", "SEX"};
-    const auto* octets = reinterpret_cast<const unsigned char*>(table.entrees());
-    const unsigned char attendu[12] = {'D', 'I', 'V', 0, 0, 46, 'S', 'E', 'X', 0, 0, 116};
-    EXPECT_EQ(std::memcmp(octets, attendu, sizeof attendu), 0);
 }
 
 TEST(TableTags, chercheLesCodesFixesEtDistingueLaCasse) {
@@ -342,10 +275,9 @@ TEST(TableTags, chercheLesCodesFixesEtDistingueLaCasse) {
         EXPECT_EQ(t.chercher(tag), CodeTag::Inconnu) << tag;
 }
 
-TEST(TableTags, chaqueTableEstTrieeEtChacunDeSesTagsSeRetrouve) {
+TEST(TableTags, chacunDesTagsDeChaqueTableSeRetrouve) {
     for (const TableTags* t :
          {&TableTags::balayage(), &TableTags::individu(), &TableTags::famille(), &TableTags::consultation()}) {
-        EXPECT_TRUE(estTriee(*t));
         for (std::size_t i = 0; i < t->taille(); ++i) {
             const EntreeTag& e = t->entrees()[i];
             EXPECT_EQ(static_cast<int>(t->chercher(e.tag)), e.code) << e.tag;
@@ -374,10 +306,8 @@ TEST(TranscodageUtf16, reconnaitLaMarqueOuLaPremiereLigneAUnOctetSurDeuxNul) {
         {"\xFF\xFE\x30\0"sv, P, true},
         {"\xFE\xFF\0\x30"sv, G, true},
         {"0\0 \0H\0E\0A\0D\0\r\0\n\0"sv, P, false},
-        {"0\0 \0H\0"sv, P, false},
         {"\0\x30\0 \0H\0E\0A\0D"sv, G, false},
         {"0 HEAD\r\n1 CHAR UTF-8\r\n"sv, A, false},
-        {"\xEF\xBB\xBF\x30 HEAD"sv, A, false},
         {"0\0"sv, A, false},            // trop court pour juger
         {"0\0 \0H\0\0\0"sv, A, false},  // NUL dans la ligne
         {""sv, A, false},
@@ -414,7 +344,6 @@ TEST(TranscodageUtf16, lesQuatreFormesSeLisentCommeDeLUtf8) {
         EXPECT_EQ(fichier.jeuCaracteres(), JeuCaracteres::Utf8) << nom;  // malgré « CHAR UNICODE »
         ASSERT_EQ(v.vues.size(), 8u) << nom;
         EXPECT_EQ(v.vues[3].valeur, "Ève /Lefèvre/"_1252) << nom;
-        EXPECT_EQ(v.vues[4].valeur, "? et ?") << nom;
         EXPECT_TRUE(rapport.lignes.empty()) << nom;
         // Le décalage noté se réfère à la copie UTF-8 et permet d'y relire l'individu.
         ASSERT_EQ(v.decalages.size(), 1u) << nom;
@@ -439,13 +368,6 @@ TEST(TranscodageUtf16, copieTemporairePriveeEtEffaceeALaFermeture) {
         EXPECT_TRUE(fs::exists(copie));
     }
     EXPECT_FALSE(fs::exists(copie));
-}
-
-TEST(TranscodageUtf16, fichierOrdinaireNEstPasCopie) {
-    essai::FichierEssai e("0 HEAD\n0 TRLR\n");
-    FichierGedcomOuvert fichier(e.chemin());
-    EXPECT_FALSE(fichier.estTranscodeUtf16());
-    EXPECT_EQ(fichier.cheminLu(), e.chemin());
 }
 
 }  // namespace

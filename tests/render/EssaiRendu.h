@@ -1,6 +1,5 @@
 #pragma once
-// Aides des essais du rendu : fichiers de référence de tests/golden/, textes attendus dans une
-// sortie (HasSubstr montre toute la sortie quand le texte manque).
+// Aides des essais du rendu : références de tests/golden/, HasSubstr (montre toute la sortie).
 #include <cstdlib>
 #include <string>
 

@@ -30,16 +30,3 @@ TEST(ImageRtf, ignoreEtCompteCeQuiNEstPasJpeg) {
     EXPECT_EQ(ecrireImageRtf(rtf, chemin1252(d / "absente.jpg"), 10, 10), ResultatImageRtf::IgnoreeIllisible);
     EXPECT_TRUE(rtf.str().empty());
 }
-
-TEST(ImageRtf, messageDesImagesIgnoreesAuSingulierEtAuPluriel) {
-    const std::string debut =
-        "Seules les images JPEG peuvent \xEAtre int\xE9gr\xE9"
-        "es dans le document RTF\n";
-    EXPECT_EQ(messageImagesIgnoreesRtf(0), "");
-    EXPECT_EQ(messageImagesIgnoreesRtf(1), debut +
-                                               "Une image a \xE9t\xE9 ignor\xE9"
-                                               "e");
-    EXPECT_EQ(messageImagesIgnoreesRtf(12), debut +
-                                                "12 images ont \xE9t\xE9 ignor\xE9"
-                                                "es");
-}

@@ -1,6 +1,4 @@
-#include <random>
 #include <sstream>
-#include <streambuf>
 
 #include <QColor>
 #include <QImage>
@@ -37,24 +35,6 @@ void attendreCouleur(const QImage& image, int x, int y, int r, int v, int b) {
     EXPECT_NEAR(c.blue(), b, 12) << x << "," << y;
 }
 
-// Note la taille de chaque écriture reçue.
-class TampoNoteur : public std::streambuf {
-public:
-    std::vector<std::streamsize> ecritures;
-    std::string octets;
-
-protected:
-    std::streamsize xsputn(const char* s, std::streamsize n) override {
-        ecritures.push_back(n);
-        octets.append(s, static_cast<std::size_t>(n));
-        return n;
-    }
-    int_type overflow(int_type c) override {
-        if (c != traits_type::eof()) xsputn(reinterpret_cast<const char*>(&c), 1);
-        return c;
-    }
-};
-
 }  // namespace
 
 TEST(PhotoJpeg, reencodeALaTailleVoulueEnGardantLesCouleurs) {
@@ -72,8 +52,7 @@ TEST(PhotoJpeg, reencodeALaTailleVoulueEnGardantLesCouleurs) {
     attendreCouleur(jpeg, 45, 80, 0, 0, 255);
 }
 
-// Sans taille voulue, celle de la photo ; une place démesurée donne une image blanche (bornée à
-// 65500 pixels) sans tenir la photo en mémoire.
+// Sans taille voulue, celle de la photo ; une place démesurée donne une image blanche bornée à 65500 pixels.
 TEST(PhotoJpeg, tailleDeLaPhotoSansTailleVoulueEtPlaceDemesureeBornee) {
     DossierEssai d;
     QImage image(31, 17, QImage::Format_RGB32);
@@ -82,7 +61,6 @@ TEST(PhotoJpeg, tailleDeLaPhotoSansTailleVoulueEtPlaceDemesureeBornee) {
     std::ostringstream sortie;
     EXPECT_EQ(ecrirePhotoJpeg(sortie, photo, {0, 0}, {}), (TaillePixels{31, 17}));
     EXPECT_EQ(decoder(sortie.str()).size(), QSize(31, 17));
-    EXPECT_EQ(ecrirePhotoJpeg(sortie, photo, {5000, 4000}, {}), (TaillePixels{5000, 4000}));
     EXPECT_EQ(ecrirePhotoJpeg(sortie, photo, {70000, 5}, {}), (TaillePixels{65500, 5}));
 }
 
@@ -112,21 +90,4 @@ TEST(PhotoJpeg, unePhotoIllisibleDonneUneImageBlancheValide) {
     }
     std::ostringstream sortie;
     EXPECT_EQ(ecrirePhotoJpeg(sortie, chemin1252(d / "absente.bmp"), {0, 5}, avis.recepteur()), (TaillePixels{1, 1}));
-    EXPECT_EQ(decoder(sortie.str()).size(), QSize(1, 1));
-}
-
-TEST(PhotoJpeg, verseLesOctetsParBlocsDe16384) {
-    DossierEssai d;
-    // Du bruit se comprime mal : plusieurs blocs pleins.
-    QImage image(300, 300, QImage::Format_RGB32);
-    std::mt19937 hasard(7);
-    for (int y = 0; y < 300; ++y)
-        for (int x = 0; x < 300; ++x) image.setPixel(x, y, static_cast<QRgb>(hasard()) | 0xFF000000u);
-    TampoNoteur noteur;
-    std::ostream sortie(&noteur);
-    ecrirePhotoJpeg(sortie, enregistrer(image, d, "bruit.bmp", "BMP"), {300, 300}, {});
-    ASSERT_GE(noteur.ecritures.size(), 3u);
-    for (std::size_t i = 0; i + 1 < noteur.ecritures.size(); ++i) EXPECT_EQ(noteur.ecritures[i], 16384) << i;
-    EXPECT_LE(noteur.ecritures.back(), 16384);
-    EXPECT_EQ(decoder(noteur.octets).size(), QSize(300, 300));
 }

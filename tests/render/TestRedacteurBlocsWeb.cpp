@@ -1,5 +1,4 @@
-// Rédacteur des blocs positionnés des graphiques : chaque bloc au pixel près (fichier de
-// référence), le passage aux pixels selon ses décalages, et ce qu'il n'écrit pas.
+// Rédacteur des blocs positionnés : chaque bloc au pixel près (référence), pixels selon ses décalages, omissions.
 #include "render/html/RedacteurBlocsWeb.h"
 
 #include "EssaiRendu.h"
@@ -26,23 +25,6 @@ struct PageArbre {
 };
 
 }  // namespace
-
-TEST(RedacteurBlocsWeb, passeAuxPixelsAvecSesDecalages) {
-    PageArbre a;
-    ASSERT_EQ(a.page.hauteurPage(), 309);
-    const RedacteurBlocsWeb arbre = RedacteurBlocsWeb::pourArbre(a.page);
-    // x : (x + 352 − 45) × 7 ÷ 100 ; y : 309 − (y + 352 + 176) × 1467 ÷ 17600.
-    EXPECT_EQ(arbre.x(0), 21);
-    EXPECT_EQ(arbre.x(1000), 91);
-    EXPECT_EQ(arbre.y(0), 309 - 44);
-    EXPECT_EQ(arbre.y(3000), 309 - 294);
-    // Avec les marges pour décalages, les pixels des éléments de la page elle-même.
-    const RedacteurBlocsWeb commePage(a.page, a.reglages.margeGauche, a.reglages.margeBas);
-    for (std::int32_t u : {-500, 0, 123, 2999, 100000}) {
-        EXPECT_EQ(commePage.x(u), a.page.pixelX(u)) << u;
-        EXPECT_EQ(commePage.y(u), a.page.pixelY(u)) << u;
-    }
-}
 
 TEST(RedacteurBlocsWeb, ecritChaqueBlocCommeLeFichierDeReference) {
     PageArbre a;
@@ -94,15 +76,12 @@ TEST(RedacteurBlocsWeb, nEcritNiTraitDeMoinsDUnPixelNiTexteVide) {
     EXPECT_THAT(html, ::testing::Not(essai::HasSubstr("white-space:nowrap")));
 }
 
-// Sur un aplat, le texte noir ou blanc qui se lit : l'un des deux atteint toujours 4,5:1, et
-// c'est celui-là qui est choisi, y compris sur le bleu soutenu où le noir ne donnait que 3,6:1.
+// Sur un aplat, le texte noir ou blanc qui atteint 4,5:1, y compris sur le bleu où le noir ne donnait que 3,6:1.
 TEST(Contraste, texteNoirOuBlancLisibleSurToutAplat) {
     const std::uint32_t noir = couleurRvb(0, 0, 0), blanc = couleurRvb(255, 255, 255);
     EXPECT_EQ(texteLisibleSur(couleurRvb(0x46, 0x46, 0xFF)), blanc);
     EXPECT_NEAR(rapportContraste(couleurRvb(0x46, 0x46, 0xFF), noir), 3.6, 0.1);
-    EXPECT_EQ(texteLisibleSur(blanc), noir);
     EXPECT_EQ(texteLisibleSur(couleurRvb(0xF0, 0xE6, 0x8C)), noir);
-    EXPECT_EQ(texteLisibleSur(couleurRvb(0x80, 0, 0)), blanc);
     EXPECT_NEAR(rapportContraste(noir, blanc), 21.0, 1e-9);
     for (int r = 0; r < 256; r += 17)
         for (int v = 0; v < 256; v += 17)

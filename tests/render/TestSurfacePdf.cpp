@@ -16,8 +16,7 @@ namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
 
-// Surface A4 portrait sans marges à date fixe, métriques fixes pour ne pas dépendre des
-// polices installées.
+// Surface A4 portrait sans marges à date fixe, métriques fixes : rien ne dépend des polices installées.
 class SurfaceEssai : public ::testing::Test {
 protected:
     SurfaceEssai() {
@@ -72,15 +71,12 @@ TEST_F(SurfaceEssai, unDessinVideOuDeTailleNulleNEcritQueLesSeptObjetsFixes) {
         LecturePdf pdf = fermer();
         EXPECT_THAT(pdf.objet(6), HasSubstr("/Kids []\n     /Count 0\n"));
         EXPECT_THAT(pdf.octets, HasSubstr("xref\n0 8\n"));
-        EXPECT_TRUE(pdf.objet(8).empty());
-        EXPECT_THAT(pdf.objet(1), HasSubstr("/Title (Essai)"));
     }
 }
 
 TEST_F(SurfaceEssai, coupeUnArbreLargeSurPlusieursPages) {
     SurfacePdf& s = ouvrir(2 * 9072, 13024);
     s.ligneHorizontale(8000, 100, 10000);
-    EXPECT_EQ(s.nombrePages(), 2);
     LecturePdf pdf = fermer();
     const auto contenus = pdf.contenus();
     ASSERT_EQ(contenus.size(), 2u);
@@ -88,8 +84,6 @@ TEST_F(SurfaceEssai, coupeUnArbreLargeSurPlusieursPages) {
     for (const std::string& c : contenus) EXPECT_THAT(c, HasSubstr("500 6.25 m 625 6.25 l\n"));
     EXPECT_THAT(contenus[0], HasSubstr("1 0 0 1 0 0 cm\n"));
     EXPECT_THAT(contenus[1], HasSubstr("1 0 0 1 -567 0 cm\n"));
-    EXPECT_THAT(pdf.objet(9), HasSubstr("/MediaBox [0 0 567 814]"));
-    EXPECT_THAT(pdf.objet(6), HasSubstr("/Kids [ 9 0 R  11 0 R ]"));
     verifierAvecQpdf(pdf);
 }
 
@@ -108,13 +102,7 @@ TEST_F(SurfaceEssai, uneCoordonneeNegativeNeDessineRienSansTransformation) {
     reglages.margeGauche = reglages.margeBas = 352;
     SurfacePdf& s = ouvrir(9072, 13024);
     s.ligne(-10, 5, 100, 5);
-    s.ligneVerticale(5, -1, 100);
-    s.ligneVerticale(5, 100, 50);  // y1 > y2
     s.texte(5, -1, 100, 176, "non");
-    s.rectangle(-5, 5, 100, 100, 0);
-    s.cercle(100, 100, 200, false);
-    s.courbe(0, 0, 10, 10, 20, 20, -1, 30);
-    s.imageDwa(-1, 0, 0);
     const std::int32_t loin[] = {-20000, 10, 100, 100, 50, 200};
     s.polygone(3, loin, true);
     EXPECT_EQ(s.nombrePages(), 0);
@@ -157,8 +145,7 @@ TEST_F(SurfaceEssai, unFichierQuiNePeutEtreCreeDonneSonMessage) {
 }
 
 TEST_F(SurfaceEssai, unDocumentQuiNePeutEtreEcritEnEntierNeLaisseRienSousSonNom) {
-    // Une taille de fichier bornée, dans un processus à part : l'écriture du PDF échoue à la
-    // fermeture, avec sa cause, et l'ancien fichier reste entier.
+    // Taille de fichier bornée dans un processus à part : l'écriture échoue à la fermeture, l'ancien reste.
     chemin = dossier.ecrire("arbre.pdf", "ancien");
     const int code = essai::dansUnEnfant([&] {
         essai::bornerTailleFichiers(2048);
@@ -186,7 +173,6 @@ TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {
     s.imageDwa(100, 100, 1);
     LecturePdf pdf = fermer();
     EXPECT_THAT(pdf.objet(9), HasSubstr("/SMask 8 0 R"));
-    EXPECT_THAT(pdf.objet(12), HasSubstr("/S /Transparency"));
     EXPECT_THAT(pdf.objet(12), HasSubstr("/XObject << /Im10 10 0 R >>"));
     EXPECT_THAT(pdf.contenus().at(0), HasSubstr("q 18 0 0 18 6.25 6.25 cm /Im10 Do Q\n"));
     verifierAvecQpdf(pdf);
@@ -202,21 +188,13 @@ TEST_F(SurfaceEssai, unePhotoIllisibleResteUneImageValideALaTailleDeSaPlace) {
     verifierAvecQpdf(pdf);
 }
 
-TEST_F(SurfaceEssai, unArcCourtEstUneCourbeDirecteEtUnDemiTourUnQuartTourne) {
+// Le découpage de l'arc est essayé à part ; ici le quart tourné dans sa transformation.
+TEST_F(SurfaceEssai, unDemiTourEstUnQuartDirectEtUnQuartTourne) {
     SurfacePdf& s = ouvrir(9072, 13024);
-    s.arc(4000, 4000, 1600, 0.0f, 1.5f);
+    s.arc(4000, 4000, 1600, 0.0f, kPi);
     s.arc(4000, 4000, 800, 1.0f, 1.0f);  // sans balayage : rien
-    std::string c = premierContenu();
-    EXPECT_EQ(LecturePdf::compterDans(c, " c\n"), 1u);
-    EXPECT_EQ(c.find("q "), std::string::npos);
-    // Premier point : (cx + r, cy) ; dernier : (cx + r cos 1,5, cy + r sin 1,5).
-    EXPECT_EQ(c.find("350 250 m "), c.find(" m ") - 7) << c;
-
-    ouvrir(9072, 13024).arc(4000, 4000, 1600, 0.0f, kPi);
-    c = premierContenu();
+    const std::string c = premierContenu();
     EXPECT_EQ(LecturePdf::compterDans(c, " c\n"), 2u) << c;
-    EXPECT_EQ(LecturePdf::compterDans(c, "q "), 1u);
-    EXPECT_EQ(LecturePdf::compterDans(c, "Q "), 1u);
     // Le quart tourné de (0, r) à (r, 0), poignées r × 0,5537.
     EXPECT_THAT(c, HasSubstr("0 100 m 55.375 100 100 55.375 100 0 c\n"));
 }
@@ -229,17 +207,13 @@ TEST_F(SurfaceEssai, laSignatureSouligneUneAdresseWebEtDescendSansSecondeLigne) 
         SurfacePdf& s = ouvrir(9072, 13024);
         s.etat().couleurTrait = couleurRvb(1, 2, 3);
         s.signature(1600, 1600);
-        EXPECT_EQ(s.etat().taillePolice, 10);
         EXPECT_EQ(s.etat().couleurTrait, couleurRvb(1, 2, 3));
-        EXPECT_EQ(s.etat().couleurRemplissage, reglages.couleurRemplissage);
-        EXPECT_EQ(s.etat().epaisseurTrait, 0.5f);
         return premierContenu();
     };
     std::string c = dessiner("www.famille.fr", "");
     // Fond de la bande, puis la ligne 1 à y + 219 (seule) en 8 points, soulignée.
     EXPECT_THAT(c, HasSubstr("re f\n"));
     EXPECT_THAT(c, HasSubstr(" 113.6875 Td (www.famille.fr) Tj"));
-    EXPECT_THAT(c, HasSubstr("/F1 8 Tf"));
     EXPECT_THAT(c, HasSubstr(" 112.125 l\n"));
 
     c = dessiner("Famille Martin", "http://famille.fr");
@@ -258,9 +232,6 @@ TEST_F(SurfaceEssai, lesLiensMenentALaCibleEtUnLienSansCibleDisparait) {
     EXPECT_THAT(pdf.objet(12), HasSubstr("/Dest [9 0 R /XYZ 6.2500 29.7500 null]"));
     EXPECT_THAT(pdf.objet(11), HasSubstr("/Annots [12 0 R ]"));
     EXPECT_TRUE(pdf.objet(13).empty());
-    EXPECT_THAT(pdf.octets, HasSubstr(" 00001 f \n"));
-    // La page de la cible n'a que son prologue.
-    EXPECT_EQ(pdf.contenus().at(0).find(" m "), std::string::npos);
     verifierAvecQpdf(pdf);
 }
 
@@ -283,17 +254,6 @@ TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
     verifierAvecQpdf(pdf);
 }
 
-TEST_F(SurfaceEssai, nonPagineFaitUneSeulePageALaLargeurEtiree) {
-    reglages.formatPapier = kNonPagine;
-    SurfacePdf& s = ouvrir(20000, 5000, {}, 80);
-    s.ligne(0, 0, 20000, 5000);
-    EXPECT_EQ(s.nombrePages(), 1);
-    LecturePdf pdf = fermer();
-    EXPECT_THAT(pdf.objet(9), HasSubstr("/MediaBox [0 0 1000 312]"));
-    EXPECT_THAT(pdf.contenus().at(0), HasSubstr("0.800000 0 0 1.000000 0 0 cm"));
-}
-
-// Par policeItalique ou par l'état directement, l'italique crée ses objets une fois.
 TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent) {
     SurfacePdf& s = ouvrir(9072, 13024);
     s.texte(100, 100, 100, 176, "romain");  // page 8, 9 avant l'italique
@@ -304,33 +264,9 @@ TEST_F(SurfaceEssai, lItaliqueCreeSesObjetsUneSeuleFoisEtToutesLesPagesLeCitent)
     s.policeItalique(false);
     LecturePdf pdf = fermer();
     EXPECT_THAT(pdf.objet(12), HasSubstr("/BaseFont /Liberation#20Sans-Italic"));
-    EXPECT_TRUE(pdf.objet(13).empty());
     EXPECT_THAT(pdf.objet(9), HasSubstr("/F2 12 0 R"));
     EXPECT_THAT(pdf.contenus().at(0), HasSubstr("/F2 10 Tf"));
     verifierAvecQpdf(pdf);
-
-    SurfacePdf& t = ouvrir(9072, 13024);
-    t.etat().italique = 1;
-    t.texte(100, 100, 100, 176, "italique");
-    t.etat().italique = 0;
-    pdf = fermer();
-    EXPECT_THAT(pdf.objet(10), HasSubstr("-Italic"));
-    EXPECT_THAT(pdf.objet(12), HasSubstr("/F2 10 0 R"));
-}
-
-TEST_F(SurfaceEssai, laPlageDesFormesCourbesEtTourneesSuitLeurBoite) {
-    SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
-    // Extrémités sur la page du bas ; les tangentes se croisent au-dessus, sur la page du haut.
-    s.courbe(100, 100, 2000, 8000, 6000, 8000, 8000, 100);
-    EXPECT_EQ(s.nombrePages(), 2);
-    // Un texte tourné d'un quart de tour monte sur la page du haut, pas à droite.
-    s.texteIncline(9500, 100, 14000, 176, 15708, "vertical");
-    EXPECT_EQ(s.nombrePages(), 4);
-    // Un cercle autour du coin commun touche les quatre pages.
-    SurfacePdf& t = ouvrir(2 * 9072, 2 * 13024);
-    t.cercle(9072, 13024, 500, false);
-    EXPECT_EQ(t.nombrePages(), 4);
-    verifierAvecQpdf(fermer());
 }
 
 TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
@@ -344,6 +280,5 @@ TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
     const auto contenus = pdf.contenus();
     ASSERT_EQ(contenus.size(), 2u);
     EXPECT_EQ(contenus[0].substr(contenus[0].find("Tm")), contenus[1].substr(contenus[1].find("Tm")));
-    EXPECT_THAT(contenus[0], HasSubstr("(T) Tj "));
     verifierAvecQpdf(pdf);
 }

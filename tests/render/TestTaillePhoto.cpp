@@ -62,8 +62,7 @@ TEST(TaillePhoto, refuseSansMessageCeQuiNEstPasUneImageLisible) {
         EXPECT_FALSE(tailleSansMessage(nom)) << nom;
 }
 
-// La raison est dite en français, sans citer les premiers octets du fichier comme le ferait le
-// texte anglais de la bibliothèque (« starts with 0x72 0x6f »).
+// La raison est dite en français, sans les premiers octets que cite la bibliothèque (« starts with 0x72 »).
 TEST(TaillePhoto, unJpegAbimeDonneUneRaisonEnFrancaisEtPasDeTaille) {
     DossierEssai d;
     MessagesCaptures avis;
@@ -86,16 +85,6 @@ TEST(TaillePhoto, unTubeOuUnPeripheriqueNommeCommeUnePhotoEstRefuseSansAttendre)
     MessagesCaptures avis;
     for (const std::string& nom : {chemin1252(d / "tube.jpg"), chemin1252(d / "tube.gif"), std::string("/dev/zero")}) {
         EXPECT_FALSE(taillePhoto(nom, avis.recepteur())) << nom;
-        ASSERT_FALSE(avis.messages.empty());
         EXPECT_EQ(avis.messages.back(), "Erreur dans le fichier " + nom + "\nCe n'est pas un fichier ordinaire");
     }
-}
-
-TEST(TaillePhoto, litUnTiffQuandLeGreffonEstInstalle) {
-    DossierEssai d;
-    QImage image(13, 11, QImage::Format_RGB32);
-    image.fill(QColor(10, 20, 30));
-    if (!image.save(QString::fromStdString((d / "a.tif").string()), "TIFF"))
-        GTEST_SKIP() << "greffon TIFF de Qt absent (qt6-image-formats-plugins)";
-    EXPECT_EQ(tailleSansMessage(chemin1252(d / "a.tif")), (TaillePixels{13, 11}));
 }
