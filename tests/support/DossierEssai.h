@@ -34,7 +34,7 @@ public:
 
     // Écrit un fichier du dossier (sous-dossiers créés) et rend son chemin.
     std::filesystem::path ecrire(const std::string& nom, const std::string& octets) const {
-        const std::filesystem::path p = chemin_ / nom;
+        std::filesystem::path p = chemin_ / nom;  // pas const : rendu par déplacement
         std::filesystem::create_directories(p.parent_path());
         std::ofstream(p, std::ios::binary) << octets;
         return p;
