@@ -46,4 +46,4 @@ inline bool outilPresent(const char* nom) {
 
 // Saute l'essai, avec le nom de l'outil, quand un outil du système manque.
 #define SAUTER_SANS_OUTIL(nom) \
-    if (!::lignara::essai::outilPresent(nom)) GTEST_SKIP() << nom << " absent : contrôle sauté"
+    if (!::lignara::essai::outilPresent(nom)) GTEST_SKIP() << (nom) << " absent : contrôle sauté"
