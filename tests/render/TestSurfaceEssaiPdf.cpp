@@ -47,7 +47,8 @@ TEST(SurfaceEssaiPdf, sansDonneesInstalleesLaCommandeDitDeReinstaller) {
 
 TEST(SurfaceEssaiPdf, unePhotoAbimeeDonneUneImageBlancheEtUnFichierValide) {
     DossierEssai d;
-    const auto photo = d.ecrire("abimee.gif", "GIF89a\x10\x00\x10\x00 tronqué");
+    const char gif[] = "GIF89a\x10\x00\x10\x00 tronqué";  // octets nuls compris
+    const auto photo = d.ecrire("abimee.gif", std::string(gif, sizeof gif - 1));
     const SortieProgramme s = essai::lancerProgramme("essai-pdf --format 1720 --photo " + essai::cite(photo.string()) +
                                                      " " + essai::cite((d / "p.pdf").string()));
     ASSERT_EQ(s.code, 0) << s.texte;

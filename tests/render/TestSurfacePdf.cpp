@@ -162,7 +162,7 @@ TEST_F(SurfaceEssai, unDocumentQuiNePeutEtreEcritEnEntierNeLaisseRienSousSonNom)
 }
 
 TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {
-    std::vector<std::uint8_t> rvb(4 * 4 * 3, 200), masque(16, 255);
+    std::vector<std::uint8_t> rvb(std::size_t{4} * 4 * 3, 200), masque(16, 255);
     const auto dwa = dossier.ecrire("rond.dwa", ImageDwa::fabriquer({4, 4}, rvb, masque));
     SurfacePdf& s = ouvrir(9072, 13024);
     EXPECT_EQ(versUtf8(essai::messageDe([&] { s.chargerImageDwa(1, dossier / "absente.dwa"); })),
