@@ -3,6 +3,8 @@
 #include <iostream>
 #include <memory>
 #include <regex>
+#include <string>
+#include <vector>
 
 namespace lignara::cli {
 
@@ -92,9 +94,24 @@ std::string messageFrancais(const CLI::ParseError& e) {
     return "ligne de commande incorrecte";
 }
 
+// CLI11 écrit les arguments en trop à l'envers (« z.ged y.ged » pour « y.ged z.ged ») : ils
+// sont repris, dans l'ordre tapé, de la commande la plus profonde reconnue.
+std::string argumentsEnTrop(const CLI::App& app) {
+    const CLI::App* commande = &app;
+    while (!commande->get_subcommands().empty()) commande = commande->get_subcommands().front();
+    const std::vector<std::string> restes = commande->remaining(false);
+    if (restes.empty()) return {};
+    std::string message = restes.size() > 1 ? "arguments inattendus :" : "argument inattendu :";
+    for (const std::string& r : restes) message += " " + r;
+    return message;
+}
+
 int sortirEnFrancais(CLI::App& app, const CLI::ParseError& erreur) {
     if (dynamic_cast<const CLI::Success*>(&erreur) || erreur.get_exit_code() == 0) return app.exit(erreur);
-    std::cerr << "Erreur : " << messageFrancais(erreur) << "\n"
+    std::string message;
+    if (dynamic_cast<const CLI::ExtrasError*>(&erreur)) message = argumentsEnTrop(app);
+    if (message.empty()) message = messageFrancais(erreur);
+    std::cerr << "Erreur : " << message << "\n"
               << "Lancez « lignara" << commandeReconnue(app) << " --aide » pour l'aide.\n";
     return erreur.get_exit_code();
 }
