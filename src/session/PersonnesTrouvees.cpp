@@ -1,5 +1,6 @@
 #include "session/PersonnesTrouvees.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <string_view>
 
@@ -46,12 +47,25 @@ std::vector<std::uint32_t> parSon(const IndexPhonetique& index, const CriteresPe
     return personnes;
 }
 
+void rangerCommeLesNoms(const IndexNoms& index, std::vector<std::uint32_t>& numeros) {
+    std::uint32_t plusGrand = 0;
+    for (std::uint32_t n : numeros) plusGrand = std::max(plusGrand, n);
+    std::vector<std::size_t> rang(std::size_t{plusGrand} + 1, index.taille());
+    for (std::size_t i = 0; i < index.taille(); ++i)
+        if (index.personne(i) <= plusGrand) rang[index.personne(i)] = i;
+    std::stable_sort(numeros.begin(), numeros.end(),
+                     [&rang](std::uint32_t a, std::uint32_t b) { return rang[a] < rang[b]; });
+}
+
 }  // namespace
 
 std::vector<PersonneTrouvee> chercherPersonnes(FichierOuvert& fichier, const CriteresPersonnes& criteres) {
     const TablesDerivees& tables = fichier.attendreTablesDerivees();
     std::vector<std::uint32_t> numeros =
         criteres.phonetique ? parSon(fichier.indexPhonetique(), criteres) : parNom(fichier.indexNoms(), criteres);
+    // L'index phonétique range par son : la liste, elle, suit toujours l'ordre de l'index des
+    // noms (nom puis prénoms), avec ou sans recherche par le son.
+    if (criteres.phonetique) rangerCommeLesNoms(fichier.indexNoms(), numeros);
     std::vector<PersonneTrouvee> trouvees;
     trouvees.reserve(numeros.size());
     for (std::uint32_t n : numeros) trouvees.push_back(decrire(fichier.base(), tables, n));
