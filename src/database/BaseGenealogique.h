@@ -36,8 +36,6 @@ class BaseGenealogique {
 public:
     // Retouche d'affichage d'un nom ou de prénoms (majuscules…), appliquée en place.
     using TransformationNom = std::function<void(std::string&)>;
-    // Texte court d'un événement (date et lieu), fourni par qui sait écrire les dates.
-    using MiseEnFormeEvenement = std::function<std::string(std::uint32_t numero, const Evenement&)>;
 
     static constexpr std::size_t kCapaciteTexte = 100;
 
@@ -90,12 +88,6 @@ public:
     void ChargerTextes(std::vector<Entree>& entrees, Champ Entree::*champ, TexteCharge Entree::*texte, TableTexte table,
                        std::size_t capacite = kCapaciteTexte) const {
         charger(entrees, champ, texte, [&](std::uint32_t ref) { return LireTexte(table, ref, capacite); });
-    }
-    // Forme « événement » : le champ porte un numéro d'événement, mis en texte court.
-    template <class Entree, class Champ>
-    void ChargerTextes(std::vector<Entree>& entrees, Champ Entree::*champ, TexteCharge Entree::*texte,
-                       const MiseEnFormeEvenement& miseEnForme) const {
-        charger(entrees, champ, texte, [&](std::uint32_t e) { return miseEnForme(e, LireEvenement(e)); });
     }
 
 private:
