@@ -1,6 +1,7 @@
 // La fenêtre et la ligne de commande (le vrai programme, même dossier de configuration) écrivent
-// les mêmes octets pour le même document avec les mêmes options. L'arbre ascendant PDF est
-// comparé par les essais des favoris et de la casse ; ici, un arbre en page Web et une frise.
+// les mêmes octets pour le même document avec les mêmes options, casse automatique des noms
+// comprise (la préférence par défaut). L'arbre ascendant PDF est comparé par les essais des
+// favoris et de la casse ; ici, un arbre en page Web et une frise.
 #include <functional>
 
 #include <QCheckBox>
@@ -30,9 +31,6 @@ struct FenetreEtLigneDeCommande : ::testing::Test {
     void SetUp() override {
         ::essai::remettreAZero();
         setenv("SOURCE_DATE_EPOCH", "1700000000", 1);
-        // Casse des noms laissée telle que le fichier l'écrit : la fenêtre et la ligne de
-        // commande ne l'appliquent pas encore au même endroit.
-        preferences.casseAutomatique = false;
         preferences.afficheurs = {"true", "true", "true", "true"};
         enregistrerConfiguration(preferences, dossierConfigurationAccessible());
         fenetre = std::make_unique<FenetrePrincipale>(preferences, ::essai::exempleLivre());
@@ -56,6 +54,7 @@ struct Cas {
     const char* type;
     const char* options;
     const char* marque;
+    const char* casse;  // le nom tel que la casse automatique l'écrit, quand le document se lit en clair
 };
 
 TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
@@ -66,20 +65,20 @@ TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
              element<QCheckBox>(d, "c2015")->setChecked(false);  // échelle fixe
              element<QCheckBox>(d, "c2014")->setChecked(false);  // domiciles
          },
-         "FI_Berthelot.pdf", "frise-individuelle",
+         "FI_BERTHELOT.pdf", "frise-individuelle",
          "--racine 'Antoine /Berthelot/' --option 'Domiciles=non' "
          "--option 'Echelle de temps fixe (110 ans sur la largeur de la page)=non'",
-         "%PDF-1.7"},
+         "%PDF-1.7", nullptr},
         {6104, "François",
          [](QDialog& d) {
              element<QCheckBox>(d, "c2011")->setChecked(false);  // descendants contemporains
              element<QRadioButton>(d, "c2094")->setChecked(true);
              element<QSpinBox>(d, "spinGenerations")->setValue(2);
          },
-         "AM_Berthelot.htm", "arbre-mixte",
+         "AM_BERTHELOT.htm", "arbre-mixte",
          "--racine 'François /Berthelot/' --format web --option 'Affiche les descendants contemporaines=non' "
          "--option 'Couper toutes les branches au-delà de=2'",
-         "<title>Arbre mixte</title>"},
+         "<title>Arbre mixte</title>", "BERTHELOT"},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.type);
@@ -100,6 +99,9 @@ TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
         EXPECT_EQ(s.code, 0) << s.texte;
         const std::string attendu = lignara::essai::lireFichier(produit);
         ASSERT_NE(attendu.find(c.marque), std::string::npos);
+        if (c.casse) {
+            EXPECT_NE(attendu.find(c.casse), std::string::npos) << "casse automatique des préférences";
+        }
         EXPECT_TRUE(lignara::essai::lireFichier(ligne) == attendu);
         fs::remove(produit);
     }
