@@ -255,9 +255,10 @@ void mesurerOuverture(benchmark::State& etat, const fs::path& chemin) {
     // Sur une machine partagée, l'import prend d'un passage à l'autre jusqu'à moitié plus de
     // temps quand les voisins travaillent, la lecture (un seul fil, en flux) bien moins : le
     // meilleur passage dit ce que la machine donne au calme.
-    std::printf("  %-38s %8.3f s  %5.2f × lire ; utilisable en %.3f s\n", "meilleur passage : importer",
-                *std::min_element(importer.begin(), importer.end()),
-                *std::min_element(rapportImporter.begin(), rapportImporter.end()),
+    const auto meilleur =
+        static_cast<std::size_t>(std::min_element(importer.begin(), importer.end()) - importer.begin());
+    std::printf("  %-38s %8.3f s  %5.2f × lire du même passage ; fenêtre utilisable au mieux en %.3f s\n",
+                "meilleur passage : importer", importer[meilleur], rapportImporter[meilleur],
                 *std::min_element(jalons[Utilisable].begin(), jalons[Utilisable].end()));
     std::printf("  étapes une à une (pointe %.0f Mo) :\n", mediane(memEtapes));
     for (int s = 0; s < kEtapes; ++s)
