@@ -61,6 +61,17 @@ std::string commandeReconnue(const CLI::App& app) {
     return "";
 }
 
+// CLI11 écrit les arguments en trop à l'envers (« z.ged y.ged » pour « y.ged z.ged ») : ils
+// sont repris, dans l'ordre tapé, de la commande reconnue la plus profonde.
+std::string argumentsEnTrop(const CLI::App& app) {
+    for (const CLI::App* sous : app.get_subcommands()) return argumentsEnTrop(*sous);
+    const std::vector<std::string> restes = app.remaining(false);
+    if (restes.empty()) return {};
+    std::string message = restes.size() > 1 ? "arguments inattendus :" : "argument inattendu :";
+    for (const std::string& r : restes) message += " " + r;
+    return message;
+}
+
 }  // namespace
 
 void franciser(CLI::App& app) {
@@ -92,18 +103,6 @@ std::string messageFrancais(const CLI::ParseError& e) {
         if (std::regex_match(texte, motif)) return std::regex_replace(texte, motif, t.francais);
     }
     return "ligne de commande incorrecte";
-}
-
-// CLI11 écrit les arguments en trop à l'envers (« z.ged y.ged » pour « y.ged z.ged ») : ils
-// sont repris, dans l'ordre tapé, de la commande la plus profonde reconnue.
-std::string argumentsEnTrop(const CLI::App& app) {
-    const CLI::App* commande = &app;
-    while (!commande->get_subcommands().empty()) commande = commande->get_subcommands().front();
-    const std::vector<std::string> restes = commande->remaining(false);
-    if (restes.empty()) return {};
-    std::string message = restes.size() > 1 ? "arguments inattendus :" : "argument inattendu :";
-    for (const std::string& r : restes) message += " " + r;
-    return message;
 }
 
 int sortirEnFrancais(CLI::App& app, const CLI::ParseError& erreur) {
