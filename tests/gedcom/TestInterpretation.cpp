@@ -13,33 +13,24 @@ std::string enTete(std::string_view logiciel = "Essai") {
     return "0 HEAD\n1 SOUR " + std::string(logiciel) + "\n1 CHAR UTF-8\n";
 }
 
-TEST(InterpretationNoms, separePrenomsEtNomSelonLaPlaceDesBarres) {
+// Les barres décident ; sans elles, SURN donne le nom et GIVN les prénoms ; seul le premier NAME compte.
+TEST(InterpretationNoms, prenomsEtNomSelonLesBarresSinonSurnEtGivn) {
     auto r = importerTexte(enTete() +
-                           "0 @I1@ INDI\n1 NAME Jean Pierre  /Dupont/ Jr\n"
-                           "0 @I2@ INDI\n1 NAME /Martin /  Marie\n"
-                           "0 @I3@ INDI\n1 NAME Paul\n1 NAME Autre /Nom/\n"
-                           "0 TRLR\n");
-    EXPECT_EQ(prenoms(r.base, 1), "Jean Pierre");
-    EXPECT_EQ(nom(r.base, 1), "Dupont");
-    EXPECT_EQ(prenoms(r.base, 2), "Marie");
-    EXPECT_EQ(nom(r.base, 2), "Martin");
-    EXPECT_EQ(prenoms(r.base, 3), "Paul");  // seul le premier NAME compte
-    EXPECT_EQ(nom(r.base, 3), "");
-}
-
-TEST(InterpretationNoms, unNameSansBarresPrendLeNomDeFamilleDeSurnEtLesPrenomsDeGivn) {
-    auto r = importerTexte(enTete() +
-                           "0 @I1@ INDI\n1 NAME John Smith\n2 GIVN John\n2 SURN Smith\n"
-                           "0 @I2@ INDI\n1 NAME Mary Ann Jones\n2 SURN Jones\n"  // sans GIVN
-                           "0 @I3@ INDI\n1 NAME Marie\n2 SURN Curie\n"
-                           "0 @I4@ INDI\n1 NAME\n2 GIVN Anne\n"       // NAME vide
-                           "0 @I5@ INDI\n1 NAME Paul\n2 GIVN Paul\n"  // sans SURN : rien à prendre
-                           "0 @I6@ INDI\n1 NAME Jean /Roy/\n2 SURN Autre\n2 GIVN Autre\n"  // les barres décident
-                           "0 @I7@ INDI\n1 NAME Louis Roy\n2 NICK le Gros\n2 GIVN Louis\n2 SURN Roy\n"
-                           "0 @I8@ INDI\n1 NAME Luc\n1 NAME Luc Roy\n2 SURN Roy\n"  // second NAME
-                           "0 @I9@ INDI\n1 NAME Lefèvre Jean\n2 SURN LEFÈVRE\n"     // casse des accents
+                           "0 @A@ INDI\n1 NAME Jean Pierre  /Dupont/ Jr\n"
+                           "0 @B@ INDI\n1 NAME /Martin /  Marie\n"
+                           "0 @C@ INDI\n1 NAME John Smith\n2 GIVN John\n2 SURN Smith\n"
+                           "0 @D@ INDI\n1 NAME Mary Ann Jones\n2 SURN Jones\n"  // sans GIVN
+                           "0 @E@ INDI\n1 NAME Marie\n2 SURN Curie\n"
+                           "0 @F@ INDI\n1 NAME\n2 GIVN Anne\n"       // NAME vide
+                           "0 @G@ INDI\n1 NAME Paul\n2 GIVN Paul\n"  // sans SURN : rien à prendre
+                           "0 @H@ INDI\n1 NAME Jean /Roy/\n2 SURN Autre\n2 GIVN Autre\n"
+                           "0 @I@ INDI\n1 NAME Louis Roy\n2 NICK le Gros\n2 GIVN Louis\n2 SURN Roy\n"
+                           "0 @J@ INDI\n1 NAME Luc\n1 NAME Luc Roy\n2 SURN Roy\n"  // second NAME
+                           "0 @K@ INDI\n1 NAME Lefèvre Jean\n2 SURN LEFÈVRE\n"     // casse des accents
                            "0 TRLR\n");
     const std::pair<std::string, std::string> attendus[] = {
+        {"Jean Pierre", "Dupont"},
+        {"Marie", "Martin"},
         {"John", "Smith"},
         {"Mary Ann", "Jones"},
         {"Marie", "Curie"},
@@ -50,7 +41,7 @@ TEST(InterpretationNoms, unNameSansBarresPrendLeNomDeFamilleDeSurnEtLesPrenomsDe
         {"Luc", ""},
         {"Jean", "LEFÈVRE"_1252},
     };
-    for (std::uint32_t n = 1; n <= 9; ++n) {
+    for (std::uint32_t n = 1; n <= 11; ++n) {
         EXPECT_EQ(prenoms(r.base, n), attendus[n - 1].first) << n;
         EXPECT_EQ(nom(r.base, n), attendus[n - 1].second) << n;
     }
@@ -69,22 +60,21 @@ TEST(InterpretationNoms, geneWebRangeVidesLesNomsInconnus) {
     EXPECT_EQ(nom(autre.base, 1), "?");
 }
 
-TEST(InterpretationSurnoms, ditDevientDiteQuandLeSexeFSuitLeSurnom) {
+// « dit » devient « dite » quand SEX F suit le surnom ; un surnom qui porterait les prénoms à 70 octets est laissé.
+TEST(InterpretationSurnoms, ditOuDiteEtSurnomTropLongAbandonne) {
+    const std::string prenom60(60, 'a');
     auto r = importerTexte(enTete() +
                            "0 @I1@ INDI\n1 NAME Jeanne /Roy/\n2 NICK la Grande\n1 SEX F\n"
                            "0 @I2@ INDI\n1 SEX F\n1 NAME Anne /Roy/\n2 NICK Nanon\n"
-                           "0 @I3@ INDI\n1 NAME Louis /Roy/\n2 NICK le Gros\n1 SEX M\n0 TRLR\n");
+                           "0 @I3@ INDI\n1 NAME Louis /Roy/\n2 NICK le Gros\n1 SEX M\n"
+                           "0 @I4@ INDI\n1 NAME " +
+                           prenom60 + " /N/\n2 NICK abcd\n" +                                    // 69 : gardé
+                           "0 @I5@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcde\n0 TRLR\n");  // 70 : abandonné
     EXPECT_EQ(prenoms(r.base, 1), "Jeanne dite la Grande");
     EXPECT_EQ(prenoms(r.base, 2), "Anne dite Nanon");
     EXPECT_EQ(prenoms(r.base, 3), "Louis dit le Gros");
-}
-
-TEST(InterpretationSurnoms, unSurnomQuiAtteindrait70OctetsEstAbandonne) {
-    std::string prenom60(60, 'a');
-    auto r = importerTexte(enTete() + "0 @I1@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcd\n" +  // 69 : gardé
-                           "0 @I2@ INDI\n1 NAME " + prenom60 + " /N/\n2 NICK abcde\n0 TRLR\n");    // 70 : abandonné
-    EXPECT_EQ(prenoms(r.base, 1), prenom60 + " dit abcd");
-    EXPECT_EQ(prenoms(r.base, 2), prenom60);
+    EXPECT_EQ(prenoms(r.base, 4), prenom60 + " dit abcd");
+    EXPECT_EQ(prenoms(r.base, 5), prenom60);
 }
 
 TEST(InterpretationNaissance, uneDateEstimeeSeuleNeDonneAucunEvenement) {

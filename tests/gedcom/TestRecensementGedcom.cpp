@@ -78,14 +78,5 @@ TEST(CommandeLire, afficheJeuComptesEtDefautsEnUtf8) {
         EXPECT_NE(e.texte.find(attendu), std::string::npos) << attendu << "\n" << e.texte;
 }
 
-TEST(CommandeLire, echoueAvecLeMessageFrancaisQuandLeFichierEstVide) {
-    essai::FichierEssai vide("");
-    const essai::SortieProgramme s = essai::lancerProgramme("lire '" + vide.chemin().string() + "'");
-    EXPECT_NE(s.code, 0);
-    EXPECT_NE(s.texte.find("Erreur de lecture du fichier " + vide.chemin().string() + "\nLe fichier est vide."),
-              std::string::npos)
-        << s.texte;
-}
-
 }  // namespace
 }  // namespace lignara
