@@ -5,9 +5,12 @@
 #include <algorithm>
 
 #include "commun/Texte.h"
+#include "render/ReglagesDessin.h"
 #include "reglages/DossierEssai.h"
+#include "reglages/RaccordDessin.h"
 #include "support/AlterationsStockees.h"
 #include "support/Message.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
@@ -155,13 +158,11 @@ TEST(Configuration, rangeLeFormatDeLaLigneDeCommandeEtCoupeALEcritureLesTextesTr
     EXPECT_EQ(lue.afficheurs[kAfficheurRtf], std::string(255, 'r'));
 }
 
+// Les bornes basses de la compression et hautes de l'espace sont vues dans le fichier abîmé ci-dessous ; la
+// marge par défaut (7 mm) est montrée par « lignara preferences ».
 TEST(Configuration, borneLesChampsSaisisEtLusDansUnFichierAbimeEtNAcceptePourPaysQueDeuxMajuscules) {
-    EXPECT_EQ(bornerCompression(5), 10);
     EXPECT_EQ(bornerCompression(500), 200);
-    EXPECT_EQ(bornerEspaceMinimal(100), 99);
     EXPECT_EQ(margeDeLignes(150), 99 * 176);
-    EXPECT_EQ(margeDeMillimetres(8), 362);
-    EXPECT_EQ(millimetresDeMarge(352), 7);  // la marge par défaut
     for (int mm = 0; mm <= 99; ++mm) EXPECT_EQ(millimetresDeMarge(margeDeMillimetres(mm)), mm) << mm;
     Configuration c;
     for (const char* mauvais : {"be", "B", "BEL", "B1", ""}) c.fixerPays(mauvais);
@@ -184,6 +185,46 @@ TEST(Configuration, borneLesChampsSaisisEtLusDansUnFichierAbimeEtNAcceptePourPay
     EXPECT_EQ(millimetresDeMarge(abimee.margeGauche), 99);
     EXPECT_EQ(abimee.pays(), "FR");
     EXPECT_EQ(abimee.donneesTableauAscendant, 3);
+}
+
+// Le dessin reçoit les couleurs en BGR, les marges en unités de dessin, le papier, la signature et ses lignes
+// (des valeurs autres que les défauts du dessin, pour que chaque champ soit vu recopié).
+TEST(RaccordDessin, donneAuDessinLesCouleursEnBgrEtLesMarges) {
+    Configuration c;
+    c.couleurFemmes = {0xAB, 0xCD, 0xEF};
+    c.couleurRemplissage = {0x12, 0x34, 0x56};
+    c.margeGauche = margeDeMillimetres(8);
+    c.margeDroite = margeDeMillimetres(20);
+    c.margeBas = margeDeLignes(3);
+    c.formatPapier = 1707;
+    c.signature = false;
+    c.ligneSignature2 = "Nantes";
+    ReglagesDessin d;
+    remplirReglagesDessin(c, d);
+    EXPECT_EQ(d.couleurFemmes, 0xEFCDABu);
+    EXPECT_EQ(d.couleurRemplissage, 0x563412u);
+    EXPECT_EQ((std::array{d.margeGauche, d.margeDroite, d.margeBas}), (std::array{362, 905, 528}));
+    EXPECT_EQ(d.formatPapier, 1707);
+    EXPECT_FALSE(d.signature);
+    EXPECT_EQ(d.polices.ligneSignature2, "Nantes");
+}
+
+// « lignara preferences » : le câblage ; les défauts et fichiers abîmés sont dans tests/cli/preferences.
+TEST(CommandePreferences, montreLesValeursLuesEtPapierNeToucheQueSonFormat) {
+    essai::DossierEssai dossier;
+    Configuration c;
+    c.margeGauche = margeDeMillimetres(12);
+    std::filesystem::create_directories(dossier / "lignara");
+    enregistrerConfiguration(c, dossier / "lignara");
+    const std::string sortie = essai::lancerProgramme("preferences --papier 'a4 Portrait' 2>/dev/null",
+                                                      "XDG_CONFIG_HOME=" + essai::cite(dossier.chemin().string()))
+                                   .texte;
+    for (const char* attendu : {"Marge gauche : 12 mm", "Format de papier de la ligne de commande : A4 portrait"})
+        EXPECT_NE(sortie.find(attendu), std::string::npos) << attendu << "\n" << sortie;
+    Configuration relue = chargerConfiguration(dossier / "lignara");
+    EXPECT_EQ(relue.papierLigneCommande, 1707);
+    relue.papierLigneCommande = c.papierLigneCommande;
+    EXPECT_EQ(relue, c);
 }
 
 }  // namespace

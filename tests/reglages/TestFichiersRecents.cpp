@@ -26,7 +26,6 @@ TEST(FichiersRecents, gardeHuitFichiersSansDoublonSeRelitSeRangeEtUnContenuAbime
     r.retenir("/b/deux.ged");
     r.retenir("/a/Généalogie/un.ged");
     EXPECT_EQ(r.ecrire(), "/a/Généalogie/un.ged\n/b/deux.ged\n");
-    EXPECT_EQ(FichiersRecents::lire(r.ecrire()).liste(), r.liste());
     const std::string trop = "/" + std::string(5000, 'x');
     EXPECT_EQ(FichiersRecents::lire("\nrelatif.ged\n/a.ged\n/a.ged\n" + trop + "\n/b.ged").liste(),
               (std::vector<fs::path>{"/a.ged", "/b.ged"}));
@@ -43,13 +42,12 @@ TEST(FichiersRecents, gardeHuitFichiersSansDoublonSeRelitSeRangeEtUnContenuAbime
     };
     essai::pourChaqueTroncature(complet, verifier);
     essai::pourDesOctetsAlteres(complet, 8, 500, 1, verifier);
+    // Rangée puis relue dans l'ordre, accents compris.
     essai::DossierEssai dossier;
-    FichiersRecents aRanger;
-    aRanger.retenir("/g/famille.ged");
-    ASSERT_TRUE(aRanger.enregistrer(dossier.chemin()));
+    ASSERT_TRUE(r.enregistrer(dossier.chemin()));
     EXPECT_EQ(dossier.noms(), std::vector<std::string>{"Recents.txt"});
-    EXPECT_EQ(FichiersRecents::charger(dossier.chemin()).liste(), aRanger.liste());
-    EXPECT_FALSE(aRanger.enregistrer(dossier / "absent"));
+    EXPECT_EQ(FichiersRecents::charger(dossier.chemin()).liste(), r.liste());
+    EXPECT_FALSE(r.enregistrer(dossier / "absent"));
 }
 
 }  // namespace

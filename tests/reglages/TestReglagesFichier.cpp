@@ -8,6 +8,7 @@
 #include "commun/Texte.h"
 #include "reglages/DossierEssai.h"
 #include "reglages/FichierPerso.h"
+#include "reglages/TagCommentaire.h"
 #include "support/AlterationsStockees.h"
 #include "support/Message.h"
 
@@ -125,6 +126,16 @@ TEST(ReglagesFichier, refuseUnCheminQueLIndexNePeutPasTenirEtSignaleUnDossierIna
     EXPECT_EQ(essai::messageDe([&] { enregistrerReglagesFichier(dossier / "absent", kBerthelot, reglagesAutre()); }),
               "Création impossible d'un fichier dans "_1252 + (dossier / "absent").string() + "\n" +
                   (dossier / "absent" / "Perso.dwa").string() + "\nDossier inexistant");
+}
+
+TEST(TagCommentaire, laSaisieEstCoupeeA24CaracteresEtUnTagDejaLuPourLesPersonnesRefuseEnLeNommant) {
+    EXPECT_EQ(tagCommentaireSaisi("_COMM et la suite"), "_COMM");
+    EXPECT_EQ(tagCommentaireSaisi(std::string(30, 'X')), std::string(24, 'X'));
+    for (const char* tag : {"note", "BIRT", "_img", "TRLR"}) EXPECT_TRUE(tagDejaLuPourLesPersonnes(tag)) << tag;
+    for (const char* tag : {"_COMM", "NOT", "NOTES", ""}) EXPECT_FALSE(tagDejaLuPourLesPersonnes(tag)) << tag;
+    EXPECT_EQ(refusTagCommentaire("OCCU"),
+              "Le tag \"OCCU\" ne peut pas être utilisé pour les commentaires\ncar il est déjà pris "
+              "en compte dans la description d'un individu."_1252);
 }
 
 }  // namespace

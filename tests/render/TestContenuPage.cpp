@@ -1,10 +1,11 @@
+#include <clocale>
 #include <cmath>
 #include <sstream>
 
 #include "EssaiRendu.h"
 #include "LecturePdf.h"
 #include "render/pdf/ContenuPage.h"
-#include "render/pdf/ObjetPdfPhotoJpeg.h"
+#include "render/pdf/FormatPdf.h"
 
 using namespace lignara;
 using essai::LecturePdf;
@@ -136,12 +137,10 @@ TEST_F(PageEssai, texteInclineRefermeSonObjetTexte) {
     EXPECT_EQ(texte(), "BT /F1 10 Tf \n0.000000 1.000000 -1.000000 0.000000 1 2 Tm (Ab) Tj ET\n");
 }
 
-TEST_F(PageEssai, photoEtImageInterneNotentLeurNumero) {
-    ObjetPdfPhotoJpeg photo(21, 10, 20, "portrait.jpg", {});
-    page.photo(s, 16, 32, 48, 64, photo);
-    page.imageDwa(s, 160, 320, 1, 14);
-    page.imageDwa(s, 0, 0, 7, 99);  // emplacement hors de 0–2 : ignoré
-    EXPECT_EQ(texte(), "q 3 0 0 4 1 2 cm /Im21 Do Q\nq 18 0 0 18 10 20 cm /Im14 Do Q\n");
+// Photos et images internes sont écrites dans la référence page-ressources.pdf ; ici un emplacement hors de 0–2.
+TEST_F(PageEssai, uneImageInterneHorsDesEmplacementsEstIgnoree) {
+    page.imageDwa(s, 0, 0, 7, 99);
+    EXPECT_EQ(texte(), "");
 }
 
 TEST_F(PageEssai, morceauxDeMilleOctetsJamaisReecrits) {
@@ -174,4 +173,33 @@ TEST_F(PageEssai, fluxEcritProloguePuisContenuCompresseOuTelQuel) {
     EXPECT_EQ(sortie.str(),
               "0.000000 0.000000 0.000000 rg 0.000000 0.000000 0.000000 RG\n"
               "1.000000 0 0 1.000000 0 0 cm\n1 0 0 1 3 -4 cm\n0 0 m 1 1 l\n");
+}
+
+// Les primitives ci-dessus écrivent les nombres ordinaires ; ici les seizièmes aux bornes (signe entre
+// −1 et 0, entiers extrêmes) et les réels courts à six chiffres (boîtes des pages).
+TEST(FormatPdf, seiziemesAuxBornesEtReelsCourtsASixChiffres) {
+    const std::pair<std::int64_t, const char*> cas[] = {
+        {-24, "-1.5"}, {-16, "-1"}, {-1, "-0.0625"}, {INT32_MIN, "-134217728"}, {INT32_MAX, "134217727.9375"}};
+    for (auto [v, attendu] : cas) {
+        std::string s;
+        ajouterSeiziemes(s, v);
+        EXPECT_EQ(s, attendu) << v;
+    }
+    std::string s;
+    ajouterCourt(s, 14400.0 / 1.5);
+    s += ' ';
+    ajouterCourt(s, 1234.5678);
+    EXPECT_EQ(s, "9600 1234.57");
+}
+
+// Une langue qui écrit les décimales avec une virgule ne doit rien changer au fichier.
+TEST(FormatPdf, ignoreLaLangueDeLUtilisateur) {
+    const char* francais = std::setlocale(LC_NUMERIC, "fr_FR.UTF-8");
+    if (!francais) francais = std::setlocale(LC_NUMERIC, "fr_FR");
+    if (!francais) GTEST_SKIP() << "pas de langue française installée";
+    std::string s;
+    ajouterReel(s, 0.5);
+    ajouterCourt(s, 1.5);
+    std::setlocale(LC_NUMERIC, "C");
+    EXPECT_EQ(s, "0.5000001.5");
 }

@@ -2,6 +2,7 @@
 #include "MessagesCaptures.h"
 #include "StructureRtf.h"
 #include "render/rtf/DocumentRtf.h"
+#include "render/rtf/EchappementRtf.h"
 #include "support/Message.h"
 
 using namespace lignara;
@@ -58,9 +59,7 @@ TEST_F(DocumentRtfEssai, uneCelluleEtroiteABordureArrondieSesTwips) {
 
 TEST_F(DocumentRtfEssai, tailleDuPapierSelonLeFormat) {
     const std::pair<std::int16_t, const char*> cas[] = {{kA4Paysage, "\\paperw16280\\paperh11340\\"},
-                                                        {kNonPagine, "\\paperw200000000\\paperh200000000\\"},
-                                                        {1720, "\\paperw11680\\paperh15180\\"},
-                                                        {999, "\\paperw200000000\\"}};
+                                                        {kNonPagine, "\\paperw200000000\\paperh200000000\\"}};
     for (auto [format, attendu] : cas) {
         r.formatPapier = format;
         ouvrir();
@@ -68,18 +67,18 @@ TEST_F(DocumentRtfEssai, tailleDuPapierSelonLeFormat) {
     }
 }
 
+// Seule une extension entière « jpg » ou « jpeg » est intégrée ; un JPEG qui ne s'ouvre pas est sauté sans bruit.
 TEST_F(DocumentRtfEssai, imagesNonJpegCompteesEtSignaleesALaFermeture) {
     essai::MessagesCaptures avis;
     r.messages = avis.recepteur();
     ouvrir();
-    rtf.image(100, 100, chemin1252(d.ecrire("a.gif", "GIF89a")));
-    rtf.image(100, 100, chemin1252(d.ecrire("b.png", "x")));
-    rtf.image(100, 100, chemin1252(d / "absente.jpg"));  // sautée sans bruit
-    rtf.image(100, 100, chemin1252(d.ecrire("c.bmp", "BM")));
-    EXPECT_EQ(rtf.imagesIgnorees(), 3);
+    for (const char* nom : {"a.gif", "sans-point", "a.jpg.png", "a.jpgx"})
+        rtf.image(100, 100, chemin1252(d.ecrire(nom, "x")));
+    rtf.image(100, 100, chemin1252(d / "absente.jpg"));
+    EXPECT_EQ(rtf.imagesIgnorees(), 4);
     EXPECT_EQ(fermer().find("pict"), std::string::npos);
     ASSERT_EQ(avis.messages.size(), 1u);
-    EXPECT_THAT(avis.messages[0], HasSubstr("\n3 images ont \xE9t\xE9 ignor\xE9"
+    EXPECT_THAT(avis.messages[0], HasSubstr("\n4 images ont \xE9t\xE9 ignor\xE9"
                                             "es"));
     // Le compte repart de zéro au document suivant.
     ouvrir();
@@ -110,8 +109,11 @@ TEST_F(DocumentRtfEssai, textesPiegesGardentUneStructureValide) {
     rtf.ecrireControles("{\\i ");
     rtf.ecrireTexte(piege);
     rtf.ecrireControles("}\\par\n");
-    rtf.image(0, 0, chemin1252(d.ecrire("p.JPEG", kJpeg)));
-    EXPECT_EQ(essai::defautDeStructureRtf(fermer()), "");
+    rtf.image(0, 0, chemin1252(d.ecrire("p.JPEG", std::string("\xFF\xD8\x00\xAB\x10\xFF\xD9", 7))));
+    const std::string contenu = fermer();
+    EXPECT_EQ(essai::defautDeStructureRtf(contenu), "");
+    // Sans taille voulue, l'image garde la sienne ; l'octet nul s'écrit comme les autres.
+    EXPECT_THAT(contenu, HasSubstr("{\\*\\shppict{\\pict\\picw1\\pich1\\jpegblip ffd800ab10ffd9}}"));
 }
 
 // Le document donne son chemin natif, comme nommerFichier ; une ouverture impossible dit le chemin.
@@ -124,4 +126,10 @@ TEST_F(DocumentRtfEssai, ouvertAuCheminDuDocumentOuDitPourquoiNon) {
     rtf.ouvrir(g, 0, 0, 0);
     rtf.fermer();
     EXPECT_EQ(essai::lireFichier(d / "LD_\xC3\x89MILE.rtf").back(), '}');
+}
+
+// Les groupes, la barre et les octets hauts sont dans la référence ; ici sauts de ligne, tabulations et contrôles.
+TEST(EchappementRtf, sautsDeLigneTabulationsEtControles) {
+    EXPECT_EQ(echapperRtf("a\r\nb\tc"), "a\\line b\\tab c");
+    EXPECT_EQ(echapperRtf(std::string("x\x00y\x1F", 4)), "x\\'00y\\'1f");
 }

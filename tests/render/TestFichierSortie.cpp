@@ -40,15 +40,18 @@ TEST(FichierSortie, remplaceUnFichierOrdinaireAuDelaDeSonTamponEtCompleteUnEnTet
 }
 
 #ifndef _WIN32
-// Un lien posé d'avance au nom du document n'est pas suivi : la cible reste intacte.
-TEST(FichierSortie, refuseDEcrireAuTraversDUnLienSymbolique) {
+// Un lien posé d'avance au nom du document n'est pas suivi : la cible reste intacte. Un tube déjà là ne
+// bloque pas l'ouverture ; ni lui ni un dossier ne sont repris.
+TEST(FichierSortie, refuseUnLienSymboliqueUnTubeOuUnDossier) {
     DossierEssai d;
     const auto cible = d.ecrire("cible", "secret");
     std::filesystem::create_symlink(cible, d / "AA_DUPONT.htm");
-    FichierSortie f;
-    EXPECT_FALSE(f.ouvrir(d / "AA_DUPONT.htm"));
     std::filesystem::create_symlink(d / "absente", d / "pendant.htm");
-    EXPECT_FALSE(f.ouvrir(d / "pendant.htm"));
+    ASSERT_EQ(::mkfifo((d / "tube.htm").c_str(), 0600), 0);
+    std::filesystem::create_directory(d / "dossier.htm");
+    FichierSortie f;
+    for (const char* nom : {"AA_DUPONT.htm", "pendant.htm", "tube.htm", "dossier.htm"})
+        EXPECT_FALSE(f.ouvrir(d / nom)) << nom;
     EXPECT_FALSE(std::filesystem::exists(d / "absente"));
     EXPECT_EQ(lireFichier(cible), "secret");
 }
@@ -91,15 +94,5 @@ TEST(FichierSortie, unEchecDEcritureEstRenduAvecSaCauseALaFermeture) {
     });
     EXPECT_EQ(code, 0);
     EXPECT_EQ(lireFichier(chemin), "ancien");
-}
-
-// Un tube déjà là ne bloque pas l'ouverture ; ni lui ni un dossier ne sont repris.
-TEST(FichierSortie, refuseCeQuiNEstPasUnFichierOrdinaire) {
-    DossierEssai d;
-    ASSERT_EQ(::mkfifo((d / "tube.htm").c_str(), 0600), 0);
-    std::filesystem::create_directory(d / "dossier.htm");
-    FichierSortie f;
-    EXPECT_FALSE(f.ouvrir(d / "tube.htm"));
-    EXPECT_FALSE(f.ouvrir(d / "dossier.htm"));
 }
 #endif

@@ -1,7 +1,10 @@
+// Pages Web : échappement du texte, pages à l'octet près, validation par la DTD HTML 4.01 (onsgmls,
+// opensp, w3c-sgml-lib ; sautée sans eux).
 #include "EssaiRendu.h"
+#include "render/html/EchappementHtml.h"
 #include "render/html/PageWeb.h"
-#include "reference/Chronologie.h"
-#include "reference/ChronologieTrace.h"
+#include "render/html/RedacteurBlocsWeb.h"
+#include "support/Controles.h"
 #include "support/Message.h"
 
 using namespace lignara;
@@ -10,11 +13,12 @@ using essai::HasSubstr;
 
 namespace {
 
-// Ligne de la page qui commence par debut, sans son saut de ligne.
-std::string ligneQuiCommencePar(const std::string& page, const std::string& debut) {
-    auto p = page.find(debut);
-    if (p == std::string::npos) return {};
-    return page.substr(p, page.find('\n', p) - p);
+// Textes piégés : balises, entités, guillemets, blancs, octets de contrôle, 0x80 à 0x9F, latin-1.
+std::string textePiege() {
+    std::string t = "<script>alert(\"x\")</script> & &amp; 'a'  b   c\n";
+    for (int o = 0; o < 32; ++o) t += static_cast<char>(o);
+    for (int o = 0x7F; o < 0xA0; ++o) t += static_cast<char>(o);
+    return t + "\xE9t\xE9 20\xB0 \xA0\xFF]]> -- <!-- </div>";
 }
 
 // Une page aux préférences par défaut, écrite dans un dossier propre à l'essai.
@@ -56,17 +60,6 @@ TEST_F(PageWebEssai, pageContinueALOctetPresAvecSesMargesEnPointsEtSonStyle) {
     EXPECT_EQ(essai::lireFichier(d / "l.htm"), essai::golden("page-web-continue.htm"));
 }
 
-TEST_F(PageWebEssai, texteAuBasDuDessinAuDessusDeLaMargeBasse) {
-    page.ouvrirPositionnee(d / "a.htm", "t", 1000, 17600);
-    // Hauteur : (352 + 352 + 17600) × 1467 ÷ 17600 + 1 = 1525 + 1.
-    EXPECT_EQ(page.hauteurPage(), 1526);
-    EXPECT_EQ(page.pixelY(0), 1526 - 29);  // 352 × 1467 ÷ 17600 = 29
-    EXPECT_EQ(page.pixelY(17600), 30);     // tout en haut du dessin, sous la marge haute
-    EXPECT_EQ(page.pixelX(1000), 94);      // 1352 × 7 ÷ 100
-    page.texte(0, 0, "x");
-    EXPECT_THAT(fermer(), HasSubstr("\n<div style=\"position:absolute;top:1483px;left:24px;\">x</div>\n"));
-}
-
 TEST_F(PageWebEssai, unDessinDemesureNeDebordePas) {
     page.ouvrirPositionnee(d / "a.htm", "t", 160000000, 160000000);
     EXPECT_EQ(page.hauteurPage(), (std::int64_t{160000000} + 704) * 1467 / 17600 + 1);
@@ -75,20 +68,15 @@ TEST_F(PageWebEssai, unDessinDemesureNeDebordePas) {
     EXPECT_THAT(fermer(), HasSubstr("height:13336363px;width:11200000px;"));
 }
 
+// La place et la taille de la photo sont dans la référence des blocs ; ici l'adresse échappée.
 TEST_F(PageWebEssai, photoLieeParSonAdresseDeFichierEchappee) {
     page.ouvrirPositionnee(d / "a.htm", "t", 1000, 1000);
     page.image(0, 0, 1000, 832, chemin1252(d / "a \"b\" & <c> \xC3\xA9t\xC3\xA9.jpg"));
     page.image(0, 0, 1000, 832, "");  // pas d'adresse : rien
-    const std::int64_t hauteur = page.hauteurPage();
     const std::string html = fermer();
-    const std::string ligne = ligneQuiCommencePar(html, "<div style=\"border-width:0;");
-    ASSERT_FALSE(ligne.empty()) << html;
-    // Haut : pixel de y + 592 ; largeur 1000 × 7 ÷ 100 ; hauteur fixe de 49 pixels.
-    const std::int64_t haut = hauteur - (592 + 352) * 1467 / 17600;
-    EXPECT_THAT(ligne, HasSubstr("top:" + std::to_string(haut) + "px;left:24px;\"><a href=\"file:///"));
-    EXPECT_THAT(ligne, HasSubstr("a%20%22b%22%20%26%20%3Cc%3E%20%C3%A9t%C3%A9.jpg\"><img style=\"border:0\" alt=\"\" "
-                                 "src=\"file:///"));
-    EXPECT_THAT(ligne, HasSubstr("\" width=70 height=49></a></div>"));
+    EXPECT_THAT(html, HasSubstr("a%20%22b%22%20%26%20%3Cc%3E%20%C3%A9t%C3%A9.jpg\"><img style=\"border:0\" alt=\"\" "
+                                "src=\"file:///"));
+    EXPECT_EQ(html.find("<img"), html.rfind("<img"));
 }
 
 // Le document donne son chemin natif (comme nommerFichier) et sa taille ; une ouverture impossible dit le chemin.
@@ -104,20 +92,109 @@ TEST_F(PageWebEssai, ouvertAuCheminEtALaTailleDuDocumentOuDitPourquoiNon) {
     EXPECT_THAT(fermer("AA_\xC3\x89MILE.htm"), HasSubstr("top:206px;left:189px;font-size:1px;"));
 }
 
-// Décalés des marges de la page, les blocs placent les bandes d'une chronologie aux pixels de la page.
-TEST_F(PageWebEssai, recoitLesBandesDUneChronologieAuxMemesPixels) {
-    const auto c = Chronologie::lire(
-        Chronologie::image({PeriodeChronologie{1800, 1850, "R\xE9gence <1>", 0x12, 0x34, 0x56}}), 1800, 1900);
-    page.ouvrirPositionnee(d / "a.htm", "t", 10000, 6420);
-    RedacteurBlocsWeb blocs(page, r.margeGauche, r.margeBas);
-    ecrireChronologieWeb(c, blocs, 10000, 0);
-    const BandeChronologie b = c.bandes().at(0);
-    page.boite(0, b.haut, 10000, b.bas);
-    const std::string haut = std::to_string(page.pixelY(b.bas));
-    const std::string html = fermer();
-    const std::string bande = ligneQuiCommencePar(html, "<div style=\"position:absolute;left:");
-    ASSERT_THAT(html, HasSubstr("<div style=\"position:absolute;top:" + haut + "px;left:24px;height:"));
-    EXPECT_THAT(bande, HasSubstr("left:24px;top:" + haut + "px;"));
-    EXPECT_THAT(bande, HasSubstr("background-color:#123456;"));
-    EXPECT_THAT(html, HasSubstr(">R\xE9gence &lt;1&gt;</div>"));
+// Blancs gardant leur largeur, ni balise ni attribut ouvert, <br>, 0x80–0x9F (absents d'ISO-8859-1) en
+// références numériques, latin-1 tel quel sauf le degré, contrôles remplacés sans rien perdre autour.
+TEST(EchappementHtml, blancsBalisesSautsDeLigneOctetsHautsEtControles) {
+    const std::pair<std::string, std::string> cas[] = {
+        {"a   b", "a &nbsp; b"},
+        {"    ", " &nbsp; &nbsp;"},
+        {"a\tb", "a b"},
+        {"<script>alert(\"x\")</script>", "&lt;script&gt;alert(&quot;x&quot;)&lt;/script&gt;"},
+        {"un\ndeux\r\ntrois\rquatre", "un<br>deux<br>trois<br>quatre"},
+        {"\x80", "&euro;"},
+        {"l\x92"
+         "an \x85",
+         "l&#8217;an &#8230;"},
+        {"\x81\x8D\x8F\x90\x9D", "&#65533;&#65533;&#65533;&#65533;&#65533;"},  // sans caractère en Windows-1252
+        {"\xE9t\xE9 \xA0\xFF", "\xE9t\xE9 \xA0\xFF"},
+        {"20\xB0", "20&deg;"},
+        {std::string("a\x00"
+                     "b\x01\x1F\x7F"
+                     "c",
+                     7),
+         "a&#65533;b&#65533;&#65533;&#65533;c"}};
+    for (const auto& [entree, attendu] : cas) EXPECT_EQ(echapperHtml(entree), attendu) << entree;
+    EXPECT_EQ(echapperTitreHtml("un\ndeux <b>"), "un deux &lt;b&gt;");  // pas de saut dans le titre
+}
+
+// Aucun octet écrit n'est refusé par la DTD (0–8, 11, 12, 14–31, 127–159) ni ne commence une balise.
+TEST(EchappementHtml, toutOctetDonneUnTexteSur) {
+    for (int o = 0; o < 256; ++o) {
+        const std::string sortie = echapperHtml(std::string(1, static_cast<char>(o)));
+        for (unsigned char c : sortie) {
+            EXPECT_TRUE(c == '\t' || c == '\n' || c == '\r' || (c >= 32 && c < 127) || c >= 160) << "octet " << o;
+            EXPECT_NE(c, '"') << "octet " << o;
+        }
+        EXPECT_TRUE(sortie.find('<') == std::string::npos || sortie == "<br>") << "octet " << o;
+    }
+}
+
+namespace {
+
+class PageWebValidation : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (!essai::validateurHtmlPresent()) GTEST_SKIP() << "onsgmls ou w3c-sgml-lib absent : validation sautée";
+    }
+    // Ferme la page : elle valide et aucune balise piégée n'y est ouverte.
+    void fermerEtValider() {
+        page.fermer();
+        EXPECT_EQ(essai::erreursDeValidationHtml(chemin), "");
+        EXPECT_EQ(essai::lireFichier(chemin).find("<script"), std::string::npos);
+    }
+    essai::DossierEssai d;
+    ReglagesDessin r;
+    PageWeb page{r};
+    std::filesystem::path chemin = d / "p.htm";
+    std::string photo = chemin1252(d / "photo \"x\" & <y>.jpg");
+};
+
+}  // namespace
+
+TEST_F(PageWebValidation, pagePositionneePiegeeValide) {
+    page.ouvrirPositionnee(chemin, textePiege(), 4000, 3000, ".n {color:#0000aa;}");
+    page.texte(0, 0, textePiege());
+    page.texte(-500, 5000, "");
+    page.boite(10, 10, 400, 100);
+    page.boite(10, 10, 4000, 3000, {.bas = false, .droite = true, .haut = false, .gauche = true});
+    page.image(100, 100, 1000, 832, photo);
+    fermerEtValider();
+}
+
+// Chaque bloc du rédacteur des graphiques, textes piégés compris, tient dans la DTD stricte.
+TEST_F(PageWebValidation, blocsDesGraphiquesPiegesValident) {
+    page.ouvrirPositionnee(chemin, "Arbre", 8000, 4000);
+    RedacteurBlocsWeb blocs = RedacteurBlocsWeb::pourArbre(page);
+    blocs.aplat(0, 4000, 8000, 1000, 0x123456);
+    blocs.equerre(1000, 1000, 3000, 3000);
+    blocs.texte(200, 200, textePiege());
+    const std::string lignes[] = {textePiege(), "", "+ 1900"};
+    BoiteWeb b{.x = 500,
+               .haut = 3800,
+               .bas = 2856,
+               .largeur = 3000,
+               .largeurPhoto = 700,
+               .photo = photo,
+               .ancre = "p12",
+               .autresAncres = {},
+               .fond = 0xABCDEF,
+               .couleurPremiere = 0x0000AA,
+               .premiere = textePiege(),
+               .lignes = lignes};
+    blocs.boite(b);
+    b.photo.clear();
+    b.largeurPhoto = 0;
+    b.ancre.clear();
+    b.x = 4000;
+    blocs.boite(b);
+    blocs.renvoi(5000, 3900, "p12", "&and;<br>&and;");
+    fermerEtValider();
+}
+
+// Le validateur refuse bien un octet 0x85 brut : les essais ci-dessus peuvent échouer.
+TEST_F(PageWebValidation, leValidateurRefuseUnOctetDeControleBrut) {
+    page.ouvrirContinue(chemin, "t");
+    page.ecrireBalises("a \x85 b");
+    page.fermer();
+    EXPECT_THAT(essai::erreursDeValidationHtml(chemin), HasSubstr("non SGML character number 133"));
 }

@@ -64,18 +64,19 @@ TEST(ChargementPolices, arialDonneLesLargeursDArialEnMilliemesDEmEtSonItalique) 
 
     const MetriquePolice a = metrique("liberation sans", false), b = metrique("Liberation Sans", false);
     EXPECT_TRUE(std::equal(a.largeurs, a.largeurs + 256, b.largeurs));
+    // Empattements et chasse fixe (à empattements comme Courier) changent les drapeaux.
+    EXPECT_EQ(metrique("Liberation Serif", false).drapeaux, 34);
+    EXPECT_EQ(metrique("Liberation Mono", false).drapeaux, 1 + 34);
 }
 
-TEST(ChargementPolices, drapeauxDistinguentEmpattementsEtChasseFixe) {
-    const MetriquePolice serif = metrique("Liberation Serif", false), mono = metrique("Liberation Mono", false);
-    EXPECT_EQ(serif.drapeaux, 34);
-    EXPECT_EQ(mono.drapeaux, 1 + 34);  // chasse fixe, à empattements comme Courier
-}
-
-// fontconfig répondrait par DejaVu Sans : la famille inconnue doit retomber sur Arial.
-TEST(ChargementPolices, familleInconnueRetombeSurArialAvecMessage) {
+// fontconfig répondrait par DejaVu Sans : la famille inconnue doit retomber sur Arial. La bande de signature
+// est aussi large que la plus longue de ses deux lignes.
+TEST(ChargementPolices, familleInconnueRetombeSurArialAvecMessageEtLaSignatureSuitSaPlusLongueLigne) {
     ReglagesPolices reglages;
+    EXPECT_EQ(chargerPolices(reglages, {}).largeurSignature, 384);  // lignes vides par défaut
     reglages.nomPolice = "Police Inexistante";
+    reglages.ligneSignature1 = "Court";
+    reglages.ligneSignature2 = "Une ligne bien plus longue";
     essai::MessagesCaptures messages;
     const PolicesDocument p = chargerPolices(reglages, messages.recepteur());
     EXPECT_EQ(p.nom, "Arial");
@@ -84,6 +85,7 @@ TEST(ChargementPolices, familleInconnueRetombeSurArialAvecMessage) {
         (std::vector<std::string>{"La police de caractères \"Police Inexistante\" n'existe pas ou n'est pas utilisable "
                                   "pour les graphiques.\nLignara utilisera la police \"Arial\"."_1252}));
     EXPECT_EQ(p.italique.italique, 1);
+    EXPECT_EQ(p.largeurSignature, 384 + largeurTexte(p.reguliere, reglages.ligneSignature2) * 8 / 10);
 }
 
 TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
@@ -101,16 +103,6 @@ TEST(ChargementPolices, familleSansItaliqueDonneDeuxPolicesAuNomRegulier) {
     EXPECT_NE(ecrireObjet(italique).find("/BaseFont /DejaVu#20Math#20TeX#20Gyre\n"), std::string::npos);
     ObjetPdfDescripteurPolice d(8, p.italique, reglages.nomPolice);
     EXPECT_NE(ecrireObjet(d).find("/FontName /DejaVu#20Math#20TeX#20Gyre\n"), std::string::npos);
-}
-
-TEST(ChargementPolices, largeurSignatureSuitLaPlusLongueDesDeuxLignes) {
-    ReglagesPolices reglages;
-    EXPECT_EQ(chargerPolices(reglages, {}).largeurSignature, 384);  // lignes vides par défaut
-    reglages.ligneSignature1 = "Court";
-    reglages.ligneSignature2 = "Une ligne bien plus longue";
-    const PolicesDocument p = chargerPolices(reglages, {});
-    const std::int32_t w = largeurTexte(p.reguliere, reglages.ligneSignature2);
-    EXPECT_EQ(p.largeurSignature, 384 + w * 8 / 10);
 }
 
 // Une police abîmée ne doit ni planter ni modifier l'enregistrement.

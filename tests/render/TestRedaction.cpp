@@ -100,15 +100,18 @@ struct PlanEssai {
 
 }  // namespace
 
-// En caractères : étiquettes, retraits, croix, titres, repli, filet, saut de page, tableau fusionné.
-TEST(RedactionTexte, etiquettesRetraitsTitresCroixEtTableauxEnCaracteres) {
+// En caractères : étiquettes, retraits, croix, titres, repli, filet, saut de page, tableau fusionné ; des
+// photos, les légendes seules. L'échec d'écriture et sa cause sont essayés sur FichierSortie et par la ligne
+// de commande ; ici l'ouverture impossible.
+TEST(RedactionTexte, etiquettesRetraitsTitresCroixTableauxEtLegendesEnCaracteresOuvertureImpossibleDitLeFormat) {
     DossierEssai d;
     EXPECT_EQ(rediger(FormatSortie::Texte, d, tout), essai::golden("redaction.txt"));
-}
-
-// L'échec d'écriture et sa cause sont essayés sur FichierSortie et sur la surface PDF.
-TEST(RedactionTexte, uneOuvertureImpossibleDitLeFormat) {
-    DossierEssai d;
+    const Segment a[] = {{.texte = "Anne"}}, b[] = {{.texte = "Paul"}};
+    const CellulePhoto cellules[] = {
+        {.chemin1252 = "x.jpg", .legende = a}, {.chemin1252 = "y.jpg"}, {.chemin1252 = "z.jpg", .legende = b}};
+    EXPECT_EQ(
+        rediger(FormatSortie::Texte, d, [&](FluxRedaction& f) { f.photos({.cellules = cellules, .cadres = true}); }),
+        "Anne\nPaul\n");
     EXPECT_EQ(essai::messageDe([&] {
                   creerRedacteur(FormatSortie::Texte, {}, {}, essais::horlogeFixe())
                       ->rediger({.chemin = d / "absent/x.txt"}, tout);
@@ -243,14 +246,4 @@ TEST(Repli, coupeAuxBlancsGardeLesMotsTropLargesEtLesBlancsDeTete) {
     }
     // « cdef » est un mot fait de deux segments ; « ghijklmnop », plus large que la ligne, reste entier.
     EXPECT_EQ(textes, (std::vector<std::string>{"  ab", "cdef", "ghijklmnop", "q"}));
-}
-
-TEST(RedactionTexte, photosEcriventLeursLegendesSeules) {
-    DossierEssai d;
-    const Segment a[] = {{.texte = "Anne"}}, b[] = {{.texte = "Paul"}};
-    const CellulePhoto cellules[] = {
-        {.chemin1252 = "x.jpg", .legende = a}, {.chemin1252 = "y.jpg"}, {.chemin1252 = "z.jpg", .legende = b}};
-    EXPECT_EQ(
-        rediger(FormatSortie::Texte, d, [&](FluxRedaction& f) { f.photos({.cellules = cellules, .cadres = true}); }),
-        "Anne\nPaul\n");
 }

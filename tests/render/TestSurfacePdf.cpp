@@ -1,10 +1,13 @@
+// La surface PDF : pages, primitives et objets du fichier ; la géométrie des tracés ; la planche d'essai.
+#include <array>
+#include <limits>
 #include <numbers>
 
 #include "EssaiRendu.h"
 #include "LecturePdf.h"
 #include "OutilsPdf.h"
-#include "ProcessusEssai.h"
 #include "images/ImageDwa.h"
+#include "render/GeometrieTrace.h"
 #include "render/SurfacePdf.h"
 #include "support/Message.h"
 
@@ -15,6 +18,12 @@ using essai::LecturePdf;
 namespace {
 
 constexpr float kPi = std::numbers::pi_v<float>;
+
+// Le point de rencontre en (x, y) ; (-1, -1) quand il n'y en a pas.
+std::pair<std::int64_t, std::int64_t> rencontre(const std::array<std::int32_t, 8>& points) {
+    const auto p = rencontreTangentes(points);
+    return p ? std::pair(p->x, p->y) : std::pair<std::int64_t, std::int64_t>(-1, -1);
+}
 
 // Surface A4 portrait sans marges à date fixe, métriques fixes : rien ne dépend des polices installées.
 class SurfaceEssai : public ::testing::Test {
@@ -74,19 +83,6 @@ TEST_F(SurfaceEssai, unDessinVideOuDeTailleNulleNEcritQueLesSeptObjetsFixes) {
     }
 }
 
-TEST_F(SurfaceEssai, coupeUnArbreLargeSurPlusieursPages) {
-    SurfacePdf& s = ouvrir(2 * 9072, 13024);
-    s.ligneHorizontale(8000, 100, 10000);
-    LecturePdf pdf = fermer();
-    const auto contenus = pdf.contenus();
-    ASSERT_EQ(contenus.size(), 2u);
-    // La ligne entière sur les deux pages ; la translation de chaque page en montre sa part.
-    for (const std::string& c : contenus) EXPECT_THAT(c, HasSubstr("500 6.25 m 625 6.25 l\n"));
-    EXPECT_THAT(contenus[0], HasSubstr("1 0 0 1 0 0 cm\n"));
-    EXPECT_THAT(contenus[1], HasSubstr("1 0 0 1 -567 0 cm\n"));
-    verifierAvecQpdf(pdf);
-}
-
 TEST_F(SurfaceEssai, lesPagesSuiventLesColonnesDeHautEnBasQuelQueSoitLOrdreDuDessin) {
     SurfacePdf& s = ouvrir(2 * 9072, 2 * 13024);
     s.texte(9100, 100, 10, 10, "bas droite");    // page 9
@@ -142,23 +138,6 @@ TEST_F(SurfaceEssai, unFichierQuiNePeutEtreCreeDonneSonMessage) {
     chemin = dossier / "dossier-absent" / "x.pdf";
     EXPECT_EQ(versUtf8(essai::messageDe([&] { ouvrir(100, 100); })),
               "Ouverture impossible du fichier PDF\n" + chemin.string() + "\nDossier inexistant");
-}
-
-TEST_F(SurfaceEssai, unDocumentQuiNePeutEtreEcritEnEntierNeLaisseRienSousSonNom) {
-    // Taille de fichier bornée dans un processus à part : l'écriture échoue à la fermeture, l'ancien reste.
-    chemin = dossier.ecrire("arbre.pdf", "ancien");
-    const int code = essai::dansUnEnfant([&] {
-        essai::bornerTailleFichiers(2048);
-        const std::string message = essai::messageDe([&] {
-            SurfacePdf& s = ouvrir(4000, 4000);
-            for (int i = 0; i < 200; ++i) s.texte(100, 100 + i * 10, 1000, 200, std::string(200, 'x'));
-            s.fermer();
-        });
-        return message.ends_with("\nFichier trop volumineux pour le syst\xE8me") ? 0 : 1;
-    });
-    EXPECT_EQ(code, 0);
-    EXPECT_EQ(essai::lireFichier(chemin), "ancien");
-    EXPECT_EQ(dossier.noms().size(), 1u);
 }
 
 TEST_F(SurfaceEssai, lesImagesInternesSontDesFormesAvecTransparence) {
@@ -235,7 +214,8 @@ TEST_F(SurfaceEssai, lesLiensMenentALaCibleEtUnLienSansCibleDisparait) {
     verifierAvecQpdf(pdf);
 }
 
-TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
+// La ligne à cheval est écrite entière sur ses deux pages, que la translation de chacune décale.
+TEST_F(SurfaceEssai, uneLigneAChevalSurDeuxPagesDepilerFermeLesNiveauxDeChacuneEtLaPileSArreteACinq) {
     SurfacePdf& s = ouvrir(2 * 9072, 13024);
     s.empilerTransformation(1, 0, 0, 1, 0, 0);
     s.empilerTransformation(1, 0, 0, 1, 16, 0);
@@ -247,9 +227,12 @@ TEST_F(SurfaceEssai, depilerFermeLesNiveauxDeChaquePageEtLaPileSArreteACinq) {
     for (int i = 0; i < 7; ++i) s.depilerTransformation();
     EXPECT_EQ(s.etat().profondeur, 0);
     LecturePdf pdf = fermer();
-    for (const std::string& c : pdf.contenus()) {
+    const auto contenus = pdf.contenus();
+    ASSERT_EQ(contenus.size(), 2u);
+    EXPECT_THAT(contenus[1], HasSubstr("1 0 0 1 -567 0 cm\n"));
+    for (const std::string& c : contenus) {
+        EXPECT_THAT(c, HasSubstr(" 562.5 6.25 m 575 6.25 l\nS\nQ Q "));
         EXPECT_EQ(LecturePdf::compterDans(c, "q "), 2u) << c;
-        EXPECT_THAT(c, HasSubstr("l\nS\nQ Q "));
     }
     verifierAvecQpdf(pdf);
 }
@@ -281,4 +264,95 @@ TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
     ASSERT_EQ(contenus.size(), 2u);
     EXPECT_EQ(contenus[0].substr(contenus[0].find("Tm")), contenus[1].substr(contenus[1].find("Tm")));
     verifierAvecQpdf(pdf);
+}
+
+TEST(SurfaceGeometrie, lesTangentesDUneCourbeSeRencontrentSelonLeursPentes) {
+    using P = std::pair<std::int64_t, std::int64_t>;
+    EXPECT_EQ(rencontre({0, 0, 50, 50, 150, 50, 200, 0}), P(100, 100));  // y = x et y = −x + 200
+    // Une tangente verticale : le point est sur l'autre, à son x (x0 pour la première, x2 pour la seconde).
+    EXPECT_EQ(rencontre({10, 0, 10, 90, 100, 50, 200, 150}), P(10, -40));
+    EXPECT_EQ(rencontre({0, 0, 100, 50, 300, 500, 300, 900}), P(300, 150));
+    EXPECT_FALSE(rencontreTangentes({0, 0, 0, 10, 50, 10, 50, 0}));    // deux verticales
+    EXPECT_FALSE(rencontreTangentes({0, 0, 10, 10, 50, 60, 60, 70}));  // parallèles
+}
+
+// Le demi-tour (un quart tourné, poignées de 1600, arc sans balayage) est essayé sur la surface.
+TEST(SurfaceGeometrie, unArcSeDecoupeEnQuartsPuisEnUnResteDirect) {
+    EXPECT_EQ(poigneeQuart(10), 6);  // 5,537 arrondi
+    DecoupeArc d = decouperArc(0, 0, 1000, 0.0f, kPi / 2);
+    EXPECT_TRUE(d.quarts.empty());
+    ASSERT_TRUE(d.reste);
+    EXPECT_EQ((*d.reste)[0], 1000);    // départ sur l'axe des x
+    EXPECT_NEAR((*d.reste)[6], 0, 1);  // arrivée sur l'axe des y
+    EXPECT_NEAR((*d.reste)[7], 1000, 1);
+    EXPECT_NEAR((*d.reste)[3], 552, 2);  // poignée le long de la tangente
+
+    d = decouperArc(0, 0, 1000, 0.0f, 2 * kPi);
+    // Quatre quarts en tout ; selon l'arrondi, le dernier est tourné ou direct.
+    EXPECT_EQ(d.quarts.size() + (d.reste ? 1u : 0u), 4u);
+    ASSERT_GE(d.quarts.size(), 3u);
+    EXPECT_FLOAT_EQ(d.quarts[2], kPi);
+}
+
+TEST(SurfaceGeometrie, lesNiveauxDeTransformationAgissentDuDernierAuPremierEtRestentDansLesEntiers) {
+    StyleTrace s;
+    s.profondeur = 2;
+    s.transformations[0] = {1, 0, 0, 1, 1000, 0};  // translation
+    s.transformations[1] = {0, 1, -1, 0, 0, 0};    // quart de tour
+    // Le niveau intérieur d'abord, comme les « cm » imbriqués : (10, 0) → (0, 10) → (1000, 10).
+    const PointTrace p = transformer(s, 10, 0);
+    EXPECT_TRUE(p.x == 1000 && p.y == 10) << p.x << ", " << p.y;
+    s.profondeur = 1;
+    s.transformations[0] = {1e30f, 0, 0, 1, 0, 0};
+    EXPECT_GT(transformer(s, 10, 0).x, 0);
+    s.transformations[0] = {std::numeric_limits<float>::quiet_NaN(), 0, 0, 1, 0, 0};
+    EXPECT_EQ(transformer(s, 10, 0).x, 0);
+}
+
+// La planche d'essai écrite par le programme, contrôlée par les outils de qpdf et de poppler.
+TEST(SurfaceEssaiPdf, laPlancheDEssaiPasseLesOutilsEtSeRendPageAPage) {
+    for (const char* outil : {"qpdf", "pdftotext", "pdffonts", "pdftoppm"}) SAUTER_SANS_OUTIL(outil);
+    essai::DossierEssai d;
+    const auto pdf = d / "planche.pdf";
+    const std::string cite = essai::cite(pdf.string());
+    essai::SortieProgramme s = essai::lancerProgramme("essai-pdf " + cite);
+    ASSERT_EQ(s.code, 0) << s.texte;
+    EXPECT_NE(s.texte.find("8 pages"), std::string::npos) << s.texte;
+    essai::controlerPdf(pdf);
+
+    s = essai::executerCommande("pdftotext -enc UTF-8 " + cite + " -");
+    EXPECT_EQ(s.code, 0);
+    for (const char* attendu : {"Généalogie", "àâäçéèêëîïôöùûüÿ", "ÀÂÇÉÈÊÎÔÙ", "Œœ €", "Frère aîné, née à Besançon",
+                                "(parenthèses) \\", "www.lignara.org", "Rond-rose.dwa"})
+        EXPECT_NE(s.texte.find(attendu), std::string::npos) << attendu;
+
+    s = essai::executerCommande("pdffonts " + cite);
+    EXPECT_NE(s.texte.find("TrueType          WinAnsi"), std::string::npos) << s.texte;
+    EXPECT_NE(s.texte.find("-Italic"), std::string::npos) << s.texte;
+
+    s = essai::executerCommande("pdftoppm -r 10 -png " + cite + " " + essai::cite((d / "page").string()));
+    EXPECT_EQ(s.code, 0) << s.texte;
+    EXPECT_TRUE(s.texte.empty()) << s.texte;  // aucune erreur de rendu
+    for (int page = 1; page <= 8; ++page)
+        EXPECT_TRUE(std::filesystem::exists(d / ("page-" + std::to_string(page) + ".png"))) << page;
+}
+
+TEST(SurfaceEssaiPdf, sansDonneesInstalleesLaCommandeDitDeReinstaller) {
+    essai::DossierEssai d;
+    const essai::SortieProgramme s = essai::lancerProgramme("essai-pdf " + essai::cite((d / "x.pdf").string()),
+                                                            "LIGNARA_DONNEES=" + essai::cite((d / "vide").string()));
+    EXPECT_NE(s.code, 0);
+    EXPECT_NE(s.texte.find("Accès impossible à des données internes\nVous devriez réinstaller Lignara"),
+              std::string::npos)
+        << s.texte;
+}
+
+TEST(SurfaceEssaiPdf, unePhotoAbimeeDonneUneImageBlancheEtUnFichierValide) {
+    essai::DossierEssai d;
+    const char gif[] = "GIF89a\x10\x00\x10\x00 tronqué";  // octets nuls compris
+    const auto photo = d.ecrire("abimee.gif", std::string(gif, sizeof gif - 1));
+    const essai::SortieProgramme s = essai::lancerProgramme(
+        "essai-pdf --format 1720 --photo " + essai::cite(photo.string()) + " " + essai::cite((d / "p.pdf").string()));
+    ASSERT_EQ(s.code, 0) << s.texte;
+    essai::controlerPdf(d / "p.pdf");
 }

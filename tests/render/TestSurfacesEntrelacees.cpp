@@ -92,23 +92,14 @@ void dessinerSeul(const Dessin& d, const std::filesystem::path& chemin, bool b) 
     s.fermer();
 }
 
-// Chaque document dessiné seul : la référence des dessins entrelacés.
-class SurfacesEntrelacees : public ::testing::Test {
-protected:
-    SurfacesEntrelacees() {
-        dessinerSeul(a, dossier / "a-seule.pdf", false);
-        dessinerSeul(b, dossier / "b-seule.pdf", true);
-        seuleA = lireFichier(dossier / "a-seule.pdf");
-        seuleB = lireFichier(dossier / "b-seule.pdf");
-    }
-    essai::DossierEssai dossier;
-    const Dessin a = documentA(), b = documentB();
-    std::string seuleA, seuleB;
-};
-
 }  // namespace
 
-TEST_F(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichierDeSeule) {
+TEST(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFichierDeSeule) {
+    essai::DossierEssai dossier;
+    const Dessin a = documentA(), b = documentB();
+    // Chaque document dessiné seul : la référence des dessins entrelacés.
+    dessinerSeul(a, dossier / "a-seule.pdf", false);
+    dessinerSeul(b, dossier / "b-seule.pdf", true);
     {
         SurfacePdf sa(a.reglages, a.polices, a.horloge), sb(b.reglages, b.polices, b.horloge);
         sb.ouvrir(dossier / "b.pdf", "Essai", 100, kLargeur, kHauteur);
@@ -120,6 +111,7 @@ TEST_F(SurfacesEntrelacees, deuxSurfacesAuxPolicesDifferentesDonnentChacuneLeFic
         sa.fermer();
         sb.fermer();
     }
+    const std::string seuleA = lireFichier(dossier / "a-seule.pdf"), seuleB = lireFichier(dossier / "b-seule.pdf");
     EXPECT_TRUE(lireFichier(dossier / "a.pdf") == seuleA);
     EXPECT_TRUE(lireFichier(dossier / "b.pdf") == seuleB);
     // Chaque fichier porte sa police et sa date.
