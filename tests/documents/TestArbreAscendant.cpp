@@ -1,24 +1,184 @@
+// Arbres ascendants : construction, placement, dessin et document.
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/arbres/ConstructionAscendante.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <limits>
 #include <regex>
 #include <set>
 #include <string>
 
 #include "ArbreEssai.h"
+#include "commun/MetriquePolice.h"
+#include "documents/arbres/PlacementArbre.h"
 #include "documents/arbres/ThemesArbre.h"
 #include "documents/arbres/TraceBoites.h"
 #include "render/LecturePdf.h"
+#include "support/Message.h"
 #include "reglages/Configuration.h"
 #include "reglages/RaccordDessin.h"
 
 namespace lignara {
 namespace {
 
+namespace fs = std::filesystem;
 using essai::BaseEssai;
 using essai::LecturePdf;
+
+// Les grands-pères 4 et 6 sont frères (parents 8 × 9) ; 8 a des parents, 10 × 11.
+const std::string kImplexe =
+    essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}});
+
+struct Construction {
+    explicit Construction(const std::string& gedcom) : b(gedcom) { regles.base = &b.base(); }
+    std::uint32_t p(int n) const { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(n))); }
+    ArbreDeBoites& construire(int racine) {
+        ConstructionAscendante(regles, arbre).individuel(p(racine));
+        return arbre;
+    }
+    // Boîtes de cette personne, dans l'ordre des rangées.
+    std::vector<const NoeudAscendant*> boitesDe(int n) const {
+        std::vector<const NoeudAscendant*> v;
+        for (const NoeudAscendant* x : arbre.boites())
+            if (x->personne == p(n)) v.push_back(x);
+        return v;
+    }
+    BaseEssai b;
+    ReglesConstruction regles;
+    ArbreDeBoites arbre;
+};
+
+TEST(ConstructionAscendante, rangeesPositionsEtLiensDUneAscendanceComplete) {
+    Construction a(essai::gedcomSosa(4));
+    ArbreDeBoites& arbre = a.construire(1);
+    EXPECT_EQ(arbre.nombreBoites(), 15u);
+    EXPECT_EQ(arbre.racine->etendue, 3 * 1408 + 945);
+    // Chaque rangée va de gauche à droite dans l'ordre des numéros de Sosa.
+    for (int g = 0; g < 4; ++g) {
+        int k = 1 << g;
+        for (const NoeudAscendant* n = arbre.premier(g); n; n = n->suivant, ++k) {
+            EXPECT_EQ(n->personne, a.p(k));
+            EXPECT_EQ(n->y, g * 1408 + 945);
+            EXPECT_TRUE(g == 3 || (n->pere && n->pere->enfant == n && n->mere->cote == 'F'));
+        }
+    }
+}
+
+TEST(ConstructionAscendante, laLimiteDeTroisGenerationsTronqueLaGenerationTrois) {
+    Construction a(essai::gedcomSosa(6));
+    a.regles.limiteGenerations = 3;
+    ArbreDeBoites& arbre = a.construire(1);
+    EXPECT_EQ(arbre.nombreBoites(), 15u);
+    for (const NoeudAscendant* n = arbre.premier(3); n; n = n->suivant)
+        EXPECT_TRUE(n->tronque && !n->aParents() && n->etendue == n->y + 240);
+    EXPECT_FALSE(arbre.premier(2)->tronque);
+}
+
+TEST(ConstructionAscendante, uneBrancheCoupeeNeMontePlus) {
+    Construction a(essai::gedcomSosa(4));
+    EnsemblePersonnes coupes(a.b.base().nombreIndividus());
+    coupes.ajouter(a.p(3));
+    a.regles.coupes = &coupes;
+    ArbreDeBoites& arbre = a.construire(1);
+    EXPECT_EQ(arbre.nombreBoites(), 1u + 1 + 1 + 2 + 4);  // racine, 2 (monte), 3 (coupée)
+    EXPECT_TRUE(a.boitesDe(3).at(0)->tronque);
+}
+
+TEST(ConstructionAscendante, unAncetreAtteintParDeuxLignesEstTronqueLaSecondeFois) {
+    // La seconde boîte de 8 a des ascendants (10 × 11) non redessinés.
+    Construction a(kImplexe);
+    ArbreDeBoites& arbre = a.construire(1);
+    auto huit = a.boitesDe(8);
+    ASSERT_EQ(huit.size(), 2u);
+    EXPECT_FALSE(huit[0]->tronque);
+    EXPECT_TRUE(huit[1]->tronque);
+    EXPECT_TRUE(arbre.repetees.contient(a.p(8)));
+    EXPECT_EQ(a.boitesDe(10).size(), 1u);
+
+    Construction doubles(kImplexe);
+    doubles.regles.doublesBranches = true;
+    doubles.construire(1);
+    EXPECT_EQ(doubles.boitesDe(10).size(), 2u);
+    EXPECT_EQ(doubles.arbre.repetees.nombre(), 0u);
+}
+
+TEST(ConstructionAscendante, unArbreDemesureEstRefuseAvecUnMessage) {
+    Construction a(essai::gedcomSosa(5));
+    a.regles.boitesMax = 10;
+    EXPECT_NE(essai::messageDe([&] { a.construire(1); }).find("trop grand"), std::string::npos);
+}
+
+TEST(ConstructionAscendante, auPlusDeuxCentsRangees) {
+    std::vector<essai::LienParents> liens;
+    for (int k = 1; k < 250; ++k) liens.push_back({k, k + 1, 0});
+    Construction a(essai::gedcomDeLiens(250, liens));
+    ArbreDeBoites& arbre = a.construire(1);
+    EXPECT_EQ(arbre.nombreRangees(), 200);
+    ASSERT_NE(arbre.premier(199), nullptr);
+    EXPECT_TRUE(arbre.premier(199)->tronque);
+}
+
+// Branche (couleur posée par le critère) des numéros de Sosa 1 à 15 ; à la génération 3 : père du père 1,
+// mère du père 3, père de la mère 2, mère de la mère 4.
+TEST(ConstructionAscendante, couleursDeBrancheDesGenerationsDeuxEtTrois) {
+    for (auto [critere, attendu] : {std::pair{10, "013113311113333"}, {11, "000132411332244"}}) {
+        Construction a(essai::gedcomSosa(5));
+        a.regles.critere = static_cast<std::uint8_t>(critere);
+        a.regles.colorer = [](const NoeudAscendant&, std::uint8_t branche) { return CouleurBoite{branche, 0, 0}; };
+        a.construire(1);
+        std::string branches;
+        for (int k = 1; k <= 15; ++k) branches += static_cast<char>('0' + a.boitesDe(k).at(0)->remplissage.rouge);
+        EXPECT_EQ(branches, attendu) << critere;
+    }
+}
+
+TEST(ConstructionAscendante, lElagageRetireLesCouplesNonColoresDeHautEnBas) {
+    // Seul 9 (père de la mère du père du père) est coloré.
+    Construction a(essai::gedcomSosa(4));
+    const std::uint32_t colore = a.p(9);
+    a.regles.colorer = [colore](const NoeudAscendant& n, std::uint8_t) {
+        return n.personne == colore ? CouleurBoite{255, 0, 0} : CouleurBoite{};
+    };
+    ArbreDeBoites& arbre = a.construire(1);
+    ConstructionAscendante c(a.regles, arbre);
+    c.elaguer();
+    // 8 et 9 restent (un parent coloré garde les deux) ; le côté de 3 tombe, 5 n'a plus de parents, 3 non plus.
+    std::string restent;
+    for (const NoeudAscendant* n : arbre.boites()) restent += essai::prenoms(a.b.base(), n->personne) + " ";
+    EXPECT_EQ(restent, "P1 P2 P3 P4 P5 P8 P9 ");
+    EXPECT_TRUE(a.boitesDe(5)[0]->tronque && a.boitesDe(3)[0]->tronque);
+    EXPECT_FALSE(a.boitesDe(4)[0]->tronque);
+    EXPECT_EQ(arbre.premier(2)->suivant->suivant, nullptr);
+}
+
+TEST(ConstructionAscendante, arbreFamilialSousUnCoupleInvisible) {
+    // 1 × 2 mariés ; 3 × 4 parents de 1, 5 × 6 parents de 2.
+    Construction a(essai::gedcomDeLiens(7, {{7, 1, 2}, {1, 3, 4}, {2, 5, 6}}));
+    ConstructionAscendante c(a.regles, a.arbre);
+    c.familial(a.p(1), a.p(2), 0);
+    const NoeudAscendant* couple = a.arbre.racine;
+    ASSERT_TRUE(couple->invisible);
+    EXPECT_EQ(couple->mere->personne, a.p(2));
+    EXPECT_EQ(a.arbre.nombreBoites(), 6u);
+    // Style classique : tout monte de 580.
+    EXPECT_EQ(couple->pere->y, 945 + 580);
+    EXPECT_EQ(couple->mere->pere->y, 1408 + 945 + 580);
+}
+
+TEST(ConstructionAscendante, arbreChronologiqueSelonLesAnneesEstimees) {
+    Construction a(essai::gedcomSosa(2));
+    std::vector<std::int16_t> annees(a.b.base().nombreIndividus() + 1, 9999);
+    annees[a.p(1)] = 1900;
+    annees[a.p(2)] = 1870;  // la mère n'a pas d'estimation : 25 ans avant l'enfant
+    a.regles.anneesEstimees = &annees;
+    a.construire(1);
+    EXPECT_EQ(a.boitesDe(1)[0]->y, 15 * 64);
+    EXPECT_EQ(a.boitesDe(2)[0]->y, (1915 - 1870) * 64);
+    EXPECT_EQ(a.boitesDe(3)[0]->y, (1915 - 1875) * 64);
+}
 
 class ArbreAscendantEssai : public essai::EssaiArbre<ArbreAscendant> {};
 
@@ -127,7 +287,7 @@ void verifierBoitesEtRenvois(const std::string& html) {
 
 // Le second dessin de 8 porte des chevrons liés au dessin complet en PDF, un renvoi à son ancre en Web.
 TEST_F(ArbreAscendantEssai, lImplexeRenvoieAuDessinCompletEnPdfEtEnWeb) {
-    BaseEssai b(essai::gedcomDeLiens(11, {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {4, 8, 9}, {6, 8, 9}, {8, 10, 11}}));
+    BaseEssai b(kImplexe);
     auto p = arbre(b, 1);
     LecturePdf pdf(ecrire(b, *p, "implexe.pdf"));
     EXPECT_EQ(pdf.compter("/Subtype /Link"), 1u) << pdf.octets.substr(0, 3000);
@@ -174,22 +334,6 @@ TEST_F(ArbreAscendantEssai, chaqueThemeDonneUnPdfValideEtDistinct) {
     EXPECT_EQ(std::set<std::string>(contenus.begin(), contenus.end()).size(), contenus.size());
 }
 
-TEST(CommandeArbreAscendant, produitLArbreAvecSesOptions) {
-    const essai::CommandeEssai lancer(essai::gedcomSosa(4));
-    const auto type = "arbre-ascendant";
-    const std::string racine = "--racine @I1@ ";
-    auto s = lancer(type, racine +
-                              "--option \"Style=par couple d'ascendants\" "
-                              "--option \"Critère de coloration=Branche (génération 2)\" "
-                              "--option \"Couper toutes les branches au-delà de=2\"" +
-                              lancer.sortie("a.pdf"));
-    EXPECT_EQ(s.code, 0) << s.texte;
-    EXPECT_EQ(lancer.lire("a.pdf").substr(0, 8), "%PDF-1.7");
-    s = lancer(type, racine + "--option \"Critère de coloration=Branche (génération 1)\"");
-    EXPECT_NE(s.code, 0);
-    EXPECT_NE(s.texte.find("Branche (génération 2)"), std::string::npos) << s.texte;
-}
-
 // Les messages de la lecture des photos (ici une erreur de la bibliothèque JPEG) vont au contexte.
 TEST_F(ArbreAscendantEssai, uneErreurDeLectureDePhotoVaAuxMessagesDuContexte) {
     const std::string photo = dossier.ecrire("abimee.jpg", "GIF89a pas un JPEG").string();
@@ -202,6 +346,80 @@ TEST_F(ArbreAscendantEssai, uneErreurDeLectureDePhotoVaAuxMessagesDuContexte) {
     ASSERT_EQ(b.messages.size(), 1u);
     EXPECT_EQ(b.messages[0].rfind("Erreur dans le fichier " + photo + "\n", 0), 0u) << b.messages[0];
 }
+
+// Personne qui a le plus de générations d'ascendants (boucles de parenté ignorées).
+std::uint32_t plusProfonde(const BaseGenealogique& base) {
+    const std::uint32_t n = base.nombreIndividus();
+    std::vector<int> profondeur(n + 1, -1);
+    std::vector<Individu> ind(n + 1);
+    for (std::uint32_t p = 1; p <= n; ++p) ind[p] = base.LireIndividu(p);
+    std::function<int(std::uint32_t, int)> calculer = [&](std::uint32_t p, int garde) -> int {
+        if (p == 0 || garde > 400) return 0;
+        if (profondeur[p] >= 0) return profondeur[p];
+        int d = 1 + std::max(calculer(ind[p].pere, garde + 1), calculer(ind[p].mere, garde + 1));
+        return profondeur[p] = d;
+    };
+    std::uint32_t meilleure = 1;
+    for (std::uint32_t p = 1; p <= n; ++p)
+        if (calculer(p, 0) > calculer(meilleure, 0)) meilleure = p;
+    return meilleure;
+}
+
+void verifierSansChevauchement(const ArbreAscendant& d, const std::string& cas) {
+    SCOPED_TRACE(cas);
+    std::vector<NoeudAscendant*> boites = d.arbre().boites();
+    ASSERT_FALSE(boites.empty());
+    std::vector<essai::BoiteEssai> v;
+    for (const NoeudAscendant* a : boites) {
+        v.push_back({a->x, a->bas(), a->droite(), a->y, a->personne});
+        EXPECT_GE(a->largeur, largeurTexte(d.polices.reguliere, a->ligneNom) + 90);  // la boîte tient son nom
+    }
+    essai::verifierDisjointes(v, d.largeur, d.hauteur);
+    // Par couple, l'écart entre les époux est toujours celui du texte de mariage, répétés compris.
+    if (cas.find("couple") == std::string::npos) return;
+    std::size_t ecartsFaux = 0;
+    for (const NoeudAscendant* n : boites)
+        if (n->pere && n->mere && !n->tronque)
+            ecartsFaux += n->mere->x - n->pere->droite() != n->mere->largeurMariage + kEcartMariage;
+    EXPECT_EQ(ecartsFaux, 0u);
+}
+
+class PlacementReel : public essai::EssaiPolices, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PlacementReel, aucuneBoiteNEnChevaucheUneAutre) {
+    const std::string nom = GetParam();
+    const fs::path fichier =
+        nom.rfind("data/", 0) == 0 ? fs::path(LIGNARA_DOSSIER_SOURCES) / nom : fs::path(LIGNARA_DOSSIER_TESTDATA) / nom;
+    if (!essai::fichierReelPresent(fichier)) GTEST_SKIP();
+    BaseEssai b(lignara::essai::lireFichier(fichier));
+    b.contexte.polices = polices_;
+    const std::uint32_t racine = plusProfonde(b.base());
+    // Familial : les parents de la personne la plus profonde.
+    const Individu ind = b.base().LireIndividu(racine);
+    for (bool familial : {false, true})
+        for (std::uint8_t style : {std::uint8_t{0}, std::uint8_t{1}})
+            for (bool chronologique : {false, true}) {
+                if (familial && (ind.pere == 0 || ind.mere == 0)) continue;
+                ArbreAscendant d(*afficheurDeCode(familial ? 38 : 1));
+                d.initialiserParametres(b.contexte);
+                d.valeur(kRacine) = static_cast<std::int32_t>(familial ? ind.pere : racine);
+                if (familial) {
+                    d.valeur(kConjoint) = static_cast<std::int32_t>(ind.mere);
+                    ASSERT_TRUE(d.verifierParametres(b.contexte));
+                }
+                d.valeur(kStyleAscendant) = style;
+                // Une chronologie absente : placement chronologique sans fond de page.
+                if (chronologique) d.valeur(kFondDePage) = std::string("Absente");
+                d.preparer(b.contexte);
+                const std::string cas = std::string(GetParam()) + (familial ? " familial" : "") +
+                                        (style ? " couple" : " classique") + (chronologique ? " chronologique" : "");
+                verifierSansChevauchement(d, cas);
+            }
+}
+
+INSTANTIATE_TEST_SUITE_P(FichiersReels, PlacementReel,
+                         ::testing::Values("porges-mdf/royal92.ged", "findmypast-samples/Queen.ged",
+                                           "data/exemples/famille-exemple.ged"));
 
 }  // namespace
 }  // namespace lignara

@@ -1,4 +1,8 @@
-// Déclarations des types : signatures des favoris rangés, valeurs de départ, options de ligne de commande.
+// Déclarations des types : la table, signatures des favoris rangés et codage de leurs paramètres, valeurs
+// de départ, options de ligne de commande, pages d'options de la feuille.
+#include <algorithm>
+#include <random>
+#include <set>
 #include <sstream>
 #include <stdexcept>
 #include <string>
@@ -13,14 +17,57 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
+#include "documents/BlocParametres.h"
+#include "documents/DocumentLigneCommande.h"
+#include "documents/PagesOptions.h"
 #include "documents/ParametresLigneCommande.h"
+#include "documents/ReferencePersonne.h"
 #include "documents/SourceParametres.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "support/Programme.h"
 
 namespace lignara {
 namespace {
 
 using essai::BaseEssai;
+
+// Ce que chaque ligne de la table doit tenir, sans en recopier les valeurs.
+TEST(Afficheur, codesEtNomsUniquesTitresBornesEtPdfPourTous) {
+    auto table = afficheurs();
+    std::set<int> codes;
+    std::set<std::string> lisibles;
+    for (const Afficheur& a : table) {
+        EXPECT_TRUE(codes.insert(a.code).second) << int(a.code);
+        EXPECT_TRUE(lisibles.insert(a.nomLisible).second) << a.nomLisible;
+        EXPECT_LE(a.titre1252().size(), Afficheur::kLongueurTitreMax) << a.titre;
+        EXPECT_EQ(std::string(a.prefixe).size(), 3u);
+        EXPECT_TRUE(a.offre(FormatSortie::Pdf)) << a.titre;
+        EXPECT_LT(a.compteur, 44u);
+    }
+    EXPECT_EQ(codes.count(33), 0u);
+}
+
+TEST(Afficheur, designeUnTypeParCodeNomLisibleOuPrefixe) {
+    auto parCode = chercherAfficheurs("38");
+    ASSERT_EQ(parCode.size(), 1u);
+    EXPECT_STREQ(parCode[0]->titre, "Arbre ascendant familial");
+    auto parNom = chercherAfficheurs("liste-descendante");
+    ASSERT_EQ(parNom.size(), 1u);
+    EXPECT_EQ(parNom[0]->code, 15);
+    // « AA_ » : l'arbre individuel et le familial ; « 33 » n'est pas un code.
+    const std::pair<const char*, std::size_t> cas[] = {{"LD", 1}, {"ld_", 1}, {"AA_", 2},   {"TR", 3},
+                                                       {"33", 0}, {"999", 0}, {"arbre", 0}, {"", 0}};
+    for (const auto& [designation, nombre] : cas)
+        EXPECT_EQ(chercherAfficheurs(designation).size(), nombre) << designation;
+    EXPECT_THROW(typeDesigne("TR_"), OperationImpossible);  // trois trombinoscopes
+}
+
+TEST(CommandeDocument, listeUnTypeParLigne) {
+    const essai::SortieProgramme s = essai::lancerProgramme("document --liste");
+    EXPECT_EQ(s.code, 0);
+    EXPECT_EQ(static_cast<std::size_t>(std::count(s.texte.begin(), s.texte.end(), '\n')), afficheurs().size());
+    EXPECT_NE(s.texte.find("15  LD_  liste-descendante"), std::string::npos) << s.texte;
+}
 
 // Les signatures des favoris et des Perso.dwa déjà rangés : une lettre de plus, de moins ou
 // déplacée les rendrait illisibles. Liste écrite ici, pas tirée de la table : « code signature »,
@@ -117,33 +164,242 @@ TEST(Declarations, lesOptionsDeLaLigneDeCommandeSontTireesDesDeclarations) {
         << message;
 }
 
-// Une option de date, que l'arbre n'a pas : le type d'essai la déclare.
-constexpr ParametreDeclare kNeApres{.lettre = 'D', .controle = 2003, .libelle = "Né après le"};
-constexpr const ParametreDeclare* kParametresDate[] = {&kNeApres};
-const Afficheur kTypeDate{201,         "Essai",  "ES_", "essai", kParametresDate, DemandeTete::Aucune,
-                          "DIALOG_ES", OffrePdf, 0,     0,       nullptr};
+TEST(BlocParametres, codeChaqueLettreSurSesOctets) {
+    BaseEssai b(essai::kFamilleEssai);
+    SignatureParametres s("xP2D4Lb");
+    EnsemblePersonnes vide(b.base().nombreIndividus());
+    ParametresDocument v = {
+        std::int32_t{-1}, std::uint16_t{0x1234}, DateParametre{31, 12, 0x0765}, std::uint32_t{0x01020304}, vide,
+        std::uint8_t{1}};
+    Favori f;
+    encoderParametres(f, s, v, b.base());
+    std::vector<std::uint8_t> attendu = {255, 0x34, 0x12, 31, 12, 0x65, 0x07, 4, 3, 2, 1, 255, 1};
+    EXPECT_EQ(f.parametres, attendu);  // « x » ne prend rien ; liste vide = 255 seul
+    ParametresDocument relues;
+    decoderParametres(f, ModeFavori::Execution, s, relues, b.contexte);
+    EXPECT_EQ(std::get<std::int32_t>(relues[0]), 0);
+    EXPECT_EQ(std::get<EnsemblePersonnes>(relues[4]).nombre(), 0u);
+}
 
-class DocumentDate : public Document {
+// Chaque écriture vérifie la place qui reste : 2000 octets tiennent juste, un de plus vide le favori.
+TEST(BlocParametres, bornesDePlaceDesTextesEntiersEtListes) {
+    BaseEssai b(essai::kFamilleEssai);
+    Favori f;
+    // 1998 octets de texte (1997 + 0) puis un mot de 16 bits : tient exactement.
+    ParametresDocument v = {std::string(1997, 'a'), std::uint16_t{7}};
+    encoderParametres(f, SignatureParametres("s2"), v, b.base());
+    EXPECT_EQ(f.parametres.size(), 2000u);
+    v = {std::string(1997, 'a'), std::uint32_t{7}};
+    EXPECT_EQ(essai::messageDe([&] { encoderParametres(f, SignatureParametres("s4"), v, b.base()); }),
+              "Le favori contient trop de param\xE8tres");
+    EXPECT_TRUE(f.parametres.empty());
+    EnsemblePersonnes l(b.base().nombreIndividus());
+    l.ajouter(1);
+    v = {std::string(1985, 'a'), l};  // 1986 + référence de 17 octets : déborde
+    EXPECT_THROW(encoderParametres(f, SignatureParametres("sL"), v, b.base()), OperationImpossible);
+}
+
+// La référence d'une personne sans naissance a une date nulle et la retrouve parmi les sans-date ;
+// aucune personne (0, ou hors de la base) s'écrit 255.
+TEST(BlocParametres, referenceSansNaissanceOuSansPersonne) {
+    BaseEssai b(essai::kFamilleEssai);
+    ReferencePersonne ref = ReferencePersonne::de(b.base(), 4);
+    const std::vector<std::uint8_t> octets = ref.octets();
+    EXPECT_EQ(std::vector<std::uint8_t>(octets.end() - 4, octets.end()), std::vector<std::uint8_t>(4, 0));
+    EXPECT_EQ(ref.trouver(b.contexte), 4);
+    ref.annee = 1850;
+    ref.jour = ref.mois = 3;
+    EXPECT_EQ(ref.trouver(b.contexte), 1);
+    ref.jour = 0;
+    EXPECT_EQ(ref.trouver(b.contexte), -1);
+    EXPECT_EQ(ReferencePersonne::de(b.base(), 0).octets(), std::vector<std::uint8_t>{255});
+    EXPECT_EQ(ReferencePersonne::de(b.base(), 99).octets(), std::vector<std::uint8_t>{255});
+}
+
+TEST(BlocParametres, blocTronqueAChaqueLongueurEchoueProprement) {
+    BaseEssai b(essai::kFamilleEssai);
+    const SignatureParametres s("Ps12D4Lb");  // chaque sorte de paramètre
+    EnsemblePersonnes l(b.base().nombreIndividus());
+    l.ajouter(4);
+    const ParametresDocument valeurs = {std::int32_t{3},
+                                        std::string("texte \xE9"),
+                                        std::uint8_t{201},
+                                        std::uint16_t{40000},
+                                        DateParametre{2, 7, 1702},
+                                        std::uint32_t{3000000000u},
+                                        l,
+                                        std::uint8_t{1}};
+    Favori complet;
+    encoderParametres(complet, s, valeurs, b.base());
+    ASSERT_GT(complet.parametres.size(), 40u);
+    for (std::size_t n = 0; n < complet.parametres.size(); ++n) {
+        Favori f = complet;
+        f.parametres.resize(n);
+        ParametresDocument v;
+        EXPECT_THROW(decoderParametres(f, ModeFavori::Execution, s, v, b.contexte), OperationImpossible) << n;
+        EXPECT_NO_THROW(decoderParametres(f, ModeFavori::Modification, s, v, b.contexte)) << n;
+        EXPECT_TRUE(s.accepte(v));
+    }
+    Favori trop = complet;
+    trop.parametres.resize(2001, 1);
+    ParametresDocument v;
+    EXPECT_THROW(decoderParametres(trop, ModeFavori::Execution, s, v, b.contexte), OperationImpossible);
+}
+
+TEST(BlocParametres, octetsAuHasardNeLisentJamaisHorsDuBloc) {
+    BaseEssai b(essai::kFamilleEssai);
+    std::mt19937 alea(20261206);
+    for (int essai = 0; essai < 2000; ++essai) {
+        Favori f;
+        f.parametres.resize(alea() % 60);
+        for (auto& o : f.parametres) o = static_cast<std::uint8_t>(alea() % 4 == 0 ? 255 : alea());
+        const Afficheur& a = afficheurs()[alea() % afficheurs().size()];
+        ParametresDocument v;
+        try {
+            decoderParametres(f, ModeFavori::Execution, SignatureParametres(a.signature()), v, b.contexte);
+        } catch (const OperationImpossible&) {
+        }
+        EXPECT_TRUE(SignatureParametres(a.signature()).accepte(v));
+    }
+}
+
+// Document de l'arbre ascendant sans mise en page : seuls ses paramètres comptent ici.
+class ArbreEssai : public Document {
 public:
     using Document::Document;
     void preparer(const ContexteDocument&) override {}
     void ecrire() override {}
 };
 
-TEST(Declarations, uneOptionDeDateSeSaisitCommeDansLaFeuille) {
-    BaseEssai b(essai::kFamilleEssai);
-    auto parametrer = [&b](const std::string& option) {
-        DemandeDocument demande;
-        demande.options = {option};
-        ParametresLigneCommande source(demande, [](const std::string&) { return 0; });
-        DocumentDate d(kTypeDate);
-        d.initialiserParametres(b.contexte);
-        source.parametrer(d, b.contexte);
-        return std::get<DateParametre>(d.valeur(kNeApres));
-    };
-    EXPECT_EQ(parametrer("Né après le=03/1850"), (DateParametre{0, 3, 1850}));
-    EXPECT_EQ(parametrer("Né après le=12/03/1850"), (DateParametre{12, 3, 1850}));
-    EXPECT_THROW(parametrer("Né après le=31/13/1850"), OperationImpossible);
+const ParametreDeclare& critereDe(const Document& d) {
+    return d.type().code == 38 ? kCritereColoration<SorteArbreChromatique::AscendantFamilial>
+                               : kCritereColoration<SorteArbreChromatique::AscendantIndividuel>;
+}
+
+struct Feuille : ::testing::Test {
+    BaseEssai b{essai::kFamilleEssai};
+    ArbreEssai individuel{*afficheurDeCode(1)};
+    ArbreEssai familial{*afficheurDeCode(38)};
+    void SetUp() override {
+        for (ArbreEssai* a : {&individuel, &familial}) a->initialiserParametres(b.contexte);
+    }
+};
+
+TEST_F(Feuille, lesOptionsDesDeuxVariantesPassentParLesMemesEmplacements) {
+    EXPECT_EQ(titreFeuille(*afficheurDeCode(38)), "Arbre ascendant");
+    for (ArbreEssai* a : {&individuel, &familial}) {
+        a->valeur(kFondDePage) = std::string("Siècles"_1252);
+        a->valeur(kFormat) = std::uint8_t{3};
+        a->valeur(kStyleAscendant) = std::uint8_t{1};
+        a->valeur(critereDe(*a)) = std::uint8_t{11};
+        a->valeur(kLimiteGenerations) = std::uint8_t{7};
+        ParametresDocument avant = a->parametres;
+        EmplacementsOptions e = versEmplacements(*a);
+        EXPECT_EQ(e.textes[controle::kFondDePage], "Siècles"_1252);
+        std::vector<std::int64_t> valeurs;
+        for (int c : {controle::kChronologique, controle::kFormat, controle::kGroupe1, controle::kChromatique,
+                      controle::kCritere, controle::kSuppressionNonColorees})
+            valeurs.push_back(e.valeurs[c]);
+        EXPECT_EQ(valeurs, (std::vector<std::int64_t>{1, 3, 1, 1, 11, 1}));
+        EXPECT_TRUE(e.avecCoupes);
+        EXPECT_EQ(e.generations, 7);
+        depuisEmplacements(e, *a, b.base().nombreIndividus());
+        EXPECT_EQ(a->parametres, avant) << a->type().titre;
+        EXPECT_EQ(a->format, FormatSortie::Web);
+    }
+}
+
+TEST_F(Feuille, lesCasesDecocheesEffacentFondDePageEtCritere) {
+    EmplacementsOptions e = versEmplacements(individuel);
+    EXPECT_EQ(e.valeurs[controle::kChronologique], 0);
+    EXPECT_EQ(e.valeurs[controle::kChromatique], 0);
+    e.textes[controle::kFondDePage] = "France";
+    e.valeurs[controle::kCritere] = 10;
+    depuisEmplacements(e, individuel, b.base().nombreIndividus());
+    EXPECT_EQ(individuel.texte(kFondDePage), "");
+    EXPECT_EQ(individuel.octet(critereDe(individuel)), ColorationAucune);
+
+    e.valeurs[controle::kChronologique] = 1;
+    e.valeurs[controle::kChromatique] = 1;
+    depuisEmplacements(e, individuel, b.base().nombreIndividus());
+    EXPECT_EQ(individuel.texte(kFondDePage), "France");
+    EXPECT_EQ(individuel.octet(critereDe(individuel)), 10);
+}
+
+TEST_F(Feuille, unFormatNonOffertRetombeSurLePdf) {
+    EmplacementsOptions e = versEmplacements(individuel);
+    e.valeurs[controle::kFormat] = 1;  // Texte : l'arbre ne l'offre pas
+    depuisEmplacements(e, individuel, b.base().nombreIndividus());
+    EXPECT_EQ(individuel.octet(kFormat), 0);
+    EXPECT_EQ(individuel.format, FormatSortie::Pdf);
+}
+
+TEST_F(Feuille, lesCoupesPassentDeLEnsembleALaListeEtRetour) {
+    EnsemblePersonnes coupees(b.base().nombreIndividus());
+    coupees.ajouter(5);
+    coupees.ajouter(2);
+    familial.valeur(kCoupesArbre) = coupees;
+    EmplacementsOptions e = versEmplacements(familial);
+    ASSERT_EQ(e.coupes.personnes(), (std::vector<std::uint32_t>{2, 5}));
+    e.coupes.supprimer(0);
+    e.coupes.ajouter(3);
+    e.generations = 150;
+    depuisEmplacements(e, familial, b.base().nombreIndividus());
+    const EnsemblePersonnes* apres = familial.ensemble(kCoupesArbre);
+    ASSERT_NE(apres, nullptr);
+    EXPECT_FALSE(apres->contient(2));
+    EXPECT_TRUE(apres->contient(3));
+    EXPECT_TRUE(apres->contient(5));
+    EXPECT_EQ(familial.octet(kLimiteGenerations), ListeCoupes::kGenerationsMax);
+}
+
+// Un type à trois pages : chaque contrôle va sur la page de son rang, les onglets prennent le
+// titre que la ligne leur donne, la page « Coupes » reste à part.
+constexpr ParametreDeclare kCaseEssai{.lettre = 'b', .controle = 2011, .libelle = "Avec les dates"};
+constexpr ParametreDeclare kDateEssai{.lettre = 'D', .controle = 2003, .libelle = "Né après le", .page = 2};
+constexpr ParametreDeclare kLieuEssai{.lettre = 's', .controle = 2004, .libelle = "Lieu", .page = 2};
+constexpr const ParametreDeclare* kParametresEssai[] = {&kRacine,    &kNomRacine,   &kCaseEssai,        &kDateEssai,
+                                                        &kLieuEssai, &kCoupesArbre, &kLimiteGenerations};
+const Afficheur kTypeEssai{200,
+                           "Essai",
+                           "ES_",
+                           "essai",
+                           kParametresEssai,
+                           DemandeTete::Personne,
+                           "DIALOG_ES_GENE,DIALOG_COUPE,DIALOG_ES_DATES:Dates",
+                           OffrePdf,
+                           0,
+                           0,
+                           nullptr};
+
+TEST(PagesOptions, chaqueControleVaSurLaPageDeSonRang) {
+    EXPECT_EQ(kTypeEssai.signature(), "PsbDsL1");
+    auto pages = pagesOptions(kTypeEssai);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(pages[0].onglet, "Général");
+    ASSERT_EQ(pages[0].controles.size(), 1u);
+    EXPECT_EQ(pages[0].controles[0], &kCaseEssai);
+    EXPECT_EQ(pages[1].modele, "DIALOG_ES_DATES");
+    EXPECT_EQ(pages[1].onglet, "Dates");
+    EXPECT_EQ(pages[1].controles, (std::vector<const ParametreDeclare*>{&kDateEssai, &kLieuEssai}));
+    EXPECT_TRUE(aPageCoupes(kTypeEssai));
+
+    BaseEssai b{essai::kFamilleEssai};
+    ArbreEssai d{kTypeEssai};
+    d.initialiserParametres(b.contexte);
+    d.valeur(kDateEssai) = DateParametre{0, 3, 1850};
+    EmplacementsOptions e = versEmplacements(d);
+    EXPECT_EQ(e.textes[2003], "03/1850");
+    e.textes[2003] = "12/1851";
+    e.textes[2004] = "Lyon";
+    e.valeurs[2011] = 1;
+    depuisEmplacements(e, d, b.base().nombreIndividus());
+    EXPECT_EQ(std::get<DateParametre>(d.valeur(kDateEssai)), (DateParametre{0, 12, 1851}));
+    EXPECT_EQ(d.texte(kLieuEssai), "Lyon");
+    EXPECT_EQ(d.octet(kCaseEssai), 1);
+    e.textes[2003] = "32/13/1851";  // refusée par la page : l'ancienne date reste
+    depuisEmplacements(e, d, b.base().nombreIndividus());
+    EXPECT_EQ(std::get<DateParametre>(d.valeur(kDateEssai)), (DateParametre{0, 12, 1851}));
 }
 
 }  // namespace
