@@ -1,5 +1,9 @@
-// Les cartes depuis la fenêtre : nom de famille demandé, pays, bouton de couleur, migrations.
+// Cartes et statistiques depuis la fenêtre : nom de famille demandé, pays, bouton de couleur,
+// migrations ; des catégories incorrectes sont dites, puis ouvertes.
+#include <fstream>
+
 #include "gui/SelectionEssai.h"
+#include "reference/Categories.h"
 
 using namespace lignara;
 using namespace lignara::gui;
@@ -38,6 +42,21 @@ TEST_F(CartesFenetre, carteDeMigrationDescendante) {
     aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
     const auto document = produire(6612);
     EXPECT_EQ(document.filename().string().rfind("CM_BERTHELOT", 0), 0u) << document;
+}
+
+using StatistiquesFenetre = essai::FenetreDocuments;
+
+TEST_F(StatistiquesFenetre, desCategoriesIncorrectesOuvrentLeurDefinitionApresLeMessage) {
+    const auto fichier = Categories::compileUtilisateur(Categories::kProfessions);
+    std::filesystem::create_directories(fichier.parent_path());
+    std::ofstream(fichier, std::ios::binary) << "abime";
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return essai::valider(d); };
+    aiguillage.parNom["DIALOG_CATEGORIE"] = [](QDialog&) { return int(QDialog::Rejected); };
+    EXPECT_TRUE(produire(6743).empty());
+    EXPECT_EQ(BoiteMessage::montres(),
+              QStringList{"Fichier des catégories professionnelles incorrect\nVous devez le reconstruire"});
+    EXPECT_EQ(aiguillage.ouverts, (QStringList{"feuilleProprietes", "DIALOG_CATEGORIE"}));
+    std::filesystem::remove(fichier);
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // La fenêtre et la ligne de commande (le vrai programme, même dossier de configuration) écrivent
 // les mêmes octets pour le même document avec les mêmes options, casse automatique des noms
-// comprise (la préférence par défaut). L'arbre ascendant PDF est comparé par les essais des
-// favoris et de la casse ; ici, un arbre en page Web et une frise.
+// comprise : la préférence par défaut, puis éteinte dans les préférences, ce que le fichier
+// ouvert suit. L'arbre ascendant lancé d'un favori est comparé par l'essai des favoris.
 #include <functional>
 
 #include <QCheckBox>
@@ -12,6 +12,8 @@
 #include "support/Programme.h"
 #include "commun/Dossiers.h"
 #include "gui/SelectionEssai.h"
+#include "render/LecturePdf.h"
+#include "shell/gui/CommandesMenus.h"
 
 using namespace lignara;
 using namespace lignara::gui;
@@ -54,7 +56,8 @@ struct Cas {
     const char* type;
     const char* options;
     const char* marque;
-    const char* casse;  // le nom tel que la casse automatique l'écrit, quand le document se lit en clair
+    const char* nom;    // le nom tel que la casse l'écrit (le PDF lu par ses contenus)
+    bool casseEteinte;  // décochée dans les préférences avant ce document
 };
 
 TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
@@ -68,7 +71,7 @@ TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
          "FI_BERTHELOT.pdf", "frise-individuelle",
          "--racine 'Antoine /Berthelot/' --option 'Domiciles=non' "
          "--option 'Echelle de temps fixe (110 ans sur la largeur de la page)=non'",
-         "%PDF-1.7", nullptr},
+         "%PDF-1.7", nullptr, false},
         {6104, "François",
          [](QDialog& d) {
              element<QCheckBox>(d, "c2011")->setChecked(false);  // descendants contemporains
@@ -78,10 +81,19 @@ TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
          "AM_BERTHELOT.htm", "arbre-mixte",
          "--racine 'François /Berthelot/' --format web --option 'Affiche les descendants contemporaines=non' "
          "--option 'Couper toutes les branches au-delà de=2'",
-         "<title>Arbre mixte</title>", "BERTHELOT"},
+         "<title>Arbre mixte</title>", "BERTHELOT", false},
+        {6101, "François", [](QDialog&) {}, "AA_Berthelot.pdf", "arbre-ascendant", "--racine '@I27@'", "%PDF-",
+         "(Berthelot Fran", true},
     };
     for (const Cas& c : cas) {
         SCOPED_TRACE(c.type);
+        if (c.casseEteinte) {
+            aiguillage.parNom["DialoguePreferences"] = [](QDialog& d) {
+                element<QCheckBox>(d, "checkCasse")->setChecked(false);
+                return ::essai::valider(d);
+            };
+            fenetre->executer(kCommandePreferences);
+        }
         aiguillage.parNom["DIALOG_DEMPERS"] = [&](QDialog& d) {
             taper(d, "Berthelot", QString::fromUtf8(c.prenom));
             return ::essai::valider(d);
@@ -99,8 +111,16 @@ TEST_F(FenetreEtLigneDeCommande, chaqueDocumentALesMemesOctetsDesDeuxCotes) {
         EXPECT_EQ(s.code, 0) << s.texte;
         const std::string attendu = lignara::essai::lireFichier(produit);
         ASSERT_NE(attendu.find(c.marque), std::string::npos);
-        if (c.casse) {
-            EXPECT_NE(attendu.find(c.casse), std::string::npos) << "casse automatique des préférences";
+        if (c.nom) {
+            std::string texte = attendu;
+            if (attendu.starts_with("%PDF")) {
+                texte.clear();
+                for (const std::string& x : lignara::essai::LecturePdf(produit).contenus()) texte += x;
+            }
+            EXPECT_NE(texte.find(c.nom), std::string::npos) << "casse des préférences";
+            if (c.casseEteinte) {
+                EXPECT_EQ(texte.find("BERTHELOT"), std::string::npos);
+            }
         }
         EXPECT_TRUE(lignara::essai::lireFichier(ligne) == attendu);
         fs::remove(produit);

@@ -1,5 +1,5 @@
-// Feuilles de propriétés (première page déclarée, page « Coupes »), source des paramètres par
-// les dialogues et correspondance des menus avec les types de documents.
+// Feuilles de propriétés (pages déclarées, pages « Coupes » et « Reports »), source des paramètres
+// par les dialogues et correspondance des menus avec les types de documents.
 #include <set>
 
 #include <QCheckBox>
@@ -12,6 +12,7 @@
 #include "commun/Texte.h"
 #include "documents/Afficheur.h"
 #include "documents/arbres/ArbreAscendant.h"
+#include "documents/listes/ListeCriteres.h"
 #include "documents/listes/ListeDescendante.h"
 #include "gui/SelectionEssai.h"
 #include "shell/gui/PagePremiere.h"
@@ -158,6 +159,23 @@ TEST_F(Feuille, laListeDescendanteAUnePageReportsSansLimiteDeGenerations) {
     EXPECT_TRUE(liste.ensemble(kReports)->contient(static_cast<std::uint32_t>(personne("BERTHELOT", "Claude"))));
     EXPECT_EQ(std::get<std::uint16_t>(liste.valeur(kNombreReports)), 1u);
     EXPECT_EQ(liste.ensemble(kCoupesListe)->nombre(), 0u);
+}
+
+// Trois pages déclarées : chacune rend ses valeurs au document.
+TEST_F(Feuille, laListeParCritereAGeneralDatesEtLieuxDansCetOrdre) {
+    ListeCriteres liste(*afficheurDeCode(ListeCriteres::kCode));
+    liste.initialiserParametres(contexte);
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) {
+        auto* onglets = element<QTabWidget>(d, "onglets");
+        element<QComboBox>(*onglets->widget(0), "c2001")->setEditText("Dupont");
+        element<QLineEdit>(*onglets->widget(1), "c2005")->setText("1750");
+        element<QLineEdit>(*onglets->widget(2), "c2004")->setText("Lyon");
+        return essai::valider(d);
+    };
+    ASSERT_TRUE(modifier(liste));
+    EXPECT_EQ(liste.texte(kCritereNom), "Dupont");
+    EXPECT_EQ(std::get<DateParametre>(liste.valeur(kDateMaximale)).annee, 1750);
+    EXPECT_EQ(liste.texte(kCritereLieu), "Lyon");
 }
 
 // Une page déclarée avec chaque sorte de contrôle : la même procédure les lie tous par leur

@@ -32,7 +32,6 @@ TEST_F(Selection, okNEstPermisQuePourUnNomDeLIndex) {
     EXPECT_TRUE(ok->isEnabled());
     element<QComboBox>(d, "comboNom")->lineEdit()->setText(QString(80, 'A'));
     EXPECT_EQ(element<QComboBox>(d, "comboNom")->currentText().size(), 70);
-    EXPECT_EQ(DialogueSelectionPersonne(env, {"Arbre descendant", -1, true}).objectName(), "DIALOG_DEMPERS_DESC");
 }
 
 TEST_F(Selection, lesHomonymesSeDepartagentEtLeChoixEntreEnTeteDesRecents) {

@@ -55,17 +55,6 @@ protected:
         for (int k = 0; sexes[k]; ++k) a.personne(sexes[k], annee(static_cast<std::int16_t>(1800 + pas * k)));
     }
     BaseGenealogique construireBase() { return a.construire(dossier.chemin()); }
-    // Cousins germains mariés : 1 Guy ∞ 2 Gisèle : 3 André, 4 Bruno ; 3 André ∞ 5 Xavière : 7 Chloé ;
-    // 4 Bruno ∞ 6 Yvonne : 8 Cyril ; 8 Cyril ∞ 7 Chloé : 9 Zoé, 10 Zacharie.
-    BaseGenealogique cousinsMaries() {
-        const std::int16_t naissances[] = {1800, 1802, 1830, 1825, 1831, 1826, 1860, 1855, 1885, 1887};
-        for (int k = 0; k < 10; ++k) a.personne("MFMMFFFMFM"[k], annee(naissances[k]));
-        a.couple(1, 2, {3, 4});
-        a.couple(3, 5, {7});
-        a.couple(4, 6, {8});
-        a.couple(8, 7, {9, 10});
-        return construireBase();
-    }
     DossierEssai dossier;
     ArbreEssai a;
 };
@@ -205,8 +194,16 @@ TEST(GrapheParente, lesTroisClesDeTriDesCasEtLOrdreDesLignes) {
     EXPECT_TRUE(vide.lignes[1].empty());
 }
 
-TEST_F(GrapheParenteEssai, cousinsGermainsMariesUnCasAuSommetEtDescendantsEtAscendantsComptesJustes) {
-    const BaseGenealogique base = cousinsMaries();
+// Cousins germains mariés : 1 Guy ∞ 2 Gisèle : 3 André, 4 Bruno ; 3 André ∞ 5 Xavière : 7 Chloé ;
+// 4 Bruno ∞ 6 Yvonne : 8 Cyril ; 8 Cyril ∞ 7 Chloé : 9 Zoé, 10 Zacharie.
+TEST_F(GrapheParenteEssai, cousinsGermainsMariesDescendantsEtAscendantsComptesJustes) {
+    const std::int16_t naissances[] = {1800, 1802, 1830, 1825, 1831, 1826, 1860, 1855, 1885, 1887};
+    for (int k = 0; k < 10; ++k) a.personne("MFMMFFFMFM"[k], annee(naissances[k]));
+    a.couple(1, 2, {3, 4});
+    a.couple(3, 5, {7});
+    a.couple(4, 6, {8});
+    a.couple(8, 7, {9, 10});
+    const BaseGenealogique base = construireBase();
     ResultatGrapheParente r = construire(base, GrapheDescendants);
     EXPECT_FALSE(r.graphe);           // sans GrapheConserver, le graphe n'est pas gardé
     EXPECT_EQ(r.descendants[1], 6u);  // André, Bruno, Chloé, Cyril, Zoé, Zacharie
@@ -231,18 +228,7 @@ TEST_F(GrapheParenteEssai, cousinsGermainsMariesUnCasAuSommetEtDescendantsEtAsce
     ParametresGrapheParente p;
     p.options = GrapheDescendants;
     EXPECT_EQ(construireGrapheParente(import.base, p).descendants, (Numeros{0, 3, 3, 0, 0, 0, 0}));
-    // Le seul cas : au sommet du couple des grands-parents.
-    const auto cas = construire(base, GrapheConsanguinites).consanguinites;
-    ASSERT_EQ(cas.size(), 1u);
-    const Consanguinite& c = cas[0];
-    EXPECT_EQ(c.sommet, 1u);
-    EXPECT_EQ(c.conjointsSommet[0], 2u);
-    EXPECT_EQ(c.conjointsSommet[1], 2u);
-    // Bruno (1825) est né avant André (1830) : sa lignée vient en premier.
-    EXPECT_EQ(c.lignes[0], (Numeros{4, 8}));
-    EXPECT_EQ(c.lignes[1], (Numeros{3, 7}));
-    EXPECT_EQ(c.base, 9u);
-    EXPECT_EQ(c.nombreBase, 2);
+    // Le cas lui-même (sommet, conjoint, lignées, base) est lu par tests/documents/TestTableauxParente.
 }
 
 TEST_F(GrapheParenteEssai, cousinsMariesSansEnfantNeSontUnCasQueParLeurUnion) {

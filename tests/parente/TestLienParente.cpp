@@ -3,7 +3,6 @@
 #include "FamilleEssai.h"
 #include "commun/OperationImpossible.h"
 #include "parente/LienParente.h"
-#include "support/Message.h"
 
 using namespace lignara;
 using namespace lignara::essai;
@@ -51,11 +50,9 @@ TEST_F(LienParenteEssai, placeAncetreLigneesConjointsRefuseLesIsolesEtGardeLAnce
         std::uint32_t a, b, ancetre, premiere, seconde;  // ancêtre 0 : entre conjoints, sans objet
         std::vector<R> rangees;
     } const cas[] = {
-        {Luc, Lea, Pierre, 1, 1, {{Pierre, Marie, -1, -1}, {Luc, -1, Lea, -1}}},      // frère et sœur
         {Luc, Tom, Pierre, 1, 1, {{Pierre, Marie, Sophie, -1}, {Luc, -1, Tom, -1}}},  // demi-frères : les deux mères
         {Luc, Sophie, Pierre, 1, 0, {{Pierre, Marie, Sophie, -1}, {Luc, -1, -1, -1}}},  // belle-mère
         {Pierre, Sophie, 0, 0, 0, {{Pierre, Sophie, -1, -1}}},                          // conjoints sans lignée
-        {Luc, Gaston, Gaston, 2, 0, {{Gaston, Berthe, -1, -1}, {Pierre, Marie, -1, -1}, {Luc, -1, -1, -1}}},
         {Luc, Max, Gaston, 2, 2, {{Gaston, Berthe, -1, -1}, {Pierre, Marie, Anne, Jacques}, {Luc, -1, Max, -1}}},
         // Marie n'est parente d'Anne que par son mari Pierre, frère d'Anne : à côté de son conjoint.
         {Marie, Anne, Gaston, 1, 1, {{Gaston, Berthe, -1, -1}, {Pierre, Marie, Anne, -1}}},
@@ -75,9 +72,7 @@ TEST_F(LienParenteEssai, placeAncetreLigneesConjointsRefuseLesIsolesEtGardeLAnce
         EXPECT_EQ(rangees, c.rangees);
     }
     EXPECT_EQ(chercher(Pierre, Sophie).case_(0, 1).nom, "FAURE");  // les cases portent les noms
-    EXPECT_EQ(messageDe([&] { chercher(Luc, Ernest); }),
-              "Il n'y a aucun lien de parenté entre ces deux personnes"_1252);
-    EXPECT_EQ(messageDe([] { LienParente l(Luc, Luc); }), "Erreur : les deux personnes doivent être différentes"_1252);
+    EXPECT_THROW(chercher(Luc, Ernest), OperationImpossible);      // messages relus par tests/cli/parente
     // Mariage oncle-nièce : l'ancêtre le plus proche de l'autre parmi ceux d'une même génération.
     DossierEssai dossier;
     BaseGenealogique base = construireMariageOncleNiece(dossier.chemin());

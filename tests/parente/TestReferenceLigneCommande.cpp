@@ -39,12 +39,6 @@ TEST_F(ReferenceEssai, lesNomsSeComparentSansCasseNiAccentsEtLaDateDepartageLesH
     EXPECT_EQ(nomDe("Emile /Leger/"), "Émile Léger"_1252);
     EXPECT_EQ(g_.personne("Jean /Dupont/ Jr 12/06/1950"), g_.personne("@I5@"));
     EXPECT_EQ(g_.personne("Paul /Dupont/ 1926"), g_.personne("@I3@"));
-    // Des homonymes sans date sont listés avec leur identifiant.
-    EXPECT_EQ(echec("Jean /Dupont/"),
-              "Plusieurs personnes répondent à « Jean /Dupont/ » :\n"
-              "- Jean Dupont, né(e) 3.3.1900 (@I10@)\n"
-              "- Jean Dupont, né(e) 12.6.1950 (@I5@)\n"
-              "Ajoutez la date de naissance (JJ/MM/AAAA ou AAAA) après le nom pour choisir."_1252);
     EXPECT_EQ(echec("Jean /Dupont/ 1950"), "Aucune personne « Jean /Dupont/ » née à cette date"_1252);
     EXPECT_EQ(echec("Pierre /Dupont/"), "Personne introuvable : « Pierre /Dupont/ »"_1252);
 }

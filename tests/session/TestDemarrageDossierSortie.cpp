@@ -32,7 +32,8 @@ TEST(DossierSortie, creeUnDossierPriveEtLeRetrouveAuDemarrageSuivant) {
     EXPECT_EQ(preparerDossierSortie(temporaire.chemin()), dossier);
 }
 
-TEST(DossierSortie, laisseUnDossierOuvertAuxAutresEtEnCreeUnAutre) {
+// Au nom attendu, un dossier ouvert aux autres, un lien ou un fichier : un autre dossier est créé.
+TEST(DossierSortie, laisseUnDossierOuvertUnLienPiegeOuUnFichierEtEnCreeUnAutre) {
     DossierEssai temporaire;
     fs::path piege = temporaire / nomAttendu();
     ASSERT_EQ(::mkdir(piege.c_str(), 0777), 0);
@@ -41,15 +42,13 @@ TEST(DossierSortie, laisseUnDossierOuvertAuxAutresEtEnCreeUnAutre) {
     EXPECT_NE(dossier, piege);
     verifierPrive(dossier);
     EXPECT_EQ(fs::status(piege).permissions(), fs::perms::all) << "le dossier d'un autre ne doit pas être retouché";
-}
 
-TEST(DossierSortie, neSuitPasUnLienPiegeNiNePrendUnFichier) {
-    DossierEssai temporaire;
-    fs::create_directory(temporaire / "cible");
-    ::chmod((temporaire / "cible").c_str(), 0700);  // même privée, la cible d'un lien est refusée
-    fs::create_directory_symlink(temporaire / "cible", temporaire / nomAttendu());
-    fs::path dossier = preparerDossierSortie(temporaire.chemin());
-    EXPECT_NE(fs::canonical(dossier), fs::canonical(temporaire / "cible"));
+    DossierEssai lien;
+    fs::create_directory(lien / "cible");
+    ::chmod((lien / "cible").c_str(), 0700);  // même privée, la cible d'un lien est refusée
+    fs::create_directory_symlink(lien / "cible", lien / nomAttendu());
+    dossier = preparerDossierSortie(lien.chemin());
+    EXPECT_NE(fs::canonical(dossier), fs::canonical(lien / "cible"));
     verifierPrive(dossier);
 
     DossierEssai autre;

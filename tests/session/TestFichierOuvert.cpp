@@ -1,4 +1,4 @@
-// Cycle de vie du fichier ouvert : ouverture, fermeture, tables dérivées, « Moi », surveillance.
+// Cycle de vie du fichier ouvert : ouverture, fermeture, tables dérivées, réglages, surveillance.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,7 +10,6 @@
 #include "commun/Texte.h"
 #include "database/IndexPhonetique.h"
 #include "reglages/DossierEssai.h"
-#include "support/Message.h"
 #include "session/FichierOuvert.h"
 #include "session/PersonnesTrouvees.h"
 
@@ -36,17 +35,12 @@ protected:
     FichierOuvertEssai() : fichier(configuration.chemin(), temporaire.chemin()) {
         ecrire(sources / "famille.ged", kFamille);
     }
-    PersonneTrouvee trouver(const std::string& nom, const std::string& prenoms) {
-        auto trouvees = chercherPersonnes(fichier, {nom, prenoms, false});
-        EXPECT_EQ(trouvees.size(), 1u) << nom << " " << prenoms;
-        return trouvees.empty() ? PersonneTrouvee{} : trouvees.front();
-    }
 
     DossierEssai configuration, temporaire, sources;
     FichierOuvert fichier;
 };
 
-TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
+TEST_F(FichierOuvertEssai, ouvreFermeRouvreEnEffacantLaBaseDeTravailEtNeGardeRienApresUnRefus) {
     fichier.ouvrir(sources / "famille.ged");
     ASSERT_TRUE(fichier.ouvert());
     EXPECT_EQ(fichier.indexPhonetique().taille(), 2u);
@@ -63,6 +57,13 @@ TEST_F(FichierOuvertEssai, ouvreFermeEtRouvreEnEffacantLaBaseDeTravail) {
     fichier.ouvrir(sources / "copie.GED");  // ferme le précédent, extension en capitales comprise
     EXPECT_EQ(fichier.chemin().filename(), "copie.GED");
     EXPECT_EQ(temporaire.noms().size(), 1u);
+    // Un fichier refusé ne laisse rien d'ouvert.
+    ecrire(sources / "famille.txt", kFamille);
+    EXPECT_THROW(fichier.ouvrir(sources / "famille.txt"), OperationImpossible);
+    EXPECT_FALSE(fichier.ouvert());
+    EXPECT_TRUE(temporaire.noms().empty());
+    fs::create_directory(sources / "dossier.ged");
+    EXPECT_THROW(fichier.ouvrir(sources / "dossier.ged"), OperationImpossible);
 }
 
 // La casse automatique s'applique à toute lecture de nom, suit son changement, pas aux index.
@@ -98,17 +99,6 @@ TEST_F(FichierOuvertEssai, laCasseAutomatiqueSAppliqueAuxLecturesEtPasAuxIndex) 
     EXPECT_EQ(noms(1), "de la Fontaine|jean-PIERRE dit le grand");
 }
 
-TEST_F(FichierOuvertEssai, refuseUnFichierInconnuOuDUneAutreExtensionEtNeLaisseRienDOuvert) {
-    // Les messages sont relus par les essais de la fenêtre.
-    fichier.ouvrir(sources / "famille.ged");
-    ecrire(sources / "famille.txt", kFamille);
-    EXPECT_THROW(fichier.ouvrir(sources / "famille.txt"), OperationImpossible);
-    EXPECT_FALSE(fichier.ouvert());
-    EXPECT_TRUE(temporaire.noms().empty());
-    fs::create_directory(sources / "dossier.ged");
-    EXPECT_THROW(fichier.ouvrir(sources / "dossier.ged"), OperationImpossible);
-}
-
 // 20 000 pères et fils : l'index phonétique et les tables se construisent encore au retour d'ouvrir().
 std::string grandeLignee() {
     std::string gros = "0 HEAD\n1 CHAR UTF-8\n";
@@ -125,7 +115,7 @@ std::string grandeLignee() {
     return gros;
 }
 
-TEST_F(FichierOuvertEssai, lIndexPhonetiqueFaitEnArrierePlanSAttendSousLeCurseurDAttente) {
+TEST_F(FichierOuvertEssai, laDerivationEnArrierePlanSAttendSousLeCurseurEtLaFermetureLAttend) {
     ecrire(sources / "chaine.ged", grandeLignee());
     int debuts = 0, fins = 0;
     OptionsOuverture options;
@@ -141,11 +131,8 @@ TEST_F(FichierOuvertEssai, lIndexPhonetiqueFaitEnArrierePlanSAttendSousLeCurseur
         std::any_of(trouvees.begin(), trouvees.end(), [](const PersonneTrouvee& t) { return t.numero == 12345; }));
     fichier.fermer();
     EXPECT_EQ(fichier.indexPhonetique().taille(), 0u);  // sans fichier : vide, sans attente
-}
-
-TEST_F(FichierOuvertEssai, fermerPendantLaDerivationLAttendAvantDeLiberer) {
-    // L'ordre ne se mesure pas, mais les sanitiseurs relèvent toute lecture de tables libérées.
-    ecrire(sources / "chaine.ged", grandeLignee());
+    // Fermer pendant la dérivation l'attend avant de libérer : l'ordre ne se mesure pas, mais les
+    // sanitiseurs relèvent toute lecture de tables libérées.
     for (int tour = 0; tour < 3; ++tour) {
         fichier.ouvrir(sources / "chaine.ged");
         fichier.fermer();

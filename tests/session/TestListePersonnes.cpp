@@ -43,7 +43,7 @@ TEST_F(ListePersonnesEssai, suitLOrdreDeLIndexEtGardeChaqueHomonymeParSonNumero)
     EXPECT_EQ(liste.texteEntree(0, &t), "Berthelot Paul") << "sans année estimée (9999), pas d'année";
 }
 
-TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccentsEtLitLesAnnees) {
+TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccentsPuisParLeSonEtLitLesAnnees) {
     filtrer("DUP je");
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Jean Dupont", "Jean Dupont"}));
     // Années et lieux lus à la demande.
@@ -56,9 +56,7 @@ TEST_F(ListePersonnesEssai, filtreSurLesDebutsDeMotsSansCasseNiAccentsEtLitLesAn
     EXPECT_TRUE(filtrer("  "));
     EXPECT_EQ(liste.taille(), 11u);
     EXPECT_FALSE(filtrer("")) << "même filtre : rien ne change";
-}
-
-TEST_F(ListePersonnesEssai, filtrePhonetiqueParLaCleLarge) {
+    // Par le son, sur la clé large.
     filtrer("Bertelo", true);
     EXPECT_EQ(retenues(), (std::multiset<std::string>{"Paul Berthelot"}));
     EXPECT_EQ(liste.rangDe(f.numero("Paul", "Bertrand")), -1);

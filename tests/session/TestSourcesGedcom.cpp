@@ -13,7 +13,9 @@ namespace fs = std::filesystem;
 
 const std::string kGedcom = "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Jean /DUPONT/\n1 OCCU meunier\n0 TRLR\n";
 
-TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
+// Réécriture remarquée sans la surveillance, témoin suivi ; un fichier disparu n'est pas
+// « modifié » mais ne se relit plus.
+TEST(SourcesGedcom, reecritureRemarqueeTemoinSuiviEtFichierDisparuIllisible) {
     essai::DossierEssai d;
     const fs::path ged = d.ecrire("a.ged", kGedcom);
     auto temoin = std::make_shared<std::atomic<bool>>(false);
@@ -25,15 +27,12 @@ TEST(SourcesGedcom, reecritureRemarqueeSansLaSurveillanceEtTemoinSuivi) {
     // Un autre logiciel réécrit le fichier par renommage : autre inode, autre taille.
     fs::rename(d.ecrire("a.ged.tmp", kGedcom + "\n"), ged);
     EXPECT_TRUE(sources.modifieesDepuisImport());
-}
 
-TEST(SourcesGedcom, fichierDisparuNEstPasModifieMaisNeSeRelitPlus) {
-    essai::DossierEssai d;
-    const fs::path ged = d.ecrire("b.ged", kGedcom);
-    SourcesGedcom sources({FichierImporte{ged}}, nullptr);
-    fs::remove(ged);
-    EXPECT_FALSE(sources.modifieesDepuisImport());
-    EXPECT_THROW(sources.relecture().relire(0, 20), OperationImpossible);
+    const fs::path autre = d.ecrire("b.ged", kGedcom);
+    SourcesGedcom sansTemoin({FichierImporte{autre}}, nullptr);
+    fs::remove(autre);
+    EXPECT_FALSE(sansTemoin.modifieesDepuisImport());
+    EXPECT_THROW(sansTemoin.relecture().relire(0, 20), OperationImpossible);
 }
 
 }  // namespace
