@@ -83,7 +83,6 @@ void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture
         PreparationPhonetique preparation;
         index_.noms = construireIndexNoms(base_, preparation);
         rendreTasLibre();
-        retrouverMoi();
         personnesDernierFichier_ = base_.nombreIndividus();
         lancerDerivation(options.anneeCourante != 0 ? options.anneeCourante : anneeHorloge(), std::move(preparation));
         if (options.surveiller) surveiller(options);
@@ -108,19 +107,6 @@ void FichierOuvert::importer(const OptionsOuverture& options) {
     sources_ = std::move(r.fichiers);
     sourcesGedcom_ = SourcesGedcom(sources_, modifie_);
     rendreTasLibre();
-}
-
-void FichierOuvert::retrouverMoi() {
-    moi_ = -1;
-    familleMoi_ = 0;
-    const ReferenceMoi& moi = reglages_.moi;
-    if (!moi.definie()) return;
-    std::ptrdiff_t position =
-        index_.noms.ChercherPersonne(base_, moi.cle, moi.jour, moi.mois, static_cast<std::int16_t>(moi.annee));
-    if (position < 0) return;
-    std::uint32_t personne = index_.noms.personne(static_cast<std::size_t>(position));
-    moi_ = static_cast<std::int32_t>(personne);
-    familleMoi_ = static_cast<std::int32_t>(base_.LireIndividu(personne).premiereFamille);
 }
 
 void FichierOuvert::lancerDerivation(int anneeCourante, PreparationPhonetique preparation) {
@@ -260,8 +246,6 @@ void FichierOuvert::fermer() noexcept {
     sources_.clear();
     sourcesGedcom_ = SourcesGedcom();
     chemin_.clear();
-    moi_ = -1;
-    familleMoi_ = 0;
     modifie_->store(false, std::memory_order_release);
 }
 

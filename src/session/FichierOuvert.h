@@ -121,11 +121,6 @@ public:
         return dossiers;
     }
 
-    // Personne « Moi » retrouvée par son nom et sa date de naissance (−1 : aucune) et sa
-    // première famille comme conjoint (0 : aucune).
-    std::int32_t personneMoi() const { return moi_; }
-    std::int32_t familleMoi() const { return familleMoi_; }
-
     // Vrai quand les tables dérivées sont calculées (sans attendre).
     bool tablesDeriveesPretes() const { return pretes_.load(std::memory_order_acquire); }
     // Attend les tables du thread de dérivation si besoin. Sans fichier ouvert : OperationImpossible.
@@ -143,7 +138,6 @@ public:
 
 private:
     void importer(const OptionsOuverture& options);
-    void retrouverMoi();
     void lancerDerivation(int anneeCourante, PreparationPhonetique preparation);
     void attendreDerivation() noexcept;
     void surveiller(const OptionsOuverture& options);
@@ -160,8 +154,6 @@ private:
     std::size_t nombreErreurs_ = 0;
     std::vector<FichierImporte> sources_;
     SourcesGedcom sourcesGedcom_;
-    std::int32_t moi_ = -1;
-    std::int32_t familleMoi_ = 0;
     std::uint32_t personnesDernierFichier_ = 0;
 
     TablesDerivees tables_;
