@@ -1,5 +1,6 @@
 // Le document produit se retrouve (barre d'état, « Enregistrer sous... », afficheur introuvable) ;
 // à la sortie, menu ou signal, les documents sont effacés et les compteurs rangés.
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 
@@ -13,6 +14,7 @@
 #include "support/DossierEssai.h"
 #include "commun/Dossiers.h"
 #include "gui/SelectionEssai.h"
+#include "render/LecturePdf.h"
 #include "reglages/CompteursUsage.h"
 #include "session/DemarrageDossierSortie.h"
 #include "shell/gui/Aide.h"
@@ -67,6 +69,27 @@ TEST_F(DocumentProduit, sansAfficheurLaFenetreDitOuEstLeDocument) {
     EXPECT_EQ(BoiteMessage::montres(), QStringList{"Aucun afficheur n'a pu être lancé pour ce document.\n"
                                                    "Il est enregistré ici : " +
                                                    QString::fromStdString(document.string())});
+}
+
+// Le lien de parenté demande une seconde personne ; la même que la tête est refusée, redemandée.
+TEST_F(DocumentProduit, leLienDeParenteRedemandeUneSecondePersonneIdentique) {
+    f->configuration().afficheurs = {"true", "true", "true", "true"};
+    const char* prenoms[] = {"François", "François", "Antoine"};
+    int demandes = 0;
+    aiguillage.parNom["DIALOG_DEMPERS"] = [&](QDialog& d) {
+        ::essai::taper(d, "Berthelot", prenoms[std::min(demandes++, 2)]);
+        return ::essai::valider(d);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& d) { return ::essai::valider(d); };
+    f->executer(6506);
+    EXPECT_EQ(demandes, 3);
+    EXPECT_EQ(BoiteMessage::montres(), QStringList{"Erreur : les deux personnes doivent être différentes"});
+    const fs::path document = f->dernierDocument();
+    ASSERT_FALSE(document.empty());
+    std::string texte;
+    for (const std::string& c : lignara::essai::LecturePdf(document).contenus()) texte += c;
+    EXPECT_NE(texte.find("Antoine"), std::string::npos);
+    EXPECT_NE(texte.find("Jean-Marie"), std::string::npos);  // la lignée de François jusqu'à Antoine
 }
 
 // Le vrai programme, arrêté par un signal (fin de session, Ctrl+C) : la sortie a lieu.
