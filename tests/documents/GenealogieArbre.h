@@ -78,4 +78,16 @@ inline std::string gedcomSosa(int generations, const std::map<int, DetailsPerson
     return gedcomDeLiens(personnes, liens, details);
 }
 
+// Échelle : chaque génération est faite de deux personnes, frère et sœur, toutes deux enfants du
+// couple du dessus ; toutes les générations sont complètes, et la génération g compte 2^(g − 1)
+// ancêtres par les branches doubles (les chemins dépassent 64 bits après la 65e).
+inline std::string gedcomEchelle(int generations) {
+    std::vector<LienParents> liens{{1, 2, 3}};
+    for (int g = 1; g < generations; ++g) {
+        liens.push_back({2 * g, 2 * g + 2, 2 * g + 3});
+        liens.push_back({2 * g + 1, 2 * g + 2, 2 * g + 3});
+    }
+    return gedcomDeLiens(2 * generations + 1, liens);
+}
+
 }  // namespace lignara::essai

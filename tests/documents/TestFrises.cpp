@@ -243,7 +243,6 @@ TEST(FriseIndividu, fenetreDeCentAnsApresLaNaissanceDUnVivant) {
     EXPECT_EQ(f.plage.fin, NumeroJour(31, 12, 1999));
 }
 
-
 // 1 ← (2, 3) ; 2 ← (4, 5) ; 3 ← (6, 7) ; 8 seul ; 1 a deux enfants 9 et 10 avec 11.
 const std::vector<essai::LienParents> kLiens = {{1, 2, 3}, {2, 4, 5}, {3, 6, 7}, {9, 1, 11}, {10, 1, 11}};
 const std::map<int, essai::DetailsPersonne> kDates = {{1, {"12 MAR 1900", "menuisier"}},

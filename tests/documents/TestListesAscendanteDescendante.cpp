@@ -102,19 +102,8 @@ TEST(ListeAscendante, auDelaDeLa64eGenerationEtoilesRenvoiParGenerationEtUnSeulM
               "La numérotation Soza-Stradonitz ne peut pas être affichée au-delà de la 64ème génération"_1252);
 }
 
-// Échelle : chaque génération est faite de deux personnes, toutes deux enfants du couple du
-// dessus ; avec les branches doubles, la génération g compte 2^(g − 1) entrées.
-std::string gedcomEchelle(int generations) {
-    std::vector<essai::LienParents> liens{{1, 2, 3}};
-    for (int g = 1; g < generations; ++g) {
-        liens.push_back({2 * g, 2 * g + 2, 2 * g + 3});
-        liens.push_back({2 * g + 1, 2 * g + 2, 2 * g + 3});
-    }
-    return essai::gedcomDeLiens(2 * generations + 1, liens);
-}
-
 TEST(ListeAscendante, lesBranchesDoublesSArretentAvantLaGenerationQuiDepasseLaLimite) {
-    BaseEssai b(gedcomEchelle(12));
+    BaseEssai b(essai::gedcomEchelle(12));
     ReglesAscendantes r{.base = &b.base(),
                         .racine = static_cast<std::uint32_t>(b.personne("P1")),
                         .doublesBranches = true,
@@ -226,14 +215,14 @@ TEST(ListeDescendante, lettresAbCAuFilDesUnionsEtRetraitsDuTexte) {
               "        2b N4 P4\n"
               "    N5 P5\n"
               "        2c N6 P6\n");
-    EXPECT_EQ(texteDescendante(b, 1, nomsSeuls(), d,
-                               [](ListeDescendante& l) { l.valeur(kNumerote) = std::uint8_t{0}; }),
-              "N1 P1\nN2 P2\n       N3 P3\n       N4 P4\nN5 P5\n       N6 P6\n");
+    EXPECT_EQ(
+        texteDescendante(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kNumerote) = std::uint8_t{0}; }),
+        "N1 P1\nN2 P2\n       N3 P3\n       N4 P4\nN5 P5\n       N6 P6\n");
 }
 
 // Rangs des enfants : a à z, A à Z, puis AA, AB… ZZ, AAA.
 TEST(ListeDescendante, lesLettresDesRangsPassentAuxMajusculesPuisADeuxLettres) {
-    const std::pair<std::uint32_t, const char*> cas[] = {{25, "z"},  {26, "A"},  {51, "Z"},  {52, "AA"},
+    const std::pair<std::uint32_t, const char*> cas[] = {{25, "z"},  {26, "A"},  {51, "Z"},   {52, "AA"},
                                                          {53, "AB"}, {78, "BA"}, {727, "ZZ"}, {728, "AAA"}};
     for (const auto& [rang, lettres] : cas) EXPECT_EQ(lettreDeRang(rang), lettres) << rang;
 }

@@ -322,19 +322,8 @@ Ascendance ascendanceDe(const BaseEssai& b, const char* prenoms) {
     return compterAscendance(b.base(), static_cast<std::uint32_t>(b.personne(prenoms)));
 }
 
-// Frère et sœur mariés à chaque génération : toutes les générations sont complètes, et les
-// chemins dépassent 64 bits après la 65e.
-std::string doublementSurGenerations(int couples) {
-    std::vector<essai::LienParents> liens{{1, 2, 3}};
-    for (int k = 1; k < couples; ++k) {
-        liens.push_back({2 * k, 2 * k + 2, 2 * k + 3});
-        liens.push_back({2 * k + 1, 2 * k + 2, 2 * k + 3});
-    }
-    return essai::gedcomDeLiens(2 * couples + 1, liens);
-}
-
 TEST(GenerationsAscendance, cheminsEtPuissanceSansDebordementSurCentVingtGenerations) {
-    BaseEssai b(doublementSurGenerations(120));
+    BaseEssai b(essai::gedcomEchelle(120));
     const Ascendance a = ascendanceDe(b, "P1");
     ASSERT_EQ(a.generations.size(), 121u);
     for (std::size_t g = 0; g < a.generations.size(); ++g) EXPECT_EQ(a.generations[g].completude, 100) << g + 1;
@@ -444,7 +433,6 @@ TEST_F(StatistiqueAgesEssai, unSiecleSansDecesGardeSaPlaceSansBarre) {
     sans->preparer(b.contexte);
     EXPECT_EQ(ages(sans).premierSiecle(), -1);
 }
-
 
 using StatistiquesDocuments = essai::StatistiquesEssai;
 
