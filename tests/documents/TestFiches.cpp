@@ -231,6 +231,9 @@ TEST_F(TrombinoscopeEssai, rtfEnTableauWebEnBlocsFlottantsPdfUneImageParCellule)
 
     const std::string html = ecrire(*t, b, FormatSortie::Web);
     EXPECT_EQ(compter(html, "<div><a href=\"file://"), 4u);
+    // Les noms aux couleurs des hommes et des femmes (préférence par défaut).
+    EXPECT_EQ(compter(html, "color:#0000aa;font-weight:bold;'><span style=\"font-size:8px;\">Adam MARTIN<"), 1u);
+    EXPECT_EQ(compter(html, "color:#aa0000;font-weight:bold;'><span style=\"font-size:8px;\">Zoe MARTIN<"), 2u);
     essai::controlerPageHtml(t->chemin);
 
     const std::string pdf = ecrire(*t, b, FormatSortie::Pdf);

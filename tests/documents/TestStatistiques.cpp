@@ -486,8 +486,13 @@ TEST_F(CategoriesEssai, professionsEnPourcentagesArrondisAvecLaListe) {
     const auto& c = static_cast<StatistiqueCategories&>(*d).compte();
     EXPECT_EQ(c.comptes, (std::vector<std::uint64_t>{2, 0, 1}));
     const std::string texte = contenu(pdf);
-    for (const char* t : {"(67%)", "(33%)", "(0%)", "(marin : 2)", "(notaire : 1)"})
+    for (const char* t : {"(67%)", "(33%)", "(0%)", "(marin : 2)", "(notaire : 1)", "(Ensemble de toutes les donn"})
         EXPECT_NE(texte.find(t), std::string::npos) << t;
+    // Le sous-titre nomme la population : ascendance ou descendance de la personne de tête.
+    for (auto [code, sousTitre] : {std::pair{26, "(Ascendance de "}, std::pair{28, "(Descendance de "}}) {
+        auto e = statistique(b, static_cast<std::uint8_t>(code), "P1");
+        EXPECT_NE(contenu(ecrire(b, *e, "etendue.pdf")).find(sousTitre), std::string::npos) << code;
+    }
 }
 
 TEST_F(CategoriesEssai, messagesDesStatistiquesVides) {

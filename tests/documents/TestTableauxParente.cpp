@@ -313,6 +313,17 @@ TEST(ProchesParents, partiesTitresEtProfondeurs) {
     EXPECT_EQ(parties(b, *i),
               "Ascendants: Henri Berthe Hugo | : Igor | Oncles et tantes: Pierre | "
               "Cousins germains et descendance: Jean .Louis Paul Luc");
+
+    // Une génération de chaque côté : parents, enfants, neveux et nièces.
+    auto h = document<ProchesParents>(b);
+    h->valeur(kRacine) = b.personne("Hugo");
+    h->valeur(kAscendantsProches) = std::uint8_t{1};
+    h->valeur(kDescendantsProches) = std::uint8_t{1};
+    ecrire(*h, b, FormatSortie::Pdf, dossier, "hugo");
+    EXPECT_EQ(parties(b, *h),
+              "Parents: Henri Berthe | : Hugo Pierre | Enfants: Igor | "
+              "Neveux et ni\xE8"
+              "ces: Jean Paul Luc");
 }
 
 }  // namespace
