@@ -266,6 +266,21 @@ TEST_F(SurfaceEssai, unTexteCirculaireDebordeSurLesPagesVoisinesAtteintes) {
     verifierAvecQpdf(pdf);
 }
 
+// Un tour complet, au milieu d'une page ou à cheval sur la page du dessous ou du dessus : seules
+// les pages que le texte touche sont écrites.
+TEST_F(SurfaceEssai, unTexteCirculaireVersLeHautOuLeBasNAtteintQueLesPagesTouchees) {
+    for (auto [cy, pages] : {std::pair{13024 + 6500, 1}, std::pair{13024 + 300, 2}, std::pair{2 * 13024 - 300, 2}}) {
+        SCOPED_TRACE(cy);
+        SurfacePdf& s = ouvrir(9072, 3 * 13024);
+        const PlagePages depart = s.plagePages(4500, cy, 4500, cy);
+        s.texteCirculaire(depart.colonneDebut, depart.rangeeDebut, 4500, cy, 1000, 0.0f, false,
+                          "Texte autour de la roue des ancetres, Texte autour de la roue des ancetres, "
+                          "Texte autour de la roue des ancetres");
+        EXPECT_EQ(s.nombrePages(), pages);
+        fermer();
+    }
+}
+
 TEST(SurfaceGeometrie, lesTangentesDUneCourbeSeRencontrentSelonLeursPentes) {
     using P = std::pair<std::int64_t, std::int64_t>;
     EXPECT_EQ(rencontre({0, 0, 50, 50, 150, 50, 200, 0}), P(100, 100));  // y = x et y = −x + 200
