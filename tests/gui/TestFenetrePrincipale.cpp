@@ -8,6 +8,7 @@
 #include <QToolBar>
 
 #include "gui/EssaiFenetre.h"
+#include "gui/SelectionEssai.h"
 #include "shell/gui/Aide.h"
 #include "shell/gui/FenetrePrincipale.h"
 #include "support/Programme.h"
@@ -107,6 +108,24 @@ TEST_F(Fenetre, laReecritureDuGedcomEstSignalee) {
     // La boîte vient un moment après la marque : on attend la boîte elle-même, largement.
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return BoiteMessage::montres().contains("Le fichier Gedcom a été modifié."); }, 30000));
+
+    // La fiche et la frise individuelles relisent le fichier : refusées tant qu'il n'est pas rouvert.
+    essai::Aiguillage aiguillage;
+    aiguillage.installer();
+    aiguillage.parNom["DIALOG_DEMPERS"] = [](QDialog& dialogue) {
+        essai::taper(dialogue, "Berthelot", "François");
+        return essai::valider(dialogue);
+    };
+    aiguillage.parNom["feuilleProprietes"] = [](QDialog& dialogue) { return essai::valider(dialogue); };
+    for (auto [commande, document] : {std::pair{6508, "une fiche"}, std::pair{6301, "une frise"}}) {
+        BoiteMessage::montres().clear();
+        f.executer(commande);
+        EXPECT_EQ(BoiteMessage::montres().value(0),
+                  QString("Le fichier Gedcom a été modifié.\nVous devez réouvrir ce fichier pour pouvoir générer ") +
+                      document + " individuelle. ");
+    }
+    EXPECT_TRUE(f.dernierDocument().empty());
+    essai::remettreAZero();
 }
 
 TEST_F(Fenetre, leManqueDeMemoireAbandonneLaCommandeEtLaisseLaFenetreUtilisable) {
