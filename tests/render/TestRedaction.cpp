@@ -237,13 +237,14 @@ TEST(RedactionPdf, fichierValideAvecLiensVersLesAncresEtSoulignement) {
 }
 
 TEST(Repli, coupeAuxBlancsGardeLesMotsTropLargesEtLesBlancsDeTete) {
-    const Segment s[] = {{.texte = "  ab cd"}, {.texte = "ef ghijklmnop q"}};
+    const Segment s[] = {{.texte = "  ab cd"}, {.texte = "ef ghijklmnop q  "}};
     auto mesure = [](const Segment&, std::string_view t) { return static_cast<std::int64_t>(t.size()); };
     std::vector<std::string> textes;
     for (const LigneRepliee& l : replier(s, 7, 5, mesure)) {
         textes.emplace_back();
         for (const MorceauRepli& m : l) textes.back() += s[m.segment].texte.substr(m.debut, m.fin - m.debut);
     }
-    // « cdef » est un mot fait de deux segments ; « ghijklmnop », plus large que la ligne, reste entier.
+    // « cdef » est un mot fait de deux segments ; « ghijklmnop », plus large que la ligne, reste entier ;
+    // les blancs de fin ne s'écrivent pas.
     EXPECT_EQ(textes, (std::vector<std::string>{"  ab", "cdef", "ghijklmnop", "q"}));
 }
