@@ -20,6 +20,7 @@
 #include "documents/tableaux/ProchesParents.h"
 #include "documents/tableaux/TableauAscendant.h"
 #include "support/Message.h"
+#include "render/OutilsPdf.h"
 
 namespace lignara {
 namespace {
@@ -124,6 +125,23 @@ TEST(LienDeParente, grillesDesCasClassiques) {
         EXPECT_EQ(d->hauteur - (d->signatureEnHaut() ? 704 : 0), 880 + 1056 * static_cast<int>(c.rangees.size() - 1));
         essai::controlerPdf(d->chemin);
     }
+}
+
+// Une personne avec sa photo : posée dans sa case du lien de parenté.
+TEST(LienDeParente, laPhotoDUnePersonneEstPoseeDansSaCase) {
+    DossierEssai dossier;
+    fs::create_directories(dossier / "photos");
+    dossier.ecrire("photos/pierre.jpg", essais::jpegBlanc(30, 40));
+    BaseEssai b(BaseEssai::DepuisChemin{}, dossier.ecrire("photo.ged",
+                                                          "0 HEAD\n1 CHAR ANSI\n"
+                                                          "0 @I1@ INDI\n1 NAME Pierre /DUPONT/\n1 SEX M\n1 FAMS @F1@\n"
+                                                          "1 OBJE\n2 FILE photos/pierre.jpg\n"
+                                                          "0 @I2@ INDI\n1 NAME Jean /DUPONT/\n1 SEX M\n1 FAMC @F1@\n"
+                                                          "0 @F1@ FAM\n1 HUSB @I1@\n1 CHIL @I2@\n0 TRLR\n"));
+    auto d = lien(b, "Jean", "Pierre");
+    const std::string pdf = ecrire(*d, b, FormatSortie::Pdf, dossier, "photo");
+    EXPECT_NE(pdf.find("/Subtype /Image"), std::string::npos);
+    EXPECT_TRUE(b.messages.empty());
 }
 
 TEST(LienDeParente, refusAvantToutFichierEtPageWeb) {
