@@ -292,6 +292,9 @@ TEST(PageStatistique, pageDuPapierEtPagesEntieresQuandLeContenuDeborde) {
     // Deux pages : marges, cadre et contenu font 2 × 13024.
     EXPECT_EQ(a4.hauteurDessin(2 * 13024 - 704 - 704, r), 2 * 13024 - 704);
     EXPECT_EQ(a4.hauteurDessin(2 * 13024 - 704 - 703, r), 3 * 13024 - 704);
+    // Une ligne du contenu tombe sur la page où la met son décalage sous le haut du dessin.
+    const std::int32_t finPremiere = 13024 - 352 - PageStatistique::kDebutContenu;
+    EXPECT_EQ(std::pair(a4.pageDe(finPremiere - 1), a4.pageDe(finPremiere)), std::pair(0, 1));
 
     r.formatPapier = kA4Paysage;
     const PageStatistique paysage = PageStatistique::duPapier(r);
@@ -302,6 +305,7 @@ TEST(PageStatistique, pageDuPapierEtPagesEntieresQuandLeContenuDeborde) {
     r.formatPapier = kNonPagine;
     const PageStatistique libre = PageStatistique::duPapier(r);
     EXPECT_EQ(libre.hauteurDessin(20000, r), 20000 + PageStatistique::kDebutContenu);
+    EXPECT_EQ(libre.pageDe(20000), 0);
     EXPECT_EQ(libre.reserveSignature, 0);  // sans ligne de signature, pas de bande
     r.polices.ligneSignature2 = "Famille Dupont";
     EXPECT_EQ(PageStatistique::duPapier(r).reserveSignature, 528 + 176);
@@ -528,6 +532,7 @@ TEST_F(StatistiquesDocuments, ascendanceDUnEnfantDeCousinsGermains) {
     EXPECT_FALSE(s.ascendance().implexes);
     const std::string c = contenu(pdf);
     EXPECT_NE(c.find("(\\(total : 12 ascendants\\))"), std::string::npos);
+    EXPECT_NE(c.find("0.000000 0.501961 0.501961 rg"), std::string::npos);  // barres de complétude pleines
     EXPECT_EQ(c.find("consanguinit"), std::string::npos);
     essais::verifierAvecQpdf(essai::lireFichier(pdf), "ascendance.pdf");
 }
