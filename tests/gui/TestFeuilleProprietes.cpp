@@ -52,6 +52,8 @@ TEST_F(Feuille, lesOptionsNeReviennentAuDocumentQueSurOk) {
         element<QCheckBox>(d, "c2053")->setChecked(true);
         element<QComboBox>(d, "c2054")->setCurrentIndex(9);
         element<QSpinBox>(d, "spinGenerations")->setValue(4);
+        EXPECT_EQ(element<QCheckBox>(d, "c2050")->text(), "Arbre chronologique");
+        EXPECT_EQ(element<QCheckBox>(d, "c2053")->text(), "Arbre chromatique");
     };
     ParametresDocument avant = individuel.parametres;
     aiguillage.parNom["feuilleProprietes"] = [&](QDialog& d) {
