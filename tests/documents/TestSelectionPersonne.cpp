@@ -148,6 +148,7 @@ TEST(ListeCoupes, cinquantePersonnesGrisentAjouterEtUnEnsembleTropGrandEstTronqu
     EXPECT_FALSE(l.peutAjouter());
     EXPECT_FALSE(l.ajouter(5));
     EXPECT_TRUE(l.supprimer(0));
+    EXPECT_FALSE(l.supprimer(l.personnes().size()));  // après la dernière ligne : rien
     EXPECT_EQ(l.personnes().front(), 59u);
     EXPECT_TRUE(l.peutAjouter());
     EXPECT_FALSE(l.ajouter(59));  // déjà coupée
