@@ -137,6 +137,7 @@ TEST(ClePhonetiqueLarge, confondLesGraphiesQueLesRegistresMelentEtSeulementElles
 TEST(ClePhonetiqueLarge, ignoreLesAutresGraphiesEtNeRendJamaisDOctetDeControle) {
     EXPECT_EQ(cle("Martin (Martinez)"), cle("Martin"));
     EXPECT_EQ(cle(""), "");
+    EXPECT_FALSE(cle("X").empty());  // « X », le nom inconnu des registres : sa lettre reste
     EXPECT_EQ(ClePhonetiqueLarge("\x01\x7F\xD7\xF7"), "");
     std::string long_(100000, 'x');
     for (std::size_t i = 0; i < long_.size(); i += 7) long_[i] = "ae\xE9o-u'"[i % 7];

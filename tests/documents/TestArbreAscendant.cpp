@@ -122,9 +122,10 @@ TEST(ConstructionAscendante, auPlusDeuxCentsRangees) {
 }
 
 // Branche (couleur posée par le critère) des numéros de Sosa 1 à 15 ; à la génération 3 : père du père 1,
-// mère du père 3, père de la mère 2, mère de la mère 4.
-TEST(ConstructionAscendante, couleursDeBrancheDesGenerationsDeuxEtTrois) {
-    for (auto [critere, attendu] : {std::pair{10, "013113311113333"}, {11, "000132411332244"}}) {
+// mère du père 3, père de la mère 2, mère de la mère 4 ; à la génération 1, la racine : une seule branche.
+TEST(ConstructionAscendante, couleursDeBrancheSelonLaGenerationDuCritere) {
+    for (auto [critere, attendu] :
+         {std::pair{9, "111111111111111"}, {10, "013113311113333"}, {11, "000132411332244"}}) {
         Construction a(essai::gedcomSosa(5));
         a.regles.critere = static_cast<std::uint8_t>(critere);
         a.regles.colorer = [](const NoeudAscendant&, std::uint8_t branche) { return CouleurBoite{branche, 0, 0}; };
