@@ -81,8 +81,10 @@ public:
     const std::vector<std::uint32_t>& ordre() const { return ordre_; }
     std::uint32_t nombreFeuilles() const { return feuilles_; }
     // Parents d'un nœud de couple ou d'union (0 : inconnu).
-    std::uint32_t pere(std::uint32_t noeud) const { return parentsCouple_[2 * (noeud - personnes_ - 1)]; }
-    std::uint32_t mere(std::uint32_t noeud) const { return parentsCouple_[2 * (noeud - personnes_ - 1) + 1]; }
+    std::uint32_t pere(std::uint32_t noeud) const { return parentsCouple_[2 * std::size_t{noeud - personnes_ - 1}]; }
+    std::uint32_t mere(std::uint32_t noeud) const {
+        return parentsCouple_[2 * std::size_t{noeud - personnes_ - 1} + 1];
+    }
 
     // Range les nœuds par vagues et calcule les niveaux ; lève OperationImpossible sur une boucle.
     void ordonner(const BaseGenealogique& base);

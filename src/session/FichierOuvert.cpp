@@ -69,7 +69,7 @@ FichierOuvert::~FichierOuvert() { fermer(); }
 
 void FichierOuvert::ouvrir(const fs::path& cheminDemande, const OptionsOuverture& options) {
     // Copie d'abord : rouvrir(chemin()) passe notre propre chemin, que fermer() efface.
-    const fs::path chemin = cheminDemande;
+    const fs::path chemin = cheminDemande;  // NOLINT(performance-unnecessary-copy-initialization)
     fermer();
     verifierChemin(chemin);
     chemin_ = cheminDesReglages(chemin);

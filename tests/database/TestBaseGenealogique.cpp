@@ -118,6 +118,7 @@ TEST(BaseGenealogique, chargerTextesTrieLitChaqueValeurUneFoisEtPartageLaCopie) 
     for (std::uint32_t p = 1; p <= 5; ++p) lignes.push_back({p, base.LireIndividu(p).nom, nullptr});
     base.ChargerTextes(lignes, &Ligne::nom, &Ligne::texte, TableNoms);
     std::vector<std::uint32_t> ordre;
+    ordre.reserve(lignes.size());
     for (const Ligne& l : lignes) ordre.push_back(l.personne);
     EXPECT_EQ(ordre, (std::vector<std::uint32_t>{2, 1, 4, 3, 5}));  // sans nom, puis ZOLA (réf. 1) avant ABEL
     EXPECT_EQ(lignes[1].texte.get(), lignes[2].texte.get());

@@ -63,6 +63,7 @@ TEST(EcrivainBase, dedoubloneAussiLesChainesDejaSortiesDuTampon) {
     DossierEssai dossier;
     EcrivainBase e({1, 0, 0}, dossier.chemin());
     std::vector<std::uint32_t> refs;
+    refs.reserve(20000);
     for (int i = 0; i < 20000; ++i) refs.push_back(e.ajouterTexte(TableSources, "Source n° "_1252 + std::to_string(i)));
     for (int i = 0; i < 20000; i += 7)
         ASSERT_EQ(e.ajouterTexte(TableSources, "Source n° "_1252 + std::to_string(i)), refs[i]) << i;
@@ -95,6 +96,7 @@ TEST(EcrivainBase, rangeLesPhotosAvecLeurNombreEnTeteEtLaisseLesCheminsTropLongs
     DossierEssai dossier;
     EcrivainBase e({1, 0, 0}, dossier.chemin());
     std::vector<std::string> beaucoup;
+    beaucoup.reserve(300);
     for (int i = 0; i < 300; ++i) beaucoup.push_back("p" + std::to_string(i) + ".jpg");
     std::uint32_t a = e.ajouterPhotos({"a.jpg", "", "b.png"});
     std::uint32_t b = e.ajouterPhotos(beaucoup);

@@ -124,6 +124,7 @@ struct FichierReel {
 
 }  // namespace lignara::essai
 
+// NOLINTNEXTLINE(bugprone-macro-parentheses) : nom est le nom de la variable déclarée
 #define FICHIER_REEL(nom, relatif)              \
     ::lignara::essai::FichierReel nom(relatif); \
     if (!nom.present()) GTEST_SKIP() << "fichier GEDCOM réel absent : " << nom.chemin

@@ -52,7 +52,8 @@ inline std::string gedcomDeFamilles(int personnes, const std::vector<FamilleEssa
         const std::string n = std::to_string(p);
         const DetailsPersonne d = details.count(p) ? details.at(p) : DetailsPersonne{};
         const char sexe = d.sexe ? d.sexe : femmes.count(p) ? 'F' : 'M';
-        g += "0 @I" + n + "@ INDI\n1 NAME P" + n + " /N" + n + "/\n1 SEX " + sexe + "\n";
+        g.append("0 @I").append(n).append("@ INDI\n1 NAME P").append(n).append(" /N").append(n).append("/\n1 SEX ");
+        g.append(1, sexe).append("\n");
         if (!d.naissance.empty()) g += "1 BIRT\n2 DATE " + d.naissance + "\n";
         if (!d.profession.empty()) g += "1 OCCU " + d.profession + "\n";
         g += fams[p] + famc[p];
@@ -66,6 +67,7 @@ inline std::string gedcomDeLiens(int personnes, const std::vector<LienParents>& 
     std::map<std::pair<int, int>, std::vector<int>> couples;
     for (const LienParents& l : liens) couples[{l.pere, l.mere}].push_back(l.enfant);
     std::vector<FamilleEssai> familles;
+    familles.reserve(couples.size());
     for (const auto& [couple, enfants] : couples) familles.push_back({couple.first, couple.second, enfants, ""});
     return gedcomDeFamilles(personnes, familles, details);
 }

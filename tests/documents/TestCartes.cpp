@@ -437,8 +437,9 @@ protected:
         d.valeur(kZoneCarte) = zone;
         d.preparer(b.contexte);
         for (const auto& [region, compte] : attendus) {
-            const auto ligne = std::find_if(d.valeurs().begin(), d.valeurs().end(),
-                                            [&](const auto& v) { return v.nom == depuisUtf8(region); });
+            const auto ligne =
+                std::find_if(d.valeurs().begin(), d.valeurs().end(),
+                             [&, region = region](const auto& v) { return v.nom == depuisUtf8(region); });
             ASSERT_NE(ligne, d.valeurs().end()) << region;
             EXPECT_EQ(ligne->compte, compte) << region;
         }

@@ -273,6 +273,7 @@ TEST_F(CommandeFavori, unFavoriSansParametresDemandeDeLeModifier) {
 
 TEST_F(CommandeFavori, lesLimitesDuDialogueSAppliquent) {
     std::vector<Favori> favoris;
+    favoris.reserve(29);
     for (int i = 0; i < 29; ++i) favoris.push_back({"F" + std::to_string(i), 1, {}});
     ranger(favoris);
     const std::string ajouter = "favori ajouter " + cite(ged);

@@ -81,7 +81,7 @@ TEST(EchelleTemps, plageVideOuNulleNeDiviseJamaisParZero) {
 TEST(EchelleTemps, deuxMilleAnsSurLaLargeurSansDebordement) {
     const EchelleTemps e(plage(-100, 1950), 0, 12000, false);
     EXPECT_EQ(e.x(NumeroJour(1, 1, -100)), 0);
-    EXPECT_NEAR(e.x(NumeroJour(1, 1, 925)), (12000 - 90) / 2, 10);
+    EXPECT_NEAR(e.x(NumeroJour(1, 1, 925)), (12000 - 90) / 2.0, 10);
     EXPECT_EQ(e.pasAnnees(), 200);
     EXPECT_EQ(e.graduations().at(0).annee, 200);  // l'an 0 n'existe pas
 }
@@ -188,6 +188,7 @@ const std::string kFamille =
 
 std::vector<std::string> textes(const std::vector<EvenementFrise>& evenements) {
     std::vector<std::string> t;
+    t.reserve(evenements.size());
     for (const EvenementFrise& e : evenements) t.push_back(versUtf8(e.texte()));
     return t;
 }

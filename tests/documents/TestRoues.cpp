@@ -78,7 +78,8 @@ inline std::vector<Point> coinsLettres(const TexteRoue& t, const MetriquePolice&
         case TexteRoue::Forme::Circulaire: {
             double theta = t.depart;
             for (unsigned char c : t.texte) {
-                const double l = police.largeurs[c] / 100;
+                const int unites = police.largeurs[c] / 100;  // en unités entières, comme la surface
+                const double l = unites;
                 const Point o{t.rayon * std::cos(theta), t.rayon * std::sin(theta)};
                 if (t.inverse)
                     boite(o, {-std::sin(theta), std::cos(theta)}, {-std::cos(theta), -std::sin(theta)}, l);
@@ -244,7 +245,7 @@ TEST_F(RoueAscendanteEssai, unNombreDeGenerationsHorsBornesEstRameneDansLesTable
 class RoueDescendanteEssai : public essai::EssaiRoue {
 protected:
     // Tables dérivées données au contexte : toutes les personnes mortes sauf « vivantes ».
-    void installerTables(BaseEssai& b, std::vector<std::string> vivantes = {}) {
+    void installerTables(BaseEssai& b, const std::vector<std::string>& vivantes = {}) {
         tables_.statutsVitaux.assign(b.base().nombreIndividus() + 1, 'm');
         for (const std::string& p : vivantes) tables_.statutsVitaux[static_cast<std::size_t>(b.personne(p))] = 'v';
         attentes_ = 0;
@@ -409,7 +410,8 @@ TEST(AllocationDescendante, unPremierAnneauTropChargeArreteAvecSonMessage) {
     for (auto [enfants, budget, tient] : std::vector<std::tuple<int, double, bool>>{
              {38, AllocationDescendante::kBudgetRoue, true}, {39, AllocationDescendante::kBudgetRoue, false}}) {
         BaseEssai b(essai::gedcomDescendance({enfants}, false));
-        const std::string message = essai::messageDe([&] { EXPECT_EQ(allouer(b, budget).anneauxQuiTiennent(), 1); });
+        const std::string message =
+            essai::messageDe([&, budget = budget] { EXPECT_EQ(allouer(b, budget).anneauxQuiTiennent(), 1); });
         EXPECT_EQ(message, tient ? "" : "Nombre d'enfants trop important à la première génération"_1252) << enfants;
     }
 }

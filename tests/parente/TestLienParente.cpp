@@ -12,6 +12,7 @@ namespace {
 // Numéros d'une rangée, −1 pour une case vide.
 std::vector<std::int32_t> rangee(const LienParente& l, std::size_t r) {
     std::vector<std::int32_t> v;
+    v.reserve(4);
     for (int c = 0; c < 4; ++c) v.push_back(l.case_(r, c).personne);
     return v;
 }

@@ -48,14 +48,14 @@ std::string octetsLiberationSans() {
 TEST(ChargementPolices, arialDonneLesLargeursDArialEnMilliemesDEmEtSonItalique) {
     const MetriquePolice m = metrique("Arial", false);
     EXPECT_EQ(m.trouvee, 1);
-    EXPECT_NEAR(m.largeurs[int{' '}] / 16, 278, 1);
-    EXPECT_NEAR(m.largeurs[int{'A'}] / 16, 667, 1);
-    EXPECT_NEAR(m.largeurs[0xE9] / 16, 556, 1);  // é, lu comme Windows-1252
-    EXPECT_NEAR(m.largeurs[0x80] / 16, 556, 1);  // € en 0x80
+    EXPECT_NEAR(m.largeurs[int{' '}] / 16.0, 278, 1);
+    EXPECT_NEAR(m.largeurs[int{'A'}] / 16.0, 667, 1);
+    EXPECT_NEAR(m.largeurs[0xE9] / 16.0, 556, 1);  // é, lu comme Windows-1252
+    EXPECT_NEAR(m.largeurs[0x80] / 16.0, 556, 1);  // € en 0x80
     EXPECT_EQ(m.drapeaux, 32);
     EXPECT_GT(m.ascendant, 800);
     // Règle de mise en page : « Arial » à 10 points, somme ÷ 100 en unités de dessin.
-    EXPECT_NEAR(largeurTexte(m, "WW"), 2 * 944 * 16 / 100, 1);
+    EXPECT_NEAR(largeurTexte(m, "WW"), 2 * 944 * 16 / 100.0, 1);
 
     const MetriquePolice italique = metrique("Arial", true);
     EXPECT_EQ(italique.italique, 1);
