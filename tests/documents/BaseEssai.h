@@ -124,7 +124,8 @@ struct FichierReel {
 
 }  // namespace lignara::essai
 
-// NOLINTNEXTLINE(bugprone-macro-parentheses) : nom est le nom de la variable déclarée
+// NOLINTBEGIN(bugprone-macro-parentheses) : nom est le nom de la variable déclarée
 #define FICHIER_REEL(nom, relatif)              \
     ::lignara::essai::FichierReel nom(relatif); \
     if (!nom.present()) GTEST_SKIP() << "fichier GEDCOM réel absent : " << nom.chemin
+// NOLINTEND(bugprone-macro-parentheses)
