@@ -62,6 +62,20 @@ TEST_F(ArbreDescendantEssai, unSecondMariageEstEnTiretsJusquASonTexte) {
     essai::controlerPdf(chemin);
 }
 
+// Un trait descend de la barre de la famille vers chaque enfant : un enfant de plus, un trait de plus.
+TEST_F(ArbreDescendantEssai, unTraitDescendVersChaqueEnfant) {
+    std::map<int, std::size_t> traits;
+    for (int n : {1, 2, 3}) {
+        std::vector<int> enfants(static_cast<std::size_t>(n));
+        std::iota(enfants.begin(), enfants.end(), 3);
+        BaseEssai b(essai::gedcomDeFamilles(2 + n, {{1, 2, enfants, ""}}));
+        auto d = arbre(b, 1);
+        traits[n] = LecturePdf::compterDans(LecturePdf(ecrire(b, *d, "traits.pdf")).contenus().at(0), " l\n");
+    }
+    EXPECT_EQ(traits[3], traits[2] + 1);
+    EXPECT_GT(traits[2], traits[1]);  // un enfant seul sous le milieu : son trait, sans barre
+}
+
 TEST_F(ArbreDescendantEssai, uneFamilleDessineeAilleursPorteDesChevronsLiesAuDessin) {
     BaseEssai b(gedcomCousinsMaries());
     auto d = arbre(b, 1);
