@@ -109,10 +109,7 @@ protected:
     }
     std::string ecrire(BaseEssai& b, Document& d, const std::string& nom) {
         EXPECT_TRUE(d.verifierParametres(b.contexte));
-        d.preparer(b.contexte);
-        d.chemin = (dossier / nom).string();
-        d.ecrire();
-        return d.chemin;
+        return ecrireDocument(d, b, dossier / nom);
     }
     // Arbres (colorés par pays) de Claude de l'exemple livré et de `prenomRoyal92` (mariée) de royal92, en PDF
     // et en Web : `verifier` voit chaque document écrit, qui passe les vérificateurs.

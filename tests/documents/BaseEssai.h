@@ -1,5 +1,6 @@
 #pragma once
 // Base importée d'un GEDCOM écrit dans le test, avec ses index et un contexte qui garde les messages.
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 #include "database/IndexDesNoms.h"
 #include "documents/Afficheur.h"
 #include "documents/ContexteDocument.h"
+#include "documents/Document.h"
 #include "documents/IdentifiantsPersonnes.h"
 #include "documents/ParametresCommuns.h"
 #include "gedcom/ImportEssai.h"
@@ -121,6 +123,14 @@ struct FichierReel {
     ContexteDocument contexte;
     std::vector<std::string> messages;
 };
+
+// Prépare le document sur la base d'essai et l'écrit à ce chemin ; rend le chemin.
+inline std::string ecrireDocument(Document& d, BaseEssai& b, const std::filesystem::path& chemin) {
+    d.preparer(b.contexte);
+    d.chemin = chemin.string();
+    d.ecrire();
+    return d.chemin;
+}
 
 }  // namespace lignara::essai
 

@@ -38,10 +38,7 @@ inline std::string ecrireListe(Document& d, BaseEssai& b, const Configuration& p
                                const DossierEssai& dossier, const std::string& nom = "liste") {
     b.contexte.preferences = &preferences;
     d.valeur(kFormat) = static_cast<std::uint8_t>(format);
-    d.preparer(b.contexte);
-    d.chemin = (dossier / (nom + "." + Graphique::extension(format))).string();
-    d.ecrire();
-    return lireFichier(d.chemin);
+    return lireFichier(ecrireDocument(d, b, dossier / (nom + "." + Graphique::extension(format))));
 }
 
 // Sorties dans chaque format offert (vide sinon), chacune contrôlée ; le PDF en dernier (d.chemin).

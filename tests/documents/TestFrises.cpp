@@ -275,10 +275,7 @@ protected:
     // Prépare et écrit ; rend les octets du PDF.
     std::string ecrire(Document& d, BaseEssai& b, const std::string& nom) {
         EXPECT_TRUE(d.verifierParametres(b.contexte));
-        d.preparer(b.contexte);
-        d.chemin = (dossier_ / nom).string();
-        d.ecrire();
-        return LecturePdf(d.chemin).octets;
+        return LecturePdf(essai::ecrireDocument(d, b, dossier_ / nom)).octets;
     }
     // Flux de contenu des pages du document écrit, mis bout à bout.
     static std::string contenus(const Document& d) {

@@ -45,12 +45,7 @@ protected:
         d->valeur(kNomRacine) = std::string("N1");
         return d;
     }
-    std::string ecrire(Roue& d, BaseEssai& b, const std::string& nom) {
-        d.preparer(b.contexte);
-        d.chemin = (dossier_ / nom).string();
-        d.ecrire();
-        return d.chemin;
-    }
+    std::string ecrire(Roue& d, BaseEssai& b, const std::string& nom) { return ecrireDocument(d, b, dossier_ / nom); }
     Configuration preferences_;
     DossierEssai dossier_;
 };

@@ -53,10 +53,7 @@ protected:
     }
     // Prépare et écrit ; rend le chemin du PDF.
     std::string ecrire(BaseEssai& b, Statistique& d, const std::string& nom) {
-        d.preparer(b.contexte);
-        d.chemin = (dossier / nom).string();
-        d.ecrire();
-        return d.chemin;
+        return ecrireDocument(d, b, dossier / nom);
     }
     static std::string contenu(const std::string& chemin) {
         std::string tout;
