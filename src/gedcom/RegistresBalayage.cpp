@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <compare>
+#include <future>
+#include <memory>
 
 namespace lignara {
 
@@ -42,32 +44,57 @@ namespace {
 // d'égalité, c'est-à-dire presque jamais (avec 8 octets, « @I1234567@ » et « @I123456@ »
 // s'égalaient et chaque comparaison de ce genre attendait la mémoire).
 struct Prefixe {
-    std::uint64_t haut = 0, bas = 0;
+    std::uint64_t haut, bas;  // sans valeur d'office : les rangs se remplissent dans les fils du tri
     auto operator<=>(const Prefixe&) const = default;
 };
 
 Prefixe prefixe(const CleEnregistrement& cle) {
     const std::uint8_t* o = cle.octetsComplets();  // nuls au-delà de la clé
-    Prefixe p;
+    Prefixe p{0, 0};
     for (std::size_t i = 0; i < 8; ++i) p.haut = (p.haut << 8) | o[i];
     for (std::size_t i = 8; i < 16; ++i) p.bas = (p.bas << 8) | o[i];
     return p;
 }
 
+struct Rang {
+    Prefixe prefixe;
+    std::uint32_t indice;
+};
+
+// Rangs [debut, fin) des entrées, triés.
 template <typename Entree>
-std::vector<std::uint32_t> indicesParCle(const std::vector<Entree>& entrees) {
-    struct Rang {
-        Prefixe prefixe;
-        std::uint32_t indice;
-    };
-    std::vector<Rang> rangs(entrees.size());
-    for (std::uint32_t i = 0; i < rangs.size(); ++i) rangs[i] = {prefixe(entrees[i].cle), i};
-    std::sort(rangs.begin(), rangs.end(), [&](const Rang& a, const Rang& b) {
+void trierRangs(const std::vector<Entree>& entrees, Rang* rangs, std::uint32_t debut, std::uint32_t fin) {
+    for (std::uint32_t i = debut; i < fin; ++i) rangs[i] = {prefixe(entrees[i].cle), i};
+    std::sort(rangs + debut, rangs + fin, [&](const Rang& a, const Rang& b) {
         if (a.prefixe != b.prefixe) return a.prefixe < b.prefixe;
         return entrees[a.indice].cle < entrees[b.indice].cle;
     });
-    std::vector<std::uint32_t> ordre(rangs.size());
-    for (std::size_t i = 0; i < rangs.size(); ++i) ordre[i] = rangs[i].indice;
+}
+
+// Un gros registre se trie en deux moitiés, chacune dans son fil, puis se fusionne : le tri des
+// personnes attendait seul, un cœur inoccupé, entre le balayage et la construction.
+template <typename Entree>
+std::vector<std::uint32_t> indicesParCle(const std::vector<Entree>& entrees) {
+    constexpr std::size_t kEnDeux = std::size_t{1} << 16;
+    const auto n = static_cast<std::uint32_t>(entrees.size());
+    std::unique_ptr<Rang[]> rangs(new Rang[n]);
+    const std::uint32_t milieu = n >= kEnDeux ? n / 2 : n;
+    {
+        std::future<void> seconde;
+        if (milieu < n) seconde = std::async(std::launch::async, [&] { trierRangs(entrees, rangs.get(), milieu, n); });
+        trierRangs(entrees, rangs.get(), 0, milieu);
+        if (seconde.valid()) seconde.get();
+    }
+    auto avant = [&](const Rang& a, const Rang& b) {
+        if (a.prefixe != b.prefixe) return a.prefixe < b.prefixe;
+        return entrees[a.indice].cle < entrees[b.indice].cle;
+    };
+    // Fusion directe vers les indices (les clés d'un registre sont toutes différentes).
+    std::vector<std::uint32_t> ordre(n);
+    std::uint32_t i = 0, j = milieu, k = 0;
+    while (i < milieu && j < n) ordre[k++] = avant(rangs[j], rangs[i]) ? rangs[j++].indice : rangs[i++].indice;
+    while (i < milieu) ordre[k++] = rangs[i++].indice;
+    while (j < n) ordre[k++] = rangs[j++].indice;
     return ordre;
 }
 

@@ -88,6 +88,24 @@ TEST(RegistresBalayage, personnesParCleSuiventLOrdreDesOctets) {
     EXPECT_EQ(r.chercherPersonne(cle(0, "@I11@")), kAucun);
 }
 
+// Un gros registre se trie en deux moitiés fusionnées : même ordre qu'un tri d'un seul tenant,
+// y compris pour des clés égales sur leurs 16 premiers octets de part et d'autre du milieu.
+TEST(RegistresBalayage, unGrosRegistreTrieEnDeuxGardeLOrdreDesCles) {
+    RegistresBalayage r;
+    std::vector<std::string> refs;
+    for (std::uint32_t i = 0; i < 70000; ++i) {
+        const std::uint32_t x = (i * 2654435761u) % 1000003u;  // ordre d'arrivée mêlé
+        refs.push_back(i % 5 == 0 ? "@I123456789012345" + std::to_string(x) + "@" : "@I" + std::to_string(x) + "@");
+    }
+    for (const std::string& ref : refs) r.personne(cle(0, ref));
+    ASSERT_EQ(r.personnes.size(), 70000u);
+    std::vector<std::uint32_t> attendu(r.personnes.size());
+    std::iota(attendu.begin(), attendu.end(), 0u);
+    std::sort(attendu.begin(), attendu.end(),
+              [&](std::uint32_t a, std::uint32_t b) { return r.personnes[a].cle < r.personnes[b].cle; });
+    EXPECT_EQ(r.personnesParCle(), attendu);
+}
+
 template <std::size_t N>
 std::vector<std::uint32_t> contenu(const ListeIndices<N>& l) {
     return {l.begin(), l.end()};
