@@ -5,6 +5,7 @@
 #include <functional>
 #include <vector>
 
+#include "commun/HachageCourt.h"
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 
@@ -22,7 +23,7 @@ TableChainesEnConstruction::TableChainesEnConstruction(const std::filesystem::pa
 
 std::uint32_t TableChainesEnConstruction::ajouter(std::string_view chaine) {
     if (chaine.empty()) return 0;
-    const std::uint64_t h = std::hash<std::string_view>{}(chaine);
+    const std::uint64_t h = hacherCourt(chaine);
     const auto empreinte = static_cast<std::uint32_t>(h ^ (h >> 32));
     if ((nombre_ + 1) * 4 > cases_.size() * 3) agrandir();
     std::size_t i = empreinte & masque_;

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "commun/GrandesPages.h"
+#include "commun/HachageCourt.h"
 #include "commun/Precharger.h"
 #include "gedcom/CleEnregistrement.h"
 
@@ -95,7 +96,7 @@ private:
     };
     static_assert(sizeof(Case) == 16);
 
-    static std::size_t hacher(std::string_view o) { return std::hash<std::string_view>{}(o); }
+    static std::size_t hacher(std::string_view o) { return hacherCourt(o); }
 
     template <typename Entree>
     void agrandir(const std::vector<Entree>& entrees) {

@@ -11,6 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "commun/HachageCourt.h"
 #include "dates/DateGed.h"
 #include "gedcom/FichierGedcomOuvert.h"
 #include "gedcom/LecteurGedcom.h"
@@ -158,7 +159,7 @@ private:
     LieuNormaliseur lieux_;
     struct HachageTexte {
         using is_transparent = void;
-        std::size_t operator()(std::string_view t) const noexcept { return std::hash<std::string_view>{}(t); }
+        std::size_t operator()(std::string_view t) const noexcept { return hacherCourt(t); }
     };
     static constexpr std::size_t kLieuxGardes = 4096;
     // Lieux déjà normalisés, sans et avec les sigles de trois lettres.

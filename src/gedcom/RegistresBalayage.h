@@ -13,6 +13,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "commun/HachageCourt.h"
 #include "gedcom/CleEnregistrement.h"
 #include "gedcom/IndexCles.h"
 #include "gedcom/ListeIndices.h"
@@ -76,9 +77,7 @@ struct NoteBalayee {
 };
 
 struct HachageCle {
-    std::size_t operator()(const CleEnregistrement& cle) const noexcept {
-        return std::hash<std::string_view>{}(cle.octets());
-    }
+    std::size_t operator()(const CleEnregistrement& cle) const noexcept { return hacherCourt(cle.octets()); }
 };
 
 // Sources, notes et médias : tables de hachage. L'ordre des clés, dont la numérotation a
