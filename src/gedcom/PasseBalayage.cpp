@@ -36,6 +36,17 @@ constexpr std::size_t kAvance = 16;  // appels d'avance pour demander les cases 
 // Le consommateur a renoncé : le fil de lecture s'arrête.
 struct LectureArretee {};
 
+// Vrai quand, avant tout octet à convertir, le texte brut a un octet ASCII qui n'est ni un blanc
+// ni une tabulation (elle devient un blanc) ; faux aussi à un '\0', où le texte s'arrête.
+bool nonBlancSansConvertir(const char* v, std::size_t longueur) {
+    for (std::size_t i = 0; i < longueur; ++i) {
+        const auto c = static_cast<unsigned char>(v[i]);
+        if (c == ' ' || c == '\t') continue;
+        return c != 0 && c < 0x80;
+    }
+    return false;
+}
+
 // Client de la machine d'états dans le fil de lecture.
 class Enregistreur : public RecepteurRapport {
 public:
@@ -53,6 +64,16 @@ public:
     template <void (P::*G)(char*)>
     void sansTexte(char*) {
         ajouter(G, nullptr, 0);
+    }
+    // Lieu d'un événement : seul compte qu'il ne soit pas blanc. Un octet ASCII autre qu'un blanc
+    // le reste une fois converti : la valeur n'est alors ni gardée ni convertie (la plupart des
+    // lieux). Sinon (blanc, ou un octet à convertir d'abord), elle suit comme les autres.
+    template <void (P::*G)(char*)>
+    void lieu(char* v) {
+        if (nonBlancSansConvertir(v, lecteur_->longueurValeur()))
+            ajouter(G, nullptr, 0).lieuNonBlanc = true;
+        else
+            valeurBrute(G, v);
     }
     // Début d'individu ou de famille (table 1 ou 2) : la clé de l'enregistrement sera cherchée
     // (le fil qui rejoue calcule sa valeur de hachage).
@@ -201,7 +222,7 @@ constexpr Ligne kIndividuL[] = {
 };
 constexpr Ligne kEvtIndividuL[] = {
     {2, CodeTag::DATE, &E::avecTexte<&P::dateEvenement>, kEvtIndividu, kN},
-    {2, CodeTag::PLAC, &E::avecTexte<&P::lieuEvenement>, kEvtIndividu, kN},
+    {2, CodeTag::PLAC, &E::lieu<&P::lieuEvenement>, kEvtIndividu, kN},
     {1, kTout, &E::sansTexte<&P::finEvenementIndividu>, kIndividu, kP},
     {0, kTout, &E::sansTexte<&P::finEvenementIndividu>, kIndividu, kP},
     {kQuel, kTout, nullptr, kEvtIndividu, kN},
@@ -223,7 +244,7 @@ constexpr Ligne kFamilleL[] = {
 };
 constexpr Ligne kEvtFamilleL[] = {
     {2, CodeTag::DATE, &E::avecTexte<&P::dateEvenement>, kEvtFamille, kN},
-    {2, CodeTag::PLAC, &E::avecTexte<&P::lieuEvenement>, kEvtFamille, kN},
+    {2, CodeTag::PLAC, &E::lieu<&P::lieuEvenement>, kEvtFamille, kN},
     {1, kTout, &E::sansTexte<&P::finEvenementFamille>, kFamille, kP},
     {0, kTout, &E::sansTexte<&P::finEvenementFamille>, kFamille, kP},
     {kQuel, kTout, nullptr, kEvtFamille, kN},
@@ -447,7 +468,7 @@ void PasseBalayage::dateEvenement(char* v) {
 }
 
 void PasseBalayage::lieuEvenement(char* v) {
-    if (!estBlanche(v)) evenementLieu_ = true;
+    if (appel_->lieuNonBlanc || !estBlanche(v)) evenementLieu_ = true;
 }
 
 void PasseBalayage::finEvenementIndividu(char*) {

@@ -48,6 +48,8 @@ public:
         // Valeur encore dans le jeu du fichier : le jeu qui la convertira (Aucun : plus rien à
         // convertir), par le fil qui rejoue.
         JeuCaracteres jeuValeur = JeuCaracteres::Aucun;
+        // Lieu d'événement dont l'octet brut disait déjà qu'il n'est pas blanc (sans texte).
+        bool lieuNonBlanc = false;
         long ligne = 0;
         std::size_t hachage = 0;
     };

@@ -34,6 +34,20 @@ TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
     EXPECT_TRUE(r.rapport.empty());
 }
 
+// Un emplacement d'événement n'est réservé qu'à un lieu non blanc une fois converti : un octet
+// ASCII le dit sans conversion, un octet accentué demande la conversion (une séquence UTF-8
+// tronquée ne laisse rien).
+TEST(ImportGedcom, unLieuBlancUneFoisConvertiNeReservePasDEmplacement) {
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 FAMS @F1@\n1 BIRT\n2 PLAC N\xC3\xAEmes\n1 DEAT\n2 PLAC  \t \n"
+                           "0 @I2@ INDI\n1 FAMS @F1@\n1 BIRT\n2 PLAC \xC3\n1 DEAT\n2 PLAC  \xC3\xA9\n"
+                           "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 PLAC \t\n0 TRLR\n");
+    EXPECT_EQ(r.base.nombreEvenements(), 2u);
+    EXPECT_EQ(lieu(r.base, r.base.LireIndividu(1).naissance), "N\xEEmes");
+    EXPECT_EQ(lieu(r.base, r.base.LireIndividu(2).deces), "\xE9");
+    EXPECT_EQ(r.base.LireIndividu(2).naissance, 0u);
+}
+
 TEST(ImportGedcom, unEnfantSansFamcRecoitSesParentsParChil) {
     auto r = importerSain(kEnTete +
                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"
