@@ -171,8 +171,9 @@ std::uint32_t EcrivainBase::ajouterEvenement(const Evenement& evenement) {
 std::uint32_t EcrivainBase::ajouterTexte(TableTexte table, std::string_view texte) {
     verifierEnCours();
     if (table == TablePhotos) return ajouterPhotos({std::string(texte)});
-    // Presque aucun texte n'a de saut de ligne ni d'octet nul : pas de copie pour eux.
-    if (texte.find_first_of(std::string_view("\n\0", 2)) == std::string_view::npos)
+    // Presque aucun texte n'a de saut de ligne ni d'octet nul : pas de copie pour eux. Une
+    // boucle simple : find_first_of cherchait chaque octet dans l'ensemble par un appel.
+    if (std::none_of(texte.begin(), texte.end(), [](char c) { return c == '\n' || c == '\0'; }))
         return tables_[table]->ajouter(texte);
     return tables_[table]->ajouter(assaini(texte));
 }
