@@ -77,7 +77,7 @@ template <typename Entree>
 std::vector<std::uint32_t> indicesParCle(const std::vector<Entree>& entrees) {
     constexpr std::size_t kEnDeux = std::size_t{1} << 16;
     const auto n = static_cast<std::uint32_t>(entrees.size());
-    std::unique_ptr<Rang[]> rangs(new Rang[n]);
+    auto rangs = std::make_unique_for_overwrite<Rang[]>(n);
     const std::uint32_t milieu = n >= kEnDeux ? n / 2 : n;
     {
         std::future<void> seconde;
