@@ -44,7 +44,7 @@ public:
     void terminer(std::exception_ptr erreur = nullptr) {
         std::lock_guard<std::mutex> garde(verrou_);
         fini_ = true;
-        erreur_ = erreur;
+        erreur_ = std::move(erreur);
         changement_.notify_all();
     }
 

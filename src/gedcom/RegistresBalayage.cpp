@@ -45,7 +45,7 @@ namespace {
 // s'égalaient et chaque comparaison de ce genre attendait la mémoire).
 struct Prefixe {
     std::uint64_t haut, bas;  // sans valeur d'office : les rangs se remplissent dans les fils du tri
-    auto operator<=>(const Prefixe&) const = default;
+    auto operator<=>(const Prefixe&) const = default;  // NOLINT(modernize-use-nullptr) : faux positif de clang-tidy 14
 };
 
 Prefixe prefixe(const CleEnregistrement& cle) {
