@@ -61,14 +61,20 @@ struct Rang {
     std::uint32_t indice;
 };
 
+// Ordre des rangs : le préfixe, puis la clé entière de l'entrée quand les préfixes sont égaux.
+template <typename Entree>
+auto ordreDesCles(const std::vector<Entree>& entrees) {
+    return [&entrees](const Rang& a, const Rang& b) {
+        if (a.prefixe != b.prefixe) return a.prefixe < b.prefixe;
+        return entrees[a.indice].cle < entrees[b.indice].cle;
+    };
+}
+
 // Rangs [debut, fin) des entrées, triés.
 template <typename Entree>
 void trierRangs(const std::vector<Entree>& entrees, Rang* rangs, std::uint32_t debut, std::uint32_t fin) {
     for (std::uint32_t i = debut; i < fin; ++i) rangs[i] = {prefixe(entrees[i].cle), i};
-    std::sort(rangs + debut, rangs + fin, [&](const Rang& a, const Rang& b) {
-        if (a.prefixe != b.prefixe) return a.prefixe < b.prefixe;
-        return entrees[a.indice].cle < entrees[b.indice].cle;
-    });
+    std::sort(rangs + debut, rangs + fin, ordreDesCles(entrees));
 }
 
 // Un gros registre se trie en deux moitiés, chacune dans son fil, puis se fusionne : le tri des
@@ -85,10 +91,7 @@ std::vector<std::uint32_t> indicesParCle(const std::vector<Entree>& entrees) {
         trierRangs(entrees, rangs.get(), 0, milieu);
         if (seconde.valid()) seconde.get();
     }
-    auto avant = [&](const Rang& a, const Rang& b) {
-        if (a.prefixe != b.prefixe) return a.prefixe < b.prefixe;
-        return entrees[a.indice].cle < entrees[b.indice].cle;
-    };
+    const auto avant = ordreDesCles(entrees);
     // Fusion directe vers les indices (les clés d'un registre sont toutes différentes).
     std::vector<std::uint32_t> ordre(n);
     std::uint32_t i = 0, j = milieu, k = 0;
