@@ -22,41 +22,46 @@ namespace lignara {
 
 inline constexpr std::uint32_t kAucun = 0xFFFFFFFFu;
 
+// Un million de personnes, c'est un million de ces fiches : l'ordre des champs évite les trous
+// d'alignement (80 octets par personne, 112 par famille, au lieu de 96 et 120).
 struct PersonneBalayee {
     CleEnregistrement cle;
-    std::uint64_t decalage = 0;  // ligne qui suit « 0 @I…@ INDI »
-    long ligne = 0;              // numéro de la ligne de niveau 0
-    std::uint32_t familleParents = kAucun;
-    ListeIndices<2> famillesConjoint;  // ordre des FAMS (ou des mariages)
-    std::int32_t cleTriNaissance = 0;
-    std::uint32_t numero = 0;      // 0 : pas gardée
-    std::uint16_t evenements = 0;  // naissances et décès datés ou situés
-    std::uint8_t fichier = 0;      // indice du fichier GEDCOM (celui de la clé)
+    std::uint8_t fichier = 0;  // indice du fichier GEDCOM (celui de la clé)
     bool definie = false;
     bool gardee = true;  // une fusion peut écarter une personne d'un fichier secondaire
     bool parAdoption = false;
     bool famcExplicite = false;       // parents nommés par un FAMC (et non par un CHIL)
     bool lienParentsCoupe = false;    // ferait de la personne son propre ancêtre
     bool parentsSecondaires = false;  // fusion : parents reçus d'un fichier secondaire
+    std::uint64_t decalage = 0;       // ligne qui suit « 0 @I…@ INDI »
+    long ligne = 0;                   // numéro de la ligne de niveau 0
+    std::uint32_t familleParents = kAucun;
+    std::uint32_t numero = 0;  // 0 : pas gardée
+    std::int32_t cleTriNaissance = 0;
+    std::uint16_t evenements = 0;      // naissances et décès datés ou situés
+    ListeIndices<2> famillesConjoint;  // ordre des FAMS (ou des mariages)
 };
+
+static_assert(sizeof(PersonneBalayee) <= 80, "un trou d'alignement dans la fiche d'une personne");
 
 struct FamilleBalayee {
     CleEnregistrement cle;
+    std::uint8_t fichier = 0;
+    bool definie = false;
+    bool gardee = false;
+    bool conjointDouble = false;   // mari et femme nommaient la même personne
+    std::uint16_t evenements = 0;  // mariages et divorces datés ou situés
     std::uint64_t decalage = 0;
     long ligne = 0;
     std::uint32_t mari = kAucun;
     std::uint32_t femme = kAucun;
-    ListeIndices<4> enfants;           // ordre des CHIL (ou des naissances)
-    ListeIndices<2> adoptesEnAttente;  // ADOP lus avant la famille
     std::int32_t cleTriMariage = 0;
     std::uint32_t ficheMari = 0;  // numéros des fiches Famille, 0 : pas de fiche
     std::uint32_t ficheFemme = 0;
-    std::uint16_t evenements = 0;  // mariages et divorces datés ou situés
-    std::uint8_t fichier = 0;
-    bool definie = false;
-    bool gardee = false;
-    bool conjointDouble = false;  // mari et femme nommaient la même personne
+    ListeIndices<4> enfants;           // ordre des CHIL (ou des naissances)
+    ListeIndices<2> adoptesEnAttente;  // ADOP lus avant la famille
 };
+static_assert(sizeof(FamilleBalayee) <= 112, "un trou d'alignement dans la fiche d'une famille");
 
 // Source : le texte se relit depuis l'enregistrement ; sans texte, elle reste définie (vide).
 struct SourceBalayee {
