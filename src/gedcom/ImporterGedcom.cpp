@@ -96,6 +96,7 @@ ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
     PasseConstruction passe(fichiers, registres, erreurs, options.modeCommentaire, options.tagCommentaire);
     if (options.apresBalayage) options.apresBalayage(registres);
     if (options.rapprocher) options.rapprocher(registres, passe);
+    registres.rendreIndex();
     ConstructionBase construction(registres, passe, erreurs, options.progression);
     construction.numeroter();
     ResultatImport r;

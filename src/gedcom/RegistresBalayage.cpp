@@ -4,6 +4,7 @@
 #include <compare>
 #include <future>
 #include <memory>
+#include <stdexcept>
 
 namespace lignara {
 
@@ -12,7 +13,22 @@ std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle) {
 }
 std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle) { return famille(cle, IndexCles::hacher(cle)); }
 
+namespace {
+
+void verifierIndex(bool rendus) {
+    if (rendus) throw std::logic_error("registres du balayage : clé cherchée après que les index ont été rendus");
+}
+
+}  // namespace
+
+void RegistresBalayage::rendreIndex() {
+    indexPersonnes = {};
+    indexFamilles = {};
+    indexRendus = true;
+}
+
 std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle, std::size_t h) {
+    verifierIndex(indexRendus);
     auto [indice, nouvelle] = indexPersonnes.inserer(cle, h, personnes, static_cast<std::uint32_t>(personnes.size()));
     if (nouvelle) {
         personnes.emplace_back();
@@ -23,6 +39,7 @@ std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle, std::siz
 }
 
 std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle, std::size_t h) {
+    verifierIndex(indexRendus);
     auto [indice, nouvelle] = indexFamilles.inserer(cle, h, familles, static_cast<std::uint32_t>(familles.size()));
     if (nouvelle) {
         familles.emplace_back();
@@ -33,6 +50,7 @@ std::uint32_t RegistresBalayage::famille(const CleEnregistrement& cle, std::size
 }
 
 std::uint32_t RegistresBalayage::chercherPersonne(const CleEnregistrement& cle) const {
+    verifierIndex(indexRendus);
     const std::uint32_t i = indexPersonnes.chercher(cle, personnes);
     return i == IndexCles::kAbsente ? kAucun : i;
 }

@@ -108,6 +108,7 @@ struct RegistresBalayage {
         long ligne = 0;
     };
     std::vector<LienContraire> liensContraires;
+    bool indexRendus = false;
 
     // Rendent l'indice de l'entrée, créée (référencée, non définie) au premier appel.
     // h : IndexCles::hacher(cle), quand il est déjà calculé.
@@ -117,6 +118,10 @@ struct RegistresBalayage {
     std::uint32_t famille(const CleEnregistrement& cle, std::size_t h);
     // Indice de la personne de cette clé, kAucun quand aucune ligne ne l'a nommée.
     std::uint32_t chercherPersonne(const CleEnregistrement& cle) const;
+    // Rend la mémoire des deux index (des dizaines de Mo pour un gros fichier) quand plus rien ne
+    // cherche de clé : après le balayage et le rapprochement d'une fusion, avant la construction.
+    // Chercher ensuite est une faute de programmation (std::logic_error).
+    void rendreIndex();
 
     // Indices des personnes (des familles) dans l'ordre croissant de leurs clés.
     std::vector<std::uint32_t> personnesParCle() const;
