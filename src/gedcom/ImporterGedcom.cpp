@@ -30,6 +30,7 @@ std::vector<FichierGedcomOuvert> ouvrir(const std::vector<std::filesystem::path>
 
 std::vector<std::string> nomsSansDossier(const std::vector<std::filesystem::path>& chemins) {
     std::vector<std::string> noms;
+    noms.reserve(chemins.size());
     for (const auto& c : chemins) noms.push_back(depuisUtf8(c.filename().string()));
     return noms;
 }
