@@ -15,8 +15,10 @@
 // complétés par des sauts de ligne jusqu'à la même longueur, mis bout à bout.
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <system_error>
 
 #include <unistd.h>
 
@@ -30,13 +32,22 @@ using namespace lignara;
 namespace fs = std::filesystem;
 
 // Un dossier temporaire propre à ce processus : base, rapport et copies UTF-16 y vont.
+// Effacé à la sortie du processus : les graines sont rejouées à chaque série d'essais.
+struct DossierTemporaire {
+    fs::path chemin;
+    ~DossierTemporaire() {
+        std::error_code e;
+        if (!chemin.empty()) fs::remove_all(chemin, e);
+    }
+};
+
 const fs::path& dossierEssai() {
-    static fs::path dossier = [] {
+    static const DossierTemporaire dossier = [] {
         std::string modele = (fs::temp_directory_path() / "fuzz-import-XXXXXX").string();
-        char* d = ::mkdtemp(modele.data());
-        return fs::path(d ? d : fs::temp_directory_path().string());
+        if (!::mkdtemp(modele.data())) std::abort();
+        return DossierTemporaire{modele};
     }();
-    return dossier;
+    return dossier.chemin;
 }
 
 bool ecrire(const fs::path& chemin, const void* octets, std::size_t taille) {

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include <unistd.h>
@@ -65,14 +66,23 @@ const std::array<EtatLecture<Client>, 5> kEtats = {EtatLecture<Client>(kEnTete),
                                                    EtatLecture<Client>(kRelecture), EtatLecture<Client>(kCycleA),
                                                    EtatLecture<Client>(kCycleB)};
 
+// Effacé à la sortie du processus : les graines sont rejouées à chaque série d'essais.
+struct FichierTemporaire {
+    std::filesystem::path chemin;
+    ~FichierTemporaire() {
+        std::error_code e;
+        std::filesystem::remove(chemin, e);
+    }
+};
+
 std::filesystem::path cheminEssai() {
-    static std::filesystem::path chemin = [] {
+    static const FichierTemporaire fichier = [] {
         std::string modele = (std::filesystem::temp_directory_path() / "fuzz-gedcom-XXXXXX").string();
         int fd = ::mkstemp(modele.data());
         if (fd >= 0) ::close(fd);
-        return std::filesystem::path(modele);
+        return FichierTemporaire{modele};
     }();
-    return chemin;
+    return fichier.chemin;
 }
 
 void convertirDansTousLesJeux(const std::uint8_t* data, std::size_t size) {
