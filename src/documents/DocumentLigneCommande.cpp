@@ -95,9 +95,12 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     reglages.sortieImposee = demande.sortie;
     reglages.visualiser = demande.afficher;
     return mettreEnRoute(type, g.fichier(), configuration, reglages, [&](const ContexteDocument&) {
-        return std::make_unique<ParametresLigneCommande>(demande.parametres, [&g](const std::string& designation) {
-            return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));
-        });
+        return std::make_unique<ParametresLigneCommande>(
+            demande.parametres,
+            [&g](const std::string& designation) {
+                return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));
+            },
+            &g.identifiants());
     });
 }
 

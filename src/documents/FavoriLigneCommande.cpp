@@ -121,9 +121,10 @@ bool ajouterFavori(const AjoutFavoriDemande& demande) {
     ContexteDocument contexte = contexteDeMiseEnRoute(g.fichier(), preferences, reglages);
     std::unique_ptr<Document> document = type.fabrique(type);
     document->initialiserParametres(contexte);
-    ParametresLigneCommande source(demande.parametres, [&g](const std::string& designation) {
-        return static_cast<std::int32_t>(g.personne(depuisUtf8(designation)));
-    });
+    ParametresLigneCommande source(
+        demande.parametres,
+        [&g](const std::string& designation) { return static_cast<std::int32_t>(g.personne(depuisUtf8(designation))); },
+        &g.identifiants());
     if (!source.parametrer(*document, contexte)) return false;
     encoderParametres(favori, document->signature(), document->parametres, g.base());
     // La fenêtre a pu écrire depuis la première lecture : les limites se revoient sur le bloc relu.

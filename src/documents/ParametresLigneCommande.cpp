@@ -1,5 +1,6 @@
 #include "documents/ParametresLigneCommande.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "commun/OperationImpossible.h"
@@ -7,6 +8,7 @@
 #include "documents/ChoixConjoint.h"
 #include "documents/ListeCoupes.h"
 #include "documents/PagesOptions.h"
+#include "documents/ReferenceLigneCommande.h"
 #include "documents/SelectionPersonne.h"
 
 namespace lignara {
@@ -30,13 +32,18 @@ std::string formatsOfferts(const Afficheur& type) {
     return joindre(mots);
 }
 
-std::int32_t conjointUnique(const ContexteDocument& contexte, std::int32_t racine) {
-    auto conjoints = conjointsPossibles(*contexte.base, static_cast<std::uint32_t>(racine));
-    if (conjoints.size() <= 1) return conjoints.empty() ? 0 : static_cast<std::int32_t>(conjoints[0].conjoint);
-    SelectionPersonne noms(contexte);
+// Un couple remarié figure deux fois dans la chaîne : c'est un seul conjoint à choisir (le
+// document prend leur première famille). Deux conjoints homonymes se distinguent par leur
+// naissance et leur identifiant, que --conjoint accepte.
+std::int32_t conjointUnique(const ContexteDocument& contexte, std::int32_t racine,
+                            const IdentifiantsPersonnes* identifiants) {
+    std::vector<std::uint32_t> conjoints;
+    for (const ConjointPossible& c : conjointsPossibles(*contexte.base, static_cast<std::uint32_t>(racine)))
+        if (std::find(conjoints.begin(), conjoints.end(), c.conjoint) == conjoints.end())
+            conjoints.push_back(c.conjoint);
+    if (conjoints.size() <= 1) return conjoints.empty() ? 0 : static_cast<std::int32_t>(conjoints[0]);
     std::string liste;
-    for (const auto& c : conjoints)
-        liste += "\n  " + versUtf8(noms.nomDe(c.conjoint) + " " + noms.prenomsDe(c.conjoint));
+    for (std::uint32_t c : conjoints) liste += "\n  " + versUtf8(presentationPersonne(*contexte.base, c, identifiants));
     refuser("Cette personne a plusieurs conjoints ; choisissez-en un avec --conjoint :" + liste);
 }
 
@@ -178,7 +185,8 @@ void ParametresLigneCommande::fixerPersonnes(Document& document, const ContexteD
                               : "Seuls les documents familiaux prennent --conjoint, et le lien de parenté --seconde");
     if (!second) return;
     if (lienDeParente && demandee.empty()) refuser("Ce document demande une seconde personne : --seconde PERSONNE");
-    const std::int32_t personne = demandee.empty() ? conjointUnique(contexte, racine) : resoudre_(demandee);
+    const std::int32_t personne =
+        demandee.empty() ? conjointUnique(contexte, racine, identifiants_) : resoudre_(demandee);
     *second = personne;
     if (ValeurParametre* nom = document.valeur(RoleParametre::NomSeconde); nom && personne > 0)
         *nom = noms.nomDe(static_cast<std::uint32_t>(personne));

@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "documents/IdentifiantsPersonnes.h"
 #include "documents/SourceParametres.h"
 
 namespace lignara {
@@ -59,8 +60,11 @@ struct DemandeDocument {
 
 class ParametresLigneCommande : public SourceParametres {
 public:
-    ParametresLigneCommande(DemandeDocument demande, ResolveurPersonne resoudre)
-        : demande_(std::move(demande)), resoudre_(std::move(resoudre)) {}
+    // identifiants : pour nommer les personnes d'une liste de choix par leur identifiant GEDCOM
+    // (nul quand ils ne sont pas connus).
+    ParametresLigneCommande(DemandeDocument demande, ResolveurPersonne resoudre,
+                            const IdentifiantsPersonnes* identifiants = nullptr)
+        : demande_(std::move(demande)), resoudre_(std::move(resoudre)), identifiants_(identifiants) {}
     bool parametrer(Document& document, const ContexteDocument& contexte) override;
 
 private:
@@ -72,6 +76,7 @@ private:
 
     DemandeDocument demande_;
     ResolveurPersonne resoudre_;
+    const IdentifiantsPersonnes* identifiants_;
 };
 
 // Code de format d'un mot de la ligne de commande (pdf, texte, rtf, web).

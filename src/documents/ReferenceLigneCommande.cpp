@@ -66,17 +66,20 @@ std::string designation(const ReferenceLigneCommande& r) {
 [[noreturn]] void homonymes(const ReferenceLigneCommande& r, const std::vector<std::uint32_t>& personnes,
                             const BaseGenealogique& base, const IdentifiantsPersonnes* identifiants) {
     std::string m = "Plusieurs personnes répondent à « "_1252 + designation(r) + " » :\n"_1252;
-    for (std::uint32_t p : personnes) {
-        m += "- " + nomAffiche(base, p) + ", " + texteNaissance(base, p);
-        std::string id = identifiants ? identifiants->identifiant(p) : std::string();
-        if (!id.empty()) m += " (" + id + ")";
-        m += "\n";
-    }
+    for (std::uint32_t p : personnes) m += "- " + presentationPersonne(base, p, identifiants) + "\n";
     m += "Ajoutez la date de naissance (JJ/MM/AAAA ou AAAA) après le nom pour choisir."_1252;
     throw OperationImpossible(m);
 }
 
 }  // namespace
+
+std::string presentationPersonne(const BaseGenealogique& base, std::uint32_t personne,
+                                 const IdentifiantsPersonnes* identifiants) {
+    std::string texte = nomAffiche(base, personne) + ", " + texteNaissance(base, personne);
+    std::string id = identifiants ? identifiants->identifiant(personne) : std::string();
+    if (!id.empty()) texte += " (" + id + ")";
+    return texte;
+}
 
 ReferenceLigneCommande ReferenceLigneCommande::lire(std::string_view texte) {
     ReferenceLigneCommande r;
