@@ -52,6 +52,9 @@ void balayer(std::vector<FichierGedcomOuvert>& fichiers, RegistresBalayage& regi
     registres.familles.reserve(estimation / 2);
     conseillerGrandesPages(registres.personnes.data(), registres.personnes.capacity() * sizeof(PersonneBalayee));
     conseillerGrandesPages(registres.familles.data(), registres.familles.capacity() * sizeof(FamilleBalayee));
+    // Un index, lui, est écrit en entier dès sa réserve : d'après une estimation plus juste
+    // (200 octets par personne, le double par famille), au pire un dernier doublement en route.
+    registres.reserverIndex(estimation / 2, estimation / 4);
     for (std::size_t i = 0; i < fichiers.size(); ++i) {
         fichiers[i].reinitialiser();
         const std::size_t enregistres = registres.personnes.size() + registres.familles.size();

@@ -60,7 +60,7 @@ public:
     template <typename Entree>
     std::pair<std::uint32_t, bool> inserer(const CleEnregistrement& cle, std::size_t h,
                                            const std::vector<Entree>& entrees, std::uint32_t nouvelIndice) {
-        if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir(entrees);
+        if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir(cases_.empty() ? 1024 : cases_.size() * 2, entrees);
         Case cible = Case::de(cle, nouvelIndice);
         std::size_t i = h & masque_;
         for (;; i = (i + 1) & masque_) {
@@ -72,6 +72,15 @@ public:
         cases_[i] = cible;
         ++taille_;
         return {nouvelIndice, true};
+    }
+
+    // Place pour `nombre` clés sans agrandir : chaque doublement d'un gros index recopiait toutes
+    // ses clés dans une table neuve, au milieu du balayage.
+    template <typename Entree>
+    void reserver(std::size_t nombre, const std::vector<Entree>& entrees) {
+        std::size_t cases = cases_.empty() ? 1024 : cases_.size();
+        while (nombre * 4 > cases * 3) cases *= 2;
+        if (cases > cases_.size()) agrandir(cases, entrees);
     }
 
 private:
@@ -98,10 +107,10 @@ private:
 
     static std::size_t hacher(std::string_view o) { return hacherCourt(o); }
 
+    // nombre : une puissance de deux.
     template <typename Entree>
-    void agrandir(const std::vector<Entree>& entrees) {
+    void agrandir(std::size_t nombre, const std::vector<Entree>& entrees) {
         std::vector<Case> anciennes = std::move(cases_);
-        const std::size_t nombre = anciennes.empty() ? 1024 : anciennes.size() * 2;
         cases_ = {};
         cases_.reserve(nombre);
         conseillerGrandesPages(cases_.data(), nombre * sizeof(Case));

@@ -27,6 +27,12 @@ void RegistresBalayage::rendreIndex() {
     indexRendus = true;
 }
 
+void RegistresBalayage::reserverIndex(std::size_t nombrePersonnes, std::size_t nombreFamilles) {
+    verifierIndex(indexRendus);
+    indexPersonnes.reserver(nombrePersonnes, personnes);
+    indexFamilles.reserver(nombreFamilles, familles);
+}
+
 std::uint32_t RegistresBalayage::personne(const CleEnregistrement& cle, std::size_t h) {
     verifierIndex(indexRendus);
     auto [indice, nouvelle] = indexPersonnes.inserer(cle, h, personnes, static_cast<std::uint32_t>(personnes.size()));

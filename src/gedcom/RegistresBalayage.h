@@ -118,6 +118,8 @@ struct RegistresBalayage {
     std::uint32_t famille(const CleEnregistrement& cle, std::size_t h);
     // Indice de la personne de cette clé, kAucun quand aucune ligne ne l'a nommée.
     std::uint32_t chercherPersonne(const CleEnregistrement& cle) const;
+    // Place d'avance dans les deux index pour ce nombre de personnes et de familles.
+    void reserverIndex(std::size_t nombrePersonnes, std::size_t nombreFamilles);
     // Rend la mémoire des deux index (des dizaines de Mo pour un gros fichier) quand plus rien ne
     // cherche de clé : après le balayage et le rapprochement d'une fusion, avant la construction.
     // Chercher ensuite est une faute de programmation (std::logic_error).

@@ -40,7 +40,7 @@ CleEnregistrement cle(std::size_t fichier, const std::string& reference) {
     return CleEnregistrement::deReference(fichier, reference);
 }
 
-// Beaucoup de clés (plusieurs agrandissements), de longueurs et de fichiers différents, certaines préfixes
+// Beaucoup de clés (plusieurs agrandissements, une réserve), de longueurs et de fichiers différents, certaines préfixes
 // l'une de l'autre ou égales sur leurs 11 premiers octets : chacune garde son indice, les absentes restent absentes.
 TEST(IndexCles, retrouveChaqueCleApresLesAgrandissements) {
     std::vector<Entree> entrees;
@@ -57,6 +57,8 @@ TEST(IndexCles, retrouveChaqueCleApresLesAgrandissements) {
             ASSERT_EQ(indice, entrees.size());
             entrees.push_back({c});
         }
+        // Réserve au milieu : les clés déjà là passent dans la table agrandie d'un coup.
+        if (f == 0) index.reserver(100000, entrees);
     }
     EXPECT_EQ(index.taille(), 60000u);
     for (std::size_t f = 0; f < 2; ++f)
