@@ -235,6 +235,7 @@ void ParametresLigneCommande::fixerOption(Document& document, const std::string&
         return;
     }
     std::vector<std::string> libelles;
+    libelles.reserve(options.size());
     for (const OptionDocument& o : options) libelles.push_back("« " + o.libelle + " »");
     refuser(
         "Option inconnue : « " + libelle + " ».\n" +

@@ -27,7 +27,7 @@ public:
     explicit Client(LecteurGedcom& l) : lecteur(l) {}
     void jeu(char* v) { lecteur.fichier().choisirJeuCaracteres(v); }
     void enregistrement(char*) {
-        if (decalages.size() < 8) decalages.push_back({lecteur.decalageApresNiveau0(), lecteur.numeroLigne()});
+        if (decalages.size() < 8) decalages.emplace_back(lecteur.decalageApresNiveau0(), lecteur.numeroLigne());
     }
     void valeur(char* v) {
         std::size_t n = std::strlen(v);
