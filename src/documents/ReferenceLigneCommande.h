@@ -33,7 +33,7 @@ struct ReferenceLigneCommande {
 std::uint32_t resoudrePersonne(std::string_view texte, const BaseGenealogique& base, const IndexNoms& index,
                                const IdentifiantsPersonnes* identifiants);
 
-// « NOM Prénoms, né(e) le … (@I52@) » : de quoi désigner la personne sans ambiguïté dans une
+// « Marie MARTIN, né(e) 3.3.1901 (@I52@) » : de quoi désigner la personne sans ambiguïté dans une
 // liste de choix (homonymes, conjoints) ; l'identifiant seulement quand il est connu.
 std::string presentationPersonne(const BaseGenealogique& base, std::uint32_t personne,
                                  const IdentifiantsPersonnes* identifiants);
