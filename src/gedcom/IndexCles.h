@@ -60,7 +60,7 @@ public:
     template <typename Entree>
     std::pair<std::uint32_t, bool> inserer(const CleEnregistrement& cle, std::size_t h,
                                            const std::vector<Entree>& entrees, std::uint32_t nouvelIndice) {
-        if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir(cases_.empty() ? 1024 : cases_.size() * 2, entrees);
+        if ((taille_ + 1) * 4 > cases_.size() * 3) agrandir(cases_.empty() ? kCasesMin : cases_.size() * 2, entrees);
         Case cible = Case::de(cle, nouvelIndice);
         std::size_t i = h & masque_;
         for (;; i = (i + 1) & masque_) {
@@ -78,13 +78,14 @@ public:
     // ses clés dans une table neuve, au milieu du balayage.
     template <typename Entree>
     void reserver(std::size_t nombre, const std::vector<Entree>& entrees) {
-        std::size_t cases = cases_.empty() ? 1024 : cases_.size();
+        std::size_t cases = cases_.empty() ? kCasesMin : cases_.size();
         while (nombre * 4 > cases * 3) cases *= 2;
         if (cases > cases_.size()) agrandir(cases, entrees);
     }
 
 private:
     static constexpr std::size_t kEnLigne = 11;
+    static constexpr std::size_t kCasesMin = 1024;
 
     struct Case {
         std::uint32_t indice = 0;  // indice + 1 ; 0 : case vide

@@ -15,39 +15,24 @@
 // complétés par des sauts de ligne jusqu'à la même longueur, mis bout à bout.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
-#include <system_error>
-
-#include <unistd.h>
 
 #include "commun/OperationImpossible.h"
 #include "database/VerificateurBase.h"
 #include "gedcom/ImporterGedcom.h"
+#include "support/DossierEssai.h"
 
 namespace {
 
 using namespace lignara;
 namespace fs = std::filesystem;
 
-// Un dossier temporaire propre à ce processus : base, rapport et copies UTF-16 y vont.
-// Effacé à la sortie du processus : les graines sont rejouées à chaque série d'essais.
-struct DossierTemporaire {
-    fs::path chemin;
-    ~DossierTemporaire() {
-        std::error_code e;
-        if (!chemin.empty()) fs::remove_all(chemin, e);
-    }
-};
-
+// Un dossier temporaire propre à ce processus, effacé à sa sortie (les graines sont rejouées à
+// chaque série d'essais) : base, rapport et copies UTF-16 y vont.
 const fs::path& dossierEssai() {
-    static const DossierTemporaire dossier = [] {
-        std::string modele = (fs::temp_directory_path() / "fuzz-import-XXXXXX").string();
-        if (!::mkdtemp(modele.data())) std::abort();
-        return DossierTemporaire{modele};
-    }();
-    return dossier.chemin;
+    static const essai::DossierEssai dossier;
+    return dossier.chemin();
 }
 
 bool ecrire(const fs::path& chemin, const void* octets, std::size_t taille) {

@@ -7,16 +7,14 @@
 #include <cstring>
 #include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
-
-#include <unistd.h>
 
 #include "commun/OperationImpossible.h"
 #include "gedcom/JeuCaracteres.h"
 #include "gedcom/LecteurGedcom.h"
 #include "gedcom/RapportEnMemoire.h"
 #include "gedcom/RecensementGedcom.h"
+#include "support/DossierEssai.h"
 
 namespace {
 
@@ -66,23 +64,11 @@ const std::array<EtatLecture<Client>, 5> kEtats = {EtatLecture<Client>(kEnTete),
                                                    EtatLecture<Client>(kRelecture), EtatLecture<Client>(kCycleA),
                                                    EtatLecture<Client>(kCycleB)};
 
-// Effacé à la sortie du processus : les graines sont rejouées à chaque série d'essais.
-struct FichierTemporaire {
-    std::filesystem::path chemin;
-    ~FichierTemporaire() {
-        std::error_code e;
-        std::filesystem::remove(chemin, e);
-    }
-};
-
+// Dans un dossier effacé à la sortie du processus : les graines sont rejouées à chaque série
+// d'essais.
 std::filesystem::path cheminEssai() {
-    static const FichierTemporaire fichier = [] {
-        std::string modele = (std::filesystem::temp_directory_path() / "fuzz-gedcom-XXXXXX").string();
-        int fd = ::mkstemp(modele.data());
-        if (fd >= 0) ::close(fd);
-        return FichierTemporaire{modele};
-    }();
-    return fichier.chemin;
+    static const essai::DossierEssai dossier;
+    return dossier / "essai.ged";
 }
 
 void convertirDansTousLesJeux(const std::uint8_t* data, std::size_t size) {
