@@ -1,7 +1,10 @@
 #include "documents/ChoixConjoint.h"
 
+#include <algorithm>
+
 #include "commun/Texte.h"
 #include "documents/ContexteDocument.h"
+#include "documents/ReferenceLigneCommande.h"
 #include "documents/SelectionPersonne.h"
 
 namespace lignara {
@@ -20,6 +23,32 @@ std::vector<ConjointPossible> conjointsPossibles(const BaseGenealogique& base, s
         f = static_cast<std::uint32_t>(fam.suivante);
     }
     return liste;
+}
+
+std::vector<ConjointPossible> conjointsDistincts(const BaseGenealogique& base, std::uint32_t personne) {
+    std::vector<ConjointPossible> distincts;
+    for (const ConjointPossible& c : conjointsPossibles(base, personne))
+        if (std::none_of(distincts.begin(), distincts.end(),
+                         [&c](const ConjointPossible& d) { return d.conjoint == c.conjoint; }))
+            distincts.push_back(c);
+    return distincts;
+}
+
+std::vector<std::string> libellesConjoints(const ContexteDocument& contexte,
+                                           const std::vector<ConjointPossible>& conjoints) {
+    SelectionPersonne noms(contexte);
+    std::vector<std::string> libelles;
+    libelles.reserve(conjoints.size());
+    for (const ConjointPossible& c : conjoints)
+        libelles.push_back(noms.nomDe(c.conjoint) + " " + noms.prenomsDe(c.conjoint));
+    auto distinguer = [&libelles](auto ajout) {
+        const std::vector<std::string> avant = libelles;
+        for (std::size_t i = 0; i < avant.size(); ++i)
+            if (std::count(avant.begin(), avant.end(), avant[i]) > 1) libelles[i] += ajout(i);
+    };
+    distinguer([&](std::size_t i) { return ", " + texteNaissance(*contexte.base, conjoints[i].conjoint); });
+    distinguer([&](std::size_t i) { return " (n° "_1252 + std::to_string(conjoints[i].conjoint) + ")"; });
+    return libelles;
 }
 
 std::size_t rangDuConjoint(const std::vector<ConjointPossible>& conjoints, std::uint32_t conjointCourant) {

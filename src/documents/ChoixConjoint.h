@@ -4,6 +4,7 @@
 // dialogue ; plusieurs : le dialogue les propose, le conjoint courant présélectionné.
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "database/BaseGenealogique.h"
@@ -22,6 +23,16 @@ inline constexpr std::size_t kConjointsMax = 49;
 
 // Une chaîne de familles qui boucle ou sort de la table s'arrête là.
 std::vector<ConjointPossible> conjointsPossibles(const BaseGenealogique& base, std::uint32_t personne);
+
+// Les conjoints à proposer : un couple marié deux fois n'y paraît qu'une fois, par sa première
+// famille. Seul le conjoint est retenu, et le document prend toujours leur première famille :
+// la seconde entrée n'aurait mené nulle part ailleurs.
+std::vector<ConjointPossible> conjointsDistincts(const BaseGenealogique& base, std::uint32_t personne);
+
+// Libellés de la liste : « NOM Prénoms ». Des conjoints homonymes ne se distingueraient pas :
+// leur naissance suit (« , né(e) 3.3.1901 »), et leur numéro si elle ne suffit pas.
+std::vector<std::string> libellesConjoints(const ContexteDocument& contexte,
+                                           const std::vector<ConjointPossible>& conjoints);
 
 // Rang à présélectionner dans la liste : celui du conjoint courant, 0 sinon.
 std::size_t rangDuConjoint(const std::vector<ConjointPossible>& conjoints, std::uint32_t conjointCourant);

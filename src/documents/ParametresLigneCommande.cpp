@@ -32,18 +32,15 @@ std::string formatsOfferts(const Afficheur& type) {
     return joindre(mots);
 }
 
-// Un couple remarié figure deux fois dans la chaîne : c'est un seul conjoint à choisir (le
-// document prend leur première famille). Deux conjoints homonymes se distinguent par leur
-// naissance et leur identifiant, que --conjoint accepte.
+// Deux conjoints homonymes se distinguent par leur naissance et leur identifiant, que --conjoint
+// accepte.
 std::int32_t conjointUnique(const ContexteDocument& contexte, std::int32_t racine,
                             const IdentifiantsPersonnes* identifiants) {
-    std::vector<std::uint32_t> conjoints;
-    for (const ConjointPossible& c : conjointsPossibles(*contexte.base, static_cast<std::uint32_t>(racine)))
-        if (std::find(conjoints.begin(), conjoints.end(), c.conjoint) == conjoints.end())
-            conjoints.push_back(c.conjoint);
-    if (conjoints.size() <= 1) return conjoints.empty() ? 0 : static_cast<std::int32_t>(conjoints[0]);
+    const auto conjoints = conjointsDistincts(*contexte.base, static_cast<std::uint32_t>(racine));
+    if (conjoints.size() <= 1) return conjoints.empty() ? 0 : static_cast<std::int32_t>(conjoints[0].conjoint);
     std::string liste;
-    for (std::uint32_t c : conjoints) liste += "\n  " + versUtf8(presentationPersonne(*contexte.base, c, identifiants));
+    for (const ConjointPossible& c : conjoints)
+        liste += "\n  " + versUtf8(presentationPersonne(*contexte.base, c.conjoint, identifiants));
     refuser("Cette personne a plusieurs conjoints ; choisissez-en un avec --conjoint :" + liste);
 }
 

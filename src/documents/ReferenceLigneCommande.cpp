@@ -50,14 +50,6 @@ void lireDate(std::string_view date, ReferenceLigneCommande& r) {
     r.annee = static_cast<std::int16_t>(a);
 }
 
-std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne) {
-    std::uint32_t e = base.LireIndividu(personne).naissance;
-    if (e == 0) return "sans date de naissance";
-    DateGed d = base.LireEvenement(e).date;
-    if (d.absente()) return "sans date de naissance";
-    return "né(e) "_1252 + texteDate(d, FormatJourMois);
-}
-
 std::string designation(const ReferenceLigneCommande& r) {
     if (r.prenoms.empty()) return "/" + r.nom + "/";
     return r.prenoms + " /" + r.nom + "/";
@@ -72,6 +64,14 @@ std::string designation(const ReferenceLigneCommande& r) {
 }
 
 }  // namespace
+
+std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne) {
+    std::uint32_t e = base.LireIndividu(personne).naissance;
+    if (e == 0) return "sans date de naissance";
+    DateGed d = base.LireEvenement(e).date;
+    if (d.absente()) return "sans date de naissance";
+    return "né(e) "_1252 + texteDate(d, FormatJourMois);
+}
 
 std::string presentationPersonne(const BaseGenealogique& base, std::uint32_t personne,
                                  const IdentifiantsPersonnes* identifiants) {

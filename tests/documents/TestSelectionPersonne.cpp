@@ -121,6 +121,31 @@ TEST(ChoixConjoint, aucunUnOuPlusieursConjointsDansLOrdreDesFamilles) {
     EXPECT_TRUE(conjointsPossibles(b.base(), 99).empty());
 }
 
+// Un couple marié deux fois ne paraît qu'une fois (par sa première famille) ; des homonymes se
+// distinguent par leur naissance, puis par leur numéro quand elle est la même.
+TEST(ChoixConjoint, conjointsProposesUneFoisChacunEtHomonymesDistingues) {
+    BaseEssai b(gedcomAvec(
+        individu(1, "Paul /VERT/") + "1 FAMS @F1@\n1 FAMS @F2@\n1 FAMS @F3@\n1 FAMS @F4@\n1 FAMS @F5@\n" +
+        individu(2, "Anne /ROSE/") + "1 FAMS @F1@\n1 FAMS @F3@\n" + individu(3, "Marie /MARTIN/") +
+        "1 BIRT\n2 DATE 3 MAR 1901\n1 FAMS @F2@\n" + individu(4, "Marie /MARTIN/") +
+        "1 BIRT\n2 DATE 1905\n1 FAMS @F4@\n" + individu(5, "Marie /MARTIN/") + "1 BIRT\n2 DATE 1905\n1 FAMS @F5@\n" +
+        "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 @F2@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n"
+        "0 @F3@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 @F4@ FAM\n1 HUSB @I1@\n1 WIFE @I4@\n"
+        "0 @F5@ FAM\n1 HUSB @I1@\n1 WIFE @I5@\n"));
+    const auto toutes = conjointsPossibles(b.base(), 1);
+    ASSERT_EQ(toutes.size(), 5u);
+    const auto conjoints = conjointsDistincts(b.base(), 1);
+    ASSERT_EQ(conjoints.size(), 4u);
+    EXPECT_EQ(conjoints[0], toutes[0]);  // la première famille du couple remarié
+    EXPECT_EQ(conjoints[1].conjoint, 3u);
+    EXPECT_EQ(conjoints[3].conjoint, 5u);
+    EXPECT_EQ(
+        libellesConjoints(b.contexte, conjoints),
+        (std::vector<std::string>{"ROSE Anne", "MARTIN Marie, n\xE9(e) 3.3.1901",
+                                  "MARTIN Marie, n\xE9(e) 1905 (n\xB0 4)", "MARTIN Marie, n\xE9(e) 1905 (n\xB0 5)"}));
+    EXPECT_EQ(rangDuConjoint(conjoints, 5), 3u);
+}
+
 TEST(PersonnesRecentes, dixAuPlusLaPlusRecenteEnTeteSansDoublon) {
     PersonnesRecentes r;
     for (int i = 1; i <= 11; ++i) r.retenir({"NOM", "P" + std::to_string(i), i});

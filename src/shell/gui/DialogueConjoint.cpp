@@ -2,7 +2,6 @@
 
 #include <QPushButton>
 
-#include "documents/SelectionPersonne.h"
 #include "shell/gui/ExecutionDialogue.h"
 #include "shell/gui/TexteQt.h"
 #include "ui_DialogueConjoint.h"
@@ -14,9 +13,8 @@ DialogueConjoint::DialogueConjoint(const ContexteDocument& contexte, const std::
     : QDialog(parent), ui_(std::make_unique<Ui::DialogueConjoint>()) {
     ui_->setupUi(this);
     ui_->boutons->button(QDialogButtonBox::Cancel)->setText("Annuler");
-    SelectionPersonne noms(contexte);
-    for (const ConjointPossible& c : conjoints)
-        ui_->comboConjoint->addItem(versQt(noms.nomDe(c.conjoint) + " " + noms.prenomsDe(c.conjoint)));
+    for (const std::string& libelle : libellesConjoints(contexte, conjoints))
+        ui_->comboConjoint->addItem(versQt(libelle));
     ui_->comboConjoint->setCurrentIndex(static_cast<int>(rangDuConjoint(conjoints, conjointCourant)));
 }
 
@@ -24,7 +22,7 @@ DialogueConjoint::~DialogueConjoint() = default;
 
 std::optional<ConjointPossible> DialogueConjoint::choisir(const ContexteDocument& contexte, std::uint32_t personne,
                                                           std::uint32_t conjointCourant, QWidget* parent) {
-    auto conjoints = conjointsPossibles(*contexte.base, personne);
+    auto conjoints = conjointsDistincts(*contexte.base, personne);
     if (conjoints.empty()) return ConjointPossible{};
     if (conjoints.size() == 1) return conjoints.front();
     DialogueConjoint dialogue(contexte, conjoints, conjointCourant, parent);

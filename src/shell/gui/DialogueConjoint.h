@@ -1,7 +1,7 @@
 #pragma once
-// « Choix de la famille » : les conjoints connus d'une personne (ChoixConjoint). Aucun : 0 sans
-// dialogue ; un seul : lui, sans dialogue ; plusieurs : la liste « Conjoint : », le conjoint
-// courant présélectionné.
+// « Choix de la famille » : les conjoints connus d'une personne, chacun une fois, les homonymes
+// distingués (ChoixConjoint). Aucun : 0 sans dialogue ; un seul : lui, sans dialogue ;
+// plusieurs : la liste « Conjoint : », le conjoint courant présélectionné.
 #include <cstdint>
 #include <memory>
 #include <optional>
