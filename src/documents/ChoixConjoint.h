@@ -1,7 +1,8 @@
 #pragma once
 // Choix du conjoint d'une personne (« Choix de la famille ») : ses familles dans l'ordre de sa
-// chaîne, celles dont le conjoint est connu, 49 au plus. Aucune : 0 ; une seule : elle, sans
-// dialogue ; plusieurs : le dialogue les propose, le conjoint courant présélectionné.
+// chaîne, celles dont le conjoint est connu, 49 au plus, chaque conjoint une fois. Aucun : 0 ;
+// un seul : lui, sans dialogue ; plusieurs : le dialogue les propose, le conjoint courant
+// présélectionné.
 #include <cstdint>
 #include <optional>
 #include <string>
