@@ -4,8 +4,8 @@
 
 #include "commun/Texte.h"
 #include "documents/ContexteDocument.h"
-#include "documents/ReferenceLigneCommande.h"
 #include "documents/SelectionPersonne.h"
+#include "parente/NomAffiche.h"
 
 namespace lignara {
 

@@ -1,6 +1,5 @@
 #include "documents/ParametresLigneCommande.h"
 
-#include <algorithm>
 #include <charconv>
 
 #include "commun/OperationImpossible.h"

@@ -5,7 +5,6 @@
 
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
-#include "dates/DateFormat.h"
 #include "parente/NomAffiche.h"
 
 namespace lignara {
@@ -64,14 +63,6 @@ std::string designation(const ReferenceLigneCommande& r) {
 }
 
 }  // namespace
-
-std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne) {
-    std::uint32_t e = base.LireIndividu(personne).naissance;
-    if (e == 0) return "sans date de naissance";
-    DateGed d = base.LireEvenement(e).date;
-    if (d.absente()) return "sans date de naissance";
-    return "né(e) "_1252 + texteDate(d, FormatJourMois);
-}
 
 std::string presentationPersonne(const BaseGenealogique& base, std::uint32_t personne,
                                  const IdentifiantsPersonnes* identifiants) {

@@ -33,9 +33,6 @@ struct ReferenceLigneCommande {
 std::uint32_t resoudrePersonne(std::string_view texte, const BaseGenealogique& base, const IndexNoms& index,
                                const IdentifiantsPersonnes* identifiants);
 
-// « né(e) 3.3.1901 », ou « sans date de naissance ».
-std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne);
-
 // « Marie MARTIN, né(e) 3.3.1901 (@I52@) » : de quoi désigner la personne sans ambiguïté dans une
 // liste de choix (homonymes, conjoints) ; l'identifiant seulement quand il est connu.
 std::string presentationPersonne(const BaseGenealogique& base, std::uint32_t personne,

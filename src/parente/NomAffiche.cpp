@@ -1,6 +1,7 @@
 #include "parente/NomAffiche.h"
 
 #include "commun/Texte.h"
+#include "dates/DateFormat.h"
 
 namespace lignara {
 
@@ -14,6 +15,14 @@ std::string nomAffiche(const std::string& nom, const std::string& prenoms, std::
 std::string nomAffiche(const BaseGenealogique& base, std::uint32_t personne) {
     Individu i = base.LireIndividu(personne);
     return nomAffiche(base.LireTexte(TableNoms, i.nom), base.LireTexte(TablePrenoms, i.prenoms), personne);
+}
+
+std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne) {
+    std::uint32_t e = base.LireIndividu(personne).naissance;
+    if (e == 0) return "sans date de naissance";
+    DateGed d = base.LireEvenement(e).date;
+    if (d.absente()) return "sans date de naissance";
+    return "né(e) "_1252 + texteDate(d, FormatJourMois);
 }
 
 }  // namespace lignara

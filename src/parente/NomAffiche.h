@@ -12,4 +12,7 @@ namespace lignara {
 std::string nomAffiche(const BaseGenealogique& base, std::uint32_t personne);
 std::string nomAffiche(const std::string& nom, const std::string& prenoms, std::uint32_t personne);
 
+// « né(e) 3.3.1901 », ou « sans date de naissance » : de quoi distinguer des homonymes.
+std::string texteNaissance(const BaseGenealogique& base, std::uint32_t personne);
+
 }  // namespace lignara
