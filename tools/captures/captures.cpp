@@ -174,7 +174,7 @@ TEST(Captures, selectionEtFeuilles) {
     SelectionPersonne noms(contexte);
     std::uint32_t francois = 0;
     for (std::uint32_t p = 1; p <= contexte.base->nombreIndividus() && !francois; ++p)
-        if (conjointsPossibles(*contexte.base, p).size() > 1) francois = p;
+        if (conjointsDistincts(*contexte.base, p).size() > 1) francois = p;
     aiguillage.parNom["DIALOG_DEMCONJOINT"] = capture("choix-conjoint");
     DialogueConjoint::choisir(contexte, francois, 0, &f);
 
