@@ -22,6 +22,16 @@ CleEnregistrement CleEnregistrement::dePointeur(std::size_t indiceFichier, std::
     return deReference(indiceFichier, valeur);
 }
 
+// Le balayage fait la clé de chaque lien : mesurer d'abord toute la valeur coûtait autant que la
+// lire. Au-delà de la longueur gardée, le reste est coupé de toute façon.
+CleEnregistrement CleEnregistrement::dePointeur(std::size_t indiceFichier, const char* valeur) {
+    if (valeur[0] != '@') return {};
+    std::size_t n = 1;
+    while (n < kLongueurReferenceMax && valeur[n] != '\0' && valeur[n] != '@') ++n;
+    if (n < kLongueurReferenceMax && valeur[n] == '@') ++n;
+    return deReference(indiceFichier, {valeur, n});
+}
+
 std::string_view CleEnregistrement::identifiant() const {
     std::string_view o = octets();
     if (o.empty()) return o;

@@ -22,6 +22,8 @@ public:
     static CleEnregistrement deReference(std::size_t indiceFichier, std::string_view reference);
     // Clé d'une valeur pointeur (« @I12@ ») ; rend la clé vide si la valeur ne commence pas par '@'.
     static CleEnregistrement dePointeur(std::size_t indiceFichier, std::string_view valeur);
+    // La même, d'une valeur terminée par '\0' : lue jusqu'au second '@' seulement.
+    static CleEnregistrement dePointeur(std::size_t indiceFichier, const char* valeur);
 
     bool estVide() const { return longueur_ == 0; }
     std::size_t indiceFichier() const { return octets_[0] ? octets_[0] - 1u : 0; }

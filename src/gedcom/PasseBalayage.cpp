@@ -457,14 +457,33 @@ void PasseBalayage::debutEvenement(char*) {
     evenementNaissance_ = appel_->code == CodeTag::BIRT;
     evenementMariage_ = appel_->code == CodeTag::MARR;
     cleTri_ = 0;
+    dateAttend_ = false;
 }
 
-void PasseBalayage::dateEvenement(char* v) {
+bool PasseBalayage::trierEvenement() const {
+    return (evenementNaissance_ && (drapeaux() & drapeaux::kTrierEnfants)) ||
+           (evenementMariage_ && (drapeaux() & drapeaux::kTrierMariages));
+}
+
+void PasseBalayage::examinerDate(std::string_view date) {
     DateGed d;
-    if (LireDate(v, false, d) && !d.absente()) evenementDate_ = true;
-    bool trier = (evenementNaissance_ && (drapeaux() & drapeaux::kTrierEnfants)) ||
-                 (evenementMariage_ && (drapeaux() & drapeaux::kTrierMariages));
-    if (trier && cleTri_ == 0) cleTri_ = cleTriDate(v);
+    if (LireDate(date, false, d) && !d.absente()) evenementDate_ = true;
+    if (cleTri_ == 0 && trierEvenement()) cleTri_ = cleTriDate(date);
+}
+
+// Les dates d'un événement sont examinées dans leur ordre : une seule attend à la fois.
+void PasseBalayage::dateEvenement(char* v) {
+    examinerDateEnAttente();
+    if (evenementDate_ && (cleTri_ != 0 || !trierEvenement())) return;  // plus rien à en apprendre
+    dateEnAttente_.assign(v);
+    dateAttend_ = true;
+}
+
+void PasseBalayage::examinerDateEnAttente() {
+    if (!dateAttend_) return;
+    dateAttend_ = false;
+    if (evenementLieu_ && !trierEvenement()) return;  // l'événement compte déjà par son lieu
+    examinerDate(dateEnAttente_);
 }
 
 void PasseBalayage::lieuEvenement(char* v) {
@@ -473,6 +492,7 @@ void PasseBalayage::lieuEvenement(char* v) {
 
 void PasseBalayage::finEvenementIndividu(char*) {
     if (personne_ == kAucun) return;
+    examinerDateEnAttente();
     PersonneBalayee& p = reg_.personnes[personne_];
     if (evenementDate_ || evenementLieu_) compter(p.evenements);
     if (evenementNaissance_ && p.cleTriNaissance == 0) p.cleTriNaissance = cleTri_;
@@ -604,6 +624,7 @@ void PasseBalayage::debutMariage(char* v) { debutEvenement(v); }
 
 void PasseBalayage::finEvenementFamille(char*) {
     if (famille_ == kAucun) return;
+    examinerDateEnAttente();
     FamilleBalayee& f = reg_.familles[famille_];
     if (evenementDate_ || evenementLieu_) compter(f.evenements);
     if (evenementMariage_ && f.cleTriMariage == 0) f.cleTriMariage = cleTri_;

@@ -14,6 +14,7 @@
 // dépend.
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -129,6 +130,13 @@ private:
     bool evenementNaissance_ = false;
     bool evenementMariage_ = false;
     std::int32_t cleTri_ = 0;
+    // Dernière date de l'événement, lue à sa fin seulement quand elle compte : un événement situé
+    // compte sans elle, et la plupart le sont.
+    std::string dateEnAttente_;
+    bool dateAttend_ = false;
+    bool trierEvenement() const;
+    void examinerDate(std::string_view date);
+    void examinerDateEnAttente();
 };
 
 // Clé de tri d'une date : année × 372 + mois × 31 + jour (voir PasseBalayage.cpp).

@@ -48,6 +48,18 @@ TEST(ImportGedcom, unLieuBlancUneFoisConvertiNeReservePasDEmplacement) {
     EXPECT_EQ(r.base.LireIndividu(2).naissance, 0u);
 }
 
+// Une date lisible ou un lieu réserve l'emplacement, dans n'importe quel ordre et où que soit la
+// date lisible parmi plusieurs ; des dates illisibles seules n'en réservent pas.
+TEST(ImportGedcom, uneDateLisibleOuUnLieuReserveLEmplacementQuelQueSoitLOrdre) {
+    auto r = importerTexte(kEnTete +
+                           "0 @I1@ INDI\n1 BIRT\n2 DATE EST 1850\n2 DATE 1851\n1 DEAT\n2 DATE 1850\n2 DATE x\n"
+                           "0 @I2@ INDI\n1 BIRT\n2 DATE x\n2 PLAC Lyon\n1 DEAT\n2 PLAC Lyon\n2 DATE x\n"
+                           "0 @I3@ INDI\n1 BIRT\n2 DATE x\n2 DATE EST 1850\n1 DEAT\n2 DATE abc\n0 TRLR\n");
+    EXPECT_EQ(r.base.nombreEvenements(), 4u);
+    EXPECT_NE(r.base.LireIndividu(1).naissance, 0u);
+    EXPECT_EQ(r.base.LireIndividu(3).naissance, 0u);
+}
+
 TEST(ImportGedcom, unEnfantSansFamcRecoitSesParentsParChil) {
     auto r = importerSain(kEnTete +
                           "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n0 @I4@ INDI\n"

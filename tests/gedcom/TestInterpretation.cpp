@@ -212,6 +212,20 @@ TEST(InterpretationTris, heredisTrieEnfantsParNaissanceEtMariagesParDateLesAutre
               (std::vector<std::uint32_t>{4, 5, 6, 7}));
 }
 
+// Plusieurs dates, un lieu avant ou après : la première date lisible donne la clé, et un lieu ne
+// dispense pas de lire la date quand on trie.
+TEST(InterpretationTris, laPremiereDateLisibleDeLaNaissanceDonneLaCleQuelQueSoitLeLieu) {
+    const std::string corps =
+        "0 @I1@ INDI\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n"
+        "0 @I4@ INDI\n1 BIRT\n2 DATE n'importe\n2 DATE 1885\n"
+        "0 @I5@ INDI\n1 BIRT\n2 DATE 1870\n2 DATE 1899\n"
+        "0 @I6@ INDI\n1 BIRT\n2 PLAC Lyon\n2 DATE 1875\n"
+        "0 @I7@ INDI\n1 BIRT\n2 DATE 1880\n2 PLAC Lyon\n"
+        "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 CHIL @I4@\n1 CHIL @I5@\n1 CHIL @I6@\n1 CHIL @I7@\n0 TRLR\n";
+    auto r = importerSain(enTete("Heredis") + corps);
+    EXPECT_EQ(enfants(r.base, r.base.LireIndividu(1).premiereFamille), (std::vector<std::uint32_t>{4, 5, 6, 3}));
+}
+
 TEST(CleTriDate, apresCompteLeMoisEtLeJourInconnusEnFinEtEntreFaitLaMoyenne) {
     EXPECT_EQ(cleTriDate("AFT 1900"), 1900 * 372 + 12 * 31 + 31);
     EXPECT_EQ(cleTriDate("BET 1900 AND 1911"), ((1900 + 1911) * 372 + 371) / 2);

@@ -30,6 +30,17 @@ TEST(CleEnregistrement, octetDuFichierPuisReferenceEtMemeCleDepuisUnPointeur) {
     std::string_view longue = "@ABCDEFGHIJKLMNOPQRSTUVWXYZ@";
     EXPECT_EQ(CleEnregistrement::dePointeur(0, longue), CleEnregistrement::deReference(0, longue));
     EXPECT_EQ(CleEnregistrement::deReference(0, longue).octets().size(), 24u);
+    // Lue jusqu'au second '@' seulement, une valeur terminée par '\0' donne la clé de la valeur
+    // entière, autour de la longueur gardée aussi.
+    const std::string lettres = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    std::vector<std::string> valeurs = {"@I7@", "@S1@ reste", "I7", "", "@", "@@", "@F12", "@F1@@"};
+    for (std::size_t n = 20; n <= 26; ++n) {
+        valeurs.push_back("@" + lettres.substr(0, n));
+        valeurs.push_back("@" + lettres.substr(0, n) + "@ suite");
+    }
+    for (const std::string& v : valeurs)
+        EXPECT_EQ(CleEnregistrement::dePointeur(2, v.c_str()), CleEnregistrement::dePointeur(2, std::string_view(v)))
+            << v;
 }
 
 struct Entree {
