@@ -445,7 +445,7 @@ void PasseBalayage::finIndividu(char*) {
             if (reg_.personnes[personne_].familleParents == familleAdoption_)
                 ajouterEnfant(familleAdoption_, personne_);
         } else {
-            f.adoptesEnAttente.push_back(personne_);
+            adoptesEnAttente_[familleAdoption_].push_back(personne_);
         }
     }
     personne_ = kAucun;
@@ -556,10 +556,12 @@ void PasseBalayage::debutFamille(char*) {
 
 void PasseBalayage::finFamille(char*) {
     if (famille_ == kAucun) return;
-    ListeIndices<2> adoptes = std::move(reg_.familles[famille_].adoptesEnAttente);
-    reg_.familles[famille_].adoptesEnAttente.clear();
-    for (std::uint32_t a : adoptes)
-        if (reg_.personnes[a].familleParents == famille_) ajouterEnfant(famille_, a);
+    if (auto it = adoptesEnAttente_.find(famille_); it != adoptesEnAttente_.end()) {
+        const std::vector<std::uint32_t> adoptes = std::move(it->second);
+        adoptesEnAttente_.erase(it);
+        for (std::uint32_t a : adoptes)
+            if (reg_.personnes[a].familleParents == famille_) ajouterEnfant(famille_, a);
+    }
     famille_ = kAucun;
 }
 

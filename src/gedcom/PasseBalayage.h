@@ -17,6 +17,7 @@
 #include <string_view>
 #include <unordered_map>
 #include <unordered_set>
+#include <vector>
 
 #include "gedcom/CleEnregistrement.h"
 #include "gedcom/CodeTag.h"
@@ -119,6 +120,9 @@ private:
     // Enfants déjà rangés des grandes familles : chercher parmi cent mille enfants à chaque CHIL
     // rendait le balayage quadratique. Rempli d'un coup quand la liste passe kGrandeFratrie.
     std::unordered_map<std::uint32_t, std::unordered_set<std::uint32_t>> grandesFratries_;
+    // Adoptés (ADOP) dont la famille n'est pas encore définie, par famille : rares, ils n'ont pas
+    // leur place dans chaque fiche des registres.
+    std::unordered_map<std::uint32_t, std::vector<std::uint32_t>> adoptesEnAttente_;
     SourceBalayee* source_ = nullptr;
     NoteBalayee* note_ = nullptr;
     CleEnregistrement media_;

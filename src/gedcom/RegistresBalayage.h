@@ -23,7 +23,7 @@ namespace lignara {
 inline constexpr std::uint32_t kAucun = 0xFFFFFFFFu;
 
 // Un million de personnes, c'est un million de ces fiches : l'ordre des champs évite les trous
-// d'alignement (80 octets par personne, 112 par famille, au lieu de 96 et 120).
+// d'alignement (80 octets par personne, 96 par famille).
 struct PersonneBalayee {
     CleEnregistrement cle;
     std::uint8_t fichier = 0;  // indice du fichier GEDCOM (celui de la clé)
@@ -58,10 +58,9 @@ struct FamilleBalayee {
     std::int32_t cleTriMariage = 0;
     std::uint32_t ficheMari = 0;  // numéros des fiches Famille, 0 : pas de fiche
     std::uint32_t ficheFemme = 0;
-    ListeIndices<4> enfants;           // ordre des CHIL (ou des naissances)
-    ListeIndices<2> adoptesEnAttente;  // ADOP lus avant la famille
+    ListeIndices<4> enfants;  // ordre des CHIL (ou des naissances)
 };
-static_assert(sizeof(FamilleBalayee) <= 112, "un trou d'alignement dans la fiche d'une famille");
+static_assert(sizeof(FamilleBalayee) <= 96, "un trou d'alignement dans la fiche d'une famille");
 
 // Source : le texte se relit depuis l'enregistrement ; sans texte, elle reste définie (vide).
 struct SourceBalayee {
