@@ -28,7 +28,7 @@ CleEnregistrement CleEnregistrement::dePointeur(std::size_t indiceFichier, const
     if (valeur[0] != '@') return {};
     std::size_t n = 1;
     while (n < kLongueurReferenceMax && valeur[n] != '\0' && valeur[n] != '@') ++n;
-    if (n < kLongueurReferenceMax && valeur[n] == '@') ++n;
+    if (valeur[n] == '@') ++n;
     return deReference(indiceFichier, {valeur, n});
 }
 
