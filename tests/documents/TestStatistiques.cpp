@@ -149,10 +149,14 @@ TEST(CompteCategories, lesCategoriesAuDelaDeVingtTroisNeComptentPas) {
     EXPECT_EQ(std::pair(c.comptes[2], c.total()), std::pair(std::uint64_t{2}, std::uint64_t{2}));
 }
 
-TEST(CompteCategories, pourcentagesArrondis) {
+TEST(CompteCategories, pourcentagesTronques) {
     CompteCategories c;
+    c.comptes = {2, 1};
+    EXPECT_EQ(std::pair(c.pourcentage(0), c.pourcentage(1)), std::pair(66, 33));
     c.comptes = {1, 199};
-    EXPECT_EQ(c.pourcentage(0), 1);  // 0,5 % s'arrondit au-dessus
+    EXPECT_EQ(c.pourcentage(0), 0);  // 0,5 % : ni libellé de plus, ni barre
+    c.comptes = {1, 0};
+    EXPECT_EQ(c.pourcentage(0), 100);
     c.comptes = {0, 0};
     EXPECT_EQ(c.pourcentage(0), 0);
 }
@@ -479,7 +483,7 @@ std::string troisMetiers() {
                    personne(4, "1 OCCU notaire\n") + personne(5, ""));
 }
 
-TEST_F(CategoriesEssai, professionsEnPourcentagesArrondisAvecLaListe) {
+TEST_F(CategoriesEssai, professionsEnPourcentagesTronquesAvecLaListe) {
     BaseEssai b(troisMetiers());
     auto d = statistique(b, 27);
     d->valeur(kListeCategories) = std::uint8_t{1};
@@ -487,7 +491,7 @@ TEST_F(CategoriesEssai, professionsEnPourcentagesArrondisAvecLaListe) {
     const auto& c = static_cast<StatistiqueCategories&>(*d).compte();
     EXPECT_EQ(c.comptes, (std::vector<std::uint64_t>{2, 0, 1}));
     const std::string texte = contenu(pdf);
-    for (const char* t : {"(67%)", "(33%)", "(0%)", "(marin : 2)", "(notaire : 1)", "(Ensemble de toutes les donn"})
+    for (const char* t : {"(66%)", "(33%)", "(0%)", "(marin : 2)", "(notaire : 1)", "(Ensemble de toutes les donn"})
         EXPECT_NE(texte.find(t), std::string::npos) << t;
     // Le sous-titre nomme la population : ascendance ou descendance de la personne de tête.
     for (auto [code, sousTitre] : {std::pair{26, "(Ascendance de "}, std::pair{28, "(Descendance de "}}) {

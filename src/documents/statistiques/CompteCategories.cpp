@@ -24,7 +24,7 @@ std::uint64_t CompteCategories::total() const {
 int CompteCategories::pourcentage(std::size_t categorie) const {
     const std::uint64_t t = total();
     if (t == 0 || categorie >= comptes.size()) return 0;
-    return static_cast<int>((100 * comptes[categorie] + t / 2) / t);
+    return static_cast<int>((1000 * comptes[categorie] + 5) / (10 * t));
 }
 
 std::uint32_t referenceValeur(const BaseGenealogique& base, const Individu& personne, GenreValeur genre) {

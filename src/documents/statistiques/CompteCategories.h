@@ -12,8 +12,9 @@
 // première seulement. Seules les 23 premières catégories comptent : une catégorie de numéro
 // plus grand est passée, y compris pour « la première ».
 //
-// Pourcentage d'une catégorie : 100 × compte ÷ total arrondi à l'entier le plus proche, le
-// total étant la somme des comptes de toutes les catégories.
+// Pourcentage d'une catégorie : (1000 × compte + 5) ÷ (10 × total) en entiers, le total étant
+// la somme des comptes de toutes les catégories. Les cinq millièmes ne rattrapent presque rien :
+// le pourcentage est en fait tronqué (2 sur 3 donnent 66 %), comme les barres qui en dépendent.
 #include <cstdint>
 #include <string>
 #include <vector>
