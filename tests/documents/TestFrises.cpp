@@ -135,6 +135,8 @@ TEST(GenerationsFrise, coupesRetirentLaBrancheEtLimiteGardeLesPremieresGeneratio
     r.coupes = nullptr;
     r.limite = 1;
     EXPECT_EQ(e.numeros(1, r), (Liste{{1}, {2, 3}}));
+    r.limite = 0;
+    EXPECT_EQ(e.numeros(1, r), (Liste{{1}}));
 }
 
 TEST(GenerationsFrise, desLiensEnBoucleSontSignalesAuLieuDeTournerSansFin) {
@@ -343,6 +345,13 @@ TEST_F(FrisesEssai, friseAscendanteUneRangeeParPersonneEtDatesInconnuesDites) {
     EXPECT_EQ(d->generations()[2].size(), 4u);
     EXPECT_EQ(d->hauteur, 4 * 176 + 4 * 176 + 3 * 352 + 7 * 208);
     EXPECT_NE(contenus(*d).find("(G\xE9n\xE9ration 3) Tj"), std::string::npos);
+    // « Limite la frise à N générations » : la racine compte pour une.
+    for (auto [limite, generations] : {std::pair{1, 1u}, std::pair{2, 2u}}) {
+        auto l = document<FriseLignees>(b, FriseLignees::kCodeAscendante, 1);
+        l->valeur(kLimiteFrise) = static_cast<std::uint8_t>(limite);
+        ecrire(*l, b, "FA_limite.pdf");
+        EXPECT_EQ(l->generations().size(), generations) << limite;
+    }
     // Une personne sans date ni parent ni enfant daté : pas de barre, et on le dit.
     auto seul = document<FriseLignees>(b, FriseLignees::kCodeDescendante, 8);
     ecrire(*seul, b, "FD_N8.pdf");

@@ -64,7 +64,8 @@ std::vector<std::uint32_t> FriseIndividuelle::personnes(const ContexteDocument& 
     ReglesGenerations regles;
     regles.sens = type().code == kCodeDescendants ? SensGenerations::Descendants : SensGenerations::Ascendants;
     regles.coupes = ensemble(kCoupesFrises);
-    regles.limite = octet(kLimiteGenerations);
+    // « Couper au-delà de N générations » : 0 n'en coupe aucune.
+    regles.limite = octet(kLimiteGenerations) > 0 ? octet(kLimiteGenerations) : ReglesGenerations::kSansLimite;
     std::vector<std::uint32_t> liste;
     for (const auto& g : collecterGenerations(*contexte.base, {r}, regles).membres)
         liste.insert(liste.end(), g.begin(), g.end());

@@ -43,7 +43,8 @@ void FriseLignees::preparer(const ContexteDocument& contexte) {
     if (familiale() && conjoint_ != 0) racines.push_back(conjoint_);
     ReglesGenerations regles;
     regles.sens = descendante() ? SensGenerations::Descendants : SensGenerations::Ascendants;
-    regles.limite = octet(kLimiteFrise) > 0 ? octet(kLimiteFrise) - 1 : 0;
+    // « N générations » : la racine et N − 1 au-dessus (ou au-dessous) ; 0 : aucune limite.
+    regles.limite = octet(kLimiteFrise) > 0 ? octet(kLimiteFrise) - 1 : ReglesGenerations::kSansLimite;
     PlageJours plage;
     generations_.clear();
     for (const auto& membres : collecterGenerations(*contexte.base, racines, regles).membres) {

@@ -46,7 +46,7 @@ public:
             if (!regles_.uneFoisChacune)
                 for (std::uint32_t p : courante) dansGeneration_.retirer(p);
             g.membres.push_back(std::move(courante));
-            if (regles_.limite > 0 && rang >= regles_.limite) break;
+            if (regles_.limite != ReglesGenerations::kSansLimite && rang >= regles_.limite) break;
             if (g.membres.size() > std::size_t{n_} + 1) signalerBoucle(base_, g.membres.back());
             courante = suivante(std::span(g.membres.back()).first(lignee));
         }

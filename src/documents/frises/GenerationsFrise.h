@@ -12,7 +12,8 @@
 //    lignée la mène, une fois par génération ; celles qui sont dans plusieurs générations sont
 //    marquées.
 // Les coupes retirent la personne coupée et tout ce qui passe par elle (une racine n'est jamais
-// retirée) ; la limite garde les générations 0 à limite (0 : aucune limite). Avec les conjoints
+// retirée) ; la limite garde les générations 0 à limite (kSansLimite : toutes ; 0 : les racines
+// seules, ce que demande une frise limitée à une génération). Avec les conjoints
 // (descendants seulement), chaque génération reçoit aussi, après ses membres, leurs conjoints
 // qui n'en sont pas déjà.
 //
@@ -30,10 +31,11 @@ namespace lignara {
 enum class SensGenerations : std::uint8_t { Ascendants, Descendants };
 
 struct ReglesGenerations {
+    static constexpr int kSansLimite = -1;
     SensGenerations sens = SensGenerations::Ascendants;
     bool uneFoisChacune = true;
     const EnsemblePersonnes* coupes = nullptr;
-    int limite = 0;
+    int limite = kSansLimite;
     bool conjoints = false;
 };
 
