@@ -1,5 +1,7 @@
 #include "database/StatutVital.h"
 
+#include "database/Parente.h"
+
 namespace lignara {
 
 std::vector<char> calculerStatutVital(const LiensFamiliaux& liens, const std::vector<std::int16_t>& anneesNaissance,
@@ -21,6 +23,13 @@ std::vector<char> calculerStatutVital(const LiensFamiliaux& liens, const std::ve
                 if (!decede(q)) statut[q] = 'v';
     }
     return statut;
+}
+
+bool fratrieContemporaine(const BaseGenealogique& base, const std::vector<char>& statuts, std::uint32_t premierEnfant) {
+    if (premierEnfant == 0 || premierEnfant >= statuts.size()) return false;
+    for (std::uint32_t e : Fratrie(base, premierEnfant))
+        if (e < statuts.size() && statuts[e] == 'v') return true;
+    return false;
 }
 
 }  // namespace lignara

@@ -7,11 +7,16 @@
 #include <cstdint>
 #include <vector>
 
+#include "database/BaseGenealogique.h"
 #include "database/LiensFamiliaux.h"
 
 namespace lignara {
 
 std::vector<char> calculerStatutVital(const LiensFamiliaux& liens, const std::vector<std::int16_t>& anneesNaissance,
                                       int anneeCourante);
+
+// Les enfants d'un couple sont des contemporains (à cacher avec eux) dès que l'un d'eux est 'v' :
+// le premier seul ne suffit pas, un aîné mort reste 'm' à côté de cadets peut-être vivants.
+bool fratrieContemporaine(const BaseGenealogique& base, const std::vector<char>& statuts, std::uint32_t premierEnfant);
 
 }  // namespace lignara

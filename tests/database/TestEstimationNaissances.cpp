@@ -9,6 +9,7 @@
 #include "BaseEssai.h"
 #include "database/EstimationNaissances.h"
 #include "database/IntervallesAnnees.h"
+#include "database/StatutVital.h"
 #include "database/TablesDerivees.h"
 
 using namespace lignara;
@@ -121,10 +122,21 @@ TEST(StatutVital, unSeulVivantRendSonAnneauVivantSaufUnDecesConnu) {
     auto aine = a.personne('M', annee(1921), annee(2003));
     auto cadet = a.personne('M', annee(1960)), sansDate = a.personne('F', annee(1919));
     a.couple(pere2, 0, {aine, sansDate, morteEnfant, cadet});
-    TablesDerivees t = calculer(a);
+    auto pere3 = a.personne('M', annee(1850));
+    auto mortsJeunes = a.personne('F', annee(1960), annee(1961)), mortAussi = a.personne('M', annee(1962), annee(1963));
+    a.couple(pere3, 0, {mortsJeunes, mortAussi});
+    DossierEssai dossier;
+    const BaseGenealogique base = a.construire(dossier.chemin());
+    const TablesDerivees t = calculerTablesDerivees(base, kAnneeCourante);
     // 2026 − 1927 = 99 : vivant ; un cadet vivant ne rend pas vivant un aîné mort, sinon l'anneau décide.
     for (auto p : {e1, e2, e3, recent, cadet, sansDate}) EXPECT_EQ(t.StatutVital(p), 'v') << p;
     for (auto p : {pere, seul, morteEnfant, aine, pere2}) EXPECT_EQ(t.StatutVital(p), 'm') << p;
+    // Les enfants d'un couple sont cachés avec les contemporains dès que l'un est vivant, même
+    // quand l'aîné, premier de l'anneau, est mort ; tous morts, ils restent visibles.
+    EXPECT_TRUE(fratrieContemporaine(base, t.statutsVitaux, aine));
+    EXPECT_TRUE(fratrieContemporaine(base, t.statutsVitaux, e1));
+    EXPECT_FALSE(fratrieContemporaine(base, t.statutsVitaux, mortsJeunes));
+    EXPECT_FALSE(fratrieContemporaine(base, t.statutsVitaux, 0));
 }
 
 TEST(StatutVital, unDecesSansDateSuffit) {

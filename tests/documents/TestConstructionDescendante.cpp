@@ -76,6 +76,22 @@ TEST(ConstructionDescendante, sansLesContemporainsUneFamilleAuPremierEnfantVivan
     EXPECT_EQ(d.rangee(2), "P5");
 }
 
+TEST(ConstructionDescendante, sansLesContemporainsUnAineMortNeMontrePasSesCadetsVivants) {
+    // 1 × 2 : 3 (né en 1950, mort en 1960) puis 4 (né en 1955, sans décès).
+    std::string g =
+        essai::gedcomDeFamilles(4, {{1, 2, {3, 4}, ""}}, {{1, {"1920", ""}}, {3, {"1950", ""}}, {4, {"1955", ""}}});
+    const std::string p3 = "0 @I3@ INDI\n";
+    g.insert(g.find(p3) + p3.size(), "1 DEAT\n2 DATE 1960\n");
+    Descendance d(g);
+    const TablesDerivees tables = calculerTablesDerivees(d.b.base(), 2023);
+    ASSERT_EQ(tables.StatutVital(d.n(3)), 'm');
+    d.regles.contemporains = false;
+    d.regles.statutsVitaux = &tables.statutsVitaux;
+    d.individuel(1);
+    EXPECT_EQ(d.rangee(0), "P1 P2*!");
+    EXPECT_EQ(d.rangee(1), "");
+}
+
 // Cousins germains 5 et 6 mariés : leurs enfants ne sont dessinés qu'une fois, sous le premier
 // couple atteint ; le second est marqué et ses deux membres sont des personnes répétées.
 TEST(ConstructionDescendante, lesEnfantsDeCousinsMariesEntreEuxNeSontDessinesQuUneFois) {

@@ -15,6 +15,7 @@
 #include "ListesEssai.h"
 #include "commun/Texte.h"
 #include "database/ArbreEssai.h"
+#include "database/TablesDerivees.h"
 #include "documents/PagesOptions.h"
 
 namespace lignara {
@@ -218,6 +219,28 @@ TEST(ListeDescendante, lettresAbCAuFilDesUnionsEtRetraitsDuTexte) {
     EXPECT_EQ(
         texteDescendante(b, 1, nomsSeuls(), d, [](ListeDescendante& l) { l.valeur(kNumerote) = std::uint8_t{0}; }),
         "N1 P1\nN2 P2\n       N3 P3\n       N4 P4\nN5 P5\n       N6 P6\n");
+}
+
+// Sans les contemporains : un aîné mort ne rend pas visibles ses cadets peut-être vivants.
+TEST(ListeDescendante, sansLesContemporainsLesEnfantsSontCoupesDesQueLUnEstVivant) {
+    std::string g = essai::gedcomDeLiens(4, {{3, 1, 2}, {4, 1, 2}});
+    const std::string p3 = "0 @I3@ INDI\n";
+    g.insert(g.find(p3) + p3.size(), "1 BIRT\n2 DATE 1950\n1 DEAT\n2 DATE 1960\n");
+    const std::string p4 = "0 @I4@ INDI\n";
+    g.insert(g.find(p4) + p4.size(), "1 BIRT\n2 DATE 1955\n");
+    BaseEssai b(g);
+    const TablesDerivees tables = calculerTablesDerivees(b.base(), 2023);
+    const ReglesDescendantes r{.base = &b.base(),
+                               .racine = static_cast<std::uint32_t>(b.personne("P1")),
+                               .statutsVitaux = &tables.statutsVitaux};
+    std::vector<std::uint32_t> personnes;
+    std::size_t coupees = 0;
+    for (const LigneListe& ligne : construireListeDescendante(r).lignes) {
+        if (ligne.sorte == SorteLigneListe::Personne) personnes.push_back(ligne.personne);
+        coupees += ligne.sorte == SorteLigneListe::Coupee;
+    }
+    EXPECT_EQ(personnes, std::vector<std::uint32_t>{r.racine});  // ni P3 ni P4, mais « ... »
+    EXPECT_EQ(coupees, 1u);
 }
 
 // Rangs des enfants : a à z, A à Z, puis AA, AB… ZZ, AAA.

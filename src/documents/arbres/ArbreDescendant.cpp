@@ -7,6 +7,7 @@
 #include "commun/Texte.h"
 #include "database/EstimationNaissances.h"
 #include "database/Parente.h"
+#include "database/StatutVital.h"
 
 namespace lignara {
 
@@ -142,8 +143,7 @@ void ArbreDescendant::deciderFamille(NoeudDescendant& personne, NoeudDescendant&
         dessiner = false;
     else if (r.agnatique && personne.sexe != 'M')
         dessiner = false;
-    else if (!r.contemporains && r.statutsVitaux && premierEnfant < r.statutsVitaux->size() &&
-             (*r.statutsVitaux)[premierEnfant] == 'v')
+    else if (!r.contemporains && r.statutsVitaux && fratrieContemporaine(*r.base, *r.statutsVitaux, premierEnfant))
         dessiner = false;
     else if (r.limiteGenerations > 0 && rangee >= r.limiteGenerations)
         dessiner = false;

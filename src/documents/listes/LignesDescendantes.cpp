@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "database/StatutVital.h"
+
 namespace lignara {
 
 namespace {
@@ -127,8 +129,7 @@ bool Parcours::enfantsCoupes(const Cadre& c, const Famille& f) const {
     if (r_.coupes && (r_.coupes->contient(c.personne) || (f.conjoint && r_.coupes->contient(f.conjoint)))) return true;
     if (r_.limiteGenerations && c.generation >= r_.limiteGenerations) return true;
     if (r_.agnatique && c.sexe != 'M') return true;
-    if (r_.statutsVitaux && f.premierEnfant < r_.statutsVitaux->size() && (*r_.statutsVitaux)[f.premierEnfant] == 'v')
-        return true;
+    if (r_.statutsVitaux && fratrieContemporaine(base_, *r_.statutsVitaux, f.premierEnfant)) return true;
     return false;
 }
 
