@@ -263,6 +263,11 @@ TEST(TableauAscendant, blocsDeCinqGenerationsEtRenvois) {
     EXPECT_EQ(std::tuple(blocs[1].colonnes[1][0].sosa, blocs[1].colonnes[2][0].personne), std::tuple(32u, 0u));
     EXPECT_NE(page.find("href=\"#B2\""), std::string::npos);
     essai::controlerPageHtml(d->chemin);
+    // A3 portrait : 2^8 rangées de 64 tiennent dans sa hauteur utile, d'où 9 générations par bloc.
+    auto a3 = tableau(b, b.personne("P1"));
+    a3->valeur(kFormatPage) = std::uint16_t{1706};
+    ecrire(*a3, b, FormatSortie::Web, dossier, "a3", Configuration{});
+    EXPECT_EQ(a3->generationsParBloc(), 9);
 }
 
 // Implexe : le grand-père commun aux deux parents (demi-frère et sœur) n'a qu'un bloc ; ses deux

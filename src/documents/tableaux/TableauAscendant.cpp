@@ -46,7 +46,7 @@ void TableauAscendant::preparer(const ContexteDocument& contexte) {
     const FormatPapier papier = formatPapierOuNonPagine(code);
     dessin_.formatPapier = papier.identifiant;
     const FormatPapier mesure = papier.estPagine() ? papier : *formatPapier(kA4Portrait);
-    generations_ = kGenerationsMax;
+    generations_ = kGenerationsNonPagine;
     if (papier.estPagine()) {
         const std::int64_t h = std::int64_t{papier.hauteurUtile} - dessin_.margeHaut - dessin_.margeBas;
         generations_ = 1;

@@ -6,8 +6,8 @@
 // lit 1702), format.
 //
 // Blocs : G est le plus grand nombre tel que 2^(G−1) rangées de 64 unités tiennent dans la
-// hauteur utile de la page (8 en A4 portrait), borné de 2 à 8 (« Non paginé » : 8, sinon un
-// bloc aurait des rangées sans fin). Le bloc 1 part de la racine ; chaque personne de la
+// hauteur utile de la page (8 en A4 portrait, 9 en A3 portrait), au moins 2 ; « Non paginé » : 8,
+// sinon un bloc aurait des rangées sans fin. Le bloc 1 part de la racine ; chaque personne de la
 // dernière colonne qui a des parents ouvre un bloc où elle est la première colonne — un seul
 // bloc par personne : avec les branches doubles (implexe), ses autres apparitions renvoient au
 // même bloc, sans quoi leur nombre croît comme 2^générations. Numéros Sosa 2n et 2n + 1 ;
@@ -44,7 +44,8 @@ public:
     static constexpr std::uint8_t kCode = 32;
     static constexpr const ParametreDeclare* kParametres[] = {&kRacine, &kNomRacine, &kNumerosSosa, &kFormatPage,
                                                               &kFormat};
-    static constexpr int kGenerationsMax = 8;
+    static constexpr int kGenerationsNonPagine = 8;
+    static constexpr int kGenerationsMax = 16;  // garde : 2^15 rangées de 64 dépassent tout papier
     // Au-delà, les blocs suivants ne sont pas ouverts (un message le dit).
     static constexpr std::size_t kCasesMax = 4000000;
 
@@ -78,7 +79,7 @@ private:
 
     Configuration preferences_;
     ReglagesDessin dessin_;
-    int generations_ = kGenerationsMax;
+    int generations_ = kGenerationsNonPagine;
     std::int32_t largeurColonne_ = 0;
     std::vector<BlocAscendant> blocs_;
     TextesListe textes_;
