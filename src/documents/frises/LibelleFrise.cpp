@@ -79,13 +79,13 @@ std::string texteAjuste(const EvenementFrise& e, std::int32_t largeur, const Met
         const std::int64_t reste = place10 - largeurTexte(police, e.libelle) - largeurTexte(police, e.finLibelle);
         if (reste > 0) {
             // Le formateur garde d'abord entier son premier argument : les prénoms, écrits en tête.
-            t = e.libelle;
-            if (e.prenoms.empty() || e.nom.empty())
-                t.append(e.prenoms.empty() ? e.nom : e.prenoms);
-            else
-                t.append(ajusterNom(static_cast<std::int32_t>(reste), e.prenoms, e.nom, police));
-            t.append(e.finLibelle);
-            if (largeurA(police, t, taille) <= largeur) return t;
+            // Une seule partie (prénoms ou nom) se coupe à part, avec ses deux points.
+            const auto place = static_cast<std::int32_t>(reste);
+            const std::string noms = e.prenoms.empty() || e.nom.empty()
+                                         ? ajusterTexte(place, e.prenoms.empty() ? e.nom : e.prenoms, police)
+                                         : ajusterNom(place, e.prenoms, e.nom, police);
+            t = e.libelle + noms + e.finLibelle;
+            if (!noms.empty() && largeurA(police, t, taille) <= largeur) return t;
         }
     }
     // Rien ne tient : le libellé seul, coupé, suivi de deux points.
