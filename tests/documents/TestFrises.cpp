@@ -44,6 +44,10 @@ TEST(LibelleFrise, texteRaccourciDansLaPlaceEnGardantLeLibelle) {
     const std::string court = texteAjuste(e, 2500, police, 10);
     EXPECT_EQ(court, "Mariage avec Jean..DUPONT");
     EXPECT_LE(largeurA(police, court, 10), 2500);
+    // Des prénoms seuls (ou un nom seul) sont coupés aussi, la parenthèse fermée.
+    EvenementFrise seul;
+    nommerEvenement(seul, "Mort du pere (", "Mort du pere", "Marie-Josephine-Antoinette", "");
+    EXPECT_EQ(texteAjuste(seul, 2500, police, 10), "Mort du pere (Marie-Jo..)");
     // Sans noms, le libellé coupé ; rien ne tient : vide.
     EvenementFrise p;
     p.libelle = "Profession de foi";
@@ -235,6 +239,20 @@ TEST(FriseIndividu, evenementsDeChaqueBandeDansLOrdreFiltresParLaFenetreAvecLeur
               (std::vector<std::string>{"Lyon", "3 rue Mercière",
                                         "Une maison de maître au bord de la Saône, avec un grand jard"}));
     EXPECT_TRUE(f.bandes[kDomiciles][0].ponctuel());  // « FROM 1875 » sans fin
+}
+
+TEST(FriseIndividu, sansAucuneDatePersonnelleNiFenetreNiEvenementsDesProches) {
+    FriseEssai essai(essai::kEnTete +
+                     "0 @I1@ INDI\n1 NAME Paul /SANSDATE/\n1 SEX M\n1 FAMC @F0@\n1 FAMS @F1@\n"
+                     "0 @I2@ INDI\n1 NAME Marc /SANSDATE/\n1 SEX M\n1 DEAT\n2 DATE 1890\n1 FAMS @F0@\n"
+                     "0 @I3@ INDI\n1 NAME Rose /VIDAL/\n1 SEX F\n1 FAMS @F1@\n"
+                     "0 @I4@ INDI\n1 NAME Luc /SANSDATE/\n1 BIRT\n2 DATE 3 MAR 1902\n1 FAMC @F1@\n"
+                     "0 @F0@ FAM\n1 HUSB @I2@\n1 CHIL @I1@\n"
+                     "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I3@\n1 MARR\n1 CHIL @I4@\n0 TRLR\n");
+    const FriseIndividu f = essai.frise("Paul");
+    EXPECT_EQ(textes(f.bandes[kPersonnels]), (std::vector<std::string>{"Mariage avec Rose VIDAL"}));
+    EXPECT_TRUE(f.bandes[kFamiliaux].empty());
+    EXPECT_TRUE(f.plage.vide());
 }
 
 TEST(FriseIndividu, fenetreDeCentAnsApresLaNaissanceDUnVivant) {

@@ -49,7 +49,9 @@ public:
         familles_ = Conjoints(base_, frise_.personne);
         personnels();
         fixerFenetre();
-        if (options_.familiaux) familiaux();
+        // Sans rien de daté dans sa propre vie, la personne n'a pas de fenêtre où placer ceux
+        // de ses proches : ses mariages sans date seuls restent.
+        if (options_.familiaux && fenetreFixee_) familiaux();
         if (options_.professions) professions();
         if (options_.domiciles) domiciles();
         return std::move(frise_);
