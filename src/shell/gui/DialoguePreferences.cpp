@@ -25,13 +25,13 @@ const FamilleDonnees kFamilles[8] = {
     {"Arbre ascendant", 6, &Configuration::donneesArbreAscendant},
     {"Arbre descendant", 6, &Configuration::donneesArbreDescendant},
     {"Liste ascendante", 5, &Configuration::donneesListeAscendante},
-    {"Liste descendante", 5, &Configuration::donneesListeDescendante},
+    {"Liste descendants", 5, &Configuration::donneesListeDescendante},
     {"Autres listes", 4, &Configuration::donneesAutresListes},
     {"Tableau ascendant", 2, &Configuration::donneesTableauAscendant},
     {"Proches parents", 4, &Configuration::donneesProches},
     {"Trombinoscope", 4, &Configuration::donneesGalerie},
 };
-const char* const kNomsDonnees[6] = {"Dates", "Lieux", "Professions", "Commentaire", "Mariage", "Photo"};
+const char* const kNomsDonnees[6] = {"Dates", "Lieux", "Prof.", "Commentaire", "Infos\nmariage", "Photo"};
 
 QString u(const std::string& texte1252) { return QString::fromStdString(versUtf8(texte1252)); }
 std::string b(const QString& texte) { return depuisUtf8(texte.toStdString()); }
@@ -121,7 +121,11 @@ void DialoguePreferences::remplirStyles() {
 // Une case par donnée que la famille propose ; les autres colonnes restent vides.
 void DialoguePreferences::construireDonnees() {
     QGridLayout* grille = ui_->grilleDonnees;
-    for (int d = 0; d < 6; ++d) grille->addWidget(new QLabel(kNomsDonnees[d]), 0, d + 1, Qt::AlignCenter);
+    for (int d = 0; d < 6; ++d) {
+        auto* titre = new QLabel(kNomsDonnees[d]);
+        titre->setAlignment(Qt::AlignCenter);  // « Infos » sur « mariage »
+        grille->addWidget(titre, 0, d + 1, Qt::AlignCenter);
+    }
     for (int f = 0; f < 8; ++f) {
         grille->addWidget(new QLabel(kFamilles[f].nom), f + 1, 0);
         for (int d = 0; d < kFamilles[f].bits; ++d) {
