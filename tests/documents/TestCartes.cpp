@@ -275,12 +275,13 @@ protected:
         EssaiPolices::TearDown();
     }
     // Lyon, carré qui contient l'enclave de Brest, Nantes à côté ; noms dans un autre ordre que les numéros.
-    void ecrireCarteEssai(std::uint8_t lyon, std::uint8_t brest, std::uint8_t nantes) {
+    void ecrireCarteEssai(std::uint8_t lyon, std::uint8_t brest, std::uint8_t nantes,
+                          PointCarte etiquetteLyon = {100, 900}) {
         Carte c;
         c.largeur = 3000;
         c.hauteur = 1000;
         c.regions.push_back({brest, "Zeta", "29", {500, 500}, {carre(300, 300, 400)}});
-        c.regions.push_back({lyon, "Mu", "69", {100, 900}, {carre(0, 0, 1000), carre(300, 300, 400, true)}});
+        c.regions.push_back({lyon, "Mu", "69", etiquetteLyon, {carre(0, 0, 1000), carre(300, 300, 400, true)}});
         c.regions.push_back({nantes, "Alpha", "44", {2500, 500}, {carre(2000, 0, 1000)}});
         ecrireCarte(c, dossier_ / "Carto/FR.dat");
     }
@@ -420,6 +421,23 @@ TEST_F(CarteEssai, migrationsDuParentVersLEnfantParGeneration) {
         EXPECT_LT(distance(arrivee), distance(depart));
     }
     EXPECT_GT(dessin.fleches[0].epaisseur, dessin.fleches[1].epaisseur);
+
+    // Étiquettes de Brest et de Lyon voisines (une centaine d'unités) : la flèche est plus
+    // courte, mais dessinée, de Brest vers Lyon.
+    ecrireCarteEssai(v.lyon, v.brest, v.nantes, {530, 520});
+    auto proches = document<CarteMigration>(8, "R");
+    ASSERT_TRUE(proches->verifierParametres(b.contexte));
+    proches->preparer(b.contexte);
+    ASSERT_EQ(proches->dessin().fleches.size(), 2u);
+    const DessinCarte::Fleche& courte = proches->dessin().fleches[0];
+    EXPECT_EQ(std::pair(courte.depart, courte.arrivee), std::pair(brest, lyon));
+    const auto vers = [&](std::int32_t x, std::int32_t y, std::uint8_t region) {
+        const RegionCarte* reg = proches->carte().region(region);
+        return std::hypot(double(x - proches->echelle().x(reg->etiquette.x)),
+                          double(y - proches->echelle().y(reg->etiquette.y)));
+    };
+    EXPECT_LT(vers(courte.pointe[0], courte.pointe[1], lyon), vers(courte.courbe[0], courte.courbe[1], lyon));
+    EXPECT_LT(vers(courte.courbe[0], courte.courbe[1], brest), vers(courte.courbe[0], courte.courbe[1], lyon));
 }
 
 class CarteFichiersReels : public essai::EssaiPolices {

@@ -125,14 +125,17 @@ void CarteMigration::placerFleches() {
         const Point a{double(echelle_.x(depart->etiquette.x)), double(echelle_.y(depart->etiquette.y))};
         const Point b{double(echelle_.x(arrivee->etiquette.x)), double(echelle_.y(arrivee->etiquette.y))};
         const double d = longueur(b - a);
-        if (d < 3 * kRetraitEtiquette) continue;
+        if (d < 1) continue;  // deux régions de même étiquette : aucune direction
+        // Deux étiquettes voisines (Belfort et le Haut-Rhin) : la flèche raccourcit ses retraits
+        // et sa pointe plutôt que de manquer, la migration étant comptée.
+        const double retrait = std::min<double>(kRetraitEtiquette, d / 3);
         const Point u = unitaire(b - a), droite{u.y, -u.x};
         const double ecart = d * std::min(0.6, 0.18 + 0.06 * (m.generation - 1));
         const Point q = (a + b) * 0.5 + droite * ecart;
-        const Point s = a + unitaire(q - a) * kRetraitEtiquette;
-        const Point e = b - unitaire(b - q) * kRetraitEtiquette;
+        const Point s = a + unitaire(q - a) * retrait;
+        const Point e = b - unitaire(b - q) * retrait;
         const float epaisseur = epaisseurMigration(m.generation);
-        const double pointe = 64 + 24 * epaisseur, demiBase = pointe * 0.45;
+        const double pointe = std::min(64 + 24 * double{epaisseur}, longueur(e - s) / 2), demiBase = pointe * 0.45;
         const Point v = unitaire(e - q), n{-v.y, v.x};
         const Point base = e - v * pointe;
         // Bézier cubique équivalente à la quadratique (s, q, base).
