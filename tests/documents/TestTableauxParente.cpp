@@ -327,6 +327,14 @@ TEST(ProchesParents, partiesTitresEtProfondeurs) {
               "Ascendants: Henri Berthe Pierre Marie | : Jean Paul Luc | Descendants: Louis | "
               "Oncles et tantes paternels: Hugo | Cousins paternels: Igor");
     essai::controlerPageHtml(d->chemin);
+    // Case des cousins décochée : les oncles et tantes restent, sans leur descendance.
+    auto sansCousins = document<ProchesParents>(b);
+    sansCousins->valeur(kRacine) = b.personne("Jean");
+    sansCousins->valeur(kCousinsProches) = std::uint8_t{static_cast<std::uint8_t>(-2)};
+    ecrire(*sansCousins, b, FormatSortie::Web, dossier, "pp-sans-cousins");
+    EXPECT_EQ(parties(b, *sansCousins),
+              "Ascendants: Henri Berthe Pierre Marie | : Jean Paul Luc | Descendants: Louis | "
+              "Oncles et tantes paternels: Hugo");
 
     // Un seul parent connu (Igor) : son côté porte les titres communs ; cousins sur deux
     // générations, leurs enfants en retrait.

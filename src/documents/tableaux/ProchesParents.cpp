@@ -113,15 +113,14 @@ void ProchesParents::rassembler(const BaseGenealogique& base) {
     descendre(descendre, Descendants, r, 0, d);
     for (std::uint32_t f : freres) descendre(descendre, DescendantsFratrie, f, 0, d);
     const ParentsPersonne parents = Parents(base, r);
-    if (c > 0) {
-        const std::pair<std::uint32_t, Place> cotes[2] = {{parents.pere, OnclesPaternels},
-                                                          {parents.mere, OnclesMaternels}};
-        for (const auto& [parent, place] : cotes) {
-            if (!parent) continue;
-            for (std::uint32_t o : fratrie(base, parent)) ajouter(place, o, 0);
+    // Les oncles et tantes viennent toujours ; seule leur descendance suit la case des cousins.
+    const std::pair<std::uint32_t, Place> cotes[2] = {{parents.pere, OnclesPaternels}, {parents.mere, OnclesMaternels}};
+    for (const auto& [parent, place] : cotes) {
+        if (!parent) continue;
+        for (std::uint32_t o : fratrie(base, parent)) ajouter(place, o, 0);
+        if (c > 0)
             for (const Proche& o : std::vector<Proche>(parties_[place].proches))
                 descendre(descendre, static_cast<Place>(place + 1), o.personne, 0, c);
-        }
     }
 
     const bool deuxCotes = parents.pere && parents.mere;
