@@ -148,10 +148,9 @@ std::vector<BandeChronologie> Chronologie::bandes() const {
         k = (i > 0 && periodes_[i - 1].debut == p.debut) ? k + 1 : 0;
         BandeChronologie b;
         b.haut = std::max(0, (y2_ - p.fin) * kUnitesParAnnee - kDecalageMemeAnnee * k);
-        // Les années d'avant la première période prolongent sa bande : les ancêtres les plus
-        // anciens restent sur le fond au lieu de flotter sur du blanc en haut de l'arbre.
-        const int debut = i == 0 ? y1_ : p.debut;
-        b.bas = std::max(0, (y2_ - debut) * kUnitesParAnnee - kDecalageMemeAnnee * k + kDecalageMemeAnnee);
+        // Une bande couvre sa seule période : prolongée vers le haut de l'arbre, elle donnerait
+        // au règne ou à l'invention des années qui ne sont pas les siennes.
+        b.bas = std::max(0, (y2_ - p.debut) * kUnitesParAnnee - kDecalageMemeAnnee * k + kDecalageMemeAnnee);
         b.couleur = static_cast<std::uint32_t>(p.rouge) | (static_cast<std::uint32_t>(p.vert) << 8) |
                     (static_cast<std::uint32_t>(p.bleu) << 16);
         bandes.push_back(b);

@@ -74,12 +74,12 @@ TEST(Chronologie, placeLesBandesBorneesAuxAnneesDeLArbreEtDecaleCellesDeMemeDebu
     EXPECT_TRUE(bourbons(1800, 1900).vide());
 }
 
-// Un arbre qui remonte avant la première période : sa bande monte jusqu'en haut de l'arbre, son
-// libellé reste au milieu de la période. Au bas de l'arbre, les bornes ne passent pas sous zéro.
+// Un arbre qui remonte avant la première période : sa bande et son libellé restent dans la
+// période, le haut de l'arbre sans fond. Au bas de l'arbre, les bornes ne passent pas sous zéro.
 TEST(Chronologie, bandesLibellesEtLargeurAuxBordsDeLArbreEtImagesInvalidesOuAlterees) {
     auto c =
         Chronologie::lire(Chronologie::image({periode(1500, 1600, "XVIe"), periode(1600, 1700, "XVIIe")}), 1200, 1700);
-    EXPECT_EQ(c.bandes().at(0).bas, (1700 - 1200) * 64 + 20);
+    EXPECT_EQ(c.bandes().at(0).bas, (1700 - 1500) * 64 + 20);
     EXPECT_EQ(c.libelles().at(0).y, ((2 * 1700 - 1500 - 1600) * 64 - 176) / 2 + 42);
     auto b = Chronologie::lire(Chronologie::image({periode(1900, 1900, "a"), periode(1900, 1900, "b")}), 1850, 1900)
                  .bandes();
