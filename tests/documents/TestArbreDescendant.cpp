@@ -433,6 +433,22 @@ TEST_F(ArbreCousinsEssai, uneMereSeuleEnChronologiqueEtLesDemiCousins) {
     essai::controlerPdf(chemin);
 }
 
+// Le père 2 et la mère 3 de la racine 1 sont demi-frère et sœur : le grand-père 4 a eu 2 avec 5
+// et 3 avec 6. Le couple 4 × 6 est monté (4 n'y est plus suivi), et l'ascendance de 6 (7 × 8) avec.
+TEST_F(ArbreCousinsEssai, unGrandPereRemarieNePriveNiLaGrandMereNiSesAscendants) {
+    BaseEssai b(essai::gedcomDeFamilles(8, {{2, 3, {1}, ""}, {4, 5, {2}, ""}, {4, 6, {3}, ""}, {7, 8, {6}, ""}},
+                                        {{3, {"", "", 'F'}}, {5, {"", "", 'F'}}, {6, {"", "", 'F'}}}));
+    const auto p = [&b](int n) { return static_cast<std::uint32_t>(b.personne("P" + std::to_string(n))); };
+    auto d = arbre(b, 1);
+    essai::controlerPdf(ecrire(b, *d, "grand-pere-remarie.pdf"));
+    std::vector<std::pair<std::uint32_t, std::uint32_t>> couples;
+    for (const CoupleAscendant& c : d->couples()) couples.emplace_back(c.mari, c.femme);
+    EXPECT_EQ(couples, (std::vector<std::pair<std::uint32_t, std::uint32_t>>{
+                           {p(2), p(3)}, {p(4), p(5)}, {p(4), p(6)}, {p(7), p(8)}}));
+    EXPECT_EQ(apparitions(*d).count(p(7)), 1u);
+    verifierSansRecouvrement(*d);
+}
+
 // Un petit-enfant de Victoria (William II) dans royal92 : ses cousins sans recouvrement, chaque famille une fois.
 TEST_F(ArbreCousinsEssai, unPetitEnfantDeVictoria) {
     const auto fichier = std::filesystem::path(LIGNARA_DOSSIER_TESTDATA) / "porges-mdf/royal92.ged";

@@ -102,7 +102,9 @@ void ArbreCousins::construireCouples(const ContexteDocument& contexte) {
     const int limite = limiteAscendance();
     const int limiteGenerations = octet(kLimiteGenerations);
     const EnsemblePersonnes* coupes = ensemble(kCoupesArbre);
-    EnsemblePersonnes rencontres(base.nombreIndividus());
+    // Personnes dont les parents ont déjà été montés : une personne membre de deux couples (un
+    // grand-père remarié) n'est suivie qu'une fois, sans priver l'autre membre de son ascendance.
+    EnsemblePersonnes suivis(base.nombreIndividus());
     std::map<std::pair<std::uint32_t, std::uint32_t>, CoupleAscendant*> parCouple;
     couples_.clear();
     CoupleAscendant& racineCouple = couples_.emplace_back();
@@ -110,8 +112,6 @@ void ArbreCousins::construireCouples(const ContexteDocument& contexte) {
     racineCouple.femme = femme_;
     racineCouple.fiche = fiche_;
     parCouple[{mari_, femme_}] = &racineCouple;
-    for (std::uint32_t m : {mari_, femme_})
-        if (m) rencontres.ajouter(m);
     for (std::size_t i = 0; i < couples_.size(); ++i) {
         CoupleAscendant& c = couples_[i];
         for (const bool coteMari : {true, false}) {
@@ -133,11 +133,11 @@ void ArbreCousins::construireCouples(const ContexteDocument& contexte) {
                 nonSuivi = true;
                 continue;
             }
-            if (!preferences_.doublesBranchesAscendantes &&
-                ((p.pere && rencontres.contient(p.pere)) || (p.mere && rencontres.contient(p.mere)))) {
+            if (!preferences_.doublesBranchesAscendantes && suivis.contient(membre)) {
                 nonSuivi = true;
                 continue;
             }
+            suivis.ajouter(membre);
             CoupleAscendant& n = couples_.emplace_back();
             n.mari = p.pere;
             n.femme = p.mere;
@@ -148,8 +148,6 @@ void ArbreCousins::construireCouples(const ContexteDocument& contexte) {
             n.enfantsLignee.push_back(membre);
             parents = &n;
             parCouple[{p.pere, p.mere}] = &n;
-            for (std::uint32_t m : {p.pere, p.mere})
-                if (m) rencontres.ajouter(m);
         }
     }
     exclureLignees(base);
