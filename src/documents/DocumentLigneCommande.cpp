@@ -83,7 +83,7 @@ std::optional<std::string> produireDocument(const CommandeDocumentDemandee& dema
     if (!type.disponible()) throw OperationImpossible("Ce document n'est pas encore disponible");
 
     Configuration configuration = configurationLigneCommande(demande.papier);
-    GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
+    GenealogieLigneCommande g(demande.fichier, &configuration);
     // fontconfig rend ses tables à la fin de la commande.
     struct LiberationPolices {
         ~LiberationPolices() { PoliceFamille::liberer(); }

@@ -78,7 +78,7 @@ std::optional<std::string> lancerFavoriNomme(const LancementFavoriDemande& deman
     verifierFichier(demande.fichier);
     // Les mêmes préférences et le même papier que « lignara document ».
     Configuration configuration = configurationLigneCommande(demande.papier);
-    GenealogieLigneCommande g(demande.fichier, configuration.casseAutomatique);
+    GenealogieLigneCommande g(demande.fichier, &configuration);
     LiberationPolices liberation;
     const std::string nom = depuisUtf8(demande.nom);
     const Favori* favori = favoriNomme(g.fichier().reglages().favoris, nom);
@@ -115,7 +115,7 @@ bool ajouterFavori(const AjoutFavoriDemande& demande) {
     verifierPlace(chargerReglagesFichier(configuration, chemin).favoris);
 
     Configuration preferences = chargerConfiguration(configuration);
-    GenealogieLigneCommande g(demande.fichier, preferences.casseAutomatique);
+    GenealogieLigneCommande g(demande.fichier, &preferences);
     LiberationPolices liberation;
     ReglagesMiseEnRoute reglages = reglagesDeLaLigne();
     ContexteDocument contexte = contexteDeMiseEnRoute(g.fichier(), preferences, reglages);

@@ -6,12 +6,15 @@
 
 namespace lignara {
 
-GenealogieLigneCommande::GenealogieLigneCommande(const std::filesystem::path& fichier, bool majuscules)
+GenealogieLigneCommande::GenealogieLigneCommande(const std::filesystem::path& fichier, const Configuration* preferences)
     : fichier_(dossierConfiguration(), dossierSortieDuProgramme()) {
     OptionsOuverture options;
     options.surveiller = false;
     options.apresBalayage = [this](RegistresBalayage& r) { identifiants_.retenir(r); };
-    options.casseAutomatique = majuscules;
+    if (preferences) {
+        options.casseAutomatique = preferences->casseAutomatique;
+        options.paysParDefaut = paysDesPreferences(*preferences);
+    }
     fichier_.ouvrir(fichier, options);
 }
 

@@ -14,8 +14,9 @@ namespace lignara {
 class GenealogieLigneCommande {
 public:
     // Lève OperationImpossible comme l'ouverture de la fenêtre quand le fichier ne peut pas être
-    // lu. majuscules : affichage des noms de la préférence « casse automatique ».
-    explicit GenealogieLigneCommande(const std::filesystem::path& fichier, bool majuscules = false);
+    // lu. Des préférences, la « casse automatique » des noms et le « Pays par défaut » des lieux
+    // importés, comme la fenêtre ; sans elles, les noms tels quels et la France.
+    explicit GenealogieLigneCommande(const std::filesystem::path& fichier, const Configuration* preferences = nullptr);
 
     const BaseGenealogique& base() const { return fichier_.base(); }
     const IndexNoms& noms() const { return fichier_.indexNoms(); }

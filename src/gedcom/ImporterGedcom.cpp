@@ -98,6 +98,7 @@ ResultatImport ImporterGedcom(const std::vector<std::filesystem::path>& chemins,
     RegistresBalayage registres;
     balayer(fichiers, registres, erreurs, options);
     PasseConstruction passe(fichiers, registres, erreurs, options.modeCommentaire, options.tagCommentaire);
+    passe.fixerPaysParDefaut(options.paysParDefaut);
     if (options.apresBalayage) options.apresBalayage(registres);
     if (options.rapprocher) options.rapprocher(registres, passe);
     registres.rendreIndex();

@@ -26,6 +26,7 @@
 #include "database/BaseGenealogique.h"
 #include "gedcom/ConstructionBase.h"
 #include "gedcom/JeuCaracteres.h"
+#include "gedcom/LieuCodePays.h"
 #include "gedcom/ModeCommentaire.h"
 #include "gedcom/RegistresBalayage.h"
 
@@ -34,6 +35,7 @@ namespace lignara {
 struct OptionsImport {
     ModeCommentaire modeCommentaire = ModeCommentaire::PremiereLigne;
     std::string tagCommentaire;     // mode 2 : tag GEDCOM du commentaire
+    CodePays paysParDefaut{"FR"};   // préférence « Pays par défaut » : lieux sans pays nommé
     RappelProgression progression;  // unités de travail faites sur le total
     // Interrupteur « montrer les erreurs » : appelé avec tout le rapport (lignes CR LF,
     // Windows-1252) quand l'import réussit avec au moins une erreur.

@@ -204,7 +204,9 @@ PasseConstruction::PasseConstruction(std::vector<FichierGedcomOuvert>& fichiers,
 
 PasseConstruction::PasseConstruction(const PasseConstruction& modele, std::vector<FichierGedcomOuvert>& fichiers,
                                      RecepteurRapport& messages)
-    : PasseConstruction(fichiers, modele.reg_, messages, modele.mode_, modele.tagCommentaire_) {}
+    : PasseConstruction(fichiers, modele.reg_, messages, modele.mode_, modele.tagCommentaire_) {
+    pays_ = modele.pays_;
+}
 
 std::uint16_t PasseConstruction::drapeaux() const { return fichiers_[fichier_].drapeauxLogiciel; }
 
@@ -212,6 +214,7 @@ void PasseConstruction::commencer(std::uint8_t fichier, long ligne) {
     fichier_ = fichier < fichiers_.size() ? fichier : 0;
     lecteur_->commencerFichier(fichiers_[fichier_], fichier_, ligne);
     ReglagesLieux reglages;
+    reglages.paysParDefaut = pays_;
     reglages.sigleTroisLettres = (drapeaux() & drapeaux::kSigleLieu) != 0;
     lieux_ = LieuNormaliseur(reglages);
 }

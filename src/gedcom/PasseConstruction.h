@@ -94,6 +94,8 @@ public:
                       RecepteurRapport& messages);
 
     const std::vector<FichierGedcomOuvert>& fichiers() const { return fichiers_; }
+    // Pays des lieux qui ne nomment pas le leur (préférence « Pays par défaut »).
+    void fixerPaysParDefaut(CodePays pays) { pays_ = pays; }
 
     void lireIndividu(const PersonneBalayee& p, TamponIndividu& tampon);
     // L'individu et la note qui lui est remise : les lignes de la note passent en tête de ses
@@ -155,6 +157,7 @@ private:
     RecepteurRapport& erreurs_;
     ModeCommentaire mode_;
     std::string tagCommentaire_;
+    CodePays pays_{"FR"};
     std::unique_ptr<LecteurGedcom> lecteur_;
     LieuNormaliseur lieux_;
     struct HachageTexte {

@@ -99,6 +99,7 @@ void FichierOuvert::importer(const OptionsOuverture& options) {
     import.progression = options.progression;
     import.montrerErreurs = options.montrerErreurs;
     import.apresBalayage = options.apresBalayage;
+    import.paysParDefaut = options.paysParDefaut;
     import.dossierTemporaire = dossierTemporaire_;
     ResultatImport r = ImporterGedcom(chemin_, import);
     base_ = std::move(r.base);

@@ -37,6 +37,7 @@
 #include "database/TablesDerivees.h"
 #include "gedcom/ImporterGedcom.h"
 #include "reglages/ReglagesFichier.h"
+#include "session/PaysDesPreferences.h"
 #include "session/SourcesGedcom.h"
 
 namespace lignara {
@@ -62,6 +63,8 @@ struct OptionsOuverture {
     // Transmis à l'import : relevé des clés après le balayage (identifiants de la ligne de
     // commande).
     std::function<void(RegistresBalayage&)> apresBalayage;
+    // Préférence « Pays par défaut », transmise à l'import (lieux qui ne nomment pas leur pays).
+    CodePays paysParDefaut{"FR"};
 };
 
 class FichierOuvert {

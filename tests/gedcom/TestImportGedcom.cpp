@@ -48,6 +48,27 @@ TEST(ImportGedcom, unLieuBlancUneFoisConvertiNeReservePasDEmplacement) {
     EXPECT_EQ(r.base.LireIndividu(2).naissance, 0u);
 }
 
+// Le pays par défaut des préférences décide du pays des lieux qui ne nomment pas le leur.
+TEST(ImportGedcom, lePaysParDefautDesPreferencesServeAuxLieuxSansPays) {
+    const std::string gedcom = kEnTete +
+                               "0 @I1@ INDI\n1 BIRT\n2 PLAC Bruges, Flandre-Occidentale\n"
+                               "1 DEAT\n2 PLAC Brest, Finist\xC3\xA8re\n0 TRLR\n";
+    const auto code = [](const ResultatImport& r, std::uint32_t evenement) {
+        return r.base.LireTexte(TableLieux, r.base.LireEvenement(evenement).lieu).substr(0, 3);
+    };
+    const ResultatImport france = importerTexte(gedcom);
+    const Individu f = france.base.LireIndividu(1);
+    EXPECT_EQ(code(france, f.naissance), "   ");
+    EXPECT_EQ(code(france, f.deces), std::string("FR") + char{62});
+    OptionsImport belgique;
+    belgique.paysParDefaut = CodePays("BE");
+    const ResultatImport b = importerTexte(gedcom, belgique);
+    const Individu i = b.base.LireIndividu(1);
+    EXPECT_EQ(code(b, i.naissance), std::string("BE") + char{36});
+    EXPECT_EQ(lieu(b.base, i.naissance), "Bruges");
+    EXPECT_EQ(code(b, i.deces), "   ");
+}
+
 // Une date lisible ou un lieu réserve l'emplacement, dans n'importe quel ordre et où que soit la
 // date lisible parmi plusieurs ; des dates illisibles seules n'en réservent pas.
 TEST(ImportGedcom, uneDateLisibleOuUnLieuReserveLEmplacementQuelQueSoitLOrdre) {

@@ -58,6 +58,13 @@ TEST_F(FichierOuvertEssai, ouvreFermeRouvreEnEffacantLaBaseDeTravailEtNeGardeRie
     EXPECT_EQ(fichier.chemin().filename(), "copie.GED");
     EXPECT_EQ(temporaire.noms().size(), 1u);
     // Un fichier refusé ne laisse rien d'ouvert.
+    // Le pays par défaut des préférences passe à l'import.
+    ecrire(sources / "bruges.ged",
+           "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 BIRT\n2 PLAC Bruges, Flandre-Occidentale\n0 TRLR\n");
+    OptionsOuverture belge;
+    belge.paysParDefaut = CodePays("BE");
+    fichier.ouvrir(sources / "bruges.ged", belge);
+    EXPECT_EQ(fichier.base().LireTexte(TableLieux, fichier.base().LireEvenement(1).lieu).substr(0, 2), "BE");
     ecrire(sources / "famille.txt", kFamille);
     EXPECT_THROW(fichier.ouvrir(sources / "famille.txt"), OperationImpossible);
     EXPECT_FALSE(fichier.ouvert());

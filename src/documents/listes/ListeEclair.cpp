@@ -6,6 +6,7 @@
 #include "database/TablesDerivees.h"
 #include "documents/listes/MiseEnPageListe.h"
 #include "reglages/RaccordDessin.h"
+#include "session/PaysDesPreferences.h"
 
 namespace lignara {
 
@@ -14,9 +15,6 @@ namespace {
 constexpr StyleTitre kStylePatronyme{.grasWeb = true};
 constexpr Mesure kRetraitLieux{320, 4};
 constexpr std::string_view kAutresLieux = "Autres lieux";
-
-// Pays par défaut des préférences : deux lettres, la première dans l'octet haut.
-CodePays paysDe(std::uint16_t code) { return CodePays(static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)); }
 
 }  // namespace
 
@@ -29,7 +27,7 @@ void ListeEclair::preparer(const ContexteDocument& contexte) {
     r.base = contexte.base;
     r.index = contexte.noms;
     r.parZone = octet(kClassementZone) != 0;
-    r.paysParDefaut = paysDe(preferences_.codePays);
+    r.paysParDefaut = paysDesPreferences(preferences_);
     // Sans les contemporains, il faut les statuts vitaux : on attend le fil qui les calcule.
     TablesDerivees locales;
     if (!octet(kContemporainsEclair)) {

@@ -19,6 +19,7 @@
 #include "commun/OperationImpossible.h"
 #include "commun/Texte.h"
 #include "database/TablesDerivees.h"
+#include "documents/DocumentLigneCommande.h"
 #include "gedcom/ImporterGedcom.h"
 #include "session/FichierOuvert.h"
 #include "session/PersonnesTrouvees.h"
@@ -84,6 +85,7 @@ void afficherEstimations(const BaseGenealogique& base) {
 
 void importer(const ParametresImporter& p) {
     OptionsImport options;
+    options.paysParDefaut = paysDesPreferences(configurationLigneCommande(""));
     auto barre = std::make_shared<BarreProgression>();
     if (LIGNARA_ISATTY(stdout)) options.progression = [barre](std::uint64_t f, std::uint64_t t) { (*barre)(f, t); };
     ResultatImport r = ImporterGedcom(fs::path(p.fichier), options);

@@ -7,6 +7,7 @@
 
 #include "commun/Dossiers.h"
 #include "commun/Texte.h"
+#include "documents/DocumentLigneCommande.h"
 #include "session/DemarrageDossierSortie.h"
 #include "session/FichierOuvert.h"
 #include "session/PersonnesTrouvees.h"
@@ -27,6 +28,7 @@ void lister(const ParametresPersonnes& p) {
     FichierOuvert fichier(dossierConfiguration(), dossierSortieDuProgramme());
     OptionsOuverture options;
     options.surveiller = false;
+    options.paysParDefaut = paysDesPreferences(configurationLigneCommande(""));
     fichier.ouvrir(p.fichier, options);
     // La liste reste seule sur la sortie standard ; le rapport se voit avec « importer ».
     if (fichier.nombreErreursImport() > 0)

@@ -663,6 +663,7 @@ void FenetrePrincipale::ouvrirCheminDonne(const std::string& chemin) {
 void FenetrePrincipale::importer(const std::string& chemin) {
     OptionsOuverture options;
     options.casseAutomatique = programme_.configuration.casseAutomatique;
+    options.paysParDefaut = paysDesPreferences(programme_.configuration);
     std::string rapport;
     options.montrerErreurs = [&rapport](const std::string& r) { rapport = r; };
     {
