@@ -92,6 +92,25 @@ TEST_F(Consulter, lesHomonymesOuvrentChacunLeurFicheEtLaFermetureDuFichierFermeT
     EXPECT_TRUE(liste.isNull());
 }
 
+// Un autre fichier ouvert : rien ne reste branché sur la base de l'ancien, détruite.
+TEST_F(Consulter, ouvrirUnAutreFichierFermeLaConsultationDeLAncien) {
+    f->executer(1001);
+    QPointer<FenetreListeConsultation> liste = f->consultation().liste();
+    ASSERT_TRUE(liste);
+    doubleCliquer(liste->vue(), 0);
+    ASSERT_EQ(f->consultation().fenetres().size(), 1u);
+    QPointer<QDialog> fiche = f->consultation().fenetres()[0];
+    const auto autre = dossier.chemin / "autre.ged";
+    std::ofstream(autre) << "0 HEAD\n1 CHAR UTF-8\n0 @I1@ INDI\n1 NAME Marc /MARTIN/\n0 TRLR\n";
+    f->ouvrirChemin(autre.string());
+    ASSERT_EQ(f->fichier().base().nombreIndividus(), 1u);
+    EXPECT_TRUE(liste.isNull());
+    EXPECT_TRUE(fiche.isNull());
+    f->executer(1001);
+    ASSERT_TRUE(f->consultation().liste());
+    EXPECT_EQ(f->consultation().liste()->modele()->rowCount(), 1);
+}
+
 TEST_F(Consulter, leBlocNoteEstModalEtNePerdRien) {
     QString notes;
     bool modal = false;

@@ -132,6 +132,11 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     mettreAJourMenus();
     connect(&fichier_, &FichierOuvertFenetre::gedcomReecrit, this,
             [this] { BoiteMessage::informer(this, "Le fichier Gedcom a été modifié."); });
+    // Les fenêtres de consultation lisent la base de l'ancien fichier, bientôt détruite.
+    connect(&fichier_, &FichierOuvertFenetre::fichierRemplace, this, [this] {
+        consultation_->toutFermer();
+        listeAncree_->detacher();
+    });
 }
 
 FenetrePrincipale::~FenetrePrincipale() { quitter(); }

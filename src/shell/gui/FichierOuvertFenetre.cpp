@@ -49,6 +49,7 @@ void FichierOuvertFenetre::ouvrir(const std::filesystem::path& chemin, OptionsOu
     };
     auto nouveau = std::make_unique<FichierOuvert>(dossierConfiguration_, dossierSortie_);
     nouveau->ouvrir(chemin, options);
+    emit fichierRemplace();
     fichier_->fermer();
     fichier_ = std::move(nouveau);
     recentes_.oublier();

@@ -45,6 +45,9 @@ public:
 signals:
     // Un fichier GEDCOM a été réécrit par un autre programme.
     void gedcomReecrit();
+    // Le nouveau fichier est importé, l'ancien va être fermé : ce qui lit encore sa base
+    // (consultation, liste ancrée) doit la lâcher maintenant.
+    void fichierRemplace();
 
 private:
     std::filesystem::path dossierConfiguration_;
