@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QToolBar>
 
+#include "commun/Texte.h"
 #include "gui/EssaiFenetre.h"
 #include "gui/SelectionEssai.h"
 #include "shell/gui/Aide.h"
@@ -58,6 +59,20 @@ TEST(DemarrageXvfb, ouvreLeFichierDonneEtMontreLaBarreDOutils) {
     EXPECT_EQ(s.code, 0) << s.texte;
     EXPECT_NE(s.texte.find("Barre d'outils : 8 boutons actifs"), std::string::npos) << s.texte;
     EXPECT_GE(QImage(QString::fromStdString(image.string())).width(), 650);
+}
+
+// Le fichier par défaut des préférences (rangé en Windows-1252) s'ouvre même si son chemin a
+// des accents.
+TEST_F(Fenetre, leFichierParDefautAccentueSOuvreSansSelecteur) {
+    essai::DossierTemporaire d("defaut");
+    std::filesystem::create_directory(d.chemin / "Généalogie");
+    std::filesystem::copy_file(essai::exempleLivre(), d.chemin / "Généalogie" / "dupont.ged");
+    Configuration c;
+    c.fichierParDefaut = lignara::depuisUtf8((d.chemin / "Généalogie" / "dupont.ged").string());
+    FenetrePrincipale f(c, "");
+    f.executer(1002);
+    EXPECT_TRUE(f.fichier().estOuvert()) << BoiteMessage::montres().join("|").toStdString();
+    EXPECT_TRUE(SelecteurFichier::titres().isEmpty());
 }
 
 // Le fichier de la ligne de commande manque : message, puis sélecteur ; un fichier choisi qui

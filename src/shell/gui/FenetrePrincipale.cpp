@@ -98,7 +98,8 @@ FenetrePrincipale::FenetrePrincipale(Configuration configuration, std::string ch
     programme_.dossierSortie = dossierSortieDuProgramme();
     programme_.dossierConfiguration = dossierConfigurationAccessible();
     programme_.configuration = std::move(configuration);
-    if (cheminDemarrage_.empty()) cheminDemarrage_ = programme_.configuration.fichierParDefaut;
+    // Le chemin des préférences est rangé en Windows-1252 ; celui de la ligne de commande en UTF-8.
+    if (cheminDemarrage_.empty()) cheminDemarrage_ = versUtf8(programme_.configuration.fichierParDefaut);
     try {
         bool abime = false;
         programme_.compteurs = chargerCompteursUsage(programme_.dossierConfiguration, &abime);
