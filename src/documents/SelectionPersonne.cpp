@@ -27,12 +27,13 @@ struct SelectionPersonne::ClesTapees {
     std::string prenoms;
 };
 
+// Les espaces de fin du texte tapé sont ôtés avant la clé, pas après : un nom rangé qui finit
+// par un signe (« N. », « Bø ») a une clé qui finit par une espace, la même que le nom tapé.
 SelectionPersonne::ClesTapees SelectionPersonne::clesTapees(const EtatSelection& etat) {
-    std::string cle =
-        etat.phonetique ? IndexPhonetique::cleDe(etat.nom, etat.prenoms) : IndexNoms::cleDe(etat.nom, etat.prenoms);
-    std::size_t sep = cle.find(cle_index::kSeparateur);
-    std::string_view v(cle);
-    return {std::string(sansEspacesDeFin(v.substr(0, sep))), std::string(sansEspacesDeFin(v.substr(sep + 1)))};
+    const std::string nom(sansEspacesDeFin(etat.nom)), prenoms(sansEspacesDeFin(etat.prenoms));
+    std::string cle = etat.phonetique ? IndexPhonetique::cleDe(nom, prenoms) : IndexNoms::cleDe(nom, prenoms);
+    const std::size_t sep = cle.find(cle_index::kSeparateur);
+    return {cle.substr(0, sep), sep == std::string::npos ? std::string() : cle.substr(sep + 1)};
 }
 
 // En phonétique large, le nom tapé se compare par sa clé large, les prénoms comme d'habitude.

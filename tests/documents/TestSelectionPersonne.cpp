@@ -42,6 +42,28 @@ TEST(SelectionPersonne, nomAbsentLaisseOKGriseEtPrenomsCherchesParMotsEntiers) {
     EXPECT_EQ(s.candidats(e).size(), 3u);  // DUPONTEL n'en est pas
     EXPECT_EQ(s.prenomsDuNom("Dupont", false), (std::vector<std::string>{"Jean", "Jean Pierre", "Jeanne"}));
     EXPECT_EQ(s.nomsDeFamille(false), (std::vector<std::string>{"DUPONT", "DUPONTEL"}));
+    // Un espace tapé en trop ne compte pas.
+    e.nom = "Dupont  ";
+    e.prenoms = "Jeanne ";
+    ASSERT_TRUE(s.chercher(e));
+    EXPECT_EQ(s.valider(e), 3);
+}
+
+// Un nom qui finit par un signe gardé comme une espace dans la clé se retrouve tel qu'on le tape
+// ou tel que la liste des noms le donne, même à côté d'un nom sans ce signe.
+TEST(SelectionPersonne, unNomFinissantParUnSigneSeRetrouve) {
+    BaseEssai b(gedcomAvec(individu(1, "Marie /N./") + individu(2, "Paul /N/") + individu(3, "Jean /B\xF8/")));
+    SelectionPersonne s(b.contexte);
+    for (const auto& [nom, prenoms, personne] :
+         {std::tuple{"N.", "Marie", 1}, std::tuple{"N", "Paul", 2}, std::tuple{"B\xF8", "Jean", 3}}) {
+        EtatSelection e{.nom = nom, .prenoms = prenoms};
+        ASSERT_TRUE(s.chercher(e)) << nom;
+        EXPECT_EQ(s.valider(e), personne) << nom;
+    }
+    for (const std::string& nom : s.nomsDeFamille(false)) {
+        EtatSelection e{.nom = nom, .prenoms = {}};
+        EXPECT_TRUE(s.chercher(e)) << nom;
+    }
 }
 
 TEST(SelectionPersonne, unePersonneSansNomDeFamilleSeChoisitParSesPrenoms) {
