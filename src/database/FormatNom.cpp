@@ -62,6 +62,10 @@ bool motDit(std::string_view mot, char suivant) {
            casse1252::minuscule(mot[1]) == 'i' && casse1252::minuscule(mot[2]) == 't';
 }
 
+// Capitale d'une lettre, sauf ÿ : Ÿ n'a pas de lettre de base dans la clé d'un nom (ÿ y donne Y),
+// et l'index, fait sur les noms mis en forme, ne retrouverait plus « Croÿ » tapé par l'utilisateur.
+char capitale(char c) { return c == '\xFF' ? c : casse1252::majuscule(c); }
+
 }  // namespace
 
 bool estChiffreRomain(std::string_view mot) {
@@ -76,7 +80,7 @@ bool estChiffreRomain(std::string_view mot) {
 void FormaterNom(std::string& nom) {
     const std::string ecrit = nom;
     const bool casseEcrite = contientUneCapitale(ecrit);
-    for (char& c : nom) c = casse1252::majuscule(c);
+    for (char& c : nom) c = capitale(c);
     for (std::size_t i = 0; i < nom.size(); ++i) {
         if (i > 0 && nom[i - 1] != ' ') continue;
         if (std::size_t lettres = particule(nom, i)) {
@@ -107,7 +111,7 @@ void FormaterPrenoms(std::string& prenoms) {
         if (motDit(mot, suivant)) {
             for (std::size_t k = i; k < fin; ++k) prenoms[k] = casse1252::minuscule(prenoms[k]);
         } else if (!estChiffreRomain(mot) && (premierMot || !estParticuleEnMinuscules(mot, suivant))) {
-            prenoms[i] = casse1252::majuscule(prenoms[i]);
+            prenoms[i] = capitale(prenoms[i]);
             for (std::size_t k = i + 1; k < fin; ++k) prenoms[k] = casse1252::minuscule(prenoms[k]);
         }
         premierMot = false;
