@@ -106,9 +106,15 @@ public:
 
 private:
     // La valeur de la ligne en cours, gardée telle quelle avec le jeu qui la convertira.
+    // Sans jeu de caractères, la conversion ne change que les tabulations : faite tout de suite,
+    // puisque le jeu « aucun » veut aussi dire « déjà converti ».
     Appel& valeurBrute(void (P::*g)(char*), const char* v) {
         Appel& a = ajouter(g, v, lecteur_->longueurValeur());
-        if (a.texte) a.jeuValeur = fichier_.jeuCaracteres();
+        if (!a.texte) return a;
+        if (fichier_.jeuCaracteres() == JeuCaracteres::Aucun)
+            convertirEnPlace(lot_.textes.data() + a.texte, a.longueur, JeuCaracteres::Aucun);
+        else
+            a.jeuValeur = fichier_.jeuCaracteres();
         return a;
     }
 

@@ -154,6 +154,9 @@ TEST(InterpretationPhotos, gardeLesImagesEtAdressesAccepteesDansLOrdre) {
                            "1 OBJE\n2 FILE http://x.org/page.html\n0 TRLR\n");
     std::vector<std::string> attendu = {"portrait.JPG", "c:\\a\\b.png", "portrait.JPG", "https://x.org/y.gif?taille=2"};
     EXPECT_EQ(r.base.LirePhotos(r.base.LireIndividu(1).photos), attendu);
+    // Sans jeu de caractères, la tabulation d'un chemin d'OBJE devient une espace, comme ailleurs.
+    auto sansJeu = importerTexte("0 HEAD\n0 @M1@ OBJE\n1 FILE a\tb.jpg\n0 @I1@ INDI\n1 OBJE @M1@\n0 TRLR\n");
+    EXPECT_EQ(sansJeu.base.LirePhotos(sansJeu.base.LireIndividu(1).photos), std::vector<std::string>{"a b.jpg"});
 }
 
 TEST(InterpretationNotes, uneNotePointeeNEstRemiseQuAuPremier) {
