@@ -25,6 +25,7 @@
 #include "reglages/FichierPerso.h"
 #include "reglages/FichierReglages.h"
 #include "reglages/LectureReglages.h"
+#include "reglages/TagCommentaire.h"
 
 namespace lignara {
 
@@ -35,13 +36,6 @@ namespace {
 constexpr std::size_t kChampTag = 26;
 constexpr std::size_t kLigneMoi = 143;
 constexpr std::size_t kTailleMaximalePerso = 64 * 1024 * 1024;
-
-// Un tag GEDCOM : lettres, chiffres et soulignés seulement.
-bool tagAcceptable(const std::string& tag) {
-    return std::all_of(tag.begin(), tag.end(), [](char c) {
-        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
-    });
-}
 
 // Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, ou si la liste
 // des favoris du bloc que l'on va remplacer est illisible, une copie est mise de côté avant
@@ -131,7 +125,13 @@ std::optional<ReglagesFichier> lireReglagesFichier(std::span<const std::uint8_t>
     r.moi.jour = l.u8();
     r.moi.mois = l.u8();
     r.moi.annee = l.u16();
-    if (!l.valide() || !tagAcceptable(r.tagCommentaire)) return std::nullopt;
+    if (!l.valide()) return std::nullopt;
+    // Un tag qu'aucune ligne GEDCOM ne peut porter (écrit par une version qui ne le refusait
+    // pas) remet le mode ordinaire, sans perdre « Moi » ni les favoris du bloc.
+    if (!caracteresDeTagGedcom(r.tagCommentaire)) {
+        r.modeCommentaire = ReglagesFichier::kPremiereLigneNotes;
+        r.tagCommentaire.clear();
+    }
     if (!lireFavoris(l, version, r.favoris) && favorisAbimes) *favorisAbimes = true;
     return r;
 }

@@ -34,7 +34,17 @@ bool tagDejaLuPourLesPersonnes(std::string_view tag) {
     return std::any_of(kTagsLus.begin(), kTagsLus.end(), [&](std::string_view lu) { return egauxSansCasse(lu, tag); });
 }
 
+bool caracteresDeTagGedcom(std::string_view tag) {
+    return std::all_of(tag.begin(), tag.end(), [](char c) {
+        return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+    });
+}
+
 std::string refusTagCommentaire(std::string_view tag) {
+    if (!caracteresDeTagGedcom(tag))
+        return "Le tag \""_1252 + std::string(tag) +
+               "\" ne peut pas être utilisé pour les commentaires\ncar un tag Gedcom ne contient que "
+               "des lettres, des chiffres et des soulignés (_)."_1252;
     if (!tagDejaLuPourLesPersonnes(tag)) return {};
     return "Le tag \""_1252 + std::string(tag) +
            "\" ne peut pas être utilisé pour les commentaires\ncar il est déjà pris en compte "

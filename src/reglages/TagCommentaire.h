@@ -13,7 +13,11 @@ std::string tagCommentaireSaisi(std::string_view saisie);
 // Vrai pour un tag des tables du recensement et des individus de l'import, casse ignorée.
 bool tagDejaLuPourLesPersonnes(std::string_view tag);
 
-// Message du refus (Windows-1252) quand le tag est déjà lu pour les personnes ; vide sinon.
+// Lettres, chiffres et soulignés seulement : les seuls octets d'un tag de ligne GEDCOM.
+bool caracteresDeTagGedcom(std::string_view tag);
+
+// Message du refus (Windows-1252) quand le tag a d'autres caractères ou est déjà lu pour les
+// personnes ; vide sinon.
 std::string refusTagCommentaire(std::string_view tag);
 
 }  // namespace lignara

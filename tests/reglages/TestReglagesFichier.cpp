@@ -136,6 +136,26 @@ TEST(TagCommentaire, laSaisieEstCoupeeA24CaracteresEtUnTagDejaLuPourLesPersonnes
     EXPECT_EQ(refusTagCommentaire("OCCU"),
               "Le tag \"OCCU\" ne peut pas être utilisé pour les commentaires\ncar il est déjà pris "
               "en compte dans la description d'un individu."_1252);
+    EXPECT_EQ(refusTagCommentaire("_NOTE-PERSO"),
+              "Le tag \"_NOTE-PERSO\" ne peut pas être utilisé pour les commentaires\ncar un tag Gedcom ne "
+              "contient que des lettres, des chiffres et des soulignés (_)."_1252);
+    EXPECT_EQ(refusTagCommentaire("_COMM_2"), "");
+}
+
+// Un bloc écrit avec un tag qu'aucune ligne GEDCOM ne porte (une version qui ne le refusait pas)
+// se relit en mode ordinaire, « Moi » et favoris gardés.
+TEST(ReglagesFichier, unTagImpossibleNeFaitPasPerdreMoiNiLesFavoris) {
+    DossierEssai dossier;
+    ReglagesFichier r = reglagesBerthelot();
+    ASSERT_FALSE(r.favoris.empty());
+    r.modeCommentaire = ReglagesFichier::kTagGedcom;
+    r.tagCommentaire = "_NOTE-PERSO";
+    enregistrerReglagesFichier(dossier.chemin(), kBerthelot, r);
+    const ReglagesFichier lu = chargerReglagesFichier(dossier.chemin(), kBerthelot);
+    EXPECT_EQ(lu.modeCommentaire, ReglagesFichier::kPremiereLigneNotes);
+    EXPECT_EQ(lu.tagCommentaire, "");
+    EXPECT_EQ(lu.moi, r.moi);
+    EXPECT_EQ(lu.favoris, r.favoris);
 }
 
 }  // namespace
