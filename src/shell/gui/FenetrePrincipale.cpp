@@ -502,8 +502,7 @@ void FenetrePrincipale::optionsFichier() {
     EnvironnementSelection environnement{
         contexte, fichier_.recentes(), [&] { return personneMoi(fichier_.reglages().moi, contexte); }, {}};
     auto choisirMoi = [&]() -> std::optional<ReferenceMoi> {
-        DemandeSelection demande{"Individu associé au bouton 'Moi'", personneMoi(fichier_.reglages().moi, contexte),
-                                 false};
+        DemandeSelection demande{"Moi", personneMoi(fichier_.reglages().moi, contexte), false};
         PersonneSelectionnee choisie = DialogueSelectionPersonne::selectionner(environnement, demande, this);
         if (choisie.personne <= 0) return std::nullopt;
         return referenceMoi(fichier_.base(), choisie.personne);
