@@ -34,9 +34,14 @@ RapportMuet gRapportMuet;
 
 enum : std::uint8_t { kIndiv, kNom, kEvt, kEvtLieu, kOccu, kEven, kNote, kObje, kImg, kEtatsIndividu };
 
-// Chaque sous-état rend la main à kIndiv sur une ligne de niveau 0 ou 1.
-#define RETOUR(etat) \
-    {1, kTout, nullptr, kIndiv, kP}, {0, kTout, nullptr, kIndiv, kP}, { kQuel, kTout, nullptr, etat, kN }
+// Chaque sous-état rend la main à kIndiv sur une ligne de niveau 0 ou 1, celle du tag de
+// commentaire comprise : elle ferme le bloc en cours comme toute autre ligne de niveau 1, sans quoi
+// les lignes de niveau 2 qui la suivent seraient lues comme celles du bloc (le balayage, lui, le
+// ferme). À un niveau plus bas, le tag de commentaire est lu sans quitter le bloc.
+#define RETOUR(etat)                                                                                               \
+    {1, kTout, nullptr, kIndiv, kP}, {0, kTout, nullptr, kIndiv, kP}, {kQuel, kC, &P::commentaireTag, etat, kN}, { \
+        kQuel, kTout, nullptr, etat, kN                                                                            \
+    }
 
 constexpr Ligne kIndivL[] = {
     {kQuel, kC, &P::commentaireTag, kIndiv, kN},  {1, CodeTag::NAME, &P::nom, kNom, kN},
@@ -48,55 +53,50 @@ constexpr Ligne kIndivL[] = {
     {kQuel, kTout, nullptr, kIndiv, kN},
 };
 constexpr Ligne kNomL[] = {
-    {kQuel, kC, &P::commentaireTag, kNom, kN},   {2, CodeTag::NICK, &P::surnom, kNom, kN},
-    {2, CodeTag::SOUR, &P::sourceNom, kNom, kN}, {2, CodeTag::GIVN, &P::partieNom, kNom, kN},
-    {2, CodeTag::SURN, &P::partieNom, kNom, kN}, {1, kTout, &P::finNom, kIndiv, kP},
-    {0, kTout, &P::finNom, kIndiv, kP},          {kQuel, kTout, nullptr, kNom, kN},
+    {2, CodeTag::NICK, &P::surnom, kNom, kN},    {2, CodeTag::SOUR, &P::sourceNom, kNom, kN},
+    {2, CodeTag::GIVN, &P::partieNom, kNom, kN}, {2, CodeTag::SURN, &P::partieNom, kNom, kN},
+    {1, kTout, &P::finNom, kIndiv, kP},          {0, kTout, &P::finNom, kIndiv, kP},
+    {kQuel, kC, &P::commentaireTag, kNom, kN},   {kQuel, kTout, nullptr, kNom, kN},
 };
 constexpr Ligne kEvtL[] = {
-    {kQuel, kC, &P::commentaireTag, kEvt, kN},
     {2, CodeTag::DATE, &P::dateEvenement, kEvt, kN},
     {2, CodeTag::SOUR, &P::sourceEvenement, kEvt, kN},
     {2, CodeTag::PLAC, &P::lieuEvenement, kEvtLieu, kN},
     {1, kTout, &P::finEvenement, kIndiv, kP},
     {0, kTout, &P::finEvenement, kIndiv, kP},
+    {kQuel, kC, &P::commentaireTag, kEvt, kN},
     {kQuel, kTout, nullptr, kEvt, kN},
 };
 constexpr Ligne kEvtLieuL[] = {
-    {kQuel, kC, &P::commentaireTag, kEvtLieu, kN},
     {3, CodeTag::SOUR, &P::sourceLieu, kEvtLieu, kN},
     {2, CodeTag::LIEU, &P::suiteLieu, kEvtLieu, kN},
     {2, kTout, nullptr, kEvt, kP},
     {1, kTout, nullptr, kEvt, kP},
     {0, kTout, nullptr, kEvt, kP},
+    {kQuel, kC, &P::commentaireTag, kEvtLieu, kN},
     {kQuel, kTout, nullptr, kEvtLieu, kN},
 };
 constexpr Ligne kOccuL[] = {
-    {kQuel, kC, &P::commentaireTag, kOccu, kN},
     {2, CodeTag::CAUS, &P::causeProfession, kOccu, kN},
     {2, CodeTag::SOUR, &P::sourceProfession, kOccu, kN},
     RETOUR(kOccu),
 };
 constexpr Ligne kEvenL[] = {
-    {kQuel, kC, &P::commentaireTag, kEven, kN},
     {2, CodeTag::TYPE, &P::typeEven, kEven, kN},
     {2, CodeTag::NOTE, &P::noteEven, kEven, kN},
     RETOUR(kEven),
 };
 constexpr Ligne kNoteL[] = {
-    {kQuel, kC, &P::commentaireTag, kNote, kN},
     {2, CodeTag::SOUR, &P::sourceCommentaire, kNote, kN},
     {2, CodeTag::CONT, &P::ligneNote, kNote, kN},
     {2, CodeTag::CONC, &P::ligneNote, kNote, kN},
     RETOUR(kNote),
 };
 constexpr Ligne kObjeL[] = {
-    {kQuel, kC, &P::commentaireTag, kObje, kN},
     {kQuel, CodeTag::FILE, &P::fichierPhoto, kObje, kN},
     RETOUR(kObje),
 };
 constexpr Ligne kImgL[] = {
-    {kQuel, kC, &P::commentaireTag, kImg, kN},
     {2, CodeTag::OBJE, &P::objet, kImg, kN},
     {kQuel, CodeTag::FILE, &P::fichierPhoto, kImg, kN},
     RETOUR(kImg),
@@ -512,7 +512,9 @@ void PasseConstruction::fichierPhoto(char* v) {
     if (!estPhotoAcceptee(f)) return;
     // Coupé à la taille de la base, le chemin nommerait un autre fichier : signalé et laissé.
     if (f.size() > kCheminPhotoMax) {
-        erreurs_.SignalerErreur(fichier_, "- Ligne %ld : chemin de photo trop long"_1252, lecteur_->numeroLigne());
+        // Une relecture pour les noms d'un message ne le redit pas.
+        if (!muet_)
+            erreurs_.SignalerErreur(fichier_, "- Ligne %ld : chemin de photo trop long"_1252, lecteur_->numeroLigne());
         return;
     }
     individu_->photos.emplace_back(f);

@@ -56,6 +56,11 @@ TEST(EntreesHostiles, unCheminDePhotoTropLongPourLaBaseEstSignaleEtNonRange) {
                               "- Ligne 19 : chemin de photo trop long", "- Ligne 24 : chemin de photo trop long"})
         EXPECT_NE(std::find(lignes.begin(), lignes.end(), ligne), lignes.end()) << ligne << "\n" << r.rapport;
     EXPECT_EQ(defautsBase(r), std::vector<std::string>{});
+    // Un mari qui ne cite pas sa famille est relu pour son nom : la ligne n'est pas redite.
+    ResultatImport mari = importerTexte(kEnTete + "0 @I1@ INDI\n1 NAME Jean /A/\n1 OBJE\n2 FILE " + cheminDe(251) +
+                                        "\n0 @I2@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n0 TRLR\n");
+    const auto l = lignesRapport(mari);
+    EXPECT_EQ(std::count(l.begin(), l.end(), "- Ligne 7 : chemin de photo trop long"), 1) << mari.rapport;
 }
 
 // Une famille de 70 000 enfants (plus que ne compte un entier de 16 bits), définie ou non.

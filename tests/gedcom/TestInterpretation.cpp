@@ -194,6 +194,27 @@ TEST(InterpretationNotes, modeTagPrendLeTagChoisiATousNiveauxEtLaisseLesNotes) {
     EXPECT_EQ(r.base.LireNotes(i.notes), std::vector<std::string>{"note"});
 }
 
+// Le tag de commentaire au niveau 1 ferme le bloc en cours : la date qui le suit n'est pas celle
+// de la naissance, et le mariage de la famille garde son emplacement d'événement.
+TEST(InterpretationNotes, modeTagAuNiveauUnFermeLeBlocEnCours) {
+    OptionsImport options;
+    options.modeCommentaire = ModeCommentaire::TagGedcom;
+    options.tagCommentaire = "_CMT";
+    auto r = importerSain(enTete() +
+                              "0 @I1@ INDI\n1 NAME Jean /Martin/\n1 BIRT\n2 SOUR Registre\n1 _CMT Meunier\n"
+                              "2 DATE 1850\n1 NOTE ligne\n1 _CMT Meunier\n2 CONC suite\n1 FAMS @F1@\n"
+                              "0 @I2@ INDI\n1 NAME Marie /Durand/\n1 FAMS @F1@\n"
+                              "0 @F1@ FAM\n1 HUSB @I1@\n1 WIFE @I2@\n1 MARR\n2 DATE 1875\n0 TRLR\n",
+                          options);
+    const Individu i = r.base.LireIndividu(1);
+    EXPECT_EQ(r.base.LireTexte(TableCommentaires, i.commentaire), "Meunier");
+    EXPECT_EQ(r.base.LireNotes(i.notes), std::vector<std::string>{"ligne"});
+    const std::uint32_t mariage = r.base.LireFamille(i.premiereFamille).mariage;
+    ASSERT_NE(mariage, 0u);
+    EXPECT_EQ(r.base.LireEvenement(mariage).date.annee, 1875);
+    EXPECT_EQ(i.naissance, 0u);  // ni date ni lieu
+}
+
 TEST(InterpretationTris, heredisTrieEnfantsParNaissanceEtMariagesParDateLesAutresGardentLOrdre) {
     const std::string corps =
         "0 @I1@ INDI\n1 FAMS @F2@\n1 FAMS @F1@\n0 @I2@ INDI\n1 FAMS @F1@\n0 @I3@ INDI\n1 FAMS @F2@\n"
