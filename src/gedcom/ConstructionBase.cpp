@@ -73,13 +73,27 @@ void ConstructionBase::completerNonDefinis() {
         }
     }
     for (std::uint32_t f : famillesParCle_) {
-        const FamilleBalayee& fam = reg_.familles[f];
+        FamilleBalayee& fam = reg_.familles[f];
+        if (!fam.definie) rangerSelonLeSexe(fam);
         for (std::uint32_t c : {fam.mari, fam.femme}) {
             if (c == kAucun || reg_.personnes[c].definie) continue;
             auto& liste = reg_.personnes[c].famillesConjoint;
             if (!contient(liste, f)) liste.push_back(f);
         }
     }
+}
+
+// Une famille jamais définie reçoit ses conjoints dans l'ordre des clés : le sexe écrit de
+// chacun les remet à leur place, sans quoi une mère deviendrait le père de ses enfants.
+void ConstructionBase::rangerSelonLeSexe(FamilleBalayee& fam) {
+    auto sexe = [this](std::uint32_t p) -> char {
+        if (p == kAucun || !reg_.personnes[p].definie) return ' ';
+        TamponIndividu t;
+        passe_.lireNoms(reg_.personnes[p], t);
+        return static_cast<char>(t.sexe);
+    };
+    const char mari = sexe(fam.mari), femme = sexe(fam.femme);
+    if (mari == 'F' || femme == 'M') std::swap(fam.mari, fam.femme);
 }
 
 DimensionsBase ConstructionBase::numeroter() {

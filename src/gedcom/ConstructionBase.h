@@ -39,6 +39,7 @@ public:
 
 private:
     void completerNonDefinis();
+    void rangerSelonLeSexe(FamilleBalayee& fam);
     void couperBouclesDeParente();
     bool lienDuPrincipal(std::uint32_t personne) const;
     // Coupe les boucles parmi les liens des personnes que pris(personne) retient.

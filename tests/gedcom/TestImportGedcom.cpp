@@ -25,6 +25,20 @@ TEST(ImportGedcom, unePersonneReferenceeJamaisDefinieExisteVideAvecSesLiens) {
     EXPECT_EQ(r.base.LireFamille(i2.premiereFamille).conjoint, 1u);
 }
 
+// Une famille jamais définie : ses conjoints, nommés par leurs FAMS, prennent la place que dit leur
+// sexe (la femme d'abord dans l'ordre des clés n'en devient pas le père).
+TEST(ImportGedcom, lesConjointsDUneFamilleNonDefinieSontRangesSelonLeurSexe) {
+    auto r = importerSain(kEnTete +
+                          "0 @I1@ INDI\n1 NAME Marie /Roy/\n1 SEX F\n1 FAMS @F1@\n"
+                          "0 @I2@ INDI\n1 NAME Jean /Roy/\n1 SEX M\n1 FAMS @F1@\n"
+                          "0 @I3@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n0 TRLR\n");
+    EXPECT_EQ(std::pair(r.base.LireIndividu(3).pere, r.base.LireIndividu(3).mere), std::pair(2u, 1u));
+    auto seule = importerSain(kEnTete +
+                              "0 @I1@ INDI\n1 NAME Marie /Roy/\n1 SEX F\n1 FAMS @F1@\n"
+                              "0 @I3@ INDI\n1 NAME Paul /Roy/\n1 FAMC @F1@\n0 TRLR\n");
+    EXPECT_EQ(std::pair(seule.base.LireIndividu(2).pere, seule.base.LireIndividu(2).mere), std::pair(0u, 1u));
+}
+
 TEST(ImportGedcom, uneFamilleAvecSeulementUnMariNEstPasGardee) {
     auto r =
         importerTexte(kEnTete + "0 @I1@ INDI\n1 FAMS @F1@\n0 @F1@ FAM\n1 HUSB @I1@\n1 MARR\n2 DATE 1900\n0 TRLR\n");
