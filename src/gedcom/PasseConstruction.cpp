@@ -241,7 +241,7 @@ void PasseConstruction::lireIndividu(const PersonneBalayee& p, TamponIndividu& t
     individu_ = &tampon;
     famille_ = nullptr;
     evenement_ = nullptr;
-    nomVu_ = nomActif_ = nomSansBarre_ = occuVue_ = evenOccupation_ = false;
+    nomVu_ = nomActif_ = nomSansBarre_ = occuVue_ = evenOccupation_ = professionEven_ = false;
     lignesNoteRenvoyee_ = 0;
     commencer(p.fichier, p.ligne);
     lecteur_->Analyser<P>(TableTags::individu(), kEtatsInd, kIndiv, p.decalage, false, *this);
@@ -470,14 +470,19 @@ void PasseConstruction::finEvenement(char*) {
     }
 }
 
+// La valeur d'OCCU l'emporte, même sur un EVEN « Occupation » écrit avant elle.
 void PasseConstruction::profession(char* v) {
     occuVue_ = true;
-    if (individu_->profession.empty()) individu_->profession = coupe(sansEspaces(v), kTexteMax);
+    const std::string_view valeur = sansEspaces(v);
+    if (valeur.empty() || !(individu_->profession.empty() || professionEven_)) return;
+    individu_->profession = coupe(valeur, kTexteMax);
+    professionEven_ = false;
 }
 
 void PasseConstruction::causeProfession(char* v) {
-    if ((drapeaux() & drapeaux::kCauseProfession) && individu_->profession.empty())
-        individu_->profession = coupe(sansEspaces(v), kTexteMax);
+    if (!(drapeaux() & drapeaux::kCauseProfession) || !(individu_->profession.empty() || professionEven_)) return;
+    individu_->profession = coupe(sansEspaces(v), kTexteMax);
+    professionEven_ = false;
 }
 
 void PasseConstruction::sourceProfession(char* v) {
@@ -490,8 +495,10 @@ void PasseConstruction::debutEven(char*) { evenOccupation_ = false; }
 void PasseConstruction::typeEven(char* v) { evenOccupation_ = std::string_view(v) == "Occupation"; }
 
 void PasseConstruction::noteEven(char* v) {
-    if (evenOccupation_ && !occuVue_ && individu_->profession.empty())
+    if (evenOccupation_ && !occuVue_ && individu_->profession.empty()) {
         individu_->profession = coupe(sansEspaces(v), kTexteMax);
+        professionEven_ = true;
+    }
 }
 
 void PasseConstruction::sourceIndividu(char* v) {

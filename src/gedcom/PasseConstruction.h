@@ -181,6 +181,7 @@ private:
     std::string valeurNom_, givn_, surn_;
     std::size_t longueurPrenomsNom_ = 0;
     bool occuVue_ = false, evenOccupation_ = false;
+    bool professionEven_ = false;  // la profession vient d'un EVEN « Occupation »
     std::uint32_t lignesNoteRenvoyee_ = 0;
     std::string texteRelu_;
     NoteRelue* noteRelue_ = nullptr;

@@ -134,7 +134,8 @@ TEST(InterpretationProfessions, occuGagneSurEvenEtCausSertAvecLeDrapeau128) {
         "0 @I1@ INDI\n1 EVEN\n2 TYPE Occupation\n2 NOTE tisserand\n"
         "0 @I2@ INDI\n1 OCCU boulanger\n1 EVEN\n2 TYPE Occupation\n2 NOTE tisserand\n"
         "0 @I3@ INDI\n1 OCCU\n2 CAUS meunier\n"
-        "0 @I4@ INDI\n1 EVEN\n2 TYPE Residence\n2 NOTE Lyon\n0 TRLR\n";
+        "0 @I4@ INDI\n1 EVEN\n2 TYPE Residence\n2 NOTE Lyon\n"
+        "0 @I5@ INDI\n1 EVEN\n2 TYPE Occupation\n2 NOTE laboureur\n1 OCCU meunier\n0 TRLR\n";
     auto r = importerTexte(enTete("SmartGenealogy") + corps);
     auto prof = [&](const ResultatImport& x, std::uint32_t n) {
         return x.base.LireTexte(TableProfessions, x.base.LireIndividu(n).profession);
@@ -142,6 +143,7 @@ TEST(InterpretationProfessions, occuGagneSurEvenEtCausSertAvecLeDrapeau128) {
     EXPECT_EQ(prof(r, 1), "tisserand");
     EXPECT_EQ(prof(r, 2), "boulanger");
     EXPECT_EQ(prof(r, 3), "meunier");
+    EXPECT_EQ(prof(r, 5), "meunier");  // OCCU après l'EVEN l'emporte aussi
     auto sansDrapeau = importerTexte(enTete() + corps);
     EXPECT_EQ(prof(sansDrapeau, 3), "");
 }
