@@ -22,7 +22,7 @@ constexpr std::array<char, 256> construirePliage() {
     auto plage = [&t](int debut, int fin, char base) {
         for (int c = debut; c <= fin; ++c) {
             t[static_cast<std::size_t>(c)] = base;
-            t[static_cast<std::size_t>(c + 32)] = base;
+            t[static_cast<std::size_t>(c) + 32] = base;
         }
     };
     for (int c = 'A'; c <= 'Z'; ++c) plage(c, c, static_cast<char>(c));

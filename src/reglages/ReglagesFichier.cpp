@@ -35,7 +35,7 @@ namespace {
 
 constexpr std::size_t kChampTag = 26;
 constexpr std::size_t kLigneMoi = 143;
-constexpr std::size_t kTailleMaximalePerso = 64 * 1024 * 1024;
+constexpr std::size_t kTailleMaximalePerso = std::size_t{64} * 1024 * 1024;
 
 // Le fichier existant, pour y remplacer un bloc. S'il ne se relit pas en entier, ou si la liste
 // des favoris du bloc que l'on va remplacer est illisible, une copie est mise de côté avant

@@ -88,6 +88,7 @@ namespace {
 ArbreEssai parentOuvertEtLignee(int generations) {
     ArbreEssai a;
     std::vector<std::uint32_t> lignee;
+    lignee.reserve(static_cast<std::size_t>(generations) + 1);
     for (int g = 0; g < generations; ++g) lignee.push_back(a.personne('M'));
     if (generations > 0) lignee.push_back(a.personne('M', annee(1500)));
     for (std::size_t k = 0; k + 1 < lignee.size(); ++k) a.couple(lignee[k + 1], 0, {lignee[k]});
@@ -245,6 +246,7 @@ ArbreEssai arbreAuHasard(unsigned graine, std::uint32_t personnes, int enfantsMa
     }
     // Et une lignée numérotée à rebours, pour dépasser la dixième passe.
     std::vector<std::uint32_t> lignee;
+    lignee.reserve(16);
     for (int g = 0; g < 15; ++g) lignee.push_back(a.personne('M'));
     lignee.push_back(a.personne('M', annee(1400)));
     for (std::size_t k = 0; k + 1 < lignee.size(); ++k) a.couple(lignee[k + 1], 0, {lignee[k]});
@@ -279,6 +281,7 @@ TEST(EstimationNaissances, uneFratrieDePlusDe65535EnfantsSEstimeEtSesDecesResten
     ArbreEssai a;
     auto pere = a.personne('M', annee(1800));
     std::vector<std::uint32_t> enfants;
+    enfants.reserve(70000);
     for (int i = 0; i < 70000; ++i)
         enfants.push_back(i == 40000 ? a.personne('F', {}, annee(1890))
                                      : a.personne('M', i == 0 ? annee(1825) : DateGed{}));

@@ -138,18 +138,15 @@ void ArbreDescendant::deciderFamille(NoeudDescendant& personne, NoeudDescendant&
     if (premierEnfant == 0) return;
     const ReglesDescendance& r = regles_;
     const int rangee = personne.generation;
-    bool dessiner = true;
-    if (r.coupes && (r.coupes->contient(personne.personne) || r.coupes->contient(conjoint)))
-        dessiner = false;
-    else if (r.agnatique && personne.sexe != 'M')
-        dessiner = false;
-    else if (!r.contemporains && r.statutsVitaux && fratrieContemporaine(*r.base, *r.statutsVitaux, premierEnfant))
-        dessiner = false;
-    else if (r.limiteGenerations > 0 && rangee >= r.limiteGenerations)
-        dessiner = false;
-    else if (rangee + 1 >= Rangees::kRangeesMax)
-        dessiner = false;
-    else if (EnsemblePersonnes* dessinees = familles(); dessinees && dessinees->contient(premierEnfant)) {
+    // Motifs de coupure dans l'ordre : coupes, agnatique, contemporains, limite, dernière rangée ;
+    // une famille déjà dessinée ailleurs ne l'est qu'à défaut d'un autre motif.
+    const bool coupee =
+        (r.coupes && (r.coupes->contient(personne.personne) || r.coupes->contient(conjoint))) ||
+        (r.agnatique && personne.sexe != 'M') ||
+        (!r.contemporains && r.statutsVitaux && fratrieContemporaine(*r.base, *r.statutsVitaux, premierEnfant)) ||
+        (r.limiteGenerations > 0 && rangee >= r.limiteGenerations) || rangee + 1 >= Rangees::kRangeesMax;
+    bool dessiner = !coupee;
+    if (EnsemblePersonnes* dessinees = familles(); dessiner && dessinees && dessinees->contient(premierEnfant)) {
         repetees_.ajouter(personne.personne);
         if (conjoint) repetees_.ajouter(conjoint);
         dessiner = false;

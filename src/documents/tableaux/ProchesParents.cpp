@@ -247,6 +247,7 @@ void ProchesParents::rediger(FluxRedaction& flux) const {
         for (int c = 0; c < 3; ++c) rangee.push_back(cellule(c, i < bas[c].size() ? &bas[c][i] : nullptr));
     }
     std::vector<RangeeTableau> rangees;
+    rangees.reserve(cellules.size());
     for (const auto& r : cellules) rangees.push_back({r});
     flux.tableau({.colonnes = colonnes, .rangees = rangees});
 }

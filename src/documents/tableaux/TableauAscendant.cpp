@@ -58,7 +58,7 @@ void TableauAscendant::preparer(const ContexteDocument& contexte) {
         format == FormatSortie::Pdf ? std::clamp<int>(preferences_.compressionTableaux, 10, 200) : 100;
     const std::int64_t page =
         (std::int64_t{mesure.largeurUtile} - dessin_.margeGauche - dessin_.margeDroite) * 100 / etirement -
-        2 * kLargeurFleche;
+        std::int64_t{2} * kLargeurFleche;
     largeurColonne_ =
         static_cast<std::int32_t>(std::clamp<std::int64_t>((page - 225) / generations_, kLargeurMinimale, 1 << 20));
     construire(*contexte.base, contexte);
