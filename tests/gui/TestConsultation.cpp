@@ -14,6 +14,7 @@
 
 #include "gui/EssaiFenetre.h"
 #include "shell/gui/Consultation.h"
+#include "shell/gui/FenetreFamille.h"
 #include "shell/gui/FenetreListeConsultation.h"
 #include "shell/gui/FenetrePersonne.h"
 #include "shell/gui/FenetrePrincipale.h"
@@ -90,6 +91,17 @@ TEST_F(Consulter, lesHomonymesOuvrentChacunLeurFicheEtLaFermetureDuFichierFermeT
     f->executer(1003);
     for (auto& d : suivies) EXPECT_TRUE(d.isNull());
     EXPECT_TRUE(liste.isNull());
+}
+
+// Date et lieu d'un mariage, chacun avec sa source ; la source d'un mariage sans date reste dite.
+TEST(FenetreFamille, evenementAvecSesSourcesMemeSansDate) {
+    lignara::EvenementConsulte e{.date = "3.5.1875", .lieu = "Rouen", .sourceDate = "Acte 12", .sourceLieu = "Carte"};
+    EXPECT_EQ(texteEvenementFamille(e), "3.5.1875 (source : Acte 12) Rouen (source : Carte)");
+    e.date.clear();
+    e.sourceLieu.clear();
+    EXPECT_EQ(texteEvenementFamille(e), "(source : Acte 12) Rouen");
+    e.lieu.clear();
+    EXPECT_EQ(texteEvenementFamille(e), "");  // ni date ni lieu : « Mariage inconnu »
 }
 
 // Un autre fichier ouvert : rien ne reste branché sur la base de l'ancien, détruite.

@@ -29,7 +29,10 @@ std::string avecSource(const std::string& t, const std::string& source) {
 }  // namespace
 
 std::string texteEvenementFamille(const EvenementConsulte& e) {
-    const std::string date = avecSource(e.date, e.sourceDate);
+    if (!e.connu()) return {};
+    std::string date = avecSource(e.date, e.sourceDate);
+    // Sans date, la source de l'événement reste dite devant le lieu : aucune autre fenêtre ne la montre.
+    if (e.date.empty() && !e.sourceDate.empty()) date = "(source : " + e.sourceDate + ")";
     const std::string lieu = avecSource(e.lieu, e.sourceLieu);
     if (date.empty() || lieu.empty()) return date + lieu;
     return date + " " + lieu;
