@@ -471,18 +471,20 @@ void PasseConstruction::finEvenement(char*) {
 }
 
 // La valeur d'OCCU l'emporte, même sur un EVEN « Occupation » écrit avant elle.
-void PasseConstruction::profession(char* v) {
-    occuVue_ = true;
-    const std::string_view valeur = sansEspaces(v);
-    if (valeur.empty() || !(individu_->profession.empty() || professionEven_)) return;
-    individu_->profession = coupe(valeur, kTexteMax);
+void PasseConstruction::prendreProfession(std::string_view texte) {
+    if (!individu_->profession.empty() && !professionEven_) return;
+    individu_->profession = coupe(texte, kTexteMax);
     professionEven_ = false;
 }
 
+void PasseConstruction::profession(char* v) {
+    occuVue_ = true;
+    const std::string_view valeur = sansEspaces(v);
+    if (!valeur.empty()) prendreProfession(valeur);
+}
+
 void PasseConstruction::causeProfession(char* v) {
-    if (!(drapeaux() & drapeaux::kCauseProfession) || !(individu_->profession.empty() || professionEven_)) return;
-    individu_->profession = coupe(sansEspaces(v), kTexteMax);
-    professionEven_ = false;
+    if (drapeaux() & drapeaux::kCauseProfession) prendreProfession(sansEspaces(v));
 }
 
 void PasseConstruction::sourceProfession(char* v) {

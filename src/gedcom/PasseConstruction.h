@@ -147,6 +147,8 @@ public:
 
 private:
     void commencer(std::uint8_t fichier, long ligne);
+    // Profession d'OCCU ou de sa CAUS : remplace une profession vide ou venue d'un EVEN.
+    void prendreProfession(std::string_view texte);
     SourceLue lireSource(const char* v);
     bool aDesLignesDeNotes() const;
     std::uint16_t drapeaux() const;
